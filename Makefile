@@ -1,0 +1,36 @@
+# Entry points of the project. `make` builds, `make test` builds and runs every
+# test, `make demo` runs the compiler on the bundled example, `make bench`
+# builds the Release tree and runs the benchmarks.
+
+BUILD_DIR   ?= build
+RELEASE_DIR ?= build-release
+JOBS        ?= $(shell nproc 2>/dev/null || echo 2)
+
+.PHONY: all deps configure build test demo bench clean
+
+all: build
+
+deps:
+	@bash scripts/install-deps.sh
+
+$(BUILD_DIR)/build.ninja: | deps
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVX_SANITIZE=ON
+
+configure: $(BUILD_DIR)/build.ninja
+
+build: deps configure
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+test: build
+	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+demo: build
+	@bash examples/demo.sh $(BUILD_DIR)
+
+bench: deps
+	cmake -S . -B $(RELEASE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DVX_SANITIZE=OFF -DVX_TESTS=OFF
+	cmake --build $(RELEASE_DIR) -j $(JOBS)
+	@bash bench/run.sh $(RELEASE_DIR)
+
+clean:
+	rm -rf $(BUILD_DIR) $(RELEASE_DIR)

@@ -1,0 +1,49 @@
+# Helpers shared by the module folders.
+#
+# vx_module(NAME DEPENDS a b ...) makes the CMake library of one folder of
+# src/ from every .cpp in it except the *_test.cpp and *_fuzz.cpp files, and a
+# test program NAME_tests from the *_test.cpp files beside them. A folder
+# that has no source yet becomes an interface library so that the direction
+# of use stays declared.
+
+set(VX_WARNINGS -Wall -Wextra -Werror)
+
+function(vx_module name)
+  cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  file(GLOB tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_test.cpp)
+  file(GLOB fuzzers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_fuzz.cpp)
+  if(tests)
+    list(REMOVE_ITEM sources ${tests})
+  endif()
+  if(fuzzers)
+    list(REMOVE_ITEM sources ${fuzzers})
+  endif()
+
+  if(sources)
+    add_library(vx_${name} STATIC ${sources})
+    target_include_directories(vx_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+    target_compile_options(vx_${name} PRIVATE ${VX_WARNINGS})
+    target_link_libraries(vx_${name} PUBLIC ${ARG_DEPENDS})
+  else()
+    add_library(vx_${name} INTERFACE)
+    target_include_directories(vx_${name} INTERFACE ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(vx_${name} INTERFACE ${ARG_DEPENDS})
+  endif()
+
+  if(VX_TESTS AND tests)
+    add_executable(${name}_tests ${tests})
+    set_target_properties(${name}_tests PROPERTIES
+      RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+    target_compile_options(${name}_tests PRIVATE ${VX_WARNINGS})
+    target_compile_definitions(${name}_tests PRIVATE
+      VX_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
+      VX_DIST_DIR="${VX_DIST_DIR}"
+      VX_BINARY_DIR="${CMAKE_BINARY_DIR}")
+    target_link_libraries(${name}_tests PRIVATE vx_${name} vx_testing GTest::gtest_main)
+    gtest_discover_tests(${name}_tests
+      DISCOVERY_MODE PRE_TEST
+      WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests
+      PROPERTIES ENVIRONMENT "HARNEXDIR=${VX_DIST_DIR}")
+  endif()
+endfunction()

@@ -1,0 +1,46 @@
+#include "diag/process_end.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <utility>
+
+namespace vx {
+
+namespace {
+
+ProcessEnding& substituted_ending() {
+    static ProcessEnding ending;
+    return ending;
+}
+
+std::function<void()>& work_file_cleanup() {
+    static std::function<void()> cleanup;
+    return cleanup;
+}
+
+}  // namespace
+
+void end_process(int status) {
+    std::fflush(stderr);
+    std::fflush(stdout);
+    if (auto& ending = substituted_ending()) {
+        ending(status);
+    }
+    std::exit(status);
+}
+
+ProcessEnding set_process_ending(ProcessEnding ending) {
+    return std::exchange(substituted_ending(), std::move(ending));
+}
+
+void set_work_file_cleanup(std::function<void()> cleanup) {
+    work_file_cleanup() = std::move(cleanup);
+}
+
+void cleanup_work_files() {
+    if (auto& cleanup = work_file_cleanup()) {
+        cleanup();
+    }
+}
+
+}  // namespace vx

@@ -1,0 +1,328 @@
+#include "diag/reporter.h"
+
+#include "diag/process_end.h"
+
+#include <cstdio>
+
+namespace vx {
+
+namespace {
+
+Reporter* installed_reporter = nullptr;
+
+// Fills "%1" and "%2" in one pass, so that a "%2" inside the first
+// replacement (a file name, say) is never taken for a placeholder.
+QString fill_placeholders(const QString& text, const QString& first, const QString& second) {
+    QString out;
+    out.reserve(text.size() + first.size() + second.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'%' && i + 1 < text.size()) {
+            if (text[i + 1] == u'1') {
+                out += first;
+                ++i;
+                continue;
+            }
+            if (text[i + 1] == u'2') {
+                out += second;
+                ++i;
+                continue;
+            }
+        }
+        out += text[i];
+    }
+    return out;
+}
+
+QString header_text(Severity severity, std::string_view code) {
+    return QStringLiteral("Harnex-%1-%2,  ")
+        .arg(QChar::fromLatin1(severity_letter(severity)))
+        .arg(QString::fromLatin1(code.data(), static_cast<qsizetype>(code.size())));
+}
+
+QString decode(Severity severity, std::string_view argument) {
+    auto size = static_cast<qsizetype>(argument.size());
+    if (severity == Severity::error || severity == Severity::warning) {
+        return QString::fromLocal8Bit(argument.data(), size);
+    }
+    return QString::fromLatin1(argument.data(), size);
+}
+
+// Pads a listing line to 77 columns and closes it with "*" in column 78, or
+// with " *" when it is already that long.
+std::string boxed(std::string line) {
+    if (line.size() >= listing_width - 1) {
+        return line + " *";
+    }
+    line.resize(listing_width - 1, ' ');
+    return line + "*";
+}
+
+bool is_echo_cut(char c) {
+    return c == ' ' || c == ',' || c == ';' || c == '(' || c == ')';
+}
+
+}  // namespace
+
+char severity_letter(Severity severity) {
+    switch (severity) {
+    case Severity::internal: return 'S';
+    case Severity::fatal: return 'F';
+    case Severity::error: return 'E';
+    case Severity::warning: return 'W';
+    case Severity::info: return 'I';
+    }
+    return '?';
+}
+
+Reporter::Reporter(const MessageCatalogue& catalogue) : catalogue_(catalogue) {}
+
+Reporter::~Reporter() {
+    close_details_file();
+    if (installed_reporter == this) {
+        installed_reporter = nullptr;
+    }
+}
+
+QString Reporter::location_prefix() const {
+    if (!report_file_.empty()) {
+        return QStringLiteral("[%1:%2] ")
+            .arg(QString::fromLocal8Bit(report_file_))
+            .arg(report_line_);
+    }
+    if (report_line_ != 0) {
+        return QStringLiteral("[%1] ").arg(report_line_);
+    }
+    return {};
+}
+
+QString Reporter::compose(Severity severity, std::string_view code,
+                          const QString& argument) const {
+    QString line = header_text(severity, code);
+    QString prefix = location_prefix();
+    if (const QString* text = catalogue_.find(code)) {
+        line += fill_placeholders(*text, prefix, argument);
+    } else {
+        line += prefix + QLatin1Char(' ') + argument;
+    }
+    line += QLatin1Char('\n');
+    return line;
+}
+
+void Reporter::write_raw(const QString& line, bool to_stderr) {
+    QByteArray bytes = line.toLocal8Bit();
+    if (to_stderr) {
+        std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stderr);
+        std::fflush(stderr);
+    } else {
+        hidden_ = true;
+    }
+    if (details_ != nullptr) {
+        std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), details_);
+        std::fflush(details_);
+    }
+}
+
+void Reporter::raise(Severity severity, std::string_view code, const QString& argument) {
+    if (severity == Severity::fatal || severity == Severity::internal) {
+        cleanup_work_files();
+    }
+
+    bool repetition = have_previous_ && previous_file_ == report_file_ &&
+                      previous_line_ == report_line_ && previous_code_ == code;
+    have_previous_ = true;
+    previous_file_ = report_file_;
+    previous_line_ = report_line_;
+    previous_code_ = code;
+
+    bool hidden = false;
+    if (severity == Severity::error) {
+        ++errors_;
+        hidden = errors_ > error_limit_ || repetition;
+    } else if (severity == Severity::warning) {
+        ++warnings_;
+        hidden = warnings_ > warning_limit_ || repetition;
+    }
+
+    write_raw(compose(severity, code, argument), !hidden);
+
+    if (severity == Severity::fatal) {
+        close_details_file();
+        end_process(exit_fatal);
+    }
+    if (severity == Severity::internal) {
+        close_details_file();
+        end_process(exit_internal);
+    }
+}
+
+void Reporter::open_details_file(const std::string& name) {
+    close_details_file();
+    details_name_ = name;
+    details_ = std::fopen(name.c_str(), "w");
+    if (details_ == nullptr) {
+        raise(Severity::fatal, "FICERROPN", QString::fromLatin1(name));
+    }
+}
+
+void Reporter::write_details_line(std::string_view text) {
+    if (details_ == nullptr) {
+        return;
+    }
+    std::fwrite(text.data(), 1, text.size(), details_);
+    std::fputc('\n', details_);
+}
+
+void Reporter::write_listing_header(std::string_view command_echo,
+                                    std::string_view details_name,
+                                    std::string_view run_date) {
+    if (details_ == nullptr) {
+        return;
+    }
+    const std::string stars(listing_width, '*');
+    auto put = [this](const std::string& line) { write_details_line(line); };
+
+    put(stars);
+    put(boxed("C Test Script Compiler 8.3.0.1.342.020"));
+    put(boxed("*"));
+
+    std::string_view echo = command_echo.substr(0, 20479);
+    std::string lead = "* COMMANDE : ";
+    do {
+        std::size_t take = echo.size();
+        if (take > listing_echo_piece) {
+            take = 0;
+            for (std::size_t i = listing_echo_piece; i > 0; --i) {
+                if (is_echo_cut(echo[i])) {
+                    take = i;
+                    break;
+                }
+            }
+            if (take == 0) {
+                take = listing_echo_piece;
+            }
+        }
+        put(boxed(lead + std::string(echo.substr(0, take))));
+        echo.remove_prefix(take);
+        // A blank where the echo was cut is the line break itself.
+        if (!echo.empty() && echo.front() == ' ') {
+            echo.remove_prefix(1);
+        }
+        lead = "*" + std::string(12, ' ');
+    } while (!echo.empty());
+
+    put(boxed("* FICHIER : " + std::string(details_name)));
+    put(boxed("* DATE : " + std::string(run_date)));
+    put(boxed("*"));
+    put(stars);
+    std::fflush(details_);
+}
+
+void Reporter::close_details_file() {
+    if (details_ != nullptr) {
+        std::fclose(details_);
+        details_ = nullptr;
+    }
+}
+
+void Reporter::end_of_execution() {
+    cleanup_work_files();
+
+    const char* code = "ENDNOENWR";
+    QString first;
+    QString second;
+    int status = exit_clean;
+    if (errors_ > 0 && warnings_ > 0) {
+        code = "ENDERRWAR";
+        first = QString::number(errors_);
+        second = QString::number(warnings_);
+        status = exit_errors;
+    } else if (errors_ > 0) {
+        code = "ENDERRNWR";
+        first = QString::number(errors_);
+        status = exit_errors;
+    } else if (warnings_ > 0) {
+        code = "ENDNOEWAR";
+        second = QString::number(warnings_);
+        status = exit_warnings;
+    }
+
+    auto summary = [this](const char* summary_code, const QString& a, const QString& b) {
+        QString line = header_text(Severity::info, summary_code);
+        if (const QString* text = catalogue_.find(summary_code)) {
+            line += fill_placeholders(*text, a, b);
+        } else {
+            line += a + QLatin1Char(' ') + b;
+        }
+        line += QLatin1Char('\n');
+        write_raw(line, true);
+    };
+
+    if (status != exit_clean && hidden_) {
+        summary("MORERWALI", QString::fromLocal8Bit(details_name_), QString());
+    }
+    summary(code, first, second);
+
+    close_details_file();
+    if (status == exit_clean && !details_name_.empty()) {
+        std::remove(details_name_.c_str());
+    }
+    end_process(status);
+}
+
+void install_reporter(Reporter* reporter) { installed_reporter = reporter; }
+
+bool has_reporter() { return installed_reporter != nullptr; }
+
+Reporter& reporter() {
+    if (installed_reporter == nullptr) {
+        // Before the catalogue exists a message still has somewhere to go:
+        // an empty catalogue shows the code with its argument.
+        static MessageCatalogue empty_catalogue;
+        static Reporter fallback(empty_catalogue);
+        return fallback;
+    }
+    return *installed_reporter;
+}
+
+void report_info(std::string_view code, std::string_view argument) {
+    reporter().raise(Severity::info, code, decode(Severity::info, argument));
+}
+void report_info(std::string_view code, const QString& argument) {
+    reporter().raise(Severity::info, code, argument);
+}
+void report_warning(std::string_view code, std::string_view argument) {
+    reporter().raise(Severity::warning, code, decode(Severity::warning, argument));
+}
+void report_warning(std::string_view code, const QString& argument) {
+    reporter().raise(Severity::warning, code, argument);
+}
+void report_error(std::string_view code, std::string_view argument) {
+    reporter().raise(Severity::error, code, decode(Severity::error, argument));
+}
+void report_error(std::string_view code, const QString& argument) {
+    reporter().raise(Severity::error, code, argument);
+}
+void report_fatal(std::string_view code, std::string_view argument) {
+    reporter().raise(Severity::fatal, code, decode(Severity::fatal, argument));
+    end_process(exit_fatal);
+}
+void report_fatal(std::string_view code, const QString& argument) {
+    reporter().raise(Severity::fatal, code, argument);
+    end_process(exit_fatal);
+}
+void report_internal(std::string_view code, std::string_view argument) {
+    reporter().raise(Severity::internal, code, decode(Severity::internal, argument));
+    end_process(exit_internal);
+}
+void report_internal(std::string_view code, const QString& argument) {
+    reporter().raise(Severity::internal, code, argument);
+    end_process(exit_internal);
+}
+
+void set_report_file(std::string_view name) { reporter().set_report_file(name); }
+void set_report_line(long line) { reporter().set_report_line(line); }
+int error_count() { return reporter().error_count(); }
+void write_details_line(std::string_view text) { reporter().write_details_line(text); }
+void end_of_execution() { reporter().end_of_execution(); }
+
+}  // namespace vx

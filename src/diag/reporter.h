@@ -1,0 +1,120 @@
+// Reporting of coded diagnostics.
+//
+// A diagnostic is a nine-letter code and one argument text. The code selects
+// a catalogue text in which "%1" stands for the location prefix ("[file:line]
+// ") and "%2" for the argument. Each line goes to standard error as
+//   Harnex-<severity letter>-<code>,  <text>
+// and to the details file when it is open. Errors and warnings are counted;
+// past their display limits, and when they repeat the previous message's
+// file, line and code, they are written only to the details file.
+//
+// One Reporter holds the state of a run; the free functions below act on
+// the reporter installed for the process, so that any module can report
+// without carrying it around, and a test can install a fresh one.
+#pragma once
+
+#include "diag/catalogue.h"
+
+#include <QString>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace vx {
+
+enum class Severity { internal, fatal, error, warning, info };
+
+char severity_letter(Severity severity);
+
+inline constexpr int default_error_limit = 60;
+inline constexpr int default_warning_limit = 120;
+inline constexpr int listing_width = 78;
+inline constexpr int listing_echo_piece = 63;
+
+class Reporter {
+public:
+    explicit Reporter(const MessageCatalogue& catalogue);
+    ~Reporter();
+    Reporter(const Reporter&) = delete;
+    Reporter& operator=(const Reporter&) = delete;
+
+    void set_report_file(std::string_view name) { report_file_ = name; }
+    void set_report_line(long line) { report_line_ = line; }
+    const std::string& report_file() const { return report_file_; }
+    long report_line() const { return report_line_; }
+
+    int error_count() const { return errors_; }
+    int warning_count() const { return warnings_; }
+    bool hidden_messages() const { return hidden_; }
+    void set_error_limit(int limit) { error_limit_ = limit; }
+    void set_warning_limit(int limit) { warning_limit_ = limit; }
+
+    // The location prefix of the next message: "[file:line] ", "[line] " or
+    // empty.
+    QString location_prefix() const;
+
+    // Composes the whole line of a message (with its newline) without
+    // raising it.
+    QString compose(Severity severity, std::string_view code, const QString& argument) const;
+
+    // Raises a message. Fatal and internal messages end the process.
+    void raise(Severity severity, std::string_view code, const QString& argument);
+
+    // Details file.
+    void open_details_file(const std::string& name);
+    bool details_open() const { return details_ != nullptr; }
+    const std::string& details_name() const { return details_name_; }
+    void write_details_line(std::string_view text);
+    void write_listing_header(std::string_view command_echo, std::string_view details_name,
+                              std::string_view run_date);
+    void close_details_file();
+
+    // The summary and the exit.
+    [[noreturn]] void end_of_execution();
+
+private:
+    void write_raw(const QString& line, bool to_stderr);
+
+    const MessageCatalogue& catalogue_;
+    std::string report_file_;
+    long report_line_ = 0;
+    int errors_ = 0;
+    int warnings_ = 0;
+    int error_limit_ = default_error_limit;
+    int warning_limit_ = default_warning_limit;
+    bool have_previous_ = false;
+    std::string previous_file_;
+    long previous_line_ = 0;
+    std::string previous_code_;
+    bool hidden_ = false;
+    std::string details_name_;
+    std::FILE* details_ = nullptr;
+};
+
+// The process-wide reporter. Installing nullptr removes it.
+void install_reporter(Reporter* reporter);
+Reporter& reporter();
+bool has_reporter();
+
+// The five reporting operations. 8-bit arguments of errors and warnings are
+// decoded with the locale's encoding, those of the other three as Latin-1.
+void report_info(std::string_view code, std::string_view argument = {});
+void report_info(std::string_view code, const QString& argument);
+void report_warning(std::string_view code, std::string_view argument = {});
+void report_warning(std::string_view code, const QString& argument);
+void report_error(std::string_view code, std::string_view argument = {});
+void report_error(std::string_view code, const QString& argument);
+[[noreturn]] void report_fatal(std::string_view code, std::string_view argument = {});
+[[noreturn]] void report_fatal(std::string_view code, const QString& argument);
+[[noreturn]] void report_internal(std::string_view code, std::string_view argument = {});
+[[noreturn]] void report_internal(std::string_view code, const QString& argument);
+
+void set_report_file(std::string_view name);
+void set_report_line(long line);
+int error_count();
+void write_details_line(std::string_view text);
+[[noreturn]] void end_of_execution();
+
+}  // namespace vx
