@@ -33,6 +33,15 @@ QString fill_placeholders(const QString& text, const QString& first, const QStri
     return out;
 }
 
+// Most texts begin with the location slot "%1" and show the argument in
+// "%2". The few texts written in the summary style ("File %1 opening
+// problem") have a single slot inside the sentence: it takes the argument,
+// which would otherwise be lost.
+bool argument_in_first_slot(const QString& text) {
+    return !text.startsWith(QLatin1String("%1")) && text.contains(QLatin1String("%1")) &&
+           !text.contains(QLatin1String("%2"));
+}
+
 QString header_text(Severity severity, std::string_view code) {
     return QStringLiteral("Harnex-%1-%2,  ")
         .arg(QChar::fromLatin1(severity_letter(severity)))
@@ -86,8 +95,7 @@ Reporter::~Reporter() {
 QString Reporter::location_prefix() const {
     if (!report_file_.empty()) {
         return QStringLiteral("[%1:%2] ")
-            .arg(QString::fromLocal8Bit(report_file_))
-            .arg(report_line_);
+            .arg(QString::fromLocal8Bit(report_file_), QString::number(report_line_));
     }
     if (report_line_ != 0) {
         return QStringLiteral("[%1] ").arg(report_line_);
@@ -100,7 +108,11 @@ QString Reporter::compose(Severity severity, std::string_view code,
     QString line = header_text(severity, code);
     QString prefix = location_prefix();
     if (const QString* text = catalogue_.find(code)) {
-        line += fill_placeholders(*text, prefix, argument);
+        if (argument_in_first_slot(*text)) {
+            line += fill_placeholders(*text, argument, QString());
+        } else {
+            line += fill_placeholders(*text, prefix, argument);
+        }
     } else {
         line += prefix + QLatin1Char(' ') + argument;
     }
@@ -317,6 +329,22 @@ void report_internal(std::string_view code, std::string_view argument) {
 void report_internal(std::string_view code, const QString& argument) {
     reporter().raise(Severity::internal, code, argument);
     end_process(exit_internal);
+}
+
+void report_info(std::string_view code, const char* argument) {
+    report_info(code, std::string_view(argument == nullptr ? "" : argument));
+}
+void report_warning(std::string_view code, const char* argument) {
+    report_warning(code, std::string_view(argument == nullptr ? "" : argument));
+}
+void report_error(std::string_view code, const char* argument) {
+    report_error(code, std::string_view(argument == nullptr ? "" : argument));
+}
+void report_fatal(std::string_view code, const char* argument) {
+    report_fatal(code, std::string_view(argument == nullptr ? "" : argument));
+}
+void report_internal(std::string_view code, const char* argument) {
+    report_internal(code, std::string_view(argument == nullptr ? "" : argument));
 }
 
 void set_report_file(std::string_view name) { reporter().set_report_file(name); }

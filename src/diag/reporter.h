@@ -100,16 +100,22 @@ bool has_reporter();
 
 // The five reporting operations. 8-bit arguments of errors and warnings are
 // decoded with the locale's encoding, those of the other three as Latin-1.
+// A const char* argument is 8-bit text (nullptr counts as empty).
 void report_info(std::string_view code, std::string_view argument = {});
 void report_info(std::string_view code, const QString& argument);
+void report_info(std::string_view code, const char* argument);
 void report_warning(std::string_view code, std::string_view argument = {});
 void report_warning(std::string_view code, const QString& argument);
+void report_warning(std::string_view code, const char* argument);
 void report_error(std::string_view code, std::string_view argument = {});
 void report_error(std::string_view code, const QString& argument);
+void report_error(std::string_view code, const char* argument);
 [[noreturn]] void report_fatal(std::string_view code, std::string_view argument = {});
 [[noreturn]] void report_fatal(std::string_view code, const QString& argument);
+[[noreturn]] void report_fatal(std::string_view code, const char* argument);
 [[noreturn]] void report_internal(std::string_view code, std::string_view argument = {});
 [[noreturn]] void report_internal(std::string_view code, const QString& argument);
+[[noreturn]] void report_internal(std::string_view code, const char* argument);
 
 void set_report_file(std::string_view name);
 void set_report_line(long line);

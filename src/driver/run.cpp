@@ -1,9 +1,132 @@
+// The run sequence of the compiler.
+//
+// A run passes once through a fixed order: translation catalogues, message
+// catalogue, crash handler, default script language, run date, banner,
+// command line, target, output names, details file, C analysis, compile
+// driver, summary. Each stage relies on the ones before it. The process
+// never comes back from here: it ends in the summary or in a fatal or
+// internal report.
 #include "driver/run.h"
 
+#include "diag/catalogue.h"
+#include "diag/process_end.h"
 #include "diag/reporter.h"
+#include "driver/crash_handler.h"
+#include "driver/identity.h"
+#include "driver/target_config.h"
+#include "script/script_language.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <memory>
+#include <string>
+#include <vector>
 
 namespace vx {
 
-int run_compiler(int, char**) { end_of_execution(); }
+namespace {
+
+// Base names of the translation catalogues, in loading order.
+constexpr const char* catalogue_prefixes[] = {
+    "prepro_", "zqzqident_", "modbas_", "bibli_", "anaccpp_", "cab_",
+};
+
+// Loads every catalogue of the locale from $HARNEXDIR/lib/locale. Ends the
+// process when HARNEXDIR is missing: without it nothing else can be found.
+std::vector<std::unique_ptr<QTranslator>> load_catalogues() {
+    const char* home = std::getenv("HARNEXDIR");
+    if (home == nullptr || *home == '\0') {
+        std::fputs("Fatal Error: please setup HARNEXDIR environment variable.\n", stderr);
+        end_process(exit_fatal);
+    }
+    QString directory = QString::fromLocal8Bit(home) + QDir::separator() + "lib" +
+                        QDir::separator() + "locale";
+    std::vector<std::unique_ptr<QTranslator>> translators;
+    if (!QFileInfo(directory).isDir()) {
+        QByteArray line = QStringLiteral("Warning: directory doesn't exist '%1'\n")
+                              .arg(directory)
+                              .toLocal8Bit();
+        std::fputs(line.constData(), stderr);
+        return translators;
+    }
+    QString locale = QLocale::system().name();
+    for (const char* prefix : catalogue_prefixes) {
+        auto translator = std::make_unique<QTranslator>();
+        // QTranslator shortens the name at its last "_" or "." until a
+        // catalogue is found (bibli_fr_FR, then bibli_fr, then bibli).
+        if (translator->load(QString::fromLatin1(prefix) + locale, directory)) {
+            QCoreApplication::installTranslator(translator.get());
+            translators.push_back(std::move(translator));
+        }
+    }
+    return translators;
+}
+
+std::string current_run_date() {
+    std::time_t now = std::time(nullptr);
+    std::string date = std::ctime(&now);
+    while (!date.empty() && date.back() == '\n') {
+        date.pop_back();
+    }
+    return date;
+}
+
+}  // namespace
+
+int run_compiler(int argc, char** argv) {
+    // 1. The application object owns the translators.
+    static int app_argc;
+    app_argc = argc;
+    QCoreApplication app(app_argc, argv);
+
+    // 2-3. Translation catalogues.
+    auto translators = load_catalogues();
+
+    // 4. Message catalogue, table by table in the fixed order.
+    MessageCatalogue catalogue;
+    catalogue.register_all();
+    Reporter run_reporter(catalogue);
+    install_reporter(&run_reporter);
+
+    // 5. Settings start empty (filled by the command line below).
+
+    // 6. Crash handler.
+    install_crash_handler();
+
+    // 7. Default script language.
+    ScriptLanguage script_language;
+    script_language.read_default_script_language();
+
+    // 8. Run date.
+    const std::string run_date = current_run_date();
+
+    // 9. String pool: created with the support services.
+
+    // 10. Banner.
+    report_info("STARTEXEC", std::string(product_title) + " " + tool_title + " " + tool_version);
+
+    // 11. Copyright, unless suppressed (even by an empty value).
+    if (std::getenv("VEXOR_SUPPRESS_COPYRIGHT") == nullptr) {
+        report_info("COPYRIGHT", copyright_notice);
+    }
+
+    // 12. Command line analysis.
+    // 13. Target configuration.
+    // 14. Output names.
+    // 15-16. Details file and listing header.
+    // 17. C analysis start.
+    // 18. Compile driver.
+    (void)run_date;
+
+    // 19. Summary and exit.
+    end_of_execution();
+}
 
 }  // namespace vx

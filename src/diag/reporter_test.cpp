@@ -1,0 +1,274 @@
+#include "diag/reporter.h"
+
+#include "diag/process_end.h"
+#include "testkit/testkit.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace vx {
+namespace {
+
+using testkit::EndTrap;
+using testkit::FreshReporter;
+using testkit::ProcessEnded;
+using testkit::ScratchDir;
+using testkit::read_file;
+using testkit::split_lines;
+
+class ReporterTest : public ::testing::Test {
+protected:
+    FreshReporter fresh;
+    Reporter& rep = fresh.get();
+};
+
+TEST_F(ReporterTest, LocationPrefixForms) {
+    EXPECT_EQ(rep.location_prefix(), "");
+    rep.set_report_line(7);
+    EXPECT_EQ(rep.location_prefix(), "[7] ");
+    rep.set_report_file("s.ptu");
+    rep.set_report_line(-1);
+    EXPECT_EQ(rep.location_prefix(), "[s.ptu:-1] ");
+    rep.set_report_line(12);
+    EXPECT_EQ(rep.location_prefix(), "[s.ptu:12] ");
+}
+
+TEST_F(ReporterTest, ComposesCatalogueAndUnknownCodes) {
+    rep.set_report_file("s.ptu");
+    rep.set_report_line(3);
+    EXPECT_EQ(rep.compose(Severity::fatal, "IMPOUVFIC", "x.c"),
+              "Harnex-F-IMPOUVFIC,  [s.ptu:3] Cannot open the file x.c\n");
+    EXPECT_EQ(rep.compose(Severity::error, "NOSUCHCOD", "arg"),
+              "Harnex-E-NOSUCHCOD,  [s.ptu:3]  arg\n");
+    // A placeholder inside the location is text, not a slot.
+    rep.set_report_file("odd%2name");
+    EXPECT_EQ(rep.compose(Severity::warning, "IMPOUVFIC", "f"),
+              "Harnex-W-IMPOUVFIC,  [odd%2name:3] Cannot open the file f\n");
+}
+
+TEST_F(ReporterTest, MessageWithoutLocationBeginsWithItsText) {
+    testing::internal::CaptureStderr();
+    report_info("STARTEXEC", "banner text");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Harnex-I-STARTEXEC,  banner text\n");
+}
+
+TEST_F(ReporterTest, ErrorsPastTheLimitAreCountedButOnlyInTheDetailsFile) {
+    ScratchDir dir;
+    rep.open_details_file(dir.file("run.lis"));
+    rep.set_report_file("s.ptu");
+    testing::internal::CaptureStderr();
+    for (int line = 1; line <= 61; ++line) {
+        rep.set_report_line(line);
+        report_error("MOTCLEABS", "END");
+    }
+    std::string shown = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(split_lines(shown).size(), 60u);
+    EXPECT_EQ(rep.error_count(), 61);
+    EXPECT_TRUE(rep.hidden_messages());
+
+    EndTrap trap;
+    testing::internal::CaptureStderr();
+    try {
+        rep.end_of_execution();
+        FAIL() << "end_of_execution returned";
+    } catch (const ProcessEnded& end) {
+        EXPECT_EQ(end.status, exit_errors);
+    }
+    auto summary = split_lines(testing::internal::GetCapturedStderr());
+    ASSERT_EQ(summary.size(), 2u);
+    EXPECT_EQ(summary[0], "Harnex-I-MORERWALI,  more detailed Errors/Warnings can be found in file " +
+                              dir.file("run.lis"));
+    EXPECT_EQ(summary[1], "Harnex-I-ENDERRNWR,  End of execution with 61 error(s)");
+
+    auto details = read_file(dir.file("run.lis"));
+    EXPECT_NE(details.find("[s.ptu:61] Missing keyword END"), std::string::npos);
+    EXPECT_NE(details.find("End of execution with 61 error(s)"), std::string::npos);
+}
+
+TEST_F(ReporterTest, RepeatedMessageIsCountedButNotShownAgain) {
+    ScratchDir dir;
+    rep.open_details_file(dir.file("d.lis"));
+    rep.set_report_file("s.ptu");
+    rep.set_report_line(4);
+    testing::internal::CaptureStderr();
+    report_warning("STXMETAIN", "COV");
+    report_warning("STXMETAIN", "COV");
+    report_warning("LIGNTRAIT", "x");  // another code: shown
+    std::string shown = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(split_lines(shown).size(), 2u);
+    EXPECT_EQ(rep.warning_count(), 3);
+    EXPECT_TRUE(rep.hidden_messages());
+    rep.close_details_file();
+    EXPECT_EQ(split_lines(read_file(dir.file("d.lis"))).size(), 3u);
+}
+
+TEST_F(ReporterTest, WarningLimitHidesLaterWarnings) {
+    rep.set_warning_limit(1);
+    rep.set_report_file("s.ptu");
+    testing::internal::CaptureStderr();
+    rep.set_report_line(1);
+    report_warning("STXMETAIN", "a");
+    rep.set_report_line(2);
+    report_warning("STXMETAIN", "b");
+    EXPECT_EQ(split_lines(testing::internal::GetCapturedStderr()).size(), 1u);
+    EXPECT_EQ(rep.warning_count(), 2);
+}
+
+struct SummaryCase {
+    int errors;
+    int warnings;
+    int status;
+    const char* line;
+};
+
+class SummaryTest : public ::testing::TestWithParam<SummaryCase> {};
+
+TEST_P(SummaryTest, SummaryLineStatusAndDetailsFile) {
+    const SummaryCase& c = GetParam();
+    FreshReporter fresh;
+    Reporter& rep = fresh.get();
+    ScratchDir dir;
+    rep.open_details_file(dir.file("s.lis"));
+    for (int i = 0; i < c.errors; ++i) {
+        rep.set_report_line(100 + i);
+        report_error("MOTCLEABS", "X");
+    }
+    for (int i = 0; i < c.warnings; ++i) {
+        rep.set_report_line(200 + i);
+        report_warning("STXMETAIN", "Y");
+    }
+    bool cleaned = false;
+    set_work_file_cleanup([&] { cleaned = true; });
+    EndTrap trap;
+    testing::internal::CaptureStderr();
+    int status = -1;
+    try {
+        rep.end_of_execution();
+    } catch (const ProcessEnded& end) {
+        status = end.status;
+    }
+    set_work_file_cleanup({});
+    auto lines = split_lines(testing::internal::GetCapturedStderr());
+    EXPECT_TRUE(cleaned);
+    EXPECT_EQ(status, c.status);
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.back(), c.line);
+    EXPECT_EQ(testkit::file_exists(dir.file("s.lis")), c.status != exit_clean);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AllFour, SummaryTest,
+    ::testing::Values(
+        SummaryCase{0, 0, exit_clean, "Harnex-I-ENDNOENWR,  End of execution with 0 error and 0 warning"},
+        SummaryCase{0, 2, exit_warnings, "Harnex-I-ENDNOEWAR,  End of execution with 2 warning(s)"},
+        SummaryCase{3, 0, exit_errors, "Harnex-I-ENDERRNWR,  End of execution with 3 error(s)"},
+        SummaryCase{1, 4, exit_errors,
+                    "Harnex-I-ENDERRWAR,  End of execution with 1 error(s) and 4 warning(s)"}));
+
+TEST_F(ReporterTest, FatalDeletesWorkFilesFirstAndKeepsTheDetailsFile) {
+    ScratchDir dir;
+    rep.open_details_file(dir.file("f.lis"));
+    std::string order;
+    set_work_file_cleanup([&] { order += "cleanup;"; });
+    EndTrap trap;
+    testing::internal::CaptureStderr();
+    try {
+        report_fatal("IMPOUVFIC", "missing.ptu");
+    } catch (const ProcessEnded& end) {
+        EXPECT_EQ(end.status, exit_fatal);
+        order += "ended;";
+    }
+    set_work_file_cleanup({});
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "Harnex-F-IMPOUVFIC,  Cannot open the file missing.ptu\n");
+    EXPECT_EQ(order, "cleanup;ended;");
+    EXPECT_FALSE(rep.details_open());
+    EXPECT_NE(read_file(dir.file("f.lis")).find("IMPOUVFIC"), std::string::npos);
+}
+
+TEST_F(ReporterTest, InternalEndsWithStatusNine) {
+    EndTrap trap;
+    testing::internal::CaptureStderr();
+    try {
+        report_internal("INTERNERR", "Module SFC");
+    } catch (const ProcessEnded& end) {
+        EXPECT_EQ(end.status, exit_internal);
+    }
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "Harnex-S-INTERNERR,  internal error raised in  Module SFC\n");
+}
+
+TEST_F(ReporterTest, DetailsFileThatCannotBeCreatedIsFatal) {
+    EndTrap trap;
+    testing::internal::CaptureStderr();
+    try {
+        rep.open_details_file("/nonexistent-dir/x.lis");
+        FAIL();
+    } catch (const ProcessEnded& end) {
+        EXPECT_EQ(end.status, exit_fatal);
+    }
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "Harnex-F-FICERROPN,  File /nonexistent-dir/x.lis opening problem\n");
+}
+
+TEST_F(ReporterTest, ListingHeaderBox) {
+    ScratchDir dir;
+    rep.open_details_file(dir.file("h.lis"));
+    rep.write_listing_header("vexorprepro s.ptu t.c -LANGUAGE=C -TARGET=LINUX -FAST", "h.lis",
+                             "Tue Dec  8 02:25:11 2026");
+    rep.close_details_file();
+    auto lines = split_lines(read_file(dir.file("h.lis")));
+    const std::string stars(78, '*');
+    auto box = [](std::string s) {
+        s.resize(77, ' ');
+        return s + "*";
+    };
+    std::vector<std::string> expected = {
+        stars,
+        box("C Test Script Compiler 8.3.0.1.342.020"),
+        box("*"),
+        box("* COMMANDE : vexorprepro s.ptu t.c -LANGUAGE=C -TARGET=LINUX -FAST"),
+        box("* FICHIER : h.lis"),
+        box("* DATE : Tue Dec  8 02:25:11 2026"),
+        box("*"),
+        stars,
+    };
+    EXPECT_EQ(lines, expected);
+}
+
+TEST_F(ReporterTest, ListingHeaderCutsALongEchoAtSeparators) {
+    ScratchDir dir;
+    rep.open_details_file(dir.file("h.lis"));
+    std::string echo = "vexorprepro dir/script.ptu out/generated.c -LANGUAGE=C -TARGET=LINUX -FAST "
+                       "-SERVICE=alpha,beta,gamma,delta -DEFINE=ONE,TWO,THREE -INCL=/usr/include";
+    rep.write_listing_header(echo, "h.lis", "d");
+    rep.close_details_file();
+    auto lines = split_lines(read_file(dir.file("h.lis")));
+    std::string rebuilt;
+    int echo_lines = 0;
+    for (const auto& line : lines) {
+        EXPECT_EQ(line.size(), 78u) << line;
+        std::string piece;
+        if (line.rfind("* COMMANDE : ", 0) == 0) {
+            piece = line.substr(13);
+        } else if (line.rfind("*            ", 0) == 0 && line.find_first_not_of(' ', 1) != 77) {
+            piece = line.substr(13);
+        } else {
+            continue;
+        }
+        piece = piece.substr(0, piece.find_last_not_of(" *") + 1);
+        EXPECT_LE(piece.size(), 63u);
+        if (!rebuilt.empty() && piece.front() != ',' && piece.front() != '(' &&
+            piece.front() != ')' && piece.front() != ';') {
+            rebuilt += ' ';
+        }
+        rebuilt += piece;
+        ++echo_lines;
+    }
+    EXPECT_GE(echo_lines, 3);
+    EXPECT_EQ(rebuilt, echo);
+}
+
+}  // namespace
+}  // namespace vx

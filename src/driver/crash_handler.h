@@ -1,0 +1,10 @@
+// The crash handler: a segmentation fault during a run is reported as an
+// internal error ("Module SFC"), which removes the work files and ends the
+// process with status 9 instead of leaving a core and half-written outputs.
+#pragma once
+
+namespace vx {
+
+void install_crash_handler();
+
+}  // namespace vx

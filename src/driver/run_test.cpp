@@ -1,0 +1,66 @@
+// The start of a run as a user sees it: the installed program, its
+// environment, its first and last lines and its exit status.
+#include "diag/process_end.h"
+#include "diag/reporter.h"
+#include "driver/crash_handler.h"
+#include "testkit/testkit.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+namespace vx {
+namespace {
+
+using testkit::run_compiler;
+using testkit::ScratchDir;
+using testkit::split_lines;
+
+const std::string banner = "Harnex-I-STARTEXEC,  Harnex C Test Script Compiler 8.3.0.1.342.020";
+
+TEST(RunStart, MissingOrEmptyHarnexdirStopsBeforeAnything) {
+    for (auto value : {std::optional<std::string>{}, std::optional<std::string>{""}}) {
+        auto result = run_compiler({"s.ptu", "t.c"}, {{"HARNEXDIR", value}});
+        EXPECT_EQ(result.status, exit_fatal);
+        EXPECT_EQ(result.err, "Fatal Error: please setup HARNEXDIR environment variable.\n");
+        EXPECT_EQ(result.out, "");
+    }
+}
+
+TEST(RunStart, MissingCatalogueDirectoryWarnsAndGoesOn) {
+    ScratchDir dir;
+    auto result = run_compiler({"s.ptu", "t.c"}, {{"HARNEXDIR", dir.path()}}, dir.path());
+    auto lines = split_lines(result.err);
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(lines[0], "Warning: directory doesn't exist '" + dir.path() + "/lib/locale'");
+    EXPECT_EQ(lines[1], banner);
+}
+
+TEST(RunStart, BannerThenCopyrightUnlessSuppressed) {
+    ScratchDir dir;
+    auto shown = run_compiler({"s.ptu", "t.c"}, {{"VEXOR_SUPPRESS_COPYRIGHT", std::nullopt}},
+                              dir.path());
+    auto lines = split_lines(shown.err);
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(lines[0], banner);
+    EXPECT_EQ(lines[1].rfind("Harnex-I-COPYRIGHT,  Copyright", 0), 0u) << lines[1];
+
+    // Set, even to nothing, the variable removes the line.
+    auto hidden = run_compiler({"s.ptu", "t.c"}, {{"VEXOR_SUPPRESS_COPYRIGHT", ""}}, dir.path());
+    EXPECT_EQ(hidden.err.find("COPYRIGHT"), std::string::npos);
+    EXPECT_EQ(split_lines(hidden.err).at(0), banner);
+}
+
+TEST(CrashHandler, SegmentationFaultIsAnInternalErrorWithStatusNine) {
+    EXPECT_EXIT(
+        {
+            testkit::FreshReporter fresh;
+            install_crash_handler();
+            std::raise(SIGSEGV);
+        },
+        ::testing::ExitedWithCode(exit_internal),
+        "Harnex-S-INTERNERR,  internal error raised in  Module SFC");
+}
+
+}  // namespace
+}  // namespace vx

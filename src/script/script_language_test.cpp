@@ -1,0 +1,76 @@
+#include "script/script_language.h"
+
+#include "testkit/testkit.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace vx {
+namespace {
+
+class ScriptLanguageTest : public ::testing::Test {
+protected:
+    testkit::FreshReporter fresh;
+    ScriptLanguage lang;
+};
+
+TEST_F(ScriptLanguageTest, FirstFrenchKeywordSwitchesAnEnglishScriptOnce) {
+    int switched_to = -1;
+    lang.on_switch([&](int l) { switched_to = l; });
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(lang.switch_script_language(keyword_french), 1);
+    EXPECT_EQ(lang.language(), script_language_fr);
+    EXPECT_EQ(switched_to, script_language_fr);
+    // A switch leaves the door open; the next agreeing keyword closes it.
+    EXPECT_TRUE(lang.switch_allowed());
+    EXPECT_EQ(lang.switch_script_language(keyword_french), 1);
+    EXPECT_FALSE(lang.switch_allowed());
+    EXPECT_EQ(lang.switch_script_language(keyword_english), 0);
+    EXPECT_EQ(lang.language(), script_language_fr);
+    std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(err, "Harnex-I-LANSWITCH,  Incorrect value for VEXORLAN environment variable: "
+                   "it should be 'FR'\n");
+}
+
+TEST_F(ScriptLanguageTest, CommonSpellingAgreesAndClosesTheSwitch) {
+    EXPECT_EQ(lang.switch_script_language(keyword_common), 1);
+    EXPECT_EQ(lang.switch_script_language(keyword_french), 0);
+    EXPECT_EQ(lang.language(), script_language_gb);
+}
+
+TEST_F(ScriptLanguageTest, FrenchScriptSwitchesToEnglish) {
+    lang.set_language(script_language_fa);
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(lang.switch_script_language(keyword_english), 1);
+    EXPECT_EQ(lang.language(), script_language_gb);
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("elle devrait etre 'GB'"),
+              std::string::npos);
+}
+
+TEST_F(ScriptLanguageTest, UndefinedLanguageIsRefusedWithAWarning) {
+    lang.set_language(7);
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(lang.switch_script_language(keyword_english), 0);
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("LANGANDEF"), std::string::npos);
+    EXPECT_EQ(fresh.get().warning_count(), 1);
+}
+
+TEST(ScriptLanguageDefault, VexorlanIsUpperCasedAndUnknownValuesGiveEnglish) {
+    EXPECT_EQ(script_language_from_name("fr"), script_language_fr);
+    EXPECT_EQ(script_language_from_name("Fa"), script_language_fa);
+    EXPECT_EQ(script_language_from_name("GB"), script_language_gb);
+    EXPECT_EQ(script_language_from_name("de"), -1);
+
+    ScriptLanguage lang;
+    ::setenv("VEXORLAN", "fr", 1);
+    lang.read_default_script_language();
+    EXPECT_EQ(lang.language(), script_language_fr);
+    ::setenv("VEXORLAN", "xx", 1);
+    lang.read_default_script_language();
+    EXPECT_EQ(lang.language(), script_language_gb);
+    ::unsetenv("VEXORLAN");
+}
+
+}  // namespace
+}  // namespace vx
