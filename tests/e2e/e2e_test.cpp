@@ -1,0 +1,178 @@
+// Whole-program cases: each folder of tests/e2e holds a test script and the
+// files a run must leave behind.
+//
+//   args          the command-line arguments, one per line
+//   env           optional NAME=VALUE lines added to the environment
+//   status        the expected exit status
+//   expected/     every file the run must leave in its directory, plus
+//                 "stdout" and "stderr" for the two streams
+//   anything else input files, copied into the run directory
+//
+// The run happens in a directory of fixed length under /tmp, so that the
+// absolute paths the compiler writes fold the same way on every machine.
+// Before comparison the run date, the run directory, the source tree and
+// the installed tree are masked, and the blanks that pad boxed banner lines
+// are squeezed. The run directory must hold exactly the inputs and the
+// expected files afterwards: an output that should have been deleted, or a
+// work file left behind, fails the case.
+//
+// VX_UPDATE_GOLDEN=1 rewrites the expected files from the actual run.
+#include "testkit/testkit.h"
+
+#include <gtest/gtest.h>
+
+#include <QCryptographicHash>
+#include <QRegularExpression>
+#include <QString>
+
+#include <cstdlib>
+#include <filesystem>
+#include <set>
+
+namespace fs = std::filesystem;
+
+namespace vx {
+namespace {
+
+const fs::path cases_root = fs::path(VX_SOURCE_DIR) / "tests" / "e2e";
+
+std::vector<std::string> case_names() {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(cases_root)) {
+        if (entry.is_directory() && fs::exists(entry.path() / "args")) {
+            names.push_back(entry.path().filename().string());
+        }
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::string run_root() {
+    QByteArray hash = QCryptographicHash::hash(QByteArray(VX_BINARY_DIR), QCryptographicHash::Md5)
+                          .toHex()
+                          .left(8);
+    return "/tmp/vxe2e_" + hash.toStdString();
+}
+
+std::string mask(const std::string& text, const std::string& run_dir) {
+    QString masked = QString::fromStdString(text);
+    masked.replace(QString::fromStdString(run_dir), QStringLiteral("<DIR>"));
+    masked.replace(QStringLiteral(VX_DIST_DIR), QStringLiteral("<DIST>"));
+    masked.replace(QStringLiteral(VX_SOURCE_DIR), QStringLiteral("<SRC>"));
+    static const QRegularExpression date(
+        QStringLiteral("(Mon|Tue|Wed|Thu|Fri|Sat|Sun) (Jan|Feb|Mar|Apr|May|Jun|Jul|Aug|Sep|Oct|"
+                       "Nov|Dec) [ 0-9][0-9] [0-9]{2}:[0-9]{2}:[0-9]{2} [0-9]{4}"));
+    masked.replace(date, QStringLiteral("<DATE>"));
+    static const QRegularExpression padding(QStringLiteral("[ ]{2,}(\\*\\*?/?)$"),
+                                            QRegularExpression::MultilineOption);
+    masked.replace(padding, QStringLiteral(" \\1"));
+    return masked.toStdString();
+}
+
+std::vector<std::string> read_lines(const fs::path& path) {
+    return testkit::split_lines(testkit::read_file(path.string()));
+}
+
+class EndToEnd : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(EndToEnd, RunMatchesGoldenFiles) {
+    const fs::path source = cases_root / GetParam();
+    const fs::path run_dir = fs::path(run_root()) / GetParam();
+    fs::remove_all(run_dir);
+    fs::create_directories(run_dir);
+
+    std::set<std::string> inputs;
+    for (const auto& entry : fs::recursive_directory_iterator(source)) {
+        fs::path rel = fs::relative(entry.path(), source);
+        std::string first = rel.begin()->string();
+        if (first == "expected" || first == "args" || first == "env" || first == "status") {
+            continue;
+        }
+        if (entry.is_directory()) {
+            fs::create_directories(run_dir / rel);
+        } else {
+            fs::copy_file(entry.path(), run_dir / rel);
+            inputs.insert(rel.string());
+        }
+    }
+
+    std::vector<std::string> args;
+    for (const auto& line : read_lines(source / "args")) {
+        if (!line.empty()) {
+            args.push_back(line);
+        }
+    }
+    testkit::EnvChanges env;
+    if (fs::exists(source / "env")) {
+        for (const auto& line : read_lines(source / "env")) {
+            auto eq = line.find('=');
+            if (eq != std::string::npos) {
+                env[line.substr(0, eq)] = line.substr(eq + 1);
+            }
+        }
+    }
+    auto result = testkit::run_compiler(args, env, run_dir.string());
+
+    const bool update = std::getenv("VX_UPDATE_GOLDEN") != nullptr;
+    const fs::path expected_dir = source / "expected";
+    int expected_status = std::atoi(testkit::read_file((source / "status").string()).c_str());
+
+    std::map<std::string, std::string> actual;
+    actual["stdout"] = mask(result.out, run_dir.string());
+    actual["stderr"] = mask(result.err, run_dir.string());
+    for (const auto& entry : fs::recursive_directory_iterator(run_dir)) {
+        if (entry.is_regular_file()) {
+            std::string rel = fs::relative(entry.path(), run_dir).string();
+            if (!inputs.count(rel)) {
+                actual[rel] = mask(testkit::read_file(entry.path().string()), run_dir.string());
+            }
+        }
+    }
+
+    if (update) {
+        fs::remove_all(expected_dir);
+        for (const auto& [name, text] : actual) {
+            fs::create_directories((expected_dir / name).parent_path());
+            testkit::write_file((expected_dir / name).string(), text);
+        }
+        testkit::write_file((source / "status").string(), std::to_string(result.status) + "\n");
+        fs::remove_all(run_dir);
+        GTEST_SKIP() << "golden files rewritten";
+    }
+
+    EXPECT_EQ(result.status, expected_status) << result.err;
+    std::set<std::string> expected_names;
+    for (const auto& entry : fs::recursive_directory_iterator(expected_dir)) {
+        if (entry.is_regular_file()) {
+            expected_names.insert(fs::relative(entry.path(), expected_dir).string());
+        }
+    }
+    for (const auto& name : expected_names) {
+        auto it = actual.find(name);
+        if (it == actual.end()) {
+            ADD_FAILURE() << "the run did not leave " << name;
+            continue;
+        }
+        auto want = read_lines(expected_dir / name);
+        auto got = testkit::split_lines(it->second);
+        for (std::size_t i = 0; i < std::max(want.size(), got.size()); ++i) {
+            std::string w = i < want.size() ? want[i] : "<missing line>";
+            std::string g = i < got.size() ? got[i] : "<missing line>";
+            if (w != g) {
+                ADD_FAILURE() << name << ":" << (i + 1) << "\n  expected: " << w
+                              << "\n  actual:   " << g;
+                break;
+            }
+        }
+    }
+    for (const auto& [name, text] : actual) {
+        EXPECT_TRUE(expected_names.count(name)) << "the run left an unexpected file " << name;
+    }
+    fs::remove_all(run_dir);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, EndToEnd, ::testing::ValuesIn(case_names()),
+                         [](const auto& info) { return info.param; });
+
+}  // namespace
+}  // namespace vx
