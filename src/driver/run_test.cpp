@@ -51,6 +51,17 @@ TEST(RunStart, BannerThenCopyrightUnlessSuppressed) {
     EXPECT_EQ(split_lines(hidden.err).at(0), banner);
 }
 
+TEST(RunStart, SpeaksTheLanguageOfTheLocale) {
+    ScratchDir dir;
+    auto french = run_compiler({"s.ptu", "t.c"}, {{"LANG", "fr_FR.UTF-8"}}, dir.path());
+    EXPECT_NE(french.err.find("Harnex-I-ENDNOENWR,  Fin d'execution avec 0 erreur"),
+              std::string::npos)
+        << french.err;
+    auto english = run_compiler({"s.ptu", "t.c"}, {{"LANG", "en_US.UTF-8"}}, dir.path());
+    EXPECT_NE(english.err.find("End of execution with 0 error and 0 warning"), std::string::npos)
+        << english.err;
+}
+
 TEST(CrashHandler, SegmentationFaultIsAnInternalErrorWithStatusNine) {
     EXPECT_EXIT(
         {
