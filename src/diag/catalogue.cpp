@@ -39,6 +39,10 @@ void MessageCatalogue::register_table(CatalogueTable table) {
             continue;
         }
         texts_.insert_or_assign(row.code, translate(row.context, row.source, row.comment));
+        std::string_view source = row.source;
+        bool first = !source.starts_with("%1") && source.find("%1") != std::string_view::npos &&
+                     source.find("%2") == std::string_view::npos;
+        argument_first_.insert_or_assign(row.code, first);
         ++registrations_;
     }
 }
@@ -48,6 +52,11 @@ void MessageCatalogue::register_all() {
     register_table(CatalogueTable::bibli);
     register_table(CatalogueTable::ana_c_cpp);
     register_table(CatalogueTable::prepro);
+}
+
+bool MessageCatalogue::argument_in_first_slot(std::string_view code) const {
+    auto it = argument_first_.find(code);
+    return it != argument_first_.end() && it->second;
 }
 
 const QString* MessageCatalogue::find(std::string_view code) const {

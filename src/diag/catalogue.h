@@ -47,11 +47,16 @@ public:
 
     // The stored text of a code, or nullptr when the code is unknown.
     const QString* find(std::string_view code) const;
+    // True for the few texts written as a sentence with a single slot ("File
+    // %1 opening problem"): their "%1" takes the argument, not the location.
+    // Decided on the English source, whatever the translation does.
+    bool argument_in_first_slot(std::string_view code) const;
     std::size_t size() const { return texts_.size(); }
     std::size_t registration_count() const { return registrations_; }
 
 private:
     std::map<std::string, QString, std::less<>> texts_;
+    std::map<std::string, bool, std::less<>> argument_first_;
     bool registered_[4] = {false, false, false, false};
     std::size_t registrations_ = 0;
 };

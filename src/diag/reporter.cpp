@@ -33,15 +33,6 @@ QString fill_placeholders(const QString& text, const QString& first, const QStri
     return out;
 }
 
-// Most texts begin with the location slot "%1" and show the argument in
-// "%2". The few texts written in the summary style ("File %1 opening
-// problem") have a single slot inside the sentence: it takes the argument,
-// which would otherwise be lost.
-bool argument_in_first_slot(const QString& text) {
-    return !text.startsWith(QLatin1String("%1")) && text.contains(QLatin1String("%1")) &&
-           !text.contains(QLatin1String("%2"));
-}
-
 QString header_text(Severity severity, std::string_view code) {
     return QStringLiteral("Harnex-%1-%2,  ")
         .arg(QChar::fromLatin1(severity_letter(severity)))
@@ -108,7 +99,11 @@ QString Reporter::compose(Severity severity, std::string_view code,
     QString line = header_text(severity, code);
     QString prefix = location_prefix();
     if (const QString* text = catalogue_.find(code)) {
-        if (argument_in_first_slot(*text)) {
+        // Most texts begin with the location slot "%1" and show the argument
+        // in "%2". The few written as a sentence with a single slot ("File
+        // %1 opening problem") take the argument there; it would otherwise
+        // be lost.
+        if (catalogue_.argument_in_first_slot(code)) {
             line += fill_placeholders(*text, argument, QString());
         } else {
             line += fill_placeholders(*text, prefix, argument);
