@@ -208,17 +208,23 @@ void Reporter::write_listing_header(std::string_view command_echo,
                 take = listing_echo_piece;
             }
         }
-        put(boxed(lead + std::string(echo.substr(0, take))));
+        std::string line = lead;
+        line.append(echo.data(), take);
+        put(boxed(std::move(line)));
         echo.remove_prefix(take);
         // A blank where the echo was cut is the line break itself.
         if (!echo.empty() && echo.front() == ' ') {
             echo.remove_prefix(1);
         }
-        lead = "*" + std::string(12, ' ');
+        lead.assign(1, '*').append(12, ' ');
     } while (!echo.empty());
 
-    put(boxed("* FICHIER : " + std::string(details_name)));
-    put(boxed("* DATE : " + std::string(run_date)));
+    std::string file_line = "* FICHIER : ";
+    file_line.append(details_name);
+    put(boxed(std::move(file_line)));
+    std::string date_line = "* DATE : ";
+    date_line.append(run_date);
+    put(boxed(std::move(date_line)));
     put(boxed("*"));
     put(stars);
     std::fflush(details_);

@@ -15,6 +15,7 @@
 #include "driver/identity.h"
 #include "driver/target_config.h"
 #include "script/script_language.h"
+#include "support/string_pool.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -107,7 +108,8 @@ int run_compiler(int argc, char** argv) {
     // 8. Run date.
     const std::string run_date = current_run_date();
 
-    // 9. String pool: created with the support services.
+    // 9. String pool.
+    pool_init();
 
     // 10. Banner.
     report_info("STARTEXEC", std::string(product_title) + " " + tool_title + " " + tool_version);
