@@ -335,11 +335,6 @@ int CommandAnalysis::expand_arguments(int argc, const char* const* argv,
     }
 }
 
-// Words of an option file: blanks separate them, a "#" that opens a line
-// opens a comment, double quotes group blanks into a word and are dropped,
-// a backslash before a line end joins the lines, a backslash before any
-// other character keeps both. Words from the file are not searched for
-// further option files.
 int CommandAnalysis::read_option_file(const std::string& name, std::vector<std::string>& expanded) {
     std::FILE* file = std::fopen(name.c_str(), "rb");
     if (file == nullptr) {
@@ -356,7 +351,14 @@ int CommandAnalysis::read_option_file(const std::string& name, std::vector<std::
     if (failed) {
         return refuse(AnalyserMessage::file_not_found, name);
     }
+    for (std::string& word : option_file_words(data)) {
+        expanded.push_back(std::move(word));
+    }
+    return 0;
+}
 
+std::vector<std::string> option_file_words(std::string_view data) {
+    std::vector<std::string> words;
     std::string word;
     bool have_word = false;
     bool quoted = false;
@@ -364,7 +366,7 @@ int CommandAnalysis::read_option_file(const std::string& name, std::vector<std::
     bool comment = false;
     auto flush = [&] {
         if (have_word) {
-            expanded.push_back(expand_environment(word));
+            words.push_back(expand_environment(word));
         }
         word.clear();
         have_word = false;
@@ -405,7 +407,7 @@ int CommandAnalysis::read_option_file(const std::string& name, std::vector<std::
         }
     }
     flush();
-    return 0;
+    return words;
 }
 
 // ---- analysis ---------------------------------------------------------------

@@ -188,6 +188,14 @@ private:
 // variable that refers to itself cannot make the text grow without end.
 std::string expand_environment(std::string_view text);
 
+// The words of an option file, each expanded. Blanks (space, tab, carriage
+// return, line feed) separate words; a "#" that is the first non-blank
+// character of a line starts a comment that runs to the end of the line;
+// double quotes group blanks into a word and are dropped; a backslash before
+// a line end is dropped with it, joining the lines; a backslash before any
+// other character keeps both characters.
+std::vector<std::string> option_file_words(std::string_view content);
+
 // The usage text edited for display: every line beginning with a tab and
 // "[-XT" is removed.
 std::string strip_trace_usage(std::string_view usage);
