@@ -68,9 +68,9 @@ constexpr std::size_t option_file_block = 1025;
 char ascii_upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
 bool equal_ignoring_case(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(),
-                      [](char x, char y) { return ascii_upper(x) == ascii_upper(y); });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return ascii_upper(x) == ascii_upper(y);
+           });
 }
 
 bool is_name_char(char c) {
@@ -127,7 +127,8 @@ struct NameMatch {
     }
 };
 
-// Positions of the list separators that no backslash protects.
+// Whether the text holds a list separator that no backslash protects, and
+// the pieces between such separators.
 bool has_unescaped(std::string_view text, char separator) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '\\') {
@@ -206,8 +207,8 @@ QString without_trace_lines(QString usage) {
 }
 
 std::string message_head() {
-    return std::string(product_title) + " " + translated_message(AnalyserMessage::command_analysis) +
-           " : ";
+    return std::string(product_title) + " " +
+           translated_message(AnalyserMessage::command_analysis) + " : ";
 }
 
 }  // namespace
@@ -448,7 +449,8 @@ int CommandAnalysis::analyse_parameter(int count, std::string_view argument) {
         return refuse(AnalyserMessage::too_many_arguments, argument);
     }
     // Beyond the last parameter, arguments overflow onto it.
-    std::size_t index = std::min<std::size_t>(static_cast<std::size_t>(count), parameters_.size()) - 1;
+    std::size_t index =
+        std::min<std::size_t>(static_cast<std::size_t>(count), parameters_.size()) - 1;
     const ArgumentType& type = description_.parameters[index];
     auto& values = parameters_[index];
     if (!type.list && has_unescaped(argument, description_.list_separator)) {
@@ -487,8 +489,8 @@ int CommandAnalysis::analyse_option(std::string_view text) {
             if (try_name(index, option_positive, name)) {
                 break;
             }
-            if (option.negatable &&
-                try_name(index, option_negative, std::string(negative_prefix) + std::string(name))) {
+            if (option.negatable && try_name(index, option_negative,
+                                             std::string(negative_prefix) + std::string(name))) {
                 break;
             }
         }
@@ -557,7 +559,8 @@ int CommandAnalysis::convert_piece(std::string_view piece, const ArgumentType& t
         if (number > type.maximum) {
             return refuse(AnalyserMessage::value_too_large, piece);
         }
-        values.push_back({ValueKind::integer, std::string(piece), static_cast<std::int32_t>(number)});
+        values.push_back(
+            {ValueKind::integer, std::string(piece), static_cast<std::int32_t>(number)});
         return 0;
     }
 
@@ -571,7 +574,8 @@ int CommandAnalysis::convert_piece(std::string_view piece, const ArgumentType& t
     std::string text;
     text.reserve(piece.size());
     for (std::size_t i = 0; i < piece.size(); ++i) {
-        if (piece[i] == '\\' && i + 1 < piece.size() && piece[i + 1] == description_.list_separator) {
+        if (piece[i] == '\\' && i + 1 < piece.size() &&
+            piece[i + 1] == description_.list_separator) {
             continue;
         }
         text += piece[i];

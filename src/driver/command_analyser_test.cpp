@@ -55,7 +55,8 @@ TEST_F(CompilerCommand, OptionsMatchInEveryColumnAnyCaseAndAbbreviated) {
         Outcome outcome = analyse(fresh, {"s.ptu", "t.c", spelling});
         ASSERT_EQ(outcome.status, 0) << spelling << "\n" << outcome.err;
         EXPECT_EQ(fresh.option_state("LANGUAGE"), 1) << spelling;
-        EXPECT_EQ(fresh.option_value(1, 1)->text, std::string(spelling).substr(std::string(spelling).find('=') + 1));
+        EXPECT_EQ(fresh.option_value(1, 1)->text,
+                  std::string(spelling).substr(std::string(spelling).find('=') + 1));
     }
 }
 
@@ -89,7 +90,7 @@ TEST_F(CompilerCommand, NegativeFormsAndDefaults) {
 
     CommandAnalysis plain(compiler_command());
     ASSERT_EQ(analyse(plain, {"s.ptu", "t.c"}).status, 0);
-    EXPECT_EQ(plain.option_state("FAST"), 25);  // default-on
+    EXPECT_EQ(plain.option_state("FAST"), 25);                                    // default-on
     EXPECT_EQ(plain.option_state("COMMAND"), -plain.option_position("COMMAND"));  // negatable
     EXPECT_EQ(plain.option_state("TARGET"), 0);
 }
@@ -114,7 +115,8 @@ TEST_F(CompilerCommand, IntegerBounds) {
     ASSERT_EQ(analyse(trailing, {"s.ptu", "t.c", "-W=12abc", "-XT=0,255"}).status, 0);
     EXPECT_EQ(trailing.option_value(trailing.option_position("W"), 1)->number, 12);
     CommandAnalysis huge(compiler_command());
-    EXPECT_NE(analyse(huge, {"s.ptu", "t.c", "-E=99999999999999999999999"}).err.find("Arg value too large,"),
+    EXPECT_NE(analyse(huge, {"s.ptu", "t.c", "-E=99999999999999999999999"})
+                  .err.find("Arg value too large,"),
               std::string::npos);
 }
 
@@ -135,10 +137,10 @@ TEST_F(CompilerCommand, ListsSplitAtUnescapedSeparators) {
 TEST_F(CompilerCommand, ForbiddenCombinationNamesBothOptions) {
     Outcome outcome = run({"-SERVICE=a", "-OPERATION=b"});
     EXPECT_EQ(outcome.status, -1);
-    EXPECT_EQ(outcome.err.rfind(refusal("Illegal combination of command elements,") +
-                                    "OPERATION and SERVICE\n",
-                                0),
-              0u)
+    EXPECT_EQ(
+        outcome.err.rfind(
+            refusal("Illegal combination of command elements,") + "OPERATION and SERVICE\n", 0),
+        0u)
         << outcome.err;
 }
 
@@ -175,14 +177,15 @@ TEST_F(CompilerCommand, MandatoryValueMessageListsTheEnumeration) {
     EXPECT_EQ(outcome.err, expected);
 
     CommandAnalysis empty(compiler_command());
-    EXPECT_EQ(analyse(empty, {"s.ptu", "t.c", "-target="}).err.rfind(
-                  refusal("Mandatory argument for this option,") + "target=\n", 0),
+    EXPECT_EQ(analyse(empty, {"s.ptu", "t.c", "-target="})
+                  .err.rfind(refusal("Mandatory argument for this option,") + "target=\n", 0),
               0u);
 }
 
 TEST_F(CompilerCommand, UsageTextHidesTheTraceOption) {
     std::string usage = analysis.usage_text();
-    EXPECT_EQ(usage.rfind("\nUsage vexorprepro :\n\t<test_script_file>\n\t<generated_file>\n", 0), 0u);
+    EXPECT_EQ(usage.rfind("\nUsage vexorprepro :\n\t<test_script_file>\n\t<generated_file>\n", 0),
+              0u);
     EXPECT_EQ(usage.find("[-XT"), std::string::npos);
     EXPECT_EQ(usage.substr(usage.size() - 19), "\t[-LEARN|-NOLEARN]\n");
     EXPECT_EQ(std::count(usage.begin(), usage.end(), '\t'), 47);
@@ -246,15 +249,16 @@ TEST_F(CompilerCommand, UnknownNameInAQueryIsAnInternalMessage) {
 constexpr ArgumentType list_parameter[] = {
     {{"fichiers", "fichiers", "files"}, ValueKind::string, true, 1, 8, false},
 };
-constexpr CommandDescription list_command = {"lister", '-', '=', ',', list_parameter, {}, {},
-                                             "\nUsage lister :\n\t<files>\n"};
+constexpr CommandDescription list_command = {
+    "lister", '-', '=', ',', list_parameter, {}, {}, "\nUsage lister :\n\t<files>\n"};
 
 TEST(ListCommand, ExtraArgumentsOverflowOntoTheLastListParameter) {
     CommandAnalysis analysis(list_command);
     ASSERT_EQ(analyse(analysis, {"a,b", "c", "d"}).status, 0);
     EXPECT_EQ(analysis.parameter_value(1, 4)->text, "d");
     Outcome outcome = analyse(analysis, {"-x"});
-    EXPECT_EQ(outcome.err, "Harnex Command analysis : Unknown option, x\nUsage lister :\n\t<files>\n\n");
+    EXPECT_EQ(outcome.err,
+              "Harnex Command analysis : Unknown option, x\nUsage lister :\n\t<files>\n\n");
 }
 
 // ---- expansion -----------------------------------------------------------------
@@ -290,7 +294,8 @@ protected:
             argv.push_back(a.c_str());
         }
         ::testing::internal::CaptureStderr();
-        int status = analysis.expand_arguments(static_cast<int>(argv.size()), argv.data(), expanded);
+        int status =
+            analysis.expand_arguments(static_cast<int>(argv.size()), argv.data(), expanded);
         return {status, ::testing::internal::GetCapturedStderr()};
     }
     std::string file(const char* name, const std::string& content) {
@@ -310,12 +315,12 @@ TEST_F(OptionFiles, WordsCommentsQuotesAndJoinedLines) {
                             "-DEFINE=A\\,B #not-a-comment @nested\r\n" +
                                 long_word + "\n\"\"\n");
     std::vector<std::string> expanded;
-    ASSERT_EQ(expand({"prog$VX_TARGET", "first", "@" + path, "-option=" + path, "last"}, expanded)
-                  .status,
-              0);
+    ASSERT_EQ(
+        expand({"prog$VX_TARGET", "first", "@" + path, "-option=" + path, "last"}, expanded).status,
+        0);
     const std::vector<std::string> words = {
-        "-TARGET=LINUX", "-COMMAND=make all", "-E=5", "-DEFINE=A\\,B", "#not-a-comment",
-        "@nested", long_word, ""};
+        "-TARGET=LINUX",  "-COMMAND=make all", "-E=5",    "-DEFINE=A\\,B",
+        "#not-a-comment", "@nested",           long_word, ""};
     std::vector<std::string> expected = {"progLINUX", "first"};
     expected.insert(expected.end(), words.begin(), words.end());
     expected.insert(expected.end(), words.begin(), words.end());

@@ -16,6 +16,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -54,7 +55,8 @@ void start_run(std::vector<std::string> arguments, const std::function<void()>& 
     }
     argv.push_back(nullptr);
 
-    CompilerSettings settings = analyse_command_line(static_cast<int>(arguments.size()), argv.data());
+    CompilerSettings settings =
+        analyse_command_line(static_cast<int>(arguments.size()), argv.data());
     OutputNames names = derive_output_names(settings);
     open_listing(settings, names, run_date);
 
@@ -193,9 +195,12 @@ TEST_F(CommandLineRun, DetailsFileThatCannotBeCreated) {
 }
 
 struct Refusal {
+    const char* label;
     std::vector<std::string> arguments;
     std::string message;  // the analyser's line, or the fatal code
 };
+
+void PrintTo(const Refusal& refusal, std::ostream* out) { *out << refusal.label; }
 
 class Refusals : public CommandLineRun, public ::testing::WithParamInterface<Refusal> {};
 
@@ -220,19 +225,27 @@ TEST_P(Refusals, EndTheRunWithStatusSevenAndNoFile) {
 INSTANTIATE_TEST_SUITE_P(
     CommandLine, Refusals,
     ::testing::Values(
-        Refusal{{"s.ptu", "t.c", "-EX"}, "Ambiguous option, EX\n"},
-        Refusal{{"s.ptu", "t.c", "-E=0"}, "Arg value too small, 0\n"},
-        Refusal{{"s.ptu", "t.c", "-E=256"}, "Arg value too large, 256\n"},
-        Refusal{{"s.ptu", "t.c", "-SERVICE=a", "-OPERATION=b"},
+        Refusal{"Ambiguous", {"s.ptu", "t.c", "-EX"}, "Ambiguous option, EX\n"},
+        Refusal{"ValueTooSmall", {"s.ptu", "t.c", "-E=0"}, "Arg value too small, 0\n"},
+        Refusal{"ValueTooLarge", {"s.ptu", "t.c", "-E=256"}, "Arg value too large, 256\n"},
+        Refusal{"Combination",
+                {"s.ptu", "t.c", "-SERVICE=a", "-OPERATION=b"},
                 "Illegal combination of command elements, OPERATION and SERVICE\n"},
-        Refusal{{"s.ptu", "t.c", "rio/", "extra"}, "Too many arguments invalid argument, extra\n"},
-        Refusal{{"s.ptu", "t.c", "-RESTRICTION"},
+        Refusal{"FourthArgument",
+                {"s.ptu", "t.c", "rio/", "extra"},
+                "Too many arguments invalid argument, extra\n"},
+        Refusal{"MandatoryValue",
+                {"s.ptu", "t.c", "-RESTRICTION"},
                 "Mandatory argument for this option, "
                 "RESTRICTION=NOEXCEP|NOIMAGE|NOPOS|KR|ANSI|NOSQLSAV|SEPAR|NOALLOC|ADA83\n"},
-        Refusal{{"s.ptu"}, "Argument missing, generated_file\n"},
-        Refusal{{"s.ptu", "t.c", "@absent.opt"}, "File not found absent.opt\n"},
-        Refusal{{"s.ptu", "t.c", "-FAST", "-NOFAST"}, "An option can't be used twice, NOFAST\n"},
-        Refusal{{"s.ptu", "t.c", "-LANGUAGE=ADA"}, "Harnex-F-LANGINCON,"}));
+        Refusal{"MissingArgument", {"s.ptu"}, "Argument missing, generated_file\n"},
+        Refusal{
+            "MissingOptionFile", {"s.ptu", "t.c", "@absent.opt"}, "File not found absent.opt\n"},
+        Refusal{"Twice",
+                {"s.ptu", "t.c", "-FAST", "-NOFAST"},
+                "An option can't be used twice, NOFAST\n"},
+        Refusal{"UnknownLanguage", {"s.ptu", "t.c", "-LANGUAGE=ADA"}, "Harnex-F-LANGINCON,"}),
+    [](const ::testing::TestParamInfo<Refusal>& info) { return std::string(info.param.label); });
 
 }  // namespace
 }  // namespace vx

@@ -35,16 +35,28 @@ constexpr std::int32_t trace_level_max = 255;
 constexpr std::int32_t display_limit_max = 255;
 
 constexpr ArgumentType string_type(const char* french, const char* english, bool list = false) {
-    return {{french, french, english}, ValueKind::string, list, string_length_min, string_length_max};
+    return {.names = {french, french, english},
+            .kind = ValueKind::string,
+            .list = list,
+            .minimum = string_length_min,
+            .maximum = string_length_max};
 }
 
+constexpr ArgumentType parameter(const char* french, const char* french_display,
+                                 const char* english, bool optional) {
+    return {.names = {french, french_display, english},
+            .kind = ValueKind::string,
+            .list = false,
+            .minimum = string_length_min,
+            .maximum = string_length_max,
+            .optional = optional};
+}
+
+// The French display name of the generated file is written in Latin-1.
 constexpr ArgumentType command_parameters[] = {
-    {{"fichier_PTU", "fichier_PTU", "test_script_file"}, ValueKind::string, false,
-     string_length_min, string_length_max, false},
-    {{"fichier_genere", "fichier_g\xe9n\xe9r\xe9", "generated_file"}, ValueKind::string, false,
-     string_length_min, string_length_max, false},
-    {{"rep_fic_rio", "rep_fic_rio", "rep_file_rio"}, ValueKind::string, false, string_length_min,
-     string_length_max, true},
+    parameter("fichier_PTU", "fichier_PTU", "test_script_file", false),
+    parameter("fichier_genere", "fichier_g\xe9n\xe9r\xe9", "generated_file", false),
+    parameter("rep_fic_rio", "rep_fic_rio", "rep_file_rio", true),
 };
 
 constexpr ArgumentType language_type = string_type("nom_langage", "language_name");
@@ -101,8 +113,11 @@ constexpr unsigned default_on = 2;
 
 constexpr OptionSpec option(const char* french, const char* english, const ArgumentType* type,
                             unsigned flags = 0, std::span<const EnumerationValue> values = {}) {
-    return {{french, french, english}, type, (flags & negatable) != 0, (flags & default_on) != 0,
-            values};
+    return {.names = {french, french, english},
+            .argument = type,
+            .negatable = (flags & negatable) != 0,
+            .default_on = (flags & default_on) != 0,
+            .enumeration = values};
 }
 
 constexpr OptionSpec command_options[] = {
@@ -154,7 +169,7 @@ constexpr OptionSpec command_options[] = {
 };
 
 constexpr CombinationRule command_combinations[] = {
-    {"SS", "SYSTEM"},           {"SS", "SUB_SYSTEM"},        {"SYSTEM", "SUB_SYSTEM"},
+    {"SS", "SYSTEM"},           {"SS", "SUB_SYSTEM"},         {"SYSTEM", "SUB_SYSTEM"},
     {"OPERATION", "SERVICE"},   {"EXOPERATION", "EXSERVICE"}, {"OPERATION", "EXSERVICE"},
     {"EXOPERATION", "SERVICE"}, {"OPERATION", "EXOPERATION"}, {"SERVICE", "EXSERVICE"},
     {"TEST", "EXTEST"},         {"FAMILY", "EXFAMILY"},
@@ -215,8 +230,14 @@ constexpr char command_usage[] =
 constexpr char command_name[] = "vexorprepro";
 
 constexpr CommandDescription description = {
-    command_name, '-', '=', ',', command_parameters, command_options, command_combinations,
-    command_usage,
+    .name = command_name,
+    .option_prefix = '-',
+    .value_separator = '=',
+    .list_separator = ',',
+    .parameters = command_parameters,
+    .options = command_options,
+    .combinations = command_combinations,
+    .usage = command_usage,
 };
 
 // ---- languages -------------------------------------------------------------
@@ -455,10 +476,11 @@ void apply_restrictions(CompilerSettings& settings) {
     auto ansi = static_cast<std::size_t>(Restriction::ansi);
     if (flags[kr] && flags[ansi]) {
         flags[kr] = false;
-        report_warning("CMDERREUR",
-                       translate("Warning Parameter", "improper RESTR=KR option",
-                                 "Used as a parameter for 'CMDERREUR' warning; RESTR=KR must not be "
-                                 "translated"));
+        report_warning(
+            "CMDERREUR",
+            translate("Warning Parameter", "improper RESTR=KR option",
+                      "Used as a parameter for 'CMDERREUR' warning; RESTR=KR must not be "
+                      "translated"));
     }
     flags[ansi] = !flags[kr];
 }
@@ -600,8 +622,9 @@ CompilerSettings settings_from_analysis(const CommandAnalysis& analysis) {
     std::string syscomp_echo;
     if (options.has_value("SYSCOMP")) {
         std::string system = options.text("SYSCOMP");
-        auto entry = std::find_if(std::begin(syscomp_values), std::end(syscomp_values),
-                                  [&](const EnumerationValue& v) { return system == v.names.english; });
+        auto entry =
+            std::find_if(std::begin(syscomp_values), std::end(syscomp_values),
+                         [&](const EnumerationValue& v) { return system == v.names.english; });
         constexpr CompilerSystem systems_in_enumeration_order[] = {
             CompilerSystem::unix_system, CompilerSystem::vms, CompilerSystem::os2,
             CompilerSystem::dos, CompilerSystem::nt};

@@ -120,9 +120,7 @@ struct CompilerSettings {
     std::string command_echo;
 
     // C analysis for the language of the code under test.
-    bool c_analysis() const {
-        return analysis_enabled[static_cast<std::size_t>(tested_language)];
-    }
+    bool c_analysis() const { return analysis_enabled[static_cast<std::size_t>(tested_language)]; }
     bool restriction(Restriction flag) const {
         return restrictions[static_cast<std::size_t>(flag)];
     }

@@ -37,7 +37,8 @@ std::string upper(std::string text) {
 }
 
 bool ends_with(const std::string& text, const std::string& tail) {
-    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+    return text.size() >= tail.size() &&
+           text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
 class Settings : public ::testing::Test {
@@ -126,15 +127,17 @@ TEST_F(Settings, UnknownLanguageEndsTheRun) {
 TEST_F(Settings, EchoHoldsEveryItemInItsOrder) {
     ScratchDirectory include;
     CompilerSettings s = settings(
-        {"-NOEDIT", "-SYSCOMP=nt", "-STRVER=v*", "-SOURCE=u.c", "-SS", "-VERSION=v1", "-TARGET=arm",
-         "-EXPAND", "-COMPRESS", "-TEST=t1", "-SERVICE=s1,s2", "-INCL=" + include.path().string(),
-         "-DEFINE=d", "-RESTRICTION=SEPAR", "-NOSIMULATION", "-STD_DEFINE=std", "-SYMBTAB=sym",
-         "-STANDARD=stdf", "-ADALINK=ada", "-EXFAMILY=f"},
+        {"-NOEDIT",      "-SYSCOMP=nt",        "-STRVER=v*",     "-SOURCE=u.c",
+         "-SS",          "-VERSION=v1",        "-TARGET=arm",    "-EXPAND",
+         "-COMPRESS",    "-TEST=t1",           "-SERVICE=s1,s2", "-INCL=" + include.path().string(),
+         "-DEFINE=d",    "-RESTRICTION=SEPAR", "-NOSIMULATION",  "-STD_DEFINE=std",
+         "-SYMBTAB=sym", "-STANDARD=stdf",     "-ADALINK=ada",   "-EXFAMILY=f"},
         {"s.ptu", "t.c", "\"rio/\""});
     EXPECT_EQ(s.command_echo,
               "vexorprepro s.ptu t.c \"rio/\" -LANGUAGE=C -VERSION=V1 -TARGET=ARM -SUB_SYSTEM"
               " -SOURCE=u.c -STRVER=v* -FAST -COMPRESS -EXPAND -SERVICE=S1,S2 -TEST=T1"
-              " -EXFAMILY=F -INCL=" + include.path().string() +
+              " -EXFAMILY=F -INCL=" +
+                  include.path().string() +
                   " -DEFINE=d -RESTRICTION=SEPAR -SYSCOMP=NT -NOSIMULATION -NOEDIT"
                   " -STD_DEFINE=std -SYMBTAB=sym -STANDARD=stdf -ADALINK=ada");
     EXPECT_EQ(s.link_record_dir, "rio/");
@@ -153,7 +156,8 @@ TEST_F(Settings, SelectionListsAreUpperCasedSets) {
     EXPECT_EQ(s.test_list.names, (std::vector<std::string>{"A", "B"}));
     EXPECT_EQ(s.family_list.names, std::vector<std::string>{"F"});
     EXPECT_FALSE(s.exclude_family_list.given);
-    EXPECT_NE(s.command_echo.find(" -FAST -SERVICE=S1,S2,S1 -TEST=A,B -FAMILY=F"), std::string::npos)
+    EXPECT_NE(s.command_echo.find(" -FAST -SERVICE=S1,S2,S1 -TEST=A,B -FAMILY=F"),
+              std::string::npos)
         << s.command_echo;
 
     CompilerSettings ex = settings({"-EXSERVICE=z", "-EXSERV=x,z", "-EXTEST=y"});
@@ -168,8 +172,8 @@ TEST_F(Settings, LongListsAreCutInTheEcho) {
     std::string list = value + "1," + value + "2," + value + "3," + value + "4";
     CompilerSettings s = settings({"-TEST=" + list, "-FAMILY=f"});
     EXPECT_EQ(s.test_list.names.size(), 4u);
-    std::string expected_piece = " -TEST=" + upper(value) + "1," + upper(value) + "2," +
-                                 upper(value) + "3,...";
+    std::string expected_piece =
+        " -TEST=" + upper(value) + "1," + upper(value) + "2," + upper(value) + "3,...";
     EXPECT_NE(s.command_echo.find(expected_piece + " -FAMILY=F"), std::string::npos);
 }
 

@@ -157,11 +157,10 @@ OutputNames derive_output_names(const CompilerSettings& settings) {
     const std::string& dir = n.generated_dir;
     const std::string& base = n.generated_base;
 
-    n.rio_file_name = !settings.rio_name.empty()
-                          ? settings.rio_name
-                          : base + "." + extension_for(ExtensionKind::rio);
-    n.rio_file = (!settings.link_record_dir.empty() ? settings.link_record_dir : dir) +
-                 n.rio_file_name;
+    n.rio_file_name = !settings.rio_name.empty() ? settings.rio_name
+                                                 : base + "." + extension_for(ExtensionKind::rio);
+    n.rio_file =
+        (!settings.link_record_dir.empty() ? settings.link_record_dir : dir) + n.rio_file_name;
 
     n.link_record_file = dir + base + "." + extension_for(ExtensionKind::link_records);
     n.config_header = dir + config_header_name;
