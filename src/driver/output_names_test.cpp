@@ -1,6 +1,5 @@
 #include "driver/output_names.h"
 
-#include "diag/reporter.h"
 #include "support/child_process.h"
 
 #include <gtest/gtest.h>
