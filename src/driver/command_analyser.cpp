@@ -483,7 +483,7 @@ int CommandAnalysis::analyse_option(std::string_view text) {
     };
     for (int column = 0; column < name_column_count && !match.at_once; ++column) {
         for (std::size_t i = 0; i < options.size(); ++i) {
-            const OptionSpec& option = options[i];
+            const OptionEntry& option = options[i];
             auto index = static_cast<int>(i);
             std::string_view name = column_name(option.names, column);
             if (try_name(index, option_positive, name)) {
@@ -506,7 +506,7 @@ int CommandAnalysis::analyse_option(std::string_view text) {
         return refuse(AnalyserMessage::invalid_character, text);
     }
 
-    const OptionSpec& option = options[static_cast<std::size_t>(match.index)];
+    const OptionEntry& option = options[static_cast<std::size_t>(match.index)];
     OptionResult& result = options_[static_cast<std::size_t>(match.index)];
     bool list = option.argument != nullptr && option.argument->list;
     if (result.state != option_absent && !list) {
@@ -625,7 +625,7 @@ int CommandAnalysis::finish_analysis() {
         }
     }
     for (std::size_t i = 0; i < options_.size(); ++i) {
-        const OptionSpec& option = description_.options[i];
+        const OptionEntry& option = description_.options[i];
         if (options_[i].state != option_absent) {
             continue;
         }

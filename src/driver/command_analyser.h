@@ -58,7 +58,7 @@ struct EnumerationValue {
     NameColumns names;
 };
 
-struct OptionSpec {
+struct OptionEntry {
     NameColumns names;
     const ArgumentType* argument;  // nullptr: the option is a flag
     bool negatable;                // "no" + name is accepted
@@ -78,7 +78,7 @@ struct CommandDescription {
     char value_separator;
     char list_separator;
     std::span<const ArgumentType> parameters;
-    std::span<const OptionSpec> options;
+    std::span<const OptionEntry> options;
     std::span<const CombinationRule> combinations;
     const char* usage;  // English; shown through translation
 };

@@ -111,7 +111,7 @@ constexpr EnumerationValue syscomp_values[] = {
 constexpr unsigned negatable = 1;
 constexpr unsigned default_on = 2;
 
-constexpr OptionSpec option(const char* french, const char* english, const ArgumentType* type,
+constexpr OptionEntry option(const char* french, const char* english, const ArgumentType* type,
                             unsigned flags = 0, std::span<const EnumerationValue> values = {}) {
     return {.names = {french, french, english},
             .argument = type,
@@ -120,7 +120,7 @@ constexpr OptionSpec option(const char* french, const char* english, const Argum
             .enumeration = values};
 }
 
-constexpr OptionSpec command_options[] = {
+constexpr OptionEntry command_options[] = {
     option("LANGAGE", "LANGUAGE", &language_type),
     option("VERSION", "VERSION", &version_type),
     option("CIBLE", "TARGET", &target_type),
