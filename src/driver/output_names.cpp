@@ -1,0 +1,91 @@
+// Deriving the output names of a run.
+//
+// The test script path and the generated path are each cut into directory,
+// base and extension (the extension after the last dot of the file name).
+// A missing extension takes the default of its kind. The generated file's
+// directory is made absolute, and every output the compiler writes beside
+// the harness (link records, declarations, segment, configuration header)
+// is named in it after the generated base. The details file goes to the
+// current directory under the script's base; the rio file goes under the
+// link record directory argument, which is used as a plain prefix.
+#include "driver/output_names.h"
+
+#include "diag/reporter.h"
+
+namespace vx {
+
+namespace {
+
+constexpr char companion_prefix[] = "ne_";
+constexpr char declarations_infix[] = ".i";
+constexpr char config_header_name[] = "vexor_cfg.h";
+constexpr char report_description_extension[] = "tsf";
+constexpr char report_xrd_extension[] = ".xrd";
+
+// A path cut into directory, base and extension, with a default extension.
+struct SplitPath {
+    std::string directory;
+    std::string base;
+    std::string extension;
+};
+
+SplitPath split_path(std::string_view path, std::string_view default_extension) {
+    PathParts parts = split_directory(path);
+    NameParts name = split_extension(parts.name);
+    if (name.extension.empty()) {
+        name.extension = default_extension;
+    }
+    return {std::move(parts.directory), std::move(name.base), std::move(name.extension)};
+}
+
+}  // namespace
+
+OutputNames derive_output_names(const CompilerSettings& settings) {
+    OutputNames n;
+
+    SplitPath script = split_path(settings.script_path, extension_for(ExtensionKind::test_script));
+    n.script_dir = script.directory;
+    n.script_base = script.base;
+    n.script_extension = script.extension;
+    n.script_file_name = n.script_base + "." + n.script_extension;
+    n.script_path = n.script_dir + n.script_file_name;
+
+    SplitPath generated = split_path(settings.generated_path, settings.generated_extension());
+    n.generated_dir = make_absolute(generated.directory);
+    n.generated_base = generated.base;
+    n.generated_extension = generated.extension;
+    const std::string& dir = n.generated_dir;
+    const std::string& base = n.generated_base;
+
+    n.rio_file_name = !settings.rio_name.empty() ? settings.rio_name
+                                                 : base + "." + extension_for(ExtensionKind::rio);
+    n.rio_file =
+        (!settings.link_record_dir.empty() ? settings.link_record_dir : dir) + n.rio_file_name;
+
+    n.link_record_file = dir + base + "." + extension_for(ExtensionKind::link_records);
+    n.config_header = dir + config_header_name;
+    n.companion_file = dir + companion_prefix + base + "." + n.generated_extension;
+    n.declarations_file =
+        (settings.compiler_system == CompilerSystem::unix_system ? dir : std::string()) + base +
+        declarations_infix + n.generated_extension;
+    n.segment_file = dir + base + "." + extension_for(ExtensionKind::segment);
+    n.details_file = n.script_base + "." + extension_for(ExtensionKind::details);
+    n.generated_path = dir + base + "." + n.generated_extension;
+    n.base_name = base;
+
+    if (settings.report_description_wanted) {
+        SplitPath tsf = split_path(settings.report_description_file, report_description_extension);
+        n.report_description_path = tsf.directory + tsf.base + "." + tsf.extension;
+        n.report_xrd_file = tsf.directory + tsf.base + report_xrd_extension;
+        n.report_xrd_name = tsf.base + report_xrd_extension;
+    }
+    return n;
+}
+
+void open_listing(const CompilerSettings& settings, const OutputNames& names,
+                  std::string_view run_date) {
+    reporter().open_details_file(names.details_file);
+    reporter().write_listing_header(settings.command_echo, names.details_file, run_date);
+}
+
+}  // namespace vx

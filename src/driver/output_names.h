@@ -1,0 +1,53 @@
+// The names of every file a run reads or writes.
+//
+// The names come from the test script path, the generated file path, the
+// link record directory argument, the tested language and a few options;
+// every derived extension can be replaced through an environment variable
+// (see paths.h).
+#pragma once
+
+#include "driver/compiler_options.h"
+#include "driver/paths.h"
+
+#include <string>
+#include <string_view>
+
+namespace vx {
+
+struct OutputNames {
+    std::string script_dir;
+    std::string script_base;
+    std::string script_extension;
+    std::string script_path;       // normalised: dir + base + "." + extension
+    std::string script_file_name;  // base + "." + extension
+
+    std::string generated_dir;  // absolute
+    std::string generated_base;
+    std::string generated_extension;
+    std::string generated_path;  // normalised
+    std::string companion_file;  // dir + "ne_" + base + "." + extension
+
+    std::string link_record_file;
+    std::string rio_file_name;
+    std::string rio_file;
+    std::string declarations_file;
+    std::string segment_file;
+    std::string details_file;  // in the current directory
+    std::string base_name;
+    std::string config_header;
+
+    // Only when -TSF is given.
+    std::string report_description_path;  // normalised, "tsf" by default
+    std::string report_xrd_file;          // its dir + base + ".xrd"
+    std::string report_xrd_name;          // its base + ".xrd"
+};
+
+OutputNames derive_output_names(const CompilerSettings& settings);
+
+// Opens the details file of the run and writes the listing header with the
+// command echo and the run date into it. A details file that cannot be
+// created ends the run with FICERROPN.
+void open_listing(const CompilerSettings& settings, const OutputNames& names,
+                  std::string_view run_date);
+
+}  // namespace vx
