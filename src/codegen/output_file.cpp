@@ -6,6 +6,7 @@
 #include "diag/system_calls.h"
 
 #include <array>
+#include <sys/stat.h>
 #include <utility>
 
 namespace vx {
@@ -18,6 +19,20 @@ struct LogTag {
 };
 
 // Extensions are compared exactly: ".c" and ".C" are different languages.
+// Deletes an output. Only a regular file (or a link to one) is ever
+// deleted: an output named after a device such as /dev/null must survive a
+// run with errors.
+bool remove_output(const std::string& path) {
+    struct stat status {};
+    if (::lstat(path.c_str(), &status) != 0) {
+        return false;
+    }
+    if (!S_ISREG(status.st_mode) && !S_ISLNK(status.st_mode)) {
+        return true;
+    }
+    return std::remove(path.c_str()) == 0;
+}
+
 constexpr std::array<LogTag, 20> log_tags = {{
     {".c", "C   "},   {".ic", "C   "},   {".h", "H   "},    {".C", "CPP "},
     {".cpp", "CPP "}, {".icc", "CPP "}, {".icpp", "CPP "}, {".cc", "CCP "},
@@ -130,7 +145,7 @@ void OutputFile::close(bool keep) {
         return;
     }
     bool closed = std::fclose(stream) == 0;
-    bool removed = std::remove(path_.c_str()) == 0;
+    bool removed = remove_output(path_);
     if (!closed || !removed) {
         report_fatal("IMPFERFIC", path_);
     }
@@ -141,7 +156,7 @@ void OutputFile::discard() noexcept {
         return;
     }
     std::fclose(std::exchange(stream_, nullptr));
-    std::remove(path_.c_str());
+    remove_output(path_);
 }
 
 std::string_view created_file_tag(std::string_view path) {

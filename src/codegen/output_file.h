@@ -12,7 +12,8 @@
 //
 // An OutputFile owns its stream. Destroying an open one closes it and keeps
 // it; `discard` closes and deletes it without reporting anything, for the
-// cleanup of a run that stops early.
+// cleanup of a run that stops early. Deleting never touches anything but a
+// regular file or a symbolic link: an output named /dev/null stays.
 #pragma once
 
 #include <cstdio>
