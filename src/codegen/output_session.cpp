@@ -53,6 +53,7 @@ OutputFile OutputSession::create_with_banner(const std::string& path,
 }
 
 void OutputSession::start_outputs() {
+    started_ = true;
     const CommentDelimiters delimiters = comment_delimiters_for(settings_.tested_language);
     const BannerText banner = banner_text();
 
@@ -67,10 +68,15 @@ void OutputSession::start_outputs() {
         output_.set_constants_file(create_with_banner(settings_.const_path, delimiters));
     }
     if (!settings_.report_description_path.empty()) {
-        description_.open({settings_.report_description_path, settings_.script_path,
-                           settings_.script_file_name, settings_.report_path,
-                           settings_.report_name},
-                          settings_.vistal_log_path, banner);
+        ReportDescriptionNames names =
+            report_description_names(settings_.report_description_path, settings_.script_path,
+                                      settings_.script_file_name);
+        if (!settings_.report_path.empty()) {
+            names.path = settings_.report_description_path;
+            names.report_path = settings_.report_path;
+            names.report_name = settings_.report_name;
+        }
+        description_.open(names, settings_.vistal_log_path, banner);
         records_.attach_report_description(&description_);
     }
 
@@ -81,6 +87,10 @@ void OutputSession::start_outputs() {
 }
 
 void OutputSession::finish_outputs(bool errors, const std::vector<UsageCount>& usage_counts) {
+    if (!started_ || finished_) {
+        return;
+    }
+    finished_ = true;
     const bool keep = !errors;
 
     // Text still held in an open element or test belongs to the harness.
