@@ -45,11 +45,12 @@ BannerText OutputSession::banner_text() const {
     return {settings_.script_language, settings_.command_echo, settings_.run_date};
 }
 
-OutputFile OutputSession::create_with_banner(const std::string& path,
-                                             CommentDelimiters delimiters) {
-    OutputFile file = output_.create_output(path);
-    write_banner(file, path, delimiters.start, delimiters.end, banner_text());
-    return file;
+void OutputSession::create_with_banner(OutputFile& destination, const std::string& path,
+                                       CommentDelimiters delimiters) {
+    // The file is in its place before anything is written to it, so that
+    // the cleanup of a failed write finds it.
+    destination = output_.create_output(path);
+    write_banner(destination, path, delimiters.start, delimiters.end, banner_text());
 }
 
 void OutputSession::start_outputs() {
@@ -57,15 +58,15 @@ void OutputSession::start_outputs() {
     const CommentDelimiters delimiters = comment_delimiters_for(settings_.tested_language);
     const BannerText banner = banner_text();
 
-    output_.set_generated_file(create_with_banner(settings_.generated_path, delimiters));
-    output_.set_declarations_file(create_with_banner(settings_.declarations_path, delimiters));
+    create_with_banner(output_.generated_file(), settings_.generated_path, delimiters);
+    create_with_banner(output_.declarations_file(), settings_.declarations_path, delimiters);
 
     records_.open(settings_.link_record_path, settings_.vistal_log_path, banner);
     records_.write_opening_records(settings_.absolute_script_path, settings_.command_option,
                                    settings_.command_echo);
 
     if (!settings_.const_path.empty()) {
-        output_.set_constants_file(create_with_banner(settings_.const_path, delimiters));
+        create_with_banner(output_.constants_file(), settings_.const_path, delimiters);
     }
     if (!settings_.report_description_path.empty()) {
         ReportDescriptionNames names =

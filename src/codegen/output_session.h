@@ -123,7 +123,8 @@ public:
     void abandon() noexcept;
 
 private:
-    OutputFile create_with_banner(const std::string& path, CommentDelimiters delimiters);
+    void create_with_banner(OutputFile& destination, const std::string& path,
+                            CommentDelimiters delimiters);
 
     OutputSettings settings_;
     SkipFlags flags_;
