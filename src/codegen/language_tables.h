@@ -6,39 +6,12 @@
 // thing everywhere.
 #pragma once
 
+#include "support/languages.h"
+
 #include <array>
 #include <string_view>
 
 namespace vx {
-
-inline constexpr int tested_language_count = 8;
-inline constexpr int tested_language_c = 3;
-inline constexpr int tested_language_cpp = 6;
-
-// Keyword language of the script: 0 "FR", 1 "FA" (both French), 2 "GB".
-inline constexpr int script_language_fr = 0;
-inline constexpr int script_language_fa = 1;
-inline constexpr int script_language_gb = 2;
-
-struct CommentDelimiters {
-    std::string_view start;
-    std::string_view end;
-};
-
-inline constexpr std::array<CommentDelimiters, tested_language_count> comment_delimiter_table = {{
-    {"--", ""},    // Ada
-    {"(*", "*)"},  // Pascal
-    {"/*", "*/"},  // PL/M
-    {"/*", "*/"},  // C
-    {";", ""},     // assembler
-    {"", ""},      // AUTAN
-    {"//", ""},    // C++
-    {"(*", "*)"},  // Modula-2
-}};
-
-inline constexpr std::array<std::string_view, tested_language_count> tested_language_words = {
-    "ADA", "PASCAL", "PLM", "C", "ASM", "AUTAN", "C++", "MODULA2",
-};
 
 // The delimiters and word of an index; an index outside the table is an
 // internal error of the caller.

@@ -525,6 +525,7 @@ CompilerSettings settings_from_analysis(const CommandAnalysis& analysis) {
     s.sql_mode = s.language_name == sql_language;
 
     s.version = upper_case(options.text("VERSION"));
+    s.target_given = options.has_value("TARGET");
     s.target_name = options.has_value("TARGET") ? upper_case(options.text("TARGET"))
                                                 : std::string(language.default_target);
 

@@ -11,6 +11,7 @@
 #pragma once
 
 #include "driver/command_analyser.h"
+#include "support/languages.h"
 
 #include <array>
 #include <cstddef>
@@ -19,24 +20,6 @@
 #include <vector>
 
 namespace vx {
-
-// The languages the code under test may be written in, by their index in
-// the tables shared with the readers and generators.
-inline constexpr int tested_language_count = 8;
-inline constexpr int tested_language_ada = 0;
-inline constexpr int tested_language_plm = 2;
-inline constexpr int tested_language_c = 3;
-inline constexpr int tested_language_cpp = 6;
-
-// Words of the "E9 " link record, by tested language.
-inline constexpr std::array<const char*, tested_language_count> tested_language_words = {
-    "ADA", "PASCAL", "PLM", "C", "ASM", "AUTAN", "C++", "MODULA2"};
-// Default extensions of the generated file, by tested language.
-inline constexpr std::array<const char*, tested_language_count> tested_language_extensions = {
-    "ada", "pas", "plm", "c", "asm", "", "cc", "mod"};
-// Whether C analysis is on by default, by tested language.
-inline constexpr std::array<bool, tested_language_count> analysis_by_default = {
-    true, false, false, true, false, false, true, false};
 
 // The restriction flags of -RESTRICTION, in the order of the settings.
 enum class Restriction { noexcep, noimage, kr, ansi, nosqlsav, separ, noalloc, nopos, ada83 };
@@ -70,7 +53,8 @@ struct CompilerSettings {
     bool sql_mode = false;
 
     std::string version;
-    std::string target_name;
+    std::string target_name;   // the -TARGET value, or the language's default target
+    bool target_given = false;  // -TARGET was on the command line
     std::string class_name = "VEXOR";
     std::string dbms_name = "oracle";
     std::string dbms_helper_path;

@@ -11,8 +11,11 @@
 #include "diag/catalogue.h"
 #include "diag/process_end.h"
 #include "diag/reporter.h"
+#include "driver/compile_driver.h"
+#include "driver/compiler_options.h"
 #include "driver/crash_handler.h"
 #include "driver/identity.h"
+#include "driver/output_names.h"
 #include "driver/target_config.h"
 #include "script/script_language.h"
 #include "support/string_pool.h"
@@ -33,6 +36,9 @@
 namespace vx {
 
 namespace {
+
+// Names of the compiler systems of -SYSCOMP, by their code.
+constexpr const char* compiler_system_names[] = {"UNIX", "OS2", "DOS", "VMS", "NT"};
 
 // Base names of the translation catalogues, in loading order.
 constexpr const char* catalogue_prefixes[] = {
@@ -119,13 +125,24 @@ int run_compiler(int argc, char** argv) {
         report_info("COPYRIGHT", copyright_notice);
     }
 
-    // 12. Command line analysis.
+    // 12. Command line analysis; a refusal ends the run with CMDFATALE.
+    const CompilerSettings settings = analyse_command_line(argc, argv);
+
     // 13. Target configuration.
+    const TargetConfiguration target = configure_target(
+        settings.no_path, compiler_system_names[static_cast<int>(settings.compiler_system)]);
+
     // 14. Output names.
+    const OutputNames names = derive_output_names(settings);
+
     // 15-16. Details file and listing header.
-    // 17. C analysis start.
+    open_listing(settings, names, run_date);
+
+    // 17. C analysis start: the preprocessor and the declaration analysis
+    // take their place here.
+
     // 18. Compile driver.
-    (void)run_date;
+    run_compile_driver(RunContext{settings, names, target, script_language, run_date});
 
     // 19. Summary and exit.
     end_of_execution();

@@ -53,13 +53,18 @@ TEST(RunStart, BannerThenCopyrightUnlessSuppressed) {
 
 TEST(RunStart, SpeaksTheLanguageOfTheLocale) {
     ScratchDir dir;
-    auto french = run_compiler({"s.ptu", "t.c"}, {{"LANG", "fr_FR.UTF-8"}}, dir.path());
-    EXPECT_NE(french.err.find("Harnex-I-ENDNOENWR,  Fin d'execution avec 0 erreur"),
+    // A script that cannot be opened: the fatal end of the run's start.
+    auto french = run_compiler({"absent.ptu", "t.c"}, {{"LANG", "fr_FR.UTF-8"}}, dir.path());
+    EXPECT_EQ(french.status, exit_fatal);
+    EXPECT_NE(french.err.find("Harnex-F-IMPOUVFIC,  Impossible d'ouvrir le fichier ./absent.ptu"),
               std::string::npos)
         << french.err;
-    auto english = run_compiler({"s.ptu", "t.c"}, {{"LANG", "en_US.UTF-8"}}, dir.path());
-    EXPECT_NE(english.err.find("End of execution with 0 error and 0 warning"), std::string::npos)
+    auto english = run_compiler({"absent.ptu", "t.c"}, {{"LANG", "en_US.UTF-8"}}, dir.path());
+    EXPECT_NE(english.err.find("Harnex-F-IMPOUVFIC,  Cannot open the file ./absent.ptu"),
+              std::string::npos)
         << english.err;
+    // The details file is closed and kept after a fatal end.
+    EXPECT_TRUE(testkit::file_exists(dir.file("absent.lis")));
 }
 
 TEST(CrashHandler, SegmentationFaultIsAnInternalErrorWithStatusNine) {

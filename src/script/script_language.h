@@ -7,15 +7,13 @@
 // agree with either.
 #pragma once
 
+#include "support/languages.h"
+
 #include <functional>
 #include <string_view>
 
 namespace vx {
 
-// Values of script_language.
-inline constexpr int script_language_fr = 0;  // "FR"
-inline constexpr int script_language_fa = 1;  // "FA", French keywords too
-inline constexpr int script_language_gb = 2;  // "GB"
 
 // The language of a keyword spelling handed to switch_script_language.
 inline constexpr int keyword_french = 0;

@@ -1,0 +1,28 @@
+// The compile driver: one pass over the test script between the opening
+// and the closing of the outputs.
+#pragma once
+
+#include "driver/compiler_options.h"
+#include "driver/output_names.h"
+#include "driver/target_config.h"
+#include "script/script_language.h"
+
+#include <string>
+
+namespace vx {
+
+struct RunContext {
+    const CompilerSettings& settings;
+    const OutputNames& names;
+    const TargetConfiguration& target;
+    ScriptLanguage& script_language;
+    const std::string& run_date;
+};
+
+// Runs the compile driver: opens the script, creates the outputs with their
+// headers and header records, reads the script, writes the end of the
+// harness, and closes the outputs (kept after a clean run, deleted after
+// errors). Fatal problems end the process.
+void run_compile_driver(const RunContext& run);
+
+}  // namespace vx
