@@ -10,10 +10,11 @@
  * (docs/traces-format.md lists every line). Strings are written quoted
  * with C escapes, one character at a time, so a long or unusual string
  * never goes through a fixed buffer; at most VXU_STR_TRACE_MAX characters
- * of a string image are written, a longer one is cut and marked. Reading
- * stops at that bound too, so a character array that lacks its final
- * zero is never read beyond it. Floating values are written with the
- * fewest digits that read back to the same value.
+ * of a string image are written, a longer one is cut and marked. When two
+ * long strings differ beyond that bound, their images start a little
+ * before the first difference (marked "@" + offset), so the report shows
+ * it. Floating values are written with the fewest digits that read back
+ * to the same value.
  *
  * The traces file is line-buffered, so that when the code under test
  * crashes the traces hold everything up to the crash; the end line "F"
@@ -39,6 +40,8 @@
 
 /* Concatenations in flight at once: one check passes at most two. */
 #define VXU_CONCAT_SLOTS 4
+/* Characters shown before the first difference of two long strings. */
+#define VXU_STR_CONTEXT 32
 #define VXU_TRACES_HEADER "VXU-TRACES 1"
 #define VXU_FLOAT_IMAGE_SIZE 40
 #define VXU_MICROSECONDS 1000000LL
@@ -60,6 +63,9 @@ static int vxu_write_error;
 static long vxu_passed;
 static long vxu_failed;
 static long vxu_recorded;
+/* Set when a concatenation had to be cut: the next string check cannot be
+ * trusted and fails. */
+VXU_MAYBE_UNUSED static int vxu_concat_cut;
 #ifndef VXU_NO_CHRONO
 static clock_t vxu_chrono_start;
 static int vxu_chrono_running;
@@ -158,10 +164,11 @@ VXU_MAYBE_UNUSED static void put_escaped(unsigned char c)
 }
 
 /* A string field: NULL, NONIL, or the quoted text; "~" after the closing
- * quote marks a text cut at VXU_STR_TRACE_MAX characters. */
-VXU_MAYBE_UNUSED static void put_string(const char *text)
+ * quote marks a text cut at VXU_STR_TRACE_MAX characters. From `start` on
+ * (at most the length of the text), the image begins with "@" + start. */
+VXU_MAYBE_UNUSED static void put_string_from(const char *text, size_t start)
 {
-    long n;
+    size_t n;
     if (text == NULL) {
         put_text(" NULL");
         return;
@@ -170,14 +177,29 @@ VXU_MAYBE_UNUSED static void put_string(const char *text)
         put_text(" NONIL");
         return;
     }
-    put_text(" \"");
-    for (n = 0; n < VXU_STR_TRACE_MAX && text[n] != '\0'; ++n) {
-        put_escaped((unsigned char)text[n]);
+    for (n = 0; n < start && text[n] != '\0'; ++n) {
+    }
+    start = n;
+    if (start > 0) {
+        if (vxu_traces != NULL && fprintf(vxu_traces, " @%lu", (unsigned long)start) < 0) {
+            vxu_write_error = 1;
+        }
+        put_char('"');
+    } else {
+        put_text(" \"");
+    }
+    for (n = 0; n < VXU_STR_TRACE_MAX && text[start + n] != '\0'; ++n) {
+        put_escaped((unsigned char)text[start + n]);
     }
     put_char('"');
-    if (n == VXU_STR_TRACE_MAX && text[n] != '\0') {
+    if (n == VXU_STR_TRACE_MAX && text[start + n] != '\0') {
         put_char('~');
     }
+}
+
+VXU_MAYBE_UNUSED static void put_string(const char *text)
+{
+    put_string_from(text, 0);
 }
 
 VXU_MAYBE_UNUSED static void put_pointer(const void *p)
@@ -635,18 +657,44 @@ VXU_MAYBE_UNUSED static int string_equal(const char *v, const char *e)
     return strcmp(v, e) == 0;
 }
 
+/* Where the images of two long strings that differ begin: a little before
+ * their first difference, when that lies beyond what an image shows. */
+static size_t window_start(const char *v, const char *e)
+{
+    size_t i = 0;
+    if (v == NULL || e == NULL || e == vxu_nonil_object) {
+        return 0;
+    }
+    while (v[i] != '\0' && v[i] == e[i]) {
+        ++i;
+    }
+    if (i + VXU_STR_CONTEXT < (size_t)VXU_STR_TRACE_MAX) {
+        return 0;
+    }
+    return i > VXU_STR_CONTEXT ? i - VXU_STR_CONTEXT : 0;
+}
+
 void vxu_edv_str(int check, int range, const char *v, long rec, const char *a, const char *b)
 {
     int pass;
+    size_t start = 0;
     if (range) {
         pass = v != NULL && a != NULL && b != NULL && strcmp(a, v) <= 0 && strcmp(v, b) <= 0;
     } else {
         pass = string_equal(v, a);
+        if (!pass) {
+            start = window_start(v, a);
+        }
+    }
+    if (vxu_concat_cut) {
+        /* A bound was cut: the comparison says nothing. */
+        vxu_concat_cut = 0;
+        pass = 0;
     }
     if (begin_check(rec, "str", 0, check, range, pass)) {
-        put_string(v);
-        put_string(a);
-        put_string(b);
+        put_string_from(v, start);
+        put_string_from(a, start);
+        put_string_from(b, start);
         end_line();
     }
 }
@@ -664,6 +712,7 @@ void vxu_ini_str(char *dst, int trace, long rec, const char *src)
     } else {
         memmove(dst, src, strlen(src) + 1);
     }
+    vxu_concat_cut = 0;
     if (trace && begin_initial(rec, "str", 0)) {
         put_string(dst);
         end_line();
@@ -726,6 +775,7 @@ char *vxu_concat_str(const char *first, ...)
     va_end(pieces);
     out[used] = '\0';
     if (cut) {
+        vxu_concat_cut = 1;
         warn("CONCAT_STR_C: the concatenated text was cut to the buffer size");
     }
     return out;

@@ -63,12 +63,23 @@ struct Field {
     std::string_view token;  // as written (quotes included)
     bool quoted = false;
     bool cut = false;        // "~" after the closing quote
+    long offset = 0;         // "@" + offset before the opening quote
     std::string raw;         // unescaped text of a quoted field
 };
 
 struct LineError {
     std::string message;
 };
+
+template <typename Number>
+bool parse_number(std::string_view token, Number& value)
+{
+    if (token.empty() || token.front() == '+') {
+        return false;
+    }
+    auto [end, error] = std::from_chars(token.data(), token.data() + token.size(), value);
+    return error == std::errc() && end == token.data() + token.size();
+}
 
 std::string byte_image(unsigned char c)
 {
@@ -147,9 +158,17 @@ std::optional<LineError> split_fields(std::string_view rest, std::vector<Field>&
         }
         Field field;
         std::size_t used = 0;
-        if (rest.front() == '"') {
+        std::size_t quote = 0;
+        if (rest.front() == '@') {
+            quote = rest.find_first_not_of("0123456789", 1);
+            if (quote == 1 || quote == std::string_view::npos || rest[quote] != '"' ||
+                !parse_number(rest.substr(1, quote - 1), field.offset)) {
+                return LineError{"\"@\" must be followed by an offset and a quoted string"};
+            }
+        }
+        if (rest[quote] == '"') {
             std::optional<LineError> error;
-            used = scan_quoted(rest, field, error);
+            used = quote + scan_quoted(rest.substr(quote), field, error);
             if (error) {
                 return error;
             }
@@ -168,16 +187,6 @@ std::optional<LineError> split_fields(std::string_view rest, std::vector<Field>&
         rest.remove_prefix(used);
     }
     return std::nullopt;
-}
-
-template <typename Number>
-bool parse_number(std::string_view token, Number& value)
-{
-    if (token.empty() || token.front() == '+') {
-        return false;
-    }
-    auto [end, error] = std::from_chars(token.data(), token.data() + token.size(), value);
-    return error == std::errc() && end == token.data() + token.size();
 }
 
 std::optional<LineError> need_number(const Field& field, long& value, const char* what,
@@ -324,8 +333,14 @@ std::optional<LineError> value_image(const Field& field, ValueType type, int bas
             return std::nullopt;
         }
         image = quote_for_display(field.raw);
+        if (field.offset > 0) {
+            image = "..." + image;
+        }
         if (field.cut) {
-            image += " (cut)";
+            image += "...";
+        }
+        if (field.offset > 0) {
+            image += " (from character " + std::to_string(field.offset + 1) + ")";
         }
         return std::nullopt;
     case ValueType::pointer:
