@@ -1,0 +1,905 @@
+/*
+ * TP.c - implementation of the target runtime package (see TP.h).
+ *
+ * Every macro of a harness ends here, in one function per event. A
+ * function decides the verdict of a check in the harness's own types,
+ * counts it, and writes one line to the traces file:
+ *
+ *     kind letter, blank-separated fields, newline
+ *
+ * (docs/traces-format.md lists every line). Strings are written quoted
+ * with C escapes, one character at a time, so a long or unusual string
+ * never goes through a fixed buffer; at most VXU_STR_TRACE_MAX characters
+ * of a string image are written, a longer one is cut and marked. When two
+ * long strings differ beyond that bound, their images start a little
+ * before the first difference (marked "@" + offset), so the report shows
+ * it. Floating values are written with the fewest digits that read back
+ * to the same value.
+ *
+ * The traces file is line-buffered, so that when the code under test
+ * crashes the traces hold everything up to the crash; the end line "F"
+ * written by CLF_C tells a complete file from a cut one.
+ *
+ * Families of functions whose usage counter in vexor_cfg.h is 0 are left
+ * out (TP.h explains the counters).
+ */
+#include "TP.h"
+
+#include <float.h>
+#include <stdarg.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <time.h>
+
+#ifndef VXU_CONCAT_SIZE
+#define VXU_CONCAT_SIZE 1024
+#endif
+#ifndef VXU_STR_TRACE_MAX
+#define VXU_STR_TRACE_MAX 4096
+#endif
+
+/* Concatenations in flight at once: one check passes at most two. */
+#define VXU_CONCAT_SLOTS 4
+/* Characters shown before the first difference of two long strings. */
+#define VXU_STR_CONTEXT 32
+#define VXU_TRACES_HEADER "VXU-TRACES 1"
+#define VXU_FLOAT_IMAGE_SIZE 40
+#define VXU_MICROSECONDS 1000000LL
+
+char vxu_nonil_object[1];
+
+void vxu_nonilfunc_target(void)
+{
+}
+
+extern int NUM_OPERATION;
+extern int NUM_TEST;
+int NUM_OPERATION;
+int NUM_TEST;
+
+static FILE *vxu_traces;
+static long vxu_lines;
+static int vxu_write_error;
+static long vxu_passed;
+static long vxu_failed;
+static long vxu_recorded;
+/* Set when a concatenation had to be cut: the next string check cannot be
+ * trusted and fails. */
+VXU_MAYBE_UNUSED static int vxu_concat_cut;
+#ifndef VXU_NO_CHRONO
+static clock_t vxu_chrono_start;
+static int vxu_chrono_running;
+#endif
+
+/* ---- Writing lines ------------------------------------------------------ */
+
+VXU_MAYBE_UNUSED static void put_char(int c)
+{
+    if (vxu_traces != NULL && fputc(c, vxu_traces) == EOF) {
+        vxu_write_error = 1;
+    }
+}
+
+VXU_MAYBE_UNUSED static void put_text(const char *text)
+{
+    if (vxu_traces != NULL && fputs(text, vxu_traces) == EOF) {
+        vxu_write_error = 1;
+    }
+}
+
+VXU_MAYBE_UNUSED static int begin_line(char kind)
+{
+    if (vxu_traces == NULL) {
+        return 0;
+    }
+    put_char(kind);
+    return 1;
+}
+
+VXU_MAYBE_UNUSED static void end_line(void)
+{
+    put_char('\n');
+    ++vxu_lines;
+}
+
+VXU_MAYBE_UNUSED static void put_long(long value)
+{
+    if (vxu_traces != NULL && fprintf(vxu_traces, " %ld", value) < 0) {
+        vxu_write_error = 1;
+    }
+}
+
+VXU_MAYBE_UNUSED static void put_llong(long long value)
+{
+    if (vxu_traces != NULL && fprintf(vxu_traces, " %lld", value) < 0) {
+        vxu_write_error = 1;
+    }
+}
+
+VXU_MAYBE_UNUSED static void put_ullong(unsigned long long value)
+{
+    if (vxu_traces != NULL && fprintf(vxu_traces, " %llu", value) < 0) {
+        vxu_write_error = 1;
+    }
+}
+
+VXU_MAYBE_UNUSED static void put_hex(unsigned long long value)
+{
+    if (vxu_traces != NULL && fprintf(vxu_traces, " 0x%llx", value) < 0) {
+        vxu_write_error = 1;
+    }
+}
+
+/* One character of a quoted string: printable ASCII as is, the rest as C
+ * escapes, so that a line never holds a control character. */
+VXU_MAYBE_UNUSED static void put_escaped(unsigned char c)
+{
+    static const char hex[] = "0123456789abcdef";
+    switch (c) {
+    case '"':
+        put_text("\\\"");
+        return;
+    case '\\':
+        put_text("\\\\");
+        return;
+    case '\n':
+        put_text("\\n");
+        return;
+    case '\t':
+        put_text("\\t");
+        return;
+    case '\r':
+        put_text("\\r");
+        return;
+    default:
+        break;
+    }
+    if (c < 0x20 || c >= 0x7f) {
+        put_text("\\x");
+        put_char(hex[c >> 4]);
+        put_char(hex[c & 0xf]);
+    } else {
+        put_char(c);
+    }
+}
+
+/* A string field: NULL, NONIL, or the quoted text; "~" after the closing
+ * quote marks a text cut at VXU_STR_TRACE_MAX characters. From `start` on
+ * (at most the length of the text), the image begins with "@" + start. */
+VXU_MAYBE_UNUSED static void put_string_from(const char *text, size_t start)
+{
+    size_t n;
+    if (text == NULL) {
+        put_text(" NULL");
+        return;
+    }
+    if (text == vxu_nonil_object) {
+        put_text(" NONIL");
+        return;
+    }
+    for (n = 0; n < start && text[n] != '\0'; ++n) {
+    }
+    start = n;
+    if (start > 0) {
+        if (vxu_traces != NULL && fprintf(vxu_traces, " @%lu", (unsigned long)start) < 0) {
+            vxu_write_error = 1;
+        }
+        put_char('"');
+    } else {
+        put_text(" \"");
+    }
+    for (n = 0; n < VXU_STR_TRACE_MAX && text[start + n] != '\0'; ++n) {
+        put_escaped((unsigned char)text[start + n]);
+    }
+    put_char('"');
+    if (n == VXU_STR_TRACE_MAX && text[start + n] != '\0') {
+        put_char('~');
+    }
+}
+
+VXU_MAYBE_UNUSED static void put_string(const char *text)
+{
+    put_string_from(text, 0);
+}
+
+VXU_MAYBE_UNUSED static void put_pointer(const void *p)
+{
+    if (p == NULL) {
+        put_text(" NIL");
+    } else if (p == (const void *)vxu_nonil_object) {
+        put_text(" NONIL");
+    } else {
+        put_hex((unsigned long long)(uintptr_t)p);
+    }
+}
+
+VXU_MAYBE_UNUSED static void put_funcptr(vxu_funcptr p)
+{
+    unsigned long long bits = 0;
+    if (p == 0) {
+        put_text(" NILFUNC");
+    } else if (p == &vxu_nonilfunc_target) {
+        put_text(" NONILFUNC");
+    } else if (sizeof p <= sizeof bits) {
+        /* The address of a function has no portable conversion to an
+         * integer; its bytes are shown instead. */
+        memcpy(&bits, &p, sizeof p);
+        put_hex(bits);
+    } else {
+        put_text(" FUNC");
+    }
+}
+
+VXU_MAYBE_UNUSED static void warn(const char *text)
+{
+    if (begin_line('W')) {
+        put_string(text);
+        end_line();
+    }
+}
+
+/* ---- Program frame -------------------------------------------------------- */
+
+void vxu_init_data(void)
+{
+    vxu_passed = 0;
+    vxu_failed = 0;
+    vxu_recorded = 0;
+}
+
+VXU_MAYBE_UNUSED static void close_traces(void)
+{
+    if (vxu_traces == NULL) {
+        return;
+    }
+    if (begin_line('F')) {
+        put_long(vxu_lines);
+        end_line();
+    }
+    if (fclose(vxu_traces) != 0) {
+        vxu_write_error = 1;
+    }
+    vxu_traces = NULL;
+}
+
+void vxu_open_traces(const char *path)
+{
+    const char *chosen = getenv("VXURIO");
+    if (chosen == NULL || chosen[0] == '\0') {
+        chosen = path;
+    }
+    close_traces();
+    vxu_lines = 0;
+    vxu_write_error = 0;
+    vxu_traces = chosen != NULL ? fopen(chosen, "w") : NULL;
+    if (vxu_traces == NULL) {
+        fprintf(stderr, "vexor runtime: cannot create the traces file %s\n",
+                chosen != NULL ? chosen : "(none)");
+        return;
+    }
+    setvbuf(vxu_traces, NULL, _IOLBF, BUFSIZ);
+    put_text(VXU_TRACES_HEADER);
+    end_line();
+}
+
+void vxu_close_traces(const char *path)
+{
+    const char *chosen = getenv("VXURIO");
+    int was_open = vxu_traces != NULL;
+    if (chosen == NULL || chosen[0] == '\0') {
+        chosen = path;
+    }
+    close_traces();
+    if (vxu_write_error) {
+        fprintf(stderr, "vexor runtime: the traces file %s could not be written completely\n",
+                chosen != NULL ? chosen : "(none)");
+    }
+    printf("vexor runtime: %ld check(s) passed, %ld failed, %ld value(s) recorded%s%s\n",
+           vxu_passed, vxu_failed, vxu_recorded, was_open ? "; traces in " : "",
+           was_open && chosen != NULL ? chosen : "");
+    fflush(stdout);
+}
+
+void vxu_dcl_op(long rec, const char *name)
+{
+    if (begin_line('O')) {
+        put_long(rec);
+        put_string(name);
+        end_line();
+    }
+}
+
+void vxu_dcl_tst(long rec, const char *name)
+{
+    if (begin_line('T')) {
+        put_long(rec);
+        put_string(name);
+        end_line();
+    }
+}
+
+#if ZQZQUSE_DCL_FAC_REP_C
+void vxu_dcl_fac_rep(long rec, long count)
+{
+    if (begin_line('R')) {
+        put_long(rec);
+        put_long(count);
+        end_line();
+    }
+}
+#endif
+
+void vxu_start_chrono(void)
+{
+#ifndef VXU_NO_CHRONO
+    vxu_chrono_start = clock();
+    vxu_chrono_running = vxu_chrono_start != (clock_t)-1;
+#endif
+    if (begin_line('S')) {
+        end_line();
+    }
+}
+
+void vxu_stop_chrono(void)
+{
+#ifndef VXU_NO_CHRONO
+    clock_t now = clock();
+    int measured = vxu_chrono_running && now != (clock_t)-1;
+    vxu_chrono_running = 0;
+#endif
+    if (!begin_line('Z')) {
+        return;
+    }
+#ifndef VXU_NO_CHRONO
+    if (measured) {
+        put_llong((long long)(now - vxu_chrono_start) * VXU_MICROSECONDS /
+                  (long long)CLOCKS_PER_SEC);
+    } else {
+        put_text(" -");
+    }
+#else
+    put_text(" -");
+#endif
+    end_line();
+}
+
+void vxu_end_test(void)
+{
+    if (begin_line('E')) {
+        end_line();
+    }
+}
+
+long vxu_checks_passed(void)
+{
+    return vxu_passed;
+}
+
+long vxu_checks_failed(void)
+{
+    return vxu_failed;
+}
+
+/* ---- Check lines ----------------------------------------------------------- */
+
+VXU_MAYBE_UNUSED static int valid_base(int base)
+{
+    return base == 2 || base == 8 || base == 10 || base == 16 ? base : 10;
+}
+
+/* Counts the check and writes the common head of its line:
+ * "C rec type check range verdict". Returns 0 when there is no file. */
+VXU_MAYBE_UNUSED static int begin_check(long rec, const char *type, int base, int check, int range, int pass)
+{
+    if (!check) {
+        ++vxu_recorded;
+    } else if (pass) {
+        ++vxu_passed;
+    } else {
+        ++vxu_failed;
+    }
+    if (!begin_line('C')) {
+        return 0;
+    }
+    put_long(rec);
+    put_char(' ');
+    put_text(type);
+    if (base != 0) {
+        if (vxu_traces != NULL && fprintf(vxu_traces, "/%d", valid_base(base)) < 0) {
+            vxu_write_error = 1;
+        }
+    }
+    put_text(check ? " 1" : " 0");
+    put_text(range ? " 1" : " 0");
+    put_text(!check ? " --" : pass ? " ok" : " KO");
+    return 1;
+}
+
+VXU_MAYBE_UNUSED static int begin_initial(long rec, const char *type, int base)
+{
+    if (!begin_line('I')) {
+        return 0;
+    }
+    put_long(rec);
+    put_char(' ');
+    put_text(type);
+    if (base != 0) {
+        if (vxu_traces != NULL && fprintf(vxu_traces, "/%d", valid_base(base)) < 0) {
+            vxu_write_error = 1;
+        }
+    }
+    return 1;
+}
+
+/* ---- Integers -------------------------------------------------------------
+ * A single expected value is compared for equality; with the range flag,
+ * or when two different values come without it, the value must lie
+ * between the bounds (without the flag they may come in either order). */
+
+#if ZQZQUSE_EDV_INTEGER_C
+void vxu_edv_integer(int check, int range, long long v, long rec, int base, long long a,
+                     long long b)
+{
+    int pass;
+    if (range) {
+        pass = a <= v && v <= b;
+    } else if (a == b) {
+        pass = v == a;
+    } else {
+        pass = a < b ? (a <= v && v <= b) : (b <= v && v <= a);
+    }
+    if (begin_check(rec, "int", base, check, range, pass)) {
+        put_llong(v);
+        put_llong(a);
+        put_llong(b);
+        end_line();
+    }
+}
+#endif
+
+#if ZQZQUSE_EDV_UNSIGNED_C
+void vxu_edv_unsigned(int check, int range, unsigned long long v, long rec, int base,
+                      unsigned long long a, unsigned long long b)
+{
+    int pass;
+    if (range) {
+        pass = a <= v && v <= b;
+    } else if (a == b) {
+        pass = v == a;
+    } else {
+        pass = a < b ? (a <= v && v <= b) : (b <= v && v <= a);
+    }
+    if (begin_check(rec, "uns", base, check, range, pass)) {
+        put_ullong(v);
+        put_ullong(a);
+        put_ullong(b);
+        end_line();
+    }
+}
+#endif
+
+#if ZQZQUSE_EDV_BOOLEAN_C
+void vxu_edv_boolean(int check, int range, int v, long rec, int a, int b)
+{
+    int pass = range ? (a <= v && v <= b) : v == a;
+    if (begin_check(rec, "bool", 0, check, range, pass)) {
+        put_long(v);
+        put_long(a);
+        put_long(b);
+        end_line();
+    }
+}
+#endif
+
+#if ZQZQUSE_EDV_CHAR_C
+/* Characters compare as the platform's char; their images are the codes
+ * 0 to 255. */
+void vxu_edv_char(int check, int range, char v, long rec, char a, char b)
+{
+    int pass = range ? (a <= v && v <= b) : v == a;
+    if (begin_check(rec, "char", 0, check, range, pass)) {
+        put_long((long)(unsigned char)v);
+        put_long((long)(unsigned char)a);
+        put_long((long)(unsigned char)b);
+        end_line();
+    }
+}
+#endif
+
+#if ZQZQUSE_PTU_INTEGER_C
+void vxu_ptu_integer(long long v, long rec, int base)
+{
+    if (begin_initial(rec, "int", base)) {
+        put_llong(v);
+        end_line();
+    }
+}
+#endif
+
+#if ZQZQUSE_PTU_UNSIGNED_C
+void vxu_ptu_unsigned(unsigned long long v, long rec, int base)
+{
+    if (begin_initial(rec, "uns", base)) {
+        put_ullong(v);
+        end_line();
+    }
+}
+#endif
+
+#if ZQZQUSE_PTU_BOOLEAN_C
+void vxu_ptu_boolean(int v, long rec)
+{
+    if (begin_initial(rec, "bool", 0)) {
+        put_long(v ? 1 : 0);
+        end_line();
+    }
+}
+#endif
+
+#if ZQZQUSE_PTU_CHAR_C
+void vxu_ptu_char(char v, long rec)
+{
+    if (begin_initial(rec, "char", 0)) {
+        put_long((long)(unsigned char)v);
+        end_line();
+    }
+}
+#endif
+
+/* ---- Floating values ------------------------------------------------------- */
+
+#if VXU_WITH_FLOATING
+/* The shortest %g image that reads back as the same value: from 6 digits
+ * up to 9 for a float and 17 for a double. */
+VXU_MAYBE_UNUSED static void put_floating(double v, int single)
+{
+    char image[VXU_FLOAT_IMAGE_SIZE];
+    int digits;
+    int last = single ? 9 : 17;
+    if (v != v) {
+        put_text(" nan");
+        return;
+    }
+    if (v > DBL_MAX) {
+        put_text(" inf");
+        return;
+    }
+    if (v < -DBL_MAX) {
+        put_text(" -inf");
+        return;
+    }
+    for (digits = 6; digits <= last; ++digits) {
+        double back;
+        snprintf(image, sizeof image, "%.*g", digits, v);
+        back = strtod(image, NULL);
+        if (single ? (float)back == (float)v : back == v) {
+            break;
+        }
+    }
+    if (digits > last) {
+        snprintf(image, sizeof image, "%.*g", last, v);
+    }
+    put_char(' ');
+    put_text(image);
+}
+
+VXU_MAYBE_UNUSED static int floating_pass(int range, double v, double a, double b)
+{
+    if (range) {
+        return a <= v && v <= b;
+    }
+    if (a == b) {
+        return v == a;
+    }
+    return a < b ? (a <= v && v <= b) : (b <= v && v <= a);
+}
+#endif
+
+#if ZQZQUSE_EDV_FLOAT_C
+void vxu_edv_float(int check, int range, double v, long rec, double a, double b)
+{
+    int pass = floating_pass(range, v, a, b);
+    if (begin_check(rec, "float", 0, check, range, pass)) {
+        put_floating(v, 1);
+        put_floating(a, 1);
+        put_floating(b, 1);
+        end_line();
+    }
+}
+#endif
+
+#if ZQZQUSE_EDV_DOUBLE_C
+void vxu_edv_double(int check, int range, double v, long rec, double a, double b)
+{
+    int pass = floating_pass(range, v, a, b);
+    if (begin_check(rec, "double", 0, check, range, pass)) {
+        put_floating(v, 0);
+        put_floating(a, 0);
+        put_floating(b, 0);
+        end_line();
+    }
+}
+#endif
+
+#if ZQZQUSE_PTU_FLOAT_C
+void vxu_ptu_float(double v, long rec)
+{
+    if (begin_initial(rec, "float", 0)) {
+        put_floating(v, 1);
+        end_line();
+    }
+}
+#endif
+
+#if ZQZQUSE_PTU_DOUBLE_C
+void vxu_ptu_double(double v, long rec)
+{
+    if (begin_initial(rec, "double", 0)) {
+        put_floating(v, 0);
+        end_line();
+    }
+}
+#endif
+
+/* ---- Strings ------------------------------------------------------------------ */
+
+#if ZQZQUSE_EDV_STR_C
+/* NULL equals only NULL; NONIL as expected value accepts any non-null
+ * string. A range compares in strcmp order. */
+VXU_MAYBE_UNUSED static int string_equal(const char *v, const char *e)
+{
+    if (e == vxu_nonil_object) {
+        return v != NULL;
+    }
+    if (v == NULL || e == NULL) {
+        return v == e;
+    }
+    return strcmp(v, e) == 0;
+}
+
+/* Where the images of two long strings that differ begin: a little before
+ * their first difference, when that lies beyond what an image shows. */
+static size_t window_start(const char *v, const char *e)
+{
+    size_t i = 0;
+    if (v == NULL || e == NULL || e == vxu_nonil_object) {
+        return 0;
+    }
+    while (v[i] != '\0' && v[i] == e[i]) {
+        ++i;
+    }
+    if (i + VXU_STR_CONTEXT < (size_t)VXU_STR_TRACE_MAX) {
+        return 0;
+    }
+    return i > VXU_STR_CONTEXT ? i - VXU_STR_CONTEXT : 0;
+}
+
+void vxu_edv_str(int check, int range, const char *v, long rec, const char *a, const char *b)
+{
+    int pass;
+    size_t start = 0;
+    if (range) {
+        pass = v != NULL && a != NULL && b != NULL && strcmp(a, v) <= 0 && strcmp(v, b) <= 0;
+    } else {
+        pass = string_equal(v, a);
+        if (!pass) {
+            start = window_start(v, a);
+        }
+    }
+    if (vxu_concat_cut) {
+        /* A bound was cut: the comparison says nothing. */
+        vxu_concat_cut = 0;
+        pass = 0;
+    }
+    if (begin_check(rec, "str", 0, check, range, pass)) {
+        put_string_from(v, start);
+        put_string_from(a, start);
+        put_string_from(b, start);
+        end_line();
+    }
+}
+#endif
+
+#if ZQZQUSE_INI_STR_C
+void vxu_ini_str(char *dst, int trace, long rec, const char *src)
+{
+    if (dst == NULL) {
+        warn("INI_STR_C: the variable to initialise is a null pointer");
+        return;
+    }
+    if (src == NULL) {
+        dst[0] = '\0';
+    } else {
+        memmove(dst, src, strlen(src) + 1);
+    }
+    vxu_concat_cut = 0;
+    if (trace && begin_initial(rec, "str", 0)) {
+        put_string(dst);
+        end_line();
+    }
+}
+#endif
+
+#if ZQZQUSE_CONCAT_STR_C
+/* A ring of buffers: the result of a concatenation stays valid while the
+ * next VXU_CONCAT_SLOTS - 1 concatenations run, which covers the two
+ * bounds of one check. A text longer than a buffer gets its own block
+ * (freed when the slot comes round again), unless VXU_NO_MALLOC. */
+static char vxu_concat_buffers[VXU_CONCAT_SLOTS][VXU_CONCAT_SIZE];
+#ifndef VXU_NO_MALLOC
+static char *vxu_concat_blocks[VXU_CONCAT_SLOTS];
+#endif
+static int vxu_concat_next;
+
+char *vxu_concat_str(const char *first, ...)
+{
+    va_list pieces;
+    const char *piece;
+    size_t total = 0;
+    size_t room;
+    size_t used = 0;
+    int cut = 0;
+    int slot = vxu_concat_next;
+    char *out = vxu_concat_buffers[slot];
+    vxu_concat_next = (vxu_concat_next + 1) % VXU_CONCAT_SLOTS;
+
+    va_start(pieces, first);
+    for (piece = first; piece != NULL; piece = va_arg(pieces, char *)) {
+        total += strlen(piece);
+    }
+    va_end(pieces);
+
+    room = VXU_CONCAT_SIZE - 1;
+#ifndef VXU_NO_MALLOC
+    free(vxu_concat_blocks[slot]);
+    vxu_concat_blocks[slot] = NULL;
+    if (total > room) {
+        vxu_concat_blocks[slot] = (char *)malloc(total + 1);
+        if (vxu_concat_blocks[slot] != NULL) {
+            out = vxu_concat_blocks[slot];
+            room = total;
+        }
+    }
+#endif
+
+    va_start(pieces, first);
+    for (piece = first; piece != NULL; piece = va_arg(pieces, char *)) {
+        size_t length = strlen(piece);
+        if (length > room - used) {
+            length = room - used;
+            cut = 1;
+        }
+        memcpy(out + used, piece, length);
+        used += length;
+    }
+    va_end(pieces);
+    out[used] = '\0';
+    if (cut) {
+        vxu_concat_cut = 1;
+        warn("CONCAT_STR_C: the concatenated text was cut to the buffer size");
+    }
+    return out;
+}
+#endif
+
+#if ZQZQUSE_COMP_STR_C
+int vxu_comp_str(const char *ref, const char *str)
+{
+    if (ref == NULL || str == NULL) {
+        return ref != str;
+    }
+    return strcmp(ref, str) != 0;
+}
+#endif
+
+char *vxu_strcpy(char *dst, const char *src)
+{
+    if (dst == NULL) {
+        return dst;
+    }
+    if (src == NULL) {
+        dst[0] = '\0';
+    } else {
+        memmove(dst, src, strlen(src) + 1);
+    }
+    return dst;
+}
+
+/* ---- Pointers ------------------------------------------------------------------ */
+
+#if ZQZQUSE_EDV_POINTER_C
+void vxu_edv_pointer(int check, int range, const void *v, long rec, const void *a)
+{
+    int pass;
+    if (a == (const void *)vxu_nonil_object) {
+        pass = v != NULL;
+    } else {
+        pass = v == a;
+    }
+    if (begin_check(rec, "ptr", 0, check, range, pass)) {
+        put_pointer(v);
+        put_pointer(a);
+        put_pointer(a);
+        end_line();
+    }
+}
+#endif
+
+int vxu_funcptr_differs(vxu_funcptr p, vxu_funcptr ref)
+{
+    if (ref == &vxu_nonilfunc_target) {
+        return p == 0;
+    }
+    return p != ref;
+}
+
+void vxu_edv_funcptr(int check, int range, vxu_funcptr v, long rec, vxu_funcptr a, int mode)
+{
+    int pass;
+    vxu_funcptr expected = a;
+    if (mode == VXU_FUNCPTR_NIL) {
+        expected = 0;
+    } else if (mode == VXU_FUNCPTR_NONIL) {
+        expected = &vxu_nonilfunc_target;
+    }
+    pass = !vxu_funcptr_differs(v, expected);
+    if (begin_check(rec, "fptr", 0, check, range, pass)) {
+        put_funcptr(v);
+        put_funcptr(expected);
+        put_funcptr(expected);
+        end_line();
+    }
+}
+
+/* ---- Aggregates and stubs ----------------------------------------------------- */
+
+#if ZQZQUSE_OPEN_BRA_C
+void vxu_bracket(int kind, long rec)
+{
+    if (begin_line(kind == '[' ? '[' : ']')) {
+        put_long(rec);
+        end_line();
+    }
+}
+#endif
+
+void vxu_mode(int kind, long rec)
+{
+    if (begin_line((char)kind)) {
+        put_long(rec);
+        end_line();
+    }
+}
+
+#if ZQZQUSE_RUPT
+void vxu_rupt(long rec)
+{
+    if (begin_line('X')) {
+        put_long(rec);
+        end_line();
+    }
+}
+#endif
+
+#if ZQZQUSE_MUET_CHECK
+void vxu_muet_check(long stub, long call)
+{
+    if (begin_line('K')) {
+        put_long(stub);
+        put_long(call);
+        end_line();
+    }
+}
+#endif
+
+#if ZQZQUSE_CHRONO_MUET_C
+void vxu_chrono_muet(long rec, int res, long call)
+{
+    if (begin_line('M')) {
+        put_long(rec);
+        put_long(call);
+        put_long(res ? 1 : 0);
+        end_line();
+    }
+}
+#endif

@@ -1,0 +1,355 @@
+// The whole loop on hand-written harnesses (tests/harness/): each harness
+// uses the runtime macros in the shapes the compiler writes, is built with
+// a C compiler and the installed runtime package, run in a scratch
+// directory, and its traces are read by the installed vexorreport; the
+// tests assert on the text, the exit status and the JUnit XML.
+#include "harness/harness_runner.h"
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include <string>
+
+namespace {
+
+using namespace vx::harness_testing;
+
+bool contains(const std::string& text, const std::string& piece)
+{
+    return text.find(piece) != std::string::npos;
+}
+
+#define EXPECT_CONTAINS(text, piece) \
+    EXPECT_TRUE(contains((text), (piece))) << "missing: " << (piece) << "\nin:\n" << (text)
+
+class HarnessLoop : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(scratch_.isValid());
+        compiler_ = find_compiler(QStringLiteral("cc"));
+        ASSERT_FALSE(compiler_.isEmpty()) << "no C compiler named cc";
+    }
+
+    QString dir() const { return scratch_.path(); }
+    QString in_dir(const QString& name) const { return dir() + QLatin1Char('/') + name; }
+
+    // Builds (with the sanitizers, to catch any overrun in the runtime) and
+    // runs harness `name`; returns the harness's own run.
+    ProcessResult build_and_run(const QString& name, const QStringList& flags = {},
+                                const QStringList& first_includes = {})
+    {
+        QStringList all = {QStringLiteral("-fsanitize=address,undefined"),
+                           QStringLiteral("-fno-sanitize-recover=undefined")};
+        all << flags;
+        ProcessResult build = compile_harness(compiler_, name, dir(), name, all, first_includes);
+        EXPECT_TRUE(build.started && build.exit_code == 0 && !build.crashed)
+            << "build of " << name.toStdString() << " failed:\n" << build.err;
+        return run_program(in_dir(name), {}, dir());
+    }
+
+    ProcessResult report(const QString& name, const QStringList& extra = {})
+    {
+        QStringList arguments = extra;
+        arguments << harness_file(name + QStringLiteral(".tdc")) << in_dir(name + QStringLiteral(".rio"));
+        return run_report(arguments, dir());
+    }
+
+    QTemporaryDir scratch_;
+    QString compiler_;
+};
+
+TEST_F(HarnessLoop, WorkedExamplePassesWithTextAndJUnit)
+{
+    ProcessResult run = build_and_run(QStringLiteral("worked"));
+    ASSERT_EQ(run.exit_code, 0) << run.err;
+    EXPECT_CONTAINS(run.out, "vexor runtime: 2 check(s) passed, 0 failed");
+
+    ProcessResult verdict = report(QStringLiteral("worked"),
+                                   {QStringLiteral("--junit"), in_dir(QStringLiteral("worked.xml"))});
+    EXPECT_EQ(verdict.exit_code, 0) << verdict.err;
+    EXPECT_CONTAINS(verdict.out, "SERVICE add  (worked.ptu:3)");
+    EXPECT_CONTAINS(verdict.out, "  TEST t1  (worked.ptu:4)");
+    EXPECT_CONTAINS(verdict.out, "    ELEMENT 1  (worked.ptu:5)");
+    EXPECT_CONTAINS(verdict.out, "init  x = 1  (worked.ptu:6)");
+    EXPECT_CONTAINS(verdict.out, "ok    r: obtained 3, expected 3  (worked.ptu:7)");
+    EXPECT_CONTAINS(verdict.out, "VERDICT: PASSED");
+
+    JUnitDocument junit = parse_junit(read_file(in_dir(QStringLiteral("worked.xml"))));
+    ASSERT_TRUE(junit.well_formed) << junit.error.toStdString();
+    EXPECT_EQ(junit.root_attributes["tests"], QStringLiteral("1"));
+    EXPECT_EQ(junit.root_attributes["failures"], QStringLiteral("0"));
+    ASSERT_EQ(junit.cases.size(), 1u);
+    EXPECT_EQ(junit.cases[0].suite, QStringLiteral("add"));
+    EXPECT_EQ(junit.cases[0].name, QStringLiteral("t1"));
+    EXPECT_EQ(junit.cases[0].classname, QStringLiteral("worked.add"));
+    EXPECT_FALSE(junit.cases[0].failed);
+
+    // VXURIO moves the traces file without rebuilding the harness.
+    ProcessResult moved = run_program(in_dir(QStringLiteral("worked")), {}, dir(),
+                                      {{QStringLiteral("VXURIO"), in_dir(QStringLiteral("moved.rio"))}});
+    ASSERT_EQ(moved.exit_code, 0);
+    ProcessResult moved_verdict = run_report(
+        {harness_file(QStringLiteral("worked.tdc")), in_dir(QStringLiteral("moved.rio"))}, dir());
+    EXPECT_EQ(moved_verdict.exit_code, 0) << moved_verdict.err;
+}
+
+TEST_F(HarnessLoop, EveryCheckFamilyPassesAndFailsAsTheRuntimeJudged)
+{
+    ProcessResult run = build_and_run(QStringLiteral("scalars"));
+    ASSERT_EQ(run.exit_code, 0) << run.err;
+    EXPECT_CONTAINS(run.out, "vexor runtime: 20 check(s) passed, 5 failed, 3 value(s) recorded");
+
+    ProcessResult verdict = report(QStringLiteral("scalars"),
+                                   {QStringLiteral("--junit"), in_dir(QStringLiteral("scalars.xml"))});
+    EXPECT_EQ(verdict.exit_code, 1) << verdict.err;
+    const std::string& text = verdict.out;
+    // Integers, signed and unsigned, in their display bases; a MIN/MAX range.
+    EXPECT_CONTAINS(text, "FAIL  s16: obtained -3, expected -4  (scalars.ptu:7)");
+    EXPECT_CONTAINS(text, "init  u = 0x3");
+    EXPECT_CONTAINS(text, "ok    u: obtained 0x30, expected 0x30 (script: 48)");
+    EXPECT_CONTAINS(text, "ok    r: obtained 5, expected in [1, 10] (script: 1<=VA<=10)");
+    // Characters, a value only recorded, booleans, a repeated test.
+    EXPECT_CONTAINS(text, "ok    c: obtained 'A', expected 'A'");
+    EXPECT_CONTAINS(text, "ok    c: obtained 'B', expected 'B'");
+    EXPECT_CONTAINS(text, "rec   d = '1'");
+    EXPECT_CONTAINS(text, "ok    even: obtained true, expected true");
+    EXPECT_CONTAINS(text, "TEST chars (run 2)  (scalars.ptu:12)");
+    EXPECT_CONTAINS(text, "note  repeated 2 time(s)");
+    // Floating values against DELTA bounds and an exact value.
+    EXPECT_CONTAINS(text, "ok    h: obtained 1.5, expected in [1.49, 1.51] (script: 1.5 +/- 0.01)");
+    EXPECT_CONTAINS(text, "FAIL  avg: obtained 2.3333333333333335, expected in [1.9, 2.1]");
+    EXPECT_CONTAINS(text, "ok    big: obtained 1e+300, expected 1e+300");
+    // Strings: equal, concatenated, escaped, recorded NULL, a string range.
+    EXPECT_CONTAINS(text, "ok    out: obtained \"Hello, Ada\", expected \"Hello, Ada\"");
+    EXPECT_CONTAINS(text, "FAIL  wrong: obtained \"x\\\"y\\\\\", expected \"xy\"");
+    EXPECT_CONTAINS(text, "rec   pc = NULL");
+    EXPECT_CONTAINS(text, "    ELEMENT 2  (scalars.ptu:34)");
+    EXPECT_CONTAINS(text, "ok    word: obtained \"cat\", expected in [\"b\", \"d\"]");
+    // Pointers and function pointers with NIL and NONIL.
+    EXPECT_CONTAINS(text, "ok    p: obtained 0x");
+    EXPECT_CONTAINS(text, ", expected NONIL  (scalars.ptu:40)");
+    EXPECT_CONTAINS(text, "ok    q: obtained NIL, expected NIL");
+    EXPECT_CONTAINS(text, "FAIL  q2: obtained 0x");
+    EXPECT_CONTAINS(text, "ok    g: obtained NILFUNC, expected NILFUNC");
+    EXPECT_CONTAINS(text, ", expected NONILFUNC (script: NONIL)");
+    // An array checked member by member.
+    EXPECT_CONTAINS(text, "tab:  (scalars.ptu:50)");
+    EXPECT_CONTAINS(text, "  FAIL  tab[2]: obtained 3, expected 4");
+    EXPECT_CONTAINS(text, "note  check of tab interrupted");
+    EXPECT_CONTAINS(text, "TEST ints: FAILED (1 of 4 checks failed)");
+    EXPECT_CONTAINS(text, "TOTAL: 2 services, 7 tests (2 passed, 5 failed), 8 elements, "
+                          "25 checks (20 passed, 5 failed), 3 recorded");
+    EXPECT_CONTAINS(text, "VERDICT: FAILED");
+
+    JUnitDocument junit = parse_junit(read_file(in_dir(QStringLiteral("scalars.xml"))));
+    ASSERT_TRUE(junit.well_formed) << junit.error.toStdString();
+    EXPECT_EQ(junit.root_attributes["tests"], QStringLiteral("7"));
+    EXPECT_EQ(junit.root_attributes["failures"], QStringLiteral("5"));
+    ASSERT_EQ(junit.suites.size(), 2u);
+    EXPECT_EQ(junit.suites[0], QStringLiteral("add"));
+    EXPECT_EQ(junit.suites[1], QStringLiteral("measure"));
+    ASSERT_EQ(junit.cases.size(), 7u);
+    const JUnitCase* ints = junit.find(QStringLiteral("ints"));
+    ASSERT_NE(ints, nullptr);
+    EXPECT_TRUE(ints->failed);
+    EXPECT_EQ(ints->failure_message, QStringLiteral("s16: obtained -3, expected -4"));
+    const JUnitCase* second_run = junit.find(QStringLiteral("chars (run 2)"));
+    ASSERT_NE(second_run, nullptr);
+    EXPECT_FALSE(second_run->failed);
+    const JUnitCase* strings = junit.find(QStringLiteral("strings"));
+    ASSERT_NE(strings, nullptr);
+    EXPECT_TRUE(strings->failure_text.contains(
+        QStringLiteral("wrong: obtained \"x\\\"y\\\\\", expected \"xy\"")));
+    const JUnitCase* arrays = junit.find(QStringLiteral("arrays"));
+    ASSERT_NE(arrays, nullptr);
+    EXPECT_EQ(arrays->suite, QStringLiteral("measure"));
+    EXPECT_TRUE(arrays->failure_text.contains(QStringLiteral("tab[2]: obtained 3, expected 4")));
+
+    // Quiet: only the failed checks, under their headings, and the totals.
+    ProcessResult quiet = report(QStringLiteral("scalars"), {QStringLiteral("--quiet")});
+    EXPECT_EQ(quiet.exit_code, 1);
+    EXPECT_CONTAINS(quiet.out, "FAIL  s16: obtained -3, expected -4");
+    EXPECT_FALSE(contains(quiet.out, "ok    a:"));
+    EXPECT_FALSE(contains(quiet.out, "TEST chars"));
+    EXPECT_CONTAINS(quiet.out, "VERDICT: FAILED");
+}
+
+TEST_F(HarnessLoop, LongStringsAreComparedWholeAndShownAtTheirDifference)
+{
+    ProcessResult run = build_and_run(QStringLiteral("long_strings"));
+    ASSERT_EQ(run.exit_code, 0) << run.err;
+    std::string traces = read_file(in_dir(QStringLiteral("long_strings.rio")));
+    EXPECT_CONTAINS(traces, "\"~");  // images cut at their bound
+    EXPECT_CONTAINS(traces, " @");   // and started near the difference
+
+    ProcessResult verdict = report(QStringLiteral("long_strings"));
+    EXPECT_EQ(verdict.exit_code, 1) << verdict.err;
+    std::string difference(32, 'a');
+    EXPECT_CONTAINS(verdict.out, "FAIL  long_out: obtained ...\"" + difference + "X");
+    EXPECT_CONTAINS(verdict.out, "(from character 49969)");
+    // A concatenation longer than the runtime's buffers is compared whole.
+    EXPECT_CONTAINS(verdict.out, "ok    joined: obtained");
+    EXPECT_CONTAINS(verdict.out, "ok    long_ref: obtained");
+
+    // Without dynamic allocation the concatenation is cut: the check that
+    // used it cannot pass, and the report says why.
+    ProcessResult small = build_and_run(QStringLiteral("long_strings"),
+                                        {QStringLiteral("-DVXU_NO_MALLOC")});
+    ASSERT_EQ(small.exit_code, 0) << small.err;
+    ProcessResult small_verdict = report(QStringLiteral("long_strings"));
+    EXPECT_EQ(small_verdict.exit_code, 1);
+    EXPECT_CONTAINS(small_verdict.out, "FAIL  joined: obtained");
+    EXPECT_CONTAINS(small_verdict.out,
+                    "WARNING: CONCAT_STR_C: the concatenated text was cut to the buffer size");
+}
+
+TEST_F(HarnessLoop, AHarnessThatStopsEarlyGivesAPartialVerdictAndStatusTwo)
+{
+    ProcessResult run = build_and_run(QStringLiteral("stops"));
+    ASSERT_EQ(run.exit_code, 3);
+    ProcessResult verdict = report(QStringLiteral("stops"),
+                                   {QStringLiteral("--junit"), in_dir(QStringLiteral("stops.xml"))});
+    EXPECT_EQ(verdict.exit_code, 2);
+    EXPECT_CONTAINS(verdict.out, "ok    x: obtained 1, expected 1");
+    EXPECT_CONTAINS(verdict.out, "TEST second");
+    EXPECT_CONTAINS(verdict.err, "stops.rio:10: the traces end without their end line");
+    EXPECT_CONTAINS(verdict.err, "the harness stopped before CLF_C");
+    JUnitDocument junit = parse_junit(read_file(in_dir(QStringLiteral("stops.xml"))));
+    ASSERT_TRUE(junit.well_formed);
+    const JUnitCase* second = junit.find(QStringLiteral("second"));
+    ASSERT_NE(second, nullptr);
+    EXPECT_TRUE(second->error);
+    EXPECT_EQ(junit.root_attributes["errors"], QStringLiteral("1"));
+}
+
+TEST_F(HarnessLoop, DamagedOrForeignTracesAreRefusedWithTheirLine)
+{
+    ProcessResult run = build_and_run(QStringLiteral("worked"));
+    ASSERT_EQ(run.exit_code, 0);
+    const std::string good = read_file(in_dir(QStringLiteral("worked.rio")));
+    ASSERT_TRUE(contains(good, "C 5 int/10 1 0 ok 3 3 3\n")) << good;
+
+    struct Damage {
+        const char* what;
+        std::string traces;
+        std::string message;
+    };
+    auto replaced = [&](const std::string& from, const std::string& to) {
+        std::string copy = good;
+        copy.replace(copy.find(from), from.size(), to);
+        return copy;
+    };
+    const std::vector<Damage> damages = {
+        {"truncated line", good.substr(0, good.find("ok 3 3 3") + 4),
+         "damaged.rio:9: the line is cut short"},
+        {"unknown record number", replaced("C 5 ", "C 55 "),
+         "damaged.rio:9: the trace names record 55 as a variable, but there is no record 55"},
+        {"record of another kind", replaced("C 5 ", "C 2 "),
+         "damaged.rio:9: the trace names record 2 as a variable, but record 2 of the link "
+         "record file is a \"T\" record"},
+        {"garbage bytes", replaced("ok 3 3 3", "ok 3 \x01\xff 3"),
+         "damaged.rio:9: unexpected byte 0x01 in column"},
+        {"renamed test", replaced("\"t1\"", "\"t9\""),
+         "damaged.rio:3: test record 2 is \"t1\" in the link record file but \"t9\" in the traces"},
+        {"unknown kind", replaced("E\n", "Q\n"), "damaged.rio:10: unknown trace kind 'Q'"},
+        {"missing field", replaced("ok 3 3 3", "ok 3 3"),
+         "damaged.rio:9: a line of kind 'C' has 8 field(s), this one has 7"},
+        {"lines lost", replaced("S\n", ""), "damaged.rio:10: the end line counts 10 line(s)"},
+        {"not traces", "hello\n", "damaged.rio:1: not a traces file"},
+    };
+    for (const Damage& damage : damages) {
+        ASSERT_TRUE(write_file(in_dir(QStringLiteral("damaged.rio")), damage.traces));
+        ProcessResult verdict = run_report(
+            {harness_file(QStringLiteral("worked.tdc")), in_dir(QStringLiteral("damaged.rio"))}, dir());
+        EXPECT_FALSE(verdict.crashed) << damage.what;
+        EXPECT_EQ(verdict.exit_code, 2) << damage.what;
+        EXPECT_CONTAINS(verdict.err, damage.message) << damage.what;
+        EXPECT_FALSE(contains(verdict.out, "VERDICT")) << damage.what;
+    }
+
+    // Traces of one harness against the link records of another.
+    ProcessResult foreign = run_report(
+        {harness_file(QStringLiteral("scalars.tdc")), in_dir(QStringLiteral("worked.rio"))}, dir());
+    EXPECT_EQ(foreign.exit_code, 2);
+    EXPECT_CONTAINS(foreign.err, "do not belong together");
+
+    // The files given in the wrong order.
+    ProcessResult swapped = run_report(
+        {in_dir(QStringLiteral("worked.rio")), harness_file(QStringLiteral("worked.tdc"))}, dir());
+    EXPECT_EQ(swapped.exit_code, 2);
+    EXPECT_CONTAINS(swapped.err, "is a traces file: give the link record file first");
+
+    ProcessResult missing = run_report(
+        {harness_file(QStringLiteral("worked.tdc")), in_dir(QStringLiteral("absent.rio"))}, dir());
+    EXPECT_EQ(missing.exit_code, 2);
+    EXPECT_CONTAINS(missing.err, "cannot open");
+}
+
+TEST_F(HarnessLoop, TheConfigurationHeaderLeavesUnusedFamiliesOut)
+{
+    // The header as the compiler writes it, with the two blanks of the last
+    // two names; the worked example uses only integer traces and checks and
+    // the stub check of a script without stubs.
+    std::string header = "/* configuration */\n";
+    const char* families[] = {"BOOLEAN", "CHAR", "DOUBLE", "FLOAT", "INTEGER",
+                              "POINTER", "STR", "UNSIGNED"};
+    for (const char* family : families) {
+        std::string count = std::string(family) == "INTEGER" ? "2" : "0";
+        header += "#define ZQZQUSE_EDV_" + std::string(family) + "_C " + count + "\n";
+        header += "#define ZQZQUSE_ARRAY_" + std::string(family) + "_C 0\n";
+        header += "#define ZQZQUSE_CONSTANT_" + std::string(family) + "_C 0\n";
+    }
+    const char* others[] = {"PTU_BOOLEAN_C 0", "PTU_CHAR_C 0", "PTU_DOUBLE_C 0",
+                            "PTU_FLOAT_C 0", "PTU_INTEGER_C 1", "PTU_UNSIGNED_C 0",
+                            "INI_STR_C 0", "CHRONO_MUET_C 0", "COMP_STR_C 0",
+                            "DCL_FAC_REP_C 0", "MUET_CHECK 1", "OPEN_BRA_C 0",
+                            "RUPT  0", "CONCAT_STR_C  0"};
+    for (const char* other : others) {
+        header += "#define ZQZQUSE_" + std::string(other) + "\n";
+    }
+    QString config_dir = in_dir(QStringLiteral("config"));
+    ASSERT_TRUE(QDir().mkpath(config_dir));
+    ASSERT_TRUE(write_file(config_dir + QStringLiteral("/vexor_cfg.h"), header));
+
+    ProcessResult run = build_and_run(QStringLiteral("worked"), {}, {config_dir});
+    ASSERT_EQ(run.exit_code, 0) << run.err;
+    EXPECT_EQ(report(QStringLiteral("worked")).exit_code, 0);
+
+    // A harness that uses a family the header counts as unused does not
+    // link: the float check was left out of the runtime.
+    ProcessResult build = compile_harness(compiler_, QStringLiteral("scalars"), dir(),
+                                          QStringLiteral("scalars"), {}, {config_dir});
+    EXPECT_NE(build.exit_code, 0);
+    EXPECT_CONTAINS(build.err, "vxu_edv_float");
+}
+
+TEST_F(HarnessLoop, RuntimeAndHarnessesBuildWarningFreeWithEveryCompiler)
+{
+    QStringList compilers = {compiler_};
+    QString clang = find_compiler(QStringLiteral("clang"));
+    if (!clang.isEmpty()) {
+        compilers << clang;
+    }
+    for (const QString& compiler : compilers) {
+        ProcessResult object = run_program(
+            compiler,
+            {QStringLiteral("-std=c99"), QStringLiteral("-Wall"), QStringLiteral("-Wextra"),
+             QStringLiteral("-Werror"), QStringLiteral("-pedantic"), QStringLiteral("-c"),
+             dist_path(QStringLiteral("target/lib/TP.c")), QStringLiteral("-o"),
+             in_dir(QStringLiteral("TP.o"))},
+            dir(), {}, compile_timeout_ms);
+        EXPECT_EQ(object.exit_code, 0) << compiler.toStdString() << ":\n" << object.err;
+        EXPECT_TRUE(object.err.empty()) << object.err;
+        for (const char* name : {"worked", "scalars", "long_strings", "stops"}) {
+            ProcessResult build = compile_harness(compiler, QString::fromLatin1(name), dir(),
+                                                  QStringLiteral("built"));
+            EXPECT_EQ(build.exit_code, 0) << compiler.toStdString() << " " << name << ":\n"
+                                          << build.err;
+            EXPECT_TRUE(build.err.empty()) << build.err;
+        }
+    }
+}
+
+}  // namespace

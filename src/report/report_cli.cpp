@@ -1,0 +1,177 @@
+// The command line: options are read wherever they stand, the two
+// positional arguments are the link record file and the traces file. Both
+// files are read whole, parsed, matched into a verdict, and the verdict is
+// printed (and written as JUnit XML when asked). Every refusal is one
+// message "vexorreport: FILE:LINE: why" and the exit status 2.
+#include "report/report_cli.h"
+
+#include "report/junit.h"
+#include "report/link_records.h"
+#include "report/text_report.h"
+#include "report/traces.h"
+#include "report/verdict.h"
+
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <sstream>
+
+namespace vx::report {
+
+namespace {
+
+constexpr std::string_view program_name = "vexorreport";
+constexpr std::string_view usage_text =
+    "usage: vexorreport [--junit FILE] [--quiet] FILE.tdc FILE.rio\n"
+    "  FILE.tdc      link record file written by vexorprepro\n"
+    "  FILE.rio      traces file written by the harness\n"
+    "  --junit FILE  also write the verdict as JUnit XML to FILE\n"
+    "  --quiet       list only the failed checks and the totals\n"
+    "exit status: 0 all checks passed, 1 a check failed, 2 unusable input\n";
+
+struct Arguments {
+    std::string link_records;
+    std::string traces;
+    std::string junit;
+    bool quiet = false;
+    bool help = false;
+};
+
+std::optional<std::string> parse_arguments(const std::vector<std::string>& arguments,
+                                           Arguments& parsed)
+{
+    std::vector<std::string> positional;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (argument == "--junit" || argument == "-j") {
+            if (i + 1 >= arguments.size()) {
+                return "option " + argument + " needs a file name";
+            }
+            parsed.junit = arguments[++i];
+        } else if (argument.rfind("--junit=", 0) == 0) {
+            parsed.junit = argument.substr(std::string_view("--junit=").size());
+            if (parsed.junit.empty()) {
+                return std::string("option --junit needs a file name");
+            }
+        } else if (argument == "--quiet" || argument == "-q") {
+            parsed.quiet = true;
+        } else if (argument == "--help" || argument == "-h") {
+            parsed.help = true;
+        } else if (argument == "--") {
+            positional.insert(positional.end(), arguments.begin() + static_cast<long>(i) + 1,
+                              arguments.end());
+            break;
+        } else if (argument.size() > 1 && argument.front() == '-') {
+            return "unknown option " + argument;
+        } else {
+            positional.push_back(argument);
+        }
+    }
+    if (parsed.help) {
+        return std::nullopt;
+    }
+    if (positional.size() != 2) {
+        return "expected two files, the link record file and the traces file (got " +
+               std::to_string(positional.size()) + ")";
+    }
+    parsed.link_records = positional[0];
+    parsed.traces = positional[1];
+    return std::nullopt;
+}
+
+std::optional<std::string> read_file(const std::string& path, std::string& content)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return "cannot open " + path;
+    }
+    content.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    if (in.bad()) {
+        return "cannot read " + path;
+    }
+    return std::nullopt;
+}
+
+void print_failure(std::ostream& err, const Arguments& arguments, const Failure& failure)
+{
+    err << program_name << ": ";
+    if (failure.source != Source::command) {
+        err << (failure.source == Source::link_records ? arguments.link_records : arguments.traces);
+        if (failure.line > 0) {
+            err << ':' << failure.line;
+        }
+        err << ": ";
+    }
+    err << failure.message << '\n';
+}
+
+}  // namespace
+
+int run_report(const std::vector<std::string>& argument_list, std::ostream& out, std::ostream& err)
+{
+    Arguments arguments;
+    if (auto problem = parse_arguments(argument_list, arguments)) {
+        err << program_name << ": " << *problem << '\n' << usage_text;
+        return exit_unusable;
+    }
+    if (arguments.help) {
+        out << usage_text;
+        return exit_passed;
+    }
+
+    std::string link_text;
+    std::string traces_text;
+    for (auto [path, content] : {std::pair{&arguments.link_records, &link_text},
+                                 std::pair{&arguments.traces, &traces_text}}) {
+        if (auto problem = read_file(*path, *content)) {
+            err << program_name << ": " << *problem << '\n';
+            return exit_unusable;
+        }
+    }
+    if (link_text.rfind(traces_magic, 0) == 0 && traces_text.rfind(traces_magic, 0) != 0) {
+        err << program_name << ": " << arguments.link_records
+            << " is a traces file: give the link record file first, then the traces file\n";
+        return exit_unusable;
+    }
+
+    LinkRecordFile links;
+    if (auto failure = parse_link_records(link_text, links)) {
+        print_failure(err, arguments, *failure);
+        return exit_unusable;
+    }
+    TracesFile traces;
+    if (auto failure = parse_traces(traces_text, traces)) {
+        print_failure(err, arguments, *failure);
+        return exit_unusable;
+    }
+    Verdict verdict;
+    if (auto failure = build_verdict(links, traces, verdict)) {
+        print_failure(err, arguments, *failure);
+        err << program_name << ": " << arguments.traces << " and " << arguments.link_records
+            << " do not belong together (was the harness built from another compilation?)\n";
+        return exit_unusable;
+    }
+
+    TextOptions options;
+    options.quiet = arguments.quiet;
+    write_text_report(verdict, options, out);
+    out.flush();
+    if (!arguments.junit.empty()) {
+        std::string problem;
+        if (!write_junit(verdict, arguments.junit, problem)) {
+            err << program_name << ": " << problem << '\n';
+            return exit_unusable;
+        }
+    }
+    if (!verdict.complete) {
+        print_failure(err, arguments,
+                      Failure{Source::traces, verdict.last_line,
+                              "the traces end without their end line \"F\": the harness stopped "
+                              "before CLF_C (a crash or an exit in the code under test?); the "
+                              "verdict above is partial"});
+        return exit_unusable;
+    }
+    return verdict.passed() ? exit_passed : exit_failed;
+}
+
+}  // namespace vx::report

@@ -1,0 +1,21 @@
+// The command line of vexorreport:
+//     vexorreport [--junit FILE] [--quiet] FILE.tdc FILE.rio
+// Prints the verdict to `out` and messages to `err`; returns the exit
+// status: 0 every check passed, 1 a check failed, 2 the inputs cannot be
+// read, are damaged or do not belong together (or the command line is
+// wrong).
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace vx::report {
+
+inline constexpr int exit_passed = 0;
+inline constexpr int exit_failed = 1;
+inline constexpr int exit_unusable = 2;
+
+int run_report(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
+
+}  // namespace vx::report

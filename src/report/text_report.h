@@ -1,0 +1,26 @@
+// The verdict as text for a terminal or a build log: one line per checked
+// variable under its service, test run and element, then the totals.
+#pragma once
+
+#include "report/verdict.h"
+
+#include <ostream>
+
+namespace vx::report {
+
+struct TextOptions {
+    bool quiet = false;  // only failed checks, their headings and the totals
+};
+
+void write_text_report(const Verdict& verdict, const TextOptions& options, std::ostream& out);
+
+// "x: obtained 3, expected 2" for a check entry.
+std::string check_summary(const Entry& entry);
+
+// One entry as the report lists it: tag, text and location, no indent.
+std::string entry_line(const Entry& entry);
+
+// "t1" or "t1 (run 2)" for a test run.
+std::string test_label(const TestRun& run);
+
+}  // namespace vx::report

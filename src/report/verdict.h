@@ -1,0 +1,103 @@
+// The verdict of one harness run: the traces matched against the link
+// records, grouped by service, test run and element.
+//
+// Every record number in the traces must name a record of the right kind in
+// the link record file ("O" for a service, "T" for a test, "V", "A" or "L"
+// for a variable, "R" for a repetition) and the names of services and tests
+// must agree; otherwise the two files do not belong together and the
+// verdict is refused. A check without record number (0) is a stub's call
+// count and must come inside the stub checks ("K" lines).
+#pragma once
+
+#include "report/failure.h"
+#include "report/link_records.h"
+#include "report/traces.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vx::report {
+
+enum class EntryKind {
+    initial,  // initial value traced before the call
+    check,    // a check, or a value only recorded
+    group,    // start of an aggregate's member checks
+    note,     // repetitions, interruptions, stub calls, runtime warnings
+};
+
+struct Entry {
+    EntryKind kind = EntryKind::check;
+    std::string name;
+    ValueType type = ValueType::integer;
+    Outcome outcome = Outcome::recorded;
+    bool range = false;
+    std::string obtained;
+    std::string low;
+    std::string high;
+    std::string script_expected;  // the script's text of the expected value
+    std::string location;         // "script.ptu:12", may be empty
+    int depth = 0;                // aggregate nesting
+    long trace_line = 0;
+
+    // "2", "in [1, 3]" ...
+    std::string expected_text() const;
+};
+
+struct ElementRun {
+    int ordinal = 0;
+    std::string location;
+    std::vector<Entry> entries;
+    std::optional<long> microseconds;
+};
+
+struct TestRun {
+    long record = 0;
+    std::string name;
+    std::string location;
+    int iteration = 1;  // the test's repetitions each get a run
+    bool ended = false;
+    long passed = 0;
+    long failed = 0;
+    long recorded = 0;
+    std::vector<ElementRun> elements;
+
+    bool has_failures() const { return failed > 0; }
+    long microseconds() const;
+};
+
+struct ServiceRun {
+    long record = 0;
+    std::string name;
+    std::string location;
+    std::vector<TestRun> tests;
+};
+
+struct Totals {
+    long services = 0;
+    long tests = 0;
+    long tests_failed = 0;
+    long elements = 0;
+    long checks_passed = 0;
+    long checks_failed = 0;
+    long recorded = 0;
+};
+
+struct Verdict {
+    std::string program;              // base name of the script
+    std::vector<ServiceRun> services;
+    std::vector<std::string> warnings;  // runtime warnings ("W" lines)
+    bool complete = true;               // the traces have their end line
+    long last_line = 0;                 // last line of the traces read
+    Totals totals;
+
+    bool passed() const { return totals.checks_failed == 0; }
+};
+
+// Builds the verdict; a failure means the traces do not match the link
+// records (the verdict is then not to be shown). An incomplete traces file
+// is not a failure here: the verdict says so and holds what was read.
+std::optional<Failure> build_verdict(const LinkRecordFile& links, const TracesFile& traces,
+                                     Verdict& verdict);
+
+}  // namespace vx::report

@@ -1,0 +1,192 @@
+// Matching traces to link records, the text and JUnit forms of the
+// verdict, and the command line run in-process.
+#include "report/junit.h"
+#include "report/link_records.h"
+#include "report/report_cli.h"
+#include "report/text_report.h"
+#include "report/traces.h"
+#include "report/verdict.h"
+
+#include "harness/harness_runner.h"
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include <sstream>
+
+namespace {
+
+using namespace vx::report;
+
+const std::string link_text =
+    "E11 0 /w/stub.ptu\nE6  stub\n"
+    "E17 0 3\nE16 0 4\nO1 calc\nT2 first\nE14 0 5\nB3 1\n"
+    "E12 0 6\nV4 x RA=FORM=ND,INIT=1 VA=2\n"
+    "L5 p RA=FORM=CD64, INIT=, VA=\n"
+    "E16 0 9\nT6 second\nE14 0 10\nB7 1\n"
+    "E17 0 12\nE16 0 13\nO8 other\nT9 third\nR10 ?\n";
+
+std::string traces_of(const std::string& body)
+{
+    long lines = 1 + static_cast<long>(std::count(body.begin(), body.end(), '\n'));
+    return "VXU-TRACES 1\n" + body + "F " + std::to_string(lines) + "\n";
+}
+
+struct Built {
+    std::optional<Failure> failure;
+    Verdict verdict;
+};
+
+Built build(const std::string& body, const std::string& links = link_text)
+{
+    LinkRecordFile file;
+    EXPECT_FALSE(parse_link_records(links, file).has_value());
+    TracesFile traces;
+    auto failure = parse_traces(traces_of(body), traces);
+    EXPECT_FALSE(failure.has_value()) << failure->message;
+    Built built;
+    built.failure = build_verdict(file, traces, built.verdict);
+    return built;
+}
+
+std::string text_of(const Verdict& verdict, bool quiet = false)
+{
+    std::ostringstream out;
+    TextOptions options;
+    options.quiet = quiet;
+    write_text_report(verdict, options, out);
+    return out.str();
+}
+
+TEST(Verdict, StubChecksAreNamedAfterTheirStub)
+{
+    Built built = build("O 1 \"calc\"\nT 2 \"first\"\nS\nM 5 3 1\nZ 4\n"
+                        "K 2 0\nC 0 int/10 1 0 KO 3 2 2\n"
+                        "K 2 1\nC 5 int/10 1 0 KO 7 6 6\n"
+                        "K 0 0\nC 4 int/10 1 0 ok 2 2 2\nE\n");
+    ASSERT_FALSE(built.failure.has_value()) << built.failure->message;
+    const std::string text = text_of(built.verdict);
+    EXPECT_NE(text.find("FAIL  stub 2: calls: obtained 3, expected 2\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("FAIL  stub 2 call 1: p: obtained 7, expected 6\n"), std::string::npos);
+    EXPECT_NE(text.find("note  call 3 of the stub of record 5 did not match the calls described"),
+              std::string::npos);
+    EXPECT_NE(text.find("ok    x: obtained 2, expected 2  (stub.ptu:6)"), std::string::npos);
+    EXPECT_EQ(built.verdict.totals.checks_failed, 2);
+    EXPECT_FALSE(built.verdict.passed());
+}
+
+TEST(Verdict, StubCallCountBoundsAreShownAsARange)
+{
+    Built built = build("O 1 \"calc\"\nT 2 \"first\"\nS\nK 1 0\nC 0 int/10 1 0 ok 0 -1 0\nK 0 0\nE\n");
+    ASSERT_FALSE(built.failure.has_value());
+    EXPECT_NE(text_of(built.verdict).find("ok    stub 1: calls: obtained 0, expected in [-1, 0]"),
+              std::string::npos);
+}
+
+TEST(Verdict, TracesThatDoNotBelongToTheLinkRecordsAreRefused)
+{
+    struct Case {
+        std::string body;
+        long line;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"O 2 \"calc\"\n", 2, "DCL_OP_C names service record 2, but record 2 of the link "
+                              "record file is a \"T\" record (line 6)"},
+        {"O 1 \"calcul\"\n", 2, "service record 1 is \"calc\" in the link record file but "
+                                "\"calcul\" in the traces"},
+        {"O 1 \"calc\"\nT 9 \"third\"\n", 3, "test record 9 belongs to service record 8"},
+        {"O 1 \"calc\"\nT 2 \"first\"\nC 0 int/10 1 0 ok 1 1 1\n", 4,
+         "a check without record number (0) outside the stub checks"},
+        {"O 1 \"calc\"\nT 2 \"first\"\nI 3 int/10 1\n", 4,
+         "names record 3 as a variable, but record 3 of the link record file is a \"B\""},
+        {"O 1 \"calc\"\nT 2 \"first\"\n[ 77\n", 4, "there is no record 77"},
+        {"O 8 \"other\"\nT 9 \"third\"\nR 4 2\n", 4, "DCL_FAC_REP_C names repetition record 4"},
+    };
+    for (const Case& test : cases) {
+        Built built = build(test.body);
+        ASSERT_TRUE(built.failure.has_value()) << test.body;
+        EXPECT_EQ(built.failure->line, test.line) << test.body;
+        EXPECT_NE(built.failure->message.find(test.message), std::string::npos)
+            << built.failure->message;
+    }
+}
+
+TEST(Verdict, RunsWithoutHeadingsAreKeptAndRepeatedTestsNumbered)
+{
+    // A test line without its service line takes the service of the link
+    // records; a repeated test gets a run number.
+    Built built = build("T 9 \"third\"\nS\nR 10 2\nT 9 \"third\"\nS\nE\n");
+    ASSERT_FALSE(built.failure.has_value()) << built.failure->message;
+    ASSERT_EQ(built.verdict.services.size(), 1u);
+    EXPECT_EQ(built.verdict.services[0].name, "other");
+    ASSERT_EQ(built.verdict.services[0].tests.size(), 2u);
+    EXPECT_EQ(test_label(built.verdict.services[0].tests[1]), "third (run 2)");
+    // Checks before any test line stay visible under stand-in runs.
+    Built loose = build("C 4 int/10 1 0 KO 1 2 2\n");
+    ASSERT_FALSE(loose.failure.has_value());
+    const std::string text = text_of(loose.verdict);
+    EXPECT_NE(text.find("SERVICE (outside any service)"), std::string::npos) << text;
+    EXPECT_NE(text.find("TEST (outside any test): FAILED (1 of 1 check failed)"), std::string::npos);
+    EXPECT_NE(text.find("TOTAL: 1 service, 1 test (0 passed, 1 failed), 1 element, 1 check "
+                        "(0 passed, 1 failed), 0 recorded\nVERDICT: FAILED\n"),
+              std::string::npos);
+}
+
+TEST(Verdict, JUnitCarriesFailuresAndSurvivesAwkwardNames)
+{
+    // A test name with a control character and Latin-1 bytes (a script
+    // written in a Latin-1 locale) still gives well-formed XML.
+    const std::string links = "O1 calc\nT2 \xe9t\xe9\nV3 x RA=FORM=ND,INIT=1 VA=2\n";
+    Built built = build("O 1 \"calc\"\nT 2 \"\\xe9t\\xe9\"\nS\nZ 1500000\n"
+                        "C 3 int/10 1 0 KO 1 2 2\nC 3 int/10 1 0 KO 5 2 2\nW \"bell \\x07\"\nE\n",
+                        links);
+    ASSERT_FALSE(built.failure.has_value()) << built.failure->message;
+    std::string document = junit_document(built.verdict);
+    vx::harness_testing::JUnitDocument junit = vx::harness_testing::parse_junit(document);
+    ASSERT_TRUE(junit.well_formed) << junit.error.toStdString() << "\n" << document;
+    ASSERT_EQ(junit.cases.size(), 1u);
+    EXPECT_EQ(junit.cases[0].name, QStringLiteral("\u00e9t\u00e9"));
+    EXPECT_TRUE(junit.cases[0].failed);
+    EXPECT_EQ(junit.cases[0].failure_message,
+              QStringLiteral("x: obtained 1, expected 2 (and 1 more)"));
+    EXPECT_TRUE(junit.cases[0].failure_text.contains(QStringLiteral("element 1: x: obtained 5, expected 2")));
+    EXPECT_NE(document.find("time=\"1.500000\""), std::string::npos);
+}
+
+TEST(Verdict, CommandLineRefusalsAndHelp)
+{
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(run_report({}, out, err), exit_unusable);
+    EXPECT_NE(err.str().find("expected two files"), std::string::npos);
+    EXPECT_NE(err.str().find("usage: vexorreport"), std::string::npos);
+    EXPECT_EQ(run_report({"--frobnicate", "a", "b"}, out, err), exit_unusable);
+    EXPECT_NE(err.str().find("unknown option --frobnicate"), std::string::npos);
+    EXPECT_EQ(run_report({"a.tdc", "b.rio", "--junit"}, out, err), exit_unusable);
+    EXPECT_NE(err.str().find("option --junit needs a file name"), std::string::npos);
+    std::ostringstream help;
+    EXPECT_EQ(run_report({"--help"}, help, err), exit_passed);
+    EXPECT_NE(help.str().find("exit status"), std::string::npos);
+}
+
+TEST(Verdict, CommandLineReportsAnUnwritableJUnitFile)
+{
+    QTemporaryDir scratch;
+    ASSERT_TRUE(scratch.isValid());
+    std::string dir = scratch.path().toStdString();
+    ASSERT_TRUE(vx::harness_testing::write_file(QString::fromStdString(dir + "/t.tdc"), link_text));
+    ASSERT_TRUE(vx::harness_testing::write_file(
+        QString::fromStdString(dir + "/t.rio"),
+        traces_of("O 1 \"calc\"\nT 2 \"first\"\nS\nC 4 int/10 1 0 ok 2 2 2\nE\n")));
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(run_report({dir + "/t.tdc", dir + "/t.rio"}, out, err), exit_passed);
+    EXPECT_EQ(run_report({dir + "/t.tdc", dir + "/t.rio", "--junit=" + dir + "/no/such/dir/j.xml"},
+                         out, err),
+              exit_unusable);
+    EXPECT_NE(err.str().find("cannot write the JUnit file"), std::string::npos);
+}
+
+}  // namespace
