@@ -1,0 +1,480 @@
+#include "codegen/harness_layout.h"
+
+#include "diag/reporter.h"
+
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+
+namespace vx {
+
+namespace {
+
+constexpr const char* main_usage_names[main_usage_count] = {
+    "EDV_BOOLEAN_C", "EDV_CHAR_C",     "EDV_DOUBLE_C",  "EDV_FLOAT_C",   "EDV_INTEGER_C",
+    "EDV_POINTER_C", "EDV_STR_C",      "EDV_UNSIGNED_C", "PTU_BOOLEAN_C", "PTU_CHAR_C",
+    "PTU_DOUBLE_C",  "PTU_FLOAT_C",    "PTU_INTEGER_C", "PTU_UNSIGNED_C", "INI_STR_C",
+    "CHRONO_MUET_C", "COMP_STR_C",     "DCL_FAC_REP_C", "MUET_CHECK",    "OPEN_BRA_C",
+    "RUPT ",         "CONCAT_STR_C ",
+};
+constexpr const char* typed_usage_names[typed_usage_count] = {
+    "BOOLEAN_C", "CHAR_C", "DOUBLE_C", "FLOAT_C", "INTEGER_C", "POINTER_C", "STR_C", "UNSIGNED_C",
+};
+constexpr const char* usage_prefix = "ZQZQUSE_";
+
+constexpr const char* num_test_guard = "#ifdef NEEDS_NUM_TEST_OPE";
+constexpr const char* num_test_guard_end = "#endif /*NEEDS_NUM_TEST_OPE*/";
+
+HarnessLayout* installed_layout = nullptr;
+
+bool is_identifier(std::string_view text) {
+    if (text.empty() || std::isdigit(static_cast<unsigned char>(text.front()))) {
+        return false;
+    }
+    for (char c : text) {
+        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '_' && c != '$') {
+            return false;
+        }
+    }
+    return true;
+}
+
+// A floating constant (digits with a point or an exponent) or a character
+// or string literal: values a repetition count cannot take.
+bool non_integer_literal(std::string_view text) {
+    if (text.empty()) {
+        return false;
+    }
+    if (text.front() == '"' || text.front() == '\'') {
+        return true;
+    }
+    char* end = nullptr;
+    std::string copy(text);
+    std::strtod(copy.c_str(), &end);
+    return end != copy.c_str() && *end == '\0' &&
+           copy.find_first_of(".eE") != std::string::npos &&
+           (std::isdigit(static_cast<unsigned char>(copy.front())) || copy.front() == '.');
+}
+
+}  // namespace
+
+void UsageCounters::count_use(Usage usage) {
+    int index = static_cast<int>(usage);
+    ++main_[index];
+    if (index < typed_usage_count) {
+        if (array_mark_) {
+            ++array_[index];
+        }
+        if (constant_mark_) {
+            ++constant_[index];
+        }
+    }
+    array_mark_ = false;
+    constant_mark_ = false;
+}
+
+std::vector<UsageCount> UsageCounters::lines() const {
+    std::vector<UsageCount> lines;
+    for (int i = 0; i < typed_usage_count; ++i) {
+        lines.push_back({std::string(usage_prefix) + main_usage_names[i], main_[i]});
+        lines.push_back({std::string(usage_prefix) + "ARRAY_" + typed_usage_names[i], array_[i]});
+        lines.push_back(
+            {std::string(usage_prefix) + "CONSTANT_" + typed_usage_names[i], constant_[i]});
+    }
+    for (int i = typed_usage_count; i < main_usage_count; ++i) {
+        lines.push_back({std::string(usage_prefix) + main_usage_names[i], main_[i]});
+    }
+    return lines;
+}
+
+std::string c_string_text(std::string_view path) {
+    std::string text;
+    for (char c : path) {
+        if (c == '\\' || c == '"') {
+            text += '\\';
+        }
+        text += c;
+    }
+    return text;
+}
+
+bool integer_constant(std::string_view text, long long& value) {
+    if (text.empty() || !std::isdigit(static_cast<unsigned char>(text.front()))) {
+        return false;
+    }
+    std::string copy(text);
+    char* end = nullptr;
+    value = std::strtoll(copy.c_str(), &end, 0);
+    while (*end == 'u' || *end == 'U' || *end == 'l' || *end == 'L') {
+        ++end;
+    }
+    return *end == '\0';
+}
+
+HarnessLayout::HarnessLayout(HarnessSettings settings)
+    : settings_(std::move(settings)), fold_(fold_mode_for(settings_.tested_language)) {}
+
+void HarnessLayout::write(std::string_view text) { write_line(text); }
+
+std::string HarnessLayout::function_head(std::string_view name) const {
+    return "void " + std::string(name) + (settings_.kr ? "()" : "(void)");
+}
+
+std::string HarnessLayout::harness_declarations() {
+    return "extern ZQZQ_LOOPVAR_T I1,I2,I3,I4,I5,I6,I7, J1,J2,J3,J4,J5,J6,J7; "
+           "unsigned int _vx_call_order[STUB_CALL_IDX_MAX];\n"
+           "unsigned int _vx_call_order_Idx;";
+}
+
+void HarnessLayout::emit_prologue() {
+    if (prologue_written_) {
+        return;
+    }
+    prologue_written_ = true;
+    open_section(SectionKind::main_prologue);
+    open_section(SectionKind::main_epilogue);
+    write("#ifndef USE_VXU");
+    write("#define USE_VXU 1");
+    write("#endif");
+    write("#ifndef VXL_CPLUSPLUS_LANGUAGE");
+    write("#define VXL_CPLUSPLUS_LANGUAGE 0");
+    write("#endif");
+    write("/* PROGRAM " + settings_.program_name + "*/");
+    write("#include " + settings_.runtime_include);
+    write("#include \"" + settings_.declarations_include + "\"");
+    write("");
+    constexpr const char* type_macros[][2] = {
+        {"vxu_integer", "long"},
+        {"vxu_unsigned", "unsigned long"},
+        {"vxu_pointer", "char *"},
+        {"vxu_charstring", "char *"},
+    };
+    for (const auto& macro : type_macros) {
+        write(std::string("#ifndef ") + macro[0]);
+        write(std::string("#define ") + macro[0] + " " + macro[1]);
+        write("#endif");
+        write("");
+    }
+    if (settings_.sql) {
+        write("#include " + settings_.sql_include);
+    }
+}
+
+void HarnessLayout::emit_stub_services() {
+    if (stub_services_written_ || !output_enabled()) {
+        return;
+    }
+    stub_services_written_ = true;
+    write(function_head("_vx_check_muets"));
+    write("{");
+    write_folded("EDV_MUET_CHECK(0,0);", fold_);
+    usage_.count_use(Usage::muet_check);
+    write("}");
+    write(function_head("_vx_init_muets"));
+    write("{");
+    for (const char* line :
+         {"#ifndef VXU_GLOBAL_STUB_INITIALISED", "#define VXU_GLOBAL_STUB_INITIALISED(X) (X)",
+          "#endif", "#ifndef STUBINACTIVE", "#define STUBINACTIVE = -1", "#endif",
+          "#ifndef VXU_GLOBAL_STUB_INIT", "#define VXU_GLOBAL_STUB_INIT", "#endif",
+          "#ifndef VXU_GLOBAL_STUB_INITIALISE", "#define VXU_GLOBAL_STUB_INITIALISE", "#endif",
+          "VXU_GLOBAL_STUB_INITIALISE"}) {
+        write_declaration(line, FoldMode::never);
+    }
+    write("VXU_GLOBAL_STUB_INIT");
+    write("#ifdef STUB_CALL_IDX_MAX");
+    write("/* when STUB_CALL_IDX_MAX is defined vxu.c declare _vx_call_order_Idx and "
+          "_vx_call_order[] */");
+    write("   for(_vx_call_order_Idx=0; _vx_call_order_Idx<STUB_CALL_IDX_MAX; "
+          "_vx_call_order_Idx++)");
+    write("      _vx_call_order[_vx_call_order_Idx]=0;");
+    write("#endif");
+    write("}");
+}
+
+void HarnessLayout::emit_service_head(std::string_view function_name) {
+    if (!output_enabled()) {
+        return;
+    }
+    service_functions_.emplace_back(function_name);
+    write("void " + std::string(function_name) + (settings_.kr ? " () { " : " (void) { "));
+}
+
+void HarnessLayout::emit_service_banner(std::string_view service_name, int service_ordinal) {
+    write("/* BEGIN  SERVICE " + std::string(service_name) + " */");
+    write(num_test_guard);
+    write("NUM_OPERATION = " + std::to_string(service_ordinal) + ";");
+    write(num_test_guard_end);
+}
+
+void HarnessLayout::emit_service_declaration(int record_number, std::string_view service_name) {
+    if (settings_.no_edit) {
+        return;
+    }
+    write_folded("DCL_OP_C(" + std::to_string(record_number) + ", \"" +
+                     c_string_text(service_name) + "\");",
+                 fold_);
+}
+
+void HarnessLayout::emit_service_end(std::string_view service_name) {
+    write("}/* END SERVICE " + std::string(service_name) + "*/");
+}
+
+void HarnessLayout::emit_test_head(int record_number, std::string_view test_name,
+                                   int test_ordinal, std::string_view loop_expression,
+                                   int repetition_record) {
+    loop_variables_in_test_ = 0;
+    test_repeated_ = false;
+    pending_fac_rep_record_ = 0;
+    pending_fac_rep_expression_.clear();
+    if (test_open_ || !output_enabled()) {
+        return;
+    }
+    open_section(SectionKind::test_pair);
+    test_open_ = true;
+    ++generated_tests_;
+    if (!settings_.no_edit) {
+        write_folded("DCL_TST_C(" + std::to_string(record_number) + ", \"" +
+                         c_string_text(test_name) + "\");",
+                     fold_);
+    }
+    write(num_test_guard);
+    write("NUM_TEST = " + std::to_string(test_ordinal) + ";");
+    write(num_test_guard_end);
+
+    if (loop_expression.empty()) {
+        return;
+    }
+    long long count = 0;
+    bool constant = integer_constant(loop_expression, count);
+    if (!constant && !is_identifier(loop_expression) && non_integer_literal(loop_expression)) {
+        report_error("TYPBOUCLE", loop_expression);
+        return;
+    }
+    if (constant && count < 1) {
+        report_error("VALBOUCER", loop_expression);
+        return;
+    }
+    int k = take_loop_variable();
+    std::string j = "J" + std::to_string(k);
+    write_loop_head("for (" + j + " = 1 ; " + j + "<=" + std::string(loop_expression) + ";" + j +
+                        "++ ){",
+                    fold_);
+    test_repeated_ = true;
+    if (!constant && !settings_.no_edit) {
+        pending_fac_rep_record_ = repetition_record;
+        pending_fac_rep_expression_ = loop_expression;
+    }
+}
+
+void HarnessLayout::emit_test_end() {
+    if (!test_open_) {
+        return;
+    }
+    if (!pending_fac_rep_expression_.empty()) {
+        // A repeated test without element still reports its repetitions.
+        write_test_close("DCL_FAC_REP_C(" + std::to_string(pending_fac_rep_record_) + "," +
+                         pending_fac_rep_expression_ + ");");
+        usage_.count_use(Usage::dcl_fac_rep);
+        pending_fac_rep_expression_.clear();
+    }
+    if (test_repeated_) {
+        write_test_close("}");
+    }
+    write_test_close("VXU_END_TEST_C();");
+    flush_section(SectionKind::test_pair);
+    test_open_ = false;
+    test_repeated_ = false;
+}
+
+void HarnessLayout::open_element() {
+    if (!output_enabled()) {
+        return;
+    }
+    open_section(SectionKind::element_pair);
+}
+
+void HarnessLayout::emit_element_start() {
+    if (!settings_.no_edit) {
+        write_folded("START_CHRONO_C();", fold_);
+    }
+    write_folded("_vx_init_muets();", fold_);
+    if (!settings_.no_edit) {
+        write_element_close("STOP_CHRONO_C();", fold_);
+        write_element_close("_vx_check_muets();", fold_);
+    }
+    if (!pending_fac_rep_expression_.empty()) {
+        write_element_close("DCL_FAC_REP_C(" + std::to_string(pending_fac_rep_record_) + "," +
+                                pending_fac_rep_expression_ + ");",
+                            fold_);
+        usage_.count_use(Usage::dcl_fac_rep);
+        pending_fac_rep_expression_.clear();
+    }
+}
+
+void HarnessLayout::emit_element_end() { flush_section(SectionKind::element_pair); }
+
+namespace {
+
+std::string upper(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) {
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    return out;
+}
+
+bool listed(const std::vector<std::string>& names, std::string_view name) {
+    std::string wanted = upper(name);
+    for (const auto& n : names) {
+        if (upper(n) == wanted) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void print_list(const char* heading, const std::vector<std::string>& names) {
+    std::printf("%s\n", heading);
+    for (const auto& name : names) {
+        std::printf("   %s\n", name.c_str());
+    }
+}
+
+// Reports every selection name that matches nothing; true when one did.
+bool check_selection(const char* code, const std::vector<std::string>& known,
+                     std::initializer_list<const std::vector<std::string>*> lists) {
+    bool missing = false;
+    for (const auto* list : lists) {
+        if (list == nullptr) {
+            continue;
+        }
+        for (const auto& name : *list) {
+            if (!listed(known, name)) {
+                report_warning(code, name);
+                missing = true;
+            }
+        }
+    }
+    return missing;
+}
+
+}  // namespace
+
+void HarnessLayout::emit_main(const SelectionFacts& facts) {
+    write("#ifdef ZQZQ_MAIN_HEADER");
+    write(" ZQZQ_MAIN_HEADER");
+    write("#else");
+    if (settings_.kr) {
+        write("int main(argc, argv)");
+        write("int argc;");
+        write("char ** argv;");
+    } else {
+        write("int main(int argc, char ** argv)");
+    }
+    write("{");
+    write("#endif");
+    write("   VXU_INIT_DATA");
+    const std::string traces = c_string_text(settings_.traces_path);
+    if (!settings_.no_edit) {
+        write("OPF_C(\"" + traces + "\");");
+        write("");
+    }
+    write("#pragma vexor testing_tool_call_place");
+    flush_section(SectionKind::main_prologue);
+    if (facts.services.empty()) {
+        report_error("PROG_VIDE", "");
+    }
+    for (const auto& function : service_functions_) {
+        write(function + "();");
+    }
+    flush_section(SectionKind::main_epilogue);
+    if (!settings_.no_edit) {
+        write("CLF_C(\"" + traces + "\");");
+        write("");
+    }
+    write("");
+    write("#ifdef ZQZQ_MAIN_RETURN");
+    write(" ZQZQ_MAIN_RETURN");
+    write("#else");
+    write(" return(0);");
+    write("#endif");
+    write("");
+    write("}/* end " + settings_.program_name + " */");
+    write("");
+    write("VXU_TRACES_FILE(\"" + traces + "\")");
+    write("");
+
+    if (generated_tests_ == 0) {
+        report_error("PROGXVIDE", "");
+    }
+    if (check_selection("OPER_INEX", facts.services,
+                        {facts.include_services, facts.exclude_services})) {
+        print_list("liste totale des services ", facts.services);
+        print_list("liste des services en exclusion ",
+                   facts.exclude_services ? *facts.exclude_services : std::vector<std::string>{});
+        print_list("liste des services en inclusion ",
+                   facts.include_services ? *facts.include_services : std::vector<std::string>{});
+        print_list("liste des services a executer ", facts.generated_services);
+    }
+    check_selection("TEST_INEX", facts.tests, {facts.include_tests, facts.exclude_tests});
+    if (check_selection("FAMI_INEX", facts.families,
+                        {facts.include_families, facts.exclude_families})) {
+        print_list("liste totale des familles ", facts.families);
+        print_list("liste en exclusion, des familles ",
+                   facts.exclude_families ? *facts.exclude_families : std::vector<std::string>{});
+        print_list("liste en inclusion, des familles ",
+                   facts.include_families ? *facts.include_families : std::vector<std::string>{});
+    }
+    std::fflush(stdout);
+}
+
+void HarnessLayout::emit_declarations_end() {
+    auto declare = [](const std::string& line) { write_declaration(line, FoldMode::never); };
+    declare("#ifdef STUB_CALL_IDX_MAX");
+    declare("static ZQZQ_U_INT8 _vx_call_order[STUB_CALL_IDX_MAX];");
+    declare("unsigned int _vx_call_order_Idx;");
+    declare("#define STUB_CALL_ORDER(stubID) if(_vx_call_order_Idx<STUB_CALL_IDX_MAX) "
+            "_vx_call_order[_vx_call_order_Idx++]=stubID;");
+    declare("#endif");
+    declare("#define NB_MAX_J_PSEUDO " + std::to_string(max_j_));
+    for (int i = 1; i <= max_j_; ++i) {
+        declare("static ZQZQ_LOOPVAR_T J" + std::to_string(i) + ";");
+        if (i == 1) {
+            declare("#define J  J1");
+        }
+    }
+    declare("#define NB_MAX_I_PSEUDO " + std::to_string(max_i_));
+    for (int i = 1; i <= max_i_; ++i) {
+        declare("static ZQZQ_LOOPVAR_T I" + std::to_string(i) + ";");
+        if (i == 1) {
+            declare("#ifndef ZQZQ_PTU_UNDEF_I");
+            declare("#define I  I1");
+            declare("#endif");
+        }
+    }
+}
+
+int HarnessLayout::take_loop_variable() {
+    ++loop_variables_in_test_;
+    if (loop_variables_in_test_ > max_j_) {
+        max_j_ = loop_variables_in_test_;
+    }
+    return loop_variables_in_test_;
+}
+
+void HarnessLayout::note_array_variables(int count) {
+    if (count > max_i_) {
+        max_i_ = count;
+    }
+}
+
+void install_harness_layout(HarnessLayout* layout) { installed_layout = layout; }
+bool has_harness_layout() { return installed_layout != nullptr; }
+HarnessLayout& harness_layout() {
+    if (installed_layout == nullptr) {
+        report_internal("ERRINTFCT", std::string_view("harness_layout"));
+    }
+    return *installed_layout;
+}
+
+}  // namespace vx

@@ -1,0 +1,205 @@
+// The layout of the generated harness.
+//
+// The statement handlers decide when a piece of the harness is due; this
+// generator knows what text it is and where it goes:
+//
+//   banner                      (written when the file is created)
+//   prologue                    at BEGIN: guards, "/* PROGRAM " line, the
+//                               runtime header, the declarations file, the
+//                               four guarded type macros
+//   native C text               where it stands in the script
+//   _vx_check_muets/_vx_init_muets   at the first generated SERVICE
+//   one function per SERVICE    "void SRV1_ADD (void) { " ... "}/* END SERVICE add*/"
+//     banner and number block   at its first TEST
+//     DCL_OP_C                  at its first ELEMENT
+//     test text                 buffered in the test's work files: DCL_TST_C,
+//                               NUM_TEST block, loop head, elements, and the
+//                               closing half ending in "VXU_END_TEST_C();"
+//   main                        at the end of the script, with the INITIALIZATION
+//                               and TERMINATION text around the service calls
+//   trailer                     VXU_TRACES_FILE with the traces path
+//
+// It also keeps the usage counters of the runtime macros, written into the
+// configuration header at the end of a clean run, and writes the end of the
+// declarations file (stub globals and loop pseudo variables).
+#pragma once
+
+#include "codegen/folding.h"
+#include "codegen/output_session.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vx {
+
+// The 22 main usage counters, by index.
+enum class Usage : int {
+    edv_boolean = 0,
+    edv_char,
+    edv_double,
+    edv_float,
+    edv_integer,
+    edv_pointer,
+    edv_str,
+    edv_unsigned,
+    ptu_boolean,
+    ptu_char,
+    ptu_double,
+    ptu_float,
+    ptu_integer,
+    ptu_unsigned,
+    ini_str,
+    chrono_muet,
+    comp_str,
+    dcl_fac_rep,
+    muet_check,
+    open_bra,
+    rupt,
+    concat_str,
+};
+inline constexpr int main_usage_count = 22;
+inline constexpr int typed_usage_count = 8;  // indices with array and constant counters
+inline constexpr int usage_counter_count = main_usage_count + 2 * typed_usage_count;  // 38
+
+class UsageCounters {
+public:
+    // Marks the next count of a typed check as an array or a constant one.
+    void mark_array() { array_mark_ = true; }
+    void mark_constant() { constant_mark_ = true; }
+    void count_use(Usage usage);
+    long count(Usage usage) const { return main_[static_cast<int>(usage)]; }
+    long array_count(Usage usage) const { return array_[static_cast<int>(usage)]; }
+    long constant_count(Usage usage) const { return constant_[static_cast<int>(usage)]; }
+    // The lines of the configuration header, in their order.
+    std::vector<UsageCount> lines() const;
+
+private:
+    std::array<long, main_usage_count> main_{};
+    std::array<long, typed_usage_count> array_{};
+    std::array<long, typed_usage_count> constant_{};
+    bool array_mark_ = false;
+    bool constant_mark_ = false;
+};
+
+struct HarnessSettings {
+    int tested_language = tested_language_c;
+    bool kr = false;       // K&R function heads (-RESTRICTION=KR)
+    bool no_edit = false;  // -NOEDIT: no reporting calls
+    std::string program_name;        // base name of the generated file
+    std::string runtime_include;     // the runtime header, in double quotes
+    std::string declarations_include;  // path of the declarations file as included
+    std::string traces_path;         // the traces file named in the harness
+    bool sql = false;                // database header in the prologue
+    std::string sql_include;
+};
+
+// What the end-of-script checks compare the selection options with.
+struct SelectionFacts {
+    std::vector<std::string> services;      // every service name of the script
+    std::vector<std::string> tests;         // every test name
+    std::vector<std::string> families;      // every family name
+    std::vector<std::string> generated_services;
+    const std::vector<std::string>* include_services = nullptr;  // null: option not given
+    const std::vector<std::string>* exclude_services = nullptr;
+    const std::vector<std::string>* include_tests = nullptr;
+    const std::vector<std::string>* exclude_tests = nullptr;
+    const std::vector<std::string>* include_families = nullptr;
+    const std::vector<std::string>* exclude_families = nullptr;
+};
+
+class HarnessLayout {
+public:
+    explicit HarnessLayout(HarnessSettings settings);
+
+    const HarnessSettings& settings() const { return settings_; }
+    FoldMode fold_mode() const { return fold_; }
+    UsageCounters& usage() { return usage_; }
+
+    // The harness's own objects, handed to the declaration analysis so that
+    // scripts may name them; never written.
+    static std::string harness_declarations();
+
+    // BEGIN: opens the main prologue and epilogue sections and writes the
+    // prologue into the generated file.
+    void emit_prologue();
+    bool prologue_written() const { return prologue_written_; }
+
+    // The first generated SERVICE: the two stub service functions.
+    void emit_stub_services();
+    bool stub_services_written() const { return stub_services_written_; }
+
+    // SERVICE: the head of its C function; the function is called by main.
+    void emit_service_head(std::string_view function_name);
+    // The first TEST of a service (or END SERVICE without test).
+    void emit_service_banner(std::string_view service_name, int service_ordinal);
+    // The first ELEMENT of a service: DCL_OP_C with the "O" record number.
+    void emit_service_declaration(int record_number, std::string_view service_name);
+    // END SERVICE.
+    void emit_service_end(std::string_view service_name);
+
+    // A test's header: opens its work sections and writes DCL_TST_C, the
+    // NUM_TEST block and, for a repeated test, the loop head.
+    // `repetition_record` is the number of the "R" record (0 without
+    // repetition).
+    void emit_test_head(int record_number, std::string_view test_name, int test_ordinal,
+                        std::string_view loop_expression, int repetition_record);
+    bool test_open() const { return test_open_; }
+    // END TEST: the closing half and the flush of the test text.
+    void emit_test_end();
+
+    // ELEMENT: opens the element's sections. The chronometer and stub lines
+    // follow with emit_element_start once the test header is written.
+    void open_element();
+    void emit_element_start();
+    // END ELEMENT: appends the element text to its test.
+    void emit_element_end();
+
+    // END of the script: main and the trailer, then the end-of-script
+    // checks.
+    void emit_main(const SelectionFacts& facts);
+
+    // End of the run: stub globals and loop pseudo variables in the
+    // declarations file.
+    void emit_declarations_end();
+
+    // The loop pseudo variables used by the script.
+    int take_loop_variable();
+    int max_loop_variables() const { return max_j_; }
+    void note_array_variables(int count);
+
+private:
+    void write(std::string_view text);
+    std::string function_head(std::string_view name) const;
+
+    HarnessSettings settings_;
+    FoldMode fold_;
+    UsageCounters usage_;
+    std::vector<std::string> service_functions_;
+    bool prologue_written_ = false;
+    bool stub_services_written_ = false;
+    bool test_open_ = false;
+    bool test_repeated_ = false;
+    int pending_fac_rep_record_ = 0;
+    std::string pending_fac_rep_expression_;
+    int loop_variables_in_test_ = 0;
+    int max_j_ = 0;
+    int max_i_ = 0;
+    int generated_tests_ = 0;
+};
+
+// The text of a traces path inside a C string: backslashes doubled and
+// double quotes escaped.
+std::string c_string_text(std::string_view path);
+
+// Whether a repetition count is a decimal, octal or hexadecimal integer
+// constant, and its value.
+bool integer_constant(std::string_view text, long long& value);
+
+// The process-wide layout of the run, used by the statement handlers.
+void install_harness_layout(HarnessLayout* layout);
+bool has_harness_layout();
+HarnessLayout& harness_layout();
+
+}  // namespace vx
