@@ -497,16 +497,6 @@ void append_item(std::string& echo, const char* name, std::string_view value = {
 
 }  // namespace
 
-bool SelectionList::contains(std::string_view name) const {
-    return std::find(names.begin(), names.end(), name) != names.end();
-}
-
-void SelectionList::add(std::string name) {
-    if (!contains(name)) {
-        names.push_back(std::move(name));
-    }
-}
-
 const CommandDescription& compiler_command() { return description; }
 
 CompilerSettings settings_from_analysis(const CommandAnalysis& analysis) {

@@ -12,6 +12,7 @@
 
 #include "driver/command_analyser.h"
 #include "support/languages.h"
+#include "support/selection_list.h"
 
 #include <array>
 #include <cstddef>
@@ -30,16 +31,6 @@ inline constexpr std::array<const char*, restriction_count> restriction_names = 
 // The compiler system of -SYSCOMP, by its code.
 enum class CompilerSystem { unix_system = 0, os2 = 1, dos = 2, vms = 3, nt = 4 };
 
-// A selection list of -OPERATION, -TEST, -FAMILY and their exclusions:
-// upper-cased names without duplicates, in the order first given.
-struct SelectionList {
-    bool given = false;
-    std::vector<std::string> names;
-
-    bool contains(std::string_view name) const;
-    // Adds a name unless it is already there.
-    void add(std::string name);
-};
 
 struct CompilerSettings {
     std::string script_path;
