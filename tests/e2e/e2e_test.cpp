@@ -16,6 +16,13 @@
 // expected files afterwards: an output that should have been deleted, or a
 // work file left behind, fails the case.
 //
+// Every run gets VXUTGT pointing at the installed runtime package and
+// VEXORCINC=TP.h, so that harnesses include the runtime header by name.
+// When a run succeeds and leaves a harness, the harness must be valid C on
+// its own (compiled against the minimal header of tests/e2e/syntax), and it
+// must build with the runtime package and the case's own C files, run, and
+// give the verdict of the file "verdict" (default 0) in vexorreport.
+//
 // VX_UPDATE_GOLDEN=1 rewrites the expected files from the actual run.
 #include "testkit/testkit.h"
 
@@ -73,6 +80,60 @@ std::vector<std::string> read_lines(const fs::path& path) {
     return testkit::split_lines(testkit::read_file(path.string()));
 }
 
+// Compiles, builds, runs and reports every harness a successful run left.
+void check_harnesses(const fs::path& source, const fs::path& run_dir,
+                     const std::set<std::string>& inputs,
+                     const std::map<std::string, std::string>& actual) {
+    const std::string target_lib = testkit::dist_dir() + "/target/lib";
+    const std::string syntax_dir = (cases_root / "syntax").string();
+    std::vector<std::string> unit_sources;
+    for (const auto& input : inputs) {
+        if (input.size() > 2 && input.substr(input.size() - 2) == ".c") {
+            unit_sources.push_back((run_dir / input).string());
+        }
+    }
+    int expected_verdict = 0;
+    if (fs::exists(source / "verdict")) {
+        expected_verdict = std::atoi(testkit::read_file((source / "verdict").string()).c_str());
+    }
+    for (const auto& [name, text] : actual) {
+        if (name.size() < 2 || name.substr(name.size() - 2) != ".c" ||
+            text.find("VXU_TRACES_FILE(") == std::string::npos) {
+            continue;
+        }
+        const fs::path harness = run_dir / name;
+        const std::string harness_dir = harness.parent_path().string();
+
+        auto syntax = testkit::run_program(
+            "cc", {"-std=c99", "-fsyntax-only", "-Wall", "-Werror", "-Wno-unused-variable",
+                   "-I" + syntax_dir, "-I" + harness_dir, harness.string()});
+        EXPECT_EQ(syntax.status, 0) << name << " is not valid C:\n" << syntax.err;
+
+        const fs::path program = harness.parent_path() / (harness.stem().string() + "_harness");
+        std::vector<std::string> build = {"-std=c99", "-I" + target_lib, "-I" + harness_dir,
+                                          harness.string()};
+        build.insert(build.end(), unit_sources.begin(), unit_sources.end());
+        build.insert(build.end(), {target_lib + "/TP.c", "-o", program.string()});
+        auto built = testkit::run_program("cc", build);
+        ASSERT_EQ(built.status, 0) << name << " does not build with the runtime:\n" << built.err;
+
+        auto ran = testkit::run_program(program.string(), {}, {}, run_dir.string());
+        EXPECT_EQ(ran.status, 0) << name << " did not run to its end:\n" << ran.err;
+
+        const fs::path stem = harness.parent_path() / harness.stem();
+        std::string rio;
+        for (const auto& entry : fs::recursive_directory_iterator(run_dir)) {
+            if (entry.path().extension() == ".rio") {
+                rio = entry.path().string();
+            }
+        }
+        ASSERT_FALSE(rio.empty()) << name << " wrote no traces file";
+        auto report = testkit::run_program(testkit::dist_dir() + "/bin/vexorreport",
+                                           {stem.string() + ".tdc", rio});
+        EXPECT_EQ(report.status, expected_verdict) << report.out << report.err;
+    }
+}
+
 class EndToEnd : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(EndToEnd, RunMatchesGoldenFiles) {
@@ -102,7 +163,10 @@ TEST_P(EndToEnd, RunMatchesGoldenFiles) {
             args.push_back(line);
         }
     }
-    testkit::EnvChanges env;
+    testkit::EnvChanges env = {
+        {"VXUTGT", testkit::dist_dir() + "/target"},
+        {"VEXORCINC", std::string("TP.h")},
+    };
     if (fs::exists(source / "env")) {
         for (const auto& line : read_lines(source / "env")) {
             auto eq = line.find('=');
@@ -167,6 +231,9 @@ TEST_P(EndToEnd, RunMatchesGoldenFiles) {
     }
     for (const auto& [name, text] : actual) {
         EXPECT_TRUE(expected_names.count(name)) << "the run left an unexpected file " << name;
+    }
+    if (!HasFailure() && (result.status == 0 || result.status == 3)) {
+        check_harnesses(source, run_dir, inputs, actual);
     }
     fs::remove_all(run_dir);
 }
