@@ -1,0 +1,31 @@
+// File-name helpers: splitting a path into its directory and file name, and
+// making names absolute against the current working directory.
+//
+// Paths are byte strings handled as data: nothing is run through a shell
+// or interpreted beyond the "/" separator, "." and "..". Making a path
+// absolute joins it to the working directory and tidies it (repeated "/",
+// "." and ".." components are folded); symbolic links are not resolved.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace vx {
+
+// `directory` receives the directory part followed by "/" ("./" when the
+// path has no directory part), `file` the file-name part.
+void split_path(std::string_view path, std::string& directory, std::string& file);
+
+// A path beginning with "/" is copied unchanged. Otherwise it is made
+// absolute against the current working directory; a trailing "/" of the
+// input is kept. When the working directory cannot be found the path is
+// copied unchanged.
+void absolute_path(std::string_view path, std::string& out);
+std::string absolute_path(std::string_view path);
+
+// For a file whose status can be queried: its absolute directory followed by
+// its file name. For any other: the empty text.
+void full_file_name(std::string_view path, std::string& out);
+std::string full_file_name(std::string_view path);
+
+}  // namespace vx

@@ -1,0 +1,75 @@
+#include "support/paths.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace vx {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(Paths, SplitPathKeepsTheSlashWithTheDirectory) {
+    struct Case {
+        const char* path;
+        const char* directory;
+        const char* file;
+    };
+    const Case cases[] = {
+        {"tests/unit/sample.ptu", "tests/unit/", "sample.ptu"},
+        {"sample.ptu", "./", "sample.ptu"},
+        {"/sample.ptu", "/", "sample.ptu"},
+        {"out/", "out/", ""},
+        {"", "./", ""},
+    };
+    for (const Case& c : cases) {
+        std::string directory;
+        std::string file;
+        split_path(c.path, directory, file);
+        EXPECT_EQ(directory, c.directory) << c.path;
+        EXPECT_EQ(file, c.file) << c.path;
+    }
+}
+
+TEST(Paths, AbsolutePathJoinsTheWorkingDirectory) {
+    const std::string cwd = fs::current_path().string();
+    EXPECT_EQ(absolute_path("/usr//include/./x.h"), "/usr//include/./x.h");
+    EXPECT_EQ(absolute_path("out/h.c"), cwd + "/out/h.c");
+    EXPECT_EQ(absolute_path("out/"), cwd + "/out/");
+    EXPECT_EQ(absolute_path("./a//b/../c"), cwd + "/a/c");
+    EXPECT_EQ(absolute_path("."), cwd);
+    EXPECT_EQ(absolute_path("./"), cwd + "/");
+
+    std::string parent = fs::current_path().parent_path().string();
+    EXPECT_EQ(absolute_path(".."), parent);
+
+    // Names are data: nothing in them is expanded.
+    EXPECT_EQ(absolute_path("$HOME/`x`;*"), cwd + "/$HOME/`x`;*");
+
+    std::string out;
+    absolute_path("rio/", out);
+    EXPECT_EQ(out, cwd + "/rio/");
+}
+
+TEST(Paths, FullFileNameOfExistingAndMissingFiles) {
+    const fs::path dir = fs::current_path() / "paths_test_dir";
+    fs::create_directories(dir);
+    { std::ofstream(dir / "unit.c") << "int x;\n"; }
+
+    const std::string cwd = fs::current_path().string();
+    EXPECT_EQ(full_file_name("paths_test_dir/./unit.c"), cwd + "/paths_test_dir/unit.c");
+    EXPECT_EQ(full_file_name((dir / "unit.c").string()), (dir / "unit.c").string());
+    EXPECT_EQ(full_file_name("paths_test_dir/missing.c"), "");
+    EXPECT_EQ(full_file_name(""), "");
+
+    std::string out = "stale";
+    full_file_name("paths_test_dir/missing.c", out);
+    EXPECT_EQ(out, "");
+
+    fs::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace vx

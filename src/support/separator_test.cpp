@@ -1,0 +1,112 @@
+#include "support/separator.h"
+
+#include "support/report_capture_test.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace vx {
+namespace {
+
+using testing_support::ReportCapture;
+
+struct SplitCase {
+    const char* text;
+    const char* separators;
+    int language;
+    const char* head;
+    const char* tail;
+};
+
+TEST(Separator, SplitsAtTheFirstSeparatorOutsideBracketsAndQuotes) {
+    const SplitCase cases[] = {
+        {"f(a,b),c", ",", language_kind_c, "f(a,b)", "c"},
+        {"  a[1,2]{3,4} ; b  ", ";,", language_kind_c, "a[1,2]{3,4} ", " b"},
+        {"\"x,y\",z", ",", language_kind_c, "\"x,y\"", "z"},
+        {"'a,b' , 'c'", ",", 2, "'a,b' ", " 'c'"},
+        {"no separator", ",", language_kind_c, "no separator", ""},
+        {"a,", ",", language_kind_c, "a", ""},
+        {",b", ",", language_kind_c, "", "b"},
+        // Brackets inside quotations do not count.
+        {"\"(\" , x", ",", language_kind_c, "\"(\" ", " x"},
+        // C and C++: an escaped quote or backslash stays inside the quotation.
+        {"\"a\\\",b\",c", ",", language_kind_c, "\"a\\\",b\"", "c"},
+        {"'\\\\',c", ",", language_kind_cpp, "'\\\\'", "c"},
+        // Other languages have no escapes: the backslash is ordinary.
+        {"\"a\\\",b\",c", ",", 1, "\"a\\\"", "b\",c"},
+    };
+    for (const SplitCase& c : cases) {
+        std::string head = "stale";
+        std::string tail = "stale";
+        EXPECT_TRUE(split_on_separator(c.text, c.separators, head, tail, c.language)) << c.text;
+        EXPECT_EQ(head, c.head) << c.text;
+        EXPECT_EQ(tail, c.tail) << c.text;
+    }
+}
+
+TEST(Separator, AdaQuotesAndPercentBrackets) {
+    const SplitCase cases[] = {
+        // Character literals, including the quote and the parenthesis.
+        {"',' , x", ",", language_kind_ada, "',' ", " x"},
+        {"''',x", ",", language_kind_ada, "'''", "x"},
+        {"'(',x", ",", language_kind_ada, "'('", "x"},
+        // Attribute marks are ordinary characters.
+        {"T'First, x", ",", language_kind_ada, "T'First", " x"},
+        {"F(X'Length, 2), y", ",", language_kind_ada, "F(X'Length, 2)", " y"},
+        // A qualified expression: the first quote is an attribute mark.
+        {"Character'('a'), z", ",", language_kind_ada, "Character'('a')", " z"},
+        // "%" brackets a string, except after a digit or at the end.
+        {"%a,b%,c", ",", language_kind_ada, "%a,b%", "c"},
+        {"10%,c", ",", language_kind_ada, "10%", "c"},
+        {"a,%", ",", language_kind_ada, "a", "%"},
+    };
+    for (const SplitCase& c : cases) {
+        std::string head;
+        std::string tail;
+        EXPECT_TRUE(split_on_separator(c.text, c.separators, head, tail, c.language)) << c.text;
+        EXPECT_EQ(head, c.head) << c.text;
+        EXPECT_EQ(tail, c.tail) << c.text;
+    }
+}
+
+TEST(Separator, PeelsAListThroughTheSameBuffer) {
+    std::string list = " f(1, 2), \"a, b\", x[3] ";
+    std::string head;
+    std::vector<std::string> items;
+    while (!list.empty()) {
+        ASSERT_TRUE(split_on_separator(list, ",", head, list, language_kind_c));
+        items.push_back(head);
+    }
+    EXPECT_EQ(items, (std::vector<std::string>{"f(1, 2)", "\"a, b\"", "x[3]"}));
+}
+
+TEST(Separator, UnbalancedBracketsAreReportedOnceWithTheWholeText) {
+    struct Unbalanced {
+        const char* text;
+        const char* head;
+        const char* tail;
+    };
+    const Unbalanced cases[] = {
+        {"a), b", "a)", " b"},
+        {"(a], b", "(a]", " b"},
+        {"(a, b", "(a, b", ""},
+        {"[x)) , y", "[x)) ", " y"},
+    };
+    for (const Unbalanced& c : cases) {
+        ReportCapture capture;
+        std::string head;
+        std::string tail;
+        EXPECT_FALSE(split_on_separator(c.text, ",", head, tail, language_kind_c)) << c.text;
+        EXPECT_EQ(head, c.head) << c.text;
+        EXPECT_EQ(tail, c.tail) << c.text;
+        EXPECT_EQ(capture.reporter().error_count(), 1) << c.text;
+        std::string output = capture.output();
+        EXPECT_NE(output.find("Harnex-E-ERRPARENT,"), std::string::npos) << output;
+        EXPECT_NE(output.find(c.text), std::string::npos) << output;
+    }
+}
+
+}  // namespace
+}  // namespace vx

@@ -1,0 +1,143 @@
+// Trimming and word splitting work on views of the input: the trimmed text
+// is located first (trim_bounds), the word is the run of word characters at
+// its start, and the rest starts after the blanks that follow the word.
+// Results are built aside and assigned last, which is what lets an input
+// view point into an output string.
+#include "support/text.h"
+
+#include "diag/reporter.h"
+
+#include <utility>
+
+namespace vx {
+
+namespace {
+
+bool is_ascii_lower(char c) { return c >= 'a' && c <= 'z'; }
+bool is_ascii_upper(char c) { return c >= 'A' && c <= 'Z'; }
+bool is_digit(char c) { return c >= '0' && c <= '9'; }
+
+constexpr char case_distance = 'a' - 'A';
+
+bool starts_directive_word(char c) { return is_word_char(c) || c == '"' || c == '.' || c == ';'; }
+
+bool continues_directive_word(char c) { return is_word_char(c) || c == '"'; }
+
+template <typename Starts, typename Continues>
+void split_leading_word(std::string_view text, std::string& word, std::string& rest,
+                        Starts starts, Continues continues) {
+    std::string_view body = trimmed(text);
+
+    std::size_t word_end = 0;
+    if (!body.empty() && starts(body[0])) {
+        word_end = 1;
+        while (word_end < body.size() && continues(body[word_end])) {
+            ++word_end;
+        }
+    }
+    std::size_t rest_start = word_end;
+    while (rest_start < body.size() && is_blank(body[rest_start])) {
+        ++rest_start;
+    }
+    // The trimmed text ends with a non-blank, so the rest can be empty only
+    // when the word took the whole text.
+    if (rest_start == body.size() && word_end != body.size()) {
+        report_internal("ERRINTFCT", std::string_view("SPLIT_WORD"));
+    }
+
+    std::string new_word(body.substr(0, word_end));
+    std::string new_rest(body.substr(rest_start));
+    to_upper(new_word);
+    word = std::move(new_word);
+    rest = std::move(new_rest);
+}
+
+}  // namespace
+
+bool is_blank(char c) { return c == ' ' || c == '\t'; }
+
+bool is_word_char(char c) {
+    return c == '$' || c == '_' || is_digit(c) || is_ascii_lower(c) || is_ascii_upper(c);
+}
+
+char upper_char(char c) { return is_ascii_lower(c) ? static_cast<char>(c - case_distance) : c; }
+
+char lower_char(char c) { return is_ascii_upper(c) ? static_cast<char>(c + case_distance) : c; }
+
+TrimBounds trim_bounds(std::string_view text) {
+    std::size_t start = 0;
+    while (start < text.size() && is_blank(text[start])) {
+        ++start;
+    }
+    std::size_t end = text.size();
+    while (end > start && is_blank(text[end - 1])) {
+        --end;
+    }
+    return TrimBounds{start, end - start};
+}
+
+std::string_view trimmed(std::string_view text) {
+    TrimBounds bounds = trim_bounds(text);
+    return text.substr(bounds.start, bounds.length);
+}
+
+std::size_t copy_trimmed(std::string_view text, std::string& out) {
+    TrimBounds bounds = trim_bounds(text);
+    out = std::string(text.substr(bounds.start, bounds.length));
+    return bounds.start;
+}
+
+void split_word(std::string_view text, std::string& word, std::string& rest) {
+    split_leading_word(text, word, rest, is_word_char, is_word_char);
+}
+
+void split_directive_word(std::string_view text, std::string& word, std::string& rest) {
+    split_leading_word(text, word, rest, starts_directive_word, continues_directive_word);
+}
+
+std::ptrdiff_t find_substring(std::string_view text, std::string_view pattern) {
+    std::size_t at = text.find(pattern);
+    return at == std::string_view::npos ? -1 : static_cast<std::ptrdiff_t>(at);
+}
+
+bool split_on_substring(std::string_view text, std::string_view pattern, std::string& before,
+                        std::string& after) {
+    std::size_t at = text.find(pattern);
+    if (at == std::string_view::npos) {
+        std::string whole(text);
+        before.clear();
+        after = std::move(whole);
+        return false;
+    }
+    std::string new_before(text.substr(0, at));
+    std::string new_after(text.substr(at + pattern.size()));
+    before = std::move(new_before);
+    after = std::move(new_after);
+    return true;
+}
+
+void to_upper(std::string& text) {
+    for (char& c : text) {
+        c = upper_char(c);
+    }
+}
+
+void to_lower(std::string& text) {
+    for (char& c : text) {
+        c = lower_char(c);
+    }
+}
+
+void to_upper(char* text) {
+    for (; text != nullptr && *text != '\0'; ++text) {
+        *text = upper_char(*text);
+    }
+}
+
+void to_lower(char* text) {
+    for (; text != nullptr && *text != '\0'; ++text) {
+        *text = lower_char(*text);
+    }
+}
+
+}  // namespace vx

@@ -1,0 +1,67 @@
+// Trimming, word splitting, substring search and case conversion.
+//
+// Statement texts are byte strings. A blank is a space or a horizontal tab;
+// trimming removes blanks at both ends. A statement begins with a word (a
+// keyword or a name): a run of word characters, that is `$`, digits, the
+// letters `a`-`z` / `A`-`Z` and `_`. split_word cuts that word off, upper-
+// cases it for keyword lookup and hands back the rest of the statement from
+// its first significant character. Case conversion touches only the ASCII
+// letters, so Latin-1 or UTF-8 bytes pass through unchanged.
+//
+// Outputs are std::string references that are assigned at the very end, so
+// an input view may point into one of the outputs: passing a buffer as both
+// the text and the rest (or tail) peels it in place.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace vx {
+
+bool is_blank(char c);
+bool is_word_char(char c);
+
+struct TrimBounds {
+    std::size_t start = 0;   // position after the leading blanks
+    std::size_t length = 0;  // length without the leading and trailing blanks
+};
+
+TrimBounds trim_bounds(std::string_view text);
+// The text without its leading and trailing blanks.
+std::string_view trimmed(std::string_view text);
+// Copies the trimmed text into `out`; returns the position in `text` where
+// the trimmed text began.
+std::size_t copy_trimmed(std::string_view text, std::string& out);
+
+// Splits the trimmed text into its leading word, upper-cased, and the rest.
+// The rest begins at the first non-blank character after the word, keeps
+// its case and inner blanks and has no trailing blanks. A text that does
+// not begin with a word character gives an empty word and the whole trimmed
+// text as rest.
+void split_word(std::string_view text, std::string& word, std::string& rest);
+
+// The same for directives: the word may also begin with a double quote, a
+// full stop or a semicolon, and a double quote counts as a word character
+// inside it (".INCLUDE", ".COPY", a quoted name).
+void split_directive_word(std::string_view text, std::string& word, std::string& rest);
+
+// Index of the first occurrence of `pattern` in `text`, or -1. An empty
+// pattern occurs at 0.
+std::ptrdiff_t find_substring(std::string_view text, std::string_view pattern);
+
+// True with `before` and `after` set to the text around the first
+// occurrence of `pattern` (the pattern itself dropped); false with `before`
+// empty and `after` the whole text when the pattern does not occur.
+bool split_on_substring(std::string_view text, std::string_view pattern, std::string& before,
+                        std::string& after);
+
+// In place, ASCII letters only.
+void to_upper(std::string& text);
+void to_lower(std::string& text);
+void to_upper(char* text);
+void to_lower(char* text);
+char upper_char(char c);
+char lower_char(char c);
+
+}  // namespace vx

@@ -1,0 +1,117 @@
+#include "support/text.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace vx {
+namespace {
+
+TEST(Text, TrimBoundsSkipsSpacesAndTabsOnly) {
+    TrimBounds bounds = trim_bounds(" \t ab c\t \n");
+    // A line feed is not a blank: it stays in the trimmed text.
+    EXPECT_EQ(bounds.start, 3u);
+    EXPECT_EQ(bounds.length, 7u);
+
+    bounds = trim_bounds(" \t  ");
+    EXPECT_EQ(bounds.length, 0u);
+
+    std::string out;
+    EXPECT_EQ(copy_trimmed("   x = 3  ", out), 3u);
+    EXPECT_EQ(out, "x = 3");
+}
+
+struct WordCase {
+    const char* text;
+    const char* word;
+    const char* rest;
+};
+
+TEST(Text, SplitWordCutsTheLeadingWord) {
+    const WordCase cases[] = {
+        {"  Var   x = 3  ", "VAR", "x = 3"},
+        {"(a, b)", "", "(a, b)"},
+        {"  (a, b) ", "", "(a, b)"},
+        {"END_TEST;", "END_TEST", ";"},
+        {"end_test ; x", "END_TEST", "; x"},
+        {"$ptr_1\tValue", "$PTR_1", "Value"},
+        {"Word", "WORD", ""},
+        {"", "", ""},
+        {"\xE9t\xE9 x", "", "\xE9t\xE9 x"},
+        {"a\xE9", "A", "\xE9"},
+    };
+    for (const WordCase& c : cases) {
+        std::string word = "stale";
+        std::string rest = "stale";
+        split_word(c.text, word, rest);
+        EXPECT_EQ(word, c.word) << c.text;
+        EXPECT_EQ(rest, c.rest) << c.text;
+    }
+}
+
+TEST(Text, SplitDirectiveWordAcceptsQuotesAndDots) {
+    const WordCase cases[] = {
+        {"  .include \"lib.ptu\"", ".INCLUDE", "\"lib.ptu\""},
+        {"\"name\"x rest", "\"NAME\"X", "rest"},
+        {";comment here", ";COMMENT", "here"},
+        {"a.b", "A", ".b"},
+        {"(x)", "", "(x)"},
+    };
+    for (const WordCase& c : cases) {
+        std::string word;
+        std::string rest;
+        split_directive_word(c.text, word, rest);
+        EXPECT_EQ(word, c.word) << c.text;
+        EXPECT_EQ(rest, c.rest) << c.text;
+    }
+}
+
+TEST(Text, SplitWordPeelsABufferInPlace) {
+    std::string statement = "  var  x , init = 3 ";
+    std::string word;
+    split_word(statement, word, statement);
+    EXPECT_EQ(word, "VAR");
+    EXPECT_EQ(statement, "x , init = 3");
+    split_word(statement, word, statement);
+    EXPECT_EQ(word, "X");
+    EXPECT_EQ(statement, ", init = 3");
+}
+
+TEST(Text, SubstringSearchAndSplit) {
+    EXPECT_EQ(find_substring("abcabc", "ca"), 2);
+    EXPECT_EQ(find_substring("abc", "x"), -1);
+    EXPECT_EQ(find_substring("abc", ""), 0);
+
+    std::string before = "stale";
+    std::string after;
+    EXPECT_TRUE(split_on_substring("x .. y .. z", " .. ", before, after));
+    EXPECT_EQ(before, "x");
+    EXPECT_EQ(after, "y .. z");
+
+    EXPECT_FALSE(split_on_substring("x y", "..", before, after));
+    EXPECT_EQ(before, "");
+    EXPECT_EQ(after, "x y");
+
+    std::string text = "left=right";
+    EXPECT_TRUE(split_on_substring(text, "=", before, text));
+    EXPECT_EQ(before, "left");
+    EXPECT_EQ(text, "right");
+}
+
+TEST(Text, CaseConversionTouchesAsciiLettersOnly) {
+    std::string text = "Abz_09\xE9\xC9[`{@";
+    to_upper(text);
+    EXPECT_EQ(text, "ABZ_09\xE9\xC9[`{@");
+    to_lower(text);
+    EXPECT_EQ(text, "abz_09\xE9\xC9[`{@");
+
+    char buffer[] = "mIxEd";
+    to_upper(buffer);
+    EXPECT_STREQ(buffer, "MIXED");
+    to_lower(buffer);
+    EXPECT_STREQ(buffer, "mixed");
+    to_upper(static_cast<char*>(nullptr));
+}
+
+}  // namespace
+}  // namespace vx
