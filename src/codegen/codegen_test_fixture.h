@@ -1,0 +1,122 @@
+// Test fixture of the code generation tests: each test runs in a scratch
+// directory of its own under the test working directory, with a fresh
+// reporter and a process ending that throws instead of exiting, and ends by
+// checking that no work file was left behind.
+#pragma once
+
+#include "diag/catalogue.h"
+#include "diag/process_end.h"
+#include "diag/reporter.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace vx::testing {
+
+// Thrown by the substituted process ending.
+struct ProcessEnded {
+    int status;
+};
+
+class CodegenTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        original_ = std::filesystem::current_path();
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        scratch_ = original_ / ("codegen_scratch_" + std::string(info->test_suite_name()) + "_" +
+                                info->name() + "_" + std::to_string(::getpid()));
+        std::filesystem::remove_all(scratch_);
+        std::filesystem::create_directories(scratch_);
+        std::filesystem::current_path(scratch_);
+
+        catalogue_.register_all();
+        reporter_ = std::make_unique<Reporter>(catalogue_);
+        install_reporter(reporter_.get());
+        previous_ending_ = set_process_ending([](int status) { throw ProcessEnded{status}; });
+    }
+
+    void TearDown() override {
+        EXPECT_EQ(work_files_left(), std::vector<std::string>{});
+        set_process_ending(previous_ending_);
+        set_work_file_cleanup({});
+        install_reporter(nullptr);
+        reporter_.reset();
+        std::filesystem::current_path(original_);
+        std::filesystem::remove_all(scratch_);
+    }
+
+    // Names of the current directory that look like work files or their
+    // prefix reservation ("vx" + six characters, with or without ".tmp").
+    static std::vector<std::string> work_files_left() {
+        std::vector<std::string> left;
+        for (const auto& entry : std::filesystem::directory_iterator(".")) {
+            std::string name = entry.path().filename().string();
+            bool work = name.rfind("vx", 0) == 0 &&
+                        (name.size() == 8 || name.find(".tmp") != std::string::npos);
+            if (work) {
+                left.push_back(name);
+            }
+        }
+        return left;
+    }
+
+    static std::vector<std::string> read_lines(const std::string& path) {
+        std::ifstream in(path);
+        std::vector<std::string> lines;
+        std::string line;
+        while (std::getline(in, line)) {
+            lines.push_back(line);
+        }
+        return lines;
+    }
+
+    static std::string read_all(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+
+    static bool exists(const std::string& path) { return std::filesystem::exists(path); }
+
+    static void write_file(const std::string& path, const std::string& text) {
+        std::ofstream(path, std::ios::binary) << text;
+    }
+
+    // Lines of `lines` from the first one that does not belong to a banner
+    // (banner lines all contain "*").
+    static std::vector<std::string> after_banner(const std::vector<std::string>& lines) {
+        std::size_t i = 0;
+        while (i < lines.size() && lines[i].find('*') != std::string::npos) {
+            ++i;
+        }
+        return {lines.begin() + static_cast<std::ptrdiff_t>(i), lines.end()};
+    }
+
+    // Runs `body`, which must end the process; returns the exit status and
+    // the standard error it wrote.
+    template <typename Body>
+    std::pair<int, std::string> expect_end(Body body) {
+        ::testing::internal::CaptureStderr();
+        int status = -1;
+        try {
+            body();
+            ADD_FAILURE() << "the process did not end";
+        } catch (const ProcessEnded& ended) {
+            status = ended.status;
+        }
+        return {status, ::testing::internal::GetCapturedStderr()};
+    }
+
+    std::filesystem::path original_;
+    std::filesystem::path scratch_;
+    MessageCatalogue catalogue_;
+    std::unique_ptr<Reporter> reporter_;
+    ProcessEnding previous_ending_;
+};
+
+}  // namespace vx::testing

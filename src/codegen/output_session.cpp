@@ -1,0 +1,189 @@
+// The session of one run: opening the outputs with their banners and
+// header records, closing them in their fixed order, and the process-wide
+// access used by the statement handlers and generators.
+#include "codegen/output_session.h"
+
+#include "diag/process_end.h"
+#include "diag/reporter.h"
+
+namespace vx {
+
+namespace {
+
+OutputSession* installed_session = nullptr;
+
+void abandon_installed_session() {
+    if (installed_session != nullptr) {
+        installed_session->abandon();
+    }
+}
+
+}  // namespace
+
+FoldMode fold_mode_for(int tested_language) {
+    if (tested_language == tested_language_c) {
+        return FoldMode::c;
+    }
+    if (tested_language == tested_language_cpp) {
+        return FoldMode::cpp;
+    }
+    return FoldMode::other_language;
+}
+
+OutputSession::OutputSession(OutputSettings settings)
+    : settings_(std::move(settings)),
+      output_(flags_, settings_.vistal_log_path, settings_.rename_path),
+      records_(flags_, settings_.no_edit) {}
+
+OutputSession::~OutputSession() {
+    if (installed_session == this) {
+        install_output_session(nullptr);
+    }
+}
+
+BannerText OutputSession::banner_text() const {
+    return {settings_.script_language, settings_.command_echo, settings_.run_date};
+}
+
+OutputFile OutputSession::create_with_banner(const std::string& path,
+                                             CommentDelimiters delimiters) {
+    OutputFile file = output_.create_output(path);
+    write_banner(file, path, delimiters.start, delimiters.end, banner_text());
+    return file;
+}
+
+void OutputSession::start_outputs() {
+    const CommentDelimiters delimiters = comment_delimiters_for(settings_.tested_language);
+    const BannerText banner = banner_text();
+
+    output_.set_generated_file(create_with_banner(settings_.generated_path, delimiters));
+    output_.set_declarations_file(create_with_banner(settings_.declarations_path, delimiters));
+
+    records_.open(settings_.link_record_path, settings_.vistal_log_path, banner);
+    records_.write_opening_records(settings_.absolute_script_path, settings_.command_option,
+                                   settings_.command_echo);
+
+    if (!settings_.const_path.empty()) {
+        output_.set_constants_file(create_with_banner(settings_.const_path, delimiters));
+    }
+    if (!settings_.report_description_path.empty()) {
+        description_.open({settings_.report_description_path, settings_.script_path,
+                           settings_.script_file_name, settings_.report_path,
+                           settings_.report_name},
+                          settings_.vistal_log_path, banner);
+        records_.attach_report_description(&description_);
+    }
+
+    records_.write_run_records({settings_.run_date, settings_.target_option,
+                                settings_.sql_mode, settings_.dbms_name,
+                                settings_.tested_language, settings_.language_name,
+                                settings_.script_path, settings_.source_path});
+}
+
+void OutputSession::finish_outputs(bool errors, const std::vector<UsageCount>& usage_counts) {
+    const bool keep = !errors;
+
+    // Text still held in an open element or test belongs to the harness.
+    if (keep && output_.generated_file().is_open()) {
+        output_.flush_section(SectionKind::element_pair);
+        output_.flush_section(SectionKind::test_pair);
+    }
+    output_.discard_work_files();
+
+    output_.declarations_file().close(keep);
+    output_.constants_file().close(keep);
+    output_.close_rename_list(keep);
+    records_.close(keep);
+    records_.attach_report_description(nullptr);
+    description_.close(errors);
+    output_.generated_file().close(keep);
+    if (controlled_.is_open(ControlledFile::F_SOURCE)) {
+        controlled_.file_action(ControlledFile::F_SOURCE, FileAction::A_FERMER_SAUV, {});
+    }
+
+    if (keep && !settings_.config_header_path.empty()) {
+        create_config_header(settings_.config_header_path, usage_counts,
+                             settings_.vistal_log_path, banner_text());
+    }
+}
+
+void OutputSession::abandon() noexcept {
+    output_.discard_work_files();
+    output_.discard_open_outputs();
+    records_.discard();
+    description_.discard();
+}
+
+void create_config_header(const std::string& path, const std::vector<UsageCount>& usage_counts,
+                          std::string_view log_path, const BannerText& banner) {
+    const CommentDelimiters c_comment = comment_delimiter_table[tested_language_c];
+    OutputFile file = create_output(path, log_path);
+    write_banner(file, path, c_comment.start, c_comment.end, banner);
+    for (const UsageCount& usage : usage_counts) {
+        file.write_line("#define " + usage.name + " " + std::to_string(usage.count));
+    }
+    file.close(true);
+}
+
+void install_output_session(OutputSession* session) {
+    installed_session = session;
+    if (session != nullptr) {
+        set_work_file_cleanup(abandon_installed_session);
+    } else {
+        set_work_file_cleanup({});
+    }
+}
+
+bool has_output_session() { return installed_session != nullptr; }
+
+OutputSession& output_session() {
+    if (installed_session == nullptr) {
+        report_internal("ERRINTFCT", std::string_view("output_session"));
+    }
+    return *installed_session;
+}
+
+SkipFlags& skip_flags() { return output_session().skip_flags(); }
+bool output_enabled() { return output_session().skip_flags().output_enabled(); }
+
+void write_line(std::string_view text) { output_session().output().write_line(text); }
+void write_folded(std::string_view text, FoldMode mode) {
+    output_session().output().write_folded(text, mode);
+}
+void write_folded_test_level(std::string_view text, FoldMode mode) {
+    output_session().output().write_folded_test_level(text, mode);
+}
+void write_element_close(std::string_view text, FoldMode mode) {
+    output_session().output().write_element_close(text, mode);
+}
+void write_test_close(std::string_view text) { output_session().output().write_test_close(text); }
+void write_loop_head(std::string_view text, FoldMode mode) {
+    output_session().output().write_loop_head(text, mode);
+}
+void write_main_prologue(std::string_view text) {
+    output_session().output().write_main_prologue(text);
+}
+void write_main_epilogue(std::string_view text) {
+    output_session().output().write_main_epilogue(text);
+}
+void write_declaration(std::string_view text, FoldMode mode) {
+    output_session().output().write_declaration(text, mode);
+}
+void open_section(SectionKind kind) { output_session().output().open_section(kind); }
+void flush_section(SectionKind kind) { output_session().output().flush_section(kind); }
+void add_renamed_symbol(std::string_view name) {
+    output_session().output().add_renamed_symbol(name);
+}
+
+LinkRecords& link_records() { return output_session().records(); }
+void write_record(std::string_view text) { output_session().records().write_record(text); }
+int record_number() { return output_session().records().record_number(); }
+
+bool file_action(ControlledFile type, FileAction action, std::string_view path) {
+    return output_session().controlled_files().file_action(type, action, path);
+}
+bool read_controlled_line(ControlledFile type, std::string& line) {
+    return output_session().controlled_files().read_controlled_line(type, line);
+}
+
+}  // namespace vx
