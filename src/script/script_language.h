@@ -7,15 +7,16 @@
 // agree with either.
 #pragma once
 
+#include "codegen/language_tables.h"
+
 #include <functional>
 #include <string_view>
 
 namespace vx {
 
-// Values of script_language.
-inline constexpr int script_language_fr = 0;  // "FR"
-inline constexpr int script_language_fa = 1;  // "FA", French keywords too
-inline constexpr int script_language_gb = 2;  // "GB"
+// The values of script_language (script_language_fr "FR", script_language_fa
+// "FA", French keywords too, script_language_gb "GB") are shared with the
+// writers of generated files and live in codegen/language_tables.h.
 
 // The language of a keyword spelling handed to switch_script_language.
 inline constexpr int keyword_french = 0;
