@@ -10,8 +10,9 @@
 //     the look-ahead, to be handled outside a statement once the statement
 //     has been dispatched.
 //
-// At the end of an included file the frame is popped and the look-ahead
-// saved in the including frame, when there is one, is taken up again. An
+// At the end of a file the statement still open is dispatched; then the
+// frame of an included file is popped and the look-ahead saved in the
+// including frame, when there is one, is taken up again. An
 // INCLUDE PTU statement is dispatched with its look-ahead already parked in
 // its frame, so that the included file is read before that line; when the
 // INCLUDE opens nothing (the file is missing, already open, or the
@@ -320,18 +321,18 @@ void ScriptReader::read_script_statements() {
 }
 
 bool ScriptReader::end_of_file(std::optional<std::string>& line) {
+    // A statement still open ends with its file: the line that ended the
+    // INCLUDE in the including file could never continue it, and its
+    // messages belong to the file it was written in. An INCLUDE PTU ended
+    // here opens its script, which is read next.
+    if (statement_open_ && !trimmed(statement_).empty()) {
+        end_statement(line);
+        return true;
+    }
     if (frames_.size() > 1) {
-        if (statement_open_ && is_include_script_statement(statement_)) {
-            end_statement(line);
-            return true;
-        }
         pop_script();
         line = std::move(frames_.back().saved_lookahead);
         frames_.back().saved_lookahead.reset();
-        return true;
-    }
-    if (statement_open_ && !trimmed(statement_).empty()) {
-        end_statement(line);
         return true;
     }
     statement_open_ = false;

@@ -300,16 +300,18 @@ TEST_F(ReaderTest, IncludedScriptIsReadInPlaceOfItsStatement) {
     EXPECT_TRUE(has_record("E11 1 " + full_file_name("inc.ptu")));
 }
 
-TEST_F(ReaderTest, StatementOpenAtTheEndOfAnIncludedScriptGoesOn) {
-    // The line after the INCLUDE, which ended it, ends the statement left
-    // open by the included script too.
+TEST_F(ReaderTest, StatementOpenAtTheEndOfAnIncludedScriptEndsThere) {
+    // A statement open at the end of an included script ends with it and
+    // keeps its own file and line.
     write("inc.ptu", "VAR i,\n& INIT = 1");
     read("INCLUDE PTU inc.ptu\nVAR b\n");
     EXPECT_EQ(statements(),
               (std::vector<std::string>{"INCLUDE PTU inc.ptu", "VAR i, INIT = 1", "VAR b"}));
     ASSERT_EQ(client_->statements.size(), 3u);
-    EXPECT_EQ(client_->statements[1].file, "t.ptu");
+    EXPECT_EQ(client_->statements[1].file, "inc.ptu");
+    EXPECT_EQ(client_->statements[1].counter, 2);
     EXPECT_EQ(client_->statements[1].start_line, 1);
+    EXPECT_EQ(client_->statements[2].file, "t.ptu");
 }
 
 TEST_F(ReaderTest, IncludeAsLastStatementIsRead) {
