@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 
 namespace vx {
 namespace {
@@ -581,6 +582,59 @@ TEST_F(DispatcherTest, IncludeCodeCopiesTheFile) {
     EXPECT_EQ(std::count_if(body.begin(), body.end(),
                             [](const std::string& r) { return r[0] == 'I'; }),
               2);
+}
+
+}  // namespace
+}  // namespace vx
+
+namespace vx {
+namespace {
+
+using script_testing::Diagnostic;
+
+class IncludeGuardTest : public script_testing::FrontEndTest {};
+
+TEST_F(IncludeGuardTest, OutputsDirectoriesAndDevicesAreNotIncluded) {
+    std::filesystem::create_directories("dir.ptu");
+    run("HEADER m, 1, , c\nBEGIN\nINCLUDE PTU t.c\nINCLUDE CODE t.tdc\nINCLUDE PTU dir.ptu\n"
+        "INCLUDE CODE /dev/null\n");
+    std::vector<std::string> all = codes();
+    EXPECT_EQ(all, (std::vector<std::string>{"E-LIGNTRAIT", "E-LIGNTRAIT", "E-FICINCINC",
+                                             "E-FICINCINC"}));
+    EXPECT_EQ(first("LIGNTRAIT").line, 3);
+}
+
+TEST_F(IncludeGuardTest, DataFileIsIncludedAtBegin) {
+    write("data.ptu", "COMMENT from data\n");
+    options_.data_file = "data.ptu";
+    run("HEADER m, 1, , c\nBEGIN\nCOMMENT after\n");
+    std::vector<std::string> all = records();
+    auto data = std::find_if(all.begin(), all.end(), [](const std::string& r) {
+        return r.find(" from data") != std::string::npos;
+    });
+    auto after = std::find_if(all.begin(), all.end(), [](const std::string& r) {
+        return r.find(" after") != std::string::npos;
+    });
+    ASSERT_NE(data, all.end());
+    ASSERT_NE(after, all.end());
+    EXPECT_LT(data, after);
+}
+
+TEST_F(IncludeGuardTest, MissingDataFileInLearnModeIsFatal) {
+    options_.data_file = "absent.ptu";
+    options_.learn_mode = true;
+    EXPECT_EQ(run("HEADER m, 1, , c\nBEGIN\n"), exit_fatal);
+    EXPECT_TRUE(has("F-IMPOUVFIC"));
+}
+
+TEST_F(IncludeGuardTest, NativeLinesOfAnElementBecomeCommentsAtTraceLevelThree) {
+    options_.trace_levels = {3};
+    run("HEADER m, 1, , c\nBEGIN\nSERVICE s\nTEST t\nELEMENT\n#f();\nVAR x\nEND ELEMENT\n"
+        "END TEST\nEND SERVICE\n");
+    std::vector<std::string> all = records();
+    EXPECT_NE(std::find(all.begin(), all.end(), "C4 #f();"), all.end());
+    std::vector<std::string> lines = generated();
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "f();"), lines.end());
 }
 
 }  // namespace

@@ -44,10 +44,11 @@ bool starts_with(std::string_view text, std::string_view prefix) {
 
 bool is_native_marker(char c) { return c == '#' || c == '@' || c == '!'; }
 
-// A regular file (or anything else but a directory) that can be read.
+// A regular file that can be read. Directories, devices and pipes are not
+// scripts: reading one would fail, block or never end.
 bool readable_file(const std::string& path) {
     struct stat status {};
-    if (path.empty() || ::stat(path.c_str(), &status) != 0 || S_ISDIR(status.st_mode)) {
+    if (path.empty() || ::stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) {
         return false;
     }
     return ::access(path.c_str(), R_OK) == 0;
@@ -527,6 +528,19 @@ bool ScriptReader::already_open(const std::string& path, const std::string& cano
     });
 }
 
+bool ScriptReader::run_output(const std::string& canonical) const {
+    const OutputSettings& settings = session_.settings();
+    for (const std::string* output :
+         {&settings.generated_path, &settings.declarations_path, &settings.link_record_path,
+          &settings.const_path, &settings.report_description_path, &settings.config_header_path,
+          &settings.vistal_log_path, &settings.rename_path}) {
+        if (!output->empty() && canonical_path(*output) == canonical) {
+            return true;
+        }
+    }
+    return false;
+}
+
 bool ScriptReader::push_script(std::string_view name) {
     const std::string path = resolve_include(name);
     write_listing_record(name, path, current_file());
@@ -535,7 +549,7 @@ bool ScriptReader::push_script(std::string_view name) {
         return false;
     }
     const std::string canonical = canonical_path(path);
-    if (already_open(path, canonical)) {
+    if (already_open(path, canonical) || run_output(canonical)) {
         report_error("LIGNTRAIT", name);
         return false;
     }
@@ -578,16 +592,26 @@ void ScriptReader::include_code(std::string_view name) {
     const std::string path = resolve_include(name);
     write_listing_record(name, path, current_file());
     frames_.back().saved_line = counter_;
+    if (!path.empty() && run_output(canonical_path(path))) {
+        report_error("LIGNTRAIT", name);
+        return;
+    }
     FileHandle file(path.empty() ? nullptr : std::fopen(path.c_str(), "r"));
     if (!file) {
         report_error("FICINCINC", name);
         return;
     }
+    // Read whole before anything is written, so that copying can never
+    // feed on its own output.
+    std::vector<std::string> lines;
     std::string line;
     while (read_physical_line(file.get(), line)) {
-        session_.output().write_line(line);
+        lines.push_back(line);
     }
     file.reset();
+    for (const std::string& text : lines) {
+        session_.output().write_line(text);
+    }
     if (options_.analysis_enabled) {
         std::string directive = "#include \"" + path + "\"";
         append_pending_text(native_.preprocess(directive, current_file(), counter_));

@@ -27,7 +27,8 @@
 // the INCLUDE in the including file is taken up again. A statement left
 // open at the end of an included script can be continued there. A script
 // that is already open (directly or further down the stack) is never
-// opened again. INCLUDE CODE copies a file into the generated text.
+// opened again, and neither is a file the run itself writes. INCLUDE CODE
+// copies a file into the generated text.
 //
 // The include dependency scan walks a file and the files it includes and
 // writes one "I" listing record per include found, and finds the version
@@ -189,6 +190,8 @@ private:
     void write_listing_record(std::string_view name, const std::string& path,
                               std::string_view including_file);
     bool already_open(const std::string& path, const std::string& canonical) const;
+    // A file this run writes: never read as an include.
+    bool run_output(const std::string& canonical) const;
 
     const ScriptOptions& options_;
     OutputSession& session_;
