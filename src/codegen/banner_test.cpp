@@ -1,3 +1,5 @@
+// The banner box: exact lines, labels by script language, the suppressed
+// lines, and long contents continued inside the box.
 #include "codegen/banner.h"
 
 #include <gtest/gtest.h>

@@ -2,8 +2,8 @@
 // action; refusals end the run as internal errors with their fixed texts.
 #include "codegen/controlled_files.h"
 
+#include "codegen/output_file.h"
 #include "diag/reporter.h"
-#include "diag/system_calls.h"
 
 #include <array>
 
@@ -35,26 +35,15 @@ bool known_action(FileAction action) {
     refuse(controlled_file_name(type) + " : type enum fic inconnu, ou operation interdite ");
 }
 
-void strip_line_end(std::string& line) {
-    while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) {
+// Reads one whole line without its line end ("\n", and a "\r" before it).
+bool read_whole_line(std::FILE* stream, std::string& line) {
+    if (!read_text_line(stream, line)) {
+        return false;
+    }
+    while (!line.empty() && line.back() == '\r') {
         line.pop_back();
     }
-}
-
-// Reads one whole line, however long.
-bool read_whole_line(std::FILE* stream, std::string& line) {
-    line.clear();
-    std::string piece;
-    bool any = false;
-    while (guarded_read_line(stream, piece)) {
-        any = true;
-        line += piece;
-        if (line.back() == '\n') {
-            break;
-        }
-    }
-    strip_line_end(line);
-    return any;
+    return true;
 }
 
 }  // namespace

@@ -1,3 +1,5 @@
+// Folding of generated lines, banner texts and link records: where the cuts
+// fall, and that nothing is lost or cut inside a literal.
 #include "codegen/folding.h"
 
 #include <gtest/gtest.h>

@@ -108,24 +108,29 @@ void OutputFile::rewind() {
     }
 }
 
-bool OutputFile::read_line(std::string& line) {
+bool read_text_line(std::FILE* stream, std::string& line) {
     line.clear();
-    if (stream_ == nullptr) {
-        return false;
-    }
-    // A line longer than one guarded read comes in several pieces: join
-    // them, so that a long generated line is copied whole.
-    std::string piece;
-    bool any = false;
-    while (guarded_read_line(stream_, piece)) {
-        any = true;
-        line += piece;
-        if (!line.empty() && line.back() == '\n') {
-            line.pop_back();
+    // Read through the stream's buffer up to the newline: a long generated
+    // line comes back whole, never in pieces.
+    int c = 0;
+    while ((c = std::getc(stream)) != EOF) {
+        if (c == '\n') {
             return true;
         }
+        line += static_cast<char>(c);
     }
-    return any;
+    if (std::ferror(stream) != 0) {
+        fatal_system_call("fgets");
+    }
+    return !line.empty();
+}
+
+bool OutputFile::read_line(std::string& line) {
+    if (stream_ == nullptr) {
+        line.clear();
+        return false;
+    }
+    return read_text_line(stream_, line);
 }
 
 void OutputFile::close(bool keep) {

@@ -61,6 +61,10 @@ private:
 // log of created files when `log_path` is not empty.
 OutputFile create_output(const std::string& path, std::string_view log_path);
 
+// Reads one whole line, however long, without its newline; false at the
+// end of the file. A read error ends the run ("fgets").
+bool read_text_line(std::FILE* stream, std::string& line);
+
 // The tag of the log line of a created file ("C   ", "TDC " ...), empty
 // when files of its extension are not logged.
 std::string_view created_file_tag(std::string_view path);

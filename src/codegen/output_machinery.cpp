@@ -14,7 +14,8 @@ namespace {
 
 constexpr char first_work_letter = 'a';
 
-bool is_c_mode(FoldMode mode) {
+// Declarations are written whole in the C modes and when folding is off.
+bool declaration_written_whole(FoldMode mode) {
     return mode == FoldMode::c || mode == FoldMode::cpp || mode == FoldMode::never;
 }
 
@@ -144,7 +145,7 @@ void OutputMachinery::write_declaration(std::string_view text, FoldMode mode) {
     if (!declarations_.is_open()) {
         report_internal("ERRINTFCT", std::string_view("write_declaration"));
     }
-    if (is_c_mode(mode)) {
+    if (declaration_written_whole(mode)) {
         declarations_.write_line(text);
         return;
     }

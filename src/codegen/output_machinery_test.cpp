@@ -1,3 +1,6 @@
+// Routing of generated lines through the work file sections, the skip
+// flags, folding per writer, the rename list and the failure ends; every
+// test ends with no work file left in its scratch directory.
 #include "codegen/output_machinery.h"
 
 #include "codegen/codegen_test_fixture.h"

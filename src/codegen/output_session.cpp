@@ -45,32 +45,39 @@ BannerText OutputSession::banner_text() const {
     return {settings_.script_language, settings_.command_echo, settings_.run_date};
 }
 
-OutputFile OutputSession::create_with_banner(const std::string& path,
-                                             CommentDelimiters delimiters) {
-    OutputFile file = output_.create_output(path);
-    write_banner(file, path, delimiters.start, delimiters.end, banner_text());
-    return file;
+void OutputSession::create_with_banner(OutputFile& destination, const std::string& path,
+                                       CommentDelimiters delimiters) {
+    // The file is in its place before anything is written to it, so that
+    // the cleanup of a failed write finds it.
+    destination = output_.create_output(path);
+    write_banner(destination, path, delimiters.start, delimiters.end, banner_text());
 }
 
 void OutputSession::start_outputs() {
+    started_ = true;
     const CommentDelimiters delimiters = comment_delimiters_for(settings_.tested_language);
     const BannerText banner = banner_text();
 
-    output_.set_generated_file(create_with_banner(settings_.generated_path, delimiters));
-    output_.set_declarations_file(create_with_banner(settings_.declarations_path, delimiters));
+    create_with_banner(output_.generated_file(), settings_.generated_path, delimiters);
+    create_with_banner(output_.declarations_file(), settings_.declarations_path, delimiters);
 
     records_.open(settings_.link_record_path, settings_.vistal_log_path, banner);
     records_.write_opening_records(settings_.absolute_script_path, settings_.command_option,
                                    settings_.command_echo);
 
     if (!settings_.const_path.empty()) {
-        output_.set_constants_file(create_with_banner(settings_.const_path, delimiters));
+        create_with_banner(output_.constants_file(), settings_.const_path, delimiters);
     }
     if (!settings_.report_description_path.empty()) {
-        description_.open({settings_.report_description_path, settings_.script_path,
-                           settings_.script_file_name, settings_.report_path,
-                           settings_.report_name},
-                          settings_.vistal_log_path, banner);
+        ReportDescriptionNames names =
+            report_description_names(settings_.report_description_path, settings_.script_path,
+                                      settings_.script_file_name);
+        if (!settings_.report_path.empty()) {
+            names.path = settings_.report_description_path;
+            names.report_path = settings_.report_path;
+            names.report_name = settings_.report_name;
+        }
+        description_.open(names, settings_.vistal_log_path, banner);
         records_.attach_report_description(&description_);
     }
 
@@ -81,6 +88,10 @@ void OutputSession::start_outputs() {
 }
 
 void OutputSession::finish_outputs(bool errors, const std::vector<UsageCount>& usage_counts) {
+    if (!started_ || finished_) {
+        return;
+    }
+    finished_ = true;
     const bool keep = !errors;
 
     // Text still held in an open element or test belongs to the harness.

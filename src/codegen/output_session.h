@@ -6,9 +6,9 @@
 // The driver fills OutputSettings from its settings and derived names,
 // builds the session, installs it, and then:
 //
-//   session.start_outputs();      // files and header records (D3 to D8)
+//   session.start_outputs();      // outputs created, header records written
 //   ... include scan, reading and dispatching of the script, main ...
-//   session.finish_outputs(error_count() > 0, usage_counts);   // D9
+//   session.finish_outputs(error_count() > 0, usage_counts);   // closing
 //   install_output_session(nullptr);
 //
 // start_outputs creates, in this order, the generated file and the
@@ -76,6 +76,8 @@ struct OutputSettings {
     std::string config_header_path;       // vexor_cfg.h, empty for none
     std::string const_path;               // -CONST, empty when not given
     std::string report_description_path;  // -TSF, empty when not given
+    // The .xrd names; when left empty they are derived from the -TSF value
+    // (report_description_names), which is then normalised as well.
     std::string report_path;              // its directory + base + ".xrd"
     std::string report_name;              // its base + ".xrd"
     std::string vistal_log_path;          // -VISTAL_LOG, empty for none
@@ -107,10 +109,13 @@ public:
     ReportDescription& report_description() { return description_; }
     ControlledFiles& controlled_files() { return controlled_; }
 
-    // Creates the outputs and writes the header records (D3 to D8).
+    // Creates the outputs and writes the header records. The
+    // work file prefix is made at the first opening of the main script
+    // (output().make_work_prefix()), or else at the first work file.
     void start_outputs();
     // Closes, assembles, keeps or deletes the outputs, and writes the
-    // configuration header after a run without error (D9).
+    // configuration header after a run without error. Does nothing
+    // before start_outputs or a second time.
     void finish_outputs(bool errors, const std::vector<UsageCount>& usage_counts = {});
 
     // The cleanup of a run that stops early: work files and every output
@@ -118,7 +123,8 @@ public:
     void abandon() noexcept;
 
 private:
-    OutputFile create_with_banner(const std::string& path, CommentDelimiters delimiters);
+    void create_with_banner(OutputFile& destination, const std::string& path,
+                            CommentDelimiters delimiters);
 
     OutputSettings settings_;
     SkipFlags flags_;
@@ -126,6 +132,8 @@ private:
     LinkRecords records_;
     ReportDescription description_;
     ControlledFiles controlled_;
+    bool started_ = false;
+    bool finished_ = false;
 };
 
 // Creates the configuration header with a "/*" "*/" banner and one line

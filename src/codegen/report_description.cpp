@@ -22,6 +22,25 @@ std::string identifier(int number, int offset) {
 
 }  // namespace
 
+ReportDescriptionNames report_description_names(std::string_view tsf_option,
+                                                std::string_view script_path,
+                                                std::string_view script_file_name) {
+    std::size_t slash = tsf_option.rfind('/');
+    std::string directory = slash == std::string_view::npos
+                                ? std::string("./")
+                                : std::string(tsf_option.substr(0, slash + 1));
+    std::string_view name =
+        slash == std::string_view::npos ? tsf_option : tsf_option.substr(slash + 1);
+    std::size_t dot = name.rfind('.');
+    std::string base(name.substr(0, dot));
+    std::string extension = dot == std::string_view::npos || dot + 1 == name.size()
+                                ? std::string(report_description_extension)
+                                : std::string(name.substr(dot + 1));
+    std::string report_name = base + "." + std::string(report_extension);
+    return {directory + base + "." + extension, std::string(script_path),
+            std::string(script_file_name), directory + report_name, report_name};
+}
+
 std::string quoted_text(std::string_view text) {
     std::string out;
     out.reserve(text.size());

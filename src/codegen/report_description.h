@@ -36,6 +36,17 @@ struct ReportDescriptionNames {
     std::string report_name;       // base + ".xrd"
 };
 
+inline constexpr std::string_view report_description_extension = "tsf";
+inline constexpr std::string_view report_extension = "xrd";
+
+// The names of a report description from the -TSF value: its directory
+// ("./" when it has none), base name and extension ("tsf" when it has none)
+// give the file T + B + "." + extension, the report path T + B + ".xrd" and
+// the report name B + ".xrd".
+ReportDescriptionNames report_description_names(std::string_view tsf_option,
+                                                std::string_view script_path,
+                                                std::string_view script_file_name);
+
 // "\"" and "\\" preceded by a backslash.
 std::string quoted_text(std::string_view text);
 
