@@ -14,6 +14,7 @@
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
+#include <ctime>
 #include <string>
 #include <unordered_set>
 #include <vector>
@@ -98,9 +99,27 @@ std::vector<std::string> make_identifiers() {
     return names;
 }
 
-double nanoseconds_per_name(std::chrono::steady_clock::duration elapsed) {
-    return static_cast<double>(std::chrono::duration_cast<std::chrono::nanoseconds>(elapsed).count()) /
-           static_cast<double>(identifier_count);
+// Wall and processor time of one pass. The processor time is the steadier
+// figure on a machine shared with other work.
+struct PassTime {
+    std::chrono::steady_clock::duration wall;
+    std::clock_t cpu;
+};
+
+template <typename Pass>
+PassTime timed(Pass pass) {
+    auto wall_start = std::chrono::steady_clock::now();
+    std::clock_t cpu_start = std::clock();
+    pass();
+    return PassTime{std::chrono::steady_clock::now() - wall_start, std::clock() - cpu_start};
+}
+
+void print_pass(const char* label, const PassTime& time) {
+    double wall = static_cast<double>(
+        std::chrono::duration_cast<std::chrono::nanoseconds>(time.wall).count());
+    double cpu = static_cast<double>(time.cpu) * 1e9 / CLOCKS_PER_SEC;
+    std::printf("%-24s%.1f ns per identifier (processor), %.1f ns (wall)\n", label,
+                cpu / identifier_count, wall / identifier_count);
 }
 
 }  // namespace
@@ -116,18 +135,18 @@ int main() {
     pool.init();
     std::vector<const char*> pointers(names.size());
 
-    auto start = std::chrono::steady_clock::now();
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        pointers[i] = pool.intern(names[i]);
-    }
-    auto added = std::chrono::steady_clock::now() - start;
+    PassTime added = timed([&] {
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            pointers[i] = pool.intern(names[i]);
+        }
+    });
 
     std::size_t mismatches = 0;
-    start = std::chrono::steady_clock::now();
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        mismatches += pool.intern(names[i]) != pointers[i] ? 1 : 0;
-    }
-    auto found = std::chrono::steady_clock::now() - start;
+    PassTime found = timed([&] {
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            mismatches += pool.intern(names[i]) != pointers[i] ? 1 : 0;
+        }
+    });
 
     std::unordered_set<const char*> distinct(pointers.begin(), pointers.end());
     std::size_t used_buckets = 0;
@@ -140,13 +159,15 @@ int main() {
 
     std::printf("identifiers:            %zu (mean length %.1f)\n", names.size(),
                 static_cast<double>(total_length) / static_cast<double>(names.size()));
-    std::printf("intern, new text:       %.1f ns per identifier\n", nanoseconds_per_name(added));
-    std::printf("intern, known text:     %.1f ns per identifier\n", nanoseconds_per_name(found));
+    print_pass("intern, new text:", added);
+    print_pass("intern, known text:", found);
     std::printf("distinct pointers:      %zu\n", distinct.size());
     std::printf("pointer mismatches:     %zu\n", mismatches);
     std::printf("buckets used:           %zu of %d, longest chain %zu\n", used_buckets,
                 vx::StringPool::bucket_count, longest_chain);
     std::printf("character blocks:       %zu, entry capacity %zu\n", pool.block_count(),
                 pool.entry_capacity());
+    std::printf("pool footprint:         %.1f MiB (at most)\n",
+                static_cast<double>(pool.footprint()) / (1024.0 * 1024.0));
     return distinct.size() == names.size() && mismatches == 0 ? 0 : 1;
 }

@@ -19,10 +19,10 @@ namespace {
 constexpr std::size_t prime_count = 256;
 
 // The first 256 primes, found by trial division at compile time.
-constexpr std::array<std::int64_t, prime_count> first_primes() {
-    std::array<std::int64_t, prime_count> primes{};
+constexpr std::array<std::int16_t, prime_count> first_primes() {
+    std::array<std::int16_t, prime_count> primes{};
     std::size_t found = 0;
-    for (std::int64_t candidate = 2; found < prime_count; ++candidate) {
+    for (std::int16_t candidate = 2; found < prime_count; ++candidate) {
         bool prime = true;
         for (std::size_t k = 0; k < found && primes[k] * primes[k] <= candidate; ++k) {
             if (candidate % primes[k] == 0) {
@@ -37,19 +37,15 @@ constexpr std::array<std::int64_t, prime_count> first_primes() {
     return primes;
 }
 
-constexpr std::array<std::int64_t, prime_count> hash_primes = first_primes();
+constexpr std::array<std::int16_t, prime_count> hash_primes = first_primes();
 static_assert(hash_primes[0] == 2 && hash_primes[255] == 1619);
+static_assert((prime_count & (prime_count - 1)) == 0, "the mask below needs a power of two");
 
-// A remainder in 0..divisor-1. h never goes negative, so this is the plain
-// remainder; the guard only keeps a table index in range whatever happens.
-std::int64_t wrapped_remainder(std::int64_t h, std::int64_t divisor) {
-    std::int64_t r = h % divisor;
-    return r < 0 ? r + divisor : r;
-}
-
+// P[h mod 256]. The low eight bits of h are its remainder modulo 256 in
+// 0..255 whatever its sign (h never goes negative anyway), and cost no
+// division on the byte loop.
 std::int64_t prime_at(std::int64_t h) {
-    return hash_primes[static_cast<std::size_t>(
-        wrapped_remainder(h, static_cast<std::int64_t>(prime_count)))];
+    return hash_primes[static_cast<std::size_t>(static_cast<std::uint64_t>(h) & (prime_count - 1))];
 }
 
 constexpr std::int64_t hash_seed = 128;
@@ -72,7 +68,8 @@ int StringPool::bucket_of(std::string_view text) {
         h = h + c + prime_at(h);
         h = h + prime_at(h);
     }
-    return static_cast<int>(wrapped_remainder(h, bucket_count));
+    std::int64_t bucket = h % bucket_count;
+    return static_cast<int>(bucket < 0 ? bucket + bucket_count : bucket);
 }
 
 void StringPool::init() {
@@ -89,6 +86,15 @@ void StringPool::init() {
     entry_capacity_ = initial_entries;
     entries_[0] = Entry{empty_text, 0, 0};
     entry_count_ = 1;
+}
+
+std::size_t StringPool::footprint() const {
+    std::size_t bytes = heads_ ? bucket_count * sizeof(std::int32_t) : 0;
+    bytes += entry_capacity_ * sizeof(Entry);
+    // Every block but the last was made at a size no larger than the
+    // current one; the current size bounds them all.
+    bytes += blocks_.size() * block_size_;
+    return bytes;
 }
 
 std::size_t StringPool::chain_length(int bucket) const {

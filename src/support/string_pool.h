@@ -54,6 +54,8 @@ public:
     std::size_t entry_capacity() const { return entry_capacity_; }
     std::size_t block_count() const { return blocks_.size(); }
     std::size_t block_size() const { return block_size_; }
+    // Bytes held by the pool's own tables and blocks.
+    std::size_t footprint() const;
     // Length of the chain of one bucket.
     std::size_t chain_length(int bucket) const;
 
