@@ -94,6 +94,8 @@ struct BlockState {
     bool define_structure_open = false;
     bool define_stub_open = false;
     std::string stub_name;
+    std::string stub_qualifier;
+    long stub_line = 0;
     bool initialization_open = false;
     bool termination_open = false;
 

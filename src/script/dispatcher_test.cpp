@@ -509,18 +509,32 @@ TEST_F(DispatcherTest, AnalysisOnlyStatementsNeedAnalysis) {
 
 TEST_F(DispatcherTest, StubDefinitionsCollectNativeText) {
     options_.analysis_enabled = true;
-    run_body("SERVICE s\nDEFINE STUB stubs\n#int f(int a)\n#{ return a; }\nEND DEFINE\n"
+    run_body("SERVICE s\nDEFINE STUB stubs 2\n#int f(int a)\n#{ return a; }\nEND DEFINE\n"
              "FORMAT = %d\nFORMAT x = \nEND SERVICE\n");
-    EXPECT_TRUE(hooks_.called("stub stubs:int f(int a)\n{ return a; } "));
+    EXPECT_TRUE(hooks_.called("stub stubs 2 4:int f(int a)\n{ return a; } "));
     EXPECT_EQ(codes_of('W'),
               (std::vector<std::string>{"MUETSERVI", "NOMVARINC", "STXERRTYP", "OPER_VIDE"}));
+}
+
+TEST_F(DispatcherTest, StubCallsOpenAnElementOutsideEnvironments) {
+    options_.analysis_enabled = true;
+    run_body("ENVIRONMENT e\nSTUB f(1)\nEND ENVIRONMENT\nSERVICE s\nTEST t\nFAMILY x\n"
+             "STUB g(2)\nSTUB (3)\nEND ELEMENT\nEND FAMILY\nEND TEST\nEND SERVICE\n");
+    EXPECT_TRUE(hooks_.called("environment stub_call f(1)"));
+    EXPECT_TRUE(hooks_.called("stub_call g(2)"));
+    EXPECT_EQ(codes(), (std::vector<std::string>{"W-MOTCLEABS", "W-STXMETAIN", "W-TEST_VIDE"}));
+    EXPECT_EQ(first("MOTCLEABS").line, 9);
 }
 
 TEST_F(DispatcherTest, NativeTextIsAnalysedOutsideTestsOnly) {
     options_.analysis_enabled = true;
     run_body("#int global;\nSERVICE s\nTEST t\n#int local;\nELEMENT\nVAR x\nEND ELEMENT\n"
              "END TEST\nEND SERVICE\n#int after;\nCOMMENT c\n");
-    EXPECT_EQ(native_.analysed, (std::vector<std::string>{"int global; ", "int after; "}));
+    // BEGIN hands over the harness objects first.
+    ASSERT_EQ(native_.analysed.size(), 3u);
+    EXPECT_EQ(native_.analysed[0].rfind("extern ZQZQ_LOOPVAR_T I1,", 0), 0u);
+    EXPECT_EQ(native_.analysed[1], "int global; ");
+    EXPECT_EQ(native_.analysed[2], "int after; ");
     // The preprocessor starts at the line before the first native line.
     ASSERT_FALSE(native_.preprocessed_lines.empty());
     EXPECT_EQ(native_.preprocessed_lines.front(), 1);

@@ -25,6 +25,12 @@ constexpr std::string_view phase_infix = "_PHASE_";
 constexpr std::string_view default_phase_base = "TEST";
 constexpr std::size_t header_field_count = 4;
 
+// The harness objects scripts may name (loop counters and stub call
+// order), declared for the C analysis when the program starts.
+constexpr std::string_view harness_declarations =
+    "extern ZQZQ_LOOPVAR_T I1,I2,I3,I4,I5,I6,I7, J1,J2,J3,J4,J5,J6,J7; "
+    "unsigned int _vx_call_order[STUB_CALL_IDX_MAX];\nunsigned int _vx_call_order_Idx;";
+
 std::string upper(std::string_view text) {
     std::string out(text);
     to_upper(out);
@@ -72,6 +78,9 @@ void Dispatcher::perform_begin() {
     close_environment_and_define();
     state_.begin_seen = true;
     hooks_.emit_prologue();
+    if (options_.analysis_enabled) {
+        native_.analyse_declarations(harness_declarations);
+    }
     if (!options_.data_file.empty()) {
         if (options_.learn_mode && reader_.resolve_include(options_.data_file).empty()) {
             report_fatal("IMPOUVFIC", options_.data_file);

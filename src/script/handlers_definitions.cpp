@@ -39,7 +39,8 @@ void Dispatcher::end_define_action() {
     if (state_.define_stub_open) {
         state_.define_stub_open = false;
         PendingCText& pending = reader_.pending_c_text();
-        hooks_.generate_stub_definition(state_.stub_name, pending.text);
+        hooks_.generate_stub_definition(
+            {state_.stub_name, state_.stub_qualifier, state_.stub_line, pending.text});
         pending.clear();
     }
 }
@@ -271,6 +272,8 @@ void Dispatcher::define_stub(std::string_view rest, std::string_view statement) 
         return;
     }
     state_.stub_name = words.word;
+    state_.stub_qualifier = first_word(words.rest).word;
+    state_.stub_line = line();
     state_.define_stub_open = true;
     state_.native_analysis_due = true;
 }
@@ -388,12 +391,14 @@ void Dispatcher::handle_stub(const Statement& s) {
     }
     if (state_.environment.open) {
         state_.environment.content = true;
+        hooks_.describe_stub_call(s.argument, true);
         return;
     }
     if (!state_.element.open) {
         open_element_implicitly();
     }
     state_.element.content = true;
+    hooks_.describe_stub_call(s.argument, false);
 }
 
 // VAR, ARRAY / TAB, STR / STRUCTURE.

@@ -41,6 +41,16 @@ struct ServiceHead {
     std::string function_name;
 };
 
+// A DEFINE STUB block at its END DEFINE: the name and the optional second
+// word of the statement, the line it began on, and the native text
+// collected inside the block.
+struct StubDefinition {
+    std::string name;
+    std::string qualifier;
+    long line = 0;
+    std::string text;
+};
+
 class HarnessHooks {
 public:
     virtual ~HarnessHooks() = default;
@@ -67,9 +77,11 @@ public:
     // END TEST and END SERVICE.
     virtual void emit_test_end() {}
     virtual void emit_service_end(const ServiceHead& /*service*/) {}
-    // END DEFINE of a DEFINE STUB block, with the native text collected in
-    // it.
-    virtual void generate_stub_definition(std::string_view /*name*/, std::string_view /*text*/) {}
+    // END DEFINE of a DEFINE STUB block.
+    virtual void generate_stub_definition(const StubDefinition& /*stub*/) {}
+    // A STUB statement: the description of the calls expected of a stub,
+    // in an element or, for `in_environment`, in an environment.
+    virtual void describe_stub_call(std::string_view /*argument*/, bool /*in_environment*/) {}
     // The end of the script: the main function and the trailer.
     virtual void emit_main() {}
 };

@@ -91,8 +91,13 @@ public:
     void emit_service_end(const ServiceHead& s) override {
         calls.push_back("service_end " + s.name);
     }
-    void generate_stub_definition(std::string_view name, std::string_view text) override {
-        calls.push_back("stub " + std::string(name) + ":" + std::string(text));
+    void generate_stub_definition(const StubDefinition& stub) override {
+        calls.push_back("stub " + stub.name + " " + stub.qualifier + " " +
+                        std::to_string(stub.line) + ":" + stub.text);
+    }
+    void describe_stub_call(std::string_view argument, bool in_environment) override {
+        calls.push_back(std::string(in_environment ? "environment " : "") + "stub_call " +
+                        std::string(argument));
     }
     void emit_main() override { calls.push_back("main"); }
 
