@@ -32,12 +32,16 @@ while IFS= read -r -d '' seed; do
   name="$(basename "$seed")"
   { printf '\000'; cat "$seed"; } > "$corpus/seed_$name"
 done < <(find "$root/examples" "$root/tests" -name '*.ptu' -print0 2>/dev/null)
-if [ -z "$(ls -A "$corpus")" ]; then
-  printf '\000HEADER m, 1, , c\nBEGIN\nSERVICE s\nTEST t\nELEMENT\nVAR x, INIT = 0\nEND ELEMENT\nEND TEST\nEND SERVICE\n' \
-    > "$corpus/seed_minimal"
-fi
+# Synthetic seeds for the paths a short script does not reach: the
+# statement length limit, includes, native lines, conditions.
+printf '\000HEADER m, 1, , c\nBEGIN\nSERVICE s\nTEST t\nFAMILY f\nELEMENT\nVAR x, INIT = 0\nEND ELEMENT\nEND FAMILY\nEND TEST\nEND SERVICE\n' \
+  > "$corpus/seed_minimal"
+printf '\001HEADER m, 1, , c\nBEGIN\n#int g;\n@int h;\n!int i;\nINITIALIZATION\n#init();\nEND INITIALIZATION\nIF A, C\nCOMMENT a\nELSE\nCOMMENT b\nENDIF\nSIMUL\nELSE_SIMUL\nEND SIMUL\nINCLUDE PTU fuzz.ptu\nINCLUDE CODE fz.c\nDEFINE STUB s\n#int f(void);\nEND DEFINE\nNEXT_TEST\n' \
+  > "$corpus/seed_blocks"
+{ printf '\000VAR '; head -c 20000 /dev/zero | tr '\0' 'a'; printf '\n& '; head -c 474 /dev/zero | tr '\0' 'b'; printf '\n'; } \
+  > "$corpus/seed_long_statement"
 
 exec "$build/fuzz/script_fuzz" "$corpus" \
   -max_total_time="$seconds" -artifact_prefix="$findings/" \
-  -dict="$root/scripts/script.dict" -max_len=4096 -timeout=10 -rss_limit_mb=2048 \
+  -dict="$root/scripts/script.dict" -max_len=24576 -timeout=10 -rss_limit_mb=2048 \
   -close_fd_mask=2 -print_final_stats=1 "$@"

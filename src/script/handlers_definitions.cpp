@@ -279,7 +279,8 @@ void Dispatcher::define_stub(std::string_view rest, std::string_view statement) 
 }
 
 void Dispatcher::handle_field(const Statement& s) {
-    if (!state_.define_structure_open) {
+    ScriptStructure* structure = types_.latest_structure();
+    if (!state_.define_structure_open || structure == nullptr) {
         report_warning("MOTCLEABS", name(KeywordName::define_structure));
         return;
     }
@@ -291,7 +292,6 @@ void Dispatcher::handle_field(const Statement& s) {
     }
     path = remove_blanks(path);
     type = normalise_blanks(type);
-    ScriptStructure* structure = types_.latest_structure();
     if (structure->find_field(path) != nullptr) {
         report_error("DUPNOMCHP", path);
         return;
