@@ -1,0 +1,655 @@
+#include "script/dispatcher.h"
+
+#include "script/script_test_support.h"
+#include "support/paths.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+namespace vx {
+namespace {
+
+using script_testing::Diagnostic;
+using script_testing::FrontEndTest;
+
+class DispatcherTest : public FrontEndTest {
+protected:
+    // A script with the usual head, so that only the statements under test
+    // give messages.
+    int run_body(const std::string& body) { return run("HEADER m, 1, , c\nBEGIN\n" + body); }
+
+    std::vector<std::string> codes_of(char severity) {
+        std::vector<std::string> result;
+        for (const Diagnostic& d : diagnostics()) {
+            if (d.severity == severity) {
+                result.push_back(d.code);
+            }
+        }
+        return result;
+    }
+
+    // Records written while the body was read (after the HEADER records).
+    static std::vector<std::string> body_records() {
+        std::vector<std::string> all = records();
+        auto it = std::find_if(all.begin(), all.end(),
+                               [](const std::string& r) { return r.rfind("E0 ", 0) == 0; });
+        return it == all.end() ? all : std::vector<std::string>(it + 1, all.end());
+    }
+
+    const BlockState& state() { return front_end_->block_state(); }
+};
+
+// Keywords, language and arguments.
+
+TEST_F(DispatcherTest, KeywordsAreCaseInsensitiveAndArgumentsChecked) {
+    run("HEADER\nBEGIN\nSERVICE s\nTEST t\nELEMENT\nvAr x\nVAR\nEND ELEMENT\nEND TEST\n"
+        "END SERVICE\n");
+    Diagnostic header = first("STXVALEXP");
+    EXPECT_EQ(header.severity, 'W');
+    EXPECT_EQ(header.line, 1);
+    std::vector<Diagnostic> all = diagnostics();
+    auto var = std::find_if(all.begin(), all.end(), [](const Diagnostic& d) {
+        return d.code == "STXVALEXP" && d.severity == 'E';
+    });
+    ASSERT_NE(var, all.end());
+    EXPECT_EQ(var->line, 7);
+    EXPECT_NE(var->body.find("VAR"), std::string::npos);
+    // vAr x was a variable statement of the element.
+    EXPECT_FALSE(has("W-STXMETAIN"));
+    EXPECT_FALSE(has("W-ELMT_VIDE"));
+}
+
+TEST_F(DispatcherTest, UnknownAndUnhandledKeywordsAreReported) {
+    run_body("FOO bar\nCOV x\nLIST y\nEXCEPTION e\nINHERITE i\nINCLUDE SEGMENT s\nEND_TEST\n");
+    std::vector<std::string> unknown;
+    for (const Diagnostic& d : diagnostics()) {
+        if (d.code == "STXMETAIN") {
+            unknown.push_back(d.body.substr(d.body.find(": ") + 2));
+        }
+    }
+    EXPECT_EQ(unknown, (std::vector<std::string>{"FOO bar", "COV x", "LIST y", "EXCEPTION e",
+                                                 "INHERITE i", "INCLUDE SEGMENT s",
+                                                 "END_TEST"}));
+}
+
+TEST_F(DispatcherTest, TrailingSemicolonIsReportedExceptInComments) {
+    run_body("COMMENT a;\nSERVICE s;\n");
+    Diagnostic semicolon = first("LIGNERRON");
+    EXPECT_EQ(semicolon.severity, 'W');
+    EXPECT_EQ(semicolon.line, 4);
+    std::vector<std::string> all = codes();
+    EXPECT_EQ(std::count(all.begin(), all.end(), "W-LIGNERRON"), 1);
+}
+
+TEST_F(DispatcherTest, FirstFrenchKeywordSwitchesTheScriptToFrench) {
+    // ENTETE switches the English script to French; BEGIN, English only,
+    // switches it back while no keyword has agreed yet; SERVICE, common to
+    // both, agrees and closes the switch: DEBUT is then unknown.
+    run("ENTETE m, 1, , c\nBEGIN\nSERVICE s\nDEBUT\n");
+    std::vector<Diagnostic> all = diagnostics();
+    ASSERT_GE(all.size(), 3u);
+    EXPECT_EQ(all[0].code, "LANSWITCH");
+    EXPECT_EQ(all[0].severity, 'I');
+    EXPECT_EQ(all[0].line, 1);
+    EXPECT_NE(all[0].body.find("it should be 'FR'"), std::string::npos);
+    EXPECT_EQ(all[1].code, "LANSWITCH");
+    EXPECT_EQ(all[1].line, 2);
+    EXPECT_NE(all[1].body.find("elle devrait etre 'GB'"), std::string::npos);
+    EXPECT_EQ(all[2].code, "STXMETAIN");
+    EXPECT_EQ(all[2].line, 4);
+    EXPECT_EQ(language_.language(), script_language_gb);
+}
+
+TEST_F(DispatcherTest, KeywordOfTheOtherLanguageIsRefusedOnceTheScriptAgreed) {
+    run("HEADER m, 1, , c\nDEBUT\nBEGIN\n");
+    // HEADER agrees with English and closes the switch: DEBUT is unknown.
+    Diagnostic refused = first("STXMETAIN");
+    EXPECT_EQ(refused.line, 2);
+    EXPECT_NE(refused.body.find("DEBUT"), std::string::npos);
+    EXPECT_FALSE(has("I-LANSWITCH"));
+    EXPECT_TRUE(state().begin_seen);
+}
+
+TEST_F(DispatcherTest, FrenchScriptNamesKeywordsInFrench) {
+    language_.set_language(script_language_fr);
+    run("ENTETE m, 1, , c\nDEBUT\nSERVICE a\nTEST t\nELEMENT\nVAR x\nFIN ELEMENT\nFIN TEST\n"
+        "SERVICE b\n");
+    Diagnostic missing = first("MOTCLEABS");
+    EXPECT_NE(missing.body.find("FIN SERVICE"), std::string::npos);
+    EXPECT_EQ(missing.line, 9);
+}
+
+// Script level.
+
+TEST_F(DispatcherTest, HeaderWritesItsRecords) {
+    ::setenv("VX_TEST_MODULE", "calc", 1);
+    ::unsetenv("VX_TEST_UNSET");
+    run("HEADER $VX_TEST_MODULE, 1 . 2 ,  third  part , a  \"b  c\" ( d )\nBEGIN\n"
+        "HEADER again\n");
+    EXPECT_TRUE(has_record("E1 calc"));
+    EXPECT_TRUE(has_record("E2 1.2"));
+    EXPECT_TRUE(has_record("E10 a\"b  c\"(d)"));
+    EXPECT_TRUE(has_record("E0 calc , 1.2 , third part , a\"b  c\"(d)"));
+    Diagnostic twice = first("MOTDOUBLE");
+    EXPECT_EQ(twice.line, 3);
+    EXPECT_NE(twice.body.find("HEADER"), std::string::npos);
+}
+
+TEST_F(DispatcherTest, HeaderWithFewFieldsOrUnsetVariable) {
+    ::unsetenv("VX_TEST_UNSET");
+    run("HEADER $VX_TEST_UNSET, 2\nBEGIN\n");
+    EXPECT_TRUE(has("W-FORMENTET"));
+    Diagnostic unset = first("NOLOGIDEF");
+    EXPECT_NE(unset.body.find("VX_TEST_UNSET"), std::string::npos);
+    EXPECT_TRUE(has_record("E1 "));
+    EXPECT_TRUE(has_record("E2 2"));
+    EXPECT_TRUE(has_record("E0  , 2 , "));
+}
+
+TEST_F(DispatcherTest, VersionFoundInTheSourceFileWinsOverHeader) {
+    write("unit.c", "char v[] = \"VERSION 'V2'\";\n");
+    source_ = "unit.c";
+    options_.version_pattern = "VERSION";
+    run("HEADER m, V1, , c\nBEGIN\n");
+    EXPECT_TRUE(has_record("E2 V2"));
+    Diagnostic mismatch = first("MISMNUVER");
+    EXPECT_NE(mismatch.body.find("V2 / PTU : V1"), std::string::npos);
+}
+
+TEST_F(DispatcherTest, BeginNeedsAHeaderAndComesOnce) {
+    run("BEGIN\nBEGIN\n");
+    EXPECT_EQ(first("ENTETEERR").severity, 'E');
+    EXPECT_EQ(first("MOTDOUBLE").line, 2);
+    EXPECT_EQ(std::count(hooks_.calls.begin(), hooks_.calls.end(), "prologue"), 1);
+}
+
+TEST_F(DispatcherTest, ServiceBeforeBeginPerformsItImplicitly) {
+    run("HEADER m, 1, , c\nSERVICE s\nEND SERVICE\n");
+    std::vector<std::string> all = codes();
+    ASSERT_FALSE(all.empty());
+    EXPECT_EQ(all.front(), "W-MOTCLEABS");
+    EXPECT_NE(first("MOTCLEABS").body.find("BEGIN"), std::string::npos);
+    EXPECT_EQ(hooks_.calls.front(), "prologue");
+}
+
+// Services.
+
+TEST_F(DispatcherTest, ServiceNamesAreMadeUnique) {
+    run_body("SERVICE ABC\nEND SERVICE\nSERVICE abc\nEND SERVICE\nSERVICE ABC\nEND SERVICE\n");
+    std::vector<Diagnostic> all = diagnostics();
+    EXPECT_EQ(std::count_if(all.begin(), all.end(),
+                            [](const Diagnostic& d) { return d.code == "NOMOPEDBL"; }),
+              2);
+    EXPECT_EQ(first("NOMOPEDBL").line, 5);
+    EXPECT_EQ(state().service_names, (std::vector<std::string>{"ABC", "abc_1", "ABC_2"}));
+    EXPECT_TRUE(hooks_.called("service_head SRV1_ABC"));
+    EXPECT_TRUE(hooks_.called("service_head SRV2_ABC_1"));
+    EXPECT_TRUE(hooks_.called("service_head SRV3_ABC_2"));
+    EXPECT_EQ(std::count(hooks_.calls.begin(), hooks_.calls.end(), "stub_services"), 1);
+}
+
+TEST_F(DispatcherTest, LongServiceNamesAreCutWithoutDuplicateWarning) {
+    run_body("SERVICE abcdefghijklmnopqrst\nEND SERVICE\nSERVICE abcdefghijklmnopqrXY\n"
+             "END SERVICE\nSERVICE abcdefghijklmnopq_tail\nEND SERVICE\n"
+             "SERVICE abcdefghijklmnop__tail\nEND SERVICE\nSERVICE bad-name x\n");
+    EXPECT_EQ(state().service_names,
+              (std::vector<std::string>{"abcdefghijklmnopqr", "abcdefghijklmnopqr_1",
+                                        "abcdefghijklmnopq", "abcdefghijklmnop_0", "bad-name"}));
+    EXPECT_FALSE(has("W-NOMOPEDBL"));
+    Diagnostic invalid = first("CHARINVAL");
+    EXPECT_EQ(invalid.severity, 'E');
+    EXPECT_NE(invalid.body.find("bad-name"), std::string::npos);
+    EXPECT_TRUE(has("W-LIGNERRON"));
+}
+
+TEST_F(DispatcherTest, TestWithoutServiceOpensTheUnknownService) {
+    run_body("TEST t\nELEMENT\nVAR x\nEND ELEMENT\nEND TEST\nTEST u\n");
+    Diagnostic missing = first("MOTCLEABS");
+    EXPECT_EQ(missing.severity, 'E');
+    EXPECT_EQ(missing.line, 3);
+    EXPECT_NE(missing.body.find("SERVICE"), std::string::npos);
+    EXPECT_EQ(state().service_names, (std::vector<std::string>{"INCONNUE"}));
+    EXPECT_TRUE(hooks_.called("service_head SRV1_INCONNUE"));
+    EXPECT_EQ(state().service.test_names, (std::vector<std::string>{"t", "u"}));
+}
+
+TEST_F(DispatcherTest, ElementWithoutTestOpensTheUnknownTest) {
+    run_body("SERVICE s\nELEMENT\nVAR x\n");
+    Diagnostic missing = first("MOTCLEABS");
+    EXPECT_EQ(missing.severity, 'E');
+    EXPECT_NE(missing.body.find("TEST"), std::string::npos);
+    EXPECT_EQ(state().service.test_names, (std::vector<std::string>{"INCONNU"}));
+}
+
+TEST_F(DispatcherTest, ServiceWithoutTestAndServiceLeftOpen) {
+    run_body("SERVICE empty\nEND SERVICE\nSERVICE open\nTEST t\nELEMENT\nVAR x\n");
+    EXPECT_EQ(first("OPER_VIDE").line, 4);
+    // The end of the script closes what is still open, each close reported.
+    std::vector<std::string> tail(hooks_.calls.end() - 5, hooks_.calls.end());
+    EXPECT_EQ(tail, (std::vector<std::string>{"element_code", "element_end", "test_end",
+                                              "service_end open", "main"}));
+    std::vector<std::string> all = codes();
+    std::vector<std::string> last(all.end() - 3, all.end());
+    EXPECT_EQ(last, (std::vector<std::string>{"W-MOTCLEABS", "W-MOTCLEABS", "W-MOTCLEABS"}));
+    EXPECT_EQ(hooks_.calls.back(), "main");
+    EXPECT_TRUE(hooks_.called("service_end open"));
+    EXPECT_FALSE(state().service.open);
+}
+
+TEST_F(DispatcherTest, EndStatementsOutOfPlace) {
+    run_body("END SERVICE\nEND TEST\nSERVICE s\nEND TEST\nEND ELEMENT\nTEST t\nEND ELEMENT\n");
+    std::vector<std::string> all = codes();
+    std::vector<std::string> expected = {"W-MAL_PLACE", "W-MAL_PLACE", "W-MOTCLEABS",
+                                         "I-MAL_PLACE", "W-MAL_PLACE", "W-MOTCLEABS",
+                                         "I-MAL_PLACE"};
+    EXPECT_EQ(std::vector<std::string>(all.begin(), all.begin() + 7), expected);
+}
+
+// Records and their lines.
+
+TEST_F(DispatcherTest, LocationRecordsCarryTheFirstLineOfTheStatement) {
+    run_body("SERVICE add\n-- comment\n\nTEST t1\nFAMILY nominal\nELEMENT\nVAR x,\n"
+             "& INIT = 1\nEND ELEMENT\nEND TEST\nEND SERVICE\n");
+    std::vector<std::string> body = body_records();
+    std::vector<std::string> expected = {"E17 0 3", "E16 0 6", "O1 add", "T2 t1",
+                                         "F3 nominal", "E14 0 8", "B4 1"};
+    EXPECT_EQ(body, expected);
+    EXPECT_TRUE(hooks_.called("service_declaration 1 add"));
+    EXPECT_TRUE(hooks_.called("test_head 2 t1"));
+}
+
+TEST_F(DispatcherTest, CommentsWaitForTheHeaderTheyBelongTo) {
+    run_body("COMMENT before\nSERVICE s\nCOMMENT of service\nREQUIREMENT r1\nTEST t\n"
+             "COMMENT of test\nELEMENT\nVAR x\nEND ELEMENT\nEND TEST\nCOMMENT between\n");
+    std::vector<std::string> body = body_records();
+    std::vector<std::string> expected = {"X1 before", "E17 0 4", "E16 0 7",
+                                         "O2 s", "C3 of service", "Q4 r1", "T5 t",
+                                         "C6 of test", "E14 0 9", "B7 1", "X8 between"};
+    EXPECT_EQ(body, expected);
+}
+
+TEST_F(DispatcherTest, IncludedScriptsHaveTheirOwnFileNumberAndLines) {
+    write("inc.ptu", "-- included\nTEST t\nFOO\n");
+    run_body("SERVICE s\nINCLUDE PTU inc.ptu\nBAR\n");
+    std::vector<std::string> body = body_records();
+    ASSERT_GE(body.size(), 4u);
+    EXPECT_EQ(body[0], "E17 0 3");
+    EXPECT_EQ(body[1].substr(0, 1), "I");
+    EXPECT_EQ(body[2], "E11 1 " + full_file_name("inc.ptu"));
+    EXPECT_EQ(body[3], "E16 1 2");
+    std::vector<Diagnostic> unknown;
+    for (const Diagnostic& d : diagnostics()) {
+        if (d.code == "STXMETAIN") {
+            unknown.push_back(d);
+        }
+    }
+    ASSERT_EQ(unknown.size(), 2u);
+    EXPECT_EQ(unknown[0].file, "inc.ptu");
+    EXPECT_EQ(unknown[0].line, 3);
+    EXPECT_EQ(unknown[1].file, "t.ptu");
+    EXPECT_EQ(unknown[1].line, 5);
+}
+
+TEST_F(DispatcherTest, SelfInclusionIsRefusedButRepetitionIsRead) {
+    write("self.ptu", "COMMENT in self\nINCLUDE PTU self.ptu\n");
+    write("twice.ptu", "COMMENT twice\n");
+    run_body("INCLUDE PTU self.ptu\nINCLUDE PTU twice.ptu\nINCLUDE PTU twice.ptu\n");
+    Diagnostic refused = first("LIGNTRAIT");
+    EXPECT_EQ(refused.file, "self.ptu");
+    EXPECT_EQ(refused.line, 2);
+    std::vector<std::string> body = body_records();
+    EXPECT_EQ(std::count_if(body.begin(), body.end(),
+                            [](const std::string& r) {
+                                return r[0] == 'X' && r.size() > 6 &&
+                                       r.substr(r.size() - 6) == " twice";
+                            }),
+              2);
+    EXPECT_EQ(std::count_if(body.begin(), body.end(),
+                            [](const std::string& r) { return r.rfind("E11 ", 0) == 0; }),
+              3);
+}
+
+// Tests, phases and families.
+
+TEST_F(DispatcherTest, NextTestStartsTheNextPhase) {
+    run_body("SERVICE s\nTEST T1 first\nFAMILY nominal\nELEMENT\nVAR x\nEND ELEMENT\n"
+             "END FAMILY\nNEXT_TEST second\nELEMENT\nVAR y\nEND ELEMENT\nEND FAMILY\n"
+             "NEXT_TEST\nELEMENT\nVAR z\nEND ELEMENT\nEND FAMILY\nEND TEST\n"
+             "NEXT_TEST after\nEND SERVICE\n");
+    EXPECT_EQ(state().service.test_names,
+              (std::vector<std::string>{"T1 first", "T1_PHASE_2 second", "T1_PHASE_3",
+                                        "TEST_PHASE_1 after"}));
+    // The family of the first phase goes with every phase; END TEST forgets
+    // it with the phase name.
+    std::vector<std::string> body = body_records();
+    EXPECT_EQ(std::count_if(body.begin(), body.end(),
+                            [](const std::string& r) {
+                                return r[0] == 'F' && r.find(" nominal") != std::string::npos;
+                            }),
+              3);
+    std::vector<Diagnostic> all = diagnostics();
+    ASSERT_FALSE(all.empty());
+    EXPECT_EQ(all[0].code, "MOTCLEABS");
+    EXPECT_EQ(all[0].line, 21);
+    EXPECT_NE(all[0].body.find("TEST"), std::string::npos);
+}
+
+TEST_F(DispatcherTest, LoopClauseOfTest) {
+    run_body("SERVICE s\nTEST t LOOP 3\nELEMENT\nVAR x\nEND ELEMENT\nEND TEST\n"
+             "TEST u loop\nEND TEST\n");
+    EXPECT_TRUE(hooks_.called("test_head 2 t loop 3"));
+    EXPECT_TRUE(has_record("R3 3"));
+    EXPECT_EQ(first("INDBOUINC").line, 9);
+    EXPECT_EQ(state().service.test_names, (std::vector<std::string>{"t", "u"}));
+}
+
+TEST_F(DispatcherTest, EmptyTestAndElementAreReported) {
+    run_body("SERVICE s\nTEST t\nEND TEST\nTEST t\nFAMILY f\nELEMENT\nEND ELEMENT\n"
+             "END FAMILY\nEND TEST\nEND SERVICE\n");
+    std::vector<std::string> warnings = codes_of('W');
+    std::vector<std::string> expected = {"BLOC_ABST", "TEST_VIDE", "NOMTSTDBL", "ELMT_VIDE",
+                                         "TEST_VIDE"};
+    EXPECT_EQ(warnings, expected);
+    // A test without element still gets its header at its end.
+    EXPECT_TRUE(hooks_.called("test_head 2 t"));
+}
+
+TEST_F(DispatcherTest, FamilyPlacement) {
+    run_body("FAMILY outside\nSERVICE s\nTEST t\nFAMILY a, b\nFAMILY c\nELEMENT\nVAR x\n"
+             "END FAMILY\nEND ELEMENT\nEND FAMILY\nEND TEST\n");
+    std::vector<Diagnostic> all = diagnostics();
+    std::vector<long> misplaced;
+    for (const Diagnostic& d : all) {
+        if (d.code == "MAL_PLACE") {
+            misplaced.push_back(d.line);
+        }
+    }
+    EXPECT_EQ(misplaced, (std::vector<long>{3, 7, 10}));
+    EXPECT_TRUE(has_record("F3 a, b"));
+}
+
+// Selection.
+
+TEST_F(DispatcherTest, SelectionLeavesServicesOutOfTheRecords) {
+    options_.service_list = {true, {"KEPT"}};
+    run_body("SERVICE left\nTEST a\nELEMENT\nVAR x\nEND ELEMENT\nEND TEST\nEND SERVICE\n"
+             "SERVICE kept\nTEST b\nELEMENT\nVAR y\nEND ELEMENT\nEND TEST\nEND SERVICE\n");
+    std::vector<std::string> body = body_records();
+    std::vector<std::string> expected = {"E17 0 10", "E16 0 11", "O1 kept", "T2 b",
+                                         "E14 0 12", "B3 1"};
+    EXPECT_EQ(body, expected);
+    EXPECT_FALSE(session_->skip_flags().test(SkipFlag::service_excluded));
+}
+
+TEST_F(DispatcherTest, TestAndFamilySelection) {
+    options_.exclude_test_list = {true, {"SKIPPED"}};
+    options_.family_list = {true, {"NOMINAL"}};
+    run_body("SERVICE s\nTEST skipped\nFAMILY nominal\nELEMENT\nVAR x\nEND ELEMENT\nEND TEST\n"
+             "TEST other\nFAMILY robust\nELEMENT\nVAR x\nEND ELEMENT\nEND TEST\n"
+             "TEST run\nFAMILY robust, nominal\nELEMENT\nVAR x\nEND ELEMENT\nEND TEST\n"
+             "END SERVICE\n");
+    std::vector<std::string> body = body_records();
+    EXPECT_EQ(std::count_if(body.begin(), body.end(),
+                            [](const std::string& r) { return r[0] == 'T'; }),
+              1);
+    EXPECT_NE(std::find(body.begin(), body.end(), "T2 run"), body.end());
+    EXPECT_FALSE(has("I-OPERXVIDE"));
+}
+
+TEST_F(DispatcherTest, ServiceWithAllTestsLeftOut) {
+    options_.test_list = {true, {"NONE"}};
+    run_body("SERVICE s\nTEST t\nELEMENT\nVAR x\nEND ELEMENT\nEND TEST\nEND SERVICE\n");
+    EXPECT_EQ(first("OPERXVIDE").severity, 'I');
+}
+
+// Conditions.
+
+TEST_F(DispatcherTest, ElseAndEndIfMustMatchAnIf) {
+    run_body("IF A\nELSE\nELSE\nENDIF\nENDIF\nIF A\nIF B\nELSE\nENDIF\nELSE\nEND IF\n");
+    std::vector<std::string> all = codes();
+    EXPECT_EQ(all, (std::vector<std::string>{"E-TROPSINON", "W-TROPFINSI"}));
+    EXPECT_EQ(first("TROPSINON").line, 5);
+    EXPECT_EQ(first("TROPFINSI").line, 7);
+}
+
+TEST_F(DispatcherTest, ConditionsSkipGeneration) {
+    options_.defined_identifiers = {"ON"};
+    run_body("IF off, on\nCOMMENT c1\nELSE\nCOMMENT c2\nENDIF\nIF OFF\nCOMMENT c3\n"
+             "IF ON\nCOMMENT c4\nELSE\nCOMMENT c5\nENDIF\nELSE\nCOMMENT c6\nENDIF\n");
+    std::vector<std::string> body = body_records();
+    EXPECT_EQ(body, (std::vector<std::string>{"X1 c1", "X2 c6"}));
+    EXPECT_TRUE(session_->skip_flags().output_enabled());
+}
+
+TEST_F(DispatcherTest, ConditionsAskThePreprocessorWithAnalysis) {
+    options_.analysis_enabled = true;
+    native_.has_preprocessor = true;
+    native_.macros = {"HOST"};
+    options_.defined_identifiers = {"TARGET"};
+    run_body("IF TARGET\nCOMMENT no\nENDIF\nIF HOST\nCOMMENT yes\nENDIF\n");
+    EXPECT_EQ(body_records(), (std::vector<std::string>{"X1 yes"}));
+}
+
+TEST_F(DispatcherTest, SimulationBlocks) {
+    options_.no_simulation = true;
+    run_body("SIMUL\nCOMMENT simulated\nELSE_SIMUL\nCOMMENT real\nELSE_SIMUL\nSIMUL\n"
+             "END SIMUL\nEND SIMUL\nELSE_SIMUL\nCOMMENT after\n");
+    EXPECT_EQ(body_records(), (std::vector<std::string>{"X1 real", "X2 after"}));
+    EXPECT_EQ(codes(), (std::vector<std::string>{"W-MOTDOUBLE", "W-MOTDOUBLE", "W-MOTCLEABS",
+                                                 "W-MOTCLEABS"}));
+}
+
+// Definitions.
+
+TEST_F(DispatcherTest, StructuresAndDeclarations) {
+    run_body("DEFINE STRUCTURE point\nFIELD x = int\nFIELD y = long  int\nFIELD x = int\n"
+             "FIELD z = point3\nFIELD = int\nFIELD w int\nEND DEFINE\n"
+             "DEFINE STRUCTURE empty\nEND DEFINE\nDEFINE STRUCTURE\nFIELD q = int\n"
+             "DECLARE p = point\nDECLARE *pp = point\nDECLARE n = unknown\nDECLARE k int\n");
+    std::vector<std::string> errors = codes_of('E');
+    EXPECT_EQ(errors, (std::vector<std::string>{"DUPNOMCHP", "TYPEINCON", "STXERRTYP",
+                                                "STXERRTYP", "TYPEINCON", "STXERRTYP"}));
+    std::vector<std::string> warnings = codes_of('W');
+    EXPECT_EQ(warnings, (std::vector<std::string>{"BLSTRVIDE", "STXMETAIN", "MOTCLEABS"}));
+    const ScriptTypes& types = front_end_->dispatcher().types();
+    ASSERT_NE(types.find_structure("point"), nullptr);
+    EXPECT_EQ(types.find_structure("point")->fields.size(), 2u);
+    EXPECT_NE(types.find_variable("p.x"), nullptr);
+    EXPECT_NE(types.find_variable("(*pp).y"), nullptr);
+    EXPECT_EQ(types.find_variable("n"), nullptr);
+}
+
+TEST_F(DispatcherTest, ConstantsBeforeTheFirstService) {
+    options_.analysis_enabled = true;
+    run_body("CONST N = 10\nCONST M\nCONST = 1\nCONST V =\nSERVICE s\nCONST LATE = 1\n");
+    std::vector<std::string> errors = codes_of('E');
+    EXPECT_EQ(errors,
+              (std::vector<std::string>{"EGALABSEN", "SYNTAXERO", "SYNTAXERO", "FORWCONST"}));
+    EXPECT_NE(first("SYNTAXERO").body.find("Constant NAME"), std::string::npos);
+    EXPECT_TRUE(has("I-LIGNERRON"));
+    std::vector<std::string> lines = generated();
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "#define N 10"), lines.end());
+    EXPECT_NE(std::find(native_.preprocessed.begin(), native_.preprocessed.end(),
+                        "#define N 10"),
+              native_.preprocessed.end());
+}
+
+TEST_F(DispatcherTest, EnvironmentsAndUses) {
+    run_body("ENVIRONMENT env(a, 2b\nEND ENVIRONMENT\nEND ENVIRONMENT\nENVIRONMENT full\n"
+             "VAR x\nUSE other\nEND ENVIRONMENT\nSERVICE s\nTEST t\nELEMENT\nUSE full(1,)\n"
+             "USE full(1, 2)\nEND ELEMENT\nEND TEST\nEND SERVICE\n");
+    std::vector<std::string> errors = codes_of('E');
+    EXPECT_EQ(errors, (std::vector<std::string>{"PARAMENVI", "ENVPARAME", "MOTCLEABS",
+                                                "UTILISERR", "UTIPARAME"}));
+    std::vector<std::string> warnings = codes_of('W');
+    EXPECT_EQ(warnings, (std::vector<std::string>{"BLENVVIDE", "BLOC_ABST"}));
+}
+
+TEST_F(DispatcherTest, ImplicitElementForVariablesAndSequenceMode) {
+    run_body("SERVICE s\nTEST t\nFAMILY f\nVAR x\nVAR y\nEND ELEMENT\nEND FAMILY\nEND TEST\n"
+             "TEST u\nFAMILY f\nSEQUENCE\nVAR a\nVAR b\nEND SEQUENCE\nEND FAMILY\nEND TEST\n"
+             "END SERVICE\n");
+    // Only the first VAR misses its ELEMENT; in sequence mode each variable
+    // statement is an element of its own.
+    EXPECT_EQ(codes(), (std::vector<std::string>{"W-MOTCLEABS"}));
+    EXPECT_EQ(first("MOTCLEABS").line, 6);
+    std::vector<std::string> body = body_records();
+    EXPECT_EQ(std::count_if(body.begin(), body.end(),
+                            [](const std::string& r) { return r.rfind("E14 ", 0) == 0; }),
+              3);
+}
+
+TEST_F(DispatcherTest, AnalysisOnlyStatementsNeedAnalysis) {
+    run_body("DEFINE STUB f\nSTUB f(1)\nFORMAT x = %d\n");
+    std::vector<std::string> warnings = codes_of('W');
+    EXPECT_EQ(warnings, (std::vector<std::string>{"MOTCLEANA", "MOTCLEANA", "MOTCLEANA"}));
+}
+
+TEST_F(DispatcherTest, StubDefinitionsCollectNativeText) {
+    options_.analysis_enabled = true;
+    run_body("SERVICE s\nDEFINE STUB stubs 2\n#int f(int a)\n#{ return a; }\nEND DEFINE\n"
+             "FORMAT = %d\nFORMAT x = \nEND SERVICE\n");
+    EXPECT_TRUE(hooks_.called("stub stubs 2 4:int f(int a)\n{ return a; } "));
+    EXPECT_EQ(codes_of('W'),
+              (std::vector<std::string>{"MUETSERVI", "NOMVARINC", "STXERRTYP", "OPER_VIDE"}));
+}
+
+TEST_F(DispatcherTest, StubCallsOpenAnElementOutsideEnvironments) {
+    options_.analysis_enabled = true;
+    run_body("ENVIRONMENT e\nSTUB f(1)\nEND ENVIRONMENT\nSERVICE s\nTEST t\nFAMILY x\n"
+             "STUB g(2)\nSTUB (3)\nEND ELEMENT\nEND FAMILY\nEND TEST\nEND SERVICE\n");
+    EXPECT_TRUE(hooks_.called("environment stub_call f(1)"));
+    EXPECT_TRUE(hooks_.called("stub_call g(2)"));
+    EXPECT_EQ(codes(), (std::vector<std::string>{"W-MOTCLEABS", "W-STXMETAIN", "W-TEST_VIDE"}));
+    EXPECT_EQ(first("MOTCLEABS").line, 9);
+}
+
+TEST_F(DispatcherTest, NativeTextIsAnalysedOutsideTestsOnly) {
+    options_.analysis_enabled = true;
+    run_body("#int global;\nSERVICE s\nTEST t\n#int local;\nELEMENT\nVAR x\nEND ELEMENT\n"
+             "END TEST\nEND SERVICE\n#int after;\nCOMMENT c\n");
+    // BEGIN hands over the harness objects first.
+    ASSERT_EQ(native_.analysed.size(), 3u);
+    EXPECT_EQ(native_.analysed[0].rfind("extern ZQZQ_LOOPVAR_T I1,", 0), 0u);
+    EXPECT_EQ(native_.analysed[1], "int global; ");
+    EXPECT_EQ(native_.analysed[2], "int after; ");
+    // The preprocessor starts at the line before the first native line.
+    ASSERT_FALSE(native_.preprocessed_lines.empty());
+    EXPECT_EQ(native_.preprocessed_lines.front(), 1);
+}
+
+TEST_F(DispatcherTest, InitializationAndTerminationRouteNativeLines) {
+    run_body("INITIALIZATION\n#setup();\nEND INITIALIZATION\nTERMINATION\n#teardown();\n"
+             "INITIALIZATION\n#again();\nEND INITIALIZATION\n#global;\n");
+    std::vector<std::string> lines = generated();
+    ASSERT_GE(lines.size(), 4u);
+    // Outside the blocks the line lands in place; the blocks' lines reach
+    // the text of main.
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "global;"), lines.end());
+    std::vector<std::string> tail(lines.end() - 3, lines.end());
+    EXPECT_EQ(tail, (std::vector<std::string>{"setup();", "again();", "teardown();"}));
+    EXPECT_EQ(codes_of('W'), (std::vector<std::string>{"MOTCLEABS"}));
+}
+
+TEST_F(DispatcherTest, ServiceTypePlacement) {
+    run_body("SERVICE_TYPE global\nSERVICE_TYPE again\nSERVICE s\nSERVICE_TYPE local\n"
+             "TEST t\nELEMENT\nVAR x\nEND ELEMENT\nEND TEST\nSERVICE_TYPE twice\nEND SERVICE\n"
+             "SERVICE_TYPE late\n");
+    EXPECT_TRUE(has_record("E3 global"));
+    EXPECT_TRUE(has_record("S2 local"));
+    std::vector<long> misplaced;
+    for (const Diagnostic& d : diagnostics()) {
+        if (d.code == "MAL_PLACE") {
+            misplaced.push_back(d.line);
+        }
+    }
+    EXPECT_EQ(misplaced, (std::vector<long>{4, 12, 14}));
+}
+
+TEST_F(DispatcherTest, SubSystemAndDatabaseStatements) {
+    run_body("SYSTEM s\nACCESS a\nTABLE t\n");
+    EXPECT_EQ(codes(), (std::vector<std::string>{"W-STXMETAIN", "E-OPSGBDIMP", "E-OPSGBDIMP"}));
+}
+
+TEST_F(DispatcherTest, SubSystemModeStatements) {
+    options_.sub_system = true;
+    options_.database = true;
+    run_body("SEGMENT a\nSYSTEM s\nSYSTEM s\nSEGMENT a\n#hidden;\nEND SEGMENT\nEND SEGMENT\n"
+             "FAR\nEND FAR\nEND NEAR\nACCESS a\n");
+    EXPECT_EQ(codes(), (std::vector<std::string>{"E-MOTCLEABS", "W-MOTDOUBLE", "W-STXMETAIN",
+                                                 "W-MAL_PLACE"}));
+    std::vector<std::string> lines = generated();
+    EXPECT_EQ(std::find(lines.begin(), lines.end(), "hidden;"), lines.end());
+}
+
+TEST_F(DispatcherTest, IncludeCodeCopiesTheFile) {
+    write("code.c", "int helper(void) { return 1; }\r\n");
+    run_body("INCLUDE CODE code.c\nINCLUDE CODE missing.c\n");
+    std::vector<std::string> lines = generated();
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "int helper(void) { return 1; }"),
+              lines.end());
+    Diagnostic missing = first("FICINCINC");
+    EXPECT_EQ(missing.line, 4);
+    std::vector<std::string> body = body_records();
+    EXPECT_EQ(std::count_if(body.begin(), body.end(),
+                            [](const std::string& r) { return r[0] == 'I'; }),
+              2);
+}
+
+}  // namespace
+}  // namespace vx
+
+namespace vx {
+namespace {
+
+using script_testing::Diagnostic;
+
+class IncludeGuardTest : public script_testing::FrontEndTest {};
+
+TEST_F(IncludeGuardTest, OutputsDirectoriesAndDevicesAreNotIncluded) {
+    std::filesystem::create_directories("dir.ptu");
+    run("HEADER m, 1, , c\nBEGIN\nINCLUDE PTU t.c\nINCLUDE CODE t.tdc\nINCLUDE PTU dir.ptu\n"
+        "INCLUDE CODE /dev/null\n");
+    std::vector<std::string> all = codes();
+    EXPECT_EQ(all, (std::vector<std::string>{"E-LIGNTRAIT", "E-LIGNTRAIT", "E-FICINCINC",
+                                             "E-FICINCINC"}));
+    EXPECT_EQ(first("LIGNTRAIT").line, 3);
+}
+
+TEST_F(IncludeGuardTest, DataFileIsIncludedAtBegin) {
+    write("data.ptu", "COMMENT from data\n");
+    options_.data_file = "data.ptu";
+    run("HEADER m, 1, , c\nBEGIN\nCOMMENT after\n");
+    std::vector<std::string> all = records();
+    auto data = std::find_if(all.begin(), all.end(), [](const std::string& r) {
+        return r.find(" from data") != std::string::npos;
+    });
+    auto after = std::find_if(all.begin(), all.end(), [](const std::string& r) {
+        return r.find(" after") != std::string::npos;
+    });
+    ASSERT_NE(data, all.end());
+    ASSERT_NE(after, all.end());
+    EXPECT_LT(data, after);
+}
+
+TEST_F(IncludeGuardTest, MissingDataFileInLearnModeIsFatal) {
+    options_.data_file = "absent.ptu";
+    options_.learn_mode = true;
+    EXPECT_EQ(run("HEADER m, 1, , c\nBEGIN\n"), exit_fatal);
+    EXPECT_TRUE(has("F-IMPOUVFIC"));
+}
+
+TEST_F(IncludeGuardTest, NativeLinesOfAnElementBecomeCommentsAtTraceLevelThree) {
+    options_.trace_levels = {3};
+    run("HEADER m, 1, , c\nBEGIN\nSERVICE s\nTEST t\nELEMENT\n#f();\nVAR x\nEND ELEMENT\n"
+        "END TEST\nEND SERVICE\n");
+    std::vector<std::string> all = records();
+    EXPECT_NE(std::find(all.begin(), all.end(), "C4 #f();"), all.end());
+    std::vector<std::string> lines = generated();
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "f();"), lines.end());
+}
+
+}  // namespace
+}  // namespace vx

@@ -1,0 +1,60 @@
+// The script front end of one run: the reader with its include stack, the
+// dispatcher with the block state, and what they share (the options, the
+// script language, the output session and the hooks of the neighbouring
+// stages). The driver creates one and calls, in this order:
+//
+//   FrontEnd front_end(options, language, session, hooks, native);
+//   front_end.open_main_script(script_path);                 // D2
+//   ... session.start_outputs() ...                           // D3 to D8
+//   front_end.include_scan(script_path, ScanKind::script);    // D8.1
+//   front_end.include_scan(source_path, ScanKind::source,
+//                          version_pattern);                  // D8.2
+//   front_end.rewind_main_script();                           // D8.3
+//   front_end.read_script_statements();                       // D8.5
+//   front_end.end_of_script();                                // D8.6
+//
+// The version number the scan of the source file finds is kept for the
+// HEADER statement.
+#pragma once
+
+#include "script/dispatcher.h"
+#include "script/harness_hooks.h"
+#include "script/reader.h"
+#include "script/script_options.h"
+
+#include <string>
+#include <string_view>
+
+namespace vx {
+
+class OutputSession;
+class ScriptLanguage;
+
+class FrontEnd {
+public:
+    FrontEnd(const ScriptOptions& options, ScriptLanguage& language, OutputSession& session,
+             HarnessHooks& hooks, NativeAnalysis& native);
+    FrontEnd(const FrontEnd&) = delete;
+    FrontEnd& operator=(const FrontEnd&) = delete;
+
+    void open_main_script(const std::string& path) { reader_.open_main_script(path); }
+    // Runs the dependency scan; the version found in a source file is
+    // handed to HEADER and returned.
+    std::string include_scan(const std::string& path, ScanKind kind,
+                             std::string_view version_pattern = {});
+    void rewind_main_script() { reader_.rewind_main_script(); }
+    void read_script_statements() { reader_.read_script_statements(); }
+    void end_of_script() { dispatcher_.end_of_script(); }
+
+    const std::string& found_version() const { return found_version_; }
+    ScriptReader& reader() { return reader_; }
+    Dispatcher& dispatcher() { return dispatcher_; }
+    const BlockState& block_state() const { return dispatcher_.state(); }
+
+private:
+    ScriptReader reader_;
+    Dispatcher dispatcher_;
+    std::string found_version_;
+};
+
+}  // namespace vx

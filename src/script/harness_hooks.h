@@ -1,0 +1,110 @@
+// The two seams between the script front end and the stages that sit
+// beside it.
+//
+// HarnessHooks is the generation side: the statement handlers decide when
+// a piece of the harness is due (the prologue at BEGIN, a service head at
+// SERVICE, a test head at the first ELEMENT of a test, ...) and call the
+// matching hook; the generators decide what text it is. The link records
+// of blocks are written by the handlers themselves, so a hook receives the
+// numbers of the "O" and "T" records it refers to. Every hook is called
+// whether or not output is enabled at that moment (the generators keep
+// their counters for excluded blocks too and write nothing while output is
+// disabled). The defaults do nothing.
+//
+// NativeAnalysis is the C analysis side: the C preprocessor and the
+// declaration parser. The reader collects native C text, the dispatcher
+// hands it over before each statement; without an analysis the defaults
+// pass the text through and drop it, and know no macro and no type.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vx {
+
+// A test whose header is due: its "T" record number (0 when no record was
+// written), its name and ordinal in the service, and its repetition
+// expression (empty without LOOP / BOUCLE).
+struct TestHead {
+    int record_number = 0;
+    std::string name;
+    int ordinal = 0;
+    std::string loop_expression;
+};
+
+// A service being opened: its name (cut and made unique), its ordinal in
+// the script and the C function name "SRV%d_%s".
+struct ServiceHead {
+    std::string name;
+    int ordinal = 0;
+    std::string function_name;
+};
+
+// A DEFINE STUB block at its END DEFINE: the name and the optional second
+// word of the statement, the line it began on, and the native text
+// collected inside the block.
+struct StubDefinition {
+    std::string name;
+    std::string qualifier;
+    long line = 0;
+    std::string text;
+};
+
+class HarnessHooks {
+public:
+    virtual ~HarnessHooks() = default;
+
+    // BEGIN, explicit or implied: the prologue of the generated program.
+    virtual void emit_prologue() {}
+    // The first SERVICE: the stub service functions.
+    virtual void emit_stub_services() {}
+    // Every SERVICE: the head of its C function.
+    virtual void emit_service_head(const ServiceHead& /*service*/) {}
+    // The first TEST of a service, or END SERVICE of a service without
+    // test: the service banner and number block.
+    virtual void emit_service_banner(const ServiceHead& /*service*/) {}
+    // The first ELEMENT of a service (or END TEST / END SERVICE when there
+    // is none): the declaration of the service, numbered by its "O" record.
+    virtual void emit_service_declaration(int /*record_number*/, std::string_view /*name*/) {}
+    // The first ELEMENT of a test, or END TEST of a test without element.
+    virtual void emit_test_head(const TestHead& /*test*/) {}
+    // ELEMENT and END ELEMENT.
+    virtual void emit_element_head(int /*ordinal*/) {}
+    // The element's code from its variables, environments and stub uses.
+    virtual void generate_element_code() {}
+    virtual void emit_element_end() {}
+    // END TEST and END SERVICE.
+    virtual void emit_test_end() {}
+    virtual void emit_service_end(const ServiceHead& /*service*/) {}
+    // END DEFINE of a DEFINE STUB block.
+    virtual void generate_stub_definition(const StubDefinition& /*stub*/) {}
+    // A STUB statement: the description of the calls expected of a stub,
+    // in an element or, for `in_environment`, in an environment.
+    virtual void describe_stub_call(std::string_view /*argument*/, bool /*in_environment*/) {}
+    // The end of the script: the main function and the trailer.
+    virtual void emit_main() {}
+};
+
+class NativeAnalysis {
+public:
+    virtual ~NativeAnalysis() = default;
+
+    // Runs native text through the C preprocessor as if read from `file`
+    // from line `first_line` on; returns the preprocessed text.
+    virtual std::string preprocess(std::string_view text, std::string_view /*file*/,
+                                   long /*first_line*/) {
+        return std::string(text);
+    }
+    // Analyses preprocessed text as C declarations in the scope of the
+    // current service.
+    virtual void analyse_declarations(std::string_view /*text*/) {}
+    // Whether the preprocessor defines the macro; nullopt while no
+    // preprocessor exists (the -DEFINE identifiers are used instead).
+    virtual std::optional<bool> macro_defined(std::string_view /*name*/) { return std::nullopt; }
+    // Whether the type table knows a base type of that name; nullopt while
+    // no type table exists (the C base type names are used instead).
+    virtual std::optional<bool> base_type(std::string_view /*name*/) { return std::nullopt; }
+};
+
+}  // namespace vx

@@ -1,0 +1,161 @@
+// Fuzz target of the script front end: arbitrary bytes read as a test
+// script, through the reader and the dispatcher, with the outputs of a
+// real run.
+//
+// The first byte chooses options (C analysis, trace levels, sub-system
+// mode, database statements, simulation, a selection list, the French
+// keyword language); the rest is the script. Every input runs in one
+// private temporary directory, created at the first input and removed at
+// exit, so nothing is left behind: the outputs are deleted as after a run
+// with errors, and the work files are deleted by their flushes or by the
+// cleanup of a fatal end.
+//
+// A fatal report is a normal way for a script to end (a statement too
+// long, no keyword at all): its process ending is replaced by an exception
+// caught here. An internal report means the compiler contradicted itself:
+// it aborts, so that the fuzzer records the input.
+#include "codegen/output_session.h"
+#include "diag/catalogue.h"
+#include "diag/process_end.h"
+#include "diag/reporter.h"
+#include "script/front_end.h"
+#include "script/script_language.h"
+
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+namespace {
+
+struct FuzzRunEnded {
+    int status;
+};
+
+constexpr const char* script_name = "fuzz.ptu";
+
+class FuzzEnvironment {
+public:
+    FuzzEnvironment() {
+        char pattern[] = "/tmp/vx_script_fuzz_XXXXXX";
+        if (::mkdtemp(pattern) == nullptr) {
+            std::perror("mkdtemp");
+            std::abort();
+        }
+        directory_ = pattern;
+        std::filesystem::current_path(directory_);
+        catalogue_.register_all();
+        vx::set_process_ending([](int status) {
+            if (status == vx::exit_internal) {
+                std::abort();
+            }
+            throw FuzzRunEnded{status};
+        });
+        std::atexit([] { remove_directory(); });
+    }
+
+    static void remove_directory() {
+        std::error_code ignored;
+        if (!directory_.empty()) {
+            std::filesystem::current_path("/", ignored);
+            std::filesystem::remove_all(directory_, ignored);
+        }
+    }
+
+    const vx::MessageCatalogue& catalogue() const { return catalogue_; }
+
+private:
+    static inline std::string directory_;
+    vx::MessageCatalogue catalogue_;
+};
+
+vx::ScriptOptions options_from(std::uint8_t choice) {
+    vx::ScriptOptions options;
+    options.analysis_enabled = (choice & 0x01) != 0;
+    if ((choice & 0x02) != 0) {
+        options.trace_levels = {2, 3};
+    }
+    options.sub_system = (choice & 0x04) != 0;
+    options.database = (choice & 0x08) != 0;
+    options.no_simulation = (choice & 0x10) != 0;
+    if ((choice & 0x20) != 0) {
+        options.service_list = {true, {"S"}};
+        options.exclude_test_list = {true, {"T"}};
+        options.family_list = {true, {"F"}};
+    }
+    options.defined_identifiers = {"A", "B"};
+    return options;
+}
+
+vx::OutputSettings settings_for(const vx::ScriptOptions& options) {
+    vx::OutputSettings settings;
+    settings.tested_language = options.tested_language;
+    settings.command_echo = "vexorprepro fuzz.ptu fz.c";
+    settings.run_date = "Thu Jan  1 00:00:00 1970";
+    settings.script_path = script_name;
+    settings.absolute_script_path = script_name;
+    settings.script_file_name = script_name;
+    settings.generated_path = "fz.c";
+    settings.declarations_path = "fz.ic";
+    settings.link_record_path = "fz.tdc";
+    return settings;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static FuzzEnvironment environment;
+    if (size == 0) {
+        return 0;
+    }
+
+    {
+        std::FILE* script = std::fopen(script_name, "wb");
+        if (script == nullptr) {
+            std::abort();
+        }
+        std::fwrite(data + 1, 1, size - 1, script);
+        std::fclose(script);
+    }
+
+    vx::Reporter reporter(environment.catalogue());
+    // Errors and warnings are counted but not shown.
+    reporter.set_error_limit(0);
+    reporter.set_warning_limit(0);
+    vx::install_reporter(&reporter);
+
+    const vx::ScriptOptions options = options_from(data[0]);
+    vx::ScriptLanguage language;
+    if ((data[0] & 0x40) != 0) {
+        language.set_language(vx::script_language_fr);
+    }
+    vx::HarnessHooks hooks;
+    vx::NativeAnalysis native;
+    {
+        vx::OutputSession session(settings_for(options));
+        vx::install_output_session(&session);
+        bool ended = false;
+        try {
+            vx::FrontEnd front_end(options, language, session, hooks, native);
+            front_end.open_main_script(script_name);
+            session.start_outputs();
+            front_end.include_scan(script_name, vx::ScanKind::script);
+            front_end.rewind_main_script();
+            front_end.read_script_statements();
+            front_end.end_of_script();
+        } catch (const FuzzRunEnded&) {
+            ended = true;
+        }
+        if (!ended) {
+            session.finish_outputs(true);
+        }
+        vx::install_output_session(nullptr);
+    }
+    vx::install_reporter(nullptr);
+    std::remove(script_name);
+    return 0;
+}

@@ -1,0 +1,314 @@
+// Test support of the script front end: each test runs in a scratch
+// directory of its own with a fresh reporter writing a details file, a
+// process ending that throws instead of exiting, and an output session
+// whose files (t.c, t.ic, t.tdc) can be read back after the run. The
+// messages of a run are read back from the details file.
+#pragma once
+
+#include "codegen/output_session.h"
+#include "diag/catalogue.h"
+#include "diag/reporter.h"
+#include "script/front_end.h"
+#include "script/script_language.h"
+#include "testkit/testkit.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace vx::script_testing {
+
+// One message line of the details file.
+struct Diagnostic {
+    char severity = 0;
+    std::string code;
+    std::string file;
+    long line = 0;
+    std::string body;  // the text after the location prefix
+};
+
+inline std::vector<Diagnostic> parse_diagnostics(const std::string& text) {
+    std::vector<Diagnostic> result;
+    const std::string tag = "Harnex-";
+    for (const std::string& line : testkit::split_lines(text)) {
+        if (line.rfind(tag, 0) != 0 || line.size() < 20) {
+            continue;
+        }
+        Diagnostic d;
+        d.severity = line[tag.size()];
+        std::size_t code_end = line.find(',', tag.size() + 2);
+        d.code = line.substr(tag.size() + 2, code_end - tag.size() - 2);
+        std::string body = line.substr(code_end + 3);
+        if (!body.empty() && body.front() == '[') {
+            std::size_t close = body.find("] ");
+            std::string location = body.substr(1, close - 1);
+            std::size_t colon = location.rfind(':');
+            if (colon != std::string::npos) {
+                d.file = location.substr(0, colon);
+                d.line = std::stol(location.substr(colon + 1));
+            } else {
+                d.line = std::stol(location);
+            }
+            body = body.substr(close + 2);
+        }
+        d.body = body;
+        result.push_back(d);
+    }
+    return result;
+}
+
+// Records the calls of the generation hooks.
+class RecordingHooks : public HarnessHooks {
+public:
+    std::vector<std::string> calls;
+
+    void emit_prologue() override { calls.push_back("prologue"); }
+    void emit_stub_services() override { calls.push_back("stub_services"); }
+    void emit_service_head(const ServiceHead& s) override {
+        calls.push_back("service_head " + s.function_name);
+    }
+    void emit_service_banner(const ServiceHead& s) override {
+        calls.push_back("service_banner " + s.name);
+    }
+    void emit_service_declaration(int number, std::string_view name) override {
+        calls.push_back("service_declaration " + std::to_string(number) + " " +
+                        std::string(name));
+    }
+    void emit_test_head(const TestHead& t) override {
+        calls.push_back("test_head " + std::to_string(t.record_number) + " " + t.name +
+                        (t.loop_expression.empty() ? "" : " loop " + t.loop_expression));
+    }
+    void emit_element_head(int ordinal) override {
+        calls.push_back("element_head " + std::to_string(ordinal));
+    }
+    void generate_element_code() override { calls.push_back("element_code"); }
+    void emit_element_end() override { calls.push_back("element_end"); }
+    void emit_test_end() override { calls.push_back("test_end"); }
+    void emit_service_end(const ServiceHead& s) override {
+        calls.push_back("service_end " + s.name);
+    }
+    void generate_stub_definition(const StubDefinition& stub) override {
+        calls.push_back("stub " + stub.name + " " + stub.qualifier + " " +
+                        std::to_string(stub.line) + ":" + stub.text);
+    }
+    void describe_stub_call(std::string_view argument, bool in_environment) override {
+        calls.push_back(std::string(in_environment ? "environment " : "") + "stub_call " +
+                        std::string(argument));
+    }
+    void emit_main() override { calls.push_back("main"); }
+
+    bool called(const std::string& call) const {
+        return std::find(calls.begin(), calls.end(), call) != calls.end();
+    }
+};
+
+// A C analysis that records what it is handed and knows a set of macros.
+class RecordingNative : public NativeAnalysis {
+public:
+    std::vector<std::string> preprocessed;
+    std::vector<long> preprocessed_lines;
+    std::vector<std::string> analysed;
+    std::set<std::string> macros;
+    bool has_preprocessor = false;
+
+    std::string preprocess(std::string_view text, std::string_view, long first_line) override {
+        preprocessed.emplace_back(text);
+        preprocessed_lines.push_back(first_line);
+        return std::string(text);
+    }
+    void analyse_declarations(std::string_view text) override { analysed.emplace_back(text); }
+    std::optional<bool> macro_defined(std::string_view name) override {
+        if (!has_preprocessor) {
+            return std::nullopt;
+        }
+        return macros.count(std::string(name)) != 0;
+    }
+};
+
+class FrontEndTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        scratch_ = std::make_unique<testkit::ScratchDir>();
+        cwd_ = std::make_unique<testkit::WorkingDir>(scratch_->path());
+        catalogue_.register_all();
+        reporter_ = std::make_unique<Reporter>(catalogue_);
+        install_reporter(reporter_.get());
+        reporter_->open_details_file("run.lis");
+        trap_ = std::make_unique<testkit::EndTrap>();
+        // Most tests look at the script side alone; C analysis is switched
+        // on where a test is about it.
+        options_.analysis_enabled = false;
+    }
+
+    void TearDown() override {
+        front_end_.reset();
+        install_output_session(nullptr);
+        session_.reset();
+        trap_.reset();
+        install_reporter(nullptr);
+        reporter_.reset();
+        cwd_.reset();
+        EXPECT_TRUE(work_files_left().empty());
+        scratch_.reset();
+    }
+
+    std::vector<std::string> work_files_left() const {
+        std::vector<std::string> left;
+        for (const std::string& name : scratch_->entries()) {
+            if (name.rfind("vx", 0) == 0) {
+                left.push_back(name);
+            }
+        }
+        return left;
+    }
+
+    static void write(const std::string& name, const std::string& text) {
+        testkit::write_file(name, text);
+    }
+
+    OutputSettings settings(const std::string& script) const {
+        OutputSettings s;
+        s.tested_language = options_.tested_language;
+        s.command_echo = "vexorprepro " + script + " t.c";
+        s.run_date = "Mon Jan  1 00:00:00 2024";
+        s.script_path = script;
+        s.absolute_script_path = script;
+        s.script_file_name = script;
+        s.generated_path = "t.c";
+        s.declarations_path = "t.ic";
+        s.link_record_path = "t.tdc";
+        return s;
+    }
+
+    // Runs the whole front end on a script text; returns the exit status a
+    // fatal report asked for, or -1 when the run went through.
+    int run(const std::string& text, const std::string& name = "t.ptu") {
+        write(name, text);
+        return run_file(name);
+    }
+
+    int run_file(const std::string& name) {
+        session_ = std::make_unique<OutputSession>(settings(name));
+        install_output_session(session_.get());
+        front_end_ = std::make_unique<FrontEnd>(options_, language_, *session_, hooks_, native_);
+        int status = -1;
+        try {
+            front_end_->open_main_script(name);
+            session_->start_outputs();
+            front_end_->include_scan(name, ScanKind::script);
+            if (!source_.empty()) {
+                front_end_->include_scan(source_, ScanKind::source, options_.version_pattern);
+            }
+            front_end_->rewind_main_script();
+            front_end_->read_script_statements();
+            front_end_->end_of_script();
+        } catch (const testkit::ProcessEnded& ended) {
+            status = ended.status;
+        }
+        if (status < 0) {
+            // Routed main text is copied where a harness would put it.
+            session_->output().flush_section(SectionKind::main_prologue);
+            session_->output().flush_section(SectionKind::main_epilogue);
+            session_->finish_outputs(false);
+        }
+        install_output_session(nullptr);
+        return status;
+    }
+
+    std::vector<Diagnostic> diagnostics() {
+        reporter_->close_details_file();
+        return parse_diagnostics(testkit::read_file("run.lis"));
+    }
+
+    // The codes of the messages, in order, as "W-STXMETAIN".
+    std::vector<std::string> codes() {
+        std::vector<std::string> result;
+        for (const Diagnostic& d : diagnostics()) {
+            result.push_back(std::string(1, d.severity) + "-" + d.code);
+        }
+        return result;
+    }
+
+    bool has(const std::string& severity_code) {
+        std::vector<std::string> all = codes();
+        return std::find(all.begin(), all.end(), severity_code) != all.end();
+    }
+
+    // The first message of that code.
+    Diagnostic first(const std::string& code) {
+        for (const Diagnostic& d : diagnostics()) {
+            if (d.code == code) {
+                return d;
+            }
+        }
+        ADD_FAILURE() << "no message " << code;
+        return {};
+    }
+
+    // The link records after the banner.
+    static std::vector<std::string> records() {
+        std::vector<std::string> result;
+        for (const std::string& line : testkit::split_lines(testkit::read_file("t.tdc"))) {
+            if (!line.empty() && line.front() != '*') {
+                result.push_back(line);
+            }
+        }
+        return result;
+    }
+
+    // The records from the first of that kind on ("E17" ...), or all
+    // records written while the script was read when `kind` is empty.
+    static std::vector<std::string> records_from(const std::string& prefix) {
+        std::vector<std::string> all = records();
+        auto it = std::find_if(all.begin(), all.end(), [&](const std::string& r) {
+            return r.rfind(prefix, 0) == 0;
+        });
+        return {it, all.end()};
+    }
+
+    static bool has_record(const std::string& record) {
+        std::vector<std::string> all = records();
+        return std::find(all.begin(), all.end(), record) != all.end();
+    }
+
+    // The generated file after its banner.
+    static std::vector<std::string> generated() {
+        std::vector<std::string> lines = testkit::split_lines(testkit::read_file("t.c"));
+        const std::string full = "/*" + std::string(72, '*') + "*/";
+        int seen = 0;
+        std::size_t start = 0;
+        for (std::size_t i = 0; i < lines.size() && seen < 2; ++i) {
+            if (lines[i] == full) {
+                ++seen;
+                start = i + 1;
+            }
+        }
+        return {lines.begin() + static_cast<std::ptrdiff_t>(start), lines.end()};
+    }
+
+    std::string details() {
+        reporter_->close_details_file();
+        return testkit::read_file("run.lis");
+    }
+
+    ScriptOptions options_;
+    ScriptLanguage language_;
+    RecordingHooks hooks_;
+    RecordingNative native_;
+    std::string source_;
+    std::unique_ptr<OutputSession> session_;
+    std::unique_ptr<FrontEnd> front_end_;
+
+private:
+    std::unique_ptr<testkit::ScratchDir> scratch_;
+    std::unique_ptr<testkit::WorkingDir> cwd_;
+    MessageCatalogue catalogue_;
+    std::unique_ptr<Reporter> reporter_;
+    std::unique_ptr<testkit::EndTrap> trap_;
+};
+
+}  // namespace vx::script_testing
