@@ -12,8 +12,8 @@ cd "$work"
 export HARNEXDIR="$tree/dist"
 export VXUTGT="$tree/dist/target"
 
-echo "== vexorprepro $here/calc.ptu out/calc_test.c out"
-"$HARNEXDIR/bin/vexorprepro" "$here/calc.ptu" out/calc_test.c out -LANGUAGE=C
+echo "== vexorprepro $here/calc.ptu out/calc_test.c out/"
+"$HARNEXDIR/bin/vexorprepro" "$here/calc.ptu" out/calc_test.c out/ -LANGUAGE=C
 status=$?
 echo "== exit status $status"
 echo "== outputs in $work:"

@@ -10,8 +10,11 @@
 //       deleting them after errors, then write the configuration header.
 #include "driver/compile_driver.h"
 
+#include "codegen/harness_layout.h"
 #include "codegen/output_session.h"
 #include "diag/reporter.h"
+#include "script/front_end.h"
+#include "script/harness_generation.h"
 #include "support/paths.h"
 
 #include <cstdio>
@@ -20,10 +23,6 @@
 namespace vx {
 
 namespace {
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
 
 OutputSettings output_settings(const RunContext& run) {
     const CompilerSettings& s = run.settings;
@@ -56,32 +55,89 @@ OutputSettings output_settings(const RunContext& run) {
     return o;
 }
 
+std::string file_name_part(const std::string& path) {
+    std::string directory;
+    std::string file;
+    split_path(path, directory, file);
+    return file;
+}
+
+ScriptOptions script_options(const CompilerSettings& s) {
+    ScriptOptions o;
+    o.tested_language = s.tested_language;
+    o.analysis_enabled = s.c_analysis();
+    o.trace_levels = s.trace_levels;
+    o.include_dirs = s.include_dirs;
+    o.defined_identifiers = s.defined_identifiers;
+    o.service_list = s.operation_list;
+    o.test_list = s.test_list;
+    o.family_list = s.family_list;
+    o.exclude_service_list = s.exclude_operation_list;
+    o.exclude_test_list = s.exclude_test_list;
+    o.exclude_family_list = s.exclude_family_list;
+    o.no_simulation = s.no_simulation;
+    o.sub_system = s.sub_system;
+    o.database = s.sql_mode;
+    o.version_pattern = s.version_pattern;
+    return o;
+}
+
+HarnessSettings harness_settings(const RunContext& run) {
+    const CompilerSettings& s = run.settings;
+    HarnessSettings h;
+    h.tested_language = s.tested_language;
+    h.kr = s.restriction(Restriction::kr);
+    h.no_edit = s.no_edit;
+    h.program_name = run.names.generated_base;
+    h.runtime_include = run.target.runtime_include;
+    // -NOPATH names every file of the harness without its directory.
+    h.declarations_include =
+        s.no_path ? file_name_part(run.names.declarations_file) : run.names.declarations_file;
+    h.traces_path = s.no_path ? file_name_part(run.names.rio_file) : run.names.rio_file;
+    h.sql = s.sql_mode;
+    h.sql_include = run.target.sql_include;
+    return h;
+}
+
 }  // namespace
 
 void run_compile_driver(const RunContext& run) {
-    // D1: the generators' counters start with the session below.
+    // D1: the generators' counters start with the session and the layout.
     OutputSession session(output_settings(run));
     install_output_session(&session);
+    HarnessLayout layout(harness_settings(run));
+    install_harness_layout(&layout);
+    const ScriptOptions options = script_options(run.settings);
+    HarnessGeneration generation(layout, options);
+    NativeAnalysis native;
+    FrontEnd front_end(options, run.script_language, session, generation, native);
+    generation.set_block_state(&front_end.block_state());
 
     // D2: the main script, first of the include stack.
-    std::unique_ptr<std::FILE, FileCloser> script(std::fopen(run.names.script_path.c_str(), "r"));
-    if (!script) {
-        report_fatal("IMPOUVFIC", run.names.script_path);
-    }
+    front_end.open_main_script(run.names.script_path);
     session.output().make_work_prefix();
-    session.controlled_files().set_script(script.get(), run.names.script_path);
 
     // D3-D8: outputs and header records.
     session.start_outputs();
 
-    // D8.3: the script is read from its first line; messages point into it.
-    set_report_file(run.names.script_path);
-    set_report_line(-1);
+    // D8.1-D8.2: dependencies of the script and of the -SOURCE file.
+    front_end.include_scan(run.names.script_path, ScanKind::script);
+    if (!run.settings.source_file.empty()) {
+        front_end.include_scan(run.settings.source_file, ScanKind::source,
+                               run.settings.version_pattern);
+    }
 
-    // D9: closing.
-    session.controlled_files().set_script(nullptr, std::string());
-    script.reset();
-    session.finish_outputs(error_count() > 0);
+    // D8.3-D8.5: the script from its first line, statement by statement.
+    front_end.rewind_main_script();
+    front_end.read_script_statements();
+
+    // D8.6: the end of the harness and the end of the declarations file.
+    front_end.end_of_script();
+    layout.emit_declarations_end();
+
+    // D9: closing; the configuration header after a clean run.
+    session.finish_outputs(error_count() > 0, layout.usage().lines());
+    install_harness_layout(nullptr);
     install_output_session(nullptr);
 }
 

@@ -627,6 +627,7 @@ CompilerSettings settings_from_analysis(const CommandAnalysis& analysis) {
 
     for (const AnalysedValue& level : options.values("XT")) {
         std::printf("active trace %d\n", static_cast<int>(level.number));
+        s.trace_levels.push_back(static_cast<int>(level.number));
     }
     std::fflush(stdout);
 

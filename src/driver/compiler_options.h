@@ -89,6 +89,8 @@ struct CompilerSettings {
     std::array<bool, restriction_count> restrictions{};
     CompilerSystem compiler_system = CompilerSystem::unix_system;
 
+    std::vector<int> trace_levels;  // -XT
+
     int error_limit = 60;
     int warning_limit = 120;
 

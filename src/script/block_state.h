@@ -112,6 +112,11 @@ struct BlockState {
 
     // Every service name of the script (as made unique), for NOMOPEDBL.
     std::vector<std::string> service_names;
+    // For the end-of-script checks of the selection options: every test
+    // name and family name met, and the services not left out.
+    std::vector<std::string> all_test_names;
+    std::vector<std::string> family_names;
+    std::vector<std::string> generated_service_names;
 
     // Native text is analysed before the next statement (cleared inside
     // tests, set again at their end).

@@ -202,6 +202,7 @@ void Dispatcher::open_service(std::string_view argument, std::string_view statem
 
     flags().set(SkipFlag::service_excluded, excluded);
     if (output_enabled()) {
+        state_.generated_service_names.push_back(service_name);
         session_.records().begin_service(service_name, line());
     }
     if (first) {
@@ -275,6 +276,7 @@ void Dispatcher::open_test(std::string_view argument, bool phase) {
         report_warning("NOMTSTDBL", test_name);
     }
     service.test_names.push_back(test_name);
+    state_.all_test_names.push_back(test_name);
     ++service.test_count;
 
     state_.test = TestState{};
@@ -377,6 +379,10 @@ void Dispatcher::apply_family(std::string_view text) {
     std::vector<std::string> names = split_names(text);
     for (std::string& family : names) {
         to_upper(family);
+        if (std::find(state_.family_names.begin(), state_.family_names.end(), family) ==
+            state_.family_names.end()) {
+            state_.family_names.push_back(family);
+        }
     }
     bool excluded = false;
     if (options_.family_list.given) {
@@ -449,6 +455,10 @@ void Dispatcher::open_element() {
     state_.element.open = true;
     state_.element.ordinal = test.element_count;
 
+    // The element's text sections open before the headers due at the first
+    // element, so that the service and test declarations land in front of
+    // its first lines.
+    hooks_.begin_element();
     write_block_headers();
     if (output_enabled()) {
         session_.records().write_element(line(), state_.element.ordinal);

@@ -69,6 +69,9 @@ public:
     virtual void emit_service_declaration(int /*record_number*/, std::string_view /*name*/) {}
     // The first ELEMENT of a test, or END TEST of a test without element.
     virtual void emit_test_head(const TestHead& /*test*/) {}
+    // ELEMENT: begin_element comes first, before the service and test
+    // headers due at a first element; emit_element_head after them.
+    virtual void begin_element() {}
     // ELEMENT and END ELEMENT.
     virtual void emit_element_head(int /*ordinal*/) {}
     // The element's code from its variables, environments and stub uses.

@@ -7,22 +7,14 @@
 // -DEFINE identifiers upper-cased only when C analysis is disabled.
 #pragma once
 
+#include "support/selection_list.h"
+
 #include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace vx {
-
-// One selection option: whether it was given, and its names.
-struct SelectionList {
-    bool given = false;
-    std::vector<std::string> names;
-
-    bool contains(std::string_view name) const {
-        return std::find(names.begin(), names.end(), name) != names.end();
-    }
-};
 
 // Trace levels of -XT that change what the reader writes.
 inline constexpr int trace_script_lines = 2;     // script lines copied as comments

@@ -1,0 +1,52 @@
+// The generation side of the statement handlers: the hooks the dispatcher
+// calls, turned into the text of the harness layout.
+#pragma once
+
+#include "codegen/harness_layout.h"
+#include "script/block_state.h"
+#include "script/harness_hooks.h"
+#include "script/script_options.h"
+
+namespace vx {
+
+class HarnessGeneration : public HarnessHooks {
+public:
+    HarnessGeneration(HarnessLayout& layout, const ScriptOptions& options)
+        : layout_(layout), options_(options) {}
+
+    // The block state the end-of-script checks read (names met, services
+    // generated).
+    void set_block_state(const BlockState* state) { state_ = state; }
+
+    void emit_prologue() override { layout_.emit_prologue(); }
+    void emit_stub_services() override { layout_.emit_stub_services(); }
+    void emit_service_head(const ServiceHead& service) override {
+        layout_.emit_service_head(service.function_name);
+    }
+    void emit_service_banner(const ServiceHead& service) override {
+        if (output_enabled()) {
+            layout_.emit_service_banner(service.name, service.ordinal);
+        }
+    }
+    void emit_service_declaration(int record_number, std::string_view name) override {
+        layout_.emit_service_declaration(record_number, name);
+    }
+    void emit_test_head(const TestHead& test) override;
+    void begin_element() override { layout_.open_element(); }
+    void emit_element_head(int) override { layout_.emit_element_start(); }
+    void emit_element_end() override { layout_.emit_element_end(); }
+    void emit_test_end() override { layout_.emit_test_end(); }
+    void emit_service_end(const ServiceHead& service) override {
+        if (output_enabled()) {
+            layout_.emit_service_end(service.name);
+        }
+    }
+    void emit_main() override;
+
+private:
+    HarnessLayout& layout_;
+    const ScriptOptions& options_;
+    const BlockState* state_ = nullptr;
+};
+
+}  // namespace vx
