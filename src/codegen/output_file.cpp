@@ -108,6 +108,13 @@ void OutputFile::rewind() {
     }
 }
 
+void OutputFile::truncate() {
+    rewind();
+    if (::ftruncate(::fileno(stream_), 0) != 0) {
+        fail("IMPECRFIC");
+    }
+}
+
 bool read_text_line(std::FILE* stream, std::string& line) {
     line.clear();
     // Read through the stream's buffer up to the newline: a long generated

@@ -40,6 +40,8 @@ public:
     void write_text(std::string_view text);
     // Back to the first line, for reading.
     void rewind();
+    // Empties the file and goes back to its start, for writing it anew.
+    void truncate();
     // The next line without its newline; false at the end of the file.
     bool read_line(std::string& line);
     // Closes the file and keeps it, or deletes it.

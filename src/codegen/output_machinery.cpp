@@ -50,6 +50,10 @@ std::string OutputMachinery::work_file_path(WorkFile file) const {
 }
 
 void OutputMachinery::create_work_file(WorkFile file) {
+    in_use_[static_cast<std::size_t>(file)] = true;
+    if (work(file).is_open()) {
+        return;  // emptied at its last flush
+    }
     make_work_prefix();
     work(file) = create_output(work_file_path(file));
 }
@@ -193,7 +197,17 @@ void OutputMachinery::copy_and_delete(WorkFile file) {
     while (work(file).read_line(line)) {
         route_line(line);
     }
+    in_use_[static_cast<std::size_t>(file)] = false;
     work(file).close(false);
+}
+
+void OutputMachinery::copy_and_empty(WorkFile file) {
+    std::string line;
+    while (work(file).read_line(line)) {
+        route_line(line);
+    }
+    in_use_[static_cast<std::size_t>(file)] = false;
+    work(file).truncate();
 }
 
 void OutputMachinery::flush_section(SectionKind kind) {
@@ -207,8 +221,8 @@ void OutputMachinery::flush_section(SectionKind kind) {
         work(WorkFile::test_opening).rewind();
         work(WorkFile::test_closing).rewind();
         test_pair_open_ = false;
-        copy_and_delete(WorkFile::test_opening);
-        copy_and_delete(WorkFile::test_closing);
+        copy_and_empty(WorkFile::test_opening);
+        copy_and_empty(WorkFile::test_closing);
         return;
     case SectionKind::element_pair:
         if (!element_pair_open_) {
@@ -217,8 +231,8 @@ void OutputMachinery::flush_section(SectionKind kind) {
         work(WorkFile::element_opening).rewind();
         work(WorkFile::element_closing).rewind();
         element_pair_open_ = false;
-        copy_and_delete(WorkFile::element_opening);
-        copy_and_delete(WorkFile::element_closing);
+        copy_and_empty(WorkFile::element_opening);
+        copy_and_empty(WorkFile::element_closing);
         return;
     case SectionKind::main_prologue:
     case SectionKind::main_epilogue: {
@@ -264,6 +278,7 @@ void OutputMachinery::discard_work_files() noexcept {
     for (OutputFile& file : work_) {
         file.discard();
     }
+    in_use_.fill(false);
     test_pair_open_ = false;
     element_pair_open_ = false;
     if (!work_prefix_.empty()) {

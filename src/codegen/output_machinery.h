@@ -102,7 +102,8 @@ public:
     void flush_section(SectionKind kind);
     bool test_pair_open() const { return test_pair_open_; }
     bool element_pair_open() const { return element_pair_open_; }
-    bool work_file_open(WorkFile file) const { return work(file).is_open(); }
+    // Whether the work file holds a section being written.
+    bool work_file_open(WorkFile file) const { return in_use_[static_cast<std::size_t>(file)]; }
 
     // The rename list of -RENAME: one option line "-RENAME=a,\" continued
     // over several lines.
@@ -125,6 +126,9 @@ private:
     // Appends to the current section without asking the skip flags.
     void route_line(std::string_view text);
     void copy_and_delete(WorkFile file);
+    // Copies the file's lines to the enclosing destination and empties it
+    // for reuse.
+    void copy_and_empty(WorkFile file);
 
     const SkipFlags& flags_;
     std::string log_path_;
@@ -136,6 +140,10 @@ private:
     int renamed_count_ = 0;
     std::string work_prefix_;
     std::array<OutputFile, work_file_count> work_;
+    // A flushed test or element pair keeps its (emptied) files open for the
+    // next test or element, instead of deleting and creating them again
+    // thousands of times in a large script; they go at the end of the run.
+    std::array<bool, work_file_count> in_use_{};
     bool test_pair_open_ = false;
     bool element_pair_open_ = false;
 };

@@ -61,10 +61,14 @@ TEST_F(OutputMachineryTest, ElementTextLandsInsideItsTestText) {
     EXPECT_EQ(generated(), (Lines{"before", "", "DCL_TST_C(2, \"t1\");", "", "START_CHRONO_C();",
                                   "x = 1;", "STOP_CHRONO_C();", "EDV_INTEGER_C(x);",
                                   "after element", "VXU_END_TEST_C();", "after test"}));
-    // Every flushed work file is deleted; only the prefix reservation is
-    // left until the end of the run.
-    EXPECT_EQ(work_files_left(), Lines{out.work_prefix()});
+    // Flushed work files are kept empty for the next test and element, and
+    // go at the end of the run with the prefix reservation.
+    for (const auto& name : work_files_left()) {
+        EXPECT_EQ(read_all(name), "") << name;
+    }
+    EXPECT_FALSE(out.work_file_open(WorkFile::test_opening));
     out.discard_work_files();
+    EXPECT_EQ(work_files_left(), Lines{});
 }
 
 TEST_F(OutputMachineryTest, TestWithoutElementReachesTheFileInOnePiece) {

@@ -237,7 +237,9 @@ void LinkRecordFile::index()
     elements_.clear();
     scripts_.clear();
     std::optional<std::size_t> service;
-    std::optional<long> test;
+    // The current test's number; 0 before the first "T" record (record
+    // numbers start at 1).
+    long test = 0;
     for (std::size_t i = 0; i < records.size(); ++i) {
         const LinkRecord& record = records[i];
         if (record.kind == 'E') {
@@ -261,14 +263,14 @@ void LinkRecordFile::index()
         by_number_.emplace(record.number, i);
         if (record.kind == 'O') {
             service = i;
-            test.reset();
+            test = 0;
         } else if (record.kind == 'T') {
             test = record.number;
             if (service) {
                 service_of_test_.emplace(record.number, *service);
             }
-        } else if (record.kind == 'B' && test) {
-            elements_[*test].push_back(i);
+        } else if (record.kind == 'B' && test > 0) {
+            elements_[test].push_back(i);
         }
     }
 }
