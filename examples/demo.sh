@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
-# The main job on the bundled example: compile the calculator's test script
-# with the freshly built compiler and show where the outputs are.
-set -uo pipefail
+# The whole loop on the bundled example, as a user runs it for a unit:
+#   1. compile the test script into a harness,
+#   2. build the harness with the unit under test and the runtime package,
+#   3. run it (it writes the traces file),
+#   4. read the verdict.
+set -euo pipefail
 tree=$(cd "${1:-build}" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
 work="$tree/demo"
@@ -10,13 +13,26 @@ mkdir -p "$work/out"
 cd "$work"
 
 export HARNEXDIR="$tree/dist"
-export VXUTGT="$tree/dist/target"
+export VXUTGT="$HARNEXDIR/target"
 
-echo "== vexorprepro $here/calc.ptu out/calc_test.c out/"
-"$HARNEXDIR/bin/vexorprepro" "$here/calc.ptu" out/calc_test.c out/ -LANGUAGE=C
-status=$?
-echo "== exit status $status"
-echo "== outputs in $work:"
-ls -l "$work" "$work/out"
-# 0 clean, 3 warnings: the demo worked; anything else is a failure.
+step() { printf '\n== %s\n' "$*"; }
+
+step "vexorprepro calc.ptu out/calc_test.c out/ -LANGUAGE=C"
+status=0
+"$HARNEXDIR/bin/vexorprepro" "$here/calc.ptu" out/calc_test.c out/ -LANGUAGE=C || status=$?
+echo "exit status $status"
+# 0 clean, 3 warnings: the harness was written; anything else stops here.
 [ $status -eq 0 ] || [ $status -eq 3 ]
+
+step "cc -I\$VXUTGT/lib -Iout -I$here out/calc_test.c calc.c TP.c -o out/calc_test"
+cc -std=c99 -I"$VXUTGT/lib" -Iout -I"$here" out/calc_test.c "$here/calc.c" \
+    "$VXUTGT/lib/TP.c" -o out/calc_test
+
+step "out/calc_test"
+out/calc_test
+
+step "vexorreport out/calc_test.tdc out/calc_test.rio --junit out/calc_test.xml"
+"$HARNEXDIR/bin/vexorreport" --junit out/calc_test.xml out/calc_test.tdc out/calc_test.rio
+
+step "outputs in $work/out"
+ls -l out
