@@ -224,5 +224,73 @@ TEST_F(HarnessLayoutTest, EmptyScriptChecksAndLoopCountChecks) {
     EXPECT_FALSE(integer_constant("n+1", value));
 }
 
+TEST_F(HarnessLayoutTest, RepetitionCountMustBeAPositiveInteger) {
+    struct Case {
+        const char* count;
+        const char* error;  // nullptr: accepted
+    };
+    const Case cases[] = {
+        {"3", nullptr},   {"n", nullptr},        {"n + 1", nullptr},
+        {"0", "VALBOUCER"}, {"2.5", "TYPBOUCLE"}, {"\"x\"", "TYPBOUCLE"},
+    };
+    long line = 0;
+    for (const Case& c : cases) {
+        set_report_line(++line);  // a repeated message at one place is not shown again
+        OutputSession session(output_settings());
+        install_output_session(&session);
+        session.start_outputs();
+        HarnessLayout layout(layout_settings());
+        layout.emit_prologue();
+        ::testing::internal::CaptureStderr();
+        layout.emit_test_head(2, "t1", 1, c.count, 3);
+        std::string err = ::testing::internal::GetCapturedStderr();
+        layout.emit_test_end();
+        bool repeated = layout.max_loop_variables() == 1;
+        session.finish_outputs(true);
+        install_output_session(nullptr);
+        if (c.error == nullptr) {
+            EXPECT_EQ(err, "") << c.count;
+            EXPECT_TRUE(repeated) << c.count;
+        } else {
+            EXPECT_NE(err.find(std::string("Harnex-E-") + c.error), std::string::npos)
+                << c.count << ": " << err;
+            EXPECT_FALSE(repeated) << c.count;
+        }
+    }
+}
+
+TEST_F(HarnessLayoutTest, SelectionNamesThatMatchNothingAreReported) {
+    OutputSession session(output_settings());
+    install_output_session(&session);
+    session.start_outputs();
+    HarnessLayout layout(layout_settings());
+    layout.emit_prologue();
+    std::vector<std::string> tests = {"T9"};
+    std::vector<std::string> families = {"NOMINAL", "NIGHTLY"};
+    SelectionFacts facts;
+    facts.services = {"add"};
+    facts.tests = {"t1"};
+    facts.families = {"NOMINAL"};
+    facts.exclude_tests = &tests;
+    facts.include_families = &families;
+    ::testing::internal::CaptureStderr();
+    ::testing::internal::CaptureStdout();
+    layout.emit_main(facts);
+    std::string out = ::testing::internal::GetCapturedStdout();
+    std::string err = ::testing::internal::GetCapturedStderr();
+    session.finish_outputs(true);
+    install_output_session(nullptr);
+    EXPECT_NE(err.find("Harnex-W-TEST_INEX,  Test T9"), std::string::npos) << err;
+    EXPECT_NE(err.find("Harnex-W-FAMI_INEX"), std::string::npos) << err;
+    EXPECT_NE(err.find("NIGHTLY"), std::string::npos);
+    EXPECT_EQ(err.find("NOMINAL"), std::string::npos);
+    EXPECT_EQ(err.find("OPER_INEX"), std::string::npos);
+    EXPECT_NE(out.find("liste totale des familles \n   NOMINAL\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("liste en inclusion, des familles \n   NOMINAL\n   NIGHTLY\n"),
+              std::string::npos)
+        << out;
+    EXPECT_EQ(out.find("liste totale des services"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace vx

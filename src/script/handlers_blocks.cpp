@@ -7,6 +7,7 @@
 // tests and families ("O", "T", "F" records and the harness declarations
 // they number) are due at the first element of the block, or at its end
 // when it has none, so that comments met before are attached to them.
+#include "codegen/harness_layout.h"
 #include "codegen/output_session.h"
 #include "diag/reporter.h"
 #include "script/dispatcher.h"
@@ -24,12 +25,6 @@ namespace {
 constexpr std::string_view phase_infix = "_PHASE_";
 constexpr std::string_view default_phase_base = "TEST";
 constexpr std::size_t header_field_count = 4;
-
-// The harness objects scripts may name (loop counters and stub call
-// order), declared for the C analysis when the program starts.
-constexpr std::string_view harness_declarations =
-    "extern ZQZQ_LOOPVAR_T I1,I2,I3,I4,I5,I6,I7, J1,J2,J3,J4,J5,J6,J7; "
-    "unsigned int _vx_call_order[STUB_CALL_IDX_MAX];\nunsigned int _vx_call_order_Idx;";
 
 std::string upper(std::string_view text) {
     std::string out(text);
@@ -79,7 +74,9 @@ void Dispatcher::perform_begin() {
     state_.begin_seen = true;
     hooks_.emit_prologue();
     if (options_.analysis_enabled) {
-        native_.analyse_declarations(harness_declarations);
+        // The harness objects scripts may name (loop counters and stub call
+        // order).
+        native_.analyse_declarations(HarnessLayout::harness_declarations());
     }
     if (!options_.data_file.empty()) {
         if (options_.learn_mode && reader_.resolve_include(options_.data_file).empty()) {
