@@ -94,16 +94,6 @@ std::string make_absolute(std::string_view directory) {
     return cwd + std::string(directory);
 }
 
-std::string existing_absolute_path(std::string_view path) {
-    std::string name(path);
-    struct stat status {};
-    if (::stat(name.c_str(), &status) != 0) {
-        return {};
-    }
-    PathParts parts = split_directory(path);
-    return make_absolute(parts.directory) + parts.name;
-}
-
 std::string logical_name(const char* variable, std::string_view fallback) {
     const char* value = std::getenv(variable);
     if (value == nullptr) {

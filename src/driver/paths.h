@@ -39,9 +39,6 @@ NameParts split_extension(std::string_view name);
 // working directory (a trailing "/" is kept, a leading "./" dropped); an
 // absolute one, or any when the working directory is unknown, unchanged.
 std::string make_absolute(std::string_view directory);
-// The absolute directory and name of an existing file; empty when the file
-// does not exist.
-std::string existing_absolute_path(std::string_view path);
 // The value of an environment variable; when it is not set, NOLOGIDEF is
 // raised as a warning and the default is used.
 std::string logical_name(const char* variable, std::string_view fallback);

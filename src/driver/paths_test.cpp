@@ -36,11 +36,6 @@ TEST_F(Paths, SplittingAndAbsoluteNames) {
     EXPECT_EQ(make_absolute("rel/"), here + "rel/");
     EXPECT_EQ(make_absolute("./"), here);
     EXPECT_EQ(make_absolute("../up"), here + "../up");
-
-    vx::testing::write_file("present.txt", "x");
-    EXPECT_EQ(existing_absolute_path("present.txt"), here + "present.txt");
-    EXPECT_EQ(existing_absolute_path("./present.txt"), here + "present.txt");
-    EXPECT_EQ(existing_absolute_path("absent.txt"), "");
 }
 
 TEST_F(Paths, LogicalNameWarnsWhenUnset) {
