@@ -4,7 +4,10 @@
 //
 // The first byte chooses options (C analysis, trace levels, sub-system
 // mode, database statements, simulation, a selection list, the French
-// keyword language); the rest is the script. Every input runs in one
+// keyword language, K&R heads); the rest is the script. The harness is
+// generated as in a real run; the outputs of an even-sized input are kept
+// (and replaced by the next one), those of the others deleted as after a
+// run with errors. Every input runs in one
 // private temporary directory, created at the first input and removed at
 // exit, so nothing is left behind: the outputs are deleted as after a run
 // with errors, and the work files are deleted by their flushes or by the
@@ -14,11 +17,13 @@
 // long, no keyword at all): its process ending is replaced by an exception
 // caught here. An internal report means the compiler contradicted itself:
 // it aborts, so that the fuzzer records the input.
+#include "codegen/harness_layout.h"
 #include "codegen/output_session.h"
 #include "diag/catalogue.h"
 #include "diag/process_end.h"
 #include "diag/reporter.h"
 #include "script/front_end.h"
+#include "script/harness_generation.h"
 #include "script/script_language.h"
 
 #include <unistd.h>
@@ -133,26 +138,38 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if ((data[0] & 0x40) != 0) {
         language.set_language(vx::script_language_fr);
     }
-    vx::HarnessHooks hooks;
     vx::NativeAnalysis native;
     {
         vx::OutputSession session(settings_for(options));
         vx::install_output_session(&session);
+        vx::HarnessSettings harness;
+        harness.tested_language = options.tested_language;
+        harness.kr = (data[0] & 0x80) != 0;
+        harness.program_name = "fz";
+        harness.runtime_include = "\"TP.h\"";
+        harness.declarations_include = "fz.ic";
+        harness.traces_path = "fz.rio";
+        vx::HarnessLayout layout(harness);
+        vx::install_harness_layout(&layout);
+        vx::HarnessGeneration hooks(layout, options);
         bool ended = false;
         try {
             vx::FrontEnd front_end(options, language, session, hooks, native);
+            hooks.set_block_state(&front_end.block_state());
             front_end.open_main_script(script_name);
             session.start_outputs();
             front_end.include_scan(script_name, vx::ScanKind::script);
             front_end.rewind_main_script();
             front_end.read_script_statements();
             front_end.end_of_script();
+            layout.emit_declarations_end();
         } catch (const FuzzRunEnded&) {
             ended = true;
         }
         if (!ended) {
-            session.finish_outputs(true);
+            session.finish_outputs(size % 2 != 0, layout.usage().lines());
         }
+        vx::install_harness_layout(nullptr);
         vx::install_output_session(nullptr);
     }
     vx::install_reporter(nullptr);
