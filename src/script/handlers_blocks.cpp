@@ -283,16 +283,18 @@ void Dispatcher::open_test(std::string_view argument, bool phase) {
     state_.test.ordinal = service.test_count;
     state_.test.family_allowed = true;
 
+    // The banner belongs to the service: a first test that is left out
+    // does not take it away from a service that is generated.
+    if (service.test_count == 1) {
+        hooks_.emit_service_banner(service_head());
+    }
+
     const std::string upper_name = upper(test_name);
     const bool excluded =
         left_out(options_.test_list, options_.exclude_test_list, upper_name) ||
         (options_.exclude_service_list.given &&
          options_.exclude_service_list.contains(upper(service.name)));
     flags().set(SkipFlag::test_excluded, excluded);
-
-    if (service.test_count == 1) {
-        hooks_.emit_service_banner(service_head());
-    }
     if (output_enabled()) {
         ++service.generated_test_count;
         session_.records().begin_test(test_name, line(), repetition_of(loop));
