@@ -1,6 +1,7 @@
 #include "codegen/harness_layout.h"
 
 #include "diag/reporter.h"
+#include "support/text.h"
 
 #include <cctype>
 #include <cstdio>
@@ -96,19 +97,6 @@ std::string c_string_text(std::string_view path) {
         text += c;
     }
     return text;
-}
-
-bool integer_constant(std::string_view text, long long& value) {
-    if (text.empty() || !std::isdigit(static_cast<unsigned char>(text.front()))) {
-        return false;
-    }
-    std::string copy(text);
-    char* end = nullptr;
-    value = std::strtoll(copy.c_str(), &end, 0);
-    while (*end == 'u' || *end == 'U' || *end == 'l' || *end == 'L') {
-        ++end;
-    }
-    return *end == '\0';
 }
 
 HarnessLayout::HarnessLayout(HarnessSettings settings)
@@ -315,18 +303,10 @@ void HarnessLayout::emit_element_end() { flush_section(SectionKind::element_pair
 
 namespace {
 
-std::string upper(std::string_view text) {
-    std::string out(text);
-    for (char& c : out) {
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    }
-    return out;
-}
-
 bool listed(const std::vector<std::string>& names, std::string_view name) {
-    std::string wanted = upper(name);
+    std::string wanted = upper_copy(name);
     for (const auto& n : names) {
-        if (upper(n) == wanted) {
+        if (upper_copy(n) == wanted) {
             return true;
         }
     }

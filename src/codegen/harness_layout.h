@@ -193,10 +193,6 @@ private:
 // double quotes escaped.
 std::string c_string_text(std::string_view path);
 
-// Whether a repetition count is a decimal, octal or hexadecimal integer
-// constant, and its value.
-bool integer_constant(std::string_view text, long long& value);
-
 // The process-wide layout of the run, used by the statement handlers.
 void install_harness_layout(HarnessLayout* layout);
 bool has_harness_layout();

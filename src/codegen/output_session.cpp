@@ -45,6 +45,19 @@ BannerText OutputSession::banner_text() const {
     return {settings_.script_language, settings_.command_echo, settings_.run_date};
 }
 
+std::vector<std::string> OutputSettings::output_paths() const {
+    std::vector<std::string> paths;
+    for (const std::string* path :
+         {&generated_path, &declarations_path, &link_record_path, &const_path,
+          &report_description_path, &config_header_path, &vistal_log_path, &rename_path,
+          &details_path}) {
+        if (!path->empty()) {
+            paths.push_back(*path);
+        }
+    }
+    return paths;
+}
+
 void OutputSession::create_with_banner(OutputFile& destination, const std::string& path,
                                        CommentDelimiters delimiters) {
     // The file is in its place before anything is written to it, so that

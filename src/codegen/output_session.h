@@ -82,6 +82,11 @@ struct OutputSettings {
     std::string report_name;              // its base + ".xrd"
     std::string vistal_log_path;          // -VISTAL_LOG, empty for none
     std::string rename_path;              // -RENAME, empty for none
+    std::string details_path;             // the listing of the run, empty for none
+
+    // Every file the run writes, as named (empty names left out). No input
+    // of the run may be one of them.
+    std::vector<std::string> output_paths() const;
 };
 
 // One line of the configuration header: "#define " + name + " " + count.

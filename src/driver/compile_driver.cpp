@@ -52,6 +52,7 @@ OutputSettings output_settings(const RunContext& run) {
     o.report_name = n.report_xrd_name;
     o.vistal_log_path = s.vistal_log_path;
     o.rename_path = s.rename_file;
+    o.details_path = n.details_file;
     return o;
 }
 

@@ -11,6 +11,9 @@
 #include "driver/output_names.h"
 
 #include "diag/reporter.h"
+#include "support/paths.h"
+
+#include <algorithm>
 
 namespace vx {
 
@@ -86,6 +89,29 @@ void open_listing(const CompilerSettings& settings, const OutputNames& names,
                   std::string_view run_date) {
     reporter().open_details_file(names.details_file);
     reporter().write_listing_header(settings.command_echo, names.details_file, run_date);
+}
+
+void refuse_colliding_names(const CompilerSettings& settings, const OutputNames& names) {
+    std::vector<std::string> taken;
+    for (const std::string* input : {&names.script_path, &settings.source_file}) {
+        if (!input->empty()) {
+            taken.push_back(canonical_path(*input));
+        }
+    }
+    const std::string const_file = settings.const_given ? settings.const_file : std::string();
+    for (const std::string* output :
+         {&names.details_file, &names.generated_path, &names.declarations_file,
+          &names.link_record_file, &names.config_header, &const_file,
+          &names.report_description_path, &settings.rename_file, &settings.vistal_log_path}) {
+        if (output->empty()) {
+            continue;
+        }
+        std::string canonical = canonical_path(*output);
+        if (std::find(taken.begin(), taken.end(), canonical) != taken.end()) {
+            report_fatal("IMPOUVFIC", *output);
+        }
+        taken.push_back(std::move(canonical));
+    }
 }
 
 }  // namespace vx

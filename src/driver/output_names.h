@@ -44,6 +44,12 @@ struct OutputNames {
 
 OutputNames derive_output_names(const CompilerSettings& settings);
 
+// Ends the run (fatal "IMPOUVFIC" with the name) when a file the run would
+// write is the script, the -SOURCE file or another output of the run:
+// writing it would destroy the input or mix two outputs in one file, and a
+// details file read back as a script would grow without end.
+void refuse_colliding_names(const CompilerSettings& settings, const OutputNames& names);
+
 // Opens the details file of the run and writes the listing header with the
 // command echo and the run date into it. A details file that cannot be
 // created ends the run with FICERROPN.

@@ -134,6 +134,7 @@ int run_compiler(int argc, char** argv) {
 
     // 14. Output names.
     const OutputNames names = derive_output_names(settings);
+    refuse_colliding_names(settings, names);
 
     // 15-16. Details file and listing header.
     open_listing(settings, names, run_date);

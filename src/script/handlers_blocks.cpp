@@ -26,31 +26,26 @@ constexpr std::string_view phase_infix = "_PHASE_";
 constexpr std::string_view default_phase_base = "TEST";
 constexpr std::size_t header_field_count = 4;
 
-std::string upper(std::string_view text) {
-    std::string out(text);
-    to_upper(out);
-    return out;
-}
 
 bool left_out(const SelectionList& include, const SelectionList& exclude, std::string_view name) {
     return (include.given && !include.contains(name)) || (exclude.given && exclude.contains(name));
 }
 
 bool name_used(const std::vector<std::string>& names, std::string_view name) {
-    const std::string wanted = upper(name);
+    const std::string wanted = upper_copy(name);
     return std::any_of(names.begin(), names.end(),
-                       [&](const std::string& used) { return upper(used) == wanted; });
+                       [&](const std::string& used) { return upper_copy(used) == wanted; });
 }
 
-// A constant repetition count of LOOP: digits only.
+// The repetition of LOOP: a constant count is an integer constant, by the
+// same rule the harness generator uses for its loop.
 TestRepetition repetition_of(const LoopClause& loop) {
     TestRepetition repetition;
     repetition.present = loop.found && !loop.expression.empty();
-    if (repetition.present && loop.expression.size() < 19 &&
-        std::all_of(loop.expression.begin(), loop.expression.end(),
-                    [](char c) { return c >= '0' && c <= '9'; })) {
+    long long count = 0;
+    if (repetition.present && integer_constant(loop.expression, count)) {
         repetition.constant = true;
-        repetition.count = std::atoll(loop.expression.c_str());
+        repetition.count = count;
     }
     return repetition;
 }
@@ -167,11 +162,11 @@ void Dispatcher::open_service(std::string_view argument, std::string_view statem
     }
     std::string service_name = words.word.empty() ? std::string(unknown_service_name) : words.word;
     const bool excluded =
-        left_out(options_.service_list, options_.exclude_service_list, upper(service_name));
+        left_out(options_.service_list, options_.exclude_service_list, upper_copy(service_name));
 
     bool cut = false;
     service_name = cut_service_name(service_name, cut);
-    if (upper(service_name) != unknown_service_name &&
+    if (upper_copy(service_name) != unknown_service_name &&
         name_used(state_.service_names, service_name)) {
         if (!cut) {
             report_warning("NOMOPEDBL", service_name);
@@ -193,7 +188,7 @@ void Dispatcher::open_service(std::string_view argument, std::string_view statem
     state_.service.open = true;
     state_.service.name = service_name;
     state_.service.ordinal = ordinal;
-    state_.service.function_name = "SRV" + std::to_string(ordinal) + "_" + upper(service_name);
+    state_.service.function_name = "SRV" + std::to_string(ordinal) + "_" + upper_copy(service_name);
     types_.close_level(ScopeLevel::service);
     formats_.clear();
 
@@ -289,11 +284,11 @@ void Dispatcher::open_test(std::string_view argument, bool phase) {
         hooks_.emit_service_banner(service_head());
     }
 
-    const std::string upper_name = upper(test_name);
+    const std::string upper_name = upper_copy(test_name);
     const bool excluded =
         left_out(options_.test_list, options_.exclude_test_list, upper_name) ||
         (options_.exclude_service_list.given &&
-         options_.exclude_service_list.contains(upper(service.name)));
+         options_.exclude_service_list.contains(upper_copy(service.name)));
     flags().set(SkipFlag::test_excluded, excluded);
     if (output_enabled()) {
         ++service.generated_test_count;

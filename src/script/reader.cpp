@@ -54,14 +54,6 @@ bool readable_file(const std::string& path) {
     return ::access(path.c_str(), R_OK) == 0;
 }
 
-std::string canonical_path(const std::string& path) {
-    char resolved[PATH_MAX];
-    if (::realpath(path.c_str(), resolved) != nullptr) {
-        return resolved;
-    }
-    return absolute_path(path);
-}
-
 std::string file_name_part(std::string_view path) {
     std::string directory;
     std::string file;
@@ -529,12 +521,8 @@ bool ScriptReader::already_open(const std::string& path, const std::string& cano
 }
 
 bool ScriptReader::run_output(const std::string& canonical) const {
-    const OutputSettings& settings = session_.settings();
-    for (const std::string* output :
-         {&settings.generated_path, &settings.declarations_path, &settings.link_record_path,
-          &settings.const_path, &settings.report_description_path, &settings.config_header_path,
-          &settings.vistal_log_path, &settings.rename_path}) {
-        if (!output->empty() && canonical_path(*output) == canonical) {
+    for (const std::string& output : session_.settings().output_paths()) {
+        if (canonical_path(output) == canonical) {
             return true;
         }
     }

@@ -5,6 +5,9 @@
 // its status first, then making its directory part absolute.
 #include "support/paths.h"
 
+#include <climits>
+#include <cstdlib>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -117,5 +120,14 @@ std::string full_file_name(std::string_view path) {
 }
 
 void full_file_name(std::string_view path, std::string& out) { out = full_file_name(path); }
+
+std::string canonical_path(std::string_view path) {
+    std::string name(path);
+    char resolved[PATH_MAX];
+    if (::realpath(name.c_str(), resolved) != nullptr) {
+        return resolved;
+    }
+    return absolute_path(path);
+}
 
 }  // namespace vx

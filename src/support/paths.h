@@ -27,5 +27,9 @@ std::string absolute_path(std::string_view path);
 // its file name. For any other: the empty text.
 void full_file_name(std::string_view path, std::string& out);
 std::string full_file_name(std::string_view path);
+// The one name of a file, links resolved, for telling whether two names
+// designate the same file: the resolved path when the file exists, else
+// the absolute path with "." and ".." folded.
+std::string canonical_path(std::string_view path);
 
 }  // namespace vx

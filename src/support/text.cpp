@@ -5,6 +5,9 @@
 // view point into an output string.
 #include "support/text.h"
 
+#include <cerrno>
+#include <cstdlib>
+
 #include "diag/reporter.h"
 
 #include <utility>
@@ -138,6 +141,29 @@ void to_lower(char* text) {
     for (; text != nullptr && *text != '\0'; ++text) {
         *text = lower_char(*text);
     }
+}
+
+std::string upper_copy(std::string_view text) {
+    std::string copy(text);
+    to_upper(copy);
+    return copy;
+}
+
+bool integer_constant(std::string_view text, long long& value) {
+    if (text.empty() || text.front() < '0' || text.front() > '9') {
+        return false;
+    }
+    std::string copy(text);
+    char* end = nullptr;
+    errno = 0;
+    value = std::strtoll(copy.c_str(), &end, 0);
+    if (errno == ERANGE) {
+        return false;
+    }
+    while (*end == 'u' || *end == 'U' || *end == 'l' || *end == 'L') {
+        ++end;
+    }
+    return *end == '\0';
 }
 
 }  // namespace vx

@@ -58,6 +58,11 @@ bool split_on_substring(std::string_view text, std::string_view pattern, std::st
 
 // In place, ASCII letters only.
 void to_upper(std::string& text);
+// An upper-cased copy (letters a-z only).
+std::string upper_copy(std::string_view text);
+// Whether the text is a C integer constant (decimal, octal or hexadecimal,
+// with optional u and l suffixes) that fits in a long long, and its value.
+bool integer_constant(std::string_view text, long long& value);
 void to_lower(std::string& text);
 void to_upper(char* text);
 void to_lower(char* text);

@@ -13,7 +13,8 @@
 // Before comparison the run date, the run directory, the source tree and
 // the installed tree are masked. The run directory must hold exactly the
 // inputs and the expected files afterwards: an output that should have been
-// deleted, or a work file left behind, fails the case.
+// deleted, or a work file left behind, fails the case; so does an input
+// file the run changed or removed.
 //
 // Every run gets VXUTGT pointing at the installed runtime package and
 // VEXORCINC=TP.h, so that harnesses include the runtime header by name.
@@ -182,7 +183,16 @@ TEST_P(EndToEnd, RunMatchesGoldenFiles) {
             }
         }
     }
+    std::map<std::string, std::string> input_texts;
+    for (const auto& input : inputs) {
+        input_texts[input] = testkit::read_file((run_dir / input).string());
+    }
     auto result = testkit::run_compiler(args, env, run_dir.string());
+    for (const auto& [input, text] : input_texts) {
+        EXPECT_TRUE(fs::exists(run_dir / input) &&
+                    testkit::read_file((run_dir / input).string()) == text)
+            << "the run changed or removed its input " << input;
+    }
 
     const bool update = std::getenv("VX_UPDATE_GOLDEN") != nullptr;
     const fs::path expected_dir = source / "expected";
