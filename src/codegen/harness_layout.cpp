@@ -88,17 +88,6 @@ std::vector<UsageCount> UsageCounters::lines() const {
     return lines;
 }
 
-std::string c_string_text(std::string_view path) {
-    std::string text;
-    for (char c : path) {
-        if (c == '\\' || c == '"') {
-            text += '\\';
-        }
-        text += c;
-    }
-    return text;
-}
-
 HarnessLayout::HarnessLayout(HarnessSettings settings)
     : settings_(std::move(settings)), fold_(fold_mode_for(settings_.tested_language)) {}
 
@@ -199,7 +188,7 @@ void HarnessLayout::emit_service_declaration(int record_number, std::string_view
         return;
     }
     write_folded("DCL_OP_C(" + std::to_string(record_number) + ", \"" +
-                     c_string_text(service_name) + "\");",
+                     quoted_text(service_name) + "\");",
                  fold_);
 }
 
@@ -222,7 +211,7 @@ void HarnessLayout::emit_test_head(int record_number, std::string_view test_name
     ++generated_tests_;
     if (!settings_.no_edit) {
         write_folded("DCL_TST_C(" + std::to_string(record_number) + ", \"" +
-                         c_string_text(test_name) + "\");",
+                         quoted_text(test_name) + "\");",
                      fold_);
     }
     write(num_test_guard);
@@ -354,7 +343,7 @@ void HarnessLayout::emit_main(const SelectionFacts& facts) {
     write("{");
     write("#endif");
     write("   VXU_INIT_DATA");
-    const std::string traces = c_string_text(settings_.traces_path);
+    const std::string traces = quoted_text(settings_.traces_path);
     if (!settings_.no_edit) {
         write("OPF_C(\"" + traces + "\");");
         write("");

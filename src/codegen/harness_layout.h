@@ -189,10 +189,6 @@ private:
     int generated_tests_ = 0;
 };
 
-// The text of a traces path inside a C string: backslashes doubled and
-// double quotes escaped.
-std::string c_string_text(std::string_view path);
-
 // The process-wide layout of the run, used by the statement handlers.
 void install_harness_layout(HarnessLayout* layout);
 bool has_harness_layout();

@@ -2,6 +2,8 @@
 // pending lists of lazily written headers.
 #include "codegen/link_records.h"
 
+#include "support/text.h"
+
 #include "codegen/banner.h"
 #include "codegen/folding.h"
 #include "codegen/language_tables.h"
@@ -23,23 +25,6 @@ constexpr std::array<std::string_view, 3> stub_parameter_forms = {
     " RA=FORM=CH0, INIT=, VA=",   // floating class
     " RA=FORM=C, INIT=, VA=",     // the others
 };
-
-std::string upper(std::string_view text) {
-    std::string out(text);
-    std::transform(out.begin(), out.end(), out.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return out;
-}
-
-std::string_view trimmed(std::string_view text) {
-    constexpr std::string_view blanks = " \t";
-    std::size_t first = text.find_first_not_of(blanks);
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    std::size_t last = text.find_last_not_of(blanks);
-    return text.substr(first, last - first + 1);
-}
 
 bool is_digit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
 
@@ -122,7 +107,7 @@ void LinkRecords::write_opening_records(std::string_view absolute_script_path,
 void LinkRecords::write_run_records(const RunRecordFields& fields) {
     write_record("H0 " + fields.run_date);
     write_record("E7 " + (fields.target_option.empty() ? std::string(unknown_target)
-                                                       : upper(fields.target_option)));
+                                                       : upper_copy(fields.target_option)));
     if (fields.sql_mode) {
         write_record("E20 " + fields.dbms_name);
     }

@@ -1,6 +1,8 @@
 // Records of the report description, in the order the run meets them.
 #include "codegen/report_description.h"
 
+#include "support/text.h"
+
 #include "codegen/banner.h"
 
 namespace vx {
@@ -39,18 +41,6 @@ ReportDescriptionNames report_description_names(std::string_view tsf_option,
     std::string report_name = base + "." + std::string(report_extension);
     return {directory + base + "." + extension, std::string(script_path),
             std::string(script_file_name), directory + report_name, report_name};
-}
-
-std::string quoted_text(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-        }
-        out += c;
-    }
-    return out;
 }
 
 void ReportDescription::put(const std::string& record) { file_.write_line(record); }

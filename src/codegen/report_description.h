@@ -47,8 +47,6 @@ ReportDescriptionNames report_description_names(std::string_view tsf_option,
                                                 std::string_view script_path,
                                                 std::string_view script_file_name);
 
-// "\"" and "\\" preceded by a backslash.
-std::string quoted_text(std::string_view text);
 
 class ReportDescription {
 public:

@@ -84,6 +84,7 @@ struct BlockState {
     bool header_seen = false;
     bool begin_seen = false;
     bool first_service_seen = false;
+    bool stub_services_due = true;  // until the first generated SERVICE
     bool script_service_type_given = false;
 
     ServiceState service;

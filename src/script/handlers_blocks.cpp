@@ -181,7 +181,6 @@ void Dispatcher::open_service(std::string_view argument, std::string_view statem
     }
     state_.service_names.push_back(service_name);
 
-    const bool first = !state_.first_service_seen;
     state_.first_service_seen = true;
     const int ordinal = state_.service.ordinal + 1;
     state_.service = ServiceState{};
@@ -197,7 +196,10 @@ void Dispatcher::open_service(std::string_view argument, std::string_view statem
         state_.generated_service_names.push_back(service_name);
         session_.records().begin_service(service_name, line());
     }
-    if (first) {
+    // The stub service functions precede the first service that is
+    // generated, which is not always the first of the script.
+    if (state_.stub_services_due && output_enabled()) {
+        state_.stub_services_due = false;
         hooks_.emit_stub_services();
     }
     hooks_.emit_service_head(service_head());

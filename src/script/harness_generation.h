@@ -21,9 +21,6 @@ public:
     void emit_prologue() override { layout_.emit_prologue(); }
     void emit_stub_services() override { layout_.emit_stub_services(); }
     void emit_service_head(const ServiceHead& service) override {
-        // The stub service functions come before the first service that is
-        // generated, which is not always the first of the script.
-        layout_.emit_stub_services();
         layout_.emit_service_head(service.function_name);
     }
     void emit_service_banner(const ServiceHead& service) override {

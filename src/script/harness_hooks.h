@@ -57,7 +57,7 @@ public:
 
     // BEGIN, explicit or implied: the prologue of the generated program.
     virtual void emit_prologue() {}
-    // The first SERVICE: the stub service functions.
+    // The first SERVICE that is generated: the stub service functions.
     virtual void emit_stub_services() {}
     // Every SERVICE: the head of its C function.
     virtual void emit_service_head(const ServiceHead& /*service*/) {}

@@ -143,6 +143,18 @@ void to_lower(char* text) {
     }
 }
 
+std::string quoted_text(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+        }
+        out += c;
+    }
+    return out;
+}
+
 std::string upper_copy(std::string_view text) {
     std::string copy(text);
     to_upper(copy);

@@ -58,6 +58,9 @@ bool split_on_substring(std::string_view text, std::string_view pattern, std::st
 
 // In place, ASCII letters only.
 void to_upper(std::string& text);
+// The text for the inside of a C string literal (or any double-quoted field
+// of our files): a backslash before every double quote and backslash.
+std::string quoted_text(std::string_view text);
 // An upper-cased copy (letters a-z only).
 std::string upper_copy(std::string_view text);
 // Whether the text is a C integer constant (decimal, octal or hexadecimal,
