@@ -192,22 +192,17 @@ void OutputMachinery::open_section(SectionKind kind) {
     report_internal("ERRINTFCT", std::string_view("open_section"));
 }
 
-void OutputMachinery::copy_and_delete(WorkFile file) {
+void OutputMachinery::copy_out(WorkFile file, bool keep_for_reuse) {
     std::string line;
     while (work(file).read_line(line)) {
         route_line(line);
     }
     in_use_[static_cast<std::size_t>(file)] = false;
-    work(file).close(false);
-}
-
-void OutputMachinery::copy_and_empty(WorkFile file) {
-    std::string line;
-    while (work(file).read_line(line)) {
-        route_line(line);
+    if (keep_for_reuse) {
+        work(file).truncate();
+    } else {
+        work(file).close(false);
     }
-    in_use_[static_cast<std::size_t>(file)] = false;
-    work(file).truncate();
 }
 
 void OutputMachinery::flush_section(SectionKind kind) {
@@ -221,8 +216,8 @@ void OutputMachinery::flush_section(SectionKind kind) {
         work(WorkFile::test_opening).rewind();
         work(WorkFile::test_closing).rewind();
         test_pair_open_ = false;
-        copy_and_empty(WorkFile::test_opening);
-        copy_and_empty(WorkFile::test_closing);
+        copy_out(WorkFile::test_opening, true);
+        copy_out(WorkFile::test_closing, true);
         return;
     case SectionKind::element_pair:
         if (!element_pair_open_) {
@@ -231,8 +226,8 @@ void OutputMachinery::flush_section(SectionKind kind) {
         work(WorkFile::element_opening).rewind();
         work(WorkFile::element_closing).rewind();
         element_pair_open_ = false;
-        copy_and_empty(WorkFile::element_opening);
-        copy_and_empty(WorkFile::element_closing);
+        copy_out(WorkFile::element_opening, true);
+        copy_out(WorkFile::element_closing, true);
         return;
     case SectionKind::main_prologue:
     case SectionKind::main_epilogue: {
@@ -242,7 +237,7 @@ void OutputMachinery::flush_section(SectionKind kind) {
             return;
         }
         work(file).rewind();
-        copy_and_delete(file);
+        copy_out(file, false);
         return;
     }
     }

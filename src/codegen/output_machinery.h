@@ -125,10 +125,9 @@ private:
     void create_work_file(WorkFile file);
     // Appends to the current section without asking the skip flags.
     void route_line(std::string_view text);
-    void copy_and_delete(WorkFile file);
-    // Copies the file's lines to the enclosing destination and empties it
-    // for reuse.
-    void copy_and_empty(WorkFile file);
+    // Copies the file's lines to the enclosing destination, then empties it
+    // for reuse (test and element pairs) or closes and deletes it.
+    void copy_out(WorkFile file, bool keep_for_reuse);
 
     const SkipFlags& flags_;
     std::string log_path_;
