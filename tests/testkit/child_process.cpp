@@ -1,4 +1,6 @@
-#include "child_process.h"
+#include "testkit/child_process.h"
+
+#include "testkit/testkit.h"
 
 #include <poll.h>
 #include <sys/wait.h>
@@ -131,15 +133,11 @@ ScopedWorkingDirectory::~ScopedWorkingDirectory() {
 }
 
 std::string read_file(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
+    return testkit::read_file(path.string());
 }
 
 void write_file(const std::filesystem::path& path, const std::string& content) {
-    std::ofstream out(path, std::ios::binary);
-    out << content;
+    testkit::write_file(path.string(), content);
 }
 
 }  // namespace vx::testing
