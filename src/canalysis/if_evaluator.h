@@ -12,7 +12,8 @@
 //
 // Its two questions to the rest of the run go through IfEnvironment: is
 // "__CHAR_UNSIGNED__" a macro (plain character constants are then not
-// sign-extended), and what is the size of a type.
+// sign-extended), and what is the size of a type; its warnings go out
+// through it too.
 #pragma once
 
 #include <cstdint>
@@ -30,6 +31,9 @@ public:
     // The size in bytes of the type written inside "sizeof ( ... )"; 0 when
     // unknown.
     virtual int size_of(std::string_view type_text) const = 0;
+    // Raises a warning of the evaluator (the preprocessor routes it through
+    // its diagnostic sink, with the location of the directive).
+    virtual void warn(std::string_view code, std::string_view argument) const = 0;
 };
 
 // An environment that answers sizes from a target model and knows of no
@@ -40,6 +44,8 @@ public:
         : target_(target), char_unsigned_(char_unsigned) {}
     bool char_unsigned_macro() const override { return char_unsigned_; }
     int size_of(std::string_view type_text) const override;
+    // Raises the warning through the process reporter.
+    void warn(std::string_view code, std::string_view argument) const override;
 
 private:
     const TargetModel& target_;
@@ -59,8 +65,7 @@ inline constexpr int if_max_nesting = 1000;
 inline constexpr int if_max_char_constant = 999;
 
 // Evaluates a condition. Diagnostics (EMPTYEXPR, EXPERRONE, NOFITBYTE,
-// DIVISZERO, ERRAFTEND) are raised as warnings through the reporter, at the
-// location the caller has set.
+// DIVISZERO, ERRAFTEND) are warnings raised through the environment.
 IfValue evaluate_if_expression(std::string_view condition, const IfEnvironment& environment);
 
 }  // namespace vx
