@@ -2,6 +2,10 @@
 // and qualifiers, counting and walking the scalar components of aggregates.
 #include "canalysis/c_types.h"
 
+#include <algorithm>
+#include <unordered_map>
+#include <vector>
+
 namespace vx {
 
 namespace {
@@ -9,6 +13,8 @@ namespace {
 // Aggregates nest far less deeply than this in real code; a deeper chain
 // can only come from a cycle (a named type that leads back to itself).
 constexpr int walk_depth_limit = 256;
+// No real aggregate has this many scalar components; a walk stops there.
+constexpr long long walk_component_limit = 1000000;
 
 }  // namespace
 
@@ -40,50 +46,81 @@ bool c_is_const(const TypeNode* type) { return c_has_qualifier(type, "const"); }
 
 namespace {
 
-int scalar_count(const TypeNode* type, int depth) {
+// A struct that holds itself (only invalid code can say so) counts and
+// walks as one component; counts saturate instead of overflowing.
+bool on_path(const std::vector<const TypeNode*>& path, const TypeNode* type) {
+    for (const TypeNode* t : path) {
+        if (t == type) return true;
+    }
+    return false;
+}
+
+using CountMemo = std::unordered_map<const TypeNode*, int>;
+
+int scalar_count(const TypeNode* type, std::vector<const TypeNode*>& path, CountMemo& memo) {
     type = c_resolve_type(type);
-    if (!type || depth > walk_depth_limit) return 1;
+    if (!type || path.size() > static_cast<std::size_t>(walk_depth_limit) || on_path(path, type)) return 1;
     switch (type->kind) {
     case TypeKind::struct_type: {
-        int n = 0;
-        for (const Field& f : type->fields) n += scalar_count(f.symbol ? f.symbol->type : nullptr, depth + 1);
+        // Each struct is counted once, however often it is nested.
+        if (auto it = memo.find(type); it != memo.end()) return it->second;
+        path.push_back(type);
+        long long n = 0;
+        for (const Field& f : type->fields) {
+            n += scalar_count(f.symbol ? f.symbol->type : nullptr, path, memo);
+            if (n > walk_component_limit) n = walk_component_limit;
+        }
+        path.pop_back();
+        memo[type] = static_cast<int>(n);
+        return static_cast<int>(n);
+    }
+    case TypeKind::union_type: {
+        if (type->fields.empty() || !type->fields[0].symbol) return 0;
+        path.push_back(type);
+        int n = scalar_count(type->fields[0].symbol->type, path, memo);
+        path.pop_back();
         return n;
     }
-    case TypeKind::union_type:
-        if (type->fields.empty() || !type->fields[0].symbol) return 0;
-        return scalar_count(type->fields[0].symbol->type, depth + 1);
-    case TypeKind::array: return scalar_count(type->target, depth + 1);
+    case TypeKind::array: return scalar_count(type->target, path, memo);
     default: return 1;
     }
 }
 
-void walk(const TypeNode* type, const std::string& path, const Field* field, int depth,
-          const std::function<void(const ScalarComponent&)>& visit) {
-    const TypeNode* resolved = c_resolve_type(type);
-    if (depth > walk_depth_limit) return;
-    if (resolved && resolved->kind == TypeKind::struct_type) {
-        for (const Field& f : resolved->fields) {
+struct Walk {
+    const std::function<void(const ScalarComponent&)>& visit;
+    std::vector<const TypeNode*> path;
+    long long visited = 0;
+
+    void operator()(const TypeNode* type, const std::string& name, const Field* field) {
+        if (visited >= walk_component_limit) return;
+        const TypeNode* resolved = c_resolve_type(type);
+        bool aggregate = resolved && (resolved->kind == TypeKind::struct_type ||
+                                      resolved->kind == TypeKind::union_type);
+        if (!aggregate || on_path(path, resolved) || path.size() > static_cast<std::size_t>(walk_depth_limit)) {
+            ++visited;
+            visit(ScalarComponent{name, type, field});
+            return;
+        }
+        path.push_back(resolved);
+        std::size_t count = resolved->kind == TypeKind::union_type ? std::min<std::size_t>(1, resolved->fields.size())
+                                                                   : resolved->fields.size();
+        for (std::size_t i = 0; i < count; ++i) {
+            const Field& f = resolved->fields[i];
             if (!f.symbol) continue;
             // The members of an unnamed member are reached directly.
-            walk(f.symbol->type, f.symbol->name.empty() ? path : path + "." + f.symbol->name, &f, depth + 1,
-                 visit);
+            (*this)(f.symbol->type, f.symbol->name.empty() ? name : name + "." + f.symbol->name, &f);
         }
-        return;
+        path.pop_back();
     }
-    if (resolved && resolved->kind == TypeKind::union_type) {
-        if (!resolved->fields.empty() && resolved->fields[0].symbol) {
-            const Field& f = resolved->fields[0];
-            walk(f.symbol->type, f.symbol->name.empty() ? path : path + "." + f.symbol->name, &f, depth + 1,
-                 visit);
-        }
-        return;
-    }
-    visit(ScalarComponent{path, type, field});
-}
+};
 
 }  // namespace
 
-int c_scalar_count(const TypeNode* type) { return scalar_count(type, 0); }
+int c_scalar_count(const TypeNode* type) {
+    std::vector<const TypeNode*> path;
+    CountMemo memo;
+    return scalar_count(type, path, memo);
+}
 
 int c_member_index(const TypeNode* type, std::string_view name) {
     type = c_resolve_type(type);
@@ -107,7 +144,8 @@ int c_member_index(const TypeNode* type, std::string_view name) {
 
 void c_walk_scalar_components(const TypeNode* type, const std::string& root,
                               const std::function<void(const ScalarComponent&)>& visit) {
-    walk(type, root, nullptr, 0, visit);
+    Walk walk{visit, {}, 0};
+    walk(type, root, nullptr);
 }
 
 }  // namespace vx

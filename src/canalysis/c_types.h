@@ -153,8 +153,9 @@ struct ScalarComponent {
 // Calls `visit` for each scalar component of a value of type `type` named
 // `root`, in declaration order: members of structs in turn, the first
 // member of a union, arrays and all other types as one component each.
-// Incomplete structs yield nothing. Nesting is bounded (a struct that holds
-// itself through a typedef cycle cannot loop).
+// Incomplete structs yield nothing. A struct found inside itself is one
+// component, and a walk stops after a million components, so that no
+// input, however malformed, makes it loop or explode.
 void c_walk_scalar_components(const TypeNode* type, const std::string& root,
                               const std::function<void(const ScalarComponent&)>& visit);
 

@@ -401,3 +401,30 @@ TEST_F(Declarations, TypeModifiersAndExtensions) {
 
 }  // namespace
 }  // namespace vx
+
+namespace vx {
+namespace {
+
+TEST_F(Declarations, WalksOfSelfHoldingStructsStayFinite) {
+    // Invalid C, but the parser takes it: the walk must neither loop nor
+    // explode.
+    std::string text = "struct s0 { int leaf; };\n";
+    for (int i = 1; i < 60; ++i) {
+        text += "struct s" + std::to_string(i) + " { struct s" + std::to_string(i - 1) + " a, b; };\n";
+    }
+    text += "struct self { struct self inner; struct self other; int x; };\n";
+    parse(text);
+    const TypeNode* top = c_lookup_tag("s59", table_, TagKind::struct_tag);
+    EXPECT_EQ(c_scalar_count(top), 1000000);  // saturated
+    long count = 0;
+    c_walk_scalar_components(top, "v", [&](const ScalarComponent&) { ++count; });
+    EXPECT_EQ(count, 1000000);
+    const TypeNode* self = c_lookup_tag("self", table_, TagKind::struct_tag);
+    std::vector<std::string> paths;
+    c_walk_scalar_components(self, "v", [&](const ScalarComponent& c) { paths.push_back(c.path); });
+    EXPECT_EQ(paths, (std::vector<std::string>{"v.inner", "v.other", "v.x"}));
+    EXPECT_EQ(c_scalar_count(self), 3);
+}
+
+}  // namespace
+}  // namespace vx
