@@ -198,7 +198,7 @@ void Dispatcher::define_constant(const Statement& s, std::string name, std::stri
             if (!analyse_value(item, analysed) || analysed.kind == TokenKind::end) {
                 // A list with a bad item is not kept at all: a shorter list
                 // under the constant's name would be a wrong value.
-                report_error("STXERRTYP", item);
+                report_error("STXERRTYP", value);
                 return;
             }
             constant.items.push_back(std::move(analysed));

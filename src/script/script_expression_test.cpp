@@ -491,10 +491,10 @@ TEST_F(ExpressionTest, AbsoluteValues) {
     EXPECT_EQ(printed_value(result, tested_language_c), "1.5");
     ScriptExpressionAnalyser::absolute_value(analyse("n - 1"), tested_language_c, result);
     EXPECT_EQ(result.text, "PRIV_ABS(n-1)");
-    ScriptExpressionAnalyser::absolute_value(analyse("n"), tested_language_ada, result);
+    ScriptExpressionAnalyser::absolute_value(analyse("n", tested_language_ada), tested_language_ada, result);
     EXPECT_EQ(result.text, "ABS(N)");
     EXPECT_EQ(result.kind, TokenKind::expression);
-    ScriptExpressionAnalyser::absolute_value(analyse("n"), tested_language_asm, result);
+    ScriptExpressionAnalyser::absolute_value(analyse("n", tested_language_asm), tested_language_asm, result);
     EXPECT_EQ(result.text, "N");
     EXPECT_EQ(output(), "");
     EXPECT_FALSE(
