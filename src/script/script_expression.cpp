@@ -276,6 +276,12 @@ bool ScriptExpressionAnalyser::analyse_script_expression(std::string_view text,
         syntax_error(expected_end);
         return false;
     }
+    // Constants put in and signs or parentheses added can make the rebuilt
+    // text longer than the written one.
+    if (value.text.size() > script_text_limit) {
+        fail("LINETOLON", std::string_view(value.text).substr(0, 40));
+        return false;
+    }
     result = std::move(value);
     return true;
 }

@@ -430,6 +430,19 @@ TEST_F(ExpressionTest, RebuiltTextsStayWithinTheLimit) {
     EXPECT_EQ(codes(output()).back(), "E-LINETOLON");
 }
 
+TEST_F(ExpressionTest, ConstantsCannotGrowATextBeyondTheLimit) {
+    ScriptConstant big;
+    big.name = "BIG";
+    big.value.kind = TokenKind::expression;
+    big.value.text = std::string(script_text_limit - 1, 'a');
+    constants_.add(big);
+    EXPECT_EQ(analyse("BIG").kind, TokenKind::error);
+    EXPECT_EQ(codes(output()), (std::vector<std::string>{"I-EXPERRONE", "I-POSIT_ERR",
+                                                         "E-LINETOLON"}));
+    EXPECT_EQ(analyse("BIG + BIG").kind, TokenKind::error);
+    EXPECT_EQ(codes(output()).back(), "E-LINETOLON");
+}
+
 TEST_F(ExpressionTest, LexerBeforeInitialisationIsAnInternalError) {
     ScriptLexer lexer;
     EXPECT_INTERNAL_REPORT(*capture_, lexer.advance(), "LEXNOTINI", "");
