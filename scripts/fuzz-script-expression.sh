@@ -56,5 +56,5 @@ SEEDS
 
 exec "$build/fuzz/script_expression_fuzz" "$corpus" \
   -max_total_time="$seconds" -artifact_prefix="$findings/" \
-  -max_len=24576 -timeout=10 -rss_limit_mb=2048 \
+  -dict="$root/scripts/script_expression.dict" -max_len=24576 -timeout=10 -rss_limit_mb=2048 \
   -close_fd_mask=2 -print_final_stats=1 "$@"
