@@ -2,6 +2,7 @@
 // and the closing of the outputs.
 #pragma once
 
+#include "canalysis/target_model.h"
 #include "driver/compiler_options.h"
 #include "driver/output_names.h"
 #include "driver/target_config.h"
@@ -17,6 +18,7 @@ struct RunContext {
     const TargetConfiguration& target;
     ScriptLanguage& script_language;
     const std::string& run_date;
+    TargetModel& target_model;
 };
 
 // Runs the compile driver: opens the script, creates the outputs with their

@@ -139,11 +139,16 @@ int run_compiler(int argc, char** argv) {
     // 15-16. Details file and listing header.
     open_listing(settings, names, run_date);
 
+    // The target model of the run: base integer widths, plain-char
+    // signedness and declared type sizes, shared by the preprocessor's
+    // conditions, the declaration analysis and the code generation.
+    TargetModel target_model;
+
     // 17. C analysis start: the preprocessor and the declaration analysis
     // take their place here.
 
     // 18. Compile driver.
-    run_compile_driver(RunContext{settings, names, target, script_language, run_date});
+    run_compile_driver(RunContext{settings, names, target, script_language, run_date, target_model});
 
     // 19. Summary and exit.
     end_of_execution();
