@@ -299,12 +299,12 @@ void Preprocessor::directive(InputLevel& level) {
     const DirectiveRow* row = name.empty() ? nullptr : find_directive(name);
     if (row == nullptr && !trim(line).empty()) {
         // Not a directive of ours ("#ident" ...): ordinary text.
-        emit('#');
+        write_out('#');
         outputs_.back().append(line);
     }
     if (row != nullptr && (row->directive == Directive::error_d ||
                            row->directive == Directive::warning_d)) {
-        emit('#');
+        write_out('#');
         outputs_.back().append(line);
     }
     if (row != nullptr && row->directive == Directive::pragma_d) {
@@ -313,13 +313,13 @@ void Preprocessor::directive(InputLevel& level) {
         if (vexor_pragma(rest, word, after) && !word.empty() &&
             (std::string_view("sizeof").substr(0, word.size()) == word ||
              std::string_view("signof").substr(0, word.size()) == word)) {
-            emit('#');
+            write_out('#');
             outputs_.back().append(line);
         }
     }
-    emit_newlines(lines);
+    write_newlines(lines);
     if (row != nullptr) {
-        run_directive(row->directive, rest);
+        run_directive(static_cast<int>(row->directive), rest);
     }
     directive_line_ = -1;
 }

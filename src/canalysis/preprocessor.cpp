@@ -59,7 +59,10 @@ bool is_operator_char(char c) { return c != 0 && std::strchr("+-*/%<>=&|^!:#.", 
 bool would_join(char before, char after) {
     unsigned char b = static_cast<unsigned char>(before);
     unsigned char a = static_cast<unsigned char>(after);
-    if ((is_identifier_char(b) || before == '.') && (is_identifier_char(a) || after == '.')) {
+    if (is_identifier_char(b) && is_identifier_char(a)) {
+        return true;
+    }
+    if (before == '.' && is_digit(after)) {
         return true;
     }
     return is_operator_char(before) && is_operator_char(after);
@@ -278,7 +281,7 @@ void Preprocessor::pop_level() {
 
 // ---- output ------------------------------------------------------------
 
-void Preprocessor::emit(char c) {
+void Preprocessor::write_out(char c) {
     std::string& out = outputs_.back();
     if (boundary_) {
         if (c != ' ' && c != '\n' && !out.empty() && would_join(out.back(), c)) {
@@ -289,15 +292,15 @@ void Preprocessor::emit(char c) {
     out += c;
 }
 
-void Preprocessor::emit(std::string_view text) {
+void Preprocessor::write_out(std::string_view text) {
     if (text.empty()) {
         return;
     }
-    emit(text[0]);
+    write_out(text[0]);
     outputs_.back().append(text.substr(1));
 }
 
-void Preprocessor::emit_newlines(long count) {
+void Preprocessor::write_newlines(long count) {
     if (count <= 0) {
         return;
     }
@@ -331,7 +334,7 @@ void Preprocessor::resync_output() {
             ++out_line_;
             --behind;
         }
-        emit_newlines(behind);
+        write_newlines(behind);
         return;
     }
     std::size_t next = level.pos;
@@ -383,7 +386,7 @@ void Preprocessor::copy_literal(InputLevel& level) {
         }
         ++i;
     }
-    emit(std::string_view(t).substr(begin, i - begin));
+    write_out(std::string_view(t).substr(begin, i - begin));
     level.pos = i;
     if (!closed) {
         report(CppLevel::warning, "UNTERSTRI", "");
@@ -416,13 +419,13 @@ void Preprocessor::skip_block_comment(InputLevel& level) {
     }
     level.pos = i;
     if (!lenient_) {
-        emit(' ');
+        write_out(' ');
     }
     if (newlines > 0) {
         if (level.kind == LevelKind::file) {
             level.line += newlines;
         }
-        emit_newlines(newlines);
+        write_newlines(newlines);
     }
     if (!closed) {
         report(CppLevel::warning, "UNTERCOMM", "");
@@ -464,7 +467,7 @@ void Preprocessor::scan_step() {
         if (!all_blank) {
             level.line_start = false;
         }
-        emit(std::string_view(t).substr(i, e - i));
+        write_out(std::string_view(t).substr(i, e - i));
         level.pos = e;
         return;
     }
@@ -502,14 +505,14 @@ void Preprocessor::scan_step() {
             return;
         }
         level.line_start = false;
-        emit('\\');
+        write_out('\\');
         level.pos = i + 1;
         return;
     case '/':
         if (i + 1 < size && t[i + 1] == '/') {
             std::size_t e = t.find('\n', i);
             level.pos = e == std::string::npos ? size : e;
-            emit(' ');
+            write_out(' ');
             return;
         }
         if (i + 1 < size && t[i + 1] == '*') {
@@ -517,7 +520,7 @@ void Preprocessor::scan_step() {
             return;
         }
         level.line_start = false;
-        emit('/');
+        write_out('/');
         level.pos = i + 1;
         return;
     case '"':
@@ -530,18 +533,18 @@ void Preprocessor::scan_step() {
             directive(level);
             return;
         }
-        emit('#');
+        write_out('#');
         level.pos = i + 1;
         return;
     case '.':
         level.line_start = false;
         if (i + 1 < size && is_digit(t[i + 1])) {
             std::size_t e = number_end(t, i + 1);
-            emit(std::string_view(t).substr(i, e - i));
+            write_out(std::string_view(t).substr(i, e - i));
             level.pos = e;
             return;
         }
-        emit('.');
+        write_out('.');
         level.pos = i + 1;
         return;
     case no_expand_mark: {
@@ -559,7 +562,7 @@ void Preprocessor::scan_step() {
     level.line_start = false;
     if (is_digit(static_cast<char>(c))) {
         std::size_t e = number_end(t, i + 1);
-        emit(std::string_view(t).substr(i, e - i));
+        write_out(std::string_view(t).substr(i, e - i));
         level.pos = e;
         return;
     }
@@ -582,12 +585,12 @@ void Preprocessor::handle_identifier(InputLevel& level, std::size_t begin, std::
     if (entry == nullptr || entry->kind == MacroKind::disabled) {
         bool mark = !expandable || entry != nullptr;
         if (mark && output_kinds_.back() == LevelKind::argument) {
-            emit(name[0]);
+            write_out(name[0]);
             std::string& out = outputs_.back();
             out.back() = no_expand_mark;
             out.append(name);
         } else {
-            emit(name);
+            write_out(name);
         }
         return;
     }
@@ -635,7 +638,7 @@ void Preprocessor::macro_expand(MacroEntry& entry) {
         return;
     }
     if (!find_call_open(d.open)) {
-        emit(entry.name);
+        write_out(entry.name);
         return;
     }
     auto call = std::make_unique<PendingCall>();
@@ -678,12 +681,14 @@ void Preprocessor::macro_expand(MacroEntry& entry) {
         call->raw[k] = std::string(trim(args[k]));
     }
     if (variadic && parameters > 0 && args.size() > parameters) {
-        std::string joined = call->raw[parameters - 1];
+        // Joined as written, so that "#__VA_ARGS__" shows the blanks after
+        // the commas.
+        std::string joined = args[parameters - 1];
         for (std::size_t k = parameters; k < args.size(); ++k) {
             joined += ',';
-            joined += trim(args[k]);
+            joined += args[k];
         }
-        call->raw[parameters - 1] = std::move(joined);
+        call->raw[parameters - 1] = std::string(trim(joined));
     }
     if (variadic && parameters > 0 && call->raw[parameters - 1].size() > cpp_max_variadic_text) {
         report(CppLevel::fatal, "TOMANYARG", entry.name);
@@ -923,23 +928,23 @@ void Preprocessor::expand_special(MacroEntry& entry) {
             report(CppLevel::warning, "FICINCONN", entry.name);
         }
         std::snprintf(buffer, sizeof buffer, "%ld", file != nullptr ? file->line : 0L);
-        emit(buffer);
+        write_out(buffer);
         return;
     case MacroKind::file:
         if (file == nullptr) {
             report(CppLevel::warning, "FICINCONN", entry.name);
-            emit("\"\"");
+            write_out("\"\"");
             return;
         }
-        emit("\"" + file->file + "\"");
+        write_out("\"" + file->file + "\"");
         return;
     case MacroKind::base_file:
         if (levels_.empty() || levels_.front().kind != LevelKind::file) {
             report(CppLevel::warning, "FICINCONN", entry.name);
-            emit("\"\"");
+            write_out("\"\"");
             return;
         }
-        emit("\"" + levels_.front().file + "\"");
+        write_out("\"" + levels_.front().file + "\"");
         return;
     case MacroKind::include_level: {
         long files = std::count_if(levels_.begin(), levels_.end(), [](const InputLevel& l) {
@@ -949,26 +954,26 @@ void Preprocessor::expand_special(MacroEntry& entry) {
             report(CppLevel::warning, "FICINCONN", entry.name);
         }
         std::snprintf(buffer, sizeof buffer, "%ld", std::max(files - 1, 0L));
-        emit(buffer);
+        write_out(buffer);
         return;
     }
     case MacroKind::date: {
         const std::tm& tm = local_time();
         std::snprintf(buffer, sizeof buffer, "\"%s %2d %4d\"", month_names[tm.tm_mon % 12],
                       tm.tm_mday, tm.tm_year + 1900);
-        emit(buffer);
+        write_out(buffer);
         return;
     }
     case MacroKind::time: {
         const std::tm& tm = local_time();
         std::snprintf(buffer, sizeof buffer, "\"%02d:%02d:%02d\"", tm.tm_hour, tm.tm_min,
                       tm.tm_sec);
-        emit(buffer);
+        write_out(buffer);
         return;
     }
     case MacroKind::constant:
         std::snprintf(buffer, sizeof buffer, "%ld", entry.value);
-        emit(buffer);
+        write_out(buffer);
         return;
     default:
         report(CppLevel::fatal, "INVHASTYP", entry.name);
@@ -1008,10 +1013,10 @@ void Preprocessor::expand_defined() {
     }
     if (!ok) {
         report(CppLevel::warning, "ERDEFINED", std::string_view(t).substr(level.pos));
-        emit(" 0 ");
+        write_out(" 0 ");
         return;
     }
-    emit(macro_defined(name) ? " 1 " : " 0 ");
+    write_out(macro_defined(name) ? " 1 " : " 0 ");
     level.pos = i;
 }
 

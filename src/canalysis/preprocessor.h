@@ -145,9 +145,9 @@ private:
     // Scanning.
     void scan(std::size_t stop);
     void scan_step();
-    void emit(char c);
-    void emit(std::string_view text);
-    void emit_newlines(long count);
+    void write_out(char c);
+    void write_out(std::string_view text);
+    void write_newlines(long count);
     void resync_output();
     void copy_literal(InputLevel& level);
     void skip_block_comment(InputLevel& level);
