@@ -989,6 +989,7 @@ int Preprocessor::process_text(std::string_view text, bool forced_analysis,
                                CppDiagnosticSink sink) {
     sink_ = std::move(sink);
     errors_ = 0;
+    expansions_ = 0;
     fatal_ = false;
     forced_ = forced_analysis;
     levels_.clear();

@@ -613,7 +613,10 @@ std::string Preprocessor::expand_text(std::string_view text, LevelKind kind) {
 // ---- macro expansion ---------------------------------------------------
 
 void Preprocessor::macro_expand(MacroEntry& entry) {
-    if (levels_.size() > static_cast<std::size_t>(cpp_max_levels) - 1) {
+    // Unprotected recursion (K&R mode) can branch without ever nesting
+    // deeper than the stack allows; the work of one text is bounded too.
+    if (levels_.size() > static_cast<std::size_t>(cpp_max_levels) - 1 ||
+        ++expansions_ > cpp_max_expansions) {
         report(CppLevel::fatal, "NBRECURSI", entry.name);
         return;
     }
@@ -903,6 +906,10 @@ void Preprocessor::push_body(PendingCall& call) {
     out.append(rest);
     if (out.empty()) {
         boundary_ = true;
+        return;
+    }
+    if (out.size() > cpp_max_expansion_text) {
+        report(CppLevel::fatal, "NBRECURSI", entry.name);
         return;
     }
     if (push_level(LevelKind::macro, std::move(out)) && !lenient_) {

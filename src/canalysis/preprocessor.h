@@ -31,6 +31,12 @@ class TargetModel;
 
 // Nesting of input levels: more than this many open levels is fatal.
 inline constexpr int cpp_max_levels = 1999;
+// Macro expansions within one cpp_process_text call, and the text of one
+// expansion: beyond them the nesting is reported as too deep (an
+// unprotected macro in K&R mode can recurse without nesting deeper, and
+// arguments used twice double the text at every level).
+inline constexpr long cpp_max_expansions = 2000000;
+inline constexpr std::size_t cpp_max_expansion_text = std::size_t{1} << 22;
 // The joined variable arguments of one macro call.
 inline constexpr std::size_t cpp_max_variadic_text = 999;
 // The argument of "#error" / "#warning" reports.
@@ -208,6 +214,7 @@ private:
     bool boundary_ = false;      // a macro level began or ended since the last output
     bool fatal_ = false;         // a fatal report came back from the sink
     int errors_ = 0;
+    long expansions_ = 0;
     long directive_line_ = -1;   // location of the directive being handled
     bool have_time_ = false;
     std::tm time_{};

@@ -214,6 +214,22 @@ TEST(Preprocessor, RecursionStopsAtTheLevelLimitWithoutStackOverflow) {
     ASSERT_FALSE(including.reports.empty());
     EXPECT_EQ(including.reports.back().code, "NBRECURSI");
 
+    // Unprotected recursion that branches, and text that doubles at every
+    // level, end the same way instead of running for ever.
+    Cpp branching(kr);
+    branching.run("#define F(a) F(a) F(a)\nF(1)\n");
+    ASSERT_EQ(branching.reports.size(), 1u);
+    EXPECT_EQ(branching.reports[0].code, "NBRECURSI");
+    std::string doubling = "#define D(x) x x\n";
+    for (int i = 0; i < 40; ++i) {
+        doubling += "D(";
+    }
+    doubling += "1" + std::string(40, ')') + "\n";
+    Cpp doubled;
+    doubled.run(doubling);
+    ASSERT_EQ(doubled.reports.size(), 1u);
+    EXPECT_EQ(doubled.reports[0].code, "NBRECURSI");
+
     // Deeply nested calls are data, not native recursion.
     std::string nested = "#define f(x) x\n";
     for (int i = 0; i < 900; ++i) {
