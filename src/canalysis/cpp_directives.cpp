@@ -13,9 +13,6 @@
 #include "canalysis/if_evaluator.h"
 #include "canalysis/target_model.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <array>
 #include <cstdlib>
@@ -183,12 +180,6 @@ const char* conditional_name(ConditionalKind kind) {
     return "if";
 }
 
-bool readable_file(const std::string& path) {
-    struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode) &&
-           ::access(path.c_str(), R_OK) == 0;
-}
-
 std::string directory_of(std::string_view path) {
     std::size_t slash = path.rfind('/');
     if (slash == std::string_view::npos) {
@@ -203,6 +194,18 @@ std::string directory_of(std::string_view path) {
 constexpr std::string_view initialization_file = "*Initialization*";
 
 }  // namespace
+
+// Characters that need a look in directive lines and skipped lines.
+struct LineSpecial {
+    bool flags[256] = {};
+    constexpr LineSpecial() {
+        for (unsigned char c : {'\n', '\\', '/', '"', '\'', '\r'}) {
+            flags[c] = true;
+        }
+    }
+    constexpr bool operator[](unsigned char c) const { return flags[c]; }
+};
+constexpr LineSpecial line_special{};
 
 // The environment of the "#if" evaluator: the macro table, the target's
 // sizes, and the diagnostics at the directive's place.
@@ -280,8 +283,12 @@ long Preprocessor::read_directive_line(InputLevel& level, std::string& line) {
             ++i;
             continue;
         }
-        line += c;
-        ++i;
+        std::size_t run = i + 1;
+        while (run < t.size() && !line_special[static_cast<unsigned char>(t[run])]) {
+            ++run;
+        }
+        line.append(t, i, run - i);
+        i = run;
     }
     level.pos = i;
     level.line += lines;
@@ -555,6 +562,9 @@ void Preprocessor::skip_conditional_text(InputLevel& level) {
                 i = e == std::string::npos ? t.size() : e;
             } else {
                 ++i;
+                while (i < t.size() && !line_special[static_cast<unsigned char>(t[i])]) {
+                    ++i;
+                }
             }
         }
         if (i < t.size()) {
@@ -643,14 +653,15 @@ void Preprocessor::skip_analysis_off(InputLevel& level) {
 
 // ---- include -----------------------------------------------------------
 
-std::string Preprocessor::find_include(std::string_view name, bool next, int& entry) {
+std::string Preprocessor::find_include(std::string_view name, bool next, int& entry,
+                                       std::string& text) {
     const InputLevel* current = innermost_file();
     int start = 0;
     if (next && current != nullptr && current->search_entry >= 0) {
         start = current->search_entry + 1;
     } else {
         std::string as_written(name);
-        if (readable_file(as_written)) {
+        if (read_whole_file(as_written, text)) {
             entry = -1;
             return as_written;
         }
@@ -675,7 +686,7 @@ std::string Preprocessor::find_include(std::string_view name, bool next, int& en
             path += '/';
         }
         path.append(name);
-        if (readable_file(path)) {
+        if (read_whole_file(path, text)) {
             entry = k;
             return path;
         }
@@ -707,9 +718,9 @@ void Preprocessor::do_include(std::string_view rest, bool next) {
         }
     }
     int entry = -1;
-    std::string path = find_include(name, next, entry);
     std::string text;
-    if (path.empty() || !read_whole_file(path, text)) {
+    std::string path = find_include(name, next, entry, text);
+    if (path.empty()) {
         report(CppLevel::fatal, "IMPOUVFIC", name);
         return;
     }

@@ -11,7 +11,11 @@
 
 #include "diag/reporter.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 
 #include <cstdio>
 #include <cstring>
@@ -192,29 +196,33 @@ std::string prepare_input(std::string_view text) {
 }
 
 bool read_whole_file(const std::string& path, std::string& text) {
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
     struct stat info {};
-    if (::stat(path.c_str(), &info) != 0 || S_ISDIR(info.st_mode)) {
+    if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+        ::close(fd);
         return false;
     }
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
-                                                         &std::fclose);
-    if (!file) {
-        return false;
-    }
-    text.clear();
     std::size_t size = S_ISREG(info.st_mode) ? static_cast<std::size_t>(info.st_size) : 0;
-    text.resize(size * 2 + 8192);
+    text.clear();
+    text.resize(size + 1);
     std::size_t used = 0;
     while (true) {
         if (used == text.size()) {
             text.resize(text.size() * 2);
         }
-        std::size_t got = std::fread(text.data() + used, 1, text.size() - used, file.get());
-        used += got;
-        if (got == 0) {
+        ssize_t got = ::read(fd, text.data() + used, text.size() - used);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got <= 0) {
             break;
         }
+        used += static_cast<std::size_t>(got);
     }
+    ::close(fd);
     text.resize(used);
     return true;
 }

@@ -15,25 +15,6 @@ namespace vx {
 
 namespace {
 
-struct CharClasses {
-    bool identifier[256] = {};
-    bool start[256] = {};
-    bool blank[256] = {};
-    CharClasses() {
-        for (int c = 0; c < 256; ++c) {
-            bool letter = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' || c == '$';
-            start[c] = letter;
-            identifier[c] = letter || (c >= '0' && c <= '9');
-            blank[c] = c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\r';
-        }
-    }
-};
-
-const CharClasses& classes() {
-    static const CharClasses table;
-    return table;
-}
-
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
 std::size_t skip_blanks(std::string_view text, std::size_t i) {
@@ -342,9 +323,6 @@ bool same_definition(const MacroDefinition& a, const MacroDefinition& b) {
 
 }  // namespace
 
-bool is_identifier_char(unsigned char c) { return classes().identifier[c]; }
-bool is_identifier_start(unsigned char c) { return classes().start[c]; }
-bool is_horizontal_blank(unsigned char c) { return classes().blank[c]; }
 
 std::uint32_t macro_hash(std::string_view name) {
     std::uint32_t h = 0;

@@ -74,12 +74,25 @@ struct MacroEntry {
 // The name hash of the table.
 std::uint32_t macro_hash(std::string_view name);
 
-// Identifier character classes of the preprocessor: letters, digits, "_"
-// and "$"; a start may not be a digit.
-bool is_identifier_char(unsigned char c);
-bool is_identifier_start(unsigned char c);
-// Space, tab, vertical tab, form feed, carriage return.
-bool is_horizontal_blank(unsigned char c);
+// The character classes of the preprocessor, fixed tables of 256 flags.
+struct CharClassTable {
+    bool identifier[256] = {};  // letters, digits, "_" and "$"
+    bool start[256] = {};       // the same without the digits
+    bool blank[256] = {};       // space, tab, vertical tab, form feed, carriage return
+    constexpr CharClassTable() {
+        for (int c = 0; c < 256; ++c) {
+            bool letter = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' || c == '$';
+            start[c] = letter;
+            identifier[c] = letter || (c >= '0' && c <= '9');
+            blank[c] = c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\r';
+        }
+    }
+};
+inline constexpr CharClassTable char_classes{};
+
+inline bool is_identifier_char(unsigned char c) { return char_classes.identifier[c]; }
+inline bool is_identifier_start(unsigned char c) { return char_classes.start[c]; }
+inline bool is_horizontal_blank(unsigned char c) { return char_classes.blank[c]; }
 
 class MacroTable {
 public:

@@ -36,20 +36,18 @@ constexpr char no_expand_mark = '\0';
 // Characters that end a run of plain text in the scanner.
 struct ScanClasses {
     bool special[256] = {};
-    ScanClasses() {
+    constexpr ScanClasses() {
         for (int c = 0; c < 256; ++c) {
-            special[c] = is_identifier_char(static_cast<unsigned char>(c));
+            special[c] = char_classes.identifier[c];
         }
         for (unsigned char c : {'\n', '\\', '/', '"', '\'', '#', '.', '\0'}) {
             special[c] = true;
         }
     }
 };
+constexpr ScanClasses scan_table{};
 
-const ScanClasses& scan_classes() {
-    static const ScanClasses table;
-    return table;
-}
+const ScanClasses& scan_classes() { return scan_table; }
 
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 

@@ -189,7 +189,7 @@ private:
     bool line_starts_analysis(std::string_view line) const;
     const PragmaAlias* find_alias(std::string_view text) const;
     void report_match_line(const OpenConditional& c);
-    std::string find_include(std::string_view name, bool next, int& entry);
+    std::string find_include(std::string_view name, bool next, int& entry, std::string& text);
     bool conditional_in_current_file() const;
 
     MacroTable macros_;
