@@ -8,7 +8,8 @@
 #   scripts/fuzz-cpp.sh [seconds] [extra libFuzzer options...]
 #
 # Findings (crash-*, leak-*, timeout-* files) are written to
-# build-fuzz/findings-cpp.
+# build-fuzz/findings-cpp. The timeout leaves room for the texts that run
+# into the bound on macro expansions of one text under the instrumentation.
 set -euo pipefail
 
 seconds="${1:-600}"
@@ -38,5 +39,5 @@ printf '\004#pragma vexor pragma "p" = "#pragma vexor stop_analyse"\n#pragma p\n
 
 exec "$build/fuzz/preprocessor_fuzz" "$corpus" \
   -max_total_time="$seconds" -artifact_prefix="$findings/" \
-  -dict="$root/scripts/cpp.dict" -max_len=16384 -timeout=10 -rss_limit_mb=2048 \
+  -dict="$root/scripts/cpp.dict" -max_len=16384 -timeout=30 -rss_limit_mb=2048 \
   -print_final_stats=1 "$@"

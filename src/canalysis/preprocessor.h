@@ -35,7 +35,7 @@ inline constexpr int cpp_max_levels = 1999;
 // expansion: beyond them the nesting is reported as too deep (an
 // unprotected macro in K&R mode can recurse without nesting deeper, and
 // arguments used twice double the text at every level).
-inline constexpr long cpp_max_expansions = 2000000;
+inline constexpr long cpp_max_expansions = 1000000;
 inline constexpr std::size_t cpp_max_expansion_text = std::size_t{1} << 22;
 // The joined variable arguments of one macro call.
 inline constexpr std::size_t cpp_max_variadic_text = 999;

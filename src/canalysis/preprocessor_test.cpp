@@ -492,7 +492,30 @@ TEST(Preprocessor, ReadsTheSystemHeadersWithoutWarnings) {
     if (!std::filesystem::exists(defs)) {
         GTEST_SKIP() << "no standard definitions at " << defs;
     }
-    Cpp c;
+    // The search path as -INCL gives it: the compiler's own directory, the
+    // multiarch directory and /usr/include.
+    auto command_output = [](const char* command) {
+        std::string text;
+        if (std::FILE* pipe = ::popen(command, "r")) {
+            char buffer[512];
+            while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) {
+                text += buffer;
+            }
+            ::pclose(pipe);
+        }
+        while (!text.empty() && (text.back() == '\n' || text.back() == ' ')) {
+            text.pop_back();
+        }
+        return text;
+    };
+    vx::CppInit init;
+    init.include_dirs.push_back(command_output("gcc -print-file-name=include 2>/dev/null"));
+    std::string multiarch = command_output("gcc -print-multiarch 2>/dev/null");
+    if (!multiarch.empty()) {
+        init.include_dirs.push_back("/usr/include/" + multiarch);
+    }
+    init.include_dirs.push_back("/usr/include");
+    Cpp c(init);
     std::string ignored;
     vx::cpp_process_text(c.cpp, "#include \"" + defs + "\"\n", false, "", 0, ignored, c.sink());
     ASSERT_TRUE(c.reports.empty()) << c.codes();
