@@ -168,7 +168,11 @@ std::string stringise_argument(std::string_view raw, char quote, bool lenient) {
     return out;
 }
 
-Preprocessor::Preprocessor() : sink_(reporter_sink()) {}
+Preprocessor::Preprocessor() : sink_(reporter_sink()) {
+    // The stack never moves: handlers keep a reference to the level they
+    // read while deeper levels come and go above it.
+    levels_.reserve(static_cast<std::size_t>(cpp_max_levels) + 1);
+}
 Preprocessor::~Preprocessor() = default;
 
 bool Preprocessor::macro_defined(std::string_view name) const {

@@ -287,6 +287,14 @@ TEST(Preprocessor, ConditionalsSelectBranches) {
     EXPECT_EQ(c.codes(), "ERDEFINED ERRAFTEND");
 }
 
+TEST(Preprocessor, ElifInSkippedTextOfAFreshPreprocessor) {
+    // The condition is expanded on a level of its own while the skipped
+    // file is still being read.
+    Cpp c;
+    EXPECT_EQ(c.tokens("#if 0\nno\n#elif 1 + __LINE__\nyes\n#endif\nafter"), "yes after");
+    EXPECT_TRUE(c.reports.empty()) << c.codes();
+}
+
 TEST(Preprocessor, MisplacedConditionalDirectives) {
     Cpp c;
     c.run("#else\n#elif 1\n#endif\n#if 1\n#else\n#else\n#endif\n");
