@@ -434,6 +434,23 @@ TEST(Preprocessor, IncludesFollowTheSearchPathAndWriteMarkers) {
     EXPECT_EQ(beside.tokens("#include \"" + dir.path + "/four/a.h\"\n"), "found_b");
 }
 
+TEST(Preprocessor, TheMainFileIsReadAtInitialisation) {
+    TempDir dir;
+    vx::CppInit init;
+    init.main_file = dir.write("main.h", "#define FROM_MAIN 1\n#pragma vexor type_modifier = near\n");
+    Cpp c(init);
+    EXPECT_TRUE(c.cpp.macro_defined("FROM_MAIN"));
+    EXPECT_EQ(c.cpp.type_modifiers(), std::vector<std::string>{"near"});
+    EXPECT_TRUE(c.reports.empty()) << c.codes();
+
+    vx::CppInit missing;
+    missing.main_file = dir.path + "/absent.h";
+    Cpp m(missing);
+    ASSERT_EQ(m.reports.size(), 1u);
+    EXPECT_EQ(m.reports[0].code, "IMPOUVFIC");
+    EXPECT_EQ(m.reports[0].level, vx::CppLevel::fatal);
+}
+
 TEST(Preprocessor, PragmasOfTheTool) {
     Cpp c;
     std::string out = c.run(
