@@ -35,7 +35,7 @@ for services in 10 100; do
     make_script "$services" 100
     (
         cd "$work"
-        HARNEXDIR="$tree/dist" VEXOR_SUPPRESS_COPYRIGHT=1 VXUTGT="$tree/dist/target" \
+        HARNEXDIR="$tree/dist" VEXOR_SUPPRESS_COPYRIGHT=1 VXLTGT="$tree/dist/target" \
             /usr/bin/time -v "$tree/dist/bin/vexorprepro" "s$services.ptu" "t$services.c" \
             2> "time$services.txt" >/dev/null || true
         tests=$((services * 100))

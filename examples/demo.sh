@@ -13,7 +13,7 @@ mkdir -p "$work/out"
 cd "$work"
 
 export HARNEXDIR="$tree/dist"
-export VXUTGT="$HARNEXDIR/target"
+export VXLTGT="$HARNEXDIR/target"
 
 step() { printf '\n== %s\n' "$*"; }
 
@@ -24,9 +24,9 @@ echo "exit status $status"
 # 0 clean, 3 warnings: the harness was written; anything else stops here.
 [ $status -eq 0 ] || [ $status -eq 3 ]
 
-step "cc -I\$VXUTGT/lib -Iout -I$here out/calc_test.c calc.c TP.c -o out/calc_test"
-cc -std=c99 -I"$VXUTGT/lib" -Iout -I"$here" out/calc_test.c "$here/calc.c" \
-    "$VXUTGT/lib/TP.c" -o out/calc_test
+step "cc -I\$VXLTGT/lib -Iout -I$here out/calc_test.c calc.c TP.c -o out/calc_test"
+cc -std=c99 -I"$VXLTGT/lib" -Iout -I"$here" out/calc_test.c "$here/calc.c" \
+    "$VXLTGT/lib/TP.c" -o out/calc_test
 
 step "out/calc_test"
 out/calc_test

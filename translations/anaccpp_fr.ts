@@ -567,6 +567,11 @@
         <comment>Error code is &quot;UNTPARDEF&quot;</comment>
         <translation>%1Liste de parametres non terminee dans la directive `#define' : %2</translation>
     </message>
+    <message>
+        <source>%1Message of the analysed code: %2</source>
+        <comment>Error code is &quot;WARNERR&quot;</comment>
+        <translation>%1Message du code analyse : %2</translation>
+    </message>
 </context>
 <context>
     <name>Information (ana_c_cpp)</name>

@@ -21,8 +21,8 @@
 
 namespace {
 
-constexpr std::size_t registration_total = 375;
-constexpr std::size_t distinct_code_total = 370;
+constexpr std::size_t registration_total = 376;
+constexpr std::size_t distinct_code_total = 371;
 
 std::string context_of(const vx::MessageRegistration& row) {
     return row.context == nullptr ? std::string("(untranslated)") : std::string(row.context);
@@ -66,7 +66,7 @@ TEST(Catalogue, CountsPerTableAndSeverityTitle) {
         {{2, "Internal Error (ana_c_cpp)"}, 5},
         {{2, "Fatal Error (ana_c_cpp)"}, 1},
         {{2, "Error (ana_c_cpp)"}, 6},
-        {{2, "Warning (ana_c_cpp)"}, 99},
+        {{2, "Warning (ana_c_cpp)"}, 100},
         {{2, "Information (ana_c_cpp)"}, 2},
         {{3, "Internal Error (prepro)"}, 1},
         {{3, "Fatal Error (prepro)"}, 1},
@@ -255,7 +255,8 @@ TEST(Catalogue, QuotedTextsAreExact) {
 }
 
 TEST(Catalogue, EveryRowIsWellFormed) {
-    static const QRegularExpression code_shape(QStringLiteral("^[A-Z][A-Z0-9_]{7,11}$"));
+    // Codes are upper case, most of nine letters; the shortest is WARNERR.
+    static const QRegularExpression code_shape(QStringLiteral("^[A-Z][A-Z0-9_]{6,11}$"));
     static const QRegularExpression placeholder(QStringLiteral("%(\\d+)"));
     for (const auto& row : vx::message_registrations()) {
         const QString code = QString::fromLatin1(row.code);

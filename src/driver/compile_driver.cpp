@@ -110,7 +110,8 @@ void run_compile_driver(const RunContext& run) {
     install_harness_layout(&layout);
     const ScriptOptions options = script_options(run.settings);
     HarnessGeneration generation(layout, options);
-    NativeAnalysis native;
+    NativeAnalysis without_analysis;
+    NativeAnalysis& native = run.native != nullptr ? *run.native : without_analysis;
     FrontEnd front_end(options, run.script_language, session, generation, native);
     generation.set_block_state(&front_end.block_state());
 

@@ -6,6 +6,7 @@
 #include "driver/compiler_options.h"
 #include "driver/output_names.h"
 #include "driver/target_config.h"
+#include "script/harness_hooks.h"
 #include "script/script_language.h"
 
 #include <string>
@@ -19,6 +20,8 @@ struct RunContext {
     ScriptLanguage& script_language;
     const std::string& run_date;
     TargetModel& target_model;
+    // The C analysis started for the run, or null without one.
+    NativeAnalysis* native = nullptr;
 };
 
 // Runs the compile driver: opens the script, creates the outputs with their

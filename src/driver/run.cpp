@@ -17,6 +17,7 @@
 #include "driver/identity.h"
 #include "driver/output_names.h"
 #include "driver/target_config.h"
+#include "driver/c_analysis.h"
 #include "script/script_language.h"
 #include "support/string_pool.h"
 
@@ -144,11 +145,28 @@ int run_compiler(int argc, char** argv) {
     // conditions, the declaration analysis and the code generation.
     TargetModel target_model;
 
-    // 17. C analysis start: the preprocessor and the declaration analysis
-    // take their place here.
+    // 17. C analysis start: the preprocessor with the restriction flags,
+    // -INCL, -DEFINE, the standard definitions and STUBINACTIVE.
+    CAnalysis c_analysis(&target_model);
+    NativeAnalysis* native = nullptr;
+    if (settings.c_analysis()) {
+        CAnalysisStart start;
+        start.ansi = settings.restriction(Restriction::ansi);
+        start.kr = settings.restriction(Restriction::kr);
+        start.script_language = script_language.language();
+        start.include_dirs = settings.include_dirs;
+        start.definitions = settings.defined_identifiers;
+        start.std_define_file = settings.std_define_file;
+        c_analysis.start(start);
+        script_language.on_switch([&c_analysis](int language) {
+            c_analysis.preprocessor().set_script_language(language);
+        });
+        native = &c_analysis;
+    }
 
     // 18. Compile driver.
-    run_compile_driver(RunContext{settings, names, target, script_language, run_date, target_model});
+    run_compile_driver(
+        RunContext{settings, names, target, script_language, run_date, target_model, native});
 
     // 19. Summary and exit.
     end_of_execution();

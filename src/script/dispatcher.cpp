@@ -189,6 +189,7 @@ void Dispatcher::end_of_script() {
     close_environment_and_define();
     close_initialization_and_termination();
     hooks_.emit_main();
+    native_.finish();
 }
 
 }  // namespace vx

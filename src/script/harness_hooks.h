@@ -108,6 +108,9 @@ public:
     // Whether the type table knows a base type of that name; nullopt while
     // no type table exists (the C base type names are used instead).
     virtual std::optional<bool> base_type(std::string_view /*name*/) { return std::nullopt; }
+    // The end of the generated program: conditionals still open are
+    // reported and the macros of the analysed code forgotten.
+    virtual void finish() {}
 };
 
 }  // namespace vx

@@ -16,7 +16,8 @@
 // deleted, or a work file left behind, fails the case; so does an input
 // file the run changed or removed.
 //
-// Every run gets VXUTGT pointing at the installed runtime package and
+// Every run gets VXLTGT pointing at the installed runtime package (which
+// also selects its standard definitions for the C analysis) and
 // VEXORCINC=TP.h, so that harnesses include the runtime header by name.
 // When a run succeeds and leaves a harness, the harness must be valid C on
 // its own (compiled against the minimal header of tests/e2e/syntax), and it
@@ -172,7 +173,7 @@ TEST_P(EndToEnd, RunMatchesGoldenFiles) {
         }
     }
     testkit::EnvChanges env = {
-        {"VXUTGT", testkit::dist_dir() + "/target"},
+        {"VXLTGT", testkit::dist_dir() + "/target"},
         {"VEXORCINC", std::string("TP.h")},
     };
     if (fs::exists(source / "env")) {

@@ -1,0 +1,58 @@
+// The C analysis of a run behind the front end's NativeAnalysis seam: the
+// preprocessor (and, later, the declaration parser).
+//
+// `start` initialises the preprocessor as a run does before the script is
+// read: the ANSI and K&R restriction flags, the script language, the -INCL
+// directories and the -DEFINE identifiers, then the standard-definitions
+// file read through an include directive (so its search-path pragmas,
+// macros and size pragmas are known), then the guarded empty definition of
+// STUBINACTIVE. Native text of the script, INCLUDE CODE files and CONST
+// lines are preprocessed in the same state; the preprocessed text goes to
+// the declaration analysis. `finish` ends preprocessing at the end of the
+// generated program.
+#pragma once
+
+#include "canalysis/preprocessor.h"
+#include "script/harness_hooks.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vx {
+
+class TargetModel;
+
+struct CAnalysisStart {
+    bool ansi = false;
+    bool kr = false;
+    int script_language = 2;
+    std::vector<std::string> include_dirs;
+    std::vector<std::string> definitions;
+    std::string std_define_file;  // empty: none
+};
+
+class CAnalysis : public NativeAnalysis {
+public:
+    explicit CAnalysis(TargetModel* target = nullptr);
+
+    // Initialises the preprocessor; returns the preprocessed text of the
+    // standard-definitions file (empty without one).
+    std::string start(const CAnalysisStart& start);
+
+    std::string preprocess(std::string_view text, std::string_view file,
+                           long first_line) override;
+    void analyse_declarations(std::string_view text) override;
+    std::optional<bool> macro_defined(std::string_view name) override;
+    void finish() override;
+
+    Preprocessor& preprocessor() { return cpp_; }
+    // The last text handed to the declaration analysis.
+    const std::string& last_declarations() const { return last_declarations_; }
+
+private:
+    Preprocessor cpp_;
+    std::string last_declarations_;
+};
+
+}  // namespace vx

@@ -1,0 +1,113 @@
+// cpp_dump: runs a C file, or the native text of a test script, through the
+// C preprocessor as the compiler would, and prints the preprocessed text.
+//
+//   cpp_dump [-INCL=dir]... [-DEFINE=name[=value]]... [-STD_DEFINE=file]
+//            [-RESTRICTION=ANSI|KR] [-SCRIPT] file
+//
+// The preprocessor is started as in a run (restriction flags, -INCL,
+// -DEFINE, the standard-definitions file, by default
+// $VXLTGT/ana/vxus_c.def, and STUBINACTIVE). A C file is preprocessed as
+// the text of an include directive naming it; with -SCRIPT the native
+// lines of the script ("#" and "!" lines, marker dropped) are preprocessed
+// as one text that keeps the script's line layout. Diagnostics go to
+// standard error as in a run; the exit status is 0, or 1 when a warning or
+// an error was reported.
+#include "diag/catalogue.h"
+#include "diag/reporter.h"
+#include "driver/c_analysis.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+namespace {
+
+bool option(std::string_view arg, std::string_view name, std::string& value) {
+    if (arg.substr(0, name.size()) != name) {
+        return false;
+    }
+    value = std::string(arg.substr(name.size()));
+    return true;
+}
+
+std::string script_native_text(const std::string& script) {
+    std::string out;
+    std::size_t begin = 0;
+    while (begin < script.size()) {
+        std::size_t end = script.find('\n', begin);
+        if (end == std::string::npos) {
+            end = script.size();
+        }
+        std::string_view line(script.data() + begin, end - begin);
+        std::size_t first = line.find_first_not_of(" \t\r");
+        if (first != std::string_view::npos && (line[first] == '#' || line[first] == '!')) {
+            out.append(line.substr(first + 1));
+        }
+        out += '\n';
+        begin = end + 1;
+    }
+    return out;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    vx::MessageCatalogue catalogue;
+    catalogue.register_all();
+    vx::Reporter reporter(catalogue);
+    vx::install_reporter(&reporter);
+
+    vx::CAnalysisStart start;
+    if (const char* target = std::getenv("VXLTGT"); target != nullptr) {
+        start.std_define_file = std::string(target) + "/ana/vxus_c.def";
+    }
+    bool script = false;
+    std::string file;
+    for (int i = 1; i < argc; ++i) {
+        std::string_view arg = argv[i];
+        std::string value;
+        if (option(arg, "-INCL=", value)) {
+            start.include_dirs.push_back(value);
+        } else if (option(arg, "-DEFINE=", value)) {
+            start.definitions.push_back(value);
+        } else if (option(arg, "-STD_DEFINE=", value)) {
+            start.std_define_file = value;
+        } else if (option(arg, "-RESTRICTION=", value)) {
+            start.ansi = value == "ANSI";
+            start.kr = value == "KR";
+        } else if (arg == "-SCRIPT") {
+            script = true;
+        } else if (!arg.empty() && arg[0] != '-' && file.empty()) {
+            file = std::string(arg);
+        } else {
+            std::fprintf(stderr, "cpp_dump: unknown argument %s\n", argv[i]);
+            return 2;
+        }
+    }
+    if (file.empty()) {
+        std::fprintf(stderr,
+                     "usage: cpp_dump [-INCL=dir]... [-DEFINE=name]... [-STD_DEFINE=file] "
+                     "[-RESTRICTION=ANSI|KR] [-SCRIPT] file\n");
+        return 2;
+    }
+
+    vx::CAnalysis analysis;
+    analysis.start(start);
+    std::string output;
+    if (script) {
+        std::string text;
+        if (!vx::read_whole_file(file, text)) {
+            vx::report_fatal("IMPOUVFIC", file);
+        }
+        output = analysis.preprocess(script_native_text(text), file, 0);
+    } else {
+        output = analysis.preprocess("#include \"" + file + "\"\n", "", 0);
+    }
+    analysis.finish();
+    std::fwrite(output.data(), 1, output.size(), stdout);
+    return reporter.error_count() > 0 || reporter.warning_count() > 0 ? 1 : 0;
+}
