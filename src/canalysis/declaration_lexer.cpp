@@ -171,6 +171,10 @@ void ParserContext::control_line() {
             line_ = number;
             return;
         }
+    } else if (directive == "error" || directive == "warning") {
+        // The preprocessor copies these lines after reporting them; they
+        // are not said twice.
+        return;
     } else if (directive == "pragma") {
         std::string_view p = probe;
         if (word(p) == "vexor") {

@@ -327,7 +327,8 @@ TEST_F(Declarations, LineMarkersGiveTheLocationOfDiagnostics) {
 }
 
 TEST_F(Declarations, ErrorsRecoverAtSemicolonsAndBraces) {
-    parse("int a; int 5 b; int c; struct t { int x; 3 y; int z; }; int d;\n#ident \"x\"\nint \\ e;");
+    parse("int a; int 5 b; int c; struct t { int x; 3 y; int z; }; int d;\n#ident \"x\"\n"
+          "#error reported by the preprocessor already\n#warning so is this\nint \\ e;");
     ASSERT_EQ(messages().size(), 4u);
     EXPECT_EQ(messages()[0], "W:SYNTAXERR:int 5");
     EXPECT_EQ(messages()[1], "W:SYNTAXERR:struct t { int x; 3");
