@@ -136,6 +136,8 @@ void ParserContext::control_line() {
     pos_ = end < text_.size() ? end + 1 : end;
     long this_line = line_;
     ++line_;  // the newline just consumed
+    // A marker at the start of a statement is not part of its text.
+    if (statement_start_ == start) statement_start_ = pos_;
 
     std::string_view rest = line.substr(1);
     auto skip = [](std::string_view& s) {

@@ -80,3 +80,55 @@ TEST_F(CAnalysisTest, MessagesOfTheDefinitionsNameTheirFile) {
 
 }  // namespace
 }  // namespace vx
+
+namespace vx {
+namespace {
+
+TEST_F(CAnalysisTest, NativeDeclarationsFillTheTypeTableInTheirScope) {
+    testkit::write_file(dir.file("std.def"),
+                        "#pragma vexor sizeof long 64\ntypedef int ZQZQ_LOOPVAR_T;\n"
+                        "#pragma vexor type_modifier = _in\n");
+    TargetModel target;
+    CAnalysis analysis(&target);
+    CAnalysisStart start;
+    start.std_define_file = dir.file("std.def");
+    analysis.start(start);
+    // The line given is the one before the text, as the reader counts.
+    analysis.analyse_declarations(
+        analysis.preprocess("#define N 4\ntypedef unsigned long count_t;\nint table[N];\n", "s.ptu", 1), {});
+    analysis.analyse_declarations(analysis.preprocess("count_t local;\nint f(_in int x);\n", "s.ptu", 10),
+                                  "add");
+    EXPECT_EQ(diagnostics(), "");
+
+    TypeTable& table = analysis.type_table();
+    const Symbol* array = c_lookup_symbol("table", table, "");
+    ASSERT_NE(array, nullptr);
+    EXPECT_EQ(array->type->bound, "4");
+    EXPECT_EQ(array->file, "s.ptu");
+    EXPECT_EQ(array->line, 4);
+    const Symbol* local = c_lookup_symbol("local", table, "add");
+    ASSERT_NE(local, nullptr);
+    EXPECT_EQ(local->scope, "add");
+    EXPECT_EQ(c_resolve_type(local->type)->width, 64);  // the target's long
+    EXPECT_EQ(c_lookup_symbol("local", table, ""), nullptr);
+    EXPECT_TRUE(c_has_qualifier(c_lookup_symbol("f", table, "add")->type->parameters[0].type, "_in"));
+
+    EXPECT_EQ(analysis.base_type("count_t"), std::optional<bool>(true));
+    EXPECT_EQ(analysis.base_type("unsigned long"), std::optional<bool>(true));
+    EXPECT_EQ(analysis.base_type("double"), std::optional<bool>(true));
+    EXPECT_EQ(analysis.base_type("table"), std::optional<bool>(false));
+    EXPECT_EQ(analysis.base_type("struct s"), std::optional<bool>(false));
+    EXPECT_EQ(analysis.base_type(""), std::optional<bool>(false));
+}
+
+TEST_F(CAnalysisTest, DeclarationErrorsNameTheScriptLine) {
+    TargetModel target;
+    CAnalysis analysis(&target);
+    analysis.start(CAnalysisStart{});
+    analysis.analyse_declarations(analysis.preprocess("int ok;\nint 5 bad;\n", "s.ptu", 6), {});
+    std::string out = diagnostics();
+    EXPECT_NE(out.find("Harnex-W-SYNTAXERR,  [s.ptu:8] Syntax error: int 5"), std::string::npos) << out;
+}
+
+}  // namespace
+}  // namespace vx

@@ -148,7 +148,10 @@ void Dispatcher::hand_over_native_text() {
     const bool due = state_.native_analysis_due;
     if (due) {
         pending.text += ' ';
-        const long start = std::max(pending.first_line - 1, 0L);
+        // The reader's counter of a line is the number of lines before it,
+        // which is the starting line the preprocessor wants: the first
+        // native line then carries its own number in the markers.
+        const long start = std::max(pending.first_line, 0L);
         pending.text = native_.preprocess(pending.text, reader_.current_file(), start);
     }
     if (options_.analysis_enabled) {

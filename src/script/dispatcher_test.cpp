@@ -592,16 +592,20 @@ TEST_F(DispatcherTest, StubCallsOpenAnElementOutsideEnvironments) {
 
 TEST_F(DispatcherTest, NativeTextIsAnalysedOutsideTestsOnly) {
     options_.analysis_enabled = true;
-    run_body("#int global;\nSERVICE s\nTEST t\n#int local;\nELEMENT\nVAR x\nEND ELEMENT\n"
+    run_body("#int global;\nSERVICE s\n#int in_service;\nTEST t\n#int local;\nELEMENT\nVAR x\nEND ELEMENT\n"
              "END TEST\nEND SERVICE\n#int after;\nCOMMENT c\n");
     // BEGIN hands over the harness objects first.
-    ASSERT_EQ(native_.analysed.size(), 3u);
+    ASSERT_EQ(native_.analysed.size(), 4u);
     EXPECT_EQ(native_.analysed[0].rfind("extern ZQZQ_LOOPVAR_T I1,", 0), 0u);
     EXPECT_EQ(native_.analysed[1], "int global; ");
-    EXPECT_EQ(native_.analysed[2], "int after; ");
-    // The preprocessor starts at the line before the first native line.
+    EXPECT_EQ(native_.analysed[2], "int in_service; ");
+    EXPECT_EQ(native_.analysed[3], "int after; ");
+    // Native text of a service belongs to its scope.
+    EXPECT_EQ(native_.scopes, (std::vector<std::string>{"", "", "s", ""}));
+    // The preprocessor starts at the line before the first native line
+    // ("#int global;" is line 3).
     ASSERT_FALSE(native_.preprocessed_lines.empty());
-    EXPECT_EQ(native_.preprocessed_lines.front(), 1);
+    EXPECT_EQ(native_.preprocessed_lines.front(), 2);
 }
 
 TEST_F(DispatcherTest, InitializationAndTerminationRouteNativeLines) {
