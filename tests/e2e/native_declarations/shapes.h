@@ -26,5 +26,5 @@ struct shape {
 extern struct shape shapes[MAX_CORNERS + 1];
 extern unsigned long shape_count;
 int area(const struct shape *s);
-int old_style(a, b) int a; char *b; { return a + *b; }
+static int old_style(a, b) int a; char *b; { return a + *b; }
 #endif

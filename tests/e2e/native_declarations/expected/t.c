@@ -51,7 +51,6 @@ VXU_GLOBAL_STUB_INIT
 }
 void SRV1_AREA (void) { 
 struct shape local_shape;
-int 5 broken;
 /* BEGIN  SERVICE area */
 #ifdef NEEDS_NUM_TEST_OPE
 NUM_OPERATION = 1;
