@@ -226,7 +226,7 @@ ExprNode* ParserContext::fold_binary(BinaryOp op, ExprNode* left, ExprNode* righ
             if (type.is_unsigned) pint_truncate(a, type.width);
             pint result;
             if (op == BinaryOp::shift_left) {
-                if (!pint_fits(a, fold_add_bits - fold_shift_limit)) return nullptr;
+                if (!pint_fits(a, fold_add_bits - static_cast<int>(pint_low64(b)))) return nullptr;
                 pint_shift_left(a, b, result);
             } else {
                 pint_shift_right(a, b, result);

@@ -51,7 +51,8 @@ inline bool same_tree(const ExprNode* a, const ExprNode* b) {
             return false;
         break;
     case ExprKind::real_constant:
-        if (!(a->real == b->real) || a->suffix != b->suffix) return false;
+        // The same to the 19 digits an image holds.
+        if (real_image(a->real) != real_image(b->real) || a->suffix != b->suffix) return false;
         break;
     case ExprKind::string_literal:
         if (a->wide != b->wide) return false;
