@@ -215,6 +215,24 @@ TEST_F(Expressions, DeepNestingIsASyntaxErrorNotAStackOverflow) {
     EXPECT_EQ(image(shallow), "x");
 }
 
+TEST_F(Expressions, MultiCharacterConstantsCanBeRefusedFromTheEnvironment) {
+    ::setenv("VX_NOWCHAR", "1", 1);
+    run.read_environment();
+    ::unsetenv("VX_NOWCHAR");
+    EXPECT_EQ(messages_of("'ab'"), Messages{"W:MULCARCST:'ab'"});
+    run.read_environment();
+    EXPECT_EQ(messages_of("'ab'"), Messages{"I:MULTIBYTE:'ab'"});
+}
+
+TEST_F(Expressions, AnUnknownNodeKindIsAnInternalError) {
+    ExprNode node;
+    node.kind = static_cast<ExprKind>(99);
+    std::string out;
+    c_expression_image(&node, out, "t.ptu", 7, sink);
+    EXPECT_EQ(c_expression_type(run, &node, nullptr, "t.ptu", 7, "", sink), nullptr);
+    EXPECT_EQ(sink.messages, (Messages{"S:ERRINTERN:expression image search", "S:ERRINTERN:expression type search"}));
+}
+
 TEST_F(Expressions, TheParserTraceGoesToStandardOutput) {
     ::setenv("YYDEBUG", "1", 1);
     ::testing::internal::CaptureStdout();
