@@ -184,6 +184,9 @@ TEST_F(Expressions, RefusedFormsAreWarnedAtParseTime) {
     EXPECT_EQ(messages_of("x++"), Messages{"W:POSTINCRE:x++"});
     EXPECT_EQ(trees_.back()->root->kind, ExprKind::error);
     EXPECT_EQ(messages_of("--x"), Messages{"W:POSTDECRE:--x"});
+    EXPECT_EQ(messages_of("a++ + b++ - c-- + (d = 1) + (e = 2)"),
+              (Messages{"W:POSTINCRE:a++ + b++ - c-- + (d = 1) + (e = 2)", "W:POSTDECRE:a++ + b++ - c-- + (d = 1) + (e = 2)",
+                        "W:AFFECTATI:a++ + b++ - c-- + (d = 1) + (e = 2)"}));
     EXPECT_EQ(messages_of("a = 1"), Messages{"W:AFFECTATI:a = 1"});
     EXPECT_EQ(messages_of("a <<= 1"), Messages{"W:AFFECTATI:a <<= 1"});
     EXPECT_EQ(messages_of("(a, b, c)"), Messages{"W:SOUSEXPRE:(a, b, c)"});

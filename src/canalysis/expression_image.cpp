@@ -454,7 +454,6 @@ void ArrayExpansion::expand(const ExprNode* aggregate, const TypeNode* array_typ
             }
         }
         bool constant_low = low && low->kind == ExprKind::integer_constant;
-        bool constant_high = high && high->kind == ExprKind::integer_constant;
         auto outside = [&](const ExprNode* index) {
             if (!index || index->kind != ExprKind::integer_constant) return false;
             if (pint_is_negative(index->value)) return true;
@@ -485,7 +484,6 @@ void ArrayExpansion::expand(const ExprNode* aggregate, const TypeNode* array_typ
             out += buffer;
             out += h;
             out += ")))?";
-            (void)constant_high;
         }
         out += v;
         out += ':';

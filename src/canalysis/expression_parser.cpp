@@ -409,12 +409,15 @@ ExprNode* ParserContext::malformed_range() {
 }
 
 ExprNode* ParserContext::increment(ExprNode*, bool decrement) {
-    report(DiagnosticLevel::warning, decrement ? "POSTDECRE" : "POSTINCRE", shown_text());
+    bool& reported = decrement ? decrement_reported_ : increment_reported_;
+    if (!reported) report(DiagnosticLevel::warning, decrement ? "POSTDECRE" : "POSTINCRE", shown_text());
+    reported = true;
     return make(ExprKind::error);
 }
 
 ExprNode* ParserContext::assignment(ExprNode*, ExprNode*) {
-    report(DiagnosticLevel::warning, "AFFECTATI", shown_text());
+    if (!assignment_reported_) report(DiagnosticLevel::warning, "AFFECTATI", shown_text());
+    assignment_reported_ = true;
     return make(ExprKind::error);
 }
 

@@ -21,9 +21,6 @@ struct SemanticValue {
     int op;  // the operator of a token or a rule
 };
 
-// Assignment operators as the lexer gives them (all refused).
-inline constexpr int assign_plain = 0;
-
 class ParserContext {
 public:
     ParserContext(ExpressionRun& run, std::string_view text, std::string_view file, long line,
@@ -96,8 +93,11 @@ private:
     bool reported_syntax_ = false;
     // One entry per open "[": whether a ".." was read inside it.
     std::vector<bool> brackets_;
-    // The depth of "[" of the last "..", for the malformed range.
-    bool last_error_in_range_ = false;
+    // The refused forms already warned in this expression (each is warned
+    // once, however often it appears).
+    bool increment_reported_ = false;
+    bool decrement_reported_ = false;
+    bool assignment_reported_ = false;
 };
 
 }  // namespace vx::expr
