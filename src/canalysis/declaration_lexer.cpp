@@ -16,6 +16,7 @@
 //
 // Every capture is a loop over the text with counters: no nesting of any
 // depth reaches the C++ stack.
+#include "canalysis/c_keywords.h"
 #include "canalysis/declaration_grammar.hpp"
 #include "canalysis/declaration_parser_context.h"
 #include "canalysis/target_model.h"
@@ -23,7 +24,6 @@
 #include <array>
 #include <cstdlib>
 #include <cstring>
-#include <unordered_map>
 
 namespace vx::decl {
 
@@ -38,30 +38,16 @@ bool is_horizontal_blank(char c) {
     return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\r' || c == '\b';
 }
 
-const std::unordered_map<std::string_view, int>& keywords() {
-    static const std::unordered_map<std::string_view, int> table = {
-        {"asm", TOK_ASM_KEYWORD},       {"__asm", TOK_ASM_KEYWORD},     {"__asm__", TOK_ASM_KEYWORD},
-        {"__attribute__", TOK_ATTRIBUTE}, {"__attribute", TOK_ATTRIBUTE},
-        {"typeof", TOK_TYPEOF},         {"__typeof", TOK_TYPEOF},       {"__typeof__", TOK_TYPEOF},
-        {"__alignof", TOK_ALIGNOF},     {"__alignof__", TOK_ALIGNOF},
-        {"inline", TOK_INLINE},         {"__inline", TOK_INLINE},       {"__inline__", TOK_INLINE},
-        {"const", TOK_CONST},           {"__const", TOK_CONST},         {"__const__", TOK_CONST},
-        {"volatile", TOK_VOLATILE},     {"__volatile", TOK_VOLATILE},   {"__volatile__", TOK_VOLATILE},
-        {"signed", TOK_SIGNED},         {"__signed", TOK_SIGNED},       {"__signed__", TOK_SIGNED},
-        {"auto", TOK_AUTO},             {"register", TOK_REGISTER},     {"static", TOK_TK_STATIC},
-        {"extern", TOK_EXTERN},         {"typedef", TOK_TYPEDEF},
-        {"char", TOK_CHAR},             {"short", TOK_SHORT},           {"int", TOK_INT},
-        {"long", TOK_LONG},             {"unsigned", TOK_UNSIGNED},     {"float", TOK_FLOAT},
-        {"double", TOK_DOUBLE},         {"void", TOK_VOID},
-        {"struct", TOK_STRUCT},         {"union", TOK_UNION},           {"enum", TOK_ENUM},
-        {"sizeof", TOK_SIZEOF},
-        {"if", TOK_IF},                 {"else", TOK_ELSE},             {"switch", TOK_SWITCH},
-        {"case", TOK_CASE},             {"default", TOK_DEFAULT},       {"while", TOK_WHILE},
-        {"do", TOK_DO},                 {"for", TOK_FOR},               {"goto", TOK_GOTO},
-        {"continue", TOK_CONTINUE},     {"break", TOK_BREAK},           {"return", TOK_RETURN},
-    };
-    return table;
-}
+// The grammar's token of each C keyword, in the order of CKeyword.
+constexpr int keyword_tokens[] = {
+    TOK_ASM_KEYWORD, TOK_ATTRIBUTE, TOK_TYPEOF, TOK_ALIGNOF, TOK_INLINE, TOK_CONST, TOK_VOLATILE,
+    TOK_SIGNED, TOK_AUTO, TOK_REGISTER, TOK_TK_STATIC, TOK_EXTERN, TOK_TYPEDEF, TOK_CHAR, TOK_SHORT,
+    TOK_INT, TOK_LONG, TOK_UNSIGNED, TOK_FLOAT, TOK_DOUBLE, TOK_VOID, TOK_STRUCT, TOK_UNION, TOK_ENUM,
+    TOK_SIZEOF, TOK_IF, TOK_ELSE, TOK_SWITCH, TOK_CASE, TOK_DEFAULT, TOK_WHILE, TOK_DO, TOK_FOR,
+    TOK_GOTO, TOK_CONTINUE, TOK_BREAK, TOK_RETURN,
+};
+static_assert(sizeof keyword_tokens / sizeof keyword_tokens[0] ==
+              static_cast<std::size_t>(CKeyword::return_keyword) + 1);
 
 // Tokens after which a typedef name can only be the name being declared
 // ("typedef int T; typedef int T;", "struct { T T; }"): a type is already
@@ -274,10 +260,10 @@ int ParserContext::identifier(SemanticValue& value) {
     while (pos_ < text_.size() && is_ident_char(text_[pos_])) ++pos_;
     std::string_view word = text_.substr(start, pos_ - start);
     value.text = TextRef{word.data(), word.size(), line_};
-    auto it = keywords().find(word);
-    if (it != keywords().end()) {
-        if (it->second == TOK_ASM_KEYWORD || it->second == TOK_ATTRIBUTE) capture_paren_ = true;
-        return it->second;
+    if (CKeyword keyword; c_keyword(word, keyword)) {
+        int token = keyword_tokens[static_cast<int>(keyword)];
+        if (token == TOK_ASM_KEYWORD || token == TOK_ATTRIBUTE) capture_paren_ = true;
+        return token;
     }
     bool typedef_name = false;
     if (Symbol* s = table_.lookup_symbol(word, options_.scope); s && (s->storage & storage_typedef)) {
