@@ -420,7 +420,7 @@ void ArrayExpansion::expand(const ExprNode* aggregate, const TypeNode* array_typ
         if (item->kind == ExprKind::omitted) {
             warn("OMIVALTAB", image(aggregate));
             if (last) {
-                final_value = "0";
+                final_value.assign(1, '0');  // not "= \"0\"": GCC 12 -O2 sees a false overlap
                 have_final = true;
             }
             continue;
