@@ -429,3 +429,42 @@ TEST_F(Declarations, WalksOfSelfHoldingStructsStayFinite) {
 
 }  // namespace
 }  // namespace vx
+
+namespace vx {
+namespace {
+
+TEST_F(Declarations, SecondaryTablesRemovalAndClearing) {
+    TypeTable headers;
+    DeclarationOptions options;
+    options.file = "lib.h";
+    c_parse_declarations("typedef unsigned short word; struct lib { int a; }; enum colour { RED, GREEN }; int shared;",
+                         headers, options, sink_, run_);
+    c_set_secondary_table(table_, &headers);
+    // The typedef of the secondary table is a type name here too.
+    parse("word w; struct lib mine; int shared;");
+    EXPECT_TRUE(messages().empty()) << messages()[0];
+    const TypeNode* w = type_of("w");
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->kind, TypeKind::named);
+    EXPECT_EQ(c_complete_type(w, table_)->name, "unsigned short");
+    EXPECT_EQ(type_of("mine"), c_lookup_tag("lib", headers, TagKind::struct_tag));
+    EXPECT_NE(c_complete_type(type_of("mine"), table_), nullptr);
+    ASSERT_NE(c_lookup_enumerator("GREEN", table_), nullptr);
+    EXPECT_EQ(c_lookup_enumerator("GREEN", table_)->index, 1);
+    // The table's own symbol comes first; the secondary one is found when
+    // the table has none.
+    EXPECT_EQ(c_find_symbol("shared", table_, "")->file, "unit.h");
+    c_remove_symbol("shared", table_, "");
+    EXPECT_EQ(c_lookup_symbol("shared", table_, ""), nullptr);
+    EXPECT_EQ(c_find_symbol("shared", table_, "")->file, "lib.h");
+    EXPECT_EQ(c_lookup_symbol("word", table_, ""), nullptr);
+    EXPECT_NE(c_find_symbol("word", table_, ""), nullptr);
+
+    c_clear_table(table_);
+    EXPECT_EQ(table_.symbol_count(), 0u);
+    EXPECT_EQ(c_lookup_symbol("w", table_, ""), nullptr);
+    EXPECT_NE(c_find_symbol("word", table_, ""), nullptr);  // the secondary table stays attached
+}
+
+}  // namespace
+}  // namespace vx
