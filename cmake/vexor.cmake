@@ -47,3 +47,16 @@ function(vx_module name)
       PROPERTIES ENVIRONMENT "HARNEXDIR=${VX_DIST_DIR}")
   endif()
 endfunction()
+
+# vx_fuzz_target(NAME LIBRARY) makes the libFuzzer program NAME from
+# NAME.cpp of the current folder, linked with LIBRARY, into build/fuzz. The
+# libraries are expected to be built with -fsanitize=fuzzer-no-link
+# (scripts/fuzz-*.sh configure such a tree with clang).
+function(vx_fuzz_target name library)
+  add_executable(${name} ${CMAKE_CURRENT_SOURCE_DIR}/${name}.cpp)
+  target_compile_options(${name} PRIVATE ${VX_WARNINGS}
+                         -fsanitize=fuzzer,address,undefined -fno-omit-frame-pointer)
+  target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fuzz)
+  target_link_libraries(${name} PRIVATE ${library})
+endfunction()

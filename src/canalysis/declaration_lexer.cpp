@@ -74,6 +74,21 @@ bool type_already_given(int token) {
 
 bool is_tag_keyword(int token) { return token == TOK_STRUCT || token == TOK_UNION || token == TOK_ENUM; }
 
+// Steps over the blanks at the start of a control line's rest.
+void skip(std::string_view& s) {
+    while (!s.empty() && is_horizontal_blank(s.front())) s.remove_prefix(1);
+}
+
+// The next word of a control line's rest (empty when none), consumed.
+std::string_view word(std::string_view& s) {
+    skip(s);
+    std::size_t n = 0;
+    while (n < s.size() && is_ident_char(s[n])) ++n;
+    std::string_view w = s.substr(0, n);
+    s.remove_prefix(n);
+    return w;
+}
+
 }  // namespace
 
 void ParserContext::count_lines(std::size_t from, std::size_t to) {
@@ -126,17 +141,6 @@ void ParserContext::control_line() {
     if (statement_start_ == start) statement_start_ = pos_;
 
     std::string_view rest = line.substr(1);
-    auto skip = [](std::string_view& s) {
-        while (!s.empty() && is_horizontal_blank(s.front())) s.remove_prefix(1);
-    };
-    auto word = [&](std::string_view& s) {
-        skip(s);
-        std::size_t n = 0;
-        while (n < s.size() && is_ident_char(s[n])) ++n;
-        std::string_view w = s.substr(0, n);
-        s.remove_prefix(n);
-        return w;
-    };
     skip(rest);
     std::string_view probe = rest;
     std::string_view directive = word(probe);
@@ -185,17 +189,6 @@ void ParserContext::control_line() {
 // signed|unsigned".
 void ParserContext::apply_pragma(std::string_view line) {
     std::string_view s = line;
-    auto skip = [](std::string_view& t) {
-        while (!t.empty() && is_horizontal_blank(t.front())) t.remove_prefix(1);
-    };
-    auto word = [&](std::string_view& t) {
-        skip(t);
-        std::size_t n = 0;
-        while (n < t.size() && is_ident_char(t[n])) ++n;
-        std::string_view w = t.substr(0, n);
-        t.remove_prefix(n);
-        return w;
-    };
     s.remove_prefix(1);  // "#"
     word(s);             // pragma
     word(s);             // vexor

@@ -525,17 +525,22 @@ void ParserContext::enter_ordinary(Symbol* symbol) {
     old->initial_value = symbol->initial_value;
 }
 
+Symbol* ParserContext::new_declared_symbol(const Declarator& declarator, const Specs& specs) {
+    Symbol* symbol = table_.new_symbol();
+    symbol->name = declarator.name;
+    symbol->scope = options_.scope;
+    symbol->storage = specs.storage;
+    symbol->file = file_;
+    symbol->line = declarator.line;
+    return symbol;
+}
+
 void ParserContext::declare(Declarator* declarator, const TextRef* initializer) {
     if (specs_stack_.empty() || !declarator) return;
     Specs* specs = specs_stack_.back();
     TypeNode* base = compose(*specs);
     TypeNode* type = base ? apply(base, declarator) : nullptr;
-    Symbol* symbol = table_.new_symbol();
-    symbol->name = declarator->name;
-    symbol->scope = options_.scope;
-    symbol->storage = specs->storage;
-    symbol->file = file_;
-    symbol->line = declarator->line;
+    Symbol* symbol = new_declared_symbol(*declarator, *specs);
     if (initializer) symbol->initial_value = trim(initializer->view());
     if (kr_mode_) {
         symbol->type = type;
@@ -585,12 +590,7 @@ void ParserContext::define_function(Declarator* declarator, TextRef body) {
         }
     }
     kr_parameters_.clear();
-    Symbol* symbol = table_.new_symbol();
-    symbol->name = declarator->name;
-    symbol->scope = options_.scope;
-    symbol->storage = specs->storage;
-    symbol->file = file_;
-    symbol->line = declarator->line;
+    Symbol* symbol = new_declared_symbol(*declarator, *specs);
     symbol->type = type;
     symbol->is_function_definition = true;
     if (options_.keep_bodies) symbol->body = body.view();

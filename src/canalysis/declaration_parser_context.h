@@ -176,6 +176,7 @@ private:
     TypeNode* function_type(TypeNode* result, const Parameters* parameters);
     std::string normalise_bound(std::string_view bound) const;
     void enter_ordinary(Symbol* symbol);
+    Symbol* new_declared_symbol(const Declarator& declarator, const Specs& specs);
     bool same_parameters(const TypeNode* a, const TypeNode* b) const;
     void merge_functions(Symbol* old_symbol, TypeNode* new_type);
     std::string enumerator_value_text(std::string_view written) const;
