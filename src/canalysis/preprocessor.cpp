@@ -232,7 +232,9 @@ InputLevel& Preprocessor::top() { return levels_.back(); }
 bool Preprocessor::push_level(LevelKind kind, std::string text) {
     if (levels_.size() > static_cast<std::size_t>(cpp_max_levels) - 1 ||
         (kind != LevelKind::file && (level_bytes_ + text.size() > cpp_max_expansion_total ||
-                                     pushed_bytes_ + text.size() > cpp_max_rescanned_text))) {
+                                     pushed_bytes_ + text.size() >
+                                         (lenient_ ? cpp_max_unprotected_rescanned_text
+                                                   : cpp_max_rescanned_text)))) {
         report(CppLevel::fatal, "NBRECURSI", "");
         return false;
     }

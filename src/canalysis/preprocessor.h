@@ -48,6 +48,7 @@ inline constexpr std::size_t cpp_max_expansion_total = std::size_t{1} << 26;
 // stays linear in it even when an unprotected macro keeps calling itself
 // with growing arguments.
 inline constexpr std::size_t cpp_max_rescanned_text = std::size_t{1} << 28;
+inline constexpr std::size_t cpp_max_unprotected_rescanned_text = std::size_t{1} << 24;
 // The joined variable arguments of one macro call.
 inline constexpr std::size_t cpp_max_variadic_text = 999;
 // The argument of "#error" / "#warning" reports.
