@@ -1,7 +1,7 @@
 #!/bin/sh
 # Writes the standard-definitions file of the host target from the host C
 # compiler:
-#   make_vxus_c_def.sh CC OUTPUT
+#   make_vxus_c_def.sh CC OUTPUT LANGUAGE_DEFS
 # The file gives the analysis what the compiler knows and the headers ask
 # for: the compiler's system include directories ("#pragma vexor
 # incl_std"), the target macros of its predefined list (__x86_64__,
@@ -12,6 +12,7 @@
 set -eu
 cc="$1"
 out="$2"
+language="$3"
 tmp="$out.tmp"
 
 predefined="$("$cc" -dM -E -x c /dev/null)"
@@ -46,5 +47,6 @@ size_of() {
   else
     echo "#pragma vexor signof char signed"
   fi
+  cat "$language"
 } > "$tmp"
 mv "$tmp" "$out"

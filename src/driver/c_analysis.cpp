@@ -2,6 +2,9 @@
 
 #include "canalysis/target_model.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace vx {
 
 namespace {
@@ -10,7 +13,13 @@ constexpr std::string_view stub_inactive = "STUBINACTIVE";
 
 }  // namespace
 
-CAnalysis::CAnalysis(TargetModel* target) { cpp_.set_target(target); }
+CAnalysis::CAnalysis(TargetModel* target) : run_(target ? *target : own_target_) {
+    cpp_.set_target(&run_.target);
+    run_.is_type_modifier = [this](std::string_view word) {
+        const std::vector<std::string>& modifiers = cpp_.type_modifiers();
+        return std::find(modifiers.begin(), modifiers.end(), word) != modifiers.end();
+    };
+}
 
 std::string CAnalysis::start(const CAnalysisStart& start) {
     CppInit init;
@@ -26,7 +35,7 @@ std::string CAnalysis::start(const CAnalysisStart& start) {
     if (!start.std_define_file.empty()) {
         std::string directive = "#include \"" + start.std_define_file + "\"";
         cpp_process_text(cpp_, directive, false, "", 0, definitions);
-        analyse_declarations(definitions);
+        analyse_declarations(definitions, {});
     }
     std::string guard = "#ifndef " + std::string(stub_inactive) + "\n#define " +
                         std::string(stub_inactive) + " " + "\n#endif";
@@ -42,10 +51,34 @@ std::string CAnalysis::preprocess(std::string_view text, std::string_view file,
     return output;
 }
 
-void CAnalysis::analyse_declarations(std::string_view text) {
-    // The declaration parser takes the text here once it exists; until
-    // then the text is kept only as the last one handed over.
+void CAnalysis::analyse_declarations(std::string_view text, std::string_view scope) {
     last_declarations_ = std::string(text);
+    DeclarationOptions options;
+    options.scope = scope;
+    ReporterSink sink;
+    c_parse_declarations(text, table_, options, sink, run_);
+}
+
+std::optional<bool> CAnalysis::base_type(std::string_view name) {
+    if (Symbol* s = c_find_symbol(name, table_, ""); s && (s->storage & storage_typedef)) return true;
+    // The base types in any spelling: only their words, at least one.
+    static constexpr std::string_view words[] = {"char", "short", "int", "long", "signed",
+                                                 "unsigned", "float", "double", "void"};
+    bool any = false;
+    std::size_t i = 0;
+    while (i < name.size()) {
+        if (name[i] == ' ' || name[i] == '\t') {
+            ++i;
+            continue;
+        }
+        std::size_t j = i;
+        while (j < name.size() && name[j] != ' ' && name[j] != '\t') ++j;
+        std::string_view word = name.substr(i, j - i);
+        if (std::find(std::begin(words), std::end(words), word) == std::end(words)) return false;
+        any = true;
+        i = j;
+    }
+    return any;
 }
 
 std::optional<bool> CAnalysis::macro_defined(std::string_view name) {

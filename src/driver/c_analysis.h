@@ -8,11 +8,15 @@
 // macros and size pragmas are known), then the guarded empty definition of
 // STUBINACTIVE. Native text of the script, INCLUDE CODE files and CONST
 // lines are preprocessed in the same state; the preprocessed text goes to
-// the declaration analysis. `finish` ends preprocessing at the end of the
+// the declaration analysis, which fills the run's type table in the scope
+// of the current service. `finish` ends preprocessing at the end of the
 // generated program.
 #pragma once
 
+#include "canalysis/declaration_parser.h"
 #include "canalysis/preprocessor.h"
+#include "canalysis/target_model.h"
+#include "canalysis/type_table.h"
 #include "script/harness_hooks.h"
 
 #include <string>
@@ -42,16 +46,24 @@ public:
 
     std::string preprocess(std::string_view text, std::string_view file,
                            long first_line) override;
-    void analyse_declarations(std::string_view text) override;
+    void analyse_declarations(std::string_view text, std::string_view scope) override;
     std::optional<bool> macro_defined(std::string_view name) override;
+    // A C base type of the type table: a base type spelling ("unsigned
+    // long", "double") or a typedef name.
+    std::optional<bool> base_type(std::string_view name) override;
     void finish() override;
 
     Preprocessor& preprocessor() { return cpp_; }
+    TypeTable& type_table() { return table_; }
+    DeclarationRun& declaration_run() { return run_; }
     // The last text handed to the declaration analysis.
     const std::string& last_declarations() const { return last_declarations_; }
 
 private:
+    TargetModel own_target_;  // when the run gives none
     Preprocessor cpp_;
+    DeclarationRun run_;
+    TypeTable table_;
     std::string last_declarations_;
 };
 

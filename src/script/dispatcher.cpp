@@ -153,7 +153,9 @@ void Dispatcher::hand_over_native_text() {
     }
     if (options_.analysis_enabled) {
         if (due && !state_.define_stub_open) {
-            native_.analyse_declarations(pending.text);
+            native_.analyse_declarations(pending.text,
+                                         state_.service.open ? std::string_view(state_.service.name)
+                                                             : std::string_view());
         }
         if (!state_.define_stub_open) {
             pending.clear();

@@ -28,6 +28,7 @@
 #include "script/harness_hooks.h"
 #include "script/keyword_table.h"
 #include "script/reader.h"
+#include "script/script_expression.h"
 #include "script/script_options.h"
 #include "script/script_types.h"
 
@@ -62,6 +63,8 @@ public:
 
     const BlockState& state() const { return state_; }
     const ScriptTypes& types() const { return types_; }
+    // The CONST table (filled without C analysis).
+    const ScriptConstants& constants() const { return constants_; }
     // Display formats given by FORMAT in the current service.
     const std::map<std::string, std::string>& formats() const { return formats_; }
 
@@ -90,6 +93,9 @@ private:
     void hand_over_native_text();
     void write_block_headers();
     bool condition_true(std::string_view names);
+    ScriptExpressionAnalyser expression_analyser() const;
+    bool analyse_value(std::string_view text, ScriptValue& value) const;
+    void define_constant(const Statement& s, std::string name, std::string_view value);
 
     // Block actions, shared by the statements and the implicit closes.
     void ensure_begin();
@@ -171,6 +177,7 @@ private:
 
     BlockState state_;
     ScriptTypes types_;
+    ScriptConstants constants_;
     std::map<std::string, std::string> formats_;
     std::string found_version_;
 };

@@ -476,13 +476,77 @@ TEST_F(DispatcherTest, ConstantsBeforeTheFirstService) {
               native_.preprocessed.end());
 }
 
+TEST_F(DispatcherTest, ConstantsWithoutAnalysisAreScriptValues) {
+    run_body("CONST N = 4\nCONST M = N * 2\nCONST S = \"ab\" & \"cd\"\n"
+             "CONST L = [1, N + 1, \"x\"]\nCONST E = A + 1\nCONST F = E * 2\n"
+             "CONST N = 5\nCONST B = [1, , 2]\nCONST T = [1, 2,]\nCONST C = (1 +\n");
+    const ScriptConstants& table = front_end_->dispatcher().constants();
+    auto integer = [&](const char* name) {
+        const ScriptConstant* constant = table.find(name);
+        EXPECT_NE(constant, nullptr) << name;
+        return constant == nullptr ? -1 : pint_low64(constant->value.integer);
+    };
+    EXPECT_EQ(integer("N"), 4);
+    EXPECT_EQ(integer("M"), 8);
+    ASSERT_NE(table.find("S"), nullptr);
+    EXPECT_EQ(table.find("S")->value.kind, TokenKind::string);
+    EXPECT_EQ(table.find("S")->value.text, "abcd");
+    const ScriptConstant* list = table.find("L");
+    ASSERT_NE(list, nullptr);
+    EXPECT_TRUE(list->list);
+    EXPECT_EQ(list->items.size(), 3u);
+    EXPECT_EQ(list->value.text, "[1,5,\"x\"]");
+    ASSERT_NE(table.find("F"), nullptr);
+    EXPECT_EQ(table.find("F")->value.text, "(A+1)*2");
+    // A list with a bad item, and a bad value, are not kept.
+    EXPECT_EQ(table.find("B"), nullptr);
+    EXPECT_EQ(table.find("T"), nullptr);
+    EXPECT_EQ(table.find("C"), nullptr);
+    EXPECT_EQ(table.size(), 6u);
+    EXPECT_EQ(codes(), (std::vector<std::string>{"E-DUPLCONST", "I-LIGNERRON", "E-STXERRTYP",
+                                                 "E-STXERRTYP", "I-EXPERRONE", "I-POSIT_ERR",
+                                                 "E-SYNTAXERO"}));
+    EXPECT_EQ(first("DUPLCONST").body, "Constant value N already defined");
+    EXPECT_EQ(first("LIGNERRON").body, "Error in line: CONST N = 5");
+    EXPECT_EQ(first("DUPLCONST").line, 9);
+    // Nothing of it reaches the generated text.
+    std::vector<std::string> lines = generated();
+    EXPECT_EQ(std::find_if(lines.begin(), lines.end(),
+                           [](const std::string& l) { return l.find("#define") != std::string::npos; }),
+              lines.end());
+}
+
+TEST_F(DispatcherTest, ConstantNamesFollowTheCaseOfTheTestedLanguage) {
+    options_.tested_language = 1;  // Pascal
+    run_body("CONST n = 4\nCONST m = N * 2\nENVIRONMENT e(p, q + 1, M)\nVAR x\n"
+             "END ENVIRONMENT\n");
+    const ScriptConstants& table = front_end_->dispatcher().constants();
+    ASSERT_NE(table.find("M"), nullptr);
+    EXPECT_EQ(pint_low64(table.find("M")->value.integer), 8);
+    // A parameter is one name: not an expression, not a constant.
+    EXPECT_EQ(codes(), (std::vector<std::string>{"E-PARAMENVI", "E-PARAMENVI"}));
+    EXPECT_EQ(state().environment.parameters.front(), "P");
+}
+
+TEST_F(DispatcherTest, DeclaredNamesAreVariablePaths) {
+    run_body("DEFINE STRUCTURE point\nFIELD x = int\nEND DEFINE\nDECLARE * pp = point\n"
+             "DECLARE a b = int\nDECLARE t[2] = int\n");
+    const ScriptTypes& types = front_end_->dispatcher().types();
+    EXPECT_NE(types.find_variable("*pp"), nullptr);
+    EXPECT_NE(types.find_variable("(*pp).x"), nullptr);
+    EXPECT_NE(types.find_variable("t[2]"), nullptr);
+    EXPECT_EQ(codes(), (std::vector<std::string>{"E-NOMVARINC"}));
+    EXPECT_EQ(first("NOMVARINC").body, "Bad variable name a b");
+}
+
 TEST_F(DispatcherTest, EnvironmentsAndUses) {
     run_body("ENVIRONMENT env(a, 2b\nEND ENVIRONMENT\nEND ENVIRONMENT\nENVIRONMENT full\n"
              "VAR x\nUSE other\nEND ENVIRONMENT\nSERVICE s\nTEST t\nELEMENT\nUSE full(1,)\n"
              "USE full(1, 2)\nEND ELEMENT\nEND TEST\nEND SERVICE\n");
     std::vector<std::string> errors = codes_of('E');
-    EXPECT_EQ(errors, (std::vector<std::string>{"PARAMENVI", "ENVPARAME", "MOTCLEABS",
-                                                "UTILISERR", "UTIPARAME"}));
+    // "2b" is a malformed number for the analysis of the parameter.
+    EXPECT_EQ(errors, (std::vector<std::string>{"ERRLEXCAL", "PARAMENVI", "ENVPARAME",
+                                                "MOTCLEABS", "UTILISERR", "UTIPARAME"}));
     std::vector<std::string> warnings = codes_of('W');
     EXPECT_EQ(warnings, (std::vector<std::string>{"BLENVVIDE", "BLOC_ABST"}));
 }

@@ -71,7 +71,7 @@ void Dispatcher::perform_begin() {
     if (options_.analysis_enabled) {
         // The harness objects scripts may name (loop counters and stub call
         // order).
-        native_.analyse_declarations(HarnessLayout::harness_declarations());
+        native_.analyse_declarations(HarnessLayout::harness_declarations(), {});
     }
     if (!options_.data_file.empty()) {
         if (options_.learn_mode && reader_.resolve_include(options_.data_file).empty()) {

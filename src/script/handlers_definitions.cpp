@@ -13,6 +13,7 @@
 #include "script/dispatcher.h"
 #include "script/script_language.h"
 #include "script/statement_text.h"
+#include "support/separator.h"
 #include "support/text.h"
 
 #include <algorithm>
@@ -157,6 +158,71 @@ void Dispatcher::handle_constant(const Statement& s) {
         native_.preprocess(directive, reader_.current_file(), reader_.line_counter());
         reader_.restore_report_location();
         session_.output().write_line(directive);
+        return;
+    }
+    define_constant(s, std::move(constant), value);
+}
+
+// The analyser of script values, knowing the constants defined so far and
+// the type names of the script and of the C analysis.
+ScriptExpressionAnalyser Dispatcher::expression_analyser() const {
+    return ScriptExpressionAnalyser(&constants_, [this](std::string_view name) {
+        if (name == "void") {
+            return true;
+        }
+        const std::optional<bool> base = native_.base_type(name);
+        return (base ? *base : is_c_base_type_name(name)) ||
+               types_.find_structure(name) != nullptr;
+    });
+}
+
+bool Dispatcher::analyse_value(std::string_view text, ScriptValue& value) const {
+    ScriptExpressionAnalyser analyser = expression_analyser();
+    return analyser.analyse_script_expression(text, options_.tested_language,
+                                              language_.language(), 0, expected_kind_none,
+                                              value);
+}
+
+// Without C analysis a constant is a value of the script: one expression,
+// or a list of them in "[" "]", kept in the CONST table.
+void Dispatcher::define_constant(const Statement& s, std::string name, std::string_view value) {
+    ScriptConstant constant;
+    constant.name = std::move(name);
+    if (value.size() >= 2 && value.front() == '[' && value.back() == ']') {
+        std::string rest(value.substr(1, value.size() - 2));
+        while (true) {
+            std::string item;
+            std::string tail;
+            split_on_separator(rest, ",", item, tail, options_.tested_language);
+            ScriptValue analysed;
+            if (!analyse_value(item, analysed) || analysed.kind == TokenKind::end) {
+                // A list with a bad item is not kept at all: a shorter list
+                // under the constant's name would be a wrong value.
+                report_error("STXERRTYP", value);
+                return;
+            }
+            constant.items.push_back(std::move(analysed));
+            const std::string_view rest_view = trimmed(rest);
+            if (tail.empty() && (rest_view.empty() || rest_view.back() != ',')) {
+                break;
+            }
+            rest = std::move(tail);
+        }
+        constant.list = true;
+        constant.value.kind = TokenKind::expression;
+        constant.value.text = "[";
+        for (std::size_t i = 0; i < constant.items.size(); ++i) {
+            constant.value.text += (i == 0 ? "" : ",") +
+                                   printed_value(constant.items[i], options_.tested_language);
+        }
+        constant.value.text += "]";
+    } else if (!analyse_value(value, constant.value)) {
+        return;
+    }
+    const std::string defined = constant.name;
+    if (!constants_.add(std::move(constant))) {
+        report_error("DUPLCONST", defined);
+        report_info("LIGNERRON", "CONST " + s.argument);
     }
 }
 
@@ -167,9 +233,14 @@ void Dispatcher::handle_environment(const Statement& s) {
     close_initialization_and_termination();
     close_environment_and_define();
     NamedList form = parse_named_list(s.argument);
-    for (const std::string& parameter : form.items) {
-        if (!is_identifier(parameter)) {
+    for (std::string& parameter : form.items) {
+        // A parameter is a single name (upper-cased by the analysis for the
+        // languages whose names ignore case).
+        ScriptValue value;
+        if (!analyse_value(parameter, value) || value.kind != TokenKind::identifier) {
             report_error("PARAMENVI", parameter);
+        } else {
+            parameter = value.text;
         }
     }
     if (form.has_list && !form.closed) {
@@ -316,6 +387,12 @@ void Dispatcher::handle_declare(const Statement& s) {
         return;
     }
     type = normalise_blanks(type);
+    VariablePath path;
+    if (!expression_analyser().parse_variable_path(variable, options_.tested_language,
+                                                   language_.language(), path)) {
+        return;
+    }
+    variable = path.text;
     if (options_.case_insensitive_names()) {
         to_upper(variable);
     }

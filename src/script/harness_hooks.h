@@ -99,9 +99,9 @@ public:
                                    long /*first_line*/) {
         return std::string(text);
     }
-    // Analyses preprocessed text as C declarations in the scope of the
-    // current service.
-    virtual void analyse_declarations(std::string_view /*text*/) {}
+    // Analyses preprocessed text as C declarations in a scope: the name of
+    // the current service, empty outside any.
+    virtual void analyse_declarations(std::string_view /*text*/, std::string_view /*scope*/) {}
     // Whether the preprocessor defines the macro; nullopt while no
     // preprocessor exists (the -DEFINE identifiers are used instead).
     virtual std::optional<bool> macro_defined(std::string_view /*name*/) { return std::nullopt; }

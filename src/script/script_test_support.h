@@ -120,7 +120,11 @@ public:
         preprocessed_lines.push_back(first_line);
         return std::string(text);
     }
-    void analyse_declarations(std::string_view text) override { analysed.emplace_back(text); }
+    void analyse_declarations(std::string_view text, std::string_view scope) override {
+        analysed.emplace_back(text);
+        scopes.emplace_back(scope);
+    }
+    std::vector<std::string> scopes;
     std::optional<bool> macro_defined(std::string_view name) override {
         if (!has_preprocessor) {
             return std::nullopt;

@@ -2,8 +2,7 @@
 /** TOOL : Unit Test Compiler VERSION 8.3.0.1.342.020                    **/
 /**                                                                      **/
 /** COMMAND : vexorprepro s.ptu t.c -LANGUAGE=C -TARGET=LINUX -FAST      **/
-/**    -NOEDIT -STD_DEFINE=<DIST>/target/ana **/
-/**   /vxus_c.def                                                        **/
+/**    -NOEDIT -STD_DEFINE=<TGT>/ana/vxus_c.def    **/
 /**                                                                      **/
 /** FILE : <DIR>/vexor_cfg.h                        **/
 /**                                                                      **/

@@ -2,8 +2,8 @@
 /** TOOL : Unit Test Compiler VERSION 8.3.0.1.342.020                    **/
 /**                                                                      **/
 /** COMMAND : vexorprepro s.ptu t.c -LANGUAGE=C -TARGET=LINUX -FAST      **/
-/**    -EXSERVICE=SUB -EXTEST=T2 -STD_DEFINE=<DIST> **/
-/**   /target/ana/vxus_c.def                                             **/
+/**    -EXSERVICE=SUB -EXTEST=T2 -STD_DEFINE=<ROOT>         **/
+/**   /_target/ana/vxus_c.def                                            **/
 /**                                                                      **/
 /** FILE : <DIR>/t.c                             **/
 /**                                                                      **/

@@ -1,0 +1,162 @@
+// The C types and symbols that the declaration analysis finds, as the rest
+// of the compiler reads them.
+//
+// A TypeNode is one type construction: an integer or floating base type, a
+// struct, union or enum, a pointer, an array, a reference to a typedef
+// name, a function, void, the "..." of a parameter list, or a qualified
+// type (const, volatile, inline, or a type modifier such as "_in"). Nodes
+// are shared: every symbol declared with "struct s *" points at the same
+// pointer node, and every use of a typedef at the same named node. A
+// Symbol is one declared identifier: variable, function, typedef name,
+// struct field or parameter.
+//
+// Nodes and symbols belong to their TypeTable (type_table.h) and live until
+// it is cleared; everything else holds plain pointers into it. The variable
+// and stub generators read these records and walk their components; they
+// never reach into the parser.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vx {
+
+struct Symbol;
+
+enum class TypeKind {
+    integer,
+    floating,
+    struct_type,
+    union_type,
+    enum_type,
+    pointer,
+    array,
+    named,
+    function,
+    void_type,
+    ellipsis,
+    qualified,
+};
+
+// Storage flags of a symbol.
+inline constexpr unsigned storage_typedef = 1;
+inline constexpr unsigned storage_extern = 2;
+inline constexpr unsigned storage_static = 4;
+inline constexpr unsigned storage_auto = 8;
+inline constexpr unsigned storage_register = 16;
+
+struct Enumerator {
+    std::string name;
+    // The value as an expression text: written ("X*2"), or derived from
+    // the last written one ("X*2+1"), or the position ("0", "1" ...).
+    std::string value;
+    // True when the enumerator was written with "=".
+    bool explicit_value = false;
+};
+
+struct Field {
+    Symbol* symbol = nullptr;
+    // The bit-field width text, empty for an ordinary member.
+    std::string bit_width;
+};
+
+struct Parameter {
+    std::string name;  // empty for an unnamed parameter
+    struct TypeNode* type = nullptr;
+};
+
+struct TypeNode {
+    TypeKind kind = TypeKind::void_type;
+
+    // integer, floating: the type name as composed ("unsigned long");
+    // struct, union, enum: the tag (empty when anonymous); named: the
+    // typedef name; qualified: the qualifier word ("const", "_in", "@far").
+    std::string name;
+
+    // integer: width in bits, negative for a signed type.
+    int width = 0;
+    // integer: the char family.
+    bool is_char = false;
+
+    // struct, union, enum: the scope of the declaration (empty: global).
+    std::string scope;
+
+    // struct, union: the members; complete once a body was seen.
+    std::vector<Field> fields;
+    bool complete = false;
+    // enum: the enumerators.
+    std::vector<Enumerator> enumerators;
+
+    // pointer: the pointed-to type; array: the element type; named: the
+    // type the typedef name stands for; function: the return type;
+    // qualified: the qualified type.
+    TypeNode* target = nullptr;
+    // pointer: the qualifiers written after the "*".
+    std::vector<std::string> qualifiers;
+    // array: the bound text as written, normalised (empty for "[]").
+    std::string bound;
+    // function: the parameters and whether "..." ends them; a list made
+    // of one unnamed "void" is kept as written.
+    std::vector<Parameter> parameters;
+    bool variadic = false;
+    // function: true for a declaration with "()" and no parameter list.
+    bool unprototyped = false;
+};
+
+struct Symbol {
+    std::string name;
+    TypeNode* type = nullptr;  // none after a CONSTRUCT error
+    std::string scope;         // empty for a global
+    unsigned storage = 0;
+    std::string file;           // source file of the declaration
+    long line = 0;
+    std::string initial_value;  // the text after "=", trimmed
+    std::string body;           // a function's body, when kept
+    bool is_function_definition = false;
+};
+
+// Follows named types and qualifiers down to the type that says what a
+// value is (integer, struct, pointer ...). Null stays null.
+const TypeNode* c_resolve_type(const TypeNode* type);
+TypeNode* c_resolve_type(TypeNode* type);
+
+// True when the type is qualified by "const" (named types followed).
+bool c_is_const(const TypeNode* type);
+
+// True when the type carries the qualifier or type modifier `word`
+// (qualified nodes down to the first non-qualified one, named types
+// followed).
+bool c_has_qualifier(const TypeNode* type, std::string_view word);
+
+// The number of scalar leaves: struct, the sum over its fields; union, the
+// leaves of its first member; arrays and named types followed through;
+// any other type 1.
+int c_scalar_count(const TypeNode* type);
+
+// Position (from 1) of a member: for a struct or union the field of that
+// name (0 when absent); for an enum the enumerator (count + 1 when absent);
+// 1 for any other type. Named types and qualifiers are followed.
+int c_member_index(const TypeNode* type, std::string_view name);
+
+// One scalar component of an aggregate value: its access path from the
+// variable ("v.a.b", "(*p).c" is the caller's choice of root) and its type.
+struct ScalarComponent {
+    std::string path;
+    const TypeNode* type = nullptr;
+    // The field symbol, for a struct member (its bit width among others).
+    const Field* field = nullptr;
+};
+
+// Calls `visit` for each scalar component of a value of type `type` named
+// `root`, in declaration order: members of structs in turn, the first
+// member of a union, arrays and all other types as one component each.
+// Incomplete structs yield nothing. A struct found inside itself is one
+// component, and a walk stops after a million components, so that no
+// input, however malformed, makes it loop or explode.
+void c_walk_scalar_components(const TypeNode* type, const std::string& root,
+                              const std::function<void(const ScalarComponent&)>& visit);
+
+}  // namespace vx
