@@ -1001,6 +1001,10 @@ int Preprocessor::process_text(std::string_view text, bool forced_analysis,
     sink_ = std::move(sink);
     errors_ = 0;
     expansions_ = 0;
+    level_bytes_ = 0;
+    held_output_bytes_ = 0;
+    pending_bytes_ = 0;
+    pushed_bytes_ = 0;
     fatal_ = false;
     forced_ = forced_analysis;
     levels_.clear();

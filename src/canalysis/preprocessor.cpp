@@ -230,9 +230,17 @@ void Preprocessor::report_at(CppLevel level, std::string_view code, std::string_
 InputLevel& Preprocessor::top() { return levels_.back(); }
 
 bool Preprocessor::push_level(LevelKind kind, std::string text) {
-    if (levels_.size() > static_cast<std::size_t>(cpp_max_levels) - 1) {
+    if (levels_.size() > static_cast<std::size_t>(cpp_max_levels) - 1 ||
+        (kind != LevelKind::file && (level_bytes_ + text.size() > cpp_max_expansion_total ||
+                                     pushed_bytes_ + text.size() >
+                                         (lenient_ ? cpp_max_unprotected_rescanned_text
+                                                   : cpp_max_rescanned_text)))) {
         report(CppLevel::fatal, "NBRECURSI", "");
         return false;
+    }
+    if (kind != LevelKind::file) {
+        level_bytes_ += text.size();
+        pushed_bytes_ += text.size();
     }
     InputLevel level;
     level.kind = kind;
@@ -244,6 +252,9 @@ bool Preprocessor::push_level(LevelKind kind, std::string text) {
     if (kind == LevelKind::argument || kind == LevelKind::if_condition ||
         kind == LevelKind::directive_argument) {
         level.owns_output = true;
+        if (outputs_.size() > 1) {
+            held_output_bytes_ += outputs_.back().size();
+        }
         outputs_.emplace_back();
         output_kinds_.push_back(kind);
     }
@@ -257,6 +268,9 @@ bool Preprocessor::push_level(LevelKind kind, std::string text) {
 void Preprocessor::pop_level() {
     InputLevel& level = levels_.back();
     const LevelKind kind = level.kind;
+    if (kind != LevelKind::file) {
+        level_bytes_ -= std::min(level_bytes_, level.text.size());
+    }
     if (level.disabled != nullptr) {
         level.disabled->kind = MacroKind::ordinary;
     }
@@ -264,6 +278,9 @@ void Preprocessor::pop_level() {
         finished_output_ = std::move(outputs_.back());
         outputs_.pop_back();
         output_kinds_.pop_back();
+        if (outputs_.size() > 1) {
+            held_output_bytes_ -= std::min(held_output_bytes_, outputs_.back().size());
+        }
     }
     levels_.pop_back();
     if (kind == LevelKind::file) {
@@ -618,7 +635,10 @@ void Preprocessor::macro_expand(MacroEntry& entry) {
     // Unprotected recursion (K&R mode) can branch without ever nesting
     // deeper than the stack allows; the work of one text is bounded too.
     if (levels_.size() > static_cast<std::size_t>(cpp_max_levels) - 1 ||
-        ++expansions_ > cpp_max_expansions) {
+        ++expansions_ > (lenient_ ? cpp_max_unprotected_expansions : cpp_max_expansions) ||
+        (outputs_.size() > 1 &&
+         (outputs_.back().size() > cpp_max_expansion_text ||
+          level_bytes_ + held_output_bytes_ + outputs_.back().size() > cpp_max_expansion_total))) {
         report(CppLevel::fatal, "NBRECURSI", entry.name);
         return;
     }
@@ -828,6 +848,10 @@ bool Preprocessor::collect_arguments(const MacroDefinition& d, std::vector<std::
             break;
         }
         pop_level();
+        if (current.size() > cpp_max_expansion_text) {
+            report(CppLevel::fatal, "NBRECURSI", "");
+            return false;
+        }
     }
     if (!fatal_) {
         report(CppLevel::warning, "ERRINLINE", "unterminated macro call");
@@ -846,6 +870,16 @@ void Preprocessor::start_substitution(std::unique_ptr<PendingCall> call) {
             call->needed[static_cast<std::size_t>(p.parameter)] = true;
         }
     }
+    std::size_t bytes = 0;
+    for (const std::string& raw : call->raw) {
+        bytes += raw.size();
+    }
+    if (level_bytes_ + held_output_bytes_ + pending_bytes_ + bytes > cpp_max_expansion_total) {
+        report(CppLevel::fatal, "NBRECURSI", call->macro->name);
+        return;
+    }
+    pending_bytes_ += bytes;
+    call->bytes = bytes;
     pending_.push_back(std::move(call));
     continue_substitution();
 }
@@ -863,6 +897,7 @@ void Preprocessor::continue_substitution() {
     }
     std::unique_ptr<PendingCall> done = std::move(pending_.back());
     pending_.pop_back();
+    pending_bytes_ -= std::min(pending_bytes_, done->bytes);
     push_body(*done);
 }
 

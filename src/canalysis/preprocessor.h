@@ -36,7 +36,19 @@ inline constexpr int cpp_max_levels = 1999;
 // unprotected macro in K&R mode can recurse without nesting deeper, and
 // arguments used twice double the text at every level).
 inline constexpr long cpp_max_expansions = 1000000;
+// In K&R mode, where nothing stops a macro from expanding inside its own
+// expansion, runaway recursion is met far earlier than in real headers
+// (the C library and POSIX headers take about 10000 expansions).
+inline constexpr long cpp_max_unprotected_expansions = 100000;
 inline constexpr std::size_t cpp_max_expansion_text = std::size_t{1} << 22;
+// The texts of all the expansion levels open at once, with the expanded
+// arguments waiting for their calls.
+inline constexpr std::size_t cpp_max_expansion_total = std::size_t{1} << 26;
+// All the text rescanned for one cpp_process_text call: the work of a text
+// stays linear in it even when an unprotected macro keeps calling itself
+// with growing arguments.
+inline constexpr std::size_t cpp_max_rescanned_text = std::size_t{1} << 28;
+inline constexpr std::size_t cpp_max_unprotected_rescanned_text = std::size_t{1} << 24;
 // The joined variable arguments of one macro call.
 inline constexpr std::size_t cpp_max_variadic_text = 999;
 // The argument of "#error" / "#warning" reports.
@@ -91,6 +103,7 @@ struct PendingCall {
     std::vector<std::string> expanded;  // fully macro-expanded
     std::vector<bool> needed;           // the expanded form is used
     std::size_t next = 0;               // argument being expanded
+    std::size_t bytes = 0;              // text of the raw arguments
 };
 
 class Preprocessor : private MacroReporter {
@@ -215,6 +228,10 @@ private:
     bool fatal_ = false;         // a fatal report came back from the sink
     int errors_ = 0;
     long expansions_ = 0;
+    std::size_t level_bytes_ = 0;  // text held by the expansion levels
+    std::size_t held_output_bytes_ = 0;  // outputs of arguments waiting below the current one
+    std::size_t pending_bytes_ = 0;      // raw arguments of the calls waiting for them
+    std::size_t pushed_bytes_ = 0;       // all the text pushed for rescanning
     long directive_line_ = -1;   // location of the directive being handled
     bool have_time_ = false;
     std::tm time_{};
