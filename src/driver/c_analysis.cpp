@@ -1,6 +1,12 @@
 #include "driver/c_analysis.h"
 
+#include "canalysis/symbol_listing.h"
 #include "canalysis/target_model.h"
+#include "diag/reporter.h"
+#include "driver/identity.h"
+#include "driver/paths.h"
+
+#include <cstdio>
 
 #include <algorithm>
 #include <iterator>
@@ -22,6 +28,9 @@ CAnalysis::CAnalysis(TargetModel* target) : run_(target ? *target : own_target_)
 }
 
 std::string CAnalysis::start(const CAnalysisStart& start) {
+    symbtab_file_ = start.symbtab_file;
+    command_echo_ = start.command_echo;
+    run_date_ = start.run_date;
     CppInit init;
     init.strict = start.ansi;
     init.lenient = start.kr;
@@ -83,6 +92,29 @@ std::optional<bool> CAnalysis::base_type(std::string_view name) {
 
 std::optional<bool> CAnalysis::macro_defined(std::string_view name) {
     return cpp_.macro_defined(name);
+}
+
+void CAnalysis::write_symbol_listing(const std::vector<std::string>& services) {
+    if (symbtab_file_.empty()) return;
+    // A name without extension gets the symbol table's.
+    std::string name = symbtab_file_;
+    std::size_t slash = name.rfind('/');
+    std::size_t dot = name.rfind('.');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) {
+        name += "." + extension_for(ExtensionKind::symbol_table);
+    }
+    std::FILE* file = std::fopen(name.c_str(), "w");
+    if (file == nullptr) report_fatal("IMPOUVFIC", name);
+    SymbolListing listing{table_, services, name, tool_title, tool_version, command_echo_, run_date_,
+                          cpp_.script_language()};
+    bool failed = false;
+    vx::write_symbol_listing(listing, [&](std::string_view line) {
+        if (std::fwrite(line.data(), 1, line.size(), file) != line.size() || std::fputc('\n', file) == EOF) {
+            failed = true;
+        }
+    });
+    if (std::fclose(file) != 0) failed = true;
+    if (failed) report_fatal("IMPECRFIC", name);
 }
 
 void CAnalysis::finish() { cpp_finish(cpp_, false); }

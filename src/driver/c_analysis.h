@@ -34,6 +34,11 @@ struct CAnalysisStart {
     std::vector<std::string> include_dirs;
     std::vector<std::string> definitions;
     std::string std_define_file;  // empty: none
+    // The symbol listing of -SYMBTAB (empty: none) and what its banner
+    // shows.
+    std::string symbtab_file;
+    std::string command_echo;
+    std::string run_date;
 };
 
 class CAnalysis : public NativeAnalysis {
@@ -51,6 +56,7 @@ public:
     // A C base type of the type table: a base type spelling ("unsigned
     // long", "double") or a typedef name.
     std::optional<bool> base_type(std::string_view name) override;
+    void write_symbol_listing(const std::vector<std::string>& services) override;
     void finish() override;
 
     Preprocessor& preprocessor() { return cpp_; }
@@ -65,6 +71,9 @@ private:
     DeclarationRun run_;
     TypeTable table_;
     std::string last_declarations_;
+    std::string symbtab_file_;
+    std::string command_echo_;
+    std::string run_date_;
 };
 
 }  // namespace vx

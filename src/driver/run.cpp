@@ -157,6 +157,9 @@ int run_compiler(int argc, char** argv) {
         start.include_dirs = settings.include_dirs;
         start.definitions = settings.defined_identifiers;
         start.std_define_file = settings.std_define_file;
+        start.symbtab_file = settings.symbtab_file;
+        start.command_echo = settings.command_echo;
+        start.run_date = run_date;
         c_analysis.start(start);
         script_language.on_switch([&c_analysis](int language) {
             c_analysis.preprocessor().set_script_language(language);

@@ -194,6 +194,7 @@ void Dispatcher::end_of_script() {
     close_environment_and_define();
     close_initialization_and_termination();
     hooks_.emit_main();
+    native_.write_symbol_listing(state_.service_names);
     native_.finish();
 }
 

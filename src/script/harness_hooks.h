@@ -20,6 +20,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vx {
 
@@ -105,6 +106,9 @@ public:
     // Whether the preprocessor defines the macro; nullopt while no
     // preprocessor exists (the -DEFINE identifiers are used instead).
     virtual std::optional<bool> macro_defined(std::string_view /*name*/) { return std::nullopt; }
+    // Writes the symbol listing of -SYMBTAB, with the services of the script
+    // in order, when one was asked for.
+    virtual void write_symbol_listing(const std::vector<std::string>& /*services*/) {}
     // Whether the type table knows a base type of that name; nullopt while
     // no type table exists (the C base type names are used instead).
     virtual std::optional<bool> base_type(std::string_view /*name*/) { return std::nullopt; }

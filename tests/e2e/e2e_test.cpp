@@ -32,6 +32,7 @@
 #include <QCryptographicHash>
 #include <QRegularExpression>
 #include <QString>
+#include <QStringDecoder>
 
 #include <cstdlib>
 #include <filesystem>
@@ -78,7 +79,12 @@ std::string target_link() {
 }
 
 std::string mask(const std::string& text, const std::string& run_dir) {
-    QString masked = QString::fromStdString(text);
+    // Outputs are UTF-8 or, like the accented words of a French symbol
+    // listing, Latin-1: they are masked and given back in their own bytes.
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString masked = utf8(QByteArray::fromStdString(text));
+    const bool latin1 = utf8.hasError();
+    if (latin1) masked = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
     masked.replace(QString::fromStdString(run_dir), QStringLiteral("<DIR>"));
     masked.replace(QString::fromStdString(run_root() + "/_target"), QStringLiteral("<TGT>"));
     // A boxed line may cut the link's path after the root.
@@ -97,7 +103,7 @@ std::string mask(const std::string& text, const std::string& run_dir) {
         QStringLiteral("^(.*<(?:SRC|DIST)>.*?)[ ]{2,}(\\*\\*?/?)$"),
         QRegularExpression::MultilineOption);
     masked.replace(padding, QStringLiteral("\\1 \\2"));
-    return masked.toStdString();
+    return latin1 ? masked.toLatin1().toStdString() : masked.toStdString();
 }
 
 std::vector<std::string> read_lines(const fs::path& path) {
