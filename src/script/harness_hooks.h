@@ -17,9 +17,12 @@
 // pass the text through and drop it, and know no macro and no type.
 #pragma once
 
+#include "script/variable_clause.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vx {
 
@@ -49,6 +52,24 @@ struct StubDefinition {
     std::string qualifier;
     long line = 0;
     std::string text;
+};
+
+// What the C declarations say of a variable expression: its declaration
+// image and value kind, whether it is a structure, and, for an aggregate,
+// its scalar components in declaration order (members of structs, elements
+// of arrays, nested), each with the expression a C programmer would write.
+struct NativeComponent {
+    std::string expression;
+    std::string type_text;
+    ValueKind kind = ValueKind::unknown;
+};
+
+struct NativeVariable {
+    bool found = false;
+    std::string type_text;
+    ValueKind kind = ValueKind::unknown;
+    bool structure = false;
+    std::vector<NativeComponent> components;
 };
 
 class HarnessHooks {
@@ -87,6 +108,9 @@ public:
     virtual void describe_stub_call(std::string_view /*argument*/, bool /*in_environment*/) {}
     // The end of the script: the main function and the trailer.
     virtual void emit_main() {}
+    // A variable record of a VAR, ARRAY or STR statement, added to the
+    // current element or, for `in_environment`, to the open environment.
+    virtual void add_variable(const VariableClause& /*clause*/, bool /*in_environment*/) {}
 };
 
 class NativeAnalysis {
@@ -108,6 +132,13 @@ public:
     // Whether the type table knows a base type of that name; nullopt while
     // no type table exists (the C base type names are used instead).
     virtual std::optional<bool> base_type(std::string_view /*name*/) { return std::nullopt; }
+    // The C type of a variable expression, searched from the scope (the
+    // current service's name, empty outside any) outwards; nullopt while
+    // no type table exists.
+    virtual std::optional<NativeVariable> variable_type(std::string_view /*expression*/,
+                                                        std::string_view /*scope*/) {
+        return std::nullopt;
+    }
     // The end of the generated program: conditionals still open are
     // reported and the macros of the analysed code forgotten.
     virtual void finish() {}
