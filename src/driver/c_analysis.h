@@ -51,6 +51,9 @@ public:
     // A C base type of the type table: a base type spelling ("unsigned
     // long", "double") or a typedef name.
     std::optional<bool> base_type(std::string_view name) override;
+    std::optional<NativeVariable> variable_type(std::string_view expression,
+                                                std::string_view scope,
+                                                bool components) override;
     void finish() override;
 
     Preprocessor& preprocessor() { return cpp_; }

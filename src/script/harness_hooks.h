@@ -61,13 +61,13 @@ struct StubDefinition {
 struct NativeComponent {
     std::string expression;
     std::string type_text;
-    ValueKind kind = ValueKind::unknown;
+    VariableKind kind = VariableKind::unknown;
 };
 
 struct NativeVariable {
     bool found = false;
     std::string type_text;
-    ValueKind kind = ValueKind::unknown;
+    VariableKind kind = VariableKind::unknown;
     bool structure = false;
     std::vector<NativeComponent> components;
 };
@@ -133,10 +133,12 @@ public:
     // no type table exists (the C base type names are used instead).
     virtual std::optional<bool> base_type(std::string_view /*name*/) { return std::nullopt; }
     // The C type of a variable expression, searched from the scope (the
-    // current service's name, empty outside any) outwards; nullopt while
-    // no type table exists.
+    // current service's name, empty outside any) outwards, with its scalar
+    // components when `components` asks for them; nullopt while no type
+    // table exists.
     virtual std::optional<NativeVariable> variable_type(std::string_view /*expression*/,
-                                                        std::string_view /*scope*/) {
+                                                        std::string_view /*scope*/,
+                                                        bool /*components*/) {
         return std::nullopt;
     }
     // The end of the generated program: conditionals still open are

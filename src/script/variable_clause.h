@@ -25,7 +25,7 @@ inline constexpr long long random_count_default = 10;
 
 // The classification of a variable's type used by the checks and by the
 // code generator; the numbers are fixed.
-enum class ValueKind : int {
+enum class VariableKind : int {
     integer = 0,
     boolean = 1,
     character = 2,
@@ -60,7 +60,7 @@ struct VariableClause {
     std::string variable;   // the variable expression (a component's, in a pass)
     std::string type_text;  // explicit type or the C declaration image
     bool explicit_type = false;
-    ValueKind kind = ValueKind::unknown;
+    VariableKind kind = VariableKind::unknown;
 
     // INIT.
     bool init = false;

@@ -62,8 +62,8 @@ bool strict_integer(std::string_view text, long long& value) {
     return integer_constant(trimmed(text), value);
 }
 
-bool is_pointer(ValueKind k) {
-    return k == ValueKind::pointer || k == ValueKind::function_pointer;
+bool is_pointer(VariableKind k) {
+    return k == VariableKind::pointer || k == VariableKind::function_pointer;
 }
 
 }  // namespace
@@ -150,27 +150,27 @@ void VariableStatementParser::begin_test() {
     test_variables_.clear();
 }
 
-ValueKind VariableStatementParser::explicit_kind(std::string_view type_text) const {
+VariableKind VariableStatementParser::explicit_kind(std::string_view type_text) const {
     std::string t;
     for (char c : type_text) {
         if (!is_blank(c)) t += lower_char(c);
     }
-    if (t.empty()) return ValueKind::unknown;
-    if (t.find("(*)") != std::string::npos) return ValueKind::function_pointer;
+    if (t.empty()) return VariableKind::unknown;
+    if (t.find("(*)") != std::string::npos) return VariableKind::function_pointer;
     if (t == "char*" || t == "constchar*" || t == "unsignedchar*" || t == "signedchar*") {
-        return ValueKind::string_pointer;
+        return VariableKind::string_pointer;
     }
     if (t.back() == '*' || t == "pointer" || t == "access" || t == "address") {
-        return ValueKind::pointer;
+        return VariableKind::pointer;
     }
-    if (t.rfind("char[", 0) == 0 || t == "string") return ValueKind::string;
-    if (t.rfind("enum", 0) == 0) return ValueKind::enumeration;
-    if (t == "_bool" || t == "bool" || t == "boolean") return ValueKind::boolean;
+    if (t.rfind("char[", 0) == 0 || t == "string") return VariableKind::string;
+    if (t.rfind("enum", 0) == 0) return VariableKind::enumeration;
+    if (t == "_bool" || t == "bool" || t == "boolean") return VariableKind::boolean;
     if (t == "char" || t == "signedchar" || t == "unsignedchar" || t == "character") {
-        return ValueKind::character;
+        return VariableKind::character;
     }
-    if (t == "float" || t == "double" || t == "longdouble" || t == "real") return ValueKind::real;
-    if (t == "bit") return ValueKind::bit;
+    if (t == "float" || t == "double" || t == "longdouble" || t == "real") return VariableKind::real;
+    if (t == "bit") return VariableKind::bit;
     static constexpr std::string_view integers[] = {
         "int",      "signed",          "unsigned",         "short",       "long",
         "shortint", "longint",         "unsignedint",      "unsignedshort",
@@ -178,16 +178,16 @@ ValueKind VariableStatementParser::explicit_kind(std::string_view type_text) con
         "longunsigned", "unsignedshortint", "unsignedlongint", "longlongint", "integer",
         "natural",  "positive",        "size_t"};
     for (std::string_view name : integers) {
-        if (t == name) return ValueKind::integer;
+        if (t == name) return VariableKind::integer;
     }
     if (t.rfind("int", 0) == 0 || t.rfind("uint", 0) == 0) {
         // int8_t, uint32_t and the like
-        if (t.size() > 2 && t.substr(t.size() - 2) == "_t") return ValueKind::integer;
+        if (t.size() > 2 && t.substr(t.size() - 2) == "_t") return VariableKind::integer;
     }
     if (auto known = native_.base_type(type_text); known.has_value() && *known) {
-        return ValueKind::integer;
+        return VariableKind::integer;
     }
-    return ValueKind::unknown;
+    return VariableKind::unknown;
 }
 
 // A clause value: preprocessed with C analysis, checked by the script
@@ -197,7 +197,12 @@ bool VariableStatementParser::value(Item& item, std::string_view text, unsigned 
                                     std::string& out) {
     text = trimmed(text);
     if (options_.analysis_enabled) {
-        out = std::string(trimmed(native_.preprocess(text, item.context->file, item.context->line)));
+        out = native_.preprocess(text, item.context->file, item.context->line);
+        // The preprocessor ends its text with a line end.
+        while (!out.empty() && (out.back() == '\n' || out.back() == '\r' || is_blank(out.back()))) {
+            out.pop_back();
+        }
+        out = std::string(trimmed(out));
         return true;
     }
     out = std::string(text);
@@ -241,7 +246,7 @@ bool VariableStatementParser::parse_list(Item& item, std::string_view text, bool
             return false;
         }
         if (init && (is_pointer(item.clause.kind) ||
-                     item.clause.kind == ValueKind::string_pointer)) {
+                     item.clause.kind == VariableKind::string_pointer)) {
             const std::string upper = upper_copy(piece);
             if (upper == "NONIL" || upper == "NONILFUNC") {
                 report_error("POINTINIT", "INIT");
@@ -587,17 +592,17 @@ bool VariableStatementParser::check_item(Item& item) {
         report_error("DELMINMAX", v);
         return false;
     }
-    const ValueKind k = c.kind;
+    const VariableKind k = c.kind;
     const bool bounded = c.min || c.max || c.delta != DeltaKind::none;
     if ((bounded && is_pointer(k)) ||
         (c.delta != DeltaKind::none &&
-         (k == ValueKind::character || k == ValueKind::string || k == ValueKind::enumeration ||
-          k == ValueKind::string_pointer))) {
+         (k == VariableKind::character || k == VariableKind::string || k == VariableKind::enumeration ||
+          k == VariableKind::string_pointer))) {
         report_error("MINMAXDEL", v);
         return false;
     }
-    if (c.init_from && k != ValueKind::integer && k != ValueKind::real &&
-        k != ValueKind::unknown) {
+    if (c.init_from && k != VariableKind::integer && k != VariableKind::real &&
+        k != VariableKind::unknown) {
         report_error("TYPEIFROM", v);
         return false;
     }
@@ -722,37 +727,49 @@ int VariableStatementParser::parse_variable_statement(std::string_view argument,
         if (!lookup.empty() && lookup.front() == '*') {
             lookup = "(" + lookup + ")";
         }
-        native = native_.variable_type(lookup, context.scope);
+        native = native_.variable_type(lookup, context.scope, false);
+        if (native.has_value() && native->found) {
+            // An aggregate not taken as a whole is taken component by
+            // component.
+            const bool whole = native->structure ? c.whole_structure : c.whole_array;
+            if (!whole && native->kind != VariableKind::string) {
+                std::optional<NativeVariable> expanded =
+                    native_.variable_type(lookup, context.scope, true);
+                if (expanded.has_value()) native = std::move(expanded);
+            }
+        }
     }
     if (c.explicit_type) {
         c.kind = explicit_kind(c.type_text);
-        if (c.kind == ValueKind::unknown) {
+        if (c.kind == VariableKind::unknown) {
             report_error("TYPEINCON", c.type_text);
             return 0;
         }
         if (native.has_value() && native->found && native->kind != c.kind) {
-            const ValueKind k = c.kind;
-            const ValueKind n = native->kind;
-            if (k == ValueKind::boolean || k == ValueKind::integer || k == ValueKind::character ||
-                k == ValueKind::string_pointer) {
-                c.kind = ValueKind::integer;
-            } else if (n != ValueKind::integer && n != ValueKind::character &&
-                       n != ValueKind::string && !is_pointer(k)) {
+            const VariableKind k = c.kind;
+            const VariableKind n = native->kind;
+            if (k == VariableKind::boolean || k == VariableKind::integer || k == VariableKind::character ||
+                k == VariableKind::string_pointer) {
+                c.kind = VariableKind::integer;
+            } else if (n != VariableKind::integer && n != VariableKind::character &&
+                       n != VariableKind::string && !is_pointer(k)) {
                 report_warning("TYPENATIF", variable);
             }
         }
     } else if (native.has_value()) {
-        if (!native->found || native->kind == ValueKind::unknown) {
+        // The kind of an aggregate is that of its components.
+        const bool aggregate = native->structure || !native->components.empty();
+        if (!native->found || (native->kind == VariableKind::unknown && !aggregate)) {
             report_error("TYPEINCON", variable);
             return 0;
         }
         c.type_text = native->type_text;
         c.kind = native->kind;
     }
-    c.structured = c.whole_structure || (native.has_value() && native->structure);
-    if (!c.explicit_type && native.has_value() && native->structure) {
-        c.structured = true;
-    }
+    c.structured = c.whole_structure ||
+                   (native.has_value() && (native->structure ||
+                                           (!native->components.empty() &&
+                                            native->kind == VariableKind::unknown)));
 
     if (rest.empty()) {
         report_error("STXERRTYP", text);
@@ -770,6 +787,14 @@ int VariableStatementParser::parse_variable_statement(std::string_view argument,
         report_error("NBVAINOVE", variable);
         return 0;
     }
+    std::vector<VariableClause> records;
+    if (native.has_value() && !native->components.empty()) {
+        if (!split_over_components(item, native->components, records)) {
+            return 0;
+        }
+    } else {
+        records.push_back(c);
+    }
     if (dynamic) ++dynamic_initialisations_;
     if (c.ev_in) ++ev_in_checks_;
     if (std::find(test_variables_.begin(), test_variables_.end(), variable) !=
@@ -778,8 +803,93 @@ int VariableStatementParser::parse_variable_statement(std::string_view argument,
     } else {
         test_variables_.push_back(variable);
     }
-    list.push_back(c);
-    return 1;
+    const int added = static_cast<int>(records.size());
+    for (VariableClause& record : records) {
+        list.push_back(std::move(record));
+    }
+    return added;
+}
+
+namespace {
+
+// The leaves of a brace list in order, nested lists flattened; an
+// "others => v" association gives the value of the leaves not written.
+struct Leaves {
+    std::vector<std::string> values;
+    bool has_others = false;
+    std::string others;
+};
+
+bool braced(std::string_view t) { return t.size() >= 2 && t.front() == '{' && t.back() == '}'; }
+
+void collect_leaves(std::string_view text, bool c_family, std::string_view others_word,
+                    int depth, Leaves& leaves) {
+    if (!braced(text) || depth > 64) {
+        leaves.values.emplace_back(text);
+        return;
+    }
+    for (std::string_view piece : split_top_level(text.substr(1, text.size() - 2), c_family)) {
+        const std::string upper = upper_copy(piece);
+        const std::string word = upper_copy(others_word);
+        if (upper.rfind(word, 0) == 0) {
+            const std::string_view rest = trimmed(piece.substr(word.size()));
+            if (rest.substr(0, 2) == "=>") {
+                leaves.has_others = true;
+                leaves.others = std::string(trimmed(rest.substr(2)));
+                continue;
+            }
+        }
+        collect_leaves(piece, c_family, others_word, depth + 1, leaves);
+    }
+}
+
+// Spreads one clause value over `count` components; false when a brace
+// list gives too many or too few values.
+bool spread(std::string_view value, std::size_t count, bool c_family,
+            std::string_view others_word, std::vector<std::string>& out) {
+    out.clear();
+    if (!braced(value)) {
+        out.assign(count, std::string(value));
+        return true;
+    }
+    Leaves leaves;
+    collect_leaves(value, c_family, others_word, 0, leaves);
+    if (leaves.values.size() > count || (leaves.values.size() < count && !leaves.has_others)) {
+        return false;
+    }
+    out = std::move(leaves.values);
+    out.resize(count, leaves.others);
+    return true;
+}
+
+}  // namespace
+
+bool VariableStatementParser::split_over_components(Item& item,
+                                                    const std::vector<NativeComponent>& components,
+                                                    std::vector<VariableClause>& records) {
+    const VariableClause& c = item.clause;
+    const std::string_view others = french(item.context->script_language) ? "autres" : "others";
+    std::vector<std::string> init_values;
+    std::vector<std::string> ev_values;
+    const bool plain_init = c.init && !c.init_in && !c.init_from && !c.init_with;
+    const bool plain_ev = c.ev && c.ev_form == EvForm::equal && !c.ev_in && !c.ev_with;
+    if ((plain_init && !spread(c.init_value, components.size(), item.c_family, others, init_values)) ||
+        (plain_ev && !spread(c.ev_value, components.size(), item.c_family, others, ev_values))) {
+        report_error("INITAGREG", c.variable);
+        return false;
+    }
+    records.reserve(components.size());
+    for (std::size_t i = 0; i < components.size(); ++i) {
+        VariableClause record = c;
+        record.variable = components[i].expression;
+        record.type_text = components[i].type_text;
+        record.kind = components[i].kind;
+        record.explicit_type = false;
+        if (plain_init) record.init_value = init_values[i];
+        if (plain_ev) record.ev_value = ev_values[i];
+        records.push_back(std::move(record));
+    }
+    return true;
 }
 
 }  // namespace vx

@@ -55,8 +55,10 @@ private:
     bool parse_range(Item& item, std::string_view argument);
     bool check_item(Item& item);
     bool check_links(Item& item, const std::vector<VariableClause>& list);
+    bool split_over_components(Item& item, const std::vector<NativeComponent>& components,
+                               std::vector<VariableClause>& records);
     bool value(Item& item, std::string_view text, unsigned mode, std::string& out);
-    ValueKind explicit_kind(std::string_view type_text) const;
+    VariableKind explicit_kind(std::string_view type_text) const;
 
     const ScriptOptions& options_;
     NativeAnalysis& native_;

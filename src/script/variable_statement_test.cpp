@@ -20,8 +20,8 @@ using testing_support::ReportCapture;
 class FakeDeclarations final : public NativeAnalysis {
 public:
     std::map<std::string, NativeVariable> variables;
-    std::optional<NativeVariable> variable_type(std::string_view expression,
-                                                std::string_view) override {
+    std::optional<NativeVariable> variable_type(std::string_view expression, std::string_view,
+                                                bool) override {
         auto it = variables.find(std::string(expression));
         if (it == variables.end()) return NativeVariable{};
         return it->second;
@@ -32,12 +32,12 @@ class VariableStatementTest : public ::testing::Test {
 protected:
     VariableStatementTest() {
         options_.analysis_enabled = false;
-        declarations_.variables["n"] = {true, "int", ValueKind::integer, false, {}};
-        declarations_.variables["p"] = {true, "int *", ValueKind::pointer, false, {}};
-        declarations_.variables["c"] = {true, "char", ValueKind::character, false, {}};
-        declarations_.variables["f"] = {true, "float", ValueKind::real, false, {}};
-        declarations_.variables["s"] = {true, "struct point", ValueKind::unknown, true, {}};
-        declarations_.variables["s"].kind = ValueKind::integer;
+        declarations_.variables["n"] = {true, "int", VariableKind::integer, false, {}};
+        declarations_.variables["p"] = {true, "int *", VariableKind::pointer, false, {}};
+        declarations_.variables["c"] = {true, "char", VariableKind::character, false, {}};
+        declarations_.variables["f"] = {true, "float", VariableKind::real, false, {}};
+        declarations_.variables["s"] = {true, "struct point", VariableKind::unknown, true, {}};
+        declarations_.variables["s"].kind = VariableKind::integer;
     }
 
     // Parses one statement; returns the codes reported ("E-LISTEINIT" ...).
@@ -78,7 +78,7 @@ TEST_F(VariableStatementTest, InitAndEvInBothLanguages) {
     ASSERT_EQ(added_, 1);
     EXPECT_EQ(last().variable, "x");
     EXPECT_EQ(last().type_text, "int");
-    EXPECT_EQ(last().kind, ValueKind::integer);
+    EXPECT_EQ(last().kind, VariableKind::integer);
     EXPECT_TRUE(last().init && last().ev);
     EXPECT_FALSE(last().init_double_equal);
     EXPECT_EQ(last().ev_form, EvForm::equal);
@@ -89,7 +89,7 @@ TEST_F(VariableStatementTest, InitAndEvInBothLanguages) {
     EXPECT_EQ(parse("y, float, init == 1.5, va = 2.5"), Codes{});
     EXPECT_TRUE(last().init_double_equal);
     EXPECT_EQ(last().init_value, "1.5");
-    EXPECT_EQ(last().kind, ValueKind::real);
+    EXPECT_EQ(last().kind, VariableKind::real);
     // EV is accepted in a French script, VA in an English one.
     EXPECT_EQ(parse("z, int, EV = 1"), Codes{});
     script_language_ = script_language_gb;
@@ -290,16 +290,16 @@ TEST_F(VariableStatementTest, TypesFromTheCDeclarations) {
     EXPECT_EQ(parse("n, INIT = 0, EV = 0"), Codes{});
     EXPECT_FALSE(last().explicit_type);
     EXPECT_EQ(last().type_text, "int");
-    EXPECT_EQ(last().kind, ValueKind::integer);
+    EXPECT_EQ(last().kind, VariableKind::integer);
     EXPECT_EQ(parse("p, MIN = 0, MAX = 1"), Codes{"E-MINMAXDEL"});
     EXPECT_EQ(parse("unknown_name, INIT = 0, EV = 0"), Codes{"E-TYPEINCON"});
     // An explicit boolean or character over a C integer is an integer;
     // an explicit real over a pointer keeps its kind with a warning.
     parser_.begin_test();
     EXPECT_EQ(parse("n, bool, INIT = 0, EV = 0"), Codes{});
-    EXPECT_EQ(last().kind, ValueKind::integer);
+    EXPECT_EQ(last().kind, VariableKind::integer);
     EXPECT_EQ(parse("p, double, INIT = 0, EV = 0"), Codes{"W-TYPENATIF"});
-    EXPECT_EQ(last().kind, ValueKind::real);
+    EXPECT_EQ(last().kind, VariableKind::real);
     parser_.begin_test();
     EXPECT_EQ(parse("p, char *, INIT = NIL, EV = NIL"), Codes{});
 }
