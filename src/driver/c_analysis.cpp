@@ -1,14 +1,15 @@
 #include "driver/c_analysis.h"
 
+#include "canalysis/expression_analysis.h"
 #include "canalysis/symbol_listing.h"
 #include "canalysis/target_model.h"
 #include "diag/reporter.h"
 #include "driver/identity.h"
 #include "driver/paths.h"
-
-#include <cstdio>
+#include "support/text.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <iterator>
 
 namespace vx {
@@ -118,5 +119,119 @@ void CAnalysis::write_symbol_listing(const std::vector<std::string>& services) {
 }
 
 void CAnalysis::finish() { cpp_finish(cpp_, false); }
+
+// Variable types for the variable statements.
+
+namespace {
+
+// Analysis of a variable expression that reports nothing: a variable the
+// declarations do not know is refused by the statement itself.
+class SilentSink final : public DiagnosticSink {
+public:
+    void report(DiagnosticLevel, std::string_view, std::string_view, std::string_view,
+                long) override {}
+};
+
+// The statement's value kind of a C type.
+VariableKind value_kind_of(const TypeNode* type) {
+    type = c_resolve_type(type);
+    if (type == nullptr) return VariableKind::unknown;
+    switch (type->kind) {
+    case TypeKind::integer:
+        if (type->is_char) return VariableKind::character;
+        if (type->name == "_Bool" || type->name == "bool") return VariableKind::boolean;
+        return VariableKind::integer;
+    case TypeKind::floating:
+        return VariableKind::real;
+    case TypeKind::enum_type:
+        return VariableKind::enumeration;
+    case TypeKind::pointer: {
+        const TypeNode* target = c_resolve_type(type->target);
+        if (target != nullptr && target->kind == TypeKind::function) {
+            return VariableKind::function_pointer;
+        }
+        if (target != nullptr && target->kind == TypeKind::integer && target->is_char) {
+            return VariableKind::string_pointer;
+        }
+        return VariableKind::pointer;
+    }
+    case TypeKind::array: {
+        const TypeNode* element = c_resolve_type(type->target);
+        if (element != nullptr && element->kind == TypeKind::integer && element->is_char) {
+            return VariableKind::string;
+        }
+        return value_kind_of(element);
+    }
+    default:
+        return VariableKind::unknown;
+    }
+}
+
+// Deep enough for any real declaration, and a bound on what a component
+// walk may produce whatever the input.
+constexpr int component_depth_limit = 64;
+constexpr std::size_t component_limit = std::size_t{1} << 20;
+
+// Appends the scalar components of `type` named `path`: every member of a
+// struct, the first member of a union, every element of an array whose
+// bound is an integer constant (character arrays are strings, one
+// component), nested, in declaration order.
+void append_components(const TypeNode* type, const std::string& path, int depth,
+                       std::vector<NativeComponent>& out) {
+    if (out.size() >= component_limit) return;
+    const TypeNode* resolved = c_resolve_type(type);
+    const VariableKind kind = value_kind_of(resolved);
+    if (resolved != nullptr && depth < component_depth_limit) {
+        if ((resolved->kind == TypeKind::struct_type || resolved->kind == TypeKind::union_type) &&
+            resolved->complete) {
+            for (const Field& field : resolved->fields) {
+                if (field.symbol == nullptr || field.symbol->type == nullptr) continue;
+                append_components(field.symbol->type, path + "." + field.symbol->name, depth + 1,
+                                  out);
+                if (resolved->kind == TypeKind::union_type) break;
+            }
+            return;
+        }
+        long long bound = 0;
+        if (resolved->kind == TypeKind::array && kind != VariableKind::string &&
+            integer_constant(resolved->bound, bound) && bound > 0) {
+            for (long long i = 0; i < bound && out.size() < component_limit; ++i) {
+                append_components(resolved->target, path + "[" + std::to_string(i) + "]",
+                                  depth + 1, out);
+            }
+            return;
+        }
+    }
+    out.push_back({path, c_type_image(type, ""), kind});
+}
+
+}  // namespace
+
+std::optional<NativeVariable> CAnalysis::variable_type(std::string_view expression,
+                                                       std::string_view scope,
+                                                       bool components) {
+    NativeVariable result;
+    ExpressionRun run(table_, run_);
+    run.scope = std::string(scope);
+    SilentSink sink;
+    ExpressionTree tree = c_parse_expression(run, expression, "", 0, sink);
+    if (tree == nullptr) return result;
+    const TypeNode* type = c_expression_type(run, tree->root, nullptr, "", 0, scope, sink);
+    const TypeNode* resolved = c_resolve_type(type);
+    if (resolved != nullptr && resolved != &run.aggregate_placeholder) {
+        result.found = true;
+        result.type_text = c_type_image(type, "");
+        result.kind = value_kind_of(type);
+        result.structure = resolved->kind == TypeKind::struct_type ||
+                           resolved->kind == TypeKind::union_type;
+        const bool aggregate =
+            result.structure || (resolved->kind == TypeKind::array && result.kind != VariableKind::string);
+        if (components && aggregate) {
+            append_components(type, std::string(expression), 0, result.components);
+        }
+    }
+    c_free_expression(tree);
+    return result;
+}
 
 }  // namespace vx

@@ -57,6 +57,9 @@ public:
     // long", "double") or a typedef name.
     std::optional<bool> base_type(std::string_view name) override;
     void write_symbol_listing(const std::vector<std::string>& services) override;
+    std::optional<NativeVariable> variable_type(std::string_view expression,
+                                                std::string_view scope,
+                                                bool components) override;
     void finish() override;
 
     Preprocessor& preprocessor() { return cpp_; }

@@ -1,6 +1,7 @@
 #include "driver/c_analysis.h"
 
 #include "canalysis/target_model.h"
+#include "script/variable_statement.h"
 #include "testkit/testkit.h"
 
 #include <gtest/gtest.h>
@@ -128,6 +129,97 @@ TEST_F(CAnalysisTest, DeclarationErrorsNameTheScriptLine) {
     analysis.analyse_declarations(analysis.preprocess("int ok;\nint 5 bad;\n", "s.ptu", 6), {});
     std::string out = diagnostics();
     EXPECT_NE(out.find("Harnex-W-SYNTAXERR,  [s.ptu:8] Syntax error: int 5"), std::string::npos) << out;
+}
+
+// Variable types and the components of aggregates, as the variable
+// statements take them.
+
+class VariableTypeTest : public CAnalysisTest {
+protected:
+    VariableTypeTest() {
+        analysis.start(CAnalysisStart{});
+        analysis.analyse_declarations(
+            analysis.preprocess("struct inner { int a; char name[8]; };\n"
+                                "struct outer { int n; struct inner in; float v[2]; int *p; };\n"
+                                "struct outer o;\nstruct inner arr[2];\nint big[100000];\n"
+                                "char *text;\nint (*fp)(int);\nenum colour { RED, BLUE } c;\n"
+                                "double d;\nchar letter;\n",
+                                "s.ptu", 1),
+            {});
+    }
+    void TearDown() override { diagnostics(); }
+    static std::vector<std::string> paths(const NativeVariable& v) {
+        std::vector<std::string> out;
+        for (const NativeComponent& c : v.components) out.push_back(c.expression + ":" + c.type_text);
+        return out;
+    }
+    int parse(const std::string& text, bool whole_array = false, bool whole_structure = false) {
+        list.clear();
+        parser.begin_test();
+        return parser.parse_variable_statement(text, 3, whole_array, whole_structure, {}, list);
+    }
+
+    TargetModel target;
+    CAnalysis analysis{&target};
+    ScriptOptions options;
+    VariableStatementParser parser{options, analysis, nullptr};
+    std::vector<VariableClause> list;
+};
+
+TEST_F(VariableTypeTest, KindsOfScalars) {
+    auto kind = [&](const char* name) { return analysis.variable_type(name, "", false)->kind; };
+    EXPECT_EQ(kind("d"), VariableKind::real);
+    EXPECT_EQ(kind("letter"), VariableKind::character);
+    EXPECT_EQ(kind("text"), VariableKind::string_pointer);
+    EXPECT_EQ(kind("fp"), VariableKind::function_pointer);
+    EXPECT_EQ(kind("o.p"), VariableKind::pointer);
+    EXPECT_EQ(kind("c"), VariableKind::enumeration);
+    EXPECT_EQ(kind("o.in.name"), VariableKind::string);
+    EXPECT_EQ(kind("arr[1].a"), VariableKind::integer);
+    EXPECT_FALSE(analysis.variable_type("nothing", "", false)->found);
+    EXPECT_TRUE(analysis.variable_type("o", "", false)->structure);
+}
+
+TEST_F(VariableTypeTest, ComponentsInDeclarationOrder) {
+    std::optional<NativeVariable> o = analysis.variable_type("o", "", true);
+    EXPECT_EQ(paths(*o), (std::vector<std::string>{"o.n:int", "o.in.a:int", "o.in.name:char [8]",
+                                                   "o.v[0]:float", "o.v[1]:float", "o.p:int *"}));
+    std::optional<NativeVariable> arr = analysis.variable_type("arr", "", true);
+    EXPECT_EQ(paths(*arr), (std::vector<std::string>{"arr[0].a:int", "arr[0].name:char [8]",
+                                                     "arr[1].a:int", "arr[1].name:char [8]"}));
+    EXPECT_TRUE(analysis.variable_type("big", "", false)->components.empty());
+    EXPECT_EQ(analysis.variable_type("big", "", true)->components.size(), 100000u);
+}
+
+TEST_F(VariableTypeTest, BraceListsAreSplitOverTheComponents) {
+    EXPECT_EQ(parse("arr, INIT = {{1, \"x\"}, {2, \"y\"}}, EV = {others => 0}"), 4);
+    ASSERT_EQ(list.size(), 4u);
+    EXPECT_EQ(list[1].variable, "arr[0].name");
+    EXPECT_EQ(list[1].kind, VariableKind::string);
+    EXPECT_EQ(list[1].init_value, "\"x\"");
+    EXPECT_EQ(list[2].init_value, "2");
+    EXPECT_EQ(list[3].ev_value, "0");
+    // A single value applies to every component.
+    EXPECT_EQ(parse("o.v, INIT = 0.5, EV = 0.5"), 2);
+    EXPECT_EQ(list[1].variable, "o.v[1]");
+    EXPECT_EQ(list[1].init_value, "0.5");
+    // Too few values, or too many.
+    EXPECT_EQ(parse("o.v, INIT = {1}, EV = 0"), 0);
+    EXPECT_EQ(parse("o.v, INIT = {1, 2, 3}, EV = 0"), 0);
+    EXPECT_NE(diagnostics().find("INITAGREG"), std::string::npos);
+    ::testing::internal::CaptureStderr();
+}
+
+TEST_F(VariableTypeTest, WholeAggregatesGiveOneRecord) {
+    EXPECT_EQ(parse("big, INIT = 0, EV = 0", true, false), 1);
+    EXPECT_TRUE(list[0].whole_array);
+    EXPECT_EQ(parse("o, INIT = {0}, EV = {0}", true, true), 1);
+    EXPECT_TRUE(list[0].structured);
+    EXPECT_EQ(parse("big, INIT = 0, EV = 0"), 100000);
+    EXPECT_EQ(list.back().variable, "big[99999]");
+    EXPECT_EQ(parse("o, INIT IN [1, 2], EV = {0}", true, true), 0);
+    EXPECT_NE(diagnostics().find("AUTOSTRUC"), std::string::npos);
+    ::testing::internal::CaptureStderr();
 }
 
 }  // namespace

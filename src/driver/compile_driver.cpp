@@ -80,6 +80,9 @@ ScriptOptions script_options(const CompilerSettings& s) {
     o.sub_system = s.sub_system;
     o.database = s.sql_mode;
     o.version_pattern = s.version_pattern;
+    o.fast = s.fast;
+    o.expand = s.expand;
+    o.compress = s.compress;
     return o;
 }
 

@@ -88,7 +88,8 @@ Dispatcher::Dispatcher(const ScriptOptions& options, ScriptLanguage& language,
       skip_flags_(session.skip_flags()),
       hooks_(hooks),
       native_(native),
-      reader_(reader) {}
+      reader_(reader),
+      variables_(options, native, &constants_) {}
 
 std::string_view Dispatcher::name(KeywordName keyword) const {
     return keyword_name(keyword, language_.language());

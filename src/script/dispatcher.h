@@ -31,6 +31,7 @@
 #include "script/script_expression.h"
 #include "script/script_options.h"
 #include "script/script_types.h"
+#include "script/variable_statement.h"
 
 #include <map>
 #include <string>
@@ -67,6 +68,13 @@ public:
     const ScriptConstants& constants() const { return constants_; }
     // Display formats given by FORMAT in the current service.
     const std::map<std::string, std::string>& formats() const { return formats_; }
+    // The variable records of the current (or last) element, and of each
+    // environment by name.
+    const std::vector<VariableClause>& element_variables() const { return element_variables_; }
+    const std::vector<VariableClause>* environment_variables(const std::string& name) const {
+        auto it = environment_variables_.find(name);
+        return it == environment_variables_.end() ? nullptr : &it->second;
+    }
 
 private:
     struct Statement {
@@ -179,6 +187,9 @@ private:
     ScriptTypes types_;
     ScriptConstants constants_;
     std::map<std::string, std::string> formats_;
+    VariableStatementParser variables_;
+    std::vector<VariableClause> element_variables_;
+    std::map<std::string, std::vector<VariableClause>> environment_variables_;
     std::string found_version_;
 };
 

@@ -114,7 +114,7 @@ TEST_F(DispatcherTest, KeywordOfTheOtherLanguageIsRefusedOnceTheScriptAgreed) {
 
 TEST_F(DispatcherTest, FrenchScriptNamesKeywordsInFrench) {
     language_.set_language(script_language_fr);
-    run("ENTETE m, 1, , c\nDEBUT\nSERVICE a\nTEST t\nELEMENT\nVAR x\nFIN ELEMENT\nFIN TEST\n"
+    run("ENTETE m, 1, , c\nDEBUT\nSERVICE a\nTEST t\nELEMENT\nVAR x, int, INIT = 0, EV = 0\nFIN ELEMENT\nFIN TEST\n"
         "SERVICE b\n");
     Diagnostic missing = first("MOTCLEABS");
     EXPECT_NE(missing.body.find("FIN SERVICE"), std::string::npos);
@@ -205,7 +205,7 @@ TEST_F(DispatcherTest, LongServiceNamesAreCutWithoutDuplicateWarning) {
 }
 
 TEST_F(DispatcherTest, TestWithoutServiceOpensTheUnknownService) {
-    run_body("TEST t\nELEMENT\nVAR x\nEND ELEMENT\nEND TEST\nTEST u\n");
+    run_body("TEST t\nELEMENT\nVAR x, int, INIT = 0, EV = 0\nEND ELEMENT\nEND TEST\nTEST u\n");
     Diagnostic missing = first("MOTCLEABS");
     EXPECT_EQ(missing.severity, 'E');
     EXPECT_EQ(missing.line, 3);
@@ -216,7 +216,7 @@ TEST_F(DispatcherTest, TestWithoutServiceOpensTheUnknownService) {
 }
 
 TEST_F(DispatcherTest, ElementWithoutTestOpensTheUnknownTest) {
-    run_body("SERVICE s\nELEMENT\nVAR x\n");
+    run_body("SERVICE s\nELEMENT\nVAR x, int, INIT = 0, EV = 0\n");
     Diagnostic missing = first("MOTCLEABS");
     EXPECT_EQ(missing.severity, 'E');
     EXPECT_NE(missing.body.find("TEST"), std::string::npos);
@@ -224,7 +224,7 @@ TEST_F(DispatcherTest, ElementWithoutTestOpensTheUnknownTest) {
 }
 
 TEST_F(DispatcherTest, ServiceWithoutTestAndServiceLeftOpen) {
-    run_body("SERVICE empty\nEND SERVICE\nSERVICE open\nTEST t\nELEMENT\nVAR x\n");
+    run_body("SERVICE empty\nEND SERVICE\nSERVICE open\nTEST t\nELEMENT\nVAR x, int, INIT = 0, EV = 0\n");
     EXPECT_EQ(first("OPER_VIDE").line, 4);
     // The end of the script closes what is still open, each close reported.
     std::vector<std::string> tail(hooks_.calls.end() - 5, hooks_.calls.end());
@@ -262,7 +262,7 @@ TEST_F(DispatcherTest, LocationRecordsCarryTheFirstLineOfTheStatement) {
 
 TEST_F(DispatcherTest, CommentsWaitForTheHeaderTheyBelongTo) {
     run_body("COMMENT before\nSERVICE s\nCOMMENT of service\nREQUIREMENT r1\nTEST t\n"
-             "COMMENT of test\nELEMENT\nVAR x\nEND ELEMENT\nEND TEST\nCOMMENT between\n");
+             "COMMENT of test\nELEMENT\nVAR x, int, INIT = 0, EV = 0\nEND ELEMENT\nEND TEST\nCOMMENT between\n");
     std::vector<std::string> body = body_records();
     std::vector<std::string> expected = {"X1 before", "E17 0 4", "E16 0 7",
                                          "O2 s", "C3 of service", "Q4 r1", "T5 t",
@@ -314,9 +314,9 @@ TEST_F(DispatcherTest, SelfInclusionIsRefusedButRepetitionIsRead) {
 // Tests, phases and families.
 
 TEST_F(DispatcherTest, NextTestStartsTheNextPhase) {
-    run_body("SERVICE s\nTEST T1 first\nFAMILY nominal\nELEMENT\nVAR x\nEND ELEMENT\n"
-             "END FAMILY\nNEXT_TEST second\nELEMENT\nVAR y\nEND ELEMENT\nEND FAMILY\n"
-             "NEXT_TEST\nELEMENT\nVAR z\nEND ELEMENT\nEND FAMILY\nEND TEST\n"
+    run_body("SERVICE s\nTEST T1 first\nFAMILY nominal\nELEMENT\nVAR x, int, INIT = 0, EV = 0\nEND ELEMENT\n"
+             "END FAMILY\nNEXT_TEST second\nELEMENT\nVAR y, int, INIT = 0, EV = 0\nEND ELEMENT\nEND FAMILY\n"
+             "NEXT_TEST\nELEMENT\nVAR z, int, INIT = 0, EV = 0\nEND ELEMENT\nEND FAMILY\nEND TEST\n"
              "NEXT_TEST after\nEND SERVICE\n");
     EXPECT_EQ(state().service.test_names,
               (std::vector<std::string>{"T1 first", "T1_PHASE_2 second", "T1_PHASE_3",
@@ -337,7 +337,7 @@ TEST_F(DispatcherTest, NextTestStartsTheNextPhase) {
 }
 
 TEST_F(DispatcherTest, LoopClauseOfTest) {
-    run_body("SERVICE s\nTEST t LOOP 3\nELEMENT\nVAR x\nEND ELEMENT\nEND TEST\n"
+    run_body("SERVICE s\nTEST t LOOP 3\nELEMENT\nVAR x, int, INIT = 0, EV = 0\nEND ELEMENT\nEND TEST\n"
              "TEST u loop\nEND TEST\n");
     EXPECT_TRUE(hooks_.called("test_head 2 t loop 3"));
     EXPECT_TRUE(has_record("R3 3"));
@@ -357,7 +357,7 @@ TEST_F(DispatcherTest, EmptyTestAndElementAreReported) {
 }
 
 TEST_F(DispatcherTest, FamilyPlacement) {
-    run_body("FAMILY outside\nSERVICE s\nTEST t\nFAMILY a, b\nFAMILY c\nELEMENT\nVAR x\n"
+    run_body("FAMILY outside\nSERVICE s\nTEST t\nFAMILY a, b\nFAMILY c\nELEMENT\nVAR x, int, INIT = 0, EV = 0\n"
              "END FAMILY\nEND ELEMENT\nEND FAMILY\nEND TEST\n");
     std::vector<Diagnostic> all = diagnostics();
     std::vector<long> misplaced;
@@ -374,8 +374,8 @@ TEST_F(DispatcherTest, FamilyPlacement) {
 
 TEST_F(DispatcherTest, SelectionLeavesServicesOutOfTheRecords) {
     options_.service_list = {true, {"KEPT"}};
-    run_body("SERVICE left\nTEST a\nELEMENT\nVAR x\nEND ELEMENT\nEND TEST\nEND SERVICE\n"
-             "SERVICE kept\nTEST b\nELEMENT\nVAR y\nEND ELEMENT\nEND TEST\nEND SERVICE\n");
+    run_body("SERVICE left\nTEST a\nELEMENT\nVAR x, int, INIT = 0, EV = 0\nEND ELEMENT\nEND TEST\nEND SERVICE\n"
+             "SERVICE kept\nTEST b\nELEMENT\nVAR y, int, INIT = 0, EV = 0\nEND ELEMENT\nEND TEST\nEND SERVICE\n");
     std::vector<std::string> body = body_records();
     std::vector<std::string> expected = {"E17 0 10", "E16 0 11", "O1 kept", "T2 b",
                                          "E14 0 12", "B3 1"};
@@ -386,9 +386,9 @@ TEST_F(DispatcherTest, SelectionLeavesServicesOutOfTheRecords) {
 TEST_F(DispatcherTest, TestAndFamilySelection) {
     options_.exclude_test_list = {true, {"SKIPPED"}};
     options_.family_list = {true, {"NOMINAL"}};
-    run_body("SERVICE s\nTEST skipped\nFAMILY nominal\nELEMENT\nVAR x\nEND ELEMENT\nEND TEST\n"
-             "TEST other\nFAMILY robust\nELEMENT\nVAR x\nEND ELEMENT\nEND TEST\n"
-             "TEST run\nFAMILY robust, nominal\nELEMENT\nVAR x\nEND ELEMENT\nEND TEST\n"
+    run_body("SERVICE s\nTEST skipped\nFAMILY nominal\nELEMENT\nVAR x, int, INIT = 0, EV = 0\nEND ELEMENT\nEND TEST\n"
+             "TEST other\nFAMILY robust\nELEMENT\nVAR x, int, INIT = 0, EV = 0\nEND ELEMENT\nEND TEST\n"
+             "TEST run\nFAMILY robust, nominal\nELEMENT\nVAR x, int, INIT = 0, EV = 0\nEND ELEMENT\nEND TEST\n"
              "END SERVICE\n");
     std::vector<std::string> body = body_records();
     EXPECT_EQ(std::count_if(body.begin(), body.end(),
@@ -400,7 +400,7 @@ TEST_F(DispatcherTest, TestAndFamilySelection) {
 
 TEST_F(DispatcherTest, ServiceWithAllTestsLeftOut) {
     options_.test_list = {true, {"NONE"}};
-    run_body("SERVICE s\nTEST t\nELEMENT\nVAR x\nEND ELEMENT\nEND TEST\nEND SERVICE\n");
+    run_body("SERVICE s\nTEST t\nELEMENT\nVAR x, int, INIT = 0, EV = 0\nEND ELEMENT\nEND TEST\nEND SERVICE\n");
     EXPECT_EQ(first("OPERXVIDE").severity, 'I');
 }
 
@@ -518,7 +518,7 @@ TEST_F(DispatcherTest, ConstantsWithoutAnalysisAreScriptValues) {
 
 TEST_F(DispatcherTest, ConstantNamesFollowTheCaseOfTheTestedLanguage) {
     options_.tested_language = 1;  // Pascal
-    run_body("CONST n = 4\nCONST m = N * 2\nENVIRONMENT e(p, q + 1, M)\nVAR x\n"
+    run_body("CONST n = 4\nCONST m = N * 2\nENVIRONMENT e(p, q + 1, M)\nVAR x, int, INIT = 0, EV = 0\n"
              "END ENVIRONMENT\n");
     const ScriptConstants& table = front_end_->dispatcher().constants();
     ASSERT_NE(table.find("M"), nullptr);
@@ -541,7 +541,7 @@ TEST_F(DispatcherTest, DeclaredNamesAreVariablePaths) {
 
 TEST_F(DispatcherTest, EnvironmentsAndUses) {
     run_body("ENVIRONMENT env(a, 2b\nEND ENVIRONMENT\nEND ENVIRONMENT\nENVIRONMENT full\n"
-             "VAR x\nUSE other\nEND ENVIRONMENT\nSERVICE s\nTEST t\nELEMENT\nUSE full(1,)\n"
+             "VAR x, int, INIT = 0, EV = 0\nUSE other\nEND ENVIRONMENT\nSERVICE s\nTEST t\nELEMENT\nUSE full(1,)\n"
              "USE full(1, 2)\nEND ELEMENT\nEND TEST\nEND SERVICE\n");
     std::vector<std::string> errors = codes_of('E');
     // "2b" is a malformed number for the analysis of the parameter.
@@ -552,8 +552,8 @@ TEST_F(DispatcherTest, EnvironmentsAndUses) {
 }
 
 TEST_F(DispatcherTest, ImplicitElementForVariablesAndSequenceMode) {
-    run_body("SERVICE s\nTEST t\nFAMILY f\nVAR x\nVAR y\nEND ELEMENT\nEND FAMILY\nEND TEST\n"
-             "TEST u\nFAMILY f\nSEQUENCE\nVAR a\nVAR b\nEND SEQUENCE\nEND FAMILY\nEND TEST\n"
+    run_body("SERVICE s\nTEST t\nFAMILY f\nVAR x, int, INIT = 0, EV = 0\nVAR y, int, INIT = 0, EV = 0\nEND ELEMENT\nEND FAMILY\nEND TEST\n"
+             "TEST u\nFAMILY f\nSEQUENCE\nVAR a, int, INIT = 0, EV = 0\nVAR b, int, INIT = 0, EV = 0\nEND SEQUENCE\nEND FAMILY\nEND TEST\n"
              "END SERVICE\n");
     // Only the first VAR misses its ELEMENT; in sequence mode each variable
     // statement is an element of its own.
@@ -592,7 +592,7 @@ TEST_F(DispatcherTest, StubCallsOpenAnElementOutsideEnvironments) {
 
 TEST_F(DispatcherTest, NativeTextIsAnalysedOutsideTestsOnly) {
     options_.analysis_enabled = true;
-    run_body("#int global;\nSERVICE s\n#int in_service;\nTEST t\n#int local;\nELEMENT\nVAR x\nEND ELEMENT\n"
+    run_body("#int global;\nSERVICE s\n#int in_service;\nTEST t\n#int local;\nELEMENT\nVAR x, int, INIT = 0, EV = 0\nEND ELEMENT\n"
              "END TEST\nEND SERVICE\n#int after;\nCOMMENT c\n");
     // BEGIN hands over the harness objects first.
     ASSERT_EQ(native_.analysed.size(), 4u);
@@ -623,7 +623,7 @@ TEST_F(DispatcherTest, InitializationAndTerminationRouteNativeLines) {
 
 TEST_F(DispatcherTest, ServiceTypePlacement) {
     run_body("SERVICE_TYPE global\nSERVICE_TYPE again\nSERVICE s\nSERVICE_TYPE local\n"
-             "TEST t\nELEMENT\nVAR x\nEND ELEMENT\nEND TEST\nSERVICE_TYPE twice\nEND SERVICE\n"
+             "TEST t\nELEMENT\nVAR x, int, INIT = 0, EV = 0\nEND ELEMENT\nEND TEST\nSERVICE_TYPE twice\nEND SERVICE\n"
              "SERVICE_TYPE late\n");
     EXPECT_TRUE(has_record("E3 global"));
     EXPECT_TRUE(has_record("S2 local"));
@@ -711,7 +711,7 @@ TEST_F(IncludeGuardTest, MissingDataFileInLearnModeIsFatal) {
 
 TEST_F(IncludeGuardTest, NativeLinesOfAnElementBecomeCommentsAtTraceLevelThree) {
     options_.trace_levels = {3};
-    run("HEADER m, 1, , c\nBEGIN\nSERVICE s\nTEST t\nELEMENT\n#f();\nVAR x\nEND ELEMENT\n"
+    run("HEADER m, 1, , c\nBEGIN\nSERVICE s\nTEST t\nELEMENT\n#f();\nVAR x, int, INIT = 0, EV = 0\nEND ELEMENT\n"
         "END TEST\nEND SERVICE\n");
     std::vector<std::string> all = records();
     EXPECT_NE(std::find(all.begin(), all.end(), "C4 #f();"), all.end());

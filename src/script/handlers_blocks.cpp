@@ -255,6 +255,7 @@ void Dispatcher::open_test(std::string_view argument, bool phase) {
         end_test_action(!phase);
     }
     close_environment_and_define();
+    variables_.begin_test();
 
     const bool french = language_.language() != script_language_gb;
     LoopClause loop = split_loop_clause(argument, french ? "BOUCLE" : "LOOP");
@@ -448,6 +449,7 @@ void Dispatcher::open_element() {
     test.family_allowed = false;
     ++test.element_count;
     state_.element = ElementState{};
+    element_variables_.clear();
     state_.element.open = true;
     state_.element.ordinal = test.element_count;
 

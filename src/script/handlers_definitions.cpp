@@ -480,16 +480,43 @@ void Dispatcher::handle_stub(const Statement& s) {
 
 // VAR, ARRAY / TAB, STR / STRUCTURE.
 
-void Dispatcher::variable_statement(const Statement&) {
-    if (state_.environment.open) {
-        state_.environment.content = true;
+void Dispatcher::variable_statement(const Statement& s) {
+    if (!output_enabled() && options_.fast) {
+        // Nothing of the statement is generated: it is not analysed either.
+        if (!state_.environment.open && !state_.element.open) {
+            open_element_implicitly();
+        }
         return;
     }
-    if (!state_.element.open) {
-        open_element_implicitly();
+    const bool in_environment = state_.environment.open;
+    if (in_environment) {
+        state_.environment.content = true;
+    } else {
+        if (!state_.element.open) {
+            open_element_implicitly();
+        }
+        state_.element.content = true;
+        ++state_.test.variable_statements;
     }
-    state_.element.content = true;
-    ++state_.test.variable_statements;
+    const KeywordCode code = s.row != nullptr ? s.row->code : KeywordCode::var;
+    const bool whole_array = code != KeywordCode::var;
+    const bool whole_structure = code == KeywordCode::structure;
+    VariableContext context;
+    context.script_language = language_.language();
+    context.scope = state_.service.open ? state_.service.name : std::string();
+    context.line = line();
+    std::vector<VariableClause>& list =
+        in_environment ? environment_variables_[state_.environment.name] : element_variables_;
+    const std::size_t first = list.size();
+    variables_.parse_variable_statement(s.argument, options_.tested_language, whole_array,
+                                        whole_structure, context, list);
+    for (std::size_t i = first; i < list.size(); ++i) {
+        auto format = formats_.find(list[i].variable);
+        if (format != formats_.end()) {
+            list[i].format = format->second;
+        }
+        hooks_.add_variable(list[i], in_environment);
+    }
 }
 
 void Dispatcher::handle_variable(const Statement& s) {

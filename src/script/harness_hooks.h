@@ -17,6 +17,8 @@
 // pass the text through and drop it, and know no macro and no type.
 #pragma once
 
+#include "script/variable_clause.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -50,6 +52,24 @@ struct StubDefinition {
     std::string qualifier;
     long line = 0;
     std::string text;
+};
+
+// What the C declarations say of a variable expression: its declaration
+// image and value kind, whether it is a structure, and, for an aggregate,
+// its scalar components in declaration order (members of structs, elements
+// of arrays, nested), each with the expression a C programmer would write.
+struct NativeComponent {
+    std::string expression;
+    std::string type_text;
+    VariableKind kind = VariableKind::unknown;
+};
+
+struct NativeVariable {
+    bool found = false;
+    std::string type_text;
+    VariableKind kind = VariableKind::unknown;
+    bool structure = false;
+    std::vector<NativeComponent> components;
 };
 
 class HarnessHooks {
@@ -88,6 +108,9 @@ public:
     virtual void describe_stub_call(std::string_view /*argument*/, bool /*in_environment*/) {}
     // The end of the script: the main function and the trailer.
     virtual void emit_main() {}
+    // A variable record of a VAR, ARRAY or STR statement, added to the
+    // current element or, for `in_environment`, to the open environment.
+    virtual void add_variable(const VariableClause& /*clause*/, bool /*in_environment*/) {}
 };
 
 class NativeAnalysis {
@@ -112,6 +135,15 @@ public:
     // Whether the type table knows a base type of that name; nullopt while
     // no type table exists (the C base type names are used instead).
     virtual std::optional<bool> base_type(std::string_view /*name*/) { return std::nullopt; }
+    // The C type of a variable expression, searched from the scope (the
+    // current service's name, empty outside any) outwards, with its scalar
+    // components when `components` asks for them; nullopt while no type
+    // table exists.
+    virtual std::optional<NativeVariable> variable_type(std::string_view /*expression*/,
+                                                        std::string_view /*scope*/,
+                                                        bool /*components*/) {
+        return std::nullopt;
+    }
     // The end of the generated program: conditionals still open are
     // reported and the macros of the analysed code forgotten.
     virtual void finish() {}

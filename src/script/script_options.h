@@ -52,6 +52,11 @@ struct ScriptOptions {
     // -DATA script included at BEGIN, and -LEARN.
     std::string data_file;
     bool learn_mode = false;
+    // -FAST, -EXPAND and -COMPRESS: variable statements skipped while no
+    // output is due, aggregates always expanded, or always taken whole.
+    bool fast = true;
+    bool expand = false;
+    bool compress = false;
 
     // -STRVER pattern of the version line of the -SOURCE file.
     std::string version_pattern;

@@ -1,0 +1,895 @@
+// VAR, ARRAY and STR statements.
+//
+// A statement is "variable, [type,] clause, clause ...". The text is cut
+// at top-level commas. When the second piece begins with a clause keyword
+// the type comes from the C declarations of the variable, otherwise the
+// second piece is an explicit type. Each clause starts with its keyword
+// (DELTA, INIT, MAX, MIN, VA or EV, in any script language) and runs to
+// the next top-level comma. After the clauses the item is checked as a
+// whole (EV against MIN / MAX, the kind against the clauses, links to
+// earlier variables, the per-test limits) and its records are appended to
+// the list. An aggregate variable expanded by the C declarations gives one
+// record per scalar component, its INIT and EV brace lists split over the
+// components.
+#include "script/variable_statement.h"
+
+#include "diag/catalogue.h"
+#include "diag/reporter.h"
+#include "support/languages.h"
+#include "support/text.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+
+namespace vx {
+
+namespace {
+
+bool french(int script_language) { return script_language != script_language_gb; }
+
+bool starts_with_word(std::string_view upper, std::string_view word) {
+    if (upper.substr(0, word.size()) != word) {
+        return false;
+    }
+    if (upper.size() == word.size()) {
+        return true;
+    }
+    const char next = upper[word.size()];
+    return !(std::isalnum(static_cast<unsigned char>(next)) || next == '_');
+}
+
+std::string_view after(std::string_view text, std::size_t n) { return trimmed(text.substr(n)); }
+
+// The leading identifier of a clause, upper-cased.
+std::string clause_keyword(std::string_view text) {
+    std::size_t n = 0;
+    while (n < text.size() &&
+           (std::isalnum(static_cast<unsigned char>(text[n])) || text[n] == '_')) {
+        ++n;
+    }
+    return upper_copy(text.substr(0, n));
+}
+
+constexpr std::string_view clause_keywords[] = {"DELTA", "INIT", "MAX", "MIN", "VA", "EV"};
+
+bool is_clause_keyword(std::string_view word) {
+    return std::find(std::begin(clause_keywords), std::end(clause_keywords), word) !=
+           std::end(clause_keywords);
+}
+
+bool strict_integer(std::string_view text, long long& value) {
+    return integer_constant(trimmed(text), value);
+}
+
+bool is_pointer(VariableKind k) {
+    return k == VariableKind::pointer || k == VariableKind::function_pointer;
+}
+
+}  // namespace
+
+std::vector<std::string_view> split_top_level(std::string_view text, bool c_family) {
+    std::vector<std::string_view> pieces;
+    int depth = 0;
+    char quote = 0;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (quote != 0) {
+            if (c == '\\' && c_family && i + 1 < text.size()) {
+                ++i;
+            } else if (c == quote) {
+                quote = 0;
+            }
+            continue;
+        }
+        if (c == '"' || (c == '\'' && c_family)) {
+            quote = c;
+        } else if (c == '(' || c == '[' || c == '{') {
+            ++depth;
+        } else if ((c == ')' || c == ']' || c == '}') && depth > 0) {
+            --depth;
+        } else if (c == ',' && depth == 0) {
+            pieces.push_back(trimmed(text.substr(start, i - start)));
+            start = i + 1;
+        }
+    }
+    pieces.push_back(trimmed(text.substr(start)));
+    return pieces;
+}
+
+const std::string& unnamed_structure_prefix() {
+    static const std::string prefix = [] {
+        const char* value = std::getenv("VXL_UNAMESTRUCT");
+        return std::string(value != nullptr && *value != '\0' ? value : "_unamedStruct");
+    }();
+    return prefix;
+}
+
+std::string without_unnamed_structures(std::string_view expression, std::string_view prefix) {
+    std::string out;
+    out.reserve(expression.size());
+    std::size_t i = 0;
+    while (i < expression.size()) {
+        const bool component_start =
+            i == 0 || expression[i - 1] == '.' || expression[i - 1] == '>';
+        if (component_start && !prefix.empty() && expression.substr(i, prefix.size()) == prefix) {
+            std::size_t j = i + prefix.size();
+            std::size_t digits = j;
+            while (j < expression.size() && std::isdigit(static_cast<unsigned char>(expression[j]))) {
+                ++j;
+            }
+            if (j > digits && j < expression.size() && expression[j] == '.') {
+                i = j + 1;
+                continue;
+            }
+        }
+        out += expression[i++];
+    }
+    return out;
+}
+
+struct VariableStatementParser::Item {
+    VariableClause clause;
+    const VariableContext* context = nullptr;
+    int tested_language = 3;
+    bool c_family = true;
+    std::string text;  // the whole item, for messages
+    bool seen_init = false, seen_ev = false, seen_min = false, seen_max = false,
+         seen_delta = false;
+};
+
+VariableStatementParser::VariableStatementParser(const ScriptOptions& options,
+                                                 NativeAnalysis& native,
+                                                 const ScriptConstants* constants)
+    : options_(options), native_(native), constants_(constants) {}
+
+void VariableStatementParser::begin_test() {
+    dynamic_initialisations_ = 0;
+    ev_in_checks_ = 0;
+    test_variables_.clear();
+}
+
+VariableKind VariableStatementParser::explicit_kind(std::string_view type_text) const {
+    std::string t;
+    for (char c : type_text) {
+        if (!is_blank(c)) t += lower_char(c);
+    }
+    if (t.empty()) return VariableKind::unknown;
+    if (t.find("(*)") != std::string::npos) return VariableKind::function_pointer;
+    if (t == "char*" || t == "constchar*" || t == "unsignedchar*" || t == "signedchar*") {
+        return VariableKind::string_pointer;
+    }
+    if (t.back() == '*' || t == "pointer" || t == "access" || t == "address") {
+        return VariableKind::pointer;
+    }
+    if (t.rfind("char[", 0) == 0 || t == "string") return VariableKind::string;
+    if (t.rfind("enum", 0) == 0) return VariableKind::enumeration;
+    if (t == "_bool" || t == "bool" || t == "boolean") return VariableKind::boolean;
+    if (t == "char" || t == "signedchar" || t == "unsignedchar" || t == "character") {
+        return VariableKind::character;
+    }
+    if (t == "float" || t == "double" || t == "longdouble" || t == "real") return VariableKind::real;
+    if (t == "bit") return VariableKind::bit;
+    static constexpr std::string_view integers[] = {
+        "int",      "signed",          "unsigned",         "short",       "long",
+        "shortint", "longint",         "unsignedint",      "unsignedshort",
+        "unsignedlong", "longlong",    "unsignedlonglong", "signedint",   "shortunsigned",
+        "longunsigned", "unsignedshortint", "unsignedlongint", "longlongint", "integer",
+        "natural",  "positive",        "size_t"};
+    for (std::string_view name : integers) {
+        if (t == name) return VariableKind::integer;
+    }
+    if (t.rfind("int", 0) == 0 || t.rfind("uint", 0) == 0) {
+        // int8_t, uint32_t and the like
+        if (t.size() > 2 && t.substr(t.size() - 2) == "_t") return VariableKind::integer;
+    }
+    if (auto known = native_.base_type(type_text); known.has_value() && *known) {
+        return VariableKind::integer;
+    }
+    return VariableKind::unknown;
+}
+
+// A clause value: preprocessed with C analysis, checked by the script
+// expression analyser without it. Aggregates (brace or bracket lists) are
+// kept as written.
+bool VariableStatementParser::value(Item& item, std::string_view text, unsigned mode,
+                                    std::string& out) {
+    text = trimmed(text);
+    if (options_.analysis_enabled) {
+        out = native_.preprocess(text, item.context->file, item.context->line);
+        // The preprocessor ends its text with a line end.
+        while (!out.empty() && (out.back() == '\n' || out.back() == '\r' || is_blank(out.back()))) {
+            out.pop_back();
+        }
+        out = std::string(trimmed(out));
+        return true;
+    }
+    out = std::string(text);
+    if (!text.empty() && (text.front() == '{' || text.front() == '[')) {
+        return true;
+    }
+    ScriptExpressionAnalyser analyser(constants_);
+    ScriptValue result;
+    return analyser.analyse_script_expression(text, item.tested_language,
+                                              item.context->script_language, mode, 0, result);
+}
+
+bool VariableStatementParser::parse_list(Item& item, std::string_view text, bool init,
+                                         std::string& joined, int& count) {
+    const char* code = init ? "LISTEINIT" : "LISTEVAIN";
+    text = trimmed(text);
+    if (text.size() < 3) {
+        report_error(code, text);
+        return false;
+    }
+    char close = 0;
+    if (text.front() == '[') {
+        close = ']';
+    } else if (options_.analysis_enabled && item.c_family && text.front() == '{') {
+        close = '}';
+    } else if (options_.analysis_enabled && item.tested_language == tested_language_ada &&
+               text.front() == '(') {
+        close = ')';
+    }
+    if (close == 0 || text.back() != close) {
+        report_error(code, text);
+        return false;
+    }
+    const std::string_view inner = text.substr(1, text.size() - 2);
+    joined.clear();
+    count = 0;
+    for (std::string_view piece : split_top_level(inner, item.c_family)) {
+        if (!options_.analysis_enabled && !piece.empty() && piece.front() == '[') {
+            report_error(code, translate("Error Parameter", ": array are forbidden in list: %1")
+                                   .arg(QString::fromUtf8(piece.data(), int(piece.size()))));
+            return false;
+        }
+        if (init && (is_pointer(item.clause.kind) ||
+                     item.clause.kind == VariableKind::string_pointer)) {
+            const std::string upper = upper_copy(piece);
+            if (upper == "NONIL" || upper == "NONILFUNC") {
+                report_error("POINTINIT", "INIT");
+                return false;
+            }
+        }
+        std::string v;
+        if (!value(item, piece, 0, v)) {
+            return false;
+        }
+        if (count > 0) joined += ',';
+        joined += v;
+        ++count;
+    }
+    return true;
+}
+
+bool VariableStatementParser::parse_range(Item& item, std::string_view argument) {
+    VariableClause& c = item.clause;
+    const bool fr = french(item.context->script_language);
+    const std::string upper = upper_copy(argument) + " ";
+    const std::string_view start_word = fr ? "DE" : "FROM";
+    if (!starts_with_word(upper, start_word)) {
+        report_error("EGALABSEN", "INIT");
+        return false;
+    }
+    const std::string_view end_word = fr ? " A " : " TO ";
+    const std::size_t end_at = upper.find(end_word, start_word.size());
+    if (end_at == std::string::npos) {
+        report_error("TOATTENDU");
+        return false;
+    }
+    const std::string text = std::string(argument) + " ";
+    const std::string_view start_value =
+        trimmed(std::string_view(text).substr(start_word.size(), end_at - start_word.size()));
+    struct Word {
+        std::string_view french, english;
+        InitFromKind kind;
+    };
+    static constexpr Word words[] = {{" INCREMENT ", " STEP ", InitFromKind::step},
+                                     {" NB_VALEUR ", " NB_VALUE ", InitFromKind::count},
+                                     {" NB_VALEURS ", " NB_TIMES ", InitFromKind::count},
+                                     {" NB_HASARD ", " NB_RANDOM ", InitFromKind::random}};
+    const std::size_t rest_at = end_at + end_word.size() - 1;
+    std::size_t word_at = std::string::npos;
+    std::size_t word_size = 0;
+    for (const Word& w : words) {
+        const std::string_view word = fr ? w.french : w.english;
+        const std::size_t at = upper.find(word, rest_at);
+        if (at != std::string::npos) {
+            word_at = at;
+            word_size = word.size();
+            c.init_from_kind = w.kind;
+            break;
+        }
+    }
+    if (word_at == std::string::npos) {
+        report_error("STIMDOMAT");
+        return false;
+    }
+    const std::string_view end_value =
+        trimmed(std::string_view(text).substr(rest_at, word_at - rest_at));
+    std::string_view count_text = trimmed(std::string_view(text).substr(word_at + word_size - 1));
+    if (c.init_from_kind == InitFromKind::random) {
+        const std::string_view bounds = fr ? "BORNES" : "BOUNDS";
+        const std::string count_upper = upper_copy(count_text);
+        const std::size_t plus = count_upper.rfind('+');
+        const std::size_t bounds_at = count_upper.rfind(bounds);
+        if (plus != std::string::npos && trimmed(std::string_view(count_upper).substr(plus + 1)) == bounds) {
+            count_text = trimmed(count_text.substr(0, plus));
+            if (count_text.empty()) {
+                report_error("VALHASARD", "");
+                return false;
+            }
+            c.init_from_kind = InitFromKind::random_bounds;
+        } else if (bounds_at != std::string::npos &&
+                   bounds_at + bounds.size() == count_upper.size()) {
+            report_error("PLUSBOUND");
+            return false;
+        }
+    }
+    if (start_value.empty() || end_value.empty()) {
+        report_error("STX_ERRRA", argument);
+        return false;
+    }
+    long long n = 0;
+    const bool literal = strict_integer(count_text, n);
+    const long long minimum = c.init_from_kind == InitFromKind::count ? 2 : 1;
+    if (c.init_from_kind != InitFromKind::step &&
+        (count_text.empty() || (literal && n < minimum))) {
+        report_error("INTSUPEUN", count_text);
+        return false;
+    }
+    c.init_count = 0;
+    if (c.init_from_kind != InitFromKind::step && literal) {
+        if (c.init_from_kind != InitFromKind::count && n > random_count_limit) {
+            report_error("VALUEINCO", "(1<nb_random<256)");
+            n = random_count_default;
+        }
+        c.init_count = static_cast<int>(n) + (c.init_from_kind == InitFromKind::random_bounds ? 2 : 0);
+    }
+    std::string from, to, step;
+    if (!value(item, start_value, 0, from) || !value(item, end_value, 0, to) ||
+        (c.init_from_kind == InitFromKind::step && !value(item, count_text, 0, step))) {
+        return false;
+    }
+    if (c.init_from_kind != InitFromKind::step) step = std::string(count_text);
+    if (step.empty()) {
+        report_error("STIMDOMAT");
+        return false;
+    }
+    c.init_from = true;
+    c.init_value = from + "," + to + "," + step;
+    return true;
+}
+
+bool VariableStatementParser::parse_init(Item& item, std::string_view a) {
+    VariableClause& c = item.clause;
+    a = trimmed(a);
+    if (a.empty()) {
+        report_error("EGALABSEN", "INIT");
+        return false;
+    }
+    c.init = true;
+    const std::string upper = upper_copy(a);
+    if (upper.rfind("==", 0) == 0) {
+        c.init_double_equal = true;
+        return value(item, after(a, 2), 0, c.init_value);
+    }
+    if (upper.front() == '=') {
+        if (after(a, 1).empty()) {
+            report_error("INITABSEN", c.variable);
+            return false;
+        }
+        return value(item, after(a, 1), 0, c.init_value);
+    }
+    if (starts_with_word(upper, "DANS") || starts_with_word(upper, "IN")) {
+        c.init_in = true;
+        return parse_list(item, after(a, upper[0] == 'D' ? 4 : 2), true, c.init_value,
+                          c.init_count);
+    }
+    if (upper.front() == '(') {
+        int depth = 0;
+        std::size_t close = std::string::npos;
+        for (std::size_t i = 0; i < a.size(); ++i) {
+            if (a[i] == '(') ++depth;
+            if (a[i] == ')' && --depth == 0) {
+                close = i;
+                break;
+            }
+        }
+        if (close == std::string::npos) {
+            report_error("STX_ERRRA", a);
+            return false;
+        }
+        c.init_link = std::string(trimmed(a.substr(1, close - 1)));
+        const std::string_view rest = after(a, close + 1);
+        const std::string rest_upper = upper_copy(rest);
+        if (starts_with_word(rest_upper, "DANS") || starts_with_word(rest_upper, "IN")) {
+            c.init_in = true;
+            return parse_list(item, after(rest, rest_upper[0] == 'D' ? 4 : 2), true, c.init_value,
+                              c.init_count);
+        }
+        if (starts_with_word(rest_upper, "AVEC") || starts_with_word(rest_upper, "WITH")) {
+            c.init_with = true;
+            const std::string_view values = after(rest, 4);
+            if (values.empty()) {
+                report_error("STX_ERRRA", a);
+                return false;
+            }
+            return value(item, values, 0, c.init_value);
+        }
+        report_error("STX_ERRRA", a);
+        return false;
+    }
+    return parse_range(item, a);
+}
+
+bool VariableStatementParser::parse_ev(Item& item, std::string_view a,
+                                       std::string_view clause_name) {
+    VariableClause& c = item.clause;
+    a = trimmed(a);
+    if (a.empty()) {
+        report_error("EGALABSEN", clause_name);
+        return false;
+    }
+    c.ev = true;
+    const std::string upper = upper_copy(a);
+    if (upper.rfind("==", 0) == 0) {
+        c.ev_form = EvForm::double_equal;
+        if (!after(a, 2).empty()) {
+            report_info("IGNEXPRES", after(a, 2));
+        }
+        return true;
+    }
+    if (upper.rfind("=>", 0) == 0) {
+        c.ev_form = EvForm::arrow;
+        c.ev_learn = options_.learn_mode;
+        if (after(a, 2).empty()) {
+            report_error("STX_ERRRA", a);
+            return false;
+        }
+        c.ev_target = std::string(after(a, 2));
+        return true;
+    }
+    if (upper.front() == '=') {
+        if (after(a, 1).empty()) {
+            report_error("STX_ERRRA", a);
+            return false;
+        }
+        return value(item, after(a, 1), 0, c.ev_value);
+    }
+    if (starts_with_word(upper, "DANS") || starts_with_word(upper, "IN")) {
+        c.ev_in = true;
+        return parse_list(item, after(a, upper[0] == 'D' ? 4 : 2), false, c.ev_value, c.ev_count);
+    }
+    if (upper.front() == '(') {
+        int depth = 0;
+        std::size_t close = std::string::npos;
+        for (std::size_t i = 0; i < a.size(); ++i) {
+            if (a[i] == '(') ++depth;
+            if (a[i] == ')' && --depth == 0) {
+                close = i;
+                break;
+            }
+        }
+        if (close == std::string::npos) {
+            report_error("STX_ERRRA", a);
+            return false;
+        }
+        c.ev_link = std::string(trimmed(a.substr(1, close - 1)));
+        const std::string_view rest = after(a, close + 1);
+        const std::string rest_upper = upper_copy(rest);
+        if (starts_with_word(rest_upper, "DANS") || starts_with_word(rest_upper, "IN")) {
+            c.ev_in = true;
+            return parse_list(item, after(rest, rest_upper[0] == 'D' ? 4 : 2), false, c.ev_value,
+                              c.ev_count);
+        }
+        if (starts_with_word(rest_upper, "AVEC") || starts_with_word(rest_upper, "WITH")) {
+            c.ev_with = true;
+            if (after(rest, 4).empty()) {
+                report_error("STX_ERRRA", a);
+                return false;
+            }
+            return value(item, after(rest, 4), 0, c.ev_value);
+        }
+    }
+    report_error("STX_ERRRA", a);
+    return false;
+}
+
+bool VariableStatementParser::parse_bound(Item& item, std::string_view a,
+                                          std::string_view clause_name, bool& given,
+                                          std::string& out) {
+    a = trimmed(a);
+    if (a.empty() || a.front() != '=') {
+        report_error("EGALABSEN", clause_name);
+        return false;
+    }
+    std::string_view v = after(a, 1);
+    if (v.empty()) {
+        report_error("STX_ERRRA", a);
+        return false;
+    }
+    given = true;
+    if (clause_name == "DELTA") {
+        if (v.back() == '%') {
+            item.clause.delta = DeltaKind::percent;
+            v = trimmed(v.substr(0, v.size() - 1));
+            if (v.empty()) {
+                report_error("STX_ERRRA", a);
+                return false;
+            }
+        } else {
+            item.clause.delta = DeltaKind::absolute;
+        }
+    }
+    return value(item, v, 0, out);
+}
+
+bool VariableStatementParser::parse_item(Item& item, std::string_view clauses) {
+    const std::vector<std::string_view> pieces = split_top_level(clauses, item.c_family);
+    for (std::string_view piece : pieces) {
+        const std::string keyword = clause_keyword(piece);
+        if (!is_clause_keyword(keyword)) {
+            report_error("INVMOTCLE", piece.empty() ? std::string_view(item.text) : piece);
+            return false;
+        }
+        const std::string_view argument = after(piece, keyword.size());
+        bool* seen = keyword == "DELTA" ? &item.seen_delta
+                   : keyword == "INIT"  ? &item.seen_init
+                   : keyword == "MAX"   ? &item.seen_max
+                   : keyword == "MIN"   ? &item.seen_min
+                                        : &item.seen_ev;
+        if (*seen) {
+            report_error("DEFMULTIP", keyword);
+            return false;
+        }
+        *seen = true;
+        bool ok = true;
+        VariableClause& c = item.clause;
+        if (keyword == "INIT") {
+            ok = parse_init(item, argument);
+        } else if (keyword == "VA" || keyword == "EV") {
+            ok = parse_ev(item, argument, keyword);
+        } else if (keyword == "MIN") {
+            ok = parse_bound(item, argument, keyword, c.min, c.min_value);
+        } else if (keyword == "MAX") {
+            ok = parse_bound(item, argument, keyword, c.max, c.max_value);
+        } else {
+            bool given = false;
+            ok = parse_bound(item, argument, keyword, given, c.delta_value);
+        }
+        if (!ok) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool VariableStatementParser::check_item(Item& item) {
+    const VariableClause& c = item.clause;
+    const std::string& v = c.variable;
+    if (!c.ev) {
+        if (!c.min && !c.max) {
+            report_error("VAMIMAABS", v);
+            return false;
+        }
+        if (!c.max) {
+            report_error("VAMAXABSE", v);
+            return false;
+        }
+        if (!c.min) {
+            report_error("VAMINABSE", v);
+            return false;
+        }
+    }
+    if (c.ev && (c.min || c.max)) {
+        report_error("VA_MINMAX", v);
+        return false;
+    }
+    if (c.delta != DeltaKind::none && c.min && c.max) {
+        report_error("DELMINMAX", v);
+        return false;
+    }
+    const VariableKind k = c.kind;
+    const bool bounded = c.min || c.max || c.delta != DeltaKind::none;
+    if ((bounded && is_pointer(k)) ||
+        (c.delta != DeltaKind::none &&
+         (k == VariableKind::character || k == VariableKind::string || k == VariableKind::enumeration ||
+          k == VariableKind::string_pointer))) {
+        report_error("MINMAXDEL", v);
+        return false;
+    }
+    if (c.init_from && k != VariableKind::integer && k != VariableKind::real &&
+        k != VariableKind::unknown) {
+        report_error("TYPEIFROM", v);
+        return false;
+    }
+    if (c.structured) {
+        if (c.init_in || c.init_from || c.init_with || c.ev_in || c.ev_with ||
+            c.ev_form == EvForm::arrow || bounded) {
+            report_error("AUTOSTRUC", v);
+            return false;
+        }
+        if (c.init != c.ev) {
+            report_warning("INVAOMISE", v);
+        }
+    }
+    return true;
+}
+
+bool VariableStatementParser::check_links(Item& item, const std::vector<VariableClause>& list) {
+    VariableClause& c = item.clause;
+    auto pair = [&](const std::string& link, int count) {
+        for (std::size_t i = list.size(); i-- > 0;) {
+            if (list[i].variable == link && list[i].init_in) {
+                if (list[i].init_count != count) {
+                    report_error("VARLIENNB", link);
+                    return false;
+                }
+                c.linked_count = list[i].init_count;
+                c.linked_index = static_cast<int>(i);
+                return true;
+            }
+        }
+        report_error("VARLIEINC", link);
+        return false;
+    };
+    auto count_of = [&](const std::string& values, bool with, int listed) {
+        if (!with) return listed;
+        std::string_view t = trimmed(values);
+        if (t.size() >= 2 && (t.front() == '[' || t.front() == '{' || t.front() == '(')) {
+            t = t.substr(1, t.size() - 2);
+        }
+        return static_cast<int>(split_top_level(t, item.c_family).size());
+    };
+    if (!c.init_link.empty() && !pair(c.init_link, count_of(c.init_value, c.init_with, c.init_count))) {
+        return false;
+    }
+    if (!c.ev_link.empty() && !pair(c.ev_link, count_of(c.ev_value, c.ev_with, c.ev_count))) {
+        return false;
+    }
+    if (c.init_in && c.ev_in && c.ev_link.empty() && c.init_count != c.ev_count) {
+        report_error("VAINIT_IN", c.variable);
+        return false;
+    }
+    return true;
+}
+
+int VariableStatementParser::parse_variable_statement(std::string_view argument,
+                                                      int tested_language, bool whole_array,
+                                                      bool whole_structure,
+                                                      const VariableContext& context,
+                                                      std::vector<VariableClause>& list) {
+    Item item;
+    item.context = &context;
+    item.tested_language = tested_language;
+    item.c_family = tested_language == tested_language_c || tested_language == tested_language_cpp;
+    item.text = std::string(trimmed(argument));
+    VariableClause& c = item.clause;
+    c.whole_array = options_.expand ? false : (whole_array || options_.compress);
+    c.whole_structure = options_.expand ? false : (whole_structure || options_.compress);
+
+    const std::string_view text = item.text;
+    std::size_t comma = std::string::npos;
+    {
+        const auto pieces = split_top_level(text, item.c_family);
+        if (pieces.size() > 1) {
+            comma = static_cast<std::size_t>(pieces[1].data() - text.data()) - 1;
+            while (text[comma] != ',') --comma;
+        }
+    }
+    if (comma == std::string::npos) {
+        report_error("STXERRTYP", text);
+        return 0;
+    }
+    std::string variable(trimmed(text.substr(0, comma)));
+    const std::string_view clauses = trimmed(text.substr(comma + 1));
+    {
+        const std::string upper = upper_copy(variable);
+        const std::string_view ev_name = french(context.script_language) ? "VA" : "EV";
+        auto clause_like = [&](std::string_view word) {
+            if (upper.rfind(word, 0) != 0) return false;
+            if (upper.size() == word.size()) return true;
+            const char next = upper[word.size()];
+            return next == ' ' || next == '\t' || next == '=' || next == '[' || next == '(';
+        };
+        if (variable.empty() || clause_like("INIT") || clause_like(ev_name)) {
+            report_error("VARNAMMSG", text);
+            return 0;
+        }
+    }
+    if (options_.analysis_enabled) {
+        variable = without_unnamed_structures(variable, unnamed_structure_prefix());
+    }
+    c.variable = variable;
+
+    // Explicit type or C type.
+    std::string_view rest = clauses;
+    {
+        const auto pieces = split_top_level(clauses, item.c_family);
+        const std::string first = clause_keyword(pieces.front());
+        if (!is_clause_keyword(first)) {
+            const std::string_view type = pieces.front();
+            if (type.size() < explicit_type_limit) {
+                c.type_text = std::string(type);
+                c.explicit_type = true;
+            }
+            rest = pieces.size() > 1 ? trimmed(clauses.substr(
+                                           static_cast<std::size_t>(pieces[1].data() - clauses.data())))
+                                     : std::string_view();
+        }
+    }
+    std::optional<NativeVariable> native;
+    if (options_.analysis_enabled) {
+        std::string lookup = variable;
+        if (!lookup.empty() && lookup.front() == '*') {
+            lookup = "(" + lookup + ")";
+        }
+        native = native_.variable_type(lookup, context.scope, false);
+        if (native.has_value() && native->found) {
+            // An aggregate not taken as a whole is taken component by
+            // component.
+            const bool whole = native->structure ? c.whole_structure : c.whole_array;
+            if (!whole && native->kind != VariableKind::string) {
+                std::optional<NativeVariable> expanded =
+                    native_.variable_type(lookup, context.scope, true);
+                if (expanded.has_value()) native = std::move(expanded);
+            }
+        }
+    }
+    if (c.explicit_type) {
+        c.kind = explicit_kind(c.type_text);
+        if (c.kind == VariableKind::unknown) {
+            report_error("TYPEINCON", c.type_text);
+            return 0;
+        }
+        if (native.has_value() && native->found && native->kind != c.kind) {
+            const VariableKind k = c.kind;
+            const VariableKind n = native->kind;
+            if (k == VariableKind::boolean || k == VariableKind::integer || k == VariableKind::character ||
+                k == VariableKind::string_pointer) {
+                c.kind = VariableKind::integer;
+            } else if (n != VariableKind::integer && n != VariableKind::character &&
+                       n != VariableKind::string && !is_pointer(k)) {
+                report_warning("TYPENATIF", variable);
+            }
+        }
+    } else if (native.has_value()) {
+        // The kind of an aggregate is that of its components.
+        const bool aggregate = native->structure || !native->components.empty();
+        if (!native->found || (native->kind == VariableKind::unknown && !aggregate)) {
+            report_error("TYPEINCON", variable);
+            return 0;
+        }
+        c.type_text = native->type_text;
+        c.kind = native->kind;
+    }
+    c.structured = c.whole_structure ||
+                   (native.has_value() && (native->structure ||
+                                           (!native->components.empty() &&
+                                            native->kind == VariableKind::unknown)));
+
+    if (rest.empty()) {
+        report_error("STXERRTYP", text);
+        return 0;
+    }
+    if (!parse_item(item, rest) || !check_item(item) || !check_links(item, list)) {
+        return 0;
+    }
+    const bool dynamic = c.init_in || c.init_from;
+    if (dynamic && dynamic_initialisations_ + 1 > dynamic_initialisation_limit) {
+        report_error("NBINITDYN", variable);
+        return 0;
+    }
+    if (c.ev_in && ev_in_checks_ + 1 > ev_in_limit) {
+        report_error("NBVAINOVE", variable);
+        return 0;
+    }
+    std::vector<VariableClause> records;
+    if (native.has_value() && !native->components.empty()) {
+        if (!split_over_components(item, native->components, records)) {
+            return 0;
+        }
+    } else {
+        records.push_back(c);
+    }
+    if (dynamic) ++dynamic_initialisations_;
+    if (c.ev_in) ++ev_in_checks_;
+    if (std::find(test_variables_.begin(), test_variables_.end(), variable) !=
+        test_variables_.end()) {
+        report_warning("NOMVARDBL", variable);
+    } else {
+        test_variables_.push_back(variable);
+    }
+    const int added = static_cast<int>(records.size());
+    for (VariableClause& record : records) {
+        list.push_back(std::move(record));
+    }
+    return added;
+}
+
+namespace {
+
+// The leaves of a brace list in order, nested lists flattened; an
+// "others => v" association gives the value of the leaves not written.
+struct Leaves {
+    std::vector<std::string> values;
+    bool has_others = false;
+    std::string others;
+};
+
+bool braced(std::string_view t) { return t.size() >= 2 && t.front() == '{' && t.back() == '}'; }
+
+void collect_leaves(std::string_view text, bool c_family, std::string_view others_word,
+                    int depth, Leaves& leaves) {
+    if (!braced(text) || depth > 64) {
+        leaves.values.emplace_back(text);
+        return;
+    }
+    for (std::string_view piece : split_top_level(text.substr(1, text.size() - 2), c_family)) {
+        const std::string upper = upper_copy(piece);
+        const std::string word = upper_copy(others_word);
+        if (upper.rfind(word, 0) == 0) {
+            const std::string_view rest = trimmed(piece.substr(word.size()));
+            if (rest.substr(0, 2) == "=>") {
+                leaves.has_others = true;
+                leaves.others = std::string(trimmed(rest.substr(2)));
+                continue;
+            }
+        }
+        collect_leaves(piece, c_family, others_word, depth + 1, leaves);
+    }
+}
+
+// Spreads one clause value over `count` components; false when a brace
+// list gives too many or too few values.
+bool spread(std::string_view value, std::size_t count, bool c_family,
+            std::string_view others_word, std::vector<std::string>& out) {
+    out.clear();
+    if (!braced(value)) {
+        out.assign(count, std::string(value));
+        return true;
+    }
+    Leaves leaves;
+    collect_leaves(value, c_family, others_word, 0, leaves);
+    if (leaves.values.size() > count || (leaves.values.size() < count && !leaves.has_others)) {
+        return false;
+    }
+    out = std::move(leaves.values);
+    out.resize(count, leaves.others);
+    return true;
+}
+
+}  // namespace
+
+bool VariableStatementParser::split_over_components(Item& item,
+                                                    const std::vector<NativeComponent>& components,
+                                                    std::vector<VariableClause>& records) {
+    const VariableClause& c = item.clause;
+    const std::string_view others = french(item.context->script_language) ? "autres" : "others";
+    std::vector<std::string> init_values;
+    std::vector<std::string> ev_values;
+    const bool plain_init = c.init && !c.init_in && !c.init_from && !c.init_with;
+    const bool plain_ev = c.ev && c.ev_form == EvForm::equal && !c.ev_in && !c.ev_with;
+    if ((plain_init && !spread(c.init_value, components.size(), item.c_family, others, init_values)) ||
+        (plain_ev && !spread(c.ev_value, components.size(), item.c_family, others, ev_values))) {
+        report_error("INITAGREG", c.variable);
+        return false;
+    }
+    records.reserve(components.size());
+    for (std::size_t i = 0; i < components.size(); ++i) {
+        VariableClause record = c;
+        record.variable = components[i].expression;
+        record.type_text = components[i].type_text;
+        record.kind = components[i].kind;
+        record.explicit_type = false;
+        if (plain_init) record.init_value = init_values[i];
+        if (plain_ev) record.ev_value = ev_values[i];
+        records.push_back(std::move(record));
+    }
+    return true;
+}
+
+}  // namespace vx
