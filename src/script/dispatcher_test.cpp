@@ -565,6 +565,25 @@ TEST_F(DispatcherTest, ImplicitElementForVariablesAndSequenceMode) {
               3);
 }
 
+TEST_F(DispatcherTest, VariableStatementsFillTheElementAndEnvironmentLists) {
+    run_body("ENVIRONMENT env\nVAR e, int, INIT = 1, EV = 1\nEND ENVIRONMENT\n"
+             "SERVICE s\nTEST t\nFAMILY f\nELEMENT\nVAR x, int, INIT = 0, EV = 0\n"
+             "ARRAY a, int, INIT = 0, EV = 0\nVAR bad, int, INIT = 0\n"
+             "STR r, int, INIT = {1}, EV = {1}\nEND ELEMENT\nEND FAMILY\nEND TEST\nEND SERVICE\n");
+    EXPECT_EQ(codes(), (std::vector<std::string>{"E-VAMIMAABS"}));
+    const Dispatcher& d = front_end_->dispatcher();
+    const std::vector<VariableClause>& element = d.element_variables();
+    ASSERT_EQ(element.size(), 3u);
+    EXPECT_EQ(element[0].variable, "x");
+    EXPECT_FALSE(element[0].whole_array || element[0].whole_structure);
+    EXPECT_TRUE(element[1].whole_array && !element[1].whole_structure);
+    EXPECT_TRUE(element[2].whole_array && element[2].whole_structure);
+    const std::vector<VariableClause>* env = d.environment_variables("env");
+    ASSERT_NE(env, nullptr);
+    ASSERT_EQ(env->size(), 1u);
+    EXPECT_EQ((*env)[0].init_value, "1");
+}
+
 TEST_F(DispatcherTest, AnalysisOnlyStatementsNeedAnalysis) {
     run_body("DEFINE STUB f\nSTUB f(1)\nFORMAT x = %d\n");
     std::vector<std::string> warnings = codes_of('W');
