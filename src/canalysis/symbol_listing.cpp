@@ -171,6 +171,9 @@ private:
                                                           : w_enum;
         std::string text = " " + word(head, language_);
         if (!type->name.empty() && type != listed) return text + " " + type->name;
+        // Written out once: met again inside itself (through a function
+        // pointer's parameter, say) it is named by its tag.
+        listed = nullptr;
         text += " {\n";
         if (type->kind == TypeKind::enum_type) {
             for (std::size_t i = 0; i < type->enumerators.size(); ++i) {

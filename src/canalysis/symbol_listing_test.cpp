@@ -100,6 +100,15 @@ TEST_F(Listing, SymbolsAndTypesAreDescribedInWords) {
     EXPECT_TRUE(has(lines, "\tBLUE"));
 }
 
+TEST_F(Listing, AStructMetInsideItselfIsNamedByItsTag) {
+    declare("struct shape { int sides; void (*draw)(const struct shape *self, int depth); };");
+    std::vector<std::string> lines = write();
+    EXPECT_TRUE(has(lines, "shape : structure {"));
+    EXPECT_TRUE(has(lines, "\tdraw pointer on function returning void (type not specified) ("));
+    EXPECT_TRUE(has(lines, "\tself pointer on const structure shape,"));
+    EXPECT_LT(lines.size(), 40u);
+}
+
 TEST_F(Listing, WordsFollowTheScriptLanguage) {
     declare("unsigned char u; char k; double r; struct t { int a; };");
     std::vector<std::string> french = write(0);
