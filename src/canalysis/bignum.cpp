@@ -168,6 +168,14 @@ void mul_full(const Wide& a, const Wide& b, u64 out[2 * limbs]) {
     }
 }
 
+// x * 10 in place, for values that stay below 2^192 (digits and
+// mantissas).
+void times_ten(Wide& x) {
+    u64 product[2 * limbs];
+    mul_full(x, from_u64(10), product);
+    for (int i = 0; i < limbs; ++i) x.w[i] = product[i];
+}
+
 // Division of non-negative values: quotient and remainder.
 void divmod_unsigned(const Wide& a, const Wide& b, Wide& q, Wide& r) {
     q = Wide{};
@@ -587,9 +595,7 @@ Real make_real(bool is_negative, Wide m, long long e) {
         ++e;
     }
     while (integer_part(m) == 0) {
-        u64 product[2 * limbs];
-        mul_full(m, from_u64(10), product);
-        for (int i = 0; i < limbs; ++i) m.w[i] = product[i];
+        times_ten(m);
         --e;
     }
     r.negative = is_negative ? 1 : 0;
@@ -614,9 +620,7 @@ int mantissa_digits(Wide m, int count, char* digits, bool& remains) {
         int d = integer_part(m);
         digits[n++] = static_cast<char>('0' + d);
         m = sub(m, shl(from_u64(static_cast<u64>(d)), fraction_bits));
-        u64 product[2 * limbs];
-        mul_full(m, from_u64(10), product);
-        for (int i = 0; i < limbs; ++i) m.w[i] = product[i];
+        times_ten(m);
     }
     remains = !is_zero(m);
     return n;
@@ -696,9 +700,7 @@ bool real_from_text(std::string_view text, Real& result) {
             return;
         }
         if (kept < kept_digits) {
-            u64 product[2 * limbs];
-            mul_full(digits, from_u64(10), product);
-            for (int k = 0; k < limbs; ++k) digits.w[k] = product[k];
+            times_ten(digits);
             digits = add(digits, from_u64(static_cast<u64>(c - '0')));
             ++kept;
             if (fraction) --scale;
@@ -748,18 +750,14 @@ bool real_to_pint(const Real& r, pint& result) {
     bool fraction = false;
     for (int i = 0; i < n; ++i) {
         if (i < exponent) {
-            u64 product[2 * limbs];
-            mul_full(value, from_u64(10), product);
-            for (int k = 0; k < limbs; ++k) value.w[k] = product[k];
+            times_ten(value);
             value = add(value, from_u64(static_cast<u64>(digits[i] - '0')));
         } else if (digits[i] != '0') {
             fraction = true;
         }
     }
     for (int i = n; i < exponent; ++i) {
-        u64 product[2 * limbs];
-        mul_full(value, from_u64(10), product);
-        for (int k = 0; k < limbs; ++k) value.w[k] = product[k];
+        times_ten(value);
     }
     if (r.negative) {
         // Toward minus infinity: a fraction makes the magnitude one larger.

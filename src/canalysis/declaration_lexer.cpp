@@ -304,10 +304,9 @@ int ParserContext::capture_balanced(SemanticValue& value, char open, char close,
     return token;
 }
 
-// A text from `start` up to "," ";" or "}" at depth 0 (and ":" too when
-// asked); pos_ ends on the separator, which is the next token.
-int ParserContext::capture_until_separator(SemanticValue& value, std::size_t start, int token,
-                                           bool stop_at_colon) {
+// A text from `start` up to "," ";" or "}" at depth 0; pos_ ends on the
+// separator, which is the next token.
+int ParserContext::capture_until_separator(SemanticValue& value, std::size_t start, int token) {
     long start_line = line_;
     std::size_t i = start;
     int depth = 0;
@@ -322,7 +321,7 @@ int ParserContext::capture_until_separator(SemanticValue& value, std::size_t sta
         } else if (c == ')' || c == ']' || c == '}') {
             if (depth == 0) break;
             --depth;
-        } else if (depth == 0 && (c == ',' || c == ';' || (stop_at_colon && c == ':'))) {
+        } else if (depth == 0 && (c == ',' || c == ';')) {
             break;
         }
         ++i;
@@ -452,16 +451,16 @@ int ParserContext::lex(SemanticValue& value) {
             if (first < text_.size() && (text_[first] == '<' || text_[first] == '=' || text_[first] == '>')) {
                 // "==", "=<", "=>": not an initialiser; dropped.
                 report(DiagnosticLevel::warning, "SYNTAXERR", statement_text(), line_);
-                capture_until_separator(value, start, TOK_INITIALIZER, false);
+                capture_until_separator(value, start, TOK_INITIALIZER);
                 value.text.size = 0;
                 token = TOK_INITIALIZER;
                 break;
             }
-            token = capture_until_separator(value, start, TOK_INITIALIZER, false);
+            token = capture_until_separator(value, start, TOK_INITIALIZER);
             break;
         }
         if (c == ':') {
-            token = capture_until_separator(value, pos_ + 1, TOK_BIT_WIDTH, false);
+            token = capture_until_separator(value, pos_ + 1, TOK_BIT_WIDTH);
             break;
         }
         if (c == '{') {

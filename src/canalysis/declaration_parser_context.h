@@ -160,7 +160,7 @@ private:
     void control_line();
     int identifier(SemanticValue& value);
     int capture_balanced(SemanticValue& value, char open, char close, int token);
-    int capture_until_separator(SemanticValue& value, std::size_t start, int token, bool stop_at_colon);
+    int capture_until_separator(SemanticValue& value, std::size_t start, int token);
     int capture_body(SemanticValue& value);
     void skip_literal(std::size_t& i) const;
     void report(DiagnosticLevel level, std::string_view code, std::string_view argument, long line);

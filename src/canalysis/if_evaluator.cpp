@@ -273,14 +273,11 @@ private:
             base = 8;
         }
         u64 value = 0;
-        bool wrapped = false;
         std::size_t digits_start = k;
         for (; k < number.size(); ++k) {
             int d = hex_value(number[k]);
             if (d < 0 || d >= base) break;
-            u64 before = value;
             value = value * static_cast<u64>(base) + static_cast<u64>(d);
-            if (value / static_cast<u64>(base) != before) wrapped = true;
         }
         if (k == digits_start && base == 16) {
             token_.kind = Tok::bad;  // "0x" alone
@@ -301,7 +298,6 @@ private:
             token_.kind = Tok::bad;  // "08", "1.0", "12ab", "1e5"
             return;
         }
-        (void)wrapped;
         token_.kind = Tok::number;
         token_.value.value = static_cast<i64>(value);
         // Like a C compiler: a constant beyond intmax_t, or written with a
@@ -341,7 +337,6 @@ private:
 
     // The value of an escape after its backslash; `j` moves past it.
     unsigned read_escape(std::size_t& j, std::size_t quote) {
-        std::size_t escape_start = j - 1;
         char c = text_[j++];
         unsigned value = 0;
         switch (c) {
@@ -381,7 +376,6 @@ private:
         }
         if (value > 255) {
             std::size_t end = j;
-            (void)escape_start;
             env_.warn("NOFITBYTE", text_.substr(quote, end - quote));
             value &= 0xFF;
         }
