@@ -18,6 +18,7 @@
 // depth reaches the C++ stack.
 #include "canalysis/c_keywords.h"
 #include "canalysis/declaration_grammar.hpp"
+#include "canalysis/c_characters.h"
 #include "canalysis/declaration_parser_context.h"
 #include "canalysis/target_model.h"
 
@@ -29,11 +30,6 @@ namespace vx::decl {
 
 namespace {
 
-bool is_ident_start(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == '$';
-}
-bool is_ident_char(char c) { return is_ident_start(c) || (c >= '0' && c <= '9'); }
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
 bool is_horizontal_blank(char c) {
     return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\r' || c == '\b';
 }

@@ -9,6 +9,7 @@
 // "int *(*f)(char)" is a plain loop.
 #include "canalysis/declaration_parser.h"
 
+#include "canalysis/c_characters.h"
 #include "canalysis/declaration_grammar.hpp"
 #include "canalysis/declaration_parser_context.h"
 #include "canalysis/if_evaluator.h"
@@ -24,7 +25,6 @@ namespace decl {
 
 namespace {
 
-bool is_blank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
 
 std::string_view trim(std::string_view s) {
     while (!s.empty() && is_blank(s.front())) s.remove_prefix(1);
@@ -58,10 +58,6 @@ std::string without_blanks(std::string_view s) {
         }
     }
     return out;
-}
-
-bool is_word_char(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == '$';
 }
 
 bool is_integer_word(std::string_view w) {
@@ -369,12 +365,12 @@ std::string ParserContext::normalise_bound(std::string_view bound) const {
                         ++j;
                         continue;
                     }
-                    if (!is_word_char(inside[j])) {
+                    if (!is_ident_char(inside[j])) {
                         only_words = false;
                         break;
                     }
                     std::size_t k = j;
-                    while (k < inside.size() && is_word_char(inside[k])) ++k;
+                    while (k < inside.size() && is_ident_char(inside[k])) ++k;
                     std::string_view w = inside.substr(j, k - j);
                     ++words;
                     single = w;

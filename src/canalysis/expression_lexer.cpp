@@ -9,6 +9,7 @@
 // type keywords ("unsigned long", "struct s *" up to a ")"), is one
 // TYPE_NAME token holding the type text, which is what casts and "sizeof"
 // need. Every malformed constant is warned and becomes an error node.
+#include "canalysis/c_characters.h"
 #include "canalysis/c_keywords.h"
 #include "canalysis/expression_grammar.hpp"
 #include "canalysis/expression_parser_context.h"
@@ -22,11 +23,6 @@ namespace vx::expr {
 
 namespace {
 
-bool is_ident_start(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == '$';
-}
-bool is_ident_char(char c) { return is_ident_start(c) || (c >= '0' && c <= '9'); }
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
 bool is_hex_digit(char c) { return is_digit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
 bool is_alnum(char c) { return is_digit(c) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 int hex_value(char c) {
@@ -34,7 +30,6 @@ int hex_value(char c) {
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
     return c - 'A' + 10;
 }
-bool is_blank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v'; }
 
 // Operators and punctuation, longest first.
 struct Operator {

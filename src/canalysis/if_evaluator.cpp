@@ -14,6 +14,7 @@
 // "&&", "||" and "?:") is parsed and typed but raises no division warning.
 #include "canalysis/if_evaluator.h"
 
+#include "canalysis/c_characters.h"
 #include "canalysis/target_model.h"
 #include "diag/reporter.h"
 
@@ -40,12 +41,6 @@ using i64 = std::int64_t;
 constexpr std::size_t expr_error_shown = 40;
 constexpr std::size_t expr_error_tail = 39;
 
-bool is_blank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
-bool is_ident_start(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == '$';
-}
-bool is_ident_char(char c) { return is_ident_start(c) || is_digit(c); }
 int hex_value(char c) {
     if (c >= '0' && c <= '9') return c - '0';
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;

@@ -2,16 +2,12 @@
 // and declared type sizes.
 #include "canalysis/target_model.h"
 
+#include "canalysis/c_characters.h"
 #include <array>
 
 namespace vx {
 
 namespace {
-
-bool is_word_char(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
-           c == '$';
-}
 
 // The type text with blanks collapsed to single spaces and trimmed, so
 // that "unsigned  long" and " unsigned long" name the same declared type.
@@ -68,7 +64,7 @@ int TargetModel::size_of(std::string_view type_text) const {
     std::size_t i = 0;
     while (i < type_text.size()) {
         char c = type_text[i];
-        if (!is_word_char(c)) {
+        if (!is_ident_char(c)) {
             if (c != ' ' && c != '\t' && c != '\n' && c != '\r' && c != '\v' && c != '\f') {
                 punctuation = true;
             }
@@ -76,7 +72,7 @@ int TargetModel::size_of(std::string_view type_text) const {
             continue;
         }
         std::size_t start = i;
-        while (i < type_text.size() && is_word_char(type_text[i])) ++i;
+        while (i < type_text.size() && is_ident_char(type_text[i])) ++i;
         std::string_view word = type_text.substr(start, i - start);
         if (word == "long") {
             ++longs;
