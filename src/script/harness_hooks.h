@@ -111,6 +111,12 @@ public:
     // A variable record of a VAR, ARRAY or STR statement, added to the
     // current element or, for `in_environment`, to the open environment.
     virtual void add_variable(const VariableClause& /*clause*/, bool /*in_environment*/) {}
+    // END ELEMENT, before generate_element_code: one variable record of an
+    // environment the element uses, already instantiated with the USE
+    // arguments, in the order the uses apply (outer levels first). The
+    // generator places its initialisation before the element's own code and
+    // drops it when the element names the same variable itself.
+    virtual void add_environment_variable(const VariableClause& /*clause*/) {}
 };
 
 class NativeAnalysis {
