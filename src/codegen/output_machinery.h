@@ -36,6 +36,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 #include <string_view>
 
 namespace vx {
@@ -98,6 +99,12 @@ public:
     void write_main_epilogue(std::string_view text);
     void write_declaration(std::string_view text, FoldMode mode);
 
+    // The place in the element's opening half where lines written later
+    // with write_at_element_mark are inserted when the element is flushed
+    // (the initialisations of environments, known only at END ELEMENT).
+    void mark_element_insertion();
+    void write_at_element_mark(std::string_view text, FoldMode mode);
+
     void open_section(SectionKind kind);
     void flush_section(SectionKind kind);
     bool test_pair_open() const { return test_pair_open_; }
@@ -145,6 +152,11 @@ private:
     std::array<bool, work_file_count> in_use_{};
     bool test_pair_open_ = false;
     bool element_pair_open_ = false;
+    // Lines of the element's opening half so far, the insertion mark (a
+    // line count) and the lines waiting to be inserted there.
+    std::size_t element_opening_lines_ = 0;
+    std::size_t element_mark_ = 0;
+    std::vector<std::string> element_inserted_;
 };
 
 }  // namespace vx

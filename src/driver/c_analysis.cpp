@@ -167,6 +167,64 @@ VariableKind value_kind_of(const TypeNode* type) {
     }
 }
 
+// The facts of a scalar type the generator needs beside its kind.
+TypeFacts scalar_facts(const TypeNode* type) {
+    TypeFacts facts;
+    const TypeNode* resolved = c_resolve_type(type);
+    if (resolved == nullptr) return facts;
+    switch (resolved->kind) {
+    case TypeKind::integer:
+        facts.is_unsigned = resolved->width > 0;
+        facts.bits = resolved->width < 0 ? -resolved->width : resolved->width;
+        break;
+    case TypeKind::floating:
+        facts.is_double = resolved->name.find("double") != std::string::npos;
+        break;
+    case TypeKind::enum_type: {
+        facts.enum_name = resolved->name.empty() ? c_type_image(type, "")
+                                                 : "enum " + resolved->name;
+        // Values written as expressions the listing cannot fold count on
+        // from the last one known.
+        long long next = 0;
+        for (const Enumerator& enumerator : resolved->enumerators) {
+            long long value = next;
+            if (!integer_constant(enumerator.value, value)) value = next;
+            facts.enumerators.emplace_back(enumerator.name, value);
+            next = value + 1;
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return facts;
+}
+
+// An array of scalars with constant bounds taken as a whole: its
+// dimensions and element type go into `facts`; false for anything else.
+bool whole_array_facts(const TypeNode* type, TypeFacts& facts) {
+    std::vector<long long> dimensions;
+    const TypeNode* element = c_resolve_type(type);
+    while (element != nullptr && element->kind == TypeKind::array &&
+           value_kind_of(element) != VariableKind::string) {
+        long long bound = 0;
+        if (!integer_constant(element->bound, bound) || bound <= 0) return false;
+        dimensions.push_back(bound);
+        type = element->target;
+        element = c_resolve_type(type);
+    }
+    if (dimensions.empty() || element == nullptr) return false;
+    const VariableKind kind = value_kind_of(element);
+    if (kind == VariableKind::unknown || element->kind == TypeKind::struct_type ||
+        element->kind == TypeKind::union_type) {
+        return false;
+    }
+    facts = scalar_facts(type);
+    facts.dimensions = std::move(dimensions);
+    facts.element_type = c_type_image(type, "");
+    return true;
+}
+
 // Deep enough for any real declaration, and a bound on what a component
 // walk may produce whatever the input.
 constexpr int component_depth_limit = 64;
@@ -175,9 +233,10 @@ constexpr std::size_t component_limit = std::size_t{1} << 20;
 // Appends the scalar components of `type` named `path`: every member of a
 // struct, the first member of a union, every element of an array whose
 // bound is an integer constant (character arrays are strings, one
-// component), nested, in declaration order.
+// component), nested, in declaration order. With `whole_arrays` an array
+// of scalars is one component.
 void append_components(const TypeNode* type, const std::string& path, int depth,
-                       std::vector<NativeComponent>& out) {
+                       bool whole_arrays, std::vector<NativeComponent>& out) {
     if (out.size() >= component_limit) return;
     const TypeNode* resolved = c_resolve_type(type);
     const VariableKind kind = value_kind_of(resolved);
@@ -187,9 +246,14 @@ void append_components(const TypeNode* type, const std::string& path, int depth,
             for (const Field& field : resolved->fields) {
                 if (field.symbol == nullptr || field.symbol->type == nullptr) continue;
                 append_components(field.symbol->type, path + "." + field.symbol->name, depth + 1,
-                                  out);
+                                  whole_arrays, out);
                 if (resolved->kind == TypeKind::union_type) break;
             }
+            return;
+        }
+        TypeFacts whole;
+        if (whole_arrays && resolved->kind == TypeKind::array && whole_array_facts(type, whole)) {
+            out.push_back({path, c_type_image(type, ""), kind, std::move(whole)});
             return;
         }
         long long bound = 0;
@@ -197,19 +261,19 @@ void append_components(const TypeNode* type, const std::string& path, int depth,
             integer_constant(resolved->bound, bound) && bound > 0) {
             for (long long i = 0; i < bound && out.size() < component_limit; ++i) {
                 append_components(resolved->target, path + "[" + std::to_string(i) + "]",
-                                  depth + 1, out);
+                                  depth + 1, whole_arrays, out);
             }
             return;
         }
     }
-    out.push_back({path, c_type_image(type, ""), kind});
+    out.push_back({path, c_type_image(type, ""), kind, scalar_facts(type)});
 }
 
 }  // namespace
 
 std::optional<NativeVariable> CAnalysis::variable_type(std::string_view expression,
                                                        std::string_view scope,
-                                                       bool components) {
+                                                       ComponentWalk components) {
     NativeVariable result;
     ExpressionRun run(table_, run_);
     run.scope = std::string(scope);
@@ -224,10 +288,18 @@ std::optional<NativeVariable> CAnalysis::variable_type(std::string_view expressi
         result.kind = value_kind_of(type);
         result.structure = resolved->kind == TypeKind::struct_type ||
                            resolved->kind == TypeKind::union_type;
-        const bool aggregate =
-            result.structure || (resolved->kind == TypeKind::array && result.kind != VariableKind::string);
-        if (components && aggregate) {
-            append_components(type, std::string(expression), 0, result.components);
+        result.array =
+            resolved->kind == TypeKind::array && result.kind != VariableKind::string;
+        if (result.array) {
+            // A whole array of scalars is generated as a loop over its
+            // elements.
+            whole_array_facts(type, result.facts);
+        } else if (!result.structure) {
+            result.facts = scalar_facts(type);
+        }
+        if (components != ComponentWalk::none && (result.structure || result.array)) {
+            append_components(type, std::string(expression), 0,
+                              components == ComponentWalk::whole_arrays, result.components);
         }
     }
     c_free_expression(tree);

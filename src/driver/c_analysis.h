@@ -59,7 +59,7 @@ public:
     void write_symbol_listing(const std::vector<std::string>& services) override;
     std::optional<NativeVariable> variable_type(std::string_view expression,
                                                 std::string_view scope,
-                                                bool components) override;
+                                                ComponentWalk components) override;
     void finish() override;
 
     Preprocessor& preprocessor() { return cpp_; }

@@ -167,7 +167,7 @@ protected:
 };
 
 TEST_F(VariableTypeTest, KindsOfScalars) {
-    auto kind = [&](const char* name) { return analysis.variable_type(name, "", false)->kind; };
+    auto kind = [&](const char* name) { return analysis.variable_type(name, "", ComponentWalk::none)->kind; };
     EXPECT_EQ(kind("d"), VariableKind::real);
     EXPECT_EQ(kind("letter"), VariableKind::character);
     EXPECT_EQ(kind("text"), VariableKind::string_pointer);
@@ -176,19 +176,19 @@ TEST_F(VariableTypeTest, KindsOfScalars) {
     EXPECT_EQ(kind("c"), VariableKind::enumeration);
     EXPECT_EQ(kind("o.in.name"), VariableKind::string);
     EXPECT_EQ(kind("arr[1].a"), VariableKind::integer);
-    EXPECT_FALSE(analysis.variable_type("nothing", "", false)->found);
-    EXPECT_TRUE(analysis.variable_type("o", "", false)->structure);
+    EXPECT_FALSE(analysis.variable_type("nothing", "", ComponentWalk::none)->found);
+    EXPECT_TRUE(analysis.variable_type("o", "", ComponentWalk::none)->structure);
 }
 
 TEST_F(VariableTypeTest, ComponentsInDeclarationOrder) {
-    std::optional<NativeVariable> o = analysis.variable_type("o", "", true);
+    std::optional<NativeVariable> o = analysis.variable_type("o", "", ComponentWalk::scalars);
     EXPECT_EQ(paths(*o), (std::vector<std::string>{"o.n:int", "o.in.a:int", "o.in.name:char [8]",
                                                    "o.v[0]:float", "o.v[1]:float", "o.p:int *"}));
-    std::optional<NativeVariable> arr = analysis.variable_type("arr", "", true);
+    std::optional<NativeVariable> arr = analysis.variable_type("arr", "", ComponentWalk::scalars);
     EXPECT_EQ(paths(*arr), (std::vector<std::string>{"arr[0].a:int", "arr[0].name:char [8]",
                                                      "arr[1].a:int", "arr[1].name:char [8]"}));
-    EXPECT_TRUE(analysis.variable_type("big", "", false)->components.empty());
-    EXPECT_EQ(analysis.variable_type("big", "", true)->components.size(), 100000u);
+    EXPECT_TRUE(analysis.variable_type("big", "", ComponentWalk::none)->components.empty());
+    EXPECT_EQ(analysis.variable_type("big", "", ComponentWalk::scalars)->components.size(), 100000u);
 }
 
 TEST_F(VariableTypeTest, BraceListsAreSplitOverTheComponents) {
@@ -213,8 +213,19 @@ TEST_F(VariableTypeTest, BraceListsAreSplitOverTheComponents) {
 TEST_F(VariableTypeTest, WholeAggregatesGiveOneRecord) {
     EXPECT_EQ(parse("big, INIT = 0, EV = 0", true, false), 1);
     EXPECT_TRUE(list[0].whole_array);
-    EXPECT_EQ(parse("o, INIT = {0}, EV = {0}", true, true), 1);
+    EXPECT_EQ(list[0].facts.dimensions, (std::vector<long long>{100000}));
+    EXPECT_EQ(list[0].facts.element_type, "int");
+    // A structure is taken member by member; its arrays of scalars stay
+    // whole under the whole-array flag.
+    list.clear();
+    EXPECT_EQ(parse("o, INIT = {others => 0}, EV = {others => 0}", true, true), 5);
     EXPECT_TRUE(list[0].structured);
+    EXPECT_EQ(list[3].variable, "o.v");
+    EXPECT_EQ(list[3].facts.dimensions, (std::vector<long long>{2}));
+    EXPECT_EQ(list[3].aggregate, "o");
+    EXPECT_EQ(list[3].component, 3);
+    EXPECT_EQ(list[3].components, 5);
+    EXPECT_FALSE(list[3].aggregate_array);
     EXPECT_EQ(parse("big, INIT = 0, EV = 0"), 100000);
     EXPECT_EQ(list.back().variable, "big[99999]");
     EXPECT_EQ(parse("o, INIT IN [1, 2], EV = {0}", true, true), 0);

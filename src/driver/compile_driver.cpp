@@ -112,9 +112,10 @@ void run_compile_driver(const RunContext& run) {
     HarnessLayout layout(harness_settings(run));
     install_harness_layout(&layout);
     const ScriptOptions options = script_options(run.settings);
-    HarnessGeneration generation(layout, options);
+    HarnessGeneration generation(layout, options, run.script_language.language());
     NativeAnalysis without_analysis;
     NativeAnalysis& native = run.native != nullptr ? *run.native : without_analysis;
+    generation.set_native_analysis(&native);
     FrontEnd front_end(options, run.script_language, session, generation, native);
     generation.set_block_state(&front_end.block_state());
 

@@ -2,7 +2,18 @@
 
 namespace vx {
 
+void HarnessGeneration::set_native_analysis(NativeAnalysis* native) {
+    if (native == nullptr) {
+        variables_.set_declare(nullptr);
+        return;
+    }
+    variables_.set_declare([native](std::string_view text) {
+        native->analyse_declarations(native->preprocess(text, "", 0), "");
+    });
+}
+
 void HarnessGeneration::emit_test_head(const TestHead& test) {
+    variables_.begin_test();
     // The "R" record of a repeated test follows its "T" record.
     int repetition_record = test.loop_expression.empty() ? 0 : test.record_number + 1;
     layout_.emit_test_head(test.record_number, test.name, test.ordinal, test.loop_expression,

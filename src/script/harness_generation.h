@@ -3,6 +3,7 @@
 #pragma once
 
 #include "codegen/harness_layout.h"
+#include "codegen/variable_code.h"
 #include "script/block_state.h"
 #include "script/harness_hooks.h"
 #include "script/script_options.h"
@@ -11,8 +12,13 @@ namespace vx {
 
 class HarnessGeneration : public HarnessHooks {
 public:
-    HarnessGeneration(HarnessLayout& layout, const ScriptOptions& options)
-        : layout_(layout), options_(options) {}
+    HarnessGeneration(HarnessLayout& layout, const ScriptOptions& options, int script_language)
+        : layout_(layout),
+          options_(options),
+          variables_(layout, options.analysis_enabled, script_language) {}
+
+    // The C analysis that learns the declarations the generated code adds.
+    void set_native_analysis(NativeAnalysis* native);
 
     // The block state the end-of-script checks read (names met, services
     // generated).
@@ -32,8 +38,21 @@ public:
         layout_.emit_service_declaration(record_number, name);
     }
     void emit_test_head(const TestHead& test) override;
-    void begin_element() override { layout_.open_element(); }
-    void emit_element_head(int) override { layout_.emit_element_start(); }
+    void begin_element() override {
+        layout_.open_element();
+        variables_.begin_element();
+    }
+    void emit_element_head(int) override {
+        layout_.emit_element_start();
+        if (output_enabled()) mark_element_insertion();
+    }
+    void add_variable(const VariableClause& clause, bool in_environment) override {
+        if (!in_environment) variables_.add(clause);
+    }
+    void add_environment_variable(const VariableClause& clause) override {
+        variables_.add_environment(clause);
+    }
+    void generate_element_code() override { variables_.end_element(); }
     void emit_element_end() override { layout_.emit_element_end(); }
     void emit_test_end() override { layout_.emit_test_end(); }
     void emit_service_end(const ServiceHead& service) override {
@@ -47,6 +66,7 @@ private:
     HarnessLayout& layout_;
     const ScriptOptions& options_;
     const BlockState* state_ = nullptr;
+    VariableCode variables_;
 };
 
 }  // namespace vx

@@ -62,6 +62,7 @@ struct NativeComponent {
     std::string expression;
     std::string type_text;
     VariableKind kind = VariableKind::unknown;
+    TypeFacts facts;
 };
 
 struct NativeVariable {
@@ -69,8 +70,14 @@ struct NativeVariable {
     std::string type_text;
     VariableKind kind = VariableKind::unknown;
     bool structure = false;
+    bool array = false;
+    TypeFacts facts;
     std::vector<NativeComponent> components;
 };
+
+// How variable_type lists the components of an aggregate: not at all,
+// every scalar, or every scalar with arrays of scalars kept whole.
+enum class ComponentWalk { none, scalars, whole_arrays };
 
 class HarnessHooks {
 public:
@@ -147,7 +154,7 @@ public:
     // table exists.
     virtual std::optional<NativeVariable> variable_type(std::string_view /*expression*/,
                                                         std::string_view /*scope*/,
-                                                        bool /*components*/) {
+                                                        ComponentWalk /*components*/) {
         return std::nullopt;
     }
     // The end of the generated program: conditionals still open are

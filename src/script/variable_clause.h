@@ -9,6 +9,8 @@
 #pragma once
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace vx {
 
@@ -56,6 +58,20 @@ enum class EvForm : int {
 
 enum class DeltaKind : int { none = 0, percent = 1, absolute = 2 };
 
+// What the code generator needs of a variable's C type beyond its kind.
+struct TypeFacts {
+    bool is_unsigned = false;  // integer: an unsigned type
+    bool is_double = false;    // real: double or long double
+    int bits = 0;              // integer: width in bits, 0 when not known
+    // Enumeration: the type's name and its enumerators with their values.
+    std::string enum_name;
+    std::vector<std::pair<std::string, long long>> enumerators;
+    // An array taken as a whole: its dimensions, outermost first, and the
+    // type of one element.
+    std::vector<long long> dimensions;
+    std::string element_type;
+};
+
 struct VariableClause {
     std::string variable;   // the variable expression (a component's, in a pass)
     std::string type_text;  // explicit type or the C declaration image
@@ -102,6 +118,18 @@ struct VariableClause {
 
     // Display format given by FORMAT for this variable (empty: default).
     std::string format;
+
+    TypeFacts facts;
+    // A component of an aggregate taken member by member: the aggregate's
+    // expression, whether it is an array, and the component's position
+    // among the `components` records of the statement.
+    std::string aggregate;
+    bool aggregate_array = false;
+    int component = 0;
+    int components = 0;
+
+    // The script line of the statement.
+    long line = 0;
 };
 
 }  // namespace vx

@@ -135,6 +135,7 @@ struct VariableStatementParser::Item {
     int tested_language = 3;
     bool c_family = true;
     std::string text;  // the whole item, for messages
+    bool array = false;  // the variable is an array (of scalars or aggregates)
     bool seen_init = false, seen_ev = false, seen_min = false, seen_max = false,
          seen_delta = false;
 };
@@ -727,14 +728,17 @@ int VariableStatementParser::parse_variable_statement(std::string_view argument,
         if (!lookup.empty() && lookup.front() == '*') {
             lookup = "(" + lookup + ")";
         }
-        native = native_.variable_type(lookup, context.scope, false);
-        if (native.has_value() && native->found) {
-            // An aggregate not taken as a whole is taken component by
-            // component.
-            const bool whole = native->structure ? c.whole_structure : c.whole_array;
-            if (!whole && native->kind != VariableKind::string) {
-                std::optional<NativeVariable> expanded =
-                    native_.variable_type(lookup, context.scope, true);
+        native = native_.variable_type(lookup, context.scope, ComponentWalk::none);
+        if (native.has_value() && native->found && (native->structure || native->array)) {
+            // A structure is taken member by member; an array of scalars
+            // under the whole-array flag is one record, generated as a
+            // loop, and so are the arrays of scalars inside a structure.
+            // Anything else is taken component by component.
+            const bool whole = native->array && c.whole_array && !native->facts.dimensions.empty();
+            if (!whole) {
+                std::optional<NativeVariable> expanded = native_.variable_type(
+                    lookup, context.scope,
+                    c.whole_array ? ComponentWalk::whole_arrays : ComponentWalk::scalars);
                 if (expanded.has_value()) native = std::move(expanded);
             }
         }
@@ -766,6 +770,18 @@ int VariableStatementParser::parse_variable_statement(std::string_view argument,
         c.type_text = native->type_text;
         c.kind = native->kind;
     }
+    if (native.has_value() && native->found) {
+        c.facts = native->facts;
+        item.array = native->array;
+    }
+    if (c.explicit_type) {
+        // The explicit type decides how the value is seen.
+        std::string words = upper_copy(c.type_text);
+        c.facts.is_unsigned = words.find("UNSIGNED") != std::string::npos ||
+                              words.rfind("UINT", 0) == 0 || words == "SIZE_T";
+        c.facts.is_double = words.find("DOUBLE") != std::string::npos;
+    }
+    c.line = context.line;
     c.structured = c.whole_structure ||
                    (native.has_value() && (native->structure ||
                                            (!native->components.empty() &&
@@ -885,6 +901,11 @@ bool VariableStatementParser::split_over_components(Item& item,
         record.type_text = components[i].type_text;
         record.kind = components[i].kind;
         record.explicit_type = false;
+        record.facts = components[i].facts;
+        record.aggregate = c.variable;
+        record.aggregate_array = item.array;
+        record.component = static_cast<int>(i);
+        record.components = static_cast<int>(components.size());
         if (plain_init) record.init_value = init_values[i];
         if (plain_ev) record.ev_value = ev_values[i];
         records.push_back(std::move(record));

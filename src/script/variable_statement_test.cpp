@@ -21,22 +21,31 @@ class FakeDeclarations final : public NativeAnalysis {
 public:
     std::map<std::string, NativeVariable> variables;
     std::optional<NativeVariable> variable_type(std::string_view expression, std::string_view,
-                                                bool) override {
+                                                ComponentWalk) override {
         auto it = variables.find(std::string(expression));
         if (it == variables.end()) return NativeVariable{};
         return it->second;
     }
 };
 
+NativeVariable declared(const char* type, VariableKind kind, bool structure) {
+    NativeVariable v;
+    v.found = true;
+    v.type_text = type;
+    v.kind = kind;
+    v.structure = structure;
+    return v;
+}
+
 class VariableStatementTest : public ::testing::Test {
 protected:
     VariableStatementTest() {
         options_.analysis_enabled = false;
-        declarations_.variables["n"] = {true, "int", VariableKind::integer, false, {}};
-        declarations_.variables["p"] = {true, "int *", VariableKind::pointer, false, {}};
-        declarations_.variables["c"] = {true, "char", VariableKind::character, false, {}};
-        declarations_.variables["f"] = {true, "float", VariableKind::real, false, {}};
-        declarations_.variables["s"] = {true, "struct point", VariableKind::unknown, true, {}};
+        declarations_.variables["n"] = declared("int", VariableKind::integer, false);
+        declarations_.variables["p"] = declared("int *", VariableKind::pointer, false);
+        declarations_.variables["c"] = declared("char", VariableKind::character, false);
+        declarations_.variables["f"] = declared("float", VariableKind::real, false);
+        declarations_.variables["s"] = declared("struct point", VariableKind::unknown, true);
         declarations_.variables["s"].kind = VariableKind::integer;
     }
 

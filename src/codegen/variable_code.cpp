@@ -1,0 +1,937 @@
+#include "codegen/variable_code.h"
+
+#include "codegen/harness_layout.h"
+#include "codegen/link_records.h"
+#include "codegen/output_session.h"
+#include "diag/reporter.h"
+#include "support/languages.h"
+#include "support/text.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace vx {
+
+namespace {
+
+// Most values a value table may hold.
+constexpr std::size_t value_table_limit = 100;
+
+// How a value kind is initialised, traced and checked.
+enum class Family { integer, boolean, character, real, string, pointer, string_pointer, function_pointer };
+
+Family family_of(VariableKind kind) {
+    switch (kind) {
+    case VariableKind::boolean: return Family::boolean;
+    case VariableKind::character: return Family::character;
+    case VariableKind::real: return Family::real;
+    case VariableKind::string: return Family::string;
+    case VariableKind::pointer: return Family::pointer;
+    case VariableKind::string_pointer: return Family::string_pointer;
+    case VariableKind::function_pointer: return Family::function_pointer;
+    default: return Family::integer;
+    }
+}
+
+std::string trim_copy(std::string_view text) { return std::string(trimmed(text)); }
+
+bool same_word(std::string_view text, std::string_view word) {
+    return upper_copy(trimmed(text)) == word;
+}
+
+std::string number_text(int n) { return std::to_string(n); }
+
+std::string reference(int record) { return "0+" + number_text(record); }
+
+// The values of a list, cut at top-level commas and trimmed.
+std::vector<std::string> list_values(std::string_view text) {
+    std::vector<std::string> out;
+    int depth = 0;
+    char quote = 0;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (quote != 0) {
+            if (c == '\\' && i + 1 < text.size()) {
+                ++i;
+            } else if (c == quote) {
+                quote = 0;
+            }
+            continue;
+        }
+        if (c == '"' || c == '\'') {
+            quote = c;
+        } else if (c == '(' || c == '[' || c == '{') {
+            ++depth;
+        } else if ((c == ')' || c == ']' || c == '}') && depth > 0) {
+            --depth;
+        } else if (c == ',' && depth == 0) {
+            out.push_back(trim_copy(text.substr(start, i - start)));
+            start = i + 1;
+        }
+    }
+    out.push_back(trim_copy(text.substr(start)));
+    return out;
+}
+
+// A list written with its delimiters loses them.
+std::string_view without_delimiters(std::string_view text) {
+    text = trimmed(text);
+    if (text.size() >= 2 && ((text.front() == '[' && text.back() == ']') ||
+                             (text.front() == '{' && text.back() == '}'))) {
+        return trimmed(text.substr(1, text.size() - 2));
+    }
+    return text;
+}
+
+bool braced(std::string_view t) {
+    t = trimmed(t);
+    return t.size() >= 2 && t.front() == '{' && t.back() == '}';
+}
+
+// A numeric constant of the script: its value.
+bool numeric_constant(std::string_view text, long double& value) {
+    std::string copy = trim_copy(text);
+    if (copy.empty()) return false;
+    char* end = nullptr;
+    value = std::strtold(copy.c_str(), &end);
+    return end != copy.c_str() && *end == '\0';
+}
+
+std::string number_image(long double value, bool integral) {
+    char buffer[64];
+    if (integral && std::fabs(value) < 9.2e18L && value == std::floor(value)) {
+        std::snprintf(buffer, sizeof buffer, "%lld", static_cast<long long>(value));
+    } else {
+        std::snprintf(buffer, sizeof buffer, "%.17Lg", value);
+    }
+    return buffer;
+}
+
+// The extreme values of a type, for a range given by one bound only.
+void type_extremes(const VariableClause& c, std::string& low, std::string& high) {
+    const Family f = family_of(c.kind);
+    if (f == Family::real) {
+        low = c.facts.is_double ? "-1.0e308" : "-3.4e38";
+        high = c.facts.is_double ? "1.0e308" : "3.4e38";
+        return;
+    }
+    if (f == Family::character) {
+        low = c.facts.is_unsigned ? "0" : "-128";
+        high = c.facts.is_unsigned ? "255" : "127";
+        return;
+    }
+    if (f == Family::string) {
+        low = "\"\"";
+        high = "\"\\377\"";
+        return;
+    }
+    const int bits = c.facts.bits > 0 && c.facts.bits <= 64 ? c.facts.bits : 64;
+    if (c.facts.is_unsigned) {
+        low = "0";
+        high = bits == 64 ? "18446744073709551615U"
+                          : std::to_string((1ULL << bits) - 1) + "U";
+        return;
+    }
+    if (bits == 64) {
+        low = "(-9223372036854775807-1)";
+        high = "9223372036854775807";
+        return;
+    }
+    const long long top = (1LL << (bits - 1)) - 1;
+    low = "(-" + std::to_string(top) + "-1)";
+    high = std::to_string(top);
+}
+
+// Display base and record format of an integer from the FORMAT text:
+// HEXADECIMAL, DECIMAL, BINARY or UNSIGNED (any abbreviation), else
+// decimal.
+char format_letter(const VariableClause& c) {
+    const std::string f = upper_copy(trimmed(c.format));
+    if (!f.empty()) {
+        switch (f.front()) {
+        case 'H':
+        case 'X': return 'H';
+        case 'B': return 'B';
+        case 'U': return 'U';
+        default: break;
+        }
+    }
+    return c.facts.is_unsigned ? 'U' : 'D';
+}
+
+std::string display_base(const VariableClause& c) {
+    switch (format_letter(c)) {
+    case 'H': return ",16";
+    case 'B': return ",2";
+    default: return ",10";
+    }
+}
+
+// The cast of a value to the variable's C type inside an integer check:
+// none for "long" and enumerations.
+std::string type_cast(const VariableClause& c) {
+    const std::string type = trim_copy(c.facts.dimensions.empty() ? c.type_text : c.facts.element_type);
+    if (type.empty() || type == "long" || type.rfind("enum ", 0) == 0) return {};
+    return "(" + type + ")";
+}
+
+// The C type of a pointer variable, for its assignments.
+std::string pointer_cast(const VariableClause& c) {
+    return trim_copy(c.facts.dimensions.empty() ? c.type_text : c.facts.element_type);
+}
+
+// Pseudo-random fractions for NB_RANDOM tables, the same on every run.
+std::string random_fraction(unsigned long long& state, bool one) {
+    if (one) return "1.0";
+    state = state * 6364136223846793005ULL + 1442695040888963407ULL;
+    const unsigned long long digits = (state >> 24) % 1000000ULL;
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "0.%06llu", digits);
+    return buffer;
+}
+
+// The pieces of a string value written as a list, "(\"ab\", \"cd\")",
+// lose their parentheses or braces: they become the arguments of the
+// concatenation.
+std::string string_pieces(std::string_view text) {
+    text = trimmed(text);
+    if (text.size() >= 2 && ((text.front() == '(' && text.back() == ')') ||
+                             (text.front() == '{' && text.back() == '}')) &&
+        list_values(text.substr(1, text.size() - 2)).size() > 1) {
+        return trim_copy(text.substr(1, text.size() - 2));
+    }
+    return std::string(text);
+}
+
+}  // namespace
+
+struct VariableCode::Check {
+    bool given = false;  // anything to trace or check
+    bool check = true;   // compare, or only record
+    bool range = false;
+    std::string low;
+    std::string high;
+    std::string record_value;  // the value part of the "V" record
+};
+
+VariableCode::VariableCode(HarnessLayout& layout, bool analysis, int script_language)
+    : layout_(layout),
+      analysis_(analysis),
+      script_language_(script_language),
+      fold_(layout.fold_mode()),
+      no_edit_(layout.settings().no_edit) {}
+
+void VariableCode::begin_test() { test_loops_.clear(); }
+
+void VariableCode::begin_element() {
+    pending_group_.clear();
+    environment_.clear();
+    element_variables_.clear();
+    at_mark_ = false;
+}
+
+void VariableCode::declare(std::string_view text) {
+    if (declare_) declare_(text);
+}
+
+void VariableCode::open_line(std::string_view text) {
+    if (at_mark_) {
+        write_at_element_mark(text, fold_);
+    } else {
+        write_folded_test_level(text, fold_);
+    }
+}
+
+void VariableCode::close_line(std::string_view text) { write_element_close(text, fold_); }
+
+void VariableCode::add(const VariableClause& clause) {
+    if (!output_enabled()) return;
+    element_variables_.insert(clause.variable);
+    if (clause.components <= 1 || clause.aggregate.empty()) {
+        generate_group({&clause});
+        return;
+    }
+    pending_group_.push_back(clause);
+    if (clause.component + 1 >= clause.components) {
+        std::vector<const VariableClause*> group;
+        group.reserve(pending_group_.size());
+        for (const VariableClause& member : pending_group_) group.push_back(&member);
+        generate_group(group);
+        pending_group_.clear();
+    }
+}
+
+void VariableCode::add_environment(const VariableClause& clause) {
+    if (!output_enabled()) return;
+    environment_.push_back(clause);
+}
+
+void VariableCode::end_element() {
+    if (environment_.empty()) return;
+    at_mark_ = true;
+    std::vector<const VariableClause*> group;
+    auto flush = [&] {
+        if (!group.empty()) generate_group(group);
+        group.clear();
+    };
+    for (const VariableClause& clause : environment_) {
+        if (element_variables_.count(clause.variable) != 0) continue;
+        if (!group.empty() && (clause.aggregate.empty() || clause.aggregate != group.back()->aggregate ||
+                               clause.component <= group.back()->component)) {
+            flush();
+        }
+        group.push_back(&clause);
+        if (clause.aggregate.empty()) flush();
+    }
+    flush();
+    at_mark_ = false;
+    environment_.clear();
+}
+
+void VariableCode::generate_group(const std::vector<const VariableClause*>& group) {
+    if (group.empty()) return;
+    const VariableClause& first = *group.front();
+    if (group.size() == 1 && first.aggregate.empty()) {
+        generate_record(first, false);
+        return;
+    }
+    // The aggregate's own record, then its components between brackets.
+    VariableClause whole;
+    whole.variable = first.aggregate;
+    whole.line = first.line;
+    const int record = record_number();
+    if (!no_edit_) {
+        close_line("VEXOR_OPEN_BRA_C(" + number_text(record) + ");");
+        layout_.usage().count_use(Usage::open_bra);
+        if (first.aggregate_array) close_line("SET_MODE_TAB_C(" + number_text(record) + ");");
+    }
+    write_record(whole, 'V', record);
+    for (const VariableClause* member : group) {
+        generate_record(*member, true);
+    }
+    if (!no_edit_) {
+        if (first.aggregate_array) close_line("UNSET_MODE_TAB_C(" + number_text(record) + ");");
+        close_line("VEXOR_CLOSE_BRA_C(" + number_text(record) + ");");
+    }
+}
+
+// The loop variable J of the INIT IN list of `link` in this test (the
+// variable's own list when `link` is empty), 0 when there is none.
+int VariableCode::loop_of(const VariableClause& clause, std::string_view link) {
+    const std::string wanted = link.empty() ? clause.variable : trim_copy(link);
+    for (auto it = test_loops_.rbegin(); it != test_loops_.rend(); ++it) {
+        if (it->variable == wanted) return it->index;
+    }
+    return 0;
+}
+
+std::string VariableCode::value_table(std::string_view kind, std::string_view list, int loop_index,
+                                      const VariableClause& clause) {
+    const bool initin = kind == "tab_initin";
+    const int number = initin ? ++initin_tables_ : ++value_tables_;
+    std::vector<std::string> values = list_values(without_delimiters(list));
+    if (values.size() > value_table_limit) {
+        report_error("NBVALLIST", list);
+    }
+    const Family family = family_of(clause.kind);
+    const bool cast_values = family == Family::pointer || family == Family::function_pointer;
+    const std::string cast = family == Family::function_pointer ? pointer_cast(clause) : "vxu_pointer";
+    const std::string j = "J" + number_text(loop_index);
+    std::string body;
+    std::size_t owed = 0;
+    for (std::size_t d = 0; d < values.size(); ++d) {
+        std::string value = values[d];
+        if (family == Family::function_pointer) {
+            if (same_word(value, "NIL")) value = "NILFUNC";
+            if (same_word(value, "NONIL")) value = "NONILFUNC";
+        }
+        if (cast_values) value = "(" + (family == Family::pointer ? pointer_cast(clause) : cast) + ")(" + value + ")";
+        if (d + 1 < values.size()) {
+            body += "(" + j + " == " + std::to_string(d + 1) + " ? " + value + " :";
+            ++owed;
+        } else {
+            body += (d > 0 && cast_values ? " " : "") + value;
+        }
+    }
+    body.append(owed, ')');
+    const std::string name = std::string(kind) + number_text(number) + "(" + j + ")";
+    const std::string definition = "#define " + name + " " + body;
+    write_declaration(definition, FoldMode::never);
+    declare(definition);
+    return name;
+}
+
+// The value a FROM ... TO range gives the variable in one run of the test,
+// with the loop (or the repetition of the test) that goes through it.
+std::string VariableCode::range_value(const VariableClause& c) {
+    const std::vector<std::string> parts = list_values(c.init_value);
+    const std::string from = parts.size() > 0 ? parts[0] : "0";
+    const std::string to = parts.size() > 1 ? parts[1] : from;
+    const std::string third = parts.size() > 2 ? parts[2] : "1";
+    const std::string& v = c.variable;
+    const bool real = family_of(c.kind) == Family::real;
+    const int record = record_number();
+    if (c.init_from_kind == InitFromKind::step) {
+        // The variable itself runs through the range, by its step: the
+        // test is repeated once per value.
+        long double f = 0, t = 0, s = 0;
+        const bool decreasing = numeric_constant(from, f) && numeric_constant(to, t) && f > t;
+        const bool negative_step = numeric_constant(third, s) && s < 0;
+        std::string advance;
+        if (decreasing) {
+            advance = negative_step ? v + " += " + third : v + " -= " + third;
+        } else {
+            advance = v + " += " + third;
+        }
+        write_loop_head("for( " + v + "=" + from + ";" + v + (decreasing ? " >= " : " <= ") + to +
+                            ";" + advance + "){",
+                        fold_);
+        write_test_close("}");
+        long double count_value = 0;
+        if (!no_edit_) {
+            if (numeric_constant(from, f) && numeric_constant(to, t) && numeric_constant(third, s) &&
+                s != 0) {
+                count_value = std::floor((t - f) / s) + 1;
+            }
+            if (count_value <= 0) {
+                close_line("DCL_FAC_REP_C(" + number_text(record) + ",(int)((" + to + " - (" + from +
+                           "))/" + third + " + 1));");
+                layout_.usage().count_use(Usage::dcl_fac_rep);
+            }
+        }
+        link_records().write_numbered(
+            'R', count_value > 0 ? number_image(count_value, true) : std::string("?"));
+        return {};
+    }
+    // A count of values: a loop over J, one value per run.
+    const int count = c.init_count > 0 ? c.init_count : 1;
+    const int k = layout_.take_loop_variable();
+    const std::string j = "J" + number_text(k);
+    const std::string jdecl = "static ZQZQ_LOOPVAR_T " + j + ";";
+    declare(jdecl);
+    std::string value;
+    if (c.init_from_kind == InitFromKind::count) {
+        write_loop_head("for (" + j + " = 1 ; " + j + "<=" + number_text(count) + ";" + j + "++ ){",
+                        fold_);
+        const std::string span = "((" + to + ") - (" + from + "))";
+        value = real ? "(" + from + ") + " + span + " * (double)(" + j + " - 1) / " +
+                           number_text(count - 1)
+                     : "(" + from + ") + " + span + " * (" + j + " - 1) / " + number_text(count - 1);
+    } else {
+        const int number = ++random_tables_;
+        unsigned long long state = 0x9e3779b97f4a7c15ULL ^ static_cast<unsigned long long>(number);
+        std::string table = "float rand" + number_text(number) + "[] = { ";
+        const bool bounds = c.init_from_kind == InitFromKind::random_bounds;
+        for (int i = 0; i < count; ++i) {
+            if (i > 0) table += ", ";
+            if (bounds && i == 0) {
+                table += "0.0";
+            } else {
+                table += random_fraction(state, bounds && i == count - 1);
+            }
+        }
+        table += "};";
+        write_declaration(table, FoldMode::never);
+        declare(table);
+        write_loop_head(" for ( " + j + " = 1; (" + j + "-1) < " + number_text(count) + "; " + j +
+                            "++ ) {",
+                        fold_);
+        const std::string entry = "rand" + number_text(number) + "[" + j + "-1]";
+        value = real ? "(" + from + ") + ( ( (double)( " + to + " ) - (" + from + ") ) * " + entry + " )"
+                     : "(" + from + ") + (vxu_integer)( ( (double)( " + to + " ) - (" + from +
+                           ") ) * " + entry + " + 0.5 )";
+    }
+    write_test_close("}");
+    return value;
+}
+
+bool VariableCode::initial_value(const VariableClause& c, std::string& value) {
+    value.clear();
+    if (!c.init) return false;
+    if (c.init_from) {
+        value = range_value(c);
+        return !value.empty();
+    }
+    if (c.init_in && c.init_link.empty()) {
+        const int k = layout_.take_loop_variable();
+        const std::string j = "J" + number_text(k);
+        declare("static ZQZQ_LOOPVAR_T " + j + ";");
+        write_loop_head("for (" + j + " = 1 ; " + j + "<=" + number_text(c.init_count) + ";" + j +
+                            "++ ){",
+                        fold_);
+        write_test_close("}");
+        test_loops_.push_back({c.variable, k, c.init_count});
+        value = value_table("tab_initin", c.init_value, k, c);
+        return true;
+    }
+    if (c.init_in || c.init_with) {
+        const int k = loop_of(c, c.init_link);
+        if (k == 0) {
+            report_error("VARLIEINC", c.init_link);
+            return false;
+        }
+        test_loops_.push_back({c.variable, k, c.init_count});
+        value = value_table("tab_init_avec", c.init_value, k, c);
+        return true;
+    }
+    value = c.init_value;
+    return true;
+}
+
+bool VariableCode::expected_values(const VariableClause& c, Check& check) {
+    const Family family = family_of(c.kind);
+    auto neutral = [&](std::string& a, std::string& b) {
+        if (family == Family::string || family == Family::string_pointer) {
+            a = b = "\"\"";
+        } else if (family == Family::pointer || family == Family::function_pointer) {
+            a = b = "NIL";
+        } else {
+            a = b = "0";
+        }
+    };
+    check.record_value = expected_none();
+    if (c.ev && (c.ev_form == EvForm::double_equal || (c.ev_form == EvForm::arrow && c.ev_learn))) {
+        // The obtained value is recorded, not compared.
+        check.given = true;
+        check.check = false;
+        neutral(check.low, check.high);
+        return true;
+    }
+    if (c.ev && (c.ev_in || c.ev_with)) {
+        int k = loop_of(c, c.ev_link);
+        if (k == 0 && c.ev_link.empty() && !test_loops_.empty()) {
+            k = test_loops_.front().index;
+        }
+        if (k == 0) {
+            report_error("LISTEVAIN", c.ev_value);
+            return false;
+        }
+        const std::string call = value_table("tab_vain", c.ev_value, k, c);
+        check.given = true;
+        check.low = check.high = call;
+        check.record_value =
+            expected_list(static_cast<std::size_t>(c.ev_count > 0 ? c.ev_count : 0),
+                          without_delimiters(c.ev_value));
+        return true;
+    }
+    if (c.ev) {
+        const std::string e = c.ev_form == EvForm::arrow ? c.ev_target : c.ev_value;
+        check.given = true;
+        check.low = check.high = e;
+        if (c.delta != DeltaKind::none && !c.delta_value.empty()) {
+            check.range = true;
+            const bool percent = c.delta == DeltaKind::percent;
+            check.record_value = expected_value(e, c.delta_value + (percent ? "%" : ""));
+            long double ev = 0, dv = 0;
+            if (!analysis_ && numeric_constant(e, ev) && numeric_constant(c.delta_value, dv)) {
+                // Script values: folded exactly when both are constants.
+                const long double tolerance = std::fabs(percent ? dv * ev / 100 : dv);
+                const bool integral = family != Family::real && tolerance == std::floor(tolerance) &&
+                                      ev == std::floor(ev);
+                check.low = number_image(ev - tolerance, integral);
+                check.high = number_image(ev + tolerance, integral);
+            } else {
+                std::string d = c.delta_value;
+                if (percent) {
+                    d = "(" + d + ")*(" + e + ")/" + (family == Family::real ? "100.0" : "100");
+                }
+                const std::string absolute = d + ">=0?" + d + ":-(" + d + ")";
+                check.low = "(" + e + ") - (" + absolute + ")";
+                check.high = "(" + e + ") + (" + absolute + ")";
+            }
+        } else {
+            check.record_value = expected_value(e);
+        }
+        return true;
+    }
+    if (c.min || c.max) {
+        check.given = true;
+        check.range = true;
+        std::string low;
+        std::string high;
+        type_extremes(c, low, high);
+        check.low = c.min ? c.min_value : low;
+        check.high = c.max ? c.max_value : high;
+        check.record_value = expected_range(check.low, check.high);
+        return true;
+    }
+    return true;
+}
+
+void VariableCode::write_initialisation(const VariableClause& c, const std::string& v,
+                                        const std::string& value, int record, bool trace) {
+    const Family family = family_of(c.kind);
+    const std::string n = reference(record);
+    UsageCounters& usage = layout_.usage();
+    switch (family) {
+    case Family::string: {
+        std::string line = "INI_STR_C((char *)(" + v + ")" +
+                           (trace && !no_edit_ ? ", 1, " : ", 0, ") + n;
+        if (value.find(',') != std::string::npos) {
+            line += ", CONCAT_STR_C(" + string_pieces(value) + ",(vxu_charstring)0));";
+            usage.count_use(Usage::concat_str);
+        } else {
+            line += ", (vxu_charstring)" + value + ");";
+        }
+        usage.count_use(Usage::ini_str);
+        open_line(line);
+        return;
+    }
+    case Family::pointer:
+    case Family::string_pointer:
+    case Family::function_pointer: {
+        std::string word = upper_copy(trimmed(value));
+        const std::string cast = pointer_cast(c);
+        if (word == "NIL" && family == Family::function_pointer) word = "NILFUNC";
+        if (word == "NIL" || word == "NILFUNC") {
+            open_line(v + " = (" + cast + ")" + word + ";");
+        } else if (word == "NONIL" || word == "NONILFUNC") {
+            report_warning("POINOINIT", v);
+        } else if (!cast.empty()) {
+            open_line(v + " = (" + cast + ")(" + value + ");");
+        } else {
+            open_line(v + " = " + value + ";");
+        }
+        return;
+    }
+    default:
+        break;
+    }
+    open_line(v + " = " + value + ";");
+    if (!trace || no_edit_) return;
+    switch (family) {
+    case Family::boolean:
+        open_line("PTU_BOOLEAN_C(" + v + "," + n + ");");
+        usage.count_use(Usage::ptu_boolean);
+        break;
+    case Family::character:
+        open_line("PTU_CHAR_C((char)(" + v + ")," + n + ");");
+        usage.count_use(Usage::ptu_char);
+        break;
+    case Family::real:
+        if (c.facts.is_double) {
+            open_line("PTU_DOUBLE_C((double)(" + v + ")," + n + ");");
+            usage.count_use(Usage::ptu_double);
+        } else {
+            open_line("PTU_FLOAT_C((float)(" + v + ")," + n + ");");
+            usage.count_use(Usage::ptu_float);
+        }
+        break;
+    default:
+        if (c.facts.is_unsigned) {
+            open_line("PTU_UNSIGNED_C((vxu_unsigned)(" + v + ")," + n + display_base(c) + ");");
+            usage.count_use(Usage::ptu_unsigned);
+        } else {
+            open_line("PTU_INTEGER_C((vxu_integer)(" + v + ")," + n + display_base(c) + ");");
+            usage.count_use(Usage::ptu_integer);
+        }
+        break;
+    }
+}
+
+void VariableCode::write_check(const VariableClause& c, const std::string& v, const Check& k,
+                               int record) {
+    if (no_edit_ || !k.given) return;
+    const Family family = family_of(c.kind);
+    const std::string n = reference(record);
+    const std::string flag = k.check ? "1" : "0";
+    const std::string range = k.range ? "1" : "0";
+    UsageCounters& usage = layout_.usage();
+    switch (family) {
+    case Family::boolean:
+        close_line("EDV_BOOLEAN_C(" + flag + "," + range + "," + v + "," + n + "," + k.low + "," +
+                   k.high + ");");
+        usage.count_use(Usage::edv_boolean);
+        return;
+    case Family::character:
+        close_line("EDV_CHAR_C(" + flag + "," + range + ",(char)(" + v + ")," + n + ",(char)(" +
+                   k.low + "),(char)(" + k.high + "));");
+        usage.count_use(Usage::edv_char);
+        return;
+    case Family::real: {
+        const std::string cast = c.facts.is_double ? "(double)(" : "(float)(";
+        close_line(std::string(c.facts.is_double ? "EDV_DOUBLE_C(" : "EDV_FLOAT_C(") + flag + "," +
+                   range + "," + cast + v + ")," + n + "," + cast + k.low + ")," + cast + k.high +
+                   "));");
+        usage.count_use(c.facts.is_double ? Usage::edv_double : Usage::edv_float);
+        return;
+    }
+    case Family::string:
+    case Family::string_pointer: {
+        std::string line = "EDV_STR_C(" + flag + "," + range + ",(vxu_charstring)(" + v + ")," + n;
+        bool wrapped = false;
+        for (const std::string* text : {&k.low, &k.high}) {
+            if (text->find(',') != std::string::npos) {
+                line += ",CONCAT_STR_C(" + string_pieces(*text) + ",(vxu_charstring)0)";
+                wrapped = true;
+            } else {
+                line += ",(vxu_charstring)" + *text;
+            }
+        }
+        close_line(line + ");");
+        usage.count_use(Usage::edv_str);
+        if (wrapped) usage.count_use(Usage::concat_str);
+        return;
+    }
+    case Family::pointer: {
+        std::string a = k.low;
+        const std::string word = upper_copy(trimmed(a));
+        if (word == "NIL" || word == "NONIL") a = word;
+        close_line("EDV_POINTER_C(" + flag + "," + range + ",(vxu_pointer)(" + v + ")," + n +
+                   ",(vxu_pointer)(" + a + "));");
+        usage.count_use(Usage::edv_pointer);
+        return;
+    }
+    case Family::function_pointer: {
+        const std::string word = upper_copy(trimmed(k.low));
+        std::string macro = "EDV_FUNCPOINTER_C(";
+        std::string a = k.low;
+        if (word == "NIL" || word == "NILFUNC") {
+            macro = "EDV_NILFUNCPOINTER_C(";
+            a = "NILFUNC";
+        } else if (word == "NONIL" || word == "NONILFUNC") {
+            macro = "EDV_NONILFUNCPOINTER_C(";
+            a = "NONILFUNC";
+        }
+        close_line(macro + flag + "," + range + ",(" + v + ")," + n + ",(" + a + "));");
+        usage.count_use(Usage::edv_pointer);
+        return;
+    }
+    case Family::integer: {
+        const bool is_unsigned = c.facts.is_unsigned;
+        const std::string cast = is_unsigned ? "(vxu_unsigned)(" : "(vxu_integer)(";
+        const std::string ctype = type_cast(c);
+        close_line(std::string(is_unsigned ? "EDV_UNSIGNED_C(" : "EDV_INTEGER_C(") + flag + "," +
+                   range + "," + cast + v + ")," + n + display_base(c) + "," + cast + ctype + k.low +
+                   ")" + "," + cast + ctype + k.high + ")" + ");");
+        usage.count_use(is_unsigned ? Usage::edv_unsigned : Usage::edv_integer);
+        return;
+    }
+    }
+}
+
+void VariableCode::write_record(const VariableClause& c, char letter, int record) {
+    (void)record;
+    VariableRecord r;
+    r.letter = letter;
+    r.variable = c.variable;
+    const Family family = family_of(c.kind);
+    const bool checked = !(c.ev && (c.ev_form == EvForm::double_equal ||
+                                    (c.ev_form == EvForm::arrow && c.ev_learn)));
+    const char kind_letter = checked ? 'C' : 'N';
+    if (!c.aggregate.empty() || !c.type_text.empty() || c.kind != VariableKind::unknown) {
+        if (c.kind == VariableKind::enumeration && !c.facts.enum_name.empty()) {
+            std::vector<EnumRecordValue> enumerators;
+            for (const auto& [name, value] : c.facts.enumerators) {
+                enumerators.push_back({name, std::to_string(value)});
+            }
+            const int number = link_records().enum_type_number(c.facts.enum_name, enumerators);
+            r.form = record_form(kind_letter, DisplayFormat::enumeration, number_text(number));
+        } else if (family == Family::integer && c.kind != VariableKind::unknown) {
+            const char f = format_letter(c);
+            r.form = "FORM=" + std::string(1, kind_letter) + f +
+                     (c.facts.bits > 0 ? number_text(c.facts.bits) : std::string());
+        } else if (family == Family::real) {
+            r.form = record_form(kind_letter, DisplayFormat::floating, c.facts.is_double ? "17" : "9");
+        } else {
+            r.form = "FORM=" + std::string(1, kind_letter);
+        }
+    }
+    if (r.form.empty()) r.form = "FORM=" + std::string(1, kind_letter);
+    if (!c.init) {
+        r.initial = init_none();
+    } else if (c.init_from) {
+        const std::vector<std::string> parts = list_values(c.init_value);
+        std::string range = parts.empty() ? std::string() : parts[0];
+        if (parts.size() > 1) range += " TO " + parts[1];
+        if (parts.size() > 2) {
+            static constexpr const char* words[] = {" STEP ", " NB_TIMES ", " NB_RANDOM ",
+                                                    " NB_RANDOM "};
+            range += words[static_cast<int>(c.init_from_kind)] + parts[2];
+            if (c.init_from_kind == InitFromKind::random_bounds) range += " +BOUNDS";
+        }
+        r.initial = init_range(" " + range);
+    } else if (c.init_in) {
+        r.initial = init_value("IN (" + number_text(c.init_count) + ") " +
+                               std::string(without_delimiters(c.init_value)));
+    } else {
+        r.initial = init_value(c.init_value);
+    }
+    Check check;
+    // The value part repeats what the check compares with.
+    if (c.ev && c.ev_form != EvForm::double_equal && !(c.ev_form == EvForm::arrow && c.ev_learn)) {
+        const std::string e = c.ev_form == EvForm::arrow ? c.ev_target : c.ev_value;
+        if (c.ev_in || c.ev_with) {
+            r.value = expected_list(static_cast<std::size_t>(c.ev_count > 0 ? c.ev_count : 0),
+                                    without_delimiters(c.ev_value));
+        } else if (c.delta != DeltaKind::none && !c.delta_value.empty()) {
+            r.value = expected_value(e, c.delta_value + (c.delta == DeltaKind::percent ? "%" : ""));
+        } else {
+            r.value = expected_value(e);
+        }
+    } else if (!c.ev && (c.min || c.max)) {
+        std::string low;
+        std::string high;
+        type_extremes(c, low, high);
+        r.value = expected_range(c.min ? c.min_value : low, c.max ? c.max_value : high);
+    } else {
+        r.value = expected_none();
+    }
+    if (!c.init) r.initial = init_none();
+    link_records().write_variable(c.line, r);
+}
+
+void VariableCode::generate_record(const VariableClause& c, bool in_aggregate) {
+    (void)in_aggregate;
+    if (!c.facts.dimensions.empty()) {
+        generate_whole_array(c, record_number());
+        return;
+    }
+    std::string value;
+    const bool has_init = initial_value(c, value);
+    Check check;
+    if (!expected_values(c, check)) return;
+    const int record = record_number();
+    if (has_init) {
+        write_initialisation(c, c.variable, value, record, !c.init_double_equal);
+    }
+    write_check(c, c.variable, check, record);
+    write_record(c, 'V', record);
+}
+
+void VariableCode::generate_whole_array(const VariableClause& c, int record) {
+    const std::vector<long long>& dims = c.facts.dimensions;
+    if ((c.init && (c.init_in || c.init_from || c.init_with)) ||
+        (c.ev && (c.ev_in || c.ev_with))) {
+        report_error("AUTOSTRUC", c.variable);
+        return;
+    }
+    long long total = 1;
+    for (long long d : dims) total *= d;
+    layout_.note_array_variables(static_cast<int>(dims.size()));
+    // The element the loops reach and its index in declaration order.
+    std::string element = c.variable;
+    std::string linear;
+    std::string heads;
+    std::string tails;
+    for (std::size_t i = 0; i < dims.size(); ++i) {
+        const std::string index = "I" + number_text(static_cast<int>(i) + 1);
+        element += "[" + index + "]";
+        linear = linear.empty() ? index : "(" + linear + ")*" + std::to_string(dims[i]) + "+" + index;
+        heads += "for (" + index + " = 0 ; " + index + " < " + std::to_string(dims[i]) + " ; " +
+                 index + "++) { ";
+        tails += "}";
+    }
+    VariableClause scalar = c;
+    scalar.variable = element;
+    scalar.type_text = c.facts.element_type;
+    scalar.facts.dimensions.clear();
+    const std::string elem_type = c.facts.element_type;
+    const bool table_ok = elem_type.find('(') == std::string::npos && !elem_type.empty();
+    // A brace list is read in order, nested lists flattened; "others"
+    // covers the elements it does not reach.
+    auto flatten = [&](const std::string& text, std::vector<std::string>& values,
+                       std::string& others, bool& has_others) -> bool {
+        values.clear();
+        has_others = false;
+        std::vector<std::vector<std::string>> pending{list_values(without_delimiters(text))};
+        std::vector<std::size_t> positions{0};
+        while (!pending.empty()) {
+            if (positions.back() >= pending.back().size()) {
+                pending.pop_back();
+                positions.pop_back();
+                continue;
+            }
+            std::string piece = pending.back()[positions.back()++];
+            const std::string upper = upper_copy(piece);
+            const std::string word = upper.rfind("AUTRES", 0) == 0 ? "AUTRES" : "OTHERS";
+            if (upper.rfind(word, 0) == 0 && trimmed(piece.substr(word.size())).substr(0, 2) == "=>") {
+                has_others = true;
+                others = trim_copy(trimmed(piece.substr(word.size())).substr(2));
+                continue;
+            }
+            if (braced(piece) && pending.size() < 64) {
+                pending.push_back(list_values(without_delimiters(piece)));
+                positions.push_back(0);
+                continue;
+            }
+            values.push_back(piece);
+        }
+        return static_cast<long long>(values.size()) <= total &&
+               (static_cast<long long>(values.size()) == total || has_others);
+    };
+    const std::string n = number_text(record);
+    // Initialisation.
+    if (c.init) {
+        std::string value = c.init_value;
+        if (braced(value)) {
+            std::vector<std::string> values;
+            std::string others;
+            bool has_others = false;
+            if (!flatten(value, values, others, has_others) || !table_ok) {
+                report_error("INITAGREG", c.variable);
+                return;
+            }
+            std::string table;
+            for (std::size_t i = 0; i < values.size(); ++i) table += (i ? "," : "") + values[i];
+            const std::string name = "vxini" + n;
+            std::string pick = values.empty() ? others
+                                              : (has_others && static_cast<long long>(values.size()) < total
+                                                     ? "(" + linear + " < " + std::to_string(values.size()) +
+                                                           " ? " + name + "[" + linear + "] : " + others + ")"
+                                                     : name + "[" + linear + "]");
+            open_line("{");
+            if (!values.empty()) open_line(elem_type + " " + name + "[] = {" + table + "};");
+            open_line(heads);
+            write_initialisation(scalar, element, pick, record, false);
+            open_line(tails);
+            open_line("}");
+        } else {
+            open_line(heads);
+            write_initialisation(scalar, element, value, record, false);
+            open_line(tails);
+        }
+    }
+    // Check.
+    Check check;
+    if (!expected_values(scalar, check)) return;
+    if (check.given && !no_edit_) {
+        const bool listed = c.ev && braced(c.ev_value);
+        std::vector<std::string> values;
+        std::string others;
+        bool has_others = false;
+        if (listed && (!flatten(c.ev_value, values, others, has_others) || !table_ok)) {
+            report_error("INITAGREG", c.variable);
+            return;
+        }
+        close_line("SET_MODE_TAB_C(" + n + ");");
+        if (listed) close_line("SET_MODE_CST_C(" + n + ");");
+        close_line("{");
+        if (listed) {
+            const std::string name = "vxcst" + n;
+            std::string table;
+            for (std::size_t i = 0; i < values.size(); ++i) table += (i ? "," : "") + values[i];
+            if (!values.empty()) close_line(elem_type + " " + name + "[] = {" + table + "};");
+            const std::string pick =
+                values.empty() ? others
+                               : (has_others && static_cast<long long>(values.size()) < total
+                                      ? "(" + linear + " < " + std::to_string(values.size()) + " ? " +
+                                            name + "[" + linear + "] : " + others + ")"
+                                      : name + "[" + linear + "]");
+            check.low = check.high = pick;
+        }
+        close_line(heads);
+        layout_.usage().mark_array();
+        if (listed) layout_.usage().mark_constant();
+        write_check(scalar, element, check, record);
+        close_line(tails);
+        close_line("}");
+        if (listed) close_line("UNSET_MODE_CST_C(" + n + ");");
+        close_line("UNSET_MODE_TAB_C(" + n + ");");
+    }
+    write_record(c, 'A', record);
+}
+
+}  // namespace vx
