@@ -409,8 +409,6 @@ std::string VariableCode::range_value(const VariableClause& c) {
     const int count = c.init_count > 0 ? c.init_count : 1;
     const int k = layout_.take_loop_variable();
     const std::string j = "J" + number_text(k);
-    const std::string jdecl = "static ZQZQ_LOOPVAR_T " + j + ";";
-    declare(jdecl);
     std::string value;
     if (c.init_from_kind == InitFromKind::count) {
         write_loop_head("for (" + j + " = 1 ; " + j + "<=" + number_text(count) + ";" + j + "++ ){",
@@ -457,7 +455,6 @@ bool VariableCode::initial_value(const VariableClause& c, std::string& value) {
     if (c.init_in && c.init_link.empty()) {
         const int k = layout_.take_loop_variable();
         const std::string j = "J" + number_text(k);
-        declare("static ZQZQ_LOOPVAR_T " + j + ";");
         write_loop_head("for (" + j + " = 1 ; " + j + "<=" + number_text(c.init_count) + ";" + j +
                             "++ ){",
                         fold_);
@@ -717,6 +714,9 @@ void VariableCode::write_record(const VariableClause& c, char letter, int record
     VariableRecord r;
     r.letter = letter;
     r.variable = c.variable;
+    // A whole array's record carries its shape, so that the report can
+    // name each element it checks.
+    for (long long d : c.facts.dimensions) r.variable += "[" + std::to_string(d) + "]";
     const Family family = family_of(c.kind);
     const bool checked = !(c.ev && (c.ev_form == EvForm::double_equal ||
                                     (c.ev_form == EvForm::arrow && c.ev_learn)));

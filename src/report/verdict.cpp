@@ -57,7 +57,42 @@ private:
     long stub_ = 0;
     long stub_call_ = 0;
     int depth_ = 0;
+    // The whole array whose element checks are being read, and the index
+    // of the next one in declaration order.
+    long array_mode_ = 0;
+    long array_index_ = 0;
 };
+
+// The name of element `index` (in declaration order) of a whole array
+// whose record names it with its dimensions ("m[2][3]"): "m[1][0]" for
+// index 3. A negative index gives the bare name.
+std::string array_element_name(const std::string& shape, long index)
+{
+    std::vector<long> dimensions;
+    std::size_t end = shape.size();
+    while (end > 0 && shape[end - 1] == ']') {
+        std::size_t open = shape.rfind('[', end - 1);
+        if (open == std::string::npos) break;
+        long value = 0;
+        const std::string digits = shape.substr(open + 1, end - open - 2);
+        if (digits.empty() || digits.find_first_not_of("0123456789") != std::string::npos ||
+            digits.size() > 9) {
+            break;
+        }
+        value = std::stol(digits);
+        dimensions.insert(dimensions.begin(), value);
+        end = open;
+    }
+    const std::string name = shape.substr(0, end);
+    if (index < 0 || dimensions.empty()) return name;
+    std::string suffix;
+    for (auto it = dimensions.rbegin(); it != dimensions.rend(); ++it) {
+        const long size = *it > 0 ? *it : 1;
+        suffix.insert(0, "[" + std::to_string(index % size) + "]");
+        index /= size;
+    }
+    return name + suffix;
+}
 
 Failure failure_at(const TraceLine& line, std::string message)
 {
@@ -232,6 +267,12 @@ std::optional<Failure> VerdictBuilder::on_value(const TraceLine& line)
             return failure;
         }
         VariableText text = split_variable_text(record->text);
+        if (record->kind == 'A') {
+            text.name = array_element_name(text.name, array_mode_ == line.record &&
+                                                          entry.kind == EntryKind::check
+                                                      ? array_index_++
+                                                      : -1);
+        }
         entry.name = stub_label.empty() ? text.name : stub_label + ": " + text.name;
         entry.script_expected = text.expected;
         entry.location = links_.location_text(record->location);
@@ -350,7 +391,12 @@ std::optional<Failure> VerdictBuilder::add(const TraceLine& line)
         depth_ = 0;
         return std::nullopt;
     case TraceKind::array_mode_on:
+        array_mode_ = line.record;
+        array_index_ = 0;
+        return std::nullopt;
     case TraceKind::array_mode_off:
+        array_mode_ = 0;
+        return std::nullopt;
     case TraceKind::constant_mode_on:
     case TraceKind::constant_mode_off:
     case TraceKind::end_file:
