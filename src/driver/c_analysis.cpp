@@ -134,12 +134,21 @@ public:
 
 // The statement's value kind of a C type.
 VariableKind value_kind_of(const TypeNode* type) {
+    // A boolean is known by its name: the target may define _Bool as a
+    // typedef of a character type.
+    for (const TypeNode* t = type; t != nullptr && (t->kind == TypeKind::named ||
+                                                   t->kind == TypeKind::qualified);
+         t = t->target) {
+        if (t->kind == TypeKind::named && (t->name == "_Bool" || t->name == "bool")) {
+            return VariableKind::boolean;
+        }
+    }
     type = c_resolve_type(type);
     if (type == nullptr) return VariableKind::unknown;
     switch (type->kind) {
     case TypeKind::integer:
-        if (type->is_char) return VariableKind::character;
         if (type->name == "_Bool" || type->name == "bool") return VariableKind::boolean;
+        if (type->is_char) return VariableKind::character;
         return VariableKind::integer;
     case TypeKind::floating:
         return VariableKind::real;

@@ -24,4 +24,42 @@ typedef int VXU_STUB_CNT;
 #define VXU_END_TEST_C() ((void)0)
 #define EDV_MUET_CHECK(stub, call) ((void)(stub), (void)(call))
 
+/* The variable code: each macro only evaluates its arguments. */
+typedef long vxu_syntax_integer;
+#define vxu_integer long
+#define vxu_unsigned unsigned long
+#define vxu_pointer char *
+#define vxu_charstring char *
+#define NIL ((void *)0)
+#define NONIL ((void *)1)
+#define NILFUNC 0
+#define NONILFUNC 0
+#define PTU_INTEGER_C(v, rec, base) ((void)(v), (void)(rec), (void)(base))
+#define PTU_UNSIGNED_C(v, rec, base) ((void)(v), (void)(rec), (void)(base))
+#define PTU_BOOLEAN_C(v, rec) ((void)(v), (void)(rec))
+#define PTU_CHAR_C(v, rec) ((void)(v), (void)(rec))
+#define PTU_FLOAT_C(v, rec) ((void)(v), (void)(rec))
+#define PTU_DOUBLE_C(v, rec) ((void)(v), (void)(rec))
+#define INI_STR_C(dst, trace, rec, src) ((void)(dst), (void)(trace), (void)(rec), (void)(src))
+#define CONCAT_STR_C(...) ((char *)0)
+#define EDV_VX_SYNTAX6(c, r, v, n, a, b) ((void)(c), (void)(r), (void)(v), (void)(n), (void)(a), (void)(b))
+#define EDV_INTEGER_C(c, r, v, n, base, a, b) (EDV_VX_SYNTAX6(c, r, v, n, a, b), (void)(base))
+#define EDV_UNSIGNED_C(c, r, v, n, base, a, b) (EDV_VX_SYNTAX6(c, r, v, n, a, b), (void)(base))
+#define EDV_BOOLEAN_C(c, r, v, n, a, b) EDV_VX_SYNTAX6(c, r, v, n, a, b)
+#define EDV_CHAR_C(c, r, v, n, a, b) EDV_VX_SYNTAX6(c, r, v, n, a, b)
+#define EDV_FLOAT_C(c, r, v, n, a, b) EDV_VX_SYNTAX6(c, r, v, n, a, b)
+#define EDV_DOUBLE_C(c, r, v, n, a, b) EDV_VX_SYNTAX6(c, r, v, n, a, b)
+#define EDV_STR_C(c, r, v, n, a, b) EDV_VX_SYNTAX6(c, r, v, n, a, b)
+#define EDV_POINTER_C(c, r, v, n, a) EDV_VX_SYNTAX6(c, r, v, n, a, 0)
+#define EDV_FUNCPOINTER_C(c, r, v, n, a) ((void)(c), (void)(r), (void)(v), (void)(n), (void)(a))
+#define EDV_NILFUNCPOINTER_C(c, r, v, n, a) ((void)(c), (void)(r), (void)(v), (void)(n))
+#define EDV_NONILFUNCPOINTER_C(c, r, v, n, a) ((void)(c), (void)(r), (void)(v), (void)(n))
+#define VEXOR_OPEN_BRA_C(n) ((void)(n))
+#define VEXOR_CLOSE_BRA_C(n) ((void)(n))
+#define SET_MODE_TAB_C(n) ((void)(n))
+#define UNSET_MODE_TAB_C(n) ((void)(n))
+#define SET_MODE_CST_C(n) ((void)(n))
+#define UNSET_MODE_CST_C(n) ((void)(n))
+#define RUPT(n) ((void)(n))
+
 #endif

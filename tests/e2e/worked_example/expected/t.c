@@ -63,9 +63,13 @@ NUM_TEST = 1;
 #endif /*NEEDS_NUM_TEST_OPE*/
 START_CHRONO_C();
 _vx_init_muets();
+x = 1;
+PTU_INTEGER_C((vxu_integer)(x),0+4,10);
 r = add(x, 2);
 STOP_CHRONO_C();
 _vx_check_muets();
+EDV_INTEGER_C(1,0,(vxu_integer)(x),0+4,10,(vxu_integer)((int)2),(vxu_integer)(
+(int)2));
 VXU_END_TEST_C();
 }/* END SERVICE add*/
 #ifdef ZQZQ_MAIN_HEADER

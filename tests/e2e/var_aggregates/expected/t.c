@@ -1,0 +1,232 @@
+/**************************************************************************/
+/** TOOL : Unit Test Compiler VERSION 8.3.0.1.342.020                    **/
+/**                                                                      **/
+/** COMMAND : vexorprepro aggregates.ptu t.c -LANGUAGE=C -TARGET=LINUX   **/
+/**    -FAST -STD_DEFINE=<TGT>/ana/vxus_c.def      **/
+/**                                                                      **/
+/** FILE : <DIR>/t.c                        **/
+/**                                                                      **/
+/** DATE : <DATE>                                      **/
+/**************************************************************************/
+#include "unit.h"
+#ifndef USE_VXU
+#define USE_VXU 1
+#endif
+#ifndef VXL_CPLUSPLUS_LANGUAGE
+#define VXL_CPLUSPLUS_LANGUAGE 0
+#endif
+/* PROGRAM t*/
+#include "TP.h"
+#include "<DIR>/t.ic"
+
+#ifndef vxu_integer
+#define vxu_integer long
+#endif
+
+#ifndef vxu_unsigned
+#define vxu_unsigned unsigned long
+#endif
+
+#ifndef vxu_pointer
+#define vxu_pointer char *
+#endif
+
+#ifndef vxu_charstring
+#define vxu_charstring char *
+#endif
+
+void _vx_check_muets(void)
+{
+EDV_MUET_CHECK(0,0);
+}
+void _vx_init_muets(void)
+{
+VXU_GLOBAL_STUB_INIT
+#ifdef STUB_CALL_IDX_MAX
+/* when STUB_CALL_IDX_MAX is defined vxu.c declare _vx_call_order_Idx and _vx_call_order[] */
+   for(_vx_call_order_Idx=0; _vx_call_order_Idx<STUB_CALL_IDX_MAX; _vx_call_order_Idx++)
+      _vx_call_order[_vx_call_order_Idx]=0;
+#endif
+}
+void SRV1_UPDATE (void) { 
+/* BEGIN  SERVICE update */
+#ifdef NEEDS_NUM_TEST_OPE
+NUM_OPERATION = 1;
+#endif /*NEEDS_NUM_TEST_OPE*/
+
+DCL_OP_C(1, "update");
+
+DCL_TST_C(2, "by_element");
+#ifdef NEEDS_NUM_TEST_OPE
+NUM_TEST = 1;
+#endif /*NEEDS_NUM_TEST_OPE*/
+START_CHRONO_C();
+_vx_init_muets();
+samples[0] = 1;
+PTU_INTEGER_C((vxu_integer)(samples[0]),0+6,10);
+samples[1] = 2;
+PTU_INTEGER_C((vxu_integer)(samples[1]),0+7,10);
+samples[2] = 3;
+PTU_INTEGER_C((vxu_integer)(samples[2]),0+8,10);
+samples[3] = 4;
+PTU_INTEGER_C((vxu_integer)(samples[3]),0+9,10);
+shape.id = 1;
+PTU_INTEGER_C((vxu_integer)(shape.id),0+11,10);
+shape.corners[0].x = 0;
+PTU_INTEGER_C((vxu_integer)(shape.corners[0].x),0+12,10);
+shape.corners[0].y = 0;
+PTU_INTEGER_C((vxu_integer)(shape.corners[0].y),0+13,10);
+shape.corners[1].x = 2;
+PTU_INTEGER_C((vxu_integer)(shape.corners[1].x),0+14,10);
+shape.corners[1].y = 2;
+PTU_INTEGER_C((vxu_integer)(shape.corners[1].y),0+15,10);
+INI_STR_C((char *)(shape.label), 1, 0+16, (vxu_charstring)"box");
+shape.area = 0.0;
+PTU_DOUBLE_C((double)(shape.area),0+17);
+path[0].x = 0;
+PTU_INTEGER_C((vxu_integer)(path[0].x),0+19,10);
+path[0].y = 0;
+PTU_INTEGER_C((vxu_integer)(path[0].y),0+20,10);
+path[1].x = 0;
+PTU_INTEGER_C((vxu_integer)(path[1].x),0+21,10);
+path[1].y = 0;
+PTU_INTEGER_C((vxu_integer)(path[1].y),0+22,10);
+update();
+STOP_CHRONO_C();
+_vx_check_muets();
+VEXOR_OPEN_BRA_C(5);
+SET_MODE_TAB_C(5);
+EDV_INTEGER_C(1,0,(vxu_integer)(samples[0]),0+6,10,(vxu_integer)((int)1),
+(vxu_integer)((int)1));
+EDV_INTEGER_C(1,0,(vxu_integer)(samples[1]),0+7,10,(vxu_integer)((int)3),
+(vxu_integer)((int)3));
+EDV_INTEGER_C(1,0,(vxu_integer)(samples[2]),0+8,10,(vxu_integer)((int)5),
+(vxu_integer)((int)5));
+EDV_INTEGER_C(1,0,(vxu_integer)(samples[3]),0+9,10,(vxu_integer)((int)7),
+(vxu_integer)((int)7));
+UNSET_MODE_TAB_C(5);
+VEXOR_CLOSE_BRA_C(5);
+VEXOR_OPEN_BRA_C(10);
+EDV_INTEGER_C(1,0,(vxu_integer)(shape.id),0+11,10,(vxu_integer)((int)2),
+(vxu_integer)((int)2));
+EDV_INTEGER_C(1,0,(vxu_integer)(shape.corners[0].x),0+12,10,(vxu_integer)((int
+)0),(vxu_integer)((int)0));
+EDV_INTEGER_C(1,0,(vxu_integer)(shape.corners[0].y),0+13,10,(vxu_integer)((int
+)0),(vxu_integer)((int)0));
+EDV_INTEGER_C(1,0,(vxu_integer)(shape.corners[1].x),0+14,10,(vxu_integer)((int
+)2),(vxu_integer)((int)2));
+EDV_INTEGER_C(1,0,(vxu_integer)(shape.corners[1].y),0+15,10,(vxu_integer)((int
+)2),(vxu_integer)((int)2));
+EDV_STR_C(1,0,(vxu_charstring)(shape.label),0+16,(vxu_charstring)"box",
+(vxu_charstring)"box");
+EDV_DOUBLE_C(1,0,(double)(shape.area),0+17,(double)(2.5),(double)(2.5));
+VEXOR_CLOSE_BRA_C(10);
+VEXOR_OPEN_BRA_C(18);
+SET_MODE_TAB_C(18);
+EDV_INTEGER_C(1,0,(vxu_integer)(path[0].x),0+19,10,(vxu_integer)((int)0),
+(vxu_integer)((int)0));
+EDV_INTEGER_C(1,0,(vxu_integer)(path[0].y),0+20,10,(vxu_integer)((int)0),
+(vxu_integer)((int)0));
+EDV_INTEGER_C(1,0,(vxu_integer)(path[1].x),0+21,10,(vxu_integer)((int)0),
+(vxu_integer)((int)0));
+EDV_INTEGER_C(1,0,(vxu_integer)(path[1].y),0+22,10,(vxu_integer)((int)7),
+(vxu_integer)((int)7));
+UNSET_MODE_TAB_C(18);
+VEXOR_CLOSE_BRA_C(18);
+VXU_END_TEST_C();
+
+
+DCL_TST_C(23, "whole");
+#ifdef NEEDS_NUM_TEST_OPE
+NUM_TEST = 2;
+#endif /*NEEDS_NUM_TEST_OPE*/
+START_CHRONO_C();
+_vx_init_muets();
+for (I1 = 0 ; I1 < 4 ; I1++) { 
+samples[I1] = 5;
+}
+{
+for (I1 = 0 ; I1 < 2 ; I1++) { for (I2 = 0 ; I2 < 3 ; I2++) { 
+grid[I1][I2] = 1;
+}}
+}
+shape.id = 0;
+PTU_INTEGER_C((vxu_integer)(shape.id),0+29,10);
+shape.corners[0].x = 1;
+PTU_INTEGER_C((vxu_integer)(shape.corners[0].x),0+30,10);
+shape.corners[0].y = 1;
+PTU_INTEGER_C((vxu_integer)(shape.corners[0].y),0+31,10);
+shape.corners[1].x = 3;
+PTU_INTEGER_C((vxu_integer)(shape.corners[1].x),0+32,10);
+shape.corners[1].y = 3;
+PTU_INTEGER_C((vxu_integer)(shape.corners[1].y),0+33,10);
+INI_STR_C((char *)(shape.label), 1, 0+34, (vxu_charstring)"s");
+shape.area = 1.0;
+PTU_DOUBLE_C((double)(shape.area),0+35);
+update();
+STOP_CHRONO_C();
+_vx_check_muets();
+SET_MODE_TAB_C(26);
+SET_MODE_CST_C(26);
+{
+int vxcst26[] = {5,6,7,8};
+for (I1 = 0 ; I1 < 4 ; I1++) { 
+EDV_INTEGER_C(1,0,(vxu_integer)(samples[I1]),0+26,10,(vxu_integer)((int
+)vxcst26[I1]),(vxu_integer)((int)vxcst26[I1]));
+}
+}
+UNSET_MODE_CST_C(26);
+UNSET_MODE_TAB_C(26);
+SET_MODE_TAB_C(27);
+SET_MODE_CST_C(27);
+{
+int vxcst27[] = {1,1,1,1,1};
+for (I1 = 0 ; I1 < 2 ; I1++) { for (I2 = 0 ; I2 < 3 ; I2++) { 
+EDV_INTEGER_C(1,0,(vxu_integer)(grid[I1][I2]),0+27,10,(vxu_integer)((int)((I1
+)*3+I2 < 5 ? vxcst27[(I1)*3+I2] : 42)),(vxu_integer)((int)((I1)*3+I2 < 5 ?
+ vxcst27[(I1)*3+I2] : 42)));
+}}
+}
+UNSET_MODE_CST_C(27);
+UNSET_MODE_TAB_C(27);
+VEXOR_OPEN_BRA_C(28);
+EDV_INTEGER_C(1,0,(vxu_integer)(shape.id),0+29,10,(vxu_integer)((int)1),
+(vxu_integer)((int)1));
+EDV_INTEGER_C(1,0,(vxu_integer)(shape.corners[0].x),0+30,10,(vxu_integer)((int
+)1),(vxu_integer)((int)1));
+EDV_INTEGER_C(1,0,(vxu_integer)(shape.corners[0].y),0+31,10,(vxu_integer)((int
+)1),(vxu_integer)((int)1));
+EDV_INTEGER_C(1,0,(vxu_integer)(shape.corners[1].x),0+32,10,(vxu_integer)((int
+)3),(vxu_integer)((int)3));
+EDV_INTEGER_C(1,0,(vxu_integer)(shape.corners[1].y),0+33,10,(vxu_integer)((int
+)3),(vxu_integer)((int)3));
+EDV_STR_C(1,0,(vxu_charstring)(shape.label),0+34,(vxu_charstring)"s",
+(vxu_charstring)"s");
+EDV_DOUBLE_C(1,0,(double)(shape.area),0+35,(double)(2.5),(double)(2.5));
+VEXOR_CLOSE_BRA_C(28);
+VXU_END_TEST_C();
+}/* END SERVICE update*/
+#ifdef ZQZQ_MAIN_HEADER
+ ZQZQ_MAIN_HEADER
+#else
+int main(int argc, char ** argv)
+{
+#endif
+   VXU_INIT_DATA
+OPF_C("<DIR>/t.rio");
+
+#pragma vexor testing_tool_call_place
+SRV1_UPDATE();
+CLF_C("<DIR>/t.rio");
+
+
+#ifdef ZQZQ_MAIN_RETURN
+ ZQZQ_MAIN_RETURN
+#else
+ return(0);
+#endif
+
+}/* end t */
+
+VXU_TRACES_FILE("<DIR>/t.rio")
+

@@ -1,0 +1,155 @@
+/**************************************************************************/
+/** TOOL : Unit Test Compiler VERSION 8.3.0.1.342.020                    **/
+/**                                                                      **/
+/** COMMAND : vexorprepro lists.ptu t.c -LANGUAGE=C -TARGET=LINUX -FAST  **/
+/**    -STD_DEFINE=<TGT>/ana/vxus_c.def            **/
+/**                                                                      **/
+/** FILE : <DIR>/t.c                             **/
+/**                                                                      **/
+/** DATE : <DATE>                                      **/
+/**************************************************************************/
+#include "unit.h"
+int n = 3;
+#ifndef USE_VXU
+#define USE_VXU 1
+#endif
+#ifndef VXL_CPLUSPLUS_LANGUAGE
+#define VXL_CPLUSPLUS_LANGUAGE 0
+#endif
+/* PROGRAM t*/
+#include "TP.h"
+#include "<DIR>/t.ic"
+
+#ifndef vxu_integer
+#define vxu_integer long
+#endif
+
+#ifndef vxu_unsigned
+#define vxu_unsigned unsigned long
+#endif
+
+#ifndef vxu_pointer
+#define vxu_pointer char *
+#endif
+
+#ifndef vxu_charstring
+#define vxu_charstring char *
+#endif
+
+void _vx_check_muets(void)
+{
+EDV_MUET_CHECK(0,0);
+}
+void _vx_init_muets(void)
+{
+VXU_GLOBAL_STUB_INIT
+#ifdef STUB_CALL_IDX_MAX
+/* when STUB_CALL_IDX_MAX is defined vxu.c declare _vx_call_order_Idx and _vx_call_order[] */
+   for(_vx_call_order_Idx=0; _vx_call_order_Idx<STUB_CALL_IDX_MAX; _vx_call_order_Idx++)
+      _vx_call_order[_vx_call_order_Idx]=0;
+#endif
+}
+void SRV1_STEP (void) { 
+/* BEGIN  SERVICE step */
+#ifdef NEEDS_NUM_TEST_OPE
+NUM_OPERATION = 1;
+#endif /*NEEDS_NUM_TEST_OPE*/
+
+DCL_OP_C(1, "step");
+for (J1 = 1 ; J1<=3;J1++ ){
+
+DCL_TST_C(2, "lists");
+#ifdef NEEDS_NUM_TEST_OPE
+NUM_TEST = 1;
+#endif /*NEEDS_NUM_TEST_OPE*/
+START_CHRONO_C();
+_vx_init_muets();
+count = tab_initin1(J1);
+PTU_INTEGER_C((vxu_integer)(count),0+5,10);
+total = tab_init_avec2(J1);
+PTU_INTEGER_C((vxu_integer)(total),0+6,10);
+level = 0;
+PTU_INTEGER_C((vxu_integer)(level),0+7,10);
+count = step(count);
+STOP_CHRONO_C();
+_vx_check_muets();
+EDV_INTEGER_C(1,0,(vxu_integer)(count),0+5,10,(vxu_integer)((int)tab_vain1(J1))
+,(vxu_integer)((int)tab_vain1(J1)));
+EDV_INTEGER_C(1,0,(vxu_integer)(total),0+6,10,(vxu_integer)(tab_vain3(J1)),
+(vxu_integer)(tab_vain3(J1)));
+EDV_INTEGER_C(1,0,(vxu_integer)(level),0+7,10,(vxu_integer)((short)0),
+(vxu_integer)((short)0));
+}
+VXU_END_TEST_C();
+
+for( count=0;count <= 10;count += 5){
+for( total=1;total <= n;total += 1){
+
+DCL_TST_C(8, "steps");
+#ifdef NEEDS_NUM_TEST_OPE
+NUM_TEST = 2;
+#endif /*NEEDS_NUM_TEST_OPE*/
+START_CHRONO_C();
+_vx_init_muets();
+level = 0;
+PTU_INTEGER_C((vxu_integer)(level),0+15,10);
+level = (short)step(0);
+STOP_CHRONO_C();
+_vx_check_muets();
+EDV_INTEGER_C(1,1,(vxu_integer)(count),0+12,10,(vxu_integer)((int)0),
+(vxu_integer)((int)10));
+DCL_FAC_REP_C(13,(int)((n - (1))/1 + 1));
+EDV_INTEGER_C(1,0,(vxu_integer)(total),0+14,10,(vxu_integer)(total),
+(vxu_integer)(total));
+EDV_INTEGER_C(1,0,(vxu_integer)(level),0+15,10,(vxu_integer)((short)1),
+(vxu_integer)((short)1));
+}
+}
+VXU_END_TEST_C();
+
+for (J1 = 1 ; J1<=3;J1++ ){
+ for ( J2 = 1; (J2-1) < 5; J2++ ) {
+
+DCL_TST_C(16, "counts");
+#ifdef NEEDS_NUM_TEST_OPE
+NUM_TEST = 3;
+#endif /*NEEDS_NUM_TEST_OPE*/
+START_CHRONO_C();
+_vx_init_muets();
+mean = (0.0) + ((1.0) - (0.0)) * (double)(J1 - 1) / 2;
+PTU_DOUBLE_C((double)(mean),0+19);
+count = (10) + (vxu_integer)( ( (double)( 20 ) - (10) ) * rand1[J2-1] + 0.5 );
+PTU_INTEGER_C((vxu_integer)(count),0+20,10);
+STOP_CHRONO_C();
+_vx_check_muets();
+EDV_DOUBLE_C(1,1,(double)(mean),0+19,(double)(0.0),(double)(1.0));
+EDV_INTEGER_C(1,1,(vxu_integer)(count),0+20,10,(vxu_integer)((int)10),
+(vxu_integer)((int)20));
+}
+}
+VXU_END_TEST_C();
+}/* END SERVICE step*/
+#ifdef ZQZQ_MAIN_HEADER
+ ZQZQ_MAIN_HEADER
+#else
+int main(int argc, char ** argv)
+{
+#endif
+   VXU_INIT_DATA
+OPF_C("<DIR>/t.rio");
+
+#pragma vexor testing_tool_call_place
+SRV1_STEP();
+CLF_C("<DIR>/t.rio");
+
+
+#ifdef ZQZQ_MAIN_RETURN
+ ZQZQ_MAIN_RETURN
+#else
+ return(0);
+#endif
+
+}/* end t */
+
+VXU_TRACES_FILE("<DIR>/t.rio")
+
