@@ -519,13 +519,17 @@ TEST_F(DispatcherTest, ConstantsWithoutAnalysisAreScriptValues) {
 TEST_F(DispatcherTest, ConstantNamesFollowTheCaseOfTheTestedLanguage) {
     options_.tested_language = 1;  // Pascal
     run_body("CONST n = 4\nCONST m = N * 2\nENVIRONMENT e(p, q + 1, M)\nVAR x, int, INIT = 0, EV = 0\n"
-             "END ENVIRONMENT\n");
+             "END ENVIRONMENT\nENVIRONMENT f(p)\nVAR x, int, INIT = p, EV = 0\nEND ENVIRONMENT\n");
     const ScriptConstants& table = front_end_->dispatcher().constants();
     ASSERT_NE(table.find("M"), nullptr);
     EXPECT_EQ(pint_low64(table.find("M")->value.integer), 8);
-    // A parameter is one name: not an expression, not a constant.
+    // A parameter is one name: not an expression, not a constant; the
+    // environment with such a parameter is not defined.
     EXPECT_EQ(codes(), (std::vector<std::string>{"E-PARAMENVI", "E-PARAMENVI"}));
-    EXPECT_EQ(state().environment.parameters.front(), "P");
+    const Environments& environments = front_end_->dispatcher().environments();
+    EXPECT_EQ(environments.find("e"), nullptr);
+    ASSERT_NE(environments.find("F"), nullptr);
+    EXPECT_EQ(environments.find("F")->parameters, (std::vector<std::string>{"P"}));
 }
 
 TEST_F(DispatcherTest, DeclaredNamesAreVariablePaths) {
@@ -546,9 +550,13 @@ TEST_F(DispatcherTest, EnvironmentsAndUses) {
     std::vector<std::string> errors = codes_of('E');
     // "2b" is a malformed number for the analysis of the parameter.
     EXPECT_EQ(errors, (std::vector<std::string>{"ERRLEXCAL", "PARAMENVI", "ENVPARAME",
-                                                "MOTCLEABS", "UTILISERR", "UTIPARAME"}));
+                                                "MOTCLEABS", "UTILISERR", "UTIPARAME",
+                                                "NBPARADIF"}));
+    EXPECT_EQ(first("UTILISERR").body, "Wrong place for USE : other");
+    // Neither use was made: the element and its test are empty.
     std::vector<std::string> warnings = codes_of('W');
-    EXPECT_EQ(warnings, (std::vector<std::string>{"BLENVVIDE", "BLOC_ABST"}));
+    EXPECT_EQ(warnings,
+              (std::vector<std::string>{"BLENVVIDE", "BLOC_ABST", "ELMT_VIDE", "TEST_VIDE"}));
 }
 
 TEST_F(DispatcherTest, ImplicitElementForVariablesAndSequenceMode) {
@@ -603,7 +611,12 @@ TEST_F(DispatcherTest, StubCallsOpenAnElementOutsideEnvironments) {
     options_.analysis_enabled = true;
     run_body("ENVIRONMENT e\nSTUB f(1)\nEND ENVIRONMENT\nSERVICE s\nTEST t\nFAMILY x\n"
              "STUB g(2)\nSTUB (3)\nEND ELEMENT\nEND FAMILY\nEND TEST\nEND SERVICE\n");
-    EXPECT_TRUE(hooks_.called("environment stub_call f(1)"));
+    // The environment keeps its stub description until an element uses it.
+    EXPECT_FALSE(hooks_.called("environment stub_call f(1)"));
+    EXPECT_FALSE(hooks_.called("stub_call f(1)"));
+    ASSERT_NE(front_end_->dispatcher().environments().find("e"), nullptr);
+    EXPECT_EQ(front_end_->dispatcher().environments().find("e")->stub_calls,
+              (std::vector<std::string>{"f(1)"}));
     EXPECT_TRUE(hooks_.called("stub_call g(2)"));
     EXPECT_EQ(codes(), (std::vector<std::string>{"W-MOTCLEABS", "W-STXMETAIN", "W-TEST_VIDE"}));
     EXPECT_EQ(first("MOTCLEABS").line, 9);
