@@ -559,6 +559,179 @@ TEST_F(DispatcherTest, EnvironmentsAndUses) {
               (std::vector<std::string>{"BLENVVIDE", "BLOC_ABST", "ELMT_VIDE", "TEST_VIDE"}));
 }
 
+// Environments applied to elements.
+
+class EnvironmentUseTest : public DispatcherTest {
+protected:
+    // The hook calls that start with one of the prefixes, in order.
+    std::vector<std::string> calls_of(std::initializer_list<std::string> prefixes) const {
+        std::vector<std::string> result;
+        for (const std::string& call : hooks_.calls) {
+            for (const std::string& prefix : prefixes) {
+                if (call.rfind(prefix, 0) == 0) {
+                    result.push_back(call);
+                    break;
+                }
+            }
+        }
+        return result;
+    }
+};
+
+TEST_F(EnvironmentUseTest, SecondDefinitionOfANameIsRefused) {
+    run_body("ENVIRONMENT e\nVAR a, int, INIT = 1, EV = 1\nEND ENVIRONMENT\n"
+             "ENVIRONMENT e\nVAR b, int, INIT = 2, EV = 2\nEND ENVIRONMENT\n"
+             "SERVICE s\nTEST t\nFAMILY f\nELEMENT\nUSE e\nEND ELEMENT\nEND FAMILY\nEND TEST\nEND SERVICE\n");
+    EXPECT_EQ(codes(), (std::vector<std::string>{"E-DUPENVNAM"}));
+    Diagnostic duplicate = first("DUPENVNAM");
+    EXPECT_EQ(duplicate.line, 6);
+    EXPECT_EQ(duplicate.body, "The environment e already exists");
+    // The refused block's contents go nowhere: not to the first definition,
+    // not to an element.
+    EXPECT_EQ(calls_of({"environment_variable", "variable"}),
+              (std::vector<std::string>{"environment_variable a init 1 ev 1"}));
+}
+
+TEST_F(EnvironmentUseTest, UseIsCheckedAgainstTheDefinition) {
+    run_body("ENVIRONMENT e(P)\nVAR x, int, INIT = P, EV = P\nEND ENVIRONMENT\n"
+             "SERVICE s\nTEST t\nFAMILY f\nELEMENT\nUSE e(1, 2)\nUSE e\nUSE nothing(1)\n"
+             "USE e(f(1, 2))\nEND ELEMENT\nEND FAMILY\nEND TEST\nEND SERVICE\n");
+    EXPECT_EQ(codes(), (std::vector<std::string>{"E-NBPARADIF", "E-NBPARADIF", "E-ENV_INCON"}));
+    EXPECT_EQ(first("NBPARADIF").body, "Number of parameters different from environment e");
+    EXPECT_EQ(first("NBPARADIF").line, 10);
+    EXPECT_EQ(first("ENV_INCON").body, "Unknown environment nothing");
+    // A comma inside brackets belongs to its argument.
+    EXPECT_EQ(calls_of({"environment_variable"}),
+              (std::vector<std::string>{"environment_variable x init f(1, 2) ev f(1, 2)"}));
+}
+
+TEST_F(EnvironmentUseTest, ParameterIsReplacedByTheArgument) {
+    run_body("ENVIRONMENT e(P, Q)\nVAR PP, int, INIT = P+1, EV = PP + Q\n"
+             "VAR t[P], int, INIT = Q, EV = 0\nEND ENVIRONMENT\n"
+             "SERVICE s\nTEST t\nFAMILY f\nELEMENT\nUSE e(3, P)\nEND ELEMENT\nEND FAMILY\nEND TEST\n"
+             "END SERVICE\n");
+    EXPECT_TRUE(codes().empty());
+    EXPECT_EQ(calls_of({"environment_variable"}),
+              (std::vector<std::string>{"environment_variable PP init 3+1 ev PP + P",
+                                        "environment_variable t[3] init P ev 0"}));
+}
+
+TEST_F(EnvironmentUseTest, ServiceLevelUseAppliesUntilEndService) {
+    run_body("ENVIRONMENT e\nVAR a, int, INIT = 1, EV = 1\nEND ENVIRONMENT\n"
+             "SERVICE s1\nUSE e\nTEST t1\nFAMILY f\nELEMENT\nEND ELEMENT\nELEMENT\nEND ELEMENT\n"
+             "END FAMILY\nEND TEST\nTEST t2\nFAMILY f\nELEMENT\nEND ELEMENT\nEND FAMILY\nEND TEST\nEND SERVICE\n"
+             "SERVICE s2\nTEST t\nFAMILY f\nELEMENT\nVAR b, int, INIT = 0, EV = 0\nEND ELEMENT\n"
+             "END FAMILY\nEND TEST\nEND SERVICE\n");
+    const std::vector<std::string> expected = {
+        "service_head SRV1_S1",
+        "environment_variable a init 1 ev 1", "element_code",
+        "environment_variable a init 1 ev 1", "element_code",
+        "environment_variable a init 1 ev 1", "element_code",
+        "service_head SRV2_S2",
+        "variable b", "element_code"};
+    EXPECT_EQ(calls_of({"service_head", "environment_variable", "variable", "element_code"}),
+              expected);
+    // Elements that only have their environment's variables are not empty.
+    EXPECT_TRUE(codes().empty());
+    EXPECT_TRUE(front_end_->dispatcher().environments().active_uses().empty());
+}
+
+TEST_F(EnvironmentUseTest, OuterLevelsApplyFirstThenTheOrderOfTheUses) {
+    options_.analysis_enabled = true;
+    std::string body;
+    for (const char* name : {"S", "V", "T1", "T2", "E"}) {
+        body += std::string("ENVIRONMENT ") + name + "\nVAR " + name +
+                ", int, INIT = 0, EV = 0\nSTUB f_" + name + "(1)\nEND ENVIRONMENT\n";
+    }
+    body += "USE S\nSERVICE s\nUSE V\nTEST t\nFAMILY f\nUSE T1\nELEMENT\nUSE E\n"
+            "VAR own, int, INIT = 0, EV = 0\nEND ELEMENT\nUSE T2\nELEMENT\nEND ELEMENT\n"
+            "END FAMILY\nEND TEST\nTEST u\nFAMILY f\nELEMENT\nEND ELEMENT\nEND FAMILY\nEND TEST\nEND SERVICE\n";
+    run_body(body);
+    EXPECT_TRUE(codes().empty());
+    // Each use gives its variables, then its stub descriptions, before the
+    // element's code; the element's own statements were given as they came.
+    const std::vector<std::string> expected = {
+        "variable own",
+        "environment_variable S init 0 ev 0", "stub_call f_S(1)",
+        "environment_variable V init 0 ev 0", "stub_call f_V(1)",
+        "environment_variable T1 init 0 ev 0", "stub_call f_T1(1)",
+        "environment_variable E init 0 ev 0", "stub_call f_E(1)",
+        "element_code",
+        "environment_variable S init 0 ev 0", "stub_call f_S(1)",
+        "environment_variable V init 0 ev 0", "stub_call f_V(1)",
+        "environment_variable T1 init 0 ev 0", "stub_call f_T1(1)",
+        "environment_variable T2 init 0 ev 0", "stub_call f_T2(1)",
+        "element_code",
+        "environment_variable S init 0 ev 0", "stub_call f_S(1)",
+        "environment_variable V init 0 ev 0", "stub_call f_V(1)",
+        "element_code"};
+    EXPECT_EQ(calls_of({"environment_variable", "variable", "stub_call", "element_code"}),
+              expected);
+}
+
+TEST_F(EnvironmentUseTest, FrenchKeywords) {
+    language_.set_language(script_language_fr);
+    run("ENTETE m, 1, , c\nDEBUT\nENVIRONNEMENT e(N)\nVAR x, int, INIT = N, VA = N + 1\n"
+        "FIN ENVIRONNEMENT\nENVIRONNEMENT vide\nFENVIR\nSERVICE s\nUTILISE e(4)\nTEST t\n"
+        "FAMILLE f\nELEMENT\nFIN ELEMENT\nFIN FAMILLE\nFIN TEST\nFIN SERVICE\n");
+    EXPECT_EQ(codes(), (std::vector<std::string>{"W-BLENVVIDE"}));
+    EXPECT_EQ(first("BLENVVIDE").body, "Empty ENVIRONMENT block vide");
+    EXPECT_EQ(calls_of({"environment_variable"}),
+              (std::vector<std::string>{"environment_variable x init 4 ev 4 + 1"}));
+}
+
+TEST_F(EnvironmentUseTest, RefusedDefinitionKeepsItsContents) {
+    run_body("ENVIRONMENT e(3)\nVAR x, int, INIT = 0, EV = 0\nEND ENVIRONMENT\n"
+             "ENVIRONMENT g(a) junk\nVAR y, int, INIT = 0, EV = 0\nEND ENVIRONMENT\n"
+             "ENVIRONMENT h(a, a)\nEND ENVIRONMENT\n"
+             "SERVICE s\nTEST t\nFAMILY f\nELEMENT\nUSE e(1)\nUSE g(1)\n"
+             "VAR z, int, INIT = 0, EV = 0\nEND ELEMENT\nEND FAMILY\nEND TEST\nEND SERVICE\n");
+    EXPECT_EQ(codes(),
+              (std::vector<std::string>{"E-PARAMENVI", "E-ENVPARAME", "E-ENVPARAME",
+                                        "W-BLENVVIDE", "E-ENV_INCON", "E-ENV_INCON"}));
+    // Neither variable of the refused blocks opened an element.
+    EXPECT_EQ(calls_of({"variable", "environment_variable"}),
+              (std::vector<std::string>{"variable z"}));
+}
+
+TEST_F(EnvironmentUseTest, ConditionalTextDefinesAndUsesNothing) {
+    native_.has_preprocessor = true;
+    options_.analysis_enabled = true;
+    native_.macros = {"TARGET_B"};
+    run_body("IF TARGET_A\nENVIRONMENT e\nVAR a, int, INIT = 1, EV = 1\nEND ENVIRONMENT\n"
+             "ELSE\nENVIRONMENT e\nVAR a, int, INIT = 2, EV = 2\nEND ENVIRONMENT\nEND IF\n"
+             "SERVICE s\nTEST t\nFAMILY f\nELEMENT\nUSE e\nIF TARGET_A\nUSE e\nUSE unknown\n"
+             "END IF\nEND ELEMENT\nEND FAMILY\nEND TEST\nEND SERVICE\n");
+    EXPECT_FALSE(has("E-DUPENVNAM"));
+    EXPECT_FALSE(has("E-ENV_INCON"));
+    EXPECT_EQ(calls_of({"environment_variable"}),
+              (std::vector<std::string>{"environment_variable a init 2 ev 2"}));
+}
+
+TEST_F(EnvironmentUseTest, NamesAndArgumentsFollowTheCaseRule) {
+    options_.tested_language = 1;  // Pascal: names ignore case
+    run_body("ENVIRONMENT Env(p)\nVAR x, int, INIT = p, EV = 0\nEND ENVIRONMENT\n"
+             "ENVIRONMENT ENV\nEND ENVIRONMENT\n"
+             "SERVICE s\nTEST t\nFAMILY f\nELEMENT\nUSE env(Some + 'Text')\nEND ELEMENT\n"
+             "END FAMILY\nEND TEST\nEND SERVICE\n");
+    EXPECT_EQ(first("DUPENVNAM").line, 6);
+    EXPECT_EQ(calls_of({"environment_variable"}),
+              (std::vector<std::string>{"environment_variable x init SOME + 'Text' ev 0"}));
+}
+
+TEST_F(EnvironmentUseTest, EnvironmentStatementsAreNotTheTestsOwn) {
+    // The same variable in two environments and in the element that uses
+    // one of them is not a variable given twice in the test.
+    run_body("ENVIRONMENT a\nVAR x, int, INIT = 1, EV = 1\nEND ENVIRONMENT\n"
+             "ENVIRONMENT b\nVAR x, int, INIT = 2, EV = 2\nEND ENVIRONMENT\n"
+             "SERVICE s\nTEST t\nFAMILY f\nELEMENT\nENVIRONMENT c\n"
+             "VAR x, int, INIT = 3, EV = 3\nEND ENVIRONMENT\nUSE c\n"
+             "VAR x, int, INIT = 4, EV = 4\nEND ELEMENT\nEND FAMILY\nEND TEST\nEND SERVICE\n");
+    EXPECT_TRUE(codes().empty());
+    EXPECT_EQ(calls_of({"variable", "environment_variable"}),
+              (std::vector<std::string>{"variable x", "environment_variable x init 3 ev 3"}));
+}
+
 TEST_F(DispatcherTest, ImplicitElementForVariablesAndSequenceMode) {
     run_body("SERVICE s\nTEST t\nFAMILY f\nVAR x, int, INIT = 0, EV = 0\nVAR y, int, INIT = 0, EV = 0\nEND ELEMENT\nEND FAMILY\nEND TEST\n"
              "TEST u\nFAMILY f\nSEQUENCE\nVAR a, int, INIT = 0, EV = 0\nVAR b, int, INIT = 0, EV = 0\nEND SEQUENCE\nEND FAMILY\nEND TEST\n"
