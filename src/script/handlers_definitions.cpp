@@ -4,10 +4,11 @@
 // statements VAR, ARRAY and STR.
 //
 // The handlers place and check each statement here. What a statement
-// finally produces (the values of constants, the contents of environments,
-// variable code, stubs) belongs to the stages that analyse script values,
-// C expressions and generate code; they take it up from the points marked
-// by the hooks.
+// finally produces (the values of constants, variable code, stubs) belongs
+// to the stages that analyse script values, C expressions and generate
+// code; they take it up from the points marked by the hooks. The contents
+// of an environment are kept in its record and reach the hooks only when
+// an element applies it (see environments.h).
 #include "codegen/output_session.h"
 #include "diag/reporter.h"
 #include "script/dispatcher.h"
@@ -555,10 +556,11 @@ void Dispatcher::variable_statement(const Statement& s) {
     // The statement of an environment whose definition was refused is still
     // analysed for its own faults, into a list that is then forgotten.
     std::vector<VariableClause> refused;
-    std::vector<VariableClause>& list =
-        !in_environment                  ? element_variables_
-        : open_environment_ != nullptr ? open_environment_->variables
-                                         : refused;
+    std::vector<VariableClause>* target = &element_variables_;
+    if (in_environment) {
+        target = open_environment_ != nullptr ? &open_environment_->variables : &refused;
+    }
+    std::vector<VariableClause>& list = *target;
     const std::size_t first = list.size();
     variables_.parse_variable_statement(s.argument, options_.tested_language, whole_array,
                                         whole_structure, context, list);
