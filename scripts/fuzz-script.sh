@@ -38,6 +38,8 @@ printf '\000HEADER m, 1, , c\nBEGIN\nSERVICE s\nTEST t\nFAMILY f\nELEMENT\nVAR x
   > "$corpus/seed_minimal"
 printf '\001HEADER m, 1, , c\nBEGIN\n#int g;\n@int h;\n!int i;\nINITIALIZATION\n#init();\nEND INITIALIZATION\nIF A, C\nCOMMENT a\nELSE\nCOMMENT b\nENDIF\nSIMUL\nELSE_SIMUL\nEND SIMUL\nINCLUDE PTU fuzz.ptu\nINCLUDE CODE fz.c\nDEFINE STUB s\n#int f(void);\nEND DEFINE\nNEXT_TEST\n' \
   > "$corpus/seed_blocks"
+printf '\001HEADER m, 1, , c\nBEGIN\nENVIRONMENT e(P, Q)\nVAR t[P], int, INIT = Q+1, EV = P\nSTUB f(P) Q\nEND ENVIRONMENT\nUSE e(1, (2, 3))\nSERVICE s\nUSE e(a, "b,c")\nTEST t\nELEMENT\nUSE e(x)\nEND ELEMENT\nEND TEST\nEND SERVICE\n' \
+  > "$corpus/seed_environments"
 # Variable statements on a small header of types (option byte 1: C analysis).
 printf '\001HEADER m, 1, , c\n#struct pt { int x, y; };\n#struct shape { struct pt c[3]; union { int i; float f; } u; unsigned k : 3; char *name; } s;\n#int t[4]; double d; enum e { A, B = 4 } en;\nBEGIN\nSERVICE s\nTEST t\nFAMILY f\nELEMENT\nVAR t, INIT = {1, 2, others => 0}, EV = INIT\nARRAY t, INIT IN {1, 2, 3}, EV = 0\nSTR s, INIT = {{{1,2},{3,4},{5,6}}, {7}, 1, "a"}, EV = INIT\nVAR d, INIT FROM 0 TO 10 STEP 2, EV = 1.5, DELTA = 5%%\nVAR en, INIT = B, EV = A\nVAR s.k, INIT = 0, MIN = 0, MAX = 7\nEND ELEMENT\nEND FAMILY\nEND TEST\nEND SERVICE\n' \
   > "$corpus/seed_variables"

@@ -59,14 +59,11 @@ struct ElementState {
     bool content = false;  // variables, stub uses or environment uses
 };
 
+// The open ENVIRONMENT block; its record is kept by the environment list.
 struct EnvironmentState {
     bool open = false;
     std::string name;
-    std::vector<std::string> parameters;
-    ScopeLevel level = ScopeLevel::script;
-    int file_number = 0;
-    long line = 0;
-    bool content = false;
+    bool content = false;  // a variable or stub statement was met in it
 };
 
 // NEXT_TEST: the phase base name, the phase counter and the FAMILY text

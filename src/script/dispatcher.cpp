@@ -89,7 +89,8 @@ Dispatcher::Dispatcher(const ScriptOptions& options, ScriptLanguage& language,
       hooks_(hooks),
       native_(native),
       reader_(reader),
-      variables_(options, native, &constants_) {}
+      variables_(options, native, &constants_),
+      environments_(options.case_insensitive_names()) {}
 
 std::string_view Dispatcher::name(KeywordName keyword) const {
     return keyword_name(keyword, language_.language());
@@ -100,6 +101,15 @@ bool Dispatcher::keyword_accepted(KeywordLanguage language) {
 }
 
 bool Dispatcher::output_enabled() const { return skip_flags_.output_enabled(); }
+
+// Text in the excluded branch of SIMUL or under a false IF is not part of
+// the script being compiled, unlike a block left out by the selection
+// options, whose structure is followed. Definitions made there do not
+// exist.
+bool Dispatcher::conditional_text_skipped() const {
+    return skip_flags_.test(SkipFlag::simulation_branch) ||
+           skip_flags_.test(SkipFlag::false_condition);
+}
 
 SkipFlags& Dispatcher::flags() { return skip_flags_; }
 

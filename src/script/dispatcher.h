@@ -25,6 +25,7 @@
 
 #include "codegen/skip_flags.h"
 #include "script/block_state.h"
+#include "script/environments.h"
 #include "script/harness_hooks.h"
 #include "script/keyword_table.h"
 #include "script/reader.h"
@@ -72,9 +73,11 @@ public:
     // environment by name.
     const std::vector<VariableClause>& element_variables() const { return element_variables_; }
     const std::vector<VariableClause>* environment_variables(const std::string& name) const {
-        auto it = environment_variables_.find(name);
-        return it == environment_variables_.end() ? nullptr : &it->second;
+        const EnvironmentRecord* record = environments_.find(name);
+        return record == nullptr ? nullptr : &record->variables;
     }
+    // The environments defined so far and the uses in force.
+    const Environments& environments() const { return environments_; }
 
 private:
     struct Statement {
@@ -101,6 +104,7 @@ private:
     void hand_over_native_text();
     void write_block_headers();
     bool condition_true(std::string_view names);
+    bool conditional_text_skipped() const;
     ScriptExpressionAnalyser expression_analyser() const;
     bool analyse_value(std::string_view text, ScriptValue& value) const;
     void define_constant(const Statement& s, std::string name, std::string_view value);
@@ -120,6 +124,7 @@ private:
     void end_family_action();
     void open_element();
     void end_element_action();
+    void apply_environments();
     void open_element_implicitly();
     void variable_statement(const Statement& statement);
     void define_structure(std::string_view rest, std::string_view statement);
@@ -189,7 +194,10 @@ private:
     std::map<std::string, std::string> formats_;
     VariableStatementParser variables_;
     std::vector<VariableClause> element_variables_;
-    std::map<std::string, std::vector<VariableClause>> environment_variables_;
+    Environments environments_;
+    // The record of the open ENVIRONMENT block; none while its definition
+    // was refused or lies in text that is not generated.
+    EnvironmentRecord* open_environment_ = nullptr;
     std::string found_version_;
 };
 

@@ -519,13 +519,17 @@ TEST_F(DispatcherTest, ConstantsWithoutAnalysisAreScriptValues) {
 TEST_F(DispatcherTest, ConstantNamesFollowTheCaseOfTheTestedLanguage) {
     options_.tested_language = 1;  // Pascal
     run_body("CONST n = 4\nCONST m = N * 2\nENVIRONMENT e(p, q + 1, M)\nVAR x, int, INIT = 0, EV = 0\n"
-             "END ENVIRONMENT\n");
+             "END ENVIRONMENT\nENVIRONMENT f(p)\nVAR x, int, INIT = p, EV = 0\nEND ENVIRONMENT\n");
     const ScriptConstants& table = front_end_->dispatcher().constants();
     ASSERT_NE(table.find("M"), nullptr);
     EXPECT_EQ(pint_low64(table.find("M")->value.integer), 8);
-    // A parameter is one name: not an expression, not a constant.
+    // A parameter is one name: not an expression, not a constant; the
+    // environment with such a parameter is not defined.
     EXPECT_EQ(codes(), (std::vector<std::string>{"E-PARAMENVI", "E-PARAMENVI"}));
-    EXPECT_EQ(state().environment.parameters.front(), "P");
+    const Environments& environments = front_end_->dispatcher().environments();
+    EXPECT_EQ(environments.find("e"), nullptr);
+    ASSERT_NE(environments.find("F"), nullptr);
+    EXPECT_EQ(environments.find("F")->parameters, (std::vector<std::string>{"P"}));
 }
 
 TEST_F(DispatcherTest, DeclaredNamesAreVariablePaths) {
@@ -546,9 +550,164 @@ TEST_F(DispatcherTest, EnvironmentsAndUses) {
     std::vector<std::string> errors = codes_of('E');
     // "2b" is a malformed number for the analysis of the parameter.
     EXPECT_EQ(errors, (std::vector<std::string>{"ERRLEXCAL", "PARAMENVI", "ENVPARAME",
-                                                "MOTCLEABS", "UTILISERR", "UTIPARAME"}));
+                                                "MOTCLEABS", "UTILISERR", "UTIPARAME",
+                                                "NBPARADIF"}));
+    EXPECT_EQ(first("UTILISERR").body, "Wrong place for USE : other");
+    // Neither use was made: the element and its test are empty.
     std::vector<std::string> warnings = codes_of('W');
-    EXPECT_EQ(warnings, (std::vector<std::string>{"BLENVVIDE", "BLOC_ABST"}));
+    EXPECT_EQ(warnings,
+              (std::vector<std::string>{"BLENVVIDE", "BLOC_ABST", "ELMT_VIDE", "TEST_VIDE"}));
+}
+
+// Environments applied to elements.
+
+class EnvironmentUseTest : public DispatcherTest {
+protected:
+    // The hook calls that start with one of the prefixes, in order.
+    std::vector<std::string> calls_of(std::initializer_list<std::string> prefixes) const {
+        std::vector<std::string> result;
+        for (const std::string& call : hooks_.calls) {
+            for (const std::string& prefix : prefixes) {
+                if (call.rfind(prefix, 0) == 0) {
+                    result.push_back(call);
+                    break;
+                }
+            }
+        }
+        return result;
+    }
+};
+
+TEST_F(EnvironmentUseTest, UseIsCheckedAgainstTheDefinition) {
+    run_body("ENVIRONMENT e(P)\nVAR x, int, INIT = P, EV = P\nEND ENVIRONMENT\n"
+             "SERVICE s\nTEST t\nFAMILY f\nELEMENT\nUSE e(1, 2)\nUSE e\nUSE nothing(1)\n"
+             "USE e(f(1, 2))\nEND ELEMENT\nEND FAMILY\nEND TEST\nEND SERVICE\n");
+    EXPECT_EQ(codes(), (std::vector<std::string>{"E-NBPARADIF", "E-NBPARADIF", "E-ENV_INCON"}));
+    EXPECT_EQ(first("NBPARADIF").body, "Number of parameters different from environment e");
+    EXPECT_EQ(first("NBPARADIF").line, 10);
+    EXPECT_EQ(first("ENV_INCON").body, "Unknown environment nothing");
+    // A comma inside brackets belongs to its argument.
+    EXPECT_EQ(calls_of({"environment_variable"}),
+              (std::vector<std::string>{"environment_variable x init f(1, 2) ev f(1, 2)"}));
+}
+
+TEST_F(EnvironmentUseTest, ServiceLevelUseAppliesUntilEndService) {
+    run_body("ENVIRONMENT e\nVAR a, int, INIT = 1, EV = 1\nEND ENVIRONMENT\n"
+             "SERVICE s1\nUSE e\nTEST t1\nFAMILY f\nELEMENT\nEND ELEMENT\nELEMENT\nEND ELEMENT\n"
+             "END FAMILY\nEND TEST\nTEST t2\nFAMILY f\nELEMENT\nEND ELEMENT\nEND FAMILY\nEND TEST\nEND SERVICE\n"
+             "SERVICE s2\nTEST t\nFAMILY f\nELEMENT\nVAR b, int, INIT = 0, EV = 0\nEND ELEMENT\n"
+             "END FAMILY\nEND TEST\nEND SERVICE\n");
+    const std::vector<std::string> expected = {
+        "service_head SRV1_S1",
+        "environment_variable a init 1 ev 1", "element_code",
+        "environment_variable a init 1 ev 1", "element_code",
+        "environment_variable a init 1 ev 1", "element_code",
+        "service_head SRV2_S2",
+        "variable b", "element_code"};
+    EXPECT_EQ(calls_of({"service_head", "environment_variable", "variable", "element_code"}),
+              expected);
+    // Elements that only have their environment's variables are not empty.
+    EXPECT_TRUE(codes().empty());
+    EXPECT_TRUE(front_end_->dispatcher().environments().active_uses().empty());
+}
+
+TEST_F(EnvironmentUseTest, OuterLevelsApplyFirstThenTheOrderOfTheUses) {
+    options_.analysis_enabled = true;
+    std::string body;
+    for (const char* name : {"S", "V", "T1", "T2", "E"}) {
+        body += std::string("ENVIRONMENT ") + name + "\nVAR " + name +
+                ", int, INIT = 0, EV = 0\nEND ENVIRONMENT\n";
+    }
+    body += "ENVIRONMENT U\nSTUB f(1)\nVAR U, int, INIT = 0, EV = 0\nEND ENVIRONMENT\n"
+            "USE S\nSERVICE s\nUSE V\nTEST t\nFAMILY f\nUSE T1\nELEMENT\nUSE E\nUSE U\n"
+            "VAR own, int, INIT = 0, EV = 0\nEND ELEMENT\nUSE T2\nELEMENT\nEND ELEMENT\n"
+            "END FAMILY\nEND TEST\nTEST u\nFAMILY f\nELEMENT\nEND ELEMENT\nEND FAMILY\nEND TEST\n"
+            "END SERVICE\n";
+    run_body(body);
+    EXPECT_TRUE(codes().empty());
+    // The element's own statements are given as they come; at its end each
+    // use gives its variables, then its stub descriptions.
+    const std::vector<std::string> expected = {
+        "variable own", "S", "V", "T1", "E", "U", "stub_call f(1)", "element_code",
+        "S", "V", "T1", "T2", "element_code",
+        "S", "V", "element_code"};
+    std::vector<std::string> calls =
+        calls_of({"environment_variable", "variable", "stub_call", "element_code"});
+    for (std::string& call : calls) {
+        if (call.rfind("environment_variable ", 0) == 0) {
+            call = call.substr(21, call.find(' ', 21) - 21);
+        }
+    }
+    EXPECT_EQ(calls, expected);
+}
+
+TEST_F(EnvironmentUseTest, FrenchKeywords) {
+    language_.set_language(script_language_fr);
+    run("ENTETE m, 1, , c\nDEBUT\nENVIRONNEMENT e(N)\nVAR x, int, INIT = N, VA = N + 1\n"
+        "FIN ENVIRONNEMENT\nENVIRONNEMENT vide\nFENVIR\nSERVICE s\nUTILISE e(4)\nTEST t\n"
+        "FAMILLE f\nELEMENT\nFIN ELEMENT\nFIN FAMILLE\nFIN TEST\nFIN SERVICE\n");
+    EXPECT_EQ(codes(), (std::vector<std::string>{"W-BLENVVIDE"}));
+    EXPECT_EQ(first("BLENVVIDE").body, "Empty ENVIRONMENT block vide");
+    EXPECT_EQ(calls_of({"environment_variable"}),
+              (std::vector<std::string>{"environment_variable x init 4 ev 4 + 1"}));
+}
+
+TEST_F(EnvironmentUseTest, RefusedDefinitionKeepsItsContents) {
+    run_body("ENVIRONMENT e\nVAR a, int, INIT = 1, EV = 1\nEND ENVIRONMENT\n"
+             "ENVIRONMENT e\nVAR b, int, INIT = 2, EV = 2\nEND ENVIRONMENT\n"
+             "ENVIRONMENT p(3)\nVAR x, int, INIT = 0, EV = 0\nEND ENVIRONMENT\n"
+             "ENVIRONMENT g(a) junk\nVAR y, int, INIT = 0, EV = 0\nEND ENVIRONMENT\n"
+             "ENVIRONMENT h(a, a)\nEND ENVIRONMENT\n"
+             "SERVICE s\nTEST t\nFAMILY f\nELEMENT\nUSE e\nUSE p(1)\nUSE g(1)\n"
+             "VAR z, int, INIT = 0, EV = 0\nEND ELEMENT\nEND FAMILY\nEND TEST\nEND SERVICE\n");
+    EXPECT_EQ(codes(), (std::vector<std::string>{"E-DUPENVNAM", "E-PARAMENVI", "E-ENVPARAME",
+                                                 "E-ENVPARAME", "W-BLENVVIDE", "E-ENV_INCON",
+                                                 "E-ENV_INCON"}));
+    Diagnostic duplicate = first("DUPENVNAM");
+    EXPECT_EQ(duplicate.line, 6);
+    EXPECT_EQ(duplicate.body, "The environment e already exists");
+    // The statements of refused blocks go nowhere: not to the first
+    // definition, not to an element.
+    EXPECT_EQ(calls_of({"variable", "environment_variable"}),
+              (std::vector<std::string>{"variable z", "environment_variable a init 1 ev 1"}));
+}
+
+TEST_F(EnvironmentUseTest, ConditionalTextDefinesAndUsesNothing) {
+    native_.has_preprocessor = true;
+    options_.analysis_enabled = true;
+    native_.macros = {"TARGET_B"};
+    run_body("IF TARGET_A\nENVIRONMENT e\nVAR a, int, INIT = 1, EV = 1\nEND ENVIRONMENT\n"
+             "ELSE\nENVIRONMENT e\nVAR a, int, INIT = 2, EV = 2\nEND ENVIRONMENT\nEND IF\n"
+             "SERVICE s\nTEST t\nFAMILY f\nELEMENT\nUSE e\nIF TARGET_A\nUSE e\nUSE unknown\n"
+             "END IF\nEND ELEMENT\nEND FAMILY\nEND TEST\nEND SERVICE\n");
+    EXPECT_FALSE(has("E-DUPENVNAM"));
+    EXPECT_FALSE(has("E-ENV_INCON"));
+    EXPECT_EQ(calls_of({"environment_variable"}),
+              (std::vector<std::string>{"environment_variable a init 2 ev 2"}));
+}
+
+TEST_F(EnvironmentUseTest, NamesAndArgumentsFollowTheCaseRule) {
+    options_.tested_language = 1;  // Pascal: names ignore case
+    run_body("ENVIRONMENT Env(p)\nVAR x, int, INIT = p, EV = 0\nEND ENVIRONMENT\n"
+             "ENVIRONMENT ENV\nEND ENVIRONMENT\n"
+             "SERVICE s\nTEST t\nFAMILY f\nELEMENT\nUSE env(Some + 'Text')\nEND ELEMENT\n"
+             "END FAMILY\nEND TEST\nEND SERVICE\n");
+    EXPECT_EQ(first("DUPENVNAM").line, 6);
+    EXPECT_EQ(calls_of({"environment_variable"}),
+              (std::vector<std::string>{"environment_variable x init SOME + 'Text' ev 0"}));
+}
+
+TEST_F(EnvironmentUseTest, EnvironmentStatementsAreNotTheTestsOwn) {
+    // The same variable in two environments and in the element that uses
+    // one of them is not a variable given twice in the test.
+    run_body("ENVIRONMENT a\nVAR x, int, INIT = 1, EV = 1\nEND ENVIRONMENT\n"
+             "ENVIRONMENT b\nVAR x, int, INIT = 2, EV = 2\nEND ENVIRONMENT\n"
+             "SERVICE s\nTEST t\nFAMILY f\nELEMENT\nENVIRONMENT c\n"
+             "VAR x, int, INIT = 3, EV = 3\nEND ENVIRONMENT\nUSE c\n"
+             "VAR x, int, INIT = 4, EV = 4\nEND ELEMENT\nEND FAMILY\nEND TEST\nEND SERVICE\n");
+    EXPECT_TRUE(codes().empty());
+    EXPECT_EQ(calls_of({"variable", "environment_variable"}),
+              (std::vector<std::string>{"variable x", "environment_variable x init 3 ev 3"}));
 }
 
 TEST_F(DispatcherTest, ImplicitElementForVariablesAndSequenceMode) {
@@ -603,7 +762,12 @@ TEST_F(DispatcherTest, StubCallsOpenAnElementOutsideEnvironments) {
     options_.analysis_enabled = true;
     run_body("ENVIRONMENT e\nSTUB f(1)\nEND ENVIRONMENT\nSERVICE s\nTEST t\nFAMILY x\n"
              "STUB g(2)\nSTUB (3)\nEND ELEMENT\nEND FAMILY\nEND TEST\nEND SERVICE\n");
-    EXPECT_TRUE(hooks_.called("environment stub_call f(1)"));
+    // The environment keeps its stub description until an element uses it.
+    EXPECT_FALSE(hooks_.called("environment stub_call f(1)"));
+    EXPECT_FALSE(hooks_.called("stub_call f(1)"));
+    ASSERT_NE(front_end_->dispatcher().environments().find("e"), nullptr);
+    EXPECT_EQ(front_end_->dispatcher().environments().find("e")->stub_calls,
+              (std::vector<std::string>{"f(1)"}));
     EXPECT_TRUE(hooks_.called("stub_call g(2)"));
     EXPECT_EQ(codes(), (std::vector<std::string>{"W-MOTCLEABS", "W-STXMETAIN", "W-TEST_VIDE"}));
     EXPECT_EQ(first("MOTCLEABS").line, 9);

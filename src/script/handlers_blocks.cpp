@@ -227,6 +227,7 @@ void Dispatcher::end_service_action() {
     hooks_.emit_service_end(service_head());
     session_.records().end_service();
     service.open = false;
+    environments_.pop_uses(ScopeLevel::service);
     types_.close_level(ScopeLevel::service);
     formats_.clear();
     flags().clear(SkipFlag::service_excluded);
@@ -326,6 +327,7 @@ void Dispatcher::end_test_action(bool forget_phase) {
     hooks_.emit_test_end();
     session_.records().end_test();
     state_.test.open = false;
+    environments_.pop_uses(ScopeLevel::test);
     types_.close_level(ScopeLevel::test);
     flags().clear(SkipFlag::test_excluded);
     flags().clear(SkipFlag::family_excluded);
@@ -473,14 +475,45 @@ void Dispatcher::open_element_implicitly() {
 
 void Dispatcher::handle_element(const Statement&) { open_element(); }
 
+// The environments in force join the element: each use in stack order
+// (outer levels first, then in USE order), its variable records before its
+// stub descriptions, instantiated with the use's arguments. The generator
+// puts their initialisations before the element's own code and lets an
+// element's own statement for a variable replace the environment's record.
+void Dispatcher::apply_environments() {
+    const bool case_insensitive = options_.case_insensitive_names();
+    for (const UseEntry& use : environments_.active_uses()) {
+        EnvironmentContents contents = instantiate_environment(use, case_insensitive);
+        for (VariableClause& clause : contents.variables) {
+            // The display format is the one in force where the element is.
+            auto format = formats_.find(clause.variable);
+            if (format != formats_.end()) {
+                clause.format = format->second;
+            }
+            hooks_.add_environment_variable(clause);
+        }
+        for (const std::string& stub : contents.stub_calls) {
+            hooks_.describe_stub_call(stub, false);
+        }
+        if (!contents.variables.empty() || !contents.stub_calls.empty()) {
+            state_.element.content = true;
+        }
+        if (!contents.variables.empty() && state_.test.open) {
+            ++state_.test.variable_statements;
+        }
+    }
+}
+
 void Dispatcher::end_element_action() {
     close_environment_and_define();
+    apply_environments();
     hooks_.generate_element_code();
     if (!state_.element.content && !state_.sequence_mode) {
         report_warning("ELMT_VIDE", std::to_string(state_.element.ordinal));
     }
     hooks_.emit_element_end();
     state_.element.open = false;
+    environments_.pop_uses(ScopeLevel::element);
     types_.close_level(ScopeLevel::element);
 }
 

@@ -4,10 +4,11 @@
 // statements VAR, ARRAY and STR.
 //
 // The handlers place and check each statement here. What a statement
-// finally produces (the values of constants, the contents of environments,
-// variable code, stubs) belongs to the stages that analyse script values,
-// C expressions and generate code; they take it up from the points marked
-// by the hooks.
+// finally produces (the values of constants, variable code, stubs) belongs
+// to the stages that analyse script values, C expressions and generate
+// code; they take it up from the points marked by the hooks. The contents
+// of an environment are kept in its record and reach the hooks only when
+// an element applies it (see environments.h).
 #include "codegen/output_session.h"
 #include "diag/reporter.h"
 #include "script/dispatcher.h"
@@ -27,6 +28,7 @@ void Dispatcher::end_environment_action() {
         report_warning("BLENVVIDE", state_.environment.name);
     }
     state_.environment.open = false;
+    open_environment_ = nullptr;
 }
 
 void Dispatcher::end_define_action() {
@@ -233,30 +235,55 @@ void Dispatcher::handle_environment(const Statement& s) {
     close_initialization_and_termination();
     close_environment_and_define();
     NamedList form = parse_named_list(s.argument);
-    for (std::string& parameter : form.items) {
+    // The block is open whatever the verdict on the statement, so that its
+    // contents do not spill into the element around it; they are recorded
+    // only for an environment that was defined.
+    state_.environment = EnvironmentState{};
+    state_.environment.open = true;
+    state_.environment.name = form.name;
+    open_environment_ = nullptr;
+    if (options_.analysis_enabled) {
+        state_.native_analysis_due = true;
+    }
+    if (conditional_text_skipped()) {
+        return;
+    }
+
+    bool valid = true;
+    if (environments_.exists(form.name)) {
+        report_error("DUPENVNAM", form.name);
+        valid = false;
+    }
+    std::vector<std::string> parameters;
+    for (const std::string& parameter : form.items) {
         // A parameter is a single name (upper-cased by the analysis for the
         // languages whose names ignore case).
         ScriptValue value;
         if (!analyse_value(parameter, value) || value.kind != TokenKind::identifier) {
             report_error("PARAMENVI", parameter);
+            valid = false;
         } else {
-            parameter = value.text;
+            parameters.push_back(value.text);
         }
     }
-    if (form.has_list && !form.closed) {
+    // The list must be closed and alone after the name; a parameter given
+    // twice would leave its arguments without a meaning.
+    const bool repeated =
+        std::any_of(parameters.begin(), parameters.end(), [&](const std::string& p) {
+            return std::count(parameters.begin(), parameters.end(), p) > 1;
+        });
+    if (form.name.empty() || (form.has_list && (!form.closed || form.trailing_text)) ||
+        repeated) {
         report_error("ENVPARAME", s.argument);
+        valid = false;
     }
-    EnvironmentState& environment = state_.environment;
-    environment = EnvironmentState{};
-    environment.open = true;
-    environment.name = form.name;
-    environment.parameters = form.items;
-    environment.level = state_.current_level();
-    environment.file_number = reader_.statement_file_number();
-    environment.line = line();
-    if (options_.analysis_enabled) {
-        state_.native_analysis_due = true;
+    if (!valid) {
+        return;
     }
+    open_environment_ = environments_.define_environment(form.name, state_.current_level());
+    open_environment_->parameters = std::move(parameters);
+    open_environment_->file_number = reader_.statement_file_number();
+    open_environment_->line = line();
 }
 
 void Dispatcher::handle_end_environment(const Statement&) {
@@ -268,19 +295,33 @@ void Dispatcher::handle_end_environment(const Statement&) {
 }
 
 void Dispatcher::handle_use(const Statement& s) {
+    NamedList form = parse_named_list(s.argument);
     if (state_.environment.open || state_.segment_open) {
-        report_error("UTILISERR", s.argument);
+        report_error("UTILISERR", ": " + form.name);
         return;
     }
     ensure_begin();
     close_environment_and_define();
-    NamedList form = parse_named_list(s.argument);
     const bool empty_item = std::any_of(form.items.begin(), form.items.end(),
                                         [](const std::string& item) { return item.empty(); });
     if (form.name.empty() || (form.has_list && (!form.closed || form.trailing_text)) ||
         empty_item) {
         report_error("UTIPARAME", s.argument);
         return;
+    }
+    if (conditional_text_skipped()) {
+        return;
+    }
+    if (options_.case_insensitive_names()) {
+        for (std::string& argument : form.items) {
+            argument = upper_outside_quotes(argument);
+        }
+    }
+    switch (environments_.use_environment(form.name, state_.current_level(),
+                                          std::move(form.items))) {
+    case UseResult::unknown_environment: report_error("ENV_INCON", form.name); return;
+    case UseResult::parameter_count: report_error("NBPARADIF", form.name); return;
+    case UseResult::used: break;
     }
     if (state_.element.open) {
         state_.element.content = true;
@@ -467,8 +508,12 @@ void Dispatcher::handle_stub(const Statement& s) {
         return;
     }
     if (state_.environment.open) {
+        // Kept as written: the arguments of a use are put in when an
+        // element applies the environment.
         state_.environment.content = true;
-        hooks_.describe_stub_call(s.argument, true);
+        if (open_environment_ != nullptr) {
+            open_environment_->stub_calls.push_back(s.argument);
+        }
         return;
     }
     if (!state_.element.open) {
@@ -483,7 +528,9 @@ void Dispatcher::handle_stub(const Statement& s) {
 void Dispatcher::variable_statement(const Statement& s) {
     if (!output_enabled() && options_.fast) {
         // Nothing of the statement is generated: it is not analysed either.
-        if (!state_.environment.open && !state_.element.open) {
+        if (state_.environment.open) {
+            state_.environment.content = true;
+        } else if (!state_.element.open) {
             open_element_implicitly();
         }
         return;
@@ -505,8 +552,15 @@ void Dispatcher::variable_statement(const Statement& s) {
     context.script_language = language_.language();
     context.scope = state_.service.open ? state_.service.name : std::string();
     context.line = line();
-    std::vector<VariableClause>& list =
-        in_environment ? environment_variables_[state_.environment.name] : element_variables_;
+    context.environment = in_environment;
+    // The statement of an environment whose definition was refused is still
+    // analysed for its own faults, into a list that is then forgotten.
+    std::vector<VariableClause> refused;
+    std::vector<VariableClause>* target = &element_variables_;
+    if (in_environment) {
+        target = open_environment_ != nullptr ? &open_environment_->variables : &refused;
+    }
+    std::vector<VariableClause>& list = *target;
     const std::size_t first = list.size();
     variables_.parse_variable_statement(s.argument, options_.tested_language, whole_array,
                                         whole_structure, context, list);
@@ -515,7 +569,11 @@ void Dispatcher::variable_statement(const Statement& s) {
         if (format != formats_.end()) {
             list[i].format = format->second;
         }
-        hooks_.add_variable(list[i], in_environment);
+        // An environment's records reach the generator when an element
+        // applies them (END ELEMENT).
+        if (!in_environment) {
+            hooks_.add_variable(list[i], false);
+        }
     }
 }
 

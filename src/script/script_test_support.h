@@ -100,6 +100,14 @@ public:
                         std::string(argument));
     }
     void emit_main() override { calls.push_back("main"); }
+    void add_variable(const VariableClause& clause, bool in_environment) override {
+        calls.push_back(std::string(in_environment ? "environment " : "") + "variable " +
+                        clause.variable);
+    }
+    void add_environment_variable(const VariableClause& clause) override {
+        calls.push_back("environment_variable " + clause.variable + " init " +
+                        clause.init_value + " ev " + clause.ev_value);
+    }
 
     bool called(const std::string& call) const {
         return std::find(calls.begin(), calls.end(), call) != calls.end();

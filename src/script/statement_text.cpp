@@ -145,27 +145,70 @@ NamedList parse_named_list(std::string_view text) {
         return result;
     }
     result.has_list = true;
-    std::size_t close = rest.find(')', open + 1);
-    std::string_view inside = rest.substr(open + 1, close == std::string_view::npos
-                                                        ? std::string_view::npos
-                                                        : close - open - 1);
-    if (close != std::string_view::npos) {
-        result.closed = true;
-        result.trailing_text = !trimmed(rest.substr(close + 1)).empty();
-    }
-    if (!trimmed(inside).empty()) {
-        std::size_t start = 0;
-        for (;;) {
-            std::size_t comma = inside.find(',', start);
-            result.items.emplace_back(trimmed(inside.substr(
-                start, comma == std::string_view::npos ? std::string_view::npos : comma - start)));
-            if (comma == std::string_view::npos) {
+    // The items are cut at the commas of the list itself: a comma inside
+    // brackets or inside a string or character literal belongs to its item,
+    // and the list ends at the parenthesis that closes the one it began with.
+    int depth = 0;
+    char quote = 0;
+    std::size_t start = open + 1;
+    std::size_t i = open + 1;
+    std::vector<std::string> items;
+    for (; i < rest.size(); ++i) {
+        const char c = rest[i];
+        if (quote != 0) {
+            if (c == '\\' && i + 1 < rest.size()) {
+                ++i;
+            } else if (c == quote) {
+                quote = 0;
+            }
+            continue;
+        }
+        if (c == '"' || c == '\'') {
+            quote = c;
+        } else if (c == '(' || c == '[' || c == '{') {
+            ++depth;
+        } else if ((c == ']' || c == '}') && depth > 0) {
+            --depth;
+        } else if (c == ')') {
+            if (depth == 0) {
                 break;
             }
-            start = comma + 1;
+            --depth;
+        } else if (c == ',' && depth == 0) {
+            items.emplace_back(trimmed(rest.substr(start, i - start)));
+            start = i + 1;
         }
     }
+    if (i < rest.size()) {
+        result.closed = true;
+        result.trailing_text = !trimmed(rest.substr(i + 1)).empty();
+    }
+    const std::string_view last = trimmed(rest.substr(start, i - start));
+    if (!items.empty() || !last.empty()) {
+        items.emplace_back(last);
+    }
+    result.items = std::move(items);
     return result;
+}
+
+std::string upper_outside_quotes(std::string_view text) {
+    std::string out(text);
+    char quote = 0;
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        const char c = out[i];
+        if (quote != 0) {
+            if (c == '\\' && i + 1 < out.size()) {
+                ++i;
+            } else if (c == quote) {
+                quote = 0;
+            }
+        } else if (c == '"' || c == '\'') {
+            quote = c;
+        } else {
+            out[i] = upper_char(c);
+        }
+    }
+    return out;
 }
 
 std::vector<std::string> split_names(std::string_view text) {

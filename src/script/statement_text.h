@@ -42,7 +42,9 @@ bool only_name_characters(std::string_view text);
 // both parts empty) when there is no "=".
 bool split_assignment(std::string_view text, std::string& name, std::string& value);
 
-// "name" or "name (item, item ...)".
+// "name" or "name (item, item ...)". Items are cut at the commas of the
+// list only, not at those inside brackets or quotes; the list ends at the
+// parenthesis that closes its own.
 struct NamedList {
     std::string name;
     std::vector<std::string> items;  // trimmed
@@ -51,6 +53,10 @@ struct NamedList {
     bool trailing_text = false;      // text after the closing parenthesis
 };
 NamedList parse_named_list(std::string_view text);
+
+// The text upper-cased except inside string and character literals, which
+// keep their case.
+std::string upper_outside_quotes(std::string_view text);
 
 // Names separated by blanks or commas.
 std::vector<std::string> split_names(std::string_view text);

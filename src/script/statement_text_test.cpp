@@ -53,6 +53,13 @@ TEST(StatementText, NamedListsAndAssignments) {
     list = parse_named_list("env() x");
     EXPECT_TRUE(list.items.empty());
     EXPECT_TRUE(list.trailing_text);
+    // Commas and parentheses of brackets and literals belong to their item.
+    list = parse_named_list("env(f(a, b), \"x,)\", ',', t[1,2])");
+    EXPECT_TRUE(list.closed);
+    EXPECT_FALSE(list.trailing_text);
+    EXPECT_EQ(list.items, (std::vector<std::string>{"f(a, b)", "\"x,)\"", "','", "t[1,2]"}));
+    EXPECT_FALSE(parse_named_list("env(f(a)").closed);
+    EXPECT_EQ(upper_outside_quotes("ab + 'cd' + \"e\\\"f\""), "AB + 'cd' + \"e\\\"f\"");
 
     std::string name;
     std::string value;

@@ -794,12 +794,15 @@ int VariableStatementParser::parse_variable_statement(std::string_view argument,
     if (!parse_item(item, rest) || !check_item(item) || !check_links(item, list)) {
         return 0;
     }
-    const bool dynamic = c.init_in || c.init_from;
+    // An environment's statement is not part of the test it is written in:
+    // the test's limits and names count the statements of its elements.
+    const bool counted = !context.environment;
+    const bool dynamic = counted && (c.init_in || c.init_from);
     if (dynamic && dynamic_initialisations_ + 1 > dynamic_initialisation_limit) {
         report_error("NBINITDYN", variable);
         return 0;
     }
-    if (c.ev_in && ev_in_checks_ + 1 > ev_in_limit) {
+    if (counted && c.ev_in && ev_in_checks_ + 1 > ev_in_limit) {
         report_error("NBVAINOVE", variable);
         return 0;
     }
@@ -811,13 +814,15 @@ int VariableStatementParser::parse_variable_statement(std::string_view argument,
     } else {
         records.push_back(c);
     }
-    if (dynamic) ++dynamic_initialisations_;
-    if (c.ev_in) ++ev_in_checks_;
-    if (std::find(test_variables_.begin(), test_variables_.end(), variable) !=
-        test_variables_.end()) {
-        report_warning("NOMVARDBL", variable);
-    } else {
-        test_variables_.push_back(variable);
+    if (counted) {
+        if (dynamic) ++dynamic_initialisations_;
+        if (c.ev_in) ++ev_in_checks_;
+        if (std::find(test_variables_.begin(), test_variables_.end(), variable) !=
+            test_variables_.end()) {
+            report_warning("NOMVARDBL", variable);
+        } else {
+            test_variables_.push_back(variable);
+        }
     }
     const int added = static_cast<int>(records.size());
     for (VariableClause& record : records) {

@@ -16,12 +16,14 @@
 namespace vx {
 
 // Where the statement stands: the script's keyword language, the scope
-// for the type lookup, and the place its values are read from.
+// for the type lookup, the place its values are read from, and whether it
+// belongs to an ENVIRONMENT block rather than to an element.
 struct VariableContext {
     int script_language = 2;
     std::string scope;
     std::string file;
     long line = 0;
+    bool environment = false;
 };
 
 class VariableStatementParser {
