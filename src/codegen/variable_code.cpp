@@ -276,8 +276,18 @@ void VariableCode::end_element() {
         if (!group.empty()) generate_group(group);
         group.clear();
     };
-    for (const VariableClause& clause : environment_) {
-        if (element_variables_.count(clause.variable) != 0) continue;
+    // A variable named by several environments keeps the record of the
+    // one applied last (the innermost use), unless the element names it.
+    std::vector<bool> replaced(environment_.size(), false);
+    {
+        std::set<std::string, std::less<>> later;
+        for (std::size_t i = environment_.size(); i-- > 0;) {
+            replaced[i] = !later.insert(environment_[i].variable).second;
+        }
+    }
+    for (std::size_t i = 0; i < environment_.size(); ++i) {
+        const VariableClause& clause = environment_[i];
+        if (replaced[i] || element_variables_.count(clause.variable) != 0) continue;
         if (!group.empty() && (clause.aggregate.empty() || clause.aggregate != group.back()->aggregate ||
                                clause.component <= group.back()->component)) {
             flush();

@@ -1,0 +1,2 @@
+extern int gain, offset, limit, speed;
+int regulate(int v);
