@@ -65,7 +65,7 @@ NUM_TEST = 1;
 START_CHRONO_C();
 _vx_init_muets();
 local_shape.size.side = 3;
-result = area(&local_shape);
+result = area(&local_shape) + old_style(0, "a");
 STOP_CHRONO_C();
 _vx_check_muets();
 VXU_END_TEST_C();

@@ -65,7 +65,7 @@ NUM_TEST = 1;
 #endif /*NEEDS_NUM_TEST_OPE*/
 START_CHRONO_C();
 _vx_init_muets();
-value = byte;
+value = byte = 7;
 STOP_CHRONO_C();
 _vx_check_muets();
 VXU_END_TEST_C();
