@@ -17,22 +17,39 @@ export VXLTGT="$HARNEXDIR/target"
 
 step() { printf '\n== %s\n' "$*"; }
 
-step "vexorprepro calc.ptu out/calc_test.c out/ -LANGUAGE=C"
-status=0
-"$HARNEXDIR/bin/vexorprepro" "$here/calc.ptu" out/calc_test.c out/ -LANGUAGE=C || status=$?
-echo "exit status $status"
-# 0 clean, 3 warnings: the harness was written; anything else stops here.
-[ $status -eq 0 ] || [ $status -eq 3 ]
+# One script: compile, build, run, report. `expect` is the verdict the
+# demo expects of vexorreport: 0 all checks passed, 1 some failed.
+run_script() {
+    local script=$1 name=$2 expect=$3
+    step "vexorprepro $script out/$name.c out/ -LANGUAGE=C"
+    local status=0
+    "$HARNEXDIR/bin/vexorprepro" "$here/$script" "out/$name.c" out/ -LANGUAGE=C || status=$?
+    echo "exit status $status"
+    # 0 clean, 3 warnings: the harness was written; anything else stops here.
+    [ $status -eq 0 ] || [ $status -eq 3 ]
 
-step "cc -I\$VXLTGT/lib -Iout -I$here out/calc_test.c calc.c TP.c -o out/calc_test"
-cc -std=c99 -I"$VXLTGT/lib" -Iout -I"$here" out/calc_test.c "$here/calc.c" \
-    "$VXLTGT/lib/TP.c" -o out/calc_test
+    step "cc -I\$VXLTGT/lib -Iout -I$here out/$name.c calc.c TP.c -o out/$name"
+    cc -std=c99 -Wall -Wextra -I"$VXLTGT/lib" -Iout -I"$here" "out/$name.c" "$here/calc.c" \
+        "$VXLTGT/lib/TP.c" -o "out/$name"
 
-step "out/calc_test"
-out/calc_test
+    step "out/$name"
+    "out/$name"
 
-step "vexorreport out/calc_test.tdc out/calc_test.rio --junit out/calc_test.xml"
-"$HARNEXDIR/bin/vexorreport" --junit out/calc_test.xml out/calc_test.tdc out/calc_test.rio
+    step "vexorreport --junit out/$name.xml out/$name.tdc out/$name.rio"
+    local verdict=0
+    "$HARNEXDIR/bin/vexorreport" --junit "out/$name.xml" "out/$name.tdc" "out/$name.rio" ||
+        verdict=$?
+    if [ $verdict -ne "$expect" ]; then
+        echo "demo: $script gave verdict $verdict, expected $expect" >&2
+        exit 1
+    fi
+}
+
+printf '\n#### %s\n' "calc.ptu: the unit's tests, every check passes"
+run_script calc.ptu calc_test 0
+
+printf '\n#### %s\n' "calc_failing.ptu: the same tests with wrong expectations, to show failed checks"
+run_script calc_failing.ptu calc_failing 1
 
 step "outputs in $work/out"
 ls -l out
