@@ -403,7 +403,9 @@ std::string VariableCode::range_value(const VariableClause& c) {
         if (!no_edit_) {
             if (numeric_constant(from, f) && numeric_constant(to, t) && numeric_constant(third, s) &&
                 s != 0) {
-                count_value = std::floor((t - f) / s) + 1;
+                // The loop moves towards its end whatever the sign of the step.
+                const long double signed_step = decreasing == (s < 0) ? s : -s;
+                count_value = std::floor((t - f) / signed_step) + 1;
             }
             if (count_value <= 0) {
                 close_line("DCL_FAC_REP_C(" + number_text(record) + ",(int)((" + to + " - (" + from +

@@ -1,0 +1,371 @@
+#include "codegen/variable_code.h"
+
+#include "codegen/codegen_test_fixture.h"
+#include "codegen/harness_layout.h"
+#include "codegen/output_session.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+
+namespace vx {
+namespace {
+
+using Lines = std::vector<std::string>;
+using vx::testing::CodegenTest;
+
+VariableClause scalar(const std::string& name, VariableKind kind, const std::string& type) {
+    VariableClause c;
+    c.variable = name;
+    c.kind = kind;
+    c.type_text = type;
+    c.line = 7;
+    return c;
+}
+
+VariableClause with_init(VariableClause c, const std::string& value) {
+    c.init = true;
+    c.init_value = value;
+    return c;
+}
+
+VariableClause with_ev(VariableClause c, const std::string& value) {
+    c.ev = true;
+    c.ev_value = value;
+    return c;
+}
+
+// Generates one element of one test whose body is `body` (calls of the
+// generator between the element's head and its end) and returns the
+// generated file, the declarations file and the link records.
+class VariableCodeTest : public CodegenTest {
+protected:
+    struct Result {
+        Lines harness;
+        Lines declarations;
+        Lines records;
+        std::string messages;
+        std::vector<UsageCount> usage;
+    };
+
+    Result generate(const std::function<void(VariableCode&)>& body, bool no_edit = false,
+                    bool analysis = true) {
+        OutputSettings s;
+        s.command_echo = "vexorprepro s.ptu t.c";
+        s.run_date = "Mon Jan  1 10:00:00 2024";
+        s.script_path = "s.ptu";
+        s.script_file_name = "s.ptu";
+        s.generated_path = "t.c";
+        s.declarations_path = "t.ic";
+        s.link_record_path = "t.tdc";
+        s.no_edit = no_edit;
+        HarnessSettings h;
+        h.program_name = "t";
+        h.runtime_include = "\"TP.h\"";
+        h.declarations_include = "t.ic";
+        h.traces_path = "t.rio";
+        h.no_edit = no_edit;
+        ::testing::internal::CaptureStderr();
+        Result result;
+        {
+            OutputSession session(s);
+            install_output_session(&session);
+            session.start_outputs();
+            HarnessLayout layout(h);
+            VariableCode code(layout, analysis, 2);
+            layout.emit_prologue();
+            layout.emit_service_head("SRV1_S");
+            layout.open_element();
+            layout.emit_service_declaration(1, "s");
+            layout.emit_test_head(2, "t1", 1, "", 0);
+            code.begin_test();
+            code.begin_element();
+            layout.emit_element_start();
+            mark_element_insertion();
+            body(code);
+            code.end_element();
+            layout.emit_element_end();
+            layout.emit_test_end();
+            layout.emit_service_end("s");
+            layout.emit_declarations_end();
+            result.usage = layout.usage().lines();
+            session.finish_outputs(false, result.usage);
+            install_output_session(nullptr);
+        }
+        result.messages = ::testing::internal::GetCapturedStderr();
+        result.harness = read_lines("t.c");
+        result.declarations = read_lines("t.ic");
+        result.records = read_lines("t.tdc");
+        return result;
+    }
+
+    // The lines of the service function from the element's first line to
+    // the end of the test.
+    static Lines element(const Result& r) {
+        auto begin = std::find(r.harness.begin(), r.harness.end(), "START_CHRONO_C();");
+        if (begin == r.harness.end()) {
+            begin = std::find(r.harness.begin(), r.harness.end(), "_vx_init_muets();");
+        }
+        auto end = std::find(begin, r.harness.end(), "VXU_END_TEST_C();");
+        return Lines(begin, end);
+    }
+
+    // The lines joined, folding undone.
+    static std::string joined(const Lines& lines) {
+        std::string out;
+        for (const std::string& line : lines) out += line;
+        return out;
+    }
+
+    static bool has(const Lines& lines, const std::string& line) {
+        return std::find(lines.begin(), lines.end(), line) != lines.end();
+    }
+
+    static long usage(const Result& r, const std::string& name) {
+        for (const UsageCount& u : r.usage) {
+            if (u.name == name) return u.count;
+        }
+        return -1;
+    }
+};
+
+TEST_F(VariableCodeTest, UnsignedScalarIsAssignedTracedAndCheckedAfterTheCall) {
+    VariableClause u = with_ev(with_init(scalar("u", VariableKind::integer, "unsigned int"), "3"), "3");
+    u.facts.is_unsigned = true;
+    u.facts.bits = 32;
+    Result r = generate([&](VariableCode& code) {
+        code.add(u);
+        write_line("call();");
+    });
+    EXPECT_EQ(element(r), (Lines{"START_CHRONO_C();", "_vx_init_muets();", "u = 3;",
+                                 "PTU_UNSIGNED_C((vxu_unsigned)(u),0+1,10);", "call();",
+                                 "STOP_CHRONO_C();", "_vx_check_muets();",
+                                 "EDV_UNSIGNED_C(1,0,(vxu_unsigned)(u),0+1,10,(vxu_unsigned)((unsigned int)3),",
+                                 "(vxu_unsigned)((unsigned int)3));"}));
+    EXPECT_TRUE(has(r.records, "E12 0 7"));
+    EXPECT_TRUE(has(r.records, "V1 u RA=FORM=CU32,INIT=3 VA=3"));
+    EXPECT_EQ(usage(r, "ZQZQUSE_EDV_UNSIGNED_C"), 1);
+    EXPECT_EQ(usage(r, "ZQZQUSE_PTU_UNSIGNED_C"), 1);
+}
+
+TEST_F(VariableCodeTest, LongAndEnumerationsHaveNoTypeCastShortHasOne) {
+    Result r = generate([&](VariableCode& code) {
+        code.add(with_ev(scalar("l", VariableKind::integer, "long"), "1"));
+        code.add(with_ev(scalar("s", VariableKind::integer, "short"), "1"));
+        code.add(with_ev(scalar("e", VariableKind::enumeration, "enum colour"), "RED"));
+    });
+    const std::string e = joined(element(r));
+    EXPECT_NE(e.find("EDV_INTEGER_C(1,0,(vxu_integer)(l),0+1,10,(vxu_integer)(1),(vxu_integer)(1));"),
+              std::string::npos);
+    EXPECT_NE(e.find("EDV_INTEGER_C(1,0,(vxu_integer)(s),0+2,10,(vxu_integer)((short)1),(vxu_integer)((short)1));"),
+              std::string::npos);
+    EXPECT_NE(e.find("EDV_INTEGER_C(1,0,(vxu_integer)(e),0+3,10,(vxu_integer)(RED),(vxu_integer)(RED));"),
+              std::string::npos);
+}
+
+TEST_F(VariableCodeTest, StringsPointersAndTheirSpecialValues) {
+    Result r = generate([&](VariableCode& code) {
+        code.add(with_ev(with_init(scalar("name", VariableKind::string, "char [8]"), "(\"ab\", \"cd\")"),
+                         "\"abcd\""));
+        code.add(with_ev(with_init(scalar("p", VariableKind::pointer, "int *"), "nil"), "nonil"));
+        code.add(with_ev(with_init(scalar("q", VariableKind::pointer, "int *"), "NONIL"), "NIL"));
+        code.add(with_ev(with_init(scalar("f", VariableKind::function_pointer, "int (*)(int)"), "NIL"),
+                         "NIL"));
+    });
+    const Lines e = element(r);
+    EXPECT_TRUE(has(e, "INI_STR_C((char *)(name), 1, 0+1, CONCAT_STR_C(\"ab\", \"cd\",(vxu_charstring)0));"));
+    EXPECT_TRUE(has(e, "p = (int *)NIL;"));
+    EXPECT_TRUE(has(e, "EDV_POINTER_C(1,0,(vxu_pointer)(p),0+2,(vxu_pointer)(NONIL));"));
+    // NONIL is no initial value: nothing is assigned, and a warning says so.
+    EXPECT_FALSE(std::any_of(e.begin(), e.end(), [](const std::string& l) { return l.rfind("q =", 0) == 0; }));
+    EXPECT_NE(r.messages.find("POINOINIT"), std::string::npos);
+    EXPECT_TRUE(has(e, "f = (int (*)(int))NILFUNC;"));
+    EXPECT_TRUE(has(e, "EDV_NILFUNCPOINTER_C(1,0,(f),0+4,(NILFUNC));"));
+    EXPECT_EQ(usage(r, "ZQZQUSE_INI_STR_C"), 1);
+    EXPECT_EQ(usage(r, "ZQZQUSE_CONCAT_STR_C "), 1);
+}
+
+TEST_F(VariableCodeTest, DeltaBoundsWithAndWithoutCAnalysis) {
+    VariableClause d = with_ev(scalar("d", VariableKind::real, "double"), "10");
+    d.facts.is_double = true;
+    d.delta = DeltaKind::absolute;
+    d.delta_value = "-2";
+    VariableClause p = d;
+    p.variable = "p";
+    p.delta = DeltaKind::percent;
+    p.delta_value = "5";
+    Result texts = generate([&](VariableCode& code) {
+        code.add(d);
+        code.add(p);
+    });
+    const Lines e = element(texts);
+    std::string joined;
+    for (const std::string& line : e) joined += line;
+    EXPECT_NE(joined.find("(double)((10) - (-2>=0?-2:-(-2)))"), std::string::npos) << joined;
+    EXPECT_NE(joined.find("(double)((10) + ((5)*(10)/100.0>=0?(5)*(10)/100.0:-((5)*(10)/100.0)))"),
+              std::string::npos)
+        << joined;
+    EXPECT_TRUE(has(texts.records, "V1 d RA=FORM=CF17,INIT=? , VA=10 +/- -2"));
+    EXPECT_TRUE(has(texts.records, "V2 p RA=FORM=CF17,INIT=? , VA=10 +/- 5%"));
+
+    // Script values are folded when both are constants.
+    Result folded = generate([&](VariableCode& code) {
+        code.add(d);
+        code.add(p);
+    }, false, false);
+    const Lines f = element(folded);
+    EXPECT_TRUE(has(f, "EDV_DOUBLE_C(1,1,(double)(d),0+1,(double)(8),(double)(12));"));
+    EXPECT_TRUE(has(f, "EDV_DOUBLE_C(1,1,(double)(p),0+2,(double)(9.5),(double)(10.5));"));
+}
+
+TEST_F(VariableCodeTest, RecordedValuesAndOneSidedRanges) {
+    VariableClause recorded = scalar("n", VariableKind::integer, "int");
+    recorded.ev = true;
+    recorded.ev_form = EvForm::double_equal;
+    VariableClause low = scalar("m", VariableKind::integer, "int");
+    low.min = true;
+    low.min_value = "3";
+    low.facts.bits = 16;
+    Result r = generate([&](VariableCode& code) {
+        code.add(recorded);
+        code.add(low);
+    });
+    const Lines e = element(r);
+    EXPECT_TRUE(has(e, "EDV_INTEGER_C(0,0,(vxu_integer)(n),0+1,10,(vxu_integer)((int)0),(vxu_integer)("));
+    // A missing MAX is the largest value of the type.
+    EXPECT_TRUE(has(r.records, "V2 m RA=FORM=CD16,INIT=? , VA=3<=VA<=32767"));
+    EXPECT_TRUE(has(r.records, "V1 n RA=FORM=ND,INIT=? , VA=?"));
+}
+
+TEST_F(VariableCodeTest, ValueTablesAreConditionalChainsAndLongListsAreRefused) {
+    VariableClause in = scalar("x", VariableKind::integer, "int");
+    in.init = true;
+    in.init_in = true;
+    in.init_value = "1,2,3";
+    in.init_count = 3;
+    in = with_ev(in, "x");
+    VariableClause vain = with_ev(scalar("r", VariableKind::integer, "int"), "2,4,6");
+    vain.ev_in = true;
+    vain.ev_count = 3;
+    std::string many;
+    for (int i = 0; i < 101; ++i) many += (i ? "," : "") + std::to_string(i);
+    VariableClause big = scalar("y", VariableKind::integer, "int");
+    big.init = true;
+    big.init_in = true;
+    big.init_value = many;
+    big.init_count = 101;
+    big = with_ev(big, "0");
+    Result r = generate([&](VariableCode& code) {
+        code.add(in);
+        code.add(vain);
+        code.add(big);
+    });
+    EXPECT_TRUE(has(r.declarations, "#define tab_initin1(J1) (J1 == 1 ? 1 :(J1 == 2 ? 2 :3))"));
+    EXPECT_TRUE(has(r.declarations, "#define tab_vain1(J1) (J1 == 1 ? 2 :(J1 == 2 ? 4 :6))"));
+    EXPECT_TRUE(has(r.harness, "for (J1 = 1 ; J1<=3;J1++ ){"));
+    EXPECT_TRUE(has(element(r), "x = tab_initin1(J1);"));
+    EXPECT_NE(r.messages.find("NBVALLIST"), std::string::npos);
+    EXPECT_TRUE(has(r.declarations, "#define NB_MAX_J_PSEUDO 2"));
+}
+
+TEST_F(VariableCodeTest, RangeLoopsFollowTheirStep) {
+    VariableClause up = with_ev(scalar("x", VariableKind::integer, "int"), "x");
+    up.init = true;
+    up.init_from = true;
+    up.init_value = "0,10,2";
+    VariableClause down = up;
+    down.variable = "y";
+    down.init_value = "10,0,5";
+    VariableClause open = up;
+    open.variable = "z";
+    open.init_value = "0,n,2";
+    Result r = generate([&](VariableCode& code) {
+        code.add(up);
+        code.add(down);
+        code.add(open);
+    });
+    EXPECT_TRUE(has(r.harness, "for( x=0;x <= 10;x += 2){"));
+    EXPECT_TRUE(has(r.harness, "for( y=10;y >= 0;y -= 5){"));
+    EXPECT_TRUE(has(r.records, "R1 6"));
+    EXPECT_TRUE(has(r.records, "R3 3"));
+    EXPECT_TRUE(has(r.records, "R5 ?"));
+    EXPECT_TRUE(has(element(r), "DCL_FAC_REP_C(5,(int)((n - (0))/2 + 1));"));
+}
+
+TEST_F(VariableCodeTest, NoEditWritesOnlyTheAssignments) {
+    Result r = generate([&](VariableCode& code) {
+        code.add(with_ev(with_init(scalar("x", VariableKind::integer, "int"), "1"), "2"));
+        code.add(with_ev(with_init(scalar("s", VariableKind::string, "char [4]"), "\"a\""), "\"a\""));
+    }, true);
+    EXPECT_EQ(element(r), (Lines{"_vx_init_muets();", "x = 1;",
+                                 "INI_STR_C((char *)(s), 0, 0+2, (vxu_charstring)\"a\");"}));
+}
+
+TEST_F(VariableCodeTest, EnvironmentRecordsGoFirstAndYieldToTheElementsOwn) {
+    Result r = generate([&](VariableCode& code) {
+        code.add(with_ev(with_init(scalar("speed", VariableKind::integer, "int"), "9"), "9"));
+        write_line("call();");
+        code.add_environment(with_ev(with_init(scalar("gain", VariableKind::integer, "int"), "1"), "1"));
+        code.add_environment(with_ev(with_init(scalar("speed", VariableKind::integer, "int"), "0"), "0"));
+        code.add_environment(with_ev(with_init(scalar("gain", VariableKind::integer, "int"), "2"), "2"));
+    });
+    EXPECT_EQ(joined(element(r)),
+              "START_CHRONO_C();_vx_init_muets();gain = 2;PTU_INTEGER_C((vxu_integer)(gain),0+2,10);"
+              "speed = 9;PTU_INTEGER_C((vxu_integer)(speed),0+1,10);call();STOP_CHRONO_C();"
+              "_vx_check_muets();"
+              "EDV_INTEGER_C(1,0,(vxu_integer)(speed),0+1,10,(vxu_integer)((int)9),(vxu_integer)((int)9));"
+              "EDV_INTEGER_C(1,0,(vxu_integer)(gain),0+2,10,(vxu_integer)((int)2),(vxu_integer)((int)2));");
+}
+
+TEST_F(VariableCodeTest, WholeArraysLoopAndNameTheirShape) {
+    VariableClause grid = scalar("grid", VariableKind::integer, "int [2][3]");
+    grid.facts.dimensions = {2, 3};
+    grid.facts.element_type = "int";
+    grid = with_ev(with_init(grid, "0"), "{1, 2, others => 0}");
+    Result r = generate([&](VariableCode& code) { code.add(grid); });
+    const Lines e = element(r);
+    EXPECT_TRUE(has(e, "for (I1 = 0 ; I1 < 2 ; I1++) { for (I2 = 0 ; I2 < 3 ; I2++) { "));
+    EXPECT_TRUE(has(e, "grid[I1][I2] = 0;"));
+    EXPECT_TRUE(has(e, "SET_MODE_CST_C(1);"));
+    EXPECT_TRUE(has(e, "int vxcst1[] = {1,2};"));
+    EXPECT_TRUE(has(r.records, "A1 grid[2][3] RA=FORM=CD,INIT=0 VA={1, 2, others => 0}"));
+    EXPECT_EQ(usage(r, "ZQZQUSE_ARRAY_INTEGER_C"), 1);
+    EXPECT_EQ(usage(r, "ZQZQUSE_CONSTANT_INTEGER_C"), 1);
+
+    // A list longer than the array is refused, and nothing is generated.
+    VariableClause small = scalar("t", VariableKind::integer, "int [2]");
+    small.facts.dimensions = {2};
+    small.facts.element_type = "int";
+    small = with_ev(with_init(small, "{1, 2, 3}"), "0");
+    Result refused = generate([&](VariableCode& code) { code.add(small); });
+    EXPECT_NE(refused.messages.find("INITAGREG"), std::string::npos);
+    EXPECT_FALSE(has(element(refused), "SET_MODE_TAB_C(1);"));
+}
+
+TEST_F(VariableCodeTest, MembersOfAnAggregateAreFramedByItsRecord) {
+    VariableClause a = with_ev(with_init(scalar("o.n", VariableKind::integer, "int"), "1"), "1");
+    a.aggregate = "o";
+    a.components = 2;
+    VariableClause b = with_ev(with_init(scalar("o.f", VariableKind::real, "float"), "2.0"), "2.0");
+    b.aggregate = "o";
+    b.component = 1;
+    b.components = 2;
+    Result r = generate([&](VariableCode& code) {
+        code.add(a);
+        code.add(b);
+    });
+    const Lines e = element(r);
+    auto open = std::find(e.begin(), e.end(), "VEXOR_OPEN_BRA_C(1);");
+    auto close = std::find(e.begin(), e.end(), "VEXOR_CLOSE_BRA_C(1);");
+    ASSERT_NE(open, e.end());
+    ASSERT_NE(close, e.end());
+    EXPECT_LT(open, close);
+    EXPECT_TRUE(has(r.records, "V1 o RA=FORM=C,INIT=? , VA=?"));
+    EXPECT_TRUE(has(r.records, "V2 o.n RA=FORM=CD,INIT=1 VA=1"));
+    EXPECT_TRUE(has(r.records, "V3 o.f RA=FORM=CF9,INIT=2.0 VA=2.0"));
+    EXPECT_EQ(usage(r, "ZQZQUSE_OPEN_BRA_C"), 1);
+}
+
+}  // namespace
+}  // namespace vx
