@@ -127,6 +127,7 @@ private:
     void apply_environments();
     void open_element_implicitly();
     void variable_statement(const Statement& statement);
+    void element_data_items(std::string_view argument);
     void define_structure(std::string_view rest, std::string_view statement);
     void define_stub(std::string_view rest, std::string_view statement);
     void end_initialization();
@@ -186,6 +187,8 @@ private:
     SkipFlags& skip_flags_;
     HarnessHooks& hooks_;
     NativeAnalysis& native_;
+    // Coverage flags whose declaration the C analysis has been given.
+    std::vector<std::string> coverage_flags_;
     ScriptReader& reader_;
 
     BlockState state_;

@@ -473,7 +473,51 @@ void Dispatcher::open_element_implicitly() {
     open_element();
 }
 
-void Dispatcher::handle_element(const Statement&) { open_element(); }
+void Dispatcher::handle_element(const Statement& s) {
+    open_element();
+    element_data_items(s.argument);
+}
+
+// The items written after ELEMENT: "#name" declares a coverage flag, a
+// variable the code under test sets to say it went that way; the element
+// expects it set. Any other item is kept as a "D" record for the report.
+void Dispatcher::element_data_items(std::string_view argument) {
+    if (trimmed(argument).empty() || !output_enabled()) {
+        return;
+    }
+    std::vector<std::string> seen;
+    for (std::string_view item : split_top_level(argument, true)) {
+        if (item.empty()) {
+            continue;
+        }
+        if (item.front() != '#') {
+            session_.records().write_data_item(item);
+            continue;
+        }
+        const std::string flag_name(trimmed(item.substr(1)));
+        if (!is_identifier(flag_name)) {
+            report_error("PARAMENVI", item);
+            continue;
+        }
+        if (std::find(seen.begin(), seen.end(), flag_name) != seen.end()) {
+            report_error("DEFMULTIP", flag_name);
+            continue;
+        }
+        seen.push_back(flag_name);
+        const std::string flag = "VXLCOV_" + flag_name;
+        const std::string declaration = "unsigned char " + flag + ";";
+        write_declaration(declaration, FoldMode::never);
+        if (std::find(coverage_flags_.begin(), coverage_flags_.end(), flag) ==
+            coverage_flags_.end()) {
+            coverage_flags_.push_back(flag);
+            native_.analyse_declarations(native_.preprocess(declaration, "", line()), "");
+        }
+        const bool english = language_.language() == script_language_gb;
+        Statement statement;
+        statement.argument = flag + ", INIT=0, " + (english ? "EV=1" : "VA=1");
+        variable_statement(statement);
+    }
+}
 
 // The environments in force join the element: each use in stack order
 // (outer levels first, then in USE order), its variable records before its

@@ -1,0 +1,1 @@
+int route(int speed);
