@@ -562,8 +562,16 @@ void Dispatcher::variable_statement(const Statement& s) {
     }
     std::vector<VariableClause>& list = *target;
     const std::size_t first = list.size();
-    variables_.parse_variable_statement(s.argument, options_.tested_language, whole_array,
-                                        whole_structure, context, list);
+    // While the statement is analysed no link record is written (an
+    // enumeration met in a value is described by the record that uses it).
+    {
+        struct Pause {
+            Pause() { skip_flags().set(SkipFlag::variable_analysis); }
+            ~Pause() { skip_flags().clear(SkipFlag::variable_analysis); }
+        } pause;
+        variables_.parse_variable_statement(s.argument, options_.tested_language, whole_array,
+                                            whole_structure, context, list);
+    }
     for (std::size_t i = first; i < list.size(); ++i) {
         auto format = formats_.find(list[i].variable);
         if (format != formats_.end()) {
