@@ -53,3 +53,23 @@ run_script calc_failing.ptu calc_failing 1
 
 step "outputs in $work/out"
 ls -l out
+
+# The same loop driven by CMake and ctest: examples/cmake builds a unit and
+# two scripts with vexor_add_test. gauge_percent fails on purpose (the unit
+# truncates where its script expects rounding); its JUnit XML is written
+# beside its harness.
+step "cmake -S $here/cmake -B $work/cmake -DVEXOR_DIR=\$HARNEXDIR"
+generator=()
+if command -v ninja >/dev/null 2>&1; then
+    generator=(-G Ninja)
+fi
+cmake -S "$here/cmake" -B "$work/cmake" "${generator[@]}" -DVEXOR_DIR="$HARNEXDIR"
+
+step "cmake --build $work/cmake"
+cmake --build "$work/cmake"
+
+step "ctest (in $work/cmake)"
+status=0
+(cd "$work/cmake" && ctest --output-on-failure) || status=$?
+echo "ctest exit status $status (gauge_percent is the test meant to fail)"
+ls -l "$work/cmake/vexor"/*/*.xml

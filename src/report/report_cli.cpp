@@ -1,16 +1,21 @@
 // The command line: options are read wherever they stand, the two
 // positional arguments are the link record file and the traces file. Both
 // files are read whole, parsed, matched into a verdict, and the verdict is
-// printed (and written as JUnit XML when asked). Every refusal is one
-// message "vexorreport: FILE:LINE: why" and the exit status 2.
+// printed (and written as JUnit XML when asked). With --depfile the two
+// positional arguments are the target of the rule and the link record
+// file, and the dependency file of the compilation is written instead.
+// Every refusal is one message "vexorreport: FILE:LINE: why" and the exit
+// status 2.
 #include "report/report_cli.h"
 
+#include "report/depfile.h"
 #include "report/junit.h"
 #include "report/link_records.h"
 #include "report/text_report.h"
 #include "report/traces.h"
 #include "report/verdict.h"
 
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <optional>
@@ -23,19 +28,53 @@ namespace {
 constexpr std::string_view program_name = "vexorreport";
 constexpr std::string_view usage_text =
     "usage: vexorreport [--junit FILE] [--quiet] FILE.tdc FILE.rio\n"
+    "       vexorreport --depfile OUT [--include-dir DIR]... TARGET FILE.tdc\n"
     "  FILE.tdc      link record file written by vexorprepro\n"
     "  FILE.rio      traces file written by the harness\n"
     "  --junit FILE  also write the verdict as JUnit XML to FILE\n"
     "  --quiet       list only the failed checks and the totals\n"
-    "exit status: 0 all checks passed, 1 a check failed, 2 unusable input\n";
+    "  --depfile OUT write to OUT the Make rule \"TARGET: inputs\" naming the\n"
+    "                scripts and headers the compilation of FILE.tdc read\n"
+    "  --include-dir DIR  a directory the compilation searched for headers\n"
+    "                (its -INCL directories, in their order)\n"
+    "exit status: 0 all checks passed, 1 a check failed, 2 unusable input\n"
+    "             (with --depfile: 0 written, 2 not written)\n";
 
 struct Arguments {
     std::string link_records;
     std::string traces;
     std::string junit;
+    std::string depfile;
+    std::string depfile_target;
+    std::vector<std::string> include_dirs;
     bool quiet = false;
     bool help = false;
 };
+
+// Reads the value of an option given as "--name VALUE" or "--name=VALUE"
+// at arguments[i]; false when arguments[i] is not that option.
+bool option_value(const std::vector<std::string>& arguments, std::size_t& i,
+                  std::string_view name, std::string_view short_name, std::string_view what,
+                  std::string& value, std::optional<std::string>& problem)
+{
+    const std::string& argument = arguments[i];
+    if (argument == name || (!short_name.empty() && argument == short_name)) {
+        if (i + 1 >= arguments.size()) {
+            problem = "option " + argument + " needs " + std::string(what);
+            return true;
+        }
+        value = arguments[++i];
+    } else if (argument.size() > name.size() && argument.compare(0, name.size(), name) == 0 &&
+               argument[name.size()] == '=') {
+        value = argument.substr(name.size() + 1);
+    } else {
+        return false;
+    }
+    if (value.empty()) {
+        problem = "option " + std::string(name) + " needs " + std::string(what);
+    }
+    return true;
+}
 
 std::optional<std::string> parse_arguments(const std::vector<std::string>& arguments,
                                            Arguments& parsed)
@@ -43,16 +82,18 @@ std::optional<std::string> parse_arguments(const std::vector<std::string>& argum
     std::vector<std::string> positional;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
-        if (argument == "--junit" || argument == "-j") {
-            if (i + 1 >= arguments.size()) {
-                return "option " + argument + " needs a file name";
+        std::optional<std::string> problem;
+        std::string directory;
+        if (option_value(arguments, i, "--junit", "-j", "a file name", parsed.junit, problem) ||
+            option_value(arguments, i, "--depfile", "", "a file name", parsed.depfile, problem)) {
+            if (problem) {
+                return problem;
             }
-            parsed.junit = arguments[++i];
-        } else if (argument.rfind("--junit=", 0) == 0) {
-            parsed.junit = argument.substr(std::string_view("--junit=").size());
-            if (parsed.junit.empty()) {
-                return std::string("option --junit needs a file name");
+        } else if (option_value(arguments, i, "--include-dir", "", "a directory", directory, problem)) {
+            if (problem) {
+                return problem;
             }
+            parsed.include_dirs.push_back(directory);
         } else if (argument == "--quiet" || argument == "-q") {
             parsed.quiet = true;
         } else if (argument == "--help" || argument == "-h") {
@@ -69,6 +110,21 @@ std::optional<std::string> parse_arguments(const std::vector<std::string>& argum
     }
     if (parsed.help) {
         return std::nullopt;
+    }
+    if (!parsed.depfile.empty()) {
+        if (!parsed.junit.empty() || parsed.quiet) {
+            return std::string("--depfile writes no verdict: --junit and --quiet do not go with it");
+        }
+        if (positional.size() != 2) {
+            return "expected the target of the rule and the link record file (got " +
+                   std::to_string(positional.size()) + ")";
+        }
+        parsed.depfile_target = positional[0];
+        parsed.link_records = positional[1];
+        return std::nullopt;
+    }
+    if (!parsed.include_dirs.empty()) {
+        return std::string("--include-dir goes with --depfile");
     }
     if (positional.size() != 2) {
         return "expected two files, the link record file and the traces file (got " +
@@ -105,6 +161,47 @@ void print_failure(std::ostream& err, const Arguments& arguments, const Failure&
     err << failure.message << '\n';
 }
 
+// The target's "lib" directory, found as the compiler finds it.
+std::string target_lib_directory()
+{
+    for (const char* name : {"VXUTGT", "VXLTGT"}) {
+        if (const char* value = std::getenv(name); value != nullptr) {
+            return std::string(value) + "/lib";
+        }
+    }
+    return {};
+}
+
+int write_depfile(const Arguments& arguments, std::ostream& err)
+{
+    std::string link_text;
+    if (auto problem = read_file(arguments.link_records, link_text)) {
+        err << program_name << ": " << *problem << '\n';
+        return exit_unusable;
+    }
+    LinkRecordFile links;
+    if (auto failure = parse_link_records(link_text, links)) {
+        print_failure(err, arguments, *failure);
+        return exit_unusable;
+    }
+    HeaderSearch search{arguments.include_dirs, target_lib_directory()};
+    std::string refused;
+    auto text = depfile_text(arguments.depfile_target, compilation_inputs(links, search), refused);
+    if (!text) {
+        err << program_name << ": a dependency file cannot name \"" << refused
+            << "\" (an empty name or a line end in it)\n";
+        return exit_unusable;
+    }
+    std::ofstream out(arguments.depfile, std::ios::binary | std::ios::trunc);
+    out << *text;
+    out.close();
+    if (!out) {
+        err << program_name << ": cannot write " << arguments.depfile << '\n';
+        return exit_unusable;
+    }
+    return exit_passed;
+}
+
 }  // namespace
 
 int run_report(const std::vector<std::string>& argument_list, std::ostream& out, std::ostream& err)
@@ -117,6 +214,9 @@ int run_report(const std::vector<std::string>& argument_list, std::ostream& out,
     if (arguments.help) {
         out << usage_text;
         return exit_passed;
+    }
+    if (!arguments.depfile.empty()) {
+        return write_depfile(arguments, err);
     }
 
     std::string link_text;

@@ -1,9 +1,11 @@
 // The command line of vexorreport:
 //     vexorreport [--junit FILE] [--quiet] FILE.tdc FILE.rio
+//     vexorreport --depfile OUT [--include-dir DIR]... TARGET FILE.tdc
 // Prints the verdict to `out` and messages to `err`; returns the exit
 // status: 0 every check passed, 1 a check failed, 2 the inputs cannot be
 // read, are damaged or do not belong together (or the command line is
-// wrong).
+// wrong). The second form writes the dependency file of the compilation
+// (report/depfile.h): 0 written, 2 not.
 #pragma once
 
 #include <ostream>

@@ -1,0 +1,71 @@
+# The build step of vexor_add_test (cmake -P): compiles one test script
+# with vexorprepro, then writes the dependency file of that compilation
+# with vexorreport --depfile.
+#
+#   cmake -DVEXOR_INSTALL_DIR=... -DSCRIPT=... -DGENERATED=... -DOUTPUT_DIR=...
+#         -DLINK_RECORDS=... -DDEPFILE=... -P VexorCompileScript.cmake -- <options>
+#
+# vexorprepro ends with 0 when the run was clean and with 3 when it only
+# warned: both wrote the harness. Any other status fails the build (the
+# compiler has then removed its outputs). A clean run is silent; otherwise
+# the compiler's messages are shown (and its listing is kept beside the
+# harness).
+
+foreach(variable VEXOR_INSTALL_DIR SCRIPT GENERATED OUTPUT_DIR LINK_RECORDS DEPFILE)
+  if(NOT DEFINED ${variable})
+    message(FATAL_ERROR "VexorCompileScript: -D${variable}=... is missing")
+  endif()
+endforeach()
+
+# The compiler options are the arguments after "--"; the -INCL directories
+# among them are the ones the dependency scan searches.
+set(options)
+set(include_dir_arguments)
+set(after_separator FALSE)
+math(EXPR last "${CMAKE_ARGC} - 1")
+foreach(index RANGE ${last})
+  set(argument "${CMAKE_ARGV${index}}")
+  if(after_separator)
+    list(APPEND options "${argument}")
+    string(TOUPPER "${argument}" upper)
+    if(upper MATCHES "^-INCL=")
+      string(SUBSTRING "${argument}" 6 -1 directories)
+      string(REPLACE "," ";" directories "${directories}")
+      foreach(directory IN LISTS directories)
+        if(NOT directory STREQUAL "")
+          list(APPEND include_dir_arguments "--include-dir=${directory}")
+        endif()
+      endforeach()
+    endif()
+  elseif(argument STREQUAL "--")
+    set(after_separator TRUE)
+  endif()
+endforeach()
+
+set(ENV{HARNEXDIR} "${VEXOR_INSTALL_DIR}")
+set(ENV{VXLTGT} "${VEXOR_INSTALL_DIR}/target")
+unset(ENV{VXUTGT})
+
+file(REMOVE "${DEPFILE}")
+execute_process(
+  COMMAND "${VEXOR_INSTALL_DIR}/bin/vexorprepro" "${SCRIPT}" "${GENERATED}" "${OUTPUT_DIR}" ${options}
+  WORKING_DIRECTORY "${OUTPUT_DIR}"
+  RESULT_VARIABLE status
+  OUTPUT_VARIABLE messages
+  ERROR_VARIABLE messages)
+if(NOT status STREQUAL "0")
+  string(STRIP "${messages}" messages)
+  message(NOTICE "${messages}")
+endif()
+if(NOT (status STREQUAL "0" OR status STREQUAL "3"))
+  message(FATAL_ERROR "vexorprepro ${SCRIPT}: exit status ${status}")
+endif()
+
+execute_process(
+  COMMAND "${VEXOR_INSTALL_DIR}/bin/vexorreport" --depfile "${DEPFILE}" ${include_dir_arguments}
+          "${GENERATED}" "${LINK_RECORDS}"
+  WORKING_DIRECTORY "${OUTPUT_DIR}"
+  RESULT_VARIABLE status)
+if(NOT status STREQUAL "0")
+  message(FATAL_ERROR "vexorreport --depfile ${DEPFILE}: exit status ${status}")
+endif()

@@ -1,0 +1,35 @@
+# The ctest command of vexor_add_test (cmake -P): runs the harness, then
+# reads its verdict with vexorreport, which also writes the JUnit XML.
+#
+#   cmake -DHARNESS=... -DREPORT=... -DLINK_RECORDS=... -DTRACES=...
+#         -DJUNIT=... -P VexorRunTest.cmake
+#
+# The test passes when the harness ended normally and every check passed.
+# The traces and the XML of an earlier run are removed first, so a harness
+# that dies early can never be judged on old traces.
+
+foreach(variable HARNESS REPORT LINK_RECORDS TRACES JUNIT)
+  if(NOT DEFINED ${variable})
+    message(FATAL_ERROR "VexorRunTest: -D${variable}=... is missing")
+  endif()
+endforeach()
+
+file(REMOVE "${TRACES}" "${JUNIT}")
+# The harness writes its traces where VXURIO says: here, where the report
+# reads them.
+set(ENV{VXURIO} "${TRACES}")
+execute_process(COMMAND "${HARNESS}" RESULT_VARIABLE harness_status)
+
+if(NOT EXISTS "${TRACES}")
+  message(FATAL_ERROR "${HARNESS} wrote no traces file (it ended with: ${harness_status})")
+endif()
+execute_process(COMMAND "${REPORT}" --junit "${JUNIT}" "${LINK_RECORDS}" "${TRACES}"
+                RESULT_VARIABLE report_status)
+
+if(NOT harness_status STREQUAL "0")
+  message(FATAL_ERROR "${HARNESS} ended abnormally: ${harness_status}")
+elseif(report_status STREQUAL "1")
+  message(FATAL_ERROR "FAILED: a check failed (JUnit XML in ${JUNIT})")
+elseif(NOT report_status STREQUAL "0")
+  message(FATAL_ERROR "no verdict: vexorreport ended with ${report_status}")
+endif()

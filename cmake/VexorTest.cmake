@@ -1,0 +1,105 @@
+# vexor_add_test: one test script of a C unit, compiled, built, run and
+# judged by the build.
+#
+#   include(<installation>/cmake/VexorTest.cmake)
+#   enable_testing()
+#   vexor_add_test(NAME <name> SCRIPT <file.ptu> SOURCES <unit sources...>
+#                  [INCLUDE_DIRECTORIES <dirs...>] [OPTIONS <vexorprepro options...>])
+#
+# At build time vexorprepro compiles the script into <name>.c, <name>.ic,
+# <name>.tdc and vexor_cfg.h in the directory vexor/<name> of the current
+# build directory, with HARNEXDIR and VXLTGT pointing into the installation
+# this file was loaded from. The same command writes a dependency file
+# (vexorreport --depfile), so the script is compiled again when it changes,
+# when a script it includes changes, or when a header the C analysis read
+# changes; nothing else makes it run again (apart from a new vexorprepro).
+#
+# The harness executable <name> is built from the generated C file, the
+# SOURCES (relative to the current source directory) and the runtime
+# package. The ctest test <name> runs it and passes or fails with the
+# verdict of vexorreport, which it also writes as JUnit XML to
+# vexor/<name>/<name>.xml.
+#
+# INCLUDE_DIRECTORIES are searched for the unit's headers, by the C
+# analysis (-INCL) and by the C compiler; the directory of the script is
+# searched too. OPTIONS go to vexorprepro after -LANGUAGE=C.
+
+if(CMAKE_VERSION VERSION_LESS 3.20)
+  message(FATAL_ERROR "VexorTest needs CMake 3.20 or newer (dependency files of custom commands)")
+endif()
+# The policies of this file (include() gives it a policy scope of its own)
+# are the ones vexor_add_test runs with, whatever the project's are.
+cmake_policy(VERSION 3.20)
+
+get_filename_component(VEXOR_INSTALL_DIR "${CMAKE_CURRENT_LIST_DIR}/.." ABSOLUTE)
+set(VEXOR_TARGET_DIR "${VEXOR_INSTALL_DIR}/target")
+set(VEXOR_COMPILER "${VEXOR_INSTALL_DIR}/bin/vexorprepro")
+set(VEXOR_REPORT "${VEXOR_INSTALL_DIR}/bin/vexorreport")
+set(_vexor_cmake_dir "${CMAKE_CURRENT_LIST_DIR}")
+
+foreach(_vexor_file "${VEXOR_COMPILER}" "${VEXOR_REPORT}" "${VEXOR_TARGET_DIR}/lib/TP.c")
+  if(NOT EXISTS "${_vexor_file}")
+    message(FATAL_ERROR "VexorTest: ${_vexor_file} is missing: "
+                        "${VEXOR_INSTALL_DIR} is not a complete installation")
+  endif()
+endforeach()
+
+function(vexor_add_test)
+  cmake_parse_arguments(PARSE_ARGV 0 ARG "" "NAME;SCRIPT" "SOURCES;INCLUDE_DIRECTORIES;OPTIONS")
+  if(ARG_UNPARSED_ARGUMENTS)
+    message(FATAL_ERROR "vexor_add_test: unexpected arguments: ${ARG_UNPARSED_ARGUMENTS}")
+  endif()
+  foreach(required NAME SCRIPT SOURCES)
+    if(NOT ARG_${required})
+      message(FATAL_ERROR "vexor_add_test: ${required} is required")
+    endif()
+  endforeach()
+
+  set(name "${ARG_NAME}")
+  get_filename_component(script "${ARG_SCRIPT}" ABSOLUTE BASE_DIR "${CMAKE_CURRENT_SOURCE_DIR}")
+  get_filename_component(script_dir "${script}" DIRECTORY)
+  set(dir "${CMAKE_CURRENT_BINARY_DIR}/vexor/${name}")
+  set(generated "${dir}/${name}.c")
+  set(link_records "${dir}/${name}.tdc")
+  set(depfile "${dir}/${name}.d")
+
+  set(include_dirs)
+  set(compiler_options -LANGUAGE=C)
+  foreach(include_dir IN LISTS ARG_INCLUDE_DIRECTORIES)
+    get_filename_component(include_dir "${include_dir}" ABSOLUTE
+                           BASE_DIR "${CMAKE_CURRENT_SOURCE_DIR}")
+    list(APPEND include_dirs "${include_dir}")
+    list(APPEND compiler_options "-INCL=${include_dir}")
+  endforeach()
+  list(APPEND compiler_options ${ARG_OPTIONS})
+
+  file(MAKE_DIRECTORY "${dir}")
+  add_custom_command(
+    OUTPUT "${generated}" "${dir}/${name}.ic" "${link_records}" "${dir}/vexor_cfg.h"
+    COMMAND "${CMAKE_COMMAND}"
+            "-DVEXOR_INSTALL_DIR=${VEXOR_INSTALL_DIR}"
+            "-DSCRIPT=${script}" "-DGENERATED=${generated}" "-DOUTPUT_DIR=${dir}"
+            "-DLINK_RECORDS=${link_records}" "-DDEPFILE=${depfile}"
+            -P "${_vexor_cmake_dir}/VexorCompileScript.cmake" -- ${compiler_options}
+    DEPENDS "${script}" "${VEXOR_COMPILER}" "${VEXOR_REPORT}"
+            "${_vexor_cmake_dir}/VexorCompileScript.cmake"
+    DEPFILE "${depfile}"
+    WORKING_DIRECTORY "${dir}"
+    COMMENT "Compiling test script ${ARG_SCRIPT} (${name})"
+    VERBATIM)
+
+  add_executable(${name} "${generated}" ${ARG_SOURCES} "${VEXOR_TARGET_DIR}/lib/TP.c")
+  # The harness directory first: the runtime reads the vexor_cfg.h of its
+  # own harness there.
+  target_include_directories(${name} PRIVATE "${dir}" ${include_dirs} "${script_dir}"
+                             "${VEXOR_TARGET_DIR}/lib")
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${dir}")
+
+  add_test(NAME ${name}
+           COMMAND "${CMAKE_COMMAND}"
+                   "-DHARNESS=$<TARGET_FILE:${name}>" "-DREPORT=${VEXOR_REPORT}"
+                   "-DLINK_RECORDS=${link_records}" "-DTRACES=${dir}/${name}.rio"
+                   "-DJUNIT=${dir}/${name}.xml"
+                   -P "${_vexor_cmake_dir}/VexorRunTest.cmake"
+           WORKING_DIRECTORY "${dir}")
+endfunction()

@@ -1,0 +1,222 @@
+// The CMake example as a user runs it: a copy of examples/cmake in a fresh
+// directory (with blanks in its path, which the dependency file must
+// escape), configured with cmake against the installed tree, built with
+// ninja and with make, tested with ctest.
+//
+// The verdicts: the fill script's tests pass, the percent script's test
+// two_thirds fails on the unit's truncation, each with its JUnit XML. The
+// build: a build with no change does nothing; touching the unit's header
+// compiles both scripts again; touching the unit's source rebuilds the
+// harnesses but compiles no script; touching one script compiles that
+// script only; touching a file no compilation read does nothing.
+#include "harness/harness_runner.h"
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include <chrono>
+#include <filesystem>
+#include <string>
+#include <thread>
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace vx::harness_testing;
+
+constexpr int build_timeout_ms = 600000;
+// Longer than the coarsest file time stamps, so that a touched file is
+// newer than the outputs of the build before.
+constexpr auto time_stamp_step = std::chrono::milliseconds(1100);
+
+const std::string fill_compile = "Compiling test script ptu/fill.ptu (gauge_fill)";
+const std::string percent_compile = "Compiling test script ptu/percent.ptu (gauge_percent)";
+
+bool contains(const std::string& text, const std::string& piece)
+{
+    return text.find(piece) != std::string::npos;
+}
+
+#define EXPECT_CONTAINS(text, piece) \
+    EXPECT_TRUE(contains((text), (piece))) << "missing: " << (piece) << "\nin:\n" << (text)
+#define EXPECT_LACKS(text, piece) \
+    EXPECT_FALSE(contains((text), (piece))) << "unexpected: " << (piece) << "\nin:\n" << (text)
+
+class CmakeExample : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(scratch_.isValid());
+        root_ = fs::path(scratch_.path().toStdString());
+        source_ = root_ / "gauge project";
+        binary_ = root_ / "gauge build";
+        fs::copy(fs::path(VX_SOURCE_DIR) / "examples/cmake", source_, fs::copy_options::recursive);
+    }
+
+    // Ninja when there is one, else Make.
+    static QString default_generator()
+    {
+        return QStandardPaths::findExecutable(QStringLiteral("ninja")).isEmpty()
+                   ? QStringLiteral("Unix Makefiles")
+                   : QStringLiteral("Ninja");
+    }
+
+    void configure_and_build(const QString& generator)
+    {
+        ninja_ = generator == QStringLiteral("Ninja");
+        ProcessResult configure = run(
+            QStringLiteral(VX_CMAKE_COMMAND),
+            {QStringLiteral("-S"), path(source_), QStringLiteral("-B"), path(binary_),
+             QStringLiteral("-G"), generator, QStringLiteral("-DVEXOR_DIR=") + dist_path(QString()),
+             // The harnesses must build cleanly with the usual warnings.
+             QStringLiteral("-DCMAKE_C_FLAGS=-Wall -Wextra -Werror")});
+        ASSERT_EQ(configure.exit_code, 0) << configure.out << configure.err;
+        ProcessResult first = build();
+        ASSERT_EQ(first.exit_code, 0) << first.out << first.err;
+        expect_both_scripts_compiled(first.out);
+    }
+
+    static void expect_both_scripts_compiled(const std::string& out)
+    {
+        EXPECT_CONTAINS(out, fill_compile);
+        EXPECT_CONTAINS(out, percent_compile);
+    }
+
+    static QString path(const fs::path& p) { return QString::fromStdString(p.string()); }
+
+    ProcessResult run(const QString& program, const QStringList& arguments)
+    {
+        ProcessResult result =
+            run_program(program, arguments, path(binary_.parent_path()), {}, build_timeout_ms);
+        EXPECT_TRUE(result.started && !result.crashed) << program.toStdString() << " did not run";
+        return result;
+    }
+
+    ProcessResult build()
+    {
+        return run(QStringLiteral(VX_CMAKE_COMMAND), {QStringLiteral("--build"), path(binary_)});
+    }
+
+    ProcessResult ctest(const QString& test)
+    {
+        ProcessResult result = run_program(
+            QStringLiteral(VX_CTEST_COMMAND),
+            {QStringLiteral("--verbose"), QStringLiteral("-R"),
+             QLatin1Char('^') + test + QLatin1Char('$')},
+            path(binary_), {}, build_timeout_ms);
+        EXPECT_TRUE(result.started && !result.crashed);
+        return result;
+    }
+
+    // Gives the file a modification time after everything built so far.
+    void touch(const fs::path& file)
+    {
+        ASSERT_TRUE(fs::exists(file)) << file;
+        std::this_thread::sleep_for(time_stamp_step);
+        fs::last_write_time(file, fs::file_time_type::clock::now());
+    }
+
+    // A build that must not do anything.
+    void expect_nothing_built(const std::string& why)
+    {
+        ProcessResult again = build();
+        ASSERT_EQ(again.exit_code, 0) << again.out << again.err;
+        EXPECT_LACKS(again.out, "Compiling test script") << why;
+        EXPECT_LACKS(again.out, "Building C object") << why;
+        EXPECT_LACKS(again.out, "Linking") << why;
+        if (ninja_) {
+            EXPECT_CONTAINS(again.out, "ninja: no work to do.") << why;
+        }
+    }
+
+    // The incremental build after a first build.
+    void check_incremental_build()
+    {
+        expect_nothing_built("a build with no change");
+
+        touch(source_ / "unit/gauge.h");
+        ProcessResult header = build();
+        ASSERT_EQ(header.exit_code, 0) << header.out << header.err;
+        expect_both_scripts_compiled(header.out);
+        expect_nothing_built("a build after the header's rebuild");
+
+        touch(source_ / "unit/gauge.c");
+        ProcessResult unit = build();
+        ASSERT_EQ(unit.exit_code, 0) << unit.out << unit.err;
+        EXPECT_CONTAINS(unit.out, "Linking C executable");
+        EXPECT_LACKS(unit.out, "Compiling test script");
+
+        touch(source_ / "ptu/fill.ptu");
+        ProcessResult script = build();
+        ASSERT_EQ(script.exit_code, 0) << script.out << script.err;
+        EXPECT_CONTAINS(script.out, fill_compile);
+        EXPECT_LACKS(script.out, percent_compile);
+
+        write_file(path(source_ / "unit/notes.txt"), "not read by anything\n");
+        touch(source_ / "unit/notes.txt");
+        expect_nothing_built("a file no compilation read");
+    }
+
+    JUnitDocument junit(const std::string& test)
+    {
+        std::string text = read_file(path(binary_ / "vexor" / test / (test + ".xml")));
+        EXPECT_FALSE(text.empty()) << "no JUnit XML for " << test;
+        JUnitDocument document = parse_junit(text);
+        EXPECT_TRUE(document.well_formed) << document.error.toStdString() << "\n" << text;
+        return document;
+    }
+
+    QTemporaryDir scratch_;
+    fs::path root_;
+    fs::path source_;
+    fs::path binary_;
+    bool ninja_ = false;
+};
+
+TEST_F(CmakeExample, OneTestPassesAndOneFailsWithTheirJUnitXml)
+{
+    ASSERT_NO_FATAL_FAILURE(configure_and_build(default_generator()));
+    ProcessResult fill = ctest(QStringLiteral("gauge_fill"));
+    EXPECT_EQ(fill.exit_code, 0) << fill.out << fill.err;
+    EXPECT_CONTAINS(fill.out, "100% tests passed, 0 tests failed out of 1");
+    EXPECT_CONTAINS(fill.out, "ok    result: obtained 50, expected 50");
+    EXPECT_CONTAINS(fill.out, "ok    result: obtained 100, expected 100");
+    EXPECT_CONTAINS(fill.out, "VERDICT: PASSED");
+    JUnitDocument fill_xml = junit("gauge_fill");
+    ASSERT_EQ(fill_xml.cases.size(), 2u);
+    for (const JUnitCase& test : fill_xml.cases) {
+        EXPECT_FALSE(test.failed || test.error) << test.name.toStdString();
+    }
+
+    ProcessResult percent = ctest(QStringLiteral("gauge_percent"));
+    EXPECT_NE(percent.exit_code, 0) << percent.out << percent.err;
+    EXPECT_CONTAINS(percent.out, "0% tests passed, 1 tests failed out of 1");
+    EXPECT_CONTAINS(percent.out, "ok    result: obtained 50, expected 50");
+    EXPECT_CONTAINS(percent.out, "FAIL  result: obtained 66, expected 67");
+    EXPECT_CONTAINS(percent.out, "VERDICT: FAILED");
+    JUnitDocument percent_xml = junit("gauge_percent");
+    const JUnitCase* half = percent_xml.find(QStringLiteral("half"));
+    const JUnitCase* two_thirds = percent_xml.find(QStringLiteral("two_thirds"));
+    ASSERT_NE(half, nullptr);
+    ASSERT_NE(two_thirds, nullptr);
+    EXPECT_FALSE(half->failed);
+    EXPECT_TRUE(two_thirds->failed);
+    EXPECT_EQ(two_thirds->failure_message.toStdString(), "result: obtained 66, expected 67");
+}
+
+TEST_F(CmakeExample, NinjaBuildsOnlyWhatChanged)
+{
+    ASSERT_FALSE(QStandardPaths::findExecutable(QStringLiteral("ninja")).isEmpty())
+        << "ninja is part of the build tools (scripts/install-deps.sh)";
+    ASSERT_NO_FATAL_FAILURE(configure_and_build(QStringLiteral("Ninja")));
+    check_incremental_build();
+}
+
+TEST_F(CmakeExample, MakeBuildsOnlyWhatChanged)
+{
+    ASSERT_NO_FATAL_FAILURE(configure_and_build(QStringLiteral("Unix Makefiles")));
+    check_incremental_build();
+}
+
+}  // namespace
