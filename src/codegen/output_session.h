@@ -160,6 +160,8 @@ void write_line(std::string_view text);
 void write_folded(std::string_view text, FoldMode mode);
 void write_folded_test_level(std::string_view text, FoldMode mode);
 void write_element_close(std::string_view text, FoldMode mode);
+void mark_element_head();
+void write_element_head(std::string_view text, FoldMode mode);
 void write_test_close(std::string_view text);
 void write_loop_head(std::string_view text, FoldMode mode);
 void write_main_prologue(std::string_view text);

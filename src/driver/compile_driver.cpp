@@ -117,6 +117,7 @@ void run_compile_driver(const RunContext& run) {
     NativeAnalysis& native = run.native != nullptr ? *run.native : without_analysis;
     FrontEnd front_end(options, run.script_language, session, generation, native);
     generation.set_block_state(&front_end.block_state());
+    generation.set_native(&native);
 
     // D2: the main script, first of the include stack.
     front_end.open_main_script(run.names.script_path);

@@ -17,6 +17,9 @@ public:
     // The block state the end-of-script checks read (names met, services
     // generated).
     void set_block_state(const BlockState* state) { state_ = state; }
+    // The C analysis that reads the prototypes of stubs and preprocesses
+    // the values of STUB statements.
+    void set_native(NativeAnalysis* native) { native_ = native; }
 
     void emit_prologue() override { layout_.emit_prologue(); }
     void emit_stub_services() override { layout_.emit_stub_services(); }
@@ -42,11 +45,16 @@ public:
         }
     }
     void emit_main() override;
+    void generate_stub_definition(const StubDefinition& stub) override;
+    void describe_stub_call(std::string_view argument, bool in_environment) override;
 
 private:
+    std::string preprocessed(const std::string& value);
+
     HarnessLayout& layout_;
     const ScriptOptions& options_;
     const BlockState* state_ = nullptr;
+    NativeAnalysis* native_ = nullptr;
 };
 
 }  // namespace vx
