@@ -483,6 +483,9 @@ void StubGenerator::write_comparison_functions(const Stub& stub) {
         line("{");
         line(" if (ref==NONIL) { return(str==NULL); } else { return(COMP_STR_C(ref,str)); }");
         line("}");
+        line("#ifndef VXU_STUB_STR_KEEP");
+        line("#define VXU_STUB_STR_KEEP(s) (s)");
+        line("#endif");
     }
     for (const TypeNode* type : aggregates) write_aggregate_comparison(type);
 }
@@ -717,6 +720,10 @@ void StubGenerator::write_stub_function(const Stub& stub) {
             const std::string field = "Vexor_ptr_in->_datain." + p.name;
             if (p.kind == StubValueKind::char_array) {
                 line("      VXU_STRCPY(" + field + "," + p.actual() + ");");
+            } else if (p.kind == StubValueKind::string) {
+                // A copy: the caller's buffer may change before the check.
+                line("      " + field + "=(" + p.field_type + ")VXU_STUB_STR_KEEP(" + p.actual() +
+                     ");");
             } else if (p.direction == StubDirection::inout) {
                 line("      if (" + p.name + ") " + field + "=" + p.actual() + ";");
             } else {

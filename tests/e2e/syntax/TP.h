@@ -6,6 +6,9 @@
 
 #pragma GCC diagnostic ignored "-Wunknown-pragmas"
 
+#include <stddef.h>
+#include <string.h>
+
 typedef int ZQZQ_LOOPVAR_T;
 typedef unsigned char ZQZQ_U_INT8;
 typedef unsigned short ZQZQ_U_INT16;
@@ -23,5 +26,27 @@ typedef int VXU_STUB_CNT;
 #define STOP_CHRONO_C() ((void)0)
 #define VXU_END_TEST_C() ((void)0)
 #define EDV_MUET_CHECK(stub, call) ((void)(stub), (void)(call))
+#define EDV_CHRONO_MUET_C(rec, res, call) ((void)(rec), (void)(res), (void)(call))
+#define VXU_STUB_STR_KEEP(s) (s)
+
+#define NIL ((void *)0)
+#define NONIL ((void *)vx_syntax_nonil)
+#define NILFUNC 0
+#define NONILFUNC ((void (*)(void))0)
+extern char vx_syntax_nonil[1];
+#define COMP_STR_C(ref, str) ((ref) != (str))
+#define VXU_STRCPY(dst, src) ((void)(dst), (void)(src))
+#define _VXCC_FUNCPTR(p, ref) ((void *)(p) != (void *)(ref))
+#define EDV_INTEGER_C(check, range, v, rec, base, a, b) \
+    ((void)(check), (void)(range), (void)(v), (void)(rec), (void)(base), (void)(a), (void)(b))
+#define EDV_UNSIGNED_C EDV_INTEGER_C
+#define EDV_CHAR_C(check, range, v, rec, a, b) \
+    ((void)(check), (void)(range), (void)(v), (void)(rec), (void)(a), (void)(b))
+#define EDV_FLOAT_C EDV_CHAR_C
+#define EDV_DOUBLE_C EDV_CHAR_C
+#define EDV_STR_C EDV_CHAR_C
+#define EDV_POINTER_C(check, range, v, rec, a) \
+    ((void)(check), (void)(range), (void)(v), (void)(rec), (void)(a))
+#define EDV_FUNCPOINTER_C EDV_POINTER_C
 
 #endif
