@@ -745,8 +745,11 @@ void StubGenerator::write_stub_function(const Stub& stub) {
         for (const StubParameter& p : stub.parameters) {
             if (!p.output()) continue;
             const std::string given = "Vexor_ptr_out->_dataout." + p.name;
-            const std::string guard = "  if ((" + p.name + ")&&(Vexor_ptr_out->sel[" +
-                                      std::to_string(p.give_selector) + "])) ";
+            // Nothing is given back by a stub the element did not describe
+            // (its first entry is the one _vx_init_muets leaves).
+            const std::string guard = "  if ((" + p.name + ")&&(Vexor_ptr_out->min>0)&&" +
+                                      "(Vexor_ptr_out->sel[" + std::to_string(p.give_selector) +
+                                      "])) ";
             if (p.kind == StubValueKind::char_array) {
                 line(guard + "VXU_STRCPY(*(" + p.name + ")," + given + ");");
             } else {
@@ -786,7 +789,7 @@ void StubGenerator::write_parameter_checks(const Stub& stub) {
     const bool records = output_enabled();
     for (const StubParameter& p : stub.parameters) {
         if (!p.input()) continue;
-        const std::string flag = "(Vexor_ptr_out->min?Vexor_ptr_out->sel[" +
+        const std::string flag = "(Vexor_ptr_out->min>0?Vexor_ptr_out->sel[" +
                                  std::to_string(p.check_selector) + "]:0)";
         auto check = [&](const std::string& path, const TypeNode* type) {
             StubValueKind kind = kind_of(type);

@@ -22,7 +22,9 @@
 // When a run succeeds and leaves a harness, the harness must be valid C on
 // its own (compiled against the minimal header of tests/e2e/syntax), and it
 // must build with the runtime package and the case's own C files, run, and
-// give the verdict of the file "verdict" (default 0) in vexorreport.
+// give the verdict of the file "verdict" (default 0) in vexorreport; when
+// the case has a file "report", the report's text must be that file
+// (VX_UPDATE_REPORT=1 rewrites it).
 //
 // VX_UPDATE_GOLDEN=1 rewrites the expected files from the actual run.
 #include "testkit/testkit.h"
@@ -135,7 +137,7 @@ void check_harnesses(const fs::path& source, const fs::path& run_dir,
         const std::string harness_dir = harness.parent_path().string();
 
         auto syntax = testkit::run_program(
-            "cc", {"-std=c99", "-fsyntax-only", "-Wall", "-Werror", "-Wno-unused-variable",
+            "cc", {"-std=c99", "-fsyntax-only", "-Wall", "-Wextra", "-Werror", "-Wno-unused-variable",
                    "-I" + syntax_dir, "-I" + harness_dir, harness.string()});
         EXPECT_EQ(syntax.status, 0) << name << " is not valid C:\n" << syntax.err;
 
@@ -164,6 +166,15 @@ void check_harnesses(const fs::path& source, const fs::path& run_dir,
         auto report = testkit::run_program(testkit::dist_dir() + "/bin/vexorreport",
                                            {stem.string() + ".tdc", rio});
         EXPECT_EQ(report.status, expected_verdict) << report.out << report.err;
+        // A case may pin the report itself.
+        if (std::getenv("VX_UPDATE_REPORT") != nullptr && fs::exists(source / "report")) {
+            testkit::write_file((source / "report").string(), report.out);
+        }
+        if (fs::exists(source / "report")) {
+            auto want = read_lines(source / "report");
+            auto got = testkit::split_lines(report.out);
+            EXPECT_EQ(got, want) << report.out;
+        }
     }
 }
 
