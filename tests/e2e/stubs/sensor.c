@@ -38,3 +38,13 @@ void go(int x, int y)
     p.y = y;
     move_to(p);
 }
+
+/* Two messages from one buffer: the stub must keep what each call saw. */
+void tell(void)
+{
+    char text[8];
+    snprintf(text, sizeof text, "one");
+    log_text(text);
+    snprintf(text, sizeof text, "two");
+    log_text(text);
+}

@@ -10,3 +10,4 @@ void show_total(long total);
 int average(int channel, int count);
 int bump(int start);
 void go(int x, int y);
+void tell(void);

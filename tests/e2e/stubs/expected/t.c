@@ -995,6 +995,24 @@ go(1, 2);
 go(3, 4);
 STOP_CHRONO_C();
 _vx_check_muets();
+
+START_CHRONO_C();
+_vx_init_muets();
+#if size_2_sensors_log_text
+_os_2_sensors_log_text[0].min=1;
+_os_2_sensors_log_text[0].max=1;
+_os_2_sensors_log_text[0]._datain.text=(const char *)("one");
+_os_2_sensors_log_text[0].sel[0]=1;
+_os_2_sensors_log_text[1].min=2;
+_os_2_sensors_log_text[1].max=2;
+_os_2_sensors_log_text[1]._datain.text=(const char *)("two");
+_os_2_sensors_log_text[1].sel[0]=1;
+_os_2_sensors_log_text[2].min=0;
+_os_2_sensors_log_text[2].max=0;
+#endif
+tell();
+STOP_CHRONO_C();
+_vx_check_muets();
 VXU_END_TEST_C();
 }/* END SERVICE average*/
 #ifdef ZQZQ_MAIN_HEADER
