@@ -283,10 +283,13 @@ std::string StubGenerator::aggregate_key(const TypeNode* type) const {
 
 void StubGenerator::define(std::string_view block_name, long line_number, std::string_view file,
                            const StubDeclarations& declarations) {
-    table_ = declarations.table;
-    if (output_enabled()) {
-        output_session().report_description().summary_stub_block(block_name, line_number);
+    // A block of an excluded branch defines nothing: the service functions
+    // must not call stubs that were never written.
+    if (!output_enabled()) {
+        return;
     }
+    table_ = declarations.table;
+    output_session().report_description().summary_stub_block(block_name, line_number);
     for (const Symbol* function : declarations.functions) {
         if (function == nullptr || function->name == skipped_stub) continue;
         Stub stub;
@@ -414,9 +417,7 @@ bool StubGenerator::build_stub(Stub& stub, const Symbol& function) {
 
 void StubGenerator::write_definition(Stub& stub) {
     const std::string& k = stub.key;
-    if (output_enabled()) {
-        output_session().report_description().summary_stub(stub.name, stub.number, stub.line);
-    }
+    output_session().report_description().summary_stub(stub.name, stub.number, stub.line);
     line("");
     line("/* simulation: " + stub.name + " */");
     line("");
@@ -432,9 +433,9 @@ void StubGenerator::write_definition(Stub& stub) {
     line("");
     line("#pragma vexor vxo_stub");
     write_stub_function(stub);
-    if (output_enabled()) add_renamed_symbol(stub.name);
+    add_renamed_symbol(stub.name);
     write_check_function(stub);
-    if (output_enabled()) link_records().write_stub_end();
+    link_records().write_stub_end();
 }
 
 bool StubGenerator::uses_comparisons(const Stub& stub) const {

@@ -312,3 +312,22 @@ TEST(StubFileKey, IsTheBaseNameMadeAnIdentifier) {
 
 }  // namespace
 }  // namespace vx
+
+namespace vx {
+namespace {
+
+TEST_F(StubGenerationTest, ABlockOfAnExcludedBranchDefinesNoStub) {
+    layout();
+    skip_flags().set(SkipFlag::false_condition);
+    define("void hidden(_in int a);");
+    skip_flags().clear(SkipFlag::false_condition);
+    define("void shown(_in int a);");
+    layout().emit_stub_services();
+    finish();
+    Lines c = read_lines("t.c");
+    EXPECT_FALSE(mentions(c, "hidden"));
+    EXPECT_TRUE(has(c, "checkin_1_s_shown();"));
+}
+
+}  // namespace
+}  // namespace vx
