@@ -659,6 +659,10 @@ void StubGenerator::write_stub_function(const Stub& stub) {
     line("struct _so" + k + " * Vexor_ptr_out;");
     line("unsigned int _Vexor_i;");
     line("Vexor_res=0;");
+    // A call before the first element (the stub not initialised yet)
+    // skips the selection: the outputs then read this entry, which gives
+    // nothing back, instead of an unset pointer.
+    line("Vexor_ptr_out=&(_os" + k + "[0]);");
     if (inputs) {
         line("  if (VXU_GLOBAL_STUB_INITIALISED(_ix" + k + " >= 0))");
         line("    {");

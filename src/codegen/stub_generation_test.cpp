@@ -121,6 +121,9 @@ TEST_F(StubGenerationTest, WithoutServiceTheStubsAreDeclaredButNoServiceFunction
     EXPECT_TRUE(has(c, "#define _fn_1_s_read_sensor 1"));
     EXPECT_TRUE(has(c, "VXU_STUB_CNT _ix_1_s_read_sensor STUBINACTIVE ;"));
     EXPECT_TRUE(has(c, "int read_sensor(int channel, int *value)"));
+    // A call made before the first element gives back nothing, read from a
+    // set pointer.
+    EXPECT_TRUE(has(c, "Vexor_ptr_out=&(_os_1_s_read_sensor[0]);"));
     EXPECT_FALSE(mentions(c, "_vx_check_muets"));
     EXPECT_FALSE(mentions(c, "_vx_init_muets"));
     // The direction words never reach the C text.

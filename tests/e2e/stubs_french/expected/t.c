@@ -79,6 +79,7 @@ struct _si_1_sensors_read_sensor * Vexor_ptr_in;
 struct _so_1_sensors_read_sensor * Vexor_ptr_out;
 unsigned int _Vexor_i;
 Vexor_res=0;
+Vexor_ptr_out=&(_os_1_sensors_read_sensor[0]);
   if (VXU_GLOBAL_STUB_INITIALISED(_ix_1_sensors_read_sensor >= 0))
     {
   if (_it_1_sensors_read_sensor<size_1_sensors_read_sensor+1)
@@ -243,6 +244,7 @@ struct _si_2_sensors_log_text * Vexor_ptr_in;
 struct _so_2_sensors_log_text * Vexor_ptr_out;
 unsigned int _Vexor_i;
 Vexor_res=0;
+Vexor_ptr_out=&(_os_2_sensors_log_text[0]);
   if (VXU_GLOBAL_STUB_INITIALISED(_ix_2_sensors_log_text >= 0))
     {
   if (_it_2_sensors_log_text<size_2_sensors_log_text+1)
@@ -389,6 +391,7 @@ struct _si_3_sensors_exchange * Vexor_ptr_in;
 struct _so_3_sensors_exchange * Vexor_ptr_out;
 unsigned int _Vexor_i;
 Vexor_res=0;
+Vexor_ptr_out=&(_os_3_sensors_exchange[0]);
   if (VXU_GLOBAL_STUB_INITIALISED(_ix_3_sensors_exchange >= 0))
     {
   if (_it_3_sensors_exchange<size_3_sensors_exchange+1)
@@ -559,6 +562,7 @@ struct _si_4_sensors_move_to * Vexor_ptr_in;
 struct _so_4_sensors_move_to * Vexor_ptr_out;
 unsigned int _Vexor_i;
 Vexor_res=0;
+Vexor_ptr_out=&(_os_4_sensors_move_to[0]);
   if (VXU_GLOBAL_STUB_INITIALISED(_ix_4_sensors_move_to >= 0))
     {
   if (_it_4_sensors_move_to<size_4_sensors_move_to+1)
@@ -702,6 +706,7 @@ struct _si_5_sensors_show_total * Vexor_ptr_in;
 struct _so_5_sensors_show_total * Vexor_ptr_out;
 unsigned int _Vexor_i;
 Vexor_res=0;
+Vexor_ptr_out=&(_os_5_sensors_show_total[0]);
   if (VXU_GLOBAL_STUB_INITIALISED(_ix_5_sensors_show_total >= 0))
     {
   if (_it_5_sensors_show_total<size_5_sensors_show_total+1)

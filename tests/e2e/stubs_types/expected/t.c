@@ -79,6 +79,7 @@ struct _si_1_types_make_pair * Vexor_ptr_in;
 struct _so_1_types_make_pair * Vexor_ptr_out;
 unsigned int _Vexor_i;
 Vexor_res=0;
+Vexor_ptr_out=&(_os_1_types_make_pair[0]);
   if (VXU_GLOBAL_STUB_INITIALISED(_ix_1_types_make_pair >= 0))
     {
   if (_it_1_types_make_pair<size_1_types_make_pair+1)
@@ -250,6 +251,7 @@ struct _si_2_types_hash * Vexor_ptr_in;
 struct _so_2_types_hash * Vexor_ptr_out;
 unsigned int _Vexor_i;
 Vexor_res=0;
+Vexor_ptr_out=&(_os_2_types_hash[0]);
   if (VXU_GLOBAL_STUB_INITIALISED(_ix_2_types_hash >= 0))
     {
   if (_it_2_types_hash<size_2_types_hash+1)
@@ -408,6 +410,7 @@ struct _si_3_types_first * Vexor_ptr_in;
 struct _so_3_types_first * Vexor_ptr_out;
 unsigned int _Vexor_i;
 Vexor_res=0;
+Vexor_ptr_out=&(_os_3_types_first[0]);
   if (VXU_GLOBAL_STUB_INITIALISED(_ix_3_types_first >= 0))
     {
   if (_it_3_types_first<size_3_types_first+1)
@@ -598,6 +601,7 @@ struct _si_4_types_paint * Vexor_ptr_in;
 struct _so_4_types_paint * Vexor_ptr_out;
 unsigned int _Vexor_i;
 Vexor_res=0;
+Vexor_ptr_out=&(_os_4_types_paint[0]);
   if (VXU_GLOBAL_STUB_INITIALISED(_ix_4_types_paint >= 0))
     {
   if (_it_4_types_paint<size_4_types_paint+1)
@@ -753,6 +757,7 @@ struct _si_5_types_call * Vexor_ptr_in;
 struct _so_5_types_call * Vexor_ptr_out;
 unsigned int _Vexor_i;
 Vexor_res=0;
+Vexor_ptr_out=&(_os_5_types_call[0]);
   if (VXU_GLOBAL_STUB_INITIALISED(_ix_5_types_call >= 0))
     {
   if (_it_5_types_call<size_5_types_call+1)
@@ -907,6 +912,7 @@ struct _si_6_types_fill * Vexor_ptr_in;
 struct _so_6_types_fill * Vexor_ptr_out;
 unsigned int _Vexor_i;
 Vexor_res=0;
+Vexor_ptr_out=&(_os_6_types_fill[0]);
   if (VXU_GLOBAL_STUB_INITIALISED(_ix_6_types_fill >= 0))
     {
   if (_it_6_types_fill<size_6_types_fill+1)
@@ -1050,6 +1056,7 @@ struct _si_7_types_count_up * Vexor_ptr_in;
 struct _so_7_types_count_up * Vexor_ptr_out;
 unsigned int _Vexor_i;
 Vexor_res=0;
+Vexor_ptr_out=&(_os_7_types_count_up[0]);
   if (VXU_GLOBAL_STUB_INITIALISED(_ix_7_types_count_up >= 0))
     {
   if (_it_7_types_count_up<size_7_types_count_up+1)
