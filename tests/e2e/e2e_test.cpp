@@ -24,7 +24,8 @@
 // must build with the runtime package and the case's own C files, run, and
 // give the verdict of the file "verdict" (default 0) in vexorreport; when
 // the case has a file "report", the report's text must be that file
-// (VX_UPDATE_REPORT=1 rewrites it).
+// (VX_UPDATE_REPORT=1 rewrites it); with a file "strict" the harness, the
+// unit and the runtime build with -O2 -Wall -Wextra -Werror.
 //
 // VX_UPDATE_GOLDEN=1 rewrites the expected files from the actual run.
 #include "testkit/testkit.h"
@@ -144,6 +145,10 @@ void check_harnesses(const fs::path& source, const fs::path& run_dir,
         const fs::path program = harness.parent_path() / (harness.stem().string() + "_harness");
         std::vector<std::string> build = {"-std=c99", "-I" + target_lib, "-I" + harness_dir,
                                           harness.string()};
+        if (fs::exists(source / "strict")) {
+            // The optimiser's flow analysis finds what -fsyntax-only cannot.
+            build.insert(build.begin() + 1, {"-O2", "-Wall", "-Wextra", "-Werror"});
+        }
         build.insert(build.end(), unit_sources.begin(), unit_sources.end());
         build.insert(build.end(), {target_lib + "/TP.c", "-o", program.string()});
         auto built = testkit::run_program("cc", build);
