@@ -240,7 +240,9 @@ StubValueKind StubGenerator::kind_of(const TypeNode* type) const {
         return r->name == "float" ? StubValueKind::floating : StubValueKind::double_floating;
     case TypeKind::pointer: {
         const TypeNode* target = c_resolve_type(r->target);
-        if (target != nullptr && target->kind == TypeKind::integer && target->is_char) {
+        // Plain char only: an unsigned char pointer is a byte buffer.
+        if (target != nullptr && target->kind == TypeKind::integer && target->is_char &&
+            target->name == "char") {
             return StubValueKind::string;
         }
         if (target != nullptr && target->kind == TypeKind::function) {
