@@ -17,10 +17,11 @@ export VXLTGT="$HARNEXDIR/target"
 
 step() { printf '\n== %s\n' "$*"; }
 
-# One script: compile, build, run, report. `expect` is the verdict the
-# demo expects of vexorreport: 0 all checks passed, 1 some failed.
+# One script: compile, build with its unit, run, report. `expect` is the
+# verdict the demo expects of vexorreport: 0 all checks passed, 1 some
+# failed.
 run_script() {
-    local script=$1 name=$2 expect=$3
+    local script=$1 unit=$2 name=$3 expect=$4
     step "vexorprepro $script out/$name.c out/ -LANGUAGE=C"
     local status=0
     "$HARNEXDIR/bin/vexorprepro" "$here/$script" "out/$name.c" out/ -LANGUAGE=C || status=$?
@@ -28,8 +29,8 @@ run_script() {
     # 0 clean, 3 warnings: the harness was written; anything else stops here.
     [ $status -eq 0 ] || [ $status -eq 3 ]
 
-    step "cc -I\$VXLTGT/lib -Iout -I$here out/$name.c calc.c TP.c -o out/$name"
-    cc -std=c99 -Wall -Wextra -I"$VXLTGT/lib" -Iout -I"$here" "out/$name.c" "$here/calc.c" \
+    step "cc -I\$VXLTGT/lib -Iout -I$here out/$name.c $unit.c TP.c -o out/$name"
+    cc -std=c99 -Wall -Wextra -I"$VXLTGT/lib" -Iout -I"$here" "out/$name.c" "$here/$unit.c" \
         "$VXLTGT/lib/TP.c" -o "out/$name"
 
     step "out/$name"
@@ -39,17 +40,23 @@ run_script() {
     local verdict=0
     "$HARNEXDIR/bin/vexorreport" --junit "out/$name.xml" "out/$name.tdc" "out/$name.rio" ||
         verdict=$?
-    if [ $verdict -ne "$expect" ]; then
+    if [ "$verdict" -ne "$expect" ]; then
         echo "demo: $script gave verdict $verdict, expected $expect" >&2
         exit 1
     fi
 }
 
 printf '\n#### %s\n' "calc.ptu: the unit's tests, every check passes"
-run_script calc.ptu calc_test 0
+run_script calc.ptu calc calc_test 0
 
 printf '\n#### %s\n' "calc_failing.ptu: the same tests with wrong expectations, to show failed checks"
-run_script calc_failing.ptu calc_failing 1
+run_script calc_failing.ptu calc calc_failing 1
+
+# The thermostat calls its board driver, which the script replaces by
+# stubs: the harness holds read_temperature and set_heater, and the build
+# links thermo.c alone.
+printf '\n#### %s\n' "thermo.ptu: a unit whose driver is stubbed, every check passes"
+run_script thermo.ptu thermo thermo_test 0
 
 step "outputs in $work/out"
 ls -l out

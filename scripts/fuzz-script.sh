@@ -43,6 +43,8 @@ printf '\001HEADER m, 1, , c\nBEGIN\nENVIRONMENT e(P, Q)\nVAR t[P], int, INIT = 
 # Variable statements on a small header of types (option byte 1: C analysis).
 printf '\001HEADER m, 1, , c\n#struct pt { int x, y; };\n#struct shape { struct pt c[3]; union { int i; float f; } u; unsigned k : 3; char *name; } s;\n#int t[4]; double d; enum e { A, B = 4 } en;\nBEGIN\nSERVICE s\nTEST t\nFAMILY f\nELEMENT\nVAR t, INIT = {1, 2, others => 0}, EV = INIT\nARRAY t, INIT IN {1, 2, 3}, EV = 0\nSTR s, INIT = {{{1,2},{3,4},{5,6}}, {7}, 1, "a"}, EV = INIT\nVAR d, INIT FROM 0 TO 10 STEP 2, EV = 1.5, DELTA = 5%%\nVAR en, INIT = B, EV = A\nVAR s.k, INIT = 0, MIN = 0, MAX = 7\nEND ELEMENT\nEND FAMILY\nEND TEST\nEND SERVICE\n' \
   > "$corpus/seed_variables"
+printf '\001HEADER m, 1, , c\nBEGIN\nDEFINE STUB s\n#int f(_in int a, _out int *b);\n#void g(_inout char *c);\nEND DEFINE\nSERVICE s\nTEST t\nELEMENT\nSTUB f (1, 2) 0\nSTUB f 2..4 (, 3) 1\nSTUB g ("a" => 98)\nSTUB f 3 (1 2\nSTUB h\nEND ELEMENT\nEND TEST\nEND SERVICE\n' \
+  > "$corpus/seed_stubs"
 { printf '\000VAR '; head -c 20000 /dev/zero | tr '\0' 'a'; printf '\n& '; head -c 474 /dev/zero | tr '\0' 'b'; printf '\n'; } \
   > "$corpus/seed_long_statement"
 

@@ -892,6 +892,31 @@ void vxu_muet_check(long stub, long call)
 }
 #endif
 
+static char vxu_stub_pool[VXU_STUB_POOL_SIZE];
+static size_t vxu_stub_pool_used;
+
+void vxu_stub_pool_reset(void)
+{
+    vxu_stub_pool_used = 0;
+}
+
+const char *vxu_stub_keep_str(const char *s)
+{
+    size_t length;
+    char *copy;
+    if (s == NULL || s == (const char *)NONIL) {
+        return s;
+    }
+    length = strlen(s) + 1;
+    if (length > sizeof vxu_stub_pool - vxu_stub_pool_used) {
+        return s;
+    }
+    copy = vxu_stub_pool + vxu_stub_pool_used;
+    memcpy(copy, s, length);
+    vxu_stub_pool_used += length;
+    return copy;
+}
+
 #if ZQZQUSE_CHRONO_MUET_C
 void vxu_chrono_muet(long rec, int res, long call)
 {

@@ -291,7 +291,30 @@ extern const char vxu_traces_file_path[];
  * number `stub`: its call count when `call` is 0, the parameters of call
  * number `call` otherwise. EDV_MUET_CHECK(0,0) ends the stub checks. */
 #define EDV_MUET_CHECK(stub, call) vxu_muet_check((long)(stub), (long)(call))
+
+/* EDV_CHRONO_MUET_C(rec, res, call): call number `call` of the stub whose
+ * "U" record is `rec` happened; `res` is 1 when it did not match the calls
+ * described. The stub keeps the inputs of a call when `res` is 1 after
+ * this line: by default the runtime sets it, so that the check function
+ * reports every input of every call; a harness built with
+ * VXU_STUB_FAILED_INPUTS_ONLY keeps only the calls that failed. */
+#ifdef VXU_STUB_FAILED_INPUTS_ONLY
 #define EDV_CHRONO_MUET_C(rec, res, call) vxu_chrono_muet((long)(rec), (res), (long)(call))
+#else
+#define EDV_CHRONO_MUET_C(rec, res, call) \
+    ((res) = (char)(vxu_chrono_muet((long)(rec), (res), (long)(call)), 1))
+#endif
+
+/* The string inputs a stub keeps are copies, taken when the call happens:
+ * the code under test may change or free its buffer before the check.
+ * The copies live until the next element (VXU_GLOBAL_STUB_INIT, called by
+ * every element's _vx_init_muets). A string that does not fit in what is
+ * left of the pool is kept as its pointer. */
+#ifndef VXU_STUB_POOL_SIZE
+#define VXU_STUB_POOL_SIZE 65536
+#endif
+#define VXU_STUB_STR_KEEP(s) vxu_stub_keep_str(s)
+#define VXU_GLOBAL_STUB_INIT vxu_stub_pool_reset();
 
 /* ---- The runtime's functions ---------------------------------------------- */
 
@@ -335,6 +358,8 @@ void vxu_mode(int kind, long rec);
 void vxu_rupt(long rec);
 void vxu_muet_check(long stub, long call);
 void vxu_chrono_muet(long rec, int res, long call);
+const char *vxu_stub_keep_str(const char *s);
+void vxu_stub_pool_reset(void);
 
 /* Counts of the run so far, for a harness that wants its own summary. */
 long vxu_checks_passed(void);

@@ -89,7 +89,10 @@ std::vector<UsageCount> UsageCounters::lines() const {
 }
 
 HarnessLayout::HarnessLayout(HarnessSettings settings)
-    : settings_(std::move(settings)), fold_(fold_mode_for(settings_.tested_language)) {}
+    : settings_(std::move(settings)),
+      fold_(fold_mode_for(settings_.tested_language)),
+      stubs_(StubSettings{settings_.kr, settings_.no_edit, fold_, settings_.tested_language},
+             usage_) {}
 
 void HarnessLayout::write(std::string_view text) { write_line(text); }
 
@@ -144,6 +147,9 @@ void HarnessLayout::emit_stub_services() {
     stub_services_written_ = true;
     write(function_head("_vx_check_muets"));
     write("{");
+    for (const std::string& line : stubs_.check_lines()) {
+        write_folded(line, fold_);
+    }
     write_folded("EDV_MUET_CHECK(0,0);", fold_);
     usage_.count_use(Usage::muet_check);
     write("}");
@@ -165,6 +171,9 @@ void HarnessLayout::emit_stub_services() {
           "_vx_call_order_Idx++)");
     write("      _vx_call_order[_vx_call_order_Idx]=0;");
     write("#endif");
+    for (const std::string& line : stubs_.init_lines()) {
+        write_folded_test_level(line, fold_);
+    }
     write("}");
 }
 
@@ -275,6 +284,8 @@ void HarnessLayout::emit_element_start() {
         write_folded("START_CHRONO_C();", fold_);
     }
     write_folded("_vx_init_muets();", fold_);
+    // The stub tables of the element are placed here at its end.
+    mark_element_head();
     if (!settings_.no_edit) {
         write_element_close("STOP_CHRONO_C();", fold_);
         write_element_close("_vx_check_muets();", fold_);
@@ -288,7 +299,12 @@ void HarnessLayout::emit_element_start() {
     }
 }
 
-void HarnessLayout::emit_element_end() { flush_section(SectionKind::element_pair); }
+void HarnessLayout::emit_element_end() {
+    for (const std::string& line : stubs_.element_lines()) {
+        write_element_head(line, !line.empty() && line.front() == '#' ? FoldMode::never : fold_);
+    }
+    flush_section(SectionKind::element_pair);
+}
 
 namespace {
 
@@ -399,8 +415,11 @@ void HarnessLayout::emit_main(const SelectionFacts& facts) {
 
 void HarnessLayout::emit_declarations_end() {
     auto declare = [](const std::string& line) { write_declaration(line, FoldMode::never); };
+    for (const std::string& line : stubs_.size_lines()) {
+        declare(line);
+    }
     declare("#ifdef STUB_CALL_IDX_MAX");
-    declare("static ZQZQ_U_INT8 _vx_call_order[STUB_CALL_IDX_MAX];");
+    declare("static " + stubs_.call_order_type() + " _vx_call_order[STUB_CALL_IDX_MAX];");
     declare("unsigned int _vx_call_order_Idx;");
     declare("#define STUB_CALL_ORDER(stubID) if(_vx_call_order_Idx<STUB_CALL_IDX_MAX) "
             "_vx_call_order[_vx_call_order_Idx++]=stubID;");

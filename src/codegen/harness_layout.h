@@ -26,6 +26,7 @@
 
 #include "codegen/folding.h"
 #include "codegen/output_session.h"
+#include "codegen/stub_generation.h"
 
 #include <array>
 #include <string>
@@ -116,6 +117,7 @@ public:
     const HarnessSettings& settings() const { return settings_; }
     FoldMode fold_mode() const { return fold_; }
     UsageCounters& usage() { return usage_; }
+    StubGenerator& stubs() { return stubs_; }
 
     // The harness's own objects, handed to the declaration analysis so that
     // scripts may name them; never written.
@@ -176,6 +178,7 @@ private:
     HarnessSettings settings_;
     FoldMode fold_;
     UsageCounters usage_;
+    StubGenerator stubs_;
     std::vector<std::string> service_functions_;
     bool prologue_written_ = false;
     bool stub_services_written_ = false;

@@ -352,7 +352,7 @@ int LinkRecords::write_stub_parameter(std::string_view name, StubParameterForm f
 void LinkRecords::write_stub_end() { write_record("M0"); }
 
 int LinkRecords::enum_type_number(std::string_view type_name,
-                                  const std::vector<EnumRecordValue>& enumerators) {
+                                  const std::vector<EnumeratorRecord>& enumerators) {
     auto found = enum_types_.find(type_name);
     if (found == enum_types_.end()) {
         int number = static_cast<int>(enum_types_.size()) + 1;
@@ -361,7 +361,7 @@ int LinkRecords::enum_type_number(std::string_view type_name,
     EnumType& type = found->second;
     if (!type.described && !flags_.records_paused()) {
         write_record("Y" + std::to_string(type.number) + " " + std::string(type_name));
-        for (const EnumRecordValue& enumerator : enumerators) {
+        for (const EnumeratorRecord& enumerator : enumerators) {
             write_record("Y" + enumerator.value + " " + enumerator.name);
         }
         write_record("Y0 0");

@@ -116,7 +116,7 @@ std::string expected_list(std::size_t count, std::string_view list);         // 
 std::string expected_none();                                                 // " VA=?"
 
 // One enumerator of a C enumeration type, for the "Y" records.
-struct EnumRecordValue {
+struct EnumeratorRecord {
     std::string name;
     std::string value;  // the value as text
 };
@@ -223,7 +223,7 @@ public:
     // The number of an enumeration type, given at its first use; the first
     // use outside a pause describes it: "Y" + n + " " + type name, one
     // "Y" + value + " " + enumerator each, "Y0 0".
-    int enum_type_number(std::string_view type_name, const std::vector<EnumRecordValue>& enumerators);
+    int enum_type_number(std::string_view type_name, const std::vector<EnumeratorRecord>& enumerators);
 
 private:
     void write_kept(const std::vector<std::string>& texts, char kind);

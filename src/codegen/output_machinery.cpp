@@ -60,12 +60,9 @@ void OutputMachinery::create_work_file(WorkFile file) {
 
 void OutputMachinery::route_line(std::string_view text) {
     if (test_pair_open_) {
-        if (element_pair_open_) {
-            work(WorkFile::element_opening).write_line(text);
-            ++element_opening_lines_;
-        } else {
-            work(WorkFile::test_opening).write_line(text);
-        }
+        if (element_pair_open_) ++element_opening_lines_;
+        work(element_pair_open_ ? WorkFile::element_opening : WorkFile::test_opening)
+            .write_line(text);
         return;
     }
     if (!generated_.is_open()) {
@@ -105,24 +102,6 @@ void OutputMachinery::write_element_close(std::string_view text, FoldMode mode) 
         } else {
             route_line(piece);
         }
-    }
-}
-
-void OutputMachinery::mark_element_insertion() {
-    element_mark_ = element_opening_lines_;
-    element_inserted_.clear();
-}
-
-void OutputMachinery::write_at_element_mark(std::string_view text, FoldMode mode) {
-    if (!flags_.output_enabled()) {
-        return;
-    }
-    if (!element_pair_open_) {
-        write_folded(text, mode);
-        return;
-    }
-    for (std::string& piece : fold_line(text, mode)) {
-        element_inserted_.push_back(std::move(piece));
     }
 }
 
@@ -199,8 +178,8 @@ void OutputMachinery::open_section(SectionKind kind) {
         create_work_file(WorkFile::element_closing);
         element_pair_open_ = true;
         element_opening_lines_ = 0;
-        element_mark_ = 0;
-        element_inserted_.clear();
+        element_head_mark_ = 0;
+        element_head_.clear();
         write_line("");
         return;
     case SectionKind::main_prologue:
@@ -230,6 +209,42 @@ void OutputMachinery::copy_out(WorkFile file, bool keep_for_reuse) {
     }
 }
 
+void OutputMachinery::mark_element_head() {
+    if (element_pair_open_) {
+        element_head_mark_ = element_opening_lines_;
+    }
+}
+
+void OutputMachinery::write_element_head(std::string_view text, FoldMode mode) {
+    if (!flags_.output_enabled() || !element_pair_open_) {
+        return;
+    }
+    for (std::string& piece : fold_line(text, mode)) {
+        element_head_.push_back(std::move(piece));
+    }
+}
+
+void OutputMachinery::copy_out_element_opening() {
+    std::string line;
+    std::size_t copied = 0;
+    auto insert_head = [&]() {
+        for (const std::string& head : element_head_) {
+            route_line(head);
+        }
+        element_head_.clear();
+    };
+    while (work(WorkFile::element_opening).read_line(line)) {
+        if (copied == element_head_mark_) {
+            insert_head();
+        }
+        route_line(line);
+        ++copied;
+    }
+    insert_head();
+    in_use_[static_cast<std::size_t>(WorkFile::element_opening)] = false;
+    work(WorkFile::element_opening).truncate();
+}
+
 void OutputMachinery::flush_section(SectionKind kind) {
     switch (kind) {
     case SectionKind::test_pair:
@@ -251,29 +266,7 @@ void OutputMachinery::flush_section(SectionKind kind) {
         work(WorkFile::element_opening).rewind();
         work(WorkFile::element_closing).rewind();
         element_pair_open_ = false;
-        if (element_inserted_.empty()) {
-            copy_out(WorkFile::element_opening, true);
-        } else {
-            std::string line;
-            std::size_t count = 0;
-            bool inserted = false;
-            while (true) {
-                if (!inserted && count == element_mark_) {
-                    for (const std::string& piece : element_inserted_) {
-                        route_line(piece);
-                    }
-                    inserted = true;
-                }
-                if (!work(WorkFile::element_opening).read_line(line)) {
-                    break;
-                }
-                route_line(line);
-                ++count;
-            }
-            element_inserted_.clear();
-            in_use_[static_cast<std::size_t>(WorkFile::element_opening)] = false;
-            work(WorkFile::element_opening).truncate();
-        }
+        copy_out_element_opening();
         copy_out(WorkFile::element_closing, true);
         return;
     case SectionKind::main_prologue:

@@ -36,8 +36,8 @@
 
 #include <array>
 #include <string>
-#include <vector>
 #include <string_view>
+#include <vector>
 
 namespace vx {
 
@@ -99,12 +99,13 @@ public:
     void write_main_epilogue(std::string_view text);
     void write_declaration(std::string_view text, FoldMode mode);
 
-    // The place in the element's opening half where lines written later
-    // with write_at_element_mark are inserted when the element is flushed
-    // (the initialisations of environments, known only at END ELEMENT).
-    void mark_element_insertion();
-    void write_at_element_mark(std::string_view text, FoldMode mode);
-
+    // The head of an element: lines placed in its opening half at the
+    // point marked by mark_element_head (after its stub initialisation),
+    // whenever they are written before the element is flushed. Generators
+    // that learn at END ELEMENT what must hold before the code under test
+    // (stub tables) write them here.
+    void mark_element_head();
+    void write_element_head(std::string_view text, FoldMode mode);
     void open_section(SectionKind kind);
     void flush_section(SectionKind kind);
     bool test_pair_open() const { return test_pair_open_; }
@@ -135,6 +136,9 @@ private:
     // Copies the file's lines to the enclosing destination, then empties it
     // for reuse (test and element pairs) or closes and deletes it.
     void copy_out(WorkFile file, bool keep_for_reuse);
+    // As copy_out for the element's opening half, with the element head
+    // inserted at its mark.
+    void copy_out_element_opening();
 
     const SkipFlags& flags_;
     std::string log_path_;
@@ -152,11 +156,9 @@ private:
     std::array<bool, work_file_count> in_use_{};
     bool test_pair_open_ = false;
     bool element_pair_open_ = false;
-    // Lines of the element's opening half so far, the insertion mark (a
-    // line count) and the lines waiting to be inserted there.
     std::size_t element_opening_lines_ = 0;
-    std::size_t element_mark_ = 0;
-    std::vector<std::string> element_inserted_;
+    std::size_t element_head_mark_ = 0;
+    std::vector<std::string> element_head_;
 };
 
 }  // namespace vx

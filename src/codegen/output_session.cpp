@@ -177,12 +177,14 @@ void write_folded(std::string_view text, FoldMode mode) {
 void write_folded_test_level(std::string_view text, FoldMode mode) {
     output_session().output().write_folded_test_level(text, mode);
 }
+void mark_element_head() { output_session().output().mark_element_head(); }
+
+void write_element_head(std::string_view text, FoldMode mode) {
+    output_session().output().write_element_head(text, mode);
+}
+
 void write_element_close(std::string_view text, FoldMode mode) {
     output_session().output().write_element_close(text, mode);
-}
-void mark_element_insertion() { output_session().output().mark_element_insertion(); }
-void write_at_element_mark(std::string_view text, FoldMode mode) {
-    output_session().output().write_at_element_mark(text, mode);
 }
 void write_test_close(std::string_view text) { output_session().output().write_test_close(text); }
 void write_loop_head(std::string_view text, FoldMode mode) {

@@ -238,7 +238,7 @@ void VariableCode::declare(std::string_view text) {
 
 void VariableCode::open_line(std::string_view text) {
     if (at_mark_) {
-        write_at_element_mark(text, fold_);
+        write_element_head(text, fold_);
     } else {
         write_folded_test_level(text, fold_);
     }
@@ -735,7 +735,7 @@ void VariableCode::write_record(const VariableClause& c, char letter, int record
     const char kind_letter = checked ? 'C' : 'N';
     if (!c.aggregate.empty() || !c.type_text.empty() || c.kind != VariableKind::unknown) {
         if (c.kind == VariableKind::enumeration && !c.facts.enum_name.empty()) {
-            std::vector<EnumRecordValue> enumerators;
+            std::vector<EnumeratorRecord> enumerators;
             for (const auto& [name, value] : c.facts.enumerators) {
                 enumerators.push_back({name, std::to_string(value)});
             }

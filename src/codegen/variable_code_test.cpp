@@ -82,7 +82,6 @@ protected:
             code.begin_test();
             code.begin_element();
             layout.emit_element_start();
-            mark_element_insertion();
             body(code);
             code.end_element();
             layout.emit_element_end();

@@ -69,6 +69,34 @@ void CAnalysis::analyse_declarations(std::string_view text, std::string_view sco
     c_parse_declarations(text, table_, options, sink, run_);
 }
 
+StubDeclarations CAnalysis::stub_declarations(std::string_view text) {
+    auto table = std::make_unique<TypeTable>();
+    table->set_secondary(&table_);
+    DeclarationOptions options;
+    ReporterSink sink;
+    c_parse_declarations(text, *table, options, sink, run_);
+    StubDeclarations declarations;
+    declarations.table = table.get();
+    table->for_each_symbol([&](const Symbol& symbol) {
+        if (symbol.type != nullptr && (symbol.storage & storage_typedef) == 0 &&
+            c_resolve_type(symbol.type) != nullptr &&
+            c_resolve_type(symbol.type)->kind == TypeKind::function) {
+            declarations.functions.push_back(&symbol);
+        }
+    });
+    // The table walks its buckets; the stubs are numbered in the order of
+    // the text.
+    auto position = [&](const Symbol* symbol) {
+        std::size_t at = text.find(symbol->name + "(");
+        if (at == std::string_view::npos) at = text.find(symbol->name);
+        return std::make_pair(symbol->line, at);
+    };
+    std::stable_sort(declarations.functions.begin(), declarations.functions.end(),
+                     [&](const Symbol* a, const Symbol* b) { return position(a) < position(b); });
+    stub_tables_.push_back(std::move(table));
+    return declarations;
+}
+
 std::optional<bool> CAnalysis::base_type(std::string_view name) {
     if (Symbol* s = c_find_symbol(name, table_, ""); s && (s->storage & storage_typedef)) return true;
     // The base types in any spelling: only their words, at least one.

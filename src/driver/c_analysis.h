@@ -19,6 +19,7 @@
 #include "canalysis/type_table.h"
 #include "script/harness_hooks.h"
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -60,6 +61,7 @@ public:
     std::optional<NativeVariable> variable_type(std::string_view expression,
                                                 std::string_view scope,
                                                 ComponentWalk components) override;
+    StubDeclarations stub_declarations(std::string_view text) override;
     void finish() override;
 
     Preprocessor& preprocessor() { return cpp_; }
@@ -73,6 +75,9 @@ private:
     Preprocessor cpp_;
     DeclarationRun run_;
     TypeTable table_;
+    // One table per DEFINE STUB block, its secondary being table_; they
+    // live for the run, as the stubs that point into them.
+    std::vector<std::unique_ptr<TypeTable>> stub_tables_;
     std::string last_declarations_;
     std::string symbtab_file_;
     std::string command_echo_;

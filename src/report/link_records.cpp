@@ -230,12 +230,28 @@ std::optional<Failure> parse_link_records(std::string_view content, LinkRecordFi
     return std::nullopt;
 }
 
+std::string LinkRecordFile::stub_name(long stub_number) const
+{
+    if (stub_number < 1 || static_cast<std::size_t>(stub_number) > stubs_.size()) {
+        return {};
+    }
+    return stubs_[static_cast<std::size_t>(stub_number) - 1];
+}
+
+std::string LinkRecordFile::stub_of_record(long record_number) const
+{
+    auto found = stub_records_.find(record_number);
+    return found == stub_records_.end() ? std::string() : found->second;
+}
+
 void LinkRecordFile::index()
 {
     by_number_.clear();
     service_of_test_.clear();
     elements_.clear();
     scripts_.clear();
+    stubs_.clear();
+    stub_records_.clear();
     std::optional<std::size_t> service;
     // The current test's number; 0 before the first "T" record (record
     // numbers start at 1).
@@ -254,6 +270,14 @@ void LinkRecordFile::index()
                 }
             }
             continue;
+        }
+        if (record.kind == 'U' && record.number > 0) {
+            // "read_sensor(channel,value)": the stub's name and parameters.
+            std::string name = record.text.substr(0, record.text.find('('));
+            name.erase(0, name.find_first_not_of(' '));
+            name.erase(name.find_last_not_of(' ') + 1);
+            stubs_.push_back(name);
+            stub_records_[record.number] = name;
         }
         if (numbered_kinds.find(record.kind) == std::string_view::npos || record.number <= 0) {
             continue;

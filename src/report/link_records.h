@@ -70,6 +70,11 @@ public:
     // The base name of the main script ("E6" record).
     std::string script_base() const;
 
+    // The name of stub number n (its "U" record is the n-th of the file),
+    // and the name of the stub of a "U" record; empty when unknown.
+    std::string stub_name(long stub_number) const;
+    std::string stub_of_record(long record_number) const;
+
     // Called by the reader once all records are in.
     void index();
 
@@ -78,6 +83,8 @@ private:
     std::map<long, std::size_t> service_of_test_;
     std::map<long, std::vector<std::size_t>> elements_;
     std::map<long, std::string> scripts_;
+    std::vector<std::string> stubs_;
+    std::map<long, std::string> stub_records_;
 };
 
 std::optional<Failure> parse_link_records(std::string_view content, LinkRecordFile& out);

@@ -251,7 +251,8 @@ std::optional<Failure> VerdictBuilder::on_value(const TraceLine& line)
 
     std::string stub_label;
     if (stub_ > 0) {
-        stub_label = "stub " + std::to_string(stub_);
+        std::string name = links_.stub_name(stub_);
+        stub_label = name.empty() ? "stub " + std::to_string(stub_) : "stub " + name;
         if (stub_call_ > 0) {
             stub_label += " call " + std::to_string(stub_call_);
         }
@@ -360,12 +361,16 @@ std::optional<Failure> VerdictBuilder::add(const TraceLine& line)
         stub_call_ = line.value;
         return std::nullopt;
     case TraceKind::stub_call:
+    {
+        std::string name = links_.stub_of_record(line.record);
+        std::string stub = name.empty() ? "the stub of record " + std::to_string(line.record)
+                                        : "stub " + name;
         if (line.flag) {
-            add_note(line, "call " + std::to_string(line.value) + " of the stub of record " +
-                               std::to_string(line.record) +
+            add_note(line, "call " + std::to_string(line.value) + " of " + stub +
                                " did not match the calls described");
         }
         return std::nullopt;
+    }
     case TraceKind::open_bracket:
     case TraceKind::close_bracket:
         return on_bracket(line);

@@ -76,6 +76,34 @@ TEST(Verdict, StubChecksAreNamedAfterTheirStub)
     EXPECT_FALSE(built.verdict.passed());
 }
 
+TEST(Verdict, StubsAreNamedByTheirUseRecordsInDefinitionOrder)
+{
+    // Two stubs: the n-th "U" record names stub n, and the number of a "U"
+    // record is the one its calls are traced with.
+    const std::string links =
+        "E11 0 /w/stub.ptu\nE6  stub\n"
+        "E15 0 2\nU1  read_sensor(channel,value)\nP2\nL3 channel RA=FORM=CD64, INIT=, VA=\nM0\n"
+        "E15 0 3\nU4  log_text(text)\nP5\nL6 text RA=FORM=C, INIT=, VA=\nM0\n"
+        "E17 0 5\nE16 0 6\nO7 calc\nT8 first\nE14 0 7\nB9 1\n";
+    Built built = build("O 7 \"calc\"\nT 8 \"first\"\nS\nM 4 1 1\nM 1 1 0\nZ 4\n"
+                        "K 1 0\nC 0 int/10 1 0 ok 1 1 1\nK 1 1\nC 3 int/10 1 0 ok 3 3 3\n"
+                        "K 2 0\nC 0 int/10 1 0 ok 1 1 1\n"
+                        "K 2 1\nC 6 str 1 0 KO \"a\" \"b\" \"b\"\nK 0 0\nE\n",
+                        links);
+    ASSERT_FALSE(built.failure.has_value()) << built.failure->message;
+    const std::string text = text_of(built.verdict);
+    EXPECT_NE(text.find("ok    stub read_sensor: calls: obtained 1, expected 1\n"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("ok    stub read_sensor call 1: channel: obtained 3, expected 3\n"),
+              std::string::npos);
+    EXPECT_NE(text.find("FAIL  stub log_text call 1: text: obtained \"a\", expected \"b\"\n"),
+              std::string::npos);
+    EXPECT_NE(text.find("note  call 1 of stub log_text did not match the calls described"),
+              std::string::npos);
+    EXPECT_EQ(text.find("call 1 of stub read_sensor did not match"), std::string::npos);
+}
+
 TEST(Verdict, StubCallCountBoundsAreShownAsARange)
 {
     Built built = build("O 1 \"calc\"\nT 2 \"first\"\nS\nK 1 0\nC 0 int/10 1 0 ok 0 -1 0\nK 0 0\nE\n");

@@ -42,8 +42,9 @@ void Dispatcher::end_define_action() {
     if (state_.define_stub_open) {
         state_.define_stub_open = false;
         PendingCText& pending = reader_.pending_c_text();
-        hooks_.generate_stub_definition(
-            {state_.stub_name, state_.stub_qualifier, state_.stub_line, pending.text});
+        hooks_.generate_stub_definition({state_.stub_name, state_.stub_qualifier,
+                                         state_.stub_line, pending.text,
+                                         reader_.current_file()});
         pending.clear();
     }
 }

@@ -1,8 +1,12 @@
 #include "script/harness_generation.h"
 
+#include "diag/reporter.h"
+#include "support/text.h"
+
 namespace vx {
 
 void HarnessGeneration::set_native_analysis(NativeAnalysis* native) {
+    native_ = native;
     if (native == nullptr) {
         variables_.set_declare(nullptr);
         return;
@@ -10,6 +14,61 @@ void HarnessGeneration::set_native_analysis(NativeAnalysis* native) {
     variables_.set_declare([native](std::string_view text) {
         native->analyse_declarations(native->preprocess(text, "", 0), "");
     });
+}
+
+void HarnessGeneration::generate_stub_definition(const StubDefinition& stub) {
+    StubDeclarations declarations;
+    if (native_ != nullptr) {
+        declarations = native_->stub_declarations(stub.text);
+    }
+    layout_.stubs().define(stub.name, stub.line, stub.file, declarations);
+}
+
+std::string HarnessGeneration::preprocessed(const std::string& value) {
+    if (native_ == nullptr || value.empty()) {
+        return value;
+    }
+    std::string file = has_reporter() ? reporter().report_file() : std::string();
+    long line = has_reporter() ? reporter().report_line() : 0;
+    std::string text = native_->preprocess(value, file, line > 0 ? line - 1 : 0);
+    // The value is one expression: the line markers of the preprocessor
+    // and its line ends go.
+    std::string out;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        std::string_view piece = trimmed(std::string_view(text).substr(start, end - start));
+        if (!piece.empty() && piece.front() != '#') {
+            if (!out.empty()) out += ' ';
+            out += piece;
+        }
+        start = end + 1;
+    }
+    return std::string(trimmed(out));
+}
+
+void HarnessGeneration::describe_stub_call(std::string_view argument, bool in_environment) {
+    if (in_environment) {
+        return;  // kept by the environment, described again at each element using it
+    }
+    StubCall call;
+    if (!parse_stub_call(argument, call)) {
+        return;
+    }
+    for (std::string& value : call.values) {
+        std::size_t arrow = find_top_level(value, "=>");
+        if (arrow != std::string::npos) {
+            value = preprocessed(value.substr(0, arrow)) + " => " +
+                    preprocessed(value.substr(arrow + 2));
+        } else {
+            value = preprocessed(value);
+        }
+    }
+    if (call.return_value) {
+        call.return_value = preprocessed(*call.return_value);
+    }
+    layout_.stubs().describe(call);
 }
 
 void HarnessGeneration::emit_test_head(const TestHead& test) {

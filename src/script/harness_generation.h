@@ -17,7 +17,9 @@ public:
           options_(options),
           variables_(layout, options.analysis_enabled, script_language) {}
 
-    // The C analysis that learns the declarations the generated code adds.
+    // The C analysis that learns the declarations the generated code adds,
+    // reads the prototypes of stubs and preprocesses the values of STUB
+    // statements.
     void set_native_analysis(NativeAnalysis* native);
 
     // The block state the end-of-script checks read (names met, services
@@ -42,10 +44,7 @@ public:
         layout_.open_element();
         variables_.begin_element();
     }
-    void emit_element_head(int) override {
-        layout_.emit_element_start();
-        if (output_enabled()) mark_element_insertion();
-    }
+    void emit_element_head(int) override { layout_.emit_element_start(); }
     void add_variable(const VariableClause& clause, bool in_environment) override {
         if (!in_environment) variables_.add(clause);
     }
@@ -61,12 +60,17 @@ public:
         }
     }
     void emit_main() override;
+    void generate_stub_definition(const StubDefinition& stub) override;
+    void describe_stub_call(std::string_view argument, bool in_environment) override;
 
 private:
+    std::string preprocessed(const std::string& value);
+
     HarnessLayout& layout_;
     const ScriptOptions& options_;
     const BlockState* state_ = nullptr;
     VariableCode variables_;
+    NativeAnalysis* native_ = nullptr;
 };
 
 }  // namespace vx

@@ -17,6 +17,7 @@
 // pass the text through and drop it, and know no macro and no type.
 #pragma once
 
+#include "codegen/stub_records.h"
 #include "script/variable_clause.h"
 
 #include <optional>
@@ -46,12 +47,13 @@ struct ServiceHead {
 
 // A DEFINE STUB block at its END DEFINE: the name and the optional second
 // word of the statement, the line it began on, and the native text
-// collected inside the block.
+// collected inside the block (preprocessed); the script file it stands in.
 struct StubDefinition {
     std::string name;
     std::string qualifier;
     long line = 0;
     std::string text;
+    std::string file;
 };
 
 // What the C declarations say of a variable expression: its declaration
@@ -157,6 +159,10 @@ public:
                                                         ComponentWalk /*components*/) {
         return std::nullopt;
     }
+    // The functions declared by the preprocessed text of a DEFINE STUB
+    // block, in the order of the text; none while no declaration parser
+    // exists.
+    virtual StubDeclarations stub_declarations(std::string_view /*text*/) { return {}; }
     // The end of the generated program: conditionals still open are
     // reported and the macros of the analysed code forgotten.
     virtual void finish() {}

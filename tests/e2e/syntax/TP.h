@@ -6,6 +6,9 @@
 
 #pragma GCC diagnostic ignored "-Wunknown-pragmas"
 
+#include <stddef.h>
+#include <string.h>
+
 typedef int ZQZQ_LOOPVAR_T;
 typedef unsigned char ZQZQ_U_INT8;
 typedef unsigned short ZQZQ_U_INT16;
@@ -23,6 +26,28 @@ typedef int VXU_STUB_CNT;
 #define STOP_CHRONO_C() ((void)0)
 #define VXU_END_TEST_C() ((void)0)
 #define EDV_MUET_CHECK(stub, call) ((void)(stub), (void)(call))
+#define EDV_CHRONO_MUET_C(rec, res, call) ((void)(rec), (void)(res), (void)(call))
+#define VXU_STUB_STR_KEEP(s) (s)
+
+#define NIL ((void *)0)
+#define NONIL ((void *)vx_syntax_nonil)
+#define NILFUNC 0
+#define NONILFUNC ((void (*)(void))0)
+extern char vx_syntax_nonil[1];
+#define COMP_STR_C(ref, str) ((ref) != (str))
+#define VXU_STRCPY(dst, src) ((void)(dst), (void)(src))
+#define _VXCC_FUNCPTR(p, ref) ((void *)(p) != (void *)(ref))
+#define EDV_INTEGER_C(check, range, v, rec, base, a, b) \
+    ((void)(check), (void)(range), (void)(v), (void)(rec), (void)(base), (void)(a), (void)(b))
+#define EDV_UNSIGNED_C EDV_INTEGER_C
+#define EDV_CHAR_C(check, range, v, rec, a, b) \
+    ((void)(check), (void)(range), (void)(v), (void)(rec), (void)(a), (void)(b))
+#define EDV_FLOAT_C EDV_CHAR_C
+#define EDV_DOUBLE_C EDV_CHAR_C
+#define EDV_STR_C EDV_CHAR_C
+#define EDV_POINTER_C(check, range, v, rec, a) \
+    ((void)(check), (void)(range), (void)(v), (void)(rec), (void)(a))
+#define EDV_FUNCPOINTER_C EDV_POINTER_C
 
 /* The variable code: each macro only evaluates its arguments. */
 typedef long vxu_syntax_integer;
@@ -30,10 +55,6 @@ typedef long vxu_syntax_integer;
 #define vxu_unsigned unsigned long
 #define vxu_pointer char *
 #define vxu_charstring char *
-#define NIL ((void *)0)
-#define NONIL ((void *)1)
-#define NILFUNC 0
-#define NONILFUNC 0
 #define PTU_INTEGER_C(v, rec, base) ((void)(v), (void)(rec), (void)(base))
 #define PTU_UNSIGNED_C(v, rec, base) ((void)(v), (void)(rec), (void)(base))
 #define PTU_BOOLEAN_C(v, rec) ((void)(v), (void)(rec))
@@ -43,15 +64,7 @@ typedef long vxu_syntax_integer;
 #define INI_STR_C(dst, trace, rec, src) ((void)(dst), (void)(trace), (void)(rec), (void)(src))
 #define CONCAT_STR_C(...) ((char *)0)
 #define EDV_VX_SYNTAX6(c, r, v, n, a, b) ((void)(c), (void)(r), (void)(v), (void)(n), (void)(a), (void)(b))
-#define EDV_INTEGER_C(c, r, v, n, base, a, b) (EDV_VX_SYNTAX6(c, r, v, n, a, b), (void)(base))
-#define EDV_UNSIGNED_C(c, r, v, n, base, a, b) (EDV_VX_SYNTAX6(c, r, v, n, a, b), (void)(base))
 #define EDV_BOOLEAN_C(c, r, v, n, a, b) EDV_VX_SYNTAX6(c, r, v, n, a, b)
-#define EDV_CHAR_C(c, r, v, n, a, b) EDV_VX_SYNTAX6(c, r, v, n, a, b)
-#define EDV_FLOAT_C(c, r, v, n, a, b) EDV_VX_SYNTAX6(c, r, v, n, a, b)
-#define EDV_DOUBLE_C(c, r, v, n, a, b) EDV_VX_SYNTAX6(c, r, v, n, a, b)
-#define EDV_STR_C(c, r, v, n, a, b) EDV_VX_SYNTAX6(c, r, v, n, a, b)
-#define EDV_POINTER_C(c, r, v, n, a) EDV_VX_SYNTAX6(c, r, v, n, a, 0)
-#define EDV_FUNCPOINTER_C(c, r, v, n, a) ((void)(c), (void)(r), (void)(v), (void)(n), (void)(a))
 #define EDV_NILFUNCPOINTER_C(c, r, v, n, a) ((void)(c), (void)(r), (void)(v), (void)(n))
 #define EDV_NONILFUNCPOINTER_C(c, r, v, n, a) ((void)(c), (void)(r), (void)(v), (void)(n))
 #define VEXOR_OPEN_BRA_C(n) ((void)(n))

@@ -1,0 +1,1088 @@
+#include "codegen/stub_generation.h"
+
+#include "canalysis/declaration_parser.h"
+#include "codegen/harness_layout.h"
+#include "codegen/link_records.h"
+#include "codegen/output_session.h"
+#include "diag/reporter.h"
+#include "support/separator.h"
+#include "support/text.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace vx {
+
+namespace {
+
+constexpr std::string_view unnamed_prefix = "Vexor_P_";
+constexpr std::string_view skipped_stub = "__vexor_var";
+constexpr std::string_view direction_words[] = {"_in", "_out", "_inout"};
+constexpr int bits_8_limit = 256;
+constexpr int bits_16_limit = 65536;
+
+
+// Removes the direction words from a C text, with the blank after them.
+std::string without_directions(std::string text) {
+    for (std::string_view word : direction_words) {
+        std::size_t at = 0;
+        while ((at = text.find(word, at)) != std::string::npos) {
+            std::size_t end = at + word.size();
+            bool starts = at == 0 || !is_word_char(text[at - 1]);
+            bool ends = end >= text.size() || !is_word_char(text[end]);
+            if (!starts || !ends) {
+                at = end;
+                continue;
+            }
+            while (end < text.size() && text[end] == ' ') ++end;
+            text.erase(at, end - at);
+        }
+    }
+    return std::string(trimmed(text));
+}
+
+bool has_direction(const TypeNode* type, std::string_view word) {
+    if (c_has_qualifier(type, word)) return true;
+    const TypeNode* resolved = c_resolve_type(type);
+    if (resolved != nullptr && resolved->kind == TypeKind::pointer) {
+        if (std::find(resolved->qualifiers.begin(), resolved->qualifiers.end(), word) !=
+            resolved->qualifiers.end()) {
+            return true;
+        }
+        return c_has_qualifier(resolved->target, word);
+    }
+    return false;
+}
+
+// Drops the qualifiers that would make a stored copy read-only, and the
+// direction words, from the top of a type.
+const TypeNode* stored_type(const TypeNode* type) {
+    while (type != nullptr && type->kind == TypeKind::qualified &&
+           (type->name == "const" || type->name == "volatile" || type->name == "_in" ||
+            type->name == "_out" || type->name == "_inout")) {
+        type = type->target;
+    }
+    return type;
+}
+
+std::string number_text(long n) { return std::to_string(n); }
+
+// NIL and NONIL in any case, as the runtime spells them; function
+// pointers take the function forms.
+std::string pointer_value(const std::string& value, bool function) {
+    std::string upper = upper_copy(value);
+    if (upper == "NIL" || upper == "NILFUNC") return function ? "NILFUNC" : "NIL";
+    if (upper == "NONIL" || upper == "NONILFUNC") return function ? "NONILFUNC" : "NONIL";
+    return value;
+}
+
+StubParameterForm record_form(StubValueKind kind) {
+    switch (kind) {
+    case StubValueKind::integer:
+    case StubValueKind::unsigned_integer:
+    case StubValueKind::character:
+        return StubParameterForm::integer;
+    case StubValueKind::floating:
+    case StubValueKind::double_floating:
+        return StubParameterForm::floating;
+    default:
+        return StubParameterForm::other;
+    }
+}
+
+}  // namespace
+
+std::size_t find_top_level(std::string_view text, std::string_view token) {
+    int depth = 0;
+    char quote = 0;
+    for (std::size_t j = 0; j < text.size(); ++j) {
+        char c = text[j];
+        if (quote != 0) {
+            if (c == '\\') ++j;
+            else if (c == quote) quote = 0;
+        } else if (c == '"' || c == '\'') {
+            quote = c;
+        } else if (c == '(' || c == '[' || c == '{') {
+            ++depth;
+        } else if (c == ')' || c == ']' || c == '}') {
+            --depth;
+        } else if (depth == 0 && text.substr(j, token.size()) == token) {
+            return j;
+        }
+    }
+    return std::string_view::npos;
+}
+
+std::string stub_file_key(std::string_view file) {
+    std::size_t slash = file.find_last_of("/\\");
+    std::string_view base = slash == std::string_view::npos ? file : file.substr(slash + 1);
+    std::size_t dot = base.find('.');
+    if (dot != std::string_view::npos) base = base.substr(0, dot);
+    std::string key;
+    for (char c : base) key += is_word_char(c) ? c : '_';
+    return key;
+}
+
+bool parse_stub_call(std::string_view argument, StubCall& call) {
+    std::string_view text = trimmed(argument);
+    std::size_t i = 0;
+    while (i < text.size() && is_word_char(text[i])) ++i;
+    call.name = std::string(text.substr(0, i));
+    if (call.name.empty()) {
+        report_warning("STXMETAIN", argument);
+        return false;
+    }
+    text = trimmed(text.substr(i));
+    // The call number or range.
+    if (!text.empty() && std::isdigit(static_cast<unsigned char>(text.front()))) {
+        auto number = [&](long& out) {
+            std::size_t j = 0;
+            long value = 0;
+            while (j < text.size() && std::isdigit(static_cast<unsigned char>(text[j]))) {
+                if (value > 100000000L) return false;
+                value = value * 10 + (text[j] - '0');
+                ++j;
+            }
+            text = trimmed(text.substr(j));
+            out = value;
+            return true;
+        };
+        if (!number(call.first) || call.first == 0) {
+            report_warning("NBAPPMUET", call.name);
+            return false;
+        }
+        call.last = call.first;
+        if (text.substr(0, 2) == "..") {
+            text = trimmed(text.substr(2));
+            if (text.empty() || !std::isdigit(static_cast<unsigned char>(text.front())) ||
+                !number(call.last)) {
+                report_warning("NBAPPMUET", call.name);
+                return false;
+            }
+        }
+    }
+    // The values.
+    if (!text.empty() && text.front() == '(') {
+        int depth = 0;
+        char quote = 0;
+        std::size_t close = std::string_view::npos;
+        for (std::size_t j = 0; j < text.size() && close == std::string_view::npos; ++j) {
+            char c = text[j];
+            if (quote != 0) {
+                if (c == '\\') ++j;
+                else if (c == quote) quote = 0;
+            } else if (c == '"' || c == '\'') {
+                quote = c;
+            } else if (c == '(' || c == '[' || c == '{') {
+                ++depth;
+            } else if (c == ')' || c == ']' || c == '}') {
+                if (--depth == 0) close = j;
+            }
+        }
+        if (close == std::string_view::npos) {
+            report_warning("LISPARINC", call.name);
+            return false;
+        }
+        call.has_list = true;
+        std::string_view inner = trimmed(text.substr(1, close - 1));
+        if (!inner.empty()) {
+            // Every comma at the top level separates two values, so that an
+            // empty value between two commas is kept.
+            std::size_t start = 0;
+            std::size_t comma;
+            while ((comma = find_top_level(inner.substr(start), ",")) != std::string_view::npos) {
+                call.values.emplace_back(trimmed(inner.substr(start, comma)));
+                start += comma + 1;
+            }
+            call.values.emplace_back(trimmed(inner.substr(start)));
+        }
+        text = trimmed(text.substr(close + 1));
+    }
+    if (!text.empty()) call.return_value = std::string(text);
+    return true;
+}
+
+void StubGenerator::line(std::string_view text) {
+    write_folded_test_level(text, settings_.fold);
+}
+
+const Stub* StubGenerator::find(std::string_view name) const {
+    for (const Stub& stub : stubs_) {
+        if (stub.name == name) return &stub;
+    }
+    return nullptr;
+}
+
+Stub* StubGenerator::find_mutable(std::string_view name) {
+    return const_cast<Stub*>(static_cast<const StubGenerator*>(this)->find(name));
+}
+
+const TypeNode* StubGenerator::complete(const TypeNode* type) const {
+    const TypeNode* resolved = c_resolve_type(type);
+    if (resolved != nullptr &&
+        (resolved->kind == TypeKind::struct_type || resolved->kind == TypeKind::union_type) &&
+        !resolved->complete && table_ != nullptr) {
+        if (const TypeNode* full = c_complete_type(resolved, *table_)) return full;
+    }
+    return resolved;
+}
+
+StubValueKind StubGenerator::kind_of(const TypeNode* type) const {
+    const TypeNode* r = complete(type);
+    if (r == nullptr) return StubValueKind::other;
+    switch (r->kind) {
+    case TypeKind::integer:
+        if (r->is_char) return StubValueKind::character;
+        return r->width > 0 ? StubValueKind::unsigned_integer : StubValueKind::integer;
+    case TypeKind::enum_type:
+        return StubValueKind::integer;
+    case TypeKind::floating:
+        return r->name == "float" ? StubValueKind::floating : StubValueKind::double_floating;
+    case TypeKind::pointer: {
+        const TypeNode* target = c_resolve_type(r->target);
+        // Plain char only: an unsigned char pointer is a byte buffer.
+        if (target != nullptr && target->kind == TypeKind::integer && target->is_char &&
+            target->name == "char") {
+            return StubValueKind::string;
+        }
+        if (target != nullptr && target->kind == TypeKind::function) {
+            return StubValueKind::function_pointer;
+        }
+        return StubValueKind::pointer;
+    }
+    case TypeKind::function:
+        return StubValueKind::function_pointer;
+    case TypeKind::array: {
+        const TypeNode* element = c_resolve_type(r->target);
+        return element != nullptr && element->kind == TypeKind::integer && element->is_char
+                   ? StubValueKind::char_array
+                   : StubValueKind::other;
+    }
+    case TypeKind::struct_type:
+    case TypeKind::union_type:
+        return StubValueKind::aggregate;
+    default:
+        return StubValueKind::other;
+    }
+}
+
+std::string StubGenerator::type_image(const TypeNode* type, std::string_view name) const {
+    return without_directions(c_type_image(type, name));
+}
+
+std::string StubGenerator::aggregate_key(const TypeNode* type) const {
+    const TypeNode* r = complete(type);
+    std::string key = r != nullptr && r->kind == TypeKind::union_type ? "_u_" : "_s_";
+    if (r != nullptr && !r->name.empty()) return key + r->name;
+    // An anonymous aggregate is known by its typedef name.
+    const TypeNode* t = type;
+    while (t != nullptr && t->kind == TypeKind::qualified) t = t->target;
+    if (t != nullptr && t->kind == TypeKind::named) return "_t_" + t->name;
+    return key + "anonymous";
+}
+
+// ---- definition --------------------------------------------------------------
+
+void StubGenerator::define(std::string_view block_name, long line_number, std::string_view file,
+                           const StubDeclarations& declarations) {
+    // A block of an excluded branch defines nothing: the service functions
+    // must not call stubs that were never written.
+    if (!output_enabled()) {
+        return;
+    }
+    table_ = declarations.table;
+    output_session().report_description().summary_stub_block(block_name, line_number);
+    for (const Symbol* function : declarations.functions) {
+        if (function == nullptr || function->name == skipped_stub) continue;
+        Stub stub;
+        stub.number = static_cast<int>(stubs_.size()) + 1;
+        stub.name = function->name;
+        stub.file_key = stub_file_key(file);
+        stub.key = "_" + std::to_string(stub.number) + "_" + stub.file_key + "_" + stub.name;
+        stub.line = function->line > 0 ? function->line : line_number;
+        stub.table = declarations.table;
+        if (find(stub.name) != nullptr) {
+            report_warning("LISPARINC", stub.name);
+            continue;
+        }
+        if (!build_stub(stub, *function)) continue;
+        stubs_.push_back(std::move(stub));
+        write_definition(stubs_.back());
+    }
+}
+
+bool StubGenerator::build_stub(Stub& stub, const Symbol& function) {
+    const TypeNode* type = c_resolve_type(function.type);
+    if (type == nullptr || type->kind != TypeKind::function) return false;
+    stub.function = &function;
+    const TypeNode* result = c_resolve_type(type->target);
+    if (result != nullptr && result->kind != TypeKind::void_type) {
+        stub.result = stored_type(type->target);
+        stub.result_type = type_image(stub.result, "");
+    }
+    if (type->variadic) {
+        report_warning("PARINCDEC", "...");
+        return false;
+    }
+    int ordinal = 0;
+    for (const Parameter& declared : type->parameters) {
+        ++ordinal;
+        const TypeNode* resolved = c_resolve_type(declared.type);
+        if (resolved == nullptr || resolved->kind == TypeKind::void_type ||
+            resolved->kind == TypeKind::ellipsis) {
+            continue;  // "(void)"
+        }
+        StubParameter p;
+        p.name = declared.name.empty() ? std::string(unnamed_prefix) + std::to_string(ordinal)
+                                       : declared.name;
+        p.declared = declared.type;
+        bool in = has_direction(declared.type, "_in");
+        bool out = has_direction(declared.type, "_out");
+        bool inout = has_direction(declared.type, "_inout");
+        if (inout || (in && out)) {
+            p.direction = StubDirection::inout;
+        } else if (out) {
+            p.direction = StubDirection::output;
+        } else {
+            p.direction = StubDirection::input;
+        }
+        if (p.direction == StubDirection::input) {
+            if (resolved->kind == TypeKind::array || resolved->kind == TypeKind::function) {
+                // Passed as a pointer: stored and compared as one.
+                p.value = declared.type;
+                p.kind = resolved->kind == TypeKind::function ? StubValueKind::function_pointer
+                                                              : kind_of(declared.type);
+                p.kind = p.kind == StubValueKind::char_array ? StubValueKind::string
+                         : p.kind == StubValueKind::other    ? StubValueKind::pointer
+                                                             : p.kind;
+                std::string element = resolved->kind == TypeKind::array
+                                          ? type_image(resolved->target, "")
+                                          : type_image(declared.type, "(*)");
+                p.field_type = resolved->kind == TypeKind::array ? element + " *" : element;
+            } else {
+                p.value = stored_type(declared.type);
+                p.kind = kind_of(p.value);
+                p.field_type = type_image(p.value, "");
+            }
+        } else {
+            // An output is given back through a pointer to a writable value.
+            const TypeNode* target =
+                resolved->kind == TypeKind::pointer ? resolved->target : nullptr;
+            const TypeNode* target_resolved = c_resolve_type(target);
+            if (target == nullptr || target_resolved == nullptr ||
+                target_resolved->kind == TypeKind::void_type ||
+                target_resolved->kind == TypeKind::function || c_is_const(target)) {
+                report_warning("PARINCDEC", p.name);
+                return false;
+            }
+            if (target_resolved->kind == TypeKind::array && target_resolved->bound.empty()) {
+                report_error("UNKARRSIZ", type_image(target, ""));
+                return false;
+            }
+            p.value = stored_type(target);
+            p.kind = kind_of(p.value);
+            p.field_type = type_image(p.value, "");
+        }
+        if (p.kind == StubValueKind::aggregate) {
+            const TypeNode* full = complete(p.value);
+            if (full == nullptr || !full->complete) {
+                report_warning("PARINCDEC", p.name);
+                return false;
+            }
+            bool unknown = false;
+            c_walk_scalar_components(full, p.name, [&](const ScalarComponent& c) {
+                const TypeNode* r = c_resolve_type(c.type);
+                if (r != nullptr && r->kind == TypeKind::array && r->bound.empty()) unknown = true;
+            });
+            if (unknown) {
+                report_error("UNKARRSIZ", p.field_type);
+                return false;
+            }
+        }
+        if (p.kind == StubValueKind::other && p.direction == StubDirection::input) {
+            report_warning("PARINCDEC", p.name);
+            return false;
+        }
+        stub.parameters.push_back(std::move(p));
+    }
+    for (StubParameter& p : stub.parameters) {
+        if (p.input()) {
+            p.check_selector = stub.selectors++;
+            stub.has_inputs = true;
+        }
+    }
+    for (StubParameter& p : stub.parameters) {
+        if (p.output()) p.give_selector = stub.selectors++;
+    }
+    return true;
+}
+
+void StubGenerator::write_definition(Stub& stub) {
+    const std::string& k = stub.key;
+    output_session().report_description().summary_stub(stub.name, stub.number, stub.line);
+    line("");
+    line("/* simulation: " + stub.name + " */");
+    line("");
+    line("#define _fn" + k + " " + std::to_string(stub.number));
+    const std::string guard = stub.file_key + "_" + stub.name;
+    line("#ifndef " + guard);
+    line("#define " + guard + " " + std::to_string(stub.number) + " /* " +
+         without_directions(c_type_image(stub.function->type, stub.name)) + " */");
+    line("#endif");
+    write_comparison_functions(stub);
+    line("");
+    write_data_declarations(stub);
+    line("");
+    line("#pragma vexor vxo_stub");
+    write_stub_function(stub);
+    add_renamed_symbol(stub.name);
+    write_check_function(stub);
+    link_records().write_stub_end();
+}
+
+bool StubGenerator::uses_comparisons(const Stub& stub) const {
+    bool addresses = false;
+    for (const StubParameter& p : stub.parameters) {
+        if (!p.input()) continue;
+        if (p.kind == StubValueKind::string || p.kind == StubValueKind::pointer) addresses = true;
+        if (p.kind == StubValueKind::aggregate) {
+            c_walk_scalar_components(complete(p.value), "", [&](const ScalarComponent& c) {
+                StubValueKind kind = kind_of(c.type);
+                if (kind == StubValueKind::string || kind == StubValueKind::pointer) {
+                    addresses = true;
+                }
+            });
+        }
+    }
+    return addresses;
+}
+
+void StubGenerator::write_comparison_functions(const Stub& stub) {
+    bool addresses = uses_comparisons(stub);
+    std::vector<const TypeNode*> aggregates;
+    for (const StubParameter& p : stub.parameters) {
+        if (p.input() && p.kind == StubValueKind::aggregate) aggregates.push_back(p.value);
+    }
+    if (addresses && !comparisons_written_) {
+        comparisons_written_ = true;
+        usage_.count_use(Usage::comp_str);
+        if (settings_.kr) {
+            line("static int _vxcc_ptr(ptr, ref)");
+            line("char * ptr;");
+            line("char * ref;");
+        } else {
+            line("static int _vxcc_ptr(vxu_pointer ptr, vxu_pointer ref)");
+        }
+        line("{");
+        line(" if (ref==NONIL) { return(ptr==NULL); } else { return(ref!=ptr); }");
+        line("}");
+        if (settings_.kr) {
+            line("static int _vxcc_str(str, ref)");
+            line("char * str;");
+            line("char * ref;");
+        } else {
+            line("static int _vxcc_str(char *str, char *ref)");
+        }
+        line("{");
+        line(" if (ref==NONIL) { return(str==NULL); } else { return(COMP_STR_C(ref,str)); }");
+        line("}");
+        line("#ifndef VXU_STUB_STR_KEEP");
+        line("#define VXU_STUB_STR_KEEP(s) (s)");
+        line("#endif");
+    }
+    for (const TypeNode* type : aggregates) write_aggregate_comparison(type);
+}
+
+// "int _vxcc" + type key + "(p, ref, mem, store, sel)": 1 when the value
+// at p differs from the one at ref in any member, 0 when they agree or
+// when sel[mem], the selector of the parameter, is 0; the value is copied
+// to store when store is not null.
+void StubGenerator::write_aggregate_comparison(const TypeNode* type) {
+    const std::string key = aggregate_key(type);
+    if (!aggregates_written_.insert(key).second) return;
+    const std::string name = type_image(type, "");
+    if (!aggregate_guard_written_) {
+        aggregate_guard_written_ = true;
+        line("#ifndef _vxcc_const");
+        line("#define _vxcc_const");
+        line("#endif");
+    }
+    if (settings_.kr) {
+        line("int _vxcc" + key + "( p,ref,mem,store,sel)");
+        line("_vxcc_const " + name + " *p;");
+        line("_vxcc_const " + name + " *ref;");
+        line("int mem;");
+        line(name + " *store;");
+        line("_vxcc_const int *sel;");
+    } else {
+        line("int _vxcc" + key + "( _vxcc_const " + name + " *p, _vxcc_const " + name +
+             " *ref, int mem, " + name + " *store, _vxcc_const int *sel)");
+    }
+    line("{");
+    line("int Vexor_res;");
+    line("Vexor_res=0;");
+    line("if (sel[mem]){");
+    c_walk_scalar_components(complete(type), "", [&](const ScalarComponent& c) {
+        const std::string a = "(*p)" + c.path;
+        const std::string b = "(*ref)" + c.path;
+        switch (kind_of(c.type)) {
+        case StubValueKind::string:
+            line("  Vexor_res|=_vxcc_str((char *)(" + a + "),(char *)(" + b + "));");
+            break;
+        case StubValueKind::pointer:
+            line("  Vexor_res|=_vxcc_ptr((vxu_pointer)(" + a + "),(vxu_pointer)(" + b + "));");
+            break;
+        case StubValueKind::function_pointer:
+            line("  Vexor_res|=_VXCC_FUNCPTR(" + a + "," + b + ");");
+            break;
+        case StubValueKind::char_array:
+            line("  Vexor_res|=(strcmp(" + a + "," + b + ")!=0);");
+            break;
+        case StubValueKind::other:
+        case StubValueKind::aggregate:
+            line("  Vexor_res|=(memcmp(&(" + a + "),&(" + b + "),sizeof(" + a + "))!=0);");
+            break;
+        default:
+            line("  Vexor_res|=((" + a + ")!=(" + b + "));");
+            break;
+        }
+    });
+    line("}");
+    line("if (store){");
+    line("  *store=*p;");
+    line("}");
+    line("return (Vexor_res);");
+    line("}");
+}
+
+void StubGenerator::write_data_declarations(const Stub& stub) {
+    const std::string& k = stub.key;
+    line("VXU_STUB_CNT _ix" + k + " STUBINACTIVE ;");
+    line("#if size" + k);
+    if (stub.has_inputs) line("VXU_STUB_CNT _it" + k + ";");
+    line("");
+    line("static struct _so" + k + " {");
+    line(" VXU_STUB_CNT min;");
+    line(" VXU_STUB_CNT max;");
+    if (stub.result != nullptr) line(" " + type_image(stub.result, "ret") + ";");
+    if (stub.has_parameter_data()) line(" int sel[" + std::to_string(stub.selectors + 1) + "];");
+    auto fields = [&](bool inputs) {
+        for (const StubParameter& p : stub.parameters) {
+            if (inputs ? p.input() : p.output()) {
+                line(" " + p.field_type + " " + p.name + ";");
+            }
+        }
+    };
+    bool outputs = std::any_of(stub.parameters.begin(), stub.parameters.end(),
+                               [](const StubParameter& p) { return p.output(); });
+    if (outputs) {
+        line(" struct {");
+        fields(false);
+        line("        } _dataout;");
+    }
+    if (stub.has_inputs) {
+        line(" struct {");
+        fields(true);
+        line("        } _datain;");
+        line("} _os" + k + "[size" + k + "+1];");
+        line("");
+        line("static struct _si" + k + " {");
+        line("unsigned int indice;");
+        line("struct {");
+        fields(true);
+        line("  } _datain;");
+        line("} _is" + k + "[size" + k + "+1];");
+    } else {
+        line("} _os" + k + "[size" + k + "+1];");
+    }
+    line("#endif");
+}
+
+std::string StubGenerator::input_comparison(const Stub& stub, const StubParameter& p) const {
+    (void)stub;
+    const std::string expected = "Vexor_ptr_out->_datain." + p.name;
+    const std::string actual = p.actual();
+    const std::string selected = "Vexor_ptr_out->sel[" + std::to_string(p.check_selector) + "]";
+    std::string differs;
+    switch (p.kind) {
+    case StubValueKind::string:
+        differs = "_vxcc_str((char *)(" + actual + "),(char *)(" + expected + "))";
+        break;
+    case StubValueKind::pointer:
+        differs = "_vxcc_ptr((vxu_pointer)(" + actual + "),(vxu_pointer)(" + expected + "))";
+        break;
+    case StubValueKind::function_pointer:
+        differs = "_VXCC_FUNCPTR(" + actual + "," + expected + ")";
+        break;
+    case StubValueKind::aggregate:
+        // The selector is read by the comparison function itself.
+        return "Vexor_res|=(" + std::string(p.direction == StubDirection::inout
+                                                ? "!(" + p.name + ")||"
+                                                : "") +
+               "_vxcc" + aggregate_key(p.value) + "(&(" + actual + "),&(" + expected + ")," +
+               std::to_string(p.check_selector) + ",(Vexor_ptr_in?&(Vexor_ptr_in->_datain." +
+               p.name + "):0),&(Vexor_ptr_out->sel[0])));";
+    case StubValueKind::char_array:
+        differs = "strcmp(" + actual + "," + expected + ")";
+        break;
+    default:
+        differs = "((" + actual + ")!=" + expected + ")";
+        break;
+    }
+    if (p.direction == StubDirection::inout) {
+        // A null pointer has no value to compare: the call does not match.
+        differs = "(!(" + p.name + ")||" + differs + ")";
+    }
+    return "Vexor_res|=(" + selected + "&&" + differs + ");";
+}
+
+void StubGenerator::write_stub_function(const Stub& stub) {
+    const std::string& k = stub.key;
+    const bool data = stub.has_parameter_data();
+    const bool inputs = stub.has_inputs;
+    // The head.
+    std::string list;
+    for (const StubParameter& p : stub.parameters) {
+        if (!list.empty()) list += ", ";
+        list += settings_.kr ? p.name : type_image(p.declared, p.name);
+    }
+    if (list.empty() && !settings_.kr) list = "void";
+    const TypeNode* fn = c_resolve_type(stub.function->type);
+    const std::string declarator = stub.name + "(" + list + ")";
+    line(stub.result != nullptr ? type_image(fn->target, declarator) : "void " + declarator);
+    if (settings_.kr) {
+        for (const StubParameter& p : stub.parameters) line(type_image(p.declared, p.name) + ";");
+    }
+    line("{");
+    line("char Vexor_res;");
+    line("#define VEXOR_F_IDX _ix" + k);
+    line("#if size" + k);
+    if (inputs) line("struct _si" + k + " * Vexor_ptr_in;");
+    line("struct _so" + k + " * Vexor_ptr_out;");
+    line("unsigned int _Vexor_i;");
+    line("Vexor_res=0;");
+    // A call before the first element (the stub not initialised yet)
+    // skips the selection: the outputs then read this entry, which gives
+    // nothing back, instead of an unset pointer.
+    line("Vexor_ptr_out=&(_os" + k + "[0]);");
+    if (inputs) {
+        line("  if (VXU_GLOBAL_STUB_INITIALISED(_ix" + k + " >= 0))");
+        line("    {");
+        line("  if (_it" + k + "<size" + k + "+1)");
+        line("    {");
+        line("       Vexor_ptr_in = &(_is" + k + "[_it" + k + "]);");
+        line("       Vexor_ptr_in->indice=0;");
+        line("    }");
+        line("  else");
+        line("    {");
+        line("       Vexor_ptr_in = (struct _si" + k + " *)0;");
+        line("    }");
+    }
+    line("#endif");
+    if (uses_comparisons(stub)) {
+        // Used here whatever the size, so that a harness whose stubs are
+        // never called still compiles without warning.
+        line("  (void)_vxcc_ptr;");
+        line("  (void)_vxcc_str;");
+    }
+    line("  _ix" + k + "++;");
+    // The expected call whose range holds this call's number.
+    line("#if size" + k);
+    line("  {");
+    line("    for (_Vexor_i=0;");
+    line("         ((_Vexor_i<size" + k + ")");
+    line("\t   &&(_os" + k + "[_Vexor_i].min)");
+    line("\t   &&(  ((unsigned int)_os" + k + "[_Vexor_i].min>(unsigned int)_ix" + k + ")");
+    line("\t      ||((unsigned int)_os" + k + "[_Vexor_i].max<(unsigned int)_ix" + k + ")));");
+    line("\t  ++_Vexor_i);");
+    line("  if ((_Vexor_i)&&(!_os" + k + "[_Vexor_i].max)){_Vexor_i--;Vexor_res=1;}");
+    line("    Vexor_ptr_out=&(_os" + k + "[_Vexor_i]);");
+    line("  }");
+    if (!data && stub.result == nullptr) line("  (void)Vexor_ptr_out;");
+    for (const StubParameter& p : stub.parameters) {
+        if (p.input()) line(input_comparison(stub, p));
+    }
+    int record = 0;
+    if (!settings_.no_edit && output_enabled()) {
+        std::string names;
+        for (const StubParameter& p : stub.parameters) {
+            if (!names.empty()) names += ",";
+            names += p.name;
+        }
+        record = link_records().write_stub_call(stub.line, stub.name + "(" + names + ")");
+    }
+    line("#else");
+    line("  Vexor_res=1;");
+    for (const StubParameter& p : stub.parameters) line("  (void)(" + p.name + ");");
+    line("#endif");
+    line("  EDV_CHRONO_MUET_C( " + std::to_string(record) + ", Vexor_res,_ix" + k + " );");
+    usage_.count_use(Usage::chrono_muet);
+    if (inputs) {
+        line("#if size" + k);
+        line("  if (Vexor_res && Vexor_ptr_in)");
+        line("    {");
+        line("      Vexor_ptr_in->indice=_ix" + k + ";");
+        for (const StubParameter& p : stub.parameters) {
+            if (!p.input()) continue;
+            const std::string field = "Vexor_ptr_in->_datain." + p.name;
+            if (p.kind == StubValueKind::char_array) {
+                line("      VXU_STRCPY(" + field + "," + p.actual() + ");");
+            } else if (p.kind == StubValueKind::string) {
+                // A copy: the caller's buffer may change before the check.
+                line("      " + field + "=(" + p.field_type + ")VXU_STUB_STR_KEEP(" + p.actual() +
+                     ");");
+            } else if (p.direction == StubDirection::inout) {
+                line("      if (" + p.name + ") " + field + "=" + p.actual() + ";");
+            } else {
+                line("      " + field + "=" + p.actual() + ";");
+            }
+        }
+        line("      _it" + k + "++;");
+        line("    }");
+        line("     }");
+        line("#endif");
+    }
+    line("#ifdef STUB_CALL_ORDER");
+    line("     STUB_CALL_ORDER(_fn" + k + ");");
+    line("#endif");
+    bool outputs = std::any_of(stub.parameters.begin(), stub.parameters.end(),
+                               [](const StubParameter& p) { return p.output(); });
+    if (outputs) {
+        line("#if size" + k);
+        for (const StubParameter& p : stub.parameters) {
+            if (!p.output()) continue;
+            const std::string given = "Vexor_ptr_out->_dataout." + p.name;
+            // Nothing is given back by a stub the element did not describe
+            // (its first entry is the one _vx_init_muets leaves).
+            const std::string guard = "  if ((" + p.name + ")&&(Vexor_ptr_out->min>0)&&" +
+                                      "(Vexor_ptr_out->sel[" + std::to_string(p.give_selector) +
+                                      "])) ";
+            if (p.kind == StubValueKind::char_array) {
+                line(guard + "VXU_STRCPY(*(" + p.name + ")," + given + ");");
+            } else {
+                line(guard + "*(" + p.name + ")=" + given + ";");
+            }
+        }
+        line("#endif");
+    }
+    if (stub.result == nullptr) {
+        line("#undef VEXOR_F_IDX");
+        line("}");
+        return;
+    }
+    line("#if size" + k);
+    line("  if (VXU_GLOBAL_STUB_INITIALISED(_ix" + k + " >= 0))");
+    line("    {");
+    line("      return(Vexor_ptr_out->ret);");
+    line("    }");
+    line("#endif");
+    line("#ifndef VXU_NO_STUB_RETURN_VALUE");
+    StubValueKind kind = kind_of(stub.result);
+    if (kind == StubValueKind::aggregate) {
+        // A zero value of the aggregate: static storage is all zeros.
+        line("{");
+        line("  static " + type_image(stub.result, "ret") + ";");
+        line("  return ret;");
+        line("}");
+    } else {
+        line("  return(" + stub.result_type + ")0;");
+    }
+    line("#endif");
+    line("#undef VEXOR_F_IDX");
+    line("}");
+}
+
+void StubGenerator::write_parameter_checks(const Stub& stub) {
+    const bool records = output_enabled();
+    for (const StubParameter& p : stub.parameters) {
+        if (!p.input()) continue;
+        const std::string flag = "(Vexor_ptr_out->min>0?Vexor_ptr_out->sel[" +
+                                 std::to_string(p.check_selector) + "]:0)";
+        auto check = [&](const std::string& path, const TypeNode* type) {
+            StubValueKind kind = kind_of(type);
+            if (kind == StubValueKind::other || kind == StubValueKind::aggregate) return;
+            int rec = records ? link_records().write_stub_parameter(path, record_form(kind)) : 0;
+            const std::string o = "Vexor_ptr_in->_datain." + path;
+            const std::string e = "Vexor_ptr_out->_datain." + path;
+            const std::string n = "0+" + std::to_string(rec);
+            switch (kind) {
+            case StubValueKind::integer:
+                line("  EDV_INTEGER_C(" + flag + ",0,(vxu_integer)(" + o + ")," + n +
+                     ",10,(vxu_integer)(" + e + "),(vxu_integer)(" + e + "));");
+                usage_.count_use(Usage::edv_integer);
+                break;
+            case StubValueKind::unsigned_integer:
+                line("  EDV_UNSIGNED_C(" + flag + ",0,(vxu_unsigned)(" + o + ")," + n +
+                     ",10,(vxu_unsigned)(" + e + "),(vxu_unsigned)(" + e + "));");
+                usage_.count_use(Usage::edv_unsigned);
+                break;
+            case StubValueKind::character:
+                line("  EDV_CHAR_C(" + flag + ",0,(char)(" + o + ")," + n + ",(char)(" + e +
+                     "),(char)(" + e + "));");
+                usage_.count_use(Usage::edv_char);
+                break;
+            case StubValueKind::floating:
+                line("  EDV_FLOAT_C(" + flag + ",0,(float)(" + o + ")," + n + ",(float)(" + e +
+                     "),(float)(" + e + "));");
+                usage_.count_use(Usage::edv_float);
+                break;
+            case StubValueKind::double_floating:
+                line("  EDV_DOUBLE_C(" + flag + ",0,(double)(" + o + ")," + n + ",(double)(" +
+                     e + "),(double)(" + e + "));");
+                usage_.count_use(Usage::edv_double);
+                break;
+            case StubValueKind::string:
+            case StubValueKind::char_array:
+                line("  EDV_STR_C(" + flag + ",0,(vxu_charstring)(" + o + ")," + n +
+                     ",(vxu_charstring)(" + e + "),(vxu_charstring)(" + e + "));");
+                usage_.count_use(Usage::edv_str);
+                break;
+            case StubValueKind::pointer:
+                line("  EDV_POINTER_C(" + flag + ",0,(vxu_pointer)(" + o + ")," + n +
+                     ",(vxu_pointer)(" + e + "));");
+                usage_.count_use(Usage::edv_pointer);
+                break;
+            case StubValueKind::function_pointer:
+                line("  EDV_FUNCPOINTER_C(" + flag + ",0," + o + "," + n + "," + e + ");");
+                usage_.count_use(Usage::edv_pointer);
+                break;
+            default:
+                break;
+            }
+        };
+        if (p.kind == StubValueKind::aggregate) {
+            c_walk_scalar_components(complete(p.value), p.name, [&](const ScalarComponent& c) {
+                check(c.path, c.type);
+            });
+        } else {
+            check(p.name, p.value);
+        }
+    }
+}
+
+void StubGenerator::write_check_function(const Stub& stub) {
+    const std::string& k = stub.key;
+    const std::string n = std::to_string(stub.number);
+    line("void checkin" + k + (settings_.kr ? "()" : "(void)"));
+    line("{");
+    line("#if size" + k);
+    if (stub.has_inputs) {
+        line("struct _si" + k + " * Vexor_ptr_in;");
+        line("unsigned int i;");
+    }
+    line("  struct _so" + k + " * Vexor_ptr_out;");
+    line("int _Vexor_i;");
+    line("VXU_STUB_CNT max;");
+    line("max=0;");
+    line("  for (_Vexor_i=0;((_Vexor_i<(size" + k + "))&&(_os" + k +
+         "[_Vexor_i].min>0));++_Vexor_i)");
+    line("  {");
+    line("    if (max < _os" + k + "[_Vexor_i].max)");
+    line("      {");
+    line("        max = _os" + k + "[_Vexor_i].max;");
+    line("      }");
+    line("  }");
+    line("  EDV_MUET_CHECK(" + n + ",0);");
+    usage_.count_use(Usage::muet_check);
+    line("if ((_os" + k + "[_Vexor_i].min)||(!(_os" + k + "[_Vexor_i].max)))");
+    line("  {");
+    line("       EDV_INTEGER_C(1,0,(vxu_integer)(_ix" + k +
+         "),0,10,(vxu_integer)(max?max:_os" + k + "[0].min),(vxu_integer)max);");
+    usage_.count_use(Usage::edv_integer);
+    line("  }");
+    line("else");
+    line("  {");
+    line("\t EDV_UNSIGNED_C(1,0,(vxu_unsigned)(_ix" + k + "),0,10,(vxu_unsigned)max,(vxu_unsigned)_os" +
+         k + "[_Vexor_i].max);");
+    usage_.count_use(Usage::edv_unsigned);
+    line("  }");
+    if (stub.has_inputs) {
+        if (output_enabled()) link_records().write_stub_parameter_group();
+        line("for (i=0;i<(unsigned int)_it" + k + ";++i){");
+        line("  Vexor_ptr_in=&(_is" + k + "[i]);");
+        line("  {");
+        line("    for (_Vexor_i=0;");
+        line("         ((_Vexor_i<size" + k + "-1)");
+        line("\t   &&(_os" + k + "[_Vexor_i].min)");
+        line("\t   &&(  ((unsigned int)_os" + k + "[_Vexor_i].min>Vexor_ptr_in->indice)");
+        line("\t      ||((unsigned int)_os" + k + "[_Vexor_i].max<Vexor_ptr_in->indice)));");
+        line("\t  ++_Vexor_i);");
+        line("    Vexor_ptr_out=&(_os" + k + "[_Vexor_i]);");
+        line("  }");
+        line("  EDV_MUET_CHECK(" + n + ", Vexor_ptr_in->indice);");
+        usage_.count_use(Usage::muet_check);
+        write_parameter_checks(stub);
+        line("  }");
+    } else {
+        line("  (void)Vexor_ptr_out;");
+    }
+    line("#else");
+    line("  EDV_MUET_CHECK(" + n + ",0);");
+    usage_.count_use(Usage::muet_check);
+    line("\t EDV_INTEGER_C(1,0,(vxu_integer)(_ix" + k + "),0,10,(vxu_integer)-1,(vxu_integer)0);");
+    usage_.count_use(Usage::edv_integer);
+    line("#endif");
+    line("}");
+}
+
+// ---- STUB statements -------------------------------------------------------------
+
+std::string StubGenerator::value_assignment(const std::string& target, const TypeNode* type,
+                                            StubValueKind kind, const std::string& value) const {
+    const std::string cast = type_image(type, "");
+    switch (kind) {
+    case StubValueKind::aggregate:
+        if (!value.empty() && value.front() == '{') {
+            return target + "=(" + cast + ")" + value + ";";
+        }
+        return target + "=" + value + ";";
+    case StubValueKind::char_array:
+        return "VXU_STRCPY(" + target + "," + value + ");";
+    case StubValueKind::other:
+        return "memcpy(&(" + target + "),&(" + value + "),sizeof(" + target + "));";
+    case StubValueKind::pointer:
+    case StubValueKind::string:
+        return target + "=(" + cast + ")(" + pointer_value(value, false) + ");";
+    case StubValueKind::function_pointer:
+        return target + "=(" + cast + ")(" + pointer_value(value, true) + ");";
+    default:
+        return target + "=(" + cast + ")(" + value + ");";
+    }
+}
+
+void StubGenerator::describe(const StubCall& call) {
+    Stub* stub = find_mutable(call.name);
+    if (stub == nullptr) {
+        report_warning("MUETUNDEF", call.name);
+        return;
+    }
+    table_ = stub->table;
+    long first = call.first != 0 ? call.first : stub->last_call + 1;
+    long last = call.first != 0 ? call.last : first;
+    if (first <= stub->last_call || last < first) {
+        report_warning("NBAPPMUET", call.name);
+        return;
+    }
+    if (!call.has_list && !stub->parameters.empty()) {
+        report_warning("VALOMIMUE", call.name);
+        return;
+    }
+    if (call.values.size() != stub->parameters.size()) {
+        report_warning("NBVALMUET", call.name);
+        return;
+    }
+    const std::string entry = "_os" + stub->key + "[" + std::to_string(stub->entries.size()) + "]";
+    StubEntry e;
+    e.min = first;
+    e.max = last;
+    e.lines.push_back(entry + ".min=" + number_text(first) + ";");
+    e.lines.push_back(entry + ".max=" + number_text(last) + ";");
+    std::vector<int> selectors(static_cast<std::size_t>(stub->selectors), 0);
+    for (std::size_t i = 0; i < stub->parameters.size(); ++i) {
+        const StubParameter& p = stub->parameters[i];
+        std::string expected;
+        std::string given;
+        const std::string& value = call.values[i];
+        std::size_t arrow_at = find_top_level(value, "=>");
+        bool arrow = arrow_at != std::string_view::npos;
+        if (arrow) {
+            if (p.direction != StubDirection::inout) {
+                report_warning("PARINCDEC", p.name);
+                return;
+            }
+            expected = std::string(trimmed(std::string_view(value).substr(0, arrow_at)));
+            given = std::string(trimmed(std::string_view(value).substr(arrow_at + 2)));
+        } else if (p.direction == StubDirection::output) {
+            given = std::string(trimmed(value));
+        } else {
+            expected = std::string(trimmed(value));
+        }
+        bool missing = (p.input() && expected.empty()) || (p.output() && given.empty());
+        if (missing) report_warning("VALOMIPAR", p.name);
+        if (p.input() && !expected.empty()) {
+            selectors[static_cast<std::size_t>(p.check_selector)] = 1;
+            e.lines.push_back(
+                value_assignment(entry + "._datain." + p.name, p.value, p.kind, expected));
+        }
+        if (p.output() && !given.empty()) {
+            selectors[static_cast<std::size_t>(p.give_selector)] = 1;
+            e.lines.push_back(
+                value_assignment(entry + "._dataout." + p.name, p.value, p.kind, given));
+        }
+    }
+    for (std::size_t s = 0; s < selectors.size(); ++s) {
+        e.lines.push_back(entry + ".sel[" + std::to_string(s) + "]=" +
+                          std::to_string(selectors[s]) + ";");
+    }
+    if (stub->result != nullptr) {
+        if (!call.return_value.has_value()) {
+            report_warning("VALRETMUE", call.name);
+        } else {
+            e.lines.push_back(value_assignment(entry + ".ret", stub->result,
+                                               kind_of(stub->result), *call.return_value));
+        }
+    } else if (call.return_value.has_value()) {
+        report_warning("VALRETMUE", call.name);
+    }
+    stub->entries.push_back(std::move(e));
+    stub->last_call = last;
+}
+
+std::vector<std::string> StubGenerator::element_lines() {
+    std::vector<std::string> lines;
+    for (Stub& stub : stubs_) {
+        if (!stub.entries.empty()) {
+            const std::string count = std::to_string(stub.entries.size());
+            lines.push_back("#if size" + stub.key);
+            for (const StubEntry& entry : stub.entries) {
+                lines.insert(lines.end(), entry.lines.begin(), entry.lines.end());
+            }
+            lines.push_back("_os" + stub.key + "[" + count + "].min=0;");
+            lines.push_back("_os" + stub.key + "[" + count + "].max=0;");
+            lines.push_back("#endif");
+            stub.size = std::max(stub.size, static_cast<int>(stub.entries.size()));
+        }
+        stub.entries.clear();
+        stub.last_call = 0;
+    }
+    return lines;
+}
+
+// ---- service functions and globals ---------------------------------------------
+
+std::vector<std::string> StubGenerator::check_lines() const {
+    std::vector<std::string> lines;
+    for (const Stub& stub : stubs_) lines.push_back("checkin" + stub.key + "();");
+    return lines;
+}
+
+std::vector<std::string> StubGenerator::init_lines() const {
+    std::vector<std::string> lines;
+    for (const Stub& stub : stubs_) {
+        const std::string& k = stub.key;
+        lines.push_back("_ix" + k + "=0;");
+        lines.push_back("#if size" + k);
+        lines.push_back("_os" + k + "[0].min=-1;");
+        lines.push_back("_os" + k + "[0].max=0;");
+        if (stub.has_inputs) lines.push_back("_it" + k + "=0;");
+        lines.push_back("#endif");
+    }
+    return lines;
+}
+
+std::vector<std::string> StubGenerator::size_lines() const {
+    std::vector<std::string> lines;
+    for (const Stub& stub : stubs_) {
+        lines.push_back("#define size" + stub.key + " " + std::to_string(stub.size));
+    }
+    return lines;
+}
+
+std::string StubGenerator::call_order_type() const {
+    const auto count = stubs_.size();
+    if (count < bits_8_limit) return "ZQZQ_U_INT8";
+    if (count < bits_16_limit) return "ZQZQ_U_INT16";
+    return "ZQZQ_U_INT32";
+}
+
+}  // namespace vx

@@ -1,0 +1,196 @@
+// Stub generation: C functions of the code under test replaced by
+// simulations written into the harness.
+//
+// A DEFINE STUB block declares, as native C lines, the functions to
+// replace. For each one the generator writes, at END DEFINE, into the
+// generated file:
+//
+//   the stub key K = "_" + n + "_" + file key + "_" + name, where n numbers
+//   the stubs of the script from 1, and the guard of the file key;
+//   the comparison functions the stub needs (pointers, strings, structs),
+//   each written once per harness;
+//   the data declarations: the call index _ix+K, and under "#if size"+K
+//   the input record counter _it+K, the table of expected calls _os+K
+//   (min, max, return value, selectors, given outputs, expected inputs) and
+//   the table of input records _is+K;
+//   the stub function, with the head of the replaced function: it counts
+//   the call, selects the expected call whose range holds the call number,
+//   compares the inputs, traces the call (EDV_CHRONO_MUET_C), keeps the
+//   inputs of a call that failed, gives back the outputs and returns the
+//   value described;
+//   the check function checkin+K, called by _vx_check_muets at the end of
+//   every element: the call count against the calls described, then every
+//   kept input record against the call it belongs to.
+//
+// STUB statements fill, per element, the entries of _os+K: one entry per
+// statement (call range, selectors, values), then an entry with min and
+// max 0 that closes the table. The entries are written at the head of the
+// element, right after "_vx_init_muets();", so that they hold before the
+// code under test runs; size+K, the largest count of entries of any
+// element, is defined at the end of the run in the declarations file.
+//
+// Selectors: one per input or input-output parameter (is it checked?)
+// followed by one per output or input-output parameter (is it given
+// back?); sel[i] is 1 when the statement gave that value.
+#pragma once
+
+#include "codegen/folding.h"
+#include "codegen/stub_records.h"
+
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vx {
+
+class UsageCounters;
+
+enum class StubDirection { input, output, inout };
+
+// How a value of a stub is compared, checked and copied.
+enum class StubValueKind {
+    integer,
+    unsigned_integer,
+    character,
+    floating,
+    double_floating,
+    string,            // char pointer: compared as a string
+    pointer,           // any other data pointer: compared as an address
+    function_pointer,
+    aggregate,         // struct or union: member by member
+    char_array,        // only as a given output or an aggregate member
+    other,             // arrays of other elements, as aggregate members
+};
+
+struct StubParameter {
+    std::string name;               // as declared, or Vexor_P_ + ordinal
+    StubDirection direction = StubDirection::input;
+    const TypeNode* declared = nullptr;  // the type of the parameter
+    const TypeNode* value = nullptr;     // the stored value: pointed-to type of outputs
+    StubValueKind kind = StubValueKind::integer;
+    std::string field_type;         // type of the stored value, no direction words
+    int check_selector = -1;        // index in sel[], -1 when not an input
+    int give_selector = -1;         // index in sel[], -1 when not an output
+    bool input() const { return direction != StubDirection::output; }
+    bool output() const { return direction != StubDirection::input; }
+    // The value at call time: the parameter, or what it points to.
+    std::string actual() const {
+        return direction == StubDirection::input ? name : "*(" + name + ")";
+    }
+};
+
+// One entry of the table of expected calls of an element.
+struct StubEntry {
+    long min = 0;
+    long max = 0;
+    std::vector<std::string> lines;  // the assignments of the entry
+};
+
+struct Stub {
+    int number = 0;
+    std::string name;
+    std::string key;
+    std::string file_key;
+    long line = 0;
+    const Symbol* function = nullptr;
+    const TypeTable* table = nullptr;
+    const TypeNode* result = nullptr;  // null for a void function
+    std::string result_type;
+    std::vector<StubParameter> parameters;
+    int selectors = 0;
+    bool has_inputs = false;
+    int size = 0;  // largest number of entries of any element
+    // The element being read.
+    std::vector<StubEntry> entries;
+    long last_call = 0;
+    bool has_parameter_data() const { return !parameters.empty(); }
+};
+
+struct StubSettings {
+    bool kr = false;
+    bool no_edit = false;
+    FoldMode fold = FoldMode::c;
+    int tested_language = 3;
+};
+
+// The generator of the whole run; stubs live until its end.
+class StubGenerator {
+public:
+    StubGenerator(StubSettings settings, UsageCounters& usage)
+        : settings_(settings), usage_(usage) {}
+
+    // END DEFINE of a DEFINE STUB block: one stub per function declared.
+    void define(std::string_view block_name, long line, std::string_view file,
+                const StubDeclarations& declarations);
+
+    // A STUB statement of the element being read (its values preprocessed
+    // by the caller).
+    void describe(const StubCall& call);
+    // END ELEMENT: the table entries of every stub the element described,
+    // written through `write_head` (the element's head, after its stub
+    // initialisation); the per-element state is reset.
+    template <typename Writer>
+    void end_element(Writer&& write_head) {
+        for (const std::string& line : element_lines()) write_head(line);
+    }
+    std::vector<std::string> element_lines();
+
+    // The bodies of _vx_check_muets and _vx_init_muets: the lines for each
+    // stub, in definition order.
+    std::vector<std::string> check_lines() const;
+    std::vector<std::string> init_lines() const;
+    // The stub globals of the declarations file, before the call-order
+    // table: "#define size" + K + " " + size for each stub.
+    std::vector<std::string> size_lines() const;
+    // The element type of the call-order table: 8, 16 or 32 bits.
+    std::string call_order_type() const;
+
+    const std::vector<Stub>& stubs() const { return stubs_; }
+    const Stub* find(std::string_view name) const;
+
+private:
+    Stub* find_mutable(std::string_view name);
+    bool build_stub(Stub& stub, const Symbol& function);
+    void write_definition(Stub& stub);
+    void write_comparison_functions(const Stub& stub);
+    // Whether the stub compares pointers or strings (itself or in members).
+    bool uses_comparisons(const Stub& stub) const;
+    void write_aggregate_comparison(const TypeNode* type);
+    void write_data_declarations(const Stub& stub);
+    void write_stub_function(const Stub& stub);
+    void write_check_function(const Stub& stub);
+    void write_parameter_checks(const Stub& stub);
+    std::string input_comparison(const Stub& stub, const StubParameter& p) const;
+    std::string value_assignment(const std::string& target, const TypeNode* type,
+                                 StubValueKind kind, const std::string& value) const;
+    std::string type_image(const TypeNode* type, std::string_view name) const;
+    std::string aggregate_key(const TypeNode* type) const;
+    StubValueKind kind_of(const TypeNode* type) const;
+    const TypeNode* complete(const TypeNode* type) const;
+
+    void line(std::string_view text);
+
+    StubSettings settings_;
+    UsageCounters& usage_;
+    std::vector<Stub> stubs_;
+    const TypeTable* table_ = nullptr;  // of the stub being written
+    bool comparisons_written_ = false;
+    bool aggregate_guard_written_ = false;
+    std::set<std::string> aggregates_written_;
+};
+
+// The key of a script file in stub names: its base name without
+// extension, with every character other than a letter, digit or "_" made
+// "_".
+std::string stub_file_key(std::string_view file);
+
+// The position of the first `token` of a C text outside brackets and
+// quotations, or npos.
+std::size_t find_top_level(std::string_view text, std::string_view token);
+
+// Parses the argument of a STUB statement; false (after a report) when it
+// cannot be read.
+bool parse_stub_call(std::string_view argument, StubCall& call);
+
+}  // namespace vx

@@ -1,0 +1,336 @@
+#include "codegen/stub_generation.h"
+
+#include "canalysis/declaration_parser.h"
+#include "canalysis/target_model.h"
+#include "codegen/codegen_test_fixture.h"
+#include "codegen/harness_layout.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace vx {
+namespace {
+
+using Lines = std::vector<std::string>;
+using vx::testing::CodegenTest;
+
+class NullSink : public DiagnosticSink {
+public:
+    void report(DiagnosticLevel, std::string_view, std::string_view, std::string_view,
+                long) override {}
+};
+
+class StubGenerationTest : public CodegenTest {
+protected:
+    void SetUp() override {
+        CodegenTest::SetUp();
+        run_.is_type_modifier = [](std::string_view w) {
+            return w == "_in" || w == "_out" || w == "_inout";
+        };
+        OutputSettings s;
+        s.command_echo = "vexorprepro s.ptu t.c";
+        s.run_date = "Mon Jan  1 10:00:00 2024";
+        s.script_path = "s.ptu";
+        s.script_file_name = "s.ptu";
+        s.generated_path = "t.c";
+        s.declarations_path = "t.ic";
+        s.link_record_path = "t.tdc";
+        s.config_header_path = "vexor_cfg.h";
+        session_ = std::make_unique<OutputSession>(s);
+        install_output_session(session_.get());
+        session_->start_outputs();
+    }
+
+    void TearDown() override {
+        if (session_ != nullptr) finish();
+        CodegenTest::TearDown();
+    }
+
+    HarnessLayout& layout(bool kr = false) {
+        if (layout_ == nullptr) {
+            HarnessSettings h;
+            h.program_name = "t";
+            h.runtime_include = "\"TP.h\"";
+            h.declarations_include = "t.ic";
+            h.traces_path = "t.rio";
+            h.kr = kr;
+            layout_ = std::make_unique<HarnessLayout>(h);
+            layout_->emit_prologue();
+        }
+        return *layout_;
+    }
+
+    // Parses the prototypes of a DEFINE STUB block and defines its stubs.
+    void define(const std::string& text, bool kr = false) {
+        auto table = std::make_unique<TypeTable>();
+        NullSink sink;
+        c_parse_declarations(text, *table, {}, sink, run_);
+        StubDeclarations declarations;
+        declarations.table = table.get();
+        table->for_each_symbol([&](const Symbol& symbol) {
+            if (symbol.type != nullptr && c_resolve_type(symbol.type)->kind == TypeKind::function) {
+                declarations.functions.push_back(&symbol);
+            }
+        });
+        std::sort(declarations.functions.begin(), declarations.functions.end(),
+                  [&](const Symbol* a, const Symbol* b) {
+                      return text.find(a->name + "(") < text.find(b->name + "(");
+                  });
+        tables_.push_back(std::move(table));
+        layout(kr).stubs().define("block", 1, "s.ptu", declarations);
+    }
+
+    // Ends the run; the generated and declarations files can then be read.
+    void finish() {
+        if (layout_ != nullptr) layout_->emit_declarations_end();
+        session_->finish_outputs(false, layout_ ? layout_->usage().lines() : std::vector<UsageCount>{});
+        install_output_session(nullptr);
+        session_.reset();
+    }
+
+    static bool has(const Lines& lines, const std::string& line) {
+        return std::find(lines.begin(), lines.end(), line) != lines.end();
+    }
+    static bool mentions(const Lines& lines, const std::string& text) {
+        return std::any_of(lines.begin(), lines.end(),
+                           [&](const std::string& l) { return l.find(text) != std::string::npos; });
+    }
+    // The lines from the one equal to `first` on, `count` of them.
+    static Lines from(const Lines& lines, const std::string& first, std::size_t count) {
+        auto it = std::find(lines.begin(), lines.end(), first);
+        if (it == lines.end()) return {};
+        auto end = std::distance(it, lines.end()) < static_cast<long>(count)
+                       ? lines.end()
+                       : it + static_cast<long>(count);
+        return Lines(it, end);
+    }
+
+    TargetModel target_;
+    DeclarationRun run_{target_};
+    std::vector<std::unique_ptr<TypeTable>> tables_;
+    std::unique_ptr<OutputSession> session_;
+    std::unique_ptr<HarnessLayout> layout_;
+};
+
+TEST_F(StubGenerationTest, WithoutServiceTheStubsAreDeclaredButNoServiceFunction) {
+    define("int read_sensor(_in int channel, _out int *value);");
+    finish();
+    Lines c = read_lines("t.c");
+    EXPECT_TRUE(has(c, "/* simulation: read_sensor */"));
+    EXPECT_TRUE(has(c, "#define _fn_1_s_read_sensor 1"));
+    EXPECT_TRUE(has(c, "VXU_STUB_CNT _ix_1_s_read_sensor STUBINACTIVE ;"));
+    EXPECT_TRUE(has(c, "int read_sensor(int channel, int *value)"));
+    // A call made before the first element gives back nothing, read from a
+    // set pointer.
+    EXPECT_TRUE(has(c, "Vexor_ptr_out=&(_os_1_s_read_sensor[0]);"));
+    EXPECT_FALSE(mentions(c, "_vx_check_muets"));
+    EXPECT_FALSE(mentions(c, "_vx_init_muets"));
+    // The direction words never reach the C text.
+    EXPECT_FALSE(mentions(c, "(_in "));
+    EXPECT_FALSE(mentions(c, " _out "));
+    EXPECT_TRUE(has(read_lines("t.ic"), "#define size_1_s_read_sensor 0"));
+    Lines tdc = read_lines("t.tdc");
+    EXPECT_TRUE(has(tdc, "U1  read_sensor(channel,value)"));
+    EXPECT_TRUE(has(tdc, "L3 channel RA=FORM=CD64, INIT=, VA="));
+    EXPECT_TRUE(has(tdc, "M0"));
+}
+
+TEST_F(StubGenerationTest, ServiceFunctionsCallEveryStubInDefinitionOrder) {
+    define("void zeta(_in int a);\nint alpha(_in double d);");
+    layout().emit_stub_services();
+    finish();
+    Lines c = read_lines("t.c");
+    EXPECT_EQ(from(c, "void _vx_check_muets(void)", 5),
+              (Lines{"void _vx_check_muets(void)", "{", "checkin_1_s_zeta();",
+                     "checkin_2_s_alpha();", "EDV_MUET_CHECK(0,0);"}));
+    Lines init = from(c, "      _vx_call_order[_vx_call_order_Idx]=0;", 16);
+    EXPECT_EQ(init, (Lines{"      _vx_call_order[_vx_call_order_Idx]=0;", "#endif",
+                           "_ix_1_s_zeta=0;", "#if size_1_s_zeta", "_os_1_s_zeta[0].min=-1;",
+                           "_os_1_s_zeta[0].max=0;", "_it_1_s_zeta=0;", "#endif",
+                           "_ix_2_s_alpha=0;", "#if size_2_s_alpha", "_os_2_s_alpha[0].min=-1;",
+                           "_os_2_s_alpha[0].max=0;", "_it_2_s_alpha=0;", "#endif", "}"}))
+        << init.size();
+    // Floating inputs are recorded in their own form.
+    EXPECT_TRUE(has(read_lines("t.tdc"), "L6 d RA=FORM=CH0, INIT=, VA="));
+}
+
+TEST_F(StubGenerationTest, AStubWithoutParametersHasNoCounterSelectorsOrInputRecords) {
+    define("int tick(void);");
+    layout().emit_stub_services();
+    finish();
+    Lines c = read_lines("t.c");
+    EXPECT_TRUE(has(c, "int tick(void)"));
+    EXPECT_FALSE(mentions(c, "_it_1_s_tick"));
+    EXPECT_FALSE(mentions(c, "sel["));
+    EXPECT_FALSE(mentions(c, "_si_1_s_tick"));
+    EXPECT_FALSE(mentions(c, "_is_1_s_tick"));
+    EXPECT_TRUE(has(c, " int ret;"));
+    EXPECT_TRUE(has(c, "      return(Vexor_ptr_out->ret);"));
+    EXPECT_TRUE(has(c, "  return(int)0;"));
+}
+
+TEST_F(StubGenerationTest, TheCallOrderTableWidensWithTheNumberOfStubs) {
+    std::string text;
+    for (int i = 0; i < 300; ++i) text += "void f" + std::to_string(i) + "(void);\n";
+    define(text);
+    finish();
+    Lines ic = read_lines("t.ic");
+    EXPECT_TRUE(has(ic, "static ZQZQ_U_INT16 _vx_call_order[STUB_CALL_IDX_MAX];"));
+    EXPECT_TRUE(has(ic, "#define size_300_s_f299 0"));
+}
+
+TEST_F(StubGenerationTest, FewStubsUseTheEightBitTable) {
+    define("void f(void);");
+    finish();
+    EXPECT_TRUE(has(read_lines("t.ic"), "static ZQZQ_U_INT8 _vx_call_order[STUB_CALL_IDX_MAX];"));
+}
+
+TEST_F(StubGenerationTest, KernighanAndRitchieHeads) {
+    define("int put(_in char *text, _out int *count);\nvoid ping(void);", true);
+    layout().emit_stub_services();
+    finish();
+    Lines c = read_lines("t.c");
+    EXPECT_EQ(from(c, "int put(text, count)", 3),
+              (Lines{"int put(text, count)", "char *text;", "int *count;"}));
+    EXPECT_TRUE(has(c, "void ping()"));
+    EXPECT_TRUE(has(c, "void checkin_1_s_put()"));
+    EXPECT_TRUE(has(c, "void checkin_2_s_ping()"));
+    EXPECT_TRUE(has(c, "void _vx_check_muets()"));
+    EXPECT_TRUE(has(c, "void _vx_init_muets()"));
+    EXPECT_EQ(from(c, "static int _vxcc_str(str, ref)", 3),
+              (Lines{"static int _vxcc_str(str, ref)", "char * str;", "char * ref;"}));
+}
+
+TEST_F(StubGenerationTest, StatementsFillTheElementTable) {
+    define("int read_sensor(_in int channel, _out int *value);\n"
+           "int exchange(_inout int *slot);");
+    HarnessLayout& l = layout();
+    StubCall first;
+    ASSERT_TRUE(parse_stub_call("read_sensor (3, 42) 0", first));
+    l.stubs().describe(first);
+    StubCall range;
+    ASSERT_TRUE(parse_stub_call("read_sensor 2..4 (3, 7) 1", range));
+    l.stubs().describe(range);
+    StubCall both;
+    ASSERT_TRUE(parse_stub_call("exchange (5 => 6) 1", both));
+    l.stubs().describe(both);
+    Lines lines = l.stubs().element_lines();
+    EXPECT_EQ(lines, (Lines{"#if size_1_s_read_sensor",
+                            "_os_1_s_read_sensor[0].min=1;",
+                            "_os_1_s_read_sensor[0].max=1;",
+                            "_os_1_s_read_sensor[0]._datain.channel=(int)(3);",
+                            "_os_1_s_read_sensor[0]._dataout.value=(int)(42);",
+                            "_os_1_s_read_sensor[0].sel[0]=1;",
+                            "_os_1_s_read_sensor[0].sel[1]=1;",
+                            "_os_1_s_read_sensor[0].ret=(int)(0);",
+                            "_os_1_s_read_sensor[1].min=2;",
+                            "_os_1_s_read_sensor[1].max=4;",
+                            "_os_1_s_read_sensor[1]._datain.channel=(int)(3);",
+                            "_os_1_s_read_sensor[1]._dataout.value=(int)(7);",
+                            "_os_1_s_read_sensor[1].sel[0]=1;",
+                            "_os_1_s_read_sensor[1].sel[1]=1;",
+                            "_os_1_s_read_sensor[1].ret=(int)(1);",
+                            "_os_1_s_read_sensor[2].min=0;",
+                            "_os_1_s_read_sensor[2].max=0;",
+                            "#endif",
+                            "#if size_2_s_exchange",
+                            "_os_2_s_exchange[0].min=1;",
+                            "_os_2_s_exchange[0].max=1;",
+                            "_os_2_s_exchange[0]._datain.slot=(int)(5);",
+                            "_os_2_s_exchange[0]._dataout.slot=(int)(6);",
+                            "_os_2_s_exchange[0].sel[0]=1;",
+                            "_os_2_s_exchange[0].sel[1]=1;",
+                            "_os_2_s_exchange[0].ret=(int)(1);",
+                            "_os_2_s_exchange[1].min=0;",
+                            "_os_2_s_exchange[1].max=0;",
+                            "#endif"}));
+    // The next element starts afresh, and the size is the largest count.
+    EXPECT_TRUE(l.stubs().element_lines().empty());
+    EXPECT_EQ(l.stubs().size_lines(),
+              (Lines{"#define size_1_s_read_sensor 2", "#define size_2_s_exchange 1"}));
+}
+
+TEST_F(StubGenerationTest, StatementsThatDoNotFitTheStubAreRefused) {
+    define("int read_sensor(_in int channel, _out int *value);\nvoid log_text(_in char *t);");
+    HarnessLayout& l = layout();
+    long line = 0;
+    auto describe = [&](const std::string& text) {
+        // A message is shown once per line: each statement has its own.
+        set_report_line(++line);
+        ::testing::internal::CaptureStderr();
+        StubCall call;
+        if (parse_stub_call(text, call)) l.stubs().describe(call);
+        return ::testing::internal::GetCapturedStderr();
+    };
+    EXPECT_NE(describe("nothing (1)").find("MUETUNDEF"), std::string::npos);
+    EXPECT_NE(describe("read_sensor (1) 0").find("NBVALMUET"), std::string::npos);
+    EXPECT_NE(describe("read_sensor").find("VALOMIMUE"), std::string::npos);
+    // A missing return value is reported; the call keeps the default one.
+    EXPECT_NE(describe("read_sensor (1, 2)").find("VALRETMUE"), std::string::npos);
+    EXPECT_NE(describe("log_text (\"x\") 3").find("VALRETMUE"), std::string::npos);
+    EXPECT_NE(describe("read_sensor (1 => 2, 3) 0").find("PARINCDEC"), std::string::npos);
+    EXPECT_NE(describe("read_sensor (1, 2").find("LISPARINC"), std::string::npos);
+    // Calls go forwards: an overlap or a backwards range is refused.
+    EXPECT_EQ(describe("read_sensor 2..3 (1, 2) 0"), "");
+    EXPECT_NE(describe("read_sensor 3 (1, 2) 0").find("NBAPPMUET"), std::string::npos);
+    EXPECT_NE(describe("read_sensor 6..5 (1, 2) 0").find("NBAPPMUET"), std::string::npos);
+    // An empty value leaves the input unchecked, with a warning.
+    std::string omitted = describe("read_sensor (, 2) 0");
+    EXPECT_NE(omitted.find("VALOMIPAR"), std::string::npos);
+    Lines lines = l.stubs().element_lines();
+    EXPECT_TRUE(has(lines, "_os_1_s_read_sensor[0].min=1;"));
+    EXPECT_TRUE(has(lines, "_os_1_s_read_sensor[1].min=2;"));
+    EXPECT_TRUE(has(lines, "_os_1_s_read_sensor[2].min=4;"));
+    EXPECT_TRUE(has(lines, "_os_1_s_read_sensor[2].sel[0]=0;"));
+    EXPECT_TRUE(has(lines, "_os_1_s_read_sensor[3].min=0;"));
+}
+
+TEST_F(StubGenerationTest, OutputsMustBeWritablePointers) {
+    ::testing::internal::CaptureStderr();
+    define("void give(_out int count);\nvoid keep(_out const int *p);\nvoid ok(_out int *p);");
+    std::string err = ::testing::internal::GetCapturedStderr();
+    EXPECT_NE(err.find("PARINCDEC"), std::string::npos);
+    ASSERT_EQ(layout().stubs().stubs().size(), 1u);
+    EXPECT_EQ(layout().stubs().stubs()[0].name, "ok");
+}
+
+TEST_F(StubGenerationTest, StructInputsAreComparedAndCheckedMemberByMember) {
+    define("struct point { int x; char *name; };\nvoid move_to(struct point p);");
+    finish();
+    Lines c = read_lines("t.c");
+    EXPECT_TRUE(has(c, "#define _vxcc_const"));
+    EXPECT_TRUE(mentions(c, "int _vxcc_s_point( _vxcc_const struct point *p,"));
+    EXPECT_TRUE(has(c, "  Vexor_res|=(((*p).x)!=((*ref).x));"));
+    EXPECT_TRUE(has(c, "  Vexor_res|=_vxcc_str((char *)((*p).name),(char *)((*ref).name));"));
+    Lines tdc = read_lines("t.tdc");
+    EXPECT_TRUE(has(tdc, "L3 p.x RA=FORM=CD64, INIT=, VA="));
+    EXPECT_TRUE(has(tdc, "L4 p.name RA=FORM=C, INIT=, VA="));
+}
+
+TEST(StubFileKey, IsTheBaseNameMadeAnIdentifier) {
+    EXPECT_EQ(stub_file_key("dir/my-tests.v2.ptu"), "my_tests");
+    EXPECT_EQ(stub_file_key("sensors.ptu"), "sensors");
+}
+
+}  // namespace
+}  // namespace vx
+
+namespace vx {
+namespace {
+
+TEST_F(StubGenerationTest, ABlockOfAnExcludedBranchDefinesNoStub) {
+    layout();
+    skip_flags().set(SkipFlag::false_condition);
+    define("void hidden(_in int a);");
+    skip_flags().clear(SkipFlag::false_condition);
+    define("void shown(_in int a);");
+    layout().emit_stub_services();
+    finish();
+    Lines c = read_lines("t.c");
+    EXPECT_FALSE(mentions(c, "hidden"));
+    EXPECT_TRUE(has(c, "checkin_1_s_shown();"));
+}
+
+}  // namespace
+}  // namespace vx
