@@ -641,6 +641,20 @@ TEST_F(EnvironmentUseTest, OuterLevelsApplyFirstThenTheOrderOfTheUses) {
     EXPECT_EQ(calls, expected);
 }
 
+TEST_F(EnvironmentUseTest, AnInnerUseOfTheSameEnvironmentReplacesTheOuterOne) {
+    options_.analysis_enabled = true;
+    run_body("ENVIRONMENT tank(T)\nSTUB read(T)\nVAR level, int, INIT = T, EV = T\n"
+             "END ENVIRONMENT\nSERVICE s\nTEST t\nFAMILY f\nUSE tank(2)\nELEMENT\nEND ELEMENT\n"
+             "ELEMENT\nUSE tank(5)\nEND ELEMENT\nELEMENT\nEND ELEMENT\nEND FAMILY\nEND TEST\n"
+             "END SERVICE\n");
+    EXPECT_TRUE(codes().empty());
+    EXPECT_EQ(calls_of({"environment_variable", "stub_call", "element_code"}),
+              (std::vector<std::string>{
+                  "environment_variable level init 2 ev 2", "stub_call read(2)", "element_code",
+                  "environment_variable level init 5 ev 5", "stub_call read(5)", "element_code",
+                  "environment_variable level init 2 ev 2", "stub_call read(2)", "element_code"}));
+}
+
 TEST_F(EnvironmentUseTest, FrenchKeywords) {
     language_.set_language(script_language_fr);
     run("ENTETE m, 1, , c\nDEBUT\nENVIRONNEMENT e(N)\nVAR x, int, INIT = N, VA = N + 1\n"

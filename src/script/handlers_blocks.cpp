@@ -526,7 +526,18 @@ void Dispatcher::element_data_items(std::string_view argument) {
 // element's own statement for a variable replace the environment's record.
 void Dispatcher::apply_environments() {
     const bool case_insensitive = options_.case_insensitive_names();
-    for (const UseEntry& use : environments_.active_uses()) {
+    const auto uses = environments_.active_uses();
+    for (std::size_t i = 0; i < uses.size(); ++i) {
+        const UseEntry& use = uses[i];
+        // An environment used again at an inner level, with other
+        // arguments, replaces its outer use for this element.
+        bool replaced = false;
+        for (std::size_t j = i + 1; j < uses.size() && !replaced; ++j) {
+            replaced = uses[j].environment == use.environment;
+        }
+        if (replaced) {
+            continue;
+        }
         EnvironmentContents contents = instantiate_environment(use, case_insensitive);
         for (VariableClause& clause : contents.variables) {
             // The display format is the one in force where the element is.
