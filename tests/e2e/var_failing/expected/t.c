@@ -92,29 +92,102 @@ EDV_INTEGER_C(1,0,(vxu_integer)(count),0+5,10,(vxu_integer)((int)3),
 (vxu_integer)((int)3));
 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(flags),0+6,10,(vxu_unsigned)((unsigned int)2)
 ,(vxu_unsigned)((unsigned int)2));
-EDV_INTEGER_C(1,0,(vxu_integer)(level),0+7,10,(vxu_integer)((short)6),
-(vxu_integer)((short)6));
-EDV_INTEGER_C(1,0,(vxu_integer)(total),0+8,10,(vxu_integer)(15),(vxu_integer)
-(15));
+EDV_INTEGER_C(1,0,(vxu_integer)(level),0+7,10,(vxu_integer)((short)7),
+(vxu_integer)((short)7));
+EDV_INTEGER_C(1,0,(vxu_integer)(total),0+8,10,(vxu_integer)(16),(vxu_integer)
+(16));
 EDV_CHAR_C(1,0,(char)(grade),0+9,(char)('c'),(char)('c'));
 EDV_FLOAT_C(1,1,(float)(ratio),0+10,(float)((2.6) - (0.01>=0?0.01:-(0.01))),
 (float)((2.6) + (0.01>=0?0.01:-(0.01))));
-EDV_DOUBLE_C(1,1,(double)(mean),0+11,(double)((0.3333) - ((1)*(0.3333
-)/100.0>=0?(1)*(0.3333)/100.0:-((1)*(0.3333)/100.0))),(double)((0.3333) + ((1)*
-(0.3333)/100.0>=0?(1)*(0.3333)/100.0:-((1)*(0.3333)/100.0))));
+EDV_DOUBLE_C(1,1,(double)(mean),0+11,(double)((0.5) - ((1)*(0.5)/100.0>=0?(1)*
+(0.5)/100.0:-((1)*(0.5)/100.0))),(double)((0.5) + ((1)*(0.5)/100.0>=0?(1)*(0.5
+)/100.0:-((1)*(0.5)/100.0))));
 EDV_STR_C(1,0,(vxu_charstring)(title),0+12,(vxu_charstring)"today",
 (vxu_charstring)"today");
-EDV_STR_C(1,0,(vxu_charstring)(message),0+13,(vxu_charstring)"done",
-(vxu_charstring)"done");
+EDV_STR_C(1,0,(vxu_charstring)(message),0+13,(vxu_charstring)"other",
+(vxu_charstring)"other");
 EDV_POINTER_C(1,0,(vxu_pointer)(cursor),0+14,(vxu_pointer)(NIL));
-EDV_FUNCPOINTER_C(1,0,(handler),0+15,(step));
+EDV_NILFUNCPOINTER_C(1,0,(handler),0+15,(NILFUNC));
 EDV_INTEGER_C(1,0,(vxu_integer)(mode),0+16,10,(vxu_integer)((mode_t2)ON),
 (vxu_integer)((mode_t2)ON));
-EDV_BOOLEAN_C(1,0,ready,0+17,1,1);
+EDV_BOOLEAN_C(1,0,ready,0+17,0,0);
 EDV_INTEGER_C(0,0,(vxu_integer)(total),0+18,10,(vxu_integer)(0),(vxu_integer)(0
 ));
 EDV_INTEGER_C(1,1,(vxu_integer)(count),0+19,10,(vxu_integer)((int)5),
 (vxu_integer)((int)9));
+VXU_END_TEST_C();
+
+
+DCL_TST_C(20, "aggregates");
+#ifdef NEEDS_NUM_TEST_OPE
+NUM_TEST = 2;
+#endif /*NEEDS_NUM_TEST_OPE*/
+START_CHRONO_C();
+_vx_init_muets();
+samples[0] = 0;
+PTU_INTEGER_C((vxu_integer)(samples[0]),0+24,10);
+samples[1] = 0;
+PTU_INTEGER_C((vxu_integer)(samples[1]),0+25,10);
+samples[2] = 0;
+PTU_INTEGER_C((vxu_integer)(samples[2]),0+26,10);
+samples[3] = 0;
+PTU_INTEGER_C((vxu_integer)(samples[3]),0+27,10);
+for (I1 = 0 ; I1 < 2 ; I1++) { for (I2 = 0 ; I2 < 3 ; I2++) { 
+grid[I1][I2] = 0;
+}}
+shape.id = 0;
+PTU_INTEGER_C((vxu_integer)(shape.id),0+30,10);
+shape.corners[0].x = 0;
+PTU_INTEGER_C((vxu_integer)(shape.corners[0].x),0+31,10);
+shape.corners[0].y = 0;
+PTU_INTEGER_C((vxu_integer)(shape.corners[0].y),0+32,10);
+shape.corners[1].x = 0;
+PTU_INTEGER_C((vxu_integer)(shape.corners[1].x),0+33,10);
+shape.corners[1].y = 0;
+PTU_INTEGER_C((vxu_integer)(shape.corners[1].y),0+34,10);
+INI_STR_C((char *)(shape.label), 1, 0+35, (vxu_charstring)"");
+shape.area = 0.0;
+PTU_DOUBLE_C((double)(shape.area),0+36);
+update();
+STOP_CHRONO_C();
+_vx_check_muets();
+VEXOR_OPEN_BRA_C(23);
+SET_MODE_TAB_C(23);
+EDV_INTEGER_C(1,0,(vxu_integer)(samples[0]),0+24,10,(vxu_integer)((int)0),
+(vxu_integer)((int)0));
+EDV_INTEGER_C(1,0,(vxu_integer)(samples[1]),0+25,10,(vxu_integer)((int)1),
+(vxu_integer)((int)1));
+EDV_INTEGER_C(1,0,(vxu_integer)(samples[2]),0+26,10,(vxu_integer)((int)2),
+(vxu_integer)((int)2));
+EDV_INTEGER_C(1,0,(vxu_integer)(samples[3]),0+27,10,(vxu_integer)((int)4),
+(vxu_integer)((int)4));
+UNSET_MODE_TAB_C(23);
+VEXOR_CLOSE_BRA_C(23);
+SET_MODE_TAB_C(28);
+SET_MODE_CST_C(28);
+{
+for (I1 = 0 ; I1 < 2 ; I1++) { for (I2 = 0 ; I2 < 3 ; I2++) { 
+EDV_INTEGER_C(1,0,(vxu_integer)(grid[I1][I2]),0+28,10,(vxu_integer)((int)0),
+(vxu_integer)((int)0));
+}}
+}
+UNSET_MODE_CST_C(28);
+UNSET_MODE_TAB_C(28);
+VEXOR_OPEN_BRA_C(29);
+EDV_INTEGER_C(1,0,(vxu_integer)(shape.id),0+30,10,(vxu_integer)((int)1),
+(vxu_integer)((int)1));
+EDV_INTEGER_C(1,0,(vxu_integer)(shape.corners[0].x),0+31,10,(vxu_integer)((int
+)0),(vxu_integer)((int)0));
+EDV_INTEGER_C(1,0,(vxu_integer)(shape.corners[0].y),0+32,10,(vxu_integer)((int
+)0),(vxu_integer)((int)0));
+EDV_INTEGER_C(1,0,(vxu_integer)(shape.corners[1].x),0+33,10,(vxu_integer)((int
+)0),(vxu_integer)((int)0));
+EDV_INTEGER_C(1,0,(vxu_integer)(shape.corners[1].y),0+34,10,(vxu_integer)((int
+)1),(vxu_integer)((int)1));
+EDV_STR_C(1,0,(vxu_charstring)(shape.label),0+35,(vxu_charstring)"",
+(vxu_charstring)"");
+EDV_DOUBLE_C(1,0,(double)(shape.area),0+36,(double)(2.5),(double)(2.5));
+VEXOR_CLOSE_BRA_C(29);
 VXU_END_TEST_C();
 }/* END SERVICE update*/
 #ifdef ZQZQ_MAIN_HEADER
