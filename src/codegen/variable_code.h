@@ -102,6 +102,8 @@ private:
     std::vector<VariableClause> environment_;
     std::set<std::string, std::less<>> element_variables_;
     bool at_mark_ = false;
+    // The record of the aggregate whose members are being generated.
+    int aggregate_record_ = 0;
 };
 
 }  // namespace vx

@@ -366,5 +366,24 @@ TEST_F(VariableCodeTest, MembersOfAnAggregateAreFramedByItsRecord) {
     EXPECT_EQ(usage(r, "ZQZQUSE_OPEN_BRA_C"), 1);
 }
 
+TEST_F(VariableCodeTest, AMemberThatCannotBeComparedInterruptsItsAggregate) {
+    VariableClause a = with_ev(with_init(scalar("o.n", VariableKind::integer, "int"), "1"), "1");
+    a.aggregate = "o";
+    a.components = 2;
+    VariableClause b = with_ev(scalar("o.opaque", VariableKind::unknown, "struct hidden"), "0");
+    b.aggregate = "o";
+    b.component = 1;
+    b.components = 2;
+    Result r = generate([&](VariableCode& code) {
+        code.add(a);
+        code.add(b);
+    });
+    const Lines e = element(r);
+    EXPECT_TRUE(has(e, "RUPT(1);"));
+    EXPECT_FALSE(std::any_of(e.begin(), e.end(),
+                             [](const std::string& l) { return l.find("(o.opaque)") != std::string::npos; }));
+    EXPECT_EQ(usage(r, "ZQZQUSE_RUPT "), 1);
+}
+
 }  // namespace
 }  // namespace vx

@@ -17,11 +17,13 @@
 // long, no keyword at all): its process ending is replaced by an exception
 // caught here. An internal report means the compiler contradicted itself:
 // it aborts, so that the fuzzer records the input.
+#include "canalysis/target_model.h"
 #include "codegen/harness_layout.h"
 #include "codegen/output_session.h"
 #include "diag/catalogue.h"
 #include "diag/process_end.h"
 #include "diag/reporter.h"
+#include "driver/c_analysis.h"
 #include "script/front_end.h"
 #include "script/harness_generation.h"
 #include "script/script_language.h"
@@ -110,6 +112,16 @@ vx::OutputSettings settings_for(const vx::ScriptOptions& options) {
     return settings;
 }
 
+constexpr const char* header_of_types =
+    "struct inner { int a; char name[8]; };\n"
+    "struct outer { int n; struct inner in; float v[2]; int *p; };\n"
+    "typedef enum { RED, GREEN = 4, BLUE } colour;\n"
+    "union either { int i; double d; };\n"
+    "struct outer o; struct inner arr[3]; int big[100000]; int grid[2][3];\n"
+    "int x, y, r; unsigned int u; short s; long l; double d; float f; char c;\n"
+    "char text[16]; char *message; int *cursor; int (*handler)(int); colour mode;\n"
+    "union either e; _Bool ready;\n";
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -138,7 +150,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if ((data[0] & 0x40) != 0) {
         language.set_language(vx::script_language_fr);
     }
-    vx::NativeAnalysis native;
+    // With C analysis the variable statements meet a real type table: a
+    // small header of the kinds of types they handle differently.
+    vx::TargetModel target;
+    std::unique_ptr<vx::CAnalysis> analysis;
+    vx::NativeAnalysis plain;
+    vx::NativeAnalysis* chosen = &plain;
+    if (options.analysis_enabled) {
+        analysis = std::make_unique<vx::CAnalysis>(&target);
+        analysis->start(vx::CAnalysisStart{});
+        analysis->analyse_declarations(analysis->preprocess(header_of_types, "types.h", 1), "");
+        chosen = analysis.get();
+    }
+    vx::NativeAnalysis& native = *chosen;
     {
         vx::OutputSession session(settings_for(options));
         vx::install_output_session(&session);
@@ -156,6 +180,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         try {
             vx::FrontEnd front_end(options, language, session, hooks, native);
             hooks.set_block_state(&front_end.block_state());
+            hooks.set_native_analysis(&native);
             front_end.open_main_script(script_name);
             session.start_outputs();
             front_end.include_scan(script_name, vx::ScanKind::script);
