@@ -182,9 +182,12 @@ TEST_F(CmakeExample, OneTestPassesAndOneFailsWithTheirJUnitXml)
     EXPECT_CONTAINS(fill.out, "100% tests passed, 0 tests failed out of 1");
     EXPECT_CONTAINS(fill.out, "ok    result: obtained 50, expected 50");
     EXPECT_CONTAINS(fill.out, "ok    result: obtained 100, expected 100");
+    // tank_level runs against the stub of its sensor driver.
+    EXPECT_CONTAINS(fill.out, "ok    stub sensor_litres call 1: tank: obtained 1, expected 1");
+    EXPECT_CONTAINS(fill.out, "ok    result: obtained -1, expected -1");
     EXPECT_CONTAINS(fill.out, "VERDICT: PASSED");
     JUnitDocument fill_xml = junit("gauge_fill");
-    ASSERT_EQ(fill_xml.cases.size(), 2u);
+    ASSERT_EQ(fill_xml.cases.size(), 3u);
     for (const JUnitCase& test : fill_xml.cases) {
         EXPECT_FALSE(test.failed || test.error) << test.name.toStdString();
     }
