@@ -47,31 +47,7 @@ std::string reference(int record) { return "0+" + number_text(record); }
 // The values of a list, cut at top-level commas and trimmed.
 std::vector<std::string> list_values(std::string_view text) {
     std::vector<std::string> out;
-    int depth = 0;
-    char quote = 0;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (quote != 0) {
-            if (c == '\\' && i + 1 < text.size()) {
-                ++i;
-            } else if (c == quote) {
-                quote = 0;
-            }
-            continue;
-        }
-        if (c == '"' || c == '\'') {
-            quote = c;
-        } else if (c == '(' || c == '[' || c == '{') {
-            ++depth;
-        } else if ((c == ')' || c == ']' || c == '}') && depth > 0) {
-            --depth;
-        } else if (c == ',' && depth == 0) {
-            out.push_back(trim_copy(text.substr(start, i - start)));
-            start = i + 1;
-        }
-    }
-    out.push_back(trim_copy(text.substr(start)));
+    for (std::string_view piece : split_top_level(text, true)) out.emplace_back(piece);
     return out;
 }
 

@@ -8,6 +8,7 @@
 #include "script/script_expression.h"
 #include "script/script_options.h"
 #include "script/variable_clause.h"
+#include "support/text.h"
 
 #include <string>
 #include <string_view>
@@ -69,10 +70,6 @@ private:
     int ev_in_checks_ = 0;
     std::vector<std::string> test_variables_;
 };
-
-// Cuts `text` at every comma outside quotes and outside (), [] and {}
-// pairs, in one pass; the pieces are trimmed.
-std::vector<std::string_view> split_top_level(std::string_view text, bool c_family);
 
 // The prefix the C declarations give unnamed structures.
 const std::string& unnamed_structure_prefix();

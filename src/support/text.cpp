@@ -178,4 +178,34 @@ bool integer_constant(std::string_view text, long long& value) {
     return *end == '\0';
 }
 
+std::vector<std::string_view> split_top_level(std::string_view text, bool c_family) {
+    std::vector<std::string_view> pieces;
+    int depth = 0;
+    char quote = 0;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (quote != 0) {
+            if (c == '\\' && c_family && i + 1 < text.size()) {
+                ++i;
+            } else if (c == quote) {
+                quote = 0;
+            }
+            continue;
+        }
+        if (c == '"' || (c == '\'' && c_family)) {
+            quote = c;
+        } else if (c == '(' || c == '[' || c == '{') {
+            ++depth;
+        } else if ((c == ')' || c == ']' || c == '}') && depth > 0) {
+            --depth;
+        } else if (c == ',' && depth == 0) {
+            pieces.push_back(trimmed(text.substr(start, i - start)));
+            start = i + 1;
+        }
+    }
+    pieces.push_back(trimmed(text.substr(start)));
+    return pieces;
+}
+
 }  // namespace vx

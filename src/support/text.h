@@ -16,6 +16,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vx {
 
@@ -71,5 +72,10 @@ void to_upper(char* text);
 void to_lower(char* text);
 char upper_char(char c);
 char lower_char(char c);
+
+// Cuts `text` at every comma outside quotes and outside (), [] and {}
+// pairs, in one pass; the pieces are trimmed. Without `c_family` a single
+// quote is no quote (Ada attributes) and a backslash escapes nothing.
+std::vector<std::string_view> split_top_level(std::string_view text, bool c_family);
 
 }  // namespace vx
