@@ -170,6 +170,16 @@ VariableKind value_kind_of(const TypeNode* type) {
         if (t->kind == TypeKind::named && (t->name == "_Bool" || t->name == "bool")) {
             return VariableKind::boolean;
         }
+        // The 8-bit integer types of <stdint.h> hold numbers, not
+        // characters, though they are character types underneath.
+        if (t->kind == TypeKind::named) {
+            static constexpr std::string_view small_integers[] = {
+                "int8_t",       "uint8_t",       "int_least8_t", "uint_least8_t",
+                "int_fast8_t",  "uint_fast8_t",  "__int8_t",     "__uint8_t"};
+            for (std::string_view name : small_integers) {
+                if (t->name == name) return VariableKind::integer;
+            }
+        }
     }
     type = c_resolve_type(type);
     if (type == nullptr) return VariableKind::unknown;
@@ -187,17 +197,17 @@ VariableKind value_kind_of(const TypeNode* type) {
         if (target != nullptr && target->kind == TypeKind::function) {
             return VariableKind::function_pointer;
         }
-        if (target != nullptr && target->kind == TypeKind::integer && target->is_char) {
+        if (target != nullptr && target->kind == TypeKind::integer && target->is_char &&
+            value_kind_of(type->target) == VariableKind::character) {
             return VariableKind::string_pointer;
         }
         return VariableKind::pointer;
     }
     case TypeKind::array: {
-        const TypeNode* element = c_resolve_type(type->target);
-        if (element != nullptr && element->kind == TypeKind::integer && element->is_char) {
-            return VariableKind::string;
-        }
-        return value_kind_of(element);
+        // The element's kind is taken from its type as written, so that
+        // an array of uint8_t is no string.
+        const VariableKind element = value_kind_of(type->target);
+        return element == VariableKind::character ? VariableKind::string : element;
     }
     default:
         return VariableKind::unknown;
@@ -251,7 +261,7 @@ bool whole_array_facts(const TypeNode* type, TypeFacts& facts) {
         element = c_resolve_type(type);
     }
     if (dimensions.empty() || element == nullptr) return false;
-    const VariableKind kind = value_kind_of(element);
+    const VariableKind kind = value_kind_of(type);
     if (kind == VariableKind::unknown || element->kind == TypeKind::struct_type ||
         element->kind == TypeKind::union_type) {
         return false;
@@ -276,7 +286,7 @@ void append_components(const TypeNode* type, const std::string& path, int depth,
                        bool whole_arrays, std::vector<NativeComponent>& out) {
     if (out.size() >= component_limit) return;
     const TypeNode* resolved = c_resolve_type(type);
-    const VariableKind kind = value_kind_of(resolved);
+    const VariableKind kind = value_kind_of(type);
     if (resolved != nullptr && depth < component_depth_limit) {
         if ((resolved->kind == TypeKind::struct_type || resolved->kind == TypeKind::union_type) &&
             resolved->complete) {

@@ -180,6 +180,28 @@ TEST_F(VariableTypeTest, KindsOfScalars) {
     EXPECT_TRUE(analysis.variable_type("o", "", ComponentWalk::none)->structure);
 }
 
+TEST_F(VariableTypeTest, SmallIntegersAndBooleansKeepTheirKindThroughTypedefs) {
+    analysis.analyse_declarations(
+        analysis.preprocess("typedef unsigned char uint8_t;\ntypedef unsigned char _Bool;\n"
+                            "uint8_t byte; uint8_t bytes[4]; uint8_t *cursor; char name[4];\n"
+                            "struct flags { _Bool on; uint8_t level; } flags;\n",
+                            "t.h", 1),
+        {});
+    auto kind = [&](const char* name) {
+        return analysis.variable_type(name, "", ComponentWalk::none)->kind;
+    };
+    EXPECT_EQ(kind("byte"), VariableKind::integer);
+    EXPECT_EQ(kind("bytes"), VariableKind::integer);
+    EXPECT_EQ(kind("cursor"), VariableKind::pointer);
+    EXPECT_EQ(kind("name"), VariableKind::string);
+    std::optional<NativeVariable> f = analysis.variable_type("flags", "", ComponentWalk::scalars);
+    ASSERT_EQ(f->components.size(), 2u);
+    EXPECT_EQ(f->components[0].kind, VariableKind::boolean);
+    EXPECT_EQ(f->components[1].kind, VariableKind::integer);
+    EXPECT_TRUE(f->components[1].facts.is_unsigned);
+    EXPECT_EQ(f->components[1].facts.bits, 8);
+}
+
 TEST_F(VariableTypeTest, ComponentsInDeclarationOrder) {
     std::optional<NativeVariable> o = analysis.variable_type("o", "", ComponentWalk::scalars);
     EXPECT_EQ(paths(*o), (std::vector<std::string>{"o.n:int", "o.in.a:int", "o.in.name:char [8]",
