@@ -655,6 +655,19 @@ TEST_F(EnvironmentUseTest, AnInnerUseOfTheSameEnvironmentReplacesTheOuterOne) {
                   "environment_variable level init 2 ev 2", "stub_call read(2)", "element_code"}));
 }
 
+TEST_F(EnvironmentUseTest, EnvironmentRecordsCountTowardsTheTestsLimits) {
+    std::string body = "ENVIRONMENT e\nVAR x, int, INIT IN [1, 2, 3], EV = 0\nEND ENVIRONMENT\n"
+                       "SERVICE s\nTEST t\nFAMILY f\nUSE e\n";
+    for (int i = 0; i < 9; ++i) body += "ELEMENT\nEND ELEMENT\n";
+    body += "END FAMILY\nEND TEST\nTEST u\nFAMILY f\nUSE e\nELEMENT\nEND ELEMENT\nEND FAMILY\n"
+            "END TEST\nEND SERVICE\n";
+    run_body(body);
+    // The ninth dynamic initialisation of test t is refused; test u starts
+    // again.
+    EXPECT_EQ(codes(), (std::vector<std::string>{"E-NBINITDYN"}));
+    EXPECT_EQ(calls_of({"environment_variable"}).size(), 9u);
+}
+
 TEST_F(EnvironmentUseTest, FrenchKeywords) {
     language_.set_language(script_language_fr);
     run("ENTETE m, 1, , c\nDEBUT\nENVIRONNEMENT e(N)\nVAR x, int, INIT = N, VA = N + 1\n"

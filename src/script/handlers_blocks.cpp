@@ -539,11 +539,20 @@ void Dispatcher::apply_environments() {
             continue;
         }
         EnvironmentContents contents = instantiate_environment(use, case_insensitive);
+        bool refused = false;
         for (VariableClause& clause : contents.variables) {
             // The display format is the one in force where the element is.
             auto format = formats_.find(clause.variable);
             if (format != formats_.end()) {
                 clause.format = format->second;
+            }
+            // Only the first component of an aggregate counts: the record
+            // of its statement. A refused statement loses all its records.
+            if (clause.component == 0) {
+                refused = !variables_.count_environment_record(clause);
+            }
+            if (refused) {
+                continue;
             }
             hooks_.add_environment_variable(clause);
         }

@@ -122,6 +122,21 @@ void VariableStatementParser::begin_test() {
     test_variables_.clear();
 }
 
+bool VariableStatementParser::count_environment_record(const VariableClause& c) {
+    const bool dynamic = c.init_in || c.init_from;
+    if (dynamic && dynamic_initialisations_ + 1 > dynamic_initialisation_limit) {
+        report_error("NBINITDYN", c.variable);
+        return false;
+    }
+    if (c.ev_in && ev_in_checks_ + 1 > ev_in_limit) {
+        report_error("NBVAINOVE", c.variable);
+        return false;
+    }
+    if (dynamic) ++dynamic_initialisations_;
+    if (c.ev_in) ++ev_in_checks_;
+    return true;
+}
+
 VariableKind VariableStatementParser::explicit_kind(std::string_view type_text) const {
     std::string t;
     for (char c : type_text) {

@@ -43,6 +43,11 @@ public:
                                  bool whole_structure, const VariableContext& context,
                                  std::vector<VariableClause>& list);
 
+    // A record an environment brings to an element of the test: it counts
+    // towards the test's limits like the test's own statements. False,
+    // with NBINITDYN or NBVAINOVE, when it would pass them.
+    bool count_environment_record(const VariableClause& clause);
+
     int dynamic_initialisations() const { return dynamic_initialisations_; }
     int ev_in_checks() const { return ev_in_checks_; }
 
