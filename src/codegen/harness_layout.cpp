@@ -145,6 +145,7 @@ void HarnessLayout::emit_stub_services() {
         return;
     }
     stub_services_written_ = true;
+    stubs_.note_service_functions_written();
     write(function_head("_vx_check_muets"));
     write("{");
     for (const std::string& line : stubs_.check_lines()) {
@@ -284,11 +285,25 @@ void HarnessLayout::emit_element_start() {
         write_folded("START_CHRONO_C();", fold_);
     }
     write_folded("_vx_init_muets();", fold_);
+    // Stubs defined after the service functions were written are not in
+    // them: the element initialises and checks them itself, so that their
+    // calls are checked all the same.
+    for (const std::string& line : stubs_.late_init_lines()) {
+        write_folded_test_level(line, fold_);
+    }
     // The stub tables of the element are placed here at its end.
     mark_element_head();
     if (!settings_.no_edit) {
         write_element_close("STOP_CHRONO_C();", fold_);
         write_element_close("_vx_check_muets();", fold_);
+        const std::vector<std::string> late = stubs_.late_check_lines();
+        for (const std::string& line : late) {
+            write_element_close(line, fold_);
+        }
+        if (!late.empty()) {
+            write_element_close("EDV_MUET_CHECK(0,0);", fold_);
+            usage_.count_use(Usage::muet_check);
+        }
     }
     if (!pending_fac_rep_expression_.empty()) {
         write_element_close("DCL_FAC_REP_C(" + std::to_string(pending_fac_rep_record_) + "," +

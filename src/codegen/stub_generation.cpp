@@ -306,6 +306,7 @@ void StubGenerator::define(std::string_view block_name, long line_number, std::s
             continue;
         }
         if (!build_stub(stub, *function)) continue;
+        stub.late = services_written_;
         stubs_.push_back(std::move(stub));
         write_definition(stubs_.back());
     }
@@ -1056,16 +1057,38 @@ std::vector<std::string> StubGenerator::check_lines() const {
     return lines;
 }
 
+namespace {
+
+void append_init_lines(const Stub& stub, std::vector<std::string>& lines) {
+    const std::string& k = stub.key;
+    lines.push_back("_ix" + k + "=0;");
+    lines.push_back("#if size" + k);
+    lines.push_back("_os" + k + "[0].min=-1;");
+    lines.push_back("_os" + k + "[0].max=0;");
+    if (stub.has_inputs) lines.push_back("_it" + k + "=0;");
+    lines.push_back("#endif");
+}
+
+}  // namespace
+
 std::vector<std::string> StubGenerator::init_lines() const {
     std::vector<std::string> lines;
+    for (const Stub& stub : stubs_) append_init_lines(stub, lines);
+    return lines;
+}
+
+std::vector<std::string> StubGenerator::late_check_lines() const {
+    std::vector<std::string> lines;
     for (const Stub& stub : stubs_) {
-        const std::string& k = stub.key;
-        lines.push_back("_ix" + k + "=0;");
-        lines.push_back("#if size" + k);
-        lines.push_back("_os" + k + "[0].min=-1;");
-        lines.push_back("_os" + k + "[0].max=0;");
-        if (stub.has_inputs) lines.push_back("_it" + k + "=0;");
-        lines.push_back("#endif");
+        if (stub.late) lines.push_back("checkin" + stub.key + "();");
+    }
+    return lines;
+}
+
+std::vector<std::string> StubGenerator::late_init_lines() const {
+    std::vector<std::string> lines;
+    for (const Stub& stub : stubs_) {
+        if (stub.late) append_init_lines(stub, lines);
     }
     return lines;
 }

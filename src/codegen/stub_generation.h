@@ -89,6 +89,9 @@ struct StubEntry {
 
 struct Stub {
     int number = 0;
+    // Defined after the stub service functions were written: each element
+    // initialises and checks it itself.
+    bool late = false;
     std::string name;
     std::string key;
     std::string file_key;
@@ -140,6 +143,11 @@ public:
     // stub, in definition order.
     std::vector<std::string> check_lines() const;
     std::vector<std::string> init_lines() const;
+    // The service functions are written: stubs defined from now on are
+    // initialised and checked by each element (the lines below).
+    void note_service_functions_written() { services_written_ = true; }
+    std::vector<std::string> late_check_lines() const;
+    std::vector<std::string> late_init_lines() const;
     // The stub globals of the declarations file, before the call-order
     // table: "#define size" + K + " " + size for each stub.
     std::vector<std::string> size_lines() const;
@@ -176,6 +184,7 @@ private:
     std::vector<Stub> stubs_;
     const TypeTable* table_ = nullptr;  // of the stub being written
     bool comparisons_written_ = false;
+    bool services_written_ = false;
     bool aggregate_guard_written_ = false;
     std::set<std::string> aggregates_written_;
 };
