@@ -241,11 +241,7 @@ void HarnessLayout::emit_test_head(int record_number, std::string_view test_name
         report_error("VALBOUCER", loop_expression);
         return;
     }
-    int k = take_loop_variable();
-    std::string j = "J" + std::to_string(k);
-    write_loop_head("for (" + j + " = 1 ; " + j + "<=" + std::string(loop_expression) + ";" + j +
-                        "++ ){",
-                    fold_);
+    open_test_loop(loop_expression);
     test_repeated_ = true;
     if (!constant && !settings_.no_edit) {
         pending_fac_rep_record_ = repetition_record;
@@ -455,6 +451,14 @@ void HarnessLayout::emit_declarations_end() {
             declare("#endif");
         }
     }
+}
+
+int HarnessLayout::open_test_loop(std::string_view count) {
+    const int k = take_loop_variable();
+    const std::string j = "J" + std::to_string(k);
+    write_loop_head("for (" + j + " = 1 ; " + j + "<=" + std::string(count) + ";" + j + "++ ){",
+                    fold_);
+    return k;
 }
 
 int HarnessLayout::take_loop_variable() {

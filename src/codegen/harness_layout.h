@@ -168,6 +168,9 @@ public:
 
     // The loop pseudo variables used by the script.
     int take_loop_variable();
+    // A loop over a new J variable from 1 to `count` in front of the whole
+    // test text; its "}" is the caller's to write. Returns the J index.
+    int open_test_loop(std::string_view count);
     int max_loop_variables() const { return max_j_; }
     void note_array_variables(int count);
 

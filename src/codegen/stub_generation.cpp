@@ -188,13 +188,9 @@ bool parse_stub_call(std::string_view argument, StubCall& call) {
         if (!inner.empty()) {
             // Every comma at the top level separates two values, so that an
             // empty value between two commas is kept.
-            std::size_t start = 0;
-            std::size_t comma;
-            while ((comma = find_top_level(inner.substr(start), ",")) != std::string_view::npos) {
-                call.values.emplace_back(trimmed(inner.substr(start, comma)));
-                start += comma + 1;
+            for (std::string_view value : split_top_level(inner, true)) {
+                call.values.emplace_back(value);
             }
-            call.values.emplace_back(trimmed(inner.substr(start)));
         }
         text = trimmed(text.substr(close + 1));
     }

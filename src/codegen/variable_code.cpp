@@ -61,11 +61,6 @@ std::string_view without_delimiters(std::string_view text) {
     return text;
 }
 
-bool braced(std::string_view t) {
-    t = trimmed(t);
-    return t.size() >= 2 && t.front() == '{' && t.back() == '}';
-}
-
 // A numeric constant of the script: its value.
 bool numeric_constant(std::string_view text, long double& value) {
     std::string copy = trim_copy(text);
@@ -189,13 +184,12 @@ struct VariableCode::Check {
     bool range = false;
     std::string low;
     std::string high;
-    std::string record_value;  // the value part of the "V" record
+    std::string record_value = expected_none();  // the value part of the "V" record
 };
 
-VariableCode::VariableCode(HarnessLayout& layout, bool analysis, int script_language)
+VariableCode::VariableCode(HarnessLayout& layout, bool analysis)
     : layout_(layout),
       analysis_(analysis),
-      script_language_(script_language),
       fold_(layout.fold_mode()),
       no_edit_(layout.settings().no_edit) {}
 
@@ -205,7 +199,7 @@ void VariableCode::begin_element() {
     pending_group_.clear();
     environment_.clear();
     element_variables_.clear();
-    at_mark_ = false;
+    to_head_ = false;
 }
 
 void VariableCode::declare(std::string_view text) {
@@ -213,7 +207,7 @@ void VariableCode::declare(std::string_view text) {
 }
 
 void VariableCode::open_line(std::string_view text) {
-    if (at_mark_) {
+    if (to_head_) {
         write_element_head(text, fold_);
     } else {
         write_folded_test_level(text, fold_);
@@ -246,7 +240,7 @@ void VariableCode::add_environment(const VariableClause& clause) {
 
 void VariableCode::end_element() {
     if (environment_.empty()) return;
-    at_mark_ = true;
+    to_head_ = true;
     std::vector<const VariableClause*> group;
     auto flush = [&] {
         if (!group.empty()) generate_group(group);
@@ -272,7 +266,7 @@ void VariableCode::end_element() {
         if (clause.aggregate.empty()) flush();
     }
     flush();
-    at_mark_ = false;
+    to_head_ = false;
     environment_.clear();
 }
 
@@ -293,12 +287,14 @@ void VariableCode::generate_group(const std::vector<const VariableClause*>& grou
         layout_.usage().count_use(Usage::open_bra);
         if (first.aggregate_array) close_line("SET_MODE_TAB_C(" + number_text(record) + ");");
     }
-    write_record(whole, 'V', record);
+    write_record(whole, 'V', Check{});
     aggregate_record_ = record;
+    in_array_ = first.aggregate_array;
     for (const VariableClause* member : group) {
         generate_record(*member, true);
     }
     aggregate_record_ = 0;
+    in_array_ = false;
     if (!no_edit_) {
         if (first.aggregate_array) close_line("UNSET_MODE_TAB_C(" + number_text(record) + ");");
         close_line("VEXOR_CLOSE_BRA_C(" + number_text(record) + ");");
@@ -324,8 +320,10 @@ std::string VariableCode::value_table(std::string_view kind, std::string_view li
         report_error("NBVALLIST", list);
     }
     const Family family = family_of(clause.kind);
+    // Pointer values are cast to the variable's own type, so that the
+    // table's values assign without a warning.
     const bool cast_values = family == Family::pointer || family == Family::function_pointer;
-    const std::string cast = family == Family::function_pointer ? pointer_cast(clause) : "vxu_pointer";
+    const std::string cast = cast_values ? pointer_cast(clause) : std::string();
     const std::string j = "J" + number_text(loop_index);
     std::string body;
     std::size_t owed = 0;
@@ -335,7 +333,7 @@ std::string VariableCode::value_table(std::string_view kind, std::string_view li
             if (same_word(value, "NIL")) value = "NILFUNC";
             if (same_word(value, "NONIL")) value = "NONILFUNC";
         }
-        if (cast_values) value = "(" + (family == Family::pointer ? pointer_cast(clause) : cast) + ")(" + value + ")";
+        if (cast_values) value = "(" + cast + ")(" + value + ")";
         if (d + 1 < values.size()) {
             body += "(" + j + " == " + std::to_string(d + 1) + " ? " + value + " :";
             ++owed;
@@ -397,18 +395,17 @@ std::string VariableCode::range_value(const VariableClause& c) {
     }
     // A count of values: a loop over J, one value per run.
     const int count = c.init_count > 0 ? c.init_count : 1;
-    const int k = layout_.take_loop_variable();
-    const std::string j = "J" + number_text(k);
     std::string value;
     if (c.init_from_kind == InitFromKind::count) {
-        write_loop_head("for (" + j + " = 1 ; " + j + "<=" + number_text(count) + ";" + j + "++ ){",
-                        fold_);
+        const std::string j = "J" + number_text(layout_.open_test_loop(number_text(count)));
         const std::string span = "((" + to + ") - (" + from + "))";
         value = real ? "(" + from + ") + " + span + " * (double)(" + j + " - 1) / " +
                            number_text(count - 1)
                      : "(" + from + ") + " + span + " * (" + j + " - 1) / " + number_text(count - 1);
     } else {
-        const int number = ++random_tables_;
+        // Random tables and INIT IN tables share their numbers.
+        const int number = ++initin_tables_;
+        const std::string j = "J" + number_text(layout_.take_loop_variable());
         unsigned long long state = 0x9e3779b97f4a7c15ULL ^ static_cast<unsigned long long>(number);
         std::string table = "float rand" + number_text(number) + "[] = { ";
         const bool bounds = c.init_from_kind == InitFromKind::random_bounds;
@@ -443,13 +440,9 @@ bool VariableCode::initial_value(const VariableClause& c, std::string& value) {
         return !value.empty();
     }
     if (c.init_in && c.init_link.empty()) {
-        const int k = layout_.take_loop_variable();
-        const std::string j = "J" + number_text(k);
-        write_loop_head("for (" + j + " = 1 ; " + j + "<=" + number_text(c.init_count) + ";" + j +
-                            "++ ){",
-                        fold_);
+        const int k = layout_.open_test_loop(number_text(c.init_count));
         write_test_close("}");
-        test_loops_.push_back({c.variable, k, c.init_count});
+        test_loops_.push_back({c.variable, k});
         value = value_table("tab_initin", c.init_value, k, c);
         return true;
     }
@@ -459,7 +452,7 @@ bool VariableCode::initial_value(const VariableClause& c, std::string& value) {
             report_error("VARLIEINC", c.init_link);
             return false;
         }
-        test_loops_.push_back({c.variable, k, c.init_count});
+        test_loops_.push_back({c.variable, k});
         value = value_table("tab_init_avec", c.init_value, k, c);
         return true;
     }
@@ -478,7 +471,6 @@ bool VariableCode::expected_values(const VariableClause& c, Check& check) {
             a = b = "0";
         }
     };
-    check.record_value = expected_none();
     if (c.ev && (c.ev_form == EvForm::double_equal || (c.ev_form == EvForm::arrow && c.ev_learn))) {
         // The obtained value is recorded, not compared.
         check.given = true;
@@ -626,6 +618,8 @@ void VariableCode::write_check(const VariableClause& c, const std::string& v, co
     const std::string flag = k.check ? "1" : "0";
     const std::string range = k.range ? "1" : "0";
     UsageCounters& usage = layout_.usage();
+    // The checks of an array's elements count as array checks too.
+    if (in_array_) usage.mark_array();
     switch (family) {
     case Family::boolean:
         close_line("EDV_BOOLEAN_C(" + flag + "," + range + "," + v + "," + n + "," + k.low + "," +
@@ -699,8 +693,7 @@ void VariableCode::write_check(const VariableClause& c, const std::string& v, co
     }
 }
 
-void VariableCode::write_record(const VariableClause& c, char letter, int record) {
-    (void)record;
+void VariableCode::write_record(const VariableClause& c, char letter, const Check& check) {
     VariableRecord r;
     r.letter = letter;
     r.variable = c.variable;
@@ -708,9 +701,7 @@ void VariableCode::write_record(const VariableClause& c, char letter, int record
     // name each element it checks.
     for (long long d : c.facts.dimensions) r.variable += "[" + std::to_string(d) + "]";
     const Family family = family_of(c.kind);
-    const bool checked = !(c.ev && (c.ev_form == EvForm::double_equal ||
-                                    (c.ev_form == EvForm::arrow && c.ev_learn)));
-    const char kind_letter = checked ? 'C' : 'N';
+    const char kind_letter = check.check ? 'C' : 'N';
     if (!c.aggregate.empty() || !c.type_text.empty() || c.kind != VariableKind::unknown) {
         if (c.kind == VariableKind::enumeration && !c.facts.enum_name.empty()) {
             std::vector<EnumeratorRecord> enumerators;
@@ -749,27 +740,8 @@ void VariableCode::write_record(const VariableClause& c, char letter, int record
     } else {
         r.initial = init_value(c.init_value);
     }
-    Check check;
-    // The value part repeats what the check compares with.
-    if (c.ev && c.ev_form != EvForm::double_equal && !(c.ev_form == EvForm::arrow && c.ev_learn)) {
-        const std::string e = c.ev_form == EvForm::arrow ? c.ev_target : c.ev_value;
-        if (c.ev_in || c.ev_with) {
-            r.value = expected_list(static_cast<std::size_t>(c.ev_count > 0 ? c.ev_count : 0),
-                                    without_delimiters(c.ev_value));
-        } else if (c.delta != DeltaKind::none && !c.delta_value.empty()) {
-            r.value = expected_value(e, c.delta_value + (c.delta == DeltaKind::percent ? "%" : ""));
-        } else {
-            r.value = expected_value(e);
-        }
-    } else if (!c.ev && (c.min || c.max)) {
-        std::string low;
-        std::string high;
-        type_extremes(c, low, high);
-        r.value = expected_range(c.min ? c.min_value : low, c.max ? c.max_value : high);
-    } else {
-        r.value = expected_none();
-    }
-    if (!c.init) r.initial = init_none();
+    // The value part says what the check compares with.
+    r.value = check.record_value;
     link_records().write_variable(c.line, r);
 }
 
@@ -777,11 +749,13 @@ void VariableCode::generate_record(const VariableClause& c, bool in_aggregate) {
     if (in_aggregate && c.kind == VariableKind::unknown) {
         // A member the declarations do not let the harness compare (an
         // incomplete type): the aggregate's check is interrupted there.
+        Check check;
+        if (!expected_values(c, check)) return;
         if (!no_edit_) {
             close_line("RUPT(" + number_text(aggregate_record_) + ");");
             layout_.usage().count_use(Usage::rupt);
         }
-        write_record(c, 'V', record_number());
+        write_record(c, 'V', check);
         return;
     }
     if (!c.facts.dimensions.empty()) {
@@ -797,7 +771,7 @@ void VariableCode::generate_record(const VariableClause& c, bool in_aggregate) {
         write_initialisation(c, c.variable, value, record, !c.init_double_equal);
     }
     write_check(c, c.variable, check, record);
-    write_record(c, 'V', record);
+    write_record(c, 'V', check);
 }
 
 void VariableCode::generate_whole_array(const VariableClause& c, int record) {
@@ -809,6 +783,26 @@ void VariableCode::generate_whole_array(const VariableClause& c, int record) {
     }
     long long total = 1;
     for (long long d : dims) total *= d;
+    // A brace list is read in order, nested lists flattened, "others"
+    // covering the elements it does not reach. Both lists are checked
+    // before anything is written.
+    const std::string& element_type = c.facts.element_type;
+    const bool tables_possible = !element_type.empty() && element_type.find('(') == std::string::npos;
+    const bool init_listed = c.init && is_braced(trimmed(c.init_value));
+    const bool ev_listed = c.ev && c.ev_form == EvForm::equal && is_braced(trimmed(c.ev_value));
+    BraceListLeaves init_leaves;
+    BraceListLeaves ev_leaves;
+    auto fits = [&](const BraceListLeaves& leaves) {
+        const auto count = static_cast<long long>(leaves.values.size());
+        return count <= total && (count == total || leaves.has_others);
+    };
+    if (init_listed) init_leaves = brace_list_leaves(c.init_value, true, {"others", "autres"});
+    if (ev_listed) ev_leaves = brace_list_leaves(c.ev_value, true, {"others", "autres"});
+    if ((init_listed || ev_listed) &&
+        (!tables_possible || (init_listed && !fits(init_leaves)) || (ev_listed && !fits(ev_leaves)))) {
+        report_error("INITAGREG", c.variable);
+        return;
+    }
     layout_.note_array_variables(static_cast<int>(dims.size()));
     // The element the loops reach and its index in declaration order.
     std::string element = c.variable;
@@ -825,112 +819,56 @@ void VariableCode::generate_whole_array(const VariableClause& c, int record) {
     }
     VariableClause scalar = c;
     scalar.variable = element;
-    scalar.type_text = c.facts.element_type;
+    scalar.type_text = element_type;
     scalar.facts.dimensions.clear();
-    const std::string elem_type = c.facts.element_type;
-    const bool table_ok = elem_type.find('(') == std::string::npos && !elem_type.empty();
-    // A brace list is read in order, nested lists flattened; "others"
-    // covers the elements it does not reach.
-    auto flatten = [&](const std::string& text, std::vector<std::string>& values,
-                       std::string& others, bool& has_others) -> bool {
-        values.clear();
-        has_others = false;
-        std::vector<std::vector<std::string>> pending{list_values(without_delimiters(text))};
-        std::vector<std::size_t> positions{0};
-        while (!pending.empty()) {
-            if (positions.back() >= pending.back().size()) {
-                pending.pop_back();
-                positions.pop_back();
-                continue;
-            }
-            std::string piece = pending.back()[positions.back()++];
-            const std::string upper = upper_copy(piece);
-            const std::string word = upper.rfind("AUTRES", 0) == 0 ? "AUTRES" : "OTHERS";
-            if (upper.rfind(word, 0) == 0 && trimmed(piece.substr(word.size())).substr(0, 2) == "=>") {
-                has_others = true;
-                others = trim_copy(trimmed(piece.substr(word.size())).substr(2));
-                continue;
-            }
-            if (braced(piece) && pending.size() < 64) {
-                pending.push_back(list_values(without_delimiters(piece)));
-                positions.push_back(0);
-                continue;
-            }
-            values.push_back(piece);
-        }
-        return static_cast<long long>(values.size()) <= total &&
-               (static_cast<long long>(values.size()) == total || has_others);
-    };
     const std::string n = number_text(record);
+    // A local table of the listed values, and the value of the element the
+    // loops reach: its table entry, or "others" past the entries.
+    auto table = [&](const std::string& name, const BraceListLeaves& leaves,
+                     void (VariableCode::*write)(std::string_view)) {
+        if (leaves.values.empty()) return leaves.others;
+        std::string entries;
+        for (std::size_t i = 0; i < leaves.values.size(); ++i) {
+            entries += (i ? "," : "") + leaves.values[i];
+        }
+        (this->*write)(element_type + " " + name + "[] = {" + entries + "};");
+        const std::string entry = name + "[" + linear + "]";
+        if (leaves.has_others && static_cast<long long>(leaves.values.size()) < total) {
+            return "(" + linear + " < " + std::to_string(leaves.values.size()) + " ? " + entry +
+                   " : " + leaves.others + ")";
+        }
+        return entry;
+    };
     // Initialisation.
     if (c.init) {
-        std::string value = c.init_value;
-        if (braced(value)) {
-            std::vector<std::string> values;
-            std::string others;
-            bool has_others = false;
-            if (!flatten(value, values, others, has_others) || !table_ok) {
-                report_error("INITAGREG", c.variable);
-                return;
-            }
-            std::string table;
-            for (std::size_t i = 0; i < values.size(); ++i) table += (i ? "," : "") + values[i];
-            const std::string name = "vxini" + n;
-            std::string pick = values.empty() ? others
-                                              : (has_others && static_cast<long long>(values.size()) < total
-                                                     ? "(" + linear + " < " + std::to_string(values.size()) +
-                                                           " ? " + name + "[" + linear + "] : " + others + ")"
-                                                     : name + "[" + linear + "]");
-            open_line("{");
-            if (!values.empty()) open_line(elem_type + " " + name + "[] = {" + table + "};");
-            open_line(heads);
-            write_initialisation(scalar, element, pick, record, false);
-            open_line(tails);
-            open_line("}");
-        } else {
-            open_line(heads);
-            write_initialisation(scalar, element, value, record, false);
-            open_line(tails);
-        }
+        if (init_listed) open_line("{");
+        const std::string value =
+            init_listed ? table("vxini" + n, init_leaves, &VariableCode::open_line) : c.init_value;
+        open_line(heads);
+        write_initialisation(scalar, element, value, record, false);
+        open_line(tails);
+        if (init_listed) open_line("}");
     }
     // Check.
     Check check;
     if (!expected_values(scalar, check)) return;
     if (check.given && !no_edit_) {
-        const bool listed = c.ev && braced(c.ev_value);
-        std::vector<std::string> values;
-        std::string others;
-        bool has_others = false;
-        if (listed && (!flatten(c.ev_value, values, others, has_others) || !table_ok)) {
-            report_error("INITAGREG", c.variable);
-            return;
-        }
         close_line("SET_MODE_TAB_C(" + n + ");");
-        if (listed) close_line("SET_MODE_CST_C(" + n + ");");
+        if (ev_listed) close_line("SET_MODE_CST_C(" + n + ");");
         close_line("{");
-        if (listed) {
-            const std::string name = "vxcst" + n;
-            std::string table;
-            for (std::size_t i = 0; i < values.size(); ++i) table += (i ? "," : "") + values[i];
-            if (!values.empty()) close_line(elem_type + " " + name + "[] = {" + table + "};");
-            const std::string pick =
-                values.empty() ? others
-                               : (has_others && static_cast<long long>(values.size()) < total
-                                      ? "(" + linear + " < " + std::to_string(values.size()) + " ? " +
-                                            name + "[" + linear + "] : " + others + ")"
-                                      : name + "[" + linear + "]");
-            check.low = check.high = pick;
+        if (ev_listed) {
+            check.low = check.high = table("vxcst" + n, ev_leaves, &VariableCode::close_line);
         }
         close_line(heads);
         layout_.usage().mark_array();
-        if (listed) layout_.usage().mark_constant();
+        if (ev_listed) layout_.usage().mark_constant();
         write_check(scalar, element, check, record);
         close_line(tails);
         close_line("}");
-        if (listed) close_line("UNSET_MODE_CST_C(" + n + ");");
+        if (ev_listed) close_line("UNSET_MODE_CST_C(" + n + ");");
         close_line("UNSET_MODE_TAB_C(" + n + ");");
     }
-    write_record(c, 'A', record);
+    write_record(c, 'A', check);
 }
 
 }  // namespace vx

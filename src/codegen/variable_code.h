@@ -37,7 +37,7 @@ class VariableCode {
 public:
     // `analysis`: values are C texts (C analysis enabled) rather than
     // results of the script expression analyser.
-    VariableCode(HarnessLayout& layout, bool analysis, int script_language);
+    VariableCode(HarnessLayout& layout, bool analysis);
 
     // Declarations the generated code adds (value tables, loop variables)
     // are handed to the C declaration analysis through this callback.
@@ -56,10 +56,6 @@ public:
     // END ELEMENT: the environment records not replaced by the element's own.
     void end_element();
 
-    // The number of value tables written so far ("tab_init_avec" and
-    // "tab_vain" share it).
-    int value_tables() const { return value_tables_; }
-
 private:
     struct Check;
     void generate_group(const std::vector<const VariableClause*>& group);
@@ -71,7 +67,7 @@ private:
                               const std::string& value, int record, bool trace);
     void write_check(const VariableClause& clause, const std::string& variable, const Check& check,
                      int record);
-    void write_record(const VariableClause& clause, char letter, int record);
+    void write_record(const VariableClause& clause, char letter, const Check& check);
     std::string value_table(std::string_view kind, std::string_view list, int loop_index,
                             const VariableClause& clause);
     int loop_of(const VariableClause& clause, std::string_view link);
@@ -82,28 +78,28 @@ private:
 
     HarnessLayout& layout_;
     bool analysis_;
-    int script_language_;
     FoldMode fold_;
     bool no_edit_;
     std::function<void(std::string_view)> declare_;
 
+    // Table numbers: "tab_init_avec" and "tab_vain" share one counter,
+    // "tab_initin" and the random tables another.
     int value_tables_ = 0;
     int initin_tables_ = 0;
-    int random_tables_ = 0;
     // INIT IN loops of the test: the variable and its J index.
     struct TestLoop {
         std::string variable;
         int index = 0;
-        int count = 0;
     };
     std::vector<TestLoop> test_loops_;
 
     std::vector<VariableClause> pending_group_;
     std::vector<VariableClause> environment_;
     std::set<std::string, std::less<>> element_variables_;
-    bool at_mark_ = false;
+    bool to_head_ = false;  // opening lines go to the element head
     // The record of the aggregate whose members are being generated.
     int aggregate_record_ = 0;
+    bool in_array_ = false;  // ... and whether it is an array
 };
 
 }  // namespace vx

@@ -73,7 +73,7 @@ protected:
             install_output_session(&session);
             session.start_outputs();
             HarnessLayout layout(h);
-            VariableCode code(layout, analysis, 2);
+            VariableCode code(layout, analysis);
             layout.emit_prologue();
             layout.emit_service_head("SRV1_S");
             layout.open_element();
@@ -364,6 +364,49 @@ TEST_F(VariableCodeTest, MembersOfAnAggregateAreFramedByItsRecord) {
     EXPECT_TRUE(has(r.records, "V2 o.n RA=FORM=CD,INIT=1 VA=1"));
     EXPECT_TRUE(has(r.records, "V3 o.f RA=FORM=CF9,INIT=2.0 VA=2.0"));
     EXPECT_EQ(usage(r, "ZQZQUSE_OPEN_BRA_C"), 1);
+}
+
+TEST_F(VariableCodeTest, ElementChecksOfAnArrayCountAsArrayChecks) {
+    std::vector<VariableClause> elements;
+    for (int i = 0; i < 3; ++i) {
+        VariableClause e = with_ev(scalar("t[" + std::to_string(i) + "]", VariableKind::integer, "int"), "0");
+        e.aggregate = "t";
+        e.aggregate_array = true;
+        e.component = i;
+        e.components = 3;
+        elements.push_back(e);
+    }
+    VariableClause alone = with_ev(scalar("n", VariableKind::integer, "int"), "0");
+    Result r = generate([&](VariableCode& code) {
+        for (const VariableClause& e : elements) code.add(e);
+        code.add(alone);
+    });
+    EXPECT_TRUE(has(element(r), "SET_MODE_TAB_C(1);"));
+    EXPECT_EQ(usage(r, "ZQZQUSE_EDV_INTEGER_C"), 4);
+    EXPECT_EQ(usage(r, "ZQZQUSE_ARRAY_INTEGER_C"), 3);
+}
+
+TEST_F(VariableCodeTest, RandomTablesShareTheNumbersOfInitInTables) {
+    VariableClause in = scalar("x", VariableKind::integer, "int");
+    in.init = true;
+    in.init_in = true;
+    in.init_value = "1,2";
+    in.init_count = 2;
+    in = with_ev(in, "x");
+    VariableClause random = with_ev(scalar("y", VariableKind::integer, "int"), "y");
+    random.init = true;
+    random.init_from = true;
+    random.init_from_kind = InitFromKind::random;
+    random.init_value = "0,9,2";
+    random.init_count = 2;
+    Result r = generate([&](VariableCode& code) {
+        code.add(in);
+        code.add(random);
+    });
+    EXPECT_TRUE(has(r.declarations, "#define tab_initin1(J1) (J1 == 1 ? 1 :2)"));
+    EXPECT_TRUE(std::any_of(r.declarations.begin(), r.declarations.end(),
+                            [](const std::string& l) { return l.rfind("float rand2[] = { ", 0) == 0; }));
+    EXPECT_TRUE(has(r.harness, " for ( J2 = 1; (J2-1) < 2; J2++ ) {"));
 }
 
 TEST_F(VariableCodeTest, AMemberThatCannotBeComparedInterruptsItsAggregate) {

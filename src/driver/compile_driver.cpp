@@ -112,7 +112,7 @@ void run_compile_driver(const RunContext& run) {
     HarnessLayout layout(harness_settings(run));
     install_harness_layout(&layout);
     const ScriptOptions options = script_options(run.settings);
-    HarnessGeneration generation(layout, options, run.script_language.language());
+    HarnessGeneration generation(layout, options);
     NativeAnalysis without_analysis;
     NativeAnalysis& native = run.native != nullptr ? *run.native : without_analysis;
     generation.set_native_analysis(&native);

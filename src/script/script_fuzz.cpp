@@ -175,7 +175,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         harness.traces_path = "fz.rio";
         vx::HarnessLayout layout(harness);
         vx::install_harness_layout(&layout);
-        vx::HarnessGeneration hooks(layout, options, vx::script_language_gb);
+        vx::HarnessGeneration hooks(layout, options);
         bool ended = false;
         try {
             vx::FrontEnd front_end(options, language, session, hooks, native);

@@ -376,40 +376,47 @@ bool VariableStatementParser::parse_init(Item& item, std::string_view a) {
                           c.init_count);
     }
     if (upper.front() == '(') {
-        int depth = 0;
-        std::size_t close = std::string::npos;
-        for (std::size_t i = 0; i < a.size(); ++i) {
-            if (a[i] == '(') ++depth;
-            if (a[i] == ')' && --depth == 0) {
-                close = i;
-                break;
-            }
+        return parse_linked(item, a, true, c.init_link, c.init_in, c.init_with, c.init_value,
+                            c.init_count);
+    }
+    return parse_range(item, a);
+}
+
+// The linked forms of INIT and EV: "(" link ")" followed by a list
+// (DANS / IN) or by values (AVEC / WITH).
+bool VariableStatementParser::parse_linked(Item& item, std::string_view a, bool init,
+                                           std::string& link, bool& in, bool& with,
+                                           std::string& values, int& count) {
+    int depth = 0;
+    std::size_t close = std::string::npos;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (a[i] == '(') ++depth;
+        if (a[i] == ')' && --depth == 0) {
+            close = i;
+            break;
         }
-        if (close == std::string::npos) {
-            report_error("STX_ERRRA", a);
-            return false;
-        }
-        c.init_link = std::string(trimmed(a.substr(1, close - 1)));
-        const std::string_view rest = after(a, close + 1);
-        const std::string rest_upper = upper_copy(rest);
-        if (starts_with_word(rest_upper, "DANS") || starts_with_word(rest_upper, "IN")) {
-            c.init_in = true;
-            return parse_list(item, after(rest, rest_upper[0] == 'D' ? 4 : 2), true, c.init_value,
-                              c.init_count);
-        }
-        if (starts_with_word(rest_upper, "AVEC") || starts_with_word(rest_upper, "WITH")) {
-            c.init_with = true;
-            const std::string_view values = after(rest, 4);
-            if (values.empty()) {
-                report_error("STX_ERRRA", a);
-                return false;
-            }
-            return value(item, values, 0, c.init_value);
-        }
+    }
+    if (close == std::string::npos) {
         report_error("STX_ERRRA", a);
         return false;
     }
-    return parse_range(item, a);
+    link = std::string(trimmed(a.substr(1, close - 1)));
+    const std::string_view rest = after(a, close + 1);
+    const std::string rest_upper = upper_copy(rest);
+    if (starts_with_word(rest_upper, "DANS") || starts_with_word(rest_upper, "IN")) {
+        in = true;
+        return parse_list(item, after(rest, rest_upper[0] == 'D' ? 4 : 2), init, values, count);
+    }
+    if (starts_with_word(rest_upper, "AVEC") || starts_with_word(rest_upper, "WITH")) {
+        with = true;
+        if (after(rest, 4).empty()) {
+            report_error("STX_ERRRA", a);
+            return false;
+        }
+        return value(item, after(rest, 4), 0, values);
+    }
+    report_error("STX_ERRRA", a);
+    return false;
 }
 
 bool VariableStatementParser::parse_ev(Item& item, std::string_view a,
@@ -451,35 +458,7 @@ bool VariableStatementParser::parse_ev(Item& item, std::string_view a,
         return parse_list(item, after(a, upper[0] == 'D' ? 4 : 2), false, c.ev_value, c.ev_count);
     }
     if (upper.front() == '(') {
-        int depth = 0;
-        std::size_t close = std::string::npos;
-        for (std::size_t i = 0; i < a.size(); ++i) {
-            if (a[i] == '(') ++depth;
-            if (a[i] == ')' && --depth == 0) {
-                close = i;
-                break;
-            }
-        }
-        if (close == std::string::npos) {
-            report_error("STX_ERRRA", a);
-            return false;
-        }
-        c.ev_link = std::string(trimmed(a.substr(1, close - 1)));
-        const std::string_view rest = after(a, close + 1);
-        const std::string rest_upper = upper_copy(rest);
-        if (starts_with_word(rest_upper, "DANS") || starts_with_word(rest_upper, "IN")) {
-            c.ev_in = true;
-            return parse_list(item, after(rest, rest_upper[0] == 'D' ? 4 : 2), false, c.ev_value,
-                              c.ev_count);
-        }
-        if (starts_with_word(rest_upper, "AVEC") || starts_with_word(rest_upper, "WITH")) {
-            c.ev_with = true;
-            if (after(rest, 4).empty()) {
-                report_error("STX_ERRRA", a);
-                return false;
-            }
-            return value(item, after(rest, 4), 0, c.ev_value);
-        }
+        return parse_linked(item, a, false, c.ev_link, c.ev_in, c.ev_with, c.ev_value, c.ev_count);
     }
     report_error("STX_ERRRA", a);
     return false;
@@ -819,48 +798,16 @@ int VariableStatementParser::parse_variable_statement(std::string_view argument,
 
 namespace {
 
-// The leaves of a brace list in order, nested lists flattened; an
-// "others => v" association gives the value of the leaves not written.
-struct Leaves {
-    std::vector<std::string> values;
-    bool has_others = false;
-    std::string others;
-};
-
-bool braced(std::string_view t) { return t.size() >= 2 && t.front() == '{' && t.back() == '}'; }
-
-void collect_leaves(std::string_view text, bool c_family, std::string_view others_word,
-                    int depth, Leaves& leaves) {
-    if (!braced(text) || depth > 64) {
-        leaves.values.emplace_back(text);
-        return;
-    }
-    for (std::string_view piece : split_top_level(text.substr(1, text.size() - 2), c_family)) {
-        const std::string upper = upper_copy(piece);
-        const std::string word = upper_copy(others_word);
-        if (upper.rfind(word, 0) == 0) {
-            const std::string_view rest = trimmed(piece.substr(word.size()));
-            if (rest.substr(0, 2) == "=>") {
-                leaves.has_others = true;
-                leaves.others = std::string(trimmed(rest.substr(2)));
-                continue;
-            }
-        }
-        collect_leaves(piece, c_family, others_word, depth + 1, leaves);
-    }
-}
-
 // Spreads one clause value over `count` components; false when a brace
 // list gives too many or too few values.
 bool spread(std::string_view value, std::size_t count, bool c_family,
             std::string_view others_word, std::vector<std::string>& out) {
     out.clear();
-    if (!braced(value)) {
+    if (!is_braced(value)) {
         out.assign(count, std::string(value));
         return true;
     }
-    Leaves leaves;
-    collect_leaves(value, c_family, others_word, 0, leaves);
+    BraceListLeaves leaves = brace_list_leaves(value, c_family, {others_word});
     if (leaves.values.size() > count || (leaves.values.size() < count && !leaves.has_others)) {
         return false;
     }

@@ -208,4 +208,47 @@ std::vector<std::string_view> split_top_level(std::string_view text, bool c_fami
     return pieces;
 }
 
+bool is_braced(std::string_view text) {
+    return text.size() >= 2 && text.front() == '{' && text.back() == '}';
+}
+
+namespace {
+
+// Deep enough for any written list, and a bound whatever the input.
+constexpr int brace_depth_limit = 64;
+
+void collect_leaves(std::string_view text, bool c_family,
+                    std::initializer_list<std::string_view> others_words, int depth,
+                    BraceListLeaves& leaves) {
+    if (!is_braced(text) || depth > brace_depth_limit) {
+        leaves.values.emplace_back(text);
+        return;
+    }
+    for (std::string_view piece : split_top_level(text.substr(1, text.size() - 2), c_family)) {
+        const std::string upper = upper_copy(piece);
+        bool association = false;
+        for (std::string_view word : others_words) {
+            const std::string upper_word = upper_copy(word);
+            if (upper.rfind(upper_word, 0) != 0) continue;
+            const std::string_view rest = trimmed(piece.substr(upper_word.size()));
+            if (rest.substr(0, 2) == "=>") {
+                leaves.has_others = true;
+                leaves.others = std::string(trimmed(rest.substr(2)));
+                association = true;
+                break;
+            }
+        }
+        if (!association) collect_leaves(piece, c_family, others_words, depth + 1, leaves);
+    }
+}
+
+}  // namespace
+
+BraceListLeaves brace_list_leaves(std::string_view text, bool c_family,
+                                  std::initializer_list<std::string_view> others_words) {
+    BraceListLeaves leaves;
+    collect_leaves(trimmed(text), c_family, others_words, 0, leaves);
+    return leaves;
+}
+
 }  // namespace vx

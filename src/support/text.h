@@ -14,6 +14,7 @@
 #pragma once
 
 #include <cstddef>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -77,5 +78,19 @@ char lower_char(char c);
 // pairs, in one pass; the pieces are trimmed. Without `c_family` a single
 // quote is no quote (Ada attributes) and a backslash escapes nothing.
 std::vector<std::string_view> split_top_level(std::string_view text, bool c_family);
+
+// Whether the text is a brace list, "{" ... "}".
+bool is_braced(std::string_view text);
+
+// The values of a brace list in order, nested lists flattened. An item
+// "word => v", for one of `others_words` (any case), gives the value of
+// the places the list does not reach instead of a value of its own.
+struct BraceListLeaves {
+    std::vector<std::string> values;
+    bool has_others = false;
+    std::string others;
+};
+BraceListLeaves brace_list_leaves(std::string_view text, bool c_family,
+                                  std::initializer_list<std::string_view> others_words);
 
 }  // namespace vx

@@ -85,7 +85,7 @@ START_CHRONO_C();
 _vx_init_muets();
 mean = (0.0) + ((1.0) - (0.0)) * (double)(J1 - 1) / 2;
 PTU_DOUBLE_C((double)(mean),0+11);
-count = (1) + (vxu_integer)( ( (double)( 9 ) - (1) ) * rand1[J2-1] + 0.5 );
+count = (1) + (vxu_integer)( ( (double)( 9 ) - (1) ) * rand2[J2-1] + 0.5 );
 PTU_INTEGER_C((vxu_integer)(count),0+12,10);
 samples[0] = 0;
 PTU_INTEGER_C((vxu_integer)(samples[0]),0+14,10);

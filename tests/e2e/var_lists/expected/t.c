@@ -118,7 +118,7 @@ START_CHRONO_C();
 _vx_init_muets();
 mean = (0.0) + ((1.0) - (0.0)) * (double)(J1 - 1) / 2;
 PTU_DOUBLE_C((double)(mean),0+19);
-count = (10) + (vxu_integer)( ( (double)( 20 ) - (10) ) * rand1[J2-1] + 0.5 );
+count = (10) + (vxu_integer)( ( (double)( 20 ) - (10) ) * rand2[J2-1] + 0.5 );
 PTU_INTEGER_C((vxu_integer)(count),0+20,10);
 STOP_CHRONO_C();
 _vx_check_muets();
