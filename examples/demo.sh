@@ -34,7 +34,15 @@ run_script() {
         "$VXLTGT/lib/TP.c" -o "out/$name"
 
     step "out/$name"
-    "out/$name"
+    # The harness's own status: 0 every check passed, 1 a check failed, 2 a
+    # test did not reach its end or the traces could not be written.
+    local ran=0
+    "out/$name" || ran=$?
+    echo "harness exit status $ran"
+    if [ "$ran" -gt 1 ]; then
+        echo "demo: the harness of $script did not run to its end" >&2
+        exit 1
+    fi
 
     step "vexorreport --junit out/$name.xml out/$name.tdc out/$name.rio"
     local verdict=0

@@ -23,6 +23,17 @@
  * Families of functions whose usage counter in vexor_cfg.h is 0 are left
  * out (TP.h explains the counters).
  */
+/* fork, pipe, poll, mmap and clock_gettime of the test isolation are POSIX;
+ * a harness is often built with -std=c99, which hides them. */
+#if !defined(_POSIX_C_SOURCE) && !defined(VXU_NO_FORK)
+#define _POSIX_C_SOURCE 200809L
+#endif
+#if !defined(_DEFAULT_SOURCE) && !defined(VXU_NO_FORK)
+#define _DEFAULT_SOURCE 1
+#endif
+#if !defined(_DARWIN_C_SOURCE) && !defined(VXU_NO_FORK)
+#define _DARWIN_C_SOURCE 1
+#endif
 #include "TP.h"
 
 #include <float.h>
@@ -30,6 +41,23 @@
 #include <stdio.h>
 #include <stdlib.h>
 #include <time.h>
+
+/* Test isolation: on a POSIX host each test runs in a child process, so
+ * that a crash, an abort, an exit or an endless loop in the code under
+ * test fails that test alone. VXU_NO_FORK builds a harness that runs
+ * everything in its own process, for targets without fork. */
+#if !defined(VXU_NO_FORK) && (defined(__unix__) || defined(__APPLE__))
+#define VXU_ISOLATE 1
+#include <errno.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/mman.h>
+#include <sys/types.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#else
+#define VXU_ISOLATE 0
+#endif
 
 #ifndef VXU_CONCAT_SIZE
 #define VXU_CONCAT_SIZE 1024
@@ -42,7 +70,7 @@
 #define VXU_CONCAT_SLOTS 4
 /* Characters shown before the first difference of two long strings. */
 #define VXU_STR_CONTEXT 32
-#define VXU_TRACES_HEADER "VXU-TRACES 1"
+#define VXU_TRACES_HEADER "VXU-TRACES 2"
 #define VXU_FLOAT_IMAGE_SIZE 40
 #define VXU_MICROSECONDS 1000000LL
 
@@ -58,11 +86,35 @@ int NUM_OPERATION;
 int NUM_TEST;
 
 static FILE *vxu_traces;
-static long vxu_lines;
-static int vxu_write_error;
-static long vxu_passed;
-static long vxu_failed;
-static long vxu_recorded;
+
+/* The counts of the run. Under test isolation (see "Test isolation" below)
+ * every test runs in a child process, so the counts live in memory shared
+ * with the children; without it they are plain statics. */
+struct vxu_run_state {
+    long lines;          /* lines written to the traces, the header included */
+    long passed;
+    long failed;
+    long recorded;
+    long unfinished;     /* tests or elements that did not reach their end */
+    int write_error;     /* a write to the traces failed */
+    int test_done;       /* the child reached the end of its test */
+    int escaped;         /* the child left its test without ending it */
+};
+static struct vxu_run_state vxu_own_state;
+static struct vxu_run_state *vxu_state = &vxu_own_state;
+#define vxu_lines (vxu_state->lines)
+#define vxu_passed (vxu_state->passed)
+#define vxu_failed (vxu_state->failed)
+#define vxu_recorded (vxu_state->recorded)
+#define vxu_write_error (vxu_state->write_error)
+
+/* A test or an element that began and has not reached its end yet. Only
+ * harnesses that announce their tests (VXU_TEST_BEGIN_C) end their
+ * elements with VXU_END_ELEMENT_C. */
+static int vxu_announced;
+static int vxu_test_open;
+static int vxu_element_open;
+static long vxu_current_test;
 /* Set when a concatenation had to be cut: the next string check cannot be
  * trusted and fails. */
 VXU_MAYBE_UNUSED static int vxu_concat_cut;
@@ -245,6 +297,7 @@ void vxu_init_data(void)
     vxu_passed = 0;
     vxu_failed = 0;
     vxu_recorded = 0;
+    vxu_state->unfinished = 0;
 }
 
 VXU_MAYBE_UNUSED static void close_traces(void)
@@ -262,19 +315,49 @@ VXU_MAYBE_UNUSED static void close_traces(void)
     vxu_traces = NULL;
 }
 
-void vxu_open_traces(const char *path)
+static const char *traces_path(const char *path)
 {
     const char *chosen = getenv("VXURIO");
     if (chosen == NULL || chosen[0] == '\0') {
         chosen = path;
     }
+    return chosen;
+}
+
+/* The harness's exit status when it cannot go on: 2, the traces are not
+ * usable. A harness built with VXU_NO_EXIT (a target where the harness is
+ * called as a function) returns instead. */
+static void end_harness(int status)
+{
+#ifndef VXU_NO_EXIT
+    fflush(stdout);
+    fflush(stderr);
+    exit(status);
+#else
+    (void)status;
+#endif
+}
+
+#if VXU_ISOLATE
+static void share_run_state(void);
+#endif
+
+void vxu_open_traces(const char *path)
+{
+    const char *chosen = traces_path(path);
     close_traces();
+#if VXU_ISOLATE
+    share_run_state();
+#endif
     vxu_lines = 0;
     vxu_write_error = 0;
     vxu_traces = chosen != NULL ? fopen(chosen, "w") : NULL;
     if (vxu_traces == NULL) {
         fprintf(stderr, "vexor runtime: cannot create the traces file %s\n",
                 chosen != NULL ? chosen : "(none)");
+        /* Running the tests without traces would leave an older traces
+         * file to be read as this run's. */
+        end_harness(2);
         return;
     }
     setvbuf(vxu_traces, NULL, _IOLBF, BUFSIZ);
@@ -282,13 +365,14 @@ void vxu_open_traces(const char *path)
     end_line();
 }
 
+static void leave_test_if_open(void);
+
 void vxu_close_traces(const char *path)
 {
-    const char *chosen = getenv("VXURIO");
+    const char *chosen = traces_path(path);
     int was_open = vxu_traces != NULL;
-    if (chosen == NULL || chosen[0] == '\0') {
-        chosen = path;
-    }
+    int status;
+    leave_test_if_open();
     close_traces();
     if (vxu_write_error) {
         fprintf(stderr, "vexor runtime: the traces file %s could not be written completely\n",
@@ -297,11 +381,51 @@ void vxu_close_traces(const char *path)
     printf("vexor runtime: %ld check(s) passed, %ld failed, %ld value(s) recorded%s%s\n",
            vxu_passed, vxu_failed, vxu_recorded, was_open ? "; traces in " : "",
            was_open && chosen != NULL ? chosen : "");
+    if (vxu_state->unfinished > 0) {
+        printf("vexor runtime: %ld test(s) or element(s) did not reach their end\n",
+               vxu_state->unfinished);
+    }
     fflush(stdout);
+    /* 0 every check passed, 1 a check failed, 2 the traces are not whole
+     * or a test did not finish. */
+    status = !was_open || vxu_write_error || vxu_state->unfinished > 0 ? 2
+             : vxu_failed > 0                                         ? 1
+                                                                      : 0;
+    if (status != 0) {
+        end_harness(status);
+    }
+}
+
+/* An element or a test that began and is left without its end line: the
+ * code of the test returned, jumped or broke out of its loop. It is
+ * counted, and the report finds it from the traces. */
+static void leave_element_if_open(void)
+{
+    if (vxu_element_open && vxu_announced) {
+        vxu_element_open = 0;
+        ++vxu_state->unfinished;
+    }
+}
+
+#if VXU_ISOLATE
+static void escape_child(void);
+#endif
+
+static void leave_test_if_open(void)
+{
+#if VXU_ISOLATE
+    escape_child();
+#endif
+    leave_element_if_open();
+    if (vxu_test_open) {
+        vxu_test_open = 0;
+        ++vxu_state->unfinished;
+    }
 }
 
 void vxu_dcl_op(long rec, const char *name)
 {
+    leave_test_if_open();
     if (begin_line('O')) {
         put_long(rec);
         put_string(name);
@@ -311,6 +435,10 @@ void vxu_dcl_op(long rec, const char *name)
 
 void vxu_dcl_tst(long rec, const char *name)
 {
+    /* A repeated test writes one "T" line per run, inside its test. */
+    leave_element_if_open();
+    vxu_test_open = 1;
+    vxu_current_test = rec;
     if (begin_line('T')) {
         put_long(rec);
         put_string(name);
@@ -331,6 +459,8 @@ void vxu_dcl_fac_rep(long rec, long count)
 
 void vxu_start_chrono(void)
 {
+    leave_element_if_open();
+    vxu_element_open = 1;
 #ifndef VXU_NO_CHRONO
     vxu_chrono_start = clock();
     vxu_chrono_running = vxu_chrono_start != (clock_t)-1;
@@ -363,11 +493,282 @@ void vxu_stop_chrono(void)
     end_line();
 }
 
+void vxu_end_element(void)
+{
+    vxu_element_open = 0;
+    if (begin_line('e')) {
+        end_line();
+    }
+}
+
 void vxu_end_test(void)
 {
+    leave_element_if_open();
+    vxu_test_open = 0;
     if (begin_line('E')) {
         end_line();
     }
+}
+
+/* ---- Test isolation ---------------------------------------------------------
+ * VXU_TEST_BEGIN_C(rec) stands before each test and VXU_TEST_DONE_C() after
+ * its end. Isolated, the harness forks at the beginning: the child runs the
+ * test and leaves at VXU_TEST_DONE_C; the parent waits for it (at most
+ * VXU_TEST_TIMEOUT seconds, 60 by default, 0 for no limit) and skips the
+ * test's code. The child writes its lines to the traces file it inherited;
+ * the parent writes nothing while the child runs, so lines never
+ * interleave. When the child did not reach the end of its test, the parent
+ * writes the line "Q rec how detail" saying how it ended: "signal SIGSEGV",
+ * "exit 3", "timeout 60", or "left 0" when the test's code returned or
+ * jumped out of the test. Each test starts from the state the harness had
+ * before it: what a test changes is not seen by the next one.
+ *
+ * Without isolation VXU_TEST_BEGIN_C runs the test in place; a crash then
+ * ends the harness and the traces stop at the test that crashed. */
+
+#if VXU_ISOLATE
+#define VXU_DEFAULT_TIMEOUT 60
+#define VXU_POLL_SLICE_MS 1000
+#define VXU_WAIT_STEP_NS 1000000L
+
+static int vxu_in_child;
+
+static void share_run_state(void)
+{
+    void *shared;
+    if (vxu_state != &vxu_own_state) {
+        return;
+    }
+    shared = mmap(NULL, sizeof(struct vxu_run_state), PROT_READ | PROT_WRITE,
+                  MAP_SHARED | MAP_ANONYMOUS, -1, 0);
+    if (shared == MAP_FAILED) {
+        return; /* tests then run in place (see vxu_test_begin) */
+    }
+    memcpy(shared, &vxu_own_state, sizeof vxu_own_state);
+    vxu_state = (struct vxu_run_state *)shared;
+}
+
+static void flush_all(void)
+{
+    if (vxu_traces != NULL && fflush(vxu_traces) == EOF) {
+        vxu_write_error = 1;
+    }
+    fflush(stdout);
+    fflush(stderr);
+}
+
+/* The child leaves the test it was made for: at its end, or when its code
+ * got out of it some other way (the next test, service or the end of the
+ * harness is reached in the child). */
+static void leave_child(int done)
+{
+    if (done) {
+        vxu_state->test_done = 1;
+    } else {
+        vxu_state->escaped = 1;
+    }
+    flush_all();
+    _exit(0);
+}
+
+static void escape_child(void)
+{
+    if (vxu_in_child) {
+        leave_child(0);
+    }
+}
+
+static long test_timeout(void)
+{
+    const char *text = getenv("VXU_TEST_TIMEOUT");
+    char *end = NULL;
+    long seconds;
+    if (text == NULL || text[0] == '\0') {
+        return VXU_DEFAULT_TIMEOUT;
+    }
+    seconds = strtol(text, &end, 10);
+    if (end == text || *end != '\0' || seconds < 0) {
+        return VXU_DEFAULT_TIMEOUT;
+    }
+    return seconds;
+}
+
+static const char *signal_name(int number)
+{
+    switch (number) {
+    case SIGSEGV: return "SIGSEGV";
+    case SIGABRT: return "SIGABRT";
+    case SIGBUS: return "SIGBUS";
+    case SIGFPE: return "SIGFPE";
+    case SIGILL: return "SIGILL";
+    case SIGKILL: return "SIGKILL";
+    case SIGTERM: return "SIGTERM";
+    case SIGINT: return "SIGINT";
+    case SIGPIPE: return "SIGPIPE";
+    case SIGALRM: return "SIGALRM";
+    case SIGTRAP: return "SIGTRAP";
+    case SIGSYS: return "SIGSYS";
+    default: return NULL;
+    }
+}
+
+static double now_seconds(void)
+{
+    struct timespec now;
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return (double)now.tv_sec + (double)now.tv_nsec / 1e9;
+}
+
+/* Waits for the child; 1 when it ended, 0 when the time ran out. The
+ * child holds the write end of `watch`: its end (and that of every process
+ * it started) closes it, which wakes the parent at once. */
+static int wait_child(pid_t child, int *watch, long timeout, int *status)
+{
+    double deadline = now_seconds() + (double)timeout;
+    struct pollfd event;
+    event.fd = *watch;
+    event.events = POLLIN;
+    for (;;) {
+        pid_t ended = waitpid(child, status, WNOHANG);
+        double left;
+        int slice;
+        if (ended == child) {
+            return 1;
+        }
+        if (ended < 0 && errno != EINTR) {
+            *status = 0;
+            return 1;
+        }
+        left = timeout > 0 ? deadline - now_seconds() : (double)VXU_POLL_SLICE_MS;
+        if (left <= 0) {
+            return 0;
+        }
+        slice = timeout > 0 && left * 1000.0 < VXU_POLL_SLICE_MS ? (int)(left * 1000.0) + 1
+                                                                 : VXU_POLL_SLICE_MS;
+        if (*watch >= 0) {
+            event.revents = 0;
+            if (poll(&event, 1, slice) > 0 && (event.revents & (POLLHUP | POLLERR | POLLIN))) {
+                /* The pipe closed: the child ended (or only a process it
+                 * started still holds the pipe); from now on wait in steps. */
+                close(*watch);
+                *watch = -1;
+            }
+        } else {
+            struct timespec step;
+            step.tv_sec = 0;
+            step.tv_nsec = VXU_WAIT_STEP_NS;
+            nanosleep(&step, NULL);
+        }
+    }
+}
+
+static void write_outcome(long rec, const char *how, const char *detail, long number)
+{
+    ++vxu_state->unfinished;
+    if (begin_line('Q')) {
+        put_long(rec);
+        put_char(' ');
+        put_text(how);
+        if (detail != NULL) {
+            put_char(' ');
+            put_text(detail);
+        } else {
+            put_long(number);
+        }
+        end_line();
+    }
+    if (vxu_traces != NULL && fflush(vxu_traces) == EOF) {
+        vxu_write_error = 1;
+    }
+}
+#endif
+
+/* "G rec": the test of "T" record rec begins. From this line on the report
+ * expects every element to end with its "e" line. */
+static void announce_test(long rec)
+{
+    vxu_announced = 1;
+    if (begin_line('G')) {
+        put_long(rec);
+        end_line();
+    }
+}
+
+int vxu_test_begin(long rec)
+{
+#if VXU_ISOLATE
+    int watch[2];
+    int status = 0;
+    long timeout;
+    pid_t child;
+    leave_test_if_open();
+    announce_test(rec);
+    if (vxu_traces == NULL || vxu_state == &vxu_own_state) {
+        return 1;
+    }
+    flush_all();
+    if (pipe(watch) != 0) {
+        watch[0] = watch[1] = -1;
+    }
+    vxu_state->test_done = 0;
+    vxu_state->escaped = 0;
+    child = fork();
+    if (child < 0) {
+        if (watch[0] >= 0) {
+            close(watch[0]);
+            close(watch[1]);
+        }
+        warn("the test runs in the harness's own process: fork failed");
+        return 1;
+    }
+    if (child == 0) {
+        vxu_in_child = 1;
+        if (watch[0] >= 0) {
+            close(watch[0]);
+        }
+        return 1;
+    }
+    if (watch[1] >= 0) {
+        close(watch[1]);
+    }
+    timeout = test_timeout();
+    if (!wait_child(child, &watch[0], timeout, &status)) {
+        kill(child, SIGKILL);
+        while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+        }
+        write_outcome(rec, "timeout", NULL, timeout);
+    } else if (vxu_state->test_done) {
+        /* the test reached its end */
+    } else if (vxu_state->escaped) {
+        write_outcome(rec, "left", NULL, 0);
+    } else if (WIFSIGNALED(status)) {
+        const char *name = signal_name(WTERMSIG(status));
+        if (name != NULL) {
+            write_outcome(rec, "signal", name, 0);
+        } else {
+            write_outcome(rec, "signal", NULL, (long)WTERMSIG(status));
+        }
+    } else {
+        write_outcome(rec, "exit", NULL, WIFEXITED(status) ? (long)WEXITSTATUS(status) : -1L);
+    }
+    if (watch[0] >= 0) {
+        close(watch[0]);
+    }
+    return 0;
+#else
+    leave_test_if_open();
+    announce_test(rec);
+    return 1;
+#endif
+}
+
+void vxu_test_done(void)
+{
+#if VXU_ISOLATE
+    if (vxu_in_child) {
+        leave_child(1);
+    }
+#endif
 }
 
 long vxu_checks_passed(void)

@@ -6,6 +6,7 @@
 #include "report/verdict.h"
 
 #include <string>
+#include <string_view>
 
 namespace vx::report {
 
@@ -15,5 +16,12 @@ bool write_junit(const Verdict& verdict, const std::string& path, std::string& e
 
 // The document as text (what write_junit puts in the file).
 std::string junit_document(const Verdict& verdict);
+
+// When there is no verdict to write (the inputs cannot be read, or do not
+// belong together), the JUnit file still must not keep an older run's
+// result: it gets one testcase in error that says why.
+std::string junit_error_document(std::string_view program, std::string_view why);
+bool write_junit_error(std::string_view program, std::string_view why, const std::string& path,
+                       std::string& error);
 
 }  // namespace vx::report

@@ -16,6 +16,7 @@
 #include "report/verdict.h"
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <optional>
@@ -37,7 +38,9 @@ constexpr std::string_view usage_text =
     "                scripts and headers the compilation of FILE.tdc read\n"
     "  --include-dir DIR  a directory the compilation searched for headers\n"
     "                (its -INCL directories, in their order)\n"
-    "exit status: 0 all checks passed, 1 a check failed, 2 unusable input\n"
+    "exit status: 0 every test ran to its end and every check passed, 1 a check\n"
+    "             failed or a test did not finish or did not run, 2 unusable input\n"
+    "             or traces cut short (verdict INCOMPLETE)\n"
     "             (with --depfile: 0 written, 2 not written)\n";
 
 struct Arguments {
@@ -219,37 +222,59 @@ int run_report(const std::vector<std::string>& argument_list, std::ostream& out,
         return write_depfile(arguments, err);
     }
 
+    // Every refusal from here on also rewrites the JUnit file, so that a
+    // CI server never reads the verdict of an earlier run.
+    auto refuse = [&](const std::string& why) {
+        if (!arguments.junit.empty()) {
+            std::string problem;
+            std::string program = std::filesystem::path(arguments.link_records).stem().string();
+            if (!write_junit_error(program, why, arguments.junit, problem)) {
+                err << program_name << ": " << problem << '\n';
+            }
+        }
+        return exit_unusable;
+    };
+    auto failure_text = [&](const Failure& failure) {
+        std::ostringstream text;
+        print_failure(text, arguments, failure);
+        std::string message = text.str();
+        if (!message.empty() && message.back() == '\n') message.pop_back();
+        return message;
+    };
+
     std::string link_text;
     std::string traces_text;
     for (auto [path, content] : {std::pair{&arguments.link_records, &link_text},
                                  std::pair{&arguments.traces, &traces_text}}) {
         if (auto problem = read_file(*path, *content)) {
             err << program_name << ": " << *problem << '\n';
-            return exit_unusable;
+            return refuse(*problem);
         }
     }
     if (link_text.rfind(traces_magic, 0) == 0 && traces_text.rfind(traces_magic, 0) != 0) {
-        err << program_name << ": " << arguments.link_records
-            << " is a traces file: give the link record file first, then the traces file\n";
-        return exit_unusable;
+        const std::string why = arguments.link_records +
+                                " is a traces file: give the link record file first, then the "
+                                "traces file";
+        err << program_name << ": " << why << '\n';
+        return refuse(why);
     }
 
     LinkRecordFile links;
     if (auto failure = parse_link_records(link_text, links)) {
         print_failure(err, arguments, *failure);
-        return exit_unusable;
+        return refuse(failure_text(*failure));
     }
     TracesFile traces;
     if (auto failure = parse_traces(traces_text, traces)) {
         print_failure(err, arguments, *failure);
-        return exit_unusable;
+        return refuse(failure_text(*failure));
     }
     Verdict verdict;
     if (auto failure = build_verdict(links, traces, verdict)) {
         print_failure(err, arguments, *failure);
         err << program_name << ": " << arguments.traces << " and " << arguments.link_records
             << " do not belong together (was the harness built from another compilation?)\n";
-        return exit_unusable;
+        return refuse(failure_text(*failure) + " (the two files do not belong together)");
     }
 
     TextOptions options;
@@ -266,9 +291,12 @@ int run_report(const std::vector<std::string>& argument_list, std::ostream& out,
     if (!verdict.complete) {
         print_failure(err, arguments,
                       Failure{Source::traces, verdict.last_line,
-                              "the traces end without their end line \"F\": the harness stopped "
-                              "before CLF_C (a crash or an exit in the code under test?); the "
-                              "verdict above is partial"});
+                              std::string(traces.cut_line ? "the last line is cut short and "
+                                                            "the traces end"
+                                                          : "the traces end") +
+                                  " without their end line \"F\": the harness stopped before "
+                                  "CLF_C (a crash or an exit in the code under test?); the "
+                                  "verdict above is INCOMPLETE"});
         return exit_unusable;
     }
     return verdict.passed() ? exit_passed : exit_failed;
