@@ -76,6 +76,24 @@ TEST_F(HarnessLoop, WorkedExamplePassesWithTextAndJUnit)
     EXPECT_CONTAINS(verdict.out, "ok    r: obtained 3, expected 3  (worked.ptu:7)");
     EXPECT_CONTAINS(verdict.out, "VERDICT: PASSED");
 
+    // The same traces cut after any line, or inside one, never pass.
+    const std::string whole = read_file(in_dir(QStringLiteral("worked.rio")));
+    int cuts = 0;
+    for (std::size_t end = 0; (end = whole.find('\n', end)) != std::string::npos; ++end) {
+        if (end + 1 == whole.size()) break;
+        for (std::size_t extra : {std::size_t{1}, std::size_t{3}}) {
+            const std::string cut = whole.substr(0, std::min(end + extra, whole.size() - 1));
+            ASSERT_TRUE(write_file(in_dir(QStringLiteral("cut.rio")), cut));
+            ProcessResult partial = run_report(
+                {harness_file(QStringLiteral("worked.tdc")), in_dir(QStringLiteral("cut.rio"))},
+                dir());
+            EXPECT_EQ(partial.exit_code, 2) << cut;
+            EXPECT_FALSE(contains(partial.out, "PASSED")) << cut << partial.out;
+            ++cuts;
+        }
+    }
+    EXPECT_GE(cuts, 20);
+
     JUnitDocument junit = parse_junit(read_file(in_dir(QStringLiteral("worked.xml"))));
     ASSERT_TRUE(junit.well_formed) << junit.error.toStdString();
     EXPECT_EQ(junit.root_attributes["tests"], QStringLiteral("1"));
@@ -244,20 +262,20 @@ TEST_F(HarnessLoop, DamagedOrForeignTracesAreRefusedWithTheirLine)
     };
     const std::vector<Damage> damages = {
         {"truncated line", good.substr(0, good.find("ok 3 3 3") + 4),
-         "damaged.rio:8: the last line is cut short and the traces end without their end line"},
+         "damaged.rio:9: the last line is cut short and the traces end without their end line"},
         {"unknown record number", replaced("C 5 ", "C 55 "),
-         "damaged.rio:9: the trace names record 55 as a variable, but there is no record 55"},
+         "damaged.rio:10: the trace names record 55 as a variable, but there is no record 55"},
         {"record of another kind", replaced("C 5 ", "C 2 "),
-         "damaged.rio:9: the trace names record 2 as a variable, but record 2 of the link "
+         "damaged.rio:10: the trace names record 2 as a variable, but record 2 of the link "
          "record file is a \"T\" record"},
         {"garbage bytes", replaced("ok 3 3 3", "ok 3 \x01\xff 3"),
-         "damaged.rio:9: unexpected byte 0x01 in column"},
+         "damaged.rio:10: unexpected byte 0x01 in column"},
         {"renamed test", replaced("\"t1\"", "\"t9\""),
-         "damaged.rio:3: test record 2 is \"t1\" in the link record file but \"t9\" in the traces"},
-        {"unknown kind", replaced("E\n", "J\n"), "damaged.rio:10: unknown trace kind 'J'"},
+         "damaged.rio:4: test record 2 is \"t1\" in the link record file but \"t9\" in the traces"},
+        {"unknown kind", replaced("E\n", "J\n"), "damaged.rio:12: unknown trace kind 'J'"},
         {"missing field", replaced("ok 3 3 3", "ok 3 3"),
-         "damaged.rio:9: a line of kind 'C' has 8 field(s), this one has 7"},
-        {"lines lost", replaced("S\n", ""), "damaged.rio:10: the end line counts 10 line(s)"},
+         "damaged.rio:10: a line of kind 'C' has 8 field(s), this one has 7"},
+        {"lines lost", replaced("S\n", ""), "damaged.rio:12: the end line counts 12 line(s)"},
         {"not traces", "hello\n", "damaged.rio:1: not a traces file"},
     };
     for (const Damage& damage : damages) {
