@@ -4,7 +4,8 @@
 #   include(<installation>/cmake/VexorTest.cmake)
 #   enable_testing()
 #   vexor_add_test(NAME <name> SCRIPT <file.ptu> SOURCES <unit sources...>
-#                  [INCLUDE_DIRECTORIES <dirs...>] [OPTIONS <vexorprepro options...>])
+#                  [INCLUDE_DIRECTORIES <dirs...>] [OPTIONS <vexorprepro options...>]
+#                  [COVERAGE])
 #
 # At build time vexorprepro compiles the script into <name>.c, <name>.ic,
 # <name>.tdc and vexor_cfg.h in the directory vexor/<name> of the current
@@ -18,7 +19,12 @@
 # SOURCES (relative to the current source directory) and the runtime
 # package. The ctest test <name> runs it and passes or fails with the
 # verdict of vexorreport, which it also writes as JUnit XML to
-# vexor/<name>/<name>.xml.
+# vexor/<name>/<name>.xml and as an HTML page to vexor/<name>/<name>.html.
+#
+# COVERAGE builds the unit's SOURCES (not the harness, not the runtime)
+# with the compiler's coverage instrumentation (--coverage, for gcc and
+# clang); after the run, vexorreport adds the line and branch coverage gcov
+# measured to the text report, the JUnit properties and the page.
 #
 # INCLUDE_DIRECTORIES are searched for the unit's headers, by the C
 # analysis (-INCL) and by the C compiler; the directory of the script is
@@ -45,7 +51,7 @@ foreach(_vexor_file "${VEXOR_COMPILER}" "${VEXOR_REPORT}" "${VEXOR_TARGET_DIR}/l
 endforeach()
 
 function(vexor_add_test)
-  cmake_parse_arguments(PARSE_ARGV 0 ARG "" "NAME;SCRIPT" "SOURCES;INCLUDE_DIRECTORIES;OPTIONS")
+  cmake_parse_arguments(PARSE_ARGV 0 ARG "COVERAGE" "NAME;SCRIPT" "SOURCES;INCLUDE_DIRECTORIES;OPTIONS")
   if(ARG_UNPARSED_ARGUMENTS)
     message(FATAL_ERROR "vexor_add_test: unexpected arguments: ${ARG_UNPARSED_ARGUMENTS}")
   endif()
@@ -88,7 +94,20 @@ function(vexor_add_test)
     COMMENT "Compiling test script ${ARG_SCRIPT} (${name})"
     VERBATIM)
 
-  add_executable(${name} "${generated}" ${ARG_SOURCES} "${VEXOR_TARGET_DIR}/lib/TP.c")
+  set(coverage_dir "")
+  if(ARG_COVERAGE)
+    # The unit alone is instrumented, in an object library of its own, so
+    # that its .gcda files land in one directory the report reads.
+    add_library(${name}_unit OBJECT ${ARG_SOURCES})
+    target_include_directories(${name}_unit PRIVATE ${include_dirs} "${script_dir}")
+    target_compile_options(${name}_unit PRIVATE --coverage)
+    add_executable(${name} "${generated}" $<TARGET_OBJECTS:${name}_unit>
+                   "${VEXOR_TARGET_DIR}/lib/TP.c")
+    target_link_options(${name} PRIVATE --coverage)
+    set(coverage_dir "${CMAKE_CURRENT_BINARY_DIR}/CMakeFiles/${name}_unit.dir")
+  else()
+    add_executable(${name} "${generated}" ${ARG_SOURCES} "${VEXOR_TARGET_DIR}/lib/TP.c")
+  endif()
   # The harness directory first: the runtime reads the vexor_cfg.h of its
   # own harness there.
   target_include_directories(${name} PRIVATE "${dir}" ${include_dirs} "${script_dir}"
@@ -99,7 +118,8 @@ function(vexor_add_test)
            COMMAND "${CMAKE_COMMAND}"
                    "-DHARNESS=$<TARGET_FILE:${name}>" "-DREPORT=${VEXOR_REPORT}"
                    "-DLINK_RECORDS=${link_records}" "-DTRACES=${dir}/${name}.rio"
-                   "-DJUNIT=${dir}/${name}.xml"
+                   "-DJUNIT=${dir}/${name}.xml" "-DHTML=${dir}/${name}.html"
+                   "-DCOVERAGE_DIR=${coverage_dir}"
                    -P "${_vexor_cmake_dir}/VexorRunTest.cmake"
            WORKING_DIRECTORY "${dir}")
 endfunction()

@@ -44,10 +44,11 @@ run_script() {
         exit 1
     fi
 
-    step "vexorreport --junit out/$name.xml out/$name.tdc out/$name.rio"
+    step "vexorreport --junit out/$name.xml --html out/$name.html out/$name.tdc out/$name.rio"
     local verdict=0
-    "$HARNEXDIR/bin/vexorreport" --junit "out/$name.xml" "out/$name.tdc" "out/$name.rio" ||
-        verdict=$?
+    "$HARNEXDIR/bin/vexorreport" --junit "out/$name.xml" --html "out/$name.html" \
+        "out/$name.tdc" "out/$name.rio" || verdict=$?
+    echo "the page of this verdict: $work/out/$name.html"
     if [ "$verdict" -ne "$expect" ]; then
         echo "demo: $script gave verdict $verdict, expected $expect" >&2
         exit 1
@@ -88,3 +89,5 @@ status=0
 (cd "$work/cmake" && ctest --output-on-failure) || status=$?
 echo "ctest exit status $status (gauge_percent is the test meant to fail)"
 ls -l "$work/cmake/vexor"/*/*.xml
+echo "the verdict of each script as a page (gauge_percent with the coverage of its unit):"
+ls "$work/cmake/vexor"/*/*.html

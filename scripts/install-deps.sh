@@ -9,6 +9,7 @@ packages=(
   bison
   libgtest-dev googletest
   libbenchmark-dev time
+  chromium
 )
 
 missing=()

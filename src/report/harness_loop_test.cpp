@@ -7,8 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QTemporaryDir>
 
+#include <cstdio>
 #include <string>
 
 namespace {
@@ -372,6 +374,102 @@ TEST_F(HarnessLoop, RuntimeAndHarnessesBuildWarningFreeWithEveryCompiler)
             EXPECT_TRUE(build.err.empty()) << build.err;
         }
     }
+}
+
+}  // namespace
+
+namespace {
+
+// The page of a failing run, loaded in headless Chromium through a probe
+// page that reads the report's computed layout: the failing checks are
+// visible, and the "failures only" switch (set from the address) hides
+// every passed check and test.
+TEST_F(HarnessLoop, TheHtmlPageShowsFailuresAndItsSwitchHidesThePasses)
+{
+    const QString chromium = find_compiler(QStringLiteral("chromium"));
+    ASSERT_FALSE(chromium.isEmpty()) << "headless Chromium is not installed (scripts/install-deps.sh)";
+    ProcessResult run = build_and_run(QStringLiteral("scalars"));
+    ASSERT_EQ(run.exit_code, 1) << run.err;
+    ProcessResult verdict = report(QStringLiteral("scalars"),
+                                   {QStringLiteral("--html"), in_dir(QStringLiteral("scalars.html"))});
+    ASSERT_EQ(verdict.exit_code, 1) << verdict.err;
+    const std::string probe = R"(<!DOCTYPE html><html><body><pre id="result">pending</pre>
+<iframe id="page" src="scalars.html#failures-only" width="1000" height="800"></iframe>
+<script>
+document.getElementById('page').addEventListener('load', function () {
+  var d = this.contentDocument, w = this.contentWindow, out = [];
+  function shown(el) { return el.getClientRects().length > 0 && w.getComputedStyle(el).display !== 'none'; }
+  d.querySelectorAll('tr.failed').forEach(function (r) {
+    out.push('FAILED-ROW ' + (shown(r) ? 'visible' : 'hidden') + ' ' + r.textContent.replace(/\s+/g, ' '));
+  });
+  d.querySelectorAll('tr.passed, details.test.passed').forEach(function (r) {
+    out.push('PASSED ' + (shown(r) ? 'visible' : 'hidden'));
+  });
+  document.getElementById('result').textContent = out.join('\n');
+});
+</script></body></html>
+)";
+    ASSERT_TRUE(write_file(in_dir(QStringLiteral("probe.html")), probe));
+    ProcessResult browser = run_program(
+        chromium,
+        {QStringLiteral("--headless"), QStringLiteral("--no-sandbox"), QStringLiteral("--disable-gpu"),
+         QStringLiteral("--allow-file-access-from-files"), QStringLiteral("--virtual-time-budget=5000"),
+         QStringLiteral("--dump-dom"), QStringLiteral("file://") + in_dir(QStringLiteral("probe.html"))},
+        dir());
+    ASSERT_TRUE(browser.started && !browser.crashed) << browser.err;
+    const std::string& dom = browser.out;
+    EXPECT_CONTAINS(dom, "FAILED-ROW visible FAILs16-3-4scalars.ptu:7");
+    EXPECT_CONTAINS(dom, "PASSED hidden");
+    EXPECT_FALSE(contains(dom, "PASSED visible")) << dom;
+    EXPECT_FALSE(contains(dom, "FAILED-ROW hidden")) << dom;
+}
+
+// The figures of the coverage of a unit built with gcc --coverage are
+// gcov's own, and a branch no test takes shows.
+TEST_F(HarnessLoop, CoverageOfTheUnitIsGcovsOwn)
+{
+    ProcessResult build = compile_harness(compiler_, QStringLiteral("scalars"), dir(),
+                                          QStringLiteral("scalars"), {QStringLiteral("--coverage")});
+    ASSERT_TRUE(build.started && build.exit_code == 0) << build.err;
+    ProcessResult run = run_program(in_dir(QStringLiteral("scalars")), {}, dir());
+    ASSERT_EQ(run.exit_code, 1) << run.err;
+    ProcessResult verdict =
+        report(QStringLiteral("scalars"),
+               {QStringLiteral("--coverage"), dir(), QStringLiteral("--junit"),
+                in_dir(QStringLiteral("scalars.xml")), QStringLiteral("--html"),
+                in_dir(QStringLiteral("scalars.html"))});
+    ASSERT_EQ(verdict.exit_code, 1) << verdict.err;
+
+    // gcov's own summary of the unit's object.
+    QStringList gcda = QDir(dir()).entryList({QStringLiteral("*unit.gcda")});
+    ASSERT_EQ(gcda.size(), 1) << verdict.out;
+    ProcessResult gcov = run_program(QStringLiteral("gcov"), {QStringLiteral("-b"), gcda[0]}, dir());
+    ASSERT_EQ(gcov.exit_code, 0) << gcov.err;
+    const std::string& summary = gcov.out;
+    const std::size_t unit = summary.find("unit.c'");
+    ASSERT_NE(unit, std::string::npos) << summary;
+    double line_percent = 0;
+    int lines = 0;
+    double taken_percent = 0;
+    int branches = 0;
+    ASSERT_EQ(std::sscanf(summary.c_str() + summary.find("Lines executed:", unit),
+                          "Lines executed:%lf%% of %d", &line_percent, &lines),
+              2);
+    ASSERT_EQ(std::sscanf(summary.c_str() + summary.find("Taken at least once:", unit),
+                          "Taken at least once:%lf%% of %d", &taken_percent, &branches),
+              2);
+    const int lines_covered = static_cast<int>(line_percent * lines / 100.0 + 0.5);
+    const int branches_taken = static_cast<int>(taken_percent * branches / 100.0 + 0.5);
+    EXPECT_LT(branches_taken, branches) << "the unit has a branch no test takes";
+    char expected[128];
+    std::snprintf(expected, sizeof expected, "COVERAGE unit.c: lines %d/%d (%.1f%%), branches %d/%d (%.1f%%)",
+                  lines_covered, lines, line_percent, branches_taken, branches, taken_percent);
+    EXPECT_CONTAINS(verdict.out, std::string(expected));
+    const std::string xml = read_file(in_dir(QStringLiteral("scalars.xml")));
+    EXPECT_CONTAINS(xml, "<property name=\"coverage.lines.unit.c\"");
+    const std::string page = read_file(in_dir(QStringLiteral("scalars.html")));
+    EXPECT_CONTAINS(page, "id=\"coverage\"");
+    EXPECT_CONTAINS(page, "class=\"uncovered\"");
 }
 
 }  // namespace

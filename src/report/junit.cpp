@@ -7,6 +7,7 @@
 #include "report/text_report.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QString>
 #include <QStringDecoder>
 #include <QXmlStreamWriter>
@@ -115,7 +116,28 @@ void write_testcase(QXmlStreamWriter& xml, const QString& class_name, const Test
 
 }  // namespace
 
-std::string junit_document(const Verdict& verdict)
+static void write_coverage_properties(QXmlStreamWriter& xml, const CoverageData* coverage)
+{
+    if (coverage == nullptr || coverage->sources.empty()) {
+        return;
+    }
+    xml.writeStartElement(QStringLiteral("properties"));
+    for (const SourceCoverage& source : coverage->sources) {
+        const QString file = QFileInfo(QString::fromStdString(source.path)).fileName();
+        xml.writeStartElement(QStringLiteral("property"));
+        xml.writeAttribute(QStringLiteral("name"), QStringLiteral("coverage.lines.") + file);
+        xml.writeAttribute(QStringLiteral("value"), QString::number(source.line_percent(), 'f', 1));
+        xml.writeEndElement();
+        xml.writeStartElement(QStringLiteral("property"));
+        xml.writeAttribute(QStringLiteral("name"), QStringLiteral("coverage.branches.") + file);
+        xml.writeAttribute(QStringLiteral("value"),
+                           QString::number(source.branch_percent(), 'f', 1));
+        xml.writeEndElement();
+    }
+    xml.writeEndElement();
+}
+
+std::string junit_document(const Verdict& verdict, const CoverageData* coverage)
 {
     QByteArray bytes;
     QXmlStreamWriter xml(&bytes);
@@ -153,6 +175,7 @@ std::string junit_document(const Verdict& verdict)
         xml.writeAttribute(QStringLiteral("errors"), QString::number(errors));
         xml.writeAttribute(QStringLiteral("skipped"), QStringLiteral("0"));
         xml.writeAttribute(QStringLiteral("time"), seconds(time));
+        write_coverage_properties(xml, coverage);
         for (const TestRun& run : service.tests) {
             write_testcase(xml, program + QLatin1Char('.') + name, run);
         }
@@ -221,9 +244,10 @@ bool write_junit_error(std::string_view program, std::string_view why, const std
     return write_document(junit_error_document(program, why), path, error);
 }
 
-bool write_junit(const Verdict& verdict, const std::string& path, std::string& error)
+bool write_junit(const Verdict& verdict, const std::string& path, std::string& error,
+                 const CoverageData* coverage)
 {
-    return write_document(junit_document(verdict), path, error);
+    return write_document(junit_document(verdict, coverage), path, error);
 }
 
 }  // namespace vx::report

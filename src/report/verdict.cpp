@@ -335,6 +335,7 @@ std::optional<Failure> VerdictBuilder::on_value(const TraceLine& line)
         entry.name = stub_label.empty() ? text.name : stub_label + ": " + text.name;
         entry.script_expected = text.expected;
         entry.location = links_.location_text(record->location);
+        entry.where = record->location;
     }
 
     TestRun& run = test();
@@ -365,6 +366,7 @@ std::optional<Failure> VerdictBuilder::on_bracket(const TraceLine& line)
     entry.kind = EntryKind::group;
     entry.name = split_variable_text(record->text).name;
     entry.location = links_.location_text(record->location);
+    entry.where = record->location;
     entry.depth = depth_;
     entry.trace_line = line.line;
     element().entries.push_back(std::move(entry));

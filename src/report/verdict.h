@@ -40,6 +40,7 @@ struct Entry {
     std::string high;
     std::string script_expected;  // the script's text of the expected value
     std::string location;         // "script.ptu:12", may be empty
+    ScriptLocation where;         // the same as file number and line
     int depth = 0;                // aggregate nesting
     long trace_line = 0;
 
