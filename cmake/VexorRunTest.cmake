@@ -2,7 +2,9 @@
 # reads its verdict with vexorreport, which also writes the JUnit XML.
 #
 #   cmake -DHARNESS=... -DREPORT=... -DLINK_RECORDS=... -DTRACES=...
-#         -DJUNIT=... [-DHTML=...] [-DCOVERAGE_DIR=...] -P VexorRunTest.cmake
+#         -DJUNIT=... [-DHTML=...] [-DCOVERAGE_DIR=...] [-DEMULATOR=a|b|c]
+#         [-DTIME_LIMIT=seconds] -P VexorRunTest.cmake
+# EMULATOR (its words separated by "|") runs the harness of a cross target.
 #
 # The test passes when the harness ended normally and every check passed.
 # The traces and the XML of an earlier run are removed first, so a harness
@@ -34,7 +36,16 @@ endif()
 # The harness writes its traces where VXURIO says: here, where the report
 # reads them.
 set(ENV{VXURIO} "${TRACES}")
-execute_process(COMMAND "${HARNESS}" RESULT_VARIABLE harness_status)
+set(run_command "${HARNESS}")
+if(DEFINED EMULATOR AND NOT EMULATOR STREQUAL "")
+  string(REPLACE "|" ";" emulator_words "${EMULATOR}")
+  set(run_command ${emulator_words} "${HARNESS}")
+endif()
+set(time_limit_arguments)
+if(DEFINED TIME_LIMIT AND NOT TIME_LIMIT STREQUAL "")
+  set(time_limit_arguments TIMEOUT ${TIME_LIMIT})
+endif()
+execute_process(COMMAND ${run_command} RESULT_VARIABLE harness_status ${time_limit_arguments})
 
 if(NOT EXISTS "${TRACES}")
   message(FATAL_ERROR "${HARNESS} wrote no traces file (it ended with: ${harness_status})")

@@ -50,6 +50,28 @@ foreach(_vexor_file "${VEXOR_COMPILER}" "${VEXOR_REPORT}" "${VEXOR_TARGET_DIR}/l
   endif()
 endforeach()
 
+# On a cross target the C analysis must see the target's types, macros
+# and headers: the standard definitions are made once, at configure time,
+# from the project's C compiler and flags, and every script is compiled
+# with them (-STD_DEFINE).
+function(_vexor_target_definitions out_var)
+  set(defs "${CMAKE_BINARY_DIR}/vexor_target/vxus_c.def")
+  if(NOT EXISTS "${defs}")
+    file(MAKE_DIRECTORY "${CMAKE_BINARY_DIR}/vexor_target")
+    separate_arguments(flags UNIX_COMMAND "${CMAKE_C_FLAGS}")
+    list(APPEND flags ${VEXOR_TARGET_FLAGS})
+    execute_process(
+      COMMAND sh "${VEXOR_TARGET_DIR}/ana/make_vxus_c_def.sh" "${CMAKE_C_COMPILER}" "${defs}"
+              "${VEXOR_TARGET_DIR}/ana/vxus_c_lang.def" ${flags}
+      RESULT_VARIABLE status ERROR_VARIABLE errors)
+    if(NOT status EQUAL 0)
+      message(FATAL_ERROR "VexorTest: cannot make the standard definitions of "
+                          "${CMAKE_C_COMPILER}: ${errors}")
+    endif()
+  endif()
+  set(${out_var} "${defs}" PARENT_SCOPE)
+endfunction()
+
 function(vexor_add_test)
   cmake_parse_arguments(PARSE_ARGV 0 ARG "COVERAGE" "NAME;SCRIPT" "SOURCES;INCLUDE_DIRECTORIES;OPTIONS")
   if(ARG_UNPARSED_ARGUMENTS)
@@ -77,6 +99,10 @@ function(vexor_add_test)
     list(APPEND include_dirs "${include_dir}")
     list(APPEND compiler_options "-INCL=${include_dir}")
   endforeach()
+  if(CMAKE_CROSSCOMPILING)
+    _vexor_target_definitions(target_defs)
+    list(APPEND compiler_options "-STD_DEFINE=${target_defs}")
+  endif()
   list(APPEND compiler_options ${ARG_OPTIONS})
 
   file(MAKE_DIRECTORY "${dir}")
@@ -95,18 +121,33 @@ function(vexor_add_test)
     VERBATIM)
 
   set(coverage_dir "")
-  if(ARG_COVERAGE)
+  if(ARG_COVERAGE AND CMAKE_CROSSCOMPILING)
+    message(STATUS "vexor_add_test(${name}): no coverage on a cross target")
+  endif()
+  if(ARG_COVERAGE AND NOT CMAKE_CROSSCOMPILING)
     # The unit alone is instrumented, in an object library of its own, so
     # that its .gcda files land in one directory the report reads.
     add_library(${name}_unit OBJECT ${ARG_SOURCES})
     target_include_directories(${name}_unit PRIVATE ${include_dirs} "${script_dir}")
     target_compile_options(${name}_unit PRIVATE --coverage)
     add_executable(${name} "${generated}" $<TARGET_OBJECTS:${name}_unit>
-                   "${VEXOR_TARGET_DIR}/lib/TP.c")
+                   "${VEXOR_TARGET_DIR}/lib/TP.c" ${VEXOR_TARGET_SOURCES})
     target_link_options(${name} PRIVATE --coverage)
     set(coverage_dir "${CMAKE_CURRENT_BINARY_DIR}/CMakeFiles/${name}_unit.dir")
   else()
-    add_executable(${name} "${generated}" ${ARG_SOURCES} "${VEXOR_TARGET_DIR}/lib/TP.c")
+    add_executable(${name} "${generated}" ${ARG_SOURCES} "${VEXOR_TARGET_DIR}/lib/TP.c"
+                   ${VEXOR_TARGET_SOURCES})
+  endif()
+  # A toolchain file of the installation may ask for the runtime's channel
+  # (VXU_SEMIHOSTING) and for tests without fork.
+  if(VEXOR_TARGET_DEFINITIONS)
+    target_compile_definitions(${name} PRIVATE ${VEXOR_TARGET_DEFINITIONS})
+  endif()
+  if(VEXOR_TARGET_FLAGS)
+    target_compile_options(${name} PRIVATE ${VEXOR_TARGET_FLAGS})
+  endif()
+  if(VEXOR_TARGET_LINK_FLAGS)
+    target_link_options(${name} PRIVATE ${VEXOR_TARGET_LINK_FLAGS})
   endif()
   # The harness directory first: the runtime reads the vexor_cfg.h of its
   # own harness there.
@@ -114,12 +155,20 @@ function(vexor_add_test)
                              "${VEXOR_TARGET_DIR}/lib")
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${dir}")
 
+  # The harness of a cross target runs under its emulator; its traces come
+  # back on the host, where the report reads them.
+  set(emulator "")
+  if(CMAKE_CROSSCOMPILING AND CMAKE_CROSSCOMPILING_EMULATOR)
+    string(REPLACE ";" "|" emulator "${CMAKE_CROSSCOMPILING_EMULATOR}")
+  endif()
+  set(time_limit "${VEXOR_TEST_TIME_LIMIT}")
   add_test(NAME ${name}
            COMMAND "${CMAKE_COMMAND}"
                    "-DHARNESS=$<TARGET_FILE:${name}>" "-DREPORT=${VEXOR_REPORT}"
                    "-DLINK_RECORDS=${link_records}" "-DTRACES=${dir}/${name}.rio"
                    "-DJUNIT=${dir}/${name}.xml" "-DHTML=${dir}/${name}.html"
-                   "-DCOVERAGE_DIR=${coverage_dir}"
+                   "-DCOVERAGE_DIR=${coverage_dir}" "-DEMULATOR=${emulator}"
+                   "-DTIME_LIMIT=${time_limit}"
                    -P "${_vexor_cmake_dir}/VexorRunTest.cmake"
            WORKING_DIRECTORY "${dir}")
 endfunction()

@@ -10,6 +10,8 @@ packages=(
   libgtest-dev googletest
   libbenchmark-dev time
   chromium
+  gcc-arm-none-eabi libnewlib-arm-none-eabi qemu-system-arm
+  gcc-powerpc-linux-gnu libc6-dev-powerpc-cross qemu-user
 )
 
 missing=()

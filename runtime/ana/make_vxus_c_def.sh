@@ -1,7 +1,9 @@
 #!/bin/sh
 # Writes the standard-definitions file of the host target from the host C
 # compiler:
-#   make_vxus_c_def.sh CC OUTPUT LANGUAGE_DEFS
+#   make_vxus_c_def.sh CC OUTPUT LANGUAGE_DEFS [COMPILER FLAGS...]
+# Any C compiler will do: the CMake function of the installation runs it
+# for a cross compiler, with the flags that select the target (-mcpu ...).
 # The file gives the analysis what the compiler knows and the headers ask
 # for: the compiler's system include directories ("#pragma vexor
 # incl_std"), the target macros of its predefined list (__x86_64__,
@@ -13,9 +15,10 @@ set -eu
 cc="$1"
 out="$2"
 language="$3"
+shift 3
 tmp="$out.tmp"
 
-predefined="$("$cc" -dM -E -x c /dev/null)"
+predefined="$("$cc" "$@" -dM -E -x c /dev/null)"
 size_of() {
   printf '%s\n' "$predefined" | sed -n "s/^#define __SIZEOF_$1__ \\([0-9]*\\)\$/\\1/p"
 }
@@ -26,7 +29,7 @@ size_of() {
   echo " * vexorprepro, generated from $cc at build time. Read through the"
   echo " * option STD_DEFINE, or by default as \$VXLTGT/ana/vxus_c.def."
   echo " */"
-  echo | "$cc" -E -v -x c - 2>&1 >/dev/null |
+  echo | "$cc" "$@" -E -v -x c - 2>&1 >/dev/null |
     sed -n '/#include <...> search starts here:/,/End of search list./p' |
     sed -e '1d' -e '$d' -e 's/^ *//' |
     while IFS= read -r dir; do

@@ -85,7 +85,8 @@ extern int NUM_TEST;
 int NUM_OPERATION;
 int NUM_TEST;
 
-static FILE *vxu_traces;
+/* Set while the traces channel is open. */
+static int vxu_traces;
 
 /* The counts of the run. Under test isolation (see "Test isolation" below)
  * every test runs in a child process, so the counts live in memory shared
@@ -123,25 +124,178 @@ static clock_t vxu_chrono_start;
 static int vxu_chrono_running;
 #endif
 
+/* ---- The traces channel ----------------------------------------------------
+ * Every byte of the traces goes through four functions: channel_open,
+ * channel_write, channel_flush (at each line end, so that a crash loses
+ * at most the line being written) and channel_close. Three channels:
+ *   stdio (the default): a file of the C library, opened with fopen;
+ *   VXU_SEMIHOSTING: on bare-metal Arm, the file is opened and written on
+ *     the host through semihosting calls (bkpt 0xab, or svc 0x123456 on
+ *     A-profile cores), without any C library file support;
+ *   VXU_PUTC: a byte sink the target supplies, the name of a function
+ *     void f(int c), for a debug channel or a UART; the traces are
+ *     then read back on the host from whatever receives those bytes.
+ * Lines are assembled in a small static buffer, so no channel needs
+ * malloc. */
+
+#define VXU_LINE_BUFFER 256
+
+static char vxu_line[VXU_LINE_BUFFER];
+static size_t vxu_line_used;
+
+#if defined(VXU_PUTC)
+
+/* The target's byte sink: -DVXU_PUTC=board_debug_putc names a function
+ * void board_debug_putc(int c) of the target's own code. */
+extern void VXU_PUTC(int c);
+
+static int channel_open(const char *path)
+{
+    (void)path;
+    return 1;
+}
+
+static int channel_write(const char *bytes, size_t count)
+{
+    size_t i;
+    for (i = 0; i < count; ++i) {
+        VXU_PUTC((unsigned char)bytes[i]);
+    }
+    return 1;
+}
+
+static int channel_flush(void)
+{
+    return 1;
+}
+
+static int channel_close(void)
+{
+    return 1;
+}
+
+#elif defined(VXU_SEMIHOSTING)
+
+#define VXU_SH_OPEN 0x01
+#define VXU_SH_CLOSE 0x02
+#define VXU_SH_WRITE 0x05
+#define VXU_SH_MODE_WRITE 4 /* "w" */
+
+static long vxu_sh_handle = -1;
+
+static long semihosting_call(long operation, void *argument)
+{
+    register long r0 __asm__("r0") = operation;
+    register void *r1 __asm__("r1") = argument;
+#if defined(__ARM_ARCH_PROFILE) && __ARM_ARCH_PROFILE == 'M'
+    __asm__ volatile("bkpt 0xab" : "+r"(r0) : "r"(r1) : "memory");
+#elif defined(__thumb__)
+    __asm__ volatile("svc 0xab" : "+r"(r0) : "r"(r1) : "memory");
+#else
+    __asm__ volatile("svc 0x123456" : "+r"(r0) : "r"(r1) : "memory");
+#endif
+    return r0;
+}
+
+static int channel_open(const char *path)
+{
+    long block[3];
+    block[0] = (long)(uintptr_t)path;
+    block[1] = VXU_SH_MODE_WRITE;
+    block[2] = (long)strlen(path);
+    vxu_sh_handle = semihosting_call(VXU_SH_OPEN, block);
+    return vxu_sh_handle != -1;
+}
+
+static int channel_write(const char *bytes, size_t count)
+{
+    long block[3];
+    block[0] = vxu_sh_handle;
+    block[1] = (long)(uintptr_t)bytes;
+    block[2] = (long)count;
+    /* The call answers the number of bytes it did not write. */
+    return semihosting_call(VXU_SH_WRITE, block) == 0;
+}
+
+static int channel_flush(void)
+{
+    return 1;
+}
+
+static int channel_close(void)
+{
+    long block[1];
+    block[0] = vxu_sh_handle;
+    vxu_sh_handle = -1;
+    return semihosting_call(VXU_SH_CLOSE, block) == 0;
+}
+
+#else
+
+static FILE *vxu_traces_file;
+static char vxu_traces_buffer[BUFSIZ];
+
+static int channel_open(const char *path)
+{
+    vxu_traces_file = fopen(path, "w");
+    if (vxu_traces_file == NULL) {
+        return 0;
+    }
+    /* A buffer of our own: the C library need not allocate one. */
+    setvbuf(vxu_traces_file, vxu_traces_buffer, _IOFBF, sizeof vxu_traces_buffer);
+    return 1;
+}
+
+static int channel_write(const char *bytes, size_t count)
+{
+    return fwrite(bytes, 1, count, vxu_traces_file) == count;
+}
+
+static int channel_flush(void)
+{
+    return fflush(vxu_traces_file) == 0;
+}
+
+static int channel_close(void)
+{
+    int closed = fclose(vxu_traces_file) == 0;
+    vxu_traces_file = NULL;
+    return closed;
+}
+
+#endif
+
+static void flush_line(void)
+{
+    if (vxu_line_used > 0 && !channel_write(vxu_line, vxu_line_used)) {
+        vxu_write_error = 1;
+    }
+    vxu_line_used = 0;
+}
+
 /* ---- Writing lines ------------------------------------------------------ */
 
 VXU_MAYBE_UNUSED static void put_char(int c)
 {
-    if (vxu_traces != NULL && fputc(c, vxu_traces) == EOF) {
-        vxu_write_error = 1;
+    if (!vxu_traces) {
+        return;
     }
+    if (vxu_line_used == sizeof vxu_line) {
+        flush_line();
+    }
+    vxu_line[vxu_line_used++] = (char)c;
 }
 
 VXU_MAYBE_UNUSED static void put_text(const char *text)
 {
-    if (vxu_traces != NULL && fputs(text, vxu_traces) == EOF) {
-        vxu_write_error = 1;
+    while (*text != '\0') {
+        put_char((unsigned char)*text++);
     }
 }
 
 VXU_MAYBE_UNUSED static int begin_line(char kind)
 {
-    if (vxu_traces == NULL) {
+    if (!vxu_traces) {
         return 0;
     }
     put_char(kind);
@@ -151,35 +305,51 @@ VXU_MAYBE_UNUSED static int begin_line(char kind)
 VXU_MAYBE_UNUSED static void end_line(void)
 {
     put_char('\n');
+    flush_line();
+    if (vxu_traces && !channel_flush()) {
+        vxu_write_error = 1;
+    }
     ++vxu_lines;
 }
 
-VXU_MAYBE_UNUSED static void put_long(long value)
+/* Digits of an unsigned value in base 10 or 16, after `prefix`. */
+VXU_MAYBE_UNUSED static void put_digits(const char *prefix, unsigned long long value, unsigned base)
 {
-    if (vxu_traces != NULL && fprintf(vxu_traces, " %ld", value) < 0) {
-        vxu_write_error = 1;
-    }
+    static const char digits[] = "0123456789abcdef";
+    char image[24];
+    size_t n = sizeof image;
+    image[--n] = '\0';
+    do {
+        image[--n] = digits[value % base];
+        value /= base;
+    } while (value != 0);
+    put_text(prefix);
+    put_text(image + n);
 }
 
 VXU_MAYBE_UNUSED static void put_llong(long long value)
 {
-    if (vxu_traces != NULL && fprintf(vxu_traces, " %lld", value) < 0) {
-        vxu_write_error = 1;
+    if (value < 0) {
+        /* The magnitude of the most negative value does not fit in it. */
+        put_digits(" -", (unsigned long long)(-(value + 1)) + 1u, 10);
+    } else {
+        put_digits(" ", (unsigned long long)value, 10);
     }
+}
+
+VXU_MAYBE_UNUSED static void put_long(long value)
+{
+    put_llong(value);
 }
 
 VXU_MAYBE_UNUSED static void put_ullong(unsigned long long value)
 {
-    if (vxu_traces != NULL && fprintf(vxu_traces, " %llu", value) < 0) {
-        vxu_write_error = 1;
-    }
+    put_digits(" ", value, 10);
 }
 
 VXU_MAYBE_UNUSED static void put_hex(unsigned long long value)
 {
-    if (vxu_traces != NULL && fprintf(vxu_traces, " 0x%llx", value) < 0) {
-        vxu_write_error = 1;
-    }
+    put_digits(" 0x", value, 16);
 }
 
 /* One character of a quoted string: printable ASCII as is, the rest as C
@@ -233,9 +403,7 @@ VXU_MAYBE_UNUSED static void put_string_from(const char *text, size_t start)
     }
     start = n;
     if (start > 0) {
-        if (vxu_traces != NULL && fprintf(vxu_traces, " @%lu", (unsigned long)start) < 0) {
-            vxu_write_error = 1;
-        }
+        put_digits(" @", (unsigned long long)start, 10);
         put_char('"');
     } else {
         put_text(" \"");
@@ -302,17 +470,28 @@ void vxu_init_data(void)
 
 VXU_MAYBE_UNUSED static void close_traces(void)
 {
-    if (vxu_traces == NULL) {
+    if (!vxu_traces) {
         return;
     }
     if (begin_line('F')) {
         put_long(vxu_lines);
         end_line();
     }
-    if (fclose(vxu_traces) != 0) {
+    if (!channel_close()) {
         vxu_write_error = 1;
     }
-    vxu_traces = NULL;
+    vxu_traces = 0;
+}
+
+/* A message of the runtime on standard error (none with VXU_NO_STDIO). */
+static void vxu_message(const char *text, const char *path)
+{
+#ifndef VXU_NO_STDIO
+    fprintf(stderr, "%s%s\n", text, path != NULL ? path : "(none)");
+#else
+    (void)text;
+    (void)path;
+#endif
 }
 
 static const char *traces_path(const char *path)
@@ -330,8 +509,10 @@ static const char *traces_path(const char *path)
 static void end_harness(int status)
 {
 #ifndef VXU_NO_EXIT
+#ifndef VXU_NO_STDIO
     fflush(stdout);
     fflush(stderr);
+#endif
     exit(status);
 #else
     (void)status;
@@ -351,16 +532,15 @@ void vxu_open_traces(const char *path)
 #endif
     vxu_lines = 0;
     vxu_write_error = 0;
-    vxu_traces = chosen != NULL ? fopen(chosen, "w") : NULL;
-    if (vxu_traces == NULL) {
-        fprintf(stderr, "vexor runtime: cannot create the traces file %s\n",
-                chosen != NULL ? chosen : "(none)");
+    vxu_line_used = 0;
+    vxu_traces = chosen != NULL && channel_open(chosen);
+    if (!vxu_traces) {
+        vxu_message("vexor runtime: cannot create the traces file ", chosen);
         /* Running the tests without traces would leave an older traces
          * file to be read as this run's. */
         end_harness(2);
         return;
     }
-    setvbuf(vxu_traces, NULL, _IOLBF, BUFSIZ);
     put_text(VXU_TRACES_HEADER);
     end_line();
 }
@@ -370,14 +550,14 @@ static void leave_test_if_open(void);
 void vxu_close_traces(const char *path)
 {
     const char *chosen = traces_path(path);
-    int was_open = vxu_traces != NULL;
+    int was_open = vxu_traces;
     int status;
     leave_test_if_open();
     close_traces();
     if (vxu_write_error) {
-        fprintf(stderr, "vexor runtime: the traces file %s could not be written completely\n",
-                chosen != NULL ? chosen : "(none)");
+        vxu_message("vexor runtime: the traces file could not be written completely: ", chosen);
     }
+#ifndef VXU_NO_STDIO
     printf("vexor runtime: %ld check(s) passed, %ld failed, %ld value(s) recorded%s%s\n",
            vxu_passed, vxu_failed, vxu_recorded, was_open ? "; traces in " : "",
            was_open && chosen != NULL ? chosen : "");
@@ -386,6 +566,7 @@ void vxu_close_traces(const char *path)
                vxu_state->unfinished);
     }
     fflush(stdout);
+#endif
     /* 0 every check passed, 1 a check failed, 2 the traces are not whole
      * or a test did not finish. */
     status = !was_open || vxu_write_error || vxu_state->unfinished > 0 ? 2
@@ -551,7 +732,7 @@ static void share_run_state(void)
 
 static void flush_all(void)
 {
-    if (vxu_traces != NULL && fflush(vxu_traces) == EOF) {
+    if (vxu_traces && !channel_flush()) {
         vxu_write_error = 1;
     }
     fflush(stdout);
@@ -680,7 +861,7 @@ static void write_outcome(long rec, const char *how, const char *detail, long nu
         }
         end_line();
     }
-    if (vxu_traces != NULL && fflush(vxu_traces) == EOF) {
+    if (vxu_traces && !channel_flush()) {
         vxu_write_error = 1;
     }
 }
@@ -706,7 +887,7 @@ int vxu_test_begin(long rec)
     pid_t child;
     leave_test_if_open();
     announce_test(rec);
-    if (vxu_traces == NULL || vxu_state == &vxu_own_state) {
+    if (!vxu_traces || vxu_state == &vxu_own_state) {
         return 1;
     }
     flush_all();
@@ -809,9 +990,7 @@ VXU_MAYBE_UNUSED static int begin_check(long rec, const char *type, int base, in
     put_char(' ');
     put_text(type);
     if (base != 0) {
-        if (vxu_traces != NULL && fprintf(vxu_traces, "/%d", valid_base(base)) < 0) {
-            vxu_write_error = 1;
-        }
+        put_digits("/", (unsigned long long)valid_base(base), 10);
     }
     put_text(check ? " 1" : " 0");
     put_text(range ? " 1" : " 0");
@@ -828,9 +1007,7 @@ VXU_MAYBE_UNUSED static int begin_initial(long rec, const char *type, int base)
     put_char(' ');
     put_text(type);
     if (base != 0) {
-        if (vxu_traces != NULL && fprintf(vxu_traces, "/%d", valid_base(base)) < 0) {
-            vxu_write_error = 1;
-        }
+        put_digits("/", (unsigned long long)valid_base(base), 10);
     }
     return 1;
 }

@@ -24,6 +24,12 @@
  *                             (targets without fork); otherwise each test
  *                             runs in a child process, limited to
  *                             $VXU_TEST_TIMEOUT seconds (60; 0: no limit)
+ *     VXU_SEMIHOSTING         write the traces file on the host through Arm
+ *                             semihosting calls (bare-metal Arm targets)
+ *     VXU_PUTC=f              write the traces byte by byte with the target's
+ *                             function void f(int c) (a debug channel, a
+ *                             UART) instead of a file
+ *     VXU_NO_STDIO            no message on stdout or stderr
  *     VXU_NO_EXIT             CLF_C returns instead of ending the program
  *                             with status 1 (a check failed) or 2 (the
  *                             traces are not whole or a test did not end)
