@@ -1186,54 +1186,32 @@ void Preprocessor::declare_feature_test(std::string_view rest) {
 // name); the others answer what the target's compiler answers.
 void Preprocessor::expand_feature_test(const MacroEntry& entry) {
     const FeatureTest test = static_cast<FeatureTest>(entry.value);
-    InputLevel& level = top();
-    const std::string& t = level.text;
-    std::size_t i = level.pos;
-    auto skip = [&] {
-        while (i < t.size() && (is_horizontal_blank(static_cast<unsigned char>(t[i])) ||
-                                t[i] == no_expand_mark || t[i] == '\n')) {
-            ++i;
+    // The argument, in parentheses that may follow in the text around a
+    // macro that expanded to the operator's name ("#define has_attr
+    // __has_attribute" then "has_attr(x)").
+    static const MacroDefinition one_argument = [] {
+        MacroDefinition d;
+        d.parameter_count = 1;
+        d.open = '(';
+        d.close = ')';
+        return d;
+    }();
+    std::vector<std::string> arguments;
+    if (!find_call_open('(') || !collect_arguments(one_argument, arguments) ||
+        arguments.size() != 1) {
+        if (fatal_) {
+            return;
         }
-    };
-    auto refuse = [&] {
-        std::size_t end = t.find('\n', level.pos);
-        report(CppLevel::warning, "SYNTAXERR",
-               entry.name + std::string(t.substr(level.pos, end == std::string::npos ? end : end - level.pos)));
+        report(CppLevel::warning, "SYNTAXERR", entry.name);
         write_out(" 0 ");
-    };
-    skip();
-    if (i >= t.size() || t[i] != '(') {
-        refuse();
-        return;
-    }
-    ++i;
-    // The argument: up to the matching ")".
-    std::size_t b = i;
-    int depth = 1;
-    while (i < t.size()) {
-        if (t[i] == '"' || t[i] == '\'') {
-            char quote = t[i++];
-            while (i < t.size() && t[i] != quote && t[i] != '\n') {
-                i += t[i] == '\\' ? 2 : 1;
-            }
-        } else if (t[i] == '(') {
-            ++depth;
-        } else if (t[i] == ')' && --depth == 0) {
-            break;
-        }
-        ++i;
-    }
-    if (i >= t.size()) {
-        refuse();
         return;
     }
     std::string argument;
-    for (char c : std::string_view(t).substr(b, i - b)) {
+    for (char c : arguments.front()) {
         if (c != no_expand_mark) {
             argument += c;
         }
     }
-    level.pos = i + 1;
     long answer = 0;
     std::string_view arg = trim(argument);
     if (test == FeatureTest::include || test == FeatureTest::include_next) {

@@ -701,8 +701,9 @@ TEST(Preprocessor, FeatureTestOperators) {
                        "a\n#endif\n"
                        "#if __has_c_attribute(deprecated) == 201904 && !__has_c_attribute(nodiscard)\nc\n#endif\n"
                        "#if defined __has_feature\nf\n#else\nno_feature\n#endif\n"
-                       "x = __has_attribute(packed);\n"),
-              "b a c no_feature x = 1 ;");
+                       "x = __has_attribute(packed);\n"
+                       "#define has_attr __has_attribute\n#if has_attr (packed) && !has_attr(nothing)\nalias\n#endif\n"),
+              "b a c no_feature x = 1 ; alias");
     EXPECT_TRUE(c.reports.empty()) << c.codes();
 
     c.run("#if __has_include(stdio.h)\n#endif\n#if __has_builtin\n#endif\n"
