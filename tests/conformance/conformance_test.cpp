@@ -29,6 +29,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <cstring>
@@ -330,6 +331,38 @@ TEST_P(LibraryHeaders, GiveTheTokensOfGccAndNoDiagnostic) {
         << "\n  ours: " << context(a, at) << "\n  gcc:  " << context(b, at);
     // Every set declares something.
     EXPECT_GT(a.size(), 100u) << set.name;
+}
+
+// A script that includes every set at once (each header once, in the
+// order of the sets) is compiled without a diagnostic, and a VAR on a
+// member of a kernel structure finds its type.
+TEST_F(Conformance, ScriptIncludingEverySetCompilesWithoutDiagnostic) {
+    if (std::system("pkg-config --version > /dev/null 2>&1") != 0) {
+        GTEST_SKIP() << "pkg-config not available";
+    }
+    std::string modules;
+    std::vector<std::string> lines;
+    for (const HeaderSet& set : library_sets) {
+        modules += std::string(" ") + set.module;
+        for (const std::string& line : testkit::split_lines(set.text)) {
+            if (!line.empty() && std::find(lines.begin(), lines.end(), line) == lines.end()) {
+                lines.push_back(line);
+            }
+        }
+    }
+    std::string script = "HEADER whole, 1.0, , every header set\n";
+    for (const std::string& line : lines) script += "#" + line + "\n";
+    script += "#struct can_frame frame;\nBEGIN\nSERVICE s\nTEST t\nFAMILY f\nELEMENT\n"
+              "VAR frame.can_id, INIT = 1, EV = 1\nEND ELEMENT\nEND FAMILY\nEND TEST\nEND SERVICE\n";
+    testkit::write_file(scratch_.file("whole.ptu"), script);
+    std::vector<std::string> args = {scratch_.file("whole.ptu"), scratch_.file("whole.c")};
+    for (const std::string& d : include_dirs_of(modules)) args.push_back("-INCL=" + d);
+    args.push_back(scratch_.path());
+    testkit::ProcessResult run = testkit::run_compiler(
+        args, {{"VXLTGT", testkit::dist_dir() + "/target"}, {"VXUTGT", std::nullopt}});
+    EXPECT_EQ(run.status, 0) << run.err.substr(0, 4000);
+    EXPECT_EQ(run.err.find("Harnex-W-"), std::string::npos) << run.err.substr(0, 4000);
+    EXPECT_EQ(run.err.find("Harnex-E-"), std::string::npos) << run.err.substr(0, 4000);
 }
 
 INSTANTIATE_TEST_SUITE_P(Sets, LibraryHeaders, ::testing::ValuesIn(library_sets),
