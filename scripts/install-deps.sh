@@ -12,6 +12,16 @@ packages=(
   chromium
   gcc-arm-none-eabi libnewlib-arm-none-eabi qemu-system-arm
   gcc-powerpc-linux-gnu libc6-dev-powerpc-cross qemu-user
+  # The header set the C analysis is checked against (tests/conformance):
+  # the public headers of common libraries, found through pkg-config.
+  pkgconf linux-libc-dev
+  libglib2.0-dev libgtk-3-dev libssl-dev libcurl4-openssl-dev libxml2-dev
+  libsqlite3-dev zlib1g-dev libpng-dev libjpeg-dev libevent-dev libsystemd-dev
+  libuv1-dev libjson-c-dev libyaml-dev libpcre2-dev libarchive-dev libzstd-dev
+  liblz4-dev libffi-dev libreadline-dev libncurses-dev libcap-dev
+  libselinux1-dev libdbus-1-dev libusb-1.0-0-dev libasound2-dev libpulse-dev
+  libsdl2-dev liblua5.4-dev tcl-dev tk-dev python3-dev libmariadb-dev libpq-dev
+  uuid-dev libepoxy-dev libexpat1-dev libmount-dev
 )
 
 missing=()

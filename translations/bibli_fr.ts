@@ -640,6 +640,11 @@
         <translation>%1Types incompatibles %2</translation>
     </message>
     <message>
+        <source>%1The runtime cannot initialise or check a value of type %2 (128-bit integer or extended real)</source>
+        <comment>Error code is &quot;TYPNONGER&quot;</comment>
+        <translation>%1Le support d'exécution ne sait ni initialiser ni vérifier une valeur de type %2 (entier de 128 bits ou réel étendu)</translation>
+    </message>
+    <message>
         <source>%1Wrong place for USE %2</source>
         <comment>Error code is &quot;UTILISERR&quot;</comment>
         <translation>%1UTILISE mal place %2</translation>

@@ -11,6 +11,14 @@
 # and the signedness of plain char. The compiler's own identity (__GNUC__
 # and its relatives) is left out: the analysis reads headers as portable
 # C, so they take their branches for other compilers.
+#
+# The answers of the feature-test operators (__has_builtin,
+# __has_attribute, __has_c_attribute, __has_feature) are the compiler's
+# own, asked of it here ("#pragma vexor feature_test"). The names asked
+# about are the words of the compiler's program, the attribute handlers it
+# names, and every name its headers ask about or call as a builtin; the
+# file keeps the ones the compiler knows. Scoped attributes ("gnu::x") are
+# answered from their unscoped name by the analysis.
 set -eu
 cc="$1"
 out="$2"
@@ -19,6 +27,54 @@ shift 3
 tmp="$out.tmp"
 
 predefined="$("$cc" "$@" -dM -E -x c /dev/null)"
+include_dirs="$(echo | "$cc" "$@" -E -v -x c - 2>&1 >/dev/null |
+  sed -n '/#include <...> search starts here:/,/End of search list./p' |
+  sed -e '1d' -e '$d' -e 's/^ *//')"
+work="$out.work"
+rm -rf "$work"
+mkdir -p "$work"
+trap '[ -n "${VX_KEEP_WORK:-}" ] || rm -rf "$work"' EXIT
+
+# The names to ask the compiler about: every word of the strings of its
+# program and the attribute handlers it names ("names"), and every name its
+# headers ask about or call as a builtin ("asked").
+: > "$work/words"
+program="$("$cc" -print-prog-name=cc1 2>/dev/null || true)"
+if [ -n "$program" ] && [ -f "$program" ] && command -v strings >/dev/null 2>&1; then
+  strings -n 3 "$program" > "$work/strings" || true
+  {
+    tr -c 'A-Za-z0-9_\n' '\n' < "$work/strings"
+    sed -n 's/.*handle_\([a-z0-9_]*\)_attribute.*/\1/p' "$work/strings"
+  } | grep -E '^[A-Za-z_][A-Za-z0-9_]{1,40}$' | LC_ALL=C sort -u > "$work/words" || true
+fi
+printf '%s\n' "$include_dirs" | while IFS= read -r dir; do
+  [ -d "$dir" ] || continue
+  grep -rhoE --include='*.h' \
+    '(has_attribute|has_c_attribute|has_builtin|has_feature|has_extension)[ 	]*\([ 	]*[A-Za-z_][A-Za-z0-9_]*|__builtin_[A-Za-z0-9_]+' \
+    "$dir" 2>/dev/null | sed -E 's/.*\([ 	]*//' || true
+done | grep -E '^[A-Za-z_][A-Za-z0-9_]*$' | LC_ALL=C sort -u > "$work/asked" || true
+
+# Which operators the compiler has, then one question a name for each:
+# builtins among the names that begin with "__" and the names asked about,
+# attributes among all of them, features among the names asked about. The
+# compiler prints the answers it knows as "VXFT operator name value", the
+# operator without its "__has_" (which would be expanded there).
+for operator in __has_builtin __has_attribute __has_c_attribute __has_feature; do
+  printf '#ifdef %s\nVXOP %s\n#endif\n' "$operator" "${operator#__has_}"
+done > "$work/operators.c"
+"$cc" "$@" -E -P -undef -w -x c "$work/operators.c" 2>/dev/null > "$work/answers" || true
+ask() {
+  if grep -q "^VXOP ${1#__has_}\$" "$work/answers"; then
+    awk -v op="$1" -v word="${1#__has_}" '{ print "#if " op "(" $1 ")\nVXFT " word " " $1 " " op "(" $1 ")\n#endif" }'
+  fi
+}
+{
+  { grep '^__' "$work/words" || true; cat "$work/asked"; } | LC_ALL=C sort -u | ask __has_builtin
+  LC_ALL=C sort -u "$work/words" "$work/asked" | ask __has_attribute
+  LC_ALL=C sort -u "$work/words" "$work/asked" | ask __has_c_attribute
+  ask __has_feature < "$work/asked"
+} > "$work/questions.c"
+"$cc" "$@" -E -P -undef -w -x c "$work/questions.c" 2>/dev/null >> "$work/answers" || true
 size_of() {
   printf '%s\n' "$predefined" | sed -n "s/^#define __SIZEOF_$1__ \\([0-9]*\\)\$/\\1/p"
 }
@@ -50,6 +106,20 @@ size_of() {
   else
     echo "#pragma vexor signof char signed"
   fi
+  # The feature-test operators the compiler has, then its answers, the
+  # names of one operator and value grouped a few to a line.
+  sed -n 's/^VXOP \([a-z_]*\)$/#pragma vexor feature_test __has_\1/p' "$work/answers"
+  grep '^VXFT ' "$work/answers" | LC_ALL=C sort -k2,2 -k4,4 -k3,3 |
+    awk '
+      { key = $2 " " $4 }
+      key != last || count == 12 {
+        if (line != "") print line
+        line = "#pragma vexor feature_test __has_" $2 " " $4
+        last = key
+        count = 0
+      }
+      { line = line " " $3; ++count }
+      END { if (line != "") print line }'
   cat "$language"
 } > "$tmp"
 mv "$tmp" "$out"

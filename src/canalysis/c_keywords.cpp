@@ -14,6 +14,7 @@ const std::unordered_map<std::string_view, CKeyword>& keyword_table() {
         {"__attribute__", K::attribute}, {"__attribute", K::attribute},
         {"typeof", K::typeof_keyword},   {"__typeof", K::typeof_keyword},    {"__typeof__", K::typeof_keyword},
         {"__alignof", K::alignof_keyword}, {"__alignof__", K::alignof_keyword},
+        {"_Alignof", K::alignof_keyword},
         {"inline", K::inline_keyword},   {"__inline", K::inline_keyword},    {"__inline__", K::inline_keyword},
         {"const", K::const_keyword},     {"__const", K::const_keyword},      {"__const__", K::const_keyword},
         {"volatile", K::volatile_keyword}, {"__volatile", K::volatile_keyword},
@@ -30,6 +31,15 @@ const std::unordered_map<std::string_view, CKeyword>& keyword_table() {
         {"case", K::case_keyword},       {"default", K::default_keyword},    {"while", K::while_keyword},
         {"do", K::do_keyword},           {"for", K::for_keyword},            {"goto", K::goto_keyword},
         {"continue", K::continue_keyword}, {"break", K::break_keyword},      {"return", K::return_keyword},
+        {"__int128", K::int128_keyword},   {"__int128__", K::int128_keyword},
+        {"_Float16", K::extended_real_keyword},   {"_Float32", K::extended_real_keyword},
+        {"_Float64", K::extended_real_keyword},   {"_Float128", K::extended_real_keyword},
+        {"_Float32x", K::extended_real_keyword},  {"_Float64x", K::extended_real_keyword},
+        {"_Float128x", K::extended_real_keyword}, {"__float128", K::extended_real_keyword},
+        {"__float80", K::extended_real_keyword},  {"__ibm128", K::extended_real_keyword},
+        {"__bf16", K::extended_real_keyword},     {"_Decimal32", K::extended_real_keyword},
+        {"_Decimal64", K::extended_real_keyword}, {"_Decimal128", K::extended_real_keyword},
+        {"__auto_type", K::auto_type_keyword},
     };
     return table;
 }
@@ -59,6 +69,8 @@ bool c_keyword_in_type_name(CKeyword keyword) {
     case CKeyword::struct_keyword:
     case CKeyword::union_keyword:
     case CKeyword::enum_keyword:
+    case CKeyword::int128_keyword:
+    case CKeyword::extended_real_keyword:
         return true;
     default:
         return false;

@@ -47,6 +47,12 @@ enum class CKeyword {
     continue_keyword,
     break_keyword,
     return_keyword,
+    // GNU and C23 base types: the 128-bit integers, and the extended reals
+    // (_FloatN, _FloatNx, __float128, _DecimalN ...), each spelling its own
+    // type.
+    int128_keyword,
+    extended_real_keyword,
+    auto_type_keyword,
 };
 
 // The keyword spelled `word`, or false when the word is not reserved.

@@ -29,6 +29,14 @@ struct Symbol;
 enum class TypeKind {
     integer,
     floating,
+    // The 128-bit integers of GNU C ("__int128", "unsigned __int128"):
+    // wider than any integer the runtime traces, so kept apart from the
+    // ordinary integers. Width as for integer (-128 or 128).
+    wide_integer,
+    // The reals beyond float, double and long double: "_Float16" ...
+    // "_Float128x", "__float128", "__bf16", "_Decimal32" ... The name is
+    // the keyword as written.
+    extended_real,
     struct_type,
     union_type,
     enum_type,
@@ -76,7 +84,7 @@ struct TypeNode {
     // typedef name; qualified: the qualifier word ("const", "_in", "@far").
     std::string name;
 
-    // integer: width in bits, negative for a signed type.
+    // integer, wide_integer: width in bits, negative for a signed type.
     int width = 0;
     // integer: the char family.
     bool is_char = false;

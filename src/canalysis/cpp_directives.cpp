@@ -60,7 +60,7 @@ const DirectiveRow* find_directive(std::string_view name) {
 // The commands of "#pragma vexor", in the order abbreviations are tried.
 enum class PragmaCommand {
     incl_std, stop_analyse, start_analyse, sizeof_c, signof_c, pragma_c, type_modifier,
-    no_effect
+    feature_test, no_effect
 };
 
 struct PragmaRow {
@@ -68,7 +68,7 @@ struct PragmaRow {
     PragmaCommand command;
 };
 
-constexpr std::array<PragmaRow, 27> pragma_table = {{
+constexpr std::array<PragmaRow, 28> pragma_table = {{
     {"incl_std", PragmaCommand::incl_std},
     {"stop_analyse", PragmaCommand::stop_analyse},
     {"start_analyse", PragmaCommand::start_analyse},
@@ -96,6 +96,8 @@ constexpr std::array<PragmaRow, 27> pragma_table = {{
     {"start_instr", PragmaCommand::no_effect},
     {"vxo_stub", PragmaCommand::no_effect},
     {"testing_tool_call_place", PragmaCommand::no_effect},
+    // The standard definitions' answers of the feature-test operators.
+    {"feature_test", PragmaCommand::feature_test},
 }};
 
 const PragmaRow* find_pragma(std::string_view word) {
@@ -674,8 +676,9 @@ std::string Preprocessor::find_include(std::string_view name, bool next, int& en
         std::string directory;
         if (k < path_entries) {
             directory = search_path_[static_cast<std::size_t>(k)];
-        } else if (current != nullptr && !current->file.empty()) {
-            // The directory of the including file, for this search only.
+        } else if (current != nullptr && !current->file.empty() && !next) {
+            // The directory of the including file, for this search only;
+            // not for "#include_next", which would find the file itself.
             directory = directory_of(current->file);
         }
         if (directory.empty()) {
@@ -792,6 +795,7 @@ void Preprocessor::do_vexor_pragma(std::string_view word, std::string_view rest)
             if (!item.empty()) {
                 longest_directory_ = std::max(longest_directory_, item.size());
                 search_path_.push_back(item);
+                system_directories_.push_back(item);
                 item.clear();
                 any = true;
             }
@@ -809,6 +813,7 @@ void Preprocessor::do_vexor_pragma(std::string_view word, std::string_view rest)
         }
         return;
     }
+    case PragmaCommand::feature_test: declare_feature_test(rest); return;
     case PragmaCommand::stop_analyse: analysis_on_ = false; return;
     case PragmaCommand::start_analyse: analysis_on_ = true; return;
     case PragmaCommand::sizeof_c:
@@ -973,6 +978,12 @@ void Preprocessor::init(const CppInit& init, bool first_time) {
     macros_.macro_install("__BASE_FILE__", MacroKind::base_file);
     macros_.macro_install("__INCLUDE_LEVEL__", MacroKind::include_level);
     macros_.macro_install("__TIME__", MacroKind::time);
+    // The include tests are answered by the search path itself; the other
+    // operators exist when the standard definitions declare them.
+    macros_.macro_install("__has_include", MacroKind::feature_test,
+                          static_cast<long>(FeatureTest::include));
+    macros_.macro_install("__has_include_next", MacroKind::feature_test,
+                          static_cast<long>(FeatureTest::include_next));
     if (!lenient_) {
         macros_.macro_install("__STDC__", MacroKind::constant, 0);
     }

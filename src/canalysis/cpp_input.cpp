@@ -181,6 +181,10 @@ std::string replace_digraphs(std::string_view text) {
 }  // namespace
 
 std::string prepare_input(std::string_view text) {
+    // A UTF-8 byte order mark before the first line is not text.
+    if (text.starts_with("\xEF\xBB\xBF")) {
+        text.remove_prefix(3);
+    }
     if (std::size_t nul = text.find('\0'); nul != std::string_view::npos) {
         text = text.substr(0, nul);
     }
@@ -230,6 +234,14 @@ bool read_whole_file(const std::string& path, std::string& text) {
 CppDiagnosticSink reporter_sink() {
     return [](CppLevel level, std::string_view code, std::string_view argument,
               std::string_view file, long line) {
+        // The location is the analysed text's for this report only: the
+        // statement being read keeps its own for the reports that follow.
+        std::string saved_file;
+        long saved_line = 0;
+        if (has_reporter()) {
+            saved_file = reporter().report_file();
+            saved_line = reporter().report_line();
+        }
         set_report_file(file);
         set_report_line(line);
         switch (level) {
@@ -239,6 +251,8 @@ CppDiagnosticSink reporter_sink() {
         case CppLevel::warning: report_warning(code, argument); break;
         case CppLevel::info: report_info(code, argument); break;
         }
+        set_report_file(saved_file);
+        set_report_line(saved_line);
     };
 }
 

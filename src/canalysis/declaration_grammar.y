@@ -4,8 +4,10 @@
  * declarations, and function definitions whose bodies the lexer hands over
  * as one BODY token. The texts the analysis keeps as written (array
  * bounds, initialisers, enumerator values, bit-field widths, the
- * parenthesised text of asm and __attribute__ clauses) are also captured by
- * the lexer, each as one token. The actions call the parser context
+ * parenthesised text of asm clauses and typeof) are also captured by the
+ * lexer, each as one token. GNU "__attribute__((...))" and C23 "[[...]]"
+ * attributes never reach the grammar: the lexer drops them wherever they
+ * stand, as they change nothing the analysis records. The actions call the parser context
  * (declaration_parser_context.h), which builds the types and enters the
  * symbols in the table. Errors recover at the next ";" or "}".
  */
@@ -33,6 +35,7 @@ void vxdecl_error(vx::decl::ParserContext& ctx, const char* message);
 %token AUTO REGISTER TK_STATIC EXTERN TYPEDEF
 %token CHAR SHORT INT LONG UNSIGNED FLOAT DOUBLE VOID
 %token STRUCT UNION ENUM SIZEOF
+%token INT128 EXTENDED_REAL AUTO_TYPE
 %token IF ELSE SWITCH CASE DEFAULT WHILE DO FOR GOTO CONTINUE BREAK RETURN
 
 %start file
@@ -132,7 +135,10 @@ type_specifier
     | TYPE_NAME { $$ = ctx.typedef_item($1.text); }
     | struct_or_union_specifier  { $$ = ctx.type_item($1.type); }
     | enum_specifier             { $$ = ctx.type_item($1.type); }
-    | TYPEOF '(' type_name ')'   { $$ = ctx.type_item($3.type); }
+    | INT128    { $$ = ctx.word_item("__int128"); }
+    | EXTENDED_REAL  { $$ = ctx.type_item(ctx.extended_real($1.text)); }
+    | AUTO_TYPE      { $$ = ctx.type_item(ctx.typeof_type({})); }
+    | TYPEOF PAREN_TEXT          { $$ = ctx.type_item(ctx.typeof_type($2.text)); }
     | type_modifier              { $$ = $1; }
     | '@' type_modifier          { $$ = ctx.prefixed_qualifier("@", $2); }
     | '%' type_modifier          { $$ = ctx.prefixed_qualifier("%", $2); }
@@ -231,18 +237,13 @@ init_declarator_list
     ;
 
 init_declarator
-    : declarator asm_clause attribute_clause                 { ctx.declare($1.declarator, nullptr); }
-    | declarator asm_clause attribute_clause INITIALIZER     { ctx.declare($1.declarator, &$4.text); }
+    : declarator asm_clause                 { ctx.declare($1.declarator, nullptr); }
+    | declarator asm_clause INITIALIZER     { ctx.declare($1.declarator, &$3.text); }
     ;
 
 asm_clause
     : %empty
     | ASM_KEYWORD PAREN_TEXT
-    ;
-
-attribute_clause
-    : %empty
-    | ATTRIBUTE PAREN_TEXT
     ;
 
 declarator
@@ -292,11 +293,6 @@ identifier_list
     : IDENTIFIER                      { $$.parameters = ctx.new_parameters(); ctx.add_identifier($$.parameters, $1.text); }
     | identifier_list ',' IDENTIFIER  { $$ = $1; ctx.add_identifier($$.parameters, $3.text); }
     | identifier_list ',' ELLIPSIS    { $$ = $1; $$.parameters->variadic = true; }
-    ;
-
-type_name
-    : spec_list                      { $$.type = ctx.type_of($1.specs, nullptr); }
-    | spec_list abstract_declarator  { $$.type = ctx.type_of($1.specs, $2.declarator); }
     ;
 
 abstract_declarator

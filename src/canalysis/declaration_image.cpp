@@ -76,6 +76,8 @@ std::string type_image(const TypeNode* type, std::string inner, int depth) {
     switch (type->kind) {
     case TypeKind::integer:
     case TypeKind::floating:
+    case TypeKind::wide_integer:
+    case TypeKind::extended_real:
     case TypeKind::named: return with_inner(type->name, inner);
     case TypeKind::void_type: return with_inner("void", inner);
     case TypeKind::ellipsis: return "...";

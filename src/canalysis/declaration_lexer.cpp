@@ -10,9 +10,17 @@
 //   "[" ... "]"          ARRAY_BOUND, brackets nested;
 //   "=" ...              INITIALIZER, up to "," ";" or "}" at depth 0;
 //   ":" ...              BIT_WIDTH, up to ";" "}" or ",";
-//   "(" ... ")"          PAREN_TEXT, right after asm or __attribute__;
+//   "(" ... ")"          PAREN_TEXT, right after asm or typeof;
 //   "{" ... "}"          BODY, a function body, braces nested, unless the
 //                        "{" opens the body of a struct, union or enum.
+//
+// Attributes, "__attribute__((...))" and "[[...]]", are dropped where
+// they stand: after a struct body, after a member, among specifiers, in
+// declarators, on parameters and enumerators.
+//
+// The extended reals of C23 and GNU C are keywords, except where a type is
+// already given ("typedef float _Float32;" of a C library that declares
+// them itself for compilers without them) and once such a typedef exists.
 //
 // Every capture is a loop over the text with counters: no nesting of any
 // depth reaches the C++ stack.
@@ -40,10 +48,13 @@ constexpr int keyword_tokens[] = {
     TOK_SIGNED, TOK_AUTO, TOK_REGISTER, TOK_TK_STATIC, TOK_EXTERN, TOK_TYPEDEF, TOK_CHAR, TOK_SHORT,
     TOK_INT, TOK_LONG, TOK_UNSIGNED, TOK_FLOAT, TOK_DOUBLE, TOK_VOID, TOK_STRUCT, TOK_UNION, TOK_ENUM,
     TOK_SIZEOF, TOK_IF, TOK_ELSE, TOK_SWITCH, TOK_CASE, TOK_DEFAULT, TOK_WHILE, TOK_DO, TOK_FOR,
-    TOK_GOTO, TOK_CONTINUE, TOK_BREAK, TOK_RETURN,
+    TOK_GOTO, TOK_CONTINUE, TOK_BREAK, TOK_RETURN, TOK_INT128, TOK_EXTENDED_REAL, TOK_AUTO_TYPE,
 };
 static_assert(sizeof keyword_tokens / sizeof keyword_tokens[0] ==
-              static_cast<std::size_t>(CKeyword::return_keyword) + 1);
+              static_cast<std::size_t>(CKeyword::auto_type_keyword) + 1);
+
+// What identifier() returns for a word that is no token (an attribute).
+constexpr int no_token = -1;
 
 // Tokens after which a typedef name can only be the name being declared
 // ("typedef int T; typedef int T;", "struct { T T; }"): a type is already
@@ -159,6 +170,11 @@ void ParserContext::control_line() {
             line_ = number;
             return;
         }
+    } else if (directive == "ident" || directive == "sccs" || directive == "assert" ||
+               directive == "unassert") {
+        // Identification strings and assertions that compilers accept and
+        // ignore; the preprocessor leaves them in its output.
+        return;
     } else if (directive == "error" || directive == "warning") {
         // The preprocessor copies these lines after reporting them; they
         // are not said twice.
@@ -249,12 +265,22 @@ int ParserContext::identifier(SemanticValue& value) {
     while (pos_ < text_.size() && is_ident_char(text_[pos_])) ++pos_;
     std::string_view word = text_.substr(start, pos_ - start);
     value.text = TextRef{word.data(), word.size(), line_};
+    bool typedef_name = false;
     if (CKeyword keyword; c_keyword(word, keyword)) {
         int token = keyword_tokens[static_cast<int>(keyword)];
-        if (token == TOK_ASM_KEYWORD || token == TOK_ATTRIBUTE) capture_paren_ = true;
-        return token;
+        if (token == TOK_ATTRIBUTE) {
+            skip_attribute();
+            return no_token;
+        }
+        if (token == TOK_EXTENDED_REAL) {
+            if (type_already_given(previous_token_)) return TOK_IDENTIFIER;
+            if (!table_.global_typedef(word)) return token;
+            // A typedef of the C library names it: fall through.
+        } else {
+            if (token == TOK_ASM_KEYWORD || token == TOK_TYPEOF) capture_paren_ = true;
+            return token;
+        }
     }
-    bool typedef_name = false;
     if (Symbol* s = table_.lookup_symbol(word, options_.scope); s && (s->storage & storage_typedef)) {
         typedef_name = true;
     } else if (!s && table_.global_typedef(word)) {
@@ -268,6 +294,39 @@ int ParserContext::identifier(SemanticValue& value) {
     }
     if (run_.is_type_modifier && run_.is_type_modifier(word)) return TOK_TYPE_MODIFIER;
     return TOK_IDENTIFIER;
+}
+
+// An attribute: pos_ is after "__attribute__", or on the "[[" of a C23
+// attribute. Steps over the parenthesised (or bracketed) list, literals
+// inside it included; an unclosed list runs to the end of the text.
+void ParserContext::skip_attribute() {
+    std::size_t i = pos_;
+    char open = '(';
+    char close = ')';
+    if (text_.substr(i, 2) == "[[") {
+        open = '[';
+        close = ']';
+    } else {
+        while (i < text_.size() && (is_horizontal_blank(text_[i]) || text_[i] == '\n')) ++i;
+        if (i >= text_.size() || text_[i] != '(') {
+            count_lines(pos_, i);
+            pos_ = i;
+            return;
+        }
+    }
+    int depth = 0;
+    while (i < text_.size()) {
+        char c = text_[i];
+        if (c == '"' || c == '\'') {
+            skip_literal(i);
+            continue;
+        }
+        ++i;
+        if (c == open) ++depth;
+        if (c == close && --depth == 0) break;
+    }
+    count_lines(pos_, i);
+    pos_ = i;
 }
 
 // A bracketed text; pos_ is on the opening character. The token's text is
@@ -390,6 +449,7 @@ int ParserContext::lex(SemanticValue& value) {
         value.text = TextRef{text_.data() + pos_, 1, line_};
         if (is_ident_start(c)) {
             token = identifier(value);
+            if (token == no_token) continue;
             break;
         }
         if (is_digit(c)) {
@@ -429,6 +489,10 @@ int ParserContext::lex(SemanticValue& value) {
         if (c == '\\') {
             report(DiagnosticLevel::warning, "CHAINUTIL", "'\\'", line_);
             ++pos_;
+            continue;
+        }
+        if (c == '[' && text_.substr(pos_, 2) == "[[") {
+            skip_attribute();
             continue;
         }
         if (c == '[') {
@@ -482,7 +546,7 @@ int ParserContext::lex(SemanticValue& value) {
         token = static_cast<unsigned char>(c);
         break;
     }
-    capture_paren_ = capture_paren_ && (token == TOK_ASM_KEYWORD || token == TOK_ATTRIBUTE ||
+    capture_paren_ = capture_paren_ && (token == TOK_ASM_KEYWORD || token == TOK_TYPEOF ||
                                         token == TOK_VOLATILE || token == TOK_INLINE);
     before_previous_token_ = previous_token_;
     previous_token_ = token;

@@ -12,6 +12,7 @@
 #include "canalysis/c_characters.h"
 #include "canalysis/declaration_grammar.hpp"
 #include "canalysis/declaration_parser_context.h"
+#include "canalysis/expression_analysis.h"
 #include "canalysis/if_evaluator.h"
 #include "canalysis/target_model.h"
 
@@ -78,6 +79,12 @@ ParserContext::ParserContext(std::string_view text, TypeTable& table, const Decl
       run_(run) {}
 
 void ParserContext::report(DiagnosticLevel level, std::string_view code, std::string_view argument, long line) {
+    // A system header may declare again what another one declared: the
+    // compiler accepts it from its own headers without a word.
+    if (level == DiagnosticLevel::warning && (code == "REDEFSYMB" || code == "REDEFSTRU") &&
+        run_.is_system_file && run_.is_system_file(file_)) {
+        return;
+    }
     sink_.report(level, code, argument, file_, line);
 }
 
@@ -154,6 +161,25 @@ SemanticValue ParserContext::type_item(TypeNode* type) {
     return v;
 }
 
+TypeNode* ParserContext::extended_real(TextRef keyword) { return table_.extended_real_type(keyword.view()); }
+
+TypeNode* ParserContext::typeof_type(TextRef text) {
+    std::string_view inside = trim(text.view());
+    if (inside.empty()) return table_.void_type();
+    if (TypeNode* type = c_type_from_text(inside, table_, options_.scope, run_)) return type;
+    ExpressionRun run(table_, run_);
+    run.scope = std::string(options_.scope);
+    CountingSink quiet;  // what the expression cannot type is void
+    ExpressionTree tree = c_parse_expression(run, inside, file_, text.line, quiet);
+    const TypeNode* type = nullptr;
+    if (tree != nullptr) {
+        type = c_expression_type(run, tree->root, nullptr, file_, text.line, options_.scope, quiet);
+        if (type == &run.aggregate_placeholder) type = nullptr;
+        c_free_expression(tree);
+    }
+    return type ? const_cast<TypeNode*>(type) : table_.void_type();
+}
+
 SemanticValue ParserContext::qualifier_item(TextRef word) {
     SemanticValue v{};
     v.item = SpecItem{ItemKind::qualifier, 0, word.data, word.size, nullptr};
@@ -206,6 +232,7 @@ TypeNode* ParserContext::base_word_type(std::string_view word) {
     if (word == "signed") return table_.integer_type("signed", -t.base_width(BaseInteger::int_type), false);
     if (word == "unsigned") return table_.integer_type("unsigned", t.base_width(BaseInteger::int_type), false);
     if (word == "float" || word == "double") return table_.floating_type(word);
+    if (word == "__int128") return table_.wide_integer_type("__int128", -128);
     return table_.void_type();
 }
 
@@ -231,6 +258,20 @@ TypeNode* ParserContext::compose_words(const Specs& specs) {
         type = base_word_type(specs.words.back());
         for (std::size_t i = specs.words.size() - 1; i-- > 0;) {
             std::string_view left = specs.words[i];
+            if (type->kind == TypeKind::wide_integer) {
+                // Only a sign goes with __int128.
+                if (left != "signed" && left != "unsigned") return construct(left, type->name);
+                type = table_.wide_integer_type(std::string(left) + " " + type->name,
+                                                left == "signed" ? -128 : 128);
+                continue;
+            }
+            if (left == "__int128") {
+                // "__int128" after its sign: "unsigned __int128" written
+                // the other way round.
+                if (type->name != "signed" && type->name != "unsigned") return construct(left, type->name);
+                type = table_.wide_integer_type(type->name + " __int128", type->width > 0 ? 128 : -128);
+                continue;
+            }
             if (type->kind == TypeKind::floating) {
                 if (contains(left, "long") && type->name == "double") {
                     type = table_.floating_type("long double");

@@ -31,6 +31,9 @@ struct DeclarationRun {
     std::vector<EnumerationConstant> enumeration_constants;
     // True for a word declared by "#pragma vexor type_modifier".
     std::function<bool(std::string_view)> is_type_modifier;
+    // True for a system header (preprocessor's is_system_file): the
+    // redefinitions met in one are not reported.
+    std::function<bool(std::string_view)> is_system_file;
     bool vx_ext_seen = false;
 };
 

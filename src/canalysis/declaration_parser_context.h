@@ -115,6 +115,12 @@ public:
     SemanticValue word_item(const char* word);
     SemanticValue typedef_item(TextRef name);
     SemanticValue type_item(TypeNode* type);
+    // The type of an extended real keyword ("_Float16", "__float128" ...).
+    TypeNode* extended_real(TextRef keyword);
+    // The type "typeof(text)" stands for: the type name the text spells,
+    // else the type of the expression it is. An empty text (__auto_type)
+    // and an expression of no known type give void.
+    TypeNode* typeof_type(TextRef text);
     SemanticValue qualifier_item(TextRef word);
     SemanticValue qualifier_item(const char* word);
     SemanticValue prefixed_qualifier(const char* prefix, const SemanticValue& qualifier);
@@ -159,6 +165,7 @@ private:
     void skip_blanks();
     void control_line();
     int identifier(SemanticValue& value);
+    void skip_attribute();
     int capture_balanced(SemanticValue& value, char open, char close, int token);
     int capture_until_separator(SemanticValue& value, std::size_t start, int token);
     int capture_body(SemanticValue& value);

@@ -327,12 +327,12 @@ TEST_F(Declarations, LineMarkersGiveTheLocationOfDiagnostics) {
 }
 
 TEST_F(Declarations, ErrorsRecoverAtSemicolonsAndBraces) {
-    parse("int a; int 5 b; int c; struct t { int x; 3 y; int z; }; int d;\n#ident \"x\"\n"
+    parse("int a; int 5 b; int c; struct t { int x; 3 y; int z; }; int d;\n#frobnicate \"x\"\n"
           "#error reported by the preprocessor already\n#warning so is this\nint \\ e;");
     ASSERT_EQ(messages().size(), 4u);
     EXPECT_EQ(messages()[0], "W:SYNTAXERR:int 5");
     EXPECT_EQ(messages()[1], "W:SYNTAXERR:struct t { int x; 3");
-    EXPECT_EQ(messages()[2], "W:DIESELINE:#ident \"x\"");
+    EXPECT_EQ(messages()[2], "W:DIESELINE:#frobnicate \"x\"");
     EXPECT_EQ(messages()[3], "W:CHAINUTIL:'\\'");
     for (const char* name : {"a", "c", "d", "e"}) EXPECT_NE(c_lookup_symbol(name, table_, ""), nullptr) << name;
     const TypeNode* t = c_lookup_tag("t", table_, TagKind::struct_tag);
@@ -464,6 +464,114 @@ TEST_F(Declarations, SecondaryTablesRemovalAndClearing) {
     EXPECT_EQ(table_.symbol_count(), 0u);
     EXPECT_EQ(c_lookup_symbol("w", table_, ""), nullptr);
     EXPECT_NE(c_find_symbol("word", table_, ""), nullptr);  // the secondary table stays attached
+}
+
+}  // namespace
+}  // namespace vx
+
+namespace vx {
+namespace {
+
+// The attributes of GNU C and C23 wherever headers write them, as the
+// UAPI headers read without the C library's definitions do.
+TEST_F(Declarations, AttributesInEveryPositionAreDropped) {
+    parse("struct __attribute__((packed)) s1 { char c; int i __attribute__((aligned(8))); };\n"
+          "struct can_frame {\n"
+          "  unsigned int can_id;\n"
+          "  unsigned char len;\n"
+          "  unsigned char data[8] __attribute__((aligned(8)));\n"
+          "} __attribute__((packed, aligned(4)));\n"
+          "typedef unsigned long long __aligned_u64 __attribute__((aligned(8)));\n"
+          "struct clone_args { __aligned_u64 flags; __aligned_u64 __attribute__((aligned(8))) pidfd; };\n"
+          "enum e { A __attribute__((deprecated(\"no ) here\"))), B [[deprecated]] = 3 };\n"
+          "[[nodiscard]] int f(int x [[maybe_unused]], const char *__attribute__((nonnull)) p)\n"
+          "    __attribute__((warn_unused_result)) __asm__(\"f2\");\n"
+          "__attribute__((noreturn)) void g(void);\n"
+          "int *__attribute__((aligned(16))) q, __attribute__((unused)) r [[gnu::unused]];\n");
+    ASSERT_TRUE(messages().empty()) << messages()[0];
+    const TypeNode* frame = c_lookup_tag("can_frame", table_, TagKind::struct_tag);
+    ASSERT_NE(frame, nullptr);
+    ASSERT_EQ(frame->fields.size(), 3u);
+    EXPECT_EQ(frame->fields[2].symbol->name, "data");
+    EXPECT_EQ(c_resolve_type(frame->fields[2].symbol->type)->bound, "8");
+    const TypeNode* clone = c_lookup_tag("clone_args", table_, TagKind::struct_tag);
+    ASSERT_NE(clone, nullptr);
+    ASSERT_EQ(clone->fields.size(), 2u);
+    EXPECT_EQ(c_resolve_type(clone->fields[1].symbol->type)->width, 64);
+    EXPECT_EQ(c_lookup_tag("s1", table_, TagKind::struct_tag)->fields.size(), 2u);
+    EXPECT_EQ(c_lookup_enumerator("B", table_)->enum_type->enumerators[1].value, "3");
+    EXPECT_EQ(image("f"), "int f(int x, const char *p);");
+    EXPECT_EQ(type_of("g")->kind, TypeKind::function);
+    EXPECT_EQ(type_of("q")->kind, TypeKind::pointer);
+    EXPECT_EQ(type_of("r")->kind, TypeKind::integer);
+}
+
+TEST_F(Declarations, WideIntegersAndExtendedRealsAreKindsOfTheirOwn) {
+    parse("__int128 a; unsigned __int128 b; signed __int128 c; __int128 unsigned d;\n"
+          "_Float16 h; __float128 q; _Float64x x; _Decimal64 dd; __bf16 bf;\n"
+          "long __int128 bad;\n");
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0], "W:CONSTRUCT:long __int128");
+    struct Wide {
+        const char* name;
+        const char* type;
+        int width;
+    };
+    for (const Wide& w : {Wide{"a", "__int128", -128}, Wide{"b", "unsigned __int128", 128},
+                          Wide{"c", "signed __int128", -128}, Wide{"d", "unsigned __int128", 128}}) {
+        const TypeNode* t = type_of(w.name);
+        ASSERT_NE(t, nullptr) << w.name;
+        EXPECT_EQ(t->kind, TypeKind::wide_integer) << w.name;
+        EXPECT_EQ(t->name, w.type) << w.name;
+        EXPECT_EQ(t->width, w.width) << w.name;
+    }
+    for (const char* name : {"h", "q", "x", "dd", "bf"}) {
+        ASSERT_NE(type_of(name), nullptr) << name;
+        EXPECT_EQ(type_of(name)->kind, TypeKind::extended_real) << name;
+    }
+    EXPECT_EQ(type_of("q")->name, "__float128");
+    EXPECT_EQ(image("b"), "unsigned __int128 b;");
+}
+
+// A C library that declares the extended reals itself for a compiler
+// without them: its typedefs are taken, and the names then stand for them.
+TEST_F(Declarations, ExtendedRealsTypedefByTheLibrary) {
+    parse("typedef float _Float32;\ntypedef double _Float64;\ntypedef double _Float32x;\n"
+          "_Float32 f32; _Float64 f64; _Float16 f16;\n"
+          "extern _Float32 strtof32(const char *, char **);\n");
+    ASSERT_TRUE(messages().empty()) << messages()[0];
+    EXPECT_EQ(c_resolve_type(type_of("f32"))->name, "float");
+    EXPECT_EQ(c_resolve_type(type_of("f64"))->kind, TypeKind::floating);
+    EXPECT_EQ(type_of("f16")->kind, TypeKind::extended_real);
+    EXPECT_EQ(image("strtof32"), "_Float32 strtof32(const char *p1, char **p2);");
+}
+
+TEST_F(Declarations, TypeofOfTypesAndExpressionsAndAutoType) {
+    parse("struct pt { int x; long y; } origin;\n"
+          "typeof(unsigned long) a; __typeof__(origin) b; __typeof__(origin.y) c;\n"
+          "typeof(int *) d[3]; __auto_type e = 1;\n");
+    ASSERT_TRUE(messages().empty()) << messages()[0];
+    EXPECT_EQ(c_resolve_type(type_of("a"))->name, "unsigned long");
+    EXPECT_EQ(c_resolve_type(type_of("b"))->kind, TypeKind::struct_type);
+    EXPECT_EQ(c_resolve_type(type_of("c"))->name, "long");
+    const TypeNode* d = type_of("d");
+    ASSERT_EQ(d->kind, TypeKind::array);
+    EXPECT_EQ(d->target->kind, TypeKind::pointer);
+    EXPECT_EQ(type_of("e")->kind, TypeKind::void_type);
+}
+
+// Statement expressions and builtins reach declarations through macros of
+// the headers: kept as text where text is kept, skipped in bodies.
+TEST_F(Declarations, StatementExpressionsAndBuiltinsInKeptTexts) {
+    parse("int v = ({ int t = 2; t * 3; });\n"
+          "char buf[__builtin_offsetof(struct pt, y) + 1];\n"
+          "static inline int sq(int x) { return ({ int y = x; y * y; }); }\n"
+          "int after;\n"
+          "#ident \"$Id: unit.h 1 $\"\n#sccs \"@(#)unit.h\"\n#assert machine(x86)\n#unassert machine\n");
+    ASSERT_TRUE(messages().empty()) << messages()[0];
+    EXPECT_EQ(symbol("v")->initial_value, "({ int t = 2; t * 3; })");
+    EXPECT_EQ(type_of("buf")->bound, "__builtin_offsetof(structpt,y)+1");
+    EXPECT_NE(c_lookup_symbol("after", table_, ""), nullptr);
 }
 
 }  // namespace

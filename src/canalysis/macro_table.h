@@ -37,7 +37,11 @@ enum class MacroKind {
     ordinary,          // "#define" or "-D"
     disabled,          // an ordinary macro while its own expansion is rescanned
     defined_operator,  // the "defined" of "#if" conditions
+    feature_test,      // __has_include, __has_builtin ...: value is the FeatureTest
 };
+
+// The feature-test operators, as the value of their macro entries.
+enum class FeatureTest { include, include_next, builtin, attribute, c_attribute, feature };
 
 enum class VariadicForm { none, named, anonymous };
 

@@ -196,6 +196,33 @@ const InputLevel* Preprocessor::innermost_file() const {
     return nullptr;
 }
 
+namespace {
+
+// Warnings about what a compiler accepts from its own headers without a
+// word: redefinitions and the liberties taken with directive lines.
+bool quiet_in_system_header(std::string_view code) {
+    static constexpr std::string_view codes[] = {"IDENREDEF", "INVALIEND", "STARTDIGI", "UNDEFININ"};
+    return std::find(std::begin(codes), std::end(codes), code) != std::end(codes);
+}
+
+}  // namespace
+
+bool Preprocessor::is_system_file(std::string_view path) const {
+    for (const std::string& directory : system_directories_) {
+        if (directory.empty()) {
+            continue;
+        }
+        std::string_view d = directory;
+        while (d.size() > 1 && d.back() == '/') {
+            d.remove_suffix(1);
+        }
+        if (path.size() > d.size() && path.starts_with(d) && path[d.size()] == '/') {
+            return true;
+        }
+    }
+    return false;
+}
+
 void Preprocessor::report(CppLevel level, std::string_view code, std::string_view argument) {
     std::string file;
     long line = 0;
@@ -205,6 +232,9 @@ void Preprocessor::report(CppLevel level, std::string_view code, std::string_vie
             line = it->line;
             break;
         }
+    }
+    if (level == CppLevel::warning && quiet_in_system_header(code) && is_system_file(file)) {
+        return;
     }
     if (directive_line_ >= 0) {
         line = directive_line_;
@@ -646,6 +676,10 @@ void Preprocessor::macro_expand(MacroEntry& entry) {
         expand_defined();
         return;
     }
+    if (entry.kind == MacroKind::feature_test) {
+        expand_feature_test(entry);
+        return;
+    }
     if (entry.kind != MacroKind::ordinary) {
         expand_special(entry);
         return;
@@ -1062,6 +1096,174 @@ void Preprocessor::expand_defined() {
     }
     write_out(macro_defined(name) ? " 1 " : " 0 ");
     level.pos = i;
+}
+
+// ---- feature-test operators -----------------------------------------------
+
+namespace {
+
+// An attribute is the same with or without the double underscores around
+// it ("__packed__" is "packed"), also after a scope ("gnu::__packed__").
+std::string attribute_key(std::string_view name) {
+    std::size_t scope = name.rfind("::");
+    std::string_view prefix = scope == std::string_view::npos ? std::string_view() : name.substr(0, scope + 2);
+    std::string_view word = scope == std::string_view::npos ? name : name.substr(scope + 2);
+    if (word.size() > 4 && word.starts_with("__") && word.ends_with("__")) {
+        word = word.substr(2, word.size() - 4);
+    }
+    return std::string(prefix) + std::string(word);
+}
+
+bool is_attribute_test(FeatureTest test) {
+    return test == FeatureTest::attribute || test == FeatureTest::c_attribute;
+}
+
+// The FeatureTest of an operator's name; false for another name.
+bool feature_test_of(std::string_view name, FeatureTest& test) {
+    static constexpr std::pair<std::string_view, FeatureTest> operators[] = {
+        {"__has_include", FeatureTest::include},      {"__has_include_next", FeatureTest::include_next},
+        {"__has_builtin", FeatureTest::builtin},      {"__has_attribute", FeatureTest::attribute},
+        {"__has_c_attribute", FeatureTest::c_attribute}, {"__has_feature", FeatureTest::feature}};
+    for (const auto& [word, value] : operators) {
+        if (word == name) {
+            test = value;
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+// "#pragma vexor feature_test OPERATOR [VALUE NAME...]": the operator
+// exists; with a value, it answers the value for each name.
+void Preprocessor::declare_feature_test(std::string_view rest) {
+    auto next_word = [&rest]() {
+        std::size_t b = 0;
+        while (b < rest.size() && is_horizontal_blank(static_cast<unsigned char>(rest[b]))) {
+            ++b;
+        }
+        std::size_t e = b;
+        while (e < rest.size() && !is_horizontal_blank(static_cast<unsigned char>(rest[e])) &&
+               rest[e] != '\n') {
+            ++e;
+        }
+        std::string_view word = rest.substr(b, e - b);
+        rest.remove_prefix(e);
+        return word;
+    };
+    std::string_view name = next_word();
+    FeatureTest test;
+    if (!feature_test_of(name, test)) {
+        report(CppLevel::warning, "SYNTAXERR", trim(std::string(name) + std::string(rest)));
+        return;
+    }
+    MacroEntry* entry = macros_.macro_lookup(name);
+    if (entry == nullptr || entry->kind != MacroKind::feature_test) {
+        macros_.macro_install(name, MacroKind::feature_test, static_cast<long>(test));
+    }
+    std::string_view value_text = next_word();
+    if (value_text.empty()) {
+        return;
+    }
+    long value = 0;
+    for (char c : value_text) {
+        if (c < '0' || c > '9' || value > 100000000L) {
+            report(CppLevel::warning, "SYNTAXERR", value_text);
+            return;
+        }
+        value = value * 10 + (c - '0');
+    }
+    auto& answers = feature_answers_[static_cast<std::size_t>(test)];
+    for (std::string_view word = next_word(); !word.empty(); word = next_word()) {
+        answers[is_attribute_test(test) ? attribute_key(word) : std::string(word)] = value;
+    }
+}
+
+// "__has_include ( <name> )" and the others, read from the text after the
+// operator's name. An include test is true when "#include" of the same
+// name would find a file (the argument may be a macro that expands to a
+// name); the others answer what the target's compiler answers.
+void Preprocessor::expand_feature_test(const MacroEntry& entry) {
+    const FeatureTest test = static_cast<FeatureTest>(entry.value);
+    // The argument, in parentheses that may follow in the text around a
+    // macro that expanded to the operator's name ("#define has_attr
+    // __has_attribute" then "has_attr(x)").
+    static const MacroDefinition one_argument = [] {
+        MacroDefinition d;
+        d.parameter_count = 1;
+        d.open = '(';
+        d.close = ')';
+        return d;
+    }();
+    std::vector<std::string> arguments;
+    if (!find_call_open('(') || !collect_arguments(one_argument, arguments) ||
+        arguments.size() != 1) {
+        if (fatal_) {
+            return;
+        }
+        report(CppLevel::warning, "SYNTAXERR", entry.name);
+        write_out(" 0 ");
+        return;
+    }
+    std::string argument;
+    for (char c : arguments.front()) {
+        if (c != no_expand_mark) {
+            argument += c;
+        }
+    }
+    long answer = 0;
+    std::string_view arg = trim(argument);
+    if (test == FeatureTest::include || test == FeatureTest::include_next) {
+        auto file_name = [](std::string_view a, std::string_view& name) {
+            if (a.size() >= 2 && ((a.front() == '"' && a.find('"', 1) == a.size() - 1) ||
+                                  (a.front() == '<' && a.find('>', 1) == a.size() - 1))) {
+                name = a.substr(1, a.size() - 2);
+                return true;
+            }
+            return false;
+        };
+        std::string_view name;
+        std::string expanded;
+        if (!file_name(arg, name)) {
+            expanded = expand_text(arg, LevelKind::directive_argument);
+            if (fatal_) {
+                return;
+            }
+            if (!file_name(trim(expanded), name)) {
+                report(CppLevel::warning, "ERINCLUDE", arg);
+                write_out(" 0 ");
+                return;
+            }
+        }
+        int found_entry = -1;
+        std::string text;
+        answer = find_include(name, test == FeatureTest::include_next, found_entry, text).empty() ? 0 : 1;
+    } else {
+        std::string key;
+        for (char c : arg) {
+            if (!is_horizontal_blank(static_cast<unsigned char>(c))) {
+                key += c;
+            }
+        }
+        if (is_attribute_test(test)) {
+            key = attribute_key(key);
+        }
+        const auto& answers = feature_answers_[static_cast<std::size_t>(test)];
+        if (auto it = answers.find(key); it != answers.end()) {
+            answer = it->second;
+        } else if (is_attribute_test(test) && key.starts_with("gnu::")) {
+            // A GNU attribute in its scoped spelling: known when the
+            // attribute is.
+            const auto& gnu = feature_answers_[static_cast<std::size_t>(FeatureTest::attribute)];
+            if (auto g = gnu.find(key.substr(5)); g != gnu.end()) {
+                answer = 1;
+            }
+        }
+    }
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, " %ld ", answer);
+    write_out(buffer);
 }
 
 }  // namespace vx

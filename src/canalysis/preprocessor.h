@@ -20,6 +20,7 @@
 
 #include <cstddef>
 #include <ctime>
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -127,6 +128,11 @@ public:
     const std::vector<PragmaAlias>& pragma_aliases() const { return aliases_; }
     // The include search path: a removed entry stays as an empty text.
     const std::vector<std::string>& search_path() const { return search_path_; }
+    // True for a file under one of the target's standard include
+    // directories ("#pragma vexor incl_std"): a system header, in which
+    // redefinitions and extensions are not reported, as compilers keep
+    // quiet about them.
+    bool is_system_file(std::string_view path) const;
     // Every file opened by "#include", latest first.
     const std::vector<std::string>& included_files() const { return included_; }
     bool analysis_on() const { return analysis_on_; }
@@ -177,6 +183,8 @@ private:
     void macro_expand(MacroEntry& entry);
     void expand_special(MacroEntry& entry);
     void expand_defined();
+    void expand_feature_test(const MacroEntry& entry);
+    void declare_feature_test(std::string_view rest);
     bool find_call_open(char open);
     bool collect_arguments(const MacroDefinition& definition, std::vector<std::string>& args);
     void start_substitution(std::unique_ptr<PendingCall> call);
@@ -237,10 +245,15 @@ private:
     std::tm time_{};
 
     std::vector<std::string> search_path_;
+    std::vector<std::string> system_directories_;
     std::size_t longest_directory_ = 19;
     std::vector<std::string> included_;
     std::vector<PragmaAlias> aliases_;
     std::vector<std::string> type_modifiers_;
+    // The answers of the target's compiler to __has_builtin, __has_attribute,
+    // __has_c_attribute and __has_feature (by FeatureTest), from the
+    // standard definitions; a name not listed is answered 0.
+    std::map<std::string, long, std::less<>> feature_answers_[6];
 
     long out_line_ = 0;          // input line the output's current line shows
     std::string out_file_;       // file of the last marker

@@ -669,3 +669,74 @@ TEST(Preprocessor, ReadsTheSystemHeadersWithoutWarnings) {
 }
 
 }  // namespace
+
+namespace {
+
+// The feature tests answer as the compiler of the target would: include
+// tests by the search path, the others from the standard definitions.
+TEST(Preprocessor, FeatureTestOperators) {
+    TempDir dir;
+    dir.write("one/h.h", "#if __has_include_next(<h.h>)\nnext_found\n#else\nno_next\n#endif\n"
+                         "#include_next <h.h>\n");
+    dir.write("two/h.h", "#if __has_include_next(<h.h>)\nnext_found\n#else\nlast\n#endif\n");
+    dir.write("one/linux/fs.h", "fs\n");
+    vx::CppInit init;
+    init.include_dirs = {dir.path + "/one", dir.path + "/two"};
+    Cpp c(init);
+    c.run("#define linux 1\n#define HEADER <h.h>\n");
+    EXPECT_EQ(c.tokens("#if __has_include(<linux/fs.h>) && !__has_include(\"none.h\")\nyes\n#endif\n"
+                       "#if __has_include(HEADER)\nby_macro\n#endif\n"
+                       "#if defined(__has_include) && defined __has_include_next\ndefined\n#endif\n"
+                       "#ifdef __has_builtin\nbuiltin_op\n#endif\n"),
+              "yes by_macro defined");
+    EXPECT_EQ(c.tokens("#include <h.h>\n"), "next_found last");
+    EXPECT_TRUE(c.reports.empty()) << c.codes();
+
+    c.run("#pragma vexor feature_test __has_builtin\n"
+          "#pragma vexor feature_test __has_builtin 1 __builtin_expect __builtin_memcpy\n"
+          "#pragma vexor feature_test __has_attribute 1 packed aligned\n"
+          "#pragma vexor feature_test __has_c_attribute 201904 deprecated\n");
+    EXPECT_EQ(c.tokens("#if __has_builtin(__builtin_expect) && !__has_builtin(__builtin_nothing)\nb\n#endif\n"
+                       "#if __has_attribute(__packed__) && __has_attribute( aligned ) && __has_attribute(gnu::packed)\n"
+                       "a\n#endif\n"
+                       "#if __has_c_attribute(deprecated) == 201904 && !__has_c_attribute(nodiscard)\nc\n#endif\n"
+                       "#if defined __has_feature\nf\n#else\nno_feature\n#endif\n"
+                       "x = __has_attribute(packed);\n"
+                       "#define has_attr __has_attribute\n#if has_attr (packed) && !has_attr(nothing)\nalias\n#endif\n"),
+              "b a c no_feature x = 1 ; alias");
+    EXPECT_TRUE(c.reports.empty()) << c.codes();
+
+    c.run("#if __has_include(stdio.h)\n#endif\n#if __has_builtin\n#endif\n"
+          "#pragma vexor feature_test __has_nothing 1 x\n");
+    EXPECT_EQ(c.codes(), "ERINCLUDE SYNTAXERR SYNTAXERR");
+}
+
+// Redefinitions in the target's own headers are the compiler's business;
+// in the user's headers they are reported.
+TEST(Preprocessor, SystemHeadersKeepQuietAboutRedefinitions) {
+    TempDir dir;
+    dir.write("sys/a.h", "#define X 1\n#ifdef X extra\n#endif\n");
+    dir.write("sys/b.h", "#define X 2\n#undef __LINE__\n#include \"c.h\"\n");
+    dir.write("sys/c.h", "#define X 3\n#error real\n");
+    dir.write("user/u.h", "#define X 4\n");
+    vx::CppInit init;
+    init.include_dirs = {dir.path + "/user"};
+    Cpp c(init);
+    c.run("#pragma vexor incl_std \"" + dir.path + "/sys\"\n");
+    c.run("#include <a.h>\n#include <b.h>\n#include <u.h>\n");
+    EXPECT_EQ(c.codes(), "WARNERR IDENREDEF") << c.reports[0].argument;
+    EXPECT_EQ(c.reports[1].file, dir.path + "/user/u.h");
+    EXPECT_TRUE(c.cpp.is_system_file(dir.path + "/sys/x/y.h"));
+    EXPECT_FALSE(c.cpp.is_system_file(dir.path + "/system/y.h"));
+}
+
+TEST(Preprocessor, ByteOrderMarkAndIdentLines) {
+    TempDir dir;
+    std::string header = dir.write("bom.h", "\xEF\xBB\xBF#define B 2\nint b = B;\n");
+    Cpp c;
+    std::string out = c.run("#include \"" + header + "\"\n#ident \"x\"\n");
+    EXPECT_EQ(Cpp::squeeze(out), "int b = 2; #ident \"x\"");
+    EXPECT_TRUE(c.reports.empty()) << c.codes();
+}
+
+}  // namespace

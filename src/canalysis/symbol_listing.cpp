@@ -128,7 +128,11 @@ public:
             if (type->width > 0) return " " + word(w_unsigned, language_);
             if (type->is_char) return " " + word(w_character, language_);
             return " " + word(w_integer, language_);
-        case TypeKind::floating: return " " + word(w_real, language_);
+        case TypeKind::wide_integer:
+            if (type->width > 0) return " " + word(w_unsigned, language_);
+            return " " + word(w_integer, language_);
+        case TypeKind::floating:
+        case TypeKind::extended_real: return " " + word(w_real, language_);
         case TypeKind::void_type: return " void (" + word(w_unspecified, language_) + ")";
         case TypeKind::ellipsis: return " ...";
         case TypeKind::pointer:

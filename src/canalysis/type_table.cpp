@@ -42,6 +42,27 @@ TypeNode* TypeTable::floating_type(std::string_view name) {
     return node;
 }
 
+TypeNode* TypeTable::wide_integer_type(std::string_view name, int width) {
+    auto key = std::make_pair(std::string(name), width);
+    auto it = wide_integers_.find(key);
+    if (it != wide_integers_.end()) return it->second;
+    TypeNode* node = new_node(TypeKind::wide_integer);
+    node->name = name;
+    node->width = width;
+    wide_integers_.emplace(std::move(key), node);
+    return node;
+}
+
+TypeNode* TypeTable::extended_real_type(std::string_view name) {
+    std::string key(name);
+    auto it = extended_reals_.find(key);
+    if (it != extended_reals_.end()) return it->second;
+    TypeNode* node = new_node(TypeKind::extended_real);
+    node->name = key;
+    extended_reals_.emplace(key, node);
+    return node;
+}
+
 TypeNode* TypeTable::void_type() {
     if (!void_) void_ = new_node(TypeKind::void_type);
     return void_;
@@ -214,6 +235,8 @@ void TypeTable::clear() {
     enumerator_index_.clear();
     integers_.clear();
     floatings_.clear();
+    wide_integers_.clear();
+    extended_reals_.clear();
     pointers_.clear();
     arrays_.clear();
     qualifieds_.clear();

@@ -47,6 +47,9 @@ public:
     // ---- node construction (shared constructions come back the same) ----
     TypeNode* integer_type(std::string_view name, int width, bool is_char);
     TypeNode* floating_type(std::string_view name);
+    // The 128-bit integers and the extended reals (the kinds of c_types.h).
+    TypeNode* wide_integer_type(std::string_view name, int width);
+    TypeNode* extended_real_type(std::string_view name);
     TypeNode* void_type();
     TypeNode* ellipsis_type();
     TypeNode* pointer_to(TypeNode* target, const std::vector<std::string>& qualifiers = {});
@@ -124,6 +127,8 @@ private:
     // Shared constructions.
     std::map<std::tuple<std::string, int, bool>, TypeNode*> integers_;
     std::map<std::string, TypeNode*> floatings_;
+    std::map<std::pair<std::string, int>, TypeNode*> wide_integers_;
+    std::map<std::string, TypeNode*> extended_reals_;
     std::map<std::pair<TypeNode*, std::string>, TypeNode*> pointers_;
     std::map<std::pair<TypeNode*, std::string>, TypeNode*> arrays_;
     std::map<std::pair<TypeNode*, std::string>, TypeNode*> qualifieds_;

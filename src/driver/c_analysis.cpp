@@ -18,6 +18,15 @@ namespace {
 
 constexpr std::string_view stub_inactive = "STUBINACTIVE";
 
+// The least the analysis must know without the standard definitions of a
+// target package: the runtime's types that the harness declares its own
+// objects with, and the types compilers have built in.
+constexpr std::string_view builtin_definitions =
+    "typedef int ZQZQ_LOOPVAR_T;\n"
+    "typedef char *__builtin_va_list;\n"
+    "typedef __int128 __int128_t;\n"
+    "typedef unsigned __int128 __uint128_t;\n";
+
 }  // namespace
 
 CAnalysis::CAnalysis(TargetModel* target) : run_(target ? *target : own_target_) {
@@ -26,6 +35,7 @@ CAnalysis::CAnalysis(TargetModel* target) : run_(target ? *target : own_target_)
         const std::vector<std::string>& modifiers = cpp_.type_modifiers();
         return std::find(modifiers.begin(), modifiers.end(), word) != modifiers.end();
     };
+    run_.is_system_file = [this](std::string_view file) { return cpp_.is_system_file(file); };
 }
 
 std::string CAnalysis::start(const CAnalysisStart& start) {
@@ -45,6 +55,11 @@ std::string CAnalysis::start(const CAnalysisStart& start) {
     if (!start.std_define_file.empty()) {
         std::string directive = "#include \"" + start.std_define_file + "\"";
         cpp_process_text(cpp_, directive, false, "", 0, definitions);
+        analyse_declarations(definitions, {});
+    } else {
+        // No target package: the harness's own declarations still name
+        // the runtime's types.
+        cpp_process_text(cpp_, builtin_definitions, false, "", 0, definitions);
         analyse_declarations(definitions, {});
     }
     std::string guard = "#ifndef " + std::string(stub_inactive) + "\n#define " +
@@ -214,6 +229,17 @@ VariableKind value_kind_of(const TypeNode* type) {
     }
 }
 
+// The type, or the element type of an array of it, is one the runtime
+// cannot hold: a 128-bit integer or an extended real.
+bool unsupported_scalar(const TypeNode* type) {
+    const TypeNode* resolved = c_resolve_type(type);
+    for (int depth = 0; resolved != nullptr && resolved->kind == TypeKind::array && depth < 64; ++depth) {
+        resolved = c_resolve_type(resolved->target);
+    }
+    return resolved != nullptr &&
+           (resolved->kind == TypeKind::wide_integer || resolved->kind == TypeKind::extended_real);
+}
+
 // The facts of a scalar type the generator needs beside its kind.
 TypeFacts scalar_facts(const TypeNode* type) {
     TypeFacts facts;
@@ -283,7 +309,8 @@ constexpr std::size_t component_limit = std::size_t{1} << 20;
 // component), nested, in declaration order. With `whole_arrays` an array
 // of scalars is one component.
 void append_components(const TypeNode* type, const std::string& path, int depth,
-                       bool whole_arrays, std::vector<NativeComponent>& out) {
+                       bool whole_arrays, std::vector<NativeComponent>& out,
+                       std::string& unsupported) {
     if (out.size() >= component_limit) return;
     const TypeNode* resolved = c_resolve_type(type);
     const VariableKind kind = value_kind_of(type);
@@ -293,13 +320,14 @@ void append_components(const TypeNode* type, const std::string& path, int depth,
             for (const Field& field : resolved->fields) {
                 if (field.symbol == nullptr || field.symbol->type == nullptr) continue;
                 append_components(field.symbol->type, path + "." + field.symbol->name, depth + 1,
-                                  whole_arrays, out);
+                                  whole_arrays, out, unsupported);
                 if (resolved->kind == TypeKind::union_type) break;
             }
             return;
         }
         TypeFacts whole;
         if (whole_arrays && resolved->kind == TypeKind::array && whole_array_facts(type, whole)) {
+            if (unsupported.empty() && unsupported_scalar(type)) unsupported = c_type_image(type, "");
             out.push_back({path, c_type_image(type, ""), kind, std::move(whole)});
             return;
         }
@@ -308,11 +336,12 @@ void append_components(const TypeNode* type, const std::string& path, int depth,
             integer_constant(resolved->bound, bound) && bound > 0) {
             for (long long i = 0; i < bound && out.size() < component_limit; ++i) {
                 append_components(resolved->target, path + "[" + std::to_string(i) + "]",
-                                  depth + 1, whole_arrays, out);
+                                  depth + 1, whole_arrays, out, unsupported);
             }
             return;
         }
     }
+    if (unsupported.empty() && unsupported_scalar(type)) unsupported = c_type_image(type, "");
     out.push_back({path, c_type_image(type, ""), kind, scalar_facts(type)});
 }
 
@@ -328,6 +357,25 @@ std::optional<NativeVariable> CAnalysis::variable_type(std::string_view expressi
     ExpressionTree tree = c_parse_expression(run, expression, "", 0, sink);
     if (tree == nullptr) return result;
     const TypeNode* type = c_expression_type(run, tree->root, nullptr, "", 0, scope, sink);
+    if (c_resolve_type(type) == nullptr) {
+        // A member the headers name through a macro ("st.st_mtime" for
+        // "st.st_mtim.tv_sec", "ifr.ifr_flags"): the type is that of the
+        // expansion, while the harness keeps the name as written.
+        std::string expanded;
+        cpp_process_text(cpp_, expression, false, "", 0, expanded,
+                         [](CppLevel, std::string_view, std::string_view, std::string_view, long) {});
+        std::string_view text = expanded;
+        while (!text.empty() && (text.back() == '\n' || text.back() == ' ')) text.remove_suffix(1);
+        while (!text.empty() && (text.front() == '\n' || text.front() == ' ')) text.remove_prefix(1);
+        if (!text.empty() && text != expression && text.find('#') == std::string_view::npos) {
+            ExpressionTree again = c_parse_expression(run, text, "", 0, sink);
+            if (again != nullptr) {
+                type = c_expression_type(run, again->root, nullptr, "", 0, scope, sink);
+                c_free_expression(tree);
+                tree = std::move(again);
+            }
+        }
+    }
     const TypeNode* resolved = c_resolve_type(type);
     if (resolved != nullptr && resolved != &run.aggregate_placeholder) {
         result.found = true;
@@ -346,8 +394,10 @@ std::optional<NativeVariable> CAnalysis::variable_type(std::string_view expressi
         }
         if (components != ComponentWalk::none && (result.structure || result.array)) {
             append_components(type, std::string(expression), 0,
-                              components == ComponentWalk::whole_arrays, result.components);
+                              components == ComponentWalk::whole_arrays, result.components,
+                              result.unsupported_type);
         }
+        if (unsupported_scalar(type)) result.unsupported_type = result.type_text;
     }
     c_free_expression(tree);
     return result;

@@ -257,3 +257,56 @@ TEST_F(VariableTypeTest, WholeAggregatesGiveOneRecord) {
 
 }  // namespace
 }  // namespace vx
+
+namespace vx {
+namespace {
+
+// Without a target package the harness's own declarations still parse, and
+// a message of the analysed text leaves the script's location in place.
+TEST_F(CAnalysisTest, WithoutStandardDefinitionsTheScriptKeepsItsLocation) {
+    TargetModel target;
+    CAnalysis analysis(&target);
+    analysis.start(CAnalysisStart{});
+    analysis.analyse_declarations(analysis.preprocess("extern ZQZQ_LOOPVAR_T I1;\n__int128_t wide;\n", "", 0),
+                                  {});
+    EXPECT_EQ(diagnostics(), "");
+    const Symbol* loop = c_lookup_symbol("I1", analysis.type_table(), "");
+    ASSERT_NE(loop, nullptr);
+    EXPECT_EQ(c_resolve_type(loop->type)->kind, TypeKind::integer);
+    EXPECT_EQ(c_resolve_type(c_lookup_symbol("wide", analysis.type_table(), "")->type)->kind,
+              TypeKind::wide_integer);
+
+    ::testing::internal::CaptureStderr();
+    set_report_file("k.ptu");
+    set_report_line(6);
+    analysis.analyse_declarations(analysis.preprocess("int x = ;\nint y y;\n", "k.ptu", 6), {});
+    analysis.preprocess("#define D 1\n#define D 2\n", "h.h", 0);
+    report_warning("SYNTAXERR", "after");
+    std::string err = diagnostics();
+    EXPECT_NE(err.find("[k.ptu:8] Syntax error: int y y"), std::string::npos) << err;
+    EXPECT_NE(err.find("[h.h:2]"), std::string::npos) << err;
+    EXPECT_NE(err.find("Harnex-W-SYNTAXERR,  [k.ptu:6] Syntax error: after"), std::string::npos) << err;
+}
+
+// A member the headers name through a macro is typed by its expansion.
+TEST_F(CAnalysisTest, MembersNamedByMacrosAreTypedByTheirExpansion) {
+    TargetModel target;
+    CAnalysis analysis(&target);
+    analysis.start(CAnalysisStart{});
+    analysis.analyse_declarations(
+        analysis.preprocess("struct timespec { long tv_sec; long tv_nsec; };\n"
+                            "struct stat { int st_mode; struct timespec st_mtim; };\n"
+                            "#define st_mtime st_mtim.tv_sec\nstruct stat st;\n",
+                            "s.ptu", 0),
+        {});
+    std::optional<NativeVariable> v = analysis.variable_type("st.st_mtime", "", ComponentWalk::none);
+    ASSERT_TRUE(v.has_value());
+    EXPECT_TRUE(v->found);
+    EXPECT_EQ(v->kind, VariableKind::integer);
+    EXPECT_EQ(v->type_text, "long");
+    EXPECT_FALSE(analysis.variable_type("st.st_nothing", "", ComponentWalk::none)->found);
+    EXPECT_EQ(diagnostics(), "");
+}
+
+}  // namespace
+}  // namespace vx

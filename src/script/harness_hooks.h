@@ -75,6 +75,10 @@ struct NativeVariable {
     bool array = false;
     TypeFacts facts;
     std::vector<NativeComponent> components;
+    // The first type of the variable or of its components that the runtime
+    // has no value kind for (a 128-bit integer, an extended real), as C
+    // text; empty when there is none.
+    std::string unsupported_type;
 };
 
 // How variable_type lists the components of an aggregate: not at all,

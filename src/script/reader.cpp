@@ -255,6 +255,7 @@ void ScriptReader::rewind_main_script() {
         report_fatal("IMPRESFIC", frames_.front().file_name);
     }
     frames_.front().end_counted = false;
+    frames_.front().at_start = true;
     frames_.front().saved_lookahead.reset();
     counter_ = -1;
     restore_report_location();
@@ -263,6 +264,9 @@ void ScriptReader::rewind_main_script() {
 bool ScriptReader::read_line(std::string& line) {
     IncludeFrame& frame = frames_.back();
     if (read_physical_line(frame.file.get(), line)) {
+        // The UTF-8 byte order mark some editors write is not text.
+        if (frame.at_start && line.starts_with("\xEF\xBB\xBF")) line.erase(0, 3);
+        frame.at_start = false;
         set_report_line(++counter_);
         return true;
     }

@@ -708,6 +708,12 @@ int VariableStatementParser::parse_variable_statement(std::string_view argument,
             }
         }
     }
+    if (native.has_value() && native->found && !native->unsupported_type.empty()) {
+        // Whatever type the statement gives, the harness would hold the
+        // value in a narrower one: refused rather than truncated.
+        report_error("TYPNONGER", native->unsupported_type);
+        return 0;
+    }
     if (c.explicit_type) {
         c.kind = explicit_kind(c.type_text);
         if (c.kind == VariableKind::unknown) {

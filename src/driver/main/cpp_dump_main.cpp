@@ -2,14 +2,16 @@
 // C preprocessor as the compiler would, and prints the preprocessed text.
 //
 //   cpp_dump [-INCL=dir]... [-DEFINE=name[=value]]... [-STD_DEFINE=file]
-//            [-RESTRICTION=ANSI|KR] [-SCRIPT] file
+//            [-RESTRICTION=ANSI|KR] [-SCRIPT] [-DECLARATIONS] file
 //
 // The preprocessor is started as in a run (restriction flags, -INCL,
 // -DEFINE, the standard-definitions file, by default
 // $VXLTGT/ana/vxus_c.def, and STUBINACTIVE). A C file is preprocessed as
 // the text of an include directive naming it; with -SCRIPT the native
 // lines of the script ("#" and "!" lines, marker dropped) are preprocessed
-// as one text that keeps the script's line layout. Diagnostics go to
+// as one text that keeps the script's line layout. With -DECLARATIONS the
+// preprocessed text is also analysed as declarations, into the type table
+// of the run, as a script's headers are. Diagnostics go to
 // standard error as in a run; the exit status is 0, or 1 when a warning or
 // an error was reported.
 #include "diag/catalogue.h"
@@ -66,6 +68,7 @@ int main(int argc, char** argv) {
         start.std_define_file = std::string(target) + "/ana/vxus_c.def";
     }
     bool script = false;
+    bool declarations = false;
     std::string file;
     for (int i = 1; i < argc; ++i) {
         std::string_view arg = argv[i];
@@ -81,6 +84,8 @@ int main(int argc, char** argv) {
             start.kr = value == "KR";
         } else if (arg == "-SCRIPT") {
             script = true;
+        } else if (arg == "-DECLARATIONS") {
+            declarations = true;
         } else if (!arg.empty() && arg[0] != '-' && file.empty()) {
             file = std::string(arg);
         } else {
@@ -91,7 +96,7 @@ int main(int argc, char** argv) {
     if (file.empty()) {
         std::fprintf(stderr,
                      "usage: cpp_dump [-INCL=dir]... [-DEFINE=name]... [-STD_DEFINE=file] "
-                     "[-RESTRICTION=ANSI|KR] [-SCRIPT] file\n");
+                     "[-RESTRICTION=ANSI|KR] [-SCRIPT] [-DECLARATIONS] file\n");
         return 2;
     }
 
@@ -106,6 +111,9 @@ int main(int argc, char** argv) {
         output = analysis.preprocess(script_native_text(text), file, 0);
     } else {
         output = analysis.preprocess("#include \"" + file + "\"\n", "", 0);
+    }
+    if (declarations) {
+        analysis.analyse_declarations(output, {});
     }
     analysis.finish();
     std::fwrite(output.data(), 1, output.size(), stdout);
