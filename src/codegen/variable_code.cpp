@@ -129,6 +129,12 @@ char format_letter(const VariableClause& c) {
         default: break;
         }
     }
+    // The elements of byte arrays (signed and unsigned char, uint8_t ...)
+    // are shown in hexadecimal, as hashes and keys are read.
+    if (c.facts.is_byte && (!c.facts.dimensions.empty() ||
+                            (!c.variable.empty() && c.variable.back() == ']'))) {
+        return 'H';
+    }
     return c.facts.is_unsigned ? 'U' : 'D';
 }
 
@@ -493,6 +499,17 @@ bool VariableCode::expected_values(const VariableClause& c, Check& check) {
         check.record_value =
             expected_list(static_cast<std::size_t>(c.ev_count > 0 ? c.ev_count : 0),
                           without_delimiters(c.ev_value));
+        // A tolerance applies to each value of the list.
+        if (c.delta != DeltaKind::none && !c.delta_value.empty()) {
+            check.range = true;
+            std::string d = c.delta_value;
+            if (c.delta == DeltaKind::percent) {
+                d = "(" + d + ")*(" + call + ")/" + (family == Family::real ? "100.0" : "100");
+            }
+            const std::string absolute = d + ">=0?" + d + ":-(" + d + ")";
+            check.low = "(" + call + ") - (" + absolute + ")";
+            check.high = "(" + call + ") + (" + absolute + ")";
+        }
         return true;
     }
     if (c.ev) {
@@ -682,11 +699,13 @@ void VariableCode::write_check(const VariableClause& c, const std::string& v, co
     }
     case Family::integer: {
         const bool is_unsigned = c.facts.is_unsigned;
-        const std::string cast = is_unsigned ? "(vxu_unsigned)(" : "(vxu_integer)(";
+        const CheckKindRow& row =
+            c_check_kind_row(is_unsigned ? CheckKind::unsigned_integer : CheckKind::integer);
+        const std::string cast(row.cast);
         const std::string ctype = type_cast(c);
-        close_line(std::string(is_unsigned ? "EDV_UNSIGNED_C(" : "EDV_INTEGER_C(") + flag + "," +
-                   range + "," + cast + v + ")," + n + display_base(c) + "," + cast + ctype + k.low +
-                   ")" + "," + cast + ctype + k.high + ")" + ");");
+        close_line(std::string(row.check_macro) + "(" + flag + "," + range + "," + cast + v + ")," + n +
+                   display_base(c) + "," + cast + ctype + k.low + ")" + "," + cast + ctype + k.high +
+                   ")" + ");");
         usage.count_use(is_unsigned ? Usage::edv_unsigned : Usage::edv_integer);
         return;
     }
@@ -738,10 +757,15 @@ void VariableCode::write_record(const VariableClause& c, char letter, const Chec
         r.initial = init_value("IN (" + number_text(c.init_count) + ") " +
                                std::string(without_delimiters(c.init_value)));
     } else {
-        r.initial = init_value(c.init_value);
+        r.initial = init_value(c.init_text.empty() ? c.init_value : c.init_text);
     }
-    // The value part says what the check compares with.
+    // The value part says what the check compares with, as the script
+    // wrote it.
     r.value = check.record_value;
+    if (!c.ev_text.empty() && c.ev && c.ev_form == EvForm::equal && !c.ev_in && !c.ev_with &&
+        c.delta == DeltaKind::none) {
+        r.value = expected_value(c.ev_text);
+    }
     link_records().write_variable(c.line, r);
 }
 
