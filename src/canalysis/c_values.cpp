@@ -274,6 +274,17 @@ void c_value_components(const TypeNode* type, const std::string& root, bool whol
 
 // ---- values of aggregates -----------------------------------------------------
 
+std::string c_with_unsigned_suffix(std::string_view text) {
+    std::string out(trimmed(text));
+    const bool digits = !out.empty() && out.front() != '0' &&
+                        std::all_of(out.begin(), out.end(), [](char c) { return c >= '0' && c <= '9'; });
+    if (digits && out.size() >= 19 && (out.size() > 19 || out > "9223372036854775807") &&
+        (out.size() < 20 || (out.size() == 20 && out <= "18446744073709551615"))) {
+        out += "U";
+    }
+    return out;
+}
+
 bool c_is_value_list(std::string_view text) {
     text = trimmed(text);
     if (text.size() < 2) return false;
@@ -500,7 +511,7 @@ bool Spreader::fill(const TypeNode* type, const std::string& path, std::string_v
         }
         if (!pieces) return fail("INITAGREG", path + " = " + std::string(value));
     }
-    out.emplace_back(value);
+    out.push_back(c_with_unsigned_suffix(value));
     return true;
 }
 

@@ -129,6 +129,10 @@ bool c_spread_value(ExpressionRun& run, const TypeNode* type, const std::string&
                     std::string_view value, std::vector<std::string>& leaves,
                     SpreadFailure& failure);
 
+// A decimal constant above the largest long long is unsigned in C, and
+// compilers say so: the text of such a constant gets its "U" suffix.
+std::string c_with_unsigned_suffix(std::string_view text);
+
 // Whether the text is a list of the aggregate notation: "{...}" or "[...]".
 bool c_is_value_list(std::string_view text);
 

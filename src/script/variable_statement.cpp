@@ -196,14 +196,7 @@ bool VariableStatementParser::value(Item& item, std::string_view text, unsigned 
             out.pop_back();
         }
         out = std::string(trimmed(out));
-        // A decimal constant above the largest long long is unsigned in C,
-        // and compilers say so: it is written with its suffix.
-        if (!out.empty() && out.size() >= 19 && out.front() != '0' &&
-            std::all_of(out.begin(), out.end(), [](char ch) { return ch >= '0' && ch <= '9'; }) &&
-            (out.size() > 19 || out > "9223372036854775807") &&
-            (out.size() < 20 || (out.size() == 20 && out <= "18446744073709551615"))) {
-            out += "U";
-        }
+        out = c_with_unsigned_suffix(out);
         return true;
     }
     out = std::string(text);
