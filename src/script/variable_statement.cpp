@@ -66,6 +66,26 @@ bool is_pointer(VariableKind k) {
     return k == VariableKind::pointer || k == VariableKind::function_pointer;
 }
 
+// The text of a preprocessed value or expression: its lines joined, the
+// line markers ("#line 12 \"s.ptu\"") the preprocessor writes when the
+// text does not follow the last one it read dropped.
+std::string without_line_markers(std::string_view output) {
+    std::string out;
+    std::size_t at = 0;
+    while (at < output.size()) {
+        std::size_t end = output.find('\n', at);
+        if (end == std::string_view::npos) end = output.size();
+        const std::string_view line_text = trimmed(output.substr(at, end - at));
+        if (!line_text.empty() && line_text.front() != '#') {
+            if (!out.empty()) out += ' ';
+            out += line_text;
+        }
+        at = end + 1;
+    }
+    while (!out.empty() && (out.back() == '\r' || is_blank(out.back()))) out.pop_back();
+    return out;
+}
+
 }  // namespace
 
 
@@ -190,12 +210,7 @@ bool VariableStatementParser::value(Item& item, std::string_view text, unsigned 
                                     std::string& out) {
     text = trimmed(text);
     if (options_.analysis_enabled) {
-        out = native_.preprocess(text, item.context->file, item.context->line);
-        // The preprocessor ends its text with a line end.
-        while (!out.empty() && (out.back() == '\n' || out.back() == '\r' || is_blank(out.back()))) {
-            out.pop_back();
-        }
-        out = std::string(trimmed(out));
+        out = without_line_markers(native_.preprocess(text, item.context->file, item.context->line));
         out = c_with_unsigned_suffix(out);
         return true;
     }
@@ -714,12 +729,8 @@ int VariableStatementParser::parse_variable_statement(std::string_view argument,
         // st.st_mtim.tv_sec). The records keep the script's text.
         std::string lookup = variable;
         {
-            std::string expanded = native_.preprocess(variable, context.file, context.line);
-            while (!expanded.empty() && (expanded.back() == '\n' || expanded.back() == '\r' ||
-                                         is_blank(expanded.back()))) {
-                expanded.pop_back();
-            }
-            expanded = std::string(trimmed(expanded));
+            const std::string expanded =
+                without_line_markers(native_.preprocess(variable, context.file, context.line));
             auto compact = [](std::string_view t) {
                 std::string out;
                 for (char ch : t) {
