@@ -274,6 +274,34 @@ std::optional<NativeSpread> CAnalysis::spread_value(std::string_view expression,
     return result;
 }
 
+std::optional<std::string> CAnalysis::array_value_expression(std::string_view expression,
+                                                             std::string_view scope,
+                                                             std::string_view value) {
+    ExpressionRun run(table_, run_);
+    run.scope = std::string(scope);
+    run.others_word = cpp_.script_language() == 2 ? "others" : "autres";
+    CountingSink quiet;
+    ExpressionTree variable = c_parse_expression(run, expression, "", 0, quiet);
+    const TypeNode* type =
+        variable != nullptr ? c_expression_type(run, variable->root, nullptr, "", 0, scope, quiet) : nullptr;
+    c_free_expression(variable);
+    const TypeNode* resolved = c_resolve_type(type);
+    if (resolved == nullptr || resolved->kind != TypeKind::array) return std::nullopt;
+    // Any message (an omitted item, an index out of the bounds, a word
+    // that is no "others") means the list gives no expression.
+    CountingSink sink;
+    ExpressionTree tree = c_parse_expression(run, value, "", 0, sink);
+    std::optional<std::string> result;
+    if (tree != nullptr && tree->root != nullptr && tree->root->kind == ExprKind::aggregate &&
+        sink.count == 0) {
+        std::string out;
+        c_expand_array_aggregate(run, tree->root, type, out, 1, "", 0, sink);
+        if (sink.count == 0 && !out.empty()) result = out;
+    }
+    c_free_expression(tree);
+    return result;
+}
+
 std::vector<ValueFinding> CAnalysis::check_value(std::string_view text, VariableKind kind,
                                                  const TypeFacts& facts, std::string_view scope) {
     ExpressionRun run(table_, run_);

@@ -63,6 +63,9 @@ public:
                                                 ComponentWalk components) override;
     std::optional<NativeSpread> spread_value(std::string_view expression, std::string_view scope,
                                              ComponentWalk components, std::string_view value) override;
+    std::optional<std::string> array_value_expression(std::string_view expression,
+                                                      std::string_view scope,
+                                                      std::string_view value) override;
     std::vector<ValueFinding> check_value(std::string_view text, VariableKind kind,
                                           const TypeFacts& facts, std::string_view scope) override;
     std::optional<NumericValue> numeric_value(std::string_view text) override;

@@ -182,6 +182,15 @@ public:
                                                      std::string_view /*value*/) {
         return std::nullopt;
     }
+    // An array's list whose indexes are not all constants, as one
+    // expression of the loop counters I1, I2 ... that walk the array
+    // (the value of the element they reach); nullopt when the list does
+    // not give one, or without analysis.
+    virtual std::optional<std::string> array_value_expression(std::string_view /*expression*/,
+                                                              std::string_view /*scope*/,
+                                                              std::string_view /*value*/) {
+        return std::nullopt;
+    }
     // What makes one value (preprocessed) unfit for a scalar of that kind;
     // nothing while no analysis exists.
     virtual std::vector<ValueFinding> check_value(std::string_view /*text*/, VariableKind /*kind*/,

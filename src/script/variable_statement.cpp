@@ -985,6 +985,17 @@ bool VariableStatementParser::spread_whole_array(Item& item) {
         std::optional<NativeSpread> spread =
             native_.spread_value(item.lookup, item.context->scope, ComponentWalk::none, value);
         if (!spread.has_value()) return true;
+        if (!spread->spread && spread->failure.code == "TABEXPINC") {
+            // Indexes that are no constants: the value of each element is
+            // chosen in the loop that walks the array.
+            std::optional<std::string> expression =
+                native_.array_value_expression(item.lookup, item.context->scope, value);
+            if (expression.has_value()) {
+                script_text = value;
+                value = *expression;
+                return true;
+            }
+        }
         if (!spread->spread || spread->values.size() != 1) {
             report_error(spread->failure.code.empty() ? std::string("INITAGREG") : spread->failure.code,
                          spread->failure.place.empty() ? c.variable : spread->failure.place);

@@ -441,11 +441,25 @@ _os_1_bytes_put[1].max=0;
 #endif
 raw = 1;
 PTU_UNSIGNED_C((vxu_unsigned)(raw),0+51,10);
+for (I1 = 0 ; I1 < 6 ; I1++) { 
+table[I1] = (I1 == (raw+3)?9:1);
+}
 compute();
 STOP_CHRONO_C();
 _vx_check_muets();
 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(raw),0+51,10,(vxu_unsigned)((uint8_t)0xfe),
 (vxu_unsigned)((uint8_t)0xfe));
+SET_MODE_TAB_C(52);
+SET_MODE_CST_C(52);
+{
+int vxcst52[] = {2,2,2,2,18,2};
+for (I1 = 0 ; I1 < 6 ; I1++) { 
+EDV_INTEGER_C(1,0,(vxu_integer)(table[I1]),0+52,10,(vxu_integer)((int
+)vxcst52[I1]),(vxu_integer)((int)vxcst52[I1]));
+}
+}
+UNSET_MODE_CST_C(52);
+UNSET_MODE_TAB_C(52);
 }
 VXU_END_TEST_C();
 }/* END SERVICE compute*/
