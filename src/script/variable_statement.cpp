@@ -170,7 +170,9 @@ VariableKind VariableStatementParser::explicit_kind(std::string_view type_text) 
     }
     if (t.empty()) return VariableKind::unknown;
     if (t.find("(*)") != std::string::npos) return VariableKind::function_pointer;
-    if (t == "char*" || t == "constchar*" || t == "unsignedchar*" || t == "signedchar*") {
+    // Plain char is text; signed and unsigned char are bytes (small
+    // integers), as the model of C values says.
+    if (t == "char*" || t == "constchar*") {
         return VariableKind::string_pointer;
     }
     if (t.back() == '*' || t == "pointer" || t == "access" || t == "address") {
@@ -179,9 +181,10 @@ VariableKind VariableStatementParser::explicit_kind(std::string_view type_text) 
     if (t.rfind("char[", 0) == 0 || t == "string") return VariableKind::string;
     if (t.rfind("enum", 0) == 0) return VariableKind::enumeration;
     if (t == "_bool" || t == "bool" || t == "boolean") return VariableKind::boolean;
-    if (t == "char" || t == "signedchar" || t == "unsignedchar" || t == "character") {
+    if (t == "char" || t == "character") {
         return VariableKind::character;
     }
+    if (t == "signedchar" || t == "unsignedchar") return VariableKind::integer;
     if (t == "float" || t == "double" || t == "longdouble" || t == "real") return VariableKind::real;
     if (t == "bit") return VariableKind::bit;
     static constexpr std::string_view integers[] = {

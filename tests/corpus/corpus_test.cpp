@@ -210,6 +210,13 @@ TEST(Corpus, EveryValueKindInEveryShapeAndForm) {
                                               "-I" + dir.path(), "-c", dir.file("t.c"), "-o",
                                               dir.file("t.o")});
     ASSERT_EQ(object.status, 0) << "the harness draws warnings:\n" << object.err;
+    // The other compiler of the hosts, when there is one, has its own
+    // warnings.
+    auto clang = testkit::run_program("clang", {"-std=c99", "-Wall", "-Wextra", "-Werror", "-I" + lib,
+                                                "-I" + dir.path(), "-fsyntax-only", dir.file("t.c")});
+    if (clang.status != -1 && clang.status != 127) {
+        EXPECT_EQ(clang.status, 0) << "the harness draws warnings from clang:\n" << clang.err;
+    }
     auto built = testkit::run_program("cc", {"-std=c99", "-I" + lib, "-I" + dir.path(), dir.file("t.o"),
                                              dir.file("unit.c"), lib + "/TP.c", "-o", dir.file("harness")});
     ASSERT_EQ(built.status, 0) << built.err;
