@@ -11,7 +11,7 @@ constexpr bool is_ident_start(char c) {
 }
 constexpr bool is_ident_char(char c) { return is_ident_start(c) || is_digit(c); }
 // Space, tab, newline, carriage return, vertical tab, form feed.
-constexpr bool is_blank(char c) {
+constexpr bool is_c_blank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
 }
 

@@ -28,8 +28,8 @@ namespace {
 
 
 std::string_view trim(std::string_view s) {
-    while (!s.empty() && is_blank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && is_blank(s.back())) s.remove_suffix(1);
+    while (!s.empty() && is_c_blank(s.front())) s.remove_prefix(1);
+    while (!s.empty() && is_c_blank(s.back())) s.remove_suffix(1);
     return s;
 }
 
@@ -54,7 +54,7 @@ std::string without_blanks(std::string_view s) {
         if (c == '"' || c == '\'') {
             quote = c;
             out += c;
-        } else if (!is_blank(c) && static_cast<unsigned char>(c) >= ' ') {
+        } else if (!is_c_blank(c) && static_cast<unsigned char>(c) >= ' ') {
             out += c;
         }
     }
@@ -402,7 +402,7 @@ std::string ParserContext::normalise_bound(std::string_view bound) const {
                 bool only_words = true;
                 std::string_view single;
                 for (std::size_t j = 0; j < inside.size();) {
-                    if (is_blank(inside[j])) {
+                    if (is_c_blank(inside[j])) {
                         ++j;
                         continue;
                     }

@@ -76,10 +76,14 @@ TEST_F(Expressions, ConstantsFoldWithCSemantics) {
     EXPECT_EQ(image("1.5 * 2"), "0.3E1");
     EXPECT_EQ(image("-2.5F"), "-0.25E1F");
     EXPECT_EQ(image("0.5 < 1"), "1");
-    // Left to the C compiler: division by zero, shifts out of range.
-    EXPECT_EQ(image("1/0"), "1/0");
+    // Left to the C compiler, shifts out of range; a division by zero is
+    // left unfolded and said.
     EXPECT_EQ(image("1<<200"), "1<<200");
     EXPECT_TRUE(sink.messages.empty());
+    EXPECT_EQ(image("1/0"), "1/0");
+    EXPECT_EQ(image("1.5/0.0"), "0.15E1/0.0");
+    ASSERT_EQ(sink.messages.size(), 2u);
+    EXPECT_EQ(sink.messages[0].rfind("W:DIVISZERO:", 0), 0u) << sink.messages[0];
 }
 
 TEST_F(Expressions, NumbersAndRanges) {

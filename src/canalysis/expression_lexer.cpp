@@ -82,7 +82,7 @@ int trace_printf(std::FILE*, const char* format, ...) {
 }
 
 void ParserContext::skip_blanks() {
-    while (pos_ < text_.size() && is_blank(text_[pos_])) ++pos_;
+    while (pos_ < text_.size() && is_c_blank(text_[pos_])) ++pos_;
 }
 
 int ParserContext::lex(SemanticValue& value) {
@@ -147,7 +147,7 @@ int ParserContext::type_name(SemanticValue& value, std::size_t start) {
     bool base_seen = false;
     bool expect_tag = false;
     for (;;) {
-        while (j < text_.size() && is_blank(text_[j])) ++j;
+        while (j < text_.size() && is_c_blank(text_[j])) ++j;
         std::size_t w = j;
         while (j < text_.size() && is_ident_char(text_[j])) ++j;
         std::string_view word = text_.substr(w, j - w);
@@ -175,7 +175,7 @@ int ParserContext::type_name(SemanticValue& value, std::size_t start) {
     // The abstract declarator of a cast: stars and qualifiers up to ")".
     std::size_t k = end;
     for (;;) {
-        while (k < text_.size() && is_blank(text_[k])) ++k;
+        while (k < text_.size() && is_c_blank(text_[k])) ++k;
         if (k < text_.size() && text_[k] == '*') {
             ++k;
             continue;
@@ -191,7 +191,7 @@ int ParserContext::type_name(SemanticValue& value, std::size_t start) {
     std::string type;
     bool blank = false;
     for (std::size_t i = start; i < end; ++i) {
-        if (is_blank(text_[i])) {
+        if (is_c_blank(text_[i])) {
             blank = true;
             continue;
         }

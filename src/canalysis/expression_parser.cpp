@@ -258,7 +258,10 @@ ExprNode* ParserContext::fold_binary(BinaryOp op, ExprNode* left, ExprNode* righ
             break;
         case BinaryOp::div:
         case BinaryOp::mod:
-            if (pint_is_zero(b)) return nullptr;
+            if (pint_is_zero(b)) {
+                report(DiagnosticLevel::warning, "DIVISZERO", shown_text());
+                return nullptr;
+            }
             truncating_divmod(a, b, result, remainder);
             if (op == BinaryOp::mod) result = remainder;
             break;
@@ -288,7 +291,10 @@ ExprNode* ParserContext::fold_binary(BinaryOp op, ExprNode* left, ExprNode* righ
         case BinaryOp::sub: real_sub(a, b, result); break;
         case BinaryOp::mul: real_mul(a, b, result); break;
         case BinaryOp::div:
-            if (real_is_zero(b)) return nullptr;
+            if (real_is_zero(b)) {
+                report(DiagnosticLevel::warning, "DIVISZERO", shown_text());
+                return nullptr;
+            }
             real_div(a, b, result);
             break;
         default: return nullptr;

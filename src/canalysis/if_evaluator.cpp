@@ -127,7 +127,7 @@ public:
 
     IfValue run() {
         std::size_t first = 0;
-        while (first < text_.size() && is_blank(text_[first])) ++first;
+        while (first < text_.size() && is_c_blank(text_[first])) ++first;
         if (first == text_.size()) {
             env_.warn("EMPTYEXPR", "#if");
             return {};
@@ -141,7 +141,7 @@ public:
                 return {};
             }
             std::string_view rest = text_.substr(token_.start);
-            while (!rest.empty() && is_blank(rest.back())) rest.remove_suffix(1);
+            while (!rest.empty() && is_c_blank(rest.back())) rest.remove_suffix(1);
             env_.warn("ERRAFTEND", rest);
         }
         return result;
@@ -152,7 +152,7 @@ private:
 
     void advance() {
         std::size_t i = pos_;
-        while (i < text_.size() && is_blank(text_[i])) ++i;
+        while (i < text_.size() && is_c_blank(text_[i])) ++i;
         token_ = Token{};
         token_.start = i;
         if (i >= text_.size()) {

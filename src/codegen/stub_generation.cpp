@@ -1,5 +1,6 @@
 #include "codegen/stub_generation.h"
 
+#include "canalysis/c_values.h"
 #include "canalysis/declaration_parser.h"
 #include "codegen/harness_layout.h"
 #include "codegen/link_records.h"
@@ -227,39 +228,36 @@ StubValueKind StubGenerator::kind_of(const TypeNode* type) const {
     const TypeNode* r = complete(type);
     if (r == nullptr) return StubValueKind::other;
     switch (r->kind) {
-    case TypeKind::integer:
-        if (r->is_char) return StubValueKind::character;
-        return r->width > 0 ? StubValueKind::unsigned_integer : StubValueKind::integer;
-    case TypeKind::enum_type:
-        return StubValueKind::integer;
-    case TypeKind::floating:
-        return r->name == "float" ? StubValueKind::floating : StubValueKind::double_floating;
-    case TypeKind::pointer: {
-        const TypeNode* target = c_resolve_type(r->target);
-        // Plain char only: an unsigned char pointer is a byte buffer.
-        if (target != nullptr && target->kind == TypeKind::integer && target->is_char &&
-            target->name == "char") {
-            return StubValueKind::string;
-        }
-        if (target != nullptr && target->kind == TypeKind::function) {
-            return StubValueKind::function_pointer;
-        }
-        return StubValueKind::pointer;
-    }
-    case TypeKind::function:
-        return StubValueKind::function_pointer;
-    case TypeKind::array: {
-        const TypeNode* element = c_resolve_type(r->target);
-        return element != nullptr && element->kind == TypeKind::integer && element->is_char
-                   ? StubValueKind::char_array
-                   : StubValueKind::other;
-    }
     case TypeKind::struct_type:
     case TypeKind::union_type:
         return StubValueKind::aggregate;
+    case TypeKind::function:
+        return StubValueKind::function_pointer;
+    case TypeKind::array:
+        // Only strings are compared whole; other arrays are aggregates'
+        // members the stub does not compare.
+        return c_value_kind(type) == CValueKind::string ? StubValueKind::char_array
+                                                       : StubValueKind::other;
     default:
-        return StubValueKind::other;
+        break;
     }
+    // Scalars as the value model classifies them, so that a stub's
+    // parameter and a variable of the same type are checked alike.
+    const CValueKind kind = c_value_kind(type);
+    if (kind == CValueKind::unknown) return StubValueKind::other;
+    switch (c_check_kind(kind, c_type_facts(type))) {
+    case CheckKind::unsigned_integer: return StubValueKind::unsigned_integer;
+    case CheckKind::character: return StubValueKind::character;
+    case CheckKind::floating: return StubValueKind::floating;
+    case CheckKind::double_floating: return StubValueKind::double_floating;
+    case CheckKind::string: return StubValueKind::string;
+    case CheckKind::pointer: return StubValueKind::pointer;
+    case CheckKind::function_pointer: return StubValueKind::function_pointer;
+    case CheckKind::boolean:
+        return c_type_facts(type).is_unsigned ? StubValueKind::unsigned_integer : StubValueKind::integer;
+    case CheckKind::integer: return StubValueKind::integer;
+    }
+    return StubValueKind::other;
 }
 
 std::string StubGenerator::type_image(const TypeNode* type, std::string_view name) const {
@@ -804,15 +802,17 @@ void StubGenerator::write_parameter_checks(const Stub& stub) {
             const std::string n = "0+" + std::to_string(rec);
             switch (kind) {
             case StubValueKind::integer:
-                line("  EDV_INTEGER_C(" + flag + ",0,(vxu_integer)(" + o + ")," + n +
-                     ",10,(vxu_integer)(" + e + "),(vxu_integer)(" + e + "));");
-                usage_.count_use(Usage::edv_integer);
+            case StubValueKind::unsigned_integer: {
+                const std::string base = ",10,";
+                const CheckKindRow& row = c_check_kind_row(kind == StubValueKind::integer
+                                                               ? CheckKind::integer
+                                                               : CheckKind::unsigned_integer);
+                const std::string cast(row.cast);
+                line("  " + std::string(row.check_macro) + "(" + flag + ",0," + cast + o + ")," + n +
+                     base + cast + e + ")," + cast + e + "));");
+                usage_.count_use(kind == StubValueKind::integer ? Usage::edv_integer : Usage::edv_unsigned);
                 break;
-            case StubValueKind::unsigned_integer:
-                line("  EDV_UNSIGNED_C(" + flag + ",0,(vxu_unsigned)(" + o + ")," + n +
-                     ",10,(vxu_unsigned)(" + e + "),(vxu_unsigned)(" + e + "));");
-                usage_.count_use(Usage::edv_unsigned);
-                break;
+            }
             case StubValueKind::character:
                 line("  EDV_CHAR_C(" + flag + ",0,(char)(" + o + ")," + n + ",(char)(" + e +
                      "),(char)(" + e + "));");

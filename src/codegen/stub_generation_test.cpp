@@ -309,6 +309,29 @@ TEST_F(StubGenerationTest, StructInputsAreComparedAndCheckedMemberByMember) {
     EXPECT_TRUE(has(tdc, "L4 p.name RA=FORM=C, INIT=, VA="));
 }
 
+TEST_F(StubGenerationTest, BytesAreNumbersAndPlainCharsAreCharacters) {
+    // The model of C values decides, as for variables: a uint8_t is an
+    // unsigned number, a char a character, a char pointer a string, an
+    // unsigned char pointer an address.
+    define("typedef unsigned char uint8_t;\n"
+           "void put(_in uint8_t v, _in char c, _in char *s, _in unsigned char *b);");
+    finish();
+    Lines c = read_lines("t.c");
+    std::string joined;
+    for (const std::string& line : c) joined += line + "\n";
+    EXPECT_NE(joined.find("EDV_UNSIGNED_C((Vexor_ptr_out->min>0?Vexor_ptr_out->sel[0]:0),0,"),
+              std::string::npos)
+        << joined;
+    EXPECT_NE(joined.find("EDV_CHAR_C((Vexor_ptr_out->min>0?Vexor_ptr_out->sel[1]:0),0,(char)"),
+              std::string::npos)
+        << joined;
+    EXPECT_NE(joined.find("EDV_STR_C((Vexor_ptr_out->min>0?Vexor_ptr_out->sel[2]:0)"), std::string::npos)
+        << joined;
+    EXPECT_NE(joined.find("EDV_POINTER_C((Vexor_ptr_out->min>0?Vexor_ptr_out->sel[3]:0)"),
+              std::string::npos)
+        << joined;
+}
+
 TEST(StubFileKey, IsTheBaseNameMadeAnIdentifier) {
     EXPECT_EQ(stub_file_key("dir/my-tests.v2.ptu"), "my_tests");
     EXPECT_EQ(stub_file_key("sensors.ptu"), "sensors");

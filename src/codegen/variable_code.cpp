@@ -7,6 +7,7 @@
 #include "support/languages.h"
 #include "support/text.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -129,6 +130,12 @@ char format_letter(const VariableClause& c) {
         default: break;
         }
     }
+    // The elements of byte arrays (signed and unsigned char, uint8_t ...)
+    // are shown in hexadecimal, as hashes and keys are read.
+    if (c.facts.is_byte && (!c.facts.dimensions.empty() ||
+                            (!c.variable.empty() && c.variable.back() == ']'))) {
+        return 'H';
+    }
     return c.facts.is_unsigned ? 'U' : 'D';
 }
 
@@ -174,6 +181,64 @@ std::string string_pieces(std::string_view text) {
         return trim_copy(text.substr(1, text.size() - 2));
     }
     return std::string(text);
+}
+
+// An integer literal of the script ("-12", "18446744073709551615U").
+bool integer_literal(std::string_view text, __int128& value) {
+    text = trimmed(text);
+    bool negative = false;
+    if (!text.empty() && text.front() == '-') {
+        negative = true;
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && (text.back() == 'U' || text.back() == 'u' || text.back() == 'L' ||
+                             text.back() == 'l')) {
+        text.remove_suffix(1);
+    }
+    if (text.empty() || text.size() > 20) return false;
+    value = 0;
+    for (char ch : text) {
+        if (ch < '0' || ch > '9') return false;
+        value = value * 10 + (ch - '0');
+    }
+    if (negative) value = -value;
+    return true;
+}
+
+std::string int128_image(__int128 value, bool is_unsigned) {
+    const bool negative = value < 0;
+    unsigned __int128 magnitude = negative ? static_cast<unsigned __int128>(-value)
+                                           : static_cast<unsigned __int128>(value);
+    std::string digits;
+    do {
+        digits.insert(digits.begin(), static_cast<char>('0' + static_cast<int>(magnitude % 10)));
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (negative) return "(-" + digits + ")";
+    return digits + (is_unsigned ? "U" : "");
+}
+
+// The bounds E - D and E + D of a tolerance, as texts. When both are
+// integer literals of an integer variable the bounds are computed here and
+// stop at the extremes of its type instead of wrapping round (E + D past
+// the largest unsigned long long would be 0).
+void tolerance_bounds(const VariableClause& c, const std::string& e, const std::string& d,
+                      const std::string& absolute, std::string& low, std::string& high) {
+    low = "(" + e + ") - (" + absolute + ")";
+    high = "(" + e + ") + (" + absolute + ")";
+    __int128 ev = 0;
+    __int128 dv = 0;
+    if (family_of(c.kind) != Family::integer || c.kind == VariableKind::enumeration ||
+        !integer_literal(e, ev) || !integer_literal(d, dv)) {
+        return;
+    }
+    const int bits = c.facts.bits > 0 && c.facts.bits <= 64 ? c.facts.bits : 64;
+    const __int128 one = 1;
+    const __int128 smallest = c.facts.is_unsigned ? 0 : -(one << (bits - 1));
+    const __int128 largest = c.facts.is_unsigned ? (one << bits) - 1 : (one << (bits - 1)) - 1;
+    if (dv < 0) dv = -dv;
+    low = int128_image(std::max(smallest, ev - dv), c.facts.is_unsigned);
+    high = int128_image(std::min(largest, ev + dv), c.facts.is_unsigned);
 }
 
 }  // namespace
@@ -493,6 +558,16 @@ bool VariableCode::expected_values(const VariableClause& c, Check& check) {
         check.record_value =
             expected_list(static_cast<std::size_t>(c.ev_count > 0 ? c.ev_count : 0),
                           without_delimiters(c.ev_value));
+        // A tolerance applies to each value of the list.
+        if (c.delta != DeltaKind::none && !c.delta_value.empty()) {
+            check.range = true;
+            std::string d = c.delta_value;
+            if (c.delta == DeltaKind::percent) {
+                d = "(" + d + ")*(" + call + ")/" + (family == Family::real ? "100.0" : "100");
+            }
+            const std::string absolute = d + ">=0?" + d + ":-(" + d + ")";
+            tolerance_bounds(c, call, d, absolute, check.low, check.high);
+        }
         return true;
     }
     if (c.ev) {
@@ -517,8 +592,7 @@ bool VariableCode::expected_values(const VariableClause& c, Check& check) {
                     d = "(" + d + ")*(" + e + ")/" + (family == Family::real ? "100.0" : "100");
                 }
                 const std::string absolute = d + ">=0?" + d + ":-(" + d + ")";
-                check.low = "(" + e + ") - (" + absolute + ")";
-                check.high = "(" + e + ") + (" + absolute + ")";
+                tolerance_bounds(c, e, d, absolute, check.low, check.high);
             }
         } else {
             check.record_value = expected_value(e);
@@ -682,11 +756,13 @@ void VariableCode::write_check(const VariableClause& c, const std::string& v, co
     }
     case Family::integer: {
         const bool is_unsigned = c.facts.is_unsigned;
-        const std::string cast = is_unsigned ? "(vxu_unsigned)(" : "(vxu_integer)(";
+        const CheckKindRow& row =
+            c_check_kind_row(is_unsigned ? CheckKind::unsigned_integer : CheckKind::integer);
+        const std::string cast(row.cast);
         const std::string ctype = type_cast(c);
-        close_line(std::string(is_unsigned ? "EDV_UNSIGNED_C(" : "EDV_INTEGER_C(") + flag + "," +
-                   range + "," + cast + v + ")," + n + display_base(c) + "," + cast + ctype + k.low +
-                   ")" + "," + cast + ctype + k.high + ")" + ");");
+        close_line(std::string(row.check_macro) + "(" + flag + "," + range + "," + cast + v + ")," + n +
+                   display_base(c) + "," + cast + ctype + k.low + ")" + "," + cast + ctype + k.high +
+                   ")" + ");");
         usage.count_use(is_unsigned ? Usage::edv_unsigned : Usage::edv_integer);
         return;
     }
@@ -738,10 +814,15 @@ void VariableCode::write_record(const VariableClause& c, char letter, const Chec
         r.initial = init_value("IN (" + number_text(c.init_count) + ") " +
                                std::string(without_delimiters(c.init_value)));
     } else {
-        r.initial = init_value(c.init_value);
+        r.initial = init_value(c.init_text.empty() ? c.init_value : c.init_text);
     }
-    // The value part says what the check compares with.
+    // The value part says what the check compares with, as the script
+    // wrote it.
     r.value = check.record_value;
+    if (!c.ev_text.empty() && c.ev && c.ev_form == EvForm::equal && !c.ev_in && !c.ev_with &&
+        c.delta == DeltaKind::none) {
+        r.value = expected_value(c.ev_text);
+    }
     link_records().write_variable(c.line, r);
 }
 

@@ -218,6 +218,51 @@ TEST_F(VariableCodeTest, DeltaBoundsWithAndWithoutCAnalysis) {
     EXPECT_TRUE(has(f, "EDV_DOUBLE_C(1,1,(double)(p),0+2,(double)(9.5),(double)(10.5));"));
 }
 
+TEST_F(VariableCodeTest, ToleranceOnListsAndAtTheEndsOfTheType) {
+    // EV IN with a tolerance: the bounds go round each value of the list.
+    VariableClause r = scalar("r", VariableKind::real, "double");
+    r.facts.is_double = true;
+    r.init = true;
+    r.init_in = true;
+    r.init_value = "0.5,1.5";
+    r.init_count = 2;
+    r = with_ev(r, "0.5,1.5");
+    r.ev_in = true;
+    r.ev_link = "r";
+    r.ev_count = 2;
+    r.delta = DeltaKind::absolute;
+    r.delta_value = "0.001";
+    // An unsigned long long at its largest value: E + D does not wrap.
+    VariableClause u = with_ev(scalar("u", VariableKind::integer, "unsigned long long"),
+                               "18446744073709551615U");
+    u.facts.is_unsigned = true;
+    u.facts.bits = 64;
+    u.delta = DeltaKind::absolute;
+    u.delta_value = "2";
+    VariableClause s = with_ev(scalar("s", VariableKind::integer, "signed char"), "-127");
+    s.facts.bits = 8;
+    s.delta = DeltaKind::absolute;
+    s.delta_value = "5";
+    Result texts = generate([&](VariableCode& code) {
+        code.add(r);
+        code.add(u);
+        code.add(s);
+    });
+    std::string joined;
+    for (const std::string& line : element(texts)) joined += line;
+    EXPECT_NE(joined.find("(double)((tab_vain1(J1)) - (0.001>=0?0.001:-(0.001)))"), std::string::npos)
+        << joined;
+    EXPECT_NE(joined.find("(double)((tab_vain1(J1)) + (0.001>=0?0.001:-(0.001)))"), std::string::npos)
+        << joined;
+    EXPECT_NE(joined.find("18446744073709551613U),(vxu_unsigned)((unsigned long long)"
+                          "18446744073709551615U)"),
+              std::string::npos)
+        << joined;
+    EXPECT_NE(joined.find("(vxu_integer)((signed char)(-128)),(vxu_integer)((signed char)(-122))"),
+              std::string::npos)
+        << joined;
+}
+
 TEST_F(VariableCodeTest, RecordedValuesAndOneSidedRanges) {
     VariableClause recorded = scalar("n", VariableKind::integer, "int");
     recorded.ev = true;

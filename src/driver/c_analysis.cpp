@@ -1,5 +1,6 @@
 #include "driver/c_analysis.h"
 
+#include "canalysis/c_values.h"
 #include "canalysis/expression_analysis.h"
 #include "canalysis/symbol_listing.h"
 #include "canalysis/target_model.h"
@@ -167,67 +168,27 @@ void CAnalysis::finish() { cpp_finish(cpp_, false); }
 
 namespace {
 
-// Analysis of a variable expression that reports nothing: a variable the
-// declarations do not know is refused by the statement itself.
-class SilentSink final : public DiagnosticSink {
-public:
-    void report(DiagnosticLevel, std::string_view, std::string_view, std::string_view,
-                long) override {}
-};
-
-// The statement's value kind of a C type.
-VariableKind value_kind_of(const TypeNode* type) {
-    // A boolean is known by its name: the target may define _Bool as a
-    // typedef of a character type.
-    for (const TypeNode* t = type; t != nullptr && (t->kind == TypeKind::named ||
-                                                   t->kind == TypeKind::qualified);
-         t = t->target) {
-        if (t->kind == TypeKind::named && (t->name == "_Bool" || t->name == "bool")) {
-            return VariableKind::boolean;
-        }
-        // The 8-bit integer types of <stdint.h> hold numbers, not
-        // characters, though they are character types underneath.
-        if (t->kind == TypeKind::named) {
-            static constexpr std::string_view small_integers[] = {
-                "int8_t",       "uint8_t",       "int_least8_t", "uint_least8_t",
-                "int_fast8_t",  "uint_fast8_t",  "__int8_t",     "__uint8_t"};
-            for (std::string_view name : small_integers) {
-                if (t->name == name) return VariableKind::integer;
-            }
-        }
-    }
-    type = c_resolve_type(type);
-    if (type == nullptr) return VariableKind::unknown;
-    switch (type->kind) {
-    case TypeKind::integer:
-        if (type->name == "_Bool" || type->name == "bool") return VariableKind::boolean;
-        if (type->is_char) return VariableKind::character;
-        return VariableKind::integer;
-    case TypeKind::floating:
-        return VariableKind::real;
-    case TypeKind::enum_type:
-        return VariableKind::enumeration;
-    case TypeKind::pointer: {
-        const TypeNode* target = c_resolve_type(type->target);
-        if (target != nullptr && target->kind == TypeKind::function) {
-            return VariableKind::function_pointer;
-        }
-        if (target != nullptr && target->kind == TypeKind::integer && target->is_char &&
-            value_kind_of(type->target) == VariableKind::character) {
-            return VariableKind::string_pointer;
-        }
-        return VariableKind::pointer;
-    }
-    case TypeKind::array: {
-        // The element's kind is taken from its type as written, so that
-        // an array of uint8_t is no string.
-        const VariableKind element = value_kind_of(type->target);
-        return element == VariableKind::character ? VariableKind::string : element;
-    }
-    default:
-        return VariableKind::unknown;
+// The components of the value model as the statements take them.
+void append_components(const TypeNode* type, const std::string& path, bool whole_arrays,
+                       ExpressionRun& run, std::vector<NativeComponent>& out) {
+    std::vector<ValueComponent> components;
+    c_value_components(type, path, whole_arrays, components, &run);
+    out.reserve(components.size());
+    for (ValueComponent& c : components) {
+        out.push_back({std::move(c.expression), std::move(c.type_text), c.kind, std::move(c.facts)});
     }
 }
+
+// Keeps the analysis's messages about a variable expression, so that the
+// statement can refuse it.
+class FindingSink final : public DiagnosticSink {
+public:
+    void report(DiagnosticLevel level, std::string_view code, std::string_view argument,
+                std::string_view, long) override {
+        if (level <= DiagnosticLevel::warning) findings.push_back({std::string(code), std::string(argument), true});
+    }
+    std::vector<ValueFinding> findings;
+};
 
 // The type, or the element type of an array of it, is one the runtime
 // cannot hold: a 128-bit integer or an extended real.
@@ -240,109 +201,34 @@ bool unsupported_scalar(const TypeNode* type) {
            (resolved->kind == TypeKind::wide_integer || resolved->kind == TypeKind::extended_real);
 }
 
-// The facts of a scalar type the generator needs beside its kind.
-TypeFacts scalar_facts(const TypeNode* type) {
-    TypeFacts facts;
+// The first type among `type` and its members and elements that the
+// runtime cannot hold, as C text; empty when there is none.
+std::string first_unsupported_type(const TypeNode* type, int depth) {
+    constexpr int depth_limit = 64;
     const TypeNode* resolved = c_resolve_type(type);
-    if (resolved == nullptr) return facts;
-    switch (resolved->kind) {
-    case TypeKind::integer:
-        facts.is_unsigned = resolved->width > 0;
-        facts.bits = resolved->width < 0 ? -resolved->width : resolved->width;
-        break;
-    case TypeKind::floating:
-        facts.is_double = resolved->name.find("double") != std::string::npos;
-        break;
-    case TypeKind::enum_type: {
-        facts.enum_name = resolved->name.empty() ? c_type_image(type, "")
-                                                 : "enum " + resolved->name;
-        // Values written as expressions the listing cannot fold count on
-        // from the last one known.
-        long long next = 0;
-        for (const Enumerator& enumerator : resolved->enumerators) {
-            long long value = next;
-            if (!integer_constant(enumerator.value, value)) value = next;
-            facts.enumerators.emplace_back(enumerator.name, value);
-            next = value + 1;
+    if (resolved == nullptr || depth > depth_limit) return {};
+    if (unsupported_scalar(type)) return c_type_image(type, "");
+    if ((resolved->kind == TypeKind::struct_type || resolved->kind == TypeKind::union_type) &&
+        resolved->complete) {
+        for (const Field& field : resolved->fields) {
+            if (field.symbol == nullptr || field.symbol->type == nullptr) continue;
+            std::string found = first_unsupported_type(field.symbol->type, depth + 1);
+            if (!found.empty()) return found;
         }
-        break;
+    } else if (resolved->kind == TypeKind::array) {
+        return first_unsupported_type(resolved->target, depth + 1);
     }
-    default:
-        break;
-    }
-    return facts;
+    return {};
 }
 
-// An array of scalars with constant bounds taken as a whole: its
-// dimensions and element type go into `facts`; false for anything else.
-bool whole_array_facts(const TypeNode* type, TypeFacts& facts) {
-    std::vector<long long> dimensions;
-    const TypeNode* element = c_resolve_type(type);
-    while (element != nullptr && element->kind == TypeKind::array &&
-           value_kind_of(element) != VariableKind::string) {
-        long long bound = 0;
-        if (!integer_constant(element->bound, bound) || bound <= 0) return false;
-        dimensions.push_back(bound);
-        type = element->target;
-        element = c_resolve_type(type);
-    }
-    if (dimensions.empty() || element == nullptr) return false;
-    const VariableKind kind = value_kind_of(type);
-    if (kind == VariableKind::unknown || element->kind == TypeKind::struct_type ||
-        element->kind == TypeKind::union_type) {
-        return false;
-    }
-    facts = scalar_facts(type);
-    facts.dimensions = std::move(dimensions);
-    facts.element_type = c_type_image(type, "");
-    return true;
-}
-
-// Deep enough for any real declaration, and a bound on what a component
-// walk may produce whatever the input.
-constexpr int component_depth_limit = 64;
-constexpr std::size_t component_limit = std::size_t{1} << 20;
-
-// Appends the scalar components of `type` named `path`: every member of a
-// struct, the first member of a union, every element of an array whose
-// bound is an integer constant (character arrays are strings, one
-// component), nested, in declaration order. With `whole_arrays` an array
-// of scalars is one component.
-void append_components(const TypeNode* type, const std::string& path, int depth,
-                       bool whole_arrays, std::vector<NativeComponent>& out,
-                       std::string& unsupported) {
-    if (out.size() >= component_limit) return;
-    const TypeNode* resolved = c_resolve_type(type);
-    const VariableKind kind = value_kind_of(type);
-    if (resolved != nullptr && depth < component_depth_limit) {
-        if ((resolved->kind == TypeKind::struct_type || resolved->kind == TypeKind::union_type) &&
-            resolved->complete) {
-            for (const Field& field : resolved->fields) {
-                if (field.symbol == nullptr || field.symbol->type == nullptr) continue;
-                append_components(field.symbol->type, path + "." + field.symbol->name, depth + 1,
-                                  whole_arrays, out, unsupported);
-                if (resolved->kind == TypeKind::union_type) break;
-            }
-            return;
-        }
-        TypeFacts whole;
-        if (whole_arrays && resolved->kind == TypeKind::array && whole_array_facts(type, whole)) {
-            if (unsupported.empty() && unsupported_scalar(type)) unsupported = c_type_image(type, "");
-            out.push_back({path, c_type_image(type, ""), kind, std::move(whole)});
-            return;
-        }
-        long long bound = 0;
-        if (resolved->kind == TypeKind::array && kind != VariableKind::string &&
-            integer_constant(resolved->bound, bound) && bound > 0) {
-            for (long long i = 0; i < bound && out.size() < component_limit; ++i) {
-                append_components(resolved->target, path + "[" + std::to_string(i) + "]",
-                                  depth + 1, whole_arrays, out, unsupported);
-            }
-            return;
-        }
-    }
-    if (unsupported.empty() && unsupported_scalar(type)) unsupported = c_type_image(type, "");
-    out.push_back({path, c_type_image(type, ""), kind, scalar_facts(type)});
+// The messages about a variable expression that refuse it: an expression
+// that changes something, a member selection that does not fit the type,
+// an index outside the array.
+bool refuses_variable(std::string_view code) {
+    static constexpr std::string_view codes[] = {"POSTINCRE", "POSTDECRE", "AFFECTATI", "SOUSEXPRE",
+                                                 "INVCHASTR", "NOPOSTRUC", "POINSTRUC", "INDICEINC",
+                                                 "NONTABLEA", "NONPOINTE"};
+    return std::find(std::begin(codes), std::end(codes), code) != std::end(codes);
 }
 
 }  // namespace
@@ -353,7 +239,7 @@ std::optional<NativeVariable> CAnalysis::variable_type(std::string_view expressi
     NativeVariable result;
     ExpressionRun run(table_, run_);
     run.scope = std::string(scope);
-    SilentSink sink;
+    FindingSink sink;
     ExpressionTree tree = c_parse_expression(run, expression, "", 0, sink);
     if (tree == nullptr) return result;
     const TypeNode* type = c_expression_type(run, tree->root, nullptr, "", 0, scope, sink);
@@ -370,37 +256,134 @@ std::optional<NativeVariable> CAnalysis::variable_type(std::string_view expressi
         if (!text.empty() && text != expression && text.find('#') == std::string_view::npos) {
             ExpressionTree again = c_parse_expression(run, text, "", 0, sink);
             if (again != nullptr) {
+                // What was said of the text as written no longer holds.
+                sink.findings.clear();
                 type = c_expression_type(run, again->root, nullptr, "", 0, scope, sink);
                 c_free_expression(tree);
                 tree = std::move(again);
             }
         }
     }
+    c_check_indexes(run, tree->root, "", 0, scope, sink);
+    for (ValueFinding& finding : sink.findings) {
+        if (refuses_variable(finding.code)) result.findings.push_back(std::move(finding));
+    }
     const TypeNode* resolved = c_resolve_type(type);
     if (resolved != nullptr && resolved != &run.aggregate_placeholder) {
         result.found = true;
         result.type_text = c_type_image(type, "");
-        result.kind = value_kind_of(type);
+        result.kind = c_value_kind(type);
         result.structure = resolved->kind == TypeKind::struct_type ||
                            resolved->kind == TypeKind::union_type;
-        result.array =
-            resolved->kind == TypeKind::array && result.kind != VariableKind::string;
+        result.array = resolved->kind == TypeKind::array && !c_is_string_type(type);
         if (result.array) {
             // A whole array of scalars is generated as a loop over its
             // elements.
-            whole_array_facts(type, result.facts);
+            c_whole_array_facts(type, result.facts, &run);
         } else if (!result.structure) {
-            result.facts = scalar_facts(type);
+            result.facts = c_type_facts(type, &run);
         }
         if (components != ComponentWalk::none && (result.structure || result.array)) {
-            append_components(type, std::string(expression), 0,
-                              components == ComponentWalk::whole_arrays, result.components,
-                              result.unsupported_type);
+            append_components(type, std::string(expression),
+                              components == ComponentWalk::whole_arrays, run, result.components);
         }
-        if (unsupported_scalar(type)) result.unsupported_type = result.type_text;
+        if (unsupported_scalar(type)) {
+            result.unsupported_type = result.type_text;
+        } else if (components != ComponentWalk::none && (result.structure || result.array)) {
+            result.unsupported_type = first_unsupported_type(type, 0);
+        }
     }
     c_free_expression(tree);
     return result;
+}
+
+std::optional<NativeSpread> CAnalysis::spread_value(std::string_view expression,
+                                                    std::string_view scope, ComponentWalk components,
+                                                    std::string_view value) {
+    NativeSpread result;
+    ExpressionRun run(table_, run_);
+    run.scope = std::string(scope);
+    run.others_word = cpp_.script_language() == 2 ? "others" : "autres";
+    CountingSink sink;
+    ExpressionTree tree = c_parse_expression(run, expression, "", 0, sink);
+    const TypeNode* type =
+        tree != nullptr ? c_expression_type(run, tree->root, nullptr, "", 0, scope, sink) : nullptr;
+    c_free_expression(tree);
+    if (type == nullptr) return std::nullopt;
+    std::vector<std::string> leaves;
+    if (!c_spread_value(run, type, std::string(expression), value, leaves, result.failure)) {
+        return result;
+    }
+    result.spread = true;
+    if (components == ComponentWalk::scalars) {
+        result.values = std::move(leaves);
+        return result;
+    }
+    // Whole arrays of scalars take their elements as one brace list.
+    std::vector<ValueComponent> walked;
+    if (components == ComponentWalk::whole_arrays) {
+        c_value_components(type, std::string(expression), true, walked, &run);
+    } else {
+        ValueComponent whole;
+        c_whole_array_facts(type, whole.facts, &run);
+        walked.push_back(std::move(whole));
+    }
+    std::size_t at = 0;
+    for (const ValueComponent& component : walked) {
+        std::size_t count = 1;
+        for (long long d : component.facts.dimensions) count *= static_cast<std::size_t>(d);
+        if (component.facts.dimensions.empty()) {
+            result.values.push_back(at < leaves.size() ? leaves[at] : std::string());
+        } else {
+            std::string list = "{";
+            for (std::size_t i = 0; i < count && at + i < leaves.size(); ++i) {
+                list += (i ? "," : "") + leaves[at + i];
+            }
+            result.values.push_back(list + "}");
+        }
+        at += count;
+    }
+    return result;
+}
+
+std::optional<std::string> CAnalysis::array_value_expression(std::string_view expression,
+                                                             std::string_view scope,
+                                                             std::string_view value) {
+    ExpressionRun run(table_, run_);
+    run.scope = std::string(scope);
+    run.others_word = cpp_.script_language() == 2 ? "others" : "autres";
+    CountingSink quiet;
+    ExpressionTree variable = c_parse_expression(run, expression, "", 0, quiet);
+    const TypeNode* type =
+        variable != nullptr ? c_expression_type(run, variable->root, nullptr, "", 0, scope, quiet) : nullptr;
+    c_free_expression(variable);
+    const TypeNode* resolved = c_resolve_type(type);
+    if (resolved == nullptr || resolved->kind != TypeKind::array) return std::nullopt;
+    // Any message (an omitted item, an index out of the bounds, a word
+    // that is no "others") means the list gives no expression.
+    CountingSink sink;
+    ExpressionTree tree = c_parse_expression(run, value, "", 0, sink);
+    std::optional<std::string> result;
+    if (tree != nullptr && tree->root != nullptr && tree->root->kind == ExprKind::aggregate &&
+        sink.count == 0) {
+        std::string out;
+        c_expand_array_aggregate(run, tree->root, type, out, 1, "", 0, sink);
+        if (sink.count == 0 && !out.empty()) result = out;
+    }
+    c_free_expression(tree);
+    return result;
+}
+
+std::vector<ValueFinding> CAnalysis::check_value(std::string_view text, VariableKind kind,
+                                                 const TypeFacts& facts, std::string_view scope) {
+    ExpressionRun run(table_, run_);
+    run.scope = std::string(scope);
+    return c_check_value(run, text, kind, facts);
+}
+
+std::optional<NumericValue> CAnalysis::numeric_value(std::string_view text) {
+    ExpressionRun run(table_, run_);
+    return c_numeric_value(run, text);
 }
 
 }  // namespace vx

@@ -61,6 +61,14 @@ public:
     std::optional<NativeVariable> variable_type(std::string_view expression,
                                                 std::string_view scope,
                                                 ComponentWalk components) override;
+    std::optional<NativeSpread> spread_value(std::string_view expression, std::string_view scope,
+                                             ComponentWalk components, std::string_view value) override;
+    std::optional<std::string> array_value_expression(std::string_view expression,
+                                                      std::string_view scope,
+                                                      std::string_view value) override;
+    std::vector<ValueFinding> check_value(std::string_view text, VariableKind kind,
+                                          const TypeFacts& facts, std::string_view scope) override;
+    std::optional<NumericValue> numeric_value(std::string_view text) override;
     StubDeclarations stub_declarations(std::string_view text) override;
     void finish() override;
 

@@ -1,11 +1,16 @@
 #include "driver/c_analysis.h"
 
+#include "diag/reporter.h"
+
 #include "canalysis/target_model.h"
 #include "script/variable_statement.h"
 #include "testkit/testkit.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 
@@ -156,8 +161,15 @@ protected:
     int parse(const std::string& text, bool whole_array = false, bool whole_structure = false) {
         list.clear();
         parser.begin_test();
-        return parser.parse_variable_statement(text, 3, whole_array, whole_structure, {}, list);
+        // Each statement on a line of its own, as in a script.
+        VariableContext context;
+        context.file = "s.ptu";
+        context.line = ++line;
+        set_report_file(context.file);
+        set_report_line(context.line);
+        return parser.parse_variable_statement(text, 3, whole_array, whole_structure, context, list);
     }
+    long line = 0;
 
     TargetModel target;
     CAnalysis analysis{&target};
@@ -214,7 +226,7 @@ TEST_F(VariableTypeTest, ComponentsInDeclarationOrder) {
 }
 
 TEST_F(VariableTypeTest, BraceListsAreSplitOverTheComponents) {
-    EXPECT_EQ(parse("arr, INIT = {{1, \"x\"}, {2, \"y\"}}, EV = {others => 0}"), 4);
+    EXPECT_EQ(parse("arr, INIT = {{1, \"x\"}, {2, \"y\"}}, EV = {others => 0}"), 4) << diagnostics();
     ASSERT_EQ(list.size(), 4u);
     EXPECT_EQ(list[1].variable, "arr[0].name");
     EXPECT_EQ(list[1].kind, VariableKind::string);
@@ -252,6 +264,85 @@ TEST_F(VariableTypeTest, WholeAggregatesGiveOneRecord) {
     EXPECT_EQ(list.back().variable, "big[99999]");
     EXPECT_EQ(parse("o, INIT IN [1, 2], EV = {0}", true, true), 0);
     EXPECT_NE(diagnostics().find("AUTOSTRUC"), std::string::npos);
+    ::testing::internal::CaptureStderr();
+}
+
+TEST_F(VariableTypeTest, VariablesNamedThroughMacrosKeepTheScriptsText) {
+    analysis.analyse_declarations(
+        analysis.preprocess("struct tm2 { long sec; };\nstruct st2 { struct tm2 mtim; } st;\n"
+                            "#define st_mtime mtim.sec\n",
+                            "t.h", 1),
+        {});
+    EXPECT_EQ(parse("st.st_mtime, INIT = 0, EV = 1234"), 1);
+    EXPECT_EQ(list[0].variable, "st.st_mtime");
+    EXPECT_EQ(list[0].kind, VariableKind::integer);
+    EXPECT_FALSE(list[0].facts.is_unsigned);
+}
+
+TEST_F(VariableTypeTest, ExpressionsThatCannotBeGeneratedAreRefused) {
+    // The variable expression: member selections that do not fit, indexes
+    // outside the array.
+    EXPECT_EQ(parse("o.p.x, INIT = 0, EV = 0"), 0);
+    EXPECT_EQ(parse("o->n, INIT = 0, EV = 0"), 0);
+    EXPECT_EQ(parse("arr[2].a, INIT = 0, EV = 0"), 0);
+    EXPECT_EQ(parse("arr[-1].a, INIT = 0, EV = 0"), 0);
+    EXPECT_EQ(parse("arr[1].a, INIT = 0, EV = 0"), 1);
+    std::string out = diagnostics();
+    EXPECT_NE(out.find("NOPOSTRUC"), std::string::npos) << out;
+    EXPECT_NE(out.find("The index(s) in expression arr[2].a"), std::string::npos) << out;
+    EXPECT_NE(out.find("The index(s) in expression arr[-1].a"), std::string::npos) << out;
+    ::testing::internal::CaptureStderr();
+    // The values.
+    EXPECT_EQ(parse("letter, INIT ==, EV = 'a'"), 0);
+    EXPECT_EQ(parse("d, INIT = 0, MIN = 5, MAX = 1"), 0);
+    EXPECT_EQ(parse("d, INIT = 0, EV = 1, DELTA = -5%"), 0);
+    EXPECT_EQ(parse("o.in.name, INIT = \"12345678\", EV = \"\""), 0);
+    EXPECT_EQ(parse("o.in.name, INIT = \"1234567\", EV = 0"), 1);
+    EXPECT_EQ(parse("o.n, INIT IN {1, \"x\"}, EV = 0"), 0);
+    EXPECT_EQ(parse("arr, INIT = {{1, \"x\"}, {2, 'y'}}, EV = {others => 0}"), 0);
+    out = diagnostics();
+    for (const char* code : {"INITABSEN", "MINMAXVAL", "VALUEINCO", "CSTTOLONG", "TYPESMISM"}) {
+        EXPECT_NE(out.find(code), std::string::npos) << code << "\n" << out;
+    }
+    EXPECT_NE(out.find("Types mismatch arr[1].name: 'y'"), std::string::npos) << out;
+    ::testing::internal::CaptureStderr();
+}
+
+TEST_F(VariableTypeTest, ValuesAreWrittenAsTheCompilerTakesThemWithoutAWord) {
+    analysis.analyse_declarations(analysis.preprocess("unsigned long long big_u;\n", "t.h", 1), {});
+    EXPECT_EQ(parse("big_u, INIT = 18446744073709551615, EV = 9223372036854775807"), 1);
+    EXPECT_EQ(list[0].init_value, "18446744073709551615U");
+    EXPECT_EQ(list[0].ev_value, "9223372036854775807");
+}
+
+TEST_F(VariableTypeTest, AVariableIsAnOverloadOnlyWithinOneElement) {
+    list.clear();
+    parser.begin_test();
+    EXPECT_EQ(parser.parse_variable_statement("d, INIT = 0, EV = 0", 3, false, false, {}, list), 1);
+    parser.begin_element();
+    EXPECT_EQ(parser.parse_variable_statement("d, INIT = 1, EV = 1", 3, false, false, {}, list), 1);
+    EXPECT_EQ(diagnostics().find("NOMVARDBL"), std::string::npos);
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(parser.parse_variable_statement("d, INIT = 2, EV = 2", 3, false, false, {}, list), 1);
+    EXPECT_NE(diagnostics().find("NOMVARDBL"), std::string::npos);
+    ::testing::internal::CaptureStderr();
+    // The EV of a statement follows its own INIT IN list.
+    EXPECT_EQ(parse("d, INIT IN {1.0, 2.0}, EV (d) IN {1.0, 2.0}"), 1);
+    EXPECT_EQ(list[0].linked_count, 2);
+    EXPECT_EQ(parse("d, INIT IN {1.0, 2.0}, EV (d) IN {1.0}"), 0);
+    EXPECT_NE(diagnostics().find("VARLIENNB"), std::string::npos);
+    ::testing::internal::CaptureStderr();
+}
+
+TEST_F(VariableTypeTest, WholeArraysTakeTheirListSpreadAndKeepTheScriptsText) {
+    EXPECT_EQ(parse("big, INIT = [0 => 1, 1..3 => 2, others => 0], EV = 0", true, false), 1);
+    const std::string& value = list[0].init_value;
+    EXPECT_EQ(value.substr(0, 10), "{1,2,2,2,0");
+    EXPECT_EQ(std::count(value.begin(), value.end(), ','), 99999);
+    EXPECT_EQ(list[0].init_text, "[0 => 1, 1..3 => 2, others => 0]");
+    EXPECT_EQ(parse("big, INIT = {100000 => 1, others => 0}, EV = 0", true, false), 0);
+    EXPECT_NE(diagnostics().find("The index(s) in expression big[100000]"),
+              std::string::npos);
     ::testing::internal::CaptureStderr();
 }
 

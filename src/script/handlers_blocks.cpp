@@ -456,6 +456,7 @@ void Dispatcher::open_element() {
     ++test.element_count;
     state_.element = ElementState{};
     element_variables_.clear();
+    variables_.begin_element();
     state_.element.open = true;
     state_.element.ordinal = test.element_count;
 

@@ -79,10 +79,24 @@ struct NativeVariable {
     // has no value kind for (a 128-bit integer, an extended real), as C
     // text; empty when there is none.
     std::string unsupported_type;
+    // What the analysis found wrong with the expression itself (an
+    // assignment, a member selection that does not fit, an index out of
+    // the array's bounds).
+    std::vector<ValueFinding> findings;
+};
+
+// A value spread over the components of a variable: one text a component
+// of the walk asked for (a brace list for an array taken whole), or the
+// reason it does not fit.
+struct NativeSpread {
+    bool spread = false;
+    std::vector<std::string> values;
+    SpreadFailure failure;
 };
 
 // How variable_type lists the components of an aggregate: not at all,
-// every scalar, or every scalar with arrays of scalars kept whole.
+// every scalar, or every scalar with arrays of scalars kept whole. For
+// spread_value, "none" is an array taken whole as one component.
 enum class ComponentWalk { none, scalars, whole_arrays };
 
 class HarnessHooks {
@@ -161,6 +175,35 @@ public:
     virtual std::optional<NativeVariable> variable_type(std::string_view /*expression*/,
                                                         std::string_view /*scope*/,
                                                         ComponentWalk /*components*/) {
+        return std::nullopt;
+    }
+    // The values of the components of a variable for one INIT or EV value
+    // (preprocessed), in the order variable_type gives them with the same
+    // walk; nullopt while no type table exists or the variable is unknown.
+    virtual std::optional<NativeSpread> spread_value(std::string_view /*expression*/,
+                                                     std::string_view /*scope*/,
+                                                     ComponentWalk /*components*/,
+                                                     std::string_view /*value*/) {
+        return std::nullopt;
+    }
+    // An array's list whose indexes are not all constants, as one
+    // expression of the loop counters I1, I2 ... that walk the array
+    // (the value of the element they reach); nullopt when the list does
+    // not give one, or without analysis.
+    virtual std::optional<std::string> array_value_expression(std::string_view /*expression*/,
+                                                              std::string_view /*scope*/,
+                                                              std::string_view /*value*/) {
+        return std::nullopt;
+    }
+    // What makes one value (preprocessed) unfit for a scalar of that kind;
+    // nothing while no analysis exists.
+    virtual std::vector<ValueFinding> check_value(std::string_view /*text*/, VariableKind /*kind*/,
+                                                  const TypeFacts& /*facts*/,
+                                                  std::string_view /*scope*/) {
+        return {};
+    }
+    // The folded value of a numeric constant; nullopt without analysis.
+    virtual std::optional<NumericValue> numeric_value(std::string_view /*text*/) {
         return std::nullopt;
     }
     // The functions declared by the preprocessed text of a DEFINE STUB

@@ -8,6 +8,8 @@
 // initialisation and check code reads them.
 #pragma once
 
+#include "canalysis/c_values.h"
+
 #include <string>
 #include <utility>
 #include <vector>
@@ -25,22 +27,9 @@ inline constexpr int ev_in_limit = 64;
 inline constexpr long long random_count_limit = 256;
 inline constexpr long long random_count_default = 10;
 
-// The classification of a variable's type used by the checks and by the
-// code generator; the numbers are fixed.
-enum class VariableKind : int {
-    integer = 0,
-    boolean = 1,
-    character = 2,
-    real = 3,
-    string = 4,
-    enumeration = 5,
-    pointer = 6,
-    bit = 7,
-    unknown = 8,
-    string_pointer = 9,
-    private_type = 10,
-    function_pointer = 11,
-};
+// The classification of a variable's type: the value kind of the model of
+// C values (canalysis/c_values.h); the numbers are fixed.
+using VariableKind = CValueKind;
 
 // How INIT FROM ... TO ... goes on.
 enum class InitFromKind : int {
@@ -57,20 +46,6 @@ enum class EvForm : int {
 };
 
 enum class DeltaKind : int { none = 0, percent = 1, absolute = 2 };
-
-// What the code generator needs of a variable's C type beyond its kind.
-struct TypeFacts {
-    bool is_unsigned = false;  // integer: an unsigned type
-    bool is_double = false;    // real: double or long double
-    int bits = 0;              // integer: width in bits, 0 when not known
-    // Enumeration: the type's name and its enumerators with their values.
-    std::string enum_name;
-    std::vector<std::pair<std::string, long long>> enumerators;
-    // An array taken as a whole: its dimensions, outermost first, and the
-    // type of one element.
-    std::vector<long long> dimensions;
-    std::string element_type;
-};
 
 struct VariableClause {
     std::string variable;   // the variable expression (a component's, in a pass)
@@ -118,6 +93,12 @@ struct VariableClause {
 
     // Display format given by FORMAT for this variable (empty: default).
     std::string format;
+
+    // The values as the script wrote them, when the statement rewrote
+    // INIT or EV (an array's list spread into all its elements); empty
+    // otherwise. The records show these.
+    std::string init_text;
+    std::string ev_text;
 
     TypeFacts facts;
     // A component of an aggregate taken member by member: the aggregate's

@@ -66,6 +66,26 @@ bool is_pointer(VariableKind k) {
     return k == VariableKind::pointer || k == VariableKind::function_pointer;
 }
 
+// The text of a preprocessed value or expression: its lines joined, the
+// line markers ("#line 12 \"s.ptu\"") the preprocessor writes when the
+// text does not follow the last one it read dropped.
+std::string without_line_markers(std::string_view output) {
+    std::string out;
+    std::size_t at = 0;
+    while (at < output.size()) {
+        std::size_t end = output.find('\n', at);
+        if (end == std::string_view::npos) end = output.size();
+        const std::string_view line_text = trimmed(output.substr(at, end - at));
+        if (!line_text.empty() && line_text.front() != '#') {
+            if (!out.empty()) out += ' ';
+            out += line_text;
+        }
+        at = end + 1;
+    }
+    while (!out.empty() && (out.back() == '\r' || is_blank(out.back()))) out.pop_back();
+    return out;
+}
+
 }  // namespace
 
 
@@ -109,6 +129,10 @@ struct VariableStatementParser::Item {
     bool array = false;  // the variable is an array (of scalars or aggregates)
     bool seen_init = false, seen_ev = false, seen_min = false, seen_max = false,
          seen_delta = false;
+    // With C analysis: the variable expression as the declarations are
+    // searched with it (macros expanded), and how its components are walked.
+    std::string lookup;
+    ComponentWalk walk = ComponentWalk::none;
 };
 
 VariableStatementParser::VariableStatementParser(const ScriptOptions& options,
@@ -121,6 +145,8 @@ void VariableStatementParser::begin_test() {
     ev_in_checks_ = 0;
     test_variables_.clear();
 }
+
+void VariableStatementParser::begin_element() { test_variables_.clear(); }
 
 bool VariableStatementParser::count_environment_record(const VariableClause& c) {
     const bool dynamic = c.init_in || c.init_from;
@@ -144,7 +170,9 @@ VariableKind VariableStatementParser::explicit_kind(std::string_view type_text) 
     }
     if (t.empty()) return VariableKind::unknown;
     if (t.find("(*)") != std::string::npos) return VariableKind::function_pointer;
-    if (t == "char*" || t == "constchar*" || t == "unsignedchar*" || t == "signedchar*") {
+    // Plain char is text; signed and unsigned char are bytes (small
+    // integers), as the model of C values says.
+    if (t == "char*" || t == "constchar*") {
         return VariableKind::string_pointer;
     }
     if (t.back() == '*' || t == "pointer" || t == "access" || t == "address") {
@@ -153,9 +181,10 @@ VariableKind VariableStatementParser::explicit_kind(std::string_view type_text) 
     if (t.rfind("char[", 0) == 0 || t == "string") return VariableKind::string;
     if (t.rfind("enum", 0) == 0) return VariableKind::enumeration;
     if (t == "_bool" || t == "bool" || t == "boolean") return VariableKind::boolean;
-    if (t == "char" || t == "signedchar" || t == "unsignedchar" || t == "character") {
+    if (t == "char" || t == "character") {
         return VariableKind::character;
     }
+    if (t == "signedchar" || t == "unsignedchar") return VariableKind::integer;
     if (t == "float" || t == "double" || t == "longdouble" || t == "real") return VariableKind::real;
     if (t == "bit") return VariableKind::bit;
     static constexpr std::string_view integers[] = {
@@ -184,12 +213,8 @@ bool VariableStatementParser::value(Item& item, std::string_view text, unsigned 
                                     std::string& out) {
     text = trimmed(text);
     if (options_.analysis_enabled) {
-        out = native_.preprocess(text, item.context->file, item.context->line);
-        // The preprocessor ends its text with a line end.
-        while (!out.empty() && (out.back() == '\n' || out.back() == '\r' || is_blank(out.back()))) {
-            out.pop_back();
-        }
-        out = std::string(trimmed(out));
+        out = without_line_markers(native_.preprocess(text, item.context->file, item.context->line));
+        out = c_with_unsigned_suffix(out);
         return true;
     }
     out = std::string(text);
@@ -361,6 +386,10 @@ bool VariableStatementParser::parse_init(Item& item, std::string_view a) {
     const std::string upper = upper_copy(a);
     if (upper.rfind("==", 0) == 0) {
         c.init_double_equal = true;
+        if (after(a, 2).empty()) {
+            report_error("INITABSEN", c.variable);
+            return false;
+        }
         return value(item, after(a, 2), 0, c.init_value);
     }
     if (upper.front() == '=') {
@@ -588,6 +617,15 @@ bool VariableStatementParser::check_item(Item& item) {
 bool VariableStatementParser::check_links(Item& item, const std::vector<VariableClause>& list) {
     VariableClause& c = item.clause;
     auto pair = [&](const std::string& link, int count) {
+        // The statement's own INIT IN list: its EV follows the same loop.
+        if (link == c.variable && c.init_in && c.init_link.empty()) {
+            if (c.init_count != count) {
+                report_error("VARLIENNB", link);
+                return false;
+            }
+            c.linked_count = c.init_count;
+            return true;
+        }
         for (std::size_t i = list.size(); i-- > 0;) {
             if (list[i].variable == link && list[i].init_in) {
                 if (list[i].init_count != count) {
@@ -689,11 +727,36 @@ int VariableStatementParser::parse_variable_statement(std::string_view argument,
     }
     std::optional<NativeVariable> native;
     if (options_.analysis_enabled) {
+        // The declarations are searched with the expression the C compiler
+        // sees: its macros expanded (st.st_mtime may stand for
+        // st.st_mtim.tv_sec). The records keep the script's text.
         std::string lookup = variable;
+        {
+            const std::string expanded =
+                without_line_markers(native_.preprocess(variable, context.file, context.line));
+            auto compact = [](std::string_view t) {
+                std::string out;
+                for (char ch : t) {
+                    if (!is_blank(ch)) out += ch;
+                }
+                return out;
+            };
+            if (!expanded.empty() && compact(expanded) != compact(variable)) lookup = expanded;
+        }
         if (!lookup.empty() && lookup.front() == '*') {
             lookup = "(" + lookup + ")";
         }
+        item.lookup = lookup;
         native = native_.variable_type(lookup, context.scope, ComponentWalk::none);
+        if (native.has_value() && !native->findings.empty()) {
+            for (const ValueFinding& finding : native->findings) {
+                // An index out of bounds is shown in its expression.
+                report_error(finding.code, finding.argument.empty() || finding.code == "INDICEINC"
+                                               ? variable
+                                               : finding.argument);
+            }
+            return 0;
+        }
         if (native.has_value() && native->found && (native->structure || native->array)) {
             // A structure is taken member by member; an array of scalars
             // under the whole-array flag is one record, generated as a
@@ -701,10 +764,20 @@ int VariableStatementParser::parse_variable_statement(std::string_view argument,
             // Anything else is taken component by component.
             const bool whole = native->array && c.whole_array && !native->facts.dimensions.empty();
             if (!whole) {
-                std::optional<NativeVariable> expanded = native_.variable_type(
-                    lookup, context.scope,
-                    c.whole_array ? ComponentWalk::whole_arrays : ComponentWalk::scalars);
+                item.walk = c.whole_array ? ComponentWalk::whole_arrays : ComponentWalk::scalars;
+                std::optional<NativeVariable> expanded =
+                    native_.variable_type(lookup, context.scope, item.walk);
                 if (expanded.has_value()) native = std::move(expanded);
+            }
+        }
+        // The components are named from the script's text of the variable.
+        if (native.has_value() && lookup != variable) {
+            const std::string root =
+                !variable.empty() && variable.front() == '*' ? "(" + variable + ")" : variable;
+            for (NativeComponent& component : native->components) {
+                if (component.expression.rfind(lookup, 0) == 0) {
+                    component.expression = root + component.expression.substr(lookup.size());
+                }
             }
         }
     }
@@ -777,13 +850,24 @@ int VariableStatementParser::parse_variable_statement(std::string_view argument,
         report_error("NBVAINOVE", variable);
         return 0;
     }
+    if (!check_bounds(item)) {
+        return 0;
+    }
     std::vector<VariableClause> records;
     if (native.has_value() && !native->components.empty()) {
         if (!split_over_components(item, native->components, records)) {
             return 0;
         }
     } else {
+        if (!c.facts.dimensions.empty() && !spread_whole_array(item)) {
+            return 0;
+        }
         records.push_back(c);
+    }
+    for (const VariableClause& record : records) {
+        if (!check_values(item, record)) {
+            return 0;
+        }
     }
     if (counted) {
         if (dynamic) ++dynamic_initialisations_;
@@ -806,7 +890,7 @@ namespace {
 
 // Spreads one clause value over `count` components; false when a brace
 // list gives too many or too few values.
-bool spread(std::string_view value, std::size_t count, bool c_family,
+bool spread_plain(std::string_view value, std::size_t count, bool c_family,
             std::string_view others_word, std::vector<std::string>& out) {
     out.clear();
     if (!is_braced(value)) {
@@ -833,9 +917,26 @@ bool VariableStatementParser::split_over_components(Item& item,
     std::vector<std::string> ev_values;
     const bool plain_init = c.init && !c.init_in && !c.init_from && !c.init_with;
     const bool plain_ev = c.ev && c.ev_form == EvForm::equal && !c.ev_in && !c.ev_with;
-    if ((plain_init && !spread(c.init_value, components.size(), item.c_family, others, init_values)) ||
-        (plain_ev && !spread(c.ev_value, components.size(), item.c_family, others, ev_values))) {
-        report_error("INITAGREG", c.variable);
+    // With the C declarations the value is spread by the type's shape;
+    // without them a brace list is read in order.
+    auto spread_by_type = [&](const std::string& value, std::vector<std::string>& out) {
+        std::optional<NativeSpread> spread =
+            native_.spread_value(item.lookup, item.context->scope, item.walk, value);
+        if (!spread.has_value()) {
+            if (spread_plain(value, components.size(), item.c_family, others, out)) return true;
+            report_error("INITAGREG", c.variable);
+            return false;
+        }
+        if (!spread->spread || spread->values.size() != components.size()) {
+            report_error(spread->failure.code.empty() ? std::string("INITAGREG") : spread->failure.code,
+                         spread->failure.place.empty() ? c.variable : spread->failure.place);
+            return false;
+        }
+        out = std::move(spread->values);
+        return true;
+    };
+    if ((plain_init && !spread_by_type(c.init_value, init_values)) ||
+        (plain_ev && !spread_by_type(c.ev_value, ev_values))) {
         return false;
     }
     records.reserve(components.size());
@@ -855,6 +956,144 @@ bool VariableStatementParser::split_over_components(Item& item,
         records.push_back(std::move(record));
     }
     return true;
+}
+
+// MIN above MAX, and a negative tolerance, when the analysis can fold them.
+bool VariableStatementParser::check_bounds(Item& item) {
+    const VariableClause& c = item.clause;
+    if (c.min && c.max) {
+        const std::optional<NumericValue> low = native_.numeric_value(c.min_value);
+        const std::optional<NumericValue> high = native_.numeric_value(c.max_value);
+        if (low.has_value() && high.has_value() && (low->integer || low->real) &&
+            (high->integer || high->real) && low->value > high->value) {
+            report_error("MINMAXVAL", c.min_value + " > " + c.max_value);
+            return false;
+        }
+    }
+    if (c.delta != DeltaKind::none) {
+        const std::optional<NumericValue> delta = native_.numeric_value(c.delta_value);
+        if (delta.has_value() && (delta->integer || delta->real) && delta->value < 0) {
+            report_error("VALUEINCO", "DELTA = " + c.delta_value +
+                                          (c.delta == DeltaKind::percent ? "%" : ""));
+            return false;
+        }
+    }
+    return true;
+}
+
+// An array taken whole: a list or a byte string becomes the brace list of
+// all its elements, in order, so that the generator reads it as it is.
+bool VariableStatementParser::spread_whole_array(Item& item) {
+    VariableClause& c = item.clause;
+    auto spread = [&](std::string& value, std::string& script_text) {
+        const std::string_view text = trimmed(value);
+        if (!is_braced(text) && !(text.size() >= 2 && text.front() == '[' && text.back() == ']') &&
+            !(text.size() >= 2 && text.front() == '"')) {
+            return true;
+        }
+        std::optional<NativeSpread> spread =
+            native_.spread_value(item.lookup, item.context->scope, ComponentWalk::none, value);
+        if (!spread.has_value()) return true;
+        if (!spread->spread && spread->failure.code == "TABEXPINC") {
+            // Indexes that are no constants: the value of each element is
+            // chosen in the loop that walks the array.
+            std::optional<std::string> expression =
+                native_.array_value_expression(item.lookup, item.context->scope, value);
+            if (expression.has_value()) {
+                script_text = value;
+                value = *expression;
+                return true;
+            }
+        }
+        if (!spread->spread || spread->values.size() != 1) {
+            report_error(spread->failure.code.empty() ? std::string("INITAGREG") : spread->failure.code,
+                         spread->failure.place.empty() ? c.variable : spread->failure.place);
+            return false;
+        }
+        script_text = value;
+        value = spread->values.front();
+        return true;
+    };
+    if (c.init && !c.init_in && !c.init_from && !c.init_with && !spread(c.init_value, c.init_text)) {
+        return false;
+    }
+    if (c.ev && c.ev_form == EvForm::equal && !c.ev_in && !c.ev_with && !spread(c.ev_value, c.ev_text)) {
+        return false;
+    }
+    return true;
+}
+
+// Every value of a record checked against the record's kind: the analysis
+// refuses values the harness could not take (a string for a number, a
+// number for a string, a string longer than its array, a constant out of
+// the type's range, an assignment, a division by zero ...).
+bool VariableStatementParser::check_values(Item& item, const VariableClause& record) {
+    if (!options_.analysis_enabled || record.kind == VariableKind::unknown) return true;
+    const std::string_view others = french(item.context->script_language) ? "autres" : "others";
+    bool ok = true;
+    auto check = [&](std::string_view text) {
+        text = trimmed(text);
+        if (text.empty()) return;
+        std::vector<std::string> values;
+        const bool text_kind =
+            record.kind == VariableKind::string || record.kind == VariableKind::string_pointer;
+        if (text_kind && text.size() >= 2 &&
+            ((text.front() == '(' && text.back() == ')') || (text.front() == '{' && text.back() == '}')) &&
+            split_top_level(text.substr(1, text.size() - 2), item.c_family).size() > 1) {
+            // The pieces of a string written as a list, each a string.
+            for (std::string_view piece : split_top_level(text.substr(1, text.size() - 2), item.c_family)) {
+                values.emplace_back(piece);
+            }
+        } else if (!record.facts.dimensions.empty() && is_braced(text)) {
+            // An array taken whole: each element's value.
+            BraceListLeaves leaves = brace_list_leaves(text, item.c_family, {others});
+            values = std::move(leaves.values);
+            if (leaves.has_others) values.push_back(leaves.others);
+        } else {
+            values.emplace_back(text);
+        }
+        for (const std::string& v : values) {
+            for (const ValueFinding& finding :
+                 native_.check_value(v, record.kind, record.facts, item.context->scope)) {
+                if (finding.refuses) {
+                    // The place first, or, for a constant, the constant.
+                    report_error(finding.code, finding.code == "ENTOUTRAN"
+                                                   ? finding.argument + " (" + record.variable + ")"
+                                                   : record.variable + ": " + finding.argument);
+                    ok = false;
+                } else {
+                    report_warning(finding.code, finding.argument);
+                }
+            }
+        }
+    };
+    auto check_list = [&](std::string_view list) {
+        std::string_view t = trimmed(list);
+        if (t.size() >= 2 && (t.front() == '[' || t.front() == '{' || t.front() == '(')) {
+            t = t.substr(1, t.size() - 2);
+        }
+        for (std::string_view piece : split_top_level(t, item.c_family)) check(piece);
+    };
+    if (record.init) {
+        if (record.init_in || record.init_with) {
+            check_list(record.init_value);
+        } else if (record.init_from) {
+            const auto parts = split_top_level(record.init_value, item.c_family);
+            for (std::size_t i = 0; i < parts.size() && i < 2; ++i) check(parts[i]);
+        } else {
+            check(record.init_value);
+        }
+    }
+    if (record.ev && record.ev_form == EvForm::equal) {
+        if (record.ev_in || record.ev_with) {
+            check_list(record.ev_value);
+        } else {
+            check(record.ev_value);
+        }
+    }
+    if (record.min) check(record.min_value);
+    if (record.max) check(record.max_value);
+    return ok;
 }
 
 }  // namespace vx

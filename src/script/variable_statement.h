@@ -35,6 +35,9 @@ public:
     // A new test: the counters of dynamic initialisations and EV IN checks
     // and the names seen in the test start again.
     void begin_test();
+    // A new element: each element is a step of its own, so a variable it
+    // names was not yet named in it.
+    void begin_element();
 
     // Parses one statement and appends its records to `list` (the
     // element's or environment's variable list, also searched for linked
@@ -67,6 +70,9 @@ private:
     bool check_links(Item& item, const std::vector<VariableClause>& list);
     bool split_over_components(Item& item, const std::vector<NativeComponent>& components,
                                std::vector<VariableClause>& records);
+    bool check_bounds(Item& item);
+    bool spread_whole_array(Item& item);
+    bool check_values(Item& item, const VariableClause& record);
     bool value(Item& item, std::string_view text, unsigned mode, std::string& out);
     VariableKind explicit_kind(std::string_view type_text) const;
 

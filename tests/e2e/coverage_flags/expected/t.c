@@ -65,13 +65,14 @@ NUM_TEST = 1;
 START_CHRONO_C();
 _vx_init_muets();
 VXLCOV_fast = 0;
-PTU_CHAR_C((char)(VXLCOV_fast),0+5);
+PTU_UNSIGNED_C((vxu_unsigned)(VXLCOV_fast),0+5,10);
 lane = 0;
 PTU_INTEGER_C((vxu_integer)(lane),0+7,10);
 lane = route(20);
 STOP_CHRONO_C();
 _vx_check_muets();
-EDV_CHAR_C(1,0,(char)(VXLCOV_fast),0+5,(char)(1),(char)(1));
+EDV_UNSIGNED_C(1,0,(vxu_unsigned)(VXLCOV_fast),0+5,10,(vxu_unsigned)((unsigned
+ char)1),(vxu_unsigned)((unsigned char)1));
 EDV_INTEGER_C(1,0,(vxu_integer)(lane),0+7,10,(vxu_integer)((int)2),(vxu_integer
 )((int)2));
 VXU_END_ELEMENT_C();
@@ -79,16 +80,18 @@ VXU_END_ELEMENT_C();
 START_CHRONO_C();
 _vx_init_muets();
 VXLCOV_slow = 0;
-PTU_CHAR_C((char)(VXLCOV_slow),0+9);
+PTU_UNSIGNED_C((vxu_unsigned)(VXLCOV_slow),0+9,10);
 VXLCOV_fast = 0;
-PTU_CHAR_C((char)(VXLCOV_fast),0+10);
+PTU_UNSIGNED_C((vxu_unsigned)(VXLCOV_fast),0+10,10);
 lane = 0;
 PTU_INTEGER_C((vxu_integer)(lane),0+11,10);
 lane = route(5);
 STOP_CHRONO_C();
 _vx_check_muets();
-EDV_CHAR_C(1,0,(char)(VXLCOV_slow),0+9,(char)(1),(char)(1));
-EDV_CHAR_C(1,0,(char)(VXLCOV_fast),0+10,(char)(1),(char)(1));
+EDV_UNSIGNED_C(1,0,(vxu_unsigned)(VXLCOV_slow),0+9,10,(vxu_unsigned)((unsigned
+ char)1),(vxu_unsigned)((unsigned char)1));
+EDV_UNSIGNED_C(1,0,(vxu_unsigned)(VXLCOV_fast),0+10,10,(vxu_unsigned)((unsigned
+ char)1),(vxu_unsigned)((unsigned char)1));
 EDV_INTEGER_C(1,0,(vxu_integer)(lane),0+11,10,(vxu_integer)((int)1),
 (vxu_integer)((int)1));
 VXU_END_ELEMENT_C();

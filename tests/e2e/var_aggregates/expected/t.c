@@ -150,8 +150,9 @@ for (I1 = 0 ; I1 < 4 ; I1++) {
 samples[I1] = 5;
 }
 {
+int vxini27[] = {1,1,1,1,1,1};
 for (I1 = 0 ; I1 < 2 ; I1++) { for (I2 = 0 ; I2 < 3 ; I2++) { 
-grid[I1][I2] = 1;
+grid[I1][I2] = vxini27[(I1)*3+I2];
 }}
 }
 shape.id = 0;
@@ -184,11 +185,10 @@ UNSET_MODE_TAB_C(26);
 SET_MODE_TAB_C(27);
 SET_MODE_CST_C(27);
 {
-int vxcst27[] = {1,1,1,1,1};
+int vxcst27[] = {1,1,1,1,1,42};
 for (I1 = 0 ; I1 < 2 ; I1++) { for (I2 = 0 ; I2 < 3 ; I2++) { 
-EDV_INTEGER_C(1,0,(vxu_integer)(grid[I1][I2]),0+27,10,(vxu_integer)((int)((I1
-)*3+I2 < 5 ? vxcst27[(I1)*3+I2] : 42)),(vxu_integer)((int)((I1)*3+I2 < 5 ?
- vxcst27[(I1)*3+I2] : 42)));
+EDV_INTEGER_C(1,0,(vxu_integer)(grid[I1][I2]),0+27,10,(vxu_integer)((int
+)vxcst27[(I1)*3+I2]),(vxu_integer)((int)vxcst27[(I1)*3+I2]));
 }}
 }
 UNSET_MODE_CST_C(27);

@@ -170,9 +170,10 @@ VEXOR_CLOSE_BRA_C(23);
 SET_MODE_TAB_C(28);
 SET_MODE_CST_C(28);
 {
+int vxcst28[] = {0,0,0,0,0,0};
 for (I1 = 0 ; I1 < 2 ; I1++) { for (I2 = 0 ; I2 < 3 ; I2++) { 
-EDV_INTEGER_C(1,0,(vxu_integer)(grid[I1][I2]),0+28,10,(vxu_integer)((int)0),
-(vxu_integer)((int)0));
+EDV_INTEGER_C(1,0,(vxu_integer)(grid[I1][I2]),0+28,10,(vxu_integer)((int
+)vxcst28[(I1)*3+I2]),(vxu_integer)((int)vxcst28[(I1)*3+I2]));
 }}
 }
 UNSET_MODE_CST_C(28);

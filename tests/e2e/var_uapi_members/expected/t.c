@@ -73,9 +73,9 @@ NUM_TEST = 1;
 START_CHRONO_C();
 _vx_init_muets();
 cf.len = 3;
-PTU_CHAR_C((char)(cf.len),0+5);
+PTU_UNSIGNED_C((vxu_unsigned)(cf.len),0+5,10);
 cf.data[7] = 9;
-PTU_CHAR_C((char)(cf.data[7]),0+6);
+PTU_UNSIGNED_C((vxu_unsigned)(cf.data[7]),0+6,16);
 ca.flags = 16;
 PTU_UNSIGNED_C((vxu_unsigned)(ca.flags),0+7,10);
 st.st_mtime = 100;
@@ -85,8 +85,10 @@ PTU_INTEGER_C((vxu_integer)(ifr.ifr_flags),0+9,10);
 bump(&cf, &ca, &st, &ifr);
 STOP_CHRONO_C();
 _vx_check_muets();
-EDV_CHAR_C(1,0,(char)(cf.len),0+5,(char)(4),(char)(4));
-EDV_CHAR_C(1,0,(char)(cf.data[7]),0+6,(char)(10),(char)(10));
+EDV_UNSIGNED_C(1,0,(vxu_unsigned)(cf.len),0+5,10,(vxu_unsigned)((__u8)4),
+(vxu_unsigned)((__u8)4));
+EDV_UNSIGNED_C(1,0,(vxu_unsigned)(cf.data[7]),0+6,16,(vxu_unsigned)((__u8)10),
+(vxu_unsigned)((__u8)10));
 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(ca.flags),0+7,10,(vxu_unsigned)((__u64)17),
 (vxu_unsigned)((__u64)17));
 EDV_INTEGER_C(1,0,(vxu_integer)(st.st_mtime),0+8,10,(vxu_integer)((__time_t)101

@@ -1,0 +1,496 @@
+/**************************************************************************/
+/** TOOL : Unit Test Compiler VERSION 8.3.0.1.342.020                    **/
+/**                                                                      **/
+/** COMMAND : vexorprepro bytes.ptu t.c -LANGUAGE=C -TARGET=LINUX -FAST  **/
+/**    -STD_DEFINE=<TGT>/ana/vxus_c.def            **/
+/**                                                                      **/
+/** FILE : <DIR>/t.c                             **/
+/**                                                                      **/
+/** DATE : <DATE>                                      **/
+/**************************************************************************/
+#include "unit.h"
+#ifndef USE_VXU
+#define USE_VXU 1
+#endif
+#ifndef VXL_CPLUSPLUS_LANGUAGE
+#define VXL_CPLUSPLUS_LANGUAGE 0
+#endif
+/* PROGRAM t*/
+#include "TP.h"
+#include "<DIR>/t.ic"
+
+#ifndef vxu_integer
+#define vxu_integer long
+#endif
+
+#ifndef vxu_unsigned
+#define vxu_unsigned unsigned long
+#endif
+
+#ifndef vxu_pointer
+#define vxu_pointer char *
+#endif
+
+#ifndef vxu_charstring
+#define vxu_charstring char *
+#endif
+
+
+/* simulation: put */
+
+#define _fn_1_bytes_put 1
+#ifndef bytes_put
+#define bytes_put 1 /* void put(uint8_t v) */
+#endif
+
+VXU_STUB_CNT _ix_1_bytes_put STUBINACTIVE ;
+#if size_1_bytes_put
+VXU_STUB_CNT _it_1_bytes_put;
+
+static struct _so_1_bytes_put {
+ VXU_STUB_CNT min;
+ VXU_STUB_CNT max;
+ int sel[2];
+ struct {
+ uint8_t v;
+        } _datain;
+} _os_1_bytes_put[size_1_bytes_put+1];
+
+static struct _si_1_bytes_put {
+unsigned int indice;
+struct {
+ uint8_t v;
+  } _datain;
+} _is_1_bytes_put[calls_1_bytes_put];
+#endif
+
+#pragma vexor vxo_stub
+void put(uint8_t v)
+{
+char Vexor_res;
+#define VEXOR_F_IDX _ix_1_bytes_put
+#if size_1_bytes_put
+struct _si_1_bytes_put * Vexor_ptr_in;
+struct _so_1_bytes_put * Vexor_ptr_out;
+unsigned int _Vexor_i;
+Vexor_res=0;
+Vexor_ptr_out=&(_os_1_bytes_put[0]);
+  if (VXU_GLOBAL_STUB_INITIALISED(_ix_1_bytes_put >= 0))
+    {
+  if (_it_1_bytes_put<calls_1_bytes_put)
+    {
+       Vexor_ptr_in = &(_is_1_bytes_put[_it_1_bytes_put]);
+       Vexor_ptr_in->indice=0;
+    }
+  else
+    {
+       Vexor_ptr_in = (struct _si_1_bytes_put *)0;
+    }
+#endif
+  _ix_1_bytes_put++;
+#if size_1_bytes_put
+  {
+    for (_Vexor_i=0;
+         ((_Vexor_i<size_1_bytes_put)
+	   &&(_os_1_bytes_put[_Vexor_i].min)
+	   &&(  ((unsigned int)_os_1_bytes_put[_Vexor_i].min>(unsigned int
+)_ix_1_bytes_put)
+	      ||((unsigned int)_os_1_bytes_put[_Vexor_i].max<(unsigned int
+)_ix_1_bytes_put)));
+	  ++_Vexor_i);
+  if ((_Vexor_i)&&(!_os_1_bytes_put[_Vexor_i].max)){_Vexor_i--;Vexor_res=1;}
+    Vexor_ptr_out=&(_os_1_bytes_put[_Vexor_i]);
+  }
+Vexor_res|=(Vexor_ptr_out->sel[0]&&((v)!=Vexor_ptr_out->_datain.v));
+#else
+  Vexor_res=1;
+  (void)(v);
+#endif
+  EDV_CHRONO_MUET_C( 1, Vexor_res,_ix_1_bytes_put );
+#if size_1_bytes_put
+  if (Vexor_res && Vexor_ptr_in)
+    {
+      Vexor_ptr_in->indice=_ix_1_bytes_put;
+      Vexor_ptr_in->_datain.v=v;
+      _it_1_bytes_put++;
+    }
+     }
+#endif
+#ifdef STUB_CALL_ORDER
+     STUB_CALL_ORDER(_fn_1_bytes_put);
+#endif
+#undef VEXOR_F_IDX
+}
+void checkin_1_bytes_put(void)
+{
+#if size_1_bytes_put
+struct _si_1_bytes_put * Vexor_ptr_in;
+unsigned int i;
+  struct _so_1_bytes_put * Vexor_ptr_out;
+int _Vexor_i;
+VXU_STUB_CNT max;
+max=0;
+  for (_Vexor_i=0;((_Vexor_i<(size_1_bytes_put))&&
+(_os_1_bytes_put[_Vexor_i].min>0));++_Vexor_i)
+  {
+    if (max < _os_1_bytes_put[_Vexor_i].max)
+      {
+        max = _os_1_bytes_put[_Vexor_i].max;
+      }
+  }
+  EDV_MUET_CHECK(1,0);
+if ((_os_1_bytes_put[_Vexor_i].min)||(!(_os_1_bytes_put[_Vexor_i].max)))
+  {
+       EDV_INTEGER_C(1,0,(vxu_integer)(_ix_1_bytes_put),0,10,(vxu_integer)
+(max?max:_os_1_bytes_put[0].min),(vxu_integer)max);
+  }
+else
+  {
+	 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(_ix_1_bytes_put),0,10,(vxu_unsigned)max,
+(vxu_unsigned)_os_1_bytes_put[_Vexor_i].max);
+  }
+for (i=0;i<(unsigned int)_it_1_bytes_put;++i){
+  Vexor_ptr_in=&(_is_1_bytes_put[i]);
+  {
+    for (_Vexor_i=0;
+         ((_Vexor_i<size_1_bytes_put-1)
+	   &&(_os_1_bytes_put[_Vexor_i].min)
+	   &&(  ((unsigned int)_os_1_bytes_put[_Vexor_i].min>Vexor_ptr_in->indice)
+	      ||((unsigned int)_os_1_bytes_put[_Vexor_i].max<Vexor_ptr_in->indice)));
+	  ++_Vexor_i);
+    Vexor_ptr_out=&(_os_1_bytes_put[_Vexor_i]);
+  }
+  EDV_MUET_CHECK(1, Vexor_ptr_in->indice);
+  EDV_UNSIGNED_C((Vexor_ptr_out->min>0?Vexor_ptr_out->sel[0]:0),0,(vxu_unsigned
+)(Vexor_ptr_in->_datain.v),0+3,10,(vxu_unsigned)(Vexor_ptr_out->_datain.v),
+(vxu_unsigned)(Vexor_ptr_out->_datain.v));
+  }
+#else
+  EDV_MUET_CHECK(1,0);
+	 EDV_INTEGER_C(1,0,(vxu_integer)(_ix_1_bytes_put),0,10,(vxu_integer)-1,
+(vxu_integer)0);
+#endif
+}
+void _vx_check_muets(void)
+{
+checkin_1_bytes_put();
+EDV_MUET_CHECK(0,0);
+}
+void _vx_init_muets(void)
+{
+VXU_GLOBAL_STUB_INIT
+#ifdef STUB_CALL_IDX_MAX
+/* when STUB_CALL_IDX_MAX is defined vxu.c declare _vx_call_order_Idx and _vx_call_order[] */
+   for(_vx_call_order_Idx=0; _vx_call_order_Idx<STUB_CALL_IDX_MAX; _vx_call_order_Idx++)
+      _vx_call_order[_vx_call_order_Idx]=0;
+#endif
+_ix_1_bytes_put=0;
+#if size_1_bytes_put
+_os_1_bytes_put[0].min=-1;
+_os_1_bytes_put[0].max=0;
+_it_1_bytes_put=0;
+#endif
+}
+void SRV1_COMPUTE (void) { 
+/* BEGIN  SERVICE compute */
+#ifdef NEEDS_NUM_TEST_OPE
+NUM_OPERATION = 1;
+#endif /*NEEDS_NUM_TEST_OPE*/
+
+DCL_OP_C(4, "compute");
+if (VXU_TEST_BEGIN_C(5)) {
+
+DCL_TST_C(5, "bytes");
+#ifdef NEEDS_NUM_TEST_OPE
+NUM_TEST = 1;
+#endif /*NEEDS_NUM_TEST_OPE*/
+START_CHRONO_C();
+_vx_init_muets();
+#if size_1_bytes_put
+_os_1_bytes_put[0].min=1;
+_os_1_bytes_put[0].max=1;
+_os_1_bytes_put[0]._datain.v=(uint8_t)(0xf0);
+_os_1_bytes_put[0].sel[0]=1;
+_os_1_bytes_put[1].min=0;
+_os_1_bytes_put[1].max=0;
+#endif
+hash[0] = 0;
+PTU_UNSIGNED_C((vxu_unsigned)(hash[0]),0+9,16);
+hash[1] = 0;
+PTU_UNSIGNED_C((vxu_unsigned)(hash[1]),0+10,16);
+hash[2] = 0;
+PTU_UNSIGNED_C((vxu_unsigned)(hash[2]),0+11,16);
+hash[3] = 0;
+PTU_UNSIGNED_C((vxu_unsigned)(hash[3]),0+12,16);
+dig.len = 1;
+PTU_UNSIGNED_C((vxu_unsigned)(dig.len),0+14,10);
+dig.bytes[0] = 1;
+PTU_UNSIGNED_C((vxu_unsigned)(dig.bytes[0]),0+15,16);
+dig.bytes[1] = 2;
+PTU_UNSIGNED_C((vxu_unsigned)(dig.bytes[1]),0+16,16);
+dig.bytes[2] = 3;
+PTU_UNSIGNED_C((vxu_unsigned)(dig.bytes[2]),0+17,16);
+dig.bytes[3] = 4;
+PTU_UNSIGNED_C((vxu_unsigned)(dig.bytes[3]),0+18,16);
+dig.key[0] = 0x00;
+PTU_UNSIGNED_C((vxu_unsigned)(dig.key[0]),0+19,16);
+dig.key[1] = 0x01;
+PTU_UNSIGNED_C((vxu_unsigned)(dig.key[1]),0+20,16);
+dig.key[2] = 0x02;
+PTU_UNSIGNED_C((vxu_unsigned)(dig.key[2]),0+21,16);
+dig.key[3] = 0x03;
+PTU_UNSIGNED_C((vxu_unsigned)(dig.key[3]),0+22,16);
+dig.key[4] = 0x04;
+PTU_UNSIGNED_C((vxu_unsigned)(dig.key[4]),0+23,16);
+dig.key[5] = 0x05;
+PTU_UNSIGNED_C((vxu_unsigned)(dig.key[5]),0+24,16);
+INI_STR_C((char *)(dig.name), 1, 0+25, (vxu_charstring)"name");
+raw = 0x0f;
+PTU_UNSIGNED_C((vxu_unsigned)(raw),0+26,10);
+lvl = L_NEG;
+PTU_INTEGER_C((vxu_integer)(lvl),0+27,10);
+kind = JSMN_UNDEFINED;
+PTU_INTEGER_C((vxu_integer)(kind),0+28,10);
+st.st_mtime = 0;
+PTU_INTEGER_C((vxu_integer)(st.st_mtime),0+29,10);
+compute();
+STOP_CHRONO_C();
+_vx_check_muets();
+VEXOR_OPEN_BRA_C(8);
+SET_MODE_TAB_C(8);
+EDV_UNSIGNED_C(1,0,(vxu_unsigned)(hash[0]),0+9,16,(vxu_unsigned)((BYTE)0xba),
+(vxu_unsigned)((BYTE)0xba));
+EDV_UNSIGNED_C(1,0,(vxu_unsigned)(hash[1]),0+10,16,(vxu_unsigned)((BYTE)0x00),
+(vxu_unsigned)((BYTE)0x00));
+EDV_UNSIGNED_C(1,0,(vxu_unsigned)(hash[2]),0+11,16,(vxu_unsigned)((BYTE)0x7f),
+(vxu_unsigned)((BYTE)0x7f));
+EDV_UNSIGNED_C(1,0,(vxu_unsigned)(hash[3]),0+12,16,(vxu_unsigned)((BYTE)0x10),
+(vxu_unsigned)((BYTE)0x10));
+UNSET_MODE_TAB_C(8);
+VEXOR_CLOSE_BRA_C(8);
+VEXOR_OPEN_BRA_C(13);
+EDV_UNSIGNED_C(1,0,(vxu_unsigned)(dig.len),0+14,10,(vxu_unsigned)((__u8)5),
+(vxu_unsigned)((__u8)5));
+EDV_UNSIGNED_C(1,0,(vxu_unsigned)(dig.bytes[0]),0+15,16,(vxu_unsigned)((BYTE)2)
+,(vxu_unsigned)((BYTE)2));
+EDV_UNSIGNED_C(1,0,(vxu_unsigned)(dig.bytes[1]),0+16,16,(vxu_unsigned)((BYTE)3)
+,(vxu_unsigned)((BYTE)3));
+EDV_UNSIGNED_C(1,0,(vxu_unsigned)(dig.bytes[2]),0+17,16,(vxu_unsigned)((BYTE)4)
+,(vxu_unsigned)((BYTE)4));
+EDV_UNSIGNED_C(1,0,(vxu_unsigned)(dig.bytes[3]),0+18,16,(vxu_unsigned)((BYTE)5)
+,(vxu_unsigned)((BYTE)5));
+EDV_UNSIGNED_C(1,0,(vxu_unsigned)(dig.key[0]),0+19,16,(vxu_unsigned)((__u8)0x00
+),(vxu_unsigned)((__u8)0x00));
+EDV_UNSIGNED_C(1,0,(vxu_unsigned)(dig.key[1]),0+20,16,(vxu_unsigned)((__u8)0x01
+),(vxu_unsigned)((__u8)0x01));
+EDV_UNSIGNED_C(1,0,(vxu_unsigned)(dig.key[2]),0+21,16,(vxu_unsigned)((__u8)0x00
+),(vxu_unsigned)((__u8)0x00));
+EDV_UNSIGNED_C(1,0,(vxu_unsigned)(dig.key[3]),0+22,16,(vxu_unsigned)((__u8)0x03
+),(vxu_unsigned)((__u8)0x03));
+EDV_UNSIGNED_C(1,0,(vxu_unsigned)(dig.key[4]),0+23,16,(vxu_unsigned)((__u8)0x04
+),(vxu_unsigned)((__u8)0x04));
+EDV_UNSIGNED_C(1,0,(vxu_unsigned)(dig.key[5]),0+24,16,(vxu_unsigned)((__u8)0x05
+),(vxu_unsigned)((__u8)0x05));
+EDV_STR_C(1,0,(vxu_charstring)(dig.name),0+25,(vxu_charstring)"ok",
+(vxu_charstring)"ok");
+VEXOR_CLOSE_BRA_C(13);
+EDV_UNSIGNED_C(1,0,(vxu_unsigned)(raw),0+26,10,(vxu_unsigned)((uint8_t)0xf0),
+(vxu_unsigned)((uint8_t)0xf0));
+EDV_INTEGER_C(1,0,(vxu_integer)(lvl),0+27,10,(vxu_integer)(L_NEXT),(vxu_integer
+)(L_NEXT));
+EDV_INTEGER_C(1,0,(vxu_integer)(kind),0+28,10,(vxu_integer)((jsmntype_t
+)JSMN_OBJECT),(vxu_integer)((jsmntype_t)JSMN_OBJECT));
+EDV_INTEGER_C(1,0,(vxu_integer)(st.st_mtime),0+29,10,(vxu_integer)((__time_t
+)1234),(vxu_integer)((__time_t)1234));
+VXU_END_ELEMENT_C();
+VXU_END_TEST_C();
+VXU_TEST_DONE_C(); }
+
+if (VXU_TEST_BEGIN_C(30)) {
+for (J1 = 1 ; J1<=2;J1++ ){
+
+DCL_TST_C(30, "aggregates");
+#ifdef NEEDS_NUM_TEST_OPE
+NUM_TEST = 2;
+#endif /*NEEDS_NUM_TEST_OPE*/
+START_CHRONO_C();
+_vx_init_muets();
+#if size_1_bytes_put
+_os_1_bytes_put[0].min=1;
+_os_1_bytes_put[0].max=1;
+_os_1_bytes_put[0]._datain.v=(uint8_t)(0xff);
+_os_1_bytes_put[0].sel[0]=1;
+_os_1_bytes_put[1].min=0;
+_os_1_bytes_put[1].max=0;
+#endif
+sp.len = 1;
+PTU_INTEGER_C((vxu_integer)(sp.len),0+34,10);
+{
+int vxini35[] = {2,3};
+for (I1 = 0 ; I1 < 2 ; I1++) { 
+sp.st[I1] = vxini35[I1];
+}
+}
+sp.tail = 4;
+PTU_INTEGER_C((vxu_integer)(sp.tail),0+36,10);
+pairs[0].a = 1;
+PTU_INTEGER_C((vxu_integer)(pairs[0].a),0+38,10);
+pairs[0].b = 0;
+PTU_INTEGER_C((vxu_integer)(pairs[0].b),0+39,10);
+pairs[1].a = 2;
+PTU_INTEGER_C((vxu_integer)(pairs[1].a),0+40,10);
+pairs[1].b = 20;
+PTU_INTEGER_C((vxu_integer)(pairs[1].b),0+41,10);
+pairs[2].a = 2;
+PTU_INTEGER_C((vxu_integer)(pairs[2].a),0+42,10);
+pairs[2].b = 20;
+PTU_INTEGER_C((vxu_integer)(pairs[2].b),0+43,10);
+pairs[3].a = 2;
+PTU_INTEGER_C((vxu_integer)(pairs[3].a),0+44,10);
+pairs[3].b = 20;
+PTU_INTEGER_C((vxu_integer)(pairs[3].b),0+45,10);
+{
+int vxini46[] = {1,2,2,2,0,0};
+for (I1 = 0 ; I1 < 6 ; I1++) { 
+table[I1] = vxini46[I1];
+}
+}
+{
+BYTE vxini47[] = {0x01,0x02,0x03,0x04};
+for (I1 = 0 ; I1 < 4 ; I1++) { 
+hash[I1] = vxini47[I1];
+}
+}
+raw = 0;
+PTU_UNSIGNED_C((vxu_unsigned)(raw),0+48,10);
+rate = tab_initin1(J1);
+PTU_DOUBLE_C((double)(rate),0+49);
+compute();
+STOP_CHRONO_C();
+_vx_check_muets();
+VEXOR_OPEN_BRA_C(33);
+EDV_INTEGER_C(1,0,(vxu_integer)(sp.len),0+34,10,(vxu_integer)((int)1),
+(vxu_integer)((int)1));
+SET_MODE_TAB_C(35);
+SET_MODE_CST_C(35);
+{
+int vxcst35[] = {2,3};
+for (I1 = 0 ; I1 < 2 ; I1++) { 
+EDV_INTEGER_C(1,0,(vxu_integer)(sp.st[I1]),0+35,10,(vxu_integer)((int
+)vxcst35[I1]),(vxu_integer)((int)vxcst35[I1]));
+}
+}
+UNSET_MODE_CST_C(35);
+UNSET_MODE_TAB_C(35);
+EDV_INTEGER_C(1,0,(vxu_integer)(sp.tail),0+36,10,(vxu_integer)((int)6),
+(vxu_integer)((int)6));
+VEXOR_CLOSE_BRA_C(33);
+VEXOR_OPEN_BRA_C(37);
+SET_MODE_TAB_C(37);
+EDV_INTEGER_C(1,0,(vxu_integer)(pairs[0].a),0+38,10,(vxu_integer)((int)1),
+(vxu_integer)((int)1));
+EDV_INTEGER_C(1,0,(vxu_integer)(pairs[0].b),0+39,10,(vxu_integer)((int)10),
+(vxu_integer)((int)10));
+EDV_INTEGER_C(1,0,(vxu_integer)(pairs[1].a),0+40,10,(vxu_integer)((int)2),
+(vxu_integer)((int)2));
+EDV_INTEGER_C(1,0,(vxu_integer)(pairs[1].b),0+41,10,(vxu_integer)((int)20),
+(vxu_integer)((int)20));
+EDV_INTEGER_C(1,0,(vxu_integer)(pairs[2].a),0+42,10,(vxu_integer)((int)2),
+(vxu_integer)((int)2));
+EDV_INTEGER_C(1,0,(vxu_integer)(pairs[2].b),0+43,10,(vxu_integer)((int)20),
+(vxu_integer)((int)20));
+EDV_INTEGER_C(1,0,(vxu_integer)(pairs[3].a),0+44,10,(vxu_integer)((int)2),
+(vxu_integer)((int)2));
+EDV_INTEGER_C(1,0,(vxu_integer)(pairs[3].b),0+45,10,(vxu_integer)((int)20),
+(vxu_integer)((int)20));
+UNSET_MODE_TAB_C(37);
+VEXOR_CLOSE_BRA_C(37);
+SET_MODE_TAB_C(46);
+SET_MODE_CST_C(46);
+{
+int vxcst46[] = {2,4,4,4,0,0};
+for (I1 = 0 ; I1 < 6 ; I1++) { 
+EDV_INTEGER_C(1,0,(vxu_integer)(table[I1]),0+46,10,(vxu_integer)((int
+)vxcst46[I1]),(vxu_integer)((int)vxcst46[I1]));
+}
+}
+UNSET_MODE_CST_C(46);
+UNSET_MODE_TAB_C(46);
+SET_MODE_TAB_C(47);
+SET_MODE_CST_C(47);
+{
+BYTE vxcst47[] = {0xba,0x00,0x7f,0x10};
+for (I1 = 0 ; I1 < 4 ; I1++) { 
+EDV_UNSIGNED_C(1,0,(vxu_unsigned)(hash[I1]),0+47,16,(vxu_unsigned)((BYTE
+)vxcst47[I1]),(vxu_unsigned)((BYTE)vxcst47[I1]));
+}
+}
+UNSET_MODE_CST_C(47);
+UNSET_MODE_TAB_C(47);
+EDV_UNSIGNED_C(1,0,(vxu_unsigned)(raw),0+48,10,(vxu_unsigned)((uint8_t)0xff),
+(vxu_unsigned)((uint8_t)0xff));
+EDV_DOUBLE_C(1,1,(double)(rate),0+49,(double)((tab_vain1(J1)) - 
+(0.001>=0?0.001:-(0.001))),(double)((tab_vain1(J1)) + (0.001>=0?0.001:-(0.001))
+));
+VXU_END_ELEMENT_C();
+
+START_CHRONO_C();
+_vx_init_muets();
+#if size_1_bytes_put
+_os_1_bytes_put[0].min=1;
+_os_1_bytes_put[0].max=1;
+_os_1_bytes_put[0]._datain.v=(uint8_t)(0xfe);
+_os_1_bytes_put[0].sel[0]=1;
+_os_1_bytes_put[1].min=0;
+_os_1_bytes_put[1].max=0;
+#endif
+raw = 1;
+PTU_UNSIGNED_C((vxu_unsigned)(raw),0+51,10);
+for (I1 = 0 ; I1 < 6 ; I1++) { 
+table[I1] = (I1 == (raw+3)?9:1);
+}
+compute();
+STOP_CHRONO_C();
+_vx_check_muets();
+EDV_UNSIGNED_C(1,0,(vxu_unsigned)(raw),0+51,10,(vxu_unsigned)((uint8_t)0xfe),
+(vxu_unsigned)((uint8_t)0xfe));
+SET_MODE_TAB_C(52);
+SET_MODE_CST_C(52);
+{
+int vxcst52[] = {2,2,2,2,18,2};
+for (I1 = 0 ; I1 < 6 ; I1++) { 
+EDV_INTEGER_C(1,0,(vxu_integer)(table[I1]),0+52,10,(vxu_integer)((int
+)vxcst52[I1]),(vxu_integer)((int)vxcst52[I1]));
+}
+}
+UNSET_MODE_CST_C(52);
+UNSET_MODE_TAB_C(52);
+VXU_END_ELEMENT_C();
+}
+VXU_END_TEST_C();
+VXU_TEST_DONE_C(); }
+}/* END SERVICE compute*/
+#ifdef ZQZQ_MAIN_HEADER
+ ZQZQ_MAIN_HEADER
+#else
+int main(int argc, char ** argv)
+{
+#endif
+   VXU_INIT_DATA
+OPF_C("<DIR>/t.rio");
+
+#pragma vexor testing_tool_call_place
+SRV1_COMPUTE();
+CLF_C("<DIR>/t.rio");
+
+
+#ifdef ZQZQ_MAIN_RETURN
+ ZQZQ_MAIN_RETURN
+#else
+ return(0);
+#endif
+
+}/* end t */
+
+VXU_TRACES_FILE("<DIR>/t.rio")
+
