@@ -48,7 +48,10 @@ unset(ENV{VXUTGT})
 
 file(REMOVE "${DEPFILE}")
 execute_process(
-  COMMAND "${VEXOR_INSTALL_DIR}/bin/vexorprepro" "${SCRIPT}" "${GENERATED}" "${OUTPUT_DIR}" ${options}
+  # The directory ends with "/": the compiler makes the traces path of the
+  # harness by appending the file name to it, and a harness that cannot be
+  # given VXURIO (one run by a system emulator) opens that path.
+  COMMAND "${VEXOR_INSTALL_DIR}/bin/vexorprepro" "${SCRIPT}" "${GENERATED}" "${OUTPUT_DIR}/" ${options}
   WORKING_DIRECTORY "${OUTPUT_DIR}"
   RESULT_VARIABLE status
   OUTPUT_VARIABLE messages

@@ -2,7 +2,9 @@
 # reads its verdict with vexorreport, which also writes the JUnit XML.
 #
 #   cmake -DHARNESS=... -DREPORT=... -DLINK_RECORDS=... -DTRACES=...
-#         -DJUNIT=... -P VexorRunTest.cmake
+#         -DJUNIT=... [-DHTML=...] [-DCOVERAGE_DIR=...] [-DEMULATOR=a|b|c]
+#         [-DTIME_LIMIT=seconds] -P VexorRunTest.cmake
+# EMULATOR (its words separated by "|") runs the harness of a cross target.
 #
 # The test passes when the harness ended normally and every check passed.
 # The traces and the XML of an earlier run are removed first, so a harness
@@ -15,18 +17,46 @@ foreach(variable HARNESS REPORT LINK_RECORDS TRACES JUNIT)
 endforeach()
 
 file(REMOVE "${TRACES}" "${JUNIT}")
+if(DEFINED HTML AND NOT HTML STREQUAL "")
+  file(REMOVE "${HTML}")
+endif()
+set(coverage_arguments)
+if(DEFINED COVERAGE_DIR AND NOT COVERAGE_DIR STREQUAL "")
+  # The counts of earlier runs would add up with this one's.
+  file(GLOB_RECURSE old_counts "${COVERAGE_DIR}/*.gcda")
+  if(old_counts)
+    file(REMOVE ${old_counts})
+  endif()
+  set(coverage_arguments --coverage "${COVERAGE_DIR}")
+endif()
+set(html_arguments)
+if(DEFINED HTML AND NOT HTML STREQUAL "")
+  set(html_arguments --html "${HTML}")
+endif()
 # The harness writes its traces where VXURIO says: here, where the report
 # reads them.
 set(ENV{VXURIO} "${TRACES}")
-execute_process(COMMAND "${HARNESS}" RESULT_VARIABLE harness_status)
+set(run_command "${HARNESS}")
+if(DEFINED EMULATOR AND NOT EMULATOR STREQUAL "")
+  string(REPLACE "|" ";" emulator_words "${EMULATOR}")
+  set(run_command ${emulator_words} "${HARNESS}")
+endif()
+set(time_limit_arguments)
+if(DEFINED TIME_LIMIT AND NOT TIME_LIMIT STREQUAL "")
+  set(time_limit_arguments TIMEOUT ${TIME_LIMIT})
+endif()
+execute_process(COMMAND ${run_command} RESULT_VARIABLE harness_status ${time_limit_arguments})
 
 if(NOT EXISTS "${TRACES}")
   message(FATAL_ERROR "${HARNESS} wrote no traces file (it ended with: ${harness_status})")
 endif()
-execute_process(COMMAND "${REPORT}" --junit "${JUNIT}" "${LINK_RECORDS}" "${TRACES}"
+execute_process(COMMAND "${REPORT}" --junit "${JUNIT}" ${html_arguments} ${coverage_arguments}
+                        "${LINK_RECORDS}" "${TRACES}"
                 RESULT_VARIABLE report_status)
 
-if(NOT harness_status STREQUAL "0")
+# The harness's own status: 0 every check passed, 1 a check failed, 2 its
+# traces are not whole or a test did not reach its end.
+if(NOT harness_status STREQUAL "0" AND NOT harness_status STREQUAL "1")
   message(FATAL_ERROR "${HARNESS} ended abnormally: ${harness_status}")
 elseif(report_status STREQUAL "1")
   message(FATAL_ERROR "FAILED: a check failed (JUnit XML in ${JUNIT})")

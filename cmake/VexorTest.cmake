@@ -4,7 +4,8 @@
 #   include(<installation>/cmake/VexorTest.cmake)
 #   enable_testing()
 #   vexor_add_test(NAME <name> SCRIPT <file.ptu> SOURCES <unit sources...>
-#                  [INCLUDE_DIRECTORIES <dirs...>] [OPTIONS <vexorprepro options...>])
+#                  [INCLUDE_DIRECTORIES <dirs...>] [OPTIONS <vexorprepro options...>]
+#                  [COVERAGE])
 #
 # At build time vexorprepro compiles the script into <name>.c, <name>.ic,
 # <name>.tdc and vexor_cfg.h in the directory vexor/<name> of the current
@@ -18,7 +19,12 @@
 # SOURCES (relative to the current source directory) and the runtime
 # package. The ctest test <name> runs it and passes or fails with the
 # verdict of vexorreport, which it also writes as JUnit XML to
-# vexor/<name>/<name>.xml.
+# vexor/<name>/<name>.xml and as an HTML page to vexor/<name>/<name>.html.
+#
+# COVERAGE builds the unit's SOURCES (not the harness, not the runtime)
+# with the compiler's coverage instrumentation (--coverage, for gcc and
+# clang); after the run, vexorreport adds the line and branch coverage gcov
+# measured to the text report, the JUnit properties and the page.
 #
 # INCLUDE_DIRECTORIES are searched for the unit's headers, by the C
 # analysis (-INCL) and by the C compiler; the directory of the script is
@@ -44,8 +50,30 @@ foreach(_vexor_file "${VEXOR_COMPILER}" "${VEXOR_REPORT}" "${VEXOR_TARGET_DIR}/l
   endif()
 endforeach()
 
+# On a cross target the C analysis must see the target's types, macros
+# and headers: the standard definitions are made once, at configure time,
+# from the project's C compiler and flags, and every script is compiled
+# with them (-STD_DEFINE).
+function(_vexor_target_definitions out_var)
+  set(defs "${CMAKE_BINARY_DIR}/vexor_target/vxus_c.def")
+  if(NOT EXISTS "${defs}")
+    file(MAKE_DIRECTORY "${CMAKE_BINARY_DIR}/vexor_target")
+    separate_arguments(flags UNIX_COMMAND "${CMAKE_C_FLAGS}")
+    list(APPEND flags ${VEXOR_TARGET_FLAGS})
+    execute_process(
+      COMMAND sh "${VEXOR_TARGET_DIR}/ana/make_vxus_c_def.sh" "${CMAKE_C_COMPILER}" "${defs}"
+              "${VEXOR_TARGET_DIR}/ana/vxus_c_lang.def" ${flags}
+      RESULT_VARIABLE status ERROR_VARIABLE errors)
+    if(NOT status EQUAL 0)
+      message(FATAL_ERROR "VexorTest: cannot make the standard definitions of "
+                          "${CMAKE_C_COMPILER}: ${errors}")
+    endif()
+  endif()
+  set(${out_var} "${defs}" PARENT_SCOPE)
+endfunction()
+
 function(vexor_add_test)
-  cmake_parse_arguments(PARSE_ARGV 0 ARG "" "NAME;SCRIPT" "SOURCES;INCLUDE_DIRECTORIES;OPTIONS")
+  cmake_parse_arguments(PARSE_ARGV 0 ARG "COVERAGE" "NAME;SCRIPT" "SOURCES;INCLUDE_DIRECTORIES;OPTIONS")
   if(ARG_UNPARSED_ARGUMENTS)
     message(FATAL_ERROR "vexor_add_test: unexpected arguments: ${ARG_UNPARSED_ARGUMENTS}")
   endif()
@@ -71,6 +99,10 @@ function(vexor_add_test)
     list(APPEND include_dirs "${include_dir}")
     list(APPEND compiler_options "-INCL=${include_dir}")
   endforeach()
+  if(CMAKE_CROSSCOMPILING)
+    _vexor_target_definitions(target_defs)
+    list(APPEND compiler_options "-STD_DEFINE=${target_defs}")
+  endif()
   list(APPEND compiler_options ${ARG_OPTIONS})
 
   file(MAKE_DIRECTORY "${dir}")
@@ -88,18 +120,55 @@ function(vexor_add_test)
     COMMENT "Compiling test script ${ARG_SCRIPT} (${name})"
     VERBATIM)
 
-  add_executable(${name} "${generated}" ${ARG_SOURCES} "${VEXOR_TARGET_DIR}/lib/TP.c")
+  set(coverage_dir "")
+  if(ARG_COVERAGE AND CMAKE_CROSSCOMPILING)
+    message(STATUS "vexor_add_test(${name}): no coverage on a cross target")
+  endif()
+  if(ARG_COVERAGE AND NOT CMAKE_CROSSCOMPILING)
+    # The unit alone is instrumented, in an object library of its own, so
+    # that its .gcda files land in one directory the report reads.
+    add_library(${name}_unit OBJECT ${ARG_SOURCES})
+    target_include_directories(${name}_unit PRIVATE ${include_dirs} "${script_dir}")
+    target_compile_options(${name}_unit PRIVATE --coverage)
+    add_executable(${name} "${generated}" $<TARGET_OBJECTS:${name}_unit>
+                   "${VEXOR_TARGET_DIR}/lib/TP.c" ${VEXOR_TARGET_SOURCES})
+    target_link_options(${name} PRIVATE --coverage)
+    set(coverage_dir "${CMAKE_CURRENT_BINARY_DIR}/CMakeFiles/${name}_unit.dir")
+  else()
+    add_executable(${name} "${generated}" ${ARG_SOURCES} "${VEXOR_TARGET_DIR}/lib/TP.c"
+                   ${VEXOR_TARGET_SOURCES})
+  endif()
+  # A toolchain file of the installation may ask for the runtime's channel
+  # (VXU_SEMIHOSTING) and for tests without fork.
+  if(VEXOR_TARGET_DEFINITIONS)
+    target_compile_definitions(${name} PRIVATE ${VEXOR_TARGET_DEFINITIONS})
+  endif()
+  if(VEXOR_TARGET_FLAGS)
+    target_compile_options(${name} PRIVATE ${VEXOR_TARGET_FLAGS})
+  endif()
+  if(VEXOR_TARGET_LINK_FLAGS)
+    target_link_options(${name} PRIVATE ${VEXOR_TARGET_LINK_FLAGS})
+  endif()
   # The harness directory first: the runtime reads the vexor_cfg.h of its
   # own harness there.
   target_include_directories(${name} PRIVATE "${dir}" ${include_dirs} "${script_dir}"
                              "${VEXOR_TARGET_DIR}/lib")
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${dir}")
 
+  # The harness of a cross target runs under its emulator; its traces come
+  # back on the host, where the report reads them.
+  set(emulator "")
+  if(CMAKE_CROSSCOMPILING AND CMAKE_CROSSCOMPILING_EMULATOR)
+    string(REPLACE ";" "|" emulator "${CMAKE_CROSSCOMPILING_EMULATOR}")
+  endif()
+  set(time_limit "${VEXOR_TEST_TIME_LIMIT}")
   add_test(NAME ${name}
            COMMAND "${CMAKE_COMMAND}"
                    "-DHARNESS=$<TARGET_FILE:${name}>" "-DREPORT=${VEXOR_REPORT}"
                    "-DLINK_RECORDS=${link_records}" "-DTRACES=${dir}/${name}.rio"
-                   "-DJUNIT=${dir}/${name}.xml"
+                   "-DJUNIT=${dir}/${name}.xml" "-DHTML=${dir}/${name}.html"
+                   "-DCOVERAGE_DIR=${coverage_dir}" "-DEMULATOR=${emulator}"
+                   "-DTIME_LIMIT=${time_limit}"
                    -P "${_vexor_cmake_dir}/VexorRunTest.cmake"
            WORKING_DIRECTORY "${dir}")
 endfunction()

@@ -34,12 +34,21 @@ run_script() {
         "$VXLTGT/lib/TP.c" -o "out/$name"
 
     step "out/$name"
-    "out/$name"
+    # The harness's own status: 0 every check passed, 1 a check failed, 2 a
+    # test did not reach its end or the traces could not be written.
+    local ran=0
+    "out/$name" || ran=$?
+    echo "harness exit status $ran"
+    if [ "$ran" -gt 1 ]; then
+        echo "demo: the harness of $script did not run to its end" >&2
+        exit 1
+    fi
 
-    step "vexorreport --junit out/$name.xml out/$name.tdc out/$name.rio"
+    step "vexorreport --junit out/$name.xml --html out/$name.html out/$name.tdc out/$name.rio"
     local verdict=0
-    "$HARNEXDIR/bin/vexorreport" --junit "out/$name.xml" "out/$name.tdc" "out/$name.rio" ||
-        verdict=$?
+    "$HARNEXDIR/bin/vexorreport" --junit "out/$name.xml" --html "out/$name.html" \
+        "out/$name.tdc" "out/$name.rio" || verdict=$?
+    echo "the page of this verdict: $work/out/$name.html"
     if [ "$verdict" -ne "$expect" ]; then
         echo "demo: $script gave verdict $verdict, expected $expect" >&2
         exit 1
@@ -80,3 +89,25 @@ status=0
 (cd "$work/cmake" && ctest --output-on-failure) || status=$?
 echo "ctest exit status $status (gauge_percent is the test meant to fail)"
 ls -l "$work/cmake/vexor"/*/*.xml
+echo "the verdict of each script as a page (gauge_percent with the coverage of its unit):"
+ls "$work/cmake/vexor"/*/*.html
+
+# The same project built for two embedded targets, when their tools are
+# there (scripts/install-deps.sh installs them): a bare-metal Cortex-M3 run
+# by QEMU with semihosting, and big-endian PowerPC Linux run by qemu-ppc.
+# The verdicts are the host's: gauge_percent fails on purpose.
+for target in cortex-m3-qemu:arm-none-eabi-gcc:qemu-system-arm \
+              powerpc-linux-qemu:powerpc-linux-gnu-gcc:qemu-ppc; do
+    IFS=: read -r toolchain compiler emulator <<<"$target"
+    if ! command -v "$compiler" >/dev/null 2>&1 || ! command -v "$emulator" >/dev/null 2>&1; then
+        echo "($toolchain: $compiler or $emulator is missing, not run)"
+        continue
+    fi
+    step "cmake -S $here/cmake -B $work/$toolchain -DCMAKE_TOOLCHAIN_FILE=\$HARNEXDIR/cmake/toolchains/$toolchain.cmake"
+    cmake -S "$here/cmake" -B "$work/$toolchain" "${generator[@]}" -DVEXOR_DIR="$HARNEXDIR" \
+        -DCMAKE_TOOLCHAIN_FILE="$HARNEXDIR/cmake/toolchains/$toolchain.cmake" >/dev/null
+    cmake --build "$work/$toolchain" >/dev/null
+    status=0
+    (cd "$work/$toolchain" && ctest) || status=$?
+    echo "ctest exit status $status on $toolchain (gauge_percent is the test meant to fail)"
+done

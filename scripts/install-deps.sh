@@ -9,6 +9,9 @@ packages=(
   bison
   libgtest-dev googletest
   libbenchmark-dev time
+  chromium
+  gcc-arm-none-eabi libnewlib-arm-none-eabi qemu-system-arm
+  gcc-powerpc-linux-gnu libc6-dev-powerpc-cross qemu-user
   # The header set the C analysis is checked against (tests/conformance):
   # the public headers of common libraries, found through pkg-config.
   pkgconf linux-libc-dev

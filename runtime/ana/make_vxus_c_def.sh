@@ -1,7 +1,9 @@
 #!/bin/sh
 # Writes the standard-definitions file of the host target from the host C
 # compiler:
-#   make_vxus_c_def.sh CC OUTPUT LANGUAGE_DEFS
+#   make_vxus_c_def.sh CC OUTPUT LANGUAGE_DEFS [COMPILER FLAGS...]
+# Any C compiler will do: the CMake function of the installation runs it
+# for a cross compiler, with the flags that select the target (-mcpu ...).
 # The file gives the analysis what the compiler knows and the headers ask
 # for: the compiler's system include directories ("#pragma vexor
 # incl_std"), the target macros of its predefined list (__x86_64__,
@@ -21,10 +23,11 @@ set -eu
 cc="$1"
 out="$2"
 language="$3"
+shift 3
 tmp="$out.tmp"
 
-predefined="$("$cc" -dM -E -x c /dev/null)"
-include_dirs="$(echo | "$cc" -E -v -x c - 2>&1 >/dev/null |
+predefined="$("$cc" "$@" -dM -E -x c /dev/null)"
+include_dirs="$(echo | "$cc" "$@" -E -v -x c - 2>&1 >/dev/null |
   sed -n '/#include <...> search starts here:/,/End of search list./p' |
   sed -e '1d' -e '$d' -e 's/^ *//')"
 work="$out.work"
@@ -36,7 +39,7 @@ trap '[ -n "${VX_KEEP_WORK:-}" ] || rm -rf "$work"' EXIT
 # program and the attribute handlers it names ("names"), and every name its
 # headers ask about or call as a builtin ("asked").
 : > "$work/words"
-program="$("$cc" -print-prog-name=cc1 2>/dev/null || true)"
+program="$("$cc" "$@" -print-prog-name=cc1 2>/dev/null || true)"
 if [ -n "$program" ] && [ -f "$program" ] && command -v strings >/dev/null 2>&1; then
   strings -n 3 "$program" > "$work/strings" || true
   {
@@ -59,7 +62,7 @@ done | grep -E '^[A-Za-z_][A-Za-z0-9_]*$' | LC_ALL=C sort -u > "$work/asked" || 
 for operator in __has_builtin __has_attribute __has_c_attribute __has_feature; do
   printf '#ifdef %s\nVXOP %s\n#endif\n' "$operator" "${operator#__has_}"
 done > "$work/operators.c"
-"$cc" -E -P -undef -w -x c "$work/operators.c" 2>/dev/null > "$work/answers" || true
+"$cc" "$@" -E -P -undef -w -x c "$work/operators.c" 2>/dev/null > "$work/answers" || true
 ask() {
   if grep -q "^VXOP ${1#__has_}\$" "$work/answers"; then
     awk -v op="$1" -v word="${1#__has_}" '{ print "#if " op "(" $1 ")\nVXFT " word " " $1 " " op "(" $1 ")\n#endif" }'
@@ -71,7 +74,7 @@ ask() {
   LC_ALL=C sort -u "$work/words" "$work/asked" | ask __has_c_attribute
   ask __has_feature < "$work/asked"
 } > "$work/questions.c"
-"$cc" -E -P -undef -w -x c "$work/questions.c" 2>/dev/null >> "$work/answers" || true
+"$cc" "$@" -E -P -undef -w -x c "$work/questions.c" 2>/dev/null >> "$work/answers" || true
 size_of() {
   printf '%s\n' "$predefined" | sed -n "s/^#define __SIZEOF_$1__ \\([0-9]*\\)\$/\\1/p"
 }
@@ -82,7 +85,7 @@ size_of() {
   echo " * vexorprepro, generated from $cc at build time. Read through the"
   echo " * option STD_DEFINE, or by default as \$VXLTGT/ana/vxus_c.def."
   echo " */"
-  echo | "$cc" -E -v -x c - 2>&1 >/dev/null |
+  echo | "$cc" "$@" -E -v -x c - 2>&1 >/dev/null |
     sed -n '/#include <...> search starts here:/,/End of search list./p' |
     sed -e '1d' -e '$d' -e 's/^ *//' |
     while IFS= read -r dir; do

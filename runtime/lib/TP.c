@@ -23,6 +23,17 @@
  * Families of functions whose usage counter in vexor_cfg.h is 0 are left
  * out (TP.h explains the counters).
  */
+/* fork, pipe, poll, mmap and clock_gettime of the test isolation are POSIX;
+ * a harness is often built with -std=c99, which hides them. */
+#if !defined(_POSIX_C_SOURCE) && !defined(VXU_NO_FORK)
+#define _POSIX_C_SOURCE 200809L
+#endif
+#if !defined(_DEFAULT_SOURCE) && !defined(VXU_NO_FORK)
+#define _DEFAULT_SOURCE 1
+#endif
+#if !defined(_DARWIN_C_SOURCE) && !defined(VXU_NO_FORK)
+#define _DARWIN_C_SOURCE 1
+#endif
 #include "TP.h"
 
 #include <float.h>
@@ -30,6 +41,23 @@
 #include <stdio.h>
 #include <stdlib.h>
 #include <time.h>
+
+/* Test isolation: on a POSIX host each test runs in a child process, so
+ * that a crash, an abort, an exit or an endless loop in the code under
+ * test fails that test alone. VXU_NO_FORK builds a harness that runs
+ * everything in its own process, for targets without fork. */
+#if !defined(VXU_NO_FORK) && (defined(__unix__) || defined(__APPLE__))
+#define VXU_ISOLATE 1
+#include <errno.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/mman.h>
+#include <sys/types.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#else
+#define VXU_ISOLATE 0
+#endif
 
 #ifndef VXU_CONCAT_SIZE
 #define VXU_CONCAT_SIZE 1024
@@ -42,7 +70,7 @@
 #define VXU_CONCAT_SLOTS 4
 /* Characters shown before the first difference of two long strings. */
 #define VXU_STR_CONTEXT 32
-#define VXU_TRACES_HEADER "VXU-TRACES 1"
+#define VXU_TRACES_HEADER "VXU-TRACES 2"
 #define VXU_FLOAT_IMAGE_SIZE 40
 #define VXU_MICROSECONDS 1000000LL
 
@@ -57,12 +85,37 @@ extern int NUM_TEST;
 int NUM_OPERATION;
 int NUM_TEST;
 
-static FILE *vxu_traces;
-static long vxu_lines;
-static int vxu_write_error;
-static long vxu_passed;
-static long vxu_failed;
-static long vxu_recorded;
+/* Set while the traces channel is open. */
+static int vxu_traces;
+
+/* The counts of the run. Under test isolation (see "Test isolation" below)
+ * every test runs in a child process, so the counts live in memory shared
+ * with the children; without it they are plain statics. */
+struct vxu_run_state {
+    long lines;          /* lines written to the traces, the header included */
+    long passed;
+    long failed;
+    long recorded;
+    long unfinished;     /* tests or elements that did not reach their end */
+    int write_error;     /* a write to the traces failed */
+    int test_done;       /* the child reached the end of its test */
+    int escaped;         /* the child left its test without ending it */
+};
+static struct vxu_run_state vxu_own_state;
+static struct vxu_run_state *vxu_state = &vxu_own_state;
+#define vxu_lines (vxu_state->lines)
+#define vxu_passed (vxu_state->passed)
+#define vxu_failed (vxu_state->failed)
+#define vxu_recorded (vxu_state->recorded)
+#define vxu_write_error (vxu_state->write_error)
+
+/* A test or an element that began and has not reached its end yet. Only
+ * harnesses that announce their tests (VXU_TEST_BEGIN_C) end their
+ * elements with VXU_END_ELEMENT_C. */
+static int vxu_announced;
+static int vxu_test_open;
+static int vxu_element_open;
+static long vxu_current_test;
 /* Set when a concatenation had to be cut: the next string check cannot be
  * trusted and fails. */
 VXU_MAYBE_UNUSED static int vxu_concat_cut;
@@ -71,25 +124,178 @@ static clock_t vxu_chrono_start;
 static int vxu_chrono_running;
 #endif
 
+/* ---- The traces channel ----------------------------------------------------
+ * Every byte of the traces goes through four functions: channel_open,
+ * channel_write, channel_flush (at each line end, so that a crash loses
+ * at most the line being written) and channel_close. Three channels:
+ *   stdio (the default): a file of the C library, opened with fopen;
+ *   VXU_SEMIHOSTING: on bare-metal Arm, the file is opened and written on
+ *     the host through semihosting calls (bkpt 0xab, or svc 0x123456 on
+ *     A-profile cores), without any C library file support;
+ *   VXU_PUTC: a byte sink the target supplies, the name of a function
+ *     void f(int c), for a debug channel or a UART; the traces are
+ *     then read back on the host from whatever receives those bytes.
+ * Lines are assembled in a small static buffer, so no channel needs
+ * malloc. */
+
+#define VXU_LINE_BUFFER 256
+
+static char vxu_line[VXU_LINE_BUFFER];
+static size_t vxu_line_used;
+
+#if defined(VXU_PUTC)
+
+/* The target's byte sink: -DVXU_PUTC=board_debug_putc names a function
+ * void board_debug_putc(int c) of the target's own code. */
+extern void VXU_PUTC(int c);
+
+static int channel_open(const char *path)
+{
+    (void)path;
+    return 1;
+}
+
+static int channel_write(const char *bytes, size_t count)
+{
+    size_t i;
+    for (i = 0; i < count; ++i) {
+        VXU_PUTC((unsigned char)bytes[i]);
+    }
+    return 1;
+}
+
+static int channel_flush(void)
+{
+    return 1;
+}
+
+static int channel_close(void)
+{
+    return 1;
+}
+
+#elif defined(VXU_SEMIHOSTING)
+
+#define VXU_SH_OPEN 0x01
+#define VXU_SH_CLOSE 0x02
+#define VXU_SH_WRITE 0x05
+#define VXU_SH_MODE_WRITE 4 /* "w" */
+
+static long vxu_sh_handle = -1;
+
+static long semihosting_call(long operation, void *argument)
+{
+    register long r0 __asm__("r0") = operation;
+    register void *r1 __asm__("r1") = argument;
+#if defined(__ARM_ARCH_PROFILE) && __ARM_ARCH_PROFILE == 'M'
+    __asm__ volatile("bkpt 0xab" : "+r"(r0) : "r"(r1) : "memory");
+#elif defined(__thumb__)
+    __asm__ volatile("svc 0xab" : "+r"(r0) : "r"(r1) : "memory");
+#else
+    __asm__ volatile("svc 0x123456" : "+r"(r0) : "r"(r1) : "memory");
+#endif
+    return r0;
+}
+
+static int channel_open(const char *path)
+{
+    long block[3];
+    block[0] = (long)(uintptr_t)path;
+    block[1] = VXU_SH_MODE_WRITE;
+    block[2] = (long)strlen(path);
+    vxu_sh_handle = semihosting_call(VXU_SH_OPEN, block);
+    return vxu_sh_handle != -1;
+}
+
+static int channel_write(const char *bytes, size_t count)
+{
+    long block[3];
+    block[0] = vxu_sh_handle;
+    block[1] = (long)(uintptr_t)bytes;
+    block[2] = (long)count;
+    /* The call answers the number of bytes it did not write. */
+    return semihosting_call(VXU_SH_WRITE, block) == 0;
+}
+
+static int channel_flush(void)
+{
+    return 1;
+}
+
+static int channel_close(void)
+{
+    long block[1];
+    block[0] = vxu_sh_handle;
+    vxu_sh_handle = -1;
+    return semihosting_call(VXU_SH_CLOSE, block) == 0;
+}
+
+#else
+
+static FILE *vxu_traces_file;
+static char vxu_traces_buffer[BUFSIZ];
+
+static int channel_open(const char *path)
+{
+    vxu_traces_file = fopen(path, "w");
+    if (vxu_traces_file == NULL) {
+        return 0;
+    }
+    /* A buffer of our own: the C library need not allocate one. */
+    setvbuf(vxu_traces_file, vxu_traces_buffer, _IOFBF, sizeof vxu_traces_buffer);
+    return 1;
+}
+
+static int channel_write(const char *bytes, size_t count)
+{
+    return fwrite(bytes, 1, count, vxu_traces_file) == count;
+}
+
+static int channel_flush(void)
+{
+    return fflush(vxu_traces_file) == 0;
+}
+
+static int channel_close(void)
+{
+    int closed = fclose(vxu_traces_file) == 0;
+    vxu_traces_file = NULL;
+    return closed;
+}
+
+#endif
+
+static void flush_line(void)
+{
+    if (vxu_line_used > 0 && !channel_write(vxu_line, vxu_line_used)) {
+        vxu_write_error = 1;
+    }
+    vxu_line_used = 0;
+}
+
 /* ---- Writing lines ------------------------------------------------------ */
 
 VXU_MAYBE_UNUSED static void put_char(int c)
 {
-    if (vxu_traces != NULL && fputc(c, vxu_traces) == EOF) {
-        vxu_write_error = 1;
+    if (!vxu_traces) {
+        return;
     }
+    if (vxu_line_used == sizeof vxu_line) {
+        flush_line();
+    }
+    vxu_line[vxu_line_used++] = (char)c;
 }
 
 VXU_MAYBE_UNUSED static void put_text(const char *text)
 {
-    if (vxu_traces != NULL && fputs(text, vxu_traces) == EOF) {
-        vxu_write_error = 1;
+    while (*text != '\0') {
+        put_char((unsigned char)*text++);
     }
 }
 
 VXU_MAYBE_UNUSED static int begin_line(char kind)
 {
-    if (vxu_traces == NULL) {
+    if (!vxu_traces) {
         return 0;
     }
     put_char(kind);
@@ -99,35 +305,51 @@ VXU_MAYBE_UNUSED static int begin_line(char kind)
 VXU_MAYBE_UNUSED static void end_line(void)
 {
     put_char('\n');
+    flush_line();
+    if (vxu_traces && !channel_flush()) {
+        vxu_write_error = 1;
+    }
     ++vxu_lines;
 }
 
-VXU_MAYBE_UNUSED static void put_long(long value)
+/* Digits of an unsigned value in base 10 or 16, after `prefix`. */
+VXU_MAYBE_UNUSED static void put_digits(const char *prefix, unsigned long long value, unsigned base)
 {
-    if (vxu_traces != NULL && fprintf(vxu_traces, " %ld", value) < 0) {
-        vxu_write_error = 1;
-    }
+    static const char digits[] = "0123456789abcdef";
+    char image[24];
+    size_t n = sizeof image;
+    image[--n] = '\0';
+    do {
+        image[--n] = digits[value % base];
+        value /= base;
+    } while (value != 0);
+    put_text(prefix);
+    put_text(image + n);
 }
 
 VXU_MAYBE_UNUSED static void put_llong(long long value)
 {
-    if (vxu_traces != NULL && fprintf(vxu_traces, " %lld", value) < 0) {
-        vxu_write_error = 1;
+    if (value < 0) {
+        /* The magnitude of the most negative value does not fit in it. */
+        put_digits(" -", (unsigned long long)(-(value + 1)) + 1u, 10);
+    } else {
+        put_digits(" ", (unsigned long long)value, 10);
     }
+}
+
+VXU_MAYBE_UNUSED static void put_long(long value)
+{
+    put_llong(value);
 }
 
 VXU_MAYBE_UNUSED static void put_ullong(unsigned long long value)
 {
-    if (vxu_traces != NULL && fprintf(vxu_traces, " %llu", value) < 0) {
-        vxu_write_error = 1;
-    }
+    put_digits(" ", value, 10);
 }
 
 VXU_MAYBE_UNUSED static void put_hex(unsigned long long value)
 {
-    if (vxu_traces != NULL && fprintf(vxu_traces, " 0x%llx", value) < 0) {
-        vxu_write_error = 1;
-    }
+    put_digits(" 0x", value, 16);
 }
 
 /* One character of a quoted string: printable ASCII as is, the rest as C
@@ -181,9 +403,7 @@ VXU_MAYBE_UNUSED static void put_string_from(const char *text, size_t start)
     }
     start = n;
     if (start > 0) {
-        if (vxu_traces != NULL && fprintf(vxu_traces, " @%lu", (unsigned long)start) < 0) {
-            vxu_write_error = 1;
-        }
+        put_digits(" @", (unsigned long long)start, 10);
         put_char('"');
     } else {
         put_text(" \"");
@@ -245,63 +465,148 @@ void vxu_init_data(void)
     vxu_passed = 0;
     vxu_failed = 0;
     vxu_recorded = 0;
+    vxu_state->unfinished = 0;
 }
 
 VXU_MAYBE_UNUSED static void close_traces(void)
 {
-    if (vxu_traces == NULL) {
+    if (!vxu_traces) {
         return;
     }
     if (begin_line('F')) {
         put_long(vxu_lines);
         end_line();
     }
-    if (fclose(vxu_traces) != 0) {
+    if (!channel_close()) {
         vxu_write_error = 1;
     }
-    vxu_traces = NULL;
+    vxu_traces = 0;
 }
 
-void vxu_open_traces(const char *path)
+/* A message of the runtime on standard error (none with VXU_NO_STDIO). */
+static void vxu_message(const char *text, const char *path)
+{
+#ifndef VXU_NO_STDIO
+    fprintf(stderr, "%s%s\n", text, path != NULL ? path : "(none)");
+#else
+    (void)text;
+    (void)path;
+#endif
+}
+
+static const char *traces_path(const char *path)
 {
     const char *chosen = getenv("VXURIO");
     if (chosen == NULL || chosen[0] == '\0') {
         chosen = path;
     }
+    return chosen;
+}
+
+/* The harness's exit status when it cannot go on: 2, the traces are not
+ * usable. A harness built with VXU_NO_EXIT (a target where the harness is
+ * called as a function) returns instead. */
+static void end_harness(int status)
+{
+#ifndef VXU_NO_EXIT
+#ifndef VXU_NO_STDIO
+    fflush(stdout);
+    fflush(stderr);
+#endif
+    exit(status);
+#else
+    (void)status;
+#endif
+}
+
+#if VXU_ISOLATE
+static void share_run_state(void);
+#endif
+
+void vxu_open_traces(const char *path)
+{
+    const char *chosen = traces_path(path);
     close_traces();
+#if VXU_ISOLATE
+    share_run_state();
+#endif
     vxu_lines = 0;
     vxu_write_error = 0;
-    vxu_traces = chosen != NULL ? fopen(chosen, "w") : NULL;
-    if (vxu_traces == NULL) {
-        fprintf(stderr, "vexor runtime: cannot create the traces file %s\n",
-                chosen != NULL ? chosen : "(none)");
+    vxu_line_used = 0;
+    vxu_traces = chosen != NULL && channel_open(chosen);
+    if (!vxu_traces) {
+        vxu_message("vexor runtime: cannot create the traces file ", chosen);
+        /* Running the tests without traces would leave an older traces
+         * file to be read as this run's. */
+        end_harness(2);
         return;
     }
-    setvbuf(vxu_traces, NULL, _IOLBF, BUFSIZ);
     put_text(VXU_TRACES_HEADER);
     end_line();
 }
 
+static void leave_test_if_open(void);
+
 void vxu_close_traces(const char *path)
 {
-    const char *chosen = getenv("VXURIO");
-    int was_open = vxu_traces != NULL;
-    if (chosen == NULL || chosen[0] == '\0') {
-        chosen = path;
-    }
+    const char *chosen = traces_path(path);
+    int was_open = vxu_traces;
+    int status;
+    leave_test_if_open();
     close_traces();
     if (vxu_write_error) {
-        fprintf(stderr, "vexor runtime: the traces file %s could not be written completely\n",
-                chosen != NULL ? chosen : "(none)");
+        vxu_message("vexor runtime: the traces file could not be written completely: ", chosen);
     }
+#ifndef VXU_NO_STDIO
     printf("vexor runtime: %ld check(s) passed, %ld failed, %ld value(s) recorded%s%s\n",
            vxu_passed, vxu_failed, vxu_recorded, was_open ? "; traces in " : "",
            was_open && chosen != NULL ? chosen : "");
+    if (vxu_state->unfinished > 0) {
+        printf("vexor runtime: %ld test(s) or element(s) did not reach their end\n",
+               vxu_state->unfinished);
+    }
     fflush(stdout);
+#endif
+    /* 0 every check passed, 1 a check failed, 2 the traces are not whole
+     * or a test did not finish. */
+    status = !was_open || vxu_write_error || vxu_state->unfinished > 0 ? 2
+             : vxu_failed > 0                                         ? 1
+                                                                      : 0;
+    if (status != 0) {
+        end_harness(status);
+    }
+}
+
+/* An element or a test that began and is left without its end line: the
+ * code of the test returned, jumped or broke out of its loop. It is
+ * counted, and the report finds it from the traces. */
+static void leave_element_if_open(void)
+{
+    if (vxu_element_open && vxu_announced) {
+        vxu_element_open = 0;
+        ++vxu_state->unfinished;
+    }
+}
+
+#if VXU_ISOLATE
+static void escape_child(void);
+#endif
+
+static void leave_test_if_open(void)
+{
+#if VXU_ISOLATE
+    escape_child();
+#endif
+    leave_element_if_open();
+    if (vxu_test_open) {
+        vxu_test_open = 0;
+        ++vxu_state->unfinished;
+    }
 }
 
 void vxu_dcl_op(long rec, const char *name)
 {
+    leave_test_if_open();
     if (begin_line('O')) {
         put_long(rec);
         put_string(name);
@@ -311,6 +616,10 @@ void vxu_dcl_op(long rec, const char *name)
 
 void vxu_dcl_tst(long rec, const char *name)
 {
+    /* A repeated test writes one "T" line per run, inside its test. */
+    leave_element_if_open();
+    vxu_test_open = 1;
+    vxu_current_test = rec;
     if (begin_line('T')) {
         put_long(rec);
         put_string(name);
@@ -331,6 +640,8 @@ void vxu_dcl_fac_rep(long rec, long count)
 
 void vxu_start_chrono(void)
 {
+    leave_element_if_open();
+    vxu_element_open = 1;
 #ifndef VXU_NO_CHRONO
     vxu_chrono_start = clock();
     vxu_chrono_running = vxu_chrono_start != (clock_t)-1;
@@ -363,11 +674,285 @@ void vxu_stop_chrono(void)
     end_line();
 }
 
+void vxu_end_element(void)
+{
+    vxu_element_open = 0;
+    if (begin_line('e')) {
+        end_line();
+    }
+}
+
 void vxu_end_test(void)
 {
+    leave_element_if_open();
+    vxu_test_open = 0;
     if (begin_line('E')) {
         end_line();
     }
+}
+
+/* ---- Test isolation ---------------------------------------------------------
+ * VXU_TEST_BEGIN_C(rec) stands before each test and VXU_TEST_DONE_C() after
+ * its end. Isolated, the harness forks at the beginning: the child runs the
+ * test and leaves at VXU_TEST_DONE_C; the parent waits for it (at most
+ * VXU_TEST_TIMEOUT seconds, 60 by default, 0 for no limit) and skips the
+ * test's code. The child writes its lines to the traces file it inherited;
+ * the parent writes nothing while the child runs, so lines never
+ * interleave. When the child did not reach the end of its test, the parent
+ * writes the line "Q rec how detail" saying how it ended: "signal SIGSEGV",
+ * "exit 3", "timeout 60", or "left 0" when the test's code returned or
+ * jumped out of the test. Each test starts from the state the harness had
+ * before it: what a test changes is not seen by the next one.
+ *
+ * Without isolation VXU_TEST_BEGIN_C runs the test in place; a crash then
+ * ends the harness and the traces stop at the test that crashed. */
+
+#if VXU_ISOLATE
+#define VXU_DEFAULT_TIMEOUT 60
+#define VXU_POLL_SLICE_MS 1000
+#define VXU_WAIT_STEP_NS 1000000L
+
+static int vxu_in_child;
+
+
+static void share_run_state(void)
+{
+    void *shared;
+    if (vxu_state != &vxu_own_state) {
+        return;
+    }
+    shared = mmap(NULL, sizeof(struct vxu_run_state), PROT_READ | PROT_WRITE,
+                  MAP_SHARED | MAP_ANONYMOUS, -1, 0);
+    if (shared == MAP_FAILED) {
+        return; /* tests then run in place (see vxu_test_begin) */
+    }
+    memcpy(shared, &vxu_own_state, sizeof vxu_own_state);
+    vxu_state = (struct vxu_run_state *)shared;
+}
+
+static void flush_all(void)
+{
+    if (vxu_traces && !channel_flush()) {
+        vxu_write_error = 1;
+    }
+    fflush(stdout);
+    fflush(stderr);
+}
+
+/* The child leaves the test it was made for: at its end, or when its code
+ * got out of it some other way (the next test, service or the end of the
+ * harness is reached in the child). */
+static void leave_child(int done)
+{
+    if (done) {
+        vxu_state->test_done = 1;
+    } else {
+        vxu_state->escaped = 1;
+    }
+    flush_all();
+    /* exit, not _exit: a unit built with coverage instrumentation writes
+     * the counts of the test at the end of the process. */
+    exit(0);
+}
+
+static void escape_child(void)
+{
+    if (vxu_in_child) {
+        leave_child(0);
+    }
+}
+
+static long test_timeout(void)
+{
+    const char *text = getenv("VXU_TEST_TIMEOUT");
+    char *end = NULL;
+    long seconds;
+    if (text == NULL || text[0] == '\0') {
+        return VXU_DEFAULT_TIMEOUT;
+    }
+    seconds = strtol(text, &end, 10);
+    if (end == text || *end != '\0' || seconds < 0) {
+        return VXU_DEFAULT_TIMEOUT;
+    }
+    return seconds;
+}
+
+static const char *signal_name(int number)
+{
+    switch (number) {
+    case SIGSEGV: return "SIGSEGV";
+    case SIGABRT: return "SIGABRT";
+    case SIGBUS: return "SIGBUS";
+    case SIGFPE: return "SIGFPE";
+    case SIGILL: return "SIGILL";
+    case SIGKILL: return "SIGKILL";
+    case SIGTERM: return "SIGTERM";
+    case SIGINT: return "SIGINT";
+    case SIGPIPE: return "SIGPIPE";
+    case SIGALRM: return "SIGALRM";
+    case SIGTRAP: return "SIGTRAP";
+    case SIGSYS: return "SIGSYS";
+    default: return NULL;
+    }
+}
+
+static double now_seconds(void)
+{
+    struct timespec now;
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return (double)now.tv_sec + (double)now.tv_nsec / 1e9;
+}
+
+/* Waits for the child; 1 when it ended, 0 when the time ran out. The
+ * child holds the write end of `watch`: its end (and that of every process
+ * it started) closes it, which wakes the parent at once. */
+static int wait_child(pid_t child, int *watch, long timeout, int *status)
+{
+    double deadline = now_seconds() + (double)timeout;
+    struct pollfd event;
+    event.fd = *watch;
+    event.events = POLLIN;
+    for (;;) {
+        pid_t ended = waitpid(child, status, WNOHANG);
+        double left;
+        int slice;
+        if (ended == child) {
+            return 1;
+        }
+        if (ended < 0 && errno != EINTR) {
+            *status = 0;
+            return 1;
+        }
+        left = timeout > 0 ? deadline - now_seconds() : (double)VXU_POLL_SLICE_MS;
+        if (left <= 0) {
+            return 0;
+        }
+        slice = timeout > 0 && left * 1000.0 < VXU_POLL_SLICE_MS ? (int)(left * 1000.0) + 1
+                                                                 : VXU_POLL_SLICE_MS;
+        if (*watch >= 0) {
+            event.revents = 0;
+            if (poll(&event, 1, slice) > 0 && (event.revents & (POLLHUP | POLLERR | POLLIN))) {
+                /* The pipe closed: the child ended (or only a process it
+                 * started still holds the pipe); from now on wait in steps. */
+                close(*watch);
+                *watch = -1;
+            }
+        } else {
+            struct timespec step;
+            step.tv_sec = 0;
+            step.tv_nsec = VXU_WAIT_STEP_NS;
+            nanosleep(&step, NULL);
+        }
+    }
+}
+
+static void write_outcome(long rec, const char *how, const char *detail, long number)
+{
+    ++vxu_state->unfinished;
+    if (begin_line('Q')) {
+        put_long(rec);
+        put_char(' ');
+        put_text(how);
+        if (detail != NULL) {
+            put_char(' ');
+            put_text(detail);
+        } else {
+            put_long(number);
+        }
+        end_line();
+    }
+    if (vxu_traces && !channel_flush()) {
+        vxu_write_error = 1;
+    }
+}
+#endif
+
+/* "G rec": the test of "T" record rec begins. From this line on the report
+ * expects every element to end with its "e" line. */
+static void announce_test(long rec)
+{
+    vxu_announced = 1;
+    if (begin_line('G')) {
+        put_long(rec);
+        end_line();
+    }
+}
+
+int vxu_test_begin(long rec)
+{
+#if VXU_ISOLATE
+    int watch[2];
+    int status = 0;
+    long timeout;
+    pid_t child;
+    leave_test_if_open();
+    announce_test(rec);
+    if (!vxu_traces || vxu_state == &vxu_own_state) {
+        return 1;
+    }
+    flush_all();
+    if (pipe(watch) != 0) {
+        watch[0] = watch[1] = -1;
+    }
+    vxu_state->test_done = 0;
+    vxu_state->escaped = 0;
+    child = fork();
+    if (child < 0) {
+        if (watch[0] >= 0) {
+            close(watch[0]);
+            close(watch[1]);
+        }
+        warn("the test runs in the harness's own process: fork failed");
+        return 1;
+    }
+    if (child == 0) {
+        vxu_in_child = 1;
+        if (watch[0] >= 0) {
+            close(watch[0]);
+        }
+        return 1;
+    }
+    if (watch[1] >= 0) {
+        close(watch[1]);
+    }
+    timeout = test_timeout();
+    if (!wait_child(child, &watch[0], timeout, &status)) {
+        kill(child, SIGKILL);
+        while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+        }
+        write_outcome(rec, "timeout", NULL, timeout);
+    } else if (vxu_state->test_done) {
+        /* the test reached its end */
+    } else if (vxu_state->escaped) {
+        write_outcome(rec, "left", NULL, 0);
+    } else if (WIFSIGNALED(status)) {
+        const char *name = signal_name(WTERMSIG(status));
+        if (name != NULL) {
+            write_outcome(rec, "signal", name, 0);
+        } else {
+            write_outcome(rec, "signal", NULL, (long)WTERMSIG(status));
+        }
+    } else {
+        write_outcome(rec, "exit", NULL, WIFEXITED(status) ? (long)WEXITSTATUS(status) : -1L);
+    }
+    if (watch[0] >= 0) {
+        close(watch[0]);
+    }
+    return 0;
+#else
+    leave_test_if_open();
+    announce_test(rec);
+    return 1;
+#endif
+}
+
+void vxu_test_done(void)
+{
+#if VXU_ISOLATE
+    if (vxu_in_child) {
+        leave_child(1);
+    }
+#endif
 }
 
 long vxu_checks_passed(void)
@@ -405,9 +990,7 @@ VXU_MAYBE_UNUSED static int begin_check(long rec, const char *type, int base, in
     put_char(' ');
     put_text(type);
     if (base != 0) {
-        if (vxu_traces != NULL && fprintf(vxu_traces, "/%d", valid_base(base)) < 0) {
-            vxu_write_error = 1;
-        }
+        put_digits("/", (unsigned long long)valid_base(base), 10);
     }
     put_text(check ? " 1" : " 0");
     put_text(range ? " 1" : " 0");
@@ -424,9 +1007,7 @@ VXU_MAYBE_UNUSED static int begin_initial(long rec, const char *type, int base)
     put_char(' ');
     put_text(type);
     if (base != 0) {
-        if (vxu_traces != NULL && fprintf(vxu_traces, "/%d", valid_base(base)) < 0) {
-            vxu_write_error = 1;
-        }
+        put_digits("/", (unsigned long long)valid_base(base), 10);
     }
     return 1;
 }

@@ -20,6 +20,19 @@
  * Knobs (define them on the command line):
  *     VXU_CFG_HEADER  "file"  read this configuration header instead
  *     VXU_NO_CFG              never read a configuration header
+ *     VXU_NO_FORK             run every test in the harness's own process
+ *                             (targets without fork); otherwise each test
+ *                             runs in a child process, limited to
+ *                             $VXU_TEST_TIMEOUT seconds (60; 0: no limit)
+ *     VXU_SEMIHOSTING         write the traces file on the host through Arm
+ *                             semihosting calls (bare-metal Arm targets)
+ *     VXU_PUTC=f              write the traces byte by byte with the target's
+ *                             function void f(int c) (a debug channel, a
+ *                             UART) instead of a file
+ *     VXU_NO_STDIO            no message on stdout or stderr
+ *     VXU_NO_EXIT             CLF_C returns instead of ending the program
+ *                             with status 1 (a check failed) or 2 (the
+ *                             traces are not whole or a test did not end)
  *     VXU_NO_CHRONO           no CPU time measurement around elements
  *     VXU_NO_MALLOC           never allocate: over-long concatenations are
  *                             cut, and the cut is reported in the traces
@@ -213,6 +226,12 @@ extern const char vxu_traces_file_path[];
 #define START_CHRONO_C() vxu_start_chrono()
 #define STOP_CHRONO_C() vxu_stop_chrono()
 #define VXU_END_TEST_C() vxu_end_test()
+#define VXU_END_ELEMENT_C() vxu_end_element()
+
+/* Each test runs between these two: isolated in a child process on a POSIX
+ * host (see TP.c), in place with VXU_NO_FORK. */
+#define VXU_TEST_BEGIN_C(rec) vxu_test_begin((long)(rec))
+#define VXU_TEST_DONE_C() vxu_test_done()
 
 /* ---- Traces of initial values ------------------------------------------ */
 
@@ -327,6 +346,9 @@ void vxu_dcl_fac_rep(long rec, long count);
 void vxu_start_chrono(void);
 void vxu_stop_chrono(void);
 void vxu_end_test(void);
+void vxu_end_element(void);
+int vxu_test_begin(long rec);
+void vxu_test_done(void);
 
 void vxu_ptu_integer(long long v, long rec, int base);
 void vxu_ptu_unsigned(unsigned long long v, long rec, int base);

@@ -220,6 +220,12 @@ void HarnessLayout::emit_test_head(int record_number, std::string_view test_name
     test_open_ = true;
     ++generated_tests_;
     if (!settings_.no_edit) {
+        // The whole test, its loops included, runs under the runtime's
+        // isolation: in a child process, which the harness survives.
+        write_loop_head("if (VXU_TEST_BEGIN_C(" + std::to_string(record_number) + ")) {",
+                        FoldMode::never);
+    }
+    if (!settings_.no_edit) {
         write_folded("DCL_TST_C(" + std::to_string(record_number) + ", \"" +
                          quoted_text(test_name) + "\");",
                      fold_);
@@ -264,6 +270,9 @@ void HarnessLayout::emit_test_end() {
         write_test_close("}");
     }
     write_test_close("VXU_END_TEST_C();");
+    if (!settings_.no_edit) {
+        write_test_close("VXU_TEST_DONE_C(); }");
+    }
     flush_section(SectionKind::test_pair);
     test_open_ = false;
     test_repeated_ = false;
@@ -313,6 +322,11 @@ void HarnessLayout::emit_element_start() {
 void HarnessLayout::emit_element_end() {
     for (const std::string& line : stubs_.element_lines()) {
         write_element_head(line, !line.empty() && line.front() == '#' ? FoldMode::never : fold_);
+    }
+    if (!settings_.no_edit) {
+        // After every check of the element: the report tells an element
+        // that ran to its end from one its code left early.
+        write_element_close("VXU_END_ELEMENT_C();", fold_);
     }
     flush_section(SectionKind::element_pair);
 }

@@ -3,6 +3,11 @@
 // access used by the statement handlers and generators.
 #include "codegen/output_session.h"
 
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
 #include "diag/process_end.h"
 #include "diag/reporter.h"
 
@@ -138,12 +143,55 @@ void OutputSession::abandon() noexcept {
     description_.discard();
 }
 
+std::vector<UsageCount> merged_usage_counts(const std::vector<UsageCount>& usage_counts,
+                                            std::string_view existing_text) {
+    std::vector<UsageCount> merged = usage_counts;
+    std::size_t start = 0;
+    while (start < existing_text.size()) {
+        std::size_t end = existing_text.find('\n', start);
+        if (end == std::string_view::npos) end = existing_text.size();
+        std::string_view line = existing_text.substr(start, end - start);
+        start = end + 1;
+        constexpr std::string_view define = "#define ";
+        if (line.substr(0, define.size()) != define) continue;
+        line.remove_prefix(define.size());
+        const std::size_t blank = line.find(' ');
+        if (blank == std::string_view::npos) continue;
+        const std::string name(line.substr(0, blank));
+        const std::string digits(line.substr(blank + 1));
+        if (digits.empty() || digits.size() > 9 ||
+            digits.find_first_not_of("0123456789") != std::string::npos) {
+            continue;
+        }
+        const long count = std::stol(digits);
+        auto same = std::find_if(merged.begin(), merged.end(),
+                                 [&](const UsageCount& usage) { return usage.name == name; });
+        if (same == merged.end()) {
+            merged.push_back(UsageCount{name, count});
+        } else if (same->count < count) {
+            same->count = count;
+        }
+    }
+    return merged;
+}
+
 void create_config_header(const std::string& path, const std::vector<UsageCount>& usage_counts,
                           std::string_view log_path, const BannerText& banner) {
+    // Several scripts may be compiled into one directory, and each harness
+    // there is built with this one header: a family of runtime macros that
+    // an earlier harness uses must stay in, so each counter keeps the
+    // larger of its old and new values.
+    std::string existing;
+    std::error_code ignored;
+    if (std::filesystem::is_regular_file(path, ignored)) {
+        std::ifstream in(path, std::ios::binary);
+        existing.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    const std::vector<UsageCount> counts = merged_usage_counts(usage_counts, existing);
     const CommentDelimiters c_comment = comment_delimiter_table[tested_language_c];
     OutputFile file = create_output(path, log_path);
     write_banner(file, path, c_comment.start, c_comment.end, banner);
-    for (const UsageCount& usage : usage_counts) {
+    for (const UsageCount& usage : counts) {
         file.write_line("#define " + usage.name + " " + std::to_string(usage.count));
     }
     file.close(true);

@@ -143,6 +143,12 @@ private:
 
 // Creates the configuration header with a "/*" "*/" banner and one line
 // "#define " + name + " " + count per usage count, and closes it.
+// The counters of a new configuration header, given the text of the one
+// already in its place (empty when there is none): each counter is the
+// larger of the two, and counters only the old one names are kept.
+std::vector<UsageCount> merged_usage_counts(const std::vector<UsageCount>& usage_counts,
+                                            std::string_view existing_text);
+
 void create_config_header(const std::string& path, const std::vector<UsageCount>& usage_counts,
                           std::string_view log_path, const BannerText& banner);
 

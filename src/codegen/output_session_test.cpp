@@ -193,3 +193,39 @@ TEST_F(OutputSessionTest, SuppressedBannerLinesFollowTheEnvironment) {
 
 }  // namespace
 }  // namespace vx
+
+namespace vx {
+namespace {
+
+// A second script compiled into the directory of a first keeps every
+// runtime family the first harness uses.
+TEST(ConfigHeaderMerge, EachCounterKeepsTheLargerValue) {
+    const std::vector<UsageCount> fresh = {{"ZQZQUSE_PTU_INTEGER_C", 0},
+                                           {"ZQZQUSE_EDV_STR_C", 3},
+                                           {"ZQZQUSE_EDV_DOUBLE_C", 1}};
+    const std::string existing =
+        "/** banner **/\n"
+        "#define ZQZQUSE_PTU_INTEGER_C 4\n"
+        "#define ZQZQUSE_EDV_STR_C 1\n"
+        "#define ZQZQUSE_ONLY_OLD_C 2\n"
+        "#define NOT_A_COUNTER text\n";
+    const std::vector<UsageCount> merged = merged_usage_counts(fresh, existing);
+    auto count_of = [&](const std::string& name) {
+        for (const UsageCount& usage : merged) {
+            if (usage.name == name) return usage.count;
+        }
+        return -1L;
+    };
+    EXPECT_EQ(count_of("ZQZQUSE_PTU_INTEGER_C"), 4);
+    EXPECT_EQ(count_of("ZQZQUSE_EDV_STR_C"), 3);
+    EXPECT_EQ(count_of("ZQZQUSE_EDV_DOUBLE_C"), 1);
+    EXPECT_EQ(count_of("ZQZQUSE_ONLY_OLD_C"), 2);
+    EXPECT_EQ(count_of("NOT_A_COUNTER"), -1);
+    // The new header's own order comes first.
+    ASSERT_GE(merged.size(), 3u);
+    EXPECT_EQ(merged[0].name, "ZQZQUSE_PTU_INTEGER_C");
+    EXPECT_EQ(merged_usage_counts(fresh, "").size(), fresh.size());
+}
+
+}  // namespace
+}  // namespace vx

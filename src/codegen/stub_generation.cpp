@@ -588,7 +588,7 @@ void StubGenerator::write_data_declarations(const Stub& stub) {
         line("struct {");
         fields(true);
         line("  } _datain;");
-        line("} _is" + k + "[size" + k + "+1];");
+        line("} _is" + k + "[calls" + k + "];");
     } else {
         line("} _os" + k + "[size" + k + "+1];");
     }
@@ -665,7 +665,7 @@ void StubGenerator::write_stub_function(const Stub& stub) {
     if (inputs) {
         line("  if (VXU_GLOBAL_STUB_INITIALISED(_ix" + k + " >= 0))");
         line("    {");
-        line("  if (_it" + k + "<size" + k + "+1)");
+        line("  if (_it" + k + "<calls" + k + ")");
         line("    {");
         line("       Vexor_ptr_in = &(_is" + k + "[_it" + k + "]);");
         line("       Vexor_ptr_in->indice=0;");
@@ -1023,6 +1023,7 @@ void StubGenerator::describe(const StubCall& call) {
     }
     stub->entries.push_back(std::move(e));
     stub->last_call = last;
+    stub->described_calls = std::max(stub->described_calls, last);
 }
 
 std::vector<std::string> StubGenerator::element_lines() {
@@ -1089,10 +1090,20 @@ std::vector<std::string> StubGenerator::late_init_lines() const {
     return lines;
 }
 
+namespace {
+constexpr long max_input_records = 4096;
+}  // namespace
+
 std::vector<std::string> StubGenerator::size_lines() const {
     std::vector<std::string> lines;
     for (const Stub& stub : stubs_) {
         lines.push_back("#define size" + stub.key + " " + std::to_string(stub.size));
+        // Input records: one per described call and one for a call too
+        // many; a call past them is still checked when it happens, its
+        // "M" trace says whether it matched.
+        const long records =
+            std::min(std::max<long>(stub.size, stub.described_calls), max_input_records) + 1;
+        lines.push_back("#define calls" + stub.key + " " + std::to_string(records));
     }
     return lines;
 }

@@ -104,6 +104,9 @@ struct Stub {
     int selectors = 0;
     bool has_inputs = false;
     int size = 0;  // largest number of entries of any element
+    // Highest call number any element describes: the input records keep
+    // the inputs of every described call (and one more), up to a bound.
+    long described_calls = 0;
     // The element being read.
     std::vector<StubEntry> entries;
     long last_call = 0;

@@ -248,7 +248,8 @@ TEST_F(StubGenerationTest, StatementsFillTheElementTable) {
     // The next element starts afresh, and the size is the largest count.
     EXPECT_TRUE(l.stubs().element_lines().empty());
     EXPECT_EQ(l.stubs().size_lines(),
-              (Lines{"#define size_1_s_read_sensor 2", "#define size_2_s_exchange 1"}));
+              (Lines{"#define size_1_s_read_sensor 2", "#define calls_1_s_read_sensor 5",
+                     "#define size_2_s_exchange 1", "#define calls_2_s_exchange 2"}));
 }
 
 TEST_F(StubGenerationTest, StatementsThatDoNotFitTheStubAreRefused) {

@@ -141,7 +141,7 @@ TEST_F(VariableCodeTest, UnsignedScalarIsAssignedTracedAndCheckedAfterTheCall) {
                                  "PTU_UNSIGNED_C((vxu_unsigned)(u),0+1,10);", "call();",
                                  "STOP_CHRONO_C();", "_vx_check_muets();",
                                  "EDV_UNSIGNED_C(1,0,(vxu_unsigned)(u),0+1,10,(vxu_unsigned)((unsigned int)3),",
-                                 "(vxu_unsigned)((unsigned int)3));"}));
+                                 "(vxu_unsigned)((unsigned int)3));", "VXU_END_ELEMENT_C();"}));
     EXPECT_TRUE(has(r.records, "E12 0 7"));
     EXPECT_TRUE(has(r.records, "V1 u RA=FORM=CU32,INIT=3 VA=3"));
     EXPECT_EQ(usage(r, "ZQZQUSE_EDV_UNSIGNED_C"), 1);
@@ -314,7 +314,8 @@ TEST_F(VariableCodeTest, EnvironmentRecordsGoFirstAndYieldToTheElementsOwn) {
               "speed = 9;PTU_INTEGER_C((vxu_integer)(speed),0+1,10);call();STOP_CHRONO_C();"
               "_vx_check_muets();"
               "EDV_INTEGER_C(1,0,(vxu_integer)(speed),0+1,10,(vxu_integer)((int)9),(vxu_integer)((int)9));"
-              "EDV_INTEGER_C(1,0,(vxu_integer)(gain),0+2,10,(vxu_integer)((int)2),(vxu_integer)((int)2));");
+              "EDV_INTEGER_C(1,0,(vxu_integer)(gain),0+2,10,(vxu_integer)((int)2),(vxu_integer)((int)2));"
+              "VXU_END_ELEMENT_C();");
 }
 
 TEST_F(VariableCodeTest, WholeArraysLoopAndNameTheirShape) {

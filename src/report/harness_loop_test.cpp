@@ -7,8 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QTemporaryDir>
 
+#include <cstdio>
 #include <string>
 
 namespace {
@@ -76,6 +78,24 @@ TEST_F(HarnessLoop, WorkedExamplePassesWithTextAndJUnit)
     EXPECT_CONTAINS(verdict.out, "ok    r: obtained 3, expected 3  (worked.ptu:7)");
     EXPECT_CONTAINS(verdict.out, "VERDICT: PASSED");
 
+    // The same traces cut after any line, or inside one, never pass.
+    const std::string whole = read_file(in_dir(QStringLiteral("worked.rio")));
+    int cuts = 0;
+    for (std::size_t end = 0; (end = whole.find('\n', end)) != std::string::npos; ++end) {
+        if (end + 1 == whole.size()) break;
+        for (std::size_t extra : {std::size_t{1}, std::size_t{3}}) {
+            const std::string cut = whole.substr(0, std::min(end + extra, whole.size() - 1));
+            ASSERT_TRUE(write_file(in_dir(QStringLiteral("cut.rio")), cut));
+            ProcessResult partial = run_report(
+                {harness_file(QStringLiteral("worked.tdc")), in_dir(QStringLiteral("cut.rio"))},
+                dir());
+            EXPECT_EQ(partial.exit_code, 2) << cut;
+            EXPECT_FALSE(contains(partial.out, "PASSED")) << cut << partial.out;
+            ++cuts;
+        }
+    }
+    EXPECT_GE(cuts, 20);
+
     JUnitDocument junit = parse_junit(read_file(in_dir(QStringLiteral("worked.xml"))));
     ASSERT_TRUE(junit.well_formed) << junit.error.toStdString();
     EXPECT_EQ(junit.root_attributes["tests"], QStringLiteral("1"));
@@ -98,7 +118,8 @@ TEST_F(HarnessLoop, WorkedExamplePassesWithTextAndJUnit)
 TEST_F(HarnessLoop, EveryCheckFamilyPassesAndFailsAsTheRuntimeJudged)
 {
     ProcessResult run = build_and_run(QStringLiteral("scalars"));
-    ASSERT_EQ(run.exit_code, 0) << run.err;
+    // The harness's own status says a check failed.
+    ASSERT_EQ(run.exit_code, 1) << run.err;
     EXPECT_CONTAINS(run.out, "vexor runtime: 20 check(s) passed, 5 failed, 3 value(s) recorded");
 
     ProcessResult verdict = report(QStringLiteral("scalars"),
@@ -139,7 +160,7 @@ TEST_F(HarnessLoop, EveryCheckFamilyPassesAndFailsAsTheRuntimeJudged)
     EXPECT_CONTAINS(text, "  FAIL  tab[2]: obtained 3, expected 4");
     EXPECT_CONTAINS(text, "note  check of tab interrupted");
     EXPECT_CONTAINS(text, "TEST ints: FAILED (1 of 4 checks failed)");
-    EXPECT_CONTAINS(text, "TOTAL: 2 services, 7 tests (2 passed, 5 failed), 8 elements, "
+    EXPECT_CONTAINS(text, "TOTAL: 2 services, 7 tests (2 passed, 5 failed, 0 did not finish, 0 did not run), 8 elements, "
                           "25 checks (20 passed, 5 failed), 3 recorded");
     EXPECT_CONTAINS(text, "VERDICT: FAILED");
 
@@ -179,7 +200,7 @@ TEST_F(HarnessLoop, EveryCheckFamilyPassesAndFailsAsTheRuntimeJudged)
 TEST_F(HarnessLoop, LongStringsAreComparedWholeAndShownAtTheirDifference)
 {
     ProcessResult run = build_and_run(QStringLiteral("long_strings"));
-    ASSERT_EQ(run.exit_code, 0) << run.err;
+    ASSERT_EQ(run.exit_code, 1) << run.err;  // some of its checks fail on purpose
     std::string traces = read_file(in_dir(QStringLiteral("long_strings.rio")));
     EXPECT_CONTAINS(traces, "\"~");  // images cut at their bound
     EXPECT_CONTAINS(traces, " @");   // and started near the difference
@@ -197,7 +218,7 @@ TEST_F(HarnessLoop, LongStringsAreComparedWholeAndShownAtTheirDifference)
     // used it cannot pass, and the report says why.
     ProcessResult small = build_and_run(QStringLiteral("long_strings"),
                                         {QStringLiteral("-DVXU_NO_MALLOC")});
-    ASSERT_EQ(small.exit_code, 0) << small.err;
+    ASSERT_EQ(small.exit_code, 1) << small.err;
     ProcessResult small_verdict = report(QStringLiteral("long_strings"));
     EXPECT_EQ(small_verdict.exit_code, 1);
     EXPECT_CONTAINS(small_verdict.out, "FAIL  joined: obtained");
@@ -243,20 +264,20 @@ TEST_F(HarnessLoop, DamagedOrForeignTracesAreRefusedWithTheirLine)
     };
     const std::vector<Damage> damages = {
         {"truncated line", good.substr(0, good.find("ok 3 3 3") + 4),
-         "damaged.rio:9: the line is cut short"},
+         "damaged.rio:9: the last line is cut short and the traces end without their end line"},
         {"unknown record number", replaced("C 5 ", "C 55 "),
-         "damaged.rio:9: the trace names record 55 as a variable, but there is no record 55"},
+         "damaged.rio:10: the trace names record 55 as a variable, but there is no record 55"},
         {"record of another kind", replaced("C 5 ", "C 2 "),
-         "damaged.rio:9: the trace names record 2 as a variable, but record 2 of the link "
+         "damaged.rio:10: the trace names record 2 as a variable, but record 2 of the link "
          "record file is a \"T\" record"},
         {"garbage bytes", replaced("ok 3 3 3", "ok 3 \x01\xff 3"),
-         "damaged.rio:9: unexpected byte 0x01 in column"},
+         "damaged.rio:10: unexpected byte 0x01 in column"},
         {"renamed test", replaced("\"t1\"", "\"t9\""),
-         "damaged.rio:3: test record 2 is \"t1\" in the link record file but \"t9\" in the traces"},
-        {"unknown kind", replaced("E\n", "Q\n"), "damaged.rio:10: unknown trace kind 'Q'"},
+         "damaged.rio:4: test record 2 is \"t1\" in the link record file but \"t9\" in the traces"},
+        {"unknown kind", replaced("E\n", "J\n"), "damaged.rio:12: unknown trace kind 'J'"},
         {"missing field", replaced("ok 3 3 3", "ok 3 3"),
-         "damaged.rio:9: a line of kind 'C' has 8 field(s), this one has 7"},
-        {"lines lost", replaced("S\n", ""), "damaged.rio:10: the end line counts 10 line(s)"},
+         "damaged.rio:10: a line of kind 'C' has 8 field(s), this one has 7"},
+        {"lines lost", replaced("S\n", ""), "damaged.rio:12: the end line counts 12 line(s)"},
         {"not traces", "hello\n", "damaged.rio:1: not a traces file"},
     };
     for (const Damage& damage : damages) {
@@ -266,7 +287,10 @@ TEST_F(HarnessLoop, DamagedOrForeignTracesAreRefusedWithTheirLine)
         EXPECT_FALSE(verdict.crashed) << damage.what;
         EXPECT_EQ(verdict.exit_code, 2) << damage.what;
         EXPECT_CONTAINS(verdict.err, damage.message) << damage.what;
-        EXPECT_FALSE(contains(verdict.out, "VERDICT")) << damage.what;
+        // Refused, or (a file cut short) read as far as it goes: never passed.
+        EXPECT_FALSE(contains(verdict.out, "VERDICT: PASSED")) << damage.what;
+        EXPECT_EQ(contains(verdict.out, "VERDICT"), damage.what == std::string("truncated line"))
+            << damage.what;
     }
 
     // Traces of one harness against the link records of another.
@@ -350,6 +374,102 @@ TEST_F(HarnessLoop, RuntimeAndHarnessesBuildWarningFreeWithEveryCompiler)
             EXPECT_TRUE(build.err.empty()) << build.err;
         }
     }
+}
+
+}  // namespace
+
+namespace {
+
+// The page of a failing run, loaded in headless Chromium through a probe
+// page that reads the report's computed layout: the failing checks are
+// visible, and the "failures only" switch (set from the address) hides
+// every passed check and test.
+TEST_F(HarnessLoop, TheHtmlPageShowsFailuresAndItsSwitchHidesThePasses)
+{
+    const QString chromium = find_compiler(QStringLiteral("chromium"));
+    ASSERT_FALSE(chromium.isEmpty()) << "headless Chromium is not installed (scripts/install-deps.sh)";
+    ProcessResult run = build_and_run(QStringLiteral("scalars"));
+    ASSERT_EQ(run.exit_code, 1) << run.err;
+    ProcessResult verdict = report(QStringLiteral("scalars"),
+                                   {QStringLiteral("--html"), in_dir(QStringLiteral("scalars.html"))});
+    ASSERT_EQ(verdict.exit_code, 1) << verdict.err;
+    const std::string probe = R"(<!DOCTYPE html><html><body><pre id="result">pending</pre>
+<iframe id="page" src="scalars.html#failures-only" width="1000" height="800"></iframe>
+<script>
+document.getElementById('page').addEventListener('load', function () {
+  var d = this.contentDocument, w = this.contentWindow, out = [];
+  function shown(el) { return el.getClientRects().length > 0 && w.getComputedStyle(el).display !== 'none'; }
+  d.querySelectorAll('tr.failed').forEach(function (r) {
+    out.push('FAILED-ROW ' + (shown(r) ? 'visible' : 'hidden') + ' ' + r.textContent.replace(/\s+/g, ' '));
+  });
+  d.querySelectorAll('tr.passed, details.test.passed').forEach(function (r) {
+    out.push('PASSED ' + (shown(r) ? 'visible' : 'hidden'));
+  });
+  document.getElementById('result').textContent = out.join('\n');
+});
+</script></body></html>
+)";
+    ASSERT_TRUE(write_file(in_dir(QStringLiteral("probe.html")), probe));
+    ProcessResult browser = run_program(
+        chromium,
+        {QStringLiteral("--headless"), QStringLiteral("--no-sandbox"), QStringLiteral("--disable-gpu"),
+         QStringLiteral("--allow-file-access-from-files"), QStringLiteral("--virtual-time-budget=5000"),
+         QStringLiteral("--dump-dom"), QStringLiteral("file://") + in_dir(QStringLiteral("probe.html"))},
+        dir());
+    ASSERT_TRUE(browser.started && !browser.crashed) << browser.err;
+    const std::string& dom = browser.out;
+    EXPECT_CONTAINS(dom, "FAILED-ROW visible FAILs16-3-4scalars.ptu:7");
+    EXPECT_CONTAINS(dom, "PASSED hidden");
+    EXPECT_FALSE(contains(dom, "PASSED visible")) << dom;
+    EXPECT_FALSE(contains(dom, "FAILED-ROW hidden")) << dom;
+}
+
+// The figures of the coverage of a unit built with gcc --coverage are
+// gcov's own, and a branch no test takes shows.
+TEST_F(HarnessLoop, CoverageOfTheUnitIsGcovsOwn)
+{
+    ProcessResult build = compile_harness(compiler_, QStringLiteral("scalars"), dir(),
+                                          QStringLiteral("scalars"), {QStringLiteral("--coverage")});
+    ASSERT_TRUE(build.started && build.exit_code == 0) << build.err;
+    ProcessResult run = run_program(in_dir(QStringLiteral("scalars")), {}, dir());
+    ASSERT_EQ(run.exit_code, 1) << run.err;
+    ProcessResult verdict =
+        report(QStringLiteral("scalars"),
+               {QStringLiteral("--coverage"), dir(), QStringLiteral("--junit"),
+                in_dir(QStringLiteral("scalars.xml")), QStringLiteral("--html"),
+                in_dir(QStringLiteral("scalars.html"))});
+    ASSERT_EQ(verdict.exit_code, 1) << verdict.err;
+
+    // gcov's own summary of the unit's object.
+    QStringList gcda = QDir(dir()).entryList({QStringLiteral("*unit.gcda")});
+    ASSERT_EQ(gcda.size(), 1) << verdict.out;
+    ProcessResult gcov = run_program(QStringLiteral("gcov"), {QStringLiteral("-b"), gcda[0]}, dir());
+    ASSERT_EQ(gcov.exit_code, 0) << gcov.err;
+    const std::string& summary = gcov.out;
+    const std::size_t unit = summary.find("unit.c'");
+    ASSERT_NE(unit, std::string::npos) << summary;
+    double line_percent = 0;
+    int lines = 0;
+    double taken_percent = 0;
+    int branches = 0;
+    ASSERT_EQ(std::sscanf(summary.c_str() + summary.find("Lines executed:", unit),
+                          "Lines executed:%lf%% of %d", &line_percent, &lines),
+              2);
+    ASSERT_EQ(std::sscanf(summary.c_str() + summary.find("Taken at least once:", unit),
+                          "Taken at least once:%lf%% of %d", &taken_percent, &branches),
+              2);
+    const int lines_covered = static_cast<int>(line_percent * lines / 100.0 + 0.5);
+    const int branches_taken = static_cast<int>(taken_percent * branches / 100.0 + 0.5);
+    EXPECT_LT(branches_taken, branches) << "the unit has a branch no test takes";
+    char expected[128];
+    std::snprintf(expected, sizeof expected, "COVERAGE unit.c: lines %d/%d (%.1f%%), branches %d/%d (%.1f%%)",
+                  lines_covered, lines, line_percent, branches_taken, branches, taken_percent);
+    EXPECT_CONTAINS(verdict.out, std::string(expected));
+    const std::string xml = read_file(in_dir(QStringLiteral("scalars.xml")));
+    EXPECT_CONTAINS(xml, "<property name=\"coverage.lines.unit.c\"");
+    const std::string page = read_file(in_dir(QStringLiteral("scalars.html")));
+    EXPECT_CONTAINS(page, "id=\"coverage\"");
+    EXPECT_CONTAINS(page, "class=\"uncovered\"");
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "report/text_report.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QString>
 #include <QStringDecoder>
 #include <QXmlStreamWriter>
@@ -59,28 +60,34 @@ std::string test_text(const TestRun& run)
     return text;
 }
 
-void write_testcase(QXmlStreamWriter& xml, const QString& class_name, const TestRun& run,
-                    bool cut_short)
+bool is_error(const TestRun& run)
+{
+    return run.state != TestState::finished;
+}
+
+void write_testcase(QXmlStreamWriter& xml, const QString& class_name, const TestRun& run)
 {
     xml.writeStartElement(QStringLiteral("testcase"));
     xml.writeAttribute(QStringLiteral("name"), to_xml_text(test_label(run)));
     xml.writeAttribute(QStringLiteral("classname"), class_name);
     xml.writeAttribute(QStringLiteral("time"), seconds(run.microseconds()));
-    if (run.has_failures()) {
+    if (run.failed > 0 && !is_error(run)) {
         std::string body;
         std::string first;
         for (const ElementRun& element : run.elements) {
             for (const Entry& entry : element.entries) {
-                if (entry.kind != EntryKind::check || entry.outcome != Outcome::failed) {
+                if (entry.outcome != Outcome::failed ||
+                    (entry.kind != EntryKind::check && entry.kind != EntryKind::problem)) {
                     continue;
                 }
-                std::string line = "element " + std::to_string(element.ordinal) + ": " +
-                                   check_summary(entry);
+                const std::string summary =
+                    entry.kind == EntryKind::check ? check_summary(entry) : entry.name;
+                std::string line = "element " + std::to_string(element.ordinal) + ": " + summary;
                 if (!entry.location.empty()) {
                     line += "  (" + entry.location + ")";
                 }
                 if (first.empty()) {
-                    first = check_summary(entry);
+                    first = summary;
                 }
                 body += line + "\n";
             }
@@ -94,11 +101,13 @@ void write_testcase(QXmlStreamWriter& xml, const QString& class_name, const Test
         xml.writeCharacters(to_xml_text(body));
         xml.writeEndElement();
     }
-    if (cut_short) {
+    if (is_error(run)) {
+        // A test that did not finish or never ran is an error, never a pass.
         xml.writeStartElement(QStringLiteral("error"));
-        xml.writeAttribute(QStringLiteral("message"),
-                           QStringLiteral("the harness stopped before the end of this test"));
-        xml.writeAttribute(QStringLiteral("type"), QStringLiteral("harness stopped"));
+        xml.writeAttribute(QStringLiteral("message"), to_xml_text(test_outcome(run)));
+        xml.writeAttribute(QStringLiteral("type"), run.state == TestState::not_run
+                                                       ? QStringLiteral("not run")
+                                                       : QStringLiteral("did not finish"));
         xml.writeEndElement();
     }
     xml.writeTextElement(QStringLiteral("system-out"), to_xml_text(test_text(run)));
@@ -107,7 +116,28 @@ void write_testcase(QXmlStreamWriter& xml, const QString& class_name, const Test
 
 }  // namespace
 
-std::string junit_document(const Verdict& verdict)
+static void write_coverage_properties(QXmlStreamWriter& xml, const CoverageData* coverage)
+{
+    if (coverage == nullptr || coverage->sources.empty()) {
+        return;
+    }
+    xml.writeStartElement(QStringLiteral("properties"));
+    for (const SourceCoverage& source : coverage->sources) {
+        const QString file = QFileInfo(QString::fromStdString(source.path)).fileName();
+        xml.writeStartElement(QStringLiteral("property"));
+        xml.writeAttribute(QStringLiteral("name"), QStringLiteral("coverage.lines.") + file);
+        xml.writeAttribute(QStringLiteral("value"), QString::number(source.line_percent(), 'f', 1));
+        xml.writeEndElement();
+        xml.writeStartElement(QStringLiteral("property"));
+        xml.writeAttribute(QStringLiteral("name"), QStringLiteral("coverage.branches.") + file);
+        xml.writeAttribute(QStringLiteral("value"),
+                           QString::number(source.branch_percent(), 'f', 1));
+        xml.writeEndElement();
+    }
+    xml.writeEndElement();
+}
+
+std::string junit_document(const Verdict& verdict, const CoverageData* coverage)
 {
     QByteArray bytes;
     QXmlStreamWriter xml(&bytes);
@@ -120,38 +150,34 @@ std::string junit_document(const Verdict& verdict)
             total_time += run.microseconds();
         }
     }
-    // A run cut short leaves its last test unfinished: that test is an error.
-    const TestRun* unfinished = nullptr;
-    if (!verdict.complete && !verdict.services.empty() && !verdict.services.back().tests.empty() &&
-        !verdict.services.back().tests.back().ended) {
-        unfinished = &verdict.services.back().tests.back();
-    }
     QString program = to_xml_text(verdict.program.empty() ? "vexor" : verdict.program);
     xml.writeStartElement(QStringLiteral("testsuites"));
     xml.writeAttribute(QStringLiteral("name"), program);
     xml.writeAttribute(QStringLiteral("tests"), QString::number(totals.tests));
     xml.writeAttribute(QStringLiteral("failures"), QString::number(totals.tests_failed));
-    xml.writeAttribute(QStringLiteral("errors"), QString::number(unfinished != nullptr ? 1 : 0));
+    xml.writeAttribute(QStringLiteral("errors"),
+                       QString::number(totals.tests_unfinished + totals.tests_not_run));
     xml.writeAttribute(QStringLiteral("time"), seconds(total_time));
     for (const ServiceRun& service : verdict.services) {
         long failures = 0;
+        long errors = 0;
         long time = 0;
-        bool has_unfinished = false;
         for (const TestRun& run : service.tests) {
-            failures += run.has_failures() ? 1 : 0;
+            errors += is_error(run) ? 1 : 0;
+            failures += !is_error(run) && run.has_failures() ? 1 : 0;
             time += run.microseconds();
-            has_unfinished = has_unfinished || &run == unfinished;
         }
         QString name = to_xml_text(service.name);
         xml.writeStartElement(QStringLiteral("testsuite"));
         xml.writeAttribute(QStringLiteral("name"), name);
         xml.writeAttribute(QStringLiteral("tests"), QString::number(service.tests.size()));
         xml.writeAttribute(QStringLiteral("failures"), QString::number(failures));
-        xml.writeAttribute(QStringLiteral("errors"), QString::number(has_unfinished ? 1 : 0));
+        xml.writeAttribute(QStringLiteral("errors"), QString::number(errors));
         xml.writeAttribute(QStringLiteral("skipped"), QStringLiteral("0"));
         xml.writeAttribute(QStringLiteral("time"), seconds(time));
+        write_coverage_properties(xml, coverage);
         for (const TestRun& run : service.tests) {
-            write_testcase(xml, program + QLatin1Char('.') + name, run, &run == unfinished);
+            write_testcase(xml, program + QLatin1Char('.') + name, run);
         }
         xml.writeEndElement();
     }
@@ -160,14 +186,47 @@ std::string junit_document(const Verdict& verdict)
     return bytes.toStdString();
 }
 
-bool write_junit(const Verdict& verdict, const std::string& path, std::string& error)
+std::string junit_error_document(std::string_view program, std::string_view why)
+{
+    QByteArray bytes;
+    QXmlStreamWriter xml(&bytes);
+    xml.setAutoFormatting(true);
+    xml.writeStartDocument();
+    const QString name = to_xml_text(program.empty() ? std::string_view("vexor") : program);
+    xml.writeStartElement(QStringLiteral("testsuites"));
+    xml.writeAttribute(QStringLiteral("name"), name);
+    xml.writeAttribute(QStringLiteral("tests"), QStringLiteral("1"));
+    xml.writeAttribute(QStringLiteral("failures"), QStringLiteral("0"));
+    xml.writeAttribute(QStringLiteral("errors"), QStringLiteral("1"));
+    xml.writeStartElement(QStringLiteral("testsuite"));
+    xml.writeAttribute(QStringLiteral("name"), name);
+    xml.writeAttribute(QStringLiteral("tests"), QStringLiteral("1"));
+    xml.writeAttribute(QStringLiteral("failures"), QStringLiteral("0"));
+    xml.writeAttribute(QStringLiteral("errors"), QStringLiteral("1"));
+    xml.writeAttribute(QStringLiteral("skipped"), QStringLiteral("0"));
+    xml.writeStartElement(QStringLiteral("testcase"));
+    xml.writeAttribute(QStringLiteral("name"), QStringLiteral("verdict"));
+    xml.writeAttribute(QStringLiteral("classname"), name);
+    xml.writeStartElement(QStringLiteral("error"));
+    xml.writeAttribute(QStringLiteral("message"), to_xml_text(why));
+    xml.writeAttribute(QStringLiteral("type"), QStringLiteral("no verdict"));
+    xml.writeEndElement();
+    xml.writeEndElement();
+    xml.writeEndElement();
+    xml.writeEndElement();
+    xml.writeEndDocument();
+    return bytes.toStdString();
+}
+
+namespace {
+
+bool write_document(const std::string& document, const std::string& path, std::string& error)
 {
     QFile file(QString::fromLocal8Bit(path.data(), static_cast<qsizetype>(path.size())));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         error = "cannot write the JUnit file " + path + ": " + file.errorString().toStdString();
         return false;
     }
-    std::string document = junit_document(verdict);
     if (file.write(document.data(), static_cast<qint64>(document.size())) !=
             static_cast<qint64>(document.size()) ||
         !file.flush()) {
@@ -175,6 +234,20 @@ bool write_junit(const Verdict& verdict, const std::string& path, std::string& e
         return false;
     }
     return true;
+}
+
+}  // namespace
+
+bool write_junit_error(std::string_view program, std::string_view why, const std::string& path,
+                       std::string& error)
+{
+    return write_document(junit_error_document(program, why), path, error);
+}
+
+bool write_junit(const Verdict& verdict, const std::string& path, std::string& error,
+                 const CoverageData* coverage)
+{
+    return write_document(junit_document(verdict, coverage), path, error);
 }
 
 }  // namespace vx::report

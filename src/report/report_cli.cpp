@@ -8,14 +8,21 @@
 // status 2.
 #include "report/report_cli.h"
 
+#include "report/coverage.h"
 #include "report/depfile.h"
+#include "report/html_report.h"
 #include "report/junit.h"
 #include "report/link_records.h"
 #include "report/text_report.h"
 #include "report/traces.h"
 #include "report/verdict.h"
 
+#include <QDateTime>
+#include <QFileInfo>
+
 #include <cstdlib>
+#include <ctime>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <optional>
@@ -27,23 +34,34 @@ namespace {
 
 constexpr std::string_view program_name = "vexorreport";
 constexpr std::string_view usage_text =
-    "usage: vexorreport [--junit FILE] [--quiet] FILE.tdc FILE.rio\n"
+    "usage: vexorreport [--junit FILE] [--html FILE] [--coverage DIR] [--quiet]\n"
+    "                   FILE.tdc FILE.rio\n"
     "       vexorreport --depfile OUT [--include-dir DIR]... TARGET FILE.tdc\n"
     "  FILE.tdc      link record file written by vexorprepro\n"
     "  FILE.rio      traces file written by the harness\n"
     "  --junit FILE  also write the verdict as JUnit XML to FILE\n"
+    "  --html FILE   also write the verdict as one self-contained HTML page\n"
+    "  --coverage DIR  add the line and branch coverage of the unit, measured by\n"
+    "                gcov from the .gcda files under DIR (a unit built with\n"
+    "                gcc --coverage)\n"
+    "  --gcov PROGRAM  the gcov to run (default gcov)\n"
     "  --quiet       list only the failed checks and the totals\n"
     "  --depfile OUT write to OUT the Make rule \"TARGET: inputs\" naming the\n"
     "                scripts and headers the compilation of FILE.tdc read\n"
     "  --include-dir DIR  a directory the compilation searched for headers\n"
     "                (its -INCL directories, in their order)\n"
-    "exit status: 0 all checks passed, 1 a check failed, 2 unusable input\n"
+    "exit status: 0 every test ran to its end and every check passed, 1 a check\n"
+    "             failed or a test did not finish or did not run, 2 unusable input\n"
+    "             or traces cut short (verdict INCOMPLETE)\n"
     "             (with --depfile: 0 written, 2 not written)\n";
 
 struct Arguments {
     std::string link_records;
     std::string traces;
     std::string junit;
+    std::string html;
+    std::string coverage;
+    std::string gcov = "gcov";
     std::string depfile;
     std::string depfile_target;
     std::vector<std::string> include_dirs;
@@ -85,6 +103,9 @@ std::optional<std::string> parse_arguments(const std::vector<std::string>& argum
         std::optional<std::string> problem;
         std::string directory;
         if (option_value(arguments, i, "--junit", "-j", "a file name", parsed.junit, problem) ||
+            option_value(arguments, i, "--html", "", "a file name", parsed.html, problem) ||
+            option_value(arguments, i, "--coverage", "", "a directory", parsed.coverage, problem) ||
+            option_value(arguments, i, "--gcov", "", "a program", parsed.gcov, problem) ||
             option_value(arguments, i, "--depfile", "", "a file name", parsed.depfile, problem)) {
             if (problem) {
                 return problem;
@@ -112,8 +133,11 @@ std::optional<std::string> parse_arguments(const std::vector<std::string>& argum
         return std::nullopt;
     }
     if (!parsed.depfile.empty()) {
-        if (!parsed.junit.empty() || parsed.quiet) {
-            return std::string("--depfile writes no verdict: --junit and --quiet do not go with it");
+        if (!parsed.junit.empty() || !parsed.html.empty() || !parsed.coverage.empty() ||
+            parsed.quiet) {
+            return std::string(
+                "--depfile writes no verdict: --junit, --html, --coverage and --quiet do not go "
+                "with it");
         }
         if (positional.size() != 2) {
             return "expected the target of the rule and the link record file (got " +
@@ -219,46 +243,116 @@ int run_report(const std::vector<std::string>& argument_list, std::ostream& out,
         return write_depfile(arguments, err);
     }
 
+    // Every refusal from here on also rewrites the JUnit file, so that a
+    // CI server never reads the verdict of an earlier run.
+    auto refuse = [&](const std::string& why) {
+        std::string program = std::filesystem::path(arguments.link_records).stem().string();
+        if (!arguments.junit.empty()) {
+            std::string problem;
+            if (!write_junit_error(program, why, arguments.junit, problem)) {
+                err << program_name << ": " << problem << '\n';
+            }
+        }
+        if (!arguments.html.empty()) {
+            // Nor does an older page survive.
+            std::ofstream page(arguments.html, std::ios::binary | std::ios::trunc);
+            page << "<!DOCTYPE html>\n<html lang=\"en\"><head><meta charset=\"utf-8\"/><title>"
+                 << html_escape(program) << ": no verdict</title></head><body><h1>"
+                 << html_escape(program) << ": no verdict</h1><p id=\"stopped\">"
+                 << html_escape(why) << "</p></body></html>\n";
+        }
+        return exit_unusable;
+    };
+    auto failure_text = [&](const Failure& failure) {
+        std::ostringstream text;
+        print_failure(text, arguments, failure);
+        std::string message = text.str();
+        if (!message.empty() && message.back() == '\n') message.pop_back();
+        return message;
+    };
+
     std::string link_text;
     std::string traces_text;
     for (auto [path, content] : {std::pair{&arguments.link_records, &link_text},
                                  std::pair{&arguments.traces, &traces_text}}) {
         if (auto problem = read_file(*path, *content)) {
             err << program_name << ": " << *problem << '\n';
-            return exit_unusable;
+            return refuse(*problem);
         }
     }
     if (link_text.rfind(traces_magic, 0) == 0 && traces_text.rfind(traces_magic, 0) != 0) {
-        err << program_name << ": " << arguments.link_records
-            << " is a traces file: give the link record file first, then the traces file\n";
-        return exit_unusable;
+        const std::string why = arguments.link_records +
+                                " is a traces file: give the link record file first, then the "
+                                "traces file";
+        err << program_name << ": " << why << '\n';
+        return refuse(why);
     }
 
     LinkRecordFile links;
     if (auto failure = parse_link_records(link_text, links)) {
         print_failure(err, arguments, *failure);
-        return exit_unusable;
+        return refuse(failure_text(*failure));
     }
     TracesFile traces;
     if (auto failure = parse_traces(traces_text, traces)) {
         print_failure(err, arguments, *failure);
-        return exit_unusable;
+        return refuse(failure_text(*failure));
     }
     Verdict verdict;
     if (auto failure = build_verdict(links, traces, verdict)) {
         print_failure(err, arguments, *failure);
         err << program_name << ": " << arguments.traces << " and " << arguments.link_records
             << " do not belong together (was the harness built from another compilation?)\n";
-        return exit_unusable;
+        return refuse(failure_text(*failure) + " (the two files do not belong together)");
+    }
+
+    CoverageData coverage;
+    bool with_coverage = false;
+    if (!arguments.coverage.empty()) {
+        if (auto problem = collect_coverage(arguments.coverage, arguments.gcov, coverage)) {
+            err << program_name << ": " << *problem << '\n';
+            return refuse(*problem);
+        }
+        with_coverage = true;
     }
 
     TextOptions options;
     options.quiet = arguments.quiet;
     write_text_report(verdict, options, out);
+    if (with_coverage) {
+        for (const SourceCoverage& source : coverage.sources) {
+            out << "COVERAGE " << coverage_summary(source) << '\n';
+        }
+    }
     out.flush();
     if (!arguments.junit.empty()) {
         std::string problem;
-        if (!write_junit(verdict, arguments.junit, problem)) {
+        if (!write_junit(verdict, arguments.junit, problem, with_coverage ? &coverage : nullptr)) {
+            err << program_name << ": " << problem << '\n';
+            return exit_unusable;
+        }
+    }
+    if (!arguments.html.empty()) {
+        HtmlInputs page;
+        page.verdict = &verdict;
+        page.links = &links;
+        page.coverage = with_coverage ? &coverage : nullptr;
+        const QFileInfo traces_info(QString::fromLocal8Bit(arguments.traces.c_str()));
+        if (traces_info.exists()) {
+            const std::time_t when =
+                static_cast<std::time_t>(traces_info.lastModified().toSecsSinceEpoch());
+            char date[64];
+            if (std::strftime(date, sizeof date, "%Y-%m-%d %H:%M:%S", std::localtime(&when)) > 0) {
+                page.run_date = date;
+            }
+        }
+        if (!verdict.complete) {
+            page.stop_note = "the traces stop at line " + std::to_string(verdict.last_line) +
+                             " without their end line: the harness stopped there (a crash or an "
+                             "exit in the code under test?)";
+        }
+        std::string problem;
+        if (!write_html(page, arguments.html, problem)) {
             err << program_name << ": " << problem << '\n';
             return exit_unusable;
         }
@@ -266,9 +360,12 @@ int run_report(const std::vector<std::string>& argument_list, std::ostream& out,
     if (!verdict.complete) {
         print_failure(err, arguments,
                       Failure{Source::traces, verdict.last_line,
-                              "the traces end without their end line \"F\": the harness stopped "
-                              "before CLF_C (a crash or an exit in the code under test?); the "
-                              "verdict above is partial"});
+                              std::string(traces.cut_line ? "the last line is cut short and "
+                                                            "the traces end"
+                                                          : "the traces end") +
+                                  " without their end line \"F\": the harness stopped before "
+                                  "CLF_C (a crash or an exit in the code under test?); the "
+                                  "verdict above is INCOMPLETE"});
         return exit_unusable;
     }
     return verdict.passed() ? exit_passed : exit_failed;

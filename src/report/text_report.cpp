@@ -21,6 +21,8 @@ std::string_view tag_of(const Entry& entry)
     case EntryKind::initial: return "init";
     case EntryKind::group: return "    ";
     case EntryKind::note: return "note";
+    case EntryKind::problem: return "FAIL";
+    case EntryKind::stop: return "STOP";
     case EntryKind::check: break;
     }
     switch (entry.outcome) {
@@ -39,6 +41,8 @@ std::string entry_text(const Entry& entry)
     case EntryKind::group:
         return entry.name + ":";
     case EntryKind::note:
+    case EntryKind::problem:
+    case EntryKind::stop:
         return entry.name;
     case EntryKind::check:
         break;
@@ -65,6 +69,13 @@ private:
     void heading_service(const ServiceRun& service);
     void heading_test(const TestRun& run);
     void heading_element(const ElementRun& element);
+    void heading_service_if_pending()
+    {
+        if (pending_service_ != nullptr) {
+            heading_service(*pending_service_);
+            pending_service_ = nullptr;
+        }
+    }
 
     const TextOptions& options_;
     std::ostream& out_;
@@ -100,7 +111,9 @@ void TextWriter::heading_element(const ElementRun& element)
 void TextWriter::write_entry(const Entry& entry)
 {
     if (options_.quiet) {
-        if (entry.kind != EntryKind::check || entry.outcome != Outcome::failed) {
+        if (entry.outcome != Outcome::failed ||
+            (entry.kind != EntryKind::check && entry.kind != EntryKind::problem &&
+             entry.kind != EntryKind::stop)) {
             return;
         }
         // Headings are written the first time something below them is.
@@ -148,12 +161,14 @@ void TextWriter::write(const Verdict& verdict)
                     write_entry(entry);
                 }
             }
+            if (options_.quiet && run.has_failures() && pending_test_ != nullptr) {
+                heading_service_if_pending();
+                heading_test(run);
+                pending_test_ = nullptr;
+            }
             if (!options_.quiet || run.has_failures()) {
-                out_ << test_indent << "TEST " << test_label(run) << ": "
-                     << (run.has_failures() ? "FAILED" : "passed") << " ("
-                     << (run.has_failures() ? std::to_string(run.failed) + " of " : std::string())
-                     << plural(run.passed + run.failed, "check")
-                     << (run.has_failures() ? " failed" : "") << ")\n";
+                out_ << test_indent << "TEST " << test_label(run) << ": " << test_outcome(run)
+                     << "\n";
             }
         }
     }
@@ -162,16 +177,38 @@ void TextWriter::write(const Verdict& verdict)
     }
     const Totals& totals = verdict.totals;
     out_ << "TOTAL: " << plural(totals.services, "service") << ", "
-         << plural(totals.tests, "test") << " (" << totals.tests - totals.tests_failed
-         << " passed, " << totals.tests_failed << " failed), "
+         << plural(totals.tests, "test") << " ("
+         << totals.tests - totals.tests_failed - totals.tests_unfinished - totals.tests_not_run
+         << " passed, " << totals.tests_failed << " failed, " << totals.tests_unfinished
+         << " did not finish, " << totals.tests_not_run << " did not run), "
          << plural(totals.elements, "element") << ", "
          << plural(totals.checks_passed + totals.checks_failed, "check") << " ("
          << totals.checks_passed << " passed, " << totals.checks_failed << " failed), "
          << totals.recorded << " recorded\n";
-    out_ << "VERDICT: " << (verdict.passed() ? "PASSED" : "FAILED") << '\n';
+    out_ << "VERDICT: " << verdict.verdict_word() << '\n';
 }
 
 }  // namespace
+
+std::string test_outcome(const TestRun& run)
+{
+    const std::string checks = plural(run.passed + run.failed, "check");
+    switch (run.state) {
+    case TestState::not_run:
+        return "NOT RUN (the link records describe it, the harness never began it)";
+    case TestState::unfinished:
+        return "FAILED (" + run.stop_reason +
+               (run.failed > 0 ? "; " + std::to_string(run.failed) + " of " + checks + " failed"
+                               : "; " + checks + " before it") +
+               ")";
+    case TestState::finished:
+        break;
+    }
+    if (run.failed > 0) {
+        return "FAILED (" + std::to_string(run.failed) + " of " + checks + " failed)";
+    }
+    return "passed (" + checks + ")";
+}
 
 std::string check_summary(const Entry& entry)
 {

@@ -20,6 +20,10 @@ std::string check_summary(const Entry& entry);
 // One entry as the report lists it: tag, text and location, no indent.
 std::string entry_line(const Entry& entry);
 
+// "passed (3 checks)", "FAILED (1 of 3 checks failed)", "FAILED (crashed
+// (SIGSEGV); ...)", "NOT RUN (...)": the outcome of a test run.
+std::string test_outcome(const TestRun& run);
+
 // "t1" or "t1 (run 2)" for a test run.
 std::string test_label(const TestRun& run);
 

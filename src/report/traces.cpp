@@ -30,8 +30,12 @@ constexpr LineShape line_shapes[] = {
     {'a', TraceKind::array_mode_off, 1},   {'N', TraceKind::constant_mode_on, 1},
     {'n', TraceKind::constant_mode_off, 1},{'X', TraceKind::interruption, 1},
     {'W', TraceKind::warning, 1},          {'E', TraceKind::end_test, 0},
-    {'F', TraceKind::end_file, 1},
+    {'F', TraceKind::end_file, 1},         {'e', TraceKind::element_end, 0},
+    {'Q', TraceKind::test_outcome, 3},     {'G', TraceKind::test_begin, 1},
 };
+
+// How an isolated test that did not reach its end ended ("Q" lines).
+constexpr std::string_view outcome_kinds[] = {"signal", "exit", "timeout", "left"};
 
 struct TypeName {
     std::string_view name;
@@ -470,13 +474,35 @@ std::optional<LineError> parse_fields(const LineShape& shape, const std::vector<
     case TraceKind::constant_mode_off:
     case TraceKind::interruption:
         return need_number(fields[0], line.record, "record number");
+    case TraceKind::test_begin:
+        return need_number(fields[0], line.record, "record number", 1);
     case TraceKind::warning:
         return need_string(fields[0], line.text, "the warning");
     case TraceKind::end_file:
         line.has_value = true;
         return need_number(fields[0], line.value, "line count");
+    case TraceKind::test_outcome: {
+        if (auto error = need_number(fields[0], line.record, "record number", 1)) return error;
+        bool known = false;
+        for (std::string_view how : outcome_kinds) {
+            known = known || (!fields[1].quoted && fields[1].token == how);
+        }
+        if (!known) {
+            return LineError{"unknown way for a test to end \"" + std::string(fields[1].token) +
+                             "\""};
+        }
+        line.text = std::string(fields[1].token);
+        if (fields[2].quoted || fields[2].token.empty() ||
+            fields[2].token.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789-") !=
+                std::string_view::npos) {
+            return LineError{"bad detail \"" + std::string(fields[2].token) + "\""};
+        }
+        line.detail = std::string(fields[2].token);
+        return std::nullopt;
+    }
     case TraceKind::element_start:
     case TraceKind::end_test:
+    case TraceKind::element_end:
         return std::nullopt;
     }
     return std::nullopt;
@@ -527,8 +553,15 @@ std::optional<Failure> parse_traces(std::string_view content, TracesFile& out)
         std::size_t end = content.find('\n', position);
         ++line_number;
         if (end == std::string_view::npos) {
-            return failure_at(line_number, "the line is cut short (no end of line): the "
-                                           "harness stopped while writing it");
+            if (line_number == 1) {
+                return failure_at(line_number, "the line is cut short (no end of line): the "
+                                               "harness stopped while writing it");
+            }
+            // The harness stopped while writing its last line: what comes
+            // before it is read, and the file counts as cut.
+            out.cut_line = true;
+            --line_number;
+            break;
         }
         std::string_view text = content.substr(position, end - position);
         position = end + 1;
@@ -546,6 +579,10 @@ std::optional<Failure> parse_traces(std::string_view content, TracesFile& out)
             }
         }
         if (line_number == 1) {
+            if (text == traces_header_v1) {
+                out.version = 1;
+                continue;
+            }
             if (text != traces_header) {
                 if (text.substr(0, traces_magic.size()) == traces_magic) {
                     return failure_at(1, "traces format \"" + std::string(text) +

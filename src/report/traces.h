@@ -19,7 +19,11 @@
 
 namespace vx::report {
 
-inline constexpr std::string_view traces_header = "VXU-TRACES 1";
+// Version 2 adds the beginning of each test ("G"), the end of each element
+// ("e") and the way an isolated test ended when it did not reach its end
+// ("Q"); version 1 files are read as before.
+inline constexpr std::string_view traces_header = "VXU-TRACES 2";
+inline constexpr std::string_view traces_header_v1 = "VXU-TRACES 1";
 inline constexpr std::string_view traces_magic = "VXU-TRACES";
 
 enum class TraceKind {
@@ -41,6 +45,9 @@ enum class TraceKind {
     interruption,     // X rec
     warning,          // W "text"
     end_test,         // E
+    element_end,      // e
+    test_begin,       // G rec
+    test_outcome,     // Q rec how detail
     end_file,         // F count
 };
 
@@ -65,7 +72,8 @@ struct TraceLine {
     long value = 0;        // repetition count, call number, duration
     bool has_value = false;
     bool flag = false;     // "M": the call did not match what was expected
-    std::string text;      // names of "O" and "T", text of "W"
+    std::string text;      // names of "O" and "T", text of "W", how of "Q"
+    std::string detail;    // detail of "Q": a signal name or a number
     ValueType type = ValueType::integer;
     bool range = false;
     Outcome outcome = Outcome::recorded;
@@ -77,6 +85,8 @@ struct TraceLine {
 struct TracesFile {
     std::vector<TraceLine> lines;
     bool complete = false;  // the end line "F" was read
+    int version = 2;        // of the header line
+    bool cut_line = false;  // the last line was cut short and left out
     long line_count = 0;    // lines in the file
 };
 

@@ -8,6 +8,7 @@
 // stand-in runs rather than dropped.
 #include "report/verdict.h"
 
+#include <algorithm>
 #include <numeric>
 
 namespace vx::report {
@@ -50,6 +51,15 @@ private:
     std::optional<Failure> variable_record(const TraceLine& line, const LinkRecord*& record);
     std::string describe(long number) const;
 
+    // The element being read ends: its stub calls that matched no call
+    // described and whose inputs were never checked become failures, and
+    // when it did not reach its end line it gets a stop entry with `reason`.
+    void close_element(std::string_view reason);
+    // The open test run ends; `reason` is empty when it reached its end.
+    void close_test(std::string_view reason);
+    std::optional<Failure> on_outcome(const TraceLine& line);
+    void add_tests_not_run();
+
     const LinkRecordFile& links_;
     Verdict& verdict_;
     bool service_open_ = false;
@@ -61,7 +71,45 @@ private:
     // of the next one in declaration order.
     long array_mode_ = 0;
     long array_index_ = 0;
+    // Harnesses that announce each test ("G" lines) end each element with
+    // an "e" line; an element of theirs without it did not reach its end.
+    // Older harnesses write neither.
+    bool strict_ = false;
+    bool element_open_ = false;
+    // Calls of the open element that did not match the calls described
+    // ("M" lines with result 1), and the calls whose inputs were checked
+    // ("K" lines), both as stub name and call number.
+    struct StubCall {
+        std::string stub;
+        long call = 0;
+        long trace_line = 0;
+    };
+    std::vector<StubCall> unmatched_calls_;
+    std::vector<StubCall> checked_calls_;
 };
+
+constexpr std::string_view left_element_reason =
+    "did not reach its end: its code left the element early (return, break or a jump)";
+constexpr std::string_view left_test_reason =
+    "did not reach its end: its code left the test early (return or a jump)";
+constexpr std::string_view stopped_reason =
+    "did not reach its end: the harness stopped here (a crash or an exit in the code under test?)";
+
+// The words of a "Q" line, as a reason.
+std::string outcome_reason(const TraceLine& line)
+{
+    if (line.text == "signal") {
+        return "crashed (" + line.detail + ")";
+    }
+    if (line.text == "exit") {
+        return "did not reach its end: the code under test called exit (status " + line.detail +
+               ")";
+    }
+    if (line.text == "timeout") {
+        return "timed out after " + line.detail + " s";
+    }
+    return std::string(left_test_reason);
+}
 
 // The name of element `index` (in declaration order) of a whole array
 // whose record names it with its dimensions ("m[2][3]"): "m[1][0]" for
@@ -143,7 +191,9 @@ ElementRun& VerdictBuilder::element()
         if (!described.empty()) {
             first.location = links_.location_text(described.front()->location);
         }
+        first.ended = !strict_;
         run.elements.push_back(std::move(first));
+        element_open_ = true;
     }
     return run.elements.back();
 }
@@ -181,6 +231,9 @@ std::optional<Failure> VerdictBuilder::on_service(const TraceLine& line)
                                     record->text + "\" in the link record file but \"" +
                                     line.text + "\" in the traces");
     }
+    if (test_open_) {
+        close_test(left_test_reason);
+    }
     ServiceRun run;
     run.record = line.record;
     run.name = line.text;
@@ -209,6 +262,11 @@ std::optional<Failure> VerdictBuilder::on_test(const TraceLine& line)
                                     " belongs to service record " + std::to_string(owner->number) +
                                     " in the link record file, but follows service record " +
                                     std::to_string(service().record) + " in the traces");
+    }
+    if (test_open_) {
+        // Another run of the same repeated test follows its previous run;
+        // any other test means the open one never reached its end.
+        close_test(test().record == line.record ? std::string_view() : left_test_reason);
     }
     if (!service_open_ && owner != nullptr) {
         ServiceRun run;
@@ -277,6 +335,7 @@ std::optional<Failure> VerdictBuilder::on_value(const TraceLine& line)
         entry.name = stub_label.empty() ? text.name : stub_label + ": " + text.name;
         entry.script_expected = text.expected;
         entry.location = links_.location_text(record->location);
+        entry.where = record->location;
     }
 
     TestRun& run = test();
@@ -307,6 +366,7 @@ std::optional<Failure> VerdictBuilder::on_bracket(const TraceLine& line)
     entry.kind = EntryKind::group;
     entry.name = split_variable_text(record->text).name;
     entry.location = links_.location_text(record->location);
+    entry.where = record->location;
     entry.depth = depth_;
     entry.trace_line = line.line;
     element().entries.push_back(std::move(entry));
@@ -337,6 +397,7 @@ std::optional<Failure> VerdictBuilder::add(const TraceLine& line)
     case TraceKind::repetition:
         return on_repetition(line);
     case TraceKind::element_start: {
+        close_element(left_element_reason);
         TestRun& run = test();
         ElementRun next;
         next.ordinal = static_cast<int>(run.elements.size()) + 1;
@@ -344,8 +405,29 @@ std::optional<Failure> VerdictBuilder::add(const TraceLine& line)
         if (static_cast<std::size_t>(next.ordinal) <= described.size()) {
             next.location = links_.location_text(described[next.ordinal - 1]->location);
         }
+        next.ended = !strict_;
         run.elements.push_back(std::move(next));
+        element_open_ = true;
         depth_ = 0;
+        return std::nullopt;
+    }
+    case TraceKind::element_end:
+        element().ended = true;
+        close_element({});
+        return std::nullopt;
+    case TraceKind::test_outcome:
+        return on_outcome(line);
+    case TraceKind::test_begin: {
+        const LinkRecord* record = links_.numbered(line.record);
+        if (record == nullptr || record->kind != 'T') {
+            return failure_at(line, "the beginning of test record " +
+                                        std::to_string(line.record) + " is told, but " +
+                                        describe(line.record));
+        }
+        if (test_open_) {
+            close_test(left_test_reason);
+        }
+        strict_ = true;
         return std::nullopt;
     }
     case TraceKind::element_stop:
@@ -359,6 +441,9 @@ std::optional<Failure> VerdictBuilder::add(const TraceLine& line)
     case TraceKind::stub_context:
         stub_ = line.record;
         stub_call_ = line.value;
+        if (stub_ > 0 && stub_call_ > 0) {
+            checked_calls_.push_back({links_.stub_name(stub_), stub_call_, line.line});
+        }
         return std::nullopt;
     case TraceKind::stub_call:
     {
@@ -368,6 +453,7 @@ std::optional<Failure> VerdictBuilder::add(const TraceLine& line)
         if (line.flag) {
             add_note(line, "call " + std::to_string(line.value) + " of " + stub +
                                " did not match the calls described");
+            unmatched_calls_.push_back({name, line.value, line.line});
         }
         return std::nullopt;
     }
@@ -389,6 +475,7 @@ std::optional<Failure> VerdictBuilder::add(const TraceLine& line)
     case TraceKind::end_test:
         if (test_open_) {
             test().ended = true;
+            close_test({});
         }
         test_open_ = false;
         stub_ = 0;
@@ -410,18 +497,176 @@ std::optional<Failure> VerdictBuilder::add(const TraceLine& line)
     return std::nullopt;
 }
 
+void VerdictBuilder::close_element(std::string_view reason)
+{
+    if (!element_open_) {
+        return;
+    }
+    element_open_ = false;
+    ElementRun& current = test().elements.back();
+    TestRun& run = test();
+    for (const StubCall& call : unmatched_calls_) {
+        bool checked = false;
+        for (const StubCall& seen : checked_calls_) {
+            checked = checked || (seen.stub == call.stub && seen.call == call.call);
+        }
+        if (checked) {
+            continue;
+        }
+        Entry entry;
+        entry.kind = EntryKind::problem;
+        entry.outcome = Outcome::failed;
+        entry.name = "stub " + (call.stub.empty() ? std::string("?") : call.stub) + " call " +
+                     std::to_string(call.call) +
+                     ": did not match the calls described, and its inputs were not kept";
+        entry.trace_line = call.trace_line;
+        current.entries.push_back(std::move(entry));
+        ++run.failed;
+    }
+    unmatched_calls_.clear();
+    checked_calls_.clear();
+    if (!current.ended && !reason.empty()) {
+        Entry entry;
+        entry.kind = EntryKind::stop;
+        entry.outcome = Outcome::failed;
+        entry.name = "element " + std::string(reason);
+        entry.trace_line = verdict_.last_line;
+        current.entries.push_back(std::move(entry));
+        if (run.state == TestState::finished) {
+            run.state = TestState::unfinished;
+            run.stop_reason = "element " + std::to_string(current.ordinal) + " " +
+                              std::string(reason);
+        }
+    }
+}
+
+void VerdictBuilder::close_test(std::string_view reason)
+{
+    if (test().record == 0) {
+        // A stand-in for lines outside any test has no end to reach.
+        reason = {};
+    }
+    close_element(reason.empty() ? left_element_reason : reason);
+    TestRun& run = test();
+    if (!reason.empty() && run.state == TestState::finished) {
+        run.state = TestState::unfinished;
+        run.stop_reason = std::string(reason);
+    }
+    test_open_ = false;
+    stub_ = 0;
+    stub_call_ = 0;
+    depth_ = 0;
+}
+
+std::optional<Failure> VerdictBuilder::on_outcome(const TraceLine& line)
+{
+    const LinkRecord* record = links_.numbered(line.record);
+    if (record == nullptr || record->kind != 'T') {
+        return failure_at(line, "the end of test record " + std::to_string(line.record) +
+                                    " is told, but " + describe(line.record));
+    }
+    const std::string reason = outcome_reason(line);
+    if (!test_open_ || test().record != line.record) {
+        // The test ended before its first "T" line (in a loop head, say).
+        if (test_open_) {
+            close_test(left_test_reason);
+        }
+        const LinkRecord* owner = links_.service_of_test(line.record);
+        if (!service_open_ || (owner != nullptr && service().record != owner->number)) {
+            ServiceRun service_run;
+            if (owner != nullptr) {
+                service_run.record = owner->number;
+                service_run.name = owner->text;
+                service_run.location = links_.location_text(owner->location);
+            }
+            verdict_.services.push_back(std::move(service_run));
+            service_open_ = true;
+        }
+        TestRun run;
+        run.record = line.record;
+        run.name = record->text;
+        run.location = links_.location_text(record->location);
+        service().tests.push_back(std::move(run));
+        test_open_ = true;
+    }
+    test().state = TestState::finished;  // the reason below is the one to tell
+    close_test(reason);
+    TestRun& run = service().tests.back();
+    run.state = TestState::unfinished;
+    run.stop_reason = reason;
+    return std::nullopt;
+}
+
+void VerdictBuilder::add_tests_not_run()
+{
+    for (const LinkRecord& record : links_.records) {
+        if (record.kind != 'T') {
+            continue;
+        }
+        bool ran = false;
+        for (const ServiceRun& service : verdict_.services) {
+            for (const TestRun& run : service.tests) {
+                ran = ran || run.record == record.number;
+            }
+        }
+        if (ran) {
+            continue;
+        }
+        const LinkRecord* owner = links_.service_of_test(record.number);
+        const long owner_number = owner != nullptr ? owner->number : 0;
+        ServiceRun* home = nullptr;
+        for (ServiceRun& service : verdict_.services) {
+            if (service.record == owner_number) {
+                home = &service;
+            }
+        }
+        if (home == nullptr) {
+            ServiceRun service_run;
+            service_run.record = owner_number;
+            if (owner != nullptr) {
+                service_run.name = owner->text;
+                service_run.location = links_.location_text(owner->location);
+            }
+            verdict_.services.push_back(std::move(service_run));
+            home = &verdict_.services.back();
+        }
+        TestRun run;
+        run.record = record.number;
+        run.name = record.text;
+        run.location = links_.location_text(record.location);
+        run.state = TestState::not_run;
+        run.stop_reason = "did not run";
+        // In the order of the link records, among the runs of the service.
+        auto place = std::find_if(home->tests.begin(), home->tests.end(),
+                                  [&](const TestRun& other) { return other.record > run.record; });
+        home->tests.insert(place, std::move(run));
+    }
+    std::stable_sort(verdict_.services.begin(), verdict_.services.end(),
+                     [](const ServiceRun& a, const ServiceRun& b) { return a.record < b.record; });
+}
+
 void VerdictBuilder::finish(const TracesFile& traces)
 {
     verdict_.complete = traces.complete;
     verdict_.last_line = traces.line_count;
     verdict_.program = links_.script_base();
+    if (test_open_) {
+        close_test(traces.complete ? left_test_reason : stopped_reason);
+    } else {
+        close_element(traces.complete ? left_element_reason : stopped_reason);
+    }
+    add_tests_not_run();
     Totals& totals = verdict_.totals;
     totals = Totals();
     for (const ServiceRun& service : verdict_.services) {
         ++totals.services;
         for (const TestRun& run : service.tests) {
             ++totals.tests;
-            if (run.has_failures()) {
+            if (run.state == TestState::not_run) {
+                ++totals.tests_not_run;
+            } else if (run.state == TestState::unfinished) {
+                ++totals.tests_unfinished;
+            } else if (run.has_failures()) {
                 ++totals.tests_failed;
             }
             totals.elements += static_cast<long>(run.elements.size());
@@ -433,6 +678,14 @@ void VerdictBuilder::finish(const TracesFile& traces)
 }
 
 }  // namespace
+
+std::string Verdict::verdict_word() const
+{
+    if (!complete) {
+        return "INCOMPLETE";
+    }
+    return passed() ? "PASSED" : "FAILED";
+}
 
 std::string Entry::expected_text() const
 {

@@ -24,6 +24,9 @@ enum class EntryKind {
     check,    // a check, or a value only recorded
     group,    // start of an aggregate's member checks
     note,     // repetitions, interruptions, stub calls, runtime warnings
+    problem,  // a failure that is no value check: a stub call that matched
+              // no call described and whose inputs were not kept
+    stop,     // the element did not reach its end; the name says why
 };
 
 struct Entry {
@@ -37,6 +40,7 @@ struct Entry {
     std::string high;
     std::string script_expected;  // the script's text of the expected value
     std::string location;         // "script.ptu:12", may be empty
+    ScriptLocation where;         // the same as file number and line
     int depth = 0;                // aggregate nesting
     long trace_line = 0;
 
@@ -49,6 +53,14 @@ struct ElementRun {
     std::string location;
     std::vector<Entry> entries;
     std::optional<long> microseconds;
+    bool ended = false;  // its end line "e" was read (always true for older harnesses)
+};
+
+// How far a test got.
+enum class TestState {
+    finished,     // every element and the test reached their end
+    unfinished,   // it began and did not reach its end (crash, exit, time-out, left early)
+    not_run,      // the link records describe it, the traces never began it
 };
 
 struct TestRun {
@@ -61,8 +73,11 @@ struct TestRun {
     long failed = 0;
     long recorded = 0;
     std::vector<ElementRun> elements;
+    TestState state = TestState::finished;
+    std::string stop_reason;  // why it did not finish, or did not run
 
-    bool has_failures() const { return failed > 0; }
+    // A test passes only when it ran to its end and no check failed.
+    bool has_failures() const { return failed > 0 || state != TestState::finished; }
     long microseconds() const;
 };
 
@@ -76,7 +91,9 @@ struct ServiceRun {
 struct Totals {
     long services = 0;
     long tests = 0;
-    long tests_failed = 0;
+    long tests_failed = 0;      // finished with a failed check
+    long tests_unfinished = 0;  // began and did not reach their end
+    long tests_not_run = 0;
     long elements = 0;
     long checks_passed = 0;
     long checks_failed = 0;
@@ -91,7 +108,15 @@ struct Verdict {
     long last_line = 0;                 // last line of the traces read
     Totals totals;
 
-    bool passed() const { return totals.checks_failed == 0; }
+    // PASSED only when the traces are whole, every test of the link records
+    // ran to its end and no check failed.
+    bool passed() const
+    {
+        return complete && totals.checks_failed == 0 && totals.tests_failed == 0 &&
+               totals.tests_unfinished == 0 && totals.tests_not_run == 0;
+    }
+    // "PASSED", "FAILED", or "INCOMPLETE" for traces that stop before their end.
+    std::string verdict_word() const;
 };
 
 // Builds the verdict; a failure means the traces do not match the link

@@ -72,7 +72,12 @@ TEST(Verdict, StubChecksAreNamedAfterTheirStub)
     EXPECT_NE(text.find("note  call 3 of the stub of record 5 did not match the calls described"),
               std::string::npos);
     EXPECT_NE(text.find("ok    x: obtained 2, expected 2  (stub.ptu:6)"), std::string::npos);
-    EXPECT_EQ(built.verdict.totals.checks_failed, 2);
+    // Call 3 matched no call described and its inputs were never checked:
+    // that is a failure of its own.
+    EXPECT_NE(text.find("FAIL  stub ? call 3: did not match the calls described"),
+              std::string::npos)
+        << text;
+    EXPECT_EQ(built.verdict.totals.checks_failed, 3);
     EXPECT_FALSE(built.verdict.passed());
 }
 
@@ -147,19 +152,25 @@ TEST(Verdict, RunsWithoutHeadingsAreKeptAndRepeatedTestsNumbered)
     // records; a repeated test gets a run number.
     Built built = build("T 9 \"third\"\nS\nR 10 2\nT 9 \"third\"\nS\nE\n");
     ASSERT_FALSE(built.failure.has_value()) << built.failure->message;
-    ASSERT_EQ(built.verdict.services.size(), 1u);
-    EXPECT_EQ(built.verdict.services[0].name, "other");
-    ASSERT_EQ(built.verdict.services[0].tests.size(), 2u);
-    EXPECT_EQ(test_label(built.verdict.services[0].tests[1]), "third (run 2)");
+    // The tests of service "calc" never ran: they are listed as such, and
+    // the services keep the order of the link records.
+    ASSERT_EQ(built.verdict.services.size(), 2u);
+    EXPECT_EQ(built.verdict.services[0].name, "calc");
+    EXPECT_EQ(built.verdict.totals.tests_not_run, 2);
+    EXPECT_EQ(built.verdict.services[1].name, "other");
+    ASSERT_EQ(built.verdict.services[1].tests.size(), 2u);
+    EXPECT_EQ(test_label(built.verdict.services[1].tests[1]), "third (run 2)");
     // Checks before any test line stay visible under stand-in runs.
     Built loose = build("C 4 int/10 1 0 KO 1 2 2\n");
     ASSERT_FALSE(loose.failure.has_value());
     const std::string text = text_of(loose.verdict);
     EXPECT_NE(text.find("SERVICE (outside any service)"), std::string::npos) << text;
     EXPECT_NE(text.find("TEST (outside any test): FAILED (1 of 1 check failed)"), std::string::npos);
-    EXPECT_NE(text.find("TOTAL: 1 service, 1 test (0 passed, 1 failed), 1 element, 1 check "
-                        "(0 passed, 1 failed), 0 recorded\nVERDICT: FAILED\n"),
-              std::string::npos);
+    EXPECT_NE(text.find("TOTAL: 3 services, 4 tests (0 passed, 1 failed, 0 did not finish, 3 did "
+                        "not run), 1 element, 1 check (0 passed, 1 failed), 0 recorded\n"
+                        "VERDICT: FAILED\n"),
+              std::string::npos)
+        << text;
 }
 
 TEST(Verdict, JUnitCarriesFailuresAndSurvivesAwkwardNames)
@@ -210,7 +221,8 @@ TEST(Verdict, CommandLineReportsAnUnwritableJUnitFile)
         traces_of("O 1 \"calc\"\nT 2 \"first\"\nS\nC 4 int/10 1 0 ok 2 2 2\nE\n")));
     std::ostringstream out;
     std::ostringstream err;
-    EXPECT_EQ(run_report({dir + "/t.tdc", dir + "/t.rio"}, out, err), exit_passed);
+    // Tests "second" and "third" of the link records did not run.
+    EXPECT_EQ(run_report({dir + "/t.tdc", dir + "/t.rio"}, out, err), exit_failed);
     EXPECT_EQ(run_report({dir + "/t.tdc", dir + "/t.rio", "--junit=" + dir + "/no/such/dir/j.xml"},
                          out, err),
               exit_unusable);

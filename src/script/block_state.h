@@ -31,6 +31,7 @@ struct IfLevel {
 struct ServiceState {
     bool open = false;
     std::string name;           // cut to 18 characters and made unique
+    std::string script_name;    // as the script wrote it: records and traces
     int ordinal = 0;            // count of SERVICE statements so far
     std::string function_name;  // "SRV%d_%s"
     std::vector<std::string> test_names;

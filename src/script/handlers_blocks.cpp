@@ -130,7 +130,9 @@ void Dispatcher::write_block_headers() {
     LinkRecords& records = session_.records();
     if (state_.service.open && records.service_header_pending()) {
         const int number = records.write_service_header();
-        hooks_.emit_service_declaration(number, state_.service.name);
+        // The traces and the report name the service as the script wrote
+        // it; the cut, unique name is only that of its C function.
+        hooks_.emit_service_declaration(number, state_.service.script_name);
     }
     if (state_.test.open && records.test_header_pending()) {
         const int number = records.write_test_header();
@@ -161,6 +163,7 @@ void Dispatcher::open_service(std::string_view argument, std::string_view statem
         report_error("CHARINVAL", words.word);
     }
     std::string service_name = words.word.empty() ? std::string(unknown_service_name) : words.word;
+    const std::string script_name = service_name;
     const bool excluded =
         left_out(options_.service_list, options_.exclude_service_list, upper_copy(service_name));
 
@@ -186,6 +189,7 @@ void Dispatcher::open_service(std::string_view argument, std::string_view statem
     state_.service = ServiceState{};
     state_.service.open = true;
     state_.service.name = service_name;
+    state_.service.script_name = script_name;
     state_.service.ordinal = ordinal;
     state_.service.function_name = "SRV" + std::to_string(ordinal) + "_" + upper_copy(service_name);
     types_.close_level(ScopeLevel::service);
@@ -194,7 +198,7 @@ void Dispatcher::open_service(std::string_view argument, std::string_view statem
     flags().set(SkipFlag::service_excluded, excluded);
     if (output_enabled()) {
         state_.generated_service_names.push_back(service_name);
-        session_.records().begin_service(service_name, line());
+        session_.records().begin_service(script_name, line());
     }
     // The stub service functions precede the first service that is
     // generated, which is not always the first of the script.

@@ -25,7 +25,10 @@
 // has a file "strict"), build with the runtime package and the case's own
 // C files, run, and give the verdict of the file "verdict" (default 0) in
 // vexorreport; when the case has a file "report", the report's text (run
-// directory and pointer addresses masked) must be that file.
+// directory and pointer addresses masked) must be that file, and with a
+// file "junit" the JUnit XML as well. The harness's own exit status is the
+// verdict's, or the file "harness_status"; "harness_flags" adds C compiler
+// flags to its build and "harness_env" NAME=VALUE lines to its run.
 //
 // VX_UPDATE_GOLDEN=1 rewrites the expected files and the reports from the
 // actual run.
@@ -41,6 +44,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <set>
+#include <sstream>
 
 namespace fs = std::filesystem;
 
@@ -130,6 +134,33 @@ void check_harnesses(const fs::path& source, const fs::path& run_dir,
     if (fs::exists(source / "verdict")) {
         expected_verdict = std::atoi(testkit::read_file((source / "verdict").string()).c_str());
     }
+    // The harness's own exit status follows the verdict unless the case
+    // says otherwise (a test that did not finish gives 2, a crash of a
+    // harness without isolation -1).
+    int expected_harness_status = expected_verdict;
+    if (fs::exists(source / "harness_status")) {
+        expected_harness_status =
+            std::atoi(testkit::read_file((source / "harness_status").string()).c_str());
+    }
+    // Extra C compiler flags for the harness build, and environment
+    // variables for its run, one per line.
+    std::vector<std::string> harness_flags;
+    if (fs::exists(source / "harness_flags")) {
+        std::istringstream lines(testkit::read_file((source / "harness_flags").string()));
+        for (std::string flag; std::getline(lines, flag);) {
+            if (!flag.empty()) harness_flags.push_back(flag);
+        }
+    }
+    testkit::EnvChanges harness_env;
+    if (fs::exists(source / "harness_env")) {
+        std::istringstream lines(testkit::read_file((source / "harness_env").string()));
+        for (std::string entry; std::getline(lines, entry);) {
+            const auto equal = entry.find('=');
+            if (equal != std::string::npos) {
+                harness_env[entry.substr(0, equal)] = entry.substr(equal + 1);
+            }
+        }
+    }
     for (const auto& [name, text] : actual) {
         if (name.size() < 2 || name.substr(name.size() - 2) != ".c" ||
             text.find("VXU_TRACES_FILE(") == std::string::npos) {
@@ -156,15 +187,17 @@ void check_harnesses(const fs::path& source, const fs::path& run_dir,
         }
         auto strict = testkit::run_program("cc", strict_flags);
         ASSERT_EQ(strict.status, 0) << name << " draws warnings:\n" << strict.err;
-        std::vector<std::string> build = {"-std=c99", "-I" + target_lib, "-I" + harness_dir,
-                                          object.string()};
+        std::vector<std::string> build = {"-std=c99", "-I" + target_lib, "-I" + harness_dir};
+        build.insert(build.end(), harness_flags.begin(), harness_flags.end());
+        build.push_back(object.string());
         build.insert(build.end(), unit_sources.begin(), unit_sources.end());
         build.insert(build.end(), {target_lib + "/TP.c", "-o", program.string()});
         auto built = testkit::run_program("cc", build);
         ASSERT_EQ(built.status, 0) << name << " does not build with the runtime:\n" << built.err;
 
-        auto ran = testkit::run_program(program.string(), {}, {}, run_dir.string());
-        EXPECT_EQ(ran.status, 0) << name << " did not run to its end:\n" << ran.err;
+        auto ran = testkit::run_program(program.string(), {}, harness_env, run_dir.string());
+        EXPECT_EQ(ran.status, expected_harness_status)
+            << name << " ended with an unexpected status:\n" << ran.out << ran.err;
 
         if (text.find("OPF_C(") == std::string::npos) {
             continue;  // without reporting calls (-NOEDIT) there are no traces to read
@@ -177,8 +210,9 @@ void check_harnesses(const fs::path& source, const fs::path& run_dir,
             }
         }
         ASSERT_FALSE(rio.empty()) << name << " wrote no traces file";
+        const fs::path junit = stem.string() + ".xml";
         auto report = testkit::run_program(testkit::dist_dir() + "/bin/vexorreport",
-                                           {stem.string() + ".tdc", rio});
+                                           {"--junit", junit.string(), stem.string() + ".tdc", rio});
         EXPECT_EQ(report.status, expected_verdict) << report.out << report.err;
         // A case with a "report" file pins the report's text as well; the
         // addresses of pointers differ from run to run and are masked.
@@ -193,6 +227,24 @@ void check_harnesses(const fs::path& source, const fs::path& run_dir,
                 EXPECT_EQ(text, testkit::read_file(golden_report.string())) << "report of " << name;
             }
         }
+        // A case with a "junit" file pins the JUnit XML too (CPU times masked).
+        const fs::path golden_junit = source / "junit";
+        if (fs::exists(golden_junit)) {
+            static const QRegularExpression time(QStringLiteral("time=\"[0-9.]+\""));
+            static const QRegularExpression address(QStringLiteral("0x[0-9a-f]+"));
+            std::string xml = mask(testkit::read_file(junit.string()), run_dir.string());
+            xml = QString::fromStdString(xml)
+                      .replace(time, QStringLiteral("time=\"<T>\""))
+                      .replace(address, QStringLiteral("<ADDR>"))
+                      .toStdString();
+            if (std::getenv("VX_UPDATE_GOLDEN") != nullptr) {
+                testkit::write_file(golden_junit.string(), xml);
+            } else {
+                EXPECT_EQ(xml, testkit::read_file(golden_junit.string())) << "JUnit of " << name;
+            }
+        }
+        std::error_code ignored;
+        fs::remove(junit, ignored);
     }
 }
 
@@ -311,6 +363,100 @@ TEST_P(EndToEnd, RunMatchesGoldenFiles) {
         check_harnesses(source, run_dir, inputs, actual);
     }
     fs::remove_all(run_dir);
+}
+
+// Builds harness `stem`.c of `dir` with the runtime and `unit`; returns the
+// program's path, or an empty path after a failed assertion.
+std::string build_harness(const fs::path& dir, const std::string& stem, const std::string& unit) {
+    const std::string target_lib = testkit::dist_dir() + "/target/lib";
+    const std::string program = (dir / (stem + "_harness")).string();
+    auto built = testkit::run_program(
+        "cc", {"-std=c99", "-Wall", "-Wextra", "-Werror", "-I" + target_lib, "-I" + dir.string(),
+               (dir / (stem + ".c")).string(), (dir / unit).string(), target_lib + "/TP.c", "-o",
+               program});
+    EXPECT_EQ(built.status, 0) << stem << " does not build:\n" << built.err;
+    return built.status == 0 ? program : std::string();
+}
+
+const char* const two_scripts_header = "int twice(int x);\nconst char *name_of(int x);\n";
+const char* const two_scripts_unit =
+    "#include \"unit.h\"\nint twice(int x) { return 2 * x; }\n"
+    "const char *name_of(int x) { return x ? \"one\" : \"zero\"; }\n";
+// The first script traces and checks integers, the second only strings:
+// alone, the second one's configuration header would leave the integer
+// functions out of the runtime the first harness needs.
+const char* const integer_script =
+    "HEADER a, 1.0, , integers\n##include \"unit.h\"\n#int r;\nBEGIN\nSERVICE twice\n"
+    "TEST t\nFAMILY f\nELEMENT\nVAR r, INIT = 1, EV = 4\n#r = twice(2);\nEND ELEMENT\n"
+    "END FAMILY\nEND TEST\nEND SERVICE\n";
+const char* const string_script =
+    "HEADER b, 1.0, , strings\n##include \"unit.h\"\n#const char *s;\nBEGIN\nSERVICE name_of\n"
+    "TEST t\nFAMILY f\nELEMENT\nVAR s, EV = \"one\"\n#s = name_of(1);\nEND ELEMENT\n"
+    "END FAMILY\nEND TEST\nEND SERVICE\n";
+
+TEST(HarnessDirectory, TwoScriptsCompiledIntoOneDirectoryBothBuildAndPass) {
+    const fs::path dir = fs::path(run_root()) / "_two_scripts";
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    testkit::write_file((dir / "unit.h").string(), two_scripts_header);
+    testkit::write_file((dir / "unit.c").string(), two_scripts_unit);
+    testkit::write_file((dir / "a.ptu").string(), integer_script);
+    testkit::write_file((dir / "b.ptu").string(), string_script);
+    const testkit::EnvChanges env = {{"VXLTGT", target_link()},
+                                     {"VEXORCINC", std::string("TP.h")}};
+    for (const char* script : {"a", "b"}) {
+        auto compiled = testkit::run_compiler({std::string(script) + ".ptu",
+                                               std::string(script) + ".c"},
+                                              env, dir.string());
+        ASSERT_EQ(compiled.status, 0) << compiled.err;
+    }
+    const std::string config = testkit::read_file((dir / "vexor_cfg.h").string());
+    EXPECT_NE(config.find("#define ZQZQUSE_PTU_INTEGER_C 1"), std::string::npos) << config;
+    EXPECT_NE(config.find("#define ZQZQUSE_EDV_STR_C 1"), std::string::npos) << config;
+    for (const char* script : {"a", "b"}) {
+        const std::string program = build_harness(dir, script, "unit.c");
+        ASSERT_FALSE(program.empty());
+        auto ran = testkit::run_program(program, {}, {}, dir.string());
+        EXPECT_EQ(ran.status, 0) << script << ":\n" << ran.out << ran.err;
+        auto report = testkit::run_program(
+            testkit::dist_dir() + "/bin/vexorreport",
+            {(dir / (std::string(script) + ".tdc")).string(),
+             (dir / (std::string(script) + ".rio")).string()});
+        EXPECT_EQ(report.status, 0) << report.out << report.err;
+        EXPECT_NE(report.out.find("VERDICT: PASSED"), std::string::npos) << report.out;
+    }
+    fs::remove_all(dir);
+}
+
+TEST(HarnessDirectory, AHarnessThatCannotCreateItsTracesEndsWithStatusTwo) {
+    const fs::path dir = fs::path(run_root()) / "_no_traces";
+    fs::remove_all(dir);
+    fs::create_directories(dir / "out");
+    testkit::write_file((dir / "unit.h").string(), two_scripts_header);
+    testkit::write_file((dir / "unit.c").string(), two_scripts_unit);
+    testkit::write_file((dir / "a.ptu").string(), integer_script);
+    const testkit::EnvChanges env = {{"VXLTGT", target_link()},
+                                     {"VEXORCINC", std::string("TP.h")}};
+    auto compiled = testkit::run_compiler({"a.ptu", "out/a.c", "out/"}, env, dir.string());
+    ASSERT_EQ(compiled.status, 0) << compiled.err;
+    fs::copy_file(dir / "unit.h", dir / "out" / "unit.h");
+    fs::copy_file(dir / "unit.c", dir / "out" / "unit.c");
+    const std::string program = build_harness(dir / "out", "a", "unit.c");
+    ASSERT_FALSE(program.empty());
+    // A stale traces file of an earlier run must not pass for this one's.
+    fs::create_directories(dir / "elsewhere");
+    const fs::path moved = dir / "elsewhere" / "a_harness";
+    fs::rename(program, moved);
+    fs::remove_all(dir / "out");
+    auto ran = testkit::run_program(moved.string(), {}, {}, (dir / "elsewhere").string());
+    EXPECT_EQ(ran.status, 2) << ran.out << ran.err;
+    EXPECT_NE(ran.err.find("cannot create the traces file"), std::string::npos) << ran.err;
+    // The same with the traces sent where no file can be made.
+    auto redirected = testkit::run_program(
+        moved.string(), {}, {{"VXURIO", (dir / "missing" / "t.rio").string()}},
+        (dir / "elsewhere").string());
+    EXPECT_EQ(redirected.status, 2) << redirected.out << redirected.err;
+    fs::remove_all(dir);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, EndToEnd, ::testing::ValuesIn(case_names()),

@@ -58,6 +58,7 @@ NUM_OPERATION = 1;
 #endif /*NEEDS_NUM_TEST_OPE*/
 
 DCL_OP_C(1, "add");
+if (VXU_TEST_BEGIN_C(2)) {
 for (J1 = 1 ; J1<=COUNT;J1++ ){
 
 DCL_TST_C(2, "t1");
@@ -70,8 +71,10 @@ r = add(r, STEP);
 STOP_CHRONO_C();
 _vx_check_muets();
 DCL_FAC_REP_C(3,COUNT);
+VXU_END_ELEMENT_C();
 }
 VXU_END_TEST_C();
+VXU_TEST_DONE_C(); }
 }/* END SERVICE add*/
 #ifdef ZQZQ_MAIN_HEADER
  ZQZQ_MAIN_HEADER

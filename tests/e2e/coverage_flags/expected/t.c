@@ -56,6 +56,7 @@ NUM_OPERATION = 1;
 #endif /*NEEDS_NUM_TEST_OPE*/
 
 DCL_OP_C(1, "route");
+if (VXU_TEST_BEGIN_C(2)) {
 
 DCL_TST_C(2, "fast_path");
 #ifdef NEEDS_NUM_TEST_OPE
@@ -73,6 +74,7 @@ _vx_check_muets();
 EDV_CHAR_C(1,0,(char)(VXLCOV_fast),0+5,(char)(1),(char)(1));
 EDV_INTEGER_C(1,0,(vxu_integer)(lane),0+7,10,(vxu_integer)((int)2),(vxu_integer
 )((int)2));
+VXU_END_ELEMENT_C();
 
 START_CHRONO_C();
 _vx_init_muets();
@@ -89,7 +91,9 @@ EDV_CHAR_C(1,0,(char)(VXLCOV_slow),0+9,(char)(1),(char)(1));
 EDV_CHAR_C(1,0,(char)(VXLCOV_fast),0+10,(char)(1),(char)(1));
 EDV_INTEGER_C(1,0,(vxu_integer)(lane),0+11,10,(vxu_integer)((int)1),
 (vxu_integer)((int)1));
+VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
+VXU_TEST_DONE_C(); }
 }/* END SERVICE route*/
 #ifdef ZQZQ_MAIN_HEADER
  ZQZQ_MAIN_HEADER

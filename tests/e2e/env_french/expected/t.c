@@ -55,6 +55,7 @@ NUM_OPERATION = 1;
 #endif /*NEEDS_NUM_TEST_OPE*/
 
 DCL_OP_C(1, "regulate");
+if (VXU_TEST_BEGIN_C(2)) {
 
 DCL_TST_C(2, "double");
 #ifdef NEEDS_NUM_TEST_OPE
@@ -81,8 +82,11 @@ EDV_INTEGER_C(1,0,(vxu_integer)(offset),0+7,10,(vxu_integer)((int)0),
 (vxu_integer)((int)0));
 EDV_INTEGER_C(1,0,(vxu_integer)(limit),0+8,10,(vxu_integer)((int)100),
 (vxu_integer)((int)100));
+VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
+VXU_TEST_DONE_C(); }
 
+if (VXU_TEST_BEGIN_C(9)) {
 
 DCL_TST_C(9, "triple");
 #ifdef NEEDS_NUM_TEST_OPE
@@ -109,7 +113,9 @@ EDV_INTEGER_C(1,0,(vxu_integer)(gain),0+14,10,(vxu_integer)((int)3),
 (vxu_integer)((int)3));
 EDV_INTEGER_C(1,0,(vxu_integer)(offset),0+15,10,(vxu_integer)((int)0),
 (vxu_integer)((int)0));
+VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
+VXU_TEST_DONE_C(); }
 }/* END SERVICE regulate*/
 #ifdef ZQZQ_MAIN_HEADER
  ZQZQ_MAIN_HEADER

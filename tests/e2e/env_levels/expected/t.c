@@ -55,6 +55,7 @@ NUM_OPERATION = 1;
 #endif /*NEEDS_NUM_TEST_OPE*/
 
 DCL_OP_C(1, "regulate");
+if (VXU_TEST_BEGIN_C(2)) {
 
 DCL_TST_C(2, "plain");
 #ifdef NEEDS_NUM_TEST_OPE
@@ -81,8 +82,11 @@ EDV_INTEGER_C(1,0,(vxu_integer)(limit),0+7,10,(vxu_integer)((int)100),
 (vxu_integer)((int)100));
 EDV_INTEGER_C(1,0,(vxu_integer)(offset),0+8,10,(vxu_integer)((int)1),
 (vxu_integer)((int)1));
+VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
+VXU_TEST_DONE_C(); }
 
+if (VXU_TEST_BEGIN_C(9)) {
 
 DCL_TST_C(9, "capped_at_test");
 #ifdef NEEDS_NUM_TEST_OPE
@@ -109,6 +113,7 @@ EDV_INTEGER_C(1,0,(vxu_integer)(offset),0+14,10,(vxu_integer)((int)1),
 (vxu_integer)((int)1));
 EDV_INTEGER_C(1,0,(vxu_integer)(limit),0+15,10,(vxu_integer)((int)10),
 (vxu_integer)((int)10));
+VXU_END_ELEMENT_C();
 
 START_CHRONO_C();
 _vx_init_muets();
@@ -131,8 +136,11 @@ EDV_INTEGER_C(1,0,(vxu_integer)(limit),0+19,10,(vxu_integer)((int)10),
 (vxu_integer)((int)10));
 EDV_INTEGER_C(1,0,(vxu_integer)(offset),0+20,10,(vxu_integer)((int)5),
 (vxu_integer)((int)5));
+VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
+VXU_TEST_DONE_C(); }
 
+if (VXU_TEST_BEGIN_C(21)) {
 
 DCL_TST_C(21, "overridden");
 #ifdef NEEDS_NUM_TEST_OPE
@@ -159,7 +167,9 @@ EDV_INTEGER_C(1,0,(vxu_integer)(limit),0+26,10,(vxu_integer)((int)100),
 (vxu_integer)((int)100));
 EDV_INTEGER_C(1,0,(vxu_integer)(offset),0+27,10,(vxu_integer)((int)1),
 (vxu_integer)((int)1));
+VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
+VXU_TEST_DONE_C(); }
 }/* END SERVICE regulate*/
 #ifdef ZQZQ_MAIN_HEADER
  ZQZQ_MAIN_HEADER

@@ -57,6 +57,7 @@ NUM_OPERATION = 1;
 #endif /*NEEDS_NUM_TEST_OPE*/
 
 DCL_OP_C(1, "add");
+if (VXU_TEST_BEGIN_C(2)) {
 
 DCL_TST_C(2, "t1");
 #ifdef NEEDS_NUM_TEST_OPE
@@ -67,7 +68,9 @@ _vx_init_muets();
 r = add(x, 2);
 STOP_CHRONO_C();
 _vx_check_muets();
+VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
+VXU_TEST_DONE_C(); }
 }/* END SERVICE add*/
 #ifdef ZQZQ_MAIN_HEADER
  ZQZQ_MAIN_HEADER

@@ -57,6 +57,7 @@ NUM_OPERATION = 1;
 #endif /*NEEDS_NUM_TEST_OPE*/
 
 DCL_OP_C(1, "area");
+if (VXU_TEST_BEGIN_C(2)) {
 
 DCL_TST_C(2, "t1");
 #ifdef NEEDS_NUM_TEST_OPE
@@ -68,7 +69,9 @@ local_shape.size.side = 3;
 result = area(&local_shape) + old_style(0, "a");
 STOP_CHRONO_C();
 _vx_check_muets();
+VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
+VXU_TEST_DONE_C(); }
 }/* END SERVICE area*/
 #ifdef ZQZQ_MAIN_HEADER
  ZQZQ_MAIN_HEADER

@@ -57,6 +57,7 @@ NUM_OPERATION = 1;
 #endif /*NEEDS_NUM_TEST_OPE*/
 
 DCL_OP_C(1, "add");
+if (VXU_TEST_BEGIN_C(2)) {
 
 DCL_TST_C(2, "t2");
 #ifdef NEEDS_NUM_TEST_OPE
@@ -67,7 +68,9 @@ _vx_init_muets();
 r = add(x, 3);
 STOP_CHRONO_C();
 _vx_check_muets();
+VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
+VXU_TEST_DONE_C(); }
 }/* END SERVICE add*/
 void SRV2_SUB (void) { 
 /* BEGIN  SERVICE sub */
@@ -76,6 +79,7 @@ NUM_OPERATION = 2;
 #endif /*NEEDS_NUM_TEST_OPE*/
 
 DCL_OP_C(5, "sub");
+if (VXU_TEST_BEGIN_C(6)) {
 
 DCL_TST_C(6, "t3");
 #ifdef NEEDS_NUM_TEST_OPE
@@ -86,7 +90,9 @@ _vx_init_muets();
 r = add(x, -3);
 STOP_CHRONO_C();
 _vx_check_muets();
+VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
+VXU_TEST_DONE_C(); }
 }/* END SERVICE sub*/
 #ifdef ZQZQ_MAIN_HEADER
  ZQZQ_MAIN_HEADER

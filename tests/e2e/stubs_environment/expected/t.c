@@ -66,7 +66,7 @@ unsigned int indice;
 struct {
  int tank;
   } _datain;
-} _is_1_plant_read_level[size_1_plant_read_level+1];
+} _is_1_plant_read_level[calls_1_plant_read_level];
 #endif
 
 #pragma vexor vxo_stub
@@ -82,7 +82,7 @@ Vexor_res=0;
 Vexor_ptr_out=&(_os_1_plant_read_level[0]);
   if (VXU_GLOBAL_STUB_INITIALISED(_ix_1_plant_read_level >= 0))
     {
-  if (_it_1_plant_read_level<size_1_plant_read_level+1)
+  if (_it_1_plant_read_level<calls_1_plant_read_level)
     {
        Vexor_ptr_in = &(_is_1_plant_read_level[_it_1_plant_read_level]);
        Vexor_ptr_in->indice=0;
@@ -220,7 +220,7 @@ unsigned int indice;
 struct {
  int tank;
   } _datain;
-} _is_2_plant_open_valve[size_2_plant_open_valve+1];
+} _is_2_plant_open_valve[calls_2_plant_open_valve];
 #endif
 
 #pragma vexor vxo_stub
@@ -236,7 +236,7 @@ Vexor_res=0;
 Vexor_ptr_out=&(_os_2_plant_open_valve[0]);
   if (VXU_GLOBAL_STUB_INITIALISED(_ix_2_plant_open_valve >= 0))
     {
-  if (_it_2_plant_open_valve<size_2_plant_open_valve+1)
+  if (_it_2_plant_open_valve<calls_2_plant_open_valve)
     {
        Vexor_ptr_in = &(_is_2_plant_open_valve[_it_2_plant_open_valve]);
        Vexor_ptr_in->indice=0;
@@ -368,6 +368,7 @@ NUM_OPERATION = 1;
 #endif /*NEEDS_NUM_TEST_OPE*/
 
 DCL_OP_C(7, "regulate");
+if (VXU_TEST_BEGIN_C(8)) {
 
 DCL_TST_C(8, "low");
 #ifdef NEEDS_NUM_TEST_OPE
@@ -401,6 +402,7 @@ STOP_CHRONO_C();
 _vx_check_muets();
 EDV_INTEGER_C(1,0,(vxu_integer)(r),0+11,10,(vxu_integer)((int)1),(vxu_integer)(
 (int)1));
+VXU_END_ELEMENT_C();
 
 START_CHRONO_C();
 _vx_init_muets();
@@ -430,7 +432,9 @@ STOP_CHRONO_C();
 _vx_check_muets();
 EDV_INTEGER_C(1,0,(vxu_integer)(r),0+13,10,(vxu_integer)((int)1),(vxu_integer)(
 (int)1));
+VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
+VXU_TEST_DONE_C(); }
 }/* END SERVICE regulate*/
 #ifdef ZQZQ_MAIN_HEADER
  ZQZQ_MAIN_HEADER

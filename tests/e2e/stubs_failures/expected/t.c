@@ -66,7 +66,7 @@ unsigned int indice;
 struct {
  int channel;
   } _datain;
-} _is_1_sensors_read_sensor[size_1_sensors_read_sensor+1];
+} _is_1_sensors_read_sensor[calls_1_sensors_read_sensor];
 #endif
 
 #pragma vexor vxo_stub
@@ -82,7 +82,7 @@ Vexor_res=0;
 Vexor_ptr_out=&(_os_1_sensors_read_sensor[0]);
   if (VXU_GLOBAL_STUB_INITIALISED(_ix_1_sensors_read_sensor >= 0))
     {
-  if (_it_1_sensors_read_sensor<size_1_sensors_read_sensor+1)
+  if (_it_1_sensors_read_sensor<calls_1_sensors_read_sensor)
     {
        Vexor_ptr_in = &(_is_1_sensors_read_sensor[_it_1_sensors_read_sensor]);
        Vexor_ptr_in->indice=0;
@@ -231,7 +231,7 @@ unsigned int indice;
 struct {
  const char * text;
   } _datain;
-} _is_2_sensors_log_text[size_2_sensors_log_text+1];
+} _is_2_sensors_log_text[calls_2_sensors_log_text];
 #endif
 
 #pragma vexor vxo_stub
@@ -247,7 +247,7 @@ Vexor_res=0;
 Vexor_ptr_out=&(_os_2_sensors_log_text[0]);
   if (VXU_GLOBAL_STUB_INITIALISED(_ix_2_sensors_log_text >= 0))
     {
-  if (_it_2_sensors_log_text<size_2_sensors_log_text+1)
+  if (_it_2_sensors_log_text<calls_2_sensors_log_text)
     {
        Vexor_ptr_in = &(_is_2_sensors_log_text[_it_2_sensors_log_text]);
        Vexor_ptr_in->indice=0;
@@ -378,7 +378,7 @@ unsigned int indice;
 struct {
  int slot;
   } _datain;
-} _is_3_sensors_exchange[size_3_sensors_exchange+1];
+} _is_3_sensors_exchange[calls_3_sensors_exchange];
 #endif
 
 #pragma vexor vxo_stub
@@ -394,7 +394,7 @@ Vexor_res=0;
 Vexor_ptr_out=&(_os_3_sensors_exchange[0]);
   if (VXU_GLOBAL_STUB_INITIALISED(_ix_3_sensors_exchange >= 0))
     {
-  if (_it_3_sensors_exchange<size_3_sensors_exchange+1)
+  if (_it_3_sensors_exchange<calls_3_sensors_exchange)
     {
        Vexor_ptr_in = &(_is_3_sensors_exchange[_it_3_sensors_exchange]);
        Vexor_ptr_in->indice=0;
@@ -549,7 +549,7 @@ unsigned int indice;
 struct {
  struct point p;
   } _datain;
-} _is_4_sensors_move_to[size_4_sensors_move_to+1];
+} _is_4_sensors_move_to[calls_4_sensors_move_to];
 #endif
 
 #pragma vexor vxo_stub
@@ -565,7 +565,7 @@ Vexor_res=0;
 Vexor_ptr_out=&(_os_4_sensors_move_to[0]);
   if (VXU_GLOBAL_STUB_INITIALISED(_ix_4_sensors_move_to >= 0))
     {
-  if (_it_4_sensors_move_to<size_4_sensors_move_to+1)
+  if (_it_4_sensors_move_to<calls_4_sensors_move_to)
     {
        Vexor_ptr_in = &(_is_4_sensors_move_to[_it_4_sensors_move_to]);
        Vexor_ptr_in->indice=0;
@@ -693,7 +693,7 @@ unsigned int indice;
 struct {
  long total;
   } _datain;
-} _is_5_sensors_show_total[size_5_sensors_show_total+1];
+} _is_5_sensors_show_total[calls_5_sensors_show_total];
 #endif
 
 #pragma vexor vxo_stub
@@ -709,7 +709,7 @@ Vexor_res=0;
 Vexor_ptr_out=&(_os_5_sensors_show_total[0]);
   if (VXU_GLOBAL_STUB_INITIALISED(_ix_5_sensors_show_total >= 0))
     {
-  if (_it_5_sensors_show_total<size_5_sensors_show_total+1)
+  if (_it_5_sensors_show_total<calls_5_sensors_show_total)
     {
        Vexor_ptr_in = &(_is_5_sensors_show_total[_it_5_sensors_show_total]);
        Vexor_ptr_in->indice=0;
@@ -862,6 +862,7 @@ NUM_OPERATION = 1;
 #endif /*NEEDS_NUM_TEST_OPE*/
 
 DCL_OP_C(17, "average");
+if (VXU_TEST_BEGIN_C(18)) {
 
 DCL_TST_C(18, "wrong_inputs");
 #ifdef NEEDS_NUM_TEST_OPE
@@ -906,6 +907,7 @@ _os_5_sensors_show_total[1].max=0;
 r = average(3, 2);
 STOP_CHRONO_C();
 _vx_check_muets();
+VXU_END_ELEMENT_C();
 
 START_CHRONO_C();
 _vx_init_muets();
@@ -920,8 +922,11 @@ _os_4_sensors_move_to[1].max=0;
 go(1, 5);
 STOP_CHRONO_C();
 _vx_check_muets();
+VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
+VXU_TEST_DONE_C(); }
 
+if (VXU_TEST_BEGIN_C(21)) {
 
 DCL_TST_C(21, "call_counts");
 #ifdef NEEDS_NUM_TEST_OPE
@@ -959,6 +964,7 @@ _os_5_sensors_show_total[1].max=0;
 r = average(3, 3);
 STOP_CHRONO_C();
 _vx_check_muets();
+VXU_END_ELEMENT_C();
 
 START_CHRONO_C();
 _vx_init_muets();
@@ -992,13 +998,16 @@ _os_5_sensors_show_total[1].max=0;
 r = average(3, 1);
 STOP_CHRONO_C();
 _vx_check_muets();
+VXU_END_ELEMENT_C();
 
 START_CHRONO_C();
 _vx_init_muets();
 go(0, 0);
 STOP_CHRONO_C();
 _vx_check_muets();
+VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
+VXU_TEST_DONE_C(); }
 }/* END SERVICE average*/
 #ifdef ZQZQ_MAIN_HEADER
  ZQZQ_MAIN_HEADER

@@ -56,6 +56,7 @@ NUM_OPERATION = 1;
 #endif /*NEEDS_NUM_TEST_OPE*/
 
 DCL_OP_C(1, "first");
+if (VXU_TEST_BEGIN_C(2)) {
 
 DCL_TST_C(2, "nothing_stubbed");
 #ifdef NEEDS_NUM_TEST_OPE
@@ -69,7 +70,9 @@ STOP_CHRONO_C();
 _vx_check_muets();
 EDV_INTEGER_C(1,0,(vxu_integer)(r),0+5,10,(vxu_integer)((int)0),(vxu_integer)(
 (int)0));
+VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
+VXU_TEST_DONE_C(); }
 }/* END SERVICE first*/
 
 /* simulation: read_level */
@@ -101,7 +104,7 @@ unsigned int indice;
 struct {
  int tank;
   } _datain;
-} _is_1_plant_read_level[size_1_plant_read_level+1];
+} _is_1_plant_read_level[calls_1_plant_read_level];
 #endif
 
 #pragma vexor vxo_stub
@@ -117,7 +120,7 @@ Vexor_res=0;
 Vexor_ptr_out=&(_os_1_plant_read_level[0]);
   if (VXU_GLOBAL_STUB_INITIALISED(_ix_1_plant_read_level >= 0))
     {
-  if (_it_1_plant_read_level<size_1_plant_read_level+1)
+  if (_it_1_plant_read_level<calls_1_plant_read_level)
     {
        Vexor_ptr_in = &(_is_1_plant_read_level[_it_1_plant_read_level]);
        Vexor_ptr_in->indice=0;
@@ -255,7 +258,7 @@ unsigned int indice;
 struct {
  int tank;
   } _datain;
-} _is_2_plant_open_valve[size_2_plant_open_valve+1];
+} _is_2_plant_open_valve[calls_2_plant_open_valve];
 #endif
 
 #pragma vexor vxo_stub
@@ -271,7 +274,7 @@ Vexor_res=0;
 Vexor_ptr_out=&(_os_2_plant_open_valve[0]);
   if (VXU_GLOBAL_STUB_INITIALISED(_ix_2_plant_open_valve >= 0))
     {
-  if (_it_2_plant_open_valve<size_2_plant_open_valve+1)
+  if (_it_2_plant_open_valve<calls_2_plant_open_valve)
     {
        Vexor_ptr_in = &(_is_2_plant_open_valve[_it_2_plant_open_valve]);
        Vexor_ptr_in->indice=0;
@@ -376,6 +379,7 @@ NUM_OPERATION = 2;
 #endif /*NEEDS_NUM_TEST_OPE*/
 
 DCL_OP_C(12, "regulate");
+if (VXU_TEST_BEGIN_C(13)) {
 
 DCL_TST_C(13, "low");
 #ifdef NEEDS_NUM_TEST_OPE
@@ -424,6 +428,7 @@ checkin_2_plant_open_valve();
 EDV_MUET_CHECK(0,0);
 EDV_INTEGER_C(1,0,(vxu_integer)(r),0+16,10,(vxu_integer)((int)1),(vxu_integer)(
 (int)1));
+VXU_END_ELEMENT_C();
 
 START_CHRONO_C();
 _vx_init_muets();
@@ -460,7 +465,9 @@ checkin_2_plant_open_valve();
 EDV_MUET_CHECK(0,0);
 EDV_INTEGER_C(1,0,(vxu_integer)(r),0+18,10,(vxu_integer)((int)0),(vxu_integer)(
 (int)0));
+VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
+VXU_TEST_DONE_C(); }
 }/* END SERVICE regulate*/
 #ifdef ZQZQ_MAIN_HEADER
  ZQZQ_MAIN_HEADER

@@ -66,7 +66,7 @@ struct {
  int a;
  double b;
   } _datain;
-} _is_1_types_make_pair[size_1_types_make_pair+1];
+} _is_1_types_make_pair[calls_1_types_make_pair];
 #endif
 
 #pragma vexor vxo_stub
@@ -82,7 +82,7 @@ Vexor_res=0;
 Vexor_ptr_out=&(_os_1_types_make_pair[0]);
   if (VXU_GLOBAL_STUB_INITIALISED(_ix_1_types_make_pair >= 0))
     {
-  if (_it_1_types_make_pair<size_1_types_make_pair+1)
+  if (_it_1_types_make_pair<calls_1_types_make_pair)
     {
        Vexor_ptr_in = &(_is_1_types_make_pair[_it_1_types_make_pair]);
        Vexor_ptr_in->indice=0;
@@ -238,7 +238,7 @@ struct {
  const char * s;
  unsigned n;
   } _datain;
-} _is_2_types_hash[size_2_types_hash+1];
+} _is_2_types_hash[calls_2_types_hash];
 #endif
 
 #pragma vexor vxo_stub
@@ -254,7 +254,7 @@ Vexor_res=0;
 Vexor_ptr_out=&(_os_2_types_hash[0]);
   if (VXU_GLOBAL_STUB_INITIALISED(_ix_2_types_hash >= 0))
     {
-  if (_it_2_types_hash<size_2_types_hash+1)
+  if (_it_2_types_hash<calls_2_types_hash)
     {
        Vexor_ptr_in = &(_is_2_types_hash[_it_2_types_hash]);
        Vexor_ptr_in->indice=0;
@@ -397,7 +397,7 @@ struct {
  float f;
  double d;
   } _datain;
-} _is_3_types_first[size_3_types_first+1];
+} _is_3_types_first[calls_3_types_first];
 #endif
 
 #pragma vexor vxo_stub
@@ -413,7 +413,7 @@ Vexor_res=0;
 Vexor_ptr_out=&(_os_3_types_first[0]);
   if (VXU_GLOBAL_STUB_INITIALISED(_ix_3_types_first >= 0))
     {
-  if (_it_3_types_first<size_3_types_first+1)
+  if (_it_3_types_first<calls_3_types_first)
     {
        Vexor_ptr_in = &(_is_3_types_first[_it_3_types_first]);
        Vexor_ptr_in->indice=0;
@@ -588,7 +588,7 @@ struct {
  pair_t p;
  union u v;
   } _datain;
-} _is_4_types_paint[size_4_types_paint+1];
+} _is_4_types_paint[calls_4_types_paint];
 #endif
 
 #pragma vexor vxo_stub
@@ -604,7 +604,7 @@ Vexor_res=0;
 Vexor_ptr_out=&(_os_4_types_paint[0]);
   if (VXU_GLOBAL_STUB_INITIALISED(_ix_4_types_paint >= 0))
     {
-  if (_it_4_types_paint<size_4_types_paint+1)
+  if (_it_4_types_paint<calls_4_types_paint)
     {
        Vexor_ptr_in = &(_is_4_types_paint[_it_4_types_paint]);
        Vexor_ptr_in->indice=0;
@@ -744,7 +744,7 @@ struct {
  handler_t h;
  void * data;
   } _datain;
-} _is_5_types_call[size_5_types_call+1];
+} _is_5_types_call[calls_5_types_call];
 #endif
 
 #pragma vexor vxo_stub
@@ -760,7 +760,7 @@ Vexor_res=0;
 Vexor_ptr_out=&(_os_5_types_call[0]);
   if (VXU_GLOBAL_STUB_INITIALISED(_ix_5_types_call >= 0))
     {
-  if (_it_5_types_call<size_5_types_call+1)
+  if (_it_5_types_call<calls_5_types_call)
     {
        Vexor_ptr_in = &(_is_5_types_call[_it_5_types_call]);
        Vexor_ptr_in->indice=0;
@@ -899,7 +899,7 @@ unsigned int indice;
 struct {
  const struct rec * in;
   } _datain;
-} _is_6_types_fill[size_6_types_fill+1];
+} _is_6_types_fill[calls_6_types_fill];
 #endif
 
 #pragma vexor vxo_stub
@@ -915,7 +915,7 @@ Vexor_res=0;
 Vexor_ptr_out=&(_os_6_types_fill[0]);
   if (VXU_GLOBAL_STUB_INITIALISED(_ix_6_types_fill >= 0))
     {
-  if (_it_6_types_fill<size_6_types_fill+1)
+  if (_it_6_types_fill<calls_6_types_fill)
     {
        Vexor_ptr_in = &(_is_6_types_fill[_it_6_types_fill]);
        Vexor_ptr_in->indice=0;
@@ -1043,7 +1043,7 @@ unsigned int indice;
 struct {
  int Vexor_P_1;
   } _datain;
-} _is_7_types_count_up[size_7_types_count_up+1];
+} _is_7_types_count_up[calls_7_types_count_up];
 #endif
 
 #pragma vexor vxo_stub
@@ -1059,7 +1059,7 @@ Vexor_res=0;
 Vexor_ptr_out=&(_os_7_types_count_up[0]);
   if (VXU_GLOBAL_STUB_INITIALISED(_ix_7_types_count_up >= 0))
     {
-  if (_it_7_types_count_up<size_7_types_count_up+1)
+  if (_it_7_types_count_up<calls_7_types_count_up)
     {
        Vexor_ptr_in = &(_is_7_types_count_up[_it_7_types_count_up]);
        Vexor_ptr_in->indice=0;
@@ -1236,6 +1236,7 @@ NUM_OPERATION = 1;
 #endif /*NEEDS_NUM_TEST_OPE*/
 
 DCL_OP_C(30, "drive");
+if (VXU_TEST_BEGIN_C(31)) {
 
 DCL_TST_C(31, "t");
 #ifdef NEEDS_NUM_TEST_OPE
@@ -1323,7 +1324,9 @@ _os_7_types_count_up[1].max=0;
 r = drive();
 STOP_CHRONO_C();
 _vx_check_muets();
+VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
+VXU_TEST_DONE_C(); }
 }/* END SERVICE drive*/
 #ifdef ZQZQ_MAIN_HEADER
  ZQZQ_MAIN_HEADER

@@ -58,6 +58,7 @@ NUM_OPERATION = 1;
 #endif /*NEEDS_NUM_TEST_OPE*/
 
 DCL_OP_C(1, "unit_init");
+if (VXU_TEST_BEGIN_C(2)) {
 
 DCL_TST_C(2, "t1");
 #ifdef NEEDS_NUM_TEST_OPE
@@ -68,7 +69,9 @@ _vx_init_muets();
 unit_init(); counter = (unsigned short)(before + marker.tag);
 STOP_CHRONO_C();
 _vx_check_muets();
+VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
+VXU_TEST_DONE_C(); }
 }/* END SERVICE unit_init*/
 void SRV2_UNIT_STEP (void) { 
 float scale = 2;
@@ -78,6 +81,7 @@ NUM_OPERATION = 2;
 #endif /*NEEDS_NUM_TEST_OPE*/
 
 DCL_OP_C(5, "unit_step");
+if (VXU_TEST_BEGIN_C(6)) {
 
 DCL_TST_C(6, "t2");
 #ifdef NEEDS_NUM_TEST_OPE
@@ -88,7 +92,9 @@ _vx_init_muets();
 scale = (float)unit_step(1) + scale;
 STOP_CHRONO_C();
 _vx_check_muets();
+VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
+VXU_TEST_DONE_C(); }
 }/* END SERVICE unit_step*/
 #ifdef ZQZQ_MAIN_HEADER
  ZQZQ_MAIN_HEADER

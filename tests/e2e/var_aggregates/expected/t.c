@@ -55,6 +55,7 @@ NUM_OPERATION = 1;
 #endif /*NEEDS_NUM_TEST_OPE*/
 
 DCL_OP_C(1, "update");
+if (VXU_TEST_BEGIN_C(2)) {
 
 DCL_TST_C(2, "by_element");
 #ifdef NEEDS_NUM_TEST_OPE
@@ -133,8 +134,11 @@ EDV_INTEGER_C(1,0,(vxu_integer)(path[1].y),0+22,10,(vxu_integer)((int)7),
 (vxu_integer)((int)7));
 UNSET_MODE_TAB_C(18);
 VEXOR_CLOSE_BRA_C(18);
+VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
+VXU_TEST_DONE_C(); }
 
+if (VXU_TEST_BEGIN_C(23)) {
 
 DCL_TST_C(23, "whole");
 #ifdef NEEDS_NUM_TEST_OPE
@@ -204,7 +208,9 @@ EDV_STR_C(1,0,(vxu_charstring)(shape.label),0+34,(vxu_charstring)"s",
 (vxu_charstring)"s");
 EDV_DOUBLE_C(1,0,(double)(shape.area),0+35,(double)(2.5),(double)(2.5));
 VEXOR_CLOSE_BRA_C(28);
+VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
+VXU_TEST_DONE_C(); }
 }/* END SERVICE update*/
 #ifdef ZQZQ_MAIN_HEADER
  ZQZQ_MAIN_HEADER

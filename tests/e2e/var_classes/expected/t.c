@@ -55,6 +55,7 @@ NUM_OPERATION = 1;
 #endif /*NEEDS_NUM_TEST_OPE*/
 
 DCL_OP_C(1, "update");
+if (VXU_TEST_BEGIN_C(2)) {
 
 DCL_TST_C(2, "scalars");
 #ifdef NEEDS_NUM_TEST_OPE
@@ -115,7 +116,9 @@ EDV_INTEGER_C(0,0,(vxu_integer)(total),0+18,10,(vxu_integer)(0),(vxu_integer)(0
 ));
 EDV_INTEGER_C(1,1,(vxu_integer)(count),0+19,10,(vxu_integer)((int)1),
 (vxu_integer)((int)3));
+VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
+VXU_TEST_DONE_C(); }
 }/* END SERVICE update*/
 #ifdef ZQZQ_MAIN_HEADER
  ZQZQ_MAIN_HEADER

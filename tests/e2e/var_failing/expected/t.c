@@ -55,6 +55,7 @@ NUM_OPERATION = 1;
 #endif /*NEEDS_NUM_TEST_OPE*/
 
 DCL_OP_C(1, "update");
+if (VXU_TEST_BEGIN_C(2)) {
 
 DCL_TST_C(2, "scalars");
 #ifdef NEEDS_NUM_TEST_OPE
@@ -115,8 +116,11 @@ EDV_INTEGER_C(0,0,(vxu_integer)(total),0+18,10,(vxu_integer)(0),(vxu_integer)(0
 ));
 EDV_INTEGER_C(1,1,(vxu_integer)(count),0+19,10,(vxu_integer)((int)5),
 (vxu_integer)((int)9));
+VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
+VXU_TEST_DONE_C(); }
 
+if (VXU_TEST_BEGIN_C(20)) {
 
 DCL_TST_C(20, "aggregates");
 #ifdef NEEDS_NUM_TEST_OPE
@@ -188,7 +192,9 @@ EDV_STR_C(1,0,(vxu_charstring)(shape.label),0+35,(vxu_charstring)"",
 (vxu_charstring)"");
 EDV_DOUBLE_C(1,0,(double)(shape.area),0+36,(double)(2.5),(double)(2.5));
 VEXOR_CLOSE_BRA_C(29);
+VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
+VXU_TEST_DONE_C(); }
 }/* END SERVICE update*/
 #ifdef ZQZQ_MAIN_HEADER
  ZQZQ_MAIN_HEADER

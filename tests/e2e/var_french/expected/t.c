@@ -55,6 +55,7 @@ NUM_OPERATION = 1;
 #endif /*NEEDS_NUM_TEST_OPE*/
 
 DCL_OP_C(1, "step");
+if (VXU_TEST_BEGIN_C(2)) {
 for (J1 = 1 ; J1<=3;J1++ ){
 
 DCL_TST_C(2, "listes");
@@ -70,9 +71,12 @@ STOP_CHRONO_C();
 _vx_check_muets();
 EDV_INTEGER_C(1,0,(vxu_integer)(count),0+5,10,(vxu_integer)((int)tab_vain1(J1))
 ,(vxu_integer)((int)tab_vain1(J1)));
+VXU_END_ELEMENT_C();
 }
 VXU_END_TEST_C();
+VXU_TEST_DONE_C(); }
 
+if (VXU_TEST_BEGIN_C(6)) {
 for( total=0;total <= 10;total += 5){
 for (J1 = 1 ; J1<=3;J1++ ){
  for ( J2 = 1; (J2-1) < 4; J2++ ) {
@@ -114,10 +118,12 @@ EDV_INTEGER_C(1,0,(vxu_integer)(samples[3]),0+17,10,(vxu_integer)((int)0),
 (vxu_integer)((int)0));
 UNSET_MODE_TAB_C(13);
 VEXOR_CLOSE_BRA_C(13);
+VXU_END_ELEMENT_C();
 }
 }
 }
 VXU_END_TEST_C();
+VXU_TEST_DONE_C(); }
 }/* END SERVICE step*/
 #ifdef ZQZQ_MAIN_HEADER
  ZQZQ_MAIN_HEADER

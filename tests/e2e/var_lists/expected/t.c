@@ -56,6 +56,7 @@ NUM_OPERATION = 1;
 #endif /*NEEDS_NUM_TEST_OPE*/
 
 DCL_OP_C(1, "step");
+if (VXU_TEST_BEGIN_C(2)) {
 for (J1 = 1 ; J1<=3;J1++ ){
 
 DCL_TST_C(2, "lists");
@@ -79,9 +80,12 @@ EDV_INTEGER_C(1,0,(vxu_integer)(total),0+6,10,(vxu_integer)(tab_vain3(J1)),
 (vxu_integer)(tab_vain3(J1)));
 EDV_INTEGER_C(1,0,(vxu_integer)(level),0+7,10,(vxu_integer)((short)0),
 (vxu_integer)((short)0));
+VXU_END_ELEMENT_C();
 }
 VXU_END_TEST_C();
+VXU_TEST_DONE_C(); }
 
+if (VXU_TEST_BEGIN_C(8)) {
 for( count=0;count <= 10;count += 5){
 for( total=1;total <= n;total += 1){
 
@@ -103,10 +107,13 @@ EDV_INTEGER_C(1,0,(vxu_integer)(total),0+14,10,(vxu_integer)(total),
 (vxu_integer)(total));
 EDV_INTEGER_C(1,0,(vxu_integer)(level),0+15,10,(vxu_integer)((short)1),
 (vxu_integer)((short)1));
+VXU_END_ELEMENT_C();
 }
 }
 VXU_END_TEST_C();
+VXU_TEST_DONE_C(); }
 
+if (VXU_TEST_BEGIN_C(16)) {
 for (J1 = 1 ; J1<=3;J1++ ){
  for ( J2 = 1; (J2-1) < 5; J2++ ) {
 
@@ -125,9 +132,11 @@ _vx_check_muets();
 EDV_DOUBLE_C(1,1,(double)(mean),0+19,(double)(0.0),(double)(1.0));
 EDV_INTEGER_C(1,1,(vxu_integer)(count),0+20,10,(vxu_integer)((int)10),
 (vxu_integer)((int)20));
+VXU_END_ELEMENT_C();
 }
 }
 VXU_END_TEST_C();
+VXU_TEST_DONE_C(); }
 }/* END SERVICE step*/
 #ifdef ZQZQ_MAIN_HEADER
  ZQZQ_MAIN_HEADER
