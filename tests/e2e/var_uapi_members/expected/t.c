@@ -64,6 +64,7 @@ NUM_OPERATION = 1;
 #endif /*NEEDS_NUM_TEST_OPE*/
 
 DCL_OP_C(1, "bump");
+if (VXU_TEST_BEGIN_C(2)) {
 
 DCL_TST_C(2, "members");
 #ifdef NEEDS_NUM_TEST_OPE
@@ -92,7 +93,9 @@ EDV_INTEGER_C(1,0,(vxu_integer)(st.st_mtime),0+8,10,(vxu_integer)((__time_t)101
 ),(vxu_integer)((__time_t)101));
 EDV_INTEGER_C(1,0,(vxu_integer)(ifr.ifr_flags),0+9,10,(vxu_integer)((short int
 )2),(vxu_integer)((short int)2));
+VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
+VXU_TEST_DONE_C(); }
 }/* END SERVICE bump*/
 #ifdef ZQZQ_MAIN_HEADER
  ZQZQ_MAIN_HEADER
