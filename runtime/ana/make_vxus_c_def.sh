@@ -39,7 +39,7 @@ trap '[ -n "${VX_KEEP_WORK:-}" ] || rm -rf "$work"' EXIT
 # program and the attribute handlers it names ("names"), and every name its
 # headers ask about or call as a builtin ("asked").
 : > "$work/words"
-program="$("$cc" -print-prog-name=cc1 2>/dev/null || true)"
+program="$("$cc" "$@" -print-prog-name=cc1 2>/dev/null || true)"
 if [ -n "$program" ] && [ -f "$program" ] && command -v strings >/dev/null 2>&1; then
   strings -n 3 "$program" > "$work/strings" || true
   {

@@ -37,6 +37,10 @@ enum class TypeKind {
     // "_Float128x", "__float128", "__bf16", "_Decimal32" ... The name is
     // the keyword as written.
     extended_real,
+    // A vector of GNU C ("__attribute__((vector_size(16)))", the __m128 of
+    // the intrinsics headers): target is the element type, bound the
+    // size text.
+    vector,
     struct_type,
     union_type,
     enum_type,

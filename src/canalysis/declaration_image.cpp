@@ -80,6 +80,9 @@ std::string type_image(const TypeNode* type, std::string inner, int depth) {
     case TypeKind::extended_real:
     case TypeKind::named: return with_inner(type->name, inner);
     case TypeKind::void_type: return with_inner("void", inner);
+    case TypeKind::vector:
+        return type_image(type->target, with_inner("__attribute__((__vector_size__(" + type->bound + ")))", inner),
+                          depth + 1);
     case TypeKind::ellipsis: return "...";
     case TypeKind::struct_type:
     case TypeKind::union_type:

@@ -315,6 +315,7 @@ void ParserContext::skip_attribute() {
         }
     }
     int depth = 0;
+    const std::size_t start = i;
     while (i < text_.size()) {
         char c = text_[i];
         if (c == '"' || c == '\'') {
@@ -324,6 +325,25 @@ void ParserContext::skip_attribute() {
         ++i;
         if (c == open) ++depth;
         if (c == close && --depth == 0) break;
+    }
+    // The one attribute that changes what a value is: a vector.
+    std::string_view list = text_.substr(start, i - start);
+    if (std::size_t at = list.find("vector_size"); at != std::string_view::npos) {
+        std::size_t paren = list.find('(', at);
+        std::size_t end = std::string_view::npos;
+        for (std::size_t k = paren, depth = 0; paren != std::string_view::npos && k < list.size(); ++k) {
+            if (list[k] == '(') ++depth;
+            if (list[k] == ')' && --depth == 0) {
+                end = k;
+                break;
+            }
+        }
+        if (end != std::string_view::npos) {
+            vector_size_.clear();
+            for (char c : list.substr(paren + 1, end - paren - 1)) {
+                if (!is_horizontal_blank(c) && c != '\n') vector_size_ += c;
+            }
+        }
     }
     count_lines(pos_, i);
     pos_ = i;

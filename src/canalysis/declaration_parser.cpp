@@ -375,6 +375,7 @@ void ParserContext::add_identifier(Parameters* list, TextRef name) {
 SemanticValue ParserContext::parameter(Specs* specs, Declarator* declarator) {
     SemanticValue v{};
     v.param = ParameterDecl{specs, declarator};
+    vector_size_.clear();  // vectors are not followed into parameters
     return v;
 }
 
@@ -576,6 +577,8 @@ void ParserContext::declare(Declarator* declarator, const TextRef* initializer) 
     if (specs_stack_.empty() || !declarator) return;
     Specs* specs = specs_stack_.back();
     TypeNode* base = compose(*specs);
+    if (base && !vector_size_.empty()) base = table_.vector_of(base, vector_size_);
+    vector_size_.clear();
     TypeNode* type = base ? apply(base, declarator) : nullptr;
     Symbol* symbol = new_declared_symbol(*declarator, *specs);
     if (initializer) symbol->initial_value = trim(initializer->view());
@@ -635,9 +638,13 @@ void ParserContext::define_function(Declarator* declarator, TextRef body) {
     end_statement();
 }
 
-void ParserContext::end_statement() { initializer_line_ = 0; }
+void ParserContext::end_statement() {
+    initializer_line_ = 0;
+    vector_size_.clear();
+}
 
 void ParserContext::recover_top_level() {
+    vector_size_.clear();
     specs_stack_.clear();
     member_stack_.clear();
     enum_stack_.clear();
@@ -655,6 +662,8 @@ void ParserContext::add_member(Declarator* declarator, const TextRef* bit_width)
     if (!declarator) return;  // ": 3" alone pads, it declares nothing
     Specs* specs = specs_stack_.back();
     TypeNode* base = compose(*specs);
+    if (base && !vector_size_.empty()) base = table_.vector_of(base, vector_size_);
+    vector_size_.clear();
     Symbol* field = table_.new_symbol();
     field->name = declarator->name;
     field->type = base ? apply(base, declarator) : nullptr;

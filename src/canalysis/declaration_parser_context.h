@@ -201,6 +201,9 @@ private:
     int previous_token_ = 0;
     int before_previous_token_ = 0;
     bool capture_paren_ = false;
+    // The size of a "vector_size" attribute met since the last declarator
+    // was entered: the next one declares a vector of its base type.
+    std::string vector_size_;
     int struct_depth_ = 0;          // open struct, union and enum bodies
     std::vector<bool> brace_kinds_; // for each open "{": a body of a struct/enum
     std::size_t statement_start_ = 0;

@@ -576,3 +576,33 @@ TEST_F(Declarations, StatementExpressionsAndBuiltinsInKeptTexts) {
 
 }  // namespace
 }  // namespace vx
+
+namespace vx {
+namespace {
+
+// A vector attribute makes a vector of the base type, for the declarator
+// it belongs to only.
+TEST_F(Declarations, VectorAttributesMakeVectors) {
+    parse("typedef float v4 __attribute__((vector_size (16), __may_alias__));\n"
+          "typedef int __attribute__((__vector_size__(4 * sizeof(int)))) i4;\n"
+          "v4 a, *p; float plain; struct m { v4 lanes; float f; } s;\n"
+          "float __attribute__((vector_size(8))) direct, next;\n");
+    ASSERT_TRUE(messages().empty()) << messages()[0];
+    const TypeNode* a = c_resolve_type(type_of("a"));
+    ASSERT_EQ(a->kind, TypeKind::vector);
+    EXPECT_EQ(a->target->name, "float");
+    EXPECT_EQ(a->bound, "16");
+    EXPECT_EQ(c_resolve_type(symbol("i4")->type)->bound, "4*sizeof(int)");
+    EXPECT_EQ(type_of("p")->kind, TypeKind::pointer);
+    EXPECT_EQ(type_of("plain")->kind, TypeKind::floating);
+    const TypeNode* m = c_lookup_tag("m", table_, TagKind::struct_tag);
+    ASSERT_EQ(m->fields.size(), 2u);
+    EXPECT_EQ(c_resolve_type(m->fields[0].symbol->type)->kind, TypeKind::vector);
+    EXPECT_EQ(m->fields[1].symbol->type->kind, TypeKind::floating);
+    EXPECT_EQ(image("a"), "v4 a;");
+    EXPECT_EQ(image("direct"), "float __attribute__((__vector_size__(8))) direct;");
+    EXPECT_EQ(type_of("next")->kind, TypeKind::floating);
+}
+
+}  // namespace
+}  // namespace vx

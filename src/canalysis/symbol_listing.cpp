@@ -134,6 +134,7 @@ public:
         case TypeKind::floating:
         case TypeKind::extended_real: return " " + word(w_real, language_);
         case TypeKind::void_type: return " void (" + word(w_unspecified, language_) + ")";
+        case TypeKind::vector: return describe(type->target, listed, listed_name, depth + 1);
         case TypeKind::ellipsis: return " ...";
         case TypeKind::pointer:
             return " " + word(w_pointer, language_) + describe(type->target, listed, listed_name, depth + 1);

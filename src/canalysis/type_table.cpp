@@ -63,6 +63,13 @@ TypeNode* TypeTable::extended_real_type(std::string_view name) {
     return node;
 }
 
+TypeNode* TypeTable::vector_of(TypeNode* element, std::string_view size) {
+    TypeNode* node = new_node(TypeKind::vector);
+    node->target = element;
+    node->bound = size;
+    return node;
+}
+
 TypeNode* TypeTable::void_type() {
     if (!void_) void_ = new_node(TypeKind::void_type);
     return void_;

@@ -50,6 +50,8 @@ public:
     // The 128-bit integers and the extended reals (the kinds of c_types.h).
     TypeNode* wide_integer_type(std::string_view name, int width);
     TypeNode* extended_real_type(std::string_view name);
+    // A vector of `element` of `size` bytes (a fresh node).
+    TypeNode* vector_of(TypeNode* element, std::string_view size);
     TypeNode* void_type();
     TypeNode* ellipsis_type();
     TypeNode* pointer_to(TypeNode* target, const std::vector<std::string>& qualifiers = {});

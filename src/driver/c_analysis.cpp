@@ -191,14 +191,15 @@ public:
 };
 
 // The type, or the element type of an array of it, is one the runtime
-// cannot hold: a 128-bit integer or an extended real.
+// cannot hold: a 128-bit integer, an extended real or a vector.
 bool unsupported_scalar(const TypeNode* type) {
     const TypeNode* resolved = c_resolve_type(type);
     for (int depth = 0; resolved != nullptr && resolved->kind == TypeKind::array && depth < 64; ++depth) {
         resolved = c_resolve_type(resolved->target);
     }
     return resolved != nullptr &&
-           (resolved->kind == TypeKind::wide_integer || resolved->kind == TypeKind::extended_real);
+           (resolved->kind == TypeKind::wide_integer || resolved->kind == TypeKind::extended_real ||
+            resolved->kind == TypeKind::vector);
 }
 
 // The first type among `type` and its members and elements that the

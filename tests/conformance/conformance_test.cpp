@@ -33,6 +33,7 @@
 #include <cctype>
 #include <cstdlib>
 #include <cstring>
+#include <ostream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -120,6 +121,9 @@ struct HeaderSet {
     const char* module;
     const char* text;
 };
+
+// Shown by its name in test listings.
+[[maybe_unused]] void PrintTo(const HeaderSet& set, std::ostream* out) { *out << set.name; }
 
 const HeaderSet library_sets[] = {
     {"glib", "glib-2.0 gmodule-2.0",
