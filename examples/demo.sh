@@ -26,8 +26,9 @@ run_script() {
     local status=0
     "$HARNEXDIR/bin/vexorprepro" "$here/$script" "out/$name.c" out/ -LANGUAGE=C || status=$?
     echo "exit status $status"
-    # 0 clean, 3 warnings: the harness was written; anything else stops here.
-    [ $status -eq 0 ] || [ $status -eq 3 ]
+    # Every shipped script compiles without a message: a warning (status 3)
+    # here is a fault of the example.
+    [ $status -eq 0 ]
 
     step "cc -I\$VXLTGT/lib -Iout -I$here out/$name.c $unit.c TP.c -o out/$name"
     cc -std=c99 -Wall -Wextra -I"$VXLTGT/lib" -Iout -I"$here" "out/$name.c" "$here/$unit.c" \

@@ -893,9 +893,9 @@
         <translation>%1Attribut de langage incorrect %2</translation>
     </message>
     <message>
-        <source>%1Incorrect value for VEXORLAN environment variable: %2</source>
+        <source>%1Incorrect value for VEXORLAN environment variable: '%2' (FR or FA for French keywords, GB for English ones; unset, the keywords of the script decide)</source>
         <comment>Error code is &quot;LANSWITCH&quot;</comment>
-        <translation>%1Valeur incorrecte pour la variable d'environnement VEXORLAN : %2</translation>
+        <translation>%1Valeur incorrecte pour la variable d'environnement VEXORLAN : '%2' (FR ou FA pour les mots-cles francais, GB pour les anglais ; sans elle, les mots-cles du script decident)</translation>
     </message>
     <message>
         <source>%1Incorrect constant line %2</source>

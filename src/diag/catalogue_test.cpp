@@ -200,7 +200,9 @@ constexpr QuotedText quoted_texts[] = {
     {"OPTCETANA", "%1The option %2 is only allowed with the ANALYSE option and C language"},
     {"OPTCETCPP",
      "%1The option %2 is only allowed with the ANALYSE option and C or C++ language"},
-    {"LANSWITCH", "%1Incorrect value for VEXORLAN environment variable: %2"},
+    {"LANSWITCH",
+     "%1Incorrect value for VEXORLAN environment variable: '%2' (FR or FA for French "
+     "keywords, GB for English ones; unset, the keywords of the script decide)"},
     {"LANGANDEF", "%1Undefined language %2"},
     {"LIGNTRAIT", "%1Include line not processed: %2"},
     {"INC_NVIDE", "%1INCLUDE keyword with empty name in file: %2"},

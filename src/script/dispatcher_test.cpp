@@ -86,19 +86,14 @@ TEST_F(DispatcherTest, TrailingSemicolonIsReportedExceptInComments) {
 TEST_F(DispatcherTest, FirstFrenchKeywordSwitchesTheScriptToFrench) {
     // ENTETE switches the English script to French; BEGIN, English only,
     // switches it back while no keyword has agreed yet; SERVICE, common to
-    // both, agrees and closes the switch: DEBUT is then unknown.
+    // both, agrees and closes the switch: DEBUT is then unknown. Without
+    // VEXORLAN the switches are the script's own choice and are not told.
     run("ENTETE m, 1, , c\nBEGIN\nSERVICE s\nDEBUT\n");
     std::vector<Diagnostic> all = diagnostics();
-    ASSERT_GE(all.size(), 3u);
-    EXPECT_EQ(all[0].code, "LANSWITCH");
-    EXPECT_EQ(all[0].severity, 'I');
-    EXPECT_EQ(all[0].line, 1);
-    EXPECT_NE(all[0].body.find("it should be 'FR'"), std::string::npos);
-    EXPECT_EQ(all[1].code, "LANSWITCH");
-    EXPECT_EQ(all[1].line, 2);
-    EXPECT_NE(all[1].body.find("elle devrait etre 'GB'"), std::string::npos);
-    EXPECT_EQ(all[2].code, "STXMETAIN");
-    EXPECT_EQ(all[2].line, 4);
+    ASSERT_GE(all.size(), 1u);
+    EXPECT_EQ(all[0].code, "STXMETAIN");
+    EXPECT_EQ(all[0].line, 4);
+    EXPECT_FALSE(has("I-LANSWITCH"));
     EXPECT_EQ(language_.language(), script_language_gb);
 }
 

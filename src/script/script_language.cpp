@@ -22,11 +22,27 @@ int script_language_from_name(std::string_view name) {
 
 void ScriptLanguage::read_default_script_language() {
     const char* value = std::getenv("VEXORLAN");
-    int language = value == nullptr ? -1 : script_language_from_name(value);
-    language_ = language < 0 ? script_language_gb : language;
+    chosen_by_environment_.clear();
+    rejected_by_environment_.clear();
+    language_ = script_language_gb;
+    if (value == nullptr || *value == '\0') {
+        return;
+    }
+    int language = script_language_from_name(value);
+    if (language < 0) {
+        // Told at the script's first keyword, where the message has a place.
+        rejected_by_environment_ = value;
+        return;
+    }
+    language_ = language;
+    chosen_by_environment_ = value;
 }
 
 int ScriptLanguage::switch_script_language(int keyword_language) {
+    if (!rejected_by_environment_.empty()) {
+        report_info("LANSWITCH", rejected_by_environment_);
+        rejected_by_environment_.clear();
+    }
     if (language_ != script_language_fr && language_ != script_language_fa &&
         language_ != script_language_gb) {
         report_warning("LANGANDEF", "");
@@ -41,12 +57,11 @@ int ScriptLanguage::switch_script_language(int keyword_language) {
     if (!switch_allowed_) {
         return 0;
     }
-    if (french) {
-        language_ = script_language_gb;
-        report_info("LANSWITCH", "elle devrait etre 'GB'");
-    } else {
-        language_ = script_language_fr;
-        report_info("LANSWITCH", "it should be 'FR'");
+    language_ = french ? script_language_gb : script_language_fr;
+    if (!chosen_by_environment_.empty()) {
+        report_info("LANSWITCH", chosen_by_environment_);
+        // Said once: a second switch comes from the script alone.
+        chosen_by_environment_.clear();
     }
     if (listener_) {
         listener_(language_);

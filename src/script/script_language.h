@@ -2,14 +2,18 @@
 //
 // A script is written with French or English keywords. The language starts
 // from VEXORLAN (English by default); until a keyword agrees with the
-// current language, a keyword of the other language switches it once,
-// with an information message. Keywords spelt the same in both languages
-// agree with either.
+// current language, a keyword of the other language switches it once.
+// Keywords spelt the same in both languages agree with either. The switch
+// is silent when VEXORLAN is not set: the script's first keywords are then
+// the only statement of its language. When VEXORLAN is set and the script
+// disagrees with it, or when it holds no language at all, an information
+// message gives its value and the values it may take.
 #pragma once
 
 #include "support/languages.h"
 
 #include <functional>
+#include <string>
 #include <string_view>
 
 namespace vx {
@@ -26,7 +30,9 @@ public:
     void set_language(int language) { language_ = language; }
     bool switch_allowed() const { return switch_allowed_; }
 
-    // Reads VEXORLAN: FR, FA or GB in any case; anything else gives GB.
+    // Reads VEXORLAN: FR, FA or GB in any case. Unset or empty gives GB
+    // silently; any other value gives GB, and an information message at
+    // the first keyword.
     void read_default_script_language();
 
     // 1 when a keyword of that language is acceptable (possibly after a
@@ -39,6 +45,11 @@ public:
 private:
     int language_ = script_language_gb;
     bool switch_allowed_ = true;
+    // The VEXORLAN value when it named a language, empty otherwise: a
+    // switch away from it is worth telling the user.
+    std::string chosen_by_environment_;
+    // A VEXORLAN value that names no language, told at the first keyword.
+    std::string rejected_by_environment_;
     std::function<void(int)> listener_;
 };
 

@@ -187,7 +187,7 @@ TEST_F(CmakeExample, OneTestPassesAndOneFailsWithTheirJUnitXml)
     EXPECT_CONTAINS(fill.out, "ok    result: obtained -1, expected -1");
     EXPECT_CONTAINS(fill.out, "VERDICT: PASSED");
     JUnitDocument fill_xml = junit("gauge_fill");
-    ASSERT_EQ(fill_xml.cases.size(), 3u);
+    ASSERT_EQ(fill_xml.cases.size(), 4u);
     for (const JUnitCase& test : fill_xml.cases) {
         EXPECT_FALSE(test.failed || test.error) << test.name.toStdString();
     }

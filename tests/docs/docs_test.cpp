@@ -1,0 +1,373 @@
+// What a new user reads and runs first must work as written.
+//
+// - Every script shipped in examples/ compiles with exit status 0 and no
+//   message, and its harness is valid C under -Wall -Wextra -Werror.
+// - The examples of docs/language.md compile. A fenced block whose info
+//   string begins with "ptu" is an example: "ptu" alone is a whole script;
+//   "ptu script", "ptu test" and "ptu element" are the lines of a script
+//   after its BEGIN, of a test, or of an element, and are completed with the
+//   reference's "ptu prelude" block (its HEADER, declarations and BEGIN)
+//   and the blocks around them. "status=N" gives the exit status the
+//   example must have (0 by default) and "expect=CODE" a message code it
+//   must print: the reference shows its refusals too.
+// - The script, C and CMake blocks of README.md and docs/tutorial.md are
+//   copied from files of examples/: each piece between two "..." lines
+//   appears, line for line, in one of them.
+// - The tutorial's project gives the verdicts the tutorial announces: the
+//   first script passes, the second fails on the unit's fault.
+#include "testkit/testkit.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace vx {
+namespace {
+
+const fs::path source_root = fs::path(VX_SOURCE_DIR);
+const fs::path examples_root = source_root / "examples";
+
+struct Block {
+    std::string info;
+    std::vector<std::string> lines;
+    int line = 0;  // of the opening fence, from 1
+};
+
+std::vector<std::string> lines_of(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    std::string line;
+    while (std::getline(in, line)) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+// The fenced blocks of a Markdown text (fences of three backquotes at the
+// start of a line).
+std::vector<Block> fenced_blocks(const std::string& text) {
+    std::vector<Block> blocks;
+    std::vector<std::string> lines = lines_of(text);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i].rfind("```", 0) != 0) {
+            continue;
+        }
+        Block block;
+        block.info = lines[i].substr(3);
+        block.line = static_cast<int>(i) + 1;
+        std::size_t j = i + 1;
+        while (j < lines.size() && lines[j].rfind("```", 0) != 0) {
+            block.lines.push_back(lines[j]);
+            ++j;
+        }
+        EXPECT_LT(j, lines.size()) << "fence of line " << block.line << " is never closed";
+        blocks.push_back(block);
+        i = j;
+    }
+    return blocks;
+}
+
+std::vector<std::string> words_of(const std::string& text) {
+    std::vector<std::string> words;
+    std::istringstream in(text);
+    std::string word;
+    while (in >> word) {
+        words.push_back(word);
+    }
+    return words;
+}
+
+std::vector<fs::path> files_under(const fs::path& root, const std::string& extension) {
+    std::vector<fs::path> files;
+    for (const auto& entry : fs::recursive_directory_iterator(root)) {
+        if (entry.is_regular_file() &&
+            (extension.empty() || entry.path().extension() == extension)) {
+            files.push_back(entry.path());
+        }
+    }
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+std::string target_dir() { return testkit::dist_dir() + "/target"; }
+
+struct Compilation {
+    testkit::ProcessResult run;
+    std::string harness;  // the generated C file
+};
+
+// vexorprepro on a script, writing into dir/out, as the README runs it.
+Compilation compile_script(const std::string& script, const std::string& dir,
+                           const std::vector<std::string>& include_dirs) {
+    fs::create_directories(dir + "/out");
+    std::vector<std::string> args = {script, "out/t.c", "out/", "-LANGUAGE=C"};
+    for (const std::string& include : include_dirs) {
+        args.push_back("-INCL=" + include);
+    }
+    Compilation c;
+    c.run = testkit::run_compiler(args, {{"VXLTGT", target_dir()}}, dir);
+    c.harness = dir + "/out/t.c";
+    return c;
+}
+
+// The harness of a compilation must be C that the usual warnings accept.
+testkit::ProcessResult check_harness_syntax(const std::string& dir,
+                                            const std::vector<std::string>& include_dirs) {
+    std::vector<std::string> args = {"-std=c99", "-Wall", "-Wextra", "-Werror", "-fsyntax-only",
+                                     "-I" + target_dir() + "/lib", "-I" + dir + "/out"};
+    for (const std::string& include : include_dirs) {
+        args.push_back("-I" + include);
+    }
+    args.push_back(dir + "/out/t.c");
+    return testkit::run_program("cc", args, {}, dir);
+}
+
+// The diagnostics of a run, without the banner and the closing summary.
+std::string messages_of(const std::string& err) {
+    std::string kept;
+    for (const std::string& line : lines_of(err)) {
+        if (line.find("-STARTEXEC,") != std::string::npos ||
+            line.find("-ENDNOENWR,") != std::string::npos) {
+            continue;
+        }
+        kept += line + "\n";
+    }
+    return kept;
+}
+
+std::vector<std::string> include_dirs_of(const fs::path& script) {
+    std::vector<std::string> dirs = {script.parent_path().string()};
+    fs::path unit = script.parent_path().parent_path() / "unit";
+    if (fs::is_directory(unit)) {
+        dirs.push_back(unit.string());
+    }
+    return dirs;
+}
+
+TEST(ShippedScripts, EachCompilesWithoutAnyMessageIntoValidC) {
+    std::vector<fs::path> scripts = files_under(examples_root, ".ptu");
+    ASSERT_GE(scripts.size(), 6u);
+    for (const fs::path& script : scripts) {
+        SCOPED_TRACE(script.string());
+        testkit::ScratchDir scratch;
+        std::vector<std::string> includes = include_dirs_of(script);
+        Compilation c = compile_script(script.string(), scratch.path(), includes);
+        EXPECT_EQ(c.run.status, 0) << c.run.err;
+        EXPECT_EQ(messages_of(c.run.err), "");
+        if (c.run.status == 0) {
+            testkit::ProcessResult cc = check_harness_syntax(scratch.path(), includes);
+            EXPECT_EQ(cc.status, 0) << cc.err;
+        }
+    }
+}
+
+// One example of the reference, made a whole script.
+struct Example {
+    int line = 0;
+    std::string script;
+    int status = 0;
+    std::vector<std::string> codes;
+};
+
+std::string joined(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line + "\n";
+    }
+    return text;
+}
+
+std::vector<Example> reference_examples(const std::vector<Block>& blocks) {
+    std::vector<std::string> prelude;
+    for (const Block& block : blocks) {
+        std::vector<std::string> words = words_of(block.info);
+        if (words.size() == 2 && words[0] == "ptu" && words[1] == "prelude") {
+            EXPECT_TRUE(prelude.empty()) << "two prelude blocks";
+            prelude = block.lines;
+        }
+    }
+    EXPECT_FALSE(prelude.empty()) << "the reference has no \"ptu prelude\" block";
+    std::vector<Example> examples;
+    for (const Block& block : blocks) {
+        std::vector<std::string> words = words_of(block.info);
+        if (words.empty() || words[0] != "ptu") {
+            continue;
+        }
+        Example example;
+        example.line = block.line;
+        std::string kind = "whole";
+        for (std::size_t i = 1; i < words.size(); ++i) {
+            const std::string& word = words[i];
+            if (word.rfind("status=", 0) == 0) {
+                example.status = std::stoi(word.substr(7));
+            } else if (word.rfind("expect=", 0) == 0) {
+                example.codes.push_back(word.substr(7));
+            } else {
+                kind = word;
+            }
+        }
+        const std::string body = joined(block.lines);
+        if (kind == "prelude") {
+            continue;
+        } else if (kind == "whole") {
+            example.script = body;
+        } else if (kind == "script") {
+            example.script = joined(prelude) + body;
+        } else if (kind == "test") {
+            example.script = joined(prelude) + "SERVICE example\nTEST example\nFAMILY nominal\n" +
+                             body + "END FAMILY\nEND TEST\nEND SERVICE\n";
+        } else if (kind == "element") {
+            example.script = joined(prelude) +
+                             "SERVICE example\nTEST example\nFAMILY nominal\nELEMENT\n" + body +
+                             "END ELEMENT\nEND FAMILY\nEND TEST\nEND SERVICE\n";
+        } else {
+            ADD_FAILURE() << "line " << block.line << ": unknown example kind " << kind;
+            continue;
+        }
+        examples.push_back(example);
+    }
+    return examples;
+}
+
+TEST(LanguageReference, EveryExampleCompilesAsItSays) {
+    const std::string text = testkit::read_file((source_root / "docs/language.md").string());
+    ASSERT_FALSE(text.empty());
+    std::vector<Example> examples = reference_examples(fenced_blocks(text));
+    ASSERT_GE(examples.size(), 25u);
+    const std::string reference_unit = (examples_root / "reference").string();
+    for (const Example& example : examples) {
+        SCOPED_TRACE("docs/language.md:" + std::to_string(example.line));
+        testkit::ScratchDir scratch;
+        testkit::write_file(scratch.file("example.ptu"), example.script);
+        Compilation c = compile_script("example.ptu", scratch.path(), {reference_unit});
+        EXPECT_EQ(c.run.status, example.status) << example.script << c.run.err;
+        if (example.status == 0) {
+            EXPECT_EQ(messages_of(c.run.err), "") << example.script;
+        }
+        for (const std::string& code : example.codes) {
+            EXPECT_NE(c.run.err.find("-" + code + ","), std::string::npos)
+                << code << " not printed by\n"
+                << example.script << c.run.err;
+        }
+        if (c.run.status == 0 || c.run.status == 3) {
+            testkit::ProcessResult cc = check_harness_syntax(scratch.path(), {reference_unit});
+            EXPECT_EQ(cc.status, 0) << example.script << cc.err;
+        }
+    }
+}
+
+// True when `piece` appears, line for line, in `lines`.
+bool contains_lines(const std::vector<std::string>& lines, const std::vector<std::string>& piece) {
+    if (piece.empty()) {
+        return true;
+    }
+    return std::search(lines.begin(), lines.end(), piece.begin(), piece.end()) != lines.end();
+}
+
+std::string trimmed(const std::string& text) {
+    std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+// The number of blocks checked; a piece found in no shipped file fails.
+int expect_copied_from_examples(const std::string& document) {
+    const std::string text = testkit::read_file((source_root / document).string());
+    EXPECT_FALSE(text.empty()) << document;
+    std::vector<std::vector<std::string>> shipped;
+    for (const fs::path& file : files_under(examples_root, "")) {
+        shipped.push_back(lines_of(testkit::read_file(file.string())));
+    }
+    int checked = 0;
+    for (const Block& block : fenced_blocks(text)) {
+        std::vector<std::string> words = words_of(block.info);
+        if (words.empty() || (words[0] != "ptu" && words[0] != "c" && words[0] != "cmake")) {
+            continue;
+        }
+        ++checked;
+        std::vector<std::string> piece;
+        auto check_piece = [&] {
+            bool found = std::any_of(shipped.begin(), shipped.end(), [&](const auto& lines) {
+                return contains_lines(lines, piece);
+            });
+            EXPECT_TRUE(found) << document << ":" << block.line
+                               << ": not copied from a file of examples/:\n"
+                               << joined(piece);
+            piece.clear();
+        };
+        for (const std::string& line : block.lines) {
+            if (trimmed(line) == "...") {
+                check_piece();
+            } else {
+                piece.push_back(line);
+            }
+        }
+        check_piece();
+    }
+    return checked;
+}
+
+TEST(CopiedExamples, ReadmeAndTutorialShowOnlyShippedText) {
+    EXPECT_GE(expect_copied_from_examples("README.md"), 2);
+    EXPECT_GE(expect_copied_from_examples("docs/tutorial.md"), 8);
+}
+
+TEST(CopiedExamples, APieceFoundNowhereIsCaught) {
+    std::vector<std::string> lines = {"A", "B", "C"};
+    EXPECT_TRUE(contains_lines(lines, {"B", "C"}));
+    EXPECT_FALSE(contains_lines(lines, {"A", "C"}));
+    std::vector<Block> blocks = fenced_blocks("x\n```ptu element\nVAR a\n...\n```\n```\ny\n```\n");
+    ASSERT_EQ(blocks.size(), 2u);
+    EXPECT_EQ(blocks[0].info, "ptu element");
+    EXPECT_EQ(blocks[0].line, 2);
+    EXPECT_EQ(blocks[0].lines, (std::vector<std::string>{"VAR a", "..."}));
+}
+
+// The tutorial's scripts, built with the unit and the runtime and run: the
+// verdicts and the failed checks the tutorial shows.
+TEST(Tutorial, FirstScriptPassesAndSecondFindsTheUnitsFault) {
+    const fs::path project = examples_root / "tutorial";
+    const std::string unit = (project / "unit").string();
+    struct Case {
+        const char* script;
+        int verdict;
+        const char* says;
+    };
+    const Case cases[] = {
+        {"open.ptu", 0, "VERDICT: PASSED"},
+        {"lockout.ptu", 1, "FAIL  keypad.wrong: obtained 3, expected 0"},
+    };
+    for (const Case& one : cases) {
+        SCOPED_TRACE(one.script);
+        testkit::ScratchDir scratch;
+        Compilation c = compile_script((project / "ptu" / one.script).string(), scratch.path(),
+                                       {unit});
+        ASSERT_EQ(c.run.status, 0) << c.run.err;
+        testkit::ProcessResult build = testkit::run_program(
+            "cc",
+            {"-std=c99", "-Wall", "-Wextra", "-Werror", "-I" + target_dir() + "/lib", "-Iout",
+             "-I" + unit, "out/t.c", unit + "/keypad.c", target_dir() + "/lib/TP.c", "-o",
+             "out/t"},
+            {}, scratch.path());
+        ASSERT_EQ(build.status, 0) << build.err;
+        testkit::ProcessResult ran = testkit::run_program(scratch.file("out/t"), {}, {},
+                                                          scratch.path());
+        EXPECT_EQ(ran.status, one.verdict) << ran.err;
+        testkit::ProcessResult report = testkit::run_program(
+            testkit::dist_dir() + "/bin/vexorreport", {"out/t.tdc", "out/t.rio"}, {},
+            scratch.path());
+        EXPECT_EQ(report.status, one.verdict) << report.out << report.err;
+        EXPECT_NE(report.out.find(one.says), std::string::npos) << report.out;
+    }
+}
+
+}  // namespace
+}  // namespace vx
