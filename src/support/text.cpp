@@ -155,6 +155,58 @@ std::string quoted_text(std::string_view text) {
     return out;
 }
 
+std::string c_string_text(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    char previous = 0;
+    for (char ch : text) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (ch == '\\' || ch == '"' || (ch == '?' && previous == '?')) {
+            out += '\\';
+            out += ch;
+        } else if (ch == '\n') {
+            out += "\\n";
+        } else if (c < 0x20 || c == 0x7F) {
+            constexpr char digits[] = "01234567";
+            out += '\\';
+            out += digits[(c >> 6) & 7];
+            out += digits[(c >> 3) & 7];
+            out += digits[c & 7];
+        } else {
+            out += ch;
+        }
+        previous = ch;
+    }
+    return out;
+}
+
+std::string comment_text(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char ch : text) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c < 0x20 || c == 0x7F) {
+            // A comment line stays one line.
+            ch = '?';
+        }
+        if (!out.empty() && ((out.back() == '*' && ch == '/') || (out.back() == '/' && ch == '*'))) {
+            out += ' ';
+        }
+        out += ch;
+    }
+    return out;
+}
+
+bool include_name_writable(std::string_view name) {
+    for (char ch : name) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (ch == '"' || c < 0x20 || c == 0x7F) {
+            return false;
+        }
+    }
+    return true;
+}
+
 std::string upper_copy(std::string_view text) {
     std::string copy(text);
     to_upper(copy);
