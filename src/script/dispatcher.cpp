@@ -180,6 +180,15 @@ void Dispatcher::dispatch_statement(std::string_view text) {
         report_error("CARCTLNOM", statement.argument);
     }
 
+    // Values reach the harness through the preprocessor: their literals
+    // are written so that it reads them as the script means them.
+    std::string value_text;
+    if (handler_for(statement.row->code) == &Dispatcher::handle_variable) {
+        value_text = c_literals_reescaped(statement.text);
+        statement.argument = c_literals_reescaped(statement.argument);
+        statement.text = value_text;
+    }
+
     Handler handler = handler_for(statement.row->code);
     if (handler == nullptr) {
         report_warning("STXMETAIN", text);

@@ -180,6 +180,59 @@ std::string c_string_text(std::string_view text) {
     return out;
 }
 
+namespace {
+
+void append_octal(std::string& out, unsigned char c) {
+    constexpr char digits[] = "01234567";
+    out += '\\';
+    out += digits[(c >> 6) & 7];
+    out += digits[(c >> 3) & 7];
+    out += digits[c & 7];
+}
+
+bool is_control(char ch) {
+    const auto c = static_cast<unsigned char>(ch);
+    return c < 0x20 || c == 0x7F;
+}
+
+}  // namespace
+
+std::string c_literals_reescaped(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    char quote = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char ch = text[i];
+        if (quote == 0) {
+            if (ch == '"' || ch == '\'') {
+                quote = ch;
+            }
+            out += ch;
+            continue;
+        }
+        if (ch == quote) {
+            quote = 0;
+            out += ch;
+        } else if (ch == '\\' && i + 1 < text.size()) {
+            const char next = text[++i];
+            if (is_control(next)) {
+                out += "\\\\";
+                append_octal(out, static_cast<unsigned char>(next));
+            } else {
+                out += ch;
+                out += next;
+            }
+        } else if (is_control(ch)) {
+            append_octal(out, static_cast<unsigned char>(ch));
+        } else if (ch == '?' && !out.empty() && out.back() == '?') {
+            out += "\\?";
+        } else {
+            out += ch;
+        }
+    }
+    return out;
+}
+
 std::string comment_text(std::string_view text) {
     std::string out;
     out.reserve(text.size());

@@ -69,6 +69,13 @@ std::string quoted_text(std::string_view text);
 // as escapes (a newline as "\n"; others in three octal digits, so that a
 // following digit is never taken into the escape).
 std::string c_string_text(std::string_view text);
+// The text with every string and character literal written so that a C
+// preprocessor reads it with the meaning the script gives it: raw control
+// characters (a NUL byte among them) become octal escapes, a "?" after a
+// "?" is escaped (no trigraph can form, "??/" stays three characters), and
+// a backslash before a control character stands for itself. Text outside
+// literals is kept.
+std::string c_literals_reescaped(std::string_view text);
 // The text for the inside of a generated C comment: a blank between "*"
 // and "/" and between "/" and "*", so that the text can neither close the
 // comment nor open a nested one; a control character (a line end among

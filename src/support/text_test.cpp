@@ -159,6 +159,17 @@ TEST(GeneratedCText, CommentsCannotBeClosedOrNested) {
     }
 }
 
+TEST(GeneratedCText, LiteralsKeepTheirMeaningThroughThePreprocessor) {
+    EXPECT_EQ(c_literals_reescaped(std::string("x, INIT = \"a\0b\"", 15)),
+              "x, INIT = \"a\\000b\"");
+    EXPECT_EQ(c_literals_reescaped("EV = \"c?\?/\""), "EV = \"c?\\?/\"");
+    EXPECT_EQ(c_literals_reescaped("'?' ?? \"\\?\?\""), "'?' ?? \"\\?\\?\"");
+    // Escapes are kept; a backslash before a control character is itself.
+    EXPECT_EQ(c_literals_reescaped("\"\\n\\\"q\\\\\""), "\"\\n\\\"q\\\\\"");
+    EXPECT_EQ(c_literals_reescaped(std::string("\"\\\x01\"", 4)), "\"\\\\\\001\"");
+    EXPECT_EQ(c_literals_reescaped("\"a\"\"b\" ??"), "\"a\"\"b\" ??");
+}
+
 TEST(GeneratedCText, IncludeNamesHaveNoEscapes) {
     EXPECT_TRUE(include_name_writable("/home/me/out dir/t.ic"));
     EXPECT_TRUE(include_name_writable("c:\\dir\\t.ic"));

@@ -104,6 +104,13 @@ public:
     }
 
     static std::string checksum(const std::string& path) {
+        // A huge (sparse) input is known by its size and date: reading it
+        // whole would cost more than the run.
+        std::error_code error;
+        if (fs::file_size(path, error) > (std::uintmax_t{16} << 20) && !error) {
+            return std::to_string(fs::file_size(path)) + "@" +
+                   std::to_string(fs::last_write_time(path).time_since_epoch().count());
+        }
         return QCryptographicHash::hash(QByteArray::fromStdString(testkit::read_file(path)),
                                         QCryptographicHash::Sha256)
                    .toHex()
