@@ -15,12 +15,14 @@ for levels in 10000 100000 400000; do
         for ((i = 0; i < levels; i++)); do echo "[ 4"; done
         echo "C 4 int/16 1 0 ok 1 1 1"
         for ((i = 0; i < levels; i++)); do echo "] 4"; done
-        printf 'E\nF 19\n'
+        printf 'E\n'
     } > "$work/n$levels.rio"
+    # The end line counts the lines before it.
+    echo "F $(wc -l < "$work/n$levels.rio")" >> "$work/n$levels.rio"
     (
         cd "$work"
         /usr/bin/time -f "%e s %M kB" "$tree/dist/bin/vexorreport" --junit "n$levels.xml" \
-            w.tdc "n$levels.rio" > /dev/null 2> "time$levels.txt" || true
+            w.tdc "n$levels.rio" > "report$levels.txt" 2> "time$levels.txt" || true
     )
-    echo "$levels nested brackets: $(tail -1 "$work/time$levels.txt")"
+    echo "$levels nested brackets: $(tail -1 "$work/time$levels.txt"), $(tail -1 "$work/report$levels.txt")"
 done
