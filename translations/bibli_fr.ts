@@ -201,6 +201,36 @@
         <comment>Error code is &quot;VATYINCON&quot;</comment>
         <translation>%1Type de valeur inconnu %2</translation>
     </message>
+    <message>
+        <source>%1Run stopped by signal %2</source>
+        <comment>Error code is &quot;ARRETSIGN&quot;</comment>
+        <translation>%1Exécution arrêtée par le signal %2</translation>
+    </message>
+    <message>
+        <source>%1Name that cannot be written into the generated C %2</source>
+        <comment>Error code is &quot;CHEMININV&quot;</comment>
+        <translation>%1Nom impossible à écrire dans le C généré %2</translation>
+    </message>
+    <message>
+        <source>%1The file is both an input and an output of the run %2</source>
+        <comment>Error code is &quot;FICENTSOR&quot;</comment>
+        <translation>%1Le fichier est à la fois une entrée et une sortie de l'exécution %2</translation>
+    </message>
+    <message>
+        <source>%1Not a regular file %2</source>
+        <comment>Error code is &quot;FICNONREG&quot;</comment>
+        <translation>%1Pas un fichier ordinaire %2</translation>
+    </message>
+    <message>
+        <source>%1File too large %2</source>
+        <comment>Error code is &quot;FICTROGRD&quot;</comment>
+        <translation>%1Fichier trop gros %2</translation>
+    </message>
+    <message>
+        <source>%1Cannot read the file %2</source>
+        <comment>Error code is &quot;IMPLIRFIC&quot;</comment>
+        <translation>%1Impossible de lire le fichier %2</translation>
+    </message>
 </context>
 <context>
     <name>Errors (bibli)</name>
@@ -719,6 +749,11 @@
         <comment>Error code is &quot;VA_MINMAX&quot;</comment>
         <translation>%1Mots cles VA, MIN et MAX deja utilises pour la meme variable %2</translation>
     </message>
+    <message>
+        <source>%1Control character in the name %2</source>
+        <comment>Error code is &quot;CARCTLNOM&quot;</comment>
+        <translation>%1Caractère de contrôle dans le nom %2</translation>
+    </message>
 </context>
 <context>
     <name>Warnings (bibli)</name>
@@ -1141,6 +1176,11 @@
         <source>%1Variable %2 not tested</source>
         <comment>Error code is &quot;VARNOTEST&quot;</comment>
         <translation>%1Variable %2 non testee</translation>
+    </message>
+    <message>
+        <source>%1IF not closed at the end of the script %2</source>
+        <comment>Error code is &quot;SINONFERM&quot;</comment>
+        <translation>%1IF non fermé à la fin du script %2</translation>
     </message>
 </context>
 <context>

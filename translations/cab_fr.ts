@@ -76,6 +76,10 @@
         <translation>Fichier introuvable</translation>
     </message>
     <message>
+        <source>File cannot be read</source>
+        <translation>Fichier illisible</translation>
+    </message>
+    <message>
         <source>Command analysis: No memory left</source>
         <translation>Analyse de la commande : memoire epuisee</translation>
     </message>

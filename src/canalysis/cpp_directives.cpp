@@ -663,9 +663,14 @@ std::string Preprocessor::find_include(std::string_view name, bool next, int& en
         start = current->search_entry + 1;
     } else {
         std::string as_written(name);
-        if (read_whole_file(as_written, text)) {
+        InputRefusal refusal;
+        if (read_whole_file(as_written, text, &refusal)) {
             entry = -1;
             return as_written;
+        }
+        if (!refusal.code.empty()) {
+            report(CppLevel::fatal, refusal.code, refusal.argument);
+            return {};
         }
     }
     if (!name.empty() && name[0] == '/') {
@@ -689,9 +694,15 @@ std::string Preprocessor::find_include(std::string_view name, bool next, int& en
             path += '/';
         }
         path.append(name);
-        if (read_whole_file(path, text)) {
+        InputRefusal refusal;
+        if (read_whole_file(path, text, &refusal)) {
             entry = k;
             return path;
+        }
+        if (!refusal.code.empty()) {
+            // Found, but refused: the search ends here, with the reason.
+            report(CppLevel::fatal, refusal.code, refusal.argument);
+            return {};
         }
     }
     return {};
@@ -723,6 +734,9 @@ void Preprocessor::do_include(std::string_view rest, bool next) {
     int entry = -1;
     std::string text;
     std::string path = find_include(name, next, entry, text);
+    if (fatal_) {
+        return;
+    }
     if (path.empty()) {
         report(CppLevel::fatal, "IMPOUVFIC", name);
         return;

@@ -9,6 +9,7 @@
 // replaced in code only, never inside literals or comments.
 #include "canalysis/preprocessor.h"
 
+#include "diag/file_guard.h"
 #include "diag/reporter.h"
 
 #include <fcntl.h>
@@ -199,36 +200,33 @@ std::string prepare_input(std::string_view text) {
     return out;
 }
 
-bool read_whole_file(const std::string& path, std::string& text) {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
+bool read_whole_file(const std::string& path, std::string& text, InputRefusal* refusal) {
+    auto refuse = [&](std::string_view code, std::string argument) {
+        text.clear();
+        if (refusal == nullptr) {
+            report_fatal(code, argument);
+        }
+        *refusal = {std::string(code), std::move(argument)};
         return false;
-    }
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
-        ::close(fd);
-        return false;
-    }
-    std::size_t size = S_ISREG(info.st_mode) ? static_cast<std::size_t>(info.st_size) : 0;
-    text.clear();
-    text.resize(size + 1);
-    std::size_t used = 0;
-    while (true) {
-        if (used == text.size()) {
-            text.resize(text.size() * 2);
+    };
+    OpenedInput opened;
+    if (read_input_file(path, text, opened)) {
+        // A header that is an output of the run would be read while it is
+        // being replaced.
+        if (run_files().output_clash(path, opened.identity) != nullptr) {
+            return refuse("FICENTSOR", path);
         }
-        ssize_t got = ::read(fd, text.data() + used, text.size() - used);
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got <= 0) {
-            break;
-        }
-        used += static_cast<std::size_t>(got);
+        run_files().note_input(path, opened.identity);
+        return true;
     }
-    ::close(fd);
-    text.resize(used);
-    return true;
+    if (opened.problem == InputProblem::missing &&
+        (opened.error == ENOENT || opened.error == ENOTDIR)) {
+        return false;  // not there: the search goes on
+    }
+    // There, but not a file that can be read (a pipe, a device, a
+    // directory, a huge file, a read error): refused with its reason,
+    // never read as empty.
+    return refuse(input_problem_code(opened), input_problem_text(path, opened));
 }
 
 CppDiagnosticSink reporter_sink() {

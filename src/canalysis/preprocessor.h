@@ -274,7 +274,18 @@ void macro_define_option(Preprocessor& cpp, std::string_view text);
 // Input preparation of a file or text: trigraphs and digraphs replaced,
 // text cut at a NUL byte, a final newline added.
 std::string prepare_input(std::string_view text);
-// Reads a file whole; false when it cannot be opened.
-bool read_whole_file(const std::string& path, std::string& text);
+// Why a file that is there cannot be read as input: the message code and
+// its argument (the name and the reason).
+struct InputRefusal {
+    std::string code;
+    std::string argument;
+};
+// Reads a file whole; false when there is no such file. A file that is
+// there but cannot be read whole (not a regular file, too large, a read
+// error) or that is an output of the run is refused: described in
+// `refusal` when one is given, for the caller to report at its line, or
+// else reported at once (a fatal end).
+bool read_whole_file(const std::string& path, std::string& text,
+                     InputRefusal* refusal = nullptr);
 
 }  // namespace vx

@@ -4,6 +4,7 @@
 #include "codegen/folding.h"
 #include "codegen/language_tables.h"
 #include "codegen/output_file.h"
+#include "support/text.h"
 
 #include <cstdlib>
 
@@ -36,7 +37,9 @@ public:
     void full() { put(std::string(banner_width, '*')); }
     void blank() { put("*" + std::string(banner_width - 2, ' ') + "*"); }
     void boxed(std::string_view content) {
-        std::vector<std::string> pieces = cut_banner_text(content);
+        // Text from outside (the command line, file names) must not end
+        // the comment the banner is drawn in.
+        std::vector<std::string> pieces = cut_banner_text(comment_text(content));
         put("* " + padded(pieces.front(), banner_content_width) + " *");
         for (std::size_t i = 1; i < pieces.size(); ++i) {
             put("*   " + padded(pieces[i], banner_continuation_pad) + " *");

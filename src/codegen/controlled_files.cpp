@@ -3,6 +3,7 @@
 #include "codegen/controlled_files.h"
 
 #include "codegen/output_file.h"
+#include "diag/file_guard.h"
 #include "diag/reporter.h"
 
 #include <array>
@@ -89,13 +90,16 @@ bool ControlledFiles::open(ControlledFile type, std::string_view path) {
     Handle& h = *handle(type);
     h.stream.reset();
     std::string name(path);
-    h.stream.reset(std::fopen(name.c_str(), "r"));
+    // Never a pipe or a device, which could block or never end.
+    OpenedInput opened;
+    h.stream.reset(open_input_stream(name, opened));
     if (h.stream == nullptr) {
-        if (type == ControlledFile::F_INC) {
+        if (type == ControlledFile::F_INC && opened.problem == InputProblem::missing) {
             return false;
         }
-        report_fatal("IMPOUVFIC", name);
+        report_fatal(input_problem_code(opened), input_problem_text(name, opened));
     }
+    check_input_identity(name, opened.identity);
     h.path = std::move(name);
     set_report_file(h.path);
     set_report_line(-1);

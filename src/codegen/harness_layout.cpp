@@ -119,7 +119,7 @@ void HarnessLayout::emit_prologue() {
     write("#ifndef VXL_CPLUSPLUS_LANGUAGE");
     write("#define VXL_CPLUSPLUS_LANGUAGE 0");
     write("#endif");
-    write("/* PROGRAM " + settings_.program_name + "*/");
+    write("/* PROGRAM " + comment_text(settings_.program_name) + "*/");
     write("#include " + settings_.runtime_include);
     write("#include \"" + settings_.declarations_include + "\"");
     write("");
@@ -187,7 +187,7 @@ void HarnessLayout::emit_service_head(std::string_view function_name) {
 }
 
 void HarnessLayout::emit_service_banner(std::string_view service_name, int service_ordinal) {
-    write("/* BEGIN  SERVICE " + std::string(service_name) + " */");
+    write("/* BEGIN  SERVICE " + comment_text(service_name) + " */");
     write(num_test_guard);
     write("NUM_OPERATION = " + std::to_string(service_ordinal) + ";");
     write(num_test_guard_end);
@@ -198,12 +198,12 @@ void HarnessLayout::emit_service_declaration(int record_number, std::string_view
         return;
     }
     write_folded("DCL_OP_C(" + std::to_string(record_number) + ", \"" +
-                     quoted_text(service_name) + "\");",
+                     c_string_text(service_name) + "\");",
                  fold_);
 }
 
 void HarnessLayout::emit_service_end(std::string_view service_name) {
-    write("}/* END SERVICE " + std::string(service_name) + "*/");
+    write("}/* END SERVICE " + comment_text(service_name) + "*/");
 }
 
 void HarnessLayout::emit_test_head(int record_number, std::string_view test_name,
@@ -227,7 +227,7 @@ void HarnessLayout::emit_test_head(int record_number, std::string_view test_name
     }
     if (!settings_.no_edit) {
         write_folded("DCL_TST_C(" + std::to_string(record_number) + ", \"" +
-                         quoted_text(test_name) + "\");",
+                         c_string_text(test_name) + "\");",
                      fold_);
     }
     write(num_test_guard);
@@ -384,7 +384,7 @@ void HarnessLayout::emit_main(const SelectionFacts& facts) {
     write("{");
     write("#endif");
     write("   VXU_INIT_DATA");
-    const std::string traces = quoted_text(settings_.traces_path);
+    const std::string traces = c_string_text(settings_.traces_path);
     if (!settings_.no_edit) {
         write("OPF_C(\"" + traces + "\");");
         write("");
@@ -409,7 +409,7 @@ void HarnessLayout::emit_main(const SelectionFacts& facts) {
     write(" return(0);");
     write("#endif");
     write("");
-    write("}/* end " + settings_.program_name + " */");
+    write("}/* end " + comment_text(settings_.program_name) + " */");
     write("");
     write("VXU_TRACES_FILE(\"" + traces + "\")");
     write("");

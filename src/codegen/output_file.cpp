@@ -2,11 +2,17 @@
 // created files.
 #include "codegen/output_file.h"
 
+#include "diag/file_guard.h"
 #include "diag/reporter.h"
+#include "diag/signal_cleanup.h"
 #include "diag/system_calls.h"
 
-#include <array>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
 #include <utility>
 
 namespace vx {
@@ -51,23 +57,45 @@ std::string_view extension_of(std::string_view path) {
 }  // namespace
 
 OutputFile::OutputFile(OutputFile&& other) noexcept
-    : stream_(std::exchange(other.stream_, nullptr)), path_(std::move(other.path_)) {}
+    : stream_(std::exchange(other.stream_, nullptr)),
+      path_(std::move(other.path_)),
+      written_path_(std::move(other.written_path_)),
+      staged_(other.staged_) {}
 
 OutputFile& OutputFile::operator=(OutputFile&& other) noexcept {
     if (this != &other) {
         if (stream_ != nullptr) {
-            std::fclose(stream_);
+            keep_quietly();
         }
         stream_ = std::exchange(other.stream_, nullptr);
         path_ = std::move(other.path_);
+        written_path_ = std::move(other.written_path_);
+        staged_ = other.staged_;
     }
     return *this;
 }
 
 OutputFile::~OutputFile() {
     if (stream_ != nullptr) {
-        std::fclose(stream_);
+        keep_quietly();
     }
+}
+
+void OutputFile::keep_quietly() noexcept {
+    std::fclose(std::exchange(stream_, nullptr));
+    if (staged_) {
+        std::rename(written_path_.c_str(), canonical_file_name(path_).c_str());
+    }
+    drop_removable_file(written_path_);
+}
+
+bool OutputFile::remove_written() noexcept {
+    if (stream_ != nullptr) {
+        std::fclose(std::exchange(stream_, nullptr));
+    }
+    bool removed = remove_output(written_path_);
+    drop_removable_file(written_path_);
+    return removed;
 }
 
 void OutputFile::fail(std::string_view code) {
@@ -144,20 +172,27 @@ void OutputFile::close(bool keep) {
     if (stream_ == nullptr) {
         return;
     }
-    std::FILE* stream = std::exchange(stream_, nullptr);
     if (keep) {
-        bool flushed = std::fflush(stream) == 0;
-        bool closed = std::fclose(stream) == 0;
-        if (!flushed) {
-            report_fatal("IMPECRFIC", path_);
+        bool flushed = std::fflush(stream_) == 0;
+        bool closed = std::fclose(std::exchange(stream_, nullptr)) == 0;
+        if (!flushed || !closed) {
+            remove_written();
+            report_fatal(flushed ? "IMPFERFIC" : "IMPECRFIC", path_);
         }
-        if (!closed) {
+        if (staged_ && std::rename(written_path_.c_str(), canonical_file_name(path_).c_str()) != 0) {
+            remove_written();
             report_fatal("IMPFERFIC", path_);
         }
+        drop_removable_file(written_path_);
         return;
     }
-    bool closed = std::fclose(stream) == 0;
-    bool removed = remove_output(path_);
+    bool closed = std::fclose(std::exchange(stream_, nullptr)) == 0;
+    bool removed = remove_written();
+    // The output of a failed run does not stay either, unless it is one of
+    // the run's inputs.
+    if (staged_ && !run_files().is_input(file_identity(path_))) {
+        remove_output(path_);
+    }
     if (!closed || !removed) {
         report_fatal("IMPFERFIC", path_);
     }
@@ -167,8 +202,7 @@ void OutputFile::discard() noexcept {
     if (stream_ == nullptr) {
         return;
     }
-    std::fclose(std::exchange(stream_, nullptr));
-    remove_output(path_);
+    remove_written();
 }
 
 std::string_view created_file_tag(std::string_view path) {
@@ -214,12 +248,75 @@ void log_created_file(std::string_view log_path, std::string_view path) {
     }
 }
 
-OutputFile create_output(const std::string& path, std::string_view log_path) {
-    std::FILE* stream = std::fopen(path.c_str(), "w+");
-    if (stream == nullptr) {
-        report_fatal("IMPOUVFIC", path);
+namespace {
+
+// Whether the output is written under a staged name: only when its name
+// leads to a regular file or to nothing yet.
+bool stageable(const std::string& path) {
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0) {
+        return errno == ENOENT;
     }
-    OutputFile file(stream, path);
+    return S_ISREG(status.st_mode);
+}
+
+// Creates the staged file beside the output's final file; nullptr when the
+// directory does not allow it.
+std::FILE* create_staged(const std::string& path, std::string& staged_path) {
+    static unsigned long serial = 0;
+    const std::string base = canonical_file_name(path) + ".vx";
+    std::string name;
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        name = base + std::to_string(::getpid()) + "_" + std::to_string(++serial);
+        // The name is in the table before the file exists.
+        add_removable_file(name);
+        fd = ::open(name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0) {
+            drop_removable_file(name);
+            if (errno != EEXIST) {
+                return nullptr;
+            }
+        }
+    }
+    if (fd < 0) {
+        return nullptr;
+    }
+    std::FILE* stream = ::fdopen(fd, "w+");
+    if (stream == nullptr) {
+        ::close(fd);
+        ::unlink(name.c_str());
+        drop_removable_file(name);
+        return nullptr;
+    }
+    staged_path = std::move(name);
+    return stream;
+}
+
+}  // namespace
+
+OutputFile create_output(const std::string& path, std::string_view log_path, bool staged) {
+    std::FILE* stream = nullptr;
+    std::string written_path = path;
+    staged = staged && !path.empty() && stageable(path);
+    if (staged) {
+        stream = create_staged(path, written_path);
+        staged = stream != nullptr;
+    }
+    if (stream == nullptr) {
+        const bool regular = stageable(path);
+        if (regular) {
+            add_removable_file(path);
+        }
+        stream = std::fopen(path.c_str(), "w+");
+        if (stream == nullptr) {
+            if (regular) {
+                drop_removable_file(path);
+            }
+            report_fatal("IMPOUVFIC", path);
+        }
+    }
+    OutputFile file(stream, path, written_path, staged);
     LogResult result = append_log_line(log_path, path);
     if (result != LogResult::done) {
         // The new file is nobody's yet: remove it before the run stops.

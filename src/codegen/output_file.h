@@ -10,6 +10,14 @@
 // line and at the final flush), "IMPRESFIC" when it cannot be rewound,
 // "IMPFERFIC" when it cannot be closed or deleted.
 //
+// An output is written under a new unique name beside its final name (the
+// staged file) and renamed into place when it is closed and kept: until
+// then the file of that name, which may be an input of the run, is never
+// touched, and a run cut short leaves no half-written output newer than its
+// script. Work files and outputs named after something that is not a
+// regular file (/dev/null) are written in place. Every file the run creates
+// is in the table of files removed on a signal until it is in place.
+//
 // An OutputFile owns its stream. Destroying an open one closes it and keeps
 // it; `discard` closes and deletes it without reporting anything, for the
 // cleanup of a run that stops early. Deleting never touches anything but a
@@ -50,18 +58,32 @@ public:
     void discard() noexcept;
 
 private:
-    friend OutputFile create_output(const std::string& path, std::string_view log_path);
-    OutputFile(std::FILE* stream, std::string path) : stream_(stream), path_(std::move(path)) {}
+    friend OutputFile create_output(const std::string& path, std::string_view log_path,
+                                    bool staged);
+    OutputFile(std::FILE* stream, std::string path, std::string written_path, bool staged)
+        : stream_(stream),
+          path_(std::move(path)),
+          written_path_(std::move(written_path)),
+          staged_(staged) {}
+
+    // Closes the stream and removes the file written, without reports.
+    bool remove_written() noexcept;
+    // Closes the stream and puts the file in place, without reports.
+    void keep_quietly() noexcept;
 
     [[noreturn]] void fail(std::string_view code);
 
     std::FILE* stream_ = nullptr;
-    std::string path_;
+    std::string path_;          // the name of the output
+    std::string written_path_;  // the file written: staged name or path_
+    bool staged_ = false;
 };
 
 // Creates the file (fatal "IMPOUVFIC" when it cannot) and logs it in the
-// log of created files when `log_path` is not empty.
-OutputFile create_output(const std::string& path, std::string_view log_path);
+// log of created files when `log_path` is not empty. A work file is not
+// staged: it is written in place.
+OutputFile create_output(const std::string& path, std::string_view log_path,
+                         bool staged = true);
 
 // Reads one whole line, however long, without its newline; false at the
 // end of the file. A read error ends the run ("fgets").

@@ -2,6 +2,7 @@
 #include "codegen/output_machinery.h"
 
 #include "diag/reporter.h"
+#include "diag/signal_cleanup.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -41,6 +42,7 @@ void OutputMachinery::make_work_prefix() {
         report_fatal("IMPOUVFIC", work_prefix_template);
     }
     ::close(descriptor);
+    add_removable_file(name);
     work_prefix_ = std::move(name);
 }
 
@@ -55,7 +57,7 @@ void OutputMachinery::create_work_file(WorkFile file) {
         return;  // emptied at its last flush
     }
     make_work_prefix();
-    work(file) = create_output(work_file_path(file));
+    work(file) = vx::create_output(work_file_path(file), log_path_, false);
 }
 
 void OutputMachinery::route_line(std::string_view text) {
@@ -318,6 +320,7 @@ void OutputMachinery::discard_work_files() noexcept {
     element_pair_open_ = false;
     if (!work_prefix_.empty()) {
         std::remove(work_prefix_.c_str());
+        drop_removable_file(work_prefix_);
         work_prefix_.clear();
     }
 }

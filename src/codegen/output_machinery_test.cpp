@@ -8,6 +8,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <fstream>
+
 namespace vx {
 namespace {
 
@@ -236,6 +241,49 @@ TEST_F(OutputMachineryTest, CreationFailureIsFatal) {
     EXPECT_EQ(status, 7);
     EXPECT_NE(err.find("Harnex-F-IMPOUVFIC"), std::string::npos) << err;
     EXPECT_NE(err.find("no/such/dir/x.c"), std::string::npos) << err;
+}
+
+// An output is written beside its file and put in place only when kept:
+// the file of that name (maybe an input) is untouched until then.
+TEST_F(OutputMachineryTest, OutputsReplaceTheirFileOnlyWhenKept) {
+    auto entries = [] {
+        Lines names;
+        for (const auto& entry : std::filesystem::directory_iterator(".")) {
+            names.push_back(entry.path().filename().string());
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    };
+    std::ofstream("old.c") << "the user's file\n";
+    const Lines before = entries();
+
+    OutputFile dropped = create_output("old.c", "");
+    dropped.write_line("partial");
+    EXPECT_EQ(read_lines("old.c"), Lines{"the user's file"});
+    dropped.discard();
+    EXPECT_EQ(read_lines("old.c"), Lines{"the user's file"});
+    EXPECT_EQ(entries(), before);
+
+    OutputFile kept = create_output("old.c", "");
+    kept.write_line("new text");
+    EXPECT_EQ(read_lines("old.c"), Lines{"the user's file"});
+    kept.close(true);
+    EXPECT_EQ(read_lines("old.c"), Lines{"new text"});
+    EXPECT_EQ(entries(), before);
+    // The permissions are those of a file created in place.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    const auto permissions = std::filesystem::status("old.c").permissions();
+    EXPECT_EQ(static_cast<mode_t>(permissions) & 0777, 0666 & ~mask);
+
+    // A run with errors leaves no output of that name.
+    OutputFile failed = create_output("old.c", "");
+    failed.write_line("from a failed run");
+    failed.close(false);
+    EXPECT_FALSE(std::filesystem::exists("old.c"));
+    Lines without = before;
+    without.erase(std::find(without.begin(), without.end(), "old.c"));
+    EXPECT_EQ(entries(), without);
 }
 
 }  // namespace

@@ -73,6 +73,15 @@ void OutputSession::create_with_banner(OutputFile& destination, const std::strin
 
 void OutputSession::start_outputs() {
     started_ = true;
+    // The outputs come from the command line, not from a line of the
+    // script: a failure to create one names the file alone.
+    const bool located = has_reporter();
+    const std::string report_file = located ? reporter().report_file() : std::string();
+    const long report_line = located ? reporter().report_line() : 0;
+    if (located) {
+        set_report_file("");
+        set_report_line(0);
+    }
     const CommentDelimiters delimiters = comment_delimiters_for(settings_.tested_language);
     const BannerText banner = banner_text();
 
@@ -103,6 +112,10 @@ void OutputSession::start_outputs() {
                                 settings_.sql_mode, settings_.dbms_name,
                                 settings_.tested_language, settings_.language_name,
                                 settings_.script_path, settings_.source_path});
+    if (located) {
+        set_report_file(report_file);
+        set_report_line(report_line);
+    }
 }
 
 void OutputSession::finish_outputs(bool errors, const std::vector<UsageCount>& usage_counts) {

@@ -1,5 +1,7 @@
 #include "diag/process_end.h"
 
+#include "diag/signal_cleanup.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <utility>
@@ -26,6 +28,8 @@ void end_process(int status) {
     if (auto& ending = substituted_ending()) {
         ending(status);
     }
+    // Whatever file of the run is still unfinished goes with it.
+    remove_removable_files();
     std::exit(status);
 }
 

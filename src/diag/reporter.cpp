@@ -2,6 +2,9 @@
 
 #include "diag/process_end.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cstdio>
 
 namespace vx {
@@ -165,7 +168,18 @@ void Reporter::raise(Severity severity, std::string_view code, const QString& ar
 void Reporter::open_details_file(const std::string& name) {
     close_details_file();
     details_name_ = name;
-    details_ = std::fopen(name.c_str(), "w");
+    // A pipe nobody reads is refused at once instead of waited on.
+    int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (fd >= 0) {
+        int flags = ::fcntl(fd, F_GETFL);
+        if (flags >= 0) {
+            ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+        }
+        details_ = ::fdopen(fd, "w");
+        if (details_ == nullptr) {
+            ::close(fd);
+        }
+    }
     if (details_ == nullptr) {
         raise(Severity::fatal, "FICERROPN", QString::fromLatin1(name));
     }

@@ -4,8 +4,10 @@
 #include "canalysis/expression_analysis.h"
 #include "canalysis/symbol_listing.h"
 #include "canalysis/target_model.h"
+#include "codegen/output_file.h"
 #include "diag/reporter.h"
 #include "driver/identity.h"
+#include "driver/output_names.h"
 #include "driver/paths.h"
 #include "support/text.h"
 
@@ -54,6 +56,11 @@ std::string CAnalysis::start(const CAnalysisStart& start) {
 
     std::string definitions;
     if (!start.std_define_file.empty()) {
+        // The file is read through an #include line: a name that line
+        // cannot hold would lose the definitions without a word.
+        if (!include_name_writable(start.std_define_file)) {
+            report_fatal("CHEMININV", start.std_define_file);
+        }
         std::string directive = "#include \"" + start.std_define_file + "\"";
         cpp_process_text(cpp_, directive, false, "", 0, definitions);
         analyse_declarations(definitions, {});
@@ -141,25 +148,13 @@ std::optional<bool> CAnalysis::macro_defined(std::string_view name) {
 
 void CAnalysis::write_symbol_listing(const std::vector<std::string>& services) {
     if (symbtab_file_.empty()) return;
-    // A name without extension gets the symbol table's.
-    std::string name = symbtab_file_;
-    std::size_t slash = name.rfind('/');
-    std::size_t dot = name.rfind('.');
-    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) {
-        name += "." + extension_for(ExtensionKind::symbol_table);
-    }
-    std::FILE* file = std::fopen(name.c_str(), "w");
-    if (file == nullptr) report_fatal("IMPOUVFIC", name);
+    const std::string name = symbol_listing_path(symbtab_file_);
+    // The listing is in place only once it is whole.
+    OutputFile file = create_output(name, {});
     SymbolListing listing{table_, services, name, tool_title, tool_version, command_echo_, run_date_,
                           cpp_.script_language()};
-    bool failed = false;
-    vx::write_symbol_listing(listing, [&](std::string_view line) {
-        if (std::fwrite(line.data(), 1, line.size(), file) != line.size() || std::fputc('\n', file) == EOF) {
-            failed = true;
-        }
-    });
-    if (std::fclose(file) != 0) failed = true;
-    if (failed) report_fatal("IMPECRFIC", name);
+    vx::write_symbol_listing(listing, [&](std::string_view line) { file.write_line(line); });
+    file.close(true);
 }
 
 void CAnalysis::finish() { cpp_finish(cpp_, false); }

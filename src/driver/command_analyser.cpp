@@ -17,12 +17,14 @@
 #include "driver/command_analyser.h"
 
 #include "diag/catalogue.h"
+#include "diag/file_guard.h"
 #include "driver/identity.h"
 
 #include <QRegularExpression>
 #include <QString>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -55,6 +57,7 @@ constexpr const char* message_texts[] = {
     "Command analysis: No memory left",
     "Command analysis",
     "Internal error, bad option name",
+    "File cannot be read",
 };
 
 constexpr const char message_context[] = "CAB";
@@ -62,8 +65,9 @@ constexpr const char text_context[] = "Command-line";
 constexpr const char negative_prefix[] = "no";
 constexpr const char option_file_word[] = "OPTION";
 
-// Option files are read in blocks of this size.
-constexpr std::size_t option_file_block = 1025;
+// Expansion stops once a text grows past this: values referring to each
+// other could otherwise double it at every level.
+constexpr std::size_t max_expanded_length = 1 << 20;
 
 char ascii_upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
@@ -177,6 +181,20 @@ std::int64_t leading_integer(std::string_view text) {
     return negative ? -value : value;
 }
 
+// Whether the text begins with a number (blanks and a sign aside): the
+// value of an integer option is its leading digits, and a text without any
+// ("abc", "-") is no value at all.
+bool has_leading_digits(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) {
+        ++i;
+    }
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        ++i;
+    }
+    return i < text.size() && text[i] >= '0' && text[i] <= '9';
+}
+
 std::string to_local(const QString& text) { return text.toLocal8Bit().toStdString(); }
 
 std::string translated_message(AnalyserMessage message) {
@@ -255,7 +273,12 @@ std::string expand_environment(std::string_view text) {
             outer.end = outer.end - reference + length;
         }
         inside.push_back({i + length, std::move(name)});
-        i += length > 0 ? 1 : 0;
+        // The inserted value is scanned from its first character: a value
+        // that is itself a reference is expanded in turn (a variable is
+        // never expanded inside its own value, so the scan ends).
+        if (out.size() > max_expanded_length) {
+            break;
+        }
     }
     return out;
 }
@@ -337,21 +360,17 @@ int CommandAnalysis::expand_arguments(int argc, const char* const* argv,
 }
 
 int CommandAnalysis::read_option_file(const std::string& name, std::vector<std::string>& expanded) {
-    std::FILE* file = std::fopen(name.c_str(), "rb");
-    if (file == nullptr) {
-        return refuse(AnalyserMessage::file_not_found, name);
-    }
+    // A pipe, a device or a directory is refused before it is read: it
+    // could block or never end.
     std::string data;
-    char block[option_file_block];
-    std::size_t got = 0;
-    while ((got = std::fread(block, 1, sizeof block, file)) > 0) {
-        data.append(block, got);
+    OpenedInput opened;
+    if (!read_input_file(name, data, opened)) {
+        if (opened.problem == InputProblem::missing && opened.error == ENOENT) {
+            return refuse(AnalyserMessage::file_not_found, name);
+        }
+        return refuse(AnalyserMessage::file_unreadable, input_problem_text(name, opened));
     }
-    bool failed = std::ferror(file) != 0;
-    std::fclose(file);
-    if (failed) {
-        return refuse(AnalyserMessage::file_not_found, name);
-    }
+    run_files().note_early_input(name);
     for (std::string& word : option_file_words(data)) {
         expanded.push_back(std::move(word));
     }
@@ -552,6 +571,9 @@ int CommandAnalysis::convert_piece(std::string_view piece, const ArgumentType& t
                                    std::vector<bool>* selected,
                                    std::vector<AnalysedValue>& values) {
     if (type.kind == ValueKind::integer) {
+        if (!has_leading_digits(piece)) {
+            return refuse(AnalyserMessage::unknown_value, piece);
+        }
         std::int64_t number = leading_integer(piece);
         if (number < type.minimum) {
             return refuse(AnalyserMessage::value_too_small, piece);

@@ -106,6 +106,7 @@ enum class AnalyserMessage {
     no_memory,
     command_analysis,
     bad_option_name,
+    file_unreadable,
 };
 
 // The English source text of a message (translated in the context "CAB").

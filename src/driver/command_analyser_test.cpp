@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <memory>
+
 #include <algorithm>
 
 #include <string>
@@ -118,6 +122,16 @@ TEST_F(CompilerCommand, IntegerBounds) {
     EXPECT_NE(analyse(huge, {"s.ptu", "t.c", "-E=99999999999999999999999"})
                   .err.find("Arg value too large,"),
               std::string::npos);
+}
+
+TEST_F(CompilerCommand, IntegerOptionsWithoutDigitsAreRefused) {
+    for (const char* option : {"-XT=abc", "-W=five", "-XT=-", "-E= "}) {
+        CommandAnalysis analysis_of(compiler_command());
+        Outcome outcome = analyse(analysis_of, {"s.ptu", "t.c", option});
+        EXPECT_EQ(outcome.status, -1) << option;
+        EXPECT_NE(outcome.err.find(refusal("Unknown value of option,")), std::string::npos)
+            << outcome.err;
+    }
 }
 
 TEST_F(CompilerCommand, ListsSplitAtUnescapedSeparators) {
@@ -275,12 +289,29 @@ TEST(Expansion, EnvironmentReferences) {
     EXPECT_EQ(expand_environment("$HOME/x.ptu"), "/home/u/x.ptu");
     EXPECT_EQ(expand_environment("$VX_UNSET_VARIABLE/x"), "$VX_UNSET_VARIABLE/x");
     EXPECT_EQ(expand_environment("<$VX_OUTER>"), "<xy>");
-    // The scan resumes after the first character of a value.
-    EXPECT_EQ(expand_environment("$VX_FIRST"), "$VX_INNER");
+    // A value is scanned from its first character: a value that is itself
+    // a reference is expanded in turn.
+    EXPECT_EQ(expand_environment("$VX_FIRST"), "y");
+    EXPECT_EQ(expand_environment("$VX_FIRST$VX_FIRST/"), "yy/");
     EXPECT_EQ(expand_environment("$VX_EMPTY$VX_INNER"), "y");
     EXPECT_EQ(expand_environment("$ $"), "$ $");
     // A variable that refers to itself is expanded once.
     EXPECT_EQ(expand_environment("$VX_SELF!"), "a$VX_SELF!");
+}
+
+TEST(Expansion, ValuesReferringToEachOtherEndAndStayBounded) {
+    ScopedVariable ping("VX_PING", "$VX_PONG");
+    ScopedVariable pong("VX_PONG", "$VX_PING");
+    EXPECT_EQ(expand_environment("$VX_PING"), "$VX_PING");
+    // Each level doubles the text: the expansion stops growing at its bound.
+    std::vector<std::unique_ptr<ScopedVariable>> levels;
+    for (int level = 0; level < 40; ++level) {
+        std::string next = "$VX_LEVEL" + std::to_string(level + 1);
+        std::string value = level == 39 ? std::string("xx") : next + next;
+        levels.push_back(std::make_unique<ScopedVariable>(
+            ("VX_LEVEL" + std::to_string(level)).c_str(), value.c_str()));
+    }
+    EXPECT_LT(expand_environment("$VX_LEVEL0").size(), std::size_t{4} << 20);
 }
 
 class OptionFiles : public ::testing::Test {
@@ -334,6 +365,18 @@ TEST_F(OptionFiles, MissingFileIsRefused) {
     Outcome outcome = expand({"prog", "-OPTION=" + missing}, expanded);
     EXPECT_EQ(outcome.status, -1);
     EXPECT_EQ(outcome.err, refusal("File not found") + missing + analysis.usage_text() + "\n");
+}
+
+TEST_F(OptionFiles, WhatIsNotARegularFileIsRefusedWithoutBeingRead) {
+    std::vector<std::string> expanded;
+    const std::string fifo = (scratch.path() / "pipe").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& name : {fifo, std::string("/dev/zero"), scratch.path().string()}) {
+        Outcome outcome = expand({"prog", "@" + name}, expanded);
+        EXPECT_EQ(outcome.status, -1) << name;
+        EXPECT_EQ(outcome.err,
+                  refusal("File cannot be read") + name + analysis.usage_text() + "\n");
+    }
 }
 
 TEST_F(OptionFiles, OnlyTheExactOptionWordOpensAFile) {

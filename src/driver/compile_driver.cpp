@@ -16,6 +16,7 @@
 #include "script/front_end.h"
 #include "script/harness_generation.h"
 #include "support/paths.h"
+#include "support/text.h"
 
 #include <cstdio>
 #include <memory>
@@ -100,6 +101,22 @@ HarnessSettings harness_settings(const RunContext& run) {
     h.traces_path = s.no_path ? file_name_part(run.names.rio_file) : run.names.rio_file;
     h.sql = s.sql_mode;
     h.sql_include = run.target.sql_include;
+    // An #include line has no escapes: a name it cannot hold is refused
+    // before any output exists.
+    auto refuse_unwritable = [](const std::string& quoted_name) {
+        std::string_view name = quoted_name;
+        if (name.size() >= 2 && name.front() == '"' && name.back() == '"') {
+            name = name.substr(1, name.size() - 2);
+        }
+        if (!include_name_writable(name)) {
+            report_fatal("CHEMININV", name);
+        }
+    };
+    refuse_unwritable(h.runtime_include);
+    refuse_unwritable("\"" + h.declarations_include + "\"");
+    if (h.sql) {
+        refuse_unwritable(h.sql_include);
+    }
     return h;
 }
 

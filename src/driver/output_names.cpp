@@ -10,6 +10,7 @@
 // link record directory argument, which is used as a plain prefix.
 #include "driver/output_names.h"
 
+#include "diag/file_guard.h"
 #include "diag/reporter.h"
 #include "support/paths.h"
 
@@ -91,26 +92,74 @@ void open_listing(const CompilerSettings& settings, const OutputNames& names,
     reporter().write_listing_header(settings.command_echo, names.details_file, run_date);
 }
 
+std::string symbol_listing_path(const std::string& symbtab_file) {
+    if (symbtab_file.empty()) {
+        return {};
+    }
+    // A name without extension gets the symbol table's.
+    std::string name = symbtab_file;
+    std::size_t slash = name.rfind('/');
+    std::size_t dot = name.rfind('.');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) {
+        name += "." + extension_for(ExtensionKind::symbol_table);
+    }
+    return name;
+}
+
 void refuse_colliding_names(const CompilerSettings& settings, const OutputNames& names) {
-    std::vector<std::string> taken;
-    for (const std::string* input : {&names.script_path, &settings.source_file}) {
+    // Files are compared by what they are (device and inode, through links
+    // of both kinds) and, for a file not there yet, by canonical name.
+    struct Known {
+        const std::string* name;
+        std::string canonical;
+        FileIdentity identity;
+    };
+    auto known = [](const std::string& name) {
+        return Known{&name, canonical_file_name(name), file_identity(name)};
+    };
+    auto same = [](const Known& a, const Known& b) {
+        return a.identity.same_file(b.identity) || a.canonical == b.canonical;
+    };
+
+    RunFiles& files = run_files();
+    std::vector<Known> inputs;
+    for (const std::string* input :
+         {&names.script_path, &settings.source_file, &settings.std_define_file}) {
         if (!input->empty()) {
-            taken.push_back(canonical_path(*input));
+            inputs.push_back(known(*input));
         }
     }
+    for (const std::string& option_file : files.early_inputs()) {
+        inputs.push_back(known(option_file));
+    }
+    for (const Known& input : inputs) {
+        files.note_input(*input.name, input.identity);
+    }
+
     const std::string const_file = settings.const_given ? settings.const_file : std::string();
+    const std::string symbol_listing = symbol_listing_path(settings.symbtab_file);
+    std::vector<Known> outputs;
     for (const std::string* output :
          {&names.details_file, &names.generated_path, &names.declarations_file,
           &names.link_record_file, &names.config_header, &const_file,
-          &names.report_description_path, &settings.rename_file, &settings.vistal_log_path}) {
+          &names.report_description_path, &names.report_xrd_file, &settings.rename_file,
+          &settings.vistal_log_path, &symbol_listing}) {
         if (output->empty()) {
             continue;
         }
-        std::string canonical = canonical_path(*output);
-        if (std::find(taken.begin(), taken.end(), canonical) != taken.end()) {
-            report_fatal("IMPOUVFIC", *output);
+        Known candidate = known(*output);
+        for (const Known& input : inputs) {
+            if (same(candidate, input)) {
+                report_fatal("FICENTSOR", *output);
+            }
         }
-        taken.push_back(std::move(canonical));
+        for (const Known& other : outputs) {
+            if (same(candidate, other)) {
+                report_fatal("IMPOUVFIC", *output);
+            }
+        }
+        outputs.push_back(std::move(candidate));
+        files.note_output(*output);
     }
 }
 

@@ -44,10 +44,17 @@ struct OutputNames {
 
 OutputNames derive_output_names(const CompilerSettings& settings);
 
-// Ends the run (fatal "IMPOUVFIC" with the name) when a file the run would
-// write is the script, the -SOURCE file or another output of the run:
-// writing it would destroy the input or mix two outputs in one file, and a
-// details file read back as a script would grow without end.
+// The file of the symbol listing of -SYMBTAB: the name, with the symbol
+// table extension when it has none; empty when not wanted.
+std::string symbol_listing_path(const std::string& symbtab_file);
+
+// Ends the run when a file the run would write is one of its inputs known
+// from the command line (the script, the -SOURCE file, the standard
+// definitions, the option files): fatal "FICENTSOR" with the output's name;
+// or another output of the run: fatal "IMPOUVFIC". Writing it would destroy
+// the input or mix two outputs in one file, and a details file read back as
+// a script would grow without end. The outputs are noted in the run's
+// registry, against which every input opened later is checked.
 void refuse_colliding_names(const CompilerSettings& settings, const OutputNames& names);
 
 // Opens the details file of the run and writes the listing header with the

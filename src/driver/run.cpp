@@ -11,6 +11,7 @@
 #include "diag/catalogue.h"
 #include "diag/process_end.h"
 #include "diag/reporter.h"
+#include "diag/signal_cleanup.h"
 #include "driver/compile_driver.h"
 #include "driver/compiler_options.h"
 #include "driver/crash_handler.h"
@@ -105,8 +106,17 @@ int run_compiler(int argc, char** argv) {
 
     // 5. Settings start empty (filled by the command line below).
 
-    // 6. Crash handler.
+    // 6. Crash handler, and the end of a run stopped by a signal.
     install_crash_handler();
+    install_signal_cleanup([&run_reporter](int signal_number) {
+        const char* name = signal_number == SIGINT    ? "SIGINT"
+                           : signal_number == SIGTERM ? "SIGTERM"
+                           : signal_number == SIGHUP  ? "SIGHUP"
+                                                      : "SIGPIPE";
+        return run_reporter.compose(Severity::fatal, "ARRETSIGN", QString::fromLatin1(name))
+            .toLocal8Bit()
+            .toStdString();
+    });
 
     // 7. Default script language.
     ScriptLanguage script_language;

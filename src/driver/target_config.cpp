@@ -1,6 +1,9 @@
 #include "driver/target_config.h"
 
+#include "diag/file_guard.h"
 #include "diag/reporter.h"
+
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -11,13 +14,13 @@ namespace {
 
 std::string quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
+// A regular file that can be opened; a pipe is not waited on.
 bool readable(const std::string& path) {
-    std::FILE* file = std::fopen(path.c_str(), "r");
-    if (file == nullptr) {
-        return false;
+    OpenedInput opened = open_input(path);
+    if (opened.descriptor >= 0) {
+        ::close(opened.descriptor);
     }
-    std::fclose(file);
-    return true;
+    return opened.problem == InputProblem::none;
 }
 
 std::string non_empty_env(const char* name) {

@@ -5,8 +5,11 @@
 // includes itself (or a cycle of them) ends the walk instead of looping.
 #include "report/depfile.h"
 
+#include "diag/file_guard.h"
+
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <set>
 #include <system_error>
 
@@ -125,7 +128,14 @@ public:
         for (std::size_t index = 0; index < entries_.size(); ++index) {
             const fs::path file = entries_[index].path;
             const bool script = entries_[index].script;
-            std::ifstream in(file, std::ios::binary);
+            // Only regular files of a sane size are read: a header that is
+            // a link to a device or a pipe would never end or block.
+            std::string content;
+            OpenedInput opened;
+            if (!read_input_file(file.string(), content, opened)) {
+                continue;
+            }
+            std::istringstream in(content);
             while (std::getline(in, line)) {
                 std::string_view text = line;
                 if (script) {

@@ -53,8 +53,7 @@ std::string test_text(const TestRun& run)
         }
         text += "\n";
         for (const Entry& entry : element.entries) {
-            text += "  " + std::string(static_cast<std::size_t>(entry.depth) * 2, ' ') +
-                    entry_line(entry) + "\n";
+            text += "  " + depth_prefix(entry.depth, "  ") + entry_line(entry) + "\n";
         }
     }
     return text;

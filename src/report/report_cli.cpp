@@ -9,6 +9,7 @@
 #include "report/report_cli.h"
 
 #include "report/coverage.h"
+#include "diag/file_guard.h"
 #include "report/depfile.h"
 #include "report/html_report.h"
 #include "report/junit.h"
@@ -24,6 +25,7 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <iterator>
 #include <optional>
 #include <sstream>
@@ -161,15 +163,42 @@ std::optional<std::string> parse_arguments(const std::vector<std::string>& argum
 
 std::optional<std::string> read_file(const std::string& path, std::string& content)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return "cannot open " + path;
+    // A pipe, a device or a directory is refused before it is read: it
+    // could block, never end or fail half-way.
+    OpenedInput opened;
+    if (read_input_file(path, content, opened)) {
+        return std::nullopt;
     }
-    content.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (in.bad()) {
-        return "cannot read " + path;
+    switch (opened.problem) {
+    case InputProblem::not_regular:
+        return path + " is not a regular file";
+    case InputProblem::too_large:
+        return "cannot read " + input_problem_text(path, opened);
+    case InputProblem::read_error:
+        return "cannot read " + input_problem_text(path, opened);
+    case InputProblem::missing:
+    case InputProblem::none:
+        break;
     }
-    return std::nullopt;
+    return "cannot open " + input_problem_text(path, opened);
+}
+
+// The output named as one of the inputs, through any link or spelling, or
+// nullptr: writing it would destroy that input.
+const std::string* output_over_input(const std::string& output,
+                                     std::initializer_list<const std::string*> inputs)
+{
+    const FileIdentity identity = file_identity(output);
+    const std::string canonical = canonical_file_name(output);
+    for (const std::string* input : inputs) {
+        if (input->empty()) {
+            continue;
+        }
+        if (identity.same_file(file_identity(*input)) || canonical == canonical_file_name(*input)) {
+            return input;
+        }
+    }
+    return nullptr;
 }
 
 void print_failure(std::ostream& err, const Arguments& arguments, const Failure& failure)
@@ -198,6 +227,11 @@ std::string target_lib_directory()
 
 int write_depfile(const Arguments& arguments, std::ostream& err)
 {
+    if (const std::string* input = output_over_input(arguments.depfile, {&arguments.link_records})) {
+        err << program_name << ": the dependency file " << arguments.depfile << " is the input "
+            << *input << '\n';
+        return exit_unusable;
+    }
     std::string link_text;
     if (auto problem = read_file(arguments.link_records, link_text)) {
         err << program_name << ": " << *problem << '\n';
@@ -241,6 +275,17 @@ int run_report(const std::vector<std::string>& argument_list, std::ostream& out,
     }
     if (!arguments.depfile.empty()) {
         return write_depfile(arguments, err);
+    }
+
+    for (const auto& [what, output] : {std::pair{"JUnit", &arguments.junit},
+                                       std::pair{"HTML", &arguments.html}}) {
+        if (output->empty()) continue;
+        if (const std::string* input = output_over_input(
+                *output, {&arguments.link_records, &arguments.traces})) {
+            err << program_name << ": the " << what << " file " << *output << " is the input "
+                << *input << '\n';
+            return exit_unusable;
+        }
     }
 
     // Every refusal from here on also rewrites the JUnit file, so that a

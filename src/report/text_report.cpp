@@ -131,9 +131,7 @@ void TextWriter::write_entry(const Entry& entry)
         }
     }
     out_ << entry_indent;
-    for (int i = 0; i < entry.depth; ++i) {
-        out_ << depth_indent;
-    }
+    out_ << depth_prefix(entry.depth, depth_indent);
     out_ << entry_line(entry) << '\n';
 }
 
@@ -218,6 +216,19 @@ std::string check_summary(const Entry& entry)
         text += " (script: " + entry.script_expected + ")";
     }
     return text;
+}
+
+std::string depth_prefix(int depth, std::string_view step)
+{
+    std::string prefix;
+    const int shown = depth < max_indented_depth ? depth : max_indented_depth;
+    for (int i = 0; i < shown; ++i) {
+        prefix += step;
+    }
+    if (depth > max_indented_depth) {
+        prefix += "[depth " + std::to_string(depth) + "] ";
+    }
+    return prefix;
 }
 
 std::string entry_line(const Entry& entry)

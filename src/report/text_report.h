@@ -5,6 +5,8 @@
 #include "report/verdict.h"
 
 #include <ostream>
+#include <string>
+#include <string_view>
 
 namespace vx::report {
 
@@ -23,6 +25,13 @@ std::string entry_line(const Entry& entry);
 // "passed (3 checks)", "FAILED (1 of 3 checks failed)", "FAILED (crashed
 // (SIGSEGV); ...)", "NOT RUN (...)": the outcome of a test run.
 std::string test_outcome(const TestRun& run);
+
+// The indent of an entry nested `depth` brackets deep: one `step` per
+// level up to max_indented_depth, then the depth written out ("[depth
+// 40] "), so that a deep nesting costs a line of bounded width, not a
+// line as long as the nesting is deep.
+inline constexpr int max_indented_depth = 16;
+std::string depth_prefix(int depth, std::string_view step);
 
 // "t1" or "t1 (run 2)" for a test run.
 std::string test_label(const TestRun& run);

@@ -230,3 +230,19 @@ TEST(Verdict, CommandLineReportsAnUnwritableJUnitFile)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(TextReport, DeepNestingIsIndentedToABoundAndNumbered)
+{
+    using vx::report::depth_prefix;
+    using vx::report::max_indented_depth;
+    EXPECT_EQ(depth_prefix(0, "  "), "");
+    EXPECT_EQ(depth_prefix(2, "  "), "    ");
+    EXPECT_EQ(depth_prefix(max_indented_depth, "-"), std::string(max_indented_depth, '-'));
+    // Deeper levels cost one number, not one indent each.
+    EXPECT_EQ(depth_prefix(100000, "-"),
+              std::string(max_indented_depth, '-') + "[depth 100000] ");
+}
+
+}  // namespace

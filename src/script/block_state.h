@@ -10,6 +10,8 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace vx {
@@ -111,6 +113,10 @@ struct BlockState {
 
     // Every service name of the script (as made unique), for NOMOPEDBL.
     std::vector<std::string> service_names;
+    // The same names upper-cased, and for each base name the last number
+    // given to a repeated one: a name is made unique in constant time.
+    std::unordered_set<std::string> used_service_names;
+    std::unordered_map<std::string, int> service_name_numbers;
     // For the end-of-script checks of the selection options: every test
     // name and family name met, and the services not left out.
     std::vector<std::string> all_test_names;

@@ -14,6 +14,31 @@
 
 namespace vx {
 
+namespace {
+
+bool is_control_character(char ch) {
+    const auto c = static_cast<unsigned char>(ch);
+    return (c < 0x20 && ch != '\t') || c == 0x7F;
+}
+
+bool has_control_character(std::string_view text) {
+    return std::any_of(text.begin(), text.end(), is_control_character);
+}
+
+std::string without_control_characters(std::string_view text) {
+    std::string out(text);
+    std::replace_if(out.begin(), out.end(), is_control_character, '?');
+    return out;
+}
+
+bool names_a_block(KeywordCode code) {
+    return code == KeywordCode::service || code == KeywordCode::test ||
+           code == KeywordCode::next_test || code == KeywordCode::family ||
+           code == KeywordCode::element;
+}
+
+}  // namespace
+
 // clang-format off
 const Dispatcher::HandlerRow Dispatcher::handler_table[] = {
     {KeywordCode::constant,          &Dispatcher::handle_constant},
@@ -143,6 +168,27 @@ void Dispatcher::dispatch_statement(std::string_view text) {
 
     hand_over_native_text();
 
+    // Names of services, tests, families and elements go into the link
+    // records and the harness's strings, where a control character would
+    // make the records unreadable: refused, and the block goes on under a
+    // name with "?" in its place so that its structure is kept.
+    std::string named_text;
+    if (names_a_block(statement.row->code) && has_control_character(statement.argument)) {
+        named_text = without_control_characters(text);
+        statement.argument = without_control_characters(statement.argument);
+        statement.text = named_text;
+        report_error("CARCTLNOM", statement.argument);
+    }
+
+    // Values reach the harness through the preprocessor: their literals
+    // are written so that it reads them as the script means them.
+    std::string value_text;
+    if (handler_for(statement.row->code) == &Dispatcher::handle_variable) {
+        value_text = c_literals_reescaped(statement.text);
+        statement.argument = c_literals_reescaped(statement.argument);
+        statement.text = value_text;
+    }
+
     Handler handler = handler_for(statement.row->code);
     if (handler == nullptr) {
         report_warning("STXMETAIN", text);
@@ -198,6 +244,19 @@ void Dispatcher::native_comment(std::string_view line) {
 }
 
 void Dispatcher::end_of_script() {
+    // An IF without its END IF runs to the end of the script. Under a true
+    // condition nothing was lost: a warning. Under a false one everything
+    // after it was left out, the ends of blocks opened before it among
+    // them, so the harness would be cut short: an error, and no harness.
+    if (!state_.if_stack.empty()) {
+        if (flags().test(SkipFlag::false_condition)) {
+            report_error("SINONFERM", "");
+        } else {
+            report_warning("SINONFERM", "");
+        }
+        flags().set(SkipFlag::false_condition, state_.if_stack.front().enclosing_skipped);
+        state_.if_stack.clear();
+    }
     if (state_.service.open) {
         report_warning("MOTCLEABS", name(KeywordName::end_service));
         end_service_action();

@@ -185,6 +185,30 @@ TEST_F(DispatcherTest, ServiceNamesAreMadeUnique) {
     EXPECT_EQ(std::count(hooks_.calls.begin(), hooks_.calls.end(), "stub_services"), 1);
 }
 
+TEST_F(DispatcherTest, RepeatedNamesTakeTheFirstFreeNumber) {
+    run_body("SERVICE A\nEND SERVICE\nSERVICE A_2\nEND SERVICE\nSERVICE a\nEND SERVICE\n"
+             "SERVICE A\nEND SERVICE\nSERVICE A_1\nEND SERVICE\nSERVICE b\nEND SERVICE\n"
+             "SERVICE B\nEND SERVICE\n");
+    EXPECT_EQ(state().service_names,
+              (std::vector<std::string>{"A", "A_2", "a_1", "A_3", "A_1_1", "b", "B_1"}));
+}
+
+TEST_F(DispatcherTest, ControlCharactersInBlockNamesAreRefused) {
+    run_body("SERVICE a\x01" "b\nTEST t\x1b[1m\nFAMILY f\x7f\nELEMENT e\x02\nEND ELEMENT\n"
+             "END FAMILY\nEND TEST\nEND SERVICE\n");
+    std::vector<Diagnostic> all = diagnostics();
+    EXPECT_EQ(std::count_if(all.begin(), all.end(),
+                            [](const Diagnostic& d) { return d.code == "CARCTLNOM"; }),
+              4);
+    const Diagnostic refused = first("CARCTLNOM");
+    EXPECT_EQ(refused.severity, 'E');
+    EXPECT_EQ(refused.line, 3);
+    EXPECT_NE(refused.body.find("a?b"), std::string::npos) << refused.body;
+    // The blocks go on under the cleaned names.
+    EXPECT_EQ(state().service_names, (std::vector<std::string>{"a?b"}));
+    EXPECT_EQ(hooks_.calls.back(), "main");
+}
+
 TEST_F(DispatcherTest, LongServiceNamesAreCutWithoutDuplicateWarning) {
     run_body("SERVICE abcdefghijklmnopqrst\nEND SERVICE\nSERVICE abcdefghijklmnopqrXY\n"
              "END SERVICE\nSERVICE abcdefghijklmnopq_tail\nEND SERVICE\n"
@@ -407,6 +431,31 @@ TEST_F(DispatcherTest, ElseAndEndIfMustMatchAnIf) {
     EXPECT_EQ(all, (std::vector<std::string>{"E-TROPSINON", "W-TROPFINSI"}));
     EXPECT_EQ(first("TROPSINON").line, 5);
     EXPECT_EQ(first("TROPFINSI").line, 7);
+}
+
+TEST_F(DispatcherTest, AnIfLeftOpenWarnsAtTheEndAndTheHarnessIsEnded) {
+    run_body("SERVICE s\nTEST t\nEND TEST\nIF NOWHERE\nTEST u\nEND TEST\nEND SERVICE\n");
+    // The END SERVICE under the false condition wrote nothing: the harness
+    // would be cut short.
+    const Diagnostic open_if = first("SINONFERM");
+    EXPECT_EQ(open_if.severity, 'E');
+    // At the end of the script, after its last line.
+    EXPECT_EQ(open_if.line, 9);
+    EXPECT_EQ(hooks_.calls.back(), "main");
+    EXPECT_TRUE(session_->skip_flags().output_enabled());
+
+}
+
+TEST_F(DispatcherTest, AnIfLeftOpenUnderATrueConditionOnlyWarns) {
+    options_.defined_identifiers = {"ON"};
+    run_body("SERVICE s\nTEST t\nEND TEST\nIF ON\nTEST u\nEND TEST\nEND SERVICE\n");
+    EXPECT_EQ(first("SINONFERM").severity, 'W');
+    EXPECT_EQ(hooks_.calls.back(), "main");
+}
+
+TEST_F(DispatcherTest, AClosedIfDoesNotWarnAtTheEnd) {
+    run_body("IF A\nENDIF\nSERVICE s\nEND SERVICE\n");
+    EXPECT_FALSE(has("W-SINONFERM"));
 }
 
 TEST_F(DispatcherTest, ConditionsSkipGeneration) {
@@ -886,8 +935,9 @@ TEST_F(IncludeGuardTest, OutputsDirectoriesAndDevicesAreNotIncluded) {
     run("HEADER m, 1, , c\nBEGIN\nINCLUDE PTU t.c\nINCLUDE CODE t.tdc\nINCLUDE PTU dir.ptu\n"
         "INCLUDE CODE /dev/null\n");
     std::vector<std::string> all = codes();
-    EXPECT_EQ(all, (std::vector<std::string>{"E-LIGNTRAIT", "E-LIGNTRAIT", "E-FICINCINC",
-                                             "E-FICINCINC"}));
+    // A directory or a device is refused for what it is.
+    EXPECT_EQ(all, (std::vector<std::string>{"E-LIGNTRAIT", "E-LIGNTRAIT", "E-FICNONREG",
+                                             "E-FICNONREG"}));
     EXPECT_EQ(first("LIGNTRAIT").line, 3);
 }
 

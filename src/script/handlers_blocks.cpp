@@ -26,15 +26,8 @@ constexpr std::string_view phase_infix = "_PHASE_";
 constexpr std::string_view default_phase_base = "TEST";
 constexpr std::size_t header_field_count = 4;
 
-
 bool left_out(const SelectionList& include, const SelectionList& exclude, std::string_view name) {
     return (include.given && !include.contains(name)) || (exclude.given && exclude.contains(name));
-}
-
-bool name_used(const std::vector<std::string>& names, std::string_view name) {
-    const std::string wanted = upper_copy(name);
-    return std::any_of(names.begin(), names.end(),
-                       [&](const std::string& used) { return upper_copy(used) == wanted; });
 }
 
 // The repetition of LOOP: a constant count is an integer constant, by the
@@ -169,20 +162,22 @@ void Dispatcher::open_service(std::string_view argument, std::string_view statem
 
     bool cut = false;
     service_name = cut_service_name(service_name, cut);
-    if (upper_copy(service_name) != unknown_service_name &&
-        name_used(state_.service_names, service_name)) {
+    const std::string upper_name = upper_copy(service_name);
+    if (upper_name != unknown_service_name && state_.used_service_names.count(upper_name) != 0) {
         if (!cut) {
             report_warning("NOMOPEDBL", service_name);
         }
-        for (int counter = 1;; ++counter) {
-            std::string candidate = service_name + "_" + std::to_string(counter);
-            if (!name_used(state_.service_names, candidate)) {
-                service_name = std::move(candidate);
-                break;
-            }
-        }
+        // The first free "_<n>": every number up to the base name's last
+        // one is taken already, so the search starts after it.
+        int& number = state_.service_name_numbers[upper_name];
+        std::string candidate;
+        do {
+            candidate = service_name + "_" + std::to_string(++number);
+        } while (state_.used_service_names.count(upper_copy(candidate)) != 0);
+        service_name = std::move(candidate);
     }
     state_.service_names.push_back(service_name);
+    state_.used_service_names.insert(upper_copy(service_name));
 
     state_.first_service_seen = true;
     const int ordinal = state_.service.ordinal + 1;

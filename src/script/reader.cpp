@@ -21,6 +21,7 @@
 
 #include "codegen/language_tables.h"
 #include "codegen/output_session.h"
+#include "diag/file_guard.h"
 #include "diag/reporter.h"
 #include "support/paths.h"
 #include "support/text.h"
@@ -30,7 +31,9 @@
 
 #include <algorithm>
 #include <climits>
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 
 namespace vx {
 
@@ -44,14 +47,11 @@ bool starts_with(std::string_view text, std::string_view prefix) {
 
 bool is_native_marker(char c) { return c == '#' || c == '@' || c == '!'; }
 
-// A regular file that can be read. Directories, devices and pipes are not
-// scripts: reading one would fail, block or never end.
+// A file of that name exists. Whether it can be read (a directory, a
+// device or a pipe cannot) is told when it is opened, with its reason.
 bool readable_file(const std::string& path) {
     struct stat status {};
-    if (path.empty() || ::stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) {
-        return false;
-    }
-    return ::access(path.c_str(), R_OK) == 0;
+    return !path.empty() && ::stat(path.c_str(), &status) == 0;
 }
 
 std::string file_name_part(std::string_view path) {
@@ -136,34 +136,26 @@ std::string include_line_name(std::string_view line, bool& found) {
 
 }  // namespace
 
-bool read_physical_line(std::FILE* stream, std::string& line) {
+bool read_physical_line(std::FILE* stream, std::string& line, bool* too_long) {
     line.clear();
     bool any = false;
     int c = EOF;
-    while (line.size() < max_line_length) {
-        c = std::getc(stream);
-        if (c == EOF) {
-            break;
-        }
+    while ((c = std::getc(stream)) != EOF) {
         any = true;
         if (c == '\n') {
             break;
         }
         line.push_back(static_cast<char>(c));
     }
-    if (line.size() == max_line_length && c != '\n') {
-        // A line of exactly the limit keeps its own line end; a longer one
-        // goes on as the next line.
-        int next = std::getc(stream);
-        if (next == '\r') {
-            next = std::getc(stream);
-        }
-        if (next != '\n' && next != EOF) {
-            std::ungetc(next, stream);
-        }
+    if (c == EOF && std::ferror(stream) != 0) {
+        const int error = errno;
+        report_fatal("IMPLIRFIC", error != 0 ? std::string(std::strerror(error)) : std::string());
     }
     while (!line.empty() && (line.back() == '\r' || line.back() == '\n')) {
         line.pop_back();
+    }
+    if (too_long != nullptr) {
+        *too_long = line.size() > max_line_length;
     }
     return any;
 }
@@ -230,10 +222,7 @@ void ScriptReader::restore_report_location() const {
 }
 
 void ScriptReader::open_main_script(const std::string& path) {
-    FileHandle file(std::fopen(path.c_str(), "r"));
-    if (!file) {
-        report_fatal("IMPOUVFIC", path);
-    }
+    FileHandle file(open_checked_input(path));
     frames_.clear();
     IncludeFrame frame;
     frame.file_name = path;
@@ -263,11 +252,19 @@ void ScriptReader::rewind_main_script() {
 
 bool ScriptReader::read_line(std::string& line) {
     IncludeFrame& frame = frames_.back();
-    if (read_physical_line(frame.file.get(), line)) {
+    bool too_long = false;
+    if (read_physical_line(frame.file.get(), line, &too_long)) {
         // The UTF-8 byte order mark some editors write is not text.
         if (frame.at_start && line.starts_with("\xEF\xBB\xBF")) line.erase(0, 3);
         frame.at_start = false;
         set_report_line(++counter_);
+        if (too_long) {
+            // Cut, the rest of the line would be read as a line of its own:
+            // a value, a comment or a statement would change its meaning.
+            // Lines are counted from 0, and shown from 1.
+            set_report_line(counter_ + 1);
+            report_fatal("LINETOLON", "");
+        }
         return true;
     }
     if (!frame.end_counted) {
@@ -533,21 +530,47 @@ bool ScriptReader::run_output(const std::string& canonical) const {
     return false;
 }
 
+std::FILE* ScriptReader::open_included(const std::string& path, const std::string& canonical) {
+    OpenedInput opened;
+    std::FILE* file = open_input_stream(path, opened);
+    if (file == nullptr) {
+        // A directory, a pipe or a device is not a script nor code: the
+        // statement is refused with what the file is.
+        report_error(input_problem_code(opened), input_problem_text(path, opened));
+        return nullptr;
+    }
+    // A file this run writes is never read: it is about to be replaced.
+    // Named as an output, the line is refused and the file kept as it is
+    // (never deleted with the outputs of the failed run); reached through
+    // a link or another name, the run ends.
+    run_files().note_input(path, opened.identity);
+    if (run_output(canonical)) {
+        std::fclose(file);
+        report_error("LIGNTRAIT", path);
+        return nullptr;
+    }
+    if (run_files().output_clash(path, opened.identity) != nullptr) {
+        std::fclose(file);
+        report_fatal("FICENTSOR", path);
+    }
+    return file;
+}
+
 bool ScriptReader::push_script(std::string_view name) {
     const std::string path = resolve_include(name);
     write_listing_record(name, path, current_file());
     if (path.empty()) {
-        report_error("FICINCINC", name);
+        report_error(run_output(canonical_path(name)) ? "LIGNTRAIT" : "FICINCINC", name);
         return false;
     }
     const std::string canonical = canonical_path(path);
-    if (already_open(path, canonical) || run_output(canonical)) {
+    if (already_open(path, canonical)) {
         report_error("LIGNTRAIT", name);
         return false;
     }
-    FileHandle file(std::fopen(path.c_str(), "r"));
+    FileHandle file(open_included(path, canonical));
     if (!file) {
-        report_fatal("IMPOUVFIC", path);
+        return false;
     }
     frames_.back().saved_line = counter_;
     IncludeFrame frame;
@@ -584,13 +607,15 @@ void ScriptReader::include_code(std::string_view name) {
     const std::string path = resolve_include(name);
     write_listing_record(name, path, current_file());
     frames_.back().saved_line = counter_;
-    if (!path.empty() && run_output(canonical_path(path))) {
-        report_error("LIGNTRAIT", name);
+    if (path.empty()) {
+        report_error(run_output(canonical_path(name)) ? "LIGNTRAIT" : "FICINCINC", name);
         return;
     }
-    FileHandle file(path.empty() ? nullptr : std::fopen(path.c_str(), "r"));
+    if (options_.analysis_enabled && !include_name_writable(path)) {
+        report_fatal("CHEMININV", path);
+    }
+    FileHandle file(open_included(path, canonical_path(path)));
     if (!file) {
-        report_error("FICINCINC", name);
         return;
     }
     // Read whole before anything is written, so that copying can never
@@ -631,12 +656,18 @@ std::string ScriptReader::include_scan(const std::string& path, ScanKind kind,
         if (file.empty()) {
             continue;
         }
-        FileHandle stream(std::fopen(file.c_str(), "r"));
+        // The scan only looks: a file it cannot use is refused by the
+        // reading that follows, except the -SOURCE file, read only here.
+        OpenedInput opened;
+        FileHandle stream(open_input_stream(file, opened));
         if (!stream) {
             if (file_kind == ScanKind::source) {
-                report_fatal("IMPOUVFIC", file);
+                report_fatal(input_problem_code(opened), input_problem_text(file, opened));
             }
             continue;
+        }
+        if (run_files().output_clash(file, opened.identity) != nullptr) {
+            report_fatal("FICENTSOR", file);
         }
         set_report_file(file);
         long line_number = -1;

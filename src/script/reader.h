@@ -63,10 +63,12 @@ inline constexpr std::size_t listing_name_width = 25;
 inline constexpr std::size_t listing_path_width = 85;
 inline constexpr std::size_t listing_missing_path_length = 34;
 
-// Reads one physical line of at most max_line_length characters, without
-// its trailing carriage returns and line feeds; a longer line comes as
-// several. False at the end of the file.
-bool read_physical_line(std::FILE* stream, std::string& line);
+// Reads one physical line, without its trailing carriage returns and line
+// feeds. False at the end of the file. A line longer than
+// max_line_length characters is never cut: it is read whole and
+// `too_long` is set (when given), for the caller to refuse it. A read
+// error ends the run (IMPLIRFIC with its reason).
+bool read_physical_line(std::FILE* stream, std::string& line, bool* too_long = nullptr);
 
 // The code part and the comment part of a text, cut at the first `marker`
 // outside string and character literals of the tested language. An empty
@@ -191,8 +193,12 @@ private:
     void write_listing_record(std::string_view name, const std::string& path,
                               std::string_view including_file);
     bool already_open(const std::string& path, const std::string& canonical) const;
-    // A file this run writes: never read as an include.
+    // A file this run writes, by name: never read as an include.
     bool run_output(const std::string& canonical) const;
+    // Opens an included script or code file; nullptr after refusing it
+    // (not a regular file, unreadable). A file that is an output of the
+    // run ends the run.
+    std::FILE* open_included(const std::string& path, const std::string& canonical);
 
     const ScriptOptions& options_;
     OutputSession& session_;

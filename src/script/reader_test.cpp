@@ -107,7 +107,7 @@ protected:
 
 // Lines and comments.
 
-TEST(ReadPhysicalLine, StripsLineEndsAndCutsLongLines) {
+TEST(ReadPhysicalLine, StripsLineEndsAndNeverCutsLongLines) {
     std::FILE* stream = std::tmpfile();
     ASSERT_NE(stream, nullptr);
     std::string exact(max_line_length, 'a');
@@ -118,20 +118,25 @@ TEST(ReadPhysicalLine, StripsLineEndsAndCutsLongLines) {
 
     std::string line;
     std::vector<std::string> lines;
-    while (read_physical_line(stream, line)) {
+    std::vector<bool> too_long;
+    bool flag = false;
+    while (read_physical_line(stream, line, &flag)) {
         lines.push_back(line);
+        too_long.push_back(flag);
     }
     std::fclose(stream);
 
-    // A line of exactly the limit keeps its own line end; a longer one is
-    // delivered in pieces.
-    ASSERT_EQ(lines.size(), 6u);
+    // A line of exactly the limit is a line; a longer one comes whole and
+    // is marked, for the reader to refuse: never in pieces.
+    ASSERT_EQ(lines.size(), 5u);
     EXPECT_EQ(lines[0], "one");
     EXPECT_EQ(lines[1], exact);
-    EXPECT_EQ(lines[2], std::string(max_line_length, 'b'));
-    EXPECT_EQ(lines[3], "bbbbb");
-    EXPECT_EQ(lines[4], "two");
-    EXPECT_EQ(lines[5], "last");
+    EXPECT_FALSE(too_long[1]);
+    EXPECT_EQ(lines[2], longer);
+    EXPECT_TRUE(too_long[2]);
+    EXPECT_EQ(lines[3], "two");
+    EXPECT_EQ(lines[4], "last");
+    EXPECT_FALSE(too_long[4]);
 }
 
 TEST(SplitComment, CutsOutsideLiteralsOnly) {
@@ -198,6 +203,20 @@ TEST_F(ReaderTest, StatementOneCharacterOverTheLimitEndsTheRun) {
     const std::string part(max_line_length - first.size(), 'b');
     EXPECT_EQ(read(first + "\n& " + part + "\n"), exit_fatal);
     EXPECT_TRUE(statements().empty());
+    EXPECT_TRUE(has("F-LINETOLON"));
+}
+
+TEST_F(ReaderTest, PhysicalLineOverTheLimitEndsTheRunWhereverItIs) {
+    // A value padded across the limit, and a comment whose tail would read
+    // as a statement: neither may be cut in two.
+    const std::string padded =
+        "VAR x, INIT = 0, EV = 123" + std::string(max_line_length, ' ') + "45\n";
+    EXPECT_EQ(read(padded), exit_fatal);
+    EXPECT_TRUE(statements().empty());
+    EXPECT_TRUE(has("F-LINETOLON"));
+
+    const std::string comment = "-- " + std::string(max_line_length, '-') + "END\n";
+    EXPECT_EQ(read("VAR a\n" + comment), exit_fatal);
     EXPECT_TRUE(has("F-LINETOLON"));
 }
 

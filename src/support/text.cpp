@@ -155,6 +155,111 @@ std::string quoted_text(std::string_view text) {
     return out;
 }
 
+std::string c_string_text(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    char previous = 0;
+    for (char ch : text) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (ch == '\\' || ch == '"' || (ch == '?' && previous == '?')) {
+            out += '\\';
+            out += ch;
+        } else if (ch == '\n') {
+            out += "\\n";
+        } else if (c < 0x20 || c == 0x7F) {
+            constexpr char digits[] = "01234567";
+            out += '\\';
+            out += digits[(c >> 6) & 7];
+            out += digits[(c >> 3) & 7];
+            out += digits[c & 7];
+        } else {
+            out += ch;
+        }
+        previous = ch;
+    }
+    return out;
+}
+
+namespace {
+
+void append_octal(std::string& out, unsigned char c) {
+    constexpr char digits[] = "01234567";
+    out += '\\';
+    out += digits[(c >> 6) & 7];
+    out += digits[(c >> 3) & 7];
+    out += digits[c & 7];
+}
+
+bool is_control(char ch) {
+    const auto c = static_cast<unsigned char>(ch);
+    return c < 0x20 || c == 0x7F;
+}
+
+}  // namespace
+
+std::string c_literals_reescaped(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    char quote = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char ch = text[i];
+        if (quote == 0) {
+            if (ch == '"' || ch == '\'') {
+                quote = ch;
+            }
+            out += ch;
+            continue;
+        }
+        if (ch == quote) {
+            quote = 0;
+            out += ch;
+        } else if (ch == '\\' && i + 1 < text.size()) {
+            const char next = text[++i];
+            if (is_control(next)) {
+                out += "\\\\";
+                append_octal(out, static_cast<unsigned char>(next));
+            } else {
+                out += ch;
+                out += next;
+            }
+        } else if (is_control(ch)) {
+            append_octal(out, static_cast<unsigned char>(ch));
+        } else if (ch == '?' && !out.empty() && out.back() == '?') {
+            out += "\\?";
+        } else {
+            out += ch;
+        }
+    }
+    return out;
+}
+
+std::string comment_text(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char ch : text) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c < 0x20 || c == 0x7F) {
+            // A comment line stays one line.
+            ch = '?';
+        }
+        if (!out.empty() && ((out.back() == '*' && ch == '/') || (out.back() == '/' && ch == '*'))) {
+            out += ' ';
+        }
+        out += ch;
+    }
+    return out;
+}
+
+bool include_name_writable(std::string_view name) {
+    for (char ch : name) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (ch == '"' || c < 0x20 || c == 0x7F) {
+            return false;
+        }
+    }
+    return true;
+}
+
 std::string upper_copy(std::string_view text) {
     std::string copy(text);
     to_upper(copy);

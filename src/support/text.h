@@ -63,6 +63,28 @@ void to_upper(std::string& text);
 // The text for the inside of a C string literal (or any double-quoted field
 // of our files): a backslash before every double quote and backslash.
 std::string quoted_text(std::string_view text);
+// The text for the inside of a generated C string literal, meaning exactly
+// the given bytes: backslash and double quote escaped, the second "?" of
+// "??" escaped (no trigraph can form), control characters and DEL written
+// as escapes (a newline as "\n"; others in three octal digits, so that a
+// following digit is never taken into the escape).
+std::string c_string_text(std::string_view text);
+// The text with every string and character literal written so that a C
+// preprocessor reads it with the meaning the script gives it: raw control
+// characters (a NUL byte among them) become octal escapes, a "?" after a
+// "?" is escaped (no trigraph can form, "??/" stays three characters), and
+// a backslash before a control character stands for itself. Text outside
+// literals is kept.
+std::string c_literals_reescaped(std::string_view text);
+// The text for the inside of a generated C comment: a blank between "*"
+// and "/" and between "/" and "*", so that the text can neither close the
+// comment nor open a nested one; a control character (a line end among
+// them) becomes "?", so that the comment stays on its line.
+std::string comment_text(std::string_view text);
+// Whether a file name can stand between the double quotes of an #include
+// line: C gives no escape there, so a double quote, a line end or any
+// other control character cannot be written.
+bool include_name_writable(std::string_view name);
 // An upper-cased copy (letters a-z only).
 std::string upper_copy(std::string_view text);
 // Whether the text is a C integer constant (decimal, octal or hexadecimal,

@@ -131,5 +131,52 @@ TEST(IntegerConstant, CIntegerFormsThatFit) {
     EXPECT_EQ(upper_copy("Loop_3x"), "LOOP_3X");
 }
 
+// Text from outside that reaches generated C keeps its meaning and cannot
+// end the literal or the comment it stands in.
+TEST(GeneratedCText, StringLiteralsMeanExactlyTheirBytes) {
+    EXPECT_EQ(c_string_text("plain/path.rio"), "plain/path.rio");
+    EXPECT_EQ(c_string_text("a\"b\\c"), "a\\\"b\\\\c");
+    EXPECT_EQ(c_string_text("x?\?/y"), "x?\\?/y");
+    EXPECT_EQ(c_string_text("???"), "?\\?\\?");
+    EXPECT_EQ(c_string_text("line\nnext"), "line\\nnext");
+    // An octal escape always has three digits: a digit after it stays a
+    // character of its own.
+    EXPECT_EQ(c_string_text(std::string("a\0" "1", 3)), "a\\0001");
+    EXPECT_EQ(c_string_text("\x1b[m\x7f"), "\\033[m\\177");
+    EXPECT_EQ(c_string_text("\xc3\xa9"), "\xc3\xa9");
+}
+
+TEST(GeneratedCText, CommentsCannotBeClosedOrNested) {
+    EXPECT_EQ(comment_text("-STRVER=x*/ int evil; /*"), "-STRVER=x* / int evil; / *");
+    EXPECT_EQ(comment_text("a/*/b"), "a/ * /b");
+    EXPECT_EQ(comment_text("**//**"), "** // **");
+    EXPECT_EQ(comment_text("two\nlines\r"), "two?lines?");
+    EXPECT_EQ(comment_text("a / b * c"), "a / b * c");
+    for (std::string_view text : {"*/", "x*/*/", "/*/", "*//*"}) {
+        const std::string safe = comment_text(text);
+        EXPECT_EQ(safe.find("*/"), std::string::npos) << text;
+        EXPECT_EQ(safe.find("/*"), std::string::npos) << text;
+    }
+}
+
+TEST(GeneratedCText, LiteralsKeepTheirMeaningThroughThePreprocessor) {
+    EXPECT_EQ(c_literals_reescaped(std::string("x, INIT = \"a\0b\"", 15)),
+              "x, INIT = \"a\\000b\"");
+    EXPECT_EQ(c_literals_reescaped("EV = \"c?\?/\""), "EV = \"c?\\?/\"");
+    EXPECT_EQ(c_literals_reescaped("'?' ?? \"\\?\?\""), "'?' ?? \"\\?\\?\"");
+    // Escapes are kept; a backslash before a control character is itself.
+    EXPECT_EQ(c_literals_reescaped("\"\\n\\\"q\\\\\""), "\"\\n\\\"q\\\\\"");
+    EXPECT_EQ(c_literals_reescaped(std::string("\"\\\x01\"", 4)), "\"\\\\\\001\"");
+    EXPECT_EQ(c_literals_reescaped("\"a\"\"b\" ??"), "\"a\"\"b\" ??");
+}
+
+TEST(GeneratedCText, IncludeNamesHaveNoEscapes) {
+    EXPECT_TRUE(include_name_writable("/home/me/out dir/t.ic"));
+    EXPECT_TRUE(include_name_writable("c:\\dir\\t.ic"));
+    EXPECT_FALSE(include_name_writable("out\"dir/t.ic"));
+    EXPECT_FALSE(include_name_writable("out\ndir/t.ic"));
+    EXPECT_FALSE(include_name_writable("out\tdir/t.ic"));
+}
+
 }  // namespace
 }  // namespace vx

@@ -97,6 +97,9 @@ std::string mask(const std::string& text, const std::string& run_dir) {
     masked.replace(QString::fromStdString(run_root() + "/_target"), QStringLiteral("<TGT>"));
     // A boxed line may cut the link's path after the root.
     masked.replace(QString::fromStdString(run_root()), QStringLiteral("<ROOT>"));
+    // or inside it, leaving the part that names this build tree.
+    static const QRegularExpression root_name(QStringLiteral("vxe2e_[0-9a-f]{8}"));
+    masked.replace(root_name, QStringLiteral("vxe2e_<HASH>"));
     masked.replace(QStringLiteral(VX_DIST_DIR), QStringLiteral("<DIST>"));
     masked.replace(QStringLiteral(VX_SOURCE_DIR), QStringLiteral("<SRC>"));
     static const QRegularExpression date(

@@ -1,0 +1,121 @@
+#include "diag/signal_cleanup.h"
+
+#include <signal.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cstring>
+
+namespace vx {
+
+namespace {
+
+// Enough for the work files, their prefix and every output of a run.
+constexpr int removable_slots = 64;
+constexpr std::size_t removable_name_size = 4096;
+constexpr std::size_t signal_message_size = 512;
+constexpr int highest_signal = 64;
+
+struct RemovableSlot {
+    volatile sig_atomic_t used = 0;
+    char name[removable_name_size] = {};
+};
+
+RemovableSlot removable[removable_slots];
+
+struct SignalMessage {
+    std::size_t length = 0;
+    char text[signal_message_size] = {};
+};
+
+SignalMessage messages[highest_signal + 1];
+
+extern "C" void on_ending_signal(int signal_number) {
+    // A second signal during the cleanup must not start it again.
+    for (int other : ending_signals) {
+        ::signal(other, SIG_IGN);
+    }
+    remove_removable_files();
+    if (signal_number > 0 && signal_number <= highest_signal) {
+        const SignalMessage& message = messages[signal_number];
+        if (message.length > 0) {
+            ssize_t ignored = ::write(STDERR_FILENO, message.text, message.length);
+            (void)ignored;
+        }
+    }
+    ::_exit(128 + signal_number);
+}
+
+}  // namespace
+
+void add_removable_file(std::string_view path) {
+    if (path.empty() || path.size() >= removable_name_size) {
+        return;
+    }
+    for (RemovableSlot& slot : removable) {
+        if (slot.used == 0) {
+            std::memcpy(slot.name, path.data(), path.size());
+            slot.name[path.size()] = '\0';
+            // The name is whole before the handler can see the slot.
+            std::atomic_signal_fence(std::memory_order_seq_cst);
+            slot.used = 1;
+            return;
+        }
+    }
+}
+
+void drop_removable_file(std::string_view path) {
+    for (RemovableSlot& slot : removable) {
+        if (slot.used != 0 && std::string_view(slot.name) == path) {
+            slot.used = 0;
+            std::atomic_signal_fence(std::memory_order_seq_cst);
+            return;
+        }
+    }
+}
+
+int removable_file_count() {
+    int count = 0;
+    for (const RemovableSlot& slot : removable) {
+        count += slot.used != 0 ? 1 : 0;
+    }
+    return count;
+}
+
+void remove_removable_files() noexcept {
+    for (RemovableSlot& slot : removable) {
+        if (slot.used != 0) {
+            ::unlink(slot.name);
+            slot.used = 0;
+        }
+    }
+}
+
+namespace detail {
+
+void set_signal_message(int signal_number, std::string_view message) {
+    if (signal_number <= 0 || signal_number > highest_signal) {
+        return;
+    }
+    SignalMessage& slot = messages[signal_number];
+    slot.length = std::min(message.size(), signal_message_size);
+    std::memcpy(slot.text, message.data(), slot.length);
+}
+
+void install_signal_handlers() {
+    for (int signal_number : ending_signals) {
+        struct sigaction action {};
+        action.sa_handler = on_ending_signal;
+        sigemptyset(&action.sa_mask);
+        for (int other : ending_signals) {
+            sigaddset(&action.sa_mask, other);
+        }
+        action.sa_flags = 0;
+        ::sigaction(signal_number, &action, nullptr);
+    }
+}
+
+}  // namespace detail
+
+}  // namespace vx

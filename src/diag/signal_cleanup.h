@@ -1,0 +1,52 @@
+// Ending a run on a signal.
+//
+// SIGINT, SIGTERM, SIGHUP and SIGPIPE end the run as a fatal error would:
+// every file of the run that is not a finished output (the work files, the
+// outputs still being written) is removed, a message prepared in advance is
+// written, and the process ends with 128 + the signal number.
+//
+// The handler may run at any instruction, so it only uses what is safe
+// there: a fixed table of names filled before each file is created, and
+// unlink, write and _exit. A name is added to the table before its file is
+// created and taken out once the file is renamed into place or removed.
+#pragma once
+
+#include <csignal>
+#include <string_view>
+
+namespace vx {
+
+// The signals that end a run.
+inline constexpr int ending_signals[] = {SIGINT, SIGTERM, SIGHUP, SIGPIPE};
+
+// Installs the handlers. `message_for` gives the text written on standard
+// error for a signal (composed now, since the handler cannot).
+template <typename MessageFor>
+void install_signal_cleanup(MessageFor message_for);
+
+// Adds or removes a name of the table of files to remove on a signal. A
+// name too long for the table is not kept (it is removed by the ordinary
+// cleanup paths only).
+void add_removable_file(std::string_view path);
+void drop_removable_file(std::string_view path);
+
+// The number of names in the table (for tests).
+int removable_file_count();
+
+// Removes every file of the table; async-signal-safe.
+void remove_removable_files() noexcept;
+
+namespace detail {
+void set_signal_message(int signal_number, std::string_view message);
+void install_signal_handlers();
+}  // namespace detail
+
+template <typename MessageFor>
+void install_signal_cleanup(MessageFor message_for) {
+    for (int signal_number : ending_signals) {
+        detail::set_signal_message(signal_number, message_for(signal_number));
+    }
+    detail::install_signal_handlers();
+}
+
+}  // namespace vx

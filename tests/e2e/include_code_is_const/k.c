@@ -1,0 +1,1 @@
+int from_code_file = 1;

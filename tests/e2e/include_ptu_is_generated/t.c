@@ -1,0 +1,2 @@
+SERVICE other
+END SERVICE

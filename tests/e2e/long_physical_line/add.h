@@ -1,0 +1,1 @@
+int add(int a, int b);

@@ -1,0 +1,2 @@
+extern char text[10];
+void fill(void);

@@ -1,0 +1,99 @@
+/**************************************************************************/
+/** TOOL : Unit Test Compiler VERSION 8.3.0.1.342.020                    **/
+/**                                                                      **/
+/** COMMAND : vexorprepro s.ptu t.c -LANGUAGE=C -TARGET=LINUX -FAST      **/
+/**    -STD_DEFINE=<TGT>/ana/vxus_c.def            **/
+/**                                                                      **/
+/** FILE : <DIR>/t.c                 **/
+/**                                                                      **/
+/** DATE : <DATE>                                      **/
+/**************************************************************************/
+#include "add.h"
+#ifndef USE_VXU
+#define USE_VXU 1
+#endif
+#ifndef VXL_CPLUSPLUS_LANGUAGE
+#define VXL_CPLUSPLUS_LANGUAGE 0
+#endif
+/* PROGRAM t*/
+#include "TP.h"
+#include "<DIR>/t.ic"
+
+#ifndef vxu_integer
+#define vxu_integer long
+#endif
+
+#ifndef vxu_unsigned
+#define vxu_unsigned unsigned long
+#endif
+
+#ifndef vxu_pointer
+#define vxu_pointer char *
+#endif
+
+#ifndef vxu_charstring
+#define vxu_charstring char *
+#endif
+
+void _vx_check_muets(void)
+{
+EDV_MUET_CHECK(0,0);
+}
+void _vx_init_muets(void)
+{
+VXU_GLOBAL_STUB_INIT
+#ifdef STUB_CALL_IDX_MAX
+/* when STUB_CALL_IDX_MAX is defined vxu.c declare _vx_call_order_Idx and _vx_call_order[] */
+   for(_vx_call_order_Idx=0; _vx_call_order_Idx<STUB_CALL_IDX_MAX; _vx_call_order_Idx++)
+      _vx_call_order[_vx_call_order_Idx]=0;
+#endif
+}
+void SRV1_FILL (void) { 
+/* BEGIN  SERVICE fill */
+#ifdef NEEDS_NUM_TEST_OPE
+NUM_OPERATION = 1;
+#endif /*NEEDS_NUM_TEST_OPE*/
+
+DCL_OP_C(1, "fill");
+if (VXU_TEST_BEGIN_C(2)) {
+
+DCL_TST_C(2, "t1");
+#ifdef NEEDS_NUM_TEST_OPE
+NUM_TEST = 1;
+#endif /*NEEDS_NUM_TEST_OPE*/
+START_CHRONO_C();
+_vx_init_muets();
+INI_STR_C((char *)(text), 1, 0+5, (vxu_charstring)"a\000b");
+fill();
+STOP_CHRONO_C();
+_vx_check_muets();
+EDV_STR_C(1,0,(vxu_charstring)(text),0+5,(vxu_charstring)"c?\?/",
+(vxu_charstring)"c?\?/");
+VXU_END_ELEMENT_C();
+VXU_END_TEST_C();
+VXU_TEST_DONE_C(); }
+}/* END SERVICE fill*/
+#ifdef ZQZQ_MAIN_HEADER
+ ZQZQ_MAIN_HEADER
+#else
+int main(int argc, char ** argv)
+{
+#endif
+   VXU_INIT_DATA
+OPF_C("<DIR>/t.rio");
+
+#pragma vexor testing_tool_call_place
+SRV1_FILL();
+CLF_C("<DIR>/t.rio");
+
+
+#ifdef ZQZQ_MAIN_RETURN
+ ZQZQ_MAIN_RETURN
+#else
+ return(0);
+#endif
+
+}/* end t */
+
+VXU_TRACES_FILE("<DIR>/t.rio")
+

@@ -1,0 +1,2 @@
+#include "add.h"
+int add(int a, int b) { return a + b; }
