@@ -313,28 +313,6 @@ bool c_is_value_list(std::string_view text) {
 
 namespace {
 
-// The position of a top-level token outside quotes and brackets.
-std::size_t top_level_find(std::string_view text, std::string_view token) {
-    int depth = 0;
-    char quote = 0;
-    for (std::size_t j = 0; j < text.size(); ++j) {
-        const char c = text[j];
-        if (quote != 0) {
-            if (c == '\\') ++j;
-            else if (c == quote) quote = 0;
-        } else if (c == '"' || c == '\'') {
-            quote = c;
-        } else if (c == '(' || c == '[' || c == '{') {
-            ++depth;
-        } else if (c == ')' || c == ']' || c == '}') {
-            --depth;
-        } else if (depth == 0 && text.substr(j, token.size()) == token) {
-            return j;
-        }
-    }
-    return std::string_view::npos;
-}
-
 // One item of a list: a value, or "key => value".
 struct ListItem {
     std::string_view text;  // the whole item
@@ -351,7 +329,7 @@ std::vector<ListItem> list_items(std::string_view list) {
     for (std::string_view piece : split_top_level(inner, true)) {
         ListItem item;
         item.text = piece;
-        const std::size_t arrow = top_level_find(piece, "=>");
+        const std::size_t arrow = find_top_level(piece, "=>");
         if (arrow != std::string_view::npos) {
             item.association = true;
             item.key = trimmed(piece.substr(0, arrow));
@@ -583,7 +561,7 @@ bool Spreader::fill_array(const TypeNode* type, const std::string& path, std::st
         if (item.association) {
             ++at;
             if (is_others(item.key)) continue;
-            const std::size_t dots = top_level_find(item.key, "..");
+            const std::size_t dots = find_top_level(item.key, "..");
             long long low = 0;
             long long high = 0;
             if (dots != std::string_view::npos) {

@@ -93,27 +93,6 @@ StubParameterForm record_form(StubValueKind kind) {
 
 }  // namespace
 
-std::size_t find_top_level(std::string_view text, std::string_view token) {
-    int depth = 0;
-    char quote = 0;
-    for (std::size_t j = 0; j < text.size(); ++j) {
-        char c = text[j];
-        if (quote != 0) {
-            if (c == '\\') ++j;
-            else if (c == quote) quote = 0;
-        } else if (c == '"' || c == '\'') {
-            quote = c;
-        } else if (c == '(' || c == '[' || c == '{') {
-            ++depth;
-        } else if (c == ')' || c == ']' || c == '}') {
-            --depth;
-        } else if (depth == 0 && text.substr(j, token.size()) == token) {
-            return j;
-        }
-    }
-    return std::string_view::npos;
-}
-
 std::string stub_file_key(std::string_view file) {
     std::size_t slash = file.find_last_of("/\\");
     std::string_view base = slash == std::string_view::npos ? file : file.substr(slash + 1);

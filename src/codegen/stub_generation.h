@@ -197,10 +197,6 @@ private:
 // "_".
 std::string stub_file_key(std::string_view file);
 
-// The position of the first `token` of a C text outside brackets and
-// quotations, or npos.
-std::size_t find_top_level(std::string_view text, std::string_view token);
-
 // Parses the argument of a STUB statement; false (after a report) when it
 // cannot be read.
 bool parse_stub_call(std::string_view argument, StubCall& call);

@@ -117,10 +117,7 @@ void TextWriter::write_entry(const Entry& entry)
             return;
         }
         // Headings are written the first time something below them is.
-        if (pending_service_ != nullptr) {
-            heading_service(*pending_service_);
-            pending_service_ = nullptr;
-        }
+        heading_service_if_pending();
         if (pending_test_ != nullptr) {
             heading_test(*pending_test_);
             pending_test_ = nullptr;

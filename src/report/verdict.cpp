@@ -474,7 +474,6 @@ std::optional<Failure> VerdictBuilder::add(const TraceLine& line)
         return std::nullopt;
     case TraceKind::end_test:
         if (test_open_) {
-            test().ended = true;
             close_test({});
         }
         test_open_ = false;

@@ -68,7 +68,6 @@ struct TestRun {
     std::string name;
     std::string location;
     int iteration = 1;  // the test's repetitions each get a run
-    bool ended = false;
     long passed = 0;
     long failed = 0;
     long recorded = 0;

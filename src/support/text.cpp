@@ -283,6 +283,27 @@ bool integer_constant(std::string_view text, long long& value) {
     return *end == '\0';
 }
 
+std::size_t find_top_level(std::string_view text, std::string_view token) {
+    int depth = 0;
+    char quote = 0;
+    for (std::size_t j = 0; j < text.size(); ++j) {
+        char c = text[j];
+        if (quote != 0) {
+            if (c == '\\') ++j;
+            else if (c == quote) quote = 0;
+        } else if (c == '"' || c == '\'') {
+            quote = c;
+        } else if (c == '(' || c == '[' || c == '{') {
+            ++depth;
+        } else if (c == ')' || c == ']' || c == '}') {
+            --depth;
+        } else if (depth == 0 && text.substr(j, token.size()) == token) {
+            return j;
+        }
+    }
+    return std::string_view::npos;
+}
+
 std::vector<std::string_view> split_top_level(std::string_view text, bool c_family) {
     std::vector<std::string_view> pieces;
     int depth = 0;

@@ -101,6 +101,10 @@ char lower_char(char c);
 // quote is no quote (Ada attributes) and a backslash escapes nothing.
 std::vector<std::string_view> split_top_level(std::string_view text, bool c_family);
 
+// The position of the first `token` of a C text outside quotes and outside
+// (), [] and {} pairs, or npos.
+std::size_t find_top_level(std::string_view text, std::string_view token);
+
 // Whether the text is a brace list, "{" ... "}".
 bool is_braced(std::string_view text);
 
