@@ -293,6 +293,21 @@ std::optional<NativeVariable> CAnalysis::variable_type(std::string_view expressi
     return result;
 }
 
+namespace {
+
+// The type of a variable expression, the analysis keeping quiet about it.
+const TypeNode* quiet_expression_type(ExpressionRun& run, std::string_view expression,
+                                      std::string_view scope) {
+    CountingSink quiet;
+    ExpressionTree tree = c_parse_expression(run, expression, "", 0, quiet);
+    const TypeNode* type =
+        tree != nullptr ? c_expression_type(run, tree->root, nullptr, "", 0, scope, quiet) : nullptr;
+    c_free_expression(tree);
+    return type;
+}
+
+}  // namespace
+
 std::optional<NativeSpread> CAnalysis::spread_value(std::string_view expression,
                                                     std::string_view scope, ComponentWalk components,
                                                     std::string_view value) {
@@ -300,11 +315,7 @@ std::optional<NativeSpread> CAnalysis::spread_value(std::string_view expression,
     ExpressionRun run(table_, run_);
     run.scope = std::string(scope);
     run.others_word = cpp_.script_language() == 2 ? "others" : "autres";
-    CountingSink sink;
-    ExpressionTree tree = c_parse_expression(run, expression, "", 0, sink);
-    const TypeNode* type =
-        tree != nullptr ? c_expression_type(run, tree->root, nullptr, "", 0, scope, sink) : nullptr;
-    c_free_expression(tree);
+    const TypeNode* type = quiet_expression_type(run, expression, scope);
     if (type == nullptr) return std::nullopt;
     std::vector<std::string> leaves;
     if (!c_spread_value(run, type, std::string(expression), value, leaves, result.failure)) {
@@ -348,11 +359,7 @@ std::optional<std::string> CAnalysis::array_value_expression(std::string_view ex
     ExpressionRun run(table_, run_);
     run.scope = std::string(scope);
     run.others_word = cpp_.script_language() == 2 ? "others" : "autres";
-    CountingSink quiet;
-    ExpressionTree variable = c_parse_expression(run, expression, "", 0, quiet);
-    const TypeNode* type =
-        variable != nullptr ? c_expression_type(run, variable->root, nullptr, "", 0, scope, quiet) : nullptr;
-    c_free_expression(variable);
+    const TypeNode* type = quiet_expression_type(run, expression, scope);
     const TypeNode* resolved = c_resolve_type(type);
     if (resolved == nullptr || resolved->kind != TypeKind::array) return std::nullopt;
     // Any message (an omitted item, an index out of the bounds, a word

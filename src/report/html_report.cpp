@@ -8,6 +8,7 @@
 // through html_escape.
 #include "report/html_report.h"
 
+#include "report/report_file.h"
 #include "report/text_report.h"
 
 #include <QFile>
@@ -399,19 +400,7 @@ std::string html_document(const HtmlInputs& inputs)
 
 bool write_html(const HtmlInputs& inputs, const std::string& path, std::string& error)
 {
-    QFile file(QString::fromLocal8Bit(path.data(), static_cast<qsizetype>(path.size())));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        error = "cannot write the HTML file " + path + ": " + file.errorString().toStdString();
-        return false;
-    }
-    const std::string document = html_document(inputs);
-    if (file.write(document.data(), static_cast<qint64>(document.size())) !=
-            static_cast<qint64>(document.size()) ||
-        !file.flush()) {
-        error = "cannot write the HTML file " + path + ": " + file.errorString().toStdString();
-        return false;
-    }
-    return true;
+    return write_report_file(html_document(inputs), path, "HTML", error);
 }
 
 }  // namespace vx::report

@@ -4,6 +4,7 @@
 // the CPU times the runtime measured around the elements, in seconds.
 #include "report/junit.h"
 
+#include "report/report_file.h"
 #include "report/text_report.h"
 
 #include <QFile>
@@ -217,36 +218,16 @@ std::string junit_error_document(std::string_view program, std::string_view why)
     return bytes.toStdString();
 }
 
-namespace {
-
-bool write_document(const std::string& document, const std::string& path, std::string& error)
-{
-    QFile file(QString::fromLocal8Bit(path.data(), static_cast<qsizetype>(path.size())));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        error = "cannot write the JUnit file " + path + ": " + file.errorString().toStdString();
-        return false;
-    }
-    if (file.write(document.data(), static_cast<qint64>(document.size())) !=
-            static_cast<qint64>(document.size()) ||
-        !file.flush()) {
-        error = "cannot write the JUnit file " + path + ": " + file.errorString().toStdString();
-        return false;
-    }
-    return true;
-}
-
-}  // namespace
-
 bool write_junit_error(std::string_view program, std::string_view why, const std::string& path,
                        std::string& error)
 {
-    return write_document(junit_error_document(program, why), path, error);
+    return write_report_file(junit_error_document(program, why), path, "JUnit", error);
 }
 
 bool write_junit(const Verdict& verdict, const std::string& path, std::string& error,
                  const CoverageData* coverage)
 {
-    return write_document(junit_document(verdict, coverage), path, error);
+    return write_report_file(junit_document(verdict, coverage), path, "JUnit", error);
 }
 
 }  // namespace vx::report
