@@ -1406,6 +1406,11 @@ void vxu_edv_pointer(int check, int range, const void *v, long rec, const void *
 }
 #endif
 
+int vxu_given(const void *p)
+{
+    return p != NULL;
+}
+
 int vxu_funcptr_differs(vxu_funcptr p, vxu_funcptr ref)
 {
     if (ref == &vxu_nonilfunc_target) {

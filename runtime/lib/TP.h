@@ -295,6 +295,12 @@ extern const char vxu_traces_file_path[];
  * the expected one (NONILFUNC: any non-null function). */
 #define _VXCC_FUNCPTR(p, ref) vxu_funcptr_differs((vxu_funcptr)(p), (vxu_funcptr)(ref))
 
+/* Whether a stub was given a pointer to read or write through. A test in
+ * a function of its own: the unit's header may declare the parameter
+ * nonnull, and a direct test of it draws -Wnonnull-compare, while a call
+ * that breaks that promise must still find nothing to write through. */
+#define VXU_GIVEN(p) vxu_given((const void *)(p))
+
 /* ---- Aggregates ---------------------------------------------------------- */
 
 #define VEXOR_OPEN_BRA_C(rec) vxu_bracket('[', (long)(rec))
@@ -374,6 +380,7 @@ void vxu_edv_str(int check, int range, const char *v, long rec, const char *a, c
 void vxu_edv_pointer(int check, int range, const void *v, long rec, const void *a);
 void vxu_edv_funcptr(int check, int range, vxu_funcptr v, long rec, vxu_funcptr a, int mode);
 int vxu_funcptr_differs(vxu_funcptr p, vxu_funcptr ref);
+int vxu_given(const void *p);
 
 void vxu_bracket(int kind, long rec);
 void vxu_mode(int kind, long rec);

@@ -698,6 +698,22 @@ std::vector<ValueFinding> c_check_value(ExpressionRun& run, std::string_view tex
     std::vector<ValueFinding> findings;
     text = trimmed(text);
     if (text.empty()) return findings;
+    const bool pointer_kind = kind == CValueKind::pointer || kind == CValueKind::string_pointer ||
+                              kind == CValueKind::function_pointer;
+    // The runtime's null and any-non-null pointers are pointers: given to
+    // a number, a character or a text they do not compile.
+    const std::string word = upper_copy(text);
+    if (word == "NIL" || word == "NONIL" || word == "NILFUNC" || word == "NONILFUNC") {
+        if (!pointer_kind && kind != CValueKind::unknown && kind != CValueKind::private_type) {
+            findings.push_back({"TYPESMISM", std::string(text), true});
+        }
+        return findings;
+    }
+    // A list is the value of an aggregate; a scalar cannot take one.
+    if (c_is_value_list(text) && kind != CValueKind::unknown && kind != CValueKind::private_type) {
+        findings.push_back({"BADAGGREGATE", std::string(text), true});
+        return findings;
+    }
     CollectingSink sink;
     ExpressionTree tree = c_parse_expression(run, text, "", 0, sink);
     for (const CollectingSink::Entry& entry : sink.entries) {
@@ -739,6 +755,14 @@ std::vector<ValueFinding> c_check_value(ExpressionRun& run, std::string_view tex
             } else if (root->kind == ExprKind::integer_constant && kind == CValueKind::character &&
                        !integer_fits(root->value, 8, true)) {
                 findings.push_back({"ENTOUTRAN", std::string(text), true});
+            }
+            break;
+        case CValueKind::pointer:
+        case CValueKind::string_pointer:
+        case CValueKind::function_pointer:
+            // A real number is no address, not even through a cast.
+            if (root->kind == ExprKind::real_constant) {
+                findings.push_back({"TYPESMISM", std::string(text), true});
             }
             break;
         default:

@@ -158,6 +158,16 @@ TEST_F(CValues, ValuesTheHarnessCannotTakeAreFound) {
     EXPECT_EQ(findings("b", "b++"), "POSTINCRE");
     EXPECT_EQ(findings("b", "(b = 1)"), "AFFECTATI");
     EXPECT_EQ(findings("lvl", "L_NEXT"), "");
+    // Lists belong to aggregates, the runtime's pointers to pointers.
+    EXPECT_EQ(findings("b", "{4, 2}"), "BADAGGREGATE");
+    EXPECT_EQ(findings("text", "{\"ab\"}"), "BADAGGREGATE");
+    EXPECT_EQ(findings("up", "[0 => 1]"), "BADAGGREGATE");
+    EXPECT_EQ(findings("b", "NONIL"), "TYPESMISM");
+    EXPECT_EQ(findings("text", "nil"), "TYPESMISM");
+    EXPECT_EQ(findings("up", "NONIL"), "");
+    EXPECT_EQ(findings("gp", "NIL"), "");
+    EXPECT_EQ(findings("up", "2.5"), "TYPESMISM");
+    EXPECT_EQ(findings("up", "(unsigned char *)0"), "");
 
     const NumericValue v = c_numeric_value(a.run, "-(5)");
     EXPECT_TRUE(v.integer);

@@ -349,6 +349,19 @@ int LinkRecords::write_stub_parameter(std::string_view name, StubParameterForm f
                  std::string(stub_parameter_forms[static_cast<std::size_t>(form)]));
 }
 
+void LinkRecords::write_stub_statement(long line, int stub_number, long first, long last,
+                                       std::string_view text) {
+    write_location(LocationKind::stub_call, line);
+    // One record, one line: a statement read over several lines is shown
+    // on one.
+    std::string shown(text);
+    for (char& c : shown) {
+        if (static_cast<unsigned char>(c) < ' ') c = ' ';
+    }
+    write_record("J" + std::to_string(stub_number) + " " + std::to_string(first) + " " +
+                 std::to_string(last) + " " + shown);
+}
+
 void LinkRecords::write_stub_end() { write_record("M0"); }
 
 int LinkRecords::enum_type_number(std::string_view type_name,

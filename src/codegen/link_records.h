@@ -218,6 +218,12 @@ public:
     int write_stub_call(long line, std::string_view text);
     int write_stub_parameter_group();
     int write_stub_parameter(std::string_view name, StubParameterForm form);
+    // A STUB statement of the element: "E15 file line", then "J" + stub
+    // number + " " + first call + " " + last call + " " + the statement as
+    // written, so that the report can show it beside the checks of those
+    // calls.
+    void write_stub_statement(long line, int stub_number, long first, long last,
+                              std::string_view text);
     void write_stub_end();
 
     // The number of an enumeration type, given at its first use; the first

@@ -42,15 +42,22 @@ std::string without_directions(std::string text) {
     return std::string(trimmed(text));
 }
 
+// Whether a direction word qualifies the parameter: it may stand at any
+// level of its declarator ("_out int **pp", "_out BYTE buf[4]").
 bool has_direction(const TypeNode* type, std::string_view word) {
-    if (c_has_qualifier(type, word)) return true;
-    const TypeNode* resolved = c_resolve_type(type);
-    if (resolved != nullptr && resolved->kind == TypeKind::pointer) {
-        if (std::find(resolved->qualifiers.begin(), resolved->qualifiers.end(), word) !=
-            resolved->qualifiers.end()) {
-            return true;
+    for (int depth = 0; type != nullptr && depth < component_depth_limit; ++depth) {
+        if (c_has_qualifier(type, word)) return true;
+        const TypeNode* resolved = c_resolve_type(type);
+        if (resolved == nullptr) return false;
+        if (resolved->kind == TypeKind::pointer) {
+            if (std::find(resolved->qualifiers.begin(), resolved->qualifiers.end(), word) !=
+                resolved->qualifiers.end()) {
+                return true;
+            }
+        } else if (resolved->kind != TypeKind::array) {
+            return false;
         }
-        return c_has_qualifier(resolved->target, word);
+        type = resolved->target;
     }
     return false;
 }
@@ -298,6 +305,19 @@ bool StubGenerator::build_stub(Stub& stub, const Symbol& function) {
         report_warning("PARINCDEC", "...");
         return false;
     }
+    // The unit's own declaration of the function, when the analysis knows
+    // it: the stub's head takes its array and pointer forms, which the
+    // compiler compares with the prototype it has seen.
+    const TypeNode* unit_type = nullptr;
+    if (stub.table != nullptr && stub.table->secondary() != nullptr) {
+        if (const Symbol* unit = stub.table->secondary()->lookup_symbol(stub.name, "")) {
+            const TypeNode* t = c_resolve_type(unit->type);
+            if (t != nullptr && t->kind == TypeKind::function &&
+                t->parameters.size() == type->parameters.size()) {
+                unit_type = t;
+            }
+        }
+    }
     int ordinal = 0;
     for (const Parameter& declared : type->parameters) {
         ++ordinal;
@@ -310,6 +330,17 @@ bool StubGenerator::build_stub(Stub& stub, const Symbol& function) {
         p.name = declared.name.empty() ? std::string(unnamed_prefix) + std::to_string(ordinal)
                                        : declared.name;
         p.declared = declared.type;
+        p.head = type_image(declared.type, p.name);
+        if (unit_type != nullptr) {
+            const TypeNode* unit_parameter =
+                unit_type->parameters[static_cast<std::size_t>(ordinal - 1)].type;
+            const TypeNode* unit_resolved = c_resolve_type(unit_parameter);
+            if (unit_resolved != nullptr &&
+                (resolved->kind == TypeKind::array || unit_resolved->kind == TypeKind::array) &&
+                (unit_resolved->kind == TypeKind::array || unit_resolved->kind == TypeKind::pointer)) {
+                p.head = type_image(unit_parameter, p.name);
+            }
+        }
         bool in = has_direction(declared.type, "_in");
         bool out = has_direction(declared.type, "_out");
         bool inout = has_direction(declared.type, "_inout");
@@ -320,7 +351,33 @@ bool StubGenerator::build_stub(Stub& stub, const Symbol& function) {
         } else {
             p.direction = StubDirection::input;
         }
-        if (p.direction == StubDirection::input) {
+        const bool bounded_array = resolved->kind == TypeKind::array && c_array_bound(resolved) > 0;
+        if (bounded_array) {
+            // A buffer of that many elements, whatever the direction.
+            const TypeNode* element = stored_type(resolved->target);
+            if (p.output() && c_is_const(resolved->target)) {
+                report_warning("PARINCDEC", p.name);
+                return false;
+            }
+            p.kind = StubValueKind::buffer;
+            p.value = declared.type;
+            p.buffer = c_array_bound(resolved);
+            p.text = c_is_string_type(resolved);
+            p.field_type = type_image(element, "");
+            c_value_components(declared.type, p.name, false, p.components);
+            bool fits = !p.components.empty() && p.components.size() < component_limit;
+            for (const ValueComponent& c : p.components) {
+                const StubValueKind k = kind_of(c.type);
+                if (c.kind == CValueKind::unknown || k == StubValueKind::other ||
+                    k == StubValueKind::aggregate) {
+                    fits = false;
+                }
+            }
+            if (!fits) {
+                report_warning("PARINCDEC", p.name);
+                return false;
+            }
+        } else if (p.direction == StubDirection::input) {
             if (resolved->kind == TypeKind::array || resolved->kind == TypeKind::function) {
                 // Passed as a pointer: stored and compared as one.
                 p.value = declared.type;
@@ -333,15 +390,21 @@ bool StubGenerator::build_stub(Stub& stub, const Symbol& function) {
                                           ? type_image(resolved->target, "")
                                           : type_image(declared.type, "(*)");
                 p.field_type = resolved->kind == TypeKind::array ? element + " *" : element;
+                p.value_kind = resolved->kind == TypeKind::function ? CValueKind::function_pointer
+                               : p.kind == StubValueKind::string    ? CValueKind::string_pointer
+                                                                    : CValueKind::pointer;
             } else {
                 p.value = stored_type(declared.type);
                 p.kind = kind_of(p.value);
                 p.field_type = type_image(p.value, "");
             }
         } else {
-            // An output is given back through a pointer to a writable value.
+            // An output is given back through a pointer to a writable value;
+            // an array without bound is that pointer.
             const TypeNode* target =
-                resolved->kind == TypeKind::pointer ? resolved->target : nullptr;
+                resolved->kind == TypeKind::pointer || resolved->kind == TypeKind::array
+                    ? resolved->target
+                    : nullptr;
             const TypeNode* target_resolved = c_resolve_type(target);
             if (target == nullptr || target_resolved == nullptr ||
                 target_resolved->kind == TypeKind::void_type ||
@@ -356,6 +419,10 @@ bool StubGenerator::build_stub(Stub& stub, const Symbol& function) {
             p.value = stored_type(target);
             p.kind = kind_of(p.value);
             p.field_type = type_image(p.value, "");
+        }
+        if (p.kind != StubValueKind::buffer && p.value_kind == CValueKind::unknown) {
+            p.value_kind = c_value_kind(p.value);
+            p.facts = c_type_facts(p.value);
         }
         if (p.kind == StubValueKind::aggregate) {
             const TypeNode* full = complete(p.value);
@@ -542,7 +609,12 @@ void StubGenerator::write_data_declarations(const Stub& stub) {
     if (stub.has_parameter_data()) line(" int sel[" + std::to_string(stub.selectors + 1) + "];");
     auto fields = [&](bool inputs) {
         for (const StubParameter& p : stub.parameters) {
-            if (inputs ? p.input() : p.output()) {
+            if (!(inputs ? p.input() : p.output())) continue;
+            if (p.kind == StubValueKind::buffer) {
+                // A text keeps room for its terminating zero.
+                line(" " + p.field_type + " " + p.name + "[" +
+                     std::to_string(p.buffer + (p.text ? 1 : 0)) + "];");
+            } else {
                 line(" " + p.field_type + " " + p.name + ";");
             }
         }
@@ -572,42 +644,66 @@ void StubGenerator::write_data_declarations(const Stub& stub) {
     line("#endif");
 }
 
+std::string StubGenerator::differs(StubValueKind kind, const std::string& actual,
+                                   const std::string& expected, const TypeNode* aggregate) const {
+    switch (kind) {
+    case StubValueKind::string:
+        return "_vxcc_str((char *)(" + actual + "),(char *)(" + expected + "))";
+    case StubValueKind::pointer:
+        return "_vxcc_ptr((vxu_pointer)(" + actual + "),(vxu_pointer)(" + expected + "))";
+    case StubValueKind::function_pointer:
+        return "_VXCC_FUNCPTR(" + actual + "," + expected + ")";
+    case StubValueKind::char_array:
+        return "strcmp(" + actual + "," + expected + ")";
+    case StubValueKind::aggregate:
+        return "_vxcc" + aggregate_key(aggregate) + "(&(" + actual + "),&(" + expected + "),0,0,0)";
+    default:
+        return "((" + actual + ")!=" + expected + ")";
+    }
+}
+
 std::string StubGenerator::input_comparison(const Stub& stub, const StubParameter& p) const {
     (void)stub;
     const std::string expected = "Vexor_ptr_out->_datain." + p.name;
     const std::string actual = p.actual();
     const std::string selected = "Vexor_ptr_out->sel[" + std::to_string(p.check_selector) + "]";
-    std::string differs;
-    switch (p.kind) {
-    case StubValueKind::string:
-        differs = "_vxcc_str((char *)(" + actual + "),(char *)(" + expected + "))";
-        break;
-    case StubValueKind::pointer:
-        differs = "_vxcc_ptr((vxu_pointer)(" + actual + "),(vxu_pointer)(" + expected + "))";
-        break;
-    case StubValueKind::function_pointer:
-        differs = "_VXCC_FUNCPTR(" + actual + "," + expected + ")";
-        break;
-    case StubValueKind::aggregate:
+    if (p.kind == StubValueKind::aggregate) {
         // The selector is read by the comparison function itself.
         return "Vexor_res|=(" + std::string(p.direction == StubDirection::inout
-                                                ? "!(" + p.name + ")||"
+                                                ? "!VXU_GIVEN(" + p.name + ")||"
                                                 : "") +
                "_vxcc" + aggregate_key(p.value) + "(&(" + actual + "),&(" + expected + ")," +
                std::to_string(p.check_selector) + ",(Vexor_ptr_in?&(Vexor_ptr_in->_datain." +
                p.name + "):0),&(Vexor_ptr_out->sel[0])));";
-    case StubValueKind::char_array:
-        differs = "strcmp(" + actual + "," + expected + ")";
-        break;
-    default:
-        differs = "((" + actual + ")!=" + expected + ")";
-        break;
     }
+    if (p.kind == StubValueKind::buffer) {
+        // A null buffer has nothing to compare: the call does not match.
+        const std::string head = "if (" + selected + ") { if (!VXU_GIVEN(" + p.name + ")) Vexor_res=1; else ";
+        if (p.text) {
+            return head + "Vexor_res|=(strncmp((const char *)(" + p.name + ")," + expected + "," +
+                   std::to_string(p.buffer) + ")!=0); }";
+        }
+        if (p.scalar_elements()) {
+            const StubValueKind element = kind_of(p.components.front().type);
+            return head + "for (_Vexor_j=0;_Vexor_j<" + std::to_string(p.buffer) +
+                   ";++_Vexor_j) Vexor_res|=" +
+                   differs(element, "(" + p.name + ")[_Vexor_j]", expected + "[_Vexor_j]", nullptr) +
+                   "; }";
+        }
+        std::string text = head + "{";
+        for (const ValueComponent& c : p.components) {
+            const std::string path = c.expression.substr(p.name.size());
+            text += " Vexor_res|=" +
+                    differs(kind_of(c.type), "(" + p.name + ")" + path, expected + path, nullptr) + ";";
+        }
+        return text + " } }";
+    }
+    std::string test = differs(p.kind, actual, expected, p.value);
     if (p.direction == StubDirection::inout) {
         // A null pointer has no value to compare: the call does not match.
-        differs = "(!(" + p.name + ")||" + differs + ")";
+        test = "(!VXU_GIVEN(" + p.name + ")||" + test + ")";
     }
-    return "Vexor_res|=(" + selected + "&&" + differs + ");";
+    return "Vexor_res|=(" + selected + "&&" + test + ");";
 }
 
 void StubGenerator::write_stub_function(const Stub& stub) {
@@ -618,14 +714,14 @@ void StubGenerator::write_stub_function(const Stub& stub) {
     std::string list;
     for (const StubParameter& p : stub.parameters) {
         if (!list.empty()) list += ", ";
-        list += settings_.kr ? p.name : type_image(p.declared, p.name);
+        list += settings_.kr ? p.name : p.head;
     }
     if (list.empty() && !settings_.kr) list = "void";
     const TypeNode* fn = c_resolve_type(stub.function->type);
     const std::string declarator = stub.name + "(" + list + ")";
     line(stub.result != nullptr ? type_image(fn->target, declarator) : "void " + declarator);
     if (settings_.kr) {
-        for (const StubParameter& p : stub.parameters) line(type_image(p.declared, p.name) + ";");
+        for (const StubParameter& p : stub.parameters) line(p.head + ";");
     }
     line("{");
     line("char Vexor_res;");
@@ -634,6 +730,10 @@ void StubGenerator::write_stub_function(const Stub& stub) {
     if (inputs) line("struct _si" + k + " * Vexor_ptr_in;");
     line("struct _so" + k + " * Vexor_ptr_out;");
     line("unsigned int _Vexor_i;");
+    const bool element_loops =
+        std::any_of(stub.parameters.begin(), stub.parameters.end(),
+                    [](const StubParameter& p) { return p.input() && p.scalar_elements(); });
+    if (element_loops) line("unsigned int _Vexor_j;");
     line("Vexor_res=0;");
     // A call before the first element (the stub not initialised yet)
     // skips the selection: the outputs then read this entry, which gives
@@ -699,14 +799,21 @@ void StubGenerator::write_stub_function(const Stub& stub) {
         for (const StubParameter& p : stub.parameters) {
             if (!p.input()) continue;
             const std::string field = "Vexor_ptr_in->_datain." + p.name;
-            if (p.kind == StubValueKind::char_array) {
+            if (p.kind == StubValueKind::buffer) {
+                // The caller's buffer as it was at the call; a text up to its
+                // end, its terminating zero kept by the record.
+                line("      if (VXU_GIVEN(" + p.name + ")) " +
+                     (p.text ? "strncpy(" + field + ",(const char *)(" + p.name + ")," +
+                                   std::to_string(p.buffer) + ");"
+                             : "memcpy(" + field + "," + p.name + ",sizeof(" + field + "));"));
+            } else if (p.kind == StubValueKind::char_array) {
                 line("      VXU_STRCPY(" + field + "," + p.actual() + ");");
             } else if (p.kind == StubValueKind::string) {
                 // A copy: the caller's buffer may change before the check.
                 line("      " + field + "=(" + p.field_type + ")VXU_STUB_STR_KEEP(" + p.actual() +
                      ");");
             } else if (p.direction == StubDirection::inout) {
-                line("      if (" + p.name + ") " + field + "=" + p.actual() + ";");
+                line("      if (VXU_GIVEN(" + p.name + ")) " + field + "=" + p.actual() + ";");
             } else {
                 line("      " + field + "=" + p.actual() + ";");
             }
@@ -728,10 +835,13 @@ void StubGenerator::write_stub_function(const Stub& stub) {
             const std::string given = "Vexor_ptr_out->_dataout." + p.name;
             // Nothing is given back by a stub the element did not describe
             // (its first entry is the one _vx_init_muets leaves).
-            const std::string guard = "  if ((" + p.name + ")&&(Vexor_ptr_out->min>0)&&" +
+            const std::string guard = "  if (VXU_GIVEN(" + p.name + ")&&(Vexor_ptr_out->min>0)&&" +
                                       "(Vexor_ptr_out->sel[" + std::to_string(p.give_selector) +
                                       "])) ";
-            if (p.kind == StubValueKind::char_array) {
+            if (p.kind == StubValueKind::buffer) {
+                line(guard + "memcpy(" + p.name + "," + given + "," +
+                     (p.text ? std::to_string(p.buffer) : "sizeof(" + given + ")") + ");");
+            } else if (p.kind == StubValueKind::char_array) {
                 line(guard + "VXU_STRCPY(*(" + p.name + ")," + given + ");");
             } else {
                 line(guard + "*(" + p.name + ")=" + given + ";");
@@ -772,13 +882,31 @@ void StubGenerator::write_parameter_checks(const Stub& stub) {
         if (!p.input()) continue;
         const std::string flag = "(Vexor_ptr_out->min>0?Vexor_ptr_out->sel[" +
                                  std::to_string(p.check_selector) + "]:0)";
-        auto check = [&](const std::string& path, const TypeNode* type) {
+        // One check of the value at `path`; with `elements`, of each of
+        // that many elements of the array at `path`, in a loop whose
+        // records follow one another.
+        auto check = [&](const std::string& path, const TypeNode* type, long long elements) {
             StubValueKind kind = kind_of(type);
             if (kind == StubValueKind::other || kind == StubValueKind::aggregate) return;
-            int rec = records ? link_records().write_stub_parameter(path, record_form(kind)) : 0;
-            const std::string o = "Vexor_ptr_in->_datain." + path;
-            const std::string e = "Vexor_ptr_out->_datain." + path;
-            const std::string n = "0+" + std::to_string(rec);
+            int rec = 0;
+            std::string o = "Vexor_ptr_in->_datain." + path;
+            std::string e = "Vexor_ptr_out->_datain." + path;
+            std::string n;
+            if (elements > 0) {
+                for (long long i = 0; i < elements; ++i) {
+                    const int r = records ? link_records().write_stub_parameter(
+                                                path + "[" + std::to_string(i) + "]", record_form(kind))
+                                          : 0;
+                    if (i == 0) rec = r;
+                }
+                o += "[_Vexor_j]";
+                e += "[_Vexor_j]";
+                n = "0+" + std::to_string(rec) + "+_Vexor_j";
+                line("  for (_Vexor_j=0;_Vexor_j<" + std::to_string(elements) + ";++_Vexor_j)");
+            } else {
+                rec = records ? link_records().write_stub_parameter(path, record_form(kind)) : 0;
+                n = "0+" + std::to_string(rec);
+            }
             switch (kind) {
             case StubValueKind::integer:
             case StubValueKind::unsigned_integer: {
@@ -828,10 +956,14 @@ void StubGenerator::write_parameter_checks(const Stub& stub) {
         };
         if (p.kind == StubValueKind::aggregate) {
             c_walk_scalar_components(complete(p.value), p.name, [&](const ScalarComponent& c) {
-                check(c.path, c.type);
+                check(c.path, c.type, 0);
             });
+        } else if (p.scalar_elements()) {
+            check(p.name, p.components.front().type, p.buffer);
+        } else if (p.kind == StubValueKind::buffer) {
+            for (const ValueComponent& c : p.components) check(c.expression, c.type, 0);
         } else {
-            check(p.name, p.value);
+            check(p.name, p.value, 0);
         }
     }
 }
@@ -845,6 +977,10 @@ void StubGenerator::write_check_function(const Stub& stub) {
     if (stub.has_inputs) {
         line("struct _si" + k + " * Vexor_ptr_in;");
         line("unsigned int i;");
+        if (std::any_of(stub.parameters.begin(), stub.parameters.end(),
+                        [](const StubParameter& p) { return p.input() && p.scalar_elements(); })) {
+            line("unsigned int _Vexor_j;");
+        }
     }
     line("  struct _so" + k + " * Vexor_ptr_out;");
     line("int _Vexor_i;");
@@ -903,9 +1039,8 @@ void StubGenerator::write_check_function(const Stub& stub) {
 
 // ---- STUB statements -------------------------------------------------------------
 
-std::string StubGenerator::value_assignment(const std::string& target, const TypeNode* type,
+std::string StubGenerator::value_assignment(const std::string& target, const std::string& cast,
                                             StubValueKind kind, const std::string& value) const {
-    const std::string cast = type_image(type, "");
     switch (kind) {
     case StubValueKind::aggregate:
         if (!value.empty() && value.front() == '{') {
@@ -926,7 +1061,102 @@ std::string StubGenerator::value_assignment(const std::string& target, const Typ
     }
 }
 
-void StubGenerator::describe(const StubCall& call) {
+namespace {
+
+bool is_pointer_word(std::string_view value) {
+    const std::string word = upper_copy(trimmed(value));
+    return word == "NIL" || word == "NONIL" || word == "NILFUNC" || word == "NONILFUNC";
+}
+
+}  // namespace
+
+bool StubGenerator::value_lines(const StubParameter& p, const std::string& target,
+                                const std::string& value, StubValueModel* model,
+                                std::vector<std::string>& lines) const {
+    // Every finding of the model on one scalar value: a refusal is an
+    // error that drops the statement, the rest are warnings.
+    auto checked = [&](std::string_view text, CValueKind kind, const TypeFacts& facts,
+                       const std::string& place) {
+        bool ok = true;
+        if (model == nullptr) return ok;
+        for (const ValueFinding& finding : model->check(text, kind, facts)) {
+            if (finding.refuses) {
+                // The place first, or, for a constant, the constant.
+                report_error(finding.code, finding.code == "ENTOUTRAN"
+                                               ? finding.argument + " (" + place + ")"
+                                               : place + ": " + finding.argument);
+                ok = false;
+            } else {
+                report_warning(finding.code, finding.argument);
+            }
+        }
+        return ok;
+    };
+    if (p.kind == StubValueKind::buffer) {
+        std::vector<std::string> leaves;
+        SpreadFailure failure;
+        if (model == nullptr || !model->spread(p.value, p.name, value, leaves, failure)) {
+            report_error(failure.code.empty() ? "BADAGGREGATE" : failure.code,
+                         failure.place.empty() ? p.name + " = " + value : failure.place);
+            return false;
+        }
+        if (leaves.size() != p.components.size()) {
+            report_error("INITAGREG", p.name + " = " + value);
+            return false;
+        }
+        bool ok = true;
+        // The target names the parameter's field: the components' paths
+        // follow the parameter's name.
+        const std::string base = target.substr(0, target.size() - p.name.size());
+        for (std::size_t i = 0; i < leaves.size(); ++i) {
+            const ValueComponent& c = p.components[i];
+            if (!checked(leaves[i], c.kind, c.facts, c.expression)) {
+                ok = false;
+                continue;
+            }
+            const std::string field = base + c.expression;
+            const StubValueKind kind = kind_of(c.type);
+            if (kind == StubValueKind::char_array) {
+                // Zeros after the text: a text buffer is given back whole.
+                lines.push_back("memset(" + field + ",0,sizeof(" + field + "));");
+            }
+            lines.push_back(value_assignment(field, without_directions(c.type_text), kind, leaves[i]));
+        }
+        return ok;
+    }
+    if (p.kind == StubValueKind::aggregate) {
+        if (c_is_value_list(value)) {
+            // Checked member by member as the value model spreads it; the
+            // entry keeps it as a compound literal of the parameter's type.
+            std::vector<std::string> leaves;
+            SpreadFailure failure;
+            std::vector<ValueComponent> components;
+            c_value_components(p.value, p.name, false, components);
+            if (model != nullptr) {
+                if (!model->spread(p.value, p.name, value, leaves, failure)) {
+                    report_error(failure.code, failure.place);
+                    return false;
+                }
+                bool ok = true;
+                for (std::size_t i = 0; i < leaves.size() && i < components.size(); ++i) {
+                    ok = checked(leaves[i], components[i].kind, components[i].facts,
+                                 components[i].expression) && ok;
+                }
+                if (!ok) return false;
+            }
+        } else if (is_pointer_word(value) || (!value.empty() && value.front() == '"')) {
+            report_error("TYPESMISM", p.name + ": " + value);
+            return false;
+        }
+        lines.push_back(value_assignment(target, p.field_type, p.kind, value));
+        return true;
+    }
+    if (!checked(value, p.value_kind, p.facts, p.name)) return false;
+    lines.push_back(value_assignment(target, p.field_type, p.kind, value));
+    return true;
+}
+
+void StubGenerator::describe(const StubCall& call, StubValueModel* model) {
     Stub* stub = find_mutable(call.name);
     if (stub == nullptr) {
         report_warning("MUETUNDEF", call.name);
@@ -943,7 +1173,10 @@ void StubGenerator::describe(const StubCall& call) {
         report_warning("VALOMIMUE", call.name);
         return;
     }
-    if (call.values.size() != stub->parameters.size()) {
+    std::vector<std::string> values = call.values;
+    // "( )" for a stub of one parameter: its one value is left empty.
+    if (call.has_list && values.empty() && stub->parameters.size() == 1) values.emplace_back();
+    if (values.size() != stub->parameters.size()) {
         report_warning("NBVALMUET", call.name);
         return;
     }
@@ -954,12 +1187,16 @@ void StubGenerator::describe(const StubCall& call) {
     e.lines.push_back(entry + ".min=" + number_text(first) + ";");
     e.lines.push_back(entry + ".max=" + number_text(last) + ";");
     std::vector<int> selectors(static_cast<std::size_t>(stub->selectors), 0);
+    bool refused = false;
     for (std::size_t i = 0; i < stub->parameters.size(); ++i) {
         const StubParameter& p = stub->parameters[i];
         std::string expected;
         std::string given;
-        const std::string& value = call.values[i];
+        const std::string& value = values[i];
         std::size_t arrow_at = find_top_level(value, "=>");
+        // "=>" inside a list is an association of the list, not the
+        // arrow of an input-output.
+        if (c_is_value_list(value)) arrow_at = std::string_view::npos;
         bool arrow = arrow_at != std::string_view::npos;
         if (arrow) {
             if (p.direction != StubDirection::inout) {
@@ -977,13 +1214,11 @@ void StubGenerator::describe(const StubCall& call) {
         if (missing) report_warning("VALOMIPAR", p.name);
         if (p.input() && !expected.empty()) {
             selectors[static_cast<std::size_t>(p.check_selector)] = 1;
-            e.lines.push_back(
-                value_assignment(entry + "._datain." + p.name, p.value, p.kind, expected));
+            refused = !value_lines(p, entry + "._datain." + p.name, expected, model, e.lines) || refused;
         }
         if (p.output() && !given.empty()) {
             selectors[static_cast<std::size_t>(p.give_selector)] = 1;
-            e.lines.push_back(
-                value_assignment(entry + "._dataout." + p.name, p.value, p.kind, given));
+            refused = !value_lines(p, entry + "._dataout." + p.name, given, model, e.lines) || refused;
         }
     }
     for (std::size_t s = 0; s < selectors.size(); ++s) {
@@ -994,11 +1229,22 @@ void StubGenerator::describe(const StubCall& call) {
         if (!call.return_value.has_value()) {
             report_warning("VALRETMUE", call.name);
         } else {
-            e.lines.push_back(value_assignment(entry + ".ret", stub->result,
-                                               kind_of(stub->result), *call.return_value));
+            StubParameter result;
+            result.name = call.name;
+            result.value = stub->result;
+            result.kind = kind_of(stub->result);
+            result.field_type = stub->result_type;
+            result.value_kind = c_value_kind(stub->result);
+            result.facts = c_type_facts(stub->result);
+            refused = !value_lines(result, entry + ".ret", *call.return_value, model, e.lines) ||
+                      refused;
         }
     } else if (call.return_value.has_value()) {
         report_warning("VALRETMUE", call.name);
+    }
+    if (refused) return;
+    if (!settings_.no_edit && output_enabled() && !call.text.empty()) {
+        link_records().write_stub_statement(call.line, stub->number, first, last, call.text);
     }
     stub->entries.push_back(std::move(e));
     stub->last_call = last;

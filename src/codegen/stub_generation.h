@@ -34,6 +34,7 @@
 // back?); sel[i] is 1 when the statement gave that value.
 #pragma once
 
+#include "canalysis/c_values.h"
 #include "codegen/folding.h"
 #include "codegen/stub_records.h"
 
@@ -61,6 +62,7 @@ enum class StubValueKind {
     aggregate,         // struct or union: member by member
     char_array,        // only as a given output or an aggregate member
     other,             // arrays of other elements, as aggregate members
+    buffer,            // an array parameter with a bound: element by element
 };
 
 struct StubParameter {
@@ -70,14 +72,49 @@ struct StubParameter {
     const TypeNode* value = nullptr;     // the stored value: pointed-to type of outputs
     StubValueKind kind = StubValueKind::integer;
     std::string field_type;         // type of the stored value, no direction words
+    std::string head;               // the parameter in the stub function's head
+    // The value model's view of the stored value, for the checks of the
+    // values a STUB statement gives it.
+    CValueKind value_kind = CValueKind::unknown;
+    TypeFacts facts;
+    // A buffer (an array with a bound in the prototype, passed as a
+    // pointer): its number of elements, and its scalar components named
+    // from the parameter ("data[3]", "items[1].id"; a text buffer of plain
+    // characters is one component, the parameter itself).
+    long long buffer = 0;
+    bool text = false;
+    std::vector<ValueComponent> components;
     int check_selector = -1;        // index in sel[], -1 when not an input
     int give_selector = -1;         // index in sel[], -1 when not an output
     bool input() const { return direction != StubDirection::output; }
     bool output() const { return direction != StubDirection::input; }
-    // The value at call time: the parameter, or what it points to.
+    // The value at call time: the parameter, or what it points to (a
+    // buffer is reached through the parameter itself).
     std::string actual() const {
-        return direction == StubDirection::input ? name : "*(" + name + ")";
+        return direction == StubDirection::input || kind == StubValueKind::buffer
+                   ? name
+                   : "*(" + name + ")";
     }
+    // A buffer whose components are its elements, each one scalar.
+    bool scalar_elements() const {
+        return kind == StubValueKind::buffer && !text &&
+               components.size() == static_cast<std::size_t>(buffer);
+    }
+};
+
+// What the stub generator asks of the C analysis about the values of STUB
+// statements: the same model of C values the variable statements use.
+class StubValueModel {
+public:
+    virtual ~StubValueModel() = default;
+    // The values of the scalar components of `type` (named `root`) for one
+    // value, in the order of c_value_components; false with the reason
+    // when the value does not fit.
+    virtual bool spread(const TypeNode* type, const std::string& root, std::string_view value,
+                        std::vector<std::string>& leaves, SpreadFailure& failure) = 0;
+    // What makes one value unfit for a scalar of that kind.
+    virtual std::vector<ValueFinding> check(std::string_view value, CValueKind kind,
+                                            const TypeFacts& facts) = 0;
 };
 
 // One entry of the table of expected calls of an element.
@@ -131,8 +168,10 @@ public:
                 const StubDeclarations& declarations);
 
     // A STUB statement of the element being read (its values preprocessed
-    // by the caller).
-    void describe(const StubCall& call);
+    // by the caller). Values are checked against the parameters' types
+    // with the model, when there is one; a value that does not fit refuses
+    // the statement with an error.
+    void describe(const StubCall& call, StubValueModel* model = nullptr);
     // END ELEMENT: the table entries of every stub the element described,
     // written through `write_head` (the element's head, after its stub
     // initialisation); the per-element state is reset.
@@ -173,8 +212,19 @@ private:
     void write_check_function(const Stub& stub);
     void write_parameter_checks(const Stub& stub);
     std::string input_comparison(const Stub& stub, const StubParameter& p) const;
-    std::string value_assignment(const std::string& target, const TypeNode* type,
+    std::string value_assignment(const std::string& target, const std::string& cast,
                                  StubValueKind kind, const std::string& value) const;
+    // The entry lines that give `value` to a parameter's stored value
+    // (`target`: its field in the entry); false after a refusal.
+    bool value_lines(const StubParameter& p, const std::string& target, const std::string& value,
+                     StubValueModel* model, std::vector<std::string>& lines) const;
+    // The C test that a value at `actual` differs from the one at
+    // `expected`, for a value of that kind.
+    std::string differs(StubValueKind kind, const std::string& actual, const std::string& expected,
+                        const TypeNode* aggregate) const;
+    void write_buffer_checks(const StubParameter& p, const std::string& flag, bool records);
+    std::string parameter_head(const StubParameter& p, const Symbol* unit_function,
+                               std::size_t index) const;
     std::string type_image(const TypeNode* type, std::string_view name) const;
     std::string aggregate_key(const TypeNode* type) const;
     StubValueKind kind_of(const TypeNode* type) const;

@@ -1,6 +1,7 @@
 #include "codegen/stub_generation.h"
 
 #include "canalysis/declaration_parser.h"
+#include "canalysis/expression_analysis.h"
 #include "canalysis/target_model.h"
 #include "codegen/codegen_test_fixture.h"
 #include "codegen/harness_layout.h"
@@ -61,10 +62,17 @@ protected:
         return *layout_;
     }
 
-    // Parses the prototypes of a DEFINE STUB block and defines its stubs.
-    void define(const std::string& text, bool kr = false) {
+    // Parses the prototypes of a DEFINE STUB block and defines its stubs;
+    // `unit` holds the declarations of the code under test, when given.
+    void define(const std::string& text, bool kr = false, const std::string& unit = {}) {
         auto table = std::make_unique<TypeTable>();
         NullSink sink;
+        if (!unit.empty()) {
+            auto unit_table = std::make_unique<TypeTable>();
+            c_parse_declarations(unit, *unit_table, {}, sink, run_);
+            c_set_secondary_table(*table, unit_table.get());
+            tables_.push_back(std::move(unit_table));
+        }
         c_parse_declarations(text, *table, {}, sink, run_);
         StubDeclarations declarations;
         declarations.table = table.get();
@@ -330,6 +338,116 @@ TEST_F(StubGenerationTest, BytesAreNumbersAndPlainCharsAreCharacters) {
     EXPECT_NE(joined.find("EDV_POINTER_C((Vexor_ptr_out->min>0?Vexor_ptr_out->sel[3]:0)"),
               std::string::npos)
         << joined;
+}
+
+// The model of C values over the stub's own table, as the C analysis
+// gives it to the generator.
+class TableValues : public StubValueModel {
+public:
+    TableValues(TypeTable& table, DeclarationRun& run) : run_(table, run) {}
+    bool spread(const TypeNode* type, const std::string& root, std::string_view value,
+                std::vector<std::string>& leaves, SpreadFailure& failure) override {
+        return c_spread_value(run_, type, root, value, leaves, failure);
+    }
+    std::vector<ValueFinding> check(std::string_view value, CValueKind kind,
+                                    const TypeFacts& facts) override {
+        return c_check_value(run_, value, kind, facts);
+    }
+
+private:
+    ExpressionRun run_;
+};
+
+TEST_F(StubGenerationTest, ArraysWithABoundAreBuffersAndTheOthersPointers) {
+    define("typedef unsigned char BYTE;\n"
+           "int io_send(_in const BYTE data[], _in BYTE tag[2]);\n"
+           "int blk_read(_out BYTE buf[4], _out int count[]);\n"
+           "void blk_swap(_inout int v[3]);\n"
+           "void blk_log(_in const char text[6]);");
+    ASSERT_EQ(layout().stubs().stubs().size(), 4u);
+    TableValues values(*tables_.back(), run_);
+    auto describe = [&](const std::string& text) {
+        StubCall call;
+        ASSERT_TRUE(parse_stub_call(text, call));
+        layout().stubs().describe(call, &values);
+    };
+    describe("io_send (NONIL, {1, 2}) 0");
+    describe("blk_read ([0 => 7, others => 0], 4) 1");
+    describe("blk_swap ({1, 2, 3} => [others => 9])");
+    describe("blk_log (\"ok\")");
+    Lines lines = layout().stubs().element_lines();
+    // An array without bound is stored and compared as the pointer C
+    // passes; a bounded one takes its elements one by one.
+    EXPECT_TRUE(has(lines, "_os_1_s_io_send[0]._datain.data=(const BYTE *)(NONIL);"));
+    EXPECT_TRUE(has(lines, "_os_1_s_io_send[0]._datain.tag[1]=(BYTE)(2);"));
+    EXPECT_TRUE(has(lines, "_os_2_s_blk_read[0]._dataout.buf[0]=(BYTE)(7);"));
+    EXPECT_TRUE(has(lines, "_os_2_s_blk_read[0]._dataout.buf[3]=(BYTE)(0);"));
+    EXPECT_TRUE(has(lines, "_os_2_s_blk_read[0]._dataout.count=(int)(4);"));
+    EXPECT_TRUE(has(lines, "_os_3_s_blk_swap[0]._datain.v[2]=(int)(3);"));
+    EXPECT_TRUE(has(lines, "_os_3_s_blk_swap[0]._dataout.v[2]=(int)(9);"));
+    EXPECT_TRUE(has(lines, "memset(_os_4_s_blk_log[0]._datain.text,0,sizeof(_os_4_s_blk_log[0]._datain.text));"));
+    finish();
+    Lines c = read_lines("t.c");
+    EXPECT_TRUE(has(c, " const BYTE * data;"));
+    EXPECT_TRUE(has(c, " BYTE buf[4];"));
+    EXPECT_TRUE(has(c, " char text[7];"));  // room for the terminating zero
+    // The caller's buffer is filled whole, and kept whole for the checks
+    // (long lines are folded: they are read joined).
+    std::string joined;
+    for (const std::string& l : c) joined += l;
+    EXPECT_NE(joined.find("memcpy(buf,Vexor_ptr_out->_dataout.buf,sizeof(Vexor_ptr_out->_dataout.buf));"),
+              std::string::npos);
+    EXPECT_NE(joined.find("if (VXU_GIVEN(v)) memcpy(Vexor_ptr_in->_datain.v,v,sizeof(Vexor_ptr_in->_datain.v));"),
+              std::string::npos);
+    EXPECT_NE(joined.find("strncmp((const char *)(text),Vexor_ptr_out->_datain.text,6)"), std::string::npos);
+    // One record per element, checked in a loop over consecutive records.
+    Lines tdc = read_lines("t.tdc");
+    EXPECT_TRUE(mentions(tdc, " tag[0] RA=FORM=CD64"));
+    EXPECT_TRUE(mentions(tdc, " tag[1] RA=FORM=CD64"));
+    EXPECT_TRUE(mentions(tdc, " v[2] RA=FORM=CD64"));
+    EXPECT_TRUE(mentions(c, "for (_Vexor_j=0;_Vexor_j<3;++_Vexor_j)"));
+}
+
+TEST_F(StubGenerationTest, TheHeadTakesTheFormOfTheUnitsDeclaration) {
+    // The compiler compares array bounds of two declarations
+    // (-Warray-parameter): the unit's own form is the one to repeat.
+    define("int blk_read(_out unsigned char buf[4]);\nvoid blk_put(_in const int v[2]);",
+           false, "int blk_read(unsigned char *buf);\nvoid blk_put(const int v[]);");
+    finish();
+    Lines c = read_lines("t.c");
+    EXPECT_TRUE(has(c, "int blk_read(unsigned char *buf)"));
+    EXPECT_TRUE(has(c, "void blk_put(const int v[])"));
+}
+
+TEST_F(StubGenerationTest, ValuesTheHarnessCannotTakeRefuseTheStatement) {
+    define("typedef unsigned char BYTE;\nint io_get(_out int *v);\n"
+           "void io_send(_in BYTE data[4]);\nvoid io_name(_in const char name[4]);");
+    TableValues values(*tables_.back(), run_);
+    long line = 0;
+    auto describe = [&](const std::string& text) {
+        set_report_line(++line);
+        ::testing::internal::CaptureStderr();
+        StubCall call;
+        if (parse_stub_call(text, call)) layout().stubs().describe(call, &values);
+        return ::testing::internal::GetCapturedStderr();
+    };
+    EXPECT_NE(describe("io_get ({4, 2}) 0").find("BADAGGREGATE"), std::string::npos);
+    EXPECT_NE(describe("io_get (NONIL) 0").find("TYPESMISM"), std::string::npos);
+    EXPECT_NE(describe("io_get (1) {0}").find("BADAGGREGATE"), std::string::npos);
+    EXPECT_NE(describe("io_send ({1, 2, 3})").find("INITAGREG"), std::string::npos);
+    EXPECT_NE(describe("io_send (\"ab\")").find("INITAGREG"), std::string::npos);
+    EXPECT_NE(describe("io_send (NIL)").find("TYPESMISM"), std::string::npos);
+    EXPECT_NE(describe("io_name (\"abcd\")").find("CSTTOLONG"), std::string::npos);
+    // None of them reached the table; a fitting one does, and "( )" is the
+    // one value of a stub of one parameter, left unchecked.
+    EXPECT_TRUE(layout().stubs().element_lines().empty());
+    EXPECT_EQ(describe("io_send (\"abcd\")"), "");
+    EXPECT_NE(describe("io_name ( )").find("VALOMIPAR"), std::string::npos);
+    Lines lines = layout().stubs().element_lines();
+    EXPECT_TRUE(has(lines, "_os_2_s_io_send[0]._datain.data[3]=(BYTE)(0x64);") ||
+                has(lines, "_os_2_s_io_send[0]._datain.data[3]=(BYTE)('d');"))
+        << ::testing::PrintToString(lines);
+    EXPECT_TRUE(has(lines, "_os_3_s_io_name[0].sel[0]=0;"));
 }
 
 TEST(StubFileKey, IsTheBaseNameMadeAnIdentifier) {

@@ -43,6 +43,7 @@ struct StubCall {
     std::vector<std::string> values;  // as written, trimmed
     std::optional<std::string> return_value;
     long line = 0;
+    std::string text;  // the statement as written, for the report
 };
 
 }  // namespace vx

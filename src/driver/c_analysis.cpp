@@ -353,6 +353,17 @@ std::optional<NativeSpread> CAnalysis::spread_value(std::string_view expression,
     return result;
 }
 
+std::optional<NativeSpread> CAnalysis::spread_typed_value(const TypeNode* type,
+                                                          const std::string& root,
+                                                          std::string_view value) {
+    if (type == nullptr) return std::nullopt;
+    NativeSpread result;
+    ExpressionRun run(table_, run_);
+    run.others_word = cpp_.script_language() == 2 ? "others" : "autres";
+    result.spread = c_spread_value(run, type, root, value, result.values, result.failure);
+    return result;
+}
+
 std::optional<std::string> CAnalysis::array_value_expression(std::string_view expression,
                                                              std::string_view scope,
                                                              std::string_view value) {

@@ -63,6 +63,8 @@ public:
                                                 ComponentWalk components) override;
     std::optional<NativeSpread> spread_value(std::string_view expression, std::string_view scope,
                                              ComponentWalk components, std::string_view value) override;
+    std::optional<NativeSpread> spread_typed_value(const TypeNode* type, const std::string& root,
+                                                   std::string_view value) override;
     std::optional<std::string> array_value_expression(std::string_view expression,
                                                       std::string_view scope,
                                                       std::string_view value) override;

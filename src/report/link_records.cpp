@@ -9,13 +9,14 @@
 
 #include <charconv>
 #include <cstdio>
+#include <sstream>
 
 namespace vx::report {
 
 namespace {
 
 constexpr std::string_view numbered_kinds = "OSCXQTRFBDIVAUPL";
-constexpr std::string_view other_kinds = "EHMY";
+constexpr std::string_view other_kinds = "EHJMY";
 constexpr std::string_view range_keyword = " RA=";
 constexpr std::string_view expected_keyword = " VA";
 
@@ -27,7 +28,7 @@ struct LocationOwner {
     char kind;
 };
 constexpr LocationOwner location_owners[] = {
-    {17, 'O'}, {16, 'T'}, {14, 'B'}, {12, 'V'}, {12, 'A'}, {15, 'U'},
+    {17, 'O'}, {16, 'T'}, {14, 'B'}, {12, 'V'}, {12, 'A'}, {15, 'U'}, {15, 'J'},
 };
 
 bool is_location_code(long code)
@@ -217,7 +218,7 @@ std::optional<Failure> parse_link_records(std::string_view content, LinkRecordFi
                 }
                 last_location[record.number] = ScriptLocation{file, script_line};
             }
-        } else if (numbered) {
+        } else if (numbered || record.kind == 'J') {
             long code = location_code_of(record.kind);
             auto found = last_location.find(code);
             if (found != last_location.end()) {
@@ -252,7 +253,9 @@ void LinkRecordFile::index()
     scripts_.clear();
     stubs_.clear();
     stub_records_.clear();
+    stub_statements_.clear();
     std::optional<std::size_t> service;
+    long element = 0;  // the element whose records are being read
     // The current test's number; 0 before the first "T" record (record
     // numbers start at 1).
     long test = 0;
@@ -269,6 +272,10 @@ void LinkRecordFile::index()
                                          : std::string(text.substr(blank + 1));
                 }
             }
+            continue;
+        }
+        if (record.kind == 'J' && element > 0) {
+            stub_statements_[element].push_back(i);
             continue;
         }
         if (record.kind == 'U' && record.number > 0) {
@@ -288,15 +295,39 @@ void LinkRecordFile::index()
         if (record.kind == 'O') {
             service = i;
             test = 0;
+            element = 0;
         } else if (record.kind == 'T') {
             test = record.number;
+            element = 0;
             if (service) {
                 service_of_test_.emplace(record.number, *service);
             }
         } else if (record.kind == 'B' && test > 0) {
             elements_[test].push_back(i);
+            element = record.number;
         }
     }
+}
+
+const LinkRecord* LinkRecordFile::stub_statement(long element, long stub, long call) const
+{
+    auto found = stub_statements_.find(element);
+    if (found == stub_statements_.end()) {
+        return nullptr;
+    }
+    for (std::size_t i : found->second) {
+        const LinkRecord& record = records[i];
+        if (record.number != stub) {
+            continue;
+        }
+        long first = 0;
+        long last = 0;
+        std::istringstream fields(record.text);
+        if ((fields >> first >> last) && first <= call && call <= last) {
+            return &record;
+        }
+    }
+    return nullptr;
 }
 
 const LinkRecord* LinkRecordFile::numbered(long number) const

@@ -75,6 +75,11 @@ public:
     std::string stub_name(long stub_number) const;
     std::string stub_of_record(long record_number) const;
 
+    // The STUB statement ("J" record) of the element of record number
+    // `element` that describes call `call` of stub number `stub`, or
+    // nullptr. Its text is "first last statement".
+    const LinkRecord* stub_statement(long element, long stub, long call) const;
+
     // Called by the reader once all records are in.
     void index();
 
@@ -85,6 +90,7 @@ private:
     std::map<long, std::string> scripts_;
     std::vector<std::string> stubs_;
     std::map<long, std::string> stub_records_;
+    std::map<long, std::vector<std::size_t>> stub_statements_;  // by element record number
 };
 
 std::optional<Failure> parse_link_records(std::string_view content, LinkRecordFile& out);

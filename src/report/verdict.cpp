@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <sstream>
 
 namespace vx::report {
 
@@ -66,6 +67,7 @@ private:
     bool test_open_ = false;
     long stub_ = 0;
     long stub_call_ = 0;
+    long element_record_ = 0;  // the "B" record of the open element, 0 when unknown
     int depth_ = 0;
     // The whole array whose element checks are being read, and the index
     // of the next one in declaration order.
@@ -320,6 +322,9 @@ std::optional<Failure> VerdictBuilder::on_value(const TraceLine& line)
             return failure_at(line, "a check without record number (0) outside the stub checks");
         }
         entry.name = stub_call_ == 0 ? stub_label + ": calls" : stub_label;
+        // The bounds the runtime checks a stub the element does not
+        // describe with.
+        entry.no_call = stub_call_ == 0 && line.low == "-1" && line.high == "0";
     } else {
         const LinkRecord* record = nullptr;
         if (auto failure = variable_record(line, record)) {
@@ -336,6 +341,25 @@ std::optional<Failure> VerdictBuilder::on_value(const TraceLine& line)
         entry.script_expected = text.expected;
         entry.location = links_.location_text(record->location);
         entry.where = record->location;
+        // A stub's input: the STUB statement that described the call.
+        if (stub_ > 0 && stub_call_ > 0) {
+            if (const LinkRecord* statement =
+                    links_.stub_statement(element_record_, stub_, stub_call_)) {
+                std::istringstream fields(statement->text);
+                long first = 0;
+                long last = 0;
+                fields >> first >> last;
+                std::string text;
+                std::getline(fields >> std::ws, text);
+                // The statement beside a failing value; every input of
+                // the call names its line.
+                if (entry.kind == EntryKind::check && entry.outcome == Outcome::failed) {
+                    entry.script_expected = text;
+                }
+                entry.location = links_.location_text(statement->location);
+                entry.where = statement->location;
+            }
+        }
     }
 
     TestRun& run = test();
@@ -402,8 +426,10 @@ std::optional<Failure> VerdictBuilder::add(const TraceLine& line)
         ElementRun next;
         next.ordinal = static_cast<int>(run.elements.size()) + 1;
         std::vector<const LinkRecord*> described = links_.elements_of_test(run.record);
+        element_record_ = 0;
         if (static_cast<std::size_t>(next.ordinal) <= described.size()) {
             next.location = links_.location_text(described[next.ordinal - 1]->location);
+            element_record_ = described[next.ordinal - 1]->number;
         }
         next.ended = !strict_;
         run.elements.push_back(std::move(next));
@@ -688,6 +714,9 @@ std::string Verdict::verdict_word() const
 
 std::string Entry::expected_text() const
 {
+    if (no_call) {
+        return "no call";
+    }
     if (range || low != high) {
         return "in [" + low + ", " + high + "]";
     }

@@ -39,6 +39,7 @@ struct Entry {
     std::string low;
     std::string high;
     std::string script_expected;  // the script's text of the expected value
+    bool no_call = false;         // a stub's call count when no call is described
     std::string location;         // "script.ptu:12", may be empty
     ScriptLocation where;         // the same as file number and line
     int depth = 0;                // aggregate nesting

@@ -109,12 +109,18 @@ TEST(Verdict, StubsAreNamedByTheirUseRecordsInDefinitionOrder)
     EXPECT_EQ(text.find("call 1 of stub read_sensor did not match"), std::string::npos);
 }
 
-TEST(Verdict, StubCallCountBoundsAreShownAsARange)
+TEST(Verdict, AStubTheElementDoesNotDescribeExpectsNoCall)
 {
-    Built built = build("O 1 \"calc\"\nT 2 \"first\"\nS\nK 1 0\nC 0 int/10 1 0 ok 0 -1 0\nK 0 0\nE\n");
+    // The runtime checks an undescribed stub's count between -1 and 0; a
+    // described range of calls stays a range.
+    Built built = build("O 1 \"calc\"\nT 2 \"first\"\nS\nK 1 0\nC 0 int/10 1 0 ok 0 -1 0\n"
+                        "K 1 0\nC 0 int/10 1 1 KO 3 1 2\nK 0 0\nE\n");
     ASSERT_FALSE(built.failure.has_value());
-    EXPECT_NE(text_of(built.verdict).find("ok    stub 1: calls: obtained 0, expected in [-1, 0]"),
-              std::string::npos);
+    const std::string text = text_of(built.verdict);
+    EXPECT_NE(text.find("ok    stub 1: calls: obtained 0, expected no call\n"), std::string::npos)
+        << text;
+    EXPECT_NE(text.find("FAIL  stub 1: calls: obtained 3, expected in [1, 2]\n"), std::string::npos)
+        << text;
 }
 
 TEST(Verdict, TracesThatDoNotBelongToTheLinkRecordsAreRefused)

@@ -521,7 +521,7 @@ void Dispatcher::handle_stub(const Statement& s) {
         open_element_implicitly();
     }
     state_.element.content = true;
-    hooks_.describe_stub_call(s.argument, false);
+    hooks_.describe_stub_call(s.keyword, s.argument, false);
 }
 
 // VAR, ARRAY / TAB, STR / STRUCTURE.

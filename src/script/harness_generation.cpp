@@ -1,5 +1,6 @@
 #include "script/harness_generation.h"
 
+#include "canalysis/c_values.h"
 #include "diag/reporter.h"
 #include "support/text.h"
 
@@ -48,7 +49,34 @@ std::string HarnessGeneration::preprocessed(const std::string& value) {
     return std::string(trimmed(out));
 }
 
-void HarnessGeneration::describe_stub_call(std::string_view argument, bool in_environment) {
+namespace {
+
+// The stub generator's view of the C analysis: the values of STUB
+// statements go through the model the variable statements use.
+class NativeStubValues : public StubValueModel {
+public:
+    explicit NativeStubValues(NativeAnalysis& native) : native_(native) {}
+    bool spread(const TypeNode* type, const std::string& root, std::string_view value,
+                std::vector<std::string>& leaves, SpreadFailure& failure) override {
+        std::optional<NativeSpread> spread = native_.spread_typed_value(type, root, value);
+        if (!spread) return false;
+        failure = spread->failure;
+        leaves = std::move(spread->values);
+        return spread->spread;
+    }
+    std::vector<ValueFinding> check(std::string_view value, CValueKind kind,
+                                    const TypeFacts& facts) override {
+        return native_.check_value(value, kind, facts, "");
+    }
+
+private:
+    NativeAnalysis& native_;
+};
+
+}  // namespace
+
+void HarnessGeneration::describe_stub_call(std::string_view keyword, std::string_view argument,
+                                           bool in_environment) {
     if (in_environment) {
         return;  // kept by the environment, described again at each element using it
     }
@@ -56,19 +84,28 @@ void HarnessGeneration::describe_stub_call(std::string_view argument, bool in_en
     if (!parse_stub_call(argument, call)) {
         return;
     }
+    call.line = has_reporter() ? reporter().report_line() : 0;
+    call.text = std::string(keyword) + " " + std::string(trimmed(argument));
     for (std::string& value : call.values) {
         std::size_t arrow = find_top_level(value, "=>");
         if (arrow != std::string::npos) {
-            value = preprocessed(value.substr(0, arrow)) + " => " +
-                    preprocessed(value.substr(arrow + 2));
+            // A decimal constant above the largest long long is unsigned:
+            // its suffix says so, as the compiler wants.
+            value = c_with_unsigned_suffix(preprocessed(value.substr(0, arrow))) + " => " +
+                    c_with_unsigned_suffix(preprocessed(value.substr(arrow + 2)));
         } else {
-            value = preprocessed(value);
+            value = c_with_unsigned_suffix(preprocessed(value));
         }
     }
     if (call.return_value) {
-        call.return_value = preprocessed(*call.return_value);
+        call.return_value = c_with_unsigned_suffix(preprocessed(*call.return_value));
     }
-    layout_.stubs().describe(call);
+    if (native_ != nullptr) {
+        NativeStubValues model(*native_);
+        layout_.stubs().describe(call, &model);
+    } else {
+        layout_.stubs().describe(call);
+    }
 }
 
 void HarnessGeneration::emit_test_head(const TestHead& test) {

@@ -61,7 +61,8 @@ public:
     }
     void emit_main() override;
     void generate_stub_definition(const StubDefinition& stub) override;
-    void describe_stub_call(std::string_view argument, bool in_environment) override;
+    void describe_stub_call(std::string_view keyword, std::string_view argument,
+                            bool in_environment) override;
 
 private:
     std::string preprocessed(const std::string& value);

@@ -131,8 +131,10 @@ public:
     // END DEFINE of a DEFINE STUB block.
     virtual void generate_stub_definition(const StubDefinition& /*stub*/) {}
     // A STUB statement: the description of the calls expected of a stub,
-    // in an element or, for `in_environment`, in an environment.
-    virtual void describe_stub_call(std::string_view /*argument*/, bool /*in_environment*/) {}
+    // in an element or, for `in_environment`, in an environment. The
+    // keyword is the statement's own, as the report shows it.
+    virtual void describe_stub_call(std::string_view /*keyword*/, std::string_view /*argument*/,
+                                    bool /*in_environment*/) {}
     // The end of the script: the main function and the trailer.
     virtual void emit_main() {}
     // A variable record of a VAR, ARRAY or STR statement, added to the
@@ -184,6 +186,14 @@ public:
                                                      std::string_view /*scope*/,
                                                      ComponentWalk /*components*/,
                                                      std::string_view /*value*/) {
+        return std::nullopt;
+    }
+    // The values of the scalar components of a value of a C type named
+    // `root` (a stub parameter), as spread_value gives them for a
+    // variable; nullopt while no type table exists.
+    virtual std::optional<NativeSpread> spread_typed_value(const TypeNode* /*type*/,
+                                                           const std::string& /*root*/,
+                                                           std::string_view /*value*/) {
         return std::nullopt;
     }
     // An array's list whose indexes are not all constants, as one

@@ -95,7 +95,7 @@ public:
         calls.push_back("stub " + stub.name + " " + stub.qualifier + " " +
                         std::to_string(stub.line) + ":" + stub.text);
     }
-    void describe_stub_call(std::string_view argument, bool in_environment) override {
+    void describe_stub_call(std::string_view, std::string_view argument, bool in_environment) override {
         calls.push_back(std::string(in_environment ? "environment " : "") + "stub_call " +
                         std::string(argument));
     }

@@ -189,27 +189,23 @@ std::map<std::string, std::vector<std::string>> tests_of(const std::string& repo
     return tests;
 }
 
-TEST(Corpus, EveryValueKindInEveryShapeAndForm) {
-    testkit::ScratchDir dir;
-    std::vector<Case> cases;
-    for (const Kind& k : kinds()) {
-        for (Case& c : cases_of(k)) cases.push_back(std::move(c));
-    }
-    testkit::write_file(dir.file("unit.h"), unit_header());
-    testkit::write_file(dir.file("unit.c"), unit_source());
-    testkit::write_file(dir.file("corpus.ptu"), script(cases));
-
+// Compiles the script of `dir`, builds its harness with -Werror (and
+// clang's warnings when there is clang), runs it and returns the report's
+// text; the run and the report must fail, as some checks fail on purpose.
+std::string compile_build_and_report(const testkit::ScratchDir& dir, const std::string& script_name) {
     const std::string target = testkit::dist_dir() + "/target";
-    auto compiled = testkit::run_compiler({"corpus.ptu", "t.c"},
+    auto compiled = testkit::run_compiler({script_name, "t.c"},
                                           {{"VXLTGT", target}, {"VEXORCINC", std::string("TP.h")}},
                                           dir.path());
-    ASSERT_EQ(compiled.status, 0) << compiled.err;
+    EXPECT_EQ(compiled.status, 0) << compiled.err;
+    if (compiled.status != 0) return {};
 
     const std::string lib = target + "/lib";
     auto object = testkit::run_program("cc", {"-std=c99", "-Wall", "-Wextra", "-Werror", "-I" + lib,
                                               "-I" + dir.path(), "-c", dir.file("t.c"), "-o",
                                               dir.file("t.o")});
-    ASSERT_EQ(object.status, 0) << "the harness draws warnings:\n" << object.err;
+    EXPECT_EQ(object.status, 0) << "the harness draws warnings:\n" << object.err;
+    if (object.status != 0) return {};
     // The other compiler of the hosts, when there is one, has its own
     // warnings.
     auto clang = testkit::run_program("clang", {"-std=c99", "-Wall", "-Wextra", "-Werror", "-I" + lib,
@@ -219,22 +215,28 @@ TEST(Corpus, EveryValueKindInEveryShapeAndForm) {
     }
     auto built = testkit::run_program("cc", {"-std=c99", "-I" + lib, "-I" + dir.path(), dir.file("t.o"),
                                              dir.file("unit.c"), lib + "/TP.c", "-o", dir.file("harness")});
-    ASSERT_EQ(built.status, 0) << built.err;
+    EXPECT_EQ(built.status, 0) << built.err;
+    if (built.status != 0) return {};
     auto ran = testkit::run_program(dir.file("harness"), {}, {}, dir.path());
     // The harness's own status: some checks fail on purpose.
-    ASSERT_EQ(ran.status, 1) << ran.err;
+    EXPECT_EQ(ran.status, 1) << ran.err;
     std::string rio;
     for (const auto& entry : fs::recursive_directory_iterator(dir.path())) {
         if (entry.path().extension() == ".rio") rio = entry.path().string();
     }
-    ASSERT_FALSE(rio.empty());
+    EXPECT_FALSE(rio.empty());
+    if (rio.empty()) return {};
     auto report = testkit::run_program(testkit::dist_dir() + "/bin/vexorreport", {dir.file("t.tdc"), rio});
     EXPECT_EQ(report.status, 1) << "the wrong expectations must fail the run";
+    return report.out;
+}
 
-    const auto tests = tests_of(report.out);
+// Every right case passes, every wrong case fails at its place.
+void expect_outcomes(const std::vector<Case>& cases, const std::string& report) {
+    const auto tests = tests_of(report);
     for (const Case& c : cases) {
         auto found = tests.find(c.test);
-        ASSERT_NE(found, tests.end()) << c.test << " is not in the report:\n" << report.out;
+        ASSERT_NE(found, tests.end()) << c.test << " is not in the report:\n" << report;
         std::string failures;
         for (const std::string& line : found->second) {
             if (line.find("FAIL ") != std::string::npos) failures += line + "\n";
@@ -247,6 +249,140 @@ TEST(Corpus, EveryValueKindInEveryShapeAndForm) {
                 << (failures.empty() ? std::string("(no failure)") : failures);
         }
     }
+}
+
+TEST(Corpus, EveryValueKindInEveryShapeAndForm) {
+    testkit::ScratchDir dir;
+    std::vector<Case> cases;
+    for (const Kind& k : kinds()) {
+        for (Case& c : cases_of(k)) cases.push_back(std::move(c));
+    }
+    testkit::write_file(dir.file("unit.h"), unit_header());
+    testkit::write_file(dir.file("unit.c"), unit_source());
+    testkit::write_file(dir.file("corpus.ptu"), script(cases));
+    expect_outcomes(cases, compile_build_and_report(dir, "corpus.ptu"));
+}
+
+// ---- stub parameters ----------------------------------------------------------
+
+// The stubs of one kind, each called by a function of the unit with the
+// unit's variables of that kind: a scalar and a buffer of three in each
+// direction (for the string kind, a text buffer and a string pointer).
+struct StubShape {
+    std::string name;       // stub name prefix: si, so, sio, bi, bo, bio
+    std::string prototype;  // the DEFINE STUB line, %T the type, %N the kind
+    std::string unit;       // the unit's declaration
+    std::string call;       // the unit's call
+};
+
+std::vector<StubShape> stub_shapes(const Kind& k) {
+    const std::string n = k.name;
+    if (n == "string") {
+        return {
+            {"si", "void si_string(_in const char *v);", "void si_string(const char *v);", "si_string(s_string)"},
+            {"bi", "void bi_string(_in const char v[8]);", "void bi_string(const char *v);", "bi_string(s_string)"},
+            {"bo", "void bo_string(_out char v[8]);", "void bo_string(char *v);", "bo_string(s_string)"},
+            {"bio", "void bio_string(_inout char v[8]);", "void bio_string(char v[]);", "bio_string(s_string)"},
+        };
+    }
+    const std::string& t = k.type;
+    return {
+        {"si", "void si_" + n + "(_in " + t + " v);", "void si_" + n + "(" + t + " v);", "si_" + n + "(s_" + n + ")"},
+        {"so", "void so_" + n + "(_out " + t + " *v);", "void so_" + n + "(" + t + " *v);", "so_" + n + "(&s_" + n + ")"},
+        {"sio", "void sio_" + n + "(_inout " + t + " *v);", "void sio_" + n + "(" + t + " *v);", "sio_" + n + "(&s_" + n + ")"},
+        {"bi", "void bi_" + n + "(_in " + t + " v[3]);", "void bi_" + n + "(" + t + " *v);", "bi_" + n + "(a_" + n + ")"},
+        {"bo", "void bo_" + n + "(_out " + t + " v[3]);", "void bo_" + n + "(" + t + " *v);", "bo_" + n + "(a_" + n + ")"},
+        {"bio", "void bio_" + n + "(_inout " + t + " v[3]);", "void bio_" + n + "(" + t + " v[3]);", "bio_" + n + "(a_" + n + ")"},
+    };
+}
+
+// The cases of the stubs of one kind: each a STUB statement with the
+// variable statements around the call, right and wrong.
+std::vector<Case> stub_cases_of(const Kind& k) {
+    const std::string& a = k.one;
+    const std::string& b = k.two;
+    const std::string n = k.name;
+    const std::string s = "s_" + n;
+    const std::string arr = "a_" + n;
+    std::vector<Case> out;
+    auto both = [&](const std::string& stub, const std::string& right, const std::string& wrong,
+                    const std::string& element) {
+        const std::string call = "#call_" + stub + "_" + n + "();";
+        out.push_back({"r_" + stub + "_" + n, right + "\n" + call, ""});
+        out.push_back({"w_" + stub + "_" + n, wrong + "\n" + call, element});
+    };
+    if (n == "string") {
+        both("si", "VAR s_string, INIT = \"abc\", EV = \"abc\"\nSTUB si_string (\"abc\")",
+             "VAR s_string, INIT = \"abc\", EV = \"abc\"\nSTUB si_string (\"abd\")", "stub si_string call 1: v");
+        both("bi", "VAR s_string, INIT = \"abc\", EV = \"abc\"\nSTUB bi_string (\"abc\")",
+             "VAR s_string, INIT = \"abc\", EV = \"abc\"\nSTUB bi_string (\"ab\")", "stub bi_string call 1: v");
+        both("bo", "VAR s_string, INIT = \"abcdef\", EV = \"xy\"\nSTUB bo_string (\"xy\")",
+             "VAR s_string, INIT = \"abcdef\", EV = \"xyz\"\nSTUB bo_string (\"xy\")", "s_string");
+        both("bio", "VAR s_string, INIT = \"abc\", EV = \"q\"\nSTUB bio_string (\"abc\" => \"q\")",
+             "VAR s_string, INIT = \"abc\", EV = \"q\"\nSTUB bio_string (\"abd\" => \"q\")", "stub bio_string call 1: v");
+        return out;
+    }
+    both("si", "VAR " + s + ", INIT = " + a + ", EV = " + a + "\nSTUB si_" + n + " (" + a + ")",
+         "VAR " + s + ", INIT = " + a + ", EV = " + a + "\nSTUB si_" + n + " (" + b + ")",
+         "stub si_" + n + " call 1: v");
+    both("so", "VAR " + s + ", INIT = " + b + ", EV = " + a + "\nSTUB so_" + n + " (" + a + ")",
+         "VAR " + s + ", INIT = " + b + ", EV = " + b + "\nSTUB so_" + n + " (" + a + ")", s);
+    both("sio", "VAR " + s + ", INIT = " + a + ", EV = " + b + "\nSTUB sio_" + n + " (" + a + " => " + b + ")",
+         "VAR " + s + ", INIT = " + a + ", EV = " + b + "\nSTUB sio_" + n + " (" + b + " => " + b + ")",
+         "stub sio_" + n + " call 1: v");
+    if (n == "char") return out;  // an array of plain chars is the string kind's
+    both("bi",
+         "VAR " + arr + ", INIT = {" + a + ", " + b + ", " + a + "}, EV = {" + a + ", " + b + ", " + a +
+             "}\nSTUB bi_" + n + " ({" + a + ", " + b + ", " + a + "})",
+         "VAR " + arr + ", INIT = {" + a + ", " + b + ", " + a + "}, EV = {" + a + ", " + b + ", " + a +
+             "}\nSTUB bi_" + n + " ({" + a + ", " + b + ", " + b + "})",
+         "stub bi_" + n + " call 1: v[2]");
+    both("bo",
+         "VAR " + arr + ", INIT = {others => " + a + "}, EV = {" + b + ", " + a + ", " + b + "}\nSTUB bo_" + n +
+             " ([1 => " + a + ", others => " + b + "])",
+         "VAR " + arr + ", INIT = {others => " + a + "}, EV = {" + b + ", " + a + ", " + a + "}\nSTUB bo_" + n +
+             " ([1 => " + a + ", others => " + b + "])",
+         arr + "[2]");
+    both("bio",
+         "VAR " + arr + ", INIT = {" + a + ", " + b + ", " + a + "}, EV = {others => " + b + "}\nSTUB bio_" + n +
+             " ({" + a + ", " + b + ", " + a + "} => [others => " + b + "])",
+         "VAR " + arr + ", INIT = {" + a + ", " + b + ", " + a + "}, EV = {others => " + b + "}\nSTUB bio_" + n +
+             " ({" + a + ", " + a + ", " + a + "} => [others => " + b + "])",
+         "stub bio_" + n + " call 1: v[1]");
+    return out;
+}
+
+TEST(Corpus, EveryValueKindAsAStubParameterInEachDirection) {
+    testkit::ScratchDir dir;
+    std::ostringstream header;
+    std::ostringstream source;
+    std::ostringstream stubs;
+    header << unit_header();
+    source << unit_source();
+    for (const Kind& k : kinds()) {
+        for (const StubShape& shape : stub_shapes(k)) {
+            const std::string fn = "call_" + shape.name + "_" + k.name;
+            header << shape.unit << "\nvoid " << fn << "(void);\n";
+            source << "void " << fn << "(void) { " << shape.call << "; }\n";
+            stubs << "#" << shape.prototype << "\n";
+        }
+    }
+    std::vector<Case> cases;
+    for (const Kind& k : kinds()) {
+        for (Case& c : stub_cases_of(k)) cases.push_back(std::move(c));
+    }
+    std::ostringstream s;
+    s << "HEADER unit, 1.0, , the corpus of stub parameters\n##include \"unit.h\"\nBEGIN\n"
+      << "DEFINE STUB unit\n" << stubs.str() << "END DEFINE\nSERVICE compute\n";
+    for (const Case& c : cases) {
+        s << "TEST " << c.test << "\nFAMILY nominal\nELEMENT\n" << c.statement
+          << "\nEND ELEMENT\nEND FAMILY\nEND TEST\n";
+    }
+    s << "END SERVICE\n";
+    testkit::write_file(dir.file("unit.h"), header.str());
+    testkit::write_file(dir.file("unit.c"), source.str());
+    testkit::write_file(dir.file("stubs.ptu"), s.str());
+    expect_outcomes(cases, compile_build_and_report(dir, "stubs.ptu"));
 }
 
 }  // namespace

@@ -40,6 +40,7 @@ extern char vx_syntax_nonil[1];
 #define COMP_STR_C(ref, str) ((ref) != (str))
 #define VXU_STRCPY(dst, src) ((void)(dst), (void)(src))
 #define _VXCC_FUNCPTR(p, ref) ((void *)(p) != (void *)(ref))
+#define VXU_GIVEN(p) ((const void *)(p) != 0)
 #define EDV_INTEGER_C(check, range, v, rec, base, a, b) \
     ((void)(check), (void)(range), (void)(v), (void)(rec), (void)(base), (void)(a), (void)(b))
 #define EDV_UNSIGNED_C EDV_INTEGER_C

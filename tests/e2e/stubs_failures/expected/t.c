@@ -127,8 +127,8 @@ Vexor_res|=(Vexor_ptr_out->sel[0]&&((channel)!=Vexor_ptr_out->_datain.channel));
      STUB_CALL_ORDER(_fn_1_sensors_read_sensor);
 #endif
 #if size_1_sensors_read_sensor
-  if ((value)&&(Vexor_ptr_out->min>0)&&(Vexor_ptr_out->sel[1])) *(value
-)=Vexor_ptr_out->_dataout.value;
+  if (VXU_GIVEN(value)&&(Vexor_ptr_out->min>0)&&(Vexor_ptr_out->sel[1])) *
+(value)=Vexor_ptr_out->_dataout.value;
 #endif
 #if size_1_sensors_read_sensor
   if (VXU_GLOBAL_STUB_INITIALISED(_ix_1_sensors_read_sensor >= 0))
@@ -419,7 +419,7 @@ Vexor_ptr_out=&(_os_3_sensors_exchange[0]);
 ;Vexor_res=1;}
     Vexor_ptr_out=&(_os_3_sensors_exchange[_Vexor_i]);
   }
-Vexor_res|=(Vexor_ptr_out->sel[0]&&(!(slot)||((*(slot)
+Vexor_res|=(Vexor_ptr_out->sel[0]&&(!VXU_GIVEN(slot)||((*(slot)
 )!=Vexor_ptr_out->_datain.slot)));
 #else
   Vexor_res=1;
@@ -430,7 +430,7 @@ Vexor_res|=(Vexor_ptr_out->sel[0]&&(!(slot)||((*(slot)
   if (Vexor_res && Vexor_ptr_in)
     {
       Vexor_ptr_in->indice=_ix_3_sensors_exchange;
-      if (slot) Vexor_ptr_in->_datain.slot=*(slot);
+      if (VXU_GIVEN(slot)) Vexor_ptr_in->_datain.slot=*(slot);
       _it_3_sensors_exchange++;
     }
      }
@@ -439,7 +439,7 @@ Vexor_res|=(Vexor_ptr_out->sel[0]&&(!(slot)||((*(slot)
      STUB_CALL_ORDER(_fn_3_sensors_exchange);
 #endif
 #if size_3_sensors_exchange
-  if ((slot)&&(Vexor_ptr_out->min>0)&&(Vexor_ptr_out->sel[1])) *(slot
+  if (VXU_GIVEN(slot)&&(Vexor_ptr_out->min>0)&&(Vexor_ptr_out->sel[1])) *(slot
 )=Vexor_ptr_out->_dataout.slot;
 #endif
 #if size_3_sensors_exchange

@@ -165,8 +165,8 @@ Vexor_res|=(Vexor_ptr_out->sel[0]&&((tank)!=Vexor_ptr_out->_datain.tank));
      STUB_CALL_ORDER(_fn_1_plant_read_level);
 #endif
 #if size_1_plant_read_level
-  if ((level)&&(Vexor_ptr_out->min>0)&&(Vexor_ptr_out->sel[1])) *(level
-)=Vexor_ptr_out->_dataout.level;
+  if (VXU_GIVEN(level)&&(Vexor_ptr_out->min>0)&&(Vexor_ptr_out->sel[1])) *
+(level)=Vexor_ptr_out->_dataout.level;
 #endif
 #if size_1_plant_read_level
   if (VXU_GLOBAL_STUB_INITIALISED(_ix_1_plant_read_level >= 0))

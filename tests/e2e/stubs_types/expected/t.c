@@ -962,7 +962,7 @@ Vexor_res|=(Vexor_ptr_out->sel[0]&&_vxcc_ptr((vxu_pointer)(in),(vxu_pointer)
      STUB_CALL_ORDER(_fn_6_types_fill);
 #endif
 #if size_6_types_fill
-  if ((out)&&(Vexor_ptr_out->min>0)&&(Vexor_ptr_out->sel[1])) *(out
+  if (VXU_GIVEN(out)&&(Vexor_ptr_out->min>0)&&(Vexor_ptr_out->sel[1])) *(out
 )=Vexor_ptr_out->_dataout.out;
 #endif
 #undef VEXOR_F_IDX
