@@ -362,6 +362,10 @@ void LinkRecords::write_stub_statement(long line, int stub_number, long first, l
                  std::to_string(last) + " " + shown);
 }
 
+void LinkRecords::write_stub_output(int position, std::string_view name) {
+    write_record("N" + std::to_string(position) + " " + std::string(name));
+}
+
 void LinkRecords::write_stub_end() { write_record("M0"); }
 
 int LinkRecords::enum_type_number(std::string_view type_name,

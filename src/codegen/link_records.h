@@ -224,6 +224,11 @@ public:
     // calls.
     void write_stub_statement(long line, int stub_number, long first, long last,
                               std::string_view text);
+    // What a stub gives back, after its "L" records: "N" + the position of
+    // an output or input-output parameter in the stub's list (from 1) +
+    // " " + its name, and "N0 return" for the value a function returns, so
+    // that the report can show what the STUB statements gave back.
+    void write_stub_output(int position, std::string_view name);
     void write_stub_end();
 
     // The number of an enumeration type, given at its first use; the first

@@ -478,6 +478,14 @@ void StubGenerator::write_definition(Stub& stub) {
     write_stub_function(stub);
     add_renamed_symbol(stub.name);
     write_check_function(stub);
+    if (output_enabled()) {
+        for (std::size_t i = 0; i < stub.parameters.size(); ++i) {
+            if (stub.parameters[i].output()) {
+                link_records().write_stub_output(static_cast<int>(i + 1), stub.parameters[i].name);
+            }
+        }
+        if (stub.result != nullptr) link_records().write_stub_output(0, "return");
+    }
     link_records().write_stub_end();
 }
 

@@ -45,7 +45,8 @@ td.tag{font-weight:bold}tr.failed td.tag{color:#b3261e}tr.passed td.tag{color:#1
 .line{display:block;font-family:ui-monospace,monospace;color:#4a5361;white-space:pre-wrap}
 .muted{color:#6b7480}
 body.failures-only .passed,body.failures-only tr.recorded,body.failures-only tr.initial,
-body.failures-only tr.note{display:none}
+body.failures-only tr.note,body.failures-only tr.given{display:none}
+tr.given td.tag{color:#4a5361}
 section.coverage{padding:10px 22px}
 pre.source{background:#fff;border:1px solid #dde1e6;padding:4px 0;font-size:12px;overflow-x:auto}
 pre.source span{display:block;padding:0 8px;white-space:pre}
@@ -199,6 +200,7 @@ void PageWriter::entries_table(const std::vector<const Entry*>& entries, std::st
         case EntryKind::note: row_class = "note"; tag = "note"; break;
         case EntryKind::problem: row_class = "failed"; tag = "FAIL"; break;
         case EntryKind::stop: row_class = "stop failed"; tag = "STOP"; break;
+        case EntryKind::given: row_class = "given"; tag = "gives"; break;
         case EntryKind::check:
             row_class = entry->outcome == Outcome::passed   ? "passed"
                         : entry->outcome == Outcome::failed ? "failed"
@@ -210,7 +212,8 @@ void PageWriter::entries_table(const std::vector<const Entry*>& entries, std::st
         }
         const std::string indent(static_cast<std::size_t>(entry->depth) * 2, ' ');
         out_ += "<tr class=\"" + row_class + "\"><td class=\"tag\">" + tag + "</td>";
-        if (entry->kind == EntryKind::check || entry->kind == EntryKind::initial) {
+        if (entry->kind == EntryKind::check || entry->kind == EntryKind::initial ||
+            entry->kind == EntryKind::given) {
             out_ += "<td class=\"value name\">" + escape(indent + entry->name) + "</td>";
             out_ += "<td class=\"value obtained\">" + escape(entry->obtained) + "</td>";
             std::string expected;

@@ -153,6 +153,38 @@ TEST(HtmlReport, FailingChecksCarryValuesExpectationsAndTheirScriptLine)
     EXPECT_NE(page.html.find("id=\"failures-only\""), std::string::npos);
 }
 
+TEST(HtmlReport, StubCallsShowTheirInputsAndWhatTheStatementsGiveBack)
+{
+    // read_sensor(channel, value) gives back its output and its result;
+    // exchange(slot) is an input-output: its given part follows "=>".
+    PageRun run;
+    build(run,
+          "E6  s\nE15 0 3\nU1  read_sensor(channel,value)\nP2\nL3 channel RA=FORM=CD64, INIT=, VA=\n"
+          "N2 value\nN0 return\nM0\nE15 0 4\nU4  exchange(slot)\nP5\nL6 slot RA=FORM=CD64, INIT=, VA=\n"
+          "N1 slot\nM0\nE17 0 6\nE16 0 7\nO7 svc\nT8 t\nE14 0 8\nB9 1\n"
+          "E15 0 9\nJ1 1 2 STUB read_sensor 1..2 (3, {4, 2}) -1\nE15 0 10\nJ2 1 1 STUB exchange (5 => 6)\n",
+          with_end("O 7 \"svc\"\nG 8\nT 8 \"t\"\nS\nZ 9\nM 1 1 0\nM 1 2 0\nM 4 1 0\n"
+                   "K 1 0\nC 0 int/10 1 0 ok 2 2 2\nK 1 1\nC 3 int/10 1 0 KO 4 3 3\n"
+                   "K 2 0\nC 0 int/10 1 0 ok 1 1 1\nK 2 1\nC 6 int/10 1 0 ok 5 5 5\nK 0 0\ne\nE\n"));
+    HtmlInputs inputs;
+    inputs.verdict = &run.verdict;
+    inputs.links = &run.links;
+    Page page = read_page(html_document(inputs));
+    ASSERT_TRUE(page.well_formed) << page.error;
+    EXPECT_NE(page.html.find("<tr class=\"given\"><td class=\"tag\">gives</td><td class=\"value name\">"
+                             "stub read_sensor calls 1..2: value</td><td class=\"value obtained\">{4, 2}</td>"),
+              std::string::npos)
+        << page.html;
+    EXPECT_NE(page.html.find("stub read_sensor calls 1..2: return</td><td class=\"value obtained\">-1</td>"),
+              std::string::npos);
+    EXPECT_NE(page.html.find("stub exchange call 1: slot</td><td class=\"value obtained\">6</td>"),
+              std::string::npos);
+    // The failing input names the statement that described the call.
+    ASSERT_EQ(page.failed_rows.size(), 1u);
+    EXPECT_EQ(page.failed_rows[0],
+              "FAIL|stub read_sensor call 1: channel|4|3 |(script: STUB read_sensor 1..2 (3, {4, 2}) -1)|line 9|");
+}
+
 TEST(HtmlReport, AnIncompleteRunSaysWhereItStopped)
 {
     PageRun run;

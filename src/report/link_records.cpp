@@ -16,7 +16,7 @@ namespace vx::report {
 namespace {
 
 constexpr std::string_view numbered_kinds = "OSCXQTRFBDIVAUPL";
-constexpr std::string_view other_kinds = "EHJMY";
+constexpr std::string_view other_kinds = "EHJMNY";
 constexpr std::string_view range_keyword = " RA=";
 constexpr std::string_view expected_keyword = " VA";
 
@@ -254,6 +254,7 @@ void LinkRecordFile::index()
     stubs_.clear();
     stub_records_.clear();
     stub_statements_.clear();
+    stub_outputs_.clear();
     std::optional<std::size_t> service;
     long element = 0;  // the element whose records are being read
     // The current test's number; 0 before the first "T" record (record
@@ -276,6 +277,10 @@ void LinkRecordFile::index()
         }
         if (record.kind == 'J' && element > 0) {
             stub_statements_[element].push_back(i);
+            continue;
+        }
+        if (record.kind == 'N' && !stubs_.empty()) {
+            stub_outputs_[static_cast<long>(stubs_.size())].emplace_back(record.number, record.text);
             continue;
         }
         if (record.kind == 'U' && record.number > 0) {
@@ -328,6 +333,26 @@ const LinkRecord* LinkRecordFile::stub_statement(long element, long stub, long c
         }
     }
     return nullptr;
+}
+
+std::vector<const LinkRecord*> LinkRecordFile::stub_statements(long element, long stub) const
+{
+    std::vector<const LinkRecord*> out;
+    auto found = stub_statements_.find(element);
+    if (found != stub_statements_.end()) {
+        for (std::size_t i : found->second) {
+            if (records[i].number == stub) {
+                out.push_back(&records[i]);
+            }
+        }
+    }
+    return out;
+}
+
+std::vector<std::pair<long, std::string>> LinkRecordFile::stub_outputs(long stub) const
+{
+    auto found = stub_outputs_.find(stub);
+    return found == stub_outputs_.end() ? std::vector<std::pair<long, std::string>>{} : found->second;
 }
 
 const LinkRecord* LinkRecordFile::numbered(long number) const

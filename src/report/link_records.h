@@ -79,6 +79,13 @@ public:
     // `element` that describes call `call` of stub number `stub`, or
     // nullptr. Its text is "first last statement".
     const LinkRecord* stub_statement(long element, long stub, long call) const;
+    // Every STUB statement ("J" record) of an element for stub number
+    // `stub`, in order.
+    std::vector<const LinkRecord*> stub_statements(long element, long stub) const;
+    // What stub number `stub` gives back ("N" records): the position of
+    // each output in its list of values (0 for the returned value) and its
+    // name.
+    std::vector<std::pair<long, std::string>> stub_outputs(long stub) const;
 
     // Called by the reader once all records are in.
     void index();
@@ -91,6 +98,7 @@ private:
     std::vector<std::string> stubs_;
     std::map<long, std::string> stub_records_;
     std::map<long, std::vector<std::size_t>> stub_statements_;  // by element record number
+    std::map<long, std::vector<std::pair<long, std::string>>> stub_outputs_;  // by stub number
 };
 
 std::optional<Failure> parse_link_records(std::string_view content, LinkRecordFile& out);

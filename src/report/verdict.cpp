@@ -9,6 +9,7 @@
 #include "report/verdict.h"
 
 #include <algorithm>
+#include <cctype>
 #include <numeric>
 #include <sstream>
 
@@ -59,6 +60,9 @@ private:
     // The open test run ends; `reason` is empty when it reached its end.
     void close_test(std::string_view reason);
     std::optional<Failure> on_outcome(const TraceLine& line);
+    // After a stub's call count: what the element's STUB statements of
+    // that stub give back.
+    void add_given_values();
     void add_tests_not_run();
 
     const LinkRecordFile& links_;
@@ -89,6 +93,107 @@ private:
     std::vector<StubCall> unmatched_calls_;
     std::vector<StubCall> checked_calls_;
 };
+
+// A STUB statement's record: "first last statement", the statement split
+// into the values of its list and what follows the list (the returned
+// value), as the script wrote them.
+struct StubStatement {
+    long first = 0;
+    long last = 0;
+    std::string text;
+    std::vector<std::string> values;
+    std::string result;
+};
+
+std::string trimmed_copy(std::string_view text)
+{
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    const std::size_t last = text.find_last_not_of(" \t");
+    return std::string(text.substr(first, last - first + 1));
+}
+
+// Where "=>" stands outside brackets and quotes, or npos.
+std::size_t top_level_arrow(std::string_view text)
+{
+    int depth = 0;
+    char quote = 0;
+    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+        const char c = text[i];
+        if (quote != 0) {
+            if (c == '\\') {
+                ++i;
+            } else if (c == quote) {
+                quote = 0;
+            }
+        } else if (c == '"' || c == '\'') {
+            quote = c;
+        } else if (c == '(' || c == '[' || c == '{') {
+            ++depth;
+        } else if (c == ')' || c == ']' || c == '}') {
+            --depth;
+        } else if (depth == 0 && c == '=' && text[i + 1] == '>') {
+            return i;
+        }
+    }
+    return std::string_view::npos;
+}
+
+StubStatement split_statement(const std::string& record_text)
+{
+    StubStatement out;
+    std::istringstream fields(record_text);
+    fields >> out.first >> out.last;
+    std::getline(fields >> std::ws, out.text);
+    std::string_view rest = out.text;
+    // The keyword, the stub's name, the call number or range.
+    auto skip_word = [&rest]() {
+        std::size_t i = 0;
+        while (i < rest.size() && rest[i] == ' ') ++i;
+        while (i < rest.size() && rest[i] != ' ' && rest[i] != '(') ++i;
+        rest.remove_prefix(i);
+    };
+    skip_word();
+    skip_word();
+    std::string_view after = rest.substr(std::min(rest.find_first_not_of(' '), rest.size()));
+    if (!after.empty() && std::isdigit(static_cast<unsigned char>(after.front()))) {
+        skip_word();
+    }
+    const std::size_t open = rest.find_first_not_of(' ');
+    if (open == std::string_view::npos || rest[open] != '(') {
+        out.result = trimmed_copy(rest);
+        return out;
+    }
+    int depth = 0;
+    char quote = 0;
+    std::size_t start = open + 1;
+    for (std::size_t i = open; i < rest.size(); ++i) {
+        const char c = rest[i];
+        if (quote != 0) {
+            if (c == '\\') {
+                ++i;
+            } else if (c == quote) {
+                quote = 0;
+            }
+        } else if (c == '"' || c == '\'') {
+            quote = c;
+        } else if (c == '(' || c == '[' || c == '{') {
+            ++depth;
+        } else if (c == ')' || c == ']' || c == '}') {
+            if (--depth == 0) {
+                out.values.push_back(trimmed_copy(rest.substr(start, i - start)));
+                out.result = trimmed_copy(rest.substr(i + 1));
+                return out;
+            }
+        } else if (c == ',' && depth == 1) {
+            out.values.push_back(trimmed_copy(rest.substr(start, i - start)));
+            start = i + 1;
+        }
+    }
+    return out;  // a list that is not closed: nothing is read from it
+}
 
 constexpr std::string_view left_element_reason =
     "did not reach its end: its code left the element early (return, break or a jump)";
@@ -345,12 +450,7 @@ std::optional<Failure> VerdictBuilder::on_value(const TraceLine& line)
         if (stub_ > 0 && stub_call_ > 0) {
             if (const LinkRecord* statement =
                     links_.stub_statement(element_record_, stub_, stub_call_)) {
-                std::istringstream fields(statement->text);
-                long first = 0;
-                long last = 0;
-                fields >> first >> last;
-                std::string text;
-                std::getline(fields >> std::ws, text);
+                const std::string text = split_statement(statement->text).text;
                 // The statement beside a failing value; every input of
                 // the call names its line.
                 if (entry.kind == EntryKind::check && entry.outcome == Outcome::failed) {
@@ -370,8 +470,53 @@ std::optional<Failure> VerdictBuilder::on_value(const TraceLine& line)
         case Outcome::recorded: ++run.recorded; break;
         }
     }
+    const bool stub_count = stub_ > 0 && stub_call_ == 0 && entry.kind == EntryKind::check;
     element().entries.push_back(std::move(entry));
+    if (stub_count) {
+        add_given_values();
+    }
     return std::nullopt;
+}
+
+void VerdictBuilder::add_given_values()
+{
+    const std::vector<std::pair<long, std::string>> outputs = links_.stub_outputs(stub_);
+    if (outputs.empty()) {
+        return;
+    }
+    const std::string name = links_.stub_name(stub_);
+    const std::string stub = "stub " + (name.empty() ? std::to_string(stub_) : name);
+    for (const LinkRecord* record : links_.stub_statements(element_record_, stub_)) {
+        const StubStatement statement = split_statement(record->text);
+        const std::string calls = statement.first == statement.last
+                                      ? " call " + std::to_string(statement.first)
+                                      : " calls " + std::to_string(statement.first) + ".." +
+                                            std::to_string(statement.last);
+        for (const auto& [position, output] : outputs) {
+            std::string value;
+            if (position == 0) {
+                value = statement.result;
+            } else if (static_cast<std::size_t>(position) <= statement.values.size()) {
+                value = statement.values[static_cast<std::size_t>(position) - 1];
+                // An input-output's value is "expected => given".
+                const std::size_t arrow = top_level_arrow(value);
+                if (arrow != std::string::npos) {
+                    value = trimmed_copy(value.substr(arrow + 2));
+                }
+            }
+            if (value.empty()) {
+                continue;  // left out: nothing given back
+            }
+            Entry given;
+            given.kind = EntryKind::given;
+            given.name = stub + calls + ": " + output;
+            given.obtained = value;
+            given.location = links_.location_text(record->location);
+            given.where = record->location;
+            given.depth = depth_;
+            element().entries.push_back(std::move(given));
+        }
+    }
 }
 
 std::optional<Failure> VerdictBuilder::on_bracket(const TraceLine& line)

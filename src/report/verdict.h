@@ -27,6 +27,8 @@ enum class EntryKind {
     problem,  // a failure that is no value check: a stub call that matched
               // no call described and whose inputs were not kept
     stop,     // the element did not reach its end; the name says why
+    given,    // what a STUB statement gives back (obtained holds the value):
+              // shown on the HTML page, not in the text listing
 };
 
 struct Entry {
