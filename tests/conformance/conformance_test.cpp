@@ -33,6 +33,7 @@
 #include <cctype>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <ostream>
 #include <sstream>
 #include <string>
@@ -367,6 +368,40 @@ TEST_F(Conformance, ScriptIncludingEverySetCompilesWithoutDiagnostic) {
     EXPECT_EQ(run.status, 0) << run.err.substr(0, 4000);
     EXPECT_EQ(run.err.find("Harnex-W-"), std::string::npos) << run.err.substr(0, 4000);
     EXPECT_EQ(run.err.find("Harnex-E-"), std::string::npos) << run.err.substr(0, 4000);
+}
+
+// A directory of the search path is made a system one by naming it in
+// "#pragma vexor incl_std" on a line only the analysis reads ("!"): its
+// headers' redefinitions are not reported, and the harness, which never
+// sees the pragma, builds warning-free with the directory given to the
+// compiler as a system one. Without the pragma the same header is the
+// user's and its redefinition is reported.
+TEST_F(Conformance, IncludeDirectoriesMarkedSystemKeepQuietAndStayOutOfTheHarness) {
+    const std::string sys = scratch_.file("vendor");
+    std::filesystem::create_directories(sys);
+    testkit::write_file(sys + "/dev.h", "#define DEV_LIMIT 10\n#define DEV_LIMIT 20\nint dev_get(void);\n");
+    const std::string body = "##include <dev.h>\n#int r;\nBEGIN\nSERVICE dev_get\nTEST t\nFAMILY f\n"
+                             "ELEMENT\nVAR r, INIT = 0, EV = 20\n#r = dev_get();\nEND ELEMENT\n"
+                             "END FAMILY\nEND TEST\nEND SERVICE\n";
+    testkit::write_file(scratch_.file("quiet.ptu"), "HEADER dev, 1.0, , x\n!#pragma vexor incl_std \"" +
+                                                        sys + "\"\n" + body);
+    testkit::write_file(scratch_.file("loud.ptu"), "HEADER dev, 1.0, , x\n" + body);
+    const testkit::EnvChanges env = {{"VXLTGT", testkit::dist_dir() + "/target"}, {"VXUTGT", std::nullopt}};
+    testkit::ProcessResult quiet = testkit::run_compiler(
+        {scratch_.file("quiet.ptu"), scratch_.file("quiet.c"), "-INCL=" + sys}, env);
+    EXPECT_EQ(quiet.status, 0) << quiet.err;
+    EXPECT_EQ(quiet.err.find("IDENREDEF"), std::string::npos) << quiet.err;
+    const std::string harness = testkit::read_file(scratch_.file("quiet.c"));
+    EXPECT_EQ(harness.find("incl_std"), std::string::npos);
+    const std::string lib = testkit::dist_dir() + "/target/lib";
+    testkit::ProcessResult built = testkit::run_program(
+        "cc", {"-std=c99", "-Wall", "-Wextra", "-Werror", "-I" + lib, "-isystem", sys, "-I" + scratch_.path(),
+               "-c", scratch_.file("quiet.c"), "-o", scratch_.file("quiet.o")});
+    EXPECT_EQ(built.status, 0) << built.err;
+
+    testkit::ProcessResult loud = testkit::run_compiler(
+        {scratch_.file("loud.ptu"), scratch_.file("loud.c"), "-INCL=" + sys}, env);
+    EXPECT_NE(loud.err.find("IDENREDEF"), std::string::npos) << loud.err;
 }
 
 INSTANTIATE_TEST_SUITE_P(Sets, LibraryHeaders, ::testing::ValuesIn(library_sets),
