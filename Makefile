@@ -4,9 +4,12 @@
 
 BUILD_DIR   ?= build
 RELEASE_DIR ?= build-release
+# The optimised build that users run, with the tests: CI runs the whole
+# suite on it too.
+SHIPPED_DIR ?= build-shipped
 JOBS        ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build test demo bench clean
+.PHONY: all deps configure build test test-shipped demo bench clean
 
 all: build
 
@@ -24,6 +27,13 @@ build: deps configure
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
+$(SHIPPED_DIR)/build.ninja: | deps
+	cmake -S . -B $(SHIPPED_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DVX_SANITIZE=OFF
+
+test-shipped: deps $(SHIPPED_DIR)/build.ninja
+	cmake --build $(SHIPPED_DIR) -j $(JOBS)
+	cd $(SHIPPED_DIR) && ctest --output-on-failure -j $(JOBS)
+
 demo: build
 	@bash examples/demo.sh $(BUILD_DIR)
 
@@ -33,4 +43,4 @@ bench: deps
 	@bash bench/run.sh $(RELEASE_DIR)
 
 clean:
-	rm -rf $(BUILD_DIR) $(RELEASE_DIR)
+	rm -rf $(BUILD_DIR) $(RELEASE_DIR) $(SHIPPED_DIR)

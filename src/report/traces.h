@@ -1,6 +1,7 @@
 // Reader of the traces file (.rio) written by the target runtime (TP.c).
 //
-// The first line is "VXU-TRACES 1"; every other line is a kind letter and
+// The first line is "VXU-TRACES 2" (older harnesses wrote "VXU-TRACES 1",
+// read the same way); every other line is a kind letter and
 // blank-separated fields, the last one "F" + the count of lines before it.
 // Strings are quoted with C escapes. The reader checks every field, so a
 // damaged file (cut line, unknown kind, stray bytes, bad number) is
