@@ -963,12 +963,10 @@ void Preprocessor::init(const CppInit& init, bool first_time) {
     for (const std::string& directory : init.include_dirs) {
         search_path_.push_back(directory);
     }
-    if (const char* target = std::getenv("VXUTGT"); target != nullptr) {
-        search_path_.push_back(std::string(target) + "/lib");
-    } else if (const char* target_l = std::getenv("VXLTGT"); target_l != nullptr) {
-        search_path_.push_back(std::string(target_l) + "/lib");
+    if (init.runtime_package) {
+        search_path_.push_back(*init.runtime_package + "/lib");
     }
-    if (std::getenv("VXW_ADD_USR_INCLUDE") != nullptr) {
+    if (init.add_usr_include) {
         search_path_.push_back("/usr/include");
         search_path_.push_back("/usr/local/include");
     }

@@ -492,7 +492,6 @@ int ParserContext::lex(SemanticValue& value) {
             break;
         }
         if (c == '@') {
-            if (!run_.vx_ext_seen && std::getenv("VX_EXT") != nullptr) run_.vx_ext_seen = true;
             if (run_.vx_ext_seen) {
                 // An extension of the target's compiler: "@" and everything
                 // up to the next ";" are not C.

@@ -818,7 +818,6 @@ TypeNode* ParserContext::enum_reference(TextRef tag) {
 
 void c_parse_declarations(std::string_view text, TypeTable& table, const DeclarationOptions& options,
                           DiagnosticSink& sink, DeclarationRun& run) {
-    if (!run.vx_ext_seen && std::getenv("VX_EXT") != nullptr) run.vx_ext_seen = true;
     decl::ParserContext context(text, table, options, sink, run);
     vxdecl_parse(context);
 }

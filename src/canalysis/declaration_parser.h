@@ -34,7 +34,12 @@ struct DeclarationRun {
     // True for a system header (preprocessor's is_system_file): the
     // redefinitions met in one are not reported.
     std::function<bool(std::string_view)> is_system_file;
+    // "@" and what follows it up to ";" belong to the target's compiler.
     bool vx_ext_seen = false;
+    // Character constants of several characters are refused.
+    bool no_multibyte = false;
+    // The expression parser traces its work.
+    bool parser_trace = false;
 };
 
 struct DeclarationOptions {

@@ -29,13 +29,10 @@ namespace vx {
 // What the expression analysis needs beyond one text, for a whole run: the
 // type table and the declaration run (target model), the word of an
 // "others" association in the script's language, whether multi-character
-// constants are refused (the environment variable VX_NOWCHAR), and whether
+// constants are refused (as the declaration run says), and whether
 // the first multi-character constant was already announced.
 struct ExpressionRun {
-    ExpressionRun(TypeTable& type_table, DeclarationRun& declaration_run)
-        : table(type_table), declarations(declaration_run) {
-        aggregate_placeholder.kind = TypeKind::struct_type;
-    }
+    ExpressionRun(TypeTable& type_table, DeclarationRun& declaration_run);
     TypeTable& table;
     DeclarationRun& declarations;
     // The scope in which typedef names are looked up while lexing.
@@ -46,9 +43,6 @@ struct ExpressionRun {
     bool multibyte_reported = false;
     // The type of an aggregate value: a struct of no known members.
     TypeNode aggregate_placeholder;
-
-    // Reads VX_NOWCHAR from the environment.
-    void read_environment();
 };
 
 using ExpressionTree = std::unique_ptr<Expression>;

@@ -222,13 +222,14 @@ TEST_F(Expressions, DeepNestingIsASyntaxErrorNotAStackOverflow) {
     EXPECT_EQ(image(shallow), "x");
 }
 
-TEST_F(Expressions, MultiCharacterConstantsCanBeRefusedFromTheEnvironment) {
-    ::setenv("VX_NOWCHAR", "1", 1);
-    run.read_environment();
-    ::unsetenv("VX_NOWCHAR");
-    EXPECT_EQ(messages_of("'ab'"), Messages{"W:MULCARCST:'ab'"});
-    run.read_environment();
+TEST_F(Expressions, MultiCharacterConstantsCanBeRefusedForTheWholeRun) {
+    // The run's setting reaches every expression run made from it.
     EXPECT_EQ(messages_of("'ab'"), Messages{"I:MULTIBYTE:'ab'"});
+    declarations.no_multibyte = true;
+    ExpressionRun refusing(table, declarations);
+    sink.messages.clear();
+    ExpressionTree tree = c_parse_expression(refusing, "'ab'", "t.ptu", 7, sink);
+    EXPECT_EQ(sink.messages, Messages{"W:MULCARCST:'ab'"});
 }
 
 TEST_F(Expressions, AnUnknownNodeKindIsAnInternalError) {
@@ -241,15 +242,14 @@ TEST_F(Expressions, AnUnknownNodeKindIsAnInternalError) {
 }
 
 TEST_F(Expressions, TheParserTraceGoesToStandardOutput) {
-    ::setenv("YYDEBUG", "1", 1);
+    declarations.parser_trace = true;
     ::testing::internal::CaptureStdout();
     parse("a+1");
     std::string traced = ::testing::internal::GetCapturedStdout();
-    ::setenv("YYDEBUG", "0", 1);
+    declarations.parser_trace = false;
     ::testing::internal::CaptureStdout();
     parse("a+1");
     std::string quiet = ::testing::internal::GetCapturedStdout();
-    ::unsetenv("YYDEBUG");
     EXPECT_NE(traced.find("C_atexp_debug: "), std::string::npos);
     EXPECT_NE(traced.find("IDENTIFIER"), std::string::npos);
     std::size_t start = 0;

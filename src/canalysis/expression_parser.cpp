@@ -456,24 +456,17 @@ ExprNode* ParserContext::association(ExprNode* low, ExprNode* high, ExprNode* va
 
 namespace vx {
 
-void ExpressionRun::read_environment() { no_multibyte = std::getenv("VX_NOWCHAR") != nullptr; }
-
-namespace {
-
-// The parser trace is on when YYDEBUG is a digit other than 0.
-bool trace_wanted() {
-    const char* value = std::getenv("YYDEBUG");
-    return value && value[0] >= '1' && value[0] <= '9';
+ExpressionRun::ExpressionRun(TypeTable& type_table, DeclarationRun& declaration_run)
+    : table(type_table), declarations(declaration_run), no_multibyte(declaration_run.no_multibyte) {
+    aggregate_placeholder.kind = TypeKind::struct_type;
 }
-
-}  // namespace
 
 ExpressionTree c_parse_expression(ExpressionRun& run, std::string_view text, std::string_view file, long line,
                                   DiagnosticSink& sink) {
     if (text.find_first_not_of(" \t\n\r\f\v") == std::string_view::npos) return nullptr;
     auto tree = std::make_unique<Expression>();
     expr::ParserContext ctx(run, text, file, line, sink, *tree);
-    vxexpr_debug = trace_wanted() ? 1 : 0;
+    vxexpr_debug = run.declarations.parser_trace ? 1 : 0;
     int status = vxexpr_parse(ctx);
     vxexpr_debug = 0;
     if (status != 0 || ctx.stopped() || !tree->root) tree->root = tree->make(ExprKind::error);

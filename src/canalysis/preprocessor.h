@@ -22,6 +22,7 @@
 #include <ctime>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -69,6 +70,10 @@ struct CppInit {
     std::vector<std::string> definitions;  // "-D" texts: NAME or NAME=VALUE
     std::vector<std::string> include_dirs;
     std::string main_file;  // preprocessed at once when given
+    // The target package whose lib/ directory follows include_dirs, and
+    // whether /usr/include and /usr/local/include come after it.
+    std::optional<std::string> runtime_package;
+    bool add_usr_include = false;
 };
 
 struct OpenConditional {

@@ -85,14 +85,10 @@ std::vector<std::string> file_banner(const BannerText& text, std::string_view fi
     return box.take();
 }
 
-bool banner_lines_suppressed() {
-    return std::getenv(std::string(suppress_line_variable).c_str()) != nullptr;
-}
-
 void write_banner(OutputFile& output, std::string_view file, std::string_view comment_start,
                   std::string_view comment_end, const BannerText& text) {
     for (const std::string& line :
-         file_banner(text, file, comment_start, comment_end, banner_lines_suppressed())) {
+         file_banner(text, file, comment_start, comment_end, text.suppress_lines)) {
         output.write_line(line);
     }
 }

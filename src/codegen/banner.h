@@ -23,7 +23,6 @@ namespace vx {
 class OutputFile;
 
 inline constexpr std::string_view tool_version = "8.3.0.1.342.020";
-inline constexpr std::string_view suppress_line_variable = "VEXOR_SUPPRESS_LINE_IN_HEADER";
 
 inline constexpr std::size_t banner_width = 72;
 inline constexpr std::size_t banner_content_width = 68;
@@ -34,6 +33,9 @@ struct BannerText {
     int script_language = 2;  // 0 and 1 French labels, 2 English
     std::string command;      // the command echo of the run
     std::string date;         // the run date
+    // The command and date lines are left out (the environment's
+    // VEXOR_SUPPRESS_LINE_IN_HEADER), so that outputs compare across runs.
+    bool suppress_lines = false;
 };
 
 // The lines of the banner of `file`; `suppress_lines` as if
@@ -41,9 +43,6 @@ struct BannerText {
 std::vector<std::string> file_banner(const BannerText& text, std::string_view file,
                                      std::string_view comment_start,
                                      std::string_view comment_end, bool suppress_lines);
-
-// Whether VEXOR_SUPPRESS_LINE_IN_HEADER is set (to any value, even empty).
-bool banner_lines_suppressed();
 
 // Writes the banner of `file` (normally the output's own path) to `output`.
 void write_banner(OutputFile& output, std::string_view file, std::string_view comment_start,

@@ -47,7 +47,8 @@ OutputSession::~OutputSession() {
 }
 
 BannerText OutputSession::banner_text() const {
-    return {settings_.script_language, settings_.command_echo, settings_.run_date};
+    return {settings_.script_language, settings_.command_echo, settings_.run_date,
+            settings_.suppress_banner_lines};
 }
 
 std::vector<std::string> OutputSettings::output_paths() const {

@@ -61,6 +61,7 @@ struct OutputSettings {
     std::string command_echo;          // the normalised command line
     std::string command_option;        // the -COMMAND value, empty when not given
     std::string run_date;              // ctime form without newline
+    bool suppress_banner_lines = false;  // banners without command and date lines
     bool no_edit = false;              // -NOEDIT
 
     // The script and the source file.

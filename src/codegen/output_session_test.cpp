@@ -177,13 +177,13 @@ TEST_F(OutputSessionTest, OperationsWithoutSessionAreInternalErrors) {
     EXPECT_NE(err.find("output_session"), std::string::npos) << err;
 }
 
-TEST_F(OutputSessionTest, SuppressedBannerLinesFollowTheEnvironment) {
-    ::setenv("VEXOR_SUPPRESS_LINE_IN_HEADER", "", 1);
-    OutputSession session(settings());
+TEST_F(OutputSessionTest, SuppressedBannerLinesFollowTheSettings) {
+    OutputSettings quiet = settings();
+    quiet.suppress_banner_lines = true;
+    OutputSession session(quiet);
     install_output_session(&session);
     session.start_outputs();
     session.finish_outputs(false);
-    ::unsetenv("VEXOR_SUPPRESS_LINE_IN_HEADER");
     Lines generated = read_lines("t.c");
     ASSERT_EQ(generated.size(), 7u);
     for (const auto& line : generated) {

@@ -51,6 +51,11 @@ std::string CAnalysis::start(const CAnalysisStart& start) {
     init.script_language = start.script_language;
     init.include_dirs = start.include_dirs;
     init.definitions = start.definitions;
+    init.runtime_package = start.environment.runtime_package;
+    init.add_usr_include = start.environment.add_usr_include;
+    run_.vx_ext_seen = start.environment.target_extensions;
+    run_.no_multibyte = start.environment.no_multibyte;
+    run_.parser_trace = start.environment.parser_trace;
     cpp_.set_sink(reporter_sink());
     cpp_init(cpp_, init, true);
 

@@ -18,6 +18,7 @@
 #include "canalysis/target_model.h"
 #include "canalysis/type_table.h"
 #include "script/harness_hooks.h"
+#include "support/run_environment.h"
 
 #include <memory>
 #include <string>
@@ -40,6 +41,10 @@ struct CAnalysisStart {
     std::string symbtab_file;
     std::string command_echo;
     std::string run_date;
+    // The variables of the environment that shape the analysis: the
+    // target package's include directory, the compiler extensions, the
+    // multi-character constants, the parser trace.
+    RunEnvironment environment;
 };
 
 class CAnalysis : public NativeAnalysis {

@@ -1,6 +1,7 @@
 #include "driver/c_analysis.h"
 
 #include "diag/reporter.h"
+#include "driver/run_environment.h"
 
 #include "canalysis/target_model.h"
 #include "script/variable_statement.h"
@@ -70,6 +71,48 @@ TEST_F(CAnalysisTest, StartsLikeARun) {
               std::string::npos)
         << err;
     EXPECT_EQ(fresh.get().warning_count(), 1);
+}
+
+TEST_F(CAnalysisTest, TheRunEnvironmentShapesTheSearchPathAndTheDeclarations) {
+    // The target package's lib/ ends the search path; VX_EXT skips the
+    // target compiler's "@" extensions; both come from the run's record,
+    // never from the process.
+    std::filesystem::create_directories(dir.file("pkg/lib"));
+    testkit::write_file(dir.file("pkg/lib/runtime.h"), "int from_package;\n");
+    TargetModel target;
+    CAnalysis analysis(&target);
+    CAnalysisStart start;
+    start.environment.runtime_package = dir.file("pkg");
+    start.environment.target_extensions = true;
+    start.environment.no_multibyte = true;
+    analysis.start(start);
+    EXPECT_NE(analysis.preprocess("#include <runtime.h>\n", "s.ptu", 1).find("int from_package;"),
+              std::string::npos);
+    analysis.analyse_declarations("int port @ 0x40;\n", {});
+    EXPECT_TRUE(analysis.declaration_run().vx_ext_seen);
+    EXPECT_TRUE(analysis.declaration_run().no_multibyte);
+    EXPECT_EQ(diagnostics().find("Harnex-E"), std::string::npos);
+}
+
+TEST(RunEnvironment, IsReadOnceFromTheProcess) {
+    ::setenv("VEXORLAN", "fr", 1);
+    ::setenv("VXUTGT", "/u", 1);
+    ::setenv("VXLTGT", "/l", 1);
+    ::setenv("VXL_UNAMESTRUCT", "_anon", 1);
+    ::setenv("YYDEBUG", "0", 1);
+    ::setenv("VX_TEST_ANY", "x", 1);
+    ::unsetenv("VX_NOWCHAR");
+    const RunEnvironment env = read_run_environment();
+    for (const char* name : {"VEXORLAN", "VXUTGT", "VXLTGT", "VXL_UNAMESTRUCT", "YYDEBUG", "VX_TEST_ANY"}) {
+        ::unsetenv(name);
+    }
+    EXPECT_EQ(env.script_language, std::optional<std::string>("fr"));
+    EXPECT_EQ(env.runtime_package, std::optional<std::string>("/u"));  // VXUTGT first
+    EXPECT_EQ(env.unnamed_structure_prefix, "_anon");
+    EXPECT_FALSE(env.parser_trace);  // "0" is off
+    EXPECT_FALSE(env.no_multibyte);
+    EXPECT_EQ(env.get("VX_TEST_ANY"), std::optional<std::string>("x"));
+    EXPECT_EQ(env.get("VX_TEST_UNSET_NAME"), std::nullopt);
 }
 
 TEST_F(CAnalysisTest, MessagesOfTheDefinitionsNameTheirFile) {

@@ -31,6 +31,7 @@ OutputSettings output_settings(const RunContext& run) {
     OutputSettings o;
     o.tested_language = s.tested_language;
     o.script_language = run.script_language.language();
+    o.suppress_banner_lines = run.environment.suppress_banner_lines;
     o.language_name = s.language_name;
     o.sql_mode = s.sql_mode;
     o.dbms_name = s.dbms_name;
@@ -64,8 +65,9 @@ std::string file_name_part(const std::string& path) {
     return file;
 }
 
-ScriptOptions script_options(const CompilerSettings& s) {
+ScriptOptions script_options(const CompilerSettings& s, const RunEnvironment& environment) {
     ScriptOptions o;
+    o.environment = environment;
     o.tested_language = s.tested_language;
     o.analysis_enabled = s.c_analysis();
     o.trace_levels = s.trace_levels;
@@ -128,7 +130,7 @@ void run_compile_driver(const RunContext& run) {
     install_output_session(&session);
     HarnessLayout layout(harness_settings(run));
     install_harness_layout(&layout);
-    const ScriptOptions options = script_options(run.settings);
+    const ScriptOptions options = script_options(run.settings, run.environment);
     HarnessGeneration generation(layout, options);
     NativeAnalysis without_analysis;
     NativeAnalysis& native = run.native != nullptr ? *run.native : without_analysis;

@@ -8,6 +8,7 @@
 #include "driver/target_config.h"
 #include "script/harness_hooks.h"
 #include "script/script_language.h"
+#include "support/run_environment.h"
 
 #include <string>
 
@@ -22,6 +23,8 @@ struct RunContext {
     TargetModel& target_model;
     // The C analysis started for the run, or null without one.
     NativeAnalysis* native = nullptr;
+    // The variables of the environment that shape the run.
+    RunEnvironment environment;
 };
 
 // Runs the compile driver: opens the script, creates the outputs with their

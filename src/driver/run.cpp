@@ -17,6 +17,7 @@
 #include "driver/crash_handler.h"
 #include "driver/identity.h"
 #include "driver/output_names.h"
+#include "driver/run_environment.h"
 #include "driver/target_config.h"
 #include "driver/c_analysis.h"
 #include "script/script_language.h"
@@ -118,9 +119,12 @@ int run_compiler(int argc, char** argv) {
             .toStdString();
     });
 
+    // The variables of the environment that shape the run, read once.
+    const RunEnvironment environment = read_run_environment();
+
     // 7. Default script language.
     ScriptLanguage script_language;
-    script_language.read_default_script_language();
+    script_language.read_default_script_language(environment.script_language);
 
     // 8. Run date.
     const std::string run_date = current_run_date();
@@ -170,6 +174,7 @@ int run_compiler(int argc, char** argv) {
         start.symbtab_file = settings.symbtab_file;
         start.command_echo = settings.command_echo;
         start.run_date = run_date;
+        start.environment = environment;
         c_analysis.start(start);
         script_language.on_switch([&c_analysis](int language) {
             c_analysis.preprocessor().set_script_language(language);
@@ -179,7 +184,8 @@ int run_compiler(int argc, char** argv) {
 
     // 18. Compile driver.
     run_compile_driver(
-        RunContext{settings, names, target, script_language, run_date, target_model, native});
+        RunContext{settings, names, target, script_language, run_date, target_model, native,
+                   environment});
 
     // 19. Summary and exit.
     end_of_execution();

@@ -119,8 +119,10 @@ TEST_F(DispatcherTest, FrenchScriptNamesKeywordsInFrench) {
 // Script level.
 
 TEST_F(DispatcherTest, HeaderWritesItsRecords) {
-    ::setenv("VX_TEST_MODULE", "calc", 1);
-    ::unsetenv("VX_TEST_UNSET");
+    options_.environment.lookup = [](const std::string& name) -> std::optional<std::string> {
+        if (name == "VX_TEST_MODULE") return std::string("calc");
+        return std::nullopt;
+    };
     run("HEADER $VX_TEST_MODULE, 1 . 2 ,  third  part , a  \"b  c\" ( d )\nBEGIN\n"
         "HEADER again\n");
     EXPECT_TRUE(has_record("E1 calc"));
@@ -133,7 +135,6 @@ TEST_F(DispatcherTest, HeaderWritesItsRecords) {
 }
 
 TEST_F(DispatcherTest, HeaderWithFewFieldsOrUnsetVariable) {
-    ::unsetenv("VX_TEST_UNSET");
     run("HEADER $VX_TEST_UNSET, 2\nBEGIN\n");
     EXPECT_TRUE(has("W-FORMENTET"));
     Diagnostic unset = first("NOLOGIDEF");

@@ -91,12 +91,12 @@ void Dispatcher::handle_header(const Statement& s) {
         field = compact_header_field(field);
         if (!field.empty() && field.front() == '$') {
             const std::string variable = field.substr(1);
-            const char* value = std::getenv(variable.c_str());
-            if (value == nullptr) {
+            const std::optional<std::string> value = options_.environment.get(variable);
+            if (!value) {
                 report_warning("NOLOGIDEF", variable);
                 field.clear();
             } else {
-                field = value;
+                field = *value;
             }
         }
     }

@@ -2,7 +2,6 @@
 
 #include "diag/reporter.h"
 
-#include <cstdlib>
 #include <string>
 
 namespace vx {
@@ -20,14 +19,14 @@ int script_language_from_name(std::string_view name) {
     return -1;
 }
 
-void ScriptLanguage::read_default_script_language() {
-    const char* value = std::getenv("VEXORLAN");
+void ScriptLanguage::read_default_script_language(const std::optional<std::string>& setting) {
     chosen_by_environment_.clear();
     rejected_by_environment_.clear();
     language_ = script_language_gb;
-    if (value == nullptr || *value == '\0') {
+    if (!setting || setting->empty()) {
         return;
     }
+    const std::string& value = *setting;
     int language = script_language_from_name(value);
     if (language < 0) {
         // Told at the script's first keyword, where the message has a place.

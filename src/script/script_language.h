@@ -13,6 +13,7 @@
 #include "support/languages.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -30,10 +31,10 @@ public:
     void set_language(int language) { language_ = language; }
     bool switch_allowed() const { return switch_allowed_; }
 
-    // Reads VEXORLAN: FR, FA or GB in any case. Unset or empty gives GB
-    // silently; any other value gives GB, and an information message at
-    // the first keyword.
-    void read_default_script_language();
+    // Takes the default language from its setting (VEXORLAN): FR, FA or GB
+    // in any case. Unset or empty gives GB silently; any other value gives
+    // GB, and an information message at the first keyword.
+    void read_default_script_language(const std::optional<std::string>& setting);
 
     // 1 when a keyword of that language is acceptable (possibly after a
     // switch), 0 when it is not.

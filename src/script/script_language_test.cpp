@@ -16,8 +16,7 @@ protected:
 };
 
 TEST_F(ScriptLanguageTest, FirstFrenchKeywordSwitchesAnEnglishScriptOnce) {
-    ::unsetenv("VEXORLAN");
-    lang.read_default_script_language();
+    lang.read_default_script_language(std::nullopt);
     int switched_to = -1;
     lang.on_switch([&](int l) { switched_to = l; });
     testing::internal::CaptureStderr();
@@ -35,9 +34,7 @@ TEST_F(ScriptLanguageTest, FirstFrenchKeywordSwitchesAnEnglishScriptOnce) {
 }
 
 TEST_F(ScriptLanguageTest, SwitchAwayFromVexorlanNamesItsValueAndTheAllowedOnes) {
-    ::setenv("VEXORLAN", "fr", 1);
-    lang.read_default_script_language();
-    ::unsetenv("VEXORLAN");
+    lang.read_default_script_language(std::string("fr"));
     EXPECT_EQ(lang.language(), script_language_fr);
     testing::internal::CaptureStderr();
     EXPECT_EQ(lang.switch_script_language(keyword_english), 1);
@@ -51,10 +48,8 @@ TEST_F(ScriptLanguageTest, SwitchAwayFromVexorlanNamesItsValueAndTheAllowedOnes)
 }
 
 TEST_F(ScriptLanguageTest, VexorlanNamingNoLanguageIsToldOnceAtTheFirstKeyword) {
-    ::setenv("VEXORLAN", "de", 1);
     testing::internal::CaptureStderr();
-    lang.read_default_script_language();
-    ::unsetenv("VEXORLAN");
+    lang.read_default_script_language(std::string("de"));
     EXPECT_EQ(lang.language(), script_language_gb);
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
     testing::internal::CaptureStderr();
@@ -93,13 +88,10 @@ TEST(ScriptLanguageDefault, VexorlanIsUpperCasedAndUnknownValuesGiveEnglish) {
     EXPECT_EQ(script_language_from_name("de"), -1);
 
     ScriptLanguage lang;
-    ::setenv("VEXORLAN", "fr", 1);
-    lang.read_default_script_language();
+    lang.read_default_script_language(std::string("fr"));
     EXPECT_EQ(lang.language(), script_language_fr);
-    ::setenv("VEXORLAN", "xx", 1);
-    lang.read_default_script_language();
+    lang.read_default_script_language(std::string("xx"));
     EXPECT_EQ(lang.language(), script_language_gb);
-    ::unsetenv("VEXORLAN");
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 // -DEFINE identifiers upper-cased only when C analysis is disabled.
 #pragma once
 
+#include "support/run_environment.h"
 #include "support/selection_list.h"
 
 #include <algorithm>
@@ -21,6 +22,9 @@ inline constexpr int trace_script_lines = 2;     // script lines copied as comme
 inline constexpr int trace_native_comments = 3;  // native lines of an element as comments
 
 struct ScriptOptions {
+    // The variables of the environment the script may read or that shape
+    // it (HEADER "$NAME" fields, the unnamed-structure prefix).
+    RunEnvironment environment;
     // Index of the language of the code under test (3 for C).
     int tested_language = 3;
     // C analysis (preprocessor and declaration parser) for that language.

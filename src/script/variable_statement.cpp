@@ -89,14 +89,6 @@ std::string without_line_markers(std::string_view output) {
 }  // namespace
 
 
-const std::string& unnamed_structure_prefix() {
-    static const std::string prefix = [] {
-        const char* value = std::getenv("VXL_UNAMESTRUCT");
-        return std::string(value != nullptr && *value != '\0' ? value : "_unamedStruct");
-    }();
-    return prefix;
-}
-
 std::string without_unnamed_structures(std::string_view expression, std::string_view prefix) {
     std::string out;
     out.reserve(expression.size());
@@ -705,7 +697,7 @@ int VariableStatementParser::parse_variable_statement(std::string_view argument,
         }
     }
     if (options_.analysis_enabled) {
-        variable = without_unnamed_structures(variable, unnamed_structure_prefix());
+        variable = without_unnamed_structures(variable, options_.environment.unnamed_structure_prefix);
     }
     c.variable = variable;
 

@@ -84,9 +84,6 @@ private:
     std::vector<std::string> test_variables_;
 };
 
-// The prefix the C declarations give unnamed structures.
-const std::string& unnamed_structure_prefix();
-
 // Removes the unnamed-structure components ("<prefix><digits>.") of a path.
 std::string without_unnamed_structures(std::string_view expression, std::string_view prefix);
 
