@@ -10,9 +10,15 @@ set(VX_WARNINGS -Wall -Wextra -Werror)
 
 function(vx_module name)
   cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
-  file(GLOB tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_test.cpp)
-  file(GLOB fuzzers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_fuzz.cpp)
+  # The folder and its stage folders (canalysis/cpp, canalysis/decl ...);
+  # main/ holds the programs, built by the folder's own CMakeLists.txt.
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  file(GLOB_RECURSE programs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/main/*.cpp)
+  file(GLOB_RECURSE tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_test.cpp)
+  file(GLOB_RECURSE fuzzers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_fuzz.cpp)
+  if(programs)
+    list(REMOVE_ITEM sources ${programs})
+  endif()
   if(tests)
     list(REMOVE_ITEM sources ${tests})
   endif()
@@ -49,11 +55,13 @@ function(vx_module name)
 endfunction()
 
 # vx_fuzz_target(NAME LIBRARY) makes the libFuzzer program NAME from
-# NAME.cpp of the current folder, linked with LIBRARY, into build/fuzz. The
+# NAME.cpp of the current folder or one of its stage folders, linked with
+# LIBRARY, into build/fuzz. The
 # libraries are expected to be built with -fsanitize=fuzzer-no-link
 # (scripts/fuzz-*.sh configure such a tree with clang).
 function(vx_fuzz_target name library)
-  add_executable(${name} ${CMAKE_CURRENT_SOURCE_DIR}/${name}.cpp)
+  file(GLOB_RECURSE source ${CMAKE_CURRENT_SOURCE_DIR}/${name}.cpp)
+  add_executable(${name} ${source})
   target_compile_options(${name} PRIVATE ${VX_WARNINGS}
                          -fsanitize=fuzzer,address,undefined -fno-omit-frame-pointer)
   target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)

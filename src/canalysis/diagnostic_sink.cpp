@@ -1,6 +1,6 @@
 #include "canalysis/diagnostic_sink.h"
 
-#include "canalysis/cpp_diagnostics.h"
+#include "canalysis/cpp/cpp_diagnostics.h"
 
 namespace vx {
 

@@ -24,8 +24,8 @@
 // declarations file (stub globals and loop pseudo variables).
 #pragma once
 
-#include "codegen/folding.h"
-#include "codegen/output_session.h"
+#include "codegen/output/folding.h"
+#include "codegen/output/output_session.h"
 #include "codegen/stub_generation.h"
 
 #include <array>

@@ -4,8 +4,8 @@
 
 #include "support/text.h"
 
-#include "codegen/banner.h"
-#include "codegen/folding.h"
+#include "codegen/output/banner.h"
+#include "codegen/output/folding.h"
 #include "codegen/language_tables.h"
 #include "codegen/report_description.h"
 #include "diag/reporter.h"

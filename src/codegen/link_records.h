@@ -24,8 +24,8 @@
 // also describes it there.
 #pragma once
 
-#include "codegen/output_file.h"
-#include "codegen/skip_flags.h"
+#include "codegen/output/output_file.h"
+#include "codegen/output/skip_flags.h"
 
 #include <map>
 #include <optional>

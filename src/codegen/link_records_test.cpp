@@ -3,7 +3,7 @@
 // enum type records and deletion after errors.
 #include "codegen/link_records.h"
 
-#include "codegen/banner.h"
+#include "codegen/output/banner.h"
 #include "codegen/codegen_test_fixture.h"
 #include "codegen/report_description.h"
 

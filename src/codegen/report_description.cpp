@@ -3,7 +3,7 @@
 
 #include "support/text.h"
 
-#include "codegen/banner.h"
+#include "codegen/output/banner.h"
 
 namespace vx {
 

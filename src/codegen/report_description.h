@@ -13,7 +13,7 @@
 // backslash.
 #pragma once
 
-#include "codegen/output_file.h"
+#include "codegen/output/output_file.h"
 
 #include <string>
 #include <string_view>

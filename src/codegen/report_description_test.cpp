@@ -2,7 +2,7 @@
 // closing of a run without error, deletion after errors, derived names.
 #include "codegen/report_description.h"
 
-#include "codegen/banner.h"
+#include "codegen/output/banner.h"
 #include "codegen/codegen_test_fixture.h"
 
 #include <gtest/gtest.h>

@@ -1,10 +1,10 @@
 #include "codegen/stub_generation.h"
 
-#include "canalysis/c_values.h"
-#include "canalysis/declaration_parser.h"
+#include "canalysis/types/c_values.h"
+#include "canalysis/decl/declaration_parser.h"
 #include "codegen/harness_layout.h"
 #include "codegen/link_records.h"
-#include "codegen/output_session.h"
+#include "codegen/output/output_session.h"
 #include "diag/reporter.h"
 #include "support/separator.h"
 #include "support/text.h"

@@ -34,8 +34,8 @@
 // back?); sel[i] is 1 when the statement gave that value.
 #pragma once
 
-#include "canalysis/c_values.h"
-#include "codegen/folding.h"
+#include "canalysis/types/c_values.h"
+#include "codegen/output/folding.h"
 #include "codegen/stub_records.h"
 
 #include <set>

@@ -1,8 +1,8 @@
 #include "codegen/stub_generation.h"
 
-#include "canalysis/declaration_parser.h"
-#include "canalysis/expression_analysis.h"
-#include "canalysis/target_model.h"
+#include "canalysis/decl/declaration_parser.h"
+#include "canalysis/expr/expression_analysis.h"
+#include "canalysis/types/target_model.h"
 #include "codegen/codegen_test_fixture.h"
 #include "codegen/harness_layout.h"
 

@@ -3,8 +3,8 @@
 // one STUB statement as the script writes it.
 #pragma once
 
-#include "canalysis/c_types.h"
-#include "canalysis/type_table.h"
+#include "canalysis/types/c_types.h"
+#include "canalysis/types/type_table.h"
 
 #include <optional>
 #include <string>

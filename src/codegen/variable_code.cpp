@@ -2,7 +2,7 @@
 
 #include "codegen/harness_layout.h"
 #include "codegen/link_records.h"
-#include "codegen/output_session.h"
+#include "codegen/output/output_session.h"
 #include "diag/reporter.h"
 #include "support/languages.h"
 #include "support/text.h"

@@ -20,8 +20,8 @@
 // docs/variable-code.md gives the decisions taken for each form.
 #pragma once
 
-#include "codegen/folding.h"
-#include "script/variable_clause.h"
+#include "codegen/output/folding.h"
+#include "script/statements/variable_clause.h"
 
 #include <functional>
 #include <set>

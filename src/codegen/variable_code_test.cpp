@@ -2,7 +2,7 @@
 
 #include "codegen/codegen_test_fixture.h"
 #include "codegen/harness_layout.h"
-#include "codegen/output_session.h"
+#include "codegen/output/output_session.h"
 
 #include <gtest/gtest.h>
 

@@ -13,10 +13,10 @@
 // generated program.
 #pragma once
 
-#include "canalysis/declaration_parser.h"
-#include "canalysis/preprocessor.h"
-#include "canalysis/target_model.h"
-#include "canalysis/type_table.h"
+#include "canalysis/decl/declaration_parser.h"
+#include "canalysis/cpp/preprocessor.h"
+#include "canalysis/types/target_model.h"
+#include "canalysis/types/type_table.h"
 #include "script/harness_hooks.h"
 #include "support/run_environment.h"
 

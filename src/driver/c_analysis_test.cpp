@@ -3,8 +3,8 @@
 #include "diag/reporter.h"
 #include "driver/run_environment.h"
 
-#include "canalysis/target_model.h"
-#include "script/variable_statement.h"
+#include "canalysis/types/target_model.h"
+#include "script/statements/variable_statement.h"
 #include "testkit/testkit.h"
 
 #include <gtest/gtest.h>

@@ -11,7 +11,7 @@
 #include "driver/compile_driver.h"
 
 #include "codegen/harness_layout.h"
-#include "codegen/output_session.h"
+#include "codegen/output/output_session.h"
 #include "diag/reporter.h"
 #include "script/front_end.h"
 #include "script/harness_generation.h"

@@ -2,8 +2,8 @@
 // and the closing of the outputs.
 #pragma once
 
-#include "canalysis/target_model.h"
-#include "driver/compiler_options.h"
+#include "canalysis/types/target_model.h"
+#include "driver/options/compiler_options.h"
 #include "driver/output_names.h"
 #include "driver/target_config.h"
 #include "script/harness_hooks.h"

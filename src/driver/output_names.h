@@ -6,7 +6,7 @@
 // (see paths.h).
 #pragma once
 
-#include "driver/compiler_options.h"
+#include "driver/options/compiler_options.h"
 #include "driver/paths.h"
 
 #include <string>

@@ -13,7 +13,7 @@
 #include "diag/reporter.h"
 #include "diag/signal_cleanup.h"
 #include "driver/compile_driver.h"
-#include "driver/compiler_options.h"
+#include "driver/options/compiler_options.h"
 #include "driver/crash_handler.h"
 #include "driver/identity.h"
 #include "driver/output_names.h"

@@ -8,14 +8,14 @@
 // status 2.
 #include "report/report_cli.h"
 
-#include "report/coverage.h"
+#include "report/output/coverage.h"
 #include "diag/file_guard.h"
-#include "report/depfile.h"
-#include "report/html_report.h"
-#include "report/junit.h"
-#include "report/link_records.h"
-#include "report/text_report.h"
-#include "report/traces.h"
+#include "report/output/depfile.h"
+#include "report/output/html_report.h"
+#include "report/output/junit.h"
+#include "report/input/link_records.h"
+#include "report/output/text_report.h"
+#include "report/input/traces.h"
 #include "report/verdict.h"
 
 #include <QDateTime>

@@ -5,7 +5,7 @@
 // status: 0 every check passed, 1 a check failed, 2 the inputs cannot be
 // read, are damaged or do not belong together (or the command line is
 // wrong). The second form writes the dependency file of the compilation
-// (report/depfile.h): 0 written, 2 not.
+// (report/output/depfile.h): 0 written, 2 not.
 #pragma once
 
 #include <ostream>

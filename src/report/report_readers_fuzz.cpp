@@ -3,10 +3,10 @@
 // when there is none), read, matched into a verdict and written as text and
 // as JUnit XML, as the program does. Refusals are expected; crashes, hangs,
 // quadratic blow-ups and sanitizer reports are not.
-#include "report/junit.h"
-#include "report/link_records.h"
-#include "report/text_report.h"
-#include "report/traces.h"
+#include "report/output/junit.h"
+#include "report/input/link_records.h"
+#include "report/output/text_report.h"
+#include "report/input/traces.h"
 #include "report/verdict.h"
 
 #include <cstddef>

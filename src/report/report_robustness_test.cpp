@@ -2,10 +2,10 @@
 // and traces (bytes flipped, cut, inserted, lines repeated or dropped) go
 // through the whole report in-process. Nothing may crash (the test build
 // runs with the sanitizers), and every refusal names a line of the file.
-#include "report/junit.h"
-#include "report/link_records.h"
-#include "report/text_report.h"
-#include "report/traces.h"
+#include "report/output/junit.h"
+#include "report/input/link_records.h"
+#include "report/output/text_report.h"
+#include "report/input/traces.h"
 #include "report/verdict.h"
 
 #include "harness/harness_runner.h"

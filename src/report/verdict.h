@@ -9,9 +9,9 @@
 // count and must come inside the stub checks ("K" lines).
 #pragma once
 
-#include "report/failure.h"
-#include "report/link_records.h"
-#include "report/traces.h"
+#include "report/input/failure.h"
+#include "report/input/link_records.h"
+#include "report/input/traces.h"
 
 #include <optional>
 #include <string>

@@ -2,11 +2,11 @@
 // link records describe: tests that crashed, timed out, left early or
 // never ran, elements that stopped before their end, stub calls that were
 // never checked, and traces cut anywhere.
-#include "report/junit.h"
-#include "report/link_records.h"
+#include "report/output/junit.h"
+#include "report/input/link_records.h"
 #include "report/report_cli.h"
-#include "report/text_report.h"
-#include "report/traces.h"
+#include "report/output/text_report.h"
+#include "report/input/traces.h"
 #include "report/verdict.h"
 
 #include <gtest/gtest.h>

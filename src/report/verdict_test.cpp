@@ -1,10 +1,10 @@
 // Matching traces to link records, the text and JUnit forms of the
 // verdict, and the command line run in-process.
-#include "report/junit.h"
-#include "report/link_records.h"
+#include "report/output/junit.h"
+#include "report/input/link_records.h"
 #include "report/report_cli.h"
-#include "report/text_report.h"
-#include "report/traces.h"
+#include "report/output/text_report.h"
+#include "report/input/traces.h"
 #include "report/verdict.h"
 
 #include "harness/harness_runner.h"

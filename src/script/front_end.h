@@ -17,7 +17,7 @@
 // HEADER statement.
 #pragma once
 
-#include "script/dispatcher.h"
+#include "script/statements/dispatcher.h"
 #include "script/harness_hooks.h"
 #include "script/reader.h"
 #include "script/script_options.h"

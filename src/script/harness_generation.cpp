@@ -1,6 +1,6 @@
 #include "script/harness_generation.h"
 
-#include "canalysis/c_values.h"
+#include "canalysis/types/c_values.h"
 #include "diag/reporter.h"
 #include "support/text.h"
 

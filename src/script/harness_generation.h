@@ -4,7 +4,7 @@
 
 #include "codegen/harness_layout.h"
 #include "codegen/variable_code.h"
-#include "script/block_state.h"
+#include "script/statements/block_state.h"
 #include "script/harness_hooks.h"
 #include "script/script_options.h"
 

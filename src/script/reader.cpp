@@ -20,7 +20,7 @@
 #include "script/reader.h"
 
 #include "codegen/language_tables.h"
-#include "codegen/output_session.h"
+#include "codegen/output/output_session.h"
 #include "diag/file_guard.h"
 #include "diag/reporter.h"
 #include "support/paths.h"

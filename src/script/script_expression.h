@@ -27,7 +27,7 @@
 // so no input can exhaust the stack.
 #pragma once
 
-#include "canalysis/bignum.h"
+#include "canalysis/cpp/bignum.h"
 #include "script/script_lexer.h"
 
 #include <array>

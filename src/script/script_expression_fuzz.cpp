@@ -12,7 +12,7 @@
 // success with the error kind, or a rebuilt text beyond the limit aborts.
 // So does an internal report, which would mean the analyser contradicted
 // itself.
-#include "canalysis/bignum.h"
+#include "canalysis/cpp/bignum.h"
 #include "diag/catalogue.h"
 #include "diag/process_end.h"
 #include "diag/reporter.h"

@@ -17,9 +17,9 @@
 // long, no keyword at all): its process ending is replaced by an exception
 // caught here. An internal report means the compiler contradicted itself:
 // it aborts, so that the fuzzer records the input.
-#include "canalysis/target_model.h"
+#include "canalysis/types/target_model.h"
 #include "codegen/harness_layout.h"
-#include "codegen/output_session.h"
+#include "codegen/output/output_session.h"
 #include "diag/catalogue.h"
 #include "diag/process_end.h"
 #include "diag/reporter.h"

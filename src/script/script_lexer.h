@@ -23,7 +23,7 @@
 // not reported at all, so one mistake gives one diagnostic.
 #pragma once
 
-#include "canalysis/bignum.h"
+#include "canalysis/cpp/bignum.h"
 
 #include <array>
 #include <cstddef>

@@ -5,7 +5,7 @@
 // messages of a run are read back from the details file.
 #pragma once
 
-#include "codegen/output_session.h"
+#include "codegen/output/output_session.h"
 #include "diag/catalogue.h"
 #include "diag/reporter.h"
 #include "script/front_end.h"

@@ -7,7 +7,7 @@
 // components with "." and its depth is the number of those points.
 #pragma once
 
-#include "script/block_state.h"
+#include "script/statements/block_state.h"
 
 #include <array>
 #include <string>

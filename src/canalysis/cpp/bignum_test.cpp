@@ -1,0 +1,558 @@
+#include "canalysis/cpp/bignum.h"
+
+#include "support/report_capture_test.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <random>
+#include <string>
+
+namespace vx {
+namespace {
+
+using testing_support::ReportCapture;
+using i128 = __int128;
+using u128 = unsigned __int128;
+
+// ---- an independent oracle: the host's 128-bit integers ------------------
+
+pint from_i128(i128 v) {
+    pint high = pint_from_int(static_cast<std::int64_t>(v >> 64));
+    pint shifted;
+    pint_shift_left(high, pint_from_int(64), shifted);
+    pint low = pint_from_unsigned(static_cast<std::uint64_t>(static_cast<u128>(v)));
+    pint result;
+    pint_or(shifted, low, result);
+    return result;
+}
+
+i128 to_i128(const pint& p) {
+    pint high;
+    pint_shift_right(p, pint_from_int(64), high);
+    u128 bits = (static_cast<u128>(static_cast<std::uint64_t>(pint_low64(high))) << 64) |
+                static_cast<std::uint64_t>(pint_low64(p));
+    return static_cast<i128>(bits);
+}
+
+std::string decimal(i128 v) {
+    if (v == 0) return "0";
+    bool negative = v < 0;
+    u128 m = negative ? static_cast<u128>(0) - static_cast<u128>(v) : static_cast<u128>(v);
+    std::string digits;
+    while (m) {
+        digits.insert(digits.begin(), static_cast<char>('0' + static_cast<int>(m % 10)));
+        m /= 10;
+    }
+    return negative ? "-" + digits : digits;
+}
+
+// The 128-bit two's-complement pattern in 32 upper-case hex digits.
+std::string hex128(i128 v) {
+    static const char* digits = "0123456789ABCDEF";
+    u128 bits = static_cast<u128>(v);
+    std::string out(32, '0');
+    for (int i = 31; i >= 0; --i) {
+        out[static_cast<std::size_t>(i)] = digits[static_cast<int>(bits & 15)];
+        bits >>= 4;
+    }
+    return out;
+}
+
+class Random {
+public:
+    // A value of 1 to `max_bits` significant bits, either sign.
+    i128 value(int max_bits) { return exact(std::uniform_int_distribution<int>(1, max_bits)(engine_)); }
+    // A value of exactly `bits` significant bits, either sign.
+    i128 exact(int bits) {
+        u128 v = (static_cast<u128>(engine_()) << 64) | engine_();
+        v &= (static_cast<u128>(1) << bits) - 1;
+        v |= static_cast<u128>(1) << (bits - 1);
+        i128 s = static_cast<i128>(v);
+        return (engine_() & 1) ? -s : s;
+    }
+    int small(int low, int high) { return std::uniform_int_distribution<int>(low, high)(engine_); }
+
+private:
+    std::mt19937_64 engine_{20261208};
+};
+
+constexpr int rounds = 4000;
+
+TEST(Pint, ByteLayoutPutsTheSignByteFirstAndTheLowBytesAfterIt) {
+    pint one = pint_from_int(1);
+    EXPECT_EQ(one.bytes[1], 1);  // byte 2 holds bits 0-7
+    pint big;
+    pint_shift_left(pint_from_int(0xAB), pint_from_int(152), big);
+    EXPECT_EQ(big.bytes[20], 0xAB);  // byte 21 holds bits 152-159
+    EXPECT_EQ(big.bytes[0], 0);
+    pint minus = pint_from_int(-1);
+    for (auto b : minus.bytes) EXPECT_EQ(b, 0xFF);
+    pint top;
+    pint_shift_left(pint_one, pint_from_int(160), top);
+    EXPECT_EQ(top.bytes[0], 1);
+    EXPECT_EQ(pint_one, one);
+    EXPECT_TRUE(pint_is_zero(pint_zero));
+}
+
+TEST(Pint, ArithmeticAgreesWithHostIntegers) {
+    ReportCapture capture;
+    Random random;
+    for (int i = 0; i < rounds; ++i) {
+        i128 a = random.value(126), b = random.value(126);
+        pint pa = from_i128(a), pb = from_i128(b), r;
+        pint_add(pa, pb, r);
+        ASSERT_EQ(to_i128(r), a + b);
+        pint_sub(pa, pb, r);
+        ASSERT_EQ(to_i128(r), a - b);
+        ASSERT_EQ(pint_compare(pa, pb), a < b ? -1 : (a > b ? 1 : 0));
+
+        i128 c = random.value(63), d = random.value(63);
+        pint_mul(from_i128(c), from_i128(d), r);
+        ASSERT_EQ(to_i128(r), c * d);
+
+        // Floor division: the remainder takes the divisor's sign.
+        i128 divisor = random.value(random.small(1, 126));
+        if (divisor == 0) continue;
+        i128 q = a / divisor, m = a % divisor;
+        if (m != 0 && ((m < 0) != (divisor < 0))) {
+            q -= 1;
+            m += divisor;
+        }
+        pint pq, pr;
+        pint_divmod(pa, from_i128(divisor), pq, pr);
+        ASSERT_EQ(to_i128(pq), q) << decimal(a) << " / " << decimal(divisor);
+        ASSERT_EQ(to_i128(pr), m) << decimal(a) << " % " << decimal(divisor);
+    }
+    EXPECT_EQ(capture.reporter().error_count(), 0);
+}
+
+TEST(Pint, BitwiseOperationsAndShiftsAgreeWithHostIntegers) {
+    Random random;
+    for (int i = 0; i < rounds; ++i) {
+        i128 a = random.value(127), b = random.value(127);
+        pint pa = from_i128(a), pb = from_i128(b), r;
+        pint_and(pa, pb, r);
+        ASSERT_EQ(to_i128(r), a & b);
+        pint_or(pa, pb, r);
+        ASSERT_EQ(to_i128(r), a | b);
+        pint_xor(pa, pb, r);
+        ASSERT_EQ(to_i128(r), a ^ b);
+        pint_not(pa, r);
+        ASSERT_EQ(to_i128(r), ~a);
+
+        int n = random.small(0, 126);
+        i128 narrow = random.value(127 - n > 1 ? 126 - n : 1);
+        pint_shift_left(from_i128(narrow), pint_from_int(n), r);
+        ASSERT_EQ(to_i128(r), static_cast<i128>(static_cast<u128>(narrow) << n));
+        pint_shift_right(pa, pint_from_int(n), r);
+        ASSERT_EQ(to_i128(r), a >> n);
+    }
+    pint r;
+    pint_shift_right(pint_from_int(-5), pint_from_int(400), r);
+    EXPECT_EQ(to_i128(r), -1);
+    pint_shift_left(pint_from_int(5), pint_from_int(168), r);
+    EXPECT_TRUE(pint_is_zero(r));
+    pint_shift_left(pint_from_int(5), pint_from_int(-1), r);
+    EXPECT_TRUE(pint_is_zero(r));
+    pint_shift_right(pint_from_int(-5), pint_from_int(-1), r);
+    EXPECT_TRUE(pint_is_zero(r));
+}
+
+TEST(Pint, ImagesAgreeWithHostIntegers) {
+    Random random;
+    for (int i = 0; i < rounds; ++i) {
+        i128 a = random.value(127);
+        pint pa = from_i128(a);
+        ASSERT_EQ(pint_image(pa, ImageFormat::decimal), decimal(a));
+        std::string hex = hex128(a);
+        ASSERT_EQ(pint_image(pa, ImageFormat::hex_prefix, 128), "0x" + hex);
+        std::string suffixed = (hex[0] > '9' ? "0" : "") + hex + "H";
+        ASSERT_EQ(pint_image(pa, ImageFormat::hex_suffix, 128), suffixed);
+    }
+}
+
+// The exact product of two magnitudes of up to 127 bits, as four 64-bit
+// limbs: independent of the library's own multiplication.
+bool product_fits_168(i128 a, i128 b) {
+    bool negative = (a < 0) != (b < 0) && a != 0 && b != 0;
+    u128 x = a < 0 ? static_cast<u128>(0) - static_cast<u128>(a) : static_cast<u128>(a);
+    u128 y = b < 0 ? static_cast<u128>(0) - static_cast<u128>(b) : static_cast<u128>(b);
+    std::uint64_t xs[2] = {static_cast<std::uint64_t>(x), static_cast<std::uint64_t>(x >> 64)};
+    std::uint64_t ys[2] = {static_cast<std::uint64_t>(y), static_cast<std::uint64_t>(y >> 64)};
+    std::uint64_t limbs[4] = {0, 0, 0, 0};
+    for (int i = 0; i < 2; ++i) {
+        u128 carry = 0;
+        for (int j = 0; j < 2; ++j) {
+            u128 t = static_cast<u128>(xs[i]) * ys[j] + limbs[i + j] + carry;
+            limbs[i + j] = static_cast<std::uint64_t>(t);
+            carry = t >> 64;
+        }
+        limbs[i + 2] = static_cast<std::uint64_t>(carry);
+    }
+    // Bit 167 is bit 39 of limb 2.
+    bool above = limbs[3] != 0 || (limbs[2] >> 40) != 0;
+    bool bit167 = (limbs[2] >> 39) & 1;
+    bool rest_zero = (limbs[2] & ((std::uint64_t{1} << 39) - 1)) == 0 && limbs[1] == 0 && limbs[0] == 0;
+    if (above) return false;
+    if (!bit167) return true;
+    return negative && rest_zero;  // exactly -2^167
+}
+
+TEST(Pint, OverflowIsReportedExactlyWhenTheResultDoesNotFit) {
+    Random random;
+    ReportCapture capture;
+    int overflows = 0, fits = 0;
+    for (int i = 0; i < rounds; ++i) {
+        // Bit lengths that add up to about 168, so that both outcomes occur.
+        int bits_a = random.small(42, 127);
+        int bits_b = std::min(127, 168 - bits_a + random.small(-1, 1));
+        i128 a = random.exact(bits_a), b = random.exact(bits_b);
+        if (random.small(0, 9) == 0) {
+            // The most negative value as a product: -(2^(m)) * 2^(167-m).
+            a = -(static_cast<i128>(1) << (bits_a - 1));
+            b = static_cast<i128>(1) << (167 - (bits_a - 1));
+        }
+        bool expected_fit = product_fits_168(a, b);
+        int before = capture.reporter().error_count();
+        pint r;
+        pint_mul(from_i128(a), from_i128(b), r);
+        ASSERT_EQ(capture.reporter().error_count() - before, expected_fit ? 0 : 1)
+            << decimal(a) << " * " << decimal(b);
+        (expected_fit ? fits : overflows) += 1;
+    }
+    EXPECT_GT(fits, rounds / 10);
+    EXPECT_GT(overflows, rounds / 10);
+}
+
+pint largest() {
+    pint top, result;
+    pint_shift_left(pint_one, pint_from_int(167), top);
+    pint_sub(top, pint_one, result);  // wraps from the most negative value
+    return result;
+}
+
+TEST(Pint, AddingOneToTheLargestValueOverflows) {
+    pint max;
+    {
+        ReportCapture capture;
+        max = largest();
+        capture.output();
+    }
+    EXPECT_TRUE(pint_fits(max, 168));
+    EXPECT_FALSE(pint_is_negative(max));
+    ReportCapture capture;
+    pint r;
+    pint_add(max, pint_one, r);
+    EXPECT_EQ(capture.reporter().error_count(), 1);
+    EXPECT_NE(capture.output().find("Harnex-E-OVERFLOW,  Integer operation overflow"), std::string::npos);
+    EXPECT_TRUE(pint_is_negative(r));  // the stated result: the wrapped sum
+}
+
+TEST(Pint, SmallOperationsAndOverflowsAtTheEdges) {
+    ReportCapture capture;
+    pint max = largest();
+    int errors_before = capture.reporter().error_count();
+    pint r;
+    pint_add_small(max, 0, r);
+    pint_mul_small(pint_from_int(-12), 256, r);
+    EXPECT_EQ(to_i128(r), -3072);
+    pint_add_small(pint_from_int(-3), 5, r);
+    EXPECT_EQ(to_i128(r), 2);
+    EXPECT_EQ(capture.reporter().error_count(), errors_before);
+    pint_add_small(max, 1, r);
+    EXPECT_EQ(capture.reporter().error_count(), errors_before + 1);
+    pint_mul_small(max, 10, r);
+    EXPECT_EQ(capture.reporter().error_count(), errors_before + 2);
+    // The most negative value is a product that fits; its negation is not.
+    pint most_negative;
+    pint_shift_left(pint_one, pint_from_int(167), most_negative);
+    pint_mul(most_negative, pint_one, r);
+    EXPECT_EQ(capture.reporter().error_count(), errors_before + 2);
+    pint q, m;
+    pint_divmod(most_negative, pint_from_int(-1), q, m);
+    EXPECT_EQ(capture.reporter().error_count(), errors_before + 3);
+}
+
+TEST(Pint, DivisionFollowsTheFloorRule) {
+    ReportCapture capture;
+    pint q, r;
+    pint_divmod(pint_from_int(-7), pint_from_int(2), q, r);
+    EXPECT_EQ(to_i128(q), -4);
+    EXPECT_EQ(to_i128(r), 1);
+    pint_divmod(pint_from_int(7), pint_from_int(-2), q, r);
+    EXPECT_EQ(to_i128(q), -4);
+    EXPECT_EQ(to_i128(r), -1);  // 7 == -4 * -2 - 1
+    pint_divmod(pint_from_int(-7), pint_from_int(-2), q, r);
+    EXPECT_EQ(to_i128(q), 3);
+    EXPECT_EQ(to_i128(r), -1);
+    pint_divmod(pint_from_int(-8), pint_from_int(2), q, r);
+    EXPECT_EQ(to_i128(q), -4);
+    EXPECT_EQ(to_i128(r), 0);
+    EXPECT_EQ(capture.reporter().error_count(), 0);
+
+    pint_divmod(pint_from_int(5), pint_zero, q, r);
+    EXPECT_EQ(capture.reporter().error_count(), 1);
+    EXPECT_TRUE(pint_is_zero(q));
+    EXPECT_TRUE(pint_is_zero(r));
+    EXPECT_NE(capture.output().find("Harnex-E-DIVBYZERO,  Division by zero"), std::string::npos);
+}
+
+TEST(Pint, EuclideanDivisionBySmallNumbers) {
+    pint q;
+    int r = -1;
+    div_euclid_pint(pint_from_int(1000003), 10, q, r);
+    EXPECT_EQ(to_i128(q), 100000);
+    EXPECT_EQ(r, 3);
+    div_euclid_pint(pint_from_int(255), 255, q, r);
+    EXPECT_EQ(to_i128(q), 1);
+    EXPECT_EQ(r, 0);
+    for (int bad : {0, 256, -3}) {
+        ReportCapture capture;
+        EXPECT_INTERNAL_REPORT(capture, div_euclid_pint(pint_one, bad, q, r), "ERRINTFCT",
+                               "numarc div_euclid_pint");
+    }
+}
+
+TEST(Pint, PowersConversionsAndWidths) {
+    ReportCapture capture;
+    pint r;
+    pint_power(pint_from_int(-3), pint_from_int(5), r);
+    EXPECT_EQ(to_i128(r), -243);
+    pint_power(pint_from_int(7), pint_zero, r);
+    EXPECT_EQ(r, pint_one);
+    pint_power(pint_from_int(7), pint_from_int(-2), r);
+    EXPECT_EQ(r, pint_one);
+    pint_power(pint_from_int(2), pint_from_int(100), r);
+    EXPECT_EQ(to_i128(r), static_cast<i128>(1) << 100);
+    pint_power(pint_from_int(-1), pint_from_unsigned(~0ULL), r);  // a huge odd power
+    EXPECT_EQ(to_i128(r), -1);
+    EXPECT_EQ(capture.reporter().error_count(), 0);
+    pint_power(pint_from_int(2), pint_from_int(167), r);
+    EXPECT_EQ(capture.reporter().error_count(), 1);
+    pint_power(pint_from_int(-2), pint_from_int(167), r);  // exactly the most negative value
+    EXPECT_EQ(capture.reporter().error_count(), 1);
+    pint_power(pint_from_int(3), pint_from_unsigned(1000000000000ULL), r);  // quick, one report
+    EXPECT_EQ(capture.reporter().error_count(), 2);
+
+    EXPECT_EQ(pint_to_int(pint_from_int(-2147483648LL)), INT32_MIN);
+    EXPECT_EQ(pint_to_int(pint_from_int(2147483647LL)), INT32_MAX);
+    EXPECT_EQ(capture.reporter().error_count(), 2);
+    EXPECT_EQ(pint_to_int(pint_from_int(2147483648LL)), 0);
+    EXPECT_EQ(capture.reporter().error_count(), 3);
+
+    EXPECT_TRUE(pint_fits(pint_from_int(127), 8));
+    EXPECT_FALSE(pint_fits(pint_from_int(128), 8));
+    EXPECT_TRUE(pint_fits(pint_from_int(-128), 8));
+    EXPECT_FALSE(pint_fits(pint_from_int(-129), 8));
+    pint v = pint_from_int(0xF0);
+    pint_sign_extend(v, 8);
+    EXPECT_EQ(to_i128(v), -16);
+    pint_truncate(v, 8);
+    EXPECT_EQ(to_i128(v), 0xF0);
+    pint_logical_not(pint_zero, r);
+    EXPECT_EQ(r, pint_one);
+    pint_logical_not(v, r);
+    EXPECT_TRUE(pint_is_zero(r));
+}
+
+TEST(Pint, ImageFormatsAndWidths) {
+    pint minus_one = pint_from_int(-1);
+    EXPECT_EQ(pint_image(minus_one, ImageFormat::hex_suffix, 8), "0FFH");
+    EXPECT_EQ(pint_image(minus_one, ImageFormat::hex_prefix, 16), "0xFFFF");
+    EXPECT_EQ(pint_image(pint_from_int(10), ImageFormat::binary_suffix, 4), "00001010B");
+    EXPECT_EQ(pint_image(pint_from_int(10), ImageFormat::binary_prefix, 4), "0b00001010");
+    EXPECT_EQ(pint_image(pint_zero, ImageFormat::decimal), "0");
+    for (int code : {1, 3, 6}) EXPECT_EQ(pint_image(pint_from_int(-42), code), "-42");
+    // The binary formats cut to the width; the hexadecimal ones grow when
+    // the value needs more bytes.
+    EXPECT_EQ(pint_image(pint_from_int(0x1FF), ImageFormat::binary_suffix, 8), "11111111B");
+    EXPECT_EQ(pint_image(pint_from_int(0x1FF), ImageFormat::hex_suffix, 8), "01FFH");
+    EXPECT_EQ(pint_image(pint_from_int(0x1F), ImageFormat::hex_suffix, 12), "001FH");
+    // Without a width: the sign byte, then the significant bytes.
+    EXPECT_EQ(pint_image(pint_from_int(255), ImageFormat::hex_prefix), "0x00FF");
+    EXPECT_EQ(pint_image(minus_one, ImageFormat::hex_suffix), "0FFH");
+    EXPECT_EQ(pint_image(pint_from_int(-256), ImageFormat::hex_prefix, 0), "0xFF00");
+    EXPECT_EQ(pint_image(pint_zero, ImageFormat::hex_prefix), "0x00");
+    EXPECT_EQ(pint_image(pint_from_int(255), ImageFormat::hex_prefix, 164), "0x00FF");
+    pint beyond;
+    pint_shift_left(pint_from_int(3), pint_from_int(160), beyond);
+    EXPECT_EQ(pint_image(beyond, ImageFormat::hex_prefix, 8), "0x03" + std::string(40, '0'));
+}
+
+TEST(Pint, ImpossibleImagesAreReported) {
+    {
+        ReportCapture capture;
+        EXPECT_EQ(pint_image(pint_from_int(255), ImageFormat::hex_prefix, 169), "0x00FF");
+        EXPECT_EQ(capture.reporter().error_count(), 1);
+        EXPECT_NE(capture.output().find("Harnex-E-OVERFLOW,"), std::string::npos);
+    }
+    for (int code : {4, 5, 9}) {
+        ReportCapture capture;
+        EXPECT_INTERNAL_REPORT(capture, (void)pint_image(pint_one, code), "TRFSTRINT",
+                               "Cannot convert string numarc pint_image into an integer value");
+    }
+}
+
+// ---- decimal reals -----------------------------------------------------------
+
+Real real_of(std::int64_t v) {
+    Real r;
+    real_from_pint(pint_from_int(v), r);
+    return r;
+}
+
+// A real from its text; a leading "-" negates it.
+Real real_text(std::string_view text) {
+    Real r;
+    bool minus = !text.empty() && text[0] == '-';
+    EXPECT_TRUE(real_from_text(minus ? text.substr(1) : text, r)) << text;
+    if (minus) real_negate(r, r);
+    return r;
+}
+
+i128 integer_of(const Real& r) {
+    pint p;
+    EXPECT_TRUE(real_to_pint(r, p));
+    return to_i128(p);
+}
+
+TEST(Real, IntegersBecomeNormalisedReals) {
+    Real twelve = real_of(12);
+    EXPECT_EQ(twelve.exponent, 2);
+    EXPECT_EQ(twelve.mantissa.bytes[0], 1);  // 1.2: integer part 1
+    EXPECT_EQ(twelve.negative, 0);
+    EXPECT_EQ(real_image(twelve), "0.12E2");
+    EXPECT_EQ(real_image(real_of(-7)), "-0.7E1");
+    EXPECT_EQ(real_image(real_of(0)), "0.0");
+    EXPECT_EQ(real_image(real_of(1000000)), "0.1E7");
+    EXPECT_TRUE(real_is_zero(real_of(0)));
+}
+
+TEST(Real, TextIsReadExactly) {
+    EXPECT_EQ(real_image(real_text("1.5")), "0.15E1");
+    EXPECT_EQ(real_image(real_text("0.001")), "0.1E-2");
+    EXPECT_EQ(real_image(real_text("123.456e2")), "0.123456E5");
+    EXPECT_EQ(real_image(real_text("25E-1")), "0.25E1");
+    EXPECT_EQ(real_image(real_text("0.5")), "0.5");
+    EXPECT_EQ(real_image(real_text("000")), "0.0");
+    EXPECT_EQ(real_image(real_text("3.")), "0.3E1");
+    // More digits than a mantissa holds: the first dropped digit rounds.
+    EXPECT_EQ(real_image(real_text("1234567890123456789012345678901234567890123456789012345")),
+              "0.1234567890123456789E55");
+    Real r;
+    for (const char* bad : {"", ".", "1.2.3", "1e", "1e+", "e5", "1x", "-1"}) {
+        EXPECT_FALSE(real_from_text(bad, r)) << bad;
+    }
+}
+
+TEST(Real, ConversionToIntegersRoundsTowardMinusInfinity) {
+    EXPECT_EQ(integer_of(real_of(12)), 12);
+    EXPECT_EQ(integer_of(real_text("2.7")), 2);
+    EXPECT_EQ(integer_of(real_text("0.5")), 0);
+    Real r = real_text("2.7");
+    real_negate(r, r);
+    EXPECT_EQ(integer_of(r), -3);
+    r = real_text("0.5");
+    real_negate(r, r);
+    EXPECT_EQ(integer_of(r), -1);
+    EXPECT_EQ(integer_of(real_of(-2)), -2);
+    // Values that a binary fraction cannot hold exactly still give the
+    // integer they denote.
+    for (std::int64_t v : {3LL, 12LL, 99LL, 1000001LL, 123456789012345678LL, -9876543210LL}) {
+        EXPECT_EQ(integer_of(real_of(v)), v);
+    }
+    EXPECT_EQ(integer_of(real_text("1.2E1")), 12);
+    pint p;
+    EXPECT_TRUE(real_to_pint(real_text("1E47"), p));
+    EXPECT_EQ(pint_image(p, ImageFormat::decimal), "1" + std::string(47, '0'));
+    EXPECT_FALSE(real_to_pint(real_text("1E48"), p));  // exponent 49
+    EXPECT_TRUE(real_to_pint(real_text("9.5E47"), p));
+    EXPECT_EQ(pint_image(p, ImageFormat::decimal), "95" + std::string(46, '0'));
+}
+
+TEST(Real, ArithmeticIsExactOnIntegers) {
+    Random random;
+    ReportCapture capture;
+    for (int i = 0; i < 500; ++i) {
+        std::int64_t a = static_cast<std::int64_t>(random.value(40));
+        std::int64_t b = static_cast<std::int64_t>(random.value(40));
+        Real ra = real_of(a), rb = real_of(b), r;
+        real_add(ra, rb, r);
+        ASSERT_EQ(integer_of(r), static_cast<i128>(a) + b) << a << " + " << b << " = " << real_image(r);
+        real_sub(ra, rb, r);
+        ASSERT_EQ(integer_of(r), static_cast<i128>(a) - b);
+        real_mul(ra, rb, r);
+        ASSERT_EQ(integer_of(r), static_cast<i128>(a) * b);
+        if (b != 0) {
+            Real product;
+            real_mul(ra, rb, product);
+            real_div(product, rb, r);
+            ASSERT_EQ(integer_of(r), a);
+        }
+        ASSERT_EQ(real_compare(ra, rb), a < b ? -1 : (a > b ? 1 : 0));
+    }
+    EXPECT_EQ(capture.reporter().error_count(), 0);
+}
+
+TEST(Real, ArithmeticOnFractions) {
+    Real r;
+    real_add(real_text("0.1"), real_text("0.2"), r);
+    EXPECT_EQ(real_image(r), "0.3");
+    real_sub(real_text("0.1"), real_text("0.3"), r);
+    EXPECT_EQ(real_image(r), "-0.2");
+    real_sub(real_text("1.5"), real_text("1.5"), r);
+    EXPECT_TRUE(real_is_zero(r));
+    EXPECT_EQ(r.negative, 0);
+    real_div(real_of(1), real_of(3), r);
+    EXPECT_EQ(real_image(r), "0.3333333333333333333");
+    real_div(real_of(2), real_of(3), r);
+    EXPECT_EQ(real_image(r), "0.6666666666666666666");
+    real_mul(real_text("1.5"), real_text("-0.02"), r);
+    EXPECT_EQ(real_image(r), "-0.3E-1");
+    real_add(real_text("1E30"), real_text("1E-30"), r);
+    EXPECT_EQ(real_image(r), "0.1E31");
+    real_power(real_of(2), 10, r);
+    EXPECT_EQ(real_image(r), "0.1024E4");
+    real_power(real_of(2), -2, r);
+    EXPECT_EQ(real_image(r), "0.25");
+    real_power(real_text("1.1"), 0, r);
+    EXPECT_EQ(real_image(r), "0.1E1");
+    EXPECT_EQ(real_compare(real_text("-2"), real_text("-1")), -1);
+    EXPECT_EQ(real_compare(real_text("0"), real_text("-1")), 1);
+    EXPECT_EQ(real_compare(real_text("2.5"), real_text("25E-1")), 0);
+
+    ReportCapture capture;
+    real_div(real_of(1), real_of(0), r);
+    EXPECT_TRUE(real_is_zero(r));
+    EXPECT_EQ(capture.reporter().error_count(), 1);
+}
+
+TEST(Real, ImagesRoundTrailingNinesAndZeros) {
+    EXPECT_EQ(real_image(real_text("9.99999999999999999999999")), "0.1E2");
+    EXPECT_EQ(real_image(real_text("0.12999999999999999997")), "0.13");
+    EXPECT_EQ(real_image(real_text("1.00000000000000000002")), "0.1E1");
+    EXPECT_EQ(real_image(real_text("1.2345"), 3), "0.123E1");
+    EXPECT_EQ(real_image(real_text("1.2999"), 4), "0.13E1");
+    EXPECT_EQ(real_image(real_text("1.2345"), 0), "0.12345E1");  // out of range: 19 digits
+    // A digit of 4 to 6 at the end is kept as it is.
+    EXPECT_EQ(real_image(real_text("1.23456"), 5), "0.12345E1");
+}
+
+TEST(Real, FixedNotation) {
+    EXPECT_EQ(real_image_fixed(real_text("12.5"), 2), "12.50");
+    EXPECT_EQ(real_image_fixed(real_text("0.125"), 2), "0.13");
+    EXPECT_EQ(real_image_fixed(real_text("9.999"), 2), "10.00");
+    EXPECT_EQ(real_image_fixed(real_text("1234.5678"), 0), "1235");
+    EXPECT_EQ(real_image_fixed(real_text("0.004"), 2), "0.00");
+    Real r = real_text("0.004");
+    real_negate(r, r);
+    EXPECT_EQ(real_image_fixed(r, 2), "0.00");
+    EXPECT_EQ(real_image_fixed(r, 3), "-0.004");
+    EXPECT_EQ(real_image_fixed(real_of(0), 1), "0.0");
+    EXPECT_EQ(real_image_fixed(real_of(12), 3), "12.000");
+    EXPECT_EQ(real_image_fixed(real_text("5E-7"), 6), "0.000001");
+}
+
+}  // namespace
+}  // namespace vx

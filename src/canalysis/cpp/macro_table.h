@@ -1,0 +1,139 @@
+// The macro table of the C preprocessor.
+//
+// Every macro known to the analysis lives here: the ones of "#define" in
+// analysed code, the "-D" definitions of the command line, and the special
+// macros whose value is computed when they are met (__LINE__, __FILE__ ...).
+// Names hash into 1403 chains (h = h * 4 + byte over the name, masked to 31
+// bits, modulo 1403); a new entry goes to the head of its chain, so the
+// latest definition of a name is the one found.
+//
+// An ordinary macro keeps its definition in cut form: the body text with
+// the places where arguments go removed, and one substitution point per
+// such place telling which parameter goes there, how much literal body text
+// precedes it, and in which form the argument is used (stringised with "#",
+// character-ised with "#@", raw next to "##", otherwise fully expanded).
+#pragma once
+
+#include "canalysis/cpp/cpp_diagnostics.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vx {
+
+enum class MacroKind {
+    line,              // __LINE__
+    date,              // __DATE__
+    file,              // __FILE__
+    base_file,         // __BASE_FILE__
+    include_level,     // __INCLUDE_LEVEL__
+    time,              // __TIME__
+    constant,          // __STDC__: expands to its integer value
+    ordinary,          // "#define" or "-D"
+    disabled,          // an ordinary macro while its own expansion is rescanned
+    defined_operator,  // the "defined" of "#if" conditions
+    feature_test,      // __has_include, __has_builtin ...: value is the FeatureTest
+};
+
+// The feature-test operators, as the value of their macro entries.
+enum class FeatureTest { include, include_next, builtin, attribute, c_attribute, feature };
+
+enum class VariadicForm { none, named, anonymous };
+
+inline constexpr int macro_chain_count = 1403;
+
+struct SubstitutionPoint {
+    int parameter = 0;               // index of the parameter
+    std::size_t literal_length = 0;  // body text between the previous point and this one
+    bool stringise = false;          // "#param"
+    bool charise = false;            // "#@param"
+    bool raw_before = false;         // "##" precedes the parameter
+    bool raw_after = false;          // "##" follows the parameter
+};
+
+struct MacroDefinition {
+    int parameter_count = -1;     // negative for an object-like macro
+    std::string parameter_names;  // joined with ", "
+    std::string body;             // literal text, substitution points cut out
+    char open = 0;                // '(' or '[' for a function-like macro
+    char close = 0;               // ')' or ']'
+    VariadicForm variadic = VariadicForm::none;
+    std::vector<SubstitutionPoint> points;
+
+    bool function_like() const { return parameter_count >= 0; }
+};
+
+struct MacroEntry {
+    MacroKind kind = MacroKind::ordinary;
+    std::string name;
+    long value = 0;  // kind constant
+    std::unique_ptr<MacroDefinition> definition;
+};
+
+// The name hash of the table.
+std::uint32_t macro_hash(std::string_view name);
+
+// The character classes of the preprocessor, fixed tables of 256 flags.
+struct CharClassTable {
+    bool identifier[256] = {};  // letters, digits, "_" and "$"
+    bool start[256] = {};       // the same without the digits
+    bool blank[256] = {};       // space, tab, vertical tab, form feed, carriage return
+    constexpr CharClassTable() {
+        for (int c = 0; c < 256; ++c) {
+            bool letter = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' || c == '$';
+            start[c] = letter;
+            identifier[c] = letter || (c >= '0' && c <= '9');
+            blank[c] = c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\r';
+        }
+    }
+};
+inline constexpr CharClassTable char_classes{};
+
+inline bool is_identifier_char(unsigned char c) { return char_classes.identifier[c]; }
+inline bool is_identifier_start(unsigned char c) { return char_classes.start[c]; }
+inline bool is_horizontal_blank(unsigned char c) { return char_classes.blank[c]; }
+
+class MacroTable {
+public:
+    MacroTable() = default;
+    MacroTable(const MacroTable&) = delete;
+    MacroTable& operator=(const MacroTable&) = delete;
+
+    MacroEntry* macro_lookup(std::string_view name) const;
+    MacroEntry& macro_install(std::string_view name, MacroKind kind, long value = 0,
+                              std::unique_ptr<MacroDefinition> definition = nullptr);
+    // Removes every entry of that name; returns how many there were.
+    int remove_all(std::string_view name);
+
+    // "#define": the text after the directive name. `lenient` is the K&R
+    // flag (comments in the body vanish without leaving a blank).
+    void macro_define(std::string_view line_text, MacroReporter& reporter, bool lenient = false);
+    // "#undef": the text after the directive name.
+    void macro_undefine(std::string_view line_text, MacroReporter& reporter);
+    // Removes every ordinary (and disabled) macro.
+    void undefine_ordinary();
+
+    std::size_t size() const { return count_; }
+
+private:
+    std::array<std::vector<std::unique_ptr<MacroEntry>>, macro_chain_count> chains_;
+    std::size_t count_ = 0;
+};
+
+// Parses the definition of "#define" (the text after the directive name,
+// without its name part) for tests and the table: returns null and reports
+// when the definition is to be dropped. `name_end` receives the name.
+std::unique_ptr<MacroDefinition> parse_macro_definition(std::string_view line_text,
+                                                        std::string& name,
+                                                        MacroReporter& reporter, bool lenient);
+
+// The definition rebuilt as text (parameters and "#", "##" operators),
+// for tests and listings: "(a, b) a ## b".
+std::string macro_definition_text(const MacroDefinition& definition);
+
+}  // namespace vx

@@ -1,0 +1,147 @@
+#include "canalysis/cpp/macro_table.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+class Recorder : public vx::MacroReporter {
+public:
+    void macro_report(vx::CppLevel, std::string_view code, std::string_view argument) override {
+        reports.push_back(std::string(code) + ":" + std::string(argument));
+    }
+    std::vector<std::string> reports;
+};
+
+std::string defined_text(vx::MacroTable& table, const char* name) {
+    vx::MacroEntry* entry = table.macro_lookup(name);
+    if (entry == nullptr || !entry->definition) {
+        return "<none>";
+    }
+    return vx::macro_definition_text(*entry->definition);
+}
+
+TEST(MacroTable, HashesIntoTheChainsOfTheTable) {
+    EXPECT_EQ(vx::macro_hash("A"), 65u);
+    EXPECT_EQ(vx::macro_hash("ab"), (97u * 4 + 98) % 1403);
+    // Long names wrap in 32 bits and are masked to 31 before the modulo.
+    std::uint32_t h = 0;
+    for (char c : std::string("a_rather_long_macro_name_for_the_hash")) {
+        h = h * 4 + static_cast<unsigned char>(c);
+    }
+    EXPECT_EQ(vx::macro_hash("a_rather_long_macro_name_for_the_hash"), (h & 0x7fffffffu) % 1403);
+}
+
+TEST(MacroTable, TheLatestEntryOfANameIsFoundAndRemovalTakesThemAll) {
+    vx::MacroTable table;
+    table.macro_install("X", vx::MacroKind::constant, 1);
+    table.macro_install("X", vx::MacroKind::constant, 2);
+    ASSERT_NE(table.macro_lookup("X"), nullptr);
+    EXPECT_EQ(table.macro_lookup("X")->value, 2);
+    EXPECT_EQ(table.macro_lookup("XY"), nullptr);
+    EXPECT_EQ(table.remove_all("X"), 2);
+    EXPECT_EQ(table.macro_lookup("X"), nullptr);
+    EXPECT_EQ(table.size(), 0u);
+}
+
+TEST(MacroTable, DefinitionsAreCutAtTheirSubstitutionPoints) {
+    vx::MacroTable table;
+    Recorder r;
+    table.macro_define("OBJ  (1 +  2) ", r);
+    table.macro_define("F(a, b) a ## b + #a - #@b", r);
+    table.macro_define("A[i] (i+1)", r);
+    table.macro_define("V(fmt, ...) p(fmt, __VA_ARGS__)", r);
+    table.macro_define("N(args...) q(args, __VA_ARGS__)", r);
+    table.macro_define("E() /* nothing */", r);
+    table.macro_define("H(x) \\#x 1e x", r);
+    EXPECT_TRUE(r.reports.empty());
+    EXPECT_EQ(defined_text(table, "OBJ"), "(1 +  2)");
+    EXPECT_EQ(defined_text(table, "F"), "(a, b) a####b + #a - #@b");
+    EXPECT_EQ(defined_text(table, "A"), "[i] (i+1)");
+    EXPECT_EQ(defined_text(table, "V"), "(fmt, ...) p(fmt, __VA_ARGS__)");
+    EXPECT_EQ(defined_text(table, "N"), "(args...) q(args, __VA_ARGS__)");
+    EXPECT_EQ(defined_text(table, "E"), "() ");
+    EXPECT_EQ(defined_text(table, "H"), "(x) #x 1e x");
+
+    const vx::MacroDefinition& f = *table.macro_lookup("F")->definition;
+    ASSERT_EQ(f.points.size(), 4u);
+    EXPECT_TRUE(f.points[0].raw_after);
+    EXPECT_TRUE(f.points[1].raw_before);
+    EXPECT_TRUE(f.points[2].stringise);
+    EXPECT_TRUE(f.points[3].charise);
+    EXPECT_EQ(table.macro_lookup("A")->definition->close, ']');
+    EXPECT_EQ(table.macro_lookup("V")->definition->variadic, vx::VariadicForm::anonymous);
+    EXPECT_EQ(table.macro_lookup("N")->definition->variadic, vx::VariadicForm::named);
+    // "__VA_ARGS__" of a named variable argument stays text.
+    EXPECT_EQ(table.macro_lookup("N")->definition->points.size(), 1u);
+}
+
+TEST(MacroTable, MalformedDefinitionsAreWarnedAndDropped) {
+    struct Case {
+        const char* text;
+        const char* report;
+    };
+    const Case cases[] = {
+        {"1X 2", "INVAMACRO:1X 2"},
+        {"defined 1", "INVDEFINE:defined"},
+        {"M(1a) a", "PARASTART:1a) a"},
+        {"M(a, ..) a", "BADPARDEF:\"...\" expected"},
+        {"M(a...., b) a", "BADPARDEF:\"...\" expected"},
+        {"M(..., b) a", "BADPARDEF:another parameter follow \"...\""},
+        {"M(a,,b) a", "BADPARDEF:,b) a"},
+        {"M(a b) a", "BADPARDEF:b) a"},
+        {"M(a, b", "UNTPARDEF:M(a, b"},
+        {"M(a) #b", "OPERMACRO:#b"},
+    };
+    for (const Case& c : cases) {
+        vx::MacroTable table;
+        Recorder r;
+        table.macro_define(c.text, r);
+        ASSERT_EQ(r.reports.size(), 1u) << c.text;
+        EXPECT_EQ(r.reports[0], c.report) << c.text;
+        EXPECT_EQ(table.size(), 0u) << c.text;
+    }
+}
+
+TEST(MacroTable, RedefinitionIsQuietOnlyWhenBlanksAloneDiffer) {
+    vx::MacroTable table;
+    Recorder r;
+    table.macro_define("X 1 +  2", r);
+    table.macro_define("X 1 + 2", r);
+    EXPECT_TRUE(r.reports.empty());
+    table.macro_define("X 1+2", r);
+    ASSERT_EQ(r.reports.size(), 1u);
+    EXPECT_EQ(r.reports[0], "IDENREDEF:X");
+    EXPECT_EQ(defined_text(table, "X"), "1+2");
+    EXPECT_EQ(table.size(), 1u);
+
+    // Different parameter names are a different macro.
+    table.macro_define("G(a) a", r);
+    table.macro_define("G(b) b", r);
+    EXPECT_EQ(r.reports.size(), 2u);
+    // A constant is replaced silently.
+    table.macro_install("K", vx::MacroKind::constant, 0);
+    table.macro_define("K 1", r);
+    EXPECT_EQ(r.reports.size(), 2u);
+    EXPECT_EQ(table.macro_lookup("K")->kind, vx::MacroKind::ordinary);
+}
+
+TEST(MacroTable, UndefiningSpecialMacrosWarnsAndStillRemoves) {
+    vx::MacroTable table;
+    Recorder r;
+    table.macro_install("__LINE__", vx::MacroKind::line);
+    table.macro_install("__STDC__", vx::MacroKind::constant, 0);
+    table.macro_define("Y 1", r);
+    table.macro_define("Y 1", r);
+    table.macro_undefine(" __LINE__ ", r);
+    table.macro_undefine("__STDC__", r);
+    table.macro_undefine("Y", r);
+    table.macro_undefine("defined", r);
+    table.macro_undefine("NEVER", r);
+    EXPECT_EQ(r.reports, (std::vector<std::string>{"UNDEFININ:__LINE__", "UNDEFININ:defined"}));
+    EXPECT_EQ(table.size(), 0u);
+}
+
+}  // namespace

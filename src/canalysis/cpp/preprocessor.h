@@ -1,0 +1,296 @@
+// The C preprocessor of the analysis.
+//
+// It turns a text (a header, a fragment of C written in a script, the
+// standard-definitions file) into preprocessed text: directives are
+// obeyed, conditionals select their branches, includes are read from the
+// search path, macros are expanded, comments become blanks, and "#line"
+// markers keep the positions of the source files for the declaration
+// parser. The state lives for the whole run in one Preprocessor object: a
+// macro defined in one fragment is known in every later one, and a
+// conditional opened in one fragment may be closed in a later one.
+//
+// Input is a stack of up to 2000 levels kept as data: one level per file
+// being read and one per text being rescanned (a macro body, an argument
+// being expanded, a directive argument, an "#if" condition). Nothing
+// recurses in the C++ stack on the depth of the input.
+#pragma once
+
+#include "canalysis/cpp/cpp_diagnostics.h"
+#include "canalysis/cpp/macro_table.h"
+
+#include <cstddef>
+#include <ctime>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vx {
+
+class TargetModel;
+
+// Nesting of input levels: more than this many open levels is fatal.
+inline constexpr int cpp_max_levels = 1999;
+// Macro expansions within one cpp_process_text call, and the text of one
+// expansion: beyond them the nesting is reported as too deep (an
+// unprotected macro in K&R mode can recurse without nesting deeper, and
+// arguments used twice double the text at every level).
+inline constexpr long cpp_max_expansions = 1000000;
+// In K&R mode, where nothing stops a macro from expanding inside its own
+// expansion, runaway recursion is met far earlier than in real headers
+// (the C library and POSIX headers take about 10000 expansions).
+inline constexpr long cpp_max_unprotected_expansions = 100000;
+inline constexpr std::size_t cpp_max_expansion_text = std::size_t{1} << 22;
+// The texts of all the expansion levels open at once, with the expanded
+// arguments waiting for their calls.
+inline constexpr std::size_t cpp_max_expansion_total = std::size_t{1} << 26;
+// All the text rescanned for one cpp_process_text call: the work of a text
+// stays linear in it even when an unprotected macro keeps calling itself
+// with growing arguments.
+inline constexpr std::size_t cpp_max_rescanned_text = std::size_t{1} << 28;
+inline constexpr std::size_t cpp_max_unprotected_rescanned_text = std::size_t{1} << 24;
+// The joined variable arguments of one macro call.
+inline constexpr std::size_t cpp_max_variadic_text = 999;
+// The argument of "#error" / "#warning" reports.
+inline constexpr std::size_t cpp_max_message_text = 8190;
+// Output behind the input by fewer lines than this is caught up with
+// newlines rather than a "#line" marker.
+inline constexpr long cpp_marker_gap = 8;
+
+enum class LevelKind { file, macro, directive_argument, pragma_alias, if_condition, argument };
+
+enum class ConditionalKind { if_kind, ifdef_kind, ifndef_kind, elif_kind, else_kind };
+
+struct CppInit {
+    bool strict = false;   // restriction ANSI: extra checks on directive arguments
+    bool lenient = false;  // restriction K&R
+    int script_language = 2;
+    std::vector<std::string> definitions;  // "-D" texts: NAME or NAME=VALUE
+    std::vector<std::string> include_dirs;
+    std::string main_file;  // preprocessed at once when given
+    // The target package whose lib/ directory follows include_dirs, and
+    // whether /usr/include and /usr/local/include come after it.
+    std::optional<std::string> runtime_package;
+    bool add_usr_include = false;
+};
+
+struct OpenConditional {
+    ConditionalKind kind = ConditionalKind::if_kind;
+    int branches_taken = 0;
+    long line = 0;
+    std::string file;
+};
+
+struct PragmaAlias {
+    std::string alias;
+    std::string replacement;
+};
+
+// One level of the input stack.
+struct InputLevel {
+    LevelKind kind = LevelKind::file;
+    std::string text;
+    std::size_t pos = 0;
+    std::string file;  // file levels: the name as opened (may be empty)
+    long line = 0;     // the line `pos` is on
+    std::size_t conditional_depth = 0;
+    int search_entry = -1;            // search-path entry the file was found in
+    MacroEntry* disabled = nullptr;   // macro not expanded while this level is read
+    bool owns_output = false;         // writes into an output of its own
+    bool line_start = true;           // file levels: nothing but blanks since the newline
+};
+
+// A function-like macro call whose arguments are being expanded.
+struct PendingCall {
+    MacroEntry* macro = nullptr;
+    std::vector<std::string> raw;       // as written, blanks at both ends removed
+    std::vector<std::string> expanded;  // fully macro-expanded
+    std::vector<bool> needed;           // the expanded form is used
+    std::size_t next = 0;               // argument being expanded
+    std::size_t bytes = 0;              // text of the raw arguments
+};
+
+class Preprocessor : private MacroReporter {
+public:
+    Preprocessor();
+    ~Preprocessor() override;
+    Preprocessor(const Preprocessor&) = delete;
+    Preprocessor& operator=(const Preprocessor&) = delete;
+
+    MacroTable& macros() { return macros_; }
+    const MacroTable& macros() const { return macros_; }
+    bool macro_defined(std::string_view name) const;
+
+    // The target whose sizes answer "sizeof" in "#if" (none: size 0).
+    void set_target(const TargetModel* target) { target_ = target; }
+    // The sink used outside cpp_process_text (initialisation, finish).
+    void set_sink(CppDiagnosticSink sink) { sink_ = std::move(sink); }
+
+    // Words declared by "#pragma vexor type_modifier = WORD", in order.
+    const std::vector<std::string>& type_modifiers() const { return type_modifiers_; }
+    const std::vector<PragmaAlias>& pragma_aliases() const { return aliases_; }
+    // The include search path: a removed entry stays as an empty text.
+    const std::vector<std::string>& search_path() const { return search_path_; }
+    // True for a file under one of the target's standard include
+    // directories ("#pragma vexor incl_std"): a system header, in which
+    // redefinitions and extensions are not reported, as compilers keep
+    // quiet about them.
+    bool is_system_file(std::string_view path) const;
+    // Every file opened by "#include", latest first.
+    const std::vector<std::string>& included_files() const { return included_; }
+    bool analysis_on() const { return analysis_on_; }
+    std::size_t open_conditionals() const { return conditionals_.size(); }
+    int script_language() const { return script_language_; }
+    void set_script_language(int language) { script_language_ = language; }
+
+    // The operations of a run (see the free functions below).
+    void init(const CppInit& init, bool first_time);
+    int process_text(std::string_view text, bool forced_analysis, std::string_view file,
+                     long first_line, std::string& output, CppDiagnosticSink sink);
+    void finish(bool release_search_path);
+
+    friend class CppIfEnvironment;
+
+    // A "-D" definition, read as from the file "*Initialization*"; the
+    // malformed ones are reported there (macro_define_option).
+    void define_option(std::string_view definition);
+    void define_option_malformed(std::string_view text);
+
+private:
+    void macro_report(CppLevel level, std::string_view code, std::string_view argument) override;
+    void report(CppLevel level, std::string_view code, std::string_view argument);
+    void report_at(CppLevel level, std::string_view code, std::string_view argument,
+                   std::string_view file, long line);
+    template <typename Action>
+    void as_initialization(Action action);
+
+    // Input levels.
+    bool push_level(LevelKind kind, std::string text);
+    void pop_level();
+    InputLevel& top();
+    const InputLevel* innermost_file() const;
+
+    // Scanning.
+    void scan(std::size_t stop);
+    void scan_step();
+    void write_out(char c);
+    void write_out(std::string_view text);
+    void write_newlines(long count);
+    void resync_output();
+    void copy_literal(InputLevel& level);
+    void skip_block_comment(InputLevel& level);
+    void handle_identifier(InputLevel& level, std::size_t begin, std::size_t end, bool expandable);
+    std::string expand_text(std::string_view text, LevelKind kind);
+
+    // Macro expansion.
+    void macro_expand(MacroEntry& entry);
+    void expand_special(MacroEntry& entry);
+    void expand_defined();
+    void expand_feature_test(const MacroEntry& entry);
+    void declare_feature_test(std::string_view rest);
+    bool find_call_open(char open);
+    bool collect_arguments(const MacroDefinition& definition, std::vector<std::string>& args);
+    void start_substitution(std::unique_ptr<PendingCall> call);
+    void continue_substitution();
+    void push_body(PendingCall& call);
+
+    // Directives.
+    void directive(InputLevel& level);
+    long read_directive_line(InputLevel& level, std::string& line);
+    void run_directive(int which, std::string_view rest);
+    void do_ifdef(std::string_view rest, bool negate);
+    bool evaluate_condition(std::string_view rest);
+    void do_else(bool elif, std::string_view rest);
+    void do_endif();
+    void do_include(std::string_view rest, bool next);
+    void do_pragma(std::string_view rest);
+    void do_vexor_pragma(std::string_view word, std::string_view rest);
+    void do_line(std::string_view rest);
+    void do_message(std::string_view name, std::string_view rest);
+    void open_conditional(ConditionalKind kind, bool taken);
+    void skip_conditional_text(InputLevel& level);
+    void skip_analysis_off(InputLevel& level);
+    bool line_starts_analysis(std::string_view line) const;
+    const PragmaAlias* find_alias(std::string_view text) const;
+    void report_match_line(const OpenConditional& c);
+    std::string find_include(std::string_view name, bool next, int& entry, std::string& text);
+    bool conditional_in_current_file() const;
+
+    MacroTable macros_;
+    const TargetModel* target_ = nullptr;
+    CppDiagnosticSink sink_;
+    bool strict_ = false;
+    bool lenient_ = false;
+    int script_language_ = 2;
+    bool initialised_ = false;
+
+    std::vector<InputLevel> levels_;
+    std::vector<std::string> outputs_;   // the innermost is the current output
+    std::vector<std::unique_ptr<PendingCall>> pending_;
+    std::vector<LevelKind> output_kinds_;
+    std::string finished_output_;
+    std::vector<OpenConditional> conditionals_;
+    bool skipping_ = false;      // in a branch not taken
+    int skip_depth_ = 0;         // conditionals opened inside skipped text
+    bool analysis_on_ = true;
+    bool forced_ = false;
+    bool reading_definitions_ = false;
+    bool boundary_ = false;      // a macro level began or ended since the last output
+    bool fatal_ = false;         // a fatal report came back from the sink
+    int errors_ = 0;
+    long expansions_ = 0;
+    std::size_t level_bytes_ = 0;  // text held by the expansion levels
+    std::size_t held_output_bytes_ = 0;  // outputs of arguments waiting below the current one
+    std::size_t pending_bytes_ = 0;      // raw arguments of the calls waiting for them
+    std::size_t pushed_bytes_ = 0;       // all the text pushed for rescanning
+    long directive_line_ = -1;   // location of the directive being handled
+    bool have_time_ = false;
+    std::tm time_{};
+
+    std::vector<std::string> search_path_;
+    std::vector<std::string> system_directories_;
+    std::size_t longest_directory_ = 19;
+    std::vector<std::string> included_;
+    std::vector<PragmaAlias> aliases_;
+    std::vector<std::string> type_modifiers_;
+    // The answers of the target's compiler to __has_builtin, __has_attribute,
+    // __has_c_attribute and __has_feature (by FeatureTest), from the
+    // standard definitions; a name not listed is answered 0.
+    std::map<std::string, long, std::less<>> feature_answers_[6];
+
+    long out_line_ = 0;          // input line the output's current line shows
+    std::string out_file_;       // file of the last marker
+};
+
+// The operations of the run, as the callers know them.
+void cpp_init(Preprocessor& cpp, const CppInit& init, bool first_time);
+// Preprocesses `text` as the content of `file` after line `first_line`;
+// returns the number of errors reported at error level.
+int cpp_process_text(Preprocessor& cpp, std::string_view text, bool forced_analysis,
+                     std::string_view file, long first_line, std::string& output,
+                     CppDiagnosticSink sink = reporter_sink());
+void cpp_finish(Preprocessor& cpp, bool release_search_path);
+
+// A "-D" definition (NAME or NAME=VALUE) into the table.
+void macro_define_option(Preprocessor& cpp, std::string_view text);
+
+// Input preparation of a file or text: trigraphs and digraphs replaced,
+// text cut at a NUL byte, a final newline added.
+std::string prepare_input(std::string_view text);
+// Why a file that is there cannot be read as input: the message code and
+// its argument (the name and the reason).
+struct InputRefusal {
+    std::string code;
+    std::string argument;
+};
+// Reads a file whole; false when there is no such file. A file that is
+// there but cannot be read whole (not a regular file, too large, a read
+// error) or that is an output of the run is refused: described in
+// `refusal` when one is given, for the caller to report at its line, or
+// else reported at once (a fatal end).
+bool read_whole_file(const std::string& path, std::string& text,
+                     InputRefusal* refusal = nullptr);
+
+}  // namespace vx

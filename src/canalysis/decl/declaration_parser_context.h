@@ -1,0 +1,240 @@
+// The declaration parser's context: the lexer state and the actions of the
+// grammar (declaration_grammar.y). Internal to the declaration analysis;
+// the rest of the compiler uses declaration_parser.h.
+//
+// The grammar's semantic values are plain records (the parser stack is
+// copied bytewise); what they point at lives in the context's arenas for
+// the length of one parse.
+#pragma once
+
+#include "canalysis/types/c_types.h"
+#include "canalysis/decl/declaration_parser.h"
+#include "canalysis/diagnostic_sink.h"
+#include "canalysis/types/type_table.h"
+
+#include <cstddef>
+#include <deque>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vx::decl {
+
+// A piece of the source text: a token's spelling or a captured text.
+struct TextRef {
+    const char* data;
+    std::size_t size;
+    long line;
+    std::string_view view() const { return {data, size}; }
+};
+
+struct Declarator;
+struct Parameters;
+
+// The specifiers of one declaration, in the order written.
+struct Specs {
+    unsigned storage = 0;
+    std::vector<std::string_view> words;       // char, short, int, long, signed, unsigned, float, double, void
+    TypeNode* other = nullptr;                 // struct, union, enum, typedef name, typeof
+    std::vector<std::string_view> qualifiers;  // const, volatile, inline, type modifiers
+    bool implicit = false;                     // no specifier at all (K&R "f();")
+    long line = 0;
+    // The composed base type, once composed (its warnings are given once
+    // for all the declarators of the declaration).
+    bool composed = false;
+    TypeNode* base = nullptr;
+};
+
+enum class ItemKind { storage, word, other, qualifier };
+
+struct SpecItem {
+    ItemKind kind;
+    unsigned storage;
+    const char* text;
+    std::size_t size;
+    TypeNode* type;
+};
+
+struct ParameterDecl {
+    Specs* specs;
+    Declarator* declarator;
+};
+
+struct Parameters {
+    std::vector<ParameterDecl> declarations;
+    std::vector<std::string_view> identifiers;  // K&R identifier list
+    bool variadic = false;
+    bool kr = false;
+};
+
+enum class DerivationKind { pointer, array, function };
+
+struct Derivation {
+    DerivationKind kind;
+    Specs* qualifiers = nullptr;     // pointer: the qualifiers after "*"
+    std::string_view bound;          // array: the text between the brackets
+    Parameters* parameters = nullptr;  // function: null for "()"
+};
+
+// A declarator: the name and the derivations that apply to the base type,
+// in the order they apply.
+struct Declarator {
+    std::string_view name;
+    long line = 0;
+    std::vector<Derivation> derivations;
+};
+
+struct SemanticValue {
+    TextRef text;
+    int flag;
+    Specs* specs;
+    Declarator* declarator;
+    Parameters* parameters;
+    TypeNode* type;
+    SpecItem item;
+    ParameterDecl param;
+};
+
+// The token codes of the grammar, as the lexer returns them.
+int token_code(const char* name);
+
+class ParserContext {
+public:
+    ParserContext(std::string_view text, TypeTable& table, const DeclarationOptions& options,
+                  DiagnosticSink& sink, DeclarationRun& run);
+
+    // ---- lexer ----
+    int lex(SemanticValue& value);
+    void syntax_error(const char* message);
+    bool stopped() const { return stopped_; }
+
+    // ---- specifiers ----
+    Specs* new_specs();
+    Specs* implicit_specs();
+    SemanticValue storage_item(unsigned flag);
+    SemanticValue word_item(const char* word);
+    SemanticValue typedef_item(TextRef name);
+    SemanticValue type_item(TypeNode* type);
+    // The type of an extended real keyword ("_Float16", "__float128" ...).
+    TypeNode* extended_real(TextRef keyword);
+    // The type "typeof(text)" stands for: the type name the text spells,
+    // else the type of the expression it is. An empty text (__auto_type)
+    // and an expression of no known type give void.
+    TypeNode* typeof_type(TextRef text);
+    SemanticValue qualifier_item(TextRef word);
+    SemanticValue qualifier_item(const char* word);
+    SemanticValue prefixed_qualifier(const char* prefix, const SemanticValue& qualifier);
+    void add_spec(Specs* specs, const SemanticValue& item);
+    void push_specs(Specs* specs);
+    void pop_specs();
+
+    // ---- declarators ----
+    Declarator* named_declarator(TextRef name);
+    Declarator* pointer_declarator(Specs* qualifiers, Declarator* inner);
+    Declarator* with_pointer(Declarator* declarator, Declarator* pointer);
+    Declarator* with_array(Declarator* declarator, TextRef bound);
+    Declarator* with_function(Declarator* declarator, Parameters* parameters);
+    Parameters* new_parameters();
+    void add_parameter(Parameters* list, const SemanticValue& parameter);
+    void add_identifier(Parameters* list, TextRef name);
+    SemanticValue parameter(Specs* specs, Declarator* declarator);
+    TypeNode* type_of(Specs* specs, Declarator* declarator);
+
+    // ---- declarations ----
+    void declare(Declarator* declarator, const TextRef* initializer);
+    void declare_specifiers_only(Specs* specs);
+    void define_function(Declarator* declarator, TextRef body);
+    void begin_kr_declarations();
+    void end_statement();
+    void recover_top_level();
+
+    // ---- structs, unions, enums ----
+    void open_members();
+    void add_member(Declarator* declarator, const TextRef* bit_width);
+    void anonymous_member(Specs* specs);
+    void recover_member();
+    TypeNode* struct_body(int is_union, TextRef tag, bool tagged);
+    TypeNode* struct_reference(int is_union, TextRef tag);
+    void open_enumerators();
+    void add_enumerator(TextRef name, const TextRef* value);
+    TypeNode* enum_body(TextRef tag, bool tagged);
+    TypeNode* enum_reference(TextRef tag);
+
+private:
+    // Lexer helpers.
+    void skip_blanks();
+    void control_line();
+    int identifier(SemanticValue& value);
+    void skip_attribute();
+    int capture_balanced(SemanticValue& value, char open, char close, int token);
+    int capture_until_separator(SemanticValue& value, std::size_t start, int token);
+    int capture_body(SemanticValue& value);
+    void skip_literal(std::size_t& i) const;
+    void report(DiagnosticLevel level, std::string_view code, std::string_view argument, long line);
+    std::string statement_text() const;
+    void apply_pragma(std::string_view line);
+    void count_lines(std::size_t from, std::size_t to);
+
+    // Type building.
+    TypeNode* compose(Specs& specs);
+    TypeNode* compose_words(const Specs& specs);
+    TypeNode* base_word_type(std::string_view word);
+    TypeNode* apply(TypeNode* base, const Declarator* declarator);
+    TypeNode* function_type(TypeNode* result, const Parameters* parameters);
+    std::string normalise_bound(std::string_view bound) const;
+    void enter_ordinary(Symbol* symbol);
+    Symbol* new_declared_symbol(const Declarator& declarator, const Specs& specs);
+    bool same_parameters(const TypeNode* a, const TypeNode* b) const;
+    void merge_functions(Symbol* old_symbol, TypeNode* new_type);
+    std::string enumerator_value_text(std::string_view written) const;
+
+    std::string_view text_;
+    std::size_t pos_ = 0;
+    long line_ = 1;
+    std::string file_;
+    TypeTable& table_;
+    const DeclarationOptions& options_;
+    DiagnosticSink& sink_;
+    DeclarationRun& run_;
+
+    // Lexer state.
+    int previous_token_ = 0;
+    int before_previous_token_ = 0;
+    bool capture_paren_ = false;
+    // The size of a "vector_size" attribute met since the last declarator
+    // was entered: the next one declares a vector of its base type.
+    std::string vector_size_;
+    int struct_depth_ = 0;          // open struct, union and enum bodies
+    std::vector<bool> brace_kinds_; // for each open "{": a body of a struct/enum
+    std::size_t statement_start_ = 0;
+    long last_token_line_ = 0;
+    std::size_t last_token_end_ = 0;
+    long initializer_line_ = 0;     // line of an unfinished initialiser
+    bool at_end_ = false;
+    bool stopped_ = false;
+    bool reported_eof_ = false;
+
+    // Parse state.
+    std::vector<Specs*> specs_stack_;
+    struct MemberFrame {
+        std::vector<Field> fields;
+        std::size_t specs_depth;
+    };
+    std::vector<MemberFrame> member_stack_;
+    struct EnumFrame {
+        std::vector<Enumerator> enumerators;
+        int since_explicit = 0;
+        std::string last_explicit;
+    };
+    std::vector<EnumFrame> enum_stack_;
+    bool kr_mode_ = false;
+    std::vector<Symbol*> kr_parameters_;
+
+    // Arenas for one parse.
+    std::deque<Specs> specs_;
+    std::deque<Declarator> declarators_;
+    std::deque<Parameters> parameters_;
+    std::deque<std::string> strings_;
+};
+
+}  // namespace vx::decl

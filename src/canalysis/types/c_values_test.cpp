@@ -1,0 +1,179 @@
+#include "canalysis/types/c_values.h"
+
+#include "canalysis/expr/expression_test_support.h"
+
+#include <gtest/gtest.h>
+
+namespace vx {
+namespace {
+
+using expression_test::Analysis;
+
+constexpr const char* unit = R"(
+typedef unsigned char _Bool;
+typedef unsigned char BYTE;
+typedef unsigned char __u8;
+typedef signed char int8;
+typedef char gchar;
+typedef BYTE uuid_t[16];
+typedef _Bool flag_t;
+enum level { L_NEG = -1, L_LOW = -99, L_FLAG = 1 << 4, L_NEXT, L_TOP = L_FLAG * 2 };
+struct span { int len; int st[2]; int tail; };
+struct pair { int a; int b; };
+struct digest { __u8 len; BYTE bytes[4]; char name[8]; };
+char c; BYTE b; __u8 u; int8 s8; gchar g; flag_t f; unsigned long long big;
+char text[8]; BYTE hash[4]; uuid_t id; gchar *gp; unsigned char *up; enum level lvl;
+struct span sp; struct pair pairs[4]; int grid[2][3]; struct digest dig; int t5[5];
+)";
+
+class CValues : public ::testing::Test {
+protected:
+    void SetUp() override { a.declare(unit); }
+    const TypeNode* type_of(const char* name) {
+        const Symbol* s = c_find_symbol(name, a.table, "");
+        return s != nullptr ? s->type : nullptr;
+    }
+    // The spread leaves joined by "|", or the failure "CODE place".
+    std::string spread(const char* variable, const char* value) {
+        std::vector<std::string> leaves;
+        SpreadFailure failure;
+        if (!c_spread_value(a.run, type_of(variable), variable, value, leaves, failure)) {
+            return failure.code + " " + failure.place;
+        }
+        std::string out;
+        for (const std::string& leaf : leaves) out += (out.empty() ? "" : "|") + leaf;
+        return out;
+    }
+    std::string findings(const char* variable, const char* value) {
+        const TypeNode* type = type_of(variable);
+        std::string out;
+        for (const ValueFinding& f : c_check_value(a.run, value, c_value_kind(type), c_type_facts(type, &a.run))) {
+            out += (out.empty() ? "" : " ") + f.code;
+        }
+        return out;
+    }
+    Analysis a;
+};
+
+TEST_F(CValues, PlainCharIsTextAndTheOtherCharsAreBytes) {
+    EXPECT_EQ(c_value_kind(type_of("c")), CValueKind::character);
+    EXPECT_EQ(c_value_kind(type_of("g")), CValueKind::character);
+    EXPECT_EQ(c_value_kind(type_of("text")), CValueKind::string);
+    EXPECT_EQ(c_value_kind(type_of("gp")), CValueKind::string_pointer);
+    for (const char* name : {"b", "u", "s8"}) {
+        EXPECT_EQ(c_value_kind(type_of(name)), CValueKind::integer) << name;
+        EXPECT_TRUE(c_type_facts(type_of(name)).is_byte) << name;
+    }
+    EXPECT_FALSE(c_type_facts(type_of("s8")).is_unsigned);
+    // Arrays of bytes are arrays of integers, never strings.
+    EXPECT_EQ(c_value_kind(type_of("hash")), CValueKind::integer);
+    EXPECT_EQ(c_value_kind(type_of("id")), CValueKind::integer);
+    EXPECT_EQ(c_value_kind(type_of("up")), CValueKind::pointer);
+    EXPECT_EQ(c_value_kind(type_of("f")), CValueKind::boolean);
+    EXPECT_EQ(c_type_facts(type_of("text")).length, 8);
+
+    // The check of a byte is an unsigned integer check, from the table.
+    const CheckKindRow& row = c_check_kind_row(c_check_kind(CValueKind::integer, c_type_facts(type_of("u"))));
+    EXPECT_EQ(row.check_macro, "EDV_UNSIGNED_C");
+    EXPECT_EQ(row.cast, "(vxu_unsigned)(");
+    EXPECT_EQ(c_check_kind_row(CheckKind::string).check_macro, "EDV_STR_C");
+}
+
+TEST_F(CValues, EnumeratorsWrittenAsExpressionsAreFolded) {
+    const TypeFacts facts = c_type_facts(type_of("lvl"), &a.run);
+    ASSERT_EQ(facts.enumerators.size(), 5u);
+    const std::vector<long long> expected = {-1, -99, 16, 17, 32};
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(facts.enumerators[i].second, expected[i]) << facts.enumerators[i].first;
+    }
+}
+
+TEST_F(CValues, ComponentsOfAStructHoldingAnArray) {
+    std::vector<ValueComponent> scalars;
+    c_value_components(type_of("sp"), "sp", false, scalars);
+    ASSERT_EQ(scalars.size(), 4u);
+    EXPECT_EQ(scalars[2].expression, "sp.st[1]");
+    std::vector<ValueComponent> whole;
+    c_value_components(type_of("sp"), "sp", true, whole);
+    ASSERT_EQ(whole.size(), 3u);
+    EXPECT_EQ(whole[1].facts.dimensions, std::vector<long long>{2});
+}
+
+TEST_F(CValues, ListsAreSpreadByTheShapeOfTheType) {
+    // Nested lists, or the flat list of the scalars as C allows.
+    EXPECT_EQ(spread("sp", "{1, {2, 3}, 4}"), "1|2|3|4");
+    EXPECT_EQ(spread("sp", "{1, 2, 3, 4}"), "1|2|3|4");
+    EXPECT_EQ(spread("sp", "{1, {2, 3}}"), "INITAGREG sp.tail");
+    EXPECT_EQ(spread("sp", "{1, {2, 3, 9}, 4}"), "INITAGREG sp.st: 9");
+    EXPECT_EQ(spread("sp", "{tail => 4, len => 1, others => 0}"), "1|0|0|4");
+    // Associations, ranges and others, in braces or brackets.
+    EXPECT_EQ(spread("t5", "[0 => 1, 1..3 => 2, others => 0]"), "1|2|2|2|0");
+    EXPECT_EQ(spread("t5", "{4 => 9, others => 1}"), "1|1|1|1|9");
+    EXPECT_EQ(spread("t5", "{1, 2, 3 => 7, 8}"), "INITAGREG t5[2]");
+    EXPECT_EQ(spread("t5", "{1, 2, 3 => 7, 8, others => 0}"), "1|2|0|7|8");
+    EXPECT_EQ(spread("t5", "{1, 2, 3 => 7, 8, 6}"), "INITAGREG t5: 6");
+    EXPECT_EQ(spread("t5", "{L_NEG + 1 => 5, others => 0}"), "5|0|0|0|0");
+    EXPECT_EQ(spread("t5", "{[1] => 5}"), "TABEXPINC [1] => 5");
+    EXPECT_EQ(spread("t5", "{5 => 1, others => 0}"), "INDICEINC t5[5]");
+    EXPECT_EQ(spread("t5", "{0 => 1, 0 => 2, others => 0}"), "INITAGREG t5[0]");
+    EXPECT_EQ(spread("t5", "{k => 1, others => 0}"), "TABEXPINC k => 1");
+    EXPECT_EQ(spread("grid", "{{1, 2, 3}, others => {others => 7}}"), "1|2|3|7|7|7");
+    EXPECT_EQ(spread("grid", "{1, 2, 3, 4, others => 0}"), "1|2|3|4|0|0");
+    // others giving a struct to each remaining element.
+    EXPECT_EQ(spread("pairs", "{{1, 0}, others => {2, 20}}"), "1|0|2|20|2|20|2|20");
+    // A value that is no list goes to every scalar.
+    EXPECT_EQ(spread("pairs", "0"), "0|0|0|0|0|0|0|0");
+    // A list for a scalar is refused.
+    EXPECT_EQ(spread("dig", "{{1}, others => 0}"), "INITAGREG dig.len = {1}");
+}
+
+TEST_F(CValues, ByteStringsAreTheirExactBytes) {
+    EXPECT_EQ(spread("hash", "\"\\xba\\x00\\x7f\\x10\""), "0xba|0x00|0x7f|0x10");
+    // One byte less: the terminating zero fills the last one.
+    EXPECT_EQ(spread("hash", "\"abc\""), "0x61|0x62|0x63|0x00");
+    EXPECT_EQ(spread("hash", "\"abcde\""), "INITAGREG hash: 5 bytes for 4");
+    EXPECT_EQ(spread("hash", "\"ab\""), "INITAGREG hash: 2 bytes for 4");
+    EXPECT_EQ(spread("dig", "{4, \"\\x01\\x00\\x02\\x03\", \"name\"}"),
+              "4|0x01|0x00|0x02|0x03|\"name\"");
+    // A plain char array keeps its string.
+    EXPECT_EQ(spread("text", "\"abc\""), "\"abc\"");
+}
+
+TEST_F(CValues, ValuesTheHarnessCannotTakeAreFound) {
+    EXPECT_EQ(findings("text", "\"1234567\""), "");
+    EXPECT_EQ(findings("text", "\"12345678\""), "CSTTOLONG");
+    EXPECT_EQ(findings("text", "'x'"), "TYPESMISM");
+    EXPECT_EQ(findings("text", "5"), "TYPESMISM");
+    EXPECT_EQ(findings("text", "0"), "");  // the null string, empty for the runtime
+    EXPECT_EQ(findings("b", "\"x\""), "TYPESMISM");
+    EXPECT_EQ(findings("b", "255"), "");
+    EXPECT_EQ(findings("b", "-1"), "");
+    EXPECT_EQ(findings("b", "256"), "ENTOUTRAN");
+    EXPECT_EQ(findings("s8", "128"), "ENTOUTRAN");
+    EXPECT_EQ(findings("s8", "-128"), "");
+    EXPECT_EQ(findings("big", "18446744073709551615"), "");
+    EXPECT_EQ(findings("big", "18446744073709551616"), "ENTOUTRAN");
+    EXPECT_EQ(findings("b", "1/0"), "DIVISZERO");
+    EXPECT_EQ(findings("c", "''"), "CSTCARVID");
+    EXPECT_EQ(findings("b", "b++"), "POSTINCRE");
+    EXPECT_EQ(findings("b", "(b = 1)"), "AFFECTATI");
+    EXPECT_EQ(findings("lvl", "L_NEXT"), "");
+    // Lists belong to aggregates, the runtime's pointers to pointers.
+    EXPECT_EQ(findings("b", "{4, 2}"), "BADAGGREGATE");
+    EXPECT_EQ(findings("text", "{\"ab\"}"), "BADAGGREGATE");
+    EXPECT_EQ(findings("up", "[0 => 1]"), "BADAGGREGATE");
+    EXPECT_EQ(findings("b", "NONIL"), "TYPESMISM");
+    EXPECT_EQ(findings("text", "nil"), "TYPESMISM");
+    EXPECT_EQ(findings("up", "NONIL"), "");
+    EXPECT_EQ(findings("gp", "NIL"), "");
+    EXPECT_EQ(findings("up", "2.5"), "TYPESMISM");
+    EXPECT_EQ(findings("up", "(unsigned char *)0"), "");
+
+    const NumericValue v = c_numeric_value(a.run, "-(5)");
+    EXPECT_TRUE(v.integer);
+    EXPECT_EQ(v.value, -5);
+    EXPECT_FALSE(c_numeric_value(a.run, "b + 1").integer);
+}
+
+}  // namespace
+}  // namespace vx

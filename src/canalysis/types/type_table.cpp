@@ -1,0 +1,317 @@
+// The type table: name spaces in 10 x 10 buckets with a hash index beside
+// them, shared type constructions, and the lookups the compiler calls.
+#include "canalysis/types/type_table.h"
+
+#include <algorithm>
+
+namespace vx {
+
+int TypeTable::bucket_of(std::string_view name) {
+    unsigned sum = 0;
+    for (char c : name) sum += static_cast<unsigned char>(c);
+    int row = static_cast<int>(sum % table_grid_size);
+    int column = static_cast<int>(name.size() % table_grid_size);
+    return row * table_grid_size + column;
+}
+
+TypeNode* TypeTable::new_node(TypeKind kind) {
+    TypeNode& node = nodes_.emplace_back();
+    node.kind = kind;
+    return &node;
+}
+
+TypeNode* TypeTable::integer_type(std::string_view name, int width, bool is_char) {
+    auto key = std::make_tuple(std::string(name), width, is_char);
+    auto it = integers_.find(key);
+    if (it != integers_.end()) return it->second;
+    TypeNode* node = new_node(TypeKind::integer);
+    node->name = name;
+    node->width = width;
+    node->is_char = is_char;
+    integers_.emplace(std::move(key), node);
+    return node;
+}
+
+TypeNode* TypeTable::floating_type(std::string_view name) {
+    std::string key(name);
+    auto it = floatings_.find(key);
+    if (it != floatings_.end()) return it->second;
+    TypeNode* node = new_node(TypeKind::floating);
+    node->name = key;
+    floatings_.emplace(key, node);
+    return node;
+}
+
+TypeNode* TypeTable::wide_integer_type(std::string_view name, int width) {
+    auto key = std::make_pair(std::string(name), width);
+    auto it = wide_integers_.find(key);
+    if (it != wide_integers_.end()) return it->second;
+    TypeNode* node = new_node(TypeKind::wide_integer);
+    node->name = name;
+    node->width = width;
+    wide_integers_.emplace(std::move(key), node);
+    return node;
+}
+
+TypeNode* TypeTable::extended_real_type(std::string_view name) {
+    std::string key(name);
+    auto it = extended_reals_.find(key);
+    if (it != extended_reals_.end()) return it->second;
+    TypeNode* node = new_node(TypeKind::extended_real);
+    node->name = key;
+    extended_reals_.emplace(key, node);
+    return node;
+}
+
+TypeNode* TypeTable::vector_of(TypeNode* element, std::string_view size) {
+    TypeNode* node = new_node(TypeKind::vector);
+    node->target = element;
+    node->bound = size;
+    return node;
+}
+
+TypeNode* TypeTable::void_type() {
+    if (!void_) void_ = new_node(TypeKind::void_type);
+    return void_;
+}
+
+TypeNode* TypeTable::ellipsis_type() {
+    if (!ellipsis_) ellipsis_ = new_node(TypeKind::ellipsis);
+    return ellipsis_;
+}
+
+namespace {
+
+std::string joined(const std::vector<std::string>& words) {
+    std::string out;
+    for (const auto& w : words) {
+        out += w;
+        out += ' ';
+    }
+    return out;
+}
+
+}  // namespace
+
+TypeNode* TypeTable::pointer_to(TypeNode* target, const std::vector<std::string>& qualifiers) {
+    auto key = std::make_pair(target, joined(qualifiers));
+    auto it = pointers_.find(key);
+    if (it != pointers_.end()) return it->second;
+    TypeNode* node = new_node(TypeKind::pointer);
+    node->target = target;
+    node->qualifiers = qualifiers;
+    pointers_.emplace(std::move(key), node);
+    return node;
+}
+
+TypeNode* TypeTable::array_of(TypeNode* element, std::string_view bound) {
+    auto key = std::make_pair(element, std::string(bound));
+    auto it = arrays_.find(key);
+    if (it != arrays_.end()) return it->second;
+    TypeNode* node = new_node(TypeKind::array);
+    node->target = element;
+    node->bound = bound;
+    arrays_.emplace(std::move(key), node);
+    return node;
+}
+
+TypeNode* TypeTable::qualified(std::string_view word, TypeNode* target) {
+    auto key = std::make_pair(target, std::string(word));
+    auto it = qualifieds_.find(key);
+    if (it != qualifieds_.end()) return it->second;
+    TypeNode* node = new_node(TypeKind::qualified);
+    node->name = word;
+    node->target = target;
+    qualifieds_.emplace(std::move(key), node);
+    return node;
+}
+
+TypeNode* TypeTable::named_type(std::string_view name, TypeNode* target, std::string_view scope) {
+    auto key = std::make_pair(std::string(name), std::string(scope));
+    auto it = nameds_.find(key);
+    if (it != nameds_.end()) {
+        // A typedef declared again (or in another scope) stands for its
+        // latest type.
+        it->second->target = target;
+        return it->second;
+    }
+    TypeNode* node = new_node(TypeKind::named);
+    node->name = name;
+    node->target = target;
+    nameds_.emplace(std::move(key), node);
+    return node;
+}
+
+Symbol* TypeTable::new_symbol() { return &symbols_.emplace_back(); }
+
+void TypeTable::enter_symbol(Symbol* symbol) {
+    ordinary_[static_cast<std::size_t>(bucket_of(symbol->name))].push_back(symbol);
+    symbol_index_[symbol->name].push_back(symbol);
+}
+
+const std::vector<Symbol*>* TypeTable::symbols_named(std::string_view name) const {
+    auto it = symbol_index_.find(std::string(name));
+    return it == symbol_index_.end() ? nullptr : &it->second;
+}
+
+Symbol* TypeTable::lookup_exact(std::string_view name, std::string_view scope) const {
+    const auto* list = symbols_named(name);
+    if (!list) return nullptr;
+    for (auto it = list->rbegin(); it != list->rend(); ++it) {
+        if ((*it)->scope == scope) return *it;
+    }
+    return nullptr;
+}
+
+Symbol* TypeTable::lookup_symbol(std::string_view name, std::string_view scope) const {
+    if (Symbol* s = lookup_exact(name, scope)) return s;
+    if (!scope.empty()) return lookup_exact(name, "");
+    return nullptr;
+}
+
+Symbol* TypeTable::global_typedef(std::string_view name) const {
+    Symbol* s = lookup_exact(name, "");
+    if (s && (s->storage & storage_typedef)) return s;
+    if (!s && secondary_) return secondary_->global_typedef(name);
+    return nullptr;
+}
+
+bool TypeTable::remove_symbol(std::string_view name, std::string_view scope) {
+    Symbol* s = lookup_exact(name, scope);
+    if (!s) return false;
+    auto& bucket = ordinary_[static_cast<std::size_t>(bucket_of(name))];
+    bucket.erase(std::find(bucket.begin(), bucket.end(), s));
+    auto it = symbol_index_.find(std::string(name));
+    auto& list = it->second;
+    list.erase(std::find(list.begin(), list.end(), s));
+    if (list.empty()) symbol_index_.erase(it);
+    return true;
+}
+
+std::size_t TypeTable::symbol_count() const {
+    std::size_t n = 0;
+    for (const auto& bucket : ordinary_) n += bucket.size();
+    return n;
+}
+
+namespace {
+
+TypeKind kind_of(TagKind kind) {
+    switch (kind) {
+    case TagKind::struct_tag: return TypeKind::struct_type;
+    case TagKind::union_tag: return TypeKind::union_type;
+    case TagKind::enum_tag: return TypeKind::enum_type;
+    }
+    return TypeKind::struct_type;
+}
+
+}  // namespace
+
+TypeNode* TypeTable::lookup_tag(std::string_view tag, TagKind kind) const {
+    auto it = tag_index_.find(std::string(tag));
+    if (it == tag_index_.end()) return nullptr;
+    TypeKind wanted = kind_of(kind);
+    for (auto t = it->second.rbegin(); t != it->second.rend(); ++t) {
+        if ((*t)->kind == wanted) return *t;
+    }
+    return nullptr;
+}
+
+void TypeTable::enter_tag(TypeNode* type) {
+    tags_[static_cast<std::size_t>(bucket_of(type->name))].push_back(type);
+    tag_index_[type->name].push_back(type);
+}
+
+void TypeTable::enter_enumerator(const EnumerationConstant& constant) {
+    enumerators_[static_cast<std::size_t>(bucket_of(constant.name))].push_back(constant);
+    enumerator_index_[constant.name] = constant;
+}
+
+const EnumerationConstant* TypeTable::lookup_enumerator(std::string_view name) const {
+    auto it = enumerator_index_.find(std::string(name));
+    return it == enumerator_index_.end() ? nullptr : &it->second;
+}
+
+void TypeTable::clear() {
+    for (auto& b : ordinary_) b.clear();
+    for (auto& b : tags_) b.clear();
+    for (auto& b : enumerators_) b.clear();
+    anonymous_.clear();
+    symbol_index_.clear();
+    tag_index_.clear();
+    enumerator_index_.clear();
+    integers_.clear();
+    floatings_.clear();
+    wide_integers_.clear();
+    extended_reals_.clear();
+    pointers_.clear();
+    arrays_.clear();
+    qualifieds_.clear();
+    nameds_.clear();
+    void_ = nullptr;
+    ellipsis_ = nullptr;
+    symbols_.clear();
+    nodes_.clear();
+}
+
+// ---- operations ----------------------------------------------------------------
+
+void c_set_secondary_table(TypeTable& table, const TypeTable* secondary) {
+    table.set_secondary(secondary);
+}
+
+Symbol* c_lookup_symbol(std::string_view name, const TypeTable& table, std::string_view scope) {
+    return table.lookup_symbol(name, scope);
+}
+
+Symbol* c_find_symbol(std::string_view name, const TypeTable& table, std::string_view scope) {
+    if (Symbol* s = table.lookup_symbol(name, scope)) return s;
+    if (table.secondary()) return c_find_symbol(name, *table.secondary(), scope);
+    return nullptr;
+}
+
+TypeNode* c_lookup_tag(std::string_view tag, const TypeTable& table, TagKind kind) {
+    if (TypeNode* t = table.lookup_tag(tag, kind)) return t;
+    if (table.secondary()) return c_lookup_tag(tag, *table.secondary(), kind);
+    return nullptr;
+}
+
+const EnumerationConstant* c_lookup_enumerator(std::string_view name, const TypeTable& table) {
+    if (const auto* e = table.lookup_enumerator(name)) return e;
+    if (table.secondary()) return c_lookup_enumerator(name, *table.secondary());
+    return nullptr;
+}
+
+TypeNode* c_complete_type(const TypeNode* type, const TypeTable& table) {
+    if (!type) return nullptr;
+    switch (type->kind) {
+    case TypeKind::struct_type:
+    case TypeKind::union_type:
+    case TypeKind::enum_type: {
+        if (type->name.empty()) return type->complete || type->kind == TypeKind::enum_type
+                                           ? const_cast<TypeNode*>(type)
+                                           : nullptr;
+        TagKind kind = type->kind == TypeKind::struct_type  ? TagKind::struct_tag
+                       : type->kind == TypeKind::union_type ? TagKind::union_tag
+                                                            : TagKind::enum_tag;
+        TypeNode* found = c_lookup_tag(type->name, table, kind);
+        if (found && (found->complete || found->kind == TypeKind::enum_type)) return found;
+        return nullptr;
+    }
+    case TypeKind::named: {
+        if (Symbol* s = c_find_symbol(type->name, table, "")) {
+            if (s->storage & storage_typedef) return s->type ? s->type->target : nullptr;
+        }
+        return type->target;
+    }
+    default: return nullptr;
+    }
+}
+
+void c_remove_symbol(std::string_view name, TypeTable& table, std::string_view scope) {
+    table.remove_symbol(name, scope);
+}
+
+void c_clear_table(TypeTable& table) { table.clear(); }
+
+}  // namespace vx

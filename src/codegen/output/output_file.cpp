@@ -1,0 +1,329 @@
+// Files written by the compiler, with their failure reports and the log of
+// created files.
+#include "codegen/output/output_file.h"
+
+#include "diag/file_guard.h"
+#include "diag/reporter.h"
+#include "diag/signal_cleanup.h"
+#include "diag/system_calls.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+#include <utility>
+
+namespace vx {
+
+namespace {
+
+struct LogTag {
+    std::string_view extension;
+    std::string_view tag;
+};
+
+// Extensions are compared exactly: ".c" and ".C" are different languages.
+// Deletes an output. Only a regular file (or a link to one) is ever
+// deleted: an output named after a device such as /dev/null must survive a
+// run with errors.
+bool remove_output(const std::string& path) {
+    struct stat status {};
+    if (::lstat(path.c_str(), &status) != 0) {
+        return false;
+    }
+    if (!S_ISREG(status.st_mode) && !S_ISLNK(status.st_mode)) {
+        return true;
+    }
+    return std::remove(path.c_str()) == 0;
+}
+
+constexpr std::array<LogTag, 20> log_tags = {{
+    {".c", "C   "},   {".ic", "C   "},   {".h", "H   "},    {".C", "CPP "},
+    {".cpp", "CPP "}, {".icc", "CPP "}, {".icpp", "CPP "}, {".cc", "CCP "},
+    {".iC", "CCP "},  {".a", "ADA "},   {".ada", "ADA "},  {".adb", "ADA "},
+    {".ads", "ADA "}, {".ro", "RO  "},  {".rod", "ROD "},  {".tdc", "TDC "},
+    {".ddt", "DDT "}, {".mdt", "MDT "}, {".tsf", "TSF "},  {".xrd", "XRD "},
+}};
+
+std::string_view extension_of(std::string_view path) {
+    std::size_t slash = path.rfind('/');
+    std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
+    std::size_t dot = name.rfind('.');
+    return dot == std::string_view::npos ? std::string_view{} : name.substr(dot);
+}
+
+}  // namespace
+
+OutputFile::OutputFile(OutputFile&& other) noexcept
+    : stream_(std::exchange(other.stream_, nullptr)),
+      path_(std::move(other.path_)),
+      written_path_(std::move(other.written_path_)),
+      staged_(other.staged_) {}
+
+OutputFile& OutputFile::operator=(OutputFile&& other) noexcept {
+    if (this != &other) {
+        if (stream_ != nullptr) {
+            keep_quietly();
+        }
+        stream_ = std::exchange(other.stream_, nullptr);
+        path_ = std::move(other.path_);
+        written_path_ = std::move(other.written_path_);
+        staged_ = other.staged_;
+    }
+    return *this;
+}
+
+OutputFile::~OutputFile() {
+    if (stream_ != nullptr) {
+        keep_quietly();
+    }
+}
+
+void OutputFile::keep_quietly() noexcept {
+    std::fclose(std::exchange(stream_, nullptr));
+    if (staged_) {
+        std::rename(written_path_.c_str(), canonical_file_name(path_).c_str());
+    }
+    drop_removable_file(written_path_);
+}
+
+bool OutputFile::remove_written() noexcept {
+    if (stream_ != nullptr) {
+        std::fclose(std::exchange(stream_, nullptr));
+    }
+    bool removed = remove_output(written_path_);
+    drop_removable_file(written_path_);
+    return removed;
+}
+
+void OutputFile::fail(std::string_view code) {
+    // The stream stays open: the cleanup of the fatal report closes and
+    // deletes whatever the run still holds.
+    report_fatal(code, path_);
+}
+
+void OutputFile::write_line(std::string_view text) {
+    if (stream_ == nullptr) {
+        report_internal("ERRINTFCT", "write_line / " + path_);
+    }
+    if (std::fwrite(text.data(), 1, text.size(), stream_) != text.size() ||
+        std::fputc('\n', stream_) == EOF || std::ferror(stream_) != 0) {
+        fail("IMPECRFIC");
+    }
+}
+
+void OutputFile::write_text(std::string_view text) {
+    if (stream_ == nullptr) {
+        report_internal("ERRINTFCT", "write_text / " + path_);
+    }
+    if (std::fwrite(text.data(), 1, text.size(), stream_) != text.size() ||
+        std::ferror(stream_) != 0) {
+        fail("IMPECRFIC");
+    }
+}
+
+void OutputFile::rewind() {
+    if (stream_ == nullptr) {
+        report_fatal("IMPRESFIC", path_);
+    }
+    if (std::fflush(stream_) != 0) {
+        fail("IMPECRFIC");
+    }
+    if (std::fseek(stream_, 0, SEEK_SET) != 0) {
+        fail("IMPRESFIC");
+    }
+}
+
+void OutputFile::truncate() {
+    rewind();
+    if (::ftruncate(::fileno(stream_), 0) != 0) {
+        fail("IMPECRFIC");
+    }
+}
+
+bool read_text_line(std::FILE* stream, std::string& line) {
+    line.clear();
+    // Read through the stream's buffer up to the newline: a long generated
+    // line comes back whole, never in pieces.
+    int c = 0;
+    while ((c = std::getc(stream)) != EOF) {
+        if (c == '\n') {
+            return true;
+        }
+        line += static_cast<char>(c);
+    }
+    if (std::ferror(stream) != 0) {
+        fatal_system_call("fgets");
+    }
+    return !line.empty();
+}
+
+bool OutputFile::read_line(std::string& line) {
+    if (stream_ == nullptr) {
+        line.clear();
+        return false;
+    }
+    return read_text_line(stream_, line);
+}
+
+void OutputFile::close(bool keep) {
+    if (stream_ == nullptr) {
+        return;
+    }
+    if (keep) {
+        bool flushed = std::fflush(stream_) == 0;
+        bool closed = std::fclose(std::exchange(stream_, nullptr)) == 0;
+        if (!flushed || !closed) {
+            remove_written();
+            report_fatal(flushed ? "IMPFERFIC" : "IMPECRFIC", path_);
+        }
+        if (staged_ && std::rename(written_path_.c_str(), canonical_file_name(path_).c_str()) != 0) {
+            remove_written();
+            report_fatal("IMPFERFIC", path_);
+        }
+        drop_removable_file(written_path_);
+        return;
+    }
+    bool closed = std::fclose(std::exchange(stream_, nullptr)) == 0;
+    bool removed = remove_written();
+    // The output of a failed run does not stay either, unless it is one of
+    // the run's inputs.
+    if (staged_ && !run_files().is_input(file_identity(path_))) {
+        remove_output(path_);
+    }
+    if (!closed || !removed) {
+        report_fatal("IMPFERFIC", path_);
+    }
+}
+
+void OutputFile::discard() noexcept {
+    if (stream_ == nullptr) {
+        return;
+    }
+    remove_written();
+}
+
+std::string_view created_file_tag(std::string_view path) {
+    std::string_view extension = extension_of(path);
+    for (const LogTag& entry : log_tags) {
+        if (entry.extension == extension) {
+            return entry.tag;
+        }
+    }
+    return {};
+}
+
+namespace {
+
+enum class LogResult { done, cannot_open, cannot_write };
+
+LogResult append_log_line(std::string_view log_path, std::string_view path) {
+    std::string_view tag = created_file_tag(path);
+    if (log_path.empty() || tag.empty()) {
+        return LogResult::done;
+    }
+    std::string log_name(log_path);
+    std::FILE* log = std::fopen(log_name.c_str(), "a");
+    if (log == nullptr) {
+        return LogResult::cannot_open;
+    }
+    std::string line = std::string(tag) + std::string(path) + "\n";
+    bool written = std::fwrite(line.data(), 1, line.size(), log) == line.size();
+    bool closed = std::fclose(log) == 0;
+    return written && closed ? LogResult::done : LogResult::cannot_write;
+}
+
+[[noreturn]] void report_log_failure(LogResult result, std::string_view log_path) {
+    report_fatal(result == LogResult::cannot_open ? "IMPOUVFIC" : "IMPECRFIC", log_path);
+}
+
+}  // namespace
+
+void log_created_file(std::string_view log_path, std::string_view path) {
+    LogResult result = append_log_line(log_path, path);
+    if (result != LogResult::done) {
+        report_log_failure(result, log_path);
+    }
+}
+
+namespace {
+
+// Whether the output is written under a staged name: only when its name
+// leads to a regular file or to nothing yet.
+bool stageable(const std::string& path) {
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0) {
+        return errno == ENOENT;
+    }
+    return S_ISREG(status.st_mode);
+}
+
+// Creates the staged file beside the output's final file; nullptr when the
+// directory does not allow it.
+std::FILE* create_staged(const std::string& path, std::string& staged_path) {
+    static unsigned long serial = 0;
+    const std::string base = canonical_file_name(path) + ".vx";
+    std::string name;
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        name = base + std::to_string(::getpid()) + "_" + std::to_string(++serial);
+        // The name is in the table before the file exists.
+        add_removable_file(name);
+        fd = ::open(name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0) {
+            drop_removable_file(name);
+            if (errno != EEXIST) {
+                return nullptr;
+            }
+        }
+    }
+    if (fd < 0) {
+        return nullptr;
+    }
+    std::FILE* stream = ::fdopen(fd, "w+");
+    if (stream == nullptr) {
+        ::close(fd);
+        ::unlink(name.c_str());
+        drop_removable_file(name);
+        return nullptr;
+    }
+    staged_path = std::move(name);
+    return stream;
+}
+
+}  // namespace
+
+OutputFile create_output(const std::string& path, std::string_view log_path, bool staged) {
+    std::FILE* stream = nullptr;
+    std::string written_path = path;
+    staged = staged && !path.empty() && stageable(path);
+    if (staged) {
+        stream = create_staged(path, written_path);
+        staged = stream != nullptr;
+    }
+    if (stream == nullptr) {
+        const bool regular = stageable(path);
+        if (regular) {
+            add_removable_file(path);
+        }
+        stream = std::fopen(path.c_str(), "w+");
+        if (stream == nullptr) {
+            if (regular) {
+                drop_removable_file(path);
+            }
+            report_fatal("IMPOUVFIC", path);
+        }
+    }
+    OutputFile file(stream, path, written_path, staged);
+    LogResult result = append_log_line(log_path, path);
+    if (result != LogResult::done) {
+        // The new file is nobody's yet: remove it before the run stops.
+        file.discard();
+        report_log_failure(result, log_path);
+    }
+    return file;
+}
+
+}  // namespace vx

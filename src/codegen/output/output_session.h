@@ -1,0 +1,186 @@
+// The output session of one run: the skip flags, the output machinery, the
+// link records, the report description and the controlled files, created
+// together by the driver and reachable by the statement handlers and the
+// generators through the installed session.
+//
+// The driver fills OutputSettings from its settings and derived names,
+// builds the session, installs it, and then:
+//
+//   session.start_outputs();      // outputs created, header records written
+//   ... include scan, reading and dispatching of the script, main ...
+//   session.finish_outputs(error_count() > 0, usage_counts);   // closing
+//   install_output_session(nullptr);
+//
+// start_outputs creates, in this order, the generated file and the
+// declarations file with the banner of the tested language, the link record
+// file with its banner, writes "E11 0" and "C0 ", creates the constants
+// file of -CONST (same banner as the generated file) and the report
+// description of -TSF with its opening records, and writes the remaining
+// header records ("H0 " to "E5  ").
+//
+// finish_outputs closes in this order: the work files (an element or test
+// still open is first appended to the generated file), the declarations
+// file, the constants file and the rename list, the link record file, the
+// report description, the generated file, the -SOURCE file of the include
+// scan; after a run with errors each output is deleted instead of kept.
+// Then, when there was no error and a configuration header is named, that
+// header is created with a C comment banner and one "#define" line per
+// usage count.
+//
+// Installing a session also installs its cleanup for fatal and internal
+// ends: the work files and their prefix reservation are closed and deleted,
+// and so is every output still open, since an output cut short by a fatal
+// error is not a usable result (a build tool comparing dates would take a
+// half-written harness for an up-to-date one).
+#pragma once
+
+#include "codegen/output/banner.h"
+#include "codegen/output/controlled_files.h"
+#include "codegen/output/folding.h"
+#include "codegen/language_tables.h"
+#include "codegen/link_records.h"
+#include "codegen/output/output_machinery.h"
+#include "codegen/report_description.h"
+#include "codegen/output/skip_flags.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vx {
+
+// Everything the file side of a run needs, filled by the driver.
+struct OutputSettings {
+    // The run.
+    int tested_language = tested_language_c;
+    int script_language = script_language_gb;
+    std::string language_name = "C";  // "C" or "CSQL"
+    bool sql_mode = false;             // language "CSQL"
+    std::string dbms_name;             // -DBMS, lower-cased ("oracle" by default)
+    std::string target_option;         // the -TARGET value, empty when not given
+    std::string command_echo;          // the normalised command line
+    std::string command_option;        // the -COMMAND value, empty when not given
+    std::string run_date;              // ctime form without newline
+    bool suppress_banner_lines = false;  // banners without command and date lines
+    bool no_edit = false;              // -NOEDIT
+
+    // The script and the source file.
+    std::string script_path;           // normalised script path
+    std::string absolute_script_path;  // for "E11 0", empty when it cannot be examined
+    std::string script_file_name;      // file name without directory
+    std::string source_path;           // -SOURCE, empty when not given
+
+    // The outputs.
+    std::string generated_path;           // normalised generated path
+    std::string declarations_path;        // the .ic file
+    std::string link_record_path;         // the .tdc file
+    std::string config_header_path;       // vexor_cfg.h, empty for none
+    std::string const_path;               // -CONST, empty when not given
+    std::string report_description_path;  // -TSF, empty when not given
+    // The .xrd names; when left empty they are derived from the -TSF value
+    // (report_description_names), which is then normalised as well.
+    std::string report_path;              // its directory + base + ".xrd"
+    std::string report_name;              // its base + ".xrd"
+    std::string vistal_log_path;          // -VISTAL_LOG, empty for none
+    std::string rename_path;              // -RENAME, empty for none
+    std::string details_path;             // the listing of the run, empty for none
+
+    // Every file the run writes, as named (empty names left out). No input
+    // of the run may be one of them.
+    std::vector<std::string> output_paths() const;
+};
+
+// One line of the configuration header: "#define " + name + " " + count.
+struct UsageCount {
+    std::string name;
+    long count = 0;
+};
+
+// The fold mode of generated C text for a tested language.
+FoldMode fold_mode_for(int tested_language);
+
+class OutputSession {
+public:
+    explicit OutputSession(OutputSettings settings);
+    ~OutputSession();
+    OutputSession(const OutputSession&) = delete;
+    OutputSession& operator=(const OutputSession&) = delete;
+
+    const OutputSettings& settings() const { return settings_; }
+    BannerText banner_text() const;
+
+    SkipFlags& skip_flags() { return flags_; }
+    OutputMachinery& output() { return output_; }
+    LinkRecords& records() { return records_; }
+    ReportDescription& report_description() { return description_; }
+    ControlledFiles& controlled_files() { return controlled_; }
+
+    // Creates the outputs and writes the header records. The
+    // work file prefix is made at the first opening of the main script
+    // (output().make_work_prefix()), or else at the first work file.
+    void start_outputs();
+    // Closes, assembles, keeps or deletes the outputs, and writes the
+    // configuration header after a run without error. Does nothing
+    // before start_outputs or a second time.
+    void finish_outputs(bool errors, const std::vector<UsageCount>& usage_counts = {});
+
+    // The cleanup of a run that stops early: work files and every output
+    // still open are closed and deleted, without any report.
+    void abandon() noexcept;
+
+private:
+    void create_with_banner(OutputFile& destination, const std::string& path,
+                            CommentDelimiters delimiters);
+
+    OutputSettings settings_;
+    SkipFlags flags_;
+    OutputMachinery output_;
+    LinkRecords records_;
+    ReportDescription description_;
+    ControlledFiles controlled_;
+    bool started_ = false;
+    bool finished_ = false;
+};
+
+// Creates the configuration header with a "/*" "*/" banner and one line
+// "#define " + name + " " + count per usage count, and closes it.
+// The counters of a new configuration header, given the text of the one
+// already in its place (empty when there is none): each counter is the
+// larger of the two, and counters only the old one names are kept.
+std::vector<UsageCount> merged_usage_counts(const std::vector<UsageCount>& usage_counts,
+                                            std::string_view existing_text);
+
+void create_config_header(const std::string& path, const std::vector<UsageCount>& usage_counts,
+                          std::string_view log_path, const BannerText& banner);
+
+// The process-wide session. Installing one also installs its cleanup for
+// fatal and internal ends; installing nullptr removes both.
+void install_output_session(OutputSession* session);
+bool has_output_session();
+OutputSession& output_session();  // internal error when none is installed
+
+// The operations of the installed session, for the statement handlers and
+// the generators.
+SkipFlags& skip_flags();
+bool output_enabled();
+void write_line(std::string_view text);
+void write_folded(std::string_view text, FoldMode mode);
+void write_folded_test_level(std::string_view text, FoldMode mode);
+void write_element_close(std::string_view text, FoldMode mode);
+void mark_element_head();
+void write_element_head(std::string_view text, FoldMode mode);
+void write_test_close(std::string_view text);
+void write_loop_head(std::string_view text, FoldMode mode);
+void write_main_prologue(std::string_view text);
+void write_main_epilogue(std::string_view text);
+void write_declaration(std::string_view text, FoldMode mode);
+void open_section(SectionKind kind);
+void flush_section(SectionKind kind);
+void add_renamed_symbol(std::string_view name);
+LinkRecords& link_records();
+void write_record(std::string_view text);
+int record_number();
+bool file_action(ControlledFile type, FileAction action, std::string_view path);
+bool read_controlled_line(ControlledFile type, std::string& line);
+
+}  // namespace vx

@@ -1,0 +1,412 @@
+// Reading the link record file: one pass over the lines. Banner lines are
+// skipped, "&" lines are appended to the record before them, every other
+// line must begin with a known kind letter followed by its number (or, for
+// "E" records, its code). Location records update the last location seen
+// for their code; a numbered record takes the location of the statement
+// that made it. After the pass, index() builds the lookups by number, the
+// service of each test and the elements of each test.
+#include "report/input/link_records.h"
+
+#include <charconv>
+#include <cstdio>
+#include <sstream>
+
+namespace vx::report {
+
+namespace {
+
+constexpr std::string_view numbered_kinds = "OSCXQTRFBDIVAUPL";
+constexpr std::string_view other_kinds = "EHJMNY";
+constexpr std::string_view range_keyword = " RA=";
+constexpr std::string_view expected_keyword = " VA";
+
+// Location codes of the "E" records and the kinds whose statements they
+// locate.
+constexpr long script_file_code = 11;
+struct LocationOwner {
+    long code;
+    char kind;
+};
+constexpr LocationOwner location_owners[] = {
+    {17, 'O'}, {16, 'T'}, {14, 'B'}, {12, 'V'}, {12, 'A'}, {15, 'U'}, {15, 'J'},
+};
+
+bool is_location_code(long code)
+{
+    for (const auto& owner : location_owners) {
+        if (owner.code == code) {
+            return true;
+        }
+    }
+    return false;
+}
+
+long location_code_of(char kind)
+{
+    for (const auto& owner : location_owners) {
+        if (owner.kind == kind) {
+            return owner.code;
+        }
+    }
+    return -1;
+}
+
+std::string_view trim(std::string_view text)
+{
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+bool is_digit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// Reads a decimal number (with an optional "-" when allowed) at the start
+// of text; returns the count of characters used, 0 when there is none.
+std::size_t read_number(std::string_view text, bool allow_sign, long& value)
+{
+    std::size_t n = 0;
+    if (allow_sign && !text.empty() && text.front() == '-') {
+        n = 1;
+    }
+    std::size_t digits = n;
+    while (digits < text.size() && is_digit(text[digits])) {
+        ++digits;
+    }
+    if (digits == n) {
+        return 0;
+    }
+    auto [end, error] = std::from_chars(text.data(), text.data() + digits, value);
+    if (error != std::errc() || end != text.data() + digits) {
+        return 0;
+    }
+    return digits;
+}
+
+Failure failure_at(long line, std::string message)
+{
+    return Failure{Source::link_records, line, std::move(message)};
+}
+
+std::string printable_kind(char c)
+{
+    unsigned char u = static_cast<unsigned char>(c);
+    if (u >= 0x20 && u < 0x7f) {
+        return std::string("'") + c + "'";
+    }
+    char buffer[8];
+    std::snprintf(buffer, sizeof buffer, "0x%02x", u);
+    return buffer;
+}
+
+}  // namespace
+
+bool is_variable_kind(char kind)
+{
+    return kind == 'V' || kind == 'A' || kind == 'L';
+}
+
+VariableText split_variable_text(std::string_view text)
+{
+    VariableText result;
+    std::size_t range = text.find(range_keyword);
+    if (range == std::string_view::npos) {
+        result.name = std::string(trim(text));
+        return result;
+    }
+    result.name = std::string(trim(text.substr(0, range)));
+    std::size_t expected = text.find(expected_keyword, range + range_keyword.size());
+    if (expected != std::string_view::npos) {
+        std::string_view value = trim(text.substr(expected + expected_keyword.size()));
+        if (!value.empty() && value.front() == '=') {
+            value = trim(value.substr(1));
+        }
+        result.expected = std::string(value);
+    }
+    return result;
+}
+
+std::optional<Failure> parse_link_records(std::string_view content, LinkRecordFile& out)
+{
+    out = LinkRecordFile();
+    std::map<long, ScriptLocation> last_location;
+    long line_number = 0;
+    std::size_t position = 0;
+    while (position < content.size()) {
+        std::size_t end = content.find('\n', position);
+        if (end == std::string_view::npos) {
+            end = content.size();
+        }
+        std::string_view line = content.substr(position, end - position);
+        position = end + 1;
+        ++line_number;
+        if (!line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
+        }
+        for (char c : line) {
+            unsigned char u = static_cast<unsigned char>(c);
+            if (u < 0x20 && c != '\t') {
+                return failure_at(line_number, "control character " + printable_kind(c) +
+                                                   " in a link record");
+            }
+        }
+        if (line.empty() || line.front() == banner_mark) {
+            continue;
+        }
+        if (line.front() == continuation_mark) {
+            if (out.records.empty()) {
+                return failure_at(line_number, "continuation line \"&\" before any record");
+            }
+            out.records.back().text.append(line.substr(1));
+            continue;
+        }
+
+        LinkRecord record;
+        record.kind = line.front();
+        record.file_line = line_number;
+        bool numbered = numbered_kinds.find(record.kind) != std::string_view::npos;
+        if (!numbered && other_kinds.find(record.kind) == std::string_view::npos) {
+            return failure_at(line_number, "unknown link record kind " + printable_kind(record.kind));
+        }
+        std::string_view rest = line.substr(1);
+        long number = 0;
+        std::size_t used = read_number(rest, record.kind == 'Y', number);
+        if (used == 0) {
+            return failure_at(line_number, std::string("the record ") + record.kind +
+                                               " has no number after its kind letter");
+        }
+        record.number = number;
+        rest.remove_prefix(used);
+        if (!rest.empty()) {
+            if (rest.front() != ' ') {
+                return failure_at(line_number, "a blank must follow the number of the record");
+            }
+            rest.remove_prefix(1);
+        }
+        record.text = std::string(rest);
+
+        if (record.kind == 'E') {
+            if (record.number == script_file_code || is_location_code(record.number)) {
+                long file = 0;
+                std::string_view fields = rest;
+                std::size_t file_used = read_number(fields, false, file);
+                if (file_used == 0) {
+                    return failure_at(line_number, "location record E" +
+                                                       std::to_string(record.number) +
+                                                       " has no file number");
+                }
+                fields.remove_prefix(file_used);
+                if (record.number == script_file_code) {
+                    out.records.push_back(std::move(record));
+                    continue;
+                }
+                long script_line = 0;
+                std::size_t line_used =
+                    fields.empty() || fields.front() != ' '
+                        ? 0
+                        : read_number(fields.substr(1), false, script_line);
+                if (line_used == 0 || line_used + 1 != fields.size()) {
+                    return failure_at(line_number, "location record E" +
+                                                       std::to_string(record.number) +
+                                                       " needs a file number and a line number");
+                }
+                last_location[record.number] = ScriptLocation{file, script_line};
+            }
+        } else if (numbered || record.kind == 'J') {
+            long code = location_code_of(record.kind);
+            auto found = last_location.find(code);
+            if (found != last_location.end()) {
+                record.location = found->second;
+            }
+        }
+        out.records.push_back(std::move(record));
+    }
+    out.index();
+    return std::nullopt;
+}
+
+std::string LinkRecordFile::stub_name(long stub_number) const
+{
+    if (stub_number < 1 || static_cast<std::size_t>(stub_number) > stubs_.size()) {
+        return {};
+    }
+    return stubs_[static_cast<std::size_t>(stub_number) - 1];
+}
+
+std::string LinkRecordFile::stub_of_record(long record_number) const
+{
+    auto found = stub_records_.find(record_number);
+    return found == stub_records_.end() ? std::string() : found->second;
+}
+
+void LinkRecordFile::index()
+{
+    by_number_.clear();
+    service_of_test_.clear();
+    elements_.clear();
+    scripts_.clear();
+    stubs_.clear();
+    stub_records_.clear();
+    stub_statements_.clear();
+    stub_outputs_.clear();
+    std::optional<std::size_t> service;
+    long element = 0;  // the element whose records are being read
+    // The current test's number; 0 before the first "T" record (record
+    // numbers start at 1).
+    long test = 0;
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        const LinkRecord& record = records[i];
+        if (record.kind == 'E') {
+            if (record.number == script_file_code) {
+                std::string_view text = record.text;
+                std::size_t blank = text.find(' ');
+                long file = 0;
+                if (read_number(text, false, file) > 0) {
+                    scripts_[file] = blank == std::string_view::npos
+                                         ? std::string()
+                                         : std::string(text.substr(blank + 1));
+                }
+            }
+            continue;
+        }
+        if (record.kind == 'J' && element > 0) {
+            stub_statements_[element].push_back(i);
+            continue;
+        }
+        if (record.kind == 'N' && !stubs_.empty()) {
+            stub_outputs_[static_cast<long>(stubs_.size())].emplace_back(record.number, record.text);
+            continue;
+        }
+        if (record.kind == 'U' && record.number > 0) {
+            // "read_sensor(channel,value)": the stub's name and parameters.
+            std::string name = record.text.substr(0, record.text.find('('));
+            name.erase(0, name.find_first_not_of(' '));
+            name.erase(name.find_last_not_of(' ') + 1);
+            stubs_.push_back(name);
+            stub_records_[record.number] = name;
+        }
+        if (numbered_kinds.find(record.kind) == std::string_view::npos || record.number <= 0) {
+            continue;
+        }
+        // Under NOEDIT two records may share a number: the first one,
+        // the service or test header, is the one a trace can refer to.
+        by_number_.emplace(record.number, i);
+        if (record.kind == 'O') {
+            service = i;
+            test = 0;
+            element = 0;
+        } else if (record.kind == 'T') {
+            test = record.number;
+            element = 0;
+            if (service) {
+                service_of_test_.emplace(record.number, *service);
+            }
+        } else if (record.kind == 'B' && test > 0) {
+            elements_[test].push_back(i);
+            element = record.number;
+        }
+    }
+}
+
+const LinkRecord* LinkRecordFile::stub_statement(long element, long stub, long call) const
+{
+    auto found = stub_statements_.find(element);
+    if (found == stub_statements_.end()) {
+        return nullptr;
+    }
+    for (std::size_t i : found->second) {
+        const LinkRecord& record = records[i];
+        if (record.number != stub) {
+            continue;
+        }
+        long first = 0;
+        long last = 0;
+        std::istringstream fields(record.text);
+        if ((fields >> first >> last) && first <= call && call <= last) {
+            return &record;
+        }
+    }
+    return nullptr;
+}
+
+std::vector<const LinkRecord*> LinkRecordFile::stub_statements(long element, long stub) const
+{
+    std::vector<const LinkRecord*> out;
+    auto found = stub_statements_.find(element);
+    if (found != stub_statements_.end()) {
+        for (std::size_t i : found->second) {
+            if (records[i].number == stub) {
+                out.push_back(&records[i]);
+            }
+        }
+    }
+    return out;
+}
+
+std::vector<std::pair<long, std::string>> LinkRecordFile::stub_outputs(long stub) const
+{
+    auto found = stub_outputs_.find(stub);
+    return found == stub_outputs_.end() ? std::vector<std::pair<long, std::string>>{} : found->second;
+}
+
+const LinkRecord* LinkRecordFile::numbered(long number) const
+{
+    auto found = by_number_.find(number);
+    return found == by_number_.end() ? nullptr : &records[found->second];
+}
+
+const LinkRecord* LinkRecordFile::service_of_test(long test_number) const
+{
+    auto found = service_of_test_.find(test_number);
+    return found == service_of_test_.end() ? nullptr : &records[found->second];
+}
+
+std::vector<const LinkRecord*> LinkRecordFile::elements_of_test(long test_number) const
+{
+    std::vector<const LinkRecord*> result;
+    auto found = elements_.find(test_number);
+    if (found != elements_.end()) {
+        for (std::size_t i : found->second) {
+            result.push_back(&records[i]);
+        }
+    }
+    return result;
+}
+
+std::string LinkRecordFile::script_path(long file) const
+{
+    auto found = scripts_.find(file);
+    return found == scripts_.end() ? std::string() : found->second;
+}
+
+std::string LinkRecordFile::location_text(const ScriptLocation& location) const
+{
+    if (!location.known()) {
+        return {};
+    }
+    std::string path = script_path(location.file);
+    std::size_t slash = path.find_last_of("/\\");
+    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    if (name.empty()) {
+        return "line " + std::to_string(location.line);
+    }
+    return name + ":" + std::to_string(location.line);
+}
+
+std::string LinkRecordFile::script_base() const
+{
+    for (const LinkRecord& record : records) {
+        if (record.kind == 'E' && record.number == 6) {
+            return std::string(trim(record.text));
+        }
+    }
+    return {};
+}
+
+}  // namespace vx::report

@@ -1,0 +1,145 @@
+// Reading traces files: every line kind with its display images, and the
+// refusal of damaged files with the line that is wrong.
+#include "report/input/traces.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using vx::report::Outcome;
+using vx::report::parse_traces;
+using vx::report::TraceKind;
+using vx::report::TracesFile;
+using vx::report::ValueType;
+
+std::string with_end(const std::string& body)
+{
+    long lines = 1 + static_cast<long>(std::count(body.begin(), body.end(), '\n'));
+    return "VXU-TRACES 1\n" + body + "F " + std::to_string(lines) + "\n";
+}
+
+TEST(Traces, EveryLineKindIsReadWithDisplayImages)
+{
+    const std::string body =
+        "O 1 \"add\"\nT 2 \"t 1\"\nR 9 3\nS\nZ 17\nZ -\n"
+        "I 4 int/16 -255\n"
+        "C 4 int/2 1 0 ok 5 5 5\n"
+        "C 4 int/8 1 1 KO 8 0 7\n"
+        "C 5 uns/10 0 1 -- 18446744073709551615 0 0\n"
+        "C 6 char 1 0 KO 10 39 200\n"
+        "C 7 bool 1 0 ok 1 1 1\n"
+        "C 8 float 1 1 KO nan -inf 1.5e-07\n"
+        "C 9 str 1 0 KO \"a\\\"b\\\\c\\n\\x01\"~ @4096\"zz\" NULL\n"
+        "C 10 ptr 1 0 ok 0x7ffd1234 NONIL NONIL\n"
+        "C 11 fptr 1 0 ok NILFUNC NILFUNC FUNC\n"
+        "K 2 1\nM 14 3 1\n[ 3\n] 3\nA 3\na 3\nN 3\nn 3\nX 3\nW \"cut\"\nE\n";
+    TracesFile traces;
+    auto failure = parse_traces(with_end(body), traces);
+    ASSERT_FALSE(failure.has_value()) << failure->line << ": " << failure->message;
+    EXPECT_TRUE(traces.complete);
+    const auto& lines = traces.lines;
+    ASSERT_EQ(lines.size(), 28u);
+    EXPECT_EQ(lines[1].kind, TraceKind::test);
+    EXPECT_EQ(lines[1].text, "t 1");
+    EXPECT_EQ(lines[1].line, 3);
+    EXPECT_EQ(lines[2].value, 3);
+    EXPECT_TRUE(lines[4].has_value);
+    EXPECT_FALSE(lines[5].has_value);
+    EXPECT_EQ(lines[6].obtained, "-0xFF");
+    EXPECT_EQ(lines[7].obtained, "0b101");
+    EXPECT_EQ(lines[7].outcome, Outcome::passed);
+    EXPECT_EQ(lines[8].obtained, "010");
+    EXPECT_EQ(lines[8].low, "0");
+    EXPECT_TRUE(lines[8].range);
+    EXPECT_EQ(lines[8].outcome, Outcome::failed);
+    EXPECT_EQ(lines[9].obtained, "18446744073709551615");
+    EXPECT_EQ(lines[9].outcome, Outcome::recorded);
+    EXPECT_EQ(lines[10].obtained, "'\\n'");
+    EXPECT_EQ(lines[10].low, "'\\''");
+    EXPECT_EQ(lines[10].high, "'\\xc8'");
+    EXPECT_EQ(lines[11].obtained, "true");
+    EXPECT_EQ(lines[12].obtained, "nan");
+    EXPECT_EQ(lines[12].high, "1.5e-07");
+    EXPECT_EQ(lines[13].type, ValueType::string);
+    EXPECT_EQ(lines[13].obtained, "\"a\\\"b\\\\c\\n\\x01\"...");
+    EXPECT_EQ(lines[13].low, "...\"zz\" (from character 4097)");
+    EXPECT_EQ(lines[13].high, "NULL");
+    EXPECT_EQ(lines[15].high, "FUNC");
+    EXPECT_EQ(lines[16].kind, TraceKind::stub_context);
+    EXPECT_EQ(lines[16].record, 2);
+    EXPECT_EQ(lines[16].value, 1);
+    EXPECT_TRUE(lines[17].flag);
+    EXPECT_EQ(lines[24].kind, TraceKind::interruption);
+    EXPECT_EQ(lines[25].text, "cut");
+}
+
+TEST(Traces, WindowsLineEndsAreAccepted)
+{
+    TracesFile traces;
+    EXPECT_FALSE(parse_traces("VXU-TRACES 1\r\nS\r\nF 2\r\n", traces).has_value());
+    EXPECT_TRUE(traces.complete);
+}
+
+TEST(Traces, AFileWithoutItsEndLineIsReadButIncomplete)
+{
+    TracesFile traces;
+    EXPECT_FALSE(parse_traces("VXU-TRACES 1\nO 1 \"a\"\nS\n", traces).has_value());
+    EXPECT_FALSE(traces.complete);
+    EXPECT_EQ(traces.line_count, 3);
+}
+
+TEST(Traces, DamagedFilesAreRefusedWithTheirLine)
+{
+    struct Case {
+        std::string content;
+        long line;
+        std::string message;
+    };
+    const std::string head = "VXU-TRACES 1\n";
+    const Case cases[] = {
+        {"", 0, "the traces file is empty"},
+        {"hello\n", 1, "not a traces file"},
+        {"VXU-TRACES 3\n", 1, "traces format \"VXU-TRACES 3\" is not known"},
+        {"VXU-TRA", 1, "the line is cut short"},
+        {head + "J 1\n", 2, "unknown trace kind 'J'"},
+        {head + "Q 1 crashed 11\n", 2, "unknown way for a test to end \"crashed\""},
+        {head + "Q 1 signal \"x\"\n", 2, "bad detail"},
+        {head + "G 0\n", 2, "bad record number"},
+        {head + "\n", 2, "empty line"},
+        {head + "S\nO 1 \"a\x80\"\n", 3, "unexpected byte 0x80 in column 7"},
+        {head + "O 1 \"a\\q\"\n", 2, "unknown escape \\q"},
+        {head + "O 1 \"abc\n", 2, "a quoted string is not closed"},
+        {head + "O 1 \"a\\x4\"\n", 2, "bad \\x escape"},
+        {head + "O 1 \"a\"b\n", 2, "text after a quoted string"},
+        {head + "O  1 \"a\"\n", 2, "empty field"},
+        {head + "O1 \"a\"\n", 2, "fields must be separated by one blank"},
+        {head + "O 1 a\n", 2, "the name must be a quoted string"},
+        {head + "O 0 \"a\"\n", 2, "bad record number"},
+        {head + "S 1\n", 2, "has 0 field(s), this one has 1"},
+        {head + "C 4 int/10 2 0 ok 1 1 1\n", 2, "bad check flag"},
+        {head + "C 4 int/10 0 0 ok 1 1 1\n", 2, "contradicts check flag 0"},
+        {head + "C 4 int/10 1 0 maybe 1 1 1\n", 2, "unknown verdict"},
+        {head + "C 4 int/7 1 0 ok 1 1 1\n", 2, "unknown value type \"int/7\""},
+        {head + "C 4 char/16 1 0 ok 1 1 1\n", 2, "unknown value type"},
+        {head + "C 4 int/10 1 0 ok 12a 1 1\n", 2, "bad value \"12a\""},
+        {head + "C 4 int/10 1 0 ok 99999999999999999999 1 1\n", 2, "bad value"},
+        {head + "C 4 char 1 0 ok 256 1 1\n", 2, "bad value \"256\""},
+        {head + "C 4 float 1 0 ok 1.2.3 1 1\n", 2, "bad value \"1.2.3\""},
+        {head + "C 4 str 1 0 ok abc \"\" \"\"\n", 2, "bad value \"abc\""},
+        {head + "C 4 ptr 1 0 ok 0xZZ NIL NIL\n", 2, "bad value \"0xZZ\""},
+        {head + "C 4 str 1 0 ok @x\"a\" \"\" \"\"\n", 2, "\"@\" must be followed"},
+        {head + "M 3 1 2\n", 2, "bad call result"},
+        {head + "F 1\nS\n", 3, "text after the end line"},
+        {head + "S\nF 5\n", 3, "the end line counts 5 line(s) before it, the file has 2"},
+    };
+    for (const Case& test : cases) {
+        TracesFile traces;
+        auto failure = parse_traces(test.content, traces);
+        ASSERT_TRUE(failure.has_value()) << test.content;
+        EXPECT_EQ(failure->line, test.line) << test.content;
+        EXPECT_NE(failure->message.find(test.message), std::string::npos)
+            << test.content << " -> " << failure->message;
+    }
+}
+
+}  // namespace

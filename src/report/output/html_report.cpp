@@ -1,0 +1,409 @@
+// Writing the HTML page. It is also well-formed XML (every element closed,
+// every attribute with a value), so that tools and tests can read it with
+// an XML reader. The tree is made of <details> blocks, which any
+// browser folds and unfolds without script; the script only drives the
+// "failures only" switch (a class on <body>, the style hides what passed)
+// and sets the switch from the page's address ("#failures-only"). Every
+// text that comes from the script, the traces or a source file goes
+// through html_escape.
+#include "report/output/html_report.h"
+
+#include "report/output/report_file.h"
+#include "report/output/text_report.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QString>
+#include <QStringDecoder>
+
+#include <map>
+
+namespace vx::report {
+
+namespace {
+
+constexpr std::string_view page_style = R"(
+body{font-family:system-ui,sans-serif;margin:0;color:#1d232b;background:#f6f7f9}
+header{padding:14px 22px;color:#fff}
+header.passed{background:#1f7a3a}header.failed{background:#b3261e}header.incomplete{background:#8a5a00}
+header h1{margin:0 0 6px;font-size:22px}
+header .counts span{display:inline-block;margin-right:18px}
+header .stop{margin-top:6px;font-weight:bold}
+header label{display:inline-block;margin-top:8px;cursor:pointer}
+main{padding:10px 22px}
+details{margin:4px 0 4px 14px;border-left:3px solid #c9ced6;padding-left:8px}
+details.failed{border-left-color:#b3261e}details.notrun,details.unfinished{border-left-color:#8a5a00}
+summary{cursor:pointer;padding:2px 0}
+summary .state{font-weight:bold;margin-left:8px}
+.failed>summary .state{color:#b3261e}.passed>summary .state{color:#1f7a3a}
+.notrun>summary .state,.unfinished>summary .state{color:#8a5a00}
+table{border-collapse:collapse;margin:4px 0 8px;background:#fff}
+th,td{border:1px solid #dde1e6;padding:3px 8px;text-align:left;vertical-align:top;font-size:13px}
+td.value{font-family:ui-monospace,monospace;white-space:pre-wrap}
+tr.failed td{background:#fdecea}tr.stop td{background:#fff4d6}
+td.tag{font-weight:bold}tr.failed td.tag{color:#b3261e}tr.passed td.tag{color:#1f7a3a}
+.line{display:block;font-family:ui-monospace,monospace;color:#4a5361;white-space:pre-wrap}
+.muted{color:#6b7480}
+body.failures-only .passed,body.failures-only tr.recorded,body.failures-only tr.initial,
+body.failures-only tr.note,body.failures-only tr.given{display:none}
+tr.given td.tag{color:#4a5361}
+section.coverage{padding:10px 22px}
+pre.source{background:#fff;border:1px solid #dde1e6;padding:4px 0;font-size:12px;overflow-x:auto}
+pre.source span{display:block;padding:0 8px;white-space:pre}
+pre.source .covered{background:#e3f4e6}pre.source .uncovered{background:#fbe0de}
+pre.source .partly{background:#fff1c2}
+)";
+
+constexpr std::string_view page_script = R"(
+(function(){
+  var box=document.getElementById('failures-only');
+  function apply(){document.body.classList.toggle('failures-only',box.checked);}
+  box.addEventListener('change',apply);
+  if(location.hash==='#failures-only'){box.checked=true;}
+  apply();
+})();
+)";
+
+// Text as it arrives (UTF-8, or Latin-1 when it is not), as a QString.
+QString decoded(std::string_view text)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString result = decoder.decode(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
+    if (decoder.hasError()) {
+        result = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    }
+    return result;
+}
+
+std::string escape(std::string_view text) { return html_escape(text); }
+
+std::string state_class(const TestRun& run)
+{
+    switch (run.state) {
+    case TestState::not_run: return "notrun";
+    case TestState::unfinished: return "unfinished";
+    case TestState::finished: break;
+    }
+    return run.has_failures() ? "failed" : "passed";
+}
+
+bool element_failed(const ElementRun& element)
+{
+    for (const Entry& entry : element.entries) {
+        if (entry.outcome == Outcome::failed &&
+            (entry.kind == EntryKind::check || entry.kind == EntryKind::problem ||
+             entry.kind == EntryKind::stop)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+class PageWriter {
+public:
+    explicit PageWriter(const HtmlInputs& inputs) : in_(inputs) {}
+
+    std::string write();
+
+private:
+    void summary_band();
+    void service(const ServiceRun& service);
+    void test(const TestRun& run);
+    void element(const ElementRun& element);
+    void entries_table(const std::vector<const Entry*>& entries, std::string_view heading);
+    void coverage();
+    // The text of line `where.line` of the script, read once per file.
+    std::string script_line(const ScriptLocation& where);
+
+    const HtmlInputs& in_;
+    std::string out_;
+    std::map<long, std::vector<std::string>> script_lines_;
+};
+
+std::string PageWriter::script_line(const ScriptLocation& where)
+{
+    if (!where.known() || in_.links == nullptr || where.line < 1) {
+        return {};
+    }
+    auto found = script_lines_.find(where.file);
+    if (found == script_lines_.end()) {
+        std::vector<std::string> lines;
+        QFile file(QString::fromStdString(in_.links->script_path(where.file)));
+        // A script that is not where the link records say is simply not shown.
+        if (QFileInfo(file).isFile() && file.size() < (64 << 20) && file.open(QIODevice::ReadOnly)) {
+            const QByteArray content = file.readAll();
+            for (const QByteArray& line : content.split('\n')) {
+                std::string text = line.toStdString();
+                if (!text.empty() && text.back() == '\r') text.pop_back();
+                lines.push_back(std::move(text));
+            }
+        }
+        found = script_lines_.emplace(where.file, std::move(lines)).first;
+    }
+    const auto index = static_cast<std::size_t>(where.line - 1);
+    return index < found->second.size() ? found->second[index] : std::string();
+}
+
+void PageWriter::summary_band()
+{
+    const Verdict& verdict = *in_.verdict;
+    const Totals& totals = verdict.totals;
+    const std::string word = verdict.verdict_word();
+    std::string css = word == "PASSED" ? "passed" : word == "FAILED" ? "failed" : "incomplete";
+    const long tests_passed =
+        totals.tests - totals.tests_failed - totals.tests_unfinished - totals.tests_not_run;
+    out_ += "<header class=\"" + css + "\" id=\"summary\">\n";
+    out_ += "<h1>" + escape(verdict.program.empty() ? "vexor" : verdict.program) +
+            ": <span class=\"verdict\" id=\"verdict\">" + word + "</span></h1>\n";
+    out_ += "<div class=\"counts\">";
+    out_ += "<span>" + std::to_string(totals.services) + " service(s)</span>";
+    out_ += "<span>" + std::to_string(totals.tests) + " test(s): " + std::to_string(tests_passed) +
+            " passed, " + std::to_string(totals.tests_failed) + " failed, " +
+            std::to_string(totals.tests_unfinished) + " incomplete, " +
+            std::to_string(totals.tests_not_run) + " not run</span>";
+    out_ += "<span>" + std::to_string(totals.elements) + " element(s)</span>";
+    out_ += "<span>" + std::to_string(totals.checks_passed + totals.checks_failed) +
+            " check(s): " + std::to_string(totals.checks_passed) + " passed, " +
+            std::to_string(totals.checks_failed) + " failed, " + std::to_string(totals.recorded) +
+            " recorded</span>";
+    if (!in_.run_date.empty()) {
+        out_ += "<span>run " + escape(in_.run_date) + "</span>";
+    }
+    out_ += "</div>\n";
+    if (!verdict.complete) {
+        out_ += "<div class=\"stop\" id=\"stopped\">The run is incomplete: " +
+                escape(in_.stop_note.empty() ? "the traces stop before their end line"
+                                             : in_.stop_note) +
+                "</div>\n";
+    }
+    for (const std::string& warning : verdict.warnings) {
+        out_ += "<div class=\"stop\">Runtime warning: " + escape(warning) + "</div>\n";
+    }
+    out_ += "<label><input type=\"checkbox\" id=\"failures-only\"/> failures only</label>\n";
+    out_ += "</header>\n";
+}
+
+void PageWriter::entries_table(const std::vector<const Entry*>& entries, std::string_view heading)
+{
+    if (entries.empty()) {
+        return;
+    }
+    out_ += "<table class=\"checks\"><caption>" + std::string(heading) +
+            "</caption>\n<thead><tr><th></th><th>variable</th><th>obtained</th><th>expected</th>"
+            "<th>script</th></tr></thead>\n<tbody>\n";
+    for (const Entry* entry : entries) {
+        std::string row_class;
+        std::string tag;
+        switch (entry->kind) {
+        case EntryKind::initial: row_class = "initial"; tag = "init"; break;
+        case EntryKind::group: row_class = "note"; tag = ""; break;
+        case EntryKind::note: row_class = "note"; tag = "note"; break;
+        case EntryKind::problem: row_class = "failed"; tag = "FAIL"; break;
+        case EntryKind::stop: row_class = "stop failed"; tag = "STOP"; break;
+        case EntryKind::given: row_class = "given"; tag = "gives"; break;
+        case EntryKind::check:
+            row_class = entry->outcome == Outcome::passed   ? "passed"
+                        : entry->outcome == Outcome::failed ? "failed"
+                                                            : "recorded";
+            tag = entry->outcome == Outcome::passed   ? "ok"
+                  : entry->outcome == Outcome::failed ? "FAIL"
+                                                      : "rec";
+            break;
+        }
+        const std::string indent(static_cast<std::size_t>(entry->depth) * 2, ' ');
+        out_ += "<tr class=\"" + row_class + "\"><td class=\"tag\">" + tag + "</td>";
+        if (entry->kind == EntryKind::check || entry->kind == EntryKind::initial ||
+            entry->kind == EntryKind::given) {
+            out_ += "<td class=\"value name\">" + escape(indent + entry->name) + "</td>";
+            out_ += "<td class=\"value obtained\">" + escape(entry->obtained) + "</td>";
+            std::string expected;
+            if (entry->kind == EntryKind::check && entry->outcome != Outcome::recorded) {
+                expected = escape(entry->expected_text());
+                if (!entry->script_expected.empty() && entry->script_expected != entry->low) {
+                    expected += " <span class=\"muted\">(script: " +
+                                escape(entry->script_expected) + ")</span>";
+                }
+            }
+            out_ += "<td class=\"value expected\">" + expected + "</td>";
+        } else {
+            out_ += "<td class=\"value name\" colspan=\"3\">" + escape(indent + entry->name) + "</td>";
+        }
+        out_ += "<td class=\"where\">";
+        if (!entry->location.empty()) {
+            out_ += escape(entry->location);
+            const std::string line = script_line(entry->where);
+            if (!line.empty()) {
+                out_ += "<span class=\"line\">" + escape(line) + "</span>";
+            }
+        }
+        out_ += "</td></tr>\n";
+    }
+    out_ += "</tbody></table>\n";
+}
+
+void PageWriter::element(const ElementRun& element)
+{
+    const bool failed = element_failed(element);
+    out_ += std::string("<details class=\"element ") + (failed ? "failed" : "passed") + "\"" +
+            (failed ? " open=\"open\"" : "") + "><summary>ELEMENT " + std::to_string(element.ordinal);
+    if (!element.location.empty()) {
+        out_ += " <span class=\"muted\">" + escape(element.location) + "</span>";
+    }
+    out_ += std::string("<span class=\"state\">") + (failed ? "FAILED" : "passed") +
+            "</span></summary>\n";
+    std::vector<const Entry*> values;
+    std::vector<const Entry*> stubs;
+    for (const Entry& entry : element.entries) {
+        const bool stub = entry.name.rfind("stub ", 0) == 0 ||
+                          (entry.kind == EntryKind::note && entry.name.find(" of stub ") != std::string::npos);
+        (stub ? stubs : values).push_back(&entry);
+    }
+    entries_table(values, "variables");
+    entries_table(stubs, "stub calls");
+    if (element.entries.empty()) {
+        out_ += "<p class=\"muted\">no checks</p>\n";
+    }
+    out_ += "</details>\n";
+}
+
+void PageWriter::test(const TestRun& run)
+{
+    const std::string css = state_class(run);
+    const bool open = css != "passed";
+    out_ += "<details class=\"test " + css + "\"" + (open ? " open=\"open\"" : "") + "><summary>TEST " +
+            escape(test_label(run));
+    if (!run.location.empty()) {
+        out_ += " <span class=\"muted\">" + escape(run.location) + "</span>";
+    }
+    out_ += "<span class=\"state\">" + escape(test_outcome(run)) + "</span></summary>\n";
+    for (const ElementRun& element_run : run.elements) {
+        element(element_run);
+    }
+    out_ += "</details>\n";
+}
+
+void PageWriter::service(const ServiceRun& service_run)
+{
+    bool failed = false;
+    for (const TestRun& run : service_run.tests) {
+        failed = failed || run.has_failures();
+    }
+    out_ += std::string("<details class=\"service ") + (failed ? "failed" : "passed") + "\"" +
+            (failed ? " open=\"open\"" : "") + "><summary>SERVICE " + escape(service_run.name);
+    if (!service_run.location.empty()) {
+        out_ += " <span class=\"muted\">" + escape(service_run.location) + "</span>";
+    }
+    out_ += std::string("<span class=\"state\">") + (failed ? "FAILED" : "passed") +
+            "</span></summary>\n";
+    for (const TestRun& run : service_run.tests) {
+        test(run);
+    }
+    out_ += "</details>\n";
+}
+
+void PageWriter::coverage()
+{
+    if (in_.coverage == nullptr || in_.coverage->sources.empty()) {
+        return;
+    }
+    out_ += "<section class=\"coverage\" id=\"coverage\"><h2>Coverage of the unit</h2>\n";
+    out_ += "<table class=\"coverage-summary\"><thead><tr><th>source</th><th>lines</th>"
+            "<th>branches</th></tr></thead><tbody>\n";
+    for (const SourceCoverage& source : in_.coverage->sources) {
+        char figures[96];
+        std::snprintf(figures, sizeof figures, "%ld/%ld (%.1f%%)", source.lines_covered,
+                      source.lines, source.line_percent());
+        std::string branches = "none";
+        if (source.branches > 0) {
+            char text[96];
+            std::snprintf(text, sizeof text, "%ld/%ld (%.1f%%)", source.branches_taken,
+                          source.branches, source.branch_percent());
+            branches = text;
+        }
+        out_ += "<tr><td>" + escape(source.path) + "</td><td class=\"lines\">" + figures +
+                "</td><td class=\"branches\">" + branches + "</td></tr>\n";
+    }
+    out_ += "</tbody></table>\n";
+    for (const SourceCoverage& source : in_.coverage->sources) {
+        QFile file(QString::fromStdString(source.path));
+        if (!QFileInfo(file).isFile() || file.size() > (16 << 20) || !file.open(QIODevice::ReadOnly)) {
+            continue;
+        }
+        const QList<QByteArray> lines = file.readAll().split('\n');
+        out_ += "<details class=\"source\"><summary>" + escape(source.path) +
+                "</summary><pre class=\"source\">";
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            if (i + 1 == lines.size() && lines[i].isEmpty()) break;
+            const auto index = static_cast<std::size_t>(i);
+            LineCoverage state = index < source.line_states.size() ? source.line_states[index]
+                                                                   : LineCoverage::not_code;
+            const char* css = state == LineCoverage::covered     ? "covered"
+                              : state == LineCoverage::partly    ? "partly"
+                              : state == LineCoverage::uncovered ? "uncovered"
+                                                                 : "code";
+            char number[32];
+            std::snprintf(number, sizeof number, "%5lld  ", static_cast<long long>(i + 1));
+            out_ += std::string("<span class=\"") + css + "\">" + number +
+                    escape(lines[i].toStdString()) + "</span>";
+        }
+        out_ += "</pre></details>\n";
+    }
+    out_ += "</section>\n";
+}
+
+std::string PageWriter::write()
+{
+    const Verdict& verdict = *in_.verdict;
+    out_ += "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\"/>\n";
+    out_ += "<title>" + escape(verdict.program.empty() ? "vexor" : verdict.program) + ": " +
+            verdict.verdict_word() + "</title>\n";
+    out_ += "<style>" + std::string(page_style) + "</style>\n</head>\n<body>\n";
+    summary_band();
+    out_ += "<main id=\"tree\">\n";
+    for (const ServiceRun& service_run : verdict.services) {
+        service(service_run);
+    }
+    out_ += "</main>\n";
+    coverage();
+    out_ += "<script>" + std::string(page_script) + "</script>\n</body>\n</html>\n";
+    return out_;
+}
+
+}  // namespace
+
+std::string html_escape(std::string_view text)
+{
+    const QString decoded_text = decoded(text);
+    QString escaped;
+    escaped.reserve(decoded_text.size());
+    for (QChar c : decoded_text) {
+        const char16_t u = c.unicode();
+        switch (u) {
+        case u'&': escaped += QStringLiteral("&amp;"); continue;
+        case u'<': escaped += QStringLiteral("&lt;"); continue;
+        case u'>': escaped += QStringLiteral("&gt;"); continue;
+        case u'"': escaped += QStringLiteral("&quot;"); continue;
+        case u'\'': escaped += QStringLiteral("&#39;"); continue;
+        default: break;
+        }
+        if ((u < 0x20 && u != u'\t' && u != u'\n') || u == 0x7f || u == 0xfffe || u == 0xffff) {
+            escaped += QChar(0xfffd);
+        } else {
+            escaped += c;
+        }
+    }
+    return escaped.toUtf8().toStdString();
+}
+
+std::string html_document(const HtmlInputs& inputs)
+{
+    PageWriter writer(inputs);
+    return writer.write();
+}
+
+bool write_html(const HtmlInputs& inputs, const std::string& path, std::string& error)
+{
+    return write_report_file(html_document(inputs), path, "HTML", error);
+}
+
+}  // namespace vx::report

@@ -1,0 +1,265 @@
+// The HTML page: its text and structure (read back with an XML reader, as
+// the page is well-formed), escaping of hostile names and values, and the
+// coverage figures read from gcov's JSON.
+#include "report/output/coverage.h"
+#include "report/output/html_report.h"
+#include "report/input/link_records.h"
+#include "report/input/traces.h"
+#include "report/verdict.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+
+#include <map>
+
+namespace {
+
+using namespace vx::report;
+
+struct Page {
+    std::string html;
+    bool well_formed = false;
+    std::string error;
+    int scripts = 0;
+    // Text of every element with an id, and of every row, in order.
+    std::map<std::string, std::string> by_id;
+    std::vector<std::string> failed_rows;
+    std::vector<std::string> passed_rows;
+    std::vector<std::string> open_tests;
+    std::vector<std::string> folded_tests;
+};
+
+Page read_page(const std::string& html)
+{
+    Page page;
+    page.html = html;
+    QXmlStreamReader xml(QByteArray::fromStdString(html));
+    std::vector<std::string> id_stack;
+    std::vector<std::string> row_stack;
+    std::string row_text;
+    std::string row_class;
+    int in_row = 0;
+    std::map<std::string, std::string> open_text;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement()) {
+            const std::string name = xml.name().toString().toStdString();
+            const auto attributes = xml.attributes();
+            if (name == "script") ++page.scripts;
+            const std::string id = attributes.value(QStringLiteral("id")).toString().toStdString();
+            if (!id.empty()) open_text[id];
+            id_stack.push_back(id);
+            if (name == "span" && in_row) row_text += "|";
+            if (name == "tr") {
+                in_row = 1;
+                row_text.clear();
+                row_class = attributes.value(QStringLiteral("class")).toString().toStdString();
+            }
+            if (name == "details") {
+                const std::string css = attributes.value(QStringLiteral("class")).toString().toStdString();
+                if (css.rfind("test ", 0) == 0) {
+                    (attributes.hasAttribute(QStringLiteral("open")) ? page.open_tests
+                                                                     : page.folded_tests)
+                        .push_back(css);
+                }
+            }
+        } else if (xml.isCharacters()) {
+            const std::string text = xml.text().toString().toStdString();
+            for (const std::string& id : id_stack) {
+                if (!id.empty()) open_text[id] += text;
+            }
+            if (in_row) row_text += text;
+        } else if (xml.isEndElement()) {
+            const std::string name = xml.name().toString().toStdString();
+            if (!id_stack.empty()) {
+                const std::string id = id_stack.back();
+                if (!id.empty()) page.by_id[id] = open_text[id];
+                id_stack.pop_back();
+            }
+            if (name == "td" && in_row) row_text += "|";
+            if (name == "tr" && in_row) {
+                in_row = 0;
+                if (row_class.find("failed") != std::string::npos) page.failed_rows.push_back(row_text);
+                if (row_class == "passed") page.passed_rows.push_back(row_text);
+            }
+        }
+    }
+    page.well_formed = !xml.hasError();
+    page.error = xml.errorString().toStdString();
+    return page;
+}
+
+struct PageRun {
+    LinkRecordFile links;
+    Verdict verdict;
+};
+
+void build(PageRun& run, const std::string& links_text, const std::string& traces_text)
+{
+    ASSERT_FALSE(parse_link_records(links_text, run.links).has_value());
+    TracesFile traces;
+    auto failure = parse_traces(traces_text, traces);
+    ASSERT_FALSE(failure.has_value()) << failure->message;
+    ASSERT_FALSE(build_verdict(run.links, traces, run.verdict).has_value());
+}
+
+std::string with_end(const std::string& body)
+{
+    long lines = 1 + static_cast<long>(std::count(body.begin(), body.end(), '\n'));
+    return "VXU-TRACES 2\n" + body + "F " + std::to_string(lines) + "\n";
+}
+
+TEST(HtmlReport, FailingChecksCarryValuesExpectationsAndTheirScriptLine)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string script = dir.path().toStdString() + "/acct.ptu";
+    {
+        QFile file(QString::fromStdString(script));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("HEADER acct, 1.0, , accounts\n##include \"acct.h\"\nBEGIN\nSERVICE credit\n"
+                   "TEST t1\nELEMENT\nVAR balance, INIT = 10, EV = 15\nVAR fee, INIT = 0, EV = 0\n");
+    }
+    PageRun run;
+    build(run,
+          "E11 0 " + script + "\nE6  acct\nE17 0 4\nE16 0 5\nO1 credit\nT2 t1\nE14 0 6\nB3 1\n"
+          "E12 0 7\nV4 balance RA=FORM=CD64,INIT=10 VA=15\nE12 0 8\nV5 fee RA=FORM=CD64,INIT=0 VA=0\n"
+          "E16 0 11\nT6 t2\n",
+          with_end("O 1 \"credit\"\nG 2\nT 2 \"t1\"\nS\nZ 1\nC 4 int/10 1 0 KO 14 15 15\n"
+                   "C 5 int/10 1 0 ok 0 0 0\ne\nE\n"));
+    HtmlInputs inputs;
+    inputs.verdict = &run.verdict;
+    inputs.links = &run.links;
+    inputs.run_date = "2026-12-08 10:00:00";
+    Page page = read_page(html_document(inputs));
+    ASSERT_TRUE(page.well_formed) << page.error << "\n" << page.html;
+    EXPECT_EQ(page.scripts, 1);
+    EXPECT_EQ(page.by_id["verdict"], "FAILED");
+    EXPECT_NE(page.by_id["summary"].find("2 test(s): 0 passed, 1 failed, 0 incomplete, 1 not run"),
+              std::string::npos)
+        << page.by_id["summary"];
+    EXPECT_NE(page.by_id["summary"].find("run 2026-12-08 10:00:00"), std::string::npos);
+    ASSERT_EQ(page.failed_rows.size(), 1u);
+    EXPECT_EQ(page.failed_rows[0],
+              "FAIL|balance|14|15|acct.ptu:7|VAR balance, INIT = 10, EV = 15|");
+    ASSERT_EQ(page.passed_rows.size(), 1u);
+    EXPECT_EQ(page.passed_rows[0], "ok|fee|0|0|acct.ptu:8|VAR fee, INIT = 0, EV = 0|");
+    // Failures are open, the test that did not run too; nothing passed here.
+    EXPECT_EQ(page.open_tests.size(), 2u);
+    EXPECT_TRUE(page.folded_tests.empty());
+    EXPECT_NE(page.html.find("id=\"failures-only\""), std::string::npos);
+}
+
+TEST(HtmlReport, StubCallsShowTheirInputsAndWhatTheStatementsGiveBack)
+{
+    // read_sensor(channel, value) gives back its output and its result;
+    // exchange(slot) is an input-output: its given part follows "=>".
+    PageRun run;
+    build(run,
+          "E6  s\nE15 0 3\nU1  read_sensor(channel,value)\nP2\nL3 channel RA=FORM=CD64, INIT=, VA=\n"
+          "N2 value\nN0 return\nM0\nE15 0 4\nU4  exchange(slot)\nP5\nL6 slot RA=FORM=CD64, INIT=, VA=\n"
+          "N1 slot\nM0\nE17 0 6\nE16 0 7\nO7 svc\nT8 t\nE14 0 8\nB9 1\n"
+          "E15 0 9\nJ1 1 2 STUB read_sensor 1..2 (3, {4, 2}) -1\nE15 0 10\nJ2 1 1 STUB exchange (5 => 6)\n",
+          with_end("O 7 \"svc\"\nG 8\nT 8 \"t\"\nS\nZ 9\nM 1 1 0\nM 1 2 0\nM 4 1 0\n"
+                   "K 1 0\nC 0 int/10 1 0 ok 2 2 2\nK 1 1\nC 3 int/10 1 0 KO 4 3 3\n"
+                   "K 2 0\nC 0 int/10 1 0 ok 1 1 1\nK 2 1\nC 6 int/10 1 0 ok 5 5 5\nK 0 0\ne\nE\n"));
+    HtmlInputs inputs;
+    inputs.verdict = &run.verdict;
+    inputs.links = &run.links;
+    Page page = read_page(html_document(inputs));
+    ASSERT_TRUE(page.well_formed) << page.error;
+    EXPECT_NE(page.html.find("<tr class=\"given\"><td class=\"tag\">gives</td><td class=\"value name\">"
+                             "stub read_sensor calls 1..2: value</td><td class=\"value obtained\">{4, 2}</td>"),
+              std::string::npos)
+        << page.html;
+    EXPECT_NE(page.html.find("stub read_sensor calls 1..2: return</td><td class=\"value obtained\">-1</td>"),
+              std::string::npos);
+    EXPECT_NE(page.html.find("stub exchange call 1: slot</td><td class=\"value obtained\">6</td>"),
+              std::string::npos);
+    // The failing input names the statement that described the call.
+    ASSERT_EQ(page.failed_rows.size(), 1u);
+    EXPECT_EQ(page.failed_rows[0],
+              "FAIL|stub read_sensor call 1: channel|4|3 |(script: STUB read_sensor 1..2 (3, {4, 2}) -1)|line 9|");
+}
+
+TEST(HtmlReport, AnIncompleteRunSaysWhereItStopped)
+{
+    PageRun run;
+    build(run, "E11 0 /nowhere/t.ptu\nE6  t\nE17 0 4\nO1 s\nE16 0 5\nT2 t1\n",
+          "VXU-TRACES 2\nO 1 \"s\"\nG 2\nT 2 \"t1\"\nS\n");
+    HtmlInputs inputs;
+    inputs.verdict = &run.verdict;
+    inputs.links = &run.links;
+    inputs.stop_note = "the traces stop at line 5";
+    Page page = read_page(html_document(inputs));
+    ASSERT_TRUE(page.well_formed) << page.error;
+    EXPECT_EQ(page.by_id["verdict"], "INCOMPLETE");
+    EXPECT_NE(page.by_id["stopped"].find("the traces stop at line 5"), std::string::npos);
+    EXPECT_NE(page.html.find("STOP"), std::string::npos);
+}
+
+TEST(HtmlReport, HostileNamesAndValuesAreEscaped)
+{
+    // A service name and string values with markup, quotes, control
+    // characters and bytes that are not UTF-8.
+    PageRun run;
+    build(run,
+          "E11 0 /nowhere/t.ptu\nE6  t\nE17 0 4\nO1 s\nE16 0 5\nT2 t1\nE14 0 6\nB3 1\n"
+          "E12 0 7\nV4 p<script>alert(1)</script>&amp RA=FORM=C,INIT= VA=\"x\"\n",
+          with_end("O 1 \"s\"\nG 2\nT 2 \"t1\"\nS\nZ 1\n"
+                   "C 4 str 1 0 KO \"</td><script>bad()</script>\\x01\\xff'\\\"&\" \"x\" \"x\"\n"
+                   "e\nE\n"));
+    HtmlInputs inputs;
+    inputs.verdict = &run.verdict;
+    inputs.links = &run.links;
+    const std::string html = html_document(inputs);
+    Page page = read_page(html);
+    ASSERT_TRUE(page.well_formed) << page.error << "\n" << html;
+    EXPECT_EQ(page.scripts, 1);  // only the page's own
+    EXPECT_EQ(html.find("<script>alert"), std::string::npos);
+    EXPECT_EQ(html.find("<script>bad"), std::string::npos);
+    ASSERT_EQ(page.failed_rows.size(), 1u);
+    EXPECT_NE(page.failed_rows[0].find("p<script>alert(1)</script>&amp"), std::string::npos)
+        << page.failed_rows[0];
+
+    EXPECT_EQ(html_escape("a<b>&\"c'"), "a&lt;b&gt;&amp;&quot;c&#39;");
+    EXPECT_EQ(html_escape(std::string("\x01x", 2)), "\xef\xbf\xbdx");
+    EXPECT_EQ(html_escape("\xe9t\xe9"), "\xc3\xa9t\xc3\xa9");  // Latin-1 read as such
+    EXPECT_EQ(html_escape("d\xc3\xa9j\xc3\xa0"), "d\xc3\xa9j\xc3\xa0");
+}
+
+TEST(Coverage, GcovJsonGivesLinesBranchesAndPartlyCoveredLines)
+{
+    const std::string json =
+        R"({"format_version":"1","current_working_directory":"/src/unit","files":[)"
+        R"({"file":"acct.c","lines":[)"
+        R"({"line_number":3,"count":4,"branches":[]},)"
+        R"({"line_number":4,"count":4,"branches":[{"count":4},{"count":0}]},)"
+        R"({"line_number":5,"count":0,"branches":[]},)"
+        R"({"line_number":7,"count":4,"branches":[]}]},)"
+        R"({"file":"/usr/include/stdio.h","lines":[{"line_number":1,"count":0,"branches":[]}]}]})";
+    CoverageData data;
+    ASSERT_FALSE(add_gcov_json(json, data).has_value());
+    ASSERT_EQ(data.sources.size(), 1u);  // system headers are left out
+    const SourceCoverage& source = data.sources[0];
+    EXPECT_EQ(source.path, "/src/unit/acct.c");
+    EXPECT_EQ(source.lines, 4);
+    EXPECT_EQ(source.lines_covered, 3);
+    EXPECT_EQ(source.branches, 2);
+    EXPECT_EQ(source.branches_taken, 1);
+    ASSERT_EQ(source.line_states.size(), 7u);
+    EXPECT_EQ(source.line_states[0], LineCoverage::not_code);
+    EXPECT_EQ(source.line_states[2], LineCoverage::covered);
+    EXPECT_EQ(source.line_states[3], LineCoverage::partly);
+    EXPECT_EQ(source.line_states[4], LineCoverage::uncovered);
+    EXPECT_EQ(coverage_summary(source), "acct.c: lines 3/4 (75.0%), branches 1/2 (50.0%)");
+
+    CoverageData bad;
+    EXPECT_TRUE(add_gcov_json("not json", bad).has_value());
+    EXPECT_TRUE(add_gcov_json("{\"x\":1}", bad).has_value());
+}
+
+}  // namespace

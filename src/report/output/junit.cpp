@@ -1,0 +1,233 @@
+// Writing JUnit XML with QXmlStreamWriter, which escapes the texts. The
+// texts of the report are 8-bit: valid UTF-8 is kept, anything else is
+// read as Latin-1, and characters XML cannot carry are replaced. Times are
+// the CPU times the runtime measured around the elements, in seconds.
+#include "report/output/junit.h"
+
+#include "report/output/report_file.h"
+#include "report/output/text_report.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QString>
+#include <QStringDecoder>
+#include <QXmlStreamWriter>
+
+namespace vx::report {
+
+namespace {
+
+constexpr double microseconds_per_second = 1e6;
+constexpr int time_decimals = 6;
+
+QString to_xml_text(std::string_view text)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString decoded = decoder.decode(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
+    if (decoder.hasError()) {
+        decoded = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    }
+    for (QChar& c : decoded) {
+        char16_t u = c.unicode();
+        if (u < 0x20 && u != '\t' && u != '\n' && u != '\r') {
+            c = QChar(u'?');
+        } else if (u == 0xfffe || u == 0xffff) {
+            c = QChar(u'?');
+        }
+    }
+    return decoded;
+}
+
+QString seconds(long microseconds)
+{
+    return QString::number(static_cast<double>(microseconds) / microseconds_per_second, 'f',
+                           time_decimals);
+}
+
+std::string test_text(const TestRun& run)
+{
+    std::string text;
+    for (const ElementRun& element : run.elements) {
+        text += "ELEMENT " + std::to_string(element.ordinal);
+        if (!element.location.empty()) {
+            text += "  (" + element.location + ")";
+        }
+        text += "\n";
+        for (const Entry& entry : element.entries) {
+            text += "  " + depth_prefix(entry.depth, "  ") + entry_line(entry) + "\n";
+        }
+    }
+    return text;
+}
+
+bool is_error(const TestRun& run)
+{
+    return run.state != TestState::finished;
+}
+
+void write_testcase(QXmlStreamWriter& xml, const QString& class_name, const TestRun& run)
+{
+    xml.writeStartElement(QStringLiteral("testcase"));
+    xml.writeAttribute(QStringLiteral("name"), to_xml_text(test_label(run)));
+    xml.writeAttribute(QStringLiteral("classname"), class_name);
+    xml.writeAttribute(QStringLiteral("time"), seconds(run.microseconds()));
+    if (run.failed > 0 && !is_error(run)) {
+        std::string body;
+        std::string first;
+        for (const ElementRun& element : run.elements) {
+            for (const Entry& entry : element.entries) {
+                if (entry.outcome != Outcome::failed ||
+                    (entry.kind != EntryKind::check && entry.kind != EntryKind::problem)) {
+                    continue;
+                }
+                const std::string summary =
+                    entry.kind == EntryKind::check ? check_summary(entry) : entry.name;
+                std::string line = "element " + std::to_string(element.ordinal) + ": " + summary;
+                if (!entry.location.empty()) {
+                    line += "  (" + entry.location + ")";
+                }
+                if (first.empty()) {
+                    first = summary;
+                }
+                body += line + "\n";
+            }
+        }
+        if (run.failed > 1) {
+            first += " (and " + std::to_string(run.failed - 1) + " more)";
+        }
+        xml.writeStartElement(QStringLiteral("failure"));
+        xml.writeAttribute(QStringLiteral("message"), to_xml_text(first));
+        xml.writeAttribute(QStringLiteral("type"), QStringLiteral("check failed"));
+        xml.writeCharacters(to_xml_text(body));
+        xml.writeEndElement();
+    }
+    if (is_error(run)) {
+        // A test that did not finish or never ran is an error, never a pass.
+        xml.writeStartElement(QStringLiteral("error"));
+        xml.writeAttribute(QStringLiteral("message"), to_xml_text(test_outcome(run)));
+        xml.writeAttribute(QStringLiteral("type"), run.state == TestState::not_run
+                                                       ? QStringLiteral("not run")
+                                                       : QStringLiteral("did not finish"));
+        xml.writeEndElement();
+    }
+    xml.writeTextElement(QStringLiteral("system-out"), to_xml_text(test_text(run)));
+    xml.writeEndElement();
+}
+
+}  // namespace
+
+static void write_coverage_properties(QXmlStreamWriter& xml, const CoverageData* coverage)
+{
+    if (coverage == nullptr || coverage->sources.empty()) {
+        return;
+    }
+    xml.writeStartElement(QStringLiteral("properties"));
+    for (const SourceCoverage& source : coverage->sources) {
+        const QString file = QFileInfo(QString::fromStdString(source.path)).fileName();
+        xml.writeStartElement(QStringLiteral("property"));
+        xml.writeAttribute(QStringLiteral("name"), QStringLiteral("coverage.lines.") + file);
+        xml.writeAttribute(QStringLiteral("value"), QString::number(source.line_percent(), 'f', 1));
+        xml.writeEndElement();
+        xml.writeStartElement(QStringLiteral("property"));
+        xml.writeAttribute(QStringLiteral("name"), QStringLiteral("coverage.branches.") + file);
+        xml.writeAttribute(QStringLiteral("value"),
+                           QString::number(source.branch_percent(), 'f', 1));
+        xml.writeEndElement();
+    }
+    xml.writeEndElement();
+}
+
+std::string junit_document(const Verdict& verdict, const CoverageData* coverage)
+{
+    QByteArray bytes;
+    QXmlStreamWriter xml(&bytes);
+    xml.setAutoFormatting(true);
+    xml.writeStartDocument();
+    const Totals& totals = verdict.totals;
+    long total_time = 0;
+    for (const ServiceRun& service : verdict.services) {
+        for (const TestRun& run : service.tests) {
+            total_time += run.microseconds();
+        }
+    }
+    QString program = to_xml_text(verdict.program.empty() ? "vexor" : verdict.program);
+    xml.writeStartElement(QStringLiteral("testsuites"));
+    xml.writeAttribute(QStringLiteral("name"), program);
+    xml.writeAttribute(QStringLiteral("tests"), QString::number(totals.tests));
+    xml.writeAttribute(QStringLiteral("failures"), QString::number(totals.tests_failed));
+    xml.writeAttribute(QStringLiteral("errors"),
+                       QString::number(totals.tests_unfinished + totals.tests_not_run));
+    xml.writeAttribute(QStringLiteral("time"), seconds(total_time));
+    for (const ServiceRun& service : verdict.services) {
+        long failures = 0;
+        long errors = 0;
+        long time = 0;
+        for (const TestRun& run : service.tests) {
+            errors += is_error(run) ? 1 : 0;
+            failures += !is_error(run) && run.has_failures() ? 1 : 0;
+            time += run.microseconds();
+        }
+        QString name = to_xml_text(service.name);
+        xml.writeStartElement(QStringLiteral("testsuite"));
+        xml.writeAttribute(QStringLiteral("name"), name);
+        xml.writeAttribute(QStringLiteral("tests"), QString::number(service.tests.size()));
+        xml.writeAttribute(QStringLiteral("failures"), QString::number(failures));
+        xml.writeAttribute(QStringLiteral("errors"), QString::number(errors));
+        xml.writeAttribute(QStringLiteral("skipped"), QStringLiteral("0"));
+        xml.writeAttribute(QStringLiteral("time"), seconds(time));
+        write_coverage_properties(xml, coverage);
+        for (const TestRun& run : service.tests) {
+            write_testcase(xml, program + QLatin1Char('.') + name, run);
+        }
+        xml.writeEndElement();
+    }
+    xml.writeEndElement();
+    xml.writeEndDocument();
+    return bytes.toStdString();
+}
+
+std::string junit_error_document(std::string_view program, std::string_view why)
+{
+    QByteArray bytes;
+    QXmlStreamWriter xml(&bytes);
+    xml.setAutoFormatting(true);
+    xml.writeStartDocument();
+    const QString name = to_xml_text(program.empty() ? std::string_view("vexor") : program);
+    xml.writeStartElement(QStringLiteral("testsuites"));
+    xml.writeAttribute(QStringLiteral("name"), name);
+    xml.writeAttribute(QStringLiteral("tests"), QStringLiteral("1"));
+    xml.writeAttribute(QStringLiteral("failures"), QStringLiteral("0"));
+    xml.writeAttribute(QStringLiteral("errors"), QStringLiteral("1"));
+    xml.writeStartElement(QStringLiteral("testsuite"));
+    xml.writeAttribute(QStringLiteral("name"), name);
+    xml.writeAttribute(QStringLiteral("tests"), QStringLiteral("1"));
+    xml.writeAttribute(QStringLiteral("failures"), QStringLiteral("0"));
+    xml.writeAttribute(QStringLiteral("errors"), QStringLiteral("1"));
+    xml.writeAttribute(QStringLiteral("skipped"), QStringLiteral("0"));
+    xml.writeStartElement(QStringLiteral("testcase"));
+    xml.writeAttribute(QStringLiteral("name"), QStringLiteral("verdict"));
+    xml.writeAttribute(QStringLiteral("classname"), name);
+    xml.writeStartElement(QStringLiteral("error"));
+    xml.writeAttribute(QStringLiteral("message"), to_xml_text(why));
+    xml.writeAttribute(QStringLiteral("type"), QStringLiteral("no verdict"));
+    xml.writeEndElement();
+    xml.writeEndElement();
+    xml.writeEndElement();
+    xml.writeEndElement();
+    xml.writeEndDocument();
+    return bytes.toStdString();
+}
+
+bool write_junit_error(std::string_view program, std::string_view why, const std::string& path,
+                       std::string& error)
+{
+    return write_report_file(junit_error_document(program, why), path, "JUnit", error);
+}
+
+bool write_junit(const Verdict& verdict, const std::string& path, std::string& error,
+                 const CoverageData* coverage)
+{
+    return write_report_file(junit_document(verdict, coverage), path, "JUnit", error);
+}
+
+}  // namespace vx::report

@@ -1,0 +1,602 @@
+// The statements that define things rather than blocks of tests: CONST,
+// INITIALIZATION and TERMINATION, ENVIRONMENT and USE, DEFINE STRUCTURE
+// with FIELD, DEFINE STUB, STUB, DECLARE, FORMAT, and the variable
+// statements VAR, ARRAY and STR.
+//
+// The handlers place and check each statement here. What a statement
+// finally produces (the values of constants, variable code, stubs) belongs
+// to the stages that analyse script values, C expressions and generate
+// code; they take it up from the points marked by the hooks. The contents
+// of an environment are kept in its record and reach the hooks only when
+// an element applies it (see environments.h).
+#include "codegen/output/output_session.h"
+#include "diag/reporter.h"
+#include "script/statements/dispatcher.h"
+#include "script/script_language.h"
+#include "script/statements/statement_text.h"
+#include "support/separator.h"
+#include "support/text.h"
+
+#include <algorithm>
+
+namespace vx {
+
+// Implicit closes.
+
+void Dispatcher::end_environment_action() {
+    if (!state_.environment.content) {
+        report_warning("BLENVVIDE", state_.environment.name);
+    }
+    state_.environment.open = false;
+    open_environment_ = nullptr;
+}
+
+void Dispatcher::end_define_action() {
+    if (state_.define_structure_open) {
+        state_.define_structure_open = false;
+        const ScriptStructure* structure = types_.latest_structure();
+        if (structure != nullptr && structure->fields.empty()) {
+            report_warning("BLSTRVIDE", structure->name);
+        }
+    }
+    if (state_.define_stub_open) {
+        state_.define_stub_open = false;
+        PendingCText& pending = reader_.pending_c_text();
+        hooks_.generate_stub_definition({state_.stub_name, state_.stub_qualifier,
+                                         state_.stub_line, pending.text,
+                                         reader_.current_file()});
+        pending.clear();
+    }
+}
+
+void Dispatcher::close_environment_and_define() {
+    if (state_.environment.open) {
+        report_warning("MOTCLEABS", name(KeywordName::end_environment));
+        end_environment_action();
+    }
+    if (state_.define_structure_open || state_.define_stub_open) {
+        report_warning("MOTCLEABS", name(KeywordName::end_define));
+        end_define_action();
+    }
+}
+
+void Dispatcher::close_initialization_and_termination() {
+    if (state_.initialization_open) {
+        report_warning("MOTCLEABS", name(KeywordName::end_initialization));
+        end_initialization();
+    }
+    if (state_.termination_open) {
+        report_warning("MOTCLEABS", name(KeywordName::end_termination));
+        end_termination();
+    }
+}
+
+// INITIALIZATION and TERMINATION.
+
+void Dispatcher::handle_initialization(const Statement&) {
+    ensure_begin();
+    if (state_.service.open) {
+        report_warning("MOTCLEABS", name(KeywordName::end_service));
+        end_service_action();
+    }
+    close_environment_and_define();
+    if (state_.termination_open) {
+        report_warning("MOTCLEABS", name(KeywordName::end_termination));
+        end_termination();
+    }
+    state_.initialization_open = true;
+    state_.native_analysis_due = false;
+}
+
+void Dispatcher::handle_termination(const Statement&) {
+    ensure_begin();
+    if (state_.service.open) {
+        report_warning("MOTCLEABS", name(KeywordName::end_service));
+        end_service_action();
+    }
+    close_environment_and_define();
+    if (state_.initialization_open) {
+        report_warning("MOTCLEABS", name(KeywordName::end_initialization));
+        end_initialization();
+    }
+    state_.termination_open = true;
+    state_.native_analysis_due = false;
+}
+
+void Dispatcher::end_initialization() {
+    if (!state_.initialization_open) {
+        report_warning("MAL_PLACE", name(KeywordName::end_initialization));
+        return;
+    }
+    state_.initialization_open = false;
+    if (options_.analysis_enabled) {
+        state_.native_analysis_due = true;
+    }
+}
+
+void Dispatcher::end_termination() {
+    if (!state_.termination_open) {
+        report_warning("MAL_PLACE", name(KeywordName::end_termination));
+        return;
+    }
+    state_.termination_open = false;
+    if (options_.analysis_enabled) {
+        state_.native_analysis_due = true;
+    }
+}
+
+// CONST.
+
+void Dispatcher::handle_constant(const Statement& s) {
+    ensure_begin();
+    if (state_.first_service_seen) {
+        report_error("FORWCONST", s.argument);
+        return;
+    }
+    if (!output_enabled()) {
+        return;
+    }
+    std::string constant;
+    std::string value;
+    if (!split_assignment(s.argument, constant, value)) {
+        report_error("EGALABSEN", s.argument);
+        report_info("LIGNERRON", "CONST " + s.argument);
+        return;
+    }
+    const bool french = language_.language() != script_language_gb;
+    if (constant.empty()) {
+        report_error("SYNTAXERO", french ? "NOM constante" : "Constant NAME");
+        return;
+    }
+    if (value.empty()) {
+        report_error("SYNTAXERO", french ? "VALEUR constante" : "Constant VALUE");
+        return;
+    }
+    if (options_.case_insensitive_names()) {
+        to_upper(constant);
+    }
+    if (options_.analysis_enabled) {
+        // The constant becomes a macro of the C analysis and of the harness.
+        const std::string directive = "#define " + constant + " " + value;
+        native_.preprocess(directive, reader_.current_file(), reader_.line_counter());
+        reader_.restore_report_location();
+        session_.output().write_line(directive);
+        return;
+    }
+    define_constant(s, std::move(constant), value);
+}
+
+// The analyser of script values, knowing the constants defined so far and
+// the type names of the script and of the C analysis.
+ScriptExpressionAnalyser Dispatcher::expression_analyser() const {
+    return ScriptExpressionAnalyser(&constants_, [this](std::string_view name) {
+        if (name == "void") {
+            return true;
+        }
+        const std::optional<bool> base = native_.base_type(name);
+        return (base ? *base : is_c_base_type_name(name)) ||
+               types_.find_structure(name) != nullptr;
+    });
+}
+
+bool Dispatcher::analyse_value(std::string_view text, ScriptValue& value) const {
+    ScriptExpressionAnalyser analyser = expression_analyser();
+    return analyser.analyse_script_expression(text, options_.tested_language,
+                                              language_.language(), 0, expected_kind_none,
+                                              value);
+}
+
+// Without C analysis a constant is a value of the script: one expression,
+// or a list of them in "[" "]", kept in the CONST table.
+void Dispatcher::define_constant(const Statement& s, std::string name, std::string_view value) {
+    ScriptConstant constant;
+    constant.name = std::move(name);
+    if (value.size() >= 2 && value.front() == '[' && value.back() == ']') {
+        std::string rest(value.substr(1, value.size() - 2));
+        while (true) {
+            std::string item;
+            std::string tail;
+            split_on_separator(rest, ",", item, tail, options_.tested_language);
+            ScriptValue analysed;
+            if (!analyse_value(item, analysed) || analysed.kind == TokenKind::end) {
+                // A list with a bad item is not kept at all: a shorter list
+                // under the constant's name would be a wrong value.
+                report_error("STXERRTYP", value);
+                return;
+            }
+            constant.items.push_back(std::move(analysed));
+            const std::string_view rest_view = trimmed(rest);
+            if (tail.empty() && (rest_view.empty() || rest_view.back() != ',')) {
+                break;
+            }
+            rest = std::move(tail);
+        }
+        constant.list = true;
+        constant.value.kind = TokenKind::expression;
+        constant.value.text = "[";
+        for (std::size_t i = 0; i < constant.items.size(); ++i) {
+            constant.value.text += (i == 0 ? "" : ",") +
+                                   printed_value(constant.items[i], options_.tested_language);
+        }
+        constant.value.text += "]";
+    } else if (!analyse_value(value, constant.value)) {
+        return;
+    }
+    const std::string defined = constant.name;
+    if (!constants_.add(std::move(constant))) {
+        report_error("DUPLCONST", defined);
+        report_info("LIGNERRON", "CONST " + s.argument);
+    }
+}
+
+// ENVIRONMENT and USE.
+
+void Dispatcher::handle_environment(const Statement& s) {
+    ensure_begin();
+    close_initialization_and_termination();
+    close_environment_and_define();
+    NamedList form = parse_named_list(s.argument);
+    // The block is open whatever the verdict on the statement, so that its
+    // contents do not spill into the element around it; they are recorded
+    // only for an environment that was defined.
+    state_.environment = EnvironmentState{};
+    state_.environment.open = true;
+    state_.environment.name = form.name;
+    open_environment_ = nullptr;
+    if (options_.analysis_enabled) {
+        state_.native_analysis_due = true;
+    }
+    if (conditional_text_skipped()) {
+        return;
+    }
+
+    bool valid = true;
+    if (environments_.exists(form.name)) {
+        report_error("DUPENVNAM", form.name);
+        valid = false;
+    }
+    std::vector<std::string> parameters;
+    for (const std::string& parameter : form.items) {
+        // A parameter is a single name (upper-cased by the analysis for the
+        // languages whose names ignore case).
+        ScriptValue value;
+        if (!analyse_value(parameter, value) || value.kind != TokenKind::identifier) {
+            report_error("PARAMENVI", parameter);
+            valid = false;
+        } else {
+            parameters.push_back(value.text);
+        }
+    }
+    // The list must be closed and alone after the name; a parameter given
+    // twice would leave its arguments without a meaning.
+    const bool repeated =
+        std::any_of(parameters.begin(), parameters.end(), [&](const std::string& p) {
+            return std::count(parameters.begin(), parameters.end(), p) > 1;
+        });
+    if (form.name.empty() || (form.has_list && (!form.closed || form.trailing_text)) ||
+        repeated) {
+        report_error("ENVPARAME", s.argument);
+        valid = false;
+    }
+    if (!valid) {
+        return;
+    }
+    open_environment_ = environments_.define_environment(form.name, state_.current_level());
+    open_environment_->parameters = std::move(parameters);
+    open_environment_->file_number = reader_.statement_file_number();
+    open_environment_->line = line();
+}
+
+void Dispatcher::handle_end_environment(const Statement&) {
+    if (!state_.environment.open) {
+        report_error("MOTCLEABS", name(KeywordName::environment));
+        return;
+    }
+    end_environment_action();
+}
+
+void Dispatcher::handle_use(const Statement& s) {
+    NamedList form = parse_named_list(s.argument);
+    if (state_.environment.open || state_.segment_open) {
+        report_error("UTILISERR", ": " + form.name);
+        return;
+    }
+    ensure_begin();
+    close_environment_and_define();
+    const bool empty_item = std::any_of(form.items.begin(), form.items.end(),
+                                        [](const std::string& item) { return item.empty(); });
+    if (form.name.empty() || (form.has_list && (!form.closed || form.trailing_text)) ||
+        empty_item) {
+        report_error("UTIPARAME", s.argument);
+        return;
+    }
+    if (conditional_text_skipped()) {
+        return;
+    }
+    if (options_.case_insensitive_names()) {
+        for (std::string& argument : form.items) {
+            argument = upper_outside_quotes(argument);
+        }
+    }
+    switch (environments_.use_environment(form.name, state_.current_level(),
+                                          std::move(form.items))) {
+    case UseResult::unknown_environment: report_error("ENV_INCON", form.name); return;
+    case UseResult::parameter_count: report_error("NBPARADIF", form.name); return;
+    case UseResult::used: break;
+    }
+    if (state_.element.open) {
+        state_.element.content = true;
+    }
+    if (state_.test.open) {
+        ++state_.test.variable_statements;
+    }
+}
+
+// DEFINE STRUCTURE, FIELD, DEFINE STUB, END DEFINE.
+
+void Dispatcher::handle_define(const Statement& s) {
+    std::string word;
+    std::string rest;
+    split_word(s.argument, word, rest);
+    const DefineKeywordRow* row = find_define_keyword(word);
+    if (row == nullptr || !keyword_accepted(row->language)) {
+        report_warning("STXMETAIN", s.text);
+        return;
+    }
+    if (row->kind == DefineKind::structure) {
+        define_structure(rest, s.text);
+    } else {
+        define_stub(rest, s.text);
+    }
+}
+
+void Dispatcher::define_structure(std::string_view rest, std::string_view statement) {
+    close_initialization_and_termination();
+    ensure_begin();
+    close_environment_and_define();
+    FirstWord words = first_word(rest);
+    if (words.word.empty() || !words.rest.empty()) {
+        report_warning("STXMETAIN", statement);
+        if (words.word.empty()) {
+            return;
+        }
+    }
+    types_.define_structure(words.word, state_.current_level());
+    state_.define_structure_open = true;
+    if (options_.analysis_enabled) {
+        state_.native_analysis_due = true;
+    }
+}
+
+void Dispatcher::define_stub(std::string_view rest, std::string_view statement) {
+    if (!options_.analysis_enabled) {
+        report_warning("MOTCLEANA", name(KeywordName::define_stub));
+        return;
+    }
+    close_initialization_and_termination();
+    ensure_begin();
+    close_environment_and_define();
+    if (state_.service.open) {
+        report_warning("MUETSERVI", "");
+    }
+    FirstWord words = first_word(rest);
+    if (words.word.empty()) {
+        report_warning("STXMETAIN", statement);
+        return;
+    }
+    state_.stub_name = words.word;
+    state_.stub_qualifier = first_word(words.rest).word;
+    state_.stub_line = line();
+    state_.define_stub_open = true;
+    state_.native_analysis_due = true;
+}
+
+void Dispatcher::handle_field(const Statement& s) {
+    ScriptStructure* structure = types_.latest_structure();
+    if (!state_.define_structure_open || structure == nullptr) {
+        report_warning("MOTCLEABS", name(KeywordName::define_structure));
+        return;
+    }
+    std::string path;
+    std::string type;
+    if (!split_assignment(s.argument, path, type) || remove_blanks(path).empty()) {
+        report_error("STXERRTYP", s.argument);
+        return;
+    }
+    path = remove_blanks(path);
+    type = normalise_blanks(type);
+    if (structure->find_field(path) != nullptr) {
+        report_error("DUPNOMCHP", path);
+        return;
+    }
+    const std::optional<bool> base = native_.base_type(type);
+    const bool known = base ? *base : is_c_base_type_name(type);
+    if (!known && types_.find_structure(type) == nullptr) {
+        report_error("TYPEINCON", type);
+        return;
+    }
+    const int depth = static_cast<int>(std::count(path.begin(), path.end(), '.'));
+    structure->fields.push_back(ScriptField{path, type, depth});
+}
+
+// DECLARE.
+
+void Dispatcher::handle_declare(const Statement& s) {
+    std::string variable;
+    std::string type;
+    if (!split_assignment(s.argument, variable, type) || variable.empty()) {
+        report_error("STXERRTYP", s.argument);
+        return;
+    }
+    type = normalise_blanks(type);
+    VariablePath path;
+    if (!expression_analyser().parse_variable_path(variable, options_.tested_language,
+                                                   language_.language(), path)) {
+        return;
+    }
+    variable = path.text;
+    if (options_.case_insensitive_names()) {
+        to_upper(variable);
+    }
+    const ScopeLevel level = state_.current_level();
+    const std::optional<bool> base = native_.base_type(type);
+    if (base ? *base : is_c_base_type_name(type)) {
+        types_.declare(variable, type, level);
+        return;
+    }
+    const ScriptStructure* structure = types_.find_structure(type);
+    if (structure == nullptr) {
+        report_error("TYPEINCON", type);
+        return;
+    }
+    types_.declare(variable, type, level);
+    const bool c_family = options_.tested_language == 3 || options_.tested_language == 6;
+    std::string prefix = variable;
+    if (c_family && !variable.empty() && variable.front() == '*') {
+        prefix = "(" + variable + ")";
+    }
+    // Copied first: declaring may not disturb the structure being walked.
+    const std::vector<ScriptField> fields = structure->fields;
+    for (const ScriptField& field : fields) {
+        std::string member = prefix + "." + field.path;
+        if (options_.case_insensitive_names()) {
+            to_upper(member);
+        }
+        types_.declare(member, field.type, level);
+    }
+}
+
+// FORMAT.
+
+void Dispatcher::handle_format(const Statement& s) {
+    if (!options_.analysis_enabled) {
+        report_warning("MOTCLEANA", name(KeywordName::format));
+        return;
+    }
+    if (state_.initialization_open || state_.termination_open || state_.environment.open ||
+        state_.define_structure_open || state_.define_stub_open || !state_.begin_seen) {
+        report_warning("MAL_PLACE", name(KeywordName::format));
+    }
+    std::string variable;
+    std::string format;
+    if (!split_assignment(s.argument, variable, format)) {
+        report_error("STXERRTYP", s.argument);
+        return;
+    }
+    if (format.empty()) {
+        report_warning("STXERRTYP", s.argument);
+        return;
+    }
+    if (variable.empty()) {
+        report_warning("NOMVARINC", s.argument);
+        return;
+    }
+    formats_[variable] = format;
+}
+
+// STUB.
+
+void Dispatcher::handle_stub(const Statement& s) {
+    if (!options_.analysis_enabled) {
+        report_warning("MOTCLEANA", name(KeywordName::stub));
+        return;
+    }
+    std::string stub;
+    std::string rest;
+    split_word(s.argument, stub, rest);
+    if (stub.empty()) {
+        report_warning("STXMETAIN", name(KeywordName::stub));
+        return;
+    }
+    if (state_.environment.open) {
+        // Kept as written: the arguments of a use are put in when an
+        // element applies the environment.
+        state_.environment.content = true;
+        if (open_environment_ != nullptr) {
+            open_environment_->stub_calls.push_back(s.argument);
+        }
+        return;
+    }
+    if (!state_.element.open) {
+        open_element_implicitly();
+    }
+    state_.element.content = true;
+    hooks_.describe_stub_call(s.keyword, s.argument, false);
+}
+
+// VAR, ARRAY / TAB, STR / STRUCTURE.
+
+void Dispatcher::variable_statement(const Statement& s) {
+    if (!output_enabled() && options_.fast) {
+        // Nothing of the statement is generated: it is not analysed either.
+        if (state_.environment.open) {
+            state_.environment.content = true;
+        } else if (!state_.element.open) {
+            open_element_implicitly();
+        }
+        return;
+    }
+    const bool in_environment = state_.environment.open;
+    if (in_environment) {
+        state_.environment.content = true;
+    } else {
+        if (!state_.element.open) {
+            open_element_implicitly();
+        }
+        state_.element.content = true;
+        ++state_.test.variable_statements;
+    }
+    const KeywordCode code = s.row != nullptr ? s.row->code : KeywordCode::var;
+    const bool whole_array = code != KeywordCode::var;
+    const bool whole_structure = code == KeywordCode::structure;
+    VariableContext context;
+    context.script_language = language_.language();
+    context.scope = state_.service.open ? state_.service.name : std::string();
+    context.line = line();
+    context.environment = in_environment;
+    // The statement of an environment whose definition was refused is still
+    // analysed for its own faults, into a list that is then forgotten.
+    std::vector<VariableClause> refused;
+    std::vector<VariableClause>* target = &element_variables_;
+    if (in_environment) {
+        target = open_environment_ != nullptr ? &open_environment_->variables : &refused;
+    }
+    std::vector<VariableClause>& list = *target;
+    const std::size_t first = list.size();
+    // While the statement is analysed no link record is written (an
+    // enumeration met in a value is described by the record that uses it).
+    {
+        struct Pause {
+            Pause() { skip_flags().set(SkipFlag::variable_analysis); }
+            ~Pause() { skip_flags().clear(SkipFlag::variable_analysis); }
+        } pause;
+        variables_.parse_variable_statement(s.argument, options_.tested_language, whole_array,
+                                            whole_structure, context, list);
+    }
+    for (std::size_t i = first; i < list.size(); ++i) {
+        auto format = formats_.find(list[i].variable);
+        if (format != formats_.end()) {
+            list[i].format = format->second;
+        }
+        // An environment's records reach the generator when an element
+        // applies them (END ELEMENT).
+        if (!in_environment) {
+            hooks_.add_variable(list[i], false);
+        }
+    }
+}
+
+void Dispatcher::handle_variable(const Statement& s) {
+    if (s.argument.empty()) {
+        return;
+    }
+    if (state_.sequence_mode && !state_.environment.open) {
+        open_element();
+        variable_statement(s);
+        end_element_action();
+        return;
+    }
+    variable_statement(s);
+}
+
+}  // namespace vx
