@@ -26,8 +26,6 @@ constexpr const char* usage_prefix = "ZQZQUSE_";
 constexpr const char* num_test_guard = "#ifdef NEEDS_NUM_TEST_OPE";
 constexpr const char* num_test_guard_end = "#endif /*NEEDS_NUM_TEST_OPE*/";
 
-HarnessLayout* installed_layout = nullptr;
-
 bool is_identifier(std::string_view text) {
     if (text.empty() || std::isdigit(static_cast<unsigned char>(text.front()))) {
         return false;
@@ -489,13 +487,5 @@ void HarnessLayout::note_array_variables(int count) {
     }
 }
 
-void install_harness_layout(HarnessLayout* layout) { installed_layout = layout; }
-bool has_harness_layout() { return installed_layout != nullptr; }
-HarnessLayout& harness_layout() {
-    if (installed_layout == nullptr) {
-        report_internal("ERRINTFCT", std::string_view("harness_layout"));
-    }
-    return *installed_layout;
-}
 
 }  // namespace vx

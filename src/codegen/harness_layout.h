@@ -195,9 +195,4 @@ private:
     int generated_tests_ = 0;
 };
 
-// The process-wide layout of the run, used by the statement handlers.
-void install_harness_layout(HarnessLayout* layout);
-bool has_harness_layout();
-HarnessLayout& harness_layout();
-
 }  // namespace vx

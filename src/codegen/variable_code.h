@@ -21,7 +21,7 @@
 #pragma once
 
 #include "codegen/output/folding.h"
-#include "script/statements/variable_clause.h"
+#include "codegen/variable_clause.h"
 
 #include <functional>
 #include <set>

@@ -129,7 +129,6 @@ void run_compile_driver(const RunContext& run) {
     OutputSession session(output_settings(run));
     install_output_session(&session);
     HarnessLayout layout(harness_settings(run));
-    install_harness_layout(&layout);
     const ScriptOptions options = script_options(run.settings, run.environment);
     HarnessGeneration generation(layout, options);
     NativeAnalysis without_analysis;
@@ -162,7 +161,6 @@ void run_compile_driver(const RunContext& run) {
 
     // D9: closing; the configuration header after a clean run.
     session.finish_outputs(error_count() > 0, layout.usage().lines());
-    install_harness_layout(nullptr);
     install_output_session(nullptr);
 }
 

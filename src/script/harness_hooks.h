@@ -18,7 +18,7 @@
 #pragma once
 
 #include "codegen/stub_records.h"
-#include "script/statements/variable_clause.h"
+#include "codegen/variable_clause.h"
 
 #include <optional>
 #include <string>

@@ -174,7 +174,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         harness.declarations_include = "fz.ic";
         harness.traces_path = "fz.rio";
         vx::HarnessLayout layout(harness);
-        vx::install_harness_layout(&layout);
         vx::HarnessGeneration hooks(layout, options);
         bool ended = false;
         try {
@@ -194,7 +193,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!ended) {
             session.finish_outputs(size % 2 != 0, layout.usage().lines());
         }
-        vx::install_harness_layout(nullptr);
         vx::install_output_session(nullptr);
     }
     vx::install_reporter(nullptr);

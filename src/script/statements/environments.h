@@ -21,7 +21,7 @@
 #pragma once
 
 #include "script/statements/block_state.h"
-#include "script/statements/variable_clause.h"
+#include "codegen/variable_clause.h"
 
 #include <array>
 #include <cstddef>

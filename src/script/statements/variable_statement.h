@@ -7,7 +7,7 @@
 #include "script/harness_hooks.h"
 #include "script/script_expression.h"
 #include "script/script_options.h"
-#include "script/statements/variable_clause.h"
+#include "codegen/variable_clause.h"
 #include "support/text.h"
 
 #include <string>
