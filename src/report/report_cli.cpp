@@ -13,7 +13,7 @@
 #include "report/output/depfile.h"
 #include "report/output/html_report.h"
 #include "report/output/junit.h"
-#include "report/input/link_records.h"
+#include "report/input/link_record_file.h"
 #include "report/output/text_report.h"
 #include "report/input/traces.h"
 #include "report/verdict.h"

@@ -4,7 +4,7 @@
 // as JUnit XML, as the program does. Refusals are expected; crashes, hangs,
 // quadratic blow-ups and sanitizer reports are not.
 #include "report/output/junit.h"
-#include "report/input/link_records.h"
+#include "report/input/link_record_file.h"
 #include "report/output/text_report.h"
 #include "report/input/traces.h"
 #include "report/verdict.h"

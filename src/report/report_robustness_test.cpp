@@ -3,7 +3,7 @@
 // through the whole report in-process. Nothing may crash (the test build
 // runs with the sanitizers), and every refusal names a line of the file.
 #include "report/output/junit.h"
-#include "report/input/link_records.h"
+#include "report/input/link_record_file.h"
 #include "report/output/text_report.h"
 #include "report/input/traces.h"
 #include "report/verdict.h"

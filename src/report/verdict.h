@@ -10,7 +10,7 @@
 #pragma once
 
 #include "report/input/failure.h"
-#include "report/input/link_records.h"
+#include "report/input/link_record_file.h"
 #include "report/input/traces.h"
 
 #include <optional>

@@ -3,7 +3,7 @@
 // never ran, elements that stopped before their end, stub calls that were
 // never checked, and traces cut anywhere.
 #include "report/output/junit.h"
-#include "report/input/link_records.h"
+#include "report/input/link_record_file.h"
 #include "report/report_cli.h"
 #include "report/output/text_report.h"
 #include "report/input/traces.h"

@@ -1,7 +1,7 @@
 // Matching traces to link records, the text and JUnit forms of the
 // verdict, and the command line run in-process.
 #include "report/output/junit.h"
-#include "report/input/link_records.h"
+#include "report/input/link_record_file.h"
 #include "report/report_cli.h"
 #include "report/output/text_report.h"
 #include "report/input/traces.h"

@@ -24,7 +24,7 @@
 // Only files that exist are listed, each once, as absolute paths.
 #pragma once
 
-#include "report/input/link_records.h"
+#include "report/input/link_record_file.h"
 
 #include <optional>
 #include <string>

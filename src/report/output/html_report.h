@@ -7,7 +7,7 @@
 #pragma once
 
 #include "report/output/coverage.h"
-#include "report/input/link_records.h"
+#include "report/input/link_record_file.h"
 #include "report/verdict.h"
 
 #include <optional>

@@ -3,7 +3,7 @@
 // coverage figures read from gcov's JSON.
 #include "report/output/coverage.h"
 #include "report/output/html_report.h"
-#include "report/input/link_records.h"
+#include "report/input/link_record_file.h"
 #include "report/input/traces.h"
 #include "report/verdict.h"
 

@@ -5,7 +5,7 @@
 // for their code; a numbered record takes the location of the statement
 // that made it. After the pass, index() builds the lookups by number, the
 // service of each test and the elements of each test.
-#include "report/input/link_records.h"
+#include "report/input/link_record_file.h"
 
 #include <charconv>
 #include <cstdio>

@@ -1,5 +1,5 @@
 // Reading link record files: folded records, locations, lookups, refusals.
-#include "report/input/link_records.h"
+#include "report/input/link_record_file.h"
 
 #include <gtest/gtest.h>
 
