@@ -8,7 +8,6 @@
 #include "diag/reporter.h"
 #include "driver/identity.h"
 #include "driver/output_names.h"
-#include "driver/paths.h"
 #include "support/text.h"
 
 #include <algorithm>

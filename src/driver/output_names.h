@@ -7,7 +7,8 @@
 #pragma once
 
 #include "driver/options/compiler_options.h"
-#include "driver/paths.h"
+#include "driver/extensions.h"
+#include "support/paths.h"
 
 #include <string>
 #include <string_view>

@@ -82,6 +82,40 @@ void split_path(std::string_view path, std::string& directory, std::string& file
     file = std::move(new_file);
 }
 
+PathParts split_directory(std::string_view path) {
+    PathParts parts;
+    split_path(path, parts.directory, parts.name);
+    return parts;
+}
+
+NameParts split_extension(std::string_view name) {
+    std::size_t dot = name.rfind('.');
+    if (dot == std::string_view::npos) {
+        return {std::string(name), {}};
+    }
+    return {std::string(name.substr(0, dot)), std::string(name.substr(dot + 1))};
+}
+
+std::string make_absolute(std::string_view directory) {
+    if (!directory.empty() && directory.front() == separator) {
+        return std::string(directory);
+    }
+    std::string cwd = working_directory();
+    if (cwd.empty()) {
+        return std::string(directory);
+    }
+    while (directory.substr(0, 2) == "./") {
+        directory.remove_prefix(2);
+    }
+    if (directory == ".") {
+        directory = {};
+    }
+    if (cwd.back() != separator) {
+        cwd += separator;
+    }
+    return cwd + std::string(directory);
+}
+
 std::string absolute_path(std::string_view path) {
     if (!path.empty() && path.front() == separator) {
         return std::string(path);

@@ -12,6 +12,25 @@
 
 namespace vx {
 
+// A path as its directory and file name, a file name as its base and
+// extension (the text after the last dot).
+struct PathParts {
+    std::string directory;  // ends with "/"; "./" when the path has none
+    std::string name;
+};
+struct NameParts {
+    std::string base;
+    std::string extension;  // without its dot; empty when the name has none
+};
+PathParts split_directory(std::string_view path);
+NameParts split_extension(std::string_view name);
+
+// A directory that does not begin with "/" joined to the working directory
+// as it is written (a trailing "/" is kept, leading "./" dropped, nothing
+// else folded); an absolute one, or any when the working directory is
+// unknown, unchanged.
+std::string make_absolute(std::string_view directory);
+
 // `directory` receives the directory part followed by "/" ("./" when the
 // path has no directory part), `file` the file-name part.
 void split_path(std::string_view path, std::string& directory, std::string& file);

@@ -11,6 +11,23 @@ namespace {
 
 namespace fs = std::filesystem;
 
+TEST(Paths, PartsOfPathsAndNamesAndDirectoriesMadeAbsoluteAsWritten) {
+    EXPECT_EQ(split_directory("a/b/c.x").directory, "a/b/");
+    EXPECT_EQ(split_directory("a/b/c.x").name, "c.x");
+    EXPECT_EQ(split_directory("c.x").directory, "./");
+    EXPECT_EQ(split_directory("/c").directory, "/");
+    EXPECT_EQ(split_extension("a.b.c").base, "a.b");
+    EXPECT_EQ(split_extension("a.b.c").extension, "c");
+    EXPECT_EQ(split_extension("abc").base, "abc");
+    EXPECT_EQ(split_extension("abc").extension, "");
+
+    const std::string here = fs::current_path().string() + "/";
+    EXPECT_EQ(make_absolute("/abs/dir/"), "/abs/dir/");
+    EXPECT_EQ(make_absolute("rel/"), here + "rel/");
+    EXPECT_EQ(make_absolute("./"), here);
+    EXPECT_EQ(make_absolute("../up"), here + "../up");
+}
+
 TEST(Paths, SplitPathKeepsTheSlashWithTheDirectory) {
     struct Case {
         const char* path;

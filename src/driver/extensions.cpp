@@ -1,0 +1,55 @@
+// The extension table maps each kind of derived file to its environment
+// variable and default.
+#include "driver/extensions.h"
+
+#include "diag/reporter.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <vector>
+
+namespace vx {
+
+namespace {
+
+struct ExtensionRow {
+    ExtensionKind kind;
+    const char* variable;
+    const char* fallback;
+};
+
+constexpr ExtensionRow extension_table[] = {
+    {ExtensionKind::link_records, "VEXORTDC", "tdc"},
+    {ExtensionKind::rio, "VEXORRIO", "rio"},
+    {ExtensionKind::test_script, "VEXORPTU", "ptu"},
+    {ExtensionKind::segment, "VEXORSEG", "seg"},
+    {ExtensionKind::details, "VEXORLIS", "lis"},
+    {ExtensionKind::symbol_table, "VEXORSMB", "smb"},
+    {ExtensionKind::standard_defs, "VEXORDEF", "def"},
+};
+
+}  // namespace
+
+std::string extension_for(ExtensionKind kind) {
+    for (const ExtensionRow& row : extension_table) {
+        if (row.kind == kind) {
+            const char* value = std::getenv(row.variable);
+            return value != nullptr ? value : row.fallback;
+        }
+    }
+    return {};
+}
+
+std::string logical_name(const char* variable, std::string_view fallback) {
+    const char* value = std::getenv(variable);
+    if (value == nullptr) {
+        report_warning("NOLOGIDEF", std::string_view(variable));
+        return std::string(fallback);
+    }
+    return value;
+}
+
+}  // namespace vx

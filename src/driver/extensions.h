@@ -1,0 +1,29 @@
+// The names the environment gives files: the extensions of the derived
+// files, which an environment variable can replace (a variable that is set
+// replaces the default as it is, even when empty), and logical names with
+// a default. The path helpers themselves are support/paths.h.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace vx {
+
+enum class ExtensionKind {
+    link_records,   // VEXORTDC, "tdc"
+    rio,            // VEXORRIO, "rio"
+    test_script,    // VEXORPTU, "ptu"
+    segment,        // VEXORSEG, "seg"
+    details,        // VEXORLIS, "lis"
+    symbol_table,   // VEXORSMB, "smb"
+    standard_defs,  // VEXORDEF, "def"
+};
+
+// The environment variable of the kind when it is set, else the default.
+std::string extension_for(ExtensionKind kind);
+
+// The value of an environment variable; when it is not set, NOLOGIDEF is
+// raised as a warning and the default is used.
+std::string logical_name(const char* variable, std::string_view fallback);
+
+}  // namespace vx
