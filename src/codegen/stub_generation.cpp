@@ -150,22 +150,7 @@ bool parse_stub_call(std::string_view argument, StubCall& call) {
     }
     // The values.
     if (!text.empty() && text.front() == '(') {
-        int depth = 0;
-        char quote = 0;
-        std::size_t close = std::string_view::npos;
-        for (std::size_t j = 0; j < text.size() && close == std::string_view::npos; ++j) {
-            char c = text[j];
-            if (quote != 0) {
-                if (c == '\\') ++j;
-                else if (c == quote) quote = 0;
-            } else if (c == '"' || c == '\'') {
-                quote = c;
-            } else if (c == '(' || c == '[' || c == '{') {
-                ++depth;
-            } else if (c == ')' || c == ']' || c == '}') {
-                if (--depth == 0) close = j;
-            }
-        }
+        const std::size_t close = find_closing(text, 0);
         if (close == std::string_view::npos) {
             report_warning("LISPARINC", call.name);
             return false;

@@ -8,6 +8,8 @@
 // stand-in runs rather than dropped.
 #include "report/verdict.h"
 
+#include "support/text.h"
+
 #include <algorithm>
 #include <cctype>
 #include <numeric>
@@ -107,38 +109,7 @@ struct StubStatement {
 
 std::string trimmed_copy(std::string_view text)
 {
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const std::size_t last = text.find_last_not_of(" \t");
-    return std::string(text.substr(first, last - first + 1));
-}
-
-// Where "=>" stands outside brackets and quotes, or npos.
-std::size_t top_level_arrow(std::string_view text)
-{
-    int depth = 0;
-    char quote = 0;
-    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
-        const char c = text[i];
-        if (quote != 0) {
-            if (c == '\\') {
-                ++i;
-            } else if (c == quote) {
-                quote = 0;
-            }
-        } else if (c == '"' || c == '\'') {
-            quote = c;
-        } else if (c == '(' || c == '[' || c == '{') {
-            ++depth;
-        } else if (c == ')' || c == ']' || c == '}') {
-            --depth;
-        } else if (depth == 0 && c == '=' && text[i + 1] == '>') {
-            return i;
-        }
-    }
-    return std::string_view::npos;
+    return std::string(trimmed(text));
 }
 
 StubStatement split_statement(const std::string& record_text)
@@ -166,33 +137,18 @@ StubStatement split_statement(const std::string& record_text)
         out.result = trimmed_copy(rest);
         return out;
     }
-    int depth = 0;
-    char quote = 0;
-    std::size_t start = open + 1;
-    for (std::size_t i = open; i < rest.size(); ++i) {
-        const char c = rest[i];
-        if (quote != 0) {
-            if (c == '\\') {
-                ++i;
-            } else if (c == quote) {
-                quote = 0;
-            }
-        } else if (c == '"' || c == '\'') {
-            quote = c;
-        } else if (c == '(' || c == '[' || c == '{') {
-            ++depth;
-        } else if (c == ')' || c == ']' || c == '}') {
-            if (--depth == 0) {
-                out.values.push_back(trimmed_copy(rest.substr(start, i - start)));
-                out.result = trimmed_copy(rest.substr(i + 1));
-                return out;
-            }
-        } else if (c == ',' && depth == 1) {
-            out.values.push_back(trimmed_copy(rest.substr(start, i - start)));
-            start = i + 1;
+    const std::size_t close = find_closing(rest, open);
+    if (close == std::string_view::npos) {
+        return out;  // a list that is not closed: nothing is read from it
+    }
+    const std::string_view inner = trimmed(rest.substr(open + 1, close - open - 1));
+    if (!inner.empty()) {
+        for (std::string_view value : split_top_level(inner, true)) {
+            out.values.emplace_back(value);
         }
     }
-    return out;  // a list that is not closed: nothing is read from it
+    out.result = trimmed_copy(rest.substr(close + 1));
+    return out;
 }
 
 constexpr std::string_view left_element_reason =
@@ -499,7 +455,7 @@ void VerdictBuilder::add_given_values()
             } else if (static_cast<std::size_t>(position) <= statement.values.size()) {
                 value = statement.values[static_cast<std::size_t>(position) - 1];
                 // An input-output's value is "expected => given".
-                const std::size_t arrow = top_level_arrow(value);
+                const std::size_t arrow = find_top_level(value, "=>");
                 if (arrow != std::string::npos) {
                     value = trimmed_copy(value.substr(arrow + 2));
                 }

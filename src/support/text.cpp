@@ -283,25 +283,52 @@ bool integer_constant(std::string_view text, long long& value) {
     return *end == '\0';
 }
 
-std::size_t find_top_level(std::string_view text, std::string_view token) {
+namespace {
+
+// Walks a C text from `from`, quoted literals (and their escapes) skipped
+// whole, and calls visit(position, depth) for every other character, the
+// depth of brackets counted after an opening one and before a closing one;
+// returns the first position where visit says so, or npos.
+template <typename Visit>
+std::size_t walk_c_text(std::string_view text, std::size_t from, Visit visit) {
     int depth = 0;
     char quote = 0;
-    for (std::size_t j = 0; j < text.size(); ++j) {
-        char c = text[j];
+    for (std::size_t j = from; j < text.size(); ++j) {
+        const char c = text[j];
         if (quote != 0) {
             if (c == '\\') ++j;
             else if (c == quote) quote = 0;
-        } else if (c == '"' || c == '\'') {
-            quote = c;
-        } else if (c == '(' || c == '[' || c == '{') {
-            ++depth;
-        } else if (c == ')' || c == ']' || c == '}') {
-            --depth;
-        } else if (depth == 0 && text.substr(j, token.size()) == token) {
-            return j;
+            continue;
         }
+        if (c == '"' || c == '\'') {
+            quote = c;
+            continue;
+        }
+        if (c == '(' || c == '[' || c == '{') ++depth;
+        if (visit(j, depth)) return j;
+        if (c == ')' || c == ']' || c == '}') --depth;
     }
     return std::string_view::npos;
+}
+
+bool is_bracket(char c) {
+    return c == '(' || c == '[' || c == '{' || c == ')' || c == ']' || c == '}';
+}
+
+}  // namespace
+
+std::size_t find_top_level(std::string_view text, std::string_view token) {
+    return walk_c_text(text, 0, [&](std::size_t j, int depth) {
+        return depth == 0 && !is_bracket(text[j]) && text.substr(j, token.size()) == token;
+    });
+}
+
+std::size_t find_closing(std::string_view text, std::size_t open) {
+    if (open >= text.size()) return std::string_view::npos;
+    return walk_c_text(text, open, [&](std::size_t j, int depth) {
+        const char c = text[j];
+        return depth == 1 && j != open && (c == ')' || c == ']' || c == '}');
+    });
 }
 
 std::vector<std::string_view> split_top_level(std::string_view text, bool c_family) {

@@ -105,6 +105,10 @@ std::vector<std::string_view> split_top_level(std::string_view text, bool c_fami
 // (), [] and {} pairs, or npos.
 std::size_t find_top_level(std::string_view text, std::string_view token);
 
+// The position of the bracket that closes the one at `open` ("(", "[" or
+// "{"), quotes skipped, or npos when it is not closed.
+std::size_t find_closing(std::string_view text, std::size_t open);
+
 // Whether the text is a brace list, "{" ... "}".
 bool is_braced(std::string_view text);
 

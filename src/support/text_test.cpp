@@ -179,4 +179,14 @@ TEST(GeneratedCText, IncludeNamesHaveNoEscapes) {
 }
 
 }  // namespace
+TEST(TextScan, TopLevelTokensAndClosingBracketsSkipQuotesAndNesting) {
+    EXPECT_EQ(find_top_level("{1 => 2} => [3]", "=>"), 9u);
+    EXPECT_EQ(find_top_level("\"a => b\", 'x'", "=>"), std::string_view::npos);
+    EXPECT_EQ(find_top_level("f(a, b) , c", ","), 8u);
+    EXPECT_EQ(find_closing("(a, (b), \")\", ')') rest", 0), 17u);
+    EXPECT_EQ(find_closing("x[{1}, 2]", 1), 8u);
+    EXPECT_EQ(find_closing("(never closed", 0), std::string_view::npos);
+    EXPECT_EQ(find_closing("()", 5), std::string_view::npos);
+}
+
 }  // namespace vx
