@@ -16,17 +16,16 @@
 namespace {
 
 const char* const headers[] = {
-    "assert.h",     "complex.h",     "ctype.h",      "errno.h",      "fenv.h",
-    "float.h",      "inttypes.h",    "iso646.h",     "limits.h",     "locale.h",
-    "math.h",       "setjmp.h",      "signal.h",     "stdalign.h",   "stdarg.h",
-    "stdatomic.h",  "stdbool.h",     "stddef.h",     "stdint.h",     "stdio.h",
-    "stdlib.h",     "stdnoreturn.h", "string.h",     "threads.h",    "time.h",
-    "uchar.h",      "wchar.h",       "wctype.h",     "unistd.h",     "fcntl.h",
-    "pthread.h",    "sys/types.h",   "sys/stat.h",   "sys/socket.h", "sys/wait.h",
-    "sys/mman.h",   "netinet/in.h",  "arpa/inet.h",  "netdb.h",      "dirent.h",
-    "regex.h",      "sys/time.h",    "poll.h",       "termios.h",    "dlfcn.h",
-    "sys/select.h", "sys/uio.h",     "sys/utsname.h", "glob.h",      "fnmatch.h",
-    "grp.h",        "pwd.h",         "sched.h",      "semaphore.h",  "syslog.h",
+    "assert.h",     "complex.h",   "ctype.h",    "errno.h",       "fenv.h",     "float.h",
+    "inttypes.h",   "iso646.h",    "limits.h",   "locale.h",      "math.h",     "setjmp.h",
+    "signal.h",     "stdalign.h",  "stdarg.h",   "stdatomic.h",   "stdbool.h",  "stddef.h",
+    "stdint.h",     "stdio.h",     "stdlib.h",   "stdnoreturn.h", "string.h",   "threads.h",
+    "time.h",       "uchar.h",     "wchar.h",    "wctype.h",      "unistd.h",   "fcntl.h",
+    "pthread.h",    "sys/types.h", "sys/stat.h", "sys/socket.h",  "sys/wait.h", "sys/mman.h",
+    "netinet/in.h", "arpa/inet.h", "netdb.h",    "dirent.h",      "regex.h",    "sys/time.h",
+    "poll.h",       "termios.h",   "dlfcn.h",    "sys/select.h",  "sys/uio.h",  "sys/utsname.h",
+    "glob.h",       "fnmatch.h",   "grp.h",      "pwd.h",         "sched.h",    "semaphore.h",
+    "syslog.h",
 };
 
 }  // namespace

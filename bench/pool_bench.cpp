@@ -39,15 +39,15 @@ private:
 };
 
 constexpr const char* prefixes[] = {"", "", "", "g_", "s_", "p", "ui", "st", "e", "k", "m_", "__"};
-constexpr const char* modules[] = {"", "", "can_", "usb_", "fs_", "net_", "spi_", "adc_", "dma_",
-                                   "rtos_", "hal_", "io_", "mem_", "crc_", "lin_", "pwm_"};
+constexpr const char* modules[] = {"",     "",      "can_", "usb_", "fs_",  "net_", "spi_", "adc_",
+                                   "dma_", "rtos_", "hal_", "io_",  "mem_", "crc_", "lin_", "pwm_"};
 constexpr const char* words[] = {
-    "buffer", "count", "index", "length", "handle", "config", "status", "state",  "value",
-    "flag",   "mode",  "timer", "event",  "queue",  "frame",  "packet", "header", "offset",
-    "size",   "limit", "error", "result", "channel", "device", "driver", "port",  "pin",
-    "clock",  "rate",  "data",  "table",  "entry",  "node",   "list",   "task",   "lock",
-    "init",   "read",  "write", "open",   "close",  "get",    "set",    "reset",  "start",
-    "stop",   "min",   "max",   "next",   "prev",   "first",  "last",   "temp",   "cfg"};
+    "buffer", "count", "index", "length", "handle",  "config", "status", "state",  "value",
+    "flag",   "mode",  "timer", "event",  "queue",   "frame",  "packet", "header", "offset",
+    "size",   "limit", "error", "result", "channel", "device", "driver", "port",   "pin",
+    "clock",  "rate",  "data",  "table",  "entry",   "node",   "list",   "task",   "lock",
+    "init",   "read",  "write", "open",   "close",   "get",    "set",    "reset",  "start",
+    "stop",   "min",   "max",   "next",   "prev",    "first",  "last",   "temp",   "cfg"};
 constexpr const char* suffixes[] = {"", "", "", "", "_t", "_e", "_s", "_cb", "_fn", "_ptr"};
 
 std::string capitalised(std::string word) {

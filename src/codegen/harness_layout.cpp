@@ -12,10 +12,10 @@ namespace vx {
 namespace {
 
 constexpr const char* main_usage_names[main_usage_count] = {
-    "EDV_BOOLEAN_C", "EDV_CHAR_C",     "EDV_DOUBLE_C",  "EDV_FLOAT_C",   "EDV_INTEGER_C",
-    "EDV_POINTER_C", "EDV_STR_C",      "EDV_UNSIGNED_C", "PTU_BOOLEAN_C", "PTU_CHAR_C",
-    "PTU_DOUBLE_C",  "PTU_FLOAT_C",    "PTU_INTEGER_C", "PTU_UNSIGNED_C", "INI_STR_C",
-    "CHRONO_MUET_C", "COMP_STR_C",     "DCL_FAC_REP_C", "MUET_CHECK",    "OPEN_BRA_C",
+    "EDV_BOOLEAN_C", "EDV_CHAR_C",    "EDV_DOUBLE_C",   "EDV_FLOAT_C",    "EDV_INTEGER_C",
+    "EDV_POINTER_C", "EDV_STR_C",     "EDV_UNSIGNED_C", "PTU_BOOLEAN_C",  "PTU_CHAR_C",
+    "PTU_DOUBLE_C",  "PTU_FLOAT_C",   "PTU_INTEGER_C",  "PTU_UNSIGNED_C", "INI_STR_C",
+    "CHRONO_MUET_C", "COMP_STR_C",    "DCL_FAC_REP_C",  "MUET_CHECK",     "OPEN_BRA_C",
     "RUPT ",         "CONCAT_STR_C ",
 };
 constexpr const char* typed_usage_names[typed_usage_count] = {
@@ -50,8 +50,7 @@ bool non_integer_literal(std::string_view text) {
     char* end = nullptr;
     std::string copy(text);
     std::strtod(copy.c_str(), &end);
-    return end != copy.c_str() && *end == '\0' &&
-           copy.find_first_of(".eE") != std::string::npos &&
+    return end != copy.c_str() && *end == '\0' && copy.find_first_of(".eE") != std::string::npos &&
            (std::isdigit(static_cast<unsigned char>(copy.front())) || copy.front() == '.');
 }
 
@@ -164,10 +163,12 @@ void HarnessLayout::emit_stub_services() {
     }
     write("VXU_GLOBAL_STUB_INIT");
     write("#ifdef STUB_CALL_IDX_MAX");
-    write("/* when STUB_CALL_IDX_MAX is defined vxu.c declare _vx_call_order_Idx and "
-          "_vx_call_order[] */");
-    write("   for(_vx_call_order_Idx=0; _vx_call_order_Idx<STUB_CALL_IDX_MAX; "
-          "_vx_call_order_Idx++)");
+    write(
+        "/* when STUB_CALL_IDX_MAX is defined vxu.c declare _vx_call_order_Idx and "
+        "_vx_call_order[] */");
+    write(
+        "   for(_vx_call_order_Idx=0; _vx_call_order_Idx<STUB_CALL_IDX_MAX; "
+        "_vx_call_order_Idx++)");
     write("      _vx_call_order[_vx_call_order_Idx]=0;");
     write("#endif");
     for (const std::string& line : stubs_.init_lines()) {
@@ -195,18 +196,17 @@ void HarnessLayout::emit_service_declaration(int record_number, std::string_view
     if (settings_.no_edit) {
         return;
     }
-    write_folded("DCL_OP_C(" + std::to_string(record_number) + ", \"" +
-                     c_string_text(service_name) + "\");",
-                 fold_);
+    write_folded(
+        "DCL_OP_C(" + std::to_string(record_number) + ", \"" + c_string_text(service_name) + "\");",
+        fold_);
 }
 
 void HarnessLayout::emit_service_end(std::string_view service_name) {
     write("}/* END SERVICE " + comment_text(service_name) + "*/");
 }
 
-void HarnessLayout::emit_test_head(int record_number, std::string_view test_name,
-                                   int test_ordinal, std::string_view loop_expression,
-                                   int repetition_record) {
+void HarnessLayout::emit_test_head(int record_number, std::string_view test_name, int test_ordinal,
+                                   std::string_view loop_expression, int repetition_record) {
     loop_variables_in_test_ = 0;
     test_repeated_ = false;
     pending_fac_rep_record_ = 0;
@@ -444,8 +444,9 @@ void HarnessLayout::emit_declarations_end() {
     declare("#ifdef STUB_CALL_IDX_MAX");
     declare("static " + stubs_.call_order_type() + " _vx_call_order[STUB_CALL_IDX_MAX];");
     declare("unsigned int _vx_call_order_Idx;");
-    declare("#define STUB_CALL_ORDER(stubID) if(_vx_call_order_Idx<STUB_CALL_IDX_MAX) "
-            "_vx_call_order[_vx_call_order_Idx++]=stubID;");
+    declare(
+        "#define STUB_CALL_ORDER(stubID) if(_vx_call_order_Idx<STUB_CALL_IDX_MAX) "
+        "_vx_call_order[_vx_call_order_Idx++]=stubID;");
     declare("#endif");
     declare("#define NB_MAX_J_PSEUDO " + std::to_string(max_j_));
     for (int i = 1; i <= max_j_; ++i) {
@@ -486,6 +487,5 @@ void HarnessLayout::note_array_variables(int count) {
         max_i_ = count;
     }
 }
-
 
 }  // namespace vx

@@ -86,21 +86,21 @@ private:
 
 struct HarnessSettings {
     int tested_language = tested_language_c;
-    bool kr = false;       // K&R function heads (-RESTRICTION=KR)
-    bool no_edit = false;  // -NOEDIT: no reporting calls
-    std::string program_name;        // base name of the generated file
-    std::string runtime_include;     // the runtime header, in double quotes
+    bool kr = false;                   // K&R function heads (-RESTRICTION=KR)
+    bool no_edit = false;              // -NOEDIT: no reporting calls
+    std::string program_name;          // base name of the generated file
+    std::string runtime_include;       // the runtime header, in double quotes
     std::string declarations_include;  // path of the declarations file as included
-    std::string traces_path;         // the traces file named in the harness
-    bool sql = false;                // database header in the prologue
+    std::string traces_path;           // the traces file named in the harness
+    bool sql = false;                  // database header in the prologue
     std::string sql_include;
 };
 
 // What the end-of-script checks compare the selection options with.
 struct SelectionFacts {
-    std::vector<std::string> services;      // every service name of the script
-    std::vector<std::string> tests;         // every test name
-    std::vector<std::string> families;      // every family name
+    std::vector<std::string> services;  // every service name of the script
+    std::vector<std::string> tests;     // every test name
+    std::vector<std::string> families;  // every family name
     std::vector<std::string> generated_services;
     const std::vector<std::string>* include_services = nullptr;  // null: option not given
     const std::vector<std::string>* exclude_services = nullptr;

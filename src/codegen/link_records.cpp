@@ -68,8 +68,7 @@ std::string version_suffix(std::string_view base_name) {
     return std::string(base_name.substr(size - version_suffix_length));
 }
 
-LinkRecords::LinkRecords(const SkipFlags& flags, bool no_edit)
-    : flags_(flags), no_edit_(no_edit) {}
+LinkRecords::LinkRecords(const SkipFlags& flags, bool no_edit) : flags_(flags), no_edit_(no_edit) {}
 
 void LinkRecords::open(const std::string& path, std::string_view log_path,
                        const BannerText& banner) {
@@ -139,8 +138,7 @@ void LinkRecords::write_module_header(const ModuleHeader& header) {
     if (!header.found_version.empty()) {
         if (!header.version_field.empty() &&
             trimmed(header.found_version) != trimmed(header.version_field)) {
-            report_error("MISMNUVER",
-                         header.found_version + " / PTU : " + header.version_field);
+            report_error("MISMNUVER", header.found_version + " / PTU : " + header.version_field);
         }
         version = header.found_version;
     }
@@ -345,8 +343,7 @@ int LinkRecords::write_stub_parameter_group() {
 
 int LinkRecords::write_stub_parameter(std::string_view name, StubParameterForm form) {
     return write_numbered(
-        'L', std::string(name) +
-                 std::string(stub_parameter_forms[static_cast<std::size_t>(form)]));
+        'L', std::string(name) + std::string(stub_parameter_forms[static_cast<std::size_t>(form)]));
 }
 
 void LinkRecords::write_stub_statement(long line, int stub_number, long first, long last,

@@ -58,11 +58,11 @@ struct RunRecordFields {
 
 // Location records, by their code.
 enum class LocationKind : int {
-    variable = 12,  // VAR / ARRAY / STR
-    element = 14,   // ELEMENT
-    stub_call = 15, // stub calls checked in an element
-    test = 16,      // TEST
-    service = 17,   // SERVICE
+    variable = 12,   // VAR / ARRAY / STR
+    element = 14,    // ELEMENT
+    stub_call = 15,  // stub calls checked in an element
+    test = 16,       // TEST
+    service = 17,    // SERVICE
 };
 
 // The repetition of a TEST ("LOOP n"): an "R" record after the "T" record.
@@ -84,11 +84,11 @@ struct ModuleHeader {
 // The layout of a variable record: letter + number + " " + variable +
 // " RA=" + form + "," + initial + value.
 struct VariableRecord {
-    char letter = 'V';    // "V", or "A" for the record of a whole array
-    std::string variable; // the variable text
-    std::string form;     // record_form(...)
-    std::string initial;  // init_value(...), init_range(...) or init_none()
-    std::string value;    // expected_*(...)
+    char letter = 'V';     // "V", or "A" for the record of a whole array
+    std::string variable;  // the variable text
+    std::string form;      // record_form(...)
+    std::string initial;   // init_value(...), init_range(...) or init_none()
+    std::string value;     // expected_*(...)
 };
 
 // Display formats of a variable record's form.
@@ -97,19 +97,19 @@ enum class DisplayFormat : char {
     decimal = 'D',
     binary = 'B',
     unsigned_decimal = 'U',
-    sized_signed = 'D',     // followed by the size
-    sized_unsigned = 'U',   // followed by the size
-    enumeration = 'Y',      // followed by the enum type number
-    floating = 'F',         // followed by the precision
-    exponent = 'E',         // followed by the precision
+    sized_signed = 'D',    // followed by the size
+    sized_unsigned = 'U',  // followed by the size
+    enumeration = 'Y',     // followed by the enum type number
+    floating = 'F',        // followed by the precision
+    exponent = 'E',        // followed by the precision
 };
 
 // "FORM=" + kind letter ("N" or "C") + format letter + digits.
 std::string record_form(char kind_letter, DisplayFormat format, std::string_view digits = {});
-std::string init_value(std::string_view value);        // "INIT=" + value
-std::string init_range(std::string_view range);        // "INIT=FROM" + range
-std::string init_none();                               // "INIT=? ,"
-std::string expected_value(std::string_view value);    // " VA=" + value
+std::string init_value(std::string_view value);                              // "INIT=" + value
+std::string init_range(std::string_view range);                              // "INIT=FROM" + range
+std::string init_none();                                                     // "INIT=? ,"
+std::string expected_value(std::string_view value);                          // " VA=" + value
 std::string expected_value(std::string_view value, std::string_view delta);  // with " +/- "
 std::string expected_range(std::string_view min, std::string_view max);      // " VA=min<=VA<=max"
 std::string expected_list(std::size_t count, std::string_view list);         // " VA IN (n) list"
@@ -234,7 +234,8 @@ public:
     // The number of an enumeration type, given at its first use; the first
     // use outside a pause describes it: "Y" + n + " " + type name, one
     // "Y" + value + " " + enumerator each, "Y0 0".
-    int enum_type_number(std::string_view type_name, const std::vector<EnumeratorRecord>& enumerators);
+    int enum_type_number(std::string_view type_name,
+                         const std::vector<EnumeratorRecord>& enumerators);
 
 private:
     void write_kept(const std::vector<std::string>& texts, char kind);

@@ -45,11 +45,10 @@ TEST_F(LinkRecordsTest, HeaderRecordsInTheirOrder) {
     LinkRecords& r = open();
     r.write_opening_records("/work/scripts/sample.v2.ptu", "", "vexorprepro sample.v2.ptu t.c");
     r.write_run_records(run_fields());
-    EXPECT_EQ(records(), (Lines{"E11 0 /work/scripts/sample.v2.ptu",
-                                "C0 vexorprepro sample.v2.ptu t.c",
-                                "H0 Mon Jan  1 10:00:00 2024", "E7 indefinie",
-                                "E8 8.3.0.1.342.020", "E9 C C", "E6  sample", "E4  unit_012",
-                                "E5  012"}));
+    EXPECT_EQ(records(),
+              (Lines{"E11 0 /work/scripts/sample.v2.ptu", "C0 vexorprepro sample.v2.ptu t.c",
+                     "H0 Mon Jan  1 10:00:00 2024", "E7 indefinie", "E8 8.3.0.1.342.020", "E9 C C",
+                     "E6  sample", "E4  unit_012", "E5  012"}));
 }
 
 TEST_F(LinkRecordsTest, HeaderRecordsWithTargetCommandDatabaseAndPlainSource) {
@@ -62,10 +61,9 @@ TEST_F(LinkRecordsTest, HeaderRecordsWithTargetCommandDatabaseAndPlainSource) {
     fields.language_name = "CSQL";
     fields.source_path = "unit.c";
     r.write_run_records(fields);
-    EXPECT_EQ(records(),
-              (Lines{"E11 0 ", "C0 make harness", "H0 Mon Jan  1 10:00:00 2024", "E7 LINUX64",
-                     "E20 oracle", "E8 8.3.0.1.342.020", "E9 C CSQL", "E6  sample", "E4  unit",
-                     "E5  "}));
+    EXPECT_EQ(records(), (Lines{"E11 0 ", "C0 make harness", "H0 Mon Jan  1 10:00:00 2024",
+                                "E7 LINUX64", "E20 oracle", "E8 8.3.0.1.342.020", "E9 C CSQL",
+                                "E6  sample", "E4  unit", "E5  "}));
 }
 
 TEST(RecordNames, BaseNamesAndVersionSuffixes) {
@@ -124,12 +122,26 @@ TEST_F(LinkRecordsTest, HeadersAreFollowedByTheirKeptRecords) {
     r.end_service();
     r.write_service_type("ignored after the first service");
 
-    EXPECT_EQ(records(),
-              (Lines{"X1 before any service", "E3 global type", "E17 0 10", "E16 0 12",
-                     "O2 add", "S3 service type", "C4 service comment", "Q5 REQ-1", "T6 t1",
-                     "R7 3", "C8 test comment", "Q9 REQ-2", "E14 0 14", "B10 1", "E12 0 15",
-                     "V11 x RA=FORM=ND,INIT=1 VA=2", "D12 6 coverage", "C13 inside the test",
-                     "X14 between tests", "S15 late type"}));
+    EXPECT_EQ(records(), (Lines{"X1 before any service",
+                                "E3 global type",
+                                "E17 0 10",
+                                "E16 0 12",
+                                "O2 add",
+                                "S3 service type",
+                                "C4 service comment",
+                                "Q5 REQ-1",
+                                "T6 t1",
+                                "R7 3",
+                                "C8 test comment",
+                                "Q9 REQ-2",
+                                "E14 0 14",
+                                "B10 1",
+                                "E12 0 15",
+                                "V11 x RA=FORM=ND,INIT=1 VA=2",
+                                "D12 6 coverage",
+                                "C13 inside the test",
+                                "X14 between tests",
+                                "S15 late type"}));
 }
 
 TEST_F(LinkRecordsTest, NoEditDropsOnlyTheKeptRecordsOfServicesAndTests) {
@@ -158,8 +170,8 @@ TEST_F(LinkRecordsTest, VariableAnalysisPausesRecordsButKeepsNumbers) {
     EXPECT_EQ(r.enum_type_number("colour", {{"RED", "0"}, {"GREEN", "1"}}), 1);
     EXPECT_EQ(r.enum_type_number("colour", {{"RED", "0"}, {"GREEN", "1"}}), 1);
     EXPECT_EQ(r.enum_type_number("mode", {{"ON", "1"}}), 2);
-    EXPECT_EQ(records(), (Lines{"V2 written", "Y1 colour", "Y0 RED", "Y1 GREEN", "Y0 0",
-                                "Y2 mode", "Y1 ON", "Y0 0"}));
+    EXPECT_EQ(records(), (Lines{"V2 written", "Y1 colour", "Y0 RED", "Y1 GREEN", "Y0 0", "Y2 mode",
+                                "Y1 ON", "Y0 0"}));
 }
 
 TEST_F(LinkRecordsTest, IncludedScriptsStubsAndModuleHeader) {

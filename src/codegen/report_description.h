@@ -47,7 +47,6 @@ ReportDescriptionNames report_description_names(std::string_view tsf_option,
                                                 std::string_view script_path,
                                                 std::string_view script_file_name);
 
-
 class ReportDescription {
 public:
     ReportDescription() = default;

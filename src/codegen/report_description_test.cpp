@@ -16,9 +16,9 @@ using vx::testing::CodegenTest;
 class ReportDescriptionTest : public CodegenTest {
 protected:
     void open() {
-        description_.open({"run.tsf", "dir/we\"ird\\s.ptu", "we\"ird\\s.ptu", "/out/run.xrd",
-                           "run.xrd"},
-                          "", BannerText{2, "vexorprepro s.ptu t.c", "today"});
+        description_.open(
+            {"run.tsf", "dir/we\"ird\\s.ptu", "we\"ird\\s.ptu", "/out/run.xrd", "run.xrd"}, "",
+            BannerText{2, "vexorprepro s.ptu t.c", "today"});
     }
     ReportDescription description_;
 };
@@ -52,23 +52,50 @@ TEST_F(ReportDescriptionTest, ServicesTestsStubsAndClosingOfASuccessfulRun) {
     description_.close(false);
     Lines records = after_banner(read_lines("run.tsf"));
     records.erase(records.begin(), records.begin() + 5);
-    EXPECT_EQ(records,
-              (Lines{
-                  "SI 9", "IN \"VXUS\" 15 \"add\"", "LK 10", "MS 14 \"add\"",
-                  "SI 15", "IN \"VXUT\" 19 \"Test t1\"", "LK 12", "MS 18 \"t1\"",
-                  "SI 9", "IN \"VXUB\" 3 \"Stubs\"",
-                  "LK 30", "SI 3", "IN \"VXUB\" 1 \"io\"", "SI 1",
-                  "LK 31", "MS 30 \"open_file\"",
-                  // the stub counter became 4 * 5 + 10, the next block is 31
-                  "LK 40", "SI 3", "IN \"VXUB\" 31 \"net\"", "SI 31",
-                  "SI 9", "IN \"VXUS\" 35 \"sub\"", "LK 50", "MS 34 \"sub\"",
-                  "SI 35", "IN \"VXUT\" 39 \"Test t2\"", "LK 52", "MS 38 \"t2\"",
-                  "ID 1 0", "ED", "DB \"Plumbrook-Glimser\"", "SO \"/out/run.xrd\" 000 \"xrd\"",
-                  "IN \"File\" 9 \"run.xrd\"", "LK 1", "TX 6 \"Errors detected\"",
-                  "LK \"Test12\"", "TX 20 \"Test result\"",
-                  "LK \"Test52\"", "TX 40 \"Test result\"",
-                  "ID 2 0", "ED",
-              }));
+    EXPECT_EQ(records, (Lines{
+                           "SI 9",
+                           "IN \"VXUS\" 15 \"add\"",
+                           "LK 10",
+                           "MS 14 \"add\"",
+                           "SI 15",
+                           "IN \"VXUT\" 19 \"Test t1\"",
+                           "LK 12",
+                           "MS 18 \"t1\"",
+                           "SI 9",
+                           "IN \"VXUB\" 3 \"Stubs\"",
+                           "LK 30",
+                           "SI 3",
+                           "IN \"VXUB\" 1 \"io\"",
+                           "SI 1",
+                           "LK 31",
+                           "MS 30 \"open_file\"",
+                           // the stub counter became 4 * 5 + 10, the next block is 31
+                           "LK 40",
+                           "SI 3",
+                           "IN \"VXUB\" 31 \"net\"",
+                           "SI 31",
+                           "SI 9",
+                           "IN \"VXUS\" 35 \"sub\"",
+                           "LK 50",
+                           "MS 34 \"sub\"",
+                           "SI 35",
+                           "IN \"VXUT\" 39 \"Test t2\"",
+                           "LK 52",
+                           "MS 38 \"t2\"",
+                           "ID 1 0",
+                           "ED",
+                           "DB \"Plumbrook-Glimser\"",
+                           "SO \"/out/run.xrd\" 000 \"xrd\"",
+                           "IN \"File\" 9 \"run.xrd\"",
+                           "LK 1",
+                           "TX 6 \"Errors detected\"",
+                           "LK \"Test12\"",
+                           "TX 20 \"Test result\"",
+                           "LK \"Test52\"",
+                           "TX 40 \"Test result\"",
+                           "ID 2 0",
+                           "ED",
+                       }));
 }
 
 TEST_F(ReportDescriptionTest, RunWithErrorsLeavesNoFile) {

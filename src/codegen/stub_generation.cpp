@@ -22,7 +22,6 @@ constexpr std::string_view direction_words[] = {"_in", "_out", "_inout"};
 constexpr int bits_8_limit = 256;
 constexpr int bits_16_limit = 65536;
 
-
 // Removes the direction words from a C text, with the blank after them.
 std::string without_directions(std::string text) {
     for (std::string_view word : direction_words) {
@@ -86,15 +85,15 @@ std::string pointer_value(const std::string& value, bool function) {
 
 StubParameterForm record_form(StubValueKind kind) {
     switch (kind) {
-    case StubValueKind::integer:
-    case StubValueKind::unsigned_integer:
-    case StubValueKind::character:
-        return StubParameterForm::integer;
-    case StubValueKind::floating:
-    case StubValueKind::double_floating:
-        return StubParameterForm::floating;
-    default:
-        return StubParameterForm::other;
+        case StubValueKind::integer:
+        case StubValueKind::unsigned_integer:
+        case StubValueKind::character:
+            return StubParameterForm::integer;
+        case StubValueKind::floating:
+        case StubValueKind::double_floating:
+            return StubParameterForm::floating;
+        default:
+            return StubParameterForm::other;
     }
 }
 
@@ -170,9 +169,7 @@ bool parse_stub_call(std::string_view argument, StubCall& call) {
     return true;
 }
 
-void StubGenerator::line(std::string_view text) {
-    write_folded_test_level(text, settings_.fold);
-}
+void StubGenerator::line(std::string_view text) { write_folded_test_level(text, settings_.fold); }
 
 const Stub* StubGenerator::find(std::string_view name) const {
     for (const Stub& stub : stubs_) {
@@ -199,34 +196,43 @@ StubValueKind StubGenerator::kind_of(const TypeNode* type) const {
     const TypeNode* r = complete(type);
     if (r == nullptr) return StubValueKind::other;
     switch (r->kind) {
-    case TypeKind::struct_type:
-    case TypeKind::union_type:
-        return StubValueKind::aggregate;
-    case TypeKind::function:
-        return StubValueKind::function_pointer;
-    case TypeKind::array:
-        // Only strings are compared whole; other arrays are aggregates'
-        // members the stub does not compare.
-        return c_value_kind(type) == CValueKind::string ? StubValueKind::char_array
-                                                       : StubValueKind::other;
-    default:
-        break;
+        case TypeKind::struct_type:
+        case TypeKind::union_type:
+            return StubValueKind::aggregate;
+        case TypeKind::function:
+            return StubValueKind::function_pointer;
+        case TypeKind::array:
+            // Only strings are compared whole; other arrays are aggregates'
+            // members the stub does not compare.
+            return c_value_kind(type) == CValueKind::string ? StubValueKind::char_array
+                                                            : StubValueKind::other;
+        default:
+            break;
     }
     // Scalars as the value model classifies them, so that a stub's
     // parameter and a variable of the same type are checked alike.
     const CValueKind kind = c_value_kind(type);
     if (kind == CValueKind::unknown) return StubValueKind::other;
     switch (c_check_kind(kind, c_type_facts(type))) {
-    case CheckKind::unsigned_integer: return StubValueKind::unsigned_integer;
-    case CheckKind::character: return StubValueKind::character;
-    case CheckKind::floating: return StubValueKind::floating;
-    case CheckKind::double_floating: return StubValueKind::double_floating;
-    case CheckKind::string: return StubValueKind::string;
-    case CheckKind::pointer: return StubValueKind::pointer;
-    case CheckKind::function_pointer: return StubValueKind::function_pointer;
-    case CheckKind::boolean:
-        return c_type_facts(type).is_unsigned ? StubValueKind::unsigned_integer : StubValueKind::integer;
-    case CheckKind::integer: return StubValueKind::integer;
+        case CheckKind::unsigned_integer:
+            return StubValueKind::unsigned_integer;
+        case CheckKind::character:
+            return StubValueKind::character;
+        case CheckKind::floating:
+            return StubValueKind::floating;
+        case CheckKind::double_floating:
+            return StubValueKind::double_floating;
+        case CheckKind::string:
+            return StubValueKind::string;
+        case CheckKind::pointer:
+            return StubValueKind::pointer;
+        case CheckKind::function_pointer:
+            return StubValueKind::function_pointer;
+        case CheckKind::boolean:
+            return c_type_facts(type).is_unsigned ? StubValueKind::unsigned_integer
+                                                  : StubValueKind::integer;
+        case CheckKind::integer:
+            return StubValueKind::integer;
     }
     return StubValueKind::other;
 }
@@ -322,7 +328,8 @@ bool StubGenerator::build_stub(Stub& stub, const Symbol& function) {
             const TypeNode* unit_resolved = c_resolve_type(unit_parameter);
             if (unit_resolved != nullptr &&
                 (resolved->kind == TypeKind::array || unit_resolved->kind == TypeKind::array) &&
-                (unit_resolved->kind == TypeKind::array || unit_resolved->kind == TypeKind::pointer)) {
+                (unit_resolved->kind == TypeKind::array ||
+                 unit_resolved->kind == TypeKind::pointer)) {
                 p.head = type_image(unit_parameter, p.name);
             }
         }
@@ -560,25 +567,25 @@ void StubGenerator::write_aggregate_comparison(const TypeNode* type) {
         const std::string a = "(*p)" + c.path;
         const std::string b = "(*ref)" + c.path;
         switch (kind_of(c.type)) {
-        case StubValueKind::string:
-            line("  Vexor_res|=_vxcc_str((char *)(" + a + "),(char *)(" + b + "));");
-            break;
-        case StubValueKind::pointer:
-            line("  Vexor_res|=_vxcc_ptr((vxu_pointer)(" + a + "),(vxu_pointer)(" + b + "));");
-            break;
-        case StubValueKind::function_pointer:
-            line("  Vexor_res|=_VXCC_FUNCPTR(" + a + "," + b + ");");
-            break;
-        case StubValueKind::char_array:
-            line("  Vexor_res|=(strcmp(" + a + "," + b + ")!=0);");
-            break;
-        case StubValueKind::other:
-        case StubValueKind::aggregate:
-            line("  Vexor_res|=(memcmp(&(" + a + "),&(" + b + "),sizeof(" + a + "))!=0);");
-            break;
-        default:
-            line("  Vexor_res|=((" + a + ")!=(" + b + "));");
-            break;
+            case StubValueKind::string:
+                line("  Vexor_res|=_vxcc_str((char *)(" + a + "),(char *)(" + b + "));");
+                break;
+            case StubValueKind::pointer:
+                line("  Vexor_res|=_vxcc_ptr((vxu_pointer)(" + a + "),(vxu_pointer)(" + b + "));");
+                break;
+            case StubValueKind::function_pointer:
+                line("  Vexor_res|=_VXCC_FUNCPTR(" + a + "," + b + ");");
+                break;
+            case StubValueKind::char_array:
+                line("  Vexor_res|=(strcmp(" + a + "," + b + ")!=0);");
+                break;
+            case StubValueKind::other:
+            case StubValueKind::aggregate:
+                line("  Vexor_res|=(memcmp(&(" + a + "),&(" + b + "),sizeof(" + a + "))!=0);");
+                break;
+            default:
+                line("  Vexor_res|=((" + a + ")!=(" + b + "));");
+                break;
         }
     });
     line("}");
@@ -640,18 +647,19 @@ void StubGenerator::write_data_declarations(const Stub& stub) {
 std::string StubGenerator::differs(StubValueKind kind, const std::string& actual,
                                    const std::string& expected, const TypeNode* aggregate) const {
     switch (kind) {
-    case StubValueKind::string:
-        return "_vxcc_str((char *)(" + actual + "),(char *)(" + expected + "))";
-    case StubValueKind::pointer:
-        return "_vxcc_ptr((vxu_pointer)(" + actual + "),(vxu_pointer)(" + expected + "))";
-    case StubValueKind::function_pointer:
-        return "_VXCC_FUNCPTR(" + actual + "," + expected + ")";
-    case StubValueKind::char_array:
-        return "strcmp(" + actual + "," + expected + ")";
-    case StubValueKind::aggregate:
-        return "_vxcc" + aggregate_key(aggregate) + "(&(" + actual + "),&(" + expected + "),0,0,0)";
-    default:
-        return "((" + actual + ")!=" + expected + ")";
+        case StubValueKind::string:
+            return "_vxcc_str((char *)(" + actual + "),(char *)(" + expected + "))";
+        case StubValueKind::pointer:
+            return "_vxcc_ptr((vxu_pointer)(" + actual + "),(vxu_pointer)(" + expected + "))";
+        case StubValueKind::function_pointer:
+            return "_VXCC_FUNCPTR(" + actual + "," + expected + ")";
+        case StubValueKind::char_array:
+            return "strcmp(" + actual + "," + expected + ")";
+        case StubValueKind::aggregate:
+            return "_vxcc" + aggregate_key(aggregate) + "(&(" + actual + "),&(" + expected +
+                   "),0,0,0)";
+        default:
+            return "((" + actual + ")!=" + expected + ")";
     }
 }
 
@@ -662,16 +670,17 @@ std::string StubGenerator::input_comparison(const Stub& stub, const StubParamete
     const std::string selected = "Vexor_ptr_out->sel[" + std::to_string(p.check_selector) + "]";
     if (p.kind == StubValueKind::aggregate) {
         // The selector is read by the comparison function itself.
-        return "Vexor_res|=(" + std::string(p.direction == StubDirection::inout
-                                                ? "!VXU_GIVEN(" + p.name + ")||"
-                                                : "") +
+        return "Vexor_res|=(" +
+               std::string(p.direction == StubDirection::inout ? "!VXU_GIVEN(" + p.name + ")||"
+                                                               : "") +
                "_vxcc" + aggregate_key(p.value) + "(&(" + actual + "),&(" + expected + ")," +
                std::to_string(p.check_selector) + ",(Vexor_ptr_in?&(Vexor_ptr_in->_datain." +
                p.name + "):0),&(Vexor_ptr_out->sel[0])));";
     }
     if (p.kind == StubValueKind::buffer) {
         // A null buffer has nothing to compare: the call does not match.
-        const std::string head = "if (" + selected + ") { if (!VXU_GIVEN(" + p.name + ")) Vexor_res=1; else ";
+        const std::string head =
+            "if (" + selected + ") { if (!VXU_GIVEN(" + p.name + ")) Vexor_res=1; else ";
         if (p.text) {
             return head + "Vexor_res|=(strncmp((const char *)(" + p.name + ")," + expected + "," +
                    std::to_string(p.buffer) + ")!=0); }";
@@ -680,14 +689,16 @@ std::string StubGenerator::input_comparison(const Stub& stub, const StubParamete
             const StubValueKind element = kind_of(p.components.front().type);
             return head + "for (_Vexor_j=0;_Vexor_j<" + std::to_string(p.buffer) +
                    ";++_Vexor_j) Vexor_res|=" +
-                   differs(element, "(" + p.name + ")[_Vexor_j]", expected + "[_Vexor_j]", nullptr) +
+                   differs(element, "(" + p.name + ")[_Vexor_j]", expected + "[_Vexor_j]",
+                           nullptr) +
                    "; }";
         }
         std::string text = head + "{";
         for (const ValueComponent& c : p.components) {
             const std::string path = c.expression.substr(p.name.size());
             text += " Vexor_res|=" +
-                    differs(kind_of(c.type), "(" + p.name + ")" + path, expected + path, nullptr) + ";";
+                    differs(kind_of(c.type), "(" + p.name + ")" + path, expected + path, nullptr) +
+                    ";";
         }
         return text + " } }";
     }
@@ -873,8 +884,8 @@ void StubGenerator::write_parameter_checks(const Stub& stub) {
     const bool records = output_enabled();
     for (const StubParameter& p : stub.parameters) {
         if (!p.input()) continue;
-        const std::string flag = "(Vexor_ptr_out->min>0?Vexor_ptr_out->sel[" +
-                                 std::to_string(p.check_selector) + "]:0)";
+        const std::string flag =
+            "(Vexor_ptr_out->min>0?Vexor_ptr_out->sel[" + std::to_string(p.check_selector) + "]:0)";
         // One check of the value at `path`; with `elements`, of each of
         // that many elements of the array at `path`, in a loop whose
         // records follow one another.
@@ -887,9 +898,10 @@ void StubGenerator::write_parameter_checks(const Stub& stub) {
             std::string n;
             if (elements > 0) {
                 for (long long i = 0; i < elements; ++i) {
-                    const int r = records ? link_records().write_stub_parameter(
-                                                path + "[" + std::to_string(i) + "]", record_form(kind))
-                                          : 0;
+                    const int r = records
+                                      ? link_records().write_stub_parameter(
+                                            path + "[" + std::to_string(i) + "]", record_form(kind))
+                                      : 0;
                     if (i == 0) rec = r;
                 }
                 o += "[_Vexor_j]";
@@ -901,56 +913,56 @@ void StubGenerator::write_parameter_checks(const Stub& stub) {
                 n = "0+" + std::to_string(rec);
             }
             switch (kind) {
-            case StubValueKind::integer:
-            case StubValueKind::unsigned_integer: {
-                const std::string base = ",10,";
-                const CheckKindRow& row = c_check_kind_row(kind == StubValueKind::integer
-                                                               ? CheckKind::integer
-                                                               : CheckKind::unsigned_integer);
-                const std::string cast(row.cast);
-                line("  " + std::string(row.check_macro) + "(" + flag + ",0," + cast + o + ")," + n +
-                     base + cast + e + ")," + cast + e + "));");
-                usage_.count_use(kind == StubValueKind::integer ? Usage::edv_integer : Usage::edv_unsigned);
-                break;
-            }
-            case StubValueKind::character:
-                line("  EDV_CHAR_C(" + flag + ",0,(char)(" + o + ")," + n + ",(char)(" + e +
-                     "),(char)(" + e + "));");
-                usage_.count_use(Usage::edv_char);
-                break;
-            case StubValueKind::floating:
-                line("  EDV_FLOAT_C(" + flag + ",0,(float)(" + o + ")," + n + ",(float)(" + e +
-                     "),(float)(" + e + "));");
-                usage_.count_use(Usage::edv_float);
-                break;
-            case StubValueKind::double_floating:
-                line("  EDV_DOUBLE_C(" + flag + ",0,(double)(" + o + ")," + n + ",(double)(" +
-                     e + "),(double)(" + e + "));");
-                usage_.count_use(Usage::edv_double);
-                break;
-            case StubValueKind::string:
-            case StubValueKind::char_array:
-                line("  EDV_STR_C(" + flag + ",0,(vxu_charstring)(" + o + ")," + n +
-                     ",(vxu_charstring)(" + e + "),(vxu_charstring)(" + e + "));");
-                usage_.count_use(Usage::edv_str);
-                break;
-            case StubValueKind::pointer:
-                line("  EDV_POINTER_C(" + flag + ",0,(vxu_pointer)(" + o + ")," + n +
-                     ",(vxu_pointer)(" + e + "));");
-                usage_.count_use(Usage::edv_pointer);
-                break;
-            case StubValueKind::function_pointer:
-                line("  EDV_FUNCPOINTER_C(" + flag + ",0," + o + "," + n + "," + e + ");");
-                usage_.count_use(Usage::edv_pointer);
-                break;
-            default:
-                break;
+                case StubValueKind::integer:
+                case StubValueKind::unsigned_integer: {
+                    const std::string base = ",10,";
+                    const CheckKindRow& row = c_check_kind_row(kind == StubValueKind::integer
+                                                                   ? CheckKind::integer
+                                                                   : CheckKind::unsigned_integer);
+                    const std::string cast(row.cast);
+                    line("  " + std::string(row.check_macro) + "(" + flag + ",0," + cast + o +
+                         ")," + n + base + cast + e + ")," + cast + e + "));");
+                    usage_.count_use(kind == StubValueKind::integer ? Usage::edv_integer
+                                                                    : Usage::edv_unsigned);
+                    break;
+                }
+                case StubValueKind::character:
+                    line("  EDV_CHAR_C(" + flag + ",0,(char)(" + o + ")," + n + ",(char)(" + e +
+                         "),(char)(" + e + "));");
+                    usage_.count_use(Usage::edv_char);
+                    break;
+                case StubValueKind::floating:
+                    line("  EDV_FLOAT_C(" + flag + ",0,(float)(" + o + ")," + n + ",(float)(" + e +
+                         "),(float)(" + e + "));");
+                    usage_.count_use(Usage::edv_float);
+                    break;
+                case StubValueKind::double_floating:
+                    line("  EDV_DOUBLE_C(" + flag + ",0,(double)(" + o + ")," + n + ",(double)(" +
+                         e + "),(double)(" + e + "));");
+                    usage_.count_use(Usage::edv_double);
+                    break;
+                case StubValueKind::string:
+                case StubValueKind::char_array:
+                    line("  EDV_STR_C(" + flag + ",0,(vxu_charstring)(" + o + ")," + n +
+                         ",(vxu_charstring)(" + e + "),(vxu_charstring)(" + e + "));");
+                    usage_.count_use(Usage::edv_str);
+                    break;
+                case StubValueKind::pointer:
+                    line("  EDV_POINTER_C(" + flag + ",0,(vxu_pointer)(" + o + ")," + n +
+                         ",(vxu_pointer)(" + e + "));");
+                    usage_.count_use(Usage::edv_pointer);
+                    break;
+                case StubValueKind::function_pointer:
+                    line("  EDV_FUNCPOINTER_C(" + flag + ",0," + o + "," + n + "," + e + ");");
+                    usage_.count_use(Usage::edv_pointer);
+                    break;
+                default:
+                    break;
             }
         };
         if (p.kind == StubValueKind::aggregate) {
-            c_walk_scalar_components(complete(p.value), p.name, [&](const ScalarComponent& c) {
-                check(c.path, c.type, 0);
-            });
+            c_walk_scalar_components(complete(p.value), p.name,
+                                     [&](const ScalarComponent& c) { check(c.path, c.type, 0); });
         } else if (p.scalar_elements()) {
             check(p.name, p.components.front().type, p.buffer);
         } else if (p.kind == StubValueKind::buffer) {
@@ -991,14 +1003,14 @@ void StubGenerator::write_check_function(const Stub& stub) {
     usage_.count_use(Usage::muet_check);
     line("if ((_os" + k + "[_Vexor_i].min)||(!(_os" + k + "[_Vexor_i].max)))");
     line("  {");
-    line("       EDV_INTEGER_C(1,0,(vxu_integer)(_ix" + k +
-         "),0,10,(vxu_integer)(max?max:_os" + k + "[0].min),(vxu_integer)max);");
+    line("       EDV_INTEGER_C(1,0,(vxu_integer)(_ix" + k + "),0,10,(vxu_integer)(max?max:_os" + k +
+         "[0].min),(vxu_integer)max);");
     usage_.count_use(Usage::edv_integer);
     line("  }");
     line("else");
     line("  {");
-    line("\t EDV_UNSIGNED_C(1,0,(vxu_unsigned)(_ix" + k + "),0,10,(vxu_unsigned)max,(vxu_unsigned)_os" +
-         k + "[_Vexor_i].max);");
+    line("\t EDV_UNSIGNED_C(1,0,(vxu_unsigned)(_ix" + k +
+         "),0,10,(vxu_unsigned)max,(vxu_unsigned)_os" + k + "[_Vexor_i].max);");
     usage_.count_use(Usage::edv_unsigned);
     line("  }");
     if (stub.has_inputs) {
@@ -1035,22 +1047,22 @@ void StubGenerator::write_check_function(const Stub& stub) {
 std::string StubGenerator::value_assignment(const std::string& target, const std::string& cast,
                                             StubValueKind kind, const std::string& value) const {
     switch (kind) {
-    case StubValueKind::aggregate:
-        if (!value.empty() && value.front() == '{') {
-            return target + "=(" + cast + ")" + value + ";";
-        }
-        return target + "=" + value + ";";
-    case StubValueKind::char_array:
-        return "VXU_STRCPY(" + target + "," + value + ");";
-    case StubValueKind::other:
-        return "memcpy(&(" + target + "),&(" + value + "),sizeof(" + target + "));";
-    case StubValueKind::pointer:
-    case StubValueKind::string:
-        return target + "=(" + cast + ")(" + pointer_value(value, false) + ");";
-    case StubValueKind::function_pointer:
-        return target + "=(" + cast + ")(" + pointer_value(value, true) + ");";
-    default:
-        return target + "=(" + cast + ")(" + value + ");";
+        case StubValueKind::aggregate:
+            if (!value.empty() && value.front() == '{') {
+                return target + "=(" + cast + ")" + value + ";";
+            }
+            return target + "=" + value + ";";
+        case StubValueKind::char_array:
+            return "VXU_STRCPY(" + target + "," + value + ");";
+        case StubValueKind::other:
+            return "memcpy(&(" + target + "),&(" + value + "),sizeof(" + target + "));";
+        case StubValueKind::pointer:
+        case StubValueKind::string:
+            return target + "=(" + cast + ")(" + pointer_value(value, false) + ");";
+        case StubValueKind::function_pointer:
+            return target + "=(" + cast + ")(" + pointer_value(value, true) + ");";
+        default:
+            return target + "=(" + cast + ")(" + value + ");";
     }
 }
 
@@ -1113,7 +1125,8 @@ bool StubGenerator::value_lines(const StubParameter& p, const std::string& targe
                 // Zeros after the text: a text buffer is given back whole.
                 lines.push_back("memset(" + field + ",0,sizeof(" + field + "));");
             }
-            lines.push_back(value_assignment(field, without_directions(c.type_text), kind, leaves[i]));
+            lines.push_back(
+                value_assignment(field, without_directions(c.type_text), kind, leaves[i]));
         }
         return ok;
     }
@@ -1133,7 +1146,8 @@ bool StubGenerator::value_lines(const StubParameter& p, const std::string& targe
                 bool ok = true;
                 for (std::size_t i = 0; i < leaves.size() && i < components.size(); ++i) {
                     ok = checked(leaves[i], components[i].kind, components[i].facts,
-                                 components[i].expression) && ok;
+                                 components[i].expression) &&
+                         ok;
                 }
                 if (!ok) return false;
             }
@@ -1207,16 +1221,18 @@ void StubGenerator::describe(const StubCall& call, StubValueModel* model) {
         if (missing) report_warning("VALOMIPAR", p.name);
         if (p.input() && !expected.empty()) {
             selectors[static_cast<std::size_t>(p.check_selector)] = 1;
-            refused = !value_lines(p, entry + "._datain." + p.name, expected, model, e.lines) || refused;
+            refused =
+                !value_lines(p, entry + "._datain." + p.name, expected, model, e.lines) || refused;
         }
         if (p.output() && !given.empty()) {
             selectors[static_cast<std::size_t>(p.give_selector)] = 1;
-            refused = !value_lines(p, entry + "._dataout." + p.name, given, model, e.lines) || refused;
+            refused =
+                !value_lines(p, entry + "._dataout." + p.name, given, model, e.lines) || refused;
         }
     }
     for (std::size_t s = 0; s < selectors.size(); ++s) {
-        e.lines.push_back(entry + ".sel[" + std::to_string(s) + "]=" +
-                          std::to_string(selectors[s]) + ";");
+        e.lines.push_back(entry + ".sel[" + std::to_string(s) +
+                          "]=" + std::to_string(selectors[s]) + ";");
     }
     if (stub->result != nullptr) {
         if (!call.return_value.has_value()) {
@@ -1229,8 +1245,8 @@ void StubGenerator::describe(const StubCall& call, StubValueModel* model) {
             result.field_type = stub->result_type;
             result.value_kind = c_value_kind(stub->result);
             result.facts = c_type_facts(stub->result);
-            refused = !value_lines(result, entry + ".ret", *call.return_value, model, e.lines) ||
-                      refused;
+            refused =
+                !value_lines(result, entry + ".ret", *call.return_value, model, e.lines) || refused;
         }
     } else if (call.return_value.has_value()) {
         report_warning("VALRETMUE", call.name);

@@ -56,23 +56,23 @@ enum class StubValueKind {
     character,
     floating,
     double_floating,
-    string,            // char pointer: compared as a string
-    pointer,           // any other data pointer: compared as an address
+    string,   // char pointer: compared as a string
+    pointer,  // any other data pointer: compared as an address
     function_pointer,
-    aggregate,         // struct or union: member by member
-    char_array,        // only as a given output or an aggregate member
-    other,             // arrays of other elements, as aggregate members
-    buffer,            // an array parameter with a bound: element by element
+    aggregate,   // struct or union: member by member
+    char_array,  // only as a given output or an aggregate member
+    other,       // arrays of other elements, as aggregate members
+    buffer,      // an array parameter with a bound: element by element
 };
 
 struct StubParameter {
-    std::string name;               // as declared, or Vexor_P_ + ordinal
+    std::string name;  // as declared, or Vexor_P_ + ordinal
     StubDirection direction = StubDirection::input;
     const TypeNode* declared = nullptr;  // the type of the parameter
     const TypeNode* value = nullptr;     // the stored value: pointed-to type of outputs
     StubValueKind kind = StubValueKind::integer;
-    std::string field_type;         // type of the stored value, no direction words
-    std::string head;               // the parameter in the stub function's head
+    std::string field_type;  // type of the stored value, no direction words
+    std::string head;        // the parameter in the stub function's head
     // The value model's view of the stored value, for the checks of the
     // values a STUB statement gives it.
     CValueKind value_kind = CValueKind::unknown;
@@ -84,8 +84,8 @@ struct StubParameter {
     long long buffer = 0;
     bool text = false;
     std::vector<ValueComponent> components;
-    int check_selector = -1;        // index in sel[], -1 when not an input
-    int give_selector = -1;         // index in sel[], -1 when not an output
+    int check_selector = -1;  // index in sel[], -1 when not an input
+    int give_selector = -1;   // index in sel[], -1 when not an output
     bool input() const { return direction != StubDirection::output; }
     bool output() const { return direction != StubDirection::input; }
     // The value at call time: the parameter, or what it points to (a

@@ -92,7 +92,8 @@ protected:
     // Ends the run; the generated and declarations files can then be read.
     void finish() {
         if (layout_ != nullptr) layout_->emit_declarations_end();
-        session_->finish_outputs(false, layout_ ? layout_->usage().lines() : std::vector<UsageCount>{});
+        session_->finish_outputs(false,
+                                 layout_ ? layout_->usage().lines() : std::vector<UsageCount>{});
         install_output_session(nullptr);
         session_.reset();
     }
@@ -211,8 +212,9 @@ TEST_F(StubGenerationTest, KernighanAndRitchieHeads) {
 }
 
 TEST_F(StubGenerationTest, StatementsFillTheElementTable) {
-    define("int read_sensor(_in int channel, _out int *value);\n"
-           "int exchange(_inout int *slot);");
+    define(
+        "int read_sensor(_in int channel, _out int *value);\n"
+        "int exchange(_inout int *slot);");
     HarnessLayout& l = layout();
     StubCall first;
     ASSERT_TRUE(parse_stub_call("read_sensor (3, 42) 0", first));
@@ -321,8 +323,9 @@ TEST_F(StubGenerationTest, BytesAreNumbersAndPlainCharsAreCharacters) {
     // The model of C values decides, as for variables: a uint8_t is an
     // unsigned number, a char a character, a char pointer a string, an
     // unsigned char pointer an address.
-    define("typedef unsigned char uint8_t;\n"
-           "void put(_in uint8_t v, _in char c, _in char *s, _in unsigned char *b);");
+    define(
+        "typedef unsigned char uint8_t;\n"
+        "void put(_in uint8_t v, _in char c, _in char *s, _in unsigned char *b);");
     finish();
     Lines c = read_lines("t.c");
     std::string joined;
@@ -333,7 +336,8 @@ TEST_F(StubGenerationTest, BytesAreNumbersAndPlainCharsAreCharacters) {
     EXPECT_NE(joined.find("EDV_CHAR_C((Vexor_ptr_out->min>0?Vexor_ptr_out->sel[1]:0),0,(char)"),
               std::string::npos)
         << joined;
-    EXPECT_NE(joined.find("EDV_STR_C((Vexor_ptr_out->min>0?Vexor_ptr_out->sel[2]:0)"), std::string::npos)
+    EXPECT_NE(joined.find("EDV_STR_C((Vexor_ptr_out->min>0?Vexor_ptr_out->sel[2]:0)"),
+              std::string::npos)
         << joined;
     EXPECT_NE(joined.find("EDV_POINTER_C((Vexor_ptr_out->min>0?Vexor_ptr_out->sel[3]:0)"),
               std::string::npos)
@@ -359,11 +363,12 @@ private:
 };
 
 TEST_F(StubGenerationTest, ArraysWithABoundAreBuffersAndTheOthersPointers) {
-    define("typedef unsigned char BYTE;\n"
-           "int io_send(_in const BYTE data[], _in BYTE tag[2]);\n"
-           "int blk_read(_out BYTE buf[4], _out int count[]);\n"
-           "void blk_swap(_inout int v[3]);\n"
-           "void blk_log(_in const char text[6]);");
+    define(
+        "typedef unsigned char BYTE;\n"
+        "int io_send(_in const BYTE data[], _in BYTE tag[2]);\n"
+        "int blk_read(_out BYTE buf[4], _out int count[]);\n"
+        "void blk_swap(_inout int v[3]);\n"
+        "void blk_log(_in const char text[6]);");
     ASSERT_EQ(layout().stubs().stubs().size(), 4u);
     TableValues values(*tables_.back(), run_);
     auto describe = [&](const std::string& text) {
@@ -385,7 +390,9 @@ TEST_F(StubGenerationTest, ArraysWithABoundAreBuffersAndTheOthersPointers) {
     EXPECT_TRUE(has(lines, "_os_2_s_blk_read[0]._dataout.count=(int)(4);"));
     EXPECT_TRUE(has(lines, "_os_3_s_blk_swap[0]._datain.v[2]=(int)(3);"));
     EXPECT_TRUE(has(lines, "_os_3_s_blk_swap[0]._dataout.v[2]=(int)(9);"));
-    EXPECT_TRUE(has(lines, "memset(_os_4_s_blk_log[0]._datain.text,0,sizeof(_os_4_s_blk_log[0]._datain.text));"));
+    EXPECT_TRUE(
+        has(lines,
+            "memset(_os_4_s_blk_log[0]._datain.text,0,sizeof(_os_4_s_blk_log[0]._datain.text));"));
     finish();
     Lines c = read_lines("t.c");
     EXPECT_TRUE(has(c, " const BYTE * data;"));
@@ -395,11 +402,15 @@ TEST_F(StubGenerationTest, ArraysWithABoundAreBuffersAndTheOthersPointers) {
     // (long lines are folded: they are read joined).
     std::string joined;
     for (const std::string& l : c) joined += l;
-    EXPECT_NE(joined.find("memcpy(buf,Vexor_ptr_out->_dataout.buf,sizeof(Vexor_ptr_out->_dataout.buf));"),
+    EXPECT_NE(
+        joined.find("memcpy(buf,Vexor_ptr_out->_dataout.buf,sizeof(Vexor_ptr_out->_dataout.buf));"),
+        std::string::npos);
+    EXPECT_NE(
+        joined.find(
+            "if (VXU_GIVEN(v)) memcpy(Vexor_ptr_in->_datain.v,v,sizeof(Vexor_ptr_in->_datain.v));"),
+        std::string::npos);
+    EXPECT_NE(joined.find("strncmp((const char *)(text),Vexor_ptr_out->_datain.text,6)"),
               std::string::npos);
-    EXPECT_NE(joined.find("if (VXU_GIVEN(v)) memcpy(Vexor_ptr_in->_datain.v,v,sizeof(Vexor_ptr_in->_datain.v));"),
-              std::string::npos);
-    EXPECT_NE(joined.find("strncmp((const char *)(text),Vexor_ptr_out->_datain.text,6)"), std::string::npos);
     // One record per element, checked in a loop over consecutive records.
     Lines tdc = read_lines("t.tdc");
     EXPECT_TRUE(mentions(tdc, " tag[0] RA=FORM=CD64"));
@@ -411,8 +422,8 @@ TEST_F(StubGenerationTest, ArraysWithABoundAreBuffersAndTheOthersPointers) {
 TEST_F(StubGenerationTest, TheHeadTakesTheFormOfTheUnitsDeclaration) {
     // The compiler compares array bounds of two declarations
     // (-Warray-parameter): the unit's own form is the one to repeat.
-    define("int blk_read(_out unsigned char buf[4]);\nvoid blk_put(_in const int v[2]);",
-           false, "int blk_read(unsigned char *buf);\nvoid blk_put(const int v[]);");
+    define("int blk_read(_out unsigned char buf[4]);\nvoid blk_put(_in const int v[2]);", false,
+           "int blk_read(unsigned char *buf);\nvoid blk_put(const int v[]);");
     finish();
     Lines c = read_lines("t.c");
     EXPECT_TRUE(has(c, "int blk_read(unsigned char *buf)"));
@@ -420,8 +431,9 @@ TEST_F(StubGenerationTest, TheHeadTakesTheFormOfTheUnitsDeclaration) {
 }
 
 TEST_F(StubGenerationTest, ValuesTheHarnessCannotTakeRefuseTheStatement) {
-    define("typedef unsigned char BYTE;\nint io_get(_out int *v);\n"
-           "void io_send(_in BYTE data[4]);\nvoid io_name(_in const char name[4]);");
+    define(
+        "typedef unsigned char BYTE;\nint io_get(_out int *v);\n"
+        "void io_send(_in BYTE data[4]);\nvoid io_name(_in const char name[4]);");
     TableValues values(*tables_.back(), run_);
     long line = 0;
     auto describe = [&](const std::string& text) {

@@ -20,18 +20,35 @@ namespace {
 constexpr std::size_t value_table_limit = 100;
 
 // How a value kind is initialised, traced and checked.
-enum class Family { integer, boolean, character, real, string, pointer, string_pointer, function_pointer };
+enum class Family {
+    integer,
+    boolean,
+    character,
+    real,
+    string,
+    pointer,
+    string_pointer,
+    function_pointer
+};
 
 Family family_of(VariableKind kind) {
     switch (kind) {
-    case VariableKind::boolean: return Family::boolean;
-    case VariableKind::character: return Family::character;
-    case VariableKind::real: return Family::real;
-    case VariableKind::string: return Family::string;
-    case VariableKind::pointer: return Family::pointer;
-    case VariableKind::string_pointer: return Family::string_pointer;
-    case VariableKind::function_pointer: return Family::function_pointer;
-    default: return Family::integer;
+        case VariableKind::boolean:
+            return Family::boolean;
+        case VariableKind::character:
+            return Family::character;
+        case VariableKind::real:
+            return Family::real;
+        case VariableKind::string:
+            return Family::string;
+        case VariableKind::pointer:
+            return Family::pointer;
+        case VariableKind::string_pointer:
+            return Family::string_pointer;
+        case VariableKind::function_pointer:
+            return Family::function_pointer;
+        default:
+            return Family::integer;
     }
 }
 
@@ -102,8 +119,7 @@ void type_extremes(const VariableClause& c, std::string& low, std::string& high)
     const int bits = c.facts.bits > 0 && c.facts.bits <= 64 ? c.facts.bits : 64;
     if (c.facts.is_unsigned) {
         low = "0";
-        high = bits == 64 ? "18446744073709551615U"
-                          : std::to_string((1ULL << bits) - 1) + "U";
+        high = bits == 64 ? "18446744073709551615U" : std::to_string((1ULL << bits) - 1) + "U";
         return;
     }
     if (bits == 64) {
@@ -123,17 +139,21 @@ char format_letter(const VariableClause& c) {
     const std::string f = upper_copy(trimmed(c.format));
     if (!f.empty()) {
         switch (f.front()) {
-        case 'H':
-        case 'X': return 'H';
-        case 'B': return 'B';
-        case 'U': return 'U';
-        default: break;
+            case 'H':
+            case 'X':
+                return 'H';
+            case 'B':
+                return 'B';
+            case 'U':
+                return 'U';
+            default:
+                break;
         }
     }
     // The elements of byte arrays (signed and unsigned char, uint8_t ...)
     // are shown in hexadecimal, as hashes and keys are read.
-    if (c.facts.is_byte && (!c.facts.dimensions.empty() ||
-                            (!c.variable.empty() && c.variable.back() == ']'))) {
+    if (c.facts.is_byte &&
+        (!c.facts.dimensions.empty() || (!c.variable.empty() && c.variable.back() == ']'))) {
         return 'H';
     }
     return c.facts.is_unsigned ? 'U' : 'D';
@@ -141,16 +161,20 @@ char format_letter(const VariableClause& c) {
 
 std::string display_base(const VariableClause& c) {
     switch (format_letter(c)) {
-    case 'H': return ",16";
-    case 'B': return ",2";
-    default: return ",10";
+        case 'H':
+            return ",16";
+        case 'B':
+            return ",2";
+        default:
+            return ",10";
     }
 }
 
 // The cast of a value to the variable's C type inside an integer check:
 // none for "long" and enumerations.
 std::string type_cast(const VariableClause& c) {
-    const std::string type = trim_copy(c.facts.dimensions.empty() ? c.type_text : c.facts.element_type);
+    const std::string type =
+        trim_copy(c.facts.dimensions.empty() ? c.type_text : c.facts.element_type);
     if (type.empty() || type == "long" || type.rfind("enum ", 0) == 0) return {};
     return "(" + type + ")";
 }
@@ -175,8 +199,9 @@ std::string random_fraction(unsigned long long& state, bool one) {
 // concatenation.
 std::string string_pieces(std::string_view text) {
     text = trimmed(text);
-    if (text.size() >= 2 && ((text.front() == '(' && text.back() == ')') ||
-                             (text.front() == '{' && text.back() == '}')) &&
+    if (text.size() >= 2 &&
+        ((text.front() == '(' && text.back() == ')') ||
+         (text.front() == '{' && text.back() == '}')) &&
         list_values(text.substr(1, text.size() - 2)).size() > 1) {
         return trim_copy(text.substr(1, text.size() - 2));
     }
@@ -191,8 +216,8 @@ bool integer_literal(std::string_view text, __int128& value) {
         negative = true;
         text.remove_prefix(1);
     }
-    while (!text.empty() && (text.back() == 'U' || text.back() == 'u' || text.back() == 'L' ||
-                             text.back() == 'l')) {
+    while (!text.empty() &&
+           (text.back() == 'U' || text.back() == 'u' || text.back() == 'L' || text.back() == 'l')) {
         text.remove_suffix(1);
     }
     if (text.empty() || text.size() > 20) return false;
@@ -207,8 +232,8 @@ bool integer_literal(std::string_view text, __int128& value) {
 
 std::string int128_image(__int128 value, bool is_unsigned) {
     const bool negative = value < 0;
-    unsigned __int128 magnitude = negative ? static_cast<unsigned __int128>(-value)
-                                           : static_cast<unsigned __int128>(value);
+    unsigned __int128 magnitude =
+        negative ? static_cast<unsigned __int128>(-value) : static_cast<unsigned __int128>(value);
     std::string digits;
     do {
         digits.insert(digits.begin(), static_cast<char>('0' + static_cast<int>(magnitude % 10)));
@@ -323,8 +348,9 @@ void VariableCode::end_element() {
     for (std::size_t i = 0; i < environment_.size(); ++i) {
         const VariableClause& clause = environment_[i];
         if (replaced[i] || element_variables_.count(clause.variable) != 0) continue;
-        if (!group.empty() && (clause.aggregate.empty() || clause.aggregate != group.back()->aggregate ||
-                               clause.component <= group.back()->component)) {
+        if (!group.empty() &&
+            (clause.aggregate.empty() || clause.aggregate != group.back()->aggregate ||
+             clause.component <= group.back()->component)) {
             flush();
         }
         group.push_back(&clause);
@@ -442,15 +468,15 @@ std::string VariableCode::range_value(const VariableClause& c) {
         write_test_close("}");
         long double count_value = 0;
         if (!no_edit_) {
-            if (numeric_constant(from, f) && numeric_constant(to, t) && numeric_constant(third, s) &&
-                s != 0) {
+            if (numeric_constant(from, f) && numeric_constant(to, t) &&
+                numeric_constant(third, s) && s != 0) {
                 // The loop moves towards its end whatever the sign of the step.
                 const long double signed_step = decreasing == (s < 0) ? s : -s;
                 count_value = std::floor((t - f) / signed_step) + 1;
             }
             if (count_value <= 0) {
-                close_line("DCL_FAC_REP_C(" + number_text(record) + ",(int)((" + to + " - (" + from +
-                           "))/" + third + " + 1));");
+                close_line("DCL_FAC_REP_C(" + number_text(record) + ",(int)((" + to + " - (" +
+                           from + "))/" + third + " + 1));");
                 layout_.usage().count_use(Usage::dcl_fac_rep);
             }
         }
@@ -464,9 +490,10 @@ std::string VariableCode::range_value(const VariableClause& c) {
     if (c.init_from_kind == InitFromKind::count) {
         const std::string j = "J" + number_text(layout_.open_test_loop(number_text(count)));
         const std::string span = "((" + to + ") - (" + from + "))";
-        value = real ? "(" + from + ") + " + span + " * (double)(" + j + " - 1) / " +
-                           number_text(count - 1)
-                     : "(" + from + ") + " + span + " * (" + j + " - 1) / " + number_text(count - 1);
+        value = real
+                    ? "(" + from + ") + " + span + " * (double)(" + j + " - 1) / " +
+                          number_text(count - 1)
+                    : "(" + from + ") + " + span + " * (" + j + " - 1) / " + number_text(count - 1);
     } else {
         // Random tables and INIT IN tables share their numbers.
         const int number = ++initin_tables_;
@@ -485,11 +512,12 @@ std::string VariableCode::range_value(const VariableClause& c) {
         table += "};";
         write_declaration(table, FoldMode::never);
         declare(table);
-        write_loop_head(" for ( " + j + " = 1; (" + j + "-1) < " + number_text(count) + "; " + j +
-                            "++ ) {",
-                        fold_);
+        write_loop_head(
+            " for ( " + j + " = 1; (" + j + "-1) < " + number_text(count) + "; " + j + "++ ) {",
+            fold_);
         const std::string entry = "rand" + number_text(number) + "[" + j + "-1]";
-        value = real ? "(" + from + ") + ( ( (double)( " + to + " ) - (" + from + ") ) * " + entry + " )"
+        value = real ? "(" + from + ") + ( ( (double)( " + to + " ) - (" + from + ") ) * " + entry +
+                           " )"
                      : "(" + from + ") + (vxu_integer)( ( (double)( " + to + " ) - (" + from +
                            ") ) * " + entry + " + 0.5 )";
     }
@@ -582,8 +610,8 @@ bool VariableCode::expected_values(const VariableClause& c, Check& check) {
             if (!analysis_ && numeric_constant(e, ev) && numeric_constant(c.delta_value, dv)) {
                 // Script values: folded exactly when both are constants.
                 const long double tolerance = std::fabs(percent ? dv * ev / 100 : dv);
-                const bool integral = family != Family::real && tolerance == std::floor(tolerance) &&
-                                      ev == std::floor(ev);
+                const bool integral = family != Family::real &&
+                                      tolerance == std::floor(tolerance) && ev == std::floor(ev);
                 check.low = number_image(ev - tolerance, integral);
                 check.high = number_image(ev + tolerance, integral);
             } else {
@@ -619,68 +647,68 @@ void VariableCode::write_initialisation(const VariableClause& c, const std::stri
     const std::string n = reference(record);
     UsageCounters& usage = layout_.usage();
     switch (family) {
-    case Family::string: {
-        std::string line = "INI_STR_C((char *)(" + v + ")" +
-                           (trace && !no_edit_ ? ", 1, " : ", 0, ") + n;
-        if (value.find(',') != std::string::npos) {
-            line += ", CONCAT_STR_C(" + string_pieces(value) + ",(vxu_charstring)0));";
-            usage.count_use(Usage::concat_str);
-        } else {
-            line += ", (vxu_charstring)" + value + ");";
+        case Family::string: {
+            std::string line =
+                "INI_STR_C((char *)(" + v + ")" + (trace && !no_edit_ ? ", 1, " : ", 0, ") + n;
+            if (value.find(',') != std::string::npos) {
+                line += ", CONCAT_STR_C(" + string_pieces(value) + ",(vxu_charstring)0));";
+                usage.count_use(Usage::concat_str);
+            } else {
+                line += ", (vxu_charstring)" + value + ");";
+            }
+            usage.count_use(Usage::ini_str);
+            open_line(line);
+            return;
         }
-        usage.count_use(Usage::ini_str);
-        open_line(line);
-        return;
-    }
-    case Family::pointer:
-    case Family::string_pointer:
-    case Family::function_pointer: {
-        std::string word = upper_copy(trimmed(value));
-        const std::string cast = pointer_cast(c);
-        if (word == "NIL" && family == Family::function_pointer) word = "NILFUNC";
-        if (word == "NIL" || word == "NILFUNC") {
-            open_line(v + " = (" + cast + ")" + word + ";");
-        } else if (word == "NONIL" || word == "NONILFUNC") {
-            report_warning("POINOINIT", v);
-        } else if (!cast.empty()) {
-            open_line(v + " = (" + cast + ")(" + value + ");");
-        } else {
-            open_line(v + " = " + value + ";");
+        case Family::pointer:
+        case Family::string_pointer:
+        case Family::function_pointer: {
+            std::string word = upper_copy(trimmed(value));
+            const std::string cast = pointer_cast(c);
+            if (word == "NIL" && family == Family::function_pointer) word = "NILFUNC";
+            if (word == "NIL" || word == "NILFUNC") {
+                open_line(v + " = (" + cast + ")" + word + ";");
+            } else if (word == "NONIL" || word == "NONILFUNC") {
+                report_warning("POINOINIT", v);
+            } else if (!cast.empty()) {
+                open_line(v + " = (" + cast + ")(" + value + ");");
+            } else {
+                open_line(v + " = " + value + ";");
+            }
+            return;
         }
-        return;
-    }
-    default:
-        break;
+        default:
+            break;
     }
     open_line(v + " = " + value + ";");
     if (!trace || no_edit_) return;
     switch (family) {
-    case Family::boolean:
-        open_line("PTU_BOOLEAN_C(" + v + "," + n + ");");
-        usage.count_use(Usage::ptu_boolean);
-        break;
-    case Family::character:
-        open_line("PTU_CHAR_C((char)(" + v + ")," + n + ");");
-        usage.count_use(Usage::ptu_char);
-        break;
-    case Family::real:
-        if (c.facts.is_double) {
-            open_line("PTU_DOUBLE_C((double)(" + v + ")," + n + ");");
-            usage.count_use(Usage::ptu_double);
-        } else {
-            open_line("PTU_FLOAT_C((float)(" + v + ")," + n + ");");
-            usage.count_use(Usage::ptu_float);
-        }
-        break;
-    default:
-        if (c.facts.is_unsigned) {
-            open_line("PTU_UNSIGNED_C((vxu_unsigned)(" + v + ")," + n + display_base(c) + ");");
-            usage.count_use(Usage::ptu_unsigned);
-        } else {
-            open_line("PTU_INTEGER_C((vxu_integer)(" + v + ")," + n + display_base(c) + ");");
-            usage.count_use(Usage::ptu_integer);
-        }
-        break;
+        case Family::boolean:
+            open_line("PTU_BOOLEAN_C(" + v + "," + n + ");");
+            usage.count_use(Usage::ptu_boolean);
+            break;
+        case Family::character:
+            open_line("PTU_CHAR_C((char)(" + v + ")," + n + ");");
+            usage.count_use(Usage::ptu_char);
+            break;
+        case Family::real:
+            if (c.facts.is_double) {
+                open_line("PTU_DOUBLE_C((double)(" + v + ")," + n + ");");
+                usage.count_use(Usage::ptu_double);
+            } else {
+                open_line("PTU_FLOAT_C((float)(" + v + ")," + n + ");");
+                usage.count_use(Usage::ptu_float);
+            }
+            break;
+        default:
+            if (c.facts.is_unsigned) {
+                open_line("PTU_UNSIGNED_C((vxu_unsigned)(" + v + ")," + n + display_base(c) + ");");
+                usage.count_use(Usage::ptu_unsigned);
+            } else {
+                open_line("PTU_INTEGER_C((vxu_integer)(" + v + ")," + n + display_base(c) + ");");
+                usage.count_use(Usage::ptu_integer);
+            }
+            break;
     }
 }
 
@@ -695,77 +723,78 @@ void VariableCode::write_check(const VariableClause& c, const std::string& v, co
     // The checks of an array's elements count as array checks too.
     if (in_array_) usage.mark_array();
     switch (family) {
-    case Family::boolean:
-        close_line("EDV_BOOLEAN_C(" + flag + "," + range + "," + v + "," + n + "," + k.low + "," +
-                   k.high + ");");
-        usage.count_use(Usage::edv_boolean);
-        return;
-    case Family::character:
-        close_line("EDV_CHAR_C(" + flag + "," + range + ",(char)(" + v + ")," + n + ",(char)(" +
-                   k.low + "),(char)(" + k.high + "));");
-        usage.count_use(Usage::edv_char);
-        return;
-    case Family::real: {
-        const std::string cast = c.facts.is_double ? "(double)(" : "(float)(";
-        close_line(std::string(c.facts.is_double ? "EDV_DOUBLE_C(" : "EDV_FLOAT_C(") + flag + "," +
-                   range + "," + cast + v + ")," + n + "," + cast + k.low + ")," + cast + k.high +
-                   "));");
-        usage.count_use(c.facts.is_double ? Usage::edv_double : Usage::edv_float);
-        return;
-    }
-    case Family::string:
-    case Family::string_pointer: {
-        std::string line = "EDV_STR_C(" + flag + "," + range + ",(vxu_charstring)(" + v + ")," + n;
-        bool wrapped = false;
-        for (const std::string* text : {&k.low, &k.high}) {
-            if (text->find(',') != std::string::npos) {
-                line += ",CONCAT_STR_C(" + string_pieces(*text) + ",(vxu_charstring)0)";
-                wrapped = true;
-            } else {
-                line += ",(vxu_charstring)" + *text;
+        case Family::boolean:
+            close_line("EDV_BOOLEAN_C(" + flag + "," + range + "," + v + "," + n + "," + k.low +
+                       "," + k.high + ");");
+            usage.count_use(Usage::edv_boolean);
+            return;
+        case Family::character:
+            close_line("EDV_CHAR_C(" + flag + "," + range + ",(char)(" + v + ")," + n + ",(char)(" +
+                       k.low + "),(char)(" + k.high + "));");
+            usage.count_use(Usage::edv_char);
+            return;
+        case Family::real: {
+            const std::string cast = c.facts.is_double ? "(double)(" : "(float)(";
+            close_line(std::string(c.facts.is_double ? "EDV_DOUBLE_C(" : "EDV_FLOAT_C(") + flag +
+                       "," + range + "," + cast + v + ")," + n + "," + cast + k.low + ")," + cast +
+                       k.high + "));");
+            usage.count_use(c.facts.is_double ? Usage::edv_double : Usage::edv_float);
+            return;
+        }
+        case Family::string:
+        case Family::string_pointer: {
+            std::string line =
+                "EDV_STR_C(" + flag + "," + range + ",(vxu_charstring)(" + v + ")," + n;
+            bool wrapped = false;
+            for (const std::string* text : {&k.low, &k.high}) {
+                if (text->find(',') != std::string::npos) {
+                    line += ",CONCAT_STR_C(" + string_pieces(*text) + ",(vxu_charstring)0)";
+                    wrapped = true;
+                } else {
+                    line += ",(vxu_charstring)" + *text;
+                }
             }
+            close_line(line + ");");
+            usage.count_use(Usage::edv_str);
+            if (wrapped) usage.count_use(Usage::concat_str);
+            return;
         }
-        close_line(line + ");");
-        usage.count_use(Usage::edv_str);
-        if (wrapped) usage.count_use(Usage::concat_str);
-        return;
-    }
-    case Family::pointer: {
-        std::string a = k.low;
-        const std::string word = upper_copy(trimmed(a));
-        if (word == "NIL" || word == "NONIL") a = word;
-        close_line("EDV_POINTER_C(" + flag + "," + range + ",(vxu_pointer)(" + v + ")," + n +
-                   ",(vxu_pointer)(" + a + "));");
-        usage.count_use(Usage::edv_pointer);
-        return;
-    }
-    case Family::function_pointer: {
-        const std::string word = upper_copy(trimmed(k.low));
-        std::string macro = "EDV_FUNCPOINTER_C(";
-        std::string a = k.low;
-        if (word == "NIL" || word == "NILFUNC") {
-            macro = "EDV_NILFUNCPOINTER_C(";
-            a = "NILFUNC";
-        } else if (word == "NONIL" || word == "NONILFUNC") {
-            macro = "EDV_NONILFUNCPOINTER_C(";
-            a = "NONILFUNC";
+        case Family::pointer: {
+            std::string a = k.low;
+            const std::string word = upper_copy(trimmed(a));
+            if (word == "NIL" || word == "NONIL") a = word;
+            close_line("EDV_POINTER_C(" + flag + "," + range + ",(vxu_pointer)(" + v + ")," + n +
+                       ",(vxu_pointer)(" + a + "));");
+            usage.count_use(Usage::edv_pointer);
+            return;
         }
-        close_line(macro + flag + "," + range + ",(" + v + ")," + n + ",(" + a + "));");
-        usage.count_use(Usage::edv_pointer);
-        return;
-    }
-    case Family::integer: {
-        const bool is_unsigned = c.facts.is_unsigned;
-        const CheckKindRow& row =
-            c_check_kind_row(is_unsigned ? CheckKind::unsigned_integer : CheckKind::integer);
-        const std::string cast(row.cast);
-        const std::string ctype = type_cast(c);
-        close_line(std::string(row.check_macro) + "(" + flag + "," + range + "," + cast + v + ")," + n +
-                   display_base(c) + "," + cast + ctype + k.low + ")" + "," + cast + ctype + k.high +
-                   ")" + ");");
-        usage.count_use(is_unsigned ? Usage::edv_unsigned : Usage::edv_integer);
-        return;
-    }
+        case Family::function_pointer: {
+            const std::string word = upper_copy(trimmed(k.low));
+            std::string macro = "EDV_FUNCPOINTER_C(";
+            std::string a = k.low;
+            if (word == "NIL" || word == "NILFUNC") {
+                macro = "EDV_NILFUNCPOINTER_C(";
+                a = "NILFUNC";
+            } else if (word == "NONIL" || word == "NONILFUNC") {
+                macro = "EDV_NONILFUNCPOINTER_C(";
+                a = "NONILFUNC";
+            }
+            close_line(macro + flag + "," + range + ",(" + v + ")," + n + ",(" + a + "));");
+            usage.count_use(Usage::edv_pointer);
+            return;
+        }
+        case Family::integer: {
+            const bool is_unsigned = c.facts.is_unsigned;
+            const CheckKindRow& row =
+                c_check_kind_row(is_unsigned ? CheckKind::unsigned_integer : CheckKind::integer);
+            const std::string cast(row.cast);
+            const std::string ctype = type_cast(c);
+            close_line(std::string(row.check_macro) + "(" + flag + "," + range + "," + cast + v +
+                       ")," + n + display_base(c) + "," + cast + ctype + k.low + ")" + "," + cast +
+                       ctype + k.high + ")" + ");");
+            usage.count_use(is_unsigned ? Usage::edv_unsigned : Usage::edv_integer);
+            return;
+        }
     }
 }
 
@@ -791,7 +820,8 @@ void VariableCode::write_record(const VariableClause& c, char letter, const Chec
             r.form = "FORM=" + std::string(1, kind_letter) + f +
                      (c.facts.bits > 0 ? number_text(c.facts.bits) : std::string());
         } else if (family == Family::real) {
-            r.form = record_form(kind_letter, DisplayFormat::floating, c.facts.is_double ? "17" : "9");
+            r.form =
+                record_form(kind_letter, DisplayFormat::floating, c.facts.is_double ? "17" : "9");
         } else {
             r.form = "FORM=" + std::string(1, kind_letter);
         }
@@ -857,8 +887,7 @@ void VariableCode::generate_record(const VariableClause& c, bool in_aggregate) {
 
 void VariableCode::generate_whole_array(const VariableClause& c, int record) {
     const std::vector<long long>& dims = c.facts.dimensions;
-    if ((c.init && (c.init_in || c.init_from || c.init_with)) ||
-        (c.ev && (c.ev_in || c.ev_with))) {
+    if ((c.init && (c.init_in || c.init_from || c.init_with)) || (c.ev && (c.ev_in || c.ev_with))) {
         report_error("AUTOSTRUC", c.variable);
         return;
     }
@@ -868,7 +897,8 @@ void VariableCode::generate_whole_array(const VariableClause& c, int record) {
     // covering the elements it does not reach. Both lists are checked
     // before anything is written.
     const std::string& element_type = c.facts.element_type;
-    const bool tables_possible = !element_type.empty() && element_type.find('(') == std::string::npos;
+    const bool tables_possible =
+        !element_type.empty() && element_type.find('(') == std::string::npos;
     const bool init_listed = c.init && is_braced(trimmed(c.init_value));
     const bool ev_listed = c.ev && c.ev_form == EvForm::equal && is_braced(trimmed(c.ev_value));
     BraceListLeaves init_leaves;
@@ -879,8 +909,8 @@ void VariableCode::generate_whole_array(const VariableClause& c, int record) {
     };
     if (init_listed) init_leaves = brace_list_leaves(c.init_value, true, {"others", "autres"});
     if (ev_listed) ev_leaves = brace_list_leaves(c.ev_value, true, {"others", "autres"});
-    if ((init_listed || ev_listed) &&
-        (!tables_possible || (init_listed && !fits(init_leaves)) || (ev_listed && !fits(ev_leaves)))) {
+    if ((init_listed || ev_listed) && (!tables_possible || (init_listed && !fits(init_leaves)) ||
+                                       (ev_listed && !fits(ev_leaves)))) {
         report_error("INITAGREG", c.variable);
         return;
     }
@@ -893,7 +923,8 @@ void VariableCode::generate_whole_array(const VariableClause& c, int record) {
     for (std::size_t i = 0; i < dims.size(); ++i) {
         const std::string index = "I" + number_text(static_cast<int>(i) + 1);
         element += "[" + index + "]";
-        linear = linear.empty() ? index : "(" + linear + ")*" + std::to_string(dims[i]) + "+" + index;
+        linear =
+            linear.empty() ? index : "(" + linear + ")*" + std::to_string(dims[i]) + "+" + index;
         heads += "for (" + index + " = 0 ; " + index + " < " + std::to_string(dims[i]) + " ; " +
                  index + "++) { ";
         tails += "}";

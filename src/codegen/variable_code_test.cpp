@@ -130,18 +130,20 @@ protected:
 };
 
 TEST_F(VariableCodeTest, UnsignedScalarIsAssignedTracedAndCheckedAfterTheCall) {
-    VariableClause u = with_ev(with_init(scalar("u", VariableKind::integer, "unsigned int"), "3"), "3");
+    VariableClause u =
+        with_ev(with_init(scalar("u", VariableKind::integer, "unsigned int"), "3"), "3");
     u.facts.is_unsigned = true;
     u.facts.bits = 32;
     Result r = generate([&](VariableCode& code) {
         code.add(u);
         write_line("call();");
     });
-    EXPECT_EQ(element(r), (Lines{"START_CHRONO_C();", "_vx_init_muets();", "u = 3;",
-                                 "PTU_UNSIGNED_C((vxu_unsigned)(u),0+1,10);", "call();",
-                                 "STOP_CHRONO_C();", "_vx_check_muets();",
-                                 "EDV_UNSIGNED_C(1,0,(vxu_unsigned)(u),0+1,10,(vxu_unsigned)((unsigned int)3),",
-                                 "(vxu_unsigned)((unsigned int)3));", "VXU_END_ELEMENT_C();"}));
+    EXPECT_EQ(element(r),
+              (Lines{"START_CHRONO_C();", "_vx_init_muets();", "u = 3;",
+                     "PTU_UNSIGNED_C((vxu_unsigned)(u),0+1,10);", "call();", "STOP_CHRONO_C();",
+                     "_vx_check_muets();",
+                     "EDV_UNSIGNED_C(1,0,(vxu_unsigned)(u),0+1,10,(vxu_unsigned)((unsigned int)3),",
+                     "(vxu_unsigned)((unsigned int)3));", "VXU_END_ELEMENT_C();"}));
     EXPECT_TRUE(has(r.records, "E12 0 7"));
     EXPECT_TRUE(has(r.records, "V1 u RA=FORM=CU32,INIT=3 VA=3"));
     EXPECT_EQ(usage(r, "ZQZQUSE_EDV_UNSIGNED_C"), 1);
@@ -155,29 +157,35 @@ TEST_F(VariableCodeTest, LongAndEnumerationsHaveNoTypeCastShortHasOne) {
         code.add(with_ev(scalar("e", VariableKind::enumeration, "enum colour"), "RED"));
     });
     const std::string e = joined(element(r));
-    EXPECT_NE(e.find("EDV_INTEGER_C(1,0,(vxu_integer)(l),0+1,10,(vxu_integer)(1),(vxu_integer)(1));"),
+    EXPECT_NE(
+        e.find("EDV_INTEGER_C(1,0,(vxu_integer)(l),0+1,10,(vxu_integer)(1),(vxu_integer)(1));"),
+        std::string::npos);
+    EXPECT_NE(e.find("EDV_INTEGER_C(1,0,(vxu_integer)(s),0+2,10,(vxu_integer)((short)1),(vxu_"
+                     "integer)((short)1));"),
               std::string::npos);
-    EXPECT_NE(e.find("EDV_INTEGER_C(1,0,(vxu_integer)(s),0+2,10,(vxu_integer)((short)1),(vxu_integer)((short)1));"),
-              std::string::npos);
-    EXPECT_NE(e.find("EDV_INTEGER_C(1,0,(vxu_integer)(e),0+3,10,(vxu_integer)(RED),(vxu_integer)(RED));"),
-              std::string::npos);
+    EXPECT_NE(
+        e.find("EDV_INTEGER_C(1,0,(vxu_integer)(e),0+3,10,(vxu_integer)(RED),(vxu_integer)(RED));"),
+        std::string::npos);
 }
 
 TEST_F(VariableCodeTest, StringsPointersAndTheirSpecialValues) {
     Result r = generate([&](VariableCode& code) {
-        code.add(with_ev(with_init(scalar("name", VariableKind::string, "char [8]"), "(\"ab\", \"cd\")"),
-                         "\"abcd\""));
+        code.add(
+            with_ev(with_init(scalar("name", VariableKind::string, "char [8]"), "(\"ab\", \"cd\")"),
+                    "\"abcd\""));
         code.add(with_ev(with_init(scalar("p", VariableKind::pointer, "int *"), "nil"), "nonil"));
         code.add(with_ev(with_init(scalar("q", VariableKind::pointer, "int *"), "NONIL"), "NIL"));
-        code.add(with_ev(with_init(scalar("f", VariableKind::function_pointer, "int (*)(int)"), "NIL"),
-                         "NIL"));
+        code.add(with_ev(
+            with_init(scalar("f", VariableKind::function_pointer, "int (*)(int)"), "NIL"), "NIL"));
     });
     const Lines e = element(r);
-    EXPECT_TRUE(has(e, "INI_STR_C((char *)(name), 1, 0+1, CONCAT_STR_C(\"ab\", \"cd\",(vxu_charstring)0));"));
+    EXPECT_TRUE(has(
+        e, "INI_STR_C((char *)(name), 1, 0+1, CONCAT_STR_C(\"ab\", \"cd\",(vxu_charstring)0));"));
     EXPECT_TRUE(has(e, "p = (int *)NIL;"));
     EXPECT_TRUE(has(e, "EDV_POINTER_C(1,0,(vxu_pointer)(p),0+2,(vxu_pointer)(NONIL));"));
     // NONIL is no initial value: nothing is assigned, and a warning says so.
-    EXPECT_FALSE(std::any_of(e.begin(), e.end(), [](const std::string& l) { return l.rfind("q =", 0) == 0; }));
+    EXPECT_FALSE(std::any_of(e.begin(), e.end(),
+                             [](const std::string& l) { return l.rfind("q =", 0) == 0; }));
     EXPECT_NE(r.messages.find("POINOINIT"), std::string::npos);
     EXPECT_TRUE(has(e, "f = (int (*)(int))NILFUNC;"));
     EXPECT_TRUE(has(e, "EDV_NILFUNCPOINTER_C(1,0,(f),0+4,(NILFUNC));"));
@@ -209,10 +217,12 @@ TEST_F(VariableCodeTest, DeltaBoundsWithAndWithoutCAnalysis) {
     EXPECT_TRUE(has(texts.records, "V2 p RA=FORM=CF17,INIT=? , VA=10 +/- 5%"));
 
     // Script values are folded when both are constants.
-    Result folded = generate([&](VariableCode& code) {
-        code.add(d);
-        code.add(p);
-    }, false, false);
+    Result folded = generate(
+        [&](VariableCode& code) {
+            code.add(d);
+            code.add(p);
+        },
+        false, false);
     const Lines f = element(folded);
     EXPECT_TRUE(has(f, "EDV_DOUBLE_C(1,1,(double)(d),0+1,(double)(8),(double)(12));"));
     EXPECT_TRUE(has(f, "EDV_DOUBLE_C(1,1,(double)(p),0+2,(double)(9.5),(double)(10.5));"));
@@ -233,8 +243,8 @@ TEST_F(VariableCodeTest, ToleranceOnListsAndAtTheEndsOfTheType) {
     r.delta = DeltaKind::absolute;
     r.delta_value = "0.001";
     // An unsigned long long at its largest value: E + D does not wrap.
-    VariableClause u = with_ev(scalar("u", VariableKind::integer, "unsigned long long"),
-                               "18446744073709551615U");
+    VariableClause u =
+        with_ev(scalar("u", VariableKind::integer, "unsigned long long"), "18446744073709551615U");
     u.facts.is_unsigned = true;
     u.facts.bits = 64;
     u.delta = DeltaKind::absolute;
@@ -250,9 +260,11 @@ TEST_F(VariableCodeTest, ToleranceOnListsAndAtTheEndsOfTheType) {
     });
     std::string joined;
     for (const std::string& line : element(texts)) joined += line;
-    EXPECT_NE(joined.find("(double)((tab_vain1(J1)) - (0.001>=0?0.001:-(0.001)))"), std::string::npos)
+    EXPECT_NE(joined.find("(double)((tab_vain1(J1)) - (0.001>=0?0.001:-(0.001)))"),
+              std::string::npos)
         << joined;
-    EXPECT_NE(joined.find("(double)((tab_vain1(J1)) + (0.001>=0?0.001:-(0.001)))"), std::string::npos)
+    EXPECT_NE(joined.find("(double)((tab_vain1(J1)) + (0.001>=0?0.001:-(0.001)))"),
+              std::string::npos)
         << joined;
     EXPECT_NE(joined.find("18446744073709551613U),(vxu_unsigned)((unsigned long long)"
                           "18446744073709551615U)"),
@@ -276,7 +288,8 @@ TEST_F(VariableCodeTest, RecordedValuesAndOneSidedRanges) {
         code.add(low);
     });
     const Lines e = element(r);
-    EXPECT_TRUE(has(e, "EDV_INTEGER_C(0,0,(vxu_integer)(n),0+1,10,(vxu_integer)((int)0),(vxu_integer)("));
+    EXPECT_TRUE(
+        has(e, "EDV_INTEGER_C(0,0,(vxu_integer)(n),0+1,10,(vxu_integer)((int)0),(vxu_integer)("));
     // A missing MAX is the largest value of the type.
     EXPECT_TRUE(has(r.records, "V2 m RA=FORM=CD16,INIT=? , VA=3<=VA<=32767"));
     EXPECT_TRUE(has(r.records, "V1 n RA=FORM=ND,INIT=? , VA=?"));
@@ -338,10 +351,13 @@ TEST_F(VariableCodeTest, RangeLoopsFollowTheirStep) {
 }
 
 TEST_F(VariableCodeTest, NoEditWritesOnlyTheAssignments) {
-    Result r = generate([&](VariableCode& code) {
-        code.add(with_ev(with_init(scalar("x", VariableKind::integer, "int"), "1"), "2"));
-        code.add(with_ev(with_init(scalar("s", VariableKind::string, "char [4]"), "\"a\""), "\"a\""));
-    }, true);
+    Result r = generate(
+        [&](VariableCode& code) {
+            code.add(with_ev(with_init(scalar("x", VariableKind::integer, "int"), "1"), "2"));
+            code.add(with_ev(with_init(scalar("s", VariableKind::string, "char [4]"), "\"a\""),
+                             "\"a\""));
+        },
+        true);
     EXPECT_EQ(element(r), (Lines{"_vx_init_muets();", "x = 1;",
                                  "INI_STR_C((char *)(s), 0, 0+2, (vxu_charstring)\"a\");"}));
 }
@@ -350,17 +366,22 @@ TEST_F(VariableCodeTest, EnvironmentRecordsGoFirstAndYieldToTheElementsOwn) {
     Result r = generate([&](VariableCode& code) {
         code.add(with_ev(with_init(scalar("speed", VariableKind::integer, "int"), "9"), "9"));
         write_line("call();");
-        code.add_environment(with_ev(with_init(scalar("gain", VariableKind::integer, "int"), "1"), "1"));
-        code.add_environment(with_ev(with_init(scalar("speed", VariableKind::integer, "int"), "0"), "0"));
-        code.add_environment(with_ev(with_init(scalar("gain", VariableKind::integer, "int"), "2"), "2"));
+        code.add_environment(
+            with_ev(with_init(scalar("gain", VariableKind::integer, "int"), "1"), "1"));
+        code.add_environment(
+            with_ev(with_init(scalar("speed", VariableKind::integer, "int"), "0"), "0"));
+        code.add_environment(
+            with_ev(with_init(scalar("gain", VariableKind::integer, "int"), "2"), "2"));
     });
-    EXPECT_EQ(joined(element(r)),
-              "START_CHRONO_C();_vx_init_muets();gain = 2;PTU_INTEGER_C((vxu_integer)(gain),0+2,10);"
-              "speed = 9;PTU_INTEGER_C((vxu_integer)(speed),0+1,10);call();STOP_CHRONO_C();"
-              "_vx_check_muets();"
-              "EDV_INTEGER_C(1,0,(vxu_integer)(speed),0+1,10,(vxu_integer)((int)9),(vxu_integer)((int)9));"
-              "EDV_INTEGER_C(1,0,(vxu_integer)(gain),0+2,10,(vxu_integer)((int)2),(vxu_integer)((int)2));"
-              "VXU_END_ELEMENT_C();");
+    EXPECT_EQ(
+        joined(element(r)),
+        "START_CHRONO_C();_vx_init_muets();gain = 2;PTU_INTEGER_C((vxu_integer)(gain),0+2,10);"
+        "speed = 9;PTU_INTEGER_C((vxu_integer)(speed),0+1,10);call();STOP_CHRONO_C();"
+        "_vx_check_muets();"
+        "EDV_INTEGER_C(1,0,(vxu_integer)(speed),0+1,10,(vxu_integer)((int)9),(vxu_integer)((int)9))"
+        ";"
+        "EDV_INTEGER_C(1,0,(vxu_integer)(gain),0+2,10,(vxu_integer)((int)2),(vxu_integer)((int)2));"
+        "VXU_END_ELEMENT_C();");
 }
 
 TEST_F(VariableCodeTest, WholeArraysLoopAndNameTheirShape) {
@@ -415,7 +436,8 @@ TEST_F(VariableCodeTest, MembersOfAnAggregateAreFramedByItsRecord) {
 TEST_F(VariableCodeTest, ElementChecksOfAnArrayCountAsArrayChecks) {
     std::vector<VariableClause> elements;
     for (int i = 0; i < 3; ++i) {
-        VariableClause e = with_ev(scalar("t[" + std::to_string(i) + "]", VariableKind::integer, "int"), "0");
+        VariableClause e =
+            with_ev(scalar("t[" + std::to_string(i) + "]", VariableKind::integer, "int"), "0");
         e.aggregate = "t";
         e.aggregate_array = true;
         e.component = i;
@@ -450,8 +472,9 @@ TEST_F(VariableCodeTest, RandomTablesShareTheNumbersOfInitInTables) {
         code.add(random);
     });
     EXPECT_TRUE(has(r.declarations, "#define tab_initin1(J1) (J1 == 1 ? 1 :2)"));
-    EXPECT_TRUE(std::any_of(r.declarations.begin(), r.declarations.end(),
-                            [](const std::string& l) { return l.rfind("float rand2[] = { ", 0) == 0; }));
+    EXPECT_TRUE(std::any_of(r.declarations.begin(), r.declarations.end(), [](const std::string& l) {
+        return l.rfind("float rand2[] = { ", 0) == 0;
+    }));
     EXPECT_TRUE(has(r.harness, " for ( J2 = 1; (J2-1) < 2; J2++ ) {"));
 }
 
@@ -469,8 +492,9 @@ TEST_F(VariableCodeTest, AMemberThatCannotBeComparedInterruptsItsAggregate) {
     });
     const Lines e = element(r);
     EXPECT_TRUE(has(e, "RUPT(1);"));
-    EXPECT_FALSE(std::any_of(e.begin(), e.end(),
-                             [](const std::string& l) { return l.find("(o.opaque)") != std::string::npos; }));
+    EXPECT_FALSE(std::any_of(e.begin(), e.end(), [](const std::string& l) {
+        return l.find("(o.opaque)") != std::string::npos;
+    }));
     EXPECT_EQ(usage(r, "ZQZQUSE_RUPT "), 1);
 }
 

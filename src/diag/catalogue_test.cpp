@@ -28,9 +28,7 @@ std::string context_of(const vx::MessageRegistration& row) {
     return row.context == nullptr ? std::string("(untranslated)") : std::string(row.context);
 }
 
-int table_index(vx::CatalogueTable table) {
-    return static_cast<int>(table);
-}
+int table_index(vx::CatalogueTable table) { return static_cast<int>(table); }
 
 QString registered_text(const vx::MessageCatalogue& catalogue, const char* code) {
     const QString* text = catalogue.find(code);
@@ -198,8 +196,7 @@ constexpr QuotedText quoted_texts[] = {
     {"OPSGBDINP", "%1The option DBMS is allowed only with CSQL language %2"},
     {"OPTIONANA", "%1The option %2 is only allowed with the ANALYSE option."},
     {"OPTCETANA", "%1The option %2 is only allowed with the ANALYSE option and C language"},
-    {"OPTCETCPP",
-     "%1The option %2 is only allowed with the ANALYSE option and C or C++ language"},
+    {"OPTCETCPP", "%1The option %2 is only allowed with the ANALYSE option and C or C++ language"},
     {"LANSWITCH",
      "%1Incorrect value for VEXORLAN environment variable: '%2' (FR or FA for French "
      "keywords, GB for English ones; unset, the keywords of the script decide)"},

@@ -138,36 +138,36 @@ bool read_input_file(const std::string& path, std::string& text, OpenedInput& op
 std::string input_problem_text(std::string_view path, const OpenedInput& opened) {
     std::string text(path);
     switch (opened.problem) {
-    case InputProblem::none:
-        break;
-    case InputProblem::missing:
-    case InputProblem::read_error:
-        if (opened.error != 0) {
-            text += " (";
-            text += std::strerror(opened.error);
-            text += ")";
-        }
-        break;
-    case InputProblem::not_regular:
-        break;
-    case InputProblem::too_large:
-        text += " (more than " + std::to_string(max_input_size / (1024 * 1024)) + " MiB)";
-        break;
+        case InputProblem::none:
+            break;
+        case InputProblem::missing:
+        case InputProblem::read_error:
+            if (opened.error != 0) {
+                text += " (";
+                text += std::strerror(opened.error);
+                text += ")";
+            }
+            break;
+        case InputProblem::not_regular:
+            break;
+        case InputProblem::too_large:
+            text += " (more than " + std::to_string(max_input_size / (1024 * 1024)) + " MiB)";
+            break;
     }
     return text;
 }
 
 std::string_view input_problem_code(const OpenedInput& opened) {
     switch (opened.problem) {
-    case InputProblem::not_regular:
-        return "FICNONREG";
-    case InputProblem::too_large:
-        return "FICTROGRD";
-    case InputProblem::read_error:
-        return "IMPLIRFIC";
-    case InputProblem::none:
-    case InputProblem::missing:
-        break;
+        case InputProblem::not_regular:
+            return "FICNONREG";
+        case InputProblem::too_large:
+            return "FICTROGRD";
+        case InputProblem::read_error:
+            return "IMPLIRFIC";
+        case InputProblem::none:
+        case InputProblem::missing:
+            break;
     }
     return "IMPOUVFIC";
 }
@@ -209,8 +209,7 @@ bool RunFiles::is_input(const FileIdentity& identity) const {
     for (const Input& input : inputs_) {
         // An inode is known by the name it came from: once that file is
         // gone its number may serve another.
-        if (input.identity.same_file(identity) &&
-            file_identity(input.name).same_file(identity)) {
+        if (input.identity.same_file(identity) && file_identity(input.name).same_file(identity)) {
             return true;
         }
     }

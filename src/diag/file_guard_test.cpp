@@ -139,9 +139,8 @@ TEST(SignalCleanup, RemovesTheFilesOfTheTableAndEndsWithTheSignalStatus) {
         ASSERT_GE(child, 0);
         if (child == 0) {
             ::dup2(pipe_ends[1], STDERR_FILENO);
-            install_signal_cleanup([](int number) {
-                return "stopped by " + std::to_string(number) + "\n";
-            });
+            install_signal_cleanup(
+                [](int number) { return "stopped by " + std::to_string(number) + "\n"; });
             add_removable_file(work);
             add_removable_file(staged);
             add_removable_file(dir.file("never-created"));

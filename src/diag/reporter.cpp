@@ -60,19 +60,22 @@ std::string boxed(std::string line) {
     return line + "*";
 }
 
-bool is_echo_cut(char c) {
-    return c == ' ' || c == ',' || c == ';' || c == '(' || c == ')';
-}
+bool is_echo_cut(char c) { return c == ' ' || c == ',' || c == ';' || c == '(' || c == ')'; }
 
 }  // namespace
 
 char severity_letter(Severity severity) {
     switch (severity) {
-    case Severity::internal: return 'S';
-    case Severity::fatal: return 'F';
-    case Severity::error: return 'E';
-    case Severity::warning: return 'W';
-    case Severity::info: return 'I';
+        case Severity::internal:
+            return 'S';
+        case Severity::fatal:
+            return 'F';
+        case Severity::error:
+            return 'E';
+        case Severity::warning:
+            return 'W';
+        case Severity::info:
+            return 'I';
     }
     return '?';
 }
@@ -97,8 +100,7 @@ QString Reporter::location_prefix() const {
     return {};
 }
 
-QString Reporter::compose(Severity severity, std::string_view code,
-                          const QString& argument) const {
+QString Reporter::compose(Severity severity, std::string_view code, const QString& argument) const {
     QString line = header_text(severity, code);
     QString prefix = location_prefix();
     if (const QString* text = catalogue_.find(code)) {
@@ -193,8 +195,7 @@ void Reporter::write_details_line(std::string_view text) {
     std::fputc('\n', details_);
 }
 
-void Reporter::write_listing_header(std::string_view command_echo,
-                                    std::string_view details_name,
+void Reporter::write_listing_header(std::string_view command_echo, std::string_view details_name,
                                     std::string_view run_date) {
     if (details_ == nullptr) {
         return;

@@ -13,8 +13,8 @@ namespace {
 using testkit::EndTrap;
 using testkit::FreshReporter;
 using testkit::ProcessEnded;
-using testkit::ScratchDir;
 using testkit::read_file;
+using testkit::ScratchDir;
 using testkit::split_lines;
 
 class ReporterTest : public ::testing::Test {
@@ -77,8 +77,9 @@ TEST_F(ReporterTest, ErrorsPastTheLimitAreCountedButOnlyInTheDetailsFile) {
     }
     auto summary = split_lines(testing::internal::GetCapturedStderr());
     ASSERT_EQ(summary.size(), 2u);
-    EXPECT_EQ(summary[0], "Harnex-I-MORERWALI,  more detailed Errors/Warnings can be found in file " +
-                              dir.file("run.lis"));
+    EXPECT_EQ(summary[0],
+              "Harnex-I-MORERWALI,  more detailed Errors/Warnings can be found in file " +
+                  dir.file("run.lis"));
     EXPECT_EQ(summary[1], "Harnex-I-ENDERRNWR,  End of execution with 61 error(s)");
 
     auto details = read_file(dir.file("run.lis"));
@@ -160,7 +161,8 @@ TEST_P(SummaryTest, SummaryLineStatusAndDetailsFile) {
 INSTANTIATE_TEST_SUITE_P(
     AllFour, SummaryTest,
     ::testing::Values(
-        SummaryCase{0, 0, exit_clean, "Harnex-I-ENDNOENWR,  End of execution with 0 error and 0 warning"},
+        SummaryCase{0, 0, exit_clean,
+                    "Harnex-I-ENDNOENWR,  End of execution with 0 error and 0 warning"},
         SummaryCase{0, 2, exit_warnings, "Harnex-I-ENDNOEWAR,  End of execution with 2 warning(s)"},
         SummaryCase{3, 0, exit_errors, "Harnex-I-ENDERRNWR,  End of execution with 3 error(s)"},
         SummaryCase{1, 4, exit_errors,
@@ -240,8 +242,9 @@ TEST_F(ReporterTest, ListingHeaderBox) {
 TEST_F(ReporterTest, ListingHeaderCutsALongEchoAtSeparators) {
     ScratchDir dir;
     rep.open_details_file(dir.file("h.lis"));
-    std::string echo = "vexorprepro dir/script.ptu out/generated.c -LANGUAGE=C -TARGET=LINUX -FAST "
-                       "-SERVICE=alpha,beta,gamma,delta -DEFINE=ONE,TWO,THREE -INCL=/usr/include";
+    std::string echo =
+        "vexorprepro dir/script.ptu out/generated.c -LANGUAGE=C -TARGET=LINUX -FAST "
+        "-SERVICE=alpha,beta,gamma,delta -DEFINE=ONE,TWO,THREE -INCL=/usr/include";
     rep.write_listing_header(echo, "h.lis", "d");
     rep.close_details_file();
     auto lines = split_lines(read_file(dir.file("h.lis")));

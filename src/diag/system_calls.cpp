@@ -77,7 +77,8 @@ int guarded_printf(const char* format, ...) {
     int written = std::vfprintf(stdout, format, args);
     va_end(args);
     if (written < 0 || std::fflush(stdout) != 0) {
-        fatal_system_call(QStringLiteral("printf(%1)").arg(QString::fromLatin1(format)).toStdString());
+        fatal_system_call(
+            QStringLiteral("printf(%1)").arg(QString::fromLatin1(format)).toStdString());
     }
     return written;
 }
@@ -99,7 +100,8 @@ int guarded_sprintf(char* buffer, std::size_t size, const char* format, ...) {
     int written = std::vsnprintf(buffer, size, format, args);
     va_end(args);
     if (written < 0) {
-        fatal_system_call(QStringLiteral("sprintf(%1").arg(QString::fromLatin1(format)).toStdString());
+        fatal_system_call(
+            QStringLiteral("sprintf(%1").arg(QString::fromLatin1(format)).toStdString());
     }
     return written;
 }

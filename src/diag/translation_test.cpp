@@ -309,10 +309,14 @@ std::map<EntryKey, CatalogueEntry> read_catalogue_source(const std::string& path
 
 const char* catalogue_file_of(vx::CatalogueTable table) {
     switch (table) {
-    case vx::CatalogueTable::modbas: return "modbas_fr.ts";
-    case vx::CatalogueTable::bibli: return "bibli_fr.ts";
-    case vx::CatalogueTable::ana_c_cpp: return "anaccpp_fr.ts";
-    case vx::CatalogueTable::prepro: return "prepro_fr.ts";
+        case vx::CatalogueTable::modbas:
+            return "modbas_fr.ts";
+        case vx::CatalogueTable::bibli:
+            return "bibli_fr.ts";
+        case vx::CatalogueTable::ana_c_cpp:
+            return "anaccpp_fr.ts";
+        case vx::CatalogueTable::prepro:
+            return "prepro_fr.ts";
     }
     return "";
 }
@@ -323,8 +327,7 @@ const char* catalogue_file_of(vx::CatalogueTable table) {
 // that each entry stays tied to its code.
 TEST(CatalogueSources, EachTableFileHoldsExactlyItsRegistrations) {
     const vx::CatalogueTable tables[] = {vx::CatalogueTable::modbas, vx::CatalogueTable::bibli,
-                                         vx::CatalogueTable::ana_c_cpp,
-                                         vx::CatalogueTable::prepro};
+                                         vx::CatalogueTable::ana_c_cpp, vx::CatalogueTable::prepro};
     for (auto table : tables) {
         const std::string file = catalogue_file_of(table);
         auto entries = read_catalogue_source(std::string(translations_directory) + "/" + file);

@@ -81,8 +81,7 @@ std::string CAnalysis::start(const CAnalysisStart& start) {
     return definitions;
 }
 
-std::string CAnalysis::preprocess(std::string_view text, std::string_view file,
-                                  long first_line) {
+std::string CAnalysis::preprocess(std::string_view text, std::string_view file, long first_line) {
     std::string output;
     cpp_process_text(cpp_, text, false, file, first_line, output);
     return output;
@@ -125,9 +124,10 @@ StubDeclarations CAnalysis::stub_declarations(std::string_view text) {
 }
 
 std::optional<bool> CAnalysis::base_type(std::string_view name) {
-    if (Symbol* s = c_find_symbol(name, table_, ""); s && (s->storage & storage_typedef)) return true;
+    if (Symbol* s = c_find_symbol(name, table_, ""); s && (s->storage & storage_typedef))
+        return true;
     // The base types in any spelling: only their words, at least one.
-    static constexpr std::string_view words[] = {"char", "short", "int", "long", "signed",
+    static constexpr std::string_view words[] = {"char",     "short", "int",    "long", "signed",
                                                  "unsigned", "float", "double", "void"};
     bool any = false;
     std::size_t i = 0;
@@ -155,8 +155,8 @@ void CAnalysis::write_symbol_listing(const std::vector<std::string>& services) {
     const std::string name = symbol_listing_path(symbtab_file_);
     // The listing is in place only once it is whole.
     OutputFile file = create_output(name, {});
-    SymbolListing listing{table_, services, name, tool_title, tool_version, command_echo_, run_date_,
-                          cpp_.script_language()};
+    SymbolListing listing{table_,       services,      name,      tool_title,
+                          tool_version, command_echo_, run_date_, cpp_.script_language()};
     vx::write_symbol_listing(listing, [&](std::string_view line) { file.write_line(line); });
     file.close(true);
 }
@@ -174,7 +174,8 @@ void append_components(const TypeNode* type, const std::string& path, bool whole
     c_value_components(type, path, whole_arrays, components, &run);
     out.reserve(components.size());
     for (ValueComponent& c : components) {
-        out.push_back({std::move(c.expression), std::move(c.type_text), c.kind, std::move(c.facts)});
+        out.push_back(
+            {std::move(c.expression), std::move(c.type_text), c.kind, std::move(c.facts)});
     }
 }
 
@@ -184,7 +185,8 @@ class FindingSink final : public DiagnosticSink {
 public:
     void report(DiagnosticLevel level, std::string_view code, std::string_view argument,
                 std::string_view, long) override {
-        if (level <= DiagnosticLevel::warning) findings.push_back({std::string(code), std::string(argument), true});
+        if (level <= DiagnosticLevel::warning)
+            findings.push_back({std::string(code), std::string(argument), true});
     }
     std::vector<ValueFinding> findings;
 };
@@ -193,7 +195,8 @@ public:
 // cannot hold: a 128-bit integer, an extended real or a vector.
 bool unsupported_scalar(const TypeNode* type) {
     const TypeNode* resolved = c_resolve_type(type);
-    for (int depth = 0; resolved != nullptr && resolved->kind == TypeKind::array && depth < 64; ++depth) {
+    for (int depth = 0; resolved != nullptr && resolved->kind == TypeKind::array && depth < 64;
+         ++depth) {
         resolved = c_resolve_type(resolved->target);
     }
     return resolved != nullptr &&
@@ -248,11 +251,13 @@ std::optional<NativeVariable> CAnalysis::variable_type(std::string_view expressi
         // "st.st_mtim.tv_sec", "ifr.ifr_flags"): the type is that of the
         // expansion, while the harness keeps the name as written.
         std::string expanded;
-        cpp_process_text(cpp_, expression, false, "", 0, expanded,
-                         [](CppLevel, std::string_view, std::string_view, std::string_view, long) {});
+        cpp_process_text(
+            cpp_, expression, false, "", 0, expanded,
+            [](CppLevel, std::string_view, std::string_view, std::string_view, long) {});
         std::string_view text = expanded;
         while (!text.empty() && (text.back() == '\n' || text.back() == ' ')) text.remove_suffix(1);
-        while (!text.empty() && (text.front() == '\n' || text.front() == ' ')) text.remove_prefix(1);
+        while (!text.empty() && (text.front() == '\n' || text.front() == ' '))
+            text.remove_prefix(1);
         if (!text.empty() && text != expression && text.find('#') == std::string_view::npos) {
             ExpressionTree again = c_parse_expression(run, text, "", 0, sink);
             if (again != nullptr) {
@@ -273,8 +278,8 @@ std::optional<NativeVariable> CAnalysis::variable_type(std::string_view expressi
         result.found = true;
         result.type_text = c_type_image(type, "");
         result.kind = c_value_kind(type);
-        result.structure = resolved->kind == TypeKind::struct_type ||
-                           resolved->kind == TypeKind::union_type;
+        result.structure =
+            resolved->kind == TypeKind::struct_type || resolved->kind == TypeKind::union_type;
         result.array = resolved->kind == TypeKind::array && !c_is_string_type(type);
         if (result.array) {
             // A whole array of scalars is generated as a loop over its
@@ -304,8 +309,9 @@ const TypeNode* quiet_expression_type(ExpressionRun& run, std::string_view expre
                                       std::string_view scope) {
     CountingSink quiet;
     ExpressionTree tree = c_parse_expression(run, expression, "", 0, quiet);
-    const TypeNode* type =
-        tree != nullptr ? c_expression_type(run, tree->root, nullptr, "", 0, scope, quiet) : nullptr;
+    const TypeNode* type = tree != nullptr
+                               ? c_expression_type(run, tree->root, nullptr, "", 0, scope, quiet)
+                               : nullptr;
     c_free_expression(tree);
     return type;
 }
@@ -313,7 +319,8 @@ const TypeNode* quiet_expression_type(ExpressionRun& run, std::string_view expre
 }  // namespace
 
 std::optional<NativeSpread> CAnalysis::spread_value(std::string_view expression,
-                                                    std::string_view scope, ComponentWalk components,
+                                                    std::string_view scope,
+                                                    ComponentWalk components,
                                                     std::string_view value) {
     NativeSpread result;
     ExpressionRun run(table_, run_);

@@ -55,19 +55,18 @@ public:
     // standard-definitions file (empty without one).
     std::string start(const CAnalysisStart& start);
 
-    std::string preprocess(std::string_view text, std::string_view file,
-                           long first_line) override;
+    std::string preprocess(std::string_view text, std::string_view file, long first_line) override;
     void analyse_declarations(std::string_view text, std::string_view scope) override;
     std::optional<bool> macro_defined(std::string_view name) override;
     // A C base type of the type table: a base type spelling ("unsigned
     // long", "double") or a typedef name.
     std::optional<bool> base_type(std::string_view name) override;
     void write_symbol_listing(const std::vector<std::string>& services) override;
-    std::optional<NativeVariable> variable_type(std::string_view expression,
-                                                std::string_view scope,
+    std::optional<NativeVariable> variable_type(std::string_view expression, std::string_view scope,
                                                 ComponentWalk components) override;
     std::optional<NativeSpread> spread_value(std::string_view expression, std::string_view scope,
-                                             ComponentWalk components, std::string_view value) override;
+                                             ComponentWalk components,
+                                             std::string_view value) override;
     std::optional<NativeSpread> spread_typed_value(const TypeNode* type, const std::string& root,
                                                    std::string_view value) override;
     std::optional<std::string> array_value_expression(std::string_view expression,

@@ -103,7 +103,8 @@ TEST(RunEnvironment, IsReadOnceFromTheProcess) {
     ::setenv("VX_TEST_ANY", "x", 1);
     ::unsetenv("VX_NOWCHAR");
     const RunEnvironment env = read_run_environment();
-    for (const char* name : {"VEXORLAN", "VXUTGT", "VXLTGT", "VXL_UNAMESTRUCT", "YYDEBUG", "VX_TEST_ANY"}) {
+    for (const char* name :
+         {"VEXORLAN", "VXUTGT", "VXLTGT", "VXL_UNAMESTRUCT", "YYDEBUG", "VX_TEST_ANY"}) {
         ::unsetenv(name);
     }
     EXPECT_EQ(env.script_language, std::optional<std::string>("fr"));
@@ -144,9 +145,11 @@ TEST_F(CAnalysisTest, NativeDeclarationsFillTheTypeTableInTheirScope) {
     analysis.start(start);
     // The line given is the one before the text, as the reader counts.
     analysis.analyse_declarations(
-        analysis.preprocess("#define N 4\ntypedef unsigned long count_t;\nint table[N];\n", "s.ptu", 1), {});
-    analysis.analyse_declarations(analysis.preprocess("count_t local;\nint f(_in int x);\n", "s.ptu", 10),
-                                  "add");
+        analysis.preprocess("#define N 4\ntypedef unsigned long count_t;\nint table[N];\n", "s.ptu",
+                            1),
+        {});
+    analysis.analyse_declarations(
+        analysis.preprocess("count_t local;\nint f(_in int x);\n", "s.ptu", 10), "add");
     EXPECT_EQ(diagnostics(), "");
 
     TypeTable& table = analysis.type_table();
@@ -160,7 +163,8 @@ TEST_F(CAnalysisTest, NativeDeclarationsFillTheTypeTableInTheirScope) {
     EXPECT_EQ(local->scope, "add");
     EXPECT_EQ(c_resolve_type(local->type)->width, 64);  // the target's long
     EXPECT_EQ(c_lookup_symbol("local", table, ""), nullptr);
-    EXPECT_TRUE(c_has_qualifier(c_lookup_symbol("f", table, "add")->type->parameters[0].type, "_in"));
+    EXPECT_TRUE(
+        c_has_qualifier(c_lookup_symbol("f", table, "add")->type->parameters[0].type, "_in"));
 
     EXPECT_EQ(analysis.base_type("count_t"), std::optional<bool>(true));
     EXPECT_EQ(analysis.base_type("unsigned long"), std::optional<bool>(true));
@@ -176,7 +180,8 @@ TEST_F(CAnalysisTest, DeclarationErrorsNameTheScriptLine) {
     analysis.start(CAnalysisStart{});
     analysis.analyse_declarations(analysis.preprocess("int ok;\nint 5 bad;\n", "s.ptu", 6), {});
     std::string out = diagnostics();
-    EXPECT_NE(out.find("Harnex-W-SYNTAXERR,  [s.ptu:8] Syntax error: int 5"), std::string::npos) << out;
+    EXPECT_NE(out.find("Harnex-W-SYNTAXERR,  [s.ptu:8] Syntax error: int 5"), std::string::npos)
+        << out;
 }
 
 // Variable types and the components of aggregates, as the variable
@@ -198,7 +203,8 @@ protected:
     void TearDown() override { diagnostics(); }
     static std::vector<std::string> paths(const NativeVariable& v) {
         std::vector<std::string> out;
-        for (const NativeComponent& c : v.components) out.push_back(c.expression + ":" + c.type_text);
+        for (const NativeComponent& c : v.components)
+            out.push_back(c.expression + ":" + c.type_text);
         return out;
     }
     int parse(const std::string& text, bool whole_array = false, bool whole_structure = false) {
@@ -210,7 +216,8 @@ protected:
         context.line = ++line;
         set_report_file(context.file);
         set_report_line(context.line);
-        return parser.parse_variable_statement(text, 3, whole_array, whole_structure, context, list);
+        return parser.parse_variable_statement(text, 3, whole_array, whole_structure, context,
+                                               list);
     }
     long line = 0;
 
@@ -222,7 +229,9 @@ protected:
 };
 
 TEST_F(VariableTypeTest, KindsOfScalars) {
-    auto kind = [&](const char* name) { return analysis.variable_type(name, "", ComponentWalk::none)->kind; };
+    auto kind = [&](const char* name) {
+        return analysis.variable_type(name, "", ComponentWalk::none)->kind;
+    };
     EXPECT_EQ(kind("d"), VariableKind::real);
     EXPECT_EQ(kind("letter"), VariableKind::character);
     EXPECT_EQ(kind("text"), VariableKind::string_pointer);
@@ -265,11 +274,13 @@ TEST_F(VariableTypeTest, ComponentsInDeclarationOrder) {
     EXPECT_EQ(paths(*arr), (std::vector<std::string>{"arr[0].a:int", "arr[0].name:char [8]",
                                                      "arr[1].a:int", "arr[1].name:char [8]"}));
     EXPECT_TRUE(analysis.variable_type("big", "", ComponentWalk::none)->components.empty());
-    EXPECT_EQ(analysis.variable_type("big", "", ComponentWalk::scalars)->components.size(), 100000u);
+    EXPECT_EQ(analysis.variable_type("big", "", ComponentWalk::scalars)->components.size(),
+              100000u);
 }
 
 TEST_F(VariableTypeTest, BraceListsAreSplitOverTheComponents) {
-    EXPECT_EQ(parse("arr, INIT = {{1, \"x\"}, {2, \"y\"}}, EV = {others => 0}"), 4) << diagnostics();
+    EXPECT_EQ(parse("arr, INIT = {{1, \"x\"}, {2, \"y\"}}, EV = {others => 0}"), 4)
+        << diagnostics();
     ASSERT_EQ(list.size(), 4u);
     EXPECT_EQ(list[1].variable, "arr[0].name");
     EXPECT_EQ(list[1].kind, VariableKind::string);
@@ -384,8 +395,7 @@ TEST_F(VariableTypeTest, WholeArraysTakeTheirListSpreadAndKeepTheScriptsText) {
     EXPECT_EQ(std::count(value.begin(), value.end(), ','), 99999);
     EXPECT_EQ(list[0].init_text, "[0 => 1, 1..3 => 2, others => 0]");
     EXPECT_EQ(parse("big, INIT = {100000 => 1, others => 0}, EV = 0", true, false), 0);
-    EXPECT_NE(diagnostics().find("The index(s) in expression big[100000]"),
-              std::string::npos);
+    EXPECT_NE(diagnostics().find("The index(s) in expression big[100000]"), std::string::npos);
     ::testing::internal::CaptureStderr();
 }
 
@@ -401,8 +411,8 @@ TEST_F(CAnalysisTest, WithoutStandardDefinitionsTheScriptKeepsItsLocation) {
     TargetModel target;
     CAnalysis analysis(&target);
     analysis.start(CAnalysisStart{});
-    analysis.analyse_declarations(analysis.preprocess("extern ZQZQ_LOOPVAR_T I1;\n__int128_t wide;\n", "", 0),
-                                  {});
+    analysis.analyse_declarations(
+        analysis.preprocess("extern ZQZQ_LOOPVAR_T I1;\n__int128_t wide;\n", "", 0), {});
     EXPECT_EQ(diagnostics(), "");
     const Symbol* loop = c_lookup_symbol("I1", analysis.type_table(), "");
     ASSERT_NE(loop, nullptr);
@@ -419,7 +429,8 @@ TEST_F(CAnalysisTest, WithoutStandardDefinitionsTheScriptKeepsItsLocation) {
     std::string err = diagnostics();
     EXPECT_NE(err.find("[k.ptu:8] Syntax error: int y y"), std::string::npos) << err;
     EXPECT_NE(err.find("[h.h:2]"), std::string::npos) << err;
-    EXPECT_NE(err.find("Harnex-W-SYNTAXERR,  [k.ptu:6] Syntax error: after"), std::string::npos) << err;
+    EXPECT_NE(err.find("Harnex-W-SYNTAXERR,  [k.ptu:6] Syntax error: after"), std::string::npos)
+        << err;
 }
 
 // A member the headers name through a macro is typed by its expansion.
@@ -433,7 +444,8 @@ TEST_F(CAnalysisTest, MembersNamedByMacrosAreTypedByTheirExpansion) {
                             "#define st_mtime st_mtim.tv_sec\nstruct stat st;\n",
                             "s.ptu", 0),
         {});
-    std::optional<NativeVariable> v = analysis.variable_type("st.st_mtime", "", ComponentWalk::none);
+    std::optional<NativeVariable> v =
+        analysis.variable_type("st.st_mtime", "", ComponentWalk::none);
     ASSERT_TRUE(v.has_value());
     EXPECT_TRUE(v->found);
     EXPECT_EQ(v->kind, VariableKind::integer);

@@ -56,13 +56,12 @@ std::vector<std::unique_ptr<QTranslator>> load_catalogues() {
         std::fputs("Fatal Error: please setup HARNEXDIR environment variable.\n", stderr);
         end_process(exit_fatal);
     }
-    QString directory = QString::fromLocal8Bit(home) + QDir::separator() + "lib" +
-                        QDir::separator() + "locale";
+    QString directory =
+        QString::fromLocal8Bit(home) + QDir::separator() + "lib" + QDir::separator() + "locale";
     std::vector<std::unique_ptr<QTranslator>> translators;
     if (!QFileInfo(directory).isDir()) {
-        QByteArray line = QStringLiteral("Warning: directory doesn't exist '%1'\n")
-                              .arg(directory)
-                              .toLocal8Bit();
+        QByteArray line =
+            QStringLiteral("Warning: directory doesn't exist '%1'\n").arg(directory).toLocal8Bit();
         std::fputs(line.constData(), stderr);
         return translators;
     }
@@ -183,9 +182,8 @@ int run_compiler(int argc, char** argv) {
     }
 
     // 18. Compile driver.
-    run_compile_driver(
-        RunContext{settings, names, target, script_language, run_date, target_model, native,
-                   environment});
+    run_compile_driver(RunContext{settings, names, target, script_language, run_date, target_model,
+                                  native, environment});
 
     // 19. Summary and exit.
     end_of_execution();

@@ -39,8 +39,8 @@ TEST(RunStart, MissingCatalogueDirectoryWarnsAndGoesOn) {
 
 TEST(RunStart, BannerThenCopyrightUnlessSuppressed) {
     ScratchDir dir;
-    auto shown = run_compiler({"s.ptu", "t.c"}, {{"VEXOR_SUPPRESS_COPYRIGHT", std::nullopt}},
-                              dir.path());
+    auto shown =
+        run_compiler({"s.ptu", "t.c"}, {{"VEXOR_SUPPRESS_COPYRIGHT", std::nullopt}}, dir.path());
     auto lines = split_lines(shown.err);
     ASSERT_GE(lines.size(), 2u);
     EXPECT_EQ(lines[0], banner);
@@ -89,19 +89,23 @@ namespace {
 // knows the harness's own declarations and keeps the script's locations.
 TEST(RunStart, WithoutTargetPackageDiagnosticsKeepTheScriptName) {
     ScratchDir dir;
-    testkit::write_file(dir.file("k.ptu"),
-                        "HEADER k, 1.0, , no target\n#int x;\n#int y y;\nBEGIN\nSERVICE s\nTEST t\n"
-                        "FAMILY f\nELEMENT\nVAR x, INIT = 1, EV = 2\nVAR nothing, INIT = 1, EV = 2\n"
-                        "END ELEMENT\nEND FAMILY\nEND TEST\nEND SERVICE\n");
-    auto result = run_compiler({"k.ptu", "k.c"}, {{"VXLTGT", std::nullopt}, {"VXUTGT", std::nullopt}},
-                               dir.path());
+    testkit::write_file(
+        dir.file("k.ptu"),
+        "HEADER k, 1.0, , no target\n#int x;\n#int y y;\nBEGIN\nSERVICE s\nTEST t\n"
+        "FAMILY f\nELEMENT\nVAR x, INIT = 1, EV = 2\nVAR nothing, INIT = 1, EV = 2\n"
+        "END ELEMENT\nEND FAMILY\nEND TEST\nEND SERVICE\n");
+    auto result = run_compiler({"k.ptu", "k.c"},
+                               {{"VXLTGT", std::nullopt}, {"VXUTGT", std::nullopt}}, dir.path());
     EXPECT_EQ(result.status, 5) << result.err;
     std::size_t first = result.err.find("Harnex-W-BADRUNTIM");
     EXPECT_NE(first, std::string::npos) << result.err;
-    EXPECT_EQ(result.err.find("BADRUNTIM", first + std::strlen("Harnex-W-BADRUNTIM")), std::string::npos)
+    EXPECT_EQ(result.err.find("BADRUNTIM", first + std::strlen("Harnex-W-BADRUNTIM")),
+              std::string::npos)
         << result.err;
-    EXPECT_NE(result.err.find("[./k.ptu:3] Syntax error: int y y"), std::string::npos) << result.err;
-    EXPECT_NE(result.err.find("Harnex-E-TYPEINCON,  [./k.ptu:10] Unknown type nothing"), std::string::npos)
+    EXPECT_NE(result.err.find("[./k.ptu:3] Syntax error: int y y"), std::string::npos)
+        << result.err;
+    EXPECT_NE(result.err.find("Harnex-E-TYPEINCON,  [./k.ptu:10] Unknown type nothing"),
+              std::string::npos)
         << result.err;
     EXPECT_EQ(result.err.find("ZQZQ"), std::string::npos) << result.err;
 }

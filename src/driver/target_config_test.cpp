@@ -56,8 +56,9 @@ TEST_F(TargetEnv, RuntimeHeaderFoundInTheTargetLibFolder) {
 TEST_F(TargetEnv, NoTargetWarnsAndFallsBack) {
     testing::internal::CaptureStderr();
     auto config = configure_target(false, "UNIX");
-    EXPECT_EQ(testing::internal::GetCapturedStderr(),
-              "Harnex-W-BADRUNTIM,  Target Package not found, check VXLTGT environment variable.\n");
+    EXPECT_EQ(
+        testing::internal::GetCapturedStderr(),
+        "Harnex-W-BADRUNTIM,  Target Package not found, check VXLTGT environment variable.\n");
     EXPECT_EQ(config.runtime_include, "\"TP.h\"");
     EXPECT_EQ(config.sql_include, "\"/usr/vexor/vexorcsgbd\"");
 }

@@ -17,8 +17,7 @@ namespace {
 
 using namespace vx::harness_testing;
 
-bool contains(const std::string& text, const std::string& piece)
-{
+bool contains(const std::string& text, const std::string& piece) {
     return text.find(piece) != std::string::npos;
 }
 
@@ -27,8 +26,7 @@ bool contains(const std::string& text, const std::string& piece)
 
 class HarnessLoop : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         ASSERT_TRUE(scratch_.isValid());
         compiler_ = find_compiler(QStringLiteral("cc"));
         ASSERT_FALSE(compiler_.isEmpty()) << "no C compiler named cc";
@@ -40,21 +38,21 @@ protected:
     // Builds (with the sanitizers, to catch any overrun in the runtime) and
     // runs harness `name`; returns the harness's own run.
     ProcessResult build_and_run(const QString& name, const QStringList& flags = {},
-                                const QStringList& first_includes = {})
-    {
+                                const QStringList& first_includes = {}) {
         QStringList all = {QStringLiteral("-fsanitize=address,undefined"),
                            QStringLiteral("-fno-sanitize-recover=undefined")};
         all << flags;
         ProcessResult build = compile_harness(compiler_, name, dir(), name, all, first_includes);
         EXPECT_TRUE(build.started && build.exit_code == 0 && !build.crashed)
-            << "build of " << name.toStdString() << " failed:\n" << build.err;
+            << "build of " << name.toStdString() << " failed:\n"
+            << build.err;
         return run_program(in_dir(name), {}, dir());
     }
 
-    ProcessResult report(const QString& name, const QStringList& extra = {})
-    {
+    ProcessResult report(const QString& name, const QStringList& extra = {}) {
         QStringList arguments = extra;
-        arguments << harness_file(name + QStringLiteral(".tdc")) << in_dir(name + QStringLiteral(".rio"));
+        arguments << harness_file(name + QStringLiteral(".tdc"))
+                  << in_dir(name + QStringLiteral(".rio"));
         return run_report(arguments, dir());
     }
 
@@ -62,14 +60,14 @@ protected:
     QString compiler_;
 };
 
-TEST_F(HarnessLoop, WorkedExamplePassesWithTextAndJUnit)
-{
+TEST_F(HarnessLoop, WorkedExamplePassesWithTextAndJUnit) {
     ProcessResult run = build_and_run(QStringLiteral("worked"));
     ASSERT_EQ(run.exit_code, 0) << run.err;
     EXPECT_CONTAINS(run.out, "vexor runtime: 2 check(s) passed, 0 failed");
 
-    ProcessResult verdict = report(QStringLiteral("worked"),
-                                   {QStringLiteral("--junit"), in_dir(QStringLiteral("worked.xml"))});
+    ProcessResult verdict =
+        report(QStringLiteral("worked"),
+               {QStringLiteral("--junit"), in_dir(QStringLiteral("worked.xml"))});
     EXPECT_EQ(verdict.exit_code, 0) << verdict.err;
     EXPECT_CONTAINS(verdict.out, "SERVICE add  (worked.ptu:3)");
     EXPECT_CONTAINS(verdict.out, "  TEST t1  (worked.ptu:4)");
@@ -107,23 +105,24 @@ TEST_F(HarnessLoop, WorkedExamplePassesWithTextAndJUnit)
     EXPECT_FALSE(junit.cases[0].failed);
 
     // VXURIO moves the traces file without rebuilding the harness.
-    ProcessResult moved = run_program(in_dir(QStringLiteral("worked")), {}, dir(),
-                                      {{QStringLiteral("VXURIO"), in_dir(QStringLiteral("moved.rio"))}});
+    ProcessResult moved =
+        run_program(in_dir(QStringLiteral("worked")), {}, dir(),
+                    {{QStringLiteral("VXURIO"), in_dir(QStringLiteral("moved.rio"))}});
     ASSERT_EQ(moved.exit_code, 0);
     ProcessResult moved_verdict = run_report(
         {harness_file(QStringLiteral("worked.tdc")), in_dir(QStringLiteral("moved.rio"))}, dir());
     EXPECT_EQ(moved_verdict.exit_code, 0) << moved_verdict.err;
 }
 
-TEST_F(HarnessLoop, EveryCheckFamilyPassesAndFailsAsTheRuntimeJudged)
-{
+TEST_F(HarnessLoop, EveryCheckFamilyPassesAndFailsAsTheRuntimeJudged) {
     ProcessResult run = build_and_run(QStringLiteral("scalars"));
     // The harness's own status says a check failed.
     ASSERT_EQ(run.exit_code, 1) << run.err;
     EXPECT_CONTAINS(run.out, "vexor runtime: 20 check(s) passed, 5 failed, 3 value(s) recorded");
 
-    ProcessResult verdict = report(QStringLiteral("scalars"),
-                                   {QStringLiteral("--junit"), in_dir(QStringLiteral("scalars.xml"))});
+    ProcessResult verdict =
+        report(QStringLiteral("scalars"),
+               {QStringLiteral("--junit"), in_dir(QStringLiteral("scalars.xml"))});
     EXPECT_EQ(verdict.exit_code, 1) << verdict.err;
     const std::string& text = verdict.out;
     // Integers, signed and unsigned, in their display bases; a MIN/MAX range.
@@ -160,8 +159,10 @@ TEST_F(HarnessLoop, EveryCheckFamilyPassesAndFailsAsTheRuntimeJudged)
     EXPECT_CONTAINS(text, "  FAIL  tab[2]: obtained 3, expected 4");
     EXPECT_CONTAINS(text, "note  check of tab interrupted");
     EXPECT_CONTAINS(text, "TEST ints: FAILED (1 of 4 checks failed)");
-    EXPECT_CONTAINS(text, "TOTAL: 2 services, 7 tests (2 passed, 5 failed, 0 did not finish, 0 did not run), 8 elements, "
-                          "25 checks (20 passed, 5 failed), 3 recorded");
+    EXPECT_CONTAINS(text,
+                    "TOTAL: 2 services, 7 tests (2 passed, 5 failed, 0 did not finish, 0 did not "
+                    "run), 8 elements, "
+                    "25 checks (20 passed, 5 failed), 3 recorded");
     EXPECT_CONTAINS(text, "VERDICT: FAILED");
 
     JUnitDocument junit = parse_junit(read_file(in_dir(QStringLiteral("scalars.xml"))));
@@ -197,8 +198,7 @@ TEST_F(HarnessLoop, EveryCheckFamilyPassesAndFailsAsTheRuntimeJudged)
     EXPECT_CONTAINS(quiet.out, "VERDICT: FAILED");
 }
 
-TEST_F(HarnessLoop, LongStringsAreComparedWholeAndShownAtTheirDifference)
-{
+TEST_F(HarnessLoop, LongStringsAreComparedWholeAndShownAtTheirDifference) {
     ProcessResult run = build_and_run(QStringLiteral("long_strings"));
     ASSERT_EQ(run.exit_code, 1) << run.err;  // some of its checks fail on purpose
     std::string traces = read_file(in_dir(QStringLiteral("long_strings.rio")));
@@ -216,8 +216,8 @@ TEST_F(HarnessLoop, LongStringsAreComparedWholeAndShownAtTheirDifference)
 
     // Without dynamic allocation the concatenation is cut: the check that
     // used it cannot pass, and the report says why.
-    ProcessResult small = build_and_run(QStringLiteral("long_strings"),
-                                        {QStringLiteral("-DVXU_NO_MALLOC")});
+    ProcessResult small =
+        build_and_run(QStringLiteral("long_strings"), {QStringLiteral("-DVXU_NO_MALLOC")});
     ASSERT_EQ(small.exit_code, 1) << small.err;
     ProcessResult small_verdict = report(QStringLiteral("long_strings"));
     EXPECT_EQ(small_verdict.exit_code, 1);
@@ -226,12 +226,11 @@ TEST_F(HarnessLoop, LongStringsAreComparedWholeAndShownAtTheirDifference)
                     "WARNING: CONCAT_STR_C: the concatenated text was cut to the buffer size");
 }
 
-TEST_F(HarnessLoop, AHarnessThatStopsEarlyGivesAPartialVerdictAndStatusTwo)
-{
+TEST_F(HarnessLoop, AHarnessThatStopsEarlyGivesAPartialVerdictAndStatusTwo) {
     ProcessResult run = build_and_run(QStringLiteral("stops"));
     ASSERT_EQ(run.exit_code, 3);
-    ProcessResult verdict = report(QStringLiteral("stops"),
-                                   {QStringLiteral("--junit"), in_dir(QStringLiteral("stops.xml"))});
+    ProcessResult verdict = report(
+        QStringLiteral("stops"), {QStringLiteral("--junit"), in_dir(QStringLiteral("stops.xml"))});
     EXPECT_EQ(verdict.exit_code, 2);
     EXPECT_CONTAINS(verdict.out, "ok    x: obtained 1, expected 1");
     EXPECT_CONTAINS(verdict.out, "TEST second");
@@ -245,8 +244,7 @@ TEST_F(HarnessLoop, AHarnessThatStopsEarlyGivesAPartialVerdictAndStatusTwo)
     EXPECT_EQ(junit.root_attributes["errors"], QStringLiteral("1"));
 }
 
-TEST_F(HarnessLoop, DamagedOrForeignTracesAreRefusedWithTheirLine)
-{
+TEST_F(HarnessLoop, DamagedOrForeignTracesAreRefusedWithTheirLine) {
     ProcessResult run = build_and_run(QStringLiteral("worked"));
     ASSERT_EQ(run.exit_code, 0);
     const std::string good = read_file(in_dir(QStringLiteral("worked.rio")));
@@ -283,7 +281,8 @@ TEST_F(HarnessLoop, DamagedOrForeignTracesAreRefusedWithTheirLine)
     for (const Damage& damage : damages) {
         ASSERT_TRUE(write_file(in_dir(QStringLiteral("damaged.rio")), damage.traces));
         ProcessResult verdict = run_report(
-            {harness_file(QStringLiteral("worked.tdc")), in_dir(QStringLiteral("damaged.rio"))}, dir());
+            {harness_file(QStringLiteral("worked.tdc")), in_dir(QStringLiteral("damaged.rio"))},
+            dir());
         EXPECT_FALSE(verdict.crashed) << damage.what;
         EXPECT_EQ(verdict.exit_code, 2) << damage.what;
         EXPECT_CONTAINS(verdict.err, damage.message) << damage.what;
@@ -311,25 +310,23 @@ TEST_F(HarnessLoop, DamagedOrForeignTracesAreRefusedWithTheirLine)
     EXPECT_CONTAINS(missing.err, "cannot open");
 }
 
-TEST_F(HarnessLoop, TheConfigurationHeaderLeavesUnusedFamiliesOut)
-{
+TEST_F(HarnessLoop, TheConfigurationHeaderLeavesUnusedFamiliesOut) {
     // The header as the compiler writes it, with the two blanks of the last
     // two names; the worked example uses only integer traces and checks and
     // the stub check of a script without stubs.
     std::string header = "/* configuration */\n";
-    const char* families[] = {"BOOLEAN", "CHAR", "DOUBLE", "FLOAT", "INTEGER",
-                              "POINTER", "STR", "UNSIGNED"};
+    const char* families[] = {"BOOLEAN", "CHAR",    "DOUBLE", "FLOAT",
+                              "INTEGER", "POINTER", "STR",    "UNSIGNED"};
     for (const char* family : families) {
         std::string count = std::string(family) == "INTEGER" ? "2" : "0";
         header += "#define ZQZQUSE_EDV_" + std::string(family) + "_C " + count + "\n";
         header += "#define ZQZQUSE_ARRAY_" + std::string(family) + "_C 0\n";
         header += "#define ZQZQUSE_CONSTANT_" + std::string(family) + "_C 0\n";
     }
-    const char* others[] = {"PTU_BOOLEAN_C 0", "PTU_CHAR_C 0", "PTU_DOUBLE_C 0",
-                            "PTU_FLOAT_C 0", "PTU_INTEGER_C 1", "PTU_UNSIGNED_C 0",
-                            "INI_STR_C 0", "CHRONO_MUET_C 0", "COMP_STR_C 0",
-                            "DCL_FAC_REP_C 0", "MUET_CHECK 1", "OPEN_BRA_C 0",
-                            "RUPT  0", "CONCAT_STR_C  0"};
+    const char* others[] = {
+        "PTU_BOOLEAN_C 0",  "PTU_CHAR_C 0", "PTU_DOUBLE_C 0",  "PTU_FLOAT_C 0",  "PTU_INTEGER_C 1",
+        "PTU_UNSIGNED_C 0", "INI_STR_C 0",  "CHRONO_MUET_C 0", "COMP_STR_C 0",   "DCL_FAC_REP_C 0",
+        "MUET_CHECK 1",     "OPEN_BRA_C 0", "RUPT  0",         "CONCAT_STR_C  0"};
     for (const char* other : others) {
         header += "#define ZQZQUSE_" + std::string(other) + "\n";
     }
@@ -349,8 +346,7 @@ TEST_F(HarnessLoop, TheConfigurationHeaderLeavesUnusedFamiliesOut)
     EXPECT_CONTAINS(build.err, "vxu_edv_float");
 }
 
-TEST_F(HarnessLoop, RuntimeAndHarnessesBuildWarningFreeWithEveryCompiler)
-{
+TEST_F(HarnessLoop, RuntimeAndHarnessesBuildWarningFreeWithEveryCompiler) {
     QStringList compilers = {compiler_};
     QString clang = find_compiler(QStringLiteral("clang"));
     if (!clang.isEmpty()) {
@@ -384,14 +380,15 @@ namespace {
 // page that reads the report's computed layout: the failing checks are
 // visible, and the "failures only" switch (set from the address) hides
 // every passed check and test.
-TEST_F(HarnessLoop, TheHtmlPageShowsFailuresAndItsSwitchHidesThePasses)
-{
+TEST_F(HarnessLoop, TheHtmlPageShowsFailuresAndItsSwitchHidesThePasses) {
     const QString chromium = find_compiler(QStringLiteral("chromium"));
-    ASSERT_FALSE(chromium.isEmpty()) << "headless Chromium is not installed (scripts/install-deps.sh)";
+    ASSERT_FALSE(chromium.isEmpty())
+        << "headless Chromium is not installed (scripts/install-deps.sh)";
     ProcessResult run = build_and_run(QStringLiteral("scalars"));
     ASSERT_EQ(run.exit_code, 1) << run.err;
-    ProcessResult verdict = report(QStringLiteral("scalars"),
-                                   {QStringLiteral("--html"), in_dir(QStringLiteral("scalars.html"))});
+    ProcessResult verdict =
+        report(QStringLiteral("scalars"),
+               {QStringLiteral("--html"), in_dir(QStringLiteral("scalars.html"))});
     ASSERT_EQ(verdict.exit_code, 1) << verdict.err;
     const std::string probe = R"(<!DOCTYPE html><html><body><pre id="result">pending</pre>
 <iframe id="page" src="scalars.html#failures-only" width="1000" height="800"></iframe>
@@ -412,9 +409,10 @@ document.getElementById('page').addEventListener('load', function () {
     ASSERT_TRUE(write_file(in_dir(QStringLiteral("probe.html")), probe));
     ProcessResult browser = run_program(
         chromium,
-        {QStringLiteral("--headless"), QStringLiteral("--no-sandbox"), QStringLiteral("--disable-gpu"),
-         QStringLiteral("--allow-file-access-from-files"), QStringLiteral("--virtual-time-budget=5000"),
-         QStringLiteral("--dump-dom"), QStringLiteral("file://") + in_dir(QStringLiteral("probe.html"))},
+        {QStringLiteral("--headless"), QStringLiteral("--no-sandbox"),
+         QStringLiteral("--disable-gpu"), QStringLiteral("--allow-file-access-from-files"),
+         QStringLiteral("--virtual-time-budget=5000"), QStringLiteral("--dump-dom"),
+         QStringLiteral("file://") + in_dir(QStringLiteral("probe.html"))},
         dir());
     ASSERT_TRUE(browser.started && !browser.crashed) << browser.err;
     const std::string& dom = browser.out;
@@ -426,24 +424,24 @@ document.getElementById('page').addEventListener('load', function () {
 
 // The figures of the coverage of a unit built with gcc --coverage are
 // gcov's own, and a branch no test takes shows.
-TEST_F(HarnessLoop, CoverageOfTheUnitIsGcovsOwn)
-{
-    ProcessResult build = compile_harness(compiler_, QStringLiteral("scalars"), dir(),
-                                          QStringLiteral("scalars"), {QStringLiteral("--coverage")});
+TEST_F(HarnessLoop, CoverageOfTheUnitIsGcovsOwn) {
+    ProcessResult build =
+        compile_harness(compiler_, QStringLiteral("scalars"), dir(), QStringLiteral("scalars"),
+                        {QStringLiteral("--coverage")});
     ASSERT_TRUE(build.started && build.exit_code == 0) << build.err;
     ProcessResult run = run_program(in_dir(QStringLiteral("scalars")), {}, dir());
     ASSERT_EQ(run.exit_code, 1) << run.err;
-    ProcessResult verdict =
-        report(QStringLiteral("scalars"),
-               {QStringLiteral("--coverage"), dir(), QStringLiteral("--junit"),
-                in_dir(QStringLiteral("scalars.xml")), QStringLiteral("--html"),
-                in_dir(QStringLiteral("scalars.html"))});
+    ProcessResult verdict = report(QStringLiteral("scalars"),
+                                   {QStringLiteral("--coverage"), dir(), QStringLiteral("--junit"),
+                                    in_dir(QStringLiteral("scalars.xml")), QStringLiteral("--html"),
+                                    in_dir(QStringLiteral("scalars.html"))});
     ASSERT_EQ(verdict.exit_code, 1) << verdict.err;
 
     // gcov's own summary of the unit's object.
     QStringList gcda = QDir(dir()).entryList({QStringLiteral("*unit.gcda")});
     ASSERT_EQ(gcda.size(), 1) << verdict.out;
-    ProcessResult gcov = run_program(QStringLiteral("gcov"), {QStringLiteral("-b"), gcda[0]}, dir());
+    ProcessResult gcov =
+        run_program(QStringLiteral("gcov"), {QStringLiteral("-b"), gcda[0]}, dir());
     ASSERT_EQ(gcov.exit_code, 0) << gcov.err;
     const std::string& summary = gcov.out;
     const std::size_t unit = summary.find("unit.c'");
@@ -462,8 +460,9 @@ TEST_F(HarnessLoop, CoverageOfTheUnitIsGcovsOwn)
     const int branches_taken = static_cast<int>(taken_percent * branches / 100.0 + 0.5);
     EXPECT_LT(branches_taken, branches) << "the unit has a branch no test takes";
     char expected[128];
-    std::snprintf(expected, sizeof expected, "COVERAGE unit.c: lines %d/%d (%.1f%%), branches %d/%d (%.1f%%)",
-                  lines_covered, lines, line_percent, branches_taken, branches, taken_percent);
+    std::snprintf(expected, sizeof expected,
+                  "COVERAGE unit.c: lines %d/%d (%.1f%%), branches %d/%d (%.1f%%)", lines_covered,
+                  lines, line_percent, branches_taken, branches, taken_percent);
     EXPECT_CONTAINS(verdict.out, std::string(expected));
     const std::string xml = read_file(in_dir(QStringLiteral("scalars.xml")));
     EXPECT_CONTAINS(xml, "<property name=\"coverage.lines.unit.c\"");

@@ -73,10 +73,9 @@ struct Arguments {
 
 // Reads the value of an option given as "--name VALUE" or "--name=VALUE"
 // at arguments[i]; false when arguments[i] is not that option.
-bool option_value(const std::vector<std::string>& arguments, std::size_t& i,
-                  std::string_view name, std::string_view short_name, std::string_view what,
-                  std::string& value, std::optional<std::string>& problem)
-{
+bool option_value(const std::vector<std::string>& arguments, std::size_t& i, std::string_view name,
+                  std::string_view short_name, std::string_view what, std::string& value,
+                  std::optional<std::string>& problem) {
     const std::string& argument = arguments[i];
     if (argument == name || (!short_name.empty() && argument == short_name)) {
         if (i + 1 >= arguments.size()) {
@@ -97,8 +96,7 @@ bool option_value(const std::vector<std::string>& arguments, std::size_t& i,
 }
 
 std::optional<std::string> parse_arguments(const std::vector<std::string>& arguments,
-                                           Arguments& parsed)
-{
+                                           Arguments& parsed) {
     std::vector<std::string> positional;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
@@ -112,7 +110,8 @@ std::optional<std::string> parse_arguments(const std::vector<std::string>& argum
             if (problem) {
                 return problem;
             }
-        } else if (option_value(arguments, i, "--include-dir", "", "a directory", directory, problem)) {
+        } else if (option_value(arguments, i, "--include-dir", "", "a directory", directory,
+                                problem)) {
             if (problem) {
                 return problem;
             }
@@ -161,8 +160,7 @@ std::optional<std::string> parse_arguments(const std::vector<std::string>& argum
     return std::nullopt;
 }
 
-std::optional<std::string> read_file(const std::string& path, std::string& content)
-{
+std::optional<std::string> read_file(const std::string& path, std::string& content) {
     // A pipe, a device or a directory is refused before it is read: it
     // could block, never end or fail half-way.
     OpenedInput opened;
@@ -170,15 +168,15 @@ std::optional<std::string> read_file(const std::string& path, std::string& conte
         return std::nullopt;
     }
     switch (opened.problem) {
-    case InputProblem::not_regular:
-        return path + " is not a regular file";
-    case InputProblem::too_large:
-        return "cannot read " + input_problem_text(path, opened);
-    case InputProblem::read_error:
-        return "cannot read " + input_problem_text(path, opened);
-    case InputProblem::missing:
-    case InputProblem::none:
-        break;
+        case InputProblem::not_regular:
+            return path + " is not a regular file";
+        case InputProblem::too_large:
+            return "cannot read " + input_problem_text(path, opened);
+        case InputProblem::read_error:
+            return "cannot read " + input_problem_text(path, opened);
+        case InputProblem::missing:
+        case InputProblem::none:
+            break;
     }
     return "cannot open " + input_problem_text(path, opened);
 }
@@ -186,8 +184,7 @@ std::optional<std::string> read_file(const std::string& path, std::string& conte
 // The output named as one of the inputs, through any link or spelling, or
 // nullptr: writing it would destroy that input.
 const std::string* output_over_input(const std::string& output,
-                                     std::initializer_list<const std::string*> inputs)
-{
+                                     std::initializer_list<const std::string*> inputs) {
     const FileIdentity identity = file_identity(output);
     const std::string canonical = canonical_file_name(output);
     for (const std::string* input : inputs) {
@@ -201,8 +198,7 @@ const std::string* output_over_input(const std::string& output,
     return nullptr;
 }
 
-void print_failure(std::ostream& err, const Arguments& arguments, const Failure& failure)
-{
+void print_failure(std::ostream& err, const Arguments& arguments, const Failure& failure) {
     err << program_name << ": ";
     if (failure.source != Source::command) {
         err << (failure.source == Source::link_records ? arguments.link_records : arguments.traces);
@@ -215,8 +211,7 @@ void print_failure(std::ostream& err, const Arguments& arguments, const Failure&
 }
 
 // The target's "lib" directory, found as the compiler finds it.
-std::string target_lib_directory()
-{
+std::string target_lib_directory() {
     for (const char* name : {"VXUTGT", "VXLTGT"}) {
         if (const char* value = std::getenv(name); value != nullptr) {
             return std::string(value) + "/lib";
@@ -225,9 +220,9 @@ std::string target_lib_directory()
     return {};
 }
 
-int write_depfile(const Arguments& arguments, std::ostream& err)
-{
-    if (const std::string* input = output_over_input(arguments.depfile, {&arguments.link_records})) {
+int write_depfile(const Arguments& arguments, std::ostream& err) {
+    if (const std::string* input =
+            output_over_input(arguments.depfile, {&arguments.link_records})) {
         err << program_name << ": the dependency file " << arguments.depfile << " is the input "
             << *input << '\n';
         return exit_unusable;
@@ -262,8 +257,8 @@ int write_depfile(const Arguments& arguments, std::ostream& err)
 
 }  // namespace
 
-int run_report(const std::vector<std::string>& argument_list, std::ostream& out, std::ostream& err)
-{
+int run_report(const std::vector<std::string>& argument_list, std::ostream& out,
+               std::ostream& err) {
     Arguments arguments;
     if (auto problem = parse_arguments(argument_list, arguments)) {
         err << program_name << ": " << *problem << '\n' << usage_text;
@@ -277,11 +272,11 @@ int run_report(const std::vector<std::string>& argument_list, std::ostream& out,
         return write_depfile(arguments, err);
     }
 
-    for (const auto& [what, output] : {std::pair{"JUnit", &arguments.junit},
-                                       std::pair{"HTML", &arguments.html}}) {
+    for (const auto& [what, output] :
+         {std::pair{"JUnit", &arguments.junit}, std::pair{"HTML", &arguments.html}}) {
         if (output->empty()) continue;
-        if (const std::string* input = output_over_input(
-                *output, {&arguments.link_records, &arguments.traces})) {
+        if (const std::string* input =
+                output_over_input(*output, {&arguments.link_records, &arguments.traces})) {
             err << program_name << ": the " << what << " file " << *output << " is the input "
                 << *input << '\n';
             return exit_unusable;

@@ -28,57 +28,56 @@ const std::string sample_traces =
     "[ 4\nC 4 double 1 1 ok 1.5 1 2\n] 4\nK 2 0\nC 0 uns/2 1 0 KO 3 2 2\nM 4 1 1\n"
     "W \"w\"\nX 4\nR 9 2\nE\nF 19\n";
 
-std::string mutate(std::string text, std::mt19937& random)
-{
+std::string mutate(std::string text, std::mt19937& random) {
     auto pick = [&](std::size_t bound) {
         return bound == 0 ? 0 : std::uniform_int_distribution<std::size_t>(0, bound - 1)(random);
     };
     int steps = 1 + static_cast<int>(pick(3));
     for (int step = 0; step < steps && !text.empty(); ++step) {
         switch (pick(6)) {
-        case 0:
-            text[pick(text.size())] = static_cast<char>(pick(256));
-            break;
-        case 1:
-            text.resize(pick(text.size()));
-            break;
-        case 2:
-            text.insert(pick(text.size() + 1), std::string(1 + pick(4), static_cast<char>(pick(256))));
-            break;
-        case 3: {
-            std::size_t from = pick(text.size());
-            text.erase(from, 1 + pick(20));
-            break;
-        }
-        case 4: {
-            std::size_t start = text.rfind('\n', pick(text.size()));
-            start = start == std::string::npos ? 0 : start + 1;
-            std::size_t end = text.find('\n', start);
-            if (end != std::string::npos) {
-                text.insert(start, text.substr(start, end - start + 1));
+            case 0:
+                text[pick(text.size())] = static_cast<char>(pick(256));
+                break;
+            case 1:
+                text.resize(pick(text.size()));
+                break;
+            case 2:
+                text.insert(pick(text.size() + 1),
+                            std::string(1 + pick(4), static_cast<char>(pick(256))));
+                break;
+            case 3: {
+                std::size_t from = pick(text.size());
+                text.erase(from, 1 + pick(20));
+                break;
             }
-            break;
-        }
-        default: {
-            static const char* pieces[] = {" ", "\"", "\\", "~", "@", "0", "-", "\n", "C 0 ", "&"};
-            text.insert(pick(text.size() + 1), pieces[pick(10)]);
-            break;
-        }
+            case 4: {
+                std::size_t start = text.rfind('\n', pick(text.size()));
+                start = start == std::string::npos ? 0 : start + 1;
+                std::size_t end = text.find('\n', start);
+                if (end != std::string::npos) {
+                    text.insert(start, text.substr(start, end - start + 1));
+                }
+                break;
+            }
+            default: {
+                static const char* pieces[] = {" ", "\"", "\\", "~",    "@",
+                                               "0", "-",  "\n", "C 0 ", "&"};
+                text.insert(pick(text.size() + 1), pieces[pick(10)]);
+                break;
+            }
         }
     }
     return text;
 }
 
-long line_count(const std::string& text)
-{
+long line_count(const std::string& text) {
     return 1 + static_cast<long>(std::count(text.begin(), text.end(), '\n'));
 }
 
-TEST(ReportRobustness, MutatedInputsNeverCrashAndRefusalsNameALine)
-{
-    const std::string good_links = vx::harness_testing::read_file(
-        vx::harness_testing::harness_file(QStringLiteral("worked.tdc"))) +
-        "L5 p RA=FORM=CD64, INIT=, VA=\nR9 ?\n";
+TEST(ReportRobustness, MutatedInputsNeverCrashAndRefusalsNameALine) {
+    const std::string good_links = vx::harness_testing::read_file(vx::harness_testing::harness_file(
+                                       QStringLiteral("worked.tdc"))) +
+                                   "L5 p RA=FORM=CD64, INIT=, VA=\nR9 ?\n";
     ASSERT_FALSE(good_links.empty());
     std::mt19937 random(seed);
     int accepted = 0;
@@ -122,8 +121,7 @@ TEST(ReportRobustness, MutatedInputsNeverCrashAndRefusalsNameALine)
     EXPECT_GT(accepted, 0);
 }
 
-TEST(ReportRobustness, RandomBytesAreRefused)
-{
+TEST(ReportRobustness, RandomBytesAreRefused) {
     std::mt19937 random(seed + 1);
     for (int round = 0; round < 500; ++round) {
         std::string bytes(std::uniform_int_distribution<int>(0, 400)(random), '\0');

@@ -22,8 +22,7 @@ namespace {
 constexpr std::string_view outside_service = "(outside any service)";
 constexpr std::string_view outside_test = "(outside any test)";
 
-std::string_view trim_right(std::string_view text)
-{
+std::string_view trim_right(std::string_view text) {
     while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) {
         text.remove_suffix(1);
     }
@@ -33,9 +32,7 @@ std::string_view trim_right(std::string_view text)
 class VerdictBuilder {
 public:
     VerdictBuilder(const LinkRecordFile& links, Verdict& verdict)
-        : links_(links), verdict_(verdict)
-    {
-    }
+        : links_(links), verdict_(verdict) {}
 
     std::optional<Failure> add(const TraceLine& line);
     void finish(const TracesFile& traces);
@@ -107,13 +104,9 @@ struct StubStatement {
     std::string result;
 };
 
-std::string trimmed_copy(std::string_view text)
-{
-    return std::string(trimmed(text));
-}
+std::string trimmed_copy(std::string_view text) { return std::string(trimmed(text)); }
 
-StubStatement split_statement(const std::string& record_text)
-{
+StubStatement split_statement(const std::string& record_text) {
     StubStatement out;
     std::istringstream fields(record_text);
     fields >> out.first >> out.last;
@@ -159,8 +152,7 @@ constexpr std::string_view stopped_reason =
     "did not reach its end: the harness stopped here (a crash or an exit in the code under test?)";
 
 // The words of a "Q" line, as a reason.
-std::string outcome_reason(const TraceLine& line)
-{
+std::string outcome_reason(const TraceLine& line) {
     if (line.text == "signal") {
         return "crashed (" + line.detail + ")";
     }
@@ -177,8 +169,7 @@ std::string outcome_reason(const TraceLine& line)
 // The name of element `index` (in declaration order) of a whole array
 // whose record names it with its dimensions ("m[2][3]"): "m[1][0]" for
 // index 3. A negative index gives the bare name.
-std::string array_element_name(const std::string& shape, long index)
-{
+std::string array_element_name(const std::string& shape, long index) {
     std::vector<long> dimensions;
     std::size_t end = shape.size();
     while (end > 0 && shape[end - 1] == ']') {
@@ -205,13 +196,11 @@ std::string array_element_name(const std::string& shape, long index)
     return name + suffix;
 }
 
-Failure failure_at(const TraceLine& line, std::string message)
-{
+Failure failure_at(const TraceLine& line, std::string message) {
     return Failure{Source::traces, line.line, std::move(message)};
 }
 
-std::string VerdictBuilder::describe(long number) const
-{
+std::string VerdictBuilder::describe(long number) const {
     const LinkRecord* record = links_.numbered(number);
     if (record == nullptr) {
         return "there is no record " + std::to_string(number) + " in the link record file";
@@ -221,8 +210,7 @@ std::string VerdictBuilder::describe(long number) const
            ")";
 }
 
-ServiceRun& VerdictBuilder::service()
-{
+ServiceRun& VerdictBuilder::service() {
     if (!service_open_) {
         ServiceRun run;
         run.name = std::string(outside_service);
@@ -232,8 +220,7 @@ ServiceRun& VerdictBuilder::service()
     return verdict_.services.back();
 }
 
-TestRun& VerdictBuilder::test()
-{
+TestRun& VerdictBuilder::test() {
     ServiceRun& owner = service();
     if (!test_open_) {
         TestRun run;
@@ -244,8 +231,7 @@ TestRun& VerdictBuilder::test()
     return owner.tests.back();
 }
 
-ElementRun& VerdictBuilder::element()
-{
+ElementRun& VerdictBuilder::element() {
     TestRun& run = test();
     if (run.elements.empty()) {
         ElementRun first;
@@ -261,8 +247,7 @@ ElementRun& VerdictBuilder::element()
     return run.elements.back();
 }
 
-void VerdictBuilder::add_note(const TraceLine& line, std::string text)
-{
+void VerdictBuilder::add_note(const TraceLine& line, std::string text) {
     Entry entry;
     entry.kind = EntryKind::note;
     entry.name = std::move(text);
@@ -272,8 +257,7 @@ void VerdictBuilder::add_note(const TraceLine& line, std::string text)
 }
 
 std::optional<Failure> VerdictBuilder::variable_record(const TraceLine& line,
-                                                       const LinkRecord*& record)
-{
+                                                       const LinkRecord*& record) {
     record = links_.numbered(line.record);
     if (record == nullptr || !is_variable_kind(record->kind)) {
         return failure_at(line, "the trace names record " + std::to_string(line.record) +
@@ -282,8 +266,7 @@ std::optional<Failure> VerdictBuilder::variable_record(const TraceLine& line,
     return std::nullopt;
 }
 
-std::optional<Failure> VerdictBuilder::on_service(const TraceLine& line)
-{
+std::optional<Failure> VerdictBuilder::on_service(const TraceLine& line) {
     const LinkRecord* record = links_.numbered(line.record);
     if (record == nullptr || record->kind != 'O') {
         return failure_at(line, "DCL_OP_C names service record " + std::to_string(line.record) +
@@ -291,8 +274,8 @@ std::optional<Failure> VerdictBuilder::on_service(const TraceLine& line)
     }
     if (trim_right(record->text) != trim_right(line.text)) {
         return failure_at(line, "service record " + std::to_string(line.record) + " is \"" +
-                                    record->text + "\" in the link record file but \"" +
-                                    line.text + "\" in the traces");
+                                    record->text + "\" in the link record file but \"" + line.text +
+                                    "\" in the traces");
     }
     if (test_open_) {
         close_test(left_test_reason);
@@ -307,8 +290,7 @@ std::optional<Failure> VerdictBuilder::on_service(const TraceLine& line)
     return std::nullopt;
 }
 
-std::optional<Failure> VerdictBuilder::on_test(const TraceLine& line)
-{
+std::optional<Failure> VerdictBuilder::on_test(const TraceLine& line) {
     const LinkRecord* record = links_.numbered(line.record);
     if (record == nullptr || record->kind != 'T') {
         return failure_at(line, "DCL_TST_C names test record " + std::to_string(line.record) +
@@ -316,8 +298,8 @@ std::optional<Failure> VerdictBuilder::on_test(const TraceLine& line)
     }
     if (trim_right(record->text) != trim_right(line.text)) {
         return failure_at(line, "test record " + std::to_string(line.record) + " is \"" +
-                                    record->text + "\" in the link record file but \"" +
-                                    line.text + "\" in the traces");
+                                    record->text + "\" in the link record file but \"" + line.text +
+                                    "\" in the traces");
     }
     const LinkRecord* owner = links_.service_of_test(line.record);
     if (service_open_ && owner != nullptr && service().record != owner->number) {
@@ -357,8 +339,7 @@ std::optional<Failure> VerdictBuilder::on_test(const TraceLine& line)
     return std::nullopt;
 }
 
-std::optional<Failure> VerdictBuilder::on_value(const TraceLine& line)
-{
+std::optional<Failure> VerdictBuilder::on_value(const TraceLine& line) {
     Entry entry;
     entry.kind = line.kind == TraceKind::initial ? EntryKind::initial : EntryKind::check;
     entry.type = line.type;
@@ -393,10 +374,9 @@ std::optional<Failure> VerdictBuilder::on_value(const TraceLine& line)
         }
         VariableText text = split_variable_text(record->text);
         if (record->kind == 'A') {
-            text.name = array_element_name(text.name, array_mode_ == line.record &&
-                                                          entry.kind == EntryKind::check
-                                                      ? array_index_++
-                                                      : -1);
+            text.name = array_element_name(
+                text.name,
+                array_mode_ == line.record && entry.kind == EntryKind::check ? array_index_++ : -1);
         }
         entry.name = stub_label.empty() ? text.name : stub_label + ": " + text.name;
         entry.script_expected = text.expected;
@@ -421,9 +401,15 @@ std::optional<Failure> VerdictBuilder::on_value(const TraceLine& line)
     TestRun& run = test();
     if (entry.kind == EntryKind::check) {
         switch (entry.outcome) {
-        case Outcome::passed: ++run.passed; break;
-        case Outcome::failed: ++run.failed; break;
-        case Outcome::recorded: ++run.recorded; break;
+            case Outcome::passed:
+                ++run.passed;
+                break;
+            case Outcome::failed:
+                ++run.failed;
+                break;
+            case Outcome::recorded:
+                ++run.recorded;
+                break;
         }
     }
     const bool stub_count = stub_ > 0 && stub_call_ == 0 && entry.kind == EntryKind::check;
@@ -434,8 +420,7 @@ std::optional<Failure> VerdictBuilder::on_value(const TraceLine& line)
     return std::nullopt;
 }
 
-void VerdictBuilder::add_given_values()
-{
+void VerdictBuilder::add_given_values() {
     const std::vector<std::pair<long, std::string>> outputs = links_.stub_outputs(stub_);
     if (outputs.empty()) {
         return;
@@ -475,8 +460,7 @@ void VerdictBuilder::add_given_values()
     }
 }
 
-std::optional<Failure> VerdictBuilder::on_bracket(const TraceLine& line)
-{
+std::optional<Failure> VerdictBuilder::on_bracket(const TraceLine& line) {
     if (line.kind == TraceKind::close_bracket) {
         if (depth_ > 0) {
             --depth_;
@@ -499,132 +483,127 @@ std::optional<Failure> VerdictBuilder::on_bracket(const TraceLine& line)
     return std::nullopt;
 }
 
-std::optional<Failure> VerdictBuilder::on_repetition(const TraceLine& line)
-{
+std::optional<Failure> VerdictBuilder::on_repetition(const TraceLine& line) {
     const LinkRecord* record = links_.numbered(line.record);
     if (record == nullptr || record->kind != 'R') {
         return failure_at(line, "DCL_FAC_REP_C names repetition record " +
-                                    std::to_string(line.record) + ", but " +
-                                    describe(line.record));
+                                    std::to_string(line.record) + ", but " + describe(line.record));
     }
     add_note(line, "repeated " + std::to_string(line.value) + " time(s)");
     return std::nullopt;
 }
 
-std::optional<Failure> VerdictBuilder::add(const TraceLine& line)
-{
+std::optional<Failure> VerdictBuilder::add(const TraceLine& line) {
     verdict_.last_line = line.line;
     switch (line.kind) {
-    case TraceKind::service:
-        return on_service(line);
-    case TraceKind::test:
-        return on_test(line);
-    case TraceKind::repetition:
-        return on_repetition(line);
-    case TraceKind::element_start: {
-        close_element(left_element_reason);
-        TestRun& run = test();
-        ElementRun next;
-        next.ordinal = static_cast<int>(run.elements.size()) + 1;
-        std::vector<const LinkRecord*> described = links_.elements_of_test(run.record);
-        element_record_ = 0;
-        if (static_cast<std::size_t>(next.ordinal) <= described.size()) {
-            next.location = links_.location_text(described[next.ordinal - 1]->location);
-            element_record_ = described[next.ordinal - 1]->number;
+        case TraceKind::service:
+            return on_service(line);
+        case TraceKind::test:
+            return on_test(line);
+        case TraceKind::repetition:
+            return on_repetition(line);
+        case TraceKind::element_start: {
+            close_element(left_element_reason);
+            TestRun& run = test();
+            ElementRun next;
+            next.ordinal = static_cast<int>(run.elements.size()) + 1;
+            std::vector<const LinkRecord*> described = links_.elements_of_test(run.record);
+            element_record_ = 0;
+            if (static_cast<std::size_t>(next.ordinal) <= described.size()) {
+                next.location = links_.location_text(described[next.ordinal - 1]->location);
+                element_record_ = described[next.ordinal - 1]->number;
+            }
+            next.ended = !strict_;
+            run.elements.push_back(std::move(next));
+            element_open_ = true;
+            depth_ = 0;
+            return std::nullopt;
         }
-        next.ended = !strict_;
-        run.elements.push_back(std::move(next));
-        element_open_ = true;
-        depth_ = 0;
-        return std::nullopt;
-    }
-    case TraceKind::element_end:
-        element().ended = true;
-        close_element({});
-        return std::nullopt;
-    case TraceKind::test_outcome:
-        return on_outcome(line);
-    case TraceKind::test_begin: {
-        const LinkRecord* record = links_.numbered(line.record);
-        if (record == nullptr || record->kind != 'T') {
-            return failure_at(line, "the beginning of test record " +
-                                        std::to_string(line.record) + " is told, but " +
-                                        describe(line.record));
+        case TraceKind::element_end:
+            element().ended = true;
+            close_element({});
+            return std::nullopt;
+        case TraceKind::test_outcome:
+            return on_outcome(line);
+        case TraceKind::test_begin: {
+            const LinkRecord* record = links_.numbered(line.record);
+            if (record == nullptr || record->kind != 'T') {
+                return failure_at(line, "the beginning of test record " +
+                                            std::to_string(line.record) + " is told, but " +
+                                            describe(line.record));
+            }
+            if (test_open_) {
+                close_test(left_test_reason);
+            }
+            strict_ = true;
+            return std::nullopt;
         }
-        if (test_open_) {
-            close_test(left_test_reason);
+        case TraceKind::element_stop:
+            if (line.has_value) {
+                element().microseconds = line.value;
+            }
+            return std::nullopt;
+        case TraceKind::initial:
+        case TraceKind::check:
+            return on_value(line);
+        case TraceKind::stub_context:
+            stub_ = line.record;
+            stub_call_ = line.value;
+            if (stub_ > 0 && stub_call_ > 0) {
+                checked_calls_.push_back({links_.stub_name(stub_), stub_call_, line.line});
+            }
+            return std::nullopt;
+        case TraceKind::stub_call: {
+            std::string name = links_.stub_of_record(line.record);
+            std::string stub =
+                name.empty() ? "the stub of record " + std::to_string(line.record) : "stub " + name;
+            if (line.flag) {
+                add_note(line, "call " + std::to_string(line.value) + " of " + stub +
+                                   " did not match the calls described");
+                unmatched_calls_.push_back({name, line.value, line.line});
+            }
+            return std::nullopt;
         }
-        strict_ = true;
-        return std::nullopt;
-    }
-    case TraceKind::element_stop:
-        if (line.has_value) {
-            element().microseconds = line.value;
+        case TraceKind::open_bracket:
+        case TraceKind::close_bracket:
+            return on_bracket(line);
+        case TraceKind::interruption: {
+            const LinkRecord* record = links_.numbered(line.record);
+            std::string name = record != nullptr && is_variable_kind(record->kind)
+                                   ? split_variable_text(record->text).name
+                                   : "record " + std::to_string(line.record);
+            add_note(line, "check of " + name + " interrupted");
+            return std::nullopt;
         }
-        return std::nullopt;
-    case TraceKind::initial:
-    case TraceKind::check:
-        return on_value(line);
-    case TraceKind::stub_context:
-        stub_ = line.record;
-        stub_call_ = line.value;
-        if (stub_ > 0 && stub_call_ > 0) {
-            checked_calls_.push_back({links_.stub_name(stub_), stub_call_, line.line});
-        }
-        return std::nullopt;
-    case TraceKind::stub_call:
-    {
-        std::string name = links_.stub_of_record(line.record);
-        std::string stub = name.empty() ? "the stub of record " + std::to_string(line.record)
-                                        : "stub " + name;
-        if (line.flag) {
-            add_note(line, "call " + std::to_string(line.value) + " of " + stub +
-                               " did not match the calls described");
-            unmatched_calls_.push_back({name, line.value, line.line});
-        }
-        return std::nullopt;
-    }
-    case TraceKind::open_bracket:
-    case TraceKind::close_bracket:
-        return on_bracket(line);
-    case TraceKind::interruption: {
-        const LinkRecord* record = links_.numbered(line.record);
-        std::string name = record != nullptr && is_variable_kind(record->kind)
-                               ? split_variable_text(record->text).name
-                               : "record " + std::to_string(line.record);
-        add_note(line, "check of " + name + " interrupted");
-        return std::nullopt;
-    }
-    case TraceKind::warning:
-        verdict_.warnings.push_back(line.text);
-        add_note(line, "runtime warning: " + line.text);
-        return std::nullopt;
-    case TraceKind::end_test:
-        if (test_open_) {
-            close_test({});
-        }
-        test_open_ = false;
-        stub_ = 0;
-        stub_call_ = 0;
-        depth_ = 0;
-        return std::nullopt;
-    case TraceKind::array_mode_on:
-        array_mode_ = line.record;
-        array_index_ = 0;
-        return std::nullopt;
-    case TraceKind::array_mode_off:
-        array_mode_ = 0;
-        return std::nullopt;
-    case TraceKind::constant_mode_on:
-    case TraceKind::constant_mode_off:
-    case TraceKind::end_file:
-        return std::nullopt;
+        case TraceKind::warning:
+            verdict_.warnings.push_back(line.text);
+            add_note(line, "runtime warning: " + line.text);
+            return std::nullopt;
+        case TraceKind::end_test:
+            if (test_open_) {
+                close_test({});
+            }
+            test_open_ = false;
+            stub_ = 0;
+            stub_call_ = 0;
+            depth_ = 0;
+            return std::nullopt;
+        case TraceKind::array_mode_on:
+            array_mode_ = line.record;
+            array_index_ = 0;
+            return std::nullopt;
+        case TraceKind::array_mode_off:
+            array_mode_ = 0;
+            return std::nullopt;
+        case TraceKind::constant_mode_on:
+        case TraceKind::constant_mode_off:
+        case TraceKind::end_file:
+            return std::nullopt;
     }
     return std::nullopt;
 }
 
-void VerdictBuilder::close_element(std::string_view reason)
-{
+void VerdictBuilder::close_element(std::string_view reason) {
     if (!element_open_) {
         return;
     }
@@ -660,14 +639,13 @@ void VerdictBuilder::close_element(std::string_view reason)
         current.entries.push_back(std::move(entry));
         if (run.state == TestState::finished) {
             run.state = TestState::unfinished;
-            run.stop_reason = "element " + std::to_string(current.ordinal) + " " +
-                              std::string(reason);
+            run.stop_reason =
+                "element " + std::to_string(current.ordinal) + " " + std::string(reason);
         }
     }
 }
 
-void VerdictBuilder::close_test(std::string_view reason)
-{
+void VerdictBuilder::close_test(std::string_view reason) {
     if (test().record == 0) {
         // A stand-in for lines outside any test has no end to reach.
         reason = {};
@@ -684,8 +662,7 @@ void VerdictBuilder::close_test(std::string_view reason)
     depth_ = 0;
 }
 
-std::optional<Failure> VerdictBuilder::on_outcome(const TraceLine& line)
-{
+std::optional<Failure> VerdictBuilder::on_outcome(const TraceLine& line) {
     const LinkRecord* record = links_.numbered(line.record);
     if (record == nullptr || record->kind != 'T') {
         return failure_at(line, "the end of test record " + std::to_string(line.record) +
@@ -723,8 +700,7 @@ std::optional<Failure> VerdictBuilder::on_outcome(const TraceLine& line)
     return std::nullopt;
 }
 
-void VerdictBuilder::add_tests_not_run()
-{
+void VerdictBuilder::add_tests_not_run() {
     for (const LinkRecord& record : links_.records) {
         if (record.kind != 'T') {
             continue;
@@ -771,8 +747,7 @@ void VerdictBuilder::add_tests_not_run()
                      [](const ServiceRun& a, const ServiceRun& b) { return a.record < b.record; });
 }
 
-void VerdictBuilder::finish(const TracesFile& traces)
-{
+void VerdictBuilder::finish(const TracesFile& traces) {
     verdict_.complete = traces.complete;
     verdict_.last_line = traces.line_count;
     verdict_.program = links_.script_base();
@@ -805,16 +780,14 @@ void VerdictBuilder::finish(const TracesFile& traces)
 
 }  // namespace
 
-std::string Verdict::verdict_word() const
-{
+std::string Verdict::verdict_word() const {
     if (!complete) {
         return "INCOMPLETE";
     }
     return passed() ? "PASSED" : "FAILED";
 }
 
-std::string Entry::expected_text() const
-{
+std::string Entry::expected_text() const {
     if (no_call) {
         return "no call";
     }
@@ -824,17 +797,14 @@ std::string Entry::expected_text() const
     return low;
 }
 
-long TestRun::microseconds() const
-{
-    return std::accumulate(elements.begin(), elements.end(), 0L,
-                           [](long sum, const ElementRun& element) {
-                               return sum + element.microseconds.value_or(0);
-                           });
+long TestRun::microseconds() const {
+    return std::accumulate(
+        elements.begin(), elements.end(), 0L,
+        [](long sum, const ElementRun& element) { return sum + element.microseconds.value_or(0); });
 }
 
 std::optional<Failure> build_verdict(const LinkRecordFile& links, const TracesFile& traces,
-                                     Verdict& verdict)
-{
+                                     Verdict& verdict) {
     verdict = Verdict();
     VerdictBuilder builder(links, verdict);
     for (const TraceLine& line : traces.lines) {

@@ -61,9 +61,9 @@ struct ElementRun {
 
 // How far a test got.
 enum class TestState {
-    finished,     // every element and the test reached their end
-    unfinished,   // it began and did not reach its end (crash, exit, time-out, left early)
-    not_run,      // the link records describe it, the traces never began it
+    finished,    // every element and the test reached their end
+    unfinished,  // it began and did not reach its end (crash, exit, time-out, left early)
+    not_run,     // the link records describe it, the traces never began it
 };
 
 struct TestRun {
@@ -103,7 +103,7 @@ struct Totals {
 };
 
 struct Verdict {
-    std::string program;              // base name of the script
+    std::string program;  // base name of the script
     std::vector<ServiceRun> services;
     std::vector<std::string> warnings;  // runtime warnings ("W" lines)
     bool complete = true;               // the traces have their end line
@@ -112,8 +112,7 @@ struct Verdict {
 
     // PASSED only when the traces are whole, every test of the link records
     // ran to its end and no check failed.
-    bool passed() const
-    {
+    bool passed() const {
         return complete && totals.checks_failed == 0 && totals.tests_failed == 0 &&
                totals.tests_unfinished == 0 && totals.tests_not_run == 0;
     }

@@ -38,8 +38,7 @@ const std::string passing_body =
     "G 7\nT 7 \"third\"\nS\nM 9 1 0\nZ 1\nK 1 0\nC 0 int/10 1 0 ok 1 1 1\n"
     "K 1 1\nC 11 ptr 1 0 ok 0x10 NONIL NONIL\nK 0 0\ne\nE\n";
 
-std::string whole(const std::string& body)
-{
+std::string whole(const std::string& body) {
     long lines = 1 + static_cast<long>(std::count(body.begin(), body.end(), '\n'));
     return "VXU-TRACES 2\n" + body + "F " + std::to_string(lines) + "\n";
 }
@@ -51,8 +50,7 @@ struct Outcome {
     std::string text;
 };
 
-Outcome read(const std::string& traces_text)
-{
+Outcome read(const std::string& traces_text) {
     Outcome outcome;
     LinkRecordFile links;
     EXPECT_FALSE(parse_link_records(links_text, links).has_value());
@@ -73,13 +71,11 @@ Outcome read(const std::string& traces_text)
     return outcome;
 }
 
-bool has(const std::string& text, const std::string& piece)
-{
+bool has(const std::string& text, const std::string& piece) {
     return text.find(piece) != std::string::npos;
 }
 
-TEST(VerdictIntegrity, AWholePassingRunPasses)
-{
+TEST(VerdictIntegrity, AWholePassingRunPasses) {
     Outcome outcome = read(whole(passing_body));
     ASSERT_FALSE(outcome.refused) << outcome.refusal;
     EXPECT_TRUE(outcome.verdict.passed()) << outcome.text;
@@ -92,8 +88,7 @@ TEST(VerdictIntegrity, AWholePassingRunPasses)
 
 // Cut after any line, a real traces file never reads as PASSED: either it
 // is refused or its verdict is INCOMPLETE.
-TEST(VerdictIntegrity, TracesCutAfterAnyLineAreNeverPassed)
-{
+TEST(VerdictIntegrity, TracesCutAfterAnyLineAreNeverPassed) {
     const std::string full = whole(passing_body);
     std::size_t position = 0;
     int cuts = 0;
@@ -114,8 +109,7 @@ TEST(VerdictIntegrity, TracesCutAfterAnyLineAreNeverPassed)
     EXPECT_GT(cuts, 40);
 }
 
-TEST(VerdictIntegrity, ADoubledLineIsRefused)
-{
+TEST(VerdictIntegrity, ADoubledLineIsRefused) {
     const std::string full = whole(passing_body);
     std::size_t start = 0;
     int doubled = 0;
@@ -133,20 +127,18 @@ TEST(VerdictIntegrity, ADoubledLineIsRefused)
     EXPECT_GT(doubled, 20);
 }
 
-TEST(VerdictIntegrity, TracesOfAnotherScriptAreRefused)
-{
+TEST(VerdictIntegrity, TracesOfAnotherScriptAreRefused) {
     Outcome outcome = read(whole("O 1 \"another\"\nG 2\nT 2 \"first\"\nS\ne\nE\n"));
     EXPECT_TRUE(outcome.refused);
     EXPECT_TRUE(has(outcome.refusal, "\"another\"")) << outcome.refusal;
 }
 
-TEST(VerdictIntegrity, CrashedAndTimedOutTestsFailWithTheirReasons)
-{
-    Outcome outcome = read(whole(
-        "O 1 \"pool_flush_with_a_long_name\"\n"
-        "G 2\nT 2 \"first\"\nS\nQ 2 signal SIGSEGV\n"
-        "G 5\nQ 5 timeout 3\n"
-        "G 7\nT 7 \"third\"\nS\nZ 1\nK 1 0\nC 0 int/10 1 0 ok 0 -1 0\nK 0 0\ne\nE\n"));
+TEST(VerdictIntegrity, CrashedAndTimedOutTestsFailWithTheirReasons) {
+    Outcome outcome =
+        read(whole("O 1 \"pool_flush_with_a_long_name\"\n"
+                   "G 2\nT 2 \"first\"\nS\nQ 2 signal SIGSEGV\n"
+                   "G 5\nQ 5 timeout 3\n"
+                   "G 7\nT 7 \"third\"\nS\nZ 1\nK 1 0\nC 0 int/10 1 0 ok 0 -1 0\nK 0 0\ne\nE\n"));
     ASSERT_FALSE(outcome.refused) << outcome.refusal;
     EXPECT_FALSE(outcome.verdict.passed());
     EXPECT_TRUE(has(outcome.text, "STOP  element crashed (SIGSEGV)")) << outcome.text;
@@ -169,27 +161,28 @@ TEST(VerdictIntegrity, CrashedAndTimedOutTestsFailWithTheirReasons)
     EXPECT_EQ(testcases, 3u);
 }
 
-TEST(VerdictIntegrity, ElementsAndTestsLeftEarlyFail)
-{
+TEST(VerdictIntegrity, ElementsAndTestsLeftEarlyFail) {
     // The first test's element has no end line (a break out of its loop);
     // the second test returned: its test never ended before the next one.
-    Outcome outcome = read(whole("O 1 \"pool_flush_with_a_long_name\"\n"
-                                 "G 2\nT 2 \"first\"\nS\nZ 1\nE\n"
-                                 "G 5\nT 5 \"second\"\nS\n"
-                                 "G 7\nT 7 \"third\"\nS\nZ 1\ne\nE\n"));
+    Outcome outcome =
+        read(whole("O 1 \"pool_flush_with_a_long_name\"\n"
+                   "G 2\nT 2 \"first\"\nS\nZ 1\nE\n"
+                   "G 5\nT 5 \"second\"\nS\n"
+                   "G 7\nT 7 \"third\"\nS\nZ 1\ne\nE\n"));
     ASSERT_FALSE(outcome.refused) << outcome.refusal;
     EXPECT_FALSE(outcome.verdict.passed());
-    EXPECT_TRUE(has(outcome.text, "TEST first: FAILED (element 1 did not reach its end: its code "
-                                  "left the element early"))
+    EXPECT_TRUE(has(outcome.text,
+                    "TEST first: FAILED (element 1 did not reach its end: its code "
+                    "left the element early"))
         << outcome.text;
     EXPECT_TRUE(has(outcome.text, "TEST second: FAILED (")) << outcome.text;
     EXPECT_TRUE(has(outcome.text, "VERDICT: FAILED\n")) << outcome.text;
 }
 
-TEST(VerdictIntegrity, TestsThatNeverRanFailTheVerdict)
-{
-    Outcome outcome = read(whole("O 1 \"pool_flush_with_a_long_name\"\n"
-                                 "G 2\nT 2 \"first\"\nS\nZ 1\nC 4 int/10 1 0 ok 1 1 1\ne\nE\n"));
+TEST(VerdictIntegrity, TestsThatNeverRanFailTheVerdict) {
+    Outcome outcome =
+        read(whole("O 1 \"pool_flush_with_a_long_name\"\n"
+                   "G 2\nT 2 \"first\"\nS\nZ 1\nC 4 int/10 1 0 ok 1 1 1\ne\nE\n"));
     ASSERT_FALSE(outcome.refused) << outcome.refusal;
     EXPECT_FALSE(outcome.verdict.passed());
     EXPECT_TRUE(has(outcome.text, "TEST second: NOT RUN")) << outcome.text;
@@ -200,8 +193,7 @@ TEST(VerdictIntegrity, TestsThatNeverRanFailTheVerdict)
     EXPECT_TRUE(has(xml, "type=\"not run\"")) << xml;
 }
 
-TEST(VerdictIntegrity, AnUnmatchedStubCallWhoseInputsWereNotKeptFails)
-{
+TEST(VerdictIntegrity, AnUnmatchedStubCallWhoseInputsWereNotKeptFails) {
     // Call 2 did not match and has no checks of its inputs.
     std::string body = passing_body;
     body.replace(body.find("M 9 1 0\n"), 8, "M 9 1 0\nM 9 2 1\n");
@@ -218,8 +210,7 @@ TEST(VerdictIntegrity, AnUnmatchedStubCallWhoseInputsWereNotKeptFails)
     EXPECT_TRUE(judged.verdict.passed()) << judged.text;
 }
 
-TEST(VerdictIntegrity, OlderHarnessesWithoutElementEndsStillRead)
-{
+TEST(VerdictIntegrity, OlderHarnessesWithoutElementEndsStillRead) {
     const std::string body =
         "O 1 \"pool_flush_with_a_long_name\"\n"
         "T 2 \"first\"\nS\nZ 1\nC 4 int/10 1 0 ok 1 1 1\nE\n"
@@ -232,8 +223,7 @@ TEST(VerdictIntegrity, OlderHarnessesWithoutElementEndsStillRead)
 
 // The JUnit file of an earlier green run never survives a run whose inputs
 // cannot be read.
-TEST(VerdictIntegrity, JUnitIsRewrittenWhenThereIsNoVerdict)
-{
+TEST(VerdictIntegrity, JUnitIsRewrittenWhenThereIsNoVerdict) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const std::string base = dir.path().toStdString();

@@ -27,8 +27,7 @@ const std::string link_text =
     "E16 0 9\nT6 second\nE14 0 10\nB7 1\n"
     "E17 0 12\nE16 0 13\nO8 other\nT9 third\nR10 ?\n";
 
-std::string traces_of(const std::string& body)
-{
+std::string traces_of(const std::string& body) {
     long lines = 1 + static_cast<long>(std::count(body.begin(), body.end(), '\n'));
     return "VXU-TRACES 1\n" + body + "F " + std::to_string(lines) + "\n";
 }
@@ -38,8 +37,7 @@ struct Built {
     Verdict verdict;
 };
 
-Built build(const std::string& body, const std::string& links = link_text)
-{
+Built build(const std::string& body, const std::string& links = link_text) {
     LinkRecordFile file;
     EXPECT_FALSE(parse_link_records(links, file).has_value());
     TracesFile traces;
@@ -50,8 +48,7 @@ Built build(const std::string& body, const std::string& links = link_text)
     return built;
 }
 
-std::string text_of(const Verdict& verdict, bool quiet = false)
-{
+std::string text_of(const Verdict& verdict, bool quiet = false) {
     std::ostringstream out;
     TextOptions options;
     options.quiet = quiet;
@@ -59,15 +56,16 @@ std::string text_of(const Verdict& verdict, bool quiet = false)
     return out.str();
 }
 
-TEST(Verdict, StubChecksAreNamedAfterTheirStub)
-{
-    Built built = build("O 1 \"calc\"\nT 2 \"first\"\nS\nM 5 3 1\nZ 4\n"
-                        "K 2 0\nC 0 int/10 1 0 KO 3 2 2\n"
-                        "K 2 1\nC 5 int/10 1 0 KO 7 6 6\n"
-                        "K 0 0\nC 4 int/10 1 0 ok 2 2 2\nE\n");
+TEST(Verdict, StubChecksAreNamedAfterTheirStub) {
+    Built built = build(
+        "O 1 \"calc\"\nT 2 \"first\"\nS\nM 5 3 1\nZ 4\n"
+        "K 2 0\nC 0 int/10 1 0 KO 3 2 2\n"
+        "K 2 1\nC 5 int/10 1 0 KO 7 6 6\n"
+        "K 0 0\nC 4 int/10 1 0 ok 2 2 2\nE\n");
     ASSERT_FALSE(built.failure.has_value()) << built.failure->message;
     const std::string text = text_of(built.verdict);
-    EXPECT_NE(text.find("FAIL  stub 2: calls: obtained 3, expected 2\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("FAIL  stub 2: calls: obtained 3, expected 2\n"), std::string::npos)
+        << text;
     EXPECT_NE(text.find("FAIL  stub 2 call 1: p: obtained 7, expected 6\n"), std::string::npos);
     EXPECT_NE(text.find("note  call 3 of the stub of record 5 did not match the calls described"),
               std::string::npos);
@@ -81,8 +79,7 @@ TEST(Verdict, StubChecksAreNamedAfterTheirStub)
     EXPECT_FALSE(built.verdict.passed());
 }
 
-TEST(Verdict, StubsAreNamedByTheirUseRecordsInDefinitionOrder)
-{
+TEST(Verdict, StubsAreNamedByTheirUseRecordsInDefinitionOrder) {
     // Two stubs: the n-th "U" record names stub n, and the number of a "U"
     // record is the one its calls are traced with.
     const std::string links =
@@ -90,11 +87,12 @@ TEST(Verdict, StubsAreNamedByTheirUseRecordsInDefinitionOrder)
         "E15 0 2\nU1  read_sensor(channel,value)\nP2\nL3 channel RA=FORM=CD64, INIT=, VA=\nM0\n"
         "E15 0 3\nU4  log_text(text)\nP5\nL6 text RA=FORM=C, INIT=, VA=\nM0\n"
         "E17 0 5\nE16 0 6\nO7 calc\nT8 first\nE14 0 7\nB9 1\n";
-    Built built = build("O 7 \"calc\"\nT 8 \"first\"\nS\nM 4 1 1\nM 1 1 0\nZ 4\n"
-                        "K 1 0\nC 0 int/10 1 0 ok 1 1 1\nK 1 1\nC 3 int/10 1 0 ok 3 3 3\n"
-                        "K 2 0\nC 0 int/10 1 0 ok 1 1 1\n"
-                        "K 2 1\nC 6 str 1 0 KO \"a\" \"b\" \"b\"\nK 0 0\nE\n",
-                        links);
+    Built built = build(
+        "O 7 \"calc\"\nT 8 \"first\"\nS\nM 4 1 1\nM 1 1 0\nZ 4\n"
+        "K 1 0\nC 0 int/10 1 0 ok 1 1 1\nK 1 1\nC 3 int/10 1 0 ok 3 3 3\n"
+        "K 2 0\nC 0 int/10 1 0 ok 1 1 1\n"
+        "K 2 1\nC 6 str 1 0 KO \"a\" \"b\" \"b\"\nK 0 0\nE\n",
+        links);
     ASSERT_FALSE(built.failure.has_value()) << built.failure->message;
     const std::string text = text_of(built.verdict);
     EXPECT_NE(text.find("ok    stub read_sensor: calls: obtained 1, expected 1\n"),
@@ -109,12 +107,12 @@ TEST(Verdict, StubsAreNamedByTheirUseRecordsInDefinitionOrder)
     EXPECT_EQ(text.find("call 1 of stub read_sensor did not match"), std::string::npos);
 }
 
-TEST(Verdict, AStubTheElementDoesNotDescribeExpectsNoCall)
-{
+TEST(Verdict, AStubTheElementDoesNotDescribeExpectsNoCall) {
     // The runtime checks an undescribed stub's count between -1 and 0; a
     // described range of calls stays a range.
-    Built built = build("O 1 \"calc\"\nT 2 \"first\"\nS\nK 1 0\nC 0 int/10 1 0 ok 0 -1 0\n"
-                        "K 1 0\nC 0 int/10 1 1 KO 3 1 2\nK 0 0\nE\n");
+    Built built = build(
+        "O 1 \"calc\"\nT 2 \"first\"\nS\nK 1 0\nC 0 int/10 1 0 ok 0 -1 0\n"
+        "K 1 0\nC 0 int/10 1 1 KO 3 1 2\nK 0 0\nE\n");
     ASSERT_FALSE(built.failure.has_value());
     const std::string text = text_of(built.verdict);
     EXPECT_NE(text.find("ok    stub 1: calls: obtained 0, expected no call\n"), std::string::npos)
@@ -123,18 +121,19 @@ TEST(Verdict, AStubTheElementDoesNotDescribeExpectsNoCall)
         << text;
 }
 
-TEST(Verdict, TracesThatDoNotBelongToTheLinkRecordsAreRefused)
-{
+TEST(Verdict, TracesThatDoNotBelongToTheLinkRecordsAreRefused) {
     struct Case {
         std::string body;
         long line;
         std::string message;
     };
     const Case cases[] = {
-        {"O 2 \"calc\"\n", 2, "DCL_OP_C names service record 2, but record 2 of the link "
-                              "record file is a \"T\" record (line 6)"},
-        {"O 1 \"calcul\"\n", 2, "service record 1 is \"calc\" in the link record file but "
-                                "\"calcul\" in the traces"},
+        {"O 2 \"calc\"\n", 2,
+         "DCL_OP_C names service record 2, but record 2 of the link "
+         "record file is a \"T\" record (line 6)"},
+        {"O 1 \"calcul\"\n", 2,
+         "service record 1 is \"calc\" in the link record file but "
+         "\"calcul\" in the traces"},
         {"O 1 \"calc\"\nT 9 \"third\"\n", 3, "test record 9 belongs to service record 8"},
         {"O 1 \"calc\"\nT 2 \"first\"\nC 0 int/10 1 0 ok 1 1 1\n", 4,
          "a check without record number (0) outside the stub checks"},
@@ -152,8 +151,7 @@ TEST(Verdict, TracesThatDoNotBelongToTheLinkRecordsAreRefused)
     }
 }
 
-TEST(Verdict, RunsWithoutHeadingsAreKeptAndRepeatedTestsNumbered)
-{
+TEST(Verdict, RunsWithoutHeadingsAreKeptAndRepeatedTestsNumbered) {
     // A test line without its service line takes the service of the link
     // records; a repeated test gets a run number.
     Built built = build("T 9 \"third\"\nS\nR 10 2\nT 9 \"third\"\nS\nE\n");
@@ -171,7 +169,8 @@ TEST(Verdict, RunsWithoutHeadingsAreKeptAndRepeatedTestsNumbered)
     ASSERT_FALSE(loose.failure.has_value());
     const std::string text = text_of(loose.verdict);
     EXPECT_NE(text.find("SERVICE (outside any service)"), std::string::npos) << text;
-    EXPECT_NE(text.find("TEST (outside any test): FAILED (1 of 1 check failed)"), std::string::npos);
+    EXPECT_NE(text.find("TEST (outside any test): FAILED (1 of 1 check failed)"),
+              std::string::npos);
     EXPECT_NE(text.find("TOTAL: 3 services, 4 tests (0 passed, 1 failed, 0 did not finish, 3 did "
                         "not run), 1 element, 1 check (0 passed, 1 failed), 0 recorded\n"
                         "VERDICT: FAILED\n"),
@@ -179,14 +178,14 @@ TEST(Verdict, RunsWithoutHeadingsAreKeptAndRepeatedTestsNumbered)
         << text;
 }
 
-TEST(Verdict, JUnitCarriesFailuresAndSurvivesAwkwardNames)
-{
+TEST(Verdict, JUnitCarriesFailuresAndSurvivesAwkwardNames) {
     // A test name with a control character and Latin-1 bytes (a script
     // written in a Latin-1 locale) still gives well-formed XML.
     const std::string links = "O1 calc\nT2 \xe9t\xe9\nV3 x RA=FORM=ND,INIT=1 VA=2\n";
-    Built built = build("O 1 \"calc\"\nT 2 \"\\xe9t\\xe9\"\nS\nZ 1500000\n"
-                        "C 3 int/10 1 0 KO 1 2 2\nC 3 int/10 1 0 KO 5 2 2\nW \"bell \\x07\"\nE\n",
-                        links);
+    Built built = build(
+        "O 1 \"calc\"\nT 2 \"\\xe9t\\xe9\"\nS\nZ 1500000\n"
+        "C 3 int/10 1 0 KO 1 2 2\nC 3 int/10 1 0 KO 5 2 2\nW \"bell \\x07\"\nE\n",
+        links);
     ASSERT_FALSE(built.failure.has_value()) << built.failure->message;
     std::string document = junit_document(built.verdict);
     vx::harness_testing::JUnitDocument junit = vx::harness_testing::parse_junit(document);
@@ -196,12 +195,12 @@ TEST(Verdict, JUnitCarriesFailuresAndSurvivesAwkwardNames)
     EXPECT_TRUE(junit.cases[0].failed);
     EXPECT_EQ(junit.cases[0].failure_message,
               QStringLiteral("x: obtained 1, expected 2 (and 1 more)"));
-    EXPECT_TRUE(junit.cases[0].failure_text.contains(QStringLiteral("element 1: x: obtained 5, expected 2")));
+    EXPECT_TRUE(junit.cases[0].failure_text.contains(
+        QStringLiteral("element 1: x: obtained 5, expected 2")));
     EXPECT_NE(document.find("time=\"1.500000\""), std::string::npos);
 }
 
-TEST(Verdict, CommandLineRefusalsAndHelp)
-{
+TEST(Verdict, CommandLineRefusalsAndHelp) {
     std::ostringstream out;
     std::ostringstream err;
     EXPECT_EQ(run_report({}, out, err), exit_unusable);
@@ -216,8 +215,7 @@ TEST(Verdict, CommandLineRefusalsAndHelp)
     EXPECT_NE(help.str().find("exit status"), std::string::npos);
 }
 
-TEST(Verdict, CommandLineReportsAnUnwritableJUnitFile)
-{
+TEST(Verdict, CommandLineReportsAnUnwritableJUnitFile) {
     QTemporaryDir scratch;
     ASSERT_TRUE(scratch.isValid());
     std::string dir = scratch.path().toStdString();
@@ -239,16 +237,14 @@ TEST(Verdict, CommandLineReportsAnUnwritableJUnitFile)
 
 namespace {
 
-TEST(TextReport, DeepNestingIsIndentedToABoundAndNumbered)
-{
+TEST(TextReport, DeepNestingIsIndentedToABoundAndNumbered) {
     using vx::report::depth_prefix;
     using vx::report::max_indented_depth;
     EXPECT_EQ(depth_prefix(0, "  "), "");
     EXPECT_EQ(depth_prefix(2, "  "), "    ");
     EXPECT_EQ(depth_prefix(max_indented_depth, "-"), std::string(max_indented_depth, '-'));
     // Deeper levels cost one number, not one indent each.
-    EXPECT_EQ(depth_prefix(100000, "-"),
-              std::string(max_indented_depth, '-') + "[depth 100000] ");
+    EXPECT_EQ(depth_prefix(100000, "-"), std::string(max_indented_depth, '-') + "[depth 100000] ");
 }
 
 }  // namespace

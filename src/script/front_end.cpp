@@ -4,8 +4,8 @@
 
 namespace vx {
 
-FrontEnd::FrontEnd(const ScriptOptions& options, ScriptLanguage& language,
-                   OutputSession& session, HarnessHooks& hooks, NativeAnalysis& native)
+FrontEnd::FrontEnd(const ScriptOptions& options, ScriptLanguage& language, OutputSession& session,
+                   HarnessHooks& hooks, NativeAnalysis& native)
     : reader_(options, session, native),
       dispatcher_(options, language, session, hooks, native, reader_) {
     reader_.set_client(dispatcher_);

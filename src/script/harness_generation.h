@@ -13,9 +13,7 @@ namespace vx {
 class HarnessGeneration : public HarnessHooks {
 public:
     HarnessGeneration(HarnessLayout& layout, const ScriptOptions& options)
-        : layout_(layout),
-          options_(options),
-          variables_(layout, options.analysis_enabled) {}
+        : layout_(layout), options_(options), variables_(layout, options.analysis_enabled) {}
 
     // The C analysis that learns the declarations the generated code adds,
     // reads the prototypes of stubs and preprocesses the values of STUB

@@ -88,10 +88,9 @@ std::size_t skip_literal(std::string_view text, std::size_t start) {
 bool equal_ignoring_case(char a, char b) { return upper_char(a) == upper_char(b); }
 
 std::size_t find_ignoring_case(std::string_view text, std::string_view pattern) {
-    auto it = std::search(text.begin(), text.end(), pattern.begin(), pattern.end(),
-                          equal_ignoring_case);
-    return it == text.end() ? std::string_view::npos
-                            : static_cast<std::size_t>(it - text.begin());
+    auto it =
+        std::search(text.begin(), text.end(), pattern.begin(), pattern.end(), equal_ignoring_case);
+    return it == text.end() ? std::string_view::npos : static_cast<std::size_t>(it - text.begin());
 }
 
 // The file name of an include line of the scan: "#include" followed by a
@@ -396,17 +395,17 @@ void ScriptReader::native_line(std::string_view trimmed_line) {
     }
     if (marker != '!') {
         switch (client_->native_destination()) {
-        case NativeDestination::main_prologue:
-            session_.output().write_main_prologue(text);
-            break;
-        case NativeDestination::main_epilogue:
-            session_.output().write_main_epilogue(text);
-            break;
-        case NativeDestination::generated:
-            session_.output().write_line(text);
-            break;
-        case NativeDestination::none:
-            break;
+            case NativeDestination::main_prologue:
+                session_.output().write_main_prologue(text);
+                break;
+            case NativeDestination::main_epilogue:
+                session_.output().write_main_epilogue(text);
+                break;
+            case NativeDestination::generated:
+                session_.output().write_line(text);
+                break;
+            case NativeDestination::none:
+                break;
         }
     }
     if (options_.trace_level(trace_native_comments) && client_->element_open()) {
@@ -700,9 +699,8 @@ std::string ScriptReader::include_scan(const std::string& path, ScanKind kind,
             std::string_view considered = line;
             if (file_kind == ScanKind::script) {
                 std::string_view text = trimmed(line);
-                bool native = !text.empty() &&
-                              (text.front() == '#' ||
-                               (text.front() == '@' && options_.analysis_of_c()));
+                bool native = !text.empty() && (text.front() == '#' ||
+                                                (text.front() == '@' && options_.analysis_of_c()));
                 if (!native) {
                     continue;
                 }

@@ -95,11 +95,11 @@ struct IncludeFrame {
     std::string file_name;       // as resolved when opened
     std::string canonical_name;  // the same file, symbolic links resolved
     FileHandle file;
-    long saved_line = 0;         // line counter while a nested file is read
-    int record_number = 0;       // number of its "E11" record, 0 for the main script
+    long saved_line = 0;    // line counter while a nested file is read
+    int record_number = 0;  // number of its "E11" record, 0 for the main script
     std::optional<std::string> saved_lookahead;  // the line after its INCLUDE PTU
-    bool end_counted = false;    // the end of the file has advanced the counter
-    bool at_start = true;        // no line read yet (a byte order mark may come)
+    bool end_counted = false;                    // the end of the file has advanced the counter
+    bool at_start = true;                        // no line read yet (a byte order mark may come)
 };
 
 // Where a native line of the script is written.

@@ -183,8 +183,8 @@ TEST_F(ReaderTest, BlankNativeAndKeywordLinesEndAStatement) {
     EXPECT_EQ(read("VAR a\n\n& x\nVAR b\n#int c;\n& y\nVAR c\nVAR d -- cut\n"), -1);
     // A "&" line after the end of a statement continues nothing: it is read
     // as a statement of its own.
-    EXPECT_EQ(statements(), (std::vector<std::string>{"VAR a", "& x", "VAR b", "& y", "VAR c",
-                                                      "VAR d"}));
+    EXPECT_EQ(statements(),
+              (std::vector<std::string>{"VAR a", "& x", "VAR b", "& y", "VAR c", "VAR d"}));
 }
 
 TEST_F(ReaderTest, StatementAtTheLengthLimitIsAcceptedOneMoreIsFatal) {
@@ -336,8 +336,7 @@ TEST_F(ReaderTest, StatementOpenAtTheEndOfAnIncludedScriptEndsThere) {
 TEST_F(ReaderTest, IncludeAsLastStatementIsRead) {
     write("inc.ptu", "VAR i\n");
     read("VAR a\nINCLUDE PTU inc.ptu");
-    EXPECT_EQ(statements(),
-              (std::vector<std::string>{"VAR a", "INCLUDE PTU inc.ptu", "VAR i"}));
+    EXPECT_EQ(statements(), (std::vector<std::string>{"VAR a", "INCLUDE PTU inc.ptu", "VAR i"}));
 }
 
 TEST_F(ReaderTest, MissingIncludeKeepsTheFollowingLine) {
@@ -410,8 +409,9 @@ TEST_F(ReaderTest, ScanListsIncludesOfNativeLinesOnce) {
 }
 
 TEST_F(ReaderTest, ScanOfSourceFindsTheFirstVersion) {
-    write("unit.c", "/* version */\nstatic char v[] = \"@(#) Vers 'V1.2' x\";\n"
-                    "char w[] = \"@(#) vers \\\"V9\\\"\";\n");
+    write("unit.c",
+          "/* version */\nstatic char v[] = \"@(#) Vers 'V1.2' x\";\n"
+          "char w[] = \"@(#) vers \\\"V9\\\"\";\n");
     session_ = std::make_unique<OutputSession>(settings("t.ptu"));
     ScriptReader reader(options_, *session_, native_);
     EXPECT_EQ(reader.include_scan("unit.c", ScanKind::source, "@(#) VERS"), "V1.2");

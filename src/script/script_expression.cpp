@@ -44,10 +44,14 @@ enum class Operand { name, integer, real, string };
 
 Operand operand_class(TokenKind kind) {
     switch (kind) {
-    case TokenKind::integer: return Operand::integer;
-    case TokenKind::real: return Operand::real;
-    case TokenKind::string: return Operand::string;
-    default: return Operand::name;
+        case TokenKind::integer:
+            return Operand::integer;
+        case TokenKind::real:
+            return Operand::real;
+        case TokenKind::string:
+            return Operand::string;
+        default:
+            return Operand::name;
     }
 }
 
@@ -140,7 +144,8 @@ ScriptValue error_value() {
     return value;
 }
 
-std::string joined(const std::vector<ScriptValue>& items, int language, std::string_view separator) {
+std::string joined(const std::vector<ScriptValue>& items, int language,
+                   std::string_view separator) {
     std::string text;
     for (std::size_t i = 0; i < items.size(); ++i) {
         if (i != 0) {
@@ -168,24 +173,24 @@ private:
 
 std::string printed_value(const ScriptValue& value, int tested_language) {
     switch (value.kind) {
-    case TokenKind::integer:
-        return pint_image(value.integer, ImageFormat::decimal);
-    case TokenKind::real:
-        // A real written in the script keeps its written form; a folded
-        // one is printed by its image, which is a valid constant too.
-        return value.text.empty() ? real_image(value.real) : value.text;
-    case TokenKind::string: {
-        const char delimiter = value.character && value.text.size() == 1 ? '\'' : '"';
-        if (is_c_family(tested_language)) {
-            return delimiter + escaped_c(value.text, delimiter) + delimiter;
+        case TokenKind::integer:
+            return pint_image(value.integer, ImageFormat::decimal);
+        case TokenKind::real:
+            // A real written in the script keeps its written form; a folded
+            // one is printed by its image, which is a valid constant too.
+            return value.text.empty() ? real_image(value.real) : value.text;
+        case TokenKind::string: {
+            const char delimiter = value.character && value.text.size() == 1 ? '\'' : '"';
+            if (is_c_family(tested_language)) {
+                return delimiter + escaped_c(value.text, delimiter) + delimiter;
+            }
+            return delimiter + doubled(value.text, delimiter) + delimiter;
         }
-        return delimiter + doubled(value.text, delimiter) + delimiter;
-    }
-    case TokenKind::identifier:
-    case TokenKind::expression:
-        return value.text;
-    default:
-        return {};
+        case TokenKind::identifier:
+        case TokenKind::expression:
+            return value.text;
+        default:
+            return {};
     }
 }
 
@@ -243,11 +248,9 @@ ScriptExpressionAnalyser::ScriptExpressionAnalyser(const ScriptConstants* consta
                                                    TypeNamePredicate type_name)
     : constants_(constants), type_name_(std::move(type_name)) {}
 
-bool ScriptExpressionAnalyser::analyse_script_expression(std::string_view text,
-                                                         int tested_language,
+bool ScriptExpressionAnalyser::analyse_script_expression(std::string_view text, int tested_language,
                                                          int script_language, unsigned mode,
-                                                         int expected_kind,
-                                                         ScriptValue& result) {
+                                                         int expected_kind, ScriptValue& result) {
     std::string prepared;
     if ((mode & expression_mode_percent) != 0) {
         const std::string_view replacement =
@@ -300,8 +303,7 @@ ScriptValue ScriptExpressionAnalyser::expression() {
     while (!lexer_.failed() && lexer_.current().kind == TokenKind::op &&
            (lexer_.current().op == OperatorCode::plus ||
             lexer_.current().op == OperatorCode::minus ||
-            (left.kind == TokenKind::string &&
-             lexer_.current().op == OperatorCode::ampersand))) {
+            (left.kind == TokenKind::string && lexer_.current().op == OperatorCode::ampersand))) {
         const OperatorCode op = lexer_.current().op;
         lexer_.advance();
         if (lexer_.failed()) {
@@ -345,23 +347,23 @@ ScriptValue ScriptExpressionAnalyser::term() {
 bool ScriptExpressionAnalyser::starts_factor() const {
     const Token& t = lexer_.current();
     switch (t.kind) {
-    case TokenKind::op:
-        return t.op != OperatorCode::divide && (t.op != OperatorCode::times || c_family());
-    case TokenKind::identifier:
-    case TokenKind::integer:
-    case TokenKind::real:
-    case TokenKind::string:
-    case TokenKind::lparen:
-    case TokenKind::lbracket:
-        return true;
-    case TokenKind::at:
-        return language() == tested_language_plm;
-    case TokenKind::sharp:
-        return language() == tested_language_asm;
-    case TokenKind::scope:
-        return language() == tested_language_cpp;
-    default:
-        return false;
+        case TokenKind::op:
+            return t.op != OperatorCode::divide && (t.op != OperatorCode::times || c_family());
+        case TokenKind::identifier:
+        case TokenKind::integer:
+        case TokenKind::real:
+        case TokenKind::string:
+        case TokenKind::lparen:
+        case TokenKind::lbracket:
+            return true;
+        case TokenKind::at:
+            return language() == tested_language_plm;
+        case TokenKind::sharp:
+            return language() == tested_language_asm;
+        case TokenKind::scope:
+            return language() == tested_language_cpp;
+        default:
+            return false;
     }
 }
 
@@ -372,102 +374,102 @@ ScriptValue ScriptExpressionAnalyser::factor() {
     }
     const Token& t = lexer_.current();
     switch (t.kind) {
-    case TokenKind::op:
-        if (t.op == OperatorCode::divide || (t.op == OperatorCode::times && !c_family())) {
-            return syntax_error(expected_any_factor);
-        }
-        return unary(t.op);
-    case TokenKind::identifier:
-        return identifier_factor();
-    case TokenKind::integer:
-    case TokenKind::real:
-    case TokenKind::string: {
-        ScriptValue value;
-        value.kind = t.kind;
-        value.integer = t.integer;
-        value.real = t.real;
-        if (t.kind == TokenKind::string) {
-            value.text = t.string;
-            value.character = t.character;
-        } else if (t.kind == TokenKind::real) {
-            for (char c : t.text) {
-                if (c != 'L' && c != 'l' && c != 'U' && c != 'u') {
-                    value.text += c;
+        case TokenKind::op:
+            if (t.op == OperatorCode::divide || (t.op == OperatorCode::times && !c_family())) {
+                return syntax_error(expected_any_factor);
+            }
+            return unary(t.op);
+        case TokenKind::identifier:
+            return identifier_factor();
+        case TokenKind::integer:
+        case TokenKind::real:
+        case TokenKind::string: {
+            ScriptValue value;
+            value.kind = t.kind;
+            value.integer = t.integer;
+            value.real = t.real;
+            if (t.kind == TokenKind::string) {
+                value.text = t.string;
+                value.character = t.character;
+            } else if (t.kind == TokenKind::real) {
+                for (char c : t.text) {
+                    if (c != 'L' && c != 'l' && c != 'U' && c != 'u') {
+                        value.text += c;
+                    }
                 }
             }
+            lexer_.advance();
+            return lexer_.failed() ? error_value() : value;
         }
-        lexer_.advance();
-        return lexer_.failed() ? error_value() : value;
-    }
-    case TokenKind::lparen:
-        return group(TokenKind::lparen, TokenKind::rparen, expected_rparen);
-    case TokenKind::lbracket:
-        return group(TokenKind::lbracket, TokenKind::rbracket, expected_rbracket);
-    case TokenKind::at: {
-        if (language() != tested_language_plm) {
-            return syntax_error(expected_any_factor);
+        case TokenKind::lparen:
+            return group(TokenKind::lparen, TokenKind::rparen, expected_rparen);
+        case TokenKind::lbracket:
+            return group(TokenKind::lbracket, TokenKind::rbracket, expected_rbracket);
+        case TokenKind::at: {
+            if (language() != tested_language_plm) {
+                return syntax_error(expected_any_factor);
+            }
+            lexer_.advance();
+            ScriptValue operand;
+            if (lexer_.current().kind == TokenKind::identifier) {
+                operand = identifier_factor();
+            } else if (lexer_.current().kind == TokenKind::lparen) {
+                operand = group(TokenKind::lparen, TokenKind::rparen, expected_rparen);
+            } else {
+                return syntax_error(expected_after_at);
+            }
+            if (lexer_.failed()) {
+                return error_value();
+            }
+            ScriptValue value;
+            value.kind = TokenKind::expression;
+            value.text = "@" + printed_value(operand, language());
+            return value;
         }
-        lexer_.advance();
-        ScriptValue operand;
-        if (lexer_.current().kind == TokenKind::identifier) {
-            operand = identifier_factor();
-        } else if (lexer_.current().kind == TokenKind::lparen) {
-            operand = group(TokenKind::lparen, TokenKind::rparen, expected_rparen);
-        } else {
-            return syntax_error(expected_after_at);
+        case TokenKind::sharp: {
+            if (language() != tested_language_asm) {
+                return syntax_error(expected_any_factor);
+            }
+            lexer_.advance();
+            ScriptValue operand = expression();
+            if (lexer_.failed()) {
+                return error_value();
+            }
+            if (operand.kind == TokenKind::end) {
+                return syntax_error(expected_factor);
+            }
+            ScriptValue value;
+            value.kind = TokenKind::expression;
+            value.text = "#" + printed_value(operand, language());
+            return value;
         }
-        if (lexer_.failed()) {
+        case TokenKind::scope: {
+            if (language() != tested_language_cpp) {
+                return syntax_error(expected_any_factor);
+            }
+            lexer_.advance();
+            if (lexer_.current().kind != TokenKind::identifier) {
+                return syntax_error(expected_identifier);
+            }
+            std::string text = "::" + lexer_.current().text;
+            lexer_.advance();
+            if (lexer_.failed() || !selectors(text)) {
+                return error_value();
+            }
+            ScriptValue value;
+            value.kind = TokenKind::expression;
+            value.text = std::move(text);
+            return value;
+        }
+        case TokenKind::end: {
+            ScriptValue value;
+            value.kind = TokenKind::end;
+            return value;
+        }
+        case TokenKind::error:
             return error_value();
-        }
-        ScriptValue value;
-        value.kind = TokenKind::expression;
-        value.text = "@" + printed_value(operand, language());
-        return value;
-    }
-    case TokenKind::sharp: {
-        if (language() != tested_language_asm) {
+        default:
             return syntax_error(expected_any_factor);
-        }
-        lexer_.advance();
-        ScriptValue operand = expression();
-        if (lexer_.failed()) {
-            return error_value();
-        }
-        if (operand.kind == TokenKind::end) {
-            return syntax_error(expected_factor);
-        }
-        ScriptValue value;
-        value.kind = TokenKind::expression;
-        value.text = "#" + printed_value(operand, language());
-        return value;
-    }
-    case TokenKind::scope: {
-        if (language() != tested_language_cpp) {
-            return syntax_error(expected_any_factor);
-        }
-        lexer_.advance();
-        if (lexer_.current().kind != TokenKind::identifier) {
-            return syntax_error(expected_identifier);
-        }
-        std::string text = "::" + lexer_.current().text;
-        lexer_.advance();
-        if (lexer_.failed() || !selectors(text)) {
-            return error_value();
-        }
-        ScriptValue value;
-        value.kind = TokenKind::expression;
-        value.text = std::move(text);
-        return value;
-    }
-    case TokenKind::end: {
-        ScriptValue value;
-        value.kind = TokenKind::end;
-        return value;
-    }
-    case TokenKind::error:
-        return error_value();
-    default:
-        return syntax_error(expected_any_factor);
     }
 }
 
@@ -485,46 +487,46 @@ ScriptValue ScriptExpressionAnalyser::unary(OperatorCode op) {
     }
     ScriptValue value;
     switch (op) {
-    case OperatorCode::plus:
-        return operand;
-    case OperatorCode::minus:
-        switch (operand.kind) {
-        case TokenKind::integer:
-            if (operand.integer == min_value()) {
-                return fail("OVERFLOW", "-" + printed_value(operand, language()));
-            }
-            pint_negate(operand.integer, operand.integer);
+        case OperatorCode::plus:
             return operand;
-        case TokenKind::real:
-            real_negate(operand.real, operand.real);
-            if (!operand.text.empty()) {
-                operand.text = operand.text.front() == '-' ? operand.text.substr(1)
-                                                           : "-" + operand.text;
+        case OperatorCode::minus:
+            switch (operand.kind) {
+                case TokenKind::integer:
+                    if (operand.integer == min_value()) {
+                        return fail("OVERFLOW", "-" + printed_value(operand, language()));
+                    }
+                    pint_negate(operand.integer, operand.integer);
+                    return operand;
+                case TokenKind::real:
+                    real_negate(operand.real, operand.real);
+                    if (!operand.text.empty()) {
+                        operand.text = operand.text.front() == '-' ? operand.text.substr(1)
+                                                                   : "-" + operand.text;
+                    }
+                    return operand;
+                case TokenKind::identifier:
+                case TokenKind::expression:
+                    value.kind = TokenKind::expression;
+                    value.text = "-" + right_operand(operand.text);
+                    return value;
+                default:
+                    return syntax_error(expected_after_sign);
             }
-            return operand;
-        case TokenKind::identifier:
-        case TokenKind::expression:
+        case OperatorCode::times:
             value.kind = TokenKind::expression;
-            value.text = "-" + right_operand(operand.text);
+            value.text = "*" + right_operand(printed_value(operand, language()));
+            return value;
+        case OperatorCode::ampersand:
+            // In C and C++ the address stays an address: "&buf" is kept. The
+            // other languages have no such operator and the "&" is dropped.
+            if (!c_family()) {
+                return operand;
+            }
+            value.kind = TokenKind::expression;
+            value.text = "&" + right_operand(printed_value(operand, language()));
             return value;
         default:
             return syntax_error(expected_after_sign);
-        }
-    case OperatorCode::times:
-        value.kind = TokenKind::expression;
-        value.text = "*" + right_operand(printed_value(operand, language()));
-        return value;
-    case OperatorCode::ampersand:
-        // In C and C++ the address stays an address: "&buf" is kept. The
-        // other languages have no such operator and the "&" is dropped.
-        if (!c_family()) {
-            return operand;
-        }
-        value.kind = TokenKind::expression;
-        value.text = "&" + right_operand(printed_value(operand, language()));
-        return value;
-    default:
-        return syntax_error(expected_after_sign);
     }
 }
 
@@ -542,11 +544,10 @@ ScriptValue ScriptExpressionAnalyser::identifier_factor() {
         return error_value();
     }
     const TokenKind next = lexer_.current().kind;
-    const bool selector = next == TokenKind::lparen || next == TokenKind::lbracket ||
-                          next == TokenKind::dot || next == TokenKind::arrow ||
-                          next == TokenKind::scope || next == TokenKind::pointer ||
-                          next == TokenKind::quote || next == TokenKind::arrow_star ||
-                          next == TokenKind::dot_star;
+    const bool selector =
+        next == TokenKind::lparen || next == TokenKind::lbracket || next == TokenKind::dot ||
+        next == TokenKind::arrow || next == TokenKind::scope || next == TokenKind::pointer ||
+        next == TokenKind::quote || next == TokenKind::arrow_star || next == TokenKind::dot_star;
     if (constants_ != nullptr && !selector) {
         if (const ScriptConstant* constant = constants_->find(name)) {
             ScriptValue value = constant->value;
@@ -570,8 +571,8 @@ ScriptValue ScriptExpressionAnalyser::identifier_factor() {
                 return error_value();
             }
             const TokenKind after = lexer_.current().kind;
-            if (after != TokenKind::rparen && after != TokenKind::op &&
-                after != TokenKind::comma && after != TokenKind::end) {
+            if (after != TokenKind::rparen && after != TokenKind::op && after != TokenKind::comma &&
+                after != TokenKind::end) {
                 lexer_.reset(before);
                 break;
             }
@@ -597,64 +598,64 @@ bool ScriptExpressionAnalyser::selectors(std::string& text) {
     while (!lexer_.failed()) {
         const Token& t = lexer_.current();
         switch (t.kind) {
-        case TokenKind::lparen: {
-            lexer_.advance();
-            if (lexer_.current().kind == TokenKind::rparen) {
-                text += "()";
+            case TokenKind::lparen: {
+                lexer_.advance();
+                if (lexer_.current().kind == TokenKind::rparen) {
+                    text += "()";
+                    lexer_.advance();
+                    break;
+                }
+                std::vector<ScriptValue> arguments;
+                if (!value_list(TokenKind::rparen, expected_rparen, arguments)) {
+                    return false;
+                }
+                text += "(" + joined(arguments, language(), ",") + ")";
+                break;
+            }
+            case TokenKind::lbracket: {
+                lexer_.advance();
+                std::vector<ScriptValue> indexes;
+                if (!value_list(TokenKind::rbracket, expected_rbracket, indexes)) {
+                    return false;
+                }
+                if (c_family()) {
+                    for (const ScriptValue& index : indexes) {
+                        text += "[" + printed_value(index, language()) + "]";
+                    }
+                } else {
+                    text += "[" + joined(indexes, language(), ",") + "]";
+                }
+                break;
+            }
+            case TokenKind::dot:
+            case TokenKind::arrow:
+            case TokenKind::scope:
+            case TokenKind::dot_star:
+            case TokenKind::arrow_star:
+            case TokenKind::quote: {
+                const std::string mark = t.text;
+                lexer_.advance();
+                if (lexer_.failed()) {
+                    return false;
+                }
+                if (lexer_.current().kind != TokenKind::identifier) {
+                    syntax_error(expected_identifier);
+                    return false;
+                }
+                text += mark + lexer_.current().text;
                 lexer_.advance();
                 break;
             }
-            std::vector<ScriptValue> arguments;
-            if (!value_list(TokenKind::rparen, expected_rparen, arguments)) {
-                return false;
-            }
-            text += "(" + joined(arguments, language(), ",") + ")";
-            break;
-        }
-        case TokenKind::lbracket: {
-            lexer_.advance();
-            std::vector<ScriptValue> indexes;
-            if (!value_list(TokenKind::rbracket, expected_rbracket, indexes)) {
-                return false;
-            }
-            if (c_family()) {
-                for (const ScriptValue& index : indexes) {
-                    text += "[" + printed_value(index, language()) + "]";
+            case TokenKind::pointer:
+                text += "^";
+                lexer_.advance();
+                break;
+            default:
+                if (text.size() > script_text_limit) {
+                    fail("LINETOLON", std::string_view(text).substr(0, 40));
+                    return false;
                 }
-            } else {
-                text += "[" + joined(indexes, language(), ",") + "]";
-            }
-            break;
-        }
-        case TokenKind::dot:
-        case TokenKind::arrow:
-        case TokenKind::scope:
-        case TokenKind::dot_star:
-        case TokenKind::arrow_star:
-        case TokenKind::quote: {
-            const std::string mark = t.text;
-            lexer_.advance();
-            if (lexer_.failed()) {
-                return false;
-            }
-            if (lexer_.current().kind != TokenKind::identifier) {
-                syntax_error(expected_identifier);
-                return false;
-            }
-            text += mark + lexer_.current().text;
-            lexer_.advance();
-            break;
-        }
-        case TokenKind::pointer:
-            text += "^";
-            lexer_.advance();
-            break;
-        default:
-            if (text.size() > script_text_limit) {
-                fail("LINETOLON", std::string_view(text).substr(0, 40));
-                return false;
-            }
-            return true;
+                return true;
         }
     }
     return false;
@@ -757,8 +758,8 @@ ScriptValue ScriptExpressionAnalyser::combine(const ScriptValue& left, OperatorC
         if (b == Operand::integer) {
             real_from_pint(right.integer, y);
         }
-        value = op == OperatorCode::ampersand ? composite(left, op_text, right)
-                                              : fold_reals(x, op, y);
+        value =
+            op == OperatorCode::ampersand ? composite(left, op_text, right) : fold_reals(x, op, y);
     } else if (a == Operand::string && b == Operand::string) {
         if (joins) {
             value.kind = TokenKind::string;
@@ -780,8 +781,7 @@ ScriptValue ScriptExpressionAnalyser::combine(const ScriptValue& left, OperatorC
 // Integer folding. Every overflow is found before the operation, so that
 // the value is never wrong and the error goes through the display of the
 // expression.
-ScriptValue ScriptExpressionAnalyser::fold_integers(const pint& a, OperatorCode op,
-                                                    const pint& b) {
+ScriptValue ScriptExpressionAnalyser::fold_integers(const pint& a, OperatorCode op, const pint& b) {
     ScriptValue value;
     value.kind = TokenKind::integer;
     const std::string operands = pint_image(a, ImageFormat::decimal) +
@@ -791,125 +791,126 @@ ScriptValue ScriptExpressionAnalyser::fold_integers(const pint& a, OperatorCode 
     const bool b_negative = pint_is_negative(b);
     pint bound;
     switch (op) {
-    case OperatorCode::plus:
-        if (!a_negative && !b_negative) {
-            pint_sub(max_value(), b, bound);
-            if (pint_compare(a, bound) > 0) {
+        case OperatorCode::plus:
+            if (!a_negative && !b_negative) {
+                pint_sub(max_value(), b, bound);
+                if (pint_compare(a, bound) > 0) {
+                    return fail("OVERFLOW", operands);
+                }
+            } else if (a_negative && b_negative) {
+                pint_sub(min_value(), b, bound);
+                if (pint_compare(a, bound) < 0) {
+                    return fail("OVERFLOW", operands);
+                }
+            }
+            pint_add(a, b, value.integer);
+            return value;
+        case OperatorCode::minus:
+            if (b_negative) {
+                pint_add(max_value(), b, bound);
+                if (pint_compare(a, bound) > 0) {
+                    return fail("OVERFLOW", operands);
+                }
+            } else {
+                pint_add(min_value(), b, bound);
+                if (pint_compare(a, bound) < 0) {
+                    return fail("OVERFLOW", operands);
+                }
+            }
+            pint_sub(a, b, value.integer);
+            return value;
+        case OperatorCode::times: {
+            if (pint_is_zero(a) || pint_is_zero(b)) {
+                value.integer = pint_zero;
+                return value;
+            }
+            if (a == min_value() || b == min_value()) {
+                const pint& other = a == min_value() ? b : a;
+                if (other == pint_one) {
+                    value.integer = min_value();
+                    return value;
+                }
                 return fail("OVERFLOW", operands);
             }
-        } else if (a_negative && b_negative) {
-            pint_sub(min_value(), b, bound);
-            if (pint_compare(a, bound) < 0) {
+            pint magnitude_a = a;
+            pint magnitude_b = b;
+            if (a_negative) {
+                pint_negate(a, magnitude_a);
+            }
+            if (b_negative) {
+                pint_negate(b, magnitude_b);
+            }
+            pint quotient;
+            pint remainder;
+            pint_divmod(max_value(), magnitude_a, quotient, remainder);
+            if (pint_compare(magnitude_b, quotient) > 0) {
+                // Only the product of exactly 2^167 with a negative sign fits.
+                pint next;
+                pint_add_small(quotient, 1, next);
+                pint remainder_next;
+                pint_add_small(remainder, 1, remainder_next);
+                if (a_negative != b_negative && magnitude_b == next &&
+                    remainder_next == magnitude_a) {
+                    value.integer = min_value();
+                    return value;
+                }
                 return fail("OVERFLOW", operands);
             }
-        }
-        pint_add(a, b, value.integer);
-        return value;
-    case OperatorCode::minus:
-        if (b_negative) {
-            pint_add(max_value(), b, bound);
-            if (pint_compare(a, bound) > 0) {
-                return fail("OVERFLOW", operands);
-            }
-        } else {
-            pint_add(min_value(), b, bound);
-            if (pint_compare(a, bound) < 0) {
-                return fail("OVERFLOW", operands);
-            }
-        }
-        pint_sub(a, b, value.integer);
-        return value;
-    case OperatorCode::times: {
-        if (pint_is_zero(a) || pint_is_zero(b)) {
-            value.integer = pint_zero;
+            pint_mul(a, b, value.integer);
             return value;
         }
-        if (a == min_value() || b == min_value()) {
-            const pint& other = a == min_value() ? b : a;
-            if (other == pint_one) {
-                value.integer = min_value();
-                return value;
+        case OperatorCode::divide: {
+            if (pint_is_zero(b)) {
+                return fail("DIVBYZERO", operands);
             }
-            return fail("OVERFLOW", operands);
-        }
-        pint magnitude_a = a;
-        pint magnitude_b = b;
-        if (a_negative) {
-            pint_negate(a, magnitude_a);
-        }
-        if (b_negative) {
-            pint_negate(b, magnitude_b);
-        }
-        pint quotient;
-        pint remainder;
-        pint_divmod(max_value(), magnitude_a, quotient, remainder);
-        if (pint_compare(magnitude_b, quotient) > 0) {
-            // Only the product of exactly 2^167 with a negative sign fits.
-            pint next;
-            pint_add_small(quotient, 1, next);
-            pint remainder_next;
-            pint_add_small(remainder, 1, remainder_next);
-            if (a_negative != b_negative && magnitude_b == next && remainder_next == magnitude_a) {
-                value.integer = min_value();
-                return value;
+            pint minus_one = pint_from_int(-1);
+            if (a == min_value() && b == minus_one) {
+                return fail("OVERFLOW", operands);
             }
-            return fail("OVERFLOW", operands);
+            pint remainder;
+            pint_divmod(a, b, value.integer, remainder);
+            return value;
         }
-        pint_mul(a, b, value.integer);
-        return value;
-    }
-    case OperatorCode::divide: {
-        if (pint_is_zero(b)) {
-            return fail("DIVBYZERO", operands);
+        default: {
+            ScriptValue left;
+            left.kind = TokenKind::integer;
+            left.integer = a;
+            ScriptValue right = left;
+            right.integer = b;
+            return composite(left, operator_texts[static_cast<std::size_t>(op)], right);
         }
-        pint minus_one = pint_from_int(-1);
-        if (a == min_value() && b == minus_one) {
-            return fail("OVERFLOW", operands);
-        }
-        pint remainder;
-        pint_divmod(a, b, value.integer, remainder);
-        return value;
-    }
-    default: {
-        ScriptValue left;
-        left.kind = TokenKind::integer;
-        left.integer = a;
-        ScriptValue right = left;
-        right.integer = b;
-        return composite(left, operator_texts[static_cast<std::size_t>(op)], right);
-    }
     }
 }
 
 ScriptValue ScriptExpressionAnalyser::fold_reals(const Real& a, OperatorCode op, const Real& b) {
     ScriptValue value;
     value.kind = TokenKind::real;
-    const long exponents = std::labs(static_cast<long>(a.exponent)) +
-                           std::labs(static_cast<long>(b.exponent));
+    const long exponents =
+        std::labs(static_cast<long>(a.exponent)) + std::labs(static_cast<long>(b.exponent));
     switch (op) {
-    case OperatorCode::plus:
-        real_add(a, b, value.real);
-        return value;
-    case OperatorCode::minus:
-        real_sub(a, b, value.real);
-        return value;
-    case OperatorCode::times:
-        if (exponents > real_fold_exponent_limit) {
-            return fail("OVERFLOW", real_image(a) + "*" + real_image(b));
-        }
-        real_mul(a, b, value.real);
-        return value;
-    case OperatorCode::divide:
-        if (real_is_zero(b)) {
-            return fail("DIVBYZERO", real_image(a) + "/" + real_image(b));
-        }
-        if (exponents > real_fold_exponent_limit) {
-            return fail("OVERFLOW", real_image(a) + "/" + real_image(b));
-        }
-        real_div(a, b, value.real);
-        return value;
-    default:
-        return error_value();
+        case OperatorCode::plus:
+            real_add(a, b, value.real);
+            return value;
+        case OperatorCode::minus:
+            real_sub(a, b, value.real);
+            return value;
+        case OperatorCode::times:
+            if (exponents > real_fold_exponent_limit) {
+                return fail("OVERFLOW", real_image(a) + "*" + real_image(b));
+            }
+            real_mul(a, b, value.real);
+            return value;
+        case OperatorCode::divide:
+            if (real_is_zero(b)) {
+                return fail("DIVBYZERO", real_image(a) + "/" + real_image(b));
+            }
+            if (exponents > real_fold_exponent_limit) {
+                return fail("OVERFLOW", real_image(a) + "/" + real_image(b));
+            }
+            real_div(a, b, value.real);
+            return value;
+        default:
+            return error_value();
     }
 }
 
@@ -917,36 +918,36 @@ bool ScriptExpressionAnalyser::absolute_value(const ScriptValue& value, int test
                                               ScriptValue& result) {
     result = value;
     switch (value.kind) {
-    case TokenKind::integer:
-        if (pint_is_negative(value.integer)) {
-            if (value.integer == min_value()) {
-                report_error("OVERFLOW", printed_value(value, tested_language));
-                result = error_value();
-                return false;
+        case TokenKind::integer:
+            if (pint_is_negative(value.integer)) {
+                if (value.integer == min_value()) {
+                    report_error("OVERFLOW", printed_value(value, tested_language));
+                    result = error_value();
+                    return false;
+                }
+                pint_negate(value.integer, result.integer);
             }
-            pint_negate(value.integer, result.integer);
-        }
-        return true;
-    case TokenKind::real:
-        result.real.negative = 0;
-        if (!result.text.empty() && result.text.front() == '-') {
-            result.text.erase(0, 1);
-        }
-        return true;
-    case TokenKind::identifier:
-    case TokenKind::expression:
-        result.kind = TokenKind::expression;
-        if (is_c_family(tested_language)) {
-            result.text = "PRIV_ABS(" + value.text + ")";
-        } else if (tested_language != tested_language_asm &&
-                   tested_language != tested_language_autan) {
-            result.text = "ABS(" + value.text + ")";
-        }
-        return true;
-    default:
-        report_error("VALABSIMP", printed_value(value, tested_language));
-        result = error_value();
-        return false;
+            return true;
+        case TokenKind::real:
+            result.real.negative = 0;
+            if (!result.text.empty() && result.text.front() == '-') {
+                result.text.erase(0, 1);
+            }
+            return true;
+        case TokenKind::identifier:
+        case TokenKind::expression:
+            result.kind = TokenKind::expression;
+            if (is_c_family(tested_language)) {
+                result.text = "PRIV_ABS(" + value.text + ")";
+            } else if (tested_language != tested_language_asm &&
+                       tested_language != tested_language_autan) {
+                result.text = "ABS(" + value.text + ")";
+            }
+            return true;
+        default:
+            report_error("VALABSIMP", printed_value(value, tested_language));
+            result = error_value();
+            return false;
     }
 }
 
@@ -978,25 +979,37 @@ bool ScriptExpressionAnalyser::parse_variable_path(std::string_view text, int te
         }
         dereferenced = false;
         switch (component.step) {
-        case PathStep::name: rebuilt += component.text; break;
-        case PathStep::index:
-            if (is_c_family(tested_language)) {
-                for (const ScriptValue& index : component.index) {
-                    rebuilt += "[" + printed_value(index, tested_language) + "]";
+            case PathStep::name:
+                rebuilt += component.text;
+                break;
+            case PathStep::index:
+                if (is_c_family(tested_language)) {
+                    for (const ScriptValue& index : component.index) {
+                        rebuilt += "[" + printed_value(index, tested_language) + "]";
+                    }
+                } else {
+                    rebuilt += "[" + joined(component.index, tested_language, ",") + "]";
                 }
-            } else {
-                rebuilt += "[" + joined(component.index, tested_language, ",") + "]";
-            }
-            break;
-        case PathStep::field: rebuilt += "." + component.text; break;
-        case PathStep::pointer_field: rebuilt += "->" + component.text; break;
-        case PathStep::scope: rebuilt += "::" + component.text; break;
-        case PathStep::pointer: rebuilt += "^"; break;
-        case PathStep::attribute: rebuilt += "'" + component.text; break;
-        case PathStep::dereference:
-            rebuilt = "*" + rebuilt;
-            dereferenced = true;
-            break;
+                break;
+            case PathStep::field:
+                rebuilt += "." + component.text;
+                break;
+            case PathStep::pointer_field:
+                rebuilt += "->" + component.text;
+                break;
+            case PathStep::scope:
+                rebuilt += "::" + component.text;
+                break;
+            case PathStep::pointer:
+                rebuilt += "^";
+                break;
+            case PathStep::attribute:
+                rebuilt += "'" + component.text;
+                break;
+            case PathStep::dereference:
+                rebuilt = "*" + rebuilt;
+                dereferenced = true;
+                break;
         }
     }
     result.text = std::move(rebuilt);
@@ -1040,29 +1053,37 @@ bool ScriptExpressionAnalyser::path(VariablePath& result, int depth) {
         const Token& t = lexer_.current();
         PathStep step;
         switch (t.kind) {
-        case TokenKind::lbracket: {
-            lexer_.advance();
-            PathComponent component{PathStep::index, {}, {}};
-            if (lexer_.failed() ||
-                !value_list(TokenKind::rbracket, expected_rbracket, component.index)) {
-                return false;
+            case TokenKind::lbracket: {
+                lexer_.advance();
+                PathComponent component{PathStep::index, {}, {}};
+                if (lexer_.failed() ||
+                    !value_list(TokenKind::rbracket, expected_rbracket, component.index)) {
+                    return false;
+                }
+                result.components.push_back(std::move(component));
+                continue;
             }
-            result.components.push_back(std::move(component));
-            continue;
-        }
-        case TokenKind::pointer:
-            result.components.push_back({PathStep::pointer, {}, {}});
-            lexer_.advance();
-            continue;
-        case TokenKind::dot: step = PathStep::field; break;
-        case TokenKind::arrow: step = PathStep::pointer_field; break;
-        case TokenKind::scope: step = PathStep::scope; break;
-        case TokenKind::quote: step = PathStep::attribute; break;
-        default:
-            for (int i = 0; i < dereferences; ++i) {
-                result.components.push_back({PathStep::dereference, {}, {}});
-            }
-            return true;
+            case TokenKind::pointer:
+                result.components.push_back({PathStep::pointer, {}, {}});
+                lexer_.advance();
+                continue;
+            case TokenKind::dot:
+                step = PathStep::field;
+                break;
+            case TokenKind::arrow:
+                step = PathStep::pointer_field;
+                break;
+            case TokenKind::scope:
+                step = PathStep::scope;
+                break;
+            case TokenKind::quote:
+                step = PathStep::attribute;
+                break;
+            default:
+                for (int i = 0; i < dereferences; ++i) {
+                    result.components.push_back({PathStep::dereference, {}, {}});
+                }
+                return true;
         }
         lexer_.advance();
         if (lexer_.current().kind != TokenKind::identifier) {

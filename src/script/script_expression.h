@@ -122,9 +122,8 @@ public:
     // Analyses one value. True with the descriptor on success (an empty
     // text gives the kind "end"); false with the kind "error" after a
     // coded diagnostic.
-    bool analyse_script_expression(std::string_view text, int tested_language,
-                                   int script_language, unsigned mode, int expected_kind,
-                                   ScriptValue& result);
+    bool analyse_script_expression(std::string_view text, int tested_language, int script_language,
+                                   unsigned mode, int expected_kind, ScriptValue& result);
 
     // Splits a variable reference into its components; a malformed path
     // gives "NOMVARINC" and false.
@@ -134,8 +133,7 @@ public:
     // Conversion to an absolute value, for range bounds and counts: names
     // and composites become "ABS(...)" ("PRIV_ABS(...)" in C and C++),
     // numbers lose their sign; anything else gives "VALABSIMP".
-    static bool absolute_value(const ScriptValue& value, int tested_language,
-                               ScriptValue& result);
+    static bool absolute_value(const ScriptValue& value, int tested_language, ScriptValue& result);
 
 private:
     ScriptValue expression();

@@ -80,7 +80,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const int language = data[0] & 7;
-    const int script_language = (data[0] & 8) != 0 ? vx::script_language_fr : vx::script_language_gb;
+    const int script_language =
+        (data[0] & 8) != 0 ? vx::script_language_fr : vx::script_language_gb;
     unsigned mode = 0;
     if ((data[0] & 16) != 0) {
         mode |= vx::expression_mode_percent;

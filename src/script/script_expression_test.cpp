@@ -46,8 +46,8 @@ protected:
     ScriptValue analyse(const std::string& text, int language = tested_language_c,
                         unsigned mode = 0, int expected = expected_kind_none) {
         ScriptValue value;
-        ok_ = analyser_.analyse_script_expression(text, language, script_language_, mode,
-                                                  expected, value);
+        ok_ = analyser_.analyse_script_expression(text, language, script_language_, mode, expected,
+                                                  value);
         return value;
     }
 
@@ -145,8 +145,8 @@ TEST_F(ExpressionTest, UnaryOperatorsOfEachLanguage) {
     // "*" is no prefix operator outside C and C++.
     analyse("*p", tested_language_ada);
     EXPECT_FALSE(ok_);
-    EXPECT_EQ(codes(output()), (std::vector<std::string>{"I-EXPERRONE", "I-POSIT_ERR",
-                                                         "E-SYNTAXERO"}));
+    EXPECT_EQ(codes(output()),
+              (std::vector<std::string>{"I-EXPERRONE", "I-POSIT_ERR", "E-SYNTAXERO"}));
 }
 
 // Numbers.
@@ -225,8 +225,8 @@ TEST_F(ExpressionTest, FoldingOverflowAndDivisionByZero) {
     EXPECT_EQ(output(), "");
     const std::string two_84 = "19342813113834066795298816";
     for (const std::string& text :
-         {max + " + 1", "-" + max + " - 2", two_84 + " * " + two_84,
-          "-(-" + max + " - 1)", "(-" + max + " - 1) / -1", "(-" + max + " - 1) * -1"}) {
+         {max + " + 1", "-" + max + " - 2", two_84 + " * " + two_84, "-(-" + max + " - 1)",
+          "(-" + max + " - 1) / -1", "(-" + max + " - 1) * -1"}) {
         SCOPED_TRACE(text);
         EXPECT_EQ(analyse(text).kind, TokenKind::error);
         EXPECT_EQ(codes(output()).back(), "E-OVERFLOW");
@@ -360,8 +360,7 @@ TEST_F(ExpressionTest, SyntaxErrorsNameTheRuleExpected) {
     analyse("@x", tested_language_plm);
     EXPECT_TRUE(ok_);
     analyse("@1", tested_language_plm);
-    EXPECT_EQ(messages(output()).back(),
-              "E-SYNTAXERO '(' ou <IDENTIFICATEUR> expected");
+    EXPECT_EQ(messages(output()).back(), "E-SYNTAXERO '(' ou <IDENTIFICATEUR> expected");
 }
 
 TEST_F(ExpressionTest, OnlyTheFirstErrorOfAnExpressionIsReported) {
@@ -381,9 +380,12 @@ TEST_F(ExpressionTest, EmptyTextIsNothing) {
 }
 
 TEST_F(ExpressionTest, UnknownCharactersOfALanguage) {
-    for (const auto& [text, language] : std::vector<std::pair<std::string, int>>{
-             {"p^", tested_language_c}, {"@x", tested_language_c}, {"a::b", tested_language_c},
-             {"a < b", tested_language_c}, {"x ? y", tested_language_cpp}}) {
+    for (const auto& [text, language] :
+         std::vector<std::pair<std::string, int>>{{"p^", tested_language_c},
+                                                  {"@x", tested_language_c},
+                                                  {"a::b", tested_language_c},
+                                                  {"a < b", tested_language_c},
+                                                  {"x ? y", tested_language_cpp}}) {
         SCOPED_TRACE(text);
         EXPECT_EQ(analyse(text, language).kind, TokenKind::error);
         std::vector<std::string> all = codes(output());
@@ -396,9 +398,8 @@ TEST_F(ExpressionTest, UnknownCharactersOfALanguage) {
 // Bounds.
 
 TEST_F(ExpressionTest, DeepNestingIsRefusedWithoutExhaustingTheStack) {
-    for (const std::string& text :
-         {std::string(20000, '(') + "1", std::string(20000, '-') + "1",
-          std::string(10000, '*') + "p", "f" + std::string(10000, '(')}) {
+    for (const std::string& text : {std::string(20000, '(') + "1", std::string(20000, '-') + "1",
+                                    std::string(10000, '*') + "p", "f" + std::string(10000, '(')}) {
         EXPECT_EQ(analyse(text).kind, TokenKind::error);
         EXPECT_EQ(codes(output()).back(), "E-SYNTAXERO");
     }
@@ -437,8 +438,8 @@ TEST_F(ExpressionTest, ConstantsCannotGrowATextBeyondTheLimit) {
     big.value.text = std::string(script_text_limit - 1, 'a');
     constants_.add(big);
     EXPECT_EQ(analyse("BIG").kind, TokenKind::error);
-    EXPECT_EQ(codes(output()), (std::vector<std::string>{"I-EXPERRONE", "I-POSIT_ERR",
-                                                         "E-LINETOLON"}));
+    EXPECT_EQ(codes(output()),
+              (std::vector<std::string>{"I-EXPERRONE", "I-POSIT_ERR", "E-LINETOLON"}));
     EXPECT_EQ(analyse("BIG + BIG").kind, TokenKind::error);
     EXPECT_EQ(codes(output()).back(), "E-LINETOLON");
 }
@@ -498,23 +499,24 @@ TEST_F(ExpressionTest, AbsoluteValues) {
     ScriptValue result;
     ASSERT_TRUE(ScriptExpressionAnalyser::absolute_value(analyse("-5"), tested_language_c, result));
     EXPECT_EQ(pint_low64(result.integer), 5);
-    ASSERT_TRUE(ScriptExpressionAnalyser::absolute_value(analyse("-1.5"), tested_language_c,
-                                                         result));
+    ASSERT_TRUE(
+        ScriptExpressionAnalyser::absolute_value(analyse("-1.5"), tested_language_c, result));
     EXPECT_EQ(real_image(result.real), "0.15E1");
     EXPECT_EQ(printed_value(result, tested_language_c), "1.5");
     ScriptExpressionAnalyser::absolute_value(analyse("n - 1"), tested_language_c, result);
     EXPECT_EQ(result.text, "PRIV_ABS(n-1)");
-    ScriptExpressionAnalyser::absolute_value(analyse("n", tested_language_ada), tested_language_ada, result);
+    ScriptExpressionAnalyser::absolute_value(analyse("n", tested_language_ada), tested_language_ada,
+                                             result);
     EXPECT_EQ(result.text, "ABS(N)");
     EXPECT_EQ(result.kind, TokenKind::expression);
-    ScriptExpressionAnalyser::absolute_value(analyse("n", tested_language_asm), tested_language_asm, result);
+    ScriptExpressionAnalyser::absolute_value(analyse("n", tested_language_asm), tested_language_asm,
+                                             result);
     EXPECT_EQ(result.text, "N");
     EXPECT_EQ(output(), "");
     EXPECT_FALSE(
         ScriptExpressionAnalyser::absolute_value(analyse("\"s\""), tested_language_c, result));
     EXPECT_EQ(result.kind, TokenKind::error);
-    EXPECT_EQ(messages(output()).back(),
-              "E-VALABSIMP Cannot convert to an absolute value \"s\"");
+    EXPECT_EQ(messages(output()).back(), "E-VALABSIMP Cannot convert to an absolute value \"s\"");
 }
 
 // Variable paths.
@@ -524,7 +526,7 @@ protected:
     std::string steps(const VariablePath& path) {
         std::string text;
         for (const PathComponent& c : path.components) {
-            static const char* names[] = {"name", "index", "field", "pointer_field",
+            static const char* names[] = {"name",  "index", "field",   "pointer_field",
                                           "scope", "deref", "pointer", "attribute"};
             text += std::string(names[static_cast<int>(c.step)]) + ":" + c.text;
             for (const ScriptValue& v : c.index) {
@@ -547,36 +549,35 @@ TEST_F(VariablePathTest, ComponentsInEvaluationOrder) {
                                               script_language_gb, path));
     EXPECT_EQ(steps(path), "name:p deref: field:x index:4;i+1; pointer_field:y ");
     EXPECT_EQ(path.text, "(*p).x[4][i+1]->y");
-    ASSERT_TRUE(analyser_.parse_variable_path(" * p . x ", tested_language_c,
-                                              script_language_gb, path));
+    ASSERT_TRUE(
+        analyser_.parse_variable_path(" * p . x ", tested_language_c, script_language_gb, path));
     EXPECT_EQ(steps(path), "name:p field:x deref: ");
     EXPECT_EQ(path.text, "*p.x");
-    ASSERT_TRUE(analyser_.parse_variable_path("**q", tested_language_c, script_language_gb,
-                                              path));
+    ASSERT_TRUE(analyser_.parse_variable_path("**q", tested_language_c, script_language_gb, path));
     EXPECT_EQ(path.text, "**q");
     ASSERT_TRUE(analyser_.parse_variable_path("r.t^.f[1,2]", tested_language_pascal,
                                               script_language_gb, path));
     EXPECT_EQ(path.text, "R.T^.F[1,2]");
-    ASSERT_TRUE(analyser_.parse_variable_path("ns::v", tested_language_cpp, script_language_gb,
-                                              path));
+    ASSERT_TRUE(
+        analyser_.parse_variable_path("ns::v", tested_language_cpp, script_language_gb, path));
     EXPECT_EQ(steps(path), "name:ns scope:v ");
     EXPECT_EQ(output(), "");
 }
 
 TEST_F(VariablePathTest, MalformedPaths) {
-    for (const char* text : {"", "a..b", "1abc", "a[", "a[]", "(a", "a.", "a b", "a + 1",
-                             "f(x)", "a->", "*", "x[\"s]"}) {
+    for (const char* text : {"", "a..b", "1abc", "a[", "a[]", "(a", "a.", "a b", "a + 1", "f(x)",
+                             "a->", "*", "x[\"s]"}) {
         SCOPED_TRACE(text);
         VariablePath path;
-        EXPECT_FALSE(analyser_.parse_variable_path(text, tested_language_c, script_language_gb,
-                                                   path));
+        EXPECT_FALSE(
+            analyser_.parse_variable_path(text, tested_language_c, script_language_gb, path));
         EXPECT_TRUE(path.components.empty());
         EXPECT_EQ(codes(output()).back(), "E-NOMVARINC");
     }
     VariablePath path;
-    EXPECT_FALSE(analyser_.parse_variable_path(std::string(5000, '(') + "a" +
-                                                   std::string(5000, ')'),
-                                               tested_language_c, script_language_gb, path));
+    EXPECT_FALSE(
+        analyser_.parse_variable_path(std::string(5000, '(') + "a" + std::string(5000, ')'),
+                                      tested_language_c, script_language_gb, path));
     EXPECT_FALSE(analyser_.parse_variable_path(std::string(5000, '*') + "a", tested_language_c,
                                                script_language_gb, path));
 }

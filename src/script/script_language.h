@@ -19,7 +19,6 @@
 
 namespace vx {
 
-
 // The language of a keyword spelling handed to switch_script_language.
 inline constexpr int keyword_french = 0;
 inline constexpr int keyword_english = 1;

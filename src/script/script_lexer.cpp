@@ -60,12 +60,12 @@ enum NumberState : int {
 constexpr int number_classes = 10;
 constexpr int number_states[12][number_classes] = {
     // 0-1  2-9  ACDF  B   E   +-   .   H   X  other
-    {0, 2, 3, 1, 4, 13, 10, 6, 11, 13},     // 0: binary digits so far
-    {1, 3, 3, 3, 3, 12, 12, 6, 16, 12},     // 1: binary digits and B
-    {2, 2, 3, 3, 4, 13, 10, 6, 16, 13},     // 2: decimal digits
-    {3, 3, 3, 3, 3, 16, 16, 6, 16, 16},     // 3: hexadecimal digits
-    {7, 7, 3, 3, 3, 9, 16, 6, 16, 16},      // 4: digits and E
-    {5, 5, 15, 15, 8, 15, 15, 15, 15, 15},  // 5: fraction digits
+    {0, 2, 3, 1, 4, 13, 10, 6, 11, 13},        // 0: binary digits so far
+    {1, 3, 3, 3, 3, 12, 12, 6, 16, 12},        // 1: binary digits and B
+    {2, 2, 3, 3, 4, 13, 10, 6, 16, 13},        // 2: decimal digits
+    {3, 3, 3, 3, 3, 16, 16, 6, 16, 16},        // 3: hexadecimal digits
+    {7, 7, 3, 3, 3, 9, 16, 6, 16, 16},         // 4: digits and E
+    {5, 5, 15, 15, 8, 15, 15, 15, 15, 15},     // 5: fraction digits
     {14, 14, 14, 14, 14, 14, 14, 14, 16, 14},  // 6: hexadecimal and H
     // 7: digits, E, digits: an exponent, or hexadecimal digits while an H
     // may still follow. An H here ends a hexadecimal number like in every
@@ -81,38 +81,43 @@ constexpr int number_states[12][number_classes] = {
 int number_class(std::string_view text, std::size_t i) {
     const char c = text[i];
     switch (std::toupper(static_cast<unsigned char>(c))) {
-    case '0':
-    case '1':
-        return 0;
-    case '2': case '3': case '4': case '5': case '6': case '7': case '8': case '9':
-        return 1;
-    case 'A':
-    case 'C':
-    case 'D':
-    case 'F':
-        return 2;
-    case 'B':
-        return 3;
-    case 'E':
-        return 4;
-    case '+':
-    case '-':
-        return 5;
-    case '.':
-        // ".." is a range: the number ends before it.
-        return i + 1 < text.size() && text[i + 1] == '.' ? 9 : 6;
-    case 'H':
-        return 7;
-    case 'X':
-        return 8;
-    default:
-        return 9;
+        case '0':
+        case '1':
+            return 0;
+        case '2':
+        case '3':
+        case '4':
+        case '5':
+        case '6':
+        case '7':
+        case '8':
+        case '9':
+            return 1;
+        case 'A':
+        case 'C':
+        case 'D':
+        case 'F':
+            return 2;
+        case 'B':
+            return 3;
+        case 'E':
+            return 4;
+        case '+':
+        case '-':
+            return 5;
+        case '.':
+            // ".." is a range: the number ends before it.
+            return i + 1 < text.size() && text[i + 1] == '.' ? 9 : 6;
+        case 'H':
+            return 7;
+        case 'X':
+            return 8;
+        default:
+            return 9;
     }
 }
 
-bool skipped_suffix(char c) {
-    return c == 'L' || c == 'l' || c == 'U' || c == 'u';
-}
+bool skipped_suffix(char c) { return c == 'L' || c == 'l' || c == 'U' || c == 'u'; }
 
 int digit_value(char c) {
     if (c >= '0' && c <= '9') {
@@ -302,98 +307,98 @@ void ScriptLexer::read_number() {
     current_.kind = TokenKind::integer;
     bool fits = true;
     switch (state) {
-    case end_binary:
-        fits = convert_digits(std::string_view(digits).substr(0, digits.size() - 1), 2,
-                              current_.integer);
-        break;
-    case end_decimal: {
-        const bool octal = digits.size() > 1 && digits.front() == '0' &&
-                           digits.find_first_of("89") == std::string::npos;
-        if (octal && digits.find_first_not_of("01234567") != std::string::npos) {
-            report_internal("ANAEXPERR", current_.text);
-        }
-        fits = convert_digits(digits, octal ? 8 : 10, current_.integer);
-        break;
-    }
-    case end_hexadecimal:
-        if (prefix) {
-            const std::size_t x = digits.find_first_of("xX");
-            if (digits.substr(0, x) != "0" || x + 1 == digits.size()) {
-                lexical_error(current_.text);
-                return;
-            }
-            fits = convert_digits(std::string_view(digits).substr(x + 1), 16, current_.integer);
-        } else {
-            fits = convert_digits(std::string_view(digits).substr(0, digits.size() - 1), 16,
+        case end_binary:
+            fits = convert_digits(std::string_view(digits).substr(0, digits.size() - 1), 2,
                                   current_.integer);
+            break;
+        case end_decimal: {
+            const bool octal = digits.size() > 1 && digits.front() == '0' &&
+                               digits.find_first_of("89") == std::string::npos;
+            if (octal && digits.find_first_not_of("01234567") != std::string::npos) {
+                report_internal("ANAEXPERR", current_.text);
+            }
+            fits = convert_digits(digits, octal ? 8 : 10, current_.integer);
+            break;
         }
-        break;
-    case end_real: {
-        // Mantissa digits scaled by ten to the exponent minus the number of
-        // fraction digits.
-        current_.kind = TokenKind::real;
-        std::string mantissa;
-        long scale = 0;
-        bool fraction = false;
-        std::size_t k = 0;
-        for (; k < digits.size(); ++k) {
-            const char d = digits[k];
-            if (d == '.') {
-                fraction = true;
-                continue;
-            }
-            if (d == 'e' || d == 'E') {
-                break;
-            }
-            if (mantissa.empty() && d == '0') {
-                if (fraction) {
-                    --scale;
-                }
-                continue;
-            }
-            if (mantissa.size() < real_significant_digits) {
-                mantissa += d;
-                if (fraction) {
-                    --scale;
-                }
-            } else if (!fraction) {
-                ++scale;
-            }
-        }
-        long exponent = 0;
-        if (k < digits.size()) {
-            bool negative = false;
-            ++k;
-            if (k < digits.size() && (digits[k] == '+' || digits[k] == '-')) {
-                negative = digits[k] == '-';
-                ++k;
-            }
-            for (; k < digits.size(); ++k) {
-                exponent = exponent * 10 + (digits[k] - '0');
-                if (exponent > real_exponent_limit) {
-                    report("OVERFLOW", current_.text);
-                    current_.kind = TokenKind::error;
+        case end_hexadecimal:
+            if (prefix) {
+                const std::size_t x = digits.find_first_of("xX");
+                if (digits.substr(0, x) != "0" || x + 1 == digits.size()) {
+                    lexical_error(current_.text);
                     return;
                 }
+                fits = convert_digits(std::string_view(digits).substr(x + 1), 16, current_.integer);
+            } else {
+                fits = convert_digits(std::string_view(digits).substr(0, digits.size() - 1), 16,
+                                      current_.integer);
             }
-            if (negative) {
-                exponent = -exponent;
+            break;
+        case end_real: {
+            // Mantissa digits scaled by ten to the exponent minus the number of
+            // fraction digits.
+            current_.kind = TokenKind::real;
+            std::string mantissa;
+            long scale = 0;
+            bool fraction = false;
+            std::size_t k = 0;
+            for (; k < digits.size(); ++k) {
+                const char d = digits[k];
+                if (d == '.') {
+                    fraction = true;
+                    continue;
+                }
+                if (d == 'e' || d == 'E') {
+                    break;
+                }
+                if (mantissa.empty() && d == '0') {
+                    if (fraction) {
+                        --scale;
+                    }
+                    continue;
+                }
+                if (mantissa.size() < real_significant_digits) {
+                    mantissa += d;
+                    if (fraction) {
+                        --scale;
+                    }
+                } else if (!fraction) {
+                    ++scale;
+                }
             }
+            long exponent = 0;
+            if (k < digits.size()) {
+                bool negative = false;
+                ++k;
+                if (k < digits.size() && (digits[k] == '+' || digits[k] == '-')) {
+                    negative = digits[k] == '-';
+                    ++k;
+                }
+                for (; k < digits.size(); ++k) {
+                    exponent = exponent * 10 + (digits[k] - '0');
+                    if (exponent > real_exponent_limit) {
+                        report("OVERFLOW", current_.text);
+                        current_.kind = TokenKind::error;
+                        return;
+                    }
+                }
+                if (negative) {
+                    exponent = -exponent;
+                }
+            }
+            current_.real = Real{};
+            if (!mantissa.empty()) {
+                pint m;
+                convert_digits(mantissa, 10, m);
+                Real value;
+                real_from_pint(m, value);
+                value.exponent += static_cast<int>(exponent + scale);
+                current_.real = value;
+            }
+            return;
         }
-        current_.real = Real{};
-        if (!mantissa.empty()) {
-            pint m;
-            convert_digits(mantissa, 10, m);
-            Real value;
-            real_from_pint(m, value);
-            value.exponent += static_cast<int>(exponent + scale);
-            current_.real = value;
-        }
-        return;
-    }
-    default:
-        lexical_error(current_.text);
-        return;
+        default:
+            lexical_error(current_.text);
+            return;
     }
     if (!fits) {
         report("OVERFLOW", current_.text);
@@ -465,73 +470,103 @@ void ScriptLexer::read_symbol() {
     std::size_t width = 1;
     TokenKind kind = TokenKind::error;
     switch (c) {
-    case '+': kind = TokenKind::op; current_.op = OperatorCode::plus; break;
-    case '*': kind = TokenKind::op; current_.op = OperatorCode::times; break;
-    case '/': kind = TokenKind::op; current_.op = OperatorCode::divide; break;
-    case '&': kind = TokenKind::op; current_.op = OperatorCode::ampersand; break;
-    case '-':
-        if (n == '>' && c_family()) {
-            if (cpp && text_[position_ + 2] == '*') {
-                kind = TokenKind::arrow_star;
-                width = 3;
+        case '+':
+            kind = TokenKind::op;
+            current_.op = OperatorCode::plus;
+            break;
+        case '*':
+            kind = TokenKind::op;
+            current_.op = OperatorCode::times;
+            break;
+        case '/':
+            kind = TokenKind::op;
+            current_.op = OperatorCode::divide;
+            break;
+        case '&':
+            kind = TokenKind::op;
+            current_.op = OperatorCode::ampersand;
+            break;
+        case '-':
+            if (n == '>' && c_family()) {
+                if (cpp && text_[position_ + 2] == '*') {
+                    kind = TokenKind::arrow_star;
+                    width = 3;
+                } else {
+                    kind = TokenKind::arrow;
+                    width = 2;
+                }
             } else {
-                kind = TokenKind::arrow;
+                kind = TokenKind::op;
+                current_.op = OperatorCode::minus;
+            }
+            break;
+        case '(':
+            kind = TokenKind::lparen;
+            break;
+        case ')':
+            kind = TokenKind::rparen;
+            break;
+        case '[':
+            kind = TokenKind::lbracket;
+            break;
+        case ']':
+            kind = TokenKind::rbracket;
+            break;
+        case '{':
+            kind = TokenKind::lbrace;
+            break;
+        case '}':
+            kind = TokenKind::rbrace;
+            break;
+        case ',':
+            kind = TokenKind::comma;
+            break;
+        case '#':
+            kind = TokenKind::sharp;
+            break;
+        case '\'':
+            kind = TokenKind::quote;
+            break;
+        case '.':
+            if (n == '.') {
+                kind = TokenKind::dot_dot;
+                width = 2;
+            } else if (n == '*' && cpp) {
+                kind = TokenKind::dot_star;
+                width = 2;
+            } else {
+                kind = TokenKind::dot;
+            }
+            break;
+        case '^':
+            if (tested_language_ == tested_language_pascal ||
+                tested_language_ == tested_language_modula2) {
+                kind = TokenKind::pointer;
+            }
+            break;
+        case '@':
+            if (tested_language_ == tested_language_plm) {
+                kind = TokenKind::at;
+            }
+            break;
+        case ':':
+            if (n == ':' && cpp) {
+                kind = TokenKind::scope;
                 width = 2;
             }
-        } else {
-            kind = TokenKind::op;
-            current_.op = OperatorCode::minus;
-        }
-        break;
-    case '(': kind = TokenKind::lparen; break;
-    case ')': kind = TokenKind::rparen; break;
-    case '[': kind = TokenKind::lbracket; break;
-    case ']': kind = TokenKind::rbracket; break;
-    case '{': kind = TokenKind::lbrace; break;
-    case '}': kind = TokenKind::rbrace; break;
-    case ',': kind = TokenKind::comma; break;
-    case '#': kind = TokenKind::sharp; break;
-    case '\'': kind = TokenKind::quote; break;
-    case '.':
-        if (n == '.') {
-            kind = TokenKind::dot_dot;
-            width = 2;
-        } else if (n == '*' && cpp) {
-            kind = TokenKind::dot_star;
-            width = 2;
-        } else {
-            kind = TokenKind::dot;
-        }
-        break;
-    case '^':
-        if (tested_language_ == tested_language_pascal ||
-            tested_language_ == tested_language_modula2) {
-            kind = TokenKind::pointer;
-        }
-        break;
-    case '@':
-        if (tested_language_ == tested_language_plm) {
-            kind = TokenKind::at;
-        }
-        break;
-    case ':':
-        if (n == ':' && cpp) {
-            kind = TokenKind::scope;
-            width = 2;
-        }
-        break;
-    case '<':
-        if (cpp) {
-            kind = TokenKind::less;
-        }
-        break;
-    case '>':
-        if (cpp) {
-            kind = TokenKind::greater;
-        }
-        break;
-    default:
-        break;
+            break;
+        case '<':
+            if (cpp) {
+                kind = TokenKind::less;
+            }
+            break;
+        case '>':
+            if (cpp) {
+                kind = TokenKind::greater;
+            }
+            break;
+        default:
+            break;
     }
     current_.text = text_.substr(position_, width);
     position_ += width;

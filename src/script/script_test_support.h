@@ -75,8 +75,7 @@ public:
         calls.push_back("service_banner " + s.name);
     }
     void emit_service_declaration(int number, std::string_view name) override {
-        calls.push_back("service_declaration " + std::to_string(number) + " " +
-                        std::string(name));
+        calls.push_back("service_declaration " + std::to_string(number) + " " + std::string(name));
     }
     void emit_test_head(const TestHead& t) override {
         calls.push_back("test_head " + std::to_string(t.record_number) + " " + t.name +
@@ -95,7 +94,8 @@ public:
         calls.push_back("stub " + stub.name + " " + stub.qualifier + " " +
                         std::to_string(stub.line) + ":" + stub.text);
     }
-    void describe_stub_call(std::string_view, std::string_view argument, bool in_environment) override {
+    void describe_stub_call(std::string_view, std::string_view argument,
+                            bool in_environment) override {
         calls.push_back(std::string(in_environment ? "environment " : "") + "stub_call " +
                         std::string(argument));
     }
@@ -105,8 +105,8 @@ public:
                         clause.variable);
     }
     void add_environment_variable(const VariableClause& clause) override {
-        calls.push_back("environment_variable " + clause.variable + " init " +
-                        clause.init_value + " ev " + clause.ev_value);
+        calls.push_back("environment_variable " + clause.variable + " init " + clause.init_value +
+                        " ev " + clause.ev_value);
     }
 
     bool called(const std::string& call) const {
@@ -276,9 +276,8 @@ protected:
     // records written while the script was read when `kind` is empty.
     static std::vector<std::string> records_from(const std::string& prefix) {
         std::vector<std::string> all = records();
-        auto it = std::find_if(all.begin(), all.end(), [&](const std::string& r) {
-            return r.rfind(prefix, 0) == 0;
-        });
+        auto it = std::find_if(all.begin(), all.end(),
+                               [&](const std::string& r) { return r.rfind(prefix, 0) == 0; });
         return {it, all.end()};
     }
 

@@ -60,16 +60,16 @@ private:
 
 // Runs the statement, expects it to end the process with an internal
 // report, and expects the code and argument in the reported line.
-#define EXPECT_INTERNAL_REPORT(capture, statement, code, argument)                       \
-    do {                                                                                 \
-        int vx_status_ = -1;                                                             \
-        try {                                                                            \
-            statement;                                                                   \
-        } catch (const ::vx::testing_support::ProcessEnded& ended) {                     \
-            vx_status_ = ended.status;                                                   \
-        }                                                                                \
-        EXPECT_EQ(vx_status_, ::vx::exit_internal);                                      \
-        std::string vx_output_ = (capture).output();                                     \
+#define EXPECT_INTERNAL_REPORT(capture, statement, code, argument)                         \
+    do {                                                                                   \
+        int vx_status_ = -1;                                                               \
+        try {                                                                              \
+            statement;                                                                     \
+        } catch (const ::vx::testing_support::ProcessEnded& ended) {                       \
+            vx_status_ = ended.status;                                                     \
+        }                                                                                  \
+        EXPECT_EQ(vx_status_, ::vx::exit_internal);                                        \
+        std::string vx_output_ = (capture).output();                                       \
         EXPECT_NE(vx_output_.find("Harnex-S-" code ","), std::string::npos) << vx_output_; \
-        EXPECT_NE(vx_output_.find(argument), std::string::npos) << vx_output_;           \
+        EXPECT_NE(vx_output_.find(argument), std::string::npos) << vx_output_;             \
     } while (0)

@@ -24,9 +24,12 @@ bool is_closer(char c) { return c == ')' || c == ']' || c == '}'; }
 
 char partner_of(char opener) {
     switch (opener) {
-    case '(': return ')';
-    case '[': return ']';
-    default: return '}';
+        case '(':
+            return ')';
+        case '[':
+            return ']';
+        default:
+            return '}';
     }
 }
 

@@ -17,7 +17,8 @@ std::vector<std::string> identifiers(std::size_t count) {
     std::vector<std::string> names;
     names.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
-        names.push_back(std::string(stems[i % 8]) + "_" + std::to_string(i) + (i % 3 == 0 ? "_t" : ""));
+        names.push_back(std::string(stems[i % 8]) + "_" + std::to_string(i) +
+                        (i % 3 == 0 ? "_t" : ""));
     }
     return names;
 }

@@ -27,8 +27,8 @@ bool starts_directive_word(char c) { return is_word_char(c) || c == '"' || c == 
 bool continues_directive_word(char c) { return is_word_char(c) || c == '"'; }
 
 template <typename Starts, typename Continues>
-void split_leading_word(std::string_view text, std::string& word, std::string& rest,
-                        Starts starts, Continues continues) {
+void split_leading_word(std::string_view text, std::string& word, std::string& rest, Starts starts,
+                        Continues continues) {
     std::string_view body = trimmed(text);
 
     std::size_t word_end = 0;
@@ -242,7 +242,8 @@ std::string comment_text(std::string_view text) {
             // A comment line stays one line.
             ch = '?';
         }
-        if (!out.empty() && ((out.back() == '*' && ch == '/') || (out.back() == '/' && ch == '*'))) {
+        if (!out.empty() &&
+            ((out.back() == '*' && ch == '/') || (out.back() == '/' && ch == '*'))) {
             out += ' ';
         }
         out += ch;
@@ -296,8 +297,10 @@ std::size_t walk_c_text(std::string_view text, std::size_t from, Visit visit) {
     for (std::size_t j = from; j < text.size(); ++j) {
         const char c = text[j];
         if (quote != 0) {
-            if (c == '\\') ++j;
-            else if (c == quote) quote = 0;
+            if (c == '\\')
+                ++j;
+            else if (c == quote)
+                quote = 0;
             continue;
         }
         if (c == '"' || c == '\'') {

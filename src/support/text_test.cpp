@@ -141,7 +141,10 @@ TEST(GeneratedCText, StringLiteralsMeanExactlyTheirBytes) {
     EXPECT_EQ(c_string_text("line\nnext"), "line\\nnext");
     // An octal escape always has three digits: a digit after it stays a
     // character of its own.
-    EXPECT_EQ(c_string_text(std::string("a\0" "1", 3)), "a\\0001");
+    EXPECT_EQ(c_string_text(std::string("a\0"
+                                        "1",
+                                        3)),
+              "a\\0001");
     EXPECT_EQ(c_string_text("\x1b[m\x7f"), "\\033[m\\177");
     EXPECT_EQ(c_string_text("\xc3\xa9"), "\xc3\xa9");
 }
@@ -160,8 +163,7 @@ TEST(GeneratedCText, CommentsCannotBeClosedOrNested) {
 }
 
 TEST(GeneratedCText, LiteralsKeepTheirMeaningThroughThePreprocessor) {
-    EXPECT_EQ(c_literals_reescaped(std::string("x, INIT = \"a\0b\"", 15)),
-              "x, INIT = \"a\\000b\"");
+    EXPECT_EQ(c_literals_reescaped(std::string("x, INIT = \"a\0b\"", 15)), "x, INIT = \"a\\000b\"");
     EXPECT_EQ(c_literals_reescaped("EV = \"c?\?/\""), "EV = \"c?\\?/\"");
     EXPECT_EQ(c_literals_reescaped("'?' ?? \"\\?\?\""), "'?' ?? \"\\?\\?\"");
     // Escapes are kept; a backslash before a control character is itself.

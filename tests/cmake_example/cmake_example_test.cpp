@@ -33,8 +33,7 @@ constexpr auto time_stamp_step = std::chrono::milliseconds(1100);
 const std::string fill_compile = "Compiling test script ptu/fill.ptu (gauge_fill)";
 const std::string percent_compile = "Compiling test script ptu/percent.ptu (gauge_percent)";
 
-bool contains(const std::string& text, const std::string& piece)
-{
+bool contains(const std::string& text, const std::string& piece) {
     return text.find(piece) != std::string::npos;
 }
 
@@ -45,8 +44,7 @@ bool contains(const std::string& text, const std::string& piece)
 
 class CmakeExample : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         ASSERT_TRUE(scratch_.isValid());
         root_ = fs::path(scratch_.path().toStdString());
         source_ = root_ / "gauge project";
@@ -55,15 +53,13 @@ protected:
     }
 
     // Ninja when there is one, else Make.
-    static QString default_generator()
-    {
+    static QString default_generator() {
         return QStandardPaths::findExecutable(QStringLiteral("ninja")).isEmpty()
                    ? QStringLiteral("Unix Makefiles")
                    : QStringLiteral("Ninja");
     }
 
-    void configure_and_build(const QString& generator)
-    {
+    void configure_and_build(const QString& generator) {
         ninja_ = generator == QStringLiteral("Ninja");
         ProcessResult configure = run(
             QStringLiteral(VX_CMAKE_COMMAND),
@@ -77,49 +73,42 @@ protected:
         expect_both_scripts_compiled(first.out);
     }
 
-    static void expect_both_scripts_compiled(const std::string& out)
-    {
+    static void expect_both_scripts_compiled(const std::string& out) {
         EXPECT_CONTAINS(out, fill_compile);
         EXPECT_CONTAINS(out, percent_compile);
     }
 
     static QString path(const fs::path& p) { return QString::fromStdString(p.string()); }
 
-    ProcessResult run(const QString& program, const QStringList& arguments)
-    {
+    ProcessResult run(const QString& program, const QStringList& arguments) {
         ProcessResult result =
             run_program(program, arguments, path(binary_.parent_path()), {}, build_timeout_ms);
         EXPECT_TRUE(result.started && !result.crashed) << program.toStdString() << " did not run";
         return result;
     }
 
-    ProcessResult build()
-    {
+    ProcessResult build() {
         return run(QStringLiteral(VX_CMAKE_COMMAND), {QStringLiteral("--build"), path(binary_)});
     }
 
-    ProcessResult ctest(const QString& test)
-    {
-        ProcessResult result = run_program(
-            QStringLiteral(VX_CTEST_COMMAND),
-            {QStringLiteral("--verbose"), QStringLiteral("-R"),
-             QLatin1Char('^') + test + QLatin1Char('$')},
-            path(binary_), {}, build_timeout_ms);
+    ProcessResult ctest(const QString& test) {
+        ProcessResult result = run_program(QStringLiteral(VX_CTEST_COMMAND),
+                                           {QStringLiteral("--verbose"), QStringLiteral("-R"),
+                                            QLatin1Char('^') + test + QLatin1Char('$')},
+                                           path(binary_), {}, build_timeout_ms);
         EXPECT_TRUE(result.started && !result.crashed);
         return result;
     }
 
     // Gives the file a modification time after everything built so far.
-    void touch(const fs::path& file)
-    {
+    void touch(const fs::path& file) {
         ASSERT_TRUE(fs::exists(file)) << file;
         std::this_thread::sleep_for(time_stamp_step);
         fs::last_write_time(file, fs::file_time_type::clock::now());
     }
 
     // A build that must not do anything.
-    void expect_nothing_built(const std::string& why)
-    {
+    void expect_nothing_built(const std::string& why) {
         ProcessResult again = build();
         ASSERT_EQ(again.exit_code, 0) << again.out << again.err;
         EXPECT_LACKS(again.out, "Compiling test script") << why;
@@ -131,8 +120,7 @@ protected:
     }
 
     // The incremental build after a first build.
-    void check_incremental_build()
-    {
+    void check_incremental_build() {
         expect_nothing_built("a build with no change");
 
         touch(source_ / "unit/gauge.h");
@@ -158,8 +146,7 @@ protected:
         expect_nothing_built("a file no compilation read");
     }
 
-    JUnitDocument junit(const std::string& test)
-    {
+    JUnitDocument junit(const std::string& test) {
         std::string text = read_file(path(binary_ / "vexor" / test / (test + ".xml")));
         EXPECT_FALSE(text.empty()) << "no JUnit XML for " << test;
         JUnitDocument document = parse_junit(text);
@@ -174,8 +161,7 @@ protected:
     bool ninja_ = false;
 };
 
-TEST_F(CmakeExample, OneTestPassesAndOneFailsWithTheirJUnitXml)
-{
+TEST_F(CmakeExample, OneTestPassesAndOneFailsWithTheirJUnitXml) {
     ASSERT_NO_FATAL_FAILURE(configure_and_build(default_generator()));
     ProcessResult fill = ctest(QStringLiteral("gauge_fill"));
     EXPECT_EQ(fill.exit_code, 0) << fill.out << fill.err;
@@ -208,16 +194,14 @@ TEST_F(CmakeExample, OneTestPassesAndOneFailsWithTheirJUnitXml)
     EXPECT_EQ(two_thirds->failure_message.toStdString(), "result: obtained 66, expected 67");
 }
 
-TEST_F(CmakeExample, NinjaBuildsOnlyWhatChanged)
-{
+TEST_F(CmakeExample, NinjaBuildsOnlyWhatChanged) {
     ASSERT_FALSE(QStandardPaths::findExecutable(QStringLiteral("ninja")).isEmpty())
         << "ninja is part of the build tools (scripts/install-deps.sh)";
     ASSERT_NO_FATAL_FAILURE(configure_and_build(QStringLiteral("Ninja")));
     check_incremental_build();
 }
 
-TEST_F(CmakeExample, MakeBuildsOnlyWhatChanged)
-{
+TEST_F(CmakeExample, MakeBuildsOnlyWhatChanged) {
     ASSERT_NO_FATAL_FAILURE(configure_and_build(QStringLiteral("Unix Makefiles")));
     check_incremental_build();
 }

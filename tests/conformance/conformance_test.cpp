@@ -44,16 +44,62 @@ namespace {
 
 const char* const headers[] = {
     // C standard library.
-    "assert.h", "complex.h", "ctype.h", "errno.h", "fenv.h", "float.h", "inttypes.h",
-    "iso646.h", "limits.h", "locale.h", "math.h", "setjmp.h", "signal.h", "stdalign.h",
-    "stdarg.h", "stdatomic.h", "stdbool.h", "stddef.h", "stdint.h", "stdio.h", "stdlib.h",
-    "stdnoreturn.h", "string.h", "tgmath.h", "threads.h", "time.h", "uchar.h", "wchar.h",
+    "assert.h",
+    "complex.h",
+    "ctype.h",
+    "errno.h",
+    "fenv.h",
+    "float.h",
+    "inttypes.h",
+    "iso646.h",
+    "limits.h",
+    "locale.h",
+    "math.h",
+    "setjmp.h",
+    "signal.h",
+    "stdalign.h",
+    "stdarg.h",
+    "stdatomic.h",
+    "stdbool.h",
+    "stddef.h",
+    "stdint.h",
+    "stdio.h",
+    "stdlib.h",
+    "stdnoreturn.h",
+    "string.h",
+    "tgmath.h",
+    "threads.h",
+    "time.h",
+    "uchar.h",
+    "wchar.h",
     "wctype.h",
     // POSIX.
-    "unistd.h", "fcntl.h", "pthread.h", "sys/types.h", "sys/stat.h", "sys/socket.h",
-    "sys/wait.h", "sys/mman.h", "netinet/in.h", "arpa/inet.h", "netdb.h", "dirent.h",
-    "regex.h", "sys/time.h", "poll.h", "termios.h", "dlfcn.h", "sys/select.h", "sys/uio.h",
-    "sys/utsname.h", "glob.h", "fnmatch.h", "grp.h", "pwd.h", "sched.h", "semaphore.h",
+    "unistd.h",
+    "fcntl.h",
+    "pthread.h",
+    "sys/types.h",
+    "sys/stat.h",
+    "sys/socket.h",
+    "sys/wait.h",
+    "sys/mman.h",
+    "netinet/in.h",
+    "arpa/inet.h",
+    "netdb.h",
+    "dirent.h",
+    "regex.h",
+    "sys/time.h",
+    "poll.h",
+    "termios.h",
+    "dlfcn.h",
+    "sys/select.h",
+    "sys/uio.h",
+    "sys/utsname.h",
+    "glob.h",
+    "fnmatch.h",
+    "grp.h",
+    "pwd.h",
+    "sched.h",
+    "semaphore.h",
     "syslog.h",
 };
 
@@ -82,15 +128,13 @@ std::vector<std::string> tokens(const std::string& text) {
                                            line[i] == '_' || line[i] == '$')) {
                     ++i;
                 }
-            } else if (std::isdigit(c) ||
-                       (c == '.' && i + 1 < line.size() &&
-                        std::isdigit(static_cast<unsigned char>(line[i + 1])))) {
+            } else if (std::isdigit(c) || (c == '.' && i + 1 < line.size() &&
+                                           std::isdigit(static_cast<unsigned char>(line[i + 1])))) {
                 ++i;
-                while (i < line.size() &&
-                       (std::isalnum(static_cast<unsigned char>(line[i])) || line[i] == '.' ||
-                        line[i] == '_' ||
-                        ((line[i] == '+' || line[i] == '-') &&
-                         std::strchr("eEpP", line[i - 1]) != nullptr))) {
+                while (i < line.size() && (std::isalnum(static_cast<unsigned char>(line[i])) ||
+                                           line[i] == '.' || line[i] == '_' ||
+                                           ((line[i] == '+' || line[i] == '-') &&
+                                            std::strchr("eEpP", line[i - 1]) != nullptr))) {
                     ++i;
                 }
             } else if (c == '"' || c == '\'') {
@@ -152,7 +196,8 @@ const HeaderSet library_sets[] = {
      "#include <event2/event.h>\n#include <event2/buffer.h>\n#include <event2/http.h>\n"
      "#include <event2/bufferevent.h>\n#include <event2/dns.h>\n"},
     {"systemd", "libsystemd",
-     "#include <systemd/sd-bus.h>\n#include <systemd/sd-journal.h>\n#include <systemd/sd-daemon.h>\n"
+     "#include <systemd/sd-bus.h>\n#include <systemd/sd-journal.h>\n#include "
+     "<systemd/sd-daemon.h>\n"
      "#include <systemd/sd-event.h>\n#include <systemd/sd-login.h>\n"},
     {"libuv", "libuv", "#include <uv.h>\n"},
     {"json-c", "json-c", "#include <json.h>\n"},
@@ -162,7 +207,8 @@ const HeaderSet library_sets[] = {
     {"zstd", "libzstd", "#include <zstd.h>\n#include <zstd_errors.h>\n"},
     {"lz4", "liblz4", "#include <lz4.h>\n#include <lz4hc.h>\n#include <lz4frame.h>\n"},
     {"ffi", "libffi", "#include <ffi.h>\n"},
-    {"readline", "readline", "#include <stdio.h>\n#include <readline/readline.h>\n#include <readline/history.h>\n"},
+    {"readline", "readline",
+     "#include <stdio.h>\n#include <readline/readline.h>\n#include <readline/history.h>\n"},
     {"ncurses", "ncurses panel menu form",
      "#include <ncurses.h>\n#include <panel.h>\n#include <menu.h>\n#include <form.h>\n"},
     {"libcap", "libcap", "#include <sys/capability.h>\n"},
@@ -234,17 +280,20 @@ protected:
 
 TEST_F(Conformance, HeadersGiveTheTokensOfGcc) {
     const std::string cpp_dump = std::string(VX_BINARY_DIR) + "/tests/cpp_dump";
-    const testkit::EnvChanges env = {{"VXLTGT", testkit::dist_dir() + "/target"},
-                                     {"VXUTGT", std::nullopt},
-                                     {"LC_ALL", "C"}};
+    const testkit::EnvChanges env = {
+        {"VXLTGT", testkit::dist_dir() + "/target"}, {"VXUTGT", std::nullopt}, {"LC_ALL", "C"}};
     int compared = 0;
     std::size_t total = 0;
     for (const char* header : headers) {
         const std::string source = scratch_.file("h.c");
         testkit::write_file(source, std::string("#include <") + header + ">\n");
         testkit::ProcessResult ours = testkit::run_program(cpp_dump, {source}, env);
-        std::vector<std::string> args = {"-E", "-undef", "-nostdinc", "-U__STDC_VERSION__",
-                                         "-U__STDC_HOSTED__", "-include",
+        std::vector<std::string> args = {"-E",
+                                         "-undef",
+                                         "-nostdinc",
+                                         "-U__STDC_VERSION__",
+                                         "-U__STDC_HOSTED__",
+                                         "-include",
                                          scratch_.file("macros.h")};
         args.insert(args.end(), gcc_args_.begin(), gcc_args_.end());
         args.push_back(source);
@@ -306,12 +355,17 @@ TEST_P(LibraryHeaders, GiveTheTokensOfGccAndNoDiagnostic) {
     const std::string source = scratch_.file("set.c");
     testkit::write_file(source, set.text);
     const std::string cpp_dump = std::string(VX_BINARY_DIR) + "/tests/cpp_dump";
-    const testkit::EnvChanges env = {{"VXLTGT", testkit::dist_dir() + "/target"},
-                                     {"VXUTGT", std::nullopt},
-                                     {"LC_ALL", "C"}};
+    const testkit::EnvChanges env = {
+        {"VXLTGT", testkit::dist_dir() + "/target"}, {"VXUTGT", std::nullopt}, {"LC_ALL", "C"}};
     std::vector<std::string> ours_args;
-    std::vector<std::string> gcc_args = {"gcc", "-E", "-undef", "-nostdinc", "-U__STDC_VERSION__",
-                                         "-U__STDC_HOSTED__", "-include", scratch_.file("macros.h")};
+    std::vector<std::string> gcc_args = {"gcc",
+                                         "-E",
+                                         "-undef",
+                                         "-nostdinc",
+                                         "-U__STDC_VERSION__",
+                                         "-U__STDC_HOSTED__",
+                                         "-include",
+                                         scratch_.file("macros.h")};
     for (const std::string& d : dirs) {
         ours_args.push_back("-INCL=" + d);
         gcc_args.push_back("-I" + d);
@@ -357,8 +411,9 @@ TEST_F(Conformance, ScriptIncludingEverySetCompilesWithoutDiagnostic) {
     }
     std::string script = "HEADER whole, 1.0, , every header set\n";
     for (const std::string& line : lines) script += "#" + line + "\n";
-    script += "#struct can_frame frame;\nBEGIN\nSERVICE s\nTEST t\nFAMILY f\nELEMENT\n"
-              "VAR frame.can_id, INIT = 1, EV = 1\nEND ELEMENT\nEND FAMILY\nEND TEST\nEND SERVICE\n";
+    script +=
+        "#struct can_frame frame;\nBEGIN\nSERVICE s\nTEST t\nFAMILY f\nELEMENT\n"
+        "VAR frame.can_id, INIT = 1, EV = 1\nEND ELEMENT\nEND FAMILY\nEND TEST\nEND SERVICE\n";
     testkit::write_file(scratch_.file("whole.ptu"), script);
     std::vector<std::string> args = {scratch_.file("whole.ptu"), scratch_.file("whole.c")};
     for (const std::string& d : include_dirs_of(modules)) args.push_back("-INCL=" + d);
@@ -379,14 +434,17 @@ TEST_F(Conformance, ScriptIncludingEverySetCompilesWithoutDiagnostic) {
 TEST_F(Conformance, IncludeDirectoriesMarkedSystemKeepQuietAndStayOutOfTheHarness) {
     const std::string sys = scratch_.file("vendor");
     std::filesystem::create_directories(sys);
-    testkit::write_file(sys + "/dev.h", "#define DEV_LIMIT 10\n#define DEV_LIMIT 20\nint dev_get(void);\n");
-    const std::string body = "##include <dev.h>\n#int r;\nBEGIN\nSERVICE dev_get\nTEST t\nFAMILY f\n"
-                             "ELEMENT\nVAR r, INIT = 0, EV = 20\n#r = dev_get();\nEND ELEMENT\n"
-                             "END FAMILY\nEND TEST\nEND SERVICE\n";
-    testkit::write_file(scratch_.file("quiet.ptu"), "HEADER dev, 1.0, , x\n!#pragma vexor incl_std \"" +
-                                                        sys + "\"\n" + body);
+    testkit::write_file(sys + "/dev.h",
+                        "#define DEV_LIMIT 10\n#define DEV_LIMIT 20\nint dev_get(void);\n");
+    const std::string body =
+        "##include <dev.h>\n#int r;\nBEGIN\nSERVICE dev_get\nTEST t\nFAMILY f\n"
+        "ELEMENT\nVAR r, INIT = 0, EV = 20\n#r = dev_get();\nEND ELEMENT\n"
+        "END FAMILY\nEND TEST\nEND SERVICE\n";
+    testkit::write_file(scratch_.file("quiet.ptu"),
+                        "HEADER dev, 1.0, , x\n!#pragma vexor incl_std \"" + sys + "\"\n" + body);
     testkit::write_file(scratch_.file("loud.ptu"), "HEADER dev, 1.0, , x\n" + body);
-    const testkit::EnvChanges env = {{"VXLTGT", testkit::dist_dir() + "/target"}, {"VXUTGT", std::nullopt}};
+    const testkit::EnvChanges env = {{"VXLTGT", testkit::dist_dir() + "/target"},
+                                     {"VXUTGT", std::nullopt}};
     testkit::ProcessResult quiet = testkit::run_compiler(
         {scratch_.file("quiet.ptu"), scratch_.file("quiet.c"), "-INCL=" + sys}, env);
     EXPECT_EQ(quiet.status, 0) << quiet.err;
@@ -394,9 +452,10 @@ TEST_F(Conformance, IncludeDirectoriesMarkedSystemKeepQuietAndStayOutOfTheHarnes
     const std::string harness = testkit::read_file(scratch_.file("quiet.c"));
     EXPECT_EQ(harness.find("incl_std"), std::string::npos);
     const std::string lib = testkit::dist_dir() + "/target/lib";
-    testkit::ProcessResult built = testkit::run_program(
-        "cc", {"-std=c99", "-Wall", "-Wextra", "-Werror", "-I" + lib, "-isystem", sys, "-I" + scratch_.path(),
-               "-c", scratch_.file("quiet.c"), "-o", scratch_.file("quiet.o")});
+    testkit::ProcessResult built =
+        testkit::run_program("cc", {"-std=c99", "-Wall", "-Wextra", "-Werror", "-I" + lib,
+                                    "-isystem", sys, "-I" + scratch_.path(), "-c",
+                                    scratch_.file("quiet.c"), "-o", scratch_.file("quiet.o")});
     EXPECT_EQ(built.status, 0) << built.err;
 
     testkit::ProcessResult loud = testkit::run_compiler(

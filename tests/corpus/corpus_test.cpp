@@ -81,8 +81,10 @@ std::vector<Case> cases_of(const Kind& k) {
     const std::string s = "s_" + n;
     both("scalar", "VAR " + s + ", INIT = " + a + ", EV = " + a,
          "VAR " + s + ", INIT = " + a + ", EV = " + b, s);
-    both("in", "VAR " + s + ", INIT IN {" + a + ", " + b + "}, EV (" + s + ") IN {" + a + ", " + b + "}",
-         "VAR " + s + ", INIT IN {" + a + ", " + b + "}, EV (" + s + ") IN {" + a + ", " + a + "}", s);
+    both("in",
+         "VAR " + s + ", INIT IN {" + a + ", " + b + "}, EV (" + s + ") IN {" + a + ", " + b + "}",
+         "VAR " + s + ", INIT IN {" + a + ", " + b + "}, EV (" + s + ") IN {" + a + ", " + a + "}",
+         s);
     if (k.numeric) {
         both("delta", "VAR " + s + ", INIT = " + a + ", EV = " + a + ", DELTA = 1",
              "VAR " + s + ", INIT = " + a + ", EV = " + b + ", DELTA = 0", s);
@@ -98,36 +100,56 @@ std::vector<Case> cases_of(const Kind& k) {
     // An array of plain chars is a string: the string kind covers it.
     const bool arrays = k.name != "char";
     const std::string as = "as_" + n;  // struct { T m; int n; } [2]
-    both("structs", "VAR " + as + ", INIT = {{" + a + ", 1}, others => {" + b + ", 2}}, EV = {{" + a + ", 1}, {" + b + ", 2}}",
-         "VAR " + as + ", INIT = {{" + a + ", 1}, others => {" + b + ", 2}}, EV = {{" + a + ", 1}, {" + a + ", 2}}",
+    both("structs",
+         "VAR " + as + ", INIT = {{" + a + ", 1}, others => {" + b + ", 2}}, EV = {{" + a +
+             ", 1}, {" + b + ", 2}}",
+         "VAR " + as + ", INIT = {{" + a + ", 1}, others => {" + b + ", 2}}, EV = {{" + a +
+             ", 1}, {" + a + ", 2}}",
          as + "[1].m");
     if (!arrays) return out;
     const std::string arr = "a_" + n;
-    both("array", "VAR " + arr + ", INIT = {" + a + ", " + b + ", " + a + "}, EV = {" + a + ", " + b + ", " + a + "}",
-         "VAR " + arr + ", INIT = {" + a + ", " + b + ", " + a + "}, EV = {" + a + ", " + b + ", " + b + "}",
+    both("array",
+         "VAR " + arr + ", INIT = {" + a + ", " + b + ", " + a + "}, EV = {" + a + ", " + b + ", " +
+             a + "}",
+         "VAR " + arr + ", INIT = {" + a + ", " + b + ", " + a + "}, EV = {" + a + ", " + b + ", " +
+             b + "}",
          arr + "[2]");
-    both("whole", "ARRAY " + arr + ", INIT = {others => " + a + "}, EV = [1 => " + a + ", others => " + a + "]",
-         "ARRAY " + arr + ", INIT = {others => " + a + "}, EV = [1 => " + b + ", others => " + a + "]",
+    both("whole",
+         "ARRAY " + arr + ", INIT = {others => " + a + "}, EV = [1 => " + a + ", others => " + a +
+             "]",
+         "ARRAY " + arr + ", INIT = {others => " + a + "}, EV = [1 => " + b + ", others => " + a +
+             "]",
          arr + "[1]");
-    both("range", "VAR " + arr + ", INIT = [0..1 => " + b + ", 2 => " + a + "], EV = {" + b + ", " + b + ", " + a + "}",
-         "VAR " + arr + ", INIT = [0..1 => " + b + ", 2 => " + a + "], EV = {" + b + ", " + a + ", " + a + "}",
+    both("range",
+         "VAR " + arr + ", INIT = [0..1 => " + b + ", 2 => " + a + "], EV = {" + b + ", " + b +
+             ", " + a + "}",
+         "VAR " + arr + ", INIT = [0..1 => " + b + ", 2 => " + a + "], EV = {" + b + ", " + a +
+             ", " + a + "}",
          arr + "[1]");
     if (k.name == "uchar" || k.name == "byte" || k.name == "u8") {
         both("bytes", "ARRAY " + arr + ", INIT = \"\\x01\\x00\\x02\", EV = {1, 0, 2}",
-             "ARRAY " + arr + ", INIT = \"\\x01\\x00\\x02\", EV = \"\\x01\\x00\\x03\"", arr + "[2]");
+             "ARRAY " + arr + ", INIT = \"\\x01\\x00\\x02\", EV = \"\\x01\\x00\\x03\"",
+             arr + "[2]");
         both("bytes_var", "VAR " + arr + ", INIT = \"\\x01\\x00\", EV = \"\\x01\\x00\"",
              "VAR " + arr + ", INIT = \"\\x01\\x00\", EV = \"\\x01\\x01\"", arr + "[1]");
     }
     const std::string sa = "sa_" + n;  // struct { T m[2]; int n; }
-    both("struct", "STR " + sa + ", INIT = {{" + a + ", " + b + "}, 3}, EV = {{" + a + ", " + b + "}, 3}",
+    both("struct",
+         "STR " + sa + ", INIT = {{" + a + ", " + b + "}, 3}, EV = {{" + a + ", " + b + "}, 3}",
          "STR " + sa + ", INIT = {{" + a + ", " + b + "}, 3}, EV = {{" + a + ", " + a + "}, 3}",
          sa + ".m[1]");
-    both("members", "VAR " + sa + ", INIT = {" + a + ", " + b + ", 3}, EV = {m => {" + a + ", " + b + "}, n => 3}",
-         "VAR " + sa + ", INIT = {" + a + ", " + b + ", 3}, EV = {m => {" + b + ", " + b + "}, n => 3}",
+    both("members",
+         "VAR " + sa + ", INIT = {" + a + ", " + b + ", 3}, EV = {m => {" + a + ", " + b +
+             "}, n => 3}",
+         "VAR " + sa + ", INIT = {" + a + ", " + b + ", 3}, EV = {m => {" + b + ", " + b +
+             "}, n => 3}",
          sa + ".m[0]");
     const std::string ns = "ns_" + n;  // struct { struct { T m[2]; } in[2]; }
-    both("nested", "VAR " + ns + ", INIT = {{{{" + a + ", " + b + "}}, {{" + b + ", " + a + "}}}}, EV = {in => [0 => {{" + a + ", " + b + "}}, 1 => {{" + b + ", " + a + "}}]}",
-         "VAR " + ns + ", INIT = {{{{" + a + ", " + b + "}}, {{" + b + ", " + a + "}}}}, EV = {in => [0 => {{" + a + ", " + b + "}}, 1 => {{" + b + ", " + b + "}}]}",
+    both("nested",
+         "VAR " + ns + ", INIT = {{{{" + a + ", " + b + "}}, {{" + b + ", " + a +
+             "}}}}, EV = {in => [0 => {{" + a + ", " + b + "}}, 1 => {{" + b + ", " + a + "}}]}",
+         "VAR " + ns + ", INIT = {{{{" + a + ", " + b + "}}, {{" + b + ", " + a +
+             "}}}}, EV = {in => [0 => {{" + a + ", " + b + "}}, 1 => {{" + b + ", " + b + "}}]}",
          ns + ".in[1].m[1]");
     return out;
 }
@@ -139,10 +161,12 @@ std::string unit_header() {
     for (const Kind& k : kinds()) {
         h << "extern " << declare(k, "s_" + k.name) << ";\n";
         h << "extern " << declare(k, "a_" + k.name + "[3]") << ";\n";
-        h << "extern struct sa_t_" << k.name << " { " << declare(k, "m[2]") << "; int n; } sa_" << k.name << ";\n";
-        h << "extern struct as_t_" << k.name << " { " << declare(k, "m") << "; int n; } as_" << k.name << "[2];\n";
-        h << "extern struct ns_t_" << k.name << " { struct { " << declare(k, "m[2]") << "; } in[2]; } ns_"
+        h << "extern struct sa_t_" << k.name << " { " << declare(k, "m[2]") << "; int n; } sa_"
           << k.name << ";\n";
+        h << "extern struct as_t_" << k.name << " { " << declare(k, "m") << "; int n; } as_"
+          << k.name << "[2];\n";
+        h << "extern struct ns_t_" << k.name << " { struct { " << declare(k, "m[2]")
+          << "; } in[2]; } ns_" << k.name << ";\n";
     }
     h << "void compute(void);\n";
     return h.str();
@@ -165,10 +189,11 @@ std::string unit_source() {
 
 std::string script(const std::vector<Case>& cases) {
     std::ostringstream s;
-    s << "HEADER unit, 1.0, , the corpus of value kinds\n##include \"unit.h\"\nBEGIN\nSERVICE compute\n";
+    s << "HEADER unit, 1.0, , the corpus of value kinds\n##include \"unit.h\"\nBEGIN\nSERVICE "
+         "compute\n";
     for (const Case& c : cases) {
-        s << "TEST " << c.test << "\nFAMILY nominal\nELEMENT\n" << c.statement
-          << "\n#compute();\nEND ELEMENT\nEND FAMILY\nEND TEST\n";
+        s << "TEST " << c.test << "\nFAMILY nominal\nELEMENT\n"
+          << c.statement << "\n#compute();\nEND ELEMENT\nEND FAMILY\nEND TEST\n";
     }
     s << "END SERVICE\n";
     return s.str();
@@ -192,29 +217,31 @@ std::map<std::string, std::vector<std::string>> tests_of(const std::string& repo
 // Compiles the script of `dir`, builds its harness with -Werror (and
 // clang's warnings when there is clang), runs it and returns the report's
 // text; the run and the report must fail, as some checks fail on purpose.
-std::string compile_build_and_report(const testkit::ScratchDir& dir, const std::string& script_name) {
+std::string compile_build_and_report(const testkit::ScratchDir& dir,
+                                     const std::string& script_name) {
     const std::string target = testkit::dist_dir() + "/target";
-    auto compiled = testkit::run_compiler({script_name, "t.c"},
-                                          {{"VXLTGT", target}, {"VEXORCINC", std::string("TP.h")}},
-                                          dir.path());
+    auto compiled = testkit::run_compiler(
+        {script_name, "t.c"}, {{"VXLTGT", target}, {"VEXORCINC", std::string("TP.h")}}, dir.path());
     EXPECT_EQ(compiled.status, 0) << compiled.err;
     if (compiled.status != 0) return {};
 
     const std::string lib = target + "/lib";
-    auto object = testkit::run_program("cc", {"-std=c99", "-Wall", "-Wextra", "-Werror", "-I" + lib,
-                                              "-I" + dir.path(), "-c", dir.file("t.c"), "-o",
-                                              dir.file("t.o")});
+    auto object = testkit::run_program(
+        "cc", {"-std=c99", "-Wall", "-Wextra", "-Werror", "-I" + lib, "-I" + dir.path(), "-c",
+               dir.file("t.c"), "-o", dir.file("t.o")});
     EXPECT_EQ(object.status, 0) << "the harness draws warnings:\n" << object.err;
     if (object.status != 0) return {};
     // The other compiler of the hosts, when there is one, has its own
     // warnings.
-    auto clang = testkit::run_program("clang", {"-std=c99", "-Wall", "-Wextra", "-Werror", "-I" + lib,
-                                                "-I" + dir.path(), "-fsyntax-only", dir.file("t.c")});
+    auto clang =
+        testkit::run_program("clang", {"-std=c99", "-Wall", "-Wextra", "-Werror", "-I" + lib,
+                                       "-I" + dir.path(), "-fsyntax-only", dir.file("t.c")});
     if (clang.status != -1 && clang.status != 127) {
         EXPECT_EQ(clang.status, 0) << "the harness draws warnings from clang:\n" << clang.err;
     }
-    auto built = testkit::run_program("cc", {"-std=c99", "-I" + lib, "-I" + dir.path(), dir.file("t.o"),
-                                             dir.file("unit.c"), lib + "/TP.c", "-o", dir.file("harness")});
+    auto built =
+        testkit::run_program("cc", {"-std=c99", "-I" + lib, "-I" + dir.path(), dir.file("t.o"),
+                                    dir.file("unit.c"), lib + "/TP.c", "-o", dir.file("harness")});
     EXPECT_EQ(built.status, 0) << built.err;
     if (built.status != 0) return {};
     auto ran = testkit::run_program(dir.file("harness"), {}, {}, dir.path());
@@ -226,7 +253,8 @@ std::string compile_build_and_report(const testkit::ScratchDir& dir, const std::
     }
     EXPECT_FALSE(rio.empty());
     if (rio.empty()) return {};
-    auto report = testkit::run_program(testkit::dist_dir() + "/bin/vexorreport", {dir.file("t.tdc"), rio});
+    auto report =
+        testkit::run_program(testkit::dist_dir() + "/bin/vexorreport", {dir.file("t.tdc"), rio});
     EXPECT_EQ(report.status, 1) << "the wrong expectations must fail the run";
     return report.out;
 }
@@ -279,20 +307,30 @@ std::vector<StubShape> stub_shapes(const Kind& k) {
     const std::string n = k.name;
     if (n == "string") {
         return {
-            {"si", "void si_string(_in const char *v);", "void si_string(const char *v);", "si_string(s_string)"},
-            {"bi", "void bi_string(_in const char v[8]);", "void bi_string(const char *v);", "bi_string(s_string)"},
-            {"bo", "void bo_string(_out char v[8]);", "void bo_string(char *v);", "bo_string(s_string)"},
-            {"bio", "void bio_string(_inout char v[8]);", "void bio_string(char v[]);", "bio_string(s_string)"},
+            {"si", "void si_string(_in const char *v);", "void si_string(const char *v);",
+             "si_string(s_string)"},
+            {"bi", "void bi_string(_in const char v[8]);", "void bi_string(const char *v);",
+             "bi_string(s_string)"},
+            {"bo", "void bo_string(_out char v[8]);", "void bo_string(char *v);",
+             "bo_string(s_string)"},
+            {"bio", "void bio_string(_inout char v[8]);", "void bio_string(char v[]);",
+             "bio_string(s_string)"},
         };
     }
     const std::string& t = k.type;
     return {
-        {"si", "void si_" + n + "(_in " + t + " v);", "void si_" + n + "(" + t + " v);", "si_" + n + "(s_" + n + ")"},
-        {"so", "void so_" + n + "(_out " + t + " *v);", "void so_" + n + "(" + t + " *v);", "so_" + n + "(&s_" + n + ")"},
-        {"sio", "void sio_" + n + "(_inout " + t + " *v);", "void sio_" + n + "(" + t + " *v);", "sio_" + n + "(&s_" + n + ")"},
-        {"bi", "void bi_" + n + "(_in " + t + " v[3]);", "void bi_" + n + "(" + t + " *v);", "bi_" + n + "(a_" + n + ")"},
-        {"bo", "void bo_" + n + "(_out " + t + " v[3]);", "void bo_" + n + "(" + t + " *v);", "bo_" + n + "(a_" + n + ")"},
-        {"bio", "void bio_" + n + "(_inout " + t + " v[3]);", "void bio_" + n + "(" + t + " v[3]);", "bio_" + n + "(a_" + n + ")"},
+        {"si", "void si_" + n + "(_in " + t + " v);", "void si_" + n + "(" + t + " v);",
+         "si_" + n + "(s_" + n + ")"},
+        {"so", "void so_" + n + "(_out " + t + " *v);", "void so_" + n + "(" + t + " *v);",
+         "so_" + n + "(&s_" + n + ")"},
+        {"sio", "void sio_" + n + "(_inout " + t + " *v);", "void sio_" + n + "(" + t + " *v);",
+         "sio_" + n + "(&s_" + n + ")"},
+        {"bi", "void bi_" + n + "(_in " + t + " v[3]);", "void bi_" + n + "(" + t + " *v);",
+         "bi_" + n + "(a_" + n + ")"},
+        {"bo", "void bo_" + n + "(_out " + t + " v[3]);", "void bo_" + n + "(" + t + " *v);",
+         "bo_" + n + "(a_" + n + ")"},
+        {"bio", "void bio_" + n + "(_inout " + t + " v[3]);", "void bio_" + n + "(" + t + " v[3]);",
+         "bio_" + n + "(a_" + n + ")"},
     };
 }
 
@@ -313,13 +351,16 @@ std::vector<Case> stub_cases_of(const Kind& k) {
     };
     if (n == "string") {
         both("si", "VAR s_string, INIT = \"abc\", EV = \"abc\"\nSTUB si_string (\"abc\")",
-             "VAR s_string, INIT = \"abc\", EV = \"abc\"\nSTUB si_string (\"abd\")", "stub si_string call 1: v");
+             "VAR s_string, INIT = \"abc\", EV = \"abc\"\nSTUB si_string (\"abd\")",
+             "stub si_string call 1: v");
         both("bi", "VAR s_string, INIT = \"abc\", EV = \"abc\"\nSTUB bi_string (\"abc\")",
-             "VAR s_string, INIT = \"abc\", EV = \"abc\"\nSTUB bi_string (\"ab\")", "stub bi_string call 1: v");
+             "VAR s_string, INIT = \"abc\", EV = \"abc\"\nSTUB bi_string (\"ab\")",
+             "stub bi_string call 1: v");
         both("bo", "VAR s_string, INIT = \"abcdef\", EV = \"xy\"\nSTUB bo_string (\"xy\")",
              "VAR s_string, INIT = \"abcdef\", EV = \"xyz\"\nSTUB bo_string (\"xy\")", "s_string");
         both("bio", "VAR s_string, INIT = \"abc\", EV = \"q\"\nSTUB bio_string (\"abc\" => \"q\")",
-             "VAR s_string, INIT = \"abc\", EV = \"q\"\nSTUB bio_string (\"abd\" => \"q\")", "stub bio_string call 1: v");
+             "VAR s_string, INIT = \"abc\", EV = \"q\"\nSTUB bio_string (\"abd\" => \"q\")",
+             "stub bio_string call 1: v");
         return out;
     }
     both("si", "VAR " + s + ", INIT = " + a + ", EV = " + a + "\nSTUB si_" + n + " (" + a + ")",
@@ -327,27 +368,30 @@ std::vector<Case> stub_cases_of(const Kind& k) {
          "stub si_" + n + " call 1: v");
     both("so", "VAR " + s + ", INIT = " + b + ", EV = " + a + "\nSTUB so_" + n + " (" + a + ")",
          "VAR " + s + ", INIT = " + b + ", EV = " + b + "\nSTUB so_" + n + " (" + a + ")", s);
-    both("sio", "VAR " + s + ", INIT = " + a + ", EV = " + b + "\nSTUB sio_" + n + " (" + a + " => " + b + ")",
-         "VAR " + s + ", INIT = " + a + ", EV = " + b + "\nSTUB sio_" + n + " (" + b + " => " + b + ")",
+    both("sio",
+         "VAR " + s + ", INIT = " + a + ", EV = " + b + "\nSTUB sio_" + n + " (" + a + " => " + b +
+             ")",
+         "VAR " + s + ", INIT = " + a + ", EV = " + b + "\nSTUB sio_" + n + " (" + b + " => " + b +
+             ")",
          "stub sio_" + n + " call 1: v");
     if (n == "char") return out;  // an array of plain chars is the string kind's
     both("bi",
-         "VAR " + arr + ", INIT = {" + a + ", " + b + ", " + a + "}, EV = {" + a + ", " + b + ", " + a +
-             "}\nSTUB bi_" + n + " ({" + a + ", " + b + ", " + a + "})",
-         "VAR " + arr + ", INIT = {" + a + ", " + b + ", " + a + "}, EV = {" + a + ", " + b + ", " + a +
-             "}\nSTUB bi_" + n + " ({" + a + ", " + b + ", " + b + "})",
+         "VAR " + arr + ", INIT = {" + a + ", " + b + ", " + a + "}, EV = {" + a + ", " + b + ", " +
+             a + "}\nSTUB bi_" + n + " ({" + a + ", " + b + ", " + a + "})",
+         "VAR " + arr + ", INIT = {" + a + ", " + b + ", " + a + "}, EV = {" + a + ", " + b + ", " +
+             a + "}\nSTUB bi_" + n + " ({" + a + ", " + b + ", " + b + "})",
          "stub bi_" + n + " call 1: v[2]");
     both("bo",
-         "VAR " + arr + ", INIT = {others => " + a + "}, EV = {" + b + ", " + a + ", " + b + "}\nSTUB bo_" + n +
-             " ([1 => " + a + ", others => " + b + "])",
-         "VAR " + arr + ", INIT = {others => " + a + "}, EV = {" + b + ", " + a + ", " + a + "}\nSTUB bo_" + n +
-             " ([1 => " + a + ", others => " + b + "])",
+         "VAR " + arr + ", INIT = {others => " + a + "}, EV = {" + b + ", " + a + ", " + b +
+             "}\nSTUB bo_" + n + " ([1 => " + a + ", others => " + b + "])",
+         "VAR " + arr + ", INIT = {others => " + a + "}, EV = {" + b + ", " + a + ", " + a +
+             "}\nSTUB bo_" + n + " ([1 => " + a + ", others => " + b + "])",
          arr + "[2]");
     both("bio",
-         "VAR " + arr + ", INIT = {" + a + ", " + b + ", " + a + "}, EV = {others => " + b + "}\nSTUB bio_" + n +
-             " ({" + a + ", " + b + ", " + a + "} => [others => " + b + "])",
-         "VAR " + arr + ", INIT = {" + a + ", " + b + ", " + a + "}, EV = {others => " + b + "}\nSTUB bio_" + n +
-             " ({" + a + ", " + a + ", " + a + "} => [others => " + b + "])",
+         "VAR " + arr + ", INIT = {" + a + ", " + b + ", " + a + "}, EV = {others => " + b +
+             "}\nSTUB bio_" + n + " ({" + a + ", " + b + ", " + a + "} => [others => " + b + "])",
+         "VAR " + arr + ", INIT = {" + a + ", " + b + ", " + a + "}, EV = {others => " + b +
+             "}\nSTUB bio_" + n + " ({" + a + ", " + a + ", " + a + "} => [others => " + b + "])",
          "stub bio_" + n + " call 1: v[1]");
     return out;
 }
@@ -373,10 +417,11 @@ TEST(Corpus, EveryValueKindAsAStubParameterInEachDirection) {
     }
     std::ostringstream s;
     s << "HEADER unit, 1.0, , the corpus of stub parameters\n##include \"unit.h\"\nBEGIN\n"
-      << "DEFINE STUB unit\n" << stubs.str() << "END DEFINE\nSERVICE compute\n";
+      << "DEFINE STUB unit\n"
+      << stubs.str() << "END DEFINE\nSERVICE compute\n";
     for (const Case& c : cases) {
-        s << "TEST " << c.test << "\nFAMILY nominal\nELEMENT\n" << c.statement
-          << "\nEND ELEMENT\nEND FAMILY\nEND TEST\n";
+        s << "TEST " << c.test << "\nFAMILY nominal\nELEMENT\n"
+          << c.statement << "\nEND ELEMENT\nEND FAMILY\nEND TEST\n";
     }
     s << "END SERVICE\n";
     testkit::write_file(dir.file("unit.h"), header.str());

@@ -35,7 +35,7 @@ struct Target {
     const char* toolchain;  // file of dist/cmake/toolchains
     const char* compiler;
     const char* emulator;
-    unsigned machine;       // ELF e_machine of its executables
+    unsigned machine;  // ELF e_machine of its executables
     bool big_endian;
 };
 
@@ -44,21 +44,18 @@ const Target targets[] = {
     {"powerpc-linux-qemu.cmake", "powerpc-linux-gnu-gcc", "qemu-ppc", elf_machine_ppc, true},
 };
 
-bool contains(const std::string& text, const std::string& piece)
-{
+bool contains(const std::string& text, const std::string& piece) {
     return text.find(piece) != std::string::npos;
 }
 
-std::string slurp(const fs::path& file)
-{
+std::string slurp(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
     return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
 class CrossTarget : public ::testing::TestWithParam<Target> {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         ASSERT_TRUE(scratch_.isValid());
         root_ = fs::path(scratch_.path().toStdString());
         for (const char* tool : {GetParam().compiler, GetParam().emulator}) {
@@ -71,45 +68,44 @@ protected:
 
     // Configures, builds and tests a copy of examples/<project>; returns
     // the build directory.
-    fs::path build_and_test(const std::string& project)
-    {
+    fs::path build_and_test(const std::string& project) {
         const fs::path source = root_ / project;
         const fs::path binary = root_ / (project + "-build");
         fs::copy(fs::path(VX_SOURCE_DIR) / "examples" / project, source,
                  fs::copy_options::recursive);
-        const QString toolchain =
-            dist_path(QStringLiteral("cmake/toolchains/")) + QString::fromLatin1(GetParam().toolchain);
-        ProcessResult configure = run_program(
-            QStringLiteral(VX_CMAKE_COMMAND),
-            {QStringLiteral("-S"), path(source), QStringLiteral("-B"), path(binary),
-             QStringLiteral("-DVEXOR_DIR=") + dist_path(QString()),
-             QStringLiteral("-DCMAKE_TOOLCHAIN_FILE=") + toolchain,
-             QStringLiteral("-DCMAKE_C_FLAGS=-Wall -Wextra -Werror")},
-            path(root_), {}, build_timeout_ms);
+        const QString toolchain = dist_path(QStringLiteral("cmake/toolchains/")) +
+                                  QString::fromLatin1(GetParam().toolchain);
+        ProcessResult configure =
+            run_program(QStringLiteral(VX_CMAKE_COMMAND),
+                        {QStringLiteral("-S"), path(source), QStringLiteral("-B"), path(binary),
+                         QStringLiteral("-DVEXOR_DIR=") + dist_path(QString()),
+                         QStringLiteral("-DCMAKE_TOOLCHAIN_FILE=") + toolchain,
+                         QStringLiteral("-DCMAKE_C_FLAGS=-Wall -Wextra -Werror")},
+                        path(root_), {}, build_timeout_ms);
         EXPECT_EQ(configure.exit_code, 0) << configure.out << configure.err;
-        ProcessResult built = run_program(QStringLiteral(VX_CMAKE_COMMAND),
-                                          {QStringLiteral("--build"), path(binary)}, path(root_), {},
-                                          build_timeout_ms);
+        ProcessResult built =
+            run_program(QStringLiteral(VX_CMAKE_COMMAND), {QStringLiteral("--build"), path(binary)},
+                        path(root_), {}, build_timeout_ms);
         EXPECT_EQ(built.exit_code, 0) << built.out << built.err;
-        ProcessResult tested = run_program(QStringLiteral(VX_CTEST_COMMAND),
-                                           {QStringLiteral("--output-on-failure")}, path(binary), {},
-                                           build_timeout_ms);
+        ProcessResult tested =
+            run_program(QStringLiteral(VX_CTEST_COMMAND), {QStringLiteral("--output-on-failure")},
+                        path(binary), {}, build_timeout_ms);
         EXPECT_TRUE(tested.started && !tested.crashed);
         last_ctest_ = tested.out;
         return binary;
     }
 
     // The verdict of test `name` as its JUnit XML tells it.
-    static std::string junit_of(const fs::path& binary, const std::string& name)
-    {
+    static std::string junit_of(const fs::path& binary, const std::string& name) {
         return slurp(binary / "vexor" / name / (name + ".xml"));
     }
 
-    void expect_target_executable(const fs::path& harness)
-    {
+    void expect_target_executable(const fs::path& harness) {
         const std::string elf = slurp(harness);
         ASSERT_GT(elf.size(), 20u) << harness;
-        ASSERT_EQ(elf.substr(0, 4), "\x7f" "ELF");
+        ASSERT_EQ(elf.substr(0, 4),
+                  "\x7f"
+                  "ELF");
         const bool big = static_cast<unsigned char>(elf[5]) == elf_big_endian;
         EXPECT_EQ(big, GetParam().big_endian);
         const unsigned char low = static_cast<unsigned char>(elf[big ? 19 : 18]);
@@ -122,8 +118,7 @@ protected:
     std::string last_ctest_;
 };
 
-TEST_P(CrossTarget, TheCmakeExampleGivesTheHostsVerdicts)
-{
+TEST_P(CrossTarget, TheCmakeExampleGivesTheHostsVerdicts) {
     const fs::path binary = build_and_test("cmake");
     expect_target_executable(binary / "vexor" / "gauge_fill" / "gauge_fill");
     const std::string fill = junit_of(binary, "gauge_fill");
@@ -134,8 +129,7 @@ TEST_P(CrossTarget, TheCmakeExampleGivesTheHostsVerdicts)
     EXPECT_TRUE(contains(last_ctest_, "50% tests passed, 1 tests failed out of 2")) << last_ctest_;
 }
 
-TEST_P(CrossTarget, TheTargetDependentUnitPassesWithTheTargetsExpectations)
-{
+TEST_P(CrossTarget, TheTargetDependentUnitPassesWithTheTargetsExpectations) {
     const fs::path binary = build_and_test("target_facts");
     expect_target_executable(binary / "vexor" / "facts" / "facts");
     const std::string facts = junit_of(binary, "facts");
@@ -152,14 +146,12 @@ TEST_P(CrossTarget, TheTargetDependentUnitPassesWithTheTargetsExpectations)
 
 INSTANTIATE_TEST_SUITE_P(Toolchains, CrossTarget, ::testing::ValuesIn(targets),
                          [](const ::testing::TestParamInfo<Target>& info) {
-                             return std::string(info.param.machine == elf_machine_arm
-                                                    ? "CortexM3"
-                                                    : "PowerPC");
+                             return std::string(info.param.machine == elf_machine_arm ? "CortexM3"
+                                                                                      : "PowerPC");
                          });
 
 // On the host, both scripts of the target-dependent unit pass.
-TEST(HostTarget, TheTargetDependentUnitPassesOnTheHost)
-{
+TEST(HostTarget, TheTargetDependentUnitPassesOnTheHost) {
     QTemporaryDir scratch;
     ASSERT_TRUE(scratch.isValid());
     const fs::path root(scratch.path().toStdString());
@@ -167,19 +159,19 @@ TEST(HostTarget, TheTargetDependentUnitPassesOnTheHost)
              fs::copy_options::recursive);
     const QString source = QString::fromStdString((root / "facts").string());
     const QString binary = QString::fromStdString((root / "build").string());
-    ProcessResult configure = run_program(
-        QStringLiteral(VX_CMAKE_COMMAND),
-        {QStringLiteral("-S"), source, QStringLiteral("-B"), binary,
-         QStringLiteral("-DVEXOR_DIR=") + dist_path(QString()),
-         QStringLiteral("-DCMAKE_C_FLAGS=-Wall -Wextra -Werror")},
-        scratch.path(), {}, build_timeout_ms);
+    ProcessResult configure =
+        run_program(QStringLiteral(VX_CMAKE_COMMAND),
+                    {QStringLiteral("-S"), source, QStringLiteral("-B"), binary,
+                     QStringLiteral("-DVEXOR_DIR=") + dist_path(QString()),
+                     QStringLiteral("-DCMAKE_C_FLAGS=-Wall -Wextra -Werror")},
+                    scratch.path(), {}, build_timeout_ms);
     ASSERT_EQ(configure.exit_code, 0) << configure.out << configure.err;
-    ProcessResult built = run_program(QStringLiteral(VX_CMAKE_COMMAND),
-                                      {QStringLiteral("--build"), binary}, scratch.path(), {},
-                                      build_timeout_ms);
+    ProcessResult built =
+        run_program(QStringLiteral(VX_CMAKE_COMMAND), {QStringLiteral("--build"), binary},
+                    scratch.path(), {}, build_timeout_ms);
     ASSERT_EQ(built.exit_code, 0) << built.out << built.err;
-    ProcessResult tested = run_program(QStringLiteral(VX_CTEST_COMMAND), {}, binary, {},
-                                       build_timeout_ms);
+    ProcessResult tested =
+        run_program(QStringLiteral(VX_CTEST_COMMAND), {}, binary, {}, build_timeout_ms);
     EXPECT_EQ(tested.exit_code, 0) << tested.out << tested.err;
 }
 

@@ -119,8 +119,10 @@ Compilation compile_script(const std::string& script, const std::string& dir,
 // The harness of a compilation must be C that the usual warnings accept.
 testkit::ProcessResult check_harness_syntax(const std::string& dir,
                                             const std::vector<std::string>& include_dirs) {
-    std::vector<std::string> args = {"-std=c99", "-Wall", "-Wextra", "-Werror", "-fsyntax-only",
-                                     "-I" + target_dir() + "/lib", "-I" + dir + "/out"};
+    std::vector<std::string> args = {"-std=c99",         "-Wall",
+                                     "-Wextra",          "-Werror",
+                                     "-fsyntax-only",    "-I" + target_dir() + "/lib",
+                                     "-I" + dir + "/out"};
     for (const std::string& include : include_dirs) {
         args.push_back("-I" + include);
     }
@@ -348,22 +350,21 @@ TEST(Tutorial, FirstScriptPassesAndSecondFindsTheUnitsFault) {
     for (const Case& one : cases) {
         SCOPED_TRACE(one.script);
         testkit::ScratchDir scratch;
-        Compilation c = compile_script((project / "ptu" / one.script).string(), scratch.path(),
-                                       {unit});
+        Compilation c =
+            compile_script((project / "ptu" / one.script).string(), scratch.path(), {unit});
         ASSERT_EQ(c.run.status, 0) << c.run.err;
         testkit::ProcessResult build = testkit::run_program(
             "cc",
             {"-std=c99", "-Wall", "-Wextra", "-Werror", "-I" + target_dir() + "/lib", "-Iout",
-             "-I" + unit, "out/t.c", unit + "/keypad.c", target_dir() + "/lib/TP.c", "-o",
-             "out/t"},
+             "-I" + unit, "out/t.c", unit + "/keypad.c", target_dir() + "/lib/TP.c", "-o", "out/t"},
             {}, scratch.path());
         ASSERT_EQ(build.status, 0) << build.err;
-        testkit::ProcessResult ran = testkit::run_program(scratch.file("out/t"), {}, {},
-                                                          scratch.path());
+        testkit::ProcessResult ran =
+            testkit::run_program(scratch.file("out/t"), {}, {}, scratch.path());
         EXPECT_EQ(ran.status, one.verdict) << ran.err;
-        testkit::ProcessResult report = testkit::run_program(
-            testkit::dist_dir() + "/bin/vexorreport", {"out/t.tdc", "out/t.rio"}, {},
-            scratch.path());
+        testkit::ProcessResult report =
+            testkit::run_program(testkit::dist_dir() + "/bin/vexorreport",
+                                 {"out/t.tdc", "out/t.rio"}, {}, scratch.path());
         EXPECT_EQ(report.status, one.verdict) << report.out << report.err;
         EXPECT_NE(report.out.find(one.says), std::string::npos) << report.out;
     }

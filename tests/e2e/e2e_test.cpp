@@ -172,18 +172,19 @@ void check_harnesses(const fs::path& source, const fs::path& run_dir,
         const fs::path harness = run_dir / name;
         const std::string harness_dir = harness.parent_path().string();
 
-        auto syntax = testkit::run_program(
-            "cc", {"-std=c99", "-fsyntax-only", "-Wall", "-Wextra", "-Werror", "-Wno-unused-variable",
-                   "-I" + syntax_dir, "-I" + harness_dir, harness.string()});
+        auto syntax =
+            testkit::run_program("cc", {"-std=c99", "-fsyntax-only", "-Wall", "-Wextra", "-Werror",
+                                        "-Wno-unused-variable", "-I" + syntax_dir,
+                                        "-I" + harness_dir, harness.string()});
         EXPECT_EQ(syntax.status, 0) << name << " is not valid C:\n" << syntax.err;
 
         const fs::path program = harness.parent_path() / (harness.stem().string() + "_harness");
         // The harness itself must compile without a single warning; the
         // unit sources are the case's own C and are built as they are.
         const fs::path object = harness.parent_path() / (harness.stem().string() + "_harness.o");
-        std::vector<std::string> strict_flags = {"-std=c99", "-Wall", "-Wextra", "-Werror",
-                                                 "-I" + target_lib, "-I" + harness_dir, "-c",
-                                                 harness.string(), "-o", object.string()};
+        std::vector<std::string> strict_flags = {
+            "-std=c99",         "-Wall", "-Wextra",        "-Werror", "-I" + target_lib,
+            "-I" + harness_dir, "-c",    harness.string(), "-o",      object.string()};
         if (fs::exists(source / "strict")) {
             // The optimiser's flow analysis finds what a plain compile cannot.
             strict_flags.insert(strict_flags.begin() + 1, "-O2");
@@ -200,7 +201,8 @@ void check_harnesses(const fs::path& source, const fs::path& run_dir,
 
         auto ran = testkit::run_program(program.string(), {}, harness_env, run_dir.string());
         EXPECT_EQ(ran.status, expected_harness_status)
-            << name << " ended with an unexpected status:\n" << ran.out << ran.err;
+            << name << " ended with an unexpected status:\n"
+            << ran.out << ran.err;
 
         if (text.find("OPF_C(") == std::string::npos) {
             continue;  // without reporting calls (-NOEDIT) there are no traces to read
@@ -214,8 +216,9 @@ void check_harnesses(const fs::path& source, const fs::path& run_dir,
         }
         ASSERT_FALSE(rio.empty()) << name << " wrote no traces file";
         const fs::path junit = stem.string() + ".xml";
-        auto report = testkit::run_program(testkit::dist_dir() + "/bin/vexorreport",
-                                           {"--junit", junit.string(), stem.string() + ".tdc", rio});
+        auto report =
+            testkit::run_program(testkit::dist_dir() + "/bin/vexorreport",
+                                 {"--junit", junit.string(), stem.string() + ".tdc", rio});
         EXPECT_EQ(report.status, expected_verdict) << report.out << report.err;
         // A case with a "report" file pins the report's text as well; the
         // addresses of pointers differ from run to run and are masked.
@@ -224,7 +227,9 @@ void check_harnesses(const fs::path& source, const fs::path& run_dir,
             // Bytes are shown in hexadecimal too, with two digits at most.
             static const QRegularExpression address(QStringLiteral("0x[0-9a-f]{5,}"));
             std::string text = mask(report.out, run_dir.string());
-            text = QString::fromStdString(text).replace(address, QStringLiteral("<ADDR>")).toStdString();
+            text = QString::fromStdString(text)
+                       .replace(address, QStringLiteral("<ADDR>"))
+                       .toStdString();
             if (std::getenv("VX_UPDATE_GOLDEN") != nullptr) {
                 testkit::write_file(golden_report.string(), text);
             } else {
@@ -374,10 +379,10 @@ TEST_P(EndToEnd, RunMatchesGoldenFiles) {
 std::string build_harness(const fs::path& dir, const std::string& stem, const std::string& unit) {
     const std::string target_lib = testkit::dist_dir() + "/target/lib";
     const std::string program = (dir / (stem + "_harness")).string();
-    auto built = testkit::run_program(
-        "cc", {"-std=c99", "-Wall", "-Wextra", "-Werror", "-I" + target_lib, "-I" + dir.string(),
-               (dir / (stem + ".c")).string(), (dir / unit).string(), target_lib + "/TP.c", "-o",
-               program});
+    auto built =
+        testkit::run_program("cc", {"-std=c99", "-Wall", "-Wextra", "-Werror", "-I" + target_lib,
+                                    "-I" + dir.string(), (dir / (stem + ".c")).string(),
+                                    (dir / unit).string(), target_lib + "/TP.c", "-o", program});
     EXPECT_EQ(built.status, 0) << stem << " does not build:\n" << built.err;
     return built.status == 0 ? program : std::string();
 }
@@ -406,12 +411,10 @@ TEST(HarnessDirectory, TwoScriptsCompiledIntoOneDirectoryBothBuildAndPass) {
     testkit::write_file((dir / "unit.c").string(), two_scripts_unit);
     testkit::write_file((dir / "a.ptu").string(), integer_script);
     testkit::write_file((dir / "b.ptu").string(), string_script);
-    const testkit::EnvChanges env = {{"VXLTGT", target_link()},
-                                     {"VEXORCINC", std::string("TP.h")}};
+    const testkit::EnvChanges env = {{"VXLTGT", target_link()}, {"VEXORCINC", std::string("TP.h")}};
     for (const char* script : {"a", "b"}) {
-        auto compiled = testkit::run_compiler({std::string(script) + ".ptu",
-                                               std::string(script) + ".c"},
-                                              env, dir.string());
+        auto compiled = testkit::run_compiler(
+            {std::string(script) + ".ptu", std::string(script) + ".c"}, env, dir.string());
         ASSERT_EQ(compiled.status, 0) << compiled.err;
     }
     const std::string config = testkit::read_file((dir / "vexor_cfg.h").string());
@@ -422,10 +425,9 @@ TEST(HarnessDirectory, TwoScriptsCompiledIntoOneDirectoryBothBuildAndPass) {
         ASSERT_FALSE(program.empty());
         auto ran = testkit::run_program(program, {}, {}, dir.string());
         EXPECT_EQ(ran.status, 0) << script << ":\n" << ran.out << ran.err;
-        auto report = testkit::run_program(
-            testkit::dist_dir() + "/bin/vexorreport",
-            {(dir / (std::string(script) + ".tdc")).string(),
-             (dir / (std::string(script) + ".rio")).string()});
+        auto report = testkit::run_program(testkit::dist_dir() + "/bin/vexorreport",
+                                           {(dir / (std::string(script) + ".tdc")).string(),
+                                            (dir / (std::string(script) + ".rio")).string()});
         EXPECT_EQ(report.status, 0) << report.out << report.err;
         EXPECT_NE(report.out.find("VERDICT: PASSED"), std::string::npos) << report.out;
     }
@@ -439,8 +441,7 @@ TEST(HarnessDirectory, AHarnessThatCannotCreateItsTracesEndsWithStatusTwo) {
     testkit::write_file((dir / "unit.h").string(), two_scripts_header);
     testkit::write_file((dir / "unit.c").string(), two_scripts_unit);
     testkit::write_file((dir / "a.ptu").string(), integer_script);
-    const testkit::EnvChanges env = {{"VXLTGT", target_link()},
-                                     {"VEXORCINC", std::string("TP.h")}};
+    const testkit::EnvChanges env = {{"VXLTGT", target_link()}, {"VEXORCINC", std::string("TP.h")}};
     auto compiled = testkit::run_compiler({"a.ptu", "out/a.c", "out/"}, env, dir.string());
     ASSERT_EQ(compiled.status, 0) << compiled.err;
     fs::copy_file(dir / "unit.h", dir / "out" / "unit.h");
@@ -456,9 +457,9 @@ TEST(HarnessDirectory, AHarnessThatCannotCreateItsTracesEndsWithStatusTwo) {
     EXPECT_EQ(ran.status, 2) << ran.out << ran.err;
     EXPECT_NE(ran.err.find("cannot create the traces file"), std::string::npos) << ran.err;
     // The same with the traces sent where no file can be made.
-    auto redirected = testkit::run_program(
-        moved.string(), {}, {{"VXURIO", (dir / "missing" / "t.rio").string()}},
-        (dir / "elsewhere").string());
+    auto redirected =
+        testkit::run_program(moved.string(), {}, {{"VXURIO", (dir / "missing" / "t.rio").string()}},
+                             (dir / "elsewhere").string());
     EXPECT_EQ(redirected.status, 2) << redirected.out << redirected.err;
     fs::remove_all(dir);
 }

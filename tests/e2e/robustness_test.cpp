@@ -169,8 +169,9 @@ TEST(InputsByIdentity, OptionFilesAreInputsToo) {
 std::string long_script(int services) {
     std::string text = "HEADER add, 1.0, , long\n##include \"add.h\"\n#int x, r;\nBEGIN\n";
     for (int i = 0; i < services; ++i) {
-        text += "SERVICE add\nTEST t1\nFAMILY nominal\nELEMENT\nVAR r, INIT = 0, EV = 2\n"
-                "#r = add(x, 2);\nEND ELEMENT\nEND FAMILY\nEND TEST\nEND SERVICE\n";
+        text +=
+            "SERVICE add\nTEST t1\nFAMILY nominal\nELEMENT\nVAR r, INIT = 0, EV = 2\n"
+            "#r = add(x, 2);\nEND ELEMENT\nEND FAMILY\nEND TEST\nEND SERVICE\n";
     }
     return text;
 }
@@ -351,8 +352,8 @@ TEST(Report, InputsThatAreNotFilesEndWithStatusTwoAtOnce) {
     run.write("t.tdc", "link records\n");
     ASSERT_EQ(::mkfifo(run.path("pipe.rio").c_str(), 0600), 0);
     fs::create_directory(run.path("dir.rio"));
-    for (const std::string& traces : {std::string("/dev/zero"), run.path("pipe.rio"),
-                                      run.path("dir.rio")}) {
+    for (const std::string& traces :
+         {std::string("/dev/zero"), run.path("pipe.rio"), run.path("dir.rio")}) {
         auto result = run.report({"t.tdc", traces});
         EXPECT_EQ(result.status, 2) << traces << result.err;
         EXPECT_TRUE(contains(result.err, traces + " is not a regular file")) << result.err;

@@ -30,26 +30,22 @@ struct ProcessResult {
     std::string err;
 };
 
-inline QString source_path(const QString& relative)
-{
+inline QString source_path(const QString& relative) {
     return QStringLiteral(VX_SOURCE_DIR) + QLatin1Char('/') + relative;
 }
 
-inline QString dist_path(const QString& relative)
-{
+inline QString dist_path(const QString& relative) {
     return QStringLiteral(VX_DIST_DIR) + QLatin1Char('/') + relative;
 }
 
-inline QString harness_file(const QString& name)
-{
+inline QString harness_file(const QString& name) {
     return source_path(QStringLiteral("tests/harness/") + name);
 }
 
 inline ProcessResult run_program(const QString& program, const QStringList& arguments,
                                  const QString& directory,
                                  const std::map<QString, QString>& environment = {},
-                                 int timeout_ms = run_timeout_ms)
-{
+                                 int timeout_ms = run_timeout_ms) {
     QProcess process;
     process.setProgram(program);
     process.setArguments(arguments);
@@ -81,10 +77,7 @@ inline ProcessResult run_program(const QString& program, const QStringList& argu
     return result;
 }
 
-inline QString find_compiler(const QString& name)
-{
-    return QStandardPaths::findExecutable(name);
-}
+inline QString find_compiler(const QString& name) { return QStandardPaths::findExecutable(name); }
 
 // Compiles the harness `name`.c of tests/harness with the unit under test
 // and the installed runtime into directory/`output`. The directories of
@@ -93,8 +86,7 @@ inline QString find_compiler(const QString& name)
 inline ProcessResult compile_harness(const QString& compiler, const QString& name,
                                      const QString& directory, const QString& output,
                                      const QStringList& extra_flags = {},
-                                     const QStringList& first_includes = {})
-{
+                                     const QStringList& first_includes = {}) {
     QStringList arguments = {QStringLiteral("-std=c99"), QStringLiteral("-Wall"),
                              QStringLiteral("-Wextra"), QStringLiteral("-Werror")};
     arguments << extra_flags;
@@ -103,20 +95,17 @@ inline ProcessResult compile_harness(const QString& compiler, const QString& nam
     }
     arguments << QStringLiteral("-I") + dist_path(QStringLiteral("target/lib"))
               << QStringLiteral("-I") + source_path(QStringLiteral("tests/harness"))
-              << harness_file(name + QStringLiteral(".c"))
-              << harness_file(QStringLiteral("unit.c"))
+              << harness_file(name + QStringLiteral(".c")) << harness_file(QStringLiteral("unit.c"))
               << dist_path(QStringLiteral("target/lib/TP.c")) << QStringLiteral("-o")
               << directory + QLatin1Char('/') + output;
     return run_program(compiler, arguments, directory, {}, compile_timeout_ms);
 }
 
-inline ProcessResult run_report(const QStringList& arguments, const QString& directory)
-{
+inline ProcessResult run_report(const QStringList& arguments, const QString& directory) {
     return run_program(dist_path(QStringLiteral("bin/vexorreport")), arguments, directory);
 }
 
-inline std::string read_file(const QString& path)
-{
+inline std::string read_file(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         return {};
@@ -124,8 +113,7 @@ inline std::string read_file(const QString& path)
     return file.readAll().toStdString();
 }
 
-inline bool write_file(const QString& path, const std::string& content)
-{
+inline bool write_file(const QString& path, const std::string& content) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         return false;
@@ -152,8 +140,7 @@ struct JUnitDocument {
     std::vector<QString> suites;
     std::vector<JUnitCase> cases;
 
-    const JUnitCase* find(const QString& name) const
-    {
+    const JUnitCase* find(const QString& name) const {
         for (const JUnitCase& entry : cases) {
             if (entry.name == name) {
                 return &entry;
@@ -163,8 +150,7 @@ struct JUnitDocument {
     }
 };
 
-inline JUnitDocument parse_junit(const std::string& text)
-{
+inline JUnitDocument parse_junit(const std::string& text) {
     JUnitDocument document;
     QXmlStreamReader xml(QByteArray::fromStdString(text));
     QString suite;
@@ -176,7 +162,8 @@ inline JUnitDocument parse_junit(const std::string& text)
         auto name = xml.name();
         if (name == QLatin1String("testsuites")) {
             for (const auto& attribute : xml.attributes()) {
-                document.root_attributes[attribute.name().toString()] = attribute.value().toString();
+                document.root_attributes[attribute.name().toString()] =
+                    attribute.value().toString();
             }
         } else if (name == QLatin1String("testsuite")) {
             suite = xml.attributes().value(QLatin1String("name")).toString();

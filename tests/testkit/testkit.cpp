@@ -76,8 +76,8 @@ ScratchDir::ScratchDir() {
     fs::path base = fs::current_path() / "scratch";
     fs::create_directories(base);
     for (;;) {
-        fs::path candidate = base / ("t" + std::to_string(::getpid()) + "_" +
-                                     std::to_string(counter++));
+        fs::path candidate =
+            base / ("t" + std::to_string(::getpid()) + "_" + std::to_string(counter++));
         if (fs::create_directory(candidate)) {
             path_ = candidate.string();
             break;
@@ -143,8 +143,6 @@ FreshReporter::FreshReporter() {
     install_reporter(reporter_.get());
 }
 
-FreshReporter::~FreshReporter() {
-    install_reporter(nullptr);
-}
+FreshReporter::~FreshReporter() { install_reporter(nullptr); }
 
 }  // namespace vx::testkit

@@ -546,7 +546,8 @@ std::string pint_image(const pint& a, int format_code, int width) {
             out[n++] = hex_digits[value >> 4];
             out[n++] = hex_digits[value & 15];
         } else {
-            for (int bit = 7; bit >= 0; --bit) out[n++] = static_cast<char>('0' + ((value >> bit) & 1));
+            for (int bit = 7; bit >= 0; --bit)
+                out[n++] = static_cast<char>('0' + ((value >> bit) & 1));
         }
     };
     int digits_start = n;
@@ -634,7 +635,8 @@ int rounded_digits(const Real& r, char* digits, int& exponent) {
     bool remains = false;
     int n = mantissa_digits(mantissa_of(r), real_significant_digits + 1, raw, remains);
     exponent = r.exponent;
-    const int kept = r.exponent > real_reliable_digits ? real_significant_digits : real_reliable_digits;
+    const int kept =
+        r.exponent > real_reliable_digits ? real_significant_digits : real_reliable_digits;
     if (n > kept) {
         bool up = raw[kept] >= '5';
         n = kept;
@@ -830,9 +832,10 @@ void real_mul(const Real& a, const Real& b, Real& result) {
         if (shift && word + 1 < 2 * limbs) v |= product[word + 1] << (64 - shift);
         m.w[i] = v;
     }
-    if ((product[(fraction_bits - 1) / 64] >> ((fraction_bits - 1) % 64)) & 1) m = add(m, from_u64(1));
-    result = make_real(a.negative != b.negative,
-                       m, static_cast<long long>(a.exponent) + b.exponent - 1);
+    if ((product[(fraction_bits - 1) / 64] >> ((fraction_bits - 1) % 64)) & 1)
+        m = add(m, from_u64(1));
+    result =
+        make_real(a.negative != b.negative, m, static_cast<long long>(a.exponent) + b.exponent - 1);
 }
 
 void real_div(const Real& a, const Real& b, Real& result) {
@@ -860,8 +863,8 @@ void real_div(const Real& a, const Real& b, Real& result) {
     }
     // Round on the remainder: twice the remainder against the divisor.
     if (compare_unsigned(shl(rem, 1), mb) >= 0) q = add(q, from_u64(1));
-    result = make_real(a.negative != b.negative, q,
-                       static_cast<long long>(a.exponent) - b.exponent + 1);
+    result =
+        make_real(a.negative != b.negative, q, static_cast<long long>(a.exponent) - b.exponent + 1);
 }
 
 void real_power(const Real& a, int n, Real& result) {

@@ -95,15 +95,15 @@ void pint_logical_not(const pint& a, pint& result);
 
 // The format codes of pint_image.
 enum class ImageFormat : int {
-    hex_suffix = 0,    // "0FFH"
+    hex_suffix = 0,  // "0FFH"
     decimal = 1,
-    binary_suffix = 2, // "00001010B"
+    binary_suffix = 2,  // "00001010B"
     decimal_3 = 3,
     reserved_4 = 4,
     reserved_5 = 5,
     decimal_6 = 6,
-    binary_prefix = 7, // "0b00001010"
-    hex_prefix = 8,    // "0xFFFF"
+    binary_prefix = 7,  // "0b00001010"
+    hex_prefix = 8,     // "0xFFFF"
 };
 
 // The text of the value in a format, for a width of `width` bits (0: the

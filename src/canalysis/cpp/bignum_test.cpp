@@ -62,7 +62,9 @@ std::string hex128(i128 v) {
 class Random {
 public:
     // A value of 1 to `max_bits` significant bits, either sign.
-    i128 value(int max_bits) { return exact(std::uniform_int_distribution<int>(1, max_bits)(engine_)); }
+    i128 value(int max_bits) {
+        return exact(std::uniform_int_distribution<int>(1, max_bits)(engine_));
+    }
     // A value of exactly `bits` significant bits, either sign.
     i128 exact(int bits) {
         u128 v = (static_cast<u128>(engine_()) << 64) | engine_();
@@ -193,7 +195,8 @@ bool product_fits_168(i128 a, i128 b) {
     // Bit 167 is bit 39 of limb 2.
     bool above = limbs[3] != 0 || (limbs[2] >> 40) != 0;
     bool bit167 = (limbs[2] >> 39) & 1;
-    bool rest_zero = (limbs[2] & ((std::uint64_t{1} << 39) - 1)) == 0 && limbs[1] == 0 && limbs[0] == 0;
+    bool rest_zero =
+        (limbs[2] & ((std::uint64_t{1} << 39) - 1)) == 0 && limbs[1] == 0 && limbs[0] == 0;
     if (above) return false;
     if (!bit167) return true;
     return negative && rest_zero;  // exactly -2^167
@@ -245,7 +248,8 @@ TEST(Pint, AddingOneToTheLargestValueOverflows) {
     pint r;
     pint_add(max, pint_one, r);
     EXPECT_EQ(capture.reporter().error_count(), 1);
-    EXPECT_NE(capture.output().find("Harnex-E-OVERFLOW,  Integer operation overflow"), std::string::npos);
+    EXPECT_NE(capture.output().find("Harnex-E-OVERFLOW,  Integer operation overflow"),
+              std::string::npos);
     EXPECT_TRUE(pint_is_negative(r));  // the stated result: the wrapped sum
 }
 
@@ -479,7 +483,8 @@ TEST(Real, ArithmeticIsExactOnIntegers) {
         std::int64_t b = static_cast<std::int64_t>(random.value(40));
         Real ra = real_of(a), rb = real_of(b), r;
         real_add(ra, rb, r);
-        ASSERT_EQ(integer_of(r), static_cast<i128>(a) + b) << a << " + " << b << " = " << real_image(r);
+        ASSERT_EQ(integer_of(r), static_cast<i128>(a) + b)
+            << a << " + " << b << " = " << real_image(r);
         real_sub(ra, rb, r);
         ASSERT_EQ(integer_of(r), static_cast<i128>(a) - b);
         real_mul(ra, rb, r);

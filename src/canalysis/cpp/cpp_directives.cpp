@@ -22,8 +22,20 @@ namespace vx {
 namespace {
 
 enum class Directive {
-    define_d, if_d, ifdef_d, ifndef_d, endif_d, else_d, elif_d, include_d, include_next_d,
-    undef_d, pragma_d, warning_d, error_d, line_d
+    define_d,
+    if_d,
+    ifdef_d,
+    ifndef_d,
+    endif_d,
+    else_d,
+    elif_d,
+    include_d,
+    include_next_d,
+    undef_d,
+    pragma_d,
+    warning_d,
+    error_d,
+    line_d
 };
 
 struct DirectiveRow {
@@ -59,8 +71,15 @@ const DirectiveRow* find_directive(std::string_view name) {
 
 // The commands of "#pragma vexor", in the order abbreviations are tried.
 enum class PragmaCommand {
-    incl_std, stop_analyse, start_analyse, sizeof_c, signof_c, pragma_c, type_modifier,
-    feature_test, no_effect
+    incl_std,
+    stop_analyse,
+    start_analyse,
+    sizeof_c,
+    signof_c,
+    pragma_c,
+    type_modifier,
+    feature_test,
+    no_effect
 };
 
 struct PragmaRow {
@@ -173,11 +192,16 @@ std::string without_blanks(std::string_view text) {
 
 const char* conditional_name(ConditionalKind kind) {
     switch (kind) {
-    case ConditionalKind::if_kind: return "if";
-    case ConditionalKind::ifdef_kind: return "ifdef";
-    case ConditionalKind::ifndef_kind: return "ifndef";
-    case ConditionalKind::elif_kind: return "elif";
-    case ConditionalKind::else_kind: return "else";
+        case ConditionalKind::if_kind:
+            return "if";
+        case ConditionalKind::ifdef_kind:
+            return "ifdef";
+        case ConditionalKind::ifndef_kind:
+            return "ifndef";
+        case ConditionalKind::elif_kind:
+            return "elif";
+        case ConditionalKind::else_kind:
+            return "else";
     }
     return "if";
 }
@@ -255,7 +279,8 @@ long Preprocessor::read_directive_line(InputLevel& level, std::string& line) {
         if (c == '/' && i + 1 < t.size() && t[i + 1] == '*') {
             std::size_t e = t.find("*/", i + 2);
             std::size_t stop = e == std::string::npos ? t.size() : e + 2;
-            lines += std::count(t.begin() + static_cast<long>(i), t.begin() + static_cast<long>(stop), '\n');
+            lines += std::count(t.begin() + static_cast<long>(i),
+                                t.begin() + static_cast<long>(stop), '\n');
             if (!lenient_) {
                 line += ' ';
             }
@@ -311,8 +336,8 @@ void Preprocessor::directive(InputLevel& level) {
         write_out('#');
         outputs_.back().append(line);
     }
-    if (row != nullptr && (row->directive == Directive::error_d ||
-                           row->directive == Directive::warning_d)) {
+    if (row != nullptr &&
+        (row->directive == Directive::error_d || row->directive == Directive::warning_d)) {
         write_out('#');
         outputs_.back().append(line);
     }
@@ -335,20 +360,48 @@ void Preprocessor::directive(InputLevel& level) {
 
 void Preprocessor::run_directive(int which, std::string_view rest) {
     switch (static_cast<Directive>(which)) {
-    case Directive::define_d: macros_.macro_define(rest, *this, lenient_); break;
-    case Directive::undef_d: macros_.macro_undefine(rest, *this); break;
-    case Directive::if_d: open_conditional(ConditionalKind::if_kind, evaluate_condition(rest)); break;
-    case Directive::ifdef_d: do_ifdef(rest, false); break;
-    case Directive::ifndef_d: do_ifdef(rest, true); break;
-    case Directive::else_d: do_else(false, rest); break;
-    case Directive::elif_d: do_else(true, rest); break;
-    case Directive::endif_d: do_endif(); break;
-    case Directive::include_d: do_include(rest, false); break;
-    case Directive::include_next_d: do_include(rest, true); break;
-    case Directive::pragma_d: do_pragma(rest); break;
-    case Directive::warning_d: do_message("warning", rest); break;
-    case Directive::error_d: do_message("error", rest); break;
-    case Directive::line_d: do_line(rest); break;
+        case Directive::define_d:
+            macros_.macro_define(rest, *this, lenient_);
+            break;
+        case Directive::undef_d:
+            macros_.macro_undefine(rest, *this);
+            break;
+        case Directive::if_d:
+            open_conditional(ConditionalKind::if_kind, evaluate_condition(rest));
+            break;
+        case Directive::ifdef_d:
+            do_ifdef(rest, false);
+            break;
+        case Directive::ifndef_d:
+            do_ifdef(rest, true);
+            break;
+        case Directive::else_d:
+            do_else(false, rest);
+            break;
+        case Directive::elif_d:
+            do_else(true, rest);
+            break;
+        case Directive::endif_d:
+            do_endif();
+            break;
+        case Directive::include_d:
+            do_include(rest, false);
+            break;
+        case Directive::include_next_d:
+            do_include(rest, true);
+            break;
+        case Directive::pragma_d:
+            do_pragma(rest);
+            break;
+        case Directive::warning_d:
+            do_message("warning", rest);
+            break;
+        case Directive::error_d:
+            do_message("error", rest);
+            break;
+        case Directive::line_d:
+            do_line(rest);
+            break;
     }
 }
 
@@ -477,7 +530,8 @@ void Preprocessor::skip_conditional_text(InputLevel& level) {
             } else if (t[i] == '/' && i + 1 < t.size() && t[i + 1] == '*') {
                 std::size_t e = t.find("*/", i + 2);
                 std::size_t stop = e == std::string::npos ? t.size() : e + 2;
-                level.line += std::count(t.begin() + static_cast<long>(i), t.begin() + static_cast<long>(stop), '\n');
+                level.line += std::count(t.begin() + static_cast<long>(i),
+                                         t.begin() + static_cast<long>(stop), '\n');
                 i = stop;
             } else if (t[i] == '\\' && i + 1 < t.size() && t[i + 1] == '\n') {
                 ++level.line;
@@ -557,7 +611,8 @@ void Preprocessor::skip_conditional_text(InputLevel& level) {
             } else if (c == '/' && i + 1 < t.size() && t[i + 1] == '*') {
                 std::size_t e = t.find("*/", i + 2);
                 std::size_t stop = e == std::string::npos ? t.size() : e + 2;
-                level.line += std::count(t.begin() + static_cast<long>(i), t.begin() + static_cast<long>(stop), '\n');
+                level.line += std::count(t.begin() + static_cast<long>(i),
+                                         t.begin() + static_cast<long>(stop), '\n');
                 i = stop;
             } else if (c == '/' && i + 1 < t.size() && t[i + 1] == '/') {
                 std::size_t e = t.find('\n', i);
@@ -802,101 +857,110 @@ void Preprocessor::do_vexor_pragma(std::string_view word, std::string_view rest)
         return;
     }
     switch (row->command) {
-    case PragmaCommand::incl_std: {
-        bool any = false;
-        std::string item;
-        auto flush = [&] {
-            if (!item.empty()) {
-                longest_directory_ = std::max(longest_directory_, item.size());
-                search_path_.push_back(item);
-                system_directories_.push_back(item);
-                item.clear();
-                any = true;
+        case PragmaCommand::incl_std: {
+            bool any = false;
+            std::string item;
+            auto flush = [&] {
+                if (!item.empty()) {
+                    longest_directory_ = std::max(longest_directory_, item.size());
+                    search_path_.push_back(item);
+                    system_directories_.push_back(item);
+                    item.clear();
+                    any = true;
+                }
+            };
+            for (char c : rest) {
+                if (c == ',' || blank(c)) {
+                    flush();
+                } else if (c != '"') {
+                    item += c;
+                }
             }
-        };
-        for (char c : rest) {
-            if (c == ',' || blank(c)) {
-                flush();
-            } else if (c != '"') {
-                item += c;
+            flush();
+            if (!any) {
+                report(CppLevel::warning, "SYNTAXERR", "empty pragma vexor incl_std");
             }
+            return;
         }
-        flush();
-        if (!any) {
-            report(CppLevel::warning, "SYNTAXERR", "empty pragma vexor incl_std");
-        }
-        return;
-    }
-    case PragmaCommand::feature_test: declare_feature_test(rest); return;
-    case PragmaCommand::stop_analyse: analysis_on_ = false; return;
-    case PragmaCommand::start_analyse: analysis_on_ = true; return;
-    case PragmaCommand::sizeof_c:
-    case PragmaCommand::signof_c:
-    case PragmaCommand::no_effect: return;
-    case PragmaCommand::pragma_c: {
-        std::string_view t = trim(rest);
-        std::string alias;
-        std::size_t i = 0;
-        if (!t.empty() && t[0] == '"') {
-            std::size_t close = t.find('"', 1);
-            if (close == std::string_view::npos) {
+        case PragmaCommand::feature_test:
+            declare_feature_test(rest);
+            return;
+        case PragmaCommand::stop_analyse:
+            analysis_on_ = false;
+            return;
+        case PragmaCommand::start_analyse:
+            analysis_on_ = true;
+            return;
+        case PragmaCommand::sizeof_c:
+        case PragmaCommand::signof_c:
+        case PragmaCommand::no_effect:
+            return;
+        case PragmaCommand::pragma_c: {
+            std::string_view t = trim(rest);
+            std::string alias;
+            std::size_t i = 0;
+            if (!t.empty() && t[0] == '"') {
+                std::size_t close = t.find('"', 1);
+                if (close == std::string_view::npos) {
+                    report(CppLevel::warning, "SYNTAXERR", t);
+                    return;
+                }
+                alias = std::string(t.substr(1, close - 1));
+                i = close + 1;
+                while (i < t.size() && blank(t[i])) {
+                    ++i;
+                }
+            } else {
+                std::size_t equal = t.find('=');
+                alias = std::string(
+                    trim(t.substr(0, equal == std::string_view::npos ? t.size() : equal)));
+                i = equal == std::string_view::npos ? t.size() : equal;
+            }
+            if (i >= t.size() || t[i] != '=' || alias.empty()) {
                 report(CppLevel::warning, "SYNTAXERR", t);
                 return;
             }
-            alias = std::string(t.substr(1, close - 1));
-            i = close + 1;
-            while (i < t.size() && blank(t[i])) {
-                ++i;
+            std::string_view value = trim(t.substr(i + 1));
+            std::string replacement;
+            if (!value.empty() && value[0] == '"') {
+                std::size_t close = value.find('"', 1);
+                replacement = std::string(value.substr(
+                    1, close == std::string_view::npos ? std::string_view::npos : close - 1));
+            } else {
+                replacement = std::string(value);
             }
-        } else {
-            std::size_t equal = t.find('=');
-            alias = std::string(trim(t.substr(0, equal == std::string_view::npos ? t.size() : equal)));
-            i = equal == std::string_view::npos ? t.size() : equal;
-        }
-        if (i >= t.size() || t[i] != '=' || alias.empty()) {
-            report(CppLevel::warning, "SYNTAXERR", t);
+            for (PragmaAlias& existing : aliases_) {
+                if (existing.alias == alias) {
+                    if (existing.replacement != replacement) {
+                        existing.replacement = replacement;
+                    }
+                    return;
+                }
+            }
+            aliases_.push_back(PragmaAlias{alias, replacement});
             return;
         }
-        std::string_view value = trim(t.substr(i + 1));
-        std::string replacement;
-        if (!value.empty() && value[0] == '"') {
-            std::size_t close = value.find('"', 1);
-            replacement = std::string(value.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1));
-        } else {
-            replacement = std::string(value);
-        }
-        for (PragmaAlias& existing : aliases_) {
-            if (existing.alias == alias) {
-                if (existing.replacement != replacement) {
-                    existing.replacement = replacement;
+        case PragmaCommand::type_modifier: {
+            std::string_view t = trim(rest);
+            std::string_view modifier;
+            if (!t.empty() && t[0] == '=') {
+                std::string_view w = trim(t.substr(1));
+                std::size_t e = 0;
+                while (e < w.size() && is_identifier_char(static_cast<unsigned char>(w[e]))) {
+                    ++e;
                 }
+                modifier = w.substr(0, e);
+            }
+            if (modifier.empty()) {
+                report(CppLevel::warning, "TYPMODINC", t);
                 return;
             }
-        }
-        aliases_.push_back(PragmaAlias{alias, replacement});
-        return;
-    }
-    case PragmaCommand::type_modifier: {
-        std::string_view t = trim(rest);
-        std::string_view modifier;
-        if (!t.empty() && t[0] == '=') {
-            std::string_view w = trim(t.substr(1));
-            std::size_t e = 0;
-            while (e < w.size() && is_identifier_char(static_cast<unsigned char>(w[e]))) {
-                ++e;
+            if (std::find(type_modifiers_.begin(), type_modifiers_.end(), modifier) ==
+                type_modifiers_.end()) {
+                type_modifiers_.emplace_back(modifier);
             }
-            modifier = w.substr(0, e);
-        }
-        if (modifier.empty()) {
-            report(CppLevel::warning, "TYPMODINC", t);
             return;
         }
-        if (std::find(type_modifiers_.begin(), type_modifiers_.end(), modifier) ==
-            type_modifiers_.end()) {
-            type_modifiers_.emplace_back(modifier);
-        }
-        return;
-    }
     }
 }
 
@@ -1018,9 +1082,8 @@ void Preprocessor::init(const CppInit& init, bool first_time) {
     }
 }
 
-int Preprocessor::process_text(std::string_view text, bool forced_analysis,
-                               std::string_view file, long first_line, std::string& output,
-                               CppDiagnosticSink sink) {
+int Preprocessor::process_text(std::string_view text, bool forced_analysis, std::string_view file,
+                               long first_line, std::string& output, CppDiagnosticSink sink) {
     sink_ = std::move(sink);
     errors_ = 0;
     expansions_ = 0;
@@ -1106,8 +1169,7 @@ void Preprocessor::define_option(std::string_view definition) {
 }
 
 void Preprocessor::define_option_malformed(std::string_view text) {
-    as_initialization(
-        [&] { report(CppLevel::warning, "MALFOROPT", "-D" + std::string(text)); });
+    as_initialization([&] { report(CppLevel::warning, "MALFOROPT", "-D" + std::string(text)); });
 }
 
 void cpp_init(Preprocessor& cpp, const CppInit& init, bool first_time) {

@@ -28,15 +28,24 @@ namespace {
 
 char trigraph_replacement(char c) {
     switch (c) {
-    case '=': return '#';
-    case '(': return '[';
-    case '/': return '\\';
-    case ')': return ']';
-    case '\'': return '^';
-    case '<': return '{';
-    case '>': return '}';
-    case '-': return '~';
-    default: return 0;
+        case '=':
+            return '#';
+        case '(':
+            return '[';
+        case '/':
+            return '\\';
+        case ')':
+            return ']';
+        case '\'':
+            return '^';
+        case '<':
+            return '{';
+        case '>':
+            return '}';
+        case '-':
+            return '~';
+        default:
+            return 0;
     }
 }
 
@@ -130,48 +139,48 @@ std::string replace_digraphs(std::string_view text) {
             continue;
         }
         switch (state) {
-        case State::code:
-            if (c == '"') {
-                state = State::string;
-            } else if (c == '\'') {
-                state = State::character;
-            } else if (c == '/' && i + 1 < text.size() && text[i + 1] == '/') {
-                state = State::line_comment;
-            } else if (c == '/' && i + 1 < text.size() && text[i + 1] == '*') {
-                state = State::block_comment;
-                out += "/*";
-                ++i;
-                continue;
-            } else if (i + 1 < text.size()) {
-                if (char r = digraph_replacement(c, text[i + 1])) {
-                    out += r;
+            case State::code:
+                if (c == '"') {
+                    state = State::string;
+                } else if (c == '\'') {
+                    state = State::character;
+                } else if (c == '/' && i + 1 < text.size() && text[i + 1] == '/') {
+                    state = State::line_comment;
+                } else if (c == '/' && i + 1 < text.size() && text[i + 1] == '*') {
+                    state = State::block_comment;
+                    out += "/*";
                     ++i;
-                    ++saved;
+                    continue;
+                } else if (i + 1 < text.size()) {
+                    if (char r = digraph_replacement(c, text[i + 1])) {
+                        out += r;
+                        ++i;
+                        ++saved;
+                        continue;
+                    }
+                }
+                break;
+            case State::string:
+            case State::character:
+                if (c == '\\' && i + 1 < text.size() && text[i + 1] != '\n') {
+                    out += c;
+                    out += text[++i];
                     continue;
                 }
-            }
-            break;
-        case State::string:
-        case State::character:
-            if (c == '\\' && i + 1 < text.size() && text[i + 1] != '\n') {
-                out += c;
-                out += text[++i];
-                continue;
-            }
-            if (c == (state == State::string ? '"' : '\'')) {
-                state = State::code;
-            }
-            break;
-        case State::line_comment:
-            break;
-        case State::block_comment:
-            if (c == '*' && i + 1 < text.size() && text[i + 1] == '/') {
-                out += "*/";
-                ++i;
-                state = State::code;
-                continue;
-            }
-            break;
+                if (c == (state == State::string ? '"' : '\'')) {
+                    state = State::code;
+                }
+                break;
+            case State::line_comment:
+                break;
+            case State::block_comment:
+                if (c == '*' && i + 1 < text.size() && text[i + 1] == '/') {
+                    out += "*/";
+                    ++i;
+                    state = State::code;
+                    continue;
+                }
+                break;
         }
         out += c;
     }
@@ -189,8 +198,8 @@ std::string prepare_input(std::string_view text) {
     if (std::size_t nul = text.find('\0'); nul != std::string_view::npos) {
         text = text.substr(0, nul);
     }
-    std::string out = text.find("??") == std::string_view::npos ? std::string(text)
-                                                                 : replace_trigraphs(text);
+    std::string out =
+        text.find("??") == std::string_view::npos ? std::string(text) : replace_trigraphs(text);
     if (has_digraph(out)) {
         out = replace_digraphs(out);
     }
@@ -243,11 +252,19 @@ CppDiagnosticSink reporter_sink() {
         set_report_file(file);
         set_report_line(line);
         switch (level) {
-        case CppLevel::internal: report_internal(code, argument);
-        case CppLevel::fatal: report_fatal(code, argument);
-        case CppLevel::error: report_error(code, argument); break;
-        case CppLevel::warning: report_warning(code, argument); break;
-        case CppLevel::info: report_info(code, argument); break;
+            case CppLevel::internal:
+                report_internal(code, argument);
+            case CppLevel::fatal:
+                report_fatal(code, argument);
+            case CppLevel::error:
+                report_error(code, argument);
+                break;
+            case CppLevel::warning:
+                report_warning(code, argument);
+                break;
+            case CppLevel::info:
+                report_info(code, argument);
+                break;
         }
         set_report_file(saved_file);
         set_report_line(saved_line);

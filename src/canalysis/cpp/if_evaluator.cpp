@@ -57,9 +57,9 @@ enum class Tok {
     question,
     colon,
     comma,
-    op,      // a unary or binary operator, see Op
+    op,  // a unary or binary operator, see Op
     end,
-    bad,     // a lexical error, already described by `bad_reason`
+    bad,  // a lexical error, already described by `bad_reason`
 };
 
 enum class Op {
@@ -90,25 +90,36 @@ enum class Op {
 // binary.
 int precedence(Op op) {
     switch (op) {
-    case Op::logical_or: return 1;
-    case Op::logical_and: return 2;
-    case Op::bit_or: return 3;
-    case Op::bit_xor: return 4;
-    case Op::bit_and: return 5;
-    case Op::equal:
-    case Op::not_equal: return 6;
-    case Op::less:
-    case Op::greater:
-    case Op::less_equal:
-    case Op::greater_equal: return 7;
-    case Op::shift_left:
-    case Op::shift_right: return 8;
-    case Op::plus:
-    case Op::minus: return 9;
-    case Op::times:
-    case Op::divide:
-    case Op::modulo: return 10;
-    default: return 0;
+        case Op::logical_or:
+            return 1;
+        case Op::logical_and:
+            return 2;
+        case Op::bit_or:
+            return 3;
+        case Op::bit_xor:
+            return 4;
+        case Op::bit_and:
+            return 5;
+        case Op::equal:
+        case Op::not_equal:
+            return 6;
+        case Op::less:
+        case Op::greater:
+        case Op::less_equal:
+        case Op::greater_equal:
+            return 7;
+        case Op::shift_left:
+        case Op::shift_right:
+            return 8;
+        case Op::plus:
+        case Op::minus:
+            return 9;
+        case Op::times:
+        case Op::divide:
+        case Op::modulo:
+            return 10;
+        default:
+            return 0;
     }
 }
 
@@ -183,52 +194,92 @@ private:
             read_character(i, false);
         } else {
             switch (c) {
-            case '(': single(Tok::lparen); break;
-            case ')': single(Tok::rparen); break;
-            case '?': single(Tok::question); break;
-            case ':': single(Tok::colon); break;
-            case ',': single(Tok::comma); break;
-            case '+': single(Tok::op, Op::plus); break;
-            case '-': single(Tok::op, Op::minus); break;
-            case '*': single(Tok::op, Op::times); break;
-            case '/': single(Tok::op, Op::divide); break;
-            case '%': single(Tok::op, Op::modulo); break;
-            case '~': single(Tok::op, Op::complement); break;
-            case '^': single(Tok::op, Op::bit_xor); break;
-            case '|':
-                if (next == '|') single(Tok::op, Op::logical_or, 2);
-                else single(Tok::op, Op::bit_or);
-                break;
-            case '&':
-                if (next == '&') single(Tok::op, Op::logical_and, 2);
-                else single(Tok::op, Op::bit_and);
-                break;
-            case '=':
-                if (next == '=') single(Tok::op, Op::equal, 2);
-                else bad(i + 1);
-                break;
-            case '!':
-                if (next == '=') single(Tok::op, Op::not_equal, 2);
-                else single(Tok::op, Op::logical_not);
-                break;
-            case '<':
-                if (next == '<') single(Tok::op, Op::shift_left, 2);
-                else if (next == '=') single(Tok::op, Op::less_equal, 2);
-                else single(Tok::op, Op::less);
-                break;
-            case '>':
-                if (next == '>') single(Tok::op, Op::shift_right, 2);
-                else if (next == '=') single(Tok::op, Op::greater_equal, 2);
-                else single(Tok::op, Op::greater);
-                break;
-            case '"': {
-                // Strings have no value in a condition.
-                std::size_t j = i + 1;
-                while (j < text_.size() && text_[j] != '"') j += text_[j] == '\\' ? 2 : 1;
-                bad(j < text_.size() ? j + 1 : text_.size());
-                break;
-            }
-            default: bad(i + 1); break;
+                case '(':
+                    single(Tok::lparen);
+                    break;
+                case ')':
+                    single(Tok::rparen);
+                    break;
+                case '?':
+                    single(Tok::question);
+                    break;
+                case ':':
+                    single(Tok::colon);
+                    break;
+                case ',':
+                    single(Tok::comma);
+                    break;
+                case '+':
+                    single(Tok::op, Op::plus);
+                    break;
+                case '-':
+                    single(Tok::op, Op::minus);
+                    break;
+                case '*':
+                    single(Tok::op, Op::times);
+                    break;
+                case '/':
+                    single(Tok::op, Op::divide);
+                    break;
+                case '%':
+                    single(Tok::op, Op::modulo);
+                    break;
+                case '~':
+                    single(Tok::op, Op::complement);
+                    break;
+                case '^':
+                    single(Tok::op, Op::bit_xor);
+                    break;
+                case '|':
+                    if (next == '|')
+                        single(Tok::op, Op::logical_or, 2);
+                    else
+                        single(Tok::op, Op::bit_or);
+                    break;
+                case '&':
+                    if (next == '&')
+                        single(Tok::op, Op::logical_and, 2);
+                    else
+                        single(Tok::op, Op::bit_and);
+                    break;
+                case '=':
+                    if (next == '=')
+                        single(Tok::op, Op::equal, 2);
+                    else
+                        bad(i + 1);
+                    break;
+                case '!':
+                    if (next == '=')
+                        single(Tok::op, Op::not_equal, 2);
+                    else
+                        single(Tok::op, Op::logical_not);
+                    break;
+                case '<':
+                    if (next == '<')
+                        single(Tok::op, Op::shift_left, 2);
+                    else if (next == '=')
+                        single(Tok::op, Op::less_equal, 2);
+                    else
+                        single(Tok::op, Op::less);
+                    break;
+                case '>':
+                    if (next == '>')
+                        single(Tok::op, Op::shift_right, 2);
+                    else if (next == '=')
+                        single(Tok::op, Op::greater_equal, 2);
+                    else
+                        single(Tok::op, Op::greater);
+                    break;
+                case '"': {
+                    // Strings have no value in a condition.
+                    std::size_t j = i + 1;
+                    while (j < text_.size() && text_[j] != '"') j += text_[j] == '\\' ? 2 : 1;
+                    bad(j < text_.size() ? j + 1 : text_.size());
+                    break;
+                }
+                default:
+                    bad(i + 1);
+                    break;
             }
         }
         token_.end = pos_;
@@ -335,39 +386,49 @@ private:
         char c = text_[j++];
         unsigned value = 0;
         switch (c) {
-        case 'a': return 7;
-        case 'b': return 8;
-        case 'e': return 27;
-        case 'f': return 12;
-        case 'n': return 10;
-        case 'r': return 13;
-        case 't': return 9;
-        case 'v': return 11;
-        case '^':
-            if (j < text_.size()) {
-                unsigned char control = static_cast<unsigned char>(text_[j++]);
-                return control == '?' ? 127u : (control & ~0x60u);
-            }
-            return '^';
-        case 'x': {
-            bool any = false;
-            while (j < text_.size() && hex_value(text_[j]) >= 0) {
-                if (value < 0x10000000u) value = value * 16 + static_cast<unsigned>(hex_value(text_[j]));
-                any = true;
-                ++j;
-            }
-            if (!any) return 'x';
-            break;
-        }
-        default:
-            if (c >= '0' && c <= '7') {
-                value = static_cast<unsigned>(c - '0');
-                for (int n = 1; n < 3 && j < text_.size() && text_[j] >= '0' && text_[j] <= '7'; ++n) {
-                    value = value * 8 + static_cast<unsigned>(text_[j++] - '0');
+            case 'a':
+                return 7;
+            case 'b':
+                return 8;
+            case 'e':
+                return 27;
+            case 'f':
+                return 12;
+            case 'n':
+                return 10;
+            case 'r':
+                return 13;
+            case 't':
+                return 9;
+            case 'v':
+                return 11;
+            case '^':
+                if (j < text_.size()) {
+                    unsigned char control = static_cast<unsigned char>(text_[j++]);
+                    return control == '?' ? 127u : (control & ~0x60u);
                 }
+                return '^';
+            case 'x': {
+                bool any = false;
+                while (j < text_.size() && hex_value(text_[j]) >= 0) {
+                    if (value < 0x10000000u)
+                        value = value * 16 + static_cast<unsigned>(hex_value(text_[j]));
+                    any = true;
+                    ++j;
+                }
+                if (!any) return 'x';
                 break;
             }
-            return static_cast<unsigned char>(c);
+            default:
+                if (c >= '0' && c <= '7') {
+                    value = static_cast<unsigned>(c - '0');
+                    for (int n = 1; n < 3 && j < text_.size() && text_[j] >= '0' && text_[j] <= '7';
+                         ++n) {
+                        value = value * 8 + static_cast<unsigned>(text_[j++] - '0');
+                    }
+                    break;
+                }
+                return static_cast<unsigned char>(c);
         }
         if (value > 255) {
             std::size_t end = j;
@@ -459,10 +520,17 @@ private:
             if (failed_) return {};
             u64 v = static_cast<u64>(operand.value);
             switch (op) {
-            case Op::minus: operand.value = static_cast<i64>(u64{0} - v); break;
-            case Op::complement: operand.value = static_cast<i64>(~v); break;
-            case Op::logical_not: operand = {v == 0 ? 1 : 0, false}; break;
-            default: break;
+                case Op::minus:
+                    operand.value = static_cast<i64>(u64{0} - v);
+                    break;
+                case Op::complement:
+                    operand.value = static_cast<i64>(~v);
+                    break;
+                case Op::logical_not:
+                    operand = {v == 0 ? 1 : 0, false};
+                    break;
+                default:
+                    break;
             }
             return operand;
         }
@@ -472,25 +540,28 @@ private:
     // primary: number | identifier | "(" expression ")" | "sizeof" "(" type ")"
     IfValue primary(bool evaluated) {
         switch (token_.kind) {
-        case Tok::number: {
-            IfValue value = token_.value;
-            advance();
-            return value;
-        }
-        case Tok::identifier:
-            // A name left after macro expansion is 0.
-            advance();
-            return {};
-        case Tok::lparen: {
-            advance();
-            if (!enter()) return {};
-            IfValue value = comma_expression(evaluated);
-            leave();
-            if (failed_ || !expect(Tok::rparen)) return {};
-            return value;
-        }
-        case Tok::size_of: return size_of();
-        default: fail(); return {};
+            case Tok::number: {
+                IfValue value = token_.value;
+                advance();
+                return value;
+            }
+            case Tok::identifier:
+                // A name left after macro expansion is 0.
+                advance();
+                return {};
+            case Tok::lparen: {
+                advance();
+                if (!enter()) return {};
+                IfValue value = comma_expression(evaluated);
+                leave();
+                if (failed_ || !expect(Tok::rparen)) return {};
+                return value;
+            }
+            case Tok::size_of:
+                return size_of();
+            default:
+                fail();
+                return {};
         }
     }
 
@@ -530,34 +601,50 @@ private:
         auto out = [&](u64 v, bool u) { return IfValue{static_cast<i64>(v), u}; };
         auto truth = [](bool t) { return IfValue{t ? 1 : 0, false}; };
         switch (op) {
-        case Op::plus: return out(x + y, is_unsigned);
-        case Op::minus: return out(x - y, is_unsigned);
-        case Op::times: return out(x * y, is_unsigned);
-        case Op::bit_and: return out(x & y, is_unsigned);
-        case Op::bit_or: return out(x | y, is_unsigned);
-        case Op::bit_xor: return out(x ^ y, is_unsigned);
-        case Op::divide:
-        case Op::modulo: {
-            if (y == 0) {
-                if (evaluated) env_.warn("DIVISZERO", "#if");
-                y = 1;
+            case Op::plus:
+                return out(x + y, is_unsigned);
+            case Op::minus:
+                return out(x - y, is_unsigned);
+            case Op::times:
+                return out(x * y, is_unsigned);
+            case Op::bit_and:
+                return out(x & y, is_unsigned);
+            case Op::bit_or:
+                return out(x | y, is_unsigned);
+            case Op::bit_xor:
+                return out(x ^ y, is_unsigned);
+            case Op::divide:
+            case Op::modulo: {
+                if (y == 0) {
+                    if (evaluated) env_.warn("DIVISZERO", "#if");
+                    y = 1;
+                }
+                if (is_unsigned) return out(op == Op::divide ? x / y : x % y, true);
+                i64 sx = a.value, sy = static_cast<i64>(y);
+                if (sx == INT64_MIN && sy == -1) return out(op == Op::divide ? x : 0, false);
+                return IfValue{op == Op::divide ? sx / sy : sx % sy, false};
             }
-            if (is_unsigned) return out(op == Op::divide ? x / y : x % y, true);
-            i64 sx = a.value, sy = static_cast<i64>(y);
-            if (sx == INT64_MIN && sy == -1) return out(op == Op::divide ? x : 0, false);
-            return IfValue{op == Op::divide ? sx / sy : sx % sy, false};
-        }
-        case Op::equal: return truth(x == y);
-        case Op::not_equal: return truth(x != y);
-        case Op::less: return truth(is_unsigned ? x < y : a.value < b.value);
-        case Op::greater: return truth(is_unsigned ? x > y : a.value > b.value);
-        case Op::less_equal: return truth(is_unsigned ? x <= y : a.value <= b.value);
-        case Op::greater_equal: return truth(is_unsigned ? x >= y : a.value >= b.value);
-        case Op::logical_and: return truth(a.truth() && b.truth());
-        case Op::logical_or: return truth(a.truth() || b.truth());
-        case Op::shift_left:
-        case Op::shift_right: return shift(op == Op::shift_left, a, b);
-        default: return a;
+            case Op::equal:
+                return truth(x == y);
+            case Op::not_equal:
+                return truth(x != y);
+            case Op::less:
+                return truth(is_unsigned ? x < y : a.value < b.value);
+            case Op::greater:
+                return truth(is_unsigned ? x > y : a.value > b.value);
+            case Op::less_equal:
+                return truth(is_unsigned ? x <= y : a.value <= b.value);
+            case Op::greater_equal:
+                return truth(is_unsigned ? x >= y : a.value >= b.value);
+            case Op::logical_and:
+                return truth(a.truth() && b.truth());
+            case Op::logical_or:
+                return truth(a.truth() || b.truth());
+            case Op::shift_left:
+            case Op::shift_right:
+                return shift(op == Op::shift_left, a, b);
+            default:
+                return a;
         }
     }
 

@@ -317,12 +317,11 @@ bool parse_body(std::string_view text, MacroDefinition& d, const std::vector<std
 
 bool same_definition(const MacroDefinition& a, const MacroDefinition& b) {
     return a.parameter_count == b.parameter_count && a.parameter_names == b.parameter_names &&
-           a.open == b.open && collapse_blanks(macro_definition_text(a)) ==
-                                   collapse_blanks(macro_definition_text(b));
+           a.open == b.open &&
+           collapse_blanks(macro_definition_text(a)) == collapse_blanks(macro_definition_text(b));
 }
 
 }  // namespace
-
 
 std::uint32_t macro_hash(std::string_view name) {
     std::uint32_t h = 0;

@@ -129,8 +129,8 @@ private:
 // without its name part) for tests and the table: returns null and reports
 // when the definition is to be dropped. `name_end` receives the name.
 std::unique_ptr<MacroDefinition> parse_macro_definition(std::string_view line_text,
-                                                        std::string& name,
-                                                        MacroReporter& reporter, bool lenient);
+                                                        std::string& name, MacroReporter& reporter,
+                                                        bool lenient);
 
 // The definition rebuilt as text (parameters and "#", "##" operators),
 // for tests and listings: "(a, b) a ## b".

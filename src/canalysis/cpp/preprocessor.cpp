@@ -68,13 +68,13 @@ bool would_join(char before, char after) {
 
 std::string_view trim(std::string_view text) {
     std::size_t b = 0;
-    while (b < text.size() && (is_horizontal_blank(static_cast<unsigned char>(text[b])) ||
-                               text[b] == '\n')) {
+    while (b < text.size() &&
+           (is_horizontal_blank(static_cast<unsigned char>(text[b])) || text[b] == '\n')) {
         ++b;
     }
     std::size_t e = text.size();
-    while (e > b && (is_horizontal_blank(static_cast<unsigned char>(text[e - 1])) ||
-                     text[e - 1] == '\n')) {
+    while (e > b &&
+           (is_horizontal_blank(static_cast<unsigned char>(text[e - 1])) || text[e - 1] == '\n')) {
         --e;
     }
     return text.substr(b, e - b);
@@ -94,9 +94,8 @@ std::string without_marks(std::string_view text) {
 std::size_t number_end(std::string_view text, std::size_t i) {
     while (i < text.size()) {
         char c = text[i];
-        if ((c == '+' || c == '-') &&
-            (text[i - 1] == 'e' || text[i - 1] == 'E' || text[i - 1] == 'p' ||
-             text[i - 1] == 'P')) {
+        if ((c == '+' || c == '-') && (text[i - 1] == 'e' || text[i - 1] == 'E' ||
+                                       text[i - 1] == 'p' || text[i - 1] == 'P')) {
             ++i;
         } else if (is_identifier_char(static_cast<unsigned char>(c)) || c == '.') {
             ++i;
@@ -182,8 +181,7 @@ bool Preprocessor::macro_defined(std::string_view name) const {
 
 // ---- diagnostics -------------------------------------------------------
 
-void Preprocessor::macro_report(CppLevel level, std::string_view code,
-                                std::string_view argument) {
+void Preprocessor::macro_report(CppLevel level, std::string_view code, std::string_view argument) {
     report(level, code, argument);
 }
 
@@ -201,7 +199,8 @@ namespace {
 // Warnings about what a compiler accepts from its own headers without a
 // word: redefinitions and the liberties taken with directive lines.
 bool quiet_in_system_header(std::string_view code) {
-    static constexpr std::string_view codes[] = {"IDENREDEF", "INVALIEND", "STARTDIGI", "UNDEFININ"};
+    static constexpr std::string_view codes[] = {"IDENREDEF", "INVALIEND", "STARTDIGI",
+                                                 "UNDEFININ"};
     return std::find(std::begin(codes), std::end(codes), code) != std::end(codes);
 }
 
@@ -261,10 +260,10 @@ InputLevel& Preprocessor::top() { return levels_.back(); }
 
 bool Preprocessor::push_level(LevelKind kind, std::string text) {
     if (levels_.size() > static_cast<std::size_t>(cpp_max_levels) - 1 ||
-        (kind != LevelKind::file && (level_bytes_ + text.size() > cpp_max_expansion_total ||
-                                     pushed_bytes_ + text.size() >
-                                         (lenient_ ? cpp_max_unprotected_rescanned_text
-                                                   : cpp_max_rescanned_text)))) {
+        (kind != LevelKind::file &&
+         (level_bytes_ + text.size() > cpp_max_expansion_total ||
+          pushed_bytes_ + text.size() >
+              (lenient_ ? cpp_max_unprotected_rescanned_text : cpp_max_rescanned_text)))) {
         report(CppLevel::fatal, "NBRECURSI", "");
         return false;
     }
@@ -449,7 +448,8 @@ void Preprocessor::skip_block_comment(InputLevel& level) {
     bool closed = false;
     while (i < t.size()) {
         const char* star = static_cast<const char*>(std::memchr(t.data() + i, '*', t.size() - i));
-        const std::size_t limit = star == nullptr ? t.size() : static_cast<std::size_t>(star - t.data());
+        const std::size_t limit =
+            star == nullptr ? t.size() : static_cast<std::size_t>(star - t.data());
         for (std::size_t k = i; k < limit; ++k) {
             if (t[k] == '\n') {
                 ++newlines;
@@ -521,92 +521,92 @@ void Preprocessor::scan_step() {
         return;
     }
     switch (c) {
-    case '\n': {
-        level.pos = i + 1;
-        std::string& out = outputs_.back();
-        out += '\n';
-        boundary_ = false;
-        if (level.kind == LevelKind::file) {
-            ++level.line;
-            level.line_start = true;
-            if (outputs_.size() == 1) {
-                ++out_line_;
-                if (out_file_ == level.file && level.line > out_line_) {
-                    resync_output();
+        case '\n': {
+            level.pos = i + 1;
+            std::string& out = outputs_.back();
+            out += '\n';
+            boundary_ = false;
+            if (level.kind == LevelKind::file) {
+                ++level.line;
+                level.line_start = true;
+                if (outputs_.size() == 1) {
+                    ++out_line_;
+                    if (out_file_ == level.file && level.line > out_line_) {
+                        resync_output();
+                    }
                 }
             }
+            return;
         }
-        return;
-    }
-    case '\\':
-        if (i + 1 < size && t[i + 1] == '\n') {
-            level.pos = i + 2;
-            if (level.kind == LevelKind::file) {
-                ++level.line;
+        case '\\':
+            if (i + 1 < size && t[i + 1] == '\n') {
+                level.pos = i + 2;
+                if (level.kind == LevelKind::file) {
+                    ++level.line;
+                }
+                return;
             }
-            return;
-        }
-        if (i + 2 < size && t[i + 1] == '\r' && t[i + 2] == '\n') {
-            level.pos = i + 3;
-            if (level.kind == LevelKind::file) {
-                ++level.line;
+            if (i + 2 < size && t[i + 1] == '\r' && t[i + 2] == '\n') {
+                level.pos = i + 3;
+                if (level.kind == LevelKind::file) {
+                    ++level.line;
+                }
+                return;
             }
+            level.line_start = false;
+            write_out('\\');
+            level.pos = i + 1;
+            return;
+        case '/':
+            if (i + 1 < size && t[i + 1] == '/') {
+                std::size_t e = t.find('\n', i);
+                level.pos = e == std::string::npos ? size : e;
+                write_out(' ');
+                return;
+            }
+            if (i + 1 < size && t[i + 1] == '*') {
+                skip_block_comment(level);
+                return;
+            }
+            level.line_start = false;
+            write_out('/');
+            level.pos = i + 1;
+            return;
+        case '"':
+        case '\'':
+            level.line_start = false;
+            copy_literal(level);
+            return;
+        case '#':
+            if (level.kind == LevelKind::file && level.line_start) {
+                directive(level);
+                return;
+            }
+            write_out('#');
+            level.pos = i + 1;
+            return;
+        case '.':
+            level.line_start = false;
+            if (i + 1 < size && is_digit(t[i + 1])) {
+                std::size_t e = number_end(t, i + 1);
+                write_out(std::string_view(t).substr(i, e - i));
+                level.pos = e;
+                return;
+            }
+            write_out('.');
+            level.pos = i + 1;
+            return;
+        case no_expand_mark: {
+            std::size_t b = i + 1;
+            std::size_t e = b;
+            while (e < size && is_identifier_char(static_cast<unsigned char>(t[e]))) {
+                ++e;
+            }
+            handle_identifier(level, b, e, false);
             return;
         }
-        level.line_start = false;
-        write_out('\\');
-        level.pos = i + 1;
-        return;
-    case '/':
-        if (i + 1 < size && t[i + 1] == '/') {
-            std::size_t e = t.find('\n', i);
-            level.pos = e == std::string::npos ? size : e;
-            write_out(' ');
-            return;
-        }
-        if (i + 1 < size && t[i + 1] == '*') {
-            skip_block_comment(level);
-            return;
-        }
-        level.line_start = false;
-        write_out('/');
-        level.pos = i + 1;
-        return;
-    case '"':
-    case '\'':
-        level.line_start = false;
-        copy_literal(level);
-        return;
-    case '#':
-        if (level.kind == LevelKind::file && level.line_start) {
-            directive(level);
-            return;
-        }
-        write_out('#');
-        level.pos = i + 1;
-        return;
-    case '.':
-        level.line_start = false;
-        if (i + 1 < size && is_digit(t[i + 1])) {
-            std::size_t e = number_end(t, i + 1);
-            write_out(std::string_view(t).substr(i, e - i));
-            level.pos = e;
-            return;
-        }
-        write_out('.');
-        level.pos = i + 1;
-        return;
-    case no_expand_mark: {
-        std::size_t b = i + 1;
-        std::size_t e = b;
-        while (e < size && is_identifier_char(static_cast<unsigned char>(t[e]))) {
-            ++e;
-        }
-        handle_identifier(level, b, e, false);
-        return;
-    }
-    default:
-        break;
+        default:
+            break;
     }
     level.line_start = false;
     if (is_digit(static_cast<char>(c))) {
@@ -777,7 +777,8 @@ bool Preprocessor::find_call_open(char open) {
                 if (e == std::string::npos) {
                     return false;
                 }
-                newlines += std::count(t.begin() + static_cast<long>(i), t.begin() + static_cast<long>(e), '\n');
+                newlines += std::count(t.begin() + static_cast<long>(i),
+                                       t.begin() + static_cast<long>(e), '\n');
                 i = e + 2;
             } else {
                 break;
@@ -952,7 +953,8 @@ void Preprocessor::push_body(PendingCall& call) {
     bool guard_next = false;  // the previous piece must not join the next literal
     for (const SubstitutionPoint& p : d.points) {
         std::string_view literal(d.body.data() + at, p.literal_length);
-        if (guard_next && !literal.empty() && !out.empty() && would_join(out.back(), literal.front())) {
+        if (guard_next && !literal.empty() && !out.empty() &&
+            would_join(out.back(), literal.front())) {
             out += ' ';
         }
         out.append(literal);
@@ -1001,61 +1003,61 @@ void Preprocessor::expand_special(MacroEntry& entry) {
         return time_;
     };
     switch (entry.kind) {
-    case MacroKind::line:
-        if (file == nullptr) {
-            report(CppLevel::warning, "FICINCONN", entry.name);
-        }
-        std::snprintf(buffer, sizeof buffer, "%ld", file != nullptr ? file->line : 0L);
-        write_out(buffer);
-        return;
-    case MacroKind::file:
-        if (file == nullptr) {
-            report(CppLevel::warning, "FICINCONN", entry.name);
-            write_out("\"\"");
+        case MacroKind::line:
+            if (file == nullptr) {
+                report(CppLevel::warning, "FICINCONN", entry.name);
+            }
+            std::snprintf(buffer, sizeof buffer, "%ld", file != nullptr ? file->line : 0L);
+            write_out(buffer);
+            return;
+        case MacroKind::file:
+            if (file == nullptr) {
+                report(CppLevel::warning, "FICINCONN", entry.name);
+                write_out("\"\"");
+                return;
+            }
+            write_out("\"" + file->file + "\"");
+            return;
+        case MacroKind::base_file:
+            if (levels_.empty() || levels_.front().kind != LevelKind::file) {
+                report(CppLevel::warning, "FICINCONN", entry.name);
+                write_out("\"\"");
+                return;
+            }
+            write_out("\"" + levels_.front().file + "\"");
+            return;
+        case MacroKind::include_level: {
+            long files = std::count_if(levels_.begin(), levels_.end(), [](const InputLevel& l) {
+                return l.kind == LevelKind::file;
+            });
+            if (files == 0) {
+                report(CppLevel::warning, "FICINCONN", entry.name);
+            }
+            std::snprintf(buffer, sizeof buffer, "%ld", std::max(files - 1, 0L));
+            write_out(buffer);
             return;
         }
-        write_out("\"" + file->file + "\"");
-        return;
-    case MacroKind::base_file:
-        if (levels_.empty() || levels_.front().kind != LevelKind::file) {
-            report(CppLevel::warning, "FICINCONN", entry.name);
-            write_out("\"\"");
+        case MacroKind::date: {
+            const std::tm& tm = local_time();
+            std::snprintf(buffer, sizeof buffer, "\"%s %2d %4d\"", month_names[tm.tm_mon % 12],
+                          tm.tm_mday, tm.tm_year + 1900);
+            write_out(buffer);
             return;
         }
-        write_out("\"" + levels_.front().file + "\"");
-        return;
-    case MacroKind::include_level: {
-        long files = std::count_if(levels_.begin(), levels_.end(), [](const InputLevel& l) {
-            return l.kind == LevelKind::file;
-        });
-        if (files == 0) {
-            report(CppLevel::warning, "FICINCONN", entry.name);
+        case MacroKind::time: {
+            const std::tm& tm = local_time();
+            std::snprintf(buffer, sizeof buffer, "\"%02d:%02d:%02d\"", tm.tm_hour, tm.tm_min,
+                          tm.tm_sec);
+            write_out(buffer);
+            return;
         }
-        std::snprintf(buffer, sizeof buffer, "%ld", std::max(files - 1, 0L));
-        write_out(buffer);
-        return;
-    }
-    case MacroKind::date: {
-        const std::tm& tm = local_time();
-        std::snprintf(buffer, sizeof buffer, "\"%s %2d %4d\"", month_names[tm.tm_mon % 12],
-                      tm.tm_mday, tm.tm_year + 1900);
-        write_out(buffer);
-        return;
-    }
-    case MacroKind::time: {
-        const std::tm& tm = local_time();
-        std::snprintf(buffer, sizeof buffer, "\"%02d:%02d:%02d\"", tm.tm_hour, tm.tm_min,
-                      tm.tm_sec);
-        write_out(buffer);
-        return;
-    }
-    case MacroKind::constant:
-        std::snprintf(buffer, sizeof buffer, "%ld", entry.value);
-        write_out(buffer);
-        return;
-    default:
-        report(CppLevel::fatal, "INVHASTYP", entry.name);
-        return;
+        case MacroKind::constant:
+            std::snprintf(buffer, sizeof buffer, "%ld", entry.value);
+            write_out(buffer);
+            return;
+        default:
+            report(CppLevel::fatal, "INVHASTYP", entry.name);
+            return;
     }
 }
 
@@ -1106,7 +1108,8 @@ namespace {
 // it ("__packed__" is "packed"), also after a scope ("gnu::__packed__").
 std::string attribute_key(std::string_view name) {
     std::size_t scope = name.rfind("::");
-    std::string_view prefix = scope == std::string_view::npos ? std::string_view() : name.substr(0, scope + 2);
+    std::string_view prefix =
+        scope == std::string_view::npos ? std::string_view() : name.substr(0, scope + 2);
     std::string_view word = scope == std::string_view::npos ? name : name.substr(scope + 2);
     if (word.size() > 4 && word.starts_with("__") && word.ends_with("__")) {
         word = word.substr(2, word.size() - 4);
@@ -1121,9 +1124,12 @@ bool is_attribute_test(FeatureTest test) {
 // The FeatureTest of an operator's name; false for another name.
 bool feature_test_of(std::string_view name, FeatureTest& test) {
     static constexpr std::pair<std::string_view, FeatureTest> operators[] = {
-        {"__has_include", FeatureTest::include},      {"__has_include_next", FeatureTest::include_next},
-        {"__has_builtin", FeatureTest::builtin},      {"__has_attribute", FeatureTest::attribute},
-        {"__has_c_attribute", FeatureTest::c_attribute}, {"__has_feature", FeatureTest::feature}};
+        {"__has_include", FeatureTest::include},
+        {"__has_include_next", FeatureTest::include_next},
+        {"__has_builtin", FeatureTest::builtin},
+        {"__has_attribute", FeatureTest::attribute},
+        {"__has_c_attribute", FeatureTest::c_attribute},
+        {"__has_feature", FeatureTest::feature}};
     for (const auto& [word, value] : operators) {
         if (word == name) {
             test = value;
@@ -1238,7 +1244,9 @@ void Preprocessor::expand_feature_test(const MacroEntry& entry) {
         }
         int found_entry = -1;
         std::string text;
-        answer = find_include(name, test == FeatureTest::include_next, found_entry, text).empty() ? 0 : 1;
+        answer = find_include(name, test == FeatureTest::include_next, found_entry, text).empty()
+                     ? 0
+                     : 1;
     } else {
         std::string key;
         for (char c : arg) {

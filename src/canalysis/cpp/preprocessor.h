@@ -96,10 +96,10 @@ struct InputLevel {
     std::string file;  // file levels: the name as opened (may be empty)
     long line = 0;     // the line `pos` is on
     std::size_t conditional_depth = 0;
-    int search_entry = -1;            // search-path entry the file was found in
-    MacroEntry* disabled = nullptr;   // macro not expanded while this level is read
-    bool owns_output = false;         // writes into an output of its own
-    bool line_start = true;           // file levels: nothing but blanks since the newline
+    int search_entry = -1;           // search-path entry the file was found in
+    MacroEntry* disabled = nullptr;  // macro not expanded while this level is read
+    bool owns_output = false;        // writes into an output of its own
+    bool line_start = true;          // file levels: nothing but blanks since the newline
 };
 
 // A function-like macro call whose arguments are being expanded.
@@ -227,25 +227,25 @@ private:
     bool initialised_ = false;
 
     std::vector<InputLevel> levels_;
-    std::vector<std::string> outputs_;   // the innermost is the current output
+    std::vector<std::string> outputs_;  // the innermost is the current output
     std::vector<std::unique_ptr<PendingCall>> pending_;
     std::vector<LevelKind> output_kinds_;
     std::string finished_output_;
     std::vector<OpenConditional> conditionals_;
-    bool skipping_ = false;      // in a branch not taken
-    int skip_depth_ = 0;         // conditionals opened inside skipped text
+    bool skipping_ = false;  // in a branch not taken
+    int skip_depth_ = 0;     // conditionals opened inside skipped text
     bool analysis_on_ = true;
     bool forced_ = false;
     bool reading_definitions_ = false;
-    bool boundary_ = false;      // a macro level began or ended since the last output
-    bool fatal_ = false;         // a fatal report came back from the sink
+    bool boundary_ = false;  // a macro level began or ended since the last output
+    bool fatal_ = false;     // a fatal report came back from the sink
     int errors_ = 0;
     long expansions_ = 0;
-    std::size_t level_bytes_ = 0;  // text held by the expansion levels
+    std::size_t level_bytes_ = 0;        // text held by the expansion levels
     std::size_t held_output_bytes_ = 0;  // outputs of arguments waiting below the current one
     std::size_t pending_bytes_ = 0;      // raw arguments of the calls waiting for them
     std::size_t pushed_bytes_ = 0;       // all the text pushed for rescanning
-    long directive_line_ = -1;   // location of the directive being handled
+    long directive_line_ = -1;           // location of the directive being handled
     bool have_time_ = false;
     std::tm time_{};
 
@@ -260,8 +260,8 @@ private:
     // standard definitions; a name not listed is answered 0.
     std::map<std::string, long, std::less<>> feature_answers_[6];
 
-    long out_line_ = 0;          // input line the output's current line shows
-    std::string out_file_;       // file of the last marker
+    long out_line_ = 0;     // input line the output's current line shows
+    std::string out_file_;  // file of the last marker
 };
 
 // The operations of the run, as the callers know them.
@@ -290,7 +290,6 @@ struct InputRefusal {
 // error) or that is an output of the run is refused: described in
 // `refusal` when one is given, for the caller to report at its line, or
 // else reported at once (a fatal end).
-bool read_whole_file(const std::string& path, std::string& text,
-                     InputRefusal* refusal = nullptr);
+bool read_whole_file(const std::string& path, std::string& text, InputRefusal* refusal = nullptr);
 
 }  // namespace vx

@@ -35,12 +35,16 @@ public:
             std::abort();
         }
         directory_ = pattern;
-        write("one/a.h", "#ifndef A_H\n#define A_H\n#define A(x, ...) x __VA_ARGS__\n"
-                         "int a;\n#include_next <a.h>\n#endif\n");
+        write("one/a.h",
+              "#ifndef A_H\n#define A_H\n#define A(x, ...) x __VA_ARGS__\n"
+              "int a;\n#include_next <a.h>\n#endif\n");
         write("two/a.h", "#define NEXT 1\n#define S(x) #x\n#define P(a,b) a##b\n");
-        write("two/b.h", "#pragma vexor type_modifier = far\n#if __INCLUDE_LEVEL__ < 40\n"
-                         "#include \"b.h\"\n#endif\nb __FILE__ __LINE__\n");
-        write("two/c.h", "?" "?=define TRI 1\n<% %> /* unterminated");
+        write("two/b.h",
+              "#pragma vexor type_modifier = far\n#if __INCLUDE_LEVEL__ < 40\n"
+              "#include \"b.h\"\n#endif\nb __FILE__ __LINE__\n");
+        write("two/c.h",
+              "?"
+              "?=define TRI 1\n<% %> /* unterminated");
     }
     ~FuzzHeaders() {
         std::error_code ignored;
@@ -50,7 +54,8 @@ public:
 
 private:
     void write(const std::string& name, const std::string& text) {
-        std::filesystem::create_directories(std::filesystem::path(path(name.c_str())).parent_path());
+        std::filesystem::create_directories(
+            std::filesystem::path(path(name.c_str())).parent_path());
         std::ofstream(path(name.c_str())) << text;
     }
     std::string directory_;

@@ -34,8 +34,8 @@ public:
     vx::CppDiagnosticSink sink() {
         return [this](vx::CppLevel level, std::string_view code, std::string_view argument,
                       std::string_view file, long line) {
-            reports.push_back(Report{level, std::string(code), std::string(argument),
-                                     std::string(file), line});
+            reports.push_back(
+                Report{level, std::string(code), std::string(argument), std::string(file), line});
         };
     }
     std::string run(std::string_view text, std::string_view file = "t.c", long first = 0) {
@@ -109,13 +109,13 @@ std::string c_tokens(const std::string& squeezed) {
         }
         std::size_t b = i;
         if (std::isalpha(c) || c == '_' || c == '$') {
-            while (i < t.size() && (std::isalnum(static_cast<unsigned char>(t[i])) || t[i] == '_' ||
-                                    t[i] == '$')) {
+            while (i < t.size() &&
+                   (std::isalnum(static_cast<unsigned char>(t[i])) || t[i] == '_' || t[i] == '$')) {
                 ++i;
             }
         } else if (std::isdigit(c)) {
-            while (i < t.size() && (std::isalnum(static_cast<unsigned char>(t[i])) || t[i] == '.' ||
-                                    t[i] == '_')) {
+            while (i < t.size() &&
+                   (std::isalnum(static_cast<unsigned char>(t[i])) || t[i] == '.' || t[i] == '_')) {
                 ++i;
             }
         } else if (c == '"' || c == '\'') {
@@ -211,8 +211,9 @@ TEST(Preprocessor, StringisingEscapesLiteralsAndFoldsBlanks) {
 
 TEST(Preprocessor, ArgumentChecks) {
     Cpp c;
-    c.run("#define ONE(a) a\n#define TWO(a,b) a b\n#define NONE() n\n"
-          "ONE() TWO(1) TWO(1,2,3) NONE(1) NONE() NONE( ) TWO(,)\n");
+    c.run(
+        "#define ONE(a) a\n#define TWO(a,b) a b\n#define NONE() n\n"
+        "ONE() TWO(1) TWO(1,2,3) NONE(1) NONE() NONE( ) TWO(,)\n");
     EXPECT_EQ(c.codes(), "NOARTOMAC NBARGMACR TOMANYARG ARGTOMACR");
     ASSERT_EQ(c.reports.size(), 4u);
     EXPECT_EQ(c.reports[1].argument, "TWO");
@@ -234,8 +235,8 @@ TEST(Preprocessor, JoinedVariableArgumentsStopAt999Characters) {
     std::string fits(999, 'x');
     EXPECT_EQ(c.tokens("#define V(...) __VA_ARGS__\nV(" + fits + ")"), fits);
     EXPECT_TRUE(c.reports.empty());
-    c.run("#define V(...) __VA_ARGS__\nV(" + std::string(500, 'x') + "," +
-          std::string(499, 'y') + ") after\n");
+    c.run("#define V(...) __VA_ARGS__\nV(" + std::string(500, 'x') + "," + std::string(499, 'y') +
+          ") after\n");
     ASSERT_EQ(c.reports.size(), 1u);
     EXPECT_EQ(c.reports[0].code, "TOMANYARG");
     EXPECT_EQ(c.reports[0].level, vx::CppLevel::fatal);
@@ -296,10 +297,18 @@ TEST(Preprocessor, RecursionStopsAtTheLevelLimitWithoutStackOverflow) {
 
 TEST(Preprocessor, TrigraphsDigraphsAndComments) {
     Cpp c;
-    EXPECT_EQ(c.tokens("?" "?=define X 1\nX ?" "?! ?" "?( ?" "?)"), "1 ?" "?! [ ]");
+    EXPECT_EQ(c.tokens("?"
+                       "?=define X 1\nX ?"
+                       "?! ?"
+                       "?( ?"
+                       "?)"),
+              "1 ?"
+              "?! [ ]");
     EXPECT_EQ(c.tokens("<: :> <% %> \"<:\"\n%:define D 4\nD"), "[ ] { } \"<:\" 4");
     EXPECT_EQ(c.run("a/* one\ntwo */b // end\nc\n"), "#line 1 \"t.c\"\na \nb  \nc\n");
-    EXPECT_EQ(c.tokens("x ?" "?/  \ny"), "x y");
+    EXPECT_EQ(c.tokens("x ?"
+                       "?/  \ny"),
+              "x y");
     EXPECT_TRUE(c.reports.empty()) << c.codes();
 
     c.run("\"open\nx /* never closed");
@@ -408,9 +417,10 @@ TEST(Preprocessor, IncludesFollowTheSearchPathAndWriteMarkers) {
     init.include_dirs = {dir.path + "/one", dir.path + "/two"};
     Cpp c(init);
     std::string out = c.run("#include <h.h>\nM(after)\n");
-    EXPECT_EQ(out, "#line 1 \"t.c\"\n\n#line 1 \"" + dir.path + "/one/h.h\"\nint one;\n\n#line 1 \"" +
-                       dir.path + "/two/h.h\"\nint two; 2 \"" + dir.path +
-                       "/two/h.h\"\n\n#line 3 \"" + dir.path + "/one/h.h\"\n#line 2 \"t.c\"\nafter\n");
+    EXPECT_EQ(out, "#line 1 \"t.c\"\n\n#line 1 \"" + dir.path +
+                       "/one/h.h\"\nint one;\n\n#line 1 \"" + dir.path +
+                       "/two/h.h\"\nint two; 2 \"" + dir.path + "/two/h.h\"\n\n#line 3 \"" +
+                       dir.path + "/one/h.h\"\n#line 2 \"t.c\"\nafter\n");
     EXPECT_TRUE(c.reports.empty()) << c.codes();
     EXPECT_EQ(c.cpp.included_files(),
               (std::vector<std::string>{dir.path + "/two/h.h", dir.path + "/one/h.h"}));
@@ -437,7 +447,8 @@ TEST(Preprocessor, IncludesFollowTheSearchPathAndWriteMarkers) {
 TEST(Preprocessor, TheMainFileIsReadAtInitialisation) {
     TempDir dir;
     vx::CppInit init;
-    init.main_file = dir.write("main.h", "#define FROM_MAIN 1\n#pragma vexor type_modifier = near\n");
+    init.main_file =
+        dir.write("main.h", "#define FROM_MAIN 1\n#pragma vexor type_modifier = near\n");
     Cpp c(init);
     EXPECT_TRUE(c.cpp.macro_defined("FROM_MAIN"));
     EXPECT_EQ(c.cpp.type_modifiers(), std::vector<std::string>{"near"});
@@ -460,8 +471,9 @@ TEST(Preprocessor, PragmasOfTheTool) {
     EXPECT_FALSE(c.cpp.macro_defined("HIDDEN"));
     EXPECT_TRUE(c.reports.empty()) << c.codes();
 
-    c.run("#pragma vexor incl_std\n#pragma vexor bogus\n#pragma vexor type_modifier far\n"
-          "#pragma vexor incl_std \"/a\", /b  /c\n");
+    c.run(
+        "#pragma vexor incl_std\n#pragma vexor bogus\n#pragma vexor type_modifier far\n"
+        "#pragma vexor incl_std \"/a\", /b  /c\n");
     EXPECT_EQ(c.codes(), "SYNTAXERR PRAGMAINC TYPMODINC");
     EXPECT_EQ(c.reports[0].argument, "empty pragma vexor incl_std");
     EXPECT_EQ(c.reports[1].argument, "bogus");
@@ -518,12 +530,13 @@ TEST(Preprocessor, ExpansionAgreesWithTheStandardExamples) {
     EXPECT_EQ(c.tokens("char c[2][6] = { str(hello), str(\"\") };\nr(4,) r(,5) r(2,3)"),
               "char c[2][6] = { \"hello\", \"\\\"\\\"\" }; 4 5 23");
     Cpp d;
-    EXPECT_EQ(d.tokens("#define str(x) # x\n#define xstr(s) str(s)\n#define INCFILE(n) vers ## n\n"
-                       "xstr(INCFILE(2).h)\n#define hash_hash # ## #\n#define mkstr(a) # a\n"
-                       "#define in_between(a) mkstr(a)\n#define join(c, d) in_between(c hash_hash d)\n"
-                       "join(x, y)\n#define showlist(...) puts(#__VA_ARGS__)\n"
-                       "showlist(The first, second, and third items.);"),
-              "\"vers2.h\" \"x ## y\" puts(\"The first, second, and third items.\");");
+    EXPECT_EQ(
+        d.tokens("#define str(x) # x\n#define xstr(s) str(s)\n#define INCFILE(n) vers ## n\n"
+                 "xstr(INCFILE(2).h)\n#define hash_hash # ## #\n#define mkstr(a) # a\n"
+                 "#define in_between(a) mkstr(a)\n#define join(c, d) in_between(c hash_hash d)\n"
+                 "join(x, y)\n#define showlist(...) puts(#__VA_ARGS__)\n"
+                 "showlist(The first, second, and third items.);"),
+        "\"vers2.h\" \"x ## y\" puts(\"The first, second, and third items.\");");
     EXPECT_EQ(c.codes() + d.codes(), "");
 }
 
@@ -536,13 +549,15 @@ TEST(Preprocessor, AgreesWithGccOnTrickyExpansions) {
     const std::vector<std::string> cases = {
         "#define f(x) -x\nf(-1) f(f(1))",
         "#define E\n#define P(x) x\nP(a)P(b) -E- +E+",
-        "#define cat(a,b) a##b\n#define xcat(a,b) cat(a,b)\ncat(1,2) xcat(cat(a,b),c) cat(x, ) cat(,y)",
+        "#define cat(a,b) a##b\n#define xcat(a,b) cat(a,b)\ncat(1,2) xcat(cat(a,b),c) cat(x, ) "
+        "cat(,y)",
         "#define AA BB\n#define BB AA\nAA BB",
         "#define obj (obj + 1)\n#define fn(a) fn(a + obj)\nfn(fn(obj))",
         "#define lparen (\n#define F(x) [x]\nF lparen 1) F (2)",
         "#define g(x) x(1)\n#define h(y) <y>\ng(h)",
         "#define str(x) #x\n#define xstr(x) str(x)\nxstr(__STDC__ a  \"\\n\"  'q')",
-        "#define EMPTY\n#define LPAREN (\n#define RPAREN )\n#define F(x, y) x + y\n#define ELLIP_FUNC(...) __VA_ARGS__\nELLIP_FUNC(F, LPAREN, 'a', 'b', RPAREN);",
+        "#define EMPTY\n#define LPAREN (\n#define RPAREN )\n#define F(x, y) x + y\n#define "
+        "ELLIP_FUNC(...) __VA_ARGS__\nELLIP_FUNC(F, LPAREN, 'a', 'b', RPAREN);",
         "#define SUM(a, ...) (a + __VA_ARGS__)\nSUM(1, 2, 3) SUM((1,2), (3,4))",
         "#define nil(x) x\n#define G nil(G) + 1\nG",
         // The examples of the macro replacement section of the C standard.
@@ -553,15 +568,18 @@ TEST(Preprocessor, AgreesWithGccOnTrickyExpansions) {
         "#define debug(s, t) printf(\"x\" # s \"= %d, x\" # t \"= %s\", \\\n x ## s, x ## t)\n"
         "#define INCFILE(n) vers ## n\n#define glue(a, b) a ## b\n#define xglue(a, b) glue(a, b)\n"
         "#define HIGHLOW \"hello\"\n#define LOW LOW \", world\"\ndebug(1, 2);\n"
-        "fputs(str(strncmp(\"abc\\0d\", \"abc\", '\\4') // this goes away\n == 0) str(: @\\n), s);\n"
+        "fputs(str(strncmp(\"abc\\0d\", \"abc\", '\\4') // this goes away\n == 0) str(: @\\n), "
+        "s);\n"
         "xstr(INCFILE(2).h)\nglue(HIGH, LOW);\nxglue(HIGH, LOW)",
         "#define hash_hash # ## #\n#define mkstr(a) # a\n#define in_between(a) mkstr(a)\n"
         "#define join(c, d) in_between(c hash_hash d)\nchar p[] = join(x, y);",
         "#define t(x,y,z) x ## y ## z\nint j[] = { t(1,2,3), t(,4,5), t(6,,7), t(8,9,),\n"
         " t(10,,), t(,11,), t(,,12), t(,,) };",
-        "#define debug(...) fprintf(stderr, __VA_ARGS__)\n#define showlist(...) puts(#__VA_ARGS__)\n"
+        "#define debug(...) fprintf(stderr, __VA_ARGS__)\n#define showlist(...) "
+        "puts(#__VA_ARGS__)\n"
         "#define report(test, ...) ((test)?puts(#test):\\\n printf(__VA_ARGS__))\n"
-        "debug(\"Flag\");\ndebug(\"X = %d\\n\", x);\nshowlist(The first, second, and third items.);\n"
+        "debug(\"Flag\");\ndebug(\"X = %d\\n\", x);\nshowlist(The first, second, and third "
+        "items.);\n"
         "report(x>y, \"x is %d but y is %d\", x, y);",
         "#define OBJ_LIKE (1-1)\n#define OBJ_LIKE /* white space */ (1-1) /* other */\n"
         "#define FUNC_LIKE(a) ( a )\n#define FUNC_LIKE( a )( /* note the white space */ \\\n"
@@ -600,7 +618,8 @@ TEST(Preprocessor, AgreesWithGccOnTrickyExpansions) {
         {"#define OBJ_LIKE (1-1)\n#define OBJ_LIKE (0)\nOBJ_LIKE", "IDENREDEF"},
     };
     for (std::size_t k = 0; k < different.size(); ++k) {
-        std::string file = dir.write("different" + std::to_string(k) + ".c", different[k].text + "\n");
+        std::string file =
+            dir.write("different" + std::to_string(k) + ".c", different[k].text + "\n");
         std::string command = "gcc -E -P -undef -D__STDC__=0 " + file + " 2>/dev/null";
         std::FILE* pipe = ::popen(command.c_str(), "r");
         ASSERT_NE(pipe, nullptr);
@@ -655,8 +674,10 @@ TEST(Preprocessor, ReadsTheSystemHeadersWithoutWarnings) {
         const char* expected;
     };
     const Header headers[] = {
-        {"stdio.h", "extern int printf"},   {"stdint.h", "int32_t;"},
-        {"stdlib.h", "extern void *malloc"}, {"string.h", "extern void *memcpy"},
+        {"stdio.h", "extern int printf"},
+        {"stdint.h", "int32_t;"},
+        {"stdlib.h", "extern void *malloc"},
+        {"string.h", "extern void *memcpy"},
         {"limits.h", ""},
     };
     for (const Header& h : headers) {
@@ -676,38 +697,47 @@ namespace {
 // tests by the search path, the others from the standard definitions.
 TEST(Preprocessor, FeatureTestOperators) {
     TempDir dir;
-    dir.write("one/h.h", "#if __has_include_next(<h.h>)\nnext_found\n#else\nno_next\n#endif\n"
-                         "#include_next <h.h>\n");
+    dir.write("one/h.h",
+              "#if __has_include_next(<h.h>)\nnext_found\n#else\nno_next\n#endif\n"
+              "#include_next <h.h>\n");
     dir.write("two/h.h", "#if __has_include_next(<h.h>)\nnext_found\n#else\nlast\n#endif\n");
     dir.write("one/linux/fs.h", "fs\n");
     vx::CppInit init;
     init.include_dirs = {dir.path + "/one", dir.path + "/two"};
     Cpp c(init);
     c.run("#define linux 1\n#define HEADER <h.h>\n");
-    EXPECT_EQ(c.tokens("#if __has_include(<linux/fs.h>) && !__has_include(\"none.h\")\nyes\n#endif\n"
-                       "#if __has_include(HEADER)\nby_macro\n#endif\n"
-                       "#if defined(__has_include) && defined __has_include_next\ndefined\n#endif\n"
-                       "#ifdef __has_builtin\nbuiltin_op\n#endif\n"),
-              "yes by_macro defined");
+    EXPECT_EQ(
+        c.tokens("#if __has_include(<linux/fs.h>) && !__has_include(\"none.h\")\nyes\n#endif\n"
+                 "#if __has_include(HEADER)\nby_macro\n#endif\n"
+                 "#if defined(__has_include) && defined __has_include_next\ndefined\n#endif\n"
+                 "#ifdef __has_builtin\nbuiltin_op\n#endif\n"),
+        "yes by_macro defined");
     EXPECT_EQ(c.tokens("#include <h.h>\n"), "next_found last");
     EXPECT_TRUE(c.reports.empty()) << c.codes();
 
-    c.run("#pragma vexor feature_test __has_builtin\n"
-          "#pragma vexor feature_test __has_builtin 1 __builtin_expect __builtin_memcpy\n"
-          "#pragma vexor feature_test __has_attribute 1 packed aligned\n"
-          "#pragma vexor feature_test __has_c_attribute 201904 deprecated\n");
-    EXPECT_EQ(c.tokens("#if __has_builtin(__builtin_expect) && !__has_builtin(__builtin_nothing)\nb\n#endif\n"
-                       "#if __has_attribute(__packed__) && __has_attribute( aligned ) && __has_attribute(gnu::packed)\n"
-                       "a\n#endif\n"
-                       "#if __has_c_attribute(deprecated) == 201904 && !__has_c_attribute(nodiscard)\nc\n#endif\n"
-                       "#if defined __has_feature\nf\n#else\nno_feature\n#endif\n"
-                       "x = __has_attribute(packed);\n"
-                       "#define has_attr __has_attribute\n#if has_attr (packed) && !has_attr(nothing)\nalias\n#endif\n"),
-              "b a c no_feature x = 1 ; alias");
+    c.run(
+        "#pragma vexor feature_test __has_builtin\n"
+        "#pragma vexor feature_test __has_builtin 1 __builtin_expect __builtin_memcpy\n"
+        "#pragma vexor feature_test __has_attribute 1 packed aligned\n"
+        "#pragma vexor feature_test __has_c_attribute 201904 deprecated\n");
+    EXPECT_EQ(
+        c.tokens(
+            "#if __has_builtin(__builtin_expect) && !__has_builtin(__builtin_nothing)\nb\n#endif\n"
+            "#if __has_attribute(__packed__) && __has_attribute( aligned ) && "
+            "__has_attribute(gnu::packed)\n"
+            "a\n#endif\n"
+            "#if __has_c_attribute(deprecated) == 201904 && "
+            "!__has_c_attribute(nodiscard)\nc\n#endif\n"
+            "#if defined __has_feature\nf\n#else\nno_feature\n#endif\n"
+            "x = __has_attribute(packed);\n"
+            "#define has_attr __has_attribute\n#if has_attr (packed) && "
+            "!has_attr(nothing)\nalias\n#endif\n"),
+        "b a c no_feature x = 1 ; alias");
     EXPECT_TRUE(c.reports.empty()) << c.codes();
 
-    c.run("#if __has_include(stdio.h)\n#endif\n#if __has_builtin\n#endif\n"
-          "#pragma vexor feature_test __has_nothing 1 x\n");
+    c.run(
+        "#if __has_include(stdio.h)\n#endif\n#if __has_builtin\n#endif\n"
+        "#pragma vexor feature_test __has_nothing 1 x\n");
     EXPECT_EQ(c.codes(), "ERINCLUDE SYNTAXERR SYNTAXERR");
 }
 

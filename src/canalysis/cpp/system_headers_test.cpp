@@ -18,20 +18,20 @@ namespace {
 constexpr const char* standard_definitions = VX_DIST_DIR "/target/ana/vxus_c.def";
 
 const char* const header_set[] = {
-    "stdio.h",     "stdlib.h",     "string.h",    "stdint.h",     "stddef.h",      "stdarg.h",
-    "stdbool.h",   "errno.h",      "limits.h",    "float.h",      "ctype.h",       "math.h",
-    "time.h",      "signal.h",     "setjmp.h",    "assert.h",     "locale.h",      "wchar.h",
-    "inttypes.h",  "unistd.h",     "fcntl.h",     "sys/types.h",  "sys/stat.h",    "sys/socket.h",
-    "netinet/in.h", "arpa/inet.h", "pthread.h",   "sys/time.h",   "sys/wait.h",    "dirent.h",
-    "poll.h",      "sys/mman.h",   "semaphore.h", "netdb.h",      "termios.h",
+    "stdio.h",      "stdlib.h",    "string.h",    "stdint.h",    "stddef.h",   "stdarg.h",
+    "stdbool.h",    "errno.h",     "limits.h",    "float.h",     "ctype.h",    "math.h",
+    "time.h",       "signal.h",    "setjmp.h",    "assert.h",    "locale.h",   "wchar.h",
+    "inttypes.h",   "unistd.h",    "fcntl.h",     "sys/types.h", "sys/stat.h", "sys/socket.h",
+    "netinet/in.h", "arpa/inet.h", "pthread.h",   "sys/time.h",  "sys/wait.h", "dirent.h",
+    "poll.h",       "sys/mman.h",  "semaphore.h", "netdb.h",     "termios.h",
 };
 
 class Collecting : public DiagnosticSink {
 public:
-    void report(DiagnosticLevel, std::string_view code, std::string_view argument, std::string_view file,
-                long line) override {
-        messages.push_back(std::string(code) + " [" + std::string(file) + ":" + std::to_string(line) + "] " +
-                           std::string(argument));
+    void report(DiagnosticLevel, std::string_view code, std::string_view argument,
+                std::string_view file, long line) override {
+        messages.push_back(std::string(code) + " [" + std::string(file) + ":" +
+                           std::to_string(line) + "] " + std::string(argument));
     }
     std::vector<std::string> messages;
 };
@@ -42,8 +42,8 @@ protected:
         state_ = new State;
         State& s = *state_;
         s.cpp.set_target(&s.target);
-        auto sink = [](CppLevel, std::string_view code, std::string_view argument, std::string_view file,
-                       long line) {
+        auto sink = [](CppLevel, std::string_view code, std::string_view argument,
+                       std::string_view file, long line) {
             state_->cpp_messages.push_back(std::string(code) + " [" + std::string(file) + ":" +
                                            std::to_string(line) + "] " + std::string(argument));
         };
@@ -76,7 +76,9 @@ protected:
     };
     static State* state_;
 
-    static const Symbol* symbol(std::string_view name) { return c_find_symbol(name, state_->table, ""); }
+    static const Symbol* symbol(std::string_view name) {
+        return c_find_symbol(name, state_->table, "");
+    }
     static const TypeNode* resolved(std::string_view name) {
         const Symbol* s = symbol(name);
         return s ? c_resolve_type(s->type) : nullptr;

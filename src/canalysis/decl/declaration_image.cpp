@@ -26,7 +26,8 @@ std::string parameter_list(const TypeNode* f, bool name_unnamed, DiagnosticSink*
         std::string name = p.name;
         bool is_void = p.type && p.type->kind == TypeKind::void_type;
         bool is_ellipsis = p.type && p.type->kind == TypeKind::ellipsis;
-        if (name.empty() && name_unnamed && !is_void && !is_ellipsis) name = "p" + std::to_string(i + 1);
+        if (name.empty() && name_unnamed && !is_void && !is_ellipsis)
+            name = "p" + std::to_string(i + 1);
         if (!p.type) {
             if (sink) sink->report(DiagnosticLevel::warning, "PARAMINCO", name, "", 0);
             out += "int " + name;
@@ -63,7 +64,8 @@ std::string aggregate_head(const TypeNode* type, int depth) {
     for (const Field& f : type->fields) {
         if (!f.symbol) continue;
         out += " ";
-        out += f.symbol->type ? type_image(f.symbol->type, f.symbol->name, depth + 1) : "int " + f.symbol->name;
+        out += f.symbol->type ? type_image(f.symbol->type, f.symbol->name, depth + 1)
+                              : "int " + f.symbol->name;
         if (!f.bit_width.empty()) out += " : " + f.bit_width;
         out += ";";
     }
@@ -74,34 +76,44 @@ std::string type_image(const TypeNode* type, std::string inner, int depth) {
     if (!type) return with_inner("int", inner);
     if (depth > image_depth_limit) return inner;
     switch (type->kind) {
-    case TypeKind::integer:
-    case TypeKind::floating:
-    case TypeKind::wide_integer:
-    case TypeKind::extended_real:
-    case TypeKind::named: return with_inner(type->name, inner);
-    case TypeKind::void_type: return with_inner("void", inner);
-    case TypeKind::vector:
-        return type_image(type->target, with_inner("__attribute__((__vector_size__(" + type->bound + ")))", inner),
-                          depth + 1);
-    case TypeKind::ellipsis: return "...";
-    case TypeKind::struct_type:
-    case TypeKind::union_type:
-    case TypeKind::enum_type: return with_inner(aggregate_head(type, depth), inner);
-    case TypeKind::qualified: return type->name + " " + type_image(type->target, inner, depth + 1);
-    case TypeKind::pointer: {
-        std::string text = "*";
-        for (const std::string& q : type->qualifiers) text += q + " ";
-        if (!type->qualifiers.empty() && inner.empty()) text.pop_back();
-        text += inner;
-        const TypeNode* target = type->target;
-        if (target && (target->kind == TypeKind::array || target->kind == TypeKind::function)) {
-            text = "(" + text + ")";
+        case TypeKind::integer:
+        case TypeKind::floating:
+        case TypeKind::wide_integer:
+        case TypeKind::extended_real:
+        case TypeKind::named:
+            return with_inner(type->name, inner);
+        case TypeKind::void_type:
+            return with_inner("void", inner);
+        case TypeKind::vector:
+            return type_image(
+                type->target,
+                with_inner("__attribute__((__vector_size__(" + type->bound + ")))", inner),
+                depth + 1);
+        case TypeKind::ellipsis:
+            return "...";
+        case TypeKind::struct_type:
+        case TypeKind::union_type:
+        case TypeKind::enum_type:
+            return with_inner(aggregate_head(type, depth), inner);
+        case TypeKind::qualified:
+            return type->name + " " + type_image(type->target, inner, depth + 1);
+        case TypeKind::pointer: {
+            std::string text = "*";
+            for (const std::string& q : type->qualifiers) text += q + " ";
+            if (!type->qualifiers.empty() && inner.empty()) text.pop_back();
+            text += inner;
+            const TypeNode* target = type->target;
+            if (target && (target->kind == TypeKind::array || target->kind == TypeKind::function)) {
+                text = "(" + text + ")";
+            }
+            return type_image(target, text, depth + 1);
         }
-        return type_image(target, text, depth + 1);
-    }
-    case TypeKind::array: return type_image(type->target, inner + "[" + type->bound + "]", depth + 1);
-    case TypeKind::function:
-        return type_image(type->target, inner + "(" + parameter_list(type, false, nullptr, depth) + ")", depth + 1);
+        case TypeKind::array:
+            return type_image(type->target, inner + "[" + type->bound + "]", depth + 1);
+        case TypeKind::function:
+            return type_image(type->target,
+                              inner + "(" + parameter_list(type, false, nullptr, depth) + ")",
+                              depth + 1);
     }
     return inner;
 }
@@ -112,7 +124,8 @@ std::string c_type_image(const TypeNode* type, std::string_view name) {
     return type_image(type, std::string(name), 0);
 }
 
-std::string c_declaration_image(const Symbol& symbol, const ImageFlags& flags, DiagnosticSink* sink) {
+std::string c_declaration_image(const Symbol& symbol, const ImageFlags& flags,
+                                DiagnosticSink* sink) {
     std::string out;
     if (flags.with_extern) out += "extern ";
     if (flags.with_static) out += "static ";
@@ -133,7 +146,8 @@ std::string c_declaration_image(const Symbol& symbol, const ImageFlags& flags, D
         return out + type_image(type->target, declarator, 1) + ";";
     }
     out += c_type_image(type, symbol.name);
-    if (!symbol.initial_value.empty() && out.rfind("extern ", 0) != 0) out += " = " + symbol.initial_value;
+    if (!symbol.initial_value.empty() && out.rfind("extern ", 0) != 0)
+        out += " = " + symbol.initial_value;
     return out + ";";
 }
 

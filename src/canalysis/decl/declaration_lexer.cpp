@@ -44,11 +44,13 @@ bool is_horizontal_blank(char c) {
 
 // The grammar's token of each C keyword, in the order of CKeyword.
 constexpr int keyword_tokens[] = {
-    TOK_ASM_KEYWORD, TOK_ATTRIBUTE, TOK_TYPEOF, TOK_ALIGNOF, TOK_INLINE, TOK_CONST, TOK_VOLATILE,
-    TOK_SIGNED, TOK_AUTO, TOK_REGISTER, TOK_TK_STATIC, TOK_EXTERN, TOK_TYPEDEF, TOK_CHAR, TOK_SHORT,
-    TOK_INT, TOK_LONG, TOK_UNSIGNED, TOK_FLOAT, TOK_DOUBLE, TOK_VOID, TOK_STRUCT, TOK_UNION, TOK_ENUM,
-    TOK_SIZEOF, TOK_IF, TOK_ELSE, TOK_SWITCH, TOK_CASE, TOK_DEFAULT, TOK_WHILE, TOK_DO, TOK_FOR,
-    TOK_GOTO, TOK_CONTINUE, TOK_BREAK, TOK_RETURN, TOK_INT128, TOK_EXTENDED_REAL, TOK_AUTO_TYPE,
+    TOK_ASM_KEYWORD, TOK_ATTRIBUTE, TOK_TYPEOF,        TOK_ALIGNOF,   TOK_INLINE,    TOK_CONST,
+    TOK_VOLATILE,    TOK_SIGNED,    TOK_AUTO,          TOK_REGISTER,  TOK_TK_STATIC, TOK_EXTERN,
+    TOK_TYPEDEF,     TOK_CHAR,      TOK_SHORT,         TOK_INT,       TOK_LONG,      TOK_UNSIGNED,
+    TOK_FLOAT,       TOK_DOUBLE,    TOK_VOID,          TOK_STRUCT,    TOK_UNION,     TOK_ENUM,
+    TOK_SIZEOF,      TOK_IF,        TOK_ELSE,          TOK_SWITCH,    TOK_CASE,      TOK_DEFAULT,
+    TOK_WHILE,       TOK_DO,        TOK_FOR,           TOK_GOTO,      TOK_CONTINUE,  TOK_BREAK,
+    TOK_RETURN,      TOK_INT128,    TOK_EXTENDED_REAL, TOK_AUTO_TYPE,
 };
 static_assert(sizeof keyword_tokens / sizeof keyword_tokens[0] ==
               static_cast<std::size_t>(CKeyword::auto_type_keyword) + 1);
@@ -61,25 +63,27 @@ constexpr int no_token = -1;
 // given.
 bool type_already_given(int token) {
     switch (token) {
-    case TOK_CHAR:
-    case TOK_SHORT:
-    case TOK_INT:
-    case TOK_LONG:
-    case TOK_SIGNED:
-    case TOK_UNSIGNED:
-    case TOK_FLOAT:
-    case TOK_DOUBLE:
-    case TOK_VOID:
-    case TOK_TYPE_NAME:
-    case '*':
-    case '}':
-        return true;
-    default:
-        return false;
+        case TOK_CHAR:
+        case TOK_SHORT:
+        case TOK_INT:
+        case TOK_LONG:
+        case TOK_SIGNED:
+        case TOK_UNSIGNED:
+        case TOK_FLOAT:
+        case TOK_DOUBLE:
+        case TOK_VOID:
+        case TOK_TYPE_NAME:
+        case '*':
+        case '}':
+            return true;
+        default:
+            return false;
     }
 }
 
-bool is_tag_keyword(int token) { return token == TOK_STRUCT || token == TOK_UNION || token == TOK_ENUM; }
+bool is_tag_keyword(int token) {
+    return token == TOK_STRUCT || token == TOK_UNION || token == TOK_ENUM;
+}
 
 // Steps over the blanks at the start of a control line's rest.
 void skip(std::string_view& s) {
@@ -254,8 +258,8 @@ void ParserContext::apply_pragma(std::string_view line) {
         target.set_plain_char_signed(sign == "signed");
     } else if (typedef_int && type != "int" && type != "short" && type != "long") {
         int magnitude = typedef_int->width < 0 ? -typedef_int->width : typedef_int->width;
-        TypeNode* changed = table_.integer_type(typedef_int->name, sign == "signed" ? -magnitude : magnitude,
-                                                typedef_int->is_char);
+        TypeNode* changed = table_.integer_type(
+            typedef_int->name, sign == "signed" ? -magnitude : magnitude, typedef_int->is_char);
         table_.named_type(type, changed);
     }
 }
@@ -281,7 +285,8 @@ int ParserContext::identifier(SemanticValue& value) {
             return token;
         }
     }
-    if (Symbol* s = table_.lookup_symbol(word, options_.scope); s && (s->storage & storage_typedef)) {
+    if (Symbol* s = table_.lookup_symbol(word, options_.scope);
+        s && (s->storage & storage_typedef)) {
         typedef_name = true;
     } else if (!s && table_.global_typedef(word)) {
         typedef_name = true;
@@ -289,7 +294,8 @@ int ParserContext::identifier(SemanticValue& value) {
     if (typedef_name) {
         // After struct, union or enum it is a tag; after a given type, the
         // name being declared.
-        if (is_tag_keyword(previous_token_) || !type_already_given(previous_token_)) return TOK_TYPE_NAME;
+        if (is_tag_keyword(previous_token_) || !type_already_given(previous_token_))
+            return TOK_TYPE_NAME;
         return TOK_IDENTIFIER;
     }
     if (run_.is_type_modifier && run_.is_type_modifier(word)) return TOK_TYPE_MODIFIER;
@@ -331,7 +337,8 @@ void ParserContext::skip_attribute() {
     if (std::size_t at = list.find("vector_size"); at != std::string_view::npos) {
         std::size_t paren = list.find('(', at);
         std::size_t end = std::string_view::npos;
-        for (std::size_t k = paren, depth = 0; paren != std::string_view::npos && k < list.size(); ++k) {
+        for (std::size_t k = paren, depth = 0; paren != std::string_view::npos && k < list.size();
+             ++k) {
             if (list[k] == '(') ++depth;
             if (list[k] == ')' && --depth == 0) {
                 end = k;
@@ -526,8 +533,11 @@ int ParserContext::lex(SemanticValue& value) {
         if (c == '=') {
             std::size_t start = pos_ + 1;
             std::size_t first = start;
-            while (first < text_.size() && (is_horizontal_blank(text_[first]) || text_[first] == '\n')) ++first;
-            if (first < text_.size() && (text_[first] == '<' || text_[first] == '=' || text_[first] == '>')) {
+            while (first < text_.size() &&
+                   (is_horizontal_blank(text_[first]) || text_[first] == '\n'))
+                ++first;
+            if (first < text_.size() &&
+                (text_[first] == '<' || text_[first] == '=' || text_[first] == '>')) {
                 // "==", "=<", "=>": not an initialiser; dropped.
                 report(DiagnosticLevel::warning, "SYNTAXERR", statement_text(), line_);
                 capture_until_separator(value, start, TOK_INITIALIZER);
@@ -543,9 +553,10 @@ int ParserContext::lex(SemanticValue& value) {
             break;
         }
         if (c == '{') {
-            bool aggregate_body = is_tag_keyword(previous_token_) ||
-                                  ((previous_token_ == TOK_IDENTIFIER || previous_token_ == TOK_TYPE_NAME) &&
-                                   is_tag_keyword(before_previous_token_));
+            bool aggregate_body =
+                is_tag_keyword(previous_token_) ||
+                ((previous_token_ == TOK_IDENTIFIER || previous_token_ == TOK_TYPE_NAME) &&
+                 is_tag_keyword(before_previous_token_));
             if (!aggregate_body) {
                 token = capture_body(value);
                 break;

@@ -26,14 +26,15 @@ namespace decl {
 
 namespace {
 
-
 std::string_view trim(std::string_view s) {
     while (!s.empty() && is_c_blank(s.front())) s.remove_prefix(1);
     while (!s.empty() && is_c_blank(s.back())) s.remove_suffix(1);
     return s;
 }
 
-bool contains(std::string_view name, std::string_view word) { return name.find(word) != std::string_view::npos; }
+bool contains(std::string_view name, std::string_view word) {
+    return name.find(word) != std::string_view::npos;
+}
 
 // The text without blanks outside literals, control characters dropped:
 // how an enumerator's value expression prints.
@@ -62,14 +63,15 @@ std::string without_blanks(std::string_view s) {
 }
 
 bool is_integer_word(std::string_view w) {
-    return w == "char" || w == "short" || w == "int" || w == "long" || w == "signed" || w == "unsigned" ||
-           w == "const" || w == "volatile";
+    return w == "char" || w == "short" || w == "int" || w == "long" || w == "signed" ||
+           w == "unsigned" || w == "const" || w == "volatile";
 }
 
 }  // namespace
 
-ParserContext::ParserContext(std::string_view text, TypeTable& table, const DeclarationOptions& options,
-                             DiagnosticSink& sink, DeclarationRun& run)
+ParserContext::ParserContext(std::string_view text, TypeTable& table,
+                             const DeclarationOptions& options, DiagnosticSink& sink,
+                             DeclarationRun& run)
     : text_(text),
       line_(options.first_line),
       file_(options.file),
@@ -78,7 +80,8 @@ ParserContext::ParserContext(std::string_view text, TypeTable& table, const Decl
       sink_(sink),
       run_(run) {}
 
-void ParserContext::report(DiagnosticLevel level, std::string_view code, std::string_view argument, long line) {
+void ParserContext::report(DiagnosticLevel level, std::string_view code, std::string_view argument,
+                           long line) {
     // A system header may declare again what another one declared: the
     // compiler accepts it from its own headers without a word.
     if (level == DiagnosticLevel::warning && (code == "REDEFSYMB" || code == "REDEFSTRU") &&
@@ -89,14 +92,16 @@ void ParserContext::report(DiagnosticLevel level, std::string_view code, std::st
 }
 
 std::string ParserContext::statement_text() const {
-    std::size_t end = std::min(last_token_end_ > statement_start_ ? last_token_end_ : pos_, text_.size());
+    std::size_t end =
+        std::min(last_token_end_ > statement_start_ ? last_token_end_ : pos_, text_.size());
     if (end < statement_start_) end = statement_start_;
     std::string_view piece = text_.substr(statement_start_, end - statement_start_);
     std::string shown;
     shown.reserve(piece.size());
     for (char c : piece) shown += static_cast<unsigned char>(c) < ' ' ? ' ' : c;
     std::string_view trimmed = trim(shown);
-    if (trimmed.size() > syntax_error_shown) trimmed = trimmed.substr(trimmed.size() - syntax_error_shown);
+    if (trimmed.size() > syntax_error_shown)
+        trimmed = trimmed.substr(trimmed.size() - syntax_error_shown);
     return std::string(trimmed);
 }
 
@@ -161,7 +166,9 @@ SemanticValue ParserContext::type_item(TypeNode* type) {
     return v;
 }
 
-TypeNode* ParserContext::extended_real(TextRef keyword) { return table_.extended_real_type(keyword.view()); }
+TypeNode* ParserContext::extended_real(TextRef keyword) {
+    return table_.extended_real_type(keyword.view());
+}
 
 TypeNode* ParserContext::typeof_type(TextRef text) {
     std::string_view inside = trim(text.view());
@@ -192,7 +199,8 @@ SemanticValue ParserContext::qualifier_item(const char* word) {
     return v;
 }
 
-SemanticValue ParserContext::prefixed_qualifier(const char* prefix, const SemanticValue& qualifier) {
+SemanticValue ParserContext::prefixed_qualifier(const char* prefix,
+                                                const SemanticValue& qualifier) {
     std::string& word = strings_.emplace_back(prefix);
     word.append(qualifier.item.text, qualifier.item.size);
     SemanticValue v{};
@@ -203,12 +211,18 @@ SemanticValue ParserContext::prefixed_qualifier(const char* prefix, const Semant
 void ParserContext::add_spec(Specs* specs, const SemanticValue& value) {
     const SpecItem& item = value.item;
     switch (item.kind) {
-    case ItemKind::storage: specs->storage |= item.storage; break;
-    case ItemKind::word: specs->words.emplace_back(item.text, item.size); break;
-    case ItemKind::other:
-        if (!specs->other) specs->other = item.type;
-        break;
-    case ItemKind::qualifier: specs->qualifiers.emplace_back(item.text, item.size); break;
+        case ItemKind::storage:
+            specs->storage |= item.storage;
+            break;
+        case ItemKind::word:
+            specs->words.emplace_back(item.text, item.size);
+            break;
+        case ItemKind::other:
+            if (!specs->other) specs->other = item.type;
+            break;
+        case ItemKind::qualifier:
+            specs->qualifiers.emplace_back(item.text, item.size);
+            break;
     }
 }
 
@@ -226,11 +240,16 @@ TypeNode* ParserContext::base_word_type(std::string_view word) {
         int bits = t.base_width(BaseInteger::char_type);
         return table_.integer_type("char", t.plain_char_signed() ? -bits : bits, true);
     }
-    if (word == "short") return table_.integer_type("short", -t.base_width(BaseInteger::short_type), false);
-    if (word == "int") return table_.integer_type("int", -t.base_width(BaseInteger::int_type), false);
-    if (word == "long") return table_.integer_type("long", -t.base_width(BaseInteger::long_type), false);
-    if (word == "signed") return table_.integer_type("signed", -t.base_width(BaseInteger::int_type), false);
-    if (word == "unsigned") return table_.integer_type("unsigned", t.base_width(BaseInteger::int_type), false);
+    if (word == "short")
+        return table_.integer_type("short", -t.base_width(BaseInteger::short_type), false);
+    if (word == "int")
+        return table_.integer_type("int", -t.base_width(BaseInteger::int_type), false);
+    if (word == "long")
+        return table_.integer_type("long", -t.base_width(BaseInteger::long_type), false);
+    if (word == "signed")
+        return table_.integer_type("signed", -t.base_width(BaseInteger::int_type), false);
+    if (word == "unsigned")
+        return table_.integer_type("unsigned", t.base_width(BaseInteger::int_type), false);
     if (word == "float" || word == "double") return table_.floating_type(word);
     if (word == "__int128") return table_.wide_integer_type("__int128", -128);
     return table_.void_type();
@@ -248,7 +267,8 @@ TypeNode* ParserContext::compose_words(const Specs& specs) {
     const TargetModel& target = run_.target;
     TypeNode* type = nullptr;
     auto construct = [&](std::string_view left, std::string_view right) {
-        report(DiagnosticLevel::warning, "CONSTRUCT", std::string(left) + " " + std::string(right), specs.line);
+        report(DiagnosticLevel::warning, "CONSTRUCT", std::string(left) + " " + std::string(right),
+               specs.line);
         return static_cast<TypeNode*>(nullptr);
     };
     if (!specs.words.empty()) {
@@ -268,8 +288,10 @@ TypeNode* ParserContext::compose_words(const Specs& specs) {
             if (left == "__int128") {
                 // "__int128" after its sign: "unsigned __int128" written
                 // the other way round.
-                if (type->name != "signed" && type->name != "unsigned") return construct(left, type->name);
-                type = table_.wide_integer_type(type->name + " __int128", type->width > 0 ? 128 : -128);
+                if (type->name != "signed" && type->name != "unsigned")
+                    return construct(left, type->name);
+                type = table_.wide_integer_type(type->name + " __int128",
+                                                type->width > 0 ? 128 : -128);
                 continue;
             }
             if (type->kind == TypeKind::floating) {
@@ -279,7 +301,8 @@ TypeNode* ParserContext::compose_words(const Specs& specs) {
                 }
                 return construct(left, type->name);
             }
-            if (type->kind != TypeKind::integer || left == "float" || left == "double" || left == "void") {
+            if (type->kind != TypeKind::integer || left == "float" || left == "double" ||
+                left == "void") {
                 return construct(left, type->kind == TypeKind::void_type ? "void" : type->name);
             }
             const std::string right = type->name;
@@ -350,8 +373,9 @@ Declarator* ParserContext::with_pointer(Declarator* declarator, Declarator* poin
 Declarator* ParserContext::with_array(Declarator* declarator, TextRef bound) {
     // A suffix applies before everything already derived: "(*p)[3]" is a
     // pointer to an array.
-    declarator->derivations.insert(declarator->derivations.begin(),
-                                   Derivation{DerivationKind::array, nullptr, bound.view(), nullptr});
+    declarator->derivations.insert(
+        declarator->derivations.begin(),
+        Derivation{DerivationKind::array, nullptr, bound.view(), nullptr});
     return declarator;
 }
 
@@ -460,16 +484,20 @@ TypeNode* ParserContext::apply(TypeNode* base, const Declarator* declarator) {
     if (!declarator) return type;
     for (const Derivation& d : declarator->derivations) {
         switch (d.kind) {
-        case DerivationKind::pointer: {
-            std::vector<std::string> qualifiers;
-            if (d.qualifiers) {
-                for (std::string_view q : d.qualifiers->qualifiers) qualifiers.emplace_back(q);
+            case DerivationKind::pointer: {
+                std::vector<std::string> qualifiers;
+                if (d.qualifiers) {
+                    for (std::string_view q : d.qualifiers->qualifiers) qualifiers.emplace_back(q);
+                }
+                type = table_.pointer_to(type, qualifiers);
+                break;
             }
-            type = table_.pointer_to(type, qualifiers);
-            break;
-        }
-        case DerivationKind::array: type = table_.array_of(type, normalise_bound(d.bound)); break;
-        case DerivationKind::function: type = function_type(type, d.parameters); break;
+            case DerivationKind::array:
+                type = table_.array_of(type, normalise_bound(d.bound));
+                break;
+            case DerivationKind::function:
+                type = function_type(type, d.parameters);
+                break;
         }
     }
     return type;
@@ -514,7 +542,8 @@ void ParserContext::merge_functions(Symbol* old_symbol, TypeNode* new_type) {
     if (new_type->unprototyped && !old_type->unprototyped) return;  // "f();" after a prototype
     if (!old_type->unprototyped && old_type->parameters.size() == new_type->parameters.size()) {
         for (std::size_t i = 0; i < new_type->parameters.size(); ++i) {
-            if (new_type->parameters[i].name.empty()) new_type->parameters[i].name = old_type->parameters[i].name;
+            if (new_type->parameters[i].name.empty())
+                new_type->parameters[i].name = old_type->parameters[i].name;
         }
     }
     old_symbol->type = new_type;
@@ -589,7 +618,8 @@ void ParserContext::declare(Declarator* declarator, const TextRef* initializer) 
     }
     if (specs->storage & storage_typedef) {
         Symbol* old = table_.lookup_exact(symbol->name, symbol->scope);
-        if (old && (old->storage & storage_typedef) && old->type && type && old->type->target == type) {
+        if (old && (old->storage & storage_typedef) && old->type && type &&
+            old->type->target == type) {
             return;  // the same typedef again
         }
         symbol->type = type ? table_.named_type(symbol->name, type, symbol->scope) : nullptr;
@@ -655,7 +685,9 @@ void ParserContext::recover_top_level() {
 
 // ---- structs, unions, enums -------------------------------------------------------
 
-void ParserContext::open_members() { member_stack_.push_back(MemberFrame{{}, specs_stack_.size()}); }
+void ParserContext::open_members() {
+    member_stack_.push_back(MemberFrame{{}, specs_stack_.size()});
+}
 
 void ParserContext::add_member(Declarator* declarator, const TextRef* bit_width) {
     if (member_stack_.empty() || specs_stack_.empty()) return;
@@ -687,7 +719,8 @@ void ParserContext::anonymous_member(Specs* specs) {
     const TypeNode* resolved = c_resolve_type(type);
     // Only an unnamed struct or union is a member ("struct s;" inside a body
     // declares a tag, nothing more).
-    if (!resolved || (resolved->kind != TypeKind::struct_type && resolved->kind != TypeKind::union_type) ||
+    if (!resolved ||
+        (resolved->kind != TypeKind::struct_type && resolved->kind != TypeKind::union_type) ||
         !resolved->name.empty()) {
         return;
     }
@@ -781,7 +814,8 @@ TypeNode* ParserContext::enum_body(TextRef tag, bool tagged) {
     TypeNode* node = nullptr;
     if (tagged) {
         node = table_.lookup_tag(tag.view(), TagKind::enum_tag);
-        if (node && node->complete) report(DiagnosticLevel::warning, "REDEFSTRU", tag.view(), tag.line);
+        if (node && node->complete)
+            report(DiagnosticLevel::warning, "REDEFSTRU", tag.view(), tag.line);
     }
     if (!node) {
         node = table_.new_node(TypeKind::enum_type);
@@ -816,13 +850,15 @@ TypeNode* ParserContext::enum_reference(TextRef tag) {
 
 // ---- entry points ----------------------------------------------------------------------
 
-void c_parse_declarations(std::string_view text, TypeTable& table, const DeclarationOptions& options,
-                          DiagnosticSink& sink, DeclarationRun& run) {
+void c_parse_declarations(std::string_view text, TypeTable& table,
+                          const DeclarationOptions& options, DiagnosticSink& sink,
+                          DeclarationRun& run) {
     decl::ParserContext context(text, table, options, sink, run);
     vxdecl_parse(context);
 }
 
-TypeNode* c_type_from_text(std::string_view text, TypeTable& table, std::string_view scope, DeclarationRun& run) {
+TypeNode* c_type_from_text(std::string_view text, TypeTable& table, std::string_view scope,
+                           DeclarationRun& run) {
     static constexpr std::string_view wrapper = "__vexor_var";
     std::string declaration = std::string(wrapper) + "(" + std::string(text) + ");";
     CountingSink sink;

@@ -43,8 +43,8 @@ struct DeclarationRun {
 };
 
 struct DeclarationOptions {
-    std::string_view scope;      // empty: global
-    std::string_view file;       // the file name until a "#line" marker says otherwise
+    std::string_view scope;  // empty: global
+    std::string_view file;   // the file name until a "#line" marker says otherwise
     long first_line = 1;
     bool keep_bodies = false;
 };
@@ -57,8 +57,9 @@ inline constexpr int declaration_parser_depth = 10000;
 // Characters of the current statement shown in SYNTAXERR.
 inline constexpr std::size_t syntax_error_shown = 59;
 
-void c_parse_declarations(std::string_view text, TypeTable& table, const DeclarationOptions& options,
-                          DiagnosticSink& sink, DeclarationRun& run);
+void c_parse_declarations(std::string_view text, TypeTable& table,
+                          const DeclarationOptions& options, DiagnosticSink& sink,
+                          DeclarationRun& run);
 
 // The type named by a type-name text ("unsigned long *", "struct s"), or
 // null when the text does not parse as one.

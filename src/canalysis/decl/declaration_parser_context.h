@@ -34,8 +34,9 @@ struct Parameters;
 // The specifiers of one declaration, in the order written.
 struct Specs {
     unsigned storage = 0;
-    std::vector<std::string_view> words;       // char, short, int, long, signed, unsigned, float, double, void
-    TypeNode* other = nullptr;                 // struct, union, enum, typedef name, typeof
+    std::vector<std::string_view>
+        words;                  // char, short, int, long, signed, unsigned, float, double, void
+    TypeNode* other = nullptr;  // struct, union, enum, typedef name, typeof
     std::vector<std::string_view> qualifiers;  // const, volatile, inline, type modifiers
     bool implicit = false;                     // no specifier at all (K&R "f();")
     long line = 0;
@@ -71,8 +72,8 @@ enum class DerivationKind { pointer, array, function };
 
 struct Derivation {
     DerivationKind kind;
-    Specs* qualifiers = nullptr;     // pointer: the qualifiers after "*"
-    std::string_view bound;          // array: the text between the brackets
+    Specs* qualifiers = nullptr;       // pointer: the qualifiers after "*"
+    std::string_view bound;            // array: the text between the brackets
     Parameters* parameters = nullptr;  // function: null for "()"
 };
 
@@ -204,12 +205,12 @@ private:
     // The size of a "vector_size" attribute met since the last declarator
     // was entered: the next one declares a vector of its base type.
     std::string vector_size_;
-    int struct_depth_ = 0;          // open struct, union and enum bodies
-    std::vector<bool> brace_kinds_; // for each open "{": a body of a struct/enum
+    int struct_depth_ = 0;           // open struct, union and enum bodies
+    std::vector<bool> brace_kinds_;  // for each open "{": a body of a struct/enum
     std::size_t statement_start_ = 0;
     long last_token_line_ = 0;
     std::size_t last_token_end_ = 0;
-    long initializer_line_ = 0;     // line of an unfinished initialiser
+    long initializer_line_ = 0;  // line of an unfinished initialiser
     bool at_end_ = false;
     bool stopped_ = false;
     bool reported_eof_ = false;

@@ -17,7 +17,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0) return 0;
     vx::TargetModel target;
     vx::DeclarationRun run(target);
-    run.is_type_modifier = [](std::string_view w) { return w == "_in" || w == "_out" || w == "far"; };
+    run.is_type_modifier = [](std::string_view w) {
+        return w == "_in" || w == "_out" || w == "far";
+    };
     vx::TypeTable table;
     vx::CountingSink sink;
     vx::DeclarationOptions options;

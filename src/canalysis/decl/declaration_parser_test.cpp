@@ -12,10 +12,10 @@ namespace {
 
 class RecordingSink : public DiagnosticSink {
 public:
-    void report(DiagnosticLevel level, std::string_view code, std::string_view argument, std::string_view file,
-                long line) override {
-        messages.push_back(std::string(level == DiagnosticLevel::error ? "E:" : "W:") + std::string(code) + ":" +
-                           std::string(argument));
+    void report(DiagnosticLevel level, std::string_view code, std::string_view argument,
+                std::string_view file, long line) override {
+        messages.push_back(std::string(level == DiagnosticLevel::error ? "E:" : "W:") +
+                           std::string(code) + ":" + std::string(argument));
         files.emplace_back(file);
         lines.push_back(line);
     }
@@ -55,9 +55,11 @@ protected:
 };
 
 TEST_F(Declarations, IntegerWidthsFollowTheTargetModel) {
-    parse("unsigned char uc; char c; signed char sc; short s; unsigned short us; int i; unsigned u;\n"
-          "long l; unsigned long ul; long long ll; unsigned long long ull; long int li; short int si;\n"
-          "long unsigned int lui; long double ld; float f; double d;");
+    parse(
+        "unsigned char uc; char c; signed char sc; short s; unsigned short us; int i; unsigned u;\n"
+        "long l; unsigned long ul; long long ll; unsigned long long ull; long int li; short int "
+        "si;\n"
+        "long unsigned int lui; long double ld; float f; double d;");
     EXPECT_TRUE(messages().empty()) << messages()[0];
     struct Case {
         const char* name;
@@ -65,13 +67,14 @@ TEST_F(Declarations, IntegerWidthsFollowTheTargetModel) {
         int width;
         bool is_char;
     };
-    for (const Case& c : {Case{"uc", "unsigned char", 8, true}, Case{"c", "char", -8, true},
-                          Case{"sc", "signed char", -8, true}, Case{"s", "short", -16, false},
-                          Case{"us", "unsigned short", 16, false}, Case{"i", "int", -32, false},
-                          Case{"u", "unsigned", 32, false}, Case{"l", "long", -32, false},
-                          Case{"ul", "unsigned long", 32, false}, Case{"ll", "long long", -64, false},
-                          Case{"ull", "unsigned long long", 64, false}, Case{"li", "long int", -32, false},
-                          Case{"si", "short int", -16, false}, Case{"lui", "long unsigned int", 32, false}}) {
+    for (const Case& c :
+         {Case{"uc", "unsigned char", 8, true}, Case{"c", "char", -8, true},
+          Case{"sc", "signed char", -8, true}, Case{"s", "short", -16, false},
+          Case{"us", "unsigned short", 16, false}, Case{"i", "int", -32, false},
+          Case{"u", "unsigned", 32, false}, Case{"l", "long", -32, false},
+          Case{"ul", "unsigned long", 32, false}, Case{"ll", "long long", -64, false},
+          Case{"ull", "unsigned long long", 64, false}, Case{"li", "long int", -32, false},
+          Case{"si", "short int", -16, false}, Case{"lui", "long unsigned int", 32, false}}) {
         const TypeNode* t = type_of(c.name);
         ASSERT_NE(t, nullptr) << c.name;
         EXPECT_EQ(t->kind, TypeKind::integer) << c.name;
@@ -87,8 +90,9 @@ TEST_F(Declarations, IntegerWidthsFollowTheTargetModel) {
 }
 
 TEST_F(Declarations, TargetPragmasChangeWidthsAndSignedness) {
-    parse("#pragma vexor signof char unsigned\nchar c;\n#pragma vexor sizeof long 64\nlong y;\n"
-          "typedef unsigned int u32;\n#pragma vexor sizeof u32 16\nu32 z;\n");
+    parse(
+        "#pragma vexor signof char unsigned\nchar c;\n#pragma vexor sizeof long 64\nlong y;\n"
+        "typedef unsigned int u32;\n#pragma vexor sizeof u32 16\nu32 z;\n");
     EXPECT_TRUE(messages().empty()) << messages()[0];
     EXPECT_EQ(type_of("c")->width, 8);
     EXPECT_EQ(type_of("y")->width, -64);
@@ -182,8 +186,10 @@ TEST_F(Declarations, StaticsOfAnotherFileAndScopes) {
 }
 
 TEST_F(Declarations, EnumeratorValuesAndBoundsAreKeptAsText) {
-    parse("enum e {A, B = 4, C};\nenum {P, Q = X * 2, R, S,} anon;\nint t[N + 1];\nint u[(unsigned long) 8];\n"
-          "typedef unsigned int idx_t;\nint v[(idx_t)N][3];\nint w[];");
+    parse(
+        "enum e {A, B = 4, C};\nenum {P, Q = X * 2, R, S,} anon;\nint t[N + 1];\nint u[(unsigned "
+        "long) 8];\n"
+        "typedef unsigned int idx_t;\nint v[(idx_t)N][3];\nint w[];");
     EXPECT_TRUE(messages().empty()) << messages()[0];
     const TypeNode* e = c_lookup_tag("e", table_, TagKind::enum_tag);
     ASSERT_EQ(e->enumerators.size(), 3u);
@@ -233,9 +239,10 @@ TEST_F(Declarations, TypesFromText) {
 }
 
 TEST_F(Declarations, FunctionBodiesAreSkippedWhole) {
-    parse("int f(void) { if (x) { return '}'; } s = \"}}\"; /* } */ return 0; }\nint after;\n"
-          "static int g(int a) { { { } } return a; } int h(void);",
-          "", true);
+    parse(
+        "int f(void) { if (x) { return '}'; } s = \"}}\"; /* } */ return 0; }\nint after;\n"
+        "static int g(int a) { { { } } return a; } int h(void);",
+        "", true);
     EXPECT_TRUE(messages().empty()) << messages()[0];
     EXPECT_NE(c_lookup_symbol("after", table_, ""), nullptr);
     EXPECT_NE(c_lookup_symbol("h", table_, ""), nullptr);
@@ -261,20 +268,21 @@ TEST_F(Declarations, OldStyleDefinitionsTakeTheirParameterTypes) {
 }
 
 TEST_F(Declarations, ImagesAreWhatAProgrammerWrites) {
-    parse("typedef struct point { int x, y; } point_t;\n"
-          "typedef point_t *point_ptr;\n"
-          "struct shape { point_t corners[4]; union { int i; float f; } u; struct { char tag; } ; "
-          "unsigned flags : 3; unsigned : 5; enum kind { CIRCLE = 1, SQUARE } kind; "
-          "void (*draw)(const struct shape *, int); };\n"
-          "extern int (*handlers[8])(void *);\n"
-          "char *const names[N * 2];\n"
-          "const char *greeting = \"hello, world\";\n"
-          "int (*grid)[3];\n"
-          "point_ptr origin;\n"
-          "unsigned long compute(int, const char *, ...);\n"
-          "void nothing(void);\n"
-          "static inline int twice(int v) { return 2 * v; }\n"
-          "int values[3] = { 1, 2, 3 };\n");
+    parse(
+        "typedef struct point { int x, y; } point_t;\n"
+        "typedef point_t *point_ptr;\n"
+        "struct shape { point_t corners[4]; union { int i; float f; } u; struct { char tag; } ; "
+        "unsigned flags : 3; unsigned : 5; enum kind { CIRCLE = 1, SQUARE } kind; "
+        "void (*draw)(const struct shape *, int); };\n"
+        "extern int (*handlers[8])(void *);\n"
+        "char *const names[N * 2];\n"
+        "const char *greeting = \"hello, world\";\n"
+        "int (*grid)[3];\n"
+        "point_ptr origin;\n"
+        "unsigned long compute(int, const char *, ...);\n"
+        "void nothing(void);\n"
+        "static inline int twice(int v) { return 2 * v; }\n"
+        "int values[3] = { 1, 2, 3 };\n");
     EXPECT_TRUE(messages().empty()) << messages()[0];
     EXPECT_EQ(image("point_t"), "typedef struct point point_t;");
     EXPECT_EQ(image("point_ptr"), "typedef point_t *point_ptr;");
@@ -299,15 +307,18 @@ TEST_F(Declarations, ImagesAreWhatAProgrammerWrites) {
     ASSERT_EQ(shape->fields.size(), 6u);  // the unnamed ": 5" is no field
     EXPECT_EQ(shape->fields[3].bit_width, "3");
     EXPECT_EQ(c_type_image(shape->fields[1].symbol->type, "u"), "union { int i; float f; } u");
-    EXPECT_EQ(c_type_image(shape->fields[5].symbol->type, "draw"), "void (*draw)(const struct shape *, int)");
+    EXPECT_EQ(c_type_image(shape->fields[5].symbol->type, "draw"),
+              "void (*draw)(const struct shape *, int)");
     EXPECT_EQ(c_member_index(shape, "kind"), 5);
     EXPECT_EQ(c_member_index(shape, "missing"), 0);
     EXPECT_EQ(c_member_index(shape->fields[4].symbol->type, "SQUARE"), 2);
     EXPECT_EQ(c_member_index(shape->fields[4].symbol->type, "OTHER"), 3);
 
     std::vector<std::string> paths;
-    c_walk_scalar_components(shape, "s", [&](const ScalarComponent& c) { paths.push_back(c.path); });
-    EXPECT_EQ(paths, (std::vector<std::string>{"s.corners", "s.u.i", "s.tag", "s.flags", "s.kind", "s.draw"}));
+    c_walk_scalar_components(shape, "s",
+                             [&](const ScalarComponent& c) { paths.push_back(c.path); });
+    EXPECT_EQ(paths, (std::vector<std::string>{"s.corners", "s.u.i", "s.tag", "s.flags", "s.kind",
+                                               "s.draw"}));
     EXPECT_EQ(c_scalar_count(shape), 7);  // corners is an array of two-int structs
     EXPECT_TRUE(c_is_const(symbol("greeting")->type->target));
     EXPECT_FALSE(c_is_const(symbol("greeting")->type));
@@ -315,7 +326,9 @@ TEST_F(Declarations, ImagesAreWhatAProgrammerWrites) {
 }
 
 TEST_F(Declarations, LineMarkersGiveTheLocationOfDiagnostics) {
-    parse("int ok;\n# 40 \"/usr/include/sample.h\" 1 3\nint ok2;\nint = 3;\n#line 7 \"mine.h\"\nlong short bad;\n");
+    parse(
+        "int ok;\n# 40 \"/usr/include/sample.h\" 1 3\nint ok2;\nint = 3;\n#line 7 \"mine.h\"\nlong "
+        "short bad;\n");
     ASSERT_EQ(messages().size(), 2u);
     EXPECT_EQ(messages()[0], "W:SYNTAXERR:int = 3");
     EXPECT_EQ(sink_.files[0], "/usr/include/sample.h");
@@ -327,14 +340,16 @@ TEST_F(Declarations, LineMarkersGiveTheLocationOfDiagnostics) {
 }
 
 TEST_F(Declarations, ErrorsRecoverAtSemicolonsAndBraces) {
-    parse("int a; int 5 b; int c; struct t { int x; 3 y; int z; }; int d;\n#frobnicate \"x\"\n"
-          "#error reported by the preprocessor already\n#warning so is this\nint \\ e;");
+    parse(
+        "int a; int 5 b; int c; struct t { int x; 3 y; int z; }; int d;\n#frobnicate \"x\"\n"
+        "#error reported by the preprocessor already\n#warning so is this\nint \\ e;");
     ASSERT_EQ(messages().size(), 4u);
     EXPECT_EQ(messages()[0], "W:SYNTAXERR:int 5");
     EXPECT_EQ(messages()[1], "W:SYNTAXERR:struct t { int x; 3");
     EXPECT_EQ(messages()[2], "W:DIESELINE:#frobnicate \"x\"");
     EXPECT_EQ(messages()[3], "W:CHAINUTIL:'\\'");
-    for (const char* name : {"a", "c", "d", "e"}) EXPECT_NE(c_lookup_symbol(name, table_, ""), nullptr) << name;
+    for (const char* name : {"a", "c", "d", "e"})
+        EXPECT_NE(c_lookup_symbol(name, table_, ""), nullptr) << name;
     const TypeNode* t = c_lookup_tag("t", table_, TagKind::struct_tag);
     ASSERT_NE(t, nullptr);
     EXPECT_EQ(c_member_index(t, "z"), 2);
@@ -377,7 +392,8 @@ TEST_F(Declarations, DeepNestingIsBoundedAndReported) {
     ASSERT_FALSE(messages().empty());
     EXPECT_EQ(messages()[0].rfind("W:SYNTAXERR:", 0), 0u);
     sink_.messages.clear();
-    std::string body = "void f(void) " + std::string(20000, '{') + std::string(20000, '}') + " int after;";
+    std::string body =
+        "void f(void) " + std::string(20000, '{') + std::string(20000, '}') + " int after;";
     parse(body);
     EXPECT_TRUE(messages().empty());
     EXPECT_NE(c_lookup_symbol("after", table_, ""), nullptr);
@@ -388,7 +404,9 @@ TEST_F(Declarations, DeepNestingIsBoundedAndReported) {
 }
 
 TEST_F(Declarations, TypeModifiersAndExtensions) {
-    run_.is_type_modifier = [](std::string_view w) { return w == "_in" || w == "_out" || w == "far"; };
+    run_.is_type_modifier = [](std::string_view w) {
+        return w == "_in" || w == "_out" || w == "far";
+    };
     parse("int read_sensor(_in int channel, _out int *value);\nchar @far *p;\n");
     EXPECT_TRUE(messages().empty()) << messages()[0];
     const TypeNode* f = type_of("read_sensor");
@@ -411,7 +429,8 @@ TEST_F(Declarations, WalksOfSelfHoldingStructsStayFinite) {
     // explode.
     std::string text = "struct s0 { int leaf; };\n";
     for (int i = 1; i < 60; ++i) {
-        text += "struct s" + std::to_string(i) + " { struct s" + std::to_string(i - 1) + " a, b; };\n";
+        text +=
+            "struct s" + std::to_string(i) + " { struct s" + std::to_string(i - 1) + " a, b; };\n";
     }
     text += "struct self { struct self inner; struct self other; int x; };\n";
     parse(text);
@@ -437,8 +456,10 @@ TEST_F(Declarations, SecondaryTablesRemovalAndClearing) {
     TypeTable headers;
     DeclarationOptions options;
     options.file = "lib.h";
-    c_parse_declarations("typedef unsigned short word; struct lib { int a; }; enum colour { RED, GREEN }; int shared;",
-                         headers, options, sink_, run_);
+    c_parse_declarations(
+        "typedef unsigned short word; struct lib { int a; }; enum colour { RED, GREEN }; int "
+        "shared;",
+        headers, options, sink_, run_);
     c_set_secondary_table(table_, &headers);
     // The typedef of the secondary table is a type name here too.
     parse("word w; struct lib mine; int shared;");
@@ -475,19 +496,21 @@ namespace {
 // The attributes of GNU C and C23 wherever headers write them, as the
 // UAPI headers read without the C library's definitions do.
 TEST_F(Declarations, AttributesInEveryPositionAreDropped) {
-    parse("struct __attribute__((packed)) s1 { char c; int i __attribute__((aligned(8))); };\n"
-          "struct can_frame {\n"
-          "  unsigned int can_id;\n"
-          "  unsigned char len;\n"
-          "  unsigned char data[8] __attribute__((aligned(8)));\n"
-          "} __attribute__((packed, aligned(4)));\n"
-          "typedef unsigned long long __aligned_u64 __attribute__((aligned(8)));\n"
-          "struct clone_args { __aligned_u64 flags; __aligned_u64 __attribute__((aligned(8))) pidfd; };\n"
-          "enum e { A __attribute__((deprecated(\"no ) here\"))), B [[deprecated]] = 3 };\n"
-          "[[nodiscard]] int f(int x [[maybe_unused]], const char *__attribute__((nonnull)) p)\n"
-          "    __attribute__((warn_unused_result)) __asm__(\"f2\");\n"
-          "__attribute__((noreturn)) void g(void);\n"
-          "int *__attribute__((aligned(16))) q, __attribute__((unused)) r [[gnu::unused]];\n");
+    parse(
+        "struct __attribute__((packed)) s1 { char c; int i __attribute__((aligned(8))); };\n"
+        "struct can_frame {\n"
+        "  unsigned int can_id;\n"
+        "  unsigned char len;\n"
+        "  unsigned char data[8] __attribute__((aligned(8)));\n"
+        "} __attribute__((packed, aligned(4)));\n"
+        "typedef unsigned long long __aligned_u64 __attribute__((aligned(8)));\n"
+        "struct clone_args { __aligned_u64 flags; __aligned_u64 __attribute__((aligned(8))) pidfd; "
+        "};\n"
+        "enum e { A __attribute__((deprecated(\"no ) here\"))), B [[deprecated]] = 3 };\n"
+        "[[nodiscard]] int f(int x [[maybe_unused]], const char *__attribute__((nonnull)) p)\n"
+        "    __attribute__((warn_unused_result)) __asm__(\"f2\");\n"
+        "__attribute__((noreturn)) void g(void);\n"
+        "int *__attribute__((aligned(16))) q, __attribute__((unused)) r [[gnu::unused]];\n");
     ASSERT_TRUE(messages().empty()) << messages()[0];
     const TypeNode* frame = c_lookup_tag("can_frame", table_, TagKind::struct_tag);
     ASSERT_NE(frame, nullptr);
@@ -507,9 +530,10 @@ TEST_F(Declarations, AttributesInEveryPositionAreDropped) {
 }
 
 TEST_F(Declarations, WideIntegersAndExtendedRealsAreKindsOfTheirOwn) {
-    parse("__int128 a; unsigned __int128 b; signed __int128 c; __int128 unsigned d;\n"
-          "_Float16 h; __float128 q; _Float64x x; _Decimal64 dd; __bf16 bf;\n"
-          "long __int128 bad;\n");
+    parse(
+        "__int128 a; unsigned __int128 b; signed __int128 c; __int128 unsigned d;\n"
+        "_Float16 h; __float128 q; _Float64x x; _Decimal64 dd; __bf16 bf;\n"
+        "long __int128 bad;\n");
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_EQ(messages()[0], "W:CONSTRUCT:long __int128");
     struct Wide {
@@ -517,8 +541,9 @@ TEST_F(Declarations, WideIntegersAndExtendedRealsAreKindsOfTheirOwn) {
         const char* type;
         int width;
     };
-    for (const Wide& w : {Wide{"a", "__int128", -128}, Wide{"b", "unsigned __int128", 128},
-                          Wide{"c", "signed __int128", -128}, Wide{"d", "unsigned __int128", 128}}) {
+    for (const Wide& w :
+         {Wide{"a", "__int128", -128}, Wide{"b", "unsigned __int128", 128},
+          Wide{"c", "signed __int128", -128}, Wide{"d", "unsigned __int128", 128}}) {
         const TypeNode* t = type_of(w.name);
         ASSERT_NE(t, nullptr) << w.name;
         EXPECT_EQ(t->kind, TypeKind::wide_integer) << w.name;
@@ -536,9 +561,10 @@ TEST_F(Declarations, WideIntegersAndExtendedRealsAreKindsOfTheirOwn) {
 // A C library that declares the extended reals itself for a compiler
 // without them: its typedefs are taken, and the names then stand for them.
 TEST_F(Declarations, ExtendedRealsTypedefByTheLibrary) {
-    parse("typedef float _Float32;\ntypedef double _Float64;\ntypedef double _Float32x;\n"
-          "_Float32 f32; _Float64 f64; _Float16 f16;\n"
-          "extern _Float32 strtof32(const char *, char **);\n");
+    parse(
+        "typedef float _Float32;\ntypedef double _Float64;\ntypedef double _Float32x;\n"
+        "_Float32 f32; _Float64 f64; _Float16 f16;\n"
+        "extern _Float32 strtof32(const char *, char **);\n");
     ASSERT_TRUE(messages().empty()) << messages()[0];
     EXPECT_EQ(c_resolve_type(type_of("f32"))->name, "float");
     EXPECT_EQ(c_resolve_type(type_of("f64"))->kind, TypeKind::floating);
@@ -547,9 +573,10 @@ TEST_F(Declarations, ExtendedRealsTypedefByTheLibrary) {
 }
 
 TEST_F(Declarations, TypeofOfTypesAndExpressionsAndAutoType) {
-    parse("struct pt { int x; long y; } origin;\n"
-          "typeof(unsigned long) a; __typeof__(origin) b; __typeof__(origin.y) c;\n"
-          "typeof(int *) d[3]; __auto_type e = 1;\n");
+    parse(
+        "struct pt { int x; long y; } origin;\n"
+        "typeof(unsigned long) a; __typeof__(origin) b; __typeof__(origin.y) c;\n"
+        "typeof(int *) d[3]; __auto_type e = 1;\n");
     ASSERT_TRUE(messages().empty()) << messages()[0];
     EXPECT_EQ(c_resolve_type(type_of("a"))->name, "unsigned long");
     EXPECT_EQ(c_resolve_type(type_of("b"))->kind, TypeKind::struct_type);
@@ -563,11 +590,13 @@ TEST_F(Declarations, TypeofOfTypesAndExpressionsAndAutoType) {
 // Statement expressions and builtins reach declarations through macros of
 // the headers: kept as text where text is kept, skipped in bodies.
 TEST_F(Declarations, StatementExpressionsAndBuiltinsInKeptTexts) {
-    parse("int v = ({ int t = 2; t * 3; });\n"
-          "char buf[__builtin_offsetof(struct pt, y) + 1];\n"
-          "static inline int sq(int x) { return ({ int y = x; y * y; }); }\n"
-          "int after;\n"
-          "#ident \"$Id: unit.h 1 $\"\n#sccs \"@(#)unit.h\"\n#assert machine(x86)\n#unassert machine\n");
+    parse(
+        "int v = ({ int t = 2; t * 3; });\n"
+        "char buf[__builtin_offsetof(struct pt, y) + 1];\n"
+        "static inline int sq(int x) { return ({ int y = x; y * y; }); }\n"
+        "int after;\n"
+        "#ident \"$Id: unit.h 1 $\"\n#sccs \"@(#)unit.h\"\n#assert machine(x86)\n#unassert "
+        "machine\n");
     ASSERT_TRUE(messages().empty()) << messages()[0];
     EXPECT_EQ(symbol("v")->initial_value, "({ int t = 2; t * 3; })");
     EXPECT_EQ(type_of("buf")->bound, "__builtin_offsetof(structpt,y)+1");
@@ -583,10 +612,11 @@ namespace {
 // A vector attribute makes a vector of the base type, for the declarator
 // it belongs to only.
 TEST_F(Declarations, VectorAttributesMakeVectors) {
-    parse("typedef float v4 __attribute__((vector_size (16), __may_alias__));\n"
-          "typedef int __attribute__((__vector_size__(4 * sizeof(int)))) i4;\n"
-          "v4 a, *p; float plain; struct m { v4 lanes; float f; } s;\n"
-          "float __attribute__((vector_size(8))) direct, next;\n");
+    parse(
+        "typedef float v4 __attribute__((vector_size (16), __may_alias__));\n"
+        "typedef int __attribute__((__vector_size__(4 * sizeof(int)))) i4;\n"
+        "v4 a, *p; float plain; struct m { v4 lanes; float f; } s;\n"
+        "float __attribute__((vector_size(8))) direct, next;\n");
     ASSERT_TRUE(messages().empty()) << messages()[0];
     const TypeNode* a = c_resolve_type(type_of("a"));
     ASSERT_EQ(a->kind, TypeKind::vector);

@@ -46,7 +46,8 @@ constexpr std::array<std::array<const char*, 3>, word_count> words = {{
     {"DATE", "DATE", "DATE"},
     {"TABLE DES SYMBOLES", "TABLE DES SYMBOLES", "SYMBOLS TABLE"},
     {"Variables globales", "Variables globales", "Global variables"},
-    {"Variables locales au service %s", "Variables locales au service %s", "Variables for %s's service"},
+    {"Variables locales au service %s", "Variables locales au service %s",
+     "Variables for %s's service"},
     {"Types declares", "Types declar\xe9s", "Declared types"},
     {"entier", "entier", "integer"},
     {"entier non signe", "entier non sign\xe9", "unsigned integer"},
@@ -81,7 +82,8 @@ std::string with_argument(Word w, int language, std::string_view argument) {
 
 // The comment lines of a content: one line when it fits in 70 characters,
 // else pieces closed by " */" and continued after "/*" and two blanks.
-void comment_lines(std::string_view content, char fill, const std::function<void(std::string_view)>& write) {
+void comment_lines(std::string_view content, char fill,
+                   const std::function<void(std::string_view)>& write) {
     const std::size_t room = listing_fill_column - 2;
     std::string_view rest = content;
     bool first = true;
@@ -104,8 +106,12 @@ void comment_lines(std::string_view content, char fill, const std::function<void
     }
 }
 
-void star_line(const std::function<void(std::string_view)>& write) { comment_lines("", '*', write); }
-void blank_line(const std::function<void(std::string_view)>& write) { comment_lines("", ' ', write); }
+void star_line(const std::function<void(std::string_view)>& write) {
+    comment_lines("", '*', write);
+}
+void blank_line(const std::function<void(std::string_view)>& write) {
+    comment_lines("", ' ', write);
+}
 
 void section_header(const std::string& title, const std::function<void(std::string_view)>& write) {
     star_line(write);
@@ -120,60 +126,68 @@ class Describer {
 public:
     explicit Describer(int language) : language_(language) {}
 
-    std::string describe(const TypeNode* type, const TypeNode* listed, std::string_view listed_name, int depth) {
+    std::string describe(const TypeNode* type, const TypeNode* listed, std::string_view listed_name,
+                         int depth) {
         if (!type) return " int(" + word(w_unspecified, language_) + ")";
         if (depth > describe_depth_limit) return "";
         switch (type->kind) {
-        case TypeKind::integer:
-            if (type->width > 0) return " " + word(w_unsigned, language_);
-            if (type->is_char) return " " + word(w_character, language_);
-            return " " + word(w_integer, language_);
-        case TypeKind::wide_integer:
-            if (type->width > 0) return " " + word(w_unsigned, language_);
-            return " " + word(w_integer, language_);
-        case TypeKind::floating:
-        case TypeKind::extended_real: return " " + word(w_real, language_);
-        case TypeKind::void_type: return " void (" + word(w_unspecified, language_) + ")";
-        case TypeKind::vector: return describe(type->target, listed, listed_name, depth + 1);
-        case TypeKind::ellipsis: return " ...";
-        case TypeKind::pointer:
-            return " " + word(w_pointer, language_) + describe(type->target, listed, listed_name, depth + 1);
-        case TypeKind::array: {
-            std::string bound = type->bound;
-            for (char& c : bound) {
-                if (c == '\n') c = ' ';
+            case TypeKind::integer:
+                if (type->width > 0) return " " + word(w_unsigned, language_);
+                if (type->is_char) return " " + word(w_character, language_);
+                return " " + word(w_integer, language_);
+            case TypeKind::wide_integer:
+                if (type->width > 0) return " " + word(w_unsigned, language_);
+                return " " + word(w_integer, language_);
+            case TypeKind::floating:
+            case TypeKind::extended_real:
+                return " " + word(w_real, language_);
+            case TypeKind::void_type:
+                return " void (" + word(w_unspecified, language_) + ")";
+            case TypeKind::vector:
+                return describe(type->target, listed, listed_name, depth + 1);
+            case TypeKind::ellipsis:
+                return " ...";
+            case TypeKind::pointer:
+                return " " + word(w_pointer, language_) +
+                       describe(type->target, listed, listed_name, depth + 1);
+            case TypeKind::array: {
+                std::string bound = type->bound;
+                for (char& c : bound) {
+                    if (c == '\n') c = ' ';
+                }
+                return " " + with_argument(w_array, language_, bound) +
+                       describe(type->target, listed, listed_name, depth + 1);
             }
-            return " " + with_argument(w_array, language_, bound) +
-                   describe(type->target, listed, listed_name, depth + 1);
-        }
-        case TypeKind::named:
-            // The aliased type's words (they bring their blank).
-            if (type->name == listed_name) return "";
-            return describe(type->target, listed, listed_name, depth + 1);
-        case TypeKind::qualified:
-            return " " + type->name + describe(type->target, listed, listed_name, depth + 1);
-        case TypeKind::function: {
-            std::string text = " " + word(w_function, language_) +
-                               describe(type->target, listed, listed_name, depth + 1) + " (";
-            for (std::size_t i = 0; i < type->parameters.size(); ++i) {
-                const Parameter& p = type->parameters[i];
-                text += i ? ",\n\t" : "\n\t";
-                text += p.name + describe(p.type, listed, listed_name, depth + 1);
+            case TypeKind::named:
+                // The aliased type's words (they bring their blank).
+                if (type->name == listed_name) return "";
+                return describe(type->target, listed, listed_name, depth + 1);
+            case TypeKind::qualified:
+                return " " + type->name + describe(type->target, listed, listed_name, depth + 1);
+            case TypeKind::function: {
+                std::string text = " " + word(w_function, language_) +
+                                   describe(type->target, listed, listed_name, depth + 1) + " (";
+                for (std::size_t i = 0; i < type->parameters.size(); ++i) {
+                    const Parameter& p = type->parameters[i];
+                    text += i ? ",\n\t" : "\n\t";
+                    text += p.name + describe(p.type, listed, listed_name, depth + 1);
+                }
+                return text + ")";
             }
-            return text + ")";
-        }
-        case TypeKind::struct_type:
-        case TypeKind::union_type:
-        case TypeKind::enum_type: return aggregate(type, listed, listed_name, depth);
+            case TypeKind::struct_type:
+            case TypeKind::union_type:
+            case TypeKind::enum_type:
+                return aggregate(type, listed, listed_name, depth);
         }
         return "";
     }
 
 private:
-    std::string aggregate(const TypeNode* type, const TypeNode* listed, std::string_view listed_name, int depth) {
-        Word head = type->kind == TypeKind::struct_type ? w_struct
+    std::string aggregate(const TypeNode* type, const TypeNode* listed,
+                          std::string_view listed_name, int depth) {
+        Word head = type->kind == TypeKind::struct_type  ? w_struct
                     : type->kind == TypeKind::union_type ? w_union
-                                                          : w_enum;
+                                                         : w_enum;
         std::string text = " " + word(head, language_);
         if (!type->name.empty() && type != listed) return text + " " + type->name;
         // Written out once: met again inside itself (through a function
@@ -193,7 +207,8 @@ private:
             if (!f.symbol) continue;
             text += "\t" + f.symbol->name;
             const TypeNode* field_type = c_resolve_type(f.symbol->type);
-            if (field_type && field_type->kind == TypeKind::pointer && c_resolve_type(field_type->target) == type) {
+            if (field_type && field_type->kind == TypeKind::pointer &&
+                c_resolve_type(field_type->target) == type) {
                 text += " " + with_argument(w_self_pointer, language_, f.symbol->name);
             } else {
                 text += describe(f.symbol->type, listed, listed_name, depth + 1);
@@ -229,12 +244,16 @@ bool listed_variable(const Symbol& s) {
     while (t && t->kind == TypeKind::qualified) t = t->target;
     if (!t) return !s.name.empty();
     switch (t->kind) {
-    case TypeKind::function: return false;
-    case TypeKind::struct_type:
-    case TypeKind::union_type:
-    case TypeKind::enum_type: return !s.name.empty();
-    case TypeKind::named: return s.name != t->name;
-    default: return true;
+        case TypeKind::function:
+            return false;
+        case TypeKind::struct_type:
+        case TypeKind::union_type:
+        case TypeKind::enum_type:
+            return !s.name.empty();
+        case TypeKind::named:
+            return s.name != t->name;
+        default:
+            return true;
     }
 }
 
@@ -246,19 +265,21 @@ std::string symbol_line(const Symbol& s, Describer& describer) {
 
 }  // namespace
 
-std::string describe_type(const TypeNode* type, int language, const TypeNode* listed, std::string_view listed_name) {
+std::string describe_type(const TypeNode* type, int language, const TypeNode* listed,
+                          std::string_view listed_name) {
     Describer describer(language);
     return describer.describe(type, listed, listed_name, 0);
 }
 
-void write_symbol_listing(const SymbolListing& listing, const std::function<void(std::string_view)>& write) {
+void write_symbol_listing(const SymbolListing& listing,
+                          const std::function<void(std::string_view)>& write) {
     const int language = listing.language;
     Describer describer(language);
 
     star_line(write);
     blank_line(write);
-    comment_lines("  " + word(w_tool, language) + ": " + listing.title + "        " + word(w_version, language) +
-                      ": " + listing.version,
+    comment_lines("  " + word(w_tool, language) + ": " + listing.title + "        " +
+                      word(w_version, language) + ": " + listing.version,
                   ' ', write);
     comment_lines("  " + word(w_command, language) + ": " + listing.command, ' ', write);
     comment_lines("  " + word(w_file, language) + ": " + listing.listing_name, ' ', write);

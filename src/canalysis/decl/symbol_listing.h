@@ -36,7 +36,8 @@ struct SymbolListing {
 
 // Writes the listing one line at a time (without its newline). A local
 // function of a service is reported (PROCIMBRI, error) and left out.
-void write_symbol_listing(const SymbolListing& listing, const std::function<void(std::string_view)>& write_line);
+void write_symbol_listing(const SymbolListing& listing,
+                          const std::function<void(std::string_view)>& write_line);
 
 // The description of a type in words, each preceded by a blank; `listed`
 // is the type whose own line this is (its tag is then expanded), or null.

@@ -22,8 +22,14 @@ protected:
         ASSERT_EQ(sink_.count, 0) << text;
     }
     std::vector<std::string> write(int language = 2, std::vector<std::string> services = {}) {
-        SymbolListing listing{table_, std::move(services), "unit.smb", "C Test Script Compiler", "8.3",
-                              "vexorprepro s.ptu t.c", "Tue Dec  8 12:00:00 2026", language};
+        SymbolListing listing{table_,
+                              std::move(services),
+                              "unit.smb",
+                              "C Test Script Compiler",
+                              "8.3",
+                              "vexorprepro s.ptu t.c",
+                              "Tue Dec  8 12:00:00 2026",
+                              language};
         std::vector<std::string> lines;
         write_symbol_listing(listing, [&](std::string_view line) { lines.emplace_back(line); });
         return lines;
@@ -47,7 +53,8 @@ protected:
 
 TEST_F(Listing, CommentLinesAreSeventyFourCharactersAndLongContentContinues) {
     std::string long_command = "vexorprepro " + std::string(150, 'c');
-    SymbolListing listing{table_, {}, "unit.smb", "C Test Script Compiler", "8.3", long_command, "DATE", 2};
+    SymbolListing listing{table_, {},           "unit.smb", "C Test Script Compiler",
+                          "8.3",  long_command, "DATE",     2};
     std::vector<std::string> lines;
     write_symbol_listing(listing, [&](std::string_view line) { lines.emplace_back(line); });
     ASSERT_GE(lines.size(), 10u);
@@ -73,9 +80,10 @@ TEST_F(Listing, CommentLinesAreSeventyFourCharactersAndLongContentContinues) {
 }
 
 TEST_F(Listing, SymbolsAndTypesAreDescribedInWords) {
-    declare("unsigned short x;\nstruct s { struct s *next; unsigned flags : 3; } v;\n"
-            "enum colour { RED, GREEN = 4, BLUE } c;\ntypedef int count_t;\ncount_t n;\n"
-            "int (*fp)(int a, char *b);\nconst char *text;\nvoid f(void);\nint t[N];\n");
+    declare(
+        "unsigned short x;\nstruct s { struct s *next; unsigned flags : 3; } v;\n"
+        "enum colour { RED, GREEN = 4, BLUE } c;\ntypedef int count_t;\ncount_t n;\n"
+        "int (*fp)(int a, char *b);\nconst char *text;\nvoid f(void);\nint t[N];\n");
     std::vector<std::string> lines = write();
     EXPECT_TRUE(has(lines, "x :" + std::string(21, ' ') + " unsigned integer"));
     EXPECT_TRUE(has(lines, "v :                      structure s"));

@@ -48,15 +48,15 @@ struct ExpressionRun {
 using ExpressionTree = std::unique_ptr<Expression>;
 
 // The tree of a text, or null for a text of blanks only.
-ExpressionTree c_parse_expression(ExpressionRun& run, std::string_view text, std::string_view file, long line,
-                                  DiagnosticSink& sink);
+ExpressionTree c_parse_expression(ExpressionRun& run, std::string_view text, std::string_view file,
+                                  long line, DiagnosticSink& sink);
 void c_free_expression(ExpressionTree& tree);
 
 // The C type of an expression, or null. `enclosing` is the struct or union
 // whose member names a bare identifier stands for, or null.
-const TypeNode* c_expression_type(ExpressionRun& run, const ExprNode* node, const TypeNode* enclosing,
-                                  std::string_view file, long line, std::string_view scope,
-                                  DiagnosticSink& sink);
+const TypeNode* c_expression_type(ExpressionRun& run, const ExprNode* node,
+                                  const TypeNode* enclosing, std::string_view file, long line,
+                                  std::string_view scope, DiagnosticSink& sink);
 
 // Appends the C text of the tree to `out`.
 void c_expression_image(const ExprNode* node, std::string& out, std::string_view file, long line,
@@ -71,14 +71,14 @@ void c_check_indexes(ExpressionRun& run, const ExprNode* node, std::string_view 
 // Appends the image of item `number` (from 1) of an aggregate; "ELEMENTLS"
 // and false when the aggregate has fewer items. An omitted item appends
 // nothing.
-bool c_aggregate_item_image(int number, const ExprNode* aggregate, std::string& out, std::string_view file,
-                            long line, DiagnosticSink& sink);
+bool c_aggregate_item_image(int number, const ExprNode* aggregate, std::string& out,
+                            std::string_view file, long line, DiagnosticSink& sink);
 
 // Appends the conditional expression of the loop counters that gives the
 // value of an array element for the aggregate; `dimension` is the number of
 // the counter of the array's first dimension (1 for "I1").
-void c_expand_array_aggregate(ExpressionRun& run, const ExprNode* aggregate, const TypeNode* array_type,
-                              std::string& out, int dimension, std::string_view file, long line,
-                              DiagnosticSink& sink);
+void c_expand_array_aggregate(ExpressionRun& run, const ExprNode* aggregate,
+                              const TypeNode* array_type, std::string& out, int dimension,
+                              std::string_view file, long line, DiagnosticSink& sink);
 
 }  // namespace vx

@@ -39,7 +39,8 @@ protected:
         const Symbol* s = c_find_symbol(array, table, "");
         EXPECT_NE(s, nullptr);
         std::string out;
-        c_expand_array_aggregate(run, parse(aggregate), s ? s->type : nullptr, out, 1, "t.ptu", 7, sink);
+        c_expand_array_aggregate(run, parse(aggregate), s ? s->type : nullptr, out, 1, "t.ptu", 7,
+                                 sink);
         return out;
     }
     std::vector<std::string> index_messages(std::string_view text) {
@@ -115,9 +116,18 @@ TEST_F(Expressions, MalformedNumbersAreWarnedAndBecomeErrorNodes) {
         const char* code;
     };
     const Case cases[] = {
-        {"0x1.5", "CSTBASE16"}, {"1.2.3", "CSTINCORR"}, {"12abc", "CARNONNUM"}, {"08", "CARNUMERI"},
-        {"0b102", "CARNUMERI"}, {"0x", "CSTNUMERI"},    {"1uu", "CARDOUINT"},   {"1.0ff", "CARDOUFLO"},
-        {"1lll", "CARTRIINT"},  {"1e+", "ERREXPOSA"},   {"12_a", "INVFINNUM"},  {"1.5u", "CARNONNUM"},
+        {"0x1.5", "CSTBASE16"},
+        {"1.2.3", "CSTINCORR"},
+        {"12abc", "CARNONNUM"},
+        {"08", "CARNUMERI"},
+        {"0b102", "CARNUMERI"},
+        {"0x", "CSTNUMERI"},
+        {"1uu", "CARDOUINT"},
+        {"1.0ff", "CARDOUFLO"},
+        {"1lll", "CARTRIINT"},
+        {"1e+", "ERREXPOSA"},
+        {"12_a", "INVFINNUM"},
+        {"1.5u", "CARNONNUM"},
         {"99999999999999999999", "ENTOUTRAN"},
     };
     for (const Case& c : cases) {
@@ -155,7 +165,8 @@ TEST_F(Expressions, CharacterConstantsAndTheirDiagnostics) {
     EXPECT_EQ(messages_of("'cd'"), Messages{"W:MULCARCST:'cd'"});
 
     // Too long for any character: an old way of writing a string.
-    EXPECT_EQ(messages_of("'hello'"), Messages{"W:SYNTAXERR:deprecated use of single quote strings"});
+    EXPECT_EQ(messages_of("'hello'"),
+              Messages{"W:SYNTAXERR:deprecated use of single quote strings"});
     EXPECT_EQ(c_expression_image(trees_.back()->root, sink), "\"hello\"");
 }
 
@@ -189,7 +200,8 @@ TEST_F(Expressions, RefusedFormsAreWarnedAtParseTime) {
     EXPECT_EQ(trees_.back()->root->kind, ExprKind::error);
     EXPECT_EQ(messages_of("--x"), Messages{"W:POSTDECRE:--x"});
     EXPECT_EQ(messages_of("a++ + b++ - c-- + (d = 1) + (e = 2)"),
-              (Messages{"W:POSTINCRE:a++ + b++ - c-- + (d = 1) + (e = 2)", "W:POSTDECRE:a++ + b++ - c-- + (d = 1) + (e = 2)",
+              (Messages{"W:POSTINCRE:a++ + b++ - c-- + (d = 1) + (e = 2)",
+                        "W:POSTDECRE:a++ + b++ - c-- + (d = 1) + (e = 2)",
                         "W:AFFECTATI:a++ + b++ - c-- + (d = 1) + (e = 2)"}));
     EXPECT_EQ(messages_of("a = 1"), Messages{"W:AFFECTATI:a = 1"});
     EXPECT_EQ(messages_of("a <<= 1"), Messages{"W:AFFECTATI:a <<= 1"});
@@ -238,7 +250,8 @@ TEST_F(Expressions, AnUnknownNodeKindIsAnInternalError) {
     std::string out;
     c_expression_image(&node, out, "t.ptu", 7, sink);
     EXPECT_EQ(c_expression_type(run, &node, nullptr, "t.ptu", 7, "", sink), nullptr);
-    EXPECT_EQ(sink.messages, (Messages{"S:ERRINTERN:expression image search", "S:ERRINTERN:expression type search"}));
+    EXPECT_EQ(sink.messages, (Messages{"S:ERRINTERN:expression image search",
+                                       "S:ERRINTERN:expression type search"}));
 }
 
 TEST_F(Expressions, TheParserTraceGoesToStandardOutput) {
@@ -366,8 +379,10 @@ TEST_F(ExpressionTypes, ConstantIndexesOutsideTheirBounds) {
 
 TEST_F(ExpressionTypes, ArrayAggregatesBecomeConditionalsOfTheLoopCounters) {
     EXPECT_EQ(expand("{1, 2, 3}", "t"), "(I1 == (0)?1:(I1 == (1)?2:3))");
-    EXPECT_EQ(expand("[0 => 1, 1..3 => 2, others => 0]", "t"), "(I1 == 0?1:(((I1>=1) && (I1<=(3)))?2:0))");
-    EXPECT_EQ(expand("{{1, 2, 3}, {4, 5, 6}}", "m"), "(I1 == (0)?(I2 == (0)?1:(I2 == (1)?2:3)):(I2 == (0)?4:(I2 == (1)?5:6)))");
+    EXPECT_EQ(expand("[0 => 1, 1..3 => 2, others => 0]", "t"),
+              "(I1 == 0?1:(((I1>=1) && (I1<=(3)))?2:0))");
+    EXPECT_EQ(expand("{{1, 2, 3}, {4, 5, 6}}", "m"),
+              "(I1 == (0)?(I2 == (0)?1:(I2 == (1)?2:3)):(I2 == (0)?4:(I2 == (1)?5:6)))");
     EXPECT_EQ(expand("[GREEN => 1, count..4 => 2, others => 0]", "t"),
               "(I1 == (GREEN)?1:(((I1>=(count)) && (I1<=(4)))?2:0))");
     EXPECT_EQ(expand("7", "t"), "7");
@@ -407,10 +422,24 @@ TEST_F(ExpressionTypes, ItemsOfAnAggregate) {
 
 TEST_F(ExpressionTypes, ImagesParseBackToTheSameTree) {
     const char* texts[] = {
-        "a - -3",          "a - -b",         "-(-x)",           "&*current",     "t[0] & &t[1] != 0",
-        "(a ? b : c) + 1", "(a + b) * -c",   "sizeof(a + b)",   "sizeof(size_t)", "(size_t)-1 / 2",
-        "a / *names[0]",   "{1, {2, 3}, }",  "[0 => 1, 1..2 => {3}, others => 0]",
-        "f()(1)[2].x->y",  "\"a\" L\"b\"",   "'\\377' + 'q'",   "[a..b]",        "1.25e-7F * x",
+        "a - -3",
+        "a - -b",
+        "-(-x)",
+        "&*current",
+        "t[0] & &t[1] != 0",
+        "(a ? b : c) + 1",
+        "(a + b) * -c",
+        "sizeof(a + b)",
+        "sizeof(size_t)",
+        "(size_t)-1 / 2",
+        "a / *names[0]",
+        "{1, {2, 3}, }",
+        "[0 => 1, 1..2 => {3}, others => 0]",
+        "f()(1)[2].x->y",
+        "\"a\" L\"b\"",
+        "'\\377' + 'q'",
+        "[a..b]",
+        "1.25e-7F * x",
     };
     for (const char* text : texts) {
         const ExprNode* first = parse(text);

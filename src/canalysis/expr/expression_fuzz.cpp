@@ -36,7 +36,8 @@ constexpr const char* fuzz_header =
 // A sink that checks that nothing asks to end the run.
 class CheckingSink : public vx::DiagnosticSink {
 public:
-    void report(vx::DiagnosticLevel level, std::string_view, std::string_view, std::string_view, long) override {
+    void report(vx::DiagnosticLevel level, std::string_view, std::string_view, std::string_view,
+                long) override {
         if (level <= vx::DiagnosticLevel::fatal) std::abort();
     }
 };
@@ -67,14 +68,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!tree) return 0;
     const vx::ExprNode* root = tree->root;
     const vx::TypeNode* point = vx::c_lookup_tag("point", fixture.table, vx::TagKind::struct_tag);
-    (void)vx::c_expression_type(run, root, (data[0] & 4) ? point : nullptr, "fuzz.ptu", 1, "", sink);
+    (void)vx::c_expression_type(run, root, (data[0] & 4) ? point : nullptr, "fuzz.ptu", 1, "",
+                                sink);
     vx::c_check_indexes(run, root, "fuzz.ptu", 1, "", sink);
     std::string image;
     vx::c_expression_image(root, image, "fuzz.ptu", 1, sink);
     vx::ExpressionTree again = vx::c_parse_expression(run, image, "fuzz.ptu", 1, sink);
     const vx::Symbol* array = vx::c_find_symbol((data[0] & 8) ? "m" : "t", fixture.table, "");
     std::string expanded;
-    vx::c_expand_array_aggregate(run, root, array ? array->type : nullptr, expanded, 1, "fuzz.ptu", 1, sink);
+    vx::c_expand_array_aggregate(run, root, array ? array->type : nullptr, expanded, 1, "fuzz.ptu",
+                                 1, sink);
     std::string item;
     for (int n = 1; n <= 3; ++n) vx::c_aggregate_item_image(n, root, item, "fuzz.ptu", 1, sink);
     vx::c_free_expression(tree);

@@ -21,9 +21,9 @@ const char* const binary_spellings[] = {"+",  "-",  "*",  "/",  "%", "<", ">", "
 // Appends `text`, with a blank first when the last character written and
 // the first of `text` would make a token of two characters.
 void append_separated(std::string& out, std::string_view text) {
-    static const std::string_view pairs[] = {"->", "++", "--", "<<", ">>", "<=", ">=", "==", "!=", "&&",
-                                             "||", "+=", "-=", "*=", "/=", "%=", "&=", "|=", "^=", "..",
-                                             "=>", "/*", "//"};
+    static const std::string_view pairs[] = {
+        "->", "++", "--", "<<", ">>", "<=", ">=", "==", "!=", "&&", "||", "+=",
+        "-=", "*=", "/=", "%=", "&=", "|=", "^=", "..", "=>", "/*", "//"};
     if (!out.empty() && !text.empty()) {
         char pair[2] = {out.back(), text.front()};
         for (std::string_view p : pairs) {
@@ -41,15 +41,32 @@ bool is_printable(unsigned value) { return value >= 32 && value < 127; }
 // One character of a character constant, without the quotes.
 void character_body(unsigned value, std::string& out) {
     switch (value) {
-    case 0: out += "\\0"; return;
-    case 8: out += "\\b"; return;
-    case 9: out += "\\t"; return;
-    case 10: out += "\\n"; return;
-    case 11: out += "\\v"; return;
-    case 12: out += "\\f"; return;
-    case 13: out += "\\r"; return;
-    case 34: out += "\\\""; return;
-    default: break;
+        case 0:
+            out += "\\0";
+            return;
+        case 8:
+            out += "\\b";
+            return;
+        case 9:
+            out += "\\t";
+            return;
+        case 10:
+            out += "\\n";
+            return;
+        case 11:
+            out += "\\v";
+            return;
+        case 12:
+            out += "\\f";
+            return;
+        case 13:
+            out += "\\r";
+            return;
+        case 34:
+            out += "\\\"";
+            return;
+        default:
+            break;
     }
     if (is_printable(value)) {
         if (value == '\'' || value == '\\') out += '\\';
@@ -75,7 +92,8 @@ void character_image(const ExprNode* node, std::string& out) {
         int count = node->wide ? 1 : node->width / 8;
         if (count < 1) count = 1;
         if (count > 8) count = 8;
-        for (int k = count - 1; k >= 0; --k) character_body(static_cast<unsigned>((value >> (8 * k)) & 0xFF), out);
+        for (int k = count - 1; k >= 0; --k)
+            character_body(static_cast<unsigned>((value >> (8 * k)) & 0xFF), out);
     }
     out += '\'';
 }
@@ -86,17 +104,38 @@ void string_image(const ExprNode* node, std::string& out) {
     for (char ch : node->text) {
         unsigned c = static_cast<unsigned char>(ch);
         switch (c) {
-        case '\a': out += "\\a"; continue;
-        case '\b': out += "\\b"; continue;
-        case '\f': out += "\\f"; continue;
-        case '\n': out += "\\n"; continue;
-        case '\r': out += "\\r"; continue;
-        case '\t': out += "\\t"; continue;
-        case '\v': out += "\\v"; continue;
-        case '"': out += "\\\""; continue;
-        case '\'': out += "\\'"; continue;
-        case '\\': out += "\\\\"; continue;
-        default: break;
+            case '\a':
+                out += "\\a";
+                continue;
+            case '\b':
+                out += "\\b";
+                continue;
+            case '\f':
+                out += "\\f";
+                continue;
+            case '\n':
+                out += "\\n";
+                continue;
+            case '\r':
+                out += "\\r";
+                continue;
+            case '\t':
+                out += "\\t";
+                continue;
+            case '\v':
+                out += "\\v";
+                continue;
+            case '"':
+                out += "\\\"";
+                continue;
+            case '\'':
+                out += "\\'";
+                continue;
+            case '\\':
+                out += "\\\\";
+                continue;
+            default:
+                break;
         }
         if (is_printable(c)) {
             out += ch;
@@ -111,7 +150,8 @@ void string_image(const ExprNode* node, std::string& out) {
 
 class Imager {
 public:
-    Imager(std::string_view file, long line, DiagnosticSink& sink) : file_(file), line_(line), sink_(sink) {}
+    Imager(std::string_view file, long line, DiagnosticSink& sink)
+        : file_(file), line_(line), sink_(sink) {}
     void image(const ExprNode* node, std::string& out);
 
 private:
@@ -128,127 +168,133 @@ private:
 void Imager::image(const ExprNode* node, std::string& out) {
     if (!node) return;
     switch (node->kind) {
-    case ExprKind::integer_constant:
-        if (node->written_as_character) {
-            character_image(node, out);
+        case ExprKind::integer_constant:
+            if (node->written_as_character) {
+                character_image(node, out);
+                return;
+            }
+            out += pint_image(node->value, ImageFormat::decimal, node->width);
+            if (node->is_unsigned) out += 'U';
+            if (node->long_count == 1) out += 'L';
+            if (node->long_count >= 2) out += "LL";
             return;
-        }
-        out += pint_image(node->value, ImageFormat::decimal, node->width);
-        if (node->is_unsigned) out += 'U';
-        if (node->long_count == 1) out += 'L';
-        if (node->long_count >= 2) out += "LL";
-        return;
-    case ExprKind::real_constant:
-        out += real_image(node->real, real_image_max_digits);
-        if (node->suffix) out += node->suffix;
-        return;
-    case ExprKind::identifier:
-    case ExprKind::type_name:
-        out += node->text;
-        return;
-    case ExprKind::parenthesised:
-        out += '(';
-        image(node->first, out);
-        out += ')';
-        return;
-    case ExprKind::subscript:
-        image(node->first, out);
-        out += '[';
-        image(node->second, out);
-        out += ']';
-        return;
-    case ExprKind::range_subscript:
-        image(node->first, out);
-        out += '[';
-        image(node->second, out);
-        out += "..";
-        operand(node->third, out);
-        out += ']';
-        return;
-    case ExprKind::call:
-        image(node->first, out);
-        out += '(';
-        for (std::size_t i = 0; i < node->items.size(); ++i) {
-            if (i) out += ',';
-            image(node->items[i], out);
-        }
-        out += ')';
-        return;
-    case ExprKind::member:
-        image(node->first, out);
-        out += node->arrow ? "->" : ".";
-        out += node->text;
-        return;
-    case ExprKind::unary:
-        switch (node->unary_op) {
-        case UnaryOp::logical_not: out += '!'; break;
-        case UnaryOp::negate: out += '-'; break;
-        case UnaryOp::bit_not: out += '~'; break;
-        case UnaryOp::size_of:
-        case UnaryOp::align_of:
-            out += node->unary_op == UnaryOp::size_of ? "sizeof(" : "__alignof__(";
+        case ExprKind::real_constant:
+            out += real_image(node->real, real_image_max_digits);
+            if (node->suffix) out += node->suffix;
+            return;
+        case ExprKind::identifier:
+        case ExprKind::type_name:
+            out += node->text;
+            return;
+        case ExprKind::parenthesised:
+            out += '(';
             image(node->first, out);
             out += ')';
             return;
-        }
-        operand(node->first, out);
-        return;
-    case ExprKind::binary:
-        image(node->first, out);
-        append_separated(out, binary_spellings[static_cast<int>(node->binary_op)]);
-        operand(node->second, out);
-        return;
-    case ExprKind::conditional:
-        out += '(';
-        image(node->first, out);
-        out += '?';
-        image(node->second, out);
-        out += ':';
-        image(node->third, out);
-        out += ')';
-        return;
-    case ExprKind::aggregate:
-    case ExprKind::list:
-        if (node->kind == ExprKind::aggregate) out += '{';
-        for (std::size_t i = 0; i < node->items.size(); ++i) {
-            if (i) out += ',';
-            image(node->items[i], out);
-        }
-        if (node->kind == ExprKind::aggregate) out += '}';
-        return;
-    case ExprKind::address:
-    case ExprKind::dereference:
-        out += node->kind == ExprKind::address ? '&' : '*';
-        operand(node->first, out);
-        return;
-    case ExprKind::string_literal:
-        string_image(node, out);
-        return;
-    case ExprKind::cast:
-        out += '(';
-        image(node->first, out);
-        out += ')';
-        operand(node->second, out);
-        return;
-    case ExprKind::range:
-        out += '[';
-        image(node->first, out);
-        out += "..";
-        operand(node->second, out);
-        out += ']';
-        return;
-    case ExprKind::association:
-        image(node->first, out);
-        if (node->second) {
+        case ExprKind::subscript:
+            image(node->first, out);
+            out += '[';
+            image(node->second, out);
+            out += ']';
+            return;
+        case ExprKind::range_subscript:
+            image(node->first, out);
+            out += '[';
+            image(node->second, out);
+            out += "..";
+            operand(node->third, out);
+            out += ']';
+            return;
+        case ExprKind::call:
+            image(node->first, out);
+            out += '(';
+            for (std::size_t i = 0; i < node->items.size(); ++i) {
+                if (i) out += ',';
+                image(node->items[i], out);
+            }
+            out += ')';
+            return;
+        case ExprKind::member:
+            image(node->first, out);
+            out += node->arrow ? "->" : ".";
+            out += node->text;
+            return;
+        case ExprKind::unary:
+            switch (node->unary_op) {
+                case UnaryOp::logical_not:
+                    out += '!';
+                    break;
+                case UnaryOp::negate:
+                    out += '-';
+                    break;
+                case UnaryOp::bit_not:
+                    out += '~';
+                    break;
+                case UnaryOp::size_of:
+                case UnaryOp::align_of:
+                    out += node->unary_op == UnaryOp::size_of ? "sizeof(" : "__alignof__(";
+                    image(node->first, out);
+                    out += ')';
+                    return;
+            }
+            operand(node->first, out);
+            return;
+        case ExprKind::binary:
+            image(node->first, out);
+            append_separated(out, binary_spellings[static_cast<int>(node->binary_op)]);
+            operand(node->second, out);
+            return;
+        case ExprKind::conditional:
+            out += '(';
+            image(node->first, out);
+            out += '?';
+            image(node->second, out);
+            out += ':';
+            image(node->third, out);
+            out += ')';
+            return;
+        case ExprKind::aggregate:
+        case ExprKind::list:
+            if (node->kind == ExprKind::aggregate) out += '{';
+            for (std::size_t i = 0; i < node->items.size(); ++i) {
+                if (i) out += ',';
+                image(node->items[i], out);
+            }
+            if (node->kind == ExprKind::aggregate) out += '}';
+            return;
+        case ExprKind::address:
+        case ExprKind::dereference:
+            out += node->kind == ExprKind::address ? '&' : '*';
+            operand(node->first, out);
+            return;
+        case ExprKind::string_literal:
+            string_image(node, out);
+            return;
+        case ExprKind::cast:
+            out += '(';
+            image(node->first, out);
+            out += ')';
+            operand(node->second, out);
+            return;
+        case ExprKind::range:
+            out += '[';
+            image(node->first, out);
             out += "..";
             operand(node->second, out);
-        }
-        append_separated(out, "=>");
-        operand(node->third, out);
-        return;
-    case ExprKind::omitted:
-    case ExprKind::error:
-        return;
+            out += ']';
+            return;
+        case ExprKind::association:
+            image(node->first, out);
+            if (node->second) {
+                out += "..";
+                operand(node->second, out);
+            }
+            append_separated(out, "=>");
+            operand(node->third, out);
+            return;
+        case ExprKind::omitted:
+        case ExprKind::error:
+            return;
     }
     sink_.report(DiagnosticLevel::internal, "ERRINTERN", "expression image search", file_, line_);
 }
@@ -266,8 +312,8 @@ std::string c_expression_image(const ExprNode* node, DiagnosticSink& sink) {
     return out;
 }
 
-bool c_aggregate_item_image(int number, const ExprNode* aggregate, std::string& out, std::string_view file,
-                            long line, DiagnosticSink& sink) {
+bool c_aggregate_item_image(int number, const ExprNode* aggregate, std::string& out,
+                            std::string_view file, long line, DiagnosticSink& sink) {
     if (!aggregate) return false;
     const ExprNode* item = nullptr;
     if (aggregate->kind != ExprKind::aggregate) {
@@ -291,12 +337,14 @@ namespace {
 
 class IndexCheck {
 public:
-    IndexCheck(ExpressionRun& run, std::string_view file, long line, std::string_view scope, DiagnosticSink& sink)
+    IndexCheck(ExpressionRun& run, std::string_view file, long line, std::string_view scope,
+               DiagnosticSink& sink)
         : run_(run), file_(file), line_(line), scope_(scope), sink_(sink) {}
 
     void walk(const ExprNode* node) {
         if (!node) return;
-        if (node->kind == ExprKind::subscript || node->kind == ExprKind::range_subscript) check(node);
+        if (node->kind == ExprKind::subscript || node->kind == ExprKind::range_subscript)
+            check(node);
         walk(node->first);
         walk(node->second);
         walk(node->third);
@@ -306,7 +354,8 @@ public:
 private:
     void check(const ExprNode* node) {
         CountingSink quiet;
-        const TypeNode* operand = c_resolve_type(c_expression_type(run_, node->first, nullptr, file_, line_, scope_, quiet));
+        const TypeNode* operand = c_resolve_type(
+            c_expression_type(run_, node->first, nullptr, file_, line_, scope_, quiet));
         if (!operand || operand->kind != TypeKind::array) return;
         check_index(node->second, operand->bound);
         if (node->kind == ExprKind::range_subscript) check_index(node->third, operand->bound);
@@ -354,7 +403,8 @@ public:
     ArrayExpansion(ExpressionRun& run, std::string_view file, long line, DiagnosticSink& sink)
         : run_(run), file_(file), line_(line), sink_(sink) {}
 
-    void expand(const ExprNode* aggregate, const TypeNode* array_type, std::string& out, int dimension);
+    void expand(const ExprNode* aggregate, const TypeNode* array_type, std::string& out,
+                int dimension);
 
 private:
     void warn(std::string_view code, std::string_view argument) {
@@ -387,7 +437,8 @@ private:
         return pint_low64(bound->root->value);
     }
     bool known_name(const ExprNode* node) {
-        return c_find_symbol(node->text, run_.table, run_.scope) || c_lookup_enumerator(node->text, run_.table);
+        return c_find_symbol(node->text, run_.table, run_.scope) ||
+               c_lookup_enumerator(node->text, run_.table);
     }
 
     ExpressionRun& run_;
@@ -396,7 +447,8 @@ private:
     DiagnosticSink& sink_;
 };
 
-void ArrayExpansion::expand(const ExprNode* aggregate, const TypeNode* array_type, std::string& out, int dimension) {
+void ArrayExpansion::expand(const ExprNode* aggregate, const TypeNode* array_type, std::string& out,
+                            int dimension) {
     if (!aggregate) return;
     if (aggregate->kind != ExprKind::aggregate) {
         out += image(aggregate);
@@ -471,7 +523,8 @@ void ArrayExpansion::expand(const ExprNode* aggregate, const TypeNode* array_typ
         }
         std::string l = image(low);
         if (!high) {
-            std::snprintf(buffer, sizeof buffer, constant_low ? "(I%d == " : "(I%d == (", dimension);
+            std::snprintf(buffer, sizeof buffer, constant_low ? "(I%d == " : "(I%d == (",
+                          dimension);
             out += buffer;
             out += l;
             out += constant_low ? "?" : ")?";
@@ -495,9 +548,9 @@ void ArrayExpansion::expand(const ExprNode* aggregate, const TypeNode* array_typ
 
 }  // namespace
 
-void c_expand_array_aggregate(ExpressionRun& run, const ExprNode* aggregate, const TypeNode* array_type,
-                              std::string& out, int dimension, std::string_view file, long line,
-                              DiagnosticSink& sink) {
+void c_expand_array_aggregate(ExpressionRun& run, const ExprNode* aggregate,
+                              const TypeNode* array_type, std::string& out, int dimension,
+                              std::string_view file, long line, DiagnosticSink& sink) {
     ArrayExpansion(run, file, line, sink).expand(aggregate, array_type, out, dimension);
 }
 

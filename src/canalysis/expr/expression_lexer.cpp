@@ -23,7 +23,9 @@ namespace vx::expr {
 
 namespace {
 
-bool is_hex_digit(char c) { return is_digit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
+bool is_hex_digit(char c) {
+    return is_digit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
 bool is_alnum(char c) { return is_digit(c) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 int hex_value(char c) {
     if (is_digit(c)) return c - '0';
@@ -37,18 +39,53 @@ struct Operator {
     int token;
 };
 constexpr Operator operators[] = {
-    {"...", TOK_ELIPSIS}, {"<<=", TOK_ASSIGN_OP}, {">>=", TOK_ASSIGN_OP},
-    {"->", TOK_PTR_OP},   {"++", TOK_INC_OP},     {"--", TOK_DEC_OP},     {"<<", TOK_LEFT_OP},
-    {">>", TOK_RIGHT_OP}, {"<=", TOK_LE_OP},      {">=", TOK_GE_OP},      {"==", TOK_EQ_OP},
-    {"!=", TOK_NE_OP},    {"&&", TOK_AND_OP},     {"||", TOK_OR_OP},      {"+=", TOK_ASSIGN_OP},
-    {"-=", TOK_ASSIGN_OP}, {"*=", TOK_ASSIGN_OP}, {"/=", TOK_ASSIGN_OP},  {"%=", TOK_ASSIGN_OP},
-    {"&=", TOK_ASSIGN_OP}, {"|=", TOK_ASSIGN_OP}, {"^=", TOK_ASSIGN_OP},  {"..", TOK_POINT_POINT},
-    {"=>", TOK_ARROW},    {"=", TOK_ASSIGN},      {"&", TOK_ANDBIT_OP},   {"|", TOK_ORBIT_OP},
-    {"*", TOK_MUL_OP},    {"/", TOK_DIV_OP},      {"%", TOK_MOD_OP},      {"+", TOK_ADD_OP},
-    {"!", TOK_NOT_OP},    {"~", TOK_INVBIT_OP},   {"-", TOK_SUB_OP},      {"^", TOK_XORBIT_OP},
-    {"<", TOK_LT_OP},     {">", TOK_GT_OP},       {"(", '('},             {")", ')'},
-    {"[", '['},           {"]", ']'},             {"{", '{'},             {"}", '}'},
-    {",", ','},           {".", '.'},             {"?", '?'},             {":", ':'},
+    {"...", TOK_ELIPSIS},
+    {"<<=", TOK_ASSIGN_OP},
+    {">>=", TOK_ASSIGN_OP},
+    {"->", TOK_PTR_OP},
+    {"++", TOK_INC_OP},
+    {"--", TOK_DEC_OP},
+    {"<<", TOK_LEFT_OP},
+    {">>", TOK_RIGHT_OP},
+    {"<=", TOK_LE_OP},
+    {">=", TOK_GE_OP},
+    {"==", TOK_EQ_OP},
+    {"!=", TOK_NE_OP},
+    {"&&", TOK_AND_OP},
+    {"||", TOK_OR_OP},
+    {"+=", TOK_ASSIGN_OP},
+    {"-=", TOK_ASSIGN_OP},
+    {"*=", TOK_ASSIGN_OP},
+    {"/=", TOK_ASSIGN_OP},
+    {"%=", TOK_ASSIGN_OP},
+    {"&=", TOK_ASSIGN_OP},
+    {"|=", TOK_ASSIGN_OP},
+    {"^=", TOK_ASSIGN_OP},
+    {"..", TOK_POINT_POINT},
+    {"=>", TOK_ARROW},
+    {"=", TOK_ASSIGN},
+    {"&", TOK_ANDBIT_OP},
+    {"|", TOK_ORBIT_OP},
+    {"*", TOK_MUL_OP},
+    {"/", TOK_DIV_OP},
+    {"%", TOK_MOD_OP},
+    {"+", TOK_ADD_OP},
+    {"!", TOK_NOT_OP},
+    {"~", TOK_INVBIT_OP},
+    {"-", TOK_SUB_OP},
+    {"^", TOK_XORBIT_OP},
+    {"<", TOK_LT_OP},
+    {">", TOK_GT_OP},
+    {"(", '('},
+    {")", ')'},
+    {"[", '['},
+    {"]", ']'},
+    {"{", '{'},
+    {"}", '}'},
+    {",", ','},
+    {".", '.'},
+    {"?", '?'},
+    {":", ':'},
 };
 
 // Integers beyond this many bits are out of range ("ENTOUTRAN").
@@ -72,7 +109,8 @@ int trace_printf(std::FILE*, const char* format, ...) {
     int n = std::vsnprintf(buffer, sizeof buffer, format, args);
     va_end(args);
     if (n < 0) return n;
-    std::size_t length = static_cast<std::size_t>(n) < sizeof buffer ? static_cast<std::size_t>(n) : sizeof buffer - 1;
+    std::size_t length = static_cast<std::size_t>(n) < sizeof buffer ? static_cast<std::size_t>(n)
+                                                                     : sizeof buffer - 1;
     for (std::size_t i = 0; i < length; ++i) {
         if (line_start) std::fputs("C_atexp_debug: ", stdout);
         std::fputc(buffer[i], stdout);
@@ -134,7 +172,8 @@ int ParserContext::identifier(SemanticValue& value) {
 }
 
 bool ParserContext::is_type_word(std::string_view word) const {
-    if (const Symbol* s = c_find_symbol(word, run_.table, run_.scope)) return (s->storage & storage_typedef) != 0;
+    if (const Symbol* s = c_find_symbol(word, run_.table, run_.scope))
+        return (s->storage & storage_typedef) != 0;
     return run_.table.global_typedef(word) != nullptr;
 }
 
@@ -162,7 +201,8 @@ int ParserContext::type_name(SemanticValue& value, std::size_t start) {
             if (keyword == CKeyword::struct_keyword || keyword == CKeyword::union_keyword ||
                 keyword == CKeyword::enum_keyword) {
                 expect_tag = true;
-            } else if (keyword != CKeyword::const_keyword && keyword != CKeyword::volatile_keyword) {
+            } else if (keyword != CKeyword::const_keyword &&
+                       keyword != CKeyword::volatile_keyword) {
                 base_seen = true;
             }
         } else if (!is_keyword && !base_seen && is_type_word(word)) {
@@ -208,13 +248,16 @@ int ParserContext::type_name(SemanticValue& value, std::size_t start) {
 int ParserContext::number(SemanticValue& value) {
     std::size_t start = pos_;
     std::size_t n = text_.size();
-    bool hex = text_[pos_] == '0' && pos_ + 1 < n && (text_[pos_ + 1] == 'x' || text_[pos_ + 1] == 'X');
-    bool binary = text_[pos_] == '0' && pos_ + 1 < n && (text_[pos_ + 1] == 'b' || text_[pos_ + 1] == 'B');
+    bool hex =
+        text_[pos_] == '0' && pos_ + 1 < n && (text_[pos_ + 1] == 'x' || text_[pos_ + 1] == 'X');
+    bool binary =
+        text_[pos_] == '0' && pos_ + 1 < n && (text_[pos_ + 1] == 'b' || text_[pos_ + 1] == 'B');
     std::size_t i = pos_ + (hex || binary ? 2 : 0);
     while (i < n) {
         char c = text_[i];
         if (is_alnum(c)) {
-            if (!hex && (c == 'e' || c == 'E') && i + 1 < n && (text_[i + 1] == '+' || text_[i + 1] == '-')) {
+            if (!hex && (c == 'e' || c == 'E') && i + 1 < n &&
+                (text_[i + 1] == '+' || text_[i + 1] == '-')) {
                 i += 2;
                 continue;
             }
@@ -318,10 +361,14 @@ int ParserContext::number(SemanticValue& value) {
     }
     if (u_count > 1) return refuse("CARDOUINT", shown);
     if (l_count > 2) return refuse("CARTRIINT", shown);
-    if (l_count == 2 && spelling.find("ll") == std::string_view::npos && spelling.find("LL") == std::string_view::npos)
+    if (l_count == 2 && spelling.find("ll") == std::string_view::npos &&
+        spelling.find("LL") == std::string_view::npos)
         return refuse("CARDOUINT", shown);
 
-    int radix = hex ? 16 : binary ? 2 : (int_digits.size() > 1 && int_digits.front() == '0') ? 8 : 10;
+    int radix = hex                                                    ? 16
+                : binary                                               ? 2
+                : (int_digits.size() > 1 && int_digits.front() == '0') ? 8
+                                                                       : 10;
     pint result = pint_zero;
     for (char c : int_digits) {
         int digit = hex_value(c);
@@ -349,7 +396,8 @@ int ParserContext::number(SemanticValue& value) {
 int ParserContext::constant_width(const pint& value, bool is_unsigned, int long_count, bool decimal,
                                   bool& made_unsigned) const {
     const TargetModel& target = run_.declarations.target;
-    const int widths[] = {target.base_width(BaseInteger::int_type), target.base_width(BaseInteger::long_type),
+    const int widths[] = {target.base_width(BaseInteger::int_type),
+                          target.base_width(BaseInteger::long_type),
                           target.base_width(BaseInteger::long_long_type)};
     for (int rank = long_count; rank < 3; ++rank) {
         int w = widths[rank];
@@ -378,7 +426,8 @@ bool ParserContext::escape(unsigned long& value, bool wide, std::string_view lit
     char c = text_[pos_];
     if (c >= '0' && c <= '7') {
         value = 0;
-        for (int count = 0; count < 3 && pos_ < text_.size() && text_[pos_] >= '0' && text_[pos_] <= '7'; ++count)
+        for (int count = 0;
+             count < 3 && pos_ < text_.size() && text_[pos_] >= '0' && text_[pos_] <= '7'; ++count)
             value = value * 8 + static_cast<unsigned long>(text_[pos_++] - '0');
         if (value > limit) {
             report(DiagnosticLevel::warning, "SEQOUTRAN", literal);
@@ -388,44 +437,60 @@ bool ParserContext::escape(unsigned long& value, bool wide, std::string_view lit
     }
     ++pos_;
     switch (c) {
-    case 'x': {
-        if (pos_ >= text_.size() || !is_hex_digit(text_[pos_])) {
-            report(DiagnosticLevel::warning, "NOHEXDIGI", literal);
-            return false;
-        }
-        value = 0;
-        bool out = false;
-        while (pos_ < text_.size() && is_hex_digit(text_[pos_])) {
-            value = value * 16 + static_cast<unsigned long>(hex_value(text_[pos_++]));
-            if (value > limit) {
-                out = true;
-                value &= limit;
+        case 'x': {
+            if (pos_ >= text_.size() || !is_hex_digit(text_[pos_])) {
+                report(DiagnosticLevel::warning, "NOHEXDIGI", literal);
+                return false;
             }
+            value = 0;
+            bool out = false;
+            while (pos_ < text_.size() && is_hex_digit(text_[pos_])) {
+                value = value * 16 + static_cast<unsigned long>(hex_value(text_[pos_++]));
+                if (value > limit) {
+                    out = true;
+                    value &= limit;
+                }
+            }
+            if (out) report(DiagnosticLevel::warning, "SEQOUTRAN", literal);
+            return true;
         }
-        if (out) report(DiagnosticLevel::warning, "SEQOUTRAN", literal);
-        return true;
-    }
-    case 'a': value = 7; return true;
-    case 'b': value = 8; return true;
-    case 'f': value = 12; return true;
-    case 'n': value = 10; return true;
-    case 'r': value = 13; return true;
-    case 't': value = 9; return true;
-    case 'v': value = 11; return true;
-    case 'E': value = 27; return true;
-    case '"':
-    case '\'':
-    case '(':
-    case '?':
-    case '[':
-    case '\\':
-    case '{':
-        value = static_cast<unsigned char>(c);
-        return true;
-    default:
-        report(DiagnosticLevel::warning, "SEQUEINCO", literal);
-        value = static_cast<unsigned char>(c);
-        return true;
+        case 'a':
+            value = 7;
+            return true;
+        case 'b':
+            value = 8;
+            return true;
+        case 'f':
+            value = 12;
+            return true;
+        case 'n':
+            value = 10;
+            return true;
+        case 'r':
+            value = 13;
+            return true;
+        case 't':
+            value = 9;
+            return true;
+        case 'v':
+            value = 11;
+            return true;
+        case 'E':
+            value = 27;
+            return true;
+        case '"':
+        case '\'':
+        case '(':
+        case '?':
+        case '[':
+        case '\\':
+        case '{':
+            value = static_cast<unsigned char>(c);
+            return true;
+        default:
+            report(DiagnosticLevel::warning, "SEQUEINCO", literal);
+            value = static_cast<unsigned char>(c);
+            return true;
     }
 }
 
@@ -450,8 +515,10 @@ int ParserContext::character(SemanticValue& value, bool wide) {
         if (text_[pos_] == '\\') {
             ++pos_;
             unsigned long c = 0;
-            if (escape(c, wide, literal)) chars.push_back(c);
-            else good = false;
+            if (escape(c, wide, literal))
+                chars.push_back(c);
+            else
+                good = false;
         } else {
             chars.push_back(static_cast<unsigned char>(text_[pos_++]));
         }

@@ -39,11 +39,12 @@ struct IntType {
 
 }  // namespace
 
-ParserContext::ParserContext(ExpressionRun& run, std::string_view text, std::string_view file, long line,
-                             DiagnosticSink& sink, Expression& tree)
+ParserContext::ParserContext(ExpressionRun& run, std::string_view text, std::string_view file,
+                             long line, DiagnosticSink& sink, Expression& tree)
     : run_(run), text_(text), file_(file), line_(line), sink_(sink), tree_(tree) {}
 
-void ParserContext::report(DiagnosticLevel level, std::string_view code, std::string_view argument) {
+void ParserContext::report(DiagnosticLevel level, std::string_view code,
+                           std::string_view argument) {
     sink_.report(level, code, argument, file_, line_);
 }
 
@@ -154,12 +155,18 @@ bool is_comparison(BinaryOp op) {
 
 bool compare_holds(BinaryOp op, int order) {
     switch (op) {
-    case BinaryOp::lt: return order < 0;
-    case BinaryOp::gt: return order > 0;
-    case BinaryOp::le: return order <= 0;
-    case BinaryOp::ge: return order >= 0;
-    case BinaryOp::ne: return order != 0;
-    default: return order == 0;
+        case BinaryOp::lt:
+            return order < 0;
+        case BinaryOp::gt:
+            return order > 0;
+        case BinaryOp::le:
+            return order <= 0;
+        case BinaryOp::ge:
+            return order >= 0;
+        case BinaryOp::ne:
+            return order != 0;
+        default:
+            return order == 0;
     }
 }
 
@@ -185,17 +192,17 @@ ExprNode* ParserContext::fold_unary(UnaryOp op, ExprNode* operand) {
         IntType type = promoted(operand, int_bits);
         pint result;
         switch (op) {
-        case UnaryOp::negate:
-            pint_negate(operand->value, result);
-            return integer(result, type.width, type.is_unsigned, operand->long_count);
-        case UnaryOp::bit_not:
-            pint_not(operand->value, result);
-            return integer(result, type.width, type.is_unsigned, operand->long_count);
-        case UnaryOp::logical_not:
-            pint_logical_not(operand->value, result);
-            return integer(result, int_bits, false, 0);
-        default:
-            return nullptr;
+            case UnaryOp::negate:
+                pint_negate(operand->value, result);
+                return integer(result, type.width, type.is_unsigned, operand->long_count);
+            case UnaryOp::bit_not:
+                pint_not(operand->value, result);
+                return integer(result, type.width, type.is_unsigned, operand->long_count);
+            case UnaryOp::logical_not:
+                pint_logical_not(operand->value, result);
+                return integer(result, int_bits, false, 0);
+            default:
+                return nullptr;
         }
     }
     if (is_real(operand)) {
@@ -205,7 +212,8 @@ ExprNode* ParserContext::fold_unary(UnaryOp op, ExprNode* operand) {
             node->suffix = operand->suffix;
             return node;
         }
-        if (op == UnaryOp::logical_not) return integer(real_is_zero(operand->real) ? pint_one : pint_zero, int_bits, false, 0);
+        if (op == UnaryOp::logical_not)
+            return integer(real_is_zero(operand->real) ? pint_one : pint_zero, int_bits, false, 0);
     }
     return nullptr;
 }
@@ -213,7 +221,8 @@ ExprNode* ParserContext::fold_unary(UnaryOp op, ExprNode* operand) {
 ExprNode* ParserContext::fold_binary(BinaryOp op, ExprNode* left, ExprNode* right) {
     int int_bits = run_.declarations.target.base_width(BaseInteger::int_type);
     if (is_int(left) && is_int(right)) {
-        if (!pint_fits(left->value, fold_add_bits) || !pint_fits(right->value, fold_add_bits)) return nullptr;
+        if (!pint_fits(left->value, fold_add_bits) || !pint_fits(right->value, fold_add_bits))
+            return nullptr;
         IntType type = usual_conversion(left, right, int_bits);
         int long_count = std::max(left->long_count, right->long_count);
         pint a = left->value;
@@ -222,7 +231,8 @@ ExprNode* ParserContext::fold_binary(BinaryOp op, ExprNode* left, ExprNode* righ
             // The result has the promoted type of the left operand.
             type = promoted(left, int_bits);
             long_count = left->long_count;
-            if (pint_is_negative(b) || !pint_fits(b, 9) || pint_low64(b) >= fold_shift_limit) return nullptr;
+            if (pint_is_negative(b) || !pint_fits(b, 9) || pint_low64(b) >= fold_shift_limit)
+                return nullptr;
             if (type.is_unsigned) pint_truncate(a, type.width);
             pint result;
             if (op == BinaryOp::shift_left) {
@@ -250,25 +260,36 @@ ExprNode* ParserContext::fold_binary(BinaryOp op, ExprNode* left, ExprNode* righ
         pint result;
         pint remainder;
         switch (op) {
-        case BinaryOp::add: pint_add(a, b, result); break;
-        case BinaryOp::sub: pint_sub(a, b, result); break;
-        case BinaryOp::mul:
-            if (!pint_fits(a, fold_mul_bits) || !pint_fits(b, fold_mul_bits)) return nullptr;
-            pint_mul(a, b, result);
-            break;
-        case BinaryOp::div:
-        case BinaryOp::mod:
-            if (pint_is_zero(b)) {
-                report(DiagnosticLevel::warning, "DIVISZERO", shown_text());
+            case BinaryOp::add:
+                pint_add(a, b, result);
+                break;
+            case BinaryOp::sub:
+                pint_sub(a, b, result);
+                break;
+            case BinaryOp::mul:
+                if (!pint_fits(a, fold_mul_bits) || !pint_fits(b, fold_mul_bits)) return nullptr;
+                pint_mul(a, b, result);
+                break;
+            case BinaryOp::div:
+            case BinaryOp::mod:
+                if (pint_is_zero(b)) {
+                    report(DiagnosticLevel::warning, "DIVISZERO", shown_text());
+                    return nullptr;
+                }
+                truncating_divmod(a, b, result, remainder);
+                if (op == BinaryOp::mod) result = remainder;
+                break;
+            case BinaryOp::bit_and:
+                pint_and(a, b, result);
+                break;
+            case BinaryOp::bit_or:
+                pint_or(a, b, result);
+                break;
+            case BinaryOp::bit_xor:
+                pint_xor(a, b, result);
+                break;
+            default:
                 return nullptr;
-            }
-            truncating_divmod(a, b, result, remainder);
-            if (op == BinaryOp::mod) result = remainder;
-            break;
-        case BinaryOp::bit_and: pint_and(a, b, result); break;
-        case BinaryOp::bit_or: pint_or(a, b, result); break;
-        case BinaryOp::bit_xor: pint_xor(a, b, result); break;
-        default: return nullptr;
         }
         return integer(result, type.width, type.is_unsigned, long_count);
     }
@@ -287,17 +308,24 @@ ExprNode* ParserContext::fold_binary(BinaryOp op, ExprNode* left, ExprNode* righ
         }
         Real result;
         switch (op) {
-        case BinaryOp::add: real_add(a, b, result); break;
-        case BinaryOp::sub: real_sub(a, b, result); break;
-        case BinaryOp::mul: real_mul(a, b, result); break;
-        case BinaryOp::div:
-            if (real_is_zero(b)) {
-                report(DiagnosticLevel::warning, "DIVISZERO", shown_text());
+            case BinaryOp::add:
+                real_add(a, b, result);
+                break;
+            case BinaryOp::sub:
+                real_sub(a, b, result);
+                break;
+            case BinaryOp::mul:
+                real_mul(a, b, result);
+                break;
+            case BinaryOp::div:
+                if (real_is_zero(b)) {
+                    report(DiagnosticLevel::warning, "DIVISZERO", shown_text());
+                    return nullptr;
+                }
+                real_div(a, b, result);
+                break;
+            default:
                 return nullptr;
-            }
-            real_div(a, b, result);
-            break;
-        default: return nullptr;
         }
         ExprNode* node = make(ExprKind::real_constant);
         node->real = result;
@@ -327,7 +355,8 @@ ExprNode* ParserContext::binary(BinaryOp op, ExprNode* left, ExprNode* right) {
     return node;
 }
 
-ExprNode* ParserContext::conditional(ExprNode* condition, ExprNode* then_value, ExprNode* else_value) {
+ExprNode* ParserContext::conditional(ExprNode* condition, ExprNode* then_value,
+                                     ExprNode* else_value) {
     if (is_int(condition) && is_int(then_value) && is_int(else_value)) {
         int int_bits = run_.declarations.target.base_width(BaseInteger::int_type);
         IntType type = usual_conversion(then_value, else_value, int_bits);
@@ -340,19 +369,19 @@ ExprNode* ParserContext::conditional(ExprNode* condition, ExprNode* then_value, 
 
 ExprNode* ParserContext::parenthesised(ExprNode* inner) {
     switch (inner->kind) {
-    case ExprKind::integer_constant:
-    case ExprKind::real_constant:
-    case ExprKind::string_literal:
-    case ExprKind::identifier:
-    case ExprKind::subscript:
-    case ExprKind::range_subscript:
-    case ExprKind::call:
-    case ExprKind::parenthesised:
-    case ExprKind::conditional:  // its image brings its own parentheses
-    case ExprKind::error:
-        return inner;
-    default:
-        return make(ExprKind::parenthesised, inner);
+        case ExprKind::integer_constant:
+        case ExprKind::real_constant:
+        case ExprKind::string_literal:
+        case ExprKind::identifier:
+        case ExprKind::subscript:
+        case ExprKind::range_subscript:
+        case ExprKind::call:
+        case ExprKind::parenthesised:
+        case ExprKind::conditional:  // its image brings its own parentheses
+        case ExprKind::error:
+            return inner;
+        default:
+            return make(ExprKind::parenthesised, inner);
     }
 }
 
@@ -401,8 +430,12 @@ ExprNode* ParserContext::member(ExprNode* operand, ExprNode* name, bool arrow) {
 }
 
 ExprNode* ParserContext::address(ExprNode* operand) { return make(ExprKind::address, operand); }
-ExprNode* ParserContext::dereference(ExprNode* operand) { return make(ExprKind::dereference, operand); }
-ExprNode* ParserContext::cast(ExprNode* type, ExprNode* operand) { return make(ExprKind::cast, type, operand); }
+ExprNode* ParserContext::dereference(ExprNode* operand) {
+    return make(ExprKind::dereference, operand);
+}
+ExprNode* ParserContext::cast(ExprNode* type, ExprNode* operand) {
+    return make(ExprKind::cast, type, operand);
+}
 
 ExprNode* ParserContext::range(ExprNode* low, ExprNode* high) {
     if (!low && !high) return malformed_range();
@@ -416,7 +449,8 @@ ExprNode* ParserContext::malformed_range() {
 
 ExprNode* ParserContext::increment(ExprNode*, bool decrement) {
     bool& reported = decrement ? decrement_reported_ : increment_reported_;
-    if (!reported) report(DiagnosticLevel::warning, decrement ? "POSTDECRE" : "POSTINCRE", shown_text());
+    if (!reported)
+        report(DiagnosticLevel::warning, decrement ? "POSTDECRE" : "POSTINCRE", shown_text());
     reported = true;
     return make(ExprKind::error);
 }
@@ -444,7 +478,8 @@ ExprNode* ParserContext::items(ExprNode* list, ExprNode* item) {
 
 ExprNode* ParserContext::aggregate(ExprNode* items) {
     // "{}" is an aggregate of no item, not of one omitted item.
-    if (items->items.size() == 1 && items->items.front()->kind == ExprKind::omitted) items->items.clear();
+    if (items->items.size() == 1 && items->items.front()->kind == ExprKind::omitted)
+        items->items.clear();
     return items;
 }
 
@@ -461,8 +496,8 @@ ExpressionRun::ExpressionRun(TypeTable& type_table, DeclarationRun& declaration_
     aggregate_placeholder.kind = TypeKind::struct_type;
 }
 
-ExpressionTree c_parse_expression(ExpressionRun& run, std::string_view text, std::string_view file, long line,
-                                  DiagnosticSink& sink) {
+ExpressionTree c_parse_expression(ExpressionRun& run, std::string_view text, std::string_view file,
+                                  long line, DiagnosticSink& sink) {
     if (text.find_first_not_of(" \t\n\r\f\v") == std::string_view::npos) return nullptr;
     auto tree = std::make_unique<Expression>();
     expr::ParserContext ctx(run, text, file, line, sink, *tree);

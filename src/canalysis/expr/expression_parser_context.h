@@ -61,12 +61,14 @@ public:
     void report(DiagnosticLevel level, std::string_view code, std::string_view argument);
 
 private:
-    ExprNode* make(ExprKind kind, ExprNode* a = nullptr, ExprNode* b = nullptr, ExprNode* c = nullptr);
+    ExprNode* make(ExprKind kind, ExprNode* a = nullptr, ExprNode* b = nullptr,
+                   ExprNode* c = nullptr);
     void deepen(ExprNode* node, const ExprNode* child);
     ExprNode* fold_unary(UnaryOp op, ExprNode* operand);
     ExprNode* fold_binary(BinaryOp op, ExprNode* left, ExprNode* right);
     ExprNode* integer(const pint& value, int width, bool is_unsigned, int long_count);
-    int constant_width(const pint& value, bool is_unsigned, int long_count, bool decimal, bool& made_unsigned) const;
+    int constant_width(const pint& value, bool is_unsigned, int long_count, bool decimal,
+                       bool& made_unsigned) const;
     std::string shown_text() const;
 
     // lexer pieces

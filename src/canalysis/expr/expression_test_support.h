@@ -13,8 +13,8 @@ namespace vx::expression_test {
 
 class RecordingSink : public DiagnosticSink {
 public:
-    void report(DiagnosticLevel level, std::string_view code, std::string_view argument, std::string_view,
-                long) override {
+    void report(DiagnosticLevel level, std::string_view code, std::string_view argument,
+                std::string_view, long) override {
         const char* letter = level == DiagnosticLevel::error     ? "E:"
                              : level == DiagnosticLevel::info    ? "I:"
                              : level == DiagnosticLevel::warning ? "W:"
@@ -42,34 +42,37 @@ struct Analysis {
 // True when the two trees have the same nodes with the same data.
 inline bool same_tree(const ExprNode* a, const ExprNode* b) {
     if (!a || !b) return a == b;
-    if (a->kind != b->kind || a->text != b->text || a->arrow != b->arrow || a->items.size() != b->items.size())
+    if (a->kind != b->kind || a->text != b->text || a->arrow != b->arrow ||
+        a->items.size() != b->items.size())
         return false;
     switch (a->kind) {
-    case ExprKind::integer_constant:
-        if (!(a->value == b->value) || a->width != b->width || a->is_unsigned != b->is_unsigned ||
-            a->long_count != b->long_count || a->written_as_character != b->written_as_character || a->wide != b->wide)
-            return false;
-        break;
-    case ExprKind::real_constant:
-        // The same to the 19 digits an image holds.
-        if (real_image(a->real) != real_image(b->real) || a->suffix != b->suffix) return false;
-        break;
-    case ExprKind::string_literal:
-        if (a->wide != b->wide) return false;
-        break;
-    case ExprKind::unary:
-        if (a->unary_op != b->unary_op) return false;
-        break;
-    case ExprKind::binary:
-        if (a->binary_op != b->binary_op) return false;
-        break;
-    default:
-        break;
+        case ExprKind::integer_constant:
+            if (!(a->value == b->value) || a->width != b->width ||
+                a->is_unsigned != b->is_unsigned || a->long_count != b->long_count ||
+                a->written_as_character != b->written_as_character || a->wide != b->wide)
+                return false;
+            break;
+        case ExprKind::real_constant:
+            // The same to the 19 digits an image holds.
+            if (real_image(a->real) != real_image(b->real) || a->suffix != b->suffix) return false;
+            break;
+        case ExprKind::string_literal:
+            if (a->wide != b->wide) return false;
+            break;
+        case ExprKind::unary:
+            if (a->unary_op != b->unary_op) return false;
+            break;
+        case ExprKind::binary:
+            if (a->binary_op != b->binary_op) return false;
+            break;
+        default:
+            break;
     }
     for (std::size_t i = 0; i < a->items.size(); ++i) {
         if (!same_tree(a->items[i], b->items[i])) return false;
     }
-    return same_tree(a->first, b->first) && same_tree(a->second, b->second) && same_tree(a->third, b->third);
+    return same_tree(a->first, b->first) && same_tree(a->second, b->second) &&
+           same_tree(a->third, b->third);
 }
 
 }  // namespace vx::expression_test

@@ -27,15 +27,20 @@ const char* binary_spelling(BinaryOp op) {
     return spellings[static_cast<int>(op)];
 }
 
-bool is_integral(const TypeNode* t) { return t && (t->kind == TypeKind::integer || t->kind == TypeKind::enum_type); }
-bool is_arithmetic(const TypeNode* t) { return is_integral(t) || (t && t->kind == TypeKind::floating); }
+bool is_integral(const TypeNode* t) {
+    return t && (t->kind == TypeKind::integer || t->kind == TypeKind::enum_type);
+}
+bool is_arithmetic(const TypeNode* t) {
+    return is_integral(t) || (t && t->kind == TypeKind::floating);
+}
 bool is_struct_or_union(const TypeNode* t) {
     return t && (t->kind == TypeKind::struct_type || t->kind == TypeKind::union_type);
 }
 
 class TypeSearch {
 public:
-    TypeSearch(ExpressionRun& run, std::string_view file, long line, std::string_view scope, DiagnosticSink& sink)
+    TypeSearch(ExpressionRun& run, std::string_view file, long line, std::string_view scope,
+               DiagnosticSink& sink)
         : run_(run), file_(file), line_(line), scope_(scope), sink_(sink) {}
 
     const TypeNode* type(const ExprNode* node, const TypeNode* enclosing);
@@ -73,7 +78,8 @@ private:
 
 // The integer type of a width: the base type of that width (the one the
 // long count names when it has that width), "unsigned" when asked.
-const TypeNode* TypeSearch::integer_of_width(int width, bool is_unsigned, int long_count, bool is_char) {
+const TypeNode* TypeSearch::integer_of_width(int width, bool is_unsigned, int long_count,
+                                             bool is_char) {
     struct Base {
         BaseInteger kind;
         const char* name;
@@ -123,7 +129,8 @@ const TypeNode* TypeSearch::identifier(const ExprNode* node, const TypeNode* enc
         if (is_struct_or_union(r)) return field_type(r, node->text);
     }
     if (const Symbol* s = c_find_symbol(node->text, run_.table, scope_)) return s->type;
-    if (const EnumerationConstant* e = c_lookup_enumerator(node->text, run_.table)) return e->enum_type;
+    if (const EnumerationConstant* e = c_lookup_enumerator(node->text, run_.table))
+        return e->enum_type;
     warn("IDENTIINC", node->text);
     return nullptr;
 }
@@ -158,19 +165,20 @@ const TypeNode* TypeSearch::unary(const ExprNode* node, const TypeNode* enclosin
     if (!operand) return nullptr;
     const TypeNode* r = resolved(operand);
     switch (node->unary_op) {
-    case UnaryOp::logical_not:
-        if (is_arithmetic(r) || (r && (r->kind == TypeKind::pointer || r->kind == TypeKind::array)))
-            return integer_of_width(width_of(BaseInteger::int_type), false, 0, false);
-        warn("OPERSCALA", "\"!\"");
-        return nullptr;
-    case UnaryOp::bit_not:
-        if (is_integral(r)) return operand;
-        warn("OPERENTIE", "\"~\"");
-        return nullptr;
-    default:
-        if (is_arithmetic(r)) return operand;
-        warn("OPERARITH", " \"-\" ");
-        return nullptr;
+        case UnaryOp::logical_not:
+            if (is_arithmetic(r) ||
+                (r && (r->kind == TypeKind::pointer || r->kind == TypeKind::array)))
+                return integer_of_width(width_of(BaseInteger::int_type), false, 0, false);
+            warn("OPERSCALA", "\"!\"");
+            return nullptr;
+        case UnaryOp::bit_not:
+            if (is_integral(r)) return operand;
+            warn("OPERENTIE", "\"~\"");
+            return nullptr;
+        default:
+            if (is_arithmetic(r)) return operand;
+            warn("OPERARITH", " \"-\" ");
+            return nullptr;
     }
 }
 
@@ -190,7 +198,8 @@ const TypeNode* TypeSearch::binary(const ExprNode* node, const TypeNode* enclosi
         int width = std::max(std::abs(lw), std::abs(rw));
         return integer_of_width(width, lw > 0 && rw > 0, 0, false);
     }
-    bool arithmetic_op = op == BinaryOp::add || op == BinaryOp::sub || op == BinaryOp::mul || op == BinaryOp::div;
+    bool arithmetic_op =
+        op == BinaryOp::add || op == BinaryOp::sub || op == BinaryOp::mul || op == BinaryOp::div;
     if (arithmetic_op && is_arithmetic(l) && is_arithmetic(r)) {
         bool any_long = (l->kind == TypeKind::floating && l->name == "long double") ||
                         (r->kind == TypeKind::floating && r->name == "long double");
@@ -217,101 +226,104 @@ const TypeNode* TypeSearch::binary(const ExprNode* node, const TypeNode* enclosi
 const TypeNode* TypeSearch::type(const ExprNode* node, const TypeNode* enclosing) {
     if (!node) return nullptr;
     switch (node->kind) {
-    case ExprKind::integer_constant: {
-        int char_bits = width_of(BaseInteger::char_type);
-        bool is_char = node->written_as_character && node->width == char_bits;
-        return integer_of_width(node->width, node->is_unsigned, node->long_count, is_char);
-    }
-    case ExprKind::real_constant:
-        return run_.table.floating_type(node->suffix == 'F' ? "float" : node->suffix == 'L' ? "long double" : "double");
-    case ExprKind::string_literal:
-        if (node->wide) return integer_of_width(width_of(BaseInteger::int_type), false, 0, false);
-        return integer_of_width(width_of(BaseInteger::char_type), false, 0, true);
-    case ExprKind::identifier:
-        return identifier(node, enclosing);
-    case ExprKind::parenthesised:
-        return type(node->first, enclosing);
-    case ExprKind::subscript:
-    case ExprKind::range_subscript: {
-        const TypeNode* operand = type(node->first, enclosing);
-        type(node->second, nullptr);
-        type(node->third, nullptr);
-        if (!operand) return nullptr;
-        const TypeNode* r = resolved(operand);
-        if (r && (r->kind == TypeKind::array || r->kind == TypeKind::pointer)) return r->target;
-        warn("NONTABLEA", image(node->first));
-        return nullptr;
-    }
-    case ExprKind::call: {
-        const TypeNode* operand = type(node->first, enclosing);
-        for (const ExprNode* a : node->items) type(a, nullptr);
-        if (!operand) return nullptr;
-        const TypeNode* r = resolved(operand);
-        if (r && r->kind == TypeKind::pointer) r = resolved(r->target);
-        if (r && r->kind == TypeKind::function) return r->target;
-        warn("NONFONCTI", image(node->first));
-        return nullptr;
-    }
-    case ExprKind::member:
-        return member(node, enclosing);
-    case ExprKind::unary:
-        return unary(node, enclosing);
-    case ExprKind::binary:
-        return binary(node, enclosing);
-    case ExprKind::conditional: {
-        type(node->first, enclosing);
-        const TypeNode* then_type = type(node->second, enclosing);
-        type(node->third, enclosing);
-        return then_type;
-    }
-    case ExprKind::address: {
-        const TypeNode* operand = type(node->first, enclosing);
-        return operand ? run_.table.pointer_to(const_cast<TypeNode*>(operand)) : nullptr;
-    }
-    case ExprKind::dereference: {
-        const TypeNode* operand = type(node->first, enclosing);
-        if (!operand) return nullptr;
-        const TypeNode* r = resolved(operand);
-        if (r && (r->kind == TypeKind::pointer || r->kind == TypeKind::array)) return r->target;
-        warn("NONPOINTE", image(node->first));
-        return nullptr;
-    }
-    case ExprKind::list: {
-        const TypeNode* first = nullptr;
-        bool reported = false;
-        for (std::size_t i = 0; i < node->items.size(); ++i) {
-            const TypeNode* t = type(node->items[i], enclosing);
-            if (i == 0) {
-                first = t;
-                continue;
-            }
-            const TypeNode* a = resolved(first);
-            const TypeNode* b = resolved(t);
-            if (!reported && a && b && a->kind != b->kind) {
-                warn("TYPESDIFF", image(node));
-                reported = true;
-            }
+        case ExprKind::integer_constant: {
+            int char_bits = width_of(BaseInteger::char_type);
+            bool is_char = node->written_as_character && node->width == char_bits;
+            return integer_of_width(node->width, node->is_unsigned, node->long_count, is_char);
         }
-        return first;
-    }
-    case ExprKind::type_name:
-        return c_type_from_text(node->text, run_.table, scope_, run_.declarations);
-    case ExprKind::cast: {
-        type(node->second, enclosing);
-        return type(node->first, enclosing);
-    }
-    case ExprKind::range: {
-        const TypeNode* low = type(node->first, enclosing);
-        const TypeNode* high = type(node->second, enclosing);
-        return low ? low : high;
-    }
-    case ExprKind::association:
-        return type(node->third, enclosing);
-    case ExprKind::aggregate:
-        return &run_.aggregate_placeholder;
-    case ExprKind::omitted:
-    case ExprKind::error:
-        return nullptr;
+        case ExprKind::real_constant:
+            return run_.table.floating_type(node->suffix == 'F'   ? "float"
+                                            : node->suffix == 'L' ? "long double"
+                                                                  : "double");
+        case ExprKind::string_literal:
+            if (node->wide)
+                return integer_of_width(width_of(BaseInteger::int_type), false, 0, false);
+            return integer_of_width(width_of(BaseInteger::char_type), false, 0, true);
+        case ExprKind::identifier:
+            return identifier(node, enclosing);
+        case ExprKind::parenthesised:
+            return type(node->first, enclosing);
+        case ExprKind::subscript:
+        case ExprKind::range_subscript: {
+            const TypeNode* operand = type(node->first, enclosing);
+            type(node->second, nullptr);
+            type(node->third, nullptr);
+            if (!operand) return nullptr;
+            const TypeNode* r = resolved(operand);
+            if (r && (r->kind == TypeKind::array || r->kind == TypeKind::pointer)) return r->target;
+            warn("NONTABLEA", image(node->first));
+            return nullptr;
+        }
+        case ExprKind::call: {
+            const TypeNode* operand = type(node->first, enclosing);
+            for (const ExprNode* a : node->items) type(a, nullptr);
+            if (!operand) return nullptr;
+            const TypeNode* r = resolved(operand);
+            if (r && r->kind == TypeKind::pointer) r = resolved(r->target);
+            if (r && r->kind == TypeKind::function) return r->target;
+            warn("NONFONCTI", image(node->first));
+            return nullptr;
+        }
+        case ExprKind::member:
+            return member(node, enclosing);
+        case ExprKind::unary:
+            return unary(node, enclosing);
+        case ExprKind::binary:
+            return binary(node, enclosing);
+        case ExprKind::conditional: {
+            type(node->first, enclosing);
+            const TypeNode* then_type = type(node->second, enclosing);
+            type(node->third, enclosing);
+            return then_type;
+        }
+        case ExprKind::address: {
+            const TypeNode* operand = type(node->first, enclosing);
+            return operand ? run_.table.pointer_to(const_cast<TypeNode*>(operand)) : nullptr;
+        }
+        case ExprKind::dereference: {
+            const TypeNode* operand = type(node->first, enclosing);
+            if (!operand) return nullptr;
+            const TypeNode* r = resolved(operand);
+            if (r && (r->kind == TypeKind::pointer || r->kind == TypeKind::array)) return r->target;
+            warn("NONPOINTE", image(node->first));
+            return nullptr;
+        }
+        case ExprKind::list: {
+            const TypeNode* first = nullptr;
+            bool reported = false;
+            for (std::size_t i = 0; i < node->items.size(); ++i) {
+                const TypeNode* t = type(node->items[i], enclosing);
+                if (i == 0) {
+                    first = t;
+                    continue;
+                }
+                const TypeNode* a = resolved(first);
+                const TypeNode* b = resolved(t);
+                if (!reported && a && b && a->kind != b->kind) {
+                    warn("TYPESDIFF", image(node));
+                    reported = true;
+                }
+            }
+            return first;
+        }
+        case ExprKind::type_name:
+            return c_type_from_text(node->text, run_.table, scope_, run_.declarations);
+        case ExprKind::cast: {
+            type(node->second, enclosing);
+            return type(node->first, enclosing);
+        }
+        case ExprKind::range: {
+            const TypeNode* low = type(node->first, enclosing);
+            const TypeNode* high = type(node->second, enclosing);
+            return low ? low : high;
+        }
+        case ExprKind::association:
+            return type(node->third, enclosing);
+        case ExprKind::aggregate:
+            return &run_.aggregate_placeholder;
+        case ExprKind::omitted:
+        case ExprKind::error:
+            return nullptr;
     }
     sink_.report(DiagnosticLevel::internal, "ERRINTERN", "expression type search", file_, line_);
     return nullptr;
@@ -319,9 +331,9 @@ const TypeNode* TypeSearch::type(const ExprNode* node, const TypeNode* enclosing
 
 }  // namespace
 
-const TypeNode* c_expression_type(ExpressionRun& run, const ExprNode* node, const TypeNode* enclosing,
-                                  std::string_view file, long line, std::string_view scope,
-                                  DiagnosticSink& sink) {
+const TypeNode* c_expression_type(ExpressionRun& run, const ExprNode* node,
+                                  const TypeNode* enclosing, std::string_view file, long line,
+                                  std::string_view scope, DiagnosticSink& sink) {
     TypeSearch search(run, file, line, scope, sink);
     return search.type(node, enclosing);
 }

@@ -23,7 +23,8 @@ const TypeNode* c_resolve_type(const TypeNode* type) {
         if (type->kind != TypeKind::named && type->kind != TypeKind::qualified) return type;
         type = type->target;
     }
-    return type && (type->kind == TypeKind::named || type->kind == TypeKind::qualified) ? nullptr : type;
+    return type && (type->kind == TypeKind::named || type->kind == TypeKind::qualified) ? nullptr
+                                                                                        : type;
 }
 
 TypeNode* c_resolve_type(TypeNode* type) {
@@ -59,30 +60,33 @@ using CountMemo = std::unordered_map<const TypeNode*, int>;
 
 int scalar_count(const TypeNode* type, std::vector<const TypeNode*>& path, CountMemo& memo) {
     type = c_resolve_type(type);
-    if (!type || path.size() > static_cast<std::size_t>(walk_depth_limit) || on_path(path, type)) return 1;
+    if (!type || path.size() > static_cast<std::size_t>(walk_depth_limit) || on_path(path, type))
+        return 1;
     switch (type->kind) {
-    case TypeKind::struct_type: {
-        // Each struct is counted once, however often it is nested.
-        if (auto it = memo.find(type); it != memo.end()) return it->second;
-        path.push_back(type);
-        long long n = 0;
-        for (const Field& f : type->fields) {
-            n += scalar_count(f.symbol ? f.symbol->type : nullptr, path, memo);
-            if (n > walk_component_limit) n = walk_component_limit;
+        case TypeKind::struct_type: {
+            // Each struct is counted once, however often it is nested.
+            if (auto it = memo.find(type); it != memo.end()) return it->second;
+            path.push_back(type);
+            long long n = 0;
+            for (const Field& f : type->fields) {
+                n += scalar_count(f.symbol ? f.symbol->type : nullptr, path, memo);
+                if (n > walk_component_limit) n = walk_component_limit;
+            }
+            path.pop_back();
+            memo[type] = static_cast<int>(n);
+            return static_cast<int>(n);
         }
-        path.pop_back();
-        memo[type] = static_cast<int>(n);
-        return static_cast<int>(n);
-    }
-    case TypeKind::union_type: {
-        if (type->fields.empty() || !type->fields[0].symbol) return 0;
-        path.push_back(type);
-        int n = scalar_count(type->fields[0].symbol->type, path, memo);
-        path.pop_back();
-        return n;
-    }
-    case TypeKind::array: return scalar_count(type->target, path, memo);
-    default: return 1;
+        case TypeKind::union_type: {
+            if (type->fields.empty() || !type->fields[0].symbol) return 0;
+            path.push_back(type);
+            int n = scalar_count(type->fields[0].symbol->type, path, memo);
+            path.pop_back();
+            return n;
+        }
+        case TypeKind::array:
+            return scalar_count(type->target, path, memo);
+        default:
+            return 1;
     }
 }
 
@@ -96,19 +100,22 @@ struct Walk {
         const TypeNode* resolved = c_resolve_type(type);
         bool aggregate = resolved && (resolved->kind == TypeKind::struct_type ||
                                       resolved->kind == TypeKind::union_type);
-        if (!aggregate || on_path(path, resolved) || path.size() > static_cast<std::size_t>(walk_depth_limit)) {
+        if (!aggregate || on_path(path, resolved) ||
+            path.size() > static_cast<std::size_t>(walk_depth_limit)) {
             ++visited;
             visit(ScalarComponent{name, type, field});
             return;
         }
         path.push_back(resolved);
-        std::size_t count = resolved->kind == TypeKind::union_type ? std::min<std::size_t>(1, resolved->fields.size())
-                                                                   : resolved->fields.size();
+        std::size_t count = resolved->kind == TypeKind::union_type
+                                ? std::min<std::size_t>(1, resolved->fields.size())
+                                : resolved->fields.size();
         for (std::size_t i = 0; i < count; ++i) {
             const Field& f = resolved->fields[i];
             if (!f.symbol) continue;
             // The members of an unnamed member are reached directly.
-            (*this)(f.symbol->type, f.symbol->name.empty() ? name : name + "." + f.symbol->name, &f);
+            (*this)(f.symbol->type, f.symbol->name.empty() ? name : name + "." + f.symbol->name,
+                    &f);
         }
         path.pop_back();
     }

@@ -123,7 +123,7 @@ struct Symbol {
     TypeNode* type = nullptr;  // none after a CONSTRUCT error
     std::string scope;         // empty for a global
     unsigned storage = 0;
-    std::string file;           // source file of the declaration
+    std::string file;  // source file of the declaration
     long line = 0;
     std::string initial_value;  // the text after "=", trimmed
     std::string body;           // a function's body, when kept

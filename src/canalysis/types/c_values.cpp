@@ -79,7 +79,8 @@ std::optional<long long> fold_integer(ExpressionRun* run, std::string_view text,
     std::optional<long long> result;
     if (tree != nullptr) {
         const ExprNode* root = unparenthesised(tree->root);
-        if (root != nullptr && root->kind == ExprKind::integer_constant && pint_fits_int64(root->value)) {
+        if (root != nullptr && root->kind == ExprKind::integer_constant &&
+            pint_fits_int64(root->value)) {
             result = pint_low64(root->value);
         }
     }
@@ -116,40 +117,43 @@ CValueKind c_value_kind(const TypeNode* type) {
     const TypeNode* r = c_resolve_type(type);
     if (r == nullptr) return CValueKind::unknown;
     switch (r->kind) {
-    case TypeKind::integer:
-        if (r->name == "_Bool" || r->name == "bool") return CValueKind::boolean;
-        // Plain char holds characters; signed and unsigned char hold
-        // small numbers (bytes), whatever typedef names them.
-        if (r->is_char && r->name == "char") return CValueKind::character;
-        return CValueKind::integer;
-    case TypeKind::floating:
-        return CValueKind::real;
-    case TypeKind::enum_type:
-        return CValueKind::enumeration;
-    case TypeKind::pointer: {
-        const TypeNode* target = c_resolve_type(r->target);
-        if (target != nullptr && target->kind == TypeKind::function) return CValueKind::function_pointer;
-        if (c_value_kind(r->target) == CValueKind::character) return CValueKind::string_pointer;
-        return CValueKind::pointer;
-    }
-    case TypeKind::array: {
-        const CValueKind element = c_value_kind(r->target);
-        return element == CValueKind::character ? CValueKind::string : element;
-    }
-    default:
-        return CValueKind::unknown;
+        case TypeKind::integer:
+            if (r->name == "_Bool" || r->name == "bool") return CValueKind::boolean;
+            // Plain char holds characters; signed and unsigned char hold
+            // small numbers (bytes), whatever typedef names them.
+            if (r->is_char && r->name == "char") return CValueKind::character;
+            return CValueKind::integer;
+        case TypeKind::floating:
+            return CValueKind::real;
+        case TypeKind::enum_type:
+            return CValueKind::enumeration;
+        case TypeKind::pointer: {
+            const TypeNode* target = c_resolve_type(r->target);
+            if (target != nullptr && target->kind == TypeKind::function)
+                return CValueKind::function_pointer;
+            if (c_value_kind(r->target) == CValueKind::character) return CValueKind::string_pointer;
+            return CValueKind::pointer;
+        }
+        case TypeKind::array: {
+            const CValueKind element = c_value_kind(r->target);
+            return element == CValueKind::character ? CValueKind::string : element;
+        }
+        default:
+            return CValueKind::unknown;
     }
 }
 
 bool c_is_string_type(const TypeNode* type) {
     const TypeNode* r = c_resolve_type(type);
-    return r != nullptr && r->kind == TypeKind::array && c_value_kind(r->target) == CValueKind::character;
+    return r != nullptr && r->kind == TypeKind::array &&
+           c_value_kind(r->target) == CValueKind::character;
 }
 
 long long c_array_bound(const TypeNode* type) {
     const TypeNode* r = c_resolve_type(type);
     long long bound = 0;
-    if (r == nullptr || r->kind != TypeKind::array || !integer_constant(r->bound, bound) || bound <= 0) {
+    if (r == nullptr || r->kind != TypeKind::array || !integer_constant(r->bound, bound) ||
+        bound <= 0) {
         return 0;
     }
     return bound;
@@ -160,36 +164,37 @@ TypeFacts c_type_facts(const TypeNode* type, ExpressionRun* run) {
     const TypeNode* r = c_resolve_type(type);
     if (r == nullptr) return facts;
     switch (r->kind) {
-    case TypeKind::integer:
-        facts.is_unsigned = r->width > 0;
-        facts.bits = r->width < 0 ? -r->width : r->width;
-        facts.is_byte = c_is_byte_type(type);
-        break;
-    case TypeKind::floating:
-        facts.is_double = r->name.find("double") != std::string::npos;
-        break;
-    case TypeKind::array:
-        if (c_is_string_type(type)) facts.length = c_array_bound(type);
-        break;
-    case TypeKind::enum_type: {
-        facts.enum_name = r->name.empty() ? c_type_image(type, "") : "enum " + r->name;
-        // Each enumerator's value folded, the earlier ones known by name;
-        // one that cannot be folded counts on from the last one known.
-        std::map<std::string, long long> known;
-        long long next = 0;
-        for (const Enumerator& enumerator : r->enumerators) {
-            // One written without a value follows the one before it.
-            const long long value = enumerator.explicit_value
-                                        ? fold_integer(run, enumerator.value, known).value_or(next)
-                                        : next;
-            facts.enumerators.emplace_back(enumerator.name, value);
-            known[enumerator.name] = value;
-            next = value + 1;
+        case TypeKind::integer:
+            facts.is_unsigned = r->width > 0;
+            facts.bits = r->width < 0 ? -r->width : r->width;
+            facts.is_byte = c_is_byte_type(type);
+            break;
+        case TypeKind::floating:
+            facts.is_double = r->name.find("double") != std::string::npos;
+            break;
+        case TypeKind::array:
+            if (c_is_string_type(type)) facts.length = c_array_bound(type);
+            break;
+        case TypeKind::enum_type: {
+            facts.enum_name = r->name.empty() ? c_type_image(type, "") : "enum " + r->name;
+            // Each enumerator's value folded, the earlier ones known by name;
+            // one that cannot be folded counts on from the last one known.
+            std::map<std::string, long long> known;
+            long long next = 0;
+            for (const Enumerator& enumerator : r->enumerators) {
+                // One written without a value follows the one before it.
+                const long long value =
+                    enumerator.explicit_value
+                        ? fold_integer(run, enumerator.value, known).value_or(next)
+                        : next;
+                facts.enumerators.emplace_back(enumerator.name, value);
+                known[enumerator.name] = value;
+                next = value + 1;
+            }
+            break;
         }
-        break;
-    }
-    default:
-        break;
+        default:
+            break;
     }
     return facts;
 }
@@ -276,8 +281,9 @@ void c_value_components(const TypeNode* type, const std::string& root, bool whol
 
 std::string c_with_unsigned_suffix(std::string_view text) {
     std::string out(trimmed(text));
-    const bool digits = !out.empty() && out.front() != '0' &&
-                        std::all_of(out.begin(), out.end(), [](char c) { return c >= '0' && c <= '9'; });
+    const bool digits =
+        !out.empty() && out.front() != '0' &&
+        std::all_of(out.begin(), out.end(), [](char c) { return c >= '0' && c <= '9'; });
     if (digits && out.size() >= 19 && (out.size() > 19 || out > "9223372036854775807") &&
         (out.size() < 20 || (out.size() == 20 && out <= "18446744073709551615"))) {
         out += "U";
@@ -298,12 +304,16 @@ bool c_is_value_list(std::string_view text) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
         if (quote != 0) {
-            if (c == '\\') ++i;
-            else if (c == quote) quote = 0;
+            if (c == '\\')
+                ++i;
+            else if (c == quote)
+                quote = 0;
             continue;
         }
-        if (c == '"' || c == '\'') quote = c;
-        else if (c == '(' || c == '[' || c == '{') ++depth;
+        if (c == '"' || c == '\'')
+            quote = c;
+        else if (c == '(' || c == '[' || c == '{')
+            ++depth;
         else if (c == ')' || c == ']' || c == '}') {
             if (--depth == 0 && i + 1 < text.size()) return false;
         }
@@ -383,13 +393,14 @@ private:
     bool index_value(std::string_view text, long long& value);
     bool bytes(const TypeNode* type, const std::string& path, std::string_view value,
                std::vector<std::string>& out);
-    bool fill_from(const TypeNode* type, const std::string& path, const std::vector<ListItem>& items,
-                   std::size_t& at, const std::optional<std::string_view>& others, int depth,
+    bool fill_from(const TypeNode* type, const std::string& path,
+                   const std::vector<ListItem>& items, std::size_t& at,
+                   const std::optional<std::string_view>& others, int depth,
                    std::vector<std::string>& out);
     bool fill_array(const TypeNode* type, const std::string& path, std::string_view list, int depth,
                     std::vector<std::string>& out);
-    bool fill_struct(const TypeNode* type, const std::string& path, std::string_view list, int depth,
-                     std::vector<std::string>& out);
+    bool fill_struct(const TypeNode* type, const std::string& path, std::string_view list,
+                     int depth, std::vector<std::string>& out);
 
     ExpressionRun& run_;
     SpreadFailure& failure_;
@@ -420,7 +431,8 @@ bool Spreader::index_value(std::string_view text, long long& value) {
     bool known = false;
     if (tree != nullptr) {
         const ExprNode* root = unparenthesised(tree->root);
-        if (root != nullptr && root->kind == ExprKind::integer_constant && pint_fits_int64(root->value)) {
+        if (root != nullptr && root->kind == ExprKind::integer_constant &&
+            pint_fits_int64(root->value)) {
             value = pint_low64(root->value);
             known = true;
         }
@@ -444,17 +456,18 @@ bool Spreader::bytes(const TypeNode* type, const std::string& path, std::string_
     const auto size = static_cast<long long>(data.size());
     // The literal's bytes exactly, or all of them and its terminating zero.
     if (size != bound && size + 1 != bound) {
-        return fail("INITAGREG", path + ": " + std::to_string(size) + " bytes for " +
-                                     std::to_string(bound));
+        return fail("INITAGREG",
+                    path + ": " + std::to_string(size) + " bytes for " + std::to_string(bound));
     }
     for (long long i = 0; i < bound; ++i) {
-        out.push_back(byte_image(i < size ? static_cast<unsigned char>(data[static_cast<std::size_t>(i)]) : 0));
+        out.push_back(byte_image(
+            i < size ? static_cast<unsigned char>(data[static_cast<std::size_t>(i)]) : 0));
     }
     return true;
 }
 
-bool Spreader::fill(const TypeNode* type, const std::string& path, std::string_view value, int depth,
-                    std::vector<std::string>& out) {
+bool Spreader::fill(const TypeNode* type, const std::string& path, std::string_view value,
+                    int depth, std::vector<std::string>& out) {
     value = trimmed(value);
     if (out.size() >= component_limit) return fail("INITAGREG", path);
     const TypeNode* r = c_resolve_type(type);
@@ -475,7 +488,8 @@ bool Spreader::fill(const TypeNode* type, const std::string& path, std::string_v
         if (byte_string_for(type, value)) return bytes(type, path, value, out);
         const long long bound = c_array_bound(type);
         for (long long i = 0; i < bound; ++i) {
-            if (!fill(r->target, path + "[" + std::to_string(i) + "]", value, depth + 1, out)) return false;
+            if (!fill(r->target, path + "[" + std::to_string(i) + "]", value, depth + 1, out))
+                return false;
         }
         return true;
     }
@@ -513,8 +527,8 @@ bool Spreader::fill_from(const TypeNode* type, const std::string& path,
         if (is_complete_aggregate(r)) {
             for (const Field& field : r->fields) {
                 if (field.symbol == nullptr || field.symbol->type == nullptr) continue;
-                if (!fill_from(field.symbol->type, path + "." + field.symbol->name, items, at, others,
-                               depth + 1, out)) {
+                if (!fill_from(field.symbol->type, path + "." + field.symbol->name, items, at,
+                               others, depth + 1, out)) {
                     return false;
                 }
                 if (r->kind == TypeKind::union_type) break;
@@ -523,8 +537,8 @@ bool Spreader::fill_from(const TypeNode* type, const std::string& path,
         }
         const long long bound = c_array_bound(type);
         for (long long i = 0; i < bound; ++i) {
-            if (!fill_from(r->target, path + "[" + std::to_string(i) + "]", items, at, others, depth + 1,
-                           out)) {
+            if (!fill_from(r->target, path + "[" + std::to_string(i) + "]", items, at, others,
+                           depth + 1, out)) {
                 return false;
             }
         }
@@ -593,7 +607,8 @@ bool Spreader::fill_array(const TypeNode* type, const std::string& path, std::st
     for (std::size_t k = 0; k < size; ++k) {
         if (given[k]) continue;
         if (!others.has_value()) return fail("INITAGREG", place(static_cast<long long>(k)));
-        if (!fill(element, place(static_cast<long long>(k)), *others, depth + 1, blocks[k])) return false;
+        if (!fill(element, place(static_cast<long long>(k)), *others, depth + 1, blocks[k]))
+            return false;
     }
     for (std::vector<std::string>& block : blocks) {
         for (std::string& leaf : block) out.push_back(std::move(leaf));
@@ -630,7 +645,8 @@ bool Spreader::fill_struct(const TypeNode* type, const std::string& path, std::s
             if (k == fields.size()) return fail("TABEXPINC", std::string(item.text));
             if (given[k]) return fail("INITAGREG", place(k));
             given[k] = true;
-            if (!fill(fields[k]->symbol->type, place(k), item.value, depth + 1, blocks[k])) return false;
+            if (!fill(fields[k]->symbol->type, place(k), item.value, depth + 1, blocks[k]))
+                return false;
             next = k + 1;
             continue;
         }
@@ -657,7 +673,8 @@ bool Spreader::fill_struct(const TypeNode* type, const std::string& path, std::s
 }  // namespace
 
 bool c_spread_value(ExpressionRun& run, const TypeNode* type, const std::string& root,
-                    std::string_view value, std::vector<std::string>& leaves, SpreadFailure& failure) {
+                    std::string_view value, std::vector<std::string>& leaves,
+                    SpreadFailure& failure) {
     leaves.clear();
     failure = {};
     Spreader spreader(run, failure);
@@ -725,48 +742,49 @@ std::vector<ValueFinding> c_check_value(ExpressionRun& run, std::string_view tex
         const bool number =
             root->kind == ExprKind::integer_constant || root->kind == ExprKind::real_constant;
         switch (kind) {
-        case CValueKind::string:
-            // A null string (the constant 0) is an empty one for the
-            // runtime; any other number or character is no string.
-            if (number && !(root->kind == ExprKind::integer_constant && !root->written_as_character &&
-                            pint_is_zero(root->value))) {
-                findings.push_back({"TYPESMISM", std::string(text), true});
-            } else if (string && facts.length > 0 &&
-                       static_cast<long long>(root->text.size()) >= facts.length) {
-                // The copy writes the characters and a terminating zero.
-                findings.push_back({"CSTTOLONG", std::string(text) + " (" +
-                                                     std::to_string(root->text.size()) +
-                                                     " characters for " +
-                                                     std::to_string(facts.length - 1) + ")",
-                                    true});
-            }
-            break;
-        case CValueKind::integer:
-        case CValueKind::character:
-        case CValueKind::enumeration:
-        case CValueKind::boolean:
-        case CValueKind::bit:
-        case CValueKind::real:
-            if (string) {
-                findings.push_back({"TYPESMISM", std::string(text), true});
-            } else if (root->kind == ExprKind::integer_constant && kind == CValueKind::integer &&
-                       !integer_fits(root->value, facts.bits, facts.is_unsigned)) {
-                findings.push_back({"ENTOUTRAN", std::string(text), true});
-            } else if (root->kind == ExprKind::integer_constant && kind == CValueKind::character &&
-                       !integer_fits(root->value, 8, true)) {
-                findings.push_back({"ENTOUTRAN", std::string(text), true});
-            }
-            break;
-        case CValueKind::pointer:
-        case CValueKind::string_pointer:
-        case CValueKind::function_pointer:
-            // A real number is no address, not even through a cast.
-            if (root->kind == ExprKind::real_constant) {
-                findings.push_back({"TYPESMISM", std::string(text), true});
-            }
-            break;
-        default:
-            break;
+            case CValueKind::string:
+                // A null string (the constant 0) is an empty one for the
+                // runtime; any other number or character is no string.
+                if (number && !(root->kind == ExprKind::integer_constant &&
+                                !root->written_as_character && pint_is_zero(root->value))) {
+                    findings.push_back({"TYPESMISM", std::string(text), true});
+                } else if (string && facts.length > 0 &&
+                           static_cast<long long>(root->text.size()) >= facts.length) {
+                    // The copy writes the characters and a terminating zero.
+                    findings.push_back({"CSTTOLONG",
+                                        std::string(text) + " (" +
+                                            std::to_string(root->text.size()) + " characters for " +
+                                            std::to_string(facts.length - 1) + ")",
+                                        true});
+                }
+                break;
+            case CValueKind::integer:
+            case CValueKind::character:
+            case CValueKind::enumeration:
+            case CValueKind::boolean:
+            case CValueKind::bit:
+            case CValueKind::real:
+                if (string) {
+                    findings.push_back({"TYPESMISM", std::string(text), true});
+                } else if (root->kind == ExprKind::integer_constant &&
+                           kind == CValueKind::integer &&
+                           !integer_fits(root->value, facts.bits, facts.is_unsigned)) {
+                    findings.push_back({"ENTOUTRAN", std::string(text), true});
+                } else if (root->kind == ExprKind::integer_constant &&
+                           kind == CValueKind::character && !integer_fits(root->value, 8, true)) {
+                    findings.push_back({"ENTOUTRAN", std::string(text), true});
+                }
+                break;
+            case CValueKind::pointer:
+            case CValueKind::string_pointer:
+            case CValueKind::function_pointer:
+                // A real number is no address, not even through a cast.
+                if (root->kind == ExprKind::real_constant) {
+                    findings.push_back({"TYPESMISM", std::string(text), true});
+                }
+                break;
+            default:
+                break;
         }
     }
     c_free_expression(tree);
@@ -778,7 +796,8 @@ NumericValue c_numeric_value(ExpressionRun& run, std::string_view text) {
     CollectingSink sink;
     ExpressionTree tree = c_parse_expression(run, text, "", 0, sink);
     const ExprNode* root = tree != nullptr ? unparenthesised(tree->root) : nullptr;
-    if (root != nullptr && root->kind == ExprKind::integer_constant && pint_fits_int64(root->value)) {
+    if (root != nullptr && root->kind == ExprKind::integer_constant &&
+        pint_fits_int64(root->value)) {
         result.integer = true;
         result.value = static_cast<long double>(pint_low64(root->value));
     } else if (root != nullptr && root->kind == ExprKind::real_constant) {
@@ -808,14 +827,21 @@ const CheckKindRow& c_check_kind_row(CheckKind kind) {
 
 CheckKind c_check_kind(CValueKind kind, const TypeFacts& facts) {
     switch (kind) {
-    case CValueKind::boolean: return CheckKind::boolean;
-    case CValueKind::character: return CheckKind::character;
-    case CValueKind::real: return facts.is_double ? CheckKind::double_floating : CheckKind::floating;
-    case CValueKind::string:
-    case CValueKind::string_pointer: return CheckKind::string;
-    case CValueKind::pointer: return CheckKind::pointer;
-    case CValueKind::function_pointer: return CheckKind::function_pointer;
-    default: return facts.is_unsigned ? CheckKind::unsigned_integer : CheckKind::integer;
+        case CValueKind::boolean:
+            return CheckKind::boolean;
+        case CValueKind::character:
+            return CheckKind::character;
+        case CValueKind::real:
+            return facts.is_double ? CheckKind::double_floating : CheckKind::floating;
+        case CValueKind::string:
+        case CValueKind::string_pointer:
+            return CheckKind::string;
+        case CValueKind::pointer:
+            return CheckKind::pointer;
+        case CValueKind::function_pointer:
+            return CheckKind::function_pointer;
+        default:
+            return facts.is_unsigned ? CheckKind::unsigned_integer : CheckKind::integer;
     }
 }
 

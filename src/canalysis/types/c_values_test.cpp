@@ -47,7 +47,8 @@ protected:
     std::string findings(const char* variable, const char* value) {
         const TypeNode* type = type_of(variable);
         std::string out;
-        for (const ValueFinding& f : c_check_value(a.run, value, c_value_kind(type), c_type_facts(type, &a.run))) {
+        for (const ValueFinding& f :
+             c_check_value(a.run, value, c_value_kind(type), c_type_facts(type, &a.run))) {
             out += (out.empty() ? "" : " ") + f.code;
         }
         return out;
@@ -73,7 +74,8 @@ TEST_F(CValues, PlainCharIsTextAndTheOtherCharsAreBytes) {
     EXPECT_EQ(c_type_facts(type_of("text")).length, 8);
 
     // The check of a byte is an unsigned integer check, from the table.
-    const CheckKindRow& row = c_check_kind_row(c_check_kind(CValueKind::integer, c_type_facts(type_of("u"))));
+    const CheckKindRow& row =
+        c_check_kind_row(c_check_kind(CValueKind::integer, c_type_facts(type_of("u"))));
     EXPECT_EQ(row.check_macro, "EDV_UNSIGNED_C");
     EXPECT_EQ(row.cast, "(vxu_unsigned)(");
     EXPECT_EQ(c_check_kind_row(CheckKind::string).check_macro, "EDV_STR_C");

@@ -198,9 +198,12 @@ namespace {
 
 TypeKind kind_of(TagKind kind) {
     switch (kind) {
-    case TagKind::struct_tag: return TypeKind::struct_type;
-    case TagKind::union_tag: return TypeKind::union_type;
-    case TagKind::enum_tag: return TypeKind::enum_type;
+        case TagKind::struct_tag:
+            return TypeKind::struct_type;
+        case TagKind::union_tag:
+            return TypeKind::union_type;
+        case TagKind::enum_tag:
+            return TypeKind::enum_type;
     }
     return TypeKind::struct_type;
 }
@@ -285,26 +288,28 @@ const EnumerationConstant* c_lookup_enumerator(std::string_view name, const Type
 TypeNode* c_complete_type(const TypeNode* type, const TypeTable& table) {
     if (!type) return nullptr;
     switch (type->kind) {
-    case TypeKind::struct_type:
-    case TypeKind::union_type:
-    case TypeKind::enum_type: {
-        if (type->name.empty()) return type->complete || type->kind == TypeKind::enum_type
-                                           ? const_cast<TypeNode*>(type)
-                                           : nullptr;
-        TagKind kind = type->kind == TypeKind::struct_type  ? TagKind::struct_tag
-                       : type->kind == TypeKind::union_type ? TagKind::union_tag
-                                                            : TagKind::enum_tag;
-        TypeNode* found = c_lookup_tag(type->name, table, kind);
-        if (found && (found->complete || found->kind == TypeKind::enum_type)) return found;
-        return nullptr;
-    }
-    case TypeKind::named: {
-        if (Symbol* s = c_find_symbol(type->name, table, "")) {
-            if (s->storage & storage_typedef) return s->type ? s->type->target : nullptr;
+        case TypeKind::struct_type:
+        case TypeKind::union_type:
+        case TypeKind::enum_type: {
+            if (type->name.empty())
+                return type->complete || type->kind == TypeKind::enum_type
+                           ? const_cast<TypeNode*>(type)
+                           : nullptr;
+            TagKind kind = type->kind == TypeKind::struct_type  ? TagKind::struct_tag
+                           : type->kind == TypeKind::union_type ? TagKind::union_tag
+                                                                : TagKind::enum_tag;
+            TypeNode* found = c_lookup_tag(type->name, table, kind);
+            if (found && (found->complete || found->kind == TypeKind::enum_type)) return found;
+            return nullptr;
         }
-        return type->target;
-    }
-    default: return nullptr;
+        case TypeKind::named: {
+            if (Symbol* s = c_find_symbol(type->name, table, "")) {
+                if (s->storage & storage_typedef) return s->type ? s->type->target : nullptr;
+            }
+            return type->target;
+        }
+        default:
+            return nullptr;
     }
 }
 

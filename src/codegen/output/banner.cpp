@@ -64,8 +64,8 @@ std::string labelled(std::string_view label, std::string_view value) {
 }  // namespace
 
 std::vector<std::string> file_banner(const BannerText& text, std::string_view file,
-                                     std::string_view comment_start,
-                                     std::string_view comment_end, bool suppress_lines) {
+                                     std::string_view comment_start, std::string_view comment_end,
+                                     bool suppress_lines) {
     const BannerLabels& labels =
         text.script_language == script_language_gb ? english_labels : french_labels;
     BannerBuilder box(comment_start, comment_end);

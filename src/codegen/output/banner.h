@@ -41,8 +41,8 @@ struct BannerText {
 // The lines of the banner of `file`; `suppress_lines` as if
 // VEXOR_SUPPRESS_LINE_IN_HEADER were set.
 std::vector<std::string> file_banner(const BannerText& text, std::string_view file,
-                                     std::string_view comment_start,
-                                     std::string_view comment_end, bool suppress_lines);
+                                     std::string_view comment_start, std::string_view comment_end,
+                                     bool suppress_lines);
 
 // Writes the banner of `file` (normally the output's own path) to `output`.
 void write_banner(OutputFile& output, std::string_view file, std::string_view comment_start,

@@ -70,18 +70,24 @@ void ControlledFiles::set_script(std::FILE* script, std::string path) {
 
 ControlledFiles::Handle* ControlledFiles::handle(ControlledFile type) {
     switch (type) {
-    case ControlledFile::F_INC: return &include_;
-    case ControlledFile::F_SOURCE: return &source_;
-    case ControlledFile::F_PTU: return nullptr;
+        case ControlledFile::F_INC:
+            return &include_;
+        case ControlledFile::F_SOURCE:
+            return &source_;
+        case ControlledFile::F_PTU:
+            return nullptr;
     }
     return nullptr;
 }
 
 bool ControlledFiles::is_open(ControlledFile type) const {
     switch (type) {
-    case ControlledFile::F_INC: return include_.stream != nullptr;
-    case ControlledFile::F_SOURCE: return source_.stream != nullptr;
-    case ControlledFile::F_PTU: return script_ != nullptr;
+        case ControlledFile::F_INC:
+            return include_.stream != nullptr;
+        case ControlledFile::F_SOURCE:
+            return source_.stream != nullptr;
+        case ControlledFile::F_PTU:
+            return script_ != nullptr;
     }
     return false;
 }
@@ -134,20 +140,20 @@ bool ControlledFiles::file_action(ControlledFile type, FileAction action, std::s
 
     Handle& h = *handle(type);
     switch (action) {
-    case FileAction::A_OUVRIR:
-        return open(type, path);
-    case FileAction::A_OUVRIR_ECR:
-        refuse(include ? "ouvert. en ecr. interdite sur inc"
-                       : "ouvert. en ecr. interdite sur source");
-    case FileAction::A_FERMER_SAUV:
-        h.stream.reset();
-        return true;
-    case FileAction::A_FERMER_DEL:
-        refuse(include ? "fermeture + delete interdite sur inc"
-                       : "fermeture + delete interdite sur source");
-    case FileAction::A_RESETER:
-        rewind(h.stream.get(), path.empty() ? h.path : std::string(path));
-        return true;
+        case FileAction::A_OUVRIR:
+            return open(type, path);
+        case FileAction::A_OUVRIR_ECR:
+            refuse(include ? "ouvert. en ecr. interdite sur inc"
+                           : "ouvert. en ecr. interdite sur source");
+        case FileAction::A_FERMER_SAUV:
+            h.stream.reset();
+            return true;
+        case FileAction::A_FERMER_DEL:
+            refuse(include ? "fermeture + delete interdite sur inc"
+                           : "fermeture + delete interdite sur source");
+        case FileAction::A_RESETER:
+            rewind(h.stream.get(), path.empty() ? h.path : std::string(path));
+            return true;
     }
     return false;
 }

@@ -31,8 +31,7 @@ TEST(FoldLine, BackslashEscapesOnlyInCModes) {
     // In C the escaped quote stays inside the literal, so the only
     // separator before the width is the "(".
     const std::string text = "f(\"ab\\\", cd\", e)";
-    EXPECT_EQ(fold_line(text, FoldMode::c, 8),
-              (Lines{"f", "(\"ab\\\", cd\"", ", e)"}));
+    EXPECT_EQ(fold_line(text, FoldMode::c, 8), (Lines{"f", "(\"ab\\\", cd\"", ", e)"}));
     // Without escapes the literal ends at the second quote and the comma
     // after it is a separator; in the rest the quote after "cd" opens a
     // literal that never closes, so only the blank before it cuts again.
@@ -93,8 +92,9 @@ TEST(FoldRecord, ContinuesLongRecordsOnAmpersandLines) {
 TEST(CutBannerText, CutsBeforeSlashesAndBlanks) {
     EXPECT_EQ(cut_banner_text(std::string(67, 'x')), Lines{std::string(67, 'x')});
 
-    const std::string path = "FILE : /home/somebody/projects/unit_tests/generated/harness/"
-                             "directory/with/a/long/name/t.c";
+    const std::string path =
+        "FILE : /home/somebody/projects/unit_tests/generated/harness/"
+        "directory/with/a/long/name/t.c";
     Lines pieces = cut_banner_text(path);
     ASSERT_GE(pieces.size(), 2u);
     EXPECT_LE(pieces[0].size(), banner_first_width);

@@ -40,11 +40,10 @@ bool remove_output(const std::string& path) {
 }
 
 constexpr std::array<LogTag, 20> log_tags = {{
-    {".c", "C   "},   {".ic", "C   "},   {".h", "H   "},    {".C", "CPP "},
-    {".cpp", "CPP "}, {".icc", "CPP "}, {".icpp", "CPP "}, {".cc", "CCP "},
-    {".iC", "CCP "},  {".a", "ADA "},   {".ada", "ADA "},  {".adb", "ADA "},
-    {".ads", "ADA "}, {".ro", "RO  "},  {".rod", "ROD "},  {".tdc", "TDC "},
-    {".ddt", "DDT "}, {".mdt", "MDT "}, {".tsf", "TSF "},  {".xrd", "XRD "},
+    {".c", "C   "},   {".ic", "C   "},   {".h", "H   "},   {".C", "CPP "},   {".cpp", "CPP "},
+    {".icc", "CPP "}, {".icpp", "CPP "}, {".cc", "CCP "},  {".iC", "CCP "},  {".a", "ADA "},
+    {".ada", "ADA "}, {".adb", "ADA "},  {".ads", "ADA "}, {".ro", "RO  "},  {".rod", "ROD "},
+    {".tdc", "TDC "}, {".ddt", "DDT "},  {".mdt", "MDT "}, {".tsf", "TSF "}, {".xrd", "XRD "},
 }};
 
 std::string_view extension_of(std::string_view path) {
@@ -179,7 +178,8 @@ void OutputFile::close(bool keep) {
             remove_written();
             report_fatal(flushed ? "IMPFERFIC" : "IMPECRFIC", path_);
         }
-        if (staged_ && std::rename(written_path_.c_str(), canonical_file_name(path_).c_str()) != 0) {
+        if (staged_ &&
+            std::rename(written_path_.c_str(), canonical_file_name(path_).c_str()) != 0) {
             remove_written();
             report_fatal("IMPFERFIC", path_);
         }

@@ -82,8 +82,7 @@ private:
 // Creates the file (fatal "IMPOUVFIC" when it cannot) and logs it in the
 // log of created files when `log_path` is not empty. A work file is not
 // staged: it is written in place.
-OutputFile create_output(const std::string& path, std::string_view log_path,
-                         bool staged = true);
+OutputFile create_output(const std::string& path, std::string_view log_path, bool staged = true);
 
 // Reads one whole line, however long, without its newline; false at the
 // end of the file. A read error ends the run ("fgets").

@@ -163,37 +163,37 @@ void OutputMachinery::write_declaration(std::string_view text, FoldMode mode) {
 
 void OutputMachinery::open_section(SectionKind kind) {
     switch (kind) {
-    case SectionKind::test_pair:
-        if (test_pair_open_) {
-            report_internal("ERRINTFCT", std::string_view("open_section / test"));
-        }
-        create_work_file(WorkFile::test_opening);
-        create_work_file(WorkFile::test_closing);
-        test_pair_open_ = true;
-        write_line("");
-        return;
-    case SectionKind::element_pair:
-        if (element_pair_open_) {
-            report_internal("ERRINTFCT", std::string_view("open_section / element"));
-        }
-        create_work_file(WorkFile::element_opening);
-        create_work_file(WorkFile::element_closing);
-        element_pair_open_ = true;
-        element_opening_lines_ = 0;
-        element_head_mark_ = 0;
-        element_head_.clear();
-        write_line("");
-        return;
-    case SectionKind::main_prologue:
-        if (!work_file_open(WorkFile::main_prologue)) {
-            create_work_file(WorkFile::main_prologue);
-        }
-        return;
-    case SectionKind::main_epilogue:
-        if (!work_file_open(WorkFile::main_epilogue)) {
-            create_work_file(WorkFile::main_epilogue);
-        }
-        return;
+        case SectionKind::test_pair:
+            if (test_pair_open_) {
+                report_internal("ERRINTFCT", std::string_view("open_section / test"));
+            }
+            create_work_file(WorkFile::test_opening);
+            create_work_file(WorkFile::test_closing);
+            test_pair_open_ = true;
+            write_line("");
+            return;
+        case SectionKind::element_pair:
+            if (element_pair_open_) {
+                report_internal("ERRINTFCT", std::string_view("open_section / element"));
+            }
+            create_work_file(WorkFile::element_opening);
+            create_work_file(WorkFile::element_closing);
+            element_pair_open_ = true;
+            element_opening_lines_ = 0;
+            element_head_mark_ = 0;
+            element_head_.clear();
+            write_line("");
+            return;
+        case SectionKind::main_prologue:
+            if (!work_file_open(WorkFile::main_prologue)) {
+                create_work_file(WorkFile::main_prologue);
+            }
+            return;
+        case SectionKind::main_epilogue:
+            if (!work_file_open(WorkFile::main_epilogue)) {
+                create_work_file(WorkFile::main_epilogue);
+            }
+            return;
     }
     report_internal("ERRINTFCT", std::string_view("open_section"));
 }
@@ -249,39 +249,39 @@ void OutputMachinery::copy_out_element_opening() {
 
 void OutputMachinery::flush_section(SectionKind kind) {
     switch (kind) {
-    case SectionKind::test_pair:
-        if (!test_pair_open_) {
+        case SectionKind::test_pair:
+            if (!test_pair_open_) {
+                return;
+            }
+            // An element left open belongs inside its test.
+            flush_section(SectionKind::element_pair);
+            work(WorkFile::test_opening).rewind();
+            work(WorkFile::test_closing).rewind();
+            test_pair_open_ = false;
+            copy_out(WorkFile::test_opening, true);
+            copy_out(WorkFile::test_closing, true);
+            return;
+        case SectionKind::element_pair:
+            if (!element_pair_open_) {
+                return;
+            }
+            work(WorkFile::element_opening).rewind();
+            work(WorkFile::element_closing).rewind();
+            element_pair_open_ = false;
+            copy_out_element_opening();
+            copy_out(WorkFile::element_closing, true);
+            return;
+        case SectionKind::main_prologue:
+        case SectionKind::main_epilogue: {
+            WorkFile file = kind == SectionKind::main_prologue ? WorkFile::main_prologue
+                                                               : WorkFile::main_epilogue;
+            if (!work_file_open(file)) {
+                return;
+            }
+            work(file).rewind();
+            copy_out(file, false);
             return;
         }
-        // An element left open belongs inside its test.
-        flush_section(SectionKind::element_pair);
-        work(WorkFile::test_opening).rewind();
-        work(WorkFile::test_closing).rewind();
-        test_pair_open_ = false;
-        copy_out(WorkFile::test_opening, true);
-        copy_out(WorkFile::test_closing, true);
-        return;
-    case SectionKind::element_pair:
-        if (!element_pair_open_) {
-            return;
-        }
-        work(WorkFile::element_opening).rewind();
-        work(WorkFile::element_closing).rewind();
-        element_pair_open_ = false;
-        copy_out_element_opening();
-        copy_out(WorkFile::element_closing, true);
-        return;
-    case SectionKind::main_prologue:
-    case SectionKind::main_epilogue: {
-        WorkFile file = kind == SectionKind::main_prologue ? WorkFile::main_prologue
-                                                           : WorkFile::main_epilogue;
-        if (!work_file_open(file)) {
-            return;
-        }
-        work(file).rewind();
-        copy_out(file, false);
-        return;
-    }
     }
     report_internal("ERRINTFCT", std::string_view("flush_section"));
 }

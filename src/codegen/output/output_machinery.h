@@ -41,7 +41,12 @@
 
 namespace vx {
 
-enum class SectionKind : int { test_pair = 0, element_pair = 1, main_prologue = 3, main_epilogue = 4 };
+enum class SectionKind : int {
+    test_pair = 0,
+    element_pair = 1,
+    main_prologue = 3,
+    main_epilogue = 4
+};
 
 // The work files, in the order of their name letters "a" to "f".
 enum class WorkFile : int {

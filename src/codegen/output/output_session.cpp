@@ -53,10 +53,9 @@ BannerText OutputSession::banner_text() const {
 
 std::vector<std::string> OutputSettings::output_paths() const {
     std::vector<std::string> paths;
-    for (const std::string* path :
-         {&generated_path, &declarations_path, &link_record_path, &const_path,
-          &report_description_path, &config_header_path, &vistal_log_path, &rename_path,
-          &details_path}) {
+    for (const std::string* path : {&generated_path, &declarations_path, &link_record_path,
+                                    &const_path, &report_description_path, &config_header_path,
+                                    &vistal_log_path, &rename_path, &details_path}) {
         if (!path->empty()) {
             paths.push_back(*path);
         }
@@ -97,9 +96,8 @@ void OutputSession::start_outputs() {
         create_with_banner(output_.constants_file(), settings_.const_path, delimiters);
     }
     if (!settings_.report_description_path.empty()) {
-        ReportDescriptionNames names =
-            report_description_names(settings_.report_description_path, settings_.script_path,
-                                      settings_.script_file_name);
+        ReportDescriptionNames names = report_description_names(
+            settings_.report_description_path, settings_.script_path, settings_.script_file_name);
         if (!settings_.report_path.empty()) {
             names.path = settings_.report_description_path;
             names.report_path = settings_.report_path;
@@ -109,10 +107,10 @@ void OutputSession::start_outputs() {
         records_.attach_report_description(&description_);
     }
 
-    records_.write_run_records({settings_.run_date, settings_.target_option,
-                                settings_.sql_mode, settings_.dbms_name,
-                                settings_.tested_language, settings_.language_name,
-                                settings_.script_path, settings_.source_path});
+    records_.write_run_records({settings_.run_date, settings_.target_option, settings_.sql_mode,
+                                settings_.dbms_name, settings_.tested_language,
+                                settings_.language_name, settings_.script_path,
+                                settings_.source_path});
     if (located) {
         set_report_file(report_file);
         set_report_line(report_line);
@@ -145,8 +143,8 @@ void OutputSession::finish_outputs(bool errors, const std::vector<UsageCount>& u
     }
 
     if (keep && !settings_.config_header_path.empty()) {
-        create_config_header(settings_.config_header_path, usage_counts,
-                             settings_.vistal_log_path, banner_text());
+        create_config_header(settings_.config_header_path, usage_counts, settings_.vistal_log_path,
+                             banner_text());
     }
 }
 

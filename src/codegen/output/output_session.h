@@ -54,15 +54,15 @@ struct OutputSettings {
     // The run.
     int tested_language = tested_language_c;
     int script_language = script_language_gb;
-    std::string language_name = "C";  // "C" or "CSQL"
-    bool sql_mode = false;             // language "CSQL"
-    std::string dbms_name;             // -DBMS, lower-cased ("oracle" by default)
-    std::string target_option;         // the -TARGET value, empty when not given
-    std::string command_echo;          // the normalised command line
-    std::string command_option;        // the -COMMAND value, empty when not given
-    std::string run_date;              // ctime form without newline
+    std::string language_name = "C";     // "C" or "CSQL"
+    bool sql_mode = false;               // language "CSQL"
+    std::string dbms_name;               // -DBMS, lower-cased ("oracle" by default)
+    std::string target_option;           // the -TARGET value, empty when not given
+    std::string command_echo;            // the normalised command line
+    std::string command_option;          // the -COMMAND value, empty when not given
+    std::string run_date;                // ctime form without newline
     bool suppress_banner_lines = false;  // banners without command and date lines
-    bool no_edit = false;              // -NOEDIT
+    bool no_edit = false;                // -NOEDIT
 
     // The script and the source file.
     std::string script_path;           // normalised script path
@@ -79,11 +79,11 @@ struct OutputSettings {
     std::string report_description_path;  // -TSF, empty when not given
     // The .xrd names; when left empty they are derived from the -TSF value
     // (report_description_names), which is then normalised as well.
-    std::string report_path;              // its directory + base + ".xrd"
-    std::string report_name;              // its base + ".xrd"
-    std::string vistal_log_path;          // -VISTAL_LOG, empty for none
-    std::string rename_path;              // -RENAME, empty for none
-    std::string details_path;             // the listing of the run, empty for none
+    std::string report_path;      // its directory + base + ".xrd"
+    std::string report_name;      // its base + ".xrd"
+    std::string vistal_log_path;  // -VISTAL_LOG, empty for none
+    std::string rename_path;      // -RENAME, empty for none
+    std::string details_path;     // the listing of the run, empty for none
 
     // Every file the run writes, as named (empty names left out). No input
     // of the run may be one of them.

@@ -72,17 +72,17 @@ TEST_F(OutputSessionTest, StartWritesBannersHeaderRecordsAndTheLog) {
     EXPECT_EQ(generated[0], "/*" + std::string(72, '*') + "*/");
     EXPECT_EQ(generated[5].substr(0, 14), "/** FILE : t.c");
     EXPECT_EQ(after_banner(generated),
-              (Lines{"void SRV1_ADD (void) { ", "", "DCL_TST_C(2, \"t1\");", "",
-                     "r = add(1, 2);", "EDV_INTEGER_C(r);"}));
+              (Lines{"void SRV1_ADD (void) { ", "", "DCL_TST_C(2, \"t1\");", "", "r = add(1, 2);",
+                     "EDV_INTEGER_C(r);"}));
     EXPECT_EQ(read_lines("t.ic")[5].substr(0, 15), "/** FILE : t.ic");
     EXPECT_EQ(after_banner(read_lines("t.ic")), Lines{"int r;"});
     EXPECT_EQ(read_lines("k.c")[5].substr(0, 14), "/** FILE : k.c");
 
     EXPECT_EQ(after_banner(read_lines("t.tdc")),
               (Lines{"E11 0 /w/s.ptu", "C0 vexorprepro s.ptu t.c -LANGUAGE=C -TARGET=LINUX -FAST",
-                     "H0 Mon Jan  1 10:00:00 2024", "E7 indefinie", "E8 8.3.0.1.342.020",
-                     "E9 C C", "E6  s", "E4  unit_012", "E5  012", "E17 0 3", "E16 0 4",
-                     "O1 add", "T2 t1", "E14 0 5", "B3 1"}));
+                     "H0 Mon Jan  1 10:00:00 2024", "E7 indefinie", "E8 8.3.0.1.342.020", "E9 C C",
+                     "E6  s", "E4  unit_012", "E5  012", "E17 0 3", "E16 0 4", "O1 add", "T2 t1",
+                     "E14 0 5", "B3 1"}));
     Lines description = after_banner(read_lines("r.tsf"));
     ASSERT_GT(description.size(), 5u);
     EXPECT_EQ(description[5], "SI 9");
@@ -95,8 +95,8 @@ TEST_F(OutputSessionTest, StartWritesBannersHeaderRecordsAndTheLog) {
 
     // Every created output is logged by its extension; the work files and
     // the rename list (no known extension) are not.
-    EXPECT_EQ(read_lines("created.log"),
-              (Lines{"C   t.c", "C   t.ic", "TDC t.tdc", "C   k.c", "TSF r.tsf", "H   vexor_cfg.h"}));
+    EXPECT_EQ(read_lines("created.log"), (Lines{"C   t.c", "C   t.ic", "TDC t.tdc", "C   k.c",
+                                                "TSF r.tsf", "H   vexor_cfg.h"}));
 }
 
 TEST_F(OutputSessionTest, RunWithErrorsLeavesNoOutput) {
@@ -200,9 +200,8 @@ namespace {
 // A second script compiled into the directory of a first keeps every
 // runtime family the first harness uses.
 TEST(ConfigHeaderMerge, EachCounterKeepsTheLargerValue) {
-    const std::vector<UsageCount> fresh = {{"ZQZQUSE_PTU_INTEGER_C", 0},
-                                           {"ZQZQUSE_EDV_STR_C", 3},
-                                           {"ZQZQUSE_EDV_DOUBLE_C", 1}};
+    const std::vector<UsageCount> fresh = {
+        {"ZQZQUSE_PTU_INTEGER_C", 0}, {"ZQZQUSE_EDV_STR_C", 3}, {"ZQZQUSE_EDV_DOUBLE_C", 1}};
     const std::string existing =
         "/** banner **/\n"
         "#define ZQZQUSE_PTU_INTEGER_C 4\n"

@@ -85,9 +85,12 @@ bool is_file_blank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '
 
 std::string_view column_name(const NameColumns& names, int column) {
     switch (column) {
-    case 0: return names.french;
-    case 1: return names.french_display;
-    default: return names.english;
+        case 0:
+            return names.french;
+        case 1:
+            return names.french_display;
+        default:
+            return names.english;
     }
 }
 

@@ -112,7 +112,7 @@ constexpr unsigned negatable = 1;
 constexpr unsigned default_on = 2;
 
 constexpr OptionEntry option(const char* french, const char* english, const ArgumentType* type,
-                            unsigned flags = 0, std::span<const EnumerationValue> values = {}) {
+                             unsigned flags = 0, std::span<const EnumerationValue> values = {}) {
     return {.names = {french, french, english},
             .argument = type,
             .negatable = (flags & negatable) != 0,
@@ -390,35 +390,35 @@ constexpr ListOption list_options[] = {
 // False when the value is refused.
 bool add_list_value(CompilerSettings& settings, const ListOption& option, std::string value) {
     switch (option.kind) {
-    case ListKind::selection: {
-        SelectionList& list = settings.*option.selection;
-        list.given = true;
-        list.add(std::move(value));
-        return true;
-    }
-    case ListKind::include:
-        if (!is_directory(value)) {
-            report_warning("INCLTYPER", value);
-            return false;
+        case ListKind::selection: {
+            SelectionList& list = settings.*option.selection;
+            list.given = true;
+            list.add(std::move(value));
+            return true;
         }
-        settings.include_dirs.push_back(std::move(value));
-        return true;
-    case ListKind::define: {
-        auto& list = settings.defined_identifiers;
-        if (std::find(list.begin(), list.end(), value) == list.end()) {
-            list.push_back(std::move(value));
+        case ListKind::include:
+            if (!is_directory(value)) {
+                report_warning("INCLTYPER", value);
+                return false;
+            }
+            settings.include_dirs.push_back(std::move(value));
+            return true;
+        case ListKind::define: {
+            auto& list = settings.defined_identifiers;
+            if (std::find(list.begin(), list.end(), value) == list.end()) {
+                list.push_back(std::move(value));
+            }
+            return true;
         }
-        return true;
-    }
-    case ListKind::restriction: {
-        // The values are the enumeration's own names.
-        auto flag = std::find(restriction_names.begin(), restriction_names.end(), value);
-        if (flag != restriction_names.end()) {
-            settings.restrictions[static_cast<std::size_t>(flag - restriction_names.begin())] =
-                true;
+        case ListKind::restriction: {
+            // The values are the enumeration's own names.
+            auto flag = std::find(restriction_names.begin(), restriction_names.end(), value);
+            if (flag != restriction_names.end()) {
+                settings.restrictions[static_cast<std::size_t>(flag - restriction_names.begin())] =
+                    true;
+            }
+            return true;
         }
-        return true;
-    }
     }
     return false;
 }

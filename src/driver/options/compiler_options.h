@@ -31,7 +31,6 @@ inline constexpr std::array<const char*, restriction_count> restriction_names = 
 // The compiler system of -SYSCOMP, by its code.
 enum class CompilerSystem { unix_system = 0, os2 = 1, dos = 2, vms = 3, nt = 4 };
 
-
 struct CompilerSettings {
     std::string script_path;
     std::string generated_path;
@@ -44,7 +43,7 @@ struct CompilerSettings {
     bool sql_mode = false;
 
     std::string version;
-    std::string target_name;   // the -TARGET value, or the language's default target
+    std::string target_name;    // the -TARGET value, or the language's default target
     bool target_given = false;  // -TARGET was on the command line
     std::string class_name = "VEXOR";
     std::string dbms_name = "oracle";

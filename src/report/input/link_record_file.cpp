@@ -31,8 +31,7 @@ constexpr LocationOwner location_owners[] = {
     {17, 'O'}, {16, 'T'}, {14, 'B'}, {12, 'V'}, {12, 'A'}, {15, 'U'}, {15, 'J'},
 };
 
-bool is_location_code(long code)
-{
+bool is_location_code(long code) {
     for (const auto& owner : location_owners) {
         if (owner.code == code) {
             return true;
@@ -41,8 +40,7 @@ bool is_location_code(long code)
     return false;
 }
 
-long location_code_of(char kind)
-{
+long location_code_of(char kind) {
     for (const auto& owner : location_owners) {
         if (owner.kind == kind) {
             return owner.code;
@@ -51,8 +49,7 @@ long location_code_of(char kind)
     return -1;
 }
 
-std::string_view trim(std::string_view text)
-{
+std::string_view trim(std::string_view text) {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
         text.remove_prefix(1);
     }
@@ -62,15 +59,11 @@ std::string_view trim(std::string_view text)
     return text;
 }
 
-bool is_digit(char c)
-{
-    return c >= '0' && c <= '9';
-}
+bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
 // Reads a decimal number (with an optional "-" when allowed) at the start
 // of text; returns the count of characters used, 0 when there is none.
-std::size_t read_number(std::string_view text, bool allow_sign, long& value)
-{
+std::size_t read_number(std::string_view text, bool allow_sign, long& value) {
     std::size_t n = 0;
     if (allow_sign && !text.empty() && text.front() == '-') {
         n = 1;
@@ -89,13 +82,11 @@ std::size_t read_number(std::string_view text, bool allow_sign, long& value)
     return digits;
 }
 
-Failure failure_at(long line, std::string message)
-{
+Failure failure_at(long line, std::string message) {
     return Failure{Source::link_records, line, std::move(message)};
 }
 
-std::string printable_kind(char c)
-{
+std::string printable_kind(char c) {
     unsigned char u = static_cast<unsigned char>(c);
     if (u >= 0x20 && u < 0x7f) {
         return std::string("'") + c + "'";
@@ -107,13 +98,9 @@ std::string printable_kind(char c)
 
 }  // namespace
 
-bool is_variable_kind(char kind)
-{
-    return kind == 'V' || kind == 'A' || kind == 'L';
-}
+bool is_variable_kind(char kind) { return kind == 'V' || kind == 'A' || kind == 'L'; }
 
-VariableText split_variable_text(std::string_view text)
-{
+VariableText split_variable_text(std::string_view text) {
     VariableText result;
     std::size_t range = text.find(range_keyword);
     if (range == std::string_view::npos) {
@@ -132,8 +119,7 @@ VariableText split_variable_text(std::string_view text)
     return result;
 }
 
-std::optional<Failure> parse_link_records(std::string_view content, LinkRecordFile& out)
-{
+std::optional<Failure> parse_link_records(std::string_view content, LinkRecordFile& out) {
     out = LinkRecordFile();
     std::map<long, ScriptLocation> last_location;
     long line_number = 0;
@@ -152,8 +138,8 @@ std::optional<Failure> parse_link_records(std::string_view content, LinkRecordFi
         for (char c : line) {
             unsigned char u = static_cast<unsigned char>(c);
             if (u < 0x20 && c != '\t') {
-                return failure_at(line_number, "control character " + printable_kind(c) +
-                                                   " in a link record");
+                return failure_at(line_number,
+                                  "control character " + printable_kind(c) + " in a link record");
             }
         }
         if (line.empty() || line.front() == banner_mark) {
@@ -172,7 +158,8 @@ std::optional<Failure> parse_link_records(std::string_view content, LinkRecordFi
         record.file_line = line_number;
         bool numbered = numbered_kinds.find(record.kind) != std::string_view::npos;
         if (!numbered && other_kinds.find(record.kind) == std::string_view::npos) {
-            return failure_at(line_number, "unknown link record kind " + printable_kind(record.kind));
+            return failure_at(line_number,
+                              "unknown link record kind " + printable_kind(record.kind));
         }
         std::string_view rest = line.substr(1);
         long number = 0;
@@ -207,10 +194,9 @@ std::optional<Failure> parse_link_records(std::string_view content, LinkRecordFi
                     continue;
                 }
                 long script_line = 0;
-                std::size_t line_used =
-                    fields.empty() || fields.front() != ' '
-                        ? 0
-                        : read_number(fields.substr(1), false, script_line);
+                std::size_t line_used = fields.empty() || fields.front() != ' '
+                                            ? 0
+                                            : read_number(fields.substr(1), false, script_line);
                 if (line_used == 0 || line_used + 1 != fields.size()) {
                     return failure_at(line_number, "location record E" +
                                                        std::to_string(record.number) +
@@ -231,22 +217,19 @@ std::optional<Failure> parse_link_records(std::string_view content, LinkRecordFi
     return std::nullopt;
 }
 
-std::string LinkRecordFile::stub_name(long stub_number) const
-{
+std::string LinkRecordFile::stub_name(long stub_number) const {
     if (stub_number < 1 || static_cast<std::size_t>(stub_number) > stubs_.size()) {
         return {};
     }
     return stubs_[static_cast<std::size_t>(stub_number) - 1];
 }
 
-std::string LinkRecordFile::stub_of_record(long record_number) const
-{
+std::string LinkRecordFile::stub_of_record(long record_number) const {
     auto found = stub_records_.find(record_number);
     return found == stub_records_.end() ? std::string() : found->second;
 }
 
-void LinkRecordFile::index()
-{
+void LinkRecordFile::index() {
     by_number_.clear();
     service_of_test_.clear();
     elements_.clear();
@@ -280,7 +263,8 @@ void LinkRecordFile::index()
             continue;
         }
         if (record.kind == 'N' && !stubs_.empty()) {
-            stub_outputs_[static_cast<long>(stubs_.size())].emplace_back(record.number, record.text);
+            stub_outputs_[static_cast<long>(stubs_.size())].emplace_back(record.number,
+                                                                         record.text);
             continue;
         }
         if (record.kind == 'U' && record.number > 0) {
@@ -314,8 +298,7 @@ void LinkRecordFile::index()
     }
 }
 
-const LinkRecord* LinkRecordFile::stub_statement(long element, long stub, long call) const
-{
+const LinkRecord* LinkRecordFile::stub_statement(long element, long stub, long call) const {
     auto found = stub_statements_.find(element);
     if (found == stub_statements_.end()) {
         return nullptr;
@@ -335,8 +318,7 @@ const LinkRecord* LinkRecordFile::stub_statement(long element, long stub, long c
     return nullptr;
 }
 
-std::vector<const LinkRecord*> LinkRecordFile::stub_statements(long element, long stub) const
-{
+std::vector<const LinkRecord*> LinkRecordFile::stub_statements(long element, long stub) const {
     std::vector<const LinkRecord*> out;
     auto found = stub_statements_.find(element);
     if (found != stub_statements_.end()) {
@@ -349,26 +331,23 @@ std::vector<const LinkRecord*> LinkRecordFile::stub_statements(long element, lon
     return out;
 }
 
-std::vector<std::pair<long, std::string>> LinkRecordFile::stub_outputs(long stub) const
-{
+std::vector<std::pair<long, std::string>> LinkRecordFile::stub_outputs(long stub) const {
     auto found = stub_outputs_.find(stub);
-    return found == stub_outputs_.end() ? std::vector<std::pair<long, std::string>>{} : found->second;
+    return found == stub_outputs_.end() ? std::vector<std::pair<long, std::string>>{}
+                                        : found->second;
 }
 
-const LinkRecord* LinkRecordFile::numbered(long number) const
-{
+const LinkRecord* LinkRecordFile::numbered(long number) const {
     auto found = by_number_.find(number);
     return found == by_number_.end() ? nullptr : &records[found->second];
 }
 
-const LinkRecord* LinkRecordFile::service_of_test(long test_number) const
-{
+const LinkRecord* LinkRecordFile::service_of_test(long test_number) const {
     auto found = service_of_test_.find(test_number);
     return found == service_of_test_.end() ? nullptr : &records[found->second];
 }
 
-std::vector<const LinkRecord*> LinkRecordFile::elements_of_test(long test_number) const
-{
+std::vector<const LinkRecord*> LinkRecordFile::elements_of_test(long test_number) const {
     std::vector<const LinkRecord*> result;
     auto found = elements_.find(test_number);
     if (found != elements_.end()) {
@@ -379,14 +358,12 @@ std::vector<const LinkRecord*> LinkRecordFile::elements_of_test(long test_number
     return result;
 }
 
-std::string LinkRecordFile::script_path(long file) const
-{
+std::string LinkRecordFile::script_path(long file) const {
     auto found = scripts_.find(file);
     return found == scripts_.end() ? std::string() : found->second;
 }
 
-std::string LinkRecordFile::location_text(const ScriptLocation& location) const
-{
+std::string LinkRecordFile::location_text(const ScriptLocation& location) const {
     if (!location.known()) {
         return {};
     }
@@ -399,8 +376,7 @@ std::string LinkRecordFile::location_text(const ScriptLocation& location) const
     return name + ":" + std::to_string(location.line);
 }
 
-std::string LinkRecordFile::script_base() const
-{
+std::string LinkRecordFile::script_base() const {
     for (const LinkRecord& record : records) {
         if (record.kind == 'E' && record.number == 6) {
             return std::string(trim(record.text));

@@ -34,10 +34,10 @@ struct ScriptLocation {
 };
 
 struct LinkRecord {
-    char kind = 0;      // 'O', 'T', 'V', 'E', ...
-    long number = -1;   // running number; the code of an "E" record; -1 for none
-    std::string text;   // after the number and its blank, continuations joined
-    long file_line = 0; // line of the record in the .tdc
+    char kind = 0;       // 'O', 'T', 'V', 'E', ...
+    long number = -1;    // running number; the code of an "E" record; -1 for none
+    std::string text;    // after the number and its blank, continuations joined
+    long file_line = 0;  // line of the record in the .tdc
     ScriptLocation location;
 };
 

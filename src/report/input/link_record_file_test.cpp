@@ -13,8 +13,7 @@ constexpr std::size_t record_width = 132;
 
 // Folds one record the way the compiler writes it: 132 characters, then
 // "&" + at most 131 characters per line.
-std::string fold(const std::string& record)
-{
+std::string fold(const std::string& record) {
     std::string lines = record.substr(0, record_width) + "\n";
     for (std::size_t at = record_width; at < record.size(); at += record_width - 1) {
         lines += "&" + record.substr(at, record_width - 1) + "\n";
@@ -22,15 +21,15 @@ std::string fold(const std::string& record)
     return lines;
 }
 
-TEST(LinkRecords, FoldedRecordsAreJoinedAndNumbered)
-{
+TEST(LinkRecords, FoldedRecordsAreJoinedAndNumbered) {
     std::string record = "V12 long_name RA=FORM=ND,INIT=? , VA=";
     while (record.size() < 300) {
         record += std::to_string(record.size() % 10);
     }
     std::string folded = fold(record);
     ASSERT_EQ(std::count(folded.begin(), folded.end(), '\n'), 3);
-    std::string content = "****\n* banner line *\nE11 0 /s/t.ptu\nE12 0 9\n" + folded + "M0\nP13\nY1 colour\nY-1 NEG\nY0 0\n";
+    std::string content = "****\n* banner line *\nE11 0 /s/t.ptu\nE12 0 9\n" + folded +
+                          "M0\nP13\nY1 colour\nY-1 NEG\nY0 0\n";
 
     LinkRecordFile file;
     ASSERT_FALSE(parse_link_records(content, file).has_value());
@@ -45,8 +44,7 @@ TEST(LinkRecords, FoldedRecordsAreJoinedAndNumbered)
     EXPECT_EQ(file.numbered(13)->kind, 'P');
 }
 
-TEST(LinkRecords, EachRecordKeepsTheLocationOfItsOwnStatement)
-{
+TEST(LinkRecords, EachRecordKeepsTheLocationOfItsOwnStatement) {
     const std::string content =
         "E11 0 /work/main.ptu\n"
         "E17 0 3\nE16 0 4\nO1 add\nC2 about add\nT3 t1\nE14 0 5\nB4 1\n"
@@ -71,10 +69,10 @@ TEST(LinkRecords, EachRecordKeepsTheLocationOfItsOwnStatement)
     EXPECT_EQ(file.elements_of_test(8).size(), 1u);
 }
 
-TEST(LinkRecords, HeaderRecordsAndSharedNumbersUnderNoedit)
-{
-    const std::string content = "C0 vexorprepro t.ptu t.c .\nH0 today\nE6  t\nE4  \nE30\n"
-                                "O5 add\nC5 kept comment\nT6 t1\n";
+TEST(LinkRecords, HeaderRecordsAndSharedNumbersUnderNoedit) {
+    const std::string content =
+        "C0 vexorprepro t.ptu t.c .\nH0 today\nE6  t\nE4  \nE30\n"
+        "O5 add\nC5 kept comment\nT6 t1\n";
     LinkRecordFile file;
     ASSERT_FALSE(parse_link_records(content, file).has_value());
     EXPECT_EQ(file.script_base(), "t");
@@ -83,8 +81,7 @@ TEST(LinkRecords, HeaderRecordsAndSharedNumbersUnderNoedit)
     EXPECT_EQ(file.numbered(5)->kind, 'O');
 }
 
-TEST(LinkRecords, VariableTextsGiveNameAndExpectedValue)
-{
+TEST(LinkRecords, VariableTextsGiveNameAndExpectedValue) {
     auto plain = split_variable_text("x RA=FORM=ND,INIT=1 VA=2");
     EXPECT_EQ(plain.name, "x");
     EXPECT_EQ(plain.expected, "2");
@@ -97,8 +94,7 @@ TEST(LinkRecords, VariableTextsGiveNameAndExpectedValue)
     EXPECT_EQ(split_variable_text(" lonely ").name, "lonely");
 }
 
-TEST(LinkRecords, DamagedFilesAreRefusedWithTheirLine)
-{
+TEST(LinkRecords, DamagedFilesAreRefusedWithTheirLine) {
     struct Case {
         std::string content;
         long line;

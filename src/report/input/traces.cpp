@@ -21,17 +21,28 @@ struct LineShape {
 };
 
 constexpr LineShape line_shapes[] = {
-    {'O', TraceKind::service, 2},          {'T', TraceKind::test, 2},
-    {'R', TraceKind::repetition, 2},       {'S', TraceKind::element_start, 0},
-    {'Z', TraceKind::element_stop, 1},     {'I', TraceKind::initial, 3},
-    {'C', TraceKind::check, 8},            {'K', TraceKind::stub_context, 2},
-    {'M', TraceKind::stub_call, 3},        {'[', TraceKind::open_bracket, 1},
-    {']', TraceKind::close_bracket, 1},    {'A', TraceKind::array_mode_on, 1},
-    {'a', TraceKind::array_mode_off, 1},   {'N', TraceKind::constant_mode_on, 1},
-    {'n', TraceKind::constant_mode_off, 1},{'X', TraceKind::interruption, 1},
-    {'W', TraceKind::warning, 1},          {'E', TraceKind::end_test, 0},
-    {'F', TraceKind::end_file, 1},         {'e', TraceKind::element_end, 0},
-    {'Q', TraceKind::test_outcome, 3},     {'G', TraceKind::test_begin, 1},
+    {'O', TraceKind::service, 2},
+    {'T', TraceKind::test, 2},
+    {'R', TraceKind::repetition, 2},
+    {'S', TraceKind::element_start, 0},
+    {'Z', TraceKind::element_stop, 1},
+    {'I', TraceKind::initial, 3},
+    {'C', TraceKind::check, 8},
+    {'K', TraceKind::stub_context, 2},
+    {'M', TraceKind::stub_call, 3},
+    {'[', TraceKind::open_bracket, 1},
+    {']', TraceKind::close_bracket, 1},
+    {'A', TraceKind::array_mode_on, 1},
+    {'a', TraceKind::array_mode_off, 1},
+    {'N', TraceKind::constant_mode_on, 1},
+    {'n', TraceKind::constant_mode_off, 1},
+    {'X', TraceKind::interruption, 1},
+    {'W', TraceKind::warning, 1},
+    {'E', TraceKind::end_test, 0},
+    {'F', TraceKind::end_file, 1},
+    {'e', TraceKind::element_end, 0},
+    {'Q', TraceKind::test_outcome, 3},
+    {'G', TraceKind::test_begin, 1},
 };
 
 // How an isolated test that did not reach its end ended ("Q" lines).
@@ -66,9 +77,9 @@ constexpr long largest_char_code = 255;
 struct Field {
     std::string_view token;  // as written (quotes included)
     bool quoted = false;
-    bool cut = false;        // "~" after the closing quote
-    long offset = 0;         // "@" + offset before the opening quote
-    std::string raw;         // unescaped text of a quoted field
+    bool cut = false;  // "~" after the closing quote
+    long offset = 0;   // "@" + offset before the opening quote
+    std::string raw;   // unescaped text of a quoted field
 };
 
 struct LineError {
@@ -76,8 +87,7 @@ struct LineError {
 };
 
 template <typename Number>
-bool parse_number(std::string_view token, Number& value)
-{
+bool parse_number(std::string_view token, Number& value) {
     if (token.empty() || token.front() == '+') {
         return false;
     }
@@ -85,15 +95,13 @@ bool parse_number(std::string_view token, Number& value)
     return error == std::errc() && end == token.data() + token.size();
 }
 
-std::string byte_image(unsigned char c)
-{
+std::string byte_image(unsigned char c) {
     char buffer[8];
     std::snprintf(buffer, sizeof buffer, "0x%02x", c);
     return buffer;
 }
 
-int hex_value(char c)
-{
+int hex_value(char c) {
     if (c >= '0' && c <= '9') return c - '0';
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
     if (c >= 'A' && c <= 'F') return c - 'A' + 10;
@@ -102,8 +110,7 @@ int hex_value(char c)
 
 // Reads the quoted string that starts at text[0]; returns the characters
 // used, or 0 with an error.
-std::size_t scan_quoted(std::string_view text, Field& field, std::optional<LineError>& error)
-{
+std::size_t scan_quoted(std::string_view text, Field& field, std::optional<LineError>& error) {
     std::size_t i = 1;
     while (i < text.size()) {
         char c = text[i];
@@ -125,33 +132,47 @@ std::size_t scan_quoted(std::string_view text, Field& field, std::optional<LineE
         }
         char e = text[i + 1];
         switch (e) {
-        case '\\': field.raw.push_back('\\'); i += 2; continue;
-        case '"': field.raw.push_back('"'); i += 2; continue;
-        case 'n': field.raw.push_back('\n'); i += 2; continue;
-        case 't': field.raw.push_back('\t'); i += 2; continue;
-        case 'r': field.raw.push_back('\r'); i += 2; continue;
-        case 'x': {
-            int high = i + 2 < text.size() ? hex_value(text[i + 2]) : -1;
-            int low = i + 3 < text.size() ? hex_value(text[i + 3]) : -1;
-            if (high < 0 || low < 0) {
-                error = LineError{"bad \\x escape in a quoted string"};
-                return 0;
+            case '\\':
+                field.raw.push_back('\\');
+                i += 2;
+                continue;
+            case '"':
+                field.raw.push_back('"');
+                i += 2;
+                continue;
+            case 'n':
+                field.raw.push_back('\n');
+                i += 2;
+                continue;
+            case 't':
+                field.raw.push_back('\t');
+                i += 2;
+                continue;
+            case 'r':
+                field.raw.push_back('\r');
+                i += 2;
+                continue;
+            case 'x': {
+                int high = i + 2 < text.size() ? hex_value(text[i + 2]) : -1;
+                int low = i + 3 < text.size() ? hex_value(text[i + 3]) : -1;
+                if (high < 0 || low < 0) {
+                    error = LineError{"bad \\x escape in a quoted string"};
+                    return 0;
+                }
+                field.raw.push_back(static_cast<char>(high * 16 + low));
+                i += 4;
+                continue;
             }
-            field.raw.push_back(static_cast<char>(high * 16 + low));
-            i += 4;
-            continue;
-        }
-        default:
-            error = LineError{std::string("unknown escape \\") + e + " in a quoted string"};
-            return 0;
+            default:
+                error = LineError{std::string("unknown escape \\") + e + " in a quoted string"};
+                return 0;
         }
     }
     error = LineError{"a quoted string is not closed"};
     return 0;
 }
 
-std::optional<LineError> split_fields(std::string_view rest, std::vector<Field>& fields)
-{
+std::optional<LineError> split_fields(std::string_view rest, std::vector<Field>& fields) {
     while (!rest.empty()) {
         if (rest.front() != ' ') {
             return LineError{"fields must be separated by one blank"};
@@ -194,16 +215,14 @@ std::optional<LineError> split_fields(std::string_view rest, std::vector<Field>&
 }
 
 std::optional<LineError> need_number(const Field& field, long& value, const char* what,
-                                     long minimum = 0)
-{
+                                     long minimum = 0) {
     if (field.quoted || !parse_number(field.token, value) || value < minimum) {
         return LineError{std::string("bad ") + what + " \"" + std::string(field.token) + "\""};
     }
     return std::nullopt;
 }
 
-std::optional<LineError> need_string(const Field& field, std::string& value, const char* what)
-{
+std::optional<LineError> need_string(const Field& field, std::string& value, const char* what) {
     if (!field.quoted) {
         return LineError{std::string(what) + " must be a quoted string"};
     }
@@ -211,8 +230,7 @@ std::optional<LineError> need_string(const Field& field, std::string& value, con
     return std::nullopt;
 }
 
-std::string digits_in_base(unsigned long long magnitude, int base)
-{
+std::string digits_in_base(unsigned long long magnitude, int base) {
     if (magnitude == 0) {
         return "0";
     }
@@ -225,28 +243,37 @@ std::string digits_in_base(unsigned long long magnitude, int base)
     return text;
 }
 
-std::string based_image(bool negative, unsigned long long magnitude, int base)
-{
+std::string based_image(bool negative, unsigned long long magnitude, int base) {
     std::string sign = negative ? "-" : "";
     switch (base) {
-    case hex_base: return sign + "0x" + digits_in_base(magnitude, base);
-    case binary_base: return sign + "0b" + digits_in_base(magnitude, base);
-    case octal_base: return magnitude == 0 ? "0" : sign + "0" + digits_in_base(magnitude, base);
-    default: return sign + digits_in_base(magnitude, default_base);
+        case hex_base:
+            return sign + "0x" + digits_in_base(magnitude, base);
+        case binary_base:
+            return sign + "0b" + digits_in_base(magnitude, base);
+        case octal_base:
+            return magnitude == 0 ? "0" : sign + "0" + digits_in_base(magnitude, base);
+        default:
+            return sign + digits_in_base(magnitude, default_base);
     }
 }
 
-std::string char_image(long code)
-{
+std::string char_image(long code) {
     char c = static_cast<char>(code);
     switch (c) {
-    case '\'': return "'\\''";
-    case '\\': return "'\\\\'";
-    case '\n': return "'\\n'";
-    case '\t': return "'\\t'";
-    case '\r': return "'\\r'";
-    case '\0': return "'\\0'";
-    default: break;
+        case '\'':
+            return "'\\''";
+        case '\\':
+            return "'\\\\'";
+        case '\n':
+            return "'\\n'";
+        case '\t':
+            return "'\\t'";
+        case '\r':
+            return "'\\r'";
+        case '\0':
+            return "'\\0'";
+        default:
+            break;
     }
     if (code >= first_printable && code <= last_printable) {
         return std::string("'") + c + "'";
@@ -256,8 +283,7 @@ std::string char_image(long code)
     return buffer;
 }
 
-bool is_hex_address(std::string_view token)
-{
+bool is_hex_address(std::string_view token) {
     if (token.size() < 3 || token.substr(0, 2) != "0x") {
         return false;
     }
@@ -269,8 +295,7 @@ bool is_hex_address(std::string_view token)
     return true;
 }
 
-bool is_floating(std::string_view token)
-{
+bool is_floating(std::string_view token) {
     if (token == "nan" || token == "inf" || token == "-inf") {
         return true;
     }
@@ -278,8 +303,7 @@ bool is_floating(std::string_view token)
         return false;
     }
     for (char c : token) {
-        if (!((c >= '0' && c <= '9') || c == '-' || c == '+' || c == '.' || c == 'e' ||
-              c == 'E')) {
+        if (!((c >= '0' && c <= '9') || c == '-' || c == '+' || c == '.' || c == 'e' || c == 'E')) {
             return false;
         }
     }
@@ -291,79 +315,75 @@ bool is_floating(std::string_view token)
 
 // The display image of one value field of the given type.
 std::optional<LineError> value_image(const Field& field, ValueType type, int base,
-                                     std::string& image)
-{
+                                     std::string& image) {
     std::string_view token = field.token;
-    auto bad = [&]() {
-        return LineError{"bad value \"" + std::string(token) + "\""};
-    };
+    auto bad = [&]() { return LineError{"bad value \"" + std::string(token) + "\""}; };
     if (field.quoted && type != ValueType::string) {
         return bad();
     }
     switch (type) {
-    case ValueType::integer: {
-        long long value = 0;
-        if (!parse_number(token, value)) return bad();
-        unsigned long long magnitude = value < 0 ? 0ULL - static_cast<unsigned long long>(value)
-                                                 : static_cast<unsigned long long>(value);
-        image = based_image(value < 0, magnitude, base);
-        return std::nullopt;
-    }
-    case ValueType::unsigned_integer: {
-        unsigned long long value = 0;
-        if (!parse_number(token, value)) return bad();
-        image = based_image(false, value, base);
-        return std::nullopt;
-    }
-    case ValueType::boolean:
-        if (token != "0" && token != "1") return bad();
-        image = token == "1" ? "true" : "false";
-        return std::nullopt;
-    case ValueType::character: {
-        long code = 0;
-        if (!parse_number(token, code) || code < 0 || code > largest_char_code) return bad();
-        image = char_image(code);
-        return std::nullopt;
-    }
-    case ValueType::single_float:
-    case ValueType::double_float:
-        if (!is_floating(token)) return bad();
-        image = std::string(token);
-        return std::nullopt;
-    case ValueType::string:
-        if (!field.quoted) {
-            if (token != "NULL" && token != "NONIL") return bad();
-            image = std::string(token);
+        case ValueType::integer: {
+            long long value = 0;
+            if (!parse_number(token, value)) return bad();
+            unsigned long long magnitude = value < 0 ? 0ULL - static_cast<unsigned long long>(value)
+                                                     : static_cast<unsigned long long>(value);
+            image = based_image(value < 0, magnitude, base);
             return std::nullopt;
         }
-        image = quote_for_display(field.raw);
-        if (field.offset > 0) {
-            image = "..." + image;
+        case ValueType::unsigned_integer: {
+            unsigned long long value = 0;
+            if (!parse_number(token, value)) return bad();
+            image = based_image(false, value, base);
+            return std::nullopt;
         }
-        if (field.cut) {
-            image += "...";
+        case ValueType::boolean:
+            if (token != "0" && token != "1") return bad();
+            image = token == "1" ? "true" : "false";
+            return std::nullopt;
+        case ValueType::character: {
+            long code = 0;
+            if (!parse_number(token, code) || code < 0 || code > largest_char_code) return bad();
+            image = char_image(code);
+            return std::nullopt;
         }
-        if (field.offset > 0) {
-            image += " (from character " + std::to_string(field.offset + 1) + ")";
-        }
-        return std::nullopt;
-    case ValueType::pointer:
-        if (token != "NIL" && token != "NONIL" && !is_hex_address(token)) return bad();
-        image = std::string(token);
-        return std::nullopt;
-    case ValueType::function_pointer:
-        if (token != "NILFUNC" && token != "NONILFUNC" && token != "FUNC" &&
-            !is_hex_address(token)) {
-            return bad();
-        }
-        image = std::string(token);
-        return std::nullopt;
+        case ValueType::single_float:
+        case ValueType::double_float:
+            if (!is_floating(token)) return bad();
+            image = std::string(token);
+            return std::nullopt;
+        case ValueType::string:
+            if (!field.quoted) {
+                if (token != "NULL" && token != "NONIL") return bad();
+                image = std::string(token);
+                return std::nullopt;
+            }
+            image = quote_for_display(field.raw);
+            if (field.offset > 0) {
+                image = "..." + image;
+            }
+            if (field.cut) {
+                image += "...";
+            }
+            if (field.offset > 0) {
+                image += " (from character " + std::to_string(field.offset + 1) + ")";
+            }
+            return std::nullopt;
+        case ValueType::pointer:
+            if (token != "NIL" && token != "NONIL" && !is_hex_address(token)) return bad();
+            image = std::string(token);
+            return std::nullopt;
+        case ValueType::function_pointer:
+            if (token != "NILFUNC" && token != "NONILFUNC" && token != "FUNC" &&
+                !is_hex_address(token)) {
+                return bad();
+            }
+            image = std::string(token);
+            return std::nullopt;
     }
     return bad();
 }
 
-std::optional<LineError> parse_type(const Field& field, ValueType& type, int& base)
-{
+std::optional<LineError> parse_type(const Field& field, ValueType& type, int& base) {
     std::string_view token = field.token;
     std::string_view name = token;
     std::string_view base_text;
@@ -391,8 +411,7 @@ std::optional<LineError> parse_type(const Field& field, ValueType& type, int& ba
     return LineError{"unknown value type \"" + std::string(token) + "\""};
 }
 
-std::optional<LineError> parse_check(const std::vector<Field>& fields, TraceLine& line)
-{
+std::optional<LineError> parse_check(const std::vector<Field>& fields, TraceLine& line) {
     int base = default_base;
     if (auto error = need_number(fields[0], line.record, "record number")) return error;
     if (auto error = parse_type(fields[1], line.type, base)) return error;
@@ -426,107 +445,115 @@ std::optional<LineError> parse_check(const std::vector<Field>& fields, TraceLine
 }
 
 std::optional<LineError> parse_fields(const LineShape& shape, const std::vector<Field>& fields,
-                                      TraceLine& line)
-{
+                                      TraceLine& line) {
     switch (shape.kind) {
-    case TraceKind::service:
-    case TraceKind::test:
-        if (auto error = need_number(fields[0], line.record, "record number", 1)) return error;
-        return need_string(fields[1], line.text, "the name");
-    case TraceKind::repetition:
-        if (auto error = need_number(fields[0], line.record, "record number", 1)) return error;
-        line.has_value = true;
-        return need_number(fields[1], line.value, "repetition count", 0);
-    case TraceKind::element_stop:
-        if (!fields[0].quoted && fields[0].token == "-") {
+        case TraceKind::service:
+        case TraceKind::test:
+            if (auto error = need_number(fields[0], line.record, "record number", 1)) return error;
+            return need_string(fields[1], line.text, "the name");
+        case TraceKind::repetition:
+            if (auto error = need_number(fields[0], line.record, "record number", 1)) return error;
+            line.has_value = true;
+            return need_number(fields[1], line.value, "repetition count", 0);
+        case TraceKind::element_stop:
+            if (!fields[0].quoted && fields[0].token == "-") {
+                return std::nullopt;
+            }
+            line.has_value = true;
+            return need_number(fields[0], line.value, "duration");
+        case TraceKind::initial: {
+            int base = default_base;
+            if (auto error = need_number(fields[0], line.record, "record number", 1)) return error;
+            if (auto error = parse_type(fields[1], line.type, base)) return error;
+            return value_image(fields[2], line.type, base, line.obtained);
+        }
+        case TraceKind::check:
+            return parse_check(fields, line);
+        case TraceKind::stub_context:
+            if (auto error = need_number(fields[0], line.record, "stub number")) return error;
+            line.has_value = true;
+            return need_number(fields[1], line.value, "call number");
+        case TraceKind::stub_call: {
+            long result = 0;
+            if (auto error = need_number(fields[0], line.record, "record number")) return error;
+            line.has_value = true;
+            if (auto error = need_number(fields[1], line.value, "call number", -1)) return error;
+            if (need_number(fields[2], result, "call result") || result > 1) {
+                return LineError{"bad call result \"" + std::string(fields[2].token) + "\""};
+            }
+            line.flag = result == 1;
             return std::nullopt;
         }
-        line.has_value = true;
-        return need_number(fields[0], line.value, "duration");
-    case TraceKind::initial: {
-        int base = default_base;
-        if (auto error = need_number(fields[0], line.record, "record number", 1)) return error;
-        if (auto error = parse_type(fields[1], line.type, base)) return error;
-        return value_image(fields[2], line.type, base, line.obtained);
-    }
-    case TraceKind::check:
-        return parse_check(fields, line);
-    case TraceKind::stub_context:
-        if (auto error = need_number(fields[0], line.record, "stub number")) return error;
-        line.has_value = true;
-        return need_number(fields[1], line.value, "call number");
-    case TraceKind::stub_call: {
-        long result = 0;
-        if (auto error = need_number(fields[0], line.record, "record number")) return error;
-        line.has_value = true;
-        if (auto error = need_number(fields[1], line.value, "call number", -1)) return error;
-        if (need_number(fields[2], result, "call result") || result > 1) {
-            return LineError{"bad call result \"" + std::string(fields[2].token) + "\""};
+        case TraceKind::open_bracket:
+        case TraceKind::close_bracket:
+        case TraceKind::array_mode_on:
+        case TraceKind::array_mode_off:
+        case TraceKind::constant_mode_on:
+        case TraceKind::constant_mode_off:
+        case TraceKind::interruption:
+            return need_number(fields[0], line.record, "record number");
+        case TraceKind::test_begin:
+            return need_number(fields[0], line.record, "record number", 1);
+        case TraceKind::warning:
+            return need_string(fields[0], line.text, "the warning");
+        case TraceKind::end_file:
+            line.has_value = true;
+            return need_number(fields[0], line.value, "line count");
+        case TraceKind::test_outcome: {
+            if (auto error = need_number(fields[0], line.record, "record number", 1)) return error;
+            bool known = false;
+            for (std::string_view how : outcome_kinds) {
+                known = known || (!fields[1].quoted && fields[1].token == how);
+            }
+            if (!known) {
+                return LineError{"unknown way for a test to end \"" + std::string(fields[1].token) +
+                                 "\""};
+            }
+            line.text = std::string(fields[1].token);
+            if (fields[2].quoted || fields[2].token.empty() ||
+                fields[2].token.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789-") !=
+                    std::string_view::npos) {
+                return LineError{"bad detail \"" + std::string(fields[2].token) + "\""};
+            }
+            line.detail = std::string(fields[2].token);
+            return std::nullopt;
         }
-        line.flag = result == 1;
-        return std::nullopt;
-    }
-    case TraceKind::open_bracket:
-    case TraceKind::close_bracket:
-    case TraceKind::array_mode_on:
-    case TraceKind::array_mode_off:
-    case TraceKind::constant_mode_on:
-    case TraceKind::constant_mode_off:
-    case TraceKind::interruption:
-        return need_number(fields[0], line.record, "record number");
-    case TraceKind::test_begin:
-        return need_number(fields[0], line.record, "record number", 1);
-    case TraceKind::warning:
-        return need_string(fields[0], line.text, "the warning");
-    case TraceKind::end_file:
-        line.has_value = true;
-        return need_number(fields[0], line.value, "line count");
-    case TraceKind::test_outcome: {
-        if (auto error = need_number(fields[0], line.record, "record number", 1)) return error;
-        bool known = false;
-        for (std::string_view how : outcome_kinds) {
-            known = known || (!fields[1].quoted && fields[1].token == how);
-        }
-        if (!known) {
-            return LineError{"unknown way for a test to end \"" + std::string(fields[1].token) +
-                             "\""};
-        }
-        line.text = std::string(fields[1].token);
-        if (fields[2].quoted || fields[2].token.empty() ||
-            fields[2].token.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789-") !=
-                std::string_view::npos) {
-            return LineError{"bad detail \"" + std::string(fields[2].token) + "\""};
-        }
-        line.detail = std::string(fields[2].token);
-        return std::nullopt;
-    }
-    case TraceKind::element_start:
-    case TraceKind::end_test:
-    case TraceKind::element_end:
-        return std::nullopt;
+        case TraceKind::element_start:
+        case TraceKind::end_test:
+        case TraceKind::element_end:
+            return std::nullopt;
     }
     return std::nullopt;
 }
 
-Failure failure_at(long line, std::string message)
-{
+Failure failure_at(long line, std::string message) {
     return Failure{Source::traces, line, std::move(message)};
 }
 
 }  // namespace
 
-std::string quote_for_display(std::string_view raw)
-{
+std::string quote_for_display(std::string_view raw) {
     std::string image = "\"";
     for (char c : raw) {
         unsigned char u = static_cast<unsigned char>(c);
         switch (c) {
-        case '"': image += "\\\""; continue;
-        case '\\': image += "\\\\"; continue;
-        case '\n': image += "\\n"; continue;
-        case '\t': image += "\\t"; continue;
-        case '\r': image += "\\r"; continue;
-        default: break;
+            case '"':
+                image += "\\\"";
+                continue;
+            case '\\':
+                image += "\\\\";
+                continue;
+            case '\n':
+                image += "\\n";
+                continue;
+            case '\t':
+                image += "\\t";
+                continue;
+            case '\r':
+                image += "\\r";
+                continue;
+            default:
+                break;
         }
         if (u < first_printable || u > last_printable) {
             char buffer[8];
@@ -540,12 +567,12 @@ std::string quote_for_display(std::string_view raw)
     return image;
 }
 
-std::optional<Failure> parse_traces(std::string_view content, TracesFile& out)
-{
+std::optional<Failure> parse_traces(std::string_view content, TracesFile& out) {
     out = TracesFile();
     if (content.empty()) {
-        return failure_at(0, "the traces file is empty: the harness stopped before OPF_C "
-                             "opened it, or never ran");
+        return failure_at(0,
+                          "the traces file is empty: the harness stopped before OPF_C "
+                          "opened it, or never ran");
     }
     long line_number = 0;
     std::size_t position = 0;
@@ -554,8 +581,9 @@ std::optional<Failure> parse_traces(std::string_view content, TracesFile& out)
         ++line_number;
         if (end == std::string_view::npos) {
             if (line_number == 1) {
-                return failure_at(line_number, "the line is cut short (no end of line): the "
-                                               "harness stopped while writing it");
+                return failure_at(line_number,
+                                  "the line is cut short (no end of line): the "
+                                  "harness stopped while writing it");
             }
             // The harness stopped while writing its last line: what comes
             // before it is read, and the file counts as cut.
@@ -574,8 +602,8 @@ std::optional<Failure> parse_traces(std::string_view content, TracesFile& out)
         for (std::size_t column = 0; column < text.size(); ++column) {
             unsigned char u = static_cast<unsigned char>(text[column]);
             if (u < first_printable || u > last_printable) {
-                return failure_at(line_number, "unexpected byte " + byte_image(u) +
-                                                   " in column " + std::to_string(column + 1));
+                return failure_at(line_number, "unexpected byte " + byte_image(u) + " in column " +
+                                                   std::to_string(column + 1));
             }
         }
         if (line_number == 1) {
@@ -589,8 +617,10 @@ std::optional<Failure> parse_traces(std::string_view content, TracesFile& out)
                                              "\" is not known (expected \"" +
                                              std::string(traces_header) + "\")");
                 }
-                return failure_at(1, "not a traces file of the vexor runtime (it must begin "
-                                     "with \"" + std::string(traces_header) + "\")");
+                return failure_at(1,
+                                  "not a traces file of the vexor runtime (it must begin "
+                                  "with \"" +
+                                      std::string(traces_header) + "\")");
             }
             continue;
         }
@@ -605,7 +635,8 @@ std::optional<Failure> parse_traces(std::string_view content, TracesFile& out)
             }
         }
         if (shape == nullptr) {
-            return failure_at(line_number, std::string("unknown trace kind '") + text.front() + "'");
+            return failure_at(line_number,
+                              std::string("unknown trace kind '") + text.front() + "'");
         }
         std::vector<Field> fields;
         if (auto error = split_fields(text.substr(1), fields)) {

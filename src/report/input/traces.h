@@ -28,28 +28,28 @@ inline constexpr std::string_view traces_header_v1 = "VXU-TRACES 1";
 inline constexpr std::string_view traces_magic = "VXU-TRACES";
 
 enum class TraceKind {
-    service,          // O rec "name"
-    test,             // T rec "name"
-    repetition,       // R rec count
-    element_start,    // S
-    element_stop,     // Z microseconds | -
-    initial,          // I rec type value
-    check,            // C rec type check range verdict obtained low high
-    stub_context,     // K stub call
-    stub_call,        // M rec call result
-    open_bracket,     // [ rec
-    close_bracket,    // ] rec
-    array_mode_on,    // A rec
-    array_mode_off,   // a rec
-    constant_mode_on, // N rec
-    constant_mode_off,// n rec
-    interruption,     // X rec
-    warning,          // W "text"
-    end_test,         // E
-    element_end,      // e
-    test_begin,       // G rec
-    test_outcome,     // Q rec how detail
-    end_file,         // F count
+    service,            // O rec "name"
+    test,               // T rec "name"
+    repetition,         // R rec count
+    element_start,      // S
+    element_stop,       // Z microseconds | -
+    initial,            // I rec type value
+    check,              // C rec type check range verdict obtained low high
+    stub_context,       // K stub call
+    stub_call,          // M rec call result
+    open_bracket,       // [ rec
+    close_bracket,      // ] rec
+    array_mode_on,      // A rec
+    array_mode_off,     // a rec
+    constant_mode_on,   // N rec
+    constant_mode_off,  // n rec
+    interruption,       // X rec
+    warning,            // W "text"
+    end_test,           // E
+    element_end,        // e
+    test_begin,         // G rec
+    test_outcome,       // Q rec how detail
+    end_file,           // F count
 };
 
 enum class ValueType {
@@ -68,13 +68,13 @@ enum class Outcome { recorded, passed, failed };
 
 struct TraceLine {
     TraceKind kind = TraceKind::end_test;
-    long line = 0;         // line number in the traces file
-    long record = 0;       // record number, stub number for "K"
-    long value = 0;        // repetition count, call number, duration
+    long line = 0;    // line number in the traces file
+    long record = 0;  // record number, stub number for "K"
+    long value = 0;   // repetition count, call number, duration
     bool has_value = false;
-    bool flag = false;     // "M": the call did not match what was expected
-    std::string text;      // names of "O" and "T", text of "W", how of "Q"
-    std::string detail;    // detail of "Q": a signal name or a number
+    bool flag = false;   // "M": the call did not match what was expected
+    std::string text;    // names of "O" and "T", text of "W", how of "Q"
+    std::string detail;  // detail of "Q": a signal name or a number
     ValueType type = ValueType::integer;
     bool range = false;
     Outcome outcome = Outcome::recorded;

@@ -12,14 +12,12 @@ using vx::report::TraceKind;
 using vx::report::TracesFile;
 using vx::report::ValueType;
 
-std::string with_end(const std::string& body)
-{
+std::string with_end(const std::string& body) {
     long lines = 1 + static_cast<long>(std::count(body.begin(), body.end(), '\n'));
     return "VXU-TRACES 1\n" + body + "F " + std::to_string(lines) + "\n";
 }
 
-TEST(Traces, EveryLineKindIsReadWithDisplayImages)
-{
+TEST(Traces, EveryLineKindIsReadWithDisplayImages) {
     const std::string body =
         "O 1 \"add\"\nT 2 \"t 1\"\nR 9 3\nS\nZ 17\nZ -\n"
         "I 4 int/16 -255\n"
@@ -73,23 +71,20 @@ TEST(Traces, EveryLineKindIsReadWithDisplayImages)
     EXPECT_EQ(lines[25].text, "cut");
 }
 
-TEST(Traces, WindowsLineEndsAreAccepted)
-{
+TEST(Traces, WindowsLineEndsAreAccepted) {
     TracesFile traces;
     EXPECT_FALSE(parse_traces("VXU-TRACES 1\r\nS\r\nF 2\r\n", traces).has_value());
     EXPECT_TRUE(traces.complete);
 }
 
-TEST(Traces, AFileWithoutItsEndLineIsReadButIncomplete)
-{
+TEST(Traces, AFileWithoutItsEndLineIsReadButIncomplete) {
     TracesFile traces;
     EXPECT_FALSE(parse_traces("VXU-TRACES 1\nO 1 \"a\"\nS\n", traces).has_value());
     EXPECT_FALSE(traces.complete);
     EXPECT_EQ(traces.line_count, 3);
 }
 
-TEST(Traces, DamagedFilesAreRefusedWithTheirLine)
-{
+TEST(Traces, DamagedFilesAreRefusedWithTheirLine) {
     struct Case {
         std::string content;
         long line;

@@ -7,8 +7,7 @@
 #include <string>
 #include <vector>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     // No failure ends the program with an abort: what the readers did not
     // foresee (memory exhausted, a stream error) is an unusable input.
     try {

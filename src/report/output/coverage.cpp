@@ -31,8 +31,7 @@ struct LineCounts {
     std::vector<long long> branches;
 };
 
-std::string absolute_source(const std::string& cwd, const std::string& file)
-{
+std::string absolute_source(const std::string& cwd, const std::string& file) {
     QString path = QString::fromStdString(file);
     if (QDir::isRelativePath(path) && !cwd.empty()) {
         path = QDir(QString::fromStdString(cwd)).filePath(path);
@@ -40,8 +39,7 @@ std::string absolute_source(const std::string& cwd, const std::string& file)
     return QDir::cleanPath(path).toStdString();
 }
 
-SourceCoverage summarise(const std::string& path, const std::map<long, LineCounts>& lines)
-{
+SourceCoverage summarise(const std::string& path, const std::map<long, LineCounts>& lines) {
     SourceCoverage source;
     source.path = path;
     for (const auto& [number, counts] : lines) {
@@ -73,11 +71,9 @@ SourceCoverage summarise(const std::string& path, const std::map<long, LineCount
 // by several objects is merged.
 using Accumulated = std::map<std::string, std::map<long, LineCounts>>;
 
-std::optional<std::string> accumulate(const std::string& json, Accumulated& all)
-{
+std::optional<std::string> accumulate(const std::string& json, Accumulated& all) {
     QJsonParseError error;
-    const QJsonDocument document =
-        QJsonDocument::fromJson(QByteArray::fromStdString(json), &error);
+    const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(json), &error);
     if (document.isNull() || !document.isObject()) {
         return "gcov's output is not JSON: " + error.errorString().toStdString();
     }
@@ -85,7 +81,8 @@ std::optional<std::string> accumulate(const std::string& json, Accumulated& all)
     if (!root.contains(QStringLiteral("files")) || !root.value(QStringLiteral("files")).isArray()) {
         return std::string("gcov's output has no \"files\" list");
     }
-    const std::string cwd = root.value(QStringLiteral("current_working_directory")).toString().toStdString();
+    const std::string cwd =
+        root.value(QStringLiteral("current_working_directory")).toString().toStdString();
     for (const QJsonValue& file_value : root.value(QStringLiteral("files")).toArray()) {
         const QJsonObject file = file_value.toObject();
         const std::string path =
@@ -110,8 +107,7 @@ std::optional<std::string> accumulate(const std::string& json, Accumulated& all)
     return std::nullopt;
 }
 
-void store(const Accumulated& all, CoverageData& data)
-{
+void store(const Accumulated& all, CoverageData& data) {
     data.sources.clear();
     for (const auto& [path, lines] : all) {
         if (path.rfind("/usr/", 0) == 0) continue;  // system headers
@@ -119,8 +115,7 @@ void store(const Accumulated& all, CoverageData& data)
     }
 }
 
-std::string one_decimal(double value)
-{
+std::string one_decimal(double value) {
     char text[32];
     std::snprintf(text, sizeof text, "%.1f", value);
     return text;
@@ -128,19 +123,18 @@ std::string one_decimal(double value)
 
 }  // namespace
 
-double SourceCoverage::line_percent() const
-{
-    return lines == 0 ? percent : percent * static_cast<double>(lines_covered) / static_cast<double>(lines);
+double SourceCoverage::line_percent() const {
+    return lines == 0 ? percent
+                      : percent * static_cast<double>(lines_covered) / static_cast<double>(lines);
 }
 
-double SourceCoverage::branch_percent() const
-{
-    return branches == 0 ? percent
-                         : percent * static_cast<double>(branches_taken) / static_cast<double>(branches);
+double SourceCoverage::branch_percent() const {
+    return branches == 0
+               ? percent
+               : percent * static_cast<double>(branches_taken) / static_cast<double>(branches);
 }
 
-std::optional<std::string> add_gcov_json(const std::string& json, CoverageData& data)
-{
+std::optional<std::string> add_gcov_json(const std::string& json, CoverageData& data) {
     Accumulated all;
     if (auto problem = accumulate(json, all)) {
         return problem;
@@ -150,8 +144,7 @@ std::optional<std::string> add_gcov_json(const std::string& json, CoverageData& 
 }
 
 std::optional<std::string> collect_coverage(const std::string& directory,
-                                            const std::string& gcov_program, CoverageData& data)
-{
+                                            const std::string& gcov_program, CoverageData& data) {
     const QString root = QString::fromStdString(directory);
     if (!QFileInfo(root).isDir()) {
         return "the coverage directory " + directory + " is not a directory";
@@ -176,8 +169,8 @@ std::optional<std::string> collect_coverage(const std::string& directory,
         if (!gcov.waitForStarted()) {
             return "cannot run " + gcov_program + ": " + gcov.errorString().toStdString();
         }
-        if (!gcov.waitForFinished(gcov_time_limit_ms) || gcov.exitStatus() != QProcess::NormalExit ||
-            gcov.exitCode() != 0) {
+        if (!gcov.waitForFinished(gcov_time_limit_ms) ||
+            gcov.exitStatus() != QProcess::NormalExit || gcov.exitCode() != 0) {
             gcov.kill();
             return gcov_program + " failed on " + gcda.toStdString() + ": " +
                    gcov.readAllStandardError().trimmed().toStdString();
@@ -195,9 +188,9 @@ std::optional<std::string> collect_coverage(const std::string& directory,
     return std::nullopt;
 }
 
-std::string coverage_summary(const SourceCoverage& source)
-{
-    const std::string name = QFileInfo(QString::fromStdString(source.path)).fileName().toStdString();
+std::string coverage_summary(const SourceCoverage& source) {
+    const std::string name =
+        QFileInfo(QString::fromStdString(source.path)).fileName().toStdString();
     std::string text = name + ": lines " + std::to_string(source.lines_covered) + "/" +
                        std::to_string(source.lines) + " (" + one_decimal(source.line_percent()) +
                        "%)";

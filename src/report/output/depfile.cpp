@@ -25,8 +25,7 @@ constexpr long script_file_code = 11;
 // Markers of the native lines of a script that reach the C analysis.
 constexpr std::string_view analysed_markers = "#!";
 
-std::string_view trimmed(std::string_view text)
-{
+std::string_view trimmed(std::string_view text) {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
         text.remove_prefix(1);
     }
@@ -38,8 +37,7 @@ std::string_view trimmed(std::string_view text)
 
 // The file name of an include directive written with quotes or angle
 // brackets ("#include" and "#include_next"), empty for any other line.
-std::string included_name(std::string_view line)
-{
+std::string included_name(std::string_view line) {
     std::string_view text = trimmed(line);
     if (text.empty() || text.front() != '#') {
         return {};
@@ -64,14 +62,12 @@ std::string included_name(std::string_view line)
     return std::string(text.substr(1, end - 1));
 }
 
-bool is_file(const fs::path& path)
-{
+bool is_file(const fs::path& path) {
     std::error_code error;
     return fs::is_regular_file(path, error);
 }
 
-fs::path absolute_path(const fs::path& path)
-{
+fs::path absolute_path(const fs::path& path) {
     std::error_code error;
     fs::path absolute = fs::absolute(path, error);
     return (error ? path : absolute).lexically_normal();
@@ -79,8 +75,7 @@ fs::path absolute_path(const fs::path& path)
 
 // Where the compiler's preprocessor finds `name` included from `includer`.
 std::optional<fs::path> find_header(const std::string& name, const fs::path& includer,
-                                    const HeaderSearch& search)
-{
+                                    const HeaderSearch& search) {
     fs::path written(name);
     if (is_file(written)) {
         return written;
@@ -108,8 +103,7 @@ std::optional<fs::path> find_header(const std::string& name, const fs::path& inc
 class InputList {
 public:
     // Adds an existing file once; false when it is not added.
-    bool add(const fs::path& path, bool script)
-    {
+    bool add(const fs::path& path, bool script) {
         if (!is_file(path)) {
             return false;
         }
@@ -122,8 +116,7 @@ public:
     }
 
     // Reads every entry, the ones added meanwhile included.
-    void follow_includes(const HeaderSearch& search)
-    {
+    void follow_includes(const HeaderSearch& search) {
         std::string line;
         for (std::size_t index = 0; index < entries_.size(); ++index) {
             const fs::path file = entries_[index].path;
@@ -140,7 +133,8 @@ public:
                 std::string_view text = line;
                 if (script) {
                     text = trimmed(text);
-                    if (text.empty() || analysed_markers.find(text.front()) == std::string_view::npos) {
+                    if (text.empty() ||
+                        analysed_markers.find(text.front()) == std::string_view::npos) {
                         continue;
                     }
                     text.remove_prefix(1);
@@ -156,8 +150,7 @@ public:
         }
     }
 
-    std::vector<std::string> paths() const
-    {
+    std::vector<std::string> paths() const {
         std::vector<std::string> result;
         result.reserve(entries_.size());
         for (const Entry& entry : entries_) {
@@ -177,8 +170,7 @@ private:
 
 }  // namespace
 
-std::optional<std::string> dependency_record_path(std::string_view text)
-{
+std::optional<std::string> dependency_record_path(std::string_view text) {
     // The including file is a bare file name: the last separator is its.
     std::size_t last = text.rfind(record_separator);
     if (last == std::string_view::npos) {
@@ -203,8 +195,8 @@ std::optional<std::string> dependency_record_path(std::string_view text)
     return std::nullopt;
 }
 
-std::vector<std::string> compilation_inputs(const LinkRecordFile& links, const HeaderSearch& search)
-{
+std::vector<std::string> compilation_inputs(const LinkRecordFile& links,
+                                            const HeaderSearch& search) {
     InputList inputs;
     for (const LinkRecord& record : links.records) {
         if (record.kind == 'E' && record.number == script_file_code) {
@@ -225,33 +217,32 @@ std::vector<std::string> compilation_inputs(const LinkRecordFile& links, const H
     return inputs.paths();
 }
 
-std::optional<std::string> make_escaped(std::string_view path)
-{
+std::optional<std::string> make_escaped(std::string_view path) {
     std::string escaped;
     std::size_t backslashes = 0;
     for (char c : path) {
         switch (c) {
-        case '\n':
-        case '\r':
-        case '\0':
-            return std::nullopt;
-        case ' ':
-        case '\t':
-            // Make reads 2n+1 backslashes before a blank as n backslashes
-            // and an escaped blank.
-            escaped.append(backslashes + 1, '\\');
-            escaped += c;
-            break;
-        case '#':
-            escaped.append(backslashes, '\\');
-            escaped += "\\#";
-            break;
-        case '$':
-            escaped += "$$";
-            break;
-        default:
-            escaped += c;
-            break;
+            case '\n':
+            case '\r':
+            case '\0':
+                return std::nullopt;
+            case ' ':
+            case '\t':
+                // Make reads 2n+1 backslashes before a blank as n backslashes
+                // and an escaped blank.
+                escaped.append(backslashes + 1, '\\');
+                escaped += c;
+                break;
+            case '#':
+                escaped.append(backslashes, '\\');
+                escaped += "\\#";
+                break;
+            case '$':
+                escaped += "$$";
+                break;
+            default:
+                escaped += c;
+                break;
         }
         backslashes = c == '\\' ? backslashes + 1 : 0;
     }
@@ -260,8 +251,7 @@ std::optional<std::string> make_escaped(std::string_view path)
 
 std::optional<std::string> depfile_text(std::string_view target,
                                         const std::vector<std::string>& inputs,
-                                        std::string& refused)
-{
+                                        std::string& refused) {
     auto target_text = make_escaped(target);
     if (!target_text || target.empty()) {
         refused = std::string(target);

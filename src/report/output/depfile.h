@@ -45,7 +45,8 @@ struct HeaderSearch {
 std::optional<std::string> dependency_record_path(std::string_view text);
 
 // The files the compilation described by `links` depends on (see above).
-std::vector<std::string> compilation_inputs(const LinkRecordFile& links, const HeaderSearch& search);
+std::vector<std::string> compilation_inputs(const LinkRecordFile& links,
+                                            const HeaderSearch& search);
 
 // A path written for Make: blanks and tabs behind a backslash (with the
 // backslashes before them doubled), "#" as "\#", "$" as "$$". nullopt for a

@@ -18,8 +18,8 @@ namespace {
 namespace fs = std::filesystem;
 using namespace vx::report;
 using vx::testing::read_file;
-using vx::testing::ScratchDirectory;
 using vx::testing::ScopedWorkingDirectory;
+using vx::testing::ScratchDirectory;
 using vx::testing::write_file;
 
 constexpr std::size_t name_width = 25;
@@ -27,8 +27,7 @@ constexpr std::size_t path_width = 85;
 
 // An "I" record text as the compiler lays it out.
 std::string dependency_record(const std::string& name, const std::string& path,
-                              const std::string& includer)
-{
+                              const std::string& includer) {
     std::string text = name;
     text.resize(std::max(text.size(), name_width), ' ');
     text += " / " + (path.empty() ? std::string(34, '-') : path);
@@ -36,21 +35,20 @@ std::string dependency_record(const std::string& name, const std::string& path,
     return text + " / " + includer;
 }
 
-LinkRecordFile parsed(const std::string& content)
-{
+LinkRecordFile parsed(const std::string& content) {
     LinkRecordFile links;
     auto failure = parse_link_records(content, links);
     EXPECT_FALSE(failure.has_value()) << failure->message;
     return links;
 }
 
-TEST(Depfile, DependencyRecordsGiveTheirResolvedPath)
-{
+TEST(Depfile, DependencyRecordsGiveTheirResolvedPath) {
     EXPECT_EQ(dependency_record_path(dependency_record("unit.h", "/src/inc/unit.h", "t.ptu")),
               "/src/inc/unit.h");
     // A name longer than its column, and one holding the separator itself.
     std::string long_name(40, 'n');
-    EXPECT_EQ(dependency_record_path(dependency_record(long_name, "/a/b c.h", "t.ptu")), "/a/b c.h");
+    EXPECT_EQ(dependency_record_path(dependency_record(long_name, "/a/b c.h", "t.ptu")),
+              "/a/b c.h");
     EXPECT_EQ(dependency_record_path(dependency_record("odd / name.h", "/x/odd / name.h", "u.h")),
               "/x/odd / name.h");
     // A file that was not found, and texts that are no dependency record.
@@ -59,8 +57,7 @@ TEST(Depfile, DependencyRecordsGiveTheirResolvedPath)
     EXPECT_EQ(dependency_record_path("a.h / relative/a.h / t.ptu"), std::nullopt);
 }
 
-TEST(Depfile, NamesForMakeAreEscaped)
-{
+TEST(Depfile, NamesForMakeAreEscaped) {
     EXPECT_EQ(make_escaped("/src/unit.h"), "/src/unit.h");
     EXPECT_EQ(make_escaped("/my dir/a\tb.h"), "/my\\ dir/a\\\tb.h");
     // A backslash before a blank or "#" is doubled so that it stays one.
@@ -84,8 +81,7 @@ TEST(Depfile, NamesForMakeAreEscaped)
 // by INCLUDE CODE, and headers that include each other.
 class DepfileProject : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         root_ = scratch_.path();
         fs::create_directories(root_ / "tests");
         fs::create_directories(root_ / "include/sub");
@@ -119,15 +115,15 @@ protected:
         write_file(root_ / "target/lib/tp_types.h", "typedef int tp_int;\n");
     }
 
-    std::string records() const
-    {
+    std::string records() const {
         const std::string tests = (root_ / "tests").string();
-        return "E11 0 " + tests + "/main.ptu\n"
+        return "E11 0 " + tests +
+               "/main.ptu\n"
                "C0 vexorprepro main.ptu t.c\n" +
                "I1 " + dependency_record("more.ptu", tests + "/more.ptu", "main.ptu") + "\n" +
-               "E11 1 " + tests + "/more.ptu\n" +
-               "I2 " + dependency_record("code.c", tests + "/code.c", "main.ptu") + "\n" +
-               "I3 " + dependency_record("missing.c", "", "main.ptu") + "\n";
+               "E11 1 " + tests + "/more.ptu\n" + "I2 " +
+               dependency_record("code.c", tests + "/code.c", "main.ptu") + "\n" + "I3 " +
+               dependency_record("missing.c", "", "main.ptu") + "\n";
     }
 
     std::string in_root(const std::string& relative) const { return (root_ / relative).string(); }
@@ -136,23 +132,26 @@ protected:
     fs::path root_;
 };
 
-TEST_F(DepfileProject, InputsAreTheScriptsTheirRecordsAndTheHeadersTheAnalysisRead)
-{
+TEST_F(DepfileProject, InputsAreTheScriptsTheirRecordsAndTheHeadersTheAnalysisRead) {
     ScopedWorkingDirectory work(root_ / "work");
     HeaderSearch search{{in_root("include")}, in_root("target/lib")};
     std::vector<std::string> expected = {
-        in_root("tests/main.ptu"),        in_root("tests/more.ptu"),
-        in_root("tests/code.c"),          in_root("include/unit.h"),
-        in_root("include/analysed_only.h"), in_root("tests/beside.h"),
-        in_root("include/sub/inner.h"),   in_root("include/from_code.h"),
-        in_root("include/disabled.h"),    in_root("include/sub/inner_local.h"),
+        in_root("tests/main.ptu"),
+        in_root("tests/more.ptu"),
+        in_root("tests/code.c"),
+        in_root("include/unit.h"),
+        in_root("include/analysed_only.h"),
+        in_root("tests/beside.h"),
+        in_root("include/sub/inner.h"),
+        in_root("include/from_code.h"),
+        in_root("include/disabled.h"),
+        in_root("include/sub/inner_local.h"),
         in_root("target/lib/tp_types.h"),
     };
     EXPECT_EQ(compilation_inputs(parsed(records()), search), expected);
 }
 
-TEST_F(DepfileProject, HeadersAreSearchedInTheOrderOfTheCompiler)
-{
+TEST_F(DepfileProject, HeadersAreSearchedInTheOrderOfTheCompiler) {
     // The name as written (from the working directory) comes first, the
     // include directories next, the directory of the including file last.
     write_file(root_ / "work/unit.h", "int shadow;\n");
@@ -173,12 +172,12 @@ TEST_F(DepfileProject, HeadersAreSearchedInTheOrderOfTheCompiler)
     ASSERT_GE(without_dirs.size(), 2u);
     EXPECT_EQ(without_dirs[1], in_root("tests/unit.h"));
     // Without the include directory the headers only it holds are not found.
-    EXPECT_EQ(std::count(without_dirs.begin(), without_dirs.end(), in_root("include/analysed_only.h")),
-              0);
+    EXPECT_EQ(
+        std::count(without_dirs.begin(), without_dirs.end(), in_root("include/analysed_only.h")),
+        0);
 }
 
-TEST_F(DepfileProject, CommandLineWritesTheRuleAndRefusesWhatItCannotUse)
-{
+TEST_F(DepfileProject, CommandLineWritesTheRuleAndRefusesWhatItCannotUse) {
     ScopedWorkingDirectory work(root_ / "work");
     // The target's lib directory comes from the environment, as for the
     // compiler; here only VXLTGT names one.
@@ -193,7 +192,8 @@ TEST_F(DepfileProject, CommandLineWritesTheRuleAndRefusesWhatItCannotUse)
               exit_passed)
         << err.str();
     std::string rule = read_file(root_ / "work/t.d");
-    EXPECT_EQ(rule.rfind("out\\ dir/t.c: \\\n  " + in_root("tests/main.ptu") + " \\\n", 0), 0u) << rule;
+    EXPECT_EQ(rule.rfind("out\\ dir/t.c: \\\n  " + in_root("tests/main.ptu") + " \\\n", 0), 0u)
+        << rule;
     // Found through the include directory the command line gave, and in
     // the target's lib directory.
     EXPECT_NE(rule.find("  " + in_root("include/sub/inner_local.h") + " \\\n"), std::string::npos);
@@ -208,7 +208,8 @@ TEST_F(DepfileProject, CommandLineWritesTheRuleAndRefusesWhatItCannotUse)
         EXPECT_NE(messages.str().find(why), std::string::npos) << messages.str();
     };
     refused({"--depfile", "u.d", "t.c", "missing.tdc"}, "cannot open missing.tdc");
-    refused({"--depfile", "u.d", "t.tdc"}, "expected the target of the rule and the link record file");
+    refused({"--depfile", "u.d", "t.tdc"},
+            "expected the target of the rule and the link record file");
     refused({"--depfile", "u.d", "--junit", "j.xml", "t.c", "t.tdc"}, "do not go with it");
     refused({"--include-dir", "include", "t.tdc", "t.rio"}, "--include-dir goes with --depfile");
     refused({"--depfile"}, "option --depfile needs a file name");

@@ -65,10 +65,10 @@ constexpr std::string_view page_script = R"(
 )";
 
 // Text as it arrives (UTF-8, or Latin-1 when it is not), as a QString.
-QString decoded(std::string_view text)
-{
+QString decoded(std::string_view text) {
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString result = decoder.decode(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
+    QString result =
+        decoder.decode(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
     if (decoder.hasError()) {
         result = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
     }
@@ -77,18 +77,19 @@ QString decoded(std::string_view text)
 
 std::string escape(std::string_view text) { return html_escape(text); }
 
-std::string state_class(const TestRun& run)
-{
+std::string state_class(const TestRun& run) {
     switch (run.state) {
-    case TestState::not_run: return "notrun";
-    case TestState::unfinished: return "unfinished";
-    case TestState::finished: break;
+        case TestState::not_run:
+            return "notrun";
+        case TestState::unfinished:
+            return "unfinished";
+        case TestState::finished:
+            break;
     }
     return run.has_failures() ? "failed" : "passed";
 }
 
-bool element_failed(const ElementRun& element)
-{
+bool element_failed(const ElementRun& element) {
     for (const Entry& entry : element.entries) {
         if (entry.outcome == Outcome::failed &&
             (entry.kind == EntryKind::check || entry.kind == EntryKind::problem ||
@@ -120,8 +121,7 @@ private:
     std::map<long, std::vector<std::string>> script_lines_;
 };
 
-std::string PageWriter::script_line(const ScriptLocation& where)
-{
+std::string PageWriter::script_line(const ScriptLocation& where) {
     if (!where.known() || in_.links == nullptr || where.line < 1) {
         return {};
     }
@@ -130,7 +130,8 @@ std::string PageWriter::script_line(const ScriptLocation& where)
         std::vector<std::string> lines;
         QFile file(QString::fromStdString(in_.links->script_path(where.file)));
         // A script that is not where the link records say is simply not shown.
-        if (QFileInfo(file).isFile() && file.size() < (64 << 20) && file.open(QIODevice::ReadOnly)) {
+        if (QFileInfo(file).isFile() && file.size() < (64 << 20) &&
+            file.open(QIODevice::ReadOnly)) {
             const QByteArray content = file.readAll();
             for (const QByteArray& line : content.split('\n')) {
                 std::string text = line.toStdString();
@@ -144,8 +145,7 @@ std::string PageWriter::script_line(const ScriptLocation& where)
     return index < found->second.size() ? found->second[index] : std::string();
 }
 
-void PageWriter::summary_band()
-{
+void PageWriter::summary_band() {
     const Verdict& verdict = *in_.verdict;
     const Totals& totals = verdict.totals;
     const std::string word = verdict.verdict_word();
@@ -183,8 +183,7 @@ void PageWriter::summary_band()
     out_ += "</header>\n";
 }
 
-void PageWriter::entries_table(const std::vector<const Entry*>& entries, std::string_view heading)
-{
+void PageWriter::entries_table(const std::vector<const Entry*>& entries, std::string_view heading) {
     if (entries.empty()) {
         return;
     }
@@ -195,20 +194,38 @@ void PageWriter::entries_table(const std::vector<const Entry*>& entries, std::st
         std::string row_class;
         std::string tag;
         switch (entry->kind) {
-        case EntryKind::initial: row_class = "initial"; tag = "init"; break;
-        case EntryKind::group: row_class = "note"; tag = ""; break;
-        case EntryKind::note: row_class = "note"; tag = "note"; break;
-        case EntryKind::problem: row_class = "failed"; tag = "FAIL"; break;
-        case EntryKind::stop: row_class = "stop failed"; tag = "STOP"; break;
-        case EntryKind::given: row_class = "given"; tag = "gives"; break;
-        case EntryKind::check:
-            row_class = entry->outcome == Outcome::passed   ? "passed"
-                        : entry->outcome == Outcome::failed ? "failed"
-                                                            : "recorded";
-            tag = entry->outcome == Outcome::passed   ? "ok"
-                  : entry->outcome == Outcome::failed ? "FAIL"
-                                                      : "rec";
-            break;
+            case EntryKind::initial:
+                row_class = "initial";
+                tag = "init";
+                break;
+            case EntryKind::group:
+                row_class = "note";
+                tag = "";
+                break;
+            case EntryKind::note:
+                row_class = "note";
+                tag = "note";
+                break;
+            case EntryKind::problem:
+                row_class = "failed";
+                tag = "FAIL";
+                break;
+            case EntryKind::stop:
+                row_class = "stop failed";
+                tag = "STOP";
+                break;
+            case EntryKind::given:
+                row_class = "given";
+                tag = "gives";
+                break;
+            case EntryKind::check:
+                row_class = entry->outcome == Outcome::passed   ? "passed"
+                            : entry->outcome == Outcome::failed ? "failed"
+                                                                : "recorded";
+                tag = entry->outcome == Outcome::passed   ? "ok"
+                      : entry->outcome == Outcome::failed ? "FAIL"
+                                                          : "rec";
+                break;
         }
         const std::string indent(static_cast<std::size_t>(entry->depth) * 2, ' ');
         out_ += "<tr class=\"" + row_class + "\"><td class=\"tag\">" + tag + "</td>";
@@ -220,13 +237,15 @@ void PageWriter::entries_table(const std::vector<const Entry*>& entries, std::st
             if (entry->kind == EntryKind::check && entry->outcome != Outcome::recorded) {
                 expected = escape(entry->expected_text());
                 if (!entry->script_expected.empty() && entry->script_expected != entry->low) {
-                    expected += " <span class=\"muted\">(script: " +
-                                escape(entry->script_expected) + ")</span>";
+                    expected +=
+                        " <span class=\"muted\">(script: " + escape(entry->script_expected) +
+                        ")</span>";
                 }
             }
             out_ += "<td class=\"value expected\">" + expected + "</td>";
         } else {
-            out_ += "<td class=\"value name\" colspan=\"3\">" + escape(indent + entry->name) + "</td>";
+            out_ +=
+                "<td class=\"value name\" colspan=\"3\">" + escape(indent + entry->name) + "</td>";
         }
         out_ += "<td class=\"where\">";
         if (!entry->location.empty()) {
@@ -241,11 +260,11 @@ void PageWriter::entries_table(const std::vector<const Entry*>& entries, std::st
     out_ += "</tbody></table>\n";
 }
 
-void PageWriter::element(const ElementRun& element)
-{
+void PageWriter::element(const ElementRun& element) {
     const bool failed = element_failed(element);
     out_ += std::string("<details class=\"element ") + (failed ? "failed" : "passed") + "\"" +
-            (failed ? " open=\"open\"" : "") + "><summary>ELEMENT " + std::to_string(element.ordinal);
+            (failed ? " open=\"open\"" : "") + "><summary>ELEMENT " +
+            std::to_string(element.ordinal);
     if (!element.location.empty()) {
         out_ += " <span class=\"muted\">" + escape(element.location) + "</span>";
     }
@@ -254,8 +273,9 @@ void PageWriter::element(const ElementRun& element)
     std::vector<const Entry*> values;
     std::vector<const Entry*> stubs;
     for (const Entry& entry : element.entries) {
-        const bool stub = entry.name.rfind("stub ", 0) == 0 ||
-                          (entry.kind == EntryKind::note && entry.name.find(" of stub ") != std::string::npos);
+        const bool stub =
+            entry.name.rfind("stub ", 0) == 0 ||
+            (entry.kind == EntryKind::note && entry.name.find(" of stub ") != std::string::npos);
         (stub ? stubs : values).push_back(&entry);
     }
     entries_table(values, "variables");
@@ -266,12 +286,11 @@ void PageWriter::element(const ElementRun& element)
     out_ += "</details>\n";
 }
 
-void PageWriter::test(const TestRun& run)
-{
+void PageWriter::test(const TestRun& run) {
     const std::string css = state_class(run);
     const bool open = css != "passed";
-    out_ += "<details class=\"test " + css + "\"" + (open ? " open=\"open\"" : "") + "><summary>TEST " +
-            escape(test_label(run));
+    out_ += "<details class=\"test " + css + "\"" + (open ? " open=\"open\"" : "") +
+            "><summary>TEST " + escape(test_label(run));
     if (!run.location.empty()) {
         out_ += " <span class=\"muted\">" + escape(run.location) + "</span>";
     }
@@ -282,8 +301,7 @@ void PageWriter::test(const TestRun& run)
     out_ += "</details>\n";
 }
 
-void PageWriter::service(const ServiceRun& service_run)
-{
+void PageWriter::service(const ServiceRun& service_run) {
     bool failed = false;
     for (const TestRun& run : service_run.tests) {
         failed = failed || run.has_failures();
@@ -301,14 +319,14 @@ void PageWriter::service(const ServiceRun& service_run)
     out_ += "</details>\n";
 }
 
-void PageWriter::coverage()
-{
+void PageWriter::coverage() {
     if (in_.coverage == nullptr || in_.coverage->sources.empty()) {
         return;
     }
     out_ += "<section class=\"coverage\" id=\"coverage\"><h2>Coverage of the unit</h2>\n";
-    out_ += "<table class=\"coverage-summary\"><thead><tr><th>source</th><th>lines</th>"
-            "<th>branches</th></tr></thead><tbody>\n";
+    out_ +=
+        "<table class=\"coverage-summary\"><thead><tr><th>source</th><th>lines</th>"
+        "<th>branches</th></tr></thead><tbody>\n";
     for (const SourceCoverage& source : in_.coverage->sources) {
         char figures[96];
         std::snprintf(figures, sizeof figures, "%ld/%ld (%.1f%%)", source.lines_covered,
@@ -326,7 +344,8 @@ void PageWriter::coverage()
     out_ += "</tbody></table>\n";
     for (const SourceCoverage& source : in_.coverage->sources) {
         QFile file(QString::fromStdString(source.path));
-        if (!QFileInfo(file).isFile() || file.size() > (16 << 20) || !file.open(QIODevice::ReadOnly)) {
+        if (!QFileInfo(file).isFile() || file.size() > (16 << 20) ||
+            !file.open(QIODevice::ReadOnly)) {
             continue;
         }
         const QList<QByteArray> lines = file.readAll().split('\n');
@@ -351,8 +370,7 @@ void PageWriter::coverage()
     out_ += "</section>\n";
 }
 
-std::string PageWriter::write()
-{
+std::string PageWriter::write() {
     const Verdict& verdict = *in_.verdict;
     out_ += "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\"/>\n";
     out_ += "<title>" + escape(verdict.program.empty() ? "vexor" : verdict.program) + ": " +
@@ -371,20 +389,30 @@ std::string PageWriter::write()
 
 }  // namespace
 
-std::string html_escape(std::string_view text)
-{
+std::string html_escape(std::string_view text) {
     const QString decoded_text = decoded(text);
     QString escaped;
     escaped.reserve(decoded_text.size());
     for (QChar c : decoded_text) {
         const char16_t u = c.unicode();
         switch (u) {
-        case u'&': escaped += QStringLiteral("&amp;"); continue;
-        case u'<': escaped += QStringLiteral("&lt;"); continue;
-        case u'>': escaped += QStringLiteral("&gt;"); continue;
-        case u'"': escaped += QStringLiteral("&quot;"); continue;
-        case u'\'': escaped += QStringLiteral("&#39;"); continue;
-        default: break;
+            case u'&':
+                escaped += QStringLiteral("&amp;");
+                continue;
+            case u'<':
+                escaped += QStringLiteral("&lt;");
+                continue;
+            case u'>':
+                escaped += QStringLiteral("&gt;");
+                continue;
+            case u'"':
+                escaped += QStringLiteral("&quot;");
+                continue;
+            case u'\'':
+                escaped += QStringLiteral("&#39;");
+                continue;
+            default:
+                break;
         }
         if ((u < 0x20 && u != u'\t' && u != u'\n') || u == 0x7f || u == 0xfffe || u == 0xffff) {
             escaped += QChar(0xfffd);
@@ -395,14 +423,12 @@ std::string html_escape(std::string_view text)
     return escaped.toUtf8().toStdString();
 }
 
-std::string html_document(const HtmlInputs& inputs)
-{
+std::string html_document(const HtmlInputs& inputs) {
     PageWriter writer(inputs);
     return writer.write();
 }
 
-bool write_html(const HtmlInputs& inputs, const std::string& path, std::string& error)
-{
+bool write_html(const HtmlInputs& inputs, const std::string& path, std::string& error) {
     return write_report_file(html_document(inputs), path, "HTML", error);
 }
 

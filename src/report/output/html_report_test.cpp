@@ -32,8 +32,7 @@ struct Page {
     std::vector<std::string> folded_tests;
 };
 
-Page read_page(const std::string& html)
-{
+Page read_page(const std::string& html) {
     Page page;
     page.html = html;
     QXmlStreamReader xml(QByteArray::fromStdString(html));
@@ -59,7 +58,8 @@ Page read_page(const std::string& html)
                 row_class = attributes.value(QStringLiteral("class")).toString().toStdString();
             }
             if (name == "details") {
-                const std::string css = attributes.value(QStringLiteral("class")).toString().toStdString();
+                const std::string css =
+                    attributes.value(QStringLiteral("class")).toString().toStdString();
                 if (css.rfind("test ", 0) == 0) {
                     (attributes.hasAttribute(QStringLiteral("open")) ? page.open_tests
                                                                      : page.folded_tests)
@@ -82,7 +82,8 @@ Page read_page(const std::string& html)
             if (name == "td" && in_row) row_text += "|";
             if (name == "tr" && in_row) {
                 in_row = 0;
-                if (row_class.find("failed") != std::string::npos) page.failed_rows.push_back(row_text);
+                if (row_class.find("failed") != std::string::npos)
+                    page.failed_rows.push_back(row_text);
                 if (row_class == "passed") page.passed_rows.push_back(row_text);
             }
         }
@@ -97,8 +98,7 @@ struct PageRun {
     Verdict verdict;
 };
 
-void build(PageRun& run, const std::string& links_text, const std::string& traces_text)
-{
+void build(PageRun& run, const std::string& links_text, const std::string& traces_text) {
     ASSERT_FALSE(parse_link_records(links_text, run.links).has_value());
     TracesFile traces;
     auto failure = parse_traces(traces_text, traces);
@@ -106,28 +106,29 @@ void build(PageRun& run, const std::string& links_text, const std::string& trace
     ASSERT_FALSE(build_verdict(run.links, traces, run.verdict).has_value());
 }
 
-std::string with_end(const std::string& body)
-{
+std::string with_end(const std::string& body) {
     long lines = 1 + static_cast<long>(std::count(body.begin(), body.end(), '\n'));
     return "VXU-TRACES 2\n" + body + "F " + std::to_string(lines) + "\n";
 }
 
-TEST(HtmlReport, FailingChecksCarryValuesExpectationsAndTheirScriptLine)
-{
+TEST(HtmlReport, FailingChecksCarryValuesExpectationsAndTheirScriptLine) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const std::string script = dir.path().toStdString() + "/acct.ptu";
     {
         QFile file(QString::fromStdString(script));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("HEADER acct, 1.0, , accounts\n##include \"acct.h\"\nBEGIN\nSERVICE credit\n"
-                   "TEST t1\nELEMENT\nVAR balance, INIT = 10, EV = 15\nVAR fee, INIT = 0, EV = 0\n");
+        file.write(
+            "HEADER acct, 1.0, , accounts\n##include \"acct.h\"\nBEGIN\nSERVICE credit\n"
+            "TEST t1\nELEMENT\nVAR balance, INIT = 10, EV = 15\nVAR fee, INIT = 0, EV = 0\n");
     }
     PageRun run;
     build(run,
-          "E11 0 " + script + "\nE6  acct\nE17 0 4\nE16 0 5\nO1 credit\nT2 t1\nE14 0 6\nB3 1\n"
-          "E12 0 7\nV4 balance RA=FORM=CD64,INIT=10 VA=15\nE12 0 8\nV5 fee RA=FORM=CD64,INIT=0 VA=0\n"
-          "E16 0 11\nT6 t2\n",
+          "E11 0 " + script +
+              "\nE6  acct\nE17 0 4\nE16 0 5\nO1 credit\nT2 t1\nE14 0 6\nB3 1\n"
+              "E12 0 7\nV4 balance RA=FORM=CD64,INIT=10 VA=15\nE12 0 8\nV5 fee RA=FORM=CD64,INIT=0 "
+              "VA=0\n"
+              "E16 0 11\nT6 t2\n",
           with_end("O 1 \"credit\"\nG 2\nT 2 \"t1\"\nS\nZ 1\nC 4 int/10 1 0 KO 14 15 15\n"
                    "C 5 int/10 1 0 ok 0 0 0\ne\nE\n"));
     HtmlInputs inputs;
@@ -153,40 +154,45 @@ TEST(HtmlReport, FailingChecksCarryValuesExpectationsAndTheirScriptLine)
     EXPECT_NE(page.html.find("id=\"failures-only\""), std::string::npos);
 }
 
-TEST(HtmlReport, StubCallsShowTheirInputsAndWhatTheStatementsGiveBack)
-{
+TEST(HtmlReport, StubCallsShowTheirInputsAndWhatTheStatementsGiveBack) {
     // read_sensor(channel, value) gives back its output and its result;
     // exchange(slot) is an input-output: its given part follows "=>".
     PageRun run;
-    build(run,
-          "E6  s\nE15 0 3\nU1  read_sensor(channel,value)\nP2\nL3 channel RA=FORM=CD64, INIT=, VA=\n"
-          "N2 value\nN0 return\nM0\nE15 0 4\nU4  exchange(slot)\nP5\nL6 slot RA=FORM=CD64, INIT=, VA=\n"
-          "N1 slot\nM0\nE17 0 6\nE16 0 7\nO7 svc\nT8 t\nE14 0 8\nB9 1\n"
-          "E15 0 9\nJ1 1 2 STUB read_sensor 1..2 (3, {4, 2}) -1\nE15 0 10\nJ2 1 1 STUB exchange (5 => 6)\n",
-          with_end("O 7 \"svc\"\nG 8\nT 8 \"t\"\nS\nZ 9\nM 1 1 0\nM 1 2 0\nM 4 1 0\n"
-                   "K 1 0\nC 0 int/10 1 0 ok 2 2 2\nK 1 1\nC 3 int/10 1 0 KO 4 3 3\n"
-                   "K 2 0\nC 0 int/10 1 0 ok 1 1 1\nK 2 1\nC 6 int/10 1 0 ok 5 5 5\nK 0 0\ne\nE\n"));
+    build(
+        run,
+        "E6  s\nE15 0 3\nU1  read_sensor(channel,value)\nP2\nL3 channel RA=FORM=CD64, INIT=, VA=\n"
+        "N2 value\nN0 return\nM0\nE15 0 4\nU4  exchange(slot)\nP5\nL6 slot RA=FORM=CD64, INIT=, "
+        "VA=\n"
+        "N1 slot\nM0\nE17 0 6\nE16 0 7\nO7 svc\nT8 t\nE14 0 8\nB9 1\n"
+        "E15 0 9\nJ1 1 2 STUB read_sensor 1..2 (3, {4, 2}) -1\nE15 0 10\nJ2 1 1 STUB exchange (5 "
+        "=> 6)\n",
+        with_end("O 7 \"svc\"\nG 8\nT 8 \"t\"\nS\nZ 9\nM 1 1 0\nM 1 2 0\nM 4 1 0\n"
+                 "K 1 0\nC 0 int/10 1 0 ok 2 2 2\nK 1 1\nC 3 int/10 1 0 KO 4 3 3\n"
+                 "K 2 0\nC 0 int/10 1 0 ok 1 1 1\nK 2 1\nC 6 int/10 1 0 ok 5 5 5\nK 0 0\ne\nE\n"));
     HtmlInputs inputs;
     inputs.verdict = &run.verdict;
     inputs.links = &run.links;
     Page page = read_page(html_document(inputs));
     ASSERT_TRUE(page.well_formed) << page.error;
-    EXPECT_NE(page.html.find("<tr class=\"given\"><td class=\"tag\">gives</td><td class=\"value name\">"
-                             "stub read_sensor calls 1..2: value</td><td class=\"value obtained\">{4, 2}</td>"),
-              std::string::npos)
+    EXPECT_NE(
+        page.html.find(
+            "<tr class=\"given\"><td class=\"tag\">gives</td><td class=\"value name\">"
+            "stub read_sensor calls 1..2: value</td><td class=\"value obtained\">{4, 2}</td>"),
+        std::string::npos)
         << page.html;
-    EXPECT_NE(page.html.find("stub read_sensor calls 1..2: return</td><td class=\"value obtained\">-1</td>"),
+    EXPECT_NE(page.html.find(
+                  "stub read_sensor calls 1..2: return</td><td class=\"value obtained\">-1</td>"),
               std::string::npos);
     EXPECT_NE(page.html.find("stub exchange call 1: slot</td><td class=\"value obtained\">6</td>"),
               std::string::npos);
     // The failing input names the statement that described the call.
     ASSERT_EQ(page.failed_rows.size(), 1u);
     EXPECT_EQ(page.failed_rows[0],
-              "FAIL|stub read_sensor call 1: channel|4|3 |(script: STUB read_sensor 1..2 (3, {4, 2}) -1)|line 9|");
+              "FAIL|stub read_sensor call 1: channel|4|3 |(script: STUB read_sensor 1..2 (3, {4, "
+              "2}) -1)|line 9|");
 }
 
-TEST(HtmlReport, AnIncompleteRunSaysWhereItStopped)
-{
+TEST(HtmlReport, AnIncompleteRunSaysWhereItStopped) {
     PageRun run;
     build(run, "E11 0 /nowhere/t.ptu\nE6  t\nE17 0 4\nO1 s\nE16 0 5\nT2 t1\n",
           "VXU-TRACES 2\nO 1 \"s\"\nG 2\nT 2 \"t1\"\nS\n");
@@ -201,8 +207,7 @@ TEST(HtmlReport, AnIncompleteRunSaysWhereItStopped)
     EXPECT_NE(page.html.find("STOP"), std::string::npos);
 }
 
-TEST(HtmlReport, HostileNamesAndValuesAreEscaped)
-{
+TEST(HtmlReport, HostileNamesAndValuesAreEscaped) {
     // A service name and string values with markup, quotes, control
     // characters and bytes that are not UTF-8.
     PageRun run;
@@ -231,8 +236,7 @@ TEST(HtmlReport, HostileNamesAndValuesAreEscaped)
     EXPECT_EQ(html_escape("d\xc3\xa9j\xc3\xa0"), "d\xc3\xa9j\xc3\xa0");
 }
 
-TEST(Coverage, GcovJsonGivesLinesBranchesAndPartlyCoveredLines)
-{
+TEST(Coverage, GcovJsonGivesLinesBranchesAndPartlyCoveredLines) {
     const std::string json =
         R"({"format_version":"1","current_working_directory":"/src/unit","files":[)"
         R"({"file":"acct.c","lines":[)"

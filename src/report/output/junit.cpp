@@ -20,10 +20,10 @@ namespace {
 constexpr double microseconds_per_second = 1e6;
 constexpr int time_decimals = 6;
 
-QString to_xml_text(std::string_view text)
-{
+QString to_xml_text(std::string_view text) {
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString decoded = decoder.decode(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
+    QString decoded =
+        decoder.decode(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
     if (decoder.hasError()) {
         decoded = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
     }
@@ -38,14 +38,12 @@ QString to_xml_text(std::string_view text)
     return decoded;
 }
 
-QString seconds(long microseconds)
-{
+QString seconds(long microseconds) {
     return QString::number(static_cast<double>(microseconds) / microseconds_per_second, 'f',
                            time_decimals);
 }
 
-std::string test_text(const TestRun& run)
-{
+std::string test_text(const TestRun& run) {
     std::string text;
     for (const ElementRun& element : run.elements) {
         text += "ELEMENT " + std::to_string(element.ordinal);
@@ -60,13 +58,9 @@ std::string test_text(const TestRun& run)
     return text;
 }
 
-bool is_error(const TestRun& run)
-{
-    return run.state != TestState::finished;
-}
+bool is_error(const TestRun& run) { return run.state != TestState::finished; }
 
-void write_testcase(QXmlStreamWriter& xml, const QString& class_name, const TestRun& run)
-{
+void write_testcase(QXmlStreamWriter& xml, const QString& class_name, const TestRun& run) {
     xml.writeStartElement(QStringLiteral("testcase"));
     xml.writeAttribute(QStringLiteral("name"), to_xml_text(test_label(run)));
     xml.writeAttribute(QStringLiteral("classname"), class_name);
@@ -116,8 +110,7 @@ void write_testcase(QXmlStreamWriter& xml, const QString& class_name, const Test
 
 }  // namespace
 
-static void write_coverage_properties(QXmlStreamWriter& xml, const CoverageData* coverage)
-{
+static void write_coverage_properties(QXmlStreamWriter& xml, const CoverageData* coverage) {
     if (coverage == nullptr || coverage->sources.empty()) {
         return;
     }
@@ -137,8 +130,7 @@ static void write_coverage_properties(QXmlStreamWriter& xml, const CoverageData*
     xml.writeEndElement();
 }
 
-std::string junit_document(const Verdict& verdict, const CoverageData* coverage)
-{
+std::string junit_document(const Verdict& verdict, const CoverageData* coverage) {
     QByteArray bytes;
     QXmlStreamWriter xml(&bytes);
     xml.setAutoFormatting(true);
@@ -186,8 +178,7 @@ std::string junit_document(const Verdict& verdict, const CoverageData* coverage)
     return bytes.toStdString();
 }
 
-std::string junit_error_document(std::string_view program, std::string_view why)
-{
+std::string junit_error_document(std::string_view program, std::string_view why) {
     QByteArray bytes;
     QXmlStreamWriter xml(&bytes);
     xml.setAutoFormatting(true);
@@ -219,14 +210,12 @@ std::string junit_error_document(std::string_view program, std::string_view why)
 }
 
 bool write_junit_error(std::string_view program, std::string_view why, const std::string& path,
-                       std::string& error)
-{
+                       std::string& error) {
     return write_report_file(junit_error_document(program, why), path, "JUnit", error);
 }
 
 bool write_junit(const Verdict& verdict, const std::string& path, std::string& error,
-                 const CoverageData* coverage)
-{
+                 const CoverageData* coverage) {
     return write_report_file(junit_document(verdict, coverage), path, "JUnit", error);
 }
 

@@ -15,39 +15,47 @@ constexpr std::string_view element_indent = "    ";
 constexpr std::string_view entry_indent = "      ";
 constexpr std::string_view depth_indent = "  ";
 
-std::string_view tag_of(const Entry& entry)
-{
+std::string_view tag_of(const Entry& entry) {
     switch (entry.kind) {
-    case EntryKind::initial: return "init";
-    case EntryKind::group: return "    ";
-    case EntryKind::note: return "note";
-    case EntryKind::problem: return "FAIL";
-    case EntryKind::stop: return "STOP";
-    case EntryKind::given: return "gives";
-    case EntryKind::check: break;
+        case EntryKind::initial:
+            return "init";
+        case EntryKind::group:
+            return "    ";
+        case EntryKind::note:
+            return "note";
+        case EntryKind::problem:
+            return "FAIL";
+        case EntryKind::stop:
+            return "STOP";
+        case EntryKind::given:
+            return "gives";
+        case EntryKind::check:
+            break;
     }
     switch (entry.outcome) {
-    case Outcome::passed: return "ok  ";
-    case Outcome::failed: return "FAIL";
-    case Outcome::recorded: return "rec ";
+        case Outcome::passed:
+            return "ok  ";
+        case Outcome::failed:
+            return "FAIL";
+        case Outcome::recorded:
+            return "rec ";
     }
     return "    ";
 }
 
-std::string entry_text(const Entry& entry)
-{
+std::string entry_text(const Entry& entry) {
     switch (entry.kind) {
-    case EntryKind::initial:
-    case EntryKind::given:
-        return entry.name + " = " + entry.obtained;
-    case EntryKind::group:
-        return entry.name + ":";
-    case EntryKind::note:
-    case EntryKind::problem:
-    case EntryKind::stop:
-        return entry.name;
-    case EntryKind::check:
-        break;
+        case EntryKind::initial:
+        case EntryKind::given:
+            return entry.name + " = " + entry.obtained;
+        case EntryKind::group:
+            return entry.name + ":";
+        case EntryKind::note:
+        case EntryKind::problem:
+        case EntryKind::stop:
+            return entry.name;
+        case EntryKind::check:
+            break;
     }
     if (entry.outcome == Outcome::recorded) {
         return entry.name + " = " + entry.obtained;
@@ -55,8 +63,7 @@ std::string entry_text(const Entry& entry)
     return check_summary(entry);
 }
 
-std::string plural(long count, std::string_view word)
-{
+std::string plural(long count, std::string_view word) {
     return std::to_string(count) + " " + std::string(word) + (count == 1 ? "" : "s");
 }
 
@@ -71,8 +78,7 @@ private:
     void heading_service(const ServiceRun& service);
     void heading_test(const TestRun& run);
     void heading_element(const ElementRun& element);
-    void heading_service_if_pending()
-    {
+    void heading_service_if_pending() {
         if (pending_service_ != nullptr) {
             heading_service(*pending_service_);
             pending_service_ = nullptr;
@@ -86,32 +92,27 @@ private:
     const ElementRun* pending_element_ = nullptr;
 };
 
-std::string with_location(std::string text, const std::string& location)
-{
+std::string with_location(std::string text, const std::string& location) {
     if (!location.empty()) {
         text += "  (" + location + ")";
     }
     return text;
 }
 
-void TextWriter::heading_service(const ServiceRun& service)
-{
+void TextWriter::heading_service(const ServiceRun& service) {
     out_ << service_indent << with_location("SERVICE " + service.name, service.location) << '\n';
 }
 
-void TextWriter::heading_test(const TestRun& run)
-{
+void TextWriter::heading_test(const TestRun& run) {
     out_ << test_indent << with_location("TEST " + test_label(run), run.location) << '\n';
 }
 
-void TextWriter::heading_element(const ElementRun& element)
-{
+void TextWriter::heading_element(const ElementRun& element) {
     out_ << element_indent
          << with_location("ELEMENT " + std::to_string(element.ordinal), element.location) << '\n';
 }
 
-void TextWriter::write_entry(const Entry& entry)
-{
+void TextWriter::write_entry(const Entry& entry) {
     // What the stubs give back is the page's: the listing stays the list
     // of checks.
     if (entry.kind == EntryKind::given) {
@@ -139,8 +140,7 @@ void TextWriter::write_entry(const Entry& entry)
     out_ << entry_line(entry) << '\n';
 }
 
-void TextWriter::write(const Verdict& verdict)
-{
+void TextWriter::write(const Verdict& verdict) {
     for (const ServiceRun& service : verdict.services) {
         if (options_.quiet) {
             pending_service_ = &service;
@@ -178,8 +178,8 @@ void TextWriter::write(const Verdict& verdict)
         out_ << "WARNING: " << warning << '\n';
     }
     const Totals& totals = verdict.totals;
-    out_ << "TOTAL: " << plural(totals.services, "service") << ", "
-         << plural(totals.tests, "test") << " ("
+    out_ << "TOTAL: " << plural(totals.services, "service") << ", " << plural(totals.tests, "test")
+         << " ("
          << totals.tests - totals.tests_failed - totals.tests_unfinished - totals.tests_not_run
          << " passed, " << totals.tests_failed << " failed, " << totals.tests_unfinished
          << " did not finish, " << totals.tests_not_run << " did not run), "
@@ -192,19 +192,18 @@ void TextWriter::write(const Verdict& verdict)
 
 }  // namespace
 
-std::string test_outcome(const TestRun& run)
-{
+std::string test_outcome(const TestRun& run) {
     const std::string checks = plural(run.passed + run.failed, "check");
     switch (run.state) {
-    case TestState::not_run:
-        return "NOT RUN (the link records describe it, the harness never began it)";
-    case TestState::unfinished:
-        return "FAILED (" + run.stop_reason +
-               (run.failed > 0 ? "; " + std::to_string(run.failed) + " of " + checks + " failed"
-                               : "; " + checks + " before it") +
-               ")";
-    case TestState::finished:
-        break;
+        case TestState::not_run:
+            return "NOT RUN (the link records describe it, the harness never began it)";
+        case TestState::unfinished:
+            return "FAILED (" + run.stop_reason +
+                   (run.failed > 0 ? "; " + std::to_string(run.failed) + " of " + checks + " failed"
+                                   : "; " + checks + " before it") +
+                   ")";
+        case TestState::finished:
+            break;
     }
     if (run.failed > 0) {
         return "FAILED (" + std::to_string(run.failed) + " of " + checks + " failed)";
@@ -212,18 +211,16 @@ std::string test_outcome(const TestRun& run)
     return "passed (" + checks + ")";
 }
 
-std::string check_summary(const Entry& entry)
-{
-    std::string text = entry.name + ": obtained " + entry.obtained + ", expected " +
-                       entry.expected_text();
+std::string check_summary(const Entry& entry) {
+    std::string text =
+        entry.name + ": obtained " + entry.obtained + ", expected " + entry.expected_text();
     if (!entry.script_expected.empty() && entry.script_expected != entry.low) {
         text += " (script: " + entry.script_expected + ")";
     }
     return text;
 }
 
-std::string depth_prefix(int depth, std::string_view step)
-{
+std::string depth_prefix(int depth, std::string_view step) {
     std::string prefix;
     const int shown = depth < max_indented_depth ? depth : max_indented_depth;
     for (int i = 0; i < shown; ++i) {
@@ -235,21 +232,18 @@ std::string depth_prefix(int depth, std::string_view step)
     return prefix;
 }
 
-std::string entry_line(const Entry& entry)
-{
+std::string entry_line(const Entry& entry) {
     return std::string(tag_of(entry)) + "  " + with_location(entry_text(entry), entry.location);
 }
 
-std::string test_label(const TestRun& run)
-{
+std::string test_label(const TestRun& run) {
     if (run.iteration > 1) {
         return run.name + " (run " + std::to_string(run.iteration) + ")";
     }
     return run.name;
 }
 
-void write_text_report(const Verdict& verdict, const TextOptions& options, std::ostream& out)
-{
+void write_text_report(const Verdict& verdict, const TextOptions& options, std::ostream& out) {
     TextWriter writer(options, out);
     writer.write(verdict);
 }

@@ -47,7 +47,7 @@ struct TestState {
     bool open = false;
     std::string name;
     std::string loop_expression;
-    int ordinal = 0;          // in the service
+    int ordinal = 0;  // in the service
     int element_count = 0;
     bool element_opened = false;
     bool family_allowed = false;  // before the first element, once per test
@@ -58,7 +58,7 @@ struct TestState {
 
 struct ElementState {
     bool open = false;
-    int ordinal = 0;      // in the test
+    int ordinal = 0;       // in the test
     bool content = false;  // variables, stub uses or environment uses
 };
 

@@ -161,8 +161,7 @@ void Dispatcher::dispatch_statement(std::string_view text) {
         } else if (statement.row->argument_expected) {
             report_warning("STXVALEXP", text);
         }
-    } else if (statement.row->code != KeywordCode::comment &&
-               statement.argument.back() == ';') {
+    } else if (statement.row->code != KeywordCode::comment && statement.argument.back() == ';') {
         report_warning("LIGNERRON", text);
     }
 
@@ -213,9 +212,9 @@ void Dispatcher::hand_over_native_text() {
     }
     if (options_.analysis_enabled) {
         if (due && !state_.define_stub_open) {
-            native_.analyse_declarations(pending.text,
-                                         state_.service.open ? std::string_view(state_.service.name)
-                                                             : std::string_view());
+            native_.analyse_declarations(pending.text, state_.service.open
+                                                           ? std::string_view(state_.service.name)
+                                                           : std::string_view());
         }
         if (!state_.define_stub_open) {
             pending.clear();

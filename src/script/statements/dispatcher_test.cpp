@@ -70,8 +70,7 @@ TEST_F(DispatcherTest, UnknownAndUnhandledKeywordsAreReported) {
         }
     }
     EXPECT_EQ(unknown, (std::vector<std::string>{"FOO bar", "COV x", "LIST y", "EXCEPTION e",
-                                                 "INHERITE i", "INCLUDE SEGMENT s",
-                                                 "END_TEST"}));
+                                                 "INHERITE i", "INCLUDE SEGMENT s", "END_TEST"}));
 }
 
 TEST_F(DispatcherTest, TrailingSemicolonIsReportedExceptInComments) {
@@ -109,7 +108,8 @@ TEST_F(DispatcherTest, KeywordOfTheOtherLanguageIsRefusedOnceTheScriptAgreed) {
 
 TEST_F(DispatcherTest, FrenchScriptNamesKeywordsInFrench) {
     language_.set_language(script_language_fr);
-    run("ENTETE m, 1, , c\nDEBUT\nSERVICE a\nTEST t\nELEMENT\nVAR x, int, INIT = 0, EV = 0\nFIN ELEMENT\nFIN TEST\n"
+    run("ENTETE m, 1, , c\nDEBUT\nSERVICE a\nTEST t\nELEMENT\nVAR x, int, INIT = 0, EV = 0\nFIN "
+        "ELEMENT\nFIN TEST\n"
         "SERVICE b\n");
     Diagnostic missing = first("MOTCLEABS");
     EXPECT_NE(missing.body.find("FIN SERVICE"), std::string::npos);
@@ -187,16 +187,19 @@ TEST_F(DispatcherTest, ServiceNamesAreMadeUnique) {
 }
 
 TEST_F(DispatcherTest, RepeatedNamesTakeTheFirstFreeNumber) {
-    run_body("SERVICE A\nEND SERVICE\nSERVICE A_2\nEND SERVICE\nSERVICE a\nEND SERVICE\n"
-             "SERVICE A\nEND SERVICE\nSERVICE A_1\nEND SERVICE\nSERVICE b\nEND SERVICE\n"
-             "SERVICE B\nEND SERVICE\n");
+    run_body(
+        "SERVICE A\nEND SERVICE\nSERVICE A_2\nEND SERVICE\nSERVICE a\nEND SERVICE\n"
+        "SERVICE A\nEND SERVICE\nSERVICE A_1\nEND SERVICE\nSERVICE b\nEND SERVICE\n"
+        "SERVICE B\nEND SERVICE\n");
     EXPECT_EQ(state().service_names,
               (std::vector<std::string>{"A", "A_2", "a_1", "A_3", "A_1_1", "b", "B_1"}));
 }
 
 TEST_F(DispatcherTest, ControlCharactersInBlockNamesAreRefused) {
-    run_body("SERVICE a\x01" "b\nTEST t\x1b[1m\nFAMILY f\x7f\nELEMENT e\x02\nEND ELEMENT\n"
-             "END FAMILY\nEND TEST\nEND SERVICE\n");
+    run_body(
+        "SERVICE a\x01"
+        "b\nTEST t\x1b[1m\nFAMILY f\x7f\nELEMENT e\x02\nEND ELEMENT\n"
+        "END FAMILY\nEND TEST\nEND SERVICE\n");
     std::vector<Diagnostic> all = diagnostics();
     EXPECT_EQ(std::count_if(all.begin(), all.end(),
                             [](const Diagnostic& d) { return d.code == "CARCTLNOM"; }),
@@ -211,9 +214,10 @@ TEST_F(DispatcherTest, ControlCharactersInBlockNamesAreRefused) {
 }
 
 TEST_F(DispatcherTest, LongServiceNamesAreCutWithoutDuplicateWarning) {
-    run_body("SERVICE abcdefghijklmnopqrst\nEND SERVICE\nSERVICE abcdefghijklmnopqrXY\n"
-             "END SERVICE\nSERVICE abcdefghijklmnopq_tail\nEND SERVICE\n"
-             "SERVICE abcdefghijklmnop__tail\nEND SERVICE\nSERVICE bad-name x\n");
+    run_body(
+        "SERVICE abcdefghijklmnopqrst\nEND SERVICE\nSERVICE abcdefghijklmnopqrXY\n"
+        "END SERVICE\nSERVICE abcdefghijklmnopq_tail\nEND SERVICE\n"
+        "SERVICE abcdefghijklmnop__tail\nEND SERVICE\nSERVICE bad-name x\n");
     EXPECT_EQ(state().service_names,
               (std::vector<std::string>{"abcdefghijklmnopqr", "abcdefghijklmnopqr_1",
                                         "abcdefghijklmnopq", "abcdefghijklmnop_0", "bad-name"}));
@@ -244,7 +248,9 @@ TEST_F(DispatcherTest, ElementWithoutTestOpensTheUnknownTest) {
 }
 
 TEST_F(DispatcherTest, ServiceWithoutTestAndServiceLeftOpen) {
-    run_body("SERVICE empty\nEND SERVICE\nSERVICE open\nTEST t\nELEMENT\nVAR x, int, INIT = 0, EV = 0\n");
+    run_body(
+        "SERVICE empty\nEND SERVICE\nSERVICE open\nTEST t\nELEMENT\nVAR x, int, INIT = 0, EV = "
+        "0\n");
     EXPECT_EQ(first("OPER_VIDE").line, 4);
     // The end of the script closes what is still open, each close reported.
     std::vector<std::string> tail(hooks_.calls.end() - 5, hooks_.calls.end());
@@ -261,19 +267,19 @@ TEST_F(DispatcherTest, ServiceWithoutTestAndServiceLeftOpen) {
 TEST_F(DispatcherTest, EndStatementsOutOfPlace) {
     run_body("END SERVICE\nEND TEST\nSERVICE s\nEND TEST\nEND ELEMENT\nTEST t\nEND ELEMENT\n");
     std::vector<std::string> all = codes();
-    std::vector<std::string> expected = {"W-MAL_PLACE", "W-MAL_PLACE", "W-MOTCLEABS",
-                                         "I-MAL_PLACE", "W-MAL_PLACE", "W-MOTCLEABS",
-                                         "I-MAL_PLACE"};
+    std::vector<std::string> expected = {"W-MAL_PLACE", "W-MAL_PLACE", "W-MOTCLEABS", "I-MAL_PLACE",
+                                         "W-MAL_PLACE", "W-MOTCLEABS", "I-MAL_PLACE"};
     EXPECT_EQ(std::vector<std::string>(all.begin(), all.begin() + 7), expected);
 }
 
 // Records and their lines.
 
 TEST_F(DispatcherTest, LocationRecordsCarryTheFirstLineOfTheStatement) {
-    run_body("SERVICE add\n-- comment\n\nTEST t1\nFAMILY nominal\nELEMENT\nVAR x,\n"
-             "& INIT = 1\nEND ELEMENT\nEND TEST\nEND SERVICE\n");
+    run_body(
+        "SERVICE add\n-- comment\n\nTEST t1\nFAMILY nominal\nELEMENT\nVAR x,\n"
+        "& INIT = 1\nEND ELEMENT\nEND TEST\nEND SERVICE\n");
     std::vector<std::string> body = body_records();
-    std::vector<std::string> expected = {"E17 0 3", "E16 0 6", "O1 add", "T2 t1",
+    std::vector<std::string> expected = {"E17 0 3",    "E16 0 6", "O1 add", "T2 t1",
                                          "F3 nominal", "E14 0 8", "B4 1"};
     EXPECT_EQ(body, expected);
     EXPECT_TRUE(hooks_.called("service_declaration 1 add"));
@@ -281,12 +287,14 @@ TEST_F(DispatcherTest, LocationRecordsCarryTheFirstLineOfTheStatement) {
 }
 
 TEST_F(DispatcherTest, CommentsWaitForTheHeaderTheyBelongTo) {
-    run_body("COMMENT before\nSERVICE s\nCOMMENT of service\nREQUIREMENT r1\nTEST t\n"
-             "COMMENT of test\nELEMENT\nVAR x, int, INIT = 0, EV = 0\nEND ELEMENT\nEND TEST\nCOMMENT between\n");
+    run_body(
+        "COMMENT before\nSERVICE s\nCOMMENT of service\nREQUIREMENT r1\nTEST t\n"
+        "COMMENT of test\nELEMENT\nVAR x, int, INIT = 0, EV = 0\nEND ELEMENT\nEND TEST\nCOMMENT "
+        "between\n");
     std::vector<std::string> body = body_records();
-    std::vector<std::string> expected = {"X1 before", "E17 0 4", "E16 0 7",
-                                         "O2 s", "C3 of service", "Q4 r1", "T5 t",
-                                         "C6 of test", "E14 0 9", "B7 1", "X8 between"};
+    std::vector<std::string> expected = {"X1 before",     "E17 0 4", "E16 0 7",   "O2 s",
+                                         "C3 of service", "Q4 r1",   "T5 t",      "C6 of test",
+                                         "E14 0 9",       "B7 1",    "X8 between"};
     EXPECT_EQ(body, expected);
 }
 
@@ -334,10 +342,13 @@ TEST_F(DispatcherTest, SelfInclusionIsRefusedButRepetitionIsRead) {
 // Tests, phases and families.
 
 TEST_F(DispatcherTest, NextTestStartsTheNextPhase) {
-    run_body("SERVICE s\nTEST T1 first\nFAMILY nominal\nELEMENT\nVAR x, int, INIT = 0, EV = 0\nEND ELEMENT\n"
-             "END FAMILY\nNEXT_TEST second\nELEMENT\nVAR y, int, INIT = 0, EV = 0\nEND ELEMENT\nEND FAMILY\n"
-             "NEXT_TEST\nELEMENT\nVAR z, int, INIT = 0, EV = 0\nEND ELEMENT\nEND FAMILY\nEND TEST\n"
-             "NEXT_TEST after\nEND SERVICE\n");
+    run_body(
+        "SERVICE s\nTEST T1 first\nFAMILY nominal\nELEMENT\nVAR x, int, INIT = 0, EV = 0\nEND "
+        "ELEMENT\n"
+        "END FAMILY\nNEXT_TEST second\nELEMENT\nVAR y, int, INIT = 0, EV = 0\nEND ELEMENT\nEND "
+        "FAMILY\n"
+        "NEXT_TEST\nELEMENT\nVAR z, int, INIT = 0, EV = 0\nEND ELEMENT\nEND FAMILY\nEND TEST\n"
+        "NEXT_TEST after\nEND SERVICE\n");
     EXPECT_EQ(state().service.test_names,
               (std::vector<std::string>{"T1 first", "T1_PHASE_2 second", "T1_PHASE_3",
                                         "TEST_PHASE_1 after"}));
@@ -357,8 +368,9 @@ TEST_F(DispatcherTest, NextTestStartsTheNextPhase) {
 }
 
 TEST_F(DispatcherTest, LoopClauseOfTest) {
-    run_body("SERVICE s\nTEST t LOOP 3\nELEMENT\nVAR x, int, INIT = 0, EV = 0\nEND ELEMENT\nEND TEST\n"
-             "TEST u loop\nEND TEST\n");
+    run_body(
+        "SERVICE s\nTEST t LOOP 3\nELEMENT\nVAR x, int, INIT = 0, EV = 0\nEND ELEMENT\nEND TEST\n"
+        "TEST u loop\nEND TEST\n");
     EXPECT_TRUE(hooks_.called("test_head 2 t loop 3"));
     EXPECT_TRUE(has_record("R3 3"));
     EXPECT_EQ(first("INDBOUINC").line, 9);
@@ -366,8 +378,9 @@ TEST_F(DispatcherTest, LoopClauseOfTest) {
 }
 
 TEST_F(DispatcherTest, EmptyTestAndElementAreReported) {
-    run_body("SERVICE s\nTEST t\nEND TEST\nTEST t\nFAMILY f\nELEMENT\nEND ELEMENT\n"
-             "END FAMILY\nEND TEST\nEND SERVICE\n");
+    run_body(
+        "SERVICE s\nTEST t\nEND TEST\nTEST t\nFAMILY f\nELEMENT\nEND ELEMENT\n"
+        "END FAMILY\nEND TEST\nEND SERVICE\n");
     std::vector<std::string> warnings = codes_of('W');
     std::vector<std::string> expected = {"BLOC_ABST", "TEST_VIDE", "NOMTSTDBL", "ELMT_VIDE",
                                          "TEST_VIDE"};
@@ -377,8 +390,10 @@ TEST_F(DispatcherTest, EmptyTestAndElementAreReported) {
 }
 
 TEST_F(DispatcherTest, FamilyPlacement) {
-    run_body("FAMILY outside\nSERVICE s\nTEST t\nFAMILY a, b\nFAMILY c\nELEMENT\nVAR x, int, INIT = 0, EV = 0\n"
-             "END FAMILY\nEND ELEMENT\nEND FAMILY\nEND TEST\n");
+    run_body(
+        "FAMILY outside\nSERVICE s\nTEST t\nFAMILY a, b\nFAMILY c\nELEMENT\nVAR x, int, INIT = 0, "
+        "EV = 0\n"
+        "END FAMILY\nEND ELEMENT\nEND FAMILY\nEND TEST\n");
     std::vector<Diagnostic> all = diagnostics();
     std::vector<long> misplaced;
     for (const Diagnostic& d : all) {
@@ -394,11 +409,14 @@ TEST_F(DispatcherTest, FamilyPlacement) {
 
 TEST_F(DispatcherTest, SelectionLeavesServicesOutOfTheRecords) {
     options_.service_list = {true, {"KEPT"}};
-    run_body("SERVICE left\nTEST a\nELEMENT\nVAR x, int, INIT = 0, EV = 0\nEND ELEMENT\nEND TEST\nEND SERVICE\n"
-             "SERVICE kept\nTEST b\nELEMENT\nVAR y, int, INIT = 0, EV = 0\nEND ELEMENT\nEND TEST\nEND SERVICE\n");
+    run_body(
+        "SERVICE left\nTEST a\nELEMENT\nVAR x, int, INIT = 0, EV = 0\nEND ELEMENT\nEND TEST\nEND "
+        "SERVICE\n"
+        "SERVICE kept\nTEST b\nELEMENT\nVAR y, int, INIT = 0, EV = 0\nEND ELEMENT\nEND TEST\nEND "
+        "SERVICE\n");
     std::vector<std::string> body = body_records();
-    std::vector<std::string> expected = {"E17 0 10", "E16 0 11", "O1 kept", "T2 b",
-                                         "E14 0 12", "B3 1"};
+    std::vector<std::string> expected = {"E17 0 10", "E16 0 11", "O1 kept",
+                                         "T2 b",     "E14 0 12", "B3 1"};
     EXPECT_EQ(body, expected);
     EXPECT_FALSE(session_->skip_flags().test(SkipFlag::service_excluded));
 }
@@ -406,21 +424,26 @@ TEST_F(DispatcherTest, SelectionLeavesServicesOutOfTheRecords) {
 TEST_F(DispatcherTest, TestAndFamilySelection) {
     options_.exclude_test_list = {true, {"SKIPPED"}};
     options_.family_list = {true, {"NOMINAL"}};
-    run_body("SERVICE s\nTEST skipped\nFAMILY nominal\nELEMENT\nVAR x, int, INIT = 0, EV = 0\nEND ELEMENT\nEND TEST\n"
-             "TEST other\nFAMILY robust\nELEMENT\nVAR x, int, INIT = 0, EV = 0\nEND ELEMENT\nEND TEST\n"
-             "TEST run\nFAMILY robust, nominal\nELEMENT\nVAR x, int, INIT = 0, EV = 0\nEND ELEMENT\nEND TEST\n"
-             "END SERVICE\n");
+    run_body(
+        "SERVICE s\nTEST skipped\nFAMILY nominal\nELEMENT\nVAR x, int, INIT = 0, EV = 0\nEND "
+        "ELEMENT\nEND TEST\n"
+        "TEST other\nFAMILY robust\nELEMENT\nVAR x, int, INIT = 0, EV = 0\nEND ELEMENT\nEND TEST\n"
+        "TEST run\nFAMILY robust, nominal\nELEMENT\nVAR x, int, INIT = 0, EV = 0\nEND ELEMENT\nEND "
+        "TEST\n"
+        "END SERVICE\n");
     std::vector<std::string> body = body_records();
-    EXPECT_EQ(std::count_if(body.begin(), body.end(),
-                            [](const std::string& r) { return r[0] == 'T'; }),
-              1);
+    EXPECT_EQ(
+        std::count_if(body.begin(), body.end(), [](const std::string& r) { return r[0] == 'T'; }),
+        1);
     EXPECT_NE(std::find(body.begin(), body.end(), "T2 run"), body.end());
     EXPECT_FALSE(has("I-OPERXVIDE"));
 }
 
 TEST_F(DispatcherTest, ServiceWithAllTestsLeftOut) {
     options_.test_list = {true, {"NONE"}};
-    run_body("SERVICE s\nTEST t\nELEMENT\nVAR x, int, INIT = 0, EV = 0\nEND ELEMENT\nEND TEST\nEND SERVICE\n");
+    run_body(
+        "SERVICE s\nTEST t\nELEMENT\nVAR x, int, INIT = 0, EV = 0\nEND ELEMENT\nEND TEST\nEND "
+        "SERVICE\n");
     EXPECT_EQ(first("OPERXVIDE").severity, 'I');
 }
 
@@ -444,7 +467,6 @@ TEST_F(DispatcherTest, AnIfLeftOpenWarnsAtTheEndAndTheHarnessIsEnded) {
     EXPECT_EQ(open_if.line, 9);
     EXPECT_EQ(hooks_.calls.back(), "main");
     EXPECT_TRUE(session_->skip_flags().output_enabled());
-
 }
 
 TEST_F(DispatcherTest, AnIfLeftOpenUnderATrueConditionOnlyWarns) {
@@ -461,8 +483,9 @@ TEST_F(DispatcherTest, AClosedIfDoesNotWarnAtTheEnd) {
 
 TEST_F(DispatcherTest, ConditionsSkipGeneration) {
     options_.defined_identifiers = {"ON"};
-    run_body("IF off, on\nCOMMENT c1\nELSE\nCOMMENT c2\nENDIF\nIF OFF\nCOMMENT c3\n"
-             "IF ON\nCOMMENT c4\nELSE\nCOMMENT c5\nENDIF\nELSE\nCOMMENT c6\nENDIF\n");
+    run_body(
+        "IF off, on\nCOMMENT c1\nELSE\nCOMMENT c2\nENDIF\nIF OFF\nCOMMENT c3\n"
+        "IF ON\nCOMMENT c4\nELSE\nCOMMENT c5\nENDIF\nELSE\nCOMMENT c6\nENDIF\n");
     std::vector<std::string> body = body_records();
     EXPECT_EQ(body, (std::vector<std::string>{"X1 c1", "X2 c6"}));
     EXPECT_TRUE(session_->skip_flags().output_enabled());
@@ -479,8 +502,9 @@ TEST_F(DispatcherTest, ConditionsAskThePreprocessorWithAnalysis) {
 
 TEST_F(DispatcherTest, SimulationBlocks) {
     options_.no_simulation = true;
-    run_body("SIMUL\nCOMMENT simulated\nELSE_SIMUL\nCOMMENT real\nELSE_SIMUL\nSIMUL\n"
-             "END SIMUL\nEND SIMUL\nELSE_SIMUL\nCOMMENT after\n");
+    run_body(
+        "SIMUL\nCOMMENT simulated\nELSE_SIMUL\nCOMMENT real\nELSE_SIMUL\nSIMUL\n"
+        "END SIMUL\nEND SIMUL\nELSE_SIMUL\nCOMMENT after\n");
     EXPECT_EQ(body_records(), (std::vector<std::string>{"X1 real", "X2 after"}));
     EXPECT_EQ(codes(), (std::vector<std::string>{"W-MOTDOUBLE", "W-MOTDOUBLE", "W-MOTCLEABS",
                                                  "W-MOTCLEABS"}));
@@ -489,13 +513,14 @@ TEST_F(DispatcherTest, SimulationBlocks) {
 // Definitions.
 
 TEST_F(DispatcherTest, StructuresAndDeclarations) {
-    run_body("DEFINE STRUCTURE point\nFIELD x = int\nFIELD y = long  int\nFIELD x = int\n"
-             "FIELD z = point3\nFIELD = int\nFIELD w int\nEND DEFINE\n"
-             "DEFINE STRUCTURE empty\nEND DEFINE\nDEFINE STRUCTURE\nFIELD q = int\n"
-             "DECLARE p = point\nDECLARE *pp = point\nDECLARE n = unknown\nDECLARE k int\n");
+    run_body(
+        "DEFINE STRUCTURE point\nFIELD x = int\nFIELD y = long  int\nFIELD x = int\n"
+        "FIELD z = point3\nFIELD = int\nFIELD w int\nEND DEFINE\n"
+        "DEFINE STRUCTURE empty\nEND DEFINE\nDEFINE STRUCTURE\nFIELD q = int\n"
+        "DECLARE p = point\nDECLARE *pp = point\nDECLARE n = unknown\nDECLARE k int\n");
     std::vector<std::string> errors = codes_of('E');
-    EXPECT_EQ(errors, (std::vector<std::string>{"DUPNOMCHP", "TYPEINCON", "STXERRTYP",
-                                                "STXERRTYP", "TYPEINCON", "STXERRTYP"}));
+    EXPECT_EQ(errors, (std::vector<std::string>{"DUPNOMCHP", "TYPEINCON", "STXERRTYP", "STXERRTYP",
+                                                "TYPEINCON", "STXERRTYP"}));
     std::vector<std::string> warnings = codes_of('W');
     EXPECT_EQ(warnings, (std::vector<std::string>{"BLSTRVIDE", "STXMETAIN", "MOTCLEABS"}));
     const ScriptTypes& types = front_end_->dispatcher().types();
@@ -516,15 +541,15 @@ TEST_F(DispatcherTest, ConstantsBeforeTheFirstService) {
     EXPECT_TRUE(has("I-LIGNERRON"));
     std::vector<std::string> lines = generated();
     EXPECT_NE(std::find(lines.begin(), lines.end(), "#define N 10"), lines.end());
-    EXPECT_NE(std::find(native_.preprocessed.begin(), native_.preprocessed.end(),
-                        "#define N 10"),
+    EXPECT_NE(std::find(native_.preprocessed.begin(), native_.preprocessed.end(), "#define N 10"),
               native_.preprocessed.end());
 }
 
 TEST_F(DispatcherTest, ConstantsWithoutAnalysisAreScriptValues) {
-    run_body("CONST N = 4\nCONST M = N * 2\nCONST S = \"ab\" & \"cd\"\n"
-             "CONST L = [1, N + 1, \"x\"]\nCONST E = A + 1\nCONST F = E * 2\n"
-             "CONST N = 5\nCONST B = [1, , 2]\nCONST T = [1, 2,]\nCONST C = (1 +\n");
+    run_body(
+        "CONST N = 4\nCONST M = N * 2\nCONST S = \"ab\" & \"cd\"\n"
+        "CONST L = [1, N + 1, \"x\"]\nCONST E = A + 1\nCONST F = E * 2\n"
+        "CONST N = 5\nCONST B = [1, , 2]\nCONST T = [1, 2,]\nCONST C = (1 +\n");
     const ScriptConstants& table = front_end_->dispatcher().constants();
     auto integer = [&](const char* name) {
         const ScriptConstant* constant = table.find(name);
@@ -548,23 +573,25 @@ TEST_F(DispatcherTest, ConstantsWithoutAnalysisAreScriptValues) {
     EXPECT_EQ(table.find("T"), nullptr);
     EXPECT_EQ(table.find("C"), nullptr);
     EXPECT_EQ(table.size(), 6u);
-    EXPECT_EQ(codes(), (std::vector<std::string>{"E-DUPLCONST", "I-LIGNERRON", "E-STXERRTYP",
-                                                 "E-STXERRTYP", "I-EXPERRONE", "I-POSIT_ERR",
-                                                 "E-SYNTAXERO"}));
+    EXPECT_EQ(codes(),
+              (std::vector<std::string>{"E-DUPLCONST", "I-LIGNERRON", "E-STXERRTYP", "E-STXERRTYP",
+                                        "I-EXPERRONE", "I-POSIT_ERR", "E-SYNTAXERO"}));
     EXPECT_EQ(first("DUPLCONST").body, "Constant value N already defined");
     EXPECT_EQ(first("LIGNERRON").body, "Error in line: CONST N = 5");
     EXPECT_EQ(first("DUPLCONST").line, 9);
     // Nothing of it reaches the generated text.
     std::vector<std::string> lines = generated();
-    EXPECT_EQ(std::find_if(lines.begin(), lines.end(),
-                           [](const std::string& l) { return l.find("#define") != std::string::npos; }),
-              lines.end());
+    EXPECT_EQ(
+        std::find_if(lines.begin(), lines.end(),
+                     [](const std::string& l) { return l.find("#define") != std::string::npos; }),
+        lines.end());
 }
 
 TEST_F(DispatcherTest, ConstantNamesFollowTheCaseOfTheTestedLanguage) {
     options_.tested_language = 1;  // Pascal
-    run_body("CONST n = 4\nCONST m = N * 2\nENVIRONMENT e(p, q + 1, M)\nVAR x, int, INIT = 0, EV = 0\n"
-             "END ENVIRONMENT\nENVIRONMENT f(p)\nVAR x, int, INIT = p, EV = 0\nEND ENVIRONMENT\n");
+    run_body(
+        "CONST n = 4\nCONST m = N * 2\nENVIRONMENT e(p, q + 1, M)\nVAR x, int, INIT = 0, EV = 0\n"
+        "END ENVIRONMENT\nENVIRONMENT f(p)\nVAR x, int, INIT = p, EV = 0\nEND ENVIRONMENT\n");
     const ScriptConstants& table = front_end_->dispatcher().constants();
     ASSERT_NE(table.find("M"), nullptr);
     EXPECT_EQ(pint_low64(table.find("M")->value.integer), 8);
@@ -578,8 +605,9 @@ TEST_F(DispatcherTest, ConstantNamesFollowTheCaseOfTheTestedLanguage) {
 }
 
 TEST_F(DispatcherTest, DeclaredNamesAreVariablePaths) {
-    run_body("DEFINE STRUCTURE point\nFIELD x = int\nEND DEFINE\nDECLARE * pp = point\n"
-             "DECLARE a b = int\nDECLARE t[2] = int\n");
+    run_body(
+        "DEFINE STRUCTURE point\nFIELD x = int\nEND DEFINE\nDECLARE * pp = point\n"
+        "DECLARE a b = int\nDECLARE t[2] = int\n");
     const ScriptTypes& types = front_end_->dispatcher().types();
     EXPECT_NE(types.find_variable("*pp"), nullptr);
     EXPECT_NE(types.find_variable("(*pp).x"), nullptr);
@@ -589,14 +617,15 @@ TEST_F(DispatcherTest, DeclaredNamesAreVariablePaths) {
 }
 
 TEST_F(DispatcherTest, EnvironmentsAndUses) {
-    run_body("ENVIRONMENT env(a, 2b\nEND ENVIRONMENT\nEND ENVIRONMENT\nENVIRONMENT full\n"
-             "VAR x, int, INIT = 0, EV = 0\nUSE other\nEND ENVIRONMENT\nSERVICE s\nTEST t\nELEMENT\nUSE full(1,)\n"
-             "USE full(1, 2)\nEND ELEMENT\nEND TEST\nEND SERVICE\n");
+    run_body(
+        "ENVIRONMENT env(a, 2b\nEND ENVIRONMENT\nEND ENVIRONMENT\nENVIRONMENT full\n"
+        "VAR x, int, INIT = 0, EV = 0\nUSE other\nEND ENVIRONMENT\nSERVICE s\nTEST t\nELEMENT\nUSE "
+        "full(1,)\n"
+        "USE full(1, 2)\nEND ELEMENT\nEND TEST\nEND SERVICE\n");
     std::vector<std::string> errors = codes_of('E');
     // "2b" is a malformed number for the analysis of the parameter.
-    EXPECT_EQ(errors, (std::vector<std::string>{"ERRLEXCAL", "PARAMENVI", "ENVPARAME",
-                                                "MOTCLEABS", "UTILISERR", "UTIPARAME",
-                                                "NBPARADIF"}));
+    EXPECT_EQ(errors, (std::vector<std::string>{"ERRLEXCAL", "PARAMENVI", "ENVPARAME", "MOTCLEABS",
+                                                "UTILISERR", "UTIPARAME", "NBPARADIF"}));
     EXPECT_EQ(first("UTILISERR").body, "Wrong place for USE : other");
     // Neither use was made: the element and its test are empty.
     std::vector<std::string> warnings = codes_of('W');
@@ -624,9 +653,10 @@ protected:
 };
 
 TEST_F(EnvironmentUseTest, UseIsCheckedAgainstTheDefinition) {
-    run_body("ENVIRONMENT e(P)\nVAR x, int, INIT = P, EV = P\nEND ENVIRONMENT\n"
-             "SERVICE s\nTEST t\nFAMILY f\nELEMENT\nUSE e(1, 2)\nUSE e\nUSE nothing(1)\n"
-             "USE e(f(1, 2))\nEND ELEMENT\nEND FAMILY\nEND TEST\nEND SERVICE\n");
+    run_body(
+        "ENVIRONMENT e(P)\nVAR x, int, INIT = P, EV = P\nEND ENVIRONMENT\n"
+        "SERVICE s\nTEST t\nFAMILY f\nELEMENT\nUSE e(1, 2)\nUSE e\nUSE nothing(1)\n"
+        "USE e(f(1, 2))\nEND ELEMENT\nEND FAMILY\nEND TEST\nEND SERVICE\n");
     EXPECT_EQ(codes(), (std::vector<std::string>{"E-NBPARADIF", "E-NBPARADIF", "E-ENV_INCON"}));
     EXPECT_EQ(first("NBPARADIF").body, "Number of parameters different from environment e");
     EXPECT_EQ(first("NBPARADIF").line, 10);
@@ -637,18 +667,19 @@ TEST_F(EnvironmentUseTest, UseIsCheckedAgainstTheDefinition) {
 }
 
 TEST_F(EnvironmentUseTest, ServiceLevelUseAppliesUntilEndService) {
-    run_body("ENVIRONMENT e\nVAR a, int, INIT = 1, EV = 1\nEND ENVIRONMENT\n"
-             "SERVICE s1\nUSE e\nTEST t1\nFAMILY f\nELEMENT\nEND ELEMENT\nELEMENT\nEND ELEMENT\n"
-             "END FAMILY\nEND TEST\nTEST t2\nFAMILY f\nELEMENT\nEND ELEMENT\nEND FAMILY\nEND TEST\nEND SERVICE\n"
-             "SERVICE s2\nTEST t\nFAMILY f\nELEMENT\nVAR b, int, INIT = 0, EV = 0\nEND ELEMENT\n"
-             "END FAMILY\nEND TEST\nEND SERVICE\n");
+    run_body(
+        "ENVIRONMENT e\nVAR a, int, INIT = 1, EV = 1\nEND ENVIRONMENT\n"
+        "SERVICE s1\nUSE e\nTEST t1\nFAMILY f\nELEMENT\nEND ELEMENT\nELEMENT\nEND ELEMENT\n"
+        "END FAMILY\nEND TEST\nTEST t2\nFAMILY f\nELEMENT\nEND ELEMENT\nEND FAMILY\nEND TEST\nEND "
+        "SERVICE\n"
+        "SERVICE s2\nTEST t\nFAMILY f\nELEMENT\nVAR b, int, INIT = 0, EV = 0\nEND ELEMENT\n"
+        "END FAMILY\nEND TEST\nEND SERVICE\n");
     const std::vector<std::string> expected = {
-        "service_head SRV1_S1",
-        "environment_variable a init 1 ev 1", "element_code",
-        "environment_variable a init 1 ev 1", "element_code",
-        "environment_variable a init 1 ev 1", "element_code",
-        "service_head SRV2_S2",
-        "variable b", "element_code"};
+        "service_head SRV1_S1", "environment_variable a init 1 ev 1",
+        "element_code",         "environment_variable a init 1 ev 1",
+        "element_code",         "environment_variable a init 1 ev 1",
+        "element_code",         "service_head SRV2_S2",
+        "variable b",           "element_code"};
     EXPECT_EQ(calls_of({"service_head", "environment_variable", "variable", "element_code"}),
               expected);
     // Elements that only have their environment's variables are not empty.
@@ -663,19 +694,32 @@ TEST_F(EnvironmentUseTest, OuterLevelsApplyFirstThenTheOrderOfTheUses) {
         body += std::string("ENVIRONMENT ") + name + "\nVAR " + name +
                 ", int, INIT = 0, EV = 0\nEND ENVIRONMENT\n";
     }
-    body += "ENVIRONMENT U\nSTUB f(1)\nVAR U, int, INIT = 0, EV = 0\nEND ENVIRONMENT\n"
-            "USE S\nSERVICE s\nUSE V\nTEST t\nFAMILY f\nUSE T1\nELEMENT\nUSE E\nUSE U\n"
-            "VAR own, int, INIT = 0, EV = 0\nEND ELEMENT\nUSE T2\nELEMENT\nEND ELEMENT\n"
-            "END FAMILY\nEND TEST\nTEST u\nFAMILY f\nELEMENT\nEND ELEMENT\nEND FAMILY\nEND TEST\n"
-            "END SERVICE\n";
+    body +=
+        "ENVIRONMENT U\nSTUB f(1)\nVAR U, int, INIT = 0, EV = 0\nEND ENVIRONMENT\n"
+        "USE S\nSERVICE s\nUSE V\nTEST t\nFAMILY f\nUSE T1\nELEMENT\nUSE E\nUSE U\n"
+        "VAR own, int, INIT = 0, EV = 0\nEND ELEMENT\nUSE T2\nELEMENT\nEND ELEMENT\n"
+        "END FAMILY\nEND TEST\nTEST u\nFAMILY f\nELEMENT\nEND ELEMENT\nEND FAMILY\nEND TEST\n"
+        "END SERVICE\n";
     run_body(body);
     EXPECT_TRUE(codes().empty());
     // The element's own statements are given as they come; at its end each
     // use gives its variables, then its stub descriptions.
-    const std::vector<std::string> expected = {
-        "variable own", "S", "V", "T1", "E", "U", "stub_call f(1)", "element_code",
-        "S", "V", "T1", "T2", "element_code",
-        "S", "V", "element_code"};
+    const std::vector<std::string> expected = {"variable own",
+                                               "S",
+                                               "V",
+                                               "T1",
+                                               "E",
+                                               "U",
+                                               "stub_call f(1)",
+                                               "element_code",
+                                               "S",
+                                               "V",
+                                               "T1",
+                                               "T2",
+                                               "element_code",
+                                               "S",
+                                               "V",
+                                               "element_code"};
     std::vector<std::string> calls =
         calls_of({"environment_variable", "variable", "stub_call", "element_code"});
     for (std::string& call : calls) {
@@ -688,10 +732,11 @@ TEST_F(EnvironmentUseTest, OuterLevelsApplyFirstThenTheOrderOfTheUses) {
 
 TEST_F(EnvironmentUseTest, AnInnerUseOfTheSameEnvironmentReplacesTheOuterOne) {
     options_.analysis_enabled = true;
-    run_body("ENVIRONMENT tank(T)\nSTUB read(T)\nVAR level, int, INIT = T, EV = T\n"
-             "END ENVIRONMENT\nSERVICE s\nTEST t\nFAMILY f\nUSE tank(2)\nELEMENT\nEND ELEMENT\n"
-             "ELEMENT\nUSE tank(5)\nEND ELEMENT\nELEMENT\nEND ELEMENT\nEND FAMILY\nEND TEST\n"
-             "END SERVICE\n");
+    run_body(
+        "ENVIRONMENT tank(T)\nSTUB read(T)\nVAR level, int, INIT = T, EV = T\n"
+        "END ENVIRONMENT\nSERVICE s\nTEST t\nFAMILY f\nUSE tank(2)\nELEMENT\nEND ELEMENT\n"
+        "ELEMENT\nUSE tank(5)\nEND ELEMENT\nELEMENT\nEND ELEMENT\nEND FAMILY\nEND TEST\n"
+        "END SERVICE\n");
     EXPECT_TRUE(codes().empty());
     EXPECT_EQ(calls_of({"environment_variable", "stub_call", "element_code"}),
               (std::vector<std::string>{
@@ -701,11 +746,13 @@ TEST_F(EnvironmentUseTest, AnInnerUseOfTheSameEnvironmentReplacesTheOuterOne) {
 }
 
 TEST_F(EnvironmentUseTest, EnvironmentRecordsCountTowardsTheTestsLimits) {
-    std::string body = "ENVIRONMENT e\nVAR x, int, INIT IN [1, 2, 3], EV = 0\nEND ENVIRONMENT\n"
-                       "SERVICE s\nTEST t\nFAMILY f\nUSE e\n";
+    std::string body =
+        "ENVIRONMENT e\nVAR x, int, INIT IN [1, 2, 3], EV = 0\nEND ENVIRONMENT\n"
+        "SERVICE s\nTEST t\nFAMILY f\nUSE e\n";
     for (int i = 0; i < 9; ++i) body += "ELEMENT\nEND ELEMENT\n";
-    body += "END FAMILY\nEND TEST\nTEST u\nFAMILY f\nUSE e\nELEMENT\nEND ELEMENT\nEND FAMILY\n"
-            "END TEST\nEND SERVICE\n";
+    body +=
+        "END FAMILY\nEND TEST\nTEST u\nFAMILY f\nUSE e\nELEMENT\nEND ELEMENT\nEND FAMILY\n"
+        "END TEST\nEND SERVICE\n";
     run_body(body);
     // The ninth dynamic initialisation of test t is refused; test u starts
     // again.
@@ -725,16 +772,17 @@ TEST_F(EnvironmentUseTest, FrenchKeywords) {
 }
 
 TEST_F(EnvironmentUseTest, RefusedDefinitionKeepsItsContents) {
-    run_body("ENVIRONMENT e\nVAR a, int, INIT = 1, EV = 1\nEND ENVIRONMENT\n"
-             "ENVIRONMENT e\nVAR b, int, INIT = 2, EV = 2\nEND ENVIRONMENT\n"
-             "ENVIRONMENT p(3)\nVAR x, int, INIT = 0, EV = 0\nEND ENVIRONMENT\n"
-             "ENVIRONMENT g(a) junk\nVAR y, int, INIT = 0, EV = 0\nEND ENVIRONMENT\n"
-             "ENVIRONMENT h(a, a)\nEND ENVIRONMENT\n"
-             "SERVICE s\nTEST t\nFAMILY f\nELEMENT\nUSE e\nUSE p(1)\nUSE g(1)\n"
-             "VAR z, int, INIT = 0, EV = 0\nEND ELEMENT\nEND FAMILY\nEND TEST\nEND SERVICE\n");
-    EXPECT_EQ(codes(), (std::vector<std::string>{"E-DUPENVNAM", "E-PARAMENVI", "E-ENVPARAME",
-                                                 "E-ENVPARAME", "W-BLENVVIDE", "E-ENV_INCON",
-                                                 "E-ENV_INCON"}));
+    run_body(
+        "ENVIRONMENT e\nVAR a, int, INIT = 1, EV = 1\nEND ENVIRONMENT\n"
+        "ENVIRONMENT e\nVAR b, int, INIT = 2, EV = 2\nEND ENVIRONMENT\n"
+        "ENVIRONMENT p(3)\nVAR x, int, INIT = 0, EV = 0\nEND ENVIRONMENT\n"
+        "ENVIRONMENT g(a) junk\nVAR y, int, INIT = 0, EV = 0\nEND ENVIRONMENT\n"
+        "ENVIRONMENT h(a, a)\nEND ENVIRONMENT\n"
+        "SERVICE s\nTEST t\nFAMILY f\nELEMENT\nUSE e\nUSE p(1)\nUSE g(1)\n"
+        "VAR z, int, INIT = 0, EV = 0\nEND ELEMENT\nEND FAMILY\nEND TEST\nEND SERVICE\n");
+    EXPECT_EQ(codes(),
+              (std::vector<std::string>{"E-DUPENVNAM", "E-PARAMENVI", "E-ENVPARAME", "E-ENVPARAME",
+                                        "W-BLENVVIDE", "E-ENV_INCON", "E-ENV_INCON"}));
     Diagnostic duplicate = first("DUPENVNAM");
     EXPECT_EQ(duplicate.line, 6);
     EXPECT_EQ(duplicate.body, "The environment e already exists");
@@ -748,10 +796,11 @@ TEST_F(EnvironmentUseTest, ConditionalTextDefinesAndUsesNothing) {
     native_.has_preprocessor = true;
     options_.analysis_enabled = true;
     native_.macros = {"TARGET_B"};
-    run_body("IF TARGET_A\nENVIRONMENT e\nVAR a, int, INIT = 1, EV = 1\nEND ENVIRONMENT\n"
-             "ELSE\nENVIRONMENT e\nVAR a, int, INIT = 2, EV = 2\nEND ENVIRONMENT\nEND IF\n"
-             "SERVICE s\nTEST t\nFAMILY f\nELEMENT\nUSE e\nIF TARGET_A\nUSE e\nUSE unknown\n"
-             "END IF\nEND ELEMENT\nEND FAMILY\nEND TEST\nEND SERVICE\n");
+    run_body(
+        "IF TARGET_A\nENVIRONMENT e\nVAR a, int, INIT = 1, EV = 1\nEND ENVIRONMENT\n"
+        "ELSE\nENVIRONMENT e\nVAR a, int, INIT = 2, EV = 2\nEND ENVIRONMENT\nEND IF\n"
+        "SERVICE s\nTEST t\nFAMILY f\nELEMENT\nUSE e\nIF TARGET_A\nUSE e\nUSE unknown\n"
+        "END IF\nEND ELEMENT\nEND FAMILY\nEND TEST\nEND SERVICE\n");
     EXPECT_FALSE(has("E-DUPENVNAM"));
     EXPECT_FALSE(has("E-ENV_INCON"));
     EXPECT_EQ(calls_of({"environment_variable"}),
@@ -760,10 +809,11 @@ TEST_F(EnvironmentUseTest, ConditionalTextDefinesAndUsesNothing) {
 
 TEST_F(EnvironmentUseTest, NamesAndArgumentsFollowTheCaseRule) {
     options_.tested_language = 1;  // Pascal: names ignore case
-    run_body("ENVIRONMENT Env(p)\nVAR x, int, INIT = p, EV = 0\nEND ENVIRONMENT\n"
-             "ENVIRONMENT ENV\nEND ENVIRONMENT\n"
-             "SERVICE s\nTEST t\nFAMILY f\nELEMENT\nUSE env(Some + 'Text')\nEND ELEMENT\n"
-             "END FAMILY\nEND TEST\nEND SERVICE\n");
+    run_body(
+        "ENVIRONMENT Env(p)\nVAR x, int, INIT = p, EV = 0\nEND ENVIRONMENT\n"
+        "ENVIRONMENT ENV\nEND ENVIRONMENT\n"
+        "SERVICE s\nTEST t\nFAMILY f\nELEMENT\nUSE env(Some + 'Text')\nEND ELEMENT\n"
+        "END FAMILY\nEND TEST\nEND SERVICE\n");
     EXPECT_EQ(first("DUPENVNAM").line, 6);
     EXPECT_EQ(calls_of({"environment_variable"}),
               (std::vector<std::string>{"environment_variable x init SOME + 'Text' ev 0"}));
@@ -772,20 +822,24 @@ TEST_F(EnvironmentUseTest, NamesAndArgumentsFollowTheCaseRule) {
 TEST_F(EnvironmentUseTest, EnvironmentStatementsAreNotTheTestsOwn) {
     // The same variable in two environments and in the element that uses
     // one of them is not a variable given twice in the test.
-    run_body("ENVIRONMENT a\nVAR x, int, INIT = 1, EV = 1\nEND ENVIRONMENT\n"
-             "ENVIRONMENT b\nVAR x, int, INIT = 2, EV = 2\nEND ENVIRONMENT\n"
-             "SERVICE s\nTEST t\nFAMILY f\nELEMENT\nENVIRONMENT c\n"
-             "VAR x, int, INIT = 3, EV = 3\nEND ENVIRONMENT\nUSE c\n"
-             "VAR x, int, INIT = 4, EV = 4\nEND ELEMENT\nEND FAMILY\nEND TEST\nEND SERVICE\n");
+    run_body(
+        "ENVIRONMENT a\nVAR x, int, INIT = 1, EV = 1\nEND ENVIRONMENT\n"
+        "ENVIRONMENT b\nVAR x, int, INIT = 2, EV = 2\nEND ENVIRONMENT\n"
+        "SERVICE s\nTEST t\nFAMILY f\nELEMENT\nENVIRONMENT c\n"
+        "VAR x, int, INIT = 3, EV = 3\nEND ENVIRONMENT\nUSE c\n"
+        "VAR x, int, INIT = 4, EV = 4\nEND ELEMENT\nEND FAMILY\nEND TEST\nEND SERVICE\n");
     EXPECT_TRUE(codes().empty());
     EXPECT_EQ(calls_of({"variable", "environment_variable"}),
               (std::vector<std::string>{"variable x", "environment_variable x init 3 ev 3"}));
 }
 
 TEST_F(DispatcherTest, ImplicitElementForVariablesAndSequenceMode) {
-    run_body("SERVICE s\nTEST t\nFAMILY f\nVAR x, int, INIT = 0, EV = 0\nVAR y, int, INIT = 0, EV = 0\nEND ELEMENT\nEND FAMILY\nEND TEST\n"
-             "TEST u\nFAMILY f\nSEQUENCE\nVAR a, int, INIT = 0, EV = 0\nVAR b, int, INIT = 0, EV = 0\nEND SEQUENCE\nEND FAMILY\nEND TEST\n"
-             "END SERVICE\n");
+    run_body(
+        "SERVICE s\nTEST t\nFAMILY f\nVAR x, int, INIT = 0, EV = 0\nVAR y, int, INIT = 0, EV = "
+        "0\nEND ELEMENT\nEND FAMILY\nEND TEST\n"
+        "TEST u\nFAMILY f\nSEQUENCE\nVAR a, int, INIT = 0, EV = 0\nVAR b, int, INIT = 0, EV = "
+        "0\nEND SEQUENCE\nEND FAMILY\nEND TEST\n"
+        "END SERVICE\n");
     // Only the first VAR misses its ELEMENT; in sequence mode each variable
     // statement is an element of its own.
     EXPECT_EQ(codes(), (std::vector<std::string>{"W-MOTCLEABS"}));
@@ -797,10 +851,11 @@ TEST_F(DispatcherTest, ImplicitElementForVariablesAndSequenceMode) {
 }
 
 TEST_F(DispatcherTest, VariableStatementsFillTheElementAndEnvironmentLists) {
-    run_body("ENVIRONMENT env\nVAR e, int, INIT = 1, EV = 1\nEND ENVIRONMENT\n"
-             "SERVICE s\nTEST t\nFAMILY f\nELEMENT\nVAR x, int, INIT = 0, EV = 0\n"
-             "ARRAY a, int, INIT = 0, EV = 0\nVAR bad, int, INIT = 0\n"
-             "STR r, int, INIT = {1}, EV = {1}\nEND ELEMENT\nEND FAMILY\nEND TEST\nEND SERVICE\n");
+    run_body(
+        "ENVIRONMENT env\nVAR e, int, INIT = 1, EV = 1\nEND ENVIRONMENT\n"
+        "SERVICE s\nTEST t\nFAMILY f\nELEMENT\nVAR x, int, INIT = 0, EV = 0\n"
+        "ARRAY a, int, INIT = 0, EV = 0\nVAR bad, int, INIT = 0\n"
+        "STR r, int, INIT = {1}, EV = {1}\nEND ELEMENT\nEND FAMILY\nEND TEST\nEND SERVICE\n");
     EXPECT_EQ(codes(), (std::vector<std::string>{"E-VAMIMAABS"}));
     const Dispatcher& d = front_end_->dispatcher();
     const std::vector<VariableClause>& element = d.element_variables();
@@ -823,8 +878,9 @@ TEST_F(DispatcherTest, AnalysisOnlyStatementsNeedAnalysis) {
 
 TEST_F(DispatcherTest, StubDefinitionsCollectNativeText) {
     options_.analysis_enabled = true;
-    run_body("SERVICE s\nDEFINE STUB stubs 2\n#int f(int a)\n#{ return a; }\nEND DEFINE\n"
-             "FORMAT = %d\nFORMAT x = \nEND SERVICE\n");
+    run_body(
+        "SERVICE s\nDEFINE STUB stubs 2\n#int f(int a)\n#{ return a; }\nEND DEFINE\n"
+        "FORMAT = %d\nFORMAT x = \nEND SERVICE\n");
     EXPECT_TRUE(hooks_.called("stub stubs 2 4:int f(int a)\n{ return a; } "));
     EXPECT_EQ(codes_of('W'),
               (std::vector<std::string>{"MUETSERVI", "NOMVARINC", "STXERRTYP", "OPER_VIDE"}));
@@ -832,8 +888,9 @@ TEST_F(DispatcherTest, StubDefinitionsCollectNativeText) {
 
 TEST_F(DispatcherTest, StubCallsOpenAnElementOutsideEnvironments) {
     options_.analysis_enabled = true;
-    run_body("ENVIRONMENT e\nSTUB f(1)\nEND ENVIRONMENT\nSERVICE s\nTEST t\nFAMILY x\n"
-             "STUB g(2)\nSTUB (3)\nEND ELEMENT\nEND FAMILY\nEND TEST\nEND SERVICE\n");
+    run_body(
+        "ENVIRONMENT e\nSTUB f(1)\nEND ENVIRONMENT\nSERVICE s\nTEST t\nFAMILY x\n"
+        "STUB g(2)\nSTUB (3)\nEND ELEMENT\nEND FAMILY\nEND TEST\nEND SERVICE\n");
     // The environment keeps its stub description until an element uses it.
     EXPECT_FALSE(hooks_.called("environment stub_call f(1)"));
     EXPECT_FALSE(hooks_.called("stub_call f(1)"));
@@ -847,8 +904,10 @@ TEST_F(DispatcherTest, StubCallsOpenAnElementOutsideEnvironments) {
 
 TEST_F(DispatcherTest, NativeTextIsAnalysedOutsideTestsOnly) {
     options_.analysis_enabled = true;
-    run_body("#int global;\nSERVICE s\n#int in_service;\nTEST t\n#int local;\nELEMENT\nVAR x, int, INIT = 0, EV = 0\nEND ELEMENT\n"
-             "END TEST\nEND SERVICE\n#int after;\nCOMMENT c\n");
+    run_body(
+        "#int global;\nSERVICE s\n#int in_service;\nTEST t\n#int local;\nELEMENT\nVAR x, int, INIT "
+        "= 0, EV = 0\nEND ELEMENT\n"
+        "END TEST\nEND SERVICE\n#int after;\nCOMMENT c\n");
     // BEGIN hands over the harness objects first.
     ASSERT_EQ(native_.analysed.size(), 4u);
     EXPECT_EQ(native_.analysed[0].rfind("extern ZQZQ_LOOPVAR_T I1,", 0), 0u);
@@ -864,8 +923,9 @@ TEST_F(DispatcherTest, NativeTextIsAnalysedOutsideTestsOnly) {
 }
 
 TEST_F(DispatcherTest, InitializationAndTerminationRouteNativeLines) {
-    run_body("INITIALIZATION\n#setup();\nEND INITIALIZATION\nTERMINATION\n#teardown();\n"
-             "INITIALIZATION\n#again();\nEND INITIALIZATION\n#global;\n");
+    run_body(
+        "INITIALIZATION\n#setup();\nEND INITIALIZATION\nTERMINATION\n#teardown();\n"
+        "INITIALIZATION\n#again();\nEND INITIALIZATION\n#global;\n");
     std::vector<std::string> lines = generated();
     ASSERT_GE(lines.size(), 4u);
     // Outside the blocks the line lands in place; the blocks' lines reach
@@ -877,9 +937,11 @@ TEST_F(DispatcherTest, InitializationAndTerminationRouteNativeLines) {
 }
 
 TEST_F(DispatcherTest, ServiceTypePlacement) {
-    run_body("SERVICE_TYPE global\nSERVICE_TYPE again\nSERVICE s\nSERVICE_TYPE local\n"
-             "TEST t\nELEMENT\nVAR x, int, INIT = 0, EV = 0\nEND ELEMENT\nEND TEST\nSERVICE_TYPE twice\nEND SERVICE\n"
-             "SERVICE_TYPE late\n");
+    run_body(
+        "SERVICE_TYPE global\nSERVICE_TYPE again\nSERVICE s\nSERVICE_TYPE local\n"
+        "TEST t\nELEMENT\nVAR x, int, INIT = 0, EV = 0\nEND ELEMENT\nEND TEST\nSERVICE_TYPE "
+        "twice\nEND SERVICE\n"
+        "SERVICE_TYPE late\n");
     EXPECT_TRUE(has_record("E3 global"));
     EXPECT_TRUE(has_record("S2 local"));
     std::vector<long> misplaced;
@@ -899,8 +961,9 @@ TEST_F(DispatcherTest, SubSystemAndDatabaseStatements) {
 TEST_F(DispatcherTest, SubSystemModeStatements) {
     options_.sub_system = true;
     options_.database = true;
-    run_body("SEGMENT a\nSYSTEM s\nSYSTEM s\nSEGMENT a\n#hidden;\nEND SEGMENT\nEND SEGMENT\n"
-             "FAR\nEND FAR\nEND NEAR\nACCESS a\n");
+    run_body(
+        "SEGMENT a\nSYSTEM s\nSYSTEM s\nSEGMENT a\n#hidden;\nEND SEGMENT\nEND SEGMENT\n"
+        "FAR\nEND FAR\nEND NEAR\nACCESS a\n");
     EXPECT_EQ(codes(), (std::vector<std::string>{"E-MOTCLEABS", "W-MOTDOUBLE", "W-STXMETAIN",
                                                  "W-MAL_PLACE"}));
     std::vector<std::string> lines = generated();
@@ -911,14 +974,13 @@ TEST_F(DispatcherTest, IncludeCodeCopiesTheFile) {
     write("code.c", "int helper(void) { return 1; }\r\n");
     run_body("INCLUDE CODE code.c\nINCLUDE CODE missing.c\n");
     std::vector<std::string> lines = generated();
-    EXPECT_NE(std::find(lines.begin(), lines.end(), "int helper(void) { return 1; }"),
-              lines.end());
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "int helper(void) { return 1; }"), lines.end());
     Diagnostic missing = first("FICINCINC");
     EXPECT_EQ(missing.line, 4);
     std::vector<std::string> body = body_records();
-    EXPECT_EQ(std::count_if(body.begin(), body.end(),
-                            [](const std::string& r) { return r[0] == 'I'; }),
-              2);
+    EXPECT_EQ(
+        std::count_if(body.begin(), body.end(), [](const std::string& r) { return r[0] == 'I'; }),
+        2);
 }
 
 }  // namespace
@@ -967,7 +1029,8 @@ TEST_F(IncludeGuardTest, MissingDataFileInLearnModeIsFatal) {
 
 TEST_F(IncludeGuardTest, NativeLinesOfAnElementBecomeCommentsAtTraceLevelThree) {
     options_.trace_levels = {3};
-    run("HEADER m, 1, , c\nBEGIN\nSERVICE s\nTEST t\nELEMENT\n#f();\nVAR x, int, INIT = 0, EV = 0\nEND ELEMENT\n"
+    run("HEADER m, 1, , c\nBEGIN\nSERVICE s\nTEST t\nELEMENT\n#f();\nVAR x, int, INIT = 0, EV = "
+        "0\nEND ELEMENT\n"
         "END TEST\nEND SERVICE\n");
     std::vector<std::string> all = records();
     EXPECT_NE(std::find(all.begin(), all.end(), "C4 #f();"), all.end());

@@ -288,10 +288,9 @@ void Dispatcher::open_test(std::string_view argument, bool phase) {
     }
 
     const std::string upper_name = upper_copy(test_name);
-    const bool excluded =
-        left_out(options_.test_list, options_.exclude_test_list, upper_name) ||
-        (options_.exclude_service_list.given &&
-         options_.exclude_service_list.contains(upper_copy(service.name)));
+    const bool excluded = left_out(options_.test_list, options_.exclude_test_list, upper_name) ||
+                          (options_.exclude_service_list.given &&
+                           options_.exclude_service_list.contains(upper_copy(service.name)));
     flags().set(SkipFlag::test_excluded, excluded);
     if (output_enabled()) {
         ++service.generated_test_count;
@@ -362,8 +361,8 @@ void Dispatcher::handle_next_test(const Statement& s) {
         phase.base_name = default_phase_base;
         phase.counter = 1;
     }
-    std::string text = phase.base_name + std::string(phase_infix) +
-                       std::to_string(phase.counter) + " " + s.argument;
+    std::string text = phase.base_name + std::string(phase_infix) + std::to_string(phase.counter) +
+                       " " + s.argument;
     open_test(text, true);
     if (phase.family_recorded) {
         std::string family = phase.family_text;
@@ -607,26 +606,52 @@ void Dispatcher::handle_end(const Statement& s) {
         return;
     }
     switch (row->block) {
-    case EndBlock::service: handle_end_service(s); break;
-    case EndBlock::test: handle_end_test(s); break;
-    case EndBlock::family: handle_end_family(s); break;
-    case EndBlock::element: handle_end_element(s); break;
-    case EndBlock::simul: handle_end_simul(s); break;
-    case EndBlock::environment: handle_end_environment(s); break;
-    case EndBlock::segment: handle_end_segment(s); break;
-    case EndBlock::far_block: handle_end_far(s); break;
-    case EndBlock::near_block: handle_end_near(s); break;
-    case EndBlock::define:
-        if (!state_.define_structure_open && !state_.define_stub_open) {
-            report_error("MOTCLEABS", name(KeywordName::define));
-        } else {
-            end_define_action();
-        }
-        break;
-    case EndBlock::if_level: handle_end_if(s); break;
-    case EndBlock::initialization: end_initialization(); break;
-    case EndBlock::termination: end_termination(); break;
-    case EndBlock::sequence: state_.sequence_mode = false; break;
+        case EndBlock::service:
+            handle_end_service(s);
+            break;
+        case EndBlock::test:
+            handle_end_test(s);
+            break;
+        case EndBlock::family:
+            handle_end_family(s);
+            break;
+        case EndBlock::element:
+            handle_end_element(s);
+            break;
+        case EndBlock::simul:
+            handle_end_simul(s);
+            break;
+        case EndBlock::environment:
+            handle_end_environment(s);
+            break;
+        case EndBlock::segment:
+            handle_end_segment(s);
+            break;
+        case EndBlock::far_block:
+            handle_end_far(s);
+            break;
+        case EndBlock::near_block:
+            handle_end_near(s);
+            break;
+        case EndBlock::define:
+            if (!state_.define_structure_open && !state_.define_stub_open) {
+                report_error("MOTCLEABS", name(KeywordName::define));
+            } else {
+                end_define_action();
+            }
+            break;
+        case EndBlock::if_level:
+            handle_end_if(s);
+            break;
+        case EndBlock::initialization:
+            end_initialization();
+            break;
+        case EndBlock::termination:
+            end_termination();
+            break;
+        case EndBlock::sequence:
+            state_.sequence_mode = false;
+            break;
     }
 }
 

@@ -28,8 +28,7 @@ bool Dispatcher::condition_true(std::string_view names) {
                     if (*macro) {
                         return true;
                     }
-                } else if (std::find(defined.begin(), defined.end(), identifier) !=
-                           defined.end()) {
+                } else if (std::find(defined.begin(), defined.end(), identifier) != defined.end()) {
                     return true;
                 }
             } else {

@@ -42,9 +42,8 @@ void Dispatcher::end_define_action() {
     if (state_.define_stub_open) {
         state_.define_stub_open = false;
         PendingCText& pending = reader_.pending_c_text();
-        hooks_.generate_stub_definition({state_.stub_name, state_.stub_qualifier,
-                                         state_.stub_line, pending.text,
-                                         reader_.current_file()});
+        hooks_.generate_stub_definition({state_.stub_name, state_.stub_qualifier, state_.stub_line,
+                                         pending.text, reader_.current_file()});
         pending.clear();
     }
 }
@@ -174,16 +173,14 @@ ScriptExpressionAnalyser Dispatcher::expression_analyser() const {
             return true;
         }
         const std::optional<bool> base = native_.base_type(name);
-        return (base ? *base : is_c_base_type_name(name)) ||
-               types_.find_structure(name) != nullptr;
+        return (base ? *base : is_c_base_type_name(name)) || types_.find_structure(name) != nullptr;
     });
 }
 
 bool Dispatcher::analyse_value(std::string_view text, ScriptValue& value) const {
     ScriptExpressionAnalyser analyser = expression_analyser();
-    return analyser.analyse_script_expression(text, options_.tested_language,
-                                              language_.language(), 0, expected_kind_none,
-                                              value);
+    return analyser.analyse_script_expression(text, options_.tested_language, language_.language(),
+                                              0, expected_kind_none, value);
 }
 
 // Without C analysis a constant is a value of the script: one expression,
@@ -215,8 +212,8 @@ void Dispatcher::define_constant(const Statement& s, std::string name, std::stri
         constant.value.kind = TokenKind::expression;
         constant.value.text = "[";
         for (std::size_t i = 0; i < constant.items.size(); ++i) {
-            constant.value.text += (i == 0 ? "" : ",") +
-                                   printed_value(constant.items[i], options_.tested_language);
+            constant.value.text +=
+                (i == 0 ? "" : ",") + printed_value(constant.items[i], options_.tested_language);
         }
         constant.value.text += "]";
     } else if (!analyse_value(value, constant.value)) {
@@ -273,8 +270,7 @@ void Dispatcher::handle_environment(const Statement& s) {
         std::any_of(parameters.begin(), parameters.end(), [&](const std::string& p) {
             return std::count(parameters.begin(), parameters.end(), p) > 1;
         });
-    if (form.name.empty() || (form.has_list && (!form.closed || form.trailing_text)) ||
-        repeated) {
+    if (form.name.empty() || (form.has_list && (!form.closed || form.trailing_text)) || repeated) {
         report_error("ENVPARAME", s.argument);
         valid = false;
     }
@@ -318,11 +314,16 @@ void Dispatcher::handle_use(const Statement& s) {
             argument = upper_outside_quotes(argument);
         }
     }
-    switch (environments_.use_environment(form.name, state_.current_level(),
-                                          std::move(form.items))) {
-    case UseResult::unknown_environment: report_error("ENV_INCON", form.name); return;
-    case UseResult::parameter_count: report_error("NBPARADIF", form.name); return;
-    case UseResult::used: break;
+    switch (
+        environments_.use_environment(form.name, state_.current_level(), std::move(form.items))) {
+        case UseResult::unknown_environment:
+            report_error("ENV_INCON", form.name);
+            return;
+        case UseResult::parameter_count:
+            report_error("NBPARADIF", form.name);
+            return;
+        case UseResult::used:
+            break;
     }
     if (state_.element.open) {
         state_.element.content = true;

@@ -5,7 +5,6 @@
 
 #include "support/text.h"
 
-
 namespace vx {
 
 namespace {

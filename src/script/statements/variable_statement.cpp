@@ -88,18 +88,17 @@ std::string without_line_markers(std::string_view output) {
 
 }  // namespace
 
-
 std::string without_unnamed_structures(std::string_view expression, std::string_view prefix) {
     std::string out;
     out.reserve(expression.size());
     std::size_t i = 0;
     while (i < expression.size()) {
-        const bool component_start =
-            i == 0 || expression[i - 1] == '.' || expression[i - 1] == '>';
+        const bool component_start = i == 0 || expression[i - 1] == '.' || expression[i - 1] == '>';
         if (component_start && !prefix.empty() && expression.substr(i, prefix.size()) == prefix) {
             std::size_t j = i + prefix.size();
             std::size_t digits = j;
-            while (j < expression.size() && std::isdigit(static_cast<unsigned char>(expression[j]))) {
+            while (j < expression.size() &&
+                   std::isdigit(static_cast<unsigned char>(expression[j]))) {
                 ++j;
             }
             if (j > digits && j < expression.size() && expression[j] == '.') {
@@ -117,10 +116,9 @@ struct VariableStatementParser::Item {
     const VariableContext* context = nullptr;
     int tested_language = 3;
     bool c_family = true;
-    std::string text;  // the whole item, for messages
+    std::string text;    // the whole item, for messages
     bool array = false;  // the variable is an array (of scalars or aggregates)
-    bool seen_init = false, seen_ev = false, seen_min = false, seen_max = false,
-         seen_delta = false;
+    bool seen_init = false, seen_ev = false, seen_min = false, seen_max = false, seen_delta = false;
     // With C analysis: the variable expression as the declarations are
     // searched with it (macros expanded), and how its components are walked.
     std::string lookup;
@@ -177,14 +175,31 @@ VariableKind VariableStatementParser::explicit_kind(std::string_view type_text) 
         return VariableKind::character;
     }
     if (t == "signedchar" || t == "unsignedchar") return VariableKind::integer;
-    if (t == "float" || t == "double" || t == "longdouble" || t == "real") return VariableKind::real;
+    if (t == "float" || t == "double" || t == "longdouble" || t == "real")
+        return VariableKind::real;
     if (t == "bit") return VariableKind::bit;
-    static constexpr std::string_view integers[] = {
-        "int",      "signed",          "unsigned",         "short",       "long",
-        "shortint", "longint",         "unsignedint",      "unsignedshort",
-        "unsignedlong", "longlong",    "unsignedlonglong", "signedint",   "shortunsigned",
-        "longunsigned", "unsignedshortint", "unsignedlongint", "longlongint", "integer",
-        "natural",  "positive",        "size_t"};
+    static constexpr std::string_view integers[] = {"int",
+                                                    "signed",
+                                                    "unsigned",
+                                                    "short",
+                                                    "long",
+                                                    "shortint",
+                                                    "longint",
+                                                    "unsignedint",
+                                                    "unsignedshort",
+                                                    "unsignedlong",
+                                                    "longlong",
+                                                    "unsignedlonglong",
+                                                    "signedint",
+                                                    "shortunsigned",
+                                                    "longunsigned",
+                                                    "unsignedshortint",
+                                                    "unsignedlongint",
+                                                    "longlongint",
+                                                    "integer",
+                                                    "natural",
+                                                    "positive",
+                                                    "size_t"};
     for (std::string_view name : integers) {
         if (t == name) return VariableKind::integer;
     }
@@ -205,7 +220,8 @@ bool VariableStatementParser::value(Item& item, std::string_view text, unsigned 
                                     std::string& out) {
     text = trimmed(text);
     if (options_.analysis_enabled) {
-        out = without_line_markers(native_.preprocess(text, item.context->file, item.context->line));
+        out =
+            without_line_markers(native_.preprocess(text, item.context->file, item.context->line));
         out = c_with_unsigned_suffix(out);
         return true;
     }
@@ -249,8 +265,8 @@ bool VariableStatementParser::parse_list(Item& item, std::string_view text, bool
                                    .arg(QString::fromUtf8(piece.data(), int(piece.size()))));
             return false;
         }
-        if (init && (is_pointer(item.clause.kind) ||
-                     item.clause.kind == VariableKind::string_pointer)) {
+        if (init &&
+            (is_pointer(item.clause.kind) || item.clause.kind == VariableKind::string_pointer)) {
             const std::string upper = upper_copy(piece);
             if (upper == "NONIL" || upper == "NONILFUNC") {
                 report_error("POINTINIT", "INIT");
@@ -319,7 +335,8 @@ bool VariableStatementParser::parse_range(Item& item, std::string_view argument)
         const std::string count_upper = upper_copy(count_text);
         const std::size_t plus = count_upper.rfind('+');
         const std::size_t bounds_at = count_upper.rfind(bounds);
-        if (plus != std::string::npos && trimmed(std::string_view(count_upper).substr(plus + 1)) == bounds) {
+        if (plus != std::string::npos &&
+            trimmed(std::string_view(count_upper).substr(plus + 1)) == bounds) {
             count_text = trimmed(count_text.substr(0, plus));
             if (count_text.empty()) {
                 report_error("VALHASARD", "");
@@ -350,7 +367,8 @@ bool VariableStatementParser::parse_range(Item& item, std::string_view argument)
             report_error("VALUEINCO", "(1<nb_random<256)");
             n = random_count_default;
         }
-        c.init_count = static_cast<int>(n) + (c.init_from_kind == InitFromKind::random_bounds ? 2 : 0);
+        c.init_count =
+            static_cast<int>(n) + (c.init_from_kind == InitFromKind::random_bounds ? 2 : 0);
     }
     std::string from, to, step;
     if (!value(item, start_value, 0, from) || !value(item, end_value, 0, to) ||
@@ -523,11 +541,11 @@ bool VariableStatementParser::parse_item(Item& item, std::string_view clauses) {
             return false;
         }
         const std::string_view argument = after(piece, keyword.size());
-        bool* seen = keyword == "DELTA" ? &item.seen_delta
-                   : keyword == "INIT"  ? &item.seen_init
-                   : keyword == "MAX"   ? &item.seen_max
-                   : keyword == "MIN"   ? &item.seen_min
-                                        : &item.seen_ev;
+        bool* seen = keyword == "DELTA"  ? &item.seen_delta
+                     : keyword == "INIT" ? &item.seen_init
+                     : keyword == "MAX"  ? &item.seen_max
+                     : keyword == "MIN"  ? &item.seen_min
+                                         : &item.seen_ev;
         if (*seen) {
             report_error("DEFMULTIP", keyword);
             return false;
@@ -583,8 +601,8 @@ bool VariableStatementParser::check_item(Item& item) {
     const bool bounded = c.min || c.max || c.delta != DeltaKind::none;
     if ((bounded && is_pointer(k)) ||
         (c.delta != DeltaKind::none &&
-         (k == VariableKind::character || k == VariableKind::string || k == VariableKind::enumeration ||
-          k == VariableKind::string_pointer))) {
+         (k == VariableKind::character || k == VariableKind::string ||
+          k == VariableKind::enumeration || k == VariableKind::string_pointer))) {
         report_error("MINMAXDEL", v);
         return false;
     }
@@ -640,7 +658,8 @@ bool VariableStatementParser::check_links(Item& item, const std::vector<Variable
         }
         return static_cast<int>(split_top_level(t, item.c_family).size());
     };
-    if (!c.init_link.empty() && !pair(c.init_link, count_of(c.init_value, c.init_with, c.init_count))) {
+    if (!c.init_link.empty() &&
+        !pair(c.init_link, count_of(c.init_value, c.init_with, c.init_count))) {
         return false;
     }
     if (!c.ev_link.empty() && !pair(c.ev_link, count_of(c.ev_value, c.ev_with, c.ev_count))) {
@@ -697,7 +716,8 @@ int VariableStatementParser::parse_variable_statement(std::string_view argument,
         }
     }
     if (options_.analysis_enabled) {
-        variable = without_unnamed_structures(variable, options_.environment.unnamed_structure_prefix);
+        variable =
+            without_unnamed_structures(variable, options_.environment.unnamed_structure_prefix);
     }
     c.variable = variable;
 
@@ -712,8 +732,8 @@ int VariableStatementParser::parse_variable_statement(std::string_view argument,
                 c.type_text = std::string(type);
                 c.explicit_type = true;
             }
-            rest = pieces.size() > 1 ? trimmed(clauses.substr(
-                                           static_cast<std::size_t>(pieces[1].data() - clauses.data())))
+            rest = pieces.size() > 1 ? trimmed(clauses.substr(static_cast<std::size_t>(
+                                           pieces[1].data() - clauses.data())))
                                      : std::string_view();
         }
     }
@@ -788,8 +808,8 @@ int VariableStatementParser::parse_variable_statement(std::string_view argument,
         if (native.has_value() && native->found && native->kind != c.kind) {
             const VariableKind k = c.kind;
             const VariableKind n = native->kind;
-            if (k == VariableKind::boolean || k == VariableKind::integer || k == VariableKind::character ||
-                k == VariableKind::string_pointer) {
+            if (k == VariableKind::boolean || k == VariableKind::integer ||
+                k == VariableKind::character || k == VariableKind::string_pointer) {
                 c.kind = VariableKind::integer;
             } else if (n != VariableKind::integer && n != VariableKind::character &&
                        n != VariableKind::string && !is_pointer(k)) {
@@ -818,10 +838,10 @@ int VariableStatementParser::parse_variable_statement(std::string_view argument,
         c.facts.is_double = words.find("DOUBLE") != std::string::npos;
     }
     c.line = context.line;
-    c.structured = c.whole_structure ||
-                   (native.has_value() && (native->structure ||
-                                           (!native->components.empty() &&
-                                            native->kind == VariableKind::unknown)));
+    c.structured =
+        c.whole_structure ||
+        (native.has_value() && (native->structure || (!native->components.empty() &&
+                                                      native->kind == VariableKind::unknown)));
 
     if (rest.empty()) {
         report_error("STXERRTYP", text);
@@ -883,7 +903,7 @@ namespace {
 // Spreads one clause value over `count` components; false when a brace
 // list gives too many or too few values.
 bool spread_plain(std::string_view value, std::size_t count, bool c_family,
-            std::string_view others_word, std::vector<std::string>& out) {
+                  std::string_view others_word, std::vector<std::string>& out) {
     out.clear();
     if (!is_braced(value)) {
         out.assign(count, std::string(value));
@@ -920,8 +940,9 @@ bool VariableStatementParser::split_over_components(Item& item,
             return false;
         }
         if (!spread->spread || spread->values.size() != components.size()) {
-            report_error(spread->failure.code.empty() ? std::string("INITAGREG") : spread->failure.code,
-                         spread->failure.place.empty() ? c.variable : spread->failure.place);
+            report_error(
+                spread->failure.code.empty() ? std::string("INITAGREG") : spread->failure.code,
+                spread->failure.place.empty() ? c.variable : spread->failure.place);
             return false;
         }
         out = std::move(spread->values);
@@ -965,8 +986,8 @@ bool VariableStatementParser::check_bounds(Item& item) {
     if (c.delta != DeltaKind::none) {
         const std::optional<NumericValue> delta = native_.numeric_value(c.delta_value);
         if (delta.has_value() && (delta->integer || delta->real) && delta->value < 0) {
-            report_error("VALUEINCO", "DELTA = " + c.delta_value +
-                                          (c.delta == DeltaKind::percent ? "%" : ""));
+            report_error("VALUEINCO",
+                         "DELTA = " + c.delta_value + (c.delta == DeltaKind::percent ? "%" : ""));
             return false;
         }
     }
@@ -998,18 +1019,21 @@ bool VariableStatementParser::spread_whole_array(Item& item) {
             }
         }
         if (!spread->spread || spread->values.size() != 1) {
-            report_error(spread->failure.code.empty() ? std::string("INITAGREG") : spread->failure.code,
-                         spread->failure.place.empty() ? c.variable : spread->failure.place);
+            report_error(
+                spread->failure.code.empty() ? std::string("INITAGREG") : spread->failure.code,
+                spread->failure.place.empty() ? c.variable : spread->failure.place);
             return false;
         }
         script_text = value;
         value = spread->values.front();
         return true;
     };
-    if (c.init && !c.init_in && !c.init_from && !c.init_with && !spread(c.init_value, c.init_text)) {
+    if (c.init && !c.init_in && !c.init_from && !c.init_with &&
+        !spread(c.init_value, c.init_text)) {
         return false;
     }
-    if (c.ev && c.ev_form == EvForm::equal && !c.ev_in && !c.ev_with && !spread(c.ev_value, c.ev_text)) {
+    if (c.ev && c.ev_form == EvForm::equal && !c.ev_in && !c.ev_with &&
+        !spread(c.ev_value, c.ev_text)) {
         return false;
     }
     return true;
@@ -1030,10 +1054,12 @@ bool VariableStatementParser::check_values(Item& item, const VariableClause& rec
         const bool text_kind =
             record.kind == VariableKind::string || record.kind == VariableKind::string_pointer;
         if (text_kind && text.size() >= 2 &&
-            ((text.front() == '(' && text.back() == ')') || (text.front() == '{' && text.back() == '}')) &&
+            ((text.front() == '(' && text.back() == ')') ||
+             (text.front() == '{' && text.back() == '}')) &&
             split_top_level(text.substr(1, text.size() - 2), item.c_family).size() > 1) {
             // The pieces of a string written as a list, each a string.
-            for (std::string_view piece : split_top_level(text.substr(1, text.size() - 2), item.c_family)) {
+            for (std::string_view piece :
+                 split_top_level(text.substr(1, text.size() - 2), item.c_family)) {
                 values.emplace_back(piece);
             }
         } else if (!record.facts.dimensions.empty() && is_braced(text)) {

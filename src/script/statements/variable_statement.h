@@ -59,12 +59,11 @@ private:
     bool parse_item(Item& item, std::string_view clauses);
     bool parse_init(Item& item, std::string_view argument);
     bool parse_ev(Item& item, std::string_view argument, std::string_view clause_name);
-    bool parse_linked(Item& item, std::string_view argument, bool init, std::string& link,
-                      bool& in, bool& with, std::string& values, int& count);
+    bool parse_linked(Item& item, std::string_view argument, bool init, std::string& link, bool& in,
+                      bool& with, std::string& values, int& count);
     bool parse_bound(Item& item, std::string_view argument, std::string_view clause_name,
                      bool& given, std::string& value);
-    bool parse_list(Item& item, std::string_view text, bool init, std::string& joined,
-                    int& count);
+    bool parse_list(Item& item, std::string_view text, bool init, std::string& joined, int& count);
     bool parse_range(Item& item, std::string_view argument);
     bool check_item(Item& item);
     bool check_links(Item& item, const std::vector<VariableClause>& list);

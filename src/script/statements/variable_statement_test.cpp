@@ -189,10 +189,8 @@ TEST_F(VariableStatementTest, FrenchRangesUseTheirOwnWords) {
 TEST_F(VariableStatementTest, RangeErrors) {
     EXPECT_EQ(parse("a, int, INIT FROM 0 STEP 2, EV = 0"), Codes{"E-TOATTENDU"});
     EXPECT_EQ(parse("a, int, INIT FROM 0 TO 10, EV = 0"), Codes{"E-STIMDOMAT"});
-    EXPECT_EQ(parse("a, int, INIT FROM 0 TO 10 NB_RANDOM 3 BOUNDS, EV = 0"),
-              Codes{"E-PLUSBOUND"});
-    EXPECT_EQ(parse("a, int, INIT FROM 0 TO 10 NB_RANDOM +BOUNDS, EV = 0"),
-              Codes{"E-VALHASARD"});
+    EXPECT_EQ(parse("a, int, INIT FROM 0 TO 10 NB_RANDOM 3 BOUNDS, EV = 0"), Codes{"E-PLUSBOUND"});
+    EXPECT_EQ(parse("a, int, INIT FROM 0 TO 10 NB_RANDOM +BOUNDS, EV = 0"), Codes{"E-VALHASARD"});
     EXPECT_EQ(parse("a, int, INIT FROM 0 TO 10 NB_TIMES 1, EV = 0"), Codes{"E-INTSUPEUN"});
     EXPECT_EQ(parse("a, int, INIT FROM 0 TO 10 NB_RANDOM 0, EV = 0"), Codes{"E-INTSUPEUN"});
     EXPECT_EQ(parse("a, char, INIT FROM 0 TO 10 STEP 1, EV = 0"), Codes{"E-TYPEIFROM"});
@@ -342,8 +340,8 @@ TEST_F(VariableStatementTest, ExpandAndCompressDecideTheWholeFlags) {
 
 TEST(VariableText, TopLevelCommasOnly) {
     EXPECT_EQ(split_top_level("a, f(b, c), [d, e], {g, h}, \"i, j\", 'k', l", true),
-              (std::vector<std::string_view>{"a", "f(b, c)", "[d, e]", "{g, h}", "\"i, j\"",
-                                             "'k'", "l"}));
+              (std::vector<std::string_view>{"a", "f(b, c)", "[d, e]", "{g, h}", "\"i, j\"", "'k'",
+                                             "l"}));
     EXPECT_EQ(split_top_level("x'First, y", false),
               (std::vector<std::string_view>{"x'First", "y"}));
     EXPECT_EQ(split_top_level("", true), (std::vector<std::string_view>{""}));
@@ -357,8 +355,7 @@ TEST(VariableText, UnnamedStructureComponentsAreBlanked) {
     // Without digits and a point it is an ordinary name.
     EXPECT_EQ(without_unnamed_structures("s._unamedStructx.y", "_unamedStruct"),
               "s._unamedStructx.y");
-    EXPECT_EQ(without_unnamed_structures("s._unamedStruct4", "_unamedStruct"),
-              "s._unamedStruct4");
+    EXPECT_EQ(without_unnamed_structures("s._unamedStruct4", "_unamedStruct"), "s._unamedStruct4");
 }
 
 TEST_F(VariableStatementTest, LongStatementsAndLongLists) {
@@ -379,12 +376,29 @@ TEST_F(VariableStatementTest, LongStatementsAndLongLists) {
 // without C analysis and in both languages: every one ends in records or
 // coded diagnostics, never in a crash (the sanitizers watch the run).
 TEST_F(VariableStatementTest, RandomStatementsAreHandled) {
-    static const char* const pieces[] = {
-        "x", ",", " ", "INIT", "EV", "VA", "MIN", "MAX", "DELTA", "=", "==", "=>", "IN", "DANS",
-        "WITH", "AVEC", "FROM", "DE", " TO ", " A ", " STEP ", " INCREMENT ", " NB_TIMES ",
-        " NB_RANDOM ", " NB_HASARD ", "+BOUNDS", "+BORNES", "(", ")", "[", "]", "{", "}", "\"",
-        "'", "%", "1", "300", "-2", "NONIL", "int", "char *", "others => 0", "_unamedStruct1.",
-        "p", "*"};
+    static const char* const pieces[] = {"x",           ",",
+                                         " ",           "INIT",
+                                         "EV",          "VA",
+                                         "MIN",         "MAX",
+                                         "DELTA",       "=",
+                                         "==",          "=>",
+                                         "IN",          "DANS",
+                                         "WITH",        "AVEC",
+                                         "FROM",        "DE",
+                                         " TO ",        " A ",
+                                         " STEP ",      " INCREMENT ",
+                                         " NB_TIMES ",  " NB_RANDOM ",
+                                         " NB_HASARD ", "+BOUNDS",
+                                         "+BORNES",     "(",
+                                         ")",           "[",
+                                         "]",           "{",
+                                         "}",           "\"",
+                                         "'",           "%",
+                                         "1",           "300",
+                                         "-2",          "NONIL",
+                                         "int",         "char *",
+                                         "others => 0", "_unamedStruct1.",
+                                         "p",           "*"};
     unsigned state = 12345;
     auto next = [&] {
         state = state * 1103515245u + 12345u;
