@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  g++ make cmake ninja-build
+  g++ make cmake ninja-build clang-format
   qt6-base-dev qt6-l10n-tools
   bison
   libgtest-dev googletest
