@@ -1,13 +1,13 @@
 // The compile driver, in its fixed order:
-//   D1  reset the per-run counters of the generators;
-//   D2  open the test script;
-//   D3-D8 create the generated file, the declarations file, the link record
-//       file (with "E11 0" and "C0 "), the constants file of -CONST and the
-//       report description of -TSF, then the remaining header records;
-//   D8  scan the script's dependencies, rewind it and read and dispatch its
-//       statements, then write the end of the harness;
-//   D9  close and assemble the outputs, keeping them after a clean run and
-//       deleting them after errors, then write the configuration header.
+//   - reset the per-run counters of the generators;
+//   - open the test script;
+//   - create the generated file, the declarations file, the link record
+//     file (with "E11 0" and "C0 "), the constants file of -CONST and the
+//     report description of -TSF, then the remaining header records;
+//   - scan the script's dependencies, rewind it and read and dispatch its
+//     statements, then write the end of the harness;
+//   - close and assemble the outputs, keeping them after a clean run and
+//     deleting them after errors, then write the configuration header.
 #include "driver/compile_driver.h"
 
 #include "codegen/harness_layout.h"
@@ -125,7 +125,7 @@ HarnessSettings harness_settings(const RunContext& run) {
 }  // namespace
 
 void run_compile_driver(const RunContext& run) {
-    // D1: the generators' counters start with the session and the layout.
+    // the generators' counters start with the session and the layout.
     OutputSession session(output_settings(run));
     install_output_session(&session);
     HarnessLayout layout(harness_settings(run));
@@ -137,29 +137,29 @@ void run_compile_driver(const RunContext& run) {
     FrontEnd front_end(options, run.script_language, session, generation, native);
     generation.set_block_state(&front_end.block_state());
 
-    // D2: the main script, first of the include stack.
+    // the main script, first of the include stack.
     front_end.open_main_script(run.names.script_path);
     session.output().make_work_prefix();
 
-    // D3-D8: outputs and header records.
+    // outputs and header records.
     session.start_outputs();
 
-    // D8.1-D8.2: dependencies of the script and of the -SOURCE file.
+    // dependencies of the script and of the -SOURCE file.
     front_end.include_scan(run.names.script_path, ScanKind::script);
     if (!run.settings.source_file.empty()) {
         front_end.include_scan(run.settings.source_file, ScanKind::source,
                                run.settings.version_pattern);
     }
 
-    // D8.3-D8.5: the script from its first line, statement by statement.
+    // the script from its first line, statement by statement.
     front_end.rewind_main_script();
     front_end.read_script_statements();
 
-    // D8.6: the end of the harness and the end of the declarations file.
+    // the end of the harness and the end of the declarations file.
     front_end.end_of_script();
     layout.emit_declarations_end();
 
-    // D9: closing; the configuration header after a clean run.
+    // closing; the configuration header after a clean run.
     session.finish_outputs(error_count() > 0, layout.usage().lines());
     install_output_session(nullptr);
 }

@@ -90,23 +90,23 @@ std::string current_run_date() {
 }  // namespace
 
 int run_compiler(int argc, char** argv) {
-    // 1. The application object owns the translators.
+    // The application object owns the translators.
     static int app_argc;
     app_argc = argc;
     QCoreApplication app(app_argc, argv);
 
-    // 2-3. Translation catalogues.
+    // Translation catalogues.
     auto translators = load_catalogues();
 
-    // 4. Message catalogue, table by table in the fixed order.
+    // Message catalogue, table by table in the fixed order.
     MessageCatalogue catalogue;
     catalogue.register_all();
     Reporter run_reporter(catalogue);
     install_reporter(&run_reporter);
 
-    // 5. Settings start empty (filled by the command line below).
+    // Settings start empty (filled by the command line below).
 
-    // 6. Crash handler, and the end of a run stopped by a signal.
+    // Crash handler, and the end of a run stopped by a signal.
     install_crash_handler();
     install_signal_cleanup([&run_reporter](int signal_number) {
         const char* name = signal_number == SIGINT    ? "SIGINT"
@@ -121,36 +121,36 @@ int run_compiler(int argc, char** argv) {
     // The variables of the environment that shape the run, read once.
     const RunEnvironment environment = read_run_environment();
 
-    // 7. Default script language.
+    // Default script language.
     ScriptLanguage script_language;
     script_language.read_default_script_language(environment.script_language);
 
-    // 8. Run date.
+    // Run date.
     const std::string run_date = current_run_date();
 
-    // 9. String pool.
+    // The pool of interned identifiers.
     pool_init();
 
-    // 10. Banner.
+    // Banner.
     report_info("STARTEXEC", std::string(product_title) + " " + tool_title + " " + tool_version);
 
-    // 11. Copyright, unless suppressed (even by an empty value).
+    // Copyright, unless suppressed (even by an empty value).
     if (std::getenv("VEXOR_SUPPRESS_COPYRIGHT") == nullptr) {
         report_info("COPYRIGHT", copyright_notice);
     }
 
-    // 12. Command line analysis; a refusal ends the run with CMDFATALE.
+    // Command line analysis; a refusal ends the run with CMDFATALE.
     const CompilerSettings settings = analyse_command_line(argc, argv);
 
-    // 13. Target configuration.
+    // Target configuration.
     const TargetConfiguration target = configure_target(
         settings.no_path, compiler_system_names[static_cast<int>(settings.compiler_system)]);
 
-    // 14. Output names.
+    // Output names.
     const OutputNames names = derive_output_names(settings);
     refuse_colliding_names(settings, names);
 
-    // 15-16. Details file and listing header.
+    // Details file and listing header.
     open_listing(settings, names, run_date);
 
     // The target model of the run: base integer widths, plain-char
@@ -158,7 +158,7 @@ int run_compiler(int argc, char** argv) {
     // conditions, the declaration analysis and the code generation.
     TargetModel target_model;
 
-    // 17. C analysis start: the preprocessor with the restriction flags,
+    // C analysis start: the preprocessor with the restriction flags,
     // -INCL, -DEFINE, the standard definitions and STUBINACTIVE.
     CAnalysis c_analysis(&target_model);
     NativeAnalysis* native = nullptr;
@@ -181,11 +181,11 @@ int run_compiler(int argc, char** argv) {
         native = &c_analysis;
     }
 
-    // 18. Compile driver.
+    // Compile driver.
     run_compile_driver(RunContext{settings, names, target, script_language, run_date, target_model,
                                   native, environment});
 
-    // 19. Summary and exit.
+    // Summary and exit.
     end_of_execution();
 }
 

@@ -4,14 +4,14 @@
 // stages). The driver creates one and calls, in this order:
 //
 //   FrontEnd front_end(options, language, session, hooks, native);
-//   front_end.open_main_script(script_path);                 // D2
-//   ... session.start_outputs() ...                           // D3 to D8
-//   front_end.include_scan(script_path, ScanKind::script);    // D8.1
+//   front_end.open_main_script(script_path);
+//   ... session.start_outputs() ...
+//   front_end.include_scan(script_path, ScanKind::script);
 //   front_end.include_scan(source_path, ScanKind::source,
-//                          version_pattern);                  // D8.2
-//   front_end.rewind_main_script();                           // D8.3
-//   front_end.read_script_statements();                       // D8.5
-//   front_end.end_of_script();                                // D8.6
+//                          version_pattern);
+//   front_end.rewind_main_script();
+//   front_end.read_script_statements();
+//   front_end.end_of_script();
 //
 // The version number the scan of the source file finds is kept for the
 // HEADER statement.

@@ -18,9 +18,8 @@
 // generated.
 //
 // Handlers write the link records of their blocks and call the harness
-// hooks at the points where the harness needs text; the records and the
-// hooks of later stages (variable code, environments, stubs) are called
-// from here once those stages exist.
+// hooks at the points where the harness needs text: the variable code, the
+// environments and the stubs are all reached through those hooks.
 #pragma once
 
 #include "codegen/output/skip_flags.h"
