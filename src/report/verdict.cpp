@@ -91,6 +91,9 @@ private:
     };
     std::vector<StubCall> unmatched_calls_;
     std::vector<StubCall> checked_calls_;
+    // The stub checks of the open element that failed: a call's inputs, or
+    // the stub's call count (call 0).
+    std::vector<StubCall> failed_checks_;
 };
 
 // A STUB statement's record: "first last statement", the statement split
@@ -412,6 +415,9 @@ std::optional<Failure> VerdictBuilder::on_value(const TraceLine& line) {
                 break;
         }
     }
+    if (stub_ > 0 && entry.kind == EntryKind::check && entry.outcome == Outcome::failed) {
+        failed_checks_.push_back({links_.stub_name(stub_), stub_call_, line.line});
+    }
     const bool stub_count = stub_ > 0 && stub_call_ == 0 && entry.kind == EntryKind::check;
     element().entries.push_back(std::move(entry));
     if (stub_count) {
@@ -610,26 +616,38 @@ void VerdictBuilder::close_element(std::string_view reason) {
     element_open_ = false;
     ElementRun& current = test().elements.back();
     TestRun& run = test();
+    // A call that matched no call described fails through a check of its
+    // own (an input, or the stub's count); when none failed, for a call
+    // whose inputs were not kept or that was handed a null pointer, the
+    // mismatch itself fails.
     for (const StubCall& call : unmatched_calls_) {
         bool checked = false;
         for (const StubCall& seen : checked_calls_) {
             checked = checked || (seen.stub == call.stub && seen.call == call.call);
         }
-        if (checked) {
+        bool explained = false;
+        for (const StubCall& failed : failed_checks_) {
+            // A stub the link records do not name cannot be told apart.
+            explained = explained || (!call.stub.empty() && failed.stub == call.stub &&
+                                      (failed.call == call.call || failed.call == 0));
+        }
+        if (explained) {
             continue;
         }
         Entry entry;
         entry.kind = EntryKind::problem;
         entry.outcome = Outcome::failed;
         entry.name = "stub " + (call.stub.empty() ? std::string("?") : call.stub) + " call " +
-                     std::to_string(call.call) +
-                     ": did not match the calls described, and its inputs were not kept";
+                     std::to_string(call.call) + ": did not match the calls described, and " +
+                     (checked ? "no check of it failed (a null pointer where a value was expected?)"
+                              : "its inputs were not kept");
         entry.trace_line = call.trace_line;
         current.entries.push_back(std::move(entry));
         ++run.failed;
     }
     unmatched_calls_.clear();
     checked_calls_.clear();
+    failed_checks_.clear();
     if (!current.ended && !reason.empty()) {
         Entry entry;
         entry.kind = EntryKind::stop;

@@ -202,12 +202,26 @@ TEST(VerdictIntegrity, AnUnmatchedStubCallWhoseInputsWereNotKeptFails) {
     EXPECT_FALSE(outcome.verdict.passed());
     EXPECT_TRUE(has(outcome.text, "FAIL  stub release call 2: did not match the calls described"))
         << outcome.text;
-    // The same call with its inputs checked is judged by those checks.
+    // The same call with its inputs checked is judged by those checks: a
+    // failing input is the failure, no other line is added.
     std::string checked = passing_body;
     checked.replace(checked.find("M 9 1 0\n"), 8, "M 9 1 1\n");
-    Outcome judged = read(whole(checked));
+    std::string failing = checked;
+    failing.replace(failing.find("ok 0x10 NONIL NONIL"), 19, "KO 0x10 0x20 0x20");
+    Outcome judged = read(whole(failing));
     ASSERT_FALSE(judged.refused) << judged.refusal;
-    EXPECT_TRUE(judged.verdict.passed()) << judged.text;
+    EXPECT_FALSE(judged.verdict.passed());
+    EXPECT_FALSE(has(judged.text, "did not match the calls described, and")) << judged.text;
+    // A call that did not match while every check of it passed (a null
+    // pointer handed for a buffer leaves the kept inputs as they were)
+    // fails on its own: never a PASSED over a mismatch.
+    Outcome unexplained = read(whole(checked));
+    ASSERT_FALSE(unexplained.refused) << unexplained.refusal;
+    EXPECT_FALSE(unexplained.verdict.passed()) << unexplained.text;
+    EXPECT_TRUE(has(unexplained.text,
+                    "FAIL  stub release call 1: did not match the calls "
+                    "described, and no check of it failed"))
+        << unexplained.text;
 }
 
 TEST(VerdictIntegrity, OlderHarnessesWithoutElementEndsStillRead) {
