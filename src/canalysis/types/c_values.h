@@ -133,6 +133,10 @@ bool c_spread_value(ExpressionRun& run, const TypeNode* type, const std::string&
 // compilers say so: the text of such a constant gets its "U" suffix.
 std::string c_with_unsigned_suffix(std::string_view text);
 
+// Whether the text is one of the runtime's pointer words, NIL, NONIL,
+// NILFUNC or NONILFUNC, in any case.
+bool c_is_pointer_word(std::string_view text);
+
 // Whether the text is a list of the aggregate notation: "{...}" or "[...]".
 bool c_is_value_list(std::string_view text);
 

@@ -170,6 +170,11 @@ TEST_F(CValues, ValuesTheHarnessCannotTakeAreFound) {
     EXPECT_EQ(findings("gp", "NIL"), "");
     EXPECT_EQ(findings("up", "2.5"), "TYPESMISM");
     EXPECT_EQ(findings("up", "(unsigned char *)0"), "");
+    // An array or a pointer given to a number.
+    EXPECT_EQ(findings("b", "hash"), "TYPESMISM");
+    EXPECT_EQ(findings("b", "up"), "TYPESMISM");
+    EXPECT_EQ(findings("b", "hash[1]"), "");
+    EXPECT_EQ(findings("b", "*up"), "");
 
     const NumericValue v = c_numeric_value(a.run, "-(5)");
     EXPECT_TRUE(v.integer);
