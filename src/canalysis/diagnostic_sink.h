@@ -7,16 +7,17 @@
 // (from its "#line" markers), not of the script.
 #pragma once
 
+#include "diag/message_code.h"
+#include "diag/severity.h"
+
 #include <string_view>
 
 namespace vx {
 
-enum class DiagnosticLevel { internal = 0, fatal = 1, error = 2, warning = 3, info = 4 };
-
 class DiagnosticSink {
 public:
     virtual ~DiagnosticSink() = default;
-    virtual void report(DiagnosticLevel level, std::string_view code, std::string_view argument,
+    virtual void report(Severity level, MessageCode code, std::string_view argument,
                         std::string_view file, long line) = 0;
 };
 
@@ -24,17 +25,16 @@ public:
 // the process reporter (fatal and internal levels end the run).
 class ReporterSink : public DiagnosticSink {
 public:
-    void report(DiagnosticLevel level, std::string_view code, std::string_view argument,
-                std::string_view file, long line) override;
+    void report(Severity level, MessageCode code, std::string_view argument, std::string_view file,
+                long line) override;
 };
 
 // A sink that only counts, for analyses whose failure is an answer (does
 // this text name a type?).
 class CountingSink : public DiagnosticSink {
 public:
-    void report(DiagnosticLevel level, std::string_view, std::string_view, std::string_view,
-                long) override {
-        if (level <= DiagnosticLevel::warning) ++count;
+    void report(Severity level, MessageCode, std::string_view, std::string_view, long) override {
+        if (level <= Severity::warning) ++count;
     }
     int count = 0;
 };

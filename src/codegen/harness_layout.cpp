@@ -238,11 +238,11 @@ void HarnessLayout::emit_test_head(int record_number, std::string_view test_name
     long long count = 0;
     bool constant = integer_constant(loop_expression, count);
     if (!constant && !is_identifier(loop_expression) && non_integer_literal(loop_expression)) {
-        report_error("TYPBOUCLE", loop_expression);
+        report_error(msg::TYPBOUCLE, loop_expression);
         return;
     }
     if (constant && count < 1) {
-        report_error("VALBOUCER", loop_expression);
+        report_error(msg::VALBOUCER, loop_expression);
         return;
     }
     open_test_loop(loop_expression);
@@ -349,7 +349,7 @@ void print_list(const char* heading, const std::vector<std::string>& names) {
 }
 
 // Reports every selection name that matches nothing; true when one did.
-bool check_selection(const char* code, const std::vector<std::string>& known,
+bool check_selection(MessageCode code, const std::vector<std::string>& known,
                      std::initializer_list<const std::vector<std::string>*> lists) {
     bool missing = false;
     for (const auto* list : lists) {
@@ -390,7 +390,7 @@ void HarnessLayout::emit_main(const SelectionFacts& facts) {
     write("#pragma vexor testing_tool_call_place");
     flush_section(SectionKind::main_prologue);
     if (facts.services.empty()) {
-        report_error("PROG_VIDE", "");
+        report_error(msg::PROG_VIDE, "");
     }
     for (const auto& function : service_functions_) {
         write(function + "();");
@@ -413,9 +413,9 @@ void HarnessLayout::emit_main(const SelectionFacts& facts) {
     write("");
 
     if (generated_tests_ == 0) {
-        report_error("PROGXVIDE", "");
+        report_error(msg::PROGXVIDE, "");
     }
-    if (check_selection("OPER_INEX", facts.services,
+    if (check_selection(msg::OPER_INEX, facts.services,
                         {facts.include_services, facts.exclude_services})) {
         print_list("liste totale des services ", facts.services);
         print_list("liste des services en exclusion ",
@@ -424,8 +424,8 @@ void HarnessLayout::emit_main(const SelectionFacts& facts) {
                    facts.include_services ? *facts.include_services : std::vector<std::string>{});
         print_list("liste des services a executer ", facts.generated_services);
     }
-    check_selection("TEST_INEX", facts.tests, {facts.include_tests, facts.exclude_tests});
-    if (check_selection("FAMI_INEX", facts.families,
+    check_selection(msg::TEST_INEX, facts.tests, {facts.include_tests, facts.exclude_tests});
+    if (check_selection(msg::FAMI_INEX, facts.families,
                         {facts.include_families, facts.exclude_families})) {
         print_list("liste totale des familles ", facts.families);
         print_list("liste en exclusion, des familles ",

@@ -9,7 +9,7 @@ namespace {
 
 std::size_t checked_index(int tested_language, std::string_view function) {
     if (tested_language < 0 || tested_language >= tested_language_count) {
-        report_internal("ERRINTFCT", function);
+        report_internal(msg::ERRINTFCT, function);
     }
     return static_cast<std::size_t>(tested_language);
 }

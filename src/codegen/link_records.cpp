@@ -83,7 +83,7 @@ void LinkRecords::write_record(std::string_view text) {
         return;
     }
     if (!file_.is_open()) {
-        report_internal("ERRINTFCT", std::string_view("write_record"));
+        report_internal(msg::ERRINTFCT, std::string_view("write_record"));
     }
     for (const std::string& line : fold_record(text)) {
         file_.write_line(line);
@@ -138,7 +138,7 @@ void LinkRecords::write_module_header(const ModuleHeader& header) {
     if (!header.found_version.empty()) {
         if (!header.version_field.empty() &&
             trimmed(header.found_version) != trimmed(header.version_field)) {
-            report_error("MISMNUVER", header.found_version + " / PTU : " + header.version_field);
+            report_error(msg::MISMNUVER, header.found_version + " / PTU : " + header.version_field);
         }
         version = header.found_version;
     }

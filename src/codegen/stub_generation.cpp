@@ -115,7 +115,7 @@ bool parse_stub_call(std::string_view argument, StubCall& call) {
     while (i < text.size() && is_word_char(text[i])) ++i;
     call.name = std::string(text.substr(0, i));
     if (call.name.empty()) {
-        report_warning("STXMETAIN", argument);
+        report_warning(msg::STXMETAIN, argument);
         return false;
     }
     text = trimmed(text.substr(i));
@@ -134,7 +134,7 @@ bool parse_stub_call(std::string_view argument, StubCall& call) {
             return true;
         };
         if (!number(call.first) || call.first == 0) {
-            report_warning("NBAPPMUET", call.name);
+            report_warning(msg::NBAPPMUET, call.name);
             return false;
         }
         call.last = call.first;
@@ -142,7 +142,7 @@ bool parse_stub_call(std::string_view argument, StubCall& call) {
             text = trimmed(text.substr(2));
             if (text.empty() || !std::isdigit(static_cast<unsigned char>(text.front())) ||
                 !number(call.last)) {
-                report_warning("NBAPPMUET", call.name);
+                report_warning(msg::NBAPPMUET, call.name);
                 return false;
             }
         }
@@ -151,7 +151,7 @@ bool parse_stub_call(std::string_view argument, StubCall& call) {
     if (!text.empty() && text.front() == '(') {
         const std::size_t close = find_closing(text, 0);
         if (close == std::string_view::npos) {
-            report_warning("LISPARINC", call.name);
+            report_warning(msg::LISPARINC, call.name);
             return false;
         }
         call.has_list = true;
@@ -273,7 +273,7 @@ void StubGenerator::define(std::string_view block_name, long line_number, std::s
         stub.line = function->line > 0 ? function->line : line_number;
         stub.table = declarations.table;
         if (find(stub.name) != nullptr) {
-            report_warning("LISPARINC", stub.name);
+            report_warning(msg::LISPARINC, stub.name);
             continue;
         }
         if (!build_stub(stub, *function)) continue;
@@ -293,7 +293,7 @@ bool StubGenerator::build_stub(Stub& stub, const Symbol& function) {
         stub.result_type = type_image(stub.result, "");
     }
     if (type->variadic) {
-        report_warning("PARINCDEC", "...");
+        report_warning(msg::PARINCDEC, "...");
         return false;
     }
     // The unit's own declaration of the function, when the analysis knows
@@ -348,7 +348,7 @@ bool StubGenerator::build_stub(Stub& stub, const Symbol& function) {
             // A buffer of that many elements, whatever the direction.
             const TypeNode* element = stored_type(resolved->target);
             if (p.output() && c_is_const(resolved->target)) {
-                report_warning("PARINCDEC", p.name);
+                report_warning(msg::PARINCDEC, p.name);
                 return false;
             }
             p.kind = StubValueKind::buffer;
@@ -366,7 +366,7 @@ bool StubGenerator::build_stub(Stub& stub, const Symbol& function) {
                 }
             }
             if (!fits) {
-                report_warning("PARINCDEC", p.name);
+                report_warning(msg::PARINCDEC, p.name);
                 return false;
             }
         } else if (p.direction == StubDirection::input) {
@@ -401,11 +401,11 @@ bool StubGenerator::build_stub(Stub& stub, const Symbol& function) {
             if (target == nullptr || target_resolved == nullptr ||
                 target_resolved->kind == TypeKind::void_type ||
                 target_resolved->kind == TypeKind::function || c_is_const(target)) {
-                report_warning("PARINCDEC", p.name);
+                report_warning(msg::PARINCDEC, p.name);
                 return false;
             }
             if (target_resolved->kind == TypeKind::array && target_resolved->bound.empty()) {
-                report_error("UNKARRSIZ", type_image(target, ""));
+                report_error(msg::UNKARRSIZ, type_image(target, ""));
                 return false;
             }
             p.value = stored_type(target);
@@ -419,7 +419,7 @@ bool StubGenerator::build_stub(Stub& stub, const Symbol& function) {
         if (p.kind == StubValueKind::aggregate) {
             const TypeNode* full = complete(p.value);
             if (full == nullptr || !full->complete) {
-                report_warning("PARINCDEC", p.name);
+                report_warning(msg::PARINCDEC, p.name);
                 return false;
             }
             bool unknown = false;
@@ -428,12 +428,12 @@ bool StubGenerator::build_stub(Stub& stub, const Symbol& function) {
                 if (r != nullptr && r->kind == TypeKind::array && r->bound.empty()) unknown = true;
             });
             if (unknown) {
-                report_error("UNKARRSIZ", p.field_type);
+                report_error(msg::UNKARRSIZ, p.field_type);
                 return false;
             }
         }
         if (p.kind == StubValueKind::other && p.direction == StubDirection::input) {
-            report_warning("PARINCDEC", p.name);
+            report_warning(msg::PARINCDEC, p.name);
             return false;
         }
         stub.parameters.push_back(std::move(p));
@@ -1078,7 +1078,7 @@ bool StubGenerator::value_lines(const StubParameter& p, const std::string& targe
         for (const ValueFinding& finding : model->check(text, kind, facts)) {
             if (finding.refuses) {
                 // The place first, or, for a constant, the constant.
-                report_error(finding.code, finding.code == "ENTOUTRAN"
+                report_error(finding.code, finding.code == msg::ENTOUTRAN
                                                ? finding.argument + " (" + place + ")"
                                                : place + ": " + finding.argument);
                 ok = false;
@@ -1092,12 +1092,12 @@ bool StubGenerator::value_lines(const StubParameter& p, const std::string& targe
         std::vector<std::string> leaves;
         SpreadFailure failure;
         if (model == nullptr || !model->spread(p.value, p.name, value, leaves, failure)) {
-            report_error(failure.code.empty() ? "BADAGGREGATE" : failure.code,
+            report_error(failure.code.value_or(msg::BADAGGREGATE),
                          failure.place.empty() ? p.name + " = " + value : failure.place);
             return false;
         }
         if (leaves.size() != p.components.size()) {
-            report_error("INITAGREG", p.name + " = " + value);
+            report_error(msg::INITAGREG, p.name + " = " + value);
             return false;
         }
         bool ok = true;
@@ -1131,7 +1131,7 @@ bool StubGenerator::value_lines(const StubParameter& p, const std::string& targe
             c_value_components(p.value, p.name, false, components);
             if (model != nullptr) {
                 if (!model->spread(p.value, p.name, value, leaves, failure)) {
-                    report_error(failure.code, failure.place);
+                    report_error(failure.code.value_or(msg::INITAGREG), failure.place);
                     return false;
                 }
                 bool ok = true;
@@ -1143,7 +1143,7 @@ bool StubGenerator::value_lines(const StubParameter& p, const std::string& targe
                 if (!ok) return false;
             }
         } else if (c_is_pointer_word(value) || (!value.empty() && value.front() == '"')) {
-            report_error("TYPESMISM", p.name + ": " + value);
+            report_error(msg::TYPESMISM, p.name + ": " + value);
             return false;
         }
         lines.push_back(value_assignment(target, p.field_type, p.kind, value));
@@ -1157,25 +1157,25 @@ bool StubGenerator::value_lines(const StubParameter& p, const std::string& targe
 void StubGenerator::describe(const StubCall& call, StubValueModel* model) {
     Stub* stub = find_mutable(call.name);
     if (stub == nullptr) {
-        report_warning("MUETUNDEF", call.name);
+        report_warning(msg::MUETUNDEF, call.name);
         return;
     }
     table_ = stub->table;
     long first = call.first != 0 ? call.first : stub->last_call + 1;
     long last = call.first != 0 ? call.last : first;
     if (first <= stub->last_call || last < first) {
-        report_warning("NBAPPMUET", call.name);
+        report_warning(msg::NBAPPMUET, call.name);
         return;
     }
     if (!call.has_list && !stub->parameters.empty()) {
-        report_warning("VALOMIMUE", call.name);
+        report_warning(msg::VALOMIMUE, call.name);
         return;
     }
     std::vector<std::string> values = call.values;
     // "( )" for a stub of one parameter: its one value is left empty.
     if (call.has_list && values.empty() && stub->parameters.size() == 1) values.emplace_back();
     if (values.size() != stub->parameters.size()) {
-        report_warning("NBVALMUET", call.name);
+        report_warning(msg::NBVALMUET, call.name);
         return;
     }
     const std::string entry = "_os" + stub->key + "[" + std::to_string(stub->entries.size()) + "]";
@@ -1198,7 +1198,7 @@ void StubGenerator::describe(const StubCall& call, StubValueModel* model) {
         bool arrow = arrow_at != std::string_view::npos;
         if (arrow) {
             if (p.direction != StubDirection::inout) {
-                report_warning("PARINCDEC", p.name);
+                report_warning(msg::PARINCDEC, p.name);
                 return;
             }
             expected = std::string(trimmed(std::string_view(value).substr(0, arrow_at)));
@@ -1209,7 +1209,7 @@ void StubGenerator::describe(const StubCall& call, StubValueModel* model) {
             expected = std::string(trimmed(value));
         }
         bool missing = (p.input() && expected.empty()) || (p.output() && given.empty());
-        if (missing) report_warning("VALOMIPAR", p.name);
+        if (missing) report_warning(msg::VALOMIPAR, p.name);
         if (p.input() && !expected.empty()) {
             selectors[static_cast<std::size_t>(p.check_selector)] = 1;
             refused =
@@ -1227,7 +1227,7 @@ void StubGenerator::describe(const StubCall& call, StubValueModel* model) {
     }
     if (stub->result != nullptr) {
         if (!call.return_value.has_value()) {
-            report_warning("VALRETMUE", call.name);
+            report_warning(msg::VALRETMUE, call.name);
         } else {
             StubParameter result;
             result.name = call.name;
@@ -1240,7 +1240,7 @@ void StubGenerator::describe(const StubCall& call, StubValueModel* model) {
                 !value_lines(result, entry + ".ret", *call.return_value, model, e.lines) || refused;
         }
     } else if (call.return_value.has_value()) {
-        report_warning("VALRETMUE", call.name);
+        report_warning(msg::VALRETMUE, call.name);
     }
     if (refused) return;
     if (!settings_.no_edit && output_enabled() && !call.text.empty()) {

@@ -18,8 +18,7 @@ using vx::testing::CodegenTest;
 
 class NullSink : public DiagnosticSink {
 public:
-    void report(DiagnosticLevel, std::string_view, std::string_view, std::string_view,
-                long) override {}
+    void report(Severity, MessageCode, std::string_view, std::string_view, long) override {}
 };
 
 class StubGenerationTest : public CodegenTest {

@@ -408,7 +408,7 @@ std::string VariableCode::value_table(std::string_view kind, std::string_view li
     const int number = initin ? ++initin_tables_ : ++value_tables_;
     std::vector<std::string> values = list_values(without_delimiters(list));
     if (values.size() > value_table_limit) {
-        report_error("NBVALLIST", list);
+        report_error(msg::NBVALLIST, list);
     }
     const Family family = family_of(clause.kind);
     // Pointer values are cast to the variable's own type, so that the
@@ -542,7 +542,7 @@ bool VariableCode::initial_value(const VariableClause& c, std::string& value) {
     if (c.init_in || c.init_with) {
         const int k = loop_of(c, c.init_link);
         if (k == 0) {
-            report_error("VARLIEINC", c.init_link);
+            report_error(msg::VARLIEINC, c.init_link);
             return false;
         }
         test_loops_.push_back({c.variable, k});
@@ -577,7 +577,7 @@ bool VariableCode::expected_values(const VariableClause& c, Check& check) {
             k = test_loops_.front().index;
         }
         if (k == 0) {
-            report_error("LISTEVAIN", c.ev_value);
+            report_error(msg::LISTEVAIN, c.ev_value);
             return false;
         }
         const std::string call = value_table("tab_vain", c.ev_value, k, c);
@@ -669,7 +669,7 @@ void VariableCode::write_initialisation(const VariableClause& c, const std::stri
             if (word == "NIL" || word == "NILFUNC") {
                 open_line(v + " = (" + cast + ")" + word + ";");
             } else if (word == "NONIL" || word == "NONILFUNC") {
-                report_warning("POINOINIT", v);
+                report_warning(msg::POINOINIT, v);
             } else if (!cast.empty()) {
                 open_line(v + " = (" + cast + ")(" + value + ");");
             } else {
@@ -888,7 +888,7 @@ void VariableCode::generate_record(const VariableClause& c, bool in_aggregate) {
 void VariableCode::generate_whole_array(const VariableClause& c, int record) {
     const std::vector<long long>& dims = c.facts.dimensions;
     if ((c.init && (c.init_in || c.init_from || c.init_with)) || (c.ev && (c.ev_in || c.ev_with))) {
-        report_error("AUTOSTRUC", c.variable);
+        report_error(msg::AUTOSTRUC, c.variable);
         return;
     }
     long long total = 1;
@@ -911,7 +911,7 @@ void VariableCode::generate_whole_array(const VariableClause& c, int record) {
     if (ev_listed) ev_leaves = brace_list_leaves(c.ev_value, true, {"others", "autres"});
     if ((init_listed || ev_listed) && (!tables_possible || (init_listed && !fits(init_leaves)) ||
                                        (ev_listed && !fits(ev_leaves)))) {
-        report_error("INITAGREG", c.variable);
+        report_error(msg::INITAGREG, c.variable);
         return;
     }
     layout_.note_array_variables(static_cast<int>(dims.size()));

@@ -1,5 +1,7 @@
 #include "diag/catalogue.h"
 
+#include "diag/message_code.h"
+
 #include <QCoreApplication>
 
 #include <iterator>
@@ -10,12 +12,27 @@ namespace {
 
 constexpr MessageRegistration registrations[] = {
 #define VX_MESSAGE(table, code, context, source, comment) \
-    {CatalogueTable::table, code, context, source, comment},
+    {CatalogueTable::table, #code, context, source, comment},
+#define VX_MESSAGE_AGAIN VX_MESSAGE
 #include "diag/messages.def"
+#undef VX_MESSAGE_AGAIN
+#undef VX_MESSAGE
+};
+
+constexpr std::string_view code_names[] = {
+#define VX_MESSAGE(table, code, context, source, comment) #code,
+#define VX_MESSAGE_AGAIN(table, code, context, source, comment)
+#include "diag/messages.def"
+#undef VX_MESSAGE_AGAIN
 #undef VX_MESSAGE
 };
 
 }  // namespace
+
+std::string_view message_code_name(MessageCode code) {
+    auto index = static_cast<std::size_t>(code);
+    return index < std::size(code_names) ? code_names[index] : std::string_view{};
+}
 
 std::span<const MessageRegistration> message_registrations() {
     return {std::begin(registrations), std::end(registrations)};

@@ -6,6 +6,7 @@
 // These tests read the English texts, so they run with no translator
 // installed (the translation tests remove theirs when they finish).
 #include "diag/catalogue.h"
+#include "diag/message_code.h"
 
 #include <gtest/gtest.h>
 
@@ -48,6 +49,23 @@ TEST(Catalogue, RegistersEveryRowOnceAndKeepsOneTextPerCode) {
     EXPECT_EQ(catalogue.registration_count(), registration_total);
     EXPECT_EQ(catalogue.size(), distinct_code_total);
     EXPECT_EQ(catalogue.find("NOSUCHCOD"), nullptr);
+}
+
+// Every registered code has its enumerator, and every enumerator names a
+// code of the table: a VX_MESSAGE_AGAIN row for a code that was never
+// registered before would leave that code without a name to raise it by.
+TEST(Catalogue, EveryCodeHasOneEnumerator) {
+    std::set<std::string> registered;
+    for (const auto& row : vx::message_registrations()) registered.insert(row.code);
+    std::set<std::string> named;
+    for (std::size_t i = 0; i < distinct_code_total; ++i) {
+        std::string name(vx::message_code_name(static_cast<vx::MessageCode>(i)));
+        EXPECT_TRUE(registered.count(name)) << i << " " << name;
+        EXPECT_TRUE(named.insert(name).second) << name;
+    }
+    EXPECT_EQ(named, registered);
+    EXPECT_EQ(vx::message_code_name(static_cast<vx::MessageCode>(distinct_code_total)), "");
+    EXPECT_EQ(vx::message_code_name(vx::msg::TYPESMISM), "TYPESMISM");
 }
 
 TEST(Catalogue, CountsPerTableAndSeverityTitle) {

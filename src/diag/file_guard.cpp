@@ -157,19 +157,19 @@ std::string input_problem_text(std::string_view path, const OpenedInput& opened)
     return text;
 }
 
-std::string_view input_problem_code(const OpenedInput& opened) {
+MessageCode input_problem_code(const OpenedInput& opened) {
     switch (opened.problem) {
         case InputProblem::not_regular:
-            return "FICNONREG";
+            return msg::FICNONREG;
         case InputProblem::too_large:
-            return "FICTROGRD";
+            return msg::FICTROGRD;
         case InputProblem::read_error:
-            return "IMPLIRFIC";
+            return msg::IMPLIRFIC;
         case InputProblem::none:
         case InputProblem::missing:
             break;
     }
-    return "IMPOUVFIC";
+    return msg::IMPOUVFIC;
 }
 
 void RunFiles::clear() {
@@ -224,7 +224,7 @@ RunFiles& run_files() {
 void check_input_identity(const std::string& path, const FileIdentity& identity) {
     run_files().note_input(path, identity);
     if (run_files().output_clash(path, identity) != nullptr) {
-        report_fatal("FICENTSOR", path);
+        report_fatal(msg::FICENTSOR, path);
     }
 }
 
@@ -237,7 +237,7 @@ std::FILE* open_checked_input(const std::string& path) {
     run_files().note_input(path, opened.identity);
     if (run_files().output_clash(path, opened.identity) != nullptr) {
         std::fclose(stream);
-        report_fatal("FICENTSOR", path);
+        report_fatal(msg::FICENTSOR, path);
     }
     return stream;
 }

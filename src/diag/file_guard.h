@@ -16,6 +16,8 @@
 // it before anything is written over the file.
 #pragma once
 
+#include "diag/message_code.h"
+
 #include <sys/types.h>
 
 #include <cstdint>
@@ -74,7 +76,7 @@ std::string input_problem_text(std::string_view path, const OpenedInput& opened)
 
 // The message code for an input problem: IMPOUVFIC for a missing or
 // unreadable-at-open file, FICNONREG, FICTROGRD, IMPLIRFIC.
-std::string_view input_problem_code(const OpenedInput& opened);
+MessageCode input_problem_code(const OpenedInput& opened);
 
 // The outputs of the run, by name and by the identity of the file each
 // name led to when it was noted.

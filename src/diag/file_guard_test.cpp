@@ -31,7 +31,7 @@ TEST(OpenInput, RefusesWhatIsNotARegularFileWithoutBlocking) {
         OpenedInput opened;
         EXPECT_FALSE(read_input_file(path, text, opened)) << path;
         EXPECT_EQ(opened.problem, InputProblem::not_regular) << path;
-        EXPECT_EQ(input_problem_code(opened), "FICNONREG") << path;
+        EXPECT_EQ(input_problem_code(opened), msg::FICNONREG) << path;
         EXPECT_TRUE(text.empty()) << path;
     }
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
@@ -41,7 +41,7 @@ TEST(OpenInput, RefusesWhatIsNotARegularFileWithoutBlocking) {
     EXPECT_FALSE(read_input_file(dir.file("none"), text, missing));
     EXPECT_EQ(missing.problem, InputProblem::missing);
     EXPECT_EQ(missing.error, ENOENT);
-    EXPECT_EQ(input_problem_code(missing), "IMPOUVFIC");
+    EXPECT_EQ(input_problem_code(missing), msg::IMPOUVFIC);
     EXPECT_EQ(input_problem_text("none", missing), "none (No such file or directory)");
 }
 
@@ -64,7 +64,7 @@ TEST(OpenInput, ReadsARegularFileWholeAndRefusesAHugeOne) {
     ::close(fd);
     EXPECT_FALSE(read_input_file(huge, text, opened));
     EXPECT_EQ(opened.problem, InputProblem::too_large);
-    EXPECT_EQ(input_problem_code(opened), "FICTROGRD");
+    EXPECT_EQ(input_problem_code(opened), msg::FICTROGRD);
 }
 
 TEST(OpenInput, AnUnreadableFileGivesItsReason) {

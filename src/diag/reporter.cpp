@@ -36,10 +36,11 @@ QString fill_placeholders(const QString& text, const QString& first, const QStri
     return out;
 }
 
-QString header_text(Severity severity, std::string_view code) {
+QString header_text(Severity severity, MessageCode code) {
+    std::string_view name = message_code_name(code);
     return QStringLiteral("Harnex-%1-%2,  ")
         .arg(QChar::fromLatin1(severity_letter(severity)))
-        .arg(QString::fromLatin1(code.data(), static_cast<qsizetype>(code.size())));
+        .arg(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
 }
 
 QString decode(Severity severity, std::string_view argument) {
@@ -100,15 +101,15 @@ QString Reporter::location_prefix() const {
     return {};
 }
 
-QString Reporter::compose(Severity severity, std::string_view code, const QString& argument) const {
+QString Reporter::compose(Severity severity, MessageCode code, const QString& argument) const {
     QString line = header_text(severity, code);
     QString prefix = location_prefix();
-    if (const QString* text = catalogue_.find(code)) {
+    if (const QString* text = catalogue_.find(message_code_name(code))) {
         // Most texts begin with the location slot "%1" and show the argument
         // in "%2". The few written as a sentence with a single slot ("File
         // %1 opening problem") take the argument there; it would otherwise
         // be lost.
-        if (catalogue_.argument_in_first_slot(code)) {
+        if (catalogue_.argument_in_first_slot(message_code_name(code))) {
             line += fill_placeholders(*text, argument, QString());
         } else {
             line += fill_placeholders(*text, prefix, argument);
@@ -134,7 +135,7 @@ void Reporter::write_raw(const QString& line, bool to_stderr) {
     }
 }
 
-void Reporter::raise(Severity severity, std::string_view code, const QString& argument) {
+void Reporter::raise(Severity severity, MessageCode code, const QString& argument) {
     if (severity == Severity::fatal || severity == Severity::internal) {
         cleanup_work_files();
     }
@@ -183,7 +184,7 @@ void Reporter::open_details_file(const std::string& name) {
         }
     }
     if (details_ == nullptr) {
-        raise(Severity::fatal, "FICERROPN", QString::fromLatin1(name));
+        raise(Severity::fatal, msg::FICERROPN, QString::fromLatin1(name));
     }
 }
 
@@ -255,28 +256,28 @@ void Reporter::close_details_file() {
 void Reporter::end_of_execution() {
     cleanup_work_files();
 
-    const char* code = "ENDNOENWR";
+    MessageCode code = msg::ENDNOENWR;
     QString first;
     QString second;
     int status = exit_clean;
     if (errors_ > 0 && warnings_ > 0) {
-        code = "ENDERRWAR";
+        code = msg::ENDERRWAR;
         first = QString::number(errors_);
         second = QString::number(warnings_);
         status = exit_errors;
     } else if (errors_ > 0) {
-        code = "ENDERRNWR";
+        code = msg::ENDERRNWR;
         first = QString::number(errors_);
         status = exit_errors;
     } else if (warnings_ > 0) {
-        code = "ENDNOEWAR";
+        code = msg::ENDNOEWAR;
         second = QString::number(warnings_);
         status = exit_warnings;
     }
 
-    auto summary = [this](const char* summary_code, const QString& a, const QString& b) {
+    auto summary = [this](MessageCode summary_code, const QString& a, const QString& b) {
         QString line = header_text(Severity::info, summary_code);
-        if (const QString* text = catalogue_.find(summary_code)) {
+        if (const QString* text = catalogue_.find(message_code_name(summary_code))) {
             line += fill_placeholders(*text, a, b);
         } else {
             line += a + QLatin1Char(' ') + b;
@@ -286,7 +287,7 @@ void Reporter::end_of_execution() {
     };
 
     if (status != exit_clean && hidden_) {
-        summary("MORERWALI", QString::fromLocal8Bit(details_name_), QString());
+        summary(msg::MORERWALI, QString::fromLocal8Bit(details_name_), QString());
     }
     summary(code, first, second);
 
@@ -312,54 +313,54 @@ Reporter& reporter() {
     return *installed_reporter;
 }
 
-void report_info(std::string_view code, std::string_view argument) {
+void report_info(MessageCode code, std::string_view argument) {
     reporter().raise(Severity::info, code, decode(Severity::info, argument));
 }
-void report_info(std::string_view code, const QString& argument) {
+void report_info(MessageCode code, const QString& argument) {
     reporter().raise(Severity::info, code, argument);
 }
-void report_warning(std::string_view code, std::string_view argument) {
+void report_warning(MessageCode code, std::string_view argument) {
     reporter().raise(Severity::warning, code, decode(Severity::warning, argument));
 }
-void report_warning(std::string_view code, const QString& argument) {
+void report_warning(MessageCode code, const QString& argument) {
     reporter().raise(Severity::warning, code, argument);
 }
-void report_error(std::string_view code, std::string_view argument) {
+void report_error(MessageCode code, std::string_view argument) {
     reporter().raise(Severity::error, code, decode(Severity::error, argument));
 }
-void report_error(std::string_view code, const QString& argument) {
+void report_error(MessageCode code, const QString& argument) {
     reporter().raise(Severity::error, code, argument);
 }
-void report_fatal(std::string_view code, std::string_view argument) {
+void report_fatal(MessageCode code, std::string_view argument) {
     reporter().raise(Severity::fatal, code, decode(Severity::fatal, argument));
     end_process(exit_fatal);
 }
-void report_fatal(std::string_view code, const QString& argument) {
+void report_fatal(MessageCode code, const QString& argument) {
     reporter().raise(Severity::fatal, code, argument);
     end_process(exit_fatal);
 }
-void report_internal(std::string_view code, std::string_view argument) {
+void report_internal(MessageCode code, std::string_view argument) {
     reporter().raise(Severity::internal, code, decode(Severity::internal, argument));
     end_process(exit_internal);
 }
-void report_internal(std::string_view code, const QString& argument) {
+void report_internal(MessageCode code, const QString& argument) {
     reporter().raise(Severity::internal, code, argument);
     end_process(exit_internal);
 }
 
-void report_info(std::string_view code, const char* argument) {
+void report_info(MessageCode code, const char* argument) {
     report_info(code, std::string_view(argument == nullptr ? "" : argument));
 }
-void report_warning(std::string_view code, const char* argument) {
+void report_warning(MessageCode code, const char* argument) {
     report_warning(code, std::string_view(argument == nullptr ? "" : argument));
 }
-void report_error(std::string_view code, const char* argument) {
+void report_error(MessageCode code, const char* argument) {
     report_error(code, std::string_view(argument == nullptr ? "" : argument));
 }
-void report_fatal(std::string_view code, const char* argument) {
+void report_fatal(MessageCode code, const char* argument) {
     report_fatal(code, std::string_view(argument == nullptr ? "" : argument));
 }
-void report_internal(std::string_view code, const char* argument) {
+void report_internal(MessageCode code, const char* argument) {
     report_internal(code, std::string_view(argument == nullptr ? "" : argument));
 }
 

@@ -1,6 +1,7 @@
 // Reporting of coded diagnostics.
 //
-// A diagnostic is a nine-letter code and one argument text. The code selects
+// A diagnostic is a code of the catalogue (MessageCode) and one argument
+// text. The code selects
 // a catalogue text in which "%1" stands for the location prefix ("[file:line]
 // ") and "%2" for the argument. Each line goes to standard error as
 //   Harnex-<severity letter>-<code>,  <text>
@@ -14,6 +15,8 @@
 #pragma once
 
 #include "diag/catalogue.h"
+#include "diag/message_code.h"
+#include "diag/severity.h"
 
 #include <QString>
 
@@ -23,10 +26,6 @@
 #include <string_view>
 
 namespace vx {
-
-enum class Severity { internal, fatal, error, warning, info };
-
-char severity_letter(Severity severity);
 
 inline constexpr int default_error_limit = 60;
 inline constexpr int default_warning_limit = 120;
@@ -57,10 +56,10 @@ public:
 
     // Composes the whole line of a message (with its newline) without
     // raising it.
-    QString compose(Severity severity, std::string_view code, const QString& argument) const;
+    QString compose(Severity severity, MessageCode code, const QString& argument) const;
 
     // Raises a message. Fatal and internal messages end the process.
-    void raise(Severity severity, std::string_view code, const QString& argument);
+    void raise(Severity severity, MessageCode code, const QString& argument);
 
     // Details file.
     void open_details_file(const std::string& name);
@@ -87,7 +86,7 @@ private:
     bool have_previous_ = false;
     std::string previous_file_;
     long previous_line_ = 0;
-    std::string previous_code_;
+    MessageCode previous_code_ = MessageCode{};
     bool hidden_ = false;
     std::string details_name_;
     std::FILE* details_ = nullptr;
@@ -101,21 +100,21 @@ bool has_reporter();
 // The five reporting operations. 8-bit arguments of errors and warnings are
 // decoded with the locale's encoding, those of the other three as Latin-1.
 // A const char* argument is 8-bit text (nullptr counts as empty).
-void report_info(std::string_view code, std::string_view argument = {});
-void report_info(std::string_view code, const QString& argument);
-void report_info(std::string_view code, const char* argument);
-void report_warning(std::string_view code, std::string_view argument = {});
-void report_warning(std::string_view code, const QString& argument);
-void report_warning(std::string_view code, const char* argument);
-void report_error(std::string_view code, std::string_view argument = {});
-void report_error(std::string_view code, const QString& argument);
-void report_error(std::string_view code, const char* argument);
-[[noreturn]] void report_fatal(std::string_view code, std::string_view argument = {});
-[[noreturn]] void report_fatal(std::string_view code, const QString& argument);
-[[noreturn]] void report_fatal(std::string_view code, const char* argument);
-[[noreturn]] void report_internal(std::string_view code, std::string_view argument = {});
-[[noreturn]] void report_internal(std::string_view code, const QString& argument);
-[[noreturn]] void report_internal(std::string_view code, const char* argument);
+void report_info(MessageCode code, std::string_view argument = {});
+void report_info(MessageCode code, const QString& argument);
+void report_info(MessageCode code, const char* argument);
+void report_warning(MessageCode code, std::string_view argument = {});
+void report_warning(MessageCode code, const QString& argument);
+void report_warning(MessageCode code, const char* argument);
+void report_error(MessageCode code, std::string_view argument = {});
+void report_error(MessageCode code, const QString& argument);
+void report_error(MessageCode code, const char* argument);
+[[noreturn]] void report_fatal(MessageCode code, std::string_view argument = {});
+[[noreturn]] void report_fatal(MessageCode code, const QString& argument);
+[[noreturn]] void report_fatal(MessageCode code, const char* argument);
+[[noreturn]] void report_internal(MessageCode code, std::string_view argument = {});
+[[noreturn]] void report_internal(MessageCode code, const QString& argument);
+[[noreturn]] void report_internal(MessageCode code, const char* argument);
 
 void set_report_file(std::string_view name);
 void set_report_line(long line);

@@ -37,19 +37,26 @@ TEST_F(ReporterTest, LocationPrefixForms) {
 TEST_F(ReporterTest, ComposesCatalogueAndUnknownCodes) {
     rep.set_report_file("s.ptu");
     rep.set_report_line(3);
-    EXPECT_EQ(rep.compose(Severity::fatal, "IMPOUVFIC", "x.c"),
+    EXPECT_EQ(rep.compose(Severity::fatal, msg::IMPOUVFIC, "x.c"),
               "Harnex-F-IMPOUVFIC,  [s.ptu:3] Cannot open the file x.c\n");
-    EXPECT_EQ(rep.compose(Severity::error, "NOSUCHCOD", "arg"),
-              "Harnex-E-NOSUCHCOD,  [s.ptu:3]  arg\n");
+    // A code whose table is not registered shows the location and the
+    // argument.
+    MessageCatalogue modbas_only;
+    modbas_only.register_table(CatalogueTable::modbas);
+    Reporter partial(modbas_only);
+    partial.set_report_file("s.ptu");
+    partial.set_report_line(3);
+    EXPECT_EQ(partial.compose(Severity::error, msg::IMPOUVFIC, "arg"),
+              "Harnex-E-IMPOUVFIC,  [s.ptu:3]  arg\n");
     // A placeholder inside the location is text, not a slot.
     rep.set_report_file("odd%2name");
-    EXPECT_EQ(rep.compose(Severity::warning, "IMPOUVFIC", "f"),
+    EXPECT_EQ(rep.compose(Severity::warning, msg::IMPOUVFIC, "f"),
               "Harnex-W-IMPOUVFIC,  [odd%2name:3] Cannot open the file f\n");
 }
 
 TEST_F(ReporterTest, MessageWithoutLocationBeginsWithItsText) {
     testing::internal::CaptureStderr();
-    report_info("STARTEXEC", "banner text");
+    report_info(msg::STARTEXEC, "banner text");
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "Harnex-I-STARTEXEC,  banner text\n");
 }
 
@@ -60,7 +67,7 @@ TEST_F(ReporterTest, ErrorsPastTheLimitAreCountedButOnlyInTheDetailsFile) {
     testing::internal::CaptureStderr();
     for (int line = 1; line <= 61; ++line) {
         rep.set_report_line(line);
-        report_error("MOTCLEABS", "END");
+        report_error(msg::MOTCLEABS, "END");
     }
     std::string shown = testing::internal::GetCapturedStderr();
     EXPECT_EQ(split_lines(shown).size(), 60u);
@@ -93,9 +100,9 @@ TEST_F(ReporterTest, RepeatedMessageIsCountedButNotShownAgain) {
     rep.set_report_file("s.ptu");
     rep.set_report_line(4);
     testing::internal::CaptureStderr();
-    report_warning("STXMETAIN", "COV");
-    report_warning("STXMETAIN", "COV");
-    report_warning("LIGNTRAIT", "x");  // another code: shown
+    report_warning(msg::STXMETAIN, "COV");
+    report_warning(msg::STXMETAIN, "COV");
+    report_warning(msg::LIGNTRAIT, "x");  // another code: shown
     std::string shown = testing::internal::GetCapturedStderr();
     EXPECT_EQ(split_lines(shown).size(), 2u);
     EXPECT_EQ(rep.warning_count(), 3);
@@ -109,9 +116,9 @@ TEST_F(ReporterTest, WarningLimitHidesLaterWarnings) {
     rep.set_report_file("s.ptu");
     testing::internal::CaptureStderr();
     rep.set_report_line(1);
-    report_warning("STXMETAIN", "a");
+    report_warning(msg::STXMETAIN, "a");
     rep.set_report_line(2);
-    report_warning("STXMETAIN", "b");
+    report_warning(msg::STXMETAIN, "b");
     EXPECT_EQ(split_lines(testing::internal::GetCapturedStderr()).size(), 1u);
     EXPECT_EQ(rep.warning_count(), 2);
 }
@@ -133,11 +140,11 @@ TEST_P(SummaryTest, SummaryLineStatusAndDetailsFile) {
     rep.open_details_file(dir.file("s.lis"));
     for (int i = 0; i < c.errors; ++i) {
         rep.set_report_line(100 + i);
-        report_error("MOTCLEABS", "X");
+        report_error(msg::MOTCLEABS, "X");
     }
     for (int i = 0; i < c.warnings; ++i) {
         rep.set_report_line(200 + i);
-        report_warning("STXMETAIN", "Y");
+        report_warning(msg::STXMETAIN, "Y");
     }
     bool cleaned = false;
     set_work_file_cleanup([&] { cleaned = true; });
@@ -176,7 +183,7 @@ TEST_F(ReporterTest, FatalDeletesWorkFilesFirstAndKeepsTheDetailsFile) {
     EndTrap trap;
     testing::internal::CaptureStderr();
     try {
-        report_fatal("IMPOUVFIC", "missing.ptu");
+        report_fatal(msg::IMPOUVFIC, "missing.ptu");
     } catch (const ProcessEnded& end) {
         EXPECT_EQ(end.status, exit_fatal);
         order += "ended;";
@@ -193,7 +200,7 @@ TEST_F(ReporterTest, InternalEndsWithStatusNine) {
     EndTrap trap;
     testing::internal::CaptureStderr();
     try {
-        report_internal("INTERNERR", "Module SFC");
+        report_internal(msg::INTERNERR, "Module SFC");
     } catch (const ProcessEnded& end) {
         EXPECT_EQ(end.status, exit_internal);
     }

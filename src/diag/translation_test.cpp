@@ -118,7 +118,7 @@ TEST_F(TranslationTest, RegisteredTextsAreFrenchWithCataloguesInstalled) {
     vx::Reporter reporter(catalogue);
     reporter.set_report_file("essai.ptu");
     reporter.set_report_line(12);
-    EXPECT_EQ(reporter.compose(vx::Severity::error, "MOTCLEABS", QStringLiteral("END TEST")),
+    EXPECT_EQ(reporter.compose(vx::Severity::error, vx::msg::MOTCLEABS, QStringLiteral("END TEST")),
               QStringLiteral("Harnex-E-MOTCLEABS,  [essai.ptu:12] Mot cle absent END TEST\n"));
 }
 

@@ -63,7 +63,7 @@ std::string CAnalysis::start(const CAnalysisStart& start) {
         // The file is read through an #include line: a name that line
         // cannot hold would lose the definitions without a word.
         if (!include_name_writable(start.std_define_file)) {
-            report_fatal("CHEMININV", start.std_define_file);
+            report_fatal(msg::CHEMININV, start.std_define_file);
         }
         std::string directive = "#include \"" + start.std_define_file + "\"";
         cpp_process_text(cpp_, directive, false, "", 0, definitions);
@@ -183,10 +183,9 @@ void append_components(const TypeNode* type, const std::string& path, bool whole
 // statement can refuse it.
 class FindingSink final : public DiagnosticSink {
 public:
-    void report(DiagnosticLevel level, std::string_view code, std::string_view argument,
-                std::string_view, long) override {
-        if (level <= DiagnosticLevel::warning)
-            findings.push_back({std::string(code), std::string(argument), true});
+    void report(Severity level, MessageCode code, std::string_view argument, std::string_view,
+                long) override {
+        if (level <= Severity::warning) findings.push_back({code, std::string(argument), true});
     }
     std::vector<ValueFinding> findings;
 };
@@ -227,10 +226,10 @@ std::string first_unsupported_type(const TypeNode* type, int depth) {
 // The messages about a variable expression that refuse it: an expression
 // that changes something, a member selection that does not fit the type,
 // an index outside the array.
-bool refuses_variable(std::string_view code) {
-    static constexpr std::string_view codes[] = {"POSTINCRE", "POSTDECRE", "AFFECTATI", "SOUSEXPRE",
-                                                 "INVCHASTR", "NOPOSTRUC", "POINSTRUC", "INDICEINC",
-                                                 "NONTABLEA", "NONPOINTE"};
+bool refuses_variable(MessageCode code) {
+    static constexpr MessageCode codes[] = {
+        msg::POSTINCRE, msg::POSTDECRE, msg::AFFECTATI, msg::SOUSEXPRE, msg::INVCHASTR,
+        msg::NOPOSTRUC, msg::POINSTRUC, msg::INDICEINC, msg::NONTABLEA, msg::NONPOINTE};
     return std::find(std::begin(codes), std::end(codes), code) != std::end(codes);
 }
 
@@ -251,9 +250,8 @@ std::optional<NativeVariable> CAnalysis::variable_type(std::string_view expressi
         // "st.st_mtim.tv_sec", "ifr.ifr_flags"): the type is that of the
         // expansion, while the harness keeps the name as written.
         std::string expanded;
-        cpp_process_text(
-            cpp_, expression, false, "", 0, expanded,
-            [](CppLevel, std::string_view, std::string_view, std::string_view, long) {});
+        cpp_process_text(cpp_, expression, false, "", 0, expanded,
+                         [](Severity, MessageCode, std::string_view, std::string_view, long) {});
         std::string_view text = expanded;
         while (!text.empty() && (text.back() == '\n' || text.back() == ' ')) text.remove_suffix(1);
         while (!text.empty() && (text.front() == '\n' || text.front() == ' '))

@@ -425,7 +425,7 @@ TEST_F(CAnalysisTest, WithoutStandardDefinitionsTheScriptKeepsItsLocation) {
     set_report_line(6);
     analysis.analyse_declarations(analysis.preprocess("int x = ;\nint y y;\n", "k.ptu", 6), {});
     analysis.preprocess("#define D 1\n#define D 2\n", "h.h", 0);
-    report_warning("SYNTAXERR", "after");
+    report_warning(msg::SYNTAXERR, "after");
     std::string err = diagnostics();
     EXPECT_NE(err.find("[k.ptu:8] Syntax error: int y y"), std::string::npos) << err;
     EXPECT_NE(err.find("[h.h:2]"), std::string::npos) << err;

@@ -111,7 +111,7 @@ HarnessSettings harness_settings(const RunContext& run) {
             name = name.substr(1, name.size() - 2);
         }
         if (!include_name_writable(name)) {
-            report_fatal("CHEMININV", name);
+            report_fatal(msg::CHEMININV, name);
         }
     };
     refuse_unwritable(h.runtime_include);

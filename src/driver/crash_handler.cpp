@@ -8,7 +8,7 @@ namespace vx {
 
 namespace {
 
-extern "C" void on_crash(int) { report_internal("INTERNERR", "Module SFC"); }
+extern "C" void on_crash(int) { report_internal(msg::INTERNERR, "Module SFC"); }
 
 }  // namespace
 

@@ -46,7 +46,7 @@ std::string extension_for(ExtensionKind kind) {
 std::string logical_name(const char* variable, std::string_view fallback) {
     const char* value = std::getenv(variable);
     if (value == nullptr) {
-        report_warning("NOLOGIDEF", std::string_view(variable));
+        report_warning(msg::NOLOGIDEF, std::string_view(variable));
         return std::string(fallback);
     }
     return value;

@@ -150,12 +150,12 @@ void refuse_colliding_names(const CompilerSettings& settings, const OutputNames&
         Known candidate = known(*output);
         for (const Known& input : inputs) {
             if (same(candidate, input)) {
-                report_fatal("FICENTSOR", *output);
+                report_fatal(msg::FICENTSOR, *output);
             }
         }
         for (const Known& other : outputs) {
             if (same(candidate, other)) {
-                report_fatal("IMPOUVFIC", *output);
+                report_fatal(msg::IMPOUVFIC, *output);
             }
         }
         outputs.push_back(std::move(candidate));

@@ -113,7 +113,7 @@ int run_compiler(int argc, char** argv) {
                            : signal_number == SIGTERM ? "SIGTERM"
                            : signal_number == SIGHUP  ? "SIGHUP"
                                                       : "SIGPIPE";
-        return run_reporter.compose(Severity::fatal, "ARRETSIGN", QString::fromLatin1(name))
+        return run_reporter.compose(Severity::fatal, msg::ARRETSIGN, QString::fromLatin1(name))
             .toLocal8Bit()
             .toStdString();
     });
@@ -132,11 +132,11 @@ int run_compiler(int argc, char** argv) {
     pool_init();
 
     // Banner.
-    report_info("STARTEXEC", std::string(product_title) + " " + tool_title + " " + tool_version);
+    report_info(msg::STARTEXEC, std::string(product_title) + " " + tool_title + " " + tool_version);
 
     // Copyright, unless suppressed (even by an empty value).
     if (std::getenv("VEXOR_SUPPRESS_COPYRIGHT") == nullptr) {
-        report_info("COPYRIGHT", copyright_notice);
+        report_info(msg::COPYRIGHT, copyright_notice);
     }
 
     // Command line analysis; a refusal ends the run with CMDFATALE.

@@ -48,7 +48,7 @@ TargetConfiguration configure_target(bool nopath, std::string_view compiler_syst
         }
     }
     if (config.runtime_include.empty()) {
-        report_warning("BADRUNTIM", "");
+        report_warning(msg::BADRUNTIM, "");
         config.runtime_include = quoted("TP.h");
     }
 

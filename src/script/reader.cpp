@@ -148,7 +148,8 @@ bool read_physical_line(std::FILE* stream, std::string& line, bool* too_long) {
     }
     if (c == EOF && std::ferror(stream) != 0) {
         const int error = errno;
-        report_fatal("IMPLIRFIC", error != 0 ? std::string(std::strerror(error)) : std::string());
+        report_fatal(msg::IMPLIRFIC,
+                     error != 0 ? std::string(std::strerror(error)) : std::string());
     }
     while (!line.empty() && (line.back() == '\r' || line.back() == '\n')) {
         line.pop_back();
@@ -161,7 +162,7 @@ bool read_physical_line(std::FILE* stream, std::string& line, bool* too_long) {
 
 CommentSplit split_comment(std::string_view text, std::string_view marker, int tested_language) {
     if (marker.empty()) {
-        report_internal("ERRINTFCT", std::string_view("split_comment"));
+        report_internal(msg::ERRINTFCT, std::string_view("split_comment"));
     }
     std::size_t i = 0;
     while (i < text.size()) {
@@ -240,7 +241,7 @@ void ScriptReader::rewind_main_script() {
         frames_.pop_back();
     }
     if (std::fseek(frames_.front().file.get(), 0, SEEK_SET) != 0) {
-        report_fatal("IMPRESFIC", frames_.front().file_name);
+        report_fatal(msg::IMPRESFIC, frames_.front().file_name);
     }
     frames_.front().end_counted = false;
     frames_.front().at_start = true;
@@ -262,7 +263,7 @@ bool ScriptReader::read_line(std::string& line) {
             // a value, a comment or a statement would change its meaning.
             // Lines are counted from 0, and shown from 1.
             set_report_line(counter_ + 1);
-            report_fatal("LINETOLON", "");
+            report_fatal(msg::LINETOLON, "");
         }
         return true;
     }
@@ -330,7 +331,7 @@ bool ScriptReader::end_of_file(std::optional<std::string>& line) {
     }
     statement_open_ = false;
     if (!dispatched_any_) {
-        report_fatal("AUCUNMETA", "");
+        report_fatal(msg::AUCUNMETA, "");
     }
     return false;
 }
@@ -365,7 +366,7 @@ void ScriptReader::continue_statement(const std::string& line, std::string_view 
         split_comment(trimmed_line.substr(1), comment_marker, options_.tested_language);
     std::string_view part = trimmed(parts.code);
     if (statement_.size() + part.size() + 1 >= text_buffer_size) {
-        report_fatal("LINETOLON", "");
+        report_fatal(msg::LINETOLON, "");
     }
     statement_ += ' ';
     statement_ += part;
@@ -545,12 +546,12 @@ std::FILE* ScriptReader::open_included(const std::string& path, const std::strin
     run_files().note_input(path, opened.identity);
     if (run_output(canonical)) {
         std::fclose(file);
-        report_error("LIGNTRAIT", path);
+        report_error(msg::LIGNTRAIT, path);
         return nullptr;
     }
     if (run_files().output_clash(path, opened.identity) != nullptr) {
         std::fclose(file);
-        report_fatal("FICENTSOR", path);
+        report_fatal(msg::FICENTSOR, path);
     }
     return file;
 }
@@ -559,12 +560,12 @@ bool ScriptReader::push_script(std::string_view name) {
     const std::string path = resolve_include(name);
     write_listing_record(name, path, current_file());
     if (path.empty()) {
-        report_error(run_output(canonical_path(name)) ? "LIGNTRAIT" : "FICINCINC", name);
+        report_error(run_output(canonical_path(name)) ? msg::LIGNTRAIT : msg::FICINCINC, name);
         return false;
     }
     const std::string canonical = canonical_path(path);
     if (already_open(path, canonical)) {
-        report_error("LIGNTRAIT", name);
+        report_error(msg::LIGNTRAIT, name);
         return false;
     }
     FileHandle file(open_included(path, canonical));
@@ -607,11 +608,11 @@ void ScriptReader::include_code(std::string_view name) {
     write_listing_record(name, path, current_file());
     frames_.back().saved_line = counter_;
     if (path.empty()) {
-        report_error(run_output(canonical_path(name)) ? "LIGNTRAIT" : "FICINCINC", name);
+        report_error(run_output(canonical_path(name)) ? msg::LIGNTRAIT : msg::FICINCINC, name);
         return;
     }
     if (options_.analysis_enabled && !include_name_writable(path)) {
-        report_fatal("CHEMININV", path);
+        report_fatal(msg::CHEMININV, path);
     }
     FileHandle file(open_included(path, canonical_path(path)));
     if (!file) {
@@ -666,7 +667,7 @@ std::string ScriptReader::include_scan(const std::string& path, ScanKind kind,
             continue;
         }
         if (run_files().output_clash(file, opened.identity) != nullptr) {
-            report_fatal("FICENTSOR", file);
+            report_fatal(msg::FICENTSOR, file);
         }
         set_report_file(file);
         long line_number = -1;
@@ -677,7 +678,7 @@ std::string ScriptReader::include_scan(const std::string& path, ScanKind kind,
                 std::size_t at = find_ignoring_case(line, version_pattern);
                 if (at != std::string::npos) {
                     if (version_found) {
-                        report_warning("NUVER_DBL", version);
+                        report_warning(msg::NUVER_DBL, version);
                     } else {
                         std::string_view after =
                             std::string_view(line).substr(at + version_pattern.size());
@@ -712,12 +713,12 @@ std::string ScriptReader::include_scan(const std::string& path, ScanKind kind,
                 continue;
             }
             if (name.empty()) {
-                report_warning("INC_NVIDE", file);
+                report_warning(msg::INC_NVIDE, file);
                 continue;
             }
             write_listing_record(name, resolve_include(name), file);
             if (std::find(work.begin(), work.end(), name) != work.end()) {
-                report_warning("FICDEJAPR", name);
+                report_warning(msg::FICDEJAPR, name);
             } else {
                 work.push_back(name);
             }

@@ -282,20 +282,20 @@ bool ScriptExpressionAnalyser::analyse_script_expression(std::string_view text, 
     // Constants put in and signs or parentheses added can make the rebuilt
     // text longer than the written one.
     if (value.text.size() > script_text_limit) {
-        fail("LINETOLON", std::string_view(value.text).substr(0, 40));
+        fail(msg::LINETOLON, std::string_view(value.text).substr(0, 40));
         return false;
     }
     result = std::move(value);
     return true;
 }
 
-ScriptValue ScriptExpressionAnalyser::fail(std::string_view code, std::string_view argument) {
+ScriptValue ScriptExpressionAnalyser::fail(MessageCode code, std::string_view argument) {
     lexer_.report(code, argument);
     return error_value();
 }
 
 ScriptValue ScriptExpressionAnalyser::syntax_error(std::string_view expected) {
-    return fail("SYNTAXERO", expected);
+    return fail(msg::SYNTAXERO, expected);
 }
 
 ScriptValue ScriptExpressionAnalyser::expression() {
@@ -493,7 +493,7 @@ ScriptValue ScriptExpressionAnalyser::unary(OperatorCode op) {
             switch (operand.kind) {
                 case TokenKind::integer:
                     if (operand.integer == min_value()) {
-                        return fail("OVERFLOW", "-" + printed_value(operand, language()));
+                        return fail(msg::OVERFLOW, "-" + printed_value(operand, language()));
                     }
                     pint_negate(operand.integer, operand.integer);
                     return operand;
@@ -652,7 +652,7 @@ bool ScriptExpressionAnalyser::selectors(std::string& text) {
                 break;
             default:
                 if (text.size() > script_text_limit) {
-                    fail("LINETOLON", std::string_view(text).substr(0, 40));
+                    fail(msg::LINETOLON, std::string_view(text).substr(0, 40));
                     return false;
                 }
                 return true;
@@ -717,7 +717,7 @@ ScriptValue ScriptExpressionAnalyser::group(TokenKind open, TokenKind close,
     const std::string inside = joined(items, language(), ",");
     value.text = brackets ? "[" + inside + "]" : "(" + inside + ")";
     if (value.text.size() > script_text_limit) {
-        return fail("LINETOLON", std::string_view(value.text).substr(0, 40));
+        return fail(msg::LINETOLON, std::string_view(value.text).substr(0, 40));
     }
     return value;
 }
@@ -735,7 +735,7 @@ ScriptValue ScriptExpressionAnalyser::combine(const ScriptValue& left, OperatorC
                                               const ScriptValue& right) {
     const std::string_view op_text = operator_texts[static_cast<std::size_t>(op)];
     if (op_text.empty()) {
-        report_internal("SIGNEINCO", "");
+        report_internal(msg::SIGNEINCO, "");
     }
     const Operand a = operand_class(left.kind);
     const Operand b = operand_class(right.kind);
@@ -769,11 +769,11 @@ ScriptValue ScriptExpressionAnalyser::combine(const ScriptValue& left, OperatorC
         }
     } else {
         const int script = lexer_.script_language();
-        return fail("TYPESMISM", std::string(token_kind_name(left.kind, script)) + "," +
-                                     std::string(token_kind_name(right.kind, script)));
+        return fail(msg::TYPESMISM, std::string(token_kind_name(left.kind, script)) + "," +
+                                        std::string(token_kind_name(right.kind, script)));
     }
     if (value.kind != TokenKind::error && value.text.size() > script_text_limit) {
-        return fail("LINETOLON", std::string_view(value.text).substr(0, 40));
+        return fail(msg::LINETOLON, std::string_view(value.text).substr(0, 40));
     }
     return value;
 }
@@ -795,12 +795,12 @@ ScriptValue ScriptExpressionAnalyser::fold_integers(const pint& a, OperatorCode 
             if (!a_negative && !b_negative) {
                 pint_sub(max_value(), b, bound);
                 if (pint_compare(a, bound) > 0) {
-                    return fail("OVERFLOW", operands);
+                    return fail(msg::OVERFLOW, operands);
                 }
             } else if (a_negative && b_negative) {
                 pint_sub(min_value(), b, bound);
                 if (pint_compare(a, bound) < 0) {
-                    return fail("OVERFLOW", operands);
+                    return fail(msg::OVERFLOW, operands);
                 }
             }
             pint_add(a, b, value.integer);
@@ -809,12 +809,12 @@ ScriptValue ScriptExpressionAnalyser::fold_integers(const pint& a, OperatorCode 
             if (b_negative) {
                 pint_add(max_value(), b, bound);
                 if (pint_compare(a, bound) > 0) {
-                    return fail("OVERFLOW", operands);
+                    return fail(msg::OVERFLOW, operands);
                 }
             } else {
                 pint_add(min_value(), b, bound);
                 if (pint_compare(a, bound) < 0) {
-                    return fail("OVERFLOW", operands);
+                    return fail(msg::OVERFLOW, operands);
                 }
             }
             pint_sub(a, b, value.integer);
@@ -830,7 +830,7 @@ ScriptValue ScriptExpressionAnalyser::fold_integers(const pint& a, OperatorCode 
                     value.integer = min_value();
                     return value;
                 }
-                return fail("OVERFLOW", operands);
+                return fail(msg::OVERFLOW, operands);
             }
             pint magnitude_a = a;
             pint magnitude_b = b;
@@ -854,18 +854,18 @@ ScriptValue ScriptExpressionAnalyser::fold_integers(const pint& a, OperatorCode 
                     value.integer = min_value();
                     return value;
                 }
-                return fail("OVERFLOW", operands);
+                return fail(msg::OVERFLOW, operands);
             }
             pint_mul(a, b, value.integer);
             return value;
         }
         case OperatorCode::divide: {
             if (pint_is_zero(b)) {
-                return fail("DIVBYZERO", operands);
+                return fail(msg::DIVBYZERO, operands);
             }
             pint minus_one = pint_from_int(-1);
             if (a == min_value() && b == minus_one) {
-                return fail("OVERFLOW", operands);
+                return fail(msg::OVERFLOW, operands);
             }
             pint remainder;
             pint_divmod(a, b, value.integer, remainder);
@@ -896,16 +896,16 @@ ScriptValue ScriptExpressionAnalyser::fold_reals(const Real& a, OperatorCode op,
             return value;
         case OperatorCode::times:
             if (exponents > real_fold_exponent_limit) {
-                return fail("OVERFLOW", real_image(a) + "*" + real_image(b));
+                return fail(msg::OVERFLOW, real_image(a) + "*" + real_image(b));
             }
             real_mul(a, b, value.real);
             return value;
         case OperatorCode::divide:
             if (real_is_zero(b)) {
-                return fail("DIVBYZERO", real_image(a) + "/" + real_image(b));
+                return fail(msg::DIVBYZERO, real_image(a) + "/" + real_image(b));
             }
             if (exponents > real_fold_exponent_limit) {
-                return fail("OVERFLOW", real_image(a) + "/" + real_image(b));
+                return fail(msg::OVERFLOW, real_image(a) + "/" + real_image(b));
             }
             real_div(a, b, value.real);
             return value;
@@ -921,7 +921,7 @@ bool ScriptExpressionAnalyser::absolute_value(const ScriptValue& value, int test
         case TokenKind::integer:
             if (pint_is_negative(value.integer)) {
                 if (value.integer == min_value()) {
-                    report_error("OVERFLOW", printed_value(value, tested_language));
+                    report_error(msg::OVERFLOW, printed_value(value, tested_language));
                     result = error_value();
                     return false;
                 }
@@ -945,7 +945,7 @@ bool ScriptExpressionAnalyser::absolute_value(const ScriptValue& value, int test
             }
             return true;
         default:
-            report_error("VALABSIMP", printed_value(value, tested_language));
+            report_error(msg::VALABSIMP, printed_value(value, tested_language));
             result = error_value();
             return false;
     }
@@ -964,7 +964,7 @@ bool ScriptExpressionAnalyser::parse_variable_path(std::string_view text, int te
                lexer_.current().kind == TokenKind::end;
     }
     if (!good) {
-        report_error("NOMVARINC", text);
+        report_error(msg::NOMVARINC, text);
         result = VariablePath{};
         return false;
     }

@@ -29,6 +29,7 @@
 
 #include "canalysis/cpp/bignum.h"
 #include "script/script_lexer.h"
+#include "diag/message_code.h"
 
 #include <array>
 #include <functional>
@@ -151,7 +152,7 @@ private:
                           const ScriptValue& right) const;
     bool type_name(std::string_view name) const;
     bool path(VariablePath& path, int depth);
-    ScriptValue fail(std::string_view code, std::string_view argument);
+    ScriptValue fail(MessageCode code, std::string_view argument);
     ScriptValue syntax_error(std::string_view expected);
     bool starts_factor() const;
     bool c_family() const { return lexer_.c_family(); }

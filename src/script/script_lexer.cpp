@@ -185,7 +185,7 @@ bool ScriptLexer::initialise(std::string_view text, int tested_language, int scr
     }
     if (last - first > script_text_limit) {
         failed_ = true;
-        report_error("LINETOLON", text.substr(first, 40));
+        report_error(msg::LINETOLON, text.substr(first, 40));
         return false;
     }
     text_.assign(text.substr(first, last - first));
@@ -211,27 +211,27 @@ void ScriptLexer::reset(const Mark& mark) {
     current_ = mark.token;
 }
 
-void ScriptLexer::report(std::string_view code, std::string_view argument) {
+void ScriptLexer::report(MessageCode code, std::string_view argument) {
     failed_ = true;
     if (error_shown_) {
         return;
     }
     error_shown_ = true;
-    report_info("EXPERRONE", text());
+    report_info(msg::EXPERRONE, text());
     std::string caret(std::min(current_.start, length_), ' ');
     caret += '^';
-    report_info("POSIT_ERR", caret);
+    report_info(msg::POSIT_ERR, caret);
     report_error(code, argument);
 }
 
 void ScriptLexer::lexical_error(std::string_view argument) {
-    report("ERRLEXCAL", argument);
+    report(msg::ERRLEXCAL, argument);
     current_.kind = TokenKind::error;
 }
 
 void ScriptLexer::advance() {
     if (!initialised_) {
-        report_internal("LEXNOTINI", "script_lexer");
+        report_internal(msg::LEXNOTINI, "script_lexer");
     }
     while (position_ < length_ && (text_[position_] == ' ' || text_[position_] == '\t' ||
                                    text_[position_] == '\n' || text_[position_] == '\r')) {
@@ -315,7 +315,7 @@ void ScriptLexer::read_number() {
             const bool octal = digits.size() > 1 && digits.front() == '0' &&
                                digits.find_first_of("89") == std::string::npos;
             if (octal && digits.find_first_not_of("01234567") != std::string::npos) {
-                report_internal("ANAEXPERR", current_.text);
+                report_internal(msg::ANAEXPERR, current_.text);
             }
             fits = convert_digits(digits, octal ? 8 : 10, current_.integer);
             break;
@@ -376,7 +376,7 @@ void ScriptLexer::read_number() {
                 for (; k < digits.size(); ++k) {
                     exponent = exponent * 10 + (digits[k] - '0');
                     if (exponent > real_exponent_limit) {
-                        report("OVERFLOW", current_.text);
+                        report(msg::OVERFLOW, current_.text);
                         current_.kind = TokenKind::error;
                         return;
                     }
@@ -401,7 +401,7 @@ void ScriptLexer::read_number() {
             return;
     }
     if (!fits) {
-        report("OVERFLOW", current_.text);
+        report(msg::OVERFLOW, current_.text);
         current_.kind = TokenKind::error;
     }
 }
@@ -574,8 +574,8 @@ void ScriptLexer::read_symbol() {
         // One event: the character, then the lexical error, shown once.
         failed_ = true;
         if (!error_shown_) {
-            report("CHARINVAL", current_.text);
-            report_error("ERRLEXCAL", current_.text);
+            report(msg::CHARINVAL, current_.text);
+            report_error(msg::ERRLEXCAL, current_.text);
         }
     }
     current_.kind = kind;

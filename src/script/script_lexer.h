@@ -24,6 +24,7 @@
 #pragma once
 
 #include "canalysis/cpp/bignum.h"
+#include "diag/message_code.h"
 
 #include <array>
 #include <cstddef>
@@ -115,7 +116,7 @@ public:
 
     // The display of the first error of the expression, then the error
     // itself; nothing for the later errors. Always makes failed() true.
-    void report(std::string_view code, std::string_view argument);
+    void report(MessageCode code, std::string_view argument);
     bool failed() const { return failed_; }
 
     // The trimmed text (without the blanks appended for the look-ahead).

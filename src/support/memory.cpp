@@ -15,8 +15,8 @@ namespace {
 // Reports exhaustion. The report ends the run; the caller's null return is
 // reached only when the ending has been substituted.
 void report_memory_overflow() {
-    report_internal("ERRINTFCT", translate("Internal Error Parameter", "memory overflow",
-                                           "Used as a parameter for 'ERRINTFCT' error message"));
+    report_internal(msg::ERRINTFCT, translate("Internal Error Parameter", "memory overflow",
+                                              "Used as a parameter for 'ERRINTFCT' error message"));
 }
 
 std::size_t served_size(std::size_t size) { return size == 0 ? 1 : size; }

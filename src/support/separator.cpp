@@ -72,7 +72,7 @@ bool split_on_separator(std::string_view text, std::string_view separators, std:
     bool balanced = true;
     auto mark_unbalanced = [&] {
         if (balanced) {
-            report_error("ERRPARENT", text);
+            report_error(msg::ERRPARENT, text);
             balanced = false;
         }
     };

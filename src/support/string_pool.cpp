@@ -118,7 +118,7 @@ const char* StringPool::intern(std::string_view text) {
         return nullptr;
     }
     if (text.size() > std::numeric_limits<std::uint32_t>::max()) {
-        report_internal("ERRINTFCT", std::string_view("intern"));
+        report_internal(msg::ERRINTFCT, std::string_view("intern"));
         return nullptr;
     }
     init();

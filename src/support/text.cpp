@@ -45,7 +45,7 @@ void split_leading_word(std::string_view text, std::string& word, std::string& r
     // The trimmed text ends with a non-blank, so the rest can be empty only
     // when the word took the whole text.
     if (rest_start == body.size() && word_end != body.size()) {
-        report_internal("ERRINTFCT", std::string_view("SPLIT_WORD"));
+        report_internal(msg::ERRINTFCT, std::string_view("SPLIT_WORD"));
     }
 
     std::string new_word(body.substr(0, word_end));

@@ -203,7 +203,7 @@ void divmod_unsigned(const Wide& a, const Wide& b, Wide& q, Wide& r) {
     }
 }
 
-void report_overflow(const char* operation) { report_error("OVERFLOW", operation); }
+void report_overflow(const char* operation) { report_error(msg::OVERFLOW, operation); }
 
 // Multiplies two values; true when the exact product fits in 168 bits.
 bool multiply(const Wide& a, const Wide& b, Wide& result) {
@@ -358,7 +358,7 @@ void pint_mul(const pint& a, const pint& b, pint& result) {
 void pint_divmod(const pint& a, const pint& b, pint& quotient, pint& remainder) {
     Wide x = load(a), y = load(b);
     if (is_zero(y)) {
-        report_error("DIVBYZERO", "");
+        report_error(msg::DIVBYZERO, "");
         quotient = pint_zero;
         remainder = pint_zero;
         return;
@@ -386,7 +386,7 @@ void pint_divmod(const pint& a, const pint& b, pint& quotient, pint& remainder) 
 
 void div_euclid_pint(const pint& a, int n, pint& quotient, int& remainder) {
     if (n < 1 || n > 255) {
-        report_internal("ERRINTFCT", "numarc div_euclid_pint");
+        report_internal(msg::ERRINTFCT, "numarc div_euclid_pint");
     }
     Wide q, r;
     divmod_unsigned(load(a), from_u64(static_cast<u64>(n)), q, r);
@@ -496,7 +496,7 @@ int decimal_digits(const pint& a, char* out) {
 
 std::string pint_image(const pint& a, int format_code, int width) {
     if (format_code == 4 || format_code == 5 || format_code < 0 || format_code > 8) {
-        report_internal("TRFSTRINT", "numarc pint_image");
+        report_internal(msg::TRFSTRINT, "numarc pint_image");
     }
     char out[image_capacity];
     int n = 0;
@@ -840,7 +840,7 @@ void real_mul(const Real& a, const Real& b, Real& result) {
 
 void real_div(const Real& a, const Real& b, Real& result) {
     if (real_is_zero(b)) {
-        report_error("DIVBYZERO", "");
+        report_error(msg::DIVBYZERO, "");
         result = Real{};
         return;
     }

@@ -7,17 +7,16 @@
 // that records.
 #pragma once
 
+#include "diag/message_code.h"
+#include "diag/severity.h"
+
 #include <functional>
 #include <string_view>
 
 namespace vx {
 
-// The levels of the sink, in the order of their numbers 0 to 4.
-enum class CppLevel { internal = 0, fatal = 1, error = 2, warning = 3, info = 4 };
-
-using CppDiagnosticSink =
-    std::function<void(CppLevel level, std::string_view code, std::string_view argument,
-                       std::string_view file, long line)>;
+using CppDiagnosticSink = std::function<void(
+    Severity level, MessageCode code, std::string_view argument, std::string_view file, long line)>;
 
 // The sink of a run: sets the report location and calls report_internal,
 // report_fatal, report_error, report_warning or report_info.
@@ -28,7 +27,7 @@ CppDiagnosticSink reporter_sink();
 class MacroReporter {
 public:
     virtual ~MacroReporter() = default;
-    virtual void macro_report(CppLevel level, std::string_view code, std::string_view argument) = 0;
+    virtual void macro_report(Severity level, MessageCode code, std::string_view argument) = 0;
 };
 
 }  // namespace vx

@@ -242,8 +242,8 @@ public:
     int size_of(std::string_view type_text) const override {
         return cpp_.target_ != nullptr ? cpp_.target_->size_of(type_text) : 0;
     }
-    void warn(std::string_view code, std::string_view argument) const override {
-        cpp_.report(CppLevel::warning, code, argument);
+    void warn(MessageCode code, std::string_view argument) const override {
+        cpp_.report(Severity::warning, code, argument);
     }
 
 private:
@@ -443,12 +443,12 @@ void Preprocessor::do_ifdef(std::string_view rest, bool negate) {
         have_identifier = true;
         value = macro_defined(arg.substr(0, e));
         if (e < arg.size() && !lenient_) {
-            report(CppLevel::warning, "INVALIEND", name);
+            report(Severity::warning, msg::INVALIEND, name);
         }
     } else if (!arg.empty() && arg[0] >= '0' && arg[0] <= '9' && strict_) {
-        report(CppLevel::warning, "STARTDIGI", name);
+        report(Severity::warning, msg::STARTDIGI, name);
     } else if (!lenient_) {
-        report(CppLevel::warning, arg.empty() ? "NOARGUMEN" : "ARGPUNCTU", name);
+        report(Severity::warning, arg.empty() ? msg::NOARGUMEN : msg::ARGPUNCTU, name);
     }
     if (!have_identifier) {
         value = false;
@@ -488,18 +488,18 @@ void Preprocessor::report_match_line(const OpenConditional& c) {
     if (file == nullptr || file->file != c.file) {
         argument += " file " + c.file;
     }
-    report(CppLevel::info, "MATCHLINE", argument);
+    report(Severity::info, msg::MATCHLINE, argument);
 }
 
 // "#else" or "#elif" met in a branch that is being read.
 void Preprocessor::do_else(bool elif, std::string_view /*rest*/) {
     if (!conditional_in_current_file()) {
-        report(CppLevel::warning, "NOCONDITI", elif ? "#elif" : "#else");
+        report(Severity::warning, msg::NOCONDITI, elif ? "#elif" : "#else");
         return;
     }
     OpenConditional& c = conditionals_.back();
     if (c.kind == ConditionalKind::else_kind) {
-        report(CppLevel::warning, "ELIFAELSE", elif ? "elif" : "else");
+        report(Severity::warning, msg::ELIFAELSE, elif ? "elif" : "else");
         report_match_line(c);
         return;
     }
@@ -510,7 +510,7 @@ void Preprocessor::do_else(bool elif, std::string_view /*rest*/) {
 
 void Preprocessor::do_endif() {
     if (!conditional_in_current_file()) {
-        report(CppLevel::warning, "UNBAENDIF", "");
+        report(Severity::warning, msg::UNBAENDIF, "");
         return;
     }
     conditionals_.pop_back();
@@ -563,7 +563,7 @@ void Preprocessor::skip_conditional_text(InputLevel& level) {
                        !conditionals_.empty()) {
                 OpenConditional& c = conditionals_.back();
                 if (c.kind == ConditionalKind::else_kind) {
-                    report(CppLevel::warning, "ELIFAELSE", name);
+                    report(Severity::warning, msg::ELIFAELSE, name);
                     report_match_line(c);
                 } else if (name == "else") {
                     c.kind = ConditionalKind::else_kind;
@@ -723,8 +723,8 @@ std::string Preprocessor::find_include(std::string_view name, bool next, int& en
             entry = -1;
             return as_written;
         }
-        if (!refusal.code.empty()) {
-            report(CppLevel::fatal, refusal.code, refusal.argument);
+        if (refusal.code) {
+            report(Severity::fatal, *refusal.code, refusal.argument);
             return {};
         }
     }
@@ -754,9 +754,9 @@ std::string Preprocessor::find_include(std::string_view name, bool next, int& en
             entry = k;
             return path;
         }
-        if (!refusal.code.empty()) {
+        if (refusal.code) {
             // Found, but refused: the search ends here, with the reason.
-            report(CppLevel::fatal, refusal.code, refusal.argument);
+            report(Severity::fatal, *refusal.code, refusal.argument);
             return {};
         }
     }
@@ -782,7 +782,7 @@ void Preprocessor::do_include(std::string_view rest, bool next) {
         }
         arg = trim(expanded);
         if (!file_name(arg, name)) {
-            report(CppLevel::warning, "ERINCLUDE", trim(rest));
+            report(Severity::warning, msg::ERINCLUDE, trim(rest));
             return;
         }
     }
@@ -793,7 +793,7 @@ void Preprocessor::do_include(std::string_view rest, bool next) {
         return;
     }
     if (path.empty()) {
-        report(CppLevel::fatal, "IMPOUVFIC", name);
+        report(Severity::fatal, msg::IMPOUVFIC, name);
         return;
     }
     if (std::find(included_.begin(), included_.end(), path) == included_.end()) {
@@ -823,7 +823,7 @@ void Preprocessor::do_pragma(std::string_view rest) {
     std::string current;
     for (int hops = 0; alias != nullptr; ++hops) {
         if (hops >= cpp_max_levels) {
-            report(CppLevel::fatal, "NBRECURSI", alias->alias);
+            report(Severity::fatal, msg::NBRECURSI, alias->alias);
             return;
         }
         std::string_view replacement = trim(alias->replacement);
@@ -853,7 +853,7 @@ void Preprocessor::do_pragma(std::string_view rest) {
 void Preprocessor::do_vexor_pragma(std::string_view word, std::string_view rest) {
     const PragmaRow* row = find_pragma(word);
     if (row == nullptr) {
-        report(CppLevel::warning, "PRAGMAINC", word);
+        report(Severity::warning, msg::PRAGMAINC, word);
         return;
     }
     switch (row->command) {
@@ -878,7 +878,7 @@ void Preprocessor::do_vexor_pragma(std::string_view word, std::string_view rest)
             }
             flush();
             if (!any) {
-                report(CppLevel::warning, "SYNTAXERR", "empty pragma vexor incl_std");
+                report(Severity::warning, msg::SYNTAXERR, "empty pragma vexor incl_std");
             }
             return;
         }
@@ -902,7 +902,7 @@ void Preprocessor::do_vexor_pragma(std::string_view word, std::string_view rest)
             if (!t.empty() && t[0] == '"') {
                 std::size_t close = t.find('"', 1);
                 if (close == std::string_view::npos) {
-                    report(CppLevel::warning, "SYNTAXERR", t);
+                    report(Severity::warning, msg::SYNTAXERR, t);
                     return;
                 }
                 alias = std::string(t.substr(1, close - 1));
@@ -917,7 +917,7 @@ void Preprocessor::do_vexor_pragma(std::string_view word, std::string_view rest)
                 i = equal == std::string_view::npos ? t.size() : equal;
             }
             if (i >= t.size() || t[i] != '=' || alias.empty()) {
-                report(CppLevel::warning, "SYNTAXERR", t);
+                report(Severity::warning, msg::SYNTAXERR, t);
                 return;
             }
             std::string_view value = trim(t.substr(i + 1));
@@ -952,7 +952,7 @@ void Preprocessor::do_vexor_pragma(std::string_view word, std::string_view rest)
                 modifier = w.substr(0, e);
             }
             if (modifier.empty()) {
-                report(CppLevel::warning, "TYPMODINC", t);
+                report(Severity::warning, msg::TYPMODINC, t);
                 return;
             }
             if (std::find(type_modifiers_.begin(), type_modifiers_.end(), modifier) ==
@@ -1010,7 +1010,7 @@ void Preprocessor::do_message(std::string_view name, std::string_view rest) {
     if (text.size() > cpp_max_message_text) {
         text.resize(cpp_max_message_text);
     }
-    report(CppLevel::warning, "WARNERR", text);
+    report(Severity::warning, msg::WARNERR, text);
 }
 
 // ---- the state across a run ----------------------------------------------
@@ -1074,7 +1074,7 @@ void Preprocessor::init(const CppInit& init, bool first_time) {
     if (!init.main_file.empty() && !fatal_) {
         std::string text;
         if (!read_whole_file(init.main_file, text)) {
-            report(CppLevel::fatal, "IMPOUVFIC", init.main_file);
+            report(Severity::fatal, msg::IMPOUVFIC, init.main_file);
             return;
         }
         std::string ignored;
@@ -1128,7 +1128,8 @@ int Preprocessor::process_text(std::string_view text, bool forced_analysis, std:
 
 void Preprocessor::finish(bool release_search_path) {
     for (auto it = conditionals_.rbegin(); it != conditionals_.rend(); ++it) {
-        report_at(CppLevel::warning, "UNTERCOND", conditional_name(it->kind), it->file, it->line);
+        report_at(Severity::warning, msg::UNTERCOND, conditional_name(it->kind), it->file,
+                  it->line);
     }
     conditionals_.clear();
     skipping_ = false;
@@ -1169,7 +1170,7 @@ void Preprocessor::define_option(std::string_view definition) {
 }
 
 void Preprocessor::define_option_malformed(std::string_view text) {
-    as_initialization([&] { report(CppLevel::warning, "MALFOROPT", "-D" + std::string(text)); });
+    as_initialization([&] { report(Severity::warning, msg::MALFOROPT, "-D" + std::string(text)); });
 }
 
 void cpp_init(Preprocessor& cpp, const CppInit& init, bool first_time) {

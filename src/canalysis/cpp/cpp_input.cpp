@@ -210,12 +210,12 @@ std::string prepare_input(std::string_view text) {
 }
 
 bool read_whole_file(const std::string& path, std::string& text, InputRefusal* refusal) {
-    auto refuse = [&](std::string_view code, std::string argument) {
+    auto refuse = [&](MessageCode code, std::string argument) {
         text.clear();
         if (refusal == nullptr) {
             report_fatal(code, argument);
         }
-        *refusal = {std::string(code), std::move(argument)};
+        *refusal = {code, std::move(argument)};
         return false;
     };
     OpenedInput opened;
@@ -223,7 +223,7 @@ bool read_whole_file(const std::string& path, std::string& text, InputRefusal* r
         // A header that is an output of the run would be read while it is
         // being replaced.
         if (run_files().output_clash(path, opened.identity) != nullptr) {
-            return refuse("FICENTSOR", path);
+            return refuse(msg::FICENTSOR, path);
         }
         run_files().note_input(path, opened.identity);
         return true;
@@ -239,8 +239,8 @@ bool read_whole_file(const std::string& path, std::string& text, InputRefusal* r
 }
 
 CppDiagnosticSink reporter_sink() {
-    return [](CppLevel level, std::string_view code, std::string_view argument,
-              std::string_view file, long line) {
+    return [](Severity level, MessageCode code, std::string_view argument, std::string_view file,
+              long line) {
         // The location is the analysed text's for this report only: the
         // statement being read keeps its own for the reports that follow.
         std::string saved_file;
@@ -252,17 +252,17 @@ CppDiagnosticSink reporter_sink() {
         set_report_file(file);
         set_report_line(line);
         switch (level) {
-            case CppLevel::internal:
+            case Severity::internal:
                 report_internal(code, argument);
-            case CppLevel::fatal:
+            case Severity::fatal:
                 report_fatal(code, argument);
-            case CppLevel::error:
+            case Severity::error:
                 report_error(code, argument);
                 break;
-            case CppLevel::warning:
+            case Severity::warning:
                 report_warning(code, argument);
                 break;
-            case CppLevel::info:
+            case Severity::info:
                 report_info(code, argument);
                 break;
         }

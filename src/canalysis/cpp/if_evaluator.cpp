@@ -27,7 +27,7 @@ int TargetIfEnvironment::size_of(std::string_view type_text) const {
     return target_.size_of(type_text);
 }
 
-void TargetIfEnvironment::warn(std::string_view code, std::string_view argument) const {
+void TargetIfEnvironment::warn(MessageCode code, std::string_view argument) const {
     report_warning(code, argument);
 }
 
@@ -140,7 +140,7 @@ public:
         std::size_t first = 0;
         while (first < text_.size() && is_c_blank(text_[first])) ++first;
         if (first == text_.size()) {
-            env_.warn("EMPTYEXPR", "#if");
+            env_.warn(msg::EMPTYEXPR, "#if");
             return {};
         }
         advance();
@@ -153,7 +153,7 @@ public:
             }
             std::string_view rest = text_.substr(token_.start);
             while (!rest.empty() && is_c_blank(rest.back())) rest.remove_suffix(1);
-            env_.warn("ERRAFTEND", rest);
+            env_.warn(msg::ERRAFTEND, rest);
         }
         return result;
     }
@@ -432,7 +432,7 @@ private:
         }
         if (value > 255) {
             std::size_t end = j;
-            env_.warn("NOFITBYTE", text_.substr(quote, end - quote));
+            env_.warn(msg::NOFITBYTE, text_.substr(quote, end - quote));
             value &= 0xFF;
         }
         return value;
@@ -447,7 +447,7 @@ private:
         std::size_t read = pos_ > text_.size() ? text_.size() : pos_;
         std::string_view shown = text_.substr(0, read);
         if (shown.size() > expr_error_shown) shown = shown.substr(shown.size() - expr_error_tail);
-        env_.warn("EXPERRONE", shown);
+        env_.warn(msg::EXPERRONE, shown);
     }
 
     bool expect(Tok kind) {
@@ -616,7 +616,7 @@ private:
             case Op::divide:
             case Op::modulo: {
                 if (y == 0) {
-                    if (evaluated) env_.warn("DIVISZERO", "#if");
+                    if (evaluated) env_.warn(msg::DIVISZERO, "#if");
                     y = 1;
                 }
                 if (is_unsigned) return out(op == Op::divide ? x / y : x % y, true);

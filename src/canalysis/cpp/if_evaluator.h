@@ -16,6 +16,8 @@
 // through it too.
 #pragma once
 
+#include "diag/message_code.h"
+
 #include <cstdint>
 #include <string_view>
 
@@ -33,7 +35,7 @@ public:
     virtual int size_of(std::string_view type_text) const = 0;
     // Raises a warning of the evaluator (the preprocessor routes it through
     // its diagnostic sink, with the location of the directive).
-    virtual void warn(std::string_view code, std::string_view argument) const = 0;
+    virtual void warn(MessageCode code, std::string_view argument) const = 0;
 };
 
 // An environment that answers sizes from a target model and knows of no
@@ -45,7 +47,7 @@ public:
     bool char_unsigned_macro() const override { return char_unsigned_; }
     int size_of(std::string_view type_text) const override;
     // Raises the warning through the process reporter.
-    void warn(std::string_view code, std::string_view argument) const override;
+    void warn(MessageCode code, std::string_view argument) const override;
 
 private:
     const TargetModel& target_;

@@ -30,7 +30,7 @@ public:
         : target_(target), char_unsigned_(char_unsigned) {}
     bool char_unsigned_macro() const override { return char_unsigned_; }
     int size_of(std::string_view type_text) const override { return target_.size_of(type_text); }
-    void warn(std::string_view code, std::string_view argument) const override {
+    void warn(MessageCode code, std::string_view argument) const override {
         // The argument is a view into the input: touch every byte of it.
         volatile char sink = 0;
         for (char c : code) sink = static_cast<char>(sink ^ c);

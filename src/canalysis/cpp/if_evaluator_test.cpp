@@ -17,8 +17,8 @@ public:
     explicit RecordingEnvironment(const TargetModel& target) : target_(target) {}
     bool char_unsigned_macro() const override { return char_unsigned; }
     int size_of(std::string_view type_text) const override { return target_.size_of(type_text); }
-    void warn(std::string_view code, std::string_view argument) const override {
-        warnings.push_back(std::string(code) + ":" + std::string(argument));
+    void warn(MessageCode code, std::string_view argument) const override {
+        warnings.push_back(std::string(vx::message_code_name(code)) + ":" + std::string(argument));
     }
 
     bool char_unsigned = false;

@@ -170,17 +170,17 @@ std::size_t parse_parameters(std::string_view text, std::size_t i, MacroDefiniti
     while (true) {
         i = skip_blanks(text, i);
         if (i >= text.size()) {
-            reporter.macro_report(CppLevel::warning, "UNTPARDEF", text);
+            reporter.macro_report(Severity::warning, msg::UNTPARDEF, text);
             return std::string_view::npos;
         }
         if (d.variadic != VariadicForm::none) {
-            reporter.macro_report(CppLevel::warning, "BADPARDEF",
+            reporter.macro_report(Severity::warning, msg::BADPARDEF,
                                   "another parameter follow \"...\"");
             return std::string_view::npos;
         }
         unsigned char c = static_cast<unsigned char>(text[i]);
         if (c == ',' || c == static_cast<unsigned char>(d.close)) {
-            reporter.macro_report(CppLevel::warning, "BADPARDEF", text.substr(i));
+            reporter.macro_report(Severity::warning, msg::BADPARDEF, text.substr(i));
             return std::string_view::npos;
         }
         if (is_identifier_start(c)) {
@@ -193,7 +193,7 @@ std::size_t parse_parameters(std::string_view text, std::size_t i, MacroDefiniti
                     ++dots;
                 }
                 if (dots - i != 3) {
-                    reporter.macro_report(CppLevel::warning, "BADPARDEF", "\"...\" expected");
+                    reporter.macro_report(Severity::warning, msg::BADPARDEF, "\"...\" expected");
                     return std::string_view::npos;
                 }
                 d.variadic = VariadicForm::named;
@@ -205,18 +205,18 @@ std::size_t parse_parameters(std::string_view text, std::size_t i, MacroDefiniti
                 ++dots;
             }
             if (dots - i != 3) {
-                reporter.macro_report(CppLevel::warning, "BADPARDEF", "\"...\" expected");
+                reporter.macro_report(Severity::warning, msg::BADPARDEF, "\"...\" expected");
                 return std::string_view::npos;
             }
             names.emplace_back("__VA_ARGS__");
             d.variadic = VariadicForm::anonymous;
             i = skip_blanks(text, dots);
         } else {
-            reporter.macro_report(CppLevel::warning, "PARASTART", text.substr(i));
+            reporter.macro_report(Severity::warning, msg::PARASTART, text.substr(i));
             return std::string_view::npos;
         }
         if (i >= text.size()) {
-            reporter.macro_report(CppLevel::warning, "UNTPARDEF", text);
+            reporter.macro_report(Severity::warning, msg::UNTPARDEF, text);
             return std::string_view::npos;
         }
         if (text[i] == d.close) {
@@ -224,14 +224,14 @@ std::size_t parse_parameters(std::string_view text, std::size_t i, MacroDefiniti
             return i + 1;
         }
         if (text[i] != ',') {
-            reporter.macro_report(CppLevel::warning, "BADPARDEF", text.substr(i));
+            reporter.macro_report(Severity::warning, msg::BADPARDEF, text.substr(i));
             return std::string_view::npos;
         }
         ++i;
         if (d.variadic != VariadicForm::none) {
             std::size_t next = skip_blanks(text, i);
             if (next < text.size() && text[next] != d.close) {
-                reporter.macro_report(CppLevel::warning, "BADPARDEF",
+                reporter.macro_report(Severity::warning, msg::BADPARDEF,
                                       "another parameter follow \"...\"");
                 return std::string_view::npos;
             }
@@ -284,7 +284,7 @@ bool parse_body(std::string_view text, MacroDefinition& d, const std::vector<std
                 p = parameter_index(names, d, text.substr(j, e - j));
             }
             if (p < 0) {
-                reporter.macro_report(CppLevel::warning, "OPERMACRO", text.substr(i));
+                reporter.macro_report(Severity::warning, msg::OPERMACRO, text.substr(i));
                 return false;
             }
             body.point(p, !charise, charise);
@@ -378,13 +378,13 @@ std::unique_ptr<MacroDefinition> parse_macro_definition(std::string_view text, s
                                                         MacroReporter& reporter, bool lenient) {
     std::size_t i = skip_blanks(text, 0);
     if (i >= text.size() || !is_identifier_start(static_cast<unsigned char>(text[i]))) {
-        reporter.macro_report(CppLevel::warning, "INVAMACRO", trim_blanks(text));
+        reporter.macro_report(Severity::warning, msg::INVAMACRO, trim_blanks(text));
         return nullptr;
     }
     std::size_t e = identifier_end(text, i);
     name = std::string(text.substr(i, e - i));
     if (name == "defined") {
-        reporter.macro_report(CppLevel::warning, "INVDEFINE", name);
+        reporter.macro_report(Severity::warning, msg::INVDEFINE, name);
         return nullptr;
     }
     auto d = std::make_unique<MacroDefinition>();
@@ -424,7 +424,7 @@ void MacroTable::macro_define(std::string_view line_text, MacroReporter& reporte
                      ((old->kind == MacroKind::ordinary || old->kind == MacroKind::disabled) &&
                       old->definition && same_definition(*old->definition, *d));
         if (!quiet) {
-            reporter.macro_report(CppLevel::warning, "IDENREDEF", name);
+            reporter.macro_report(Severity::warning, msg::IDENREDEF, name);
         }
         remove_all(name);
     }
@@ -435,18 +435,18 @@ void MacroTable::macro_undefine(std::string_view line_text, MacroReporter& repor
     std::size_t i = skip_blanks(line_text, 0);
     std::size_t e = identifier_end(line_text, i);
     if (e == i || !is_identifier_start(static_cast<unsigned char>(line_text[i]))) {
-        reporter.macro_report(CppLevel::warning, "INVAMACRO", trim_blanks(line_text));
+        reporter.macro_report(Severity::warning, msg::INVAMACRO, trim_blanks(line_text));
         return;
     }
     std::string_view name = line_text.substr(i, e - i);
     if (name == "defined") {
-        reporter.macro_report(CppLevel::warning, "UNDEFININ", name);
+        reporter.macro_report(Severity::warning, msg::UNDEFININ, name);
         return;
     }
     if (MacroEntry* entry = macro_lookup(name)) {
         if (entry->kind != MacroKind::ordinary && entry->kind != MacroKind::constant &&
             entry->kind != MacroKind::disabled) {
-            reporter.macro_report(CppLevel::warning, "UNDEFININ", name);
+            reporter.macro_report(Severity::warning, msg::UNDEFININ, name);
         }
         remove_all(name);
     }

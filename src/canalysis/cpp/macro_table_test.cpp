@@ -9,8 +9,8 @@ namespace {
 
 class Recorder : public vx::MacroReporter {
 public:
-    void macro_report(vx::CppLevel, std::string_view code, std::string_view argument) override {
-        reports.push_back(std::string(code) + ":" + std::string(argument));
+    void macro_report(vx::Severity, vx::MessageCode code, std::string_view argument) override {
+        reports.push_back(std::string(vx::message_code_name(code)) + ":" + std::string(argument));
     }
     std::vector<std::string> reports;
 };

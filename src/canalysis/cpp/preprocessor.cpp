@@ -181,7 +181,7 @@ bool Preprocessor::macro_defined(std::string_view name) const {
 
 // ---- diagnostics -------------------------------------------------------
 
-void Preprocessor::macro_report(CppLevel level, std::string_view code, std::string_view argument) {
+void Preprocessor::macro_report(Severity level, MessageCode code, std::string_view argument) {
     report(level, code, argument);
 }
 
@@ -198,9 +198,9 @@ namespace {
 
 // Warnings about what a compiler accepts from its own headers without a
 // word: redefinitions and the liberties taken with directive lines.
-bool quiet_in_system_header(std::string_view code) {
-    static constexpr std::string_view codes[] = {"IDENREDEF", "INVALIEND", "STARTDIGI",
-                                                 "UNDEFININ"};
+bool quiet_in_system_header(MessageCode code) {
+    static constexpr MessageCode codes[] = {msg::IDENREDEF, msg::INVALIEND, msg::STARTDIGI,
+                                            msg::UNDEFININ};
     return std::find(std::begin(codes), std::end(codes), code) != std::end(codes);
 }
 
@@ -222,7 +222,7 @@ bool Preprocessor::is_system_file(std::string_view path) const {
     return false;
 }
 
-void Preprocessor::report(CppLevel level, std::string_view code, std::string_view argument) {
+void Preprocessor::report(Severity level, MessageCode code, std::string_view argument) {
     std::string file;
     long line = 0;
     for (auto it = levels_.rbegin(); it != levels_.rend(); ++it) {
@@ -232,7 +232,7 @@ void Preprocessor::report(CppLevel level, std::string_view code, std::string_vie
             break;
         }
     }
-    if (level == CppLevel::warning && quiet_in_system_header(code) && is_system_file(file)) {
+    if (level == Severity::warning && quiet_in_system_header(code) && is_system_file(file)) {
         return;
     }
     if (directive_line_ >= 0) {
@@ -241,15 +241,15 @@ void Preprocessor::report(CppLevel level, std::string_view code, std::string_vie
     report_at(level, code, argument, file, line);
 }
 
-void Preprocessor::report_at(CppLevel level, std::string_view code, std::string_view argument,
+void Preprocessor::report_at(Severity level, MessageCode code, std::string_view argument,
                              std::string_view file, long line) {
-    if (level == CppLevel::error) {
+    if (level == Severity::error) {
         ++errors_;
     }
     if (sink_) {
         sink_(level, code, argument, file, line);
     }
-    if (level == CppLevel::fatal || level == CppLevel::internal) {
+    if (level == Severity::fatal || level == Severity::internal) {
         fatal_ = true;
     }
 }
@@ -264,7 +264,7 @@ bool Preprocessor::push_level(LevelKind kind, std::string text) {
          (level_bytes_ + text.size() > cpp_max_expansion_total ||
           pushed_bytes_ + text.size() >
               (lenient_ ? cpp_max_unprotected_rescanned_text : cpp_max_rescanned_text)))) {
-        report(CppLevel::fatal, "NBRECURSI", "");
+        report(Severity::fatal, msg::NBRECURSI, "");
         return false;
     }
     if (kind != LevelKind::file) {
@@ -437,7 +437,7 @@ void Preprocessor::copy_literal(InputLevel& level) {
     write_out(std::string_view(t).substr(begin, i - begin));
     level.pos = i;
     if (!closed) {
-        report(CppLevel::warning, "UNTERSTRI", "");
+        report(Severity::warning, msg::UNTERSTRI, "");
     }
 }
 
@@ -477,7 +477,7 @@ void Preprocessor::skip_block_comment(InputLevel& level) {
         write_newlines(newlines);
     }
     if (!closed) {
-        report(CppLevel::warning, "UNTERCOMM", "");
+        report(Severity::warning, msg::UNTERCOMM, "");
     }
 }
 
@@ -669,7 +669,7 @@ void Preprocessor::macro_expand(MacroEntry& entry) {
         (outputs_.size() > 1 &&
          (outputs_.back().size() > cpp_max_expansion_text ||
           level_bytes_ + held_output_bytes_ + outputs_.back().size() > cpp_max_expansion_total))) {
-        report(CppLevel::fatal, "NBRECURSI", entry.name);
+        report(Severity::fatal, msg::NBRECURSI, entry.name);
         return;
     }
     if (entry.kind == MacroKind::defined_operator) {
@@ -716,7 +716,7 @@ void Preprocessor::macro_expand(MacroEntry& entry) {
     const bool variadic = d.variadic != VariadicForm::none;
     if (parameters == 0) {
         if (given > 0) {
-            report(CppLevel::warning, "ARGTOMACR", entry.name);
+            report(Severity::warning, msg::ARGTOMACR, entry.name);
         }
     } else if (given < parameters) {
         // Variable arguments may be left out altogether.
@@ -724,13 +724,13 @@ void Preprocessor::macro_expand(MacroEntry& entry) {
         if (only_variadic_missing || (variadic && parameters == 1)) {
         } else if (given == 0) {
             if (!(lenient_ && parameters == 1)) {
-                report(CppLevel::warning, "NOARTOMAC", entry.name);
+                report(Severity::warning, msg::NOARTOMAC, entry.name);
             }
         } else {
-            report(CppLevel::warning, "NBARGMACR", entry.name);
+            report(Severity::warning, msg::NBARGMACR, entry.name);
         }
     } else if (given > parameters && !variadic) {
-        report(CppLevel::warning, "TOMANYARG", entry.name);
+        report(Severity::warning, msg::TOMANYARG, entry.name);
     }
     if (given == 0) {
         args.clear();
@@ -750,7 +750,7 @@ void Preprocessor::macro_expand(MacroEntry& entry) {
         call->raw[parameters - 1] = std::string(trim(joined));
     }
     if (variadic && parameters > 0 && call->raw[parameters - 1].size() > cpp_max_variadic_text) {
-        report(CppLevel::fatal, "TOMANYARG", entry.name);
+        report(Severity::fatal, msg::TOMANYARG, entry.name);
         return;
     }
     start_substitution(std::move(call));
@@ -884,12 +884,12 @@ bool Preprocessor::collect_arguments(const MacroDefinition& d, std::vector<std::
         }
         pop_level();
         if (current.size() > cpp_max_expansion_text) {
-            report(CppLevel::fatal, "NBRECURSI", "");
+            report(Severity::fatal, msg::NBRECURSI, "");
             return false;
         }
     }
     if (!fatal_) {
-        report(CppLevel::warning, "ERRINLINE", "unterminated macro call");
+        report(Severity::warning, msg::ERRINLINE, "unterminated macro call");
     }
     args.push_back(std::move(current));
     return false;
@@ -910,7 +910,7 @@ void Preprocessor::start_substitution(std::unique_ptr<PendingCall> call) {
         bytes += raw.size();
     }
     if (level_bytes_ + held_output_bytes_ + pending_bytes_ + bytes > cpp_max_expansion_total) {
-        report(CppLevel::fatal, "NBRECURSI", call->macro->name);
+        report(Severity::fatal, msg::NBRECURSI, call->macro->name);
         return;
     }
     pending_bytes_ += bytes;
@@ -982,7 +982,7 @@ void Preprocessor::push_body(PendingCall& call) {
         return;
     }
     if (out.size() > cpp_max_expansion_text) {
-        report(CppLevel::fatal, "NBRECURSI", entry.name);
+        report(Severity::fatal, msg::NBRECURSI, entry.name);
         return;
     }
     if (push_level(LevelKind::macro, std::move(out)) && !lenient_) {
@@ -1005,14 +1005,14 @@ void Preprocessor::expand_special(MacroEntry& entry) {
     switch (entry.kind) {
         case MacroKind::line:
             if (file == nullptr) {
-                report(CppLevel::warning, "FICINCONN", entry.name);
+                report(Severity::warning, msg::FICINCONN, entry.name);
             }
             std::snprintf(buffer, sizeof buffer, "%ld", file != nullptr ? file->line : 0L);
             write_out(buffer);
             return;
         case MacroKind::file:
             if (file == nullptr) {
-                report(CppLevel::warning, "FICINCONN", entry.name);
+                report(Severity::warning, msg::FICINCONN, entry.name);
                 write_out("\"\"");
                 return;
             }
@@ -1020,7 +1020,7 @@ void Preprocessor::expand_special(MacroEntry& entry) {
             return;
         case MacroKind::base_file:
             if (levels_.empty() || levels_.front().kind != LevelKind::file) {
-                report(CppLevel::warning, "FICINCONN", entry.name);
+                report(Severity::warning, msg::FICINCONN, entry.name);
                 write_out("\"\"");
                 return;
             }
@@ -1031,7 +1031,7 @@ void Preprocessor::expand_special(MacroEntry& entry) {
                 return l.kind == LevelKind::file;
             });
             if (files == 0) {
-                report(CppLevel::warning, "FICINCONN", entry.name);
+                report(Severity::warning, msg::FICINCONN, entry.name);
             }
             std::snprintf(buffer, sizeof buffer, "%ld", std::max(files - 1, 0L));
             write_out(buffer);
@@ -1056,7 +1056,7 @@ void Preprocessor::expand_special(MacroEntry& entry) {
             write_out(buffer);
             return;
         default:
-            report(CppLevel::fatal, "INVHASTYP", entry.name);
+            report(Severity::fatal, msg::INVHASTYP, entry.name);
             return;
     }
 }
@@ -1092,7 +1092,7 @@ void Preprocessor::expand_defined() {
         ++i;
     }
     if (!ok) {
-        report(CppLevel::warning, "ERDEFINED", std::string_view(t).substr(level.pos));
+        report(Severity::warning, msg::ERDEFINED, std::string_view(t).substr(level.pos));
         write_out(" 0 ");
         return;
     }
@@ -1161,7 +1161,7 @@ void Preprocessor::declare_feature_test(std::string_view rest) {
     std::string_view name = next_word();
     FeatureTest test;
     if (!feature_test_of(name, test)) {
-        report(CppLevel::warning, "SYNTAXERR", trim(std::string(name) + std::string(rest)));
+        report(Severity::warning, msg::SYNTAXERR, trim(std::string(name) + std::string(rest)));
         return;
     }
     MacroEntry* entry = macros_.macro_lookup(name);
@@ -1175,7 +1175,7 @@ void Preprocessor::declare_feature_test(std::string_view rest) {
     long value = 0;
     for (char c : value_text) {
         if (c < '0' || c > '9' || value > 100000000L) {
-            report(CppLevel::warning, "SYNTAXERR", value_text);
+            report(Severity::warning, msg::SYNTAXERR, value_text);
             return;
         }
         value = value * 10 + (c - '0');
@@ -1208,7 +1208,7 @@ void Preprocessor::expand_feature_test(const MacroEntry& entry) {
         if (fatal_) {
             return;
         }
-        report(CppLevel::warning, "SYNTAXERR", entry.name);
+        report(Severity::warning, msg::SYNTAXERR, entry.name);
         write_out(" 0 ");
         return;
     }
@@ -1237,7 +1237,7 @@ void Preprocessor::expand_feature_test(const MacroEntry& entry) {
                 return;
             }
             if (!file_name(trim(expanded), name)) {
-                report(CppLevel::warning, "ERINCLUDE", arg);
+                report(Severity::warning, msg::ERINCLUDE, arg);
                 write_out(" 0 ");
                 return;
             }

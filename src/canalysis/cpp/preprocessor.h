@@ -159,9 +159,9 @@ public:
     void define_option_malformed(std::string_view text);
 
 private:
-    void macro_report(CppLevel level, std::string_view code, std::string_view argument) override;
-    void report(CppLevel level, std::string_view code, std::string_view argument);
-    void report_at(CppLevel level, std::string_view code, std::string_view argument,
+    void macro_report(Severity level, MessageCode code, std::string_view argument) override;
+    void report(Severity level, MessageCode code, std::string_view argument);
+    void report_at(Severity level, MessageCode code, std::string_view argument,
                    std::string_view file, long line);
     template <typename Action>
     void as_initialization(Action action);
@@ -282,7 +282,7 @@ std::string prepare_input(std::string_view text);
 // Why a file that is there cannot be read as input: the message code and
 // its argument (the name and the reason).
 struct InputRefusal {
-    std::string code;
+    std::optional<MessageCode> code;
     std::string argument;
 };
 // Reads a file whole; false when there is no such file. A file that is

@@ -72,9 +72,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
 
     vx::Preprocessor cpp;
-    vx::CppDiagnosticSink sink = [](vx::CppLevel level, std::string_view, std::string_view,
+    vx::CppDiagnosticSink sink = [](vx::Severity level, std::string_view, std::string_view,
                                     std::string_view, long) {
-        if (level == vx::CppLevel::internal) {
+        if (level == vx::Severity::internal) {
             std::abort();
         }
     };

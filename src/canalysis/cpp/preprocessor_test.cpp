@@ -17,7 +17,7 @@
 namespace {
 
 struct Report {
-    vx::CppLevel level;
+    vx::Severity level;
     std::string code;
     std::string argument;
     std::string file;
@@ -32,10 +32,10 @@ public:
         vx::cpp_init(cpp, init, true);
     }
     vx::CppDiagnosticSink sink() {
-        return [this](vx::CppLevel level, std::string_view code, std::string_view argument,
+        return [this](vx::Severity level, vx::MessageCode code, std::string_view argument,
                       std::string_view file, long line) {
-            reports.push_back(
-                Report{level, std::string(code), std::string(argument), std::string(file), line});
+            reports.push_back(Report{level, std::string(vx::message_code_name(code)),
+                                     std::string(argument), std::string(file), line});
         };
     }
     std::string run(std::string_view text, std::string_view file = "t.c", long first = 0) {
@@ -239,7 +239,7 @@ TEST(Preprocessor, JoinedVariableArgumentsStopAt999Characters) {
           ") after\n");
     ASSERT_EQ(c.reports.size(), 1u);
     EXPECT_EQ(c.reports[0].code, "TOMANYARG");
-    EXPECT_EQ(c.reports[0].level, vx::CppLevel::fatal);
+    EXPECT_EQ(c.reports[0].level, vx::Severity::fatal);
 }
 
 TEST(Preprocessor, RecursionStopsAtTheLevelLimitWithoutStackOverflow) {
@@ -251,7 +251,7 @@ TEST(Preprocessor, RecursionStopsAtTheLevelLimitWithoutStackOverflow) {
     c.run("#define A A\nA\n");
     ASSERT_EQ(c.reports.size(), 1u);
     EXPECT_EQ(c.reports[0].code, "NBRECURSI");
-    EXPECT_EQ(c.reports[0].level, vx::CppLevel::fatal);
+    EXPECT_EQ(c.reports[0].level, vx::Severity::fatal);
     // The state stays usable: the next text runs normally.
     c.reports.clear();
     EXPECT_EQ(c.tokens("#define B 2\nB"), "2");
@@ -365,7 +365,7 @@ TEST(Preprocessor, MisplacedConditionalDirectives) {
     EXPECT_EQ(c.reports[1].argument, "#elif");
     EXPECT_EQ(c.reports[3].argument, "else");
     EXPECT_EQ(c.reports[4].argument, " 4");
-    EXPECT_EQ(c.reports[4].level, vx::CppLevel::info);
+    EXPECT_EQ(c.reports[4].level, vx::Severity::info);
 
     Cpp args;
     args.run("#ifdef\n#endif\n#ifdef +\n#endif\n#ifndef X y\n#endif\n#ifdef 9\n#endif\n");
@@ -435,7 +435,7 @@ TEST(Preprocessor, IncludesFollowTheSearchPathAndWriteMarkers) {
     c.run("#include nothing\n#include \"missing.h\"\nnot reached\n");
     EXPECT_EQ(c.codes(), "ERINCLUDE IMPOUVFIC");
     EXPECT_EQ(c.reports[1].argument, "missing.h");
-    EXPECT_EQ(c.reports[1].level, vx::CppLevel::fatal);
+    EXPECT_EQ(c.reports[1].level, vx::Severity::fatal);
 
     // The directory of the including file is searched last.
     dir.write("four/a.h", "#include \"b.h\"\n");
@@ -459,7 +459,7 @@ TEST(Preprocessor, TheMainFileIsReadAtInitialisation) {
     Cpp m(missing);
     ASSERT_EQ(m.reports.size(), 1u);
     EXPECT_EQ(m.reports[0].code, "IMPOUVFIC");
-    EXPECT_EQ(m.reports[0].level, vx::CppLevel::fatal);
+    EXPECT_EQ(m.reports[0].level, vx::Severity::fatal);
 }
 
 TEST(Preprocessor, PragmasOfTheTool) {

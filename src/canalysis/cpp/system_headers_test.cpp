@@ -28,10 +28,10 @@ const char* const header_set[] = {
 
 class Collecting : public DiagnosticSink {
 public:
-    void report(DiagnosticLevel, std::string_view code, std::string_view argument,
-                std::string_view file, long line) override {
-        messages.push_back(std::string(code) + " [" + std::string(file) + ":" +
-                           std::to_string(line) + "] " + std::string(argument));
+    void report(Severity, MessageCode code, std::string_view argument, std::string_view file,
+                long line) override {
+        messages.push_back(std::string(vx::message_code_name(code)) + " [" + std::string(file) +
+                           ":" + std::to_string(line) + "] " + std::string(argument));
     }
     std::vector<std::string> messages;
 };
@@ -42,10 +42,11 @@ protected:
         state_ = new State;
         State& s = *state_;
         s.cpp.set_target(&s.target);
-        auto sink = [](CppLevel, std::string_view code, std::string_view argument,
-                       std::string_view file, long line) {
-            state_->cpp_messages.push_back(std::string(code) + " [" + std::string(file) + ":" +
-                                           std::to_string(line) + "] " + std::string(argument));
+        auto sink = [](Severity, MessageCode code, std::string_view argument, std::string_view file,
+                       long line) {
+            state_->cpp_messages.push_back(std::string(vx::message_code_name(code)) + " [" +
+                                           std::string(file) + ":" + std::to_string(line) + "] " +
+                                           std::string(argument));
         };
         s.cpp.set_sink(sink);
         cpp_init(s.cpp, CppInit{}, true);

@@ -29,7 +29,7 @@ std::string parameter_list(const TypeNode* f, bool name_unnamed, DiagnosticSink*
         if (name.empty() && name_unnamed && !is_void && !is_ellipsis)
             name = "p" + std::to_string(i + 1);
         if (!p.type) {
-            if (sink) sink->report(DiagnosticLevel::warning, "PARAMINCO", name, "", 0);
+            if (sink) sink->report(Severity::warning, msg::PARAMINCO, name, "", 0);
             out += "int " + name;
             continue;
         }

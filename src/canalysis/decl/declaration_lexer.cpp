@@ -198,7 +198,7 @@ void ParserContext::control_line() {
     for (char& c : shown) {
         if (static_cast<unsigned char>(c) < ' ') c = ' ';
     }
-    report(DiagnosticLevel::warning, "DIESELINE", shown, this_line);
+    report(Severity::warning, msg::DIESELINE, shown, this_line);
 }
 
 // "#pragma vexor sizeof TYPE BITS" and "#pragma vexor signof TYPE
@@ -378,7 +378,7 @@ int ParserContext::capture_balanced(SemanticValue& value, char open, char close,
     if (i >= text_.size()) {
         pos_ = text_.size();
         initializer_line_ = start_line;
-        report(DiagnosticLevel::error, "UNEXP_EOF", statement_text(), start_line);
+        report(Severity::error, msg::UNEXP_EOF, statement_text(), start_line);
         reported_eof_ = true;
         return token;
     }
@@ -447,7 +447,7 @@ int ParserContext::capture_body(SemanticValue& value) {
     if (i >= text_.size()) {
         value.text = TextRef{text_.data() + start, text_.size() - start, start_line};
         pos_ = text_.size();
-        report(DiagnosticLevel::error, "UNEXP_EOF", statement_text(), line_);
+        report(Severity::error, msg::UNEXP_EOF, statement_text(), line_);
         reported_eof_ = true;
         return TOK_BODY;
     }
@@ -513,7 +513,7 @@ int ParserContext::lex(SemanticValue& value) {
             break;
         }
         if (c == '\\') {
-            report(DiagnosticLevel::warning, "CHAINUTIL", "'\\'", line_);
+            report(Severity::warning, msg::CHAINUTIL, "'\\'", line_);
             ++pos_;
             continue;
         }
@@ -539,7 +539,7 @@ int ParserContext::lex(SemanticValue& value) {
             if (first < text_.size() &&
                 (text_[first] == '<' || text_[first] == '=' || text_[first] == '>')) {
                 // "==", "=<", "=>": not an initialiser; dropped.
-                report(DiagnosticLevel::warning, "SYNTAXERR", statement_text(), line_);
+                report(Severity::warning, msg::SYNTAXERR, statement_text(), line_);
                 capture_until_separator(value, start, TOK_INITIALIZER);
                 value.text.size = 0;
                 token = TOK_INITIALIZER;

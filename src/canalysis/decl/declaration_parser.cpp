@@ -80,11 +80,10 @@ ParserContext::ParserContext(std::string_view text, TypeTable& table,
       sink_(sink),
       run_(run) {}
 
-void ParserContext::report(DiagnosticLevel level, std::string_view code, std::string_view argument,
-                           long line) {
+void ParserContext::report(Severity level, MessageCode code, std::string_view argument, long line) {
     // A system header may declare again what another one declared: the
     // compiler accepts it from its own headers without a word.
-    if (level == DiagnosticLevel::warning && (code == "REDEFSYMB" || code == "REDEFSTRU") &&
+    if (level == Severity::warning && (code == msg::REDEFSYMB || code == msg::REDEFSTRU) &&
         run_.is_system_file && run_.is_system_file(file_)) {
         return;
     }
@@ -110,18 +109,18 @@ void ParserContext::syntax_error(const char* message) {
     if (what.find("exhausted") != std::string_view::npos) {
         // The parser's stack is full: reported as a syntax error, and the
         // parse ends.
-        report(DiagnosticLevel::warning, "SYNTAXERR", statement_text(), last_token_line_);
+        report(Severity::warning, msg::SYNTAXERR, statement_text(), last_token_line_);
         stopped_ = true;
         return;
     }
     if (at_end_) {
         if (reported_eof_) return;
         reported_eof_ = true;
-        report(DiagnosticLevel::error, "UNEXP_EOF", statement_text(),
+        report(Severity::error, msg::UNEXP_EOF, statement_text(),
                initializer_line_ ? initializer_line_ : last_token_line_);
         return;
     }
-    report(DiagnosticLevel::warning, "SYNTAXERR", statement_text(), last_token_line_);
+    report(Severity::warning, msg::SYNTAXERR, statement_text(), last_token_line_);
 }
 
 // ---- specifiers ----------------------------------------------------------------
@@ -267,7 +266,7 @@ TypeNode* ParserContext::compose_words(const Specs& specs) {
     const TargetModel& target = run_.target;
     TypeNode* type = nullptr;
     auto construct = [&](std::string_view left, std::string_view right) {
-        report(DiagnosticLevel::warning, "CONSTRUCT", std::string(left) + " " + std::string(right),
+        report(Severity::warning, msg::CONSTRUCT, std::string(left) + " " + std::string(right),
                specs.line);
         return static_cast<TypeNode*>(nullptr);
     };
@@ -535,7 +534,7 @@ bool ParserContext::same_parameters(const TypeNode* a, const TypeNode* b) const 
 void ParserContext::merge_functions(Symbol* old_symbol, TypeNode* new_type) {
     const TypeNode* old_type = old_symbol->type;
     if (!same_parameters(old_type, new_type)) {
-        report(DiagnosticLevel::warning, "REDEFSYMB", old_symbol->name, last_token_line_);
+        report(Severity::warning, msg::REDEFSYMB, old_symbol->name, last_token_line_);
         old_symbol->type = new_type;
         return;
     }
@@ -586,7 +585,7 @@ void ParserContext::enter_ordinary(Symbol* symbol) {
     if ((symbol->storage & storage_extern) && old->type == symbol->type) {
         return;  // a later extern declaration of a known object
     }
-    report(DiagnosticLevel::warning, "REDEFSYMB", symbol->name, symbol->line);
+    report(Severity::warning, msg::REDEFSYMB, symbol->name, symbol->line);
     old->type = symbol->type;
     old->storage = symbol->storage;
     old->initial_value = symbol->initial_value;
@@ -761,7 +760,7 @@ TypeNode* ParserContext::struct_body(int is_union, TextRef tag, bool tagged) {
     }
     TypeNode* node = table_.lookup_tag(tag.view(), tag_kind(is_union));
     if (node) {
-        if (node->complete) report(DiagnosticLevel::warning, "REDEFSTRU", tag.view(), tag.line);
+        if (node->complete) report(Severity::warning, msg::REDEFSTRU, tag.view(), tag.line);
         node->fields = std::move(fields);
         node->complete = true;
         return node;
@@ -814,8 +813,7 @@ TypeNode* ParserContext::enum_body(TextRef tag, bool tagged) {
     TypeNode* node = nullptr;
     if (tagged) {
         node = table_.lookup_tag(tag.view(), TagKind::enum_tag);
-        if (node && node->complete)
-            report(DiagnosticLevel::warning, "REDEFSTRU", tag.view(), tag.line);
+        if (node && node->complete) report(Severity::warning, msg::REDEFSTRU, tag.view(), tag.line);
     }
     if (!node) {
         node = table_.new_node(TypeKind::enum_type);

@@ -171,7 +171,7 @@ private:
     int capture_until_separator(SemanticValue& value, std::size_t start, int token);
     int capture_body(SemanticValue& value);
     void skip_literal(std::size_t& i) const;
-    void report(DiagnosticLevel level, std::string_view code, std::string_view argument, long line);
+    void report(Severity level, MessageCode code, std::string_view argument, long line);
     std::string statement_text() const;
     void apply_pragma(std::string_view line);
     void count_lines(std::size_t from, std::size_t to);

@@ -12,10 +12,10 @@ namespace {
 
 class RecordingSink : public DiagnosticSink {
 public:
-    void report(DiagnosticLevel level, std::string_view code, std::string_view argument,
-                std::string_view file, long line) override {
-        messages.push_back(std::string(level == DiagnosticLevel::error ? "E:" : "W:") +
-                           std::string(code) + ":" + std::string(argument));
+    void report(Severity level, MessageCode code, std::string_view argument, std::string_view file,
+                long line) override {
+        messages.push_back(std::string(level == Severity::error ? "E:" : "W:") +
+                           std::string(vx::message_code_name(code)) + ":" + std::string(argument));
         files.emplace_back(file);
         lines.push_back(line);
     }

@@ -308,7 +308,7 @@ void write_symbol_listing(const SymbolListing& listing,
             if (s.scope != service) return;
             const TypeNode* t = c_resolve_type(s.type);
             if (t && t->kind == TypeKind::function && !(s.storage & storage_typedef)) {
-                report_error("PROCIMBRI", s.name);
+                report_error(msg::PROCIMBRI, s.name);
                 return;
             }
             if (!listed_variable(s)) return;

@@ -36,9 +36,9 @@ constexpr const char* fuzz_header =
 // A sink that checks that nothing asks to end the run.
 class CheckingSink : public vx::DiagnosticSink {
 public:
-    void report(vx::DiagnosticLevel level, std::string_view, std::string_view, std::string_view,
+    void report(vx::Severity level, std::string_view, std::string_view, std::string_view,
                 long) override {
-        if (level <= vx::DiagnosticLevel::fatal) std::abort();
+        if (level <= vx::Severity::fatal) std::abort();
     }
 };
 

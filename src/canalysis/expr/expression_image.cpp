@@ -296,7 +296,7 @@ void Imager::image(const ExprNode* node, std::string& out) {
         case ExprKind::error:
             return;
     }
-    sink_.report(DiagnosticLevel::internal, "ERRINTERN", "expression image search", file_, line_);
+    sink_.report(Severity::internal, msg::ERRINTERN, "expression image search", file_, line_);
 }
 
 }  // namespace
@@ -324,7 +324,7 @@ bool c_aggregate_item_image(int number, const ExprNode* aggregate, std::string& 
     if (!item) {
         std::string shown = ": ";
         c_expression_image(aggregate, shown, file, line, sink);
-        sink.report(DiagnosticLevel::error, "ELEMENTLS", shown, file, line);
+        sink.report(Severity::error, msg::ELEMENTLS, shown, file, line);
         return false;
     }
     c_expression_image(item, out, file, line, sink);
@@ -368,7 +368,7 @@ private:
         CountingSink quiet;
         std::string shown = c_expression_image(index, quiet);
         if (pint_is_negative(index->value)) {
-            sink_.report(DiagnosticLevel::warning, "INDICEINC", shown, file_, line_);
+            sink_.report(Severity::warning, msg::INDICEINC, shown, file_, line_);
             return;
         }
         if (bound.empty()) return;
@@ -376,7 +376,7 @@ private:
         ExpressionTree rest = c_parse_expression(run_, room, file_, line_, quiet);
         if (rest && rest->root && rest->root->kind == ExprKind::integer_constant &&
             pint_compare(rest->root->value, pint_zero) <= 0) {
-            sink_.report(DiagnosticLevel::warning, "INDICEINC", shown, file_, line_);
+            sink_.report(Severity::warning, msg::INDICEINC, shown, file_, line_);
         }
     }
 
@@ -407,8 +407,8 @@ public:
                 int dimension);
 
 private:
-    void warn(std::string_view code, std::string_view argument) {
-        sink_.report(DiagnosticLevel::warning, code, argument, file_, line_);
+    void warn(MessageCode code, std::string_view argument) {
+        sink_.report(Severity::warning, code, argument, file_, line_);
     }
     std::string image(const ExprNode* node) {
         std::string out;
@@ -470,7 +470,7 @@ void ArrayExpansion::expand(const ExprNode* aggregate, const TypeNode* array_typ
         const ExprNode* item = aggregate->items[d];
         bool last = d + 1 == items;
         if (item->kind == ExprKind::omitted) {
-            warn("OMIVALTAB", image(aggregate));
+            warn(msg::OMIVALTAB, image(aggregate));
             if (last) {
                 final_value.assign(1, '0');  // not "= \"0\"": GCC 12 -O2 sees a false overlap
                 have_final = true;
@@ -497,11 +497,11 @@ void ArrayExpansion::expand(const ExprNode* aggregate, const TypeNode* array_typ
             if (low->text == run_.others_word) {
                 final_value = value(item->third, element, dimension);
                 have_final = true;
-                if (!last) warn("TABEXPINC", image(aggregate->items[d + 1]));
+                if (!last) warn(msg::TABEXPINC, image(aggregate->items[d + 1]));
                 continue;
             }
             if (!known_name(low)) {
-                warn("TABEXPINC", low->text);
+                warn(msg::TABEXPINC, low->text);
                 continue;
             }
         }
@@ -512,7 +512,7 @@ void ArrayExpansion::expand(const ExprNode* aggregate, const TypeNode* array_typ
             return count >= 0 && pint_compare(index->value, pint_from_int(count)) >= 0;
         };
         if (outside(low) || outside(high)) {
-            warn("INDICEINC", image(outside(low) ? low : high));
+            warn(msg::INDICEINC, image(outside(low) ? low : high));
             continue;
         }
         std::string v = value(item->third, element, dimension);

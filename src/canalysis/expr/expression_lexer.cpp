@@ -150,7 +150,7 @@ int ParserContext::lex(SemanticValue& value) {
         std::string shown = "'";
         shown += c;
         shown += "'";
-        report(DiagnosticLevel::warning, "CHAINUTIL", shown);
+        report(Severity::warning, msg::CHAINUTIL, shown);
         ++pos_;
     }
 }
@@ -273,14 +273,14 @@ int ParserContext::number(SemanticValue& value) {
     pos_ = i;
     std::string_view spelling = text_.substr(start, i - start);
     std::string shown(spelling);
-    auto refuse = [&](std::string_view code, std::string_view argument) {
-        report(DiagnosticLevel::warning, code, argument);
+    auto refuse = [&](MessageCode code, std::string_view argument) {
+        report(Severity::warning, code, argument);
         value.node = make(ExprKind::error);
         return TOK_CONSTANT;
     };
     if (pos_ < n && (text_[pos_] == '_' || text_[pos_] == '$')) {
         while (pos_ < n && is_ident_char(text_[pos_])) ++pos_;
-        return refuse("INVFINNUM", text_.substr(start, pos_ - start));
+        return refuse(msg::INVFINNUM, text_.substr(start, pos_ - start));
     }
 
     std::string_view body = spelling.substr(hex || binary ? 2 : 0);
@@ -292,7 +292,7 @@ int ParserContext::number(SemanticValue& value) {
     bool has_exponent = false;
     if (hex) {
         while (k < body.size() && is_hex_digit(body[k])) int_digits += body[k++];
-        if (k < body.size() && body[k] == '.') return refuse("CSTBASE16", shown);
+        if (k < body.size() && body[k] == '.') return refuse(msg::CSTBASE16, shown);
     } else {
         while (k < body.size() && is_digit(body[k])) int_digits += body[k++];
         if (!binary && k < body.size() && body[k] == '.') {
@@ -306,11 +306,11 @@ int ParserContext::number(SemanticValue& value) {
             if (k < body.size() && (body[k] == '+' || body[k] == '-')) exponent += body[k++];
             std::size_t digits_start = k;
             while (k < body.size() && is_digit(body[k])) exponent += body[k++];
-            if (k == digits_start) return refuse("ERREXPOSA", shown);
+            if (k == digits_start) return refuse(msg::ERREXPOSA, shown);
         }
     }
     bool floating = has_point || has_exponent;
-    if (int_digits.empty() && fraction.empty()) return refuse("CSTNUMERI", shown);
+    if (int_digits.empty() && fraction.empty()) return refuse(msg::CSTNUMERI, shown);
 
     // The suffix letters.
     int u_count = 0;
@@ -319,29 +319,29 @@ int ParserContext::number(SemanticValue& value) {
     for (; k < body.size(); ++k) {
         char c = body[k];
         if (c == 'u' || c == 'U') {
-            if (floating) return refuse("CARNONNUM", shown);
+            if (floating) return refuse(msg::CARNONNUM, shown);
             ++u_count;
         } else if (c == 'l' || c == 'L') {
             ++l_count;
         } else if (floating && (c == 'f' || c == 'F')) {
             ++f_count;
         } else if (c == '.') {
-            return refuse("CSTINCORR", shown);
+            return refuse(msg::CSTINCORR, shown);
         } else if (is_digit(c)) {
-            return refuse("CARNUMERI", shown);
+            return refuse(msg::CARNUMERI, shown);
         } else {
-            return refuse("CARNONNUM", shown);
+            return refuse(msg::CARNONNUM, shown);
         }
     }
     if (floating) {
-        if (f_count > 1 || l_count > 1) return refuse("CARDOUFLO", shown);
-        if (f_count + l_count > 1) return refuse("CSTINCORR", shown);
+        if (f_count > 1 || l_count > 1) return refuse(msg::CARDOUFLO, shown);
+        if (f_count + l_count > 1) return refuse(msg::CSTINCORR, shown);
         long exponent_value = 0;
         bool negative_exponent = !exponent.empty() && exponent.front() == '-';
         for (char c : exponent) {
             if (!is_digit(c)) continue;
             exponent_value = exponent_value * 10 + (c - '0');
-            if (exponent_value > real_exponent_limit) return refuse("CSTINCORR", shown);
+            if (exponent_value > real_exponent_limit) return refuse(msg::CSTINCORR, shown);
         }
         // Leading zeros of the integer part do not count.
         std::size_t first = int_digits.find_first_not_of('0');
@@ -353,17 +353,17 @@ int ParserContext::number(SemanticValue& value) {
             normal += std::to_string(exponent_value);
         }
         Real real;
-        if (!real_from_text(normal, real)) return refuse("CSTINCORR", shown);
+        if (!real_from_text(normal, real)) return refuse(msg::CSTINCORR, shown);
         value.node = make(ExprKind::real_constant);
         value.node->real = real;
         value.node->suffix = f_count ? 'F' : (l_count ? 'L' : 0);
         return TOK_CONSTANT;
     }
-    if (u_count > 1) return refuse("CARDOUINT", shown);
-    if (l_count > 2) return refuse("CARTRIINT", shown);
+    if (u_count > 1) return refuse(msg::CARDOUINT, shown);
+    if (l_count > 2) return refuse(msg::CARTRIINT, shown);
     if (l_count == 2 && spelling.find("ll") == std::string_view::npos &&
         spelling.find("LL") == std::string_view::npos)
-        return refuse("CARDOUINT", shown);
+        return refuse(msg::CARDOUINT, shown);
 
     int radix = hex                                                    ? 16
                 : binary                                               ? 2
@@ -372,14 +372,14 @@ int ParserContext::number(SemanticValue& value) {
     pint result = pint_zero;
     for (char c : int_digits) {
         int digit = hex_value(c);
-        if (digit >= radix) return refuse("CARNUMERI", shown);
+        if (digit >= radix) return refuse(msg::CARNUMERI, shown);
         pint_mul_small(result, static_cast<unsigned>(radix), result);
         pint_add_small(result, digit, result);
-        if (!pint_fits(result, integer_constant_max_bits + 1)) return refuse("ENTOUTRAN", shown);
+        if (!pint_fits(result, integer_constant_max_bits + 1)) return refuse(msg::ENTOUTRAN, shown);
     }
     bool made_unsigned = false;
     int width = constant_width(result, u_count > 0, l_count, radix == 10, made_unsigned);
-    if (width == 0) return refuse("ENTOUTRAN", shown);
+    if (width == 0) return refuse(msg::ENTOUTRAN, shown);
     value.node = make(ExprKind::integer_constant);
     value.node->value = result;
     value.node->width = width;
@@ -430,7 +430,7 @@ bool ParserContext::escape(unsigned long& value, bool wide, std::string_view lit
              count < 3 && pos_ < text_.size() && text_[pos_] >= '0' && text_[pos_] <= '7'; ++count)
             value = value * 8 + static_cast<unsigned long>(text_[pos_++] - '0');
         if (value > limit) {
-            report(DiagnosticLevel::warning, "SEQOUTRAN", literal);
+            report(Severity::warning, msg::SEQOUTRAN, literal);
             value &= limit;
         }
         return true;
@@ -439,7 +439,7 @@ bool ParserContext::escape(unsigned long& value, bool wide, std::string_view lit
     switch (c) {
         case 'x': {
             if (pos_ >= text_.size() || !is_hex_digit(text_[pos_])) {
-                report(DiagnosticLevel::warning, "NOHEXDIGI", literal);
+                report(Severity::warning, msg::NOHEXDIGI, literal);
                 return false;
             }
             value = 0;
@@ -451,7 +451,7 @@ bool ParserContext::escape(unsigned long& value, bool wide, std::string_view lit
                     value &= limit;
                 }
             }
-            if (out) report(DiagnosticLevel::warning, "SEQOUTRAN", literal);
+            if (out) report(Severity::warning, msg::SEQOUTRAN, literal);
             return true;
         }
         case 'a':
@@ -488,7 +488,7 @@ bool ParserContext::escape(unsigned long& value, bool wide, std::string_view lit
             value = static_cast<unsigned char>(c);
             return true;
         default:
-            report(DiagnosticLevel::warning, "SEQUEINCO", literal);
+            report(Severity::warning, msg::SEQUEINCO, literal);
             value = static_cast<unsigned char>(c);
             return true;
     }
@@ -503,7 +503,7 @@ int ParserContext::character(SemanticValue& value, bool wide) {
     }
     if (close >= text_.size() || text_[close] != '\'') {
         pos_ = close;
-        report(DiagnosticLevel::warning, "INVCSTCAR", text_.substr(start, close - start));
+        report(Severity::warning, msg::INVCSTCAR, text_.substr(start, close - start));
         value.node = make(ExprKind::error);
         return TOK_CONSTANT;
     }
@@ -529,17 +529,17 @@ int ParserContext::character(SemanticValue& value, bool wide) {
         return TOK_CONSTANT;
     }
     if (chars.empty()) {
-        report(DiagnosticLevel::warning, "CSTCARVID", literal);
+        report(Severity::warning, msg::CSTCARVID, literal);
         value.node = make(ExprKind::error);
         return TOK_CONSTANT;
     }
     const TargetModel& target = run_.declarations.target;
     int char_bits = target.base_width(BaseInteger::char_type);
     if (char_bits <= 0 || char_bits > 32) char_bits = default_char_bits;
-    if (wide && chars.size() > 1) report(DiagnosticLevel::warning, "TOLOCSTCA", literal);
+    if (wide && chars.size() > 1) report(Severity::warning, msg::TOLOCSTCA, literal);
     if (!wide && chars.size() > static_cast<std::size_t>(multibyte_max_chars)) {
         // Not a character at all: an old way of writing a string.
-        report(DiagnosticLevel::warning, "SYNTAXERR", "deprecated use of single quote strings");
+        report(Severity::warning, msg::SYNTAXERR, "deprecated use of single quote strings");
         value.node = make(ExprKind::string_literal);
         for (unsigned long c : chars) value.node->text += static_cast<char>(c);
         return TOK_STRING_LITERAL;
@@ -551,13 +551,13 @@ int ParserContext::character(SemanticValue& value, bool wide) {
         width = target.base_width(BaseInteger::int_type);
     } else if (chars.size() > 1) {
         if (run_.no_multibyte) {
-            report(DiagnosticLevel::warning, "MULCARCST", literal);
+            report(Severity::warning, msg::MULCARCST, literal);
             value.node = make(ExprKind::error);
             return TOK_CONSTANT;
         }
         if (!run_.multibyte_reported) {
             run_.multibyte_reported = true;
-            report(DiagnosticLevel::info, "MULTIBYTE", literal);
+            report(Severity::info, msg::MULTIBYTE, literal);
         }
         std::uint64_t combined = 0;
         for (unsigned long c : chars) combined = (combined << 8) | (c & narrow_char_max);
@@ -583,7 +583,7 @@ int ParserContext::string_literal(SemanticValue& value, bool wide) {
     }
     if (close >= text_.size() || text_[close] != '"') {
         pos_ = close;
-        report(DiagnosticLevel::warning, "SYNTAXERR", text_.substr(start, close - start));
+        report(Severity::warning, msg::SYNTAXERR, text_.substr(start, close - start));
         value.node = make(ExprKind::error);
         return TOK_CONSTANT;
     }

@@ -43,8 +43,7 @@ ParserContext::ParserContext(ExpressionRun& run, std::string_view text, std::str
                              long line, DiagnosticSink& sink, Expression& tree)
     : run_(run), text_(text), file_(file), line_(line), sink_(sink), tree_(tree) {}
 
-void ParserContext::report(DiagnosticLevel level, std::string_view code,
-                           std::string_view argument) {
+void ParserContext::report(Severity level, MessageCode code, std::string_view argument) {
     sink_.report(level, code, argument, file_, line_);
 }
 
@@ -62,14 +61,14 @@ void ParserContext::syntax_error(const char* message) {
     reported_syntax_ = true;
     if (std::string_view(message).find("exhausted") != std::string_view::npos) {
         stopped_ = true;
-        report(DiagnosticLevel::warning, "SYNTAXERR", shown_text());
+        report(Severity::warning, msg::SYNTAXERR, shown_text());
         return;
     }
     if (!brackets_.empty() && brackets_.back()) {
-        report(DiagnosticLevel::warning, "SYNTAXERR", "[min..max]");
+        report(Severity::warning, msg::SYNTAXERR, "[min..max]");
         return;
     }
-    report(DiagnosticLevel::warning, "SYNTAXERR", shown_text());
+    report(Severity::warning, msg::SYNTAXERR, shown_text());
 }
 
 void ParserContext::deepen(ExprNode* node, const ExprNode* child) {
@@ -78,7 +77,7 @@ void ParserContext::deepen(ExprNode* node, const ExprNode* child) {
     if (node->depth > expression_max_depth && !stopped_) {
         // Too deep to walk: the parse ends here.
         stopped_ = true;
-        report(DiagnosticLevel::warning, "SYNTAXERR", shown_text());
+        report(Severity::warning, msg::SYNTAXERR, shown_text());
     }
 }
 
@@ -273,7 +272,7 @@ ExprNode* ParserContext::fold_binary(BinaryOp op, ExprNode* left, ExprNode* righ
             case BinaryOp::div:
             case BinaryOp::mod:
                 if (pint_is_zero(b)) {
-                    report(DiagnosticLevel::warning, "DIVISZERO", shown_text());
+                    report(Severity::warning, msg::DIVISZERO, shown_text());
                     return nullptr;
                 }
                 truncating_divmod(a, b, result, remainder);
@@ -319,7 +318,7 @@ ExprNode* ParserContext::fold_binary(BinaryOp op, ExprNode* left, ExprNode* righ
                 break;
             case BinaryOp::div:
                 if (real_is_zero(b)) {
-                    report(DiagnosticLevel::warning, "DIVISZERO", shown_text());
+                    report(Severity::warning, msg::DIVISZERO, shown_text());
                     return nullptr;
                 }
                 real_div(a, b, result);
@@ -387,7 +386,7 @@ ExprNode* ParserContext::parenthesised(ExprNode* inner) {
 
 ExprNode* ParserContext::comma(ExprNode* list, ExprNode* next) {
     if (list->kind != ExprKind::list) {
-        report(DiagnosticLevel::warning, "SOUSEXPRE", shown_text());
+        report(Severity::warning, msg::SOUSEXPRE, shown_text());
         ExprNode* first = list;
         list = make(ExprKind::list);
         list->items.push_back(first);
@@ -443,20 +442,20 @@ ExprNode* ParserContext::range(ExprNode* low, ExprNode* high) {
 }
 
 ExprNode* ParserContext::malformed_range() {
-    report(DiagnosticLevel::warning, "SYNTAXERR", "[min..max]");
+    report(Severity::warning, msg::SYNTAXERR, "[min..max]");
     return make(ExprKind::error);
 }
 
 ExprNode* ParserContext::increment(ExprNode*, bool decrement) {
     bool& reported = decrement ? decrement_reported_ : increment_reported_;
     if (!reported)
-        report(DiagnosticLevel::warning, decrement ? "POSTDECRE" : "POSTINCRE", shown_text());
+        report(Severity::warning, decrement ? msg::POSTDECRE : msg::POSTINCRE, shown_text());
     reported = true;
     return make(ExprKind::error);
 }
 
 ExprNode* ParserContext::assignment(ExprNode*, ExprNode*) {
-    if (!assignment_reported_) report(DiagnosticLevel::warning, "AFFECTATI", shown_text());
+    if (!assignment_reported_) report(Severity::warning, msg::AFFECTATI, shown_text());
     assignment_reported_ = true;
     return make(ExprKind::error);
 }

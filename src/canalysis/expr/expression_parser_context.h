@@ -58,7 +58,7 @@ public:
     ExprNode* association(ExprNode* low, ExprNode* high, ExprNode* value);
     void set_root(ExprNode* root) { tree_.root = root; }
 
-    void report(DiagnosticLevel level, std::string_view code, std::string_view argument);
+    void report(Severity level, MessageCode code, std::string_view argument);
 
 private:
     ExprNode* make(ExprKind kind, ExprNode* a = nullptr, ExprNode* b = nullptr,

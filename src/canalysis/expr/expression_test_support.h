@@ -13,13 +13,14 @@ namespace vx::expression_test {
 
 class RecordingSink : public DiagnosticSink {
 public:
-    void report(DiagnosticLevel level, std::string_view code, std::string_view argument,
-                std::string_view, long) override {
-        const char* letter = level == DiagnosticLevel::error     ? "E:"
-                             : level == DiagnosticLevel::info    ? "I:"
-                             : level == DiagnosticLevel::warning ? "W:"
-                                                                 : "S:";
-        messages.push_back(std::string(letter) + std::string(code) + ":" + std::string(argument));
+    void report(Severity level, MessageCode code, std::string_view argument, std::string_view,
+                long) override {
+        const char* letter = level == Severity::error     ? "E:"
+                             : level == Severity::info    ? "I:"
+                             : level == Severity::warning ? "W:"
+                                                          : "S:";
+        messages.push_back(std::string(letter) + std::string(vx::message_code_name(code)) + ":" +
+                           std::string(argument));
     }
     std::vector<std::string> messages;
 };

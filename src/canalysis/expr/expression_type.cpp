@@ -46,8 +46,8 @@ public:
     const TypeNode* type(const ExprNode* node, const TypeNode* enclosing);
 
 private:
-    void warn(std::string_view code, std::string_view argument) {
-        sink_.report(DiagnosticLevel::warning, code, argument, file_, line_);
+    void warn(MessageCode code, std::string_view argument) {
+        sink_.report(Severity::warning, code, argument, file_, line_);
     }
     std::string image(const ExprNode* node) {
         CountingSink quiet;
@@ -117,7 +117,7 @@ const Field* TypeSearch::find_field(const TypeNode* aggregate, std::string_view 
 const TypeNode* TypeSearch::field_type(const TypeNode* aggregate, std::string_view name) {
     const Field* f = find_field(aggregate, name, 0);
     if (!f) {
-        warn("CHAMPINCO", name);
+        warn(msg::CHAMPINCO, name);
         return nullptr;
     }
     return f->symbol->type;
@@ -131,7 +131,7 @@ const TypeNode* TypeSearch::identifier(const ExprNode* node, const TypeNode* enc
     if (const Symbol* s = c_find_symbol(node->text, run_.table, scope_)) return s->type;
     if (const EnumerationConstant* e = c_lookup_enumerator(node->text, run_.table))
         return e->enum_type;
-    warn("IDENTIINC", node->text);
+    warn(msg::IDENTIINC, node->text);
     return nullptr;
 }
 
@@ -141,20 +141,20 @@ const TypeNode* TypeSearch::member(const ExprNode* node, const TypeNode* enclosi
     const TypeNode* r = resolved(operand);
     if (!node->arrow) {
         if (is_struct_or_union(r)) return field_type(r, node->text);
-        warn("INVCHASTR", image(node));
+        warn(msg::INVCHASTR, image(node));
         return nullptr;
     }
     if (is_struct_or_union(r)) {
-        warn("NOPOSTRUC", image(node));
+        warn(msg::NOPOSTRUC, image(node));
         return nullptr;
     }
     if (r && (r->kind == TypeKind::pointer || r->kind == TypeKind::array)) {
         const TypeNode* pointed = resolved(r->target);
         if (is_struct_or_union(pointed)) return field_type(pointed, node->text);
-        warn("POINSTRUC", image(node));
+        warn(msg::POINSTRUC, image(node));
         return nullptr;
     }
-    warn("INVCHASTR", image(node));
+    warn(msg::INVCHASTR, image(node));
     return nullptr;
 }
 
@@ -169,15 +169,15 @@ const TypeNode* TypeSearch::unary(const ExprNode* node, const TypeNode* enclosin
             if (is_arithmetic(r) ||
                 (r && (r->kind == TypeKind::pointer || r->kind == TypeKind::array)))
                 return integer_of_width(width_of(BaseInteger::int_type), false, 0, false);
-            warn("OPERSCALA", "\"!\"");
+            warn(msg::OPERSCALA, "\"!\"");
             return nullptr;
         case UnaryOp::bit_not:
             if (is_integral(r)) return operand;
-            warn("OPERENTIE", "\"~\"");
+            warn(msg::OPERENTIE, "\"~\"");
             return nullptr;
         default:
             if (is_arithmetic(r)) return operand;
-            warn("OPERARITH", " \"-\" ");
+            warn(msg::OPERARITH, " \"-\" ");
             return nullptr;
     }
 }
@@ -219,7 +219,7 @@ const TypeNode* TypeSearch::binary(const ExprNode* node, const TypeNode* enclosi
     std::string spelling = " \"";
     spelling += binary_spelling(op);
     spelling += "\" ";
-    warn("OPERARITH", spelling);
+    warn(msg::OPERARITH, spelling);
     return nullptr;
 }
 
@@ -251,7 +251,7 @@ const TypeNode* TypeSearch::type(const ExprNode* node, const TypeNode* enclosing
             if (!operand) return nullptr;
             const TypeNode* r = resolved(operand);
             if (r && (r->kind == TypeKind::array || r->kind == TypeKind::pointer)) return r->target;
-            warn("NONTABLEA", image(node->first));
+            warn(msg::NONTABLEA, image(node->first));
             return nullptr;
         }
         case ExprKind::call: {
@@ -261,7 +261,7 @@ const TypeNode* TypeSearch::type(const ExprNode* node, const TypeNode* enclosing
             const TypeNode* r = resolved(operand);
             if (r && r->kind == TypeKind::pointer) r = resolved(r->target);
             if (r && r->kind == TypeKind::function) return r->target;
-            warn("NONFONCTI", image(node->first));
+            warn(msg::NONFONCTI, image(node->first));
             return nullptr;
         }
         case ExprKind::member:
@@ -285,7 +285,7 @@ const TypeNode* TypeSearch::type(const ExprNode* node, const TypeNode* enclosing
             if (!operand) return nullptr;
             const TypeNode* r = resolved(operand);
             if (r && (r->kind == TypeKind::pointer || r->kind == TypeKind::array)) return r->target;
-            warn("NONPOINTE", image(node->first));
+            warn(msg::NONPOINTE, image(node->first));
             return nullptr;
         }
         case ExprKind::list: {
@@ -300,7 +300,7 @@ const TypeNode* TypeSearch::type(const ExprNode* node, const TypeNode* enclosing
                 const TypeNode* a = resolved(first);
                 const TypeNode* b = resolved(t);
                 if (!reported && a && b && a->kind != b->kind) {
-                    warn("TYPESDIFF", image(node));
+                    warn(msg::TYPESDIFF, image(node));
                     reported = true;
                 }
             }
@@ -325,7 +325,7 @@ const TypeNode* TypeSearch::type(const ExprNode* node, const TypeNode* enclosing
         case ExprKind::error:
             return nullptr;
     }
-    sink_.report(DiagnosticLevel::internal, "ERRINTERN", "expression type search", file_, line_);
+    sink_.report(Severity::internal, msg::ERRINTERN, "expression type search", file_, line_);
     return nullptr;
 }
 

@@ -19,13 +19,13 @@ namespace {
 class CollectingSink final : public DiagnosticSink {
 public:
     struct Entry {
-        DiagnosticLevel level;
-        std::string code;
+        Severity level;
+        MessageCode code;
         std::string argument;
     };
-    void report(DiagnosticLevel level, std::string_view code, std::string_view argument,
-                std::string_view, long) override {
-        entries.push_back({level, std::string(code), std::string(argument)});
+    void report(Severity level, MessageCode code, std::string_view argument, std::string_view,
+                long) override {
+        entries.push_back({level, code, std::string(argument)});
     }
     std::vector<Entry> entries;
 };
@@ -377,9 +377,9 @@ public:
               std::vector<std::string>& out);
 
 private:
-    bool fail(std::string_view code, std::string place) {
-        if (failure_.code.empty()) {
-            failure_.code = std::string(code);
+    bool fail(MessageCode code, std::string place) {
+        if (!failure_.code) {
+            failure_.code = code;
             failure_.place = std::move(place);
         }
         return false;
@@ -453,7 +453,7 @@ bool Spreader::bytes(const TypeNode* type, const std::string& path, std::string_
     const ExprNode* root = tree != nullptr ? unparenthesised(tree->root) : nullptr;
     if (root == nullptr || root->kind != ExprKind::string_literal || root->wide) {
         c_free_expression(tree);
-        return fail("TYPESMISM", path + " = " + std::string(trimmed(value)));
+        return fail(msg::TYPESMISM, path + " = " + std::string(trimmed(value)));
     }
     const std::string data = root->text;
     c_free_expression(tree);
@@ -461,7 +461,7 @@ bool Spreader::bytes(const TypeNode* type, const std::string& path, std::string_
     const auto size = static_cast<long long>(data.size());
     // The literal's bytes exactly, or all of them and its terminating zero.
     if (size != bound && size + 1 != bound) {
-        return fail("INITAGREG",
+        return fail(msg::INITAGREG,
                     path + ": " + std::to_string(size) + " bytes for " + std::to_string(bound));
     }
     for (long long i = 0; i < bound; ++i) {
@@ -474,7 +474,7 @@ bool Spreader::bytes(const TypeNode* type, const std::string& path, std::string_
 bool Spreader::fill(const TypeNode* type, const std::string& path, std::string_view value,
                     int depth, std::vector<std::string>& out) {
     value = trimmed(value);
-    if (out.size() >= component_limit) return fail("INITAGREG", path);
+    if (out.size() >= component_limit) return fail(msg::INITAGREG, path);
     const TypeNode* r = c_resolve_type(type);
     const bool list = c_is_value_list(value);
     if (depth < component_depth_limit && is_complete_aggregate(r)) {
@@ -506,7 +506,7 @@ bool Spreader::fill(const TypeNode* type, const std::string& path, std::string_v
                 pieces = pieces && !item.association && is_string_literal(item.value);
             }
         }
-        if (!pieces) return fail("INITAGREG", path + " = " + std::string(value));
+        if (!pieces) return fail(msg::INITAGREG, path + " = " + std::string(value));
     }
     out.push_back(c_with_unsigned_suffix(value));
     return true;
@@ -522,10 +522,10 @@ bool Spreader::fill_from(const TypeNode* type, const std::string& path,
     while (at < items.size() && items[at].association && is_others(items[at].key)) ++at;
     if (at >= items.size()) {
         if (others.has_value()) return fill(type, path, *others, depth, out);
-        return fail("INITAGREG", path);
+        return fail(msg::INITAGREG, path);
     }
     const ListItem& item = items[at];
-    if (item.association) return fail("TABEXPINC", std::string(item.text));
+    if (item.association) return fail(msg::TABEXPINC, std::string(item.text));
     const TypeNode* r = c_resolve_type(type);
     if (depth < component_depth_limit && aggregate(type) && !c_is_value_list(item.value) &&
         !byte_string_for(type, item.value)) {
@@ -567,9 +567,9 @@ bool Spreader::fill_array(const TypeNode* type, const std::string& path, std::st
     std::vector<bool> given(size, false);
     auto place = [&](long long i) { return path + "[" + std::to_string(i) + "]"; };
     auto assign = [&](long long i, std::string_view value) {
-        if (i < 0 || i >= bound) return fail("INDICEINC", place(i));
+        if (i < 0 || i >= bound) return fail(msg::INDICEINC, place(i));
         const auto k = static_cast<std::size_t>(i);
-        if (given[k]) return fail("INITAGREG", place(i));
+        if (given[k]) return fail(msg::INITAGREG, place(i));
         given[k] = true;
         return fill(element, place(i), value, depth + 1, blocks[k]);
     };
@@ -586,15 +586,15 @@ bool Spreader::fill_array(const TypeNode* type, const std::string& path, std::st
             if (dots != std::string_view::npos) {
                 if (!index_value(item.key.substr(0, dots), low) ||
                     !index_value(item.key.substr(dots + 2), high)) {
-                    return fail("TABEXPINC", std::string(item.text));
+                    return fail(msg::TABEXPINC, std::string(item.text));
                 }
             } else if (!index_value(item.key, low)) {
-                return fail("TABEXPINC", std::string(item.text));
+                return fail(msg::TABEXPINC, std::string(item.text));
             } else {
                 high = low;
             }
             if (low > high || low < 0 || high >= bound) {
-                return fail("INDICEINC", path + "[" + std::string(item.key) + "]");
+                return fail(msg::INDICEINC, path + "[" + std::string(item.key) + "]");
             }
             for (long long i = low; i <= high; ++i) {
                 if (!assign(i, item.value)) return false;
@@ -602,16 +602,16 @@ bool Spreader::fill_array(const TypeNode* type, const std::string& path, std::st
             next = high + 1;
             continue;
         }
-        if (next >= bound) return fail("INITAGREG", path + ": " + std::string(item.text));
+        if (next >= bound) return fail(msg::INITAGREG, path + ": " + std::string(item.text));
         const auto k = static_cast<std::size_t>(next);
-        if (given[k]) return fail("INITAGREG", place(next));
+        if (given[k]) return fail(msg::INITAGREG, place(next));
         given[k] = true;
         if (!fill_from(element, place(next), items, at, others, depth + 1, blocks[k])) return false;
         ++next;
     }
     for (std::size_t k = 0; k < size; ++k) {
         if (given[k]) continue;
-        if (!others.has_value()) return fail("INITAGREG", place(static_cast<long long>(k)));
+        if (!others.has_value()) return fail(msg::INITAGREG, place(static_cast<long long>(k)));
         if (!fill(element, place(static_cast<long long>(k)), *others, depth + 1, blocks[k]))
             return false;
     }
@@ -647,16 +647,17 @@ bool Spreader::fill_struct(const TypeNode* type, const std::string& path, std::s
             // A member named by its name.
             std::size_t k = 0;
             while (k < fields.size() && fields[k]->symbol->name != item.key) ++k;
-            if (k == fields.size()) return fail("TABEXPINC", std::string(item.text));
-            if (given[k]) return fail("INITAGREG", place(k));
+            if (k == fields.size()) return fail(msg::TABEXPINC, std::string(item.text));
+            if (given[k]) return fail(msg::INITAGREG, place(k));
             given[k] = true;
             if (!fill(fields[k]->symbol->type, place(k), item.value, depth + 1, blocks[k]))
                 return false;
             next = k + 1;
             continue;
         }
-        if (next >= fields.size()) return fail("INITAGREG", path + ": " + std::string(item.text));
-        if (given[next]) return fail("INITAGREG", place(next));
+        if (next >= fields.size())
+            return fail(msg::INITAGREG, path + ": " + std::string(item.text));
+        if (given[next]) return fail(msg::INITAGREG, place(next));
         given[next] = true;
         if (!fill_from(fields[next]->symbol->type, place(next), items, at, others, depth + 1,
                        blocks[next])) {
@@ -666,7 +667,7 @@ bool Spreader::fill_struct(const TypeNode* type, const std::string& path, std::s
     }
     for (std::size_t k = 0; k < fields.size(); ++k) {
         if (given[k]) continue;
-        if (!others.has_value()) return fail("INITAGREG", place(k));
+        if (!others.has_value()) return fail(msg::INITAGREG, place(k));
         if (!fill(fields[k]->symbol->type, place(k), *others, depth + 1, blocks[k])) return false;
     }
     for (std::vector<std::string>& block : blocks) {
@@ -695,11 +696,11 @@ bool c_spread_value(ExpressionRun& run, const TypeNode* type, const std::string&
 namespace {
 
 // The analysis's findings that make a value unfit for the harness.
-constexpr std::string_view refusing_codes[] = {"POSTINCRE", "POSTDECRE", "AFFECTATI", "SOUSEXPRE",
-                                               "DIVISZERO", "CSTCARVID", "ENTOUTRAN", "INVCSTCAR",
-                                               "UNTERSTRI", "NOHEXDIGI", "SEQOUTRAN"};
+constexpr MessageCode refusing_codes[] = {
+    msg::POSTINCRE, msg::POSTDECRE, msg::AFFECTATI, msg::SOUSEXPRE, msg::DIVISZERO, msg::CSTCARVID,
+    msg::ENTOUTRAN, msg::INVCSTCAR, msg::UNTERSTRI, msg::NOHEXDIGI, msg::SEQOUTRAN};
 
-bool refuses(std::string_view code) {
+bool refuses(MessageCode code) {
     return std::find(std::begin(refusing_codes), std::end(refusing_codes), code) !=
            std::end(refusing_codes);
 }
@@ -740,13 +741,13 @@ std::vector<ValueFinding> c_check_value(ExpressionRun& run, std::string_view tex
     // a number, a character or a text they do not compile.
     if (c_is_pointer_word(text)) {
         if (!pointer_kind && kind != CValueKind::unknown && kind != CValueKind::private_type) {
-            findings.push_back({"TYPESMISM", std::string(text), true});
+            findings.push_back({msg::TYPESMISM, std::string(text), true});
         }
         return findings;
     }
     // A list is the value of an aggregate; a scalar cannot take one.
     if (c_is_value_list(text) && kind != CValueKind::unknown && kind != CValueKind::private_type) {
-        findings.push_back({"BADAGGREGATE", std::string(text), true});
+        findings.push_back({msg::BADAGGREGATE, std::string(text), true});
         return findings;
     }
     CollectingSink sink;
@@ -765,11 +766,11 @@ std::vector<ValueFinding> c_check_value(ExpressionRun& run, std::string_view tex
                 // runtime; any other number or character is no string.
                 if (number && !(root->kind == ExprKind::integer_constant &&
                                 !root->written_as_character && pint_is_zero(root->value))) {
-                    findings.push_back({"TYPESMISM", std::string(text), true});
+                    findings.push_back({msg::TYPESMISM, std::string(text), true});
                 } else if (string && facts.length > 0 &&
                            static_cast<long long>(root->text.size()) >= facts.length) {
                     // The copy writes the characters and a terminating zero.
-                    findings.push_back({"CSTTOLONG",
+                    findings.push_back({msg::CSTTOLONG,
                                         std::string(text) + " (" +
                                             std::to_string(root->text.size()) + " characters for " +
                                             std::to_string(facts.length - 1) + ")",
@@ -785,14 +786,14 @@ std::vector<ValueFinding> c_check_value(ExpressionRun& run, std::string_view tex
                 if (string || is_address(run, root)) {
                     // A string, an array or a pointer is no number: its cast
                     // to one does not compile cleanly.
-                    findings.push_back({"TYPESMISM", std::string(text), true});
+                    findings.push_back({msg::TYPESMISM, std::string(text), true});
                 } else if (root->kind == ExprKind::integer_constant &&
                            kind == CValueKind::integer &&
                            !integer_fits(root->value, facts.bits, facts.is_unsigned)) {
-                    findings.push_back({"ENTOUTRAN", std::string(text), true});
+                    findings.push_back({msg::ENTOUTRAN, std::string(text), true});
                 } else if (root->kind == ExprKind::integer_constant &&
                            kind == CValueKind::character && !integer_fits(root->value, 8, true)) {
-                    findings.push_back({"ENTOUTRAN", std::string(text), true});
+                    findings.push_back({msg::ENTOUTRAN, std::string(text), true});
                 }
                 break;
             case CValueKind::pointer:
@@ -800,7 +801,7 @@ std::vector<ValueFinding> c_check_value(ExpressionRun& run, std::string_view tex
             case CValueKind::function_pointer:
                 // A real number is no address, not even through a cast.
                 if (root->kind == ExprKind::real_constant) {
-                    findings.push_back({"TYPESMISM", std::string(text), true});
+                    findings.push_back({msg::TYPESMISM, std::string(text), true});
                 }
                 break;
             default:

@@ -30,6 +30,7 @@
 #include "canalysis/types/c_types.h"
 #include "canalysis/diagnostic_sink.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -114,7 +115,7 @@ void c_value_components(const TypeNode* type, const std::string& root, bool whol
 // Why a value could not be spread: the message code and the place (the
 // component's expression, or the item) it names.
 struct SpreadFailure {
-    std::string code;
+    std::optional<MessageCode> code;
     std::string place;
 };
 
@@ -145,7 +146,7 @@ bool c_is_value_list(std::string_view text);
 // One finding about a value: a code, its argument, and whether it refuses
 // the value (an error) or only warns.
 struct ValueFinding {
-    std::string code;
+    MessageCode code;
     std::string argument;
     bool refuses = true;
 };

@@ -38,7 +38,8 @@ protected:
         std::vector<std::string> leaves;
         SpreadFailure failure;
         if (!c_spread_value(a.run, type_of(variable), variable, value, leaves, failure)) {
-            return failure.code + " " + failure.place;
+            return std::string(message_code_name(failure.code.value_or(msg::INITAGREG))) + " " +
+                   failure.place;
         }
         std::string out;
         for (const std::string& leaf : leaves) out += (out.empty() ? "" : "|") + leaf;
@@ -49,7 +50,7 @@ protected:
         std::string out;
         for (const ValueFinding& f :
              c_check_value(a.run, value, c_value_kind(type), c_type_facts(type, &a.run))) {
-            out += (out.empty() ? "" : " ") + f.code;
+            out += (out.empty() ? "" : " ") + std::string(message_code_name(f.code));
         }
         return out;
     }

@@ -29,7 +29,7 @@ bool known_action(FileAction action) {
 }
 
 [[noreturn]] void refuse(std::string_view text) {
-    report_internal("ERRINTFCT", std::string(refusal_lead) + std::string(text));
+    report_internal(msg::ERRINTFCT, std::string(refusal_lead) + std::string(text));
 }
 
 [[noreturn]] void refuse_type(ControlledFile type) {
@@ -114,7 +114,7 @@ bool ControlledFiles::open(ControlledFile type, std::string_view path) {
 
 void ControlledFiles::rewind(std::FILE* stream, const std::string& path) {
     if (stream == nullptr || std::fseek(stream, 0, SEEK_SET) != 0) {
-        report_fatal("IMPRESFIC", path);
+        report_fatal(msg::IMPRESFIC, path);
     }
     std::clearerr(stream);
     set_report_file(path);

@@ -97,7 +97,7 @@ bool OutputFile::remove_written() noexcept {
     return removed;
 }
 
-void OutputFile::fail(std::string_view code) {
+void OutputFile::fail(MessageCode code) {
     // The stream stays open: the cleanup of the fatal report closes and
     // deletes whatever the run still holds.
     report_fatal(code, path_);
@@ -105,40 +105,40 @@ void OutputFile::fail(std::string_view code) {
 
 void OutputFile::write_line(std::string_view text) {
     if (stream_ == nullptr) {
-        report_internal("ERRINTFCT", "write_line / " + path_);
+        report_internal(msg::ERRINTFCT, "write_line / " + path_);
     }
     if (std::fwrite(text.data(), 1, text.size(), stream_) != text.size() ||
         std::fputc('\n', stream_) == EOF || std::ferror(stream_) != 0) {
-        fail("IMPECRFIC");
+        fail(msg::IMPECRFIC);
     }
 }
 
 void OutputFile::write_text(std::string_view text) {
     if (stream_ == nullptr) {
-        report_internal("ERRINTFCT", "write_text / " + path_);
+        report_internal(msg::ERRINTFCT, "write_text / " + path_);
     }
     if (std::fwrite(text.data(), 1, text.size(), stream_) != text.size() ||
         std::ferror(stream_) != 0) {
-        fail("IMPECRFIC");
+        fail(msg::IMPECRFIC);
     }
 }
 
 void OutputFile::rewind() {
     if (stream_ == nullptr) {
-        report_fatal("IMPRESFIC", path_);
+        report_fatal(msg::IMPRESFIC, path_);
     }
     if (std::fflush(stream_) != 0) {
-        fail("IMPECRFIC");
+        fail(msg::IMPECRFIC);
     }
     if (std::fseek(stream_, 0, SEEK_SET) != 0) {
-        fail("IMPRESFIC");
+        fail(msg::IMPRESFIC);
     }
 }
 
 void OutputFile::truncate() {
     rewind();
     if (::ftruncate(::fileno(stream_), 0) != 0) {
-        fail("IMPECRFIC");
+        fail(msg::IMPECRFIC);
     }
 }
 
@@ -176,12 +176,12 @@ void OutputFile::close(bool keep) {
         bool closed = std::fclose(std::exchange(stream_, nullptr)) == 0;
         if (!flushed || !closed) {
             remove_written();
-            report_fatal(flushed ? "IMPFERFIC" : "IMPECRFIC", path_);
+            report_fatal(flushed ? msg::IMPFERFIC : msg::IMPECRFIC, path_);
         }
         if (staged_ &&
             std::rename(written_path_.c_str(), canonical_file_name(path_).c_str()) != 0) {
             remove_written();
-            report_fatal("IMPFERFIC", path_);
+            report_fatal(msg::IMPFERFIC, path_);
         }
         drop_removable_file(written_path_);
         return;
@@ -194,7 +194,7 @@ void OutputFile::close(bool keep) {
         remove_output(path_);
     }
     if (!closed || !removed) {
-        report_fatal("IMPFERFIC", path_);
+        report_fatal(msg::IMPFERFIC, path_);
     }
 }
 
@@ -236,7 +236,7 @@ LogResult append_log_line(std::string_view log_path, std::string_view path) {
 }
 
 [[noreturn]] void report_log_failure(LogResult result, std::string_view log_path) {
-    report_fatal(result == LogResult::cannot_open ? "IMPOUVFIC" : "IMPECRFIC", log_path);
+    report_fatal(result == LogResult::cannot_open ? msg::IMPOUVFIC : msg::IMPECRFIC, log_path);
 }
 
 }  // namespace
@@ -313,7 +313,7 @@ OutputFile create_output(const std::string& path, std::string_view log_path, boo
             if (regular) {
                 drop_removable_file(path);
             }
-            report_fatal("IMPOUVFIC", path);
+            report_fatal(msg::IMPOUVFIC, path);
         }
     }
     OutputFile file(stream, path, written_path, staged);

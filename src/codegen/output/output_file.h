@@ -24,6 +24,8 @@
 // regular file or a symbolic link: an output named /dev/null stays.
 #pragma once
 
+#include "diag/message_code.h"
+
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -71,7 +73,7 @@ private:
     // Closes the stream and puts the file in place, without reports.
     void keep_quietly() noexcept;
 
-    [[noreturn]] void fail(std::string_view code);
+    [[noreturn]] void fail(MessageCode code);
 
     std::FILE* stream_ = nullptr;
     std::string path_;          // the name of the output

@@ -39,7 +39,7 @@ void OutputMachinery::make_work_prefix() {
     std::string name(work_prefix_template);
     int descriptor = ::mkstemp(name.data());
     if (descriptor < 0) {
-        report_fatal("IMPOUVFIC", work_prefix_template);
+        report_fatal(msg::IMPOUVFIC, work_prefix_template);
     }
     ::close(descriptor);
     add_removable_file(name);
@@ -68,7 +68,7 @@ void OutputMachinery::route_line(std::string_view text) {
         return;
     }
     if (!generated_.is_open()) {
-        report_internal("ERRINTFCT", std::string_view("write_line"));
+        report_internal(msg::ERRINTFCT, std::string_view("write_line"));
     }
     generated_.write_line(text);
 }
@@ -118,7 +118,7 @@ void OutputMachinery::write_loop_head(std::string_view text, FoldMode mode) {
         return;
     }
     if (!generated_.is_open()) {
-        report_internal("ERRINTFCT", std::string_view("write_loop_head"));
+        report_internal(msg::ERRINTFCT, std::string_view("write_loop_head"));
     }
     for (const std::string& piece : fold_line(text, mode)) {
         generated_.write_line(piece);
@@ -150,7 +150,7 @@ void OutputMachinery::write_declaration(std::string_view text, FoldMode mode) {
         return;
     }
     if (!declarations_.is_open()) {
-        report_internal("ERRINTFCT", std::string_view("write_declaration"));
+        report_internal(msg::ERRINTFCT, std::string_view("write_declaration"));
     }
     if (declaration_written_whole(mode)) {
         declarations_.write_line(text);
@@ -165,7 +165,7 @@ void OutputMachinery::open_section(SectionKind kind) {
     switch (kind) {
         case SectionKind::test_pair:
             if (test_pair_open_) {
-                report_internal("ERRINTFCT", std::string_view("open_section / test"));
+                report_internal(msg::ERRINTFCT, std::string_view("open_section / test"));
             }
             create_work_file(WorkFile::test_opening);
             create_work_file(WorkFile::test_closing);
@@ -174,7 +174,7 @@ void OutputMachinery::open_section(SectionKind kind) {
             return;
         case SectionKind::element_pair:
             if (element_pair_open_) {
-                report_internal("ERRINTFCT", std::string_view("open_section / element"));
+                report_internal(msg::ERRINTFCT, std::string_view("open_section / element"));
             }
             create_work_file(WorkFile::element_opening);
             create_work_file(WorkFile::element_closing);
@@ -195,7 +195,7 @@ void OutputMachinery::open_section(SectionKind kind) {
             }
             return;
     }
-    report_internal("ERRINTFCT", std::string_view("open_section"));
+    report_internal(msg::ERRINTFCT, std::string_view("open_section"));
 }
 
 void OutputMachinery::copy_out(WorkFile file, bool keep_for_reuse) {
@@ -283,7 +283,7 @@ void OutputMachinery::flush_section(SectionKind kind) {
             return;
         }
     }
-    report_internal("ERRINTFCT", std::string_view("flush_section"));
+    report_internal(msg::ERRINTFCT, std::string_view("flush_section"));
 }
 
 void OutputMachinery::add_renamed_symbol(std::string_view name) {

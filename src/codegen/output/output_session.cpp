@@ -222,7 +222,7 @@ bool has_output_session() { return installed_session != nullptr; }
 
 OutputSession& output_session() {
     if (installed_session == nullptr) {
-        report_internal("ERRINTFCT", std::string_view("output_session"));
+        report_internal(msg::ERRINTFCT, std::string_view("output_session"));
     }
     return *installed_session;
 }

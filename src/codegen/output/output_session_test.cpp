@@ -121,7 +121,7 @@ TEST_F(OutputSessionTest, FatalEndRemovesWorkFilesAndUnfinishedOutputs) {
     session.start_outputs();
     generate_a_little();
     ASSERT_FALSE(work_files_left().empty());
-    auto [status, err] = expect_end([] { report_fatal("IMPOUVFIC", std::string_view("x.h")); });
+    auto [status, err] = expect_end([] { report_fatal(msg::IMPOUVFIC, std::string_view("x.h")); });
     EXPECT_EQ(status, 7);
     EXPECT_EQ(work_files_left(), Lines{});
     EXPECT_FALSE(exists("t.c"));

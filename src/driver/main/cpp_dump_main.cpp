@@ -106,7 +106,7 @@ int main(int argc, char** argv) {
     if (script) {
         std::string text;
         if (!vx::read_whole_file(file, text)) {
-            vx::report_fatal("IMPOUVFIC", file);
+            vx::report_fatal(vx::msg::IMPOUVFIC, file);
         }
         output = analysis.preprocess(script_native_text(text), file, 0);
     } else {

@@ -177,12 +177,12 @@ TEST_F(CommandLineRun, DetailsExtensionFromTheEnvironment) {
 
 TEST_F(CommandLineRun, TraceLevelsAndDisplayLimits) {
     ChildResult result = run({"s.ptu", "t.c", "-XT=2", "-E=1"}, {}, [] {
-        report_error("FIRSTERR");
-        report_error("SECONDERR");
+        report_error(msg::SYNTAXERO);
+        report_error(msg::CHARINVAL);
     });
     EXPECT_EQ(result.out.rfind("active trace 2\n", 0), 0u) << result.out;
-    EXPECT_NE(result.err.find("Harnex-E-FIRSTERR"), std::string::npos);
-    EXPECT_EQ(result.err.find("SECONDERR"), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find("Harnex-E-SYNTAXERO"), std::string::npos);
+    EXPECT_EQ(result.err.find("CHARINVAL"), std::string::npos) << result.err;
 }
 
 TEST_F(CommandLineRun, DetailsFileThatCannotBeCreated) {

@@ -356,7 +356,7 @@ const LanguageRow& select_language(const Options& options) {
     if (starts_with(key, "C")) {
         return language_table[language_c_row];
     }
-    report_fatal("LANGINCON", given);
+    report_fatal(msg::LANGINCON, given);
 }
 
 // How the values of one list option are stored: in which list, and in
@@ -398,7 +398,7 @@ bool add_list_value(CompilerSettings& settings, const ListOption& option, std::s
         }
         case ListKind::include:
             if (!is_directory(value)) {
-                report_warning("INCLTYPER", value);
+                report_warning(msg::INCLTYPER, value);
                 return false;
             }
             settings.include_dirs.push_back(std::move(value));
@@ -477,7 +477,7 @@ void apply_restrictions(CompilerSettings& settings) {
     if (flags[kr] && flags[ansi]) {
         flags[kr] = false;
         report_warning(
-            "CMDERREUR",
+            msg::CMDERREUR,
             translate("Warning Parameter", "improper RESTR=KR option",
                       "Used as a parameter for 'CMDERREUR' warning; RESTR=KR must not be "
                       "translated"));
@@ -521,7 +521,7 @@ CompilerSettings settings_from_analysis(const CommandAnalysis& analysis) {
 
     if (options.has_value("CLASS")) {
         s.class_name = options.text("CLASS");
-        report_warning("OPCLASSIMP");
+        report_warning(msg::OPCLASSIMP);
     }
 
     bool dbms_given = options.has_value("DBMS");
@@ -529,7 +529,7 @@ CompilerSettings settings_from_analysis(const CommandAnalysis& analysis) {
         s.dbms_name = lower_case(options.text("DBMS"));
     }
     if (dbms_given && !s.sql_mode) {
-        report_warning("OPSGBDINP");
+        report_warning(msg::OPSGBDINP);
     } else {
         const char* helper_dir = std::getenv("VXUDIR");
         s.dbms_helper_path = std::string(helper_dir != nullptr ? helper_dir : default_helper_dir) +
@@ -537,10 +537,10 @@ CompilerSettings settings_from_analysis(const CommandAnalysis& analysis) {
     }
 
     if (options.positive("LEARN")) {
-        report_warning("OPTOBSOLET", "LEARN"sv);
+        report_warning(msg::OPTOBSOLET, "LEARN"sv);
     }
     if (options.has_value("DATA")) {
-        report_warning("OPTOBSOLET", "DATA"sv);
+        report_warning(msg::OPTOBSOLET, "DATA"sv);
     }
 
     s.const_given = options.has_value("CONST");
@@ -565,7 +565,7 @@ CompilerSettings settings_from_analysis(const CommandAnalysis& analysis) {
     s.compress = options.positive("COMPRESS");
     s.expand = options.positive("EXPAND");
     if (s.compress && s.expand) {
-        report_warning("OPINCOMPA", "COMPRESS, EXPEND"sv);
+        report_warning(msg::OPINCOMPA, "COMPRESS, EXPEND"sv);
     }
 
     bool analysed_c = s.c_analysis() && (s.tested_language == tested_language_c ||
@@ -576,18 +576,18 @@ CompilerSettings settings_from_analysis(const CommandAnalysis& analysis) {
         s.std_define_file = std::string(target) + std_define_in_target;
     }
     if (!s.std_define_file.empty() && !analysed_c) {
-        report_warning("OPTCETCPP", "STD_DEFINE"sv);
+        report_warning(msg::OPTCETCPP, "STD_DEFINE"sv);
         s.std_define_file.clear();
     }
 
     s.rename_file = options.text("RENAME");
     if (!s.rename_file.empty() && (!s.c_analysis() || s.tested_language != tested_language_c)) {
-        report_warning("OPTCETANA", "RENAME"sv);
+        report_warning(msg::OPTCETANA, "RENAME"sv);
         s.rename_file.clear();
     }
     s.symbtab_file = options.text("SYMBTAB");
     if (!s.symbtab_file.empty() && !s.c_analysis()) {
-        report_warning("OPTIONANA", "SYMBTAB"sv);
+        report_warning(msg::OPTIONANA, "SYMBTAB"sv);
         s.symbtab_file.clear();
     }
 
@@ -599,7 +599,7 @@ CompilerSettings settings_from_analysis(const CommandAnalysis& analysis) {
             continue;
         }
         if (!s.c_analysis()) {
-            report_warning("OPTIONANA", std::string_view(name));
+            report_warning(msg::OPTIONANA, std::string_view(name));
         } else if (std::string_view(name) == "ADALINK") {
             s.adalink_file = options.text(name);
         } else {
@@ -699,7 +699,7 @@ CompilerSettings analyse_command_line(int argc, char** argv) {
     std::vector<std::string> arguments;
     if (analysis.expand_arguments(argc, argv, arguments) != 0 ||
         analysis.analyse_arguments(arguments) != 0) {
-        report_fatal("CMDFATALE");
+        report_fatal(msg::CMDFATALE);
     }
     CompilerSettings settings = settings_from_analysis(analysis);
     reporter().set_error_limit(settings.error_limit);

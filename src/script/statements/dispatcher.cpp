@@ -151,18 +151,18 @@ void Dispatcher::dispatch_statement(std::string_view text) {
 
     statement.row = find_keyword(statement.keyword);
     if (statement.row == nullptr || !keyword_accepted(statement.row->language)) {
-        report_warning("STXMETAIN", text);
+        report_warning(msg::STXMETAIN, text);
         return;
     }
 
     if (statement.argument.empty()) {
         if (statement.row->argument_required) {
-            report_error("STXVALEXP", text);
+            report_error(msg::STXVALEXP, text);
         } else if (statement.row->argument_expected) {
-            report_warning("STXVALEXP", text);
+            report_warning(msg::STXVALEXP, text);
         }
     } else if (statement.row->code != KeywordCode::comment && statement.argument.back() == ';') {
-        report_warning("LIGNERRON", text);
+        report_warning(msg::LIGNERRON, text);
     }
 
     hand_over_native_text();
@@ -176,7 +176,7 @@ void Dispatcher::dispatch_statement(std::string_view text) {
         named_text = without_control_characters(text);
         statement.argument = without_control_characters(statement.argument);
         statement.text = named_text;
-        report_error("CARCTLNOM", statement.argument);
+        report_error(msg::CARCTLNOM, statement.argument);
     }
 
     // Values reach the harness through the preprocessor: their literals
@@ -190,7 +190,7 @@ void Dispatcher::dispatch_statement(std::string_view text) {
 
     Handler handler = handler_for(statement.row->code);
     if (handler == nullptr) {
-        report_warning("STXMETAIN", text);
+        report_warning(msg::STXMETAIN, text);
         return;
     }
     (this->*handler)(statement);
@@ -249,15 +249,15 @@ void Dispatcher::end_of_script() {
     // them, so the harness would be cut short: an error, and no harness.
     if (!state_.if_stack.empty()) {
         if (flags().test(SkipFlag::false_condition)) {
-            report_error("SINONFERM", "");
+            report_error(msg::SINONFERM, "");
         } else {
-            report_warning("SINONFERM", "");
+            report_warning(msg::SINONFERM, "");
         }
         flags().set(SkipFlag::false_condition, state_.if_stack.front().enclosing_skipped);
         state_.if_stack.clear();
     }
     if (state_.service.open) {
-        report_warning("MOTCLEABS", name(KeywordName::end_service));
+        report_warning(msg::MOTCLEABS, name(KeywordName::end_service));
         end_service_action();
     }
     close_environment_and_define();

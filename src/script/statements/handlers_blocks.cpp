@@ -49,14 +49,14 @@ TestRepetition repetition_of(const LoopClause& loop) {
 
 void Dispatcher::ensure_begin() {
     if (!state_.begin_seen) {
-        report_warning("MOTCLEABS", name(KeywordName::begin));
+        report_warning(msg::MOTCLEABS, name(KeywordName::begin));
         perform_begin();
     }
 }
 
 void Dispatcher::perform_begin() {
     if (!state_.header_seen) {
-        report_error("ENTETEERR", "");
+        report_error(msg::ENTETEERR, "");
     }
     close_environment_and_define();
     state_.begin_seen = true;
@@ -68,7 +68,7 @@ void Dispatcher::perform_begin() {
     }
     if (!options_.data_file.empty()) {
         if (options_.learn_mode && reader_.resolve_include(options_.data_file).empty()) {
-            report_fatal("IMPOUVFIC", options_.data_file);
+            report_fatal(msg::IMPOUVFIC, options_.data_file);
         }
         reader_.push_script(options_.data_file);
     }
@@ -76,14 +76,14 @@ void Dispatcher::perform_begin() {
 
 void Dispatcher::handle_header(const Statement& s) {
     if (state_.header_seen) {
-        report_warning("MOTDOUBLE", name(KeywordName::header));
+        report_warning(msg::MOTDOUBLE, name(KeywordName::header));
         return;
     }
     state_.header_seen = true;
 
     std::vector<std::string> fields = split_header_fields(s.argument, header_field_count);
     if (fields.size() < header_field_count) {
-        report_warning("FORMENTET", s.argument);
+        report_warning(msg::FORMENTET, s.argument);
         fields.resize(header_field_count);
     }
 
@@ -93,7 +93,7 @@ void Dispatcher::handle_header(const Statement& s) {
             const std::string variable = field.substr(1);
             const std::optional<std::string> value = options_.environment.get(variable);
             if (!value) {
-                report_warning("NOLOGIDEF", variable);
+                report_warning(msg::NOLOGIDEF, variable);
                 field.clear();
             } else {
                 field = *value;
@@ -108,7 +108,7 @@ void Dispatcher::handle_header(const Statement& s) {
 
 void Dispatcher::handle_begin(const Statement&) {
     if (state_.begin_seen) {
-        report_warning("MOTDOUBLE", name(KeywordName::begin));
+        report_warning(msg::MOTDOUBLE, name(KeywordName::begin));
         return;
     }
     perform_begin();
@@ -143,17 +143,17 @@ void Dispatcher::open_service(std::string_view argument, std::string_view statem
     ensure_begin();
     close_initialization_and_termination();
     if (state_.service.open) {
-        report_warning("MOTCLEABS", name(KeywordName::end_service));
+        report_warning(msg::MOTCLEABS, name(KeywordName::end_service));
         end_service_action();
     }
     close_environment_and_define();
 
     FirstWord words = first_word(argument);
     if (!words.rest.empty()) {
-        report_warning("LIGNERRON", statement);
+        report_warning(msg::LIGNERRON, statement);
     }
     if (!only_name_characters(words.word)) {
-        report_error("CHARINVAL", words.word);
+        report_error(msg::CHARINVAL, words.word);
     }
     std::string service_name = words.word.empty() ? std::string(unknown_service_name) : words.word;
     const std::string script_name = service_name;
@@ -165,7 +165,7 @@ void Dispatcher::open_service(std::string_view argument, std::string_view statem
     const std::string upper_name = upper_copy(service_name);
     if (upper_name != unknown_service_name && state_.used_service_names.count(upper_name) != 0) {
         if (!cut) {
-            report_warning("NOMOPEDBL", service_name);
+            report_warning(msg::NOMOPEDBL, service_name);
         }
         // The first free "_<n>": every number up to the base name's last
         // one is taken already, so the search starts after it.
@@ -211,16 +211,16 @@ void Dispatcher::handle_service(const Statement& s) { open_service(s.argument, s
 
 void Dispatcher::end_service_action() {
     if (state_.test.open) {
-        report_warning("MOTCLEABS", name(KeywordName::end_test));
+        report_warning(msg::MOTCLEABS, name(KeywordName::end_test));
         end_test_action(true);
     }
     close_environment_and_define();
     ServiceState& service = state_.service;
     if (service.test_count == 0) {
-        report_warning("OPER_VIDE", service.name);
+        report_warning(msg::OPER_VIDE, service.name);
         hooks_.emit_service_banner(service_head());
     } else if (output_enabled() && service.generated_test_count == 0) {
-        report_info("OPERXVIDE", service.name);
+        report_info(msg::OPERXVIDE, service.name);
     }
     write_block_headers();
     hooks_.emit_service_end(service_head());
@@ -237,7 +237,7 @@ void Dispatcher::end_service_action() {
 
 void Dispatcher::handle_end_service(const Statement&) {
     if (!state_.service.open) {
-        report_warning("MAL_PLACE", name(KeywordName::end_service));
+        report_warning(msg::MAL_PLACE, name(KeywordName::end_service));
         return;
     }
     end_service_action();
@@ -247,11 +247,11 @@ void Dispatcher::handle_end_service(const Statement&) {
 
 void Dispatcher::open_test(std::string_view argument, bool phase) {
     if (!state_.service.open) {
-        report_error("MOTCLEABS", name(KeywordName::service));
+        report_error(msg::MOTCLEABS, name(KeywordName::service));
         open_service(unknown_service_name, unknown_service_name);
     }
     if (state_.test.open) {
-        report_warning("MOTCLEABS", name(KeywordName::end_test));
+        report_warning(msg::MOTCLEABS, name(KeywordName::end_test));
         end_test_action(!phase);
     }
     close_environment_and_define();
@@ -260,7 +260,7 @@ void Dispatcher::open_test(std::string_view argument, bool phase) {
     const bool french = language_.language() != script_language_gb;
     LoopClause loop = split_loop_clause(argument, french ? "BOUCLE" : "LOOP");
     if (loop.found && loop.expression.empty()) {
-        report_warning("INDBOUINC", argument);
+        report_warning(msg::INDBOUINC, argument);
     }
     std::string test_name = loop.name.empty() ? std::string(unknown_test_name) : loop.name;
 
@@ -268,7 +268,7 @@ void Dispatcher::open_test(std::string_view argument, bool phase) {
     if (test_name != unknown_test_name &&
         std::find(service.test_names.begin(), service.test_names.end(), test_name) !=
             service.test_names.end()) {
-        report_warning("NOMTSTDBL", test_name);
+        report_warning(msg::NOMTSTDBL, test_name);
     }
     service.test_names.push_back(test_name);
     state_.all_test_names.push_back(test_name);
@@ -307,19 +307,19 @@ void Dispatcher::handle_test(const Statement& s) { open_test(s.argument, false);
 
 void Dispatcher::end_test_action(bool forget_phase) {
     if (state_.element.open) {
-        report_warning("MOTCLEABS", name(KeywordName::end_element));
+        report_warning(msg::MOTCLEABS, name(KeywordName::end_element));
         end_element_action();
     }
     if (state_.test.family_open) {
-        report_warning("MOTCLEABS", name(KeywordName::end_family));
+        report_warning(msg::MOTCLEABS, name(KeywordName::end_family));
         end_family_action();
     }
     close_environment_and_define();
     if (state_.test.element_count == 0) {
-        report_warning("BLOC_ABST", name(KeywordName::element));
+        report_warning(msg::BLOC_ABST, name(KeywordName::element));
     }
     if (state_.test.variable_statements == 0) {
-        report_warning("TEST_VIDE", state_.test.name);
+        report_warning(msg::TEST_VIDE, state_.test.name);
     }
     write_block_headers();
     hooks_.emit_test_end();
@@ -337,10 +337,10 @@ void Dispatcher::end_test_action(bool forget_phase) {
 void Dispatcher::handle_end_test(const Statement&) {
     if (!state_.test.open) {
         if (state_.service.open) {
-            report_warning("MOTCLEABS", name(KeywordName::test));
-            report_info("MAL_PLACE", name(KeywordName::end_test));
+            report_warning(msg::MOTCLEABS, name(KeywordName::test));
+            report_info(msg::MAL_PLACE, name(KeywordName::end_test));
         } else {
-            report_warning("MAL_PLACE", name(KeywordName::end_test));
+            report_warning(msg::MAL_PLACE, name(KeywordName::end_test));
         }
         return;
     }
@@ -357,7 +357,7 @@ void Dispatcher::handle_next_test(const Statement& s) {
         phase = kept;
         ++phase.counter;
     } else {
-        report_warning("MOTCLEABS", name(KeywordName::test));
+        report_warning(msg::MOTCLEABS, name(KeywordName::test));
         phase.base_name = default_phase_base;
         phase.counter = 1;
     }
@@ -405,7 +405,7 @@ void Dispatcher::apply_family(std::string_view text) {
 
 void Dispatcher::handle_family(const Statement& s) {
     if (!state_.test.open || !state_.test.family_allowed || state_.test.family_given) {
-        report_warning("MAL_PLACE", name(KeywordName::family));
+        report_warning(msg::MAL_PLACE, name(KeywordName::family));
         return;
     }
     close_environment_and_define();
@@ -423,7 +423,7 @@ void Dispatcher::end_family_action() {
 void Dispatcher::handle_end_family(const Statement&) {
     close_environment_and_define();
     if (!state_.test.open || state_.element.open || !state_.test.family_open) {
-        report_warning("MAL_PLACE", name(KeywordName::end_family));
+        report_warning(msg::MAL_PLACE, name(KeywordName::end_family));
         return;
     }
     end_family_action();
@@ -433,17 +433,17 @@ void Dispatcher::handle_end_family(const Statement&) {
 
 void Dispatcher::open_element() {
     if (!state_.test.open) {
-        report_error("MOTCLEABS", name(KeywordName::test));
+        report_error(msg::MOTCLEABS, name(KeywordName::test));
         open_test(unknown_test_name, false);
     }
     if (state_.element.open) {
-        report_warning("MOTCLEABS", name(KeywordName::end_element));
+        report_warning(msg::MOTCLEABS, name(KeywordName::end_element));
         end_element_action();
     }
     close_environment_and_define();
     TestState& test = state_.test;
     if (!test.element_opened && !test.family_given) {
-        report_warning("BLOC_ABST", name(KeywordName::family));
+        report_warning(msg::BLOC_ABST, name(KeywordName::family));
     }
     test.element_opened = true;
     test.family_allowed = false;
@@ -467,7 +467,7 @@ void Dispatcher::open_element() {
 
 void Dispatcher::open_element_implicitly() {
     if (output_enabled()) {
-        report_warning("MOTCLEABS", name(KeywordName::element));
+        report_warning(msg::MOTCLEABS, name(KeywordName::element));
     }
     open_element();
 }
@@ -495,11 +495,11 @@ void Dispatcher::element_data_items(std::string_view argument) {
         }
         const std::string flag_name(trimmed(item.substr(1)));
         if (!is_identifier(flag_name)) {
-            report_error("PARAMENVI", item);
+            report_error(msg::PARAMENVI, item);
             continue;
         }
         if (std::find(seen.begin(), seen.end(), flag_name) != seen.end()) {
-            report_error("DEFMULTIP", flag_name);
+            report_error(msg::DEFMULTIP, flag_name);
             continue;
         }
         seen.push_back(flag_name);
@@ -572,7 +572,7 @@ void Dispatcher::end_element_action() {
     apply_environments();
     hooks_.generate_element_code();
     if (!state_.element.content && !state_.sequence_mode) {
-        report_warning("ELMT_VIDE", std::to_string(state_.element.ordinal));
+        report_warning(msg::ELMT_VIDE, std::to_string(state_.element.ordinal));
     }
     hooks_.emit_element_end();
     state_.element.open = false;
@@ -584,10 +584,10 @@ void Dispatcher::handle_end_element(const Statement&) {
     close_environment_and_define();
     if (!state_.element.open) {
         if (state_.test.open) {
-            report_warning("MOTCLEABS", name(KeywordName::element));
-            report_info("MAL_PLACE", name(KeywordName::end_element));
+            report_warning(msg::MOTCLEABS, name(KeywordName::element));
+            report_info(msg::MAL_PLACE, name(KeywordName::end_element));
         } else {
-            report_warning("MAL_PLACE", name(KeywordName::end_element));
+            report_warning(msg::MAL_PLACE, name(KeywordName::end_element));
         }
         return;
     }
@@ -602,7 +602,7 @@ void Dispatcher::handle_end(const Statement& s) {
     split_word(s.argument, word, rest);
     const EndKeywordRow* row = find_end_keyword(word);
     if (row == nullptr || !keyword_accepted(row->language)) {
-        report_warning("STXMETAIN", s.text);
+        report_warning(msg::STXMETAIN, s.text);
         return;
     }
     switch (row->block) {
@@ -635,7 +635,7 @@ void Dispatcher::handle_end(const Statement& s) {
             break;
         case EndBlock::define:
             if (!state_.define_structure_open && !state_.define_stub_open) {
-                report_error("MOTCLEABS", name(KeywordName::define));
+                report_error(msg::MOTCLEABS, name(KeywordName::define));
             } else {
                 end_define_action();
             }

@@ -25,7 +25,7 @@ namespace vx {
 
 void Dispatcher::end_environment_action() {
     if (!state_.environment.content) {
-        report_warning("BLENVVIDE", state_.environment.name);
+        report_warning(msg::BLENVVIDE, state_.environment.name);
     }
     state_.environment.open = false;
     open_environment_ = nullptr;
@@ -36,7 +36,7 @@ void Dispatcher::end_define_action() {
         state_.define_structure_open = false;
         const ScriptStructure* structure = types_.latest_structure();
         if (structure != nullptr && structure->fields.empty()) {
-            report_warning("BLSTRVIDE", structure->name);
+            report_warning(msg::BLSTRVIDE, structure->name);
         }
     }
     if (state_.define_stub_open) {
@@ -50,22 +50,22 @@ void Dispatcher::end_define_action() {
 
 void Dispatcher::close_environment_and_define() {
     if (state_.environment.open) {
-        report_warning("MOTCLEABS", name(KeywordName::end_environment));
+        report_warning(msg::MOTCLEABS, name(KeywordName::end_environment));
         end_environment_action();
     }
     if (state_.define_structure_open || state_.define_stub_open) {
-        report_warning("MOTCLEABS", name(KeywordName::end_define));
+        report_warning(msg::MOTCLEABS, name(KeywordName::end_define));
         end_define_action();
     }
 }
 
 void Dispatcher::close_initialization_and_termination() {
     if (state_.initialization_open) {
-        report_warning("MOTCLEABS", name(KeywordName::end_initialization));
+        report_warning(msg::MOTCLEABS, name(KeywordName::end_initialization));
         end_initialization();
     }
     if (state_.termination_open) {
-        report_warning("MOTCLEABS", name(KeywordName::end_termination));
+        report_warning(msg::MOTCLEABS, name(KeywordName::end_termination));
         end_termination();
     }
 }
@@ -75,12 +75,12 @@ void Dispatcher::close_initialization_and_termination() {
 void Dispatcher::handle_initialization(const Statement&) {
     ensure_begin();
     if (state_.service.open) {
-        report_warning("MOTCLEABS", name(KeywordName::end_service));
+        report_warning(msg::MOTCLEABS, name(KeywordName::end_service));
         end_service_action();
     }
     close_environment_and_define();
     if (state_.termination_open) {
-        report_warning("MOTCLEABS", name(KeywordName::end_termination));
+        report_warning(msg::MOTCLEABS, name(KeywordName::end_termination));
         end_termination();
     }
     state_.initialization_open = true;
@@ -90,12 +90,12 @@ void Dispatcher::handle_initialization(const Statement&) {
 void Dispatcher::handle_termination(const Statement&) {
     ensure_begin();
     if (state_.service.open) {
-        report_warning("MOTCLEABS", name(KeywordName::end_service));
+        report_warning(msg::MOTCLEABS, name(KeywordName::end_service));
         end_service_action();
     }
     close_environment_and_define();
     if (state_.initialization_open) {
-        report_warning("MOTCLEABS", name(KeywordName::end_initialization));
+        report_warning(msg::MOTCLEABS, name(KeywordName::end_initialization));
         end_initialization();
     }
     state_.termination_open = true;
@@ -104,7 +104,7 @@ void Dispatcher::handle_termination(const Statement&) {
 
 void Dispatcher::end_initialization() {
     if (!state_.initialization_open) {
-        report_warning("MAL_PLACE", name(KeywordName::end_initialization));
+        report_warning(msg::MAL_PLACE, name(KeywordName::end_initialization));
         return;
     }
     state_.initialization_open = false;
@@ -115,7 +115,7 @@ void Dispatcher::end_initialization() {
 
 void Dispatcher::end_termination() {
     if (!state_.termination_open) {
-        report_warning("MAL_PLACE", name(KeywordName::end_termination));
+        report_warning(msg::MAL_PLACE, name(KeywordName::end_termination));
         return;
     }
     state_.termination_open = false;
@@ -129,7 +129,7 @@ void Dispatcher::end_termination() {
 void Dispatcher::handle_constant(const Statement& s) {
     ensure_begin();
     if (state_.first_service_seen) {
-        report_error("FORWCONST", s.argument);
+        report_error(msg::FORWCONST, s.argument);
         return;
     }
     if (!output_enabled()) {
@@ -138,17 +138,17 @@ void Dispatcher::handle_constant(const Statement& s) {
     std::string constant;
     std::string value;
     if (!split_assignment(s.argument, constant, value)) {
-        report_error("EGALABSEN", s.argument);
-        report_info("LIGNERRON", "CONST " + s.argument);
+        report_error(msg::EGALABSEN, s.argument);
+        report_info(msg::LIGNERRON, "CONST " + s.argument);
         return;
     }
     const bool french = language_.language() != script_language_gb;
     if (constant.empty()) {
-        report_error("SYNTAXERO", french ? "NOM constante" : "Constant NAME");
+        report_error(msg::SYNTAXERO, french ? "NOM constante" : "Constant NAME");
         return;
     }
     if (value.empty()) {
-        report_error("SYNTAXERO", french ? "VALEUR constante" : "Constant VALUE");
+        report_error(msg::SYNTAXERO, french ? "VALEUR constante" : "Constant VALUE");
         return;
     }
     if (options_.case_insensitive_names()) {
@@ -198,7 +198,7 @@ void Dispatcher::define_constant(const Statement& s, std::string name, std::stri
             if (!analyse_value(item, analysed) || analysed.kind == TokenKind::end) {
                 // A list with a bad item is not kept at all: a shorter list
                 // under the constant's name would be a wrong value.
-                report_error("STXERRTYP", value);
+                report_error(msg::STXERRTYP, value);
                 return;
             }
             constant.items.push_back(std::move(analysed));
@@ -221,8 +221,8 @@ void Dispatcher::define_constant(const Statement& s, std::string name, std::stri
     }
     const std::string defined = constant.name;
     if (!constants_.add(std::move(constant))) {
-        report_error("DUPLCONST", defined);
-        report_info("LIGNERRON", "CONST " + s.argument);
+        report_error(msg::DUPLCONST, defined);
+        report_info(msg::LIGNERRON, "CONST " + s.argument);
     }
 }
 
@@ -249,7 +249,7 @@ void Dispatcher::handle_environment(const Statement& s) {
 
     bool valid = true;
     if (environments_.exists(form.name)) {
-        report_error("DUPENVNAM", form.name);
+        report_error(msg::DUPENVNAM, form.name);
         valid = false;
     }
     std::vector<std::string> parameters;
@@ -258,7 +258,7 @@ void Dispatcher::handle_environment(const Statement& s) {
         // languages whose names ignore case).
         ScriptValue value;
         if (!analyse_value(parameter, value) || value.kind != TokenKind::identifier) {
-            report_error("PARAMENVI", parameter);
+            report_error(msg::PARAMENVI, parameter);
             valid = false;
         } else {
             parameters.push_back(value.text);
@@ -271,7 +271,7 @@ void Dispatcher::handle_environment(const Statement& s) {
             return std::count(parameters.begin(), parameters.end(), p) > 1;
         });
     if (form.name.empty() || (form.has_list && (!form.closed || form.trailing_text)) || repeated) {
-        report_error("ENVPARAME", s.argument);
+        report_error(msg::ENVPARAME, s.argument);
         valid = false;
     }
     if (!valid) {
@@ -285,7 +285,7 @@ void Dispatcher::handle_environment(const Statement& s) {
 
 void Dispatcher::handle_end_environment(const Statement&) {
     if (!state_.environment.open) {
-        report_error("MOTCLEABS", name(KeywordName::environment));
+        report_error(msg::MOTCLEABS, name(KeywordName::environment));
         return;
     }
     end_environment_action();
@@ -294,7 +294,7 @@ void Dispatcher::handle_end_environment(const Statement&) {
 void Dispatcher::handle_use(const Statement& s) {
     NamedList form = parse_named_list(s.argument);
     if (state_.environment.open || state_.segment_open) {
-        report_error("UTILISERR", ": " + form.name);
+        report_error(msg::UTILISERR, ": " + form.name);
         return;
     }
     ensure_begin();
@@ -303,7 +303,7 @@ void Dispatcher::handle_use(const Statement& s) {
                                         [](const std::string& item) { return item.empty(); });
     if (form.name.empty() || (form.has_list && (!form.closed || form.trailing_text)) ||
         empty_item) {
-        report_error("UTIPARAME", s.argument);
+        report_error(msg::UTIPARAME, s.argument);
         return;
     }
     if (conditional_text_skipped()) {
@@ -317,10 +317,10 @@ void Dispatcher::handle_use(const Statement& s) {
     switch (
         environments_.use_environment(form.name, state_.current_level(), std::move(form.items))) {
         case UseResult::unknown_environment:
-            report_error("ENV_INCON", form.name);
+            report_error(msg::ENV_INCON, form.name);
             return;
         case UseResult::parameter_count:
-            report_error("NBPARADIF", form.name);
+            report_error(msg::NBPARADIF, form.name);
             return;
         case UseResult::used:
             break;
@@ -341,7 +341,7 @@ void Dispatcher::handle_define(const Statement& s) {
     split_word(s.argument, word, rest);
     const DefineKeywordRow* row = find_define_keyword(word);
     if (row == nullptr || !keyword_accepted(row->language)) {
-        report_warning("STXMETAIN", s.text);
+        report_warning(msg::STXMETAIN, s.text);
         return;
     }
     if (row->kind == DefineKind::structure) {
@@ -357,7 +357,7 @@ void Dispatcher::define_structure(std::string_view rest, std::string_view statem
     close_environment_and_define();
     FirstWord words = first_word(rest);
     if (words.word.empty() || !words.rest.empty()) {
-        report_warning("STXMETAIN", statement);
+        report_warning(msg::STXMETAIN, statement);
         if (words.word.empty()) {
             return;
         }
@@ -371,18 +371,18 @@ void Dispatcher::define_structure(std::string_view rest, std::string_view statem
 
 void Dispatcher::define_stub(std::string_view rest, std::string_view statement) {
     if (!options_.analysis_enabled) {
-        report_warning("MOTCLEANA", name(KeywordName::define_stub));
+        report_warning(msg::MOTCLEANA, name(KeywordName::define_stub));
         return;
     }
     close_initialization_and_termination();
     ensure_begin();
     close_environment_and_define();
     if (state_.service.open) {
-        report_warning("MUETSERVI", "");
+        report_warning(msg::MUETSERVI, "");
     }
     FirstWord words = first_word(rest);
     if (words.word.empty()) {
-        report_warning("STXMETAIN", statement);
+        report_warning(msg::STXMETAIN, statement);
         return;
     }
     state_.stub_name = words.word;
@@ -395,25 +395,25 @@ void Dispatcher::define_stub(std::string_view rest, std::string_view statement) 
 void Dispatcher::handle_field(const Statement& s) {
     ScriptStructure* structure = types_.latest_structure();
     if (!state_.define_structure_open || structure == nullptr) {
-        report_warning("MOTCLEABS", name(KeywordName::define_structure));
+        report_warning(msg::MOTCLEABS, name(KeywordName::define_structure));
         return;
     }
     std::string path;
     std::string type;
     if (!split_assignment(s.argument, path, type) || remove_blanks(path).empty()) {
-        report_error("STXERRTYP", s.argument);
+        report_error(msg::STXERRTYP, s.argument);
         return;
     }
     path = remove_blanks(path);
     type = normalise_blanks(type);
     if (structure->find_field(path) != nullptr) {
-        report_error("DUPNOMCHP", path);
+        report_error(msg::DUPNOMCHP, path);
         return;
     }
     const std::optional<bool> base = native_.base_type(type);
     const bool known = base ? *base : is_c_base_type_name(type);
     if (!known && types_.find_structure(type) == nullptr) {
-        report_error("TYPEINCON", type);
+        report_error(msg::TYPEINCON, type);
         return;
     }
     const int depth = static_cast<int>(std::count(path.begin(), path.end(), '.'));
@@ -426,7 +426,7 @@ void Dispatcher::handle_declare(const Statement& s) {
     std::string variable;
     std::string type;
     if (!split_assignment(s.argument, variable, type) || variable.empty()) {
-        report_error("STXERRTYP", s.argument);
+        report_error(msg::STXERRTYP, s.argument);
         return;
     }
     type = normalise_blanks(type);
@@ -447,7 +447,7 @@ void Dispatcher::handle_declare(const Statement& s) {
     }
     const ScriptStructure* structure = types_.find_structure(type);
     if (structure == nullptr) {
-        report_error("TYPEINCON", type);
+        report_error(msg::TYPEINCON, type);
         return;
     }
     types_.declare(variable, type, level);
@@ -471,25 +471,25 @@ void Dispatcher::handle_declare(const Statement& s) {
 
 void Dispatcher::handle_format(const Statement& s) {
     if (!options_.analysis_enabled) {
-        report_warning("MOTCLEANA", name(KeywordName::format));
+        report_warning(msg::MOTCLEANA, name(KeywordName::format));
         return;
     }
     if (state_.initialization_open || state_.termination_open || state_.environment.open ||
         state_.define_structure_open || state_.define_stub_open || !state_.begin_seen) {
-        report_warning("MAL_PLACE", name(KeywordName::format));
+        report_warning(msg::MAL_PLACE, name(KeywordName::format));
     }
     std::string variable;
     std::string format;
     if (!split_assignment(s.argument, variable, format)) {
-        report_error("STXERRTYP", s.argument);
+        report_error(msg::STXERRTYP, s.argument);
         return;
     }
     if (format.empty()) {
-        report_warning("STXERRTYP", s.argument);
+        report_warning(msg::STXERRTYP, s.argument);
         return;
     }
     if (variable.empty()) {
-        report_warning("NOMVARINC", s.argument);
+        report_warning(msg::NOMVARINC, s.argument);
         return;
     }
     formats_[variable] = format;
@@ -499,14 +499,14 @@ void Dispatcher::handle_format(const Statement& s) {
 
 void Dispatcher::handle_stub(const Statement& s) {
     if (!options_.analysis_enabled) {
-        report_warning("MOTCLEANA", name(KeywordName::stub));
+        report_warning(msg::MOTCLEANA, name(KeywordName::stub));
         return;
     }
     std::string stub;
     std::string rest;
     split_word(s.argument, stub, rest);
     if (stub.empty()) {
-        report_warning("STXMETAIN", name(KeywordName::stub));
+        report_warning(msg::STXMETAIN, name(KeywordName::stub));
         return;
     }
     if (state_.environment.open) {

@@ -31,7 +31,7 @@ void Dispatcher::handle_service_type(const Statement& s) {
         }
     }
     if (given == nullptr || *given) {
-        report_warning("MAL_PLACE", name(KeywordName::service_type));
+        report_warning(msg::MAL_PLACE, name(KeywordName::service_type));
         return;
     }
     *given = true;
@@ -49,7 +49,7 @@ void Dispatcher::handle_include(const Statement& s) {
     split_word(s.argument, word, rest);
     const IncludeKeywordRow* row = find_include_keyword(word);
     if (row == nullptr || !keyword_accepted(row->language) || row->kind == IncludeKind::segment) {
-        report_warning("STXMETAIN", s.text);
+        report_warning(msg::STXMETAIN, s.text);
         return;
     }
     const std::string file(trimmed(rest));
@@ -60,13 +60,13 @@ void Dispatcher::handle_include(const Statement& s) {
     }
 }
 
-void Dispatcher::handle_unknown(const Statement& s) { report_warning("STXMETAIN", s.text); }
+void Dispatcher::handle_unknown(const Statement& s) { report_warning(msg::STXMETAIN, s.text); }
 
 void Dispatcher::handle_register(const Statement&) {}
 
 void Dispatcher::handle_database(const Statement& s) {
     if (!options_.database) {
-        report_error("OPSGBDIMP", s.keyword);
+        report_error(msg::OPSGBDIMP, s.keyword);
     }
 }
 
@@ -74,7 +74,7 @@ void Dispatcher::handle_database(const Statement& s) {
 // unknown keywords.
 bool Dispatcher::sub_system_statement(const Statement& s) {
     if (!options_.sub_system) {
-        report_warning("STXMETAIN", s.text);
+        report_warning(msg::STXMETAIN, s.text);
         return false;
     }
     return true;
@@ -85,7 +85,7 @@ void Dispatcher::handle_system(const Statement& s) {
         return;
     }
     if (state_.system_seen) {
-        report_warning("MOTDOUBLE", name(KeywordName::system));
+        report_warning(msg::MOTDOUBLE, name(KeywordName::system));
         return;
     }
     state_.system_seen = true;
@@ -96,7 +96,7 @@ void Dispatcher::handle_segment(const Statement& s) {
         return;
     }
     if (!state_.system_seen) {
-        report_error("MOTCLEABS", name(KeywordName::system));
+        report_error(msg::MOTCLEABS, name(KeywordName::system));
         return;
     }
     state_.segment_open = true;
@@ -107,7 +107,7 @@ void Dispatcher::handle_end_segment(const Statement& s) {
         return;
     }
     if (!state_.segment_open) {
-        report_warning("STXMETAIN", s.text);
+        report_warning(msg::STXMETAIN, s.text);
         return;
     }
     state_.segment_open = false;
@@ -118,7 +118,7 @@ void Dispatcher::handle_far(const Statement& s) {
         return;
     }
     if (state_.service.open) {
-        report_warning("MAL_PLACE", name(KeywordName::far_block));
+        report_warning(msg::MAL_PLACE, name(KeywordName::far_block));
         return;
     }
     ensure_begin();
@@ -130,7 +130,7 @@ void Dispatcher::handle_near(const Statement& s) {
         return;
     }
     if (state_.service.open) {
-        report_warning("MAL_PLACE", name(KeywordName::near_block));
+        report_warning(msg::MAL_PLACE, name(KeywordName::near_block));
         return;
     }
     ensure_begin();
@@ -142,7 +142,7 @@ void Dispatcher::handle_end_far(const Statement& s) {
         return;
     }
     if (!state_.far_open) {
-        report_warning("MAL_PLACE", name(KeywordName::end_far));
+        report_warning(msg::MAL_PLACE, name(KeywordName::end_far));
         return;
     }
     state_.far_open = false;
@@ -153,7 +153,7 @@ void Dispatcher::handle_end_near(const Statement& s) {
         return;
     }
     if (!state_.near_open) {
-        report_warning("MAL_PLACE", name(KeywordName::end_near));
+        report_warning(msg::MAL_PLACE, name(KeywordName::end_near));
         return;
     }
     state_.near_open = false;

@@ -141,11 +141,11 @@ void VariableStatementParser::begin_element() { test_variables_.clear(); }
 bool VariableStatementParser::count_environment_record(const VariableClause& c) {
     const bool dynamic = c.init_in || c.init_from;
     if (dynamic && dynamic_initialisations_ + 1 > dynamic_initialisation_limit) {
-        report_error("NBINITDYN", c.variable);
+        report_error(msg::NBINITDYN, c.variable);
         return false;
     }
     if (c.ev_in && ev_in_checks_ + 1 > ev_in_limit) {
-        report_error("NBVAINOVE", c.variable);
+        report_error(msg::NBVAINOVE, c.variable);
         return false;
     }
     if (dynamic) ++dynamic_initialisations_;
@@ -237,7 +237,7 @@ bool VariableStatementParser::value(Item& item, std::string_view text, unsigned 
 
 bool VariableStatementParser::parse_list(Item& item, std::string_view text, bool init,
                                          std::string& joined, int& count) {
-    const char* code = init ? "LISTEINIT" : "LISTEVAIN";
+    MessageCode code = init ? msg::LISTEINIT : msg::LISTEVAIN;
     text = trimmed(text);
     if (text.size() < 3) {
         report_error(code, text);
@@ -269,7 +269,7 @@ bool VariableStatementParser::parse_list(Item& item, std::string_view text, bool
             (is_pointer(item.clause.kind) || item.clause.kind == VariableKind::string_pointer)) {
             const std::string upper = upper_copy(piece);
             if (upper == "NONIL" || upper == "NONILFUNC") {
-                report_error("POINTINIT", "INIT");
+                report_error(msg::POINTINIT, "INIT");
                 return false;
             }
         }
@@ -290,13 +290,13 @@ bool VariableStatementParser::parse_range(Item& item, std::string_view argument)
     const std::string upper = upper_copy(argument) + " ";
     const std::string_view start_word = fr ? "DE" : "FROM";
     if (!starts_with_word(upper, start_word)) {
-        report_error("EGALABSEN", "INIT");
+        report_error(msg::EGALABSEN, "INIT");
         return false;
     }
     const std::string_view end_word = fr ? " A " : " TO ";
     const std::size_t end_at = upper.find(end_word, start_word.size());
     if (end_at == std::string::npos) {
-        report_error("TOATTENDU");
+        report_error(msg::TOATTENDU);
         return false;
     }
     const std::string text = std::string(argument) + " ";
@@ -324,7 +324,7 @@ bool VariableStatementParser::parse_range(Item& item, std::string_view argument)
         }
     }
     if (word_at == std::string::npos) {
-        report_error("STIMDOMAT");
+        report_error(msg::STIMDOMAT);
         return false;
     }
     const std::string_view end_value =
@@ -339,18 +339,18 @@ bool VariableStatementParser::parse_range(Item& item, std::string_view argument)
             trimmed(std::string_view(count_upper).substr(plus + 1)) == bounds) {
             count_text = trimmed(count_text.substr(0, plus));
             if (count_text.empty()) {
-                report_error("VALHASARD", "");
+                report_error(msg::VALHASARD, "");
                 return false;
             }
             c.init_from_kind = InitFromKind::random_bounds;
         } else if (bounds_at != std::string::npos &&
                    bounds_at + bounds.size() == count_upper.size()) {
-            report_error("PLUSBOUND");
+            report_error(msg::PLUSBOUND);
             return false;
         }
     }
     if (start_value.empty() || end_value.empty()) {
-        report_error("STX_ERRRA", argument);
+        report_error(msg::STX_ERRRA, argument);
         return false;
     }
     long long n = 0;
@@ -358,13 +358,13 @@ bool VariableStatementParser::parse_range(Item& item, std::string_view argument)
     const long long minimum = c.init_from_kind == InitFromKind::count ? 2 : 1;
     if (c.init_from_kind != InitFromKind::step &&
         (count_text.empty() || (literal && n < minimum))) {
-        report_error("INTSUPEUN", count_text);
+        report_error(msg::INTSUPEUN, count_text);
         return false;
     }
     c.init_count = 0;
     if (c.init_from_kind != InitFromKind::step && literal) {
         if (c.init_from_kind != InitFromKind::count && n > random_count_limit) {
-            report_error("VALUEINCO", "(1<nb_random<256)");
+            report_error(msg::VALUEINCO, "(1<nb_random<256)");
             n = random_count_default;
         }
         c.init_count =
@@ -377,7 +377,7 @@ bool VariableStatementParser::parse_range(Item& item, std::string_view argument)
     }
     if (c.init_from_kind != InitFromKind::step) step = std::string(count_text);
     if (step.empty()) {
-        report_error("STIMDOMAT");
+        report_error(msg::STIMDOMAT);
         return false;
     }
     c.init_from = true;
@@ -389,7 +389,7 @@ bool VariableStatementParser::parse_init(Item& item, std::string_view a) {
     VariableClause& c = item.clause;
     a = trimmed(a);
     if (a.empty()) {
-        report_error("EGALABSEN", "INIT");
+        report_error(msg::EGALABSEN, "INIT");
         return false;
     }
     c.init = true;
@@ -397,14 +397,14 @@ bool VariableStatementParser::parse_init(Item& item, std::string_view a) {
     if (upper.rfind("==", 0) == 0) {
         c.init_double_equal = true;
         if (after(a, 2).empty()) {
-            report_error("INITABSEN", c.variable);
+            report_error(msg::INITABSEN, c.variable);
             return false;
         }
         return value(item, after(a, 2), 0, c.init_value);
     }
     if (upper.front() == '=') {
         if (after(a, 1).empty()) {
-            report_error("INITABSEN", c.variable);
+            report_error(msg::INITABSEN, c.variable);
             return false;
         }
         return value(item, after(a, 1), 0, c.init_value);
@@ -436,7 +436,7 @@ bool VariableStatementParser::parse_linked(Item& item, std::string_view a, bool 
         }
     }
     if (close == std::string::npos) {
-        report_error("STX_ERRRA", a);
+        report_error(msg::STX_ERRRA, a);
         return false;
     }
     link = std::string(trimmed(a.substr(1, close - 1)));
@@ -449,12 +449,12 @@ bool VariableStatementParser::parse_linked(Item& item, std::string_view a, bool 
     if (starts_with_word(rest_upper, "AVEC") || starts_with_word(rest_upper, "WITH")) {
         with = true;
         if (after(rest, 4).empty()) {
-            report_error("STX_ERRRA", a);
+            report_error(msg::STX_ERRRA, a);
             return false;
         }
         return value(item, after(rest, 4), 0, values);
     }
-    report_error("STX_ERRRA", a);
+    report_error(msg::STX_ERRRA, a);
     return false;
 }
 
@@ -463,7 +463,7 @@ bool VariableStatementParser::parse_ev(Item& item, std::string_view a,
     VariableClause& c = item.clause;
     a = trimmed(a);
     if (a.empty()) {
-        report_error("EGALABSEN", clause_name);
+        report_error(msg::EGALABSEN, clause_name);
         return false;
     }
     c.ev = true;
@@ -471,7 +471,7 @@ bool VariableStatementParser::parse_ev(Item& item, std::string_view a,
     if (upper.rfind("==", 0) == 0) {
         c.ev_form = EvForm::double_equal;
         if (!after(a, 2).empty()) {
-            report_info("IGNEXPRES", after(a, 2));
+            report_info(msg::IGNEXPRES, after(a, 2));
         }
         return true;
     }
@@ -479,7 +479,7 @@ bool VariableStatementParser::parse_ev(Item& item, std::string_view a,
         c.ev_form = EvForm::arrow;
         c.ev_learn = options_.learn_mode;
         if (after(a, 2).empty()) {
-            report_error("STX_ERRRA", a);
+            report_error(msg::STX_ERRRA, a);
             return false;
         }
         c.ev_target = std::string(after(a, 2));
@@ -487,7 +487,7 @@ bool VariableStatementParser::parse_ev(Item& item, std::string_view a,
     }
     if (upper.front() == '=') {
         if (after(a, 1).empty()) {
-            report_error("STX_ERRRA", a);
+            report_error(msg::STX_ERRRA, a);
             return false;
         }
         return value(item, after(a, 1), 0, c.ev_value);
@@ -499,7 +499,7 @@ bool VariableStatementParser::parse_ev(Item& item, std::string_view a,
     if (upper.front() == '(') {
         return parse_linked(item, a, false, c.ev_link, c.ev_in, c.ev_with, c.ev_value, c.ev_count);
     }
-    report_error("STX_ERRRA", a);
+    report_error(msg::STX_ERRRA, a);
     return false;
 }
 
@@ -508,12 +508,12 @@ bool VariableStatementParser::parse_bound(Item& item, std::string_view a,
                                           std::string& out) {
     a = trimmed(a);
     if (a.empty() || a.front() != '=') {
-        report_error("EGALABSEN", clause_name);
+        report_error(msg::EGALABSEN, clause_name);
         return false;
     }
     std::string_view v = after(a, 1);
     if (v.empty()) {
-        report_error("STX_ERRRA", a);
+        report_error(msg::STX_ERRRA, a);
         return false;
     }
     given = true;
@@ -522,7 +522,7 @@ bool VariableStatementParser::parse_bound(Item& item, std::string_view a,
             item.clause.delta = DeltaKind::percent;
             v = trimmed(v.substr(0, v.size() - 1));
             if (v.empty()) {
-                report_error("STX_ERRRA", a);
+                report_error(msg::STX_ERRRA, a);
                 return false;
             }
         } else {
@@ -537,7 +537,7 @@ bool VariableStatementParser::parse_item(Item& item, std::string_view clauses) {
     for (std::string_view piece : pieces) {
         const std::string keyword = clause_keyword(piece);
         if (!is_clause_keyword(keyword)) {
-            report_error("INVMOTCLE", piece.empty() ? std::string_view(item.text) : piece);
+            report_error(msg::INVMOTCLE, piece.empty() ? std::string_view(item.text) : piece);
             return false;
         }
         const std::string_view argument = after(piece, keyword.size());
@@ -547,7 +547,7 @@ bool VariableStatementParser::parse_item(Item& item, std::string_view clauses) {
                      : keyword == "MIN"  ? &item.seen_min
                                          : &item.seen_ev;
         if (*seen) {
-            report_error("DEFMULTIP", keyword);
+            report_error(msg::DEFMULTIP, keyword);
             return false;
         }
         *seen = true;
@@ -577,24 +577,24 @@ bool VariableStatementParser::check_item(Item& item) {
     const std::string& v = c.variable;
     if (!c.ev) {
         if (!c.min && !c.max) {
-            report_error("VAMIMAABS", v);
+            report_error(msg::VAMIMAABS, v);
             return false;
         }
         if (!c.max) {
-            report_error("VAMAXABSE", v);
+            report_error(msg::VAMAXABSE, v);
             return false;
         }
         if (!c.min) {
-            report_error("VAMINABSE", v);
+            report_error(msg::VAMINABSE, v);
             return false;
         }
     }
     if (c.ev && (c.min || c.max)) {
-        report_error("VA_MINMAX", v);
+        report_error(msg::VA_MINMAX, v);
         return false;
     }
     if (c.delta != DeltaKind::none && c.min && c.max) {
-        report_error("DELMINMAX", v);
+        report_error(msg::DELMINMAX, v);
         return false;
     }
     const VariableKind k = c.kind;
@@ -603,22 +603,22 @@ bool VariableStatementParser::check_item(Item& item) {
         (c.delta != DeltaKind::none &&
          (k == VariableKind::character || k == VariableKind::string ||
           k == VariableKind::enumeration || k == VariableKind::string_pointer))) {
-        report_error("MINMAXDEL", v);
+        report_error(msg::MINMAXDEL, v);
         return false;
     }
     if (c.init_from && k != VariableKind::integer && k != VariableKind::real &&
         k != VariableKind::unknown) {
-        report_error("TYPEIFROM", v);
+        report_error(msg::TYPEIFROM, v);
         return false;
     }
     if (c.structured) {
         if (c.init_in || c.init_from || c.init_with || c.ev_in || c.ev_with ||
             c.ev_form == EvForm::arrow || bounded) {
-            report_error("AUTOSTRUC", v);
+            report_error(msg::AUTOSTRUC, v);
             return false;
         }
         if (c.init != c.ev) {
-            report_warning("INVAOMISE", v);
+            report_warning(msg::INVAOMISE, v);
         }
     }
     return true;
@@ -630,7 +630,7 @@ bool VariableStatementParser::check_links(Item& item, const std::vector<Variable
         // The statement's own INIT IN list: its EV follows the same loop.
         if (link == c.variable && c.init_in && c.init_link.empty()) {
             if (c.init_count != count) {
-                report_error("VARLIENNB", link);
+                report_error(msg::VARLIENNB, link);
                 return false;
             }
             c.linked_count = c.init_count;
@@ -639,7 +639,7 @@ bool VariableStatementParser::check_links(Item& item, const std::vector<Variable
         for (std::size_t i = list.size(); i-- > 0;) {
             if (list[i].variable == link && list[i].init_in) {
                 if (list[i].init_count != count) {
-                    report_error("VARLIENNB", link);
+                    report_error(msg::VARLIENNB, link);
                     return false;
                 }
                 c.linked_count = list[i].init_count;
@@ -647,7 +647,7 @@ bool VariableStatementParser::check_links(Item& item, const std::vector<Variable
                 return true;
             }
         }
-        report_error("VARLIEINC", link);
+        report_error(msg::VARLIEINC, link);
         return false;
     };
     auto count_of = [&](const std::string& values, bool with, int listed) {
@@ -666,7 +666,7 @@ bool VariableStatementParser::check_links(Item& item, const std::vector<Variable
         return false;
     }
     if (c.init_in && c.ev_in && c.ev_link.empty() && c.init_count != c.ev_count) {
-        report_error("VAINIT_IN", c.variable);
+        report_error(msg::VAINIT_IN, c.variable);
         return false;
     }
     return true;
@@ -696,7 +696,7 @@ int VariableStatementParser::parse_variable_statement(std::string_view argument,
         }
     }
     if (comma == std::string::npos) {
-        report_error("STXERRTYP", text);
+        report_error(msg::STXERRTYP, text);
         return 0;
     }
     std::string variable(trimmed(text.substr(0, comma)));
@@ -711,7 +711,7 @@ int VariableStatementParser::parse_variable_statement(std::string_view argument,
             return next == ' ' || next == '\t' || next == '=' || next == '[' || next == '(';
         };
         if (variable.empty() || clause_like("INIT") || clause_like(ev_name)) {
-            report_error("VARNAMMSG", text);
+            report_error(msg::VARNAMMSG, text);
             return 0;
         }
     }
@@ -763,9 +763,10 @@ int VariableStatementParser::parse_variable_statement(std::string_view argument,
         if (native.has_value() && !native->findings.empty()) {
             for (const ValueFinding& finding : native->findings) {
                 // An index out of bounds is shown in its expression.
-                report_error(finding.code, finding.argument.empty() || finding.code == "INDICEINC"
-                                               ? variable
-                                               : finding.argument);
+                report_error(finding.code,
+                             finding.argument.empty() || finding.code == msg::INDICEINC
+                                 ? variable
+                                 : finding.argument);
             }
             return 0;
         }
@@ -796,13 +797,13 @@ int VariableStatementParser::parse_variable_statement(std::string_view argument,
     if (native.has_value() && native->found && !native->unsupported_type.empty()) {
         // Whatever type the statement gives, the harness would hold the
         // value in a narrower one: refused rather than truncated.
-        report_error("TYPNONGER", native->unsupported_type);
+        report_error(msg::TYPNONGER, native->unsupported_type);
         return 0;
     }
     if (c.explicit_type) {
         c.kind = explicit_kind(c.type_text);
         if (c.kind == VariableKind::unknown) {
-            report_error("TYPEINCON", c.type_text);
+            report_error(msg::TYPEINCON, c.type_text);
             return 0;
         }
         if (native.has_value() && native->found && native->kind != c.kind) {
@@ -813,14 +814,14 @@ int VariableStatementParser::parse_variable_statement(std::string_view argument,
                 c.kind = VariableKind::integer;
             } else if (n != VariableKind::integer && n != VariableKind::character &&
                        n != VariableKind::string && !is_pointer(k)) {
-                report_warning("TYPENATIF", variable);
+                report_warning(msg::TYPENATIF, variable);
             }
         }
     } else if (native.has_value()) {
         // The kind of an aggregate is that of its components.
         const bool aggregate = native->structure || !native->components.empty();
         if (!native->found || (native->kind == VariableKind::unknown && !aggregate)) {
-            report_error("TYPEINCON", variable);
+            report_error(msg::TYPEINCON, variable);
             return 0;
         }
         c.type_text = native->type_text;
@@ -844,7 +845,7 @@ int VariableStatementParser::parse_variable_statement(std::string_view argument,
                                                       native->kind == VariableKind::unknown)));
 
     if (rest.empty()) {
-        report_error("STXERRTYP", text);
+        report_error(msg::STXERRTYP, text);
         return 0;
     }
     if (!parse_item(item, rest) || !check_item(item) || !check_links(item, list)) {
@@ -855,11 +856,11 @@ int VariableStatementParser::parse_variable_statement(std::string_view argument,
     const bool counted = !context.environment;
     const bool dynamic = counted && (c.init_in || c.init_from);
     if (dynamic && dynamic_initialisations_ + 1 > dynamic_initialisation_limit) {
-        report_error("NBINITDYN", variable);
+        report_error(msg::NBINITDYN, variable);
         return 0;
     }
     if (counted && c.ev_in && ev_in_checks_ + 1 > ev_in_limit) {
-        report_error("NBVAINOVE", variable);
+        report_error(msg::NBVAINOVE, variable);
         return 0;
     }
     if (!check_bounds(item)) {
@@ -886,7 +887,7 @@ int VariableStatementParser::parse_variable_statement(std::string_view argument,
         if (c.ev_in) ++ev_in_checks_;
         if (std::find(test_variables_.begin(), test_variables_.end(), variable) !=
             test_variables_.end()) {
-            report_warning("NOMVARDBL", variable);
+            report_warning(msg::NOMVARDBL, variable);
         } else {
             test_variables_.push_back(variable);
         }
@@ -936,13 +937,12 @@ bool VariableStatementParser::split_over_components(Item& item,
             native_.spread_value(item.lookup, item.context->scope, item.walk, value);
         if (!spread.has_value()) {
             if (spread_plain(value, components.size(), item.c_family, others, out)) return true;
-            report_error("INITAGREG", c.variable);
+            report_error(msg::INITAGREG, c.variable);
             return false;
         }
         if (!spread->spread || spread->values.size() != components.size()) {
-            report_error(
-                spread->failure.code.empty() ? std::string("INITAGREG") : spread->failure.code,
-                spread->failure.place.empty() ? c.variable : spread->failure.place);
+            report_error(spread->failure.code.value_or(msg::INITAGREG),
+                         spread->failure.place.empty() ? c.variable : spread->failure.place);
             return false;
         }
         out = std::move(spread->values);
@@ -979,14 +979,14 @@ bool VariableStatementParser::check_bounds(Item& item) {
         const std::optional<NumericValue> high = native_.numeric_value(c.max_value);
         if (low.has_value() && high.has_value() && (low->integer || low->real) &&
             (high->integer || high->real) && low->value > high->value) {
-            report_error("MINMAXVAL", c.min_value + " > " + c.max_value);
+            report_error(msg::MINMAXVAL, c.min_value + " > " + c.max_value);
             return false;
         }
     }
     if (c.delta != DeltaKind::none) {
         const std::optional<NumericValue> delta = native_.numeric_value(c.delta_value);
         if (delta.has_value() && (delta->integer || delta->real) && delta->value < 0) {
-            report_error("VALUEINCO",
+            report_error(msg::VALUEINCO,
                          "DELTA = " + c.delta_value + (c.delta == DeltaKind::percent ? "%" : ""));
             return false;
         }
@@ -1007,7 +1007,7 @@ bool VariableStatementParser::spread_whole_array(Item& item) {
         std::optional<NativeSpread> spread =
             native_.spread_value(item.lookup, item.context->scope, ComponentWalk::none, value);
         if (!spread.has_value()) return true;
-        if (!spread->spread && spread->failure.code == "TABEXPINC") {
+        if (!spread->spread && spread->failure.code == msg::TABEXPINC) {
             // Indexes that are no constants: the value of each element is
             // chosen in the loop that walks the array.
             std::optional<std::string> expression =
@@ -1019,9 +1019,8 @@ bool VariableStatementParser::spread_whole_array(Item& item) {
             }
         }
         if (!spread->spread || spread->values.size() != 1) {
-            report_error(
-                spread->failure.code.empty() ? std::string("INITAGREG") : spread->failure.code,
-                spread->failure.place.empty() ? c.variable : spread->failure.place);
+            report_error(spread->failure.code.value_or(msg::INITAGREG),
+                         spread->failure.place.empty() ? c.variable : spread->failure.place);
             return false;
         }
         script_text = value;
@@ -1075,7 +1074,7 @@ bool VariableStatementParser::check_values(Item& item, const VariableClause& rec
                  native_.check_value(v, record.kind, record.facts, item.context->scope)) {
                 if (finding.refuses) {
                     // The place first, or, for a constant, the constant.
-                    report_error(finding.code, finding.code == "ENTOUTRAN"
+                    report_error(finding.code, finding.code == msg::ENTOUTRAN
                                                    ? finding.argument + " (" + record.variable + ")"
                                                    : record.variable + ": " + finding.argument);
                     ok = false;

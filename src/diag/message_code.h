@@ -1,0 +1,30 @@
+// The codes of the message catalogue as an enumeration, one enumerator per
+// code of messages.def, in the order of their first row. The sources raise
+// a message by its enumerator (`report_error(msg::TYPESMISM, ...)`), so a
+// code that is not in the catalogue is a compile error rather than a
+// message that prints as "undefined" at run time.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace vx {
+
+enum class MessageCode : std::uint16_t {
+#define VX_MESSAGE(table, code, context, source, comment) code,
+#define VX_MESSAGE_AGAIN(table, code, context, source, comment)
+#include "diag/messages.def"
+#undef VX_MESSAGE_AGAIN
+#undef VX_MESSAGE
+};
+
+// The nine-letter text of a code, as the catalogue and the printed lines
+// show it.
+std::string_view message_code_name(MessageCode code);
+
+// The enumerators under a short name for the call sites: msg::TYPESMISM.
+namespace msg {
+using enum MessageCode;
+}
+
+}  // namespace vx
