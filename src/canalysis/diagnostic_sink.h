@@ -1,7 +1,8 @@
 // Where the C analysis sends its diagnostics.
 //
-// The preprocessor and the declaration parser never print: each call is
-// given a sink, and the caller decides how a message reaches the user. The
+// The preprocessor, the declaration parser and the expression analysis
+// never print: each is given a sink, and the caller decides how a message
+// reaches the user. The
 // level follows the reporting operations: internal error, fatal, error,
 // warning, information. The file and line are those of the analysed source
 // (from its "#line" markers), not of the script.
@@ -10,10 +11,13 @@
 #include "diag/message_code.h"
 #include "diag/severity.h"
 
+#include <functional>
 #include <string_view>
+#include <utility>
 
 namespace vx {
 
+// The one interface through which every part of the C analysis speaks.
 class DiagnosticSink {
 public:
     virtual ~DiagnosticSink() = default;
@@ -22,11 +26,38 @@ public:
 };
 
 // The usual sink: sets the report location and raises the message through
-// the process reporter (fatal and internal levels end the run).
+// the process reporter (fatal and internal levels end the run). The
+// location is the analysed text's for this report only: the statement being
+// read keeps its own for the reports that follow.
 class ReporterSink : public DiagnosticSink {
 public:
     void report(Severity level, MessageCode code, std::string_view argument, std::string_view file,
                 long line) override;
+};
+
+// The one reporter sink of the process (it holds no state).
+DiagnosticSink& reporter_sink();
+
+// A sink that drops everything, for analyses run only for their result.
+class NullSink final : public DiagnosticSink {
+public:
+    void report(Severity, MessageCode, std::string_view, std::string_view, long) override {}
+};
+
+// A sink made of a function, for callers that keep their messages in a
+// closure.
+class FunctionSink final : public DiagnosticSink {
+public:
+    using Function =
+        std::function<void(Severity, MessageCode, std::string_view, std::string_view, long)>;
+    explicit FunctionSink(Function function) : function_(std::move(function)) {}
+    void report(Severity level, MessageCode code, std::string_view argument, std::string_view file,
+                long line) override {
+        function_(level, code, argument, file, line);
+    }
+
+private:
+    Function function_;
 };
 
 // A sink that only counts, for analyses whose failure is an answer (does

@@ -16,11 +16,6 @@ namespace {
 using Lines = std::vector<std::string>;
 using vx::testing::CodegenTest;
 
-class NullSink : public DiagnosticSink {
-public:
-    void report(Severity, MessageCode, std::string_view, std::string_view, long) override {}
-};
-
 class StubGenerationTest : public CodegenTest {
 protected:
     void SetUp() override {

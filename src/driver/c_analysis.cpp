@@ -250,8 +250,8 @@ std::optional<NativeVariable> CAnalysis::variable_type(std::string_view expressi
         // "st.st_mtim.tv_sec", "ifr.ifr_flags"): the type is that of the
         // expansion, while the harness keeps the name as written.
         std::string expanded;
-        cpp_process_text(cpp_, expression, false, "", 0, expanded,
-                         [](Severity, MessageCode, std::string_view, std::string_view, long) {});
+        NullSink quiet;
+        cpp_process_text(cpp_, expression, false, "", 0, expanded, quiet);
         std::string_view text = expanded;
         while (!text.empty() && (text.back() == '\n' || text.back() == ' ')) text.remove_suffix(1);
         while (!text.empty() && (text.front() == '\n' || text.front() == ' '))

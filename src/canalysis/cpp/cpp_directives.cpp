@@ -1078,13 +1078,20 @@ void Preprocessor::init(const CppInit& init, bool first_time) {
             return;
         }
         std::string ignored;
-        process_text(text, false, init.main_file, 0, ignored, sink_);
+        process_text(text, false, init.main_file, 0, ignored, *sink_);
     }
 }
 
 int Preprocessor::process_text(std::string_view text, bool forced_analysis, std::string_view file,
-                               long first_line, std::string& output, CppDiagnosticSink sink) {
-    sink_ = std::move(sink);
+                               long first_line, std::string& output, DiagnosticSink& sink) {
+    // The text's messages go to the caller's sink; the sink of the
+    // preprocessor's other work is back in place when the text is done.
+    struct SinkRestore {
+        DiagnosticSink*& slot;
+        DiagnosticSink* outer;
+        ~SinkRestore() { slot = outer; }
+    } restore{sink_, sink_};
+    sink_ = &sink;
     errors_ = 0;
     expansions_ = 0;
     level_bytes_ = 0;
@@ -1179,8 +1186,8 @@ void cpp_init(Preprocessor& cpp, const CppInit& init, bool first_time) {
 
 int cpp_process_text(Preprocessor& cpp, std::string_view text, bool forced_analysis,
                      std::string_view file, long first_line, std::string& output,
-                     CppDiagnosticSink sink) {
-    return cpp.process_text(text, forced_analysis, file, first_line, output, std::move(sink));
+                     DiagnosticSink& sink) {
+    return cpp.process_text(text, forced_analysis, file, first_line, output, sink);
 }
 
 void cpp_finish(Preprocessor& cpp, bool release_search_path) { cpp.finish(release_search_path); }

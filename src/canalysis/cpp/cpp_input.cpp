@@ -238,37 +238,4 @@ bool read_whole_file(const std::string& path, std::string& text, InputRefusal* r
     return refuse(input_problem_code(opened), input_problem_text(path, opened));
 }
 
-CppDiagnosticSink reporter_sink() {
-    return [](Severity level, MessageCode code, std::string_view argument, std::string_view file,
-              long line) {
-        // The location is the analysed text's for this report only: the
-        // statement being read keeps its own for the reports that follow.
-        std::string saved_file;
-        long saved_line = 0;
-        if (has_reporter()) {
-            saved_file = reporter().report_file();
-            saved_line = reporter().report_line();
-        }
-        set_report_file(file);
-        set_report_line(line);
-        switch (level) {
-            case Severity::internal:
-                report_internal(code, argument);
-            case Severity::fatal:
-                report_fatal(code, argument);
-            case Severity::error:
-                report_error(code, argument);
-                break;
-            case Severity::warning:
-                report_warning(code, argument);
-                break;
-            case Severity::info:
-                report_info(code, argument);
-                break;
-        }
-        set_report_file(saved_file);
-        set_report_line(saved_line);
-    };
-}
-
 }  // namespace vx

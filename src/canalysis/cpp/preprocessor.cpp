@@ -167,7 +167,7 @@ std::string stringise_argument(std::string_view raw, char quote, bool lenient) {
     return out;
 }
 
-Preprocessor::Preprocessor() : sink_(reporter_sink()) {
+Preprocessor::Preprocessor() {
     // The stack never moves: handlers keep a reference to the level they
     // read while deeper levels come and go above it.
     levels_.reserve(static_cast<std::size_t>(cpp_max_levels) + 1);
@@ -246,9 +246,7 @@ void Preprocessor::report_at(Severity level, MessageCode code, std::string_view 
     if (level == Severity::error) {
         ++errors_;
     }
-    if (sink_) {
-        sink_(level, code, argument, file, line);
-    }
+    sink_->report(level, code, argument, file, line);
     if (level == Severity::fatal || level == Severity::internal) {
         fatal_ = true;
     }

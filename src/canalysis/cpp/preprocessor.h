@@ -126,7 +126,7 @@ public:
     // The target whose sizes answer "sizeof" in "#if" (none: size 0).
     void set_target(const TargetModel* target) { target_ = target; }
     // The sink used outside cpp_process_text (initialisation, finish).
-    void set_sink(CppDiagnosticSink sink) { sink_ = std::move(sink); }
+    void set_sink(DiagnosticSink& sink) { sink_ = &sink; }
 
     // Words declared by "#pragma vexor type_modifier = WORD", in order.
     const std::vector<std::string>& type_modifiers() const { return type_modifiers_; }
@@ -148,7 +148,7 @@ public:
     // The operations of a run (see the free functions below).
     void init(const CppInit& init, bool first_time);
     int process_text(std::string_view text, bool forced_analysis, std::string_view file,
-                     long first_line, std::string& output, CppDiagnosticSink sink);
+                     long first_line, std::string& output, DiagnosticSink& sink);
     void finish(bool release_search_path);
 
     friend class CppIfEnvironment;
@@ -220,7 +220,7 @@ private:
 
     MacroTable macros_;
     const TargetModel* target_ = nullptr;
-    CppDiagnosticSink sink_;
+    DiagnosticSink* sink_ = &reporter_sink();
     bool strict_ = false;
     bool lenient_ = false;
     int script_language_ = 2;
@@ -270,7 +270,7 @@ void cpp_init(Preprocessor& cpp, const CppInit& init, bool first_time);
 // returns the number of errors reported at error level.
 int cpp_process_text(Preprocessor& cpp, std::string_view text, bool forced_analysis,
                      std::string_view file, long first_line, std::string& output,
-                     CppDiagnosticSink sink = reporter_sink());
+                     DiagnosticSink& sink = reporter_sink());
 void cpp_finish(Preprocessor& cpp, bool release_search_path);
 
 // A "-D" definition (NAME or NAME=VALUE) into the table.

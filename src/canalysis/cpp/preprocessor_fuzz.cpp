@@ -72,12 +72,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
 
     vx::Preprocessor cpp;
-    vx::CppDiagnosticSink sink = [](vx::Severity level, std::string_view, std::string_view,
-                                    std::string_view, long) {
-        if (level == vx::Severity::internal) {
-            std::abort();
-        }
-    };
+    vx::FunctionSink sink(
+        [](vx::Severity level, vx::MessageCode, std::string_view, std::string_view, long) {
+            if (level == vx::Severity::internal) {
+                std::abort();
+            }
+        });
     cpp.set_sink(sink);
     vx::CppInit init;
     init.strict = (flags & 1) != 0;

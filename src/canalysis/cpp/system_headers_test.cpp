@@ -42,12 +42,12 @@ protected:
         state_ = new State;
         State& s = *state_;
         s.cpp.set_target(&s.target);
-        auto sink = [](Severity, MessageCode code, std::string_view argument, std::string_view file,
-                       long line) {
+        static FunctionSink sink([](Severity, MessageCode code, std::string_view argument,
+                                    std::string_view file, long line) {
             state_->cpp_messages.push_back(std::string(vx::message_code_name(code)) + " [" +
                                            std::string(file) + ":" + std::to_string(line) + "] " +
                                            std::string(argument));
-        };
+        });
         s.cpp.set_sink(sink);
         cpp_init(s.cpp, CppInit{}, true);
         std::string text = std::string("#include \"") + standard_definitions + "\"\n";
@@ -133,7 +133,8 @@ TEST_F(SystemHeaders, GiveFunctionsErrnoAndEnumerators) {
     EXPECT_EQ(c_declaration_image(*symbol("strlen")), "size_t strlen(const char *__s);");
     // errno is the macro of a function returning the thread's int.
     std::string expanded;
-    cpp_process_text(state_->cpp, "errno\n", false, "script.ptu", 1, expanded, [](auto...) {});
+    NullSink quiet;
+    cpp_process_text(state_->cpp, "errno\n", false, "script.ptu", 1, expanded, quiet);
     EXPECT_NE(expanded.find("__errno_location"), std::string::npos) << expanded;
     const TypeNode* location = resolved("__errno_location");
     ASSERT_NE(location, nullptr);
