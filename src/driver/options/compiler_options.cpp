@@ -168,6 +168,119 @@ constexpr OptionEntry command_options[] = {
     option("W", "W", &count_type),
 };
 
+// The options of the table by their English names, in the table's order:
+// the settings read the analyser's results through these, so that a
+// misspelt option is a compile error, not an option silently never given.
+enum class Opt {
+    LANGUAGE,
+    VERSION,
+    TARGET,
+    OPERATION,
+    SERVICE,
+    TEST,
+    FAMILY,
+    EXOPERATION,
+    EXSERVICE,
+    EXTEST,
+    EXFAMILY,
+    INCL,
+    DEFINE,
+    NOSIMULATION,
+    NOEDIT,
+    CONST,
+    SOURCE,
+    COMMAND,
+    STRVER,
+    RESTRICTION,
+    SYSCOMP,
+    SUB_SYSTEM,
+    SYSTEM,
+    SS,
+    FAST,
+    EXPAND,
+    COMPRESS,
+    CLASS,
+    DBMS,
+    DATA,
+    LEARN,
+    NOANALYZE,
+    NOPATH,
+    STD_DEFINE,
+    RENAME,
+    SYMBTAB,
+    ADALINK,
+    STANDARD,
+    VISTAL_LOG,
+    RIONAME,
+    WITHSEPARATE,
+    TSF,
+    XT,
+    E,
+    W
+};
+
+constexpr bool same_text(const char* a, const char* b) {
+    while (*a != '\0' && *a == *b) {
+        ++a;
+        ++b;
+    }
+    return *a == *b;
+}
+
+constexpr bool options_match_the_table() {
+    constexpr const char* names[] = {"LANGUAGE",
+                                     "VERSION",
+                                     "TARGET",
+                                     "OPERATION",
+                                     "SERVICE",
+                                     "TEST",
+                                     "FAMILY",
+                                     "EXOPERATION",
+                                     "EXSERVICE",
+                                     "EXTEST",
+                                     "EXFAMILY",
+                                     "INCL",
+                                     "DEFINE",
+                                     "NOSIMULATION",
+                                     "NOEDIT",
+                                     "CONST",
+                                     "SOURCE",
+                                     "COMMAND",
+                                     "STRVER",
+                                     "RESTRICTION",
+                                     "SYSCOMP",
+                                     "SUB_SYSTEM",
+                                     "SYSTEM",
+                                     "SS",
+                                     "FAST",
+                                     "EXPAND",
+                                     "COMPRESS",
+                                     "CLASS",
+                                     "DBMS",
+                                     "DATA",
+                                     "LEARN",
+                                     "NOANALYZE",
+                                     "NOPATH",
+                                     "STD_DEFINE",
+                                     "RENAME",
+                                     "SYMBTAB",
+                                     "ADALINK",
+                                     "STANDARD",
+                                     "VISTAL_LOG",
+                                     "RIONAME",
+                                     "WITHSEPARATE",
+                                     "TSF",
+                                     "XT",
+                                     "E",
+                                     "W"};
+    if (std::size(names) != std::size(command_options)) return false;
+    for (std::size_t i = 0; i < std::size(names); ++i) {
+        if (!same_text(names[i], command_options[i].names.english)) return false;
+    }
+    return true;
+}
+static_assert(options_match_the_table(), "Opt follows the option table");
+
 constexpr CombinationRule command_combinations[] = {
     {"SS", "SYSTEM"},           {"SS", "SUB_SYSTEM"},         {"SYSTEM", "SUB_SYSTEM"},
     {"OPERATION", "SERVICE"},   {"EXOPERATION", "EXSERVICE"}, {"OPERATION", "EXSERVICE"},
@@ -295,20 +408,31 @@ bool is_directory(const std::string& path) {
     return std::filesystem::is_directory(path, error);
 }
 
-// Reading the analyser's results by English option name.
+// Reading the analyser's results by option.
 class Options {
 public:
     explicit Options(const CommandAnalysis& analysis) : analysis_(analysis) {}
 
-    int state(const char* name) const { return analysis_.option_state(name); }
-    bool positive(const char* name) const { return state(name) > 0; }
-    // Given with a value, in either form.
-    bool has_value(const char* name) const { return !values(name).empty(); }
-    const std::vector<AnalysedValue>& values(const char* name) const {
-        return analysis_.option_values(analysis_.option_position(name));
+    // The option's position in the analyser's list (from 1).
+    static int position(Opt option) { return static_cast<int>(option) + 1; }
+    static const char* name(Opt option) {
+        return command_options[static_cast<std::size_t>(option)].names.english;
     }
-    std::string text(const char* name) const {
-        const auto& list = values(name);
+
+    // From 1 when given positively, negative in the negative form, 0 when
+    // not given.
+    int state(Opt option) const {
+        const int given = analysis_.option_state(name(option));
+        return given > 0 ? 1 : given < 0 ? -1 : 0;
+    }
+    bool positive(Opt option) const { return state(option) > 0; }
+    // Given with a value, in either form.
+    bool has_value(Opt option) const { return !values(option).empty(); }
+    const std::vector<AnalysedValue>& values(Opt option) const {
+        return analysis_.option_values(position(option));
+    }
+    std::string text(Opt option) const {
+        const auto& list = values(option);
         return list.empty() ? std::string() : list.front().text;
     }
 
@@ -343,7 +467,7 @@ std::string const_file_name(std::string value, const char* extension) {
 }
 
 const LanguageRow& select_language(const Options& options) {
-    std::string given = options.text("LANGUAGE");
+    std::string given = options.text(Opt::LANGUAGE);
     std::string key = upper_case(given);
     for (const LanguageRow& row : language_table) {
         if (key == row.key) {
@@ -365,25 +489,26 @@ enum class ListCase { upper, kept, upper_without_analysis };
 enum class ListKind { selection, include, define, restriction };
 
 struct ListOption {
-    const char* name;
+    Opt option;
     ListCase letter_case;
     ListKind kind;
     SelectionList CompilerSettings::*selection;
 };
 
 constexpr ListOption list_options[] = {
-    {"OPERATION", ListCase::upper, ListKind::selection, &CompilerSettings::operation_list},
-    {"SERVICE", ListCase::upper, ListKind::selection, &CompilerSettings::operation_list},
-    {"TEST", ListCase::upper, ListKind::selection, &CompilerSettings::test_list},
-    {"FAMILY", ListCase::upper, ListKind::selection, &CompilerSettings::family_list},
-    {"EXOPERATION", ListCase::upper, ListKind::selection,
+    {Opt::OPERATION, ListCase::upper, ListKind::selection, &CompilerSettings::operation_list},
+    {Opt::SERVICE, ListCase::upper, ListKind::selection, &CompilerSettings::operation_list},
+    {Opt::TEST, ListCase::upper, ListKind::selection, &CompilerSettings::test_list},
+    {Opt::FAMILY, ListCase::upper, ListKind::selection, &CompilerSettings::family_list},
+    {Opt::EXOPERATION, ListCase::upper, ListKind::selection,
      &CompilerSettings::exclude_operation_list},
-    {"EXSERVICE", ListCase::upper, ListKind::selection, &CompilerSettings::exclude_operation_list},
-    {"EXTEST", ListCase::upper, ListKind::selection, &CompilerSettings::exclude_test_list},
-    {"EXFAMILY", ListCase::upper, ListKind::selection, &CompilerSettings::exclude_family_list},
-    {"INCL", ListCase::kept, ListKind::include, nullptr},
-    {"DEFINE", ListCase::upper_without_analysis, ListKind::define, nullptr},
-    {"RESTRICTION", ListCase::kept, ListKind::restriction, nullptr},
+    {Opt::EXSERVICE, ListCase::upper, ListKind::selection,
+     &CompilerSettings::exclude_operation_list},
+    {Opt::EXTEST, ListCase::upper, ListKind::selection, &CompilerSettings::exclude_test_list},
+    {Opt::EXFAMILY, ListCase::upper, ListKind::selection, &CompilerSettings::exclude_family_list},
+    {Opt::INCL, ListCase::kept, ListKind::include, nullptr},
+    {Opt::DEFINE, ListCase::upper_without_analysis, ListKind::define, nullptr},
+    {Opt::RESTRICTION, ListCase::kept, ListKind::restriction, nullptr},
 };
 
 // Adds a value to the list an option feeds, with the checks of that list.
@@ -428,11 +553,11 @@ bool add_list_value(CompilerSettings& settings, const ListOption& option, std::s
 std::string read_lists(const Options& options, CompilerSettings& settings) {
     std::string echo;
     for (const ListOption& list : list_options) {
-        const auto& values = options.values(list.name);
-        if (options.state(list.name) == option_absent) {
+        const auto& values = options.values(list.option);
+        if (options.state(list.option) == option_absent) {
             continue;
         }
-        std::string piece = std::string(" -") + list.name + "=";
+        std::string piece = std::string(" -") + Options::name(list.option) + "=";
         bool first_in_piece = true;
         bool cut = false;
         for (std::size_t i = 0; i < values.size(); ++i) {
@@ -514,19 +639,19 @@ CompilerSettings settings_from_analysis(const CommandAnalysis& analysis) {
     s.language_subvariant = language.subvariant;
     s.sql_mode = s.language_name == sql_language;
 
-    s.version = upper_case(options.text("VERSION"));
-    s.target_given = options.has_value("TARGET");
-    s.target_name = options.has_value("TARGET") ? upper_case(options.text("TARGET"))
-                                                : std::string(language.default_target);
+    s.version = upper_case(options.text(Opt::VERSION));
+    s.target_given = options.has_value(Opt::TARGET);
+    s.target_name = options.has_value(Opt::TARGET) ? upper_case(options.text(Opt::TARGET))
+                                                   : std::string(language.default_target);
 
-    if (options.has_value("CLASS")) {
-        s.class_name = options.text("CLASS");
+    if (options.has_value(Opt::CLASS)) {
+        s.class_name = options.text(Opt::CLASS);
         report_warning(msg::OPCLASSIMP);
     }
 
-    bool dbms_given = options.has_value("DBMS");
+    bool dbms_given = options.has_value(Opt::DBMS);
     if (dbms_given) {
-        s.dbms_name = lower_case(options.text("DBMS"));
+        s.dbms_name = lower_case(options.text(Opt::DBMS));
     }
     if (dbms_given && !s.sql_mode) {
         report_warning(msg::OPSGBDINP);
@@ -536,42 +661,42 @@ CompilerSettings settings_from_analysis(const CommandAnalysis& analysis) {
                              "/" + (s.dbms_name == "ingres" ? "vexor_ingres" : "vexor_oracle");
     }
 
-    if (options.positive("LEARN")) {
+    if (options.positive(Opt::LEARN)) {
         report_warning(msg::OPTOBSOLET, "LEARN"sv);
     }
-    if (options.has_value("DATA")) {
+    if (options.has_value(Opt::DATA)) {
         report_warning(msg::OPTOBSOLET, "DATA"sv);
     }
 
-    s.const_given = options.has_value("CONST");
+    s.const_given = options.has_value(Opt::CONST);
     if (s.const_given) {
-        s.const_file = const_file_name(options.text("CONST"), s.generated_extension());
+        s.const_file = const_file_name(options.text(Opt::CONST), s.generated_extension());
     }
-    s.vistal_log_path = options.text("VISTAL_LOG");
-    s.rio_name = options.text("RIONAME");
-    s.no_simulation = options.positive("NOSIMULATION");
-    s.no_edit = options.positive("NOEDIT");
-    if (options.positive("NOANALYZE")) {
+    s.vistal_log_path = options.text(Opt::VISTAL_LOG);
+    s.rio_name = options.text(Opt::RIONAME);
+    s.no_simulation = options.positive(Opt::NOSIMULATION);
+    s.no_edit = options.positive(Opt::NOEDIT);
+    if (options.positive(Opt::NOANALYZE)) {
         s.analysis_enabled[static_cast<std::size_t>(s.tested_language)] = false;
     }
-    s.no_path = options.positive("NOPATH");
-    s.with_separate = options.positive("WITHSEPARATE");
-    s.sub_system =
-        options.positive("SUB_SYSTEM") || options.positive("SYSTEM") || options.positive("SS");
-    s.command_text = options.text("COMMAND");
-    s.source_file = options.text("SOURCE");
-    s.version_pattern = options.text("STRVER");
-    s.fast = options.positive("FAST");
-    s.compress = options.positive("COMPRESS");
-    s.expand = options.positive("EXPAND");
+    s.no_path = options.positive(Opt::NOPATH);
+    s.with_separate = options.positive(Opt::WITHSEPARATE);
+    s.sub_system = options.positive(Opt::SUB_SYSTEM) || options.positive(Opt::SYSTEM) ||
+                   options.positive(Opt::SS);
+    s.command_text = options.text(Opt::COMMAND);
+    s.source_file = options.text(Opt::SOURCE);
+    s.version_pattern = options.text(Opt::STRVER);
+    s.fast = options.positive(Opt::FAST);
+    s.compress = options.positive(Opt::COMPRESS);
+    s.expand = options.positive(Opt::EXPAND);
     if (s.compress && s.expand) {
         report_warning(msg::OPINCOMPA, "COMPRESS, EXPEND"sv);
     }
 
     bool analysed_c = s.c_analysis() && (s.tested_language == tested_language_c ||
                                          s.tested_language == tested_language_cpp);
-    if (options.has_value("STD_DEFINE")) {
-        s.std_define_file = options.text("STD_DEFINE");
+    if (options.has_value(Opt::STD_DEFINE)) {
+        s.std_define_file = options.text(Opt::STD_DEFINE);
     } else if (const char* target = std::getenv("VXLTGT"); target != nullptr && analysed_c) {
         s.std_define_file = std::string(target) + std_define_in_target;
     }
@@ -580,30 +705,30 @@ CompilerSettings settings_from_analysis(const CommandAnalysis& analysis) {
         s.std_define_file.clear();
     }
 
-    s.rename_file = options.text("RENAME");
+    s.rename_file = options.text(Opt::RENAME);
     if (!s.rename_file.empty() && (!s.c_analysis() || s.tested_language != tested_language_c)) {
         report_warning(msg::OPTCETANA, "RENAME"sv);
         s.rename_file.clear();
     }
-    s.symbtab_file = options.text("SYMBTAB");
+    s.symbtab_file = options.text(Opt::SYMBTAB);
     if (!s.symbtab_file.empty() && !s.c_analysis()) {
         report_warning(msg::OPTIONANA, "SYMBTAB"sv);
         s.symbtab_file.clear();
     }
 
-    s.report_description_wanted = options.has_value("TSF");
-    s.report_description_file = options.text("TSF");
+    s.report_description_wanted = options.has_value(Opt::TSF);
+    s.report_description_file = options.text(Opt::TSF);
 
-    for (const char* name : {"ADALINK", "STANDARD"}) {
-        if (!options.has_value(name)) {
+    for (Opt option : {Opt::ADALINK, Opt::STANDARD}) {
+        if (!options.has_value(option)) {
             continue;
         }
         if (!s.c_analysis()) {
-            report_warning(msg::OPTIONANA, std::string_view(name));
-        } else if (std::string_view(name) == "ADALINK") {
-            s.adalink_file = options.text(name);
+            report_warning(msg::OPTIONANA, std::string_view(Options::name(option)));
+        } else if (option == Opt::ADALINK) {
+            s.adalink_file = options.text(option);
         } else {
-            s.standard_file = options.text(name);
+            s.standard_file = options.text(option);
         }
     }
 
@@ -611,8 +736,8 @@ CompilerSettings settings_from_analysis(const CommandAnalysis& analysis) {
     apply_restrictions(s);
 
     std::string syscomp_echo;
-    if (options.has_value("SYSCOMP")) {
-        std::string system = options.text("SYSCOMP");
+    if (options.has_value(Opt::SYSCOMP)) {
+        std::string system = options.text(Opt::SYSCOMP);
         auto entry =
             std::find_if(std::begin(syscomp_values), std::end(syscomp_values),
                          [&](const EnumerationValue& v) { return system == v.names.english; });
@@ -625,16 +750,16 @@ CompilerSettings settings_from_analysis(const CommandAnalysis& analysis) {
         syscomp_echo = " -SYSCOMP=" + system;
     }
 
-    for (const AnalysedValue& level : options.values("XT")) {
+    for (const AnalysedValue& level : options.values(Opt::XT)) {
         std::printf("active trace %d\n", static_cast<int>(level.number));
         s.trace_levels.push_back(static_cast<int>(level.number));
     }
     std::fflush(stdout);
 
-    if (const auto& limit = options.values("E"); !limit.empty() && limit.front().number > 0) {
+    if (const auto& limit = options.values(Opt::E); !limit.empty() && limit.front().number > 0) {
         s.error_limit = limit.front().number;
     }
-    if (const auto& limit = options.values("W"); !limit.empty() && limit.front().number > 0) {
+    if (const auto& limit = options.values(Opt::W); !limit.empty() && limit.front().number > 0) {
         s.warning_limit = limit.front().number;
     }
 
@@ -651,7 +776,7 @@ CompilerSettings settings_from_analysis(const CommandAnalysis& analysis) {
     if (s.sub_system) {
         append_item(echo, "SUB_SYSTEM");
     }
-    if (options.has_value("SOURCE")) {
+    if (options.has_value(Opt::SOURCE)) {
         append_item(echo, "SOURCE", s.source_file, true);
     }
     if (!s.version_pattern.empty()) {
