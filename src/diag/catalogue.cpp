@@ -27,6 +27,12 @@ constexpr std::string_view code_names[] = {
 #undef VX_MESSAGE
 };
 
+constexpr UnraisedMessage unraised[] = {
+#define VX_UNRAISED(code, reason) {#code, reason},
+#include "diag/unraised_messages.def"
+#undef VX_UNRAISED
+};
+
 }  // namespace
 
 std::string_view message_code_name(MessageCode code) {
@@ -36,6 +42,10 @@ std::string_view message_code_name(MessageCode code) {
 
 std::span<const MessageRegistration> message_registrations() {
     return {std::begin(registrations), std::end(registrations)};
+}
+
+std::span<const UnraisedMessage> unraised_messages() {
+    return {std::begin(unraised), std::end(unraised)};
 }
 
 QString translate(const char* context, const char* source, const char* comment) {

@@ -34,6 +34,16 @@ struct MessageRegistration {
 // All registrations, in registration order.
 std::span<const MessageRegistration> message_registrations();
 
+// A catalogue code that no source of the compiler raises, with the reason
+// its situation never arises here (unraised_messages.def).
+struct UnraisedMessage {
+    const char* code;
+    const char* reason;
+};
+
+// All unraised codes, in table order.
+std::span<const UnraisedMessage> unraised_messages();
+
 // Translation through the installed catalogues (the source text itself when
 // no catalogue translates it).
 QString translate(const char* context, const char* source, const char* comment = nullptr);

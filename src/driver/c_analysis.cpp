@@ -167,15 +167,31 @@ void CAnalysis::finish() { cpp_finish(cpp_, false); }
 
 namespace {
 
+// Whether an object of this type cannot be assigned: the type is const, or
+// it is an array (of arrays) of const elements.
+bool read_only_type(const TypeNode* type) {
+    constexpr int depth_limit = 64;
+    for (int depth = 0; type != nullptr && depth < depth_limit; ++depth) {
+        if (c_is_const(type)) return true;
+        const TypeNode* resolved = c_resolve_type(type);
+        if (resolved == nullptr || resolved->kind != TypeKind::array) return false;
+        type = resolved->target;
+    }
+    return false;
+}
+
 // The components of the value model as the statements take them.
 void append_components(const TypeNode* type, const std::string& path, bool whole_arrays,
-                       ExpressionRun& run, std::vector<NativeComponent>& out) {
+                       bool read_only, ExpressionRun& run, std::vector<NativeComponent>& out) {
     std::vector<ValueComponent> components;
     c_value_components(type, path, whole_arrays, components, &run);
     out.reserve(components.size());
     for (ValueComponent& c : components) {
-        out.push_back(
-            {std::move(c.expression), std::move(c.type_text), c.kind, std::move(c.facts)});
+        // A const member makes its own component read-only, a const whole
+        // every component.
+        const bool component_read_only = read_only || read_only_type(c.type);
+        out.push_back({std::move(c.expression), std::move(c.type_text), c.kind, std::move(c.facts),
+                       component_read_only});
     }
 }
 
@@ -189,6 +205,34 @@ public:
     }
     std::vector<ValueFinding> findings;
 };
+
+// Whether the object a variable expression names cannot be assigned: its
+// own type says so, or it is a member or an element of an object that
+// cannot be ("cr.value" of a const structure cr, "p->n" through a pointer
+// to const). The walk follows the operand of members, subscripts and
+// parentheses down to the variable.
+bool read_only_object(ExpressionRun& run, const ExprNode* node, std::string_view scope) {
+    constexpr int depth_limit = 64;
+    FindingSink quiet;
+    for (int depth = 0; node != nullptr && depth < depth_limit; ++depth) {
+        const TypeNode* type = c_expression_type(run, node, nullptr, "", 0, scope, quiet);
+        if (read_only_type(type)) return true;
+        const ExprNode* operand = node->first;
+        if (node->kind == ExprKind::parenthesised) {
+            node = operand;
+            continue;
+        }
+        if (node->kind != ExprKind::member && node->kind != ExprKind::subscript) return false;
+        const TypeNode* operand_type =
+            c_resolve_type(c_expression_type(run, operand, nullptr, "", 0, scope, quiet));
+        if (operand_type != nullptr && operand_type->kind == TypeKind::pointer) {
+            // Through a pointer: the pointed object decides, not the pointer.
+            return read_only_type(operand_type->target);
+        }
+        node = operand;
+    }
+    return false;
+}
 
 // The type, or the element type of an array of it, is one the runtime
 // cannot hold: a 128-bit integer, an extended real or a vector.
@@ -279,6 +323,8 @@ std::optional<NativeVariable> CAnalysis::variable_type(std::string_view expressi
         result.structure =
             resolved->kind == TypeKind::struct_type || resolved->kind == TypeKind::union_type;
         result.array = resolved->kind == TypeKind::array && !c_is_string_type(type);
+        result.read_only = read_only_object(run, tree->root, scope);
+        result.unknown_bound = result.array && resolved->bound.empty();
         if (result.array) {
             // A whole array of scalars is generated as a loop over its
             // elements.
@@ -288,7 +334,8 @@ std::optional<NativeVariable> CAnalysis::variable_type(std::string_view expressi
         }
         if (components != ComponentWalk::none && (result.structure || result.array)) {
             append_components(type, std::string(expression),
-                              components == ComponentWalk::whole_arrays, run, result.components);
+                              components == ComponentWalk::whole_arrays, result.read_only, run,
+                              result.components);
         }
         if (unsupported_scalar(type)) {
             result.unsupported_type = result.type_text;

@@ -321,6 +321,118 @@ TEST_F(VariableTypeTest, WholeAggregatesGiveOneRecord) {
     ::testing::internal::CaptureStderr();
 }
 
+TEST_F(VariableTypeTest, ConstObjectsAreCheckedButNeverAssigned) {
+    analysis.analyse_declarations(
+        analysis.preprocess("extern const int limit;\nextern const int table[3];\n"
+                            "struct rec { const int id; int value; };\nstruct rec r;\n"
+                            "extern const struct rec cr;\nconst struct rec *view;\n"
+                            "struct rec *edit;\n",
+                            "t.h", 1),
+        {});
+    // Statement lines 1 to 7: an INIT would assign a const object.
+    EXPECT_EQ(parse("limit, INIT = 5, EV = 4"), 0);
+    EXPECT_EQ(parse("table[1], INIT = 7, EV = 2"), 0);
+    EXPECT_EQ(parse("table, INIT = {1, 2, 3}, EV = {1, 2, 3}", true), 0);
+    EXPECT_EQ(parse("r.id, INIT = 1, EV = 1"), 0);
+    EXPECT_EQ(parse("r, INIT = {1, 2}, EV = {1, 2}", false, true), 0);
+    EXPECT_EQ(parse("cr.value, INIT = 4, EV = 4"), 0);
+    EXPECT_EQ(parse("view->value, INIT IN {1, 2}, EV = 4"), 0);
+    // Checking them, and assigning what may be assigned, is fine.
+    EXPECT_EQ(parse("limit, EV = 4"), 1);
+    EXPECT_EQ(parse("table, EV = {1, 2, 3}", true), 1);
+    EXPECT_EQ(parse("cr.id, EV = 3"), 1);
+    EXPECT_EQ(parse("r.value, INIT = 2, EV = 2"), 1);
+    EXPECT_EQ(parse("edit->value, INIT = 2, EV = 2"), 1);
+    const std::string err = diagnostics();
+    const std::vector<std::string> expected = {
+        "[s.ptu:1] Constant limit cannot",      "[s.ptu:2] Constant table[1] cannot",
+        "[s.ptu:3] Constant table cannot",      "[s.ptu:4] Constant r.id cannot",
+        "[s.ptu:5] Constant r.id cannot",       "[s.ptu:6] Constant cr.value cannot",
+        "[s.ptu:7] Constant view->value cannot"};
+    for (const std::string& line : expected) {
+        EXPECT_NE(err.find("Harnex-E-CONSTINIT,  " + line + " be initialized\n"), std::string::npos)
+            << line << "\n"
+            << err;
+    }
+    EXPECT_EQ(testkit::split_lines(err).size(), expected.size()) << err;
+    ::testing::internal::CaptureStderr();
+}
+
+TEST_F(VariableTypeTest, ArrayWithoutBoundIsTakenElementByElementOnly) {
+    analysis.analyse_declarations(
+        analysis.preprocess("extern int open_ended[];\nextern struct inner records[];\n", "t.h", 1),
+        {});
+    EXPECT_EQ(parse("open_ended, INIT = 0, EV = 0", true), 0);
+    EXPECT_EQ(parse("open_ended, EV = 0"), 0);
+    EXPECT_EQ(parse("records, EV = {others => 0}", true, true), 0);
+    EXPECT_EQ(parse("open_ended[2], INIT = 1, EV = 1"), 1);
+    EXPECT_EQ(parse("records[1].a, INIT = 1, EV = 1"), 1);
+    const std::string err = diagnostics();
+    EXPECT_NE(err.find("Harnex-E-TAITABINC,  [s.ptu:1] Unknown array size open_ended\n"),
+              std::string::npos)
+        << err;
+    EXPECT_NE(err.find("Harnex-E-TAITABINC,  [s.ptu:2] Unknown array size open_ended\n"),
+              std::string::npos);
+    EXPECT_NE(err.find("Harnex-E-TAITABINC,  [s.ptu:3] Unknown array size records\n"),
+              std::string::npos);
+    EXPECT_EQ(testkit::split_lines(err).size(), 3u) << err;
+    ::testing::internal::CaptureStderr();
+}
+
+TEST_F(VariableTypeTest, RangesThatNeverEndAreRefused) {
+    // Statement lines 1 to 4: the loop of the range would never stop.
+    EXPECT_EQ(parse("o.n, INIT FROM 0 TO 10 STEP 0, EV = 0"), 0);
+    EXPECT_EQ(parse("d, INIT FROM 0.0 TO 1.0 STEP 0.0, EV = 0"), 0);
+    EXPECT_EQ(parse("arr[0].a, INIT FROM 1 TO 3 STEP -1, EV = 0"), 0);
+    EXPECT_EQ(parse("arr[1].a, INIT FROM 3 TO 3 STEP -1, EV = 0"), 0);
+    // A range that goes down takes its step either way; bounds or a step
+    // that only the run knows are left to it.
+    EXPECT_EQ(parse("o.in.a, INIT FROM 10 TO 1 STEP -2, EV = 0"), 1);
+    EXPECT_EQ(parse("big[0], INIT FROM 10 TO 1 STEP 2, EV = 0"), 1);
+    EXPECT_EQ(parse("big[1], INIT FROM 0 TO o.n STEP -1, EV = 0"), 1);
+    EXPECT_EQ(parse("big[2], INIT FROM 0 TO 10 STEP o.n, EV = 0"), 1);
+    const std::string err = diagnostics();
+    for (const char* line : {"[s.ptu:1] Bad increment 0\n", "[s.ptu:2] Bad increment 0.0\n",
+                             "[s.ptu:3] Bad increment -1\n", "[s.ptu:4] Bad increment -1\n"}) {
+        EXPECT_NE(err.find(std::string("Harnex-E-INCREMENT,  ") + line), std::string::npos)
+            << line << err;
+    }
+    EXPECT_EQ(testkit::split_lines(err).size(), 4u) << err;
+    ::testing::internal::CaptureStderr();
+}
+
+TEST_F(VariableTypeTest, FractionGivenToAWholeNumberIsTold) {
+    EXPECT_EQ(parse("o.n, INIT = 1.5, EV = 2.0"), 1);
+    EXPECT_EQ(parse("arr[0].a, INIT = 0, MIN = 0.5, MAX = 3"), 1);
+    EXPECT_EQ(parse("letter, INIT = 'a', EV = 97.0"), 1);
+    EXPECT_EQ(parse("d, INIT = 1.5, EV = 2.5"), 1);
+    const std::string err = diagnostics();
+    EXPECT_EQ(err,
+              "Harnex-W-CONVERTYP,  [s.ptu:1] Type conversion of o.n: 1.5\n"
+              "Harnex-W-CONVERTYP,  [s.ptu:2] Type conversion of arr[0].a: 0.5\n");
+    ::testing::internal::CaptureStderr();
+}
+
+TEST_F(VariableTypeTest, RangeCountsAreNumbersTheHarnessIsBuiltWith) {
+    analysis.analyse_declarations(
+        analysis.preprocess("#define COUNT 4\n#define FEW 1\nint n;\n", "t.h", 1), {});
+    // A macro that stands for a number is that number.
+    EXPECT_EQ(parse("o.n, INIT FROM 0 TO 10 NB_TIMES COUNT, EV = 0"), 1);
+    EXPECT_EQ(list.back().init_count, 4);
+    EXPECT_EQ(parse("d, INIT FROM 0.0 TO 1.0 NB_RANDOM COUNT +BOUNDS, EV = 0"), 1);
+    EXPECT_EQ(list.back().init_count, 6);
+    // Statement lines 3 to 5: a count only the run knows, or too small.
+    EXPECT_EQ(parse("arr[0].a, INIT FROM 0 TO 10 NB_TIMES n, EV = 0"), 0);
+    EXPECT_EQ(parse("arr[1].a, INIT FROM 0 TO 10 NB_RANDOM n + 1, EV = 0"), 0);
+    EXPECT_EQ(parse("o.in.a, INIT FROM 0 TO 10 NB_TIMES FEW, EV = 0"), 0);
+    const std::string err = diagnostics();
+    EXPECT_EQ(err,
+              "Harnex-E-FOR_CONST,  [s.ptu:3] Constant value expected in INIT FROM n\n"
+              "Harnex-E-FOR_CONST,  [s.ptu:4] Constant value expected in INIT FROM n + 1\n"
+              "Harnex-E-INTSUPEUN,  [s.ptu:5] Integer greater than 1 expected FEW\n");
+    ::testing::internal::CaptureStderr();
+}
+
 TEST_F(VariableTypeTest, VariablesNamedThroughMacrosKeepTheScriptsText) {
     analysis.analyse_declarations(
         analysis.preprocess("struct tm2 { long sec; };\nstruct st2 { struct tm2 mtim; } st;\n"

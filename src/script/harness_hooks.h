@@ -65,6 +65,7 @@ struct NativeComponent {
     std::string type_text;
     VariableKind kind = VariableKind::unknown;
     TypeFacts facts;
+    bool read_only = false;  // const, or part of a const object
 };
 
 struct NativeVariable {
@@ -73,6 +74,13 @@ struct NativeVariable {
     VariableKind kind = VariableKind::unknown;
     bool structure = false;
     bool array = false;
+    // The object cannot be assigned: it is const, an array of const
+    // elements, or part of a const object (a member of a const structure,
+    // reached through a pointer to const ...).
+    bool read_only = false;
+    // An array declared without a bound ("extern int t[];"): it has no
+    // size the harness could walk.
+    bool unknown_bound = false;
     TypeFacts facts;
     std::vector<NativeComponent> components;
     // The first type of the variable or of its components that the runtime

@@ -649,6 +649,7 @@ std::string ScriptReader::include_scan(const std::string& path, ScanKind kind,
     std::vector<std::string> work{path};
     std::string version;
     bool version_found = false;
+    long source_last_line = -1;
     std::string line;
     for (std::size_t index = 0; index < work.size(); ++index) {
         const ScanKind file_kind = index == 0 ? kind : ScanKind::include;
@@ -694,6 +695,9 @@ std::string ScriptReader::include_scan(const std::string& path, ScanKind kind,
                     }
                 }
             }
+            if (file_kind == ScanKind::source) {
+                source_last_line = line_number;
+            }
             if (analysis) {
                 continue;
             }
@@ -723,6 +727,14 @@ std::string ScriptReader::include_scan(const std::string& path, ScanKind kind,
                 work.push_back(name);
             }
         }
+    }
+    if (version_search && !version_found) {
+        // A version was asked for and the source has no line that gives
+        // one: the link records keep the HEADER's version alone. Told at
+        // the end of the source, with the pattern searched for.
+        set_report_file(path);
+        set_report_line(source_last_line);
+        report_warning(msg::NUMVERABS, version_pattern);
     }
     return version;
 }

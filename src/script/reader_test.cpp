@@ -423,6 +423,23 @@ TEST_F(ReaderTest, ScanOfSourceFindsTheFirstVersion) {
     EXPECT_NE(again.body.find("V1.2"), std::string::npos);
 }
 
+TEST_F(ReaderTest, ScanOfSourceWithoutVersionSaysSo) {
+    // The pattern is there, but no quoted number follows it.
+    write("unit.c", "/* @(#) vers */\nint unit;\nint other;\n");
+    session_ = std::make_unique<OutputSession>(settings("t.ptu"));
+    ScriptReader reader(options_, *session_, native_);
+    // Without a pattern nothing is looked for, nor missed.
+    EXPECT_EQ(reader.include_scan("unit.c", ScanKind::source, {}), "");
+    EXPECT_EQ(reader.include_scan("unit.c", ScanKind::source, "@(#) VERS"), "");
+    std::vector<Diagnostic> all = diagnostics();
+    ASSERT_EQ(all.size(), 1u);
+    EXPECT_EQ(all[0].code, "NUMVERABS");
+    EXPECT_EQ(all[0].severity, 'W');
+    EXPECT_EQ(all[0].file, "unit.c");
+    EXPECT_EQ(all[0].line, 2);
+    EXPECT_EQ(all[0].body, "Missing version number @(#) VERS");
+}
+
 TEST_F(ReaderTest, ScanIsSkippedWithAnalysisExceptTheVersion) {
     options_.analysis_enabled = true;
     write("unit.c", "#include \"x.h\"\nVERSION \"2.0\"\n");

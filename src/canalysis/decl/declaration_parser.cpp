@@ -83,7 +83,8 @@ ParserContext::ParserContext(std::string_view text, TypeTable& table,
 void ParserContext::report(Severity level, MessageCode code, std::string_view argument, long line) {
     // A system header may declare again what another one declared: the
     // compiler accepts it from its own headers without a word.
-    if (level == Severity::warning && (code == msg::REDEFSYMB || code == msg::REDEFSTRU) &&
+    if (level == Severity::warning &&
+        (code == msg::REDEFSYMB || code == msg::REDEFSTRU || code == msg::TYPDEFSEU) &&
         run_.is_system_file && run_.is_system_file(file_)) {
         return;
     }
@@ -633,6 +634,10 @@ void ParserContext::declare_specifiers_only(Specs* specs) {
     // "struct s { ... };" entered its tag already; a specifier list with
     // nothing declared still has its base type composed for its warnings.
     if (!specs->words.empty()) compose(*specs);
+    if (specs->storage & storage_typedef) {
+        // "typedef int;", "typedef struct s { ... };": no name is defined.
+        report(Severity::warning, msg::TYPDEFSEU, statement_text(), last_token_line_);
+    }
     end_statement();
 }
 

@@ -142,6 +142,20 @@ TEST_F(Declarations, TagsAreCompletedAndRedefinitionsWarned) {
     EXPECT_EQ(c_lookup_tag("node", table_, TagKind::union_tag), nullptr);
 }
 
+TEST_F(Declarations, TypedefWithoutANameIsReported) {
+    parse(
+        "typedef int;\nstruct keep { int a; };\ntypedef struct tagged { int b; };\n"
+        "typedef int named;\n");
+    ASSERT_EQ(messages().size(), 2u);
+    EXPECT_EQ(messages()[0], "W:TYPDEFSEU:typedef int;");
+    EXPECT_EQ(sink_.lines[0], 1);
+    EXPECT_EQ(messages()[1].rfind("W:TYPDEFSEU:typedef struct tagged", 0), 0u) << messages()[1];
+    EXPECT_EQ(sink_.lines[1], 3);
+    // The tag is entered all the same, and the named typedef too.
+    EXPECT_NE(c_lookup_tag("tagged", table_, TagKind::struct_tag), nullptr);
+    EXPECT_NE(type_of("named"), nullptr);
+}
+
 TEST_F(Declarations, SymbolRedefinitions) {
     parse("int f(int); int f(int, int);");
     ASSERT_EQ(messages().size(), 1u);

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <cstdio>
 #include <map>
 #include <optional>
@@ -794,6 +795,14 @@ std::vector<ValueFinding> c_check_value(ExpressionRun& run, std::string_view tex
                 } else if (root->kind == ExprKind::integer_constant &&
                            kind == CValueKind::character && !integer_fits(root->value, 8, true)) {
                     findings.push_back({msg::ENTOUTRAN, std::string(text), true});
+                } else if (root->kind == ExprKind::real_constant && kind != CValueKind::real) {
+                    // The harness converts the value to the variable's type,
+                    // which drops the fraction: 2.5 is assigned, or expected,
+                    // as 2. Told, not refused: C takes it.
+                    const long double value = std::strtold(real_image(root->real).c_str(), nullptr);
+                    if (value != std::floor(value)) {
+                        findings.push_back({msg::CONVERTYP, std::string(text), false});
+                    }
                 }
                 break;
             case CValueKind::pointer:

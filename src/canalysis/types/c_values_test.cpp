@@ -170,6 +170,12 @@ TEST_F(CValues, ValuesTheHarnessCannotTakeAreFound) {
     EXPECT_EQ(findings("up", "NONIL"), "");
     EXPECT_EQ(findings("gp", "NIL"), "");
     EXPECT_EQ(findings("up", "2.5"), "TYPESMISM");
+    // A fraction given to a whole number is lost on the way: told, not refused.
+    EXPECT_EQ(findings("b", "2.5"), "CONVERTYP");
+    EXPECT_EQ(findings("b", "-0.5e0"), "CONVERTYP");
+    EXPECT_EQ(findings("c", "65.5"), "CONVERTYP");
+    EXPECT_EQ(findings("b", "2.0"), "");
+    EXPECT_EQ(findings("b", "25e-1"), "CONVERTYP");
     EXPECT_EQ(findings("up", "(unsigned char *)0"), "");
     // An array or a pointer given to a number.
     EXPECT_EQ(findings("b", "hash"), "TYPESMISM");

@@ -73,6 +73,14 @@ TEST_F(DispatcherTest, UnknownAndUnhandledKeywordsAreReported) {
                                                  "INHERITE i", "INCLUDE SEGMENT s", "END_TEST"}));
 }
 
+TEST_F(DispatcherTest, RegisterIsAcceptedAndIgnored) {
+    run_body("SERVICE s\nTEST t\nELEMENT\nregister r, INIT = 1, EV = 1\nEND ELEMENT\n");
+    // Nothing of it reached the element, and nothing is said of it.
+    EXPECT_TRUE(has("W-ELMT_VIDE"));
+    EXPECT_FALSE(has("W-MOTCLEOBS"));
+    EXPECT_FALSE(has("W-STXMETAIN"));
+}
+
 TEST_F(DispatcherTest, TrailingSemicolonIsReportedExceptInComments) {
     run_body("COMMENT a;\nSERVICE s;\n");
     Diagnostic semicolon = first("LIGNERRON");
@@ -405,6 +413,21 @@ TEST_F(DispatcherTest, FamilyPlacement) {
     EXPECT_TRUE(has_record("F3 a, b"));
 }
 
+TEST_F(DispatcherTest, FamilyOfSeparatorsOnlyNamesNoFamily) {
+    run_body(
+        "SERVICE s\nTEST t\nFAMILY , ,\nELEMENT\nEND ELEMENT\nEND TEST\nTEST u\n"
+        "FAMILY a,b\nEND TEST\n");
+    std::vector<Diagnostic> empty;
+    for (const Diagnostic& d : diagnostics()) {
+        if (d.code == "NOMFAMVID") empty.push_back(d);
+    }
+    ASSERT_EQ(empty.size(), 1u);
+    EXPECT_EQ(empty[0].severity, 'W');
+    EXPECT_EQ(empty[0].file, "t.ptu");
+    EXPECT_EQ(empty[0].line, 5);
+    EXPECT_EQ(empty[0].body, "Empty family name , ,");
+}
+
 // Selection.
 
 TEST_F(DispatcherTest, SelectionLeavesServicesOutOfTheRecords) {
@@ -529,6 +552,72 @@ TEST_F(DispatcherTest, StructuresAndDeclarations) {
     EXPECT_NE(types.find_variable("p.x"), nullptr);
     EXPECT_NE(types.find_variable("(*pp).y"), nullptr);
     EXPECT_EQ(types.find_variable("n"), nullptr);
+}
+
+TEST_F(DispatcherTest, StructureDefinedTwiceInOneBlockOrHoldingItselfIsRefused) {
+    // Lines 3 and 5 define point at script level, line 7 puts a point in
+    // the point; the service may define a point of its own (line 9).
+    run_body(
+        "DEFINE STRUCTURE point\nEND DEFINE\nDEFINE STRUCTURE point\nFIELD x = int\n"
+        "FIELD next = point\nSERVICE s\nDEFINE STRUCTURE point\nFIELD y = int\n"
+        "DEFINE STRUCTURE pair\nFIELD a = point\nEND DEFINE\n");
+    std::vector<Diagnostic> errors;
+    for (const Diagnostic& d : diagnostics()) {
+        if (d.severity == 'E') errors.push_back(d);
+    }
+    ASSERT_EQ(errors.size(), 2u);
+    EXPECT_EQ(errors[0].code, "DUPSTRNAM");
+    EXPECT_EQ(errors[0].file, "t.ptu");
+    EXPECT_EQ(errors[0].line, 5);
+    EXPECT_EQ(errors[0].body, "The structure point already exists");
+    EXPECT_EQ(errors[1].code, "STRRECURS");
+    EXPECT_EQ(errors[1].line, 7);
+    EXPECT_EQ(errors[1].body, "Recursive structure point");
+    // The service's structures ended with it; the script's latest point
+    // kept its field x and not the one that held a point.
+    const ScriptTypes& types = front_end_->dispatcher().types();
+    EXPECT_EQ(types.find_structure("pair"), nullptr);
+    ASSERT_NE(types.find_structure("point"), nullptr);
+    ASSERT_EQ(types.find_structure("point")->fields.size(), 1u);
+    EXPECT_EQ(types.find_structure("point")->fields[0].path, "x");
+}
+
+TEST_F(DispatcherTest, FormatGivenAgainWithAnotherTextIsReported) {
+    options_.analysis_enabled = true;
+    run_body(
+        "SERVICE s\nFORMAT x = HEXA\nFORMAT x = HEXA\nFORMAT x = DECIMAL\nEND SERVICE\n"
+        "SERVICE t\nFORMAT x = BINARY\nEND SERVICE\n");
+    std::vector<Diagnostic> redefined;
+    for (const Diagnostic& d : diagnostics()) {
+        if (d.code == "FORMREDEF") redefined.push_back(d);
+    }
+    // The same text again is no change; each service has formats of its own.
+    ASSERT_EQ(redefined.size(), 1u);
+    EXPECT_EQ(redefined[0].severity, 'W');
+    EXPECT_EQ(redefined[0].file, "t.ptu");
+    EXPECT_EQ(redefined[0].line, 6);
+    EXPECT_EQ(redefined[0].body, "Format of x redefined");
+    EXPECT_FALSE(has("W-FMTINCOMP"));
+}
+
+TEST_F(DispatcherTest, FormatThatNamesNoDisplayBaseIsReported) {
+    options_.analysis_enabled = true;
+    run_body(
+        "FORMAT a = %x\nFORMAT b = octal\nFORMAT c = x\nFORMAT d = Unsigned\n"
+        "FORMAT e = bin\nFORMAT f = D\n");
+    std::vector<Diagnostic> refused;
+    for (const Diagnostic& d : diagnostics()) {
+        if (d.code == "FMTINCOMP") refused.push_back(d);
+    }
+    ASSERT_EQ(refused.size(), 2u);
+    EXPECT_EQ(refused[0].severity, 'W');
+    EXPECT_EQ(refused[0].file, "t.ptu");
+    EXPECT_EQ(refused[0].line, 3);
+    EXPECT_EQ(refused[0].body, "Incompatible format %x");
+    EXPECT_EQ(refused[1].line, 4);
+    EXPECT_EQ(refused[1].body, "Incompatible format octal");
+    // Still recorded: the variable keeps its default base.
+    EXPECT_EQ(front_end_->dispatcher().formats().at("a"), "%x");
 }
 
 TEST_F(DispatcherTest, ConstantsBeforeTheFirstService) {

@@ -409,6 +409,11 @@ void Dispatcher::handle_family(const Statement& s) {
         return;
     }
     close_environment_and_define();
+    if (!s.argument.empty() && split_names(s.argument).empty()) {
+        // Only separators: the test belongs to no family (an empty
+        // argument is reported by the dispatch already).
+        report_warning(msg::NOMFAMVID, s.argument);
+    }
     apply_family(s.argument);
 }
 

@@ -18,6 +18,7 @@
 #include "support/text.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace vx {
 
@@ -362,6 +363,13 @@ void Dispatcher::define_structure(std::string_view rest, std::string_view statem
             return;
         }
     }
+    const ScriptStructure* earlier = types_.find_structure(words.word);
+    if (earlier != nullptr && earlier->level == state_.current_level()) {
+        // A block of its own may define the name again for itself; the
+        // same block may not. The new definition still takes the FIELD
+        // statements that follow, so that they are not reported again.
+        report_error(msg::DUPSTRNAM, words.word);
+    }
     types_.define_structure(words.word, state_.current_level());
     state_.define_structure_open = true;
     if (options_.analysis_enabled) {
@@ -408,6 +416,11 @@ void Dispatcher::handle_field(const Statement& s) {
     type = normalise_blanks(type);
     if (structure->find_field(path) != nullptr) {
         report_error(msg::DUPNOMCHP, path);
+        return;
+    }
+    if (type == structure->name) {
+        // A structure cannot hold a whole copy of itself.
+        report_error(msg::STRRECURS, type);
         return;
     }
     const std::optional<bool> base = native_.base_type(type);
@@ -492,7 +505,19 @@ void Dispatcher::handle_format(const Statement& s) {
         report_warning(msg::NOMVARINC, s.argument);
         return;
     }
-    formats_[variable] = format;
+    // The display formats are HEXADECIMAL (or X...), DECIMAL, BINARY and
+    // UNSIGNED, any abbreviation; anything else ("%x", OCTAL) would show
+    // the variable in its default base without a word.
+    const char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(format[0])));
+    if (std::string_view("HXDBU").find(letter) == std::string_view::npos) {
+        report_warning(msg::FMTINCOMP, format);
+    }
+    auto [entry, added] = formats_.try_emplace(variable, format);
+    if (!added && entry->second != format) {
+        // The later format is the one the checks will use.
+        report_warning(msg::FORMREDEF, variable);
+        entry->second = format;
+    }
 }
 
 // STUB.

@@ -62,6 +62,8 @@ void Dispatcher::handle_include(const Statement& s) {
 
 void Dispatcher::handle_unknown(const Statement& s) { report_warning(msg::STXMETAIN, s.text); }
 
+// REGISTER has no effect any more: the statement is ignored, and said so,
+// since its variables are neither set nor checked.
 void Dispatcher::handle_register(const Statement&) {}
 
 void Dispatcher::handle_database(const Statement& s) {

@@ -62,6 +62,16 @@ bool strict_integer(std::string_view text, long long& value) {
     return integer_constant(trimmed(text), value);
 }
 
+// A number written as a plain constant ("2", "-0.5"), as the generator
+// reads the bounds and the step of a range.
+bool constant_number(std::string_view text, long double& value) {
+    const std::string copy(trimmed(text));
+    if (copy.empty()) return false;
+    char* end = nullptr;
+    value = std::strtold(copy.c_str(), &end);
+    return end != copy.c_str() && *end == '\0';
+}
+
 bool is_pointer(VariableKind k) {
     return k == VariableKind::pointer || k == VariableKind::function_pointer;
 }
@@ -354,11 +364,24 @@ bool VariableStatementParser::parse_range(Item& item, std::string_view argument)
         return false;
     }
     long long n = 0;
-    const bool literal = strict_integer(count_text, n);
+    bool literal = strict_integer(count_text, n);
+    if (!literal && !count_text.empty() && c.init_from_kind != InitFromKind::step &&
+        options_.analysis_enabled) {
+        // A macro that stands for a number gives that number.
+        std::string expanded;
+        literal = value(item, count_text, 0, expanded) && strict_integer(expanded, n);
+    }
     const long long minimum = c.init_from_kind == InitFromKind::count ? 2 : 1;
     if (c.init_from_kind != InitFromKind::step &&
         (count_text.empty() || (literal && n < minimum))) {
         report_error(msg::INTSUPEUN, count_text);
+        return false;
+    }
+    if (c.init_from_kind != InitFromKind::step && !literal) {
+        // The harness is built with that many values (the table of random
+        // values, the spacing of the repeated ones): a count only the run
+        // knows cannot be generated.
+        report_error(msg::FOR_CONST, count_text);
         return false;
     }
     c.init_count = 0;
@@ -379,6 +402,18 @@ bool VariableStatementParser::parse_range(Item& item, std::string_view argument)
     if (step.empty()) {
         report_error(msg::STIMDOMAT);
         return false;
+    }
+    long double first = 0, last = 0, increment = 0;
+    if (c.init_from_kind == InitFromKind::step && constant_number(step, increment)) {
+        // The loop would never reach its end: a zero step, or a step that
+        // goes down a range that goes up (a range that goes down takes
+        // its step either way).
+        const bool rising =
+            constant_number(from, first) && constant_number(to, last) && first <= last;
+        if (increment == 0 || (increment < 0 && rising)) {
+            report_error(msg::INCREMENT, step);
+            return false;
+        }
     }
     c.init_from = true;
     c.init_value = from + "," + to + "," + step;
@@ -800,6 +835,12 @@ int VariableStatementParser::parse_variable_statement(std::string_view argument,
         report_error(msg::TYPNONGER, native->unsupported_type);
         return 0;
     }
+    if (native.has_value() && native->found && native->unknown_bound) {
+        // "extern int t[];": the harness has no size to assign or check
+        // the array by; its elements can still be named one by one.
+        report_error(msg::TAITABINC, variable);
+        return 0;
+    }
     if (c.explicit_type) {
         c.kind = explicit_kind(c.type_text);
         if (c.kind == VariableKind::unknown) {
@@ -850,6 +891,25 @@ int VariableStatementParser::parse_variable_statement(std::string_view argument,
     }
     if (!parse_item(item, rest) || !check_item(item) || !check_links(item, list)) {
         return 0;
+    }
+    if (c.init && native.has_value() && native->found) {
+        // The harness would assign a const object, which does not compile;
+        // checking it (EV, MIN, MAX) is fine.
+        std::string read_only;
+        if (native->read_only) {
+            read_only = variable;
+        } else {
+            for (const NativeComponent& component : native->components) {
+                if (component.read_only) {
+                    read_only = component.expression;
+                    break;
+                }
+            }
+        }
+        if (!read_only.empty()) {
+            report_error(msg::CONSTINIT, read_only);
+            return 0;
+        }
     }
     // An environment's statement is not part of the test it is written in:
     // the test's limits and names count the statements of its elements.
@@ -1079,7 +1139,7 @@ bool VariableStatementParser::check_values(Item& item, const VariableClause& rec
                                                    : record.variable + ": " + finding.argument);
                     ok = false;
                 } else {
-                    report_warning(finding.code, finding.argument);
+                    report_warning(finding.code, record.variable + ": " + finding.argument);
                 }
             }
         }

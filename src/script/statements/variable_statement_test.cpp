@@ -160,8 +160,10 @@ TEST_F(VariableStatementTest, RangesCountTheirValues) {
     EXPECT_EQ(parse("b, int, INIT FROM 0 TO 10 NB_TIMES 5, EV = 0"), Codes{});
     EXPECT_EQ(last().init_from_kind, InitFromKind::count);
     EXPECT_EQ(last().init_count, 5);
-    EXPECT_EQ(parse("c, int, INIT FROM 0 TO 10 NB_VALUE N, EV = 0"), Codes{});
-    EXPECT_EQ(last().init_count, 0);
+    // The harness needs the count to build the values.
+    EXPECT_EQ(parse("c, int, INIT FROM 0 TO 10 NB_VALUE N, EV = 0"), Codes{"E-FOR_CONST"});
+    EXPECT_EQ(parse("c, int, INIT FROM 0 TO 10 NB_RANDOM 2*N, EV = 0"), Codes{"E-FOR_CONST"});
+    EXPECT_EQ(last().variable, "b");
     EXPECT_EQ(parse("d, int, INIT FROM 0 TO 10 NB_RANDOM 3 +BOUNDS, EV = 0"), Codes{});
     EXPECT_EQ(last().init_from_kind, InitFromKind::random_bounds);
     EXPECT_EQ(last().init_count, 5);
