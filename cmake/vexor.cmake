@@ -54,6 +54,34 @@ function(vx_module name)
   endif()
 endfunction()
 
+# vx_fuzz_targets(LIBRARY NAME...) makes each libFuzzer program NAME with
+# vx_fuzz_target when the fuzz build is asked for (-DVX_FUZZ=ON), which
+# needs clang.
+option(VX_FUZZ "Build the libFuzzer targets" OFF)
+function(vx_fuzz_targets library)
+  if(NOT VX_FUZZ)
+    return()
+  endif()
+  if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    message(FATAL_ERROR "VX_FUZZ needs clang (libFuzzer)")
+  endif()
+  foreach(name ${ARGN})
+    vx_fuzz_target(${name} ${library})
+  endforeach()
+endfunction()
+
+# vx_grammar(NAME FILE) generates the Bison parser FILE (a .y of the
+# current folder) into the build tree as canalysis/NAME.{cpp,hpp} and adds
+# it to the library vx_canalysis; conflicts in the grammar are errors.
+function(vx_grammar name file)
+  bison_target(${name}
+    ${CMAKE_CURRENT_SOURCE_DIR}/${file}
+    ${VX_GENERATED_DIR}/canalysis/${name}.cpp
+    DEFINES_FILE ${VX_GENERATED_DIR}/canalysis/${name}.hpp
+    COMPILE_FLAGS "-Wall -Werror=conflicts-sr -Werror=conflicts-rr")
+  target_sources(vx_canalysis PRIVATE ${BISON_${name}_OUTPUTS})
+endfunction()
+
 # vx_fuzz_target(NAME LIBRARY) makes the libFuzzer program NAME from
 # NAME.cpp of the current folder or one of its stage folders, linked with
 # LIBRARY, into build/fuzz. The
