@@ -10,12 +10,14 @@
 // is off) is stepped over line by line; only directive lines are read.
 #include "canalysis/cpp/preprocessor.h"
 
+#include "canalysis/cpp/cpp_text.h"
 #include "canalysis/cpp/if_evaluator.h"
 #include "canalysis/types/target_model.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <optional>
 
 namespace vx {
 
@@ -38,35 +40,17 @@ enum class Directive {
     line_d
 };
 
-struct DirectiveRow {
-    std::string_view name;
-    Directive directive;
-};
+// The directive names, in the order of Directive.
+constexpr std::array<std::string_view, 14> directive_names = {
+    "define",  "if",           "ifdef", "ifndef", "endif",   "else",  "elif",
+    "include", "include_next", "undef", "pragma", "warning", "error", "line"};
 
-constexpr std::array<DirectiveRow, 14> directive_table = {{
-    {"define", Directive::define_d},
-    {"if", Directive::if_d},
-    {"ifdef", Directive::ifdef_d},
-    {"ifndef", Directive::ifndef_d},
-    {"endif", Directive::endif_d},
-    {"else", Directive::else_d},
-    {"elif", Directive::elif_d},
-    {"include", Directive::include_d},
-    {"include_next", Directive::include_next_d},
-    {"undef", Directive::undef_d},
-    {"pragma", Directive::pragma_d},
-    {"warning", Directive::warning_d},
-    {"error", Directive::error_d},
-    {"line", Directive::line_d},
-}};
-
-const DirectiveRow* find_directive(std::string_view name) {
-    for (const DirectiveRow& row : directive_table) {
-        if (row.name == name) {
-            return &row;
-        }
+std::optional<Directive> find_directive(std::string_view name) {
+    const auto* found = std::find(directive_names.begin(), directive_names.end(), name);
+    if (found == directive_names.end()) {
+        return std::nullopt;
     }
-    return nullptr;
+    return static_cast<Directive>(found - directive_names.begin());
 }
 
 // The commands of "#pragma vexor", in the order abbreviations are tried.
@@ -277,14 +261,10 @@ long Preprocessor::read_directive_line(InputLevel& level, std::string& line) {
             continue;
         }
         if (c == '/' && i + 1 < t.size() && t[i + 1] == '*') {
-            std::size_t e = t.find("*/", i + 2);
-            std::size_t stop = e == std::string::npos ? t.size() : e + 2;
-            lines += std::count(t.begin() + static_cast<long>(i),
-                                t.begin() + static_cast<long>(stop), '\n');
+            i = block_comment_end(t, i, lines);
             if (!lenient_) {
                 line += ' ';
             }
-            i = stop;
             continue;
         }
         if (c == '/' && i + 1 < t.size() && t[i + 1] == '/') {
@@ -293,16 +273,8 @@ long Preprocessor::read_directive_line(InputLevel& level, std::string& line) {
             continue;
         }
         if (c == '"' || c == '\'') {
-            std::size_t b = i++;
-            while (i < t.size() && t[i] != c && t[i] != '\n') {
-                if (t[i] == '\\' && i + 1 < t.size() && t[i + 1] != '\n') {
-                    ++i;
-                }
-                ++i;
-            }
-            if (i < t.size() && t[i] == c) {
-                ++i;
-            }
+            std::size_t b = i;
+            i = literal_on_line_end(t, i, nullptr);
             line.append(t, b, i - b);
             continue;
         }
@@ -330,18 +302,17 @@ void Preprocessor::directive(InputLevel& level) {
     std::string_view name;
     std::string_view rest;
     split_directive(line, name, rest);
-    const DirectiveRow* row = name.empty() ? nullptr : find_directive(name);
-    if (row == nullptr && !trim(line).empty()) {
+    std::optional<Directive> found = name.empty() ? std::nullopt : find_directive(name);
+    if (!found && !trim(line).empty()) {
         // Not a directive of ours ("#ident" ...): ordinary text.
         write_out('#');
         outputs_.back().append(line);
     }
-    if (row != nullptr &&
-        (row->directive == Directive::error_d || row->directive == Directive::warning_d)) {
+    if (found == Directive::error_d || found == Directive::warning_d) {
         write_out('#');
         outputs_.back().append(line);
     }
-    if (row != nullptr && row->directive == Directive::pragma_d) {
+    if (found == Directive::pragma_d) {
         std::string_view word;
         std::string_view after;
         if (vexor_pragma(rest, word, after) && !word.empty() &&
@@ -352,8 +323,8 @@ void Preprocessor::directive(InputLevel& level) {
         }
     }
     write_newlines(lines);
-    if (row != nullptr) {
-        run_directive(static_cast<int>(row->directive), rest);
+    if (found) {
+        run_directive(static_cast<int>(*found), rest);
     }
     directive_line_ = -1;
 }
@@ -764,24 +735,16 @@ std::string Preprocessor::find_include(std::string_view name, bool next, int& en
 }
 
 void Preprocessor::do_include(std::string_view rest, bool next) {
-    auto file_name = [](std::string_view arg, std::string_view& name) {
-        if (arg.size() >= 2 && ((arg.front() == '"' && arg.find('"', 1) == arg.size() - 1) ||
-                                (arg.front() == '<' && arg.find('>', 1) == arg.size() - 1))) {
-            name = arg.substr(1, arg.size() - 2);
-            return true;
-        }
-        return false;
-    };
     std::string_view arg = trim(rest);
     std::string_view name;
     std::string expanded;
-    if (!file_name(arg, name)) {
+    if (!include_file_name(arg, name)) {
         expanded = expand_text(arg, LevelKind::directive_argument);
         if (fatal_) {
             return;
         }
         arg = trim(expanded);
-        if (!file_name(arg, name)) {
+        if (!include_file_name(arg, name)) {
             report(Severity::warning, msg::ERINCLUDE, trim(rest));
             return;
         }
@@ -834,12 +797,12 @@ void Preprocessor::do_pragma(std::string_view rest) {
         std::string_view name;
         std::string_view body;
         split_directive(current, name, body);
-        const DirectiveRow* row = find_directive(name);
-        if (row == nullptr) {
+        std::optional<Directive> found = find_directive(name);
+        if (!found) {
             return;
         }
-        if (row->directive != Directive::pragma_d) {
-            run_directive(static_cast<int>(row->directive), body);
+        if (*found != Directive::pragma_d) {
+            run_directive(static_cast<int>(*found), body);
             return;
         }
         if (vexor_pragma(body, word, after)) {

@@ -9,6 +9,8 @@
 // definition is dropped, leaving the table as it was.
 #include "canalysis/cpp/macro_table.h"
 
+#include "canalysis/cpp/cpp_text.h"
+
 #include <algorithm>
 
 namespace vx {
@@ -74,23 +76,6 @@ std::size_t literal_end(std::string_view text, std::size_t i) {
             return i;
         }
         ++i;
-    }
-    return i;
-}
-
-// End of a preprocessing number starting at `i`.
-std::size_t number_end(std::string_view text, std::size_t i) {
-    while (i < text.size()) {
-        char c = text[i];
-        if ((c == '+' || c == '-') && i > 0 &&
-            (text[i - 1] == 'e' || text[i - 1] == 'E' || text[i - 1] == 'p' ||
-             text[i - 1] == 'P')) {
-            ++i;
-        } else if (is_identifier_char(static_cast<unsigned char>(c)) || c == '.') {
-            ++i;
-        } else {
-            break;
-        }
     }
     return i;
 }
@@ -167,6 +152,19 @@ std::size_t parse_parameters(std::string_view text, std::size_t i, MacroDefiniti
         d.parameter_count = 0;
         return i + 1;
     }
+    // The end of the "..." at `at`; npos, reported, for any other run of
+    // dots.
+    auto ellipsis_end = [&](std::size_t at) {
+        std::size_t dots = at;
+        while (dots < text.size() && text[dots] == '.') {
+            ++dots;
+        }
+        if (dots - at != 3) {
+            reporter.macro_report(Severity::warning, msg::BADPARDEF, "\"...\" expected");
+            return std::string_view::npos;
+        }
+        return dots;
+    };
     while (true) {
         i = skip_blanks(text, i);
         if (i >= text.size()) {
@@ -188,25 +186,17 @@ std::size_t parse_parameters(std::string_view text, std::size_t i, MacroDefiniti
             names.emplace_back(text.substr(i, e - i));
             i = skip_blanks(text, e);
             if (i < text.size() && text[i] == '.') {
-                std::size_t dots = i;
-                while (dots < text.size() && text[dots] == '.') {
-                    ++dots;
-                }
-                if (dots - i != 3) {
-                    reporter.macro_report(Severity::warning, msg::BADPARDEF, "\"...\" expected");
-                    return std::string_view::npos;
+                std::size_t dots = ellipsis_end(i);
+                if (dots == std::string_view::npos) {
+                    return dots;
                 }
                 d.variadic = VariadicForm::named;
                 i = skip_blanks(text, dots);
             }
         } else if (c == '.') {
-            std::size_t dots = i;
-            while (dots < text.size() && text[dots] == '.') {
-                ++dots;
-            }
-            if (dots - i != 3) {
-                reporter.macro_report(Severity::warning, msg::BADPARDEF, "\"...\" expected");
-                return std::string_view::npos;
+            std::size_t dots = ellipsis_end(i);
+            if (dots == std::string_view::npos) {
+                return dots;
             }
             names.emplace_back("__VA_ARGS__");
             d.variadic = VariadicForm::anonymous;

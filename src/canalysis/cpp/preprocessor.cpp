@@ -20,6 +20,7 @@
 // ("-" "-1" must not become "--1").
 #include "canalysis/cpp/preprocessor.h"
 
+#include "canalysis/cpp/cpp_text.h"
 #include "canalysis/cpp/if_evaluator.h"
 #include "canalysis/types/target_model.h"
 
@@ -89,21 +90,6 @@ std::string without_marks(std::string_view text) {
         }
     }
     return out;
-}
-
-std::size_t number_end(std::string_view text, std::size_t i) {
-    while (i < text.size()) {
-        char c = text[i];
-        if ((c == '+' || c == '-') && (text[i - 1] == 'e' || text[i - 1] == 'E' ||
-                                       text[i - 1] == 'p' || text[i - 1] == 'P')) {
-            ++i;
-        } else if (is_identifier_char(static_cast<unsigned char>(c)) || c == '.') {
-            ++i;
-        } else {
-            break;
-        }
-    }
-    return i;
 }
 
 const char* const month_names[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
@@ -811,32 +797,21 @@ bool Preprocessor::collect_arguments(const MacroDefinition& d, std::vector<std::
         std::size_t i = level.pos;
         while (i < t.size()) {
             char c = t[i];
-            if (c == '"' || c == '\'') {
-                std::size_t b = i++;
-                while (i < t.size() && t[i] != c && t[i] != '\n') {
-                    if (t[i] == '\\' && i + 1 < t.size()) {
-                        if (t[i + 1] == '\n' && file) {
-                            ++level.line;
-                        }
-                        ++i;
-                    }
-                    ++i;
+            if (c == '"' || c == '\'' || (c == '/' && i + 1 < t.size() && t[i + 1] == '*')) {
+                // A literal is kept as it is, a comment becomes one blank;
+                // the line ends inside count in a file.
+                long newlines = 0;
+                std::size_t b = i;
+                if (c == '/') {
+                    i = block_comment_end(t, i, newlines);
+                    current += ' ';
+                } else {
+                    i = literal_on_line_end(t, i, &newlines);
+                    current.append(t, b, i - b);
                 }
-                if (i < t.size() && t[i] == c) {
-                    ++i;
-                }
-                current.append(t, b, i - b);
-                continue;
-            }
-            if (c == '/' && i + 1 < t.size() && t[i + 1] == '*') {
-                std::size_t e = t.find("*/", i + 2);
-                std::size_t stop = e == std::string::npos ? t.size() : e + 2;
                 if (file) {
-                    level.line += std::count(t.begin() + static_cast<long>(i),
-                                             t.begin() + static_cast<long>(stop), '\n');
+                    level.line += newlines;
                 }
-                current += ' ';
-                i = stop;
                 continue;
             }
             if (c == '/' && i + 1 < t.size() && t[i + 1] == '/') {
@@ -1219,22 +1194,14 @@ void Preprocessor::expand_feature_test(const MacroEntry& entry) {
     long answer = 0;
     std::string_view arg = trim(argument);
     if (test == FeatureTest::include || test == FeatureTest::include_next) {
-        auto file_name = [](std::string_view a, std::string_view& name) {
-            if (a.size() >= 2 && ((a.front() == '"' && a.find('"', 1) == a.size() - 1) ||
-                                  (a.front() == '<' && a.find('>', 1) == a.size() - 1))) {
-                name = a.substr(1, a.size() - 2);
-                return true;
-            }
-            return false;
-        };
         std::string_view name;
         std::string expanded;
-        if (!file_name(arg, name)) {
+        if (!include_file_name(arg, name)) {
             expanded = expand_text(arg, LevelKind::directive_argument);
             if (fatal_) {
                 return;
             }
-            if (!file_name(trim(expanded), name)) {
+            if (!include_file_name(trim(expanded), name)) {
                 report(Severity::warning, msg::ERINCLUDE, arg);
                 write_out(" 0 ");
                 return;
