@@ -55,28 +55,13 @@ Operand operand_class(TokenKind kind) {
     }
 }
 
-pint smallest_pint() {
-    pint min;
-    min.bytes[0] = 0x80;
-    return min;
-}
-
-pint largest_pint() {
-    pint max;
-    for (std::uint8_t& byte : max.bytes) {
-        byte = 0xFF;
-    }
-    max.bytes[0] = 0x7F;
-    return max;
-}
-
 const pint& min_value() {
-    static const pint value = smallest_pint();
+    static const pint value = pint_smallest();
     return value;
 }
 
 const pint& max_value() {
-    static const pint value = largest_pint();
+    static const pint value = pint_largest();
     return value;
 }
 

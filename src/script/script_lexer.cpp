@@ -126,21 +126,12 @@ int digit_value(char c) {
     return std::toupper(static_cast<unsigned char>(c)) - 'A' + 10;
 }
 
-pint largest_pint() {
-    pint max;
-    for (std::uint8_t& byte : max.bytes) {
-        byte = 0xFF;
-    }
-    max.bytes[0] = 0x7F;
-    return max;
-}
-
 // Converts digits in a base into a big number; false when the value does
 // not fit in 168 bits. The test before each step keeps the library's own
 // overflow report out of it: value * base + digit <= max exactly when
 // value < max / base, or value == max / base and digit <= max % base.
 bool convert_digits(std::string_view digits, unsigned base, pint& value) {
-    static const pint max = largest_pint();
+    static const pint max = pint_largest();
     pint limit;
     pint rest;
     pint_divmod(max, pint_from_int(base), limit, rest);

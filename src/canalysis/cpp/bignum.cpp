@@ -230,6 +230,21 @@ bool operator==(const pint& a, const pint& b) {
 const pint pint_zero{};
 const pint pint_one = store(from_u64(1));
 
+pint pint_largest() {
+    pint max;
+    for (std::uint8_t& byte : max.bytes) {
+        byte = 0xFF;
+    }
+    max.bytes[0] = 0x7F;
+    return max;
+}
+
+pint pint_smallest() {
+    pint min;
+    min.bytes[0] = 0x80;
+    return min;
+}
+
 pint pint_from_int(std::int64_t value) {
     Wide x = from_u64(static_cast<u64>(value));
     if (value < 0) {

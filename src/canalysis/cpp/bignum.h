@@ -43,6 +43,10 @@ struct pint {
 extern const pint pint_zero;
 extern const pint pint_one;
 
+// The largest and the smallest value the layout holds.
+pint pint_largest();
+pint pint_smallest();
+
 // Conversions with host integers (not part of the library's table, but what
 // every lexer and generator needs around it).
 pint pint_from_int(std::int64_t value);

@@ -494,21 +494,19 @@ bool ParserContext::escape(unsigned long& value, bool wide, std::string_view lit
     }
 }
 
-int ParserContext::character(SemanticValue& value, bool wide) {
-    std::size_t start = pos_ - (wide ? 1 : 0);
+bool ParserContext::quoted_literal(char quote, bool wide, std::size_t start, MessageCode unclosed,
+                                   std::vector<unsigned long>& chars, std::string_view& literal) {
     std::size_t close = pos_ + 1;
-    while (close < text_.size() && text_[close] != '\'' && text_[close] != '\n') {
+    while (close < text_.size() && text_[close] != quote && text_[close] != '\n') {
         if (text_[close] == '\\' && close + 1 < text_.size()) ++close;
         ++close;
     }
-    if (close >= text_.size() || text_[close] != '\'') {
+    if (close >= text_.size() || text_[close] != quote) {
         pos_ = close;
-        report(Severity::warning, msg::INVCSTCAR, text_.substr(start, close - start));
-        value.node = make(ExprKind::error);
-        return TOK_CONSTANT;
+        report(Severity::warning, unclosed, text_.substr(start, close - start));
+        return false;
     }
-    std::string_view literal = text_.substr(start, close + 1 - start);
-    std::vector<unsigned long> chars;
+    literal = text_.substr(start, close + 1 - start);
     bool good = true;
     pos_ = pos_ + 1;
     while (pos_ < close) {
@@ -524,7 +522,13 @@ int ParserContext::character(SemanticValue& value, bool wide) {
         }
     }
     pos_ = close + 1;
-    if (!good) {
+    return good;
+}
+
+int ParserContext::character(SemanticValue& value, bool wide) {
+    std::vector<unsigned long> chars;
+    std::string_view literal;
+    if (!quoted_literal('\'', wide, pos_ - (wide ? 1 : 0), msg::INVCSTCAR, chars, literal)) {
         value.node = make(ExprKind::error);
         return TOK_CONSTANT;
     }
@@ -575,37 +579,14 @@ int ParserContext::character(SemanticValue& value, bool wide) {
 }
 
 int ParserContext::string_literal(SemanticValue& value, bool wide) {
-    std::size_t start = pos_ - (wide ? 1 : 0);
-    std::size_t close = pos_ + 1;
-    while (close < text_.size() && text_[close] != '"' && text_[close] != '\n') {
-        if (text_[close] == '\\' && close + 1 < text_.size()) ++close;
-        ++close;
-    }
-    if (close >= text_.size() || text_[close] != '"') {
-        pos_ = close;
-        report(Severity::warning, msg::SYNTAXERR, text_.substr(start, close - start));
+    std::vector<unsigned long> chars;
+    std::string_view literal;
+    if (!quoted_literal('"', false, pos_ - (wide ? 1 : 0), msg::SYNTAXERR, chars, literal)) {
         value.node = make(ExprKind::error);
         return TOK_CONSTANT;
     }
-    std::string_view literal = text_.substr(start, close + 1 - start);
     std::string decoded;
-    bool good = true;
-    pos_ = pos_ + 1;
-    while (pos_ < close) {
-        if (text_[pos_] == '\\') {
-            ++pos_;
-            unsigned long c = 0;
-            if (!escape(c, false, literal)) good = false;
-            decoded += static_cast<char>(c);
-        } else {
-            decoded += text_[pos_++];
-        }
-    }
-    pos_ = close + 1;
-    if (!good) {
-        value.node = make(ExprKind::error);
-        return TOK_CONSTANT;
-    }
+    for (unsigned long c : chars) decoded += static_cast<char>(c);
     value.node = make(ExprKind::string_literal);
     value.node->text = std::move(decoded);
     value.node->wide = wide;

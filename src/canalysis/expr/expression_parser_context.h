@@ -82,6 +82,12 @@ private:
     // Reads one character of a literal after a backslash; pos_ is after the
     // backslash. Returns false (diagnosed) on a malformed escape.
     bool escape(unsigned long& value, bool wide, std::string_view literal);
+    // Reads the literal between the quote at pos_ and the same quote
+    // further on the line, its escapes decoded into `chars`; `literal` is
+    // its whole text from `start`. One left open is reported with
+    // `unclosed`. False when it is left open or holds a bad escape.
+    bool quoted_literal(char quote, bool wide, std::size_t start, MessageCode unclosed,
+                        std::vector<unsigned long>& chars, std::string_view& literal);
 
     ExpressionRun& run_;
     std::string_view text_;

@@ -403,6 +403,10 @@ private:
                    const std::vector<ListItem>& items, std::size_t& at,
                    const std::optional<std::string_view>& others, int depth,
                    std::vector<std::string>& out);
+    template <typename TypeOf, typename Place, typename Named>
+    bool fill_slots(std::string_view list, const std::string& path, std::size_t count,
+                    TypeOf type_of, Place place, Named named, int depth,
+                    std::vector<std::string>& out);
     bool fill_array(const TypeNode* type, const std::string& path, std::string_view list, int depth,
                     std::vector<std::string>& out);
     bool fill_struct(const TypeNode* type, const std::string& path, std::string_view list,
@@ -554,72 +558,92 @@ bool Spreader::fill_from(const TypeNode* type, const std::string& path,
     return fill(type, path, item.value, depth, out);
 }
 
-bool Spreader::fill_array(const TypeNode* type, const std::string& path, std::string_view list,
-                          int depth, std::vector<std::string>& out) {
-    const TypeNode* element = c_resolve_type(type)->target;
-    const long long bound = c_array_bound(type);
-    const auto size = static_cast<std::size_t>(bound);
+// Spreads the items of a list over `count` slots, the elements of an array
+// or the members of a struct: a positional item fills the next slot, an
+// association the slots its key names (`named` reads the key into the
+// first and the last slot, false once it has failed), and "others" every
+// slot left. `type_of` and `place` give the type and the path of a slot.
+template <typename TypeOf, typename Place, typename Named>
+bool Spreader::fill_slots(std::string_view list, const std::string& path, std::size_t count,
+                          TypeOf type_of, Place place, Named named, int depth,
+                          std::vector<std::string>& out) {
     const std::vector<ListItem> items = list_items(list);
     std::optional<std::string_view> others;
     for (const ListItem& item : items) {
         if (item.association && is_others(item.key)) others = item.value;
     }
-    std::vector<std::vector<std::string>> blocks(size);
-    std::vector<bool> given(size, false);
-    auto place = [&](long long i) { return path + "[" + std::to_string(i) + "]"; };
-    auto assign = [&](long long i, std::string_view value) {
-        if (i < 0 || i >= bound) return fail(msg::INDICEINC, place(i));
-        const auto k = static_cast<std::size_t>(i);
-        if (given[k]) return fail(msg::INITAGREG, place(i));
+    std::vector<std::vector<std::string>> blocks(count);
+    std::vector<bool> given(count, false);
+    auto take = [&](std::size_t k) {
+        if (given[k]) return fail(msg::INITAGREG, place(k));
         given[k] = true;
-        return fill(element, place(i), value, depth + 1, blocks[k]);
+        return true;
     };
-    long long next = 0;
+    std::size_t next = 0;
     std::size_t at = 0;
     while (at < items.size()) {
         const ListItem& item = items[at];
         if (item.association) {
             ++at;
             if (is_others(item.key)) continue;
-            const std::size_t dots = find_top_level(item.key, "..");
-            long long low = 0;
-            long long high = 0;
-            if (dots != std::string_view::npos) {
-                if (!index_value(item.key.substr(0, dots), low) ||
-                    !index_value(item.key.substr(dots + 2), high)) {
-                    return fail(msg::TABEXPINC, std::string(item.text));
+            std::size_t first = 0;
+            std::size_t last = 0;
+            if (!named(item, first, last)) return false;
+            for (std::size_t k = first; k <= last; ++k) {
+                if (!take(k) || !fill(type_of(k), place(k), item.value, depth + 1, blocks[k])) {
+                    return false;
                 }
-            } else if (!index_value(item.key, low)) {
-                return fail(msg::TABEXPINC, std::string(item.text));
-            } else {
-                high = low;
             }
-            if (low > high || low < 0 || high >= bound) {
-                return fail(msg::INDICEINC, path + "[" + std::string(item.key) + "]");
-            }
-            for (long long i = low; i <= high; ++i) {
-                if (!assign(i, item.value)) return false;
-            }
-            next = high + 1;
+            next = last + 1;
             continue;
         }
-        if (next >= bound) return fail(msg::INITAGREG, path + ": " + std::string(item.text));
-        const auto k = static_cast<std::size_t>(next);
-        if (given[k]) return fail(msg::INITAGREG, place(next));
-        given[k] = true;
-        if (!fill_from(element, place(next), items, at, others, depth + 1, blocks[k])) return false;
+        if (next >= count) return fail(msg::INITAGREG, path + ": " + std::string(item.text));
+        if (!take(next) ||
+            !fill_from(type_of(next), place(next), items, at, others, depth + 1, blocks[next])) {
+            return false;
+        }
         ++next;
     }
-    for (std::size_t k = 0; k < size; ++k) {
+    for (std::size_t k = 0; k < count; ++k) {
         if (given[k]) continue;
-        if (!others.has_value()) return fail(msg::INITAGREG, place(static_cast<long long>(k)));
-        if (!fill(element, place(static_cast<long long>(k)), *others, depth + 1, blocks[k]))
-            return false;
+        if (!others.has_value()) return fail(msg::INITAGREG, place(k));
+        if (!fill(type_of(k), place(k), *others, depth + 1, blocks[k])) return false;
     }
     for (std::vector<std::string>& block : blocks) {
         for (std::string& leaf : block) out.push_back(std::move(leaf));
     }
     return true;
+}
+
+bool Spreader::fill_array(const TypeNode* type, const std::string& path, std::string_view list,
+                          int depth, std::vector<std::string>& out) {
+    const TypeNode* element = c_resolve_type(type)->target;
+    const long long bound = c_array_bound(type);
+    // An index or a range of indexes "low..high".
+    auto named = [&](const ListItem& item, std::size_t& first, std::size_t& last) {
+        const std::size_t dots = find_top_level(item.key, "..");
+        long long low = 0;
+        long long high = 0;
+        if (dots != std::string_view::npos) {
+            if (!index_value(item.key.substr(0, dots), low) ||
+                !index_value(item.key.substr(dots + 2), high)) {
+                return fail(msg::TABEXPINC, std::string(item.text));
+            }
+        } else if (!index_value(item.key, low)) {
+            return fail(msg::TABEXPINC, std::string(item.text));
+        } else {
+            high = low;
+        }
+        if (low > high || low < 0 || high >= bound) {
+            return fail(msg::INDICEINC, path + "[" + std::string(item.key) + "]");
+        }
+        first = static_cast<std::size_t>(low);
+        last = static_cast<std::size_t>(high);
+        return true;
+    };
+    return fill_slots(
+        list, path, static_cast<std::size_t>(bound), [&](std::size_t) { return element; },
+        [&](std::size_t k) { return path + "[" + std::to_string(k) + "]"; }, named, depth, out);
 }
 
 bool Spreader::fill_struct(const TypeNode* type, const std::string& path, std::string_view list,
@@ -630,51 +654,17 @@ bool Spreader::fill_struct(const TypeNode* type, const std::string& path, std::s
         fields.push_back(&field);
         if (type->kind == TypeKind::union_type) break;
     }
-    const std::vector<ListItem> items = list_items(list);
-    std::optional<std::string_view> others;
-    for (const ListItem& item : items) {
-        if (item.association && is_others(item.key)) others = item.value;
-    }
-    std::vector<std::vector<std::string>> blocks(fields.size());
-    std::vector<bool> given(fields.size(), false);
-    auto place = [&](std::size_t k) { return path + "." + fields[k]->symbol->name; };
-    std::size_t next = 0;
-    std::size_t at = 0;
-    while (at < items.size()) {
-        const ListItem& item = items[at];
-        if (item.association) {
-            ++at;
-            if (is_others(item.key)) continue;
-            // A member named by its name.
-            std::size_t k = 0;
-            while (k < fields.size() && fields[k]->symbol->name != item.key) ++k;
-            if (k == fields.size()) return fail(msg::TABEXPINC, std::string(item.text));
-            if (given[k]) return fail(msg::INITAGREG, place(k));
-            given[k] = true;
-            if (!fill(fields[k]->symbol->type, place(k), item.value, depth + 1, blocks[k]))
-                return false;
-            next = k + 1;
-            continue;
-        }
-        if (next >= fields.size())
-            return fail(msg::INITAGREG, path + ": " + std::string(item.text));
-        if (given[next]) return fail(msg::INITAGREG, place(next));
-        given[next] = true;
-        if (!fill_from(fields[next]->symbol->type, place(next), items, at, others, depth + 1,
-                       blocks[next])) {
-            return false;
-        }
-        ++next;
-    }
-    for (std::size_t k = 0; k < fields.size(); ++k) {
-        if (given[k]) continue;
-        if (!others.has_value()) return fail(msg::INITAGREG, place(k));
-        if (!fill(fields[k]->symbol->type, place(k), *others, depth + 1, blocks[k])) return false;
-    }
-    for (std::vector<std::string>& block : blocks) {
-        for (std::string& leaf : block) out.push_back(std::move(leaf));
-    }
-    return true;
+    // A member named by its name.
+    auto named = [&](const ListItem& item, std::size_t& first, std::size_t& last) {
+        std::size_t k = 0;
+        while (k < fields.size() && fields[k]->symbol->name != item.key) ++k;
+        if (k == fields.size()) return fail(msg::TABEXPINC, std::string(item.text));
+        first = last = k;
+        return true;
+    };
+    return fill_slots(
+        list, path, fields.size(), [&](std::size_t k) { return fields[k]->symbol->type; },
+        [&](std::size_t k) { return path + "." + fields[k]->symbol->name; }, named, depth, out);
 }
 
 }  // namespace

@@ -234,11 +234,16 @@ inline constexpr std::array<EndKeywordRow, end_keyword_row_count> end_keyword_ta
 // The second word of DEFINE / DEFINIR.
 enum class DefineKind { structure, stub };
 
-struct DefineKeywordRow {
+// A row of the tables of second words: the word, what it means, the
+// keyword languages it belongs to.
+template <typename Kind>
+struct SecondWordRow {
     std::string_view text;
-    DefineKind kind;
+    Kind kind;
     KeywordLanguage language;
 };
+
+using DefineKeywordRow = SecondWordRow<DefineKind>;
 
 inline constexpr std::array<DefineKeywordRow, 3> define_keyword_table = {{
     {"STRUCTURE", DefineKind::structure, KeywordLanguage::both},
@@ -249,11 +254,7 @@ inline constexpr std::array<DefineKeywordRow, 3> define_keyword_table = {{
 // The second word of INCLUDE / INCLURE.
 enum class IncludeKind { code, script, segment };
 
-struct IncludeKeywordRow {
-    std::string_view text;
-    IncludeKind kind;
-    KeywordLanguage language;
-};
+using IncludeKeywordRow = SecondWordRow<IncludeKind>;
 
 inline constexpr std::array<IncludeKeywordRow, 3> include_keyword_table = {{
     {"CODE", IncludeKind::code, KeywordLanguage::both},
