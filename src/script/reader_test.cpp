@@ -75,21 +75,11 @@ protected:
         client_->destination = destination_;
         client_->element = element_;
         reader_->set_client(*client_);
-        int status = -1;
-        try {
+        return run_steps([&] {
             reader_->open_main_script(name);
             session_->start_outputs();
             reader_->read_script_statements();
-        } catch (const testkit::ProcessEnded& ended) {
-            status = ended.status;
-        }
-        if (status < 0) {
-            session_->output().flush_section(SectionKind::main_prologue);
-            session_->output().flush_section(SectionKind::main_epilogue);
-            session_->finish_outputs(false);
-        }
-        install_output_session(nullptr);
-        return status;
+        });
     }
 
     std::vector<std::string> statements() const { return client_->texts(); }

@@ -13,9 +13,7 @@
 // So does an internal report, which would mean the analyser contradicted
 // itself.
 #include "canalysis/cpp/bignum.h"
-#include "diag/catalogue.h"
-#include "diag/process_end.h"
-#include "diag/reporter.h"
+#include "canalysis/fuzz_reporter.h"
 #include "script/script_expression.h"
 #include "support/languages.h"
 
@@ -24,22 +22,6 @@
 #include <string_view>
 
 namespace {
-
-vx::Reporter& fuzz_reporter() {
-    static vx::MessageCatalogue catalogue;
-    static vx::Reporter* reporter = [] {
-        catalogue.register_all();
-        auto* r = new vx::Reporter(catalogue);
-        // Errors and warnings past their limits go to the (closed) details
-        // file only.
-        r->set_error_limit(0);
-        r->set_warning_limit(0);
-        vx::install_reporter(r);
-        vx::set_process_ending([](int) { std::abort(); });
-        return r;
-    }();
-    return *reporter;
-}
 
 const vx::ScriptConstants& fuzz_constants() {
     static const vx::ScriptConstants table = [] {
@@ -75,7 +57,7 @@ void check(bool condition) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    vx::Reporter& reporter = fuzz_reporter();
+    vx::Reporter& reporter = vx::fuzz_reporter();
     if (size == 0) {
         return 0;
     }

@@ -25,6 +25,7 @@
 #include "diag/reporter.h"
 #include "driver/c_analysis.h"
 #include "script/front_end.h"
+#include "script/front_end_outputs_support.h"
 #include "script/harness_generation.h"
 #include "script/script_language.h"
 
@@ -99,17 +100,8 @@ vx::ScriptOptions options_from(std::uint8_t choice) {
 }
 
 vx::OutputSettings settings_for(const vx::ScriptOptions& options) {
-    vx::OutputSettings settings;
-    settings.tested_language = options.tested_language;
-    settings.command_echo = "vexorprepro fuzz.ptu fz.c";
-    settings.run_date = "Thu Jan  1 00:00:00 1970";
-    settings.script_path = script_name;
-    settings.absolute_script_path = script_name;
-    settings.script_file_name = script_name;
-    settings.generated_path = "fz.c";
-    settings.declarations_path = "fz.ic";
-    settings.link_record_path = "fz.tdc";
-    return settings;
+    return vx::front_end_outputs(options.tested_language, script_name, "fz",
+                                 "Thu Jan  1 00:00:00 1970");
 }
 
 constexpr const char* header_of_types =

@@ -9,6 +9,7 @@
 #include "diag/catalogue.h"
 #include "diag/reporter.h"
 #include "script/front_end.h"
+#include "script/front_end_outputs_support.h"
 #include "script/script_language.h"
 #include "testkit/testkit.h"
 
@@ -183,17 +184,7 @@ protected:
     }
 
     OutputSettings settings(const std::string& script) const {
-        OutputSettings s;
-        s.tested_language = options_.tested_language;
-        s.command_echo = "vexorprepro " + script + " t.c";
-        s.run_date = "Mon Jan  1 00:00:00 2024";
-        s.script_path = script;
-        s.absolute_script_path = script;
-        s.script_file_name = script;
-        s.generated_path = "t.c";
-        s.declarations_path = "t.ic";
-        s.link_record_path = "t.tdc";
-        return s;
+        return front_end_outputs(options_.tested_language, script, "t", "Mon Jan  1 00:00:00 2024");
     }
 
     // Runs the whole front end on a script text; returns the exit status a
@@ -207,8 +198,7 @@ protected:
         session_ = std::make_unique<OutputSession>(settings(name));
         install_output_session(session_.get());
         front_end_ = std::make_unique<FrontEnd>(options_, language_, *session_, hooks_, native_);
-        int status = -1;
-        try {
+        return run_steps([&] {
             front_end_->open_main_script(name);
             session_->start_outputs();
             front_end_->include_scan(name, ScanKind::script);
@@ -218,6 +208,17 @@ protected:
             front_end_->rewind_main_script();
             front_end_->read_script_statements();
             front_end_->end_of_script();
+        });
+    }
+
+    // Runs the steps of a run on the installed session; returns the exit
+    // status a fatal report asked for, or -1 when the steps went through,
+    // and then closes the outputs as the end of a run does.
+    template <typename Steps>
+    int run_steps(Steps steps) {
+        int status = -1;
+        try {
+            steps();
         } catch (const testkit::ProcessEnded& ended) {
             status = ended.status;
         }

@@ -13,9 +13,7 @@
 #include "canalysis/cpp/bignum.h"
 #include "canalysis/cpp/if_evaluator.h"
 #include "canalysis/types/target_model.h"
-#include "diag/catalogue.h"
-#include "diag/process_end.h"
-#include "diag/reporter.h"
+#include "canalysis/fuzz_reporter.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -30,10 +28,10 @@ public:
         : target_(target), char_unsigned_(char_unsigned) {}
     bool char_unsigned_macro() const override { return char_unsigned_; }
     int size_of(std::string_view type_text) const override { return target_.size_of(type_text); }
-    void warn(MessageCode code, std::string_view argument) const override {
+    void warn(vx::MessageCode code, std::string_view argument) const override {
         // The argument is a view into the input: touch every byte of it.
         volatile char sink = 0;
-        for (char c : code) sink = static_cast<char>(sink ^ c);
+        for (char c : vx::message_code_name(code)) sink = static_cast<char>(sink ^ c);
         for (char c : argument) sink = static_cast<char>(sink ^ c);
         (void)sink;
     }
@@ -43,25 +41,10 @@ private:
     bool char_unsigned_;
 };
 
-vx::Reporter& fuzz_reporter() {
-    static vx::MessageCatalogue catalogue;
-    static vx::Reporter* reporter = [] {
-        catalogue.register_all();
-        auto* r = new vx::Reporter(catalogue);
-        r->set_error_limit(0);
-        r->set_warning_limit(0);
-        vx::install_reporter(r);
-        vx::set_process_ending([](int) { std::abort(); });
-        // Messages past their limits go to the (closed) details file only.
-        return r;
-    }();
-    return *reporter;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    fuzz_reporter();
+    vx::fuzz_reporter();
     if (size == 0) return 0;
     vx::TargetModel target;
     if (data[0] & 2) target.set_base_width(vx::BaseInteger::long_type, 64);

@@ -8,6 +8,7 @@
 // expanded for. Diagnostics go to a sink that only counts them: every one
 // is a warning, an information or an error, and none may end the process.
 #include "canalysis/expr/expression_analysis.h"
+#include "canalysis/expr/declared_table.h"
 #include "canalysis/types/target_model.h"
 
 #include <cstdint>
@@ -36,31 +37,18 @@ constexpr const char* fuzz_header =
 // A sink that checks that nothing asks to end the run.
 class CheckingSink : public vx::DiagnosticSink {
 public:
-    void report(vx::Severity level, std::string_view, std::string_view, std::string_view,
+    void report(vx::Severity level, vx::MessageCode, std::string_view, std::string_view,
                 long) override {
         if (level <= vx::Severity::fatal) std::abort();
     }
-};
-
-struct Fixture {
-    Fixture() {
-        vx::DeclarationOptions options;
-        options.file = "fuzz.h";
-        vx::CountingSink quiet;
-        vx::c_parse_declarations(fuzz_header, table, options, quiet, declarations);
-    }
-    vx::TargetModel target;
-    vx::DeclarationRun declarations{target};
-    vx::TypeTable table;
 };
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
-    static Fixture fixture;
-    vx::ExpressionRun run(fixture.table, fixture.declarations);
-    run.others_word = (data[0] & 1) ? "autres" : "others";
+    static vx::FuzzTypeTable fixture(fuzz_header);
+    vx::ExpressionRun run = fixture.expression_run((data[0] & 1) != 0);
     run.no_multibyte = (data[0] & 2) != 0;
     std::string_view text(reinterpret_cast<const char*>(data) + 1, size - 1);
     CheckingSink sink;

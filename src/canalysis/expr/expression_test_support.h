@@ -3,6 +3,7 @@
 // of trees.
 #pragma once
 
+#include "canalysis/expr/declared_table.h"
 #include "canalysis/expr/expression_analysis.h"
 #include "canalysis/types/target_model.h"
 
@@ -25,17 +26,12 @@ public:
     std::vector<std::string> messages;
 };
 
-struct Analysis {
+struct Analysis : DeclaredTable {
     Analysis() { run.no_multibyte = false; }
     void declare(std::string_view c_text) {
-        DeclarationOptions options;
-        options.file = "unit.h";
         RecordingSink quiet;
-        c_parse_declarations(c_text, table, options, quiet, declarations);
+        DeclaredTable::declare(c_text, "unit.h", quiet);
     }
-    TargetModel target;
-    DeclarationRun declarations{target};
-    TypeTable table;
     ExpressionRun run{table, declarations};
     RecordingSink sink;
 };

@@ -8,6 +8,7 @@
 // gives exactly one value a scalar component; nothing may end the run.
 #include "canalysis/types/c_values.h"
 #include "canalysis/expr/expression_analysis.h"
+#include "canalysis/expr/declared_table.h"
 #include "canalysis/types/target_model.h"
 
 #include <cstdint>
@@ -31,25 +32,12 @@ constexpr const char* fuzz_header =
 
 constexpr const char* variables[] = {"t", "hash", "pairs", "sp", "m", "name"};
 
-struct Fixture {
-    Fixture() {
-        vx::DeclarationOptions options;
-        options.file = "fuzz.h";
-        vx::CountingSink quiet;
-        vx::c_parse_declarations(fuzz_header, table, options, quiet, declarations);
-    }
-    vx::TargetModel target;
-    vx::DeclarationRun declarations{target};
-    vx::TypeTable table;
-};
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
-    static Fixture fixture;
-    vx::ExpressionRun run(fixture.table, fixture.declarations);
-    run.others_word = (data[0] & 1) ? "autres" : "others";
+    static vx::FuzzTypeTable fixture(fuzz_header);
+    vx::ExpressionRun run = fixture.expression_run((data[0] & 1) != 0);
     const char* name = variables[(data[0] >> 1) % (sizeof variables / sizeof variables[0])];
     const vx::Symbol* symbol = vx::c_find_symbol(name, fixture.table, "");
     if (symbol == nullptr) std::abort();
@@ -59,11 +47,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<vx::ValueComponent> components;
     vx::c_value_components(symbol->type, name, false, components, &run);
     if (vx::c_spread_value(run, symbol->type, name, text, leaves, failure)) {
-        if (leaves.size() != components.size() || !failure.code.empty()) std::abort();
+        if (leaves.size() != components.size() || failure.code.has_value()) std::abort();
         for (std::size_t i = 0; i < leaves.size(); ++i) {
             (void)vx::c_check_value(run, leaves[i], components[i].kind, components[i].facts);
         }
-    } else if (failure.code.empty()) {
+    } else if (!failure.code.has_value()) {
         std::abort();
     }
     return 0;
