@@ -9,6 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string_view>
+#include <utility>
+
 namespace vx {
 namespace {
 
@@ -69,11 +72,12 @@ TEST_F(LinkRecordsTest, HeaderRecordsWithTargetCommandDatabaseAndPlainSource) {
 TEST(RecordNames, BaseNamesAndVersionSuffixes) {
     EXPECT_EQ(record_base_name("a/b.c/unit_012.c"), "unit_012");
     EXPECT_EQ(record_base_name("x.tar.gz"), "x");
-    EXPECT_EQ(version_suffix("unit_012"), "012");
-    EXPECT_EQ(version_suffix("ab12x"), "12x");
-    EXPECT_EQ(version_suffix("012"), "");
-    EXPECT_EQ(version_suffix("unit"), "");
-    EXPECT_EQ(version_suffix("unit_0a2"), "");
+    const std::pair<std::string_view, std::string_view> cases[] = {
+        {"unit_012", "012"}, {"ab12x", "12x"}, {"012", ""}, {"unit", ""}, {"unit_0a2", ""},
+    };
+    for (const auto& [text, expected] : cases) {
+        EXPECT_EQ(version_suffix(text), expected) << text;
+    }
 }
 
 TEST_F(LinkRecordsTest, BannerHasNoCommentDelimiters) {

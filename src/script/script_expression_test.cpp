@@ -5,9 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <memory>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace vx {
@@ -152,20 +154,15 @@ TEST_F(ExpressionTest, UnaryOperatorsOfEachLanguage) {
 // Numbers.
 
 TEST_F(ExpressionTest, NumberNotations) {
-    EXPECT_EQ(integer("0x1F"), 31);
-    EXPECT_EQ(integer("0X1f"), 31);
-    EXPECT_EQ(integer("1FH"), 31);
-    EXPECT_EQ(integer("0FFh"), 255);
-    EXPECT_EQ(integer("31"), 31);
-    EXPECT_EQ(integer("0101B"), 5);
-    EXPECT_EQ(integer("1BH"), 27);  // B then H: hexadecimal
-    EXPECT_EQ(integer("017"), 15);
-    EXPECT_EQ(integer("018"), 18);
-    EXPECT_EQ(integer("0"), 0);
-    EXPECT_EQ(integer("10L"), 10);
-    EXPECT_EQ(integer("0x10UL"), 16);
-    EXPECT_EQ(integer("1E5H"), 0x1E5);
-    EXPECT_EQ(integer("12E4H"), 0x12E4);
+    const std::pair<const char*, std::int64_t> cases[] = {
+        {"0x1F", 31},   {"0X1f", 31},    {"1FH", 31},       {"0FFh", 255},
+        {"31", 31},     {"0101B", 5},    {"1BH", 27},  // B then H: hexadecimal
+        {"017", 15},    {"018", 18},     {"0", 0},          {"10L", 10},
+        {"0x10UL", 16}, {"1E5H", 0x1E5}, {"12E4H", 0x12E4},
+    };
+    for (const auto& [text, expected] : cases) {
+        EXPECT_EQ(integer(text), expected) << text;
+    }
     EXPECT_EQ(real_image(analyse("1.5").real), "0.15E1");
     EXPECT_EQ(real_image(analyse("1.5E3").real), "0.15E4");
     EXPECT_EQ(real_image(analyse("1E5").real), "0.1E6");

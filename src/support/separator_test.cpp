@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -15,60 +16,60 @@ using testing_support::ReportCapture;
 struct SplitCase {
     const char* text;
     const char* separators;
-    int language;
     const char* head;
     const char* tail;
 };
 
-TEST(Separator, SplitsAtTheFirstSeparatorOutsideBracketsAndQuotes) {
-    const SplitCase cases[] = {
-        {"f(a,b),c", ",", language_kind_c, "f(a,b)", "c"},
-        {"  a[1,2]{3,4} ; b  ", ";,", language_kind_c, "a[1,2]{3,4} ", " b"},
-        {"\"x,y\",z", ",", language_kind_c, "\"x,y\"", "z"},
-        {"'a,b' , 'c'", ",", 2, "'a,b' ", " 'c'"},
-        {"no separator", ",", language_kind_c, "no separator", ""},
-        {"a,", ",", language_kind_c, "a", ""},
-        {",b", ",", language_kind_c, "", "b"},
-        // Brackets inside quotations do not count.
-        {"\"(\" , x", ",", language_kind_c, "\"(\" ", " x"},
-        // C and C++: an escaped quote or backslash stays inside the quotation.
-        {"\"a\\\",b\",c", ",", language_kind_c, "\"a\\\",b\"", "c"},
-        {"'\\\\',c", ",", language_kind_cpp, "'\\\\'", "c"},
-        // Other languages have no escapes: the backslash is ordinary.
-        {"\"a\\\",b\",c", ",", 1, "\"a\\\"", "b\",c"},
-    };
+// Each text splits, in the given language, into its head and its tail.
+void expect_splits(int language, std::initializer_list<SplitCase> cases) {
     for (const SplitCase& c : cases) {
         std::string head = "stale";
         std::string tail = "stale";
-        EXPECT_TRUE(split_on_separator(c.text, c.separators, head, tail, c.language)) << c.text;
+        EXPECT_TRUE(split_on_separator(c.text, c.separators, head, tail, language)) << c.text;
         EXPECT_EQ(head, c.head) << c.text;
         EXPECT_EQ(tail, c.tail) << c.text;
     }
 }
 
+TEST(Separator, SplitsAtTheFirstSeparatorOutsideBracketsAndQuotes) {
+    expect_splits(language_kind_c, {
+                                       {"f(a,b),c", ",", "f(a,b)", "c"},
+                                       {"  a[1,2]{3,4} ; b  ", ";,", "a[1,2]{3,4} ", " b"},
+                                       {"\"x,y\",z", ",", "\"x,y\"", "z"},
+                                       {"no separator", ",", "no separator", ""},
+                                       {"a,", ",", "a", ""},
+                                       {",b", ",", "", "b"},
+                                       // Brackets inside quotations do not count.
+                                       {"\"(\" , x", ",", "\"(\" ", " x"},
+                                       // C and C++: an escaped quote or backslash stays inside
+                                       // the quotation.
+                                       {"\"a\\\",b\",c", ",", "\"a\\\",b\"", "c"},
+                                   });
+    expect_splits(language_kind_cpp, {{"'\\\\',c", ",", "'\\\\'", "c"}});
+    expect_splits(2, {{"'a,b' , 'c'", ",", "'a,b' ", " 'c'"}});
+    // Other languages have no escapes: the backslash is ordinary.
+    expect_splits(1, {{"\"a\\\",b\",c", ",", "\"a\\\"", "b\",c"}});
+}
+
 TEST(Separator, AdaQuotesAndPercentBrackets) {
-    const SplitCase cases[] = {
-        // Character literals, including the quote and the parenthesis.
-        {"',' , x", ",", language_kind_ada, "',' ", " x"},
-        {"''',x", ",", language_kind_ada, "'''", "x"},
-        {"'(',x", ",", language_kind_ada, "'('", "x"},
-        // Attribute marks are ordinary characters.
-        {"T'First, x", ",", language_kind_ada, "T'First", " x"},
-        {"F(X'Length, 2), y", ",", language_kind_ada, "F(X'Length, 2)", " y"},
-        // A qualified expression: the first quote is an attribute mark.
-        {"Character'('a'), z", ",", language_kind_ada, "Character'('a')", " z"},
-        // "%" brackets a string, except after a digit or at the end.
-        {"%a,b%,c", ",", language_kind_ada, "%a,b%", "c"},
-        {"10%,c", ",", language_kind_ada, "10%", "c"},
-        {"a,%", ",", language_kind_ada, "a", "%"},
-    };
-    for (const SplitCase& c : cases) {
-        std::string head;
-        std::string tail;
-        EXPECT_TRUE(split_on_separator(c.text, c.separators, head, tail, c.language)) << c.text;
-        EXPECT_EQ(head, c.head) << c.text;
-        EXPECT_EQ(tail, c.tail) << c.text;
-    }
+    expect_splits(language_kind_ada, {
+                                         // Character literals, including the quote and the
+                                         // parenthesis.
+                                         {"',' , x", ",", "',' ", " x"},
+                                         {"''',x", ",", "'''", "x"},
+                                         {"'(',x", ",", "'('", "x"},
+                                         // Attribute marks are ordinary characters.
+                                         {"T'First, x", ",", "T'First", " x"},
+                                         {"F(X'Length, 2), y", ",", "F(X'Length, 2)", " y"},
+                                         // A qualified expression: the first quote is an
+                                         // attribute mark.
+                                         {"Character'('a'), z", ",", "Character'('a')", " z"},
+                                         // "%" brackets a string, except after a digit or at the
+                                         // end.
+                                         {"%a,b%,c", ",", "%a,b%", "c"},
+                                         {"10%,c", ",", "10%", "c"},
+                                         {"a,%", ",", "a", "%"},
+                                     });
 }
 
 TEST(Separator, PeelsAListThroughTheSameBuffer) {

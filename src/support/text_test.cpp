@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
+#include <utility>
 
 namespace vx {
 namespace {
@@ -134,19 +136,24 @@ TEST(IntegerConstant, CIntegerFormsThatFit) {
 // Text from outside that reaches generated C keeps its meaning and cannot
 // end the literal or the comment it stands in.
 TEST(GeneratedCText, StringLiteralsMeanExactlyTheirBytes) {
-    EXPECT_EQ(c_string_text("plain/path.rio"), "plain/path.rio");
-    EXPECT_EQ(c_string_text("a\"b\\c"), "a\\\"b\\\\c");
-    EXPECT_EQ(c_string_text("x?\?/y"), "x?\\?/y");
-    EXPECT_EQ(c_string_text("???"), "?\\?\\?");
-    EXPECT_EQ(c_string_text("line\nnext"), "line\\nnext");
+    const std::pair<std::string_view, std::string_view> cases[] = {
+        {"plain/path.rio", "plain/path.rio"},
+        {"a\"b\\c", "a\\\"b\\\\c"},
+        {"x?\?/y", "x?\\?/y"},
+        {"???", "?\\?\\?"},
+        {"line\nnext", "line\\nnext"},
+        {"\x1b[m\x7f", "\\033[m\\177"},
+        {"\xc3\xa9", "\xc3\xa9"},
+    };
+    for (const auto& [text, expected] : cases) {
+        EXPECT_EQ(c_string_text(text), expected) << text;
+    }
     // An octal escape always has three digits: a digit after it stays a
     // character of its own.
     EXPECT_EQ(c_string_text(std::string("a\0"
                                         "1",
                                         3)),
               "a\\0001");
-    EXPECT_EQ(c_string_text("\x1b[m\x7f"), "\\033[m\\177");
-    EXPECT_EQ(c_string_text("\xc3\xa9"), "\xc3\xa9");
 }
 
 TEST(GeneratedCText, CommentsCannotBeClosedOrNested) {

@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace vx {
@@ -46,15 +49,13 @@ protected:
 };
 
 TEST_F(IfEvaluator, NumbersInEveryBaseWithTheirSuffixes) {
-    EXPECT_EQ(value("42"), 42);
-    EXPECT_EQ(value("052"), 42);
-    EXPECT_EQ(value("0x2A"), 42);
-    EXPECT_EQ(value("0X2a"), 42);
-    EXPECT_EQ(value("0"), 0);
-    EXPECT_EQ(value("42UL"), 42);
-    EXPECT_EQ(value("42lu"), 42);
-    EXPECT_EQ(value("42ll"), 42);
-    EXPECT_EQ(value("42uLL"), 42);
+    const std::pair<std::string_view, std::int64_t> cases[] = {
+        {"42", 42},   {"052", 42},  {"0x2A", 42}, {"0X2a", 42},  {"0", 0},
+        {"42UL", 42}, {"42lu", 42}, {"42ll", 42}, {"42uLL", 42},
+    };
+    for (const auto& [text, expected] : cases) {
+        EXPECT_EQ(value(text), expected) << text;
+    }
     EXPECT_TRUE(eval("1u").is_unsigned);
     EXPECT_FALSE(eval("1L").is_unsigned);
     // Beyond intmax_t a constant is unsigned, as in C.
@@ -138,14 +139,15 @@ TEST_F(IfEvaluator, CharacterConstants) {
 }
 
 TEST_F(IfEvaluator, SizeofAnswersFromTheTargetModel) {
-    EXPECT_EQ(value("sizeof(long) == 4"), 1);
-    EXPECT_EQ(value("sizeof(char)"), 1);
-    EXPECT_EQ(value("sizeof(short)"), 2);
-    EXPECT_EQ(value("sizeof ( unsigned int )"), 4);
-    EXPECT_EQ(value("sizeof(long long)"), 8);
-    EXPECT_EQ(value("sizeof(unsigned long int)"), 4);
-    EXPECT_EQ(value("sizeof(struct unknown)"), 0);
-    EXPECT_EQ(value("sizeof(f(a[2], (b)))"), 0);
+    const std::pair<std::string_view, std::int64_t> cases[] = {
+        {"sizeof(long) == 4", 1},      {"sizeof(char)", 1},
+        {"sizeof(short)", 2},          {"sizeof ( unsigned int )", 4},
+        {"sizeof(long long)", 8},      {"sizeof(unsigned long int)", 4},
+        {"sizeof(struct unknown)", 0}, {"sizeof(f(a[2], (b)))", 0},
+    };
+    for (const auto& [text, expected] : cases) {
+        EXPECT_EQ(value(text), expected) << text;
+    }
     target_.set_base_width(BaseInteger::long_type, 64);
     target_.declare_type_size("long", 8);
     target_.declare_type_size("size_t", 8);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -49,21 +50,23 @@ TEST(MacroTable, TheLatestEntryOfANameIsFoundAndRemovalTakesThemAll) {
 TEST(MacroTable, DefinitionsAreCutAtTheirSubstitutionPoints) {
     vx::MacroTable table;
     Recorder r;
-    table.macro_define("OBJ  (1 +  2) ", r);
-    table.macro_define("F(a, b) a ## b + #a - #@b", r);
-    table.macro_define("A[i] (i+1)", r);
-    table.macro_define("V(fmt, ...) p(fmt, __VA_ARGS__)", r);
-    table.macro_define("N(args...) q(args, __VA_ARGS__)", r);
-    table.macro_define("E() /* nothing */", r);
-    table.macro_define("H(x) \\#x 1e x", r);
+    // Each definition, the name it defines and the text stored for it.
+    const std::tuple<const char*, const char*, const char*> definitions[] = {
+        {"OBJ  (1 +  2) ", "OBJ", "(1 +  2)"},
+        {"F(a, b) a ## b + #a - #@b", "F", "(a, b) a####b + #a - #@b"},
+        {"A[i] (i+1)", "A", "[i] (i+1)"},
+        {"V(fmt, ...) p(fmt, __VA_ARGS__)", "V", "(fmt, ...) p(fmt, __VA_ARGS__)"},
+        {"N(args...) q(args, __VA_ARGS__)", "N", "(args...) q(args, __VA_ARGS__)"},
+        {"E() /* nothing */", "E", "() "},
+        {"H(x) \\#x 1e x", "H", "(x) #x 1e x"},
+    };
+    for (const auto& [text, name, stored] : definitions) {
+        table.macro_define(text, r);
+    }
     EXPECT_TRUE(r.reports.empty());
-    EXPECT_EQ(defined_text(table, "OBJ"), "(1 +  2)");
-    EXPECT_EQ(defined_text(table, "F"), "(a, b) a####b + #a - #@b");
-    EXPECT_EQ(defined_text(table, "A"), "[i] (i+1)");
-    EXPECT_EQ(defined_text(table, "V"), "(fmt, ...) p(fmt, __VA_ARGS__)");
-    EXPECT_EQ(defined_text(table, "N"), "(args...) q(args, __VA_ARGS__)");
-    EXPECT_EQ(defined_text(table, "E"), "() ");
-    EXPECT_EQ(defined_text(table, "H"), "(x) #x 1e x");
+    for (const auto& [text, name, stored] : definitions) {
+        EXPECT_EQ(defined_text(table, name), stored) << text;
+    }
 
     const vx::MacroDefinition& f = *table.macro_lookup("F")->definition;
     ASSERT_EQ(f.points.size(), 4u);
@@ -135,11 +138,9 @@ TEST(MacroTable, UndefiningSpecialMacrosWarnsAndStillRemoves) {
     table.macro_install("__STDC__", vx::MacroKind::constant, 0);
     table.macro_define("Y 1", r);
     table.macro_define("Y 1", r);
-    table.macro_undefine(" __LINE__ ", r);
-    table.macro_undefine("__STDC__", r);
-    table.macro_undefine("Y", r);
-    table.macro_undefine("defined", r);
-    table.macro_undefine("NEVER", r);
+    for (const char* name : {" __LINE__ ", "__STDC__", "Y", "defined", "NEVER"}) {
+        table.macro_undefine(name, r);
+    }
     EXPECT_EQ(r.reports, (std::vector<std::string>{"UNDEFININ:__LINE__", "UNDEFININ:defined"}));
     EXPECT_EQ(table.size(), 0u);
 }

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -156,15 +157,36 @@ public:
     std::string path;
 };
 
+// The set-up of a lenient run (K&R text).
+vx::CppInit lenient_init() {
+    vx::CppInit init;
+    init.lenient = true;
+    return init;
+}
+
+// Everything a shell command writes on its standard output; nullopt when
+// it cannot be started.
+std::optional<std::string> command_output(const std::string& command) {
+    std::FILE* pipe = ::popen(command.c_str(), "r");
+    if (pipe == nullptr) {
+        return std::nullopt;
+    }
+    std::string text;
+    char buffer[4096];
+    while (std::size_t got = std::fread(buffer, 1, sizeof buffer, pipe)) {
+        text.append(buffer, got);
+    }
+    ::pclose(pipe);
+    return text;
+}
+
 TEST(Preprocessor, PredefinedMacrosComeInTheirOrder) {
     Cpp c;
     EXPECT_EQ(c.tokens("VXL_LINUX USE_VXU VXL_CPLUSPLUS_LANGUAGE __STDC__ __LINE__ __FILE__ "
                        "__INCLUDE_LEVEL__ __BASE_FILE__"),
               "1 1 0 0 1 \"t.c\" 0 \"t.c\"");
     EXPECT_TRUE(c.reports.empty());
-    vx::CppInit kr;
-    kr.lenient = true;
-    Cpp lenient(kr);
+    Cpp lenient(lenient_init());
     EXPECT_FALSE(lenient.cpp.macro_defined("__STDC__"));
     EXPECT_TRUE(lenient.cpp.macro_defined("__TIME__"));
     std::string date = c.run("__DATE__ __TIME__", "");
@@ -201,9 +223,7 @@ TEST(Preprocessor, StringisingEscapesLiteralsAndFoldsBlanks) {
     Cpp c;
     EXPECT_EQ(c.run("#define S(x) #x\nS(  a   \"b\\n\"  'c'\t+ \"\\\\\" )\n"),
               "#line 1 \"t.c\"\n\n\"a \\\"b\\\\n\\\" 'c' + \\\"\\\\\\\\\\\"\"\n");
-    vx::CppInit kr;
-    kr.lenient = true;
-    Cpp lenient(kr);
+    Cpp lenient(lenient_init());
     EXPECT_EQ(lenient.tokens("#define S(x) #x\nS(a  b)"), "a b");
 }
 
@@ -217,9 +237,7 @@ TEST(Preprocessor, ArgumentChecks) {
     EXPECT_EQ(c.reports[1].argument, "TWO");
     EXPECT_EQ(c.reports[1].line, 4);
 
-    vx::CppInit kr;
-    kr.lenient = true;
-    Cpp lenient(kr);
+    Cpp lenient(lenient_init());
     lenient.run("#define ONE(a) a\nONE()\n");
     EXPECT_TRUE(lenient.reports.empty());
 
@@ -243,9 +261,7 @@ TEST(Preprocessor, JoinedVariableArgumentsStopAt999Characters) {
 TEST(Preprocessor, RecursionStopsAtTheLevelLimitWithoutStackOverflow) {
     // Without protection (K&R mode) a self-referencing macro nests until
     // the input stack is full.
-    vx::CppInit kr;
-    kr.lenient = true;
-    Cpp c(kr);
+    Cpp c(lenient_init());
     c.run("#define A A\nA\n");
     ASSERT_EQ(c.reports.size(), 1u);
     EXPECT_EQ(c.reports[0].code, "NBRECURSI");
@@ -268,7 +284,7 @@ TEST(Preprocessor, RecursionStopsAtTheLevelLimitWithoutStackOverflow) {
 
     // Unprotected recursion that branches, and text that doubles at every
     // level, end the same way instead of running for ever.
-    Cpp branching(kr);
+    Cpp branching(lenient_init());
     branching.run("#define F(a) F(a) F(a)\nF(1)\n");
     ASSERT_EQ(branching.reports.size(), 1u);
     EXPECT_EQ(branching.reports[0].code, "NBRECURSI");
@@ -312,9 +328,7 @@ TEST(Preprocessor, TrigraphsDigraphsAndComments) {
     c.run("\"open\nx /* never closed");
     EXPECT_EQ(c.codes(), "UNTERSTRI UNTERCOMM");
 
-    vx::CppInit kr;
-    kr.lenient = true;
-    Cpp lenient(kr);
+    Cpp lenient(lenient_init());
     EXPECT_EQ(lenient.tokens("a/**/b"), "ab");
 }
 
@@ -583,20 +597,17 @@ TEST(Preprocessor, AgreesWithGccOnTrickyExpansions) {
         "#define FUNC_LIKE(a) ( a )\n#define FUNC_LIKE( a )( /* note the white space */ \\\n"
         " a /* other stuff on this line\n */ )\nOBJ_LIKE FUNC_LIKE(3)",
     };
+    // What gcc's preprocessor makes of `text`, written to the file `name`.
     TempDir dir;
+    auto gcc_output = [&](const std::string& name, const std::string& text) {
+        std::string file = dir.write(name, text + "\n");
+        return command_output("gcc -E -P -undef -D__STDC__=0 " + file + " 2>/dev/null");
+    };
     for (std::size_t k = 0; k < cases.size(); ++k) {
-        std::string file = dir.write("case" + std::to_string(k) + ".c", cases[k] + "\n");
-        std::string command = "gcc -E -P -undef -D__STDC__=0 " + file + " 2>/dev/null";
-        std::FILE* pipe = ::popen(command.c_str(), "r");
-        ASSERT_NE(pipe, nullptr);
-        std::string gcc;
-        char buffer[4096];
-        while (std::size_t got = std::fread(buffer, 1, sizeof buffer, pipe)) {
-            gcc.append(buffer, got);
-        }
-        ::pclose(pipe);
+        std::optional<std::string> gcc = gcc_output("case" + std::to_string(k) + ".c", cases[k]);
+        ASSERT_TRUE(gcc.has_value());
         Cpp c;
-        EXPECT_EQ(c_tokens(c.tokens(cases[k])), c_tokens(Cpp::squeeze(gcc))) << cases[k];
+        EXPECT_EQ(c_tokens(c.tokens(cases[k])), c_tokens(Cpp::squeeze(*gcc))) << cases[k];
         EXPECT_TRUE(c.reports.empty()) << cases[k] << ": " << c.codes();
     }
 
@@ -616,19 +627,11 @@ TEST(Preprocessor, AgreesWithGccOnTrickyExpansions) {
         {"#define OBJ_LIKE (1-1)\n#define OBJ_LIKE (0)\nOBJ_LIKE", "IDENREDEF"},
     };
     for (std::size_t k = 0; k < different.size(); ++k) {
-        std::string file =
-            dir.write("different" + std::to_string(k) + ".c", different[k].text + "\n");
-        std::string command = "gcc -E -P -undef -D__STDC__=0 " + file + " 2>/dev/null";
-        std::FILE* pipe = ::popen(command.c_str(), "r");
-        ASSERT_NE(pipe, nullptr);
-        std::string gcc;
-        char buffer[4096];
-        while (std::size_t got = std::fread(buffer, 1, sizeof buffer, pipe)) {
-            gcc.append(buffer, got);
-        }
-        ::pclose(pipe);
+        std::optional<std::string> gcc =
+            gcc_output("different" + std::to_string(k) + ".c", different[k].text);
+        ASSERT_TRUE(gcc.has_value());
         Cpp c;
-        EXPECT_EQ(c_tokens(c.tokens(different[k].text)), c_tokens(Cpp::squeeze(gcc)))
+        EXPECT_EQ(c_tokens(c.tokens(different[k].text)), c_tokens(Cpp::squeeze(*gcc)))
             << different[k].text;
         EXPECT_EQ(c.codes(), different[k].codes) << different[k].text;
     }
@@ -642,23 +645,16 @@ TEST(Preprocessor, ReadsTheSystemHeadersWithoutWarnings) {
     }
     // The search path as -INCL gives it: the compiler's own directory, the
     // multiarch directory and /usr/include.
-    auto command_output = [](const char* command) {
-        std::string text;
-        if (std::FILE* pipe = ::popen(command, "r")) {
-            char buffer[512];
-            while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) {
-                text += buffer;
-            }
-            ::pclose(pipe);
-        }
+    auto first_line = [](const char* command) {
+        std::string text = command_output(command).value_or("");
         while (!text.empty() && (text.back() == '\n' || text.back() == ' ')) {
             text.pop_back();
         }
         return text;
     };
     vx::CppInit init;
-    init.include_dirs.push_back(command_output("gcc -print-file-name=include 2>/dev/null"));
-    std::string multiarch = command_output("gcc -print-multiarch 2>/dev/null");
+    init.include_dirs.push_back(first_line("gcc -print-file-name=include 2>/dev/null"));
+    std::string multiarch = first_line("gcc -print-multiarch 2>/dev/null");
     if (!multiarch.empty()) {
         init.include_dirs.push_back("/usr/include/" + multiarch);
     }

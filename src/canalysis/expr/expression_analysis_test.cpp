@@ -6,6 +6,8 @@
 
 #include <cstdlib>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace vx {
@@ -309,33 +311,38 @@ protected:
 };
 
 TEST_F(ExpressionTypes, MemberChainsSubscriptsCallsCastsAndSizeof) {
-    EXPECT_EQ(type_image("shapes[1].corners[2].x"), "int");
-    EXPECT_EQ(type_image("current->next->color"), "enum color");
-    EXPECT_EQ(type_image("chosen->corners"), "point_t [4]");
-    EXPECT_EQ(type_image("current->area(current)"), "int");
-    EXPECT_EQ(type_image("(*current).u.f"), "float");
-    EXPECT_EQ(type_image("make_point(1, 2).y"), "int");
-    EXPECT_EQ(type_image("compute(t[0], 2)"), "int");
-    EXPECT_EQ(type_image("m[1]"), "int [3]");
-    EXPECT_EQ(type_image("*names[1]"), "char");
-    EXPECT_EQ(type_image("&origin"), "point_t *");
-    EXPECT_EQ(type_image("(size_t)3"), "size_t");
-    EXPECT_EQ(type_image("(struct point *)0"), "struct point *");
-    EXPECT_EQ(type_image("(unsigned char)count"), "unsigned char");
-    EXPECT_EQ(type_image("sizeof(point_t)"), "unsigned long");
-    EXPECT_EQ(type_image("sizeof origin"), "unsigned long");
-    EXPECT_EQ(type_image("GREEN"), "enum color");
-    EXPECT_EQ(type_image("t[0] + total"), "long long");
-    EXPECT_EQ(type_image("shapes[0].flags + 1U"), "unsigned int");
-    EXPECT_EQ(type_image("t[0] + ratio"), "double");
-    EXPECT_EQ(type_image("names[0] + 1"), "char *");
-    EXPECT_EQ(type_image("t[0] < ratio"), "int");
-    EXPECT_EQ(type_image("current ? origin : origin"), "point_t");
-    EXPECT_EQ(type_image("3000000000"), "long long");
-    EXPECT_EQ(type_image("'a'"), "char");
-    EXPECT_EQ(type_image("\"text\""), "char");
-    EXPECT_EQ(type_image("2.5F"), "float");
-    EXPECT_EQ(type_image("{1, 2}"), "struct { }");
+    const std::pair<std::string_view, std::string_view> cases[] = {
+        {"shapes[1].corners[2].x", "int"},
+        {"current->next->color", "enum color"},
+        {"chosen->corners", "point_t [4]"},
+        {"current->area(current)", "int"},
+        {"(*current).u.f", "float"},
+        {"make_point(1, 2).y", "int"},
+        {"compute(t[0], 2)", "int"},
+        {"m[1]", "int [3]"},
+        {"*names[1]", "char"},
+        {"&origin", "point_t *"},
+        {"(size_t)3", "size_t"},
+        {"(struct point *)0", "struct point *"},
+        {"(unsigned char)count", "unsigned char"},
+        {"sizeof(point_t)", "unsigned long"},
+        {"sizeof origin", "unsigned long"},
+        {"GREEN", "enum color"},
+        {"t[0] + total", "long long"},
+        {"shapes[0].flags + 1U", "unsigned int"},
+        {"t[0] + ratio", "double"},
+        {"names[0] + 1", "char *"},
+        {"t[0] < ratio", "int"},
+        {"current ? origin : origin", "point_t"},
+        {"3000000000", "long long"},
+        {"'a'", "char"},
+        {"\"text\"", "char"},
+        {"2.5F", "float"},
+        {"{1, 2}", "struct { }"},
+    };
+    for (const auto& [text, expected] : cases) {
+        EXPECT_EQ(type_image(text), expected) << text;
+    }
     EXPECT_TRUE(sink.messages.empty()) << sink.messages.front();
 
     // Bare member names inside the struct the clause is about.

@@ -26,6 +26,13 @@ char text[8]; BYTE hash[4]; uuid_t id; gchar *gp; unsigned char *up; enum level 
 struct span sp; struct pair pairs[4]; int grid[2][3]; struct digest dig; int t5[5];
 )";
 
+// A variable of the unit, a value written for it, and what is expected.
+struct ValueCase {
+    const char* variable;
+    const char* value;
+    const char* expected;
+};
+
 class CValues : public ::testing::Test {
 protected:
     void SetUp() override { a.declare(unit); }
@@ -103,85 +110,99 @@ TEST_F(CValues, ComponentsOfAStructHoldingAnArray) {
 }
 
 TEST_F(CValues, ListsAreSpreadByTheShapeOfTheType) {
-    // Nested lists, or the flat list of the scalars as C allows.
-    EXPECT_EQ(spread("sp", "{1, {2, 3}, 4}"), "1|2|3|4");
-    EXPECT_EQ(spread("sp", "{1, 2, 3, 4}"), "1|2|3|4");
-    EXPECT_EQ(spread("sp", "{1, {2, 3}}"), "INITAGREG sp.tail");
-    EXPECT_EQ(spread("sp", "{1, {2, 3, 9}, 4}"), "INITAGREG sp.st: 9");
-    EXPECT_EQ(spread("sp", "{tail => 4, len => 1, others => 0}"), "1|0|0|4");
-    // Associations, ranges and others, in braces or brackets.
-    EXPECT_EQ(spread("t5", "[0 => 1, 1..3 => 2, others => 0]"), "1|2|2|2|0");
-    EXPECT_EQ(spread("t5", "{4 => 9, others => 1}"), "1|1|1|1|9");
-    EXPECT_EQ(spread("t5", "{1, 2, 3 => 7, 8}"), "INITAGREG t5[2]");
-    EXPECT_EQ(spread("t5", "{1, 2, 3 => 7, 8, others => 0}"), "1|2|0|7|8");
-    EXPECT_EQ(spread("t5", "{1, 2, 3 => 7, 8, 6}"), "INITAGREG t5: 6");
-    EXPECT_EQ(spread("t5", "{L_NEG + 1 => 5, others => 0}"), "5|0|0|0|0");
-    EXPECT_EQ(spread("t5", "{[1] => 5}"), "TABEXPINC [1] => 5");
-    EXPECT_EQ(spread("t5", "{5 => 1, others => 0}"), "INDICEINC t5[5]");
-    EXPECT_EQ(spread("t5", "{0 => 1, 0 => 2, others => 0}"), "INITAGREG t5[0]");
-    EXPECT_EQ(spread("t5", "{k => 1, others => 0}"), "TABEXPINC k => 1");
-    EXPECT_EQ(spread("grid", "{{1, 2, 3}, others => {others => 7}}"), "1|2|3|7|7|7");
-    EXPECT_EQ(spread("grid", "{1, 2, 3, 4, others => 0}"), "1|2|3|4|0|0");
-    // others giving a struct to each remaining element.
-    EXPECT_EQ(spread("pairs", "{{1, 0}, others => {2, 20}}"), "1|0|2|20|2|20|2|20");
-    // A value that is no list goes to every scalar.
-    EXPECT_EQ(spread("pairs", "0"), "0|0|0|0|0|0|0|0");
-    // A list for a scalar is refused.
-    EXPECT_EQ(spread("dig", "{{1}, others => 0}"), "INITAGREG dig.len = {1}");
+    const ValueCase cases[] = {
+        // Nested lists, or the flat list of the scalars as C allows.
+        {"sp", "{1, {2, 3}, 4}", "1|2|3|4"},
+        {"sp", "{1, 2, 3, 4}", "1|2|3|4"},
+        {"sp", "{1, {2, 3}}", "INITAGREG sp.tail"},
+        {"sp", "{1, {2, 3, 9}, 4}", "INITAGREG sp.st: 9"},
+        {"sp", "{tail => 4, len => 1, others => 0}", "1|0|0|4"},
+        // Associations, ranges and others, in braces or brackets.
+        {"t5", "[0 => 1, 1..3 => 2, others => 0]", "1|2|2|2|0"},
+        {"t5", "{4 => 9, others => 1}", "1|1|1|1|9"},
+        {"t5", "{1, 2, 3 => 7, 8}", "INITAGREG t5[2]"},
+        {"t5", "{1, 2, 3 => 7, 8, others => 0}", "1|2|0|7|8"},
+        {"t5", "{1, 2, 3 => 7, 8, 6}", "INITAGREG t5: 6"},
+        {"t5", "{L_NEG + 1 => 5, others => 0}", "5|0|0|0|0"},
+        {"t5", "{[1] => 5}", "TABEXPINC [1] => 5"},
+        {"t5", "{5 => 1, others => 0}", "INDICEINC t5[5]"},
+        {"t5", "{0 => 1, 0 => 2, others => 0}", "INITAGREG t5[0]"},
+        {"t5", "{k => 1, others => 0}", "TABEXPINC k => 1"},
+        {"grid", "{{1, 2, 3}, others => {others => 7}}", "1|2|3|7|7|7"},
+        {"grid", "{1, 2, 3, 4, others => 0}", "1|2|3|4|0|0"},
+        // others giving a struct to each remaining element.
+        {"pairs", "{{1, 0}, others => {2, 20}}", "1|0|2|20|2|20|2|20"},
+        // A value that is no list goes to every scalar.
+        {"pairs", "0", "0|0|0|0|0|0|0|0"},
+        // A list for a scalar is refused.
+        {"dig", "{{1}, others => 0}", "INITAGREG dig.len = {1}"},
+    };
+    for (const auto& [variable, value, expected] : cases) {
+        EXPECT_EQ(spread(variable, value), expected) << variable << " = " << value;
+    }
 }
 
 TEST_F(CValues, ByteStringsAreTheirExactBytes) {
-    EXPECT_EQ(spread("hash", "\"\\xba\\x00\\x7f\\x10\""), "0xba|0x00|0x7f|0x10");
-    // One byte less: the terminating zero fills the last one.
-    EXPECT_EQ(spread("hash", "\"abc\""), "0x61|0x62|0x63|0x00");
-    EXPECT_EQ(spread("hash", "\"abcde\""), "INITAGREG hash: 5 bytes for 4");
-    EXPECT_EQ(spread("hash", "\"ab\""), "INITAGREG hash: 2 bytes for 4");
-    EXPECT_EQ(spread("dig", "{4, \"\\x01\\x00\\x02\\x03\", \"name\"}"),
-              "4|0x01|0x00|0x02|0x03|\"name\"");
-    // A plain char array keeps its string.
-    EXPECT_EQ(spread("text", "\"abc\""), "\"abc\"");
+    const ValueCase cases[] = {
+        {"hash", "\"\\xba\\x00\\x7f\\x10\"", "0xba|0x00|0x7f|0x10"},
+        // One byte less: the terminating zero fills the last one.
+        {"hash", "\"abc\"", "0x61|0x62|0x63|0x00"},
+        {"hash", "\"abcde\"", "INITAGREG hash: 5 bytes for 4"},
+        {"hash", "\"ab\"", "INITAGREG hash: 2 bytes for 4"},
+        {"dig", "{4, \"\\x01\\x00\\x02\\x03\", \"name\"}", "4|0x01|0x00|0x02|0x03|\"name\""},
+        // A plain char array keeps its string.
+        {"text", "\"abc\"", "\"abc\""},
+    };
+    for (const auto& [variable, value, expected] : cases) {
+        EXPECT_EQ(spread(variable, value), expected) << variable << " = " << value;
+    }
 }
 
 TEST_F(CValues, ValuesTheHarnessCannotTakeAreFound) {
-    EXPECT_EQ(findings("text", "\"1234567\""), "");
-    EXPECT_EQ(findings("text", "\"12345678\""), "CSTTOLONG");
-    EXPECT_EQ(findings("text", "'x'"), "TYPESMISM");
-    EXPECT_EQ(findings("text", "5"), "TYPESMISM");
-    EXPECT_EQ(findings("text", "0"), "");  // the null string, empty for the runtime
-    EXPECT_EQ(findings("b", "\"x\""), "TYPESMISM");
-    EXPECT_EQ(findings("b", "255"), "");
-    EXPECT_EQ(findings("b", "-1"), "");
-    EXPECT_EQ(findings("b", "256"), "ENTOUTRAN");
-    EXPECT_EQ(findings("s8", "128"), "ENTOUTRAN");
-    EXPECT_EQ(findings("s8", "-128"), "");
-    EXPECT_EQ(findings("big", "18446744073709551615"), "");
-    EXPECT_EQ(findings("big", "18446744073709551616"), "ENTOUTRAN");
-    EXPECT_EQ(findings("b", "1/0"), "DIVISZERO");
-    EXPECT_EQ(findings("c", "''"), "CSTCARVID");
-    EXPECT_EQ(findings("b", "b++"), "POSTINCRE");
-    EXPECT_EQ(findings("b", "(b = 1)"), "AFFECTATI");
-    EXPECT_EQ(findings("lvl", "L_NEXT"), "");
-    // Lists belong to aggregates, the runtime's pointers to pointers.
-    EXPECT_EQ(findings("b", "{4, 2}"), "BADAGGREGATE");
-    EXPECT_EQ(findings("text", "{\"ab\"}"), "BADAGGREGATE");
-    EXPECT_EQ(findings("up", "[0 => 1]"), "BADAGGREGATE");
-    EXPECT_EQ(findings("b", "NONIL"), "TYPESMISM");
-    EXPECT_EQ(findings("text", "nil"), "TYPESMISM");
-    EXPECT_EQ(findings("up", "NONIL"), "");
-    EXPECT_EQ(findings("gp", "NIL"), "");
-    EXPECT_EQ(findings("up", "2.5"), "TYPESMISM");
-    // A fraction given to a whole number is lost on the way: told, not refused.
-    EXPECT_EQ(findings("b", "2.5"), "CONVERTYP");
-    EXPECT_EQ(findings("b", "-0.5e0"), "CONVERTYP");
-    EXPECT_EQ(findings("c", "65.5"), "CONVERTYP");
-    EXPECT_EQ(findings("b", "2.0"), "");
-    EXPECT_EQ(findings("b", "25e-1"), "CONVERTYP");
-    EXPECT_EQ(findings("up", "(unsigned char *)0"), "");
-    // An array or a pointer given to a number.
-    EXPECT_EQ(findings("b", "hash"), "TYPESMISM");
-    EXPECT_EQ(findings("b", "up"), "TYPESMISM");
-    EXPECT_EQ(findings("b", "hash[1]"), "");
-    EXPECT_EQ(findings("b", "*up"), "");
+    const ValueCase cases[] = {
+        {"text", "\"1234567\"", ""},
+        {"text", "\"12345678\"", "CSTTOLONG"},
+        {"text", "'x'", "TYPESMISM"},
+        {"text", "5", "TYPESMISM"},
+        {"text", "0", ""},  // the null string, empty for the runtime
+        {"b", "\"x\"", "TYPESMISM"},
+        {"b", "255", ""},
+        {"b", "-1", ""},
+        {"b", "256", "ENTOUTRAN"},
+        {"s8", "128", "ENTOUTRAN"},
+        {"s8", "-128", ""},
+        {"big", "18446744073709551615", ""},
+        {"big", "18446744073709551616", "ENTOUTRAN"},
+        {"b", "1/0", "DIVISZERO"},
+        {"c", "''", "CSTCARVID"},
+        {"b", "b++", "POSTINCRE"},
+        {"b", "(b = 1)", "AFFECTATI"},
+        {"lvl", "L_NEXT", ""},
+        // Lists belong to aggregates, the runtime's pointers to pointers.
+        {"b", "{4, 2}", "BADAGGREGATE"},
+        {"text", "{\"ab\"}", "BADAGGREGATE"},
+        {"up", "[0 => 1]", "BADAGGREGATE"},
+        {"b", "NONIL", "TYPESMISM"},
+        {"text", "nil", "TYPESMISM"},
+        {"up", "NONIL", ""},
+        {"gp", "NIL", ""},
+        {"up", "2.5", "TYPESMISM"},
+        // A fraction given to a whole number is lost on the way: told, not refused.
+        {"b", "2.5", "CONVERTYP"},
+        {"b", "-0.5e0", "CONVERTYP"},
+        {"c", "65.5", "CONVERTYP"},
+        {"b", "2.0", ""},
+        {"b", "25e-1", "CONVERTYP"},
+        {"up", "(unsigned char *)0", ""},
+        // An array or a pointer given to a number.
+        {"b", "hash", "TYPESMISM"},
+        {"b", "up", "TYPESMISM"},
+        {"b", "hash[1]", ""},
+        {"b", "*up", ""},
+    };
+    for (const auto& [variable, value, expected] : cases) {
+        EXPECT_EQ(findings(variable, value), expected) << variable << " = " << value;
+    }
 
     const NumericValue v = c_numeric_value(a.run, "-(5)");
     EXPECT_TRUE(v.integer);

@@ -4,11 +4,17 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <tuple>
+
 namespace {
 
 using vx::report::Outcome;
 using vx::report::parse_traces;
 using vx::report::TraceKind;
+using vx::report::TraceLine;
 using vx::report::TracesFile;
 using vx::report::ValueType;
 
@@ -43,28 +49,34 @@ TEST(Traces, EveryLineKindIsReadWithDisplayImages) {
     EXPECT_EQ(lines[2].value, 3);
     EXPECT_TRUE(lines[4].has_value);
     EXPECT_FALSE(lines[5].has_value);
-    EXPECT_EQ(lines[6].obtained, "-0xFF");
-    EXPECT_EQ(lines[7].obtained, "0b101");
     EXPECT_EQ(lines[7].outcome, Outcome::passed);
-    EXPECT_EQ(lines[8].obtained, "010");
-    EXPECT_EQ(lines[8].low, "0");
     EXPECT_TRUE(lines[8].range);
     EXPECT_EQ(lines[8].outcome, Outcome::failed);
-    EXPECT_EQ(lines[9].obtained, "18446744073709551615");
     EXPECT_EQ(lines[9].outcome, Outcome::recorded);
-    EXPECT_EQ(lines[10].obtained, "'\\n'");
-    EXPECT_EQ(lines[10].low, "'\\''");
-    EXPECT_EQ(lines[10].high, "'\\xc8'");
-    EXPECT_EQ(lines[11].obtained, "true");
-    EXPECT_EQ(lines[12].obtained, "nan");
-    EXPECT_EQ(lines[12].high, "1.5e-07");
     EXPECT_EQ(lines[13].type, ValueType::string);
-    EXPECT_EQ(lines[13].obtained, "\"a\\\"b\\\\c\\n\\x01\"...");
-    EXPECT_EQ(lines[13].low, "...\"zz\" (from character 4097)");
-    EXPECT_EQ(lines[13].high, "NULL");
-    EXPECT_EQ(lines[15].high, "FUNC");
     EXPECT_EQ(lines[16].kind, TraceKind::stub_context);
     EXPECT_EQ(lines[16].record, 2);
+    // The display images of the values, by line and field.
+    const std::tuple<std::size_t, std::string TraceLine::*, std::string_view> images[] = {
+        {6, &TraceLine::obtained, "-0xFF"},
+        {7, &TraceLine::obtained, "0b101"},
+        {8, &TraceLine::obtained, "010"},
+        {8, &TraceLine::low, "0"},
+        {9, &TraceLine::obtained, "18446744073709551615"},
+        {10, &TraceLine::obtained, "'\\n'"},
+        {10, &TraceLine::low, "'\\''"},
+        {10, &TraceLine::high, "'\\xc8'"},
+        {11, &TraceLine::obtained, "true"},
+        {12, &TraceLine::obtained, "nan"},
+        {12, &TraceLine::high, "1.5e-07"},
+        {13, &TraceLine::obtained, "\"a\\\"b\\\\c\\n\\x01\"..."},
+        {13, &TraceLine::low, "...\"zz\" (from character 4097)"},
+        {13, &TraceLine::high, "NULL"},
+        {15, &TraceLine::high, "FUNC"},
+    };
+    for (const auto& [index, field, expected] : images) {
+        EXPECT_EQ(lines[index].*field, expected) << "line " << index;
+    }
     EXPECT_EQ(lines[16].value, 1);
     EXPECT_TRUE(lines[17].flag);
     EXPECT_EQ(lines[24].kind, TraceKind::interruption);

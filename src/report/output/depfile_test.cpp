@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <filesystem>
 #include <sstream>
+#include <string_view>
+#include <utility>
 
 namespace {
 
@@ -58,13 +60,18 @@ TEST(Depfile, DependencyRecordsGiveTheirResolvedPath) {
 }
 
 TEST(Depfile, NamesForMakeAreEscaped) {
-    EXPECT_EQ(make_escaped("/src/unit.h"), "/src/unit.h");
-    EXPECT_EQ(make_escaped("/my dir/a\tb.h"), "/my\\ dir/a\\\tb.h");
-    // A backslash before a blank or "#" is doubled so that it stays one.
-    EXPECT_EQ(make_escaped("/a\\ b"), "/a\\\\\\ b");
-    EXPECT_EQ(make_escaped("/a\\b"), "/a\\b");
-    EXPECT_EQ(make_escaped("/c#1/$HOME.h"), "/c\\#1/$$HOME.h");
-    EXPECT_EQ(make_escaped("/a\\#"), "/a\\\\\\#");
+    const std::pair<std::string_view, std::string_view> cases[] = {
+        {"/src/unit.h", "/src/unit.h"},
+        {"/my dir/a\tb.h", "/my\\ dir/a\\\tb.h"},
+        // A backslash before a blank or "#" is doubled so that it stays one.
+        {"/a\\ b", "/a\\\\\\ b"},
+        {"/a\\b", "/a\\b"},
+        {"/c#1/$HOME.h", "/c\\#1/$$HOME.h"},
+        {"/a\\#", "/a\\\\\\#"},
+    };
+    for (const auto& [text, expected] : cases) {
+        EXPECT_EQ(make_escaped(text), expected) << text;
+    }
     EXPECT_EQ(make_escaped("/two\nlines"), std::nullopt);
 
     std::string refused;

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <tuple>
+
 namespace vx {
 namespace {
 
@@ -27,35 +30,34 @@ TEST(Environments, EveryTextOfARecordIsInstantiated) {
     EnvironmentRecord record;
     record.name = "e";
     record.parameters = {"N", "V"};
+    // Each text of a variable clause, as written in the record and as
+    // instantiated with N = 2 and V = x.
+    const std::tuple<std::string VariableClause::*, const char*, const char*> texts[] = {
+        {&VariableClause::variable, "tab[N]", "tab[2]"},
+        {&VariableClause::type_text, "char[N]", "char[2]"},
+        {&VariableClause::init_value, "V", "x"},
+        {&VariableClause::init_link, "N", "2"},
+        {&VariableClause::ev_value, "V+1", "x+1"},
+        {&VariableClause::ev_target, "out_N", "out_N"},  // not a whole word
+        {&VariableClause::ev_link, "N", "2"},
+        {&VariableClause::min_value, "V-N", "x-2"},
+        {&VariableClause::max_value, "V+N", "x+2"},
+        {&VariableClause::delta_value, "N", "2"},
+        {&VariableClause::format, "N", "N"},  // a FORMAT, not a text of the statement
+    };
     VariableClause clause;
-    clause.variable = "tab[N]";
-    clause.type_text = "char[N]";
-    clause.init_value = "V";
-    clause.init_link = "N";
-    clause.ev_value = "V+1";
-    clause.ev_target = "out_N";  // not a whole word
-    clause.ev_link = "N";
-    clause.min_value = "V-N";
-    clause.max_value = "V+N";
-    clause.delta_value = "N";
-    clause.format = "N";  // a FORMAT, not a text of the statement
+    for (const auto& [field, text, instantiated] : texts) {
+        clause.*field = text;
+    }
     record.variables.push_back(clause);
     record.stub_calls = {"f(N, V) N", "g(NV)"};
 
     const EnvironmentContents contents = instantiate_environment({&record, {"2", "x"}}, false);
     ASSERT_EQ(contents.variables.size(), 1u);
     const VariableClause& c = contents.variables[0];
-    EXPECT_EQ(c.variable, "tab[2]");
-    EXPECT_EQ(c.type_text, "char[2]");
-    EXPECT_EQ(c.init_value, "x");
-    EXPECT_EQ(c.init_link, "2");
-    EXPECT_EQ(c.ev_value, "x+1");
-    EXPECT_EQ(c.ev_target, "out_N");
-    EXPECT_EQ(c.ev_link, "2");
-    EXPECT_EQ(c.min_value, "x-2");
-    EXPECT_EQ(c.max_value, "x+2");
-    EXPECT_EQ(c.delta_value, "2");
-    EXPECT_EQ(c.format, "N");
+    for (const auto& [field, text, instantiated] : texts) {
+        EXPECT_EQ(c.*field, instantiated) << text;
+    }
     EXPECT_EQ(contents.stub_calls, (std::vector<std::string>{"f(2, x) 2", "g(NV)"}));
     // The definition itself is left as it was, for the next use.
     EXPECT_EQ(record.variables[0].variable, "tab[N]");

@@ -2,15 +2,20 @@
 
 #include <gtest/gtest.h>
 
+#include <string_view>
+#include <utility>
+
 namespace vx {
 namespace {
 
 TEST(StatementText, HeaderFieldsKeepOneBlankBetweenWords) {
-    EXPECT_EQ(compact_header_field("  my   module  "), "my module");
-    EXPECT_EQ(compact_header_field("V 1 . 2"), "V 1.2");
-    EXPECT_EQ(compact_header_field("f ( x , y )"), "f(x,y)");
-    EXPECT_EQ(compact_header_field("a \"b   c\"  d"), "a\"b   c\"d");
-    EXPECT_EQ(compact_header_field("\t$VAR\t"), "$VAR");
+    const std::pair<std::string_view, std::string_view> cases[] = {
+        {"  my   module  ", "my module"},  {"V 1 . 2", "V 1.2"}, {"f ( x , y )", "f(x,y)"},
+        {"a \"b   c\"  d", "a\"b   c\"d"}, {"\t$VAR\t", "$VAR"},
+    };
+    for (const auto& [text, expected] : cases) {
+        EXPECT_EQ(compact_header_field(text), expected) << text;
+    }
     EXPECT_EQ(split_header_fields("a, \"b,c\", d, e, f", 4),
               (std::vector<std::string>{"a", " \"b,c\"", " d", " e, f"}));
     EXPECT_EQ(split_header_fields("a, b", 4), (std::vector<std::string>{"a", " b"}));
