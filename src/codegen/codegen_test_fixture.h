@@ -4,14 +4,19 @@
 // checking that no work file was left behind.
 #pragma once
 
+#include "codegen/harness_layout.h"
+#include "codegen/output/output_session.h"
 #include "diag/catalogue.h"
 #include "diag/process_end.h"
 #include "diag/reporter.h"
+#include "testkit/testkit.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <unistd.h>
@@ -79,6 +84,40 @@ protected:
     static std::string read_all(const std::string& path) {
         std::ifstream in(path, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+
+    // The outputs of a small run compiling s.ptu into t.c, with its
+    // declarations file t.ic and its link records t.tdc.
+    static OutputSettings output_settings() {
+        OutputSettings s;
+        s.command_echo = "vexorprepro s.ptu t.c";
+        s.run_date = "Mon Jan  1 10:00:00 2024";
+        s.script_path = "s.ptu";
+        s.script_file_name = "s.ptu";
+        s.generated_path = "t.c";
+        s.declarations_path = "t.ic";
+        s.link_record_path = "t.tdc";
+        s.config_header_path = "vexor_cfg.h";
+        return s;
+    }
+
+    // The harness of that run: program t, traces to t.rio.
+    static HarnessSettings layout_settings() {
+        HarnessSettings h;
+        h.program_name = "t";
+        h.runtime_include = "\"TP.h\"";
+        h.declarations_include = output_settings().declarations_path;
+        h.traces_path = "t.rio";
+        return h;
+    }
+
+    static bool has(const std::vector<std::string>& lines, const std::string& line) {
+        return std::find(lines.begin(), lines.end(), line) != lines.end();
+    }
+
+    static std::vector<std::string> missing(const std::vector<std::string>& lines,
+                                            std::initializer_list<std::string> wanted) {
+        return testkit::missing_lines(lines, wanted);
     }
 
     static bool exists(const std::string& path) { return std::filesystem::exists(path); }

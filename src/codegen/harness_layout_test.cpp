@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 namespace vx {
 namespace {
 
@@ -12,27 +14,36 @@ using vx::testing::CodegenTest;
 
 class HarnessLayoutTest : public CodegenTest {
 protected:
-    static OutputSettings output_settings() {
-        OutputSettings s;
-        s.command_echo = "vexorprepro s.ptu t.c";
-        s.run_date = "Mon Jan  1 10:00:00 2024";
-        s.script_path = "s.ptu";
-        s.script_file_name = "s.ptu";
-        s.generated_path = "t.c";
-        s.declarations_path = "t.ic";
-        s.link_record_path = "t.tdc";
-        s.config_header_path = "vexor_cfg.h";
-        return s;
+    // Starts and installs the outputs of a run; the layout to generate with.
+    HarnessLayout& start(const OutputSettings& outputs = output_settings(),
+                         const HarnessSettings& harness = layout_settings()) {
+        layout_.reset();
+        session_ = std::make_unique<OutputSession>(outputs);
+        install_output_session(session_.get());
+        session_->start_outputs();
+        layout_ = std::make_unique<HarnessLayout>(harness);
+        return *layout_;
     }
 
-    static HarnessSettings layout_settings() {
-        HarnessSettings h;
-        h.program_name = "t";
-        h.runtime_include = "\"TP.h\"";
-        h.declarations_include = "t.ic";
-        h.traces_path = "t.rio";
-        return h;
+    // Closes the outputs: kept with the layout's usage counts, or deleted as
+    // after a run with errors.
+    void finish(bool errors) {
+        if (errors) {
+            session_->finish_outputs(true);
+        } else {
+            session_->finish_outputs(false, layout_->usage().lines());
+        }
+        install_output_session(nullptr);
     }
+
+    void TearDown() override {
+        layout_.reset();
+        session_.reset();
+        CodegenTest::TearDown();
+    }
+
+    std::unique_ptr<OutputSession> session_;
+    std::unique_ptr<HarnessLayout> layout_;
 
     // The generated file without its banner.
     static Lines body(const std::string& path) {
@@ -71,13 +82,9 @@ protected:
 };
 
 TEST_F(HarnessLayoutTest, WorkedExampleLayout) {
-    OutputSession session(output_settings());
-    install_output_session(&session);
-    session.start_outputs();
-    HarnessLayout layout(layout_settings());
+    HarnessLayout& layout = start();
     one_service(layout);
-    session.finish_outputs(false, layout.usage().lines());
-    install_output_session(nullptr);
+    finish(false);
 
     Lines expected = {
         "#ifndef USE_VXU",
@@ -216,13 +223,9 @@ TEST_F(HarnessLayoutTest, WorkedExampleLayout) {
 }
 
 TEST_F(HarnessLayoutTest, RepeatedTestEnclosesTheWholeTestText) {
-    OutputSession session(output_settings());
-    install_output_session(&session);
-    session.start_outputs();
-    HarnessLayout layout(layout_settings());
+    HarnessLayout& layout = start();
     one_service(layout, "n");
-    session.finish_outputs(false, layout.usage().lines());
-    install_output_session(nullptr);
+    finish(false);
 
     Lines lines = body("t.c");
     auto at = [&](const std::string& text) {
@@ -243,17 +246,13 @@ TEST_F(HarnessLayoutTest, RepeatedTestEnclosesTheWholeTestText) {
 TEST_F(HarnessLayoutTest, NoEditKeepsOnlyTheStubAndNumberLines) {
     OutputSettings s = output_settings();
     s.no_edit = true;
-    OutputSession session(s);
-    install_output_session(&session);
-    session.start_outputs();
     HarnessSettings h = layout_settings();
     h.no_edit = true;
     h.kr = true;
     h.traces_path = "d\\x\"y.rio";
-    HarnessLayout layout(h);
+    HarnessLayout& layout = start(s, h);
     one_service(layout);
-    session.finish_outputs(false, layout.usage().lines());
-    install_output_session(nullptr);
+    finish(false);
 
     std::string text = read_all("t.c");
     for (const char* absent : {"DCL_OP_C", "DCL_TST_C", "OPF_C", "CLF_C", "START_CHRONO_C",
@@ -269,10 +268,7 @@ TEST_F(HarnessLayoutTest, NoEditKeepsOnlyTheStubAndNumberLines) {
 }
 
 TEST_F(HarnessLayoutTest, EmptyScriptChecksAndLoopCountChecks) {
-    OutputSession session(output_settings());
-    install_output_session(&session);
-    session.start_outputs();
-    HarnessLayout layout(layout_settings());
+    HarnessLayout& layout = start();
     layout.emit_prologue();
     ::testing::internal::CaptureStderr();
     std::vector<std::string> include = {"ADD", "NOPE"};
@@ -288,8 +284,7 @@ TEST_F(HarnessLayoutTest, EmptyScriptChecksAndLoopCountChecks) {
     EXPECT_NE(err.find("NOPE"), std::string::npos);
     EXPECT_EQ(err.find("Harnex-E-PROG_VIDE"), std::string::npos);
     EXPECT_NE(out.find("liste totale des services \n   add\n"), std::string::npos) << out;
-    session.finish_outputs(true);
-    install_output_session(nullptr);
+    finish(true);
 }
 
 TEST_F(HarnessLayoutTest, RepetitionCountMustBeAPositiveInteger) {
@@ -304,18 +299,14 @@ TEST_F(HarnessLayoutTest, RepetitionCountMustBeAPositiveInteger) {
     long line = 0;
     for (const Case& c : cases) {
         set_report_line(++line);  // a repeated message at one place is not shown again
-        OutputSession session(output_settings());
-        install_output_session(&session);
-        session.start_outputs();
-        HarnessLayout layout(layout_settings());
+        HarnessLayout& layout = start();
         layout.emit_prologue();
         ::testing::internal::CaptureStderr();
         layout.emit_test_head(2, "t1", 1, c.count, 3);
         std::string err = ::testing::internal::GetCapturedStderr();
         layout.emit_test_end();
         bool repeated = layout.max_loop_variables() == 1;
-        session.finish_outputs(true);
-        install_output_session(nullptr);
+        finish(true);
         if (c.error == nullptr) {
             EXPECT_EQ(err, "") << c.count;
             EXPECT_TRUE(repeated) << c.count;
@@ -328,10 +319,7 @@ TEST_F(HarnessLayoutTest, RepetitionCountMustBeAPositiveInteger) {
 }
 
 TEST_F(HarnessLayoutTest, SelectionNamesThatMatchNothingAreReported) {
-    OutputSession session(output_settings());
-    install_output_session(&session);
-    session.start_outputs();
-    HarnessLayout layout(layout_settings());
+    HarnessLayout& layout = start();
     layout.emit_prologue();
     std::vector<std::string> tests = {"T9"};
     std::vector<std::string> families = {"NOMINAL", "NIGHTLY"};
@@ -346,8 +334,7 @@ TEST_F(HarnessLayoutTest, SelectionNamesThatMatchNothingAreReported) {
     layout.emit_main(facts);
     std::string out = ::testing::internal::GetCapturedStdout();
     std::string err = ::testing::internal::GetCapturedStderr();
-    session.finish_outputs(true);
-    install_output_session(nullptr);
+    finish(true);
     EXPECT_NE(err.find("Harnex-W-TEST_INEX,  Test T9"), std::string::npos) << err;
     EXPECT_NE(err.find("Harnex-W-FAMI_INEX"), std::string::npos) << err;
     EXPECT_NE(err.find("NIGHTLY"), std::string::npos);

@@ -23,16 +23,7 @@ protected:
         run_.is_type_modifier = [](std::string_view w) {
             return w == "_in" || w == "_out" || w == "_inout";
         };
-        OutputSettings s;
-        s.command_echo = "vexorprepro s.ptu t.c";
-        s.run_date = "Mon Jan  1 10:00:00 2024";
-        s.script_path = "s.ptu";
-        s.script_file_name = "s.ptu";
-        s.generated_path = "t.c";
-        s.declarations_path = "t.ic";
-        s.link_record_path = "t.tdc";
-        s.config_header_path = "vexor_cfg.h";
-        session_ = std::make_unique<OutputSession>(s);
+        session_ = std::make_unique<OutputSession>(output_settings());
         install_output_session(session_.get());
         session_->start_outputs();
     }
@@ -44,11 +35,7 @@ protected:
 
     HarnessLayout& layout(bool kr = false) {
         if (layout_ == nullptr) {
-            HarnessSettings h;
-            h.program_name = "t";
-            h.runtime_include = "\"TP.h\"";
-            h.declarations_include = "t.ic";
-            h.traces_path = "t.rio";
+            HarnessSettings h = layout_settings();
             h.kr = kr;
             layout_ = std::make_unique<HarnessLayout>(h);
             layout_->emit_prologue();
@@ -92,9 +79,6 @@ protected:
         session_.reset();
     }
 
-    static bool has(const Lines& lines, const std::string& line) {
-        return std::find(lines.begin(), lines.end(), line) != lines.end();
-    }
     static bool mentions(const Lines& lines, const std::string& text) {
         return std::any_of(lines.begin(), lines.end(),
                            [&](const std::string& l) { return l.find(text) != std::string::npos; });
@@ -120,10 +104,14 @@ TEST_F(StubGenerationTest, WithoutServiceTheStubsAreDeclaredButNoServiceFunction
     define("int read_sensor(_in int channel, _out int *value);");
     finish();
     Lines c = read_lines("t.c");
-    EXPECT_TRUE(has(c, "/* simulation: read_sensor */"));
-    EXPECT_TRUE(has(c, "#define _fn_1_s_read_sensor 1"));
-    EXPECT_TRUE(has(c, "VXU_STUB_CNT _ix_1_s_read_sensor STUBINACTIVE ;"));
-    EXPECT_TRUE(has(c, "int read_sensor(int channel, int *value)"));
+    EXPECT_EQ(missing(c,
+                      {
+                          "/* simulation: read_sensor */",
+                          "#define _fn_1_s_read_sensor 1",
+                          "VXU_STUB_CNT _ix_1_s_read_sensor STUBINACTIVE ;",
+                          "int read_sensor(int channel, int *value)",
+                      }),
+              Lines{});
     // A call made before the first element gives back nothing, read from a
     // set pointer.
     EXPECT_TRUE(has(c, "Vexor_ptr_out=&(_os_1_s_read_sensor[0]);"));
@@ -134,9 +122,13 @@ TEST_F(StubGenerationTest, WithoutServiceTheStubsAreDeclaredButNoServiceFunction
     EXPECT_FALSE(mentions(c, " _out "));
     EXPECT_TRUE(has(read_lines("t.ic"), "#define size_1_s_read_sensor 0"));
     Lines tdc = read_lines("t.tdc");
-    EXPECT_TRUE(has(tdc, "U1  read_sensor(channel,value)"));
-    EXPECT_TRUE(has(tdc, "L3 channel RA=FORM=CD64, INIT=, VA="));
-    EXPECT_TRUE(has(tdc, "M0"));
+    EXPECT_EQ(missing(tdc,
+                      {
+                          "U1  read_sensor(channel,value)",
+                          "L3 channel RA=FORM=CD64, INIT=, VA=",
+                          "M0",
+                      }),
+              Lines{});
 }
 
 TEST_F(StubGenerationTest, ServiceFunctionsCallEveryStubInDefinitionOrder) {
@@ -168,9 +160,13 @@ TEST_F(StubGenerationTest, AStubWithoutParametersHasNoCounterSelectorsOrInputRec
     EXPECT_FALSE(mentions(c, "sel["));
     EXPECT_FALSE(mentions(c, "_si_1_s_tick"));
     EXPECT_FALSE(mentions(c, "_is_1_s_tick"));
-    EXPECT_TRUE(has(c, " int ret;"));
-    EXPECT_TRUE(has(c, "      return(Vexor_ptr_out->ret);"));
-    EXPECT_TRUE(has(c, "  return(int)0;"));
+    EXPECT_EQ(missing(c,
+                      {
+                          " int ret;",
+                          "      return(Vexor_ptr_out->ret);",
+                          "  return(int)0;",
+                      }),
+              Lines{});
 }
 
 TEST_F(StubGenerationTest, TheCallOrderTableWidensWithTheNumberOfStubs) {
@@ -196,11 +192,15 @@ TEST_F(StubGenerationTest, KernighanAndRitchieHeads) {
     Lines c = read_lines("t.c");
     EXPECT_EQ(from(c, "int put(text, count)", 3),
               (Lines{"int put(text, count)", "char *text;", "int *count;"}));
-    EXPECT_TRUE(has(c, "void ping()"));
-    EXPECT_TRUE(has(c, "void checkin_1_s_put()"));
-    EXPECT_TRUE(has(c, "void checkin_2_s_ping()"));
-    EXPECT_TRUE(has(c, "void _vx_check_muets()"));
-    EXPECT_TRUE(has(c, "void _vx_init_muets()"));
+    EXPECT_EQ(missing(c,
+                      {
+                          "void ping()",
+                          "void checkin_1_s_put()",
+                          "void checkin_2_s_ping()",
+                          "void _vx_check_muets()",
+                          "void _vx_init_muets()",
+                      }),
+              Lines{});
     EXPECT_EQ(from(c, "static int _vxcc_str(str, ref)", 3),
               (Lines{"static int _vxcc_str(str, ref)", "char * str;", "char * ref;"}));
 }
@@ -284,11 +284,15 @@ TEST_F(StubGenerationTest, StatementsThatDoNotFitTheStubAreRefused) {
     std::string omitted = describe("read_sensor (, 2) 0");
     EXPECT_NE(omitted.find("VALOMIPAR"), std::string::npos);
     Lines lines = l.stubs().element_lines();
-    EXPECT_TRUE(has(lines, "_os_1_s_read_sensor[0].min=1;"));
-    EXPECT_TRUE(has(lines, "_os_1_s_read_sensor[1].min=2;"));
-    EXPECT_TRUE(has(lines, "_os_1_s_read_sensor[2].min=4;"));
-    EXPECT_TRUE(has(lines, "_os_1_s_read_sensor[2].sel[0]=0;"));
-    EXPECT_TRUE(has(lines, "_os_1_s_read_sensor[3].min=0;"));
+    EXPECT_EQ(missing(lines,
+                      {
+                          "_os_1_s_read_sensor[0].min=1;",
+                          "_os_1_s_read_sensor[1].min=2;",
+                          "_os_1_s_read_sensor[2].min=4;",
+                          "_os_1_s_read_sensor[2].sel[0]=0;",
+                          "_os_1_s_read_sensor[3].min=0;",
+                      }),
+              Lines{});
 }
 
 TEST_F(StubGenerationTest, OutputsMustBeWritablePointers) {
@@ -377,13 +381,17 @@ TEST_F(StubGenerationTest, ArraysWithABoundAreBuffersAndTheOthersPointers) {
     Lines lines = layout().stubs().element_lines();
     // An array without bound is stored and compared as the pointer C
     // passes; a bounded one takes its elements one by one.
-    EXPECT_TRUE(has(lines, "_os_1_s_io_send[0]._datain.data=(const BYTE *)(NONIL);"));
-    EXPECT_TRUE(has(lines, "_os_1_s_io_send[0]._datain.tag[1]=(BYTE)(2);"));
-    EXPECT_TRUE(has(lines, "_os_2_s_blk_read[0]._dataout.buf[0]=(BYTE)(7);"));
-    EXPECT_TRUE(has(lines, "_os_2_s_blk_read[0]._dataout.buf[3]=(BYTE)(0);"));
-    EXPECT_TRUE(has(lines, "_os_2_s_blk_read[0]._dataout.count=(int)(4);"));
-    EXPECT_TRUE(has(lines, "_os_3_s_blk_swap[0]._datain.v[2]=(int)(3);"));
-    EXPECT_TRUE(has(lines, "_os_3_s_blk_swap[0]._dataout.v[2]=(int)(9);"));
+    EXPECT_EQ(missing(lines,
+                      {
+                          "_os_1_s_io_send[0]._datain.data=(const BYTE *)(NONIL);",
+                          "_os_1_s_io_send[0]._datain.tag[1]=(BYTE)(2);",
+                          "_os_2_s_blk_read[0]._dataout.buf[0]=(BYTE)(7);",
+                          "_os_2_s_blk_read[0]._dataout.buf[3]=(BYTE)(0);",
+                          "_os_2_s_blk_read[0]._dataout.count=(int)(4);",
+                          "_os_3_s_blk_swap[0]._datain.v[2]=(int)(3);",
+                          "_os_3_s_blk_swap[0]._dataout.v[2]=(int)(9);",
+                      }),
+              Lines{});
     EXPECT_TRUE(
         has(lines,
             "memset(_os_4_s_blk_log[0]._datain.text,0,sizeof(_os_4_s_blk_log[0]._datain.text));"));

@@ -36,6 +36,25 @@ VariableClause with_ev(VariableClause c, const std::string& value) {
     return c;
 }
 
+// INIT IN with a list of `count` values.
+VariableClause with_init_in(VariableClause c, const std::string& values, int count) {
+    c.init = true;
+    c.init_in = true;
+    c.init_value = values;
+    c.init_count = count;
+    return c;
+}
+
+// The member `component` of the record of the aggregate `aggregate`, taken
+// member by member in `components` records.
+VariableClause member_of(VariableClause c, const std::string& aggregate, int component,
+                         int components) {
+    c.aggregate = aggregate;
+    c.component = component;
+    c.components = components;
+    return c;
+}
+
 // Generates one element of one test whose body is `body` (calls of the
 // generator between the element's head and its end) and returns the
 // generated file, the declarations file and the link records.
@@ -51,20 +70,9 @@ protected:
 
     Result generate(const std::function<void(VariableCode&)>& body, bool no_edit = false,
                     bool analysis = true) {
-        OutputSettings s;
-        s.command_echo = "vexorprepro s.ptu t.c";
-        s.run_date = "Mon Jan  1 10:00:00 2024";
-        s.script_path = "s.ptu";
-        s.script_file_name = "s.ptu";
-        s.generated_path = "t.c";
-        s.declarations_path = "t.ic";
-        s.link_record_path = "t.tdc";
+        OutputSettings s = output_settings();
         s.no_edit = no_edit;
-        HarnessSettings h;
-        h.program_name = "t";
-        h.runtime_include = "\"TP.h\"";
-        h.declarations_include = "t.ic";
-        h.traces_path = "t.rio";
+        HarnessSettings h = layout_settings();
         h.no_edit = no_edit;
         ::testing::internal::CaptureStderr();
         Result result;
@@ -99,6 +107,13 @@ protected:
         return result;
     }
 
+    // The element of the clauses, each added in turn.
+    Result generate_clauses(const std::vector<VariableClause>& clauses) {
+        return generate([&](VariableCode& code) {
+            for (const VariableClause& c : clauses) code.add(c);
+        });
+    }
+
     // The lines of the service function from the element's first line to
     // the end of the test.
     static Lines element(const Result& r) {
@@ -115,10 +130,6 @@ protected:
         std::string out;
         for (const std::string& line : lines) out += line;
         return out;
-    }
-
-    static bool has(const Lines& lines, const std::string& line) {
-        return std::find(lines.begin(), lines.end(), line) != lines.end();
     }
 
     static long usage(const Result& r, const std::string& name) {
@@ -232,11 +243,7 @@ TEST_F(VariableCodeTest, ToleranceOnListsAndAtTheEndsOfTheType) {
     // EV IN with a tolerance: the bounds go round each value of the list.
     VariableClause r = scalar("r", VariableKind::real, "double");
     r.facts.is_double = true;
-    r.init = true;
-    r.init_in = true;
-    r.init_value = "0.5,1.5";
-    r.init_count = 2;
-    r = with_ev(r, "0.5,1.5");
+    r = with_ev(with_init_in(r, "0.5,1.5", 2), "0.5,1.5");
     r.ev_in = true;
     r.ev_link = "r";
     r.ev_count = 2;
@@ -283,10 +290,7 @@ TEST_F(VariableCodeTest, RecordedValuesAndOneSidedRanges) {
     low.min = true;
     low.min_value = "3";
     low.facts.bits = 16;
-    Result r = generate([&](VariableCode& code) {
-        code.add(recorded);
-        code.add(low);
-    });
+    Result r = generate_clauses({recorded, low});
     const Lines e = element(r);
     EXPECT_TRUE(
         has(e, "EDV_INTEGER_C(0,0,(vxu_integer)(n),0+1,10,(vxu_integer)((int)0),(vxu_integer)("));
@@ -296,28 +300,16 @@ TEST_F(VariableCodeTest, RecordedValuesAndOneSidedRanges) {
 }
 
 TEST_F(VariableCodeTest, ValueTablesAreConditionalChainsAndLongListsAreRefused) {
-    VariableClause in = scalar("x", VariableKind::integer, "int");
-    in.init = true;
-    in.init_in = true;
-    in.init_value = "1,2,3";
-    in.init_count = 3;
-    in = with_ev(in, "x");
+    VariableClause in =
+        with_ev(with_init_in(scalar("x", VariableKind::integer, "int"), "1,2,3", 3), "x");
     VariableClause vain = with_ev(scalar("r", VariableKind::integer, "int"), "2,4,6");
     vain.ev_in = true;
     vain.ev_count = 3;
     std::string many;
     for (int i = 0; i < 101; ++i) many += (i ? "," : "") + std::to_string(i);
-    VariableClause big = scalar("y", VariableKind::integer, "int");
-    big.init = true;
-    big.init_in = true;
-    big.init_value = many;
-    big.init_count = 101;
-    big = with_ev(big, "0");
-    Result r = generate([&](VariableCode& code) {
-        code.add(in);
-        code.add(vain);
-        code.add(big);
-    });
+    VariableClause big =
+        with_ev(with_init_in(scalar("y", VariableKind::integer, "int"), many, 101), "0");
+    Result r = generate_clauses({in, vain, big});
     EXPECT_TRUE(has(r.declarations, "#define tab_initin1(J1) (J1 == 1 ? 1 :(J1 == 2 ? 2 :3))"));
     EXPECT_TRUE(has(r.declarations, "#define tab_vain1(J1) (J1 == 1 ? 2 :(J1 == 2 ? 4 :6))"));
     EXPECT_TRUE(has(r.harness, "for (J1 = 1 ; J1<=3;J1++ ){"));
@@ -337,16 +329,16 @@ TEST_F(VariableCodeTest, RangeLoopsFollowTheirStep) {
     VariableClause open = up;
     open.variable = "z";
     open.init_value = "0,n,2";
-    Result r = generate([&](VariableCode& code) {
-        code.add(up);
-        code.add(down);
-        code.add(open);
-    });
+    Result r = generate_clauses({up, down, open});
     EXPECT_TRUE(has(r.harness, "for( x=0;x <= 10;x += 2){"));
     EXPECT_TRUE(has(r.harness, "for( y=10;y >= 0;y -= 5){"));
-    EXPECT_TRUE(has(r.records, "R1 6"));
-    EXPECT_TRUE(has(r.records, "R3 3"));
-    EXPECT_TRUE(has(r.records, "R5 ?"));
+    EXPECT_EQ(missing(r.records,
+                      {
+                          "R1 6",
+                          "R3 3",
+                          "R5 ?",
+                      }),
+              Lines{});
     EXPECT_TRUE(has(element(r), "DCL_FAC_REP_C(5,(int)((n - (0))/2 + 1));"));
 }
 
@@ -391,10 +383,14 @@ TEST_F(VariableCodeTest, WholeArraysLoopAndNameTheirShape) {
     grid = with_ev(with_init(grid, "0"), "{1, 2, others => 0}");
     Result r = generate([&](VariableCode& code) { code.add(grid); });
     const Lines e = element(r);
-    EXPECT_TRUE(has(e, "for (I1 = 0 ; I1 < 2 ; I1++) { for (I2 = 0 ; I2 < 3 ; I2++) { "));
-    EXPECT_TRUE(has(e, "grid[I1][I2] = 0;"));
-    EXPECT_TRUE(has(e, "SET_MODE_CST_C(1);"));
-    EXPECT_TRUE(has(e, "int vxcst1[] = {1,2};"));
+    EXPECT_EQ(missing(e,
+                      {
+                          "for (I1 = 0 ; I1 < 2 ; I1++) { for (I2 = 0 ; I2 < 3 ; I2++) { ",
+                          "grid[I1][I2] = 0;",
+                          "SET_MODE_CST_C(1);",
+                          "int vxcst1[] = {1,2};",
+                      }),
+              Lines{});
     EXPECT_TRUE(has(r.records, "A1 grid[2][3] RA=FORM=CD,INIT=0 VA={1, 2, others => 0}"));
     EXPECT_EQ(usage(r, "ZQZQUSE_ARRAY_INTEGER_C"), 1);
     EXPECT_EQ(usage(r, "ZQZQUSE_CONSTANT_INTEGER_C"), 1);
@@ -410,38 +406,34 @@ TEST_F(VariableCodeTest, WholeArraysLoopAndNameTheirShape) {
 }
 
 TEST_F(VariableCodeTest, MembersOfAnAggregateAreFramedByItsRecord) {
-    VariableClause a = with_ev(with_init(scalar("o.n", VariableKind::integer, "int"), "1"), "1");
-    a.aggregate = "o";
-    a.components = 2;
-    VariableClause b = with_ev(with_init(scalar("o.f", VariableKind::real, "float"), "2.0"), "2.0");
-    b.aggregate = "o";
-    b.component = 1;
-    b.components = 2;
-    Result r = generate([&](VariableCode& code) {
-        code.add(a);
-        code.add(b);
-    });
+    VariableClause a = member_of(
+        with_ev(with_init(scalar("o.n", VariableKind::integer, "int"), "1"), "1"), "o", 0, 2);
+    VariableClause b = member_of(
+        with_ev(with_init(scalar("o.f", VariableKind::real, "float"), "2.0"), "2.0"), "o", 1, 2);
+    Result r = generate_clauses({a, b});
     const Lines e = element(r);
     auto open = std::find(e.begin(), e.end(), "VEXOR_OPEN_BRA_C(1);");
     auto close = std::find(e.begin(), e.end(), "VEXOR_CLOSE_BRA_C(1);");
     ASSERT_NE(open, e.end());
     ASSERT_NE(close, e.end());
     EXPECT_LT(open, close);
-    EXPECT_TRUE(has(r.records, "V1 o RA=FORM=C,INIT=? , VA=?"));
-    EXPECT_TRUE(has(r.records, "V2 o.n RA=FORM=CD,INIT=1 VA=1"));
-    EXPECT_TRUE(has(r.records, "V3 o.f RA=FORM=CF9,INIT=2.0 VA=2.0"));
+    EXPECT_EQ(missing(r.records,
+                      {
+                          "V1 o RA=FORM=C,INIT=? , VA=?",
+                          "V2 o.n RA=FORM=CD,INIT=1 VA=1",
+                          "V3 o.f RA=FORM=CF9,INIT=2.0 VA=2.0",
+                      }),
+              Lines{});
     EXPECT_EQ(usage(r, "ZQZQUSE_OPEN_BRA_C"), 1);
 }
 
 TEST_F(VariableCodeTest, ElementChecksOfAnArrayCountAsArrayChecks) {
     std::vector<VariableClause> elements;
     for (int i = 0; i < 3; ++i) {
-        VariableClause e =
-            with_ev(scalar("t[" + std::to_string(i) + "]", VariableKind::integer, "int"), "0");
-        e.aggregate = "t";
+        VariableClause e = member_of(
+            with_ev(scalar("t[" + std::to_string(i) + "]", VariableKind::integer, "int"), "0"), "t",
+            i, 3);
         e.aggregate_array = true;
-        e.component = i;
-        e.components = 3;
         elements.push_back(e);
     }
     VariableClause alone = with_ev(scalar("n", VariableKind::integer, "int"), "0");
@@ -455,22 +447,15 @@ TEST_F(VariableCodeTest, ElementChecksOfAnArrayCountAsArrayChecks) {
 }
 
 TEST_F(VariableCodeTest, RandomTablesShareTheNumbersOfInitInTables) {
-    VariableClause in = scalar("x", VariableKind::integer, "int");
-    in.init = true;
-    in.init_in = true;
-    in.init_value = "1,2";
-    in.init_count = 2;
-    in = with_ev(in, "x");
+    VariableClause in =
+        with_ev(with_init_in(scalar("x", VariableKind::integer, "int"), "1,2", 2), "x");
     VariableClause random = with_ev(scalar("y", VariableKind::integer, "int"), "y");
     random.init = true;
     random.init_from = true;
     random.init_from_kind = InitFromKind::random;
     random.init_value = "0,9,2";
     random.init_count = 2;
-    Result r = generate([&](VariableCode& code) {
-        code.add(in);
-        code.add(random);
-    });
+    Result r = generate_clauses({in, random});
     EXPECT_TRUE(has(r.declarations, "#define tab_initin1(J1) (J1 == 1 ? 1 :2)"));
     EXPECT_TRUE(std::any_of(r.declarations.begin(), r.declarations.end(), [](const std::string& l) {
         return l.rfind("float rand2[] = { ", 0) == 0;
@@ -479,17 +464,11 @@ TEST_F(VariableCodeTest, RandomTablesShareTheNumbersOfInitInTables) {
 }
 
 TEST_F(VariableCodeTest, AMemberThatCannotBeComparedInterruptsItsAggregate) {
-    VariableClause a = with_ev(with_init(scalar("o.n", VariableKind::integer, "int"), "1"), "1");
-    a.aggregate = "o";
-    a.components = 2;
-    VariableClause b = with_ev(scalar("o.opaque", VariableKind::unknown, "struct hidden"), "0");
-    b.aggregate = "o";
-    b.component = 1;
-    b.components = 2;
-    Result r = generate([&](VariableCode& code) {
-        code.add(a);
-        code.add(b);
-    });
+    VariableClause a = member_of(
+        with_ev(with_init(scalar("o.n", VariableKind::integer, "int"), "1"), "1"), "o", 0, 2);
+    VariableClause b = member_of(
+        with_ev(scalar("o.opaque", VariableKind::unknown, "struct hidden"), "0"), "o", 1, 2);
+    Result r = generate_clauses({a, b});
     const Lines e = element(r);
     EXPECT_TRUE(has(e, "RUPT(1);"));
     EXPECT_FALSE(std::any_of(e.begin(), e.end(), [](const std::string& l) {

@@ -56,18 +56,23 @@ protected:
         return run_report(arguments, dir());
     }
 
+    // Builds and runs harness `name`, whose own status must be `status` and
+    // whose summary line `summary`; returns the report of its traces, with
+    // the JUnit XML written beside them.
+    ProcessResult run_and_report(const QString& name, int status, const std::string& summary) {
+        ProcessResult run = build_and_run(name);
+        EXPECT_EQ(run.exit_code, status) << run.err;
+        EXPECT_CONTAINS(run.out, summary);
+        return report(name, {QStringLiteral("--junit"), in_dir(name + QStringLiteral(".xml"))});
+    }
+
     QTemporaryDir scratch_;
     QString compiler_;
 };
 
 TEST_F(HarnessLoop, WorkedExamplePassesWithTextAndJUnit) {
-    ProcessResult run = build_and_run(QStringLiteral("worked"));
-    ASSERT_EQ(run.exit_code, 0) << run.err;
-    EXPECT_CONTAINS(run.out, "vexor runtime: 2 check(s) passed, 0 failed");
-
     ProcessResult verdict =
-        report(QStringLiteral("worked"),
-               {QStringLiteral("--junit"), in_dir(QStringLiteral("worked.xml"))});
+        run_and_report(QStringLiteral("worked"), 0, "vexor runtime: 2 check(s) passed, 0 failed");
     EXPECT_EQ(verdict.exit_code, 0) << verdict.err;
     EXPECT_CONTAINS(verdict.out, "SERVICE add  (worked.ptu:3)");
     EXPECT_CONTAINS(verdict.out, "  TEST t1  (worked.ptu:4)");
@@ -115,14 +120,10 @@ TEST_F(HarnessLoop, WorkedExamplePassesWithTextAndJUnit) {
 }
 
 TEST_F(HarnessLoop, EveryCheckFamilyPassesAndFailsAsTheRuntimeJudged) {
-    ProcessResult run = build_and_run(QStringLiteral("scalars"));
     // The harness's own status says a check failed.
-    ASSERT_EQ(run.exit_code, 1) << run.err;
-    EXPECT_CONTAINS(run.out, "vexor runtime: 20 check(s) passed, 5 failed, 3 value(s) recorded");
-
     ProcessResult verdict =
-        report(QStringLiteral("scalars"),
-               {QStringLiteral("--junit"), in_dir(QStringLiteral("scalars.xml"))});
+        run_and_report(QStringLiteral("scalars"), 1,
+                       "vexor runtime: 20 check(s) passed, 5 failed, 3 value(s) recorded");
     EXPECT_EQ(verdict.exit_code, 1) << verdict.err;
     const std::string& text = verdict.out;
     // Integers, signed and unsigned, in their display bases; a MIN/MAX range.

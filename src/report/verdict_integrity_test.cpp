@@ -71,6 +71,15 @@ Outcome read(const std::string& traces_text) {
     return outcome;
 }
 
+// The run of the pool service with the traces `tests` of its tests, which
+// must be read (not refused) into a verdict that does not pass.
+Outcome failing_run(const std::string& tests) {
+    Outcome outcome = read(whole("O 1 \"pool_flush_with_a_long_name\"\n" + tests));
+    EXPECT_FALSE(outcome.refused) << outcome.refusal;
+    EXPECT_FALSE(outcome.verdict.passed());
+    return outcome;
+}
+
 bool has(const std::string& text, const std::string& piece) {
     return text.find(piece) != std::string::npos;
 }
@@ -134,13 +143,10 @@ TEST(VerdictIntegrity, TracesOfAnotherScriptAreRefused) {
 }
 
 TEST(VerdictIntegrity, CrashedAndTimedOutTestsFailWithTheirReasons) {
-    Outcome outcome =
-        read(whole("O 1 \"pool_flush_with_a_long_name\"\n"
-                   "G 2\nT 2 \"first\"\nS\nQ 2 signal SIGSEGV\n"
-                   "G 5\nQ 5 timeout 3\n"
-                   "G 7\nT 7 \"third\"\nS\nZ 1\nK 1 0\nC 0 int/10 1 0 ok 0 -1 0\nK 0 0\ne\nE\n"));
-    ASSERT_FALSE(outcome.refused) << outcome.refusal;
-    EXPECT_FALSE(outcome.verdict.passed());
+    Outcome outcome = failing_run(
+        "G 2\nT 2 \"first\"\nS\nQ 2 signal SIGSEGV\n"
+        "G 5\nQ 5 timeout 3\n"
+        "G 7\nT 7 \"third\"\nS\nZ 1\nK 1 0\nC 0 int/10 1 0 ok 0 -1 0\nK 0 0\ne\nE\n");
     EXPECT_TRUE(has(outcome.text, "STOP  element crashed (SIGSEGV)")) << outcome.text;
     EXPECT_TRUE(has(outcome.text, "TEST first: FAILED (crashed (SIGSEGV)")) << outcome.text;
     // The second test timed out before its "T" line: it is still named.
@@ -164,13 +170,10 @@ TEST(VerdictIntegrity, CrashedAndTimedOutTestsFailWithTheirReasons) {
 TEST(VerdictIntegrity, ElementsAndTestsLeftEarlyFail) {
     // The first test's element has no end line (a break out of its loop);
     // the second test returned: its test never ended before the next one.
-    Outcome outcome =
-        read(whole("O 1 \"pool_flush_with_a_long_name\"\n"
-                   "G 2\nT 2 \"first\"\nS\nZ 1\nE\n"
-                   "G 5\nT 5 \"second\"\nS\n"
-                   "G 7\nT 7 \"third\"\nS\nZ 1\ne\nE\n"));
-    ASSERT_FALSE(outcome.refused) << outcome.refusal;
-    EXPECT_FALSE(outcome.verdict.passed());
+    Outcome outcome = failing_run(
+        "G 2\nT 2 \"first\"\nS\nZ 1\nE\n"
+        "G 5\nT 5 \"second\"\nS\n"
+        "G 7\nT 7 \"third\"\nS\nZ 1\ne\nE\n");
     EXPECT_TRUE(has(outcome.text,
                     "TEST first: FAILED (element 1 did not reach its end: its code "
                     "left the element early"))
@@ -180,11 +183,7 @@ TEST(VerdictIntegrity, ElementsAndTestsLeftEarlyFail) {
 }
 
 TEST(VerdictIntegrity, TestsThatNeverRanFailTheVerdict) {
-    Outcome outcome =
-        read(whole("O 1 \"pool_flush_with_a_long_name\"\n"
-                   "G 2\nT 2 \"first\"\nS\nZ 1\nC 4 int/10 1 0 ok 1 1 1\ne\nE\n"));
-    ASSERT_FALSE(outcome.refused) << outcome.refusal;
-    EXPECT_FALSE(outcome.verdict.passed());
+    Outcome outcome = failing_run("G 2\nT 2 \"first\"\nS\nZ 1\nC 4 int/10 1 0 ok 1 1 1\ne\nE\n");
     EXPECT_TRUE(has(outcome.text, "TEST second: NOT RUN")) << outcome.text;
     EXPECT_TRUE(has(outcome.text, "TEST third: NOT RUN")) << outcome.text;
     EXPECT_TRUE(has(outcome.text, "(1 passed, 0 failed, 0 did not finish, 2 did not run)"))

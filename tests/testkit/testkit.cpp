@@ -132,6 +132,17 @@ std::vector<std::string> split_lines(const std::string& text) {
     return lines;
 }
 
+std::vector<std::string> missing_lines(const std::vector<std::string>& lines,
+                                       std::initializer_list<std::string> wanted) {
+    std::vector<std::string> absent;
+    for (const std::string& line : wanted) {
+        if (std::find(lines.begin(), lines.end(), line) == lines.end()) {
+            absent.push_back(line);
+        }
+    }
+    return absent;
+}
+
 EndTrap::EndTrap()
     : previous_(set_process_ending([](int status) { throw ProcessEnded{status}; })) {}
 

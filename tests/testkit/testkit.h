@@ -7,6 +7,7 @@
 #include "diag/process_end.h"
 #include "diag/reporter.h"
 
+#include <initializer_list>
 #include <map>
 #include <optional>
 #include <string>
@@ -70,6 +71,10 @@ std::string read_file(const std::string& path);
 void write_file(const std::string& path, const std::string& text);
 bool file_exists(const std::string& path);
 std::vector<std::string> split_lines(const std::string& text);
+// The lines of `wanted` that `lines` does not hold, in the order wanted:
+// empty when it holds them all.
+std::vector<std::string> missing_lines(const std::vector<std::string>& lines,
+                                       std::initializer_list<std::string> wanted);
 
 // Thrown by the substituted process ending.
 struct ProcessEnded {

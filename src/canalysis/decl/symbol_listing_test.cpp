@@ -3,14 +3,18 @@
 #include "canalysis/decl/declaration_parser.h"
 #include "canalysis/types/target_model.h"
 #include "support/report_capture_test.h"
+#include "testkit/testkit.h"
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
 namespace vx {
 namespace {
+
+using Lines = std::vector<std::string>;
 
 class Listing : public ::testing::Test {
 protected:
@@ -39,10 +43,11 @@ protected:
         return "/*" + content + std::string(70 - content.size(), ' ') + "*/";
     }
     static bool has(const std::vector<std::string>& lines, const std::string& line) {
-        for (const auto& l : lines) {
-            if (l == line) return true;
-        }
-        return false;
+        return testkit::missing_lines(lines, {line}).empty();
+    }
+    static std::vector<std::string> missing(const std::vector<std::string>& lines,
+                                            std::initializer_list<std::string> wanted) {
+        return testkit::missing_lines(lines, wanted);
     }
 
     TargetModel target_;
@@ -85,51 +90,71 @@ TEST_F(Listing, SymbolsAndTypesAreDescribedInWords) {
         "enum colour { RED, GREEN = 4, BLUE } c;\ntypedef int count_t;\ncount_t n;\n"
         "int (*fp)(int a, char *b);\nconst char *text;\nvoid f(void);\nint t[N];\n");
     std::vector<std::string> lines = write();
-    EXPECT_TRUE(has(lines, "x :" + std::string(21, ' ') + " unsigned integer"));
-    EXPECT_TRUE(has(lines, "v :                      structure s"));
-    EXPECT_TRUE(has(lines, "c :                      enum colour"));
-    EXPECT_TRUE(has(lines, "n :                      integer"));
-    EXPECT_TRUE(has(lines, "text :                   pointer on const character"));
-    EXPECT_TRUE(has(lines, "t :                      array [N] of integer"));
-    EXPECT_TRUE(has(lines, "fp :                     pointer on function returning integer ("));
-    EXPECT_TRUE(has(lines, "\ta integer,"));
-    EXPECT_TRUE(has(lines, "\tb pointer on character)"));
+    EXPECT_EQ(missing(lines,
+                      {
+                          "x :" + std::string(21, ' ') + " unsigned integer",
+                          "v :                      structure s",
+                          "c :                      enum colour",
+                          "n :                      integer",
+                          "text :                   pointer on const character",
+                          "t :                      array [N] of integer",
+                          "fp :                     pointer on function returning integer (",
+                          "\ta integer,",
+                          "\tb pointer on character)",
+                      }),
+              Lines{});
     // Functions and typedefs are not variables.
     for (const auto& l : lines) {
         EXPECT_NE(l.rfind("f :", 0), 0u) << l;
         EXPECT_NE(l.rfind("count_t :", 0), 0u) << l;
     }
-    EXPECT_TRUE(has(lines, boxed("        Declared types")));
-    EXPECT_TRUE(has(lines, "s : structure {"));
-    EXPECT_TRUE(has(lines, "\tnext next pointer on the current structure;"));
-    EXPECT_TRUE(has(lines, "\tflags unsigned integer: 3;"));
-    EXPECT_TRUE(has(lines, "colour : enum {"));
-    EXPECT_TRUE(has(lines, "\tGREEN = 4,"));
-    EXPECT_TRUE(has(lines, "\tBLUE"));
+    EXPECT_EQ(missing(lines,
+                      {
+                          boxed("        Declared types"),
+                          "s : structure {",
+                          "\tnext next pointer on the current structure;",
+                          "\tflags unsigned integer: 3;",
+                          "colour : enum {",
+                          "\tGREEN = 4,",
+                          "\tBLUE",
+                      }),
+              Lines{});
 }
 
 TEST_F(Listing, AStructMetInsideItselfIsNamedByItsTag) {
     declare("struct shape { int sides; void (*draw)(const struct shape *self, int depth); };");
     std::vector<std::string> lines = write();
-    EXPECT_TRUE(has(lines, "shape : structure {"));
-    EXPECT_TRUE(has(lines, "\tdraw pointer on function returning void (type not specified) ("));
-    EXPECT_TRUE(has(lines, "\tself pointer on const structure shape,"));
+    EXPECT_EQ(missing(lines,
+                      {
+                          "shape : structure {",
+                          "\tdraw pointer on function returning void (type not specified) (",
+                          "\tself pointer on const structure shape,",
+                      }),
+              Lines{});
     EXPECT_LT(lines.size(), 40u);
 }
 
 TEST_F(Listing, WordsFollowTheScriptLanguage) {
     declare("unsigned char u; char k; double r; struct t { int a; };");
     std::vector<std::string> french = write(0);
-    EXPECT_TRUE(has(french, "u :                      entier non signe"));
-    EXPECT_TRUE(has(french, "k :                      caractere"));
-    EXPECT_TRUE(has(french, "r :                      reel"));
-    EXPECT_TRUE(has(french, boxed("        Types declares")));
-    EXPECT_TRUE(has(french, boxed("                TABLE DES SYMBOLES")));
+    EXPECT_EQ(missing(french,
+                      {
+                          "u :                      entier non signe",
+                          "k :                      caractere",
+                          "r :                      reel",
+                          boxed("        Types declares"),
+                          boxed("                TABLE DES SYMBOLES"),
+                      }),
+              Lines{});
     std::vector<std::string> accents = write(1);
-    EXPECT_TRUE(has(accents, "u :                      entier non sign\xe9"));
-    EXPECT_TRUE(has(accents, "k :                      caract\xe8re"));
-    EXPECT_TRUE(has(accents, "r :                      r\xe9\x65l"));
-    EXPECT_TRUE(has(accents, boxed("        Types declar\xe9s")));
+    EXPECT_EQ(missing(accents,
+                      {
+                          "u :                      entier non sign\xe9",
+                          "k :                      caract\xe8re",
+                          "r :                      r\xe9\x65l",
+                          boxed("        Types declar\xe9s"),
+                      }),
+              Lines{});
 }
 
 TEST_F(Listing, LocalsOfEachServiceAndLocalFunctions) {

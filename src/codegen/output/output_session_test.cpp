@@ -17,18 +17,13 @@ using vx::testing::CodegenTest;
 
 class OutputSessionTest : public CodegenTest {
 protected:
+    // The small run of the fixture, with options on its command line, its
+    // unit and the log of created files.
     static OutputSettings settings() {
-        OutputSettings s;
+        OutputSettings s = output_settings();
         s.command_echo = "vexorprepro s.ptu t.c -LANGUAGE=C -TARGET=LINUX -FAST";
-        s.run_date = "Mon Jan  1 10:00:00 2024";
-        s.script_path = "s.ptu";
         s.absolute_script_path = "/w/s.ptu";
-        s.script_file_name = "s.ptu";
         s.source_path = "unit_012.c";
-        s.generated_path = "t.c";
-        s.declarations_path = "t.ic";
-        s.link_record_path = "t.tdc";
-        s.config_header_path = "vexor_cfg.h";
         s.vistal_log_path = "created.log";
         return s;
     }

@@ -96,6 +96,14 @@ Page read_page(const std::string& html) {
 struct PageRun {
     LinkRecordFile links;
     Verdict verdict;
+
+    // What the page is made from: this run's verdict and link records.
+    HtmlInputs inputs() const {
+        HtmlInputs in;
+        in.verdict = &verdict;
+        in.links = &links;
+        return in;
+    }
 };
 
 void build(PageRun& run, const std::string& links_text, const std::string& traces_text) {
@@ -131,9 +139,7 @@ TEST(HtmlReport, FailingChecksCarryValuesExpectationsAndTheirScriptLine) {
               "E16 0 11\nT6 t2\n",
           with_end("O 1 \"credit\"\nG 2\nT 2 \"t1\"\nS\nZ 1\nC 4 int/10 1 0 KO 14 15 15\n"
                    "C 5 int/10 1 0 ok 0 0 0\ne\nE\n"));
-    HtmlInputs inputs;
-    inputs.verdict = &run.verdict;
-    inputs.links = &run.links;
+    HtmlInputs inputs = run.inputs();
     inputs.run_date = "2026-12-08 10:00:00";
     Page page = read_page(html_document(inputs));
     ASSERT_TRUE(page.well_formed) << page.error << "\n" << page.html;
@@ -169,9 +175,7 @@ TEST(HtmlReport, StubCallsShowTheirInputsAndWhatTheStatementsGiveBack) {
         with_end("O 7 \"svc\"\nG 8\nT 8 \"t\"\nS\nZ 9\nM 1 1 0\nM 1 2 0\nM 4 1 0\n"
                  "K 1 0\nC 0 int/10 1 0 ok 2 2 2\nK 1 1\nC 3 int/10 1 0 KO 4 3 3\n"
                  "K 2 0\nC 0 int/10 1 0 ok 1 1 1\nK 2 1\nC 6 int/10 1 0 ok 5 5 5\nK 0 0\ne\nE\n"));
-    HtmlInputs inputs;
-    inputs.verdict = &run.verdict;
-    inputs.links = &run.links;
+    HtmlInputs inputs = run.inputs();
     Page page = read_page(html_document(inputs));
     ASSERT_TRUE(page.well_formed) << page.error;
     EXPECT_NE(
@@ -196,9 +200,7 @@ TEST(HtmlReport, AnIncompleteRunSaysWhereItStopped) {
     PageRun run;
     build(run, "E11 0 /nowhere/t.ptu\nE6  t\nE17 0 4\nO1 s\nE16 0 5\nT2 t1\n",
           "VXU-TRACES 2\nO 1 \"s\"\nG 2\nT 2 \"t1\"\nS\n");
-    HtmlInputs inputs;
-    inputs.verdict = &run.verdict;
-    inputs.links = &run.links;
+    HtmlInputs inputs = run.inputs();
     inputs.stop_note = "the traces stop at line 5";
     Page page = read_page(html_document(inputs));
     ASSERT_TRUE(page.well_formed) << page.error;
@@ -217,9 +219,7 @@ TEST(HtmlReport, HostileNamesAndValuesAreEscaped) {
           with_end("O 1 \"s\"\nG 2\nT 2 \"t1\"\nS\nZ 1\n"
                    "C 4 str 1 0 KO \"</td><script>bad()</script>\\x01\\xff'\\\"&\" \"x\" \"x\"\n"
                    "e\nE\n"));
-    HtmlInputs inputs;
-    inputs.verdict = &run.verdict;
-    inputs.links = &run.links;
+    HtmlInputs inputs = run.inputs();
     const std::string html = html_document(inputs);
     Page page = read_page(html);
     ASSERT_TRUE(page.well_formed) << page.error << "\n" << html;
