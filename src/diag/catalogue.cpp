@@ -3,6 +3,7 @@
 #include "diag/message_code.h"
 
 #include <QCoreApplication>
+#include <QString>
 
 #include <iterator>
 
@@ -48,11 +49,29 @@ std::span<const UnraisedMessage> unraised_messages() {
     return {std::begin(unraised), std::end(unraised)};
 }
 
-QString translate(const char* context, const char* source, const char* comment) {
+TranslatedText translate(const char* context, const char* source, const char* comment) {
     if (context == nullptr) {
-        return QString::fromLatin1(source);
+        return {QString::fromLatin1(source).toStdString()};
     }
-    return QCoreApplication::translate(context, source, comment);
+    return {QCoreApplication::translate(context, source, comment).toStdString()};
+}
+
+TranslatedText TranslatedText::arg(std::string_view value) const {
+    TranslatedText out;
+    out.utf8.reserve(utf8.size() + value.size());
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        if (utf8[i] == '%' && i + 1 < utf8.size() && utf8[i + 1] == '1') {
+            out.utf8.append(value);
+            ++i;
+            continue;
+        }
+        out.utf8 += utf8[i];
+    }
+    return out;
+}
+
+std::string local_encoding(const TranslatedText& text) {
+    return QString::fromStdString(text.utf8).toLocal8Bit().toStdString();
 }
 
 void MessageCatalogue::register_table(CatalogueTable table) {
@@ -65,7 +84,7 @@ void MessageCatalogue::register_table(CatalogueTable table) {
         if (row.table != table) {
             continue;
         }
-        texts_.insert_or_assign(row.code, translate(row.context, row.source, row.comment));
+        texts_.insert_or_assign(row.code, translate(row.context, row.source, row.comment).utf8);
         std::string_view source = row.source;
         bool first = !source.starts_with("%1") && source.find("%1") != std::string_view::npos &&
                      source.find("%2") == std::string_view::npos;
@@ -86,7 +105,7 @@ bool MessageCatalogue::argument_in_first_slot(std::string_view code) const {
     return it != argument_first_.end() && it->second;
 }
 
-const QString* MessageCatalogue::find(std::string_view code) const {
+const std::string* MessageCatalogue::find(std::string_view code) const {
     auto it = texts_.find(code);
     return it == texts_.end() ? nullptr : &it->second;
 }

@@ -11,8 +11,6 @@
 // second time keeps the later text.
 #pragma once
 
-#include <QString>
-
 #include <cstddef>
 #include <map>
 #include <span>
@@ -44,9 +42,20 @@ struct UnraisedMessage {
 // All unraised codes, in table order.
 std::span<const UnraisedMessage> unraised_messages();
 
+// A text in the user's language, in UTF-8: what translation gives.
+struct TranslatedText {
+    std::string utf8;
+    // The text with every "%1" replaced by `value` (UTF-8).
+    TranslatedText arg(std::string_view value) const;
+    bool operator==(const TranslatedText&) const = default;
+};
+
 // Translation through the installed catalogues (the source text itself when
 // no catalogue translates it).
-QString translate(const char* context, const char* source, const char* comment = nullptr);
+TranslatedText translate(const char* context, const char* source, const char* comment = nullptr);
+
+// The text in the encoding of the locale, as a terminal shows it.
+std::string local_encoding(const TranslatedText& text);
 
 class MessageCatalogue {
 public:
@@ -55,8 +64,9 @@ public:
     // The four tables in the program's order.
     void register_all();
 
-    // The stored text of a code, or nullptr when the code is unknown.
-    const QString* find(std::string_view code) const;
+    // The stored text of a code (UTF-8), or nullptr when the code is
+    // unknown.
+    const std::string* find(std::string_view code) const;
     // True for the few texts written as a sentence with a single slot ("File
     // %1 opening problem"): their "%1" takes the argument, not the location.
     // Decided on the English source, whatever the translation does.
@@ -65,7 +75,7 @@ public:
     std::size_t registration_count() const { return registrations_; }
 
 private:
-    std::map<std::string, QString, std::less<>> texts_;
+    std::map<std::string, std::string, std::less<>> texts_;
     std::map<std::string, bool, std::less<>> argument_first_;
     bool registered_[4] = {false, false, false, false};
     std::size_t registrations_ = 0;

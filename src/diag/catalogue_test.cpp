@@ -32,8 +32,9 @@ std::string context_of(const vx::MessageRegistration& row) {
 int table_index(vx::CatalogueTable table) { return static_cast<int>(table); }
 
 QString registered_text(const vx::MessageCatalogue& catalogue, const char* code) {
-    const QString* text = catalogue.find(code);
-    return text == nullptr ? QStringLiteral("<missing %1>").arg(QLatin1String(code)) : *text;
+    const std::string* text = catalogue.find(code);
+    return text == nullptr ? QStringLiteral("<missing %1>").arg(QLatin1String(code))
+                           : QString::fromStdString(*text);
 }
 
 TEST(Catalogue, RegistersEveryRowOnceAndKeepsOneTextPerCode) {
@@ -269,6 +270,14 @@ TEST(Catalogue, QuotedTextsAreExact) {
         EXPECT_EQ(registered_text(catalogue, quoted.code), QString::fromUtf8(quoted.text))
             << quoted.code;
     }
+}
+
+// A translated text takes its argument in every "%1" and nowhere else.
+TEST(Catalogue, TranslatedTextFillsItsSlot) {
+    const vx::TranslatedText text{": tableaux interdits : %1 (%1) %2 100%"};
+    EXPECT_EQ(text.arg("[a] é").utf8, ": tableaux interdits : [a] é ([a] é) %2 100%");
+    EXPECT_EQ(text.arg("%1").utf8, ": tableaux interdits : %1 (%1) %2 100%");
+    EXPECT_EQ(vx::translate(nullptr, "as written").utf8, "as written");
 }
 
 TEST(Catalogue, EveryRowIsWellFormed) {

@@ -2,6 +2,8 @@
 
 #include "diag/process_end.h"
 
+#include <QString>
+
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -90,52 +92,75 @@ Reporter::~Reporter() {
     }
 }
 
-QString Reporter::location_prefix() const {
+class Reporter::Text {
+public:
+    QString value;
+};
+
+std::string Reporter::location_prefix() const {
     if (!report_file_.empty()) {
-        return QStringLiteral("[%1:%2] ")
-            .arg(QString::fromLocal8Bit(report_file_), QString::number(report_line_));
+        return "[" + report_file_ + ":" + std::to_string(report_line_) + "] ";
     }
     if (report_line_ != 0) {
-        return QStringLiteral("[%1] ").arg(report_line_);
+        return "[" + std::to_string(report_line_) + "] ";
     }
     return {};
 }
 
-QString Reporter::compose(Severity severity, MessageCode code, const QString& argument) const {
+std::string Reporter::compose(Severity severity, MessageCode code,
+                              std::string_view argument) const {
+    return compose_text(severity, code, Text{decode(severity, argument)});
+}
+
+std::string Reporter::compose(Severity severity, MessageCode code,
+                              const TranslatedText& argument) const {
+    return compose_text(severity, code, Text{QString::fromStdString(argument.utf8)});
+}
+
+void Reporter::raise(Severity severity, MessageCode code, std::string_view argument) {
+    raise_text(severity, code, Text{decode(severity, argument)});
+}
+
+void Reporter::raise(Severity severity, MessageCode code, const TranslatedText& argument) {
+    raise_text(severity, code, Text{QString::fromStdString(argument.utf8)});
+}
+
+std::string Reporter::compose_text(Severity severity, MessageCode code, const Text& decoded) const {
+    const QString& argument = decoded.value;
     QString line = header_text(severity, code);
-    QString prefix = location_prefix();
-    if (const QString* text = catalogue_.find(message_code_name(code))) {
+    QString prefix = QString::fromLocal8Bit(location_prefix());
+    if (const std::string* stored = catalogue_.find(message_code_name(code))) {
+        const QString text = QString::fromStdString(*stored);
         // Most texts begin with the location slot "%1" and show the argument
         // in "%2". The few written as a sentence with a single slot ("File
         // %1 opening problem") take the argument there; it would otherwise
         // be lost.
         if (catalogue_.argument_in_first_slot(message_code_name(code))) {
-            line += fill_placeholders(*text, argument, QString());
+            line += fill_placeholders(text, argument, QString());
         } else {
-            line += fill_placeholders(*text, prefix, argument);
+            line += fill_placeholders(text, prefix, argument);
         }
     } else {
         line += prefix + QLatin1Char(' ') + argument;
     }
     line += QLatin1Char('\n');
-    return line;
+    return line.toLocal8Bit().toStdString();
 }
 
-void Reporter::write_raw(const QString& line, bool to_stderr) {
-    QByteArray bytes = line.toLocal8Bit();
+void Reporter::write_raw(const std::string& bytes, bool to_stderr) {
     if (to_stderr) {
-        std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stderr);
+        std::fwrite(bytes.data(), 1, bytes.size(), stderr);
         std::fflush(stderr);
     } else {
         hidden_ = true;
     }
     if (details_ != nullptr) {
-        std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), details_);
+        std::fwrite(bytes.data(), 1, bytes.size(), details_);
         std::fflush(details_);
     }
 }
 
-void Reporter::raise(Severity severity, MessageCode code, const QString& argument) {
+void Reporter::raise_text(Severity severity, MessageCode code, const Text& argument) {
     if (severity == Severity::fatal || severity == Severity::internal) {
         cleanup_work_files();
     }
@@ -156,7 +181,7 @@ void Reporter::raise(Severity severity, MessageCode code, const QString& argumen
         hidden = warnings_ > warning_limit_ || repetition;
     }
 
-    write_raw(compose(severity, code, argument), !hidden);
+    write_raw(compose_text(severity, code, argument), !hidden);
 
     if (severity == Severity::fatal) {
         close_details_file();
@@ -184,7 +209,7 @@ void Reporter::open_details_file(const std::string& name) {
         }
     }
     if (details_ == nullptr) {
-        raise(Severity::fatal, msg::FICERROPN, QString::fromLatin1(name));
+        raise(Severity::fatal, msg::FICERROPN, std::string_view(name));
     }
 }
 
@@ -277,13 +302,13 @@ void Reporter::end_of_execution() {
 
     auto summary = [this](MessageCode summary_code, const QString& a, const QString& b) {
         QString line = header_text(Severity::info, summary_code);
-        if (const QString* text = catalogue_.find(message_code_name(summary_code))) {
-            line += fill_placeholders(*text, a, b);
+        if (const std::string* text = catalogue_.find(message_code_name(summary_code))) {
+            line += fill_placeholders(QString::fromStdString(*text), a, b);
         } else {
             line += a + QLatin1Char(' ') + b;
         }
         line += QLatin1Char('\n');
-        write_raw(line, true);
+        write_raw(line.toLocal8Bit().toStdString(), true);
     };
 
     if (status != exit_clean && hidden_) {
@@ -314,36 +339,36 @@ Reporter& reporter() {
 }
 
 void report_info(MessageCode code, std::string_view argument) {
-    reporter().raise(Severity::info, code, decode(Severity::info, argument));
+    reporter().raise(Severity::info, code, argument);
 }
-void report_info(MessageCode code, const QString& argument) {
+void report_info(MessageCode code, const TranslatedText& argument) {
     reporter().raise(Severity::info, code, argument);
 }
 void report_warning(MessageCode code, std::string_view argument) {
-    reporter().raise(Severity::warning, code, decode(Severity::warning, argument));
+    reporter().raise(Severity::warning, code, argument);
 }
-void report_warning(MessageCode code, const QString& argument) {
+void report_warning(MessageCode code, const TranslatedText& argument) {
     reporter().raise(Severity::warning, code, argument);
 }
 void report_error(MessageCode code, std::string_view argument) {
-    reporter().raise(Severity::error, code, decode(Severity::error, argument));
+    reporter().raise(Severity::error, code, argument);
 }
-void report_error(MessageCode code, const QString& argument) {
+void report_error(MessageCode code, const TranslatedText& argument) {
     reporter().raise(Severity::error, code, argument);
 }
 void report_fatal(MessageCode code, std::string_view argument) {
-    reporter().raise(Severity::fatal, code, decode(Severity::fatal, argument));
+    reporter().raise(Severity::fatal, code, argument);
     end_process(exit_fatal);
 }
-void report_fatal(MessageCode code, const QString& argument) {
+void report_fatal(MessageCode code, const TranslatedText& argument) {
     reporter().raise(Severity::fatal, code, argument);
     end_process(exit_fatal);
 }
 void report_internal(MessageCode code, std::string_view argument) {
-    reporter().raise(Severity::internal, code, decode(Severity::internal, argument));
+    reporter().raise(Severity::internal, code, argument);
     end_process(exit_internal);
 }
-void report_internal(MessageCode code, const QString& argument) {
+void report_internal(MessageCode code, const TranslatedText& argument) {
     reporter().raise(Severity::internal, code, argument);
     end_process(exit_internal);
 }

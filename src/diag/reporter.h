@@ -18,8 +18,6 @@
 #include "diag/message_code.h"
 #include "diag/severity.h"
 
-#include <QString>
-
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -52,14 +50,17 @@ public:
 
     // The location prefix of the next message: "[file:line] ", "[line] " or
     // empty.
-    QString location_prefix() const;
+    std::string location_prefix() const;
 
-    // Composes the whole line of a message (with its newline) without
-    // raising it.
-    QString compose(Severity severity, MessageCode code, const QString& argument) const;
+    // Composes the whole line of a message (with its newline), in the
+    // encoding of the locale, without raising it. An 8-bit argument is
+    // decoded as the reporting operations below say.
+    std::string compose(Severity severity, MessageCode code, std::string_view argument) const;
+    std::string compose(Severity severity, MessageCode code, const TranslatedText& argument) const;
 
     // Raises a message. Fatal and internal messages end the process.
-    void raise(Severity severity, MessageCode code, const QString& argument);
+    void raise(Severity severity, MessageCode code, std::string_view argument);
+    void raise(Severity severity, MessageCode code, const TranslatedText& argument);
 
     // Details file.
     void open_details_file(const std::string& name);
@@ -74,7 +75,10 @@ public:
     [[noreturn]] void end_of_execution();
 
 private:
-    void write_raw(const QString& line, bool to_stderr);
+    class Text;  // an argument decoded to the toolkit's text (reporter.cpp)
+    std::string compose_text(Severity severity, MessageCode code, const Text& argument) const;
+    void raise_text(Severity severity, MessageCode code, const Text& argument);
+    void write_raw(const std::string& line, bool to_stderr);
 
     const MessageCatalogue& catalogue_;
     std::string report_file_;
@@ -98,22 +102,23 @@ Reporter& reporter();
 bool has_reporter();
 
 // The five reporting operations. 8-bit arguments of errors and warnings are
-// decoded with the locale's encoding, those of the other three as Latin-1.
-// A const char* argument is 8-bit text (nullptr counts as empty).
+// decoded with the locale's encoding, those of the other three as Latin-1;
+// a translated text is taken as it is. A const char* argument is 8-bit text
+// (nullptr counts as empty).
 void report_info(MessageCode code, std::string_view argument = {});
-void report_info(MessageCode code, const QString& argument);
+void report_info(MessageCode code, const TranslatedText& argument);
 void report_info(MessageCode code, const char* argument);
 void report_warning(MessageCode code, std::string_view argument = {});
-void report_warning(MessageCode code, const QString& argument);
+void report_warning(MessageCode code, const TranslatedText& argument);
 void report_warning(MessageCode code, const char* argument);
 void report_error(MessageCode code, std::string_view argument = {});
-void report_error(MessageCode code, const QString& argument);
+void report_error(MessageCode code, const TranslatedText& argument);
 void report_error(MessageCode code, const char* argument);
 [[noreturn]] void report_fatal(MessageCode code, std::string_view argument = {});
-[[noreturn]] void report_fatal(MessageCode code, const QString& argument);
+[[noreturn]] void report_fatal(MessageCode code, const TranslatedText& argument);
 [[noreturn]] void report_fatal(MessageCode code, const char* argument);
 [[noreturn]] void report_internal(MessageCode code, std::string_view argument = {});
-[[noreturn]] void report_internal(MessageCode code, const QString& argument);
+[[noreturn]] void report_internal(MessageCode code, const TranslatedText& argument);
 [[noreturn]] void report_internal(MessageCode code, const char* argument);
 
 void set_report_file(std::string_view name);

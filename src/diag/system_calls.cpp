@@ -3,6 +3,8 @@
 #include "diag/catalogue.h"
 #include "diag/process_end.h"
 
+#include <QString>
+
 #include <sys/stat.h>
 
 #include <cerrno>
@@ -13,9 +15,11 @@
 namespace vx {
 
 void fatal_system_call(std::string_view name) {
-    QString text = translate("Fatal Error (cstsyst)",
-                             "FATAL ERROR on '%1',\n Please contact your administrative.",
-                             "'%1' is a function name");
+    QString text = QString::fromStdString(
+        translate("Fatal Error (cstsyst)",
+                  "FATAL ERROR on '%1',\n Please contact your administrative.",
+                  "'%1' is a function name")
+            .utf8);
     text.replace(QStringLiteral("%1"),
                  QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
     QByteArray bytes = text.toLocal8Bit();

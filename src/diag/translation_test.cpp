@@ -24,6 +24,17 @@
 #include <tuple>
 #include <vector>
 
+namespace vx {
+
+// Translated texts compared with the toolkit's own strings, and shown as
+// their UTF-8 when an expectation fails.
+bool operator==(const TranslatedText& text, const QString& expected) {
+    return QString::fromStdString(text.utf8) == expected;
+}
+void PrintTo(const TranslatedText& text, std::ostream* out) { *out << text.utf8; }
+
+}  // namespace vx
+
 namespace {
 
 const char* const translations_directory = VX_SOURCE_DIR "/translations";
@@ -80,8 +91,8 @@ private:
 };
 
 QString text_of(const vx::MessageCatalogue& catalogue, const char* code) {
-    const QString* text = catalogue.find(code);
-    return text == nullptr ? QStringLiteral("<missing>") : *text;
+    const std::string* text = catalogue.find(code);
+    return text == nullptr ? QStringLiteral("<missing>") : QString::fromStdString(*text);
 }
 
 QStringList placeholders(const QString& text) {
@@ -118,8 +129,8 @@ TEST_F(TranslationTest, RegisteredTextsAreFrenchWithCataloguesInstalled) {
     vx::Reporter reporter(catalogue);
     reporter.set_report_file("essai.ptu");
     reporter.set_report_line(12);
-    EXPECT_EQ(reporter.compose(vx::Severity::error, vx::msg::MOTCLEABS, QStringLiteral("END TEST")),
-              QStringLiteral("Harnex-E-MOTCLEABS,  [essai.ptu:12] Mot cle absent END TEST\n"));
+    EXPECT_EQ(reporter.compose(vx::Severity::error, vx::msg::MOTCLEABS, "END TEST"),
+              "Harnex-E-MOTCLEABS,  [essai.ptu:12] Mot cle absent END TEST\n");
 }
 
 TEST_F(TranslationTest, RegisteredTextsAreEnglishWithoutCatalogues) {
@@ -245,7 +256,8 @@ TEST_F(TranslationTest, UsageTextIsTranslatedAndKeepsTheTraceOptionLine) {
     for (const char* form : forms) {
         usage += std::string("\t") + form + "\n";
     }
-    const QString french = vx::translate("Command-line", usage.c_str());
+    const QString french =
+        QString::fromStdString(vx::translate("Command-line", usage.c_str()).utf8);
     ASSERT_NE(french, QString::fromStdString(usage));
     EXPECT_TRUE(french.startsWith(QStringLiteral("\nUtilisation de vexorprepro :\n\t<")));
     EXPECT_EQ(french.count(QLatin1Char('\n')), QString::fromStdString(usage).count('\n'));

@@ -11,6 +11,7 @@
 #include "diag/catalogue.h"
 #include "diag/process_end.h"
 #include "diag/reporter.h"
+#include "diag/translations.h"
 #include "diag/signal_cleanup.h"
 #include "driver/compile_driver.h"
 #include "driver/options/compiler_options.h"
@@ -22,12 +23,6 @@
 #include "driver/c_analysis.h"
 #include "script/script_language.h"
 #include "support/string_pool.h"
-
-#include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
-#include <QLocale>
-#include <QTranslator>
 
 #include <cstdio>
 #include <cstdlib>
@@ -50,32 +45,17 @@ constexpr const char* catalogue_prefixes[] = {
 
 // Loads every catalogue of the locale from $HARNEXDIR/lib/locale. Ends the
 // process when HARNEXDIR is missing: without it nothing else can be found.
-std::vector<std::unique_ptr<QTranslator>> load_catalogues() {
+void load_catalogues(TranslationSession& session) {
     const char* home = std::getenv("HARNEXDIR");
     if (home == nullptr || *home == '\0') {
         std::fputs("Fatal Error: please setup HARNEXDIR environment variable.\n", stderr);
         end_process(exit_fatal);
     }
-    QString directory =
-        QString::fromLocal8Bit(home) + QDir::separator() + "lib" + QDir::separator() + "locale";
-    std::vector<std::unique_ptr<QTranslator>> translators;
-    if (!QFileInfo(directory).isDir()) {
-        QByteArray line =
-            QStringLiteral("Warning: directory doesn't exist '%1'\n").arg(directory).toLocal8Bit();
-        std::fputs(line.constData(), stderr);
-        return translators;
+    const std::string directory = std::string(home) + "/lib/locale";
+    if (!session.load(directory, catalogue_prefixes)) {
+        const std::string line = "Warning: directory doesn't exist '" + directory + "'\n";
+        std::fputs(line.c_str(), stderr);
     }
-    QString locale = QLocale::system().name();
-    for (const char* prefix : catalogue_prefixes) {
-        auto translator = std::make_unique<QTranslator>();
-        // QTranslator shortens the name at its last "_" or "." until a
-        // catalogue is found (bibli_fr_FR, then bibli_fr, then bibli).
-        if (translator->load(QString::fromLatin1(prefix) + locale, directory)) {
-            QCoreApplication::installTranslator(translator.get());
-            translators.push_back(std::move(translator));
-        }
-    }
-    return translators;
 }
 
 std::string current_run_date() {
@@ -90,13 +70,11 @@ std::string current_run_date() {
 }  // namespace
 
 int run_compiler(int argc, char** argv) {
-    // The application object owns the translators.
+    // The application object and the translators.
     static int app_argc;
     app_argc = argc;
-    QCoreApplication app(app_argc, argv);
-
-    // Translation catalogues.
-    auto translators = load_catalogues();
+    TranslationSession translations(app_argc, argv);
+    load_catalogues(translations);
 
     // Message catalogue, table by table in the fixed order.
     MessageCatalogue catalogue;
@@ -113,9 +91,7 @@ int run_compiler(int argc, char** argv) {
                            : signal_number == SIGTERM ? "SIGTERM"
                            : signal_number == SIGHUP  ? "SIGHUP"
                                                       : "SIGPIPE";
-        return run_reporter.compose(Severity::fatal, msg::ARRETSIGN, QString::fromLatin1(name))
-            .toLocal8Bit()
-            .toStdString();
+        return run_reporter.compose(Severity::fatal, msg::ARRETSIGN, std::string_view(name));
     });
 
     // The variables of the environment that shape the run, read once.

@@ -16,9 +16,8 @@
 // an error was reported.
 #include "diag/catalogue.h"
 #include "diag/reporter.h"
+#include "diag/translations.h"
 #include "driver/c_analysis.h"
-
-#include <QCoreApplication>
 
 #include <cstdio>
 #include <cstdlib>
@@ -57,7 +56,7 @@ std::string script_native_text(const std::string& script) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    vx::TranslationSession toolkit(argc, argv);
     vx::MessageCatalogue catalogue;
     catalogue.register_all();
     vx::Reporter reporter(catalogue);

@@ -20,9 +20,6 @@
 #include "diag/file_guard.h"
 #include "driver/identity.h"
 
-#include <QRegularExpression>
-#include <QString>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -198,21 +195,19 @@ bool has_leading_digits(std::string_view text) {
     return i < text.size() && text[i] >= '0' && text[i] <= '9';
 }
 
-std::string to_local(const QString& text) { return text.toLocal8Bit().toStdString(); }
-
 std::string translated_message(AnalyserMessage message) {
-    return to_local(translate(message_context, analyser_message_text(message)));
+    return local_encoding(translate(message_context, analyser_message_text(message)));
 }
 
 // A user's text passed through the translation function: its own bytes
 // unless a catalogue translates it.
 std::string translated_text(std::string_view text) {
     std::string source(text);
-    QString translation = translate(text_context, source.c_str());
-    if (translation == QString::fromUtf8(source)) {
+    TranslatedText translation = translate(text_context, source.c_str());
+    if (translation.utf8 == source) {
         return source;
     }
-    return to_local(translation);
+    return local_encoding(translation);
 }
 
 void write_error_stream(const std::string& text) {
@@ -220,10 +215,18 @@ void write_error_stream(const std::string& text) {
     std::fflush(stderr);
 }
 
-// The trace option is never shown in the usage text.
-QString without_trace_lines(QString usage) {
-    static const QRegularExpression trace_line(QStringLiteral("\t\\[-XT.*\n"));
-    usage.remove(trace_line);
+// The trace option is never shown in the usage text: every piece from a
+// tab followed by "[-XT" to the end of its line goes, line end included.
+std::string without_trace_lines(std::string usage) {
+    static constexpr std::string_view marker = "\t[-XT";
+    std::size_t at = 0;
+    while ((at = usage.find(marker, at)) != std::string::npos) {
+        const std::size_t end = usage.find('\n', at);
+        if (end == std::string::npos) {
+            break;  // a piece without its line end is not a whole line
+        }
+        usage.erase(at, end + 1 - at);
+    }
     return usage;
 }
 
@@ -287,8 +290,7 @@ std::string expand_environment(std::string_view text) {
 }
 
 std::string strip_trace_usage(std::string_view usage) {
-    QString text = QString::fromUtf8(usage.data(), static_cast<qsizetype>(usage.size()));
-    return without_trace_lines(text).toUtf8().toStdString();
+    return without_trace_lines(std::string(usage));
 }
 
 CommandAnalysis::CommandAnalysis(const CommandDescription& description)
@@ -301,7 +303,8 @@ CommandAnalysis::CommandAnalysis(const CommandDescription& description)
 }
 
 std::string CommandAnalysis::usage_text() const {
-    return to_local(without_trace_lines(translate(text_context, description_.usage)));
+    return local_encoding(
+        TranslatedText{without_trace_lines(translate(text_context, description_.usage).utf8)});
 }
 
 int CommandAnalysis::refuse(AnalyserMessage message, std::string_view offending) const {

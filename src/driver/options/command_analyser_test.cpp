@@ -204,6 +204,9 @@ TEST_F(CompilerCommand, UsageTextHidesTheTraceOption) {
     EXPECT_EQ(usage.substr(usage.size() - 19), "\t[-LEARN|-NOLEARN]\n");
     EXPECT_EQ(std::count(usage.begin(), usage.end(), '\t'), 47);
     EXPECT_EQ(strip_trace_usage("a\n\t[-XT=1]\n\t[-X]\n"), "a\n\t[-X]\n");
+    // Every such line goes, even two in a row; an unfinished one stays, and
+    // "-XT" without the tab and bracket is text.
+    EXPECT_EQ(strip_trace_usage("\t[-XT=1]\n\t[-XT=2]\nb -XT\n\t[-XT"), "b -XT\n\t[-XT");
 }
 
 TEST_F(CompilerCommand, OptionRefusals) {

@@ -271,8 +271,8 @@ bool VariableStatementParser::parse_list(Item& item, std::string_view text, bool
     count = 0;
     for (std::string_view piece : split_top_level(inner, item.c_family)) {
         if (!options_.analysis_enabled && !piece.empty() && piece.front() == '[') {
-            report_error(code, translate("Error Parameter", ": array are forbidden in list: %1")
-                                   .arg(QString::fromUtf8(piece.data(), int(piece.size()))));
+            report_error(
+                code, translate("Error Parameter", ": array are forbidden in list: %1").arg(piece));
             return false;
         }
         if (init &&
