@@ -21,8 +21,7 @@ TranslationSession::TranslationSession(int& argc, char** argv)
 
 TranslationSession::~TranslationSession() = default;
 
-bool TranslationSession::load(const std::string& directory,
-                              std::span<const char* const> prefixes) {
+bool TranslationSession::load(const std::string& directory, std::span<const char* const> prefixes) {
     const QString where = QString::fromLocal8Bit(directory);
     if (!QFileInfo(where).isDir()) {
         return false;
