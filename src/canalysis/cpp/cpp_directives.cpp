@@ -681,16 +681,88 @@ void Preprocessor::skip_analysis_off(InputLevel& level) {
 
 // ---- include -----------------------------------------------------------
 
-std::string Preprocessor::find_include(std::string_view name, bool next, int& entry,
-                                       std::string& text) {
+// The file at a candidate path of the search: its index among the known
+// files, or -1 when there is none there (or it is refused, with the reason
+// in `refusal`). The answer is kept for the run: the next search that
+// passes by the same path does not look again.
+int Preprocessor::probe_file(const std::string& path, InputRefusal& refusal) {
+    if (auto it = probes_.find(path); it != probes_.end()) {
+        return it->second;
+    }
+    std::string text;
+    FileIdentity identity;
+    if (!read_whole_file(path, text, &refusal, &identity)) {
+        if (!refusal.code) {
+            probes_.emplace(path, -1);
+        }
+        return -1;
+    }
+    ++files_read_;
+    int index = -1;
+    if (identity.exists) {
+        if (auto it = file_ids_.find({identity.device, identity.inode}); it != file_ids_.end()) {
+            index = it->second;
+        }
+    }
+    if (index < 0) {
+        index = static_cast<int>(known_files_.size());
+        known_files_.emplace_back();
+        known_files_.back().identity = identity;
+        if (identity.exists) {
+            file_ids_.emplace(std::make_pair(identity.device, identity.inode), index);
+        }
+    }
+    KnownFile& known = known_files_[static_cast<std::size_t>(index)];
+    if (!known.have_text) {
+        known.text = prepare_input(text);
+        known.have_text = true;
+    }
+    probes_.emplace(path, index);
+    return index;
+}
+
+// The prepared text of a known file, taken from the cache when it is
+// there, else read again from `path`. False (reported) when it cannot be.
+bool Preprocessor::take_file_text(int file, const std::string& path, std::string& text) {
+    KnownFile& known = known_files_[static_cast<std::size_t>(file)];
+    if (known.have_text) {
+        text = std::move(known.text);
+        known.text = std::string();
+        known.have_text = false;
+        return true;
+    }
+    std::string raw;
+    InputRefusal refusal;
+    if (!read_whole_file(path, raw, &refusal)) {
+        report(Severity::fatal, refusal.code.value_or(msg::IMPOUVFIC),
+               refusal.code ? std::string_view(refusal.argument) : std::string_view(path));
+        return false;
+    }
+    ++files_read_;
+    text = prepare_input(raw);
+    return true;
+}
+
+void Preprocessor::forget_files() {
+    probes_.clear();
+    known_files_.clear();
+    file_ids_.clear();
+    for (InputLevel& level : levels_) {
+        level.known_file = -1;
+    }
+}
+
+std::string Preprocessor::find_include(std::string_view name, bool next, int& entry, int& file) {
     const InputLevel* current = innermost_file();
     int start = 0;
+    file = -1;
     if (next && current != nullptr && current->search_entry >= 0) {
         start = current->search_entry + 1;
     } else {
         std::string as_written(name);
         InputRefusal refusal;
-        if (read_whole_file(as_written, text, &refusal)) {
+        file = probe_file(as_written, refusal);
+        if (file >= 0) {
             entry = -1;
             return as_written;
         }
@@ -721,7 +793,8 @@ std::string Preprocessor::find_include(std::string_view name, bool next, int& en
         }
         path.append(name);
         InputRefusal refusal;
-        if (read_whole_file(path, text, &refusal)) {
+        file = probe_file(path, refusal);
+        if (file >= 0) {
             entry = k;
             return path;
         }
@@ -730,6 +803,130 @@ std::string Preprocessor::find_include(std::string_view name, bool next, int& en
             report(Severity::fatal, *refusal.code, refusal.argument);
             return {};
         }
+    }
+    return {};
+}
+
+namespace {
+
+// Steps over blanks, line continuations and comments from `i`; the end of
+// the text when a comment is not closed.
+std::size_t past_blanks_and_comments(const std::string& t, std::size_t i, bool& unterminated) {
+    while (i < t.size()) {
+        if (blank(t[i]) || t[i] == '\n') {
+            ++i;
+        } else if (t[i] == '\\' && i + 1 < t.size() && t[i + 1] == '\n') {
+            i += 2;
+        } else if (t[i] == '/' && i + 1 < t.size() && t[i + 1] == '*') {
+            std::size_t e = t.find("*/", i + 2);
+            if (e == std::string::npos) {
+                unterminated = true;
+                return t.size();
+            }
+            i = e + 2;
+        } else if (t[i] == '/' && i + 1 < t.size() && t[i + 1] == '/') {
+            std::size_t e = t.find('\n', i);
+            i = e == std::string::npos ? t.size() : e;
+        } else {
+            break;
+        }
+    }
+    return i;
+}
+
+}  // namespace
+
+// The guard of a file read to its end: the X of an "#ifndef X" that is its
+// first significant line and whose "#endif" is its last, with no "#else"
+// or "#elif" of its own; empty when there is none. Lines are told apart as
+// when a branch not taken is skipped, since that is what a new reading
+// with X defined would do. The level's position is used up.
+std::string Preprocessor::include_guard(InputLevel& level) {
+    const std::string& t = level.text;
+    bool unterminated = false;
+    level.pos = past_blanks_and_comments(t, 0, unterminated);
+    if (unterminated || level.pos >= t.size() || t[level.pos] != '#') {
+        return {};
+    }
+    std::string line;
+    read_directive_line(level, line);
+    std::string_view name;
+    std::string_view rest;
+    split_directive(line, name, rest);
+    std::string_view guard = trim(rest);
+    if (name != "ifndef" || guard.empty() ||
+        !is_identifier_start(static_cast<unsigned char>(guard[0]))) {
+        return {};
+    }
+    for (char c : guard) {
+        if (!is_identifier_char(static_cast<unsigned char>(c))) {
+            return {};
+        }
+    }
+    const std::string macro(guard);
+    int depth = 0;
+    while (level.pos < t.size()) {
+        std::size_t i = level.pos;
+        while (i < t.size()) {
+            if (blank(t[i])) {
+                ++i;
+            } else if (t[i] == '/' && i + 1 < t.size() && t[i + 1] == '*') {
+                std::size_t e = t.find("*/", i + 2);
+                i = e == std::string::npos ? t.size() : e + 2;
+            } else if (t[i] == '\\' && i + 1 < t.size() && t[i + 1] == '\n') {
+                i += 2;
+            } else {
+                break;
+            }
+        }
+        level.pos = i;
+        if (i < t.size() && t[i] == '#') {
+            read_directive_line(level, line);
+            split_directive(line, name, rest);
+            if (name == "if" || name == "ifdef" || name == "ifndef") {
+                ++depth;
+            } else if (name == "endif") {
+                if (depth == 0) {
+                    i = past_blanks_and_comments(t, level.pos, unterminated);
+                    return i == t.size() && !unterminated ? macro : std::string();
+                }
+                --depth;
+            } else if ((name == "else" || name == "elif") && depth == 0) {
+                return {};
+            }
+            continue;
+        }
+        // Any other line: up to its newline, stepping over literals and
+        // comments.
+        while (i < t.size() && t[i] != '\n') {
+            char c = t[i];
+            if (c == '\\' && i + 1 < t.size()) {
+                i += 2;
+            } else if (c == '"' || c == '\'') {
+                ++i;
+                while (i < t.size() && t[i] != c && t[i] != '\n') {
+                    if (t[i] == '\\' && i + 1 < t.size() && t[i + 1] != '\n') {
+                        ++i;
+                    }
+                    ++i;
+                }
+                if (i < t.size() && t[i] == c) {
+                    ++i;
+                }
+            } else if (c == '/' && i + 1 < t.size() && t[i + 1] == '*') {
+                std::size_t e = t.find("*/", i + 2);
+                i = e == std::string::npos ? t.size() : e + 2;
+            } else if (c == '/' && i + 1 < t.size() && t[i + 1] == '/') {
+                std::size_t e = t.find('\n', i);
+                i = e == std::string::npos ? t.size() : e;
+            } else {
+                ++i;
+                while (i < t.size() && !line_special[static_cast<unsigned char>(t[i])]) {
+                    ++i;
+                }
+            }
+        }
+        level.pos = i < t.size() ? i + 1 : i;
     }
     return {};
 }
@@ -750,8 +947,8 @@ void Preprocessor::do_include(std::string_view rest, bool next) {
         }
     }
     int entry = -1;
-    std::string text;
-    std::string path = find_include(name, next, entry, text);
+    int file = -1;
+    std::string path = find_include(name, next, entry, file);
     if (fatal_) {
         return;
     }
@@ -762,13 +959,24 @@ void Preprocessor::do_include(std::string_view rest, bool next) {
     if (std::find(included_.begin(), included_.end(), path) == included_.end()) {
         included_.insert(included_.begin(), path);
     }
-    if (!push_level(LevelKind::file, prepare_input(text))) {
+    const KnownFile& known = known_files_[static_cast<std::size_t>(file)];
+    if (known.once || (known.scanned && !known.guard.empty() && macro_defined(known.guard))) {
+        // Reading it again would give nothing.
+        ++includes_skipped_;
+        return;
+    }
+    std::string text;
+    if (!take_file_text(file, path, text)) {
+        return;
+    }
+    if (!push_level(LevelKind::file, std::move(text))) {
         return;
     }
     InputLevel& level = top();
     level.file = path;
     level.line = 1;
     level.search_entry = entry;
+    level.known_file = file;
     resync_output();
 }
 
@@ -777,6 +985,14 @@ void Preprocessor::do_include(std::string_view rest, bool next) {
 void Preprocessor::do_pragma(std::string_view rest) {
     std::string_view word;
     std::string_view after;
+    if (trim(rest) == "once") {
+        // The file is read once in the run; an alias may still give the
+        // line a meaning of its own.
+        const InputLevel* file = innermost_file();
+        if (file != nullptr && file->known_file >= 0) {
+            known_files_[static_cast<std::size_t>(file->known_file)].once = true;
+        }
+    }
     if (vexor_pragma(rest, word, after)) {
         do_vexor_pragma(word, after);
         return;
@@ -986,6 +1202,7 @@ void Preprocessor::init(const CppInit& init, bool first_time) {
         return;
     }
     initialised_ = true;
+    forget_files();
     search_path_.clear();
     for (const std::string& directory : init.include_dirs) {
         search_path_.push_back(directory);
@@ -1106,6 +1323,8 @@ void Preprocessor::finish(bool release_search_path) {
     skip_depth_ = 0;
     macros_.undefine_ordinary();
     type_modifiers_.clear();
+    // With the macros gone, the guards of the files read mean nothing.
+    forget_files();
     if (release_search_path) {
         search_path_.erase(std::remove_if(search_path_.begin(), search_path_.end(),
                                           [](const std::string& d) {

@@ -209,7 +209,8 @@ std::string prepare_input(std::string_view text) {
     return out;
 }
 
-bool read_whole_file(const std::string& path, std::string& text, InputRefusal* refusal) {
+bool read_whole_file(const std::string& path, std::string& text, InputRefusal* refusal,
+                     FileIdentity* identity) {
     auto refuse = [&](MessageCode code, std::string argument) {
         text.clear();
         if (refusal == nullptr) {
@@ -226,6 +227,9 @@ bool read_whole_file(const std::string& path, std::string& text, InputRefusal* r
             return refuse(msg::FICENTSOR, path);
         }
         run_files().note_input(path, opened.identity);
+        if (identity != nullptr) {
+            *identity = opened.identity;
+        }
         return true;
     }
     if (opened.problem == InputProblem::missing &&

@@ -295,6 +295,19 @@ void Preprocessor::pop_level() {
             held_output_bytes_ -= std::min(held_output_bytes_, outputs_.back().size());
         }
     }
+    if (kind == LevelKind::file && level.known_file >= 0) {
+        KnownFile& known = known_files_[static_cast<std::size_t>(level.known_file)];
+        if (!known.scanned) {
+            known.scanned = true;
+            known.guard = include_guard(level);
+        }
+        // The text is kept for the next "#include" of the file, unless that
+        // one will not read it.
+        if (!known.once && known.guard.empty() && !known.have_text) {
+            known.text = std::move(level.text);
+            known.have_text = true;
+        }
+    }
     levels_.pop_back();
     if (kind == LevelKind::file) {
         if (!levels_.empty() && levels_.back().kind == LevelKind::file) {
@@ -1208,10 +1221,11 @@ void Preprocessor::expand_feature_test(const MacroEntry& entry) {
             }
         }
         int found_entry = -1;
-        std::string text;
-        answer = find_include(name, test == FeatureTest::include_next, found_entry, text).empty()
-                     ? 0
-                     : 1;
+        int found_file = -1;
+        answer =
+            find_include(name, test == FeatureTest::include_next, found_entry, found_file).empty()
+                ? 0
+                : 1;
     } else {
         std::string key;
         for (char c : arg) {

@@ -17,6 +17,7 @@
 
 #include "canalysis/cpp/cpp_diagnostics.h"
 #include "canalysis/cpp/macro_table.h"
+#include "diag/file_guard.h"
 
 #include <cstddef>
 #include <ctime>
@@ -25,11 +26,14 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace vx {
 
 class TargetModel;
+struct InputRefusal;
 
 // Nesting of input levels: more than this many open levels is fatal.
 inline constexpr int cpp_max_levels = 1999;
@@ -97,9 +101,25 @@ struct InputLevel {
     long line = 0;     // the line `pos` is on
     std::size_t conditional_depth = 0;
     int search_entry = -1;           // search-path entry the file was found in
+    int known_file = -1;             // file levels: the file's entry among the known files
     MacroEntry* disabled = nullptr;  // macro not expanded while this level is read
     bool owns_output = false;        // writes into an output of its own
     bool line_start = true;          // file levels: nothing but blanks since the newline
+};
+
+// A file met by the include search, known for the run by its identity
+// (the same file reached by two names is one entry).
+struct KnownFile {
+    FileIdentity identity;
+    std::string text;  // prepared text, kept while it may be read again
+    bool have_text = false;
+    bool scanned = false;  // read to its end once: `guard` is known
+    // The macro of the "#ifndef X" that encloses the whole significant
+    // text of the file (nothing but blanks and comments outside it, no
+    // "#else" or "#elif" of its own): while X is defined, a new reading
+    // of the file gives nothing, so it is not read.
+    std::string guard;
+    bool once = false;  // "#pragma once" met in it: never read again
 };
 
 // A function-like macro call whose arguments are being expanded.
@@ -140,6 +160,11 @@ public:
     bool is_system_file(std::string_view path) const;
     // Every file opened by "#include", latest first.
     const std::vector<std::string>& included_files() const { return included_; }
+    // Files read from disk by the include search in this run, and
+    // "#include" lines that read nothing because their file is guarded
+    // and its guard is defined, or holds "#pragma once".
+    long files_read() const { return files_read_; }
+    long includes_skipped() const { return includes_skipped_; }
     bool analysis_on() const { return analysis_on_; }
     std::size_t open_conditionals() const { return conditionals_.size(); }
     int script_language() const { return script_language_; }
@@ -215,7 +240,11 @@ private:
     bool line_starts_analysis(std::string_view line) const;
     const PragmaAlias* find_alias(std::string_view text) const;
     void report_match_line(const OpenConditional& c);
-    std::string find_include(std::string_view name, bool next, int& entry, std::string& text);
+    std::string find_include(std::string_view name, bool next, int& entry, int& file);
+    int probe_file(const std::string& path, InputRefusal& refusal);
+    bool take_file_text(int file, const std::string& path, std::string& text);
+    std::string include_guard(InputLevel& level);
+    void forget_files();
     bool conditional_in_current_file() const;
 
     MacroTable macros_;
@@ -253,6 +282,15 @@ private:
     std::vector<std::string> system_directories_;
     std::size_t longest_directory_ = 19;
     std::vector<std::string> included_;
+    // The answers of the include search for the run, by candidate path:
+    // the index of the file found there, or -1 when there is none. No
+    // candidate is probed twice; the file system is taken as it was at
+    // the first probe.
+    std::unordered_map<std::string, int> probes_;
+    std::vector<KnownFile> known_files_;
+    std::map<std::pair<dev_t, ino_t>, int> file_ids_;
+    long files_read_ = 0;
+    long includes_skipped_ = 0;
     std::vector<PragmaAlias> aliases_;
     std::vector<std::string> type_modifiers_;
     // The answers of the target's compiler to __has_builtin, __has_attribute,
@@ -290,6 +328,8 @@ struct InputRefusal {
 // error) or that is an output of the run is refused: described in
 // `refusal` when one is given, for the caller to report at its line, or
 // else reported at once (a fatal end).
-bool read_whole_file(const std::string& path, std::string& text, InputRefusal* refusal = nullptr);
+// The identity of the file read is given in `identity` when asked.
+bool read_whole_file(const std::string& path, std::string& text, InputRefusal* refusal = nullptr,
+                     FileIdentity* identity = nullptr);
 
 }  // namespace vx

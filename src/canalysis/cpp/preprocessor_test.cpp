@@ -779,3 +779,143 @@ TEST(Preprocessor, ByteOrderMarkAndIdentLines) {
 }
 
 }  // namespace
+
+// The file and line the output shows for its first line holding `word`,
+// as the declaration parser reads them from the markers ("" when absent).
+std::string place_of(const std::string& out, const std::string& word) {
+    std::istringstream lines(out);
+    std::string line;
+    std::string file;
+    long number = 0;
+    while (std::getline(lines, line)) {
+        if (line.rfind("#line ", 0) == 0) {
+            std::istringstream marker(line.substr(6));
+            marker >> number >> file;
+            continue;
+        }
+        if (line.find(word) != std::string::npos) {
+            return file + ":" + std::to_string(number);
+        }
+        ++number;
+    }
+    return "";
+}
+
+TEST(Preprocessor, AGuardedHeaderIsReadOnceWhileItsGuardIsDefined) {
+    TempDir dir;
+    dir.write("inc/g.h",
+              "/* a guarded header */\n#ifndef G_H\n#define G_H\nint g;\n#endif /* G_H */\n"
+              "// nothing after\n");
+    vx::CppInit init;
+    init.include_dirs = {dir.path + "/inc"};
+    Cpp c(init);
+    std::string out = c.run("#include <g.h>\n#include \"g.h\"\n#include <g.h>\nafter\n");
+    EXPECT_EQ(Cpp::squeeze(out), "int g; after");
+    EXPECT_EQ(place_of(out, "int g;"), "\"" + dir.path + "/inc/g.h\":4");
+    EXPECT_EQ(place_of(out, "after"), "\"t.c\":4");
+    EXPECT_TRUE(c.reports.empty()) << c.codes();
+    EXPECT_EQ(c.cpp.files_read(), 1);
+    EXPECT_EQ(c.cpp.includes_skipped(), 2);
+    EXPECT_EQ(c.cpp.included_files(), std::vector<std::string>{dir.path + "/inc/g.h"});
+
+    // Once the guard is gone the header gives its text again, and is
+    // skipped again while the guard it defines anew is there.
+    EXPECT_EQ(c.tokens("#undef G_H\n#include <g.h>\n#include <g.h>\n"), "int g;");
+    EXPECT_EQ(c.cpp.includes_skipped(), 3);
+    // A guard defined before the first reading: nothing from the header.
+    dir.write("inc/pre.h", "#ifndef PRE\n#define PRE\nint pre;\n#endif\n");
+    EXPECT_EQ(c.tokens("#define PRE\n#include <pre.h>\n#undef PRE\n#include <pre.h>\n"),
+              "int pre;");
+
+    // A new program forgets the macros, so the guard no longer holds.
+    vx::cpp_finish(c.cpp, false);
+    EXPECT_EQ(c.tokens("#include <g.h>\n"), "int g;");
+}
+
+TEST(Preprocessor, HeadersThatAreNotWhollyGuardedAreReadAgain) {
+    struct Case {
+        const char* header;
+        const char* twice;  // the tokens of two inclusions
+    };
+    const Case cases[] = {
+        {"#ifndef E\n#define E\nfirst\n#else\nsecond\n#endif\n", "first second"},
+        {"#ifndef F\n#define F\nf1\n#elif 1\nf2\n#endif\n", "f1 f2"},
+        {"#ifndef A\n#define A\n#endif\nint tail;\n", "int tail; int tail;"},
+        {"int head;\n#ifndef B\n#define B\n#endif\n", "int head; int head;"},
+        {"#ifndef C\n#define C\n#endif\n#ifndef C2\n#define C2\n#endif\nint c;\n", "int c; int c;"},
+        // The last "#endif" of the text is in a comment: the guard ends
+        // before the tail.
+        {"#ifndef D\n#define D\n#endif\nint d;\n/*\n#endif\n*/\n", "int d; int d;"},
+        // A comment opener inside a literal opens nothing.
+        {"#ifndef S\n#define S\nchar *s = \"/*\";\n#endif\nint s_after;\n/* */\n",
+         "char *s = \"/*\"; int s_after; int s_after;"},
+        {"#ifndef U\n#define U\nint u;\n#endif\n/* never closed\n", "int u;"},
+        {"#if !defined(N)\n#define N\nint n;\n#endif\n", "int n;"},
+        {"#ifndef K extra\n#define K\nint k;\n#endif\n", "int k;"},
+    };
+    for (const Case& tc : cases) {
+        TempDir dir;
+        dir.write("h.h", tc.header);
+        vx::CppInit init;
+        init.include_dirs = {dir.path};
+        Cpp c(init);
+        std::string out = c.run("#include <h.h>\n#include <h.h>\n");
+        EXPECT_EQ(Cpp::squeeze(out), tc.twice) << tc.header;
+        // Read from disk once all the same: its text is kept.
+        EXPECT_EQ(c.cpp.files_read(), 1) << tc.header;
+    }
+}
+
+TEST(Preprocessor, PragmaOnceKeepsAFileToOneReading) {
+    TempDir dir;
+    dir.write("o/once.h", "#pragma once\nint o;\n");
+    dir.write("o/user.h", "#include \"once.h\"\nint user;\n");
+    vx::CppInit init;
+    init.include_dirs = {dir.path + "/o"};
+    Cpp c(init);
+    // Reached by three names, one of which its neighbour uses.
+    EXPECT_EQ(c.tokens("#include <once.h>\n#include <user.h>\n#include \"" + dir.path +
+                       "/o/./once.h\"\n"),
+              "int o; int user;");
+    EXPECT_TRUE(c.reports.empty()) << c.codes();
+    // A "#pragma once" in a branch not taken does not count.
+    dir.write("o/maybe.h", "#if 0\n#pragma once\n#endif\nint m;\n");
+    EXPECT_EQ(c.tokens("#include <maybe.h>\n#include <maybe.h>\n"), "int m; int m;");
+    vx::cpp_finish(c.cpp, false);
+    EXPECT_EQ(c.tokens("#include <once.h>\n"), "int o;");
+}
+
+TEST(Preprocessor, RememberedLookupsKeepTheSearchAndItsReports) {
+    TempDir dir;
+    dir.write("one/n.h", "#ifndef N1\n#define N1\nint one;\n#include_next <n.h>\n#endif\n");
+    dir.write("two/n.h", "#ifndef N2\n#define N2\nint two;\n#endif\n");
+    dir.write("late/late.h", "late_found\n");
+    vx::CppInit init;
+    init.include_dirs = {dir.path + "/one", dir.path + "/two"};
+    Cpp c(init);
+    // "#include_next" in a header read again still goes on after its
+    // directory; the next header, still guarded, is skipped.
+    EXPECT_EQ(c.tokens("#include <n.h>\n#undef N1\n#undef N2\n#include <n.h>\n"),
+              "int one; int two; int one; int two;");
+    EXPECT_EQ(c.tokens("#undef N1\n#include <n.h>\n"), "int one;");
+
+    // A directory added later is searched, though the name was missed
+    // before; a name missed before is still reported at its own line.
+    EXPECT_EQ(c.tokens("#if __has_include(<late.h>)\nearly\n#endif\n#pragma vexor incl_std \"" +
+                       dir.path + "/late\"\n#include <late.h>\n"),
+              "late_found");
+    c.run("#if !__has_include(\"absent.h\")\n#endif\n#include \"absent.h\"\n", "m.c");
+    ASSERT_EQ(c.reports.size(), 1u) << c.codes();
+    EXPECT_EQ(c.reports[0].code, "IMPOUVFIC");
+    EXPECT_EQ(c.reports[0].file, "m.c");
+    EXPECT_EQ(c.reports[0].line, 3);
+
+    // A name that leads to a directory is refused, every time it is met.
+    std::filesystem::create_directories(dir.path + "/one/dir.h");
+    Cpp refusing(init);
+    refusing.run("#if __has_include(<dir.h>)\n#endif\n");
+    refusing.run("#include <dir.h>\n");
+    ASSERT_EQ(refusing.reports.size(), 2u) << refusing.codes();
+    EXPECT_EQ(refusing.reports[1].code, "FICNONREG");
+    EXPECT_EQ(refusing.reports[1].level, vx::Severity::fatal);
+}
