@@ -9,8 +9,10 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
 formatter="${CLANG_FORMAT:-clang-format}"
 # The project's own C++: the programs, their tests and benchmarks. The C
-# units and headers of the test cases are inputs, kept as written.
-mapfile -t files < <(git ls-files 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/testkit/*.h' \
+# units and headers of the test cases are inputs, kept as written. Files not
+# yet added to git count too (a new file is checked before its commit).
+mapfile -t files < <(git ls-files --cached --others --exclude-standard \
+                     'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/testkit/*.h' \
                      'tests/harness/harness_runner.h' 'bench/*.cpp')
 if [ "${1:-}" = "--fix" ]; then
     "$formatter" -i "${files[@]}"
