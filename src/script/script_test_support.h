@@ -262,11 +262,18 @@ protected:
         return {};
     }
 
-    // The link records after the banner.
+    // The link records after the banner, each whole: a record folded at
+    // the line width (a long path does that) goes on in "&" lines, which
+    // are joined to it as the report's reader does.
     static std::vector<std::string> records() {
         std::vector<std::string> result;
         for (const std::string& line : testkit::split_lines(testkit::read_file("t.tdc"))) {
-            if (!line.empty() && line.front() != '*') {
+            if (line.empty() || line.front() == '*') {
+                continue;
+            }
+            if (line.front() == '&' && !result.empty()) {
+                result.back().append(line, 1);
+            } else {
                 result.push_back(line);
             }
         }
