@@ -489,6 +489,53 @@ void Preprocessor::do_endif() {
 
 // Steps over the text of a branch not taken up to the directive that ends
 // it; nested conditionals are counted.
+// Steps `i` over the rest of a line of text that is not a directive, up to
+// its newline (not taken), over literals and comments as a branch not
+// taken reads it. Gives the line ends passed inside comments and
+// continuations, for the caller's line count.
+namespace {
+
+long skip_rest_of_line(const std::string& t, std::size_t& i) {
+    long lines = 0;
+    while (i < t.size() && t[i] != '\n') {
+        char c = t[i];
+        if (c == '\\' && i + 1 < t.size()) {
+            if (t[i + 1] == '\n') {
+                ++lines;
+            }
+            i += 2;
+        } else if (c == '"' || c == '\'') {
+            ++i;
+            while (i < t.size() && t[i] != c && t[i] != '\n') {
+                if (t[i] == '\\' && i + 1 < t.size() && t[i + 1] != '\n') {
+                    ++i;
+                }
+                ++i;
+            }
+            if (i < t.size() && t[i] == c) {
+                ++i;
+            }
+        } else if (c == '/' && i + 1 < t.size() && t[i + 1] == '*') {
+            std::size_t e = t.find("*/", i + 2);
+            std::size_t stop = e == std::string::npos ? t.size() : e + 2;
+            lines += std::count(t.begin() + static_cast<long>(i),
+                                t.begin() + static_cast<long>(stop), '\n');
+            i = stop;
+        } else if (c == '/' && i + 1 < t.size() && t[i + 1] == '/') {
+            std::size_t e = t.find('\n', i);
+            i = e == std::string::npos ? t.size() : e;
+        } else {
+            ++i;
+            while (i < t.size() && !line_special[static_cast<unsigned char>(t[i])]) {
+                ++i;
+            }
+        }
+    }
+    return lines;
+}
+
+}  // namespace
+
 void Preprocessor::skip_conditional_text(InputLevel& level) {
     const std::string& t = level.text;
     std::string line;
@@ -561,40 +608,7 @@ void Preprocessor::skip_conditional_text(InputLevel& level) {
         }
         // Any other line: up to its newline, stepping over literals and
         // comments.
-        while (i < t.size() && t[i] != '\n') {
-            char c = t[i];
-            if (c == '\\' && i + 1 < t.size()) {
-                if (t[i + 1] == '\n') {
-                    ++level.line;
-                }
-                i += 2;
-            } else if (c == '"' || c == '\'') {
-                ++i;
-                while (i < t.size() && t[i] != c && t[i] != '\n') {
-                    if (t[i] == '\\' && i + 1 < t.size() && t[i + 1] != '\n') {
-                        ++i;
-                    }
-                    ++i;
-                }
-                if (i < t.size() && t[i] == c) {
-                    ++i;
-                }
-            } else if (c == '/' && i + 1 < t.size() && t[i + 1] == '*') {
-                std::size_t e = t.find("*/", i + 2);
-                std::size_t stop = e == std::string::npos ? t.size() : e + 2;
-                level.line += std::count(t.begin() + static_cast<long>(i),
-                                         t.begin() + static_cast<long>(stop), '\n');
-                i = stop;
-            } else if (c == '/' && i + 1 < t.size() && t[i + 1] == '/') {
-                std::size_t e = t.find('\n', i);
-                i = e == std::string::npos ? t.size() : e;
-            } else {
-                ++i;
-                while (i < t.size() && !line_special[static_cast<unsigned char>(t[i])]) {
-                    ++i;
-                }
-            }
-        }
+        level.line += skip_rest_of_line(t, i);
         if (i < t.size()) {
             ++i;
             ++level.line;
@@ -896,36 +910,8 @@ std::string Preprocessor::include_guard(InputLevel& level) {
             }
             continue;
         }
-        // Any other line: up to its newline, stepping over literals and
-        // comments.
-        while (i < t.size() && t[i] != '\n') {
-            char c = t[i];
-            if (c == '\\' && i + 1 < t.size()) {
-                i += 2;
-            } else if (c == '"' || c == '\'') {
-                ++i;
-                while (i < t.size() && t[i] != c && t[i] != '\n') {
-                    if (t[i] == '\\' && i + 1 < t.size() && t[i + 1] != '\n') {
-                        ++i;
-                    }
-                    ++i;
-                }
-                if (i < t.size() && t[i] == c) {
-                    ++i;
-                }
-            } else if (c == '/' && i + 1 < t.size() && t[i + 1] == '*') {
-                std::size_t e = t.find("*/", i + 2);
-                i = e == std::string::npos ? t.size() : e + 2;
-            } else if (c == '/' && i + 1 < t.size() && t[i + 1] == '/') {
-                std::size_t e = t.find('\n', i);
-                i = e == std::string::npos ? t.size() : e;
-            } else {
-                ++i;
-                while (i < t.size() && !line_special[static_cast<unsigned char>(t[i])]) {
-                    ++i;
-                }
-            }
-        }
+        // Any other line: up to its newline, as a skipped branch reads it.
+        skip_rest_of_line(t, i);
         level.pos = i < t.size() ? i + 1 : i;
     }
     return {};
