@@ -35,7 +35,6 @@ int main(int argc, char** argv) {
     vx::MessageCatalogue catalogue;
     catalogue.register_all();
     vx::Reporter reporter(catalogue);
-    vx::install_reporter(&reporter);
 
     vx::CAnalysisStart start;
     if (const char* target = std::getenv("VXLTGT"); target != nullptr) {
@@ -43,7 +42,7 @@ int main(int argc, char** argv) {
     } else {
         start.std_define_file = std::string(VX_DIST_DIR_BENCH) + "/target/ana/vxus_c.def";
     }
-    vx::CAnalysis analysis;
+    vx::CAnalysis analysis(reporter);
     analysis.start(start);
     std::string text;
     if (argc > 1) {

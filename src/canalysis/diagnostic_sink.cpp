@@ -8,36 +8,27 @@ namespace vx {
 
 void ReporterSink::report(Severity level, MessageCode code, std::string_view argument,
                           std::string_view file, long line) {
-    std::string saved_file;
-    long saved_line = 0;
-    if (has_reporter()) {
-        saved_file = reporter().report_file();
-        saved_line = reporter().report_line();
-    }
-    set_report_file(file);
-    set_report_line(line);
+    const std::string saved_file = reporter_.report_file();
+    const long saved_line = reporter_.report_line();
+    reporter_.set_report_file(file);
+    reporter_.set_report_line(line);
     switch (level) {
         case Severity::internal:
-            report_internal(code, argument);
+            reporter_.internal(code, argument);
         case Severity::fatal:
-            report_fatal(code, argument);
+            reporter_.fatal(code, argument);
         case Severity::error:
-            report_error(code, argument);
+            reporter_.error(code, argument);
             break;
         case Severity::warning:
-            report_warning(code, argument);
+            reporter_.warning(code, argument);
             break;
         case Severity::info:
-            report_info(code, argument);
+            reporter_.info(code, argument);
             break;
     }
-    set_report_file(saved_file);
-    set_report_line(saved_line);
-}
-
-DiagnosticSink& reporter_sink() {
-    static ReporterSink sink;
-    return sink;
+    reporter_.set_report_file(saved_file);
+    reporter_.set_report_line(saved_line);
 }
 
 }  // namespace vx

@@ -17,6 +17,8 @@
 
 namespace vx {
 
+class Reporter;
+
 // The one interface through which every part of the C analysis speaks.
 class DiagnosticSink {
 public:
@@ -26,17 +28,18 @@ public:
 };
 
 // The usual sink: sets the report location and raises the message through
-// the process reporter (fatal and internal levels end the run). The
-// location is the analysed text's for this report only: the statement being
-// read keeps its own for the reports that follow.
+// the run's reporter (fatal and internal levels end the run). The location
+// is the analysed text's for this report only: the statement being read
+// keeps its own for the reports that follow.
 class ReporterSink : public DiagnosticSink {
 public:
+    explicit ReporterSink(Reporter& reporter) : reporter_(reporter) {}
     void report(Severity level, MessageCode code, std::string_view argument, std::string_view file,
                 long line) override;
-};
 
-// The one reporter sink of the process (it holds no state).
-DiagnosticSink& reporter_sink();
+private:
+    Reporter& reporter_;
+};
 
 // A sink that drops everything, for analyses run only for their result.
 class NullSink final : public DiagnosticSink {

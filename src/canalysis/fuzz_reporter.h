@@ -20,7 +20,6 @@ inline Reporter& fuzz_reporter() {
         auto* r = new Reporter(catalogue);
         r->set_error_limit(0);
         r->set_warning_limit(0);
-        install_reporter(r);
         set_process_ending([](int) { std::abort(); });
         return r;
     }();

@@ -42,19 +42,18 @@ protected:
 
         catalogue_.register_all();
         reporter_ = std::make_unique<Reporter>(catalogue_);
-        install_reporter(reporter_.get());
         previous_ending_ = set_process_ending([](int status) { throw ProcessEnded{status}; });
     }
 
     void TearDown() override {
         EXPECT_EQ(work_files_left(), std::vector<std::string>{});
         set_process_ending(previous_ending_);
-        set_work_file_cleanup({});
-        install_reporter(nullptr);
         reporter_.reset();
         std::filesystem::current_path(original_);
         std::filesystem::remove_all(scratch_);
     }
+
+    Reporter& reporter() { return *reporter_; }
 
     // Names of the current directory that look like work files or their
     // prefix reservation ("vx" + six characters, with or without ".tmp").

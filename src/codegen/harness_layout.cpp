@@ -85,13 +85,14 @@ std::vector<UsageCount> UsageCounters::lines() const {
     return lines;
 }
 
-HarnessLayout::HarnessLayout(HarnessSettings settings)
-    : settings_(std::move(settings)),
+HarnessLayout::HarnessLayout(HarnessSettings settings, OutputSession& session)
+    : session_(session),
+      settings_(std::move(settings)),
       fold_(fold_mode_for(settings_.tested_language)),
       stubs_(StubSettings{settings_.kr, settings_.no_edit, fold_, settings_.tested_language},
-             usage_) {}
+             usage_, session) {}
 
-void HarnessLayout::write(std::string_view text) { write_line(text); }
+void HarnessLayout::write(std::string_view text) { session_.write_line(text); }
 
 std::string HarnessLayout::function_head(std::string_view name) const {
     return "void " + std::string(name) + (settings_.kr ? "()" : "(void)");
@@ -108,8 +109,8 @@ void HarnessLayout::emit_prologue() {
         return;
     }
     prologue_written_ = true;
-    open_section(SectionKind::main_prologue);
-    open_section(SectionKind::main_epilogue);
+    session_.open_section(SectionKind::main_prologue);
+    session_.open_section(SectionKind::main_epilogue);
     write("#ifndef USE_VXU");
     write("#define USE_VXU 1");
     write("#endif");
@@ -138,7 +139,7 @@ void HarnessLayout::emit_prologue() {
 }
 
 void HarnessLayout::emit_stub_services() {
-    if (stub_services_written_ || !output_enabled()) {
+    if (stub_services_written_ || !session_.output_enabled()) {
         return;
     }
     stub_services_written_ = true;
@@ -146,9 +147,9 @@ void HarnessLayout::emit_stub_services() {
     write(function_head("_vx_check_muets"));
     write("{");
     for (const std::string& line : stubs_.check_lines()) {
-        write_folded(line, fold_);
+        session_.write_folded(line, fold_);
     }
-    write_folded("EDV_MUET_CHECK(0,0);", fold_);
+    session_.write_folded("EDV_MUET_CHECK(0,0);", fold_);
     usage_.count_use(Usage::muet_check);
     write("}");
     write(function_head("_vx_init_muets"));
@@ -159,7 +160,7 @@ void HarnessLayout::emit_stub_services() {
           "#ifndef VXU_GLOBAL_STUB_INIT", "#define VXU_GLOBAL_STUB_INIT", "#endif",
           "#ifndef VXU_GLOBAL_STUB_INITIALISE", "#define VXU_GLOBAL_STUB_INITIALISE", "#endif",
           "VXU_GLOBAL_STUB_INITIALISE"}) {
-        write_declaration(line, FoldMode::never);
+        session_.write_declaration(line, FoldMode::never);
     }
     write("VXU_GLOBAL_STUB_INIT");
     write("#ifdef STUB_CALL_IDX_MAX");
@@ -172,13 +173,13 @@ void HarnessLayout::emit_stub_services() {
     write("      _vx_call_order[_vx_call_order_Idx]=0;");
     write("#endif");
     for (const std::string& line : stubs_.init_lines()) {
-        write_folded_test_level(line, fold_);
+        session_.write_folded_test_level(line, fold_);
     }
     write("}");
 }
 
 void HarnessLayout::emit_service_head(std::string_view function_name) {
-    if (!output_enabled()) {
+    if (!session_.output_enabled()) {
         return;
     }
     service_functions_.emplace_back(function_name);
@@ -196,7 +197,7 @@ void HarnessLayout::emit_service_declaration(int record_number, std::string_view
     if (settings_.no_edit) {
         return;
     }
-    write_folded(
+    session_.write_folded(
         "DCL_OP_C(" + std::to_string(record_number) + ", \"" + c_string_text(service_name) + "\");",
         fold_);
 }
@@ -211,22 +212,22 @@ void HarnessLayout::emit_test_head(int record_number, std::string_view test_name
     test_repeated_ = false;
     pending_fac_rep_record_ = 0;
     pending_fac_rep_expression_.clear();
-    if (test_open_ || !output_enabled()) {
+    if (test_open_ || !session_.output_enabled()) {
         return;
     }
-    open_section(SectionKind::test_pair);
+    session_.open_section(SectionKind::test_pair);
     test_open_ = true;
     ++generated_tests_;
     if (!settings_.no_edit) {
         // The whole test, its loops included, runs under the runtime's
         // isolation: in a child process, which the harness survives.
-        write_loop_head("if (VXU_TEST_BEGIN_C(" + std::to_string(record_number) + ")) {",
-                        FoldMode::never);
+        session_.write_loop_head("if (VXU_TEST_BEGIN_C(" + std::to_string(record_number) + ")) {",
+                                 FoldMode::never);
     }
     if (!settings_.no_edit) {
-        write_folded("DCL_TST_C(" + std::to_string(record_number) + ", \"" +
-                         c_string_text(test_name) + "\");",
-                     fold_);
+        session_.write_folded("DCL_TST_C(" + std::to_string(record_number) + ", \"" +
+                                  c_string_text(test_name) + "\");",
+                              fold_);
     }
     write(num_test_guard);
     write("NUM_TEST = " + std::to_string(test_ordinal) + ";");
@@ -238,11 +239,11 @@ void HarnessLayout::emit_test_head(int record_number, std::string_view test_name
     long long count = 0;
     bool constant = integer_constant(loop_expression, count);
     if (!constant && !is_identifier(loop_expression) && non_integer_literal(loop_expression)) {
-        report_error(msg::TYPBOUCLE, loop_expression);
+        session_.reporter().error(msg::TYPBOUCLE, loop_expression);
         return;
     }
     if (constant && count < 1) {
-        report_error(msg::VALBOUCER, loop_expression);
+        session_.reporter().error(msg::VALBOUCER, loop_expression);
         return;
     }
     open_test_loop(loop_expression);
@@ -259,59 +260,59 @@ void HarnessLayout::emit_test_end() {
     }
     if (!pending_fac_rep_expression_.empty()) {
         // A repeated test without element still reports its repetitions.
-        write_test_close("DCL_FAC_REP_C(" + std::to_string(pending_fac_rep_record_) + "," +
-                         pending_fac_rep_expression_ + ");");
+        session_.write_test_close("DCL_FAC_REP_C(" + std::to_string(pending_fac_rep_record_) + "," +
+                                  pending_fac_rep_expression_ + ");");
         usage_.count_use(Usage::dcl_fac_rep);
         pending_fac_rep_expression_.clear();
     }
     if (test_repeated_) {
-        write_test_close("}");
+        session_.write_test_close("}");
     }
-    write_test_close("VXU_END_TEST_C();");
+    session_.write_test_close("VXU_END_TEST_C();");
     if (!settings_.no_edit) {
-        write_test_close("VXU_TEST_DONE_C(); }");
+        session_.write_test_close("VXU_TEST_DONE_C(); }");
     }
-    flush_section(SectionKind::test_pair);
+    session_.flush_section(SectionKind::test_pair);
     test_open_ = false;
     test_repeated_ = false;
 }
 
 void HarnessLayout::open_element() {
-    if (!output_enabled()) {
+    if (!session_.output_enabled()) {
         return;
     }
-    open_section(SectionKind::element_pair);
+    session_.open_section(SectionKind::element_pair);
 }
 
 void HarnessLayout::emit_element_start() {
     if (!settings_.no_edit) {
-        write_folded("START_CHRONO_C();", fold_);
+        session_.write_folded("START_CHRONO_C();", fold_);
     }
-    write_folded("_vx_init_muets();", fold_);
+    session_.write_folded("_vx_init_muets();", fold_);
     // Stubs defined after the service functions were written are not in
     // them: the element initialises and checks them itself, so that their
     // calls are checked all the same.
     for (const std::string& line : stubs_.late_init_lines()) {
-        write_folded_test_level(line, fold_);
+        session_.write_folded_test_level(line, fold_);
     }
     // The stub tables of the element are placed here at its end.
-    mark_element_head();
+    session_.mark_element_head();
     if (!settings_.no_edit) {
-        write_element_close("STOP_CHRONO_C();", fold_);
-        write_element_close("_vx_check_muets();", fold_);
+        session_.write_element_close("STOP_CHRONO_C();", fold_);
+        session_.write_element_close("_vx_check_muets();", fold_);
         const std::vector<std::string> late = stubs_.late_check_lines();
         for (const std::string& line : late) {
-            write_element_close(line, fold_);
+            session_.write_element_close(line, fold_);
         }
         if (!late.empty()) {
-            write_element_close("EDV_MUET_CHECK(0,0);", fold_);
+            session_.write_element_close("EDV_MUET_CHECK(0,0);", fold_);
             usage_.count_use(Usage::muet_check);
         }
     }
     if (!pending_fac_rep_expression_.empty()) {
-        write_element_close("DCL_FAC_REP_C(" + std::to_string(pending_fac_rep_record_) + "," +
-                                pending_fac_rep_expression_ + ");",
-                            fold_);
+        session_.write_element_close("DCL_FAC_REP_C(" + std::to_string(pending_fac_rep_record_) +
+                                         "," + pending_fac_rep_expression_ + ");",
+                                     fold_);
         usage_.count_use(Usage::dcl_fac_rep);
         pending_fac_rep_expression_.clear();
     }
@@ -319,14 +320,15 @@ void HarnessLayout::emit_element_start() {
 
 void HarnessLayout::emit_element_end() {
     for (const std::string& line : stubs_.element_lines()) {
-        write_element_head(line, !line.empty() && line.front() == '#' ? FoldMode::never : fold_);
+        session_.write_element_head(line,
+                                    !line.empty() && line.front() == '#' ? FoldMode::never : fold_);
     }
     if (!settings_.no_edit) {
         // After every check of the element: the report tells an element
         // that ran to its end from one its code left early.
-        write_element_close("VXU_END_ELEMENT_C();", fold_);
+        session_.write_element_close("VXU_END_ELEMENT_C();", fold_);
     }
-    flush_section(SectionKind::element_pair);
+    session_.flush_section(SectionKind::element_pair);
 }
 
 namespace {
@@ -349,7 +351,7 @@ void print_list(const char* heading, const std::vector<std::string>& names) {
 }
 
 // Reports every selection name that matches nothing; true when one did.
-bool check_selection(MessageCode code, const std::vector<std::string>& known,
+bool check_selection(Reporter& reporter, MessageCode code, const std::vector<std::string>& known,
                      std::initializer_list<const std::vector<std::string>*> lists) {
     bool missing = false;
     for (const auto* list : lists) {
@@ -358,7 +360,7 @@ bool check_selection(MessageCode code, const std::vector<std::string>& known,
         }
         for (const auto& name : *list) {
             if (!listed(known, name)) {
-                report_warning(code, name);
+                reporter.warning(code, name);
                 missing = true;
             }
         }
@@ -388,14 +390,14 @@ void HarnessLayout::emit_main(const SelectionFacts& facts) {
         write("");
     }
     write("#pragma vexor testing_tool_call_place");
-    flush_section(SectionKind::main_prologue);
+    session_.flush_section(SectionKind::main_prologue);
     if (facts.services.empty()) {
-        report_error(msg::PROG_VIDE, "");
+        session_.reporter().error(msg::PROG_VIDE, "");
     }
     for (const auto& function : service_functions_) {
         write(function + "();");
     }
-    flush_section(SectionKind::main_epilogue);
+    session_.flush_section(SectionKind::main_epilogue);
     if (!settings_.no_edit) {
         write("CLF_C(\"" + traces + "\");");
         write("");
@@ -413,9 +415,9 @@ void HarnessLayout::emit_main(const SelectionFacts& facts) {
     write("");
 
     if (generated_tests_ == 0) {
-        report_error(msg::PROGXVIDE, "");
+        session_.reporter().error(msg::PROGXVIDE, "");
     }
-    if (check_selection(msg::OPER_INEX, facts.services,
+    if (check_selection(session_.reporter(), msg::OPER_INEX, facts.services,
                         {facts.include_services, facts.exclude_services})) {
         print_list("liste totale des services ", facts.services);
         print_list("liste des services en exclusion ",
@@ -424,8 +426,9 @@ void HarnessLayout::emit_main(const SelectionFacts& facts) {
                    facts.include_services ? *facts.include_services : std::vector<std::string>{});
         print_list("liste des services a executer ", facts.generated_services);
     }
-    check_selection(msg::TEST_INEX, facts.tests, {facts.include_tests, facts.exclude_tests});
-    if (check_selection(msg::FAMI_INEX, facts.families,
+    check_selection(session_.reporter(), msg::TEST_INEX, facts.tests,
+                    {facts.include_tests, facts.exclude_tests});
+    if (check_selection(session_.reporter(), msg::FAMI_INEX, facts.families,
                         {facts.include_families, facts.exclude_families})) {
         print_list("liste totale des familles ", facts.families);
         print_list("liste en exclusion, des familles ",
@@ -437,7 +440,9 @@ void HarnessLayout::emit_main(const SelectionFacts& facts) {
 }
 
 void HarnessLayout::emit_declarations_end() {
-    auto declare = [](const std::string& line) { write_declaration(line, FoldMode::never); };
+    auto declare = [this](const std::string& line) {
+        session_.write_declaration(line, FoldMode::never);
+    };
     for (const std::string& line : stubs_.size_lines()) {
         declare(line);
     }
@@ -469,8 +474,8 @@ void HarnessLayout::emit_declarations_end() {
 int HarnessLayout::open_test_loop(std::string_view count) {
     const int k = take_loop_variable();
     const std::string j = "J" + std::to_string(k);
-    write_loop_head("for (" + j + " = 1 ; " + j + "<=" + std::string(count) + ";" + j + "++ ){",
-                    fold_);
+    session_.write_loop_head(
+        "for (" + j + " = 1 ; " + j + "<=" + std::string(count) + ";" + j + "++ ){", fold_);
     return k;
 }
 

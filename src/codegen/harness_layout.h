@@ -112,12 +112,13 @@ struct SelectionFacts {
 
 class HarnessLayout {
 public:
-    explicit HarnessLayout(HarnessSettings settings);
+    HarnessLayout(HarnessSettings settings, OutputSession& session);
 
     const HarnessSettings& settings() const { return settings_; }
     FoldMode fold_mode() const { return fold_; }
     UsageCounters& usage() { return usage_; }
     StubGenerator& stubs() { return stubs_; }
+    OutputSession& session() { return session_; }
 
     // The harness's own objects, handed to the declaration analysis so that
     // scripts may name them; never written.
@@ -178,6 +179,7 @@ private:
     void write(std::string_view text);
     std::string function_head(std::string_view name) const;
 
+    OutputSession& session_;
     HarnessSettings settings_;
     FoldMode fold_;
     UsageCounters usage_;

@@ -18,10 +18,9 @@ protected:
     HarnessLayout& start(const OutputSettings& outputs = output_settings(),
                          const HarnessSettings& harness = layout_settings()) {
         layout_.reset();
-        session_ = std::make_unique<OutputSession>(outputs);
-        install_output_session(session_.get());
+        session_ = std::make_unique<OutputSession>(outputs, reporter());
         session_->start_outputs();
-        layout_ = std::make_unique<HarnessLayout>(harness);
+        layout_ = std::make_unique<HarnessLayout>(harness, *session_);
         return *layout_;
     }
 
@@ -33,7 +32,6 @@ protected:
         } else {
             session_->finish_outputs(false, layout_->usage().lines());
         }
-        install_output_session(nullptr);
     }
 
     void TearDown() override {
@@ -69,7 +67,7 @@ protected:
         layout.emit_service_declaration(1, "add");
         layout.emit_test_head(2, "t1", 1, loop, loop.empty() ? 0 : 3);
         layout.emit_element_start();
-        write_line("r = add(x, 2);");
+        layout.session().write_line("r = add(x, 2);");
         layout.emit_element_end();
         layout.emit_test_end();
         layout.emit_service_end("add");
@@ -298,7 +296,7 @@ TEST_F(HarnessLayoutTest, RepetitionCountMustBeAPositiveInteger) {
     };
     long line = 0;
     for (const Case& c : cases) {
-        set_report_line(++line);  // a repeated message at one place is not shown again
+        reporter().set_report_line(++line);  // a repeated message at one place is not shown again
         HarnessLayout& layout = start();
         layout.emit_prologue();
         ::testing::internal::CaptureStderr();

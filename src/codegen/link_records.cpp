@@ -68,11 +68,12 @@ std::string version_suffix(std::string_view base_name) {
     return std::string(base_name.substr(size - version_suffix_length));
 }
 
-LinkRecords::LinkRecords(const SkipFlags& flags, bool no_edit) : flags_(flags), no_edit_(no_edit) {}
+LinkRecords::LinkRecords(Reporter& reporter, const SkipFlags& flags, bool no_edit)
+    : reporter_(reporter), flags_(flags), no_edit_(no_edit) {}
 
 void LinkRecords::open(const std::string& path, std::string_view log_path,
                        const BannerText& banner) {
-    file_ = create_output(path, log_path);
+    file_ = create_output(reporter_, path, log_path);
     write_banner(file_, path, "", "", banner);
 }
 
@@ -83,7 +84,7 @@ void LinkRecords::write_record(std::string_view text) {
         return;
     }
     if (!file_.is_open()) {
-        report_internal(msg::ERRINTFCT, std::string_view("write_record"));
+        reporter_.internal(msg::ERRINTFCT, std::string_view("write_record"));
     }
     for (const std::string& line : fold_record(text)) {
         file_.write_line(line);
@@ -138,7 +139,8 @@ void LinkRecords::write_module_header(const ModuleHeader& header) {
     if (!header.found_version.empty()) {
         if (!header.version_field.empty() &&
             trimmed(header.found_version) != trimmed(header.version_field)) {
-            report_error(msg::MISMNUVER, header.found_version + " / PTU : " + header.version_field);
+            reporter_.error(msg::MISMNUVER,
+                            header.found_version + " / PTU : " + header.version_field);
         }
         version = header.found_version;
     }

@@ -35,6 +35,8 @@
 
 namespace vx {
 
+class Reporter;
+
 struct BannerText;
 class ReportDescription;
 
@@ -131,7 +133,7 @@ std::string version_suffix(std::string_view base_name);
 
 class LinkRecords {
 public:
-    LinkRecords(const SkipFlags& flags, bool no_edit);
+    LinkRecords(Reporter& reporter, const SkipFlags& flags, bool no_edit);
     LinkRecords(const LinkRecords&) = delete;
     LinkRecords& operator=(const LinkRecords&) = delete;
 
@@ -240,6 +242,7 @@ public:
 private:
     void write_kept(const std::vector<std::string>& texts, char kind);
 
+    Reporter& reporter_;
     const SkipFlags& flags_;
     bool no_edit_;
     OutputFile file_;

@@ -21,7 +21,7 @@ using vx::testing::CodegenTest;
 class LinkRecordsTest : public CodegenTest {
 protected:
     LinkRecords& open(bool no_edit = false) {
-        records_ = std::make_unique<LinkRecords>(flags_, no_edit);
+        records_ = std::make_unique<LinkRecords>(reporter(), flags_, no_edit);
         records_->open("t.tdc", "", BannerText{2, "vexorprepro s.ptu t.c", "today"});
         return *records_;
     }
@@ -193,11 +193,11 @@ TEST_F(LinkRecordsTest, IncludedScriptsStubsAndModuleHeader) {
     EXPECT_EQ(r.announce_included_script("/w/other.ptu"), 2);
 
     r.write_module_header({"unit", "1.2", "", "author", ""});
-    EXPECT_EQ(error_count(), 0);
+    EXPECT_EQ(reporter().error_count(), 0);
     ::testing::internal::CaptureStderr();
     r.write_module_header({"unit", " 1.2 ", "third", "author", "1.3"});
     std::string err = ::testing::internal::GetCapturedStderr();
-    EXPECT_EQ(error_count(), 1);
+    EXPECT_EQ(reporter().error_count(), 1);
     EXPECT_NE(err.find("MISMNUVER"), std::string::npos);
     EXPECT_NE(err.find("1.3 / PTU :  1.2 "), std::string::npos) << err;
 
@@ -229,7 +229,7 @@ TEST_F(LinkRecordsTest, ClosingAfterErrorsDeletesTheFile) {
 
 TEST_F(LinkRecordsTest, WrittenHeadersAreDescribedInTheReportDescription) {
     ReportDescription description;
-    description.open({"k.tsf", "s.ptu", "s.ptu", "k.xrd", "k.xrd"}, "", BannerText{});
+    description.open(reporter(), {"k.tsf", "s.ptu", "s.ptu", "k.xrd", "k.xrd"}, "", BannerText{});
     LinkRecords& r = open();
     r.attach_report_description(&description);
     r.begin_service("add", 7);

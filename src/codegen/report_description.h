@@ -22,6 +22,8 @@
 
 namespace vx {
 
+class Reporter;
+
 struct BannerText;
 
 inline constexpr std::string_view report_database_name = "Plumbrook-Glimser";
@@ -55,7 +57,7 @@ public:
 
     // Creates the file, logs it, writes its banner and opening records
     // (`open_summary_file`).
-    void open(const ReportDescriptionNames& names, std::string_view log_path,
+    void open(Reporter& reporter, const ReportDescriptionNames& names, std::string_view log_path,
               const BannerText& banner);
     bool is_open() const { return file_.is_open(); }
 

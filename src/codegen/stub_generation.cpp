@@ -109,13 +109,13 @@ std::string stub_file_key(std::string_view file) {
     return key;
 }
 
-bool parse_stub_call(std::string_view argument, StubCall& call) {
+bool parse_stub_call(Reporter& reporter, std::string_view argument, StubCall& call) {
     std::string_view text = trimmed(argument);
     std::size_t i = 0;
     while (i < text.size() && is_word_char(text[i])) ++i;
     call.name = std::string(text.substr(0, i));
     if (call.name.empty()) {
-        report_warning(msg::STXMETAIN, argument);
+        reporter.warning(msg::STXMETAIN, argument);
         return false;
     }
     text = trimmed(text.substr(i));
@@ -134,7 +134,7 @@ bool parse_stub_call(std::string_view argument, StubCall& call) {
             return true;
         };
         if (!number(call.first) || call.first == 0) {
-            report_warning(msg::NBAPPMUET, call.name);
+            reporter.warning(msg::NBAPPMUET, call.name);
             return false;
         }
         call.last = call.first;
@@ -142,7 +142,7 @@ bool parse_stub_call(std::string_view argument, StubCall& call) {
             text = trimmed(text.substr(2));
             if (text.empty() || !std::isdigit(static_cast<unsigned char>(text.front())) ||
                 !number(call.last)) {
-                report_warning(msg::NBAPPMUET, call.name);
+                reporter.warning(msg::NBAPPMUET, call.name);
                 return false;
             }
         }
@@ -151,7 +151,7 @@ bool parse_stub_call(std::string_view argument, StubCall& call) {
     if (!text.empty() && text.front() == '(') {
         const std::size_t close = find_closing(text, 0);
         if (close == std::string_view::npos) {
-            report_warning(msg::LISPARINC, call.name);
+            reporter.warning(msg::LISPARINC, call.name);
             return false;
         }
         call.has_list = true;
@@ -169,7 +169,9 @@ bool parse_stub_call(std::string_view argument, StubCall& call) {
     return true;
 }
 
-void StubGenerator::line(std::string_view text) { write_folded_test_level(text, settings_.fold); }
+void StubGenerator::line(std::string_view text) {
+    session_.write_folded_test_level(text, settings_.fold);
+}
 
 const Stub* StubGenerator::find(std::string_view name) const {
     for (const Stub& stub : stubs_) {
@@ -258,11 +260,11 @@ void StubGenerator::define(std::string_view block_name, long line_number, std::s
                            const StubDeclarations& declarations) {
     // A block of an excluded branch defines nothing: the service functions
     // must not call stubs that were never written.
-    if (!output_enabled()) {
+    if (!session_.output_enabled()) {
         return;
     }
     table_ = declarations.table;
-    output_session().report_description().summary_stub_block(block_name, line_number);
+    session_.report_description().summary_stub_block(block_name, line_number);
     for (const Symbol* function : declarations.functions) {
         if (function == nullptr || function->name == skipped_stub) continue;
         Stub stub;
@@ -273,7 +275,7 @@ void StubGenerator::define(std::string_view block_name, long line_number, std::s
         stub.line = function->line > 0 ? function->line : line_number;
         stub.table = declarations.table;
         if (find(stub.name) != nullptr) {
-            report_warning(msg::LISPARINC, stub.name);
+            session_.reporter().warning(msg::LISPARINC, stub.name);
             continue;
         }
         if (!build_stub(stub, *function)) continue;
@@ -293,7 +295,7 @@ bool StubGenerator::build_stub(Stub& stub, const Symbol& function) {
         stub.result_type = type_image(stub.result, "");
     }
     if (type->variadic) {
-        report_warning(msg::PARINCDEC, "...");
+        session_.reporter().warning(msg::PARINCDEC, "...");
         return false;
     }
     // The unit's own declaration of the function, when the analysis knows
@@ -348,7 +350,7 @@ bool StubGenerator::build_stub(Stub& stub, const Symbol& function) {
             // A buffer of that many elements, whatever the direction.
             const TypeNode* element = stored_type(resolved->target);
             if (p.output() && c_is_const(resolved->target)) {
-                report_warning(msg::PARINCDEC, p.name);
+                session_.reporter().warning(msg::PARINCDEC, p.name);
                 return false;
             }
             p.kind = StubValueKind::buffer;
@@ -366,7 +368,7 @@ bool StubGenerator::build_stub(Stub& stub, const Symbol& function) {
                 }
             }
             if (!fits) {
-                report_warning(msg::PARINCDEC, p.name);
+                session_.reporter().warning(msg::PARINCDEC, p.name);
                 return false;
             }
         } else if (p.direction == StubDirection::input) {
@@ -401,11 +403,11 @@ bool StubGenerator::build_stub(Stub& stub, const Symbol& function) {
             if (target == nullptr || target_resolved == nullptr ||
                 target_resolved->kind == TypeKind::void_type ||
                 target_resolved->kind == TypeKind::function || c_is_const(target)) {
-                report_warning(msg::PARINCDEC, p.name);
+                session_.reporter().warning(msg::PARINCDEC, p.name);
                 return false;
             }
             if (target_resolved->kind == TypeKind::array && target_resolved->bound.empty()) {
-                report_error(msg::UNKARRSIZ, type_image(target, ""));
+                session_.reporter().error(msg::UNKARRSIZ, type_image(target, ""));
                 return false;
             }
             p.value = stored_type(target);
@@ -419,7 +421,7 @@ bool StubGenerator::build_stub(Stub& stub, const Symbol& function) {
         if (p.kind == StubValueKind::aggregate) {
             const TypeNode* full = complete(p.value);
             if (full == nullptr || !full->complete) {
-                report_warning(msg::PARINCDEC, p.name);
+                session_.reporter().warning(msg::PARINCDEC, p.name);
                 return false;
             }
             bool unknown = false;
@@ -428,12 +430,12 @@ bool StubGenerator::build_stub(Stub& stub, const Symbol& function) {
                 if (r != nullptr && r->kind == TypeKind::array && r->bound.empty()) unknown = true;
             });
             if (unknown) {
-                report_error(msg::UNKARRSIZ, p.field_type);
+                session_.reporter().error(msg::UNKARRSIZ, p.field_type);
                 return false;
             }
         }
         if (p.kind == StubValueKind::other && p.direction == StubDirection::input) {
-            report_warning(msg::PARINCDEC, p.name);
+            session_.reporter().warning(msg::PARINCDEC, p.name);
             return false;
         }
         stub.parameters.push_back(std::move(p));
@@ -452,7 +454,7 @@ bool StubGenerator::build_stub(Stub& stub, const Symbol& function) {
 
 void StubGenerator::write_definition(Stub& stub) {
     const std::string& k = stub.key;
-    output_session().report_description().summary_stub(stub.name, stub.number, stub.line);
+    session_.report_description().summary_stub(stub.name, stub.number, stub.line);
     line("");
     line("/* simulation: " + stub.name + " */");
     line("");
@@ -468,17 +470,18 @@ void StubGenerator::write_definition(Stub& stub) {
     line("");
     line("#pragma vexor vxo_stub");
     write_stub_function(stub);
-    add_renamed_symbol(stub.name);
+    session_.add_renamed_symbol(stub.name);
     write_check_function(stub);
-    if (output_enabled()) {
+    if (session_.output_enabled()) {
         for (std::size_t i = 0; i < stub.parameters.size(); ++i) {
             if (stub.parameters[i].output()) {
-                link_records().write_stub_output(static_cast<int>(i + 1), stub.parameters[i].name);
+                session_.records().write_stub_output(static_cast<int>(i + 1),
+                                                     stub.parameters[i].name);
             }
         }
-        if (stub.result != nullptr) link_records().write_stub_output(0, "return");
+        if (stub.result != nullptr) session_.records().write_stub_output(0, "return");
     }
-    link_records().write_stub_end();
+    session_.records().write_stub_end();
 }
 
 bool StubGenerator::uses_comparisons(const Stub& stub) const {
@@ -781,13 +784,13 @@ void StubGenerator::write_stub_function(const Stub& stub) {
         if (p.input()) line(input_comparison(stub, p));
     }
     int record = 0;
-    if (!settings_.no_edit && output_enabled()) {
+    if (!settings_.no_edit && session_.output_enabled()) {
         std::string names;
         for (const StubParameter& p : stub.parameters) {
             if (!names.empty()) names += ",";
             names += p.name;
         }
-        record = link_records().write_stub_call(stub.line, stub.name + "(" + names + ")");
+        record = session_.records().write_stub_call(stub.line, stub.name + "(" + names + ")");
     }
     line("#else");
     line("  Vexor_res=1;");
@@ -881,7 +884,7 @@ void StubGenerator::write_stub_function(const Stub& stub) {
 }
 
 void StubGenerator::write_parameter_checks(const Stub& stub) {
-    const bool records = output_enabled();
+    const bool records = session_.output_enabled();
     for (const StubParameter& p : stub.parameters) {
         if (!p.input()) continue;
         const std::string flag =
@@ -899,7 +902,7 @@ void StubGenerator::write_parameter_checks(const Stub& stub) {
             if (elements > 0) {
                 for (long long i = 0; i < elements; ++i) {
                     const int r = records
-                                      ? link_records().write_stub_parameter(
+                                      ? session_.records().write_stub_parameter(
                                             path + "[" + std::to_string(i) + "]", record_form(kind))
                                       : 0;
                     if (i == 0) rec = r;
@@ -909,7 +912,8 @@ void StubGenerator::write_parameter_checks(const Stub& stub) {
                 n = "0+" + std::to_string(rec) + "+_Vexor_j";
                 line("  for (_Vexor_j=0;_Vexor_j<" + std::to_string(elements) + ";++_Vexor_j)");
             } else {
-                rec = records ? link_records().write_stub_parameter(path, record_form(kind)) : 0;
+                rec =
+                    records ? session_.records().write_stub_parameter(path, record_form(kind)) : 0;
                 n = "0+" + std::to_string(rec);
             }
             switch (kind) {
@@ -1014,7 +1018,7 @@ void StubGenerator::write_check_function(const Stub& stub) {
     usage_.count_use(Usage::edv_unsigned);
     line("  }");
     if (stub.has_inputs) {
-        if (output_enabled()) link_records().write_stub_parameter_group();
+        if (session_.output_enabled()) session_.records().write_stub_parameter_group();
         line("for (i=0;i<(unsigned int)_it" + k + ";++i){");
         line("  Vexor_ptr_in=&(_is" + k + "[i]);");
         line("  {");
@@ -1078,12 +1082,12 @@ bool StubGenerator::value_lines(const StubParameter& p, const std::string& targe
         for (const ValueFinding& finding : model->check(text, kind, facts)) {
             if (finding.refuses) {
                 // The place first, or, for a constant, the constant.
-                report_error(finding.code, finding.code == msg::ENTOUTRAN
-                                               ? finding.argument + " (" + place + ")"
-                                               : place + ": " + finding.argument);
+                session_.reporter().error(finding.code, finding.code == msg::ENTOUTRAN
+                                                            ? finding.argument + " (" + place + ")"
+                                                            : place + ": " + finding.argument);
                 ok = false;
             } else {
-                report_warning(finding.code, finding.argument);
+                session_.reporter().warning(finding.code, finding.argument);
             }
         }
         return ok;
@@ -1092,12 +1096,13 @@ bool StubGenerator::value_lines(const StubParameter& p, const std::string& targe
         std::vector<std::string> leaves;
         SpreadFailure failure;
         if (model == nullptr || !model->spread(p.value, p.name, value, leaves, failure)) {
-            report_error(failure.code.value_or(msg::BADAGGREGATE),
-                         failure.place.empty() ? p.name + " = " + value : failure.place);
+            session_.reporter().error(
+                failure.code.value_or(msg::BADAGGREGATE),
+                failure.place.empty() ? p.name + " = " + value : failure.place);
             return false;
         }
         if (leaves.size() != p.components.size()) {
-            report_error(msg::INITAGREG, p.name + " = " + value);
+            session_.reporter().error(msg::INITAGREG, p.name + " = " + value);
             return false;
         }
         bool ok = true;
@@ -1131,7 +1136,7 @@ bool StubGenerator::value_lines(const StubParameter& p, const std::string& targe
             c_value_components(p.value, p.name, false, components);
             if (model != nullptr) {
                 if (!model->spread(p.value, p.name, value, leaves, failure)) {
-                    report_error(failure.code.value_or(msg::INITAGREG), failure.place);
+                    session_.reporter().error(failure.code.value_or(msg::INITAGREG), failure.place);
                     return false;
                 }
                 bool ok = true;
@@ -1143,7 +1148,7 @@ bool StubGenerator::value_lines(const StubParameter& p, const std::string& targe
                 if (!ok) return false;
             }
         } else if (c_is_pointer_word(value) || (!value.empty() && value.front() == '"')) {
-            report_error(msg::TYPESMISM, p.name + ": " + value);
+            session_.reporter().error(msg::TYPESMISM, p.name + ": " + value);
             return false;
         }
         lines.push_back(value_assignment(target, p.field_type, p.kind, value));
@@ -1157,25 +1162,25 @@ bool StubGenerator::value_lines(const StubParameter& p, const std::string& targe
 void StubGenerator::describe(const StubCall& call, StubValueModel* model) {
     Stub* stub = find_mutable(call.name);
     if (stub == nullptr) {
-        report_warning(msg::MUETUNDEF, call.name);
+        session_.reporter().warning(msg::MUETUNDEF, call.name);
         return;
     }
     table_ = stub->table;
     long first = call.first != 0 ? call.first : stub->last_call + 1;
     long last = call.first != 0 ? call.last : first;
     if (first <= stub->last_call || last < first) {
-        report_warning(msg::NBAPPMUET, call.name);
+        session_.reporter().warning(msg::NBAPPMUET, call.name);
         return;
     }
     if (!call.has_list && !stub->parameters.empty()) {
-        report_warning(msg::VALOMIMUE, call.name);
+        session_.reporter().warning(msg::VALOMIMUE, call.name);
         return;
     }
     std::vector<std::string> values = call.values;
     // "( )" for a stub of one parameter: its one value is left empty.
     if (call.has_list && values.empty() && stub->parameters.size() == 1) values.emplace_back();
     if (values.size() != stub->parameters.size()) {
-        report_warning(msg::NBVALMUET, call.name);
+        session_.reporter().warning(msg::NBVALMUET, call.name);
         return;
     }
     const std::string entry = "_os" + stub->key + "[" + std::to_string(stub->entries.size()) + "]";
@@ -1198,7 +1203,7 @@ void StubGenerator::describe(const StubCall& call, StubValueModel* model) {
         bool arrow = arrow_at != std::string_view::npos;
         if (arrow) {
             if (p.direction != StubDirection::inout) {
-                report_warning(msg::PARINCDEC, p.name);
+                session_.reporter().warning(msg::PARINCDEC, p.name);
                 return;
             }
             expected = std::string(trimmed(std::string_view(value).substr(0, arrow_at)));
@@ -1209,7 +1214,7 @@ void StubGenerator::describe(const StubCall& call, StubValueModel* model) {
             expected = std::string(trimmed(value));
         }
         bool missing = (p.input() && expected.empty()) || (p.output() && given.empty());
-        if (missing) report_warning(msg::VALOMIPAR, p.name);
+        if (missing) session_.reporter().warning(msg::VALOMIPAR, p.name);
         if (p.input() && !expected.empty()) {
             selectors[static_cast<std::size_t>(p.check_selector)] = 1;
             refused =
@@ -1227,7 +1232,7 @@ void StubGenerator::describe(const StubCall& call, StubValueModel* model) {
     }
     if (stub->result != nullptr) {
         if (!call.return_value.has_value()) {
-            report_warning(msg::VALRETMUE, call.name);
+            session_.reporter().warning(msg::VALRETMUE, call.name);
         } else {
             StubParameter result;
             result.name = call.name;
@@ -1240,11 +1245,11 @@ void StubGenerator::describe(const StubCall& call, StubValueModel* model) {
                 !value_lines(result, entry + ".ret", *call.return_value, model, e.lines) || refused;
         }
     } else if (call.return_value.has_value()) {
-        report_warning(msg::VALRETMUE, call.name);
+        session_.reporter().warning(msg::VALRETMUE, call.name);
     }
     if (refused) return;
-    if (!settings_.no_edit && output_enabled() && !call.text.empty()) {
-        link_records().write_stub_statement(call.line, stub->number, first, last, call.text);
+    if (!settings_.no_edit && session_.output_enabled() && !call.text.empty()) {
+        session_.records().write_stub_statement(call.line, stub->number, first, last, call.text);
     }
     stub->entries.push_back(std::move(e));
     stub->last_call = last;

@@ -45,6 +45,10 @@
 
 namespace vx {
 
+class Reporter;
+
+class OutputSession;
+
 class UsageCounters;
 
 enum class StubDirection { input, output, inout };
@@ -160,8 +164,8 @@ struct StubSettings {
 // The generator of the whole run; stubs live until its end.
 class StubGenerator {
 public:
-    StubGenerator(StubSettings settings, UsageCounters& usage)
-        : settings_(settings), usage_(usage) {}
+    StubGenerator(StubSettings settings, UsageCounters& usage, OutputSession& session)
+        : settings_(settings), usage_(usage), session_(session) {}
 
     // END DEFINE of a DEFINE STUB block: one stub per function declared.
     void define(std::string_view block_name, long line, std::string_view file,
@@ -234,6 +238,7 @@ private:
 
     StubSettings settings_;
     UsageCounters& usage_;
+    OutputSession& session_;
     std::vector<Stub> stubs_;
     const TypeTable* table_ = nullptr;  // of the stub being written
     bool comparisons_written_ = false;
@@ -249,6 +254,6 @@ std::string stub_file_key(std::string_view file);
 
 // Parses the argument of a STUB statement; false (after a report) when it
 // cannot be read.
-bool parse_stub_call(std::string_view argument, StubCall& call);
+bool parse_stub_call(Reporter& reporter, std::string_view argument, StubCall& call);
 
 }  // namespace vx

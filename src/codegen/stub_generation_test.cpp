@@ -23,8 +23,7 @@ protected:
         run_.is_type_modifier = [](std::string_view w) {
             return w == "_in" || w == "_out" || w == "_inout";
         };
-        session_ = std::make_unique<OutputSession>(output_settings());
-        install_output_session(session_.get());
+        session_ = std::make_unique<OutputSession>(output_settings(), reporter());
         session_->start_outputs();
     }
 
@@ -37,7 +36,7 @@ protected:
         if (layout_ == nullptr) {
             HarnessSettings h = layout_settings();
             h.kr = kr;
-            layout_ = std::make_unique<HarnessLayout>(h);
+            layout_ = std::make_unique<HarnessLayout>(h, *session_);
             layout_->emit_prologue();
         }
         return *layout_;
@@ -75,7 +74,6 @@ protected:
         if (layout_ != nullptr) layout_->emit_declarations_end();
         session_->finish_outputs(false,
                                  layout_ ? layout_->usage().lines() : std::vector<UsageCount>{});
-        install_output_session(nullptr);
         session_.reset();
     }
 
@@ -211,13 +209,13 @@ TEST_F(StubGenerationTest, StatementsFillTheElementTable) {
         "int exchange(_inout int *slot);");
     HarnessLayout& l = layout();
     StubCall first;
-    ASSERT_TRUE(parse_stub_call("read_sensor (3, 42) 0", first));
+    ASSERT_TRUE(parse_stub_call(reporter(), "read_sensor (3, 42) 0", first));
     l.stubs().describe(first);
     StubCall range;
-    ASSERT_TRUE(parse_stub_call("read_sensor 2..4 (3, 7) 1", range));
+    ASSERT_TRUE(parse_stub_call(reporter(), "read_sensor 2..4 (3, 7) 1", range));
     l.stubs().describe(range);
     StubCall both;
-    ASSERT_TRUE(parse_stub_call("exchange (5 => 6) 1", both));
+    ASSERT_TRUE(parse_stub_call(reporter(), "exchange (5 => 6) 1", both));
     l.stubs().describe(both);
     Lines lines = l.stubs().element_lines();
     EXPECT_EQ(lines, (Lines{"#if size_1_s_read_sensor",
@@ -262,10 +260,10 @@ TEST_F(StubGenerationTest, StatementsThatDoNotFitTheStubAreRefused) {
     long line = 0;
     auto describe = [&](const std::string& text) {
         // A message is shown once per line: each statement has its own.
-        set_report_line(++line);
+        reporter().set_report_line(++line);
         ::testing::internal::CaptureStderr();
         StubCall call;
-        if (parse_stub_call(text, call)) l.stubs().describe(call);
+        if (parse_stub_call(reporter(), text, call)) l.stubs().describe(call);
         return ::testing::internal::GetCapturedStderr();
     };
     EXPECT_NE(describe("nothing (1)").find("MUETUNDEF"), std::string::npos);
@@ -371,7 +369,7 @@ TEST_F(StubGenerationTest, ArraysWithABoundAreBuffersAndTheOthersPointers) {
     TableValues values(*tables_.back(), run_);
     auto describe = [&](const std::string& text) {
         StubCall call;
-        ASSERT_TRUE(parse_stub_call(text, call));
+        ASSERT_TRUE(parse_stub_call(reporter(), text, call));
         layout().stubs().describe(call, &values);
     };
     describe("io_send (NONIL, {1, 2}) 0");
@@ -439,10 +437,10 @@ TEST_F(StubGenerationTest, ValuesTheHarnessCannotTakeRefuseTheStatement) {
     TableValues values(*tables_.back(), run_);
     long line = 0;
     auto describe = [&](const std::string& text) {
-        set_report_line(++line);
+        reporter().set_report_line(++line);
         ::testing::internal::CaptureStderr();
         StubCall call;
-        if (parse_stub_call(text, call)) layout().stubs().describe(call, &values);
+        if (parse_stub_call(reporter(), text, call)) layout().stubs().describe(call, &values);
         return ::testing::internal::GetCapturedStderr();
     };
     EXPECT_NE(describe("io_get ({4, 2}) 0").find("BADAGGREGATE"), std::string::npos);
@@ -477,9 +475,9 @@ namespace {
 
 TEST_F(StubGenerationTest, ABlockOfAnExcludedBranchDefinesNoStub) {
     layout();
-    skip_flags().set(SkipFlag::false_condition);
+    session_->skip_flags().set(SkipFlag::false_condition);
     define("void hidden(_in int a);");
-    skip_flags().clear(SkipFlag::false_condition);
+    session_->skip_flags().clear(SkipFlag::false_condition);
     define("void shown(_in int a);");
     layout().emit_stub_services();
     finish();

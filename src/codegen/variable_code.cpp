@@ -279,6 +279,7 @@ struct VariableCode::Check {
 
 VariableCode::VariableCode(HarnessLayout& layout, bool analysis)
     : layout_(layout),
+      session_(layout.session()),
       analysis_(analysis),
       fold_(layout.fold_mode()),
       no_edit_(layout.settings().no_edit) {}
@@ -298,16 +299,16 @@ void VariableCode::declare(std::string_view text) {
 
 void VariableCode::open_line(std::string_view text) {
     if (to_head_) {
-        write_element_head(text, fold_);
+        session_.write_element_head(text, fold_);
     } else {
-        write_folded_test_level(text, fold_);
+        session_.write_folded_test_level(text, fold_);
     }
 }
 
-void VariableCode::close_line(std::string_view text) { write_element_close(text, fold_); }
+void VariableCode::close_line(std::string_view text) { session_.write_element_close(text, fold_); }
 
 void VariableCode::add(const VariableClause& clause) {
-    if (!output_enabled()) return;
+    if (!session_.output_enabled()) return;
     element_variables_.insert(clause.variable);
     if (clause.components <= 1 || clause.aggregate.empty()) {
         generate_group({&clause});
@@ -324,7 +325,7 @@ void VariableCode::add(const VariableClause& clause) {
 }
 
 void VariableCode::add_environment(const VariableClause& clause) {
-    if (!output_enabled()) return;
+    if (!session_.output_enabled()) return;
     environment_.push_back(clause);
 }
 
@@ -372,7 +373,7 @@ void VariableCode::generate_group(const std::vector<const VariableClause*>& grou
     VariableClause whole;
     whole.variable = first.aggregate;
     whole.line = first.line;
-    const int record = record_number();
+    const int record = session_.record_number();
     if (!no_edit_) {
         close_line("VEXOR_OPEN_BRA_C(" + number_text(record) + ");");
         layout_.usage().count_use(Usage::open_bra);
@@ -408,7 +409,7 @@ std::string VariableCode::value_table(std::string_view kind, std::string_view li
     const int number = initin ? ++initin_tables_ : ++value_tables_;
     std::vector<std::string> values = list_values(without_delimiters(list));
     if (values.size() > value_table_limit) {
-        report_error(msg::NBVALLIST, list);
+        session_.reporter().error(msg::NBVALLIST, list);
     }
     const Family family = family_of(clause.kind);
     // Pointer values are cast to the variable's own type, so that the
@@ -435,7 +436,7 @@ std::string VariableCode::value_table(std::string_view kind, std::string_view li
     body.append(owed, ')');
     const std::string name = std::string(kind) + number_text(number) + "(" + j + ")";
     const std::string definition = "#define " + name + " " + body;
-    write_declaration(definition, FoldMode::never);
+    session_.write_declaration(definition, FoldMode::never);
     declare(definition);
     return name;
 }
@@ -449,7 +450,7 @@ std::string VariableCode::range_value(const VariableClause& c) {
     const std::string third = parts.size() > 2 ? parts[2] : "1";
     const std::string& v = c.variable;
     const bool real = family_of(c.kind) == Family::real;
-    const int record = record_number();
+    const int record = session_.record_number();
     if (c.init_from_kind == InitFromKind::step) {
         // The variable itself runs through the range, by its step: the
         // test is repeated once per value.
@@ -462,10 +463,10 @@ std::string VariableCode::range_value(const VariableClause& c) {
         } else {
             advance = v + " += " + third;
         }
-        write_loop_head("for( " + v + "=" + from + ";" + v + (decreasing ? " >= " : " <= ") + to +
-                            ";" + advance + "){",
-                        fold_);
-        write_test_close("}");
+        session_.write_loop_head("for( " + v + "=" + from + ";" + v +
+                                     (decreasing ? " >= " : " <= ") + to + ";" + advance + "){",
+                                 fold_);
+        session_.write_test_close("}");
         long double count_value = 0;
         if (!no_edit_) {
             if (numeric_constant(from, f) && numeric_constant(to, t) &&
@@ -480,7 +481,7 @@ std::string VariableCode::range_value(const VariableClause& c) {
                 layout_.usage().count_use(Usage::dcl_fac_rep);
             }
         }
-        link_records().write_numbered(
+        session_.records().write_numbered(
             'R', count_value > 0 ? number_image(count_value, true) : std::string("?"));
         return {};
     }
@@ -510,9 +511,9 @@ std::string VariableCode::range_value(const VariableClause& c) {
             }
         }
         table += "};";
-        write_declaration(table, FoldMode::never);
+        session_.write_declaration(table, FoldMode::never);
         declare(table);
-        write_loop_head(
+        session_.write_loop_head(
             " for ( " + j + " = 1; (" + j + "-1) < " + number_text(count) + "; " + j + "++ ) {",
             fold_);
         const std::string entry = "rand" + number_text(number) + "[" + j + "-1]";
@@ -521,7 +522,7 @@ std::string VariableCode::range_value(const VariableClause& c) {
                      : "(" + from + ") + (vxu_integer)( ( (double)( " + to + " ) - (" + from +
                            ") ) * " + entry + " + 0.5 )";
     }
-    write_test_close("}");
+    session_.write_test_close("}");
     return value;
 }
 
@@ -534,7 +535,7 @@ bool VariableCode::initial_value(const VariableClause& c, std::string& value) {
     }
     if (c.init_in && c.init_link.empty()) {
         const int k = layout_.open_test_loop(number_text(c.init_count));
-        write_test_close("}");
+        session_.write_test_close("}");
         test_loops_.push_back({c.variable, k});
         value = value_table("tab_initin", c.init_value, k, c);
         return true;
@@ -542,7 +543,7 @@ bool VariableCode::initial_value(const VariableClause& c, std::string& value) {
     if (c.init_in || c.init_with) {
         const int k = loop_of(c, c.init_link);
         if (k == 0) {
-            report_error(msg::VARLIEINC, c.init_link);
+            session_.reporter().error(msg::VARLIEINC, c.init_link);
             return false;
         }
         test_loops_.push_back({c.variable, k});
@@ -577,7 +578,7 @@ bool VariableCode::expected_values(const VariableClause& c, Check& check) {
             k = test_loops_.front().index;
         }
         if (k == 0) {
-            report_error(msg::LISTEVAIN, c.ev_value);
+            session_.reporter().error(msg::LISTEVAIN, c.ev_value);
             return false;
         }
         const std::string call = value_table("tab_vain", c.ev_value, k, c);
@@ -669,7 +670,7 @@ void VariableCode::write_initialisation(const VariableClause& c, const std::stri
             if (word == "NIL" || word == "NILFUNC") {
                 open_line(v + " = (" + cast + ")" + word + ";");
             } else if (word == "NONIL" || word == "NONILFUNC") {
-                report_warning(msg::POINOINIT, v);
+                session_.reporter().warning(msg::POINOINIT, v);
             } else if (!cast.empty()) {
                 open_line(v + " = (" + cast + ")(" + value + ");");
             } else {
@@ -813,7 +814,7 @@ void VariableCode::write_record(const VariableClause& c, char letter, const Chec
             for (const auto& [name, value] : c.facts.enumerators) {
                 enumerators.push_back({name, std::to_string(value)});
             }
-            const int number = link_records().enum_type_number(c.facts.enum_name, enumerators);
+            const int number = session_.records().enum_type_number(c.facts.enum_name, enumerators);
             r.form = record_form(kind_letter, DisplayFormat::enumeration, number_text(number));
         } else if (family == Family::integer && c.kind != VariableKind::unknown) {
             const char f = format_letter(c);
@@ -853,7 +854,7 @@ void VariableCode::write_record(const VariableClause& c, char letter, const Chec
         c.delta == DeltaKind::none) {
         r.value = expected_value(c.ev_text);
     }
-    link_records().write_variable(c.line, r);
+    session_.records().write_variable(c.line, r);
 }
 
 void VariableCode::generate_record(const VariableClause& c, bool in_aggregate) {
@@ -870,14 +871,14 @@ void VariableCode::generate_record(const VariableClause& c, bool in_aggregate) {
         return;
     }
     if (!c.facts.dimensions.empty()) {
-        generate_whole_array(c, record_number());
+        generate_whole_array(c, session_.record_number());
         return;
     }
     std::string value;
     const bool has_init = initial_value(c, value);
     Check check;
     if (!expected_values(c, check)) return;
-    const int record = record_number();
+    const int record = session_.record_number();
     if (has_init) {
         write_initialisation(c, c.variable, value, record, !c.init_double_equal);
     }
@@ -888,7 +889,7 @@ void VariableCode::generate_record(const VariableClause& c, bool in_aggregate) {
 void VariableCode::generate_whole_array(const VariableClause& c, int record) {
     const std::vector<long long>& dims = c.facts.dimensions;
     if ((c.init && (c.init_in || c.init_from || c.init_with)) || (c.ev && (c.ev_in || c.ev_with))) {
-        report_error(msg::AUTOSTRUC, c.variable);
+        session_.reporter().error(msg::AUTOSTRUC, c.variable);
         return;
     }
     long long total = 1;
@@ -911,7 +912,7 @@ void VariableCode::generate_whole_array(const VariableClause& c, int record) {
     if (ev_listed) ev_leaves = brace_list_leaves(c.ev_value, true, {"others", "autres"});
     if ((init_listed || ev_listed) && (!tables_possible || (init_listed && !fits(init_leaves)) ||
                                        (ev_listed && !fits(ev_leaves)))) {
-        report_error(msg::INITAGREG, c.variable);
+        session_.reporter().error(msg::INITAGREG, c.variable);
         return;
     }
     layout_.note_array_variables(static_cast<int>(dims.size()));

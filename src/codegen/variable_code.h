@@ -31,6 +31,8 @@
 
 namespace vx {
 
+class OutputSession;
+
 class HarnessLayout;
 
 class VariableCode {
@@ -77,6 +79,7 @@ private:
     void declare(std::string_view text);
 
     HarnessLayout& layout_;
+    OutputSession& session_;
     bool analysis_;
     FoldMode fold_;
     bool no_edit_;

@@ -68,6 +68,9 @@ protected:
         std::vector<UsageCount> usage;
     };
 
+    // The session of the run generate() makes, while it lasts.
+    OutputSession* session_ = nullptr;
+
     Result generate(const std::function<void(VariableCode&)>& body, bool no_edit = false,
                     bool analysis = true) {
         OutputSettings s = output_settings();
@@ -77,10 +80,10 @@ protected:
         ::testing::internal::CaptureStderr();
         Result result;
         {
-            OutputSession session(s);
-            install_output_session(&session);
+            OutputSession session(s, reporter());
+            session_ = &session;
             session.start_outputs();
-            HarnessLayout layout(h);
+            HarnessLayout layout(h, session);
             VariableCode code(layout, analysis);
             layout.emit_prologue();
             layout.emit_service_head("SRV1_S");
@@ -98,7 +101,7 @@ protected:
             layout.emit_declarations_end();
             result.usage = layout.usage().lines();
             session.finish_outputs(false, result.usage);
-            install_output_session(nullptr);
+            session_ = nullptr;
         }
         result.messages = ::testing::internal::GetCapturedStderr();
         result.harness = read_lines("t.c");
@@ -147,7 +150,7 @@ TEST_F(VariableCodeTest, UnsignedScalarIsAssignedTracedAndCheckedAfterTheCall) {
     u.facts.bits = 32;
     Result r = generate([&](VariableCode& code) {
         code.add(u);
-        write_line("call();");
+        session_->write_line("call();");
     });
     EXPECT_EQ(element(r),
               (Lines{"START_CHRONO_C();", "_vx_init_muets();", "u = 3;",
@@ -357,7 +360,7 @@ TEST_F(VariableCodeTest, NoEditWritesOnlyTheAssignments) {
 TEST_F(VariableCodeTest, EnvironmentRecordsGoFirstAndYieldToTheElementsOwn) {
     Result r = generate([&](VariableCode& code) {
         code.add(with_ev(with_init(scalar("speed", VariableKind::integer, "int"), "9"), "9"));
-        write_line("call();");
+        session_->write_line("call();");
         code.add_environment(
             with_ev(with_init(scalar("gain", VariableKind::integer, "int"), "1"), "1"));
         code.add_environment(

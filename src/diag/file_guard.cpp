@@ -221,23 +221,24 @@ RunFiles& run_files() {
     return files;
 }
 
-void check_input_identity(const std::string& path, const FileIdentity& identity) {
+void check_input_identity(Reporter& reporter, const std::string& path,
+                          const FileIdentity& identity) {
     run_files().note_input(path, identity);
     if (run_files().output_clash(path, identity) != nullptr) {
-        report_fatal(msg::FICENTSOR, path);
+        reporter.fatal(msg::FICENTSOR, path);
     }
 }
 
-std::FILE* open_checked_input(const std::string& path) {
+std::FILE* open_checked_input(Reporter& reporter, const std::string& path) {
     OpenedInput opened;
     std::FILE* stream = open_input_stream(path, opened);
     if (stream == nullptr) {
-        report_fatal(input_problem_code(opened), input_problem_text(path, opened));
+        reporter.fatal(input_problem_code(opened), input_problem_text(path, opened));
     }
     run_files().note_input(path, opened.identity);
     if (run_files().output_clash(path, opened.identity) != nullptr) {
         std::fclose(stream);
-        report_fatal(msg::FICENTSOR, path);
+        reporter.fatal(msg::FICENTSOR, path);
     }
     return stream;
 }

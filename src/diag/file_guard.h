@@ -28,6 +28,8 @@
 
 namespace vx {
 
+class Reporter;
+
 // No input of a run is larger than this; a larger one is a mistake (a log,
 // an image, a disk) rather than a script or a header.
 inline constexpr std::uint64_t max_input_size = std::uint64_t{256} * 1024 * 1024;
@@ -115,10 +117,11 @@ RunFiles& run_files();
 
 // Checks an input just opened against the run's outputs: a clash is fatal
 // (FICENTSOR with the input's name). The identity is noted as an input.
-void check_input_identity(const std::string& path, const FileIdentity& identity);
+void check_input_identity(Reporter& reporter, const std::string& path,
+                          const FileIdentity& identity);
 
 // Opens an input of the compiler: a problem is fatal with its code and
 // reason, a clash with an output is fatal too. Never returns nullptr.
-std::FILE* open_checked_input(const std::string& path);
+std::FILE* open_checked_input(Reporter& reporter, const std::string& path);
 
 }  // namespace vx

@@ -1,6 +1,6 @@
 // The codes of the message catalogue as an enumeration, one enumerator per
 // code of messages.def, in the order of their first row. The sources raise
-// a message by its enumerator (`report_error(msg::TYPESMISM, ...)`), so a
+// a message by its enumerator (`reporter.error(msg::TYPESMISM, ...)`), so a
 // code that is not in the catalogue is a compile error rather than a
 // message that prints as "undefined" at run time.
 #pragma once

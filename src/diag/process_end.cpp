@@ -15,11 +15,6 @@ ProcessEnding& substituted_ending() {
     return ending;
 }
 
-std::function<void()>& work_file_cleanup() {
-    static std::function<void()> cleanup;
-    return cleanup;
-}
-
 }  // namespace
 
 void end_process(int status) {
@@ -35,16 +30,6 @@ void end_process(int status) {
 
 ProcessEnding set_process_ending(ProcessEnding ending) {
     return std::exchange(substituted_ending(), std::move(ending));
-}
-
-void set_work_file_cleanup(std::function<void()> cleanup) {
-    work_file_cleanup() = std::move(cleanup);
-}
-
-void cleanup_work_files() {
-    if (auto& cleanup = work_file_cleanup()) {
-        cleanup();
-    }
 }
 
 }  // namespace vx

@@ -26,10 +26,4 @@ using ProcessEnding = std::function<void(int status)>;
 // returns the previous one.
 ProcessEnding set_process_ending(ProcessEnding ending);
 
-// The closing and deletion of the open temporary work files, installed by
-// the output machinery. Called before a fatal or internal report and at the
-// end of execution; safe to call when nothing is open.
-void set_work_file_cleanup(std::function<void()> cleanup);
-void cleanup_work_files();
-
 }  // namespace vx

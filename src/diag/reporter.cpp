@@ -13,8 +13,6 @@ namespace vx {
 
 namespace {
 
-Reporter* installed_reporter = nullptr;
-
 // Fills "%1" and "%2" in one pass, so that a "%2" inside the first
 // replacement (a file name, say) is never taken for a placeholder.
 QString fill_placeholders(const QString& text, const QString& first, const QString& second) {
@@ -85,12 +83,7 @@ char severity_letter(Severity severity) {
 
 Reporter::Reporter(const MessageCatalogue& catalogue) : catalogue_(catalogue) {}
 
-Reporter::~Reporter() {
-    close_details_file();
-    if (installed_reporter == this) {
-        installed_reporter = nullptr;
-    }
-}
+Reporter::~Reporter() { close_details_file(); }
 
 class Reporter::Text {
 public:
@@ -162,7 +155,7 @@ void Reporter::write_raw(const std::string& bytes, bool to_stderr) {
 
 void Reporter::raise_text(Severity severity, MessageCode code, const Text& argument) {
     if (severity == Severity::fatal || severity == Severity::internal) {
-        cleanup_work_files();
+        run_cleanup();
     }
 
     bool repetition = have_previous_ && previous_file_ == report_file_ &&
@@ -278,8 +271,26 @@ void Reporter::close_details_file() {
     }
 }
 
+void Reporter::set_cleanup(const void* owner, std::function<void()> cleanup) {
+    cleanup_owner_ = owner;
+    cleanup_ = std::move(cleanup);
+}
+
+void Reporter::remove_cleanup(const void* owner) {
+    if (cleanup_owner_ == owner) {
+        cleanup_owner_ = nullptr;
+        cleanup_ = nullptr;
+    }
+}
+
+void Reporter::run_cleanup() {
+    if (cleanup_) {
+        cleanup_();
+    }
+}
+
 void Reporter::end_of_execution() {
-    cleanup_work_files();
+    run_cleanup();
 
     MessageCode code = msg::ENDNOENWR;
     QString first;
@@ -323,76 +334,60 @@ void Reporter::end_of_execution() {
     end_process(status);
 }
 
-void install_reporter(Reporter* reporter) { installed_reporter = reporter; }
+namespace {
+std::string_view text_or_empty(const char* argument) {
+    return argument == nullptr ? std::string_view() : std::string_view(argument);
+}
+}  // namespace
 
-bool has_reporter() { return installed_reporter != nullptr; }
-
-Reporter& reporter() {
-    if (installed_reporter == nullptr) {
-        // Before the catalogue exists a message still has somewhere to go:
-        // an empty catalogue shows the code with its argument.
-        static MessageCatalogue empty_catalogue;
-        static Reporter fallback(empty_catalogue);
-        return fallback;
-    }
-    return *installed_reporter;
+void Reporter::info(MessageCode code, std::string_view argument) {
+    raise(Severity::info, code, argument);
 }
-
-void report_info(MessageCode code, std::string_view argument) {
-    reporter().raise(Severity::info, code, argument);
+void Reporter::info(MessageCode code, const TranslatedText& argument) {
+    raise(Severity::info, code, argument);
 }
-void report_info(MessageCode code, const TranslatedText& argument) {
-    reporter().raise(Severity::info, code, argument);
+void Reporter::info(MessageCode code, const char* argument) {
+    raise(Severity::info, code, text_or_empty(argument));
 }
-void report_warning(MessageCode code, std::string_view argument) {
-    reporter().raise(Severity::warning, code, argument);
+void Reporter::warning(MessageCode code, std::string_view argument) {
+    raise(Severity::warning, code, argument);
 }
-void report_warning(MessageCode code, const TranslatedText& argument) {
-    reporter().raise(Severity::warning, code, argument);
+void Reporter::warning(MessageCode code, const TranslatedText& argument) {
+    raise(Severity::warning, code, argument);
 }
-void report_error(MessageCode code, std::string_view argument) {
-    reporter().raise(Severity::error, code, argument);
+void Reporter::warning(MessageCode code, const char* argument) {
+    raise(Severity::warning, code, text_or_empty(argument));
 }
-void report_error(MessageCode code, const TranslatedText& argument) {
-    reporter().raise(Severity::error, code, argument);
+void Reporter::error(MessageCode code, std::string_view argument) {
+    raise(Severity::error, code, argument);
 }
-void report_fatal(MessageCode code, std::string_view argument) {
-    reporter().raise(Severity::fatal, code, argument);
+void Reporter::error(MessageCode code, const TranslatedText& argument) {
+    raise(Severity::error, code, argument);
+}
+void Reporter::error(MessageCode code, const char* argument) {
+    raise(Severity::error, code, text_or_empty(argument));
+}
+void Reporter::fatal(MessageCode code, std::string_view argument) {
+    raise(Severity::fatal, code, argument);
     end_process(exit_fatal);
 }
-void report_fatal(MessageCode code, const TranslatedText& argument) {
-    reporter().raise(Severity::fatal, code, argument);
+void Reporter::fatal(MessageCode code, const TranslatedText& argument) {
+    raise(Severity::fatal, code, argument);
     end_process(exit_fatal);
 }
-void report_internal(MessageCode code, std::string_view argument) {
-    reporter().raise(Severity::internal, code, argument);
+void Reporter::fatal(MessageCode code, const char* argument) {
+    fatal(code, text_or_empty(argument));
+}
+void Reporter::internal(MessageCode code, std::string_view argument) {
+    raise(Severity::internal, code, argument);
     end_process(exit_internal);
 }
-void report_internal(MessageCode code, const TranslatedText& argument) {
-    reporter().raise(Severity::internal, code, argument);
+void Reporter::internal(MessageCode code, const TranslatedText& argument) {
+    raise(Severity::internal, code, argument);
     end_process(exit_internal);
 }
-
-void report_info(MessageCode code, const char* argument) {
-    report_info(code, std::string_view(argument == nullptr ? "" : argument));
+void Reporter::internal(MessageCode code, const char* argument) {
+    internal(code, text_or_empty(argument));
 }
-void report_warning(MessageCode code, const char* argument) {
-    report_warning(code, std::string_view(argument == nullptr ? "" : argument));
-}
-void report_error(MessageCode code, const char* argument) {
-    report_error(code, std::string_view(argument == nullptr ? "" : argument));
-}
-void report_fatal(MessageCode code, const char* argument) {
-    report_fatal(code, std::string_view(argument == nullptr ? "" : argument));
-}
-void report_internal(MessageCode code, const char* argument) {
-    report_internal(code, std::string_view(argument == nullptr ? "" : argument));
-}
-
-void set_report_file(std::string_view name) { reporter().set_report_file(name); }
-void set_report_line(long line) { reporter().set_report_line(line); }
-int error_count() { return reporter().error_count(); }
-void write_details_line(std::string_view text) { reporter().write_details_line(text); }
-void end_of_execution() { reporter().end_of_execution(); }
 
 }  // namespace vx

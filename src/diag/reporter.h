@@ -9,9 +9,8 @@
 // past their display limits, and when they repeat the previous message's
 // file, line and code, they are written only to the details file.
 //
-// One Reporter holds the state of a run; the free functions below act on
-// the reporter installed for the process, so that any module can report
-// without carrying it around, and a test can install a fresh one.
+// One Reporter holds the state of a run. It is handed to every stage that
+// reports; nothing reaches it otherwise.
 #pragma once
 
 #include "diag/catalogue.h"
@@ -19,6 +18,7 @@
 #include "diag/severity.h"
 
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -62,6 +62,26 @@ public:
     void raise(Severity severity, MessageCode code, std::string_view argument);
     void raise(Severity severity, MessageCode code, const TranslatedText& argument);
 
+    // The five reporting operations. 8-bit arguments of errors and warnings
+    // are decoded with the locale's encoding, those of the other three as
+    // Latin-1; a translated text is taken as it is. A const char* argument
+    // is 8-bit text (nullptr counts as empty).
+    void info(MessageCode code, std::string_view argument = {});
+    void info(MessageCode code, const TranslatedText& argument);
+    void info(MessageCode code, const char* argument);
+    void warning(MessageCode code, std::string_view argument = {});
+    void warning(MessageCode code, const TranslatedText& argument);
+    void warning(MessageCode code, const char* argument);
+    void error(MessageCode code, std::string_view argument = {});
+    void error(MessageCode code, const TranslatedText& argument);
+    void error(MessageCode code, const char* argument);
+    [[noreturn]] void fatal(MessageCode code, std::string_view argument = {});
+    [[noreturn]] void fatal(MessageCode code, const TranslatedText& argument);
+    [[noreturn]] void fatal(MessageCode code, const char* argument);
+    [[noreturn]] void internal(MessageCode code, std::string_view argument = {});
+    [[noreturn]] void internal(MessageCode code, const TranslatedText& argument);
+    [[noreturn]] void internal(MessageCode code, const char* argument);
+
     // Details file.
     void open_details_file(const std::string& name);
     bool details_open() const { return details_ != nullptr; }
@@ -73,6 +93,14 @@ public:
 
     // The summary and the exit.
     [[noreturn]] void end_of_execution();
+
+    // The closing and deletion of the run's open work files and outputs,
+    // run before a fatal or internal report and at the end of execution.
+    // One owner at a time: a new owner replaces the old one, and an owner
+    // that goes removes its cleanup only if it is still the one in place.
+    void set_cleanup(const void* owner, std::function<void()> cleanup);
+    void remove_cleanup(const void* owner);
+    void run_cleanup();
 
 private:
     class Text;  // an argument decoded to the toolkit's text (reporter.cpp)
@@ -94,37 +122,8 @@ private:
     bool hidden_ = false;
     std::string details_name_;
     std::FILE* details_ = nullptr;
+    const void* cleanup_owner_ = nullptr;
+    std::function<void()> cleanup_;
 };
-
-// The process-wide reporter. Installing nullptr removes it.
-void install_reporter(Reporter* reporter);
-Reporter& reporter();
-bool has_reporter();
-
-// The five reporting operations. 8-bit arguments of errors and warnings are
-// decoded with the locale's encoding, those of the other three as Latin-1;
-// a translated text is taken as it is. A const char* argument is 8-bit text
-// (nullptr counts as empty).
-void report_info(MessageCode code, std::string_view argument = {});
-void report_info(MessageCode code, const TranslatedText& argument);
-void report_info(MessageCode code, const char* argument);
-void report_warning(MessageCode code, std::string_view argument = {});
-void report_warning(MessageCode code, const TranslatedText& argument);
-void report_warning(MessageCode code, const char* argument);
-void report_error(MessageCode code, std::string_view argument = {});
-void report_error(MessageCode code, const TranslatedText& argument);
-void report_error(MessageCode code, const char* argument);
-[[noreturn]] void report_fatal(MessageCode code, std::string_view argument = {});
-[[noreturn]] void report_fatal(MessageCode code, const TranslatedText& argument);
-[[noreturn]] void report_fatal(MessageCode code, const char* argument);
-[[noreturn]] void report_internal(MessageCode code, std::string_view argument = {});
-[[noreturn]] void report_internal(MessageCode code, const TranslatedText& argument);
-[[noreturn]] void report_internal(MessageCode code, const char* argument);
-
-void set_report_file(std::string_view name);
-void set_report_line(long line);
-int error_count();
-void write_details_line(std::string_view text);
-[[noreturn]] void end_of_execution();
 
 }  // namespace vx

@@ -56,7 +56,7 @@ TEST_F(ReporterTest, ComposesCatalogueAndUnknownCodes) {
 
 TEST_F(ReporterTest, MessageWithoutLocationBeginsWithItsText) {
     testing::internal::CaptureStderr();
-    report_info(msg::STARTEXEC, "banner text");
+    rep.info(msg::STARTEXEC, "banner text");
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "Harnex-I-STARTEXEC,  banner text\n");
 }
 
@@ -67,7 +67,7 @@ TEST_F(ReporterTest, ErrorsPastTheLimitAreCountedButOnlyInTheDetailsFile) {
     testing::internal::CaptureStderr();
     for (int line = 1; line <= 61; ++line) {
         rep.set_report_line(line);
-        report_error(msg::MOTCLEABS, "END");
+        rep.error(msg::MOTCLEABS, "END");
     }
     std::string shown = testing::internal::GetCapturedStderr();
     EXPECT_EQ(split_lines(shown).size(), 60u);
@@ -100,9 +100,9 @@ TEST_F(ReporterTest, RepeatedMessageIsCountedButNotShownAgain) {
     rep.set_report_file("s.ptu");
     rep.set_report_line(4);
     testing::internal::CaptureStderr();
-    report_warning(msg::STXMETAIN, "COV");
-    report_warning(msg::STXMETAIN, "COV");
-    report_warning(msg::LIGNTRAIT, "x");  // another code: shown
+    rep.warning(msg::STXMETAIN, "COV");
+    rep.warning(msg::STXMETAIN, "COV");
+    rep.warning(msg::LIGNTRAIT, "x");  // another code: shown
     std::string shown = testing::internal::GetCapturedStderr();
     EXPECT_EQ(split_lines(shown).size(), 2u);
     EXPECT_EQ(rep.warning_count(), 3);
@@ -116,9 +116,9 @@ TEST_F(ReporterTest, WarningLimitHidesLaterWarnings) {
     rep.set_report_file("s.ptu");
     testing::internal::CaptureStderr();
     rep.set_report_line(1);
-    report_warning(msg::STXMETAIN, "a");
+    rep.warning(msg::STXMETAIN, "a");
     rep.set_report_line(2);
-    report_warning(msg::STXMETAIN, "b");
+    rep.warning(msg::STXMETAIN, "b");
     EXPECT_EQ(split_lines(testing::internal::GetCapturedStderr()).size(), 1u);
     EXPECT_EQ(rep.warning_count(), 2);
 }
@@ -140,14 +140,14 @@ TEST_P(SummaryTest, SummaryLineStatusAndDetailsFile) {
     rep.open_details_file(dir.file("s.lis"));
     for (int i = 0; i < c.errors; ++i) {
         rep.set_report_line(100 + i);
-        report_error(msg::MOTCLEABS, "X");
+        rep.error(msg::MOTCLEABS, "X");
     }
     for (int i = 0; i < c.warnings; ++i) {
         rep.set_report_line(200 + i);
-        report_warning(msg::STXMETAIN, "Y");
+        rep.warning(msg::STXMETAIN, "Y");
     }
     bool cleaned = false;
-    set_work_file_cleanup([&] { cleaned = true; });
+    rep.set_cleanup(this, [&] { cleaned = true; });
     EndTrap trap;
     testing::internal::CaptureStderr();
     int status = -1;
@@ -156,7 +156,7 @@ TEST_P(SummaryTest, SummaryLineStatusAndDetailsFile) {
     } catch (const ProcessEnded& end) {
         status = end.status;
     }
-    set_work_file_cleanup({});
+    rep.remove_cleanup(this);
     auto lines = split_lines(testing::internal::GetCapturedStderr());
     EXPECT_TRUE(cleaned);
     EXPECT_EQ(status, c.status);
@@ -179,16 +179,16 @@ TEST_F(ReporterTest, FatalDeletesWorkFilesFirstAndKeepsTheDetailsFile) {
     ScratchDir dir;
     rep.open_details_file(dir.file("f.lis"));
     std::string order;
-    set_work_file_cleanup([&] { order += "cleanup;"; });
+    rep.set_cleanup(this, [&] { order += "cleanup;"; });
     EndTrap trap;
     testing::internal::CaptureStderr();
     try {
-        report_fatal(msg::IMPOUVFIC, "missing.ptu");
+        rep.fatal(msg::IMPOUVFIC, "missing.ptu");
     } catch (const ProcessEnded& end) {
         EXPECT_EQ(end.status, exit_fatal);
         order += "ended;";
     }
-    set_work_file_cleanup({});
+    rep.remove_cleanup(this);
     EXPECT_EQ(testing::internal::GetCapturedStderr(),
               "Harnex-F-IMPOUVFIC,  Cannot open the file missing.ptu\n");
     EXPECT_EQ(order, "cleanup;ended;");
@@ -200,7 +200,7 @@ TEST_F(ReporterTest, InternalEndsWithStatusNine) {
     EndTrap trap;
     testing::internal::CaptureStderr();
     try {
-        report_internal(msg::INTERNERR, "Module SFC");
+        rep.internal(msg::INTERNERR, "Module SFC");
     } catch (const ProcessEnded& end) {
         EXPECT_EQ(end.status, exit_internal);
     }

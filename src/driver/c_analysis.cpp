@@ -31,7 +31,8 @@ constexpr std::string_view builtin_definitions =
 
 }  // namespace
 
-CAnalysis::CAnalysis(TargetModel* target) : run_(target ? *target : own_target_) {
+CAnalysis::CAnalysis(Reporter& reporter, TargetModel* target)
+    : reporter_(reporter), sink_(reporter), run_(target ? *target : own_target_) {
     cpp_.set_target(&run_.target);
     run_.is_type_modifier = [this](std::string_view word) {
         const std::vector<std::string>& modifiers = cpp_.type_modifiers();
@@ -55,7 +56,7 @@ std::string CAnalysis::start(const CAnalysisStart& start) {
     run_.vx_ext_seen = start.environment.target_extensions;
     run_.no_multibyte = start.environment.no_multibyte;
     run_.parser_trace = start.environment.parser_trace;
-    cpp_.set_sink(reporter_sink());
+    cpp_.set_sink(sink_);
     cpp_init(cpp_, init, true);
 
     std::string definitions;
@@ -63,7 +64,7 @@ std::string CAnalysis::start(const CAnalysisStart& start) {
         // The file is read through an #include line: a name that line
         // cannot hold would lose the definitions without a word.
         if (!include_name_writable(start.std_define_file)) {
-            report_fatal(msg::CHEMININV, start.std_define_file);
+            reporter_.fatal(msg::CHEMININV, start.std_define_file);
         }
         std::string directive = "#include \"" + start.std_define_file + "\"";
         cpp_process_text(cpp_, directive, false, "", 0, definitions);
@@ -91,16 +92,14 @@ void CAnalysis::analyse_declarations(std::string_view text, std::string_view sco
     last_declarations_ = std::string(text);
     DeclarationOptions options;
     options.scope = scope;
-    ReporterSink sink;
-    c_parse_declarations(text, table_, options, sink, run_);
+    c_parse_declarations(text, table_, options, sink_, run_);
 }
 
 StubDeclarations CAnalysis::stub_declarations(std::string_view text) {
     auto table = std::make_unique<TypeTable>();
     table->set_secondary(&table_);
     DeclarationOptions options;
-    ReporterSink sink;
-    c_parse_declarations(text, *table, options, sink, run_);
+    c_parse_declarations(text, *table, options, sink_, run_);
     StubDeclarations declarations;
     declarations.table = table.get();
     table->for_each_symbol([&](const Symbol& symbol) {
@@ -154,10 +153,15 @@ void CAnalysis::write_symbol_listing(const std::vector<std::string>& services) {
     if (symbtab_file_.empty()) return;
     const std::string name = symbol_listing_path(symbtab_file_);
     // The listing is in place only once it is whole.
-    OutputFile file = create_output(name, {});
+    OutputFile file = create_output(reporter_, name, {});
     SymbolListing listing{table_,       services,      name,      tool_title,
                           tool_version, command_echo_, run_date_, cpp_.script_language()};
-    vx::write_symbol_listing(listing, [&](std::string_view line) { file.write_line(line); });
+    // The listing is written at the end of the script: its messages keep
+    // the script's location.
+    FunctionSink sink([this](Severity, MessageCode code, std::string_view argument,
+                             std::string_view, long) { reporter_.error(code, argument); });
+    vx::write_symbol_listing(
+        listing, [&](std::string_view line) { file.write_line(line); }, sink);
     file.close(true);
 }
 

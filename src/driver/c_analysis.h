@@ -14,6 +14,7 @@
 #pragma once
 
 #include "canalysis/decl/declaration_parser.h"
+#include "canalysis/diagnostic_sink.h"
 #include "canalysis/cpp/preprocessor.h"
 #include "canalysis/types/target_model.h"
 #include "canalysis/types/type_table.h"
@@ -26,6 +27,8 @@
 #include <vector>
 
 namespace vx {
+
+class Reporter;
 
 class TargetModel;
 
@@ -49,7 +52,7 @@ struct CAnalysisStart {
 
 class CAnalysis : public NativeAnalysis {
 public:
-    explicit CAnalysis(TargetModel* target = nullptr);
+    explicit CAnalysis(Reporter& reporter, TargetModel* target = nullptr);
 
     // Initialises the preprocessor; returns the preprocessed text of the
     // standard-definitions file (empty without one).
@@ -85,6 +88,8 @@ public:
     const std::string& last_declarations() const { return last_declarations_; }
 
 private:
+    Reporter& reporter_;
+    ReporterSink sink_;       // the run's reporter, for the analysis
     TargetModel own_target_;  // when the run gives none
     Preprocessor cpp_;
     DeclarationRun run_;

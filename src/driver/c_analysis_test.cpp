@@ -39,7 +39,7 @@ TEST_F(CAnalysisTest, StartsLikeARun) {
                         "#pragma vexor incl_std \"" + dir.file("inc") +
                             "\"\n#define TARGET_WORD 64\n#pragma vexor sizeof long 64\n");
     TargetModel target;
-    CAnalysis analysis(&target);
+    CAnalysis analysis(fresh.get(), &target);
     CAnalysisStart start;
     start.kr = true;
     start.definitions = {"FROM_COMMAND_LINE", "VALUE=3"};
@@ -80,7 +80,7 @@ TEST_F(CAnalysisTest, TheRunEnvironmentShapesTheSearchPathAndTheDeclarations) {
     std::filesystem::create_directories(dir.file("pkg/lib"));
     testkit::write_file(dir.file("pkg/lib/runtime.h"), "int from_package;\n");
     TargetModel target;
-    CAnalysis analysis(&target);
+    CAnalysis analysis(fresh.get(), &target);
     CAnalysisStart start;
     start.environment.runtime_package = dir.file("pkg");
     start.environment.target_extensions = true;
@@ -118,7 +118,7 @@ TEST(RunEnvironment, IsReadOnceFromTheProcess) {
 
 TEST_F(CAnalysisTest, MessagesOfTheDefinitionsNameTheirFile) {
     testkit::write_file(dir.file("std.def"), "\n#define A 1\n#define A 2\n");
-    CAnalysis analysis;
+    CAnalysis analysis(fresh.get());
     CAnalysisStart start;
     start.std_define_file = dir.file("std.def");
     analysis.start(start);
@@ -139,7 +139,7 @@ TEST_F(CAnalysisTest, NativeDeclarationsFillTheTypeTableInTheirScope) {
                         "#pragma vexor sizeof long 64\ntypedef int ZQZQ_LOOPVAR_T;\n"
                         "#pragma vexor type_modifier = _in\n");
     TargetModel target;
-    CAnalysis analysis(&target);
+    CAnalysis analysis(fresh.get(), &target);
     CAnalysisStart start;
     start.std_define_file = dir.file("std.def");
     analysis.start(start);
@@ -176,7 +176,7 @@ TEST_F(CAnalysisTest, NativeDeclarationsFillTheTypeTableInTheirScope) {
 
 TEST_F(CAnalysisTest, DeclarationErrorsNameTheScriptLine) {
     TargetModel target;
-    CAnalysis analysis(&target);
+    CAnalysis analysis(fresh.get(), &target);
     analysis.start(CAnalysisStart{});
     analysis.analyse_declarations(analysis.preprocess("int ok;\nint 5 bad;\n", "s.ptu", 6), {});
     std::string out = diagnostics();
@@ -214,17 +214,17 @@ protected:
         VariableContext context;
         context.file = "s.ptu";
         context.line = ++line;
-        set_report_file(context.file);
-        set_report_line(context.line);
+        fresh.get().set_report_file(context.file);
+        fresh.get().set_report_line(context.line);
         return parser.parse_variable_statement(text, 3, whole_array, whole_structure, context,
                                                list);
     }
     long line = 0;
 
     TargetModel target;
-    CAnalysis analysis{&target};
+    CAnalysis analysis{fresh.get(), &target};
     ScriptOptions options;
-    VariableStatementParser parser{options, analysis, nullptr};
+    VariableStatementParser parser{fresh.get(), options, analysis, nullptr};
     std::vector<VariableClause> list;
 };
 
@@ -521,7 +521,7 @@ namespace {
 // a message of the analysed text leaves the script's location in place.
 TEST_F(CAnalysisTest, WithoutStandardDefinitionsTheScriptKeepsItsLocation) {
     TargetModel target;
-    CAnalysis analysis(&target);
+    CAnalysis analysis(fresh.get(), &target);
     analysis.start(CAnalysisStart{});
     analysis.analyse_declarations(
         analysis.preprocess("extern ZQZQ_LOOPVAR_T I1;\n__int128_t wide;\n", "", 0), {});
@@ -533,11 +533,11 @@ TEST_F(CAnalysisTest, WithoutStandardDefinitionsTheScriptKeepsItsLocation) {
               TypeKind::wide_integer);
 
     ::testing::internal::CaptureStderr();
-    set_report_file("k.ptu");
-    set_report_line(6);
+    fresh.get().set_report_file("k.ptu");
+    fresh.get().set_report_line(6);
     analysis.analyse_declarations(analysis.preprocess("int x = ;\nint y y;\n", "k.ptu", 6), {});
     analysis.preprocess("#define D 1\n#define D 2\n", "h.h", 0);
-    report_warning(msg::SYNTAXERR, "after");
+    fresh.get().warning(msg::SYNTAXERR, "after");
     std::string err = diagnostics();
     EXPECT_NE(err.find("[k.ptu:8] Syntax error: int y y"), std::string::npos) << err;
     EXPECT_NE(err.find("[h.h:2]"), std::string::npos) << err;
@@ -548,7 +548,7 @@ TEST_F(CAnalysisTest, WithoutStandardDefinitionsTheScriptKeepsItsLocation) {
 // A member the headers name through a macro is typed by its expansion.
 TEST_F(CAnalysisTest, MembersNamedByMacrosAreTypedByTheirExpansion) {
     TargetModel target;
-    CAnalysis analysis(&target);
+    CAnalysis analysis(fresh.get(), &target);
     analysis.start(CAnalysisStart{});
     analysis.analyse_declarations(
         analysis.preprocess("struct timespec { long tv_sec; long tv_nsec; };\n"

@@ -8,7 +8,7 @@
 //     statements, then write the end of the harness;
 //   - close and assemble the outputs, keeping them after a clean run and
 //     deleting them after errors, then write the configuration header.
-#include "driver/compile_driver.h"
+#include "driver/compilation.h"
 
 #include "codegen/harness_layout.h"
 #include "codegen/output/output_session.h"
@@ -25,20 +25,20 @@ namespace vx {
 
 namespace {
 
-OutputSettings output_settings(const RunContext& run) {
-    const CompilerSettings& s = run.settings;
-    const OutputNames& n = run.names;
+OutputSettings output_settings(Compilation& run) {
+    const CompilerSettings& s = run.settings();
+    const OutputNames& n = run.names();
     OutputSettings o;
     o.tested_language = s.tested_language;
-    o.script_language = run.script_language.language();
-    o.suppress_banner_lines = run.environment.suppress_banner_lines;
+    o.script_language = run.script_language().language();
+    o.suppress_banner_lines = run.environment().suppress_banner_lines;
     o.language_name = s.language_name;
     o.sql_mode = s.sql_mode;
     o.dbms_name = s.dbms_name;
     o.target_option = s.target_given ? s.target_name : std::string();
     o.command_echo = s.command_echo;
     o.command_option = s.command_text;
-    o.run_date = run.run_date;
+    o.run_date = run.run_date();
     o.no_edit = s.no_edit;
     o.script_path = n.script_path;
     o.absolute_script_path = full_file_name(n.script_path);
@@ -89,29 +89,30 @@ ScriptOptions script_options(const CompilerSettings& s, const RunEnvironment& en
     return o;
 }
 
-HarnessSettings harness_settings(const RunContext& run) {
-    const CompilerSettings& s = run.settings;
+HarnessSettings harness_settings(Compilation& run) {
+    const CompilerSettings& s = run.settings();
+    const OutputNames& names = run.names();
     HarnessSettings h;
     h.tested_language = s.tested_language;
     h.kr = s.restriction(Restriction::kr);
     h.no_edit = s.no_edit;
-    h.program_name = run.names.generated_base;
-    h.runtime_include = run.target.runtime_include;
+    h.program_name = names.generated_base;
+    h.runtime_include = run.target().runtime_include;
     // -NOPATH names every file of the harness without its directory.
     h.declarations_include =
-        s.no_path ? file_name_part(run.names.declarations_file) : run.names.declarations_file;
-    h.traces_path = s.no_path ? file_name_part(run.names.rio_file) : run.names.rio_file;
+        s.no_path ? file_name_part(names.declarations_file) : names.declarations_file;
+    h.traces_path = s.no_path ? file_name_part(names.rio_file) : names.rio_file;
     h.sql = s.sql_mode;
-    h.sql_include = run.target.sql_include;
+    h.sql_include = run.target().sql_include;
     // An #include line has no escapes: a name it cannot hold is refused
     // before any output exists.
-    auto refuse_unwritable = [](const std::string& quoted_name) {
+    auto refuse_unwritable = [&run](const std::string& quoted_name) {
         std::string_view name = quoted_name;
         if (name.size() >= 2 && name.front() == '"' && name.back() == '"') {
             name = name.substr(1, name.size() - 2);
         }
         if (!include_name_writable(name)) {
-            report_fatal(msg::CHEMININV, name);
+            run.reporter().fatal(msg::CHEMININV, name);
         }
     };
     refuse_unwritable(h.runtime_include);
@@ -124,31 +125,32 @@ HarnessSettings harness_settings(const RunContext& run) {
 
 }  // namespace
 
-void run_compile_driver(const RunContext& run) {
+void run_compile_driver(Compilation& run) {
+    Reporter& reporter = run.reporter();
+    const CompilerSettings& settings = run.settings();
+    const OutputNames& names = run.names();
     // the generators' counters start with the session and the layout.
-    OutputSession session(output_settings(run));
-    install_output_session(&session);
-    HarnessLayout layout(harness_settings(run));
-    const ScriptOptions options = script_options(run.settings, run.environment);
+    OutputSession session(output_settings(run), reporter);
+    HarnessLayout layout(harness_settings(run), session);
+    const ScriptOptions options = script_options(settings, run.environment());
     HarnessGeneration generation(layout, options);
     NativeAnalysis without_analysis;
-    NativeAnalysis& native = run.native != nullptr ? *run.native : without_analysis;
+    NativeAnalysis& native = run.native() != nullptr ? *run.native() : without_analysis;
     generation.set_native_analysis(&native);
-    FrontEnd front_end(options, run.script_language, session, generation, native);
+    FrontEnd front_end(reporter, options, run.script_language(), session, generation, native);
     generation.set_block_state(&front_end.block_state());
 
     // the main script, first of the include stack.
-    front_end.open_main_script(run.names.script_path);
+    front_end.open_main_script(names.script_path);
     session.output().make_work_prefix();
 
     // outputs and header records.
     session.start_outputs();
 
     // dependencies of the script and of the -SOURCE file.
-    front_end.include_scan(run.names.script_path, ScanKind::script);
-    if (!run.settings.source_file.empty()) {
-        front_end.include_scan(run.settings.source_file, ScanKind::source,
-                               run.settings.version_pattern);
+    front_end.include_scan(names.script_path, ScanKind::script);
+    if (!settings.source_file.empty()) {
+        front_end.include_scan(settings.source_file, ScanKind::source, settings.version_pattern);
     }
 
     // the script from its first line, statement by statement.
@@ -160,8 +162,7 @@ void run_compile_driver(const RunContext& run) {
     layout.emit_declarations_end();
 
     // closing; the configuration header after a clean run.
-    session.finish_outputs(error_count() > 0, layout.usage().lines());
-    install_output_session(nullptr);
+    session.finish_outputs(reporter.error_count() > 0, layout.usage().lines());
 }
 
 }  // namespace vx

@@ -8,10 +8,24 @@ namespace vx {
 
 namespace {
 
-extern "C" void on_crash(int) { report_internal(msg::INTERNERR, "Module SFC"); }
+// The one thing a signal handler can reach: the reporter of the run.
+Reporter* crash_reporter = nullptr;
+
+extern "C" void on_crash(int signal_number) {
+    if (crash_reporter != nullptr) {
+        crash_reporter->internal(msg::INTERNERR, "Module SFC");
+    }
+    std::signal(signal_number, SIG_DFL);
+    std::raise(signal_number);
+}
 
 }  // namespace
 
-void install_crash_handler() { std::signal(SIGSEGV, on_crash); }
+void install_crash_handler(Reporter& reporter) {
+    crash_reporter = &reporter;
+    std::signal(SIGSEGV, on_crash);
+    // A fault the program finds in itself (std::abort) ends the same way.
+    std::signal(SIGABRT, on_crash);
+}
 
 }  // namespace vx

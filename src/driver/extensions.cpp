@@ -2,8 +2,6 @@
 // variable and default.
 #include "driver/extensions.h"
 
-#include "diag/reporter.h"
-
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -41,15 +39,6 @@ std::string extension_for(ExtensionKind kind) {
         }
     }
     return {};
-}
-
-std::string logical_name(const char* variable, std::string_view fallback) {
-    const char* value = std::getenv(variable);
-    if (value == nullptr) {
-        report_warning(msg::NOLOGIDEF, std::string_view(variable));
-        return std::string(fallback);
-    }
-    return value;
 }
 
 }  // namespace vx

@@ -1,7 +1,6 @@
 // The names the environment gives files: the extensions of the derived
 // files, which an environment variable can replace (a variable that is set
-// replaces the default as it is, even when empty), and logical names with
-// a default. The path helpers themselves are support/paths.h.
+// replaces the default as it is, even when empty). The path helpers themselves are support/paths.h.
 #pragma once
 
 #include <string>
@@ -21,9 +20,5 @@ enum class ExtensionKind {
 
 // The environment variable of the kind when it is set, else the default.
 std::string extension_for(ExtensionKind kind);
-
-// The value of an environment variable; when it is not set, NOLOGIDEF is
-// raised as a warning and the default is used.
-std::string logical_name(const char* variable, std::string_view fallback);
 
 }  // namespace vx

@@ -86,10 +86,10 @@ OutputNames derive_output_names(const CompilerSettings& settings) {
     return n;
 }
 
-void open_listing(const CompilerSettings& settings, const OutputNames& names,
+void open_listing(Reporter& reporter, const CompilerSettings& settings, const OutputNames& names,
                   std::string_view run_date) {
-    reporter().open_details_file(names.details_file);
-    reporter().write_listing_header(settings.command_echo, names.details_file, run_date);
+    reporter.open_details_file(names.details_file);
+    reporter.write_listing_header(settings.command_echo, names.details_file, run_date);
 }
 
 std::string symbol_listing_path(const std::string& symbtab_file) {
@@ -106,7 +106,8 @@ std::string symbol_listing_path(const std::string& symbtab_file) {
     return name;
 }
 
-void refuse_colliding_names(const CompilerSettings& settings, const OutputNames& names) {
+void refuse_colliding_names(Reporter& reporter, const CompilerSettings& settings,
+                            const OutputNames& names) {
     // Files are compared by what they are (device and inode, through links
     // of both kinds) and, for a file not there yet, by canonical name.
     struct Known {
@@ -150,12 +151,12 @@ void refuse_colliding_names(const CompilerSettings& settings, const OutputNames&
         Known candidate = known(*output);
         for (const Known& input : inputs) {
             if (same(candidate, input)) {
-                report_fatal(msg::FICENTSOR, *output);
+                reporter.fatal(msg::FICENTSOR, *output);
             }
         }
         for (const Known& other : outputs) {
             if (same(candidate, other)) {
-                report_fatal(msg::IMPOUVFIC, *output);
+                reporter.fatal(msg::IMPOUVFIC, *output);
             }
         }
         outputs.push_back(std::move(candidate));

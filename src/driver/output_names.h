@@ -15,6 +15,8 @@
 
 namespace vx {
 
+class Reporter;
+
 struct OutputNames {
     std::string script_dir;
     std::string script_base;
@@ -56,12 +58,13 @@ std::string symbol_listing_path(const std::string& symbtab_file);
 // the input or mix two outputs in one file, and a details file read back as
 // a script would grow without end. The outputs are noted in the run's
 // registry, against which every input opened later is checked.
-void refuse_colliding_names(const CompilerSettings& settings, const OutputNames& names);
+void refuse_colliding_names(Reporter& reporter, const CompilerSettings& settings,
+                            const OutputNames& names);
 
 // Opens the details file of the run and writes the listing header with the
 // command echo and the run date into it. A details file that cannot be
 // created ends the run with FICERROPN.
-void open_listing(const CompilerSettings& settings, const OutputNames& names,
+void open_listing(Reporter& reporter, const CompilerSettings& settings, const OutputNames& names,
                   std::string_view run_date);
 
 }  // namespace vx

@@ -37,6 +37,7 @@ RunEnvironment read_run_environment() {
         env.unnamed_structure_prefix = *prefix;
     }
     env.suppress_banner_lines = variable("VEXOR_SUPPRESS_LINE_IN_HEADER").has_value();
+    env.suppress_copyright = variable("VEXOR_SUPPRESS_COPYRIGHT").has_value();
     return env;
 }
 

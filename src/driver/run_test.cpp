@@ -72,7 +72,7 @@ TEST(CrashHandler, SegmentationFaultIsAnInternalErrorWithStatusNine) {
     EXPECT_EXIT(
         {
             testkit::FreshReporter fresh;
-            install_crash_handler();
+            install_crash_handler(fresh.get());
             std::raise(SIGSEGV);
         },
         ::testing::ExitedWithCode(exit_internal),

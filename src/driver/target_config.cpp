@@ -30,7 +30,8 @@ std::string non_empty_env(const char* name) {
 
 }  // namespace
 
-TargetConfiguration configure_target(bool nopath, std::string_view compiler_system) {
+TargetConfiguration configure_target(Reporter& reporter, bool nopath,
+                                     std::string_view compiler_system) {
     TargetConfiguration config;
 
     const char* target = std::getenv("VXUTGT");
@@ -48,7 +49,7 @@ TargetConfiguration configure_target(bool nopath, std::string_view compiler_syst
         }
     }
     if (config.runtime_include.empty()) {
-        report_warning(msg::BADRUNTIM, "");
+        reporter.warning(msg::BADRUNTIM, "");
         config.runtime_include = quoted("TP.h");
     }
 

@@ -12,6 +12,8 @@
 
 namespace vx {
 
+class Reporter;
+
 struct TargetConfiguration {
     std::string runtime_include;  // in double quotes
     std::string sql_include;      // in double quotes
@@ -19,6 +21,7 @@ struct TargetConfiguration {
 
 // compiler_system is the -SYSCOMP value (UNIX, OS2, DOS, NT, VMS); empty
 // means UNIX. Reports BADRUNTIM when no runtime header is found.
-TargetConfiguration configure_target(bool nopath, std::string_view compiler_system);
+TargetConfiguration configure_target(Reporter& reporter, bool nopath,
+                                     std::string_view compiler_system);
 
 }  // namespace vx

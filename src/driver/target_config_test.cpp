@@ -39,7 +39,7 @@ TEST_F(TargetEnv, RuntimeHeaderFoundInTheTargetLibFolder) {
     std::filesystem::create_directories(dir.file("lib"));
     testkit::write_file(dir.file("lib/kestunt.h"), "");
     ::setenv("VXLTGT", dir.path().c_str(), 1);
-    auto config = configure_target(false, "UNIX");
+    auto config = configure_target(fresh.get(), false, "UNIX");
     EXPECT_EQ(config.runtime_include, "\"" + dir.file("lib/kestunt.h") + "\"");
     EXPECT_EQ(config.sql_include, "\"" + dir.file("lib/vexorcsgbd") + "\"");
 
@@ -48,14 +48,15 @@ TEST_F(TargetEnv, RuntimeHeaderFoundInTheTargetLibFolder) {
     std::filesystem::create_directories(other.file("lib"));
     testkit::write_file(other.file("lib/TP.h"), "");
     ::setenv("VXUTGT", other.path().c_str(), 1);
-    EXPECT_EQ(configure_target(false, "").runtime_include, "\"" + other.file("lib/TP.h") + "\"");
-    EXPECT_EQ(configure_target(true, "").runtime_include, "\"TP.h\"");
+    EXPECT_EQ(configure_target(fresh.get(), false, "").runtime_include,
+              "\"" + other.file("lib/TP.h") + "\"");
+    EXPECT_EQ(configure_target(fresh.get(), true, "").runtime_include, "\"TP.h\"");
     EXPECT_EQ(fresh.get().warning_count(), 0);
 }
 
 TEST_F(TargetEnv, NoTargetWarnsAndFallsBack) {
     testing::internal::CaptureStderr();
-    auto config = configure_target(false, "UNIX");
+    auto config = configure_target(fresh.get(), false, "UNIX");
     EXPECT_EQ(
         testing::internal::GetCapturedStderr(),
         "Harnex-W-BADRUNTIM,  Target Package not found, check VXLTGT environment variable.\n");
@@ -65,12 +66,12 @@ TEST_F(TargetEnv, NoTargetWarnsAndFallsBack) {
 
 TEST_F(TargetEnv, SqlHeaderNamePerCompilerSystemAndOverrides) {
     testing::internal::CaptureStderr();
-    EXPECT_EQ(configure_target(false, "NT").sql_include, "\"vxc.sgbd\"");
-    EXPECT_EQ(configure_target(false, "VMS").sql_include, "\"vexor$c$sgbd\"");
-    EXPECT_EQ(configure_target(true, "UNIX").sql_include, "\"vexorcsgbd\"");
+    EXPECT_EQ(configure_target(fresh.get(), false, "NT").sql_include, "\"vxc.sgbd\"");
+    EXPECT_EQ(configure_target(fresh.get(), false, "VMS").sql_include, "\"vexor$c$sgbd\"");
+    EXPECT_EQ(configure_target(fresh.get(), true, "UNIX").sql_include, "\"vexorcsgbd\"");
     ::setenv("VEXORCINC", "my/tp.h", 1);
     ::setenv("VEXORCSGBD", "", 1);  // empty: no override
-    auto config = configure_target(false, "UNIX");
+    auto config = configure_target(fresh.get(), false, "UNIX");
     testing::internal::GetCapturedStderr();
     EXPECT_EQ(config.runtime_include, "\"my/tp.h\"");
     EXPECT_EQ(config.sql_include, "\"/usr/vexor/vexorcsgbd\"");

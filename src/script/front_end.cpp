@@ -4,10 +4,10 @@
 
 namespace vx {
 
-FrontEnd::FrontEnd(const ScriptOptions& options, ScriptLanguage& language, OutputSession& session,
-                   HarnessHooks& hooks, NativeAnalysis& native)
-    : reader_(options, session, native),
-      dispatcher_(options, language, session, hooks, native, reader_) {
+FrontEnd::FrontEnd(Reporter& reporter, const ScriptOptions& options, ScriptLanguage& language,
+                   OutputSession& session, HarnessHooks& hooks, NativeAnalysis& native)
+    : reader_(reporter, options, session, native),
+      dispatcher_(reporter, options, language, session, hooks, native, reader_) {
     reader_.set_client(dispatcher_);
 }
 

@@ -3,7 +3,7 @@
 // script language, the output session and the hooks of the neighbouring
 // stages). The driver creates one and calls, in this order:
 //
-//   FrontEnd front_end(options, language, session, hooks, native);
+//   FrontEnd front_end(reporter, options, language, session, hooks, native);
 //   front_end.open_main_script(script_path);
 //   ... session.start_outputs() ...
 //   front_end.include_scan(script_path, ScanKind::script);
@@ -28,12 +28,13 @@
 namespace vx {
 
 class OutputSession;
+class Reporter;
 class ScriptLanguage;
 
 class FrontEnd {
 public:
-    FrontEnd(const ScriptOptions& options, ScriptLanguage& language, OutputSession& session,
-             HarnessHooks& hooks, NativeAnalysis& native);
+    FrontEnd(Reporter& reporter, const ScriptOptions& options, ScriptLanguage& language,
+             OutputSession& session, HarnessHooks& hooks, NativeAnalysis& native);
     FrontEnd(const FrontEnd&) = delete;
     FrontEnd& operator=(const FrontEnd&) = delete;
 

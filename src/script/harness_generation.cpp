@@ -29,8 +29,8 @@ std::string HarnessGeneration::preprocessed(const std::string& value) {
     if (native_ == nullptr || value.empty()) {
         return value;
     }
-    std::string file = has_reporter() ? reporter().report_file() : std::string();
-    long line = has_reporter() ? reporter().report_line() : 0;
+    std::string file = layout_.session().reporter().report_file();
+    long line = layout_.session().reporter().report_line();
     std::string text = native_->preprocess(value, file, line > 0 ? line - 1 : 0);
     // The value is one expression: the line markers of the preprocessor
     // and its line ends go.
@@ -81,10 +81,10 @@ void HarnessGeneration::describe_stub_call(std::string_view keyword, std::string
         return;  // kept by the environment, described again at each element using it
     }
     StubCall call;
-    if (!parse_stub_call(argument, call)) {
+    if (!parse_stub_call(layout_.session().reporter(), argument, call)) {
         return;
     }
-    call.line = has_reporter() ? reporter().report_line() : 0;
+    call.line = layout_.session().reporter().report_line();
     call.text = std::string(keyword) + " " + std::string(trimmed(argument));
     for (std::string& value : call.values) {
         std::size_t arrow = find_top_level(value, "=>");

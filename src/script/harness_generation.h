@@ -30,7 +30,7 @@ public:
         layout_.emit_service_head(service.function_name);
     }
     void emit_service_banner(const ServiceHead& service) override {
-        if (output_enabled()) {
+        if (layout_.session().output_enabled()) {
             layout_.emit_service_banner(service.name, service.ordinal);
         }
     }
@@ -53,7 +53,7 @@ public:
     void emit_element_end() override { layout_.emit_element_end(); }
     void emit_test_end() override { layout_.emit_test_end(); }
     void emit_service_end(const ServiceHead& service) override {
-        if (output_enabled()) {
+        if (layout_.session().output_enabled()) {
             layout_.emit_service_end(service.name);
         }
     }

@@ -135,7 +135,7 @@ std::string include_line_name(std::string_view line, bool& found) {
 
 }  // namespace
 
-bool read_physical_line(std::FILE* stream, std::string& line, bool* too_long) {
+bool read_physical_line(Reporter& reporter, std::FILE* stream, std::string& line, bool* too_long) {
     line.clear();
     bool any = false;
     int c = EOF;
@@ -148,8 +148,8 @@ bool read_physical_line(std::FILE* stream, std::string& line, bool* too_long) {
     }
     if (c == EOF && std::ferror(stream) != 0) {
         const int error = errno;
-        report_fatal(msg::IMPLIRFIC,
-                     error != 0 ? std::string(std::strerror(error)) : std::string());
+        reporter.fatal(msg::IMPLIRFIC,
+                       error != 0 ? std::string(std::strerror(error)) : std::string());
     }
     while (!line.empty() && (line.back() == '\r' || line.back() == '\n')) {
         line.pop_back();
@@ -162,7 +162,7 @@ bool read_physical_line(std::FILE* stream, std::string& line, bool* too_long) {
 
 CommentSplit split_comment(std::string_view text, std::string_view marker, int tested_language) {
     if (marker.empty()) {
-        report_internal(msg::ERRINTFCT, std::string_view("split_comment"));
+        return {std::string(text), {}};
     }
     std::size_t i = 0;
     while (i < text.size()) {
@@ -207,9 +207,9 @@ bool is_include_script_statement(std::string_view statement) {
     return second == "PTU";
 }
 
-ScriptReader::ScriptReader(const ScriptOptions& options, OutputSession& session,
+ScriptReader::ScriptReader(Reporter& reporter, const ScriptOptions& options, OutputSession& session,
                            NativeAnalysis& native)
-    : options_(options), session_(session), native_(native) {}
+    : reporter_(reporter), options_(options), session_(session), native_(native) {}
 
 const std::string& ScriptReader::current_file() const {
     static const std::string none;
@@ -217,12 +217,12 @@ const std::string& ScriptReader::current_file() const {
 }
 
 void ScriptReader::restore_report_location() const {
-    set_report_file(current_file());
-    set_report_line(counter_);
+    reporter_.set_report_file(current_file());
+    reporter_.set_report_line(counter_);
 }
 
 void ScriptReader::open_main_script(const std::string& path) {
-    FileHandle file(open_checked_input(path));
+    FileHandle file(open_checked_input(reporter_, path));
     frames_.clear();
     IncludeFrame frame;
     frame.file_name = path;
@@ -241,7 +241,7 @@ void ScriptReader::rewind_main_script() {
         frames_.pop_back();
     }
     if (std::fseek(frames_.front().file.get(), 0, SEEK_SET) != 0) {
-        report_fatal(msg::IMPRESFIC, frames_.front().file_name);
+        reporter_.fatal(msg::IMPRESFIC, frames_.front().file_name);
     }
     frames_.front().end_counted = false;
     frames_.front().at_start = true;
@@ -253,17 +253,17 @@ void ScriptReader::rewind_main_script() {
 bool ScriptReader::read_line(std::string& line) {
     IncludeFrame& frame = frames_.back();
     bool too_long = false;
-    if (read_physical_line(frame.file.get(), line, &too_long)) {
+    if (read_physical_line(reporter_, frame.file.get(), line, &too_long)) {
         // The UTF-8 byte order mark some editors write is not text.
         if (frame.at_start && line.starts_with("\xEF\xBB\xBF")) line.erase(0, 3);
         frame.at_start = false;
-        set_report_line(++counter_);
+        reporter_.set_report_line(++counter_);
         if (too_long) {
             // Cut, the rest of the line would be read as a line of its own:
             // a value, a comment or a statement would change its meaning.
             // Lines are counted from 0, and shown from 1.
-            set_report_line(counter_ + 1);
-            report_fatal(msg::LINETOLON, "");
+            reporter_.set_report_line(counter_ + 1);
+            reporter_.fatal(msg::LINETOLON, "");
         }
         return true;
     }
@@ -271,12 +271,12 @@ bool ScriptReader::read_line(std::string& line) {
         // The end of the file stands where the next line would: the last
         // statement of a file is placed as any other.
         frame.end_counted = true;
-        set_report_line(++counter_);
+        reporter_.set_report_line(++counter_);
     }
     return false;
 }
 
-void ScriptReader::echo(std::string_view line) const { write_details_line(line); }
+void ScriptReader::echo(std::string_view line) const { reporter_.write_details_line(line); }
 
 void ScriptReader::read_script_statements() {
     statement_open_ = false;
@@ -331,7 +331,7 @@ bool ScriptReader::end_of_file(std::optional<std::string>& line) {
     }
     statement_open_ = false;
     if (!dispatched_any_) {
-        report_fatal(msg::AUCUNMETA, "");
+        reporter_.fatal(msg::AUCUNMETA, "");
     }
     return false;
 }
@@ -366,7 +366,7 @@ void ScriptReader::continue_statement(const std::string& line, std::string_view 
         split_comment(trimmed_line.substr(1), comment_marker, options_.tested_language);
     std::string_view part = trimmed(parts.code);
     if (statement_.size() + part.size() + 1 >= text_buffer_size) {
-        report_fatal(msg::LINETOLON, "");
+        reporter_.fatal(msg::LINETOLON, "");
     }
     statement_ += ' ';
     statement_ += part;
@@ -536,7 +536,7 @@ std::FILE* ScriptReader::open_included(const std::string& path, const std::strin
     if (file == nullptr) {
         // A directory, a pipe or a device is not a script nor code: the
         // statement is refused with what the file is.
-        report_error(input_problem_code(opened), input_problem_text(path, opened));
+        reporter_.error(input_problem_code(opened), input_problem_text(path, opened));
         return nullptr;
     }
     // A file this run writes is never read: it is about to be replaced.
@@ -546,12 +546,12 @@ std::FILE* ScriptReader::open_included(const std::string& path, const std::strin
     run_files().note_input(path, opened.identity);
     if (run_output(canonical)) {
         std::fclose(file);
-        report_error(msg::LIGNTRAIT, path);
+        reporter_.error(msg::LIGNTRAIT, path);
         return nullptr;
     }
     if (run_files().output_clash(path, opened.identity) != nullptr) {
         std::fclose(file);
-        report_fatal(msg::FICENTSOR, path);
+        reporter_.fatal(msg::FICENTSOR, path);
     }
     return file;
 }
@@ -560,12 +560,12 @@ bool ScriptReader::push_script(std::string_view name) {
     const std::string path = resolve_include(name);
     write_listing_record(name, path, current_file());
     if (path.empty()) {
-        report_error(run_output(canonical_path(name)) ? msg::LIGNTRAIT : msg::FICINCINC, name);
+        reporter_.error(run_output(canonical_path(name)) ? msg::LIGNTRAIT : msg::FICINCINC, name);
         return false;
     }
     const std::string canonical = canonical_path(path);
     if (already_open(path, canonical)) {
-        report_error(msg::LIGNTRAIT, name);
+        reporter_.error(msg::LIGNTRAIT, name);
         return false;
     }
     FileHandle file(open_included(path, canonical));
@@ -608,11 +608,11 @@ void ScriptReader::include_code(std::string_view name) {
     write_listing_record(name, path, current_file());
     frames_.back().saved_line = counter_;
     if (path.empty()) {
-        report_error(run_output(canonical_path(name)) ? msg::LIGNTRAIT : msg::FICINCINC, name);
+        reporter_.error(run_output(canonical_path(name)) ? msg::LIGNTRAIT : msg::FICINCINC, name);
         return;
     }
     if (options_.analysis_enabled && !include_name_writable(path)) {
-        report_fatal(msg::CHEMININV, path);
+        reporter_.fatal(msg::CHEMININV, path);
     }
     FileHandle file(open_included(path, canonical_path(path)));
     if (!file) {
@@ -622,7 +622,7 @@ void ScriptReader::include_code(std::string_view name) {
     // feed on its own output.
     std::vector<std::string> lines;
     std::string line;
-    while (read_physical_line(file.get(), line)) {
+    while (read_physical_line(reporter_, file.get(), line)) {
         lines.push_back(line);
     }
     file.reset();
@@ -663,23 +663,23 @@ std::string ScriptReader::include_scan(const std::string& path, ScanKind kind,
         FileHandle stream(open_input_stream(file, opened));
         if (!stream) {
             if (file_kind == ScanKind::source) {
-                report_fatal(input_problem_code(opened), input_problem_text(file, opened));
+                reporter_.fatal(input_problem_code(opened), input_problem_text(file, opened));
             }
             continue;
         }
         if (run_files().output_clash(file, opened.identity) != nullptr) {
-            report_fatal(msg::FICENTSOR, file);
+            reporter_.fatal(msg::FICENTSOR, file);
         }
-        set_report_file(file);
+        reporter_.set_report_file(file);
         long line_number = -1;
-        set_report_line(line_number);
-        while (read_physical_line(stream.get(), line)) {
-            set_report_line(++line_number);
+        reporter_.set_report_line(line_number);
+        while (read_physical_line(reporter_, stream.get(), line)) {
+            reporter_.set_report_line(++line_number);
             if (file_kind == ScanKind::source && version_search) {
                 std::size_t at = find_ignoring_case(line, version_pattern);
                 if (at != std::string::npos) {
                     if (version_found) {
-                        report_warning(msg::NUVER_DBL, version);
+                        reporter_.warning(msg::NUVER_DBL, version);
                     } else {
                         std::string_view after =
                             std::string_view(line).substr(at + version_pattern.size());
@@ -717,12 +717,12 @@ std::string ScriptReader::include_scan(const std::string& path, ScanKind kind,
                 continue;
             }
             if (name.empty()) {
-                report_warning(msg::INC_NVIDE, file);
+                reporter_.warning(msg::INC_NVIDE, file);
                 continue;
             }
             write_listing_record(name, resolve_include(name), file);
             if (std::find(work.begin(), work.end(), name) != work.end()) {
-                report_warning(msg::FICDEJAPR, name);
+                reporter_.warning(msg::FICDEJAPR, name);
             } else {
                 work.push_back(name);
             }
@@ -732,9 +732,9 @@ std::string ScriptReader::include_scan(const std::string& path, ScanKind kind,
         // A version was asked for and the source has no line that gives
         // one: the link records keep the HEADER's version alone. Told at
         // the end of the source, with the pattern searched for.
-        set_report_file(path);
-        set_report_line(source_last_line);
-        report_warning(msg::NUMVERABS, version_pattern);
+        reporter_.set_report_file(path);
+        reporter_.set_report_line(source_last_line);
+        reporter_.warning(msg::NUMVERABS, version_pattern);
     }
     return version;
 }

@@ -48,6 +48,8 @@
 
 namespace vx {
 
+class Reporter;
+
 class OutputSession;
 
 // Line, statement and work buffers hold 20480 bytes: at most 20479
@@ -68,7 +70,8 @@ inline constexpr std::size_t listing_missing_path_length = 34;
 // max_line_length characters is never cut: it is read whole and
 // `too_long` is set (when given), for the caller to refuse it. A read
 // error ends the run (IMPLIRFIC with its reason).
-bool read_physical_line(std::FILE* stream, std::string& line, bool* too_long = nullptr);
+bool read_physical_line(Reporter& reporter, std::FILE* stream, std::string& line,
+                        bool* too_long = nullptr);
 
 // The code part and the comment part of a text, cut at the first `marker`
 // outside string and character literals of the tested language. An empty
@@ -138,7 +141,8 @@ struct PendingCText {
 
 class ScriptReader {
 public:
-    ScriptReader(const ScriptOptions& options, OutputSession& session, NativeAnalysis& native);
+    ScriptReader(Reporter& reporter, const ScriptOptions& options, OutputSession& session,
+                 NativeAnalysis& native);
     ScriptReader(const ScriptReader&) = delete;
     ScriptReader& operator=(const ScriptReader&) = delete;
 
@@ -200,6 +204,7 @@ private:
     // run ends the run.
     std::FILE* open_included(const std::string& path, const std::string& canonical);
 
+    Reporter& reporter_;
     const ScriptOptions& options_;
     OutputSession& session_;
     NativeAnalysis& native_;

@@ -229,9 +229,13 @@ std::optional<ScriptValue> lookup_script_constant(const ScriptConstants& constan
 
 // ---- the analyser ------------------------------------------------------
 
-ScriptExpressionAnalyser::ScriptExpressionAnalyser(const ScriptConstants* constants,
+ScriptExpressionAnalyser::ScriptExpressionAnalyser(Reporter& reporter,
+                                                   const ScriptConstants* constants,
                                                    TypeNamePredicate type_name)
-    : constants_(constants), type_name_(std::move(type_name)) {}
+    : reporter_(reporter),
+      constants_(constants),
+      type_name_(std::move(type_name)),
+      lexer_(reporter) {}
 
 bool ScriptExpressionAnalyser::analyse_script_expression(std::string_view text, int tested_language,
                                                          int script_language, unsigned mode,
@@ -720,7 +724,7 @@ ScriptValue ScriptExpressionAnalyser::combine(const ScriptValue& left, OperatorC
                                               const ScriptValue& right) {
     const std::string_view op_text = operator_texts[static_cast<std::size_t>(op)];
     if (op_text.empty()) {
-        report_internal(msg::SIGNEINCO, "");
+        reporter_.internal(msg::SIGNEINCO, "");
     }
     const Operand a = operand_class(left.kind);
     const Operand b = operand_class(right.kind);
@@ -906,7 +910,7 @@ bool ScriptExpressionAnalyser::absolute_value(const ScriptValue& value, int test
         case TokenKind::integer:
             if (pint_is_negative(value.integer)) {
                 if (value.integer == min_value()) {
-                    report_error(msg::OVERFLOW, printed_value(value, tested_language));
+                    reporter_.error(msg::OVERFLOW, printed_value(value, tested_language));
                     result = error_value();
                     return false;
                 }
@@ -930,7 +934,7 @@ bool ScriptExpressionAnalyser::absolute_value(const ScriptValue& value, int test
             }
             return true;
         default:
-            report_error(msg::VALABSIMP, printed_value(value, tested_language));
+            reporter_.error(msg::VALABSIMP, printed_value(value, tested_language));
             result = error_value();
             return false;
     }
@@ -949,7 +953,7 @@ bool ScriptExpressionAnalyser::parse_variable_path(std::string_view text, int te
                lexer_.current().kind == TokenKind::end;
     }
     if (!good) {
-        report_error(msg::NOMVARINC, text);
+        reporter_.error(msg::NOMVARINC, text);
         result = VariablePath{};
         return false;
     }

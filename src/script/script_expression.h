@@ -117,7 +117,8 @@ public:
     // and C++); without it the C base type names are used.
     using TypeNamePredicate = std::function<bool(std::string_view)>;
 
-    explicit ScriptExpressionAnalyser(const ScriptConstants* constants = nullptr,
+    explicit ScriptExpressionAnalyser(Reporter& reporter,
+                                      const ScriptConstants* constants = nullptr,
                                       TypeNamePredicate type_name = {});
 
     // Analyses one value. True with the descriptor on success (an empty
@@ -134,7 +135,7 @@ public:
     // Conversion to an absolute value, for range bounds and counts: names
     // and composites become "ABS(...)" ("PRIV_ABS(...)" in C and C++),
     // numbers lose their sign; anything else gives "VALABSIMP".
-    static bool absolute_value(const ScriptValue& value, int tested_language, ScriptValue& result);
+    bool absolute_value(const ScriptValue& value, int tested_language, ScriptValue& result);
 
 private:
     ScriptValue expression();
@@ -158,6 +159,7 @@ private:
     bool c_family() const { return lexer_.c_family(); }
     int language() const { return lexer_.tested_language(); }
 
+    Reporter& reporter_;
     const ScriptConstants* constants_;
     TypeNamePredicate type_name_;
     ScriptLexer lexer_;

@@ -74,7 +74,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int expected = (data[0] & 64) != 0 ? vx::expected_kind_real : vx::expected_kind_integer;
     std::string_view text(reinterpret_cast<const char*>(data) + 1, size - 1);
 
-    vx::ScriptExpressionAnalyser analyser(&fuzz_constants());
+    vx::ScriptExpressionAnalyser analyser(reporter, &fuzz_constants());
     vx::ScriptValue value;
     int errors = reporter.error_count();
     const bool ok =
@@ -87,7 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         (void)keep;
         vx::ScriptValue absolute;
         errors = reporter.error_count();
-        if (!vx::ScriptExpressionAnalyser::absolute_value(value, language, absolute)) {
+        if (!analyser.absolute_value(value, language, absolute)) {
             check(reporter.error_count() > errors);
         }
     } else {

@@ -48,8 +48,8 @@ protected:
     ScriptValue analyse(const std::string& text, int language = tested_language_c,
                         unsigned mode = 0, int expected = expected_kind_none) {
         ScriptValue value;
-        ok_ = analyser_.analyse_script_expression(text, language, script_language_, mode, expected,
-                                                  value);
+        ok_ = analyser_->analyse_script_expression(text, language, script_language_, mode, expected,
+                                                   value);
         return value;
     }
 
@@ -72,12 +72,14 @@ protected:
         std::string text = capture_->output();
         capture_.reset();
         capture_ = std::make_unique<ReportCapture>();
+        analyser_ = std::make_unique<ScriptExpressionAnalyser>(capture_->reporter(), &constants_);
         return text;
     }
 
     std::unique_ptr<ReportCapture> capture_ = std::make_unique<ReportCapture>();
     ScriptConstants constants_;
-    ScriptExpressionAnalyser analyser_{&constants_};
+    std::unique_ptr<ScriptExpressionAnalyser> analyser_ =
+        std::make_unique<ScriptExpressionAnalyser>(capture_->reporter(), &constants_);
     int script_language_ = script_language_gb;
     bool ok_ = false;
 };
@@ -442,7 +444,7 @@ TEST_F(ExpressionTest, ConstantsCannotGrowATextBeyondTheLimit) {
 }
 
 TEST_F(ExpressionTest, LexerBeforeInitialisationIsAnInternalError) {
-    ScriptLexer lexer;
+    ScriptLexer lexer(capture_->reporter());
     EXPECT_INTERNAL_REPORT(*capture_, lexer.advance(), "LEXNOTINI", "");
 }
 
@@ -494,24 +496,20 @@ TEST(ScriptConstantsTest, TableIsSortedByNameWithinFirstCharacters) {
 
 TEST_F(ExpressionTest, AbsoluteValues) {
     ScriptValue result;
-    ASSERT_TRUE(ScriptExpressionAnalyser::absolute_value(analyse("-5"), tested_language_c, result));
+    ASSERT_TRUE(analyser_->absolute_value(analyse("-5"), tested_language_c, result));
     EXPECT_EQ(pint_low64(result.integer), 5);
-    ASSERT_TRUE(
-        ScriptExpressionAnalyser::absolute_value(analyse("-1.5"), tested_language_c, result));
+    ASSERT_TRUE(analyser_->absolute_value(analyse("-1.5"), tested_language_c, result));
     EXPECT_EQ(real_image(result.real), "0.15E1");
     EXPECT_EQ(printed_value(result, tested_language_c), "1.5");
-    ScriptExpressionAnalyser::absolute_value(analyse("n - 1"), tested_language_c, result);
+    analyser_->absolute_value(analyse("n - 1"), tested_language_c, result);
     EXPECT_EQ(result.text, "PRIV_ABS(n-1)");
-    ScriptExpressionAnalyser::absolute_value(analyse("n", tested_language_ada), tested_language_ada,
-                                             result);
+    analyser_->absolute_value(analyse("n", tested_language_ada), tested_language_ada, result);
     EXPECT_EQ(result.text, "ABS(N)");
     EXPECT_EQ(result.kind, TokenKind::expression);
-    ScriptExpressionAnalyser::absolute_value(analyse("n", tested_language_asm), tested_language_asm,
-                                             result);
+    analyser_->absolute_value(analyse("n", tested_language_asm), tested_language_asm, result);
     EXPECT_EQ(result.text, "N");
     EXPECT_EQ(output(), "");
-    EXPECT_FALSE(
-        ScriptExpressionAnalyser::absolute_value(analyse("\"s\""), tested_language_c, result));
+    EXPECT_FALSE(analyser_->absolute_value(analyse("\"s\""), tested_language_c, result));
     EXPECT_EQ(result.kind, TokenKind::error);
     EXPECT_EQ(messages(output()).back(), "E-VALABSIMP Cannot convert to an absolute value \"s\"");
 }
@@ -542,21 +540,21 @@ TEST_F(VariablePathTest, ComponentsInEvaluationOrder) {
     n.value.integer = pint_from_int(4);
     constants_.add(n);
     VariablePath path;
-    ASSERT_TRUE(analyser_.parse_variable_path("(*p).x[N, i+1]->y", tested_language_c,
-                                              script_language_gb, path));
+    ASSERT_TRUE(analyser_->parse_variable_path("(*p).x[N, i+1]->y", tested_language_c,
+                                               script_language_gb, path));
     EXPECT_EQ(steps(path), "name:p deref: field:x index:4;i+1; pointer_field:y ");
     EXPECT_EQ(path.text, "(*p).x[4][i+1]->y");
     ASSERT_TRUE(
-        analyser_.parse_variable_path(" * p . x ", tested_language_c, script_language_gb, path));
+        analyser_->parse_variable_path(" * p . x ", tested_language_c, script_language_gb, path));
     EXPECT_EQ(steps(path), "name:p field:x deref: ");
     EXPECT_EQ(path.text, "*p.x");
-    ASSERT_TRUE(analyser_.parse_variable_path("**q", tested_language_c, script_language_gb, path));
+    ASSERT_TRUE(analyser_->parse_variable_path("**q", tested_language_c, script_language_gb, path));
     EXPECT_EQ(path.text, "**q");
-    ASSERT_TRUE(analyser_.parse_variable_path("r.t^.f[1,2]", tested_language_pascal,
-                                              script_language_gb, path));
+    ASSERT_TRUE(analyser_->parse_variable_path("r.t^.f[1,2]", tested_language_pascal,
+                                               script_language_gb, path));
     EXPECT_EQ(path.text, "R.T^.F[1,2]");
     ASSERT_TRUE(
-        analyser_.parse_variable_path("ns::v", tested_language_cpp, script_language_gb, path));
+        analyser_->parse_variable_path("ns::v", tested_language_cpp, script_language_gb, path));
     EXPECT_EQ(steps(path), "name:ns scope:v ");
     EXPECT_EQ(output(), "");
 }
@@ -567,16 +565,16 @@ TEST_F(VariablePathTest, MalformedPaths) {
         SCOPED_TRACE(text);
         VariablePath path;
         EXPECT_FALSE(
-            analyser_.parse_variable_path(text, tested_language_c, script_language_gb, path));
+            analyser_->parse_variable_path(text, tested_language_c, script_language_gb, path));
         EXPECT_TRUE(path.components.empty());
         EXPECT_EQ(codes(output()).back(), "E-NOMVARINC");
     }
     VariablePath path;
     EXPECT_FALSE(
-        analyser_.parse_variable_path(std::string(5000, '(') + "a" + std::string(5000, ')'),
-                                      tested_language_c, script_language_gb, path));
-    EXPECT_FALSE(analyser_.parse_variable_path(std::string(5000, '*') + "a", tested_language_c,
-                                               script_language_gb, path));
+        analyser_->parse_variable_path(std::string(5000, '(') + "a" + std::string(5000, ')'),
+                                       tested_language_c, script_language_gb, path));
+    EXPECT_FALSE(analyser_->parse_variable_path(std::string(5000, '*') + "a", tested_language_c,
+                                                script_language_gb, path));
 }
 
 }  // namespace

@@ -135,7 +135,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Errors and warnings are counted but not shown.
     reporter.set_error_limit(0);
     reporter.set_warning_limit(0);
-    vx::install_reporter(&reporter);
 
     const vx::ScriptOptions options = options_from(data[0]);
     vx::ScriptLanguage language;
@@ -149,15 +148,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     vx::NativeAnalysis plain;
     vx::NativeAnalysis* chosen = &plain;
     if (options.analysis_enabled) {
-        analysis = std::make_unique<vx::CAnalysis>(&target);
+        analysis = std::make_unique<vx::CAnalysis>(reporter, &target);
         analysis->start(vx::CAnalysisStart{});
         analysis->analyse_declarations(analysis->preprocess(header_of_types, "types.h", 1), "");
         chosen = analysis.get();
     }
     vx::NativeAnalysis& native = *chosen;
     {
-        vx::OutputSession session(settings_for(options));
-        vx::install_output_session(&session);
+        vx::OutputSession session(settings_for(options), reporter);
         vx::HarnessSettings harness;
         harness.tested_language = options.tested_language;
         harness.kr = (data[0] & 0x80) != 0;
@@ -165,11 +163,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         harness.runtime_include = "\"TP.h\"";
         harness.declarations_include = "fz.ic";
         harness.traces_path = "fz.rio";
-        vx::HarnessLayout layout(harness);
+        vx::HarnessLayout layout(harness, session);
         vx::HarnessGeneration hooks(layout, options);
         bool ended = false;
         try {
-            vx::FrontEnd front_end(options, language, session, hooks, native);
+            vx::FrontEnd front_end(reporter, options, language, session, hooks, native);
             hooks.set_block_state(&front_end.block_state());
             hooks.set_native_analysis(&native);
             front_end.open_main_script(script_name);
@@ -185,9 +183,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!ended) {
             session.finish_outputs(size % 2 != 0, layout.usage().lines());
         }
-        vx::install_output_session(nullptr);
     }
-    vx::install_reporter(nullptr);
     std::remove(script_name);
     return 0;
 }

@@ -37,14 +37,14 @@ void ScriptLanguage::read_default_script_language(const std::optional<std::strin
     chosen_by_environment_ = value;
 }
 
-int ScriptLanguage::switch_script_language(int keyword_language) {
+int ScriptLanguage::switch_script_language(int keyword_language, Reporter& reporter) {
     if (!rejected_by_environment_.empty()) {
-        report_info(msg::LANSWITCH, rejected_by_environment_);
+        reporter.info(msg::LANSWITCH, rejected_by_environment_);
         rejected_by_environment_.clear();
     }
     if (language_ != script_language_fr && language_ != script_language_fa &&
         language_ != script_language_gb) {
-        report_warning(msg::LANGANDEF, "");
+        reporter.warning(msg::LANGANDEF, "");
         return 0;
     }
     bool french = language_ != script_language_gb;
@@ -58,7 +58,7 @@ int ScriptLanguage::switch_script_language(int keyword_language) {
     }
     language_ = french ? script_language_gb : script_language_fr;
     if (!chosen_by_environment_.empty()) {
-        report_info(msg::LANSWITCH, chosen_by_environment_);
+        reporter.info(msg::LANSWITCH, chosen_by_environment_);
         // Said once: a second switch comes from the script alone.
         chosen_by_environment_.clear();
     }

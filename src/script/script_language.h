@@ -19,6 +19,8 @@
 
 namespace vx {
 
+class Reporter;
+
 // The language of a keyword spelling handed to switch_script_language.
 inline constexpr int keyword_french = 0;
 inline constexpr int keyword_english = 1;
@@ -37,7 +39,7 @@ public:
 
     // 1 when a keyword of that language is acceptable (possibly after a
     // switch), 0 when it is not.
-    int switch_script_language(int keyword_language);
+    int switch_script_language(int keyword_language, Reporter& reporter);
 
     // Told of every switch (the C analysis keeps its own copy).
     void on_switch(std::function<void(int)> listener) { listener_ = std::move(listener); }

@@ -20,14 +20,14 @@ TEST_F(ScriptLanguageTest, FirstFrenchKeywordSwitchesAnEnglishScriptOnce) {
     int switched_to = -1;
     lang.on_switch([&](int l) { switched_to = l; });
     testing::internal::CaptureStderr();
-    EXPECT_EQ(lang.switch_script_language(keyword_french), 1);
+    EXPECT_EQ(lang.switch_script_language(keyword_french, fresh.get()), 1);
     EXPECT_EQ(lang.language(), script_language_fr);
     EXPECT_EQ(switched_to, script_language_fr);
     // A switch leaves the door open; the next agreeing keyword closes it.
     EXPECT_TRUE(lang.switch_allowed());
-    EXPECT_EQ(lang.switch_script_language(keyword_french), 1);
+    EXPECT_EQ(lang.switch_script_language(keyword_french, fresh.get()), 1);
     EXPECT_FALSE(lang.switch_allowed());
-    EXPECT_EQ(lang.switch_script_language(keyword_english), 0);
+    EXPECT_EQ(lang.switch_script_language(keyword_english, fresh.get()), 0);
     EXPECT_EQ(lang.language(), script_language_fr);
     // Without VEXORLAN the keywords alone say the language: nothing to tell.
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
@@ -37,10 +37,10 @@ TEST_F(ScriptLanguageTest, SwitchAwayFromVexorlanNamesItsValueAndTheAllowedOnes)
     lang.read_default_script_language(std::string("fr"));
     EXPECT_EQ(lang.language(), script_language_fr);
     testing::internal::CaptureStderr();
-    EXPECT_EQ(lang.switch_script_language(keyword_english), 1);
+    EXPECT_EQ(lang.switch_script_language(keyword_english, fresh.get()), 1);
     EXPECT_EQ(lang.language(), script_language_gb);
     // Switching back is the script's own doing: said once only.
-    EXPECT_EQ(lang.switch_script_language(keyword_french), 1);
+    EXPECT_EQ(lang.switch_script_language(keyword_french, fresh.get()), 1);
     EXPECT_EQ(testing::internal::GetCapturedStderr(),
               "Harnex-I-LANSWITCH,  Incorrect value for VEXORLAN environment variable: 'fr' "
               "(FR or FA for French keywords, GB for English ones; unset, the keywords of the "
@@ -53,8 +53,8 @@ TEST_F(ScriptLanguageTest, VexorlanNamingNoLanguageIsToldOnceAtTheFirstKeyword) 
     EXPECT_EQ(lang.language(), script_language_gb);
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
     testing::internal::CaptureStderr();
-    EXPECT_EQ(lang.switch_script_language(keyword_french), 1);
-    EXPECT_EQ(lang.switch_script_language(keyword_french), 1);
+    EXPECT_EQ(lang.switch_script_language(keyword_french, fresh.get()), 1);
+    EXPECT_EQ(lang.switch_script_language(keyword_french, fresh.get()), 1);
     std::string err = testing::internal::GetCapturedStderr();
     EXPECT_NE(err.find("LANSWITCH"), std::string::npos);
     EXPECT_NE(err.find("'de'"), std::string::npos);
@@ -62,21 +62,21 @@ TEST_F(ScriptLanguageTest, VexorlanNamingNoLanguageIsToldOnceAtTheFirstKeyword) 
 }
 
 TEST_F(ScriptLanguageTest, CommonSpellingAgreesAndClosesTheSwitch) {
-    EXPECT_EQ(lang.switch_script_language(keyword_common), 1);
-    EXPECT_EQ(lang.switch_script_language(keyword_french), 0);
+    EXPECT_EQ(lang.switch_script_language(keyword_common, fresh.get()), 1);
+    EXPECT_EQ(lang.switch_script_language(keyword_french, fresh.get()), 0);
     EXPECT_EQ(lang.language(), script_language_gb);
 }
 
 TEST_F(ScriptLanguageTest, FrenchScriptSwitchesToEnglish) {
     lang.set_language(script_language_fa);
-    EXPECT_EQ(lang.switch_script_language(keyword_english), 1);
+    EXPECT_EQ(lang.switch_script_language(keyword_english, fresh.get()), 1);
     EXPECT_EQ(lang.language(), script_language_gb);
 }
 
 TEST_F(ScriptLanguageTest, UndefinedLanguageIsRefusedWithAWarning) {
     lang.set_language(7);
     testing::internal::CaptureStderr();
-    EXPECT_EQ(lang.switch_script_language(keyword_english), 0);
+    EXPECT_EQ(lang.switch_script_language(keyword_english, fresh.get()), 0);
     EXPECT_NE(testing::internal::GetCapturedStderr().find("LANGANDEF"), std::string::npos);
     EXPECT_EQ(fresh.get().warning_count(), 1);
 }

@@ -176,7 +176,7 @@ bool ScriptLexer::initialise(std::string_view text, int tested_language, int scr
     }
     if (last - first > script_text_limit) {
         failed_ = true;
-        report_error(msg::LINETOLON, text.substr(first, 40));
+        reporter_.error(msg::LINETOLON, text.substr(first, 40));
         return false;
     }
     text_.assign(text.substr(first, last - first));
@@ -208,11 +208,11 @@ void ScriptLexer::report(MessageCode code, std::string_view argument) {
         return;
     }
     error_shown_ = true;
-    report_info(msg::EXPERRONE, text());
+    reporter_.info(msg::EXPERRONE, text());
     std::string caret(std::min(current_.start, length_), ' ');
     caret += '^';
-    report_info(msg::POSIT_ERR, caret);
-    report_error(code, argument);
+    reporter_.info(msg::POSIT_ERR, caret);
+    reporter_.error(code, argument);
 }
 
 void ScriptLexer::lexical_error(std::string_view argument) {
@@ -222,7 +222,7 @@ void ScriptLexer::lexical_error(std::string_view argument) {
 
 void ScriptLexer::advance() {
     if (!initialised_) {
-        report_internal(msg::LEXNOTINI, "script_lexer");
+        reporter_.internal(msg::LEXNOTINI, "script_lexer");
     }
     while (position_ < length_ && (text_[position_] == ' ' || text_[position_] == '\t' ||
                                    text_[position_] == '\n' || text_[position_] == '\r')) {
@@ -306,7 +306,7 @@ void ScriptLexer::read_number() {
             const bool octal = digits.size() > 1 && digits.front() == '0' &&
                                digits.find_first_of("89") == std::string::npos;
             if (octal && digits.find_first_not_of("01234567") != std::string::npos) {
-                report_internal(msg::ANAEXPERR, current_.text);
+                reporter_.internal(msg::ANAEXPERR, current_.text);
             }
             fits = convert_digits(digits, octal ? 8 : 10, current_.integer);
             break;
@@ -566,7 +566,7 @@ void ScriptLexer::read_symbol() {
         failed_ = true;
         if (!error_shown_) {
             report(msg::CHARINVAL, current_.text);
-            report_error(msg::ERRLEXCAL, current_.text);
+            reporter_.error(msg::ERRLEXCAL, current_.text);
         }
     }
     current_.kind = kind;

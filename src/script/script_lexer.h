@@ -33,6 +33,8 @@
 
 namespace vx {
 
+class Reporter;
+
 // The longest value text, as the longest statement.
 inline constexpr std::size_t script_text_limit = 20479;
 
@@ -94,6 +96,8 @@ struct Token {
 
 class ScriptLexer {
 public:
+    explicit ScriptLexer(Reporter& reporter) : reporter_(reporter) {}
+
     // Starts a new expression. `dotted_identifiers` lets "." continue an
     // identifier (assembler names). A text longer than the limit is
     // refused ("LINETOLON") and the lexer stays uninitialised.
@@ -126,6 +130,7 @@ public:
     bool c_family() const;
 
 private:
+    Reporter& reporter_;
     void read_identifier();
     void read_number();
     void read_string(char delimiter);

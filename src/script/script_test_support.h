@@ -149,7 +149,6 @@ protected:
         cwd_ = std::make_unique<testkit::WorkingDir>(scratch_->path());
         catalogue_.register_all();
         reporter_ = std::make_unique<Reporter>(catalogue_);
-        install_reporter(reporter_.get());
         reporter_->open_details_file("run.lis");
         trap_ = std::make_unique<testkit::EndTrap>();
         // Most tests look at the script side alone; C analysis is switched
@@ -159,10 +158,8 @@ protected:
 
     void TearDown() override {
         front_end_.reset();
-        install_output_session(nullptr);
         session_.reset();
         trap_.reset();
-        install_reporter(nullptr);
         reporter_.reset();
         cwd_.reset();
         EXPECT_TRUE(work_files_left().empty());
@@ -195,9 +192,10 @@ protected:
     }
 
     int run_file(const std::string& name) {
-        session_ = std::make_unique<OutputSession>(settings(name));
-        install_output_session(session_.get());
-        front_end_ = std::make_unique<FrontEnd>(options_, language_, *session_, hooks_, native_);
+        front_end_.reset();
+        session_ = std::make_unique<OutputSession>(settings(name), *reporter_);
+        front_end_ =
+            std::make_unique<FrontEnd>(*reporter_, options_, language_, *session_, hooks_, native_);
         return run_steps([&] {
             front_end_->open_main_script(name);
             session_->start_outputs();
@@ -211,7 +209,7 @@ protected:
         });
     }
 
-    // Runs the steps of a run on the installed session; returns the exit
+    // Runs the steps of a run on the session; returns the exit
     // status a fatal report asked for, or -1 when the steps went through,
     // and then closes the outputs as the end of a run does.
     template <typename Steps>
@@ -228,7 +226,6 @@ protected:
             session_->output().flush_section(SectionKind::main_epilogue);
             session_->finish_outputs(false);
         }
-        install_output_session(nullptr);
         return status;
     }
 
@@ -313,6 +310,8 @@ protected:
         reporter_->close_details_file();
         return testkit::read_file("run.lis");
     }
+
+    Reporter& reporter() { return *reporter_; }
 
     ScriptOptions options_;
     ScriptLanguage language_;

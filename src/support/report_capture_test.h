@@ -22,7 +22,6 @@ class ReportCapture {
 public:
     ReportCapture() : reporter_(catalogue_) {
         catalogue_.register_all();
-        install_reporter(&reporter_);
         previous_ending_ = set_process_ending([](int status) { throw ProcessEnded{status}; });
         ::testing::internal::CaptureStderr();
     }
@@ -31,7 +30,6 @@ public:
             ::testing::internal::GetCapturedStderr();
         }
         set_process_ending(previous_ending_);
-        install_reporter(nullptr);
     }
     ReportCapture(const ReportCapture&) = delete;
     ReportCapture& operator=(const ReportCapture&) = delete;
@@ -44,6 +42,14 @@ public:
             capturing_ = false;
         }
         return captured_;
+    }
+
+    // Captures standard error again after output() ended the capture.
+    void restart() {
+        if (!capturing_) {
+            ::testing::internal::CaptureStderr();
+            capturing_ = true;
+        }
     }
 
     Reporter& reporter() { return reporter_; }

@@ -32,6 +32,9 @@ struct RunEnvironment {
     // VEXOR_SUPPRESS_LINE_IN_HEADER (any value): the banners of the
     // generated files leave out their command and date lines.
     bool suppress_banner_lines = false;
+    // VEXOR_SUPPRESS_COPYRIGHT (any value, even empty): the run starts
+    // without its copyright line.
+    bool suppress_copyright = false;
     // Any variable by its name: the values a script takes from the
     // environment (a HEADER field "$NAME"). Null: none is set.
     std::function<std::optional<std::string>(const std::string&)> lookup;

@@ -10,7 +10,6 @@
 // an ordinary character.
 #include "support/separator.h"
 
-#include "diag/reporter.h"
 #include "support/text.h"
 
 #include <utility>
@@ -70,12 +69,7 @@ bool split_on_separator(std::string_view text, std::string_view separators, std:
     const bool escapes = language_kind == language_kind_c || language_kind == language_kind_cpp;
 
     bool balanced = true;
-    auto mark_unbalanced = [&] {
-        if (balanced) {
-            report_error(msg::ERRPARENT, text);
-            balanced = false;
-        }
-    };
+    auto mark_unbalanced = [&] { balanced = false; };
 
     std::string open_brackets;
     char closing_quote = '\0';

@@ -35,7 +35,7 @@ inline constexpr int language_kind_cpp = 6;
 // after it (empty when no separator was found, the head then being the
 // whole trimmed text); the separator itself goes to neither. `text` may be
 // a view of `tail` (or `head`): the outputs are assigned last. Returns false
-// when the brackets do not balance.
+// when the brackets do not balance, for the caller to report.
 bool split_on_separator(std::string_view text, std::string_view separators, std::string& head,
                         std::string& tail, int language_kind);
 

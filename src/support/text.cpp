@@ -8,8 +8,6 @@
 #include <cerrno>
 #include <cstdlib>
 
-#include "diag/reporter.h"
-
 #include <utility>
 
 namespace vx {
@@ -42,11 +40,8 @@ void split_leading_word(std::string_view text, std::string& word, std::string& r
     while (rest_start < body.size() && is_blank(body[rest_start])) {
         ++rest_start;
     }
-    // The trimmed text ends with a non-blank, so the rest can be empty only
+    // The trimmed text ends with a non-blank, so the rest is empty only
     // when the word took the whole text.
-    if (rest_start == body.size() && word_end != body.size()) {
-        report_internal(msg::ERRINTFCT, std::string_view("SPLIT_WORD"));
-    }
 
     std::string new_word(body.substr(0, word_end));
     std::string new_rest(body.substr(rest_start));

@@ -151,9 +151,8 @@ EndTrap::~EndTrap() { set_process_ending(previous_); }
 FreshReporter::FreshReporter() {
     catalogue_.register_all();
     reporter_ = std::make_unique<Reporter>(catalogue_);
-    install_reporter(reporter_.get());
 }
 
-FreshReporter::~FreshReporter() { install_reporter(nullptr); }
+FreshReporter::~FreshReporter() = default;
 
 }  // namespace vx::testkit

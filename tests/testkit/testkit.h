@@ -94,7 +94,7 @@ private:
     ProcessEnding previous_;
 };
 
-// A registered catalogue with a fresh reporter installed for the scope.
+// A registered catalogue with a fresh reporter, for the code under test.
 class FreshReporter {
 public:
     FreshReporter();

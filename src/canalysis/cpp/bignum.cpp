@@ -15,8 +15,6 @@
 // before they take the integer part.
 #include "canalysis/cpp/bignum.h"
 
-#include "diag/reporter.h"
-
 #include <algorithm>
 #include <cstring>
 
@@ -203,8 +201,6 @@ void divmod_unsigned(const Wide& a, const Wide& b, Wide& q, Wide& r) {
     }
 }
 
-void report_overflow(const char* operation) { report_error(msg::OVERFLOW, operation); }
-
 // Multiplies two values; true when the exact product fits in 168 bits.
 bool multiply(const Wide& a, const Wide& b, Wide& result) {
     bool sign = negative(a) != negative(b);
@@ -329,54 +325,58 @@ void pint_shift_right(const pint& a, const pint& count, pint& result) {
     result = store(r);
 }
 
-void pint_negate(const pint& a, pint& result) {
+bool pint_negate(const pint& a, pint& result) {
     Wide r = negate(load(a));
-    if (!fits168(r)) report_overflow("numarc pint_negate");
     result = store(r);
+    return fits168(r);
 }
 
-void pint_add(const pint& a, const pint& b, pint& result) {
+bool pint_add(const pint& a, const pint& b, pint& result) {
     bool sa = pint_is_negative(a), sb = pint_is_negative(b);
     pint sum = store(add(load(a), load(b)));
-    if (sa == sb && pint_is_negative(sum) != sa) report_overflow("numarc pint_add");
+    const bool exact = !(sa == sb && pint_is_negative(sum) != sa);
     result = sum;
+    return exact;
 }
 
-void pint_sub(const pint& a, const pint& b, pint& result) {
+bool pint_sub(const pint& a, const pint& b, pint& result) {
     bool sa = pint_is_negative(a), sb = pint_is_negative(b);
     pint difference = store(sub(load(a), load(b)));
-    if (sa != sb && pint_is_negative(difference) != sa) report_overflow("numarc pint_sub");
+    const bool exact = !(sa != sb && pint_is_negative(difference) != sa);
     result = difference;
+    return exact;
 }
 
-void pint_add_small(const pint& a, int n, pint& result) {
+bool pint_add_small(const pint& a, int n, pint& result) {
     bool sa = pint_is_negative(a);
     pint sum = store(add(load(a), from_u64(static_cast<u64>(n < 0 ? 0 : n))));
     // n is never negative, so only a non-negative value can leave the
     // range; a negative value that reaches zero or above has not overflowed.
-    if (!sa && pint_is_negative(sum)) report_overflow("numarc pint_add_small");
+    const bool exact = !(!sa && pint_is_negative(sum));
     result = sum;
+    return exact;
 }
 
-void pint_mul_small(const pint& a, unsigned n, pint& result) {
+bool pint_mul_small(const pint& a, unsigned n, pint& result) {
     Wide r;
-    if (!multiply(load(a), from_u64(n), r)) report_overflow("numarc pint_mul_small");
+    const bool exact = multiply(load(a), from_u64(n), r);
     result = store(r);
+    return exact;
 }
 
-void pint_mul(const pint& a, const pint& b, pint& result) {
+bool pint_mul(const pint& a, const pint& b, pint& result) {
     Wide r;
-    if (!multiply(load(a), load(b), r)) report_overflow("numarc pint_mul");
+    const bool exact = multiply(load(a), load(b), r);
     result = store(r);
+    return exact;
 }
 
-void pint_divmod(const pint& a, const pint& b, pint& quotient, pint& remainder) {
+bool pint_divmod(const pint& a, const pint& b, pint& quotient, pint& remainder) {
     Wide x = load(a), y = load(b);
     if (is_zero(y)) {
-        report_error(msg::DIVBYZERO, "");
         quotient = pint_zero;
         remainder = pint_zero;
-        return;
+        return false;
     }
     Wide q, r;
     divmod_unsigned(magnitude(x), magnitude(y), q, r);
@@ -394,25 +394,28 @@ void pint_divmod(const pint& a, const pint& b, pint& quotient, pint& remainder) 
     }
     if (negative(y)) r = negate(r);
     // Only the most negative value divided by -1 leaves the range.
-    if (!fits168(q)) report_overflow("numarc pint_divmod");
     quotient = store(q);
     remainder = store(r);
+    return fits168(q);
 }
 
-void div_euclid_pint(const pint& a, int n, pint& quotient, int& remainder) {
+bool div_euclid_pint(const pint& a, int n, pint& quotient, int& remainder) {
     if (n < 1 || n > 255) {
-        report_internal(msg::ERRINTFCT, "numarc div_euclid_pint");
+        quotient = pint_zero;
+        remainder = 0;
+        return false;
     }
     Wide q, r;
     divmod_unsigned(load(a), from_u64(static_cast<u64>(n)), q, r);
     quotient = store(q);
     remainder = static_cast<int>(r.w[0]);
+    return true;
 }
 
-void pint_power(const pint& a, const pint& n, pint& result) {
+bool pint_power(const pint& a, const pint& n, pint& result) {
     if (pint_is_negative(n) || pint_is_zero(n)) {
         result = pint_one;
-        return;
+        return true;
     }
     Wide base = load(a);
     Wide count = load(n);
@@ -435,13 +438,12 @@ void pint_power(const pint& a, const pint& n, pint& result) {
             acc = load(store(product));
         }
     }
-    if (!fits) report_overflow("numarc pint_power");
     result = store(acc);
+    return fits;
 }
 
 std::int32_t pint_to_int(const pint& a) {
     if (!pint_fits(a, 32)) {
-        report_overflow("numarc pint_to_int");
         return 0;
     }
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(load(a).w[0]));
@@ -510,12 +512,11 @@ int decimal_digits(const pint& a, char* out) {
 }  // namespace
 
 std::string pint_image(const pint& a, int format_code, int width) {
-    if (format_code == 4 || format_code == 5 || format_code < 0 || format_code > 8) {
-        report_internal(msg::TRFSTRINT, "numarc pint_image");
-    }
     char out[image_capacity];
     int n = 0;
-    if (format_code == 1 || format_code == 3 || format_code == 6) {
+    // The reserved codes have no form of their own: they write decimal.
+    if (format_code == 1 || format_code == 3 || format_code == 6 || format_code == 4 ||
+        format_code == 5 || format_code < 0 || format_code > 8) {
         n = decimal_digits(a, out);
         return std::string(out, static_cast<std::size_t>(n));
     }
@@ -532,7 +533,6 @@ std::string pint_image(const pint& a, int format_code, int width) {
     int top = 0;
     bool first_byte_too = false;
     if (width > pint_bits || width < 0) {
-        report_overflow("numarc pint_image");
         width = 0;
     }
     if (width >= 1 && width <= 160) {
@@ -853,15 +853,14 @@ void real_mul(const Real& a, const Real& b, Real& result) {
         make_real(a.negative != b.negative, m, static_cast<long long>(a.exponent) + b.exponent - 1);
 }
 
-void real_div(const Real& a, const Real& b, Real& result) {
+bool real_div(const Real& a, const Real& b, Real& result) {
     if (real_is_zero(b)) {
-        report_error(msg::DIVBYZERO, "");
         result = Real{};
-        return;
+        return false;
     }
     if (real_is_zero(a)) {
         result = Real{};
-        return;
+        return true;
     }
     // (ma * 2^160) / mb by shift and subtract over the 324-bit dividend.
     Wide ma = mantissa_of(a), mb = mantissa_of(b);
@@ -880,6 +879,7 @@ void real_div(const Real& a, const Real& b, Real& result) {
     if (compare_unsigned(shl(rem, 1), mb) >= 0) q = add(q, from_u64(1));
     result =
         make_real(a.negative != b.negative, q, static_cast<long long>(a.exponent) - b.exponent + 1);
+    return true;
 }
 
 void real_power(const Real& a, int n, Real& result) {

@@ -18,10 +18,11 @@
 // that is "0." followed by the digits of m, times 10^e. A normalised real
 // has 1 <= m < 10; zero is the mantissa 0, exponent 0, positive.
 //
-// Overflow ("OVERFLOW") and division by zero ("DIVBYZERO") are reported at
-// error level and the computation goes on with the stated result; a bad
-// divisor of div_euclid_pint ("ERRINTFCT") and a reserved image format
-// ("TRFSTRINT") are internal errors, which end the run.
+// The library never reports: an operation that can leave the 168 bits or
+// divide by zero returns false (the result is then the stated one: the
+// bits that fit, or zero), and its caller, which knows the text and the
+// place, tells the user. The callers check their bounds before they
+// compute, so a false return means they missed one.
 #pragma once
 
 #include <cstdint>
@@ -70,22 +71,23 @@ void pint_xor(const pint& a, const pint& b, pint& result);
 void pint_shift_left(const pint& a, const pint& count, pint& result);
 void pint_shift_right(const pint& a, const pint& count, pint& result);
 
-void pint_negate(const pint& a, pint& result);
-void pint_add(const pint& a, const pint& b, pint& result);
-void pint_sub(const pint& a, const pint& b, pint& result);
-void pint_add_small(const pint& a, int n, pint& result);
-void pint_mul_small(const pint& a, unsigned n, pint& result);
-void pint_mul(const pint& a, const pint& b, pint& result);
+bool pint_negate(const pint& a, pint& result);
+bool pint_add(const pint& a, const pint& b, pint& result);
+bool pint_sub(const pint& a, const pint& b, pint& result);
+bool pint_add_small(const pint& a, int n, pint& result);
+bool pint_mul_small(const pint& a, unsigned n, pint& result);
+bool pint_mul(const pint& a, const pint& b, pint& result);
 // Floor division: the quotient rounds toward minus infinity when exactly
 // one operand is negative, and the remainder then has the divisor's sign
-// made positive (-7 / 2 gives -4 remainder 1). A zero divisor reports
-// "DIVBYZERO" and gives 0 and 0.
-void pint_divmod(const pint& a, const pint& b, pint& quotient, pint& remainder);
-// Euclidean division of a non-negative value by n (1 to 255).
-void div_euclid_pint(const pint& a, int n, pint& quotient, int& remainder);
+// made positive (-7 / 2 gives -4 remainder 1). A zero divisor gives 0 and
+// 0 and false.
+bool pint_divmod(const pint& a, const pint& b, pint& quotient, pint& remainder);
+// Euclidean division of a non-negative value by n (1 to 255; any other n
+// gives 0, 0 and false).
+bool div_euclid_pint(const pint& a, int n, pint& quotient, int& remainder);
 // a to the power n by repeated multiplication; n of 0 or less gives 1.
-void pint_power(const pint& a, const pint& n, pint& result);
-// The value as a 32-bit int; "OVERFLOW" and 0 when it does not fit.
+bool pint_power(const pint& a, const pint& n, pint& result);
+// The value as a 32-bit int; 0 when it does not fit.
 std::int32_t pint_to_int(const pint& a);
 
 // True when the value fits in `bits` bits as a signed number.
@@ -111,9 +113,8 @@ enum class ImageFormat : int {
 };
 
 // The text of the value in a format, for a width of `width` bits (0: the
-// value's own width). Reserved formats are an internal error "TRFSTRINT";
-// a width that needs more than 20 bytes reports "OVERFLOW" and gives the
-// image of the value's own width.
+// value's own width). Reserved and unknown formats write decimal; a width
+// beyond 168 bits gives the image of the value's own width.
 std::string pint_image(const pint& a, ImageFormat format, int width = 0);
 std::string pint_image(const pint& a, int format_code, int width = 0);
 
@@ -141,8 +142,8 @@ bool real_to_pint(const Real& r, pint& result);
 void real_add(const Real& a, const Real& b, Real& result);
 void real_sub(const Real& a, const Real& b, Real& result);
 void real_mul(const Real& a, const Real& b, Real& result);
-// "DIVBYZERO" for a zero divisor; the result is then zero.
-void real_div(const Real& a, const Real& b, Real& result);
+// A zero divisor gives zero and false.
+bool real_div(const Real& a, const Real& b, Real& result);
 // An integer power; a negative power gives 1 divided by the positive one.
 void real_power(const Real& a, int n, Real& result);
 void real_negate(const Real& a, Real& result);

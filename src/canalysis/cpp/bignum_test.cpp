@@ -1,7 +1,5 @@
 #include "canalysis/cpp/bignum.h"
 
-#include "support/report_capture_test.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -11,7 +9,6 @@
 namespace vx {
 namespace {
 
-using testing_support::ReportCapture;
 using i128 = __int128;
 using u128 = unsigned __int128;
 
@@ -98,19 +95,18 @@ TEST(Pint, ByteLayoutPutsTheSignByteFirstAndTheLowBytesAfterIt) {
 }
 
 TEST(Pint, ArithmeticAgreesWithHostIntegers) {
-    ReportCapture capture;
     Random random;
     for (int i = 0; i < rounds; ++i) {
         i128 a = random.value(126), b = random.value(126);
         pint pa = from_i128(a), pb = from_i128(b), r;
-        pint_add(pa, pb, r);
+        ASSERT_TRUE(pint_add(pa, pb, r));
         ASSERT_EQ(to_i128(r), a + b);
-        pint_sub(pa, pb, r);
+        ASSERT_TRUE(pint_sub(pa, pb, r));
         ASSERT_EQ(to_i128(r), a - b);
         ASSERT_EQ(pint_compare(pa, pb), a < b ? -1 : (a > b ? 1 : 0));
 
         i128 c = random.value(63), d = random.value(63);
-        pint_mul(from_i128(c), from_i128(d), r);
+        ASSERT_TRUE(pint_mul(from_i128(c), from_i128(d), r));
         ASSERT_EQ(to_i128(r), c * d);
 
         // Floor division: the remainder takes the divisor's sign.
@@ -122,11 +118,10 @@ TEST(Pint, ArithmeticAgreesWithHostIntegers) {
             m += divisor;
         }
         pint pq, pr;
-        pint_divmod(pa, from_i128(divisor), pq, pr);
+        ASSERT_TRUE(pint_divmod(pa, from_i128(divisor), pq, pr));
         ASSERT_EQ(to_i128(pq), q) << decimal(a) << " / " << decimal(divisor);
         ASSERT_EQ(to_i128(pr), m) << decimal(a) << " % " << decimal(divisor);
     }
-    EXPECT_EQ(capture.reporter().error_count(), 0);
 }
 
 TEST(Pint, BitwiseOperationsAndShiftsAgreeWithHostIntegers) {
@@ -202,9 +197,8 @@ bool product_fits_168(i128 a, i128 b) {
     return negative && rest_zero;  // exactly -2^167
 }
 
-TEST(Pint, OverflowIsReportedExactlyWhenTheResultDoesNotFit) {
+TEST(Pint, OverflowIsToldExactlyWhenTheResultDoesNotFit) {
     Random random;
-    ReportCapture capture;
     int overflows = 0, fits = 0;
     for (int i = 0; i < rounds; ++i) {
         // Bit lengths that add up to about 168, so that both outcomes occur.
@@ -217,10 +211,8 @@ TEST(Pint, OverflowIsReportedExactlyWhenTheResultDoesNotFit) {
             b = static_cast<i128>(1) << (167 - (bits_a - 1));
         }
         bool expected_fit = product_fits_168(a, b);
-        int before = capture.reporter().error_count();
         pint r;
-        pint_mul(from_i128(a), from_i128(b), r);
-        ASSERT_EQ(capture.reporter().error_count() - before, expected_fit ? 0 : 1)
+        ASSERT_EQ(pint_mul(from_i128(a), from_i128(b), r), expected_fit)
             << decimal(a) << " * " << decimal(b);
         (expected_fit ? fits : overflows) += 1;
     }
@@ -231,55 +223,41 @@ TEST(Pint, OverflowIsReportedExactlyWhenTheResultDoesNotFit) {
 pint largest() {
     pint top, result;
     pint_shift_left(pint_one, pint_from_int(167), top);
-    pint_sub(top, pint_one, result);  // wraps from the most negative value
+    EXPECT_FALSE(pint_sub(top, pint_one, result));  // wraps from the most negative value
     return result;
 }
 
 TEST(Pint, AddingOneToTheLargestValueOverflows) {
-    pint max;
-    {
-        ReportCapture capture;
-        max = largest();
-        capture.output();
-    }
+    pint max = largest();
     EXPECT_TRUE(pint_fits(max, 168));
     EXPECT_FALSE(pint_is_negative(max));
-    ReportCapture capture;
     pint r;
-    pint_add(max, pint_one, r);
-    EXPECT_EQ(capture.reporter().error_count(), 1);
-    EXPECT_NE(capture.output().find("Harnex-E-OVERFLOW,  Integer operation overflow"),
-              std::string::npos);
+    EXPECT_TRUE(pint_add(max, pint_zero, r));
+    EXPECT_FALSE(pint_add(max, pint_one, r));
     EXPECT_TRUE(pint_is_negative(r));  // the stated result: the wrapped sum
 }
 
 TEST(Pint, SmallOperationsAndOverflowsAtTheEdges) {
-    ReportCapture capture;
     pint max = largest();
-    int errors_before = capture.reporter().error_count();
     pint r;
-    pint_add_small(max, 0, r);
-    pint_mul_small(pint_from_int(-12), 256, r);
+    EXPECT_TRUE(pint_add_small(max, 0, r));
+    EXPECT_TRUE(pint_mul_small(pint_from_int(-12), 256, r));
     EXPECT_EQ(to_i128(r), -3072);
-    pint_add_small(pint_from_int(-3), 5, r);
+    EXPECT_TRUE(pint_add_small(pint_from_int(-3), 5, r));
     EXPECT_EQ(to_i128(r), 2);
-    EXPECT_EQ(capture.reporter().error_count(), errors_before);
-    pint_add_small(max, 1, r);
-    EXPECT_EQ(capture.reporter().error_count(), errors_before + 1);
-    pint_mul_small(max, 10, r);
-    EXPECT_EQ(capture.reporter().error_count(), errors_before + 2);
+    EXPECT_FALSE(pint_add_small(max, 1, r));
+    EXPECT_FALSE(pint_mul_small(max, 10, r));
     // The most negative value is a product that fits; its negation is not.
     pint most_negative;
     pint_shift_left(pint_one, pint_from_int(167), most_negative);
-    pint_mul(most_negative, pint_one, r);
-    EXPECT_EQ(capture.reporter().error_count(), errors_before + 2);
+    EXPECT_TRUE(pint_mul(most_negative, pint_one, r));
+    EXPECT_FALSE(pint_negate(most_negative, r));
     pint q, m;
-    pint_divmod(most_negative, pint_from_int(-1), q, m);
-    EXPECT_EQ(capture.reporter().error_count(), errors_before + 3);
+    EXPECT_FALSE(pint_divmod(most_negative, pint_from_int(-1), q, m));
+    EXPECT_TRUE(pint_divmod(most_negative, pint_from_int(1), q, m));
 }
 
 TEST(Pint, DivisionFollowsTheFloorRule) {
-    ReportCapture capture;
     pint q, r;
     pint_divmod(pint_from_int(-7), pint_from_int(2), q, r);
     EXPECT_EQ(to_i128(q), -4);
@@ -293,13 +271,10 @@ TEST(Pint, DivisionFollowsTheFloorRule) {
     pint_divmod(pint_from_int(-8), pint_from_int(2), q, r);
     EXPECT_EQ(to_i128(q), -4);
     EXPECT_EQ(to_i128(r), 0);
-    EXPECT_EQ(capture.reporter().error_count(), 0);
 
-    pint_divmod(pint_from_int(5), pint_zero, q, r);
-    EXPECT_EQ(capture.reporter().error_count(), 1);
+    EXPECT_FALSE(pint_divmod(pint_from_int(5), pint_zero, q, r));
     EXPECT_TRUE(pint_is_zero(q));
     EXPECT_TRUE(pint_is_zero(r));
-    EXPECT_NE(capture.output().find("Harnex-E-DIVBYZERO,  Division by zero"), std::string::npos);
 }
 
 TEST(Pint, EuclideanDivisionBySmallNumbers) {
@@ -312,14 +287,13 @@ TEST(Pint, EuclideanDivisionBySmallNumbers) {
     EXPECT_EQ(to_i128(q), 1);
     EXPECT_EQ(r, 0);
     for (int bad : {0, 256, -3}) {
-        ReportCapture capture;
-        EXPECT_INTERNAL_REPORT(capture, div_euclid_pint(pint_one, bad, q, r), "ERRINTFCT",
-                               "numarc div_euclid_pint");
+        EXPECT_FALSE(div_euclid_pint(pint_one, bad, q, r)) << bad;
+        EXPECT_TRUE(pint_is_zero(q));
+        EXPECT_EQ(r, 0);
     }
 }
 
 TEST(Pint, PowersConversionsAndWidths) {
-    ReportCapture capture;
     pint r;
     pint_power(pint_from_int(-3), pint_from_int(5), r);
     EXPECT_EQ(to_i128(r), -243);
@@ -331,19 +305,16 @@ TEST(Pint, PowersConversionsAndWidths) {
     EXPECT_EQ(to_i128(r), static_cast<i128>(1) << 100);
     pint_power(pint_from_int(-1), pint_from_unsigned(~0ULL), r);  // a huge odd power
     EXPECT_EQ(to_i128(r), -1);
-    EXPECT_EQ(capture.reporter().error_count(), 0);
-    pint_power(pint_from_int(2), pint_from_int(167), r);
-    EXPECT_EQ(capture.reporter().error_count(), 1);
-    pint_power(pint_from_int(-2), pint_from_int(167), r);  // exactly the most negative value
-    EXPECT_EQ(capture.reporter().error_count(), 1);
-    pint_power(pint_from_int(3), pint_from_unsigned(1000000000000ULL), r);  // quick, one report
-    EXPECT_EQ(capture.reporter().error_count(), 2);
+    EXPECT_TRUE(pint_power(pint_from_int(-1), pint_from_int(3), r));
+    EXPECT_FALSE(pint_power(pint_from_int(2), pint_from_int(167), r));
+    // Exactly the most negative value.
+    EXPECT_TRUE(pint_power(pint_from_int(-2), pint_from_int(167), r));
+    // Quick even for a huge power.
+    EXPECT_FALSE(pint_power(pint_from_int(3), pint_from_unsigned(1000000000000ULL), r));
 
     EXPECT_EQ(pint_to_int(pint_from_int(-2147483648LL)), INT32_MIN);
     EXPECT_EQ(pint_to_int(pint_from_int(2147483647LL)), INT32_MAX);
-    EXPECT_EQ(capture.reporter().error_count(), 2);
     EXPECT_EQ(pint_to_int(pint_from_int(2147483648LL)), 0);
-    EXPECT_EQ(capture.reporter().error_count(), 3);
 
     EXPECT_TRUE(pint_fits(pint_from_int(127), 8));
     EXPECT_FALSE(pint_fits(pint_from_int(128), 8));
@@ -384,18 +355,12 @@ TEST(Pint, ImageFormatsAndWidths) {
     EXPECT_EQ(pint_image(beyond, ImageFormat::hex_prefix, 8), "0x03" + std::string(40, '0'));
 }
 
-TEST(Pint, ImpossibleImagesAreReported) {
-    {
-        ReportCapture capture;
-        EXPECT_EQ(pint_image(pint_from_int(255), ImageFormat::hex_prefix, 169), "0x00FF");
-        EXPECT_EQ(capture.reporter().error_count(), 1);
-        EXPECT_NE(capture.output().find("Harnex-E-OVERFLOW,"), std::string::npos);
-    }
-    for (int code : {4, 5, 9}) {
-        ReportCapture capture;
-        EXPECT_INTERNAL_REPORT(capture, (void)pint_image(pint_one, code), "TRFSTRINT",
-                               "Cannot convert string numarc pint_image into an integer value");
-    }
+TEST(Pint, ImpossibleImagesFallBackToAPlainForm) {
+    // A width beyond the 168 bits: the value's own width.
+    EXPECT_EQ(pint_image(pint_from_int(255), ImageFormat::hex_prefix, 169), "0x00FF");
+    EXPECT_EQ(pint_image(pint_from_int(255), ImageFormat::hex_prefix, -1), "0x00FF");
+    // A reserved or unknown format: decimal.
+    for (int code : {4, 5, 9, -1}) EXPECT_EQ(pint_image(pint_from_int(-42), code), "-42") << code;
 }
 
 // ---- decimal reals -----------------------------------------------------------
@@ -477,7 +442,6 @@ TEST(Real, ConversionToIntegersRoundsTowardMinusInfinity) {
 
 TEST(Real, ArithmeticIsExactOnIntegers) {
     Random random;
-    ReportCapture capture;
     for (int i = 0; i < 500; ++i) {
         std::int64_t a = static_cast<std::int64_t>(random.value(40));
         std::int64_t b = static_cast<std::int64_t>(random.value(40));
@@ -492,12 +456,11 @@ TEST(Real, ArithmeticIsExactOnIntegers) {
         if (b != 0) {
             Real product;
             real_mul(ra, rb, product);
-            real_div(product, rb, r);
+            ASSERT_TRUE(real_div(product, rb, r));
             ASSERT_EQ(integer_of(r), a);
         }
         ASSERT_EQ(real_compare(ra, rb), a < b ? -1 : (a > b ? 1 : 0));
     }
-    EXPECT_EQ(capture.reporter().error_count(), 0);
 }
 
 TEST(Real, ArithmeticOnFractions) {
@@ -527,10 +490,10 @@ TEST(Real, ArithmeticOnFractions) {
     EXPECT_EQ(real_compare(real_text("0"), real_text("-1")), 1);
     EXPECT_EQ(real_compare(real_text("2.5"), real_text("25E-1")), 0);
 
-    ReportCapture capture;
-    real_div(real_of(1), real_of(0), r);
+    EXPECT_FALSE(real_div(real_of(1), real_of(0), r));
     EXPECT_TRUE(real_is_zero(r));
-    EXPECT_EQ(capture.reporter().error_count(), 1);
+    EXPECT_TRUE(real_div(real_of(0), real_of(3), r));
+    EXPECT_TRUE(real_is_zero(r));
 }
 
 TEST(Real, ImagesRoundTrailingNinesAndZeros) {

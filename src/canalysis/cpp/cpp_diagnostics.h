@@ -3,7 +3,7 @@
 // The preprocessor never prints: every diagnostic goes to a DiagnosticSink
 // with a level, a message code, the argument text and the location (the
 // file and line of the innermost input level that has a file name). The
-// run's sink (reporter_sink) maps the five levels onto the reporting
+// run's sink (ReporterSink) maps the five levels onto the reporting
 // operations; a test gives one that records.
 #pragma once
 

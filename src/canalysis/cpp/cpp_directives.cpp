@@ -1239,8 +1239,9 @@ void Preprocessor::init(const CppInit& init, bool first_time) {
 
     if (!init.main_file.empty() && !fatal_) {
         std::string text;
-        if (!read_whole_file(init.main_file, text)) {
-            report(Severity::fatal, msg::IMPOUVFIC, init.main_file);
+        InputRefusal refusal;
+        if (!read_whole_file(init.main_file, text, &refusal)) {
+            report(Severity::fatal, refusal.code.value_or(msg::IMPOUVFIC), refusal.argument);
             return;
         }
         std::string ignored;
@@ -1350,6 +1351,11 @@ void Preprocessor::define_option_malformed(std::string_view text) {
 
 void cpp_init(Preprocessor& cpp, const CppInit& init, bool first_time) {
     cpp.init(init, first_time);
+}
+
+int cpp_process_text(Preprocessor& cpp, std::string_view text, bool forced_analysis,
+                     std::string_view file, long first_line, std::string& output) {
+    return cpp.process_text(text, forced_analysis, file, first_line, output, cpp.sink());
 }
 
 int cpp_process_text(Preprocessor& cpp, std::string_view text, bool forced_analysis,

@@ -213,10 +213,9 @@ bool read_whole_file(const std::string& path, std::string& text, InputRefusal* r
                      FileIdentity* identity) {
     auto refuse = [&](MessageCode code, std::string argument) {
         text.clear();
-        if (refusal == nullptr) {
-            report_fatal(code, argument);
+        if (refusal != nullptr) {
+            *refusal = {code, std::move(argument)};
         }
-        *refusal = {code, std::move(argument)};
         return false;
     };
     OpenedInput opened;

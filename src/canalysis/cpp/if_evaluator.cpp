@@ -28,7 +28,9 @@ int TargetIfEnvironment::size_of(std::string_view type_text) const {
 }
 
 void TargetIfEnvironment::warn(MessageCode code, std::string_view argument) const {
-    report_warning(code, argument);
+    if (warning_) {
+        warning_(code, argument);
+    }
 }
 
 namespace {

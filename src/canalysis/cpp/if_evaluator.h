@@ -19,6 +19,7 @@
 #include "diag/message_code.h"
 
 #include <cstdint>
+#include <functional>
 #include <string_view>
 
 namespace vx {
@@ -42,15 +43,18 @@ public:
 // macro, for callers without a preprocessor (and tests).
 class TargetIfEnvironment : public IfEnvironment {
 public:
-    explicit TargetIfEnvironment(const TargetModel& target, bool char_unsigned = false)
-        : target_(target), char_unsigned_(char_unsigned) {}
+    // Warnings go to `warning` (none are told without it).
+    using Warning = std::function<void(MessageCode, std::string_view)>;
+    explicit TargetIfEnvironment(const TargetModel& target, Warning warning = {},
+                                 bool char_unsigned = false)
+        : target_(target), warning_(std::move(warning)), char_unsigned_(char_unsigned) {}
     bool char_unsigned_macro() const override { return char_unsigned_; }
     int size_of(std::string_view type_text) const override;
-    // Raises the warning through the process reporter.
     void warn(MessageCode code, std::string_view argument) const override;
 
 private:
     const TargetModel& target_;
+    Warning warning_;
     bool char_unsigned_;
 };
 

@@ -253,10 +253,12 @@ TEST_F(IfEvaluator, DeepNestingIsRefusedWithoutExhaustingTheStack) {
     EXPECT_EQ(value(fine), 1);
 }
 
-TEST(IfEvaluatorReporting, TheDefaultEnvironmentRaisesWarningsThroughTheReporter) {
+TEST(IfEvaluatorReporting, TheTargetEnvironmentHandsItsWarningsToItsCaller) {
     testing_support::ReportCapture capture;
     TargetModel target;
-    TargetIfEnvironment environment(target);
+    TargetIfEnvironment environment(target, [&](MessageCode code, std::string_view text) {
+        capture.reporter().warning(code, text);
+    });
     IfValue v = evaluate_if_expression("1/0", environment);
     EXPECT_TRUE(v.truth());
     EXPECT_EQ(capture.reporter().warning_count(), 1);

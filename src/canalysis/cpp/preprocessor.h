@@ -147,6 +147,7 @@ public:
     void set_target(const TargetModel* target) { target_ = target; }
     // The sink used outside cpp_process_text (initialisation, finish).
     void set_sink(DiagnosticSink& sink) { sink_ = &sink; }
+    DiagnosticSink& sink() { return *sink_; }
 
     // Words declared by "#pragma vexor type_modifier = WORD", in order.
     const std::vector<std::string>& type_modifiers() const { return type_modifiers_; }
@@ -249,7 +250,9 @@ private:
 
     MacroTable macros_;
     const TargetModel* target_ = nullptr;
-    DiagnosticSink* sink_ = &reporter_sink();
+    // Until the caller gives one, the messages go nowhere.
+    NullSink no_sink_;
+    DiagnosticSink* sink_ = &no_sink_;
     bool strict_ = false;
     bool lenient_ = false;
     int script_language_ = 2;
@@ -307,8 +310,10 @@ void cpp_init(Preprocessor& cpp, const CppInit& init, bool first_time);
 // Preprocesses `text` as the content of `file` after line `first_line`;
 // returns the number of errors reported at error level.
 int cpp_process_text(Preprocessor& cpp, std::string_view text, bool forced_analysis,
+                     std::string_view file, long first_line, std::string& output);
+int cpp_process_text(Preprocessor& cpp, std::string_view text, bool forced_analysis,
                      std::string_view file, long first_line, std::string& output,
-                     DiagnosticSink& sink = reporter_sink());
+                     DiagnosticSink& sink);
 void cpp_finish(Preprocessor& cpp, bool release_search_path);
 
 // A "-D" definition (NAME or NAME=VALUE) into the table.
@@ -326,8 +331,7 @@ struct InputRefusal {
 // Reads a file whole; false when there is no such file. A file that is
 // there but cannot be read whole (not a regular file, too large, a read
 // error) or that is an output of the run is refused: described in
-// `refusal` when one is given, for the caller to report at its line, or
-// else reported at once (a fatal end).
+// `refusal` when one is given, for the caller to report at its line.
 // The identity of the file read is given in `identity` when asked.
 bool read_whole_file(const std::string& path, std::string& text, InputRefusal* refusal = nullptr,
                      FileIdentity* identity = nullptr);

@@ -403,9 +403,12 @@ SemanticValue ParserContext::parameter(Specs* specs, Declarator* declarator) {
     return v;
 }
 
-std::string ParserContext::normalise_bound(std::string_view bound) const {
+std::string ParserContext::normalise_bound(std::string_view bound) {
     if (bound.size() >= long_bound_text) {
-        TargetIfEnvironment environment(run_.target);
+        TargetIfEnvironment environment(run_.target,
+                                        [this](MessageCode code, std::string_view text) {
+                                            report(Severity::warning, code, text, line_);
+                                        });
         IfValue value = evaluate_if_expression(bound, environment);
         if (!value.is_unsigned ? value.value > 0 : value.value != 0) {
             return std::to_string(static_cast<unsigned long long>(value.value));

@@ -182,7 +182,7 @@ private:
     TypeNode* base_word_type(std::string_view word);
     TypeNode* apply(TypeNode* base, const Declarator* declarator);
     TypeNode* function_type(TypeNode* result, const Parameters* parameters);
-    std::string normalise_bound(std::string_view bound) const;
+    std::string normalise_bound(std::string_view bound);
     void enter_ordinary(Symbol* symbol);
     Symbol* new_declared_symbol(const Declarator& declarator, const Specs& specs);
     bool same_parameters(const TypeNode* a, const TypeNode* b) const;

@@ -272,7 +272,8 @@ std::string describe_type(const TypeNode* type, int language, const TypeNode* li
 }
 
 void write_symbol_listing(const SymbolListing& listing,
-                          const std::function<void(std::string_view)>& write) {
+                          const std::function<void(std::string_view)>& write,
+                          DiagnosticSink& sink) {
     const int language = listing.language;
     Describer describer(language);
 
@@ -308,7 +309,7 @@ void write_symbol_listing(const SymbolListing& listing,
             if (s.scope != service) return;
             const TypeNode* t = c_resolve_type(s.type);
             if (t && t->kind == TypeKind::function && !(s.storage & storage_typedef)) {
-                report_error(msg::PROCIMBRI, s.name);
+                sink.report(Severity::error, msg::PROCIMBRI, s.name, {}, 0);
                 return;
             }
             if (!listed_variable(s)) return;

@@ -7,6 +7,7 @@
 // in Latin-1, or English), framed by comment lines of 74 characters.
 #pragma once
 
+#include "canalysis/diagnostic_sink.h"
 #include "canalysis/types/type_table.h"
 
 #include <functional>
@@ -35,9 +36,11 @@ struct SymbolListing {
 };
 
 // Writes the listing one line at a time (without its newline). A local
-// function of a service is reported (PROCIMBRI, error) and left out.
+// function of a service is reported to the sink (PROCIMBRI, error, without
+// a location of its own) and left out.
 void write_symbol_listing(const SymbolListing& listing,
-                          const std::function<void(std::string_view)>& write_line);
+                          const std::function<void(std::string_view)>& write_line,
+                          DiagnosticSink& sink);
 
 // The description of a type in words, each preceded by a blank; `listed`
 // is the type whose own line this is (its tag is then expanded), or null.

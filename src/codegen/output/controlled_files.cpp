@@ -28,12 +28,13 @@ bool known_action(FileAction action) {
     return value >= 0 && value < static_cast<int>(action_names.size());
 }
 
-[[noreturn]] void refuse(std::string_view text) {
-    report_internal(msg::ERRINTFCT, std::string(refusal_lead) + std::string(text));
+[[noreturn]] void refuse(Reporter& reporter, std::string_view text) {
+    reporter.internal(msg::ERRINTFCT, std::string(refusal_lead) + std::string(text));
 }
 
-[[noreturn]] void refuse_type(ControlledFile type) {
-    refuse(controlled_file_name(type) + " : type enum fic inconnu, ou operation interdite ");
+[[noreturn]] void refuse_type(Reporter& reporter, ControlledFile type) {
+    refuse(reporter,
+           controlled_file_name(type) + " : type enum fic inconnu, ou operation interdite ");
 }
 
 // Reads one whole line without its line end ("\n", and a "\r" before it).
@@ -103,36 +104,36 @@ bool ControlledFiles::open(ControlledFile type, std::string_view path) {
         if (type == ControlledFile::F_INC && opened.problem == InputProblem::missing) {
             return false;
         }
-        report_fatal(input_problem_code(opened), input_problem_text(name, opened));
+        reporter_.fatal(input_problem_code(opened), input_problem_text(name, opened));
     }
-    check_input_identity(name, opened.identity);
+    check_input_identity(reporter_, name, opened.identity);
     h.path = std::move(name);
-    set_report_file(h.path);
-    set_report_line(-1);
+    reporter_.set_report_file(h.path);
+    reporter_.set_report_line(-1);
     return true;
 }
 
 void ControlledFiles::rewind(std::FILE* stream, const std::string& path) {
     if (stream == nullptr || std::fseek(stream, 0, SEEK_SET) != 0) {
-        report_fatal(msg::IMPRESFIC, path);
+        reporter_.fatal(msg::IMPRESFIC, path);
     }
     std::clearerr(stream);
-    set_report_file(path);
-    set_report_line(-1);
+    reporter_.set_report_file(path);
+    reporter_.set_report_line(-1);
 }
 
 bool ControlledFiles::file_action(ControlledFile type, FileAction action, std::string_view path) {
     if (!known_action(action)) {
-        refuse(file_action_name(action) + " : action demandee inconnue");
+        refuse(reporter_, file_action_name(action) + " : action demandee inconnue");
     }
     if (!known_type(type)) {
-        refuse_type(type);
+        refuse_type(reporter_, type);
     }
     const bool include = type == ControlledFile::F_INC;
 
     if (type == ControlledFile::F_PTU) {
         if (action != FileAction::A_RESETER) {
-            refuse_type(type);
+            refuse_type(reporter_, type);
         }
         rewind(script_, path.empty() ? script_path_ : std::string(path));
         return true;
@@ -143,14 +144,14 @@ bool ControlledFiles::file_action(ControlledFile type, FileAction action, std::s
         case FileAction::A_OUVRIR:
             return open(type, path);
         case FileAction::A_OUVRIR_ECR:
-            refuse(include ? "ouvert. en ecr. interdite sur inc"
-                           : "ouvert. en ecr. interdite sur source");
+            refuse(reporter_, include ? "ouvert. en ecr. interdite sur inc"
+                                      : "ouvert. en ecr. interdite sur source");
         case FileAction::A_FERMER_SAUV:
             h.stream.reset();
             return true;
         case FileAction::A_FERMER_DEL:
-            refuse(include ? "fermeture + delete interdite sur inc"
-                           : "fermeture + delete interdite sur source");
+            refuse(reporter_, include ? "fermeture + delete interdite sur inc"
+                                      : "fermeture + delete interdite sur source");
         case FileAction::A_RESETER:
             rewind(h.stream.get(), path.empty() ? h.path : std::string(path));
             return true;
@@ -161,7 +162,7 @@ bool ControlledFiles::file_action(ControlledFile type, FileAction action, std::s
 bool ControlledFiles::read_controlled_line(ControlledFile type, std::string& line) {
     line.clear();
     if (!known_type(type)) {
-        refuse(controlled_file_name(type) + " : type enum fic inconnu");
+        refuse(reporter_, controlled_file_name(type) + " : type enum fic inconnu");
     }
     if (type == ControlledFile::F_PTU) {
         if (script_ == nullptr) {
@@ -180,7 +181,7 @@ bool ControlledFiles::read_controlled_line(ControlledFile type, std::string& lin
     if (h.stream == nullptr || !read_whole_line(h.stream.get(), line)) {
         return false;
     }
-    set_report_line(reporter().report_line() + 1);
+    reporter_.set_report_line(reporter_.report_line() + 1);
     return true;
 }
 

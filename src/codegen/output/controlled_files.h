@@ -20,6 +20,8 @@
 
 namespace vx {
 
+class Reporter;
+
 enum class ControlledFile : int { F_INC = 0, F_SOURCE = 1, F_PTU = 2 };
 
 enum class FileAction : int {
@@ -37,6 +39,8 @@ std::string file_action_name(FileAction action);
 
 class ControlledFiles {
 public:
+    explicit ControlledFiles(Reporter& reporter) : reporter_(reporter) {}
+
     // The script currently read (not owned); nullptr when there is none.
     void set_script(std::FILE* script, std::string path);
 
@@ -65,6 +69,7 @@ private:
     bool open(ControlledFile type, std::string_view path);
     void rewind(std::FILE* stream, const std::string& path);
 
+    Reporter& reporter_;
     Handle include_;
     Handle source_;
     std::FILE* script_ = nullptr;

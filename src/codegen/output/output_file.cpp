@@ -13,6 +13,7 @@
 
 #include <array>
 #include <cerrno>
+#include <cstdlib>
 #include <utility>
 
 namespace vx {
@@ -56,7 +57,8 @@ std::string_view extension_of(std::string_view path) {
 }  // namespace
 
 OutputFile::OutputFile(OutputFile&& other) noexcept
-    : stream_(std::exchange(other.stream_, nullptr)),
+    : reporter_(other.reporter_),
+      stream_(std::exchange(other.stream_, nullptr)),
       path_(std::move(other.path_)),
       written_path_(std::move(other.written_path_)),
       staged_(other.staged_) {}
@@ -66,6 +68,7 @@ OutputFile& OutputFile::operator=(OutputFile&& other) noexcept {
         if (stream_ != nullptr) {
             keep_quietly();
         }
+        reporter_ = other.reporter_;
         stream_ = std::exchange(other.stream_, nullptr);
         path_ = std::move(other.path_);
         written_path_ = std::move(other.written_path_);
@@ -100,12 +103,23 @@ bool OutputFile::remove_written() noexcept {
 void OutputFile::fail(MessageCode code) {
     // The stream stays open: the cleanup of the fatal report closes and
     // deletes whatever the run still holds.
-    report_fatal(code, path_);
+    if (reporter_ == nullptr) {
+        misuse("fail");
+    }
+    reporter_->fatal(code, path_);
+}
+
+void OutputFile::misuse(std::string_view operation) const {
+    if (reporter_ != nullptr) {
+        reporter_->internal(msg::ERRINTFCT, std::string(operation) + " / " + path_);
+    }
+    // No run owns the file: the crash handler reports the fault.
+    std::abort();
 }
 
 void OutputFile::write_line(std::string_view text) {
     if (stream_ == nullptr) {
-        report_internal(msg::ERRINTFCT, "write_line / " + path_);
+        misuse("write_line");
     }
     if (std::fwrite(text.data(), 1, text.size(), stream_) != text.size() ||
         std::fputc('\n', stream_) == EOF || std::ferror(stream_) != 0) {
@@ -115,7 +129,7 @@ void OutputFile::write_line(std::string_view text) {
 
 void OutputFile::write_text(std::string_view text) {
     if (stream_ == nullptr) {
-        report_internal(msg::ERRINTFCT, "write_text / " + path_);
+        misuse("write_text");
     }
     if (std::fwrite(text.data(), 1, text.size(), stream_) != text.size() ||
         std::ferror(stream_) != 0) {
@@ -125,7 +139,10 @@ void OutputFile::write_text(std::string_view text) {
 
 void OutputFile::rewind() {
     if (stream_ == nullptr) {
-        report_fatal(msg::IMPRESFIC, path_);
+        if (reporter_ == nullptr) {
+            misuse("rewind");
+        }
+        reporter_->fatal(msg::IMPRESFIC, path_);
     }
     if (std::fflush(stream_) != 0) {
         fail(msg::IMPECRFIC);
@@ -176,12 +193,12 @@ void OutputFile::close(bool keep) {
         bool closed = std::fclose(std::exchange(stream_, nullptr)) == 0;
         if (!flushed || !closed) {
             remove_written();
-            report_fatal(flushed ? msg::IMPFERFIC : msg::IMPECRFIC, path_);
+            reporter_->fatal(flushed ? msg::IMPFERFIC : msg::IMPECRFIC, path_);
         }
         if (staged_ &&
             std::rename(written_path_.c_str(), canonical_file_name(path_).c_str()) != 0) {
             remove_written();
-            report_fatal(msg::IMPFERFIC, path_);
+            reporter_->fatal(msg::IMPFERFIC, path_);
         }
         drop_removable_file(written_path_);
         return;
@@ -194,7 +211,7 @@ void OutputFile::close(bool keep) {
         remove_output(path_);
     }
     if (!closed || !removed) {
-        report_fatal(msg::IMPFERFIC, path_);
+        reporter_->fatal(msg::IMPFERFIC, path_);
     }
 }
 
@@ -235,16 +252,17 @@ LogResult append_log_line(std::string_view log_path, std::string_view path) {
     return written && closed ? LogResult::done : LogResult::cannot_write;
 }
 
-[[noreturn]] void report_log_failure(LogResult result, std::string_view log_path) {
-    report_fatal(result == LogResult::cannot_open ? msg::IMPOUVFIC : msg::IMPECRFIC, log_path);
+[[noreturn]] void report_log_failure(Reporter& reporter, LogResult result,
+                                     std::string_view log_path) {
+    reporter.fatal(result == LogResult::cannot_open ? msg::IMPOUVFIC : msg::IMPECRFIC, log_path);
 }
 
 }  // namespace
 
-void log_created_file(std::string_view log_path, std::string_view path) {
+void log_created_file(Reporter& reporter, std::string_view log_path, std::string_view path) {
     LogResult result = append_log_line(log_path, path);
     if (result != LogResult::done) {
-        report_log_failure(result, log_path);
+        report_log_failure(reporter, result, log_path);
     }
 }
 
@@ -295,7 +313,8 @@ std::FILE* create_staged(const std::string& path, std::string& staged_path) {
 
 }  // namespace
 
-OutputFile create_output(const std::string& path, std::string_view log_path, bool staged) {
+OutputFile create_output(Reporter& reporter, const std::string& path, std::string_view log_path,
+                         bool staged) {
     std::FILE* stream = nullptr;
     std::string written_path = path;
     staged = staged && !path.empty() && stageable(path);
@@ -313,15 +332,15 @@ OutputFile create_output(const std::string& path, std::string_view log_path, boo
             if (regular) {
                 drop_removable_file(path);
             }
-            report_fatal(msg::IMPOUVFIC, path);
+            reporter.fatal(msg::IMPOUVFIC, path);
         }
     }
-    OutputFile file(stream, path, written_path, staged);
+    OutputFile file(reporter, stream, path, written_path, staged);
     LogResult result = append_log_line(log_path, path);
     if (result != LogResult::done) {
         // The new file is nobody's yet: remove it before the run stops.
         file.discard();
-        report_log_failure(result, log_path);
+        report_log_failure(reporter, result, log_path);
     }
     return file;
 }

@@ -32,6 +32,8 @@
 
 namespace vx {
 
+class Reporter;
+
 class OutputFile {
 public:
     OutputFile() = default;
@@ -60,10 +62,12 @@ public:
     void discard() noexcept;
 
 private:
-    friend OutputFile create_output(const std::string& path, std::string_view log_path,
-                                    bool staged);
-    OutputFile(std::FILE* stream, std::string path, std::string written_path, bool staged)
-        : stream_(stream),
+    friend OutputFile create_output(Reporter& reporter, const std::string& path,
+                                    std::string_view log_path, bool staged);
+    OutputFile(Reporter& reporter, std::FILE* stream, std::string path, std::string written_path,
+               bool staged)
+        : reporter_(&reporter),
+          stream_(stream),
           path_(std::move(path)),
           written_path_(std::move(written_path)),
           staged_(staged) {}
@@ -74,7 +78,10 @@ private:
     void keep_quietly() noexcept;
 
     [[noreturn]] void fail(MessageCode code);
+    // A use of a file this run never opened: a fault of the program.
+    [[noreturn]] void misuse(std::string_view operation) const;
 
+    Reporter* reporter_ = nullptr;  // of the run that created the file
     std::FILE* stream_ = nullptr;
     std::string path_;          // the name of the output
     std::string written_path_;  // the file written: staged name or path_
@@ -84,7 +91,8 @@ private:
 // Creates the file (fatal "IMPOUVFIC" when it cannot) and logs it in the
 // log of created files when `log_path` is not empty. A work file is not
 // staged: it is written in place.
-OutputFile create_output(const std::string& path, std::string_view log_path, bool staged = true);
+OutputFile create_output(Reporter& reporter, const std::string& path, std::string_view log_path,
+                         bool staged = true);
 
 // Reads one whole line, however long, without its newline; false at the
 // end of the file. A read error ends the run ("fgets").
@@ -96,6 +104,6 @@ std::string_view created_file_tag(std::string_view path);
 
 // Appends the log line of `path` to the log (fatal "IMPOUVFIC" with the log
 // path when the log cannot be opened).
-void log_created_file(std::string_view log_path, std::string_view path);
+void log_created_file(Reporter& reporter, std::string_view log_path, std::string_view path);
 
 }  // namespace vx

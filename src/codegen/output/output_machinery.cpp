@@ -22,14 +22,17 @@ bool declaration_written_whole(FoldMode mode) {
 
 }  // namespace
 
-OutputMachinery::OutputMachinery(const SkipFlags& flags, std::string log_path,
+OutputMachinery::OutputMachinery(Reporter& reporter, const SkipFlags& flags, std::string log_path,
                                  std::string rename_path)
-    : flags_(flags), log_path_(std::move(log_path)), rename_path_(std::move(rename_path)) {}
+    : reporter_(reporter),
+      flags_(flags),
+      log_path_(std::move(log_path)),
+      rename_path_(std::move(rename_path)) {}
 
 OutputMachinery::~OutputMachinery() { discard_work_files(); }
 
 OutputFile OutputMachinery::create_output(const std::string& path) const {
-    return vx::create_output(path, log_path_);
+    return vx::create_output(reporter_, path, log_path_);
 }
 
 void OutputMachinery::make_work_prefix() {
@@ -39,7 +42,7 @@ void OutputMachinery::make_work_prefix() {
     std::string name(work_prefix_template);
     int descriptor = ::mkstemp(name.data());
     if (descriptor < 0) {
-        report_fatal(msg::IMPOUVFIC, work_prefix_template);
+        reporter_.fatal(msg::IMPOUVFIC, work_prefix_template);
     }
     ::close(descriptor);
     add_removable_file(name);
@@ -57,7 +60,7 @@ void OutputMachinery::create_work_file(WorkFile file) {
         return;  // emptied at its last flush
     }
     make_work_prefix();
-    work(file) = vx::create_output(work_file_path(file), log_path_, false);
+    work(file) = vx::create_output(reporter_, work_file_path(file), log_path_, false);
 }
 
 void OutputMachinery::route_line(std::string_view text) {
@@ -68,7 +71,7 @@ void OutputMachinery::route_line(std::string_view text) {
         return;
     }
     if (!generated_.is_open()) {
-        report_internal(msg::ERRINTFCT, std::string_view("write_line"));
+        reporter_.internal(msg::ERRINTFCT, std::string_view("write_line"));
     }
     generated_.write_line(text);
 }
@@ -118,7 +121,7 @@ void OutputMachinery::write_loop_head(std::string_view text, FoldMode mode) {
         return;
     }
     if (!generated_.is_open()) {
-        report_internal(msg::ERRINTFCT, std::string_view("write_loop_head"));
+        reporter_.internal(msg::ERRINTFCT, std::string_view("write_loop_head"));
     }
     for (const std::string& piece : fold_line(text, mode)) {
         generated_.write_line(piece);
@@ -150,7 +153,7 @@ void OutputMachinery::write_declaration(std::string_view text, FoldMode mode) {
         return;
     }
     if (!declarations_.is_open()) {
-        report_internal(msg::ERRINTFCT, std::string_view("write_declaration"));
+        reporter_.internal(msg::ERRINTFCT, std::string_view("write_declaration"));
     }
     if (declaration_written_whole(mode)) {
         declarations_.write_line(text);
@@ -165,7 +168,7 @@ void OutputMachinery::open_section(SectionKind kind) {
     switch (kind) {
         case SectionKind::test_pair:
             if (test_pair_open_) {
-                report_internal(msg::ERRINTFCT, std::string_view("open_section / test"));
+                reporter_.internal(msg::ERRINTFCT, std::string_view("open_section / test"));
             }
             create_work_file(WorkFile::test_opening);
             create_work_file(WorkFile::test_closing);
@@ -174,7 +177,7 @@ void OutputMachinery::open_section(SectionKind kind) {
             return;
         case SectionKind::element_pair:
             if (element_pair_open_) {
-                report_internal(msg::ERRINTFCT, std::string_view("open_section / element"));
+                reporter_.internal(msg::ERRINTFCT, std::string_view("open_section / element"));
             }
             create_work_file(WorkFile::element_opening);
             create_work_file(WorkFile::element_closing);
@@ -195,7 +198,7 @@ void OutputMachinery::open_section(SectionKind kind) {
             }
             return;
     }
-    report_internal(msg::ERRINTFCT, std::string_view("open_section"));
+    reporter_.internal(msg::ERRINTFCT, std::string_view("open_section"));
 }
 
 void OutputMachinery::copy_out(WorkFile file, bool keep_for_reuse) {
@@ -283,7 +286,7 @@ void OutputMachinery::flush_section(SectionKind kind) {
             return;
         }
     }
-    report_internal(msg::ERRINTFCT, std::string_view("flush_section"));
+    reporter_.internal(msg::ERRINTFCT, std::string_view("flush_section"));
 }
 
 void OutputMachinery::add_renamed_symbol(std::string_view name) {

@@ -41,6 +41,8 @@
 
 namespace vx {
 
+class Reporter;
+
 enum class SectionKind : int {
     test_pair = 0,
     element_pair = 1,
@@ -67,7 +69,8 @@ class OutputMachinery {
 public:
     // `log_path`: the log of created files (-VISTAL_LOG), empty for none;
     // `rename_path`: the rename list (-RENAME), empty for none.
-    OutputMachinery(const SkipFlags& flags, std::string log_path, std::string rename_path);
+    OutputMachinery(Reporter& reporter, const SkipFlags& flags, std::string log_path,
+                    std::string rename_path);
     ~OutputMachinery();
     OutputMachinery(const OutputMachinery&) = delete;
     OutputMachinery& operator=(const OutputMachinery&) = delete;
@@ -145,6 +148,7 @@ private:
     // inserted at its mark.
     void copy_out_element_opening();
 
+    Reporter& reporter_;
     const SkipFlags& flags_;
     std::string log_path_;
     std::string rename_path_;

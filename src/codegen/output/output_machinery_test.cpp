@@ -23,7 +23,7 @@ class OutputMachineryTest : public CodegenTest {
 protected:
     void SetUp() override {
         CodegenTest::SetUp();
-        machinery_ = std::make_unique<OutputMachinery>(flags_, "", "");
+        machinery_ = std::make_unique<OutputMachinery>(reporter(), flags_, "", "");
         machinery_->set_generated_file(machinery_->create_output("t.c"));
         machinery_->set_declarations_file(machinery_->create_output("t.ic"));
     }
@@ -179,7 +179,7 @@ TEST_F(OutputMachineryTest, LongLinesAreCopiedWholeThroughWorkFiles) {
 }
 
 TEST_F(OutputMachineryTest, RenameListIsOneContinuedOptionLine) {
-    OutputMachinery out(flags_, "", "stubs.opt");
+    OutputMachinery out(reporter(), flags_, "", "stubs.opt");
     out.close_rename_list(true);
     EXPECT_FALSE(exists("stubs.opt"));  // nothing renamed: no file
     out.add_renamed_symbol("open_file");
@@ -191,8 +191,7 @@ TEST_F(OutputMachineryTest, RenameListIsOneContinuedOptionLine) {
 }
 
 TEST_F(OutputMachineryTest, OpeningAnOpenPairIsAnInternalError) {
-    OutputSession session(OutputSettings{});
-    install_output_session(&session);
+    OutputSession session(OutputSettings{}, reporter());
     session.output().set_generated_file(session.output().create_output("s.c"));
     session.output().open_section(SectionKind::test_pair);
     auto [status, err] = expect_end([&] { session.output().open_section(SectionKind::test_pair); });
@@ -203,8 +202,7 @@ TEST_F(OutputMachineryTest, OpeningAnOpenPairIsAnInternalError) {
 }
 
 TEST_F(OutputMachineryTest, WriteFailureIsFatalAndNamesTheFile) {
-    OutputSession session(OutputSettings{});
-    install_output_session(&session);
+    OutputSession session(OutputSettings{}, reporter());
     OutputMachinery& out = session.output();
     // A link in the scratch directory: the cleanup deletes the link only.
     std::filesystem::create_symlink("/dev/full", "full.c");
@@ -227,11 +225,11 @@ TEST_F(OutputMachineryTest, WriteFailureIsFatalAndNamesTheFile) {
 TEST_F(OutputMachineryTest, DevicesAreNeverDeleted) {
     // A run with errors deletes its outputs, but an output that is a device
     // is only closed.
-    OutputFile null_output = create_output("/dev/null", "");
+    OutputFile null_output = create_output(reporter(), "/dev/null", "");
     null_output.write_line("discarded");
     null_output.close(false);
     EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
-    OutputFile again = create_output("/dev/null", "");
+    OutputFile again = create_output(reporter(), "/dev/null", "");
     again.discard();
     EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
 }
@@ -257,14 +255,14 @@ TEST_F(OutputMachineryTest, OutputsReplaceTheirFileOnlyWhenKept) {
     std::ofstream("old.c") << "the user's file\n";
     const Lines before = entries();
 
-    OutputFile dropped = create_output("old.c", "");
+    OutputFile dropped = create_output(reporter(), "old.c", "");
     dropped.write_line("partial");
     EXPECT_EQ(read_lines("old.c"), Lines{"the user's file"});
     dropped.discard();
     EXPECT_EQ(read_lines("old.c"), Lines{"the user's file"});
     EXPECT_EQ(entries(), before);
 
-    OutputFile kept = create_output("old.c", "");
+    OutputFile kept = create_output(reporter(), "old.c", "");
     kept.write_line("new text");
     EXPECT_EQ(read_lines("old.c"), Lines{"the user's file"});
     kept.close(true);
@@ -277,7 +275,7 @@ TEST_F(OutputMachineryTest, OutputsReplaceTheirFileOnlyWhenKept) {
     EXPECT_EQ(static_cast<mode_t>(permissions) & 0777, 0666 & ~mask);
 
     // A run with errors leaves no output of that name.
-    OutputFile failed = create_output("old.c", "");
+    OutputFile failed = create_output(reporter(), "old.c", "");
     failed.write_line("from a failed run");
     failed.close(false);
     EXPECT_FALSE(std::filesystem::exists("old.c"));

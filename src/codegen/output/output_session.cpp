@@ -13,18 +13,6 @@
 
 namespace vx {
 
-namespace {
-
-OutputSession* installed_session = nullptr;
-
-void abandon_installed_session() {
-    if (installed_session != nullptr) {
-        installed_session->abandon();
-    }
-}
-
-}  // namespace
-
 FoldMode fold_mode_for(int tested_language) {
     if (tested_language == tested_language_c) {
         return FoldMode::c;
@@ -35,16 +23,16 @@ FoldMode fold_mode_for(int tested_language) {
     return FoldMode::other_language;
 }
 
-OutputSession::OutputSession(OutputSettings settings)
-    : settings_(std::move(settings)),
-      output_(flags_, settings_.vistal_log_path, settings_.rename_path),
-      records_(flags_, settings_.no_edit) {}
-
-OutputSession::~OutputSession() {
-    if (installed_session == this) {
-        install_output_session(nullptr);
-    }
+OutputSession::OutputSession(OutputSettings settings, Reporter& reporter)
+    : reporter_(reporter),
+      settings_(std::move(settings)),
+      output_(reporter, flags_, settings_.vistal_log_path, settings_.rename_path),
+      records_(reporter, flags_, settings_.no_edit),
+      controlled_(reporter) {
+    reporter_.set_cleanup(this, [this] { abandon(); });
 }
+
+OutputSession::~OutputSession() { reporter_.remove_cleanup(this); }
 
 BannerText OutputSession::banner_text() const {
     return {settings_.script_language, settings_.command_echo, settings_.run_date,
@@ -75,13 +63,10 @@ void OutputSession::start_outputs() {
     started_ = true;
     // The outputs come from the command line, not from a line of the
     // script: a failure to create one names the file alone.
-    const bool located = has_reporter();
-    const std::string report_file = located ? reporter().report_file() : std::string();
-    const long report_line = located ? reporter().report_line() : 0;
-    if (located) {
-        set_report_file("");
-        set_report_line(0);
-    }
+    const std::string report_file = reporter_.report_file();
+    const long report_line = reporter_.report_line();
+    reporter_.set_report_file("");
+    reporter_.set_report_line(0);
     const CommentDelimiters delimiters = comment_delimiters_for(settings_.tested_language);
     const BannerText banner = banner_text();
 
@@ -103,7 +88,7 @@ void OutputSession::start_outputs() {
             names.report_path = settings_.report_path;
             names.report_name = settings_.report_name;
         }
-        description_.open(names, settings_.vistal_log_path, banner);
+        description_.open(reporter_, names, settings_.vistal_log_path, banner);
         records_.attach_report_description(&description_);
     }
 
@@ -111,10 +96,8 @@ void OutputSession::start_outputs() {
                                 settings_.dbms_name, settings_.tested_language,
                                 settings_.language_name, settings_.script_path,
                                 settings_.source_path});
-    if (located) {
-        set_report_file(report_file);
-        set_report_line(report_line);
-    }
+    reporter_.set_report_file(report_file);
+    reporter_.set_report_line(report_line);
 }
 
 void OutputSession::finish_outputs(bool errors, const std::vector<UsageCount>& usage_counts) {
@@ -143,8 +126,8 @@ void OutputSession::finish_outputs(bool errors, const std::vector<UsageCount>& u
     }
 
     if (keep && !settings_.config_header_path.empty()) {
-        create_config_header(settings_.config_header_path, usage_counts, settings_.vistal_log_path,
-                             banner_text());
+        create_config_header(reporter_, settings_.config_header_path, usage_counts,
+                             settings_.vistal_log_path, banner_text());
     }
 }
 
@@ -187,8 +170,9 @@ std::vector<UsageCount> merged_usage_counts(const std::vector<UsageCount>& usage
     return merged;
 }
 
-void create_config_header(const std::string& path, const std::vector<UsageCount>& usage_counts,
-                          std::string_view log_path, const BannerText& banner) {
+void create_config_header(Reporter& reporter, const std::string& path,
+                          const std::vector<UsageCount>& usage_counts, std::string_view log_path,
+                          const BannerText& banner) {
     // Several scripts may be compiled into one directory, and each harness
     // there is built with this one header: a family of runtime macros that
     // an earlier harness uses must stay in, so each counter keeps the
@@ -201,79 +185,12 @@ void create_config_header(const std::string& path, const std::vector<UsageCount>
     }
     const std::vector<UsageCount> counts = merged_usage_counts(usage_counts, existing);
     const CommentDelimiters c_comment = comment_delimiter_table[tested_language_c];
-    OutputFile file = create_output(path, log_path);
+    OutputFile file = create_output(reporter, path, log_path);
     write_banner(file, path, c_comment.start, c_comment.end, banner);
     for (const UsageCount& usage : counts) {
         file.write_line("#define " + usage.name + " " + std::to_string(usage.count));
     }
     file.close(true);
-}
-
-void install_output_session(OutputSession* session) {
-    installed_session = session;
-    if (session != nullptr) {
-        set_work_file_cleanup(abandon_installed_session);
-    } else {
-        set_work_file_cleanup({});
-    }
-}
-
-bool has_output_session() { return installed_session != nullptr; }
-
-OutputSession& output_session() {
-    if (installed_session == nullptr) {
-        report_internal(msg::ERRINTFCT, std::string_view("output_session"));
-    }
-    return *installed_session;
-}
-
-SkipFlags& skip_flags() { return output_session().skip_flags(); }
-bool output_enabled() { return output_session().skip_flags().output_enabled(); }
-
-void write_line(std::string_view text) { output_session().output().write_line(text); }
-void write_folded(std::string_view text, FoldMode mode) {
-    output_session().output().write_folded(text, mode);
-}
-void write_folded_test_level(std::string_view text, FoldMode mode) {
-    output_session().output().write_folded_test_level(text, mode);
-}
-void mark_element_head() { output_session().output().mark_element_head(); }
-
-void write_element_head(std::string_view text, FoldMode mode) {
-    output_session().output().write_element_head(text, mode);
-}
-
-void write_element_close(std::string_view text, FoldMode mode) {
-    output_session().output().write_element_close(text, mode);
-}
-void write_test_close(std::string_view text) { output_session().output().write_test_close(text); }
-void write_loop_head(std::string_view text, FoldMode mode) {
-    output_session().output().write_loop_head(text, mode);
-}
-void write_main_prologue(std::string_view text) {
-    output_session().output().write_main_prologue(text);
-}
-void write_main_epilogue(std::string_view text) {
-    output_session().output().write_main_epilogue(text);
-}
-void write_declaration(std::string_view text, FoldMode mode) {
-    output_session().output().write_declaration(text, mode);
-}
-void open_section(SectionKind kind) { output_session().output().open_section(kind); }
-void flush_section(SectionKind kind) { output_session().output().flush_section(kind); }
-void add_renamed_symbol(std::string_view name) {
-    output_session().output().add_renamed_symbol(name);
-}
-
-LinkRecords& link_records() { return output_session().records(); }
-void write_record(std::string_view text) { output_session().records().write_record(text); }
-int record_number() { return output_session().records().record_number(); }
-
-bool file_action(ControlledFile type, FileAction action, std::string_view path) {
-    return output_session().controlled_files().file_action(type, action, path);
-}
-bool read_controlled_line(ControlledFile type, std::string& line) {
-    return output_session().controlled_files().read_controlled_line(type, line);
 }
 
 }  // namespace vx

@@ -1,15 +1,14 @@
 // The output session of one run: the skip flags, the output machinery, the
 // link records, the report description and the controlled files, created
-// together by the driver and reachable by the statement handlers and the
-// generators through the installed session.
+// together by the compile driver and handed to the statement handlers and
+// the generators.
 //
 // The driver fills OutputSettings from its settings and derived names,
-// builds the session, installs it, and then:
+// builds the session with the run's reporter, and then:
 //
 //   session.start_outputs();      // outputs created, header records written
 //   ... include scan, reading and dispatching of the script, main ...
-//   session.finish_outputs(error_count() > 0, usage_counts);   // closing
-//   install_output_session(nullptr);
+//   session.finish_outputs(reporter.error_count() > 0, usage_counts);
 //
 // start_outputs creates, in this order, the generated file and the
 // declarations file with the banner of the tested language, the link record
@@ -27,8 +26,8 @@
 // header is created with a C comment banner and one "#define" line per
 // usage count.
 //
-// Installing a session also installs its cleanup for fatal and internal
-// ends: the work files and their prefix reservation are closed and deleted,
+// While the session lives, its reporter runs its cleanup before a fatal or
+// internal end: the work files and their prefix reservation are closed and deleted,
 // and so is every output still open, since an output cut short by a fatal
 // error is not a usable result (a build tool comparing dates would take a
 // half-written harness for an up-to-date one).
@@ -48,6 +47,8 @@
 #include <vector>
 
 namespace vx {
+
+class Reporter;
 
 // Everything the file side of a run needs, filled by the driver.
 struct OutputSettings {
@@ -101,7 +102,10 @@ FoldMode fold_mode_for(int tested_language);
 
 class OutputSession {
 public:
-    explicit OutputSession(OutputSettings settings);
+    // While the session lives, a run that stops early (fatal or internal
+    // report, crash, signal) abandons it first: its work files and
+    // outputs are deleted.
+    OutputSession(OutputSettings settings, Reporter& reporter);
     ~OutputSession();
     OutputSession(const OutputSession&) = delete;
     OutputSession& operator=(const OutputSession&) = delete;
@@ -114,6 +118,36 @@ public:
     LinkRecords& records() { return records_; }
     ReportDescription& report_description() { return description_; }
     ControlledFiles& controlled_files() { return controlled_; }
+    Reporter& reporter() { return reporter_; }
+
+    // The generators' short ways to the parts above.
+    bool output_enabled() const { return flags_.output_enabled(); }
+    void write_line(std::string_view text) { output_.write_line(text); }
+    void write_folded(std::string_view text, FoldMode mode) { output_.write_folded(text, mode); }
+    void write_folded_test_level(std::string_view text, FoldMode mode) {
+        output_.write_folded_test_level(text, mode);
+    }
+    void write_element_close(std::string_view text, FoldMode mode) {
+        output_.write_element_close(text, mode);
+    }
+    void mark_element_head() { output_.mark_element_head(); }
+    void write_element_head(std::string_view text, FoldMode mode) {
+        output_.write_element_head(text, mode);
+    }
+    void write_test_close(std::string_view text) { output_.write_test_close(text); }
+    void write_loop_head(std::string_view text, FoldMode mode) {
+        output_.write_loop_head(text, mode);
+    }
+    void write_main_prologue(std::string_view text) { output_.write_main_prologue(text); }
+    void write_main_epilogue(std::string_view text) { output_.write_main_epilogue(text); }
+    void write_declaration(std::string_view text, FoldMode mode) {
+        output_.write_declaration(text, mode);
+    }
+    void open_section(SectionKind kind) { output_.open_section(kind); }
+    void flush_section(SectionKind kind) { output_.flush_section(kind); }
+    void add_renamed_symbol(std::string_view name) { output_.add_renamed_symbol(name); }
+    void write_record(std::string_view text) { records_.write_record(text); }
+    int record_number() { return records_.record_number(); }
 
     // Creates the outputs and writes the header records. The
     // work file prefix is made at the first opening of the main script
@@ -132,6 +166,7 @@ private:
     void create_with_banner(OutputFile& destination, const std::string& path,
                             CommentDelimiters delimiters);
 
+    Reporter& reporter_;
     OutputSettings settings_;
     SkipFlags flags_;
     OutputMachinery output_;
@@ -150,37 +185,8 @@ private:
 std::vector<UsageCount> merged_usage_counts(const std::vector<UsageCount>& usage_counts,
                                             std::string_view existing_text);
 
-void create_config_header(const std::string& path, const std::vector<UsageCount>& usage_counts,
-                          std::string_view log_path, const BannerText& banner);
-
-// The process-wide session. Installing one also installs its cleanup for
-// fatal and internal ends; installing nullptr removes both.
-void install_output_session(OutputSession* session);
-bool has_output_session();
-OutputSession& output_session();  // internal error when none is installed
-
-// The operations of the installed session, for the statement handlers and
-// the generators.
-SkipFlags& skip_flags();
-bool output_enabled();
-void write_line(std::string_view text);
-void write_folded(std::string_view text, FoldMode mode);
-void write_folded_test_level(std::string_view text, FoldMode mode);
-void write_element_close(std::string_view text, FoldMode mode);
-void mark_element_head();
-void write_element_head(std::string_view text, FoldMode mode);
-void write_test_close(std::string_view text);
-void write_loop_head(std::string_view text, FoldMode mode);
-void write_main_prologue(std::string_view text);
-void write_main_epilogue(std::string_view text);
-void write_declaration(std::string_view text, FoldMode mode);
-void open_section(SectionKind kind);
-void flush_section(SectionKind kind);
-void add_renamed_symbol(std::string_view name);
-LinkRecords& link_records();
-void write_record(std::string_view text);
-int record_number();
-bool file_action(ControlledFile type, FileAction action, std::string_view path);
-bool read_controlled_line(ControlledFile type, std::string& line);
+void create_config_header(Reporter& reporter, const std::string& path,
+                          const std::vector<UsageCount>& usage_counts, std::string_view log_path,
+                          const BannerText& banner);
 
 }  // namespace vx

@@ -30,23 +30,23 @@ protected:
 
     // The part of a run between the opening and the closing of the outputs:
     // one service with one test and one element, and INITIALIZATION text.
-    static void generate_a_little() {
-        open_section(SectionKind::main_prologue);
-        write_main_prologue("init();");
-        LinkRecords& records = link_records();
+    static void generate_a_little(OutputSession& session) {
+        session.open_section(SectionKind::main_prologue);
+        session.write_main_prologue("init();");
+        LinkRecords& records = session.records();
         records.begin_service("add", 3);
         records.begin_test("t1", 4);
-        write_line("void SRV1_ADD (void) { ");
+        session.write_line("void SRV1_ADD (void) { ");
         records.write_service_header();
-        open_section(SectionKind::test_pair);
+        session.open_section(SectionKind::test_pair);
         records.write_test_header();
-        write_line("DCL_TST_C(2, \"t1\");");
-        open_section(SectionKind::element_pair);
+        session.write_line("DCL_TST_C(2, \"t1\");");
+        session.open_section(SectionKind::element_pair);
         records.write_element(5, 1);
-        write_line("r = add(1, 2);");
-        write_element_close("EDV_INTEGER_C(r);", FoldMode::c);
-        write_declaration("int r;", FoldMode::c);
-        add_renamed_symbol("add");
+        session.write_line("r = add(1, 2);");
+        session.write_element_close("EDV_INTEGER_C(r);", FoldMode::c);
+        session.write_declaration("int r;", FoldMode::c);
+        session.add_renamed_symbol("add");
     }
 };
 
@@ -56,10 +56,9 @@ TEST_F(OutputSessionTest, StartWritesBannersHeaderRecordsAndTheLog) {
     s.report_description_path = "r.tsf";
     s.report_path = "/w/r.xrd";
     s.report_name = "r.xrd";
-    OutputSession session(s);
-    install_output_session(&session);
+    OutputSession session(s, reporter());
     session.start_outputs();
-    generate_a_little();
+    generate_a_little(session);
     session.finish_outputs(false, {{"ZQZQUSE_EDV_INTEGER_C", 1}, {"ZQZQUSE_RUPT ", 0}});
 
     Lines generated = read_lines("t.c");
@@ -99,10 +98,9 @@ TEST_F(OutputSessionTest, RunWithErrorsLeavesNoOutput) {
     s.const_path = "k.c";
     s.report_description_path = "r.tsf";
     s.rename_path = "stubs.opt";
-    OutputSession session(s);
-    install_output_session(&session);
+    OutputSession session(s, reporter());
     session.start_outputs();
-    generate_a_little();
+    generate_a_little(session);
     session.finish_outputs(true, {{"ZQZQUSE_RUPT ", 0}});
     for (const char* name : {"t.c", "t.ic", "t.tdc", "k.c", "r.tsf", "stubs.opt", "vexor_cfg.h"}) {
         EXPECT_FALSE(exists(name)) << name;
@@ -111,12 +109,12 @@ TEST_F(OutputSessionTest, RunWithErrorsLeavesNoOutput) {
 }
 
 TEST_F(OutputSessionTest, FatalEndRemovesWorkFilesAndUnfinishedOutputs) {
-    OutputSession session(settings());
-    install_output_session(&session);
+    OutputSession session(settings(), reporter());
     session.start_outputs();
-    generate_a_little();
+    generate_a_little(session);
     ASSERT_FALSE(work_files_left().empty());
-    auto [status, err] = expect_end([] { report_fatal(msg::IMPOUVFIC, std::string_view("x.h")); });
+    auto [status, err] =
+        expect_end([&] { reporter().fatal(msg::IMPOUVFIC, std::string_view("x.h")); });
     EXPECT_EQ(status, 7);
     EXPECT_EQ(work_files_left(), Lines{});
     EXPECT_FALSE(exists("t.c"));
@@ -127,13 +125,12 @@ TEST_F(OutputSessionTest, FatalEndOfTheProcessLeavesNoWorkFile) {
     EXPECT_EXIT(
         {
             set_process_ending({});
-            OutputSession session(settings());
-            install_output_session(&session);
+            OutputSession session(settings(), reporter());
             session.start_outputs();
-            generate_a_little();
+            generate_a_little(session);
             // A second element pair while one is open is a programming
             // error: an internal end.
-            open_section(SectionKind::element_pair);
+            session.open_section(SectionKind::element_pair);
         },
         ::testing::ExitedWithCode(9), "ERRINTFCT");
     EXPECT_EQ(work_files_left(), Lines{});
@@ -142,12 +139,11 @@ TEST_F(OutputSessionTest, FatalEndOfTheProcessLeavesNoWorkFile) {
     EXPECT_EXIT(
         {
             set_process_ending({});
-            OutputSession session(settings());
-            install_output_session(&session);
+            OutputSession session(settings(), reporter());
             session.start_outputs();
-            generate_a_little();
+            generate_a_little(session);
             // The summary at the end of execution also removes them.
-            end_of_execution();
+            reporter().end_of_execution();
         },
         ::testing::ExitedWithCode(0), "");
     EXPECT_EQ(work_files_left(), Lines{});
@@ -156,8 +152,7 @@ TEST_F(OutputSessionTest, FatalEndOfTheProcessLeavesNoWorkFile) {
 TEST_F(OutputSessionTest, UnwritableOutputIsFatalBeforeAnythingIsLeft) {
     OutputSettings s = settings();
     s.link_record_path = "missing/dir/t.tdc";
-    OutputSession session(s);
-    install_output_session(&session);
+    OutputSession session(s, reporter());
     auto [status, err] = expect_end([&] { session.start_outputs(); });
     EXPECT_EQ(status, 7);
     EXPECT_NE(err.find("Harnex-F-IMPOUVFIC"), std::string::npos) << err;
@@ -166,17 +161,10 @@ TEST_F(OutputSessionTest, UnwritableOutputIsFatalBeforeAnythingIsLeft) {
     EXPECT_FALSE(exists("t.ic"));
 }
 
-TEST_F(OutputSessionTest, OperationsWithoutSessionAreInternalErrors) {
-    auto [status, err] = expect_end([] { write_line("nowhere"); });
-    EXPECT_EQ(status, 9);
-    EXPECT_NE(err.find("output_session"), std::string::npos) << err;
-}
-
 TEST_F(OutputSessionTest, SuppressedBannerLinesFollowTheSettings) {
     OutputSettings quiet = settings();
     quiet.suppress_banner_lines = true;
-    OutputSession session(quiet);
-    install_output_session(&session);
+    OutputSession session(quiet, reporter());
     session.start_outputs();
     session.finish_outputs(false);
     Lines generated = read_lines("t.c");

@@ -60,7 +60,6 @@ int main(int argc, char** argv) {
     vx::MessageCatalogue catalogue;
     catalogue.register_all();
     vx::Reporter reporter(catalogue);
-    vx::install_reporter(&reporter);
 
     vx::CAnalysisStart start;
     if (const char* target = std::getenv("VXLTGT"); target != nullptr) {
@@ -99,13 +98,14 @@ int main(int argc, char** argv) {
         return 2;
     }
 
-    vx::CAnalysis analysis;
+    vx::CAnalysis analysis(reporter);
     analysis.start(start);
     std::string output;
     if (script) {
         std::string text;
-        if (!vx::read_whole_file(file, text)) {
-            vx::report_fatal(vx::msg::IMPOUVFIC, file);
+        vx::InputRefusal refusal;
+        if (!vx::read_whole_file(file, text, &refusal)) {
+            reporter.fatal(refusal.code.value_or(vx::msg::IMPOUVFIC), refusal.argument);
         }
         output = analysis.preprocess(script_native_text(text), file, 0);
     } else {

@@ -42,11 +42,10 @@ std::string joined(const std::vector<std::string>& items) {
 
 // The command-line stages of a run, a few settings on standard output, then
 // whatever the test adds while the run's reporter is still in place.
-void start_run(std::vector<std::string> arguments, const std::function<void()>& after) {
+void start_run(std::vector<std::string> arguments, const std::function<void(Reporter&)>& after) {
     MessageCatalogue catalogue;
     catalogue.register_all();
     Reporter reporter(catalogue);
-    install_reporter(&reporter);
 
     arguments.insert(arguments.begin(), "vexorprepro");
     std::vector<char*> argv;
@@ -56,9 +55,9 @@ void start_run(std::vector<std::string> arguments, const std::function<void()>& 
     argv.push_back(nullptr);
 
     CompilerSettings settings =
-        analyse_command_line(static_cast<int>(arguments.size()), argv.data());
+        analyse_command_line(reporter, static_cast<int>(arguments.size()), argv.data());
     OutputNames names = derive_output_names(settings);
-    open_listing(settings, names, run_date);
+    open_listing(reporter, settings, names, run_date);
 
     std::printf("echo=%s\n", settings.command_echo.c_str());
     std::printf("details=%s\n", names.details_file.c_str());
@@ -68,10 +67,9 @@ void start_run(std::vector<std::string> arguments, const std::function<void()>& 
     std::printf("operations=%s\n", joined(settings.operation_list.names).c_str());
     std::fflush(stdout);
     if (after) {
-        after();
+        after(reporter);
     }
     reporter.close_details_file();
-    install_reporter(nullptr);
 }
 
 class CommandLineRun : public ::testing::Test {
@@ -82,7 +80,7 @@ protected:
     // the variables that change names and defaults.
     ChildResult run(std::vector<std::string> arguments,
                     std::vector<std::pair<const char*, const char*>> environment = {},
-                    std::function<void()> after = {}) {
+                    std::function<void(Reporter&)> after = {}) {
         return run_in_child([&] {
             if (::chdir(scratch.path().c_str()) != 0) {
                 std::_Exit(99);
@@ -176,9 +174,9 @@ TEST_F(CommandLineRun, DetailsExtensionFromTheEnvironment) {
 }
 
 TEST_F(CommandLineRun, TraceLevelsAndDisplayLimits) {
-    ChildResult result = run({"s.ptu", "t.c", "-XT=2", "-E=1"}, {}, [] {
-        report_error(msg::SYNTAXERO);
-        report_error(msg::CHARINVAL);
+    ChildResult result = run({"s.ptu", "t.c", "-XT=2", "-E=1"}, {}, [](Reporter& reporter) {
+        reporter.error(msg::SYNTAXERO);
+        reporter.error(msg::CHARINVAL);
     });
     EXPECT_EQ(result.out.rfind("active trace 2\n", 0), 0u) << result.out;
     EXPECT_NE(result.err.find("Harnex-E-SYNTAXERO"), std::string::npos);

@@ -466,7 +466,7 @@ std::string const_file_name(std::string value, const char* extension) {
     return value;
 }
 
-const LanguageRow& select_language(const Options& options) {
+const LanguageRow& select_language(Reporter& reporter, const Options& options) {
     std::string given = options.text(Opt::LANGUAGE);
     std::string key = upper_case(given);
     for (const LanguageRow& row : language_table) {
@@ -480,7 +480,7 @@ const LanguageRow& select_language(const Options& options) {
     if (starts_with(key, "C")) {
         return language_table[language_c_row];
     }
-    report_fatal(msg::LANGINCON, given);
+    reporter.fatal(msg::LANGINCON, given);
 }
 
 // How the values of one list option are stored: in which list, and in
@@ -513,7 +513,8 @@ constexpr ListOption list_options[] = {
 
 // Adds a value to the list an option feeds, with the checks of that list.
 // False when the value is refused.
-bool add_list_value(CompilerSettings& settings, const ListOption& option, std::string value) {
+bool add_list_value(Reporter& reporter, CompilerSettings& settings, const ListOption& option,
+                    std::string value) {
     switch (option.kind) {
         case ListKind::selection: {
             SelectionList& list = settings.*option.selection;
@@ -523,7 +524,7 @@ bool add_list_value(CompilerSettings& settings, const ListOption& option, std::s
         }
         case ListKind::include:
             if (!is_directory(value)) {
-                report_warning(msg::INCLTYPER, value);
+                reporter.warning(msg::INCLTYPER, value);
                 return false;
             }
             settings.include_dirs.push_back(std::move(value));
@@ -550,7 +551,7 @@ bool add_list_value(CompilerSettings& settings, const ListOption& option, std::s
 
 // The lists of the selection, include and define options, each giving its
 // piece of the command echo.
-std::string read_lists(const Options& options, CompilerSettings& settings) {
+std::string read_lists(Reporter& reporter, const Options& options, CompilerSettings& settings) {
     std::string echo;
     for (const ListOption& list : list_options) {
         const auto& values = options.values(list.option);
@@ -573,7 +574,7 @@ std::string read_lists(const Options& options, CompilerSettings& settings) {
                 value = upper_case(std::move(value));
             }
             std::string shown = value;
-            if (!add_list_value(settings, list, std::move(value))) {
+            if (!add_list_value(reporter, settings, list, std::move(value))) {
                 continue;
             }
             std::size_t added = shown.size() + (first_in_piece ? 0 : 1);
@@ -595,13 +596,13 @@ std::string read_lists(const Options& options, CompilerSettings& settings) {
     return echo;
 }
 
-void apply_restrictions(CompilerSettings& settings) {
+void apply_restrictions(Reporter& reporter, CompilerSettings& settings) {
     auto& flags = settings.restrictions;
     auto kr = static_cast<std::size_t>(Restriction::kr);
     auto ansi = static_cast<std::size_t>(Restriction::ansi);
     if (flags[kr] && flags[ansi]) {
         flags[kr] = false;
-        report_warning(
+        reporter.warning(
             msg::CMDERREUR,
             translate("Warning Parameter", "improper RESTR=KR option",
                       "Used as a parameter for 'CMDERREUR' warning; RESTR=KR must not be "
@@ -624,7 +625,7 @@ void append_item(std::string& echo, const char* name, std::string_view value = {
 
 const CommandDescription& compiler_command() { return description; }
 
-CompilerSettings settings_from_analysis(const CommandAnalysis& analysis) {
+CompilerSettings settings_from_analysis(Reporter& reporter, const CommandAnalysis& analysis) {
     CompilerSettings s;
     Options options(analysis);
 
@@ -632,7 +633,7 @@ CompilerSettings settings_from_analysis(const CommandAnalysis& analysis) {
     s.generated_path = parameter_text(analysis, 2);
     s.link_record_dir = strip_quotes(parameter_text(analysis, 3));
 
-    const LanguageRow& language = select_language(options);
+    const LanguageRow& language = select_language(reporter, options);
     s.language_name = language.name;
     s.tested_language = language.tested_language;
     s.language_variant = language.variant;
@@ -646,7 +647,7 @@ CompilerSettings settings_from_analysis(const CommandAnalysis& analysis) {
 
     if (options.has_value(Opt::CLASS)) {
         s.class_name = options.text(Opt::CLASS);
-        report_warning(msg::OPCLASSIMP);
+        reporter.warning(msg::OPCLASSIMP);
     }
 
     bool dbms_given = options.has_value(Opt::DBMS);
@@ -654,7 +655,7 @@ CompilerSettings settings_from_analysis(const CommandAnalysis& analysis) {
         s.dbms_name = lower_case(options.text(Opt::DBMS));
     }
     if (dbms_given && !s.sql_mode) {
-        report_warning(msg::OPSGBDINP);
+        reporter.warning(msg::OPSGBDINP);
     } else {
         const char* helper_dir = std::getenv("VXUDIR");
         s.dbms_helper_path = std::string(helper_dir != nullptr ? helper_dir : default_helper_dir) +
@@ -662,10 +663,10 @@ CompilerSettings settings_from_analysis(const CommandAnalysis& analysis) {
     }
 
     if (options.positive(Opt::LEARN)) {
-        report_warning(msg::OPTOBSOLET, "LEARN"sv);
+        reporter.warning(msg::OPTOBSOLET, "LEARN"sv);
     }
     if (options.has_value(Opt::DATA)) {
-        report_warning(msg::OPTOBSOLET, "DATA"sv);
+        reporter.warning(msg::OPTOBSOLET, "DATA"sv);
     }
 
     s.const_given = options.has_value(Opt::CONST);
@@ -690,7 +691,7 @@ CompilerSettings settings_from_analysis(const CommandAnalysis& analysis) {
     s.compress = options.positive(Opt::COMPRESS);
     s.expand = options.positive(Opt::EXPAND);
     if (s.compress && s.expand) {
-        report_warning(msg::OPINCOMPA, "COMPRESS, EXPEND"sv);
+        reporter.warning(msg::OPINCOMPA, "COMPRESS, EXPEND"sv);
     }
 
     bool analysed_c = s.c_analysis() && (s.tested_language == tested_language_c ||
@@ -701,18 +702,18 @@ CompilerSettings settings_from_analysis(const CommandAnalysis& analysis) {
         s.std_define_file = std::string(target) + std_define_in_target;
     }
     if (!s.std_define_file.empty() && !analysed_c) {
-        report_warning(msg::OPTCETCPP, "STD_DEFINE"sv);
+        reporter.warning(msg::OPTCETCPP, "STD_DEFINE"sv);
         s.std_define_file.clear();
     }
 
     s.rename_file = options.text(Opt::RENAME);
     if (!s.rename_file.empty() && (!s.c_analysis() || s.tested_language != tested_language_c)) {
-        report_warning(msg::OPTCETANA, "RENAME"sv);
+        reporter.warning(msg::OPTCETANA, "RENAME"sv);
         s.rename_file.clear();
     }
     s.symbtab_file = options.text(Opt::SYMBTAB);
     if (!s.symbtab_file.empty() && !s.c_analysis()) {
-        report_warning(msg::OPTIONANA, "SYMBTAB"sv);
+        reporter.warning(msg::OPTIONANA, "SYMBTAB"sv);
         s.symbtab_file.clear();
     }
 
@@ -724,7 +725,7 @@ CompilerSettings settings_from_analysis(const CommandAnalysis& analysis) {
             continue;
         }
         if (!s.c_analysis()) {
-            report_warning(msg::OPTIONANA, std::string_view(Options::name(option)));
+            reporter.warning(msg::OPTIONANA, std::string_view(Options::name(option)));
         } else if (option == Opt::ADALINK) {
             s.adalink_file = options.text(option);
         } else {
@@ -732,8 +733,8 @@ CompilerSettings settings_from_analysis(const CommandAnalysis& analysis) {
         }
     }
 
-    std::string list_echo = read_lists(options, s);
-    apply_restrictions(s);
+    std::string list_echo = read_lists(reporter, options, s);
+    apply_restrictions(reporter, s);
 
     std::string syscomp_echo;
     if (options.has_value(Opt::SYSCOMP)) {
@@ -819,16 +820,16 @@ CompilerSettings settings_from_analysis(const CommandAnalysis& analysis) {
     return s;
 }
 
-CompilerSettings analyse_command_line(int argc, char** argv) {
+CompilerSettings analyse_command_line(Reporter& reporter, int argc, char** argv) {
     CommandAnalysis analysis(compiler_command());
     std::vector<std::string> arguments;
     if (analysis.expand_arguments(argc, argv, arguments) != 0 ||
         analysis.analyse_arguments(arguments) != 0) {
-        report_fatal(msg::CMDFATALE);
+        reporter.fatal(msg::CMDFATALE);
     }
-    CompilerSettings settings = settings_from_analysis(analysis);
-    reporter().set_error_limit(settings.error_limit);
-    reporter().set_warning_limit(settings.warning_limit);
+    CompilerSettings settings = settings_from_analysis(reporter, analysis);
+    reporter.set_error_limit(settings.error_limit);
+    reporter.set_warning_limit(settings.warning_limit);
     return settings;
 }
 

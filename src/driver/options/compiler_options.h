@@ -22,6 +22,8 @@
 
 namespace vx {
 
+class Reporter;
+
 // The restriction flags of -RESTRICTION, in the order of the settings.
 enum class Restriction { noexcep, noimage, kr, ansi, nosqlsav, separ, noalloc, nopos, ada83 };
 inline constexpr std::size_t restriction_count = 9;
@@ -111,13 +113,13 @@ const CommandDescription& compiler_command();
 
 // The whole command-line step of a run: expansion, analysis, settings,
 // warnings, the "active trace" lines of -XT on standard output, and the
-// display limits of -E and -W handed to the installed reporter. A refused
+// display limits of -E and -W handed to the reporter. A refused
 // command line ends the run with the analyser's message and CMDFATALE
 // (status 7); an unknown language with LANGINCON.
-CompilerSettings analyse_command_line(int argc, char** argv);
+CompilerSettings analyse_command_line(Reporter& reporter, int argc, char** argv);
 
 // The settings from an analysis that succeeded (everything above after the
 // analyser's own work, without the hand-over of the display limits).
-CompilerSettings settings_from_analysis(const CommandAnalysis& analysis);
+CompilerSettings settings_from_analysis(Reporter& reporter, const CommandAnalysis& analysis);
 
 }  // namespace vx

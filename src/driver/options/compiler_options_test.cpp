@@ -50,11 +50,7 @@ protected:
     std::string err;
     std::string out;
 
-    void SetUp() override {
-        catalogue.register_all();
-        install_reporter(&reporter);
-    }
-    void TearDown() override { install_reporter(nullptr); }
+    void SetUp() override { catalogue.register_all(); }
 
     CompilerSettings settings(std::vector<std::string> options,
                               std::vector<std::string> positional = {"s.ptu", "t.c"}) {
@@ -69,7 +65,7 @@ protected:
             return {};
         }
         ::testing::internal::CaptureStdout();
-        CompilerSettings result = settings_from_analysis(analysis);
+        CompilerSettings result = settings_from_analysis(reporter, analysis);
         out = ::testing::internal::GetCapturedStdout();
         err = ::testing::internal::GetCapturedStderr();
         return result;
@@ -120,7 +116,7 @@ TEST_F(Settings, LanguageSelection) {
 TEST_F(Settings, UnknownLanguageEndsTheRun) {
     CommandAnalysis analysis(compiler_command());
     ASSERT_EQ(analysis.analyse_arguments({"vexorprepro", "s.ptu", "t.c", "-LANGUAGE=ADA"}), 0);
-    EXPECT_EXIT(settings_from_analysis(analysis), ::testing::ExitedWithCode(exit_fatal),
+    EXPECT_EXIT(settings_from_analysis(reporter, analysis), ::testing::ExitedWithCode(exit_fatal),
                 "^Harnex-F-LANGINCON,.*ADA");
 }
 

@@ -104,17 +104,18 @@ Dispatcher::Handler Dispatcher::handler_for(KeywordCode code) {
     return nullptr;
 }
 
-Dispatcher::Dispatcher(const ScriptOptions& options, ScriptLanguage& language,
+Dispatcher::Dispatcher(Reporter& reporter, const ScriptOptions& options, ScriptLanguage& language,
                        OutputSession& session, HarnessHooks& hooks, NativeAnalysis& native,
                        ScriptReader& reader)
-    : options_(options),
+    : reporter_(reporter),
+      options_(options),
       language_(language),
       session_(session),
       skip_flags_(session.skip_flags()),
       hooks_(hooks),
       native_(native),
       reader_(reader),
-      variables_(options, native, &constants_),
+      variables_(reporter, options, native, &constants_),
       environments_(options.case_insensitive_names()) {}
 
 std::string_view Dispatcher::name(KeywordName keyword) const {
@@ -122,7 +123,7 @@ std::string_view Dispatcher::name(KeywordName keyword) const {
 }
 
 bool Dispatcher::keyword_accepted(KeywordLanguage language) {
-    return language_.switch_script_language(static_cast<int>(language)) != 0;
+    return language_.switch_script_language(static_cast<int>(language), reporter_) != 0;
 }
 
 bool Dispatcher::output_enabled() const { return skip_flags_.output_enabled(); }
@@ -151,18 +152,18 @@ void Dispatcher::dispatch_statement(std::string_view text) {
 
     statement.row = find_keyword(statement.keyword);
     if (statement.row == nullptr || !keyword_accepted(statement.row->language)) {
-        report_warning(msg::STXMETAIN, text);
+        reporter_.warning(msg::STXMETAIN, text);
         return;
     }
 
     if (statement.argument.empty()) {
         if (statement.row->argument_required) {
-            report_error(msg::STXVALEXP, text);
+            reporter_.error(msg::STXVALEXP, text);
         } else if (statement.row->argument_expected) {
-            report_warning(msg::STXVALEXP, text);
+            reporter_.warning(msg::STXVALEXP, text);
         }
     } else if (statement.row->code != KeywordCode::comment && statement.argument.back() == ';') {
-        report_warning(msg::LIGNERRON, text);
+        reporter_.warning(msg::LIGNERRON, text);
     }
 
     hand_over_native_text();
@@ -176,7 +177,7 @@ void Dispatcher::dispatch_statement(std::string_view text) {
         named_text = without_control_characters(text);
         statement.argument = without_control_characters(statement.argument);
         statement.text = named_text;
-        report_error(msg::CARCTLNOM, statement.argument);
+        reporter_.error(msg::CARCTLNOM, statement.argument);
     }
 
     // Values reach the harness through the preprocessor: their literals
@@ -190,7 +191,7 @@ void Dispatcher::dispatch_statement(std::string_view text) {
 
     Handler handler = handler_for(statement.row->code);
     if (handler == nullptr) {
-        report_warning(msg::STXMETAIN, text);
+        reporter_.warning(msg::STXMETAIN, text);
         return;
     }
     (this->*handler)(statement);
@@ -237,7 +238,7 @@ NativeDestination Dispatcher::native_destination() const {
 }
 
 void Dispatcher::native_comment(std::string_view line) {
-    if (output_enabled()) {
+    if (session_.output_enabled()) {
         session_.records().write_comment(line);
     }
 }
@@ -249,15 +250,15 @@ void Dispatcher::end_of_script() {
     // them, so the harness would be cut short: an error, and no harness.
     if (!state_.if_stack.empty()) {
         if (flags().test(SkipFlag::false_condition)) {
-            report_error(msg::SINONFERM, "");
+            reporter_.error(msg::SINONFERM, "");
         } else {
-            report_warning(msg::SINONFERM, "");
+            reporter_.warning(msg::SINONFERM, "");
         }
         flags().set(SkipFlag::false_condition, state_.if_stack.front().enclosing_skipped);
         state_.if_stack.clear();
     }
     if (state_.service.open) {
-        report_warning(msg::MOTCLEABS, name(KeywordName::end_service));
+        reporter_.warning(msg::MOTCLEABS, name(KeywordName::end_service));
         end_service_action();
     }
     close_environment_and_define();

@@ -40,12 +40,14 @@
 namespace vx {
 
 class OutputSession;
+class Reporter;
 class ScriptLanguage;
 
 class Dispatcher final : public ReaderClient {
 public:
-    Dispatcher(const ScriptOptions& options, ScriptLanguage& language, OutputSession& session,
-               HarnessHooks& hooks, NativeAnalysis& native, ScriptReader& reader);
+    Dispatcher(Reporter& reporter, const ScriptOptions& options, ScriptLanguage& language,
+               OutputSession& session, HarnessHooks& hooks, NativeAnalysis& native,
+               ScriptReader& reader);
     Dispatcher(const Dispatcher&) = delete;
     Dispatcher& operator=(const Dispatcher&) = delete;
 
@@ -180,6 +182,7 @@ private:
     void handle_sequence(const Statement& s);
     void handle_requirement(const Statement& s);
 
+    Reporter& reporter_;
     const ScriptOptions& options_;
     ScriptLanguage& language_;
     OutputSession& session_;

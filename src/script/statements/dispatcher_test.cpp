@@ -676,6 +676,18 @@ TEST_F(DispatcherTest, ConstantsWithoutAnalysisAreScriptValues) {
         lines.end());
 }
 
+TEST_F(DispatcherTest, AListWhoseBracketsDoNotBalanceIsRefusedAtItsLine) {
+    run_body("CONST N = 4\nCONST U = [1, (2, 3]\nCONST V = [1, 2)]\n");
+    const ScriptConstants& table = front_end_->dispatcher().constants();
+    EXPECT_NE(table.find("N"), nullptr);
+    EXPECT_EQ(table.find("U"), nullptr);
+    EXPECT_EQ(table.find("V"), nullptr);
+    std::vector<std::string> all = codes();
+    EXPECT_EQ(std::count(all.begin(), all.end(), "E-ERRPARENT"), 2) << testing::PrintToString(all);
+    EXPECT_EQ(first("ERRPARENT").line, 4);  // after HEADER and BEGIN
+    EXPECT_NE(first("ERRPARENT").body.find("(2, 3"), std::string::npos) << first("ERRPARENT").body;
+}
+
 TEST_F(DispatcherTest, ConstantNamesFollowTheCaseOfTheTestedLanguage) {
     options_.tested_language = 1;  // Pascal
     run_body(

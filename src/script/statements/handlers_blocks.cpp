@@ -49,14 +49,14 @@ TestRepetition repetition_of(const LoopClause& loop) {
 
 void Dispatcher::ensure_begin() {
     if (!state_.begin_seen) {
-        report_warning(msg::MOTCLEABS, name(KeywordName::begin));
+        reporter_.warning(msg::MOTCLEABS, name(KeywordName::begin));
         perform_begin();
     }
 }
 
 void Dispatcher::perform_begin() {
     if (!state_.header_seen) {
-        report_error(msg::ENTETEERR, "");
+        reporter_.error(msg::ENTETEERR, "");
     }
     close_environment_and_define();
     state_.begin_seen = true;
@@ -68,7 +68,7 @@ void Dispatcher::perform_begin() {
     }
     if (!options_.data_file.empty()) {
         if (options_.learn_mode && reader_.resolve_include(options_.data_file).empty()) {
-            report_fatal(msg::IMPOUVFIC, options_.data_file);
+            reporter_.fatal(msg::IMPOUVFIC, options_.data_file);
         }
         reader_.push_script(options_.data_file);
     }
@@ -76,14 +76,14 @@ void Dispatcher::perform_begin() {
 
 void Dispatcher::handle_header(const Statement& s) {
     if (state_.header_seen) {
-        report_warning(msg::MOTDOUBLE, name(KeywordName::header));
+        reporter_.warning(msg::MOTDOUBLE, name(KeywordName::header));
         return;
     }
     state_.header_seen = true;
 
     std::vector<std::string> fields = split_header_fields(s.argument, header_field_count);
     if (fields.size() < header_field_count) {
-        report_warning(msg::FORMENTET, s.argument);
+        reporter_.warning(msg::FORMENTET, s.argument);
         fields.resize(header_field_count);
     }
 
@@ -93,14 +93,14 @@ void Dispatcher::handle_header(const Statement& s) {
             const std::string variable = field.substr(1);
             const std::optional<std::string> value = options_.environment.get(variable);
             if (!value) {
-                report_warning(msg::NOLOGIDEF, variable);
+                reporter_.warning(msg::NOLOGIDEF, variable);
                 field.clear();
             } else {
                 field = *value;
             }
         }
     }
-    if (output_enabled()) {
+    if (session_.output_enabled()) {
         session_.records().write_module_header(
             {fields[0], fields[1], fields[2], fields[3], found_version_});
     }
@@ -108,7 +108,7 @@ void Dispatcher::handle_header(const Statement& s) {
 
 void Dispatcher::handle_begin(const Statement&) {
     if (state_.begin_seen) {
-        report_warning(msg::MOTDOUBLE, name(KeywordName::begin));
+        reporter_.warning(msg::MOTDOUBLE, name(KeywordName::begin));
         return;
     }
     perform_begin();
@@ -117,7 +117,7 @@ void Dispatcher::handle_begin(const Statement&) {
 // Headers due at the first element.
 
 void Dispatcher::write_block_headers() {
-    if (!output_enabled()) {
+    if (!session_.output_enabled()) {
         return;
     }
     LinkRecords& records = session_.records();
@@ -143,17 +143,17 @@ void Dispatcher::open_service(std::string_view argument, std::string_view statem
     ensure_begin();
     close_initialization_and_termination();
     if (state_.service.open) {
-        report_warning(msg::MOTCLEABS, name(KeywordName::end_service));
+        reporter_.warning(msg::MOTCLEABS, name(KeywordName::end_service));
         end_service_action();
     }
     close_environment_and_define();
 
     FirstWord words = first_word(argument);
     if (!words.rest.empty()) {
-        report_warning(msg::LIGNERRON, statement);
+        reporter_.warning(msg::LIGNERRON, statement);
     }
     if (!only_name_characters(words.word)) {
-        report_error(msg::CHARINVAL, words.word);
+        reporter_.error(msg::CHARINVAL, words.word);
     }
     std::string service_name = words.word.empty() ? std::string(unknown_service_name) : words.word;
     const std::string script_name = service_name;
@@ -165,7 +165,7 @@ void Dispatcher::open_service(std::string_view argument, std::string_view statem
     const std::string upper_name = upper_copy(service_name);
     if (upper_name != unknown_service_name && state_.used_service_names.count(upper_name) != 0) {
         if (!cut) {
-            report_warning(msg::NOMOPEDBL, service_name);
+            reporter_.warning(msg::NOMOPEDBL, service_name);
         }
         // The first free "_<n>": every number up to the base name's last
         // one is taken already, so the search starts after it.
@@ -191,13 +191,13 @@ void Dispatcher::open_service(std::string_view argument, std::string_view statem
     formats_.clear();
 
     flags().set(SkipFlag::service_excluded, excluded);
-    if (output_enabled()) {
+    if (session_.output_enabled()) {
         state_.generated_service_names.push_back(service_name);
         session_.records().begin_service(script_name, line());
     }
     // The stub service functions precede the first service that is
     // generated, which is not always the first of the script.
-    if (state_.stub_services_due && output_enabled()) {
+    if (state_.stub_services_due && session_.output_enabled()) {
         state_.stub_services_due = false;
         hooks_.emit_stub_services();
     }
@@ -211,16 +211,16 @@ void Dispatcher::handle_service(const Statement& s) { open_service(s.argument, s
 
 void Dispatcher::end_service_action() {
     if (state_.test.open) {
-        report_warning(msg::MOTCLEABS, name(KeywordName::end_test));
+        reporter_.warning(msg::MOTCLEABS, name(KeywordName::end_test));
         end_test_action(true);
     }
     close_environment_and_define();
     ServiceState& service = state_.service;
     if (service.test_count == 0) {
-        report_warning(msg::OPER_VIDE, service.name);
+        reporter_.warning(msg::OPER_VIDE, service.name);
         hooks_.emit_service_banner(service_head());
-    } else if (output_enabled() && service.generated_test_count == 0) {
-        report_info(msg::OPERXVIDE, service.name);
+    } else if (session_.output_enabled() && service.generated_test_count == 0) {
+        reporter_.info(msg::OPERXVIDE, service.name);
     }
     write_block_headers();
     hooks_.emit_service_end(service_head());
@@ -237,7 +237,7 @@ void Dispatcher::end_service_action() {
 
 void Dispatcher::handle_end_service(const Statement&) {
     if (!state_.service.open) {
-        report_warning(msg::MAL_PLACE, name(KeywordName::end_service));
+        reporter_.warning(msg::MAL_PLACE, name(KeywordName::end_service));
         return;
     }
     end_service_action();
@@ -247,11 +247,11 @@ void Dispatcher::handle_end_service(const Statement&) {
 
 void Dispatcher::open_test(std::string_view argument, bool phase) {
     if (!state_.service.open) {
-        report_error(msg::MOTCLEABS, name(KeywordName::service));
+        reporter_.error(msg::MOTCLEABS, name(KeywordName::service));
         open_service(unknown_service_name, unknown_service_name);
     }
     if (state_.test.open) {
-        report_warning(msg::MOTCLEABS, name(KeywordName::end_test));
+        reporter_.warning(msg::MOTCLEABS, name(KeywordName::end_test));
         end_test_action(!phase);
     }
     close_environment_and_define();
@@ -260,7 +260,7 @@ void Dispatcher::open_test(std::string_view argument, bool phase) {
     const bool french = language_.language() != script_language_gb;
     LoopClause loop = split_loop_clause(argument, french ? "BOUCLE" : "LOOP");
     if (loop.found && loop.expression.empty()) {
-        report_warning(msg::INDBOUINC, argument);
+        reporter_.warning(msg::INDBOUINC, argument);
     }
     std::string test_name = loop.name.empty() ? std::string(unknown_test_name) : loop.name;
 
@@ -268,7 +268,7 @@ void Dispatcher::open_test(std::string_view argument, bool phase) {
     if (test_name != unknown_test_name &&
         std::find(service.test_names.begin(), service.test_names.end(), test_name) !=
             service.test_names.end()) {
-        report_warning(msg::NOMTSTDBL, test_name);
+        reporter_.warning(msg::NOMTSTDBL, test_name);
     }
     service.test_names.push_back(test_name);
     state_.all_test_names.push_back(test_name);
@@ -292,7 +292,7 @@ void Dispatcher::open_test(std::string_view argument, bool phase) {
                           (options_.exclude_service_list.given &&
                            options_.exclude_service_list.contains(upper_copy(service.name)));
     flags().set(SkipFlag::test_excluded, excluded);
-    if (output_enabled()) {
+    if (session_.output_enabled()) {
         ++service.generated_test_count;
         session_.records().begin_test(test_name, line(), repetition_of(loop));
     }
@@ -307,19 +307,19 @@ void Dispatcher::handle_test(const Statement& s) { open_test(s.argument, false);
 
 void Dispatcher::end_test_action(bool forget_phase) {
     if (state_.element.open) {
-        report_warning(msg::MOTCLEABS, name(KeywordName::end_element));
+        reporter_.warning(msg::MOTCLEABS, name(KeywordName::end_element));
         end_element_action();
     }
     if (state_.test.family_open) {
-        report_warning(msg::MOTCLEABS, name(KeywordName::end_family));
+        reporter_.warning(msg::MOTCLEABS, name(KeywordName::end_family));
         end_family_action();
     }
     close_environment_and_define();
     if (state_.test.element_count == 0) {
-        report_warning(msg::BLOC_ABST, name(KeywordName::element));
+        reporter_.warning(msg::BLOC_ABST, name(KeywordName::element));
     }
     if (state_.test.variable_statements == 0) {
-        report_warning(msg::TEST_VIDE, state_.test.name);
+        reporter_.warning(msg::TEST_VIDE, state_.test.name);
     }
     write_block_headers();
     hooks_.emit_test_end();
@@ -337,10 +337,10 @@ void Dispatcher::end_test_action(bool forget_phase) {
 void Dispatcher::handle_end_test(const Statement&) {
     if (!state_.test.open) {
         if (state_.service.open) {
-            report_warning(msg::MOTCLEABS, name(KeywordName::test));
-            report_info(msg::MAL_PLACE, name(KeywordName::end_test));
+            reporter_.warning(msg::MOTCLEABS, name(KeywordName::test));
+            reporter_.info(msg::MAL_PLACE, name(KeywordName::end_test));
         } else {
-            report_warning(msg::MAL_PLACE, name(KeywordName::end_test));
+            reporter_.warning(msg::MAL_PLACE, name(KeywordName::end_test));
         }
         return;
     }
@@ -357,7 +357,7 @@ void Dispatcher::handle_next_test(const Statement& s) {
         phase = kept;
         ++phase.counter;
     } else {
-        report_warning(msg::MOTCLEABS, name(KeywordName::test));
+        reporter_.warning(msg::MOTCLEABS, name(KeywordName::test));
         phase.base_name = default_phase_base;
         phase.counter = 1;
     }
@@ -398,27 +398,27 @@ void Dispatcher::apply_family(std::string_view text) {
     state_.test.family_open = true;
     state_.phase.family_text = std::string(text);
     state_.phase.family_recorded = true;
-    if (output_enabled()) {
+    if (session_.output_enabled()) {
         session_.records().begin_family(text);
     }
 }
 
 void Dispatcher::handle_family(const Statement& s) {
     if (!state_.test.open || !state_.test.family_allowed || state_.test.family_given) {
-        report_warning(msg::MAL_PLACE, name(KeywordName::family));
+        reporter_.warning(msg::MAL_PLACE, name(KeywordName::family));
         return;
     }
     close_environment_and_define();
     if (!s.argument.empty() && split_names(s.argument).empty()) {
         // Only separators: the test belongs to no family (an empty
         // argument is reported by the dispatch already).
-        report_warning(msg::NOMFAMVID, s.argument);
+        reporter_.warning(msg::NOMFAMVID, s.argument);
     }
     apply_family(s.argument);
 }
 
 void Dispatcher::end_family_action() {
-    if (output_enabled() && session_.records().family_header_pending()) {
+    if (session_.output_enabled() && session_.records().family_header_pending()) {
         session_.records().write_family_header();
     }
     session_.records().end_family();
@@ -428,7 +428,7 @@ void Dispatcher::end_family_action() {
 void Dispatcher::handle_end_family(const Statement&) {
     close_environment_and_define();
     if (!state_.test.open || state_.element.open || !state_.test.family_open) {
-        report_warning(msg::MAL_PLACE, name(KeywordName::end_family));
+        reporter_.warning(msg::MAL_PLACE, name(KeywordName::end_family));
         return;
     }
     end_family_action();
@@ -438,17 +438,17 @@ void Dispatcher::handle_end_family(const Statement&) {
 
 void Dispatcher::open_element() {
     if (!state_.test.open) {
-        report_error(msg::MOTCLEABS, name(KeywordName::test));
+        reporter_.error(msg::MOTCLEABS, name(KeywordName::test));
         open_test(unknown_test_name, false);
     }
     if (state_.element.open) {
-        report_warning(msg::MOTCLEABS, name(KeywordName::end_element));
+        reporter_.warning(msg::MOTCLEABS, name(KeywordName::end_element));
         end_element_action();
     }
     close_environment_and_define();
     TestState& test = state_.test;
     if (!test.element_opened && !test.family_given) {
-        report_warning(msg::BLOC_ABST, name(KeywordName::family));
+        reporter_.warning(msg::BLOC_ABST, name(KeywordName::family));
     }
     test.element_opened = true;
     test.family_allowed = false;
@@ -464,15 +464,15 @@ void Dispatcher::open_element() {
     // its first lines.
     hooks_.begin_element();
     write_block_headers();
-    if (output_enabled()) {
+    if (session_.output_enabled()) {
         session_.records().write_element(line(), state_.element.ordinal);
     }
     hooks_.emit_element_head(state_.element.ordinal);
 }
 
 void Dispatcher::open_element_implicitly() {
-    if (output_enabled()) {
-        report_warning(msg::MOTCLEABS, name(KeywordName::element));
+    if (session_.output_enabled()) {
+        reporter_.warning(msg::MOTCLEABS, name(KeywordName::element));
     }
     open_element();
 }
@@ -486,7 +486,7 @@ void Dispatcher::handle_element(const Statement& s) {
 // variable the code under test sets to say it went that way; the element
 // expects it set. Any other item is kept as a "D" record for the report.
 void Dispatcher::element_data_items(std::string_view argument) {
-    if (trimmed(argument).empty() || !output_enabled()) {
+    if (trimmed(argument).empty() || !session_.output_enabled()) {
         return;
     }
     std::vector<std::string> seen;
@@ -500,17 +500,17 @@ void Dispatcher::element_data_items(std::string_view argument) {
         }
         const std::string flag_name(trimmed(item.substr(1)));
         if (!is_identifier(flag_name)) {
-            report_error(msg::PARAMENVI, item);
+            reporter_.error(msg::PARAMENVI, item);
             continue;
         }
         if (std::find(seen.begin(), seen.end(), flag_name) != seen.end()) {
-            report_error(msg::DEFMULTIP, flag_name);
+            reporter_.error(msg::DEFMULTIP, flag_name);
             continue;
         }
         seen.push_back(flag_name);
         const std::string flag = "VXLCOV_" + flag_name;
         const std::string declaration = "unsigned char " + flag + ";";
-        write_declaration(declaration, FoldMode::never);
+        session_.write_declaration(declaration, FoldMode::never);
         if (std::find(coverage_flags_.begin(), coverage_flags_.end(), flag) ==
             coverage_flags_.end()) {
             coverage_flags_.push_back(flag);
@@ -577,7 +577,7 @@ void Dispatcher::end_element_action() {
     apply_environments();
     hooks_.generate_element_code();
     if (!state_.element.content && !state_.sequence_mode) {
-        report_warning(msg::ELMT_VIDE, std::to_string(state_.element.ordinal));
+        reporter_.warning(msg::ELMT_VIDE, std::to_string(state_.element.ordinal));
     }
     hooks_.emit_element_end();
     state_.element.open = false;
@@ -589,10 +589,10 @@ void Dispatcher::handle_end_element(const Statement&) {
     close_environment_and_define();
     if (!state_.element.open) {
         if (state_.test.open) {
-            report_warning(msg::MOTCLEABS, name(KeywordName::element));
-            report_info(msg::MAL_PLACE, name(KeywordName::end_element));
+            reporter_.warning(msg::MOTCLEABS, name(KeywordName::element));
+            reporter_.info(msg::MAL_PLACE, name(KeywordName::end_element));
         } else {
-            report_warning(msg::MAL_PLACE, name(KeywordName::end_element));
+            reporter_.warning(msg::MAL_PLACE, name(KeywordName::end_element));
         }
         return;
     }
@@ -607,7 +607,7 @@ void Dispatcher::handle_end(const Statement& s) {
     split_word(s.argument, word, rest);
     const EndKeywordRow* row = find_end_keyword(word);
     if (row == nullptr || !keyword_accepted(row->language)) {
-        report_warning(msg::STXMETAIN, s.text);
+        reporter_.warning(msg::STXMETAIN, s.text);
         return;
     }
     switch (row->block) {
@@ -640,7 +640,7 @@ void Dispatcher::handle_end(const Statement& s) {
             break;
         case EndBlock::define:
             if (!state_.define_structure_open && !state_.define_stub_open) {
-                report_error(msg::MOTCLEABS, name(KeywordName::define));
+                reporter_.error(msg::MOTCLEABS, name(KeywordName::define));
             } else {
                 end_define_action();
             }

@@ -56,7 +56,7 @@ void Dispatcher::handle_if(const Statement& s) {
 void Dispatcher::handle_else(const Statement&) {
     // An ELSE belongs to the innermost open IF, which may have only one.
     if (state_.if_stack.empty() || state_.if_stack.back().else_seen) {
-        report_error(msg::TROPSINON, "");
+        reporter_.error(msg::TROPSINON, "");
         return;
     }
     IfLevel& level = state_.if_stack.back();
@@ -68,7 +68,7 @@ void Dispatcher::handle_else(const Statement&) {
 
 void Dispatcher::handle_end_if(const Statement&) {
     if (state_.if_stack.empty()) {
-        report_warning(msg::TROPFINSI, "");
+        reporter_.warning(msg::TROPFINSI, "");
         return;
     }
     flags().set(SkipFlag::false_condition, state_.if_stack.back().enclosing_skipped);
@@ -77,7 +77,7 @@ void Dispatcher::handle_end_if(const Statement&) {
 
 void Dispatcher::handle_simul(const Statement&) {
     if (state_.simul_open) {
-        report_warning(msg::MOTDOUBLE, name(KeywordName::simul));
+        reporter_.warning(msg::MOTDOUBLE, name(KeywordName::simul));
         return;
     }
     state_.simul_open = true;
@@ -87,11 +87,11 @@ void Dispatcher::handle_simul(const Statement&) {
 
 void Dispatcher::handle_else_simul(const Statement&) {
     if (!state_.simul_open) {
-        report_warning(msg::MOTCLEABS, name(KeywordName::simul));
+        reporter_.warning(msg::MOTCLEABS, name(KeywordName::simul));
         return;
     }
     if (state_.else_simul_seen) {
-        report_warning(msg::MOTDOUBLE, name(KeywordName::else_simul));
+        reporter_.warning(msg::MOTDOUBLE, name(KeywordName::else_simul));
         return;
     }
     state_.else_simul_seen = true;
@@ -100,7 +100,7 @@ void Dispatcher::handle_else_simul(const Statement&) {
 
 void Dispatcher::handle_end_simul(const Statement&) {
     if (!state_.simul_open) {
-        report_warning(msg::MOTCLEABS, name(KeywordName::simul));
+        reporter_.warning(msg::MOTCLEABS, name(KeywordName::simul));
         return;
     }
     state_.simul_open = false;

@@ -26,7 +26,7 @@ namespace vx {
 
 void Dispatcher::end_environment_action() {
     if (!state_.environment.content) {
-        report_warning(msg::BLENVVIDE, state_.environment.name);
+        reporter_.warning(msg::BLENVVIDE, state_.environment.name);
     }
     state_.environment.open = false;
     open_environment_ = nullptr;
@@ -37,7 +37,7 @@ void Dispatcher::end_define_action() {
         state_.define_structure_open = false;
         const ScriptStructure* structure = types_.latest_structure();
         if (structure != nullptr && structure->fields.empty()) {
-            report_warning(msg::BLSTRVIDE, structure->name);
+            reporter_.warning(msg::BLSTRVIDE, structure->name);
         }
     }
     if (state_.define_stub_open) {
@@ -51,22 +51,22 @@ void Dispatcher::end_define_action() {
 
 void Dispatcher::close_environment_and_define() {
     if (state_.environment.open) {
-        report_warning(msg::MOTCLEABS, name(KeywordName::end_environment));
+        reporter_.warning(msg::MOTCLEABS, name(KeywordName::end_environment));
         end_environment_action();
     }
     if (state_.define_structure_open || state_.define_stub_open) {
-        report_warning(msg::MOTCLEABS, name(KeywordName::end_define));
+        reporter_.warning(msg::MOTCLEABS, name(KeywordName::end_define));
         end_define_action();
     }
 }
 
 void Dispatcher::close_initialization_and_termination() {
     if (state_.initialization_open) {
-        report_warning(msg::MOTCLEABS, name(KeywordName::end_initialization));
+        reporter_.warning(msg::MOTCLEABS, name(KeywordName::end_initialization));
         end_initialization();
     }
     if (state_.termination_open) {
-        report_warning(msg::MOTCLEABS, name(KeywordName::end_termination));
+        reporter_.warning(msg::MOTCLEABS, name(KeywordName::end_termination));
         end_termination();
     }
 }
@@ -76,12 +76,12 @@ void Dispatcher::close_initialization_and_termination() {
 void Dispatcher::handle_initialization(const Statement&) {
     ensure_begin();
     if (state_.service.open) {
-        report_warning(msg::MOTCLEABS, name(KeywordName::end_service));
+        reporter_.warning(msg::MOTCLEABS, name(KeywordName::end_service));
         end_service_action();
     }
     close_environment_and_define();
     if (state_.termination_open) {
-        report_warning(msg::MOTCLEABS, name(KeywordName::end_termination));
+        reporter_.warning(msg::MOTCLEABS, name(KeywordName::end_termination));
         end_termination();
     }
     state_.initialization_open = true;
@@ -91,12 +91,12 @@ void Dispatcher::handle_initialization(const Statement&) {
 void Dispatcher::handle_termination(const Statement&) {
     ensure_begin();
     if (state_.service.open) {
-        report_warning(msg::MOTCLEABS, name(KeywordName::end_service));
+        reporter_.warning(msg::MOTCLEABS, name(KeywordName::end_service));
         end_service_action();
     }
     close_environment_and_define();
     if (state_.initialization_open) {
-        report_warning(msg::MOTCLEABS, name(KeywordName::end_initialization));
+        reporter_.warning(msg::MOTCLEABS, name(KeywordName::end_initialization));
         end_initialization();
     }
     state_.termination_open = true;
@@ -105,7 +105,7 @@ void Dispatcher::handle_termination(const Statement&) {
 
 void Dispatcher::end_initialization() {
     if (!state_.initialization_open) {
-        report_warning(msg::MAL_PLACE, name(KeywordName::end_initialization));
+        reporter_.warning(msg::MAL_PLACE, name(KeywordName::end_initialization));
         return;
     }
     state_.initialization_open = false;
@@ -116,7 +116,7 @@ void Dispatcher::end_initialization() {
 
 void Dispatcher::end_termination() {
     if (!state_.termination_open) {
-        report_warning(msg::MAL_PLACE, name(KeywordName::end_termination));
+        reporter_.warning(msg::MAL_PLACE, name(KeywordName::end_termination));
         return;
     }
     state_.termination_open = false;
@@ -130,26 +130,26 @@ void Dispatcher::end_termination() {
 void Dispatcher::handle_constant(const Statement& s) {
     ensure_begin();
     if (state_.first_service_seen) {
-        report_error(msg::FORWCONST, s.argument);
+        reporter_.error(msg::FORWCONST, s.argument);
         return;
     }
-    if (!output_enabled()) {
+    if (!session_.output_enabled()) {
         return;
     }
     std::string constant;
     std::string value;
     if (!split_assignment(s.argument, constant, value)) {
-        report_error(msg::EGALABSEN, s.argument);
-        report_info(msg::LIGNERRON, "CONST " + s.argument);
+        reporter_.error(msg::EGALABSEN, s.argument);
+        reporter_.info(msg::LIGNERRON, "CONST " + s.argument);
         return;
     }
     const bool french = language_.language() != script_language_gb;
     if (constant.empty()) {
-        report_error(msg::SYNTAXERO, french ? "NOM constante" : "Constant NAME");
+        reporter_.error(msg::SYNTAXERO, french ? "NOM constante" : "Constant NAME");
         return;
     }
     if (value.empty()) {
-        report_error(msg::SYNTAXERO, french ? "VALEUR constante" : "Constant VALUE");
+        reporter_.error(msg::SYNTAXERO, french ? "VALEUR constante" : "Constant VALUE");
         return;
     }
     if (options_.case_insensitive_names()) {
@@ -169,7 +169,7 @@ void Dispatcher::handle_constant(const Statement& s) {
 // The analyser of script values, knowing the constants defined so far and
 // the type names of the script and of the C analysis.
 ScriptExpressionAnalyser Dispatcher::expression_analyser() const {
-    return ScriptExpressionAnalyser(&constants_, [this](std::string_view name) {
+    return ScriptExpressionAnalyser(reporter_, &constants_, [this](std::string_view name) {
         if (name == "void") {
             return true;
         }
@@ -194,12 +194,14 @@ void Dispatcher::define_constant(const Statement& s, std::string name, std::stri
         while (true) {
             std::string item;
             std::string tail;
-            split_on_separator(rest, ",", item, tail, options_.tested_language);
+            if (!split_on_separator(rest, ",", item, tail, options_.tested_language)) {
+                reporter_.error(msg::ERRPARENT, rest);
+            }
             ScriptValue analysed;
             if (!analyse_value(item, analysed) || analysed.kind == TokenKind::end) {
                 // A list with a bad item is not kept at all: a shorter list
                 // under the constant's name would be a wrong value.
-                report_error(msg::STXERRTYP, value);
+                reporter_.error(msg::STXERRTYP, value);
                 return;
             }
             constant.items.push_back(std::move(analysed));
@@ -222,8 +224,8 @@ void Dispatcher::define_constant(const Statement& s, std::string name, std::stri
     }
     const std::string defined = constant.name;
     if (!constants_.add(std::move(constant))) {
-        report_error(msg::DUPLCONST, defined);
-        report_info(msg::LIGNERRON, "CONST " + s.argument);
+        reporter_.error(msg::DUPLCONST, defined);
+        reporter_.info(msg::LIGNERRON, "CONST " + s.argument);
     }
 }
 
@@ -250,7 +252,7 @@ void Dispatcher::handle_environment(const Statement& s) {
 
     bool valid = true;
     if (environments_.exists(form.name)) {
-        report_error(msg::DUPENVNAM, form.name);
+        reporter_.error(msg::DUPENVNAM, form.name);
         valid = false;
     }
     std::vector<std::string> parameters;
@@ -259,7 +261,7 @@ void Dispatcher::handle_environment(const Statement& s) {
         // languages whose names ignore case).
         ScriptValue value;
         if (!analyse_value(parameter, value) || value.kind != TokenKind::identifier) {
-            report_error(msg::PARAMENVI, parameter);
+            reporter_.error(msg::PARAMENVI, parameter);
             valid = false;
         } else {
             parameters.push_back(value.text);
@@ -272,7 +274,7 @@ void Dispatcher::handle_environment(const Statement& s) {
             return std::count(parameters.begin(), parameters.end(), p) > 1;
         });
     if (form.name.empty() || (form.has_list && (!form.closed || form.trailing_text)) || repeated) {
-        report_error(msg::ENVPARAME, s.argument);
+        reporter_.error(msg::ENVPARAME, s.argument);
         valid = false;
     }
     if (!valid) {
@@ -286,7 +288,7 @@ void Dispatcher::handle_environment(const Statement& s) {
 
 void Dispatcher::handle_end_environment(const Statement&) {
     if (!state_.environment.open) {
-        report_error(msg::MOTCLEABS, name(KeywordName::environment));
+        reporter_.error(msg::MOTCLEABS, name(KeywordName::environment));
         return;
     }
     end_environment_action();
@@ -295,7 +297,7 @@ void Dispatcher::handle_end_environment(const Statement&) {
 void Dispatcher::handle_use(const Statement& s) {
     NamedList form = parse_named_list(s.argument);
     if (state_.environment.open || state_.segment_open) {
-        report_error(msg::UTILISERR, ": " + form.name);
+        reporter_.error(msg::UTILISERR, ": " + form.name);
         return;
     }
     ensure_begin();
@@ -304,7 +306,7 @@ void Dispatcher::handle_use(const Statement& s) {
                                         [](const std::string& item) { return item.empty(); });
     if (form.name.empty() || (form.has_list && (!form.closed || form.trailing_text)) ||
         empty_item) {
-        report_error(msg::UTIPARAME, s.argument);
+        reporter_.error(msg::UTIPARAME, s.argument);
         return;
     }
     if (conditional_text_skipped()) {
@@ -318,10 +320,10 @@ void Dispatcher::handle_use(const Statement& s) {
     switch (
         environments_.use_environment(form.name, state_.current_level(), std::move(form.items))) {
         case UseResult::unknown_environment:
-            report_error(msg::ENV_INCON, form.name);
+            reporter_.error(msg::ENV_INCON, form.name);
             return;
         case UseResult::parameter_count:
-            report_error(msg::NBPARADIF, form.name);
+            reporter_.error(msg::NBPARADIF, form.name);
             return;
         case UseResult::used:
             break;
@@ -342,7 +344,7 @@ void Dispatcher::handle_define(const Statement& s) {
     split_word(s.argument, word, rest);
     const DefineKeywordRow* row = find_define_keyword(word);
     if (row == nullptr || !keyword_accepted(row->language)) {
-        report_warning(msg::STXMETAIN, s.text);
+        reporter_.warning(msg::STXMETAIN, s.text);
         return;
     }
     if (row->kind == DefineKind::structure) {
@@ -358,7 +360,7 @@ void Dispatcher::define_structure(std::string_view rest, std::string_view statem
     close_environment_and_define();
     FirstWord words = first_word(rest);
     if (words.word.empty() || !words.rest.empty()) {
-        report_warning(msg::STXMETAIN, statement);
+        reporter_.warning(msg::STXMETAIN, statement);
         if (words.word.empty()) {
             return;
         }
@@ -368,7 +370,7 @@ void Dispatcher::define_structure(std::string_view rest, std::string_view statem
         // A block of its own may define the name again for itself; the
         // same block may not. The new definition still takes the FIELD
         // statements that follow, so that they are not reported again.
-        report_error(msg::DUPSTRNAM, words.word);
+        reporter_.error(msg::DUPSTRNAM, words.word);
     }
     types_.define_structure(words.word, state_.current_level());
     state_.define_structure_open = true;
@@ -379,18 +381,18 @@ void Dispatcher::define_structure(std::string_view rest, std::string_view statem
 
 void Dispatcher::define_stub(std::string_view rest, std::string_view statement) {
     if (!options_.analysis_enabled) {
-        report_warning(msg::MOTCLEANA, name(KeywordName::define_stub));
+        reporter_.warning(msg::MOTCLEANA, name(KeywordName::define_stub));
         return;
     }
     close_initialization_and_termination();
     ensure_begin();
     close_environment_and_define();
     if (state_.service.open) {
-        report_warning(msg::MUETSERVI, "");
+        reporter_.warning(msg::MUETSERVI, "");
     }
     FirstWord words = first_word(rest);
     if (words.word.empty()) {
-        report_warning(msg::STXMETAIN, statement);
+        reporter_.warning(msg::STXMETAIN, statement);
         return;
     }
     state_.stub_name = words.word;
@@ -403,30 +405,30 @@ void Dispatcher::define_stub(std::string_view rest, std::string_view statement) 
 void Dispatcher::handle_field(const Statement& s) {
     ScriptStructure* structure = types_.latest_structure();
     if (!state_.define_structure_open || structure == nullptr) {
-        report_warning(msg::MOTCLEABS, name(KeywordName::define_structure));
+        reporter_.warning(msg::MOTCLEABS, name(KeywordName::define_structure));
         return;
     }
     std::string path;
     std::string type;
     if (!split_assignment(s.argument, path, type) || remove_blanks(path).empty()) {
-        report_error(msg::STXERRTYP, s.argument);
+        reporter_.error(msg::STXERRTYP, s.argument);
         return;
     }
     path = remove_blanks(path);
     type = normalise_blanks(type);
     if (structure->find_field(path) != nullptr) {
-        report_error(msg::DUPNOMCHP, path);
+        reporter_.error(msg::DUPNOMCHP, path);
         return;
     }
     if (type == structure->name) {
         // A structure cannot hold a whole copy of itself.
-        report_error(msg::STRRECURS, type);
+        reporter_.error(msg::STRRECURS, type);
         return;
     }
     const std::optional<bool> base = native_.base_type(type);
     const bool known = base ? *base : is_c_base_type_name(type);
     if (!known && types_.find_structure(type) == nullptr) {
-        report_error(msg::TYPEINCON, type);
+        reporter_.error(msg::TYPEINCON, type);
         return;
     }
     const int depth = static_cast<int>(std::count(path.begin(), path.end(), '.'));
@@ -439,7 +441,7 @@ void Dispatcher::handle_declare(const Statement& s) {
     std::string variable;
     std::string type;
     if (!split_assignment(s.argument, variable, type) || variable.empty()) {
-        report_error(msg::STXERRTYP, s.argument);
+        reporter_.error(msg::STXERRTYP, s.argument);
         return;
     }
     type = normalise_blanks(type);
@@ -460,7 +462,7 @@ void Dispatcher::handle_declare(const Statement& s) {
     }
     const ScriptStructure* structure = types_.find_structure(type);
     if (structure == nullptr) {
-        report_error(msg::TYPEINCON, type);
+        reporter_.error(msg::TYPEINCON, type);
         return;
     }
     types_.declare(variable, type, level);
@@ -484,25 +486,25 @@ void Dispatcher::handle_declare(const Statement& s) {
 
 void Dispatcher::handle_format(const Statement& s) {
     if (!options_.analysis_enabled) {
-        report_warning(msg::MOTCLEANA, name(KeywordName::format));
+        reporter_.warning(msg::MOTCLEANA, name(KeywordName::format));
         return;
     }
     if (state_.initialization_open || state_.termination_open || state_.environment.open ||
         state_.define_structure_open || state_.define_stub_open || !state_.begin_seen) {
-        report_warning(msg::MAL_PLACE, name(KeywordName::format));
+        reporter_.warning(msg::MAL_PLACE, name(KeywordName::format));
     }
     std::string variable;
     std::string format;
     if (!split_assignment(s.argument, variable, format)) {
-        report_error(msg::STXERRTYP, s.argument);
+        reporter_.error(msg::STXERRTYP, s.argument);
         return;
     }
     if (format.empty()) {
-        report_warning(msg::STXERRTYP, s.argument);
+        reporter_.warning(msg::STXERRTYP, s.argument);
         return;
     }
     if (variable.empty()) {
-        report_warning(msg::NOMVARINC, s.argument);
+        reporter_.warning(msg::NOMVARINC, s.argument);
         return;
     }
     // The display formats are HEXADECIMAL (or X...), DECIMAL, BINARY and
@@ -510,12 +512,12 @@ void Dispatcher::handle_format(const Statement& s) {
     // the variable in its default base without a word.
     const char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(format[0])));
     if (std::string_view("HXDBU").find(letter) == std::string_view::npos) {
-        report_warning(msg::FMTINCOMP, format);
+        reporter_.warning(msg::FMTINCOMP, format);
     }
     auto [entry, added] = formats_.try_emplace(variable, format);
     if (!added && entry->second != format) {
         // The later format is the one the checks will use.
-        report_warning(msg::FORMREDEF, variable);
+        reporter_.warning(msg::FORMREDEF, variable);
         entry->second = format;
     }
 }
@@ -524,14 +526,14 @@ void Dispatcher::handle_format(const Statement& s) {
 
 void Dispatcher::handle_stub(const Statement& s) {
     if (!options_.analysis_enabled) {
-        report_warning(msg::MOTCLEANA, name(KeywordName::stub));
+        reporter_.warning(msg::MOTCLEANA, name(KeywordName::stub));
         return;
     }
     std::string stub;
     std::string rest;
     split_word(s.argument, stub, rest);
     if (stub.empty()) {
-        report_warning(msg::STXMETAIN, name(KeywordName::stub));
+        reporter_.warning(msg::STXMETAIN, name(KeywordName::stub));
         return;
     }
     if (state_.environment.open) {
@@ -553,7 +555,7 @@ void Dispatcher::handle_stub(const Statement& s) {
 // VAR, ARRAY / TAB, STR / STRUCTURE.
 
 void Dispatcher::variable_statement(const Statement& s) {
-    if (!output_enabled() && options_.fast) {
+    if (!session_.output_enabled() && options_.fast) {
         // Nothing of the statement is generated: it is not analysed either.
         if (state_.environment.open) {
             state_.environment.content = true;
@@ -593,9 +595,12 @@ void Dispatcher::variable_statement(const Statement& s) {
     // enumeration met in a value is described by the record that uses it).
     {
         struct Pause {
-            Pause() { skip_flags().set(SkipFlag::variable_analysis); }
-            ~Pause() { skip_flags().clear(SkipFlag::variable_analysis); }
-        } pause;
+            explicit Pause(SkipFlags& flags) : flags_(flags) {
+                flags_.set(SkipFlag::variable_analysis);
+            }
+            ~Pause() { flags_.clear(SkipFlag::variable_analysis); }
+            SkipFlags& flags_;
+        } pause(session_.skip_flags());
         variables_.parse_variable_statement(s.argument, options_.tested_language, whole_array,
                                             whole_structure, context, list);
     }

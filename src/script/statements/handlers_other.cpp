@@ -9,13 +9,13 @@
 namespace vx {
 
 void Dispatcher::handle_comment(const Statement& s) {
-    if (output_enabled()) {
+    if (session_.output_enabled()) {
         session_.records().write_comment(s.argument);
     }
 }
 
 void Dispatcher::handle_requirement(const Statement& s) {
-    if (output_enabled()) {
+    if (session_.output_enabled()) {
         session_.records().write_requirement(s.argument);
     }
 }
@@ -31,17 +31,17 @@ void Dispatcher::handle_service_type(const Statement& s) {
         }
     }
     if (given == nullptr || *given) {
-        report_warning(msg::MAL_PLACE, name(KeywordName::service_type));
+        reporter_.warning(msg::MAL_PLACE, name(KeywordName::service_type));
         return;
     }
     *given = true;
-    if (output_enabled()) {
+    if (session_.output_enabled()) {
         session_.records().write_service_type(s.argument);
     }
 }
 
 void Dispatcher::handle_include(const Statement& s) {
-    if (!output_enabled()) {
+    if (!session_.output_enabled()) {
         return;
     }
     std::string word;
@@ -49,7 +49,7 @@ void Dispatcher::handle_include(const Statement& s) {
     split_word(s.argument, word, rest);
     const IncludeKeywordRow* row = find_include_keyword(word);
     if (row == nullptr || !keyword_accepted(row->language) || row->kind == IncludeKind::segment) {
-        report_warning(msg::STXMETAIN, s.text);
+        reporter_.warning(msg::STXMETAIN, s.text);
         return;
     }
     const std::string file(trimmed(rest));
@@ -60,7 +60,7 @@ void Dispatcher::handle_include(const Statement& s) {
     }
 }
 
-void Dispatcher::handle_unknown(const Statement& s) { report_warning(msg::STXMETAIN, s.text); }
+void Dispatcher::handle_unknown(const Statement& s) { reporter_.warning(msg::STXMETAIN, s.text); }
 
 // REGISTER has no effect any more: the statement is ignored, and said so,
 // since its variables are neither set nor checked.
@@ -68,7 +68,7 @@ void Dispatcher::handle_register(const Statement&) {}
 
 void Dispatcher::handle_database(const Statement& s) {
     if (!options_.database) {
-        report_error(msg::OPSGBDIMP, s.keyword);
+        reporter_.error(msg::OPSGBDIMP, s.keyword);
     }
 }
 
@@ -76,7 +76,7 @@ void Dispatcher::handle_database(const Statement& s) {
 // unknown keywords.
 bool Dispatcher::sub_system_statement(const Statement& s) {
     if (!options_.sub_system) {
-        report_warning(msg::STXMETAIN, s.text);
+        reporter_.warning(msg::STXMETAIN, s.text);
         return false;
     }
     return true;
@@ -87,7 +87,7 @@ void Dispatcher::handle_system(const Statement& s) {
         return;
     }
     if (state_.system_seen) {
-        report_warning(msg::MOTDOUBLE, name(KeywordName::system));
+        reporter_.warning(msg::MOTDOUBLE, name(KeywordName::system));
         return;
     }
     state_.system_seen = true;
@@ -98,7 +98,7 @@ void Dispatcher::handle_segment(const Statement& s) {
         return;
     }
     if (!state_.system_seen) {
-        report_error(msg::MOTCLEABS, name(KeywordName::system));
+        reporter_.error(msg::MOTCLEABS, name(KeywordName::system));
         return;
     }
     state_.segment_open = true;
@@ -109,7 +109,7 @@ void Dispatcher::handle_end_segment(const Statement& s) {
         return;
     }
     if (!state_.segment_open) {
-        report_warning(msg::STXMETAIN, s.text);
+        reporter_.warning(msg::STXMETAIN, s.text);
         return;
     }
     state_.segment_open = false;
@@ -120,7 +120,7 @@ void Dispatcher::handle_far(const Statement& s) {
         return;
     }
     if (state_.service.open) {
-        report_warning(msg::MAL_PLACE, name(KeywordName::far_block));
+        reporter_.warning(msg::MAL_PLACE, name(KeywordName::far_block));
         return;
     }
     ensure_begin();
@@ -132,7 +132,7 @@ void Dispatcher::handle_near(const Statement& s) {
         return;
     }
     if (state_.service.open) {
-        report_warning(msg::MAL_PLACE, name(KeywordName::near_block));
+        reporter_.warning(msg::MAL_PLACE, name(KeywordName::near_block));
         return;
     }
     ensure_begin();
@@ -144,7 +144,7 @@ void Dispatcher::handle_end_far(const Statement& s) {
         return;
     }
     if (!state_.far_open) {
-        report_warning(msg::MAL_PLACE, name(KeywordName::end_far));
+        reporter_.warning(msg::MAL_PLACE, name(KeywordName::end_far));
         return;
     }
     state_.far_open = false;
@@ -155,7 +155,7 @@ void Dispatcher::handle_end_near(const Statement& s) {
         return;
     }
     if (!state_.near_open) {
-        report_warning(msg::MAL_PLACE, name(KeywordName::end_near));
+        reporter_.warning(msg::MAL_PLACE, name(KeywordName::end_near));
         return;
     }
     state_.near_open = false;

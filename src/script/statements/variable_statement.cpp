@@ -135,10 +135,10 @@ struct VariableStatementParser::Item {
     ComponentWalk walk = ComponentWalk::none;
 };
 
-VariableStatementParser::VariableStatementParser(const ScriptOptions& options,
+VariableStatementParser::VariableStatementParser(Reporter& reporter, const ScriptOptions& options,
                                                  NativeAnalysis& native,
                                                  const ScriptConstants* constants)
-    : options_(options), native_(native), constants_(constants) {}
+    : reporter_(reporter), options_(options), native_(native), constants_(constants) {}
 
 void VariableStatementParser::begin_test() {
     dynamic_initialisations_ = 0;
@@ -151,11 +151,11 @@ void VariableStatementParser::begin_element() { test_variables_.clear(); }
 bool VariableStatementParser::count_environment_record(const VariableClause& c) {
     const bool dynamic = c.init_in || c.init_from;
     if (dynamic && dynamic_initialisations_ + 1 > dynamic_initialisation_limit) {
-        report_error(msg::NBINITDYN, c.variable);
+        reporter_.error(msg::NBINITDYN, c.variable);
         return false;
     }
     if (c.ev_in && ev_in_checks_ + 1 > ev_in_limit) {
-        report_error(msg::NBVAINOVE, c.variable);
+        reporter_.error(msg::NBVAINOVE, c.variable);
         return false;
     }
     if (dynamic) ++dynamic_initialisations_;
@@ -239,7 +239,7 @@ bool VariableStatementParser::value(Item& item, std::string_view text, unsigned 
     if (!text.empty() && (text.front() == '{' || text.front() == '[')) {
         return true;
     }
-    ScriptExpressionAnalyser analyser(constants_);
+    ScriptExpressionAnalyser analyser(reporter_, constants_);
     ScriptValue result;
     return analyser.analyse_script_expression(text, item.tested_language,
                                               item.context->script_language, mode, 0, result);
@@ -250,7 +250,7 @@ bool VariableStatementParser::parse_list(Item& item, std::string_view text, bool
     MessageCode code = init ? msg::LISTEINIT : msg::LISTEVAIN;
     text = trimmed(text);
     if (text.size() < 3) {
-        report_error(code, text);
+        reporter_.error(code, text);
         return false;
     }
     char close = 0;
@@ -263,7 +263,7 @@ bool VariableStatementParser::parse_list(Item& item, std::string_view text, bool
         close = ')';
     }
     if (close == 0 || text.back() != close) {
-        report_error(code, text);
+        reporter_.error(code, text);
         return false;
     }
     const std::string_view inner = text.substr(1, text.size() - 2);
@@ -271,7 +271,7 @@ bool VariableStatementParser::parse_list(Item& item, std::string_view text, bool
     count = 0;
     for (std::string_view piece : split_top_level(inner, item.c_family)) {
         if (!options_.analysis_enabled && !piece.empty() && piece.front() == '[') {
-            report_error(
+            reporter_.error(
                 code, translate("Error Parameter", ": array are forbidden in list: %1").arg(piece));
             return false;
         }
@@ -279,7 +279,7 @@ bool VariableStatementParser::parse_list(Item& item, std::string_view text, bool
             (is_pointer(item.clause.kind) || item.clause.kind == VariableKind::string_pointer)) {
             const std::string upper = upper_copy(piece);
             if (upper == "NONIL" || upper == "NONILFUNC") {
-                report_error(msg::POINTINIT, "INIT");
+                reporter_.error(msg::POINTINIT, "INIT");
                 return false;
             }
         }
@@ -300,13 +300,13 @@ bool VariableStatementParser::parse_range(Item& item, std::string_view argument)
     const std::string upper = upper_copy(argument) + " ";
     const std::string_view start_word = fr ? "DE" : "FROM";
     if (!starts_with_word(upper, start_word)) {
-        report_error(msg::EGALABSEN, "INIT");
+        reporter_.error(msg::EGALABSEN, "INIT");
         return false;
     }
     const std::string_view end_word = fr ? " A " : " TO ";
     const std::size_t end_at = upper.find(end_word, start_word.size());
     if (end_at == std::string::npos) {
-        report_error(msg::TOATTENDU);
+        reporter_.error(msg::TOATTENDU);
         return false;
     }
     const std::string text = std::string(argument) + " ";
@@ -334,7 +334,7 @@ bool VariableStatementParser::parse_range(Item& item, std::string_view argument)
         }
     }
     if (word_at == std::string::npos) {
-        report_error(msg::STIMDOMAT);
+        reporter_.error(msg::STIMDOMAT);
         return false;
     }
     const std::string_view end_value =
@@ -349,18 +349,18 @@ bool VariableStatementParser::parse_range(Item& item, std::string_view argument)
             trimmed(std::string_view(count_upper).substr(plus + 1)) == bounds) {
             count_text = trimmed(count_text.substr(0, plus));
             if (count_text.empty()) {
-                report_error(msg::VALHASARD, "");
+                reporter_.error(msg::VALHASARD, "");
                 return false;
             }
             c.init_from_kind = InitFromKind::random_bounds;
         } else if (bounds_at != std::string::npos &&
                    bounds_at + bounds.size() == count_upper.size()) {
-            report_error(msg::PLUSBOUND);
+            reporter_.error(msg::PLUSBOUND);
             return false;
         }
     }
     if (start_value.empty() || end_value.empty()) {
-        report_error(msg::STX_ERRRA, argument);
+        reporter_.error(msg::STX_ERRRA, argument);
         return false;
     }
     long long n = 0;
@@ -374,20 +374,20 @@ bool VariableStatementParser::parse_range(Item& item, std::string_view argument)
     const long long minimum = c.init_from_kind == InitFromKind::count ? 2 : 1;
     if (c.init_from_kind != InitFromKind::step &&
         (count_text.empty() || (literal && n < minimum))) {
-        report_error(msg::INTSUPEUN, count_text);
+        reporter_.error(msg::INTSUPEUN, count_text);
         return false;
     }
     if (c.init_from_kind != InitFromKind::step && !literal) {
         // The harness is built with that many values (the table of random
         // values, the spacing of the repeated ones): a count only the run
         // knows cannot be generated.
-        report_error(msg::FOR_CONST, count_text);
+        reporter_.error(msg::FOR_CONST, count_text);
         return false;
     }
     c.init_count = 0;
     if (c.init_from_kind != InitFromKind::step && literal) {
         if (c.init_from_kind != InitFromKind::count && n > random_count_limit) {
-            report_error(msg::VALUEINCO, "(1<nb_random<256)");
+            reporter_.error(msg::VALUEINCO, "(1<nb_random<256)");
             n = random_count_default;
         }
         c.init_count =
@@ -400,7 +400,7 @@ bool VariableStatementParser::parse_range(Item& item, std::string_view argument)
     }
     if (c.init_from_kind != InitFromKind::step) step = std::string(count_text);
     if (step.empty()) {
-        report_error(msg::STIMDOMAT);
+        reporter_.error(msg::STIMDOMAT);
         return false;
     }
     long double first = 0, last = 0, increment = 0;
@@ -411,7 +411,7 @@ bool VariableStatementParser::parse_range(Item& item, std::string_view argument)
         const bool rising =
             constant_number(from, first) && constant_number(to, last) && first <= last;
         if (increment == 0 || (increment < 0 && rising)) {
-            report_error(msg::INCREMENT, step);
+            reporter_.error(msg::INCREMENT, step);
             return false;
         }
     }
@@ -424,7 +424,7 @@ bool VariableStatementParser::parse_init(Item& item, std::string_view a) {
     VariableClause& c = item.clause;
     a = trimmed(a);
     if (a.empty()) {
-        report_error(msg::EGALABSEN, "INIT");
+        reporter_.error(msg::EGALABSEN, "INIT");
         return false;
     }
     c.init = true;
@@ -432,14 +432,14 @@ bool VariableStatementParser::parse_init(Item& item, std::string_view a) {
     if (upper.rfind("==", 0) == 0) {
         c.init_double_equal = true;
         if (after(a, 2).empty()) {
-            report_error(msg::INITABSEN, c.variable);
+            reporter_.error(msg::INITABSEN, c.variable);
             return false;
         }
         return value(item, after(a, 2), 0, c.init_value);
     }
     if (upper.front() == '=') {
         if (after(a, 1).empty()) {
-            report_error(msg::INITABSEN, c.variable);
+            reporter_.error(msg::INITABSEN, c.variable);
             return false;
         }
         return value(item, after(a, 1), 0, c.init_value);
@@ -471,7 +471,7 @@ bool VariableStatementParser::parse_linked(Item& item, std::string_view a, bool 
         }
     }
     if (close == std::string::npos) {
-        report_error(msg::STX_ERRRA, a);
+        reporter_.error(msg::STX_ERRRA, a);
         return false;
     }
     link = std::string(trimmed(a.substr(1, close - 1)));
@@ -484,12 +484,12 @@ bool VariableStatementParser::parse_linked(Item& item, std::string_view a, bool 
     if (starts_with_word(rest_upper, "AVEC") || starts_with_word(rest_upper, "WITH")) {
         with = true;
         if (after(rest, 4).empty()) {
-            report_error(msg::STX_ERRRA, a);
+            reporter_.error(msg::STX_ERRRA, a);
             return false;
         }
         return value(item, after(rest, 4), 0, values);
     }
-    report_error(msg::STX_ERRRA, a);
+    reporter_.error(msg::STX_ERRRA, a);
     return false;
 }
 
@@ -498,7 +498,7 @@ bool VariableStatementParser::parse_ev(Item& item, std::string_view a,
     VariableClause& c = item.clause;
     a = trimmed(a);
     if (a.empty()) {
-        report_error(msg::EGALABSEN, clause_name);
+        reporter_.error(msg::EGALABSEN, clause_name);
         return false;
     }
     c.ev = true;
@@ -506,7 +506,7 @@ bool VariableStatementParser::parse_ev(Item& item, std::string_view a,
     if (upper.rfind("==", 0) == 0) {
         c.ev_form = EvForm::double_equal;
         if (!after(a, 2).empty()) {
-            report_info(msg::IGNEXPRES, after(a, 2));
+            reporter_.info(msg::IGNEXPRES, after(a, 2));
         }
         return true;
     }
@@ -514,7 +514,7 @@ bool VariableStatementParser::parse_ev(Item& item, std::string_view a,
         c.ev_form = EvForm::arrow;
         c.ev_learn = options_.learn_mode;
         if (after(a, 2).empty()) {
-            report_error(msg::STX_ERRRA, a);
+            reporter_.error(msg::STX_ERRRA, a);
             return false;
         }
         c.ev_target = std::string(after(a, 2));
@@ -522,7 +522,7 @@ bool VariableStatementParser::parse_ev(Item& item, std::string_view a,
     }
     if (upper.front() == '=') {
         if (after(a, 1).empty()) {
-            report_error(msg::STX_ERRRA, a);
+            reporter_.error(msg::STX_ERRRA, a);
             return false;
         }
         return value(item, after(a, 1), 0, c.ev_value);
@@ -534,7 +534,7 @@ bool VariableStatementParser::parse_ev(Item& item, std::string_view a,
     if (upper.front() == '(') {
         return parse_linked(item, a, false, c.ev_link, c.ev_in, c.ev_with, c.ev_value, c.ev_count);
     }
-    report_error(msg::STX_ERRRA, a);
+    reporter_.error(msg::STX_ERRRA, a);
     return false;
 }
 
@@ -543,12 +543,12 @@ bool VariableStatementParser::parse_bound(Item& item, std::string_view a,
                                           std::string& out) {
     a = trimmed(a);
     if (a.empty() || a.front() != '=') {
-        report_error(msg::EGALABSEN, clause_name);
+        reporter_.error(msg::EGALABSEN, clause_name);
         return false;
     }
     std::string_view v = after(a, 1);
     if (v.empty()) {
-        report_error(msg::STX_ERRRA, a);
+        reporter_.error(msg::STX_ERRRA, a);
         return false;
     }
     given = true;
@@ -557,7 +557,7 @@ bool VariableStatementParser::parse_bound(Item& item, std::string_view a,
             item.clause.delta = DeltaKind::percent;
             v = trimmed(v.substr(0, v.size() - 1));
             if (v.empty()) {
-                report_error(msg::STX_ERRRA, a);
+                reporter_.error(msg::STX_ERRRA, a);
                 return false;
             }
         } else {
@@ -572,7 +572,7 @@ bool VariableStatementParser::parse_item(Item& item, std::string_view clauses) {
     for (std::string_view piece : pieces) {
         const std::string keyword = clause_keyword(piece);
         if (!is_clause_keyword(keyword)) {
-            report_error(msg::INVMOTCLE, piece.empty() ? std::string_view(item.text) : piece);
+            reporter_.error(msg::INVMOTCLE, piece.empty() ? std::string_view(item.text) : piece);
             return false;
         }
         const std::string_view argument = after(piece, keyword.size());
@@ -582,7 +582,7 @@ bool VariableStatementParser::parse_item(Item& item, std::string_view clauses) {
                      : keyword == "MIN"  ? &item.seen_min
                                          : &item.seen_ev;
         if (*seen) {
-            report_error(msg::DEFMULTIP, keyword);
+            reporter_.error(msg::DEFMULTIP, keyword);
             return false;
         }
         *seen = true;
@@ -612,24 +612,24 @@ bool VariableStatementParser::check_item(Item& item) {
     const std::string& v = c.variable;
     if (!c.ev) {
         if (!c.min && !c.max) {
-            report_error(msg::VAMIMAABS, v);
+            reporter_.error(msg::VAMIMAABS, v);
             return false;
         }
         if (!c.max) {
-            report_error(msg::VAMAXABSE, v);
+            reporter_.error(msg::VAMAXABSE, v);
             return false;
         }
         if (!c.min) {
-            report_error(msg::VAMINABSE, v);
+            reporter_.error(msg::VAMINABSE, v);
             return false;
         }
     }
     if (c.ev && (c.min || c.max)) {
-        report_error(msg::VA_MINMAX, v);
+        reporter_.error(msg::VA_MINMAX, v);
         return false;
     }
     if (c.delta != DeltaKind::none && c.min && c.max) {
-        report_error(msg::DELMINMAX, v);
+        reporter_.error(msg::DELMINMAX, v);
         return false;
     }
     const VariableKind k = c.kind;
@@ -638,22 +638,22 @@ bool VariableStatementParser::check_item(Item& item) {
         (c.delta != DeltaKind::none &&
          (k == VariableKind::character || k == VariableKind::string ||
           k == VariableKind::enumeration || k == VariableKind::string_pointer))) {
-        report_error(msg::MINMAXDEL, v);
+        reporter_.error(msg::MINMAXDEL, v);
         return false;
     }
     if (c.init_from && k != VariableKind::integer && k != VariableKind::real &&
         k != VariableKind::unknown) {
-        report_error(msg::TYPEIFROM, v);
+        reporter_.error(msg::TYPEIFROM, v);
         return false;
     }
     if (c.structured) {
         if (c.init_in || c.init_from || c.init_with || c.ev_in || c.ev_with ||
             c.ev_form == EvForm::arrow || bounded) {
-            report_error(msg::AUTOSTRUC, v);
+            reporter_.error(msg::AUTOSTRUC, v);
             return false;
         }
         if (c.init != c.ev) {
-            report_warning(msg::INVAOMISE, v);
+            reporter_.warning(msg::INVAOMISE, v);
         }
     }
     return true;
@@ -665,7 +665,7 @@ bool VariableStatementParser::check_links(Item& item, const std::vector<Variable
         // The statement's own INIT IN list: its EV follows the same loop.
         if (link == c.variable && c.init_in && c.init_link.empty()) {
             if (c.init_count != count) {
-                report_error(msg::VARLIENNB, link);
+                reporter_.error(msg::VARLIENNB, link);
                 return false;
             }
             c.linked_count = c.init_count;
@@ -674,7 +674,7 @@ bool VariableStatementParser::check_links(Item& item, const std::vector<Variable
         for (std::size_t i = list.size(); i-- > 0;) {
             if (list[i].variable == link && list[i].init_in) {
                 if (list[i].init_count != count) {
-                    report_error(msg::VARLIENNB, link);
+                    reporter_.error(msg::VARLIENNB, link);
                     return false;
                 }
                 c.linked_count = list[i].init_count;
@@ -682,7 +682,7 @@ bool VariableStatementParser::check_links(Item& item, const std::vector<Variable
                 return true;
             }
         }
-        report_error(msg::VARLIEINC, link);
+        reporter_.error(msg::VARLIEINC, link);
         return false;
     };
     auto count_of = [&](const std::string& values, bool with, int listed) {
@@ -701,7 +701,7 @@ bool VariableStatementParser::check_links(Item& item, const std::vector<Variable
         return false;
     }
     if (c.init_in && c.ev_in && c.ev_link.empty() && c.init_count != c.ev_count) {
-        report_error(msg::VAINIT_IN, c.variable);
+        reporter_.error(msg::VAINIT_IN, c.variable);
         return false;
     }
     return true;
@@ -731,7 +731,7 @@ int VariableStatementParser::parse_variable_statement(std::string_view argument,
         }
     }
     if (comma == std::string::npos) {
-        report_error(msg::STXERRTYP, text);
+        reporter_.error(msg::STXERRTYP, text);
         return 0;
     }
     std::string variable(trimmed(text.substr(0, comma)));
@@ -746,7 +746,7 @@ int VariableStatementParser::parse_variable_statement(std::string_view argument,
             return next == ' ' || next == '\t' || next == '=' || next == '[' || next == '(';
         };
         if (variable.empty() || clause_like("INIT") || clause_like(ev_name)) {
-            report_error(msg::VARNAMMSG, text);
+            reporter_.error(msg::VARNAMMSG, text);
             return 0;
         }
     }
@@ -798,10 +798,10 @@ int VariableStatementParser::parse_variable_statement(std::string_view argument,
         if (native.has_value() && !native->findings.empty()) {
             for (const ValueFinding& finding : native->findings) {
                 // An index out of bounds is shown in its expression.
-                report_error(finding.code,
-                             finding.argument.empty() || finding.code == msg::INDICEINC
-                                 ? variable
-                                 : finding.argument);
+                reporter_.error(finding.code,
+                                finding.argument.empty() || finding.code == msg::INDICEINC
+                                    ? variable
+                                    : finding.argument);
             }
             return 0;
         }
@@ -832,19 +832,19 @@ int VariableStatementParser::parse_variable_statement(std::string_view argument,
     if (native.has_value() && native->found && !native->unsupported_type.empty()) {
         // Whatever type the statement gives, the harness would hold the
         // value in a narrower one: refused rather than truncated.
-        report_error(msg::TYPNONGER, native->unsupported_type);
+        reporter_.error(msg::TYPNONGER, native->unsupported_type);
         return 0;
     }
     if (native.has_value() && native->found && native->unknown_bound) {
         // "extern int t[];": the harness has no size to assign or check
         // the array by; its elements can still be named one by one.
-        report_error(msg::TAITABINC, variable);
+        reporter_.error(msg::TAITABINC, variable);
         return 0;
     }
     if (c.explicit_type) {
         c.kind = explicit_kind(c.type_text);
         if (c.kind == VariableKind::unknown) {
-            report_error(msg::TYPEINCON, c.type_text);
+            reporter_.error(msg::TYPEINCON, c.type_text);
             return 0;
         }
         if (native.has_value() && native->found && native->kind != c.kind) {
@@ -855,14 +855,14 @@ int VariableStatementParser::parse_variable_statement(std::string_view argument,
                 c.kind = VariableKind::integer;
             } else if (n != VariableKind::integer && n != VariableKind::character &&
                        n != VariableKind::string && !is_pointer(k)) {
-                report_warning(msg::TYPENATIF, variable);
+                reporter_.warning(msg::TYPENATIF, variable);
             }
         }
     } else if (native.has_value()) {
         // The kind of an aggregate is that of its components.
         const bool aggregate = native->structure || !native->components.empty();
         if (!native->found || (native->kind == VariableKind::unknown && !aggregate)) {
-            report_error(msg::TYPEINCON, variable);
+            reporter_.error(msg::TYPEINCON, variable);
             return 0;
         }
         c.type_text = native->type_text;
@@ -886,7 +886,7 @@ int VariableStatementParser::parse_variable_statement(std::string_view argument,
                                                       native->kind == VariableKind::unknown)));
 
     if (rest.empty()) {
-        report_error(msg::STXERRTYP, text);
+        reporter_.error(msg::STXERRTYP, text);
         return 0;
     }
     if (!parse_item(item, rest) || !check_item(item) || !check_links(item, list)) {
@@ -907,7 +907,7 @@ int VariableStatementParser::parse_variable_statement(std::string_view argument,
             }
         }
         if (!read_only.empty()) {
-            report_error(msg::CONSTINIT, read_only);
+            reporter_.error(msg::CONSTINIT, read_only);
             return 0;
         }
     }
@@ -916,11 +916,11 @@ int VariableStatementParser::parse_variable_statement(std::string_view argument,
     const bool counted = !context.environment;
     const bool dynamic = counted && (c.init_in || c.init_from);
     if (dynamic && dynamic_initialisations_ + 1 > dynamic_initialisation_limit) {
-        report_error(msg::NBINITDYN, variable);
+        reporter_.error(msg::NBINITDYN, variable);
         return 0;
     }
     if (counted && c.ev_in && ev_in_checks_ + 1 > ev_in_limit) {
-        report_error(msg::NBVAINOVE, variable);
+        reporter_.error(msg::NBVAINOVE, variable);
         return 0;
     }
     if (!check_bounds(item)) {
@@ -947,7 +947,7 @@ int VariableStatementParser::parse_variable_statement(std::string_view argument,
         if (c.ev_in) ++ev_in_checks_;
         if (std::find(test_variables_.begin(), test_variables_.end(), variable) !=
             test_variables_.end()) {
-            report_warning(msg::NOMVARDBL, variable);
+            reporter_.warning(msg::NOMVARDBL, variable);
         } else {
             test_variables_.push_back(variable);
         }
@@ -997,12 +997,12 @@ bool VariableStatementParser::split_over_components(Item& item,
             native_.spread_value(item.lookup, item.context->scope, item.walk, value);
         if (!spread.has_value()) {
             if (spread_plain(value, components.size(), item.c_family, others, out)) return true;
-            report_error(msg::INITAGREG, c.variable);
+            reporter_.error(msg::INITAGREG, c.variable);
             return false;
         }
         if (!spread->spread || spread->values.size() != components.size()) {
-            report_error(spread->failure.code.value_or(msg::INITAGREG),
-                         spread->failure.place.empty() ? c.variable : spread->failure.place);
+            reporter_.error(spread->failure.code.value_or(msg::INITAGREG),
+                            spread->failure.place.empty() ? c.variable : spread->failure.place);
             return false;
         }
         out = std::move(spread->values);
@@ -1039,15 +1039,15 @@ bool VariableStatementParser::check_bounds(Item& item) {
         const std::optional<NumericValue> high = native_.numeric_value(c.max_value);
         if (low.has_value() && high.has_value() && (low->integer || low->real) &&
             (high->integer || high->real) && low->value > high->value) {
-            report_error(msg::MINMAXVAL, c.min_value + " > " + c.max_value);
+            reporter_.error(msg::MINMAXVAL, c.min_value + " > " + c.max_value);
             return false;
         }
     }
     if (c.delta != DeltaKind::none) {
         const std::optional<NumericValue> delta = native_.numeric_value(c.delta_value);
         if (delta.has_value() && (delta->integer || delta->real) && delta->value < 0) {
-            report_error(msg::VALUEINCO,
-                         "DELTA = " + c.delta_value + (c.delta == DeltaKind::percent ? "%" : ""));
+            reporter_.error(msg::VALUEINCO, "DELTA = " + c.delta_value +
+                                                (c.delta == DeltaKind::percent ? "%" : ""));
             return false;
         }
     }
@@ -1079,8 +1079,8 @@ bool VariableStatementParser::spread_whole_array(Item& item) {
             }
         }
         if (!spread->spread || spread->values.size() != 1) {
-            report_error(spread->failure.code.value_or(msg::INITAGREG),
-                         spread->failure.place.empty() ? c.variable : spread->failure.place);
+            reporter_.error(spread->failure.code.value_or(msg::INITAGREG),
+                            spread->failure.place.empty() ? c.variable : spread->failure.place);
             return false;
         }
         script_text = value;
@@ -1134,12 +1134,13 @@ bool VariableStatementParser::check_values(Item& item, const VariableClause& rec
                  native_.check_value(v, record.kind, record.facts, item.context->scope)) {
                 if (finding.refuses) {
                     // The place first, or, for a constant, the constant.
-                    report_error(finding.code, finding.code == msg::ENTOUTRAN
-                                                   ? finding.argument + " (" + record.variable + ")"
-                                                   : record.variable + ": " + finding.argument);
+                    reporter_.error(finding.code,
+                                    finding.code == msg::ENTOUTRAN
+                                        ? finding.argument + " (" + record.variable + ")"
+                                        : record.variable + ": " + finding.argument);
                     ok = false;
                 } else {
-                    report_warning(finding.code, record.variable + ": " + finding.argument);
+                    reporter_.warning(finding.code, record.variable + ": " + finding.argument);
                 }
             }
         }

@@ -29,8 +29,8 @@ struct VariableContext {
 
 class VariableStatementParser {
 public:
-    VariableStatementParser(const ScriptOptions& options, NativeAnalysis& native,
-                            const ScriptConstants* constants);
+    VariableStatementParser(Reporter& reporter, const ScriptOptions& options,
+                            NativeAnalysis& native, const ScriptConstants* constants);
 
     // A new test: the counters of dynamic initialisations and EV IN checks
     // and the names seen in the test start again.
@@ -75,6 +75,7 @@ private:
     bool value(Item& item, std::string_view text, unsigned mode, std::string& out);
     VariableKind explicit_kind(std::string_view type_text) const;
 
+    Reporter& reporter_;
     const ScriptOptions& options_;
     NativeAnalysis& native_;
     const ScriptConstants* constants_;

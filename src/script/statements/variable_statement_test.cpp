@@ -52,12 +52,15 @@ protected:
     // Parses one statement; returns the codes reported ("E-LISTEINIT" ...).
     std::vector<std::string> parse(const std::string& text, bool whole_array = false,
                                    bool whole_structure = false) {
-        auto capture = std::make_unique<ReportCapture>();
+        // Each statement at a line of its own: a message repeated at one
+        // place is shown once.
+        capture_.reporter().set_report_line(++statements_);
+        capture_.restart();
         VariableContext context;
         context.script_language = script_language_;
         added_ = parser_.parse_variable_statement(text, tested_language_c, whole_array,
                                                   whole_structure, context, list_);
-        std::istringstream in(capture->output());
+        std::istringstream in(capture_.output());
         std::vector<std::string> codes;
         std::string line;
         while (std::getline(in, line)) {
@@ -71,9 +74,11 @@ protected:
     const VariableClause& last() { return list_.back(); }
     using Codes = std::vector<std::string>;
 
+    ReportCapture capture_;
+    long statements_ = 0;
     ScriptOptions options_;
     FakeDeclarations declarations_;
-    VariableStatementParser parser_{options_, declarations_, nullptr};
+    VariableStatementParser parser_{capture_.reporter(), options_, declarations_, nullptr};
     std::vector<VariableClause> list_;
     int script_language_ = script_language_gb;
     int added_ = 0;
