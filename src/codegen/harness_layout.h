@@ -24,6 +24,7 @@
 // declarations file (stub globals and loop pseudo variables).
 #pragma once
 
+#include "codegen/harness_hooks.h"
 #include "codegen/output/folding.h"
 #include "codegen/output/output_session.h"
 #include "codegen/stub_generation.h"
@@ -94,20 +95,6 @@ struct HarnessSettings {
     std::string traces_path;           // the traces file named in the harness
     bool sql = false;                  // database header in the prologue
     std::string sql_include;
-};
-
-// What the end-of-script checks compare the selection options with.
-struct SelectionFacts {
-    std::vector<std::string> services;  // every service name of the script
-    std::vector<std::string> tests;     // every test name
-    std::vector<std::string> families;  // every family name
-    std::vector<std::string> generated_services;
-    const std::vector<std::string>* include_services = nullptr;  // null: option not given
-    const std::vector<std::string>* exclude_services = nullptr;
-    const std::vector<std::string>* include_tests = nullptr;
-    const std::vector<std::string>* exclude_tests = nullptr;
-    const std::vector<std::string>* include_families = nullptr;
-    const std::vector<std::string>* exclude_families = nullptr;
 };
 
 class HarnessLayout {

@@ -18,7 +18,7 @@
 #include "canalysis/cpp/preprocessor.h"
 #include "canalysis/types/target_model.h"
 #include "canalysis/types/type_table.h"
-#include "script/harness_hooks.h"
+#include "codegen/harness_hooks.h"
 #include "support/run_environment.h"
 
 #include <memory>

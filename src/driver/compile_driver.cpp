@@ -14,7 +14,7 @@
 #include "codegen/output/output_session.h"
 #include "diag/reporter.h"
 #include "script/front_end.h"
-#include "script/harness_generation.h"
+#include "codegen/harness_generation.h"
 #include "support/paths.h"
 #include "support/text.h"
 
@@ -133,12 +133,11 @@ void run_compile_driver(Compilation& run) {
     OutputSession session(output_settings(run), reporter);
     HarnessLayout layout(harness_settings(run), session);
     const ScriptOptions options = script_options(settings, run.environment());
-    HarnessGeneration generation(layout, options);
+    HarnessGeneration generation(layout, options.analysis_enabled);
     NativeAnalysis without_analysis;
     NativeAnalysis& native = run.native() != nullptr ? *run.native() : without_analysis;
     generation.set_native_analysis(&native);
     FrontEnd front_end(reporter, options, run.script_language(), session, generation, native);
-    generation.set_block_state(&front_end.block_state());
 
     // the main script, first of the include stack.
     front_end.open_main_script(names.script_path);

@@ -18,7 +18,7 @@
 #pragma once
 
 #include "script/statements/dispatcher.h"
-#include "script/harness_hooks.h"
+#include "codegen/harness_hooks.h"
 #include "script/reader.h"
 #include "script/script_options.h"
 

@@ -35,7 +35,7 @@
 // line of the -SOURCE file.
 #pragma once
 
-#include "script/harness_hooks.h"
+#include "codegen/harness_hooks.h"
 #include "script/script_options.h"
 
 #include <cstddef>

@@ -26,7 +26,7 @@
 #include "driver/c_analysis.h"
 #include "script/front_end.h"
 #include "script/front_end_outputs_support.h"
-#include "script/harness_generation.h"
+#include "codegen/harness_generation.h"
 #include "script/script_language.h"
 
 #include <unistd.h>
@@ -164,11 +164,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         harness.declarations_include = "fz.ic";
         harness.traces_path = "fz.rio";
         vx::HarnessLayout layout(harness, session);
-        vx::HarnessGeneration hooks(layout, options);
+        vx::HarnessGeneration hooks(layout, options.analysis_enabled);
         bool ended = false;
         try {
             vx::FrontEnd front_end(reporter, options, language, session, hooks, native);
-            hooks.set_block_state(&front_end.block_state());
             hooks.set_native_analysis(&native);
             front_end.open_main_script(script_name);
             session.start_outputs();

@@ -100,7 +100,7 @@ public:
         calls.push_back(std::string(in_environment ? "environment " : "") + "stub_call " +
                         std::string(argument));
     }
-    void emit_main() override { calls.push_back("main"); }
+    void emit_main(const SelectionFacts&) override { calls.push_back("main"); }
     void add_variable(const VariableClause& clause, bool in_environment) override {
         calls.push_back(std::string(in_environment ? "environment " : "") + "variable " +
                         clause.variable);

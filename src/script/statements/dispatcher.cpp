@@ -263,7 +263,21 @@ void Dispatcher::end_of_script() {
     }
     close_environment_and_define();
     close_initialization_and_termination();
-    hooks_.emit_main();
+    SelectionFacts facts;
+    facts.services = state_.service_names;
+    facts.tests = state_.all_test_names;
+    facts.families = state_.family_names;
+    facts.generated_services = state_.generated_service_names;
+    auto list = [](const SelectionList& selection) {
+        return selection.given ? &selection.names : nullptr;
+    };
+    facts.include_services = list(options_.service_list);
+    facts.exclude_services = list(options_.exclude_service_list);
+    facts.include_tests = list(options_.test_list);
+    facts.exclude_tests = list(options_.exclude_test_list);
+    facts.include_families = list(options_.family_list);
+    facts.exclude_families = list(options_.exclude_family_list);
+    hooks_.emit_main(facts);
     native_.write_symbol_listing(state_.service_names);
     native_.finish();
 }

@@ -25,7 +25,7 @@
 #include "codegen/output/skip_flags.h"
 #include "script/statements/block_state.h"
 #include "script/statements/environments.h"
-#include "script/harness_hooks.h"
+#include "codegen/harness_hooks.h"
 #include "script/statements/keyword_table.h"
 #include "script/reader.h"
 #include "script/script_expression.h"

@@ -4,7 +4,7 @@
 // aggregate is taken component by component.
 #pragma once
 
-#include "script/harness_hooks.h"
+#include "codegen/harness_hooks.h"
 #include "script/script_expression.h"
 #include "script/script_options.h"
 #include "codegen/variable_clause.h"

@@ -107,6 +107,20 @@ struct NativeSpread {
 // spread_value, "none" is an array taken whole as one component.
 enum class ComponentWalk { none, scalars, whole_arrays };
 
+// What the end-of-script checks compare the selection options with.
+struct SelectionFacts {
+    std::vector<std::string> services;  // every service name of the script
+    std::vector<std::string> tests;     // every test name
+    std::vector<std::string> families;  // every family name
+    std::vector<std::string> generated_services;
+    const std::vector<std::string>* include_services = nullptr;  // null: option not given
+    const std::vector<std::string>* exclude_services = nullptr;
+    const std::vector<std::string>* include_tests = nullptr;
+    const std::vector<std::string>* exclude_tests = nullptr;
+    const std::vector<std::string>* include_families = nullptr;
+    const std::vector<std::string>* exclude_families = nullptr;
+};
+
 class HarnessHooks {
 public:
     virtual ~HarnessHooks() = default;
@@ -143,8 +157,9 @@ public:
     // keyword is the statement's own, as the report shows it.
     virtual void describe_stub_call(std::string_view /*keyword*/, std::string_view /*argument*/,
                                     bool /*in_environment*/) {}
-    // The end of the script: the main function and the trailer.
-    virtual void emit_main() {}
+    // The end of the script: the main function and the trailer, with what
+    // the checks of the selection options compare.
+    virtual void emit_main(const SelectionFacts& /*facts*/) {}
     // A variable record of a VAR, ARRAY or STR statement, added to the
     // current element or, for `in_environment`, to the open environment.
     virtual void add_variable(const VariableClause& /*clause*/, bool /*in_environment*/) {}

@@ -1,28 +1,23 @@
 // The generation side of the statement handlers: the hooks the dispatcher
-// calls, turned into the text of the harness layout.
+// calls, turned into the text of the harness layout by the generators.
 #pragma once
 
+#include "codegen/harness_hooks.h"
 #include "codegen/harness_layout.h"
 #include "codegen/variable_code.h"
-#include "script/statements/block_state.h"
-#include "script/harness_hooks.h"
-#include "script/script_options.h"
 
 namespace vx {
 
 class HarnessGeneration : public HarnessHooks {
 public:
-    HarnessGeneration(HarnessLayout& layout, const ScriptOptions& options)
-        : layout_(layout), options_(options), variables_(layout, options.analysis_enabled) {}
+    // `analysis`: values are C texts checked by the C analysis.
+    HarnessGeneration(HarnessLayout& layout, bool analysis)
+        : layout_(layout), variables_(layout, analysis) {}
 
     // The C analysis that learns the declarations the generated code adds,
     // reads the prototypes of stubs and preprocesses the values of STUB
     // statements.
     void set_native_analysis(NativeAnalysis* native);
-
-    // The block state the end-of-script checks read (names met, services
-    // generated).
-    void set_block_state(const BlockState* state) { state_ = state; }
 
     void emit_prologue() override { layout_.emit_prologue(); }
     void emit_stub_services() override { layout_.emit_stub_services(); }
@@ -57,7 +52,7 @@ public:
             layout_.emit_service_end(service.name);
         }
     }
-    void emit_main() override;
+    void emit_main(const SelectionFacts& facts) override;
     void generate_stub_definition(const StubDefinition& stub) override;
     void describe_stub_call(std::string_view keyword, std::string_view argument,
                             bool in_environment) override;
@@ -66,8 +61,6 @@ private:
     std::string preprocessed(const std::string& value);
 
     HarnessLayout& layout_;
-    const ScriptOptions& options_;
-    const BlockState* state_ = nullptr;
     VariableCode variables_;
     NativeAnalysis* native_ = nullptr;
 };

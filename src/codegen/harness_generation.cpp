@@ -1,4 +1,4 @@
-#include "script/harness_generation.h"
+#include "codegen/harness_generation.h"
 
 #include "canalysis/types/c_values.h"
 #include "diag/reporter.h"
@@ -116,25 +116,9 @@ void HarnessGeneration::emit_test_head(const TestHead& test) {
                            repetition_record);
 }
 
-void HarnessGeneration::emit_main() {
+void HarnessGeneration::emit_main(const SelectionFacts& facts) {
     // A script that never reached BEGIN still gets a complete program.
     layout_.emit_prologue();
-    SelectionFacts facts;
-    if (state_ != nullptr) {
-        facts.services = state_->service_names;
-        facts.tests = state_->all_test_names;
-        facts.families = state_->family_names;
-        facts.generated_services = state_->generated_service_names;
-    }
-    auto list = [](const SelectionList& selection) {
-        return selection.given ? &selection.names : nullptr;
-    };
-    facts.include_services = list(options_.service_list);
-    facts.exclude_services = list(options_.exclude_service_list);
-    facts.include_tests = list(options_.test_list);
-    facts.exclude_tests = list(options_.exclude_test_list);
-    facts.include_families = list(options_.family_list);
-    facts.exclude_families = list(options_.exclude_family_list);
     layout_.emit_main(facts);
 }
 
