@@ -917,20 +917,23 @@ std::string Preprocessor::include_guard(InputLevel& level) {
     return {};
 }
 
+bool Preprocessor::include_name_of(std::string_view argument, std::string& expanded,
+                                   std::string_view& name) {
+    if (include_file_name(argument, name)) {
+        return true;
+    }
+    expanded = expand_text(argument, LevelKind::directive_argument);
+    return !fatal_ && include_file_name(trim(expanded), name);
+}
+
 void Preprocessor::do_include(std::string_view rest, bool next) {
-    std::string_view arg = trim(rest);
     std::string_view name;
     std::string expanded;
-    if (!include_file_name(arg, name)) {
-        expanded = expand_text(arg, LevelKind::directive_argument);
-        if (fatal_) {
-            return;
-        }
-        arg = trim(expanded);
-        if (!include_file_name(arg, name)) {
+    if (!include_name_of(trim(rest), expanded, name)) {
+        if (!fatal_) {
             report(Severity::warning, msg::ERINCLUDE, trim(rest));
-            return;
         }
+        return;
     }
     int entry = -1;
     int file = -1;

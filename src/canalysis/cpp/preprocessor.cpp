@@ -1209,16 +1209,12 @@ void Preprocessor::expand_feature_test(const MacroEntry& entry) {
     if (test == FeatureTest::include || test == FeatureTest::include_next) {
         std::string_view name;
         std::string expanded;
-        if (!include_file_name(arg, name)) {
-            expanded = expand_text(arg, LevelKind::directive_argument);
-            if (fatal_) {
-                return;
-            }
-            if (!include_file_name(trim(expanded), name)) {
+        if (!include_name_of(arg, expanded, name)) {
+            if (!fatal_) {
                 report(Severity::warning, msg::ERINCLUDE, arg);
                 write_out(" 0 ");
-                return;
             }
+            return;
         }
         int found_entry = -1;
         int found_file = -1;

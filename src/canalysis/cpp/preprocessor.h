@@ -209,6 +209,11 @@ private:
     void skip_block_comment(InputLevel& level);
     void handle_identifier(InputLevel& level, std::size_t begin, std::size_t end, bool expandable);
     std::string expand_text(std::string_view text, LevelKind kind);
+    // The file name of an #include or __has_include argument: as written,
+    // else after macro expansion (kept in `expanded`, which `name` may
+    // view). False when neither form names a file, or when the expansion
+    // ended the run (fatal_).
+    bool include_name_of(std::string_view argument, std::string& expanded, std::string_view& name);
 
     // Macro expansion.
     void macro_expand(MacroEntry& entry);
