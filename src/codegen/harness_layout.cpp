@@ -1,6 +1,7 @@
 #include "codegen/harness_layout.h"
 
 #include "diag/reporter.h"
+#include "support/numbers.h"
 #include "support/text.h"
 
 #include <cctype>
@@ -38,20 +39,11 @@ bool is_identifier(std::string_view text) {
     return true;
 }
 
-// A floating constant (digits with a point or an exponent) or a character
-// or string literal: values a repetition count cannot take.
+// A floating constant or a character or string literal: values a
+// repetition count cannot take.
 bool non_integer_literal(std::string_view text) {
-    if (text.empty()) {
-        return false;
-    }
-    if (text.front() == '"' || text.front() == '\'') {
-        return true;
-    }
-    char* end = nullptr;
-    std::string copy(text);
-    std::strtod(copy.c_str(), &end);
-    return end != copy.c_str() && *end == '\0' && copy.find_first_of(".eE") != std::string::npos &&
-           (std::isdigit(static_cast<unsigned char>(copy.front())) || copy.front() == '.');
+    return !text.empty() &&
+           (text.front() == '"' || text.front() == '\'' || floating_constant(text));
 }
 
 }  // namespace

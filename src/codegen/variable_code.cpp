@@ -5,6 +5,7 @@
 #include "codegen/output/output_session.h"
 #include "diag/reporter.h"
 #include "support/languages.h"
+#include "support/numbers.h"
 #include "support/text.h"
 
 #include <algorithm>
@@ -77,15 +78,6 @@ std::string_view without_delimiters(std::string_view text) {
         return trimmed(text.substr(1, text.size() - 2));
     }
     return text;
-}
-
-// A numeric constant of the script: its value.
-bool numeric_constant(std::string_view text, long double& value) {
-    std::string copy = trim_copy(text);
-    if (copy.empty()) return false;
-    char* end = nullptr;
-    value = std::strtold(copy.c_str(), &end);
-    return end != copy.c_str() && *end == '\0';
 }
 
 std::string number_image(long double value, bool integral) {
@@ -208,28 +200,6 @@ std::string string_pieces(std::string_view text) {
     return std::string(text);
 }
 
-// An integer literal of the script ("-12", "18446744073709551615U").
-bool integer_literal(std::string_view text, __int128& value) {
-    text = trimmed(text);
-    bool negative = false;
-    if (!text.empty() && text.front() == '-') {
-        negative = true;
-        text.remove_prefix(1);
-    }
-    while (!text.empty() &&
-           (text.back() == 'U' || text.back() == 'u' || text.back() == 'L' || text.back() == 'l')) {
-        text.remove_suffix(1);
-    }
-    if (text.empty() || text.size() > 20) return false;
-    value = 0;
-    for (char ch : text) {
-        if (ch < '0' || ch > '9') return false;
-        value = value * 10 + (ch - '0');
-    }
-    if (negative) value = -value;
-    return true;
-}
-
 std::string int128_image(__int128 value, bool is_unsigned) {
     const bool negative = value < 0;
     unsigned __int128 magnitude =
@@ -254,7 +224,7 @@ void tolerance_bounds(const VariableClause& c, const std::string& e, const std::
     __int128 ev = 0;
     __int128 dv = 0;
     if (family_of(c.kind) != Family::integer || c.kind == VariableKind::enumeration ||
-        !integer_literal(e, ev) || !integer_literal(d, dv)) {
+        !decimal_integer(e, ev) || !decimal_integer(d, dv)) {
         return;
     }
     const int bits = c.facts.bits > 0 && c.facts.bits <= 64 ? c.facts.bits : 64;
@@ -455,8 +425,8 @@ std::string VariableCode::range_value(const VariableClause& c) {
         // The variable itself runs through the range, by its step: the
         // test is repeated once per value.
         long double f = 0, t = 0, s = 0;
-        const bool decreasing = numeric_constant(from, f) && numeric_constant(to, t) && f > t;
-        const bool negative_step = numeric_constant(third, s) && s < 0;
+        const bool decreasing = real_constant(from, f) && real_constant(to, t) && f > t;
+        const bool negative_step = real_constant(third, s) && s < 0;
         std::string advance;
         if (decreasing) {
             advance = negative_step ? v + " += " + third : v + " -= " + third;
@@ -469,8 +439,8 @@ std::string VariableCode::range_value(const VariableClause& c) {
         session_.write_test_close("}");
         long double count_value = 0;
         if (!no_edit_) {
-            if (numeric_constant(from, f) && numeric_constant(to, t) &&
-                numeric_constant(third, s) && s != 0) {
+            if (real_constant(from, f) && real_constant(to, t) && real_constant(third, s) &&
+                s != 0) {
                 // The loop moves towards its end whatever the sign of the step.
                 const long double signed_step = decreasing == (s < 0) ? s : -s;
                 count_value = std::floor((t - f) / signed_step) + 1;
@@ -608,7 +578,7 @@ bool VariableCode::expected_values(const VariableClause& c, Check& check) {
             const bool percent = c.delta == DeltaKind::percent;
             check.record_value = expected_value(e, c.delta_value + (percent ? "%" : ""));
             long double ev = 0, dv = 0;
-            if (!analysis_ && numeric_constant(e, ev) && numeric_constant(c.delta_value, dv)) {
+            if (!analysis_ && real_constant(e, ev) && real_constant(c.delta_value, dv)) {
                 // Script values: folded exactly when both are constants.
                 const long double tolerance = std::fabs(percent ? dv * ev / 100 : dv);
                 const bool integral = family != Family::real &&

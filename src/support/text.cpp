@@ -262,23 +262,6 @@ std::string upper_copy(std::string_view text) {
     return copy;
 }
 
-bool integer_constant(std::string_view text, long long& value) {
-    if (text.empty() || text.front() < '0' || text.front() > '9') {
-        return false;
-    }
-    std::string copy(text);
-    char* end = nullptr;
-    errno = 0;
-    value = std::strtoll(copy.c_str(), &end, 0);
-    if (errno == ERANGE) {
-        return false;
-    }
-    while (*end == 'u' || *end == 'U' || *end == 'l' || *end == 'L') {
-        ++end;
-    }
-    return *end == '\0';
-}
-
 namespace {
 
 // Walks a C text from `from`, quoted literals (and their escapes) skipped

@@ -87,9 +87,6 @@ std::string comment_text(std::string_view text);
 bool include_name_writable(std::string_view name);
 // An upper-cased copy (letters a-z only).
 std::string upper_copy(std::string_view text);
-// Whether the text is a C integer constant (decimal, octal or hexadecimal,
-// with optional u and l suffixes) that fits in a long long, and its value.
-bool integer_constant(std::string_view text, long long& value);
 void to_lower(std::string& text);
 void to_upper(char* text);
 void to_lower(char* text);

@@ -115,23 +115,7 @@ TEST(Text, CaseConversionTouchesAsciiLettersOnly) {
     to_upper(static_cast<char*>(nullptr));
 }
 
-TEST(IntegerConstant, CIntegerFormsThatFit) {
-    long long value = 0;
-    EXPECT_TRUE(integer_constant("42", value));
-    EXPECT_EQ(value, 42);
-    EXPECT_TRUE(integer_constant("0x10", value));
-    EXPECT_EQ(value, 16);
-    EXPECT_TRUE(integer_constant("017", value));
-    EXPECT_EQ(value, 15);
-    EXPECT_TRUE(integer_constant("3UL", value));
-    EXPECT_EQ(value, 3);
-    EXPECT_FALSE(integer_constant("n+1", value));
-    EXPECT_FALSE(integer_constant("2.5", value));
-    EXPECT_FALSE(integer_constant("", value));
-    // Too large for any C integer type the harness could use.
-    EXPECT_FALSE(integer_constant("123456789012345678901234", value));
-    EXPECT_EQ(upper_copy("Loop_3x"), "LOOP_3X");
-}
+TEST(UpperCopy, CopiesInCapitals) { EXPECT_EQ(upper_copy("Loop_3x"), "LOOP_3X"); }
 
 // Text from outside that reaches generated C keeps its meaning and cannot
 // end the literal or the comment it stands in.

@@ -2,6 +2,7 @@
 
 #include "canalysis/decl/declaration_parser.h"
 #include "canalysis/expr/expression_analysis.h"
+#include "support/numbers.h"
 #include "support/text.h"
 
 #include <algorithm>

@@ -13,6 +13,7 @@
 #include "script/statements/dispatcher.h"
 #include "script/script_language.h"
 #include "script/statements/statement_text.h"
+#include "support/numbers.h"
 #include "support/text.h"
 
 #include <algorithm>

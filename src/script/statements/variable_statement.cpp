@@ -16,6 +16,7 @@
 #include "diag/catalogue.h"
 #include "diag/reporter.h"
 #include "support/languages.h"
+#include "support/numbers.h"
 #include "support/text.h"
 
 #include <algorithm>
@@ -60,16 +61,6 @@ bool is_clause_keyword(std::string_view word) {
 
 bool strict_integer(std::string_view text, long long& value) {
     return integer_constant(trimmed(text), value);
-}
-
-// A number written as a plain constant ("2", "-0.5"), as the generator
-// reads the bounds and the step of a range.
-bool constant_number(std::string_view text, long double& value) {
-    const std::string copy(trimmed(text));
-    if (copy.empty()) return false;
-    char* end = nullptr;
-    value = std::strtold(copy.c_str(), &end);
-    return end != copy.c_str() && *end == '\0';
 }
 
 bool is_pointer(VariableKind k) {
@@ -404,12 +395,11 @@ bool VariableStatementParser::parse_range(Item& item, std::string_view argument)
         return false;
     }
     long double first = 0, last = 0, increment = 0;
-    if (c.init_from_kind == InitFromKind::step && constant_number(step, increment)) {
+    if (c.init_from_kind == InitFromKind::step && real_constant(step, increment)) {
         // The loop would never reach its end: a zero step, or a step that
         // goes down a range that goes up (a range that goes down takes
         // its step either way).
-        const bool rising =
-            constant_number(from, first) && constant_number(to, last) && first <= last;
+        const bool rising = real_constant(from, first) && real_constant(to, last) && first <= last;
         if (increment == 0 || (increment < 0 && rising)) {
             reporter_.error(msg::INCREMENT, step);
             return false;
