@@ -59,6 +59,12 @@ std::string_view extension_of(std::string_view path) {
 OutputFile::OutputFile(OutputFile&& other) noexcept
     : reporter_(other.reporter_),
       stream_(std::exchange(other.stream_, nullptr)),
+      length_(other.length_),
+      read_(other.read_),
+      memory_limit_(other.memory_limit_),
+      spilled_(other.spilled_),
+      memory_(std::move(other.memory_)),
+      memory_read_(other.memory_read_),
       path_(std::move(other.path_)),
       written_path_(std::move(other.written_path_)),
       staged_(other.staged_) {}
@@ -70,6 +76,12 @@ OutputFile& OutputFile::operator=(OutputFile&& other) noexcept {
         }
         reporter_ = other.reporter_;
         stream_ = std::exchange(other.stream_, nullptr);
+        length_ = other.length_;
+        read_ = other.read_;
+        memory_limit_ = other.memory_limit_;
+        spilled_ = other.spilled_;
+        memory_ = std::move(other.memory_);
+        memory_read_ = other.memory_read_;
         path_ = std::move(other.path_);
         written_path_ = std::move(other.written_path_);
         staged_ = other.staged_;
@@ -117,27 +129,48 @@ void OutputFile::misuse(std::string_view operation) const {
     std::abort();
 }
 
+void OutputFile::keep_in_memory(std::size_t memory_limit) { memory_limit_ = memory_limit; }
+
+void OutputFile::put(std::string_view text, bool newline) {
+    const std::size_t size = text.size() + (newline ? 1 : 0);
+    if (memory_limit_ != 0 && !spilled_) {
+        if (memory_.size() + size <= memory_limit_) {
+            memory_.append(text);
+            if (newline) memory_ += '\n';
+            return;
+        }
+        // Past the limit: what memory holds goes first, then the rest of
+        // this use of the file is written to it.
+        spilled_ = true;
+        std::string held = std::exchange(memory_, std::string());
+        put(held, false);
+    }
+    if (std::fwrite(text.data(), 1, text.size(), stream_) != text.size() ||
+        (newline && std::fputc('\n', stream_) == EOF) || std::ferror(stream_) != 0) {
+        fail(msg::IMPECRFIC);
+    }
+    length_ += size;
+}
+
 void OutputFile::write_line(std::string_view text) {
     if (stream_ == nullptr) {
         misuse("write_line");
     }
-    if (std::fwrite(text.data(), 1, text.size(), stream_) != text.size() ||
-        std::fputc('\n', stream_) == EOF || std::ferror(stream_) != 0) {
-        fail(msg::IMPECRFIC);
-    }
+    put(text, true);
 }
 
 void OutputFile::write_text(std::string_view text) {
     if (stream_ == nullptr) {
         misuse("write_text");
     }
-    if (std::fwrite(text.data(), 1, text.size(), stream_) != text.size() ||
-        std::ferror(stream_) != 0) {
-        fail(msg::IMPECRFIC);
-    }
+    put(text, false);
 }
 
 void OutputFile::rewind() {
+    memory_read_ = 0;
+    if (stream_ != nullptr && memory_limit_ != 0 && !spilled_) {
+        return;
+    }
     if (stream_ == nullptr) {
         if (reporter_ == nullptr) {
             misuse("rewind");
@@ -150,13 +183,18 @@ void OutputFile::rewind() {
     if (std::fseek(stream_, 0, SEEK_SET) != 0) {
         fail(msg::IMPRESFIC);
     }
+    read_ = 0;
 }
 
-void OutputFile::truncate() {
-    rewind();
-    if (::ftruncate(::fileno(stream_), 0) != 0) {
-        fail(msg::IMPECRFIC);
+void OutputFile::reuse() {
+    memory_.clear();
+    memory_read_ = 0;
+    if (memory_limit_ != 0 && !spilled_) {
+        return;
     }
+    rewind();
+    length_ = 0;
+    spilled_ = false;
 }
 
 bool read_text_line(std::FILE* stream, std::string& line) {
@@ -177,11 +215,34 @@ bool read_text_line(std::FILE* stream, std::string& line) {
 }
 
 bool OutputFile::read_line(std::string& line) {
-    if (stream_ == nullptr) {
-        line.clear();
+    line.clear();
+    if (stream_ != nullptr && memory_limit_ != 0 && !spilled_) {
+        if (memory_read_ >= memory_.size()) {
+            return false;
+        }
+        std::size_t end = memory_.find('\n', memory_read_);
+        if (end == std::string::npos) end = memory_.size();
+        line.assign(memory_, memory_read_, end - memory_read_);
+        memory_read_ = end < memory_.size() ? end + 1 : end;
+        return true;
+    }
+    if (stream_ == nullptr || read_ >= length_) {
         return false;
     }
-    return read_text_line(stream_, line);
+    // Up to the newline or the end of the text written, whichever comes
+    // first: a reused file holds older text past that end.
+    int c = 0;
+    while (read_ < length_ && (c = std::getc(stream_)) != EOF) {
+        ++read_;
+        if (c == '\n') {
+            return true;
+        }
+        line += static_cast<char>(c);
+    }
+    if (std::ferror(stream_) != 0) {
+        fatal_system_call("fgets");
+    }
+    return true;
 }
 
 void OutputFile::close(bool keep) {

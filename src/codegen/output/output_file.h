@@ -27,6 +27,7 @@
 #include "diag/message_code.h"
 
 #include <cstdio>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -52,10 +53,20 @@ public:
     void write_text(std::string_view text);
     // Back to the first line, for reading.
     void rewind();
-    // Empties the file and goes back to its start, for writing it anew.
-    void truncate();
-    // The next line without its newline; false at the end of the file.
+    // Back to the start for writing the file anew. The file keeps its size
+    // (a work file is reused for every test, and emptying it each time
+    // would cost a system call that frees and takes back its blocks): what
+    // was written before is past the new text's end, and read_line stops
+    // at that end.
+    void reuse();
+    // The next line without its newline; false at the end of the text
+    // written.
     bool read_line(std::string& line);
+    // A work file: its text stays in memory up to `memory_limit` bytes and
+    // goes to the file only past that, so that the sections of an ordinary
+    // test cost no system call while memory stays bounded however large a
+    // test is.
+    void keep_in_memory(std::size_t memory_limit);
     // Closes the file and keeps it, or deletes it.
     void close(bool keep);
     // Closes and deletes without any report (cleanup of an aborted run).
@@ -83,6 +94,16 @@ private:
 
     Reporter* reporter_ = nullptr;  // of the run that created the file
     std::FILE* stream_ = nullptr;
+    std::uint64_t length_ = 0;  // bytes of text written since creation or reuse
+    std::uint64_t read_ = 0;    // bytes read since the last rewind
+    // The memory of a work file: used while `memory_limit_` is not zero and
+    // the text has not spilled to the file.
+    std::size_t memory_limit_ = 0;
+    bool spilled_ = false;
+    std::string memory_;
+    std::size_t memory_read_ = 0;
+    // Writes the text: to memory while it fits, else to the file.
+    void put(std::string_view text, bool newline);
     std::string path_;          // the name of the output
     std::string written_path_;  // the file written: staged name or path_
     bool staged_ = false;

@@ -61,6 +61,7 @@ void OutputMachinery::create_work_file(WorkFile file) {
     }
     make_work_prefix();
     work(file) = vx::create_output(reporter_, work_file_path(file), log_path_, false);
+    work(file).keep_in_memory(work_file_memory);
 }
 
 void OutputMachinery::route_line(std::string_view text) {
@@ -208,7 +209,7 @@ void OutputMachinery::copy_out(WorkFile file, bool keep_for_reuse) {
     }
     in_use_[static_cast<std::size_t>(file)] = false;
     if (keep_for_reuse) {
-        work(file).truncate();
+        work(file).reuse();
     } else {
         work(file).close(false);
     }
@@ -247,7 +248,7 @@ void OutputMachinery::copy_out_element_opening() {
     }
     insert_head();
     in_use_[static_cast<std::size_t>(WorkFile::element_opening)] = false;
-    work(WorkFile::element_opening).truncate();
+    work(WorkFile::element_opening).reuse();
 }
 
 void OutputMachinery::flush_section(SectionKind kind) {

@@ -43,6 +43,9 @@ namespace vx {
 
 class Reporter;
 
+// The text a work file keeps in memory before it writes to its file.
+inline constexpr std::size_t work_file_memory = 256 * 1024;
+
 enum class SectionKind : int {
     test_pair = 0,
     element_pair = 1,

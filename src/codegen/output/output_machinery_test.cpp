@@ -62,16 +62,21 @@ TEST_F(OutputMachineryTest, ElementTextLandsInsideItsTestText) {
     out.write_line("after element");
     out.flush_section(SectionKind::test_pair);
     out.write_line("after test");
-
-    EXPECT_EQ(generated(), (Lines{"before", "", "DCL_TST_C(2, \"t1\");", "", "START_CHRONO_C();",
-                                  "x = 1;", "STOP_CHRONO_C();", "EDV_INTEGER_C(x);",
-                                  "after element", "VXU_END_TEST_C();", "after test"}));
-    // Flushed work files are kept empty for the next test and element, and
-    // go at the end of the run with the prefix reservation.
-    for (const auto& name : work_files_left()) {
-        EXPECT_EQ(read_all(name), "") << name;
-    }
     EXPECT_FALSE(out.work_file_open(WorkFile::test_opening));
+
+    // Flushed work files are kept for the next test and element: their old
+    // text stays past the end of the new one and never reaches the output.
+    EXPECT_EQ(work_files_left().size(), 5u);
+    out.open_section(SectionKind::test_pair);
+    out.open_section(SectionKind::element_pair);
+    out.write_line("y;");
+    out.flush_section(SectionKind::test_pair);
+    EXPECT_EQ(work_files_left().size(), 5u);
+
+    EXPECT_EQ(generated(),
+              (Lines{"before", "", "DCL_TST_C(2, \"t1\");", "", "START_CHRONO_C();", "x = 1;",
+                     "STOP_CHRONO_C();", "EDV_INTEGER_C(x);", "after element", "VXU_END_TEST_C();",
+                     "after test", "", "", "y;"}));
     out.discard_work_files();
     EXPECT_EQ(work_files_left(), Lines{});
 }
@@ -239,6 +244,62 @@ TEST_F(OutputMachineryTest, CreationFailureIsFatal) {
     EXPECT_EQ(status, 7);
     EXPECT_NE(err.find("Harnex-F-IMPOUVFIC"), std::string::npos) << err;
     EXPECT_NE(err.find("no/such/dir/x.c"), std::string::npos) << err;
+}
+
+// A reused work file reads back only the text written since its reuse,
+// however long the text it held before.
+TEST_F(OutputMachineryTest, AReusedFileReadsOnlyItsNewText) {
+    OutputFile work = create_output(reporter(), "vxwork.tmp", "", false);
+    work.write_line("first test, a long line of text");
+    work.write_line("second line");
+    work.write_text("no newline");
+    work.rewind();
+    std::string line;
+    Lines read;
+    while (work.read_line(line)) read.push_back(line);
+    EXPECT_EQ(read, (Lines{"first test, a long line of text", "second line", "no newline"}));
+
+    work.reuse();
+    work.write_line("short");
+    work.rewind();
+    read.clear();
+    while (work.read_line(line)) read.push_back(line);
+    EXPECT_EQ(read, Lines{"short"});
+
+    work.reuse();
+    work.rewind();
+    EXPECT_FALSE(work.read_line(line));
+    EXPECT_EQ(line, "");
+    work.close(false);
+}
+
+// A work file kept in memory goes to its file only past its limit, and
+// reads back the same lines either way.
+TEST_F(OutputMachineryTest, AWorkFileSpillsToItsFileOnlyPastItsMemory) {
+    OutputFile work = create_output(reporter(), "vxwork.tmp", "", false);
+    work.keep_in_memory(16);
+    std::string line;
+    Lines read;
+    auto read_all_lines = [&] {
+        read.clear();
+        work.rewind();
+        while (work.read_line(line)) read.push_back(line);
+        return read;
+    };
+    work.write_line("short");
+    EXPECT_EQ(read_all_lines(), Lines{"short"});
+    EXPECT_EQ(read_all("vxwork.tmp"), "");  // nothing written yet
+
+    work.reuse();
+    work.write_line("first");
+    work.write_line("second, past the limit");
+    work.write_text("tail");
+    EXPECT_EQ(read_all_lines(), (Lines{"first", "second, past the limit", "tail"}));
+
+    work.reuse();
+    work.write_line("again");
+    EXPECT_EQ(read_all_lines(), Lines{"again"});
+    work.close(false);
 }
 
 // An output is written beside its file and put in place only when kept:
