@@ -322,13 +322,17 @@ std::uint32_t macro_hash(std::string_view name) {
 }
 
 MacroEntry* MacroTable::macro_lookup(std::string_view name) const {
-    const auto& chain = chains_[macro_hash(name)];
-    for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
-        if ((*it)->name == name) {
-            return it->get();
+    auto found = index_.find(name);
+    return found == index_.end() ? nullptr : found->second;
+}
+
+void MacroTable::rebuild_index() {
+    index_.clear();
+    for (const auto& chain : chains_) {
+        for (const auto& entry : chain) {
+            index_[entry->name] = entry.get();  // the newest of a name comes last
         }
     }
-    return nullptr;
 }
 
 MacroEntry& MacroTable::macro_install(std::string_view name, MacroKind kind, long value,
@@ -341,10 +345,14 @@ MacroEntry& MacroTable::macro_install(std::string_view name, MacroKind kind, lon
     auto& chain = chains_[macro_hash(name)];
     chain.push_back(std::move(entry));
     ++count_;
-    return *chain.back();
+    MacroEntry& installed = *chain.back();
+    index_[installed.name] = &installed;
+    return installed;
 }
 
 int MacroTable::remove_all(std::string_view name) {
+    // The index's key views the name of an entry: it goes first.
+    index_.erase(name);
     auto& chain = chains_[macro_hash(name)];
     auto first = std::remove_if(chain.begin(), chain.end(),
                                 [&](const auto& entry) { return entry->name == name; });
@@ -362,6 +370,7 @@ void MacroTable::undefine_ordinary() {
         count_ -= static_cast<std::size_t>(chain.end() - first);
         chain.erase(first, chain.end());
     }
+    rebuild_index();
 }
 
 std::unique_ptr<MacroDefinition> parse_macro_definition(std::string_view text, std::string& name,

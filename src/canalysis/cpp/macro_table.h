@@ -22,6 +22,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace vx {
@@ -121,7 +122,12 @@ public:
     std::size_t size() const { return count_; }
 
 private:
+    void rebuild_index();
+
+    // The chains keep the entries; the index beside them, from a name to
+    // its newest entry, serves every lookup.
     std::array<std::vector<std::unique_ptr<MacroEntry>>, macro_chain_count> chains_;
+    std::unordered_map<std::string_view, MacroEntry*> index_;
     std::size_t count_ = 0;
 };
 

@@ -150,7 +150,7 @@ void TypeTable::enter_symbol(Symbol* symbol) {
 }
 
 const std::vector<Symbol*>* TypeTable::symbols_named(std::string_view name) const {
-    auto it = symbol_index_.find(std::string(name));
+    auto it = symbol_index_.find(name);
     return it == symbol_index_.end() ? nullptr : &it->second;
 }
 
@@ -181,7 +181,7 @@ bool TypeTable::remove_symbol(std::string_view name, std::string_view scope) {
     if (!s) return false;
     auto& bucket = ordinary_[static_cast<std::size_t>(bucket_of(name))];
     bucket.erase(std::find(bucket.begin(), bucket.end(), s));
-    auto it = symbol_index_.find(std::string(name));
+    auto it = symbol_index_.find(name);
     auto& list = it->second;
     list.erase(std::find(list.begin(), list.end(), s));
     if (list.empty()) symbol_index_.erase(it);
@@ -211,7 +211,7 @@ TypeKind kind_of(TagKind kind) {
 }  // namespace
 
 TypeNode* TypeTable::lookup_tag(std::string_view tag, TagKind kind) const {
-    auto it = tag_index_.find(std::string(tag));
+    auto it = tag_index_.find(tag);
     if (it == tag_index_.end()) return nullptr;
     TypeKind wanted = kind_of(kind);
     for (auto t = it->second.rbegin(); t != it->second.rend(); ++t) {
@@ -231,7 +231,7 @@ void TypeTable::enter_enumerator(const EnumerationConstant& constant) {
 }
 
 const EnumerationConstant* TypeTable::lookup_enumerator(std::string_view name) const {
-    auto it = enumerator_index_.find(std::string(name));
+    auto it = enumerator_index_.find(name);
     return it == enumerator_index_.end() ? nullptr : &it->second;
 }
 

@@ -122,9 +122,19 @@ private:
     std::array<std::vector<EnumerationConstant>, table_grid_size * table_grid_size> enumerators_;
     std::vector<TypeNode*> anonymous_;
 
-    std::unordered_map<std::string, std::vector<Symbol*>> symbol_index_;
-    std::unordered_map<std::string, std::vector<TypeNode*>> tag_index_;
-    std::unordered_map<std::string, EnumerationConstant> enumerator_index_;
+    // The hash indexes beside the grids: every lookup goes through them,
+    // by a view of the name (no copy of it).
+    struct NameHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view name) const {
+            return std::hash<std::string_view>{}(name);
+        }
+    };
+    template <typename Value>
+    using NameIndex = std::unordered_map<std::string, Value, NameHash, std::equal_to<>>;
+    NameIndex<std::vector<Symbol*>> symbol_index_;
+    NameIndex<std::vector<TypeNode*>> tag_index_;
+    NameIndex<EnumerationConstant> enumerator_index_;
 
     // Shared constructions.
     std::map<std::tuple<std::string, int, bool>, TypeNode*> integers_;
