@@ -187,10 +187,13 @@ void RunFiles::note_output(const std::string& path) {
 
 const std::string* RunFiles::output_clash(const std::string& input_path,
                                           const FileIdentity& identity) const {
-    const std::string canonical = canonical_file_name(input_path);
+    // An input that exists is known by its device and inode: a name of it
+    // is the same file only if that name leads there. The names are
+    // compared only for an input that is not there (yet).
+    const std::string canonical = identity.exists ? std::string() : canonical_file_name(input_path);
     for (const Output& output : outputs_) {
         if (identity.same_file(output.identity) || identity.same_file(file_identity(output.name)) ||
-            canonical == output.canonical) {
+            (!identity.exists && canonical == output.canonical)) {
             return &output.name;
         }
     }

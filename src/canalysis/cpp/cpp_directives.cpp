@@ -14,7 +14,10 @@
 #include "canalysis/cpp/if_evaluator.h"
 #include "canalysis/types/target_model.h"
 
+#include <dirent.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <array>
 #include <cstdlib>
 #include <optional>
@@ -699,9 +702,34 @@ void Preprocessor::skip_analysis_off(InputLevel& level) {
 // files, or -1 when there is none there (or it is refused, with the reason
 // in `refusal`). The answer is kept for the run: the next search that
 // passes by the same path does not look again.
+bool Preprocessor::may_exist(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    const std::string directory =
+        slash == std::string::npos ? std::string(".") : path.substr(0, slash == 0 ? 1 : slash);
+    const std::string leaf = slash == std::string::npos ? path : path.substr(slash + 1);
+    auto [it, inserted] = listings_.try_emplace(directory);
+    DirectoryListing& listing = it->second;
+    if (inserted) {
+        if (DIR* stream = ::opendir(directory.c_str())) {
+            listing.known = true;
+            while (const dirent* entry = ::readdir(stream)) {
+                listing.names.emplace(entry->d_name);
+            }
+            ::closedir(stream);
+        } else if (errno == ENOENT || errno == ENOTDIR) {
+            listing.known = true;  // no such directory: nothing in it
+        }
+    }
+    return !listing.known || listing.names.count(leaf) != 0;
+}
+
 int Preprocessor::probe_file(const std::string& path, InputRefusal& refusal) {
     if (auto it = probes_.find(path); it != probes_.end()) {
         return it->second;
+    }
+    if (!may_exist(path)) {
+        probes_.emplace(path, -1);
+        return -1;
     }
     std::string text;
     FileIdentity identity;
@@ -759,6 +787,7 @@ bool Preprocessor::take_file_text(int file, const std::string& path, std::string
 
 void Preprocessor::forget_files() {
     probes_.clear();
+    listings_.clear();
     known_files_.clear();
     file_ids_.clear();
     for (InputLevel& level : levels_) {

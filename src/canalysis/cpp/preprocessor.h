@@ -27,6 +27,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -295,6 +296,15 @@ private:
     // candidate is probed twice; the file system is taken as it was at
     // the first probe.
     std::unordered_map<std::string, int> probes_;
+    // The entries of each directory the search has looked into, read once:
+    // a candidate whose directory lacks its name is answered without a
+    // system call. No listing (an unreadable directory) means "look".
+    struct DirectoryListing {
+        bool known = false;
+        std::unordered_set<std::string> names;
+    };
+    std::unordered_map<std::string, DirectoryListing> listings_;
+    bool may_exist(const std::string& path);
     std::vector<KnownFile> known_files_;
     std::map<std::pair<dev_t, ino_t>, int> file_ids_;
     long files_read_ = 0;
