@@ -8,6 +8,8 @@ set -euo pipefail
 tree=$(cd "${1:-build-release}" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+# shellcheck source=bench/lib/measure.sh
+source "$(dirname "$0")/lib/measure.sh"
 defs="$tree/dist/target/ana/vxus_c.def"
 bench="$tree/bench/cpp_headers_bench"
 
@@ -25,15 +27,6 @@ for h in assert.h complex.h ctype.h errno.h fenv.h float.h inttypes.h iso646.h l
     echo "#include <$h>"
 done > "$work/headers.c"
 
-measure() {  # output-file command...: wall seconds (from the clock in ns) and peak kB
-    local out=$1
-    shift
-    local begin end
-    begin=$(date +%s%N)
-    /usr/bin/time -f '%M' -o "$out.peak" "$@" > /dev/null 2>&1 || true
-    end=$(date +%s%N)
-    echo "$(awk -v b="$begin" -v e="$end" 'BEGIN { printf "%.4f", (e - b) / 1e9 }') $(tail -1 "$out.peak")" > "$out"
-}
 : > "$work/ours"
 : > "$work/gcc"
 for run in 1 2 3 4 5 6 7 8 9 10 11; do
@@ -43,9 +36,6 @@ for run in 1 2 3 4 5 6 7 8 9 10 11; do
         -include "$work/macros.h" "${includes[@]}" "$work/headers.c"
     cat "$work/t" >> "$work/gcc"
 done
-median() {  # file column
-    awk -v c="$2" '{print $c}' "$1" | sort -n | sed -n 6p
-}
 ours_time=$(median "$work/ours" 1)
 ours_peak=$(median "$work/ours" 2)
 gcc_time=$(median "$work/gcc" 1)

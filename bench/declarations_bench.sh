@@ -10,6 +10,8 @@ set -euo pipefail
 tree=$(cd "${1:-build-release}" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+# shellcheck source=bench/lib/measure.sh
+source "$(dirname "$0")/lib/measure.sh"
 
 headers=(assert.h ctype.h errno.h float.h inttypes.h limits.h locale.h math.h setjmp.h
          signal.h stdarg.h stdbool.h stddef.h stdint.h stdio.h stdlib.h string.h time.h
@@ -34,15 +36,6 @@ headers=(assert.h ctype.h errno.h float.h inttypes.h limits.h locale.h math.h se
 } > "$work/s.ptu"
 for h in "${headers[@]}"; do echo "#include <$h>"; done > "$work/headers.c"
 
-measure() {  # output-file command...: wall seconds, peak kB, processor seconds
-    local out=$1
-    shift
-    local begin end
-    begin=$(date +%s%N)
-    /usr/bin/time -f '%M %U %S' -o "$out.peak" "$@" > /dev/null 2> "$out.err" || true
-    end=$(date +%s%N)
-    echo "$(awk -v b="$begin" -v e="$end" 'BEGIN { printf "%.4f", (e - b) / 1e9 }') $(tail -1 "$out.peak" | awk '{ printf "%s %.2f", $1, $2 + $3 }')" > "$out"
-}
 : > "$work/ours"
 : > "$work/gcc"
 cd "$work"
@@ -53,9 +46,6 @@ for run in 1 2 3 4 5 6 7; do
     measure "$work/g" gcc -fsyntax-only "$work/headers.c"
     cat "$work/g" >> "$work/gcc"
 done
-median() {  # file column
-    awk -v c="$2" '{print $c}' "$1" | sort -n | sed -n 4p
-}
 ours_time=$(median "$work/ours" 1)
 ours_peak=$(median "$work/ours" 2)
 ours_cpu=$(median "$work/ours" 3)

@@ -12,6 +12,8 @@ tree=$(cd "${1:-build-release}" && pwd)
 runs=${RUNS:-7}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+# shellcheck source=bench/lib/measure.sh
+source "$(dirname "$0")/lib/measure.sh"
 
 libc_headers=(assert.h complex.h ctype.h errno.h fenv.h float.h inttypes.h iso646.h limits.h
     locale.h math.h setjmp.h signal.h stdalign.h stdarg.h stdatomic.h stdbool.h stddef.h stdint.h
@@ -49,19 +51,7 @@ write_set() {
     } > "$work/$name.c"
 }
 
-measure() {  # output-file command...: wall seconds and peak kB
-    local out=$1
-    shift
-    local begin end
-    begin=$(date +%s%N)
-    /usr/bin/time -f '%M' -o "$out.peak" "$@" > /dev/null 2> "$out.err" || true
-    end=$(date +%s%N)
-    echo "$(awk -v b="$begin" -v e="$end" 'BEGIN { printf "%.4f", (e - b) / 1e9 }') $(tail -1 "$out.peak")" >> "$out"
-}
 
-median() {  # file column
-    awk -v c="$2" '{print $c}' "$1" | sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'
-}
 
 ratio() {
     awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'
@@ -75,11 +65,15 @@ run_set() {
     rm -f "$work/$name".{ours,cpp,syntax}
     cd "$work"
     for ((run = 1; run <= runs; run++)); do
-        measure "$work/$name.ours" env HARNEXDIR="$tree/dist" VXLTGT="$tree/dist/target" \
+        measure "$work/run" env HARNEXDIR="$tree/dist" VXLTGT="$tree/dist/target" \
             VEXOR_SUPPRESS_COPYRIGHT=1 "$tree/dist/bin/vexorprepro" "$name.ptu" "$name.gen.c" \
             "${incl[@]}"
-        measure "$work/$name.cpp" gcc -E -w "${gcc_incl[@]}" "$work/$name.c"
-        measure "$work/$name.syntax" gcc -fsyntax-only -w "${gcc_incl[@]}" "$work/$name.c"
+        cat "$work/run" >> "$work/$name.ours"
+        cp "$work/run.err" "$work/$name.ours.err"
+        measure "$work/run" gcc -E -w "${gcc_incl[@]}" "$work/$name.c"
+        cat "$work/run" >> "$work/$name.cpp"
+        measure "$work/run" gcc -fsyntax-only -w "${gcc_incl[@]}" "$work/$name.c"
+        cat "$work/run" >> "$work/$name.syntax"
     done
     local ours_t ours_m cpp_t cpp_m syn_t syn_m
     ours_t=$(median "$work/$name.ours" 1); ours_m=$(median "$work/$name.ours" 2)

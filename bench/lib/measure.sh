@@ -1,0 +1,20 @@
+# Shared by the benchmarks that run whole processes (sourced, not run).
+
+# measure OUT COMMAND...: runs the command once, its output dropped and its
+# standard error kept in OUT.err, and writes to OUT one line: the wall
+# seconds (from the clock in nanoseconds), the peak resident kB and the
+# processor seconds (user and system).
+measure() {
+    local out=$1
+    shift
+    local begin end
+    begin=$(date +%s%N)
+    /usr/bin/time -f '%M %U %S' -o "$out.peak" "$@" > /dev/null 2> "$out.err" || true
+    end=$(date +%s%N)
+    echo "$(awk -v b="$begin" -v e="$end" 'BEGIN { printf "%.4f", (e - b) / 1e9 }') $(tail -1 "$out.peak" | awk '{ printf "%s %.2f", $1, $2 + $3 }')" > "$out"
+}
+
+# median FILE COLUMN: the median of a column of measure lines.
+median() {
+    awk -v c="$2" '{print $c}' "$1" | sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'
+}
