@@ -67,25 +67,9 @@ std::string file_name_part(const std::string& path) {
 
 ScriptOptions script_options(const CompilerSettings& s, const RunEnvironment& environment) {
     ScriptOptions o;
+    static_cast<CompilerSettings&>(o) = s;
     o.environment = environment;
-    o.tested_language = s.tested_language;
     o.analysis_enabled = s.c_analysis();
-    o.trace_levels = s.trace_levels;
-    o.include_dirs = s.include_dirs;
-    o.defined_identifiers = s.defined_identifiers;
-    o.service_list = s.operation_list;
-    o.test_list = s.test_list;
-    o.family_list = s.family_list;
-    o.exclude_service_list = s.exclude_operation_list;
-    o.exclude_test_list = s.exclude_test_list;
-    o.exclude_family_list = s.exclude_family_list;
-    o.no_simulation = s.no_simulation;
-    o.sub_system = s.sub_system;
-    o.database = s.sql_mode;
-    o.version_pattern = s.version_pattern;
-    o.fast = s.fast;
-    o.expand = s.expand;
-    o.compress = s.compress;
     return o;
 }
 

@@ -88,10 +88,10 @@ vx::ScriptOptions options_from(std::uint8_t choice) {
         options.trace_levels = {2, 3};
     }
     options.sub_system = (choice & 0x04) != 0;
-    options.database = (choice & 0x08) != 0;
+    options.sql_mode = (choice & 0x08) != 0;
     options.no_simulation = (choice & 0x10) != 0;
     if ((choice & 0x20) != 0) {
-        options.service_list = {true, {"S"}};
+        options.operation_list = {true, {"S"}};
         options.exclude_test_list = {true, {"T"}};
         options.family_list = {true, {"F"}};
     }

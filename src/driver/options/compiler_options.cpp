@@ -678,7 +678,7 @@ CompilerSettings settings_from_analysis(Reporter& reporter, const CommandAnalysi
     s.no_simulation = options.positive(Opt::NOSIMULATION);
     s.no_edit = options.positive(Opt::NOEDIT);
     if (options.positive(Opt::NOANALYZE)) {
-        s.analysis_enabled[static_cast<std::size_t>(s.tested_language)] = false;
+        s.analysis_by_language[static_cast<std::size_t>(s.tested_language)] = false;
     }
     s.no_path = options.positive(Opt::NOPATH);
     s.with_separate = options.positive(Opt::WITHSEPARATE);

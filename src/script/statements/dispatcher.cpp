@@ -271,8 +271,8 @@ void Dispatcher::end_of_script() {
     auto list = [](const SelectionList& selection) {
         return selection.given ? &selection.names : nullptr;
     };
-    facts.include_services = list(options_.service_list);
-    facts.exclude_services = list(options_.exclude_service_list);
+    facts.include_services = list(options_.operation_list);
+    facts.exclude_services = list(options_.exclude_operation_list);
     facts.include_tests = list(options_.test_list);
     facts.exclude_tests = list(options_.exclude_test_list);
     facts.include_families = list(options_.family_list);

@@ -431,7 +431,7 @@ TEST_F(DispatcherTest, FamilyOfSeparatorsOnlyNamesNoFamily) {
 // Selection.
 
 TEST_F(DispatcherTest, SelectionLeavesServicesOutOfTheRecords) {
-    options_.service_list = {true, {"KEPT"}};
+    options_.operation_list = {true, {"KEPT"}};
     run_body(
         "SERVICE left\nTEST a\nELEMENT\nVAR x, int, INIT = 0, EV = 0\nEND ELEMENT\nEND TEST\nEND "
         "SERVICE\n"
@@ -1061,7 +1061,7 @@ TEST_F(DispatcherTest, SubSystemAndDatabaseStatements) {
 
 TEST_F(DispatcherTest, SubSystemModeStatements) {
     options_.sub_system = true;
-    options_.database = true;
+    options_.sql_mode = true;
     run_body(
         "SEGMENT a\nSYSTEM s\nSYSTEM s\nSEGMENT a\n#hidden;\nEND SEGMENT\nEND SEGMENT\n"
         "FAR\nEND FAR\nEND NEAR\nACCESS a\n");

@@ -158,8 +158,8 @@ void Dispatcher::open_service(std::string_view argument, std::string_view statem
     }
     std::string service_name = words.word.empty() ? std::string(unknown_service_name) : words.word;
     const std::string script_name = service_name;
-    const bool excluded =
-        left_out(options_.service_list, options_.exclude_service_list, upper_copy(service_name));
+    const bool excluded = left_out(options_.operation_list, options_.exclude_operation_list,
+                                   upper_copy(service_name));
 
     bool cut = false;
     service_name = cut_service_name(service_name, cut);
@@ -290,8 +290,8 @@ void Dispatcher::open_test(std::string_view argument, bool phase) {
 
     const std::string upper_name = upper_copy(test_name);
     const bool excluded = left_out(options_.test_list, options_.exclude_test_list, upper_name) ||
-                          (options_.exclude_service_list.given &&
-                           options_.exclude_service_list.contains(upper_copy(service.name)));
+                          (options_.exclude_operation_list.given &&
+                           options_.exclude_operation_list.contains(upper_copy(service.name)));
     flags().set(SkipFlag::test_excluded, excluded);
     if (session_.output_enabled()) {
         ++service.generated_test_count;

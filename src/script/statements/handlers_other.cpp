@@ -67,7 +67,7 @@ void Dispatcher::handle_unknown(const Statement& s) { reporter_.warning(msg::STX
 void Dispatcher::handle_register(const Statement&) {}
 
 void Dispatcher::handle_database(const Statement& s) {
-    if (!options_.database) {
+    if (!options_.sql_mode) {
         reporter_.error(msg::OPSGBDIMP, s.keyword);
     }
 }
