@@ -46,11 +46,11 @@ std::string CAnalysis::start(const CAnalysisStart& start) {
     command_echo_ = start.command_echo;
     run_date_ = start.run_date;
     CppInit init;
-    init.strict = start.ansi;
-    init.lenient = start.kr;
+    init.strict = start.restriction(Restriction::ansi);
+    init.lenient = start.restriction(Restriction::kr);
     init.script_language = start.script_language;
     init.include_dirs = start.include_dirs;
-    init.definitions = start.definitions;
+    init.definitions = start.defined_identifiers;
     init.runtime_package = start.environment.runtime_package;
     init.add_usr_include = start.environment.add_usr_include;
     run_.vx_ext_seen = start.environment.target_extensions;

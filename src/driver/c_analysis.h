@@ -19,6 +19,7 @@
 #include "canalysis/types/target_model.h"
 #include "canalysis/types/type_table.h"
 #include "codegen/harness_hooks.h"
+#include "support/compiler_settings.h"
 #include "support/run_environment.h"
 
 #include <memory>
@@ -32,17 +33,11 @@ class Reporter;
 
 class TargetModel;
 
-struct CAnalysisStart {
-    bool ansi = false;
-    bool kr = false;
+// The settings of the run (the restrictions ANSI and KR, -INCL, -DEFINE,
+// -STD_DEFINE, -SYMBTAB and the command echo its banner shows) with what
+// the analysis learns elsewhere.
+struct CAnalysisStart : CompilerSettings {
     int script_language = 2;
-    std::vector<std::string> include_dirs;
-    std::vector<std::string> definitions;
-    std::string std_define_file;  // empty: none
-    // The symbol listing of -SYMBTAB (empty: none) and what its banner
-    // shows.
-    std::string symbtab_file;
-    std::string command_echo;
     std::string run_date;
     // The variables of the environment that shape the analysis: the
     // target package's include directory, the compiler extensions, the

@@ -41,8 +41,8 @@ TEST_F(CAnalysisTest, StartsLikeARun) {
     TargetModel target;
     CAnalysis analysis(fresh.get(), &target);
     CAnalysisStart start;
-    start.kr = true;
-    start.definitions = {"FROM_COMMAND_LINE", "VALUE=3"};
+    start.restrictions[static_cast<std::size_t>(Restriction::kr)] = true;
+    start.defined_identifiers = {"FROM_COMMAND_LINE", "VALUE=3"};
     start.std_define_file = dir.file("std.def");
     std::string definitions = analysis.start(start);
 

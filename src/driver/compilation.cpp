@@ -70,14 +70,8 @@ void Compilation::start_c_analysis() {
         return;
     }
     CAnalysisStart start;
-    start.ansi = settings_.restriction(Restriction::ansi);
-    start.kr = settings_.restriction(Restriction::kr);
+    static_cast<CompilerSettings&>(start) = settings_;
     start.script_language = script_language_.language();
-    start.include_dirs = settings_.include_dirs;
-    start.definitions = settings_.defined_identifiers;
-    start.std_define_file = settings_.std_define_file;
-    start.symbtab_file = settings_.symbtab_file;
-    start.command_echo = settings_.command_echo;
     start.run_date = run_date_;
     start.environment = environment_;
     c_analysis_.start(start);

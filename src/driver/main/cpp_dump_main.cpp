@@ -74,12 +74,12 @@ int main(int argc, char** argv) {
         if (option(arg, "-INCL=", value)) {
             start.include_dirs.push_back(value);
         } else if (option(arg, "-DEFINE=", value)) {
-            start.definitions.push_back(value);
+            start.defined_identifiers.push_back(value);
         } else if (option(arg, "-STD_DEFINE=", value)) {
             start.std_define_file = value;
         } else if (option(arg, "-RESTRICTION=", value)) {
-            start.ansi = value == "ANSI";
-            start.kr = value == "KR";
+            start.restrictions[static_cast<std::size_t>(vx::Restriction::ansi)] = value == "ANSI";
+            start.restrictions[static_cast<std::size_t>(vx::Restriction::kr)] = value == "KR";
         } else if (arg == "-SCRIPT") {
             script = true;
         } else if (arg == "-DECLARATIONS") {
