@@ -67,24 +67,6 @@ void pad_to(std::string& text, std::size_t width) {
     }
 }
 
-// Index past a literal opened by the quote at `start`; a backslash takes
-// the next character into the literal. An unclosed literal runs to the end.
-std::size_t skip_literal(std::string_view text, std::size_t start) {
-    const char quote = text[start];
-    std::size_t i = start + 1;
-    while (i < text.size()) {
-        if (text[i] == '\\') {
-            i += 2;
-            continue;
-        }
-        if (text[i] == quote) {
-            return i + 1;
-        }
-        ++i;
-    }
-    return text.size();
-}
-
 bool equal_ignoring_case(char a, char b) { return upper_char(a) == upper_char(b); }
 
 std::size_t find_ignoring_case(std::string_view text, std::string_view pattern) {
@@ -168,12 +150,12 @@ CommentSplit split_comment(std::string_view text, std::string_view marker, int t
     while (i < text.size()) {
         const char c = text[i];
         if (c == '"') {
-            i = skip_literal(text, i);
+            i = literal_end(text, i, false);
             continue;
         }
         if (c == '\'') {
             if (tested_language != 0) {
-                i = skip_literal(text, i);
+                i = literal_end(text, i, false);
                 continue;
             }
             // Ada: 'x' is a character literal, any other quote an

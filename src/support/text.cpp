@@ -312,6 +312,25 @@ std::size_t find_closing(std::string_view text, std::size_t open) {
     });
 }
 
+std::size_t literal_end(std::string_view text, std::size_t quote_at, bool stop_at_newline) {
+    const char quote = text[quote_at];
+    std::size_t i = quote_at + 1;
+    while (i < text.size()) {
+        if (text[i] == '\\' && i + 1 < text.size()) {
+            i += 2;
+            continue;
+        }
+        if (text[i] == quote) {
+            return i + 1;
+        }
+        if (stop_at_newline && text[i] == '\n') {
+            return i;
+        }
+        ++i;
+    }
+    return text.size();
+}
+
 std::vector<std::string_view> split_top_level(std::string_view text, bool c_family) {
     std::vector<std::string_view> pieces;
     int depth = 0;

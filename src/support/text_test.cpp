@@ -182,4 +182,15 @@ TEST(TextScan, TopLevelTokensAndClosingBracketsSkipQuotesAndNesting) {
     EXPECT_EQ(find_closing("()", 5), std::string_view::npos);
 }
 
+TEST(LiteralEnd, EscapesUnclosedLiteralsAndLineEnds) {
+    EXPECT_EQ(literal_end("\"ab\" x", 0, false), 4u);
+    EXPECT_EQ(literal_end("'\\'' x", 0, false), 4u);  // an escaped quote stays inside
+    EXPECT_EQ(literal_end("x = \"a\\\"b\";", 4, true), 10u);
+    EXPECT_EQ(literal_end("\"open", 0, false), 5u);         // unclosed: the end of the text
+    EXPECT_EQ(literal_end("\"open\nnext\"", 0, true), 5u);  // C text: the end of its line
+    EXPECT_EQ(literal_end("\"open\nnext\"", 0, false), 11u);
+    EXPECT_EQ(literal_end("\"a\\\nb\" c", 0, true), 6u);  // a continued line goes on
+    EXPECT_EQ(literal_end("'\\", 0, true), 2u);           // a backslash at the very end
+}
+
 }  // namespace vx

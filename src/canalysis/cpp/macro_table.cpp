@@ -10,6 +10,7 @@
 #include "canalysis/cpp/macro_table.h"
 
 #include "canalysis/cpp/cpp_text.h"
+#include "support/text.h"
 
 #include <algorithm>
 
@@ -58,26 +59,6 @@ std::string collapse_blanks(std::string_view text) {
         out += c;
     }
     return out;
-}
-
-// End of a string or character literal that starts at `i` (the quote);
-// stops at the end of the text when unterminated.
-std::size_t literal_end(std::string_view text, std::size_t i) {
-    char quote = text[i++];
-    while (i < text.size()) {
-        if (text[i] == '\\' && i + 1 < text.size()) {
-            i += 2;
-            continue;
-        }
-        if (text[i] == quote) {
-            return i + 1;
-        }
-        if (text[i] == '\n') {
-            return i;
-        }
-        ++i;
-    }
-    return i;
 }
 
 class BodyBuilder {
@@ -250,7 +231,7 @@ bool parse_body(std::string_view text, MacroDefinition& d, const std::vector<std
             break;
         }
         if (c == '"' || c == '\'') {
-            std::size_t e = literal_end(text, i);
+            std::size_t e = literal_end(text, i, true);
             body.literal(text.substr(i, e - i));
             i = e;
             continue;

@@ -29,6 +29,7 @@
 #include "canalysis/types/c_characters.h"
 #include "canalysis/decl/declaration_parser_context.h"
 #include "canalysis/types/target_model.h"
+#include "support/text.h"
 
 #include <array>
 #include <cstdlib>
@@ -110,14 +111,7 @@ void ParserContext::count_lines(std::size_t from, std::size_t to) {
 
 // Steps over a string or character literal starting at i (on its quote);
 // i ends after the closing quote, or at the end of the line or text.
-void ParserContext::skip_literal(std::size_t& i) const {
-    char quote = text_[i++];
-    while (i < text_.size() && text_[i] != quote && text_[i] != '\n') {
-        if (text_[i] == '\\' && i + 1 < text_.size()) ++i;
-        ++i;
-    }
-    if (i < text_.size() && text_[i] == quote) ++i;
-}
+void ParserContext::skip_literal(std::size_t& i) const { i = literal_end(text_, i, true); }
 
 void ParserContext::skip_blanks() {
     bool line_start = pos_ == 0 || text_[pos_ - 1] == '\n';
