@@ -537,30 +537,40 @@ long skip_rest_of_line(const std::string& t, std::size_t& i) {
     return lines;
 }
 
+// Steps over what may stand before the "#" of a directive on its line:
+// blanks, block comments and line continuations. The lines stepped over
+// are added to `*lines` when it is given.
+std::size_t before_directive(const std::string& t, std::size_t i, long* lines) {
+    while (i < t.size()) {
+        if (blank(t[i])) {
+            ++i;
+        } else if (t[i] == '/' && i + 1 < t.size() && t[i + 1] == '*') {
+            std::size_t e = t.find("*/", i + 2);
+            std::size_t stop = e == std::string::npos ? t.size() : e + 2;
+            if (lines != nullptr) {
+                *lines += std::count(t.begin() + static_cast<long>(i),
+                                     t.begin() + static_cast<long>(stop), '\n');
+            }
+            i = stop;
+        } else if (t[i] == '\\' && i + 1 < t.size() && t[i + 1] == '\n') {
+            if (lines != nullptr) {
+                ++*lines;
+            }
+            i += 2;
+        } else {
+            break;
+        }
+    }
+    return i;
+}
+
 }  // namespace
 
 void Preprocessor::skip_conditional_text(InputLevel& level) {
     const std::string& t = level.text;
     std::string line;
     while (level.pos < t.size() && !fatal_) {
-        std::size_t i = level.pos;
-        // Blanks and comments may stand before the "#".
-        while (i < t.size()) {
-            if (blank(t[i])) {
-                ++i;
-            } else if (t[i] == '/' && i + 1 < t.size() && t[i + 1] == '*') {
-                std::size_t e = t.find("*/", i + 2);
-                std::size_t stop = e == std::string::npos ? t.size() : e + 2;
-                level.line += std::count(t.begin() + static_cast<long>(i),
-                                         t.begin() + static_cast<long>(stop), '\n');
-                i = stop;
-            } else if (t[i] == '\\' && i + 1 < t.size() && t[i + 1] == '\n') {
-                ++level.line;
-                i += 2;
-            } else {
-                break;
-            }
-        }
+        std::size_t i = before_directive(t, level.pos, &level.line);
         level.pos = i;
         if (i < t.size() && t[i] == '#') {
             directive_line_ = level.line;
@@ -776,8 +786,7 @@ bool Preprocessor::take_file_text(int file, const std::string& path, std::string
     std::string raw;
     InputRefusal refusal;
     if (!read_whole_file(path, raw, &refusal)) {
-        report(Severity::fatal, refusal.code.value_or(msg::IMPOUVFIC),
-               refusal.code ? std::string_view(refusal.argument) : std::string_view(path));
+        report(Severity::fatal, refusal.message(), refusal.message_argument(path));
         return false;
     }
     ++files_read_;
@@ -909,19 +918,7 @@ std::string Preprocessor::include_guard(InputLevel& level) {
     const std::string macro(guard);
     int depth = 0;
     while (level.pos < t.size()) {
-        std::size_t i = level.pos;
-        while (i < t.size()) {
-            if (blank(t[i])) {
-                ++i;
-            } else if (t[i] == '/' && i + 1 < t.size() && t[i + 1] == '*') {
-                std::size_t e = t.find("*/", i + 2);
-                i = e == std::string::npos ? t.size() : e + 2;
-            } else if (t[i] == '\\' && i + 1 < t.size() && t[i + 1] == '\n') {
-                i += 2;
-            } else {
-                break;
-            }
-        }
+        std::size_t i = before_directive(t, level.pos, nullptr);
         level.pos = i;
         if (i < t.size() && t[i] == '#') {
             read_directive_line(level, line);
@@ -1273,7 +1270,7 @@ void Preprocessor::init(const CppInit& init, bool first_time) {
         std::string text;
         InputRefusal refusal;
         if (!read_whole_file(init.main_file, text, &refusal)) {
-            report(Severity::fatal, refusal.code.value_or(msg::IMPOUVFIC), refusal.argument);
+            report(Severity::fatal, refusal.message(), refusal.message_argument(init.main_file));
             return;
         }
         std::string ignored;

@@ -342,6 +342,13 @@ std::string prepare_input(std::string_view text);
 struct InputRefusal {
     std::optional<MessageCode> code;
     std::string argument;
+
+    // The message for a file that had to be read: the refusal, or
+    // IMPOUVFIC with the path when the file is not there.
+    MessageCode message() const { return code.value_or(msg::IMPOUVFIC); }
+    std::string_view message_argument(std::string_view path) const {
+        return code ? std::string_view(argument) : path;
+    }
 };
 // Reads a file whole; false when there is no such file. A file that is
 // there but cannot be read whole (not a regular file, too large, a read

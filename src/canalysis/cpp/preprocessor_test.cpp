@@ -471,6 +471,7 @@ TEST(Preprocessor, TheMainFileIsReadAtInitialisation) {
     Cpp m(missing);
     ASSERT_EQ(m.reports.size(), 1u);
     EXPECT_EQ(m.reports[0].code, "IMPOUVFIC");
+    EXPECT_EQ(m.reports[0].argument, missing.main_file);
     EXPECT_EQ(m.reports[0].level, vx::Severity::fatal);
 }
 

@@ -105,7 +105,7 @@ int main(int argc, char** argv) {
         std::string text;
         vx::InputRefusal refusal;
         if (!vx::read_whole_file(file, text, &refusal)) {
-            reporter.fatal(refusal.code.value_or(vx::msg::IMPOUVFIC), refusal.argument);
+            reporter.fatal(refusal.message(), refusal.message_argument(file));
         }
         output = analysis.preprocess(script_native_text(text), file, 0);
     } else {
