@@ -42,7 +42,8 @@ int main(int argc, char** argv) {
     } else {
         start.std_define_file = std::string(VX_DIST_DIR_BENCH) + "/target/ana/vxus_c.def";
     }
-    vx::CAnalysis analysis(reporter);
+    vx::RunFiles files;
+    vx::CAnalysis analysis(reporter, files);
     analysis.start(start);
     std::string text;
     if (argc > 1) {

@@ -7,6 +7,7 @@
 #include "codegen/harness_layout.h"
 #include "codegen/output/output_session.h"
 #include "diag/catalogue.h"
+#include "diag/file_guard.h"
 #include "diag/process_end.h"
 #include "diag/reporter.h"
 #include "testkit/testkit.h"
@@ -54,6 +55,9 @@ protected:
     }
 
     Reporter& reporter() { return *reporter_; }
+    // The run's registry of inputs and outputs, one per test.
+    RunFiles& files() { return files_; }
+    RunFiles files_;
 
     // Names of the current directory that look like work files or their
     // prefix reservation ("vx" + six characters, with or without ".tmp").

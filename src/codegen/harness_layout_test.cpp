@@ -18,7 +18,7 @@ protected:
     HarnessLayout& start(const OutputSettings& outputs = output_settings(),
                          const HarnessSettings& harness = layout_settings()) {
         layout_.reset();
-        session_ = std::make_unique<OutputSession>(outputs, reporter());
+        session_ = std::make_unique<OutputSession>(outputs, reporter(), files());
         session_->start_outputs();
         layout_ = std::make_unique<HarnessLayout>(harness, *session_);
         return *layout_;

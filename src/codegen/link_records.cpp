@@ -68,12 +68,13 @@ std::string version_suffix(std::string_view base_name) {
     return std::string(base_name.substr(size - version_suffix_length));
 }
 
-LinkRecords::LinkRecords(Reporter& reporter, const SkipFlags& flags, bool no_edit)
-    : reporter_(reporter), flags_(flags), no_edit_(no_edit) {}
+LinkRecords::LinkRecords(Reporter& reporter, const RunFiles& files, const SkipFlags& flags,
+                         bool no_edit)
+    : reporter_(reporter), files_(files), flags_(flags), no_edit_(no_edit) {}
 
 void LinkRecords::open(const std::string& path, std::string_view log_path,
                        const BannerText& banner) {
-    file_ = create_output(reporter_, path, log_path);
+    file_ = create_output(reporter_, files_, path, log_path);
     write_banner(file_, path, "", "", banner);
 }
 

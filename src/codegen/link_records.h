@@ -36,6 +36,7 @@
 namespace vx {
 
 class Reporter;
+class RunFiles;
 
 struct BannerText;
 class ReportDescription;
@@ -133,7 +134,7 @@ std::string version_suffix(std::string_view base_name);
 
 class LinkRecords {
 public:
-    LinkRecords(Reporter& reporter, const SkipFlags& flags, bool no_edit);
+    LinkRecords(Reporter& reporter, const RunFiles& files, const SkipFlags& flags, bool no_edit);
     LinkRecords(const LinkRecords&) = delete;
     LinkRecords& operator=(const LinkRecords&) = delete;
 
@@ -243,6 +244,7 @@ private:
     void write_kept(const std::vector<std::string>& texts, char kind);
 
     Reporter& reporter_;
+    const RunFiles& files_;
     const SkipFlags& flags_;
     bool no_edit_;
     OutputFile file_;

@@ -21,7 +21,7 @@ using vx::testing::CodegenTest;
 class LinkRecordsTest : public CodegenTest {
 protected:
     LinkRecords& open(bool no_edit = false) {
-        records_ = std::make_unique<LinkRecords>(reporter(), flags_, no_edit);
+        records_ = std::make_unique<LinkRecords>(reporter(), files(), flags_, no_edit);
         records_->open("t.tdc", "", BannerText{2, "vexorprepro s.ptu t.c", "today"});
         return *records_;
     }
@@ -229,7 +229,8 @@ TEST_F(LinkRecordsTest, ClosingAfterErrorsDeletesTheFile) {
 
 TEST_F(LinkRecordsTest, WrittenHeadersAreDescribedInTheReportDescription) {
     ReportDescription description;
-    description.open(reporter(), {"k.tsf", "s.ptu", "s.ptu", "k.xrd", "k.xrd"}, "", BannerText{});
+    description.open(reporter(), files(), {"k.tsf", "s.ptu", "s.ptu", "k.xrd", "k.xrd"}, "",
+                     BannerText{});
     LinkRecords& r = open();
     r.attach_report_description(&description);
     r.begin_service("add", 7);

@@ -45,10 +45,11 @@ ReportDescriptionNames report_description_names(std::string_view tsf_option,
 
 void ReportDescription::put(const std::string& record) { file_.write_line(record); }
 
-void ReportDescription::open(Reporter& reporter, const ReportDescriptionNames& names,
-                             std::string_view log_path, const BannerText& banner) {
+void ReportDescription::open(Reporter& reporter, const RunFiles& files,
+                             const ReportDescriptionNames& names, std::string_view log_path,
+                             const BannerText& banner) {
     names_ = names;
-    file_ = create_output(reporter, names.path, log_path);
+    file_ = create_output(reporter, files, names.path, log_path);
     write_banner(file_, names.path, report_banner_start, "", banner);
     put("DB " + in_quotes(report_database_name));
     put("SO " + in_quotes(names.script_path) + " 000 \"txt\"");

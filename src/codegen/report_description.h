@@ -23,6 +23,7 @@
 namespace vx {
 
 class Reporter;
+class RunFiles;
 
 struct BannerText;
 
@@ -57,8 +58,8 @@ public:
 
     // Creates the file, logs it, writes its banner and opening records
     // (`open_summary_file`).
-    void open(Reporter& reporter, const ReportDescriptionNames& names, std::string_view log_path,
-              const BannerText& banner);
+    void open(Reporter& reporter, const RunFiles& files, const ReportDescriptionNames& names,
+              std::string_view log_path, const BannerText& banner);
     bool is_open() const { return file_.is_open(); }
 
     void summary_service(std::string_view name, int number, long line);

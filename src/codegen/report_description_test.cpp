@@ -17,7 +17,7 @@ class ReportDescriptionTest : public CodegenTest {
 protected:
     void open() {
         description_.open(
-            reporter(),
+            reporter(), files(),
             {"run.tsf", "dir/we\"ird\\s.ptu", "we\"ird\\s.ptu", "/out/run.xrd", "run.xrd"}, "",
             BannerText{2, "vexorprepro s.ptu t.c", "today"});
     }

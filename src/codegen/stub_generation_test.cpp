@@ -23,7 +23,7 @@ protected:
         run_.is_type_modifier = [](std::string_view w) {
             return w == "_in" || w == "_out" || w == "_inout";
         };
-        session_ = std::make_unique<OutputSession>(output_settings(), reporter());
+        session_ = std::make_unique<OutputSession>(output_settings(), reporter(), files());
         session_->start_outputs();
     }
 

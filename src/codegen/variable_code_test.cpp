@@ -80,7 +80,7 @@ protected:
         ::testing::internal::CaptureStderr();
         Result result;
         {
-            OutputSession session(s, reporter());
+            OutputSession session(s, reporter(), files());
             session_ = &session;
             session.start_outputs();
             HarnessLayout layout(h, session);

@@ -172,12 +172,6 @@ MessageCode input_problem_code(const OpenedInput& opened) {
     return msg::IMPOUVFIC;
 }
 
-void RunFiles::clear() {
-    outputs_.clear();
-    early_inputs_.clear();
-    inputs_.clear();
-}
-
 void RunFiles::note_output(const std::string& path) {
     if (path.empty()) {
         return;
@@ -200,8 +194,6 @@ const std::string* RunFiles::output_clash(const std::string& input_path,
     return nullptr;
 }
 
-void RunFiles::note_early_input(const std::string& path) { early_inputs_.push_back(path); }
-
 void RunFiles::note_input(const std::string& path, const FileIdentity& identity) {
     if (identity.exists && !is_input(identity)) {
         inputs_.push_back({path, identity});
@@ -219,27 +211,22 @@ bool RunFiles::is_input(const FileIdentity& identity) const {
     return false;
 }
 
-RunFiles& run_files() {
-    static RunFiles files;
-    return files;
-}
-
-void check_input_identity(Reporter& reporter, const std::string& path,
+void check_input_identity(Reporter& reporter, RunFiles& files, const std::string& path,
                           const FileIdentity& identity) {
-    run_files().note_input(path, identity);
-    if (run_files().output_clash(path, identity) != nullptr) {
+    files.note_input(path, identity);
+    if (files.output_clash(path, identity) != nullptr) {
         reporter.fatal(msg::FICENTSOR, path);
     }
 }
 
-std::FILE* open_checked_input(Reporter& reporter, const std::string& path) {
+std::FILE* open_checked_input(Reporter& reporter, RunFiles& files, const std::string& path) {
     OpenedInput opened;
     std::FILE* stream = open_input_stream(path, opened);
     if (stream == nullptr) {
         reporter.fatal(input_problem_code(opened), input_problem_text(path, opened));
     }
-    run_files().note_input(path, opened.identity);
-    if (run_files().output_clash(path, opened.identity) != nullptr) {
+    files.note_input(path, opened.identity);
+    if (files.output_clash(path, opened.identity) != nullptr) {
         std::fclose(stream);
         reporter.fatal(msg::FICENTSOR, path);
     }

@@ -11,9 +11,10 @@
 // that is not a regular file (directory, pipe, device, socket) or that is
 // larger than max_input_size is refused before a byte is read.
 //
-// The run's registry holds every output name of the run. An input whose
-// identity or canonical name is one of them is a clash: the caller refuses
-// it before anything is written over the file.
+// The run's registry (RunFiles, owned by the run and handed to the stages
+// that open or write files) holds every output name of the run. An input
+// whose identity or canonical name is one of them is a clash: the caller
+// refuses it before anything is written over the file.
 #pragma once
 
 #include "diag/message_code.h"
@@ -84,15 +85,10 @@ MessageCode input_problem_code(const OpenedInput& opened);
 // name led to when it was noted.
 class RunFiles {
 public:
-    void clear();
     void note_output(const std::string& path);
     // The output name the input is, or nullptr.
     const std::string* output_clash(const std::string& input_path,
                                     const FileIdentity& identity) const;
-    // Inputs met before the outputs were known (option files), checked
-    // when the outputs are noted.
-    void note_early_input(const std::string& path);
-    const std::vector<std::string>& early_inputs() const { return early_inputs_; }
     // Marks a file as an input of the run, so that it is never deleted as
     // an output (while its name still leads to it).
     void note_input(const std::string& path, const FileIdentity& identity);
@@ -105,7 +101,6 @@ private:
         FileIdentity identity;
     };
     std::vector<Output> outputs_;
-    std::vector<std::string> early_inputs_;
     struct Input {
         std::string name;
         FileIdentity identity;
@@ -113,15 +108,13 @@ private:
     std::vector<Input> inputs_;
 };
 
-RunFiles& run_files();
-
 // Checks an input just opened against the run's outputs: a clash is fatal
 // (FICENTSOR with the input's name). The identity is noted as an input.
-void check_input_identity(Reporter& reporter, const std::string& path,
+void check_input_identity(Reporter& reporter, RunFiles& files, const std::string& path,
                           const FileIdentity& identity);
 
 // Opens an input of the compiler: a problem is fatal with its code and
 // reason, a clash with an output is fatal too. Never returns nullptr.
-std::FILE* open_checked_input(Reporter& reporter, const std::string& path);
+std::FILE* open_checked_input(Reporter& reporter, RunFiles& files, const std::string& path);
 
 }  // namespace vx

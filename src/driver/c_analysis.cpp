@@ -31,9 +31,10 @@ constexpr std::string_view builtin_definitions =
 
 }  // namespace
 
-CAnalysis::CAnalysis(Reporter& reporter, TargetModel* target)
-    : reporter_(reporter), sink_(reporter), run_(target ? *target : own_target_) {
+CAnalysis::CAnalysis(Reporter& reporter, RunFiles& files, TargetModel* target)
+    : reporter_(reporter), files_(files), sink_(reporter), run_(target ? *target : own_target_) {
     cpp_.set_target(&run_.target);
+    cpp_.set_run_files(&files_);
     run_.is_type_modifier = [this](std::string_view word) {
         const std::vector<std::string>& modifiers = cpp_.type_modifiers();
         return std::find(modifiers.begin(), modifiers.end(), word) != modifiers.end();
@@ -153,7 +154,7 @@ void CAnalysis::write_symbol_listing(const std::vector<std::string>& services) {
     if (symbtab_file_.empty()) return;
     const std::string name = symbol_listing_path(symbtab_file_);
     // The listing is in place only once it is whole.
-    OutputFile file = create_output(reporter_, name, {});
+    OutputFile file = create_output(reporter_, files_, name, {});
     SymbolListing listing{table_,       services,      name,      tool_title,
                           tool_version, command_echo_, run_date_, cpp_.script_language()};
     // The listing is written at the end of the script: its messages keep

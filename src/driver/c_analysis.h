@@ -47,7 +47,7 @@ struct CAnalysisStart : CompilerSettings {
 
 class CAnalysis : public NativeAnalysis {
 public:
-    explicit CAnalysis(Reporter& reporter, TargetModel* target = nullptr);
+    CAnalysis(Reporter& reporter, RunFiles& files, TargetModel* target = nullptr);
 
     // Initialises the preprocessor; returns the preprocessed text of the
     // standard-definitions file (empty without one).
@@ -84,6 +84,7 @@ public:
 
 private:
     Reporter& reporter_;
+    RunFiles& files_;
     ReporterSink sink_;       // the run's reporter, for the analysis
     TargetModel own_target_;  // when the run gives none
     Preprocessor cpp_;

@@ -29,6 +29,7 @@ protected:
     std::string diagnostics() { return ::testing::internal::GetCapturedStderr(); }
 
     testkit::FreshReporter fresh;
+    RunFiles files;
     testkit::ScratchDir dir;
 };
 
@@ -39,7 +40,7 @@ TEST_F(CAnalysisTest, StartsLikeARun) {
                         "#pragma vexor incl_std \"" + dir.file("inc") +
                             "\"\n#define TARGET_WORD 64\n#pragma vexor sizeof long 64\n");
     TargetModel target;
-    CAnalysis analysis(fresh.get(), &target);
+    CAnalysis analysis(fresh.get(), files, &target);
     CAnalysisStart start;
     start.restrictions[static_cast<std::size_t>(Restriction::kr)] = true;
     start.defined_identifiers = {"FROM_COMMAND_LINE", "VALUE=3"};
@@ -80,7 +81,7 @@ TEST_F(CAnalysisTest, TheRunEnvironmentShapesTheSearchPathAndTheDeclarations) {
     std::filesystem::create_directories(dir.file("pkg/lib"));
     testkit::write_file(dir.file("pkg/lib/runtime.h"), "int from_package;\n");
     TargetModel target;
-    CAnalysis analysis(fresh.get(), &target);
+    CAnalysis analysis(fresh.get(), files, &target);
     CAnalysisStart start;
     start.environment.runtime_package = dir.file("pkg");
     start.environment.target_extensions = true;
@@ -118,7 +119,7 @@ TEST(RunEnvironment, IsReadOnceFromTheProcess) {
 
 TEST_F(CAnalysisTest, MessagesOfTheDefinitionsNameTheirFile) {
     testkit::write_file(dir.file("std.def"), "\n#define A 1\n#define A 2\n");
-    CAnalysis analysis(fresh.get());
+    CAnalysis analysis(fresh.get(), files);
     CAnalysisStart start;
     start.std_define_file = dir.file("std.def");
     analysis.start(start);
@@ -139,7 +140,7 @@ TEST_F(CAnalysisTest, NativeDeclarationsFillTheTypeTableInTheirScope) {
                         "#pragma vexor sizeof long 64\ntypedef int ZQZQ_LOOPVAR_T;\n"
                         "#pragma vexor type_modifier = _in\n");
     TargetModel target;
-    CAnalysis analysis(fresh.get(), &target);
+    CAnalysis analysis(fresh.get(), files, &target);
     CAnalysisStart start;
     start.std_define_file = dir.file("std.def");
     analysis.start(start);
@@ -176,7 +177,7 @@ TEST_F(CAnalysisTest, NativeDeclarationsFillTheTypeTableInTheirScope) {
 
 TEST_F(CAnalysisTest, DeclarationErrorsNameTheScriptLine) {
     TargetModel target;
-    CAnalysis analysis(fresh.get(), &target);
+    CAnalysis analysis(fresh.get(), files, &target);
     analysis.start(CAnalysisStart{});
     analysis.analyse_declarations(analysis.preprocess("int ok;\nint 5 bad;\n", "s.ptu", 6), {});
     std::string out = diagnostics();
@@ -222,7 +223,7 @@ protected:
     long line = 0;
 
     TargetModel target;
-    CAnalysis analysis{fresh.get(), &target};
+    CAnalysis analysis{fresh.get(), files, &target};
     ScriptOptions options;
     VariableStatementParser parser{fresh.get(), options, analysis, nullptr};
     std::vector<VariableClause> list;
@@ -521,7 +522,7 @@ namespace {
 // a message of the analysed text leaves the script's location in place.
 TEST_F(CAnalysisTest, WithoutStandardDefinitionsTheScriptKeepsItsLocation) {
     TargetModel target;
-    CAnalysis analysis(fresh.get(), &target);
+    CAnalysis analysis(fresh.get(), files, &target);
     analysis.start(CAnalysisStart{});
     analysis.analyse_declarations(
         analysis.preprocess("extern ZQZQ_LOOPVAR_T I1;\n__int128_t wide;\n", "", 0), {});
@@ -548,7 +549,7 @@ TEST_F(CAnalysisTest, WithoutStandardDefinitionsTheScriptKeepsItsLocation) {
 // A member the headers name through a macro is typed by its expansion.
 TEST_F(CAnalysisTest, MembersNamedByMacrosAreTypedByTheirExpansion) {
     TargetModel target;
-    CAnalysis analysis(fresh.get(), &target);
+    CAnalysis analysis(fresh.get(), files, &target);
     analysis.start(CAnalysisStart{});
     analysis.analyse_declarations(
         analysis.preprocess("struct timespec { long tv_sec; long tv_nsec; };\n"

@@ -35,7 +35,7 @@ std::string current_run_date() {
 Compilation::Compilation(const MessageCatalogue& catalogue)
     : reporter_(catalogue),
       environment_(read_run_environment()),
-      c_analysis_(reporter_, &target_model_) {
+      c_analysis_(reporter_, files_, &target_model_) {
     install_crash_handler(reporter_);
     install_signal_cleanup([this](int signal_number) {
         const char* name = signal_number == SIGINT    ? "SIGINT"
@@ -61,7 +61,7 @@ void Compilation::read_command_line(int argc, char** argv) {
     target_ = configure_target(reporter_, settings_.no_path,
                                compiler_system_names[static_cast<int>(settings_.compiler_system)]);
     names_ = derive_output_names(settings_);
-    refuse_colliding_names(reporter_, settings_, names_);
+    refuse_colliding_names(reporter_, files_, settings_, names_);
     open_listing(reporter_, settings_, names_, run_date_);
 }
 

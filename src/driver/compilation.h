@@ -1,7 +1,7 @@
 // One run of the compiler, as one object.
 //
 // A Compilation owns everything the run works with: the reporter, the
-// variables of the environment read once, the script language, the
+// registry of the run's input and output files, the variables of the environment read once, the script language, the
 // settings of the command line, the target and the output names, the
 // target model and the C analysis. The compile driver builds from it the
 // output session, the harness layout, the generation hooks and the script
@@ -19,6 +19,7 @@
 #pragma once
 
 #include "canalysis/types/target_model.h"
+#include "diag/file_guard.h"
 #include "diag/reporter.h"
 #include "driver/c_analysis.h"
 #include "driver/options/compiler_options.h"
@@ -56,6 +57,7 @@ public:
     [[noreturn]] void end();
 
     Reporter& reporter() { return reporter_; }
+    RunFiles& files() { return files_; }
     const RunEnvironment& environment() const { return environment_; }
     ScriptLanguage& script_language() { return script_language_; }
     const std::string& run_date() const { return run_date_; }
@@ -68,6 +70,9 @@ public:
 
 private:
     Reporter reporter_;
+    // The run's inputs and outputs, against which every file the run opens
+    // is checked.
+    RunFiles files_;
     RunEnvironment environment_;
     ScriptLanguage script_language_;
     std::string run_date_;

@@ -114,7 +114,7 @@ void run_compile_driver(Compilation& run) {
     const CompilerSettings& settings = run.settings();
     const OutputNames& names = run.names();
     // the generators' counters start with the session and the layout.
-    OutputSession session(output_settings(run), reporter);
+    OutputSession session(output_settings(run), reporter, run.files());
     HarnessLayout layout(harness_settings(run), session);
     const ScriptOptions options = script_options(settings, run.environment());
     HarnessGeneration generation(layout, options.analysis_enabled);

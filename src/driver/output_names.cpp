@@ -106,7 +106,7 @@ std::string symbol_listing_path(const std::string& symbtab_file) {
     return name;
 }
 
-void refuse_colliding_names(Reporter& reporter, const CompilerSettings& settings,
+void refuse_colliding_names(Reporter& reporter, RunFiles& files, const CompilerSettings& settings,
                             const OutputNames& names) {
     // Files are compared by what they are (device and inode, through links
     // of both kinds) and, for a file not there yet, by canonical name.
@@ -122,7 +122,6 @@ void refuse_colliding_names(Reporter& reporter, const CompilerSettings& settings
         return a.identity.same_file(b.identity) || a.canonical == b.canonical;
     };
 
-    RunFiles& files = run_files();
     std::vector<Known> inputs;
     for (const std::string* input :
          {&names.script_path, &settings.source_file, &settings.std_define_file}) {
@@ -130,7 +129,7 @@ void refuse_colliding_names(Reporter& reporter, const CompilerSettings& settings
             inputs.push_back(known(*input));
         }
     }
-    for (const std::string& option_file : files.early_inputs()) {
+    for (const std::string& option_file : settings.option_files) {
         inputs.push_back(known(option_file));
     }
     for (const Known& input : inputs) {

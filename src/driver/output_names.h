@@ -16,6 +16,7 @@
 namespace vx {
 
 class Reporter;
+class RunFiles;
 
 struct OutputNames {
     std::string script_dir;
@@ -58,7 +59,7 @@ std::string symbol_listing_path(const std::string& symbtab_file);
 // the input or mix two outputs in one file, and a details file read back as
 // a script would grow without end. The outputs are noted in the run's
 // registry, against which every input opened later is checked.
-void refuse_colliding_names(Reporter& reporter, const CompilerSettings& settings,
+void refuse_colliding_names(Reporter& reporter, RunFiles& files, const CompilerSettings& settings,
                             const OutputNames& names);
 
 // Opens the details file of the run and writes the listing header with the

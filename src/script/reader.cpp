@@ -204,7 +204,7 @@ void ScriptReader::restore_report_location() const {
 }
 
 void ScriptReader::open_main_script(const std::string& path) {
-    FileHandle file(open_checked_input(reporter_, path));
+    FileHandle file(open_checked_input(reporter_, session_.files(), path));
     frames_.clear();
     IncludeFrame frame;
     frame.file_name = path;
@@ -525,13 +525,13 @@ std::FILE* ScriptReader::open_included(const std::string& path, const std::strin
     // Named as an output, the line is refused and the file kept as it is
     // (never deleted with the outputs of the failed run); reached through
     // a link or another name, the run ends.
-    run_files().note_input(path, opened.identity);
+    session_.files().note_input(path, opened.identity);
     if (run_output(canonical)) {
         std::fclose(file);
         reporter_.error(msg::LIGNTRAIT, path);
         return nullptr;
     }
-    if (run_files().output_clash(path, opened.identity) != nullptr) {
+    if (session_.files().output_clash(path, opened.identity) != nullptr) {
         std::fclose(file);
         reporter_.fatal(msg::FICENTSOR, path);
     }
@@ -649,7 +649,7 @@ std::string ScriptReader::include_scan(const std::string& path, ScanKind kind,
             }
             continue;
         }
-        if (run_files().output_clash(file, opened.identity) != nullptr) {
+        if (session_.files().output_clash(file, opened.identity) != nullptr) {
             reporter_.fatal(msg::FICENTSOR, file);
         }
         reporter_.set_report_file(file);

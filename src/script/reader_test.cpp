@@ -70,7 +70,7 @@ protected:
     // or -1.
     int read(const std::string& text, const std::string& name = "t.ptu") {
         write(name, text);
-        session_ = std::make_unique<OutputSession>(settings(name), reporter());
+        session_ = std::make_unique<OutputSession>(settings(name), reporter(), files());
         reader_ = std::make_unique<ScriptReader>(reporter(), options_, *session_, native_);
         client_ = std::make_unique<RecordingClient>(*reader_, reporter());
         client_->destination = destination_;
@@ -369,7 +369,7 @@ TEST_F(ReaderTest, ScanListsIncludesOfNativeLinesOnce) {
     write("a.h", "#include \"b.h\"\n#include <b.h>\n#include\n");
     write("b.h", "int b;\n");
     write("t.ptu", "##include \"a.h\"\n##  include <b.h>\nVAR x\n");
-    session_ = std::make_unique<OutputSession>(settings("t.ptu"), reporter());
+    session_ = std::make_unique<OutputSession>(settings("t.ptu"), reporter(), files());
     session_->start_outputs();
     ScriptReader reader(reporter(), options_, *session_, native_);
     reader.include_scan("t.ptu", ScanKind::script, {});
@@ -396,7 +396,7 @@ TEST_F(ReaderTest, ScanOfSourceFindsTheFirstVersion) {
     write("unit.c",
           "/* version */\nstatic char v[] = \"@(#) Vers 'V1.2' x\";\n"
           "char w[] = \"@(#) vers \\\"V9\\\"\";\n");
-    session_ = std::make_unique<OutputSession>(settings("t.ptu"), reporter());
+    session_ = std::make_unique<OutputSession>(settings("t.ptu"), reporter(), files());
     ScriptReader reader(reporter(), options_, *session_, native_);
     EXPECT_EQ(reader.include_scan("unit.c", ScanKind::source, "@(#) VERS"), "V1.2");
     Diagnostic again = first("NUVER_DBL");
@@ -408,7 +408,7 @@ TEST_F(ReaderTest, ScanOfSourceFindsTheFirstVersion) {
 TEST_F(ReaderTest, ScanOfSourceWithoutVersionSaysSo) {
     // The pattern is there, but no quoted number follows it.
     write("unit.c", "/* @(#) vers */\nint unit;\nint other;\n");
-    session_ = std::make_unique<OutputSession>(settings("t.ptu"), reporter());
+    session_ = std::make_unique<OutputSession>(settings("t.ptu"), reporter(), files());
     ScriptReader reader(reporter(), options_, *session_, native_);
     // Without a pattern nothing is looked for, nor missed.
     EXPECT_EQ(reader.include_scan("unit.c", ScanKind::source, {}), "");
@@ -426,7 +426,7 @@ TEST_F(ReaderTest, ScanIsSkippedWithAnalysisExceptTheVersion) {
     options_.analysis_enabled = true;
     write("unit.c", "#include \"x.h\"\nVERSION \"2.0\"\n");
     write("t.ptu", "##include \"x.h\"\n");
-    session_ = std::make_unique<OutputSession>(settings("t.ptu"), reporter());
+    session_ = std::make_unique<OutputSession>(settings("t.ptu"), reporter(), files());
     session_->start_outputs();
     ScriptReader reader(reporter(), options_, *session_, native_);
     EXPECT_EQ(reader.include_scan("t.ptu", ScanKind::script, {}), "");
@@ -438,7 +438,7 @@ TEST_F(ReaderTest, ScanIsSkippedWithAnalysisExceptTheVersion) {
 }
 
 TEST_F(ReaderTest, MissingSourceFileIsFatal) {
-    session_ = std::make_unique<OutputSession>(settings("t.ptu"), reporter());
+    session_ = std::make_unique<OutputSession>(settings("t.ptu"), reporter(), files());
     ScriptReader reader(reporter(), options_, *session_, native_);
     int status = -1;
     try {

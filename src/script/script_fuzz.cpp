@@ -132,6 +132,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     vx::Reporter reporter(environment.catalogue());
+    vx::RunFiles files;
     // Errors and warnings are counted but not shown.
     reporter.set_error_limit(0);
     reporter.set_warning_limit(0);
@@ -148,14 +149,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     vx::NativeAnalysis plain;
     vx::NativeAnalysis* chosen = &plain;
     if (options.analysis_enabled) {
-        analysis = std::make_unique<vx::CAnalysis>(reporter, &target);
+        analysis = std::make_unique<vx::CAnalysis>(reporter, files, &target);
         analysis->start(vx::CAnalysisStart{});
         analysis->analyse_declarations(analysis->preprocess(header_of_types, "types.h", 1), "");
         chosen = analysis.get();
     }
     vx::NativeAnalysis& native = *chosen;
     {
-        vx::OutputSession session(settings_for(options), reporter);
+        vx::OutputSession session(settings_for(options), reporter, files);
         vx::HarnessSettings harness;
         harness.tested_language = options.tested_language;
         harness.kr = (data[0] & 0x80) != 0;

@@ -7,6 +7,7 @@
 
 #include "codegen/output/output_session.h"
 #include "diag/catalogue.h"
+#include "diag/file_guard.h"
 #include "diag/reporter.h"
 #include "script/front_end.h"
 #include "script/front_end_outputs_support.h"
@@ -193,7 +194,7 @@ protected:
 
     int run_file(const std::string& name) {
         front_end_.reset();
-        session_ = std::make_unique<OutputSession>(settings(name), *reporter_);
+        session_ = std::make_unique<OutputSession>(settings(name), *reporter_, files_);
         front_end_ =
             std::make_unique<FrontEnd>(*reporter_, options_, language_, *session_, hooks_, native_);
         return run_steps([&] {
@@ -312,6 +313,9 @@ protected:
     }
 
     Reporter& reporter() { return *reporter_; }
+    // The run's registry of inputs and outputs, one per test.
+    RunFiles& files() { return files_; }
+    RunFiles files_;
 
     ScriptOptions options_;
     ScriptLanguage language_;

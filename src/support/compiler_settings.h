@@ -56,6 +56,8 @@ struct CompilerSettings {
     bool sub_system = false;
 
     std::string command_text;
+    // The option files the command line named (inputs of the run).
+    std::vector<std::string> option_files;
     std::string source_file;
     std::string version_pattern;
     bool fast = true;

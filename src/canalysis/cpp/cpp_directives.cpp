@@ -743,7 +743,7 @@ int Preprocessor::probe_file(const std::string& path, InputRefusal& refusal) {
     }
     std::string text;
     FileIdentity identity;
-    if (!read_whole_file(path, text, &refusal, &identity)) {
+    if (!read_whole_file(path, text, files_, &refusal, &identity)) {
         if (!refusal.code) {
             probes_.emplace(path, -1);
         }
@@ -785,7 +785,7 @@ bool Preprocessor::take_file_text(int file, const std::string& path, std::string
     }
     std::string raw;
     InputRefusal refusal;
-    if (!read_whole_file(path, raw, &refusal)) {
+    if (!read_whole_file(path, raw, files_, &refusal)) {
         report(Severity::fatal, refusal.message(), refusal.message_argument(path));
         return false;
     }
@@ -1269,7 +1269,7 @@ void Preprocessor::init(const CppInit& init, bool first_time) {
     if (!init.main_file.empty() && !fatal_) {
         std::string text;
         InputRefusal refusal;
-        if (!read_whole_file(init.main_file, text, &refusal)) {
+        if (!read_whole_file(init.main_file, text, files_, &refusal)) {
             report(Severity::fatal, refusal.message(), refusal.message_argument(init.main_file));
             return;
         }

@@ -209,8 +209,8 @@ std::string prepare_input(std::string_view text) {
     return out;
 }
 
-bool read_whole_file(const std::string& path, std::string& text, InputRefusal* refusal,
-                     FileIdentity* identity) {
+bool read_whole_file(const std::string& path, std::string& text, RunFiles* files,
+                     InputRefusal* refusal, FileIdentity* identity) {
     auto refuse = [&](MessageCode code, std::string argument) {
         text.clear();
         if (refusal != nullptr) {
@@ -222,10 +222,12 @@ bool read_whole_file(const std::string& path, std::string& text, InputRefusal* r
     if (read_input_file(path, text, opened)) {
         // A header that is an output of the run would be read while it is
         // being replaced.
-        if (run_files().output_clash(path, opened.identity) != nullptr) {
-            return refuse(msg::FICENTSOR, path);
+        if (files != nullptr) {
+            if (files->output_clash(path, opened.identity) != nullptr) {
+                return refuse(msg::FICENTSOR, path);
+            }
+            files->note_input(path, opened.identity);
         }
-        run_files().note_input(path, opened.identity);
         if (identity != nullptr) {
             *identity = opened.identity;
         }

@@ -149,6 +149,10 @@ public:
     // The sink used outside cpp_process_text (initialisation, finish).
     void set_sink(DiagnosticSink& sink) { sink_ = &sink; }
     DiagnosticSink& sink() { return *sink_; }
+    // The run's registry of inputs and outputs: every file read is checked
+    // against the outputs and noted as an input. Without one (a
+    // preprocessor on its own) nothing is checked.
+    void set_run_files(RunFiles* files) { files_ = files; }
 
     // Words declared by "#pragma vexor type_modifier = WORD", in order.
     const std::vector<std::string>& type_modifiers() const { return type_modifiers_; }
@@ -259,6 +263,7 @@ private:
     // Until the caller gives one, the messages go nowhere.
     NullSink no_sink_;
     DiagnosticSink* sink_ = &no_sink_;
+    RunFiles* files_ = nullptr;
     bool strict_ = false;
     bool lenient_ = false;
     int script_language_ = 2;
@@ -352,10 +357,11 @@ struct InputRefusal {
 };
 // Reads a file whole; false when there is no such file. A file that is
 // there but cannot be read whole (not a regular file, too large, a read
-// error) or that is an output of the run is refused: described in
-// `refusal` when one is given, for the caller to report at its line.
-// The identity of the file read is given in `identity` when asked.
-bool read_whole_file(const std::string& path, std::string& text, InputRefusal* refusal = nullptr,
-                     FileIdentity* identity = nullptr);
+// error) or that is an output of the run (in `files`, when given) is
+// refused: described in `refusal` when one is given, for the caller to
+// report at its line. A file read is noted as an input in `files`. The
+// identity of the file read is given in `identity` when asked.
+bool read_whole_file(const std::string& path, std::string& text, RunFiles* files,
+                     InputRefusal* refusal = nullptr, FileIdentity* identity = nullptr);
 
 }  // namespace vx

@@ -106,7 +106,7 @@ bool ControlledFiles::open(ControlledFile type, std::string_view path) {
         }
         reporter_.fatal(input_problem_code(opened), input_problem_text(name, opened));
     }
-    check_input_identity(reporter_, name, opened.identity);
+    check_input_identity(reporter_, files_, name, opened.identity);
     h.path = std::move(name);
     reporter_.set_report_file(h.path);
     reporter_.set_report_line(-1);

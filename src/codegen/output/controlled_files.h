@@ -21,6 +21,7 @@
 namespace vx {
 
 class Reporter;
+class RunFiles;
 
 enum class ControlledFile : int { F_INC = 0, F_SOURCE = 1, F_PTU = 2 };
 
@@ -39,7 +40,7 @@ std::string file_action_name(FileAction action);
 
 class ControlledFiles {
 public:
-    explicit ControlledFiles(Reporter& reporter) : reporter_(reporter) {}
+    ControlledFiles(Reporter& reporter, RunFiles& files) : reporter_(reporter), files_(files) {}
 
     // The script currently read (not owned); nullptr when there is none.
     void set_script(std::FILE* script, std::string path);
@@ -70,6 +71,7 @@ private:
     void rewind(std::FILE* stream, const std::string& path);
 
     Reporter& reporter_;
+    RunFiles& files_;
     Handle include_;
     Handle source_;
     std::FILE* script_ = nullptr;

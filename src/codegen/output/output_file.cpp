@@ -58,6 +58,7 @@ std::string_view extension_of(std::string_view path) {
 
 OutputFile::OutputFile(OutputFile&& other) noexcept
     : reporter_(other.reporter_),
+      files_(other.files_),
       stream_(std::exchange(other.stream_, nullptr)),
       length_(other.length_),
       read_(other.read_),
@@ -75,6 +76,7 @@ OutputFile& OutputFile::operator=(OutputFile&& other) noexcept {
             keep_quietly();
         }
         reporter_ = other.reporter_;
+        files_ = other.files_;
         stream_ = std::exchange(other.stream_, nullptr);
         length_ = other.length_;
         read_ = other.read_;
@@ -268,7 +270,7 @@ void OutputFile::close(bool keep) {
     bool removed = remove_written();
     // The output of a failed run does not stay either, unless it is one of
     // the run's inputs.
-    if (staged_ && !run_files().is_input(file_identity(path_))) {
+    if (staged_ && !files_->is_input(file_identity(path_))) {
         remove_output(path_);
     }
     if (!closed || !removed) {
@@ -374,8 +376,8 @@ std::FILE* create_staged(const std::string& path, std::string& staged_path) {
 
 }  // namespace
 
-OutputFile create_output(Reporter& reporter, const std::string& path, std::string_view log_path,
-                         bool staged) {
+OutputFile create_output(Reporter& reporter, const RunFiles& files, const std::string& path,
+                         std::string_view log_path, bool staged) {
     std::FILE* stream = nullptr;
     std::string written_path = path;
     staged = staged && !path.empty() && stageable(path);
@@ -396,7 +398,7 @@ OutputFile create_output(Reporter& reporter, const std::string& path, std::strin
             reporter.fatal(msg::IMPOUVFIC, path);
         }
     }
-    OutputFile file(reporter, stream, path, written_path, staged);
+    OutputFile file(reporter, files, stream, path, written_path, staged);
     LogResult result = append_log_line(log_path, path);
     if (result != LogResult::done) {
         // The new file is nobody's yet: remove it before the run stops.

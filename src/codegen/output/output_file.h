@@ -34,6 +34,7 @@
 namespace vx {
 
 class Reporter;
+class RunFiles;
 
 class OutputFile {
 public:
@@ -73,11 +74,13 @@ public:
     void discard() noexcept;
 
 private:
-    friend OutputFile create_output(Reporter& reporter, const std::string& path,
-                                    std::string_view log_path, bool staged);
-    OutputFile(Reporter& reporter, std::FILE* stream, std::string path, std::string written_path,
-               bool staged)
+    friend OutputFile create_output(Reporter& reporter, const RunFiles& files,
+                                    const std::string& path, std::string_view log_path,
+                                    bool staged);
+    OutputFile(Reporter& reporter, const RunFiles& files, std::FILE* stream, std::string path,
+               std::string written_path, bool staged)
         : reporter_(&reporter),
+          files_(&files),
           stream_(stream),
           path_(std::move(path)),
           written_path_(std::move(written_path)),
@@ -93,6 +96,9 @@ private:
     [[noreturn]] void misuse(std::string_view operation) const;
 
     Reporter* reporter_ = nullptr;  // of the run that created the file
+    // The run's files: an output that is one of the run's inputs is never
+    // deleted.
+    const RunFiles* files_ = nullptr;
     std::FILE* stream_ = nullptr;
     std::uint64_t length_ = 0;  // bytes of text written since creation or reuse
     std::uint64_t read_ = 0;    // bytes read since the last rewind
@@ -111,9 +117,10 @@ private:
 
 // Creates the file (fatal "IMPOUVFIC" when it cannot) and logs it in the
 // log of created files when `log_path` is not empty. A work file is not
-// staged: it is written in place.
-OutputFile create_output(Reporter& reporter, const std::string& path, std::string_view log_path,
-                         bool staged = true);
+// staged: it is written in place. `files` is the run's registry of inputs
+// and outputs.
+OutputFile create_output(Reporter& reporter, const RunFiles& files, const std::string& path,
+                         std::string_view log_path, bool staged = true);
 
 // Reads one whole line, however long, without its newline; false at the
 // end of the file. A read error ends the run ("fgets").

@@ -22,9 +22,10 @@ bool declaration_written_whole(FoldMode mode) {
 
 }  // namespace
 
-OutputMachinery::OutputMachinery(Reporter& reporter, const SkipFlags& flags, std::string log_path,
-                                 std::string rename_path)
+OutputMachinery::OutputMachinery(Reporter& reporter, const RunFiles& files, const SkipFlags& flags,
+                                 std::string log_path, std::string rename_path)
     : reporter_(reporter),
+      files_(files),
       flags_(flags),
       log_path_(std::move(log_path)),
       rename_path_(std::move(rename_path)) {}
@@ -32,7 +33,7 @@ OutputMachinery::OutputMachinery(Reporter& reporter, const SkipFlags& flags, std
 OutputMachinery::~OutputMachinery() { discard_work_files(); }
 
 OutputFile OutputMachinery::create_output(const std::string& path) const {
-    return vx::create_output(reporter_, path, log_path_);
+    return vx::create_output(reporter_, files_, path, log_path_);
 }
 
 void OutputMachinery::make_work_prefix() {
@@ -60,7 +61,7 @@ void OutputMachinery::create_work_file(WorkFile file) {
         return;  // emptied at its last flush
     }
     make_work_prefix();
-    work(file) = vx::create_output(reporter_, work_file_path(file), log_path_, false);
+    work(file) = vx::create_output(reporter_, files_, work_file_path(file), log_path_, false);
     work(file).keep_in_memory(work_file_memory);
 }
 

@@ -42,6 +42,7 @@
 namespace vx {
 
 class Reporter;
+class RunFiles;
 
 // The text a work file keeps in memory before it writes to its file.
 inline constexpr std::size_t work_file_memory = 256 * 1024;
@@ -72,8 +73,8 @@ class OutputMachinery {
 public:
     // `log_path`: the log of created files (-VISTAL_LOG), empty for none;
     // `rename_path`: the rename list (-RENAME), empty for none.
-    OutputMachinery(Reporter& reporter, const SkipFlags& flags, std::string log_path,
-                    std::string rename_path);
+    OutputMachinery(Reporter& reporter, const RunFiles& files, const SkipFlags& flags,
+                    std::string log_path, std::string rename_path);
     ~OutputMachinery();
     OutputMachinery(const OutputMachinery&) = delete;
     OutputMachinery& operator=(const OutputMachinery&) = delete;
@@ -152,6 +153,7 @@ private:
     void copy_out_element_opening();
 
     Reporter& reporter_;
+    const RunFiles& files_;
     const SkipFlags& flags_;
     std::string log_path_;
     std::string rename_path_;

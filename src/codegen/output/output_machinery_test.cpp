@@ -23,7 +23,7 @@ class OutputMachineryTest : public CodegenTest {
 protected:
     void SetUp() override {
         CodegenTest::SetUp();
-        machinery_ = std::make_unique<OutputMachinery>(reporter(), flags_, "", "");
+        machinery_ = std::make_unique<OutputMachinery>(reporter(), files(), flags_, "", "");
         machinery_->set_generated_file(machinery_->create_output("t.c"));
         machinery_->set_declarations_file(machinery_->create_output("t.ic"));
     }
@@ -184,7 +184,7 @@ TEST_F(OutputMachineryTest, LongLinesAreCopiedWholeThroughWorkFiles) {
 }
 
 TEST_F(OutputMachineryTest, RenameListIsOneContinuedOptionLine) {
-    OutputMachinery out(reporter(), flags_, "", "stubs.opt");
+    OutputMachinery out(reporter(), files(), flags_, "", "stubs.opt");
     out.close_rename_list(true);
     EXPECT_FALSE(exists("stubs.opt"));  // nothing renamed: no file
     out.add_renamed_symbol("open_file");
@@ -196,7 +196,7 @@ TEST_F(OutputMachineryTest, RenameListIsOneContinuedOptionLine) {
 }
 
 TEST_F(OutputMachineryTest, OpeningAnOpenPairIsAnInternalError) {
-    OutputSession session(OutputSettings{}, reporter());
+    OutputSession session(OutputSettings{}, reporter(), files());
     session.output().set_generated_file(session.output().create_output("s.c"));
     session.output().open_section(SectionKind::test_pair);
     auto [status, err] = expect_end([&] { session.output().open_section(SectionKind::test_pair); });
@@ -207,7 +207,7 @@ TEST_F(OutputMachineryTest, OpeningAnOpenPairIsAnInternalError) {
 }
 
 TEST_F(OutputMachineryTest, WriteFailureIsFatalAndNamesTheFile) {
-    OutputSession session(OutputSettings{}, reporter());
+    OutputSession session(OutputSettings{}, reporter(), files());
     OutputMachinery& out = session.output();
     // A link in the scratch directory: the cleanup deletes the link only.
     std::filesystem::create_symlink("/dev/full", "full.c");
@@ -230,11 +230,11 @@ TEST_F(OutputMachineryTest, WriteFailureIsFatalAndNamesTheFile) {
 TEST_F(OutputMachineryTest, DevicesAreNeverDeleted) {
     // A run with errors deletes its outputs, but an output that is a device
     // is only closed.
-    OutputFile null_output = create_output(reporter(), "/dev/null", "");
+    OutputFile null_output = create_output(reporter(), files(), "/dev/null", "");
     null_output.write_line("discarded");
     null_output.close(false);
     EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
-    OutputFile again = create_output(reporter(), "/dev/null", "");
+    OutputFile again = create_output(reporter(), files(), "/dev/null", "");
     again.discard();
     EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
 }
@@ -249,7 +249,7 @@ TEST_F(OutputMachineryTest, CreationFailureIsFatal) {
 // A reused work file reads back only the text written since its reuse,
 // however long the text it held before.
 TEST_F(OutputMachineryTest, AReusedFileReadsOnlyItsNewText) {
-    OutputFile work = create_output(reporter(), "vxwork.tmp", "", false);
+    OutputFile work = create_output(reporter(), files(), "vxwork.tmp", "", false);
     work.write_line("first test, a long line of text");
     work.write_line("second line");
     work.write_text("no newline");
@@ -276,7 +276,7 @@ TEST_F(OutputMachineryTest, AReusedFileReadsOnlyItsNewText) {
 // A work file kept in memory goes to its file only past its limit, and
 // reads back the same lines either way.
 TEST_F(OutputMachineryTest, AWorkFileSpillsToItsFileOnlyPastItsMemory) {
-    OutputFile work = create_output(reporter(), "vxwork.tmp", "", false);
+    OutputFile work = create_output(reporter(), files(), "vxwork.tmp", "", false);
     work.keep_in_memory(16);
     std::string line;
     Lines read;
@@ -316,14 +316,14 @@ TEST_F(OutputMachineryTest, OutputsReplaceTheirFileOnlyWhenKept) {
     std::ofstream("old.c") << "the user's file\n";
     const Lines before = entries();
 
-    OutputFile dropped = create_output(reporter(), "old.c", "");
+    OutputFile dropped = create_output(reporter(), files(), "old.c", "");
     dropped.write_line("partial");
     EXPECT_EQ(read_lines("old.c"), Lines{"the user's file"});
     dropped.discard();
     EXPECT_EQ(read_lines("old.c"), Lines{"the user's file"});
     EXPECT_EQ(entries(), before);
 
-    OutputFile kept = create_output(reporter(), "old.c", "");
+    OutputFile kept = create_output(reporter(), files(), "old.c", "");
     kept.write_line("new text");
     EXPECT_EQ(read_lines("old.c"), Lines{"the user's file"});
     kept.close(true);
@@ -336,7 +336,7 @@ TEST_F(OutputMachineryTest, OutputsReplaceTheirFileOnlyWhenKept) {
     EXPECT_EQ(static_cast<mode_t>(permissions) & 0777, 0666 & ~mask);
 
     // A run with errors leaves no output of that name.
-    OutputFile failed = create_output(reporter(), "old.c", "");
+    OutputFile failed = create_output(reporter(), files(), "old.c", "");
     failed.write_line("from a failed run");
     failed.close(false);
     EXPECT_FALSE(std::filesystem::exists("old.c"));

@@ -23,12 +23,13 @@ FoldMode fold_mode_for(int tested_language) {
     return FoldMode::other_language;
 }
 
-OutputSession::OutputSession(OutputSettings settings, Reporter& reporter)
+OutputSession::OutputSession(OutputSettings settings, Reporter& reporter, RunFiles& files)
     : reporter_(reporter),
+      files_(files),
       settings_(std::move(settings)),
-      output_(reporter, flags_, settings_.vistal_log_path, settings_.rename_path),
-      records_(reporter, flags_, settings_.no_edit),
-      controlled_(reporter) {
+      output_(reporter, files, flags_, settings_.vistal_log_path, settings_.rename_path),
+      records_(reporter, files, flags_, settings_.no_edit),
+      controlled_(reporter, files) {
     reporter_.set_cleanup(this, [this] { abandon(); });
 }
 
@@ -88,7 +89,7 @@ void OutputSession::start_outputs() {
             names.report_path = settings_.report_path;
             names.report_name = settings_.report_name;
         }
-        description_.open(reporter_, names, settings_.vistal_log_path, banner);
+        description_.open(reporter_, files_, names, settings_.vistal_log_path, banner);
         records_.attach_report_description(&description_);
     }
 
@@ -126,7 +127,7 @@ void OutputSession::finish_outputs(bool errors, const std::vector<UsageCount>& u
     }
 
     if (keep && !settings_.config_header_path.empty()) {
-        create_config_header(reporter_, settings_.config_header_path, usage_counts,
+        create_config_header(reporter_, files_, settings_.config_header_path, usage_counts,
                              settings_.vistal_log_path, banner_text());
     }
 }
@@ -170,7 +171,7 @@ std::vector<UsageCount> merged_usage_counts(const std::vector<UsageCount>& usage
     return merged;
 }
 
-void create_config_header(Reporter& reporter, const std::string& path,
+void create_config_header(Reporter& reporter, const RunFiles& files, const std::string& path,
                           const std::vector<UsageCount>& usage_counts, std::string_view log_path,
                           const BannerText& banner) {
     // Several scripts may be compiled into one directory, and each harness
@@ -185,7 +186,7 @@ void create_config_header(Reporter& reporter, const std::string& path,
     }
     const std::vector<UsageCount> counts = merged_usage_counts(usage_counts, existing);
     const CommentDelimiters c_comment = comment_delimiter_table[tested_language_c];
-    OutputFile file = create_output(reporter, path, log_path);
+    OutputFile file = create_output(reporter, files, path, log_path);
     write_banner(file, path, c_comment.start, c_comment.end, banner);
     for (const UsageCount& usage : counts) {
         file.write_line("#define " + usage.name + " " + std::to_string(usage.count));

@@ -49,6 +49,7 @@
 namespace vx {
 
 class Reporter;
+class RunFiles;
 
 // Everything the file side of a run needs, filled by the driver.
 struct OutputSettings {
@@ -105,7 +106,7 @@ public:
     // While the session lives, a run that stops early (fatal or internal
     // report, crash, signal) abandons it first: its work files and
     // outputs are deleted.
-    OutputSession(OutputSettings settings, Reporter& reporter);
+    OutputSession(OutputSettings settings, Reporter& reporter, RunFiles& files);
     ~OutputSession();
     OutputSession(const OutputSession&) = delete;
     OutputSession& operator=(const OutputSession&) = delete;
@@ -119,6 +120,7 @@ public:
     ReportDescription& report_description() { return description_; }
     ControlledFiles& controlled_files() { return controlled_; }
     Reporter& reporter() { return reporter_; }
+    RunFiles& files() { return files_; }
 
     // The generators' short ways to the parts above.
     bool output_enabled() const { return flags_.output_enabled(); }
@@ -167,6 +169,7 @@ private:
                             CommentDelimiters delimiters);
 
     Reporter& reporter_;
+    RunFiles& files_;
     OutputSettings settings_;
     SkipFlags flags_;
     OutputMachinery output_;
@@ -185,7 +188,7 @@ private:
 std::vector<UsageCount> merged_usage_counts(const std::vector<UsageCount>& usage_counts,
                                             std::string_view existing_text);
 
-void create_config_header(Reporter& reporter, const std::string& path,
+void create_config_header(Reporter& reporter, const RunFiles& files, const std::string& path,
                           const std::vector<UsageCount>& usage_counts, std::string_view log_path,
                           const BannerText& banner);
 

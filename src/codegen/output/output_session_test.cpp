@@ -56,7 +56,7 @@ TEST_F(OutputSessionTest, StartWritesBannersHeaderRecordsAndTheLog) {
     s.report_description_path = "r.tsf";
     s.report_path = "/w/r.xrd";
     s.report_name = "r.xrd";
-    OutputSession session(s, reporter());
+    OutputSession session(s, reporter(), files());
     session.start_outputs();
     generate_a_little(session);
     session.finish_outputs(false, {{"ZQZQUSE_EDV_INTEGER_C", 1}, {"ZQZQUSE_RUPT ", 0}});
@@ -98,7 +98,7 @@ TEST_F(OutputSessionTest, RunWithErrorsLeavesNoOutput) {
     s.const_path = "k.c";
     s.report_description_path = "r.tsf";
     s.rename_path = "stubs.opt";
-    OutputSession session(s, reporter());
+    OutputSession session(s, reporter(), files());
     session.start_outputs();
     generate_a_little(session);
     session.finish_outputs(true, {{"ZQZQUSE_RUPT ", 0}});
@@ -109,7 +109,7 @@ TEST_F(OutputSessionTest, RunWithErrorsLeavesNoOutput) {
 }
 
 TEST_F(OutputSessionTest, FatalEndRemovesWorkFilesAndUnfinishedOutputs) {
-    OutputSession session(settings(), reporter());
+    OutputSession session(settings(), reporter(), files());
     session.start_outputs();
     generate_a_little(session);
     ASSERT_FALSE(work_files_left().empty());
@@ -125,7 +125,7 @@ TEST_F(OutputSessionTest, FatalEndOfTheProcessLeavesNoWorkFile) {
     EXPECT_EXIT(
         {
             set_process_ending({});
-            OutputSession session(settings(), reporter());
+            OutputSession session(settings(), reporter(), files());
             session.start_outputs();
             generate_a_little(session);
             // A second element pair while one is open is a programming
@@ -139,7 +139,7 @@ TEST_F(OutputSessionTest, FatalEndOfTheProcessLeavesNoWorkFile) {
     EXPECT_EXIT(
         {
             set_process_ending({});
-            OutputSession session(settings(), reporter());
+            OutputSession session(settings(), reporter(), files());
             session.start_outputs();
             generate_a_little(session);
             // The summary at the end of execution also removes them.
@@ -152,7 +152,7 @@ TEST_F(OutputSessionTest, FatalEndOfTheProcessLeavesNoWorkFile) {
 TEST_F(OutputSessionTest, UnwritableOutputIsFatalBeforeAnythingIsLeft) {
     OutputSettings s = settings();
     s.link_record_path = "missing/dir/t.tdc";
-    OutputSession session(s, reporter());
+    OutputSession session(s, reporter(), files());
     auto [status, err] = expect_end([&] { session.start_outputs(); });
     EXPECT_EQ(status, 7);
     EXPECT_NE(err.find("Harnex-F-IMPOUVFIC"), std::string::npos) << err;
@@ -164,7 +164,7 @@ TEST_F(OutputSessionTest, UnwritableOutputIsFatalBeforeAnythingIsLeft) {
 TEST_F(OutputSessionTest, SuppressedBannerLinesFollowTheSettings) {
     OutputSettings quiet = settings();
     quiet.suppress_banner_lines = true;
-    OutputSession session(quiet, reporter());
+    OutputSession session(quiet, reporter(), files());
     session.start_outputs();
     session.finish_outputs(false);
     Lines generated = read_lines("t.c");

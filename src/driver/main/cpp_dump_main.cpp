@@ -98,13 +98,16 @@ int main(int argc, char** argv) {
         return 2;
     }
 
-    vx::CAnalysis analysis(reporter);
+    // The tool writes nothing but its standard output: no output of its own
+    // to guard, but the files read are noted all the same.
+    vx::RunFiles files;
+    vx::CAnalysis analysis(reporter, files);
     analysis.start(start);
     std::string output;
     if (script) {
         std::string text;
         vx::InputRefusal refusal;
-        if (!vx::read_whole_file(file, text, &refusal)) {
+        if (!vx::read_whole_file(file, text, &files, &refusal)) {
             reporter.fatal(refusal.message(), refusal.message_argument(file));
         }
         output = analysis.preprocess(script_native_text(text), file, 0);

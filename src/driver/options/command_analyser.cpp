@@ -376,7 +376,7 @@ int CommandAnalysis::read_option_file(const std::string& name, std::vector<std::
         }
         return refuse(AnalyserMessage::file_unreadable, input_problem_text(name, opened));
     }
-    run_files().note_early_input(name);
+    option_files_.push_back(name);
     for (std::string& word : option_file_words(data)) {
         expanded.push_back(std::move(word));
     }

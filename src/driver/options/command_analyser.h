@@ -157,6 +157,10 @@ public:
     // without the lines of the trace option.
     std::string usage_text() const;
 
+    // The option files read while the arguments were expanded, in order:
+    // inputs of the run, which no output may overwrite.
+    const std::vector<std::string>& option_files() const { return option_files_; }
+
 private:
     struct OptionResult {
         int state = option_absent;
@@ -180,6 +184,7 @@ private:
     const CommandDescription& description_;
     std::vector<OptionResult> options_;
     std::vector<std::vector<AnalysedValue>> parameters_;
+    std::vector<std::string> option_files_;
 };
 
 // Environment expansion of one text: every "$NAME" whose variable exists is

@@ -360,6 +360,8 @@ TEST_F(OptionFiles, WordsCommentsQuotesAndJoinedLines) {
     expected.insert(expected.end(), words.begin(), words.end());
     expected.push_back("last");
     EXPECT_EQ(expanded, expected);
+    // Both readings are inputs of the run, which no output may overwrite.
+    EXPECT_EQ(analysis.option_files(), (std::vector<std::string>{path, path}));
 }
 
 TEST_F(OptionFiles, MissingFileIsRefused) {

@@ -828,6 +828,7 @@ CompilerSettings analyse_command_line(Reporter& reporter, int argc, char** argv)
         reporter.fatal(msg::CMDFATALE);
     }
     CompilerSettings settings = settings_from_analysis(reporter, analysis);
+    settings.option_files = analysis.option_files();
     reporter.set_error_limit(settings.error_limit);
     reporter.set_warning_limit(settings.warning_limit);
     return settings;
