@@ -3,6 +3,7 @@
 #include "canalysis/types/c_values.h"
 #include "diag/reporter.h"
 #include "support/text.h"
+#include "support/text_scanner.h"
 
 namespace vx {
 

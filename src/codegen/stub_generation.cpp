@@ -6,7 +6,7 @@
 #include "codegen/link_records.h"
 #include "codegen/output/output_session.h"
 #include "diag/reporter.h"
-#include "support/separator.h"
+#include "support/text_scanner.h"
 #include "support/text.h"
 
 #include <algorithm>

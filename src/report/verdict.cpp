@@ -9,6 +9,7 @@
 #include "report/verdict.h"
 
 #include "support/text.h"
+#include "support/text_scanner.h"
 
 #include <algorithm>
 #include <cctype>

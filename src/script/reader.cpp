@@ -25,6 +25,7 @@
 #include "diag/reporter.h"
 #include "support/paths.h"
 #include "support/text.h"
+#include "support/text_scanner.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -150,12 +151,12 @@ CommentSplit split_comment(std::string_view text, std::string_view marker, int t
     while (i < text.size()) {
         const char c = text[i];
         if (c == '"') {
-            i = literal_end(text, i, false);
+            i = quotation_end(text, i, c_quote_rules);
             continue;
         }
         if (c == '\'') {
             if (tested_language != 0) {
-                i = literal_end(text, i, false);
+                i = quotation_end(text, i, c_quote_rules);
                 continue;
             }
             // Ada: 'x' is a character literal, any other quote an

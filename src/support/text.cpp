@@ -5,6 +5,8 @@
 // view point into an output string.
 #include "support/text.h"
 
+#include "support/text_scanner.h"
+
 #include <cerrno>
 #include <cstdlib>
 
@@ -260,105 +262,6 @@ std::string upper_copy(std::string_view text) {
     std::string copy(text);
     to_upper(copy);
     return copy;
-}
-
-namespace {
-
-// Walks a C text from `from`, quoted literals (and their escapes) skipped
-// whole, and calls visit(position, depth) for every other character, the
-// depth of brackets counted after an opening one and before a closing one;
-// returns the first position where visit says so, or npos.
-template <typename Visit>
-std::size_t walk_c_text(std::string_view text, std::size_t from, Visit visit) {
-    int depth = 0;
-    char quote = 0;
-    for (std::size_t j = from; j < text.size(); ++j) {
-        const char c = text[j];
-        if (quote != 0) {
-            if (c == '\\')
-                ++j;
-            else if (c == quote)
-                quote = 0;
-            continue;
-        }
-        if (c == '"' || c == '\'') {
-            quote = c;
-            continue;
-        }
-        if (c == '(' || c == '[' || c == '{') ++depth;
-        if (visit(j, depth)) return j;
-        if (c == ')' || c == ']' || c == '}') --depth;
-    }
-    return std::string_view::npos;
-}
-
-bool is_bracket(char c) {
-    return c == '(' || c == '[' || c == '{' || c == ')' || c == ']' || c == '}';
-}
-
-}  // namespace
-
-std::size_t find_top_level(std::string_view text, std::string_view token) {
-    return walk_c_text(text, 0, [&](std::size_t j, int depth) {
-        return depth == 0 && !is_bracket(text[j]) && text.substr(j, token.size()) == token;
-    });
-}
-
-std::size_t find_closing(std::string_view text, std::size_t open) {
-    if (open >= text.size()) return std::string_view::npos;
-    return walk_c_text(text, open, [&](std::size_t j, int depth) {
-        const char c = text[j];
-        return depth == 1 && j != open && (c == ')' || c == ']' || c == '}');
-    });
-}
-
-std::size_t literal_end(std::string_view text, std::size_t quote_at, bool stop_at_newline) {
-    const char quote = text[quote_at];
-    std::size_t i = quote_at + 1;
-    while (i < text.size()) {
-        if (text[i] == '\\' && i + 1 < text.size()) {
-            i += 2;
-            continue;
-        }
-        if (text[i] == quote) {
-            return i + 1;
-        }
-        if (stop_at_newline && text[i] == '\n') {
-            return i;
-        }
-        ++i;
-    }
-    return text.size();
-}
-
-std::vector<std::string_view> split_top_level(std::string_view text, bool c_family) {
-    std::vector<std::string_view> pieces;
-    int depth = 0;
-    char quote = 0;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (quote != 0) {
-            if (c == '\\' && c_family && i + 1 < text.size()) {
-                ++i;
-            } else if (c == quote) {
-                quote = 0;
-            }
-            continue;
-        }
-        if (c == '"' || (c == '\'' && c_family)) {
-            quote = c;
-        } else if (c == '(' || c == '[' || c == '{') {
-            ++depth;
-        } else if ((c == ')' || c == ']' || c == '}') && depth > 0) {
-            --depth;
-        } else if (c == ',' && depth == 0) {
-            pieces.push_back(trimmed(text.substr(start, i - start)));
-            start = i + 1;
-        }
-    }
-    pieces.push_back(trimmed(text.substr(start)));
-    return pieces;
 }
 
 bool is_braced(std::string_view text) {

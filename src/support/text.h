@@ -93,25 +93,6 @@ void to_lower(char* text);
 char upper_char(char c);
 char lower_char(char c);
 
-// Cuts `text` at every comma outside quotes and outside (), [] and {}
-// pairs, in one pass; the pieces are trimmed. Without `c_family` a single
-// quote is no quote (Ada attributes) and a backslash escapes nothing.
-std::vector<std::string_view> split_top_level(std::string_view text, bool c_family);
-
-// The position of the first `token` of a C text outside quotes and outside
-// (), [] and {} pairs, or npos.
-std::size_t find_top_level(std::string_view text, std::string_view token);
-
-// The position of the bracket that closes the one at `open` ("(", "[" or
-// "{"), quotes skipped, or npos when it is not closed.
-std::size_t find_closing(std::string_view text, std::size_t open);
-// The end of a string or character literal whose quote is at `quote_at`:
-// the position after its closing quote. A backslash takes the next
-// character into the literal. An unclosed literal ends at the end of the
-// text, or, with `stop_at_newline` (C text), at the newline that ends its
-// line.
-std::size_t literal_end(std::string_view text, std::size_t quote_at, bool stop_at_newline);
-
 // Whether the text is a brace list, "{" ... "}".
 bool is_braced(std::string_view text);
 

@@ -172,25 +172,4 @@ TEST(GeneratedCText, IncludeNamesHaveNoEscapes) {
 }
 
 }  // namespace
-TEST(TextScan, TopLevelTokensAndClosingBracketsSkipQuotesAndNesting) {
-    EXPECT_EQ(find_top_level("{1 => 2} => [3]", "=>"), 9u);
-    EXPECT_EQ(find_top_level("\"a => b\", 'x'", "=>"), std::string_view::npos);
-    EXPECT_EQ(find_top_level("f(a, b) , c", ","), 8u);
-    EXPECT_EQ(find_closing("(a, (b), \")\", ')') rest", 0), 17u);
-    EXPECT_EQ(find_closing("x[{1}, 2]", 1), 8u);
-    EXPECT_EQ(find_closing("(never closed", 0), std::string_view::npos);
-    EXPECT_EQ(find_closing("()", 5), std::string_view::npos);
-}
-
-TEST(LiteralEnd, EscapesUnclosedLiteralsAndLineEnds) {
-    EXPECT_EQ(literal_end("\"ab\" x", 0, false), 4u);
-    EXPECT_EQ(literal_end("'\\'' x", 0, false), 4u);  // an escaped quote stays inside
-    EXPECT_EQ(literal_end("x = \"a\\\"b\";", 4, true), 10u);
-    EXPECT_EQ(literal_end("\"open", 0, false), 5u);         // unclosed: the end of the text
-    EXPECT_EQ(literal_end("\"open\nnext\"", 0, true), 5u);  // C text: the end of its line
-    EXPECT_EQ(literal_end("\"open\nnext\"", 0, false), 11u);
-    EXPECT_EQ(literal_end("\"a\\\nb\" c", 0, true), 6u);  // a continued line goes on
-    EXPECT_EQ(literal_end("'\\", 0, true), 2u);           // a backslash at the very end
-}
-
 }  // namespace vx

@@ -11,6 +11,7 @@
 
 #include "canalysis/cpp/cpp_text.h"
 #include "support/text.h"
+#include "support/text_scanner.h"
 
 #include <algorithm>
 
@@ -231,7 +232,7 @@ bool parse_body(std::string_view text, MacroDefinition& d, const std::vector<std
             break;
         }
         if (c == '"' || c == '\'') {
-            std::size_t e = literal_end(text, i, true);
+            std::size_t e = quotation_end(text, i, c_line_quote_rules);
             body.literal(text.substr(i, e - i));
             i = e;
             continue;

@@ -30,6 +30,7 @@
 #include "canalysis/decl/declaration_parser_context.h"
 #include "canalysis/types/target_model.h"
 #include "support/text.h"
+#include "support/text_scanner.h"
 
 #include <array>
 #include <cstdlib>
@@ -111,7 +112,9 @@ void ParserContext::count_lines(std::size_t from, std::size_t to) {
 
 // Steps over a string or character literal starting at i (on its quote);
 // i ends after the closing quote, or at the end of the line or text.
-void ParserContext::skip_literal(std::size_t& i) const { i = literal_end(text_, i, true); }
+void ParserContext::skip_literal(std::size_t& i) const {
+    i = quotation_end(text_, i, c_line_quote_rules);
+}
 
 void ParserContext::skip_blanks() {
     bool line_start = pos_ == 0 || text_[pos_ - 1] == '\n';

@@ -15,6 +15,7 @@
 #include "canalysis/expr/expression_analysis.h"
 #include "canalysis/cpp/if_evaluator.h"
 #include "canalysis/types/target_model.h"
+#include "support/text_scanner.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -40,24 +41,19 @@ bool contains(std::string_view name, std::string_view word) {
 // how an enumerator's value expression prints.
 std::string without_blanks(std::string_view s) {
     std::string out;
-    char quote = 0;
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        char c = s[i];
-        if (quote) {
-            out += c;
-            if (c == '\\' && i + 1 < s.size()) {
-                out += s[++i];
-            } else if (c == quote) {
-                quote = 0;
-            }
+    std::size_t i = 0;
+    while (i < s.size()) {
+        const char c = s[i];
+        if (opens_quotation(s, i, c_quote_rules)) {
+            const std::size_t end = quotation_end(s, i, c_quote_rules);
+            out += s.substr(i, end - i);
+            i = end;
             continue;
         }
-        if (c == '"' || c == '\'') {
-            quote = c;
-            out += c;
-        } else if (!is_c_blank(c) && static_cast<unsigned char>(c) >= ' ') {
+        if (!is_c_blank(c) && static_cast<unsigned char>(c) >= ' ') {
             out += c;
         }
+        ++i;
     }
     return out;
 }

@@ -4,6 +4,7 @@
 #include "canalysis/expr/expression_analysis.h"
 #include "support/numbers.h"
 #include "support/text.h"
+#include "support/text_scanner.h"
 
 #include <algorithm>
 #include <cctype>
@@ -306,26 +307,15 @@ bool c_is_value_list(std::string_view text) {
     if (close == 0 || text.back() != close) return false;
     // The opening bracket must be closed by the last one, not earlier
     // ("[1] + a[2]" is no list).
-    int depth = 0;
-    char quote = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (quote != 0) {
-            if (c == '\\')
-                ++i;
-            else if (c == quote)
-                quote = 0;
-            continue;
-        }
-        if (c == '"' || c == '\'')
-            quote = c;
-        else if (c == '(' || c == '[' || c == '{')
-            ++depth;
-        else if (c == ')' || c == ']' || c == '}') {
-            if (--depth == 0 && i + 1 < text.size()) return false;
+    TextScanner scan(text, c_quote_rules);
+    while (scan.next()) {
+        const char c = scan.current();
+        if ((c == ')' || c == ']' || c == '}') && scan.depth() == 0 &&
+            scan.at() + 1 < text.size()) {
+            return false;
         }
     }
-    return depth == 0;
+    return scan.balanced();
 }
 
 namespace {

@@ -8,6 +8,8 @@
 // one at or after it, unless that one is the very last character.
 #include "codegen/output/folding.h"
 
+#include "support/text_scanner.h"
+
 #include <optional>
 
 namespace vx {
@@ -20,30 +22,25 @@ constexpr std::string_view banner_separators = "/ ,";
 struct CutRules {
     std::string_view separators;
     bool track_literals;
-    bool backslash_escapes;
+    QuoteRules quotes;
 };
+
+// Generated code of any language: both quotes open literals, with the
+// backslash escapes in C and C++ only.
+constexpr QuoteRules other_code_quotes{true, false, false, false};
 
 CutRules rules_for(FoldMode mode) {
     bool c_like = mode == FoldMode::c || mode == FoldMode::cpp;
-    return {code_separators, true, c_like};
+    return {code_separators, true, c_like ? c_quote_rules : other_code_quotes};
 }
 
 std::optional<std::size_t> find_cut(std::string_view text, std::size_t width,
                                     const CutRules& rules) {
     std::optional<std::size_t> last_within;
-    char quote = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        char c = text[i];
-        if (quote != 0) {
-            if (rules.backslash_escapes && c == '\\') {
-                ++i;
-            } else if (c == quote) {
-                quote = 0;
-            }
-            continue;
-        }
-        if (rules.track_literals && (c == '"' || c == '\'')) {
-            quote = c;
+        const char c = text[i];
+        if (rules.track_literals && opens_quotation(text, i, rules.quotes)) {
+            i = quotation_end(text, i, rules.quotes) - 1;
             continue;
         }
         if (i == 0 || rules.separators.find(c) == std::string_view::npos) {
@@ -96,7 +93,7 @@ std::vector<std::string> fold_line(std::string_view text, FoldMode mode, std::si
 }
 
 std::vector<std::string> cut_banner_text(std::string_view content) {
-    constexpr CutRules rules{banner_separators, false, false};
+    constexpr CutRules rules{banner_separators, false, plain_quote_rules};
     return cut_text(content, banner_cut_threshold, banner_first_width, banner_continuation_width,
                     banner_continuation_width, rules);
 }

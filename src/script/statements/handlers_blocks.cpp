@@ -15,6 +15,7 @@
 #include "script/statements/statement_text.h"
 #include "support/numbers.h"
 #include "support/text.h"
+#include "support/text_scanner.h"
 
 #include <algorithm>
 #include <cstdlib>

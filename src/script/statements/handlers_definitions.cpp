@@ -14,7 +14,7 @@
 #include "script/statements/dispatcher.h"
 #include "script/script_language.h"
 #include "script/statements/statement_text.h"
-#include "support/separator.h"
+#include "support/text_scanner.h"
 #include "support/text.h"
 
 #include <algorithm>

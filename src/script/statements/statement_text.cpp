@@ -4,6 +4,7 @@
 #include "script/statements/statement_text.h"
 
 #include "support/text.h"
+#include "support/text_scanner.h"
 
 namespace vx {
 
@@ -48,15 +49,18 @@ std::string remove_blanks(std::string_view text) {
 
 std::vector<std::string> split_header_fields(std::string_view text, std::size_t count) {
     std::vector<std::string> fields;
-    bool quoted = false;
     std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size() && fields.size() + 1 < count; ++i) {
-        if (text[i] == '"') {
-            quoted = !quoted;
-        } else if (text[i] == ',' && !quoted) {
+    std::size_t i = 0;
+    while (i < text.size() && fields.size() + 1 < count) {
+        if (opens_quotation(text, i, plain_quote_rules)) {
+            i = quotation_end(text, i, plain_quote_rules);
+            continue;
+        }
+        if (text[i] == ',') {
             fields.emplace_back(text.substr(start, i - start));
             start = i + 1;
         }
+        ++i;
     }
     fields.emplace_back(text.substr(start));
     return fields;
@@ -65,22 +69,13 @@ std::vector<std::string> split_header_fields(std::string_view text, std::size_t 
 std::string compact_header_field(std::string_view text) {
     std::string_view field = trimmed(text);
     std::string out;
-    char quote = 0;
     std::size_t i = 0;
     while (i < field.size()) {
         const char c = field[i];
-        if (quote != 0) {
-            out += c;
-            if (c == quote) {
-                quote = 0;
-            }
-            ++i;
-            continue;
-        }
-        if (c == '"') {
-            quote = c;
-            out += c;
-            ++i;
+        if (opens_quotation(field, i, plain_quote_rules)) {
+            const std::size_t end = quotation_end(field, i, plain_quote_rules);
+            out += field.substr(i, end - i);
+            i = end;
             continue;
         }
         if (is_blank(c)) {
@@ -147,35 +142,21 @@ NamedList parse_named_list(std::string_view text) {
     // The items are cut at the commas of the list itself: a comma inside
     // brackets or inside a string or character literal belongs to its item,
     // and the list ends at the parenthesis that closes the one it began with.
-    int depth = 0;
-    char quote = 0;
+    // Scanned from just inside it, the list's own closing parenthesis is
+    // the first one that closes nothing.
     std::size_t start = open + 1;
-    std::size_t i = open + 1;
+    std::size_t i = rest.size();
     std::vector<std::string> items;
-    for (; i < rest.size(); ++i) {
-        const char c = rest[i];
-        if (quote != 0) {
-            if (c == '\\' && i + 1 < rest.size()) {
-                ++i;
-            } else if (c == quote) {
-                quote = 0;
-            }
-            continue;
+    TextScanner scan(rest, c_quote_rules, open + 1);
+    while (scan.next()) {
+        const char c = scan.current();
+        if (c == ')' && scan.stray_closer()) {
+            i = scan.at();
+            break;
         }
-        if (c == '"' || c == '\'') {
-            quote = c;
-        } else if (c == '(' || c == '[' || c == '{') {
-            ++depth;
-        } else if ((c == ']' || c == '}') && depth > 0) {
-            --depth;
-        } else if (c == ')') {
-            if (depth == 0) {
-                break;
-            }
-            --depth;
-        } else if (c == ',' && depth == 0) {
-            items.emplace_back(trimmed(rest.substr(start, i - start)));
-            start = i + 1;
+        if (c == ',' && scan.depth() == 0) {
+            items.emplace_back(trimmed(rest.substr(start, scan.at() - start)));
+            start = scan.at() + 1;
         }
     }
     if (i < rest.size()) {
@@ -192,20 +173,9 @@ NamedList parse_named_list(std::string_view text) {
 
 std::string upper_outside_quotes(std::string_view text) {
     std::string out(text);
-    char quote = 0;
-    for (std::size_t i = 0; i < out.size(); ++i) {
-        const char c = out[i];
-        if (quote != 0) {
-            if (c == '\\' && i + 1 < out.size()) {
-                ++i;
-            } else if (c == quote) {
-                quote = 0;
-            }
-        } else if (c == '"' || c == '\'') {
-            quote = c;
-        } else {
-            out[i] = upper_char(c);
-        }
+    TextScanner scan(text, c_quote_rules);
+    while (scan.next()) {
+        out[scan.at()] = upper_char(scan.current());
     }
     return out;
 }

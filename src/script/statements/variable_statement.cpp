@@ -18,6 +18,7 @@
 #include "support/languages.h"
 #include "support/numbers.h"
 #include "support/text.h"
+#include "support/text_scanner.h"
 
 #include <algorithm>
 #include <cctype>

@@ -2,6 +2,7 @@
 
 #include "support/languages.h"
 #include "support/report_capture_test.h"
+#include "support/text_scanner.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,89 @@
-#include "support/separator.h"
+#include "support/text_scanner.h"
 
 #include <gtest/gtest.h>
 
 #include <initializer_list>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vx {
 namespace {
+
+TEST(TextScan, TopLevelTokensAndClosingBracketsSkipQuotesAndNesting) {
+    EXPECT_EQ(find_top_level("{1 => 2} => [3]", "=>"), 9u);
+    EXPECT_EQ(find_top_level("\"a => b\", 'x'", "=>"), std::string_view::npos);
+    EXPECT_EQ(find_top_level("f(a, b) , c", ","), 8u);
+    EXPECT_EQ(find_closing("(a, (b), \")\", ')') rest", 0), 17u);
+    EXPECT_EQ(find_closing("x[{1}, 2]", 1), 8u);
+    EXPECT_EQ(find_closing("(never closed", 0), std::string_view::npos);
+    EXPECT_EQ(find_closing("()", 5), std::string_view::npos);
+}
+
+TEST(TextScan, QuotationEndsByTheRulesOfTheText) {
+    EXPECT_EQ(quotation_end("\"ab\" x", 0, c_quote_rules), 4u);
+    EXPECT_EQ(quotation_end("'\\'' x", 0, c_quote_rules), 4u);  // an escaped quote stays inside
+    EXPECT_EQ(quotation_end("x = \"a\\\"b\";", 4, c_line_quote_rules), 10u);
+    EXPECT_EQ(quotation_end("\"open", 0, c_quote_rules), 5u);  // unclosed: the end of the text
+    // C source lines: an open literal ends with its line, unless the line
+    // is continued.
+    EXPECT_EQ(quotation_end("\"open\nnext\"", 0, c_line_quote_rules), 5u);
+    EXPECT_EQ(quotation_end("\"open\nnext\"", 0, c_quote_rules), 11u);
+    EXPECT_EQ(quotation_end("\"a\\\nb\" c", 0, c_line_quote_rules), 6u);
+    EXPECT_EQ(quotation_end("'\\", 0, c_line_quote_rules), 2u);  // a backslash at the very end
+    // Plain and Ada text: a backslash is an ordinary character.
+    EXPECT_EQ(quotation_end("\"a\\\" b\"", 0, plain_quote_rules), 4u);
+    EXPECT_EQ(quotation_end("'x' y", 0, ada_quote_rules), 3u);
+    EXPECT_EQ(quotation_end("%a\"b% c", 0, ada_quote_rules), 5u);
+
+    // Which quotes open a quotation.
+    EXPECT_TRUE(opens_quotation("'a'", 0, c_quote_rules));
+    EXPECT_FALSE(opens_quotation("'a'", 0, plain_quote_rules));
+    EXPECT_TRUE(opens_quotation("'a'", 0, ada_quote_rules));
+    EXPECT_FALSE(opens_quotation("X'First", 1, ada_quote_rules));
+    EXPECT_FALSE(opens_quotation("%a", 0, c_quote_rules));
+}
+
+TEST(TextScan, DepthsStandOutsideTheirOwnBrackets) {
+    const std::string_view text = "f(a, \"(\", [b]) x";
+    std::string seen;
+    std::vector<int> depths;
+    TextScanner scan(text, c_quote_rules);
+    while (scan.next()) {
+        if (scan.current() != ' ') {
+            seen += scan.current();
+            depths.push_back(scan.depth());
+        }
+    }
+    // The literal is stepped over whole; the brackets stand at the depth
+    // outside them.
+    EXPECT_EQ(seen, "f(a,,[b])x");
+    EXPECT_EQ(depths, (std::vector<int>{0, 0, 1, 1, 1, 1, 2, 1, 0, 0}));
+    EXPECT_TRUE(scan.balanced());
+
+    TextScanner stray(") a (", c_quote_rules);
+    ASSERT_TRUE(stray.next());
+    EXPECT_TRUE(stray.stray_closer());
+    EXPECT_EQ(stray.depth(), 0);
+    while (stray.next()) {
+    }
+    EXPECT_FALSE(stray.balanced());
+}
+
+TEST(TextScan, AStrayCloserDoesNotHideWhatFollowsIt) {
+    // Counting depth down past zero would hide every later top-level token.
+    EXPECT_EQ(find_top_level("a) => b", "=>"), 3u);
+    EXPECT_EQ(split_top_level("a), b", true), (std::vector<std::string_view>{"a)", "b"}));
+}
+
+TEST(TextScan, TopLevelCommasFollowTheLanguage) {
+    EXPECT_EQ(split_top_level("a, f(b, c), [d, e], {g, h}, \"i, j\", 'k', l", true),
+              (std::vector<std::string_view>{"a", "f(b, c)", "[d, e]", "{g, h}", "\"i, j\"", "'k'",
+                                             "l"}));
+    // Plain text: the quote of an attribute opens nothing.
+    EXPECT_EQ(split_top_level("x'First, y", false),
+              (std::vector<std::string_view>{"x'First", "y"}));
+}
 
 struct SplitCase {
     const char* text;
