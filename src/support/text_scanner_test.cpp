@@ -76,15 +76,6 @@ TEST(TextScan, AStrayCloserDoesNotHideWhatFollowsIt) {
     EXPECT_EQ(split_top_level("a), b", true), (std::vector<std::string_view>{"a)", "b"}));
 }
 
-TEST(TextScan, TopLevelCommasFollowTheLanguage) {
-    EXPECT_EQ(split_top_level("a, f(b, c), [d, e], {g, h}, \"i, j\", 'k', l", true),
-              (std::vector<std::string_view>{"a", "f(b, c)", "[d, e]", "{g, h}", "\"i, j\"", "'k'",
-                                             "l"}));
-    // Plain text: the quote of an attribute opens nothing.
-    EXPECT_EQ(split_top_level("x'First, y", false),
-              (std::vector<std::string_view>{"x'First", "y"}));
-}
-
 struct SplitCase {
     const char* text;
     const char* separators;
