@@ -48,8 +48,8 @@ file
     ;
 
 external_list
-    : external
-    | external_list external
+    : external                { ctx.end_external(); }
+    | external_list external  { ctx.end_external(); }
     ;
 
 external

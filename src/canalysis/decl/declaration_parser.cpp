@@ -123,7 +123,7 @@ void ParserContext::syntax_error(const char* message) {
 // ---- specifiers ----------------------------------------------------------------
 
 Specs* ParserContext::new_specs() {
-    Specs& s = specs_.emplace_back();
+    Specs& s = specs_.take();
     s.line = last_token_line_;
     return &s;
 }
@@ -341,14 +341,14 @@ TypeNode* ParserContext::compose_words(const Specs& specs) {
 // ---- declarators -----------------------------------------------------------------
 
 Declarator* ParserContext::named_declarator(TextRef name) {
-    Declarator& d = declarators_.emplace_back();
+    Declarator& d = declarators_.take();
     d.name = name.data ? name.view() : std::string_view{};
     d.line = name.data ? name.line : last_token_line_;
     return &d;
 }
 
 Declarator* ParserContext::pointer_declarator(Specs* qualifiers, Declarator* inner) {
-    Declarator& d = declarators_.emplace_back();
+    Declarator& d = declarators_.take();
     d.line = last_token_line_;
     d.derivations.push_back(Derivation{DerivationKind::pointer, qualifiers, {}, nullptr});
     if (inner) {
@@ -381,7 +381,7 @@ Declarator* ParserContext::with_function(Declarator* declarator, Parameters* par
     return declarator;
 }
 
-Parameters* ParserContext::new_parameters() { return &parameters_.emplace_back(); }
+Parameters* ParserContext::new_parameters() { return &parameters_.take(); }
 
 void ParserContext::add_parameter(Parameters* list, const SemanticValue& parameter) {
     list->declarations.push_back(parameter.param);
@@ -684,6 +684,18 @@ void ParserContext::recover_top_level() {
     kr_mode_ = false;
     kr_parameters_.clear();
     struct_depth_ = 0;
+}
+
+void ParserContext::end_external() {
+    // Nothing of the declaration outlives it: its symbols and types hold
+    // no specifiers, declarators or parameter lists. Inside an open body
+    // (never at this point, unless the grammar changes) nothing is given
+    // back.
+    if (specs_stack_.empty() && member_stack_.empty()) {
+        specs_.give_back_all();
+        declarators_.give_back_all();
+        parameters_.give_back_all();
+    }
 }
 
 // ---- structs, unions, enums -------------------------------------------------------

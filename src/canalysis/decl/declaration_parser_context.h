@@ -85,6 +85,50 @@ struct Declarator {
     std::vector<Derivation> derivations;
 };
 
+// Makes a used object as a new one, keeping the room its vectors have.
+inline void reuse(Specs& specs) {
+    std::vector<std::string_view> words = std::move(specs.words);
+    std::vector<std::string_view> qualifiers = std::move(specs.qualifiers);
+    words.clear();
+    qualifiers.clear();
+    specs = Specs{};
+    specs.words = std::move(words);
+    specs.qualifiers = std::move(qualifiers);
+}
+inline void reuse(Declarator& declarator) {
+    declarator.name = {};
+    declarator.line = 0;
+    declarator.derivations.clear();
+}
+inline void reuse(Parameters& parameters) {
+    parameters.declarations.clear();
+    parameters.identifiers.clear();
+    parameters.variadic = false;
+    parameters.kr = false;
+}
+
+// The objects of one kind that the declaration being parsed needs: taken in
+// turn, and all given back when a top-level declaration ends, for the next
+// one to reuse. A header set of a hundred thousand declarations then needs
+// only as many as its largest declaration, not one allocation each.
+template <typename T>
+class ReusedPool {
+public:
+    T& take() {
+        if (used_ == items_.size()) {
+            items_.emplace_back();
+        } else {
+            reuse(items_[used_]);
+        }
+        return items_[used_++];
+    }
+    void give_back_all() { used_ = 0; }
+
+private:
+    std::deque<T> items_;  // a deque: taken objects never move
+    std::size_t used_ = 0;
+};
+
 struct SemanticValue {
     TextRef text;
     int flag;
@@ -148,6 +192,9 @@ public:
     void begin_kr_declarations();
     void end_statement();
     void recover_top_level();
+    // A top-level declaration or definition is complete: its pieces are
+    // given back for the next one.
+    void end_external();
 
     // ---- structs, unions, enums ----
     void open_members();
@@ -231,10 +278,11 @@ private:
     bool kr_mode_ = false;
     std::vector<Symbol*> kr_parameters_;
 
-    // Arenas for one parse.
-    std::deque<Specs> specs_;
-    std::deque<Declarator> declarators_;
-    std::deque<Parameters> parameters_;
+    // The pieces of the declaration being parsed, reused by the next one.
+    ReusedPool<Specs> specs_;
+    ReusedPool<Declarator> declarators_;
+    ReusedPool<Parameters> parameters_;
+    // Texts made during the parse, which symbols may keep: for the run.
     std::deque<std::string> strings_;
 };
 
