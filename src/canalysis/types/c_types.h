@@ -123,7 +123,9 @@ struct Symbol {
     TypeNode* type = nullptr;  // none after a CONSTRUCT error
     std::string scope;         // empty for a global
     unsigned storage = 0;
-    std::string file;  // source file of the declaration
+    // The source file of the declaration: a view of the name kept by the
+    // type table (TypeTable::file_name), which every symbol of the file shares.
+    std::string_view file;
     long line = 0;
     std::string initial_value;  // the text after "=", trimmed
     std::string body;           // a function's body, when kept

@@ -144,6 +144,14 @@ TypeNode* TypeTable::named_type(std::string_view name, TypeNode* target, std::st
 
 Symbol* TypeTable::new_symbol() { return &symbols_.emplace_back(); }
 
+std::string_view TypeTable::file_name(std::string_view name) {
+    auto found = file_names_.find(name);
+    if (found == file_names_.end()) {
+        found = file_names_.emplace(name).first;
+    }
+    return *found;
+}
+
 void TypeTable::enter_symbol(Symbol* symbol) {
     ordinary_[static_cast<std::size_t>(bucket_of(symbol->name))].push_back(symbol);
     symbol_index_[symbol->name].push_back(symbol);

@@ -24,6 +24,7 @@
 #include <string_view>
 #include <tuple>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace vx {
@@ -66,6 +67,9 @@ public:
 
     // ---- symbols ----
     Symbol* new_symbol();
+    // The table's copy of a source file name, for the symbols declared in
+    // it: one copy per file, however many symbols, for the table's life.
+    std::string_view file_name(std::string_view name);
     // Enters a symbol in the ordinary name space (at the tail of its bucket).
     void enter_symbol(Symbol* symbol);
     // The symbol of that name whose scope is `scope`; failing that, a global
@@ -132,6 +136,7 @@ private:
     };
     template <typename Value>
     using NameIndex = std::unordered_map<std::string, Value, NameHash, std::equal_to<>>;
+    std::unordered_set<std::string, NameHash, std::equal_to<>> file_names_;
     NameIndex<std::vector<Symbol*>> symbol_index_;
     NameIndex<std::vector<TypeNode*>> tag_index_;
     NameIndex<EnumerationConstant> enumerator_index_;
