@@ -303,16 +303,104 @@ std::uint32_t macro_hash(std::string_view name) {
     return (h & 0x7fffffffu) % macro_chain_count;
 }
 
-MacroEntry* MacroTable::macro_lookup(std::string_view name) const {
-    auto found = index_.find(name);
-    return found == index_.end() ? nullptr : found->second;
+std::uint64_t MacroIndex::hash_of(std::string_view name) {
+    // FNV-1a, folded so that the low bits the table uses depend on every
+    // character.
+    std::uint64_t h = 14695981039346656037ull;
+    for (char c : name) {
+        h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    }
+    return h ^ (h >> 29);
 }
+
+std::size_t MacroIndex::slot_of(std::string_view name, std::uint64_t hash) const {
+    if (slots_.empty()) {
+        return std::string_view::npos;
+    }
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t i = home(hash);; i = (i + 1) & mask) {
+        const Slot& slot = slots_[i];
+        if (slot.entry == nullptr) {
+            return std::string_view::npos;
+        }
+        if (slot.hash == hash && slot.entry->name == name) {
+            return i;
+        }
+    }
+}
+
+MacroEntry* MacroIndex::find(std::string_view name) const {
+    const std::size_t i = slot_of(name, hash_of(name));
+    return i == std::string_view::npos ? nullptr : slots_[i].entry;
+}
+
+void MacroIndex::grow() {
+    std::vector<Slot> old = std::move(slots_);
+    slots_.assign(old.empty() ? 1024 : old.size() * 2, Slot{});
+    const std::size_t mask = slots_.size() - 1;
+    for (const Slot& slot : old) {
+        if (slot.entry != nullptr) {
+            std::size_t i = home(slot.hash);
+            while (slots_[i].entry != nullptr) {
+                i = (i + 1) & mask;
+            }
+            slots_[i] = slot;
+        }
+    }
+}
+
+void MacroIndex::assign(MacroEntry* entry) {
+    // At most three quarters full: probes stay short.
+    if ((used_ + 1) * 4 > slots_.size() * 3) {
+        grow();
+    }
+    const std::uint64_t hash = hash_of(entry->name);
+    const std::size_t mask = slots_.size() - 1;
+    std::size_t i = home(hash);
+    while (slots_[i].entry != nullptr) {
+        if (slots_[i].hash == hash && slots_[i].entry->name == entry->name) {
+            slots_[i].entry = entry;
+            return;
+        }
+        i = (i + 1) & mask;
+    }
+    slots_[i] = Slot{hash, entry};
+    ++used_;
+}
+
+void MacroIndex::erase(std::string_view name) {
+    std::size_t hole = slot_of(name, hash_of(name));
+    if (hole == std::string_view::npos) {
+        return;
+    }
+    // Each slot after the hole, up to the first empty one, moves into the
+    // hole unless its home lies cyclically after the hole and at or before
+    // the slot itself (it would then be found no more).
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t j = (hole + 1) & mask; slots_[j].entry != nullptr; j = (j + 1) & mask) {
+        const std::size_t from_hole = (j - hole) & mask;
+        const std::size_t from_home = (j - home(slots_[j].hash)) & mask;
+        if (from_home >= from_hole) {
+            slots_[hole] = slots_[j];
+            hole = j;
+        }
+    }
+    slots_[hole] = Slot{};
+    --used_;
+}
+
+void MacroIndex::clear() {
+    std::fill(slots_.begin(), slots_.end(), Slot{});
+    used_ = 0;
+}
+
+MacroEntry* MacroTable::macro_lookup(std::string_view name) const { return index_.find(name); }
 
 void MacroTable::rebuild_index() {
     index_.clear();
     for (const auto& chain : chains_) {
         for (const auto& entry : chain) {
-            index_[entry->name] = entry.get();  // the newest of a name comes last
+            index_.assign(entry.get());  // the newest of a name comes last
         }
     }
 }
@@ -328,7 +416,7 @@ MacroEntry& MacroTable::macro_install(std::string_view name, MacroKind kind, lon
     chain.push_back(std::move(entry));
     ++count_;
     MacroEntry& installed = *chain.back();
-    index_[installed.name] = &installed;
+    index_.assign(&installed);
     return installed;
 }
 

@@ -22,7 +22,6 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace vx {
@@ -99,6 +98,35 @@ inline bool is_identifier_char(unsigned char c) { return char_classes.identifier
 inline bool is_identifier_start(unsigned char c) { return char_classes.start[c]; }
 inline bool is_horizontal_blank(unsigned char c) { return char_classes.blank[c]; }
 
+// From a name to the newest entry of that name, beside the chains: open
+// addressing with linear probing over a power-of-two table. Each slot keeps
+// the hash of its name, so a probe compares text only when the hashes are
+// equal; a removal shifts the slots after it back (no tombstones), so that
+// lookups stay short whatever the number of #undef.
+class MacroIndex {
+public:
+    MacroEntry* find(std::string_view name) const;
+    // Makes the entry the one its name (entry->name) leads to.
+    void assign(MacroEntry* entry);
+    void erase(std::string_view name);
+    void clear();
+    std::size_t size() const { return used_; }
+
+private:
+    struct Slot {
+        std::uint64_t hash = 0;
+        MacroEntry* entry = nullptr;
+    };
+    static std::uint64_t hash_of(std::string_view name);
+    std::size_t home(std::uint64_t hash) const { return hash & (slots_.size() - 1); }
+    // The slot of the name, or npos.
+    std::size_t slot_of(std::string_view name, std::uint64_t hash) const;
+    void grow();
+
+    std::vector<Slot> slots_;
+    std::size_t used_ = 0;
+};
+
 class MacroTable {
 public:
     MacroTable() = default;
@@ -127,7 +155,7 @@ private:
     // The chains keep the entries; the index beside them, from a name to
     // its newest entry, serves every lookup.
     std::array<std::vector<std::unique_ptr<MacroEntry>>, macro_chain_count> chains_;
-    std::unordered_map<std::string_view, MacroEntry*> index_;
+    MacroIndex index_;
     std::size_t count_ = 0;
 };
 

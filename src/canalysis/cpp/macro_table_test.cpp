@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <memory>
+#include <random>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -45,6 +48,41 @@ TEST(MacroTable, TheLatestEntryOfANameIsFoundAndRemovalTakesThemAll) {
     EXPECT_EQ(table.remove_all("X"), 2);
     EXPECT_EQ(table.macro_lookup("X"), nullptr);
     EXPECT_EQ(table.size(), 0u);
+}
+
+// The index against a plain map, through enough names to grow the table
+// several times and enough removals to shift long runs of slots back.
+TEST(MacroIndex, AgreesWithAMapThroughGrowthAndRemovals) {
+    std::vector<std::unique_ptr<vx::MacroEntry>> entries;
+    std::map<std::string, vx::MacroEntry*> expected;
+    vx::MacroIndex index;
+    std::mt19937 random(7);
+    for (int step = 0; step < 20000; ++step) {
+        // Few distinct names, so that names come back after their removal.
+        const std::string name = "N" + std::to_string(random() % 3000);
+        if (random() % 3 == 0) {
+            index.erase(name);
+            expected.erase(name);
+        } else {
+            auto entry = std::make_unique<vx::MacroEntry>();
+            entry->name = name;
+            index.assign(entry.get());
+            expected[name] = entry.get();
+            entries.push_back(std::move(entry));
+        }
+        if (step % 997 == 0) {
+            for (int n = 0; n < 3000; ++n) {
+                const std::string probe = "N" + std::to_string(n);
+                auto found = expected.find(probe);
+                ASSERT_EQ(index.find(probe), found == expected.end() ? nullptr : found->second)
+                    << probe << " at step " << step;
+            }
+        }
+    }
+    EXPECT_EQ(index.size(), expected.size());
+    index.clear();
+    EXPECT_EQ(index.find("N1"), nullptr);
+    EXPECT_EQ(index.size(), 0u);
 }
 
 TEST(MacroTable, DefinitionsAreCutAtTheirSubstitutionPoints) {
