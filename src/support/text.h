@@ -14,6 +14,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -22,6 +23,15 @@
 namespace vx {
 
 bool is_blank(char c);
+// A quick hash of a name (FNV-1a, folded so that its low bits depend on
+// every character), for the tables keyed by identifiers and file names.
+inline std::uint64_t name_hash(std::string_view name) {
+    std::uint64_t h = 14695981039346656037ull;
+    for (char c : name) {
+        h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    }
+    return h ^ (h >> 29);
+}
 bool is_word_char(char c);
 
 struct TrimBounds {

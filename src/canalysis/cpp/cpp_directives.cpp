@@ -796,6 +796,7 @@ bool Preprocessor::take_file_text(int file, const std::string& path, std::string
 
 void Preprocessor::forget_files() {
     probes_.clear();
+    path_answers_.clear();
     listings_.clear();
     known_files_.clear();
     file_ids_.clear();
@@ -827,7 +828,22 @@ std::string Preprocessor::find_include(std::string_view name, bool next, int& en
         return {};
     }
     const int path_entries = static_cast<int>(search_path_.size());
+    std::string key(name);
+    key += '\0';
+    key += std::to_string(start);
+    auto answer = path_answers_.find(key);
+    if (answer != path_answers_.end()) {
+        if (answer->second.entry >= 0) {
+            entry = answer->second.entry;
+            file = answer->second.file;
+            return answer->second.path;
+        }
+        start = path_entries;  // none of the path has it
+    }
     for (int k = start; k <= path_entries; ++k) {
+        if (k == path_entries && answer == path_answers_.end()) {
+            path_answers_.emplace(key, PathAnswer{});
+        }
         std::string directory;
         if (k < path_entries) {
             directory = search_path_[static_cast<std::size_t>(k)];
@@ -848,6 +864,9 @@ std::string Preprocessor::find_include(std::string_view name, bool next, int& en
         file = probe_file(path, refusal);
         if (file >= 0) {
             entry = k;
+            if (k < path_entries) {
+                path_answers_.emplace(std::move(key), PathAnswer{k, file, path});
+            }
             return path;
         }
         if (refusal.code) {
@@ -1059,6 +1078,7 @@ void Preprocessor::do_vexor_pragma(std::string_view word, std::string_view rest)
                     longest_directory_ = std::max(longest_directory_, item.size());
                     search_path_.push_back(item);
                     system_directories_.push_back(item);
+                    path_answers_.clear();  // a name not found may be there now
                     item.clear();
                     any = true;
                 }
@@ -1342,6 +1362,7 @@ void Preprocessor::finish(bool release_search_path) {
     // With the macros gone, the guards of the files read mean nothing.
     forget_files();
     if (release_search_path) {
+        path_answers_.clear();
         search_path_.erase(std::remove_if(search_path_.begin(), search_path_.end(),
                                           [](const std::string& d) {
                                               return d != "/usr/include" &&

@@ -303,15 +303,7 @@ std::uint32_t macro_hash(std::string_view name) {
     return (h & 0x7fffffffu) % macro_chain_count;
 }
 
-std::uint64_t MacroIndex::hash_of(std::string_view name) {
-    // FNV-1a, folded so that the low bits the table uses depend on every
-    // character.
-    std::uint64_t h = 14695981039346656037ull;
-    for (char c : name) {
-        h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ull;
-    }
-    return h ^ (h >> 29);
-}
+std::uint64_t MacroIndex::hash_of(std::string_view name) { return name_hash(name); }
 
 std::size_t MacroIndex::slot_of(std::string_view name, std::uint64_t hash) const {
     if (slots_.empty()) {

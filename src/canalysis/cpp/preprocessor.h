@@ -301,6 +301,16 @@ private:
     // candidate is probed twice; the file system is taken as it was at
     // the first probe.
     std::unordered_map<std::string, int> probes_;
+    // The answers of whole searches through the path, by included name and
+    // first entry: the entry, file and path found, or entry -1 when no
+    // directory of the path has the name. An #include met again is then
+    // answered by one lookup instead of a probe per directory.
+    struct PathAnswer {
+        int entry = -1;
+        int file = -1;
+        std::string path;
+    };
+    std::unordered_map<std::string, PathAnswer> path_answers_;
     // The entries of each directory the search has looked into, read once:
     // a candidate whose directory lacks its name is answered without a
     // system call. No listing (an unreadable directory) means "look".

@@ -892,9 +892,18 @@ TEST(Preprocessor, RememberedLookupsKeepTheSearchAndItsReports) {
     dir.write("one/n.h", "#ifndef N1\n#define N1\nint one;\n#include_next <n.h>\n#endif\n");
     dir.write("two/n.h", "#ifndef N2\n#define N2\nint two;\n#endif\n");
     dir.write("late/late.h", "late_found\n");
+    dir.write("a/x.h", "#include \"near.h\"\n");
+    dir.write("a/near.h", "near_a\n");
+    dir.write("b/x.h", "#include \"near.h\"\n");
+    dir.write("b/near.h", "near_b\n");
     vx::CppInit init;
     init.include_dirs = {dir.path + "/one", dir.path + "/two"};
     Cpp c(init);
+    // A name that no directory of the path has is looked for beside each
+    // including file, whatever an earlier search found beside another.
+    EXPECT_EQ(
+        c.tokens("#include \"" + dir.path + "/a/x.h\"\n#include \"" + dir.path + "/b/x.h\"\n"),
+        "near_a near_b");
     // "#include_next" in a header read again still goes on after its
     // directory; the next header, still guarded, is skipped.
     EXPECT_EQ(c.tokens("#include <n.h>\n#undef N1\n#undef N2\n#include <n.h>\n"),

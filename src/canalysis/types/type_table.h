@@ -16,6 +16,7 @@
 #pragma once
 
 #include "canalysis/types/c_types.h"
+#include "support/text.h"
 
 #include <array>
 #include <deque>
@@ -130,9 +131,7 @@ private:
     // by a view of the name (no copy of it).
     struct NameHash {
         using is_transparent = void;
-        std::size_t operator()(std::string_view name) const {
-            return std::hash<std::string_view>{}(name);
-        }
+        std::size_t operator()(std::string_view name) const { return name_hash(name); }
     };
     template <typename Value>
     using NameIndex = std::unordered_map<std::string, Value, NameHash, std::equal_to<>>;
