@@ -68,7 +68,10 @@ OutputFile::OutputFile(OutputFile&& other) noexcept
       memory_read_(other.memory_read_),
       path_(std::move(other.path_)),
       written_path_(std::move(other.written_path_)),
-      staged_(other.staged_) {}
+      staged_(other.staged_) {
+    pending_ = std::exchange(other.pending_, false);
+    name_maker_ = std::move(other.name_maker_);
+}
 
 OutputFile& OutputFile::operator=(OutputFile&& other) noexcept {
     if (this != &other) {
@@ -87,6 +90,8 @@ OutputFile& OutputFile::operator=(OutputFile&& other) noexcept {
         path_ = std::move(other.path_);
         written_path_ = std::move(other.written_path_);
         staged_ = other.staged_;
+        pending_ = std::exchange(other.pending_, false);
+        name_maker_ = std::move(other.name_maker_);
     }
     return *this;
 }
@@ -131,8 +136,6 @@ void OutputFile::misuse(std::string_view operation) const {
     std::abort();
 }
 
-void OutputFile::keep_in_memory(std::size_t memory_limit) { memory_limit_ = memory_limit; }
-
 void OutputFile::put(std::string_view text, bool newline) {
     const std::size_t size = text.size() + (newline ? 1 : 0);
     if (memory_limit_ != 0 && !spilled_) {
@@ -143,6 +146,9 @@ void OutputFile::put(std::string_view text, bool newline) {
         }
         // Past the limit: what memory holds goes first, then the rest of
         // this use of the file is written to it.
+        if (pending_) {
+            create_pending();
+        }
         spilled_ = true;
         std::string held = std::exchange(memory_, std::string());
         put(held, false);
@@ -155,14 +161,14 @@ void OutputFile::put(std::string_view text, bool newline) {
 }
 
 void OutputFile::write_line(std::string_view text) {
-    if (stream_ == nullptr) {
+    if (!is_open()) {
         misuse("write_line");
     }
     put(text, true);
 }
 
 void OutputFile::write_text(std::string_view text) {
-    if (stream_ == nullptr) {
+    if (!is_open()) {
         misuse("write_text");
     }
     put(text, false);
@@ -170,7 +176,7 @@ void OutputFile::write_text(std::string_view text) {
 
 void OutputFile::rewind() {
     memory_read_ = 0;
-    if (stream_ != nullptr && memory_limit_ != 0 && !spilled_) {
+    if (is_open() && memory_limit_ != 0 && !spilled_) {
         return;
     }
     if (stream_ == nullptr) {
@@ -218,7 +224,7 @@ bool read_text_line(std::FILE* stream, std::string& line) {
 
 bool OutputFile::read_line(std::string& line) {
     line.clear();
-    if (stream_ != nullptr && memory_limit_ != 0 && !spilled_) {
+    if (is_open() && memory_limit_ != 0 && !spilled_) {
         if (memory_read_ >= memory_.size()) {
             return false;
         }
@@ -248,6 +254,12 @@ bool OutputFile::read_line(std::string& line) {
 }
 
 void OutputFile::close(bool keep) {
+    if (pending_) {
+        // Never created: nothing to keep or to delete.
+        pending_ = false;
+        memory_.clear();
+        return;
+    }
     if (stream_ == nullptr) {
         return;
     }
@@ -279,6 +291,11 @@ void OutputFile::close(bool keep) {
 }
 
 void OutputFile::discard() noexcept {
+    if (pending_) {
+        pending_ = false;
+        memory_.clear();
+        return;
+    }
     if (stream_ == nullptr) {
         return;
     }
@@ -375,6 +392,27 @@ std::FILE* create_staged(const std::string& path, std::string& staged_path) {
 }
 
 }  // namespace
+
+void OutputFile::create_pending() {
+    pending_ = false;
+    path_ = name_maker_();
+    written_path_ = path_;
+    add_removable_file(path_);
+    stream_ = std::fopen(path_.c_str(), "w+");
+    if (stream_ == nullptr) {
+        drop_removable_file(path_);
+        fail(msg::IMPOUVFIC);
+    }
+}
+
+OutputFile create_work_file(Reporter& reporter, const RunFiles& files,
+                            std::function<std::string()> name, std::size_t memory_limit) {
+    OutputFile file(reporter, files, nullptr, {}, {}, false);
+    file.pending_ = true;
+    file.name_maker_ = std::move(name);
+    file.memory_limit_ = memory_limit;
+    return file;
+}
 
 OutputFile create_output(Reporter& reporter, const RunFiles& files, const std::string& path,
                          std::string_view log_path, bool staged) {

@@ -28,6 +28,7 @@
 
 #include <cstdio>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -45,7 +46,8 @@ public:
     OutputFile& operator=(const OutputFile&) = delete;
     ~OutputFile();
 
-    bool is_open() const { return stream_ != nullptr; }
+    // Open: created, or a work file whose text is still all in memory.
+    bool is_open() const { return stream_ != nullptr || pending_; }
     const std::string& path() const { return path_; }
 
     // Appends the text and a newline.
@@ -63,11 +65,6 @@ public:
     // The next line without its newline; false at the end of the text
     // written.
     bool read_line(std::string& line);
-    // A work file: its text stays in memory up to `memory_limit` bytes and
-    // goes to the file only past that, so that the sections of an ordinary
-    // test cost no system call while memory stays bounded however large a
-    // test is.
-    void keep_in_memory(std::size_t memory_limit);
     // Closes the file and keeps it, or deletes it.
     void close(bool keep);
     // Closes and deletes without any report (cleanup of an aborted run).
@@ -77,6 +74,8 @@ private:
     friend OutputFile create_output(Reporter& reporter, const RunFiles& files,
                                     const std::string& path, std::string_view log_path,
                                     bool staged);
+    friend OutputFile create_work_file(Reporter& reporter, const RunFiles& files,
+                                       std::function<std::string()> name, std::size_t memory_limit);
     OutputFile(Reporter& reporter, const RunFiles& files, std::FILE* stream, std::string path,
                std::string written_path, bool staged)
         : reporter_(&reporter),
@@ -85,6 +84,10 @@ private:
           path_(std::move(path)),
           written_path_(std::move(written_path)),
           staged_(staged) {}
+
+    // A work file past its memory: the file is created now, under the name
+    // its maker gives.
+    void create_pending();
 
     // Closes the stream and removes the file written, without reports.
     bool remove_written() noexcept;
@@ -110,6 +113,9 @@ private:
     std::size_t memory_read_ = 0;
     // Writes the text: to memory while it fits, else to the file.
     void put(std::string_view text, bool newline);
+    // A work file not created yet, and the maker of its name.
+    bool pending_ = false;
+    std::function<std::string()> name_maker_;
     std::string path_;          // the name of the output
     std::string written_path_;  // the file written: staged name or path_
     bool staged_ = false;
@@ -121,6 +127,13 @@ private:
 // and outputs.
 OutputFile create_output(Reporter& reporter, const RunFiles& files, const std::string& path,
                          std::string_view log_path, bool staged = true);
+
+// A work file: its text stays in memory up to `memory_limit` bytes, and
+// the file is created (under the name `name` gives then, and written in
+// place) only when a text goes past that. A run whose tests are all of an
+// ordinary size creates no work file at all.
+OutputFile create_work_file(Reporter& reporter, const RunFiles& files,
+                            std::function<std::string()> name, std::size_t memory_limit);
 
 // Reads one whole line, however long, without its newline; false at the
 // end of the file. A read error ends the run ("fgets").

@@ -60,9 +60,15 @@ void OutputMachinery::create_work_file(WorkFile file) {
     if (work(file).is_open()) {
         return;  // emptied at its last flush
     }
-    make_work_prefix();
-    work(file) = vx::create_output(reporter_, files_, work_file_path(file), log_path_, false);
-    work(file).keep_in_memory(work_file_memory);
+    // The file itself, and the reservation of the names of the work files,
+    // come only if its text outgrows memory.
+    work(file) = vx::create_work_file(
+        reporter_, files_,
+        [this, file] {
+            make_work_prefix();
+            return work_file_path(file);
+        },
+        work_file_memory);
 }
 
 void OutputMachinery::route_line(std::string_view text) {

@@ -53,9 +53,10 @@ TEST_F(OutputMachineryTest, ElementTextLandsInsideItsTestText) {
     out.write_element_close("EDV_INTEGER_C(x);", FoldMode::c);
     out.write_test_close("VXU_END_TEST_C();");
 
-    // While the pairs are open their text is in the work files only.
+    // While the pairs are open their text is in the work files only: in
+    // memory, for a test of an ordinary size, with no file created.
     EXPECT_TRUE(out.work_file_open(WorkFile::element_opening));
-    EXPECT_EQ(work_files_left().size(), 5u);  // a, b, c, d and the reservation
+    EXPECT_EQ(work_files_left(), Lines{});
 
     out.flush_section(SectionKind::element_pair);
     EXPECT_FALSE(out.element_pair_open());
@@ -66,17 +67,34 @@ TEST_F(OutputMachineryTest, ElementTextLandsInsideItsTestText) {
 
     // Flushed work files are kept for the next test and element: their old
     // text stays past the end of the new one and never reaches the output.
-    EXPECT_EQ(work_files_left().size(), 5u);
     out.open_section(SectionKind::test_pair);
     out.open_section(SectionKind::element_pair);
     out.write_line("y;");
     out.flush_section(SectionKind::test_pair);
-    EXPECT_EQ(work_files_left().size(), 5u);
 
     EXPECT_EQ(generated(),
               (Lines{"before", "", "DCL_TST_C(2, \"t1\");", "", "START_CHRONO_C();", "x = 1;",
                      "STOP_CHRONO_C();", "EDV_INTEGER_C(x);", "after element", "VXU_END_TEST_C();",
                      "after test", "", "", "y;"}));
+    out.discard_work_files();
+    EXPECT_EQ(work_files_left(), Lines{});
+}
+
+// An element whose text outgrows the memory of a work file goes through a
+// file, which the end of the run deletes with the reservation of names.
+TEST_F(OutputMachineryTest, AHugeElementGoesThroughAWorkFile) {
+    OutputMachinery& out = *machinery_;
+    out.open_section(SectionKind::test_pair);
+    out.open_section(SectionKind::element_pair);
+    const std::string line(1000, 'x');
+    for (int i = 0; i < 300; ++i) {
+        out.write_line(line);
+    }
+    // The element's opening half and the reservation of the names.
+    EXPECT_EQ(work_files_left().size(), 2u);
+    out.flush_section(SectionKind::test_pair);
+    const Lines text = generated();
+    EXPECT_EQ(std::count(text.begin(), text.end(), line), 300);
     out.discard_work_files();
     EXPECT_EQ(work_files_left(), Lines{});
 }
@@ -273,11 +291,18 @@ TEST_F(OutputMachineryTest, AReusedFileReadsOnlyItsNewText) {
     work.close(false);
 }
 
-// A work file kept in memory goes to its file only past its limit, and
+// A work file is created only when its text goes past its memory, and
 // reads back the same lines either way.
 TEST_F(OutputMachineryTest, AWorkFileSpillsToItsFileOnlyPastItsMemory) {
-    OutputFile work = create_output(reporter(), files(), "vxwork.tmp", "", false);
-    work.keep_in_memory(16);
+    int names_made = 0;
+    OutputFile work = create_work_file(
+        reporter(), files(),
+        [&] {
+            ++names_made;
+            return std::string("vxwork.tmp");
+        },
+        16);
+    EXPECT_TRUE(work.is_open());
     std::string line;
     Lines read;
     auto read_all_lines = [&] {
@@ -288,13 +313,16 @@ TEST_F(OutputMachineryTest, AWorkFileSpillsToItsFileOnlyPastItsMemory) {
     };
     work.write_line("short");
     EXPECT_EQ(read_all_lines(), Lines{"short"});
-    EXPECT_EQ(read_all("vxwork.tmp"), "");  // nothing written yet
+    EXPECT_FALSE(std::filesystem::exists("vxwork.tmp"));  // not created yet
+    EXPECT_EQ(names_made, 0);
 
     work.reuse();
     work.write_line("first");
     work.write_line("second, past the limit");
     work.write_text("tail");
     EXPECT_EQ(read_all_lines(), (Lines{"first", "second, past the limit", "tail"}));
+    EXPECT_TRUE(std::filesystem::exists("vxwork.tmp"));
+    EXPECT_EQ(names_made, 1);
 
     work.reuse();
     work.write_line("again");

@@ -112,6 +112,10 @@ TEST_F(OutputSessionTest, FatalEndRemovesWorkFilesAndUnfinishedOutputs) {
     OutputSession session(settings(), reporter(), files());
     session.start_outputs();
     generate_a_little(session);
+    // An element too large for memory: its work file is on disk.
+    for (int i = 0; i < 300; ++i) {
+        session.write_line(std::string(1000, 'x'));
+    }
     ASSERT_FALSE(work_files_left().empty());
     auto [status, err] =
         expect_end([&] { reporter().fatal(msg::IMPOUVFIC, std::string_view("x.h")); });
