@@ -15,7 +15,7 @@ int TypeTable::bucket_of(std::string_view name) {
 }
 
 TypeNode* TypeTable::new_node(TypeKind kind) {
-    TypeNode& node = nodes_.emplace_back();
+    TypeNode& node = nodes_.make();
     node.kind = kind;
     return &node;
 }
@@ -142,7 +142,7 @@ TypeNode* TypeTable::named_type(std::string_view name, TypeNode* target, std::st
     return node;
 }
 
-Symbol* TypeTable::new_symbol() { return &symbols_.emplace_back(); }
+Symbol* TypeTable::new_symbol() { return &symbols_.make(); }
 
 std::string_view TypeTable::file_name(std::string_view name) {
     auto found = file_names_.find(name);

@@ -16,10 +16,10 @@
 #pragma once
 
 #include "canalysis/types/c_types.h"
+#include "support/arena.h"
 #include "support/text.h"
 
 #include <array>
-#include <deque>
 #include <map>
 #include <string>
 #include <string_view>
@@ -119,8 +119,10 @@ public:
 private:
     static int bucket_of(std::string_view name);
 
-    std::deque<TypeNode> nodes_;
-    std::deque<Symbol> symbols_;
+    // The nodes and symbols live as long as the table: made a block at a
+    // time, never moved.
+    Arena<TypeNode> nodes_;
+    Arena<Symbol> symbols_;
 
     std::array<std::vector<Symbol*>, table_grid_size * table_grid_size> ordinary_;
     std::array<std::vector<TypeNode*>, table_grid_size * table_grid_size> tags_;
