@@ -298,9 +298,31 @@ long Preprocessor::read_directive_line(InputLevel& level, std::string& line) {
     return lines;
 }
 
+namespace {
+
+// The loan of a buffer for the length of a call: the call has the text (and
+// its room) and gives it back at its end, whatever way it ends. A call made
+// while the buffer is out gets an empty one and works the same.
+class BufferLoan {
+public:
+    explicit BufferLoan(std::string& home) : home_(home), text_(std::move(home)) { text_.clear(); }
+    ~BufferLoan() { home_ = std::move(text_); }
+    BufferLoan(const BufferLoan&) = delete;
+    BufferLoan& operator=(const BufferLoan&) = delete;
+    std::string& text() { return text_; }
+
+private:
+    std::string& home_;
+    std::string text_;
+};
+
+}  // namespace
+
 void Preprocessor::directive(InputLevel& level) {
     directive_line_ = level.line;
-    std::string line;
+    // A directive line is read into the room the last one left.
+    BufferLoan loan(directive_buffer_);
+    std::string& line = loan.text();
     long lines = read_directive_line(level, line);
     std::string_view name;
     std::string_view rest;

@@ -242,6 +242,16 @@ void Preprocessor::report_at(Severity level, MessageCode code, std::string_view 
 
 InputLevel& Preprocessor::top() { return levels_.back(); }
 
+std::string Preprocessor::spare_text() {
+    if (spare_texts_.empty()) {
+        return {};
+    }
+    std::string text = std::move(spare_texts_.back());
+    spare_texts_.pop_back();
+    text.clear();
+    return text;
+}
+
 bool Preprocessor::push_level(LevelKind kind, std::string text) {
     if (levels_.size() > static_cast<std::size_t>(cpp_max_levels) - 1 ||
         (kind != LevelKind::file &&
@@ -308,6 +318,10 @@ void Preprocessor::pop_level() {
             known.have_text = true;
         }
     }
+    // The text of a finished expansion leaves its room for the next one.
+    if (kind != LevelKind::file && spare_texts_.size() < 16 && level.text.capacity() <= 4096) {
+        spare_texts_.push_back(std::move(level.text));
+    }
     levels_.pop_back();
     if (kind == LevelKind::file) {
         if (!levels_.empty() && levels_.back().kind == LevelKind::file) {
@@ -318,7 +332,7 @@ void Preprocessor::pop_level() {
     }
     if (kind == LevelKind::argument && !pending_.empty() && !fatal_) {
         PendingCall& call = *pending_.back();
-        call.expanded[call.next] = std::string(trim(finished_output_));
+        call.expanded[call.next].assign(trim(finished_output_));
         ++call.next;
         continue_substitution();
     }
@@ -646,7 +660,9 @@ void Preprocessor::handle_identifier(InputLevel& level, std::size_t begin, std::
 // Expands `text` on a level of its own and returns what it gave.
 std::string Preprocessor::expand_text(std::string_view text, LevelKind kind) {
     std::size_t stop = levels_.size();
-    if (!push_level(kind, std::string(text))) {
+    std::string copy = spare_text();
+    copy.assign(text);
+    if (!push_level(kind, std::move(copy))) {
         return {};
     }
     scan(stop);
@@ -687,7 +703,9 @@ void Preprocessor::macro_expand(MacroEntry& entry) {
             boundary_ = true;
             return;
         }
-        if (push_level(LevelKind::macro, d.body) && !lenient_) {
+        std::string body = spare_text();
+        body.assign(d.body);
+        if (push_level(LevelKind::macro, std::move(body)) && !lenient_) {
             top().disabled = &entry;
             entry.kind = MacroKind::disabled;
         }
@@ -697,9 +715,18 @@ void Preprocessor::macro_expand(MacroEntry& entry) {
         write_out(entry.name);
         return;
     }
-    auto call = std::make_unique<PendingCall>();
+    std::unique_ptr<PendingCall> call;
+    if (spare_calls_.empty()) {
+        call = std::make_unique<PendingCall>();
+    } else {
+        call = std::move(spare_calls_.back());
+        spare_calls_.pop_back();
+        call->next = 0;
+        call->bytes = 0;
+    }
     call->macro = &entry;
-    std::vector<std::string> args;
+    std::vector<std::string> args = std::move(spare_arguments_);
+    args.clear();
     collect_arguments(d, args);
     if (fatal_) {
         return;
@@ -733,8 +760,8 @@ void Preprocessor::macro_expand(MacroEntry& entry) {
         args.clear();
     }
     call->raw.resize(parameters);
-    for (std::size_t k = 0; k < parameters && k < args.size(); ++k) {
-        call->raw[k] = std::string(trim(args[k]));
+    for (std::size_t k = 0; k < parameters; ++k) {
+        call->raw[k].assign(k < args.size() ? trim(args[k]) : std::string_view());
     }
     if (variadic && parameters > 0 && args.size() > parameters) {
         // Joined as written, so that "#__VA_ARGS__" shows the blanks after
@@ -746,6 +773,7 @@ void Preprocessor::macro_expand(MacroEntry& entry) {
         }
         call->raw[parameters - 1] = std::string(trim(joined));
     }
+    spare_arguments_ = std::move(args);
     if (variadic && parameters > 0 && call->raw[parameters - 1].size() > cpp_max_variadic_text) {
         report(Severity::fatal, msg::TOMANYARG, entry.name);
         return;
@@ -884,7 +912,10 @@ bool Preprocessor::collect_arguments(const MacroDefinition& d, std::vector<std::
 void Preprocessor::start_substitution(std::unique_ptr<PendingCall> call) {
     const MacroDefinition& d = *call->macro->definition;
     const std::size_t n = call->raw.size();
-    call->expanded.assign(n, std::string());
+    call->expanded.resize(n);
+    for (std::string& expanded : call->expanded) {
+        expanded.clear();
+    }
     call->needed.assign(n, false);
     for (const SubstitutionPoint& p : d.points) {
         if (!p.stringise && !p.charise && !p.raw_before && !p.raw_after) {
@@ -911,7 +942,9 @@ void Preprocessor::continue_substitution() {
     PendingCall& call = *pending_.back();
     while (call.next < call.raw.size()) {
         if (call.needed[call.next] && !call.raw[call.next].empty()) {
-            push_level(LevelKind::argument, call.raw[call.next]);
+            std::string argument = spare_text();
+            argument.assign(call.raw[call.next]);
+            push_level(LevelKind::argument, std::move(argument));
             return;
         }
         ++call.next;
@@ -920,12 +953,13 @@ void Preprocessor::continue_substitution() {
     pending_.pop_back();
     pending_bytes_ -= std::min(pending_bytes_, done->bytes);
     push_body(*done);
+    spare_calls_.push_back(std::move(done));
 }
 
 void Preprocessor::push_body(PendingCall& call) {
     MacroEntry& entry = *call.macro;
     const MacroDefinition& d = *entry.definition;
-    std::string out;
+    std::string out = spare_text();
     std::size_t at = 0;
     auto guarded_append = [&out](std::string_view piece, bool guard_left) {
         if (piece.empty()) {

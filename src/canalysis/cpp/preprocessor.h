@@ -199,6 +199,9 @@ private:
 
     // Input levels.
     bool push_level(LevelKind kind, std::string text);
+    // An empty string with the room of a finished level's text, when one
+    // is spare.
+    std::string spare_text();
     void pop_level();
     InputLevel& top();
     const InputLevel* innermost_file() const;
@@ -272,6 +275,13 @@ private:
     std::vector<InputLevel> levels_;
     std::vector<std::string> outputs_;  // the innermost is the current output
     std::vector<std::unique_ptr<PendingCall>> pending_;
+    // Calls whose body is in: kept with the room of their vectors and
+    // strings for the next calls, so that an expansion allocates nothing
+    // once a few have run.
+    std::vector<std::unique_ptr<PendingCall>> spare_calls_;
+    std::vector<std::string> spare_arguments_;
+    std::string directive_buffer_;
+    std::vector<std::string> spare_texts_;
     std::vector<LevelKind> output_kinds_;
     std::string finished_output_;
     std::vector<OpenConditional> conditionals_;
