@@ -90,7 +90,6 @@ std::string CAnalysis::preprocess(std::string_view text, std::string_view file, 
 }
 
 void CAnalysis::analyse_declarations(std::string_view text, std::string_view scope) {
-    last_declarations_ = std::string(text);
     DeclarationOptions options;
     options.scope = scope;
     c_parse_declarations(text, table_, options, sink_, run_);

@@ -79,8 +79,6 @@ public:
     Preprocessor& preprocessor() { return cpp_; }
     TypeTable& type_table() { return table_; }
     DeclarationRun& declaration_run() { return run_; }
-    // The last text handed to the declaration analysis.
-    const std::string& last_declarations() const { return last_declarations_; }
 
 private:
     Reporter& reporter_;
@@ -93,7 +91,6 @@ private:
     // One table per DEFINE STUB block, its secondary being table_; they
     // live for the run, as the stubs that point into them.
     std::vector<std::unique_ptr<TypeTable>> stub_tables_;
-    std::string last_declarations_;
     std::string symbtab_file_;
     std::string command_echo_;
     std::string run_date_;
