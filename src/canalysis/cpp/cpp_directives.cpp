@@ -563,21 +563,15 @@ long skip_rest_of_line(const std::string& t, std::size_t& i) {
 // blanks, block comments and line continuations. The lines stepped over
 // are added to `*lines` when it is given.
 std::size_t before_directive(const std::string& t, std::size_t i, long* lines) {
+    long ignored = 0;
+    long& counted = lines != nullptr ? *lines : ignored;
     while (i < t.size()) {
         if (blank(t[i])) {
             ++i;
         } else if (t[i] == '/' && i + 1 < t.size() && t[i + 1] == '*') {
-            std::size_t e = t.find("*/", i + 2);
-            std::size_t stop = e == std::string::npos ? t.size() : e + 2;
-            if (lines != nullptr) {
-                *lines += std::count(t.begin() + static_cast<long>(i),
-                                     t.begin() + static_cast<long>(stop), '\n');
-            }
-            i = stop;
+            i = block_comment_end(t, i, counted);
         } else if (t[i] == '\\' && i + 1 < t.size() && t[i + 1] == '\n') {
-            if (lines != nullptr) {
-                ++*lines;
-            }
+            ++counted;
             i += 2;
         } else {
             break;
@@ -730,10 +724,9 @@ void Preprocessor::skip_analysis_off(InputLevel& level) {
 
 // ---- include -----------------------------------------------------------
 
-// The file at a candidate path of the search: its index among the known
-// files, or -1 when there is none there (or it is refused, with the reason
-// in `refusal`). The answer is kept for the run: the next search that
-// passes by the same path does not look again.
+// Whether the directory of the path may hold its name: the directory is
+// read once, and a name it lacks is answered without a system call. An
+// unreadable directory answers "look".
 bool Preprocessor::may_exist(const std::string& path) {
     const std::size_t slash = path.rfind('/');
     const std::string directory =
@@ -755,6 +748,10 @@ bool Preprocessor::may_exist(const std::string& path) {
     return !listing.known || listing.names.count(leaf) != 0;
 }
 
+// The file at a candidate path of the search: its index among the known
+// files, or -1 when there is none there (or it is refused, with the reason
+// in `refusal`). The answer is kept for the run: the next search that
+// passes by the same path does not look again.
 int Preprocessor::probe_file(const std::string& path, InputRefusal& refusal) {
     if (auto it = probes_.find(path); it != probes_.end()) {
         return it->second;

@@ -303,8 +303,6 @@ std::uint32_t macro_hash(std::string_view name) {
     return (h & 0x7fffffffu) % macro_chain_count;
 }
 
-std::uint64_t MacroIndex::hash_of(std::string_view name) { return name_hash(name); }
-
 std::size_t MacroIndex::slot_of(std::string_view name, std::uint64_t hash) const {
     if (slots_.empty()) {
         return std::string_view::npos;
@@ -322,7 +320,7 @@ std::size_t MacroIndex::slot_of(std::string_view name, std::uint64_t hash) const
 }
 
 MacroEntry* MacroIndex::find(std::string_view name) const {
-    const std::size_t i = slot_of(name, hash_of(name));
+    const std::size_t i = slot_of(name, name_hash(name));
     return i == std::string_view::npos ? nullptr : slots_[i].entry;
 }
 
@@ -346,7 +344,7 @@ void MacroIndex::assign(MacroEntry* entry) {
     if ((used_ + 1) * 4 > slots_.size() * 3) {
         grow();
     }
-    const std::uint64_t hash = hash_of(entry->name);
+    const std::uint64_t hash = name_hash(entry->name);
     const std::size_t mask = slots_.size() - 1;
     std::size_t i = home(hash);
     while (slots_[i].entry != nullptr) {
@@ -361,7 +359,7 @@ void MacroIndex::assign(MacroEntry* entry) {
 }
 
 void MacroIndex::erase(std::string_view name) {
-    std::size_t hole = slot_of(name, hash_of(name));
+    std::size_t hole = slot_of(name, name_hash(name));
     if (hole == std::string_view::npos) {
         return;
     }

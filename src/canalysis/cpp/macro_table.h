@@ -117,7 +117,6 @@ private:
         std::uint64_t hash = 0;
         MacroEntry* entry = nullptr;
     };
-    static std::uint64_t hash_of(std::string_view name);
     std::size_t home(std::uint64_t hash) const { return hash & (slots_.size() - 1); }
     // The slot of the name, or npos.
     std::size_t slot_of(std::string_view name, std::uint64_t hash) const;

@@ -395,14 +395,12 @@ std::FILE* create_staged(const std::string& path, std::string& staged_path) {
 
 void OutputFile::create_pending() {
     pending_ = false;
-    path_ = name_maker_();
-    written_path_ = path_;
-    add_removable_file(path_);
-    stream_ = std::fopen(path_.c_str(), "w+");
-    if (stream_ == nullptr) {
-        drop_removable_file(path_);
-        fail(msg::IMPOUVFIC);
-    }
+    // Created as any work file is, written in place; this file takes its
+    // stream and names.
+    OutputFile created = create_output(*reporter_, *files_, name_maker_(), {}, false);
+    stream_ = std::exchange(created.stream_, nullptr);
+    path_ = std::move(created.path_);
+    written_path_ = std::move(created.written_path_);
 }
 
 OutputFile create_work_file(Reporter& reporter, const RunFiles& files,
