@@ -418,7 +418,7 @@ void Preprocessor::open_conditional(ConditionalKind kind, bool taken) {
     c.branches_taken = taken ? 1 : 0;
     c.line = directive_line_;
     const InputLevel* file = innermost_file();
-    c.file = file != nullptr ? file->file : std::string();
+    c.file = file != nullptr ? file->file : std::string_view();
     conditionals_.push_back(std::move(c));
     if (!taken) {
         skipping_ = true;
@@ -482,7 +482,8 @@ void Preprocessor::report_match_line(const OpenConditional& c) {
     const InputLevel* file = innermost_file();
     std::string argument = " " + std::to_string(c.line);
     if (file == nullptr || file->file != c.file) {
-        argument += " file " + c.file;
+        argument += " file ";
+        argument += c.file;
     }
     report(Severity::info, msg::MATCHLINE, argument);
 }
@@ -794,7 +795,7 @@ int Preprocessor::probe_file(const std::string& path, InputRefusal& refusal) {
 
 // The prepared text of a known file, taken from the cache when it is
 // there, else read again from `path`. False (reported) when it cannot be.
-bool Preprocessor::take_file_text(int file, const std::string& path, std::string& text) {
+bool Preprocessor::take_file_text(int file, std::string_view path, std::string& text) {
     KnownFile& known = known_files_[static_cast<std::size_t>(file)];
     if (known.have_text) {
         text = std::move(known.text);
@@ -804,7 +805,7 @@ bool Preprocessor::take_file_text(int file, const std::string& path, std::string
     }
     std::string raw;
     InputRefusal refusal;
-    if (!read_whole_file(path, raw, files_, &refusal)) {
+    if (!read_whole_file(std::string(path), raw, files_, &refusal)) {
         report(Severity::fatal, refusal.message(), refusal.message_argument(path));
         return false;
     }
@@ -824,7 +825,8 @@ void Preprocessor::forget_files() {
     }
 }
 
-std::string Preprocessor::find_include(std::string_view name, bool next, int& entry, int& file) {
+std::string_view Preprocessor::find_include(std::string_view name, bool next, int& entry,
+                                            int& file) {
     const InputLevel* current = innermost_file();
     int start = 0;
     file = -1;
@@ -836,7 +838,7 @@ std::string Preprocessor::find_include(std::string_view name, bool next, int& en
         file = probe_file(as_written, refusal);
         if (file >= 0) {
             entry = -1;
-            return as_written;
+            return file_name(as_written);
         }
         if (refusal.code) {
             report(Severity::fatal, *refusal.code, refusal.argument);
@@ -847,9 +849,8 @@ std::string Preprocessor::find_include(std::string_view name, bool next, int& en
         return {};
     }
     const int path_entries = static_cast<int>(search_path_.size());
-    std::string key(name);
-    key += '\0';
-    key += std::to_string(start);
+    const std::uint64_t key =
+        std::uint64_t{file_names_.intern(name).id} << 32 | static_cast<std::uint32_t>(start);
     auto answer = path_answers_.find(key);
     if (answer != path_answers_.end()) {
         if (answer->second.entry >= 0) {
@@ -883,10 +884,11 @@ std::string Preprocessor::find_include(std::string_view name, bool next, int& en
         file = probe_file(path, refusal);
         if (file >= 0) {
             entry = k;
+            std::string_view kept = file_name(path);
             if (k < path_entries) {
-                path_answers_.emplace(std::move(key), PathAnswer{k, file, path});
+                path_answers_.emplace(key, PathAnswer{k, file, kept});
             }
-            return path;
+            return kept;
         }
         if (refusal.code) {
             // Found, but refused: the search ends here, with the reason.
@@ -1001,7 +1003,7 @@ void Preprocessor::do_include(std::string_view rest, bool next) {
     }
     int entry = -1;
     int file = -1;
-    std::string path = find_include(name, next, entry, file);
+    std::string_view path = find_include(name, next, entry, file);
     if (fatal_) {
         return;
     }
@@ -1009,8 +1011,13 @@ void Preprocessor::do_include(std::string_view rest, bool next) {
         report(Severity::fatal, msg::IMPOUVFIC, name);
         return;
     }
-    if (std::find(included_.begin(), included_.end(), path) == included_.end()) {
-        included_.insert(included_.begin(), path);
+    const std::uint32_t path_id = file_names_.intern(path).id;
+    if (included_seen_.size() <= path_id) {
+        included_seen_.resize(file_names_.size(), false);
+    }
+    if (!included_seen_[path_id]) {
+        included_seen_[path_id] = true;
+        included_.insert(included_.begin(), std::string(path));
     }
     const KnownFile& known = known_files_[static_cast<std::size_t>(file)];
     if (known.once || (known.scanned && !known.guard.empty() && macro_defined(known.guard))) {
@@ -1233,7 +1240,7 @@ void Preprocessor::do_line(std::string_view rest) {
     // The directive's newline is read: the next line has the number given.
     file->line = number;
     if (!word.empty()) {
-        file->file = word;
+        file->file = file_name(word);
     }
     resync_output();
 }
@@ -1278,7 +1285,7 @@ void Preprocessor::init(const CppInit& init, bool first_time) {
     output_kinds_.assign(1, LevelKind::file);
     reading_definitions_ = true;
     push_level(LevelKind::file, std::string());
-    top().file = std::string(initialization_file);
+    top().file = file_name(initialization_file);
     for (const char* definition : {"VXL_LINUX 1", "USE_VXU 1", "VXL_CPLUSPLUS_LANGUAGE 0"}) {
         macros_.macro_define(definition, *this, lenient_);
     }
@@ -1340,10 +1347,10 @@ int Preprocessor::process_text(std::string_view text, bool forced_analysis, std:
     outputs_.assign(1, std::string());
     output_kinds_.assign(1, LevelKind::file);
     out_line_ = 0;
-    out_file_.clear();
+    out_file_ = {};
     if (push_level(LevelKind::file, prepare_input(text))) {
         InputLevel& level = top();
-        level.file = std::string(file);
+        level.file = file_name(file);
         level.line = first_line + 1;
         // Conditionals may span calls: every open one belongs to this text.
         level.conditional_depth = 0;
@@ -1399,7 +1406,7 @@ void Preprocessor::as_initialization(Action action) {
         output_kinds_.assign(1, LevelKind::file);
         reading_definitions_ = true;
         push_level(LevelKind::file, std::string());
-        top().file = std::string(initialization_file);
+        top().file = file_name(initialization_file);
     }
     action();
     if (outside) {

@@ -64,7 +64,7 @@ std::string collapse_blanks(std::string_view text) {
 
 class BodyBuilder {
 public:
-    explicit BodyBuilder(MacroDefinition& definition) : d_(definition) {}
+    explicit BodyBuilder(MacroDraft& definition) : d_(definition) {}
 
     void literal(std::string_view text) {
         if (text.empty()) {
@@ -103,13 +103,13 @@ public:
     }
 
 private:
-    MacroDefinition& d_;
+    MacroDraft& d_;
     std::size_t last_end_ = 0;
     bool raw_next_ = false;
 };
 
-int parameter_index(const std::vector<std::string>& names, const MacroDefinition& d,
-                    std::string_view word) {
+int parameter_index(const MacroDraft& d, std::string_view word) {
+    const std::vector<std::string_view>& names = d.names;
     for (std::size_t i = 0; i < names.size(); ++i) {
         if (names[i] == word) {
             // The anonymous "..." is reached only through __VA_ARGS__.
@@ -127,8 +127,9 @@ int parameter_index(const std::vector<std::string>& names, const MacroDefinition
 
 // Reads the parameter list from just after the opening character; returns
 // the position after the closing character, or npos when dropped.
-std::size_t parse_parameters(std::string_view text, std::size_t i, MacroDefinition& d,
-                             std::vector<std::string>& names, MacroReporter& reporter) {
+std::size_t parse_parameters(std::string_view text, std::size_t i, MacroDraft& d,
+                             MacroReporter& reporter) {
+    std::vector<std::string_view>& names = d.names;
     i = skip_blanks(text, i);
     if (i < text.size() && text[i] == d.close) {
         d.parameter_count = 0;
@@ -165,7 +166,7 @@ std::size_t parse_parameters(std::string_view text, std::size_t i, MacroDefiniti
         }
         if (is_identifier_start(c)) {
             std::size_t e = identifier_end(text, i);
-            names.emplace_back(text.substr(i, e - i));
+            names.push_back(text.substr(i, e - i));
             i = skip_blanks(text, e);
             if (i < text.size() && text[i] == '.') {
                 std::size_t dots = ellipsis_end(i);
@@ -180,7 +181,7 @@ std::size_t parse_parameters(std::string_view text, std::size_t i, MacroDefiniti
             if (dots == std::string_view::npos) {
                 return dots;
             }
-            names.emplace_back("__VA_ARGS__");
+            names.push_back("__VA_ARGS__");
             d.variadic = VariadicForm::anonymous;
             i = skip_blanks(text, dots);
         } else {
@@ -212,8 +213,7 @@ std::size_t parse_parameters(std::string_view text, std::size_t i, MacroDefiniti
 }
 
 // Reads the body; false when dropped.
-bool parse_body(std::string_view text, MacroDefinition& d, const std::vector<std::string>& names,
-                MacroReporter& reporter, bool lenient) {
+bool parse_body(std::string_view text, MacroDraft& d, MacroReporter& reporter, bool lenient) {
     BodyBuilder body(d);
     text = trim_blanks(text);
     std::size_t i = 0;
@@ -253,7 +253,7 @@ bool parse_body(std::string_view text, MacroDefinition& d, const std::vector<std
             std::size_t e = identifier_end(text, j);
             int p = -1;
             if (e > j && is_identifier_start(static_cast<unsigned char>(text[j]))) {
-                p = parameter_index(names, d, text.substr(j, e - j));
+                p = parameter_index(d, text.substr(j, e - j));
             }
             if (p < 0) {
                 reporter.macro_report(Severity::warning, msg::OPERMACRO, text.substr(i));
@@ -271,7 +271,7 @@ bool parse_body(std::string_view text, MacroDefinition& d, const std::vector<std
         }
         if (is_identifier_start(static_cast<unsigned char>(c))) {
             std::size_t e = identifier_end(text, i);
-            int p = function_like ? parameter_index(names, d, text.substr(i, e - i)) : -1;
+            int p = function_like ? parameter_index(d, text.substr(i, e - i)) : -1;
             if (p >= 0) {
                 body.point(p, false, false);
             } else {
@@ -288,6 +288,7 @@ bool parse_body(std::string_view text, MacroDefinition& d, const std::vector<std
 }
 
 bool same_definition(const MacroDefinition& a, const MacroDefinition& b) {
+    // Rebuilt as text only when the shapes agree: a redefinition is rare.
     return a.parameter_count == b.parameter_count && a.parameter_names == b.parameter_names &&
            a.open == b.open &&
            collapse_blanks(macro_definition_text(a)) == collapse_blanks(macro_definition_text(b));
@@ -303,191 +304,157 @@ std::uint32_t macro_hash(std::string_view name) {
     return (h & 0x7fffffffu) % macro_chain_count;
 }
 
-std::size_t MacroIndex::slot_of(std::string_view name, std::uint64_t hash) const {
-    if (slots_.empty()) {
-        return std::string_view::npos;
-    }
-    const std::size_t mask = slots_.size() - 1;
-    for (std::size_t i = home(hash);; i = (i + 1) & mask) {
-        const Slot& slot = slots_[i];
-        if (slot.entry == nullptr) {
-            return std::string_view::npos;
-        }
-        if (slot.hash == hash && slot.entry->name == name) {
-            return i;
-        }
-    }
+void MacroDraft::reset() {
+    parameter_count = -1;
+    parameter_names.clear();
+    body.clear();
+    open = 0;
+    close = 0;
+    variadic = VariadicForm::none;
+    points.clear();
+    names.clear();
 }
 
-MacroEntry* MacroIndex::find(std::string_view name) const {
-    const std::size_t i = slot_of(name, name_hash(name));
-    return i == std::string_view::npos ? nullptr : slots_[i].entry;
+MacroDefinition MacroDraft::view() const {
+    MacroDefinition d;
+    d.parameter_count = parameter_count;
+    d.parameter_names = parameter_names;
+    d.body = body;
+    d.open = open;
+    d.close = close;
+    d.variadic = variadic;
+    d.points = points;
+    return d;
 }
 
-void MacroIndex::grow() {
-    std::vector<Slot> old = std::move(slots_);
-    slots_.assign(old.empty() ? 1024 : old.size() * 2, Slot{});
-    const std::size_t mask = slots_.size() - 1;
-    for (const Slot& slot : old) {
-        if (slot.entry != nullptr) {
-            std::size_t i = home(slot.hash);
-            while (slots_[i].entry != nullptr) {
-                i = (i + 1) & mask;
-            }
-            slots_[i] = slot;
-        }
-    }
+MacroEntry* MacroTable::macro_lookup(std::string_view name) const {
+    const InternedName* interned = names_.find(name);
+    return interned == nullptr ? nullptr : newest_[interned->id];
 }
 
-void MacroIndex::assign(MacroEntry* entry) {
-    // At most three quarters full: probes stay short.
-    if ((used_ + 1) * 4 > slots_.size() * 3) {
-        grow();
+MacroEntry& MacroTable::make_entry(std::string_view name, MacroKind kind, long value) {
+    MacroEntry* entry;
+    if (spare_entries_.empty()) {
+        entry = &entries_.make();
+    } else {
+        entry = spare_entries_.back();
+        spare_entries_.pop_back();
     }
-    const std::uint64_t hash = name_hash(entry->name);
-    const std::size_t mask = slots_.size() - 1;
-    std::size_t i = home(hash);
-    while (slots_[i].entry != nullptr) {
-        if (slots_[i].hash == hash && slots_[i].entry->name == entry->name) {
-            slots_[i].entry = entry;
-            return;
-        }
-        i = (i + 1) & mask;
-    }
-    slots_[i] = Slot{hash, entry};
-    ++used_;
-}
-
-void MacroIndex::erase(std::string_view name) {
-    std::size_t hole = slot_of(name, name_hash(name));
-    if (hole == std::string_view::npos) {
-        return;
-    }
-    // Each slot after the hole, up to the first empty one, moves into the
-    // hole unless its home lies cyclically after the hole and at or before
-    // the slot itself (it would then be found no more).
-    const std::size_t mask = slots_.size() - 1;
-    for (std::size_t j = (hole + 1) & mask; slots_[j].entry != nullptr; j = (j + 1) & mask) {
-        const std::size_t from_hole = (j - hole) & mask;
-        const std::size_t from_home = (j - home(slots_[j].hash)) & mask;
-        if (from_home >= from_hole) {
-            slots_[hole] = slots_[j];
-            hole = j;
-        }
-    }
-    slots_[hole] = Slot{};
-    --used_;
-}
-
-void MacroIndex::clear() {
-    std::fill(slots_.begin(), slots_.end(), Slot{});
-    used_ = 0;
-}
-
-MacroEntry* MacroTable::macro_lookup(std::string_view name) const { return index_.find(name); }
-
-void MacroTable::rebuild_index() {
-    index_.clear();
-    for (const auto& chain : chains_) {
-        for (const auto& entry : chain) {
-            index_.assign(entry.get());  // the newest of a name comes last
-        }
-    }
-}
-
-MacroEntry& MacroTable::macro_install(std::string_view name, MacroKind kind, long value,
-                                      std::unique_ptr<MacroDefinition> definition) {
-    auto entry = std::make_unique<MacroEntry>();
+    const InternedName& interned = names_.intern(name);
     entry->kind = kind;
-    entry->name = std::string(name);
+    entry->name = interned.text;
+    entry->name_id = interned.id;
     entry->value = value;
-    entry->definition = std::move(definition);
-    auto& chain = chains_[macro_hash(name)];
-    chain.push_back(std::move(entry));
+    entry->definition.reset();
+    chains_[macro_hash(name)].push_back(entry);
+    if (newest_.size() <= interned.id) {
+        newest_.resize(names_.size(), nullptr);
+    }
+    newest_[interned.id] = entry;
     ++count_;
-    MacroEntry& installed = *chain.back();
-    index_.assign(&installed);
-    return installed;
+    return *entry;
+}
+
+MacroEntry& MacroTable::macro_install(std::string_view name, MacroKind kind, long value) {
+    return make_entry(name, kind, value);
+}
+
+template <typename Gone>
+std::size_t MacroTable::drop_entries(std::vector<MacroEntry*>& chain, Gone gone) {
+    auto first = std::stable_partition(chain.begin(), chain.end(),
+                                       [&](const MacroEntry* entry) { return !gone(*entry); });
+    const std::size_t dropped = static_cast<std::size_t>(chain.end() - first);
+    for (auto it = first; it != chain.end(); ++it) {
+        (*it)->definition.reset();
+        spare_entries_.push_back(*it);
+    }
+    chain.erase(first, chain.end());
+    count_ -= dropped;
+    return dropped;
 }
 
 int MacroTable::remove_all(std::string_view name) {
-    // The index's key views the name of an entry: it goes first.
-    index_.erase(name);
-    auto& chain = chains_[macro_hash(name)];
-    auto first = std::remove_if(chain.begin(), chain.end(),
-                                [&](const auto& entry) { return entry->name == name; });
-    int removed = static_cast<int>(chain.end() - first);
-    chain.erase(first, chain.end());
-    count_ -= static_cast<std::size_t>(removed);
-    return removed;
+    const InternedName* interned = names_.find(name);
+    if (interned == nullptr || newest_[interned->id] == nullptr) {
+        return 0;
+    }
+    const std::uint32_t id = interned->id;
+    newest_[id] = nullptr;
+    return static_cast<int>(drop_entries(
+        chains_[macro_hash(name)], [id](const MacroEntry& entry) { return entry.name_id == id; }));
 }
 
 void MacroTable::undefine_ordinary() {
     for (auto& chain : chains_) {
-        auto first = std::remove_if(chain.begin(), chain.end(), [](const auto& entry) {
-            return entry->kind == MacroKind::ordinary || entry->kind == MacroKind::disabled;
+        drop_entries(chain, [](const MacroEntry& entry) {
+            return entry.kind == MacroKind::ordinary || entry.kind == MacroKind::disabled;
         });
-        count_ -= static_cast<std::size_t>(chain.end() - first);
-        chain.erase(first, chain.end());
     }
-    rebuild_index();
+    std::fill(newest_.begin(), newest_.end(), nullptr);
+    for (const auto& chain : chains_) {
+        for (MacroEntry* entry : chain) {
+            newest_[entry->name_id] = entry;  // the newest of a name comes last
+        }
+    }
+    // No definition is left to view the texts.
+    texts_.clear();
 }
 
-std::unique_ptr<MacroDefinition> parse_macro_definition(std::string_view text, std::string& name,
-                                                        MacroReporter& reporter, bool lenient) {
+bool parse_macro_definition(std::string_view text, std::string_view& name, MacroDraft& d,
+                            MacroReporter& reporter, bool lenient) {
+    d.reset();
     std::size_t i = skip_blanks(text, 0);
     if (i >= text.size() || !is_identifier_start(static_cast<unsigned char>(text[i]))) {
         reporter.macro_report(Severity::warning, msg::INVAMACRO, trim_blanks(text));
-        return nullptr;
+        return false;
     }
     std::size_t e = identifier_end(text, i);
-    name = std::string(text.substr(i, e - i));
+    name = text.substr(i, e - i);
     if (name == "defined") {
         reporter.macro_report(Severity::warning, msg::INVDEFINE, name);
-        return nullptr;
+        return false;
     }
-    auto d = std::make_unique<MacroDefinition>();
-    std::vector<std::string> names;
     i = e;
     if (i < text.size() && (text[i] == '(' || text[i] == '[')) {
-        d->open = text[i];
-        d->close = text[i] == '(' ? ')' : ']';
-        i = parse_parameters(text, i + 1, *d, names, reporter);
+        d.open = text[i];
+        d.close = text[i] == '(' ? ')' : ']';
+        i = parse_parameters(text, i + 1, d, reporter);
         if (i == std::string_view::npos) {
-            return nullptr;
+            return false;
         }
-        for (std::size_t n = 0; n < names.size(); ++n) {
+        for (std::size_t n = 0; n < d.names.size(); ++n) {
             if (n > 0) {
-                d->parameter_names += ", ";
+                d.parameter_names += ", ";
             }
-            d->parameter_names += names[n];
+            d.parameter_names += d.names[n];
         }
     }
     if (i < text.size() && (text[i] == ' ' || text[i] == '\t')) {
         ++i;
     }
-    if (!parse_body(text.substr(i), *d, names, reporter, lenient)) {
-        return nullptr;
-    }
-    return d;
+    return parse_body(text.substr(i), d, reporter, lenient);
 }
 
 void MacroTable::macro_define(std::string_view line_text, MacroReporter& reporter, bool lenient) {
-    std::string name;
-    std::unique_ptr<MacroDefinition> d = parse_macro_definition(line_text, name, reporter, lenient);
-    if (!d) {
+    std::string_view name;
+    if (!parse_macro_definition(line_text, name, draft_, reporter, lenient)) {
         return;
     }
+    const MacroDefinition read = draft_.view();
     if (MacroEntry* old = macro_lookup(name)) {
         bool quiet = old->kind == MacroKind::constant ||
                      ((old->kind == MacroKind::ordinary || old->kind == MacroKind::disabled) &&
-                      old->definition && same_definition(*old->definition, *d));
+                      old->definition && same_definition(*old->definition, read));
         if (!quiet) {
             reporter.macro_report(Severity::warning, msg::IDENREDEF, name);
         }
         remove_all(name);
     }
-    macro_install(name, MacroKind::ordinary, 0, std::move(d));
+    MacroDefinition kept = read;
+    kept.parameter_names = texts_.copy(read.parameter_names);
+    kept.body = texts_.copy(read.body);
+    kept.points = texts_.copy(read.points);
+    make_entry(name, MacroKind::ordinary, 0).definition = kept;
 }
 
 void MacroTable::macro_undefine(std::string_view line_text, MacroReporter& reporter) {
@@ -537,7 +504,7 @@ std::string macro_definition_text(const MacroDefinition& d) {
     }
     std::size_t at = 0;
     for (const SubstitutionPoint& p : d.points) {
-        out.append(d.body, at, p.literal_length);
+        out.append(d.body.substr(at, p.literal_length));
         at += p.literal_length;
         if (p.raw_before) {
             out += "##";
@@ -555,7 +522,7 @@ std::string macro_definition_text(const MacroDefinition& d) {
             out += "##";
         }
     }
-    out.append(d.body, at, std::string::npos);
+    out.append(d.body.substr(std::min(at, d.body.size())));
     return out;
 }
 

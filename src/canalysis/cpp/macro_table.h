@@ -15,11 +15,14 @@
 #pragma once
 
 #include "canalysis/cpp/cpp_diagnostics.h"
+#include "support/arena.h"
+#include "support/name_interner.h"
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <memory>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -56,23 +59,47 @@ struct SubstitutionPoint {
     bool raw_after = false;          // "##" follows the parameter
 };
 
+// A definition as the table keeps it: views of the text the table holds
+// for as long as the definition stands.
 struct MacroDefinition {
-    int parameter_count = -1;     // negative for an object-like macro
-    std::string parameter_names;  // joined with ", "
-    std::string body;             // literal text, substitution points cut out
-    char open = 0;                // '(' or '[' for a function-like macro
-    char close = 0;               // ')' or ']'
+    int parameter_count = -1;          // negative for an object-like macro
+    std::string_view parameter_names;  // joined with ", "
+    std::string_view body;             // literal text, substitution points cut out
+    char open = 0;                     // '(' or '[' for a function-like macro
+    char close = 0;                    // ')' or ']'
     VariadicForm variadic = VariadicForm::none;
-    std::vector<SubstitutionPoint> points;
+    std::span<const SubstitutionPoint> points;
 
     bool function_like() const { return parameter_count >= 0; }
 };
 
+// A definition being read from a "#define": it owns its text, and the
+// table reads every definition into the same draft, so that its room
+// serves the next one.
+struct MacroDraft {
+    int parameter_count = -1;
+    std::string parameter_names;
+    std::string body;
+    char open = 0;
+    char close = 0;
+    VariadicForm variadic = VariadicForm::none;
+    std::vector<SubstitutionPoint> points;
+    // The parameters' names, views of the directive text being read.
+    std::vector<std::string_view> names;
+
+    bool function_like() const { return parameter_count >= 0; }
+    // Empty again, keeping the room.
+    void reset();
+    // The draft seen as a definition (views of the draft's own text).
+    MacroDefinition view() const;
+};
+
 struct MacroEntry {
     MacroKind kind = MacroKind::ordinary;
-    std::string name;
-    long value = 0;  // kind constant
-    std::unique_ptr<MacroDefinition> definition;
+    std::string_view name;      // the table's interned copy
+    std::uint32_t name_id = 0;  // its number in the table's interner
+    long value = 0;             // kind constant
+    std::optional<MacroDefinition> definition;
 };
 
 // The name hash of the table.
@@ -98,34 +125,6 @@ inline bool is_identifier_char(unsigned char c) { return char_classes.identifier
 inline bool is_identifier_start(unsigned char c) { return char_classes.start[c]; }
 inline bool is_horizontal_blank(unsigned char c) { return char_classes.blank[c]; }
 
-// From a name to the newest entry of that name, beside the chains: open
-// addressing with linear probing over a power-of-two table. Each slot keeps
-// the hash of its name, so a probe compares text only when the hashes are
-// equal; a removal shifts the slots after it back (no tombstones), so that
-// lookups stay short whatever the number of #undef.
-class MacroIndex {
-public:
-    MacroEntry* find(std::string_view name) const;
-    // Makes the entry the one its name (entry->name) leads to.
-    void assign(MacroEntry* entry);
-    void erase(std::string_view name);
-    void clear();
-    std::size_t size() const { return used_; }
-
-private:
-    struct Slot {
-        std::uint64_t hash = 0;
-        MacroEntry* entry = nullptr;
-    };
-    std::size_t home(std::uint64_t hash) const { return hash & (slots_.size() - 1); }
-    // The slot of the name, or npos.
-    std::size_t slot_of(std::string_view name, std::uint64_t hash) const;
-    void grow();
-
-    std::vector<Slot> slots_;
-    std::size_t used_ = 0;
-};
-
 class MacroTable {
 public:
     MacroTable() = default;
@@ -133,8 +132,7 @@ public:
     MacroTable& operator=(const MacroTable&) = delete;
 
     MacroEntry* macro_lookup(std::string_view name) const;
-    MacroEntry& macro_install(std::string_view name, MacroKind kind, long value = 0,
-                              std::unique_ptr<MacroDefinition> definition = nullptr);
+    MacroEntry& macro_install(std::string_view name, MacroKind kind, long value = 0);
     // Removes every entry of that name; returns how many there were.
     int remove_all(std::string_view name);
 
@@ -149,21 +147,35 @@ public:
     std::size_t size() const { return count_; }
 
 private:
-    void rebuild_index();
+    // A fresh entry of that name at the head of its chain and of its name.
+    MacroEntry& make_entry(std::string_view name, MacroKind kind, long value);
+    // Puts the chain's entries that `gone` picks back among the spare ones.
+    template <typename Gone>
+    std::size_t drop_entries(std::vector<MacroEntry*>& chain, Gone gone);
 
-    // The chains keep the entries; the index beside them, from a name to
-    // its newest entry, serves every lookup.
-    std::array<std::vector<std::unique_ptr<MacroEntry>>, macro_chain_count> chains_;
-    MacroIndex index_;
+    // The chains keep the entries in order of definition. Lookups go
+    // through the interned names: a name's number leads to its newest entry.
+    std::array<std::vector<MacroEntry*>, macro_chain_count> chains_;
+    NameInterner names_;
+    std::vector<MacroEntry*> newest_;  // by name number; null when undefined
+
+    // The entries are made a block at a time; a removed entry waits among
+    // the spare ones for the next definition.
+    Arena<MacroEntry> entries_;
+    std::vector<MacroEntry*> spare_entries_;
+    // The text of the definitions (parameter names, bodies, substitution
+    // points). A removed definition's text stays until no ordinary macro is
+    // left (undefine_ordinary), when it all goes at once.
+    ByteArena texts_;
+    MacroDraft draft_;
     std::size_t count_ = 0;
 };
 
-// Parses the definition of "#define" (the text after the directive name,
-// without its name part) for tests and the table: returns null and reports
-// when the definition is to be dropped. `name_end` receives the name.
-std::unique_ptr<MacroDefinition> parse_macro_definition(std::string_view line_text,
-                                                        std::string& name, MacroReporter& reporter,
-                                                        bool lenient);
+// Reads a definition of "#define" (the text after the directive name) into
+// the draft, for tests and the table: false, reported, when the definition
+// is to be dropped. `name` receives the defined name, a view of the text.
+bool parse_macro_definition(std::string_view line_text, std::string_view& name, MacroDraft& draft,
+                            MacroReporter& reporter, bool lenient);
 
 // The definition rebuilt as text (parameters and "#", "##" operators),
 // for tests and listings: "(a, b) a ## b".

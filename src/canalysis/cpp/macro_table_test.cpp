@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <memory>
 #include <random>
 #include <string>
 #include <tuple>
@@ -50,39 +49,57 @@ TEST(MacroTable, TheLatestEntryOfANameIsFoundAndRemovalTakesThemAll) {
     EXPECT_EQ(table.size(), 0u);
 }
 
-// The index against a plain map, through enough names to grow the table
-// several times and enough removals to shift long runs of slots back.
-TEST(MacroIndex, AgreesWithAMapThroughGrowthAndRemovals) {
-    std::vector<std::unique_ptr<vx::MacroEntry>> entries;
-    std::map<std::string, vx::MacroEntry*> expected;
-    vx::MacroIndex index;
+// The table against a plain map, through enough definitions, removals and
+// resets that entries and the room of their texts are reused many times:
+// each name leads to its newest definition, whole, and to nothing once
+// removed.
+TEST(MacroTable, AgreesWithAMapThroughRedefinitionsRemovalsAndResets) {
+    vx::MacroTable table;
+    Recorder r;
+    std::map<std::string, std::string> expected;  // name -> stored text
     std::mt19937 random(7);
     for (int step = 0; step < 20000; ++step) {
         // Few distinct names, so that names come back after their removal.
         const std::string name = "N" + std::to_string(random() % 3000);
-        if (random() % 3 == 0) {
-            index.erase(name);
+        const unsigned what = static_cast<unsigned>(random() % 16);
+        if (what < 5) {
+            table.macro_undefine(name, r);
             expected.erase(name);
+        } else if (what == 5 && step % 7 == 0) {
+            table.undefine_ordinary();
+            for (auto it = expected.begin(); it != expected.end();) {
+                it = it->second == "<constant>" ? std::next(it) : expected.erase(it);
+            }
+        } else if (what == 6) {
+            table.remove_all(name);
+            table.macro_install(name, vx::MacroKind::constant, step);
+            expected[name] = "<constant>";
         } else {
-            auto entry = std::make_unique<vx::MacroEntry>();
-            entry->name = name;
-            index.assign(entry.get());
-            expected[name] = entry.get();
-            entries.push_back(std::move(entry));
+            // Bodies of all lengths, some far larger than the names.
+            const std::string body = "step_" + std::to_string(step) +
+                                     std::string(static_cast<std::size_t>(step % 97), '+');
+            table.macro_define(what % 2 ? name + "(a) a " + body : name + " " + body, r);
+            expected[name] = what % 2 ? "(a) a " + body : body;
         }
-        if (step % 997 == 0) {
+        if (step % 997 == 0 || step == 19999) {
             for (int n = 0; n < 3000; ++n) {
                 const std::string probe = "N" + std::to_string(n);
                 auto found = expected.find(probe);
-                ASSERT_EQ(index.find(probe), found == expected.end() ? nullptr : found->second)
-                    << probe << " at step " << step;
+                vx::MacroEntry* entry = table.macro_lookup(probe);
+                if (found == expected.end()) {
+                    ASSERT_EQ(entry, nullptr) << probe << " at step " << step;
+                } else if (found->second == "<constant>") {
+                    ASSERT_NE(entry, nullptr) << probe << " at step " << step;
+                    EXPECT_EQ(entry->kind, vx::MacroKind::constant);
+                    EXPECT_EQ(entry->name, probe);
+                } else {
+                    ASSERT_EQ(defined_text(table, probe.c_str()), found->second)
+                        << probe << " at step " << step;
+                }
             }
+            EXPECT_EQ(table.size(), expected.size());
         }
     }
-    EXPECT_EQ(index.size(), expected.size());
-    index.clear();
-    EXPECT_EQ(index.find("N1"), nullptr);
-    EXPECT_EQ(index.size(), 0u);
 }
 
 TEST(MacroTable, DefinitionsAreCutAtTheirSubstitutionPoints) {

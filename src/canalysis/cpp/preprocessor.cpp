@@ -209,7 +209,7 @@ bool Preprocessor::is_system_file(std::string_view path) const {
 }
 
 void Preprocessor::report(Severity level, MessageCode code, std::string_view argument) {
-    std::string file;
+    std::string_view file;
     long line = 0;
     for (auto it = levels_.rbegin(); it != levels_.rend(); ++it) {
         if (it->kind == LevelKind::file && !it->file.empty()) {
@@ -406,7 +406,9 @@ void Preprocessor::resync_output() {
     if (!out.empty() && out.back() != '\n') {
         out += '\n';
     }
-    out += "#line " + std::to_string(level.line) + " \"" + level.file + "\"\n";
+    out += "#line " + std::to_string(level.line) + " \"";
+    out += level.file;
+    out += "\"\n";
     out_line_ = level.line;
     out_file_ = level.file;
     boundary_ = false;
@@ -1036,7 +1038,7 @@ void Preprocessor::expand_special(MacroEntry& entry) {
                 write_out("\"\"");
                 return;
             }
-            write_out("\"" + file->file + "\"");
+            write_out("\"" + std::string(file->file) + "\"");
             return;
         case MacroKind::base_file:
             if (levels_.empty() || levels_.front().kind != LevelKind::file) {
@@ -1044,7 +1046,7 @@ void Preprocessor::expand_special(MacroEntry& entry) {
                 write_out("\"\"");
                 return;
             }
-            write_out("\"" + levels_.front().file + "\"");
+            write_out("\"" + std::string(levels_.front().file) + "\"");
             return;
         case MacroKind::include_level: {
             long files = std::count_if(levels_.begin(), levels_.end(), [](const InputLevel& l) {

@@ -85,7 +85,7 @@ struct OpenConditional {
     ConditionalKind kind = ConditionalKind::if_kind;
     int branches_taken = 0;
     long line = 0;
-    std::string file;
+    std::string_view file;  // the preprocessor's copy of the file's name
 };
 
 struct PragmaAlias {
@@ -98,8 +98,10 @@ struct InputLevel {
     LevelKind kind = LevelKind::file;
     std::string text;
     std::size_t pos = 0;
-    std::string file;  // file levels: the name as opened (may be empty)
-    long line = 0;     // the line `pos` is on
+    // File levels: the name as opened (may be empty), the preprocessor's
+    // copy of it (Preprocessor::file_name).
+    std::string_view file;
+    long line = 0;  // the line `pos` is on
     std::size_t conditional_depth = 0;
     int search_entry = -1;           // search-path entry the file was found in
     int known_file = -1;             // file levels: the file's entry among the known files
@@ -254,9 +256,13 @@ private:
     bool line_starts_analysis(std::string_view line) const;
     const PragmaAlias* find_alias(std::string_view text) const;
     void report_match_line(const OpenConditional& c);
-    std::string find_include(std::string_view name, bool next, int& entry, int& file);
+    // The path of the file found, the preprocessor's copy; empty when none.
+    std::string_view find_include(std::string_view name, bool next, int& entry, int& file);
+    // The preprocessor's copy of a file name, kept for its life: the names
+    // of open files, of open conditionals and of the last line marker view it.
+    std::string_view file_name(std::string_view name) { return file_names_.intern(name).text; }
     int probe_file(const std::string& path, InputRefusal& refusal);
-    bool take_file_text(int file, const std::string& path, std::string& text);
+    bool take_file_text(int file, std::string_view path, std::string& text);
     std::string include_guard(InputLevel& level);
     void forget_files();
     bool conditional_in_current_file() const;
@@ -306,6 +312,8 @@ private:
     std::vector<std::string> system_directories_;
     std::size_t longest_directory_ = 19;
     std::vector<std::string> included_;
+    std::vector<bool> included_seen_;  // by number among file_names_
+    NameInterner file_names_;
     // The answers of the include search for the run, by candidate path:
     // the index of the file found there, or -1 when there is none. No
     // candidate is probed twice; the file system is taken as it was at
@@ -318,9 +326,10 @@ private:
     struct PathAnswer {
         int entry = -1;
         int file = -1;
-        std::string path;
+        std::string_view path;  // a file name of file_names_
     };
-    std::unordered_map<std::string, PathAnswer> path_answers_;
+    // Keyed by the included name's number among file_names_ and the entry.
+    std::unordered_map<std::uint64_t, PathAnswer> path_answers_;
     // The entries of each directory the search has looked into, read once:
     // a candidate whose directory lacks its name is answered without a
     // system call. No listing (an unreadable directory) means "look".
@@ -341,8 +350,8 @@ private:
     // standard definitions; a name not listed is answered 0.
     std::map<std::string, long, std::less<>> feature_answers_[6];
 
-    long out_line_ = 0;     // input line the output's current line shows
-    std::string out_file_;  // file of the last marker
+    long out_line_ = 0;          // input line the output's current line shows
+    std::string_view out_file_;  // file of the last marker
 };
 
 // The operations of the run, as the callers know them.

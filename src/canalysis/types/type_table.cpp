@@ -145,35 +145,55 @@ TypeNode* TypeTable::named_type(std::string_view name, TypeNode* target, std::st
 Symbol* TypeTable::new_symbol() { return &symbols_.make(); }
 
 std::string_view TypeTable::file_name(std::string_view name) {
-    auto found = file_names_.find(name);
-    if (found == file_names_.end()) {
-        found = file_names_.emplace(name).first;
+    return file_names_.intern(name).text;
+}
+
+const TypeTable::NameRecord* TypeTable::record_of(std::string_view name) const {
+    const InternedName* interned = names_.find(name);
+    return interned == nullptr || interned->id >= records_.size() ? nullptr
+                                                                  : &records_[interned->id];
+}
+
+TypeTable::NameRecord& TypeTable::record_for(std::string_view name) {
+    const std::uint32_t id = names_.intern(name).id;
+    if (id >= records_.size()) {
+        records_.resize(id + 1);
     }
-    return *found;
+    return records_[id];
 }
 
 void TypeTable::enter_symbol(Symbol* symbol) {
     ordinary_[static_cast<std::size_t>(bucket_of(symbol->name))].push_back(symbol);
-    symbol_index_[symbol->name].push_back(symbol);
+    record_for(symbol->name).symbols.push_back(symbol);
 }
 
 const std::vector<Symbol*>* TypeTable::symbols_named(std::string_view name) const {
-    auto it = symbol_index_.find(name);
-    return it == symbol_index_.end() ? nullptr : &it->second;
+    const NameRecord* record = record_of(name);
+    return record == nullptr || record->symbols.empty() ? nullptr : &record->symbols;
 }
 
-Symbol* TypeTable::lookup_exact(std::string_view name, std::string_view scope) const {
-    const auto* list = symbols_named(name);
-    if (!list) return nullptr;
-    for (auto it = list->rbegin(); it != list->rend(); ++it) {
+namespace {
+
+// The newest of the symbols whose scope is `scope`.
+Symbol* newest_in_scope(const std::vector<Symbol*>& list, std::string_view scope) {
+    for (auto it = list.rbegin(); it != list.rend(); ++it) {
         if ((*it)->scope == scope) return *it;
     }
     return nullptr;
 }
 
+}  // namespace
+
+Symbol* TypeTable::lookup_exact(std::string_view name, std::string_view scope) const {
+    const NameRecord* record = record_of(name);
+    return record == nullptr ? nullptr : newest_in_scope(record->symbols, scope);
+}
+
 Symbol* TypeTable::lookup_symbol(std::string_view name, std::string_view scope) const {
-    if (Symbol* s = lookup_exact(name, scope)) return s;
-    if (!scope.empty()) return lookup_exact(name, "");
+    const NameRecord* record = record_of(name);
+    if (record == nullptr) return nullptr;
+    if (Symbol* s = newest_in_scope(record->symbols, scope)) return s;
+    if (!scope.empty()) return newest_in_scope(record->symbols, "");
     return nullptr;
 }
 
@@ -189,10 +209,8 @@ bool TypeTable::remove_symbol(std::string_view name, std::string_view scope) {
     if (!s) return false;
     auto& bucket = ordinary_[static_cast<std::size_t>(bucket_of(name))];
     bucket.erase(std::find(bucket.begin(), bucket.end(), s));
-    auto it = symbol_index_.find(name);
-    auto& list = it->second;
+    auto& list = record_for(name).symbols;
     list.erase(std::find(list.begin(), list.end(), s));
-    if (list.empty()) symbol_index_.erase(it);
     return true;
 }
 
@@ -219,10 +237,10 @@ TypeKind kind_of(TagKind kind) {
 }  // namespace
 
 TypeNode* TypeTable::lookup_tag(std::string_view tag, TagKind kind) const {
-    auto it = tag_index_.find(tag);
-    if (it == tag_index_.end()) return nullptr;
+    const NameRecord* record = record_of(tag);
+    if (record == nullptr) return nullptr;
     TypeKind wanted = kind_of(kind);
-    for (auto t = it->second.rbegin(); t != it->second.rend(); ++t) {
+    for (auto t = record->tags.rbegin(); t != record->tags.rend(); ++t) {
         if ((*t)->kind == wanted) return *t;
     }
     return nullptr;
@@ -230,17 +248,21 @@ TypeNode* TypeTable::lookup_tag(std::string_view tag, TagKind kind) const {
 
 void TypeTable::enter_tag(TypeNode* type) {
     tags_[static_cast<std::size_t>(bucket_of(type->name))].push_back(type);
-    tag_index_[type->name].push_back(type);
+    record_for(type->name).tags.push_back(type);
 }
 
 void TypeTable::enter_enumerator(const EnumerationConstant& constant) {
     enumerators_[static_cast<std::size_t>(bucket_of(constant.name))].push_back(constant);
-    enumerator_index_[constant.name] = constant;
+    NameRecord& record = record_for(constant.name);
+    if (record.enumerator == nullptr) {
+        record.enumerator = &enumerator_records_.make();
+    }
+    *record.enumerator = constant;
 }
 
 const EnumerationConstant* TypeTable::lookup_enumerator(std::string_view name) const {
-    auto it = enumerator_index_.find(name);
-    return it == enumerator_index_.end() ? nullptr : &it->second;
+    const NameRecord* record = record_of(name);
+    return record == nullptr ? nullptr : record->enumerator;
 }
 
 void TypeTable::clear() {
@@ -248,9 +270,9 @@ void TypeTable::clear() {
     for (auto& b : tags_) b.clear();
     for (auto& b : enumerators_) b.clear();
     anonymous_.clear();
-    symbol_index_.clear();
-    tag_index_.clear();
-    enumerator_index_.clear();
+    records_.clear();
+    names_.clear();
+    enumerator_records_.clear();
     integers_.clear();
     floatings_.clear();
     wide_integers_.clear();

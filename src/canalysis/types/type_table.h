@@ -6,8 +6,8 @@
 // a grid of 10 x 10 buckets, the bucket of a name being row (sum of its
 // character codes) mod 10 and column (its length) mod 10; entries are kept
 // in the order they were entered, and the listing walks them bucket by
-// bucket. Lookups go through a hash index beside the grid, so that a header
-// set of thousands of symbols is looked up in constant time. A secondary
+// bucket. Lookups go through interned names beside the grid, so that a
+// header set of thousands of symbols is looked up in constant time. A secondary
 // table may be attached: what the table does not know is looked up there.
 //
 // The table owns its type nodes and symbols; they live until c_clear_table.
@@ -17,6 +17,7 @@
 
 #include "canalysis/types/c_types.h"
 #include "support/arena.h"
+#include "support/name_interner.h"
 #include "support/text.h"
 
 #include <array>
@@ -24,8 +25,6 @@
 #include <string>
 #include <string_view>
 #include <tuple>
-#include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 namespace vx {
@@ -129,18 +128,20 @@ private:
     std::array<std::vector<EnumerationConstant>, table_grid_size * table_grid_size> enumerators_;
     std::vector<TypeNode*> anonymous_;
 
-    // The hash indexes beside the grids: every lookup goes through them,
-    // by a view of the name (no copy of it).
-    struct NameHash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view name) const { return name_hash(name); }
+    // The indexes beside the grids: every lookup goes through them. A name
+    // is looked up once in the interner; its number leads to all the table
+    // knows of it.
+    struct NameRecord {
+        std::vector<Symbol*> symbols;  // in order of entry
+        std::vector<TypeNode*> tags;   // in order of entry
+        EnumerationConstant* enumerator = nullptr;
     };
-    template <typename Value>
-    using NameIndex = std::unordered_map<std::string, Value, NameHash, std::equal_to<>>;
-    std::unordered_set<std::string, NameHash, std::equal_to<>> file_names_;
-    NameIndex<std::vector<Symbol*>> symbol_index_;
-    NameIndex<std::vector<TypeNode*>> tag_index_;
-    NameIndex<EnumerationConstant> enumerator_index_;
+    const NameRecord* record_of(std::string_view name) const;
+    NameRecord& record_for(std::string_view name);
+    NameInterner names_;
+    std::vector<NameRecord> records_;  // by name number
+    Arena<EnumerationConstant> enumerator_records_;
+    NameInterner file_names_;
 
     // Shared constructions.
     std::map<std::tuple<std::string, int, bool>, TypeNode*> integers_;
