@@ -12,13 +12,14 @@ const InternedName* NameInterner::find(std::string_view name) const {
     }
     const std::uint64_t hash = name_hash(name);
     const std::size_t mask = slots_.size() - 1;
+    const std::uint32_t high = high_half(hash);
     for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
         const Slot& slot = slots_[i];
-        if (slot.name == nullptr) {
+        if (slot.number == 0) {
             return nullptr;
         }
-        if (slot.hash == hash && slot.name->text == name) {
-            return slot.name;
+        if (slot.hash == high && names_[slot.number - 1]->text == name) {
+            return names_[slot.number - 1];
         }
     }
 }
@@ -31,17 +32,18 @@ const InternedName& NameInterner::intern(std::string_view name) {
     }
     const std::uint64_t hash = name_hash(name);
     const std::size_t mask = slots_.size() - 1;
+    const std::uint32_t high = high_half(hash);
     std::size_t i = hash & mask;
-    for (; slots_[i].name != nullptr; i = (i + 1) & mask) {
-        if (slots_[i].hash == hash && slots_[i].name->text == name) {
-            return *slots_[i].name;
+    for (; slots_[i].number != 0; i = (i + 1) & mask) {
+        if (slots_[i].hash == high && names_[slots_[i].number - 1]->text == name) {
+            return *names_[slots_[i].number - 1];
         }
     }
     InternedName& made = records_.make();
     made.text = texts_.copy(name);
     made.id = static_cast<std::uint32_t>(names_.size());
     names_.push_back(&made);
-    slots_[i] = Slot{hash, &made};
+    slots_[i] = Slot{high, made.id + 1};
     return made;
 }
 
@@ -50,9 +52,10 @@ void NameInterner::grow() {
     slots_.assign(old.empty() ? 1024 : old.size() * 2, Slot{});
     const std::size_t mask = slots_.size() - 1;
     for (const Slot& slot : old) {
-        if (slot.name != nullptr) {
-            std::size_t i = slot.hash & mask;
-            while (slots_[i].name != nullptr) {
+        if (slot.number != 0) {
+            // The home slot comes from the low half of the hash.
+            std::size_t i = name_hash(names_[slot.number - 1]->text) & mask;
+            while (slots_[i].number != 0) {
                 i = (i + 1) & mask;
             }
             slots_[i] = slot;

@@ -42,12 +42,16 @@ public:
 
 private:
     // Open addressing with linear probing over a power-of-two table; a slot
-    // keeps the hash of its name, so a probe compares text only when the
-    // hashes are equal. Names are never removed one by one.
+    // keeps the high half of its name's hash, so a probe compares text only
+    // when those agree, and the number of the name plus one (0: empty).
+    // Names are never removed one by one.
     struct Slot {
-        std::uint64_t hash = 0;
-        const InternedName* name = nullptr;
+        std::uint32_t hash = 0;
+        std::uint32_t number = 0;
     };
+    static std::uint32_t high_half(std::uint64_t hash) {
+        return static_cast<std::uint32_t>(hash >> 32);
+    }
     void grow();
 
     ByteArena texts_;
