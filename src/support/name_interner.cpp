@@ -42,24 +42,22 @@ const InternedName& NameInterner::intern(std::string_view name) {
     InternedName& made = records_.make();
     made.text = texts_.copy(name);
     made.id = static_cast<std::uint32_t>(names_.size());
+    made.hash = hash;
     names_.push_back(&made);
     slots_[i] = Slot{high, made.id + 1};
     return made;
 }
 
 void NameInterner::grow() {
-    std::vector<Slot> old = std::move(slots_);
-    slots_.assign(old.empty() ? 1024 : old.size() * 2, Slot{});
+    slots_.assign(slots_.empty() ? 1024 : slots_.size() * 2, Slot{});
     const std::size_t mask = slots_.size() - 1;
-    for (const Slot& slot : old) {
-        if (slot.number != 0) {
-            // The home slot comes from the low half of the hash.
-            std::size_t i = name_hash(names_[slot.number - 1]->text) & mask;
-            while (slots_[i].number != 0) {
-                i = (i + 1) & mask;
-            }
-            slots_[i] = slot;
+    // In the order of the numbers: the records lie one after the other.
+    for (const InternedName* name : names_) {
+        std::size_t i = name->hash & mask;
+        while (slots_[i].number != 0) {
+            i = (i + 1) & mask;
         }
+        slots_[i] = Slot{high_half(name->hash), name->id + 1};
     }
 }
 

@@ -18,8 +18,9 @@
 namespace vx {
 
 struct InternedName {
-    std::string_view text;  // the interner's own copy
-    std::uint32_t id = 0;   // 0, 1, 2 ... in the order of first interning
+    std::string_view text;   // the interner's own copy
+    std::uint32_t id = 0;    // 0, 1, 2 ... in the order of first interning
+    std::uint64_t hash = 0;  // of the text (name_hash)
 };
 
 class NameInterner {
