@@ -140,7 +140,7 @@ std::string Reporter::compose_text(Severity severity, MessageCode code, const Te
     return line.toLocal8Bit().toStdString();
 }
 
-void Reporter::write_raw(const std::string& bytes, bool to_stderr) {
+void Reporter::write_raw(const std::string& bytes, bool to_stderr, bool flush_details) {
     if (to_stderr) {
         std::fwrite(bytes.data(), 1, bytes.size(), stderr);
         std::fflush(stderr);
@@ -149,7 +149,9 @@ void Reporter::write_raw(const std::string& bytes, bool to_stderr) {
     }
     if (details_ != nullptr) {
         std::fwrite(bytes.data(), 1, bytes.size(), details_);
-        std::fflush(details_);
+        if (flush_details) {
+            std::fflush(details_);
+        }
     }
 }
 
@@ -174,7 +176,13 @@ void Reporter::raise_text(Severity severity, MessageCode code, const Text& argum
         hidden = warnings_ > warning_limit_ || repetition;
     }
 
-    write_raw(compose_text(severity, code, argument), !hidden);
+    // Warnings and notes wait in the listing's buffer: a script with
+    // thousands of them would otherwise cost a system call each. An error
+    // and what follows it reach the file at once, and whatever ends the
+    // run (the summary, a fatal or internal error, the crash handler)
+    // closes or flushes the file.
+    const bool flush = severity != Severity::warning && severity != Severity::info;
+    write_raw(compose_text(severity, code, argument), !hidden, flush);
 
     if (severity == Severity::fatal) {
         close_details_file();
@@ -319,7 +327,7 @@ void Reporter::end_of_execution() {
             line += a + QLatin1Char(' ') + b;
         }
         line += QLatin1Char('\n');
-        write_raw(line.toLocal8Bit().toStdString(), true);
+        write_raw(line.toLocal8Bit().toStdString(), true, true);
     };
 
     if (status != exit_clean && hidden_) {

@@ -106,7 +106,7 @@ private:
     class Text;  // an argument decoded to the toolkit's text (reporter.cpp)
     std::string compose_text(Severity severity, MessageCode code, const Text& argument) const;
     void raise_text(Severity severity, MessageCode code, const Text& argument);
-    void write_raw(const std::string& line, bool to_stderr);
+    void write_raw(const std::string& line, bool to_stderr, bool flush_details);
 
     const MessageCatalogue& catalogue_;
     std::string report_file_;

@@ -123,6 +123,39 @@ TEST_F(ReporterTest, WarningLimitHidesLaterWarnings) {
     EXPECT_EQ(rep.warning_count(), 2);
 }
 
+// Warnings past the limit live in the listing only, and wait in its buffer;
+// an error puts them on disk, in order, before the run goes on; a fatal
+// end leaves them all in the file too.
+TEST_F(ReporterTest, BufferedWarningsReachTheListingInOrderAtAnErrorAndAtTheEnd) {
+    ScratchDir dir;
+    rep.open_details_file(dir.file("w.lis"));
+    rep.set_warning_limit(1);
+    rep.set_report_file("s.ptu");
+    testing::internal::CaptureStderr();
+    for (int line = 1; line <= 500; ++line) {
+        rep.set_report_line(line);
+        rep.warning(msg::STXMETAIN, "w" + std::to_string(line));
+    }
+    rep.set_report_line(501);
+    rep.error(msg::STXMETAIN, "the error");
+    std::string on_disk = read_file(dir.file("w.lis"));
+    ASSERT_EQ(split_lines(on_disk).size(), 501u);
+    EXPECT_LT(on_disk.find("[s.ptu:500]"), on_disk.find("[s.ptu:501]"));
+
+    rep.set_report_line(502);
+    rep.warning(msg::STXMETAIN, "after");
+    EndTrap trap;
+    try {
+        rep.fatal(msg::IMPOUVFIC, "missing.ptu");
+    } catch (const ProcessEnded&) {
+    }
+    testing::internal::GetCapturedStderr();
+    const auto lines = split_lines(read_file(dir.file("w.lis")));
+    ASSERT_EQ(lines.size(), 503u);
+    EXPECT_NE(lines[501].find("[s.ptu:502]"), std::string::npos);
+    EXPECT_NE(lines[502].find("IMPOUVFIC"), std::string::npos);
+}
+
 struct SummaryCase {
     int errors;
     int warnings;
