@@ -94,40 +94,41 @@ std::string joined(const std::vector<std::string>& words) {
 }  // namespace
 
 TypeNode* TypeTable::pointer_to(TypeNode* target, const std::vector<std::string>& qualifiers) {
-    auto key = std::make_pair(target, joined(qualifiers));
+    const NodeWord key{target,
+                       qualifiers.empty() ? word_number({}) : word_number(joined(qualifiers))};
     auto it = pointers_.find(key);
     if (it != pointers_.end()) return it->second;
     TypeNode* node = new_node(TypeKind::pointer);
     node->target = target;
     node->qualifiers = qualifiers;
-    pointers_.emplace(std::move(key), node);
+    pointers_.emplace(key, node);
     return node;
 }
 
 TypeNode* TypeTable::array_of(TypeNode* element, std::string_view bound) {
-    auto key = std::make_pair(element, std::string(bound));
+    const NodeWord key{element, word_number(bound)};
     auto it = arrays_.find(key);
     if (it != arrays_.end()) return it->second;
     TypeNode* node = new_node(TypeKind::array);
     node->target = element;
     node->bound = bound;
-    arrays_.emplace(std::move(key), node);
+    arrays_.emplace(key, node);
     return node;
 }
 
 TypeNode* TypeTable::qualified(std::string_view word, TypeNode* target) {
-    auto key = std::make_pair(target, std::string(word));
+    const NodeWord key{target, word_number(word)};
     auto it = qualifieds_.find(key);
     if (it != qualifieds_.end()) return it->second;
     TypeNode* node = new_node(TypeKind::qualified);
     node->name = word;
     node->target = target;
-    qualifieds_.emplace(std::move(key), node);
+    qualifieds_.emplace(key, node);
     return node;
 }
 
 TypeNode* TypeTable::named_type(std::string_view name, TypeNode* target, std::string_view scope) {
-    auto key = std::make_pair(std::string(name), std::string(scope));
+    const NodeWord key{nullptr, std::uint64_t{word_number(name)} << 32 | word_number(scope)};
     auto it = nameds_.find(key);
     if (it != nameds_.end()) {
         // A typedef declared again (or in another scope) stands for its
@@ -138,7 +139,7 @@ TypeNode* TypeTable::named_type(std::string_view name, TypeNode* target, std::st
     TypeNode* node = new_node(TypeKind::named);
     node->name = name;
     node->target = target;
-    nameds_.emplace(std::move(key), node);
+    nameds_.emplace(key, node);
     return node;
 }
 
@@ -281,6 +282,7 @@ void TypeTable::clear() {
     arrays_.clear();
     qualifieds_.clear();
     nameds_.clear();
+    words_.clear();
     void_ = nullptr;
     ellipsis_ = nullptr;
     symbols_.clear();

@@ -25,6 +25,7 @@
 #include <string>
 #include <string_view>
 #include <tuple>
+#include <unordered_map>
 #include <vector>
 
 namespace vx {
@@ -148,10 +149,29 @@ private:
     std::map<std::string, TypeNode*> floatings_;
     std::map<std::pair<std::string, int>, TypeNode*> wide_integers_;
     std::map<std::string, TypeNode*> extended_reals_;
-    std::map<std::pair<TypeNode*, std::string>, TypeNode*> pointers_;
-    std::map<std::pair<TypeNode*, std::string>, TypeNode*> arrays_;
-    std::map<std::pair<TypeNode*, std::string>, TypeNode*> qualifieds_;
-    std::map<std::pair<std::string, std::string>, TypeNode*> nameds_;
+    // The pointer, array, qualified and named nodes are made by the
+    // thousand: they are found by a node (or a name) and the number of a
+    // word (qualifiers, bound, qualifier, scope) among words_.
+    struct NodeWord {
+        const void* node = nullptr;
+        std::uint64_t word = 0;
+        bool operator==(const NodeWord&) const = default;
+    };
+    struct NodeWordHash {
+        std::size_t operator()(const NodeWord& key) const {
+            std::uint64_t h =
+                (reinterpret_cast<std::uintptr_t>(key.node) >> 4) * 0x9E3779B97F4A7C15ull;
+            h ^= key.word * 0xC2B2AE3D27D4EB4Full;
+            return static_cast<std::size_t>(h ^ h >> 29);
+        }
+    };
+    using NodeWordMap = std::unordered_map<NodeWord, TypeNode*, NodeWordHash>;
+    std::uint32_t word_number(std::string_view word) { return words_.intern(word).id; }
+    NameInterner words_;
+    NodeWordMap pointers_;
+    NodeWordMap arrays_;
+    NodeWordMap qualifieds_;
+    NodeWordMap nameds_;  // node: null; word: name number << 32 | scope number
     TypeNode* void_ = nullptr;
     TypeNode* ellipsis_ = nullptr;
 
