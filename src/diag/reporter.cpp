@@ -178,9 +178,9 @@ void Reporter::raise_text(Severity severity, MessageCode code, const Text& argum
 
     // Warnings and notes wait in the listing's buffer: a script with
     // thousands of them would otherwise cost a system call each. An error
-    // and what follows it reach the file at once, and whatever ends the
-    // run (the summary, a fatal or internal error, the crash handler)
-    // closes or flushes the file.
+    // puts them on disk at once; the summary, a fatal or internal error,
+    // the crash handler and the process's exit close or flush the file. A
+    // run ended by an interrupting signal stops at once, without them.
     const bool flush = severity != Severity::warning && severity != Severity::info;
     write_raw(compose_text(severity, code, argument), !hidden, flush);
 

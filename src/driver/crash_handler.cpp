@@ -23,7 +23,11 @@ extern "C" void on_crash(int signal_number) {
 
 void install_crash_handler(Reporter& reporter) {
     crash_reporter = &reporter;
-    std::signal(SIGSEGV, on_crash);
+    // The faults of the program itself: a bad address, a misaligned or
+    // vanished mapping, an arithmetic trap, an illegal instruction.
+    for (int fault : {SIGSEGV, SIGBUS, SIGFPE, SIGILL}) {
+        std::signal(fault, on_crash);
+    }
     // A fault the program finds in itself (std::abort) ends the same way.
     std::signal(SIGABRT, on_crash);
 }

@@ -68,15 +68,31 @@ TEST(RunStart, SpeaksTheLanguageOfTheLocale) {
     EXPECT_TRUE(testkit::file_exists(dir.file("absent.lis")));
 }
 
-TEST(CrashHandler, SegmentationFaultIsAnInternalErrorWithStatusNine) {
-    EXPECT_EXIT(
-        {
-            testkit::FreshReporter fresh;
-            install_crash_handler(fresh.get());
-            std::raise(SIGSEGV);
-        },
-        ::testing::ExitedWithCode(exit_internal),
-        "Harnex-S-INTERNERR,  internal error raised in  Module SFC");
+// Every fault of the program ends as an internal error, and the warnings
+// still waiting in the listing's buffer reach the file before the end.
+TEST(CrashHandler, FaultsAreAnInternalErrorWithStatusNineAndTheListingIsWhole) {
+    for (int fault : {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT}) {
+        ScratchDir dir;
+        const std::string listing = dir.file("crash.lis");
+        EXPECT_EXIT(
+            {
+                testkit::FreshReporter fresh;
+                fresh.get().open_details_file(listing);
+                fresh.get().set_warning_limit(0);
+                install_crash_handler(fresh.get());
+                for (int line = 1; line <= 100; ++line) {
+                    fresh.get().set_report_line(line);
+                    fresh.get().warning(msg::STXMETAIN, "buffered");
+                }
+                std::raise(fault);
+            },
+            ::testing::ExitedWithCode(exit_internal),
+            "Harnex-S-INTERNERR,  \\[100\\] internal error raised in  Module SFC")
+            << "signal " << fault;
+        const auto lines = testkit::split_lines(testkit::read_file(listing));
+        ASSERT_EQ(lines.size(), 101u) << "signal " << fault;
+        EXPECT_NE(lines.back().find("INTERNERR"), std::string::npos) << lines.back();
+    }
 }
 
 }  // namespace

@@ -100,13 +100,13 @@ private:
         // A piece larger than a quarter block has a block of its own, so
         // that the current block goes on being filled.
         if (bytes > block_bytes_ / 4) {
-            large_.push_back(std::make_unique<std::byte[]>(bytes));
+            large_.push_back(std::make_unique_for_overwrite<std::byte[]>(bytes));
             large_bytes_ += bytes;
             return large_.back().get();
         }
         std::size_t pad = (align - reinterpret_cast<std::uintptr_t>(next_) % align) % align;
         if (next_ == nullptr || pad + bytes > left_) {
-            blocks_.push_back(std::make_unique<std::byte[]>(block_bytes_));
+            blocks_.push_back(std::make_unique_for_overwrite<std::byte[]>(block_bytes_));
             next_ = blocks_.back().get();
             left_ = block_bytes_;
             pad = 0;

@@ -78,7 +78,8 @@ public:
     Symbol* lookup_symbol(std::string_view name, std::string_view scope) const;
     // The symbol of that name with exactly that scope, or null.
     Symbol* lookup_exact(std::string_view name, std::string_view scope) const;
-    // Every symbol of that name, in order of entry.
+    // Every symbol of that name, in order of entry; the list stays valid
+    // until the next symbol, tag or enumeration constant is entered.
     const std::vector<Symbol*>* symbols_named(std::string_view name) const;
     bool remove_symbol(std::string_view name, std::string_view scope);
     // True when a global typedef of that name exists (here or in the
