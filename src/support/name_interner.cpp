@@ -6,22 +6,23 @@
 
 namespace vx {
 
+std::size_t NameInterner::slot_of(std::string_view name, std::uint64_t hash) const {
+    const std::size_t mask = slots_.size() - 1;
+    const std::uint32_t high = high_half(hash);
+    std::size_t i = hash & mask;
+    while (slots_[i].number != 0 &&
+           (slots_[i].hash != high || names_[slots_[i].number - 1]->text != name)) {
+        i = (i + 1) & mask;
+    }
+    return i;
+}
+
 const InternedName* NameInterner::find(std::string_view name) const {
     if (slots_.empty()) {
         return nullptr;
     }
-    const std::uint64_t hash = name_hash(name);
-    const std::size_t mask = slots_.size() - 1;
-    const std::uint32_t high = high_half(hash);
-    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
-        const Slot& slot = slots_[i];
-        if (slot.number == 0) {
-            return nullptr;
-        }
-        if (slot.hash == high && names_[slot.number - 1]->text == name) {
-            return names_[slot.number - 1];
-        }
-    }
+    const Slot& slot = slots_[slot_of(name, name_hash(name))];
+    return slot.number == 0 ? nullptr : names_[slot.number - 1];
 }
 
 const InternedName& NameInterner::intern(std::string_view name) {
@@ -31,20 +32,16 @@ const InternedName& NameInterner::intern(std::string_view name) {
         grow();
     }
     const std::uint64_t hash = name_hash(name);
-    const std::size_t mask = slots_.size() - 1;
-    const std::uint32_t high = high_half(hash);
-    std::size_t i = hash & mask;
-    for (; slots_[i].number != 0; i = (i + 1) & mask) {
-        if (slots_[i].hash == high && names_[slots_[i].number - 1]->text == name) {
-            return *names_[slots_[i].number - 1];
-        }
+    Slot& slot = slots_[slot_of(name, hash)];
+    if (slot.number != 0) {
+        return *names_[slot.number - 1];
     }
     InternedName& made = records_.make();
     made.text = texts_.copy(name);
     made.id = static_cast<std::uint32_t>(names_.size());
     made.hash = hash;
     names_.push_back(&made);
-    slots_[i] = Slot{high, made.id + 1};
+    slot = Slot{high_half(hash), made.id + 1};
     return made;
 }
 

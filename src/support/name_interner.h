@@ -53,6 +53,8 @@ private:
     static std::uint32_t high_half(std::uint64_t hash) {
         return static_cast<std::uint32_t>(hash >> 32);
     }
+    // The slot of the name, or the empty slot where it would go.
+    std::size_t slot_of(std::string_view name, std::uint64_t hash) const;
     void grow();
 
     ByteArena texts_;

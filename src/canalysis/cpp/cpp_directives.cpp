@@ -825,8 +825,8 @@ void Preprocessor::forget_files() {
     }
 }
 
-std::string_view Preprocessor::find_include(std::string_view name, bool next, int& entry,
-                                            int& file) {
+const InternedName* Preprocessor::find_include(std::string_view name, bool next, int& entry,
+                                               int& file) {
     const InputLevel* current = innermost_file();
     int start = 0;
     file = -1;
@@ -838,15 +838,15 @@ std::string_view Preprocessor::find_include(std::string_view name, bool next, in
         file = probe_file(as_written, refusal);
         if (file >= 0) {
             entry = -1;
-            return file_name(as_written);
+            return &file_names_.intern(as_written);
         }
         if (refusal.code) {
             report(Severity::fatal, *refusal.code, refusal.argument);
-            return {};
+            return nullptr;
         }
     }
     if (!name.empty() && name[0] == '/') {
-        return {};
+        return nullptr;
     }
     const int path_entries = static_cast<int>(search_path_.size());
     const std::uint64_t key =
@@ -884,7 +884,7 @@ std::string_view Preprocessor::find_include(std::string_view name, bool next, in
         file = probe_file(path, refusal);
         if (file >= 0) {
             entry = k;
-            std::string_view kept = file_name(path);
+            const InternedName* kept = &file_names_.intern(path);
             if (k < path_entries) {
                 path_answers_.emplace(key, PathAnswer{k, file, kept});
             }
@@ -893,10 +893,10 @@ std::string_view Preprocessor::find_include(std::string_view name, bool next, in
         if (refusal.code) {
             // Found, but refused: the search ends here, with the reason.
             report(Severity::fatal, *refusal.code, refusal.argument);
-            return {};
+            return nullptr;
         }
     }
-    return {};
+    return nullptr;
 }
 
 namespace {
@@ -1003,20 +1003,20 @@ void Preprocessor::do_include(std::string_view rest, bool next) {
     }
     int entry = -1;
     int file = -1;
-    std::string_view path = find_include(name, next, entry, file);
+    const InternedName* found = find_include(name, next, entry, file);
     if (fatal_) {
         return;
     }
-    if (path.empty()) {
+    if (found == nullptr) {
         report(Severity::fatal, msg::IMPOUVFIC, name);
         return;
     }
-    const std::uint32_t path_id = file_names_.intern(path).id;
-    if (included_seen_.size() <= path_id) {
+    const std::string_view path = found->text;
+    if (included_seen_.size() <= found->id) {
         included_seen_.resize(file_names_.size(), false);
     }
-    if (!included_seen_[path_id]) {
-        included_seen_[path_id] = true;
+    if (!included_seen_[found->id]) {
+        included_seen_[found->id] = true;
         included_.insert(included_.begin(), std::string(path));
     }
     const KnownFile& known = known_files_[static_cast<std::size_t>(file)];
@@ -1388,7 +1388,6 @@ void Preprocessor::finish(bool release_search_path) {
     // With the macros gone, the guards of the files read mean nothing.
     forget_files();
     if (release_search_path) {
-        path_answers_.clear();
         search_path_.erase(std::remove_if(search_path_.begin(), search_path_.end(),
                                           [](const std::string& d) {
                                               return d != "/usr/include" &&

@@ -332,7 +332,7 @@ MacroEntry* MacroTable::macro_lookup(std::string_view name) const {
     return interned == nullptr ? nullptr : newest_[interned->id];
 }
 
-MacroEntry& MacroTable::make_entry(std::string_view name, MacroKind kind, long value) {
+MacroEntry& MacroTable::macro_install(std::string_view name, MacroKind kind, long value) {
     MacroEntry* entry;
     if (spare_entries_.empty()) {
         entry = &entries_.make();
@@ -355,19 +355,13 @@ MacroEntry& MacroTable::make_entry(std::string_view name, MacroKind kind, long v
     return *entry;
 }
 
-MacroEntry& MacroTable::macro_install(std::string_view name, MacroKind kind, long value) {
-    return make_entry(name, kind, value);
-}
-
 template <typename Gone>
 std::size_t MacroTable::drop_entries(std::vector<MacroEntry*>& chain, Gone gone) {
     auto first = std::stable_partition(chain.begin(), chain.end(),
                                        [&](const MacroEntry* entry) { return !gone(*entry); });
     const std::size_t dropped = static_cast<std::size_t>(chain.end() - first);
-    for (auto it = first; it != chain.end(); ++it) {
-        (*it)->definition.reset();
-        spare_entries_.push_back(*it);
-    }
+    // A spare entry is made anew, definition and all, when it is taken.
+    spare_entries_.insert(spare_entries_.end(), first, chain.end());
     chain.erase(first, chain.end());
     count_ -= dropped;
     return dropped;
@@ -454,7 +448,7 @@ void MacroTable::macro_define(std::string_view line_text, MacroReporter& reporte
     kept.parameter_names = texts_.copy(read.parameter_names);
     kept.body = texts_.copy(read.body);
     kept.points = texts_.copy(read.points);
-    make_entry(name, MacroKind::ordinary, 0).definition = kept;
+    macro_install(name, MacroKind::ordinary, 0).definition = kept;
 }
 
 void MacroTable::macro_undefine(std::string_view line_text, MacroReporter& reporter) {

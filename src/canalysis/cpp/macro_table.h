@@ -132,6 +132,8 @@ public:
     MacroTable& operator=(const MacroTable&) = delete;
 
     MacroEntry* macro_lookup(std::string_view name) const;
+    // A new entry at the head of its chain, the newest of its name (an
+    // ordinary macro's definition is set by macro_define).
     MacroEntry& macro_install(std::string_view name, MacroKind kind, long value = 0);
     // Removes every entry of that name; returns how many there were.
     int remove_all(std::string_view name);
@@ -147,8 +149,6 @@ public:
     std::size_t size() const { return count_; }
 
 private:
-    // A fresh entry of that name at the head of its chain and of its name.
-    MacroEntry& make_entry(std::string_view name, MacroKind kind, long value);
     // Puts the chain's entries that `gone` picks back among the spare ones.
     template <typename Gone>
     std::size_t drop_entries(std::vector<MacroEntry*>& chain, Gone gone);

@@ -242,14 +242,14 @@ void Preprocessor::report_at(Severity level, MessageCode code, std::string_view 
 
 InputLevel& Preprocessor::top() { return levels_.back(); }
 
-std::string Preprocessor::spare_text() {
+std::string Preprocessor::spare_text(std::string_view text) {
     if (spare_texts_.empty()) {
-        return {};
+        return std::string(text);
     }
-    std::string text = std::move(spare_texts_.back());
+    std::string spare = std::move(spare_texts_.back());
     spare_texts_.pop_back();
-    text.clear();
-    return text;
+    spare.assign(text);
+    return spare;
 }
 
 bool Preprocessor::push_level(LevelKind kind, std::string text) {
@@ -662,9 +662,7 @@ void Preprocessor::handle_identifier(InputLevel& level, std::size_t begin, std::
 // Expands `text` on a level of its own and returns what it gave.
 std::string Preprocessor::expand_text(std::string_view text, LevelKind kind) {
     std::size_t stop = levels_.size();
-    std::string copy = spare_text();
-    copy.assign(text);
-    if (!push_level(kind, std::move(copy))) {
+    if (!push_level(kind, spare_text(text))) {
         return {};
     }
     scan(stop);
@@ -705,9 +703,7 @@ void Preprocessor::macro_expand(MacroEntry& entry) {
             boundary_ = true;
             return;
         }
-        std::string body = spare_text();
-        body.assign(d.body);
-        if (push_level(LevelKind::macro, std::move(body)) && !lenient_) {
+        if (push_level(LevelKind::macro, spare_text(d.body)) && !lenient_) {
             top().disabled = &entry;
             entry.kind = MacroKind::disabled;
         }
@@ -944,9 +940,7 @@ void Preprocessor::continue_substitution() {
     PendingCall& call = *pending_.back();
     while (call.next < call.raw.size()) {
         if (call.needed[call.next] && !call.raw[call.next].empty()) {
-            std::string argument = spare_text();
-            argument.assign(call.raw[call.next]);
-            push_level(LevelKind::argument, std::move(argument));
+            push_level(LevelKind::argument, spare_text(call.raw[call.next]));
             return;
         }
         ++call.next;
@@ -1254,10 +1248,10 @@ void Preprocessor::expand_feature_test(const MacroEntry& entry) {
         }
         int found_entry = -1;
         int found_file = -1;
-        answer =
-            find_include(name, test == FeatureTest::include_next, found_entry, found_file).empty()
-                ? 0
-                : 1;
+        answer = find_include(name, test == FeatureTest::include_next, found_entry, found_file) ==
+                         nullptr
+                     ? 0
+                     : 1;
     } else {
         std::string key;
         for (char c : arg) {

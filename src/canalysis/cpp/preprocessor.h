@@ -201,9 +201,9 @@ private:
 
     // Input levels.
     bool push_level(LevelKind kind, std::string text);
-    // An empty string with the room of a finished level's text, when one
-    // is spare.
-    std::string spare_text();
+    // A string holding `text`, in the room of a finished level's text when
+    // one is spare.
+    std::string spare_text(std::string_view text = {});
     void pop_level();
     InputLevel& top();
     const InputLevel* innermost_file() const;
@@ -256,8 +256,8 @@ private:
     bool line_starts_analysis(std::string_view line) const;
     const PragmaAlias* find_alias(std::string_view text) const;
     void report_match_line(const OpenConditional& c);
-    // The path of the file found, the preprocessor's copy; empty when none.
-    std::string_view find_include(std::string_view name, bool next, int& entry, int& file);
+    // The path of the file found, as the preprocessor keeps it; null when none.
+    const InternedName* find_include(std::string_view name, bool next, int& entry, int& file);
     // The preprocessor's copy of a file name, kept for its life: the names
     // of open files, of open conditionals and of the last line marker view it.
     std::string_view file_name(std::string_view name) { return file_names_.intern(name).text; }
@@ -326,7 +326,7 @@ private:
     struct PathAnswer {
         int entry = -1;
         int file = -1;
-        std::string_view path;  // a file name of file_names_
+        const InternedName* path = nullptr;  // among file_names_
     };
     // Keyed by the included name's number among file_names_ and the entry.
     std::unordered_map<std::uint64_t, PathAnswer> path_answers_;

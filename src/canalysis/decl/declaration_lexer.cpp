@@ -166,7 +166,8 @@ void ParserContext::control_line() {
             skip(rest);
             if (!rest.empty() && rest.front() == '"') {
                 std::size_t close = rest.find('"', 1);
-                if (close != std::string_view::npos) file_ = std::string(rest.substr(1, close - 1));
+                if (close != std::string_view::npos)
+                    file_ = table_.file_name(rest.substr(1, close - 1));
             }
             line_ = number;
             return;

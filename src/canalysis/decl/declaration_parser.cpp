@@ -70,7 +70,7 @@ ParserContext::ParserContext(std::string_view text, TypeTable& table,
                              DeclarationRun& run)
     : text_(text),
       line_(options.first_line),
-      file_(options.file),
+      file_(table.file_name(options.file)),
       table_(table),
       options_(options),
       sink_(sink),
@@ -596,7 +596,7 @@ Symbol* ParserContext::new_declared_symbol(const Declarator& declarator, const S
     symbol->name = declarator.name;
     symbol->scope = options_.scope;
     symbol->storage = specs.storage;
-    symbol->file = table_.file_name(file_);
+    symbol->file = file_;
     symbol->line = declarator.line;
     return symbol;
 }
@@ -715,7 +715,7 @@ void ParserContext::add_member(Declarator* declarator, const TextRef* bit_width)
     field->name = declarator->name;
     field->type = base ? apply(base, declarator) : nullptr;
     field->scope = options_.scope;
-    field->file = table_.file_name(file_);
+    field->file = file_;
     field->line = declarator->line;
     Field f{field, {}};
     if (bit_width) {
@@ -742,7 +742,7 @@ void ParserContext::anonymous_member(Specs* specs) {
     Symbol* field = table_.new_symbol();
     field->type = type;
     field->scope = options_.scope;
-    field->file = table_.file_name(file_);
+    field->file = file_;
     field->line = specs->line;
     member_stack_.back().fields.push_back(Field{field, {}});
 }

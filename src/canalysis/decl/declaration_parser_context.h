@@ -239,7 +239,9 @@ private:
     std::string_view text_;
     std::size_t pos_ = 0;
     long line_ = 1;
-    std::string file_;
+    // The file the text is from (line markers change it): the table's copy
+    // of its name, which the symbols declared in it view.
+    std::string_view file_;
     TypeTable& table_;
     const DeclarationOptions& options_;
     DiagnosticSink& sink_;

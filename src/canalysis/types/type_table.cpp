@@ -282,7 +282,6 @@ void TypeTable::clear() {
     arrays_.clear();
     qualifieds_.clear();
     nameds_.clear();
-    words_.clear();
     void_ = nullptr;
     ellipsis_ = nullptr;
     symbols_.clear();

@@ -140,8 +140,9 @@ private:
     };
     const NameRecord* record_of(std::string_view name) const;
     NameRecord& record_for(std::string_view name);
+    // The identifiers, and the words of the shared constructions' keys.
     NameInterner names_;
-    std::vector<NameRecord> records_;  // by name number
+    std::vector<NameRecord> records_;  // by name number, up to the last that has one
     Arena<EnumerationConstant> enumerator_records_;
     NameInterner file_names_;
 
@@ -152,7 +153,7 @@ private:
     std::map<std::string, TypeNode*> extended_reals_;
     // The pointer, array, qualified and named nodes are made by the
     // thousand: they are found by a node (or a name) and the number of a
-    // word (qualifiers, bound, qualifier, scope) among words_.
+    // word (qualifiers, bound, qualifier, scope) among the interned names.
     struct NodeWord {
         const void* node = nullptr;
         std::uint64_t word = 0;
@@ -167,8 +168,7 @@ private:
         }
     };
     using NodeWordMap = std::unordered_map<NodeWord, TypeNode*, NodeWordHash>;
-    std::uint32_t word_number(std::string_view word) { return words_.intern(word).id; }
-    NameInterner words_;
+    std::uint32_t word_number(std::string_view word) { return names_.intern(word).id; }
     NodeWordMap pointers_;
     NodeWordMap arrays_;
     NodeWordMap qualifieds_;

@@ -66,12 +66,11 @@ OutputFile::OutputFile(OutputFile&& other) noexcept
       spilled_(other.spilled_),
       memory_(std::move(other.memory_)),
       memory_read_(other.memory_read_),
+      pending_(std::exchange(other.pending_, false)),
+      name_maker_(std::move(other.name_maker_)),
       path_(std::move(other.path_)),
       written_path_(std::move(other.written_path_)),
-      staged_(other.staged_) {
-    pending_ = std::exchange(other.pending_, false);
-    name_maker_ = std::move(other.name_maker_);
-}
+      staged_(other.staged_) {}
 
 OutputFile& OutputFile::operator=(OutputFile&& other) noexcept {
     if (this != &other) {
@@ -146,18 +145,22 @@ void OutputFile::put(std::string_view text, bool newline) {
         }
         // Past the limit: what memory holds goes first, then the rest of
         // this use of the file is written to it.
-        if (pending_) {
-            create_pending();
-        }
-        spilled_ = true;
-        std::string held = std::exchange(memory_, std::string());
-        put(held, false);
+        spill();
     }
     if (std::fwrite(text.data(), 1, text.size(), stream_) != text.size() ||
         (newline && std::fputc('\n', stream_) == EOF) || std::ferror(stream_) != 0) {
         fail(msg::IMPECRFIC);
     }
     length_ += size;
+}
+
+void OutputFile::spill() {
+    if (pending_) {
+        create_pending();
+    }
+    spilled_ = true;
+    std::string held = std::exchange(memory_, std::string());
+    put(held, false);
 }
 
 void OutputFile::write_line(std::string_view text) {
@@ -254,11 +257,12 @@ bool OutputFile::read_line(std::string& line) {
 }
 
 void OutputFile::close(bool keep) {
-    if (pending_) {
-        // Never created: nothing to keep or to delete.
-        pending_ = false;
-        memory_.clear();
+    if (pending_ && !keep) {
+        discard();  // never created: nothing to delete
         return;
+    }
+    if (keep && memory_limit_ != 0 && !spilled_) {
+        spill();  // kept: the text in memory goes to the file first
     }
     if (stream_ == nullptr) {
         return;
@@ -292,6 +296,7 @@ void OutputFile::close(bool keep) {
 
 void OutputFile::discard() noexcept {
     if (pending_) {
+        // Never created: only its text in memory goes.
         pending_ = false;
         memory_.clear();
         return;

@@ -113,6 +113,9 @@ private:
     std::size_t memory_read_ = 0;
     // Writes the text: to memory while it fits, else to the file.
     void put(std::string_view text, bool newline);
+    // Sends what memory holds to the file (created now if it was not), and
+    // the rest of this use of the file after it.
+    void spill();
     // A work file not created yet, and the maker of its name.
     bool pending_ = false;
     std::function<std::string()> name_maker_;

@@ -328,6 +328,22 @@ TEST_F(OutputMachineryTest, AWorkFileSpillsToItsFileOnlyPastItsMemory) {
     work.write_line("again");
     EXPECT_EQ(read_all_lines(), Lines{"again"});
     work.close(false);
+    EXPECT_FALSE(std::filesystem::exists("vxwork.tmp"));
+
+    // Never created and dropped: nothing on disk. Never created and kept:
+    // the text in memory becomes the file, none of it lost.
+    OutputFile dropped = create_work_file(
+        reporter(), files(), [] { return "dropped.tmp"; }, 64);
+    dropped.write_line("gone");
+    dropped.close(false);
+    EXPECT_FALSE(std::filesystem::exists("dropped.tmp"));
+    OutputFile kept = create_work_file(
+        reporter(), files(), [] { return "kept.tmp"; }, 64);
+    kept.write_line("kept");
+    kept.write_text("whole");
+    kept.close(true);
+    EXPECT_EQ(read_all("kept.tmp"), "kept\nwhole");
+    std::filesystem::remove("kept.tmp");
 }
 
 // An output is written beside its file and put in place only when kept:
