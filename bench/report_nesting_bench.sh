@@ -11,7 +11,7 @@ trap 'rm -rf "$work"' EXIT
 cp "$source_dir/tests/harness/worked.tdc" "$work/w.tdc"
 for levels in 10000 100000 400000; do
     {
-        printf 'VXU-TRACES 1\nO 1 "add"\nT 2 "t1"\nS\n'
+        printf 'VXU-TRACES 3\nH 5eed5eed5eed5eed\nO 1 "add"\nG 2\nT 2 "t1"\nS\n'
         for ((i = 0; i < levels; i++)); do echo "[ 4"; done
         echo "C 4 int/16 1 0 ok 1 1 1"
         for ((i = 0; i < levels; i++)); do echo "] 4"; done

@@ -27,7 +27,7 @@ cmake --build "$build" --target report_readers_fuzz -j 2
 corpus="$build/corpus-report"
 findings="$build/findings-report"
 mkdir -p "$corpus" "$findings"
-traces='VXU-TRACES 1\nO 1 "add"\nT 2 "t1"\nS\nI 4 int/10 1\nZ 13\nK 0 0\nC 4 int/16 1 0 ok 1 1 1\nC 5 str 1 1 KO "a\\"b"~ @12"c" NULL\n[ 4\nC 4 double 1 1 ok 1.5 1 2\n] 4\nK 2 0\nC 0 uns/2 1 0 KO 3 2 2\nM 4 1 1\nW "w"\nX 4\nR 9 2\nE\nF 19\n'
+traces='VXU-TRACES 3\nH 5eed5eed5eed5eed\nO 1 "add"\nT 2 "t1"\nS\nI 4 int/10 1\nZ 13\nK 0 0\nC 4 int/16 1 0 ok 1 1 1\nC 5 str 1 1 KO "a\\"b"~ @12"c" NULL\n[ 4\nC 4 double 1 1 ok 1.5 1 2\n] 4\nK 2 0\nC 0 uns/2 1 0 KO 3 2 2\nM 4 1 1\nW "w"\nX 4\nR 9 2\nE\nF 20\n'
 for tdc in "$root"/tests/harness/*.tdc; do
   { cat "$tdc"; printf '\000'; printf "$traces"; } > "$corpus/seed_$(basename "$tdc")"
 done

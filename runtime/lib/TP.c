@@ -23,40 +23,72 @@
  * Families of functions whose usage counter in vexor_cfg.h is 0 are left
  * out (TP.h explains the counters).
  */
-/* fork, pipe, poll, mmap and clock_gettime of the test isolation are POSIX;
- * a harness is often built with -std=c99, which hides them. */
-#if !defined(_POSIX_C_SOURCE) && !defined(VXU_NO_FORK)
+/* fork, pipe, poll, mmap, clock_gettime, getpid and pread of the test
+ * isolation and of the guards of the traces file are POSIX; a harness is
+ * often built with -std=c99, which hides them. */
+#if !defined(VXU_NO_FORK) || defined(__unix__) || defined(__APPLE__)
+#define VXU_WANTS_POSIX 1
+#endif
+#if !defined(_POSIX_C_SOURCE) && defined(VXU_WANTS_POSIX)
 #define _POSIX_C_SOURCE 200809L
 #endif
-#if !defined(_DEFAULT_SOURCE) && !defined(VXU_NO_FORK)
+#if !defined(_DEFAULT_SOURCE) && defined(VXU_WANTS_POSIX)
 #define _DEFAULT_SOURCE 1
 #endif
-#if !defined(_DARWIN_C_SOURCE) && !defined(VXU_NO_FORK)
+#if !defined(_DARWIN_C_SOURCE) && defined(VXU_WANTS_POSIX)
 #define _DARWIN_C_SOURCE 1
 #endif
 #include "TP.h"
 
 #include <float.h>
+#include <limits.h>
 #include <stdarg.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <time.h>
 
+/* On a POSIX host the runtime knows which process writes the traces (the
+ * code under test may fork: only the process running the test writes) and
+ * keeps the traces file off the standard descriptors. VXU_NO_POSIX turns
+ * this off for a host that only looks like one. */
+#if (defined(__unix__) || defined(__APPLE__)) && !defined(VXU_NO_POSIX)
+#define VXU_POSIX_HOST 1
+#include <errno.h>
+#include <fcntl.h>
+#include <sys/types.h>
+#include <unistd.h>
+#else
+#define VXU_POSIX_HOST 0
+#endif
+
 /* Test isolation: on a POSIX host each test runs in a child process, so
  * that a crash, an abort, an exit or an endless loop in the code under
  * test fails that test alone. VXU_NO_FORK builds a harness that runs
  * everything in its own process, for targets without fork. */
-#if !defined(VXU_NO_FORK) && (defined(__unix__) || defined(__APPLE__))
+#if !defined(VXU_NO_FORK) && VXU_POSIX_HOST
 #define VXU_ISOLATE 1
-#include <errno.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/mman.h>
-#include <sys/types.h>
 #include <sys/wait.h>
-#include <unistd.h>
 #else
 #define VXU_ISOLATE 0
+#endif
+
+/* The exit handler: a harness that ends without its end line ends with
+ * status 2 (see vxu_at_exit). */
+#if !defined(VXU_NO_EXIT) && !defined(VXU_NO_ATEXIT)
+#define VXU_AT_EXIT 1
+#else
+#define VXU_AT_EXIT 0
+#endif
+
+/* The traces go to a file of the C library: the file can be read back
+ * and cut (see settle_traces). */
+#if !defined(VXU_PUTC) && !defined(VXU_SEMIHOSTING)
+#define VXU_STDIO_CHANNEL 1
+#else
+#define VXU_STDIO_CHANNEL 0
 #endif
 
 #ifndef VXU_CONCAT_SIZE
@@ -70,8 +102,13 @@
 #define VXU_CONCAT_SLOTS 4
 /* Characters shown before the first difference of two long strings. */
 #define VXU_STR_CONTEXT 32
-#define VXU_TRACES_HEADER "VXU-TRACES 2"
+#define VXU_TRACES_HEADER "VXU-TRACES 3"
+/* A compilation stamp: 16 lowercase hexadecimal digits. */
+#define VXU_STAMP_DIGITS 16
 #define VXU_FLOAT_IMAGE_SIZE 40
+/* Room for the longest %Lg image: 36 digits of a 128-bit long double, a
+ * sign, a point and a five-character exponent. */
+#define VXU_LDOUBLE_IMAGE_SIZE 64
 #define VXU_MICROSECONDS 1000000LL
 
 char vxu_nonil_object[1];
@@ -87,6 +124,12 @@ int NUM_TEST;
 
 /* Set while the traces channel is open. */
 static int vxu_traces;
+/* Set once the end line is written: the exit handler leaves such a run
+ * alone. */
+static int vxu_end_written;
+/* Set when the runtime itself reported why the harness ends early. */
+static int vxu_end_reported;
+static const char *vxu_traces_name;
 
 /* The counts of the run. Under test isolation (see "Test isolation" below)
  * every test runs in a child process, so the counts live in memory shared
@@ -235,9 +278,65 @@ static int channel_close(void)
 static FILE *vxu_traces_file;
 static char vxu_traces_buffer[BUFSIZ];
 
+#if VXU_POSIX_HOST
+/* A harness started with one of its standard descriptors closed would get
+ * that descriptor for its traces file, and the unit's printf would write
+ * into the traces. The closed ones are opened on /dev/null first; should
+ * that fail, the file is moved to a descriptor above them. */
+static void fill_standard_descriptors(void)
+{
+    int fd;
+    for (fd = 0; fd <= 2; ++fd) {
+        if (fcntl(fd, F_GETFD) == -1 && errno == EBADF) {
+            int opened = open("/dev/null", fd == 0 ? O_RDONLY : O_WRONLY);
+            if (opened >= 0 && opened != fd) {
+                close(opened);
+            }
+        }
+    }
+}
+
+static FILE *above_standard_descriptors(FILE *file, const char *mode)
+{
+    int moved;
+    FILE *reopened;
+    if (fileno(file) > 2) {
+        return file;
+    }
+    moved = fcntl(fileno(file), F_DUPFD, 3);
+    reopened = moved >= 0 ? fdopen(moved, mode) : NULL;
+    if (reopened == NULL) {
+        if (moved >= 0) {
+            close(moved);
+        }
+        fclose(file);
+        return NULL;
+    }
+    fclose(file);
+    return reopened;
+}
+#endif
+
 static int channel_open(const char *path)
 {
-    vxu_traces_file = fopen(path, "w");
+    /* Read and write: after a test's process ended abnormally, the
+     * harness reads back what it wrote (see settle_traces). A path that
+     * cannot be opened for reading (a write-only device) is written
+     * only. */
+    const char *mode = "w+";
+#if VXU_POSIX_HOST
+    fill_standard_descriptors();
+#endif
+    vxu_traces_file = fopen(path, mode);
+    if (vxu_traces_file == NULL) {
+        mode = "w";
+        vxu_traces_file = fopen(path, mode);
+    }
+#if VXU_POSIX_HOST
+    if (vxu_traces_file != NULL) {
+        vxu_traces_file = above_standard_descriptors(vxu_traces_file, mode);
+    }
+#endif
     if (vxu_traces_file == NULL) {
         return 0;
     }
@@ -263,6 +362,32 @@ static int channel_close(void)
     return closed;
 }
 
+#endif
+
+/* ---- The process that writes ---------------------------------------------
+ * Only one process writes the traces: the harness, or the child process
+ * running the current test. When the code under test forks, its child
+ * returns into the harness code; its lines and counts are dropped (the
+ * file stays readable and the counts those of the test), and it ends,
+ * without a trace, when it reaches the end of the test. */
+#if VXU_POSIX_HOST
+static pid_t vxu_writer_pid;
+static pid_t vxu_harness_pid;
+
+static int foreign_process(void)
+{
+    return vxu_writer_pid != 0 && getpid() != vxu_writer_pid;
+}
+
+static void leave_if_foreign(void)
+{
+    if (foreign_process()) {
+        _exit(0);
+    }
+}
+#else
+#define foreign_process() 0
+#define leave_if_foreign() ((void)0)
 #endif
 
 static void flush_line(void)
@@ -295,7 +420,7 @@ VXU_MAYBE_UNUSED static void put_text(const char *text)
 
 VXU_MAYBE_UNUSED static int begin_line(char kind)
 {
-    if (!vxu_traces) {
+    if (!vxu_traces || foreign_process()) {
         return 0;
     }
     put_char(kind);
@@ -462,6 +587,9 @@ VXU_MAYBE_UNUSED static void warn(const char *text)
 
 void vxu_init_data(void)
 {
+    if (foreign_process()) {
+        return;
+    }
     vxu_passed = 0;
     vxu_failed = 0;
     vxu_recorded = 0;
@@ -476,6 +604,7 @@ VXU_MAYBE_UNUSED static void close_traces(void)
     if (begin_line('F')) {
         put_long(vxu_lines);
         end_line();
+        vxu_end_written = 1;
     }
     if (!channel_close()) {
         vxu_write_error = 1;
@@ -521,18 +650,86 @@ static void end_harness(int status)
 
 #if VXU_ISOLATE
 static void share_run_state(void);
+static int read_test_timeout(void);
 #endif
 
-void vxu_open_traces(const char *path)
+/* Whether this is the harness's own process (not the child running a
+ * test, nor a process the code under test started). */
+#if VXU_ISOLATE
+static int vxu_in_child;
+#endif
+VXU_MAYBE_UNUSED static int harness_process(void)
+{
+#if VXU_POSIX_HOST
+    return vxu_harness_pid == 0 || getpid() == vxu_harness_pid;
+#elif VXU_ISOLATE
+    return !vxu_in_child;
+#else
+    return 1;
+#endif
+}
+
+#if VXU_AT_EXIT
+/* Run by exit() in the harness's process. A harness that ends without
+ * having written its end line (exit() in the code under test without
+ * isolation, in the initialisation or termination code, main left before
+ * CLF_C) keeps what its traces hold and ends with status 2, whatever
+ * status exit() was given: a run cut short never looks successful. The
+ * traces are left without their end line, so the report reads them as
+ * INCOMPLETE. */
+static void vxu_at_exit(void)
+{
+    if (!harness_process() || vxu_end_written) {
+        return;
+    }
+    if (vxu_traces && !channel_flush()) {
+        vxu_write_error = 1;
+    }
+    if (!vxu_end_reported) {
+        vxu_message("vexor runtime: the harness ended before its end line (CLF_C); the traces "
+                    "are incomplete: ",
+                    vxu_traces_name);
+    }
+#ifndef VXU_NO_STDIO
+    fflush(stdout);
+    fflush(stderr);
+#endif
+    _Exit(2);
+}
+#endif
+
+static int valid_stamp(const char *stamp)
+{
+    int n;
+    for (n = 0; n < VXU_STAMP_DIGITS; ++n) {
+        char c = stamp[n];
+        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'))) {
+            return 0;
+        }
+    }
+    return stamp[VXU_STAMP_DIGITS] == '\0';
+}
+
+void vxu_open_traces(const char *path, const char *stamp)
 {
     const char *chosen = traces_path(path);
+#if VXU_AT_EXIT
+    static int handler_registered;
+#endif
     close_traces();
+#if VXU_POSIX_HOST
+    vxu_harness_pid = getpid();
+    vxu_writer_pid = vxu_harness_pid;
+#endif
 #if VXU_ISOLATE
     share_run_state();
 #endif
     vxu_lines = 0;
     vxu_write_error = 0;
     vxu_line_used = 0;
+    vxu_end_written = 0;
+    vxu_end_reported = 0;
+    vxu_traces_name = chosen;
     vxu_traces = chosen != NULL && channel_open(chosen);
     if (!vxu_traces) {
         vxu_message("vexor runtime: cannot create the traces file ", chosen);
@@ -541,8 +738,36 @@ void vxu_open_traces(const char *path)
         end_harness(2);
         return;
     }
+#if VXU_AT_EXIT
+    if (!handler_registered) {
+        handler_registered = atexit(vxu_at_exit) == 0;
+    }
+#endif
     put_text(VXU_TRACES_HEADER);
     end_line();
+    if (stamp != NULL) {
+        if (!valid_stamp(stamp)) {
+            /* The report could not tie these traces to their link records. */
+            vxu_end_reported = 1;
+            vxu_message("vexor runtime: the compilation stamp of the harness is not 16 lowercase "
+                        "hexadecimal digits; traces in ",
+                        chosen);
+            end_harness(2);
+            return;
+        }
+        if (begin_line('H')) {
+            put_char(' ');
+            put_text(stamp);
+            end_line();
+        }
+    }
+#if VXU_ISOLATE
+    if (!read_test_timeout()) {
+        vxu_end_reported = 1;
+        end_harness(2);
+        return;
+    }
+#endif
 }
 
 static void leave_test_if_open(void);
@@ -552,6 +777,7 @@ void vxu_close_traces(const char *path)
     const char *chosen = traces_path(path);
     int was_open = vxu_traces;
     int status;
+    leave_if_foreign();
     leave_test_if_open();
     close_traces();
     if (vxu_write_error) {
@@ -582,6 +808,9 @@ void vxu_close_traces(const char *path)
  * counted, and the report finds it from the traces. */
 static void leave_element_if_open(void)
 {
+    if (foreign_process()) {
+        return;
+    }
     if (vxu_element_open && vxu_announced) {
         vxu_element_open = 0;
         ++vxu_state->unfinished;
@@ -594,6 +823,7 @@ static void escape_child(void);
 
 static void leave_test_if_open(void)
 {
+    leave_if_foreign();
 #if VXU_ISOLATE
     escape_child();
 #endif
@@ -651,20 +881,39 @@ void vxu_start_chrono(void)
     }
 }
 
+#ifndef VXU_NO_CHRONO
+/* The CPU time between two readings of clock() in microseconds, or -1
+ * when it cannot be told: a reading failed, the clock went backwards (a
+ * clock_t that wrapped round) or the figure does not fit. */
+static long long elapsed_microseconds(clock_t start, clock_t now)
+{
+    long long ticks;
+    long long per_second = (long long)CLOCKS_PER_SEC;
+    if (start == (clock_t)-1 || now == (clock_t)-1 || now < start || per_second <= 0) {
+        return -1;
+    }
+    ticks = (long long)(now - start);
+    if (ticks < 0 || ticks / per_second > LLONG_MAX / VXU_MICROSECONDS - 1) {
+        return -1;
+    }
+    return ticks / per_second * VXU_MICROSECONDS +
+           ticks % per_second * VXU_MICROSECONDS / per_second;
+}
+#endif
+
 void vxu_stop_chrono(void)
 {
 #ifndef VXU_NO_CHRONO
     clock_t now = clock();
-    int measured = vxu_chrono_running && now != (clock_t)-1;
+    long long elapsed = vxu_chrono_running ? elapsed_microseconds(vxu_chrono_start, now) : -1;
     vxu_chrono_running = 0;
 #endif
     if (!begin_line('Z')) {
         return;
     }
 #ifndef VXU_NO_CHRONO
-    if (measured) {
-        put_llong((long long)(now - vxu_chrono_start) * VXU_MICROSECONDS /
-                  (long long)CLOCKS_PER_SEC);
+    if (elapsed >= 0) {
+        put_llong(elapsed);
     } else {
         put_text(" -");
     }
@@ -711,8 +960,9 @@ void vxu_end_test(void)
 #define VXU_DEFAULT_TIMEOUT 60
 #define VXU_POLL_SLICE_MS 1000
 #define VXU_WAIT_STEP_NS 1000000L
-
-static int vxu_in_child;
+#define VXU_TIMEOUT_VARIABLE "VXU_TEST_TIMEOUT"
+/* Longest value shown when VXU_TEST_TIMEOUT is refused. */
+#define VXU_SHOWN_VALUE_MAX 64
 
 
 static void share_run_state(void)
@@ -744,6 +994,7 @@ static void flush_all(void)
  * harness is reached in the child). */
 static void leave_child(int done)
 {
+    leave_if_foreign();
     if (done) {
         vxu_state->test_done = 1;
     } else {
@@ -762,19 +1013,56 @@ static void escape_child(void)
     }
 }
 
+/* The time limit of one test in seconds (0: none), read once when the
+ * traces open. */
+static long vxu_timeout = VXU_DEFAULT_TIMEOUT;
+
+/* VXU_TEST_TIMEOUT: unset or empty for the default, else decimal digits
+ * only. Anything else (a sign, a unit, a value too large for a long) is
+ * refused with a one-line message naming the variable and its value,
+ * before any test runs: a limit silently replaced by the default would
+ * let a run take far longer, or stop far sooner, than its user asked. */
+static int read_test_timeout(void)
+{
+    const char *text = getenv(VXU_TIMEOUT_VARIABLE);
+    const char *c;
+    long seconds = 0;
+    int valid = 1;
+    vxu_timeout = VXU_DEFAULT_TIMEOUT;
+    if (text == NULL || text[0] == '\0') {
+        return 1;
+    }
+    for (c = text; *c != '\0'; ++c) {
+        int digit = *c - '0';
+        if (digit < 0 || digit > 9 || seconds > (LONG_MAX - digit) / 10) {
+            valid = 0;
+            break;
+        }
+        seconds = seconds * 10 + digit;
+    }
+    if (valid) {
+        vxu_timeout = seconds;
+        return 1;
+    }
+#ifndef VXU_NO_STDIO
+    fprintf(stderr, "vexor runtime: %s=\"", VXU_TIMEOUT_VARIABLE);
+    for (c = text; *c != '\0' && c - text < VXU_SHOWN_VALUE_MAX; ++c) {
+        unsigned char byte = (unsigned char)*c;
+        if (byte < 0x20 || byte >= 0x7f || byte == '"' || byte == '\\') {
+            fprintf(stderr, "\\x%02x", (unsigned)byte);
+        } else {
+            fputc(byte, stderr);
+        }
+    }
+    fprintf(stderr, "\"%s is not a time limit: give a whole number of seconds (0 for no limit)\n",
+            *c != '\0' ? "..." : "");
+#endif
+    return 0;
+}
+
 static long test_timeout(void)
 {
-    const char *text = getenv("VXU_TEST_TIMEOUT");
-    char *end = NULL;
-    long seconds;
-    if (text == NULL || text[0] == '\0') {
-        return VXU_DEFAULT_TIMEOUT;
-    }
-    seconds = strtol(text, &end, 10);
-    if (end == text || *end != '\0' || seconds < 0) {
-        return VXU_DEFAULT_TIMEOUT;
-    }
-    return seconds;
+    return vxu_timeout;
 }
 
 static const char *signal_name(int number)
@@ -792,6 +1080,8 @@ static const char *signal_name(int number)
     case SIGALRM: return "SIGALRM";
     case SIGTRAP: return "SIGTRAP";
     case SIGSYS: return "SIGSYS";
+    case SIGHUP: return "SIGHUP";
+    case SIGQUIT: return "SIGQUIT";
     default: return NULL;
     }
 }
@@ -865,6 +1155,165 @@ static void write_outcome(long rec, const char *how, const char *detail, long nu
         vxu_write_error = 1;
     }
 }
+
+/* ---- What the test's process left in the file ----
+ * The child writes its lines through its own copy of the traces stream; a
+ * long line reaches the file in several writes, and the count of lines is
+ * raised after each line. A child stopped at any moment (time limit,
+ * signal, crash) can thus leave half a line, or a line it did not count.
+ * Once the child has ended, the harness reads back what was written since
+ * the test began, cuts the file after its last complete line and counts
+ * the lines it really holds, so the "Q" line starts a line of its own and
+ * the end line's count is exact. A traces path that cannot be read back
+ * or cut (a pipe, a device) keeps the child's own count. */
+#if VXU_STDIO_CHANNEL
+#define VXU_READ_BACK_BLOCK 4096
+
+static off_t traces_position(void)
+{
+    if (!vxu_traces || vxu_traces_file == NULL) {
+        return -1;
+    }
+    return lseek(fileno(vxu_traces_file), 0, SEEK_CUR);
+}
+
+static void settle_traces(off_t start, long lines_before)
+{
+    static char block[VXU_READ_BACK_BLOCK];
+    off_t end;
+    off_t position = start;
+    off_t complete = start;
+    long lines = 0;
+    int fd;
+    if (start < 0 || !vxu_traces || vxu_traces_file == NULL) {
+        return;
+    }
+    fd = fileno(vxu_traces_file);
+    end = lseek(fd, 0, SEEK_END);
+    if (end < start) {
+        return;
+    }
+    while (position < end) {
+        size_t wanted = end - position < (off_t)sizeof block ? (size_t)(end - position)
+                                                             : sizeof block;
+        ssize_t got = pread(fd, block, wanted, position);
+        ssize_t i;
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got <= 0) {
+            /* Not readable (opened for writing only): leave it as it is. */
+            fseeko(vxu_traces_file, end, SEEK_SET);
+            return;
+        }
+        for (i = 0; i < got; ++i) {
+            if (block[i] == '\n') {
+                ++lines;
+                complete = position + i + 1;
+            }
+        }
+        position += got;
+    }
+    if (complete != end && ftruncate(fd, complete) != 0) {
+        vxu_write_error = 1;
+    }
+    if (fseeko(vxu_traces_file, complete, SEEK_SET) != 0) {
+        vxu_write_error = 1;
+    }
+    vxu_lines = lines_before + lines;
+}
+#else
+#define traces_position() (-1L)
+#define settle_traces(start, lines) ((void)(start), (void)(lines))
+#endif
+
+/* ---- Signals that stop the harness ----
+ * SIGTERM, SIGINT and SIGHUP sent to the harness while a test runs are
+ * passed on to the test's process: the test ends with its "Q" line naming
+ * the signal, and the harness then ends by the same signal (its traces
+ * without their end line). The handlers are in place only while the
+ * harness waits for a test; elsewhere the signals do what they did. A
+ * signal the harness was started to ignore stays ignored. */
+#define VXU_FORWARDED_SIGNALS 3
+
+static const int vxu_forwarded[VXU_FORWARDED_SIGNALS] = {SIGTERM, SIGINT, SIGHUP};
+static struct sigaction vxu_previous_action[VXU_FORWARDED_SIGNALS];
+static int vxu_forwarding[VXU_FORWARDED_SIGNALS];
+static volatile sig_atomic_t vxu_stop_signal;
+static volatile pid_t vxu_running_child;
+
+static void forward_signal(int number)
+{
+    int saved = errno;
+    vxu_stop_signal = number;
+    if (vxu_running_child > 0) {
+        kill(vxu_running_child, number);
+    }
+    errno = saved;
+}
+
+static void forwarded_set(sigset_t *set)
+{
+    int i;
+    sigemptyset(set);
+    for (i = 0; i < VXU_FORWARDED_SIGNALS; ++i) {
+        sigaddset(set, vxu_forwarded[i]);
+    }
+}
+
+static void start_forwarding(void)
+{
+    int i;
+    for (i = 0; i < VXU_FORWARDED_SIGNALS; ++i) {
+        struct sigaction action;
+        vxu_forwarding[i] = 0;
+        if (sigaction(vxu_forwarded[i], NULL, &vxu_previous_action[i]) != 0 ||
+            vxu_previous_action[i].sa_handler == SIG_IGN) {
+            continue;
+        }
+        memset(&action, 0, sizeof action);
+        action.sa_handler = forward_signal;
+        sigemptyset(&action.sa_mask);
+        action.sa_flags = 0;
+        vxu_forwarding[i] = sigaction(vxu_forwarded[i], &action, NULL) == 0;
+    }
+}
+
+static void stop_forwarding(void)
+{
+    int i;
+    for (i = 0; i < VXU_FORWARDED_SIGNALS; ++i) {
+        if (vxu_forwarding[i]) {
+            sigaction(vxu_forwarded[i], &vxu_previous_action[i], NULL);
+            vxu_forwarding[i] = 0;
+        }
+    }
+}
+
+/* The harness was asked to stop while a test ran: the test's outcome is
+ * written; the harness ends by the same signal, or with status 2. */
+static void stop_on_signal(int number)
+{
+    sigset_t set;
+#ifndef VXU_NO_STDIO
+    const char *name = signal_name(number);
+#endif
+    vxu_end_reported = 1;
+    if (vxu_traces && !channel_flush()) {
+        vxu_write_error = 1;
+    }
+#ifndef VXU_NO_STDIO
+    fprintf(stderr, "vexor runtime: stopped by %s; the traces end at the test it stopped: %s\n",
+            name != NULL ? name : "a signal", vxu_traces_name != NULL ? vxu_traces_name : "(none)");
+    fflush(stdout);
+    fflush(stderr);
+#endif
+    signal(number, SIG_DFL);
+    forwarded_set(&set);
+    sigprocmask(SIG_UNBLOCK, &set, NULL);
+    raise(number);
+    _Exit(2);
+}
 #endif
 
 /* "G rec": the test of "T" record rec begins. From this line on the report
@@ -883,8 +1332,14 @@ int vxu_test_begin(long rec)
 #if VXU_ISOLATE
     int watch[2];
     int status = 0;
+    int ended;
     long timeout;
+    long lines_before;
+    off_t start;
+    sigset_t forwarded;
+    sigset_t mask;
     pid_t child;
+    leave_if_foreign();
     leave_test_if_open();
     announce_test(rec);
     if (!vxu_traces || vxu_state == &vxu_own_state) {
@@ -896,8 +1351,17 @@ int vxu_test_begin(long rec)
     }
     vxu_state->test_done = 0;
     vxu_state->escaped = 0;
+    start = traces_position();
+    lines_before = vxu_lines;
+    /* The forwarded signals wait until the child's number is known. */
+    forwarded_set(&forwarded);
+    sigprocmask(SIG_BLOCK, &forwarded, &mask);
+    vxu_stop_signal = 0;
+    start_forwarding();
     child = fork();
     if (child < 0) {
+        stop_forwarding();
+        sigprocmask(SIG_SETMASK, &mask, NULL);
         if (watch[0] >= 0) {
             close(watch[0]);
             close(watch[1]);
@@ -907,16 +1371,30 @@ int vxu_test_begin(long rec)
     }
     if (child == 0) {
         vxu_in_child = 1;
+        vxu_writer_pid = getpid();
+        stop_forwarding();
+        sigprocmask(SIG_SETMASK, &mask, NULL);
         if (watch[0] >= 0) {
             close(watch[0]);
         }
         return 1;
     }
+    vxu_running_child = child;
+    sigprocmask(SIG_SETMASK, &mask, NULL);
     if (watch[1] >= 0) {
         close(watch[1]);
     }
     timeout = test_timeout();
-    if (!wait_child(child, &watch[0], timeout, &status)) {
+    ended = wait_child(child, &watch[0], timeout, &status);
+    if (!ended) {
+        kill(child, SIGKILL);
+        while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+        }
+    }
+    vxu_running_child = 0;
+    stop_forwarding();
+    settle_traces(start, lines_before);
+    if (!ended) {
         kill(child, SIGKILL);
         while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
         }
@@ -938,6 +1416,9 @@ int vxu_test_begin(long rec)
     if (watch[0] >= 0) {
         close(watch[0]);
     }
+    if (vxu_stop_signal != 0) {
+        stop_on_signal((int)vxu_stop_signal);
+    }
     return 0;
 #else
     leave_test_if_open();
@@ -948,6 +1429,7 @@ int vxu_test_begin(long rec)
 
 void vxu_test_done(void)
 {
+    leave_if_foreign();
 #if VXU_ISOLATE
     if (vxu_in_child) {
         leave_child(1);
@@ -976,6 +1458,9 @@ VXU_MAYBE_UNUSED static int valid_base(int base)
  * "C rec type check range verdict". Returns 0 when there is no file. */
 VXU_MAYBE_UNUSED static int begin_check(long rec, const char *type, int base, int check, int range, int pass)
 {
+    if (foreign_process()) {
+        return 0;
+    }
     if (!check) {
         ++vxu_recorded;
     } else if (pass) {
@@ -1013,22 +1498,20 @@ VXU_MAYBE_UNUSED static int begin_initial(long rec, const char *type, int base)
 }
 
 /* ---- Integers -------------------------------------------------------------
- * A single expected value is compared for equality; with the range flag,
- * or when two different values come without it, the value must lie
- * between the bounds (without the flag they may come in either order). */
+ * Without the range flag the value must equal the expected value `a`: the
+ * macros never evaluate the second expected value then (an expected value
+ * with a side effect runs once), and the traces show `a` twice. With the
+ * flag it must lie between the bounds `a` and `b`. */
 
 #if ZQZQUSE_EDV_INTEGER_C
 void vxu_edv_integer(int check, int range, long long v, long rec, int base, long long a,
                      long long b)
 {
     int pass;
-    if (range) {
-        pass = a <= v && v <= b;
-    } else if (a == b) {
-        pass = v == a;
-    } else {
-        pass = a < b ? (a <= v && v <= b) : (b <= v && v <= a);
+    if (!range) {
+        b = a;
     }
+    pass = range ? (a <= v && v <= b) : v == a;
     if (begin_check(rec, "int", base, check, range, pass)) {
         put_llong(v);
         put_llong(a);
@@ -1043,13 +1526,10 @@ void vxu_edv_unsigned(int check, int range, unsigned long long v, long rec, int 
                       unsigned long long a, unsigned long long b)
 {
     int pass;
-    if (range) {
-        pass = a <= v && v <= b;
-    } else if (a == b) {
-        pass = v == a;
-    } else {
-        pass = a < b ? (a <= v && v <= b) : (b <= v && v <= a);
+    if (!range) {
+        b = a;
     }
+    pass = range ? (a <= v && v <= b) : v == a;
     if (begin_check(rec, "uns", base, check, range, pass)) {
         put_ullong(v);
         put_ullong(a);
@@ -1062,7 +1542,11 @@ void vxu_edv_unsigned(int check, int range, unsigned long long v, long rec, int 
 #if ZQZQUSE_EDV_BOOLEAN_C
 void vxu_edv_boolean(int check, int range, int v, long rec, int a, int b)
 {
-    int pass = range ? (a <= v && v <= b) : v == a;
+    int pass;
+    if (!range) {
+        b = a;
+    }
+    pass = range ? (a <= v && v <= b) : v == a;
     if (begin_check(rec, "bool", 0, check, range, pass)) {
         put_long(v);
         put_long(a);
@@ -1077,7 +1561,11 @@ void vxu_edv_boolean(int check, int range, int v, long rec, int a, int b)
  * 0 to 255. */
 void vxu_edv_char(int check, int range, char v, long rec, char a, char b)
 {
-    int pass = range ? (a <= v && v <= b) : v == a;
+    int pass;
+    if (!range) {
+        b = a;
+    }
+    pass = range ? (a <= v && v <= b) : v == a;
     if (begin_check(rec, "char", 0, check, range, pass)) {
         put_long((long)(unsigned char)v);
         put_long((long)(unsigned char)a);
@@ -1166,20 +1654,18 @@ VXU_MAYBE_UNUSED static void put_floating(double v, int single)
 
 VXU_MAYBE_UNUSED static int floating_pass(int range, double v, double a, double b)
 {
-    if (range) {
-        return a <= v && v <= b;
-    }
-    if (a == b) {
-        return v == a;
-    }
-    return a < b ? (a <= v && v <= b) : (b <= v && v <= a);
+    return range ? (a <= v && v <= b) : v == a;
 }
 #endif
 
 #if ZQZQUSE_EDV_FLOAT_C
 void vxu_edv_float(int check, int range, double v, long rec, double a, double b)
 {
-    int pass = floating_pass(range, v, a, b);
+    int pass;
+    if (!range) {
+        b = a;
+    }
+    pass = floating_pass(range, v, a, b);
     if (begin_check(rec, "float", 0, check, range, pass)) {
         put_floating(v, 1);
         put_floating(a, 1);
@@ -1192,11 +1678,92 @@ void vxu_edv_float(int check, int range, double v, long rec, double a, double b)
 #if ZQZQUSE_EDV_DOUBLE_C
 void vxu_edv_double(int check, int range, double v, long rec, double a, double b)
 {
-    int pass = floating_pass(range, v, a, b);
+    int pass;
+    if (!range) {
+        b = a;
+    }
+    pass = floating_pass(range, v, a, b);
     if (begin_check(rec, "double", 0, check, range, pass)) {
         put_floating(v, 0);
         put_floating(a, 0);
         put_floating(b, 0);
+        end_line();
+    }
+}
+#endif
+
+/* ---- long double ------------------------------------------------------------
+ * Compared in long double precision; the image is the fewest %Lg digits
+ * that read back to the same long double. Where long double is double
+ * (most 32-bit targets), the double image is the same and needs neither
+ * %Lg nor strtold from the C library. */
+#if ZQZQUSE_EDV_LDOUBLE_C || ZQZQUSE_PTU_LDOUBLE_C
+#if LDBL_MANT_DIG == DBL_MANT_DIG
+static void put_ldouble(long double v)
+{
+    put_floating((double)v, 0);
+}
+#else
+#ifdef LDBL_DECIMAL_DIG
+#define VXU_LDOUBLE_DIGITS LDBL_DECIMAL_DIG
+#else
+/* 1 + ceil(LDBL_MANT_DIG * log10(2)), with a digit to spare. */
+#define VXU_LDOUBLE_DIGITS (LDBL_MANT_DIG * 30103L / 100000L + 3)
+#endif
+static void put_ldouble(long double v)
+{
+    char image[VXU_LDOUBLE_IMAGE_SIZE];
+    int digits;
+    if (v != v) {
+        put_text(" nan");
+        return;
+    }
+    if (v > LDBL_MAX) {
+        put_text(" inf");
+        return;
+    }
+    if (v < -LDBL_MAX) {
+        put_text(" -inf");
+        return;
+    }
+    for (digits = 6; digits <= VXU_LDOUBLE_DIGITS; ++digits) {
+        snprintf(image, sizeof image, "%.*Lg", digits, v);
+        if (strtold(image, NULL) == v) {
+            break;
+        }
+    }
+    if (digits > VXU_LDOUBLE_DIGITS) {
+        snprintf(image, sizeof image, "%.*Lg", (int)VXU_LDOUBLE_DIGITS, v);
+    }
+    put_char(' ');
+    put_text(image);
+}
+#endif
+#endif
+
+#if ZQZQUSE_EDV_LDOUBLE_C
+void vxu_edv_ldouble(int check, int range, long double v, long rec, long double a,
+                     long double b)
+{
+    int pass;
+    if (!range) {
+        b = a;
+    }
+    pass = range ? (a <= v && v <= b) : v == a;
+    if (begin_check(rec, "ldouble", 0, check, range, pass)) {
+        put_ldouble(v);
+        put_ldouble(a);
+        put_ldouble(b);
+        end_line();
+    }
+}
+#endif
+
+#if ZQZQUSE_PTU_LDOUBLE_C
+void vxu_ptu_ldouble(long double v, long rec)
+{
+    if (begin_initial(rec, "ldouble", 0)) {
+        put_ldouble(v);
         end_line();
     }
 }
@@ -1259,6 +1826,9 @@ void vxu_edv_str(int check, int range, const char *v, long rec, const char *a, c
 {
     int pass;
     size_t start = 0;
+    if (!range) {
+        b = a;
+    }
     if (range) {
         pass = v != NULL && a != NULL && b != NULL && strcmp(a, v) <= 0 && strcmp(v, b) <= 0;
     } else {
@@ -1324,11 +1894,15 @@ char *vxu_concat_str(const char *first, ...)
     char *out = vxu_concat_buffers[slot];
     vxu_concat_next = (vxu_concat_next + 1) % VXU_CONCAT_SLOTS;
 
+#ifndef VXU_NO_MALLOC
     va_start(pieces, first);
     for (piece = first; piece != NULL; piece = va_arg(pieces, char *)) {
         total += strlen(piece);
     }
     va_end(pieces);
+#else
+    (void)total;
+#endif
 
     room = VXU_CONCAT_SIZE - 1;
 #ifndef VXU_NO_MALLOC

@@ -33,6 +33,13 @@
  *     VXU_NO_EXIT             CLF_C returns instead of ending the program
  *                             with status 1 (a check failed) or 2 (the
  *                             traces are not whole or a test did not end)
+ *     VXU_NO_POSIX            a host that defines __unix__ without being
+ *                             POSIX: no process or descriptor guards
+ *     VXU_NO_ATEXIT           no exit handler (targets without atexit);
+ *                             otherwise a harness that ends without
+ *                             having written its end line (exit() in the
+ *                             code under test under VXU_NO_FORK, in the
+ *                             initialisation, ...) ends with status 2
  *     VXU_NO_CHRONO           no CPU time measurement around elements
  *     VXU_NO_MALLOC           never allocate: over-long concatenations are
  *                             cut, and the cut is reported in the traces
@@ -78,6 +85,9 @@
 #ifndef ZQZQUSE_EDV_FLOAT_C
 #define ZQZQUSE_EDV_FLOAT_C 1
 #endif
+#ifndef ZQZQUSE_EDV_LDOUBLE_C
+#define ZQZQUSE_EDV_LDOUBLE_C 1
+#endif
 #ifndef ZQZQUSE_EDV_INTEGER_C
 #define ZQZQUSE_EDV_INTEGER_C 1
 #endif
@@ -101,6 +111,9 @@
 #endif
 #ifndef ZQZQUSE_PTU_FLOAT_C
 #define ZQZQUSE_PTU_FLOAT_C 1
+#endif
+#ifndef ZQZQUSE_PTU_LDOUBLE_C
+#define ZQZQUSE_PTU_LDOUBLE_C 1
 #endif
 #ifndef ZQZQUSE_PTU_INTEGER_C
 #define ZQZQUSE_PTU_INTEGER_C 1
@@ -133,7 +146,8 @@
 #define ZQZQUSE_CONCAT_STR_C 1
 #endif
 
-#if ZQZQUSE_EDV_FLOAT_C || ZQZQUSE_EDV_DOUBLE_C || ZQZQUSE_PTU_FLOAT_C || ZQZQUSE_PTU_DOUBLE_C
+#if ZQZQUSE_EDV_FLOAT_C || ZQZQUSE_EDV_DOUBLE_C || ZQZQUSE_PTU_FLOAT_C || ZQZQUSE_PTU_DOUBLE_C || \
+    ZQZQUSE_EDV_LDOUBLE_C || ZQZQUSE_PTU_LDOUBLE_C
 #define VXU_WITH_FLOATING 1
 #else
 #define VXU_WITH_FLOATING 0
@@ -217,7 +231,19 @@ extern int NUM_TEST;
 #define VXU_TRACES_FILE(path) const char vxu_traces_file_path[] = path;
 extern const char vxu_traces_file_path[];
 
-#define OPF_C(path) vxu_open_traces(path)
+/* The stamp of the compilation: 16 lowercase hexadecimal digits that the
+ * compiler draws for each compilation and writes both at the end of the
+ * declarations file (#undef / #define VXU_STAMP "...") and in the end
+ * record of the link record file. OPF_C is expanded in main, after the
+ * declarations file, so it hands the runtime that compilation's stamp;
+ * the runtime writes it on the second line of the traces ("H stamp"), and
+ * the report refuses traces whose stamp is not that of the link records.
+ * A hand-written harness without a stamp hands a null pointer. */
+#ifndef VXU_STAMP
+#define VXU_STAMP ((const char *)0)
+#endif
+
+#define OPF_C(path) vxu_open_traces((path), VXU_STAMP)
 #define CLF_C(path) vxu_close_traces(path)
 
 #define DCL_OP_C(rec, name) vxu_dcl_op((long)(rec), (name))
@@ -242,6 +268,7 @@ extern const char vxu_traces_file_path[];
 #define PTU_CHAR_C(v, rec) vxu_ptu_char((char)(v), (long)(rec))
 #define PTU_FLOAT_C(v, rec) vxu_ptu_float((double)(float)(v), (long)(rec))
 #define PTU_DOUBLE_C(v, rec) vxu_ptu_double((double)(v), (long)(rec))
+#define PTU_LDOUBLE_C(v, rec) vxu_ptu_ldouble((long double)(v), (long)(rec))
 
 /* ---- Strings ------------------------------------------------------------ */
 
@@ -251,29 +278,34 @@ extern const char vxu_traces_file_path[];
 #define VXU_STRCPY(dst, src) vxu_strcpy((dst), (src))
 
 /* ---- Checks --------------------------------------------------------------
- * check: 1 compare, 0 only record the value;
+ * check: 1 compare, 0 only record the value; any expression, evaluated
+ * once (a stub call that no statement describes passes a flag computed at
+ * run time);
  * range: 1 the value must lie between the two bounds, 0 it must equal the
- * expected value (when a harness passes two different values without the
- * range flag, as the stub call counts do, they are taken as bounds). */
+ * expected value `a`; the second expected value is then never evaluated,
+ * so that an expected value with a side effect runs once. */
 
 #define EDV_INTEGER_C(check, range, v, rec, base, a, b)                            \
     vxu_edv_integer((check), (range), (long long)(v), (long)(rec), (base), (long long)(a), \
-                    (long long)(b))
+                    ((range) ? (long long)(b) : 0))
 #define EDV_UNSIGNED_C(check, range, v, rec, base, a, b)                              \
     vxu_edv_unsigned((check), (range), (unsigned long long)(v), (long)(rec), (base), \
-                     (unsigned long long)(a), (unsigned long long)(b))
+                     (unsigned long long)(a), ((range) ? (unsigned long long)(b) : 0))
 #define EDV_BOOLEAN_C(check, range, v, rec, a, b) \
-    vxu_edv_boolean((check), (range), (v) ? 1 : 0, (long)(rec), (a) ? 1 : 0, (b) ? 1 : 0)
+    vxu_edv_boolean((check), (range), (v) ? 1 : 0, (long)(rec), (a) ? 1 : 0, (range) && (b) ? 1 : 0)
 #define EDV_CHAR_C(check, range, v, rec, a, b) \
-    vxu_edv_char((check), (range), (char)(v), (long)(rec), (char)(a), (char)(b))
+    vxu_edv_char((check), (range), (char)(v), (long)(rec), (char)(a), (range) ? (char)(b) : (char)0)
 #define EDV_FLOAT_C(check, range, v, rec, a, b)                                      \
     vxu_edv_float((check), (range), (double)(float)(v), (long)(rec), (double)(float)(a), \
-                  (double)(float)(b))
+                  (range) ? (double)(float)(b) : 0.0)
 #define EDV_DOUBLE_C(check, range, v, rec, a, b) \
-    vxu_edv_double((check), (range), (double)(v), (long)(rec), (double)(a), (double)(b))
+    vxu_edv_double((check), (range), (double)(v), (long)(rec), (double)(a), (range) ? (double)(b) : 0.0)
+#define EDV_LDOUBLE_C(check, range, v, rec, a, b)                                     \
+    vxu_edv_ldouble((check), (range), (long double)(v), (long)(rec), (long double)(a), \
+                    ((range) ? (long double)(b) : 0.0L))
 #define EDV_STR_C(check, range, v, rec, a, b)                                     \
     vxu_edv_str((check), (range), (const char *)(v), (long)(rec), (const char *)(a), \
-                (const char *)(b))
+                ((range) ? (const char *)(b) : (const char *)0))
 #define EDV_POINTER_C(check, range, v, rec, a) \
     vxu_edv_pointer((check), (range), (const void *)(v), (long)(rec), (const void *)(a))
 
@@ -344,7 +376,7 @@ extern const char vxu_traces_file_path[];
 /* ---- The runtime's functions ---------------------------------------------- */
 
 void vxu_init_data(void);
-void vxu_open_traces(const char *path);
+void vxu_open_traces(const char *path, const char *stamp);
 void vxu_close_traces(const char *path);
 void vxu_dcl_op(long rec, const char *name);
 void vxu_dcl_tst(long rec, const char *name);
@@ -362,6 +394,7 @@ void vxu_ptu_boolean(int v, long rec);
 void vxu_ptu_char(char v, long rec);
 void vxu_ptu_float(double v, long rec);
 void vxu_ptu_double(double v, long rec);
+void vxu_ptu_ldouble(long double v, long rec);
 
 void vxu_ini_str(char *dst, int trace, long rec, const char *src);
 char *vxu_concat_str(const char *first, ...);
@@ -376,6 +409,8 @@ void vxu_edv_boolean(int check, int range, int v, long rec, int a, int b);
 void vxu_edv_char(int check, int range, char v, long rec, char a, char b);
 void vxu_edv_float(int check, int range, double v, long rec, double a, double b);
 void vxu_edv_double(int check, int range, double v, long rec, double a, double b);
+void vxu_edv_ldouble(int check, int range, long double v, long rec, long double a,
+                     long double b);
 void vxu_edv_str(int check, int range, const char *v, long rec, const char *a, const char *b);
 void vxu_edv_pointer(int check, int range, const void *v, long rec, const void *a);
 void vxu_edv_funcptr(int check, int range, vxu_funcptr v, long rec, vxu_funcptr a, int mode);

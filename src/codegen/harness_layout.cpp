@@ -90,8 +90,19 @@ std::string HarnessLayout::function_head(std::string_view name) const {
     return "void " + std::string(name) + (settings_.kr ? "()" : "(void)");
 }
 
+std::string loop_counter(int k) { return "_vx_J" + std::to_string(k); }
+std::string loop_bound(int k) { return "_vx_N" + std::to_string(k); }
+std::string array_counter(int k) { return "_vx_I" + std::to_string(k); }
+
 std::string HarnessLayout::harness_declarations() {
-    return "extern ZQZQ_LOOPVAR_T I1,I2,I3,I4,I5,I6,I7, J1,J2,J3,J4,J5,J6,J7; "
+    std::string text = "extern ZQZQ_LOOPVAR_T ";
+    for (int i = 1; i <= declared_loop_counters; ++i) {
+        text += loop_counter(i) + "," + loop_bound(i) + ",";
+    }
+    for (int i = 1; i <= declared_array_counters; ++i) {
+        text += array_counter(i) + (i < declared_array_counters ? "," : "; ");
+    }
+    return text +
            "unsigned int _vx_call_order[STUB_CALL_IDX_MAX];\n"
            "unsigned int _vx_call_order_Idx;";
 }
@@ -202,8 +213,7 @@ void HarnessLayout::emit_test_head(int record_number, std::string_view test_name
                                    std::string_view loop_expression, int repetition_record) {
     loop_variables_in_test_ = 0;
     test_repeated_ = false;
-    pending_fac_rep_record_ = 0;
-    pending_fac_rep_expression_.clear();
+    run_factors_.clear();
     if (test_open_ || !session_.output_enabled()) {
         return;
     }
@@ -238,24 +248,40 @@ void HarnessLayout::emit_test_head(int record_number, std::string_view test_name
         session_.reporter().error(msg::VALBOUCER, loop_expression);
         return;
     }
-    open_test_loop(loop_expression);
     test_repeated_ = true;
-    if (!constant && !settings_.no_edit) {
-        pending_fac_rep_record_ = repetition_record;
-        pending_fac_rep_expression_ = loop_expression;
+    if (constant) {
+        open_test_loop(loop_expression);
+        return;
     }
+    // A count the script computes is taken once, before the first run:
+    // what the code under test writes to it cannot change how many runs
+    // there are.
+    const int k = take_loop_variable();
+    session_.write_loop_head(loop_bound(k) + " = (" + std::string(loop_expression) + ");",
+                             FoldMode::never);
+    if (!settings_.no_edit) {
+        session_.write_loop_head(
+            "DCL_FAC_REP_C(" + std::to_string(repetition_record) + "," + loop_bound(k) + ");",
+            FoldMode::never);
+        usage_.count_use(Usage::dcl_fac_rep);
+    }
+    write_counted_loop_head(k, loop_bound(k));
+    run_factors_.push_back("R" + std::to_string(repetition_record));
+}
+
+void HarnessLayout::write_counted_loop_head(int k, std::string_view count) {
+    const std::string j = loop_counter(k);
+    session_.write_loop_head(
+        "for (" + j + " = 1 ; " + j + "<=" + std::string(count) + ";" + j + "++ ){", fold_);
+}
+
+void HarnessLayout::add_run_factor(std::string factor) {
+    run_factors_.push_back(std::move(factor));
 }
 
 void HarnessLayout::emit_test_end() {
     if (!test_open_) {
         return;
-    }
-    if (!pending_fac_rep_expression_.empty()) {
-        // A repeated test without element still reports its repetitions.
-        session_.write_test_close("DCL_FAC_REP_C(" + std::to_string(pending_fac_rep_record_) + "," +
-                                  pending_fac_rep_expression_ + ");");
-        usage_.count_use(Usage::dcl_fac_rep);
-        pending_fac_rep_expression_.clear();
     }
     if (test_repeated_) {
         session_.write_test_close("}");
@@ -267,6 +293,12 @@ void HarnessLayout::emit_test_end() {
     session_.flush_section(SectionKind::test_pair);
     test_open_ = false;
     test_repeated_ = false;
+    // The runs the test promises: the product of its loops' counts, those
+    // known only at run time named by their "R" records.
+    std::string runs;
+    for (const std::string& factor : run_factors_) runs += (runs.empty() ? "" : "*") + factor;
+    session_.records().write_record("E22 " + (runs.empty() ? std::string("1") : runs));
+    run_factors_.clear();
 }
 
 void HarnessLayout::open_element() {
@@ -300,13 +332,6 @@ void HarnessLayout::emit_element_start() {
             session_.write_element_close("EDV_MUET_CHECK(0,0);", fold_);
             usage_.count_use(Usage::muet_check);
         }
-    }
-    if (!pending_fac_rep_expression_.empty()) {
-        session_.write_element_close("DCL_FAC_REP_C(" + std::to_string(pending_fac_rep_record_) +
-                                         "," + pending_fac_rep_expression_ + ");",
-                                     fold_);
-        usage_.count_use(Usage::dcl_fac_rep);
-        pending_fac_rep_expression_.clear();
     }
 }
 
@@ -447,27 +472,21 @@ void HarnessLayout::emit_declarations_end() {
     declare("#endif");
     declare("#define NB_MAX_J_PSEUDO " + std::to_string(max_j_));
     for (int i = 1; i <= max_j_; ++i) {
-        declare("static ZQZQ_LOOPVAR_T J" + std::to_string(i) + ";");
-        if (i == 1) {
-            declare("#define J  J1");
-        }
+        declare("static ZQZQ_LOOPVAR_T " + loop_counter(i) + ";");
+        declare("static ZQZQ_LOOPVAR_T " + loop_bound(i) + ";");
     }
     declare("#define NB_MAX_I_PSEUDO " + std::to_string(max_i_));
     for (int i = 1; i <= max_i_; ++i) {
-        declare("static ZQZQ_LOOPVAR_T I" + std::to_string(i) + ";");
-        if (i == 1) {
-            declare("#ifndef ZQZQ_PTU_UNDEF_I");
-            declare("#define I  I1");
-            declare("#endif");
-        }
+        declare("static ZQZQ_LOOPVAR_T " + array_counter(i) + ";");
     }
 }
 
 int HarnessLayout::open_test_loop(std::string_view count) {
     const int k = take_loop_variable();
-    const std::string j = "J" + std::to_string(k);
-    session_.write_loop_head(
-        "for (" + j + " = 1 ; " + j + "<=" + std::string(count) + ";" + j + "++ ){", fold_);
+    write_counted_loop_head(k, count);
+    // The factor is written in decimal, whatever the script's notation.
+    long long value = 0;
+    add_run_factor(integer_constant(count, value) ? std::to_string(value) : std::string(count));
     return k;
 }
 

@@ -97,6 +97,20 @@ struct HarnessSettings {
     std::string sql_include;
 };
 
+// The harness's own names are spelt with the "_vx_" prefix, which a C unit
+// cannot use by accident (names beginning with an underscore are reserved
+// at file scope): a unit's I, J, I1 or J1 keep meaning the unit's objects.
+// Loop counter k of a test ("_vx_J" + k), the count of that loop when it is
+// taken at run time ("_vx_N" + k), the counter of dimension k of an array
+// walked element by element ("_vx_I" + k).
+std::string loop_counter(int k);
+std::string loop_bound(int k);
+std::string array_counter(int k);
+// How many of each the C analysis knows of, so that script values may name
+// them.
+inline constexpr int declared_loop_counters = 16;
+inline constexpr int declared_array_counters = 8;
+
 class HarnessLayout {
 public:
     HarnessLayout(HarnessSettings settings, OutputSession& session);
@@ -154,11 +168,18 @@ public:
     // declarations file.
     void emit_declarations_end();
 
-    // The loop pseudo variables used by the script.
+    // The loop counters used by the script.
     int take_loop_variable();
-    // A loop over a new J variable from 1 to `count` in front of the whole
-    // test text; its "}" is the caller's to write. Returns the J index.
+    // A loop over a new counter from 1 to the constant `count` in front of
+    // the whole test text; its "}" is the caller's to write. Returns the
+    // counter's index.
     int open_test_loop(std::string_view count);
+    // The head of the loop of counter `k` from 1 to `count` (a constant or
+    // a bound already taken).
+    void write_counted_loop_head(int k, std::string_view count);
+    // One factor of the test's number of runs: a constant, or "R" + the
+    // number of the "R" record whose count the harness reports.
+    void add_run_factor(std::string factor);
     int max_loop_variables() const { return max_j_; }
     void note_array_variables(int count);
 
@@ -176,8 +197,7 @@ private:
     bool stub_services_written_ = false;
     bool test_open_ = false;
     bool test_repeated_ = false;
-    int pending_fac_rep_record_ = 0;
-    std::string pending_fac_rep_expression_;
+    std::vector<std::string> run_factors_;
     int loop_variables_in_test_ = 0;
     int max_j_ = 0;
     int max_i_ = 0;

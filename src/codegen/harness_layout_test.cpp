@@ -198,6 +198,8 @@ TEST_F(HarnessLayoutTest, WorkedExampleLayout) {
         "#endif",
         "#define NB_MAX_J_PSEUDO 0",
         "#define NB_MAX_I_PSEUDO 0",
+        "#undef VXU_STAMP",
+        "#define VXU_STAMP \"" + session_->stamp() + "\"",
     };
     EXPECT_EQ(declarations, expected_declarations);
 
@@ -229,16 +231,27 @@ TEST_F(HarnessLayoutTest, RepeatedTestEnclosesTheWholeTestText) {
     auto at = [&](const std::string& text) {
         return std::find(lines.begin(), lines.end(), text) - lines.begin();
     };
-    EXPECT_LT(at("DCL_OP_C(1, \"add\");"), at("for (J1 = 1 ; J1<=n;J1++ ){"));
-    EXPECT_LT(at("for (J1 = 1 ; J1<=n;J1++ ){"), at("DCL_TST_C(2, \"t1\");"));
-    // A count that is not a constant is reported from the first element.
-    EXPECT_EQ(at("DCL_FAC_REP_C(3,n);"), at("_vx_check_muets();") + 1);
+    // A count that is not a constant is taken once, before the first run,
+    // and reported then; the loop runs on the harness's own counter.
+    EXPECT_LT(at("DCL_OP_C(1, \"add\");"), at("_vx_N1 = (n);"));
+    EXPECT_EQ(at("_vx_N1 = (n);") + 1, at("DCL_FAC_REP_C(3,_vx_N1);"));
+    EXPECT_EQ(at("DCL_FAC_REP_C(3,_vx_N1);") + 1,
+              at("for (_vx_J1 = 1 ; _vx_J1<=_vx_N1;_vx_J1++ ){"));
+    EXPECT_LT(at("for (_vx_J1 = 1 ; _vx_J1<=_vx_N1;_vx_J1++ ){"), at("DCL_TST_C(2, \"t1\");"));
     EXPECT_EQ(lines.at(static_cast<std::size_t>(at("VXU_END_TEST_C();") - 1)), "}");
     Lines declarations = body("t.ic");
     EXPECT_NE(std::find(declarations.begin(), declarations.end(), "#define NB_MAX_J_PSEUDO 1"),
               declarations.end());
-    EXPECT_NE(std::find(declarations.begin(), declarations.end(), "#define J  J1"),
+    // No macro renames a plain word: the unit's J stays the unit's.
+    for (const std::string& line : declarations) {
+        EXPECT_EQ(line.find("#define J"), std::string::npos) << line;
+        EXPECT_EQ(line.find("#define I "), std::string::npos) << line;
+    }
+    EXPECT_NE(std::find(declarations.begin(), declarations.end(), "static ZQZQ_LOOPVAR_T _vx_J1;"),
               declarations.end());
+    // The link records promise as many runs as the harness reports.
+    Lines records = read_lines("t.tdc");
+    EXPECT_NE(std::find(records.begin(), records.end(), "E22 R3"), records.end());
 }
 
 TEST_F(HarnessLayoutTest, NoEditKeepsOnlyTheStubAndNumberLines) {

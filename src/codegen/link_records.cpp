@@ -80,6 +80,10 @@ void LinkRecords::open(const std::string& path, std::string_view log_path,
 
 void LinkRecords::close(bool keep) { file_.close(keep); }
 
+void LinkRecords::write_end_record(std::string_view stamp) {
+    file_.write_line("Z " + std::to_string(file_.lines_written()) + " " + std::string(stamp));
+}
+
 void LinkRecords::write_record(std::string_view text) {
     if (flags_.records_paused()) {
         return;

@@ -150,6 +150,11 @@ public:
 
     void attach_report_description(ReportDescription* description) { description_ = description; }
 
+    // The last record: "Z" + the number of lines before it + " " + the
+    // compilation's stamp. A reader takes a file without it, or whose count
+    // differs, for a file cut short.
+    void write_end_record(std::string_view stamp);
+
     // Appends one record (folded past 132 characters), unless paused.
     void write_record(std::string_view text);
 

@@ -887,8 +887,13 @@ void StubGenerator::write_parameter_checks(const Stub& stub) {
     const bool records = session_.output_enabled();
     for (const StubParameter& p : stub.parameters) {
         if (!p.input()) continue;
+        // A call that no statement describes (past the last described
+        // call) has no expected values: its parameters are recorded, never
+        // compared with those of another call.
         const std::string flag =
-            "(Vexor_ptr_out->min>0?Vexor_ptr_out->sel[" + std::to_string(p.check_selector) + "]:0)";
+            "(Vexor_ptr_out->min>0&&(unsigned int)Vexor_ptr_out->min<=Vexor_ptr_in->indice&&"
+            "Vexor_ptr_in->indice<=(unsigned int)Vexor_ptr_out->max?Vexor_ptr_out->sel[" +
+            std::to_string(p.check_selector) + "]:0)";
         // One check of the value at `path`; with `elements`, of each of
         // that many elements of the array at `path`, in a loop whose
         // records follow one another.
@@ -1007,13 +1012,14 @@ void StubGenerator::write_check_function(const Stub& stub) {
     usage_.count_use(Usage::muet_check);
     line("if ((_os" + k + "[_Vexor_i].min)||(!(_os" + k + "[_Vexor_i].max)))");
     line("  {");
-    line("       EDV_INTEGER_C(1,0,(vxu_integer)(_ix" + k + "),0,10,(vxu_integer)(max?max:_os" + k +
+    // The call count lies between two bounds: a range, said by its flag.
+    line("       EDV_INTEGER_C(1,1,(vxu_integer)(_ix" + k + "),0,10,(vxu_integer)(max?max:_os" + k +
          "[0].min),(vxu_integer)max);");
     usage_.count_use(Usage::edv_integer);
     line("  }");
     line("else");
     line("  {");
-    line("\t EDV_UNSIGNED_C(1,0,(vxu_unsigned)(_ix" + k +
+    line("\t EDV_UNSIGNED_C(1,1,(vxu_unsigned)(_ix" + k +
          "),0,10,(vxu_unsigned)max,(vxu_unsigned)_os" + k + "[_Vexor_i].max);");
     usage_.count_use(Usage::edv_unsigned);
     line("  }");
@@ -1040,7 +1046,7 @@ void StubGenerator::write_check_function(const Stub& stub) {
     line("#else");
     line("  EDV_MUET_CHECK(" + n + ",0);");
     usage_.count_use(Usage::muet_check);
-    line("\t EDV_INTEGER_C(1,0,(vxu_integer)(_ix" + k + "),0,10,(vxu_integer)-1,(vxu_integer)0);");
+    line("\t EDV_INTEGER_C(1,1,(vxu_integer)(_ix" + k + "),0,10,(vxu_integer)-1,(vxu_integer)0);");
     usage_.count_use(Usage::edv_integer);
     line("#endif");
     line("}");

@@ -326,16 +326,27 @@ TEST_F(StubGenerationTest, BytesAreNumbersAndPlainCharsAreCharacters) {
     Lines c = read_lines("t.c");
     std::string joined;
     for (const std::string& line : c) joined += line + "\n";
-    EXPECT_NE(joined.find("EDV_UNSIGNED_C((Vexor_ptr_out->min>0?Vexor_ptr_out->sel[0]:0),0,"),
+    // Long lines are folded: the checks are searched in the unfolded text.
+    std::string flat;
+    for (const std::string& line : c) flat += line;
+    EXPECT_NE(flat.find("EDV_UNSIGNED_C((Vexor_ptr_out->min>0&&(unsigned "
+                        "int)Vexor_ptr_out->min<=Vexor_ptr_in->indice&&Vexor_ptr_in->indice<=("
+                        "unsigned int)Vexor_ptr_out->max?Vexor_ptr_out->sel[0]:0)"),
               std::string::npos)
         << joined;
-    EXPECT_NE(joined.find("EDV_CHAR_C((Vexor_ptr_out->min>0?Vexor_ptr_out->sel[1]:0),0,(char)"),
+    EXPECT_NE(flat.find("EDV_CHAR_C((Vexor_ptr_out->min>0&&(unsigned "
+                        "int)Vexor_ptr_out->min<=Vexor_ptr_in->indice&&Vexor_ptr_in->indice<=("
+                        "unsigned int)Vexor_ptr_out->max?Vexor_ptr_out->sel[1]:0)"),
               std::string::npos)
         << joined;
-    EXPECT_NE(joined.find("EDV_STR_C((Vexor_ptr_out->min>0?Vexor_ptr_out->sel[2]:0)"),
+    EXPECT_NE(flat.find("EDV_STR_C((Vexor_ptr_out->min>0&&(unsigned "
+                        "int)Vexor_ptr_out->min<=Vexor_ptr_in->indice&&Vexor_ptr_in->indice<=("
+                        "unsigned int)Vexor_ptr_out->max?Vexor_ptr_out->sel[2]:0)"),
               std::string::npos)
         << joined;
-    EXPECT_NE(joined.find("EDV_POINTER_C((Vexor_ptr_out->min>0?Vexor_ptr_out->sel[3]:0)"),
+    EXPECT_NE(flat.find("EDV_POINTER_C((Vexor_ptr_out->min>0&&(unsigned "
+                        "int)Vexor_ptr_out->min<=Vexor_ptr_in->indice&&Vexor_ptr_in->indice<=("
+                        "unsigned int)Vexor_ptr_out->max?Vexor_ptr_out->sel[3]:0)"),
               std::string::npos)
         << joined;
 }

@@ -246,6 +246,14 @@ struct VariableCode::Check {
     std::string low;
     std::string high;
     std::string record_value = expected_none();  // the value part of the "V" record
+    // A tolerance whose expected value or size the harness computes: the
+    // check takes each once, into temporaries, and builds its bounds from
+    // them ("e" the expected value, "d" the tolerance, a percentage of the
+    // expected value when `percent`).
+    bool tolerance = false;
+    bool percent = false;
+    std::string e;
+    std::string d;
 };
 
 VariableCode::VariableCode(HarnessLayout& layout, bool analysis)
@@ -262,6 +270,24 @@ void VariableCode::begin_element() {
     environment_.clear();
     element_variables_.clear();
     to_head_ = false;
+}
+
+void VariableCode::declare_range_count() {
+    if (range_count_declared_) return;
+    range_count_declared_ = true;
+    // The number of values of a range whose bounds or step the script
+    // computes: its span over the step's size, plus one; a step of zero
+    // gives one run. Reals get a little room, so that a step that does not
+    // fall exactly on the end still reaches it.
+    for (const char* line :
+         {"static int _vx_range_count(long double from, long double to,",
+          "    long double step, int integral)", "{",
+          "    long double span = to < from ? from - to : to - from;",
+          "    if (step < 0) step = -step;", "    if (step == 0) return 1;",
+          "    span = span / step;", "    if (!integral) span += span * 1e-12L + 1e-12L;",
+          "    if (span > 2147483646.0L) return 2147483647;", "    return (int)span + 1;", "}"}) {
+        session_.write_declaration(line, FoldMode::never);
+    }
 }
 
 void VariableCode::declare(std::string_view text) {
@@ -387,7 +413,7 @@ std::string VariableCode::value_table(std::string_view kind, std::string_view li
     // table's values assign without a warning.
     const bool cast_values = family == Family::pointer || family == Family::function_pointer;
     const std::string cast = cast_values ? pointer_cast(clause) : std::string();
-    const std::string j = "J" + number_text(loop_index);
+    const std::string j = loop_counter(loop_index);
     std::string body;
     std::size_t owed = 0;
     for (std::size_t d = 0; d < values.size(); ++d) {
@@ -396,7 +422,7 @@ std::string VariableCode::value_table(std::string_view kind, std::string_view li
             if (same_word(value, "NIL")) value = "NILFUNC";
             if (same_word(value, "NONIL")) value = "NONILFUNC";
         }
-        if (cast_values) value = "(" + cast + ")(" + value + ")";
+        value = cast_values ? "(" + cast + ")(" + value + ")" : c_operand(value);
         if (d + 1 < values.size()) {
             body += "(" + j + " == " + std::to_string(d + 1) + " ? " + value + " :";
             ++owed;
@@ -405,7 +431,7 @@ std::string VariableCode::value_table(std::string_view kind, std::string_view li
         }
     }
     body.append(owed, ')');
-    const std::string name = std::string(kind) + number_text(number) + "(" + j + ")";
+    const std::string name = "_vx_" + std::string(kind) + number_text(number) + "(" + j + ")";
     const std::string definition = "#define " + name + " " + body;
     session_.write_declaration(definition, FoldMode::never);
     declare(definition);
@@ -419,48 +445,76 @@ std::string VariableCode::range_value(const VariableClause& c) {
     const std::string from = parts.size() > 0 ? parts[0] : "0";
     const std::string to = parts.size() > 1 ? parts[1] : from;
     const std::string third = parts.size() > 2 ? parts[2] : "1";
-    const std::string& v = c.variable;
     const bool real = family_of(c.kind) == Family::real;
     const int record = session_.record_number();
+    std::string value;
     if (c.init_from_kind == InitFromKind::step) {
-        // The variable itself runs through the range, by its step: the
-        // test is repeated once per value.
+        // The test runs once per value of the range, on a counter of the
+        // harness: the variable is assigned from the counter before each
+        // run, so what the code under test writes to it changes neither
+        // the values nor the number of runs. The range goes down when its
+        // end is below its start, by the step's size whatever its sign.
         long double f = 0, t = 0, s = 0;
-        const bool decreasing = real_constant(from, f) && real_constant(to, t) && f > t;
-        const bool negative_step = real_constant(third, s) && s < 0;
-        std::string advance;
-        if (decreasing) {
-            advance = negative_step ? v + " += " + third : v + " -= " + third;
-        } else {
-            advance = v + " += " + third;
-        }
-        session_.write_loop_head("for( " + v + "=" + from + ";" + v +
-                                     (decreasing ? " >= " : " <= ") + to + ";" + advance + "){",
-                                 fold_);
-        session_.write_test_close("}");
+        const bool constant =
+            real_constant(from, f) && real_constant(to, t) && real_constant(third, s);
+        const int k = layout_.take_loop_variable();
+        const std::string j = loop_counter(k);
+        const std::string index = "(" + j + " - 1)";
         long double count_value = 0;
-        if (!no_edit_) {
-            if (real_constant(from, f) && real_constant(to, t) && real_constant(third, s) &&
-                s != 0) {
-                // The loop moves towards its end whatever the sign of the step.
-                const long double signed_step = decreasing == (s < 0) ? s : -s;
-                count_value = std::floor((t - f) / signed_step) + 1;
+        std::string count_text;
+        if (constant) {
+            const long double size = s < 0 ? -s : s;
+            const bool decreasing = t < f;
+            const long double span = decreasing ? f - t : t - f;
+            if (size == 0) {
+                count_value = 1;
+            } else if (real) {
+                // A little room, so that 0.0 TO 1.0 STEP 0.1 reaches 1.0.
+                const long double steps = span / size;
+                count_value = std::floor(steps + steps * 1e-12L + 1e-12L) + 1;
+            } else {
+                count_value = std::floor(span / size) + 1;
             }
-            if (count_value <= 0) {
-                close_line("DCL_FAC_REP_C(" + number_text(record) + ",(int)((" + to + " - (" +
-                           from + "))/" + third + " + 1));");
+            count_text = number_image(count_value, true);
+            const std::string size_text = s < 0 ? "(-(" + third + "))" : "(" + third + ")";
+            value = "(" + from + ")" + (decreasing ? " - " : " + ") + index + " * " + size_text;
+            layout_.write_counted_loop_head(k, count_text);
+            layout_.add_run_factor(count_text);
+        } else {
+            // Bounds the script computes: the number of runs is taken once,
+            // before the first run.
+            declare_range_count();
+            const std::string bound = loop_bound(k);
+            // Inside the test's other loops it is taken on their first run.
+            std::string first_run;
+            for (int outer = 1; outer < k; ++outer) {
+                first_run += (first_run.empty() ? "if (" : " && ") + loop_counter(outer) + " == 1";
+            }
+            if (!first_run.empty()) first_run += ") ";
+            session_.write_loop_head(first_run + bound + " = _vx_range_count((long double)(" +
+                                         from + "), (long double)(" + to + "), (long double)(" +
+                                         third + "), " + (real ? "0" : "1") + ");",
+                                     fold_);
+            if (!no_edit_) {
+                session_.write_loop_head(
+                    first_run + "DCL_FAC_REP_C(" + number_text(record) + "," + bound + ");", fold_);
                 layout_.usage().count_use(Usage::dcl_fac_rep);
             }
+            layout_.write_counted_loop_head(k, bound);
+            layout_.add_run_factor("R" + number_text(record));
+            value = "(" + from + ") + ((long double)(" + from + ") <= (long double)(" + to +
+                    ") ? 1 : -1) * " + index + " * ((long double)(" + third + ") < 0 ? -(" + third +
+                    ") : (" + third + "))";
         }
+        session_.write_test_close("}");
         session_.records().write_numbered(
             'R', count_value > 0 ? number_image(count_value, true) : std::string("?"));
-        return {};
+        return value;
     }
-    // A count of values: a loop over J, one value per run.
+    // A count of values: a loop over a counter, one value per run.
     const int count = c.init_count > 0 ? c.init_count : 1;
-    std::string value;
     if (c.init_from_kind == InitFromKind::count) {
-        const std::string j = "J" + number_text(layout_.open_test_loop(number_text(count)));
+        const std::string j = loop_counter(layout_.open_test_loop(number_text(count)));
         const std::string span = "((" + to + ") - (" + from + "))";
         value = real
                     ? "(" + from + ") + " + span + " * (double)(" + j + " - 1) / " +
@@ -469,9 +523,11 @@ std::string VariableCode::range_value(const VariableClause& c) {
     } else {
         // Random tables and INIT IN tables share their numbers.
         const int number = ++initin_tables_;
-        const std::string j = "J" + number_text(layout_.take_loop_variable());
+        const int k = layout_.take_loop_variable();
+        const std::string j = loop_counter(k);
+        layout_.add_run_factor(number_text(count));
         unsigned long long state = 0x9e3779b97f4a7c15ULL ^ static_cast<unsigned long long>(number);
-        std::string table = "float rand" + number_text(number) + "[] = { ";
+        std::string table = "float _vx_rand" + number_text(number) + "[] = { ";
         const bool bounds = c.init_from_kind == InitFromKind::random_bounds;
         for (int i = 0; i < count; ++i) {
             if (i > 0) table += ", ";
@@ -487,7 +543,7 @@ std::string VariableCode::range_value(const VariableClause& c) {
         session_.write_loop_head(
             " for ( " + j + " = 1; (" + j + "-1) < " + number_text(count) + "; " + j + "++ ) {",
             fold_);
-        const std::string entry = "rand" + number_text(number) + "[" + j + "-1]";
+        const std::string entry = "_vx_rand" + number_text(number) + "[" + j + "-1]";
         value = real ? "(" + from + ") + ( ( (double)( " + to + " ) - (" + from + ") ) * " + entry +
                            " )"
                      : "(" + from + ") + (vxu_integer)( ( (double)( " + to + " ) - (" + from +
@@ -523,6 +579,22 @@ bool VariableCode::initial_value(const VariableClause& c, std::string& value) {
     }
     value = c.init_value;
     return true;
+}
+
+void VariableCode::mark_tolerance(const VariableClause& c, const std::string& e, Check& check) {
+    const Family family = family_of(c.kind);
+    long double ev = 0, dv = 0;
+    if ((family != Family::integer && family != Family::real) ||
+        c.kind == VariableKind::enumeration ||
+        (real_constant(e, ev) && real_constant(c.delta_value, dv))) {
+        return;
+    }
+    __int128 ei = 0, di = 0;
+    if (decimal_integer(e, ei) && decimal_integer(c.delta_value, di)) return;
+    check.tolerance = true;
+    check.percent = c.delta == DeltaKind::percent;
+    check.e = e;
+    check.d = c.delta_value;
 }
 
 bool VariableCode::expected_values(const VariableClause& c, Check& check) {
@@ -565,8 +637,10 @@ bool VariableCode::expected_values(const VariableClause& c, Check& check) {
             if (c.delta == DeltaKind::percent) {
                 d = "(" + d + ")*(" + call + ")/" + (family == Family::real ? "100.0" : "100");
             }
-            const std::string absolute = d + ">=0?" + d + ":-(" + d + ")";
+            const std::string a = c_operand(d);
+            const std::string absolute = a + ">=0?" + a + ":-(" + d + ")";
             tolerance_bounds(c, call, d, absolute, check.low, check.high);
+            mark_tolerance(c, call, check);
         }
         return true;
     }
@@ -591,8 +665,10 @@ bool VariableCode::expected_values(const VariableClause& c, Check& check) {
                 if (percent) {
                     d = "(" + d + ")*(" + e + ")/" + (family == Family::real ? "100.0" : "100");
                 }
-                const std::string absolute = d + ">=0?" + d + ":-(" + d + ")";
+                const std::string a = c_operand(d);
+                const std::string absolute = a + ">=0?" + a + ":-(" + d + ")";
                 tolerance_bounds(c, e, d, absolute, check.low, check.high);
+                mark_tolerance(c, e, check);
             }
         } else {
             check.record_value = expected_value(e);
@@ -626,7 +702,7 @@ void VariableCode::write_initialisation(const VariableClause& c, const std::stri
                 line += ", CONCAT_STR_C(" + string_pieces(value) + ",(vxu_charstring)0));";
                 usage.count_use(Usage::concat_str);
             } else {
-                line += ", (vxu_charstring)" + value + ");";
+                line += ", (vxu_charstring)" + c_operand(value) + ");";
             }
             usage.count_use(Usage::ini_str);
             open_line(line);
@@ -652,7 +728,8 @@ void VariableCode::write_initialisation(const VariableClause& c, const std::stri
         default:
             break;
     }
-    open_line(v + " = " + value + ";");
+    // A comma expression is one value, not a value and a statement.
+    open_line(v + " = " + (list_values(value).size() > 1 ? c_operand(value) : value) + ";");
     if (!trace || no_edit_) return;
     switch (family) {
         case Family::boolean:
@@ -664,7 +741,10 @@ void VariableCode::write_initialisation(const VariableClause& c, const std::stri
             usage.count_use(Usage::ptu_char);
             break;
         case Family::real:
-            if (c.facts.is_double) {
+            if (c.facts.is_long_double) {
+                open_line("PTU_LDOUBLE_C((long double)(" + v + ")," + n + ");");
+                usage.count_use(Usage::ptu_double);
+            } else if (c.facts.is_double) {
                 open_line("PTU_DOUBLE_C((double)(" + v + ")," + n + ");");
                 usage.count_use(Usage::ptu_double);
             } else {
@@ -687,6 +767,10 @@ void VariableCode::write_initialisation(const VariableClause& c, const std::stri
 void VariableCode::write_check(const VariableClause& c, const std::string& v, const Check& k,
                                int record) {
     if (no_edit_ || !k.given) return;
+    if (k.tolerance) {
+        write_tolerance_check(c, v, k, record);
+        return;
+    }
     const Family family = family_of(c.kind);
     const std::string n = reference(record);
     const std::string flag = k.check ? "1" : "0";
@@ -706,10 +790,14 @@ void VariableCode::write_check(const VariableClause& c, const std::string& v, co
             usage.count_use(Usage::edv_char);
             return;
         case Family::real: {
-            const std::string cast = c.facts.is_double ? "(double)(" : "(float)(";
-            close_line(std::string(c.facts.is_double ? "EDV_DOUBLE_C(" : "EDV_FLOAT_C(") + flag +
-                       "," + range + "," + cast + v + ")," + n + "," + cast + k.low + ")," + cast +
-                       k.high + "));");
+            const std::string cast = c.facts.is_long_double ? "(long double)("
+                                     : c.facts.is_double    ? "(double)("
+                                                            : "(float)(";
+            close_line(std::string(c.facts.is_long_double ? "EDV_LDOUBLE_C("
+                                   : c.facts.is_double    ? "EDV_DOUBLE_C("
+                                                          : "EDV_FLOAT_C(") +
+                       flag + "," + range + "," + cast + v + ")," + n + "," + cast + k.low + ")," +
+                       cast + k.high + "));");
             usage.count_use(c.facts.is_double ? Usage::edv_double : Usage::edv_float);
             return;
         }
@@ -723,7 +811,7 @@ void VariableCode::write_check(const VariableClause& c, const std::string& v, co
                     line += ",CONCAT_STR_C(" + string_pieces(*text) + ",(vxu_charstring)0)";
                     wrapped = true;
                 } else {
-                    line += ",(vxu_charstring)" + *text;
+                    line += ",(vxu_charstring)" + c_operand(*text);
                 }
             }
             close_line(line + ");");
@@ -761,12 +849,62 @@ void VariableCode::write_check(const VariableClause& c, const std::string& v, co
                 c_check_kind_row(is_unsigned ? CheckKind::unsigned_integer : CheckKind::integer);
             const std::string cast(row.cast);
             const std::string ctype = type_cast(c);
+            // The bound is converted to the variable's type as a whole.
+            auto bound = [&](const std::string& text) {
+                return cast + (ctype.empty() ? text : ctype + c_operand(text)) + ")";
+            };
             close_line(std::string(row.check_macro) + "(" + flag + "," + range + "," + cast + v +
-                       ")," + n + display_base(c) + "," + cast + ctype + k.low + ")" + "," + cast +
-                       ctype + k.high + ")" + ");");
+                       ")," + n + display_base(c) + "," + bound(k.low) + "," + bound(k.high) +
+                       ");");
             usage.count_use(is_unsigned ? Usage::edv_unsigned : Usage::edv_integer);
             return;
         }
+    }
+}
+
+// A check against E +/- D where E or D is computed by the harness: each is
+// evaluated once, in a block of its own, and the bounds are built from the
+// temporaries. Below zero an unsigned bound stops at zero.
+void VariableCode::write_tolerance_check(const VariableClause& c, const std::string& v,
+                                         const Check& k, int record) {
+    const std::string n = reference(record);
+    const std::string flag = k.check ? "1" : "0";
+    UsageCounters& usage = layout_.usage();
+    if (in_array_) usage.mark_array();
+    const bool real = family_of(c.kind) == Family::real;
+    std::string type;
+    std::string e;
+    if (real) {
+        type = c.facts.is_long_double ? "long double" : c.facts.is_double ? "double" : "float";
+        e = "(" + type + ")" + c_operand(k.e);
+    } else {
+        type = c.facts.is_unsigned ? "vxu_unsigned" : "vxu_integer";
+        e = "(" + type + ")" + type_cast(c) + c_operand(k.e);
+    }
+    const std::string d_type = real ? type : std::string("vxu_integer");
+    std::string d = "(" + d_type + ")" + c_operand(k.d);
+    if (k.percent) {
+        d = "(" + d_type + ")(" + c_operand(k.d) + " * _vx_e / " + (real ? "100.0" : "100") + ")";
+    }
+    close_line("{ " + type + " _vx_e = " + e + "; " + d_type + " _vx_d = " + d + ";");
+    close_line("if (_vx_d < 0) _vx_d = -_vx_d;");
+    if (real) {
+        const std::string cast = "(" + type + ")(";
+        close_line(std::string(c.facts.is_long_double ? "EDV_LDOUBLE_C("
+                               : c.facts.is_double    ? "EDV_DOUBLE_C("
+                                                      : "EDV_FLOAT_C(") +
+                   flag + ",1," + cast + v + ")," + n + "," + cast + "_vx_e - _vx_d)," + cast +
+                   "_vx_e + _vx_d)); }");
+        usage.count_use(c.facts.is_double ? Usage::edv_double : Usage::edv_float);
+    } else if (c.facts.is_unsigned) {
+        close_line("EDV_UNSIGNED_C(" + flag + ",1,(vxu_unsigned)(" + v + ")," + n +
+                   display_base(c) + ",_vx_e >= (vxu_unsigned)_vx_d ? _vx_e - (vxu_unsigned)_vx_d" +
+                   " : 0,_vx_e + (vxu_unsigned)_vx_d); }");
+        usage.count_use(Usage::edv_unsigned);
+    } else {
+        close_line("EDV_INTEGER_C(" + flag + ",1,(vxu_integer)(" + v + ")," + n + display_base(c) +
+                   ",_vx_e - _vx_d,_vx_e + _vx_d); }");
+        usage.count_use(Usage::edv_integer);
     }
 }
 
@@ -893,7 +1031,7 @@ void VariableCode::generate_whole_array(const VariableClause& c, int record) {
     std::string heads;
     std::string tails;
     for (std::size_t i = 0; i < dims.size(); ++i) {
-        const std::string index = "I" + number_text(static_cast<int>(i) + 1);
+        const std::string index = array_counter(static_cast<int>(i) + 1);
         element += "[" + index + "]";
         linear =
             linear.empty() ? index : "(" + linear + ")*" + std::to_string(dims[i]) + "+" + index;
@@ -926,8 +1064,9 @@ void VariableCode::generate_whole_array(const VariableClause& c, int record) {
     // Initialisation.
     if (c.init) {
         if (init_listed) open_line("{");
-        const std::string value =
-            init_listed ? table("vxini" + n, init_leaves, &VariableCode::open_line) : c.init_value;
+        const std::string value = init_listed
+                                      ? table("_vx_ini" + n, init_leaves, &VariableCode::open_line)
+                                      : c.init_value;
         open_line(heads);
         write_initialisation(scalar, element, value, record, false);
         open_line(tails);
@@ -941,7 +1080,7 @@ void VariableCode::generate_whole_array(const VariableClause& c, int record) {
         if (ev_listed) close_line("SET_MODE_CST_C(" + n + ");");
         close_line("{");
         if (ev_listed) {
-            check.low = check.high = table("vxcst" + n, ev_leaves, &VariableCode::close_line);
+            check.low = check.high = table("_vx_cst" + n, ev_leaves, &VariableCode::close_line);
         }
         close_line(heads);
         layout_.usage().mark_array();

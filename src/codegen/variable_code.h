@@ -74,6 +74,13 @@ private:
                             const VariableClause& clause);
     int loop_of(const VariableClause& clause, std::string_view link);
     std::string range_value(const VariableClause& clause);
+    // The helper that counts the values of a range known only at run time,
+    // written once into the declarations file.
+    void declare_range_count();
+    void mark_tolerance(const VariableClause& clause, const std::string& expected, Check& check);
+    void write_tolerance_check(const VariableClause& clause, const std::string& variable,
+                               const Check& check, int record);
+    bool range_count_declared_ = false;
     void open_line(std::string_view text);
     void close_line(std::string_view text);
     void declare(std::string_view text);

@@ -54,7 +54,8 @@ constexpr std::string_view usage_text =
     "                (its -INCL directories, in their order)\n"
     "exit status: 0 every test ran to its end and every check passed, 1 a check\n"
     "             failed or a test did not finish or did not run, 2 unusable input\n"
-    "             or traces cut short (verdict INCOMPLETE)\n"
+    "             (damaged or cut files, traces of another compilation) or traces\n"
+    "             cut short (verdict INCOMPLETE)\n"
     "             (with --depfile: 0 written, 2 not written)\n";
 
 struct Arguments {
@@ -337,6 +338,19 @@ int run_report(const std::vector<std::string>& argument_list, std::ostream& out,
     if (auto failure = parse_traces(traces_text, traces)) {
         print_failure(err, arguments, *failure);
         return refuse(failure_text(*failure));
+    }
+    // The harness writes the stamp of the compilation it was built from
+    // right after the header; traces cut before it are read as INCOMPLETE.
+    const bool cut_before_stamp = traces.stamp.empty() && traces.lines.empty() && !traces.complete;
+    if (traces.stamp != links.stamp && !cut_before_stamp) {
+        const std::string why = arguments.traces + " and " + arguments.link_records +
+                                " come from different compilations: the traces " +
+                                (traces.stamp.empty() ? std::string("carry no stamp")
+                                                      : "carry the stamp " + traces.stamp) +
+                                ", the link records the stamp " + links.stamp +
+                                " (build and run the harness of this compilation again)";
+        err << program_name << ": " << why << '\n';
+        return refuse(why);
     }
     Verdict verdict;
     if (auto failure = build_verdict(links, traces, verdict)) {

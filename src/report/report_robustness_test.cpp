@@ -4,6 +4,7 @@
 // runs with the sanitizers), and every refusal names a line of the file.
 #include "report/output/junit.h"
 #include "report/input/link_record_file.h"
+#include "report/input/link_records_testing.h"
 #include "report/output/text_report.h"
 #include "report/input/traces.h"
 #include "report/verdict.h"
@@ -75,10 +76,17 @@ long line_count(const std::string& text) {
 }
 
 TEST(ReportRobustness, MutatedInputsNeverCrashAndRefusalsNameALine) {
-    const std::string good_links = vx::harness_testing::read_file(vx::harness_testing::harness_file(
-                                       QStringLiteral("worked.tdc"))) +
-                                   "L5 p RA=FORM=CD64, INIT=, VA=\nR9 ?\n";
-    ASSERT_FALSE(good_links.empty());
+    // The fixture with two more records, before its end record.
+    std::string fixture = vx::harness_testing::read_file(
+        vx::harness_testing::harness_file(QStringLiteral("worked.tdc")));
+    ASSERT_FALSE(fixture.empty());
+    fixture.erase(fixture.rfind("Z "));
+    const std::string good_links =
+        vx::report::testing::sealed(fixture + "L5 p RA=FORM=CD64, INIT=, VA=\nR9 ?\n");
+    {
+        LinkRecordFile whole;
+        ASSERT_FALSE(parse_link_records(good_links, whole).has_value());
+    }
     std::mt19937 random(seed);
     int accepted = 0;
     for (int round = 0; round < mutation_rounds; ++round) {

@@ -6,6 +6,12 @@
 // element, each named after its link record. Lines that come where no test
 // or element is open (a hand-made harness may do that) are kept under
 // stand-in runs rather than dropped.
+//
+// Along the walk the builder counts the runs ("T" lines) of each test and
+// keeps the repetition counts ("R" lines); at the end each test's runs are
+// compared with its "E22" record. Each value line of a variable record is
+// matched with the element being read, and each run that reaches its end
+// with the test's elements.
 #include "report/verdict.h"
 
 #include "support/text.h"
@@ -13,7 +19,10 @@
 
 #include <algorithm>
 #include <cctype>
+#include <climits>
+#include <map>
 #include <numeric>
+#include <set>
 #include <sstream>
 
 namespace vx::report {
@@ -64,6 +73,22 @@ private:
     // that stub give back.
     void add_given_values();
     void add_tests_not_run();
+    // The variable record of `line` belongs to the element being read;
+    // otherwise the element gets a problem naming the element it belongs to.
+    void check_owner(const TraceLine& line, const LinkRecord& record, std::string_view what);
+    // A run that reached its end holds every element of its test.
+    void check_elements_ran(TestRun& run);
+    // A harness that tells where its tests begin runs elements only inside
+    // them: element lines under a stand-in run mean its code jumped out.
+    void check_outside_lines(TestRun& run);
+    // The runs of each test against its "E22" record.
+    void check_runs();
+    // The number of runs that test's "E22" record promises; nullopt with
+    // `missing` set when a repetition count it needs was never traced.
+    std::optional<long long> promised_runs(const RunProduct& product, long& missing) const;
+    // True when the test's repetition count was 0 and the traces show it
+    // was reached: it legitimately ran no time.
+    bool ran_no_time(long test_record) const;
 
     const LinkRecordFile& links_;
     Verdict& verdict_;
@@ -95,6 +120,18 @@ private:
     // The stub checks of the open element that failed: a call's inputs, or
     // the stub's call count (call 0).
     std::vector<StubCall> failed_checks_;
+    // The runs ("T" lines) of each test, the first count traced for each
+    // repetition record, the tests whose beginning ("G") was traced.
+    std::map<long, long> runs_seen_;
+    std::map<long, long> repetition_counts_;
+    std::set<long> tests_begun_;
+    // Repetition counts traced before the first run of their test: shown
+    // in its first element.
+    std::vector<std::pair<long, std::string>> pending_notes_;
+    // The open element already holds a problem about its elements.
+    bool element_mismatch_ = false;
+    // An element started ("S") under the open stand-in run.
+    bool started_outside_ = false;
 };
 
 // A STUB statement's record: "first last statement", the statement split
@@ -241,8 +278,11 @@ ElementRun& VerdictBuilder::element() {
         ElementRun first;
         first.ordinal = 1;
         std::vector<const LinkRecord*> described = links_.elements_of_test(run.record);
+        element_record_ = 0;
+        element_mismatch_ = false;
         if (!described.empty()) {
             first.location = links_.location_text(described.front()->location);
+            element_record_ = described.front()->number;
         }
         first.ended = !strict_;
         run.elements.push_back(std::move(first));
@@ -337,6 +377,8 @@ std::optional<Failure> VerdictBuilder::on_test(const TraceLine& line) {
     }
     owner_run.tests.push_back(std::move(run));
     test_open_ = true;
+    ++runs_seen_[line.record];
+    element_record_ = 0;
     stub_ = 0;
     stub_call_ = 0;
     depth_ = 0;
@@ -376,6 +418,7 @@ std::optional<Failure> VerdictBuilder::on_value(const TraceLine& line) {
         if (auto failure = variable_record(line, record)) {
             return failure;
         }
+        check_owner(line, *record, entry.kind == EntryKind::initial ? "initial value" : "check");
         VariableText text = split_variable_text(record->text);
         if (record->kind == 'A') {
             text.name = array_element_name(
@@ -469,6 +512,9 @@ void VerdictBuilder::add_given_values() {
 
 std::optional<Failure> VerdictBuilder::on_bracket(const TraceLine& line) {
     if (line.kind == TraceKind::close_bracket) {
+        if (const LinkRecord* record = links_.numbered(line.record)) {
+            check_owner(line, *record, "checks");
+        }
         if (depth_ > 0) {
             --depth_;
         }
@@ -478,6 +524,7 @@ std::optional<Failure> VerdictBuilder::on_bracket(const TraceLine& line) {
     if (auto failure = variable_record(line, record)) {
         return failure;
     }
+    check_owner(line, *record, "checks");
     Entry entry;
     entry.kind = EntryKind::group;
     entry.name = split_variable_text(record->text).name;
@@ -496,8 +543,93 @@ std::optional<Failure> VerdictBuilder::on_repetition(const TraceLine& line) {
         return failure_at(line, "DCL_FAC_REP_C names repetition record " +
                                     std::to_string(line.record) + ", but " + describe(line.record));
     }
-    add_note(line, "repeated " + std::to_string(line.value) + " time(s)");
+    repetition_counts_.emplace(line.record, line.value);
+    std::string note = "repeated " + std::to_string(line.value) + " time(s)";
+    if (!test_open_) {
+        // Taken once before the test's first run: no run is open to hold it.
+        pending_notes_.emplace_back(line.line, std::move(note));
+        return std::nullopt;
+    }
+    add_note(line, std::move(note));
     return std::nullopt;
+}
+
+void VerdictBuilder::check_owner(const TraceLine& line, const LinkRecord& record,
+                                 std::string_view what) {
+    if (record.kind != 'V' && record.kind != 'A') {
+        return;  // stub parameters are checked wherever the stub was called
+    }
+    ElementRun& current = element();
+    const long owner = links_.element_of_variable(record.number);
+    if (owner == element_record_ || element_mismatch_) {
+        return;
+    }
+    element_mismatch_ = true;
+    TestRun& run = test();
+    const std::string owner_text = owner == 0 ? std::string("no element of the script")
+                                              : links_.element_text(owner, run.record);
+    Entry entry;
+    entry.kind = EntryKind::problem;
+    entry.outcome = Outcome::failed;
+    entry.name = "element " + std::to_string(current.ordinal) + " holds the " + std::string(what) +
+                 " of " + split_variable_text(record.text).name + " (record " +
+                 std::to_string(record.number) + "), which belongs to " + owner_text +
+                 ": its code jumped out of its element";
+    entry.location = links_.location_text(record.location);
+    entry.where = record.location;
+    entry.depth = depth_;
+    entry.trace_line = line.line;
+    current.entries.push_back(std::move(entry));
+    ++run.failed;
+}
+
+void VerdictBuilder::check_outside_lines(TestRun& run) {
+    bool code_ran = started_outside_;
+    for (const ElementRun& element : run.elements) {
+        for (const Entry& entry : element.entries) {
+            code_ran =
+                code_ran || (entry.kind != EntryKind::note && entry.kind != EntryKind::problem);
+        }
+    }
+    if (!code_ran || run.elements.empty()) {
+        return;
+    }
+    Entry problem;
+    problem.kind = EntryKind::problem;
+    problem.outcome = Outcome::failed;
+    problem.name =
+        "element lines outside any test: code of the script ran outside its tests (a jump out of "
+        "a test?)";
+    problem.trace_line = verdict_.last_line;
+    std::vector<Entry>& entries = run.elements.front().entries;
+    entries.insert(entries.begin(), std::move(problem));
+    ++run.failed;
+}
+
+void VerdictBuilder::check_elements_ran(TestRun& run) {
+    if (run.record == 0 || run.state != TestState::finished) {
+        return;
+    }
+    const std::vector<const LinkRecord*> described = links_.elements_of_test(run.record);
+    for (std::size_t i = run.elements.size(); i < described.size(); ++i) {
+        ElementRun missing;
+        missing.ordinal = static_cast<int>(i) + 1;
+        missing.location = links_.location_text(described[i]->location);
+        missing.ran = false;
+        Entry entry;
+        entry.kind = EntryKind::stop;
+        entry.outcome = Outcome::failed;
+        entry.name = "element did not run: the run ended without it (a jump over it?)";
+        entry.trace_line = verdict_.last_line;
+        missing.entries.push_back(std::move(entry));
+        if (run.state == TestState::finished) {
+            run.state = TestState::unfinished;
+            run.stop_reason = "element " + std::to_string(missing.ordinal) +
+                              (missing.location.empty() ? "" : " (" + missing.location + ")") +
+                              " did not run";
+        }
+        run.elements.push_back(std::move(missing));
+    }
 }
 
 std::optional<Failure> VerdictBuilder::add(const TraceLine& line) {
@@ -512,18 +644,44 @@ std::optional<Failure> VerdictBuilder::add(const TraceLine& line) {
         case TraceKind::element_start: {
             close_element(left_element_reason);
             TestRun& run = test();
+            started_outside_ = started_outside_ || run.record == 0;
             ElementRun next;
             next.ordinal = static_cast<int>(run.elements.size()) + 1;
             std::vector<const LinkRecord*> described = links_.elements_of_test(run.record);
             element_record_ = 0;
+            element_mismatch_ = false;
             if (static_cast<std::size_t>(next.ordinal) <= described.size()) {
                 next.location = links_.location_text(described[next.ordinal - 1]->location);
                 element_record_ = described[next.ordinal - 1]->number;
+            } else if (run.record != 0) {
+                // One element more than the test has: a jump back into
+                // an element, or the traces of another test.
+                Entry entry;
+                entry.kind = EntryKind::problem;
+                entry.outcome = Outcome::failed;
+                entry.name = "element " + std::to_string(next.ordinal) +
+                             " is not in the script: " + "test " + run.name + " has " +
+                             std::to_string(described.size()) + " element(s)";
+                entry.trace_line = line.line;
+                next.entries.push_back(std::move(entry));
+                ++run.failed;
+                element_mismatch_ = true;
             }
             next.ended = !strict_;
+            const bool first = next.ordinal == 1;
             run.elements.push_back(std::move(next));
             element_open_ = true;
             depth_ = 0;
+            if (first) {
+                for (auto& [trace_line, text] : pending_notes_) {
+                    Entry note;
+                    note.kind = EntryKind::note;
+                    note.name = std::move(text);
+                    note.trace_line = trace_line;
+                    run.elements.back().entries.push_back(std::move(note));
+                }
+            }
+            pending_notes_.clear();
             return std::nullopt;
         }
         case TraceKind::element_end:
@@ -543,6 +701,8 @@ std::optional<Failure> VerdictBuilder::add(const TraceLine& line) {
                 close_test(left_test_reason);
             }
             strict_ = true;
+            tests_begun_.insert(line.record);
+            pending_notes_.clear();
             return std::nullopt;
         }
         case TraceKind::element_stop:
@@ -584,6 +744,12 @@ std::optional<Failure> VerdictBuilder::add(const TraceLine& line) {
         }
         case TraceKind::warning:
             verdict_.warnings.push_back(line.text);
+            if (!test_open_) {
+                // Between a test's beginning and its first run (a fork
+                // that failed): shown in its first element.
+                pending_notes_.emplace_back(line.line, "runtime warning: " + line.text);
+                return std::nullopt;
+            }
             add_note(line, "runtime warning: " + line.text);
             return std::nullopt;
         case TraceKind::end_test:
@@ -675,6 +841,11 @@ void VerdictBuilder::close_test(std::string_view reason) {
         run.state = TestState::unfinished;
         run.stop_reason = std::string(reason);
     }
+    check_elements_ran(run);
+    if (run.record == 0 && strict_) {
+        check_outside_lines(run);
+    }
+    started_outside_ = false;
     test_open_ = false;
     stub_ = 0;
     stub_call_ = 0;
@@ -755,8 +926,12 @@ void VerdictBuilder::add_tests_not_run() {
         run.record = record.number;
         run.name = record.text;
         run.location = links_.location_text(record.location);
-        run.state = TestState::not_run;
-        run.stop_reason = "did not run";
+        if (ran_no_time(record.number)) {
+            run.no_runs = true;
+        } else {
+            run.state = TestState::not_run;
+            run.stop_reason = "did not run";
+        }
         // In the order of the link records, among the runs of the service.
         auto place = std::find_if(home->tests.begin(), home->tests.end(),
                                   [&](const TestRun& other) { return other.record > run.record; });
@@ -764,6 +939,79 @@ void VerdictBuilder::add_tests_not_run() {
     }
     std::stable_sort(verdict_.services.begin(), verdict_.services.end(),
                      [](const ServiceRun& a, const ServiceRun& b) { return a.record < b.record; });
+}
+
+std::optional<long long> VerdictBuilder::promised_runs(const RunProduct& product,
+                                                       long& missing) const {
+    long long runs = product.constant;
+    for (long repetition : product.repetitions) {
+        auto found = repetition_counts_.find(repetition);
+        if (found == repetition_counts_.end()) {
+            missing = repetition;
+            return std::nullopt;
+        }
+        const long long count = found->second;
+        runs = count != 0 && runs > LLONG_MAX / count ? LLONG_MAX : runs * count;
+    }
+    return runs;
+}
+
+bool VerdictBuilder::ran_no_time(long test_record) const {
+    const RunProduct* product = links_.runs_of_test(test_record);
+    if (product == nullptr) {
+        return false;
+    }
+    long missing = 0;
+    const std::optional<long long> runs = promised_runs(*product, missing);
+    if (!runs || *runs != 0) {
+        return false;
+    }
+    // The harness reached the test: it told its beginning, or traced a
+    // count the test's runs depend on.
+    bool reached = tests_begun_.count(test_record) > 0;
+    for (long repetition : product->repetitions) {
+        reached = reached || repetition_counts_.count(repetition) > 0;
+    }
+    return reached;
+}
+
+void VerdictBuilder::check_runs() {
+    std::map<long, TestRun*> last_runs;
+    std::set<long> unfinished;
+    for (ServiceRun& service : verdict_.services) {
+        for (TestRun& run : service.tests) {
+            if (run.record == 0) {
+                continue;
+            }
+            last_runs[run.record] = &run;
+            if (run.state != TestState::finished) {
+                unfinished.insert(run.record);
+            }
+        }
+    }
+    for (const auto& [record, run] : last_runs) {
+        // A test that crashed, left early or never ran already fails with
+        // its reason; its missing runs follow from it.
+        const RunProduct* product = links_.runs_of_test(record);
+        if (unfinished.count(record) > 0 || product == nullptr) {
+            continue;
+        }
+        const auto seen = runs_seen_.find(record);
+        const long runs = seen == runs_seen_.end() ? 0 : seen->second;
+        long missing = 0;
+        const std::optional<long long> promised = promised_runs(*product, missing);
+        std::string reason;
+        if (!promised) {
+            reason = "its repetition count (record " + std::to_string(missing) +
+                     ") is missing from the traces: the number of its runs cannot be checked";
+        } else if (*promised != runs) {
+            reason = "ran " + std::to_string(runs) + " time(s) out of " + std::to_string(*promised);
+        } else {
+            continue;
+        }
+        run->state = TestState::unfinished;
+        run->stop_reason = reason;
+    }
 }
 
 void VerdictBuilder::finish(const TracesFile& traces) {
@@ -776,6 +1024,7 @@ void VerdictBuilder::finish(const TracesFile& traces) {
         close_element(traces.complete ? left_element_reason : stopped_reason);
     }
     add_tests_not_run();
+    check_runs();
     Totals& totals = verdict_.totals;
     totals = Totals();
     for (const ServiceRun& service : verdict_.services) {
@@ -789,7 +1038,8 @@ void VerdictBuilder::finish(const TracesFile& traces) {
             } else if (run.has_failures()) {
                 ++totals.tests_failed;
             }
-            totals.elements += static_cast<long>(run.elements.size());
+            totals.elements += std::count_if(run.elements.begin(), run.elements.end(),
+                                             [](const ElementRun& element) { return element.ran; });
             totals.checks_passed += run.passed;
             totals.checks_failed += run.failed;
             totals.recorded += run.recorded;

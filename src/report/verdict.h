@@ -1,6 +1,12 @@
 // The verdict of one harness run: the traces matched against the link
 // records, grouped by service, test run and element.
 //
+// Beyond the checks, the verdict holds each test to what the link records
+// promise: it ran as many times as its "E22" record says, every run holds
+// the test's elements in order, one "S" ... "e" block each, and the values
+// traced in an element are those of its own variables. A test that falls
+// short fails, with the reason in its run.
+//
 // Every record number in the traces must name a record of the right kind in
 // the link record file ("O" for a service, "T" for a test, "V", "A" or "L"
 // for a variable, "R" for a repetition) and the names of services and tests
@@ -57,6 +63,7 @@ struct ElementRun {
     std::vector<Entry> entries;
     std::optional<long> microseconds;
     bool ended = false;  // its end line "e" was read (always true for older harnesses)
+    bool ran = true;     // false: an element of the script the run never reached
 };
 
 // How far a test got.
@@ -77,6 +84,7 @@ struct TestRun {
     std::vector<ElementRun> elements;
     TestState state = TestState::finished;
     std::string stop_reason;  // why it did not finish, or did not run
+    bool no_runs = false;     // its repetition count was 0: it ran no time, as promised
 
     // A test passes only when it ran to its end and no check failed.
     bool has_failures() const { return failed > 0 || state != TestState::finished; }

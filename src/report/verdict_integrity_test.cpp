@@ -4,10 +4,13 @@
 // never checked, and traces cut anywhere.
 #include "report/output/junit.h"
 #include "report/input/link_record_file.h"
+#include "report/input/link_records_testing.h"
 #include "report/report_cli.h"
 #include "report/output/text_report.h"
 #include "report/input/traces.h"
 #include "report/verdict.h"
+
+#include "harness/harness_runner.h"
 
 #include <gtest/gtest.h>
 
@@ -22,13 +25,13 @@ using namespace vx::report;
 
 // One service with three tests of one element each; the first element
 // checks x, and stub "release" (record 9) is described in the third.
-const std::string links_text =
+const std::string links_text = vx::report::testing::sealed(
     "E11 0 /w/pool.ptu\nE6  pool\n"
     "E17 0 3\nE16 0 4\nO1 pool_flush_with_a_long_name\nT2 first\nE14 0 5\nB3 1\n"
-    "E12 0 6\nV4 x RA=FORM=CD64,INIT=0 VA=1\n"
-    "E16 0 9\nT5 second\nE14 0 10\nB6 1\n"
-    "E16 0 13\nT7 third\nE14 0 14\nB8 1\n"
-    "E15 0 2\nU9  release(block)\nP10\nL11 block RA=FORM=C, INIT=, VA=\nM0\n";
+    "E12 0 6\nV4 x RA=FORM=CD64,INIT=0 VA=1\nE22 1\n"
+    "E16 0 9\nT5 second\nE14 0 10\nB6 1\nE22 1\n"
+    "E16 0 13\nT7 third\nE14 0 14\nB8 1\nE22 1\n"
+    "E15 0 2\nU9  release(block)\nP10\nL11 block RA=FORM=C, INIT=, VA=\nM0\n");
 
 // A complete run in which everything passes, as the runtime writes it.
 const std::string passing_body =
@@ -259,6 +262,146 @@ TEST(VerdictIntegrity, JUnitIsRewrittenWhenThereIsNoVerdict) {
     EXPECT_TRUE(has(xml, "errors=\"1\"")) << xml;
     EXPECT_TRUE(has(xml, "missing.rio")) << xml;
     EXPECT_FALSE(has(xml, "errors=\"0\"")) << xml;
+}
+
+// The fixture "worked" and the traces its harness writes, in a scratch
+// directory, read by the command line in-process.
+class StampedRun : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        links_ = vx::harness_testing::read_file(
+            vx::harness_testing::harness_file(QStringLiteral("worked.tdc")));
+        ASSERT_FALSE(links_.empty());
+        write("t.tdc", links_);
+    }
+
+    static std::string traces(std::string_view header, const std::string& body) {
+        std::string text = std::string(header) + body;
+        return text + "F " + std::to_string(std::count(text.begin(), text.end(), '\n')) + "\n";
+    }
+
+    std::string path(const std::string& name) const {
+        return dir_.path().toStdString() + "/" + name;
+    }
+    void write(const std::string& name, const std::string& content) const {
+        ASSERT_TRUE(vx::harness_testing::write_file(QString::fromStdString(path(name)), content));
+    }
+    int report(const std::string& links, const std::string& rio, std::string& out, std::string& err,
+               const std::vector<std::string>& extra = {}) const {
+        std::ostringstream out_stream;
+        std::ostringstream err_stream;
+        std::vector<std::string> arguments = extra;
+        arguments.push_back(path(links));
+        arguments.push_back(path(rio));
+        const int status = run_report(arguments, out_stream, err_stream);
+        out = out_stream.str();
+        err = err_stream.str();
+        return status;
+    }
+
+    static constexpr std::string_view header = "VXU-TRACES 3\nH 5eed5eed5eed5eed\n";
+    const std::string body =
+        "O 1 \"add\"\nG 2\nT 2 \"t1\"\nS\nI 4 int/10 1\nZ 13\nK 0 0\n"
+        "C 4 int/10 1 0 ok 1 1 1\nC 5 int/10 1 0 ok 3 3 3\ne\nE\n";
+    QTemporaryDir dir_;
+    std::string links_;
+};
+
+TEST_F(StampedRun, ALinkRecordFileCutAnywhereIsRefused) {
+    write("t.rio", traces(header, body));
+    std::string out;
+    std::string err;
+    ASSERT_EQ(report("t.tdc", "t.rio", out, err), exit_passed) << err;
+    EXPECT_TRUE(has(out, "VERDICT: PASSED")) << out;
+    // Cut at every line end, one character into every line, and at every
+    // eleventh byte: each is refused, naming the link record file.
+    std::vector<std::size_t> cuts;
+    for (std::size_t at = 0; at < links_.size(); ++at) {
+        if (links_[at] == '\n') {
+            cuts.push_back(at + 1);
+            cuts.push_back(at + 2);
+        } else if (at % 11 == 0) {
+            cuts.push_back(at);
+        }
+    }
+    int refused = 0;
+    for (std::size_t cut : cuts) {
+        if (cut >= links_.size()) continue;
+        write("cut.tdc", links_.substr(0, cut));
+        ASSERT_EQ(report("cut.tdc", "t.rio", out, err), exit_unusable) << "cut at " << cut;
+        EXPECT_TRUE(has(err, path("cut.tdc") + ":")) << err;
+        EXPECT_FALSE(has(out, "PASSED")) << out;
+        ++refused;
+    }
+    EXPECT_GT(refused, 100);
+    // A line doubled or lost, or a record after the end record.
+    std::string doubled = links_;
+    doubled.insert(links_.find("V4 "), "V4 x RA=FORM=ND,INIT=1 VA=1\n");
+    std::string lost = links_;
+    lost.erase(lost.find("E12 0 7\n"), 8);
+    for (const std::string& damaged : {doubled, lost, links_ + "V9 late RA=\n"}) {
+        write("bad.tdc", damaged);
+        EXPECT_EQ(report("bad.tdc", "t.rio", out, err), exit_unusable) << damaged;
+        EXPECT_TRUE(has(err, "bad.tdc:")) << err;
+    }
+}
+
+TEST_F(StampedRun, TracesOfAnotherCompilationAreRefusedNamingBothFiles) {
+    std::string out;
+    std::string err;
+    const std::string other = "VXU-TRACES 3\nH 5eed5eed5eed5eee\n";
+    for (const auto& [name, text] :
+         {std::pair<std::string, std::string>{"other.rio", traces(other, body)},
+          {"unstamped.rio", traces("VXU-TRACES 3\n", body)},
+          {"v2.rio", traces("VXU-TRACES 2\n", body)},
+          {"v1.rio", traces("VXU-TRACES 1\n", "O 1 \"add\"\nT 2 \"t1\"\nS\nE\n")}}) {
+        write(name, text);
+        ASSERT_EQ(report("t.tdc", name, out, err, {"--junit", path("t.xml")}), exit_unusable)
+            << name;
+        EXPECT_TRUE(
+            has(err, path(name) + " and " + path("t.tdc") + " come from different compilations"))
+            << err;
+        EXPECT_TRUE(has(err, "the link records the stamp 5eed5eed5eed5eed")) << err;
+        EXPECT_TRUE(out.empty()) << out;
+        const auto junit = vx::harness_testing::parse_junit(
+            vx::harness_testing::read_file(QString::fromStdString(path("t.xml"))));
+        EXPECT_EQ(junit.root_attributes.at(QStringLiteral("errors")), QStringLiteral("1"));
+    }
+    EXPECT_TRUE(has(err, "the traces carry no stamp")) << err;
+    // Traces cut before their stamp are read as far as they go.
+    write("early.rio", "VXU-TRACES 3\n");
+    EXPECT_EQ(report("t.tdc", "early.rio", out, err), exit_unusable);
+    EXPECT_TRUE(has(out, "VERDICT: INCOMPLETE")) << out;
+    EXPECT_FALSE(has(err, "different compilations")) << err;
+}
+
+TEST_F(StampedRun, TheJUnitFileOfAnIncompleteRunHoldsAnError) {
+    // The traces stop after the last test, before their end line: every
+    // test passed, and still the run is not.
+    const std::string cut = std::string(header) + body;
+    write("cut.rio", cut);
+    std::string out;
+    std::string err;
+    ASSERT_EQ(report("t.tdc", "cut.rio", out, err, {"--junit", path("cut.xml")}), exit_unusable);
+    EXPECT_TRUE(has(out, "VERDICT: INCOMPLETE")) << out;
+    auto junit = vx::harness_testing::parse_junit(
+        vx::harness_testing::read_file(QString::fromStdString(path("cut.xml"))));
+    ASSERT_TRUE(junit.well_formed);
+    EXPECT_EQ(junit.root_attributes.at(QStringLiteral("errors")), QStringLiteral("1"));
+    EXPECT_EQ(junit.root_attributes.at(QStringLiteral("tests")), QStringLiteral("2"));
+    const auto* incomplete = junit.find(QStringLiteral("traces complete"));
+    ASSERT_NE(incomplete, nullptr);
+    EXPECT_TRUE(incomplete->error);
+    const std::string xml = vx::harness_testing::read_file(QString::fromStdString(path("cut.xml")));
+    EXPECT_TRUE(has(xml, "the verdict is INCOMPLETE: the traces stop at line 13")) << xml;
+    // The whole traces: no such case.
+    write("t.rio", traces(header, body));
+    ASSERT_EQ(report("t.tdc", "t.rio", out, err, {"--junit", path("t.xml")}), exit_passed) << err;
+    junit = vx::harness_testing::parse_junit(
+        vx::harness_testing::read_file(QString::fromStdString(path("t.xml"))));
+    EXPECT_EQ(junit.root_attributes.at(QStringLiteral("errors")), QStringLiteral("0"));
+    EXPECT_EQ(junit.find(QStringLiteral("traces complete")), nullptr);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // verdict, and the command line run in-process.
 #include "report/output/junit.h"
 #include "report/input/link_record_file.h"
+#include "report/input/link_records_testing.h"
 #include "report/report_cli.h"
 #include "report/output/text_report.h"
 #include "report/input/traces.h"
@@ -19,17 +20,24 @@ namespace {
 
 using namespace vx::report;
 
-const std::string link_text =
+const std::string link_text = vx::report::testing::sealed(
     "E11 0 /w/stub.ptu\nE6  stub\n"
     "E17 0 3\nE16 0 4\nO1 calc\nT2 first\nE14 0 5\nB3 1\n"
     "E12 0 6\nV4 x RA=FORM=ND,INIT=1 VA=2\n"
-    "L5 p RA=FORM=CD64, INIT=, VA=\n"
-    "E16 0 9\nT6 second\nE14 0 10\nB7 1\n"
-    "E17 0 12\nE16 0 13\nO8 other\nT9 third\nR10 ?\n";
+    "L5 p RA=FORM=CD64, INIT=, VA=\nE22 1\n"
+    "E16 0 9\nT6 second\nE14 0 10\nB7 1\nE22 1\n"
+    "E17 0 12\nE16 0 13\nO8 other\nT9 third\nR10 ?\nB11 1\nE22 R10\n");
 
 std::string traces_of(const std::string& body) {
     long lines = 1 + static_cast<long>(std::count(body.begin(), body.end(), '\n'));
     return "VXU-TRACES 1\n" + body + "F " + std::to_string(lines) + "\n";
+}
+
+// Traces as a harness of the fixtures' compilation writes them.
+std::string stamped_traces_of(const std::string& body) {
+    long lines = 2 + static_cast<long>(std::count(body.begin(), body.end(), '\n'));
+    return "VXU-TRACES 3\nH " + std::string(vx::report::testing::fixture_stamp) + "\n" + body +
+           "F " + std::to_string(lines) + "\n";
 }
 
 struct Built {
@@ -39,7 +47,8 @@ struct Built {
 
 Built build(const std::string& body, const std::string& links = link_text) {
     LinkRecordFile file;
-    EXPECT_FALSE(parse_link_records(links, file).has_value());
+    auto refused = parse_link_records(links, file);
+    EXPECT_FALSE(refused.has_value()) << refused->line << ": " << refused->message;
     TracesFile traces;
     auto failure = parse_traces(traces_of(body), traces);
     EXPECT_FALSE(failure.has_value()) << failure->message;
@@ -86,13 +95,13 @@ TEST(Verdict, StubsAreNamedByTheirUseRecordsInDefinitionOrder) {
         "E11 0 /w/stub.ptu\nE6  stub\n"
         "E15 0 2\nU1  read_sensor(channel,value)\nP2\nL3 channel RA=FORM=CD64, INIT=, VA=\nM0\n"
         "E15 0 3\nU4  log_text(text)\nP5\nL6 text RA=FORM=C, INIT=, VA=\nM0\n"
-        "E17 0 5\nE16 0 6\nO7 calc\nT8 first\nE14 0 7\nB9 1\n";
+        "E17 0 5\nE16 0 6\nO7 calc\nT8 first\nE14 0 7\nB9 1\nE22 1\n";
     Built built = build(
         "O 7 \"calc\"\nT 8 \"first\"\nS\nM 4 1 1\nM 1 1 0\nZ 4\n"
         "K 1 0\nC 0 int/10 1 0 ok 1 1 1\nK 1 1\nC 3 int/10 1 0 ok 3 3 3\n"
         "K 2 0\nC 0 int/10 1 0 ok 1 1 1\n"
         "K 2 1\nC 6 str 1 0 KO \"a\" \"b\" \"b\"\nK 0 0\nE\n",
-        links);
+        vx::report::testing::sealed(links));
     ASSERT_FALSE(built.failure.has_value()) << built.failure->message;
     const std::string text = text_of(built.verdict);
     EXPECT_NE(text.find("ok    stub read_sensor: calls: obtained 1, expected 1\n"),
@@ -169,10 +178,15 @@ TEST(Verdict, RunsWithoutHeadingsAreKeptAndRepeatedTestsNumbered) {
     ASSERT_FALSE(loose.failure.has_value());
     const std::string text = text_of(loose.verdict);
     EXPECT_NE(text.find("SERVICE (outside any service)"), std::string::npos) << text;
-    EXPECT_NE(text.find("TEST (outside any test): FAILED (1 of 1 check failed)"),
+    // The check of x, read outside any test, is not where its element is.
+    EXPECT_NE(text.find("FAIL  element 1 holds the check of x (record 4), which belongs to "
+                        "element 1 of test \"first\" (stub.ptu:5)"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("TEST (outside any test): FAILED (2 of 2 checks failed)"),
               std::string::npos);
     EXPECT_NE(text.find("TOTAL: 3 services, 4 tests (0 passed, 1 failed, 0 did not finish, 3 did "
-                        "not run), 1 element, 1 check (0 passed, 1 failed), 0 recorded\n"
+                        "not run), 1 element, 2 checks (0 passed, 2 failed), 0 recorded\n"
                         "VERDICT: FAILED\n"),
               std::string::npos)
         << text;
@@ -181,10 +195,11 @@ TEST(Verdict, RunsWithoutHeadingsAreKeptAndRepeatedTestsNumbered) {
 TEST(Verdict, JUnitCarriesFailuresAndSurvivesAwkwardNames) {
     // A test name with a control character and Latin-1 bytes (a script
     // written in a Latin-1 locale) still gives well-formed XML.
-    const std::string links = "O1 calc\nT2 \xe9t\xe9\nV3 x RA=FORM=ND,INIT=1 VA=2\n";
+    const std::string links = vx::report::testing::sealed(
+        "O1 calc\nT2 \xe9t\xe9\nB3 1\nV4 x RA=FORM=ND,INIT=1 VA=2\nE22 1\n");
     Built built = build(
         "O 1 \"calc\"\nT 2 \"\\xe9t\\xe9\"\nS\nZ 1500000\n"
-        "C 3 int/10 1 0 KO 1 2 2\nC 3 int/10 1 0 KO 5 2 2\nW \"bell \\x07\"\nE\n",
+        "C 4 int/10 1 0 KO 1 2 2\nC 4 int/10 1 0 KO 5 2 2\nW \"bell \\x07\"\nE\n",
         links);
     ASSERT_FALSE(built.failure.has_value()) << built.failure->message;
     std::string document = junit_document(built.verdict);
@@ -222,7 +237,7 @@ TEST(Verdict, CommandLineReportsAnUnwritableJUnitFile) {
     ASSERT_TRUE(vx::harness_testing::write_file(QString::fromStdString(dir + "/t.tdc"), link_text));
     ASSERT_TRUE(vx::harness_testing::write_file(
         QString::fromStdString(dir + "/t.rio"),
-        traces_of("O 1 \"calc\"\nT 2 \"first\"\nS\nC 4 int/10 1 0 ok 2 2 2\nE\n")));
+        stamped_traces_of("O 1 \"calc\"\nT 2 \"first\"\nS\nC 4 int/10 1 0 ok 2 2 2\nE\n")));
     std::ostringstream out;
     std::ostringstream err;
     // Tests "second" and "third" of the link records did not run.

@@ -308,3 +308,63 @@ BraceListLeaves brace_list_leaves(std::string_view text, bool c_family,
 }
 
 }  // namespace vx
+
+namespace vx {
+
+namespace {
+
+// Whether the whole text is one parenthesised group: "(a) + (b)" is not.
+bool wholly_parenthesised(std::string_view text) {
+    if (text.size() < 2 || text.front() != '(' || text.back() != ')') return false;
+    TextScanner scan(text, c_quote_rules);
+    while (scan.next()) {
+        if (scan.current() == ')' && scan.depth() == 0) return scan.at() + 1 == text.size();
+    }
+    return false;
+}
+
+// A name, or a number (a suffix and a sign-free exponent included).
+bool single_token(std::string_view text) {
+    if (text.empty()) return false;
+    const bool number = text.front() >= '0' && text.front() <= '9';
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (is_word_char(c)) continue;
+        // 1.5, 1e+3, 0x1p-3
+        if (number && (c == '.' || ((c == '+' || c == '-') && i > 0 &&
+                                    (text[i - 1] == 'e' || text[i - 1] == 'E' ||
+                                     text[i - 1] == 'p' || text[i - 1] == 'P')))) {
+            continue;
+        }
+        return false;
+    }
+    return true;
+}
+
+// One string or character literal, or adjacent string literals.
+bool single_literal(std::string_view text) {
+    if (text.empty() || (text.front() != '"' && text.front() != '\'')) return false;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        if (text[at] != '"' && text[at] != '\'') return false;
+        at = quotation_end(text, at, c_quote_rules);
+        while (at < text.size() && is_blank(text[at])) ++at;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string c_operand(std::string_view text) {
+    const std::string_view t = trimmed(text);
+    // A signed number is a unary expression: a cast before it takes it
+    // whole.
+    if (t.size() > 1 && (t.front() == '-' || t.front() == '+') && t[1] >= '0' && t[1] <= '9' &&
+        single_token(t.substr(1))) {
+        return std::string(t);
+    }
+    if (single_token(t) || single_literal(t) || wholly_parenthesised(t)) return std::string(t);
+    return "(" + std::string(t) + ")";
+}
+
+}  // namespace vx

@@ -106,6 +106,12 @@ char lower_char(char c);
 // Whether the text is a brace list, "{" ... "}".
 bool is_braced(std::string_view text);
 
+// A C expression written where an operator or a cast will touch it, as one
+// operand: kept as it is when it already is one (a name, a number, a
+// literal, a text wholly in parentheses), else put in parentheses, so that
+// "(int)" before "ratio * 100" casts the product and not "ratio" alone.
+std::string c_operand(std::string_view text);
+
 // The values of a brace list in order, nested lists flattened. An item
 // "word => v", for one of `others_words` (any case), gives the value of
 // the places the list does not reach instead of a value of its own.

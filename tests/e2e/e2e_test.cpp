@@ -106,6 +106,11 @@ std::string mask(const std::string& text, const std::string& run_dir) {
         QStringLiteral("(Mon|Tue|Wed|Thu|Fri|Sat|Sun) (Jan|Feb|Mar|Apr|May|Jun|Jul|Aug|Sep|Oct|"
                        "Nov|Dec) [ 0-9][0-9] [0-9]{2}:[0-9]{2}:[0-9]{2} [0-9]{4}"));
     masked.replace(date, QStringLiteral("<DATE>"));
+    // Every compilation draws a stamp of its own.
+    static const QRegularExpression stamp(
+        QStringLiteral("(#define VXU_STAMP \"|^Z [0-9]+ )[0-9a-f]{16}"),
+        QRegularExpression::MultilineOption);
+    masked.replace(stamp, QStringLiteral("\\1<STAMP>"));
     // The run directory and the date have the same length on every
     // machine, so the boxes around them keep their exact padding; the source
     // and installed trees do not, so boxed lines naming them are compared

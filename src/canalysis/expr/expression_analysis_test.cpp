@@ -385,30 +385,31 @@ TEST_F(ExpressionTypes, ConstantIndexesOutsideTheirBounds) {
 }
 
 TEST_F(ExpressionTypes, ArrayAggregatesBecomeConditionalsOfTheLoopCounters) {
-    EXPECT_EQ(expand("{1, 2, 3}", "t"), "(I1 == (0)?1:(I1 == (1)?2:3))");
+    EXPECT_EQ(expand("{1, 2, 3}", "t"), "(_vx_I1 == (0)?1:(_vx_I1 == (1)?2:3))");
     EXPECT_EQ(expand("[0 => 1, 1..3 => 2, others => 0]", "t"),
-              "(I1 == 0?1:(((I1>=1) && (I1<=(3)))?2:0))");
+              "(_vx_I1 == 0?1:(((_vx_I1>=1) && (_vx_I1<=(3)))?2:0))");
     EXPECT_EQ(expand("{{1, 2, 3}, {4, 5, 6}}", "m"),
-              "(I1 == (0)?(I2 == (0)?1:(I2 == (1)?2:3)):(I2 == (0)?4:(I2 == (1)?5:6)))");
+              "(_vx_I1 == (0)?(_vx_I2 == (0)?1:(_vx_I2 == (1)?2:3)):(_vx_I2 == (0)?4:(_vx_I2 == "
+              "(1)?5:6)))");
     EXPECT_EQ(expand("[GREEN => 1, count..4 => 2, others => 0]", "t"),
-              "(I1 == (GREEN)?1:(((I1>=(count)) && (I1<=(4)))?2:0))");
+              "(_vx_I1 == (GREEN)?1:(((_vx_I1>=(count)) && (_vx_I1<=(4)))?2:0))");
     EXPECT_EQ(expand("7", "t"), "7");
     EXPECT_TRUE(sink.messages.empty()) << sink.messages.front();
 
-    EXPECT_EQ(expand("{1, , 3}", "t"), "(I1 == (0)?1:3)");
+    EXPECT_EQ(expand("{1, , 3}", "t"), "(_vx_I1 == (0)?1:3)");
     EXPECT_EQ(sink.messages, Messages{"W:OMIVALTAB:{1,,3}"});
     sink.messages.clear();
-    EXPECT_EQ(expand("{1, 2, }", "t"), "(I1 == (0)?1:(I1 == (1)?2:0))");
+    EXPECT_EQ(expand("{1, 2, }", "t"), "(_vx_I1 == (0)?1:(_vx_I1 == (1)?2:0))");
     EXPECT_EQ(sink.messages, Messages{"W:OMIVALTAB:{1,2,}"});
     sink.messages.clear();
-    EXPECT_EQ(expand("[7 => 1, -1 => 2, 1 => 3, others => 0]", "t"), "(I1 == 1?3:0)");
+    EXPECT_EQ(expand("[7 => 1, -1 => 2, 1 => 3, others => 0]", "t"), "(_vx_I1 == 1?3:0)");
     EXPECT_EQ(sink.messages, (Messages{"W:INDICEINC:7", "W:INDICEINC:-1"}));
     sink.messages.clear();
-    EXPECT_EQ(expand("[1 => 2, autres => 0]", "t"), "(I1 == 1?2:0)");
+    EXPECT_EQ(expand("[1 => 2, autres => 0]", "t"), "(_vx_I1 == 1?2:0)");
     EXPECT_EQ(sink.messages, Messages{"W:TABEXPINC:autres"});
     sink.messages.clear();
     run.others_word = "autres";
-    EXPECT_EQ(expand("[1 => 2, autres => 0]", "t"), "(I1 == 1?2:0)");
+    EXPECT_EQ(expand("[1 => 2, autres => 0]", "t"), "(_vx_I1 == 1?2:0)");
     EXPECT_TRUE(sink.messages.empty());
 }
 

@@ -484,7 +484,7 @@ void ArrayExpansion::expand(const ExprNode* aggregate, const TypeNode* array_typ
                 have_final = true;
                 continue;
             }
-            std::snprintf(buffer, sizeof buffer, "(I%d == (%zu%s)?", dimension, d, lower);
+            std::snprintf(buffer, sizeof buffer, "(_vx_I%d == (%zu%s)?", dimension, d, lower);
             out += buffer;
             out += v;
             out += ':';
@@ -523,17 +523,17 @@ void ArrayExpansion::expand(const ExprNode* aggregate, const TypeNode* array_typ
         }
         std::string l = image(low);
         if (!high) {
-            std::snprintf(buffer, sizeof buffer, constant_low ? "(I%d == " : "(I%d == (",
+            std::snprintf(buffer, sizeof buffer, constant_low ? "(_vx_I%d == " : "(_vx_I%d == (",
                           dimension);
             out += buffer;
             out += l;
             out += constant_low ? "?" : ")?";
         } else {
             std::string h = image(high);
-            std::snprintf(buffer, sizeof buffer, "(((I%d>=", dimension);
+            std::snprintf(buffer, sizeof buffer, "(((_vx_I%d>=", dimension);
             out += buffer;
             out += constant_low ? l : "(" + l + ")";
-            std::snprintf(buffer, sizeof buffer, ") && (I%d<=(", dimension);
+            std::snprintf(buffer, sizeof buffer, ") && (_vx_I%d<=(", dimension);
             out += buffer;
             out += h;
             out += ")))?";

@@ -174,6 +174,7 @@ TypeFacts c_type_facts(const TypeNode* type, ExpressionRun* run) {
             break;
         case TypeKind::floating:
             facts.is_double = r->name.find("double") != std::string::npos;
+            facts.is_long_double = r->name.find("long double") != std::string::npos;
             break;
         case TypeKind::array:
             if (c_is_string_type(type)) facts.length = c_array_bound(type);

@@ -59,11 +59,12 @@ enum class CValueKind : int {
 
 // What the generators need of a type beyond its kind.
 struct TypeFacts {
-    bool is_unsigned = false;  // integer: an unsigned type
-    bool is_double = false;    // real: double or long double
-    int bits = 0;              // integer: width in bits, 0 when not known
-    bool is_byte = false;      // integer: signed or unsigned char underneath
-    long long length = 0;      // string: the bound of the character array (0: unknown)
+    bool is_unsigned = false;     // integer: an unsigned type
+    bool is_double = false;       // real: double or long double
+    bool is_long_double = false;  // real: long double, checked in its own precision
+    int bits = 0;                 // integer: width in bits, 0 when not known
+    bool is_byte = false;         // integer: signed or unsigned char underneath
+    long long length = 0;         // string: the bound of the character array (0: unknown)
     // Enumeration: the type's name and its enumerators with their values.
     std::string enum_name;
     std::vector<std::pair<std::string, long long>> enumerators;

@@ -11,6 +11,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstdlib>
@@ -137,6 +138,8 @@ void OutputFile::misuse(std::string_view operation) const {
 
 void OutputFile::put(std::string_view text, bool newline) {
     const std::size_t size = text.size() + (newline ? 1 : 0);
+    lines_ +=
+        static_cast<std::uint64_t>(std::count(text.begin(), text.end(), '\n')) + (newline ? 1 : 0);
     if (memory_limit_ != 0 && !spilled_) {
         if (memory_.size() + size <= memory_limit_) {
             memory_.append(text);
@@ -198,6 +201,7 @@ void OutputFile::rewind() {
 }
 
 void OutputFile::reuse() {
+    lines_ = 0;
     memory_.clear();
     memory_read_ = 0;
     if (memory_limit_ != 0 && !spilled_) {
@@ -205,6 +209,7 @@ void OutputFile::reuse() {
     }
     rewind();
     length_ = 0;
+    lines_ = 0;
     spilled_ = false;
 }
 

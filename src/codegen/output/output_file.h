@@ -52,6 +52,8 @@ public:
 
     // Appends the text and a newline.
     void write_line(std::string_view text);
+    // The lines ended so far since creation or reuse.
+    std::uint64_t lines_written() const { return lines_; }
     // Appends the text as it is.
     void write_text(std::string_view text);
     // Back to the first line, for reading.
@@ -104,6 +106,7 @@ private:
     const RunFiles* files_ = nullptr;
     std::FILE* stream_ = nullptr;
     std::uint64_t length_ = 0;  // bytes of text written since creation or reuse
+    std::uint64_t lines_ = 0;   // newlines written since creation or reuse
     std::uint64_t read_ = 0;    // bytes read since the last rewind
     // The memory of a work file: used while `memory_limit_` is not zero and
     // the text has not spilled to the file.

@@ -3,7 +3,13 @@
 // access used by the statement handlers and generators.
 #include "codegen/output/output_session.h"
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <random>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -29,7 +35,8 @@ OutputSession::OutputSession(OutputSettings settings, Reporter& reporter, RunFil
       settings_(std::move(settings)),
       output_(reporter, files, flags_, settings_.vistal_log_path, settings_.rename_path),
       records_(reporter, files, flags_, settings_.no_edit),
-      controlled_(reporter, files) {
+      controlled_(reporter, files),
+      stamp_(new_compilation_stamp()) {
     reporter_.set_cleanup(this, [this] { abandon(); });
 }
 
@@ -115,6 +122,14 @@ void OutputSession::finish_outputs(bool errors, const std::vector<UsageCount>& u
     }
     output_.discard_work_files();
 
+    if (keep) {
+        OutputFile& declarations = output_.declarations_file();
+        if (declarations.is_open()) {
+            declarations.write_line("#undef VXU_STAMP");
+            declarations.write_line("#define VXU_STAMP \"" + stamp_ + "\"");
+        }
+        if (records_.is_open()) records_.write_end_record(stamp_);
+    }
     output_.declarations_file().close(keep);
     output_.constants_file().close(keep);
     output_.close_rename_list(keep);
@@ -130,6 +145,32 @@ void OutputSession::finish_outputs(bool errors, const std::vector<UsageCount>& u
         create_config_header(reporter_, files_, settings_.config_header_path, usage_counts,
                              settings_.vistal_log_path, banner_text());
     }
+}
+
+std::string new_compilation_stamp() {
+    // The clock, the process and a draw of the system's random source,
+    // mixed: two compilations in the same nanosecond of two processes, or
+    // of one process, still differ.
+    std::uint64_t state = static_cast<std::uint64_t>(
+        std::chrono::high_resolution_clock::now().time_since_epoch().count());
+    state ^= static_cast<std::uint64_t>(::getpid()) << 32;
+    static std::uint64_t drawn = 0;
+    state ^= ++drawn * 0x9e3779b97f4a7c15ULL;
+    try {
+        std::random_device device;
+        state ^= (static_cast<std::uint64_t>(device()) << 32) ^ device();
+    } catch (...) {
+        // No random source: the clock and the process remain.
+    }
+    // splitmix64's finaliser spreads every bit of the state.
+    state ^= state >> 30;
+    state *= 0xbf58476d1ce4e5b9ULL;
+    state ^= state >> 27;
+    state *= 0x94d049bb133111ebULL;
+    state ^= state >> 31;
+    char text[17];
+    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(state));
+    return text;
 }
 
 void OutputSession::abandon() noexcept {

@@ -117,6 +117,7 @@ public:
     SkipFlags& skip_flags() { return flags_; }
     OutputMachinery& output() { return output_; }
     LinkRecords& records() { return records_; }
+    const std::string& stamp() const { return stamp_; }
     ReportDescription& report_description() { return description_; }
     ControlledFiles& controlled_files() { return controlled_; }
     Reporter& reporter() { return reporter_; }
@@ -158,6 +159,9 @@ public:
     // Closes, assembles, keeps or deletes the outputs, and writes the
     // configuration header after a run without error. Does nothing
     // before start_outputs or a second time.
+    // Before closing, the declarations file receives the stamp of the
+    // compilation ("#define VXU_STAMP"), and the link record file its end
+    // record "Z" + count of the lines before it + " " + stamp.
     void finish_outputs(bool errors, const std::vector<UsageCount>& usage_counts = {});
 
     // The cleanup of a run that stops early: work files and every output
@@ -178,7 +182,15 @@ private:
     ControlledFiles controlled_;
     bool started_ = false;
     bool finished_ = false;
+    // The stamp of this compilation: the declarations file hands it to the
+    // harness, which writes it in its traces, and the link record file ends
+    // with it, so that the report never matches the traces of one
+    // compilation against the link records of another.
+    std::string stamp_;
 };
+
+// 16 hexadecimal digits that differ from one compilation to the next.
+std::string new_compilation_stamp();
 
 // Creates the configuration header with a "/*" "*/" banner and one line
 // "#define " + name + " " + count per usage count, and closes it.

@@ -69,14 +69,20 @@ TEST_F(OutputSessionTest, StartWritesBannersHeaderRecordsAndTheLog) {
               (Lines{"void SRV1_ADD (void) { ", "", "DCL_TST_C(2, \"t1\");", "", "r = add(1, 2);",
                      "EDV_INTEGER_C(r);"}));
     EXPECT_EQ(read_lines("t.ic")[5].substr(0, 15), "/** FILE : t.ic");
-    EXPECT_EQ(after_banner(read_lines("t.ic")), Lines{"int r;"});
+    EXPECT_EQ(
+        after_banner(read_lines("t.ic")),
+        (Lines{"int r;", "#undef VXU_STAMP", "#define VXU_STAMP \"" + session.stamp() + "\""}));
+    EXPECT_EQ(session.stamp().size(), 16u);
+    EXPECT_NE(session.stamp(), new_compilation_stamp());
     EXPECT_EQ(read_lines("k.c")[5].substr(0, 14), "/** FILE : k.c");
 
     EXPECT_EQ(after_banner(read_lines("t.tdc")),
               (Lines{"E11 0 /w/s.ptu", "C0 vexorprepro s.ptu t.c -LANGUAGE=C -TARGET=LINUX -FAST",
                      "H0 Mon Jan  1 10:00:00 2024", "E7 indefinie", "E8 8.3.0.1.342.020", "E9 C C",
                      "E6  s", "E4  unit_012", "E5  012", "E17 0 3", "E16 0 4", "O1 add", "T2 t1",
-                     "E14 0 5", "B3 1"}));
+                     "E14 0 5", "B3 1", "Z 24 " + session.stamp()}));
+    // The end record counts every line before it, the banner's included.
+    EXPECT_EQ(read_lines("t.tdc").size(), 25u);
     Lines description = after_banner(read_lines("r.tsf"));
     ASSERT_GT(description.size(), 5u);
     EXPECT_EQ(description[5], "SI 9");

@@ -5,10 +5,17 @@
 // for their code; a numbered record takes the location of the statement
 // that made it. After the pass, index() builds the lookups by number, the
 // service of each test and the elements of each test.
+//
+// The end record "Z <count> <stamp>" must be the last line, whole, with
+// the right count of lines before it: a file cut anywhere, or with lines
+// lost or added, is refused. Every test record must have the "E22" record
+// of its number of runs, whose "R" factors name repetition records.
 #include "report/input/link_record_file.h"
 
 #include <charconv>
+#include <climits>
 #include <cstdio>
+#include <set>
 #include <sstream>
 
 namespace vx::report {
@@ -23,6 +30,7 @@ constexpr std::string_view expected_keyword = " VA";
 // Location codes of the "E" records and the kinds whose statements they
 // locate.
 constexpr long script_file_code = 11;
+constexpr long run_count_code = 22;
 struct LocationOwner {
     long code;
     char kind;
@@ -96,7 +104,79 @@ std::string printable_kind(char c) {
     return buffer;
 }
 
+// Reads the end record "Z <count> <stamp>" of line `line_number`.
+std::optional<Failure> read_end_record(std::string_view line, long line_number,
+                                       std::string& stamp) {
+    const std::string shape = "the end record must be \"Z <count of the lines before it> <stamp>\"";
+    std::string_view rest = line.substr(1);
+    long count = 0;
+    std::size_t used =
+        rest.size() > 1 && rest.front() == ' ' ? read_number(rest.substr(1), false, count) : 0;
+    if (used == 0 || used + 1 >= rest.size() || rest[used + 1] != ' ') {
+        return failure_at(line_number, shape);
+    }
+    std::string_view text = rest.substr(used + 2);
+    if (!is_stamp(text)) {
+        return failure_at(line_number, "the stamp \"" + std::string(text) +
+                                           "\" of the end record is not 16 lowercase "
+                                           "hexadecimal digits");
+    }
+    if (count != line_number - 1) {
+        return failure_at(line_number, "the end record counts " + std::to_string(count) +
+                                           " line(s) before it, the file has " +
+                                           std::to_string(line_number - 1) +
+                                           ": lines were lost or added");
+    }
+    stamp = std::string(text);
+    return std::nullopt;
+}
+
 }  // namespace
+
+bool is_stamp(std::string_view text) {
+    if (text.size() != stamp_digits) {
+        return false;
+    }
+    for (char c : text) {
+        if (!is_digit(c) && !(c >= 'a' && c <= 'f')) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::optional<std::string> read_run_product(std::string_view text, RunProduct& product) {
+    product = RunProduct();
+    product.text = std::string(text);
+    const std::string shape = "the number of runs \"" + std::string(text) +
+                              "\" is not a product of numbers and \"R\" records (\"2*R14\")";
+    if (text.empty()) {
+        return shape;
+    }
+    while (true) {
+        const std::size_t star = text.find('*');
+        std::string_view factor = text.substr(0, star);
+        const bool repetition = !factor.empty() && factor.front() == 'R';
+        if (repetition) {
+            factor.remove_prefix(1);
+        }
+        long value = 0;
+        if (factor.empty() || read_number(factor, false, value) != factor.size()) {
+            return shape;
+        }
+        if (repetition) {
+            product.repetitions.push_back(value);
+        } else if (value != 0 && product.constant > LLONG_MAX / value) {
+            return "the number of runs \"" + std::string(text) + "\" is too large";
+        } else {
+            product.constant *= value;
+        }
+        if (star == std::string_view::npos) {
+            return std::nullopt;
+        }
+        text.remove_prefix(star + 1);
+    }
+}
 
 bool is_variable_kind(char kind) { return kind == 'V' || kind == 'A' || kind == 'L'; }
 
@@ -124,9 +204,13 @@ std::optional<Failure> parse_link_records(std::string_view content, LinkRecordFi
     std::map<long, ScriptLocation> last_location;
     long line_number = 0;
     std::size_t position = 0;
+    bool ended = false;  // the end record was read
+    long open_test = 0;  // the test whose records are being read
+    std::set<long> tests_with_runs;
     while (position < content.size()) {
         std::size_t end = content.find('\n', position);
-        if (end == std::string_view::npos) {
+        const bool line_ended = end != std::string_view::npos;
+        if (!line_ended) {
             end = content.size();
         }
         std::string_view line = content.substr(position, end - position);
@@ -141,6 +225,21 @@ std::optional<Failure> parse_link_records(std::string_view content, LinkRecordFi
                 return failure_at(line_number,
                                   "control character " + printable_kind(c) + " in a link record");
             }
+        }
+        if (!line.empty() && line.front() == end_record_mark) {
+            if (auto failure = read_end_record(line, line_number, out.stamp)) {
+                return failure;
+            }
+            if (!line_ended) {
+                return failure_at(line_number,
+                                  "the end record is cut short (no end of line): the file is "
+                                  "incomplete");
+            }
+            if (position < content.size()) {
+                return failure_at(line_number + 1, "text after the end record \"Z\"");
+            }
+            ended = true;
+            break;
         }
         if (line.empty() || line.front() == banner_mark) {
             continue;
@@ -178,7 +277,25 @@ std::optional<Failure> parse_link_records(std::string_view content, LinkRecordFi
         }
         record.text = std::string(rest);
 
-        if (record.kind == 'E') {
+        if (record.kind == 'O') {
+            open_test = 0;
+        } else if (record.kind == 'T' && record.number > 0) {
+            open_test = record.number;
+        }
+        if (record.kind == 'E' && record.number == run_count_code) {
+            RunProduct product;
+            if (auto problem = read_run_product(rest, product)) {
+                return failure_at(line_number, *problem);
+            }
+            if (open_test == 0) {
+                return failure_at(line_number,
+                                  "the number of runs E22 comes before any test record");
+            }
+            if (!tests_with_runs.insert(open_test).second) {
+                return failure_at(line_number, "test record " + std::to_string(open_test) +
+                                                   " has a second number of runs E22");
+            }
+        } else if (record.kind == 'E') {
             if (record.number == script_file_code || is_location_code(record.number)) {
                 long file = 0;
                 std::string_view fields = rest;
@@ -213,7 +330,36 @@ std::optional<Failure> parse_link_records(std::string_view content, LinkRecordFi
         }
         out.records.push_back(std::move(record));
     }
+    if (!ended) {
+        return failure_at(line_number > 0 ? line_number : 1,
+                          line_number == 0
+                              ? std::string("the link record file is empty")
+                              : std::string("the link record file ends without its end record "
+                                            "\"Z\": it is cut short, or an older vexorprepro "
+                                            "wrote it (compile the script again)"));
+    }
     out.index();
+    for (const LinkRecord& record : out.records) {
+        if (record.kind != 'T' || record.number <= 0 || out.numbered(record.number) != &record) {
+            continue;
+        }
+        const RunProduct* runs = out.runs_of_test(record.number);
+        if (runs == nullptr) {
+            return failure_at(record.file_line, "test record " + std::to_string(record.number) +
+                                                    " \"" + record.text +
+                                                    "\" has no record E22 of its number of runs");
+        }
+        for (long repetition : runs->repetitions) {
+            const LinkRecord* counted = out.numbered(repetition);
+            if (counted == nullptr || counted->kind != 'R') {
+                return failure_at(record.file_line, "the number of runs of test record " +
+                                                        std::to_string(record.number) + " (" +
+                                                        runs->text + ") names R" +
+                                                        std::to_string(repetition) +
+                                                        ", which is not a repetition record");
+            }
+        }
+    }
     return std::nullopt;
 }
 
@@ -238,6 +384,9 @@ void LinkRecordFile::index() {
     stub_records_.clear();
     stub_statements_.clear();
     stub_outputs_.clear();
+    runs_.clear();
+    element_of_variable_.clear();
+    test_of_element_.clear();
     std::optional<std::size_t> service;
     long element = 0;  // the element whose records are being read
     // The current test's number; 0 before the first "T" record (record
@@ -245,6 +394,13 @@ void LinkRecordFile::index() {
     long test = 0;
     for (std::size_t i = 0; i < records.size(); ++i) {
         const LinkRecord& record = records[i];
+        if (record.kind == 'E' && record.number == run_count_code) {
+            RunProduct product;
+            if (test > 0 && !read_run_product(record.text, product)) {
+                runs_.emplace(test, std::move(product));
+            }
+            continue;
+        }
         if (record.kind == 'E') {
             if (record.number == script_file_code) {
                 std::string_view text = record.text;
@@ -281,6 +437,9 @@ void LinkRecordFile::index() {
         // Under NOEDIT two records may share a number: the first one,
         // the service or test header, is the one a trace can refer to.
         by_number_.emplace(record.number, i);
+        if ((record.kind == 'V' || record.kind == 'A') && element > 0) {
+            element_of_variable_.emplace(record.number, element);
+        }
         if (record.kind == 'O') {
             service = i;
             test = 0;
@@ -294,6 +453,7 @@ void LinkRecordFile::index() {
         } else if (record.kind == 'B' && test > 0) {
             elements_[test].push_back(i);
             element = record.number;
+            test_of_element_.emplace(record.number, test);
         }
     }
 }
@@ -335,6 +495,37 @@ std::vector<std::pair<long, std::string>> LinkRecordFile::stub_outputs(long stub
     auto found = stub_outputs_.find(stub);
     return found == stub_outputs_.end() ? std::vector<std::pair<long, std::string>>{}
                                         : found->second;
+}
+
+const RunProduct* LinkRecordFile::runs_of_test(long test_number) const {
+    auto found = runs_.find(test_number);
+    return found == runs_.end() ? nullptr : &found->second;
+}
+
+long LinkRecordFile::element_of_variable(long record_number) const {
+    auto found = element_of_variable_.find(record_number);
+    return found == element_of_variable_.end() ? 0 : found->second;
+}
+
+long LinkRecordFile::test_of_element(long element_number) const {
+    auto found = test_of_element_.find(element_number);
+    return found == test_of_element_.end() ? 0 : found->second;
+}
+
+std::string LinkRecordFile::element_text(long element_number, long test) const {
+    const LinkRecord* element = numbered(element_number);
+    if (element == nullptr || element->kind != 'B') {
+        return "no element";
+    }
+    std::string text = "element " + std::string(trim(element->text));
+    const long owner = test_of_element(element_number);
+    if (owner != test) {
+        const LinkRecord* owner_record = numbered(owner);
+        text += " of test \"" + (owner_record != nullptr ? owner_record->text : std::string("?")) +
+                "\"";
+    }
+    const std::string where = location_text(element->location);
+    return where.empty() ? text : text + " (" + where + ")";
 }
 
 const LinkRecord* LinkRecordFile::numbered(long number) const {

@@ -12,6 +12,18 @@
 // keeps the location of its own statement (E17 for a service, E16 for a
 // test, E14 for an element, E12 for a variable, E15 for stub calls), and
 // "E11 n path" names script file n.
+//
+// After the records of each test comes "E22 <product>", the number of
+// times the test runs: factors joined by "*", each a decimal constant or
+// "R" + the number of an "R" record whose count the harness traces at run
+// time ("E22 1", "E22 3", "E22 2*R14").
+//
+// The last line is the end record "Z <count> <stamp>": the number of
+// physical lines before it (banner included) and the stamp of the
+// compilation, 16 lowercase hexadecimal digits, which the harness of the
+// same compilation writes at the top of its traces. A file without it,
+// with a wrong count or with anything after it is cut or damaged, and is
+// refused.
 #pragma once
 
 #include "report/input/failure.h"
@@ -26,6 +38,11 @@ namespace vx::report {
 
 inline constexpr char banner_mark = '*';
 inline constexpr char continuation_mark = '&';
+inline constexpr char end_record_mark = 'Z';
+inline constexpr std::size_t stamp_digits = 16;
+
+// True for a stamp as the compiler draws it: 16 lowercase hexadecimal digits.
+bool is_stamp(std::string_view text);
 
 struct ScriptLocation {
     long file = -1;  // -1: unknown
@@ -53,9 +70,19 @@ VariableText split_variable_text(std::string_view text);
 // True for the kinds whose records describe a traced or checked variable.
 bool is_variable_kind(char kind);
 
+// The number of runs of a test ("E22" record): the product of `constant`
+// and of the counts traced for the "R" records `repetitions`.
+struct RunProduct {
+    long long constant = 1;
+    std::vector<long> repetitions;
+    std::string text;  // as the record writes it
+};
+
 class LinkRecordFile {
 public:
     std::vector<LinkRecord> records;
+    // The stamp of the end record.
+    std::string stamp;
 
     // The numbered record of that number, or nullptr.
     const LinkRecord* numbered(long number) const;
@@ -63,6 +90,17 @@ public:
     const LinkRecord* service_of_test(long test_number) const;
     // The element ("B") records of a test, in order.
     std::vector<const LinkRecord*> elements_of_test(long test_number) const;
+    // The number of runs of the test of that record number, or nullptr.
+    const RunProduct* runs_of_test(long test_number) const;
+    // The element ("B" record number) a variable record ("V", "A") belongs
+    // to: the last "B" record before it, when no "T" or "O" record comes
+    // between them; 0 for none.
+    long element_of_variable(long record_number) const;
+    // The test ("T" record number) of an element record, 0 when unknown.
+    long test_of_element(long element_number) const;
+    // "element 2 (t.ptu:14)" for an element of `test`, "element 1 of test
+    // \"t2\" (t.ptu:20)" for an element of another test.
+    std::string element_text(long element_number, long test) const;
     // Path of script file n from its "E11" record, empty when unknown.
     std::string script_path(long file) const;
     // "file.ptu:12" for a known location, empty otherwise.
@@ -99,7 +137,14 @@ private:
     std::map<long, std::string> stub_records_;
     std::map<long, std::vector<std::size_t>> stub_statements_;  // by element record number
     std::map<long, std::vector<std::pair<long, std::string>>> stub_outputs_;  // by stub number
+    std::map<long, RunProduct> runs_;           // by test record number
+    std::map<long, long> element_of_variable_;  // variable record -> "B" record
+    std::map<long, long> test_of_element_;      // "B" record -> "T" record
 };
+
+// Reads the factors of an "E22" record; an error text when they are not
+// a product of constants and "R" records.
+std::optional<std::string> read_run_product(std::string_view text, RunProduct& product);
 
 std::optional<Failure> parse_link_records(std::string_view content, LinkRecordFile& out);
 

@@ -1,5 +1,6 @@
 // Reading link record files: folded records, locations, lookups, refusals.
 #include "report/input/link_record_file.h"
+#include "report/input/link_records_testing.h"
 
 #include <gtest/gtest.h>
 
@@ -8,6 +9,7 @@ namespace {
 using vx::report::LinkRecordFile;
 using vx::report::parse_link_records;
 using vx::report::split_variable_text;
+using vx::report::testing::sealed;
 
 constexpr std::size_t record_width = 132;
 
@@ -28,8 +30,8 @@ TEST(LinkRecords, FoldedRecordsAreJoinedAndNumbered) {
     }
     std::string folded = fold(record);
     ASSERT_EQ(std::count(folded.begin(), folded.end(), '\n'), 3);
-    std::string content = "****\n* banner line *\nE11 0 /s/t.ptu\nE12 0 9\n" + folded +
-                          "M0\nP13\nY1 colour\nY-1 NEG\nY0 0\n";
+    std::string content = sealed("****\n* banner line *\nE11 0 /s/t.ptu\nE12 0 9\n" + folded +
+                                 "M0\nP13\nY1 colour\nY-1 NEG\nY0 0\n");
 
     LinkRecordFile file;
     ASSERT_FALSE(parse_link_records(content, file).has_value());
@@ -45,12 +47,12 @@ TEST(LinkRecords, FoldedRecordsAreJoinedAndNumbered) {
 }
 
 TEST(LinkRecords, EachRecordKeepsTheLocationOfItsOwnStatement) {
-    const std::string content =
+    const std::string content = sealed(
         "E11 0 /work/main.ptu\n"
         "E17 0 3\nE16 0 4\nO1 add\nC2 about add\nT3 t1\nE14 0 5\nB4 1\n"
         "E11 1 /work/inc/more.ptu\nE12 1 7\nV5 x RA=FORM=ND,INIT=1 VA=2\n"
-        "E14 0 9\nB6 2\n"
-        "E17 0 12\nE16 0 13\nO7 sub\nT8 t2\nE14 0 14\nB9 1\n";
+        "E14 0 9\nB6 2\nE22 1\n"
+        "E17 0 12\nE16 0 13\nO7 sub\nT8 t2\nE14 0 14\nB9 1\nE22 1\n");
     LinkRecordFile file;
     ASSERT_FALSE(parse_link_records(content, file).has_value());
     EXPECT_EQ(file.location_text(file.numbered(1)->location), "main.ptu:3");
@@ -70,9 +72,9 @@ TEST(LinkRecords, EachRecordKeepsTheLocationOfItsOwnStatement) {
 }
 
 TEST(LinkRecords, HeaderRecordsAndSharedNumbersUnderNoedit) {
-    const std::string content =
+    const std::string content = sealed(
         "C0 vexorprepro t.ptu t.c .\nH0 today\nE6  t\nE4  \nE30\n"
-        "O5 add\nC5 kept comment\nT6 t1\n";
+        "O5 add\nC5 kept comment\nT6 t1\nE22 1\n");
     LinkRecordFile file;
     ASSERT_FALSE(parse_link_records(content, file).has_value());
     EXPECT_EQ(file.script_base(), "t");
@@ -101,7 +103,7 @@ TEST(LinkRecords, DamagedFilesAreRefusedWithTheirLine) {
         std::string message;
     };
     const Case cases[] = {
-        {"O1 add\nZ2 what\n", 2, "unknown link record kind 'Z'"},
+        {"O1 add\nW2 what\n", 2, "unknown link record kind 'W'"},
         {"*banner\n&continued\n", 2, "continuation line"},
         {"O1 add\nV x RA=\n", 2, "has no number"},
         {"O1add\n", 1, "a blank must follow the number"},
@@ -118,6 +120,113 @@ TEST(LinkRecords, DamagedFilesAreRefusedWithTheirLine) {
         EXPECT_EQ(failure->line, test.line) << test.content;
         EXPECT_NE(failure->message.find(test.message), std::string::npos) << failure->message;
     }
+}
+
+// The end record closes the file: a file without it, with lines lost or
+// added, with anything after it, or cut inside it is refused; the twin
+// with its end record whole is read, and keeps its stamp.
+TEST(LinkRecords, TheEndRecordClosesTheFile) {
+    const std::string records = "****\n* banner *\nE16 0 4\nO1 add\nT2 t1\nB3 1\nE22 1\n";
+    LinkRecordFile file;
+    ASSERT_FALSE(parse_link_records(sealed(records, "0123456789abcdef"), file).has_value());
+    EXPECT_EQ(file.stamp, "0123456789abcdef");
+    ASSERT_FALSE(parse_link_records(records + "Z 7 0123456789abcdef\r\n", file).has_value());
+
+    struct Case {
+        std::string content;
+        long line;
+        std::string message;
+    };
+    const Case cases[] = {
+        {records, 7, "ends without its end record \"Z\""},
+        {"", 1, "the link record file is empty"},
+        {records + "Z 6 0123456789abcdef\n", 8, "counts 6 line(s) before it, the file has 7"},
+        {records + "Z 8 0123456789abcdef\n", 8, "counts 8 line(s)"},
+        {records + "Z 7 0123456789abcdef\nO4 more\n", 9, "text after the end record"},
+        {records + "Z 7 0123456789abcdef\n\n", 9, "text after the end record"},
+        {records + "Z 7 0123456789abcdef", 8, "the end record is cut short"},
+        {records + "Z 7 0123456789abcde\n", 8, "is not 16 lowercase hexadecimal digits"},
+        {records + "Z 7 0123456789ABCDEF\n", 8, "is not 16 lowercase hexadecimal digits"},
+        {records + "Z 7\n", 8, "the end record must be"},
+        {records + "Z7 0123456789abcdef\n", 8, "the end record must be"},
+        {records + "Z 7  0123456789abcdef\n", 8, "is not 16 lowercase"},
+    };
+    for (const Case& test : cases) {
+        auto failure = parse_link_records(test.content, file);
+        ASSERT_TRUE(failure.has_value()) << test.content;
+        EXPECT_EQ(failure->line, test.line) << test.content;
+        EXPECT_NE(failure->message.find(test.message), std::string::npos)
+            << test.content << " -> " << failure->message;
+    }
+}
+
+// "E22" gives each test its number of runs; a test without it, or a
+// product that is not one, is refused.
+TEST(LinkRecords, EachTestHasItsNumberOfRuns) {
+    const std::string content = sealed(
+        "O1 add\nT2 once\nB3 1\nE22 1\n"
+        "T4 looped\nR5 ?\nB6 1\nB7 2\nE22 2*R5*3\n"
+        "T8 never\nB9 1\nE22 0\n");
+    LinkRecordFile file;
+    auto failure = parse_link_records(content, file);
+    ASSERT_FALSE(failure.has_value()) << failure->line << ": " << failure->message;
+    ASSERT_NE(file.runs_of_test(2), nullptr);
+    EXPECT_EQ(file.runs_of_test(2)->constant, 1);
+    EXPECT_TRUE(file.runs_of_test(2)->repetitions.empty());
+    ASSERT_NE(file.runs_of_test(4), nullptr);
+    EXPECT_EQ(file.runs_of_test(4)->constant, 6);
+    EXPECT_EQ(file.runs_of_test(4)->repetitions, std::vector<long>{5});
+    EXPECT_EQ(file.runs_of_test(8)->constant, 0);
+    EXPECT_EQ(file.runs_of_test(3), nullptr);
+
+    struct Case {
+        std::string records;
+        long line;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"O1 add\nT2 t1\nB3 1\n", 2, "test record 2 \"t1\" has no record E22"},
+        {"O1 add\nT2 t1\nB3 1\nE22 1\nT4 t2\nB5 1\n", 5, "test record 4 \"t2\" has no record E22"},
+        {"O1 add\nE22 1\nT2 t1\n", 2, "comes before any test record"},
+        {"O1 add\nT2 t1\nE22 1\nE22 1\n", 4, "has a second number of runs"},
+        {"O1 add\nT2 t1\nE22 1\nO3 sub\nE22 1\n", 5, "comes before any test record"},
+        {"O1 add\nT2 t1\nB3 1\nE22 R3\n", 2, "names R3, which is not a repetition record"},
+        {"O1 add\nT2 t1\nE22 R9\n", 2, "names R9, which is not a repetition record"},
+    };
+    for (const Case& test : cases) {
+        failure = parse_link_records(sealed(test.records), file);
+        ASSERT_TRUE(failure.has_value()) << test.records;
+        EXPECT_EQ(failure->line, test.line) << test.records;
+        EXPECT_NE(failure->message.find(test.message), std::string::npos)
+            << test.records << " -> " << failure->message;
+    }
+    for (const char* product : {"", "x", "2*", "*2", "2**3", "R", "-1", "2*R", "1.5", "2 * 3",
+                                "99999999999*99999999999"}) {
+        failure = parse_link_records(
+            sealed("O1 add\nT2 t1\nR3 ?\nE22 " + std::string(product) + "\n"), file);
+        ASSERT_TRUE(failure.has_value()) << product;
+        EXPECT_EQ(failure->line, 4) << product;
+        EXPECT_NE(failure->message.find("number of runs"), std::string::npos) << failure->message;
+    }
+}
+
+TEST(LinkRecords, VariablesBelongToTheElementBeforeThem) {
+    const std::string content = sealed(
+        "E11 0 /w/t.ptu\nO1 add\nE16 0 3\nT2 t1\nE14 0 4\nB3 1\nV4 x RA=\nA5 tab RA=\n"
+        "V6 tab[0] RA=\nE14 0 8\nB7 2\nV8 y RA=\nV9 env RA=\nE22 1\n"
+        "E16 0 12\nT10 t2\nE14 0 13\nB11 1\nV12 z RA=\nE22 1\n"
+        "U13  stub(p)\nP14\nL15 p RA=\n");
+    LinkRecordFile file;
+    ASSERT_FALSE(parse_link_records(content, file).has_value());
+    EXPECT_EQ(file.element_of_variable(4), 3);
+    EXPECT_EQ(file.element_of_variable(5), 3);
+    EXPECT_EQ(file.element_of_variable(6), 3);
+    EXPECT_EQ(file.element_of_variable(8), 7);
+    EXPECT_EQ(file.element_of_variable(9), 7);  // an environment's, after the element's own
+    EXPECT_EQ(file.element_of_variable(12), 11);
+    EXPECT_EQ(file.element_of_variable(15), 0);  // stub parameters belong to no element
+    EXPECT_EQ(file.element_text(7, 2), "element 2 (t.ptu:8)");
+    EXPECT_EQ(file.element_text(11, 2), "element 1 of test \"t2\" (t.ptu:13)");
 }
 
 }  // namespace

@@ -6,6 +6,8 @@
 // means the file was damaged.
 #include "report/input/traces.h"
 
+#include "report/input/link_record_file.h"
+
 #include <charconv>
 #include <cstdio>
 #include <cstdlib>
@@ -55,17 +57,14 @@ struct TypeName {
 };
 
 constexpr TypeName type_names[] = {
-    {"int", ValueType::integer, true},
-    {"uns", ValueType::unsigned_integer, true},
-    {"bool", ValueType::boolean, false},
-    {"char", ValueType::character, false},
-    {"float", ValueType::single_float, false},
-    {"double", ValueType::double_float, false},
-    {"str", ValueType::string, false},
-    {"ptr", ValueType::pointer, false},
-    {"fptr", ValueType::function_pointer, false},
+    {"int", ValueType::integer, true},          {"uns", ValueType::unsigned_integer, true},
+    {"bool", ValueType::boolean, false},        {"char", ValueType::character, false},
+    {"float", ValueType::single_float, false},  {"double", ValueType::double_float, false},
+    {"ldouble", ValueType::long_double, false}, {"str", ValueType::string, false},
+    {"ptr", ValueType::pointer, false},         {"fptr", ValueType::function_pointer, false},
 };
 
+constexpr char stamp_mark = 'H';
 constexpr int default_base = 10;
 constexpr int hex_base = 16;
 constexpr int octal_base = 8;
@@ -348,6 +347,7 @@ std::optional<LineError> value_image(const Field& field, ValueType type, int bas
         }
         case ValueType::single_float:
         case ValueType::double_float:
+        case ValueType::long_double:
             if (!is_floating(token)) return bad();
             image = std::string(token);
             return std::nullopt;
@@ -611,6 +611,10 @@ std::optional<Failure> parse_traces(std::string_view content, TracesFile& out) {
                 out.version = 1;
                 continue;
             }
+            if (text == traces_header_v2) {
+                out.version = 2;
+                continue;
+            }
             if (text != traces_header) {
                 if (text.substr(0, traces_magic.size()) == traces_magic) {
                     return failure_at(1, "traces format \"" + std::string(text) +
@@ -626,6 +630,20 @@ std::optional<Failure> parse_traces(std::string_view content, TracesFile& out) {
         }
         if (text.empty()) {
             return failure_at(line_number, "empty line");
+        }
+        if (text.front() == stamp_mark) {
+            if (line_number != 2 || out.version < 3) {
+                return failure_at(line_number,
+                                  "the stamp line \"H\" may only follow the header \"" +
+                                      std::string(traces_header) + "\"");
+            }
+            if (text.size() < 2 || text[1] != ' ' || !is_stamp(text.substr(2))) {
+                return failure_at(line_number,
+                                  "the stamp line must be \"H\" and 16 lowercase hexadecimal "
+                                  "digits");
+            }
+            out.stamp = std::string(text.substr(2));
+            continue;
         }
         const LineShape* shape = nullptr;
         for (const LineShape& candidate : line_shapes) {

@@ -1,7 +1,9 @@
 // Reader of the traces file (.rio) written by the target runtime (TP.c).
 //
-// The first line is "VXU-TRACES 2" (older harnesses wrote "VXU-TRACES 1",
-// read the same way); every other line is a kind letter and
+// The first line is "VXU-TRACES 3" (older harnesses wrote "VXU-TRACES 2"
+// or "VXU-TRACES 1", read the same way); in version 3 it may be followed by
+// "H <stamp>", the stamp of the compilation the harness was built from,
+// which must match the one of the link record file. Every other line is a kind letter and
 // blank-separated fields, the last one "F" + the count of lines before it.
 // Strings are quoted with C escapes. The reader checks every field, so a
 // damaged file (cut line, unknown kind, stray bytes, bad number) is
@@ -22,8 +24,11 @@ namespace vx::report {
 
 // Version 2 adds the beginning of each test ("G"), the end of each element
 // ("e") and the way an isolated test ended when it did not reach its end
-// ("Q"); version 1 files are read as before.
-inline constexpr std::string_view traces_header = "VXU-TRACES 2";
+// ("Q"); version 3 the stamp line ("H") and the type "ldouble", and writes
+// the repetition count ("R") once per test before its first run; version
+// 1 files are read as before.
+inline constexpr std::string_view traces_header = "VXU-TRACES 3";
+inline constexpr std::string_view traces_header_v2 = "VXU-TRACES 2";
 inline constexpr std::string_view traces_header_v1 = "VXU-TRACES 1";
 inline constexpr std::string_view traces_magic = "VXU-TRACES";
 
@@ -59,6 +64,7 @@ enum class ValueType {
     character,
     single_float,
     double_float,
+    long_double,
     string,
     pointer,
     function_pointer,
@@ -86,7 +92,8 @@ struct TraceLine {
 struct TracesFile {
     std::vector<TraceLine> lines;
     bool complete = false;  // the end line "F" was read
-    int version = 2;        // of the header line
+    int version = 3;        // of the header line
+    std::string stamp;      // of the "H" line; empty when there is none
     bool cut_line = false;  // the last line was cut short and left out
     long line_count = 0;    // lines in the file
 };

@@ -106,7 +106,7 @@ TEST(Traces, DamagedFilesAreRefusedWithTheirLine) {
     const Case cases[] = {
         {"", 0, "the traces file is empty"},
         {"hello\n", 1, "not a traces file"},
-        {"VXU-TRACES 3\n", 1, "traces format \"VXU-TRACES 3\" is not known"},
+        {"VXU-TRACES 4\n", 1, "traces format \"VXU-TRACES 4\" is not known"},
         {"VXU-TRA", 1, "the line is cut short"},
         {head + "J 1\n", 2, "unknown trace kind 'J'"},
         {head + "Q 1 crashed 11\n", 2, "unknown way for a test to end \"crashed\""},
@@ -147,6 +147,59 @@ TEST(Traces, DamagedFilesAreRefusedWithTheirLine) {
         EXPECT_NE(failure->message.find(test.message), std::string::npos)
             << test.content << " -> " << failure->message;
     }
+}
+
+// Version 3 carries the stamp of the compilation right after its header;
+// versions 1 and 2 are still read, without one.
+TEST(Traces, TheStampLineFollowsTheHeaderOfVersionThree) {
+    TracesFile traces;
+    ASSERT_FALSE(parse_traces("VXU-TRACES 3\nH 5eed5eed5eed5eed\nS\nF 3\n", traces).has_value());
+    EXPECT_EQ(traces.version, 3);
+    EXPECT_EQ(traces.stamp, "5eed5eed5eed5eed");
+    ASSERT_EQ(traces.lines.size(), 2u);  // the stamp is no event, but counts as a line
+    EXPECT_EQ(traces.lines[0].line, 3);
+    ASSERT_FALSE(parse_traces("VXU-TRACES 3\nS\nF 2\n", traces).has_value());
+    EXPECT_EQ(traces.stamp, "");
+    ASSERT_FALSE(parse_traces("VXU-TRACES 2\nS\nF 2\n", traces).has_value());
+    EXPECT_EQ(traces.version, 2);
+    // Cut right after the stamp: read, incomplete.
+    ASSERT_FALSE(parse_traces("VXU-TRACES 3\nH 5eed5eed5eed5eed\n", traces).has_value());
+    EXPECT_FALSE(traces.complete);
+    EXPECT_EQ(traces.stamp, "5eed5eed5eed5eed");
+
+    const std::pair<std::string, std::string> refused[] = {
+        {"VXU-TRACES 3\nS\nH 5eed5eed5eed5eed\nF 3\n", "may only follow the header"},
+        {"VXU-TRACES 2\nH 5eed5eed5eed5eed\nF 2\n", "may only follow the header"},
+        {"VXU-TRACES 3\nH 5EED5EED5EED5EED\nF 2\n", "16 lowercase hexadecimal digits"},
+        {"VXU-TRACES 3\nH 5eed5eed5eed5ee\nF 2\n", "16 lowercase hexadecimal digits"},
+        {"VXU-TRACES 3\nH5eed5eed5eed5eed\nF 2\n", "16 lowercase hexadecimal digits"},
+        {"VXU-TRACES 3\nH 5eed5eed5eed5eed \nF 2\n", "16 lowercase hexadecimal digits"},
+    };
+    for (const auto& [content, message] : refused) {
+        auto failure = parse_traces(content, traces);
+        ASSERT_TRUE(failure.has_value()) << content;
+        EXPECT_NE(failure->message.find(message), std::string::npos)
+            << content << " -> " << failure->message;
+    }
+}
+
+TEST(Traces, LongDoublesAreReadLikeDoubles) {
+    TracesFile traces;
+    auto failure = parse_traces(with_end("C 4 ldouble 1 1 ok 3.14159265358979324 3.1 3.2\n"
+                                         "C 4 ldouble 1 0 KO nan inf -inf\nI 4 ldouble 1e-4000\n"),
+                                traces);
+    ASSERT_FALSE(failure.has_value()) << failure->message;
+    ASSERT_EQ(traces.lines.size(), 4u);
+    EXPECT_EQ(traces.lines[0].type, ValueType::long_double);
+    EXPECT_EQ(traces.lines[0].obtained, "3.14159265358979324");
+    EXPECT_EQ(traces.lines[1].low, "inf");
+    EXPECT_EQ(traces.lines[1].high, "-inf");
+    EXPECT_EQ(traces.lines[2].obtained, "1e-4000");
+    for (const char* value : {"0x1p3", "1.5L", "\"1\"", "ldouble"}) {
+        EXPECT_TRUE(parse_traces(with_end(std::string("I 4 ldouble ") + value + "\n"), traces))
+            << value;
+    }
+    EXPECT_TRUE(parse_traces(with_end("I 4 ldouble/10 1\n"), traces));
 }
 
 }  // namespace

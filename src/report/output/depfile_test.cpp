@@ -2,6 +2,7 @@
 // dependency records, the headers the analysis read, found the way the
 // compiler's preprocessor finds them), how it writes names for Make, and
 // the --depfile command line.
+#include "report/input/link_records_testing.h"
 #include "report/output/depfile.h"
 #include "report/report_cli.h"
 
@@ -39,7 +40,7 @@ std::string dependency_record(const std::string& name, const std::string& path,
 
 LinkRecordFile parsed(const std::string& content) {
     LinkRecordFile links;
-    auto failure = parse_link_records(content, links);
+    auto failure = parse_link_records(vx::report::testing::sealed(content), links);
     EXPECT_FALSE(failure.has_value()) << failure->message;
     return links;
 }
@@ -190,7 +191,7 @@ TEST_F(DepfileProject, CommandLineWritesTheRuleAndRefusesWhatItCannotUse) {
     // compiler; here only VXLTGT names one.
     vx::testing::ScopedVariable no_user_target("VXUTGT", nullptr);
     vx::testing::ScopedVariable target("VXLTGT", in_root("target").c_str());
-    write_file(root_ / "work/t.tdc", "****\n* banner *\n" + records());
+    write_file(root_ / "work/t.tdc", vx::report::testing::sealed("****\n* banner *\n" + records()));
     std::ostringstream out;
     std::ostringstream err;
     ASSERT_EQ(run_report({"--depfile", "t.d", "--include-dir=" + in_root("include"), "out dir/t.c",
@@ -221,8 +222,12 @@ TEST_F(DepfileProject, CommandLineWritesTheRuleAndRefusesWhatItCannotUse) {
     refused({"--include-dir", "include", "t.tdc", "t.rio"}, "--include-dir goes with --depfile");
     refused({"--depfile"}, "option --depfile needs a file name");
     refused({"--depfile", "no/such/dir/u.d", "t.c", "t.tdc"}, "cannot write no/such/dir/u.d");
-    write_file(root_ / "work/bad.tdc", "E11 0 /a\nZ9 what\n");
+    write_file(root_ / "work/bad.tdc", vx::report::testing::sealed("E11 0 /a\nW9 what\n"));
     refused({"--depfile", "u.d", "t.c", "bad.tdc"}, "bad.tdc:2: unknown link record kind");
+    // A link record file cut short would leave inputs out of the rule.
+    write_file(root_ / "work/cut.tdc", "E11 0 /a\n");
+    refused({"--depfile", "u.d", "t.c", "cut.tdc"},
+            "cut.tdc:1: the link record file ends without its end record");
     EXPECT_FALSE(fs::exists(root_ / "work/u.d"));
 }
 

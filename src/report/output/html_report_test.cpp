@@ -4,6 +4,7 @@
 #include "report/output/coverage.h"
 #include "report/output/html_report.h"
 #include "report/input/link_record_file.h"
+#include "report/input/link_records_testing.h"
 #include "report/input/traces.h"
 #include "report/verdict.h"
 
@@ -107,7 +108,8 @@ struct PageRun {
 };
 
 void build(PageRun& run, const std::string& links_text, const std::string& traces_text) {
-    ASSERT_FALSE(parse_link_records(links_text, run.links).has_value());
+    ASSERT_FALSE(
+        parse_link_records(vx::report::testing::sealed(links_text), run.links).has_value());
     TracesFile traces;
     auto failure = parse_traces(traces_text, traces);
     ASSERT_FALSE(failure.has_value()) << failure->message;
@@ -135,8 +137,8 @@ TEST(HtmlReport, FailingChecksCarryValuesExpectationsAndTheirScriptLine) {
           "E11 0 " + script +
               "\nE6  acct\nE17 0 4\nE16 0 5\nO1 credit\nT2 t1\nE14 0 6\nB3 1\n"
               "E12 0 7\nV4 balance RA=FORM=CD64,INIT=10 VA=15\nE12 0 8\nV5 fee RA=FORM=CD64,INIT=0 "
-              "VA=0\n"
-              "E16 0 11\nT6 t2\n",
+              "VA=0\nE22 1\n"
+              "E16 0 11\nT6 t2\nE22 1\n",
           with_end("O 1 \"credit\"\nG 2\nT 2 \"t1\"\nS\nZ 1\nC 4 int/10 1 0 KO 14 15 15\n"
                    "C 5 int/10 1 0 ok 0 0 0\ne\nE\n"));
     HtmlInputs inputs = run.inputs();
@@ -171,7 +173,7 @@ TEST(HtmlReport, StubCallsShowTheirInputsAndWhatTheStatementsGiveBack) {
         "VA=\n"
         "N1 slot\nM0\nE17 0 6\nE16 0 7\nO7 svc\nT8 t\nE14 0 8\nB9 1\n"
         "E15 0 9\nJ1 1 2 STUB read_sensor 1..2 (3, {4, 2}) -1\nE15 0 10\nJ2 1 1 STUB exchange (5 "
-        "=> 6)\n",
+        "=> 6)\nE22 1\n",
         with_end("O 7 \"svc\"\nG 8\nT 8 \"t\"\nS\nZ 9\nM 1 1 0\nM 1 2 0\nM 4 1 0\n"
                  "K 1 0\nC 0 int/10 1 0 ok 2 2 2\nK 1 1\nC 3 int/10 1 0 KO 4 3 3\n"
                  "K 2 0\nC 0 int/10 1 0 ok 1 1 1\nK 2 1\nC 6 int/10 1 0 ok 5 5 5\nK 0 0\ne\nE\n"));
@@ -198,7 +200,7 @@ TEST(HtmlReport, StubCallsShowTheirInputsAndWhatTheStatementsGiveBack) {
 
 TEST(HtmlReport, AnIncompleteRunSaysWhereItStopped) {
     PageRun run;
-    build(run, "E11 0 /nowhere/t.ptu\nE6  t\nE17 0 4\nO1 s\nE16 0 5\nT2 t1\n",
+    build(run, "E11 0 /nowhere/t.ptu\nE6  t\nE17 0 4\nO1 s\nE16 0 5\nT2 t1\nB3 1\nE22 1\n",
           "VXU-TRACES 2\nO 1 \"s\"\nG 2\nT 2 \"t1\"\nS\n");
     HtmlInputs inputs = run.inputs();
     inputs.stop_note = "the traces stop at line 5";
@@ -215,7 +217,7 @@ TEST(HtmlReport, HostileNamesAndValuesAreEscaped) {
     PageRun run;
     build(run,
           "E11 0 /nowhere/t.ptu\nE6  t\nE17 0 4\nO1 s\nE16 0 5\nT2 t1\nE14 0 6\nB3 1\n"
-          "E12 0 7\nV4 p<script>alert(1)</script>&amp RA=FORM=C,INIT= VA=\"x\"\n",
+          "E12 0 7\nV4 p<script>alert(1)</script>&amp RA=FORM=C,INIT= VA=\"x\"\nE22 1\n",
           with_end("O 1 \"s\"\nG 2\nT 2 \"t1\"\nS\nZ 1\n"
                    "C 4 str 1 0 KO \"</td><script>bad()</script>\\x01\\xff'\\\"&\" \"x\" \"x\"\n"
                    "e\nE\n"));

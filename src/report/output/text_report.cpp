@@ -208,6 +208,9 @@ std::string test_outcome(const TestRun& run) {
     if (run.failed > 0) {
         return "FAILED (" + std::to_string(run.failed) + " of " + checks + " failed)";
     }
+    if (run.no_runs) {
+        return "passed (ran no time: its repetition count is 0)";
+    }
     return "passed (" + checks + ")";
 }
 

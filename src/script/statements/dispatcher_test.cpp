@@ -1011,7 +1011,7 @@ TEST_F(DispatcherTest, NativeTextIsAnalysedOutsideTestsOnly) {
         "END TEST\nEND SERVICE\n#int after;\nCOMMENT c\n");
     // BEGIN hands over the harness objects first.
     ASSERT_EQ(native_.analysed.size(), 4u);
-    EXPECT_EQ(native_.analysed[0].rfind("extern ZQZQ_LOOPVAR_T I1,", 0), 0u);
+    EXPECT_EQ(native_.analysed[0].rfind("extern ZQZQ_LOOPVAR_T _vx_J1,", 0), 0u);
     EXPECT_EQ(native_.analysed[1], "int global; ");
     EXPECT_EQ(native_.analysed[2], "int in_service; ");
     EXPECT_EQ(native_.analysed[3], "int after; ");

@@ -869,6 +869,7 @@ int VariableStatementParser::parse_variable_statement(std::string_view argument,
         c.facts.is_unsigned = words.find("UNSIGNED") != std::string::npos ||
                               words.rfind("UINT", 0) == 0 || words == "SIZE_T";
         c.facts.is_double = words.find("DOUBLE") != std::string::npos;
+        c.facts.is_long_double = words.find("LONG DOUBLE") != std::string::npos;
     }
     c.line = context.line;
     c.structured =

@@ -59,7 +59,9 @@ NUM_OPERATION = 1;
 
 DCL_OP_C(1, "add");
 if (VXU_TEST_BEGIN_C(2)) {
-for (J1 = 1 ; J1<=COUNT;J1++ ){
+_vx_N1 = (COUNT);
+DCL_FAC_REP_C(3,_vx_N1);
+for (_vx_J1 = 1 ; _vx_J1<=_vx_N1;_vx_J1++ ){
 
 DCL_TST_C(2, "t1");
 #ifdef NEEDS_NUM_TEST_OPE
@@ -70,7 +72,6 @@ _vx_init_muets();
 r = add(r, STEP);
 STOP_CHRONO_C();
 _vx_check_muets();
-DCL_FAC_REP_C(3,COUNT);
 VXU_END_ELEMENT_C();
 }
 VXU_END_TEST_C();

@@ -79,7 +79,7 @@ VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }
 
 if (VXU_TEST_BEGIN_C(6)) {
-for (J1 = 1 ; J1<=3;J1++ ){
+for (_vx_J1 = 1 ; _vx_J1<=3;_vx_J1++ ){
 
 DCL_TST_C(6, "breaks_out_of_its_loop");
 #ifdef NEEDS_NUM_TEST_OPE
@@ -87,7 +87,7 @@ NUM_TEST = 2;
 #endif /*NEEDS_NUM_TEST_OPE*/
 START_CHRONO_C();
 _vx_init_muets();
-value = tab_initin1(J1);
+value = _vx_tab_initin1(_vx_J1);
 PTU_INTEGER_C((vxu_integer)(value),0+9,10);
 n = 0;
 PTU_INTEGER_C((vxu_integer)(n),0+10,10);

@@ -57,7 +57,7 @@ NUM_OPERATION = 1;
 
 DCL_OP_C(1, "add");
 if (VXU_TEST_BEGIN_C(2)) {
-for (J1 = 1 ; J1<=0x3;J1++ ){
+for (_vx_J1 = 1 ; _vx_J1<=0x3;_vx_J1++ ){
 
 DCL_TST_C(2, "t1");
 #ifdef NEEDS_NUM_TEST_OPE

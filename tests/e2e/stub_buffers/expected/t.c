@@ -167,12 +167,12 @@ max=0;
 if ((_os_1_cache_blk_read[_Vexor_i].min)||(!(_os_1_cache_blk_read[_Vexor_i].max
 )))
   {
-       EDV_INTEGER_C(1,0,(vxu_integer)(_ix_1_cache_blk_read),0,10,(vxu_integer)
+       EDV_INTEGER_C(1,1,(vxu_integer)(_ix_1_cache_blk_read),0,10,(vxu_integer)
 (max?max:_os_1_cache_blk_read[0].min),(vxu_integer)max);
   }
 else
   {
-	 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(_ix_1_cache_blk_read),0,10,(vxu_unsigned
+	 EDV_UNSIGNED_C(1,1,(vxu_unsigned)(_ix_1_cache_blk_read),0,10,(vxu_unsigned
 )max,(vxu_unsigned)_os_1_cache_blk_read[_Vexor_i].max);
   }
 for (i=0;i<(unsigned int)_it_1_cache_blk_read;++i){
@@ -188,16 +188,20 @@ for (i=0;i<(unsigned int)_it_1_cache_blk_read;++i){
     Vexor_ptr_out=&(_os_1_cache_blk_read[_Vexor_i]);
   }
   EDV_MUET_CHECK(1, Vexor_ptr_in->indice);
-  EDV_UNSIGNED_C((Vexor_ptr_out->min>0?Vexor_ptr_out->sel[0]:0),0,(vxu_unsigned
-)(Vexor_ptr_in->_datain.lba),0+3,10,(vxu_unsigned)(Vexor_ptr_out->_datain.lba),
+  EDV_UNSIGNED_C((Vexor_ptr_out->min>0&&(unsigned int
+)Vexor_ptr_out->min<=Vexor_ptr_in->indice&&Vexor_ptr_in->indice<=(unsigned int
+)Vexor_ptr_out->max?Vexor_ptr_out->sel[0]:0),0,(vxu_unsigned)
+(Vexor_ptr_in->_datain.lba),0+3,10,(vxu_unsigned)(Vexor_ptr_out->_datain.lba),
 (vxu_unsigned)(Vexor_ptr_out->_datain.lba));
-  EDV_UNSIGNED_C((Vexor_ptr_out->min>0?Vexor_ptr_out->sel[1]:0),0,(vxu_unsigned
-)(Vexor_ptr_in->_datain.len),0+4,10,(vxu_unsigned)(Vexor_ptr_out->_datain.len),
+  EDV_UNSIGNED_C((Vexor_ptr_out->min>0&&(unsigned int
+)Vexor_ptr_out->min<=Vexor_ptr_in->indice&&Vexor_ptr_in->indice<=(unsigned int
+)Vexor_ptr_out->max?Vexor_ptr_out->sel[1]:0),0,(vxu_unsigned)
+(Vexor_ptr_in->_datain.len),0+4,10,(vxu_unsigned)(Vexor_ptr_out->_datain.len),
 (vxu_unsigned)(Vexor_ptr_out->_datain.len));
   }
 #else
   EDV_MUET_CHECK(1,0);
-	 EDV_INTEGER_C(1,0,(vxu_integer)(_ix_1_cache_blk_read),0,10,(vxu_integer)-1,
+	 EDV_INTEGER_C(1,1,(vxu_integer)(_ix_1_cache_blk_read),0,10,(vxu_integer)-1,
 (vxu_integer)0);
 #endif
 }
@@ -334,12 +338,12 @@ max=0;
 if ((_os_2_cache_blk_write[_Vexor_i].min)||(!
 (_os_2_cache_blk_write[_Vexor_i].max)))
   {
-       EDV_INTEGER_C(1,0,(vxu_integer)(_ix_2_cache_blk_write),0,10,(vxu_integer
+       EDV_INTEGER_C(1,1,(vxu_integer)(_ix_2_cache_blk_write),0,10,(vxu_integer
 )(max?max:_os_2_cache_blk_write[0].min),(vxu_integer)max);
   }
 else
   {
-	 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(_ix_2_cache_blk_write),0,10,(vxu_unsigned
+	 EDV_UNSIGNED_C(1,1,(vxu_unsigned)(_ix_2_cache_blk_write),0,10,(vxu_unsigned
 )max,(vxu_unsigned)_os_2_cache_blk_write[_Vexor_i].max);
   }
 for (i=0;i<(unsigned int)_it_2_cache_blk_write;++i){
@@ -356,21 +360,27 @@ for (i=0;i<(unsigned int)_it_2_cache_blk_write;++i){
     Vexor_ptr_out=&(_os_2_cache_blk_write[_Vexor_i]);
   }
   EDV_MUET_CHECK(2, Vexor_ptr_in->indice);
-  EDV_UNSIGNED_C((Vexor_ptr_out->min>0?Vexor_ptr_out->sel[0]:0),0,(vxu_unsigned
-)(Vexor_ptr_in->_datain.lba),0+7,10,(vxu_unsigned)(Vexor_ptr_out->_datain.lba),
+  EDV_UNSIGNED_C((Vexor_ptr_out->min>0&&(unsigned int
+)Vexor_ptr_out->min<=Vexor_ptr_in->indice&&Vexor_ptr_in->indice<=(unsigned int
+)Vexor_ptr_out->max?Vexor_ptr_out->sel[0]:0),0,(vxu_unsigned)
+(Vexor_ptr_in->_datain.lba),0+7,10,(vxu_unsigned)(Vexor_ptr_out->_datain.lba),
 (vxu_unsigned)(Vexor_ptr_out->_datain.lba));
   for (_Vexor_j=0;_Vexor_j<8;++_Vexor_j)
-  EDV_UNSIGNED_C((Vexor_ptr_out->min>0?Vexor_ptr_out->sel[1]:0),0,(vxu_unsigned
-)(Vexor_ptr_in->_datain.data[_Vexor_j]),0+8+_Vexor_j,10,(vxu_unsigned)
+  EDV_UNSIGNED_C((Vexor_ptr_out->min>0&&(unsigned int
+)Vexor_ptr_out->min<=Vexor_ptr_in->indice&&Vexor_ptr_in->indice<=(unsigned int
+)Vexor_ptr_out->max?Vexor_ptr_out->sel[1]:0),0,(vxu_unsigned)
+(Vexor_ptr_in->_datain.data[_Vexor_j]),0+8+_Vexor_j,10,(vxu_unsigned)
 (Vexor_ptr_out->_datain.data[_Vexor_j]),(vxu_unsigned)
 (Vexor_ptr_out->_datain.data[_Vexor_j]));
-  EDV_UNSIGNED_C((Vexor_ptr_out->min>0?Vexor_ptr_out->sel[2]:0),0,(vxu_unsigned
-)(Vexor_ptr_in->_datain.len),0+16,10,(vxu_unsigned)(Vexor_ptr_out->_datain.len)
-,(vxu_unsigned)(Vexor_ptr_out->_datain.len));
+  EDV_UNSIGNED_C((Vexor_ptr_out->min>0&&(unsigned int
+)Vexor_ptr_out->min<=Vexor_ptr_in->indice&&Vexor_ptr_in->indice<=(unsigned int
+)Vexor_ptr_out->max?Vexor_ptr_out->sel[2]:0),0,(vxu_unsigned)
+(Vexor_ptr_in->_datain.len),0+16,10,(vxu_unsigned)(Vexor_ptr_out->_datain.len),
+(vxu_unsigned)(Vexor_ptr_out->_datain.len));
   }
 #else
   EDV_MUET_CHECK(2,0);
-	 EDV_INTEGER_C(1,0,(vxu_integer)(_ix_2_cache_blk_write),0,10,(vxu_integer)-1,
+	 EDV_INTEGER_C(1,1,(vxu_integer)(_ix_2_cache_blk_write),0,10,(vxu_integer)-1,
 (vxu_integer)0);
 #endif
 }
@@ -482,12 +492,12 @@ max=0;
 if ((_os_3_cache_blk_level[_Vexor_i].min)||(!
 (_os_3_cache_blk_level[_Vexor_i].max)))
   {
-       EDV_INTEGER_C(1,0,(vxu_integer)(_ix_3_cache_blk_level),0,10,(vxu_integer
+       EDV_INTEGER_C(1,1,(vxu_integer)(_ix_3_cache_blk_level),0,10,(vxu_integer
 )(max?max:_os_3_cache_blk_level[0].min),(vxu_integer)max);
   }
 else
   {
-	 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(_ix_3_cache_blk_level),0,10,(vxu_unsigned
+	 EDV_UNSIGNED_C(1,1,(vxu_unsigned)(_ix_3_cache_blk_level),0,10,(vxu_unsigned
 )max,(vxu_unsigned)_os_3_cache_blk_level[_Vexor_i].max);
   }
 for (i=0;i<(unsigned int)_it_3_cache_blk_level;++i){
@@ -504,13 +514,15 @@ for (i=0;i<(unsigned int)_it_3_cache_blk_level;++i){
     Vexor_ptr_out=&(_os_3_cache_blk_level[_Vexor_i]);
   }
   EDV_MUET_CHECK(3, Vexor_ptr_in->indice);
-  EDV_UNSIGNED_C((Vexor_ptr_out->min>0?Vexor_ptr_out->sel[0]:0),0,(vxu_unsigned
-)(Vexor_ptr_in->_datain.level),0+19,10,(vxu_unsigned)
+  EDV_UNSIGNED_C((Vexor_ptr_out->min>0&&(unsigned int
+)Vexor_ptr_out->min<=Vexor_ptr_in->indice&&Vexor_ptr_in->indice<=(unsigned int
+)Vexor_ptr_out->max?Vexor_ptr_out->sel[0]:0),0,(vxu_unsigned)
+(Vexor_ptr_in->_datain.level),0+19,10,(vxu_unsigned)
 (Vexor_ptr_out->_datain.level),(vxu_unsigned)(Vexor_ptr_out->_datain.level));
   }
 #else
   EDV_MUET_CHECK(3,0);
-	 EDV_INTEGER_C(1,0,(vxu_integer)(_ix_3_cache_blk_level),0,10,(vxu_integer)-1,
+	 EDV_INTEGER_C(1,1,(vxu_integer)(_ix_3_cache_blk_level),0,10,(vxu_integer)-1,
 (vxu_integer)0);
 #endif
 }
@@ -634,12 +646,12 @@ max=0;
 if ((_os_4_cache_blk_swap[_Vexor_i].min)||(!(_os_4_cache_blk_swap[_Vexor_i].max
 )))
   {
-       EDV_INTEGER_C(1,0,(vxu_integer)(_ix_4_cache_blk_swap),0,10,(vxu_integer)
+       EDV_INTEGER_C(1,1,(vxu_integer)(_ix_4_cache_blk_swap),0,10,(vxu_integer)
 (max?max:_os_4_cache_blk_swap[0].min),(vxu_integer)max);
   }
 else
   {
-	 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(_ix_4_cache_blk_swap),0,10,(vxu_unsigned
+	 EDV_UNSIGNED_C(1,1,(vxu_unsigned)(_ix_4_cache_blk_swap),0,10,(vxu_unsigned
 )max,(vxu_unsigned)_os_4_cache_blk_swap[_Vexor_i].max);
   }
 for (i=0;i<(unsigned int)_it_4_cache_blk_swap;++i){
@@ -656,14 +668,16 @@ for (i=0;i<(unsigned int)_it_4_cache_blk_swap;++i){
   }
   EDV_MUET_CHECK(4, Vexor_ptr_in->indice);
   for (_Vexor_j=0;_Vexor_j<3;++_Vexor_j)
-  EDV_INTEGER_C((Vexor_ptr_out->min>0?Vexor_ptr_out->sel[0]:0),0,(vxu_integer)
+  EDV_INTEGER_C((Vexor_ptr_out->min>0&&(unsigned int
+)Vexor_ptr_out->min<=Vexor_ptr_in->indice&&Vexor_ptr_in->indice<=(unsigned int
+)Vexor_ptr_out->max?Vexor_ptr_out->sel[0]:0),0,(vxu_integer)
 (Vexor_ptr_in->_datain.v[_Vexor_j]),0+22+_Vexor_j,10,(vxu_integer)
 (Vexor_ptr_out->_datain.v[_Vexor_j]),(vxu_integer)
 (Vexor_ptr_out->_datain.v[_Vexor_j]));
   }
 #else
   EDV_MUET_CHECK(4,0);
-	 EDV_INTEGER_C(1,0,(vxu_integer)(_ix_4_cache_blk_swap),0,10,(vxu_integer)-1,
+	 EDV_INTEGER_C(1,1,(vxu_integer)(_ix_4_cache_blk_swap),0,10,(vxu_integer)-1,
 (vxu_integer)0);
 #endif
 }
@@ -775,12 +789,12 @@ max=0;
   EDV_MUET_CHECK(5,0);
 if ((_os_5_cache_blk_log[_Vexor_i].min)||(!(_os_5_cache_blk_log[_Vexor_i].max)))
   {
-       EDV_INTEGER_C(1,0,(vxu_integer)(_ix_5_cache_blk_log),0,10,(vxu_integer)
+       EDV_INTEGER_C(1,1,(vxu_integer)(_ix_5_cache_blk_log),0,10,(vxu_integer)
 (max?max:_os_5_cache_blk_log[0].min),(vxu_integer)max);
   }
 else
   {
-	 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(_ix_5_cache_blk_log),0,10,(vxu_unsigned)max
+	 EDV_UNSIGNED_C(1,1,(vxu_unsigned)(_ix_5_cache_blk_log),0,10,(vxu_unsigned)max
 ,(vxu_unsigned)_os_5_cache_blk_log[_Vexor_i].max);
   }
 for (i=0;i<(unsigned int)_it_5_cache_blk_log;++i){
@@ -796,13 +810,15 @@ for (i=0;i<(unsigned int)_it_5_cache_blk_log;++i){
     Vexor_ptr_out=&(_os_5_cache_blk_log[_Vexor_i]);
   }
   EDV_MUET_CHECK(5, Vexor_ptr_in->indice);
-  EDV_STR_C((Vexor_ptr_out->min>0?Vexor_ptr_out->sel[0]:0),0,(vxu_charstring)
+  EDV_STR_C((Vexor_ptr_out->min>0&&(unsigned int
+)Vexor_ptr_out->min<=Vexor_ptr_in->indice&&Vexor_ptr_in->indice<=(unsigned int
+)Vexor_ptr_out->max?Vexor_ptr_out->sel[0]:0),0,(vxu_charstring)
 (Vexor_ptr_in->_datain.text),0+27,(vxu_charstring)(Vexor_ptr_out->_datain.text)
 ,(vxu_charstring)(Vexor_ptr_out->_datain.text));
   }
 #else
   EDV_MUET_CHECK(5,0);
-	 EDV_INTEGER_C(1,0,(vxu_integer)(_ix_5_cache_blk_log),0,10,(vxu_integer)-1,
+	 EDV_INTEGER_C(1,1,(vxu_integer)(_ix_5_cache_blk_log),0,10,(vxu_integer)-1,
 (vxu_integer)0);
 #endif
 }
@@ -896,18 +912,18 @@ max=0;
 if ((_os_6_cache_blk_status[_Vexor_i].min)||(!
 (_os_6_cache_blk_status[_Vexor_i].max)))
   {
-       EDV_INTEGER_C(1,0,(vxu_integer)(_ix_6_cache_blk_status),0,10,
+       EDV_INTEGER_C(1,1,(vxu_integer)(_ix_6_cache_blk_status),0,10,
 (vxu_integer)(max?max:_os_6_cache_blk_status[0].min),(vxu_integer)max);
   }
 else
   {
-	 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(_ix_6_cache_blk_status),0,10,(vxu_unsigned
+	 EDV_UNSIGNED_C(1,1,(vxu_unsigned)(_ix_6_cache_blk_status),0,10,(vxu_unsigned
 )max,(vxu_unsigned)_os_6_cache_blk_status[_Vexor_i].max);
   }
   (void)Vexor_ptr_out;
 #else
   EDV_MUET_CHECK(6,0);
-	 EDV_INTEGER_C(1,0,(vxu_integer)(_ix_6_cache_blk_status),0,10,(vxu_integer)-1,
+	 EDV_INTEGER_C(1,1,(vxu_integer)(_ix_6_cache_blk_status),0,10,(vxu_integer)-1,
 (vxu_integer)0);
 #endif
 }

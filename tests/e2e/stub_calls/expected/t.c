@@ -155,12 +155,12 @@ max=0;
   EDV_MUET_CHECK(1,0);
 if ((_os_1_pool_release[_Vexor_i].min)||(!(_os_1_pool_release[_Vexor_i].max)))
   {
-       EDV_INTEGER_C(1,0,(vxu_integer)(_ix_1_pool_release),0,10,(vxu_integer)
+       EDV_INTEGER_C(1,1,(vxu_integer)(_ix_1_pool_release),0,10,(vxu_integer)
 (max?max:_os_1_pool_release[0].min),(vxu_integer)max);
   }
 else
   {
-	 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(_ix_1_pool_release),0,10,(vxu_unsigned)max,
+	 EDV_UNSIGNED_C(1,1,(vxu_unsigned)(_ix_1_pool_release),0,10,(vxu_unsigned)max,
 (vxu_unsigned)_os_1_pool_release[_Vexor_i].max);
   }
 for (i=0;i<(unsigned int)_it_1_pool_release;++i){
@@ -176,12 +176,14 @@ for (i=0;i<(unsigned int)_it_1_pool_release;++i){
     Vexor_ptr_out=&(_os_1_pool_release[_Vexor_i]);
   }
   EDV_MUET_CHECK(1, Vexor_ptr_in->indice);
-  EDV_POINTER_C((Vexor_ptr_out->min>0?Vexor_ptr_out->sel[0]:0),0,(vxu_pointer)
+  EDV_POINTER_C((Vexor_ptr_out->min>0&&(unsigned int
+)Vexor_ptr_out->min<=Vexor_ptr_in->indice&&Vexor_ptr_in->indice<=(unsigned int
+)Vexor_ptr_out->max?Vexor_ptr_out->sel[0]:0),0,(vxu_pointer)
 (Vexor_ptr_in->_datain.block),0+3,(vxu_pointer)(Vexor_ptr_out->_datain.block));
   }
 #else
   EDV_MUET_CHECK(1,0);
-	 EDV_INTEGER_C(1,0,(vxu_integer)(_ix_1_pool_release),0,10,(vxu_integer)-1,
+	 EDV_INTEGER_C(1,1,(vxu_integer)(_ix_1_pool_release),0,10,(vxu_integer)-1,
 (vxu_integer)0);
 #endif
 }

@@ -176,12 +176,12 @@ max=0;
 if ((_os_1_chan_socketpair[_Vexor_i].min)||(!
 (_os_1_chan_socketpair[_Vexor_i].max)))
   {
-       EDV_INTEGER_C(1,0,(vxu_integer)(_ix_1_chan_socketpair),0,10,(vxu_integer
+       EDV_INTEGER_C(1,1,(vxu_integer)(_ix_1_chan_socketpair),0,10,(vxu_integer
 )(max?max:_os_1_chan_socketpair[0].min),(vxu_integer)max);
   }
 else
   {
-	 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(_ix_1_chan_socketpair),0,10,(vxu_unsigned
+	 EDV_UNSIGNED_C(1,1,(vxu_unsigned)(_ix_1_chan_socketpair),0,10,(vxu_unsigned
 )max,(vxu_unsigned)_os_1_chan_socketpair[_Vexor_i].max);
   }
 for (i=0;i<(unsigned int)_it_1_chan_socketpair;++i){
@@ -198,26 +198,34 @@ for (i=0;i<(unsigned int)_it_1_chan_socketpair;++i){
     Vexor_ptr_out=&(_os_1_chan_socketpair[_Vexor_i]);
   }
   EDV_MUET_CHECK(1, Vexor_ptr_in->indice);
-  EDV_INTEGER_C((Vexor_ptr_out->min>0?Vexor_ptr_out->sel[0]:0),0,(vxu_integer)
+  EDV_INTEGER_C((Vexor_ptr_out->min>0&&(unsigned int
+)Vexor_ptr_out->min<=Vexor_ptr_in->indice&&Vexor_ptr_in->indice<=(unsigned int
+)Vexor_ptr_out->max?Vexor_ptr_out->sel[0]:0),0,(vxu_integer)
 (Vexor_ptr_in->_datain.__domain),0+3,10,(vxu_integer)
 (Vexor_ptr_out->_datain.__domain),(vxu_integer)(Vexor_ptr_out->_datain.__domain
 ));
-  EDV_INTEGER_C((Vexor_ptr_out->min>0?Vexor_ptr_out->sel[1]:0),0,(vxu_integer)
+  EDV_INTEGER_C((Vexor_ptr_out->min>0&&(unsigned int
+)Vexor_ptr_out->min<=Vexor_ptr_in->indice&&Vexor_ptr_in->indice<=(unsigned int
+)Vexor_ptr_out->max?Vexor_ptr_out->sel[1]:0),0,(vxu_integer)
 (Vexor_ptr_in->_datain.__type),0+4,10,(vxu_integer)
 (Vexor_ptr_out->_datain.__type),(vxu_integer)(Vexor_ptr_out->_datain.__type));
-  EDV_INTEGER_C((Vexor_ptr_out->min>0?Vexor_ptr_out->sel[2]:0),0,(vxu_integer)
+  EDV_INTEGER_C((Vexor_ptr_out->min>0&&(unsigned int
+)Vexor_ptr_out->min<=Vexor_ptr_in->indice&&Vexor_ptr_in->indice<=(unsigned int
+)Vexor_ptr_out->max?Vexor_ptr_out->sel[2]:0),0,(vxu_integer)
 (Vexor_ptr_in->_datain.__protocol),0+5,10,(vxu_integer)
 (Vexor_ptr_out->_datain.__protocol),(vxu_integer)
 (Vexor_ptr_out->_datain.__protocol));
   for (_Vexor_j=0;_Vexor_j<2;++_Vexor_j)
-  EDV_INTEGER_C((Vexor_ptr_out->min>0?Vexor_ptr_out->sel[3]:0),0,(vxu_integer)
+  EDV_INTEGER_C((Vexor_ptr_out->min>0&&(unsigned int
+)Vexor_ptr_out->min<=Vexor_ptr_in->indice&&Vexor_ptr_in->indice<=(unsigned int
+)Vexor_ptr_out->max?Vexor_ptr_out->sel[3]:0),0,(vxu_integer)
 (Vexor_ptr_in->_datain.__fds[_Vexor_j]),0+6+_Vexor_j,10,(vxu_integer)
 (Vexor_ptr_out->_datain.__fds[_Vexor_j]),(vxu_integer)
 (Vexor_ptr_out->_datain.__fds[_Vexor_j]));
   }
 #else
   EDV_MUET_CHECK(1,0);
-	 EDV_INTEGER_C(1,0,(vxu_integer)(_ix_1_chan_socketpair),0,10,(vxu_integer)-1,
+	 EDV_INTEGER_C(1,1,(vxu_integer)(_ix_1_chan_socketpair),0,10,(vxu_integer)-1,
 (vxu_integer)0);
 #endif
 }
@@ -348,12 +356,12 @@ max=0;
   EDV_MUET_CHECK(2,0);
 if ((_os_2_chan_futimens[_Vexor_i].min)||(!(_os_2_chan_futimens[_Vexor_i].max)))
   {
-       EDV_INTEGER_C(1,0,(vxu_integer)(_ix_2_chan_futimens),0,10,(vxu_integer)
+       EDV_INTEGER_C(1,1,(vxu_integer)(_ix_2_chan_futimens),0,10,(vxu_integer)
 (max?max:_os_2_chan_futimens[0].min),(vxu_integer)max);
   }
 else
   {
-	 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(_ix_2_chan_futimens),0,10,(vxu_unsigned)max
+	 EDV_UNSIGNED_C(1,1,(vxu_unsigned)(_ix_2_chan_futimens),0,10,(vxu_unsigned)max
 ,(vxu_unsigned)_os_2_chan_futimens[_Vexor_i].max);
   }
 for (i=0;i<(unsigned int)_it_2_chan_futimens;++i){
@@ -369,29 +377,39 @@ for (i=0;i<(unsigned int)_it_2_chan_futimens;++i){
     Vexor_ptr_out=&(_os_2_chan_futimens[_Vexor_i]);
   }
   EDV_MUET_CHECK(2, Vexor_ptr_in->indice);
-  EDV_INTEGER_C((Vexor_ptr_out->min>0?Vexor_ptr_out->sel[0]:0),0,(vxu_integer)
+  EDV_INTEGER_C((Vexor_ptr_out->min>0&&(unsigned int
+)Vexor_ptr_out->min<=Vexor_ptr_in->indice&&Vexor_ptr_in->indice<=(unsigned int
+)Vexor_ptr_out->max?Vexor_ptr_out->sel[0]:0),0,(vxu_integer)
 (Vexor_ptr_in->_datain.__fd),0+10,10,(vxu_integer)(Vexor_ptr_out->_datain.__fd)
 ,(vxu_integer)(Vexor_ptr_out->_datain.__fd));
-  EDV_INTEGER_C((Vexor_ptr_out->min>0?Vexor_ptr_out->sel[1]:0),0,(vxu_integer)
+  EDV_INTEGER_C((Vexor_ptr_out->min>0&&(unsigned int
+)Vexor_ptr_out->min<=Vexor_ptr_in->indice&&Vexor_ptr_in->indice<=(unsigned int
+)Vexor_ptr_out->max?Vexor_ptr_out->sel[1]:0),0,(vxu_integer)
 (Vexor_ptr_in->_datain.__times[0].tv_sec),0+11,10,(vxu_integer)
 (Vexor_ptr_out->_datain.__times[0].tv_sec),(vxu_integer)
 (Vexor_ptr_out->_datain.__times[0].tv_sec));
-  EDV_INTEGER_C((Vexor_ptr_out->min>0?Vexor_ptr_out->sel[1]:0),0,(vxu_integer)
+  EDV_INTEGER_C((Vexor_ptr_out->min>0&&(unsigned int
+)Vexor_ptr_out->min<=Vexor_ptr_in->indice&&Vexor_ptr_in->indice<=(unsigned int
+)Vexor_ptr_out->max?Vexor_ptr_out->sel[1]:0),0,(vxu_integer)
 (Vexor_ptr_in->_datain.__times[0].tv_nsec),0+12,10,(vxu_integer)
 (Vexor_ptr_out->_datain.__times[0].tv_nsec),(vxu_integer)
 (Vexor_ptr_out->_datain.__times[0].tv_nsec));
-  EDV_INTEGER_C((Vexor_ptr_out->min>0?Vexor_ptr_out->sel[1]:0),0,(vxu_integer)
+  EDV_INTEGER_C((Vexor_ptr_out->min>0&&(unsigned int
+)Vexor_ptr_out->min<=Vexor_ptr_in->indice&&Vexor_ptr_in->indice<=(unsigned int
+)Vexor_ptr_out->max?Vexor_ptr_out->sel[1]:0),0,(vxu_integer)
 (Vexor_ptr_in->_datain.__times[1].tv_sec),0+13,10,(vxu_integer)
 (Vexor_ptr_out->_datain.__times[1].tv_sec),(vxu_integer)
 (Vexor_ptr_out->_datain.__times[1].tv_sec));
-  EDV_INTEGER_C((Vexor_ptr_out->min>0?Vexor_ptr_out->sel[1]:0),0,(vxu_integer)
+  EDV_INTEGER_C((Vexor_ptr_out->min>0&&(unsigned int
+)Vexor_ptr_out->min<=Vexor_ptr_in->indice&&Vexor_ptr_in->indice<=(unsigned int
+)Vexor_ptr_out->max?Vexor_ptr_out->sel[1]:0),0,(vxu_integer)
 (Vexor_ptr_in->_datain.__times[1].tv_nsec),0+14,10,(vxu_integer)
 (Vexor_ptr_out->_datain.__times[1].tv_nsec),(vxu_integer)
 (Vexor_ptr_out->_datain.__times[1].tv_nsec));
   }
 #else
   EDV_MUET_CHECK(2,0);
-	 EDV_INTEGER_C(1,0,(vxu_integer)(_ix_2_chan_futimens),0,10,(vxu_integer)-1,
+	 EDV_INTEGER_C(1,1,(vxu_integer)(_ix_2_chan_futimens),0,10,(vxu_integer)-1,
 (vxu_integer)0);
 #endif
 }
@@ -535,12 +553,12 @@ max=0;
   EDV_MUET_CHECK(3,0);
 if ((_os_3_chan_utimes[_Vexor_i].min)||(!(_os_3_chan_utimes[_Vexor_i].max)))
   {
-       EDV_INTEGER_C(1,0,(vxu_integer)(_ix_3_chan_utimes),0,10,(vxu_integer)
+       EDV_INTEGER_C(1,1,(vxu_integer)(_ix_3_chan_utimes),0,10,(vxu_integer)
 (max?max:_os_3_chan_utimes[0].min),(vxu_integer)max);
   }
 else
   {
-	 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(_ix_3_chan_utimes),0,10,(vxu_unsigned)max,
+	 EDV_UNSIGNED_C(1,1,(vxu_unsigned)(_ix_3_chan_utimes),0,10,(vxu_unsigned)max,
 (vxu_unsigned)_os_3_chan_utimes[_Vexor_i].max);
   }
 for (i=0;i<(unsigned int)_it_3_chan_utimes;++i){
@@ -555,30 +573,40 @@ for (i=0;i<(unsigned int)_it_3_chan_utimes;++i){
     Vexor_ptr_out=&(_os_3_chan_utimes[_Vexor_i]);
   }
   EDV_MUET_CHECK(3, Vexor_ptr_in->indice);
-  EDV_STR_C((Vexor_ptr_out->min>0?Vexor_ptr_out->sel[0]:0),0,(vxu_charstring)
+  EDV_STR_C((Vexor_ptr_out->min>0&&(unsigned int
+)Vexor_ptr_out->min<=Vexor_ptr_in->indice&&Vexor_ptr_in->indice<=(unsigned int
+)Vexor_ptr_out->max?Vexor_ptr_out->sel[0]:0),0,(vxu_charstring)
 (Vexor_ptr_in->_datain.__file),0+17,(vxu_charstring)
 (Vexor_ptr_out->_datain.__file),(vxu_charstring)(Vexor_ptr_out->_datain.__file)
 );
-  EDV_INTEGER_C((Vexor_ptr_out->min>0?Vexor_ptr_out->sel[1]:0),0,(vxu_integer)
+  EDV_INTEGER_C((Vexor_ptr_out->min>0&&(unsigned int
+)Vexor_ptr_out->min<=Vexor_ptr_in->indice&&Vexor_ptr_in->indice<=(unsigned int
+)Vexor_ptr_out->max?Vexor_ptr_out->sel[1]:0),0,(vxu_integer)
 (Vexor_ptr_in->_datain.__tvp[0].tv_sec),0+18,10,(vxu_integer)
 (Vexor_ptr_out->_datain.__tvp[0].tv_sec),(vxu_integer)
 (Vexor_ptr_out->_datain.__tvp[0].tv_sec));
-  EDV_INTEGER_C((Vexor_ptr_out->min>0?Vexor_ptr_out->sel[1]:0),0,(vxu_integer)
+  EDV_INTEGER_C((Vexor_ptr_out->min>0&&(unsigned int
+)Vexor_ptr_out->min<=Vexor_ptr_in->indice&&Vexor_ptr_in->indice<=(unsigned int
+)Vexor_ptr_out->max?Vexor_ptr_out->sel[1]:0),0,(vxu_integer)
 (Vexor_ptr_in->_datain.__tvp[0].tv_usec),0+19,10,(vxu_integer)
 (Vexor_ptr_out->_datain.__tvp[0].tv_usec),(vxu_integer)
 (Vexor_ptr_out->_datain.__tvp[0].tv_usec));
-  EDV_INTEGER_C((Vexor_ptr_out->min>0?Vexor_ptr_out->sel[1]:0),0,(vxu_integer)
+  EDV_INTEGER_C((Vexor_ptr_out->min>0&&(unsigned int
+)Vexor_ptr_out->min<=Vexor_ptr_in->indice&&Vexor_ptr_in->indice<=(unsigned int
+)Vexor_ptr_out->max?Vexor_ptr_out->sel[1]:0),0,(vxu_integer)
 (Vexor_ptr_in->_datain.__tvp[1].tv_sec),0+20,10,(vxu_integer)
 (Vexor_ptr_out->_datain.__tvp[1].tv_sec),(vxu_integer)
 (Vexor_ptr_out->_datain.__tvp[1].tv_sec));
-  EDV_INTEGER_C((Vexor_ptr_out->min>0?Vexor_ptr_out->sel[1]:0),0,(vxu_integer)
+  EDV_INTEGER_C((Vexor_ptr_out->min>0&&(unsigned int
+)Vexor_ptr_out->min<=Vexor_ptr_in->indice&&Vexor_ptr_in->indice<=(unsigned int
+)Vexor_ptr_out->max?Vexor_ptr_out->sel[1]:0),0,(vxu_integer)
 (Vexor_ptr_in->_datain.__tvp[1].tv_usec),0+21,10,(vxu_integer)
 (Vexor_ptr_out->_datain.__tvp[1].tv_usec),(vxu_integer)
 (Vexor_ptr_out->_datain.__tvp[1].tv_usec));
   }
 #else
   EDV_MUET_CHECK(3,0);
-	 EDV_INTEGER_C(1,0,(vxu_integer)(_ix_3_chan_utimes),0,10,(vxu_integer)-1,
+	 EDV_INTEGER_C(1,1,(vxu_integer)(_ix_3_chan_utimes),0,10,(vxu_integer)-1,
 (vxu_integer)0);
 #endif
 }

@@ -162,12 +162,12 @@ max=0;
 if ((_os_1_sensors_read_sensor[_Vexor_i].min)||(!
 (_os_1_sensors_read_sensor[_Vexor_i].max)))
   {
-       EDV_INTEGER_C(1,0,(vxu_integer)(_ix_1_sensors_read_sensor),0,10,
+       EDV_INTEGER_C(1,1,(vxu_integer)(_ix_1_sensors_read_sensor),0,10,
 (vxu_integer)(max?max:_os_1_sensors_read_sensor[0].min),(vxu_integer)max);
   }
 else
   {
-	 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(_ix_1_sensors_read_sensor),0,10,
+	 EDV_UNSIGNED_C(1,1,(vxu_unsigned)(_ix_1_sensors_read_sensor),0,10,
 (vxu_unsigned)max,(vxu_unsigned)_os_1_sensors_read_sensor[_Vexor_i].max);
   }
 for (i=0;i<(unsigned int)_it_1_sensors_read_sensor;++i){
@@ -184,13 +184,15 @@ for (i=0;i<(unsigned int)_it_1_sensors_read_sensor;++i){
     Vexor_ptr_out=&(_os_1_sensors_read_sensor[_Vexor_i]);
   }
   EDV_MUET_CHECK(1, Vexor_ptr_in->indice);
-  EDV_INTEGER_C((Vexor_ptr_out->min>0?Vexor_ptr_out->sel[0]:0),0,(vxu_integer)
+  EDV_INTEGER_C((Vexor_ptr_out->min>0&&(unsigned int
+)Vexor_ptr_out->min<=Vexor_ptr_in->indice&&Vexor_ptr_in->indice<=(unsigned int
+)Vexor_ptr_out->max?Vexor_ptr_out->sel[0]:0),0,(vxu_integer)
 (Vexor_ptr_in->_datain.channel),0+3,10,(vxu_integer)
 (Vexor_ptr_out->_datain.channel),(vxu_integer)(Vexor_ptr_out->_datain.channel));
   }
 #else
   EDV_MUET_CHECK(1,0);
-	 EDV_INTEGER_C(1,0,(vxu_integer)(_ix_1_sensors_read_sensor),0,10,(vxu_integer
+	 EDV_INTEGER_C(1,1,(vxu_integer)(_ix_1_sensors_read_sensor),0,10,(vxu_integer
 )-1,(vxu_integer)0);
 #endif
 }
@@ -316,12 +318,12 @@ max=0;
 if ((_os_2_sensors_log_text[_Vexor_i].min)||(!
 (_os_2_sensors_log_text[_Vexor_i].max)))
   {
-       EDV_INTEGER_C(1,0,(vxu_integer)(_ix_2_sensors_log_text),0,10,
+       EDV_INTEGER_C(1,1,(vxu_integer)(_ix_2_sensors_log_text),0,10,
 (vxu_integer)(max?max:_os_2_sensors_log_text[0].min),(vxu_integer)max);
   }
 else
   {
-	 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(_ix_2_sensors_log_text),0,10,(vxu_unsigned
+	 EDV_UNSIGNED_C(1,1,(vxu_unsigned)(_ix_2_sensors_log_text),0,10,(vxu_unsigned
 )max,(vxu_unsigned)_os_2_sensors_log_text[_Vexor_i].max);
   }
 for (i=0;i<(unsigned int)_it_2_sensors_log_text;++i){
@@ -338,13 +340,15 @@ for (i=0;i<(unsigned int)_it_2_sensors_log_text;++i){
     Vexor_ptr_out=&(_os_2_sensors_log_text[_Vexor_i]);
   }
   EDV_MUET_CHECK(2, Vexor_ptr_in->indice);
-  EDV_STR_C((Vexor_ptr_out->min>0?Vexor_ptr_out->sel[0]:0),0,(vxu_charstring)
+  EDV_STR_C((Vexor_ptr_out->min>0&&(unsigned int
+)Vexor_ptr_out->min<=Vexor_ptr_in->indice&&Vexor_ptr_in->indice<=(unsigned int
+)Vexor_ptr_out->max?Vexor_ptr_out->sel[0]:0),0,(vxu_charstring)
 (Vexor_ptr_in->_datain.text),0+6,(vxu_charstring)(Vexor_ptr_out->_datain.text),
 (vxu_charstring)(Vexor_ptr_out->_datain.text));
   }
 #else
   EDV_MUET_CHECK(2,0);
-	 EDV_INTEGER_C(1,0,(vxu_integer)(_ix_2_sensors_log_text),0,10,(vxu_integer)-1,
+	 EDV_INTEGER_C(1,1,(vxu_integer)(_ix_2_sensors_log_text),0,10,(vxu_integer)-1,
 (vxu_integer)0);
 #endif
 }
@@ -474,12 +478,12 @@ max=0;
 if ((_os_3_sensors_exchange[_Vexor_i].min)||(!
 (_os_3_sensors_exchange[_Vexor_i].max)))
   {
-       EDV_INTEGER_C(1,0,(vxu_integer)(_ix_3_sensors_exchange),0,10,
+       EDV_INTEGER_C(1,1,(vxu_integer)(_ix_3_sensors_exchange),0,10,
 (vxu_integer)(max?max:_os_3_sensors_exchange[0].min),(vxu_integer)max);
   }
 else
   {
-	 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(_ix_3_sensors_exchange),0,10,(vxu_unsigned
+	 EDV_UNSIGNED_C(1,1,(vxu_unsigned)(_ix_3_sensors_exchange),0,10,(vxu_unsigned
 )max,(vxu_unsigned)_os_3_sensors_exchange[_Vexor_i].max);
   }
 for (i=0;i<(unsigned int)_it_3_sensors_exchange;++i){
@@ -496,13 +500,15 @@ for (i=0;i<(unsigned int)_it_3_sensors_exchange;++i){
     Vexor_ptr_out=&(_os_3_sensors_exchange[_Vexor_i]);
   }
   EDV_MUET_CHECK(3, Vexor_ptr_in->indice);
-  EDV_INTEGER_C((Vexor_ptr_out->min>0?Vexor_ptr_out->sel[0]:0),0,(vxu_integer)
+  EDV_INTEGER_C((Vexor_ptr_out->min>0&&(unsigned int
+)Vexor_ptr_out->min<=Vexor_ptr_in->indice&&Vexor_ptr_in->indice<=(unsigned int
+)Vexor_ptr_out->max?Vexor_ptr_out->sel[0]:0),0,(vxu_integer)
 (Vexor_ptr_in->_datain.slot),0+9,10,(vxu_integer)(Vexor_ptr_out->_datain.slot),
 (vxu_integer)(Vexor_ptr_out->_datain.slot));
   }
 #else
   EDV_MUET_CHECK(3,0);
-	 EDV_INTEGER_C(1,0,(vxu_integer)(_ix_3_sensors_exchange),0,10,(vxu_integer)-1,
+	 EDV_INTEGER_C(1,1,(vxu_integer)(_ix_3_sensors_exchange),0,10,(vxu_integer)-1,
 (vxu_integer)0);
 #endif
 }
@@ -632,12 +638,12 @@ max=0;
 if ((_os_4_sensors_move_to[_Vexor_i].min)||(!
 (_os_4_sensors_move_to[_Vexor_i].max)))
   {
-       EDV_INTEGER_C(1,0,(vxu_integer)(_ix_4_sensors_move_to),0,10,(vxu_integer
+       EDV_INTEGER_C(1,1,(vxu_integer)(_ix_4_sensors_move_to),0,10,(vxu_integer
 )(max?max:_os_4_sensors_move_to[0].min),(vxu_integer)max);
   }
 else
   {
-	 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(_ix_4_sensors_move_to),0,10,(vxu_unsigned
+	 EDV_UNSIGNED_C(1,1,(vxu_unsigned)(_ix_4_sensors_move_to),0,10,(vxu_unsigned
 )max,(vxu_unsigned)_os_4_sensors_move_to[_Vexor_i].max);
   }
 for (i=0;i<(unsigned int)_it_4_sensors_move_to;++i){
@@ -654,16 +660,20 @@ for (i=0;i<(unsigned int)_it_4_sensors_move_to;++i){
     Vexor_ptr_out=&(_os_4_sensors_move_to[_Vexor_i]);
   }
   EDV_MUET_CHECK(4, Vexor_ptr_in->indice);
-  EDV_INTEGER_C((Vexor_ptr_out->min>0?Vexor_ptr_out->sel[0]:0),0,(vxu_integer)
+  EDV_INTEGER_C((Vexor_ptr_out->min>0&&(unsigned int
+)Vexor_ptr_out->min<=Vexor_ptr_in->indice&&Vexor_ptr_in->indice<=(unsigned int
+)Vexor_ptr_out->max?Vexor_ptr_out->sel[0]:0),0,(vxu_integer)
 (Vexor_ptr_in->_datain.p.x),0+12,10,(vxu_integer)(Vexor_ptr_out->_datain.p.x),
 (vxu_integer)(Vexor_ptr_out->_datain.p.x));
-  EDV_INTEGER_C((Vexor_ptr_out->min>0?Vexor_ptr_out->sel[0]:0),0,(vxu_integer)
+  EDV_INTEGER_C((Vexor_ptr_out->min>0&&(unsigned int
+)Vexor_ptr_out->min<=Vexor_ptr_in->indice&&Vexor_ptr_in->indice<=(unsigned int
+)Vexor_ptr_out->max?Vexor_ptr_out->sel[0]:0),0,(vxu_integer)
 (Vexor_ptr_in->_datain.p.y),0+13,10,(vxu_integer)(Vexor_ptr_out->_datain.p.y),
 (vxu_integer)(Vexor_ptr_out->_datain.p.y));
   }
 #else
   EDV_MUET_CHECK(4,0);
-	 EDV_INTEGER_C(1,0,(vxu_integer)(_ix_4_sensors_move_to),0,10,(vxu_integer)-1,
+	 EDV_INTEGER_C(1,1,(vxu_integer)(_ix_4_sensors_move_to),0,10,(vxu_integer)-1,
 (vxu_integer)0);
 #endif
 }
@@ -775,12 +785,12 @@ max=0;
 if ((_os_5_sensors_show_total[_Vexor_i].min)||(!
 (_os_5_sensors_show_total[_Vexor_i].max)))
   {
-       EDV_INTEGER_C(1,0,(vxu_integer)(_ix_5_sensors_show_total),0,10,
+       EDV_INTEGER_C(1,1,(vxu_integer)(_ix_5_sensors_show_total),0,10,
 (vxu_integer)(max?max:_os_5_sensors_show_total[0].min),(vxu_integer)max);
   }
 else
   {
-	 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(_ix_5_sensors_show_total),0,10,
+	 EDV_UNSIGNED_C(1,1,(vxu_unsigned)(_ix_5_sensors_show_total),0,10,
 (vxu_unsigned)max,(vxu_unsigned)_os_5_sensors_show_total[_Vexor_i].max);
   }
 for (i=0;i<(unsigned int)_it_5_sensors_show_total;++i){
@@ -797,13 +807,15 @@ for (i=0;i<(unsigned int)_it_5_sensors_show_total;++i){
     Vexor_ptr_out=&(_os_5_sensors_show_total[_Vexor_i]);
   }
   EDV_MUET_CHECK(5, Vexor_ptr_in->indice);
-  EDV_INTEGER_C((Vexor_ptr_out->min>0?Vexor_ptr_out->sel[0]:0),0,(vxu_integer)
+  EDV_INTEGER_C((Vexor_ptr_out->min>0&&(unsigned int
+)Vexor_ptr_out->min<=Vexor_ptr_in->indice&&Vexor_ptr_in->indice<=(unsigned int
+)Vexor_ptr_out->max?Vexor_ptr_out->sel[0]:0),0,(vxu_integer)
 (Vexor_ptr_in->_datain.total),0+16,10,(vxu_integer)
 (Vexor_ptr_out->_datain.total),(vxu_integer)(Vexor_ptr_out->_datain.total));
   }
 #else
   EDV_MUET_CHECK(5,0);
-	 EDV_INTEGER_C(1,0,(vxu_integer)(_ix_5_sensors_show_total),0,10,(vxu_integer
+	 EDV_INTEGER_C(1,1,(vxu_integer)(_ix_5_sensors_show_total),0,10,(vxu_integer
 )-1,(vxu_integer)0);
 #endif
 }

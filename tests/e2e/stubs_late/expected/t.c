@@ -200,12 +200,12 @@ max=0;
 if ((_os_1_plant_read_level[_Vexor_i].min)||(!
 (_os_1_plant_read_level[_Vexor_i].max)))
   {
-       EDV_INTEGER_C(1,0,(vxu_integer)(_ix_1_plant_read_level),0,10,
+       EDV_INTEGER_C(1,1,(vxu_integer)(_ix_1_plant_read_level),0,10,
 (vxu_integer)(max?max:_os_1_plant_read_level[0].min),(vxu_integer)max);
   }
 else
   {
-	 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(_ix_1_plant_read_level),0,10,(vxu_unsigned
+	 EDV_UNSIGNED_C(1,1,(vxu_unsigned)(_ix_1_plant_read_level),0,10,(vxu_unsigned
 )max,(vxu_unsigned)_os_1_plant_read_level[_Vexor_i].max);
   }
 for (i=0;i<(unsigned int)_it_1_plant_read_level;++i){
@@ -222,13 +222,15 @@ for (i=0;i<(unsigned int)_it_1_plant_read_level;++i){
     Vexor_ptr_out=&(_os_1_plant_read_level[_Vexor_i]);
   }
   EDV_MUET_CHECK(1, Vexor_ptr_in->indice);
-  EDV_INTEGER_C((Vexor_ptr_out->min>0?Vexor_ptr_out->sel[0]:0),0,(vxu_integer)
+  EDV_INTEGER_C((Vexor_ptr_out->min>0&&(unsigned int
+)Vexor_ptr_out->min<=Vexor_ptr_in->indice&&Vexor_ptr_in->indice<=(unsigned int
+)Vexor_ptr_out->max?Vexor_ptr_out->sel[0]:0),0,(vxu_integer)
 (Vexor_ptr_in->_datain.tank),0+8,10,(vxu_integer)(Vexor_ptr_out->_datain.tank),
 (vxu_integer)(Vexor_ptr_out->_datain.tank));
   }
 #else
   EDV_MUET_CHECK(1,0);
-	 EDV_INTEGER_C(1,0,(vxu_integer)(_ix_1_plant_read_level),0,10,(vxu_integer)-1,
+	 EDV_INTEGER_C(1,1,(vxu_integer)(_ix_1_plant_read_level),0,10,(vxu_integer)-1,
 (vxu_integer)0);
 #endif
 }
@@ -340,12 +342,12 @@ max=0;
 if ((_os_2_plant_open_valve[_Vexor_i].min)||(!
 (_os_2_plant_open_valve[_Vexor_i].max)))
   {
-       EDV_INTEGER_C(1,0,(vxu_integer)(_ix_2_plant_open_valve),0,10,
+       EDV_INTEGER_C(1,1,(vxu_integer)(_ix_2_plant_open_valve),0,10,
 (vxu_integer)(max?max:_os_2_plant_open_valve[0].min),(vxu_integer)max);
   }
 else
   {
-	 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(_ix_2_plant_open_valve),0,10,(vxu_unsigned
+	 EDV_UNSIGNED_C(1,1,(vxu_unsigned)(_ix_2_plant_open_valve),0,10,(vxu_unsigned
 )max,(vxu_unsigned)_os_2_plant_open_valve[_Vexor_i].max);
   }
 for (i=0;i<(unsigned int)_it_2_plant_open_valve;++i){
@@ -362,13 +364,15 @@ for (i=0;i<(unsigned int)_it_2_plant_open_valve;++i){
     Vexor_ptr_out=&(_os_2_plant_open_valve[_Vexor_i]);
   }
   EDV_MUET_CHECK(2, Vexor_ptr_in->indice);
-  EDV_INTEGER_C((Vexor_ptr_out->min>0?Vexor_ptr_out->sel[0]:0),0,(vxu_integer)
+  EDV_INTEGER_C((Vexor_ptr_out->min>0&&(unsigned int
+)Vexor_ptr_out->min<=Vexor_ptr_in->indice&&Vexor_ptr_in->indice<=(unsigned int
+)Vexor_ptr_out->max?Vexor_ptr_out->sel[0]:0),0,(vxu_integer)
 (Vexor_ptr_in->_datain.tank),0+11,10,(vxu_integer)(Vexor_ptr_out->_datain.tank)
 ,(vxu_integer)(Vexor_ptr_out->_datain.tank));
   }
 #else
   EDV_MUET_CHECK(2,0);
-	 EDV_INTEGER_C(1,0,(vxu_integer)(_ix_2_plant_open_valve),0,10,(vxu_integer)-1,
+	 EDV_INTEGER_C(1,1,(vxu_integer)(_ix_2_plant_open_valve),0,10,(vxu_integer)-1,
 (vxu_integer)0);
 #endif
 }

@@ -163,12 +163,12 @@ max=0;
 if ((_os_1_types_make_pair[_Vexor_i].min)||(!
 (_os_1_types_make_pair[_Vexor_i].max)))
   {
-       EDV_INTEGER_C(1,0,(vxu_integer)(_ix_1_types_make_pair),0,10,(vxu_integer
+       EDV_INTEGER_C(1,1,(vxu_integer)(_ix_1_types_make_pair),0,10,(vxu_integer
 )(max?max:_os_1_types_make_pair[0].min),(vxu_integer)max);
   }
 else
   {
-	 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(_ix_1_types_make_pair),0,10,(vxu_unsigned
+	 EDV_UNSIGNED_C(1,1,(vxu_unsigned)(_ix_1_types_make_pair),0,10,(vxu_unsigned
 )max,(vxu_unsigned)_os_1_types_make_pair[_Vexor_i].max);
   }
 for (i=0;i<(unsigned int)_it_1_types_make_pair;++i){
@@ -185,16 +185,19 @@ for (i=0;i<(unsigned int)_it_1_types_make_pair;++i){
     Vexor_ptr_out=&(_os_1_types_make_pair[_Vexor_i]);
   }
   EDV_MUET_CHECK(1, Vexor_ptr_in->indice);
-  EDV_INTEGER_C((Vexor_ptr_out->min>0?Vexor_ptr_out->sel[0]:0),0,(vxu_integer)
+  EDV_INTEGER_C((Vexor_ptr_out->min>0&&(unsigned int
+)Vexor_ptr_out->min<=Vexor_ptr_in->indice&&Vexor_ptr_in->indice<=(unsigned int
+)Vexor_ptr_out->max?Vexor_ptr_out->sel[0]:0),0,(vxu_integer)
 (Vexor_ptr_in->_datain.a),0+3,10,(vxu_integer)(Vexor_ptr_out->_datain.a),
 (vxu_integer)(Vexor_ptr_out->_datain.a));
-  EDV_DOUBLE_C((Vexor_ptr_out->min>0?Vexor_ptr_out->sel[1]:0),0,(double)
-(Vexor_ptr_in->_datain.b),0+4,(double)(Vexor_ptr_out->_datain.b),(double)
-(Vexor_ptr_out->_datain.b));
+  EDV_DOUBLE_C((Vexor_ptr_out->min>0&&(unsigned int
+)Vexor_ptr_out->min<=Vexor_ptr_in->indice&&Vexor_ptr_in->indice<=(unsigned int
+)Vexor_ptr_out->max?Vexor_ptr_out->sel[1]:0),0,(double)(Vexor_ptr_in->_datain.b
+),0+4,(double)(Vexor_ptr_out->_datain.b),(double)(Vexor_ptr_out->_datain.b));
   }
 #else
   EDV_MUET_CHECK(1,0);
-	 EDV_INTEGER_C(1,0,(vxu_integer)(_ix_1_types_make_pair),0,10,(vxu_integer)-1,
+	 EDV_INTEGER_C(1,1,(vxu_integer)(_ix_1_types_make_pair),0,10,(vxu_integer)-1,
 (vxu_integer)0);
 #endif
 }
@@ -333,12 +336,12 @@ max=0;
   EDV_MUET_CHECK(2,0);
 if ((_os_2_types_hash[_Vexor_i].min)||(!(_os_2_types_hash[_Vexor_i].max)))
   {
-       EDV_INTEGER_C(1,0,(vxu_integer)(_ix_2_types_hash),0,10,(vxu_integer)
+       EDV_INTEGER_C(1,1,(vxu_integer)(_ix_2_types_hash),0,10,(vxu_integer)
 (max?max:_os_2_types_hash[0].min),(vxu_integer)max);
   }
 else
   {
-	 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(_ix_2_types_hash),0,10,(vxu_unsigned)max,
+	 EDV_UNSIGNED_C(1,1,(vxu_unsigned)(_ix_2_types_hash),0,10,(vxu_unsigned)max,
 (vxu_unsigned)_os_2_types_hash[_Vexor_i].max);
   }
 for (i=0;i<(unsigned int)_it_2_types_hash;++i){
@@ -353,16 +356,20 @@ for (i=0;i<(unsigned int)_it_2_types_hash;++i){
     Vexor_ptr_out=&(_os_2_types_hash[_Vexor_i]);
   }
   EDV_MUET_CHECK(2, Vexor_ptr_in->indice);
-  EDV_STR_C((Vexor_ptr_out->min>0?Vexor_ptr_out->sel[0]:0),0,(vxu_charstring)
+  EDV_STR_C((Vexor_ptr_out->min>0&&(unsigned int
+)Vexor_ptr_out->min<=Vexor_ptr_in->indice&&Vexor_ptr_in->indice<=(unsigned int
+)Vexor_ptr_out->max?Vexor_ptr_out->sel[0]:0),0,(vxu_charstring)
 (Vexor_ptr_in->_datain.s),0+7,(vxu_charstring)(Vexor_ptr_out->_datain.s),
 (vxu_charstring)(Vexor_ptr_out->_datain.s));
-  EDV_UNSIGNED_C((Vexor_ptr_out->min>0?Vexor_ptr_out->sel[1]:0),0,(vxu_unsigned
-)(Vexor_ptr_in->_datain.n),0+8,10,(vxu_unsigned)(Vexor_ptr_out->_datain.n),
+  EDV_UNSIGNED_C((Vexor_ptr_out->min>0&&(unsigned int
+)Vexor_ptr_out->min<=Vexor_ptr_in->indice&&Vexor_ptr_in->indice<=(unsigned int
+)Vexor_ptr_out->max?Vexor_ptr_out->sel[1]:0),0,(vxu_unsigned)
+(Vexor_ptr_in->_datain.n),0+8,10,(vxu_unsigned)(Vexor_ptr_out->_datain.n),
 (vxu_unsigned)(Vexor_ptr_out->_datain.n));
   }
 #else
   EDV_MUET_CHECK(2,0);
-	 EDV_INTEGER_C(1,0,(vxu_integer)(_ix_2_types_hash),0,10,(vxu_integer)-1,
+	 EDV_INTEGER_C(1,1,(vxu_integer)(_ix_2_types_hash),0,10,(vxu_integer)-1,
 (vxu_integer)0);
 #endif
 }
@@ -492,12 +499,12 @@ max=0;
   EDV_MUET_CHECK(3,0);
 if ((_os_3_types_first[_Vexor_i].min)||(!(_os_3_types_first[_Vexor_i].max)))
   {
-       EDV_INTEGER_C(1,0,(vxu_integer)(_ix_3_types_first),0,10,(vxu_integer)
+       EDV_INTEGER_C(1,1,(vxu_integer)(_ix_3_types_first),0,10,(vxu_integer)
 (max?max:_os_3_types_first[0].min),(vxu_integer)max);
   }
 else
   {
-	 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(_ix_3_types_first),0,10,(vxu_unsigned)max,
+	 EDV_UNSIGNED_C(1,1,(vxu_unsigned)(_ix_3_types_first),0,10,(vxu_unsigned)max,
 (vxu_unsigned)_os_3_types_first[_Vexor_i].max);
   }
 for (i=0;i<(unsigned int)_it_3_types_first;++i){
@@ -512,19 +519,22 @@ for (i=0;i<(unsigned int)_it_3_types_first;++i){
     Vexor_ptr_out=&(_os_3_types_first[_Vexor_i]);
   }
   EDV_MUET_CHECK(3, Vexor_ptr_in->indice);
-  EDV_CHAR_C((Vexor_ptr_out->min>0?Vexor_ptr_out->sel[0]:0),0,(char)
-(Vexor_ptr_in->_datain.c),0+11,(char)(Vexor_ptr_out->_datain.c),(char)
-(Vexor_ptr_out->_datain.c));
-  EDV_FLOAT_C((Vexor_ptr_out->min>0?Vexor_ptr_out->sel[1]:0),0,(float)
-(Vexor_ptr_in->_datain.f),0+12,(float)(Vexor_ptr_out->_datain.f),(float)
-(Vexor_ptr_out->_datain.f));
-  EDV_DOUBLE_C((Vexor_ptr_out->min>0?Vexor_ptr_out->sel[2]:0),0,(double)
-(Vexor_ptr_in->_datain.d),0+13,(double)(Vexor_ptr_out->_datain.d),(double)
-(Vexor_ptr_out->_datain.d));
+  EDV_CHAR_C((Vexor_ptr_out->min>0&&(unsigned int
+)Vexor_ptr_out->min<=Vexor_ptr_in->indice&&Vexor_ptr_in->indice<=(unsigned int
+)Vexor_ptr_out->max?Vexor_ptr_out->sel[0]:0),0,(char)(Vexor_ptr_in->_datain.c)
+,0+11,(char)(Vexor_ptr_out->_datain.c),(char)(Vexor_ptr_out->_datain.c));
+  EDV_FLOAT_C((Vexor_ptr_out->min>0&&(unsigned int
+)Vexor_ptr_out->min<=Vexor_ptr_in->indice&&Vexor_ptr_in->indice<=(unsigned int
+)Vexor_ptr_out->max?Vexor_ptr_out->sel[1]:0),0,(float)(Vexor_ptr_in->_datain.f)
+,0+12,(float)(Vexor_ptr_out->_datain.f),(float)(Vexor_ptr_out->_datain.f));
+  EDV_DOUBLE_C((Vexor_ptr_out->min>0&&(unsigned int
+)Vexor_ptr_out->min<=Vexor_ptr_in->indice&&Vexor_ptr_in->indice<=(unsigned int
+)Vexor_ptr_out->max?Vexor_ptr_out->sel[2]:0),0,(double)(Vexor_ptr_in->_datain.d
+),0+13,(double)(Vexor_ptr_out->_datain.d),(double)(Vexor_ptr_out->_datain.d));
   }
 #else
   EDV_MUET_CHECK(3,0);
-	 EDV_INTEGER_C(1,0,(vxu_integer)(_ix_3_types_first),0,10,(vxu_integer)-1,
+	 EDV_INTEGER_C(1,1,(vxu_integer)(_ix_3_types_first),0,10,(vxu_integer)-1,
 (vxu_integer)0);
 #endif
 }
@@ -676,12 +686,12 @@ max=0;
   EDV_MUET_CHECK(4,0);
 if ((_os_4_types_paint[_Vexor_i].min)||(!(_os_4_types_paint[_Vexor_i].max)))
   {
-       EDV_INTEGER_C(1,0,(vxu_integer)(_ix_4_types_paint),0,10,(vxu_integer)
+       EDV_INTEGER_C(1,1,(vxu_integer)(_ix_4_types_paint),0,10,(vxu_integer)
 (max?max:_os_4_types_paint[0].min),(vxu_integer)max);
   }
 else
   {
-	 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(_ix_4_types_paint),0,10,(vxu_unsigned)max,
+	 EDV_UNSIGNED_C(1,1,(vxu_unsigned)(_ix_4_types_paint),0,10,(vxu_unsigned)max,
 (vxu_unsigned)_os_4_types_paint[_Vexor_i].max);
   }
 for (i=0;i<(unsigned int)_it_4_types_paint;++i){
@@ -696,22 +706,30 @@ for (i=0;i<(unsigned int)_it_4_types_paint;++i){
     Vexor_ptr_out=&(_os_4_types_paint[_Vexor_i]);
   }
   EDV_MUET_CHECK(4, Vexor_ptr_in->indice);
-  EDV_INTEGER_C((Vexor_ptr_out->min>0?Vexor_ptr_out->sel[0]:0),0,(vxu_integer)
+  EDV_INTEGER_C((Vexor_ptr_out->min>0&&(unsigned int
+)Vexor_ptr_out->min<=Vexor_ptr_in->indice&&Vexor_ptr_in->indice<=(unsigned int
+)Vexor_ptr_out->max?Vexor_ptr_out->sel[0]:0),0,(vxu_integer)
 (Vexor_ptr_in->_datain.c),0+16,10,(vxu_integer)(Vexor_ptr_out->_datain.c),
 (vxu_integer)(Vexor_ptr_out->_datain.c));
-  EDV_INTEGER_C((Vexor_ptr_out->min>0?Vexor_ptr_out->sel[1]:0),0,(vxu_integer)
+  EDV_INTEGER_C((Vexor_ptr_out->min>0&&(unsigned int
+)Vexor_ptr_out->min<=Vexor_ptr_in->indice&&Vexor_ptr_in->indice<=(unsigned int
+)Vexor_ptr_out->max?Vexor_ptr_out->sel[1]:0),0,(vxu_integer)
 (Vexor_ptr_in->_datain.p.a),0+17,10,(vxu_integer)(Vexor_ptr_out->_datain.p.a),
 (vxu_integer)(Vexor_ptr_out->_datain.p.a));
-  EDV_DOUBLE_C((Vexor_ptr_out->min>0?Vexor_ptr_out->sel[1]:0),0,(double)
+  EDV_DOUBLE_C((Vexor_ptr_out->min>0&&(unsigned int
+)Vexor_ptr_out->min<=Vexor_ptr_in->indice&&Vexor_ptr_in->indice<=(unsigned int
+)Vexor_ptr_out->max?Vexor_ptr_out->sel[1]:0),0,(double)
 (Vexor_ptr_in->_datain.p.b),0+18,(double)(Vexor_ptr_out->_datain.p.b),(double)
 (Vexor_ptr_out->_datain.p.b));
-  EDV_INTEGER_C((Vexor_ptr_out->min>0?Vexor_ptr_out->sel[2]:0),0,(vxu_integer)
+  EDV_INTEGER_C((Vexor_ptr_out->min>0&&(unsigned int
+)Vexor_ptr_out->min<=Vexor_ptr_in->indice&&Vexor_ptr_in->indice<=(unsigned int
+)Vexor_ptr_out->max?Vexor_ptr_out->sel[2]:0),0,(vxu_integer)
 (Vexor_ptr_in->_datain.v.i),0+19,10,(vxu_integer)(Vexor_ptr_out->_datain.v.i),
 (vxu_integer)(Vexor_ptr_out->_datain.v.i));
   }
 #else
   EDV_MUET_CHECK(4,0);
-	 EDV_INTEGER_C(1,0,(vxu_integer)(_ix_4_types_paint),0,10,(vxu_integer)-1,
+	 EDV_INTEGER_C(1,1,(vxu_integer)(_ix_4_types_paint),0,10,(vxu_integer)-1,
 (vxu_integer)0);
 #endif
 }
@@ -839,12 +857,12 @@ max=0;
   EDV_MUET_CHECK(5,0);
 if ((_os_5_types_call[_Vexor_i].min)||(!(_os_5_types_call[_Vexor_i].max)))
   {
-       EDV_INTEGER_C(1,0,(vxu_integer)(_ix_5_types_call),0,10,(vxu_integer)
+       EDV_INTEGER_C(1,1,(vxu_integer)(_ix_5_types_call),0,10,(vxu_integer)
 (max?max:_os_5_types_call[0].min),(vxu_integer)max);
   }
 else
   {
-	 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(_ix_5_types_call),0,10,(vxu_unsigned)max,
+	 EDV_UNSIGNED_C(1,1,(vxu_unsigned)(_ix_5_types_call),0,10,(vxu_unsigned)max,
 (vxu_unsigned)_os_5_types_call[_Vexor_i].max);
   }
 for (i=0;i<(unsigned int)_it_5_types_call;++i){
@@ -859,14 +877,18 @@ for (i=0;i<(unsigned int)_it_5_types_call;++i){
     Vexor_ptr_out=&(_os_5_types_call[_Vexor_i]);
   }
   EDV_MUET_CHECK(5, Vexor_ptr_in->indice);
-  EDV_FUNCPOINTER_C((Vexor_ptr_out->min>0?Vexor_ptr_out->sel[0]:0),0
-,Vexor_ptr_in->_datain.h,0+22,Vexor_ptr_out->_datain.h);
-  EDV_POINTER_C((Vexor_ptr_out->min>0?Vexor_ptr_out->sel[1]:0),0,(vxu_pointer)
+  EDV_FUNCPOINTER_C((Vexor_ptr_out->min>0&&(unsigned int
+)Vexor_ptr_out->min<=Vexor_ptr_in->indice&&Vexor_ptr_in->indice<=(unsigned int
+)Vexor_ptr_out->max?Vexor_ptr_out->sel[0]:0),0,Vexor_ptr_in->_datain.h,0+22
+,Vexor_ptr_out->_datain.h);
+  EDV_POINTER_C((Vexor_ptr_out->min>0&&(unsigned int
+)Vexor_ptr_out->min<=Vexor_ptr_in->indice&&Vexor_ptr_in->indice<=(unsigned int
+)Vexor_ptr_out->max?Vexor_ptr_out->sel[1]:0),0,(vxu_pointer)
 (Vexor_ptr_in->_datain.data),0+23,(vxu_pointer)(Vexor_ptr_out->_datain.data));
   }
 #else
   EDV_MUET_CHECK(5,0);
-	 EDV_INTEGER_C(1,0,(vxu_integer)(_ix_5_types_call),0,10,(vxu_integer)-1,
+	 EDV_INTEGER_C(1,1,(vxu_integer)(_ix_5_types_call),0,10,(vxu_integer)-1,
 (vxu_integer)0);
 #endif
 }
@@ -987,12 +1009,12 @@ max=0;
   EDV_MUET_CHECK(6,0);
 if ((_os_6_types_fill[_Vexor_i].min)||(!(_os_6_types_fill[_Vexor_i].max)))
   {
-       EDV_INTEGER_C(1,0,(vxu_integer)(_ix_6_types_fill),0,10,(vxu_integer)
+       EDV_INTEGER_C(1,1,(vxu_integer)(_ix_6_types_fill),0,10,(vxu_integer)
 (max?max:_os_6_types_fill[0].min),(vxu_integer)max);
   }
 else
   {
-	 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(_ix_6_types_fill),0,10,(vxu_unsigned)max,
+	 EDV_UNSIGNED_C(1,1,(vxu_unsigned)(_ix_6_types_fill),0,10,(vxu_unsigned)max,
 (vxu_unsigned)_os_6_types_fill[_Vexor_i].max);
   }
 for (i=0;i<(unsigned int)_it_6_types_fill;++i){
@@ -1007,12 +1029,14 @@ for (i=0;i<(unsigned int)_it_6_types_fill;++i){
     Vexor_ptr_out=&(_os_6_types_fill[_Vexor_i]);
   }
   EDV_MUET_CHECK(6, Vexor_ptr_in->indice);
-  EDV_POINTER_C((Vexor_ptr_out->min>0?Vexor_ptr_out->sel[0]:0),0,(vxu_pointer)
+  EDV_POINTER_C((Vexor_ptr_out->min>0&&(unsigned int
+)Vexor_ptr_out->min<=Vexor_ptr_in->indice&&Vexor_ptr_in->indice<=(unsigned int
+)Vexor_ptr_out->max?Vexor_ptr_out->sel[0]:0),0,(vxu_pointer)
 (Vexor_ptr_in->_datain.in),0+26,(vxu_pointer)(Vexor_ptr_out->_datain.in));
   }
 #else
   EDV_MUET_CHECK(6,0);
-	 EDV_INTEGER_C(1,0,(vxu_integer)(_ix_6_types_fill),0,10,(vxu_integer)-1,
+	 EDV_INTEGER_C(1,1,(vxu_integer)(_ix_6_types_fill),0,10,(vxu_integer)-1,
 (vxu_integer)0);
 #endif
 }
@@ -1135,12 +1159,12 @@ max=0;
 if ((_os_7_types_count_up[_Vexor_i].min)||(!(_os_7_types_count_up[_Vexor_i].max
 )))
   {
-       EDV_INTEGER_C(1,0,(vxu_integer)(_ix_7_types_count_up),0,10,(vxu_integer)
+       EDV_INTEGER_C(1,1,(vxu_integer)(_ix_7_types_count_up),0,10,(vxu_integer)
 (max?max:_os_7_types_count_up[0].min),(vxu_integer)max);
   }
 else
   {
-	 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(_ix_7_types_count_up),0,10,(vxu_unsigned
+	 EDV_UNSIGNED_C(1,1,(vxu_unsigned)(_ix_7_types_count_up),0,10,(vxu_unsigned
 )max,(vxu_unsigned)_os_7_types_count_up[_Vexor_i].max);
   }
 for (i=0;i<(unsigned int)_it_7_types_count_up;++i){
@@ -1156,14 +1180,16 @@ for (i=0;i<(unsigned int)_it_7_types_count_up;++i){
     Vexor_ptr_out=&(_os_7_types_count_up[_Vexor_i]);
   }
   EDV_MUET_CHECK(7, Vexor_ptr_in->indice);
-  EDV_INTEGER_C((Vexor_ptr_out->min>0?Vexor_ptr_out->sel[0]:0),0,(vxu_integer)
+  EDV_INTEGER_C((Vexor_ptr_out->min>0&&(unsigned int
+)Vexor_ptr_out->min<=Vexor_ptr_in->indice&&Vexor_ptr_in->indice<=(unsigned int
+)Vexor_ptr_out->max?Vexor_ptr_out->sel[0]:0),0,(vxu_integer)
 (Vexor_ptr_in->_datain.Vexor_P_1),0+29,10,(vxu_integer)
 (Vexor_ptr_out->_datain.Vexor_P_1),(vxu_integer)
 (Vexor_ptr_out->_datain.Vexor_P_1));
   }
 #else
   EDV_MUET_CHECK(7,0);
-	 EDV_INTEGER_C(1,0,(vxu_integer)(_ix_7_types_count_up),0,10,(vxu_integer)-1,
+	 EDV_INTEGER_C(1,1,(vxu_integer)(_ix_7_types_count_up),0,10,(vxu_integer)-1,
 (vxu_integer)0);
 #endif
 }

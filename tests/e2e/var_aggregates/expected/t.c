@@ -146,13 +146,14 @@ NUM_TEST = 2;
 #endif /*NEEDS_NUM_TEST_OPE*/
 START_CHRONO_C();
 _vx_init_muets();
-for (I1 = 0 ; I1 < 4 ; I1++) { 
-samples[I1] = 5;
+for (_vx_I1 = 0 ; _vx_I1 < 4 ; _vx_I1++) { 
+samples[_vx_I1] = 5;
 }
 {
-int vxini27[] = {1,1,1,1,1,1};
-for (I1 = 0 ; I1 < 2 ; I1++) { for (I2 = 0 ; I2 < 3 ; I2++) { 
-grid[I1][I2] = vxini27[(I1)*3+I2];
+int _vx_ini27[] = {1,1,1,1,1,1};
+for (_vx_I1 = 0 ; _vx_I1 < 2 ; _vx_I1++) { for (_vx_I2 = 0 ; _vx_I2 < 3 ;
+ _vx_I2++) { 
+grid[_vx_I1][_vx_I2] = _vx_ini27[(_vx_I1)*3+_vx_I2];
 }}
 }
 shape.id = 0;
@@ -174,10 +175,10 @@ _vx_check_muets();
 SET_MODE_TAB_C(26);
 SET_MODE_CST_C(26);
 {
-int vxcst26[] = {5,6,7,8};
-for (I1 = 0 ; I1 < 4 ; I1++) { 
-EDV_INTEGER_C(1,0,(vxu_integer)(samples[I1]),0+26,10,(vxu_integer)((int
-)vxcst26[I1]),(vxu_integer)((int)vxcst26[I1]));
+int _vx_cst26[] = {5,6,7,8};
+for (_vx_I1 = 0 ; _vx_I1 < 4 ; _vx_I1++) { 
+EDV_INTEGER_C(1,0,(vxu_integer)(samples[_vx_I1]),0+26,10,(vxu_integer)((int)
+(_vx_cst26[_vx_I1])),(vxu_integer)((int)(_vx_cst26[_vx_I1])));
 }
 }
 UNSET_MODE_CST_C(26);
@@ -185,10 +186,12 @@ UNSET_MODE_TAB_C(26);
 SET_MODE_TAB_C(27);
 SET_MODE_CST_C(27);
 {
-int vxcst27[] = {1,1,1,1,1,42};
-for (I1 = 0 ; I1 < 2 ; I1++) { for (I2 = 0 ; I2 < 3 ; I2++) { 
-EDV_INTEGER_C(1,0,(vxu_integer)(grid[I1][I2]),0+27,10,(vxu_integer)((int
-)vxcst27[(I1)*3+I2]),(vxu_integer)((int)vxcst27[(I1)*3+I2]));
+int _vx_cst27[] = {1,1,1,1,1,42};
+for (_vx_I1 = 0 ; _vx_I1 < 2 ; _vx_I1++) { for (_vx_I2 = 0 ; _vx_I2 < 3 ;
+ _vx_I2++) { 
+EDV_INTEGER_C(1,0,(vxu_integer)(grid[_vx_I1][_vx_I2]),0+27,10,(vxu_integer)(
+(int)(_vx_cst27[(_vx_I1)*3+_vx_I2])),(vxu_integer)((int)(_vx_cst27[(_vx_I1
+)*3+_vx_I2])));
 }}
 }
 UNSET_MODE_CST_C(27);

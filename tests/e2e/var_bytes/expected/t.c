@@ -141,12 +141,12 @@ max=0;
   EDV_MUET_CHECK(1,0);
 if ((_os_1_bytes_put[_Vexor_i].min)||(!(_os_1_bytes_put[_Vexor_i].max)))
   {
-       EDV_INTEGER_C(1,0,(vxu_integer)(_ix_1_bytes_put),0,10,(vxu_integer)
+       EDV_INTEGER_C(1,1,(vxu_integer)(_ix_1_bytes_put),0,10,(vxu_integer)
 (max?max:_os_1_bytes_put[0].min),(vxu_integer)max);
   }
 else
   {
-	 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(_ix_1_bytes_put),0,10,(vxu_unsigned)max,
+	 EDV_UNSIGNED_C(1,1,(vxu_unsigned)(_ix_1_bytes_put),0,10,(vxu_unsigned)max,
 (vxu_unsigned)_os_1_bytes_put[_Vexor_i].max);
   }
 for (i=0;i<(unsigned int)_it_1_bytes_put;++i){
@@ -161,13 +161,15 @@ for (i=0;i<(unsigned int)_it_1_bytes_put;++i){
     Vexor_ptr_out=&(_os_1_bytes_put[_Vexor_i]);
   }
   EDV_MUET_CHECK(1, Vexor_ptr_in->indice);
-  EDV_UNSIGNED_C((Vexor_ptr_out->min>0?Vexor_ptr_out->sel[0]:0),0,(vxu_unsigned
-)(Vexor_ptr_in->_datain.v),0+3,10,(vxu_unsigned)(Vexor_ptr_out->_datain.v),
+  EDV_UNSIGNED_C((Vexor_ptr_out->min>0&&(unsigned int
+)Vexor_ptr_out->min<=Vexor_ptr_in->indice&&Vexor_ptr_in->indice<=(unsigned int
+)Vexor_ptr_out->max?Vexor_ptr_out->sel[0]:0),0,(vxu_unsigned)
+(Vexor_ptr_in->_datain.v),0+3,10,(vxu_unsigned)(Vexor_ptr_out->_datain.v),
 (vxu_unsigned)(Vexor_ptr_out->_datain.v));
   }
 #else
   EDV_MUET_CHECK(1,0);
-	 EDV_INTEGER_C(1,0,(vxu_integer)(_ix_1_bytes_put),0,10,(vxu_integer)-1,
+	 EDV_INTEGER_C(1,1,(vxu_integer)(_ix_1_bytes_put),0,10,(vxu_integer)-1,
 (vxu_integer)0);
 #endif
 }
@@ -307,7 +309,7 @@ VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }
 
 if (VXU_TEST_BEGIN_C(30)) {
-for (J1 = 1 ; J1<=2;J1++ ){
+for (_vx_J1 = 1 ; _vx_J1<=2;_vx_J1++ ){
 
 DCL_TST_C(30, "aggregates");
 #ifdef NEEDS_NUM_TEST_OPE
@@ -326,9 +328,9 @@ _os_1_bytes_put[1].max=0;
 sp.len = 1;
 PTU_INTEGER_C((vxu_integer)(sp.len),0+34,10);
 {
-int vxini35[] = {2,3};
-for (I1 = 0 ; I1 < 2 ; I1++) { 
-sp.st[I1] = vxini35[I1];
+int _vx_ini35[] = {2,3};
+for (_vx_I1 = 0 ; _vx_I1 < 2 ; _vx_I1++) { 
+sp.st[_vx_I1] = _vx_ini35[_vx_I1];
 }
 }
 sp.tail = 4;
@@ -350,20 +352,20 @@ PTU_INTEGER_C((vxu_integer)(pairs[3].a),0+44,10);
 pairs[3].b = 20;
 PTU_INTEGER_C((vxu_integer)(pairs[3].b),0+45,10);
 {
-int vxini46[] = {1,2,2,2,0,0};
-for (I1 = 0 ; I1 < 6 ; I1++) { 
-table[I1] = vxini46[I1];
+int _vx_ini46[] = {1,2,2,2,0,0};
+for (_vx_I1 = 0 ; _vx_I1 < 6 ; _vx_I1++) { 
+table[_vx_I1] = _vx_ini46[_vx_I1];
 }
 }
 {
-BYTE vxini47[] = {0x01,0x02,0x03,0x04};
-for (I1 = 0 ; I1 < 4 ; I1++) { 
-hash[I1] = vxini47[I1];
+BYTE _vx_ini47[] = {0x01,0x02,0x03,0x04};
+for (_vx_I1 = 0 ; _vx_I1 < 4 ; _vx_I1++) { 
+hash[_vx_I1] = _vx_ini47[_vx_I1];
 }
 }
 raw = 0;
 PTU_UNSIGNED_C((vxu_unsigned)(raw),0+48,10);
-rate = tab_initin1(J1);
+rate = _vx_tab_initin1(_vx_J1);
 PTU_DOUBLE_C((double)(rate),0+49);
 compute();
 STOP_CHRONO_C();
@@ -374,10 +376,10 @@ EDV_INTEGER_C(1,0,(vxu_integer)(sp.len),0+34,10,(vxu_integer)((int)1),
 SET_MODE_TAB_C(35);
 SET_MODE_CST_C(35);
 {
-int vxcst35[] = {2,3};
-for (I1 = 0 ; I1 < 2 ; I1++) { 
-EDV_INTEGER_C(1,0,(vxu_integer)(sp.st[I1]),0+35,10,(vxu_integer)((int
-)vxcst35[I1]),(vxu_integer)((int)vxcst35[I1]));
+int _vx_cst35[] = {2,3};
+for (_vx_I1 = 0 ; _vx_I1 < 2 ; _vx_I1++) { 
+EDV_INTEGER_C(1,0,(vxu_integer)(sp.st[_vx_I1]),0+35,10,(vxu_integer)((int)
+(_vx_cst35[_vx_I1])),(vxu_integer)((int)(_vx_cst35[_vx_I1])));
 }
 }
 UNSET_MODE_CST_C(35);
@@ -408,10 +410,10 @@ VEXOR_CLOSE_BRA_C(37);
 SET_MODE_TAB_C(46);
 SET_MODE_CST_C(46);
 {
-int vxcst46[] = {2,4,4,4,0,0};
-for (I1 = 0 ; I1 < 6 ; I1++) { 
-EDV_INTEGER_C(1,0,(vxu_integer)(table[I1]),0+46,10,(vxu_integer)((int
-)vxcst46[I1]),(vxu_integer)((int)vxcst46[I1]));
+int _vx_cst46[] = {2,4,4,4,0,0};
+for (_vx_I1 = 0 ; _vx_I1 < 6 ; _vx_I1++) { 
+EDV_INTEGER_C(1,0,(vxu_integer)(table[_vx_I1]),0+46,10,(vxu_integer)((int)
+(_vx_cst46[_vx_I1])),(vxu_integer)((int)(_vx_cst46[_vx_I1])));
 }
 }
 UNSET_MODE_CST_C(46);
@@ -419,19 +421,20 @@ UNSET_MODE_TAB_C(46);
 SET_MODE_TAB_C(47);
 SET_MODE_CST_C(47);
 {
-BYTE vxcst47[] = {0xba,0x00,0x7f,0x10};
-for (I1 = 0 ; I1 < 4 ; I1++) { 
-EDV_UNSIGNED_C(1,0,(vxu_unsigned)(hash[I1]),0+47,16,(vxu_unsigned)((BYTE
-)vxcst47[I1]),(vxu_unsigned)((BYTE)vxcst47[I1]));
+BYTE _vx_cst47[] = {0xba,0x00,0x7f,0x10};
+for (_vx_I1 = 0 ; _vx_I1 < 4 ; _vx_I1++) { 
+EDV_UNSIGNED_C(1,0,(vxu_unsigned)(hash[_vx_I1]),0+47,16,(vxu_unsigned)((BYTE)
+(_vx_cst47[_vx_I1])),(vxu_unsigned)((BYTE)(_vx_cst47[_vx_I1])));
 }
 }
 UNSET_MODE_CST_C(47);
 UNSET_MODE_TAB_C(47);
 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(raw),0+48,10,(vxu_unsigned)((uint8_t)0xff),
 (vxu_unsigned)((uint8_t)0xff));
-EDV_DOUBLE_C(1,1,(double)(rate),0+49,(double)((tab_vain1(J1)) - 
-(0.001>=0?0.001:-(0.001))),(double)((tab_vain1(J1)) + (0.001>=0?0.001:-(0.001))
-));
+{ double _vx_e = (double)(_vx_tab_vain1(_vx_J1)); double _vx_d = (double)0.001;
+if (_vx_d < 0) _vx_d = -_vx_d;
+EDV_DOUBLE_C(1,1,(double)(rate),0+49,(double)(_vx_e - _vx_d),(double)(_vx_e +
+ _vx_d)); }
 VXU_END_ELEMENT_C();
 
 START_CHRONO_C();
@@ -446,8 +449,8 @@ _os_1_bytes_put[1].max=0;
 #endif
 raw = 1;
 PTU_UNSIGNED_C((vxu_unsigned)(raw),0+51,10);
-for (I1 = 0 ; I1 < 6 ; I1++) { 
-table[I1] = (I1 == (raw+3)?9:1);
+for (_vx_I1 = 0 ; _vx_I1 < 6 ; _vx_I1++) { 
+table[_vx_I1] = (_vx_I1 == (raw+3)?9:1);
 }
 compute();
 STOP_CHRONO_C();
@@ -457,10 +460,10 @@ EDV_UNSIGNED_C(1,0,(vxu_unsigned)(raw),0+51,10,(vxu_unsigned)((uint8_t)0xfe),
 SET_MODE_TAB_C(52);
 SET_MODE_CST_C(52);
 {
-int vxcst52[] = {2,2,2,2,18,2};
-for (I1 = 0 ; I1 < 6 ; I1++) { 
-EDV_INTEGER_C(1,0,(vxu_integer)(table[I1]),0+52,10,(vxu_integer)((int
-)vxcst52[I1]),(vxu_integer)((int)vxcst52[I1]));
+int _vx_cst52[] = {2,2,2,2,18,2};
+for (_vx_I1 = 0 ; _vx_I1 < 6 ; _vx_I1++) { 
+EDV_INTEGER_C(1,0,(vxu_integer)(table[_vx_I1]),0+52,10,(vxu_integer)((int)
+(_vx_cst52[_vx_I1])),(vxu_integer)((int)(_vx_cst52[_vx_I1])));
 }
 }
 UNSET_MODE_CST_C(52);

@@ -141,12 +141,12 @@ max=0;
   EDV_MUET_CHECK(1,0);
 if ((_os_1_failing_put[_Vexor_i].min)||(!(_os_1_failing_put[_Vexor_i].max)))
   {
-       EDV_INTEGER_C(1,0,(vxu_integer)(_ix_1_failing_put),0,10,(vxu_integer)
+       EDV_INTEGER_C(1,1,(vxu_integer)(_ix_1_failing_put),0,10,(vxu_integer)
 (max?max:_os_1_failing_put[0].min),(vxu_integer)max);
   }
 else
   {
-	 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(_ix_1_failing_put),0,10,(vxu_unsigned)max,
+	 EDV_UNSIGNED_C(1,1,(vxu_unsigned)(_ix_1_failing_put),0,10,(vxu_unsigned)max,
 (vxu_unsigned)_os_1_failing_put[_Vexor_i].max);
   }
 for (i=0;i<(unsigned int)_it_1_failing_put;++i){
@@ -161,13 +161,15 @@ for (i=0;i<(unsigned int)_it_1_failing_put;++i){
     Vexor_ptr_out=&(_os_1_failing_put[_Vexor_i]);
   }
   EDV_MUET_CHECK(1, Vexor_ptr_in->indice);
-  EDV_UNSIGNED_C((Vexor_ptr_out->min>0?Vexor_ptr_out->sel[0]:0),0,(vxu_unsigned
-)(Vexor_ptr_in->_datain.v),0+3,10,(vxu_unsigned)(Vexor_ptr_out->_datain.v),
+  EDV_UNSIGNED_C((Vexor_ptr_out->min>0&&(unsigned int
+)Vexor_ptr_out->min<=Vexor_ptr_in->indice&&Vexor_ptr_in->indice<=(unsigned int
+)Vexor_ptr_out->max?Vexor_ptr_out->sel[0]:0),0,(vxu_unsigned)
+(Vexor_ptr_in->_datain.v),0+3,10,(vxu_unsigned)(Vexor_ptr_out->_datain.v),
 (vxu_unsigned)(Vexor_ptr_out->_datain.v));
   }
 #else
   EDV_MUET_CHECK(1,0);
-	 EDV_INTEGER_C(1,0,(vxu_integer)(_ix_1_failing_put),0,10,(vxu_integer)-1,
+	 EDV_INTEGER_C(1,1,(vxu_integer)(_ix_1_failing_put),0,10,(vxu_integer)-1,
 (vxu_integer)0);
 #endif
 }
@@ -326,7 +328,7 @@ VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }
 
 if (VXU_TEST_BEGIN_C(32)) {
-for (J1 = 1 ; J1<=2;J1++ ){
+for (_vx_J1 = 1 ; _vx_J1<=2;_vx_J1++ ){
 
 DCL_TST_C(32, "tolerance");
 #ifdef NEEDS_NUM_TEST_OPE
@@ -342,16 +344,18 @@ _os_1_failing_put[0].sel[0]=1;
 _os_1_failing_put[1].min=0;
 _os_1_failing_put[1].max=0;
 #endif
-rate = tab_initin1(J1);
+rate = _vx_tab_initin1(_vx_J1);
 PTU_DOUBLE_C((double)(rate),0+35);
 raw = 0;
 PTU_UNSIGNED_C((vxu_unsigned)(raw),0+36,10);
 compute();
 STOP_CHRONO_C();
 _vx_check_muets();
-EDV_DOUBLE_C(1,1,(double)(rate),0+35,(double)((tab_vain1(J1)) - 
-(0.0000000001>=0?0.0000000001:-(0.0000000001))),(double)((tab_vain1(J1)) + 
-(0.0000000001>=0?0.0000000001:-(0.0000000001))));
+{ double _vx_e = (double)(_vx_tab_vain1(_vx_J1)); double _vx_d = (double
+)0.0000000001;
+if (_vx_d < 0) _vx_d = -_vx_d;
+EDV_DOUBLE_C(1,1,(double)(rate),0+35,(double)(_vx_e - _vx_d),(double)(_vx_e +
+ _vx_d)); }
 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(raw),0+36,10,(vxu_unsigned)((uint8_t)0xff),
 (vxu_unsigned)((uint8_t)0xff));
 VXU_END_ELEMENT_C();

@@ -100,9 +100,9 @@ EDV_INTEGER_C(1,0,(vxu_integer)(total),0+8,10,(vxu_integer)(15),(vxu_integer)
 EDV_CHAR_C(1,0,(char)(grade),0+9,(char)('b'),(char)('b'));
 EDV_FLOAT_C(1,1,(float)(ratio),0+10,(float)((2.5) - (0.01>=0?0.01:-(0.01))),
 (float)((2.5) + (0.01>=0?0.01:-(0.01))));
-EDV_DOUBLE_C(1,1,(double)(mean),0+11,(double)((0.3333) - ((1)*(0.3333
-)/100.0>=0?(1)*(0.3333)/100.0:-((1)*(0.3333)/100.0))),(double)((0.3333) + ((1)*
-(0.3333)/100.0>=0?(1)*(0.3333)/100.0:-((1)*(0.3333)/100.0))));
+EDV_DOUBLE_C(1,1,(double)(mean),0+11,(double)((0.3333) - (((1)*(0.3333)/100.0
+)>=0?((1)*(0.3333)/100.0):-((1)*(0.3333)/100.0))),(double)((0.3333) + (((1)*
+(0.3333)/100.0)>=0?((1)*(0.3333)/100.0):-((1)*(0.3333)/100.0))));
 EDV_STR_C(1,0,(vxu_charstring)(title),0+12,CONCAT_STR_C("to", "day!",
 (vxu_charstring)0),CONCAT_STR_C("to", "day!",(vxu_charstring)0));
 EDV_STR_C(1,0,(vxu_charstring)(message),0+13,(vxu_charstring)"done",

@@ -100,9 +100,9 @@ EDV_INTEGER_C(1,0,(vxu_integer)(total),0+8,10,(vxu_integer)(16),(vxu_integer)
 EDV_CHAR_C(1,0,(char)(grade),0+9,(char)('c'),(char)('c'));
 EDV_FLOAT_C(1,1,(float)(ratio),0+10,(float)((2.6) - (0.01>=0?0.01:-(0.01))),
 (float)((2.6) + (0.01>=0?0.01:-(0.01))));
-EDV_DOUBLE_C(1,1,(double)(mean),0+11,(double)((0.5) - ((1)*(0.5)/100.0>=0?(1)*
-(0.5)/100.0:-((1)*(0.5)/100.0))),(double)((0.5) + ((1)*(0.5)/100.0>=0?(1)*(0.5
-)/100.0:-((1)*(0.5)/100.0))));
+EDV_DOUBLE_C(1,1,(double)(mean),0+11,(double)((0.5) - (((1)*(0.5)/100.0)>=0?((1
+)*(0.5)/100.0):-((1)*(0.5)/100.0))),(double)((0.5) + (((1)*(0.5)/100.0)>=0?((1
+)*(0.5)/100.0):-((1)*(0.5)/100.0))));
 EDV_STR_C(1,0,(vxu_charstring)(title),0+12,(vxu_charstring)"today",
 (vxu_charstring)"today");
 EDV_STR_C(1,0,(vxu_charstring)(message),0+13,(vxu_charstring)"other",
@@ -136,8 +136,9 @@ samples[2] = 0;
 PTU_INTEGER_C((vxu_integer)(samples[2]),0+26,10);
 samples[3] = 0;
 PTU_INTEGER_C((vxu_integer)(samples[3]),0+27,10);
-for (I1 = 0 ; I1 < 2 ; I1++) { for (I2 = 0 ; I2 < 3 ; I2++) { 
-grid[I1][I2] = 0;
+for (_vx_I1 = 0 ; _vx_I1 < 2 ; _vx_I1++) { for (_vx_I2 = 0 ; _vx_I2 < 3 ;
+ _vx_I2++) { 
+grid[_vx_I1][_vx_I2] = 0;
 }}
 shape.id = 0;
 PTU_INTEGER_C((vxu_integer)(shape.id),0+30,10);
@@ -170,10 +171,12 @@ VEXOR_CLOSE_BRA_C(23);
 SET_MODE_TAB_C(28);
 SET_MODE_CST_C(28);
 {
-int vxcst28[] = {0,0,0,0,0,0};
-for (I1 = 0 ; I1 < 2 ; I1++) { for (I2 = 0 ; I2 < 3 ; I2++) { 
-EDV_INTEGER_C(1,0,(vxu_integer)(grid[I1][I2]),0+28,10,(vxu_integer)((int
-)vxcst28[(I1)*3+I2]),(vxu_integer)((int)vxcst28[(I1)*3+I2]));
+int _vx_cst28[] = {0,0,0,0,0,0};
+for (_vx_I1 = 0 ; _vx_I1 < 2 ; _vx_I1++) { for (_vx_I2 = 0 ; _vx_I2 < 3 ;
+ _vx_I2++) { 
+EDV_INTEGER_C(1,0,(vxu_integer)(grid[_vx_I1][_vx_I2]),0+28,10,(vxu_integer)(
+(int)(_vx_cst28[(_vx_I1)*3+_vx_I2])),(vxu_integer)((int)(_vx_cst28[(_vx_I1
+)*3+_vx_I2])));
 }}
 }
 UNSET_MODE_CST_C(28);

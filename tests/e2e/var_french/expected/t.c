@@ -56,7 +56,7 @@ NUM_OPERATION = 1;
 
 DCL_OP_C(1, "step");
 if (VXU_TEST_BEGIN_C(2)) {
-for (J1 = 1 ; J1<=3;J1++ ){
+for (_vx_J1 = 1 ; _vx_J1<=3;_vx_J1++ ){
 
 DCL_TST_C(2, "listes");
 #ifdef NEEDS_NUM_TEST_OPE
@@ -64,22 +64,22 @@ NUM_TEST = 1;
 #endif /*NEEDS_NUM_TEST_OPE*/
 START_CHRONO_C();
 _vx_init_muets();
-count = tab_initin1(J1);
+count = _vx_tab_initin1(_vx_J1);
 PTU_INTEGER_C((vxu_integer)(count),0+5,10);
 count = step(count);
 STOP_CHRONO_C();
 _vx_check_muets();
-EDV_INTEGER_C(1,0,(vxu_integer)(count),0+5,10,(vxu_integer)((int)tab_vain1(J1))
-,(vxu_integer)((int)tab_vain1(J1)));
+EDV_INTEGER_C(1,0,(vxu_integer)(count),0+5,10,(vxu_integer)((int)(_vx_tab_vain1
+(_vx_J1))),(vxu_integer)((int)(_vx_tab_vain1(_vx_J1))));
 VXU_END_ELEMENT_C();
 }
 VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }
 
 if (VXU_TEST_BEGIN_C(6)) {
-for( total=0;total <= 10;total += 5){
-for (J1 = 1 ; J1<=3;J1++ ){
- for ( J2 = 1; (J2-1) < 4; J2++ ) {
+for (_vx_J1 = 1 ; _vx_J1<=3;_vx_J1++ ){
+for (_vx_J2 = 1 ; _vx_J2<=3;_vx_J2++ ){
+ for ( _vx_J3 = 1; (_vx_J3-1) < 4; _vx_J3++ ) {
 
 DCL_TST_C(6, "intervalles");
 #ifdef NEEDS_NUM_TEST_OPE
@@ -87,9 +87,12 @@ NUM_TEST = 2;
 #endif /*NEEDS_NUM_TEST_OPE*/
 START_CHRONO_C();
 _vx_init_muets();
-mean = (0.0) + ((1.0) - (0.0)) * (double)(J1 - 1) / 2;
+total = (0) + (_vx_J1 - 1) * (5);
+PTU_INTEGER_C((vxu_integer)(total),0+10,10);
+mean = (0.0) + ((1.0) - (0.0)) * (double)(_vx_J2 - 1) / 2;
 PTU_DOUBLE_C((double)(mean),0+11);
-count = (1) + (vxu_integer)( ( (double)( 9 ) - (1) ) * rand2[J2-1] + 0.5 );
+count = (1) + (vxu_integer)( ( (double)( 9 ) - (1) ) * _vx_rand2[_vx_J3-1] +
+ 0.5 );
 PTU_INTEGER_C((vxu_integer)(count),0+12,10);
 samples[0] = 0;
 PTU_INTEGER_C((vxu_integer)(samples[0]),0+14,10);

@@ -57,7 +57,7 @@ NUM_OPERATION = 1;
 
 DCL_OP_C(1, "step");
 if (VXU_TEST_BEGIN_C(2)) {
-for (J1 = 1 ; J1<=3;J1++ ){
+for (_vx_J1 = 1 ; _vx_J1<=3;_vx_J1++ ){
 
 DCL_TST_C(2, "lists");
 #ifdef NEEDS_NUM_TEST_OPE
@@ -65,19 +65,19 @@ NUM_TEST = 1;
 #endif /*NEEDS_NUM_TEST_OPE*/
 START_CHRONO_C();
 _vx_init_muets();
-count = tab_initin1(J1);
+count = _vx_tab_initin1(_vx_J1);
 PTU_INTEGER_C((vxu_integer)(count),0+5,10);
-total = tab_init_avec2(J1);
+total = _vx_tab_init_avec2(_vx_J1);
 PTU_INTEGER_C((vxu_integer)(total),0+6,10);
 level = 0;
 PTU_INTEGER_C((vxu_integer)(level),0+7,10);
 count = step(count);
 STOP_CHRONO_C();
 _vx_check_muets();
-EDV_INTEGER_C(1,0,(vxu_integer)(count),0+5,10,(vxu_integer)((int)tab_vain1(J1))
-,(vxu_integer)((int)tab_vain1(J1)));
-EDV_INTEGER_C(1,0,(vxu_integer)(total),0+6,10,(vxu_integer)(tab_vain3(J1)),
-(vxu_integer)(tab_vain3(J1)));
+EDV_INTEGER_C(1,0,(vxu_integer)(count),0+5,10,(vxu_integer)((int)(_vx_tab_vain1
+(_vx_J1))),(vxu_integer)((int)(_vx_tab_vain1(_vx_J1))));
+EDV_INTEGER_C(1,0,(vxu_integer)(total),0+6,10,(vxu_integer)(_vx_tab_vain3
+(_vx_J1)),(vxu_integer)(_vx_tab_vain3(_vx_J1)));
 EDV_INTEGER_C(1,0,(vxu_integer)(level),0+7,10,(vxu_integer)((short)0),
 (vxu_integer)((short)0));
 VXU_END_ELEMENT_C();
@@ -86,8 +86,11 @@ VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }
 
 if (VXU_TEST_BEGIN_C(8)) {
-for( count=0;count <= 10;count += 5){
-for( total=1;total <= n;total += 1){
+for (_vx_J1 = 1 ; _vx_J1<=3;_vx_J1++ ){
+if (_vx_J1 == 1) _vx_N2 = _vx_range_count((long double)(1), (long double)(n), 
+(long double)(1), 1);
+if (_vx_J1 == 1) DCL_FAC_REP_C(13,_vx_N2);
+for (_vx_J2 = 1 ; _vx_J2<=_vx_N2;_vx_J2++ ){
 
 DCL_TST_C(8, "steps");
 #ifdef NEEDS_NUM_TEST_OPE
@@ -95,6 +98,11 @@ NUM_TEST = 2;
 #endif /*NEEDS_NUM_TEST_OPE*/
 START_CHRONO_C();
 _vx_init_muets();
+count = (0) + (_vx_J1 - 1) * (5);
+PTU_INTEGER_C((vxu_integer)(count),0+12,10);
+total = (1) + ((long double)(1) <= (long double)(n) ? 1 : -1) * (_vx_J2 - 1) * 
+((long double)(1) < 0 ? -(1) : (1));
+PTU_INTEGER_C((vxu_integer)(total),0+14,10);
 level = 0;
 PTU_INTEGER_C((vxu_integer)(level),0+15,10);
 level = (short)step(0);
@@ -102,7 +110,6 @@ STOP_CHRONO_C();
 _vx_check_muets();
 EDV_INTEGER_C(1,1,(vxu_integer)(count),0+12,10,(vxu_integer)((int)0),
 (vxu_integer)((int)10));
-DCL_FAC_REP_C(13,(int)((n - (1))/1 + 1));
 EDV_INTEGER_C(1,0,(vxu_integer)(total),0+14,10,(vxu_integer)(total),
 (vxu_integer)(total));
 EDV_INTEGER_C(1,0,(vxu_integer)(level),0+15,10,(vxu_integer)((short)1),
@@ -114,8 +121,8 @@ VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }
 
 if (VXU_TEST_BEGIN_C(16)) {
-for (J1 = 1 ; J1<=3;J1++ ){
- for ( J2 = 1; (J2-1) < 5; J2++ ) {
+for (_vx_J1 = 1 ; _vx_J1<=3;_vx_J1++ ){
+ for ( _vx_J2 = 1; (_vx_J2-1) < 5; _vx_J2++ ) {
 
 DCL_TST_C(16, "counts");
 #ifdef NEEDS_NUM_TEST_OPE
@@ -123,9 +130,10 @@ NUM_TEST = 3;
 #endif /*NEEDS_NUM_TEST_OPE*/
 START_CHRONO_C();
 _vx_init_muets();
-mean = (0.0) + ((1.0) - (0.0)) * (double)(J1 - 1) / 2;
+mean = (0.0) + ((1.0) - (0.0)) * (double)(_vx_J1 - 1) / 2;
 PTU_DOUBLE_C((double)(mean),0+19);
-count = (10) + (vxu_integer)( ( (double)( 20 ) - (10) ) * rand2[J2-1] + 0.5 );
+count = (10) + (vxu_integer)( ( (double)( 20 ) - (10) ) * _vx_rand2[_vx_J2-1] +
+ 0.5 );
 PTU_INTEGER_C((vxu_integer)(count),0+20,10);
 STOP_CHRONO_C();
 _vx_check_muets();

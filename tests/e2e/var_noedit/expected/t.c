@@ -61,8 +61,8 @@ NUM_TEST = 1;
 _vx_init_muets();
 count = 1;
 INI_STR_C((char *)(title), 0, 0+6, (vxu_charstring)"x");
-for (I1 = 0 ; I1 < 4 ; I1++) { 
-samples[I1] = 0;
+for (_vx_I1 = 0 ; _vx_I1 < 4 ; _vx_I1++) { 
+samples[_vx_I1] = 0;
 }
 update();
 VXU_END_TEST_C();

@@ -1,0 +1,311 @@
+// Twins that must fail: scripts whose meaning the generated C could change
+// without a word. Each case is compiled, its harness built with
+// -Wall -Wextra -Werror (and checked by clang when there is one), run, and
+// its report read; beside every script that must pass stands one whose unit
+// is wrong, or whose run is cut, and that must not read PASSED.
+//   - the unit's own I, J, I1 and J1 are the unit's objects everywhere;
+//   - an expected expression is one operand of the casts around it;
+//   - an expected value with a side effect is evaluated once;
+//   - a range loop runs as many times as its bounds say, on every integer
+//     type, whatever the unit writes to the variable or to the bounds;
+//   - a jump from one element into a later element or test fails the test;
+//   - a harness older than its link records is refused;
+//   - a harness that ends in the middle of a test never reads as passed.
+#include "testkit/testkit.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+namespace vx {
+namespace {
+
+struct Outcome {
+    int harness = -1;  // the harness's exit status
+    int report = -1;   // vexorreport's exit status
+    std::string text;  // the report
+};
+
+std::string lib_dir() { return testkit::dist_dir() + "/target/lib"; }
+
+// Compiles the script `name` of `dir` into t.c, t.ic and t.tdc.
+bool compile(const testkit::ScratchDir& dir, const std::string& name) {
+    auto compiled = testkit::run_compiler(
+        {name, "t.c"},
+        {{"VXLTGT", testkit::dist_dir() + "/target"}, {"VEXORCINC", std::string("TP.h")}},
+        dir.path());
+    EXPECT_TRUE(compiled.status == 0 || compiled.status == 3) << compiled.out << compiled.err;
+    return compiled.status == 0 || compiled.status == 3;
+}
+
+// Builds the harness warning-free into `program`.
+bool build(const testkit::ScratchDir& dir, const std::string& program,
+           const std::vector<std::string>& flags = {}) {
+    std::vector<std::string> args = {"-std=c99", "-Wall",          "-Wextra",
+                                     "-Werror",  "-I" + lib_dir(), "-I" + dir.path()};
+    args.insert(args.end(), flags.begin(), flags.end());
+    auto clang_args = args;
+    clang_args.push_back("-fsyntax-only");
+    clang_args.push_back(dir.file("t.c"));
+    auto clang = testkit::run_program("clang", clang_args);
+    if (clang.status != -1 && clang.status != 127) {
+        EXPECT_EQ(clang.status, 0) << "the harness draws warnings from clang:\n" << clang.err;
+    }
+    args.insert(args.end(), {dir.file("t.c"), dir.file("unit.c"), lib_dir() + "/TP.c", "-o",
+                             dir.file(program)});
+    auto built = testkit::run_program("cc", args);
+    EXPECT_EQ(built.status, 0) << "the harness does not build warning-free:\n" << built.err;
+    return built.status == 0;
+}
+
+Outcome run_and_report(const testkit::ScratchDir& dir, const std::string& program = "harness") {
+    Outcome o;
+    auto ran =
+        testkit::run_program(dir.file(program), {}, {{"VXU_TEST_TIMEOUT", "20"}}, dir.path());
+    o.harness = ran.status;
+    auto report = testkit::run_program(testkit::dist_dir() + "/bin/vexorreport",
+                                       {dir.file("t.tdc"), dir.file("t.rio")});
+    o.report = report.status;
+    o.text = report.out + report.err;
+    return o;
+}
+
+Outcome whole_loop(const std::string& header, const std::string& unit, const std::string& script,
+                   const std::vector<std::string>& flags = {}) {
+    testkit::ScratchDir dir;
+    testkit::write_file(dir.file("unit.h"), header);
+    testkit::write_file(dir.file("unit.c"), "#include \"unit.h\"\n" + unit);
+    testkit::write_file(dir.file("s.ptu"), script);
+    if (!compile(dir, "s.ptu") || !build(dir, "harness", flags)) return {};
+    return run_and_report(dir);
+}
+
+// The report's lines of each test run, by the test's name as the report
+// heads it ("t", "t (run 2)").
+std::map<std::string, std::string> runs_of(const std::string& report) {
+    std::map<std::string, std::string> runs;
+    std::string current;
+    for (const std::string& line : testkit::split_lines(report)) {
+        if (line.empty() || line.front() != ' ') current.clear();
+        if (line.rfind("  TEST ", 0) == 0) {
+            std::string rest = line.substr(7);
+            const std::size_t colon = rest.find(':');
+            const std::size_t place = rest.find("  (");
+            current = rest.substr(0, std::min(colon, place));
+        }
+        if (!current.empty()) runs[current] += line + "\n";
+    }
+    return runs;
+}
+
+bool failed(const std::map<std::string, std::string>& runs, const std::string& test) {
+    auto found = runs.find(test);
+    return found != runs.end() && found->second.find("FAIL") != std::string::npos;
+}
+
+int run_count(const std::map<std::string, std::string>& runs, const std::string& test) {
+    int count = runs.count(test) ? 1 : 0;
+    while (runs.count(test + " (run " + std::to_string(count + 1) + ")")) ++count;
+    return count;
+}
+
+std::string script_of(const std::string& tests) {
+    return "HEADER unit, 1.0, , twins\n##include \"unit.h\"\nBEGIN\nSERVICE compute\n" + tests +
+           "END SERVICE\n";
+}
+
+std::string test_of(const std::string& name, const std::string& body,
+                    const std::string& loop = {}) {
+    return "TEST " + name + (loop.empty() ? "" : " LOOP " + loop) + "\nFAMILY nominal\nELEMENT\n" +
+           body + "#compute();\nEND ELEMENT\nEND FAMILY\nEND TEST\n";
+}
+
+TEST(Twins, TheUnitsIAndJAreTheUnitsObjects) {
+    const std::string header =
+        "extern int I, J, I1, J1;\nextern unsigned char frame[4];\nvoid compute(void);\n";
+    const std::string unit =
+        "int I, J, I1, J1;\nunsigned char frame[4];\n"
+        "void compute(void) { int k; J = 0; I = 7; J1 = 9; for (k = 0; k < 4; ++k) frame[k] = "
+        "(unsigned char)k; }\n";
+    const std::string tests = test_of("j_wrong", "VAR J, INIT = 4, EV = 4\n") +
+                              test_of("j_right", "VAR J, INIT = 4, EV = 0\n") +
+                              test_of("i_right",
+                                      "VAR I, INIT = 0, EV = 7\nARRAY frame, INIT = {others => 0}, "
+                                      "EV = {0, 1, 2, 3}\nVAR I1, INIT = 5, EV = 5\n") +
+                              test_of("i_wrong",
+                                      "VAR I, INIT = 0, EV = 0\nARRAY frame, INIT = {others => 0}, "
+                                      "EV = {0, 1, 2, 3}\n") +
+                              // The native code sets the unit's J inside a loop of the harness:
+                              // every run still happens.
+                              test_of("loop", "VAR I1, INIT IN {1, 2, 3}, EV = I1\n#J = 9;\n") +
+                              test_of("loop_j1", "VAR J1, INIT IN {1, 2, 3}, EV = 9\n");
+    const Outcome o = whole_loop(header, unit, script_of(tests));
+    const auto runs = runs_of(o.text);
+    EXPECT_EQ(o.report, 1) << o.text;
+    EXPECT_TRUE(failed(runs, "j_wrong")) << o.text;
+    EXPECT_FALSE(failed(runs, "j_right")) << o.text;
+    EXPECT_FALSE(failed(runs, "i_right")) << o.text;
+    EXPECT_TRUE(failed(runs, "i_wrong")) << o.text;
+    EXPECT_EQ(run_count(runs, "loop"), 3) << o.text;
+    EXPECT_EQ(run_count(runs, "loop_j1"), 3) << o.text;
+    EXPECT_FALSE(failed(runs, "loop (run 3)")) << o.text;
+}
+
+TEST(Twins, AnExpectedExpressionIsOneOperand) {
+    const std::string header =
+        "extern double ratio;\nextern int pct, broken;\nextern unsigned char level;\n"
+        "void compute(void);\n";
+    const std::string unit =
+        "double ratio;\nint pct, broken;\nunsigned char level;\n"
+        "void compute(void) { pct = broken ? 0 : (int)(ratio * 100); level = (unsigned "
+        "char)(broken ? 0 : 200); }\n";
+    auto forms = [](const std::string& broken) {
+        const std::string set = "VAR ratio, INIT = 0.25, EV = 0.25\nVAR broken, INIT = " + broken +
+                                ", EV = " + broken + "\n";
+        const std::string s = broken == "0" ? "r_" : "w_";
+        return test_of(s + "product", set + "VAR pct, INIT = 1, EV = ratio * 100\n") +
+               test_of(s + "bounds",
+                       set + "VAR pct, INIT = 1, MIN = ratio * 100, MAX = ratio * 100\n") +
+               test_of(s + "ternary",
+                       set + "VAR pct, INIT = 1, EV = ratio > 0 ? ratio * 100 : 3\n") +
+               test_of(s + "delta", set + "VAR pct, INIT = 1, EV = ratio * 100, DELTA = 0\n") +
+               test_of(s + "byte", set + "VAR level, INIT = 1, EV = 100 + 100\n");
+    };
+    const Outcome o = whole_loop(header, unit, script_of(forms("0") + forms("1")));
+    const auto runs = runs_of(o.text);
+    EXPECT_EQ(o.report, 1) << o.text;
+    for (const char* form : {"product", "bounds", "ternary", "delta", "byte"}) {
+        EXPECT_FALSE(failed(runs, std::string("r_") + form)) << form << "\n" << o.text;
+        EXPECT_TRUE(failed(runs, std::string("w_") + form)) << form << "\n" << o.text;
+    }
+}
+
+TEST(Twins, AnExpectedValueIsEvaluatedOnce) {
+    const std::string header =
+        "extern int counter, ticket;\nint next_ticket(void);\nvoid compute(void);\n";
+    // The unit hands out the ticket after the next one: between the
+    // results of two calls of next_ticket(), never equal to one call's.
+    const std::string unit =
+        "int counter, ticket;\nint next_ticket(void) { return ++counter; }\n"
+        "void compute(void) { ticket = counter + 2; }\n";
+    const std::string tests =
+        test_of("w_equal",
+                "VAR counter, INIT = 0, EV = 1\nVAR ticket, INIT = 0, EV = next_ticket()\n") +
+        test_of("w_delta", "VAR ticket, INIT = 0, EV = next_ticket(), DELTA = 0\n") +
+        test_of("r_equal", "VAR ticket, INIT = 0, EV = next_ticket() + 1\n") +
+        test_of("r_delta", "VAR ticket, INIT = 0, EV = next_ticket(), DELTA = 1\n");
+    const std::string script =
+        "HEADER unit, 1.0, , twins\n##include \"unit.h\"\nBEGIN\nSERVICE compute\n" + tests +
+        "END SERVICE\n";
+    const Outcome o = whole_loop(header, unit, script);
+    const auto runs = runs_of(o.text);
+    EXPECT_TRUE(failed(runs, "w_equal")) << o.text;
+    EXPECT_TRUE(failed(runs, "w_delta")) << o.text;
+    EXPECT_FALSE(failed(runs, "r_equal")) << o.text;
+    EXPECT_FALSE(failed(runs, "r_delta")) << o.text;
+}
+
+TEST(Twins, RangeLoopsRunTheirCountOnEveryIntegerType) {
+    const std::vector<std::pair<std::string, std::string>> types = {
+        {"u8", "unsigned char"},       {"s8", "signed char"},
+        {"u16", "unsigned short"},     {"s16", "short"},
+        {"u32", "unsigned int"},       {"s32", "int"},
+        {"u64", "unsigned long long"}, {"s64", "long long"}};
+    // Each form runs three times: up or down, ending on the bound or past it.
+    const std::vector<std::pair<std::string, std::string>> forms = {{"up_on", "0 TO 4 STEP 2"},
+                                                                    {"up_past", "0 TO 5 STEP 2"},
+                                                                    {"down_on", "4 TO 0 STEP 2"},
+                                                                    {"down_past", "5 TO 0 STEP 2"},
+                                                                    {"down_neg", "4 TO 0 STEP -2"}};
+    std::string header, unit = "int last = 3, pending = 3;\n", body, tests;
+    for (const auto& [name, type] : types) {
+        header += "extern " + type + " v_" + name + ";\n";
+        unit += type + " v_" + name + ";\n";
+        // The unit writes every variable the loops run over.
+        body += "v_" + name + " = 100; ";
+        for (const auto& [form, range] : forms) {
+            tests +=
+                test_of(name + "_" + form, "VAR v_" + name + ", INIT FROM " + range + ", EV ==\n");
+        }
+    }
+    header += "extern int last, pending;\nvoid compute(void);\n";
+    unit += "void compute(void) { " + body + "last = 0; pending = 0; }\n";
+    // Counts the script computes, which the unit changes: taken once.
+    tests += test_of("computed_to", "VAR v_s32, INIT FROM 1 TO last STEP 1, EV ==\n");
+    tests += test_of("loop_count", "VAR v_u8, INIT = 1, EV ==\n", "pending");
+    const Outcome o = whole_loop(header, unit, script_of(tests));
+    const auto runs = runs_of(o.text);
+    EXPECT_EQ(o.report, 0) << o.text;
+    for (const auto& [name, type] : types) {
+        for (const auto& [form, range] : forms) {
+            EXPECT_EQ(run_count(runs, name + "_" + form), 3) << name << " " << range << "\n"
+                                                             << o.text;
+        }
+    }
+    EXPECT_NE(o.text.find("init  v_u8 = 4"), std::string::npos) << o.text;
+    EXPECT_NE(o.text.find("init  v_u64 = 1"), std::string::npos) << o.text;
+    EXPECT_EQ(run_count(runs, "computed_to"), 3) << o.text;
+    EXPECT_EQ(run_count(runs, "loop_count"), 3) << o.text;
+}
+
+TEST(Twins, AJumpIntoALaterElementOrTestFails) {
+    const std::string header = "extern int x;\nvoid compute(void);\n";
+    const std::string unit = "int x;\nvoid compute(void) { x = 1; }\n";
+    const std::string script =
+        "HEADER unit, 1.0, , twins\n##include \"unit.h\"\nBEGIN\nSERVICE compute\n"
+        "TEST into_element\nFAMILY nominal\n"
+        "ELEMENT\nVAR x, INIT = 0, EV = 5\n#goto second_element;\nEND ELEMENT\n"
+        "ELEMENT\nVAR x, INIT = 0, EV = 1\n#second_element: compute();\nEND ELEMENT\n"
+        "END FAMILY\nEND TEST\n"
+        "TEST into_test\nFAMILY nominal\n"
+        "ELEMENT\nVAR x, INIT = 0, EV = 5\n#goto later_test;\nEND ELEMENT\nEND FAMILY\nEND TEST\n"
+        "TEST later\nFAMILY nominal\n"
+        "ELEMENT\nVAR x, INIT = 0, EV = 1\n#later_test: compute();\nEND ELEMENT\nEND FAMILY\n"
+        "END TEST\nEND SERVICE\n";
+    const Outcome o = whole_loop(header, unit, script);
+    const auto runs = runs_of(o.text);
+    EXPECT_EQ(o.report, 1) << o.text;
+    EXPECT_TRUE(failed(runs, "into_element")) << o.text;
+    EXPECT_TRUE(failed(runs, "into_test")) << o.text;
+    EXPECT_FALSE(failed(runs, "later")) << o.text;
+}
+
+TEST(Twins, AHarnessOfAnEarlierCompilationIsRefused) {
+    testkit::ScratchDir dir;
+    testkit::write_file(dir.file("unit.h"), "extern int r;\nvoid compute(void);\n");
+    testkit::write_file(dir.file("unit.c"),
+                        "#include \"unit.h\"\nint r;\nvoid compute(void) { r = 5; }\n");
+    testkit::write_file(dir.file("s.ptu"), script_of(test_of("t", "VAR r, INIT = 0, EV = 5\n")));
+    ASSERT_TRUE(compile(dir, "s.ptu"));
+    ASSERT_TRUE(build(dir, "old"));
+    // The script now expects 6; the harness of the first compilation says 5.
+    testkit::write_file(dir.file("s.ptu"), script_of(test_of("t", "VAR r, INIT = 0, EV = 6\n")));
+    ASSERT_TRUE(compile(dir, "s.ptu"));
+    const Outcome stale = run_and_report(dir, "old");
+    EXPECT_EQ(stale.harness, 0);
+    EXPECT_EQ(stale.report, 2) << stale.text;
+    EXPECT_NE(stale.text.find("t.tdc"), std::string::npos) << stale.text;
+    EXPECT_NE(stale.text.find("t.rio"), std::string::npos) << stale.text;
+    // Built again, the harness belongs to the link records: FAILED, not refused.
+    ASSERT_TRUE(build(dir, "new"));
+    EXPECT_EQ(run_and_report(dir, "new").report, 1);
+}
+
+TEST(Twins, AnExitInTheMiddleOfATestIsNeverPassed) {
+    const std::string header = "extern int r;\nvoid compute(void);\n";
+    const std::string unit =
+        "#include <stdlib.h>\nint r;\nvoid compute(void) { r = 5; exit(0); }\n";
+    const std::string script = script_of(test_of("t", "VAR r, INIT = 0, EV = 5\n") +
+                                         test_of("u", "VAR r, INIT = 0, EV = 5\n"));
+    const Outcome o = whole_loop(header, unit, script, {"-DVXU_NO_FORK"});
+    EXPECT_EQ(o.harness, 2) << o.text;
+    EXPECT_EQ(o.report, 2) << o.text;
+    EXPECT_NE(o.text.find("INCOMPLETE"), std::string::npos) << o.text;
+}
+
+}  // namespace
+}  // namespace vx

@@ -1,0 +1,907 @@
+// The runtime package (runtime/lib/TP.c) where a harness meets the world:
+// the compilation stamp at the head of the traces, long double checks,
+// check flags computed at run time, time that cannot be measured, code
+// under test that forks, a harness started with its standard descriptors
+// closed, a bad time limit, a test stopped by its time limit or by a crash
+// in the middle of a line, signals sent to the harness, and the exit
+// status of a harness that ends without its end line.
+//
+// Each case is a small harness written here in the shape the compiler
+// writes, built with cc and the installed TP.c (-Wall -Wextra -Werror),
+// run in a scratch directory; the tests read its traces file line by line
+// and, where it helps, hand it to the installed vexorreport.
+#include "harness/harness_runner.h"
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+#include <string>
+#include <thread>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+using namespace vx::harness_testing;
+
+bool contains(const std::string& text, const std::string& piece) {
+    return text.find(piece) != std::string::npos;
+}
+
+bool starts_with(const std::string& text, const std::string& head) {
+    return text.compare(0, head.size(), head) == 0;
+}
+
+// The lines of a traces file; `whole` is false when the file does not end
+// with a newline (its last line is cut).
+struct TraceLines {
+    std::vector<std::string> lines;
+    bool whole = true;
+};
+
+TraceLines split_traces(const std::string& text) {
+    TraceLines result;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos) {
+            result.whole = false;
+            result.lines.push_back(text.substr(start));
+            break;
+        }
+        result.lines.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    return result;
+}
+
+int count_prefix(const std::vector<std::string>& lines, const std::string& head) {
+    int count = 0;
+    for (const std::string& line : lines) {
+        if (starts_with(line, head)) ++count;
+    }
+    return count;
+}
+
+// The F line is last and counts the lines before it.
+::testing::AssertionResult ends_with_a_true_count(const TraceLines& traces) {
+    if (!traces.whole) return ::testing::AssertionFailure() << "the last line is cut";
+    if (traces.lines.empty()) return ::testing::AssertionFailure() << "no lines";
+    const std::string expected = "F " + std::to_string(traces.lines.size() - 1);
+    if (traces.lines.back() != expected) {
+        return ::testing::AssertionFailure()
+               << "last line \"" << traces.lines.back() << "\", expected \"" << expected << "\"";
+    }
+    return ::testing::AssertionSuccess();
+}
+
+const char* const stamp_lines =
+    "#include \"TP.h\"\n"
+    "#undef VXU_STAMP\n"
+    "#define VXU_STAMP \"5eed5eed5eed5eed\"\n";
+
+// A status of a process started with posix_spawn.
+struct Ended {
+    bool exited = false;
+    int status = -1;  // exit status, or the signal number when !exited
+};
+
+class RuntimeCorners : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(scratch_.isValid());
+        compiler_ = find_compiler(QStringLiteral("cc"));
+        ASSERT_FALSE(compiler_.isEmpty()) << "no C compiler named cc";
+    }
+
+    QString in_dir(const std::string& name) const {
+        return scratch_.path() + QLatin1Char('/') + QString::fromStdString(name);
+    }
+    std::string path(const std::string& name) const { return in_dir(name).toStdString(); }
+
+    // Writes `source` as name.c and builds it with the installed runtime.
+    bool build(const std::string& name, const std::string& source, const QStringList& flags = {}) {
+        if (!write_file(in_dir(name + ".c"), source)) return false;
+        QStringList arguments = {QStringLiteral("-std=c99"), QStringLiteral("-Wall"),
+                                 QStringLiteral("-Wextra"), QStringLiteral("-Werror")};
+        arguments << flags << QStringLiteral("-I") + dist_path(QStringLiteral("target/lib"))
+                  << in_dir(name + ".c") << dist_path(QStringLiteral("target/lib/TP.c"))
+                  << QStringLiteral("-o") << in_dir(name);
+        ProcessResult built =
+            run_program(compiler_, arguments, scratch_.path(), {}, compile_timeout_ms);
+        EXPECT_TRUE(built.started && built.exit_code == 0 && built.err.empty())
+            << "build of " << name << " failed:\n"
+            << built.err;
+        return built.started && built.exit_code == 0;
+    }
+
+    ProcessResult run(const std::string& name, const std::map<QString, QString>& env = {}) {
+        return run_program(in_dir(name), {}, scratch_.path(), env);
+    }
+
+    TraceLines traces(const std::string& name) {
+        return split_traces(read_file(in_dir(name + ".rio")));
+    }
+
+    // Starts harness `name` in the scratch directory with descriptors
+    // `closed` closed (the others on files out/err), the forwarded signals
+    // at their default and none blocked.
+    pid_t spawn(const std::string& name, const std::vector<int>& closed) {
+        posix_spawn_file_actions_t actions;
+        posix_spawnattr_t attributes;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawnattr_init(&attributes);
+        const std::string out = path(name + ".out");
+        const std::string err = path(name + ".err");
+        posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+        posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                         0644);
+        posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                         0644);
+        for (int fd : closed) posix_spawn_file_actions_addclose(&actions, fd);
+        sigset_t defaults;
+        sigset_t none;
+        sigemptyset(&defaults);
+        sigaddset(&defaults, SIGTERM);
+        sigaddset(&defaults, SIGINT);
+        sigaddset(&defaults, SIGHUP);
+        sigemptyset(&none);
+        posix_spawnattr_setsigdefault(&attributes, &defaults);
+        posix_spawnattr_setsigmask(&attributes, &none);
+        posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
+        const std::string program = path(name);
+        char* argv[] = {const_cast<char*>(program.c_str()), nullptr};
+        // The traces go where VXURIO says, whatever the working directory.
+        std::vector<std::string> variables = {"VXURIO=" + path(name + ".rio")};
+        for (char** entry = environ; *entry != nullptr; ++entry) {
+            if (!starts_with(*entry, "VXURIO=")) variables.push_back(*entry);
+        }
+        std::vector<char*> envp;
+        for (std::string& variable : variables) envp.push_back(variable.data());
+        envp.push_back(nullptr);
+        pid_t pid = -1;
+        if (posix_spawn(&pid, program.c_str(), &actions, &attributes, argv, envp.data()) != 0) {
+            pid = -1;
+        }
+        posix_spawn_file_actions_destroy(&actions);
+        posix_spawnattr_destroy(&attributes);
+        return pid;
+    }
+
+    // Waits at most `seconds` for `pid`; kills it when it does not end.
+    static Ended wait_for(pid_t pid, int seconds) {
+        Ended ended;
+        int status = 0;
+        auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+        for (;;) {
+            pid_t done = waitpid(pid, &status, WNOHANG);
+            if (done == pid) break;
+            if (std::chrono::steady_clock::now() > deadline) {
+                kill(pid, SIGKILL);
+                waitpid(pid, &status, 0);
+                ADD_FAILURE() << "the harness did not end within " << seconds << " s";
+                return ended;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        ended.exited = WIFEXITED(status);
+        ended.status = ended.exited ? WEXITSTATUS(status) : WTERMSIG(status);
+        return ended;
+    }
+
+    QTemporaryDir scratch_;
+    QString compiler_;
+};
+
+// ---- The stamp -------------------------------------------------------------
+
+TEST_F(RuntimeCorners, TheTracesCarryTheStampOfTheirCompilation) {
+    const std::string body =
+        "int main(int argc, char **argv)\n{\n   VXU_INIT_DATA\nOPF_C(\"stamp.rio\");\n"
+        "DCL_OP_C(1, \"s\");\nCLF_C(\"stamp.rio\");\nreturn 0;\n}\n";
+    // The declarations file's stamp, handed over by OPF_C in main.
+    ASSERT_TRUE(build("stamp", std::string(stamp_lines) + body));
+    ASSERT_EQ(run("stamp").exit_code, 0);
+    TraceLines stamped = traces("stamp");
+    ASSERT_GE(stamped.lines.size(), 3u);
+    EXPECT_EQ(stamped.lines[0], "VXU-TRACES 3");
+    EXPECT_EQ(stamped.lines[1], "H 5eed5eed5eed5eed");
+    EXPECT_TRUE(ends_with_a_true_count(stamped));
+
+    // A hand-written harness without a stamp writes no H line.
+    ASSERT_TRUE(build("stamp", "#include \"TP.h\"\n" + body));
+    ASSERT_EQ(run("stamp").exit_code, 0);
+    TraceLines bare = traces("stamp");
+    ASSERT_GE(bare.lines.size(), 2u);
+    EXPECT_EQ(bare.lines[0], "VXU-TRACES 3");
+    EXPECT_EQ(bare.lines[1], "O 1 \"s\"");
+    EXPECT_TRUE(ends_with_a_true_count(bare));
+
+    // A stamp that is not 16 lowercase hexadecimal digits cannot tie the
+    // traces to their link records: the harness refuses to run.
+    for (const char* wrong :
+         {"5EED5EED5EED5EED", "5eed", "5eed5eed5eed5eed0", "5eed 5eed5eed5ee"}) {
+        ASSERT_TRUE(build("stamp", std::string("#include \"TP.h\"\n#undef VXU_STAMP\n"
+                                               "#define VXU_STAMP \"") +
+                                       wrong + "\"\n" + body));
+        ProcessResult refused = run("stamp");
+        EXPECT_EQ(refused.exit_code, 2) << wrong;
+        EXPECT_TRUE(contains(refused.err, "compilation stamp")) << refused.err;
+        TraceLines cut = traces("stamp");
+        EXPECT_EQ(cut.lines, std::vector<std::string>{"VXU-TRACES 3"}) << wrong;
+    }
+}
+
+TEST_F(RuntimeCorners, TheFixturesCarryTheSharedStamp) {
+    ProcessResult built = compile_harness(compiler_, QStringLiteral("worked"), scratch_.path(),
+                                          QStringLiteral("worked"));
+    ASSERT_EQ(built.exit_code, 0) << built.err;
+    ASSERT_EQ(run("worked").exit_code, 0);
+    TraceLines worked = traces("worked");
+    ASSERT_GE(worked.lines.size(), 2u);
+    EXPECT_EQ(worked.lines[0], "VXU-TRACES 3");
+    EXPECT_EQ(worked.lines[1], "H 5eed5eed5eed5eed");
+    EXPECT_TRUE(ends_with_a_true_count(worked));
+    // The report ties them to the link records of the same compilation.
+    ProcessResult verdict = run_report(
+        {harness_file(QStringLiteral("worked.tdc")), in_dir("worked.rio")}, scratch_.path());
+    EXPECT_EQ(verdict.exit_code, 0) << verdict.out << verdict.err;
+    EXPECT_TRUE(contains(verdict.out, "VERDICT: PASSED")) << verdict.out << verdict.err;
+}
+
+// ---- Checks ------------------------------------------------------------------
+
+// long double checks in long double precision, and every check macro with
+// a check flag computed at run time (0: recorded only, whatever the values).
+TEST_F(RuntimeCorners, LongDoubleChecksAndCheckFlagsComputedAtRunTime) {
+    const std::string source = std::string("#include <math.h>\n") + stamp_lines + R"(
+static void target(void) {}
+static int flag(int k) { return k; }
+int x;
+int main(int argc, char **argv)
+{
+   long double tiny = 1.0L;
+   int i;
+   int k;
+   VXU_INIT_DATA
+   for (i = 0; i < 60; ++i) tiny /= 2;
+OPF_C("checks.rio");
+DCL_OP_C(1, "checks");
+if (VXU_TEST_BEGIN_C(2)) {
+DCL_TST_C(2, "ldouble");
+START_CHRONO_C();
+PTU_LDOUBLE_C(0.1L, 0+4);
+STOP_CHRONO_C();
+EDV_LDOUBLE_C(1,0,1.0L + tiny,0+5,1.0L,1.0L);
+EDV_LDOUBLE_C(1,0,1.0L + tiny,0+5,1.0L + tiny,1.0L + tiny);
+EDV_LDOUBLE_C(1,1,1.0L + tiny,0+5,1.0L,1.0L + 2 * tiny);
+EDV_LDOUBLE_C(1,1,1.0L + 4 * tiny,0+5,1.0L,1.0L + 2 * tiny);
+EDV_DOUBLE_C(1,0,1.0L + tiny,0+6,1.0,1.0);
+EDV_LDOUBLE_C(0,0,(long double)INFINITY,0+5,-(long double)INFINITY,(long double)NAN);
+VXU_END_ELEMENT_C();
+VXU_END_TEST_C();
+VXU_TEST_DONE_C(); }
+if (VXU_TEST_BEGIN_C(3)) {
+DCL_TST_C(3, "flags");
+START_CHRONO_C();
+STOP_CHRONO_C();
+for (k = 0; k < 2; ++k) {
+EDV_INTEGER_C(flag(k),0,(vxu_integer)(3),0+7,10,(vxu_integer)(4),(vxu_integer)(4));
+EDV_UNSIGNED_C(flag(k),0,(vxu_unsigned)(3),0+7,10,(vxu_unsigned)(4),(vxu_unsigned)(4));
+EDV_BOOLEAN_C(flag(k),0,1,0+7,0,0);
+EDV_CHAR_C(flag(k),0,'a',0+7,'b','b');
+EDV_FLOAT_C(flag(k),0,1.5f,0+7,2.5f,2.5f);
+EDV_DOUBLE_C(flag(k),0,1.5,0+7,2.5,2.5);
+EDV_LDOUBLE_C(flag(k),0,1.5L,0+7,2.5L,2.5L);
+EDV_STR_C(flag(k),0,"a",0+7,"b","b");
+EDV_POINTER_C(flag(k),0,&x,0+7,NIL);
+EDV_FUNCPOINTER_C(flag(k),0,target,0+7,NILFUNC);
+EDV_NILFUNCPOINTER_C(flag(k),0,target,0+7,NILFUNC);
+EDV_NONILFUNCPOINTER_C(flag(k),0,NILFUNC,0+7,NONILFUNC);
+}
+VXU_END_ELEMENT_C();
+VXU_END_TEST_C();
+VXU_TEST_DONE_C(); }
+CLF_C("checks.rio");
+return 0;
+}
+)";
+    ASSERT_TRUE(build("checks", source));
+    ProcessResult run_result = run("checks");
+    const bool wide = std::numeric_limits<long double>::digits > 60;
+    EXPECT_EQ(run_result.exit_code, 1) << run_result.err;
+    // ldouble: the wide check fails only where long double holds 1 + 2^-60;
+    // the range that leaves it out fails everywhere; the same value seen as
+    // a double passes. flags: 12 recorded, 12 failed.
+    EXPECT_TRUE(contains(run_result.out, "vexor runtime: " + std::to_string(wide ? 3 : 4) +
+                                             " check(s) passed, " + std::to_string(wide ? 14 : 13) +
+                                             " failed, 13"))
+        << run_result.out;
+
+    TraceLines lines = traces("checks");
+    EXPECT_TRUE(ends_with_a_true_count(lines));
+    const auto& all = lines.lines;
+    EXPECT_EQ(count_prefix(all, "I 4 ldouble 0.1"), 1);
+    // Without the range flag the second value is never read: the first is
+    // shown twice.
+    EXPECT_EQ(count_prefix(all, "C 5 ldouble 0 0 -- inf -inf -inf"), 1);
+    EXPECT_EQ(count_prefix(all, "C 6 double 1 0 ok 1 1 1"), 1);
+    std::string differs;
+    for (const std::string& line : all) {
+        if (starts_with(line, "C 5 ldouble 1 0 ")) {
+            differs = line;
+            break;
+        }
+    }
+    if (wide) {
+        if (std::numeric_limits<long double>::digits == 64) {
+            EXPECT_EQ(differs, "C 5 ldouble 1 0 KO 1.0000000000000000009 1 1");
+        }
+        // The image is the shortest that reads back to the same long double.
+        ASSERT_TRUE(starts_with(differs, "C 5 ldouble 1 0 KO ")) << differs;
+        const std::string image = differs.substr(19, differs.find(' ', 19) - 19);
+        EXPECT_EQ(std::strtold(image.c_str(), nullptr), 1.0L + std::ldexp(1.0L, -60)) << image;
+        EXPECT_EQ(count_prefix(all, "C 5 ldouble 1 0 ok " + image + " " + image + " " + image), 1);
+        EXPECT_EQ(count_prefix(all, "C 5 ldouble 1 1 ok " + image + " 1 "), 1);
+        EXPECT_EQ(count_prefix(all, "C 5 ldouble 1 1 KO "), 1);
+    } else {
+        EXPECT_EQ(differs, "C 5 ldouble 1 0 ok 1 1 1");
+    }
+
+    // Every check macro took the run-time flag: 0 recorded, 1 compared.
+    for (const char* type :
+         {"int/10", "uns/10", "bool", "char", "float", "double", "ldouble", "str", "ptr"}) {
+        EXPECT_EQ(count_prefix(all, std::string("C 7 ") + type + " 0 0 -- "), 1) << type;
+        EXPECT_EQ(count_prefix(all, std::string("C 7 ") + type + " 1 0 KO "), 1) << type;
+    }
+    EXPECT_EQ(count_prefix(all, "C 7 fptr 0 0 -- "), 3);
+    EXPECT_EQ(count_prefix(all, "C 7 fptr 1 0 KO "), 3);
+    EXPECT_EQ(count_prefix(all, "C 7 ldouble 0 0 -- 1.5 2.5 2.5"), 1);
+}
+
+// A time that cannot be measured is unknown ("Z -"), never negative: a
+// clock that went backwards (a wrapped clock_t), a failed reading, or a
+// figure too large for the line.
+TEST_F(RuntimeCorners, ATimeThatCannotBeMeasuredIsUnknown) {
+    const std::string source = R"(#include <limits.h>
+#include <time.h>
+#include "TP.h"
+static const clock_t readings[] = {1000, 3000, 1000, 500, (clock_t)-1, 7, 7, (clock_t)-1,
+                                   0, (clock_t)LONG_MAX};
+static unsigned next_reading;
+clock_t scripted_clock(void)
+{
+    return readings[next_reading++ % (sizeof readings / sizeof readings[0])];
+}
+int main(int argc, char **argv)
+{
+   int i;
+   VXU_INIT_DATA
+OPF_C("chrono.rio");
+DCL_OP_C(1, "s");
+DCL_TST_C(2, "t");
+for (i = 0; i < 5; ++i) {
+START_CHRONO_C();
+STOP_CHRONO_C();
+}
+VXU_END_TEST_C();
+CLF_C("chrono.rio");
+return 0;
+}
+)";
+    ASSERT_TRUE(build("chrono", source,
+                      {QStringLiteral("-Dclock=scripted_clock"), QStringLiteral("-DVXU_NO_FORK")}));
+    ASSERT_EQ(run("chrono").exit_code, 0);
+    std::vector<std::string> times;
+    for (const std::string& line : traces("chrono").lines) {
+        if (starts_with(line, "Z ")) times.push_back(line);
+    }
+    const std::string measured = "Z " + std::to_string(2000LL * 1000000LL / CLOCKS_PER_SEC);
+    EXPECT_EQ(times, (std::vector<std::string>{measured, "Z -", "Z -", "Z -", "Z -"}));
+}
+
+// ---- Processes -----------------------------------------------------------------
+
+// Code under test that forks: the child returns into the harness, or ends
+// with exit() of its own. Only the process running the test writes; the
+// other's lines and counts are dropped and it ends at the end of the test.
+TEST_F(RuntimeCorners, ACopyOfTheTestMadeByForkNeverWritesTheTraces) {
+    const std::string source = std::string(
+                                   "#define _POSIX_C_SOURCE 200809L\n"
+                                   "#include <stdlib.h>\n#include <sys/types.h>\n"
+                                   "#include <sys/wait.h>\n#include <unistd.h>\n") +
+                               stamp_lines + R"(
+int x;
+int seen;
+/* The copy returns into the harness with another value. */
+static void unit_forks_and_returns(void)
+{
+    pid_t copy = fork();
+    if (copy == 0) {
+        x = 2;
+        return;
+    }
+    x = 1;
+    waitpid(copy, NULL, 0);
+}
+/* The copy ends at once with a status of its own. */
+static int unit_forks_and_exits(void)
+{
+    int status = -1;
+    pid_t copy = fork();
+    if (copy == 0) {
+        exit(5);
+    }
+    waitpid(copy, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+int main(int argc, char **argv)
+{
+   VXU_INIT_DATA
+OPF_C("forks.rio");
+DCL_OP_C(1, "s");
+if (VXU_TEST_BEGIN_C(2)) {
+DCL_TST_C(2, "returns");
+START_CHRONO_C();
+unit_forks_and_returns();
+STOP_CHRONO_C();
+EDV_INTEGER_C(1,0,(vxu_integer)(x),0+4,10,(vxu_integer)(1),(vxu_integer)(1));
+VXU_END_ELEMENT_C();
+VXU_END_TEST_C();
+VXU_TEST_DONE_C(); }
+if (VXU_TEST_BEGIN_C(5)) {
+DCL_TST_C(5, "exits");
+START_CHRONO_C();
+seen = unit_forks_and_exits();
+STOP_CHRONO_C();
+EDV_INTEGER_C(1,0,(vxu_integer)(seen),0+7,10,(vxu_integer)(5),(vxu_integer)(5));
+VXU_END_ELEMENT_C();
+VXU_END_TEST_C();
+VXU_TEST_DONE_C(); }
+CLF_C("forks.rio");
+return 0;
+}
+)";
+    for (const QStringList& flags : {QStringList{}, QStringList{QStringLiteral("-DVXU_NO_FORK")}}) {
+        const std::string how = flags.isEmpty() ? "isolated" : "VXU_NO_FORK";
+        ASSERT_TRUE(build("forks", source, flags));
+        ProcessResult result = run("forks");
+        EXPECT_EQ(result.exit_code, 0) << how << result.out << result.err;
+        EXPECT_TRUE(contains(result.out, "2 check(s) passed, 0 failed")) << how << result.out;
+        TraceLines lines = traces("forks");
+        EXPECT_TRUE(ends_with_a_true_count(lines)) << how;
+        EXPECT_EQ(count_prefix(lines.lines, "C "), 2) << how;
+        EXPECT_EQ(count_prefix(lines.lines, "C 4 int/10 1 0 ok 1 1 1"), 1) << how;
+        EXPECT_EQ(count_prefix(lines.lines, "C 7 int/10 1 0 ok 5 5 5"), 1) << how;
+        EXPECT_EQ(count_prefix(lines.lines, "T "), 2) << how;
+        EXPECT_EQ(count_prefix(lines.lines, "Q "), 0) << how;
+    }
+}
+
+// A harness started with a standard descriptor closed keeps its traces
+// file off it: the unit's printf, and the runtime's own summary, never
+// land in the traces.
+TEST_F(RuntimeCorners, TheTracesStayOffTheStandardDescriptors) {
+    const std::string source = std::string("#include <stdio.h>\n") + stamp_lines + R"(
+int main(int argc, char **argv)
+{
+   VXU_INIT_DATA
+OPF_C("fds.rio");
+DCL_OP_C(1, "s");
+if (VXU_TEST_BEGIN_C(2)) {
+DCL_TST_C(2, "prints");
+START_CHRONO_C();
+printf("UNIT-OUTPUT\n");
+fflush(stdout);
+fprintf(stderr, "UNIT-ERROR\n");
+STOP_CHRONO_C();
+EDV_INTEGER_C(1,0,(vxu_integer)(1),0+4,10,(vxu_integer)(1),(vxu_integer)(1));
+VXU_END_ELEMENT_C();
+VXU_END_TEST_C();
+VXU_TEST_DONE_C(); }
+printf("HARNESS-OUTPUT\n");
+CLF_C("fds.rio");
+return 0;
+}
+)";
+    ASSERT_TRUE(build("fds", source));
+    for (const std::vector<int>& closed : {std::vector<int>{0}, std::vector<int>{1},
+                                           std::vector<int>{2}, std::vector<int>{0, 1, 2}}) {
+        std::string which;
+        for (int fd : closed) which += std::to_string(fd) + " ";
+        pid_t pid = spawn("fds", closed);
+        ASSERT_GT(pid, 0);
+        Ended ended = wait_for(pid, 60);
+        EXPECT_TRUE(ended.exited && ended.status == 0) << "closed " << which;
+        const std::string text = read_file(in_dir("fds.rio"));
+        EXPECT_FALSE(contains(text, "OUTPUT")) << "closed " << which << "\n" << text;
+        EXPECT_FALSE(contains(text, "UNIT-ERROR")) << "closed " << which << "\n" << text;
+        EXPECT_FALSE(contains(text, "vexor runtime")) << "closed " << which << "\n" << text;
+        TraceLines lines = split_traces(text);
+        EXPECT_TRUE(ends_with_a_true_count(lines)) << "closed " << which;
+        EXPECT_EQ(count_prefix(lines.lines, "C 4 int/10 1 0 ok 1 1 1"), 1) << "closed " << which;
+    }
+}
+
+// ---- Time limits and crashes -----------------------------------------------------
+
+// A bad VXU_TEST_TIMEOUT is refused before any test runs, with one line
+// naming the variable and its value.
+TEST_F(RuntimeCorners, AnInvalidTimeLimitIsRefusedBeforeAnyTest) {
+    const std::string source = std::string(stamp_lines) + R"(
+int main(int argc, char **argv)
+{
+   VXU_INIT_DATA
+OPF_C("limit.rio");
+DCL_OP_C(1, "s");
+if (VXU_TEST_BEGIN_C(2)) {
+DCL_TST_C(2, "t");
+START_CHRONO_C();
+STOP_CHRONO_C();
+VXU_END_ELEMENT_C();
+VXU_END_TEST_C();
+VXU_TEST_DONE_C(); }
+CLF_C("limit.rio");
+return 0;
+}
+)";
+    ASSERT_TRUE(build("limit", source));
+    for (const char* value : {"abc", "-1", "5x", "99999999999999999999999", " 5", "+5", "1.5"}) {
+        ProcessResult refused =
+            run("limit", {{QStringLiteral("VXU_TEST_TIMEOUT"), QString::fromLatin1(value)}});
+        EXPECT_EQ(refused.exit_code, 2) << value;
+        EXPECT_EQ(refused.err,
+                  std::string("vexor runtime: VXU_TEST_TIMEOUT=\"") + value +
+                      "\" is not a time limit: give a whole number of seconds (0 for no limit)\n")
+            << value;
+        TraceLines lines = traces("limit");
+        EXPECT_EQ(count_prefix(lines.lines, "G "), 0) << value;
+        EXPECT_EQ(count_prefix(lines.lines, "F "), 0) << value;
+    }
+    for (const char* value : {"", "0", "30"}) {
+        ProcessResult accepted =
+            run("limit", {{QStringLiteral("VXU_TEST_TIMEOUT"), QString::fromLatin1(value)}});
+        EXPECT_EQ(accepted.exit_code, 0) << value << accepted.err;
+        EXPECT_TRUE(ends_with_a_true_count(traces("limit"))) << value;
+    }
+}
+
+// A test that crashes while its line is half written: the harness cuts the
+// file back to its last complete line before the Q line, and counts what
+// the file holds.
+TEST_F(RuntimeCorners, ACrashInTheMiddleOfALineLeavesOnlyWholeLines) {
+    const std::string source = std::string(
+                                   "#define _POSIX_C_SOURCE 200809L\n#define _DEFAULT_SOURCE 1\n"
+                                   "#include <string.h>\n#include <sys/mman.h>\n"
+                                   "#include <unistd.h>\n") +
+                               stamp_lines + R"(
+/* Three pages of 'a' without a terminating null, then a page that cannot
+ * be read: the image of the string is written well past the stream's
+ * buffer before reading it crashes. */
+static const char *unterminated(void)
+{
+    long page = sysconf(_SC_PAGESIZE);
+    char *block = (char *)mmap(NULL, 4 * (size_t)page, PROT_READ | PROT_WRITE,
+                               MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    memset(block, 'a', 3 * (size_t)page);
+    mprotect(block + 3 * page, (size_t)page, PROT_NONE);
+    return block;
+}
+int main(int argc, char **argv)
+{
+   VXU_INIT_DATA
+OPF_C("cut.rio");
+DCL_OP_C(1, "s");
+if (VXU_TEST_BEGIN_C(2)) {
+DCL_TST_C(2, "crashes");
+START_CHRONO_C();
+STOP_CHRONO_C();
+EDV_INTEGER_C(1,0,(vxu_integer)(1),0+4,10,(vxu_integer)(1),(vxu_integer)(1));
+EDV_STR_C(1,0,unterminated(),0+5,"a","a");
+VXU_END_ELEMENT_C();
+VXU_END_TEST_C();
+VXU_TEST_DONE_C(); }
+if (VXU_TEST_BEGIN_C(6)) {
+DCL_TST_C(6, "after");
+START_CHRONO_C();
+STOP_CHRONO_C();
+EDV_INTEGER_C(1,0,(vxu_integer)(2),0+8,10,(vxu_integer)(2),(vxu_integer)(2));
+VXU_END_ELEMENT_C();
+VXU_END_TEST_C();
+VXU_TEST_DONE_C(); }
+CLF_C("cut.rio");
+return 0;
+}
+)";
+    ASSERT_TRUE(build("cut", source, {QStringLiteral("-DVXU_STR_TRACE_MAX=1000000")}));
+    ProcessResult result = run("cut");
+    EXPECT_EQ(result.exit_code, 2) << result.err;
+    TraceLines lines = traces("cut");
+    EXPECT_TRUE(ends_with_a_true_count(lines));
+    const std::vector<std::string> expected_tail = {"C 4 int/10 1 0 ok 1 1 1",
+                                                    "Q 2 signal SIGSEGV",
+                                                    "G 6",
+                                                    "T 6 \"after\"",
+                                                    "S",
+                                                    "Z",
+                                                    "C 8 int/10 1 0 ok 2 2 2",
+                                                    "e",
+                                                    "E"};
+    ASSERT_GE(lines.lines.size(), expected_tail.size() + 1);
+    const std::size_t first = lines.lines.size() - 1 - expected_tail.size();
+    for (std::size_t i = 0; i < expected_tail.size(); ++i) {
+        EXPECT_TRUE(starts_with(lines.lines[first + i], expected_tail[i]))
+            << "line " << first + i + 1 << ": " << lines.lines[first + i].substr(0, 80);
+    }
+    EXPECT_EQ(count_prefix(lines.lines, "C 5 "), 0);
+}
+
+// A test stopped by its time limit while it writes thousands of lines, a
+// long one now and then (longer than the stream's buffer, so written in
+// several pieces): twenty runs, each file read line by line.
+TEST_F(RuntimeCorners, ATimedOutTestLeavesWholeLinesAndATrueCount) {
+    const std::string source = std::string(
+                                   "#define _POSIX_C_SOURCE 200809L\n"
+                                   "#include <string.h>\n#include <time.h>\n") +
+                               stamp_lines + R"(
+static char long_text[2101];
+static void pause_a_little(void)
+{
+    struct timespec step;
+    step.tv_sec = 0;
+    step.tv_nsec = 1000000L;
+    nanosleep(&step, NULL);
+}
+int main(int argc, char **argv)
+{
+   long round = 0;
+   int i;
+   VXU_INIT_DATA
+   memset(long_text, 1, sizeof long_text - 1);
+OPF_C("flood.rio");
+DCL_OP_C(1, "flood");
+if (VXU_TEST_BEGIN_C(2)) {
+DCL_TST_C(2, "endless");
+START_CHRONO_C();
+STOP_CHRONO_C();
+for (;;) {
+for (i = 0; i < 20; ++i) {
+EDV_INTEGER_C(1,0,(vxu_integer)(7),0+4,10,(vxu_integer)(7),(vxu_integer)(7));
+}
+if (++round % 8 == 0) {
+EDV_STR_C(1,0,long_text,0+5,long_text,long_text);
+}
+pause_a_little();
+}
+VXU_END_ELEMENT_C();
+VXU_END_TEST_C();
+VXU_TEST_DONE_C(); }
+if (VXU_TEST_BEGIN_C(6)) {
+DCL_TST_C(6, "after");
+START_CHRONO_C();
+STOP_CHRONO_C();
+EDV_INTEGER_C(1,0,(vxu_integer)(1),0+8,10,(vxu_integer)(1),(vxu_integer)(1));
+VXU_END_ELEMENT_C();
+VXU_END_TEST_C();
+VXU_TEST_DONE_C(); }
+CLF_C("flood.rio");
+return 0;
+}
+)";
+    ASSERT_TRUE(build("flood", source));
+    std::string image = "\"";
+    for (int i = 0; i < 2100; ++i) image += "\\x01";
+    image += "\"";
+    const std::string short_line = "C 4 int/10 1 0 ok 7 7 7";
+    const std::string long_line = "C 5 str 1 0 ok " + image + " " + image + " " + image;
+    const std::vector<std::string> head = {"VXU-TRACES 3", "H 5eed5eed5eed5eed", "O 1 \"flood\"",
+                                           "G 2",          "T 2 \"endless\"",    "S"};
+    const std::vector<std::string> after = {"Q 2 timeout 1", "G 6", "T 6 \"after\"", "S"};
+    const std::vector<std::string> end = {"C 8 int/10 1 0 ok 1 1 1", "e", "E"};
+    for (int attempt = 1; attempt <= 20; ++attempt) {
+        ProcessResult result =
+            run("flood", {{QStringLiteral("VXU_TEST_TIMEOUT"), QStringLiteral("1")}});
+        ASSERT_EQ(result.exit_code, 2) << "run " << attempt << ": " << result.err;
+        TraceLines traces_read = traces("flood");
+        const std::vector<std::string>& lines = traces_read.lines;
+        ASSERT_TRUE(ends_with_a_true_count(traces_read)) << "run " << attempt;
+        ASSERT_GT(lines.size(), head.size() + after.size() + end.size() + 1000)
+            << "run " << attempt;
+        for (std::size_t i = 0; i < head.size(); ++i) {
+            ASSERT_EQ(lines[i], head[i]) << "run " << attempt;
+        }
+        // The endless test: its time, then only whole check lines.
+        std::size_t at = head.size();
+        ASSERT_TRUE(starts_with(lines[at], "Z ")) << "run " << attempt;
+        int long_lines = 0;
+        for (++at; at < lines.size() && !starts_with(lines[at], "Q "); ++at) {
+            if (lines[at] == long_line) {
+                ++long_lines;
+            } else {
+                ASSERT_EQ(lines[at], short_line)
+                    << "run " << attempt << ", line " << at + 1 << " is not whole";
+            }
+        }
+        EXPECT_GT(long_lines, 0) << "run " << attempt;
+        ASSERT_LE(at + after.size() + 1 + end.size() + 1, lines.size()) << "run " << attempt;
+        for (std::size_t i = 0; i < after.size(); ++i) {
+            ASSERT_EQ(lines[at + i], after[i]) << "run " << attempt;
+        }
+        at += after.size();
+        ASSERT_TRUE(starts_with(lines[at], "Z ")) << "run " << attempt;
+        for (std::size_t i = 0; i < end.size(); ++i) {
+            ASSERT_EQ(lines[at + 1 + i], end[i]) << "run " << attempt;
+        }
+        ASSERT_EQ(at + 1 + end.size() + 1, lines.size()) << "run " << attempt;
+    }
+
+    // The report reads the last file whole: the endless test timed out,
+    // the next one passed, the verdict is FAILED (not refused, not cut).
+    std::string records =
+        "E11 0 /work/example/flood.ptu\nC0 vexorprepro flood.ptu flood.c .\n"
+        "E6  flood\nE1 calc\nE2 1.0\nE0 calc , 1.0\n"
+        "O1 flood\nT2 endless\nE14 0 5\nB3 1\nE12 0 6\nV4 n RA=FORM=ND,INIT=7 VA=7\n"
+        "E12 0 7\nV5 text RA=FORM=ND,INIT=0 VA=0\nE22 1\n"
+        "T6 after\nE14 0 9\nB7 1\nE12 0 10\nV8 y RA=FORM=ND,INIT=1 VA=1\nE22 1\n";
+    const std::size_t record_lines = split_traces(records).lines.size();
+    records += "Z " + std::to_string(record_lines) + " 5eed5eed5eed5eed\n";
+    ASSERT_TRUE(write_file(in_dir("flood.tdc"), records));
+    ProcessResult verdict = run_report({in_dir("flood.tdc"), in_dir("flood.rio")}, scratch_.path());
+    EXPECT_EQ(verdict.exit_code, 1) << verdict.out << verdict.err;
+    EXPECT_TRUE(contains(verdict.out, "VERDICT: FAILED")) << verdict.out << verdict.err;
+    EXPECT_TRUE(contains(verdict.out, "timed out")) << verdict.out;
+}
+
+// ---- Signals and the exit status ---------------------------------------------
+
+// SIGTERM, SIGINT and SIGHUP sent to the harness reach the test's process:
+// the test gets its Q line, and the harness ends by the same signal.
+TEST_F(RuntimeCorners, SignalsToTheHarnessStopTheRunningTest) {
+    const std::string source = std::string(
+                                   "#define _POSIX_C_SOURCE 200809L\n"
+                                   "#include <unistd.h>\n") +
+                               stamp_lines + R"(
+int main(int argc, char **argv)
+{
+   VXU_INIT_DATA
+OPF_C("signals.rio");
+DCL_OP_C(1, "s");
+if (VXU_TEST_BEGIN_C(2)) {
+DCL_TST_C(2, "waits");
+START_CHRONO_C();
+PTU_INTEGER_C((vxu_integer)(getpid()),0+4,10);
+for (;;) {
+    pause();
+}
+STOP_CHRONO_C();
+VXU_END_ELEMENT_C();
+VXU_END_TEST_C();
+VXU_TEST_DONE_C(); }
+if (VXU_TEST_BEGIN_C(5)) {
+DCL_TST_C(5, "never");
+VXU_END_TEST_C();
+VXU_TEST_DONE_C(); }
+CLF_C("signals.rio");
+return 0;
+}
+)";
+    ASSERT_TRUE(build("signals", source));
+    struct Case {
+        int number;
+        const char* name;
+    };
+    for (const Case& sent :
+         {Case{SIGTERM, "SIGTERM"}, Case{SIGINT, "SIGINT"}, Case{SIGHUP, "SIGHUP"}}) {
+        QFile::remove(in_dir("signals.rio"));
+        pid_t harness = spawn("signals", {});
+        ASSERT_GT(harness, 0);
+        // Wait until the test's process has written its pid.
+        long test_pid = 0;
+        for (int wait = 0; wait < 3000 && test_pid == 0; ++wait) {
+            for (const std::string& line : traces("signals").lines) {
+                if (starts_with(line, "I 4 int/10 ")) test_pid = std::atol(line.c_str() + 11);
+            }
+            if (test_pid == 0) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        ASSERT_GT(test_pid, 0) << sent.name;
+        ASSERT_EQ(kill(harness, sent.number), 0);
+        Ended ended = wait_for(harness, 30);
+        EXPECT_FALSE(ended.exited) << sent.name << " status " << ended.status;
+        EXPECT_EQ(ended.status, sent.number) << sent.name;
+        TraceLines lines = traces("signals");
+        EXPECT_TRUE(lines.whole) << sent.name;
+        ASSERT_FALSE(lines.lines.empty());
+        EXPECT_EQ(lines.lines.back(), std::string("Q 2 signal ") + sent.name);
+        EXPECT_EQ(count_prefix(lines.lines, "T 5"), 0) << sent.name;
+        // The test's process is gone, not left running.
+        EXPECT_NE(kill(static_cast<pid_t>(test_pid), 0), 0) << sent.name;
+    }
+}
+
+// A harness that ends without its end line ends with status 2, whatever
+// exit() was given, and leaves its traces without an F line.
+TEST_F(RuntimeCorners, AHarnessThatEndsWithoutItsEndLineExitsWithTwo) {
+    const std::string source = std::string("#include <stdlib.h>\n") + stamp_lines + R"(
+int main(int argc, char **argv)
+{
+   VXU_INIT_DATA
+OPF_C("ends.rio");
+#ifdef EXIT_IN_INIT
+exit(0);
+#endif
+DCL_OP_C(1, "s");
+if (VXU_TEST_BEGIN_C(2)) {
+DCL_TST_C(2, "leaves");
+START_CHRONO_C();
+#ifdef EXIT_IN_TEST
+exit(0);
+#endif
+STOP_CHRONO_C();
+EDV_INTEGER_C(1,0,(vxu_integer)(1),0+4,10,(vxu_integer)(1),(vxu_integer)(1));
+VXU_END_ELEMENT_C();
+VXU_END_TEST_C();
+VXU_TEST_DONE_C(); }
+#ifdef EXIT_AFTER_TESTS
+exit(0);
+#endif
+#ifndef RETURN_BEFORE_END
+CLF_C("ends.rio");
+#endif
+return 0;
+}
+)";
+    struct Case {
+        QStringList flags;
+        const char* last_line;  // the traces' last line
+    };
+    const std::vector<Case> cases = {
+        {{QStringLiteral("-DVXU_NO_FORK"), QStringLiteral("-DEXIT_IN_TEST")}, "S"},
+        {{QStringLiteral("-DEXIT_IN_INIT")}, "H 5eed5eed5eed5eed"},
+        {{QStringLiteral("-DVXU_NO_FORK"), QStringLiteral("-DEXIT_IN_INIT")}, "H 5eed5eed5eed5eed"},
+        {{QStringLiteral("-DEXIT_AFTER_TESTS")}, "E"},
+        {{QStringLiteral("-DRETURN_BEFORE_END")}, "E"},
+    };
+    for (const Case& c : cases) {
+        const std::string how = c.flags.join(QLatin1Char(' ')).toStdString();
+        ASSERT_TRUE(build("ends", source, c.flags));
+        ProcessResult result = run("ends");
+        EXPECT_EQ(result.exit_code, 2) << how;
+        EXPECT_TRUE(contains(result.err, "ended before its end line")) << how << result.err;
+        TraceLines lines = traces("ends");
+        EXPECT_TRUE(lines.whole) << how;
+        ASSERT_FALSE(lines.lines.empty()) << how;
+        EXPECT_EQ(lines.lines.back(), c.last_line) << how;
+        EXPECT_EQ(count_prefix(lines.lines, "F "), 0) << how;
+    }
+
+    // An isolated test that calls exit(0) fails alone; the harness still
+    // writes its end line, and ends with 2 because a test did not finish.
+    ASSERT_TRUE(build("ends", source, {QStringLiteral("-DEXIT_IN_TEST")}));
+    ProcessResult isolated = run("ends");
+    EXPECT_EQ(isolated.exit_code, 2);
+    TraceLines lines = traces("ends");
+    EXPECT_TRUE(ends_with_a_true_count(lines));
+    EXPECT_EQ(count_prefix(lines.lines, "Q 2 exit 0"), 1);
+
+    // The whole run: status 0, as before.
+    ASSERT_TRUE(build("ends", source));
+    ProcessResult whole = run("ends");
+    EXPECT_EQ(whole.exit_code, 0) << whole.err;
+    EXPECT_TRUE(whole.err.empty()) << whole.err;
+    EXPECT_TRUE(ends_with_a_true_count(traces("ends")));
+}
+
+}  // namespace
