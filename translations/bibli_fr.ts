@@ -754,6 +754,11 @@
         <comment>Error code is &quot;CARCTLNOM&quot;</comment>
         <translation>%1Caractère de contrôle dans le nom %2</translation>
     </message>
+    <message>
+        <source>%1Character string refused: %2</source>
+        <comment>Error code is &quot;CHAINEINV&quot;</comment>
+        <translation>%1Chaine de caracteres refusee : %2</translation>
+    </message>
 </context>
 <context>
     <name>Warnings (bibli)</name>
@@ -1181,6 +1186,11 @@
         <source>%1IF not closed at the end of the script %2</source>
         <comment>Error code is &quot;SINONFERM&quot;</comment>
         <translation>%1IF non fermé à la fin du script %2</translation>
+    </message>
+    <message>
+        <source>%1%2 is initialised and checked after the last code line of its element: its check sees only its own initial value</source>
+        <comment>Error code is &quot;INITAPRES&quot;</comment>
+        <translation>%1%2 est initialisee et verifiee apres la derniere ligne de code de son element : sa verification ne voit que sa propre valeur initiale</translation>
     </message>
 </context>
 <context>

@@ -387,6 +387,7 @@ void ScriptReader::native_line(std::string_view trimmed_line) {
                 break;
             case NativeDestination::generated:
                 session_.output().write_line(text);
+                client_->native_code_line();
                 break;
             case NativeDestination::none:
                 break;

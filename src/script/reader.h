@@ -117,6 +117,9 @@ public:
     // A native line of an element under trace level 3, handed to the
     // COMMENT statement's operation.
     virtual void native_comment(std::string_view line) = 0;
+    // A native line went into the harness where it stands (the code of an
+    // element, among others).
+    virtual void native_code_line() {}
 
 protected:
     ~ReaderClient() = default;

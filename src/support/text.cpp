@@ -368,3 +368,106 @@ std::string c_operand(std::string_view text) {
 }
 
 }  // namespace vx
+
+namespace vx {
+
+namespace {
+
+bool hex_digit(char c) {
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+
+unsigned long hex_value(char c) {
+    if (c >= '0' && c <= '9') return static_cast<unsigned long>(c - '0');
+    if (c >= 'a' && c <= 'f') return static_cast<unsigned long>(c - 'a' + 10);
+    return static_cast<unsigned long>(c - 'A' + 10);
+}
+
+// The problem of the literal text[from, to) (quotes included), if any.
+std::string literal_problem(std::string_view literal, bool no_nul) {
+    const bool string = literal.front() == '"';
+    for (std::size_t i = 1; i + 1 < literal.size(); ++i) {
+        const char c = literal[i];
+        if (c == '\0' && string && no_nul) return "a NUL character ends the string early";
+        if (c != '\\') continue;
+        const char e = literal[++i];
+        switch (e) {
+            case '\'':
+            case '"':
+            case '?':
+            case '\\':
+            case 'a':
+            case 'b':
+            case 'f':
+            case 'n':
+            case 'r':
+            case 't':
+            case 'v':
+                continue;
+            default:
+                break;
+        }
+        unsigned long value = 0;
+        if (e >= '0' && e <= '7') {
+            std::size_t n = 0;
+            while (n < 3 && i < literal.size() - 1 && literal[i] >= '0' && literal[i] <= '7') {
+                value = value * 8 + static_cast<unsigned long>(literal[i] - '0');
+                ++i;
+                ++n;
+            }
+            --i;
+            if (value > 0xFF) return "octal escape past a byte";
+        } else if (e == 'x') {
+            if (!hex_digit(literal[i + 1])) return "\\x without hexadecimal digits";
+            while (hex_digit(literal[i + 1])) {
+                value = value * 16 + hex_value(literal[++i]);
+                if (value > 0xFF) return "hexadecimal escape past a byte";
+            }
+        } else if (e == 'u' || e == 'U') {
+            const std::size_t digits = e == 'u' ? 4 : 8;
+            for (std::size_t d = 0; d < digits; ++d) {
+                if (!hex_digit(literal[i + 1])) {
+                    return std::string("\\") + e + " needs " + std::to_string(digits) +
+                           " hexadecimal digits";
+                }
+                value = value * 16 + hex_value(literal[++i]);
+            }
+            // C keeps the basic characters (but $, @ and `), the surrogates
+            // and what lies past Unicode out of universal character names.
+            if ((value < 0xA0 && value != 0x24 && value != 0x40 && value != 0x60) ||
+                (value >= 0xD800 && value <= 0xDFFF) || value > 0x10FFFF) {
+                return "C does not take this universal character name";
+            }
+            continue;
+        } else {
+            return std::string("unknown escape \\") + e;
+        }
+        if (value == 0 && string && no_nul) return "a NUL character ends the string early";
+    }
+    return {};
+}
+
+}  // namespace
+
+std::string c_literal_problem(std::string_view text, bool no_nul) {
+    std::size_t at = 0;
+    while (at < text.size()) {
+        const char c = text[at];
+        if (c != '"' && c != '\'') {
+            ++at;
+            continue;
+        }
+        // A prefix letter (L, u, U, u8) belongs to the literal; a quote in
+        // the middle of a name is not one.
+        const std::size_t end = quotation_end(text, at, c_quote_rules);
+        const std::string_view literal = text.substr(at, end - at);
+        if (literal.size() >= 2 && literal.back() == c) {
+            std::string problem = literal_problem(literal, no_nul);
+            if (!problem.empty()) return std::string(literal) + ": " + problem;
+        }
+        at = end;
+    }
+    return {};
+}
+
+}  // namespace vx

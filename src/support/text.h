@@ -112,6 +112,14 @@ bool is_braced(std::string_view text);
 // "(int)" before "ratio * 100" casts the product and not "ratio" alone.
 std::string c_operand(std::string_view text);
 
+// What C would refuse in the string and character literals of a C text,
+// or what would cut a string short: an escape C does not know (an unknown
+// letter, \u or \U without their digits or naming a character C keeps
+// out, an octal or hexadecimal escape past a byte) or, when `no_nul`, a
+// NUL character in a string literal (which strcmp would read as its end).
+// Empty when there is nothing to refuse, else the literal and the reason.
+std::string c_literal_problem(std::string_view text, bool no_nul);
+
 // The values of a brace list in order, nested lists flattened. An item
 // "word => v", for one of `others_words` (any case), gives the value of
 // the places the list does not reach instead of a value of its own.

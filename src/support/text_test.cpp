@@ -173,3 +173,45 @@ TEST(GeneratedCText, IncludeNamesHaveNoEscapes) {
 
 }  // namespace
 }  // namespace vx
+
+// A C expression pasted before a cast or an operator keeps its meaning: one
+// operand already stays as written, anything else is put in parentheses.
+TEST(Text, AnExpressionBecomesOneOperand) {
+    EXPECT_EQ(vx::c_operand("ratio"), "ratio");
+    EXPECT_EQ(vx::c_operand(" 100 "), "100");
+    EXPECT_EQ(vx::c_operand("1.5e-3"), "1.5e-3");
+    EXPECT_EQ(vx::c_operand("0x1p-3f"), "0x1p-3f");
+    EXPECT_EQ(vx::c_operand("-1"), "-1");
+    EXPECT_EQ(vx::c_operand("\"a\" \"b\""), "\"a\" \"b\"");
+    EXPECT_EQ(vx::c_operand("'x'"), "'x'");
+    EXPECT_EQ(vx::c_operand("(a + b)"), "(a + b)");
+    EXPECT_EQ(vx::c_operand("ratio * 100"), "(ratio * 100)");
+    EXPECT_EQ(vx::c_operand("(a) + (b)"), "((a) + (b))");
+    EXPECT_EQ(vx::c_operand("a ? b : c"), "(a ? b : c)");
+    EXPECT_EQ(vx::c_operand("f(x)"), "(f(x))");
+    EXPECT_EQ(vx::c_operand("-x - 1"), "(-x - 1)");
+    EXPECT_EQ(vx::c_operand("\"a)\" + 1"), "(\"a)\" + 1)");
+}
+
+// What C refuses in a literal, and a NUL that would cut a compared string.
+TEST(Text, LiteralsThatCRefusesOrANulCutsShort) {
+    EXPECT_EQ(vx::c_literal_problem("\"plain\\n\\t\\\\\\\"\\x41\\101\\u00e9\"", true), "");
+    EXPECT_EQ(vx::c_literal_problem("'\\0'", true), "");
+    // Byte strings may hold zeros when no string comparison reads them.
+    EXPECT_EQ(vx::c_literal_problem("\"\\x01\\x00\"", false), "");
+    EXPECT_NE(vx::c_literal_problem("\"ab\\0cd\"", true).find("NUL"), std::string::npos);
+    EXPECT_NE(vx::c_literal_problem("\"ab\\x00\"", true).find("NUL"), std::string::npos);
+    EXPECT_NE(vx::c_literal_problem("\"ab\\000cd\"", true).find("NUL"), std::string::npos);
+    EXPECT_NE(vx::c_literal_problem(std::string("\"a\0b\"", 5), true).find("NUL"),
+              std::string::npos);
+    EXPECT_NE(vx::c_literal_problem("\"\\u0041\"", false).find("universal"), std::string::npos);
+    EXPECT_NE(vx::c_literal_problem("\"\\uD800\"", false).find("universal"), std::string::npos);
+    EXPECT_NE(vx::c_literal_problem("\"\\u12\"", false).find("4 hexadecimal"), std::string::npos);
+    EXPECT_NE(vx::c_literal_problem("\"\\q\"", false).find("unknown escape \\q"),
+              std::string::npos);
+    EXPECT_NE(vx::c_literal_problem("\"\\x100\"", false).find("past a byte"), std::string::npos);
+    EXPECT_NE(vx::c_literal_problem("\"\\777\"", false).find("past a byte"), std::string::npos);
+    EXPECT_NE(vx::c_literal_problem("\"\\x\"", false).find("without"), std::string::npos);
+    // The message names the literal at fault.
+    EXPECT_EQ(vx::c_literal_problem("f(\"ok\", \"b\\q\")", false).rfind("\"b\\q\": ", 0), 0u);
+}

@@ -307,5 +307,39 @@ TEST(Twins, AnExitInTheMiddleOfATestIsNeverPassed) {
     EXPECT_NE(o.text.find("INCOMPLETE"), std::string::npos) << o.text;
 }
 
+// A statement the harness cannot mean is refused at its line; one that can
+// only check its own initial value is warned.
+TEST(Twins, StatementsTheHarnessCannotMeanAreRefusedOrWarned) {
+    testkit::ScratchDir dir;
+    testkit::write_file(dir.file("unit.h"),
+                        "extern char name[8];\nextern int r, s;\nvoid compute(void);\n");
+    testkit::write_file(dir.file("s.ptu"),
+                        "HEADER unit, 1.0, , twins\n##include \"unit.h\"\nBEGIN\n"
+                        "SERVICE compute\nTEST t\nFAMILY nominal\nELEMENT\n"
+                        "VAR name, INIT = \"ab\\0cd\", EV = \"ab\"\n"  // 8
+                        "VAR name, INIT = \"\\u0041\", EV = \"A\"\n"   // 9
+                        "VAR s, INIT = 1, EV = 1\n"                    // 10: code follows
+                        "#compute();\n"                                // 11
+                        "VAR r, INIT = 1, EV = 1\n"                    // 12: after the code
+                        "VAR s, INIT = 2, EV ==\n"                     // 13: only recorded
+                        "END ELEMENT\nEND FAMILY\nEND TEST\nEND SERVICE\n");
+    auto compiled = testkit::run_compiler(
+        {"s.ptu", "t.c"},
+        {{"VXLTGT", testkit::dist_dir() + "/target"}, {"VEXORCINC", std::string("TP.h")}},
+        dir.path());
+    EXPECT_EQ(compiled.status, 5) << compiled.err;
+    const std::string& err = compiled.err;
+    EXPECT_NE(err.find("Harnex-E-CHAINEINV,  [./s.ptu:8] Character string refused: name = "
+                       "\"ab\\0cd\": a NUL character ends the string early"),
+              std::string::npos)
+        << err;
+    EXPECT_NE(err.find("Harnex-E-CHAINEINV,  [./s.ptu:9]"), std::string::npos) << err;
+    EXPECT_NE(err.find("Harnex-W-INITAPRES,  [./s.ptu:12] r is initialised and checked after"),
+              std::string::npos)
+        << err;
+    EXPECT_EQ(err.find("[./s.ptu:10] s is initialised"), std::string::npos) << err;
+    EXPECT_EQ(err.find("[./s.ptu:13] s is initialised"), std::string::npos) << err;
+}
+
 }  // namespace
 }  // namespace vx

@@ -60,6 +60,11 @@ struct ElementState {
     bool open = false;
     int ordinal = 0;       // in the test
     bool content = false;  // variables, stub uses or environment uses
+    bool code = false;     // a native line of code
+    // Variables given an initial and an expected value since the element's
+    // last native line, with the line of their statement: placed after the
+    // code under test, their check sees nothing but their own initial value.
+    std::vector<std::pair<long, std::string>> checked_after_code;
 };
 
 // The open ENVIRONMENT block; its record is kept by the environment list.

@@ -237,6 +237,12 @@ NativeDestination Dispatcher::native_destination() const {
     return NativeDestination::generated;
 }
 
+void Dispatcher::native_code_line() {
+    if (!state_.element.open || state_.sequence_mode) return;
+    state_.element.code = true;
+    state_.element.checked_after_code.clear();
+}
+
 void Dispatcher::native_comment(std::string_view line) {
     if (session_.output_enabled()) {
         session_.records().write_comment(line);

@@ -56,6 +56,9 @@ public:
     NativeDestination native_destination() const override;
     bool element_open() const override { return state_.element.open; }
     void native_comment(std::string_view line) override;
+    void native_code_line() override;
+    // CHAINEINV for a value whose literals C refuses or a NUL cuts short.
+    bool refuse_literals(const VariableClause& clause);
 
     // The version number found in the -SOURCE file, for HEADER.
     void set_found_version(std::string version) { found_version_ = std::move(version); }

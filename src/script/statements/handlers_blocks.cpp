@@ -581,6 +581,16 @@ void Dispatcher::end_element_action() {
     if (!state_.element.content && !state_.sequence_mode) {
         reporter_.warning(msg::ELMT_VIDE, std::to_string(state_.element.ordinal));
     }
+    if (state_.element.code) {
+        const long here = reporter_.report_line();
+        for (const auto& [statement_line, variable] : state_.element.checked_after_code) {
+            reporter_.set_report_line(statement_line);
+            reporter_.warning(msg::INITAPRES, variable);
+        }
+        reporter_.set_report_line(here);
+    }
+    state_.element.code = false;
+    state_.element.checked_after_code.clear();
     hooks_.emit_element_end();
     state_.element.open = false;
     environments_.pop_uses(ScopeLevel::element);

@@ -611,10 +611,32 @@ void Dispatcher::variable_statement(const Statement& s) {
         }
         // An environment's records reach the generator when an element
         // applies them (END ELEMENT).
+        // A value whose literals C would refuse, or whose string a NUL would
+        // cut short, is refused at its statement.
+        if (refuse_literals(list[i])) continue;
         if (!in_environment) {
             hooks_.add_variable(list[i], false);
+            const VariableClause& c = list[i];
+            if (c.init && c.ev && c.ev_form != EvForm::double_equal && !state_.sequence_mode &&
+                (state_.element.checked_after_code.empty() ||
+                 state_.element.checked_after_code.back().first != c.line)) {
+                state_.element.checked_after_code.emplace_back(c.line, c.variable);
+            }
         }
     }
+}
+
+bool Dispatcher::refuse_literals(const VariableClause& c) {
+    const bool text = c.kind == VariableKind::string || c.kind == VariableKind::string_pointer;
+    for (const std::string* value :
+         {&c.init_value, &c.ev_value, &c.ev_target, &c.min_value, &c.max_value}) {
+        const std::string problem = c_literal_problem(*value, text);
+        if (!problem.empty()) {
+            reporter_.error(msg::CHAINEINV, c.variable + " = " + problem);
+            return true;
+        }
+    }
+    return false;
 }
 
 void Dispatcher::handle_variable(const Statement& s) {

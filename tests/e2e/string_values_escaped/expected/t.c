@@ -63,7 +63,7 @@ NUM_TEST = 1;
 #endif /*NEEDS_NUM_TEST_OPE*/
 START_CHRONO_C();
 _vx_init_muets();
-INI_STR_C((char *)(text), 1, 0+5, (vxu_charstring)"a\000b");
+INI_STR_C((char *)(text), 1, 0+5, (vxu_charstring)"a\001b");
 fill();
 STOP_CHRONO_C();
 _vx_check_muets();
