@@ -85,8 +85,10 @@
 #ifndef ZQZQUSE_EDV_FLOAT_C
 #define ZQZQUSE_EDV_FLOAT_C 1
 #endif
+/* The configuration header counts long double checks and traces with the
+ * double ones: they are built when doubles are. */
 #ifndef ZQZQUSE_EDV_LDOUBLE_C
-#define ZQZQUSE_EDV_LDOUBLE_C 1
+#define ZQZQUSE_EDV_LDOUBLE_C ZQZQUSE_EDV_DOUBLE_C
 #endif
 #ifndef ZQZQUSE_EDV_INTEGER_C
 #define ZQZQUSE_EDV_INTEGER_C 1
@@ -113,7 +115,7 @@
 #define ZQZQUSE_PTU_FLOAT_C 1
 #endif
 #ifndef ZQZQUSE_PTU_LDOUBLE_C
-#define ZQZQUSE_PTU_LDOUBLE_C 1
+#define ZQZQUSE_PTU_LDOUBLE_C ZQZQUSE_PTU_DOUBLE_C
 #endif
 #ifndef ZQZQUSE_PTU_INTEGER_C
 #define ZQZQUSE_PTU_INTEGER_C 1

@@ -177,6 +177,30 @@ std::string pointer_cast(const VariableClause& c) {
     return trim_copy(c.facts.dimensions.empty() ? c.type_text : c.facts.element_type);
 }
 
+// A bound or step of a range as C reads it: an integer constant (octal and
+// hexadecimal included, with a sign) or, for a real variable, a floating
+// constant. Anything else is computed by the harness.
+bool range_constant(const std::string& text, bool real, long double& value) {
+    std::string_view t = trimmed(text);
+    bool negative = false;
+    if (!t.empty() && (t.front() == '-' || t.front() == '+')) {
+        negative = t.front() == '-';
+        t = trimmed(t.substr(1));
+    }
+    long long n = 0;
+    __int128 wide = 0;
+    if (integer_constant(t, n)) {
+        value = static_cast<long double>(n);
+    } else if (decimal_integer(t, wide)) {
+        value = static_cast<long double>(wide);
+    } else if (real && floating_constant(t) && real_constant(t, value)) {
+    } else {
+        return false;
+    }
+    if (negative) value = -value;
+    return true;
+}
+
 // Pseudo-random fractions for NB_RANDOM tables, the same on every run.
 std::string random_fraction(unsigned long long& state, bool one) {
     if (one) return "1.0";
@@ -272,19 +296,25 @@ void VariableCode::begin_element() {
     to_head_ = false;
 }
 
-void VariableCode::declare_range_count() {
+void VariableCode::declare_range_count(int k) {
+    if (range_starts_declared_.insert(k).second) {
+        session_.write_declaration(
+            "static long double _vx_F" + number_text(k) + ", _vx_S" + number_text(k) + ";",
+            FoldMode::never);
+    }
     if (range_count_declared_) return;
     range_count_declared_ = true;
     // The number of values of a range whose bounds or step the script
     // computes: its span over the step's size, plus one; a step of zero
-    // gives one run. Reals get a little room, so that a step that does not
-    // fall exactly on the end still reaches it.
+    // gives one run. The step becomes the signed step towards the end.
+    // Reals get a little room, so that a step that does not fall exactly on
+    // the end still reaches it.
     for (const char* line :
-         {"static int _vx_range_count(long double from, long double to,",
-          "    long double step, int integral)", "{",
-          "    long double span = to < from ? from - to : to - from;",
-          "    if (step < 0) step = -step;", "    if (step == 0) return 1;",
-          "    span = span / step;", "    if (!integral) span += span * 1e-12L + 1e-12L;",
+         {"static int _vx_range_count(long double from, long double to, long double *step,",
+          "    int integral)", "{", "    long double span = to < from ? from - to : to - from;",
+          "    if (*step < 0) *step = -*step;", "    if (to < from) *step = -*step;",
+          "    if (*step == 0) return 1;", "    span = span / (*step < 0 ? -*step : *step);",
+          "    if (!integral) span += span * 1e-12L + 1e-12L;",
           "    if (span > 2147483646.0L) return 2147483647;", "    return (int)span + 1;", "}"}) {
         session_.write_declaration(line, FoldMode::never);
     }
@@ -455,11 +485,16 @@ std::string VariableCode::range_value(const VariableClause& c) {
         // the values nor the number of runs. The range goes down when its
         // end is below its start, by the step's size whatever its sign.
         long double f = 0, t = 0, s = 0;
-        const bool constant =
-            real_constant(from, f) && real_constant(to, t) && real_constant(third, s);
+        const bool constant = range_constant(from, real, f) && range_constant(to, real, t) &&
+                              range_constant(third, real, s);
         const int k = layout_.take_loop_variable();
         const std::string j = loop_counter(k);
-        const std::string index = "(" + j + " - 1)";
+        // The counter is widened before it is multiplied, so that a range
+        // of long long or of reals past the int of the counter is reached.
+        const std::string index = std::string(real                  ? "(long double)("
+                                              : c.facts.is_unsigned ? "(unsigned long long)("
+                                                                    : "(long long)(") +
+                                  j + " - 1)";
         long double count_value = 0;
         std::string count_text;
         if (constant) {
@@ -483,17 +518,23 @@ std::string VariableCode::range_value(const VariableClause& c) {
         } else {
             // Bounds the script computes: the number of runs is taken once,
             // before the first run.
-            declare_range_count();
+            declare_range_count(k);
             const std::string bound = loop_bound(k);
+            const std::string start = "_vx_F" + number_text(k);
+            const std::string step = "_vx_S" + number_text(k);
             // Inside the test's other loops it is taken on their first run.
             std::string first_run;
             for (int outer = 1; outer < k; ++outer) {
                 first_run += (first_run.empty() ? "if (" : " && ") + loop_counter(outer) + " == 1";
             }
             if (!first_run.empty()) first_run += ") ";
-            session_.write_loop_head(first_run + bound + " = _vx_range_count((long double)(" +
-                                         from + "), (long double)(" + to + "), (long double)(" +
-                                         third + "), " + (real ? "0" : "1") + ");",
+            // The start, the step towards the end and the count are taken
+            // once: what the code under test writes to the bounds changes
+            // neither the values nor the number of runs.
+            session_.write_loop_head(first_run + "{ " + start + " = (long double)(" + from + "); " +
+                                         step + " = (long double)(" + third + "); " + bound +
+                                         " = _vx_range_count(" + start + ", (long double)(" + to +
+                                         "), &" + step + ", " + (real ? "0" : "1") + "); }",
                                      fold_);
             if (!no_edit_) {
                 session_.write_loop_head(
@@ -502,9 +543,7 @@ std::string VariableCode::range_value(const VariableClause& c) {
             }
             layout_.write_counted_loop_head(k, bound);
             layout_.add_run_factor("R" + number_text(record));
-            value = "(" + from + ") + ((long double)(" + from + ") <= (long double)(" + to +
-                    ") ? 1 : -1) * " + index + " * ((long double)(" + third + ") < 0 ? -(" + third +
-                    ") : (" + third + "))";
+            value = start + " + (long double)(" + j + " - 1) * " + step;
         }
         session_.write_test_close("}");
         session_.records().write_numbered(
@@ -658,7 +697,11 @@ bool VariableCode::expected_values(const VariableClause& c, Check& check) {
                 const long double tolerance = std::fabs(percent ? dv * ev / 100 : dv);
                 const bool integral = family != Family::real &&
                                       tolerance == std::floor(tolerance) && ev == std::floor(ev);
-                check.low = number_image(ev - tolerance, integral);
+                // An unsigned variable's range stops at zero.
+                const long double low = ev - tolerance;
+                check.low = number_image(
+                    c.facts.is_unsigned && family == Family::integer && low < 0 ? 0 : low,
+                    integral);
                 check.high = number_image(ev + tolerance, integral);
             } else {
                 std::string d = c.delta_value;
@@ -884,7 +927,10 @@ void VariableCode::write_tolerance_check(const VariableClause& c, const std::str
     const std::string d_type = real ? type : std::string("vxu_integer");
     std::string d = "(" + d_type + ")" + c_operand(k.d);
     if (k.percent) {
-        d = "(" + d_type + ")(" + c_operand(k.d) + " * _vx_e / " + (real ? "100.0" : "100") + ")";
+        // In a signed type: a negative percentage of an unsigned value must
+        // not wrap round into a huge tolerance.
+        d = real ? "(" + d_type + ")(" + c_operand(k.d) + " * _vx_e / 100.0)"
+                 : "(vxu_integer)" + c_operand(k.d) + " * (vxu_integer)_vx_e / 100";
     }
     close_line("{ " + type + " _vx_e = " + e + "; " + d_type + " _vx_d = " + d + ";");
     close_line("if (_vx_d < 0) _vx_d = -_vx_d;");

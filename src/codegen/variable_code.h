@@ -76,7 +76,8 @@ private:
     std::string range_value(const VariableClause& clause);
     // The helper that counts the values of a range known only at run time,
     // written once into the declarations file.
-    void declare_range_count();
+    void declare_range_count(int k);
+    std::set<int> range_starts_declared_;
     void mark_tolerance(const VariableClause& clause, const std::string& expected, Check& check);
     void write_tolerance_check(const VariableClause& clause, const std::string& variable,
                                const Check& check, int record);

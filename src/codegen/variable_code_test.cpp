@@ -343,9 +343,9 @@ TEST_F(VariableCodeTest, RangeLoopsFollowTheirStep) {
     // Each range runs on a counter of the harness, which assigns the
     // variable before each run: the unit cannot end the loop early.
     EXPECT_TRUE(has(r.harness, "for (_vx_J1 = 1 ; _vx_J1<=6;_vx_J1++ ){"));
-    EXPECT_TRUE(has(element(r), "x = (0) + (_vx_J1 - 1) * (2);"));
+    EXPECT_TRUE(has(element(r), "x = (0) + (long long)(_vx_J1 - 1) * (2);"));
     EXPECT_TRUE(has(r.harness, "for (_vx_J2 = 1 ; _vx_J2<=3;_vx_J2++ ){"));
-    EXPECT_TRUE(has(element(r), "y = (10) - (_vx_J2 - 1) * (5);"));
+    EXPECT_TRUE(has(element(r), "y = (10) - (long long)(_vx_J2 - 1) * (5);"));
     EXPECT_EQ(missing(r.records,
                       {
                           "R1 6",
@@ -356,10 +356,12 @@ TEST_F(VariableCodeTest, RangeLoopsFollowTheirStep) {
     // A bound the script computes: the count is taken once, on the first
     // run of the loops around it, and reported then.
     EXPECT_TRUE(std::any_of(r.harness.begin(), r.harness.end(), [](const std::string& l) {
-        return l.rfind("if (_vx_J1 == 1 && _vx_J2 == 1) _vx_N3 = _vx_range_count((long double)(0)",
+        return l.rfind("if (_vx_J1 == 1 && _vx_J2 == 1) { _vx_F3 = (long double)(0); _vx_S3 =",
                        0) == 0;
     }));
     EXPECT_TRUE(has(r.harness, "if (_vx_J1 == 1 && _vx_J2 == 1) DCL_FAC_REP_C(5,_vx_N3);"));
+    // Each run takes its value from the start and step taken then.
+    EXPECT_TRUE(has(element(r), "z = _vx_F3 + (long double)(_vx_J3 - 1) * _vx_S3;"));
 }
 
 TEST_F(VariableCodeTest, NoEditWritesOnlyTheAssignments) {

@@ -944,14 +944,22 @@ void VerdictBuilder::add_tests_not_run() {
 std::optional<long long> VerdictBuilder::promised_runs(const RunProduct& product,
                                                        long& missing) const {
     long long runs = product.constant;
+    long unknown = 0;
     for (long repetition : product.repetitions) {
         auto found = repetition_counts_.find(repetition);
         if (found == repetition_counts_.end()) {
-            missing = repetition;
-            return std::nullopt;
+            // A count inside a loop that ran no time is never traced: a
+            // zero elsewhere in the product settles it.
+            if (unknown == 0) unknown = repetition;
+            continue;
         }
         const long long count = found->second;
         runs = count != 0 && runs > LLONG_MAX / count ? LLONG_MAX : runs * count;
+    }
+    if (runs <= 0) return 0;
+    if (unknown != 0) {
+        missing = unknown;
+        return std::nullopt;
     }
     return runs;
 }
@@ -1060,7 +1068,9 @@ std::string Entry::expected_text() const {
     if (no_call) {
         return "no call";
     }
-    if (range || low != high) {
+    // A range whose bounds are equal (a stub called exactly once) reads as
+    // the one value it allows.
+    if (low != high) {
         return "in [" + low + ", " + high + "]";
     }
     return low;

@@ -383,8 +383,9 @@ unsigned long hex_value(char c) {
     return static_cast<unsigned long>(c - 'A' + 10);
 }
 
-// The problem of the literal text[from, to) (quotes included), if any.
-std::string literal_problem(std::string_view literal, bool no_nul) {
+// The problem of the literal (quotes included), if any; a wide literal
+// (L, u, U) takes escapes up to the width of its characters.
+std::string literal_problem(std::string_view literal, bool no_nul, bool wide) {
     const bool string = literal.front() == '"';
     for (std::size_t i = 1; i + 1 < literal.size(); ++i) {
         const char c = literal[i];
@@ -416,12 +417,12 @@ std::string literal_problem(std::string_view literal, bool no_nul) {
                 ++n;
             }
             --i;
-            if (value > 0xFF) return "octal escape past a byte";
+            if (value > 0xFF && !wide) return "octal escape past a byte";
         } else if (e == 'x') {
             if (!hex_digit(literal[i + 1])) return "\\x without hexadecimal digits";
             while (hex_digit(literal[i + 1])) {
-                value = value * 16 + hex_value(literal[++i]);
-                if (value > 0xFF) return "hexadecimal escape past a byte";
+                value = (value & 0xFFFFFFFUL) * 16 + hex_value(literal[++i]);
+                if (value > 0xFF && !wide) return "hexadecimal escape past a byte";
             }
         } else if (e == 'u' || e == 'U') {
             const std::size_t digits = e == 'u' ? 4 : 8;
@@ -461,8 +462,11 @@ std::string c_literal_problem(std::string_view text, bool no_nul) {
         // the middle of a name is not one.
         const std::size_t end = quotation_end(text, at, c_quote_rules);
         const std::string_view literal = text.substr(at, end - at);
+        // L"...", u"...", U"..." (but u8"...") hold wide characters.
+        const bool wide =
+            at > 0 && (text[at - 1] == 'L' || text[at - 1] == 'U' || text[at - 1] == 'u');
         if (literal.size() >= 2 && literal.back() == c) {
-            std::string problem = literal_problem(literal, no_nul);
+            std::string problem = literal_problem(literal, no_nul, wide);
             if (!problem.empty()) return std::string(literal) + ": " + problem;
         }
         at = end;

@@ -212,6 +212,10 @@ TEST(Text, LiteralsThatCRefusesOrANulCutsShort) {
     EXPECT_NE(vx::c_literal_problem("\"\\x100\"", false).find("past a byte"), std::string::npos);
     EXPECT_NE(vx::c_literal_problem("\"\\777\"", false).find("past a byte"), std::string::npos);
     EXPECT_NE(vx::c_literal_problem("\"\\x\"", false).find("without"), std::string::npos);
+    // Wide literals take escapes up to the width of their characters.
+    EXPECT_EQ(vx::c_literal_problem("L'\\x263A'", false), "");
+    EXPECT_EQ(vx::c_literal_problem("u\"\\x263A\"", false), "");
+    EXPECT_NE(vx::c_literal_problem("u8\"\\x263A\"", false).find("past a byte"), std::string::npos);
     // The message names the literal at fault.
     EXPECT_EQ(vx::c_literal_problem("f(\"ok\", \"b\\q\")", false).rfind("\"b\\q\": ", 0), 0u);
 }

@@ -184,6 +184,55 @@ TEST(Twins, AnExpectedExpressionIsOneOperand) {
     }
 }
 
+// Every operator form of an expected expression, on an int variable whose
+// value the script sets (the code under test leaves it): the right value
+// passes, and the value a cast of the first operand alone would give (or
+// the right value plus one where both agree) fails.
+TEST(Twins, EveryOperatorFormIsOneOperand) {
+    struct Form {
+        std::string name, expected;
+        long long right, wrong;
+    };
+    const std::vector<Form> forms = {
+        {"mul", "d * 2", 5, 4},
+        {"add", "d + d", 5, 4},
+        {"sub", "d - 0.5", 2, 1},
+        {"div", "d / 0.5", 5, 4},
+        {"neg", "-d * 2", -5, -4},
+        {"mod", "i % 4", 3, 4},
+        {"shl", "i << 1", 14, 15},
+        {"shr", "i >> 1", 3, 4},
+        {"and", "i & 3", 3, 4},
+        {"or", "i | 8", 15, 16},
+        {"xor", "i ^ 1", 6, 7},
+        {"not", "!i", 0, 1},
+        {"cpl", "~i", -8, -7},
+        {"cond", "d > 2 ? 10 : 20", 10, 20},
+        {"land", "d > 2 && d < 3", 1, 0},
+        {"lor", "d < 2 || d > 3", 0, 1},
+        {"eq", "d == 2.5", 1, 0},
+        {"cast", "(int)d * 2", 4, 5},
+        {"size", "sizeof(double) * d", 20, 21},
+        {"paren", "(d + 1) * 2", 7, 6},
+    };
+    std::string tests;
+    for (const Form& f : forms) {
+        tests += test_of("r_" + f.name, "VAR out, INIT = " + std::to_string(f.right) +
+                                            ", EV = " + f.expected + "\n");
+        tests += test_of("w_" + f.name, "VAR out, INIT = " + std::to_string(f.wrong) +
+                                            ", EV = " + f.expected + "\n");
+    }
+    const Outcome o =
+        whole_loop("extern double d;\nextern int i, out;\nvoid compute(void);\n",
+                   "double d = 2.5;\nint i = 7, out;\nvoid compute(void) {}\n", script_of(tests));
+    const auto runs = runs_of(o.text);
+    EXPECT_EQ(o.report, 1) << o.text;
+    for (const Form& f : forms) {
+        EXPECT_FALSE(failed(runs, "r_" + f.name)) << f.expected << "\n" << o.text;
+        EXPECT_TRUE(failed(runs, "w_" + f.name)) << f.expected << "\n" << o.text;
+    }
+}
+
 TEST(Twins, AnExpectedValueIsEvaluatedOnce) {
     const std::string header =
         "extern int counter, ticket;\nint next_ticket(void);\nvoid compute(void);\n";
@@ -221,7 +270,7 @@ TEST(Twins, RangeLoopsRunTheirCountOnEveryIntegerType) {
                                                                     {"down_on", "4 TO 0 STEP 2"},
                                                                     {"down_past", "5 TO 0 STEP 2"},
                                                                     {"down_neg", "4 TO 0 STEP -2"}};
-    std::string header, unit = "int last = 3, pending = 3;\n", body, tests;
+    std::string header, unit = "int last = 3, pending = 3, zero = 0;\n", body, tests;
     for (const auto& [name, type] : types) {
         header += "extern " + type + " v_" + name + ";\n";
         unit += type + " v_" + name + ";\n";
@@ -232,11 +281,18 @@ TEST(Twins, RangeLoopsRunTheirCountOnEveryIntegerType) {
                 test_of(name + "_" + form, "VAR v_" + name + ", INIT FROM " + range + ", EV ==\n");
         }
     }
-    header += "extern int last, pending;\nvoid compute(void);\n";
+    header += "extern int last, pending, zero;\nvoid compute(void);\n";
     unit += "void compute(void) { " + body + "last = 0; pending = 0; }\n";
     // Counts the script computes, which the unit changes: taken once.
     tests += test_of("computed_to", "VAR v_s32, INIT FROM 1 TO last STEP 1, EV ==\n");
     tests += test_of("loop_count", "VAR v_u8, INIT = 1, EV ==\n", "pending");
+    // A loop that runs no time around a range counted at run time: the
+    // range's count is never taken, and the test rightly ran no time.
+    tests += test_of("no_run", "VAR v_s32, INIT FROM 1 TO last STEP 1, EV ==\n", "zero");
+    // Octal bounds are read as C reads them: 010 TO 012 is 8, 9, 10.
+    tests += test_of("octal", "VAR v_s16, INIT FROM 010 TO 012 STEP 1, EV ==\n");
+    // A range past the int of the loop counter.
+    tests += test_of("wide", "VAR v_s64, INIT FROM 0 TO 6000000000 STEP 2000000000, EV ==\n");
     const Outcome o = whole_loop(header, unit, script_of(tests));
     const auto runs = runs_of(o.text);
     EXPECT_EQ(o.report, 0) << o.text;
@@ -250,6 +306,12 @@ TEST(Twins, RangeLoopsRunTheirCountOnEveryIntegerType) {
     EXPECT_NE(o.text.find("init  v_u64 = 1"), std::string::npos) << o.text;
     EXPECT_EQ(run_count(runs, "computed_to"), 3) << o.text;
     EXPECT_EQ(run_count(runs, "loop_count"), 3) << o.text;
+    EXPECT_NE(o.text.find("TEST no_run: passed (ran no time"), std::string::npos) << o.text;
+    EXPECT_EQ(run_count(runs, "octal"), 3) << o.text;
+    EXPECT_NE(o.text.find("init  v_s16 = 10"), std::string::npos) << o.text;
+    EXPECT_EQ(o.text.find("init  v_s16 = 11"), std::string::npos) << o.text;
+    EXPECT_EQ(run_count(runs, "wide"), 4) << o.text;
+    EXPECT_NE(o.text.find("init  v_s64 = 6000000000"), std::string::npos) << o.text;
 }
 
 TEST(Twins, AJumpIntoALaterElementOrTestFails) {

@@ -831,6 +831,58 @@ return 0;
     }
 }
 
+// A test that ignores the stop request: a second one ends it for good.
+TEST_F(RuntimeCorners, ASecondSignalEndsATestThatIgnoresTheFirst) {
+    const std::string source = std::string(
+                                   "#define _POSIX_C_SOURCE 200809L\n"
+                                   "#include <signal.h>\n#include <unistd.h>\n") +
+                               stamp_lines + R"(
+int main(int argc, char **argv)
+{
+   VXU_INIT_DATA
+OPF_C("stubborn.rio");
+DCL_OP_C(1, "s");
+if (VXU_TEST_BEGIN_C(2)) {
+DCL_TST_C(2, "stubborn");
+START_CHRONO_C();
+signal(SIGTERM, SIG_IGN);
+PTU_INTEGER_C((vxu_integer)(getpid()),0+4,10);
+for (;;) {
+    pause();
+}
+STOP_CHRONO_C();
+VXU_END_ELEMENT_C();
+VXU_END_TEST_C();
+VXU_TEST_DONE_C(); }
+CLF_C("stubborn.rio");
+return 0;
+}
+)";
+    ASSERT_TRUE(build("stubborn", source));
+    pid_t harness = spawn("stubborn", {});
+    ASSERT_GT(harness, 0);
+    long test_pid = 0;
+    for (int wait = 0; wait < 3000 && test_pid == 0; ++wait) {
+        for (const std::string& line : traces("stubborn").lines) {
+            if (starts_with(line, "I 4 int/10 ")) test_pid = std::atol(line.c_str() + 11);
+        }
+        if (test_pid == 0) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    ASSERT_GT(test_pid, 0);
+    ASSERT_EQ(kill(harness, SIGTERM), 0);
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    // The test ignored it: both are still there.
+    EXPECT_EQ(kill(static_cast<pid_t>(test_pid), 0), 0);
+    ASSERT_EQ(kill(harness, SIGTERM), 0);
+    Ended ended = wait_for(harness, 30);
+    EXPECT_FALSE(ended.exited) << ended.status;
+    EXPECT_EQ(ended.status, SIGTERM);
+    TraceLines lines = traces("stubborn");
+    ASSERT_FALSE(lines.lines.empty());
+    EXPECT_EQ(lines.lines.back(), "Q 2 signal SIGKILL");
+    EXPECT_NE(kill(static_cast<pid_t>(test_pid), 0), 0);
+}
+
 // A harness that ends without its end line ends with status 2, whatever
 // exit() was given, and leaves its traces without an F line.
 TEST_F(RuntimeCorners, AHarnessThatEndsWithoutItsEndLineExitsWithTwo) {

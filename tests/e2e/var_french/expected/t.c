@@ -87,7 +87,7 @@ NUM_TEST = 2;
 #endif /*NEEDS_NUM_TEST_OPE*/
 START_CHRONO_C();
 _vx_init_muets();
-total = (0) + (_vx_J1 - 1) * (5);
+total = (0) + (long long)(_vx_J1 - 1) * (5);
 PTU_INTEGER_C((vxu_integer)(total),0+10,10);
 mean = (0.0) + ((1.0) - (0.0)) * (double)(_vx_J2 - 1) / 2;
 PTU_DOUBLE_C((double)(mean),0+11);

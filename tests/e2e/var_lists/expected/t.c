@@ -87,8 +87,8 @@ VXU_TEST_DONE_C(); }
 
 if (VXU_TEST_BEGIN_C(8)) {
 for (_vx_J1 = 1 ; _vx_J1<=3;_vx_J1++ ){
-if (_vx_J1 == 1) _vx_N2 = _vx_range_count((long double)(1), (long double)(n), 
-(long double)(1), 1);
+if (_vx_J1 == 1) { _vx_F2 = (long double)(1); _vx_S2 = (long double)(1); _vx_N2
+ = _vx_range_count(_vx_F2, (long double)(n), &_vx_S2, 1); }
 if (_vx_J1 == 1) DCL_FAC_REP_C(13,_vx_N2);
 for (_vx_J2 = 1 ; _vx_J2<=_vx_N2;_vx_J2++ ){
 
@@ -98,10 +98,9 @@ NUM_TEST = 2;
 #endif /*NEEDS_NUM_TEST_OPE*/
 START_CHRONO_C();
 _vx_init_muets();
-count = (0) + (_vx_J1 - 1) * (5);
+count = (0) + (long long)(_vx_J1 - 1) * (5);
 PTU_INTEGER_C((vxu_integer)(count),0+12,10);
-total = (1) + ((long double)(1) <= (long double)(n) ? 1 : -1) * (_vx_J2 - 1) * 
-((long double)(1) < 0 ? -(1) : (1));
+total = _vx_F2 + (long double)(_vx_J2 - 1) * _vx_S2;
 PTU_INTEGER_C((vxu_integer)(total),0+14,10);
 level = 0;
 PTU_INTEGER_C((vxu_integer)(level),0+15,10);
