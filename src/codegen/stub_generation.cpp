@@ -459,7 +459,10 @@ void StubGenerator::write_definition(Stub& stub) {
     line("/* simulation: " + stub.name + " */");
     line("");
     line("#define _fn" + k + " " + std::to_string(stub.number));
-    const std::string guard = stub.file_key + "_" + stub.name;
+    // The stub's number under the harness's own spelling: a DEFINE STUB
+    // block named uart with a stub send must not turn the unit's own
+    // uart_send into a number.
+    const std::string guard = "_vx_" + stub.file_key + "_" + stub.name;
     line("#ifndef " + guard);
     line("#define " + guard + " " + std::to_string(stub.number) + " /* " +
          without_directions(c_type_image(stub.function->type, stub.name)) + " */");

@@ -75,12 +75,13 @@ Outcome run_and_report(const testkit::ScratchDir& dir, const std::string& progra
 }
 
 Outcome whole_loop(const std::string& header, const std::string& unit, const std::string& script,
-                   const std::vector<std::string>& flags = {}) {
+                   const std::vector<std::string>& flags = {},
+                   const std::string& script_name = "s.ptu") {
     testkit::ScratchDir dir;
     testkit::write_file(dir.file("unit.h"), header);
     testkit::write_file(dir.file("unit.c"), "#include \"unit.h\"\n" + unit);
-    testkit::write_file(dir.file("s.ptu"), script);
-    if (!compile(dir, "s.ptu") || !build(dir, "harness", flags)) return {};
+    testkit::write_file(dir.file(script_name), script);
+    if (!compile(dir, script_name) || !build(dir, "harness", flags)) return {};
     return run_and_report(dir);
 }
 
@@ -153,6 +154,32 @@ TEST(Twins, TheUnitsIAndJAreTheUnitsObjects) {
     EXPECT_EQ(run_count(runs, "loop"), 3) << o.text;
     EXPECT_EQ(run_count(runs, "loop_j1"), 3) << o.text;
     EXPECT_FALSE(failed(runs, "loop (run 3)")) << o.text;
+}
+
+// The stubs of a script named after its unit (uart.ptu) leave the unit's
+// own names alone: a stub send must not turn the unit's uart_send into a
+// number.
+TEST(Twins, AStubBlockNeverRenamesTheUnitsNames) {
+    const std::string header =
+        "extern int uart_send, x, wrong;\nint send(int byte);\nvoid compute(void);\n";
+    const std::string unit =
+        "int uart_send = 4, x, wrong;\nvoid compute(void) { x = wrong ? 2 : send(uart_send) + 1; "
+        "}\n";
+    const std::string script =
+        "HEADER unit, 1.0, , twins\n##include \"unit.h\"\nBEGIN\n"
+        "DEFINE STUB uart\n#int send(_in int byte);\nEND DEFINE\nSERVICE compute\n" +
+        test_of("right",
+                "STUB send (4) 4\nVAR wrong, INIT = 0, EV = 0\n"
+                "VAR x, INIT = 0, EV = uart_send + 1\n") +
+        test_of("wrong",
+                "STUB send (4) 4\nVAR wrong, INIT = 1, EV = 1\n"
+                "VAR x, INIT = 0, EV = uart_send + 1\n") +
+        "END SERVICE\n";
+    const Outcome o = whole_loop(header, unit, script, {}, "uart.ptu");
+    const auto runs = runs_of(o.text);
+    EXPECT_EQ(o.report, 1) << o.text;
+    EXPECT_FALSE(failed(runs, "right")) << o.text;
+    EXPECT_TRUE(failed(runs, "wrong")) << o.text;
 }
 
 TEST(Twins, AnExpectedExpressionIsOneOperand) {

@@ -40,8 +40,8 @@ int r;
 /* simulation: blk_read */
 
 #define _fn_1_cache_blk_read 1
-#ifndef cache_blk_read
-#define cache_blk_read 1 /* int blk_read(unsigned int lba, BYTE buf[8], size_t len) */
+#ifndef _vx_cache_blk_read
+#define _vx_cache_blk_read 1 /* int blk_read(unsigned int lba, BYTE buf[8], size_t len) */
 #endif
 
 VXU_STUB_CNT _ix_1_cache_blk_read STUBINACTIVE ;
@@ -209,8 +209,8 @@ for (i=0;i<(unsigned int)_it_1_cache_blk_read;++i){
 /* simulation: blk_write */
 
 #define _fn_2_cache_blk_write 2
-#ifndef cache_blk_write
-#define cache_blk_write 2 /* int blk_write(unsigned int lba, const BYTE data[8], size_t len) */
+#ifndef _vx_cache_blk_write
+#define _vx_cache_blk_write 2 /* int blk_write(unsigned int lba, const BYTE data[8], size_t len) */
 #endif
 
 VXU_STUB_CNT _ix_2_cache_blk_write STUBINACTIVE ;
@@ -388,8 +388,8 @@ for (i=0;i<(unsigned int)_it_2_cache_blk_write;++i){
 /* simulation: blk_level */
 
 #define _fn_3_cache_blk_level 3
-#ifndef cache_blk_level
-#define cache_blk_level 3 /* void blk_level(uint8_t level) */
+#ifndef _vx_cache_blk_level
+#define _vx_cache_blk_level 3 /* void blk_level(uint8_t level) */
 #endif
 
 VXU_STUB_CNT _ix_3_cache_blk_level STUBINACTIVE ;
@@ -530,8 +530,8 @@ for (i=0;i<(unsigned int)_it_3_cache_blk_level;++i){
 /* simulation: blk_swap */
 
 #define _fn_4_cache_blk_swap 4
-#ifndef cache_blk_swap
-#define cache_blk_swap 4 /* void blk_swap(int v[3]) */
+#ifndef _vx_cache_blk_swap
+#define _vx_cache_blk_swap 4 /* void blk_swap(int v[3]) */
 #endif
 
 VXU_STUB_CNT _ix_4_cache_blk_swap STUBINACTIVE ;
@@ -685,8 +685,8 @@ for (i=0;i<(unsigned int)_it_4_cache_blk_swap;++i){
 /* simulation: blk_log */
 
 #define _fn_5_cache_blk_log 5
-#ifndef cache_blk_log
-#define cache_blk_log 5 /* void blk_log(const char text[12]) */
+#ifndef _vx_cache_blk_log
+#define _vx_cache_blk_log 5 /* void blk_log(const char text[12]) */
 #endif
 
 VXU_STUB_CNT _ix_5_cache_blk_log STUBINACTIVE ;
@@ -826,8 +826,8 @@ for (i=0;i<(unsigned int)_it_5_cache_blk_log;++i){
 /* simulation: blk_status */
 
 #define _fn_6_cache_blk_status 6
-#ifndef cache_blk_status
-#define cache_blk_status 6 /* int blk_status(int *code) */
+#ifndef _vx_cache_blk_status
+#define _vx_cache_blk_status 6 /* int blk_status(int *code) */
 #endif
 
 VXU_STUB_CNT _ix_6_cache_blk_status STUBINACTIVE ;

@@ -39,8 +39,8 @@
 /* simulation: release */
 
 #define _fn_1_pool_release 1
-#ifndef pool_release
-#define pool_release 1 /* void release(block_t *block) */
+#ifndef _vx_pool_release
+#define _vx_pool_release 1 /* void release(block_t *block) */
 #endif
 static int _vxcc_ptr(vxu_pointer ptr, vxu_pointer ref)
 {

@@ -40,8 +40,8 @@ struct chan ch; int r;
 /* simulation: socketpair */
 
 #define _fn_1_chan_socketpair 1
-#ifndef chan_socketpair
-#define chan_socketpair 1 /* int socketpair(int __domain, int __type, int __protocol, int __fds[2]) */
+#ifndef _vx_chan_socketpair
+#define _vx_chan_socketpair 1 /* int socketpair(int __domain, int __type, int __protocol, int __fds[2]) */
 #endif
 
 VXU_STUB_CNT _ix_1_chan_socketpair STUBINACTIVE ;
@@ -233,8 +233,8 @@ for (i=0;i<(unsigned int)_it_1_chan_socketpair;++i){
 /* simulation: futimens */
 
 #define _fn_2_chan_futimens 2
-#ifndef chan_futimens
-#define chan_futimens 2 /* int futimens(int __fd, const struct timespec __times[2]) */
+#ifndef _vx_chan_futimens
+#define _vx_chan_futimens 2 /* int futimens(int __fd, const struct timespec __times[2]) */
 #endif
 
 VXU_STUB_CNT _ix_2_chan_futimens STUBINACTIVE ;
@@ -417,8 +417,8 @@ for (i=0;i<(unsigned int)_it_2_chan_futimens;++i){
 /* simulation: utimes */
 
 #define _fn_3_chan_utimes 3
-#ifndef chan_utimes
-#define chan_utimes 3 /* int utimes(const char *__file, const struct timeval __tvp[2]) */
+#ifndef _vx_chan_utimes
+#define _vx_chan_utimes 3 /* int utimes(const char *__file, const struct timeval __tvp[2]) */
 #endif
 static int _vxcc_ptr(vxu_pointer ptr, vxu_pointer ref)
 {

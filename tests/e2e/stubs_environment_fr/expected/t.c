@@ -40,8 +40,8 @@ int r;
 /* simulation: read_level */
 
 #define _fn_1_plant_read_level 1
-#ifndef plant_read_level
-#define plant_read_level 1 /* int read_level(int tank, int *level) */
+#ifndef _vx_plant_read_level
+#define _vx_plant_read_level 1 /* int read_level(int tank, int *level) */
 #endif
 
 VXU_STUB_CNT _ix_1_plant_read_level STUBINACTIVE ;
@@ -200,8 +200,8 @@ for (i=0;i<(unsigned int)_it_1_plant_read_level;++i){
 /* simulation: open_valve */
 
 #define _fn_2_plant_open_valve 2
-#ifndef plant_open_valve
-#define plant_open_valve 2 /* void open_valve(int tank) */
+#ifndef _vx_plant_open_valve
+#define _vx_plant_open_valve 2 /* void open_valve(int tank) */
 #endif
 
 VXU_STUB_CNT _ix_2_plant_open_valve STUBINACTIVE ;

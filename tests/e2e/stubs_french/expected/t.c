@@ -40,8 +40,8 @@ int r;
 /* simulation: read_sensor */
 
 #define _fn_1_sensors_read_sensor 1
-#ifndef sensors_read_sensor
-#define sensors_read_sensor 1 /* int read_sensor(int channel, int *value) */
+#ifndef _vx_sensors_read_sensor
+#define _vx_sensors_read_sensor 1 /* int read_sensor(int channel, int *value) */
 #endif
 
 VXU_STUB_CNT _ix_1_sensors_read_sensor STUBINACTIVE ;
@@ -200,8 +200,8 @@ for (i=0;i<(unsigned int)_it_1_sensors_read_sensor;++i){
 /* simulation: log_text */
 
 #define _fn_2_sensors_log_text 2
-#ifndef sensors_log_text
-#define sensors_log_text 2 /* void log_text(const char *text) */
+#ifndef _vx_sensors_log_text
+#define _vx_sensors_log_text 2 /* void log_text(const char *text) */
 #endif
 static int _vxcc_ptr(vxu_pointer ptr, vxu_pointer ref)
 {
@@ -356,8 +356,8 @@ for (i=0;i<(unsigned int)_it_2_sensors_log_text;++i){
 /* simulation: exchange */
 
 #define _fn_3_sensors_exchange 3
-#ifndef sensors_exchange
-#define sensors_exchange 3 /* int exchange(int *slot) */
+#ifndef _vx_sensors_exchange
+#define _vx_sensors_exchange 3 /* int exchange(int *slot) */
 #endif
 
 VXU_STUB_CNT _ix_3_sensors_exchange STUBINACTIVE ;
@@ -516,8 +516,8 @@ for (i=0;i<(unsigned int)_it_3_sensors_exchange;++i){
 /* simulation: move_to */
 
 #define _fn_4_sensors_move_to 4
-#ifndef sensors_move_to
-#define sensors_move_to 4 /* void move_to(struct point p) */
+#ifndef _vx_sensors_move_to
+#define _vx_sensors_move_to 4 /* void move_to(struct point p) */
 #endif
 #ifndef _vxcc_const
 #define _vxcc_const
@@ -681,8 +681,8 @@ for (i=0;i<(unsigned int)_it_4_sensors_move_to;++i){
 /* simulation: show_total */
 
 #define _fn_5_sensors_show_total 5
-#ifndef sensors_show_total
-#define sensors_show_total 5 /* void show_total(long total) */
+#ifndef _vx_sensors_show_total
+#define _vx_sensors_show_total 5 /* void show_total(long total) */
 #endif
 
 VXU_STUB_CNT _ix_5_sensors_show_total STUBINACTIVE ;

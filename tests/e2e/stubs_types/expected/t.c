@@ -41,8 +41,8 @@ int r;
 /* simulation: make_pair */
 
 #define _fn_1_types_make_pair 1
-#ifndef types_make_pair
-#define types_make_pair 1 /* pair_t make_pair(int a, double b) */
+#ifndef _vx_types_make_pair
+#define _vx_types_make_pair 1 /* pair_t make_pair(int a, double b) */
 #endif
 
 VXU_STUB_CNT _ix_1_types_make_pair STUBINACTIVE ;
@@ -205,8 +205,8 @@ for (i=0;i<(unsigned int)_it_1_types_make_pair;++i){
 /* simulation: hash */
 
 #define _fn_2_types_hash 2
-#ifndef types_hash
-#define types_hash 2 /* unsigned long hash(const char *s, unsigned n) */
+#ifndef _vx_types_hash
+#define _vx_types_hash 2 /* unsigned long hash(const char *s, unsigned n) */
 #endif
 static int _vxcc_ptr(vxu_pointer ptr, vxu_pointer ref)
 {
@@ -377,8 +377,8 @@ for (i=0;i<(unsigned int)_it_2_types_hash;++i){
 /* simulation: first */
 
 #define _fn_3_types_first 3
-#ifndef types_first
-#define types_first 3 /* char first(char c, float f, double d) */
+#ifndef _vx_types_first
+#define _vx_types_first 3 /* char first(char c, float f, double d) */
 #endif
 
 VXU_STUB_CNT _ix_3_types_first STUBINACTIVE ;
@@ -542,8 +542,8 @@ for (i=0;i<(unsigned int)_it_3_types_first;++i){
 /* simulation: paint */
 
 #define _fn_4_types_paint 4
-#ifndef types_paint
-#define types_paint 4 /* void paint(enum color c, pair_t p, union u v) */
+#ifndef _vx_types_paint
+#define _vx_types_paint 4 /* void paint(enum color c, pair_t p, union u v) */
 #endif
 #ifndef _vxcc_const
 #define _vxcc_const
@@ -737,8 +737,8 @@ for (i=0;i<(unsigned int)_it_4_types_paint;++i){
 /* simulation: call */
 
 #define _fn_5_types_call 5
-#ifndef types_call
-#define types_call 5 /* int call(handler_t h, void *data) */
+#ifndef _vx_types_call
+#define _vx_types_call 5 /* int call(handler_t h, void *data) */
 #endif
 
 VXU_STUB_CNT _ix_5_types_call STUBINACTIVE ;
@@ -896,8 +896,8 @@ for (i=0;i<(unsigned int)_it_5_types_call;++i){
 /* simulation: fill */
 
 #define _fn_6_types_fill 6
-#ifndef types_fill
-#define types_fill 6 /* void fill(struct rec *out, const struct rec *in) */
+#ifndef _vx_types_fill
+#define _vx_types_fill 6 /* void fill(struct rec *out, const struct rec *in) */
 #endif
 
 VXU_STUB_CNT _ix_6_types_fill STUBINACTIVE ;
@@ -1044,8 +1044,8 @@ for (i=0;i<(unsigned int)_it_6_types_fill;++i){
 /* simulation: count_up */
 
 #define _fn_7_types_count_up 7
-#ifndef types_count_up
-#define types_count_up 7 /* int count_up(int) */
+#ifndef _vx_types_count_up
+#define _vx_types_count_up 7 /* int count_up(int) */
 #endif
 
 VXU_STUB_CNT _ix_7_types_count_up STUBINACTIVE ;

@@ -39,8 +39,8 @@
 /* simulation: put */
 
 #define _fn_1_bytes_put 1
-#ifndef bytes_put
-#define bytes_put 1 /* void put(uint8_t v) */
+#ifndef _vx_bytes_put
+#define _vx_bytes_put 1 /* void put(uint8_t v) */
 #endif
 
 VXU_STUB_CNT _ix_1_bytes_put STUBINACTIVE ;

@@ -39,8 +39,8 @@
 /* simulation: put */
 
 #define _fn_1_failing_put 1
-#ifndef failing_put
-#define failing_put 1 /* void put(uint8_t v) */
+#ifndef _vx_failing_put
+#define _vx_failing_put 1 /* void put(uint8_t v) */
 #endif
 
 VXU_STUB_CNT _ix_1_failing_put STUBINACTIVE ;
