@@ -182,6 +182,34 @@ TEST(Twins, AStubBlockNeverRenamesTheUnitsNames) {
     EXPECT_TRUE(failed(runs, "wrong")) << o.text;
 }
 
+// A call past the calls the script describes is counted and recorded, never
+// checked against the values of another call.
+TEST(Twins, ACallNoStatementDescribesIsRecordedNotCompared) {
+    const std::string header =
+        "extern int extra;\nvoid on_event(int kind, int value);\nvoid compute(void);\n";
+    const std::string unit =
+        "int extra;\nvoid compute(void) { on_event(1, 5); on_event(1, 5); "
+        "if (extra) on_event(2, 9); }\n";
+    const std::string script =
+        "HEADER unit, 1.0, , twins\n##include \"unit.h\"\nBEGIN\n"
+        "DEFINE STUB events\n#void on_event(_in int kind, _in int value);\nEND DEFINE\n"
+        "SERVICE compute\n" +
+        test_of("described", "STUB on_event 1..2 (1, 5)\nVAR extra, INIT = 0, EV = 0\n") +
+        test_of("one_more", "STUB on_event 1..2 (1, 5)\nVAR extra, INIT = 1, EV = 1\n") +
+        "END SERVICE\n";
+    const Outcome o = whole_loop(header, unit, script);
+    const auto runs = runs_of(o.text);
+    EXPECT_FALSE(failed(runs, "described")) << o.text;
+    ASSERT_TRUE(failed(runs, "one_more")) << o.text;
+    // The count fails; the third call's values are shown, not compared.
+    const std::string& lines = runs.at("one_more");
+    EXPECT_NE(lines.find("calls: obtained 3"), std::string::npos) << lines;
+    EXPECT_NE(lines.find("rec   stub on_event call 3: kind = 2"), std::string::npos) << lines;
+    EXPECT_NE(lines.find("rec   stub on_event call 3: value = 9"), std::string::npos) << lines;
+    EXPECT_EQ(lines.find("FAIL  stub on_event call 3"), std::string::npos) << lines;
+    EXPECT_NE(lines.find("1 of 6 checks failed"), std::string::npos) << lines;
+}
+
 TEST(Twins, AnExpectedExpressionIsOneOperand) {
     const std::string header =
         "extern double ratio;\nextern int pct, broken;\nextern unsigned char level;\n"
