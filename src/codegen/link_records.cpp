@@ -13,6 +13,9 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <cstdint>
+#include <cstdio>
+#include <fstream>
 
 namespace vx {
 
@@ -106,6 +109,7 @@ void LinkRecords::write_opening_records(std::string_view absolute_script_path,
                                         std::string_view command_option,
                                         std::string_view command_echo) {
     write_record("E11 0 " + std::string(absolute_script_path));
+    write_script_identity(0, absolute_script_path);
     write_record("C0 " + std::string(command_option.empty() ? command_echo : command_option));
 }
 
@@ -129,7 +133,31 @@ void LinkRecords::write_run_records(const RunRecordFields& fields) {
 int LinkRecords::announce_included_script(std::string_view absolute_path) {
     int number = next_file_++;
     write_record("E11 " + std::to_string(number) + " " + std::string(absolute_path));
+    write_script_identity(number, absolute_path);
     return number;
+}
+
+void LinkRecords::write_script_identity(int number, std::string_view path) {
+    if (path.empty()) return;
+    std::ifstream in{std::string(path), std::ios::binary};
+    if (!in) return;
+    // FNV-1a, 64 bits: enough for the report to know the script it quotes
+    // is the one compiled, not a file an edited record points at.
+    std::uint64_t hash = 0xcbf29ce484222325ULL;
+    std::uint64_t size = 0;
+    char buffer[65536];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+        const std::streamsize got = in.gcount();
+        for (std::streamsize i = 0; i < got; ++i) {
+            hash ^= static_cast<unsigned char>(buffer[i]);
+            hash *= 0x100000001b3ULL;
+        }
+        size += static_cast<std::uint64_t>(got);
+        if (!in) break;
+    }
+    char digits[17];
+    std::snprintf(digits, sizeof digits, "%016llx", static_cast<unsigned long long>(hash));
+    write_record("E23 " + std::to_string(number) + " " + std::to_string(size) + " " + digits);
 }
 
 void LinkRecords::write_location(LocationKind kind, long line) {

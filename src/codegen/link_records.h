@@ -177,6 +177,11 @@ public:
     int current_file_number() const { return current_file_; }
     void set_current_file_number(int number) { current_file_ = number; }
     int announce_included_script(std::string_view absolute_path);
+    // "E23 " + file number + " " + size + " " + the FNV-1a 64-bit hash of the
+    // script's bytes (16 hexadecimal digits), after its "E11" record: the
+    // report quotes a script's lines only from the file compiled. Nothing
+    // when the file cannot be read.
+    void write_script_identity(int number, std::string_view path);
 
     // "E" + code + " " + file number + " " + line.
     void write_location(LocationKind kind, long line);

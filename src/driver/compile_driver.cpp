@@ -12,6 +12,7 @@
 
 #include "codegen/harness_layout.h"
 #include "codegen/output/output_session.h"
+#include "diag/file_guard.h"
 #include "diag/reporter.h"
 #include "script/front_end.h"
 #include "codegen/harness_generation.h"
@@ -143,6 +144,14 @@ void run_compile_driver(Compilation& run) {
     // the end of the harness and the end of the declarations file.
     front_end.end_of_script();
     layout.emit_declarations_end();
+
+    // The harness will write its traces over whatever file the traces path
+    // names: never one of the files of this run (the script, an included
+    // script, a header, an output).
+    const FileIdentity traces = file_identity(names.rio_file);
+    if (run.files().is_input(traces) || run.files().output_clash(names.rio_file, traces)) {
+        reporter.fatal(msg::FICENTSOR, names.rio_file);
+    }
 
     // closing; the configuration header after a clean run.
     session.finish_outputs(reporter.error_count() > 0, layout.usage().lines());

@@ -154,6 +154,59 @@ TEST(InputsByIdentity, ASymbolicLinkToAHeaderIsRefusedWhenThePreprocessorOpensIt
     EXPECT_TRUE(fs::is_symlink(run.path("t.c")));
 }
 
+// The harness writes its traces where -RIONAME says: never over the script,
+// a header it includes (through a link too) or an output of the run.
+TEST(InputsByIdentity, ATracesNameThatIsAFileOfTheRunIsRefused) {
+    for (const std::string& traces :
+         {std::string("s.ptu"), std::string("add.h"), std::string("link.h"), std::string("t.c")}) {
+        RunDir run;
+        ASSERT_EQ(::symlink(run.path("add.h").c_str(), run.path("link.h").c_str()), 0);
+        auto result = run.compile({"s.ptu", "t.c", "./", "-RIONAME=" + traces});
+        EXPECT_EQ(result.status, 7) << traces << "\n" << result.err;
+        EXPECT_TRUE(contains(result.err, "Harnex-F-FICENTSOR")) << result.err;
+        EXPECT_TRUE(contains(result.err, traces)) << result.err;
+        run.expect_left({"s.lis"});
+    }
+    RunDir run;
+    auto result = run.compile({"s.ptu", "t.c", "./", "-RIONAME=t.rio"});
+    EXPECT_EQ(result.status, 0) << result.err;
+}
+
+// Two scripts compiled into one directory at once (make -j) share its
+// configuration header: neither may lose the other's counters, or one
+// harness no longer links with the runtime built for that header.
+TEST(ParallelBuilds, TheSharedConfigurationHeaderKeepsEveryCounter) {
+    RunDir run;
+    // One script checks an int, the other an unsigned: each needs its own
+    // family of runtime macros.
+    run.write("i.ptu", script_text());
+    std::string unsigned_script = script_text("#unsigned int u;\n");
+    unsigned_script.replace(unsigned_script.find("VAR r, INIT = 0, EV = 2"),
+                            std::string("VAR r, INIT = 0, EV = 2").size(),
+                            "VAR u, INIT = 1, EV = 1");
+    run.write("u.ptu", unsigned_script);
+    const std::string compiler = testkit::compiler_path();
+    const std::string both = "\"$VX\" i.ptu i.c & \"$VX\" u.ptu u.c & wait";
+    for (int round = 0; round < 30; ++round) {
+        fs::remove(run.path("vexor_cfg.h"));
+        auto result = testkit::run_program("sh", {"-c", both},
+                                           {{"VX", compiler},
+                                            {"HARNEXDIR", testkit::dist_dir()},
+                                            {"VXLTGT", testkit::dist_dir() + "/target"},
+                                            {"VEXORCINC", std::string("TP.h")},
+                                            {"VEXOR_SUPPRESS_COPYRIGHT", std::string("1")}},
+                                           run.dir());
+        ASSERT_EQ(result.status, 0) << result.err;
+        const std::string header = testkit::read_file(run.path("vexor_cfg.h"));
+        ASSERT_TRUE(contains(header, "#define ZQZQUSE_EDV_INTEGER_C 1"))
+            << "round " << round << "\n"
+            << header;
+        ASSERT_TRUE(contains(header, "#define ZQZQUSE_EDV_UNSIGNED_C 1"))
+            << "round " << round << "\n"
+            << header;
+    }
+}
+
 TEST(InputsByIdentity, OptionFilesAreInputsToo) {
     RunDir run;
     run.write("o.c", "-CONST=o.c\n");

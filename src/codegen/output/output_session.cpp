@@ -3,9 +3,12 @@
 // access used by the statement handlers and generators.
 #include "codegen/output/output_session.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
@@ -212,6 +215,39 @@ std::vector<UsageCount> merged_usage_counts(const std::vector<UsageCount>& usage
     return merged;
 }
 
+namespace {
+
+// An exclusive lock on a directory (flock on the directory itself, so that
+// no lock file is left beside the outputs), released at the end of the
+// scope. Without a lock (a file system that has none) the merge goes on
+// unlocked, as before.
+class DirectoryLock {
+public:
+    explicit DirectoryLock(const std::string& directory) {
+        descriptor_ =
+            ::open(directory.empty() ? "." : directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (descriptor_ < 0) return;
+        while (::flock(descriptor_, LOCK_EX) != 0 && errno == EINTR) {
+        }
+    }
+    ~DirectoryLock() {
+        if (descriptor_ >= 0) ::close(descriptor_);
+    }
+    DirectoryLock(const DirectoryLock&) = delete;
+    DirectoryLock& operator=(const DirectoryLock&) = delete;
+
+private:
+    int descriptor_ = -1;
+};
+
+std::string directory_of(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+}  // namespace
+
 void create_config_header(Reporter& reporter, const RunFiles& files, const std::string& path,
                           const std::vector<UsageCount>& usage_counts, std::string_view log_path,
                           const BannerText& banner) {
@@ -219,6 +255,11 @@ void create_config_header(Reporter& reporter, const RunFiles& files, const std::
     // there is built with this one header: a family of runtime macros that
     // an earlier harness uses must stay in, so each counter keeps the
     // larger of its old and new values.
+    //
+    // Two compilations into one directory at once (make -j) must not both
+    // read the old header and each write back only its own counters: the
+    // directory is locked from the read to the rename.
+    const DirectoryLock lock(directory_of(path));
     std::string existing;
     std::error_code ignored;
     if (std::filesystem::is_regular_file(path, ignored)) {
