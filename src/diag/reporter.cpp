@@ -1,5 +1,7 @@
 #include "diag/reporter.h"
 
+#include "diag/signal_cleanup.h"
+
 #include "diag/process_end.h"
 
 #include <QString>
@@ -207,6 +209,8 @@ void Reporter::open_details_file(const std::string& name) {
         details_ = ::fdopen(fd, "w");
         if (details_ == nullptr) {
             ::close(fd);
+        } else {
+            set_listing_descriptor(fd);
         }
     }
     if (details_ == nullptr) {
@@ -274,6 +278,7 @@ void Reporter::write_listing_header(std::string_view command_echo, std::string_v
 
 void Reporter::close_details_file() {
     if (details_ != nullptr) {
+        set_listing_descriptor(-1);
         std::fclose(details_);
         details_ = nullptr;
     }

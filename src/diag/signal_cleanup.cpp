@@ -31,6 +31,8 @@ struct SignalMessage {
 
 SignalMessage messages[highest_signal + 1];
 
+volatile sig_atomic_t listing_descriptor = -1;
+
 extern "C" void on_ending_signal(int signal_number) {
     // A second signal during the cleanup must not start it again.
     for (int other : ending_signals) {
@@ -41,6 +43,13 @@ extern "C" void on_ending_signal(int signal_number) {
         const SignalMessage& message = messages[signal_number];
         if (message.length > 0) {
             ssize_t ignored = ::write(STDERR_FILENO, message.text, message.length);
+            // The listing ends with the same message, on a line of its own
+            // after whatever of it had reached the file.
+            const int listing = listing_descriptor;
+            if (listing >= 0) {
+                ignored = ::write(listing, "\n", 1);
+                ignored = ::write(listing, message.text, message.length);
+            }
             (void)ignored;
         }
     }
@@ -48,6 +57,39 @@ extern "C" void on_ending_signal(int signal_number) {
 }
 
 }  // namespace
+
+void set_listing_descriptor(int descriptor) { listing_descriptor = descriptor; }
+
+const char* ending_signal_name(int signal_number) {
+    switch (signal_number) {
+        case SIGINT:
+            return "SIGINT";
+        case SIGTERM:
+            return "SIGTERM";
+        case SIGHUP:
+            return "SIGHUP";
+        case SIGPIPE:
+            return "SIGPIPE";
+        case SIGQUIT:
+            return "SIGQUIT";
+        case SIGALRM:
+            return "SIGALRM";
+        case SIGUSR1:
+            return "SIGUSR1";
+        case SIGUSR2:
+            return "SIGUSR2";
+        case SIGXFSZ:
+            return "SIGXFSZ";
+        case SIGXCPU:
+            return "SIGXCPU";
+        case SIGVTALRM:
+            return "SIGVTALRM";
+        case SIGPROF:
+            return "SIGPROF";
+        default:
+            return "signal";
+    }
+}
 
 void add_removable_file(std::string_view path) {
     if (path.empty() || path.size() >= removable_name_size) {

@@ -1,9 +1,11 @@
 // Ending a run on a signal.
 //
-// SIGINT, SIGTERM, SIGHUP and SIGPIPE end the run as a fatal error would:
-// every file of the run that is not a finished output (the work files, the
-// outputs still being written) is removed, a message prepared in advance is
-// written, and the process ends with 128 + the signal number.
+// The signals that end a process (SIGINT, SIGTERM, SIGHUP, SIGPIPE, SIGQUIT,
+// SIGALRM, SIGUSR1, SIGUSR2, SIGXFSZ, SIGXCPU, SIGVTALRM, SIGPROF) end the
+// run as a fatal error would: every file of the run that is not a finished
+// output (the work files, the outputs still being written) is removed, a
+// message prepared in advance is written on standard error and at the end
+// of the listing, and the process ends with 128 + the signal number.
 //
 // The handler may run at any instruction, so it only uses what is safe
 // there: a fixed table of names filled before each file is created, and
@@ -16,8 +18,18 @@
 
 namespace vx {
 
-// The signals that end a run.
-inline constexpr int ending_signals[] = {SIGINT, SIGTERM, SIGHUP, SIGPIPE};
+// The signals that end a run: every one whose default action ends the
+// process without a core image worth keeping, and the quit key, the file
+// size and CPU limits and the timers too.
+inline constexpr int ending_signals[] = {SIGINT,  SIGTERM, SIGHUP,  SIGPIPE, SIGQUIT,   SIGALRM,
+                                         SIGUSR1, SIGUSR2, SIGXFSZ, SIGXCPU, SIGVTALRM, SIGPROF};
+
+// The conventional name of an ending signal ("SIGQUIT").
+const char* ending_signal_name(int signal_number);
+
+// The descriptor of the listing: a run stopped by a signal ends it with the
+// message that says why (-1: no listing).
+void set_listing_descriptor(int descriptor);
 
 // Installs the handlers. `message_for` gives the text written on standard
 // error for a signal (composed now, since the handler cannot).

@@ -38,11 +38,8 @@ Compilation::Compilation(const MessageCatalogue& catalogue)
       c_analysis_(reporter_, files_, &target_model_) {
     install_crash_handler(reporter_);
     install_signal_cleanup([this](int signal_number) {
-        const char* name = signal_number == SIGINT    ? "SIGINT"
-                           : signal_number == SIGTERM ? "SIGTERM"
-                           : signal_number == SIGHUP  ? "SIGHUP"
-                                                      : "SIGPIPE";
-        return reporter_.compose(Severity::fatal, msg::ARRETSIGN, std::string_view(name));
+        return reporter_.compose(Severity::fatal, msg::ARRETSIGN,
+                                 std::string_view(ending_signal_name(signal_number)));
     });
     script_language_.read_default_script_language(environment_.script_language);
     run_date_ = current_run_date();

@@ -282,12 +282,21 @@ TEST_P(Signals, StopTheRunLikeAFatalErrorAndLeaveNothingBehind) {
     EXPECT_EQ(process.exitCode(), 128 + signal_number);
     const std::string err = process.readAllStandardError().toStdString();
     EXPECT_TRUE(contains(err, "Harnex-F-ARRETSIGN")) << err;
-    // The listing of the run stays, as after any fatal error; no output,
-    // staged file or work file does.
+    // The listing of the run stays, as after any fatal error, and ends with
+    // the message that says why the run stopped; no output, staged file or
+    // work file does.
     run.expect_left({"s.lis"});
+    const std::vector<std::string> listing =
+        testkit::split_lines(testkit::read_file(run.path("s.lis")));
+    ASSERT_FALSE(listing.empty());
+    std::string last = listing.back();
+    if (last.empty() && listing.size() > 1) last = listing[listing.size() - 2];
+    EXPECT_TRUE(contains(last, "ARRETSIGN")) << last;
 }
 
-INSTANTIATE_TEST_SUITE_P(Ending, Signals, ::testing::Values(SIGINT, SIGTERM));
+INSTANTIATE_TEST_SUITE_P(Ending, Signals,
+                         ::testing::Values(SIGINT, SIGTERM, SIGQUIT, SIGALRM, SIGUSR1, SIGUSR2,
+                                           SIGXFSZ, SIGXCPU, SIGVTALRM, SIGPROF));
 
 // ---- inputs that are not regular files ---------------------------------------
 
