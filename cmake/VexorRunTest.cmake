@@ -50,7 +50,13 @@ execute_process(COMMAND ${run_command} RESULT_VARIABLE harness_status ${time_lim
 if(NOT EXISTS "${TRACES}")
   message(FATAL_ERROR "${HARNESS} wrote no traces file (it ended with: ${harness_status})")
 endif()
+# The page quotes the unit's sources that lie under the project's tree.
+set(source_root_arguments)
+if(DEFINED SOURCE_ROOT AND NOT SOURCE_ROOT STREQUAL "" AND NOT coverage_arguments STREQUAL "")
+  set(source_root_arguments --source-root "${SOURCE_ROOT}")
+endif()
 execute_process(COMMAND "${REPORT}" --junit "${JUNIT}" ${html_arguments} ${coverage_arguments}
+                        ${source_root_arguments}
                         "${LINK_RECORDS}" "${TRACES}"
                 RESULT_VARIABLE report_status)
 

@@ -168,7 +168,7 @@ function(vexor_add_test)
                    "-DLINK_RECORDS=${link_records}" "-DTRACES=${dir}/${name}.rio"
                    "-DJUNIT=${dir}/${name}.xml" "-DHTML=${dir}/${name}.html"
                    "-DCOVERAGE_DIR=${coverage_dir}" "-DEMULATOR=${emulator}"
-                   "-DTIME_LIMIT=${time_limit}"
+                   "-DTIME_LIMIT=${time_limit}" "-DSOURCE_ROOT=${CMAKE_SOURCE_DIR}"
                    -P "${_vexor_cmake_dir}/VexorRunTest.cmake"
            WORKING_DIRECTORY "${dir}")
 endfunction()

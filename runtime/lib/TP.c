@@ -55,6 +55,7 @@
 #define VXU_POSIX_HOST 1
 #include <errno.h>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/types.h>
 #include <unistd.h>
 #else
@@ -130,6 +131,9 @@ static int vxu_end_written;
 /* Set when the runtime itself reported why the harness ends early. */
 static int vxu_end_reported;
 static const char *vxu_traces_name;
+/* Why the channel refused the traces path (it names something that is not
+ * a traces file), or NULL when it was not refused. */
+static const char *vxu_refusal;
 
 /* The counts of the run. Under test isolation (see "Test isolation" below)
  * every test runs in a child process, so the counts live in memory shared
@@ -282,7 +286,8 @@ static char vxu_traces_buffer[BUFSIZ];
 /* A harness started with one of its standard descriptors closed would get
  * that descriptor for its traces file, and the unit's printf would write
  * into the traces. The closed ones are opened on /dev/null first; should
- * that fail, the file is moved to a descriptor above them. */
+ * that fail, the file is moved to a descriptor above them (see
+ * open_traces_file). */
 static void fill_standard_descriptors(void)
 {
     int fd;
@@ -295,48 +300,182 @@ static void fill_standard_descriptors(void)
         }
     }
 }
+#endif
 
-static FILE *above_standard_descriptors(FILE *file, const char *mode)
+/* ---- Whose file the traces path names ----
+ * The traces path comes from the harness or from VXURIO, and a slip there
+ * must not destroy anything: the runtime writes only to a new file, an
+ * empty one, or an earlier traces file, which begins with the header
+ * "VXU-TRACES ". Anything else that exists under that name (a source file,
+ * a directory, a FIFO, a device) is refused before any test runs and is
+ * left exactly as it was. */
+#define VXU_TRACES_MAGIC "VXU-TRACES "
+#define VXU_TRACES_MAGIC_SIZE (sizeof VXU_TRACES_MAGIC - 1)
+
+static const char vxu_refused_content[] =
+    "it exists and does not begin with \"" VXU_TRACES_MAGIC "\", so it is not a traces file";
+
+/* Whether the first `count` bytes of a file are those of a traces file: the
+ * header, or the beginning of it when the file is that short. */
+static int begins_like_traces(const char *head, size_t count)
 {
-    int moved;
-    FILE *reopened;
-    if (fileno(file) > 2) {
-        return file;
-    }
-    moved = fcntl(fileno(file), F_DUPFD, 3);
-    reopened = moved >= 0 ? fdopen(moved, mode) : NULL;
-    if (reopened == NULL) {
-        if (moved >= 0) {
-            close(moved);
+    size_t i;
+    for (i = 0; i < count && i < VXU_TRACES_MAGIC_SIZE; ++i) {
+        if (head[i] != VXU_TRACES_MAGIC[i]) {
+            return 0;
         }
-        fclose(file);
+    }
+    return 1;
+}
+
+#if VXU_POSIX_HOST
+static const char vxu_refused_unreadable[] =
+    "it exists and cannot be read to check that it is a traces file";
+
+static const char *not_regular_text(mode_t mode)
+{
+    if (S_ISDIR(mode)) {
+        return "it is a directory, not a traces file";
+    }
+    if (S_ISFIFO(mode)) {
+        return "it is a FIFO (named pipe), not a traces file";
+    }
+    if (S_ISCHR(mode) || S_ISBLK(mode)) {
+        return "it is a device, not a traces file";
+    }
+    if (S_ISSOCK(mode)) {
+        return "it is a socket, not a traces file";
+    }
+    return "it is not a regular file, so not a traces file";
+}
+
+/* Reads the head of the regular file open on `fd`; whether it is a traces
+ * file's. */
+static int traces_head(int fd)
+{
+    char head[VXU_TRACES_MAGIC_SIZE];
+    size_t got = 0;
+    while (got < sizeof head) {
+        ssize_t n = pread(fd, head + got, sizeof head - got, (off_t)got);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            break;
+        }
+        got += (size_t)n;
+    }
+    return got > 0 && begins_like_traces(head, got);
+}
+
+/* Opens the traces file without truncating it, checks what it is, and
+ * only then empties it. The path is looked at before it is opened, so
+ * that a FIFO or a device is never opened at all (opening a FIFO blocks
+ * until someone reads it); the descriptor is opened without blocking and
+ * checked again, for a path replaced in between. The descriptor is kept
+ * above the standard ones (see fill_standard_descriptors). */
+static FILE *open_traces_file(const char *path, const char **mode)
+{
+    struct stat seen;
+    int fd;
+    int flags;
+    FILE *file;
+    if (stat(path, &seen) == 0 && !S_ISREG(seen.st_mode)) {
+        vxu_refusal = not_regular_text(seen.st_mode);
         return NULL;
     }
-    fclose(file);
-    return reopened;
+    *mode = "w+";
+    fd = open(path, O_RDWR | O_CREAT | O_NONBLOCK | O_NOCTTY, 0666);
+    if (fd < 0) {
+        /* Read and write: after a test's process ended abnormally, the
+         * harness reads back what it wrote (see settle_traces). A file
+         * that may be written but not read is written only. */
+        *mode = "w";
+        fd = open(path, O_WRONLY | O_CREAT | O_NONBLOCK | O_NOCTTY, 0666);
+    }
+    if (fd < 0) {
+        return NULL;
+    }
+    if (fstat(fd, &seen) != 0) {
+        close(fd);
+        return NULL;
+    }
+    if (!S_ISREG(seen.st_mode)) {
+        vxu_refusal = not_regular_text(seen.st_mode);
+        close(fd);
+        return NULL;
+    }
+    if (seen.st_size > 0) {
+        if ((*mode)[1] != '+') {
+            vxu_refusal = vxu_refused_unreadable;
+            close(fd);
+            return NULL;
+        }
+        if (!traces_head(fd)) {
+            vxu_refusal = vxu_refused_content;
+            close(fd);
+            return NULL;
+        }
+        if (ftruncate(fd, 0) != 0) {
+            close(fd);
+            return NULL;
+        }
+    }
+    flags = fcntl(fd, F_GETFL);
+    if (flags == -1 || fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == -1) {
+        close(fd);
+        return NULL;
+    }
+    if (fd <= 2) {
+        int moved = fcntl(fd, F_DUPFD, 3);
+        close(fd);
+        if (moved < 0) {
+            return NULL;
+        }
+        fd = moved;
+    }
+    file = fdopen(fd, *mode);
+    if (file == NULL) {
+        close(fd);
+    }
+    return file;
+}
+#else
+/* Without POSIX the C library can only tell whether the path reads as a
+ * file, and what it begins with. */
+static FILE *open_traces_file(const char *path, const char **mode)
+{
+    FILE *existing = fopen(path, "rb");
+    FILE *file;
+    if (existing != NULL) {
+        char head[VXU_TRACES_MAGIC_SIZE];
+        size_t got = fread(head, 1, sizeof head, existing);
+        fclose(existing);
+        if (got > 0 && !begins_like_traces(head, got)) {
+            vxu_refusal = vxu_refused_content;
+            return NULL;
+        }
+    }
+    /* Read and write: after a test's process ended abnormally, the
+     * harness reads back what it wrote (see settle_traces). A path that
+     * cannot be opened for reading is written only. */
+    *mode = "w+";
+    file = fopen(path, *mode);
+    if (file == NULL) {
+        *mode = "w";
+        file = fopen(path, *mode);
+    }
+    return file;
 }
 #endif
 
 static int channel_open(const char *path)
 {
-    /* Read and write: after a test's process ended abnormally, the
-     * harness reads back what it wrote (see settle_traces). A path that
-     * cannot be opened for reading (a write-only device) is written
-     * only. */
     const char *mode = "w+";
 #if VXU_POSIX_HOST
     fill_standard_descriptors();
 #endif
-    vxu_traces_file = fopen(path, mode);
-    if (vxu_traces_file == NULL) {
-        mode = "w";
-        vxu_traces_file = fopen(path, mode);
-    }
-#if VXU_POSIX_HOST
-    if (vxu_traces_file != NULL) {
-        vxu_traces_file = above_standard_descriptors(vxu_traces_file, mode);
-    }
-#endif
+    vxu_traces_file = open_traces_file(path, &mode);
     if (vxu_traces_file == NULL) {
         return 0;
     }
@@ -730,7 +869,17 @@ void vxu_open_traces(const char *path, const char *stamp)
     vxu_end_written = 0;
     vxu_end_reported = 0;
     vxu_traces_name = chosen;
+    vxu_refusal = NULL;
     vxu_traces = chosen != NULL && channel_open(chosen);
+    if (!vxu_traces && vxu_refusal != NULL) {
+#ifndef VXU_NO_STDIO
+        fprintf(stderr, "vexor runtime: refused the traces path %s: %s; it is left as it is and "
+                        "no test was run\n",
+                chosen, vxu_refusal);
+#endif
+        end_harness(2);
+        return;
+    }
     if (!vxu_traces) {
         vxu_message("vexor runtime: cannot create the traces file ", chosen);
         /* Running the tests without traces would leave an older traces

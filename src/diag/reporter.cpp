@@ -7,9 +7,11 @@
 #include <QString>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
+#include <string>
 
 namespace vx {
 
@@ -199,8 +201,15 @@ void Reporter::raise_text(Severity severity, MessageCode code, const Text& argum
 void Reporter::open_details_file(const std::string& name) {
     close_details_file();
     details_name_ = name;
+    // Written beside its name and renamed at the end; a name that is not a
+    // regular file (a pipe, a terminal, /dev/null) is written in place.
+    struct stat existing {};
+    const bool in_place = ::stat(name.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode);
+    details_staged_name_ =
+        in_place ? std::string() : name + ".vx" + std::to_string(::getpid()) + "_lis";
+    const std::string& written = in_place ? name : details_staged_name_;
     // A pipe nobody reads is refused at once instead of waited on.
-    int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0666);
+    int fd = ::open(written.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0666);
     if (fd >= 0) {
         int flags = ::fcntl(fd, F_GETFL);
         if (flags >= 0) {
@@ -210,7 +219,7 @@ void Reporter::open_details_file(const std::string& name) {
         if (details_ == nullptr) {
             ::close(fd);
         } else {
-            set_listing_descriptor(fd);
+            set_listing_descriptor(fd, details_staged_name_, details_name_);
         }
     }
     if (details_ == nullptr) {
@@ -278,9 +287,15 @@ void Reporter::write_listing_header(std::string_view command_echo, std::string_v
 
 void Reporter::close_details_file() {
     if (details_ != nullptr) {
-        set_listing_descriptor(-1);
+        set_listing_descriptor(-1, {}, {});
         std::fclose(details_);
         details_ = nullptr;
+        // The rename replaces the name, never the file a link there leads
+        // to.
+        if (!details_staged_name_.empty()) {
+            std::rename(details_staged_name_.c_str(), details_name_.c_str());
+            details_staged_name_.clear();
+        }
     }
 }
 

@@ -121,6 +121,10 @@ private:
     MessageCode previous_code_ = MessageCode{};
     bool hidden_ = false;
     std::string details_name_;
+    // The listing is written under this name and renamed to details_name_
+    // when it is closed: a listing name that leads to a file the run reads
+    // (a link to a header) never truncates that file.
+    std::string details_staged_name_;
     std::FILE* details_ = nullptr;
     const void* cleanup_owner_ = nullptr;
     std::function<void()> cleanup_;

@@ -32,6 +32,10 @@ struct SignalMessage {
 SignalMessage messages[highest_signal + 1];
 
 volatile sig_atomic_t listing_descriptor = -1;
+// The listing's names: written under the first, renamed to the second.
+volatile sig_atomic_t listing_renamed = 0;
+char listing_staged[removable_name_size] = {};
+char listing_name[removable_name_size] = {};
 
 extern "C" void on_ending_signal(int signal_number) {
     // A second signal during the cleanup must not start it again.
@@ -49,6 +53,9 @@ extern "C" void on_ending_signal(int signal_number) {
             if (listing >= 0) {
                 ignored = ::write(listing, "\n", 1);
                 ignored = ::write(listing, message.text, message.length);
+                if (listing_renamed != 0) {
+                    ::rename(listing_staged, listing_name);
+                }
             }
             (void)ignored;
         }
@@ -58,7 +65,21 @@ extern "C" void on_ending_signal(int signal_number) {
 
 }  // namespace
 
-void set_listing_descriptor(int descriptor) { listing_descriptor = descriptor; }
+void set_listing_descriptor(int descriptor, std::string_view staged, std::string_view name) {
+    listing_descriptor = -1;
+    std::atomic_signal_fence(std::memory_order_seq_cst);
+    listing_renamed = 0;
+    if (!staged.empty() && staged.size() < removable_name_size &&
+        name.size() < removable_name_size) {
+        std::memcpy(listing_staged, staged.data(), staged.size());
+        listing_staged[staged.size()] = '\0';
+        std::memcpy(listing_name, name.data(), name.size());
+        listing_name[name.size()] = '\0';
+        listing_renamed = 1;
+    }
+    std::atomic_signal_fence(std::memory_order_seq_cst);
+    listing_descriptor = descriptor;
+}
 
 const char* ending_signal_name(int signal_number) {
     switch (signal_number) {

@@ -28,8 +28,9 @@ inline constexpr int ending_signals[] = {SIGINT,  SIGTERM, SIGHUP,  SIGPIPE, SIG
 const char* ending_signal_name(int signal_number);
 
 // The descriptor of the listing: a run stopped by a signal ends it with the
-// message that says why (-1: no listing).
-void set_listing_descriptor(int descriptor);
+// message that says why (-1: no listing), then renames it from the name it
+// is written under to its own (when `staged` is not empty).
+void set_listing_descriptor(int descriptor, std::string_view staged, std::string_view name);
 
 // Installs the handlers. `message_for` gives the text written on standard
 // error for a signal (composed now, since the handler cannot).

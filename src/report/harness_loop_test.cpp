@@ -441,10 +441,14 @@ TEST_F(HarnessLoop, CoverageOfTheUnitIsGcovsOwn) {
     ASSERT_TRUE(build.started && build.exit_code == 0) << build.err;
     ProcessResult run = run_program(in_dir(QStringLiteral("scalars")), {}, dir());
     ASSERT_EQ(run.exit_code, 1) << run.err;
-    ProcessResult verdict = report(QStringLiteral("scalars"),
-                                   {QStringLiteral("--coverage"), dir(), QStringLiteral("--junit"),
-                                    in_dir(QStringLiteral("scalars.xml")), QStringLiteral("--html"),
-                                    in_dir(QStringLiteral("scalars.html"))});
+    ProcessResult verdict =
+        report(QStringLiteral("scalars"),
+               {QStringLiteral("--coverage"), dir(), QStringLiteral("--junit"),
+                in_dir(QStringLiteral("scalars.xml")), QStringLiteral("--html"),
+                in_dir(QStringLiteral("scalars.html")),
+                // The fixture's link records name a script
+                // elsewhere: the unit's sources are here.
+                QStringLiteral("--source-root"), source_path(QStringLiteral("tests/harness"))});
     ASSERT_EQ(verdict.exit_code, 1) << verdict.err;
 
     // gcov's own summary of the unit's object.
@@ -479,6 +483,18 @@ TEST_F(HarnessLoop, CoverageOfTheUnitIsGcovsOwn) {
     const std::string page = read_file(in_dir(QStringLiteral("scalars.html")));
     EXPECT_CONTAINS(page, "id=\"coverage\"");
     EXPECT_CONTAINS(page, "class=\"uncovered\"");
+    EXPECT_CONTAINS(page, "int add(int a, int b)");
+
+    // Without the source root the default is the directory of the main
+    // script the link records name, where unit.c is not: the figures
+    // stay, the source's text is not shown.
+    ProcessResult elsewhere = report(QStringLiteral("scalars"),
+                                     {QStringLiteral("--coverage"), dir(), QStringLiteral("--html"),
+                                      in_dir(QStringLiteral("elsewhere.html"))});
+    ASSERT_EQ(elsewhere.exit_code, 1) << elsewhere.err;
+    const std::string bare = read_file(in_dir(QStringLiteral("elsewhere.html")));
+    EXPECT_CONTAINS(bare, "id=\"coverage\"");
+    EXPECT_FALSE(contains(bare, "int add(int a, int b)"));
 }
 
 }  // namespace

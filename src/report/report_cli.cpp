@@ -6,6 +6,12 @@
 // file, and the dependency file of the compilation is written instead.
 // Every refusal is one message "vexorreport: FILE:LINE: why" and the exit
 // status 2.
+//
+// No output is written over another output or over a file the report
+// reads (the link records, the traces, the .gcda files, the scripts the
+// page quotes, the sources of the coverage): files are compared by device
+// and inode, and names that lead nowhere yet by the name their links
+// resolve to. Such a clash is refused before anything is written.
 #include "report/report_cli.h"
 
 #include "report/output/coverage.h"
@@ -25,7 +31,6 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
-#include <initializer_list>
 #include <iterator>
 #include <optional>
 #include <sstream>
@@ -36,8 +41,8 @@ namespace {
 
 constexpr std::string_view program_name = "vexorreport";
 constexpr std::string_view usage_text =
-    "usage: vexorreport [--junit FILE] [--html FILE] [--coverage DIR] [--quiet]\n"
-    "                   FILE.tdc FILE.rio\n"
+    "usage: vexorreport [--junit FILE] [--html FILE] [--coverage DIR]\n"
+    "                   [--source-root DIR] [--quiet] FILE.tdc FILE.rio\n"
     "       vexorreport --depfile OUT [--include-dir DIR]... TARGET FILE.tdc\n"
     "  FILE.tdc      link record file written by vexorprepro\n"
     "  FILE.rio      traces file written by the harness\n"
@@ -47,6 +52,9 @@ constexpr std::string_view usage_text =
     "                gcov from the .gcda files under DIR (a unit built with\n"
     "                gcc --coverage)\n"
     "  --gcov PROGRAM  the gcov to run (default gcov)\n"
+    "  --source-root DIR  the HTML page shows the text of a covered source only\n"
+    "                when it lies under DIR (default: the directory of the main\n"
+    "                script of FILE.tdc)\n"
     "  --quiet       list only the failed checks and the totals\n"
     "  --depfile OUT write to OUT the Make rule \"TARGET: inputs\" naming the\n"
     "                scripts and headers the compilation of FILE.tdc read\n"
@@ -65,6 +73,7 @@ struct Arguments {
     std::string html;
     std::string coverage;
     std::string gcov = "gcov";
+    std::string source_root;
     std::string depfile;
     std::string depfile_target;
     std::vector<std::string> include_dirs;
@@ -107,6 +116,8 @@ std::optional<std::string> parse_arguments(const std::vector<std::string>& argum
             option_value(arguments, i, "--html", "", "a file name", parsed.html, problem) ||
             option_value(arguments, i, "--coverage", "", "a directory", parsed.coverage, problem) ||
             option_value(arguments, i, "--gcov", "", "a program", parsed.gcov, problem) ||
+            option_value(arguments, i, "--source-root", "", "a directory", parsed.source_root,
+                         problem) ||
             option_value(arguments, i, "--depfile", "", "a file name", parsed.depfile, problem)) {
             if (problem) {
                 return problem;
@@ -136,10 +147,10 @@ std::optional<std::string> parse_arguments(const std::vector<std::string>& argum
     }
     if (!parsed.depfile.empty()) {
         if (!parsed.junit.empty() || !parsed.html.empty() || !parsed.coverage.empty() ||
-            parsed.quiet) {
+            !parsed.source_root.empty() || parsed.quiet) {
             return std::string(
-                "--depfile writes no verdict: --junit, --html, --coverage and --quiet do not go "
-                "with it");
+                "--depfile writes no verdict: --junit, --html, --coverage, --source-root and "
+                "--quiet do not go with it");
         }
         if (positional.size() != 2) {
             return "expected the target of the rule and the link record file (got " +
@@ -182,21 +193,63 @@ std::optional<std::string> read_file(const std::string& path, std::string& conte
     return "cannot open " + input_problem_text(path, opened);
 }
 
-// The output named as one of the inputs, through any link or spelling, or
-// nullptr: writing it would destroy that input.
-const std::string* output_over_input(const std::string& output,
-                                     std::initializer_list<const std::string*> inputs) {
-    const FileIdentity identity = file_identity(output);
-    const std::string canonical = canonical_file_name(output);
-    for (const std::string* input : inputs) {
-        if (input->empty()) {
-            continue;
-        }
-        if (identity.same_file(file_identity(*input)) || canonical == canonical_file_name(*input)) {
-            return input;
+// A file the report writes or reads, and what it is to the run ("JUnit
+// file", "link record file" ...).
+struct NamedFile {
+    std::string role;
+    std::string path;
+};
+
+constexpr int max_link_hops = 40;
+
+// The name `path` leads to: its symbolic links followed to their end (the
+// last may lead to a file not yet made), then made absolute and real.
+std::string resolved_name(const std::string& path) {
+    namespace fs = std::filesystem;
+    fs::path current(path);
+    for (int hop = 0; hop < max_link_hops; ++hop) {
+        std::error_code error;
+        if (!fs::is_symlink(fs::symlink_status(current, error)) || error) break;
+        const fs::path target = fs::read_symlink(current, error);
+        if (error) break;
+        current = target.is_absolute() ? target : current.parent_path() / target;
+    }
+    return canonical_file_name(current.string());
+}
+
+// Whether two names lead to one file: by device and inode when both exist,
+// by the name they resolve to when neither does.
+bool one_file(const std::string& first, const std::string& second) {
+    const FileIdentity a = file_identity(first);
+    const FileIdentity b = file_identity(second);
+    if (a.exists || b.exists) {
+        return a.same_file(b);
+    }
+    return resolved_name(first) == resolved_name(second);
+}
+
+// The message refusing outputs that are one file, or an output that is one
+// of the inputs; nullopt when every output has a file of its own.
+std::optional<std::string> output_clash(const std::vector<NamedFile>& outputs,
+                                        const std::vector<NamedFile>& inputs) {
+    for (std::size_t i = 0; i < outputs.size(); ++i) {
+        for (std::size_t j = i + 1; j < outputs.size(); ++j) {
+            if (one_file(outputs[i].path, outputs[j].path)) {
+                return "the " + outputs[i].role + " " + outputs[i].path + " and the " +
+                       outputs[j].role + " " + outputs[j].path +
+                       " are one file: give each output a file of its own";
+            }
         }
     }
-    return nullptr;
+    for (const NamedFile& output : outputs) {
+        for (const NamedFile& input : inputs) {
+            if (one_file(output.path, input.path)) {
+                return "the " + output.role + " " + output.path + " is the input " + input.path +
+                       " (the " + input.role + "): an output never overwrites an input";
+            }
+        }
+    }
+    return std::nullopt;
 }
 
 void print_failure(std::ostream& err, const Arguments& arguments, const Failure& failure) {
@@ -222,10 +275,9 @@ std::string target_lib_directory() {
 }
 
 int write_depfile(const Arguments& arguments, std::ostream& err) {
-    if (const std::string* input =
-            output_over_input(arguments.depfile, {&arguments.link_records})) {
-        err << program_name << ": the dependency file " << arguments.depfile << " is the input "
-            << *input << '\n';
+    const std::vector<NamedFile> outputs = {{"dependency file", arguments.depfile}};
+    if (auto clash = output_clash(outputs, {{"link record file", arguments.link_records}})) {
+        err << program_name << ": " << *clash << '\n';
         return exit_unusable;
     }
     std::string link_text;
@@ -239,8 +291,20 @@ int write_depfile(const Arguments& arguments, std::ostream& err) {
         return exit_unusable;
     }
     HeaderSearch search{arguments.include_dirs, target_lib_directory()};
+    const std::vector<std::string> inputs = compilation_inputs(links, search);
+    std::vector<NamedFile> read_by_compilation;
+    for (const std::string& script : links.script_paths()) {
+        read_by_compilation.push_back({"script", script});
+    }
+    for (const std::string& input : inputs) {
+        read_by_compilation.push_back({"input of the compilation", input});
+    }
+    if (auto clash = output_clash(outputs, read_by_compilation)) {
+        err << program_name << ": " << *clash << '\n';
+        return exit_unusable;
+    }
     std::string refused;
-    auto text = depfile_text(arguments.depfile_target, compilation_inputs(links, search), refused);
+    auto text = depfile_text(arguments.depfile_target, inputs, refused);
     if (!text) {
         err << program_name << ": a dependency file cannot name \"" << refused
             << "\" (an empty name or a line end in it)\n";
@@ -273,15 +337,27 @@ int run_report(const std::vector<std::string>& argument_list, std::ostream& out,
         return write_depfile(arguments, err);
     }
 
-    for (const auto& [what, output] :
-         {std::pair{"JUnit", &arguments.junit}, std::pair{"HTML", &arguments.html}}) {
-        if (output->empty()) continue;
-        if (const std::string* input =
-                output_over_input(*output, {&arguments.link_records, &arguments.traces})) {
-            err << program_name << ": the " << what << " file " << *output << " is the input "
-                << *input << '\n';
-            return exit_unusable;
+    std::vector<NamedFile> outputs;
+    if (!arguments.junit.empty()) outputs.push_back({"JUnit file", arguments.junit});
+    if (!arguments.html.empty()) outputs.push_back({"HTML file", arguments.html});
+    // A clash is refused before anything is written, the refusals' own
+    // JUnit file and page included.
+    auto clash_with = [&](const std::vector<NamedFile>& inputs) {
+        if (auto clash = output_clash(outputs, inputs)) {
+            err << program_name << ": " << *clash << '\n';
+            return true;
         }
+        return false;
+    };
+    std::vector<NamedFile> inputs = {{"link record file", arguments.link_records},
+                                     {"traces file", arguments.traces}};
+    if (!arguments.coverage.empty()) {
+        for (const std::string& data : coverage_data_files(arguments.coverage)) {
+            inputs.push_back({"coverage data file", data});
+        }
+    }
+    if (clash_with(inputs)) {
+        return exit_unusable;
     }
 
     // Every refusal from here on also rewrites the JUnit file, so that a
@@ -334,6 +410,13 @@ int run_report(const std::vector<std::string>& argument_list, std::ostream& out,
         print_failure(err, arguments, *failure);
         return refuse(failure_text(*failure));
     }
+    std::vector<NamedFile> scripts;
+    for (const std::string& script : links.script_paths()) {
+        scripts.push_back({"script", script});
+    }
+    if (clash_with(scripts)) {
+        return exit_unusable;
+    }
     TracesFile traces;
     if (auto failure = parse_traces(traces_text, traces)) {
         print_failure(err, arguments, *failure);
@@ -368,6 +451,13 @@ int run_report(const std::vector<std::string>& argument_list, std::ostream& out,
             return refuse(*problem);
         }
         with_coverage = true;
+        std::vector<NamedFile> sources;
+        for (const SourceCoverage& source : coverage.sources) {
+            sources.push_back({"source of the coverage", source.path});
+        }
+        if (clash_with(sources)) {
+            return exit_unusable;
+        }
     }
 
     TextOptions options;
@@ -391,6 +481,13 @@ int run_report(const std::vector<std::string>& argument_list, std::ostream& out,
         page.verdict = &verdict;
         page.links = &links;
         page.coverage = with_coverage ? &coverage : nullptr;
+        page.source_root = arguments.source_root;
+        if (page.source_root.empty()) {
+            const std::string main_script = links.script_path(0);
+            page.source_root = main_script.empty()
+                                   ? std::string()
+                                   : std::filesystem::path(main_script).parent_path().string();
+        }
         const QFileInfo traces_info(QString::fromLocal8Bit(arguments.traces.c_str()));
         if (traces_info.exists()) {
             const std::time_t when =

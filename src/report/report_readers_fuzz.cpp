@@ -1,8 +1,12 @@
 // Fuzz target for vexorreport's readers: the input is a link record file
 // and a traces file separated by the first NUL byte (a traces file alone
 // when there is none), read, matched into a verdict and written as text and
-// as JUnit XML, as the program does. Refusals are expected; crashes, hangs,
-// quadratic blow-ups and sanitizer reports are not.
+// as JUnit XML and as the HTML page, as the program does (the page reads
+// the scripts the link records name, whatever file that is, and must
+// quote nothing of one that is not the compiled script). Refusals are
+// expected; crashes, hangs, quadratic blow-ups and sanitizer reports are
+// not.
+#include "report/output/html_report.h"
 #include "report/output/junit.h"
 #include "report/input/link_record_file.h"
 #include "report/output/text_report.h"
@@ -37,5 +41,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     vx::report::write_text_report(verdict, {}, text);
     vx::report::write_text_report(verdict, {true}, text);
     (void)vx::report::junit_document(verdict);
+    vx::report::HtmlInputs page;
+    page.verdict = &verdict;
+    page.links = &links;
+    (void)vx::report::html_document(page);
     return 0;
 }

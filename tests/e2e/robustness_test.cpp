@@ -207,6 +207,47 @@ TEST(ParallelBuilds, TheSharedConfigurationHeaderKeepsEveryCounter) {
     }
 }
 
+// The log of created files names the outputs of a clean run only, and is
+// never a file the run reads.
+TEST(InputsByIdentity, TheLogOfCreatedFilesIsWrittenAtTheEndOfACleanRunOnly) {
+    {
+        RunDir run;
+        auto result = run.compile({"s.ptu", "t.c", "-VISTAL_LOG=add.h"});
+        EXPECT_EQ(result.status, 7) << result.err;
+        EXPECT_TRUE(contains(result.err, "Harnex-F-FICENTSOR")) << result.err;
+        run.expect_left({"s.lis"});
+    }
+    {
+        RunDir run;
+        std::string wrong = script_text();
+        wrong.replace(wrong.find("INIT = 0"), 8, "INIT = \"x\"");
+        run.write("s.ptu", wrong);
+        auto result = run.compile({"s.ptu", "t.c", "-VISTAL_LOG=created.log"});
+        EXPECT_EQ(result.status, 5) << result.err;
+        EXPECT_FALSE(fs::exists(run.path("created.log")));
+    }
+    RunDir run;
+    auto result = run.compile({"s.ptu", "t.c", "-VISTAL_LOG=created.log"});
+    EXPECT_EQ(result.status, 0) << result.err;
+    const std::string log = testkit::read_file(run.path("created.log"));
+    EXPECT_TRUE(contains(log, "t.c")) << log;
+    EXPECT_TRUE(contains(log, "t.tdc")) << log;
+}
+
+// A listing name that leads to the header the script includes: the run
+// stops, and the header keeps its text.
+TEST(InputsByIdentity, AListingLinkedToAHeaderNeverTakesItsText) {
+    for (bool symbolic : {true, false}) {
+        RunDir run;
+        const int made = symbolic ? ::symlink(run.path("add.h").c_str(), run.path("s.lis").c_str())
+                                  : ::link(run.path("add.h").c_str(), run.path("s.lis").c_str());
+        ASSERT_EQ(made, 0);
+        auto result = run.compile({"s.ptu", "t.c"});
+        EXPECT_EQ(result.status, 7) << result.err;
+        EXPECT_EQ(testkit::read_file(run.path("add.h")), header_text) << symbolic;
+    }
+}
+
 TEST(InputsByIdentity, OptionFilesAreInputsToo) {
     RunDir run;
     run.write("o.c", "-CONST=o.c\n");

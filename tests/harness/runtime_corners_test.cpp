@@ -3,8 +3,9 @@
 // check flags computed at run time, time that cannot be measured, code
 // under test that forks, a harness started with its standard descriptors
 // closed, a bad time limit, a test stopped by its time limit or by a crash
-// in the middle of a line, signals sent to the harness, and the exit
-// status of a harness that ends without its end line.
+// in the middle of a line, signals sent to the harness, the exit status
+// of a harness that ends without its end line, and traces paths that name
+// something other than a traces file.
 //
 // Each case is a small harness written here in the shape the compiler
 // writes, built with cc and the installed TP.c (-Wall -Wextra -Werror),
@@ -19,6 +20,7 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -954,6 +956,121 @@ return 0;
     EXPECT_EQ(whole.exit_code, 0) << whole.err;
     EXPECT_TRUE(whole.err.empty()) << whole.err;
     EXPECT_TRUE(ends_with_a_true_count(traces("ends")));
+}
+
+// ---- What the traces path names ---------------------------------------------
+
+// The traces path (OPF_C's, or VXURIO) is written only when it names a new
+// file, an empty one or an earlier traces file. Anything else is refused
+// before any test runs, with exit status 2 and one line naming the path,
+// and is left as it was: a directory, a FIFO (never opened, so the harness
+// does not block waiting for a reader), a device, and a file of someone
+// else's, directly or through a symbolic link. Checked on the POSIX build
+// (isolated and not) and on the build that knows only the C library.
+TEST_F(RuntimeCorners, ATracesPathThatIsNotATracesFileIsRefusedAndLeftAlone) {
+    const std::string source = std::string("#include <stdio.h>\n") + stamp_lines + R"(
+int main(int argc, char **argv)
+{
+   VXU_INIT_DATA
+OPF_C("guard.rio");
+DCL_OP_C(1, "s");
+if (VXU_TEST_BEGIN_C(2)) {
+DCL_TST_C(2, "t");
+START_CHRONO_C();
+printf("TEST-RAN\n");
+fflush(stdout);
+STOP_CHRONO_C();
+EDV_INTEGER_C(1,0,(vxu_integer)(1),0+4,10,(vxu_integer)(1),(vxu_integer)(1));
+VXU_END_ELEMENT_C();
+VXU_END_TEST_C();
+VXU_TEST_DONE_C(); }
+CLF_C("guard.rio");
+return 0;
+}
+)";
+    const std::string secret = "root:x:0:0:the secret line\nsecond line\n";
+    const std::string own = path("guard.rio");
+    auto refusal = [](const std::string& where, const std::string& why) {
+        return "vexor runtime: refused the traces path " + where + ": " + why +
+               "; it is left as it is and no test was run\n";
+    };
+    const std::string foreign =
+        "it exists and does not begin with \"VXU-TRACES \", so it is not a traces file";
+    auto run_with = [&](const std::string& traces_path) {
+        return run_program(in_dir("guard"), {}, scratch_.path(),
+                           {{QStringLiteral("VXURIO"), QString::fromStdString(traces_path)}},
+                           30000);
+    };
+
+    for (const QStringList& flags :
+         {QStringList{}, QStringList{QStringLiteral("-DVXU_NO_FORK")},
+          QStringList{QStringLiteral("-DVXU_NO_POSIX"), QStringLiteral("-DVXU_NO_FORK")}}) {
+        const std::string how = flags.join(QLatin1Char(' ')).toStdString();
+        const bool posix = !flags.contains(QStringLiteral("-DVXU_NO_POSIX"));
+        QFile::remove(in_dir("guard.rio"));
+        ASSERT_TRUE(build("guard", source, flags));
+
+        // A file that is not a traces file, named by OPF_C or by VXURIO,
+        // directly or through a link: never truncated.
+        ASSERT_TRUE(write_file(in_dir("passwd"), secret));
+        ASSERT_TRUE(write_file(in_dir("guard.rio"), secret));
+        ProcessResult named = run_program(in_dir("guard"), {}, scratch_.path(),
+                                          {{QStringLiteral("VXURIO"), QString()}}, 30000);
+        EXPECT_EQ(named.exit_code, 2) << how;
+        EXPECT_EQ(named.err, refusal("guard.rio", foreign)) << how;
+        EXPECT_FALSE(contains(named.out, "TEST-RAN")) << how;
+        EXPECT_EQ(read_file(in_dir("guard.rio")), secret) << how;
+        QFile::remove(in_dir("guard.rio"));
+        for (const std::string& target : {path("passwd"), path("link-to-passwd")}) {
+            QFile::link(in_dir("passwd"), in_dir("link-to-passwd"));
+            ProcessResult refused = run_with(target);
+            EXPECT_EQ(refused.exit_code, 2) << how << target;
+            EXPECT_EQ(refused.err, refusal(target, foreign)) << how << target;
+            EXPECT_FALSE(contains(refused.out, "TEST-RAN")) << how << target;
+            EXPECT_EQ(read_file(in_dir("passwd")), secret) << how << target;
+        }
+        // One byte of something else is enough to refuse.
+        ASSERT_TRUE(write_file(in_dir("short"), "V"));
+        EXPECT_EQ(run_with(path("short")).exit_code, 0) << how;
+        ASSERT_TRUE(write_file(in_dir("short"), "X"));
+        EXPECT_EQ(run_with(path("short")).exit_code, 2) << how;
+        EXPECT_EQ(read_file(in_dir("short")), "X") << how;
+
+        // An empty file and an earlier traces file are written over.
+        ASSERT_TRUE(write_file(in_dir("empty.rio"), ""));
+        ProcessResult into_empty = run_with(path("empty.rio"));
+        EXPECT_EQ(into_empty.exit_code, 0) << how << into_empty.err;
+        EXPECT_TRUE(contains(into_empty.out, "TEST-RAN")) << how;
+        const TraceLines first = split_traces(read_file(in_dir("empty.rio")));
+        EXPECT_TRUE(ends_with_a_true_count(first)) << how;
+        ASSERT_TRUE(write_file(in_dir("empty.rio"),
+                               read_file(in_dir("empty.rio")) + std::string(5000, 'x') + "\n"));
+        ProcessResult again = run_with(path("empty.rio"));
+        EXPECT_EQ(again.exit_code, 0) << how << again.err;
+        const std::string rewritten = read_file(in_dir("empty.rio"));
+        EXPECT_FALSE(contains(rewritten, "xxxx")) << how;
+        EXPECT_TRUE(ends_with_a_true_count(split_traces(rewritten))) << how;
+        EXPECT_EQ(split_traces(rewritten).lines.size(), first.lines.size()) << how;
+
+        if (!posix) continue;  // the C library alone cannot tell a FIFO from a file
+        // A directory, a FIFO, a device: refused without being opened.
+        QDir(scratch_.path()).mkdir(QStringLiteral("dir.rio"));
+        ProcessResult directory = run_with(path("dir.rio"));
+        EXPECT_EQ(directory.exit_code, 2) << how;
+        EXPECT_EQ(directory.err, refusal(path("dir.rio"), "it is a directory, not a traces file"))
+            << how;
+        const std::string fifo = path("fifo.rio");
+        ::unlink(fifo.c_str());
+        ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+        ProcessResult piped = run_with(fifo);
+        EXPECT_FALSE(piped.crashed) << how << ": the harness blocked on the FIFO";
+        EXPECT_EQ(piped.exit_code, 2) << how;
+        EXPECT_EQ(piped.err, refusal(fifo, "it is a FIFO (named pipe), not a traces file")) << how;
+        ProcessResult device = run_with("/dev/null");
+        EXPECT_EQ(device.exit_code, 2) << how;
+        EXPECT_EQ(device.err, refusal("/dev/null", "it is a device, not a traces file")) << how;
+        EXPECT_FALSE(contains(device.out, "TEST-RAN")) << how;
+    }
 }
 
 }  // namespace

@@ -62,6 +62,7 @@ OutputFile::OutputFile(OutputFile&& other) noexcept
       files_(other.files_),
       stream_(std::exchange(other.stream_, nullptr)),
       length_(other.length_),
+      lines_(other.lines_),
       read_(other.read_),
       memory_limit_(other.memory_limit_),
       spilled_(other.spilled_),
@@ -70,6 +71,7 @@ OutputFile::OutputFile(OutputFile&& other) noexcept
       pending_(std::exchange(other.pending_, false)),
       name_maker_(std::move(other.name_maker_)),
       path_(std::move(other.path_)),
+      log_path_(std::move(other.log_path_)),
       written_path_(std::move(other.written_path_)),
       staged_(other.staged_) {}
 
@@ -82,12 +84,14 @@ OutputFile& OutputFile::operator=(OutputFile&& other) noexcept {
         files_ = other.files_;
         stream_ = std::exchange(other.stream_, nullptr);
         length_ = other.length_;
+        lines_ = other.lines_;
         read_ = other.read_;
         memory_limit_ = other.memory_limit_;
         spilled_ = other.spilled_;
         memory_ = std::move(other.memory_);
         memory_read_ = other.memory_read_;
         path_ = std::move(other.path_);
+        log_path_ = std::move(other.log_path_);
         written_path_ = std::move(other.written_path_);
         staged_ = other.staged_;
         pending_ = std::exchange(other.pending_, false);
@@ -261,6 +265,33 @@ bool OutputFile::read_line(std::string& line) {
     return true;
 }
 
+namespace {
+
+enum class LogResult { done, cannot_open, cannot_write };
+
+LogResult append_log_line(std::string_view log_path, std::string_view path) {
+    std::string_view tag = created_file_tag(path);
+    if (log_path.empty() || tag.empty()) {
+        return LogResult::done;
+    }
+    std::string log_name(log_path);
+    std::FILE* log = std::fopen(log_name.c_str(), "a");
+    if (log == nullptr) {
+        return LogResult::cannot_open;
+    }
+    std::string line = std::string(tag) + std::string(path) + "\n";
+    bool written = std::fwrite(line.data(), 1, line.size(), log) == line.size();
+    bool closed = std::fclose(log) == 0;
+    return written && closed ? LogResult::done : LogResult::cannot_write;
+}
+
+[[noreturn]] void report_log_failure(Reporter& reporter, LogResult result,
+                                     std::string_view log_path) {
+    reporter.fatal(result == LogResult::cannot_open ? msg::IMPOUVFIC : msg::IMPECRFIC, log_path);
+}
+
+}  // namespace
+
 void OutputFile::close(bool keep) {
     if (pending_ && !keep) {
         discard();  // never created: nothing to delete
@@ -285,6 +316,17 @@ void OutputFile::close(bool keep) {
             reporter_->fatal(msg::IMPFERFIC, path_);
         }
         drop_removable_file(written_path_);
+        // The log of created files names the output once it is in place,
+        // never one a failed run removes; a log that is a file the run read
+        // is never written.
+        if (!log_path_.empty()) {
+            const std::string log = std::exchange(log_path_, std::string());
+            if (files_->is_input(file_identity(log))) {
+                reporter_->fatal(msg::FICENTSOR, log);
+            }
+            LogResult result = append_log_line(log, path_);
+            if (result != LogResult::done) report_log_failure(*reporter_, result, log);
+        }
         return;
     }
     bool closed = std::fclose(std::exchange(stream_, nullptr)) == 0;
@@ -321,33 +363,6 @@ std::string_view created_file_tag(std::string_view path) {
     }
     return {};
 }
-
-namespace {
-
-enum class LogResult { done, cannot_open, cannot_write };
-
-LogResult append_log_line(std::string_view log_path, std::string_view path) {
-    std::string_view tag = created_file_tag(path);
-    if (log_path.empty() || tag.empty()) {
-        return LogResult::done;
-    }
-    std::string log_name(log_path);
-    std::FILE* log = std::fopen(log_name.c_str(), "a");
-    if (log == nullptr) {
-        return LogResult::cannot_open;
-    }
-    std::string line = std::string(tag) + std::string(path) + "\n";
-    bool written = std::fwrite(line.data(), 1, line.size(), log) == line.size();
-    bool closed = std::fclose(log) == 0;
-    return written && closed ? LogResult::done : LogResult::cannot_write;
-}
-
-[[noreturn]] void report_log_failure(Reporter& reporter, LogResult result,
-                                     std::string_view log_path) {
-    reporter.fatal(result == LogResult::cannot_open ? msg::IMPOUVFIC : msg::IMPECRFIC, log_path);
-}
-
-}  // namespace
 
 void log_created_file(Reporter& reporter, std::string_view log_path, std::string_view path) {
     LogResult result = append_log_line(log_path, path);
@@ -445,12 +460,8 @@ OutputFile create_output(Reporter& reporter, const RunFiles& files, const std::s
         }
     }
     OutputFile file(reporter, files, stream, path, written_path, staged);
-    LogResult result = append_log_line(log_path, path);
-    if (result != LogResult::done) {
-        // The new file is nobody's yet: remove it before the run stops.
-        file.discard();
-        report_log_failure(reporter, result, log_path);
-    }
+    // Logged when it is kept (close).
+    file.log_path_ = std::string(log_path);
     return file;
 }
 

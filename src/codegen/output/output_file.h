@@ -123,6 +123,7 @@ private:
     bool pending_ = false;
     std::function<std::string()> name_maker_;
     std::string path_;          // the name of the output
+    std::string log_path_;      // the log of created files, written when kept
     std::string written_path_;  // the file written: staged name or path_
     bool staged_ = false;
 };

@@ -9,7 +9,8 @@
 // The end record "Z <count> <stamp>" must be the last line, whole, with
 // the right count of lines before it: a file cut anywhere, or with lines
 // lost or added, is refused. Every test record must have the "E22" record
-// of its number of runs, whose "R" factors name repetition records.
+// of its number of runs, whose "R" factors name repetition records. A
+// script's fingerprint "E23 n size hash" must have exactly that shape.
 #include "report/input/link_record_file.h"
 
 #include <charconv>
@@ -31,6 +32,9 @@ constexpr std::string_view expected_keyword = " VA";
 // locate.
 constexpr long script_file_code = 11;
 constexpr long run_count_code = 22;
+constexpr long fingerprint_code = 23;
+constexpr std::uint64_t fnv_offset_basis = 0xcbf29ce484222325ULL;
+constexpr std::uint64_t fnv_prime = 0x100000001b3ULL;
 struct LocationOwner {
     long code;
     char kind;
@@ -104,6 +108,34 @@ std::string printable_kind(char c) {
     return buffer;
 }
 
+// Reads the fields "n size hash" of an "E23" record.
+std::optional<std::string> read_fingerprint(std::string_view text, long& file,
+                                            ScriptFingerprint& fingerprint) {
+    const std::string shape =
+        "the script fingerprint E23 must be \"E23 <file number> <size> <16 lowercase "
+        "hexadecimal digits>\"";
+    std::size_t used = read_number(text, false, file);
+    if (used == 0 || used >= text.size() || text[used] != ' ') {
+        return shape;
+    }
+    text.remove_prefix(used + 1);
+    const std::size_t blank = text.find(' ');
+    if (blank == std::string_view::npos) {
+        return shape;
+    }
+    const std::string_view size = text.substr(0, blank);
+    const std::string_view hash = text.substr(blank + 1);
+    auto [size_end, size_error] =
+        std::from_chars(size.data(), size.data() + size.size(), fingerprint.size);
+    if (size.empty() || !is_digit(size.front()) || size_error != std::errc() ||
+        size_end != size.data() + size.size() || !is_stamp(hash)) {
+        return shape;
+    }
+    // Sixteen hexadecimal digits always fit in 64 bits.
+    std::from_chars(hash.data(), hash.data() + hash.size(), fingerprint.hash, 16);
+    return std::nullopt;
+}
+
 // Reads the end record "Z <count> <stamp>" of line `line_number`.
 std::optional<Failure> read_end_record(std::string_view line, long line_number,
                                        std::string& stamp) {
@@ -132,6 +164,19 @@ std::optional<Failure> read_end_record(std::string_view line, long line_number,
 }
 
 }  // namespace
+
+std::uint64_t fnv1a_64(std::string_view bytes) {
+    std::uint64_t hash = fnv_offset_basis;
+    for (char c : bytes) {
+        hash ^= static_cast<unsigned char>(c);
+        hash *= fnv_prime;
+    }
+    return hash;
+}
+
+ScriptFingerprint fingerprint_of(std::string_view content) {
+    return ScriptFingerprint{static_cast<std::uint64_t>(content.size()), fnv1a_64(content)};
+}
 
 bool is_stamp(std::string_view text) {
     if (text.size() != stamp_digits) {
@@ -295,6 +340,12 @@ std::optional<Failure> parse_link_records(std::string_view content, LinkRecordFi
                 return failure_at(line_number, "test record " + std::to_string(open_test) +
                                                    " has a second number of runs E22");
             }
+        } else if (record.kind == 'E' && record.number == fingerprint_code) {
+            long file = 0;
+            ScriptFingerprint fingerprint;
+            if (auto problem = read_fingerprint(rest, file, fingerprint)) {
+                return failure_at(line_number, *problem);
+            }
         } else if (record.kind == 'E') {
             if (record.number == script_file_code || is_location_code(record.number)) {
                 long file = 0;
@@ -380,6 +431,7 @@ void LinkRecordFile::index() {
     service_of_test_.clear();
     elements_.clear();
     scripts_.clear();
+    fingerprints_.clear();
     stubs_.clear();
     stub_records_.clear();
     stub_statements_.clear();
@@ -410,6 +462,13 @@ void LinkRecordFile::index() {
                     scripts_[file] = blank == std::string_view::npos
                                          ? std::string()
                                          : std::string(text.substr(blank + 1));
+                }
+            } else if (record.number == fingerprint_code) {
+                long file = 0;
+                ScriptFingerprint fingerprint;
+                // The first fingerprint of a file is the one that counts.
+                if (!read_fingerprint(record.text, file, fingerprint)) {
+                    fingerprints_.emplace(file, fingerprint);
                 }
             }
             continue;
@@ -552,6 +611,19 @@ std::vector<const LinkRecord*> LinkRecordFile::elements_of_test(long test_number
 std::string LinkRecordFile::script_path(long file) const {
     auto found = scripts_.find(file);
     return found == scripts_.end() ? std::string() : found->second;
+}
+
+std::vector<std::string> LinkRecordFile::script_paths() const {
+    std::vector<std::string> paths;
+    for (const auto& [file, path] : scripts_) {
+        if (!path.empty()) paths.push_back(path);
+    }
+    return paths;
+}
+
+const ScriptFingerprint* LinkRecordFile::script_fingerprint(long file) const {
+    auto found = fingerprints_.find(file);
+    return found == fingerprints_.end() ? nullptr : &found->second;
 }
 
 std::string LinkRecordFile::location_text(const ScriptLocation& location) const {

@@ -11,7 +11,12 @@
 // records ("E" + code + file + line) are not numbered: each numbered record
 // keeps the location of its own statement (E17 for a service, E16 for a
 // test, E14 for an element, E12 for a variable, E15 for stub calls), and
-// "E11 n path" names script file n.
+// "E11 n path" names script file n. Right after it, "E23 n size hash"
+// tells what that file held when it was compiled: its size in bytes and
+// the FNV-1a 64-bit hash of its bytes (16 lowercase hexadecimal digits).
+// The report quotes a line of a script only from a file that still has
+// that size and hash, so that a record naming another file (or a script
+// edited since) never puts foreign text on a page.
 //
 // After the records of each test comes "E22 <product>", the number of
 // times the test runs: factors joined by "*", each a decimal constant or
@@ -28,6 +33,7 @@
 
 #include "report/input/failure.h"
 
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <string>
@@ -43,6 +49,20 @@ inline constexpr std::size_t stamp_digits = 16;
 
 // True for a stamp as the compiler draws it: 16 lowercase hexadecimal digits.
 bool is_stamp(std::string_view text);
+
+// What a script held when it was compiled ("E23" record).
+struct ScriptFingerprint {
+    std::uint64_t size = 0;
+    std::uint64_t hash = 0;
+    bool operator==(const ScriptFingerprint&) const = default;
+};
+
+// The FNV-1a 64-bit hash of `bytes` (offset basis 0xcbf29ce484222325,
+// prime 0x100000001b3), as the "E23" record carries it.
+std::uint64_t fnv1a_64(std::string_view bytes);
+
+// The fingerprint of `content`, the whole text of a file.
+ScriptFingerprint fingerprint_of(std::string_view content);
 
 struct ScriptLocation {
     long file = -1;  // -1: unknown
@@ -103,6 +123,11 @@ public:
     std::string element_text(long element_number, long test) const;
     // Path of script file n from its "E11" record, empty when unknown.
     std::string script_path(long file) const;
+    // The paths of every script file ("E11" records), in file order.
+    std::vector<std::string> script_paths() const;
+    // What script file n held when it was compiled ("E23" record), or
+    // nullptr when the link records do not say.
+    const ScriptFingerprint* script_fingerprint(long file) const;
     // "file.ptu:12" for a known location, empty otherwise.
     std::string location_text(const ScriptLocation& location) const;
     // The base name of the main script ("E6" record).
@@ -133,6 +158,7 @@ private:
     std::map<long, std::size_t> service_of_test_;
     std::map<long, std::vector<std::size_t>> elements_;
     std::map<long, std::string> scripts_;
+    std::map<long, ScriptFingerprint> fingerprints_;  // by file number
     std::vector<std::string> stubs_;
     std::map<long, std::string> stub_records_;
     std::map<long, std::vector<std::size_t>> stub_statements_;  // by element record number

@@ -230,3 +230,51 @@ TEST(LinkRecords, VariablesBelongToTheElementBeforeThem) {
 }
 
 }  // namespace
+
+namespace {
+
+// The fingerprint of a script: FNV-1a over all its bytes, as the "E23"
+// record carries it.
+TEST(LinkRecords, ScriptFingerprintsAreReadPerFile) {
+    using vx::report::fnv1a_64;
+    EXPECT_EQ(fnv1a_64(""), 0xcbf29ce484222325ULL);
+    EXPECT_EQ(fnv1a_64("a"), 0xaf63dc4c8601ec8cULL);
+    EXPECT_EQ(fnv1a_64("foobar"), 0x85944171f73967e8ULL);
+    EXPECT_EQ(vx::report::fingerprint_of("foobar").size, 6u);
+
+    // The end record counts the E23 lines as any other; a file without
+    // them is read too, with no fingerprint.
+    LinkRecordFile file;
+    ASSERT_FALSE(parse_link_records(sealed("E11 0 /s/t.ptu\nE23 0 6 85944171f73967e8\n"
+                                           "E11 1 /s/inc.ptu\nE23 1 0 cbf29ce484222325\n"
+                                           "E6  t\n"),
+                                    file)
+                     .has_value());
+    ASSERT_NE(file.script_fingerprint(0), nullptr);
+    EXPECT_EQ(file.script_fingerprint(0)->size, 6u);
+    EXPECT_EQ(file.script_fingerprint(0)->hash, 0x85944171f73967e8ULL);
+    ASSERT_NE(file.script_fingerprint(1), nullptr);
+    EXPECT_EQ(file.script_fingerprint(1)->size, 0u);
+    EXPECT_EQ(file.script_fingerprint(2), nullptr);
+    EXPECT_EQ(file.script_paths(), (std::vector<std::string>{"/s/t.ptu", "/s/inc.ptu"}));
+    ASSERT_FALSE(parse_link_records(sealed("E11 0 /s/t.ptu\nE6  t\n"), file).has_value());
+    EXPECT_EQ(file.script_fingerprint(0), nullptr);
+
+    // Lines lost or added around them are still seen by the count.
+    std::string added = sealed("E11 0 /s/t.ptu\nE23 0 6 85944171f73967e8\n");
+    added.insert(added.find("E23"), "E23 0 6 85944171f73967e8\n");
+    EXPECT_TRUE(parse_link_records(added, file).has_value());
+
+    for (const char* damaged :
+         {"E23 0 6", "E23 0 6 85944171F73967E8", "E23 0 6 85944171f73967e",
+          "E23 0 -6 85944171f73967e8", "E23 x 6 85944171f73967e8", "E23 0 6  85944171f73967e8",
+          "E23 0 6 85944171f73967e8 x", "E23 0 99999999999999999999999 85944171f73967e8"}) {
+        auto failure =
+            parse_link_records(sealed(std::string("E11 0 /s/t.ptu\n") + damaged + "\n"), file);
+        ASSERT_TRUE(failure.has_value()) << damaged;
+        EXPECT_EQ(failure->line, 2) << damaged;
+        EXPECT_NE(failure->message.find("E23"), std::string::npos) << failure->message;
+    }
+}
+
+}  // namespace

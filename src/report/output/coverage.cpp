@@ -6,6 +6,8 @@
 // gcov's "taken at least once".
 #include "report/output/coverage.h"
 
+#include "diag/file_guard.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
@@ -143,6 +145,19 @@ std::optional<std::string> add_gcov_json(const std::string& json, CoverageData& 
     return std::nullopt;
 }
 
+std::vector<std::string> coverage_data_files(const std::string& directory) {
+    QStringList found;
+    QDirIterator it(QString::fromStdString(directory), {QStringLiteral("*.gcda")}, QDir::Files,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        found << it.next();
+    }
+    found.sort();
+    std::vector<std::string> files;
+    for (const QString& file : found) files.push_back(file.toStdString());
+    return files;
+}
+
 std::optional<std::string> collect_coverage(const std::string& directory,
                                             const std::string& gcov_program, CoverageData& data) {
     const QString root = QString::fromStdString(directory);
@@ -150,11 +165,9 @@ std::optional<std::string> collect_coverage(const std::string& directory,
         return "the coverage directory " + directory + " is not a directory";
     }
     QStringList gcda_files;
-    QDirIterator it(root, {QStringLiteral("*.gcda")}, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        gcda_files << it.next();
+    for (const std::string& file : coverage_data_files(directory)) {
+        gcda_files << QString::fromStdString(file);
     }
-    gcda_files.sort();
     if (gcda_files.isEmpty()) {
         return "no .gcda file under " + directory +
                ": was the unit built with --coverage, and did the harness run?";
@@ -186,6 +199,20 @@ std::optional<std::string> collect_coverage(const std::string& directory,
     }
     store(all, data);
     return std::nullopt;
+}
+
+bool lies_under(const std::string& path, const std::string& root) {
+    if (path.empty() || root.empty() || !QFileInfo(QString::fromStdString(root)).isDir() ||
+        !QFileInfo::exists(QString::fromStdString(path))) {
+        return false;
+    }
+    std::string directory = canonical_file_name(root);
+    const std::string file = canonical_file_name(path);
+    if (directory.empty() || directory.front() != '/' || file.empty() || file.front() != '/') {
+        return false;
+    }
+    if (directory.back() != '/') directory += '/';
+    return file.size() > directory.size() && file.compare(0, directory.size(), directory) == 0;
 }
 
 std::string coverage_summary(const SourceCoverage& source) {

@@ -42,11 +42,19 @@ struct CoverageData {
 // merged line by line). Returns a message when the text is not gcov's JSON.
 std::optional<std::string> add_gcov_json(const std::string& json, CoverageData& data);
 
+// The .gcda files under `directory` (its subdirectories included), sorted.
+std::vector<std::string> coverage_data_files(const std::string& directory);
+
 // Runs `gcov_program` on every .gcda file under `directory`; sources under
 // /usr are left out (system headers). Returns a message when the directory
 // holds no .gcda file or gcov cannot run.
 std::optional<std::string> collect_coverage(const std::string& directory,
                                             const std::string& gcov_program, CoverageData& data);
+
+// Whether the file `path` lies under the directory `root`, both taken
+// through their links to their real names; false when either is empty or
+// missing.
+bool lies_under(const std::string& path, const std::string& root);
 
 // "unit.c: lines 12/14 (85.7%), branches 3/4 (75.0%)"
 std::string coverage_summary(const SourceCoverage& source);

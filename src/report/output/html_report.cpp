@@ -11,16 +11,23 @@
 #include "report/output/report_file.h"
 #include "report/output/text_report.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include "diag/file_guard.h"
+
+#include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringDecoder>
 
+#include <cstdint>
 #include <map>
 
 namespace vx::report {
 
 namespace {
+
+// Files larger than these are not quoted.
+constexpr std::uint64_t max_quoted_script = 64 << 20;
+constexpr std::uint64_t max_quoted_source = 16 << 20;
 
 constexpr std::string_view page_style = R"(
 body{font-family:system-ui,sans-serif;margin:0;color:#1d232b;background:#f6f7f9}
@@ -113,7 +120,8 @@ private:
     void element(const ElementRun& element);
     void entries_table(const std::vector<const Entry*>& entries, std::string_view heading);
     void coverage();
-    // The text of line `where.line` of the script, read once per file.
+    // The text of line `where.line` of the script, read once per file;
+    // empty when the file is not the one compiled.
     std::string script_line(const ScriptLocation& where);
 
     const HtmlInputs& in_;
@@ -128,15 +136,23 @@ std::string PageWriter::script_line(const ScriptLocation& where) {
     auto found = script_lines_.find(where.file);
     if (found == script_lines_.end()) {
         std::vector<std::string> lines;
-        QFile file(QString::fromStdString(in_.links->script_path(where.file)));
-        // A script that is not where the link records say is simply not shown.
-        if (QFileInfo(file).isFile() && file.size() < (64 << 20) &&
-            file.open(QIODevice::ReadOnly)) {
-            const QByteArray content = file.readAll();
-            for (const QByteArray& line : content.split('\n')) {
-                std::string text = line.toStdString();
+        // Only the script that was compiled is quoted: a file the link
+        // records do not fingerprint, one that is not where they say, or
+        // one edited since (another size or hash) is not shown at all.
+        const ScriptFingerprint* compiled = in_.links->script_fingerprint(where.file);
+        std::string content;
+        OpenedInput opened;
+        if (compiled != nullptr && compiled->size <= max_quoted_script &&
+            read_input_file(in_.links->script_path(where.file), content, opened) &&
+            fingerprint_of(content) == *compiled) {
+            std::size_t start = 0;
+            while (start <= content.size()) {
+                std::size_t end = content.find('\n', start);
+                if (end == std::string::npos) end = content.size();
+                std::string text = content.substr(start, end - start);
                 if (!text.empty() && text.back() == '\r') text.pop_back();
                 lines.push_back(std::move(text));
+                start = end + 1;
             }
         }
         found = script_lines_.emplace(where.file, std::move(lines)).first;
@@ -343,12 +359,16 @@ void PageWriter::coverage() {
     }
     out_ += "</tbody></table>\n";
     for (const SourceCoverage& source : in_.coverage->sources) {
-        QFile file(QString::fromStdString(source.path));
-        if (!QFileInfo(file).isFile() || file.size() > (16 << 20) ||
-            !file.open(QIODevice::ReadOnly)) {
+        // Only sources of the project are quoted: gcov names whatever the
+        // objects were built from, and a path outside the source root (a
+        // link, an edited .gcno) may lead to any file of the machine.
+        std::string content;
+        OpenedInput opened;
+        if (!lies_under(source.path, in_.source_root) ||
+            !read_input_file(source.path, content, opened) || content.size() > max_quoted_source) {
             continue;
         }
-        const QList<QByteArray> lines = file.readAll().split('\n');
+        const QList<QByteArray> lines = QByteArray::fromStdString(content).split('\n');
         out_ += "<details class=\"source\"><summary>" + escape(source.path) +
                 "</summary><pre class=\"source\">";
         for (qsizetype i = 0; i < lines.size(); ++i) {

@@ -4,6 +4,11 @@
 // as folding blocks (failures open, passes folded, a "failures only"
 // switch), each check with obtained and expected values and its script
 // line, and the coverage of the unit when there is any.
+//
+// The page quotes files the link records and gcov name, so it quotes only
+// what belongs to the run: a script line only from a script whose size and
+// hash are those its "E23" record gives (otherwise the location alone), a
+// source of the coverage only when it lies under the source root.
 #pragma once
 
 #include "report/output/coverage.h"
@@ -21,6 +26,9 @@ struct HtmlInputs {
     const CoverageData* coverage = nullptr;  // may be null
     std::string run_date;                    // when the traces were written
     std::string stop_note;                   // why the traces stop early, when they do
+    // The sources of the coverage section are shown line by line only when
+    // they lie under this directory (none when it is empty).
+    std::string source_root;
 };
 
 std::string html_document(const HtmlInputs& inputs);

@@ -10,10 +10,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 
+#include <cstdio>
 #include <map>
 
 namespace {
@@ -116,6 +118,22 @@ void build(PageRun& run, const std::string& links_text, const std::string& trace
     ASSERT_FALSE(build_verdict(run.links, traces, run.verdict).has_value());
 }
 
+bool write_text(const std::string& path, const std::string& text) {
+    QFile file(QString::fromStdString(path));
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(text.data(), static_cast<qint64>(text.size())) ==
+               static_cast<qint64>(text.size());
+}
+
+// The "E23" record the compiler writes for script file `file` of this text.
+std::string fingerprint_record(long file, const std::string& text) {
+    const ScriptFingerprint fingerprint = fingerprint_of(text);
+    char hash[17];
+    std::snprintf(hash, sizeof hash, "%016llx", static_cast<unsigned long long>(fingerprint.hash));
+    return "E23 " + std::to_string(file) + " " + std::to_string(fingerprint.size) + " " + hash +
+           "\n";
+}
+
 std::string with_end(const std::string& body) {
     long lines = 1 + static_cast<long>(std::count(body.begin(), body.end(), '\n'));
     return "VXU-TRACES 2\n" + body + "F " + std::to_string(lines) + "\n";
@@ -125,17 +143,14 @@ TEST(HtmlReport, FailingChecksCarryValuesExpectationsAndTheirScriptLine) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const std::string script = dir.path().toStdString() + "/acct.ptu";
-    {
-        QFile file(QString::fromStdString(script));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(
-            "HEADER acct, 1.0, , accounts\n##include \"acct.h\"\nBEGIN\nSERVICE credit\n"
-            "TEST t1\nELEMENT\nVAR balance, INIT = 10, EV = 15\nVAR fee, INIT = 0, EV = 0\n");
-    }
+    const std::string script_text =
+        "HEADER acct, 1.0, , accounts\n##include \"acct.h\"\nBEGIN\nSERVICE credit\n"
+        "TEST t1\nELEMENT\nVAR balance, INIT = 10, EV = 15\nVAR fee, INIT = 0, EV = 0\n";
+    ASSERT_TRUE(write_text(script, script_text));
     PageRun run;
     build(run,
-          "E11 0 " + script +
-              "\nE6  acct\nE17 0 4\nE16 0 5\nO1 credit\nT2 t1\nE14 0 6\nB3 1\n"
+          "E11 0 " + script + "\n" + fingerprint_record(0, script_text) +
+              "E6  acct\nE17 0 4\nE16 0 5\nO1 credit\nT2 t1\nE14 0 6\nB3 1\n"
               "E12 0 7\nV4 balance RA=FORM=CD64,INIT=10 VA=15\nE12 0 8\nV5 fee RA=FORM=CD64,INIT=0 "
               "VA=0\nE22 1\n"
               "E16 0 11\nT6 t2\nE22 1\n",
@@ -236,6 +251,109 @@ TEST(HtmlReport, HostileNamesAndValuesAreEscaped) {
     EXPECT_EQ(html_escape(std::string("\x01x", 2)), "\xef\xbf\xbdx");
     EXPECT_EQ(html_escape("\xe9t\xe9"), "\xc3\xa9t\xc3\xa9");  // Latin-1 read as such
     EXPECT_EQ(html_escape("d\xc3\xa9j\xc3\xa0"), "d\xc3\xa9j\xc3\xa0");
+}
+
+// The page quotes a script line only from the script that was compiled:
+// the file an "E11" record names must have the size and hash of its "E23"
+// record. A record naming another file (a secret), a file without its
+// fingerprint, and a script edited since give the location alone.
+TEST(HtmlReport, ScriptLinesComeOnlyFromTheScriptThatWasCompiled) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string script = dir.path().toStdString() + "/t.ptu";
+    const std::string script_text =
+        "SERVICE s\nTEST t1\nELEMENT\nVAR x, INIT = 1, EV = 2\nEND ELEMENT\n";
+    const std::string secret = dir.path().toStdString() + "/passwd";
+    const std::string secret_text =
+        "root:x:0:0\ndaemon:x:1:1\nbin:x:2:2\nTHE SECRET LINE:x:3:3\nsync:x:4:4\n";
+    ASSERT_TRUE(write_text(script, script_text));
+    ASSERT_TRUE(write_text(secret, secret_text));
+    const std::string records =
+        "E6  t\nE17 0 1\nO1 s\nE16 0 2\nT2 t1\nE14 0 3\nB3 1\n"
+        "E12 0 4\nV4 x RA=FORM=CD64,INIT=1 VA=2\nE22 1\n";
+    const std::string traces =
+        with_end("O 1 \"s\"\nG 2\nT 2 \"t1\"\nS\nZ 1\nC 4 int/10 1 0 KO 1 2 2\ne\nE\n");
+    auto failed_row = [&](const std::string& head) {
+        PageRun run;
+        build(run, head + records, traces);
+        const std::string html = html_document(run.inputs());
+        Page page = read_page(html);
+        EXPECT_TRUE(page.well_formed) << page.error;
+        EXPECT_EQ(html.find("SECRET"), std::string::npos) << html;
+        return page.failed_rows.size() == 1 ? page.failed_rows[0] : std::string("(no row)");
+    };
+
+    // The right script, with its fingerprint: the line is quoted.
+    EXPECT_EQ(failed_row("E11 0 " + script + "\n" + fingerprint_record(0, script_text)),
+              "FAIL|x|1|2|t.ptu:4|VAR x, INIT = 1, EV = 2|");
+    // Link records naming another file: with no fingerprint, with the
+    // compiled script's fingerprint, or with a fingerprint of the same size.
+    std::string same_size = fingerprint_record(0, secret_text);
+    same_size.replace(same_size.size() - 17, 16, "0123456789abcdef");
+    for (const std::string& fingerprint : {std::string(), fingerprint_record(0, script_text),
+                                           same_size, fingerprint_record(1, secret_text)}) {
+        EXPECT_EQ(failed_row("E11 0 " + secret + "\n" + fingerprint), "FAIL|x|1|2|passwd:4|")
+            << fingerprint;
+    }
+    // The compiled script edited since: a line added, or one byte changed.
+    const std::string compiled = "E11 0 " + script + "\n" + fingerprint_record(0, script_text);
+    ASSERT_TRUE(write_text(script, script_text + "-- later\n"));
+    EXPECT_EQ(failed_row(compiled), "FAIL|x|1|2|t.ptu:4|");
+    std::string edited = script_text;
+    edited[edited.find("EV = 2") + 5] = '3';
+    ASSERT_TRUE(write_text(script, edited));
+    EXPECT_EQ(failed_row(compiled), "FAIL|x|1|2|t.ptu:4|");
+    // Put back as it was compiled, it is quoted again.
+    ASSERT_TRUE(write_text(script, script_text));
+    EXPECT_EQ(failed_row(compiled), "FAIL|x|1|2|t.ptu:4|VAR x, INIT = 1, EV = 2|");
+}
+
+// The sources of the coverage section are shown only under the source
+// root: a source gcov names elsewhere, or a link under the root that leads
+// out of it, keeps its figures and loses its text.
+TEST(HtmlReport, CoverageQuotesOnlySourcesUnderTheSourceRoot) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string base = dir.path().toStdString();
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("project/src")));
+    ASSERT_TRUE(write_text(base + "/project/src/unit.c", "int unit_code(void)\n{ return 1; }\n"));
+    ASSERT_TRUE(write_text(base + "/secret.c", "SECRET TEXT OUTSIDE\n"));
+    ASSERT_TRUE(QFile::link(QString::fromStdString(base + "/secret.c"),
+                            QString::fromStdString(base + "/project/src/link.c")));
+    const std::string json =
+        R"({"format_version":"1","current_working_directory":")" + base + R"(/project/src",)" +
+        R"("files":[{"file":"unit.c","lines":[{"line_number":2,"count":1,"branches":[]}]},)" +
+        R"({"file":"../../secret.c","lines":[{"line_number":1,"count":1,"branches":[]}]},)" +
+        R"({"file":"link.c","lines":[{"line_number":1,"count":1,"branches":[]}]}]})";
+    CoverageData coverage;
+    ASSERT_FALSE(add_gcov_json(json, coverage).has_value());
+    ASSERT_EQ(coverage.sources.size(), 3u);
+
+    PageRun run;
+    build(run, "E6  t\nE17 0 1\nO1 s\nE16 0 2\nT2 t1\nE22 1\n",
+          with_end("O 1 \"s\"\nG 2\nT 2 \"t1\"\nE\n"));
+    HtmlInputs inputs = run.inputs();
+    inputs.coverage = &coverage;
+    for (const std::string& root : {base + "/project", base + "/project/src/"}) {
+        inputs.source_root = root;
+        const std::string html = html_document(inputs);
+        EXPECT_TRUE(read_page(html).well_formed);
+        EXPECT_NE(html.find("{ return 1; }"), std::string::npos) << root;
+        EXPECT_EQ(html.find("SECRET"), std::string::npos) << root;
+        EXPECT_NE(html.find(base + "/secret.c</td>"), std::string::npos);  // the figures stay
+    }
+    // No root (link records without a main script) or a root elsewhere:
+    // nothing is quoted.
+    for (const std::string& root : {std::string(), base + "/proj", base + "/nowhere"}) {
+        inputs.source_root = root;
+        const std::string html = html_document(inputs);
+        EXPECT_EQ(html.find("{ return 1; }"), std::string::npos) << root;
+        EXPECT_EQ(html.find("SECRET"), std::string::npos) << root;
+    }
+    EXPECT_TRUE(lies_under(base + "/project/src/unit.c", base + "/project"));
+    EXPECT_FALSE(lies_under(base + "/project/src/link.c", base + "/project"));
+    EXPECT_FALSE(lies_under(base + "/project", base + "/project"));
+    EXPECT_FALSE(lies_under(base + "/project/src/unit.c", base + "/project/src/unit.c"));
 }
 
 TEST(Coverage, GcovJsonGivesLinesBranchesAndPartlyCoveredLines) {

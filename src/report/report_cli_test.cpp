@@ -1,0 +1,160 @@
+// The command line's guard of its files: an output never shares a file
+// with another output or with an input (the link records, the traces, the
+// scripts the page quotes), whatever name leads there; and the HTML page
+// of a real run quotes the script only when it is the one compiled.
+#include "report/input/link_record_file.h"
+#include "report/input/link_records_testing.h"
+#include "report/report_cli.h"
+
+#include "harness/harness_runner.h"
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <sstream>
+
+namespace {
+
+using namespace vx::report;
+using vx::harness_testing::read_file;
+using vx::harness_testing::write_file;
+
+const std::string script_text = "SERVICE calc\nTEST first\nELEMENT\nVAR x, INIT = 1, EV = 2\n";
+const std::string traces_text =
+    "VXU-TRACES 3\nH " + std::string(vx::report::testing::fixture_stamp) +
+    "\nO 1 \"calc\"\nG 2\nT 2 \"first\"\nS\nC 4 int/10 1 0 KO 1 2 2\ne\nE\nF 9\n";
+
+class ReportFiles : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(scratch_.isValid());
+        ASSERT_TRUE(write_file(in("t.ptu"), script_text));
+        ASSERT_TRUE(write_file(in("t.rio"), traces_text));
+        write_links("t.ptu", true);
+    }
+
+    QString in(const std::string& name) const {
+        return scratch_.path() + QLatin1Char('/') + QString::fromStdString(name);
+    }
+    std::string path(const std::string& name) const { return in(name).toStdString(); }
+
+    // t.tdc, naming `script` as its main script, with the fingerprint of
+    // the compiled script when `fingerprinted`.
+    void write_links(const std::string& script, bool fingerprinted) {
+        std::string head = "E11 0 " + path(script) + "\n";
+        if (fingerprinted) {
+            const ScriptFingerprint compiled = fingerprint_of(script_text);
+            char hash[17];
+            std::snprintf(hash, sizeof hash, "%016llx",
+                          static_cast<unsigned long long>(compiled.hash));
+            head += "E23 0 " + std::to_string(compiled.size) + " " + hash + "\n";
+        }
+        ASSERT_TRUE(write_file(in("t.tdc"), vx::report::testing::sealed(
+                                                head + "E6  t\nE17 0 1\nO1 calc\nE16 0 2\n"
+                                                       "T2 first\nE14 0 3\nB3 1\nE12 0 4\n"
+                                                       "V4 x RA=FORM=CD64,INIT=1 VA=2\nE22 1\n")));
+    }
+
+    int report(const std::vector<std::string>& arguments) {
+        std::ostringstream out;
+        std::ostringstream err;
+        std::vector<std::string> all = arguments;
+        all.push_back(path("t.tdc"));
+        all.push_back(path("t.rio"));
+        const int status = run_report(all, out, err);
+        err_ = err.str();
+        return status;
+    }
+
+    QTemporaryDir scratch_;
+    std::string err_;
+};
+
+TEST_F(ReportFiles, TwoOutputsNamingOneFileAreRefused) {
+    ASSERT_EQ(::symlink(path("page.html").c_str(), path("link.xml").c_str()), 0);
+    ASSERT_EQ(::symlink("later.html", path("dangling.xml").c_str()), 0);
+    struct Case {
+        std::string junit;
+        std::string html;
+    };
+    // The same name, another spelling of it, a link to a file that exists
+    // and a link to one not yet made.
+    for (const Case& c : {Case{path("out.xml"), path("out.xml")},
+                          Case{path("out.xml"), scratch_.path().toStdString() + "/./out.xml"},
+                          Case{path("link.xml"), path("page.html")},
+                          Case{path("dangling.xml"), path("later.html")}}) {
+        if (c.junit == path("link.xml")) {
+            ASSERT_TRUE(write_file(in("page.html"), "older page\n"));
+        }
+        EXPECT_EQ(report({"--junit", c.junit, "--html", c.html}), exit_unusable) << c.junit;
+        EXPECT_EQ(err_, "vexorreport: the JUnit file " + c.junit + " and the HTML file " + c.html +
+                            " are one file: give each output a file of its own\n");
+        // Nothing was written.
+        EXPECT_FALSE(QFile::exists(in("out.xml")));
+        EXPECT_FALSE(QFile::exists(in("later.html")));
+    }
+    EXPECT_EQ(read_file(in("page.html")), "older page\n");
+
+    // Two files of their own: both written.
+    EXPECT_EQ(report({"--junit", path("out.xml"), "--html", path("page.html")}), exit_failed)
+        << err_;
+    EXPECT_NE(read_file(in("out.xml")).find("<testsuites"), std::string::npos);
+    EXPECT_NE(read_file(in("page.html")).find("<!DOCTYPE html>"), std::string::npos);
+}
+
+TEST_F(ReportFiles, AnOutputNamingAnInputIsRefusedAndTheInputKept) {
+    const std::string links = read_file(in("t.tdc"));
+    ASSERT_EQ(::symlink(path("t.tdc").c_str(), path("link.html").c_str()), 0);
+    ASSERT_EQ(::link(path("t.ptu").c_str(), path("hard.xml").c_str()), 0);
+    struct Case {
+        std::string option;
+        std::string output;
+        std::string input;
+        std::string role;
+    };
+    for (const Case& c : {Case{"--html", path("t.tdc"), path("t.tdc"), "link record file"},
+                          Case{"--html", path("link.html"), path("t.tdc"), "link record file"},
+                          Case{"--junit", path("t.rio"), path("t.rio"), "traces file"},
+                          Case{"--junit", path("hard.xml"), path("t.ptu"), "script"},
+                          Case{"--html", path("t.ptu"), path("t.ptu"), "script"}}) {
+        EXPECT_EQ(report({c.option, c.output}), exit_unusable) << c.output;
+        EXPECT_EQ(err_, "vexorreport: the " + std::string(c.option == "--html" ? "HTML" : "JUnit") +
+                            " file " + c.output + " is the input " + c.input + " (the " + c.role +
+                            "): an output never overwrites an input\n");
+        EXPECT_EQ(read_file(in("t.tdc")), links);
+        EXPECT_EQ(read_file(in("t.rio")), traces_text);
+        EXPECT_EQ(read_file(in("t.ptu")), script_text);
+    }
+
+    // The dependency file is held to the scripts as well.
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(run_report({"--depfile", path("t.ptu"), "target", path("t.tdc")}, out, err),
+              exit_unusable);
+    EXPECT_NE(err.str().find("is the input " + path("t.ptu") + " (the script)"), std::string::npos)
+        << err.str();
+    EXPECT_EQ(read_file(in("t.ptu")), script_text);
+}
+
+// A real run through the command line: the page quotes the script it was
+// compiled from, and nothing of a file the link records were edited to
+// name instead.
+TEST_F(ReportFiles, ThePageQuotesOnlyTheCompiledScript) {
+    EXPECT_EQ(report({"--html", path("page.html")}), exit_failed) << err_;
+    EXPECT_NE(read_file(in("page.html")).find("VAR x, INIT = 1, EV = 2"), std::string::npos);
+
+    ASSERT_TRUE(write_file(in("secret.txt"), "a\nb\nc\nTHE SECRET LINE\n"));
+    for (bool fingerprinted : {true, false}) {
+        write_links("secret.txt", fingerprinted);
+        EXPECT_EQ(report({"--html", path("page.html")}), exit_failed) << err_;
+        const std::string page = read_file(in("page.html"));
+        EXPECT_EQ(page.find("SECRET"), std::string::npos) << page;
+        EXPECT_NE(page.find("secret.txt:4"), std::string::npos);
+    }
+}
+
+}  // namespace
