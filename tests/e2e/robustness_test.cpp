@@ -20,6 +20,7 @@
 #include <chrono>
 #include <filesystem>
 #include <map>
+#include <random>
 #include <set>
 #include <thread>
 
@@ -333,6 +334,71 @@ TEST_P(Signals, StopTheRunLikeAFatalErrorAndLeaveNothingBehind) {
     std::string last = listing.back();
     if (last.empty() && listing.size() > 1) last = listing[listing.size() - 2];
     EXPECT_TRUE(contains(last, "ARRETSIGN")) << last;
+}
+
+// Each ending signal at a random moment of a run, 40 times: whatever the
+// moment, the run either finished or left nothing but its listing, and its
+// inputs are untouched.
+TEST(SignalsAtRandom, LeaveNothingBehindWhateverTheMoment) {
+    const int ending[] = {SIGINT,  SIGTERM, SIGHUP,  SIGQUIT,   SIGALRM, SIGUSR1,
+                          SIGUSR2, SIGXFSZ, SIGXCPU, SIGVTALRM, SIGPROF};
+    std::mt19937 random(20261209);
+    RunDir run;
+    run.write("s.ptu", long_script(2500));
+    // The length of a whole run on this build: the signals fall within it.
+    const auto start = std::chrono::steady_clock::now();
+    const int timed = run.compile({"s.ptu", "t.c"}).status;
+    ASSERT_TRUE(timed == 0 || timed == 3) << timed;
+    const auto whole = std::chrono::duration_cast<std::chrono::milliseconds>(
+                           std::chrono::steady_clock::now() - start)
+                           .count();
+    const long span = std::max<long>(static_cast<long>(whole), 20);
+    int stopped = 0;
+    for (int round = 0; round < 40; ++round) {
+        for (const std::string& name : run_entries(run)) {
+            if (name != "s.ptu" && name != "add.h") fs::remove(run.path(name));
+        }
+        run.note_inputs();
+        const int signal_number = ending[random() % std::size(ending)];
+        const int delay_ms = static_cast<int>(static_cast<long>(random() % 1000) * span / 1000);
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("HARNEXDIR", QString::fromStdString(testkit::dist_dir()));
+        environment.insert("VXLTGT", QString::fromStdString(testkit::dist_dir() + "/target"));
+        environment.insert("VEXORCINC", "TP.h");
+        environment.insert("VEXOR_SUPPRESS_COPYRIGHT", "1");
+        process.setProcessEnvironment(environment);
+        process.setWorkingDirectory(QString::fromStdString(run.dir()));
+        process.start(QString::fromStdString(testkit::compiler_path()), {"s.ptu", "t.c"});
+        ASSERT_TRUE(process.waitForStarted(10000));
+        std::this_thread::sleep_for(std::chrono::milliseconds(delay_ms));
+        ::kill(static_cast<pid_t>(process.processId()), signal_number);
+        ASSERT_TRUE(process.waitForFinished(30000));
+        // A signal after the last output was put in place finds a finished
+        // run: its outputs are whole.
+        const bool finished = (process.exitStatus() == QProcess::NormalExit &&
+                               (process.exitCode() == 0 || process.exitCode() == 3)) ||
+                              fs::exists(run.path("vexor_cfg.h"));
+        if (finished) {
+            EXPECT_TRUE(fs::exists(run.path("t.c"))) << "round " << round;
+            continue;
+        }
+        // Before its handlers are in place (the first moments of the
+        // process) the signal ends it as it ends any program; after, as a
+        // fatal error with 128 + its number.
+        if (process.exitStatus() == QProcess::NormalExit) {
+            EXPECT_EQ(process.exitCode(), 128 + signal_number)
+                << "round " << round << " signal " << signal_number << " after " << delay_ms
+                << " ms";
+        }
+        // The listing stays when the run had opened it; nothing else does.
+        std::set<std::string> kept;
+        if (fs::exists(run.path("s.lis"))) kept.insert("s.lis");
+        run.expect_left(kept);
+        stopped += process.exitStatus() == QProcess::NormalExit ? 1 : 0;
+    }
+    // Most signals came while the run was writing, not before or after it.
+    EXPECT_GE(stopped, 10);
 }
 
 INSTANTIATE_TEST_SUITE_P(Ending, Signals,
