@@ -65,6 +65,17 @@ extern "C" void on_ending_signal(int signal_number) {
 
 }  // namespace
 
+EndingSignalsHeld::EndingSignalsHeld() {
+    sigset_t ending;
+    sigemptyset(&ending);
+    for (int signal_number : ending_signals) {
+        sigaddset(&ending, signal_number);
+    }
+    ::sigprocmask(SIG_BLOCK, &ending, &previous_);
+}
+
+EndingSignalsHeld::~EndingSignalsHeld() { ::sigprocmask(SIG_SETMASK, &previous_, nullptr); }
+
 void set_listing_descriptor(int descriptor, std::string_view staged, std::string_view name) {
     listing_descriptor = -1;
     std::atomic_signal_fence(std::memory_order_seq_cst);

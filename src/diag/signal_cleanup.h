@@ -24,6 +24,21 @@ namespace vx {
 inline constexpr int ending_signals[] = {SIGINT,  SIGTERM, SIGHUP,  SIGPIPE, SIGQUIT,   SIGALRM,
                                          SIGUSR1, SIGUSR2, SIGXFSZ, SIGXCPU, SIGVTALRM, SIGPROF};
 
+// Holds the ending signals back for its scope: the outputs of a run are put
+// in place together, so that a signal never leaves some of them new and
+// the others old. A signal that came meanwhile ends the run at the end of
+// the scope.
+class EndingSignalsHeld {
+public:
+    EndingSignalsHeld();
+    ~EndingSignalsHeld();
+    EndingSignalsHeld(const EndingSignalsHeld&) = delete;
+    EndingSignalsHeld& operator=(const EndingSignalsHeld&) = delete;
+
+private:
+    sigset_t previous_;
+};
+
 // The conventional name of an ending signal ("SIGQUIT").
 const char* ending_signal_name(int signal_number);
 

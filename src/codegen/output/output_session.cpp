@@ -19,6 +19,7 @@
 
 #include "diag/process_end.h"
 #include "diag/reporter.h"
+#include "diag/signal_cleanup.h"
 
 namespace vx {
 
@@ -117,6 +118,7 @@ void OutputSession::finish_outputs(bool errors, const std::vector<UsageCount>& u
     }
     finished_ = true;
     const bool keep = !errors;
+    const EndingSignalsHeld held;
 
     // Text still held in an open element or test belongs to the harness.
     if (keep && output_.generated_file().is_open()) {
