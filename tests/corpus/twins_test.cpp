@@ -210,6 +210,29 @@ TEST(Twins, ACallNoStatementDescribesIsRecordedNotCompared) {
     EXPECT_NE(lines.find("1 of 6 checks failed"), std::string::npos) << lines;
 }
 
+// A string for a byte array is read as C initialises one: its bytes, then
+// zeros up to the bound; a string of exactly the bound keeps no zero.
+TEST(Twins, StringsForByteArraysAreReadAsCReadsThem) {
+    const std::string header = "extern unsigned char out[8];\nvoid compute(void);\n";
+    const std::string unit = "unsigned char out[8];\nvoid compute(void) {}\n";
+    const std::string tests =
+        test_of("r_empty", "VAR out, INIT = \"\", EV = {others => 0}\n") +
+        test_of("r_short", "VAR out, INIT = \"ab\", EV = {0x61, 0x62, others => 0}\n") +
+        test_of("r_full", "VAR out, INIT = \"abcdefgh\", EV = \"abcdefgh\"\n") +
+        test_of("r_string_ev", "VAR out, INIT = {0x61, 0x62, others => 0}, EV = \"ab\"\n") +
+        test_of("w_short", "VAR out, INIT = \"abX\", EV = \"ab\"\n") +
+        test_of("w_empty", "VAR out, INIT = {1, others => 0}, EV = \"\"\n");
+    const Outcome o = whole_loop(header, unit, script_of(tests));
+    const auto runs = runs_of(o.text);
+    EXPECT_EQ(o.report, 1) << o.text;
+    for (const char* right : {"r_empty", "r_short", "r_full", "r_string_ev"}) {
+        EXPECT_FALSE(failed(runs, right)) << right << "\n" << o.text;
+    }
+    ASSERT_TRUE(runs.count("w_short") && runs.count("w_empty")) << o.text;
+    EXPECT_NE(runs.at("w_short").find("FAIL  out[2]"), std::string::npos) << o.text;
+    EXPECT_NE(runs.at("w_empty").find("FAIL  out[0]"), std::string::npos) << o.text;
+}
+
 TEST(Twins, AnExpectedExpressionIsOneOperand) {
     const std::string header =
         "extern double ratio;\nextern int pct, broken;\nextern unsigned char level;\n"

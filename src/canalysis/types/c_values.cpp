@@ -456,9 +456,11 @@ bool Spreader::bytes(const TypeNode* type, const std::string& path, std::string_
     c_free_expression(tree);
     const long long bound = c_array_bound(type);
     const auto size = static_cast<long long>(data.size());
-    // The literal's bytes exactly, or all of them and its terminating zero.
-    if (size != bound && size + 1 != bound) {
-        return fail(msg::INITAGREG,
+    // As C initialises a byte array from a string: its bytes, then zeros
+    // up to the bound (its terminating zero is left out when the bytes
+    // fill the array exactly); a longer string does not fit.
+    if (size > bound) {
+        return fail(msg::CSTTOLONG,
                     path + ": " + std::to_string(size) + " bytes for " + std::to_string(bound));
     }
     for (long long i = 0; i < bound; ++i) {

@@ -142,13 +142,16 @@ TEST_F(CValues, ListsAreSpreadByTheShapeOfTheType) {
     }
 }
 
-TEST_F(CValues, ByteStringsAreTheirExactBytes) {
+TEST_F(CValues, ByteStringsAreReadAsCInitialisesAByteArray) {
     const ValueCase cases[] = {
         {"hash", "\"\\xba\\x00\\x7f\\x10\"", "0xba|0x00|0x7f|0x10"},
         // One byte less: the terminating zero fills the last one.
         {"hash", "\"abc\"", "0x61|0x62|0x63|0x00"},
-        {"hash", "\"abcde\"", "INITAGREG hash: 5 bytes for 4"},
-        {"hash", "\"ab\"", "INITAGREG hash: 2 bytes for 4"},
+        // As C reads it: a shorter string is followed by zeros up to the
+        // bound, a longer one does not fit.
+        {"hash", "\"abcde\"", "CSTTOLONG hash: 5 bytes for 4"},
+        {"hash", "\"ab\"", "0x61|0x62|0x00|0x00"},
+        {"hash", "\"\"", "0x00|0x00|0x00|0x00"},
         {"dig", "{4, \"\\x01\\x00\\x02\\x03\", \"name\"}", "4|0x01|0x00|0x02|0x03|\"name\""},
         // A plain char array keeps its string.
         {"text", "\"abc\"", "\"abc\""},
