@@ -390,7 +390,6 @@ std::optional<Failure> VerdictBuilder::on_value(const TraceLine& line) {
     entry.kind = line.kind == TraceKind::initial ? EntryKind::initial : EntryKind::check;
     entry.type = line.type;
     entry.outcome = line.outcome;
-    entry.range = line.range;
     entry.obtained = line.obtained;
     entry.low = line.low;
     entry.high = line.high;

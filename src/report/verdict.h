@@ -42,7 +42,6 @@ struct Entry {
     std::string name;
     ValueType type = ValueType::integer;
     Outcome outcome = Outcome::recorded;
-    bool range = false;
     std::string obtained;
     std::string low;
     std::string high;

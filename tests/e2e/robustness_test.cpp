@@ -280,15 +280,9 @@ std::vector<std::string> run_entries(const RunDir& run) {
     return names;
 }
 
-class Signals : public ::testing::TestWithParam<int> {};
-
-TEST_P(Signals, StopTheRunLikeAFatalErrorAndLeaveNothingBehind) {
-    const int signal_number = GetParam();
-    RunDir run;
-    run.write("s.ptu", long_script(20000));
-    run.note_inputs();
-
-    QProcess process;
+// Starts the compiler on s.ptu in the run directory, as a user's shell
+// would, without waiting for it: the test signals it while it runs.
+void start_compiler(QProcess& process, const RunDir& run) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("HARNEXDIR", QString::fromStdString(testkit::dist_dir()));
     environment.insert("VXLTGT", QString::fromStdString(testkit::dist_dir() + "/target"));
@@ -298,6 +292,18 @@ TEST_P(Signals, StopTheRunLikeAFatalErrorAndLeaveNothingBehind) {
     process.setProcessEnvironment(environment);
     process.setWorkingDirectory(QString::fromStdString(run.dir()));
     process.start(QString::fromStdString(testkit::compiler_path()), {"s.ptu", "t.c"});
+}
+
+class Signals : public ::testing::TestWithParam<int> {};
+
+TEST_P(Signals, StopTheRunLikeAFatalErrorAndLeaveNothingBehind) {
+    const int signal_number = GetParam();
+    RunDir run;
+    run.write("s.ptu", long_script(20000));
+    run.note_inputs();
+
+    QProcess process;
+    start_compiler(process, run);
     ASSERT_TRUE(process.waitForStarted(10000));
 
     // Wait until the run is writing: its staged outputs exist. (The text of
@@ -362,14 +368,7 @@ TEST(SignalsAtRandom, LeaveNothingBehindWhateverTheMoment) {
         const int signal_number = ending[random() % std::size(ending)];
         const int delay_ms = static_cast<int>(static_cast<long>(random() % 1000) * span / 1000);
         QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("HARNEXDIR", QString::fromStdString(testkit::dist_dir()));
-        environment.insert("VXLTGT", QString::fromStdString(testkit::dist_dir() + "/target"));
-        environment.insert("VEXORCINC", "TP.h");
-        environment.insert("VEXOR_SUPPRESS_COPYRIGHT", "1");
-        process.setProcessEnvironment(environment);
-        process.setWorkingDirectory(QString::fromStdString(run.dir()));
-        process.start(QString::fromStdString(testkit::compiler_path()), {"s.ptu", "t.c"});
+        start_compiler(process, run);
         ASSERT_TRUE(process.waitForStarted(10000));
         std::this_thread::sleep_for(std::chrono::milliseconds(delay_ms));
         ::kill(static_cast<pid_t>(process.processId()), signal_number);
