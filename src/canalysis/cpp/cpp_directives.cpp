@@ -354,9 +354,32 @@ void Preprocessor::directive(InputLevel& level) {
     directive_line_ = -1;
 }
 
+bool Preprocessor::defines_c11_keyword(std::string_view rest) const {
+    // The C11 keywords are read by the analysis itself. A system header
+    // defines them only for compilers older than C11 (newlib's
+    // "#define _Atomic(T) struct { T volatile __val; }"), in branches the
+    // target's compiler does not take; the analysis, which reads headers as
+    // C of no particular revision, must not take them either.
+    static constexpr std::string_view keywords[] = {"_Atomic", "_Alignas", "_Alignof", "_Noreturn",
+                                                    "_Thread_local"};
+    std::size_t start = 0;
+    while (start < rest.size() && (rest[start] == ' ' || rest[start] == '\t')) ++start;
+    std::size_t end = start;
+    while (end < rest.size() && is_identifier_char(rest[end])) ++end;
+    const std::string_view name = rest.substr(start, end - start);
+    if (std::find(std::begin(keywords), std::end(keywords), name) == std::end(keywords)) {
+        return false;
+    }
+    for (auto it = levels_.rbegin(); it != levels_.rend(); ++it) {
+        if (it->kind == LevelKind::file && !it->file.empty()) return is_system_file(it->file);
+    }
+    return false;
+}
+
 void Preprocessor::run_directive(int which, std::string_view rest) {
     switch (static_cast<Directive>(which)) {
         case Directive::define_d:
+            if (defines_c11_keyword(rest)) break;
             macros_.macro_define(rest, *this, lenient_);
             break;
         case Directive::undef_d:

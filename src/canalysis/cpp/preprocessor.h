@@ -166,6 +166,8 @@ public:
     // redefinitions and extensions are not reported, as compilers keep
     // quiet about them.
     bool is_system_file(std::string_view path) const;
+    // True for "#define" of a C11 keyword in a system header: not taken.
+    bool defines_c11_keyword(std::string_view rest) const;
     // Every file opened by "#include", latest first.
     const std::vector<std::string>& included_files() const { return included_; }
     // Files read from disk by the include search in this run, and

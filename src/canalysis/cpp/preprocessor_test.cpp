@@ -770,6 +770,28 @@ TEST(Preprocessor, SystemHeadersKeepQuietAboutRedefinitions) {
     EXPECT_FALSE(c.cpp.is_system_file(dir.path + "/system/y.h"));
 }
 
+// A system header's definitions of the C11 keywords serve compilers older
+// than C11 (newlib's _Atomic(T) as a struct): the analysis reads the
+// keywords itself and does not take them. A user's header is taken at its
+// word. A function-like macro's name without "(" stays the plain word.
+TEST(Preprocessor, SystemHeadersDoNotRedefineTheC11Keywords) {
+    TempDir dir;
+    dir.write("sys/cdefs.h",
+              "#define _Atomic(T) struct { T volatile __val; }\n#define _Alignof(x) "
+              "__offsetof(x)\n#define __aligned(x) aligned_ok\n");
+    dir.write("user/mine.h", "#define _Noreturn noret_user\n");
+    vx::CppInit init;
+    init.include_dirs = {dir.path + "/user"};
+    Cpp c(init);
+    c.run("#pragma vexor incl_std \"" + dir.path + "/sys\"\n");
+    std::string out = c.run(
+        "#include <cdefs.h>\n#include <mine.h>\n_Atomic(int) a; _Atomic long b; "
+        "_Alignof(int) __aligned(4) _Noreturn\n");
+    EXPECT_EQ(Cpp::squeeze(out),
+              "_Atomic(int) a; _Atomic long b; _Alignof(int) aligned_ok noret_user");
+    EXPECT_TRUE(c.reports.empty()) << c.codes();
+}
+
 TEST(Preprocessor, ByteOrderMarkAndIdentLines) {
     TempDir dir;
     std::string header = dir.write("bom.h", "\xEF\xBB\xBF#define B 2\nint b = B;\n");

@@ -31,7 +31,7 @@ void vxdecl_error(vx::decl::ParserContext& ctx, const char* message);
 
 %token IDENTIFIER TYPE_NAME TYPE_MODIFIER CONSTANT STRING_LITERAL ELLIPSIS
 %token ARRAY_BOUND INITIALIZER BIT_WIDTH PAREN_TEXT BODY
-%token ASM_KEYWORD ATTRIBUTE TYPEOF ALIGNOF INLINE CONST VOLATILE SIGNED
+%token ASM_KEYWORD ATTRIBUTE TYPEOF ATOMIC ALIGNOF INLINE CONST VOLATILE SIGNED
 %token AUTO REGISTER TK_STATIC EXTERN TYPEDEF
 %token CHAR SHORT INT LONG UNSIGNED FLOAT DOUBLE VOID
 %token STRUCT UNION ENUM SIZEOF
@@ -139,6 +139,7 @@ type_specifier
     | EXTENDED_REAL  { $$ = ctx.type_item(ctx.extended_real($1.text)); }
     | AUTO_TYPE      { $$ = ctx.type_item(ctx.typeof_type({})); }
     | TYPEOF PAREN_TEXT          { $$ = ctx.type_item(ctx.typeof_type($2.text)); }
+    | ATOMIC PAREN_TEXT          { $$ = ctx.type_item(ctx.atomic_type($2.text)); }
     | type_modifier              { $$ = $1; }
     | '@' type_modifier          { $$ = ctx.prefixed_qualifier("@", $2); }
     | '%' type_modifier          { $$ = ctx.prefixed_qualifier("%", $2); }

@@ -268,6 +268,17 @@ int ParserContext::identifier(SemanticValue& value) {
     std::string_view word = text_.substr(start, pos_ - start);
     value.text = TextRef{word.data(), word.size(), line_};
     bool typedef_name = false;
+    if (word == "_Atomic") {
+        // C11's "_Atomic ( type-name )" is a type specifier; the word alone
+        // qualifies a type as "volatile" does.
+        std::size_t next = pos_;
+        while (next < text_.size() && is_c_blank(text_[next])) ++next;
+        if (next < text_.size() && text_[next] == '(') {
+            capture_paren_ = true;
+            return TOK_ATOMIC;
+        }
+        return TOK_TYPE_MODIFIER;
+    }
     if (CKeyword keyword; c_keyword(word, keyword)) {
         int token = keyword_tokens[static_cast<int>(keyword)];
         if (token == TOK_ATTRIBUTE) {
@@ -574,8 +585,9 @@ int ParserContext::lex(SemanticValue& value) {
         token = static_cast<unsigned char>(c);
         break;
     }
-    capture_paren_ = capture_paren_ && (token == TOK_ASM_KEYWORD || token == TOK_TYPEOF ||
-                                        token == TOK_VOLATILE || token == TOK_INLINE);
+    capture_paren_ =
+        capture_paren_ && (token == TOK_ASM_KEYWORD || token == TOK_TYPEOF || token == TOK_ATOMIC ||
+                           token == TOK_VOLATILE || token == TOK_INLINE);
     before_previous_token_ = previous_token_;
     previous_token_ = token;
     last_token_line_ = value.text.line;

@@ -15,6 +15,7 @@
 #include "canalysis/expr/expression_analysis.h"
 #include "canalysis/cpp/if_evaluator.h"
 #include "canalysis/types/target_model.h"
+#include "support/numbers.h"
 #include "support/text_scanner.h"
 
 #include <algorithm>
@@ -181,6 +182,15 @@ TypeNode* ParserContext::typeof_type(TextRef text) {
         c_free_expression(tree);
     }
     return type ? const_cast<TypeNode*>(type) : table_.void_type();
+}
+
+TypeNode* ParserContext::atomic_type(TextRef text) {
+    // The atomic form of the named type: a qualified type, so that the
+    // harness reads and writes it with plain loads and stores, and its
+    // declarations say "_Atomic" as the unit's do.
+    TypeNode* type = typeof_type(text);
+    if (type == table_.void_type()) return type;
+    return table_.qualified("_Atomic", type);
 }
 
 SemanticValue ParserContext::qualifier_item(TextRef word) {
@@ -410,6 +420,10 @@ std::string ParserContext::normalise_bound(std::string_view bound) {
             return std::to_string(static_cast<unsigned long long>(value.value));
         }
     }
+    return without_blanks(without_casts(bound));
+}
+
+std::string ParserContext::without_casts(std::string_view bound) const {
     std::string text(bound);
     for (char& c : text) {
         if (static_cast<unsigned char>(c) < ' ') c = ' ';
@@ -417,7 +431,15 @@ std::string ParserContext::normalise_bound(std::string_view bound) {
     // Casts to an integer type or a typedef name go: "(size_t)10" is "10".
     std::string out;
     for (std::size_t i = 0; i < text.size();) {
-        if (text[i] == '(') {
+        // The parentheses of "sizeof (type)" hold its operand, not a cast.
+        std::size_t word_end = out.size();
+        while (word_end > 0 && is_c_blank(out[word_end - 1])) --word_end;
+        std::size_t word_start = word_end;
+        while (word_start > 0 && is_ident_char(out[word_start - 1])) --word_start;
+        const std::string_view before(out.data() + word_start, word_end - word_start);
+        const bool operand = before == "sizeof" || before == "_Alignof" || before == "alignof" ||
+                             before == "__alignof__" || before == "__alignof";
+        if (text[i] == '(' && !operand) {
             std::size_t close = text.find(')', i);
             if (close != std::string::npos) {
                 std::string_view inside(text.data() + i + 1, close - i - 1);
@@ -452,7 +474,7 @@ std::string ParserContext::normalise_bound(std::string_view bound) {
         }
         out += text[i++];
     }
-    return without_blanks(out);
+    return out;
 }
 
 TypeNode* ParserContext::function_type(TypeNode* result, const Parameters* parameters) {
@@ -491,9 +513,19 @@ TypeNode* ParserContext::apply(TypeNode* base, const Declarator* declarator) {
                 type = table_.pointer_to(type, qualifiers);
                 break;
             }
-            case DerivationKind::array:
+            case DerivationKind::array: {
                 type = table_.array_of(type, normalise_bound(d.bound));
+                // The bound keeps its text; its value, when the analysis
+                // can tell it, is the array's length everywhere else.
+                long long number = 0;
+                if (integer_constant(type->bound, number)) {
+                    type->length = number > 0 ? number : 0;
+                } else if (const std::optional<long long> value =
+                               constant_value(without_casts(d.bound), 0)) {
+                    type->length = *value > 0 ? *value : 0;
+                }
                 break;
+            }
             case DerivationKind::function:
                 type = function_type(type, d.parameters);
                 break;

@@ -14,6 +14,7 @@
 
 #include <cstddef>
 #include <deque>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -165,6 +166,7 @@ public:
     // The type "typeof(text)" stands for: the type name the text spells,
     // else the type of the expression it is. An empty text (__auto_type)
     // and an expression of no known type give void.
+    TypeNode* atomic_type(TextRef text);
     TypeNode* typeof_type(TextRef text);
     SemanticValue qualifier_item(TextRef word);
     SemanticValue qualifier_item(const char* word);
@@ -230,6 +232,14 @@ private:
     TypeNode* apply(TypeNode* base, const Declarator* declarator);
     TypeNode* function_type(TypeNode* result, const Parameters* parameters);
     std::string normalise_bound(std::string_view bound);
+    // The bound with its casts to integer and typedef names taken out,
+    // control characters turned into blanks.
+    std::string without_casts(std::string_view bound) const;
+    // The value of an integer constant expression of a bound (array_bounds.cpp),
+    // or nothing when the analysis cannot tell it exactly.
+    std::optional<long long> constant_value(std::string_view text, int depth) const;
+    std::optional<long long> operand_size(std::string_view operand, bool alignment) const;
+    std::optional<long long> type_size(const TypeNode* type, bool alignment, int depth) const;
     void enter_ordinary(Symbol* symbol);
     Symbol* new_declared_symbol(const Declarator& declarator, const Specs& specs);
     bool same_parameters(const TypeNode* a, const TypeNode* b) const;

@@ -227,6 +227,59 @@ TEST_F(Declarations, EnumeratorValuesAndBoundsAreKeptAsText) {
     EXPECT_EQ(type_of("w")->bound, "");
 }
 
+// Bounds written as integer constant expressions, as embedded headers size
+// their buffers (the macros already expanded): the text stays as written,
+// the length is the value C gives it; what the analysis cannot tell
+// exactly gives no length, never a wrong one.
+TEST_F(Declarations, ConstantExpressionBoundsGiveTheArrayItsLength) {
+    parse(
+        "typedef unsigned int u32;\ntypedef unsigned char u8;\n"
+        "enum slots { FIRST = -2, SECOND, COUNT = SECOND + 5, MORE = COUNT * 2 };\n"
+        "struct big { int a; char b; };\nstruct big one;\nint *where;\n"
+        "u8 window[2 << 3];\nshort pairs[(1 << 2) + 2];\nu32 words[sizeof(u32) * 2];\n"
+        "u8 copy[sizeof window / sizeof(u8)];\nchar names[MORE][(u32)4];\n"
+        "int pick[4 > 2 ? 3 : 1];\nlong aligned[_Alignof(unsigned short) + 'a' - 'a'];\n"
+        "u8 by_struct[sizeof(struct big)];\nu8 by_pointer[sizeof(int *)];\n"
+        "u8 unknown[LIMIT + 1];\nu8 by_unsigned[sizeof(unsigned long int)];\n"
+        "struct frame { u8 length; u8 bytes[]; };");
+    EXPECT_TRUE(messages().empty()) << messages()[0];
+    auto length = [&](std::string_view name) { return type_of(name)->length; };
+    EXPECT_EQ(length("window"), 16);
+    EXPECT_EQ(type_of("window")->bound, "2<<3");
+    EXPECT_EQ(length("pairs"), 6);
+    EXPECT_EQ(length("words"), 8);
+    EXPECT_EQ(type_of("words")->bound, "sizeof(u32)*2");
+    EXPECT_EQ(length("copy"), 16);
+    // MORE is (SECOND + 5) * 2 with SECOND = -1.
+    EXPECT_EQ(length("names"), 8);
+    EXPECT_EQ(type_of("names")->target->length, 4);
+    EXPECT_EQ(length("pick"), 3);
+    EXPECT_EQ(length("aligned"), 2);
+    EXPECT_EQ(length("by_unsigned"), 4);
+    // The layout of a struct and the width of a pointer belong to the
+    // target's compiler; an unknown name is no value.
+    EXPECT_EQ(length("by_struct"), 0);
+    EXPECT_EQ(length("by_pointer"), 0);
+    EXPECT_EQ(length("unknown"), 0);
+    const TypeNode* frame = c_lookup_tag("frame", table_, TagKind::struct_tag);
+    ASSERT_EQ(frame->fields.size(), 2u);
+    EXPECT_EQ(c_resolve_type(frame->fields[1].symbol->type)->length, 0);
+}
+
+// C11's _Atomic, as a qualifier and as a specifier, keeps the type it
+// qualifies, and says so in the declarations the harness writes.
+TEST_F(Declarations, AtomicTypesAreTheirTypesQualified) {
+    parse(
+        "_Atomic unsigned long head;\n_Atomic(unsigned short) drops;\n"
+        "typedef _Atomic int atomic_int;\natomic_int * _Atomic cursor;");
+    EXPECT_TRUE(messages().empty()) << messages()[0];
+    EXPECT_EQ(c_resolve_type(type_of("head"))->width, 32);
+    EXPECT_EQ(image("head"), "_Atomic unsigned long head;");
+    EXPECT_EQ(c_resolve_type(type_of("drops"))->width, 16);
+    EXPECT_EQ(image("drops"), "_Atomic unsigned short drops;");
+    EXPECT_EQ(c_resolve_type(type_of("cursor"))->kind, TypeKind::pointer);
+}
+
 TEST_F(Declarations, TypesFromText) {
     parse("typedef unsigned long size_t; struct known { int a; };");
     const TypeNode* p = c_type_from_text("unsigned long *", table_, "", run_);

@@ -357,8 +357,11 @@ private:
         const TypeNode* operand = c_resolve_type(
             c_expression_type(run_, node->first, nullptr, file_, line_, scope_, quiet));
         if (!operand || operand->kind != TypeKind::array) return;
-        check_index(node->second, operand->bound);
-        if (node->kind == ExprKind::range_subscript) check_index(node->third, operand->bound);
+        // The bound's value when the declarations told it, else its text.
+        const std::string bound =
+            operand->length > 0 ? std::to_string(operand->length) : operand->bound;
+        check_index(node->second, bound);
+        if (node->kind == ExprKind::range_subscript) check_index(node->third, bound);
     }
 
     // A negative index, or one that leaves "(bound)-index" at zero or
@@ -429,6 +432,7 @@ private:
     // constant; -1 otherwise.
     long long element_count(const TypeNode* array) {
         if (!array || array->bound.empty()) return -1;
+        if (array->length > 0) return array->length;
         CountingSink quiet;
         ExpressionTree bound = c_parse_expression(run_, array->bound, file_, line_, quiet);
         if (!bound || !bound->root || bound->root->kind != ExprKind::integer_constant ||

@@ -154,11 +154,10 @@ bool c_is_string_type(const TypeNode* type) {
 
 long long c_array_bound(const TypeNode* type) {
     const TypeNode* r = c_resolve_type(type);
+    if (r == nullptr || r->kind != TypeKind::array) return 0;
+    if (r->length > 0) return r->length;
     long long bound = 0;
-    if (r == nullptr || r->kind != TypeKind::array || !integer_constant(r->bound, bound) ||
-        bound <= 0) {
-        return 0;
-    }
+    if (!integer_constant(r->bound, bound) || bound <= 0) return 0;
     return bound;
 }
 
@@ -234,6 +233,25 @@ bool is_complete_aggregate(const TypeNode* r) {
            r->complete;
 }
 
+// The members of a struct or union that a value of the whole covers: every
+// named member with a type, the first only of a union, and never a
+// flexible array member (the "uint8_t data[];" that ends a struct), whose
+// length only the code that allocated the struct knows.
+std::vector<const Field*> valued_fields(const TypeNode* r) {
+    std::vector<const Field*> fields;
+    for (std::size_t k = 0; k < r->fields.size(); ++k) {
+        const Field& field = r->fields[k];
+        if (field.symbol == nullptr || field.symbol->type == nullptr) continue;
+        const TypeNode* t = c_resolve_type(field.symbol->type);
+        const bool flexible = r->kind == TypeKind::struct_type && k + 1 == r->fields.size() &&
+                              t != nullptr && t->kind == TypeKind::array && t->bound.empty();
+        if (flexible) continue;
+        fields.push_back(&field);
+        if (r->kind == TypeKind::union_type) break;
+    }
+    return fields;
+}
+
 // An array the walk goes into: constant bound, elements that are no
 // characters.
 bool is_walked_array(const TypeNode* type) {
@@ -249,11 +267,9 @@ void append_components(const TypeNode* type, const std::string& path, int depth,
     const CValueKind kind = c_value_kind(type);
     if (r != nullptr && depth < component_depth_limit) {
         if (is_complete_aggregate(r)) {
-            for (const Field& field : r->fields) {
-                if (field.symbol == nullptr || field.symbol->type == nullptr) continue;
-                append_components(field.symbol->type, path + "." + field.symbol->name, depth + 1,
+            for (const Field* field : valued_fields(r)) {
+                append_components(field->symbol->type, path + "." + field->symbol->name, depth + 1,
                                   whole_arrays, out, run);
-                if (r->kind == TypeKind::union_type) break;
             }
             return;
         }
@@ -454,6 +470,14 @@ bool Spreader::bytes(const TypeNode* type, const std::string& path, std::string_
     }
     const std::string data = root->text;
     c_free_expression(tree);
+    // A string C refuses ("\x03abc" is one escape, out of a byte's range)
+    // is refused here rather than cut to a byte.
+    for (const CollectingSink::Entry& entry : sink.entries) {
+        if (entry.code == msg::SEQOUTRAN || entry.code == msg::NOHEXDIGI ||
+            entry.code == msg::UNTERSTRI || entry.code == msg::INVCSTCAR) {
+            return fail(entry.code, path + " = " + std::string(trimmed(value)));
+        }
+    }
     const long long bound = c_array_bound(type);
     const auto size = static_cast<long long>(data.size());
     // As C initialises a byte array from a string: its bytes, then zeros
@@ -478,12 +502,11 @@ bool Spreader::fill(const TypeNode* type, const std::string& path, std::string_v
     const bool list = c_is_value_list(value);
     if (depth < component_depth_limit && is_complete_aggregate(r)) {
         if (list) return fill_struct(r, path, value, depth, out);
-        for (const Field& field : r->fields) {
-            if (field.symbol == nullptr || field.symbol->type == nullptr) continue;
-            if (!fill(field.symbol->type, path + "." + field.symbol->name, value, depth + 1, out)) {
+        for (const Field* field : valued_fields(r)) {
+            if (!fill(field->symbol->type, path + "." + field->symbol->name, value, depth + 1,
+                      out)) {
                 return false;
             }
-            if (r->kind == TypeKind::union_type) break;
         }
         return true;
     }
@@ -529,13 +552,11 @@ bool Spreader::fill_from(const TypeNode* type, const std::string& path,
     if (depth < component_depth_limit && aggregate(type) && !c_is_value_list(item.value) &&
         !byte_string_for(type, item.value)) {
         if (is_complete_aggregate(r)) {
-            for (const Field& field : r->fields) {
-                if (field.symbol == nullptr || field.symbol->type == nullptr) continue;
-                if (!fill_from(field.symbol->type, path + "." + field.symbol->name, items, at,
+            for (const Field* field : valued_fields(r)) {
+                if (!fill_from(field->symbol->type, path + "." + field->symbol->name, items, at,
                                others, depth + 1, out)) {
                     return false;
                 }
-                if (r->kind == TypeKind::union_type) break;
             }
             return true;
         }
@@ -642,12 +663,7 @@ bool Spreader::fill_array(const TypeNode* type, const std::string& path, std::st
 
 bool Spreader::fill_struct(const TypeNode* type, const std::string& path, std::string_view list,
                            int depth, std::vector<std::string>& out) {
-    std::vector<const Field*> fields;
-    for (const Field& field : type->fields) {
-        if (field.symbol == nullptr || field.symbol->type == nullptr) continue;
-        fields.push_back(&field);
-        if (type->kind == TypeKind::union_type) break;
-    }
+    const std::vector<const Field*> fields = valued_fields(type);
     // A member named by its name.
     auto named = [&](const ListItem& item, std::size_t& first, std::size_t& last) {
         std::size_t k = 0;
