@@ -358,7 +358,7 @@ public:
     TableValues(TypeTable& table, DeclarationRun& run) : run_(table, run) {}
     bool spread(const TypeNode* type, const std::string& root, std::string_view value,
                 std::vector<std::string>& leaves, SpreadFailure& failure) override {
-        return c_spread_value(run_, type, root, value, leaves, failure);
+        return c_spread_value(run_, type, root, value, leaves, failure, true);
     }
     std::vector<ValueFinding> check(std::string_view value, CValueKind kind,
                                     const TypeFacts& facts) override {

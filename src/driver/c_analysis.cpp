@@ -322,7 +322,7 @@ std::optional<NativeVariable> CAnalysis::variable_type(std::string_view expressi
     const TypeNode* resolved = c_resolve_type(type);
     if (resolved != nullptr && resolved != &run.aggregate_placeholder) {
         result.found = true;
-        result.type_text = c_type_image(type, "");
+        result.type_text = c_value_type_image(type);
         result.kind = c_value_kind(type);
         result.structure =
             resolved->kind == TypeKind::struct_type || resolved->kind == TypeKind::union_type;
@@ -420,7 +420,8 @@ std::optional<NativeSpread> CAnalysis::spread_typed_value(const TypeNode* type,
     NativeSpread result;
     ExpressionRun run(table_, run_);
     run.others_word = cpp_.script_language() == 2 ? "others" : "autres";
-    result.spread = c_spread_value(run, type, root, value, result.values, result.failure);
+    // A stub's value is a compound literal: what its list leaves out is zero.
+    result.spread = c_spread_value(run, type, root, value, result.values, result.failure, true);
     return result;
 }
 

@@ -291,6 +291,145 @@ TEST(Corpus, EveryValueKindInEveryShapeAndForm) {
     expect_outcomes(cases, compile_build_and_report(dir, "corpus.ptu"));
 }
 
+// ---- the C of firmware -------------------------------------------------------
+
+// Buffers sized by constant expressions in every shape, a struct that ends
+// with a flexible array member, and C11 atomics, right and wrong.
+TEST(Corpus, FirmwareDeclarationsInEveryShape) {
+    testkit::ScratchDir dir;
+    testkit::write_file(
+        dir.file("unit.h"),
+        "#include <stdint.h>\n#include <stddef.h>\n#define WBITS 2\n"
+        "enum { NSLOT = 3 };\ntypedef unsigned char u8;\n"
+        "extern u8 cb_array[1 << WBITS];\n"
+        "extern int16_t cb_matrix[NSLOT - 1][sizeof(uint16_t)];\n"
+        "extern struct cb_s { u8 m[(NSLOT > 2) ? 3 : 1]; int n; } cb_struct;\n"
+        "extern struct cb_a { int v; u8 k[WBITS * 2 - 1]; } cb_structs[(size_t)2];\n"
+        "extern char cb_text[sizeof(uint32_t) + 4];\n"
+        "struct cb_flex { uint8_t len; uint16_t w[2 << 0]; uint8_t data[]; };\n"
+        "extern struct cb_flex *cb_frame;\n"
+        "extern _Atomic uint32_t cb_atomic;\nextern _Atomic(int16_t) cb_atomic2;\n"
+        "void compute(void);\n");
+    testkit::write_file(dir.file("unit.c"),
+                        "#include \"unit.h\"\nu8 cb_array[1 << WBITS];\n"
+                        "int16_t cb_matrix[NSLOT - 1][sizeof(uint16_t)];\n"
+                        "struct cb_s cb_struct;\nstruct cb_a cb_structs[(size_t)2];\n"
+                        "char cb_text[sizeof(uint32_t) + 4];\n"
+                        "static struct { struct cb_flex f; uint8_t room[4]; } holder;\n"
+                        "struct cb_flex *cb_frame = &holder.f;\n"
+                        "_Atomic uint32_t cb_atomic;\n_Atomic(int16_t) cb_atomic2;\n"
+                        "void compute(void) {}\n");
+    std::vector<Case> cases;
+    auto both = [&](const std::string& name, const std::string& right, const std::string& wrong,
+                    const std::string& element) {
+        cases.push_back({"r_" + name, right, ""});
+        cases.push_back({"w_" + name, wrong, element});
+    };
+    both("shift", "VAR cb_array, INIT = {1, 2, 3, 4}, EV = {1, 2, 3, 4}",
+         "VAR cb_array, INIT = {1, 2, 3, 4}, EV = {1, 2, 3, 5}", "cb_array[3]");
+    both("others", "ARRAY cb_array, INIT = {others => 7}, EV = [0..2 => 7, 3 => 7]",
+         "ARRAY cb_array, INIT = {others => 7}, EV = [0..2 => 7, 3 => 8]", "cb_array[3]");
+    both("matrix", "VAR cb_matrix, INIT = {{1, 2}, {3, 4}}, EV = {{1, 2}, {3, 4}}",
+         "VAR cb_matrix, INIT = {{1, 2}, {3, 4}}, EV = {{1, 2}, {3, 3}}", "cb_matrix[1][1]");
+    both("ternary", "STR cb_struct, INIT = {{1, 2, 3}, 4}, EV = {m => {1, 2, 3}, n => 4}",
+         "STR cb_struct, INIT = {{1, 2, 3}, 4}, EV = {m => {1, 2, 2}, n => 4}", "cb_struct.m[2]");
+    both("structs",
+         "VAR cb_structs, INIT = {others => {1, {others => 2}}}, EV = {{1, {2, 2, 2}}, {1, {2, 2, "
+         "2}}}",
+         "VAR cb_structs, INIT = {others => {1, {others => 2}}}, EV = {{1, {2, 2, 2}}, {1, {2, 2, "
+         "3}}}",
+         "cb_structs[1].k[2]");
+    both("text", "VAR cb_text, INIT = \"abcdefg\", EV = \"abcdefg\"",
+         "VAR cb_text, INIT = \"abcdefg\", EV = \"abcdefh\"", "cb_text");
+    both("flexible", "VAR *cb_frame, INIT = {1, {2, 3}}, EV = {len => 1, w => {2, 3}}",
+         "VAR *cb_frame, INIT = {1, {2, 3}}, EV = {len => 1, w => {2, 2}}", "(*cb_frame).w[1]");
+    both("flexible_others", "VAR *cb_frame, INIT = {others => 0}, EV = {0, {others => 0}}",
+         "VAR *cb_frame, INIT = {others => 0}, EV = {1, {others => 0}}", "(*cb_frame).len");
+    both("flexible_member", "VAR cb_frame->data[2], INIT = 9, EV = 9",
+         "VAR cb_frame->data[2], INIT = 9, EV = 8", "cb_frame->data[2]");
+    both("atomic", "VAR cb_atomic, INIT = 4000000000, EV = 4000000000",
+         "VAR cb_atomic, INIT = 4000000000, EV = 4000000001", "cb_atomic");
+    both("atomic_specifier", "VAR cb_atomic2, INIT = -300, EV = -300",
+         "VAR cb_atomic2, INIT = -300, EV = 300", "cb_atomic2");
+    testkit::write_file(dir.file("firmware.ptu"), script(cases));
+    expect_outcomes(cases, compile_build_and_report(dir, "firmware.ptu"));
+}
+
+// A struct given to a stub in every form of a value: a short brace list
+// (the rest is zero, as in a compound literal), associations, ranges,
+// others, nested lists; as an input, an output and a return value.
+TEST(Corpus, StructValuesOfStubsInEveryForm) {
+    testkit::ScratchDir dir;
+    testkit::write_file(dir.file("unit.h"),
+                        "#include <stdint.h>\n"
+                        "struct reading { int16_t level; uint8_t raw[3]; struct { int a; int b; } "
+                        "pair; char tag[4]; };\n"
+                        "void sink(struct reading r);\nvoid source(struct reading *r);\n"
+                        "struct reading fetch(int channel);\n"
+                        "extern struct reading got;\nvoid give(void);\nvoid take(void);\n"
+                        "void pull(void);\n");
+    testkit::write_file(dir.file("unit.c"),
+                        "#include \"unit.h\"\nstruct reading got;\n"
+                        "void give(void) { sink(got); }\nvoid take(void) { source(&got); }\n"
+                        "void pull(void) { got = fetch(2); }\n");
+    std::vector<Case> cases;
+    auto both = [&](const std::string& name, const std::string& right, const std::string& wrong,
+                    const std::string& element) {
+        cases.push_back({"r_" + name, right, ""});
+        cases.push_back({"w_" + name, wrong, element});
+    };
+    const std::string set =
+        "VAR got, INIT = {5, {1, 2, 3}, {7, 8}, \"ab\"}, EV = {5, {1, 2, 3}, {7, 8}, \"ab\"}\n";
+    const std::string part =
+        "VAR got, INIT = {5, {1, 2, 3}, {0, 0}, \"\"}, EV = {5, {1, 2, 3}, {0, 0}, \"\"}\n";
+    both("short", part + "STUB sink ({5, {1, 2, 3}})\n#give();",
+         part + "STUB sink ({4, {1, 2, 3}})\n#give();", "stub sink call 1: r.level");
+    both("associations",
+         set +
+             "STUB sink ({tag => \"ab\", level => 5, pair => {b => 8, a => 7}, others => {1, 2, "
+             "3}})\n#give();",
+         set +
+             "STUB sink ({tag => \"ab\", level => 5, pair => {b => 8, a => 8}, others => {1, 2, "
+             "3}})\n#give();",
+         "stub sink call 1: r.pair.a");
+    both("ranges", set + "STUB sink ({5, [0 => 1, 1 => 2, others => 3], {7, 8}, \"ab\"})\n#give();",
+         set + "STUB sink ({5, [0 => 1, 1 => 2, others => 3], {7, 9}, \"ab\"})\n#give();",
+         "stub sink call 1: r.pair.b");
+    const std::string zero = "VAR got, INIT = {others => 0}, ";
+    both("output_others",
+         zero +
+             "EV = {3, {9, 9, 0}, {0, 0}, \"\"}\nSTUB source ({3, [0..1 => 9, others => "
+             "0]})\n#take();",
+         zero +
+             "EV = {3, {9, 9, 0}, {0, 1}, \"\"}\nSTUB source ({3, [0..1 => 9, others => "
+             "0]})\n#take();",
+         "got.pair.b");
+    both("output_nested",
+         zero +
+             "EV = {0, {0, 0, 0}, {4, 0}, \"xy\"}\nSTUB source ({pair => {4}, tag => "
+             "\"xy\"})\n#take();",
+         zero +
+             "EV = {0, {0, 0, 0}, {4, 0}, \"xz\"}\nSTUB source ({pair => {4}, tag => "
+             "\"xy\"})\n#take();",
+         "got.tag");
+    both("return",
+         zero + "EV = {-1, {0, 0, 6}, {0, 0}, \"\"}\nSTUB fetch (2) {-1, {2 => 6}}\n#pull();",
+         zero + "EV = {-1, {0, 0, 6}, {0, 0}, \"\"}\nSTUB fetch (2) {-1, {1 => 6}}\n#pull();",
+         "got.raw[1]");
+    std::ostringstream s;
+    s << "HEADER unit, 1.0, , struct values of stubs\n##include \"unit.h\"\nBEGIN\n"
+      << "DEFINE STUB unit\n#void sink(_in struct reading r);\n"
+      << "#void source(_out struct reading *r);\n#struct reading fetch(_in int channel);\n"
+      << "END DEFINE\nSERVICE give\n";
+    for (const Case& c : cases) {
+        s << "TEST " << c.test << "\nFAMILY nominal\nELEMENT\n"
+          << c.statement << "\nEND ELEMENT\nEND FAMILY\nEND TEST\n";
+    }
+    s << "END SERVICE\n";
+    testkit::write_file(dir.file("stubs.ptu"), s.str());
+    expect_outcomes(cases, compile_build_and_report(dir, "stubs.ptu"));
+}
+
 // ---- stub parameters ----------------------------------------------------------
 
 // The stubs of one kind, each called by a function of the unit with the

@@ -152,6 +152,23 @@ bool c_is_string_type(const TypeNode* type) {
            c_value_kind(r->target) == CValueKind::character;
 }
 
+std::string c_value_type_image(const TypeNode* type) {
+    // An atomic object is read and written with plain loads and stores,
+    // and a cast to an atomic type is refused by some compilers: the
+    // harness's casts name the type under the atomic qualifier, even when
+    // a typedef ("atomic_ulong") hides it.
+    constexpr int depth_limit = 64;
+    const TypeNode* t = type;
+    for (int depth = 0; t != nullptr && depth < depth_limit; ++depth) {
+        if (t->kind == TypeKind::qualified && t->name == "_Atomic") {
+            return c_type_image(t->target, "");
+        }
+        if (t->kind != TypeKind::named && t->kind != TypeKind::qualified) break;
+        t = t->target;
+    }
+    return c_type_image(type, "");
+}
+
 long long c_array_bound(const TypeNode* type) {
     const TypeNode* r = c_resolve_type(type);
     if (r == nullptr || r->kind != TypeKind::array) return 0;
@@ -275,7 +292,7 @@ void append_components(const TypeNode* type, const std::string& path, int depth,
         }
         TypeFacts whole;
         if (whole_arrays && r->kind == TypeKind::array && c_whole_array_facts(type, whole, run)) {
-            out.push_back({path, c_type_image(type, ""), kind, std::move(whole), type});
+            out.push_back({path, c_value_type_image(type), kind, std::move(whole), type});
             return;
         }
         if (is_walked_array(type)) {
@@ -287,7 +304,7 @@ void append_components(const TypeNode* type, const std::string& path, int depth,
             return;
         }
     }
-    out.push_back({path, c_type_image(type, ""), kind, c_type_facts(type, run), type});
+    out.push_back({path, c_value_type_image(type), kind, c_type_facts(type, run), type});
 }
 
 }  // namespace
@@ -380,7 +397,8 @@ std::string byte_image(unsigned char byte) {
 
 class Spreader {
 public:
-    Spreader(ExpressionRun& run, SpreadFailure& failure) : run_(run), failure_(failure) {}
+    Spreader(ExpressionRun& run, SpreadFailure& failure, bool zero_rest)
+        : run_(run), failure_(failure), zero_rest_(zero_rest) {}
 
     bool fill(const TypeNode* type, const std::string& path, std::string_view value, int depth,
               std::vector<std::string>& out);
@@ -420,8 +438,20 @@ private:
     bool fill_struct(const TypeNode* type, const std::string& path, std::string_view list,
                      int depth, std::vector<std::string>& out);
 
+    // The components of a slot no item gives, when the list is read as a
+    // compound literal: each an empty text.
+    bool zeros(const TypeNode* type, const std::string& path, int depth,
+               std::vector<std::string>& out) {
+        zeroing_ = true;
+        const bool ok = fill(type, path, "0", depth, out);
+        zeroing_ = false;
+        return ok;
+    }
+
     ExpressionRun& run_;
     SpreadFailure& failure_;
+    bool zero_rest_ = false;
+    bool zeroing_ = false;
 };
 
 bool Spreader::index_value(std::string_view text, long long& value) {
@@ -530,6 +560,10 @@ bool Spreader::fill(const TypeNode* type, const std::string& path, std::string_v
         }
         if (!pieces) return fail(msg::INITAGREG, path + " = " + std::string(value));
     }
+    if (zeroing_) {
+        out.emplace_back();
+        return true;
+    }
     out.push_back(c_with_unsigned_suffix(value));
     return true;
 }
@@ -544,6 +578,7 @@ bool Spreader::fill_from(const TypeNode* type, const std::string& path,
     while (at < items.size() && items[at].association && is_others(items[at].key)) ++at;
     if (at >= items.size()) {
         if (others.has_value()) return fill(type, path, *others, depth, out);
+        if (zero_rest_) return zeros(type, path, depth, out);
         return fail(msg::INITAGREG, path);
     }
     const ListItem& item = items[at];
@@ -621,7 +656,10 @@ bool Spreader::fill_slots(std::string_view list, const std::string& path, std::s
     }
     for (std::size_t k = 0; k < count; ++k) {
         if (given[k]) continue;
-        if (!others.has_value()) return fail(msg::INITAGREG, place(k));
+        if (!others.has_value()) {
+            if (zero_rest_ && zeros(type_of(k), place(k), depth + 1, blocks[k])) continue;
+            return fail(msg::INITAGREG, place(k));
+        }
         if (!fill(type_of(k), place(k), *others, depth + 1, blocks[k])) return false;
     }
     for (std::vector<std::string>& block : blocks) {
@@ -681,10 +719,10 @@ bool Spreader::fill_struct(const TypeNode* type, const std::string& path, std::s
 
 bool c_spread_value(ExpressionRun& run, const TypeNode* type, const std::string& root,
                     std::string_view value, std::vector<std::string>& leaves,
-                    SpreadFailure& failure) {
+                    SpreadFailure& failure, bool zero_rest) {
     leaves.clear();
     failure = {};
-    Spreader spreader(run, failure);
+    Spreader spreader(run, failure, zero_rest);
     if (!spreader.fill(type, root, value, 0, leaves)) {
         leaves.clear();
         return false;

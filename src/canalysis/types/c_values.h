@@ -127,9 +127,15 @@ struct SpreadFailure {
 // too many or too few items ("INITAGREG"), an index outside the bounds
 // ("INDICEINC"), an index that is not a constant or a misplaced "others"
 // ("TABEXPINC"), a byte string of the wrong length ("INITAGREG").
+// With `zero_rest` a list is read as C reads a compound literal: the
+// components no item gives are zero, and their texts are left empty.
 bool c_spread_value(ExpressionRun& run, const TypeNode* type, const std::string& root,
                     std::string_view value, std::vector<std::string>& leaves,
-                    SpreadFailure& failure);
+                    SpreadFailure& failure, bool zero_rest = false);
+
+// The image of a type as the harness's casts and temporaries name it: the
+// type itself, or the type under its atomic qualifier.
+std::string c_value_type_image(const TypeNode* type);
 
 // A decimal constant above the largest long long is unsigned in C, and
 // compilers say so: the text of such a constant gets its "U" suffix.
