@@ -351,8 +351,19 @@ TEST(Corpus, FirmwareDeclarationsInEveryShape) {
          "VAR cb_atomic, INIT = 4000000000, EV = 4000000001", "cb_atomic");
     both("atomic_specifier", "VAR cb_atomic2, INIT = -300, EV = -300",
          "VAR cb_atomic2, INIT = -300, EV = 300", "cb_atomic2");
-    testkit::write_file(dir.file("firmware.ptu"), script(cases));
-    expect_outcomes(cases, compile_build_and_report(dir, "firmware.ptu"));
+    both("auto_type", "VAR cb_auto, INIT = 65535, EV = 65535",
+         "VAR cb_auto, INIT = 65535, EV = 65534", "cb_auto");
+    both("linked_with", "VAR cb_array[0], INIT IN {1, 2}, EV (cb_array[0]) WITH {1, 2}",
+         "VAR cb_array[0], INIT IN {1, 2}, EV (cb_array[0]) WITH {1, 3}", "cb_array[0]");
+    std::string text = script(cases);
+    // A variable of the script's own, typed by its initializer (GNU C).
+    const std::string include = "##include \"unit.h\"\n";
+    text.insert(text.find(include) + include.size(), "#__auto_type cb_auto = (uint16_t)300;\n");
+    testkit::write_file(dir.file("firmware.ptu"), text);
+    const std::string report = compile_build_and_report(dir, "firmware.ptu");
+    expect_outcomes(cases, report);
+    // The linked list is reported as the IN list it checks against.
+    EXPECT_NE(report.find("(script: IN (2) 1,3)"), std::string::npos) << report;
 }
 
 // A struct given to a stub in every form of a value: a short brace list

@@ -640,6 +640,11 @@ void ParserContext::declare(Declarator* declarator, const TextRef* initializer) 
     if (base && !vector_size_.empty()) base = table_.vector_of(base, vector_size_);
     vector_size_.clear();
     TypeNode* type = base ? apply(base, declarator) : nullptr;
+    // GNU C's "__auto_type x = e;" (read as void) has the type of e.
+    if (type != nullptr && type == table_.void_type() && initializer != nullptr &&
+        !(specs->storage & storage_typedef)) {
+        type = typeof_type(*initializer);
+    }
     Symbol* symbol = new_declared_symbol(*declarator, *specs);
     if (initializer) symbol->initial_value = trim(initializer->view());
     if (kr_mode_) {

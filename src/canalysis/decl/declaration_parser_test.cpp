@@ -643,7 +643,9 @@ TEST_F(Declarations, TypeofOfTypesAndExpressionsAndAutoType) {
     parse(
         "struct pt { int x; long y; } origin;\n"
         "typeof(unsigned long) a; __typeof__(origin) b; __typeof__(origin.y) c;\n"
-        "typeof(int *) d[3]; __auto_type e = 1;\n");
+        "typeof(int *) d[3]; __auto_type e = 1;\n"
+        "__auto_type f = (unsigned short)300; __auto_type g = origin; __auto_type h = "
+        "&origin.y;\n");
     ASSERT_TRUE(messages().empty()) << messages()[0];
     EXPECT_EQ(c_resolve_type(type_of("a"))->name, "unsigned long");
     EXPECT_EQ(c_resolve_type(type_of("b"))->kind, TypeKind::struct_type);
@@ -651,7 +653,11 @@ TEST_F(Declarations, TypeofOfTypesAndExpressionsAndAutoType) {
     const TypeNode* d = type_of("d");
     ASSERT_EQ(d->kind, TypeKind::array);
     EXPECT_EQ(d->target->kind, TypeKind::pointer);
-    EXPECT_EQ(type_of("e")->kind, TypeKind::void_type);
+    // __auto_type takes the type of the initializer.
+    EXPECT_EQ(c_resolve_type(type_of("e"))->name, "int");
+    EXPECT_EQ(c_resolve_type(type_of("f"))->width, 16);
+    EXPECT_EQ(c_resolve_type(type_of("g"))->kind, TypeKind::struct_type);
+    EXPECT_EQ(c_resolve_type(type_of("h"))->kind, TypeKind::pointer);
 }
 
 // Statement expressions and builtins reach declarations through macros of

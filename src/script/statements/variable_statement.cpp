@@ -474,11 +474,16 @@ bool VariableStatementParser::parse_linked(Item& item, std::string_view a, bool 
     }
     if (starts_with_word(rest_upper, "AVEC") || starts_with_word(rest_upper, "WITH")) {
         with = true;
-        if (after(rest, 4).empty()) {
+        const std::string_view list = after(rest, 4);
+        if (list.empty()) {
             reporter_.error(msg::STX_ERRRA, a);
             return false;
         }
-        return value(item, after(rest, 4), 0, values);
+        // A list of values is read, counted and recorded as an IN list is.
+        if (list.front() == '{' || list.front() == '[') {
+            return parse_list(item, list, init, values, count);
+        }
+        return value(item, list, 0, values);
     }
     reporter_.error(msg::STX_ERRRA, a);
     return false;
@@ -746,6 +751,19 @@ int VariableStatementParser::parse_variable_statement(std::string_view argument,
             without_unnamed_structures(variable, options_.environment.unnamed_structure_prefix);
     }
     c.variable = variable;
+    // A range of indexes ("buffer[2..4]") names no one object the harness
+    // can set or check: refused rather than handed to the C compiler.
+    {
+        int brackets = 0;
+        for (std::size_t i = 0; i + 1 < variable.size(); ++i) {
+            if (variable[i] == '[') ++brackets;
+            if (variable[i] == ']' && brackets > 0) --brackets;
+            if (brackets > 0 && variable[i] == '.' && variable[i + 1] == '.') {
+                reporter_.error(msg::TABEXPINC, variable);
+                return 0;
+            }
+        }
+    }
 
     // Explicit type or C type.
     std::string_view rest = clauses;
