@@ -58,8 +58,10 @@ class NativeStubValues : public StubValueModel {
 public:
     explicit NativeStubValues(NativeAnalysis& native) : native_(native) {}
     bool spread(const TypeNode* type, const std::string& root, std::string_view value,
-                std::vector<std::string>& leaves, SpreadFailure& failure) override {
-        std::optional<NativeSpread> spread = native_.spread_typed_value(type, root, value);
+                std::vector<std::string>& leaves, SpreadFailure& failure,
+                bool compound_literal) override {
+        std::optional<NativeSpread> spread =
+            native_.spread_typed_value(type, root, value, compound_literal);
         if (!spread) return false;
         failure = spread->failure;
         leaves = std::move(spread->values);

@@ -213,12 +213,12 @@ public:
     }
     // The values of the scalar components of a value of a C type named
     // `root` (a stub parameter), as spread_value gives them for a
-    // variable, but read as a compound literal: a component the list
-    // leaves out has an empty text (it is zero); nullopt while no type
-    // table exists.
+    // variable (with `compound_literal`, a component the list leaves out
+    // has an empty text: it is zero); nullopt while no type table exists.
     virtual std::optional<NativeSpread> spread_typed_value(const TypeNode* /*type*/,
                                                            const std::string& /*root*/,
-                                                           std::string_view /*value*/) {
+                                                           std::string_view /*value*/,
+                                                           bool /*compound_literal*/) {
         return std::nullopt;
     }
     // An array's list whose indexes are not all constants, as one

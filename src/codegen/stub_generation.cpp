@@ -1119,7 +1119,7 @@ bool StubGenerator::value_lines(const StubParameter& p, const std::string& targe
     if (p.kind == StubValueKind::buffer) {
         std::vector<std::string> leaves;
         SpreadFailure failure;
-        if (model == nullptr || !model->spread(p.value, p.name, value, leaves, failure)) {
+        if (model == nullptr || !model->spread(p.value, p.name, value, leaves, failure, false)) {
             session_.reporter().error(
                 failure.code.value_or(msg::BADAGGREGATE),
                 failure.place.empty() ? p.name + " = " + value : failure.place);
@@ -1136,8 +1136,6 @@ bool StubGenerator::value_lines(const StubParameter& p, const std::string& targe
         for (std::size_t i = 0; i < leaves.size(); ++i) {
             const ValueComponent& c = p.components[i];
             const StubValueKind kind = kind_of(c.type);
-            // What the list leaves out is zero, as in a compound literal.
-            if (leaves[i].empty()) leaves[i] = kind == StubValueKind::char_array ? "\"\"" : "0";
             if (!checked(leaves[i], c.kind, c.facts, c.expression)) {
                 ok = false;
                 continue;
@@ -1162,7 +1160,9 @@ bool StubGenerator::value_lines(const StubParameter& p, const std::string& targe
             SpreadFailure failure;
             std::vector<ValueComponent> components;
             c_value_components(p.value, target, false, components);
-            if (!model->spread(p.value, p.name, value, leaves, failure)) {
+            // A struct's list is a compound literal: what it leaves out is
+            // zero.
+            if (!model->spread(p.value, p.name, value, leaves, failure, true)) {
                 session_.reporter().error(failure.code.value_or(msg::INITAGREG), failure.place);
                 return false;
             }

@@ -113,10 +113,12 @@ public:
     virtual ~StubValueModel() = default;
     // The values of the scalar components of `type` (named `root`) for one
     // value, in the order of c_value_components; false with the reason
-    // when the value does not fit. A list is read as a compound literal:
-    // a component it leaves out has an empty text, and is zero.
+    // when the value does not fit. With `compound_literal` a list is read
+    // as C reads one: a component it leaves out has an empty text, and is
+    // zero.
     virtual bool spread(const TypeNode* type, const std::string& root, std::string_view value,
-                        std::vector<std::string>& leaves, SpreadFailure& failure) = 0;
+                        std::vector<std::string>& leaves, SpreadFailure& failure,
+                        bool compound_literal) = 0;
     // What makes one value unfit for a scalar of that kind.
     virtual std::vector<ValueFinding> check(std::string_view value, CValueKind kind,
                                             const TypeFacts& facts) = 0;

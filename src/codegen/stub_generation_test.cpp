@@ -357,8 +357,9 @@ class TableValues : public StubValueModel {
 public:
     TableValues(TypeTable& table, DeclarationRun& run) : run_(table, run) {}
     bool spread(const TypeNode* type, const std::string& root, std::string_view value,
-                std::vector<std::string>& leaves, SpreadFailure& failure) override {
-        return c_spread_value(run_, type, root, value, leaves, failure, true);
+                std::vector<std::string>& leaves, SpreadFailure& failure,
+                bool compound_literal) override {
+        return c_spread_value(run_, type, root, value, leaves, failure, compound_literal);
     }
     std::vector<ValueFinding> check(std::string_view value, CValueKind kind,
                                     const TypeFacts& facts) override {

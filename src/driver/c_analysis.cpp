@@ -415,13 +415,14 @@ std::optional<NativeSpread> CAnalysis::spread_value(std::string_view expression,
 
 std::optional<NativeSpread> CAnalysis::spread_typed_value(const TypeNode* type,
                                                           const std::string& root,
-                                                          std::string_view value) {
+                                                          std::string_view value,
+                                                          bool compound_literal) {
     if (type == nullptr) return std::nullopt;
     NativeSpread result;
     ExpressionRun run(table_, run_);
     run.others_word = cpp_.script_language() == 2 ? "others" : "autres";
-    // A stub's value is a compound literal: what its list leaves out is zero.
-    result.spread = c_spread_value(run, type, root, value, result.values, result.failure, true);
+    result.spread =
+        c_spread_value(run, type, root, value, result.values, result.failure, compound_literal);
     return result;
 }
 

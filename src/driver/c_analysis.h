@@ -66,7 +66,8 @@ public:
                                              ComponentWalk components,
                                              std::string_view value) override;
     std::optional<NativeSpread> spread_typed_value(const TypeNode* type, const std::string& root,
-                                                   std::string_view value) override;
+                                                   std::string_view value,
+                                                   bool compound_literal) override;
     std::optional<std::string> array_value_expression(std::string_view expression,
                                                       std::string_view scope,
                                                       std::string_view value) override;

@@ -479,8 +479,8 @@ bool VariableStatementParser::parse_linked(Item& item, std::string_view a, bool 
             reporter_.error(msg::STX_ERRRA, a);
             return false;
         }
-        // A list of values is read, counted and recorded as an IN list is.
-        if (list.front() == '{' || list.front() == '[') {
+        // An expected list is read, counted and recorded as an IN list is.
+        if (!init && (list.front() == '{' || list.front() == '[')) {
             return parse_list(item, list, init, values, count);
         }
         return value(item, list, 0, values);
