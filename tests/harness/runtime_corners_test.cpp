@@ -90,10 +90,44 @@ int count_prefix(const std::vector<std::string>& lines, const std::string& head)
     return ::testing::AssertionSuccess();
 }
 
-const char* const stamp_lines =
-    "#include \"TP.h\"\n"
-    "#undef VXU_STAMP\n"
-    "#define VXU_STAMP \"5eed5eed5eed5eed\"\n";
+// The head of a harness source: the runtime's header, then the compilation
+// stamp the declarations file would give it.
+std::string stamp_header(const std::string& stamp) {
+    return "#include \"TP.h\"\n#undef VXU_STAMP\n#define VXU_STAMP \"" + stamp + "\"\n";
+}
+
+// The stamp the fixtures of tests/harness share.
+const std::string stamp_lines = stamp_header("5eed5eed5eed5eed");
+
+// The main function of a harness, in the shape the compiler writes it, that
+// writes the traces file `name`.rio: the declaration of the operation, then
+// `tests`, then the end line. `locals` are declared before VXU_INIT_DATA and
+// `setup` runs after it, before the traces file is opened.
+std::string harness_main(const std::string& name, const std::string& tests,
+                         const std::string& locals = "", const std::string& setup = "",
+                         const std::string& operation = "s") {
+    return "int main(int argc, char **argv)\n{\n" + locals + "   VXU_INIT_DATA\n" + setup +
+           "OPF_C(\"" + name + ".rio\");\nDCL_OP_C(1, \"" + operation + "\");\n" + tests +
+           "CLF_C(\"" + name + ".rio\");\nreturn 0;\n}\n";
+}
+
+// Test `number` of a harness with one element: `during` is the code under
+// test, run between the chrono calls; `checks` follow them.
+std::string test_block(int number, const std::string& name, const std::string& during,
+                       const std::string& checks) {
+    const std::string n = std::to_string(number);
+    return "if (VXU_TEST_BEGIN_C(" + n + ")) {\nDCL_TST_C(" + n + ", \"" + name +
+           "\");\nSTART_CHRONO_C();\n" + during + "STOP_CHRONO_C();\n" + checks +
+           "VXU_END_ELEMENT_C();\nVXU_END_TEST_C();\nVXU_TEST_DONE_C(); }\n";
+}
+
+// A check at script line `line` that the C expression `actual` equals
+// `expected`, compared (flag 1) and without a range.
+std::string int_check(int line, const std::string& actual, int expected) {
+    const std::string value = "(vxu_integer)(" + std::to_string(expected) + ")";
+    return "EDV_INTEGER_C(1,0,(vxu_integer)(" + actual + "),0+" + std::to_string(line) + ",10," +
+           value + "," + value + ");\n";
+}
 
 // A status of a process started with posix_spawn.
 struct Ended {
@@ -183,6 +217,19 @@ protected:
         return pid;
     }
 
+    // The pid the test of harness `name` shows (PTU_INTEGER_C at line 4) once
+    // its process runs; 0 when it has not shown it within 30 s.
+    long wait_for_test_pid(const std::string& name) {
+        long test_pid = 0;
+        for (int wait = 0; wait < 3000 && test_pid == 0; ++wait) {
+            for (const std::string& line : traces(name).lines) {
+                if (starts_with(line, "I 4 int/10 ")) test_pid = std::atol(line.c_str() + 11);
+            }
+            if (test_pid == 0) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        return test_pid;
+    }
+
     // Waits at most `seconds` for `pid`; kills it when it does not end.
     static Ended wait_for(pid_t pid, int seconds) {
         Ended ended;
@@ -211,11 +258,9 @@ protected:
 // ---- The stamp -------------------------------------------------------------
 
 TEST_F(RuntimeCorners, TheTracesCarryTheStampOfTheirCompilation) {
-    const std::string body =
-        "int main(int argc, char **argv)\n{\n   VXU_INIT_DATA\nOPF_C(\"stamp.rio\");\n"
-        "DCL_OP_C(1, \"s\");\nCLF_C(\"stamp.rio\");\nreturn 0;\n}\n";
+    const std::string body = harness_main("stamp", "");
     // The declarations file's stamp, handed over by OPF_C in main.
-    ASSERT_TRUE(build("stamp", std::string(stamp_lines) + body));
+    ASSERT_TRUE(build("stamp", stamp_lines + body));
     ASSERT_EQ(run("stamp").exit_code, 0);
     TraceLines stamped = traces("stamp");
     ASSERT_GE(stamped.lines.size(), 3u);
@@ -236,9 +281,7 @@ TEST_F(RuntimeCorners, TheTracesCarryTheStampOfTheirCompilation) {
     // traces to their link records: the harness refuses to run.
     for (const char* wrong :
          {"5EED5EED5EED5EED", "5eed", "5eed5eed5eed5eed0", "5eed 5eed5eed5ee"}) {
-        ASSERT_TRUE(build("stamp", std::string("#include \"TP.h\"\n#undef VXU_STAMP\n"
-                                               "#define VXU_STAMP \"") +
-                                       wrong + "\"\n" + body));
+        ASSERT_TRUE(build("stamp", stamp_header(wrong) + body));
         ProcessResult refused = run("stamp");
         EXPECT_EQ(refused.exit_code, 2) << wrong;
         EXPECT_TRUE(contains(refused.err, "compilation stamp")) << refused.err;
@@ -269,38 +312,15 @@ TEST_F(RuntimeCorners, TheFixturesCarryTheSharedStamp) {
 // long double checks in long double precision, and every check macro with
 // a check flag computed at run time (0: recorded only, whatever the values).
 TEST_F(RuntimeCorners, LongDoubleChecksAndCheckFlagsComputedAtRunTime) {
-    const std::string source = std::string("#include <math.h>\n") + stamp_lines + R"(
-static void target(void) {}
-static int flag(int k) { return k; }
-int x;
-int main(int argc, char **argv)
-{
-   long double tiny = 1.0L;
-   int i;
-   int k;
-   VXU_INIT_DATA
-   for (i = 0; i < 60; ++i) tiny /= 2;
-OPF_C("checks.rio");
-DCL_OP_C(1, "checks");
-if (VXU_TEST_BEGIN_C(2)) {
-DCL_TST_C(2, "ldouble");
-START_CHRONO_C();
-PTU_LDOUBLE_C(0.1L, 0+4);
-STOP_CHRONO_C();
-EDV_LDOUBLE_C(1,0,1.0L + tiny,0+5,1.0L,1.0L);
+    const std::string ldouble = test_block(2, "ldouble", "PTU_LDOUBLE_C(0.1L, 0+4);\n",
+                                           R"(EDV_LDOUBLE_C(1,0,1.0L + tiny,0+5,1.0L,1.0L);
 EDV_LDOUBLE_C(1,0,1.0L + tiny,0+5,1.0L + tiny,1.0L + tiny);
 EDV_LDOUBLE_C(1,1,1.0L + tiny,0+5,1.0L,1.0L + 2 * tiny);
 EDV_LDOUBLE_C(1,1,1.0L + 4 * tiny,0+5,1.0L,1.0L + 2 * tiny);
 EDV_DOUBLE_C(1,0,1.0L + tiny,0+6,1.0,1.0);
 EDV_LDOUBLE_C(0,0,(long double)INFINITY,0+5,-(long double)INFINITY,(long double)NAN);
-VXU_END_ELEMENT_C();
-VXU_END_TEST_C();
-VXU_TEST_DONE_C(); }
-if (VXU_TEST_BEGIN_C(3)) {
-DCL_TST_C(3, "flags");
-START_CHRONO_C();
-STOP_CHRONO_C();
-for (k = 0; k < 2; ++k) {
+)");
+    const std::string flags = test_block(3, "flags", "", R"(for (k = 0; k < 2; ++k) {
 EDV_INTEGER_C(flag(k),0,(vxu_integer)(3),0+7,10,(vxu_integer)(4),(vxu_integer)(4));
 EDV_UNSIGNED_C(flag(k),0,(vxu_unsigned)(3),0+7,10,(vxu_unsigned)(4),(vxu_unsigned)(4));
 EDV_BOOLEAN_C(flag(k),0,1,0+7,0,0);
@@ -314,13 +334,15 @@ EDV_FUNCPOINTER_C(flag(k),0,target,0+7,NILFUNC);
 EDV_NILFUNCPOINTER_C(flag(k),0,target,0+7,NILFUNC);
 EDV_NONILFUNCPOINTER_C(flag(k),0,NILFUNC,0+7,NONILFUNC);
 }
-VXU_END_ELEMENT_C();
-VXU_END_TEST_C();
-VXU_TEST_DONE_C(); }
-CLF_C("checks.rio");
-return 0;
-}
-)";
+)");
+    const std::string source = "#include <math.h>\n" + stamp_lines + R"(
+static void target(void) {}
+static int flag(int k) { return k; }
+int x;
+)" +
+                               harness_main("checks", ldouble + flags,
+                                            "   long double tiny = 1.0L;\n   int i;\n   int k;\n",
+                                            "   for (i = 0; i < 60; ++i) tiny /= 2;\n", "checks");
     ASSERT_TRUE(build("checks", source));
     ProcessResult run_result = run("checks");
     const bool wide = std::numeric_limits<long double>::digits > 60;
@@ -378,7 +400,7 @@ return 0;
 // clock that went backwards (a wrapped clock_t), a failed reading, or a
 // figure too large for the line.
 TEST_F(RuntimeCorners, ATimeThatCannotBeMeasuredIsUnknown) {
-    const std::string source = R"(#include <limits.h>
+    const std::string scripted_clock = R"(#include <limits.h>
 #include <time.h>
 #include "TP.h"
 static const clock_t readings[] = {1000, 3000, 1000, 500, (clock_t)-1, 7, 7, (clock_t)-1,
@@ -388,22 +410,16 @@ clock_t scripted_clock(void)
 {
     return readings[next_reading++ % (sizeof readings / sizeof readings[0])];
 }
-int main(int argc, char **argv)
-{
-   int i;
-   VXU_INIT_DATA
-OPF_C("chrono.rio");
-DCL_OP_C(1, "s");
-DCL_TST_C(2, "t");
+)";
+    // One test timed five times, in the harness's own process.
+    const std::string five_times = R"(DCL_TST_C(2, "t");
 for (i = 0; i < 5; ++i) {
 START_CHRONO_C();
 STOP_CHRONO_C();
 }
 VXU_END_TEST_C();
-CLF_C("chrono.rio");
-return 0;
-}
 )";
+    const std::string source = scripted_clock + harness_main("chrono", five_times, "   int i;\n");
     ASSERT_TRUE(build("chrono", source,
                       {QStringLiteral("-Dclock=scripted_clock"), QStringLiteral("-DVXU_NO_FORK")}));
     ASSERT_EQ(run("chrono").exit_code, 0);
@@ -421,11 +437,11 @@ return 0;
 // with exit() of its own. Only the process running the test writes; the
 // other's lines and counts are dropped and it ends at the end of the test.
 TEST_F(RuntimeCorners, ACopyOfTheTestMadeByForkNeverWritesTheTraces) {
-    const std::string source = std::string(
-                                   "#define _POSIX_C_SOURCE 200809L\n"
-                                   "#include <stdlib.h>\n#include <sys/types.h>\n"
-                                   "#include <sys/wait.h>\n#include <unistd.h>\n") +
-                               stamp_lines + R"(
+    const std::string source =
+        "#define _POSIX_C_SOURCE 200809L\n"
+        "#include <stdlib.h>\n#include <sys/types.h>\n"
+        "#include <sys/wait.h>\n#include <unistd.h>\n" +
+        stamp_lines + R"(
 int x;
 int seen;
 /* The copy returns into the harness with another value. */
@@ -450,33 +466,11 @@ static int unit_forks_and_exits(void)
     waitpid(copy, &status, 0);
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
-int main(int argc, char **argv)
-{
-   VXU_INIT_DATA
-OPF_C("forks.rio");
-DCL_OP_C(1, "s");
-if (VXU_TEST_BEGIN_C(2)) {
-DCL_TST_C(2, "returns");
-START_CHRONO_C();
-unit_forks_and_returns();
-STOP_CHRONO_C();
-EDV_INTEGER_C(1,0,(vxu_integer)(x),0+4,10,(vxu_integer)(1),(vxu_integer)(1));
-VXU_END_ELEMENT_C();
-VXU_END_TEST_C();
-VXU_TEST_DONE_C(); }
-if (VXU_TEST_BEGIN_C(5)) {
-DCL_TST_C(5, "exits");
-START_CHRONO_C();
-seen = unit_forks_and_exits();
-STOP_CHRONO_C();
-EDV_INTEGER_C(1,0,(vxu_integer)(seen),0+7,10,(vxu_integer)(5),(vxu_integer)(5));
-VXU_END_ELEMENT_C();
-VXU_END_TEST_C();
-VXU_TEST_DONE_C(); }
-CLF_C("forks.rio");
-return 0;
-}
-)";
+)" +
+        harness_main("forks",
+                     test_block(2, "returns", "unit_forks_and_returns();\n", int_check(4, "x", 1)) +
+                         test_block(5, "exits", "seen = unit_forks_and_exits();\n",
+                                    int_check(7, "seen", 5)));
     for (const QStringList& flags : {QStringList{}, QStringList{QStringLiteral("-DVXU_NO_FORK")}}) {
         const std::string how = flags.isEmpty() ? "isolated" : "VXU_NO_FORK";
         ASSERT_TRUE(build("forks", source, flags));
@@ -497,28 +491,13 @@ return 0;
 // file off it: the unit's printf, and the runtime's own summary, never
 // land in the traces.
 TEST_F(RuntimeCorners, TheTracesStayOffTheStandardDescriptors) {
-    const std::string source = std::string("#include <stdio.h>\n") + stamp_lines + R"(
-int main(int argc, char **argv)
-{
-   VXU_INIT_DATA
-OPF_C("fds.rio");
-DCL_OP_C(1, "s");
-if (VXU_TEST_BEGIN_C(2)) {
-DCL_TST_C(2, "prints");
-START_CHRONO_C();
-printf("UNIT-OUTPUT\n");
+    const std::string prints = test_block(2, "prints", R"(printf("UNIT-OUTPUT\n");
 fflush(stdout);
 fprintf(stderr, "UNIT-ERROR\n");
-STOP_CHRONO_C();
-EDV_INTEGER_C(1,0,(vxu_integer)(1),0+4,10,(vxu_integer)(1),(vxu_integer)(1));
-VXU_END_ELEMENT_C();
-VXU_END_TEST_C();
-VXU_TEST_DONE_C(); }
-printf("HARNESS-OUTPUT\n");
-CLF_C("fds.rio");
-return 0;
-}
-)";
+)",
+                                          int_check(4, "1", 1));
+    const std::string source = "#include <stdio.h>\n" + stamp_lines +
+                               harness_main("fds", prints + "printf(\"HARNESS-OUTPUT\\n\");\n");
     ASSERT_TRUE(build("fds", source));
     for (const std::vector<int>& closed : {std::vector<int>{0}, std::vector<int>{1},
                                            std::vector<int>{2}, std::vector<int>{0, 1, 2}}) {
@@ -543,23 +522,7 @@ return 0;
 // A bad VXU_TEST_TIMEOUT is refused before any test runs, with one line
 // naming the variable and its value.
 TEST_F(RuntimeCorners, AnInvalidTimeLimitIsRefusedBeforeAnyTest) {
-    const std::string source = std::string(stamp_lines) + R"(
-int main(int argc, char **argv)
-{
-   VXU_INIT_DATA
-OPF_C("limit.rio");
-DCL_OP_C(1, "s");
-if (VXU_TEST_BEGIN_C(2)) {
-DCL_TST_C(2, "t");
-START_CHRONO_C();
-STOP_CHRONO_C();
-VXU_END_ELEMENT_C();
-VXU_END_TEST_C();
-VXU_TEST_DONE_C(); }
-CLF_C("limit.rio");
-return 0;
-}
-)";
+    const std::string source = stamp_lines + harness_main("limit", test_block(2, "t", "", ""));
     ASSERT_TRUE(build("limit", source));
     for (const char* value : {"abc", "-1", "5x", "99999999999999999999999", " 5", "+5", "1.5"}) {
         ProcessResult refused =
@@ -585,11 +548,11 @@ return 0;
 // file back to its last complete line before the Q line, and counts what
 // the file holds.
 TEST_F(RuntimeCorners, ACrashInTheMiddleOfALineLeavesOnlyWholeLines) {
-    const std::string source = std::string(
-                                   "#define _POSIX_C_SOURCE 200809L\n#define _DEFAULT_SOURCE 1\n"
-                                   "#include <string.h>\n#include <sys/mman.h>\n"
-                                   "#include <unistd.h>\n") +
-                               stamp_lines + R"(
+    const std::string source =
+        "#define _POSIX_C_SOURCE 200809L\n#define _DEFAULT_SOURCE 1\n"
+        "#include <string.h>\n#include <sys/mman.h>\n"
+        "#include <unistd.h>\n" +
+        stamp_lines + R"(
 /* Three pages of 'a' without a terminating null, then a page that cannot
  * be read: the image of the string is written well past the stream's
  * buffer before reading it crashes. */
@@ -602,32 +565,11 @@ static const char *unterminated(void)
     mprotect(block + 3 * page, (size_t)page, PROT_NONE);
     return block;
 }
-int main(int argc, char **argv)
-{
-   VXU_INIT_DATA
-OPF_C("cut.rio");
-DCL_OP_C(1, "s");
-if (VXU_TEST_BEGIN_C(2)) {
-DCL_TST_C(2, "crashes");
-START_CHRONO_C();
-STOP_CHRONO_C();
-EDV_INTEGER_C(1,0,(vxu_integer)(1),0+4,10,(vxu_integer)(1),(vxu_integer)(1));
-EDV_STR_C(1,0,unterminated(),0+5,"a","a");
-VXU_END_ELEMENT_C();
-VXU_END_TEST_C();
-VXU_TEST_DONE_C(); }
-if (VXU_TEST_BEGIN_C(6)) {
-DCL_TST_C(6, "after");
-START_CHRONO_C();
-STOP_CHRONO_C();
-EDV_INTEGER_C(1,0,(vxu_integer)(2),0+8,10,(vxu_integer)(2),(vxu_integer)(2));
-VXU_END_ELEMENT_C();
-VXU_END_TEST_C();
-VXU_TEST_DONE_C(); }
-CLF_C("cut.rio");
-return 0;
-}
-)";
+)" +
+        harness_main("cut", test_block(2, "crashes", "",
+                                       int_check(4, "1", 1) +
+                                           "EDV_STR_C(1,0,unterminated(),0+5,\"a\",\"a\");\n") +
+                                test_block(6, "after", "", int_check(8, "2", 2)));
     ASSERT_TRUE(build("cut", source, {QStringLiteral("-DVXU_STR_TRACE_MAX=1000000")}));
     ProcessResult result = run("cut");
     EXPECT_EQ(result.exit_code, 2) << result.err;
@@ -655,10 +597,18 @@ return 0;
 // long one now and then (longer than the stream's buffer, so written in
 // several pieces): twenty runs, each file read line by line.
 TEST_F(RuntimeCorners, ATimedOutTestLeavesWholeLinesAndATrueCount) {
-    const std::string source = std::string(
-                                   "#define _POSIX_C_SOURCE 200809L\n"
-                                   "#include <string.h>\n#include <time.h>\n") +
-                               stamp_lines + R"(
+    const std::string endless = test_block(
+        2, "endless", "", "for (;;) {\nfor (i = 0; i < 20; ++i) {\n" + int_check(4, "7", 7) + R"(}
+if (++round % 8 == 0) {
+EDV_STR_C(1,0,long_text,0+5,long_text,long_text);
+}
+pause_a_little();
+}
+)");
+    const std::string source =
+        "#define _POSIX_C_SOURCE 200809L\n"
+        "#include <string.h>\n#include <time.h>\n" +
+        stamp_lines + R"(
 static char long_text[2101];
 static void pause_a_little(void)
 {
@@ -667,42 +617,10 @@ static void pause_a_little(void)
     step.tv_nsec = 1000000L;
     nanosleep(&step, NULL);
 }
-int main(int argc, char **argv)
-{
-   long round = 0;
-   int i;
-   VXU_INIT_DATA
-   memset(long_text, 1, sizeof long_text - 1);
-OPF_C("flood.rio");
-DCL_OP_C(1, "flood");
-if (VXU_TEST_BEGIN_C(2)) {
-DCL_TST_C(2, "endless");
-START_CHRONO_C();
-STOP_CHRONO_C();
-for (;;) {
-for (i = 0; i < 20; ++i) {
-EDV_INTEGER_C(1,0,(vxu_integer)(7),0+4,10,(vxu_integer)(7),(vxu_integer)(7));
-}
-if (++round % 8 == 0) {
-EDV_STR_C(1,0,long_text,0+5,long_text,long_text);
-}
-pause_a_little();
-}
-VXU_END_ELEMENT_C();
-VXU_END_TEST_C();
-VXU_TEST_DONE_C(); }
-if (VXU_TEST_BEGIN_C(6)) {
-DCL_TST_C(6, "after");
-START_CHRONO_C();
-STOP_CHRONO_C();
-EDV_INTEGER_C(1,0,(vxu_integer)(1),0+8,10,(vxu_integer)(1),(vxu_integer)(1));
-VXU_END_ELEMENT_C();
-VXU_END_TEST_C();
-VXU_TEST_DONE_C(); }
-CLF_C("flood.rio");
-return 0;
-}
-)";
+)" +
+        harness_main("flood", endless + test_block(6, "after", "", int_check(8, "1", 1)),
+                     "   long round = 0;\n   int i;\n",
+                     "   memset(long_text, 1, sizeof long_text - 1);\n", "flood");
     ASSERT_TRUE(build("flood", source));
     std::string image = "\"";
     for (int i = 0; i < 2100; ++i) image += "\\x01";
@@ -769,37 +687,25 @@ return 0;
 
 // ---- Signals and the exit status ---------------------------------------------
 
-// SIGTERM, SIGINT and SIGHUP sent to the harness reach the test's process:
-// the test gets its Q line, and the harness ends by the same signal.
-TEST_F(RuntimeCorners, SignalsToTheHarnessStopTheRunningTest) {
-    const std::string source = std::string(
-                                   "#define _POSIX_C_SOURCE 200809L\n"
-                                   "#include <unistd.h>\n") +
-                               stamp_lines + R"(
-int main(int argc, char **argv)
-{
-   VXU_INIT_DATA
-OPF_C("signals.rio");
-DCL_OP_C(1, "s");
-if (VXU_TEST_BEGIN_C(2)) {
-DCL_TST_C(2, "waits");
-START_CHRONO_C();
-PTU_INTEGER_C((vxu_integer)(getpid()),0+4,10);
+// The code under test of the harnesses that are sent signals: it shows the
+// pid of the process running the test, then waits for ever.
+const std::string shows_its_pid_and_waits = R"(PTU_INTEGER_C((vxu_integer)(getpid()),0+4,10);
 for (;;) {
     pause();
 }
-STOP_CHRONO_C();
-VXU_END_ELEMENT_C();
-VXU_END_TEST_C();
-VXU_TEST_DONE_C(); }
-if (VXU_TEST_BEGIN_C(5)) {
+)";
+
+// SIGTERM, SIGINT and SIGHUP sent to the harness reach the test's process:
+// the test gets its Q line, and the harness ends by the same signal.
+TEST_F(RuntimeCorners, SignalsToTheHarnessStopTheRunningTest) {
+    const std::string waits = test_block(2, "waits", shows_its_pid_and_waits, "");
+    const std::string never = R"(if (VXU_TEST_BEGIN_C(5)) {
 DCL_TST_C(5, "never");
 VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }
-CLF_C("signals.rio");
-return 0;
-}
 )";
+    const std::string source = "#define _POSIX_C_SOURCE 200809L\n#include <unistd.h>\n" +
+                               stamp_lines + harness_main("signals", waits + never);
     ASSERT_TRUE(build("signals", source));
     struct Case {
         int number;
@@ -810,14 +716,7 @@ return 0;
         QFile::remove(in_dir("signals.rio"));
         pid_t harness = spawn("signals", {});
         ASSERT_GT(harness, 0);
-        // Wait until the test's process has written its pid.
-        long test_pid = 0;
-        for (int wait = 0; wait < 3000 && test_pid == 0; ++wait) {
-            for (const std::string& line : traces("signals").lines) {
-                if (starts_with(line, "I 4 int/10 ")) test_pid = std::atol(line.c_str() + 11);
-            }
-            if (test_pid == 0) std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
+        const long test_pid = wait_for_test_pid("signals");
         ASSERT_GT(test_pid, 0) << sent.name;
         ASSERT_EQ(kill(harness, sent.number), 0);
         Ended ended = wait_for(harness, 30);
@@ -835,41 +734,16 @@ return 0;
 
 // A test that ignores the stop request: a second one ends it for good.
 TEST_F(RuntimeCorners, ASecondSignalEndsATestThatIgnoresTheFirst) {
-    const std::string source = std::string(
-                                   "#define _POSIX_C_SOURCE 200809L\n"
-                                   "#include <signal.h>\n#include <unistd.h>\n") +
-                               stamp_lines + R"(
-int main(int argc, char **argv)
-{
-   VXU_INIT_DATA
-OPF_C("stubborn.rio");
-DCL_OP_C(1, "s");
-if (VXU_TEST_BEGIN_C(2)) {
-DCL_TST_C(2, "stubborn");
-START_CHRONO_C();
-signal(SIGTERM, SIG_IGN);
-PTU_INTEGER_C((vxu_integer)(getpid()),0+4,10);
-for (;;) {
-    pause();
-}
-STOP_CHRONO_C();
-VXU_END_ELEMENT_C();
-VXU_END_TEST_C();
-VXU_TEST_DONE_C(); }
-CLF_C("stubborn.rio");
-return 0;
-}
-)";
+    const std::string source =
+        "#define _POSIX_C_SOURCE 200809L\n#include <signal.h>\n#include <unistd.h>\n" +
+        stamp_lines +
+        harness_main(
+            "stubborn",
+            test_block(2, "stubborn", "signal(SIGTERM, SIG_IGN);\n" + shows_its_pid_and_waits, ""));
     ASSERT_TRUE(build("stubborn", source));
     pid_t harness = spawn("stubborn", {});
     ASSERT_GT(harness, 0);
-    long test_pid = 0;
-    for (int wait = 0; wait < 3000 && test_pid == 0; ++wait) {
-        for (const std::string& line : traces("stubborn").lines) {
-            if (starts_with(line, "I 4 int/10 ")) test_pid = std::atol(line.c_str() + 11);
-        }
-        if (test_pid == 0) std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
+    const long test_pid = wait_for_test_pid("stubborn");
     ASSERT_GT(test_pid, 0);
     ASSERT_EQ(kill(harness, SIGTERM), 0);
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
@@ -888,7 +762,9 @@ return 0;
 // A harness that ends without its end line ends with status 2, whatever
 // exit() was given, and leaves its traces without an F line.
 TEST_F(RuntimeCorners, AHarnessThatEndsWithoutItsEndLineExitsWithTwo) {
-    const std::string source = std::string("#include <stdlib.h>\n") + stamp_lines + R"(
+    const std::string leaves =
+        test_block(2, "leaves", "#ifdef EXIT_IN_TEST\nexit(0);\n#endif\n", int_check(4, "1", 1));
+    const std::string source = "#include <stdlib.h>\n" + stamp_lines + R"(
 int main(int argc, char **argv)
 {
    VXU_INIT_DATA
@@ -897,18 +773,7 @@ OPF_C("ends.rio");
 exit(0);
 #endif
 DCL_OP_C(1, "s");
-if (VXU_TEST_BEGIN_C(2)) {
-DCL_TST_C(2, "leaves");
-START_CHRONO_C();
-#ifdef EXIT_IN_TEST
-exit(0);
-#endif
-STOP_CHRONO_C();
-EDV_INTEGER_C(1,0,(vxu_integer)(1),0+4,10,(vxu_integer)(1),(vxu_integer)(1));
-VXU_END_ELEMENT_C();
-VXU_END_TEST_C();
-VXU_TEST_DONE_C(); }
-#ifdef EXIT_AFTER_TESTS
+)" + leaves + R"(#ifdef EXIT_AFTER_TESTS
 exit(0);
 #endif
 #ifndef RETURN_BEFORE_END
@@ -968,26 +833,10 @@ return 0;
 // else's, directly or through a symbolic link. Checked on the POSIX build
 // (isolated and not) and on the build that knows only the C library.
 TEST_F(RuntimeCorners, ATracesPathThatIsNotATracesFileIsRefusedAndLeftAlone) {
-    const std::string source = std::string("#include <stdio.h>\n") + stamp_lines + R"(
-int main(int argc, char **argv)
-{
-   VXU_INIT_DATA
-OPF_C("guard.rio");
-DCL_OP_C(1, "s");
-if (VXU_TEST_BEGIN_C(2)) {
-DCL_TST_C(2, "t");
-START_CHRONO_C();
-printf("TEST-RAN\n");
-fflush(stdout);
-STOP_CHRONO_C();
-EDV_INTEGER_C(1,0,(vxu_integer)(1),0+4,10,(vxu_integer)(1),(vxu_integer)(1));
-VXU_END_ELEMENT_C();
-VXU_END_TEST_C();
-VXU_TEST_DONE_C(); }
-CLF_C("guard.rio");
-return 0;
-}
-)";
+    const std::string source =
+        "#include <stdio.h>\n" + stamp_lines +
+        harness_main("guard", test_block(2, "t", "printf(\"TEST-RAN\\n\");\nfflush(stdout);\n",
+                                         int_check(4, "1", 1)));
     const std::string secret = "root:x:0:0:the secret line\nsecond line\n";
     const std::string own = path("guard.rio");
     auto refusal = [](const std::string& where, const std::string& why) {

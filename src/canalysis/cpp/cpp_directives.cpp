@@ -370,10 +370,8 @@ bool Preprocessor::defines_c11_keyword(std::string_view rest) const {
     if (std::find(std::begin(keywords), std::end(keywords), name) == std::end(keywords)) {
         return false;
     }
-    for (auto it = levels_.rbegin(); it != levels_.rend(); ++it) {
-        if (it->kind == LevelKind::file && !it->file.empty()) return is_system_file(it->file);
-    }
-    return false;
+    const InputLevel* file = innermost_file();
+    return file != nullptr && !file->file.empty() && is_system_file(file->file);
 }
 
 void Preprocessor::run_directive(int which, std::string_view rest) {

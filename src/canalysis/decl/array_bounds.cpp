@@ -12,6 +12,7 @@
 // does not know) keeps its text, as a C compiler would still read it.
 #include "canalysis/cpp/if_evaluator.h"
 #include "canalysis/declaration_grammar.hpp"
+#include "canalysis/decl/c_keywords.h"
 #include "canalysis/decl/declaration_parser_context.h"
 #include "canalysis/types/c_characters.h"
 #include "canalysis/types/target_model.h"
@@ -29,23 +30,14 @@ namespace {
 // Enumerators defined from enumerators, deeper than this, are not followed.
 constexpr int bound_depth_limit = 64;
 
-// An environment that answers sizes from the target and notes whether the
-// evaluator complained: a bound it complains about is not a value.
-class QuietEnvironment : public IfEnvironment {
-public:
-    explicit QuietEnvironment(const TargetModel& target) : target_(target) {}
-    bool char_unsigned_macro() const override { return !target_.plain_char_signed(); }
-    int size_of(std::string_view type_text) const override { return target_.size_of(type_text); }
-    void warn(MessageCode, std::string_view) const override { complained = true; }
-    mutable bool complained = false;
-
-private:
-    const TargetModel& target_;
-};
-
-bool is_word_start(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_'; }
-
 }  // namespace
+
+bool is_size_operator(std::string_view word, bool& alignment) {
+    CKeyword keyword;
+    if (!c_keyword(word, keyword)) return false;
+    alignment = keyword == CKeyword::alignof_keyword;
+    return alignment || keyword == CKeyword::sizeof_keyword;
+}
 
 std::optional<long long> ParserContext::type_size(const TypeNode* type, bool alignment,
                                                   int depth) const {
@@ -90,7 +82,7 @@ std::optional<long long> ParserContext::operand_size(std::string_view operand,
     }
     if (operand.empty()) return std::nullopt;
     // One word: a typedef name or an object whose type is known.
-    bool one_word = is_word_start(operand.front());
+    bool one_word = is_ident_start(operand.front());
     for (char c : operand) one_word = one_word && is_ident_char(c);
     if (one_word) {
         if (Symbol* t = table_.global_typedef(operand)) return type_size(t->type, alignment, 0);
@@ -127,7 +119,7 @@ std::optional<long long> ParserContext::constant_value(std::string_view text, in
             i = end;
             continue;
         }
-        if (!is_word_start(c)) {
+        if (!is_ident_start(c)) {
             expression += c;
             ++i;
             continue;
@@ -136,9 +128,8 @@ std::optional<long long> ParserContext::constant_value(std::string_view text, in
         while (end < text.size() && is_ident_char(text[end])) ++end;
         const std::string_view word = text.substr(i, end - i);
         i = end;
-        const bool alignment =
-            word == "_Alignof" || word == "__alignof__" || word == "alignof" || word == "__alignof";
-        if (word == "sizeof" || alignment) {
+        bool alignment = false;
+        if (is_size_operator(word, alignment)) {
             while (i < text.size() && is_c_blank(text[i])) ++i;
             std::string_view operand;
             if (i < text.size() && text[i] == '(') {
@@ -172,9 +163,13 @@ std::optional<long long> ParserContext::constant_value(std::string_view text, in
         if (!v) return std::nullopt;
         expression += "(" + std::to_string(*v) + ")";
     }
-    QuietEnvironment environment(run_.target);
+    // A bound the evaluator complains about is not a value.
+    bool complained = false;
+    TargetIfEnvironment environment(
+        run_.target, [&complained](MessageCode, std::string_view) { complained = true; },
+        !run_.target.plain_char_signed());
     const IfValue value = evaluate_if_expression(expression, environment);
-    if (environment.complained) return std::nullopt;
+    if (complained) return std::nullopt;
     // An unsigned value beyond long long is no length of an array.
     if (value.is_unsigned && value.value < 0) return std::nullopt;
     return value.value;

@@ -436,9 +436,9 @@ std::string ParserContext::without_casts(std::string_view bound) const {
         while (word_end > 0 && is_c_blank(out[word_end - 1])) --word_end;
         std::size_t word_start = word_end;
         while (word_start > 0 && is_ident_char(out[word_start - 1])) --word_start;
-        const std::string_view before(out.data() + word_start, word_end - word_start);
-        const bool operand = before == "sizeof" || before == "_Alignof" || before == "alignof" ||
-                             before == "__alignof__" || before == "__alignof";
+        bool alignment = false;
+        const bool operand = is_size_operator(
+            std::string_view(out.data() + word_start, word_end - word_start), alignment);
         if (text[i] == '(' && !operand) {
             std::size_t close = text.find(')', i);
             if (close != std::string::npos) {
@@ -516,13 +516,12 @@ TypeNode* ParserContext::apply(TypeNode* base, const Declarator* declarator) {
             case DerivationKind::array: {
                 type = table_.array_of(type, normalise_bound(d.bound));
                 // The bound keeps its text; its value, when the analysis
-                // can tell it, is the array's length everywhere else.
-                long long number = 0;
-                if (integer_constant(type->bound, number)) {
-                    type->length = number > 0 ? number : 0;
-                } else if (const std::optional<long long> value =
-                               constant_value(without_casts(d.bound), 0)) {
-                    type->length = *value > 0 ? *value : 0;
+                // can tell it, is the array's length everywhere else. The
+                // node is shared by every array of that bound text.
+                if (type->length == 0 && !type->bound.empty()) {
+                    const std::optional<long long> value =
+                        constant_value(without_casts(d.bound), 0);
+                    if (value && *value > 0) type->length = *value;
                 }
                 break;
             }

@@ -21,6 +21,10 @@
 
 namespace vx::decl {
 
+// True for "sizeof" and the spellings of "_Alignof" (`alignment` then set):
+// their parentheses hold an operand, not a cast (array_bounds.cpp).
+bool is_size_operator(std::string_view word, bool& alignment);
+
 // A piece of the source text: a token's spelling or a captured text.
 struct TextRef {
     const char* data;

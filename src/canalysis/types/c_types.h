@@ -110,9 +110,10 @@ struct TypeNode {
     std::vector<std::string> qualifiers;
     // array: the bound text as written, normalised (empty for "[]").
     std::string bound;
-    // array: the number of elements, when the bound is an integer constant
-    // expression the analysis evaluates (macros expanded, enumerators,
-    // sizeof, casts ...); 0 when it cannot tell.
+    // array: the number of elements, when the bound is a number or an
+    // integer constant expression the declaration analysis evaluates
+    // (macros expanded, enumerators, sizeof, casts ...); 0 when it cannot
+    // tell.
     long long length = 0;
     // function: the parameters and whether "..." ends them; a list made
     // of one unnamed "void" is kept as written.

@@ -172,10 +172,7 @@ std::string c_value_type_image(const TypeNode* type) {
 long long c_array_bound(const TypeNode* type) {
     const TypeNode* r = c_resolve_type(type);
     if (r == nullptr || r->kind != TypeKind::array) return 0;
-    if (r->length > 0) return r->length;
-    long long bound = 0;
-    if (!integer_constant(r->bound, bound) || bound <= 0) return 0;
-    return bound;
+    return r->length;
 }
 
 TypeFacts c_type_facts(const TypeNode* type, ExpressionRun* run) {

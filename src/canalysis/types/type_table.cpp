@@ -2,6 +2,8 @@
 // them, shared type constructions, and the lookups the compiler calls.
 #include "canalysis/types/type_table.h"
 
+#include "support/numbers.h"
+
 #include <algorithm>
 
 namespace vx {
@@ -112,6 +114,10 @@ TypeNode* TypeTable::array_of(TypeNode* element, std::string_view bound) {
     TypeNode* node = new_node(TypeKind::array);
     node->target = element;
     node->bound = bound;
+    // A bound written as a number is the length; an expression's value is
+    // the declaration analysis's to give.
+    long long number = 0;
+    if (integer_constant(bound, number) && number > 0) node->length = number;
     arrays_.emplace(key, node);
     return node;
 }
