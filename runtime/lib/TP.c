@@ -130,6 +130,10 @@ static int vxu_traces;
 static int vxu_end_written;
 /* Set when the runtime itself reported why the harness ends early. */
 static int vxu_end_reported;
+/* Set when the runtime refused to run the tests (see refuse_run). */
+static int vxu_refused;
+/* The status of the run as CLF_C judged it; 2 until then. */
+static int vxu_run_end_status = 2;
 static const char *vxu_traces_name;
 /* Why the channel refused the traces path (it names something that is not
  * a traces file), or NULL when it was not refused. */
@@ -374,9 +378,10 @@ static int traces_head(int fd)
  * until someone reads it); the descriptor is opened without blocking and
  * checked again, for a path replaced in between. The descriptor is kept
  * above the standard ones (see fill_standard_descriptors). */
-static FILE *open_traces_file(const char *path, const char **mode)
+static FILE *open_traces_file(const char *path)
 {
     struct stat seen;
+    const char *mode = "w+";
     int fd;
     int flags;
     FILE *file;
@@ -384,13 +389,12 @@ static FILE *open_traces_file(const char *path, const char **mode)
         vxu_refusal = not_regular_text(seen.st_mode);
         return NULL;
     }
-    *mode = "w+";
     fd = open(path, O_RDWR | O_CREAT | O_NONBLOCK | O_NOCTTY, 0666);
     if (fd < 0) {
         /* Read and write: after a test's process ended abnormally, the
          * harness reads back what it wrote (see settle_traces). A file
          * that may be written but not read is written only. */
-        *mode = "w";
+        mode = "w";
         fd = open(path, O_WRONLY | O_CREAT | O_NONBLOCK | O_NOCTTY, 0666);
     }
     if (fd < 0) {
@@ -406,7 +410,7 @@ static FILE *open_traces_file(const char *path, const char **mode)
         return NULL;
     }
     if (seen.st_size > 0) {
-        if ((*mode)[1] != '+') {
+        if (mode[1] != '+') {
             vxu_refusal = vxu_refused_unreadable;
             close(fd);
             return NULL;
@@ -434,7 +438,7 @@ static FILE *open_traces_file(const char *path, const char **mode)
         }
         fd = moved;
     }
-    file = fdopen(fd, *mode);
+    file = fdopen(fd, mode);
     if (file == NULL) {
         close(fd);
     }
@@ -443,7 +447,7 @@ static FILE *open_traces_file(const char *path, const char **mode)
 #else
 /* Without POSIX the C library can only tell whether the path reads as a
  * file, and what it begins with. */
-static FILE *open_traces_file(const char *path, const char **mode)
+static FILE *open_traces_file(const char *path)
 {
     FILE *existing = fopen(path, "rb");
     FILE *file;
@@ -459,11 +463,9 @@ static FILE *open_traces_file(const char *path, const char **mode)
     /* Read and write: after a test's process ended abnormally, the
      * harness reads back what it wrote (see settle_traces). A path that
      * cannot be opened for reading is written only. */
-    *mode = "w+";
-    file = fopen(path, *mode);
+    file = fopen(path, "w+");
     if (file == NULL) {
-        *mode = "w";
-        file = fopen(path, *mode);
+        file = fopen(path, "w");
     }
     return file;
 }
@@ -471,11 +473,10 @@ static FILE *open_traces_file(const char *path, const char **mode)
 
 static int channel_open(const char *path)
 {
-    const char *mode = "w+";
 #if VXU_POSIX_HOST
     fill_standard_descriptors();
 #endif
-    vxu_traces_file = open_traces_file(path, &mode);
+    vxu_traces_file = open_traces_file(path);
     if (vxu_traces_file == NULL) {
         return 0;
     }
@@ -557,13 +558,25 @@ VXU_MAYBE_UNUSED static void put_text(const char *text)
     }
 }
 
+/* Starts a line of kind `kind`; 0 when there is no file. The caller has
+ * made sure that this process is the one that writes. */
+VXU_MAYBE_UNUSED static int start_line(char kind)
+{
+    if (!vxu_traces) {
+        return 0;
+    }
+    put_char(kind);
+    return 1;
+}
+
+/* Starts a line of kind `kind`; 0 when there is no file or this process
+ * does not write the traces. */
 VXU_MAYBE_UNUSED static int begin_line(char kind)
 {
     if (!vxu_traces || foreign_process()) {
         return 0;
     }
-    put_char(kind);
-    return 1;
+    return start_line(kind);
 }
 
 VXU_MAYBE_UNUSED static void end_line(void)
@@ -787,22 +800,37 @@ static void end_harness(int status)
 #endif
 }
 
+/* The runtime refuses to run the tests (a traces path it may not write, a
+ * bad compilation stamp or time limit): the harness ends with status 2.
+ * Built with VXU_NO_EXIT, it goes on instead; so the traces channel is
+ * closed without its end line, which leaves the traces incomplete for the
+ * report, and no test runs (vxu_test_begin). */
+static void refuse_run(void)
+{
+    vxu_refused = 1;
+    vxu_end_reported = 1;
+    if (vxu_traces) {
+        if (!channel_close()) {
+            vxu_write_error = 1;
+        }
+        vxu_traces = 0;
+    }
+    end_harness(2);
+}
+
 #if VXU_ISOLATE
+/* Set in the child process that runs a test. */
+static int vxu_in_child;
 static void share_run_state(void);
 static int read_test_timeout(void);
 #endif
 
 /* Whether this is the harness's own process (not the child running a
  * test, nor a process the code under test started). */
-#if VXU_ISOLATE
-static int vxu_in_child;
-#endif
 VXU_MAYBE_UNUSED static int harness_process(void)
 {
 #if VXU_POSIX_HOST
     return vxu_harness_pid == 0 || getpid() == vxu_harness_pid;
-#elif VXU_ISOLATE
-    return !vxu_in_child;
 #else
     return 1;
 #endif
@@ -868,6 +896,8 @@ void vxu_open_traces(const char *path, const char *stamp)
     vxu_line_used = 0;
     vxu_end_written = 0;
     vxu_end_reported = 0;
+    vxu_refused = 0;
+    vxu_run_end_status = 2;
     vxu_traces_name = chosen;
     vxu_refusal = NULL;
     vxu_traces = chosen != NULL && channel_open(chosen);
@@ -877,14 +907,14 @@ void vxu_open_traces(const char *path, const char *stamp)
                         "no test was run\n",
                 chosen, vxu_refusal);
 #endif
-        end_harness(2);
+        refuse_run();
         return;
     }
     if (!vxu_traces) {
         vxu_message("vexor runtime: cannot create the traces file ", chosen);
         /* Running the tests without traces would leave an older traces
          * file to be read as this run's. */
-        end_harness(2);
+        refuse_run();
         return;
     }
 #if VXU_AT_EXIT
@@ -897,11 +927,10 @@ void vxu_open_traces(const char *path, const char *stamp)
     if (stamp != NULL) {
         if (!valid_stamp(stamp)) {
             /* The report could not tie these traces to their link records. */
-            vxu_end_reported = 1;
             vxu_message("vexor runtime: the compilation stamp of the harness is not 16 lowercase "
                         "hexadecimal digits; traces in ",
                         chosen);
-            end_harness(2);
+            refuse_run();
             return;
         }
         if (begin_line('H')) {
@@ -912,8 +941,7 @@ void vxu_open_traces(const char *path, const char *stamp)
     }
 #if VXU_ISOLATE
     if (!read_test_timeout()) {
-        vxu_end_reported = 1;
-        end_harness(2);
+        refuse_run();
         return;
     }
 #endif
@@ -926,7 +954,6 @@ void vxu_close_traces(const char *path)
     const char *chosen = traces_path(path);
     int was_open = vxu_traces;
     int status;
-    leave_if_foreign();
     leave_test_if_open();
     close_traces();
     if (vxu_write_error) {
@@ -947,6 +974,7 @@ void vxu_close_traces(const char *path)
     status = !was_open || vxu_write_error || vxu_state->unfinished > 0 ? 2
              : vxu_failed > 0                                         ? 1
                                                                       : 0;
+    vxu_run_end_status = status;
     if (status != 0) {
         end_harness(status);
     }
@@ -1140,10 +1168,10 @@ static void flush_all(void)
 
 /* The child leaves the test it was made for: at its end, or when its code
  * got out of it some other way (the next test, service or the end of the
- * harness is reached in the child). */
+ * harness is reached in the child). Its callers have already ended a
+ * process the code under test started (leave_if_foreign). */
 static void leave_child(int done)
 {
-    leave_if_foreign();
     if (done) {
         vxu_state->test_done = 1;
     } else {
@@ -1207,11 +1235,6 @@ static int read_test_timeout(void)
             *c != '\0' ? "..." : "");
 #endif
     return 0;
-}
-
-static long test_timeout(void)
-{
-    return vxu_timeout;
 }
 
 static const char *signal_name(int number)
@@ -1310,7 +1333,7 @@ static void write_outcome(long rec, const char *how, const char *detail, long nu
  * long line reaches the file in several writes, and the count of lines is
  * raised after each line. A child stopped at any moment (time limit,
  * signal, crash) can thus leave half a line, or a line it did not count.
- * Once the child has ended, the harness reads back what was written since
+ * Once such a child has ended, the harness reads back what was written since
  * the test began, cuts the file after its last complete line and counts
  * the lines it really holds, so the "Q" line starts a line of its own and
  * the end line's count is exact. A traces path that cannot be read back
@@ -1490,8 +1513,11 @@ int vxu_test_begin(long rec)
     sigset_t forwarded;
     sigset_t mask;
     pid_t child;
-    leave_if_foreign();
     leave_test_if_open();
+    if (vxu_refused) {
+        /* The runtime refused the run (see refuse_run). */
+        return 0;
+    }
     announce_test(rec);
     if (!vxu_traces || vxu_state == &vxu_own_state) {
         return 1;
@@ -1535,7 +1561,7 @@ int vxu_test_begin(long rec)
     if (watch[1] >= 0) {
         close(watch[1]);
     }
-    timeout = test_timeout();
+    timeout = vxu_timeout;
     ended = wait_child(child, &watch[0], timeout, &status);
     if (!ended) {
         kill(child, SIGKILL);
@@ -1544,7 +1570,12 @@ int vxu_test_begin(long rec)
     }
     vxu_running_child = 0;
     stop_forwarding();
-    settle_traces(start, lines_before);
+    /* A child that reached the end of its test wrote whole lines only,
+     * each flushed before it was counted (end_line), and counted them all:
+     * the file needs no reading back unless a write failed. */
+    if (!ended || !vxu_state->test_done || vxu_write_error) {
+        settle_traces(start, lines_before);
+    }
     if (!ended) {
         /* The child was killed and reaped above: its number may already
          * belong to another process. */
@@ -1572,6 +1603,9 @@ int vxu_test_begin(long rec)
     return 0;
 #else
     leave_test_if_open();
+    if (vxu_refused) {
+        return 0;
+    }
     announce_test(rec);
     return 1;
 #endif
@@ -1597,6 +1631,11 @@ long vxu_checks_failed(void)
     return vxu_failed;
 }
 
+int vxu_run_status(void)
+{
+    return vxu_run_end_status;
+}
+
 /* ---- Check lines ----------------------------------------------------------- */
 
 VXU_MAYBE_UNUSED static int valid_base(int base)
@@ -1618,7 +1657,7 @@ VXU_MAYBE_UNUSED static int begin_check(long rec, const char *type, int base, in
     } else {
         ++vxu_failed;
     }
-    if (!begin_line('C')) {
+    if (!start_line('C')) {
         return 0;
     }
     put_long(rec);
@@ -1651,18 +1690,20 @@ VXU_MAYBE_UNUSED static int begin_initial(long rec, const char *type, int base)
  * Without the range flag the value must equal the expected value `a`: the
  * macros never evaluate the second expected value then (an expected value
  * with a side effect runs once), and the traces show `a` twice. With the
- * flag it must lie between the bounds `a` and `b`. */
+ * flag it must lie between the bounds `a` and `b`. The functions of the
+ * scalar types set `b` to `a` without the flag, and both cases become one
+ * test: a <= v <= a holds exactly when v == a (a NaN is neither equal to
+ * nor between anything). */
+#define VXU_WITHIN(v, a, b) ((a) <= (v) && (v) <= (b))
 
 #if ZQZQUSE_EDV_INTEGER_C
 void vxu_edv_integer(int check, int range, long long v, long rec, int base, long long a,
                      long long b)
 {
-    int pass;
     if (!range) {
         b = a;
     }
-    pass = range ? (a <= v && v <= b) : v == a;
-    if (begin_check(rec, "int", base, check, range, pass)) {
+    if (begin_check(rec, "int", base, check, range, VXU_WITHIN(v, a, b))) {
         put_llong(v);
         put_llong(a);
         put_llong(b);
@@ -1675,12 +1716,10 @@ void vxu_edv_integer(int check, int range, long long v, long rec, int base, long
 void vxu_edv_unsigned(int check, int range, unsigned long long v, long rec, int base,
                       unsigned long long a, unsigned long long b)
 {
-    int pass;
     if (!range) {
         b = a;
     }
-    pass = range ? (a <= v && v <= b) : v == a;
-    if (begin_check(rec, "uns", base, check, range, pass)) {
+    if (begin_check(rec, "uns", base, check, range, VXU_WITHIN(v, a, b))) {
         put_ullong(v);
         put_ullong(a);
         put_ullong(b);
@@ -1692,12 +1731,10 @@ void vxu_edv_unsigned(int check, int range, unsigned long long v, long rec, int 
 #if ZQZQUSE_EDV_BOOLEAN_C
 void vxu_edv_boolean(int check, int range, int v, long rec, int a, int b)
 {
-    int pass;
     if (!range) {
         b = a;
     }
-    pass = range ? (a <= v && v <= b) : v == a;
-    if (begin_check(rec, "bool", 0, check, range, pass)) {
+    if (begin_check(rec, "bool", 0, check, range, VXU_WITHIN(v, a, b))) {
         put_long(v);
         put_long(a);
         put_long(b);
@@ -1711,12 +1748,10 @@ void vxu_edv_boolean(int check, int range, int v, long rec, int a, int b)
  * 0 to 255. */
 void vxu_edv_char(int check, int range, char v, long rec, char a, char b)
 {
-    int pass;
     if (!range) {
         b = a;
     }
-    pass = range ? (a <= v && v <= b) : v == a;
-    if (begin_check(rec, "char", 0, check, range, pass)) {
+    if (begin_check(rec, "char", 0, check, range, VXU_WITHIN(v, a, b))) {
         put_long((long)(unsigned char)v);
         put_long((long)(unsigned char)a);
         put_long((long)(unsigned char)b);
@@ -1801,22 +1836,15 @@ VXU_MAYBE_UNUSED static void put_floating(double v, int single)
     put_char(' ');
     put_text(image);
 }
-
-VXU_MAYBE_UNUSED static int floating_pass(int range, double v, double a, double b)
-{
-    return range ? (a <= v && v <= b) : v == a;
-}
 #endif
 
 #if ZQZQUSE_EDV_FLOAT_C
 void vxu_edv_float(int check, int range, double v, long rec, double a, double b)
 {
-    int pass;
     if (!range) {
         b = a;
     }
-    pass = floating_pass(range, v, a, b);
-    if (begin_check(rec, "float", 0, check, range, pass)) {
+    if (begin_check(rec, "float", 0, check, range, VXU_WITHIN(v, a, b))) {
         put_floating(v, 1);
         put_floating(a, 1);
         put_floating(b, 1);
@@ -1828,12 +1856,10 @@ void vxu_edv_float(int check, int range, double v, long rec, double a, double b)
 #if ZQZQUSE_EDV_DOUBLE_C
 void vxu_edv_double(int check, int range, double v, long rec, double a, double b)
 {
-    int pass;
     if (!range) {
         b = a;
     }
-    pass = floating_pass(range, v, a, b);
-    if (begin_check(rec, "double", 0, check, range, pass)) {
+    if (begin_check(rec, "double", 0, check, range, VXU_WITHIN(v, a, b))) {
         put_floating(v, 0);
         put_floating(a, 0);
         put_floating(b, 0);
@@ -1895,12 +1921,10 @@ static void put_ldouble(long double v)
 void vxu_edv_ldouble(int check, int range, long double v, long rec, long double a,
                      long double b)
 {
-    int pass;
     if (!range) {
         b = a;
     }
-    pass = range ? (a <= v && v <= b) : v == a;
-    if (begin_check(rec, "ldouble", 0, check, range, pass)) {
+    if (begin_check(rec, "ldouble", 0, check, range, VXU_WITHIN(v, a, b))) {
         put_ldouble(v);
         put_ldouble(a);
         put_ldouble(b);

@@ -32,7 +32,11 @@
  *     VXU_NO_STDIO            no message on stdout or stderr
  *     VXU_NO_EXIT             CLF_C returns instead of ending the program
  *                             with status 1 (a check failed) or 2 (the
- *                             traces are not whole or a test did not end)
+ *                             traces are not whole or a test did not end),
+ *                             and so does OPF_C when it refuses the run
+ *                             (traces path, stamp, time limit): no test
+ *                             runs then, and the traces stay without their
+ *                             end line; vxu_run_status() gives the status
  *     VXU_NO_POSIX            a host that defines __unix__ without being
  *                             POSIX: no process or descriptor guards
  *     VXU_NO_ATEXIT           no exit handler (targets without atexit);
@@ -285,7 +289,9 @@ extern const char vxu_traces_file_path[];
  * run time);
  * range: 1 the value must lie between the two bounds, 0 it must equal the
  * expected value `a`; the second expected value is then never evaluated,
- * so that an expected value with a side effect runs once. */
+ * so that an expected value with a side effect runs once. The macros
+ * evaluate `range` twice: it must be the constant 0 or 1 (the compiler
+ * always writes one), never an expression with a side effect. */
 
 #define EDV_INTEGER_C(check, range, v, rec, base, a, b)                            \
     vxu_edv_integer((check), (range), (long long)(v), (long)(rec), (base), (long long)(a), \
@@ -430,6 +436,12 @@ void vxu_stub_pool_reset(void);
 /* Counts of the run so far, for a harness that wants its own summary. */
 long vxu_checks_passed(void);
 long vxu_checks_failed(void);
+/* The status CLF_C gave the run: 0 every check passed, 1 a check failed,
+ * 2 the traces are not whole, a test did not end or the runtime refused
+ * to run; 2 before CLF_C. A harness built with VXU_NO_EXIT, whose CLF_C
+ * returns, can hand it back itself:
+ *     -DZQZQ_MAIN_RETURN="return vxu_run_status();" */
+int vxu_run_status(void);
 
 #ifdef __cplusplus
 }

@@ -102,13 +102,14 @@ const std::string stamp_lines = stamp_header("5eed5eed5eed5eed");
 // The main function of a harness, in the shape the compiler writes it, that
 // writes the traces file `name`.rio: the declaration of the operation, then
 // `tests`, then the end line. `locals` are declared before VXU_INIT_DATA and
-// `setup` runs after it, before the traces file is opened.
+// `setup` runs after it, before the traces file is opened. main returns
+// `status` after CLF_C.
 std::string harness_main(const std::string& name, const std::string& tests,
                          const std::string& locals = "", const std::string& setup = "",
-                         const std::string& operation = "s") {
+                         const std::string& operation = "s", const std::string& status = "0") {
     return "int main(int argc, char **argv)\n{\n" + locals + "   VXU_INIT_DATA\n" + setup +
            "OPF_C(\"" + name + ".rio\");\nDCL_OP_C(1, \"" + operation + "\");\n" + tests +
-           "CLF_C(\"" + name + ".rio\");\nreturn 0;\n}\n";
+           "CLF_C(\"" + name + ".rio\");\nreturn " + status + ";\n}\n";
 }
 
 // Test `number` of a harness with one element: `during` is the code under
@@ -541,6 +542,89 @@ TEST_F(RuntimeCorners, AnInvalidTimeLimitIsRefusedBeforeAnyTest) {
             run("limit", {{QStringLiteral("VXU_TEST_TIMEOUT"), QString::fromLatin1(value)}});
         EXPECT_EQ(accepted.exit_code, 0) << value << accepted.err;
         EXPECT_TRUE(ends_with_a_true_count(traces("limit"))) << value;
+    }
+}
+
+// ---- Refusals of a harness whose CLF_C returns ------------------------------------
+
+// The worked fixture built with VXU_NO_EXIT, its main handing back the
+// status the runtime gave the run: a bad time limit runs no test, leaves
+// the traces without their end line and never reads as PASSED; a valid
+// one runs the test and passes.
+TEST_F(RuntimeCorners, UnderNoExitABadTimeLimitRunsNoTestAndNeverPasses) {
+    ProcessResult built = compile_harness(
+        compiler_, QStringLiteral("worked"), scratch_.path(), QStringLiteral("worked"),
+        {QStringLiteral("-DVXU_NO_EXIT"),
+         QStringLiteral("-DZQZQ_MAIN_RETURN=return vxu_run_status();")});
+    ASSERT_EQ(built.exit_code, 0) << built.err;
+    auto report = [&] {
+        return run_report({harness_file(QStringLiteral("worked.tdc")), in_dir("worked.rio")},
+                          scratch_.path());
+    };
+
+    ProcessResult refused =
+        run("worked", {{QStringLiteral("VXU_TEST_TIMEOUT"), QStringLiteral("5m")}});
+    EXPECT_NE(refused.exit_code, 0) << refused.out << refused.err;
+    EXPECT_TRUE(contains(refused.err, "VXU_TEST_TIMEOUT=\"5m\" is not a time limit"))
+        << refused.err;
+    EXPECT_TRUE(contains(refused.out, "0 check(s) passed, 0 failed")) << refused.out;
+    TraceLines cut = traces("worked");
+    EXPECT_EQ(cut.lines, (std::vector<std::string>{"VXU-TRACES 3", "H 5eed5eed5eed5eed"}));
+    ProcessResult incomplete = report();
+    EXPECT_NE(incomplete.exit_code, 0) << incomplete.out;
+    EXPECT_FALSE(contains(incomplete.out, "VERDICT: PASSED")) << incomplete.out;
+    EXPECT_TRUE(contains(incomplete.out, "VERDICT: INCOMPLETE")) << incomplete.out;
+
+    ProcessResult accepted =
+        run("worked", {{QStringLiteral("VXU_TEST_TIMEOUT"), QStringLiteral("30")}});
+    EXPECT_EQ(accepted.exit_code, 0) << accepted.out << accepted.err;
+    EXPECT_TRUE(contains(accepted.out, "2 check(s) passed, 0 failed")) << accepted.out;
+    EXPECT_TRUE(ends_with_a_true_count(traces("worked")));
+    ProcessResult passed = report();
+    EXPECT_EQ(passed.exit_code, 0) << passed.out << passed.err;
+    EXPECT_TRUE(contains(passed.out, "VERDICT: PASSED")) << passed.out << passed.err;
+}
+
+// The other refusals of OPF_C under VXU_NO_EXIT, isolated and not: a
+// traces path that is not a traces file, one that cannot be created, and a
+// bad compilation stamp. The test's code never runs (the refusal says so),
+// the status is 2, and a run that is not refused still passes.
+TEST_F(RuntimeCorners, UnderNoExitARefusedRunRunsNoTest) {
+    const std::string tests =
+        test_block(2, "t", "printf(\"TEST-RAN\\n\");\nfflush(stdout);\n", int_check(4, "1", 1));
+    const std::string body = harness_main("refused", tests, "", "", "s", "vxu_run_status()");
+    const std::string secret = "not a traces file\n";
+    for (const QStringList& flags :
+         {QStringList{QStringLiteral("-DVXU_NO_EXIT")},
+          QStringList{QStringLiteral("-DVXU_NO_EXIT"), QStringLiteral("-DVXU_NO_FORK")}}) {
+        const std::string how = flags.join(QLatin1Char(' ')).toStdString();
+        ASSERT_TRUE(build("refused", "#include <stdio.h>\n" + stamp_lines + body, flags));
+
+        ASSERT_TRUE(write_file(in_dir("refused.rio"), secret));
+        ProcessResult foreign = run("refused");
+        EXPECT_EQ(foreign.exit_code, 2) << how;
+        EXPECT_TRUE(contains(foreign.err, "no test was run")) << how << foreign.err;
+        EXPECT_FALSE(contains(foreign.out, "TEST-RAN")) << how;
+        EXPECT_EQ(read_file(in_dir("refused.rio")), secret) << how;
+
+        ProcessResult uncreatable =
+            run("refused", {{QStringLiteral("VXURIO"), in_dir("missing/refused.rio")}});
+        EXPECT_EQ(uncreatable.exit_code, 2) << how;
+        EXPECT_TRUE(contains(uncreatable.err, "cannot create the traces file")) << how;
+        EXPECT_FALSE(contains(uncreatable.out, "TEST-RAN")) << how;
+
+        QFile::remove(in_dir("refused.rio"));
+        ProcessResult whole = run("refused");
+        EXPECT_EQ(whole.exit_code, 0) << how << whole.err;
+        EXPECT_TRUE(contains(whole.out, "TEST-RAN")) << how;
+        EXPECT_TRUE(ends_with_a_true_count(traces("refused"))) << how;
+
+        ASSERT_TRUE(build("refused", "#include <stdio.h>\n" + stamp_header("5EED") + body, flags));
+        ProcessResult stamped = run("refused");
+        EXPECT_EQ(stamped.exit_code, 2) << how;
+        EXPECT_TRUE(contains(stamped.err, "compilation stamp")) << how << stamped.err;
+        EXPECT_FALSE(contains(stamped.out, "TEST-RAN")) << how;
+        EXPECT_EQ(traces("refused").lines, std::vector<std::string>{"VXU-TRACES 3"}) << how;
     }
 }
 
