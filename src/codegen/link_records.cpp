@@ -143,15 +143,12 @@ void LinkRecords::write_script_identity(int number, std::string_view path) {
     if (!in) return;
     // FNV-1a, 64 bits: enough for the report to know the script it quotes
     // is the one compiled, not a file an edited record points at.
-    std::uint64_t hash = 0xcbf29ce484222325ULL;
+    std::uint64_t hash = fnv1a_64_basis;
     std::uint64_t size = 0;
     char buffer[65536];
     while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
         const std::streamsize got = in.gcount();
-        for (std::streamsize i = 0; i < got; ++i) {
-            hash ^= static_cast<unsigned char>(buffer[i]);
-            hash *= 0x100000001b3ULL;
-        }
+        hash = fnv1a_64(std::string_view(buffer, static_cast<std::size_t>(got)), hash);
         size += static_cast<std::uint64_t>(got);
         if (!in) break;
     }

@@ -1065,9 +1065,24 @@ bool is_zero_text(std::string_view text) {
     text = trimmed(text);
     long long number = 0;
     if (integer_constant(text, number)) return number == 0;
-    if (text == "NIL" || text == "nil" || text == "Nil") return true;
+    if (upper_copy(text) == "NIL") return true;
     if (text.empty() || text.find_first_not_of("0.") != std::string_view::npos) return false;
     return text.find('0') != std::string_view::npos;
+}
+
+// A list C reads as it stands: no association ("=>", with which ranges and
+// others are written) and no bracketed list of the script's own at any
+// depth.
+bool is_c_list(std::string_view value) {
+    TextScanner scan(value, c_quote_rules);
+    char previous = ',';
+    while (scan.next()) {
+        const char c = scan.current();
+        if (c == '=' && scan.at() + 1 < value.size() && value[scan.at() + 1] == '>') return false;
+        if (c == '[' && (previous == ',' || previous == '{')) return false;
+        if (!is_blank(c)) previous = c;
+    }
+    return true;
 }
 
 }  // namespace
@@ -1153,15 +1168,12 @@ bool StubGenerator::value_lines(const StubParameter& p, const std::string& targe
     if (p.kind == StubValueKind::aggregate) {
         if (c_is_value_list(value) && model != nullptr) {
             // Spread over the members as the value model reads a compound
-            // literal (associations, ranges, others, nested lists; what the
-            // list leaves out is zero), checked member by member, and
-            // written member by member into the zeroed entry.
+            // literal (what the list leaves out is zero), and checked member
+            // by member.
             std::vector<std::string> leaves;
             SpreadFailure failure;
             std::vector<ValueComponent> components;
-            c_value_components(p.value, target, false, components);
-            // A struct's list is a compound literal: what it leaves out is
-            // zero.
+            c_value_components(p.value, p.name, false, components);
             if (!model->spread(p.value, p.name, value, leaves, failure, true)) {
                 session_.reporter().error(failure.code.value_or(msg::INITAGREG), failure.place);
                 return false;
@@ -1178,15 +1190,39 @@ bool StubGenerator::value_lines(const StubParameter& p, const std::string& targe
                      ok;
             }
             if (!ok) return false;
+            // A whole list C reads itself (braces and positional items, one
+            // for every member) stays the compound literal it is: C elides
+            // its braces and takes a struct-valued item whole. A shorter one
+            // would draw a warning for the members it leaves out.
+            const bool whole = std::none_of(leaves.begin(), leaves.end(),
+                                            [](const std::string& l) { return l.empty(); });
+            if (whole && is_c_list(value)) {
+                lines.push_back(value_assignment(target, p.field_type, p.kind, value));
+                return true;
+            }
+            // The script's own forms (associations, ranges, others) are
+            // written member by member into the zeroed entry; a member given
+            // zero is not named, so that others => 0 leaves alone the members
+            // a C library adds after those a test cares about.
+            for (const ValueComponent& c : components) {
+                const StubValueKind kind = kind_of(c.type);
+                if (c_is_const(c.type)) {
+                    session_.reporter().error(msg::CONSTINIT, c.expression);
+                    return false;
+                }
+                if (c.kind == CValueKind::unknown || kind == StubValueKind::other ||
+                    kind == StubValueKind::aggregate) {
+                    session_.reporter().error(msg::TYPNONGER, c.type_text);
+                    return false;
+                }
+            }
             lines.push_back("memset(&(" + target + "),0,sizeof(" + target + "));");
             for (std::size_t i = 0; i < leaves.size(); ++i) {
-                // The zeros are in place: a member given zero (by others,
-                // often, for the members after those a test cares about,
-                // which differ between C libraries) is not named.
                 if (leaves[i].empty() || is_zero_text(leaves[i])) continue;
                 const ValueComponent& c = components[i];
-                lines.push_back(value_assignment(c.expression, without_directions(c.type_text),
-                                                 kind_of(c.type), leaves[i]));
+                lines.push_back(value_assignment(target + c.expression.substr(p.name.size()),
+                                                 without_directions(c.type_text), kind_of(c.type),
+                                                 leaves[i]));
             }
             return true;
         }

@@ -929,8 +929,12 @@ void VariableCode::write_tolerance_check(const VariableClause& c, const std::str
     if (k.percent) {
         // In a signed type: a negative percentage of an unsigned value must
         // not wrap round into a huge tolerance.
+        // For an integer, the product is taken in long double and cut
+        // toward zero: a fractional percentage keeps its fraction, and an
+        // integer within the tolerance is within its whole part.
         d = real ? "(" + d_type + ")(" + c_operand(k.d) + " * _vx_e / 100.0)"
-                 : "(vxu_integer)" + c_operand(k.d) + " * (vxu_integer)_vx_e / 100";
+                 : "(vxu_integer)((long double)" + c_operand(k.d) +
+                       " * (long double)_vx_e / 100.0L)";
     }
     close_line("{ " + type + " _vx_e = " + e + "; " + d_type + " _vx_d = " + d + ";");
     close_line("if (_vx_d < 0) _vx_d = -_vx_d;");

@@ -39,8 +39,8 @@ char listing_name[removable_name_size] = {};
 
 extern "C" void on_ending_signal(int signal_number) {
     // A second signal during the cleanup must not start it again.
-    for (int other : ending_signals) {
-        ::signal(other, SIG_IGN);
+    for (const EndingSignal& other : ending_signals) {
+        ::signal(other.number, SIG_IGN);
     }
     remove_removable_files();
     if (signal_number > 0 && signal_number <= highest_signal) {
@@ -68,8 +68,8 @@ extern "C" void on_ending_signal(int signal_number) {
 EndingSignalsHeld::EndingSignalsHeld() {
     sigset_t ending;
     sigemptyset(&ending);
-    for (int signal_number : ending_signals) {
-        sigaddset(&ending, signal_number);
+    for (const EndingSignal& signal : ending_signals) {
+        sigaddset(&ending, signal.number);
     }
     ::sigprocmask(SIG_BLOCK, &ending, &previous_);
 }
@@ -93,34 +93,10 @@ void set_listing_descriptor(int descriptor, std::string_view staged, std::string
 }
 
 const char* ending_signal_name(int signal_number) {
-    switch (signal_number) {
-        case SIGINT:
-            return "SIGINT";
-        case SIGTERM:
-            return "SIGTERM";
-        case SIGHUP:
-            return "SIGHUP";
-        case SIGPIPE:
-            return "SIGPIPE";
-        case SIGQUIT:
-            return "SIGQUIT";
-        case SIGALRM:
-            return "SIGALRM";
-        case SIGUSR1:
-            return "SIGUSR1";
-        case SIGUSR2:
-            return "SIGUSR2";
-        case SIGXFSZ:
-            return "SIGXFSZ";
-        case SIGXCPU:
-            return "SIGXCPU";
-        case SIGVTALRM:
-            return "SIGVTALRM";
-        case SIGPROF:
-            return "SIGPROF";
-        default:
-            return "signal";
+    for (const EndingSignal& ending : ending_signals) {
+        if (ending.number == signal_number) return ending.name;
     }
+    return "signal";
 }
 
 void add_removable_file(std::string_view path) {
@@ -178,12 +154,13 @@ void set_signal_message(int signal_number, std::string_view message) {
 }
 
 void install_signal_handlers() {
-    for (int signal_number : ending_signals) {
+    for (const EndingSignal& ending : ending_signals) {
+        const int signal_number = ending.number;
         struct sigaction action {};
         action.sa_handler = on_ending_signal;
         sigemptyset(&action.sa_mask);
-        for (int other : ending_signals) {
-            sigaddset(&action.sa_mask, other);
+        for (const EndingSignal& other : ending_signals) {
+            sigaddset(&action.sa_mask, other.number);
         }
         action.sa_flags = 0;
         ::sigaction(signal_number, &action, nullptr);

@@ -21,8 +21,14 @@ namespace vx {
 // The signals that end a run: every one whose default action ends the
 // process without a core image worth keeping, and the quit key, the file
 // size and CPU limits and the timers too.
-inline constexpr int ending_signals[] = {SIGINT,  SIGTERM, SIGHUP,  SIGPIPE, SIGQUIT,   SIGALRM,
-                                         SIGUSR1, SIGUSR2, SIGXFSZ, SIGXCPU, SIGVTALRM, SIGPROF};
+struct EndingSignal {
+    int number;
+    const char* name;  // the conventional name ("SIGQUIT")
+};
+inline constexpr EndingSignal ending_signals[] = {
+    {SIGINT, "SIGINT"},   {SIGTERM, "SIGTERM"}, {SIGHUP, "SIGHUP"},       {SIGPIPE, "SIGPIPE"},
+    {SIGQUIT, "SIGQUIT"}, {SIGALRM, "SIGALRM"}, {SIGUSR1, "SIGUSR1"},     {SIGUSR2, "SIGUSR2"},
+    {SIGXFSZ, "SIGXFSZ"}, {SIGXCPU, "SIGXCPU"}, {SIGVTALRM, "SIGVTALRM"}, {SIGPROF, "SIGPROF"}};
 
 // Holds the ending signals back for its scope: the outputs of a run are put
 // in place together, so that a signal never leaves some of them new and
@@ -71,8 +77,8 @@ void install_signal_handlers();
 
 template <typename MessageFor>
 void install_signal_cleanup(MessageFor message_for) {
-    for (int signal_number : ending_signals) {
-        detail::set_signal_message(signal_number, message_for(signal_number));
+    for (const EndingSignal& ending : ending_signals) {
+        detail::set_signal_message(ending.number, message_for(ending.number));
     }
     detail::install_signal_handlers();
 }

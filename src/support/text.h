@@ -23,13 +23,20 @@
 namespace vx {
 
 bool is_blank(char c);
+// FNV-1a over 64 bits of some bytes, continuing `hash` (the offset basis
+// for the first piece): the fingerprint of a file read in pieces, the
+// base of the name hash below.
+inline constexpr std::uint64_t fnv1a_64_basis = 14695981039346656037ull;
+inline std::uint64_t fnv1a_64(std::string_view bytes, std::uint64_t hash = fnv1a_64_basis) {
+    for (char c : bytes) {
+        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    }
+    return hash;
+}
 // A quick hash of a name (FNV-1a, folded so that its low bits depend on
 // every character), for the tables keyed by identifiers and file names.
 inline std::uint64_t name_hash(std::string_view name) {
-    std::uint64_t h = 14695981039346656037ull;
-    for (char c : name) {
-        h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ull;
-    }
+    const std::uint64_t h = fnv1a_64(name);
     return h ^ (h >> 29);
 }
 bool is_word_char(char c);

@@ -262,6 +262,33 @@ TEST(Twins, AnExpectedExpressionIsOneOperand) {
     }
 }
 
+// A percentage tolerance keeps its fraction, whether the expected value is
+// a constant the compiler folds or an expression the harness computes:
+// 2.5% of 1000 lets 1025 pass and 1026 fail, on a signed and an unsigned
+// variable.
+TEST(Twins, AFractionalPercentageIsNotCutToAWholeOne) {
+    const std::string header =
+        "extern int base;\nextern int got;\nextern unsigned ugot;\nvoid compute(void);\n";
+    const std::string unit = "int base = 1000;\nint got;\nunsigned ugot;\nvoid compute(void) {}\n";
+    std::string tests;
+    for (const char* expected : {"1000", "base"}) {
+        const std::string e = expected;
+        const std::string form = e == "base" ? "computed" : "constant";
+        tests += test_of("r_" + form, "VAR got, INIT = 1025, EV = " + e + ", DELTA = 2.5%\n" +
+                                          "VAR ugot, INIT = 975, EV = " + e + ", DELTA = 2.5%\n");
+        tests += test_of("w_" + form, "VAR got, INIT = 1026, EV = " + e + ", DELTA = 2.5%\n");
+        tests += test_of("w_u_" + form, "VAR ugot, INIT = 974, EV = " + e + ", DELTA = 2.5%\n");
+    }
+    const Outcome o = whole_loop(header, unit, script_of(tests));
+    const auto runs = runs_of(o.text);
+    EXPECT_EQ(o.report, 1) << o.text;
+    for (const char* form : {"constant", "computed"}) {
+        EXPECT_FALSE(failed(runs, std::string("r_") + form)) << form << "\n" << o.text;
+        EXPECT_TRUE(failed(runs, std::string("w_") + form)) << form << "\n" << o.text;
+        EXPECT_TRUE(failed(runs, std::string("w_u_") + form)) << form << "\n" << o.text;
+    }
+}
+
 // Every operator form of an expected expression, on an int variable whose
 // value the script sets (the code under test leaves it): the right value
 // passes, and the value a cast of the first operand alone would give (or
@@ -479,6 +506,52 @@ TEST(Twins, StatementsTheHarnessCannotMeanAreRefusedOrWarned) {
         << err;
     EXPECT_EQ(err.find("[./s.ptu:10] s is initialised"), std::string::npos) << err;
     EXPECT_EQ(err.find("[./s.ptu:13] s is initialised"), std::string::npos) << err;
+}
+
+// A struct given a struct-valued expression where the value model spreads
+// scalars (a VAR, a stub's association) and a range of indexes: each
+// refused at its line. Their twins, the same values
+// written member by member, build and pass.
+TEST(Twins, StructValuesTheHarnessCannotSpreadAreRefused) {
+    const std::string header =
+        "struct inner { int a; int b; };\nstruct outer { struct inner in; int n; };\n"
+        "extern struct inner dflt;\n"
+        "extern struct outer o;\nextern int buf[4];\nvoid take(struct outer x);\n"
+        "void compute(void);\n";
+    const std::string unit =
+        "struct inner dflt = {1, 2};\nstruct outer o;\nint buf[4];\n"
+        "void compute(void) { take(o); }\n";
+    const std::string stubs =
+        "DEFINE STUB unit\n#void take(_in struct outer x);\n"
+        "END DEFINE\n";
+    auto script = [&](const std::string& body) {
+        return "HEADER unit, 1.0, , twins\n##include \"unit.h\"\nBEGIN\n" + stubs +
+               "SERVICE compute\nTEST t\nFAMILY nominal\nELEMENT\n" + body +
+               "#compute();\nEND ELEMENT\nEND FAMILY\nEND TEST\nEND SERVICE\n";
+    };
+    testkit::ScratchDir dir;
+    testkit::write_file(dir.file("unit.h"), header);
+    testkit::write_file(dir.file("s.ptu"),
+                        script("VAR o, INIT = {dflt, 4}, EV = {{1, 2}, 4}\n"  // 11
+                               "STUB take ({in => dflt, n => 4})\n"           // 12
+                               "VAR buf[1..2], INIT = 0, EV = 0\n"));         // 13
+    auto compiled = testkit::run_compiler(
+        {"s.ptu", "t.c"},
+        {{"VXLTGT", testkit::dist_dir() + "/target"}, {"VEXORCINC", std::string("TP.h")}},
+        dir.path());
+    EXPECT_EQ(compiled.status, 5) << compiled.err;
+    for (const char* refusal :
+         {"Harnex-E-TYPESMISM,  [./s.ptu:11] Types mismatch o.in = dflt",
+          "Harnex-E-TYPESMISM,  [./s.ptu:12] Types mismatch x.in = dflt",
+          "Harnex-E-TABEXPINC,  [./s.ptu:13] The expression buf[1..2] is incorrect"}) {
+        EXPECT_NE(compiled.err.find(refusal), std::string::npos) << refusal << "\n" << compiled.err;
+    }
+    const Outcome o =
+        whole_loop(header, unit,
+                   script("VAR o, INIT = {{1, 2}, 4}, EV = {{1, 2}, 4}\n"
+                          "STUB take ({{1, 2}, 4})\n"
+                          "VAR buf, INIT = {others => 0}, EV = [1..2 => 0, others => 0]\n"));
+    EXPECT_EQ(o.report, 0) << o.text;
 }
 
 }  // namespace

@@ -420,6 +420,19 @@ private:
                is_string_literal(value);
     }
     bool index_value(std::string_view text, long long& value);
+    // Whether the value is a C expression of struct or union type (an
+    // object such as "defaults"): it is a whole aggregate, never the first
+    // member of one.
+    bool whole_aggregate_value(std::string_view value) {
+        CollectingSink quiet;
+        ExpressionTree tree = c_parse_expression(run_, value, "", 0, quiet);
+        const TypeNode* type =
+            tree != nullptr && tree->root != nullptr
+                ? c_expression_type(run_, tree->root, nullptr, "", 0, run_.scope, quiet)
+                : nullptr;
+        c_free_expression(tree);
+        return is_complete_aggregate(c_resolve_type(type));
+    }
     bool bytes(const TypeNode* type, const std::string& path, std::string_view value,
                std::vector<std::string>& out);
     bool fill_from(const TypeNode* type, const std::string& path,
@@ -529,6 +542,10 @@ bool Spreader::fill(const TypeNode* type, const std::string& path, std::string_v
     const bool list = c_is_value_list(value);
     if (depth < component_depth_limit && is_complete_aggregate(r)) {
         if (list) return fill_struct(r, path, value, depth, out);
+        // A struct given a struct: the value model spreads scalars only.
+        if (!zeroing_ && whole_aggregate_value(value)) {
+            return fail(msg::TYPESMISM, path + " = " + std::string(value));
+        }
         for (const Field* field : valued_fields(r)) {
             if (!fill(field->symbol->type, path + "." + field->symbol->name, value, depth + 1,
                       out)) {
@@ -583,6 +600,11 @@ bool Spreader::fill_from(const TypeNode* type, const std::string& path,
     const TypeNode* r = c_resolve_type(type);
     if (depth < component_depth_limit && aggregate(type) && !c_is_value_list(item.value) &&
         !byte_string_for(type, item.value)) {
+        // C takes a struct-valued item whole where a struct stands; the
+        // value model, which spreads scalars, cannot.
+        if (is_complete_aggregate(r) && whole_aggregate_value(item.value)) {
+            return fail(msg::TYPESMISM, path + " = " + std::string(item.value));
+        }
         if (is_complete_aggregate(r)) {
             for (const Field* field : valued_fields(r)) {
                 if (!fill_from(field->symbol->type, path + "." + field->symbol->name, items, at,

@@ -16,12 +16,47 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 
+#include "diag/file_guard.h"
 #include "diag/process_end.h"
 #include "diag/reporter.h"
 #include "diag/signal_cleanup.h"
 
 namespace vx {
+
+namespace {
+
+// An exclusive lock on a directory (flock on the directory itself, so that
+// no lock file is left beside the outputs), released at the end of the
+// scope. Without a lock (a file system that has none) the merge goes on
+// unlocked, as before.
+class DirectoryLock {
+public:
+    explicit DirectoryLock(const std::string& directory) {
+        descriptor_ =
+            ::open(directory.empty() ? "." : directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (descriptor_ < 0) return;
+        while (::flock(descriptor_, LOCK_EX) != 0 && errno == EINTR) {
+        }
+    }
+    ~DirectoryLock() {
+        if (descriptor_ >= 0) ::close(descriptor_);
+    }
+    DirectoryLock(const DirectoryLock&) = delete;
+    DirectoryLock& operator=(const DirectoryLock&) = delete;
+
+private:
+    int descriptor_ = -1;
+};
+
+std::string directory_of(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+}  // namespace
 
 FoldMode fold_mode_for(int tested_language) {
     if (tested_language == tested_language_c) {
@@ -118,6 +153,20 @@ void OutputSession::finish_outputs(bool errors, const std::vector<UsageCount>& u
     }
     finished_ = true;
     const bool keep = !errors;
+    // The shared configuration header is merged under a lock on its
+    // directory, taken before the ending signals are held: waiting for
+    // another compilation to release it stays interruptible.
+    std::optional<DirectoryLock> lock;
+    if (keep && !settings_.config_header_path.empty()) {
+        lock.emplace(directory_of(settings_.config_header_path));
+    }
+    // Every input has been read: a log of created files that is one of
+    // them is refused before any output is put in place, so that the run
+    // never leaves some outputs new and the others old.
+    if (keep && !settings_.vistal_log_path.empty() &&
+        files_.is_input(file_identity(settings_.vistal_log_path))) {
+        reporter_.fatal(msg::FICENTSOR, settings_.vistal_log_path);
+    }
     const EndingSignalsHeld held;
 
     // Text still held in an open element or test belongs to the harness.
@@ -217,39 +266,6 @@ std::vector<UsageCount> merged_usage_counts(const std::vector<UsageCount>& usage
     return merged;
 }
 
-namespace {
-
-// An exclusive lock on a directory (flock on the directory itself, so that
-// no lock file is left beside the outputs), released at the end of the
-// scope. Without a lock (a file system that has none) the merge goes on
-// unlocked, as before.
-class DirectoryLock {
-public:
-    explicit DirectoryLock(const std::string& directory) {
-        descriptor_ =
-            ::open(directory.empty() ? "." : directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (descriptor_ < 0) return;
-        while (::flock(descriptor_, LOCK_EX) != 0 && errno == EINTR) {
-        }
-    }
-    ~DirectoryLock() {
-        if (descriptor_ >= 0) ::close(descriptor_);
-    }
-    DirectoryLock(const DirectoryLock&) = delete;
-    DirectoryLock& operator=(const DirectoryLock&) = delete;
-
-private:
-    int descriptor_ = -1;
-};
-
-std::string directory_of(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos) return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-}  // namespace
-
 void create_config_header(Reporter& reporter, const RunFiles& files, const std::string& path,
                           const std::vector<UsageCount>& usage_counts, std::string_view log_path,
                           const BannerText& banner) {
@@ -260,8 +276,7 @@ void create_config_header(Reporter& reporter, const RunFiles& files, const std::
     //
     // Two compilations into one directory at once (make -j) must not both
     // read the old header and each write back only its own counters: the
-    // directory is locked from the read to the rename.
-    const DirectoryLock lock(directory_of(path));
+    // caller holds the directory's lock from the read to the rename.
     std::string existing;
     std::error_code ignored;
     if (std::filesystem::is_regular_file(path, ignored)) {

@@ -200,6 +200,7 @@ std::string new_compilation_stamp();
 std::vector<UsageCount> merged_usage_counts(const std::vector<UsageCount>& usage_counts,
                                             std::string_view existing_text);
 
+// The caller holds the lock of the header's directory.
 void create_config_header(Reporter& reporter, const RunFiles& files, const std::string& path,
                           const std::vector<UsageCount>& usage_counts, std::string_view log_path,
                           const BannerText& banner);

@@ -926,10 +926,7 @@ _vx_init_muets();
 #if size_4_sensors_move_to
 _os_4_sensors_move_to[0].min=1;
 _os_4_sensors_move_to[0].max=1;
-memset(&(_os_4_sensors_move_to[0]._datain.p),0,sizeof
-(_os_4_sensors_move_to[0]._datain.p));
-_os_4_sensors_move_to[0]._datain.p.x=(int)(1);
-_os_4_sensors_move_to[0]._datain.p.y=(int)(2);
+_os_4_sensors_move_to[0]._datain.p=(struct point){1, 2};
 _os_4_sensors_move_to[0].sel[0]=1;
 _os_4_sensors_move_to[1].min=0;
 _os_4_sensors_move_to[1].max=0;

@@ -1277,9 +1277,7 @@ _os_1_types_make_pair[0]._datain.a=(int)(1);
 _os_1_types_make_pair[0]._datain.b=(double)(2.5);
 _os_1_types_make_pair[0].sel[0]=1;
 _os_1_types_make_pair[0].sel[1]=1;
-memset(&(_os_1_types_make_pair[0].ret),0,sizeof(_os_1_types_make_pair[0].ret));
-_os_1_types_make_pair[0].ret.a=(int)(1);
-_os_1_types_make_pair[0].ret.b=(double)(2.5);
+_os_1_types_make_pair[0].ret=(pair_t){1, 2.5};
 _os_1_types_make_pair[1].min=0;
 _os_1_types_make_pair[1].max=0;
 #endif
@@ -1311,13 +1309,8 @@ _os_3_types_first[1].max=0;
 _os_4_types_paint[0].min=1;
 _os_4_types_paint[0].max=1;
 _os_4_types_paint[0]._datain.c=(enum color)(GREEN);
-memset(&(_os_4_types_paint[0]._datain.p),0,sizeof
-(_os_4_types_paint[0]._datain.p));
-_os_4_types_paint[0]._datain.p.a=(int)(1);
-_os_4_types_paint[0]._datain.p.b=(double)(2.5);
-memset(&(_os_4_types_paint[0]._datain.v),0,sizeof
-(_os_4_types_paint[0]._datain.v));
-_os_4_types_paint[0]._datain.v.i=(int)(4);
+_os_4_types_paint[0]._datain.p=(pair_t){1, 2.5};
+_os_4_types_paint[0]._datain.v=(union u){4};
 _os_4_types_paint[0].sel[0]=1;
 _os_4_types_paint[0].sel[1]=1;
 _os_4_types_paint[0].sel[2]=1;
@@ -1338,10 +1331,7 @@ _os_5_types_call[1].max=0;
 #if size_6_types_fill
 _os_6_types_fill[0].min=1;
 _os_6_types_fill[0].max=1;
-memset(&(_os_6_types_fill[0]._dataout.out),0,sizeof
-(_os_6_types_fill[0]._dataout.out));
-VXU_STRCPY(_os_6_types_fill[0]._dataout.out.name,"xyz");
-_os_6_types_fill[0]._dataout.out.flags=(unsigned char)(1);
+_os_6_types_fill[0]._dataout.out=(struct rec){"xyz", NIL, 1};
 _os_6_types_fill[0]._datain.in=(const struct rec *)(NONIL);
 _os_6_types_fill[0].sel[0]=1;
 _os_6_types_fill[0].sel[1]=1;
