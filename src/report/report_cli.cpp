@@ -11,7 +11,9 @@
 // reads (the link records, the traces, the .gcda files, the scripts the
 // page quotes, the sources of the coverage): files are compared by device
 // and inode, and names that lead nowhere yet by the name their links
-// resolve to. Such a clash is refused before anything is written.
+// resolve to. Every clash is found before anything is written; like any
+// refusal, it leaves in each output that is not an input a "no verdict"
+// in place of an older run's verdict.
 #include "report/report_cli.h"
 
 #include "report/output/coverage.h"
@@ -27,6 +29,7 @@
 #include <QDateTime>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
@@ -292,6 +295,9 @@ int write_depfile(const Arguments& arguments, std::ostream& err) {
     }
     HeaderSearch search{arguments.include_dirs, target_lib_directory()};
     const std::vector<std::string> inputs = compilation_inputs(links, search);
+    // The scripts first, by the names the link records give: the inputs
+    // of the compilation hold them too, but only those that still exist
+    // and under the role of any input, and a clash is told by its role.
     std::vector<NamedFile> read_by_compilation;
     for (const std::string& script : links.script_paths()) {
         read_by_compilation.push_back({"script", script});
@@ -340,15 +346,12 @@ int run_report(const std::vector<std::string>& argument_list, std::ostream& out,
     std::vector<NamedFile> outputs;
     if (!arguments.junit.empty()) outputs.push_back({"JUnit file", arguments.junit});
     if (!arguments.html.empty()) outputs.push_back({"HTML file", arguments.html});
-    // A clash is refused before anything is written, the refusals' own
-    // JUnit file and page included.
-    auto clash_with = [&](const std::vector<NamedFile>& inputs) {
-        if (auto clash = output_clash(outputs, inputs)) {
-            err << program_name << ": " << *clash << '\n';
-            return true;
-        }
-        return false;
-    };
+    // Every file the run reads, as far as it can be known before anything
+    // is written: the link records, the traces, the .gcda files, the
+    // scripts the link records name and the sources gcov names. The inputs
+    // are read (nothing is written yet) and their problems kept, so that
+    // every clash is found before the first output is written, a
+    // refusal's own JUnit file and page included.
     std::vector<NamedFile> inputs = {{"link record file", arguments.link_records},
                                      {"traces file", arguments.traces}};
     if (!arguments.coverage.empty()) {
@@ -356,22 +359,51 @@ int run_report(const std::vector<std::string>& argument_list, std::ostream& out,
             inputs.push_back({"coverage data file", data});
         }
     }
-    if (clash_with(inputs)) {
-        return exit_unusable;
+    std::string link_text;
+    std::string traces_text;
+    std::optional<std::string> unreadable = read_file(arguments.link_records, link_text);
+    LinkRecordFile links;
+    std::optional<Failure> links_damaged;
+    if (!unreadable) {
+        unreadable = read_file(arguments.traces, traces_text);
+        links_damaged = parse_link_records(link_text, links);
+        if (!links_damaged) {
+            for (const std::string& script : links.script_paths()) {
+                inputs.push_back({"script", script});
+            }
+        }
+    }
+    CoverageData coverage;
+    std::optional<std::string> coverage_unusable;
+    if (!arguments.coverage.empty()) {
+        coverage_unusable = collect_coverage(arguments.coverage, arguments.gcov, coverage);
+        if (!coverage_unusable) {
+            for (const SourceCoverage& source : coverage.sources) {
+                inputs.push_back({"source of the coverage", source.path});
+            }
+        }
     }
 
-    // Every refusal from here on also rewrites the JUnit file, so that a
-    // CI server never reads the verdict of an earlier run.
+    // Every refusal rewrites the outputs, so that a CI server never reads
+    // the verdict of an earlier run: the JUnit file gets a test case in
+    // error that says why, the page says there is no verdict. An output
+    // that is one of the inputs is never written; when the page and the
+    // JUnit file are one file, it gets the JUnit file's error.
+    auto names_input = [&](const std::string& output) {
+        return std::any_of(inputs.begin(), inputs.end(),
+                           [&](const NamedFile& input) { return one_file(output, input.path); });
+    };
     auto refuse = [&](const std::string& why) {
         std::string program = std::filesystem::path(arguments.link_records).stem().string();
-        if (!arguments.junit.empty()) {
+        const bool junit_written = !arguments.junit.empty() && !names_input(arguments.junit);
+        if (junit_written) {
             std::string problem;
             if (!write_junit_error(program, why, arguments.junit, problem)) {
                 err << program_name << ": " << problem << '\n';
             }
         }
-        if (!arguments.html.empty()) {
-            // Nor does an older page survive.
+        if (!arguments.html.empty() && !names_input(arguments.html) &&
+            !(junit_written && one_file(arguments.html, arguments.junit))) {
             std::ofstream page(arguments.html, std::ios::binary | std::ios::trunc);
             page << "<!DOCTYPE html>\n<html lang=\"en\"><head><meta charset=\"utf-8\"/><title>"
                  << html_escape(program) << ": no verdict</title></head><body><h1>"
@@ -388,14 +420,13 @@ int run_report(const std::vector<std::string>& argument_list, std::ostream& out,
         return message;
     };
 
-    std::string link_text;
-    std::string traces_text;
-    for (auto [path, content] : {std::pair{&arguments.link_records, &link_text},
-                                 std::pair{&arguments.traces, &traces_text}}) {
-        if (auto problem = read_file(*path, *content)) {
-            err << program_name << ": " << *problem << '\n';
-            return refuse(*problem);
-        }
+    if (auto clash = output_clash(outputs, inputs)) {
+        err << program_name << ": " << *clash << '\n';
+        return refuse(*clash);
+    }
+    if (unreadable) {
+        err << program_name << ": " << *unreadable << '\n';
+        return refuse(*unreadable);
     }
     if (link_text.rfind(traces_magic, 0) == 0 && traces_text.rfind(traces_magic, 0) != 0) {
         const std::string why = arguments.link_records +
@@ -404,18 +435,9 @@ int run_report(const std::vector<std::string>& argument_list, std::ostream& out,
         err << program_name << ": " << why << '\n';
         return refuse(why);
     }
-
-    LinkRecordFile links;
-    if (auto failure = parse_link_records(link_text, links)) {
-        print_failure(err, arguments, *failure);
-        return refuse(failure_text(*failure));
-    }
-    std::vector<NamedFile> scripts;
-    for (const std::string& script : links.script_paths()) {
-        scripts.push_back({"script", script});
-    }
-    if (clash_with(scripts)) {
-        return exit_unusable;
+    if (links_damaged) {
+        print_failure(err, arguments, *links_damaged);
+        return refuse(failure_text(*links_damaged));
     }
     TracesFile traces;
     if (auto failure = parse_traces(traces_text, traces)) {
@@ -442,23 +464,11 @@ int run_report(const std::vector<std::string>& argument_list, std::ostream& out,
             << " do not belong together (was the harness built from another compilation?)\n";
         return refuse(failure_text(*failure) + " (the two files do not belong together)");
     }
-
-    CoverageData coverage;
-    bool with_coverage = false;
-    if (!arguments.coverage.empty()) {
-        if (auto problem = collect_coverage(arguments.coverage, arguments.gcov, coverage)) {
-            err << program_name << ": " << *problem << '\n';
-            return refuse(*problem);
-        }
-        with_coverage = true;
-        std::vector<NamedFile> sources;
-        for (const SourceCoverage& source : coverage.sources) {
-            sources.push_back({"source of the coverage", source.path});
-        }
-        if (clash_with(sources)) {
-            return exit_unusable;
-        }
+    if (coverage_unusable) {
+        err << program_name << ": " << *coverage_unusable << '\n';
+        return refuse(*coverage_unusable);
     }
+    const bool with_coverage = !arguments.coverage.empty();
 
     TextOptions options;
     options.quiet = arguments.quiet;
@@ -469,11 +479,15 @@ int run_report(const std::vector<std::string>& argument_list, std::ostream& out,
         }
     }
     out.flush();
+    // An output that cannot be written makes the run unusable, and the
+    // other output is still written: it holds this run's verdict, never an
+    // older one.
+    bool outputs_written = true;
     if (!arguments.junit.empty()) {
         std::string problem;
         if (!write_junit(verdict, arguments.junit, problem, with_coverage ? &coverage : nullptr)) {
             err << program_name << ": " << problem << '\n';
-            return exit_unusable;
+            outputs_written = false;
         }
     }
     if (!arguments.html.empty()) {
@@ -498,25 +512,22 @@ int run_report(const std::vector<std::string>& argument_list, std::ostream& out,
             }
         }
         if (!verdict.complete) {
-            page.stop_note = "the traces stop at line " + std::to_string(verdict.last_line) +
-                             " without their end line: the harness stopped there (a crash or an "
-                             "exit in the code under test?)";
+            page.stop_note = traces_stop_text(verdict.last_line, traces.cut_line);
         }
         std::string problem;
         if (!write_html(page, arguments.html, problem)) {
             err << program_name << ": " << problem << '\n';
-            return exit_unusable;
+            outputs_written = false;
         }
     }
     if (!verdict.complete) {
         print_failure(err, arguments,
                       Failure{Source::traces, verdict.last_line,
-                              std::string(traces.cut_line ? "the last line is cut short and "
-                                                            "the traces end"
-                                                          : "the traces end") +
-                                  " without their end line \"F\": the harness stopped before "
-                                  "CLF_C (a crash or an exit in the code under test?); the "
-                                  "verdict above is INCOMPLETE"});
+                              traces_stop_text(std::nullopt, traces.cut_line) +
+                                  "; the verdict above is INCOMPLETE"});
+        return exit_unusable;
+    }
+    if (!outputs_written) {
         return exit_unusable;
     }
     return verdict.passed() ? exit_passed : exit_failed;

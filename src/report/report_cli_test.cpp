@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <unistd.h>
@@ -87,17 +89,23 @@ TEST_F(ReportFiles, TwoOutputsNamingOneFileAreRefused) {
                           Case{path("out.xml"), scratch_.path().toStdString() + "/./out.xml"},
                           Case{path("link.xml"), path("page.html")},
                           Case{path("dangling.xml"), path("later.html")}}) {
-        if (c.junit == path("link.xml")) {
-            ASSERT_TRUE(write_file(in("page.html"), "older page\n"));
+        // An older run's file; the name not yet made is left so.
+        if (c.junit != path("dangling.xml")) {
+            ASSERT_TRUE(write_file(QString::fromStdString(c.junit), "older verdict\n"));
         }
         EXPECT_EQ(report({"--junit", c.junit, "--html", c.html}), exit_unusable) << c.junit;
         EXPECT_EQ(err_, "vexorreport: the JUnit file " + c.junit + " and the HTML file " + c.html +
                             " are one file: give each output a file of its own\n");
-        // Nothing was written.
-        EXPECT_FALSE(QFile::exists(in("out.xml")));
-        EXPECT_FALSE(QFile::exists(in("later.html")));
+        // The one file is no input: it holds the refusal as a JUnit test
+        // case in error (what a CI server reads), never the older verdict,
+        // and the refusal's page is not written over it.
+        const std::string xml = read_file(QString::fromStdString(c.junit));
+        const auto junit = vx::harness_testing::parse_junit(xml);
+        ASSERT_TRUE(junit.well_formed) << xml;
+        EXPECT_EQ(junit.root_attributes.at(QStringLiteral("errors")), QStringLiteral("1")) << xml;
+        EXPECT_NE(xml.find("are one file"), std::string::npos) << xml;
+        EXPECT_EQ(read_file(QString::fromStdString(c.html)), xml);
     }
-    EXPECT_EQ(read_file(in("page.html")), "older page\n");
 
     // Two files of their own: both written.
     EXPECT_EQ(report({"--junit", path("out.xml"), "--html", path("page.html")}), exit_failed)
@@ -138,6 +146,89 @@ TEST_F(ReportFiles, AnOutputNamingAnInputIsRefusedAndTheInputKept) {
     EXPECT_NE(err.str().find("is the input " + path("t.ptu") + " (the script)"), std::string::npos)
         << err.str();
     EXPECT_EQ(read_file(in("t.ptu")), script_text);
+}
+
+// A clash found only once the link records or the coverage are read (an
+// output naming a script, or a source gcov names) refuses the run like any
+// other refusal: the inputs are kept, and no output of an earlier run stays
+// behind to be read as this run's verdict.
+TEST_F(ReportFiles, ALateClashLeavesNoEarlierVerdictBehind) {
+    // An earlier run's JUnit file, in which every test passed.
+    const std::string stale =
+        "<?xml version=\"1.0\"?>\n<testsuites name=\"t\" tests=\"1\" failures=\"0\" "
+        "errors=\"0\"><testsuite name=\"calc\" tests=\"1\" failures=\"0\" errors=\"0\">"
+        "<testcase name=\"first\" classname=\"t.calc\"/></testsuite></testsuites>\n";
+    // The JUnit file now holds one test case in error that says why.
+    auto expect_refusal_in_junit = [&](const std::string& why) {
+        const std::string xml = read_file(in("out.xml"));
+        const auto junit = vx::harness_testing::parse_junit(xml);
+        ASSERT_TRUE(junit.well_formed) << xml;
+        EXPECT_EQ(junit.root_attributes.at(QStringLiteral("errors")), QStringLiteral("1")) << xml;
+        ASSERT_EQ(junit.cases.size(), 1u) << xml;
+        EXPECT_TRUE(junit.cases[0].error) << xml;
+        EXPECT_EQ(junit.find(QStringLiteral("first")), nullptr) << xml;
+        EXPECT_NE(xml.find(why), std::string::npos) << xml;
+    };
+
+    // The page names the script the link records name.
+    ASSERT_TRUE(write_file(in("out.xml"), stale));
+    EXPECT_EQ(report({"--junit", path("out.xml"), "--html", path("t.ptu")}), exit_unusable);
+    EXPECT_NE(err_.find("is the input " + path("t.ptu") + " (the script)"), std::string::npos)
+        << err_;
+    EXPECT_EQ(read_file(in("t.ptu")), script_text);
+    expect_refusal_in_junit("(the script): an output never overwrites an input");
+
+    // The page names a source of the coverage: a stand-in gcov names
+    // unit.c beside the scripts for the one .gcda file there is.
+    ASSERT_TRUE(QDir(scratch_.path()).mkpath(QStringLiteral("cov")));
+    ASSERT_TRUE(write_file(in("cov/unit.gcda"), "gcda"));
+    const std::string unit_text = "int unit(void) { return 1; }\n";
+    ASSERT_TRUE(write_file(in("unit.c"), unit_text));
+    ASSERT_TRUE(write_file(
+        in("gcov.sh"),
+        "#!/bin/sh\necho '{\"format_version\":\"1\",\"current_working_directory\":\"" +
+            scratch_.path().toStdString() +
+            "\",\"files\":[{\"file\":\"unit.c\",\"lines\":[{\"line_number\":1,\"count\":1,"
+            "\"branches\":[]}]}]}'\n"));
+    ASSERT_TRUE(QFile::setPermissions(in("gcov.sh"),
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    const std::vector<std::string> coverage = {"--coverage", path("cov"), "--gcov",
+                                               path("gcov.sh")};
+    auto with_coverage = [&](std::vector<std::string> outputs) {
+        outputs.insert(outputs.begin(), coverage.begin(), coverage.end());
+        return report(outputs);
+    };
+    // The stand-in gcov is good: a run without a clash has its coverage.
+    EXPECT_EQ(with_coverage({"--junit", path("out.xml")}), exit_failed) << err_;
+    EXPECT_NE(read_file(in("out.xml")).find("coverage.lines.unit.c"), std::string::npos);
+
+    ASSERT_TRUE(write_file(in("out.xml"), stale));
+    EXPECT_EQ(with_coverage({"--junit", path("out.xml"), "--html", path("unit.c")}), exit_unusable);
+    EXPECT_NE(err_.find("is the input " + path("unit.c") + " (the source of the coverage)"),
+              std::string::npos)
+        << err_;
+    EXPECT_EQ(read_file(in("unit.c")), unit_text);
+    expect_refusal_in_junit("(the source of the coverage)");
+
+    // Damaged traces are refused too, but the clash comes first: the
+    // refusal's page is never written over the source.
+    ASSERT_TRUE(write_file(in("t.rio"), "VXU-TRACES 3\nH " +
+                                            std::string(vx::report::testing::fixture_stamp) +
+                                            "\nthis is no trace line\n"));
+    EXPECT_EQ(with_coverage({"--html", path("unit.c")}), exit_unusable);
+    EXPECT_NE(err_.find("(the source of the coverage)"), std::string::npos) << err_;
+    EXPECT_EQ(read_file(in("unit.c")), unit_text);
+    ASSERT_TRUE(write_file(in("t.rio"), traces_text));
+
+    // A JUnit file that cannot be written still leaves a page of this
+    // run's verdict, never an older one.
+    ASSERT_TRUE(write_file(in("page.html"), "older page\n"));
+    EXPECT_EQ(report({"--junit", path("no/such/dir/out.xml"), "--html", path("page.html")}),
+              exit_unusable);
+    EXPECT_NE(err_.find("cannot write the JUnit file"), std::string::npos) << err_;
+    const std::string page = read_file(in("page.html"));
+    EXPECT_NE(page.find("<!DOCTYPE html>"), std::string::npos) << page;
+    EXPECT_NE(page.find(": FAILED</title>"), std::string::npos) << page;
 }
 
 // A real run through the command line: the page quotes the script it was

@@ -75,6 +75,7 @@ private:
     void add_tests_not_run();
     // The variable record of `line` belongs to the element being read;
     // otherwise the element gets a problem naming the element it belongs to.
+    // Lines of a stand-in run are not matched: they belong to no test.
     void check_owner(const TraceLine& line, const LinkRecord& record, std::string_view what);
     // A run that reached its end holds every element of its test.
     void check_elements_ran(TestRun& run);
@@ -239,6 +240,17 @@ std::string array_element_name(const std::string& shape, long index) {
 
 Failure failure_at(const TraceLine& line, std::string message) {
     return Failure{Source::traces, line.line, std::move(message)};
+}
+
+// A failed entry: a problem of the run (counted as a failed check by the
+// caller), or a stop where an element or a run ended early.
+Entry failed_entry(EntryKind kind, std::string name, long trace_line) {
+    Entry entry;
+    entry.kind = kind;
+    entry.outcome = Outcome::failed;
+    entry.name = std::move(name);
+    entry.trace_line = trace_line;
+    return entry;
 }
 
 std::string VerdictBuilder::describe(long number) const {
@@ -511,7 +523,10 @@ void VerdictBuilder::add_given_values() {
 
 std::optional<Failure> VerdictBuilder::on_bracket(const TraceLine& line) {
     if (line.kind == TraceKind::close_bracket) {
-        if (const LinkRecord* record = links_.numbered(line.record)) {
+        // The end of a group holds nothing of its own: it is matched with
+        // the element being read, and opens none (nor a stand-in run).
+        const LinkRecord* record = links_.numbered(line.record);
+        if (record != nullptr && element_open_) {
             check_owner(line, *record, "checks");
         }
         if (depth_ > 0) {
@@ -558,6 +573,13 @@ void VerdictBuilder::check_owner(const TraceLine& line, const LinkRecord& record
     if (record.kind != 'V' && record.kind != 'A') {
         return;  // stub parameters are checked wherever the stub was called
     }
+    if (!test_open_ || test().record == 0) {
+        // A stand-in run has no element of the script to compare with:
+        // lines outside any test fail once, in check_outside_lines.
+        return;
+    }
+    // The element the line falls in (the first one when no element start
+    // came before it), which sets element_record_.
     ElementRun& current = element();
     const long owner = links_.element_of_variable(record.number);
     if (owner == element_record_ || element_mismatch_) {
@@ -567,17 +589,15 @@ void VerdictBuilder::check_owner(const TraceLine& line, const LinkRecord& record
     TestRun& run = test();
     const std::string owner_text = owner == 0 ? std::string("no element of the script")
                                               : links_.element_text(owner, run.record);
-    Entry entry;
-    entry.kind = EntryKind::problem;
-    entry.outcome = Outcome::failed;
-    entry.name = "element " + std::to_string(current.ordinal) + " holds the " + std::string(what) +
-                 " of " + split_variable_text(record.text).name + " (record " +
-                 std::to_string(record.number) + "), which belongs to " + owner_text +
-                 ": its code jumped out of its element";
+    Entry entry = failed_entry(
+        EntryKind::problem,
+        "element " + std::to_string(current.ordinal) + " holds the " + std::string(what) + " of " +
+            split_variable_text(record.text).name + " (record " + std::to_string(record.number) +
+            "), which belongs to " + owner_text + ": its code jumped out of its element",
+        line.line);
     entry.location = links_.location_text(record.location);
     entry.where = record.location;
     entry.depth = depth_;
-    entry.trace_line = line.line;
     current.entries.push_back(std::move(entry));
     ++run.failed;
 }
@@ -593,15 +613,12 @@ void VerdictBuilder::check_outside_lines(TestRun& run) {
     if (!code_ran || run.elements.empty()) {
         return;
     }
-    Entry problem;
-    problem.kind = EntryKind::problem;
-    problem.outcome = Outcome::failed;
-    problem.name =
-        "element lines outside any test: code of the script ran outside its tests (a jump out of "
-        "a test?)";
-    problem.trace_line = verdict_.last_line;
     std::vector<Entry>& entries = run.elements.front().entries;
-    entries.insert(entries.begin(), std::move(problem));
+    entries.insert(entries.begin(),
+                   failed_entry(EntryKind::problem,
+                                "element lines outside any test: code of the script ran outside "
+                                "its tests (a jump out of a test?)",
+                                verdict_.last_line));
     ++run.failed;
 }
 
@@ -615,12 +632,9 @@ void VerdictBuilder::check_elements_ran(TestRun& run) {
         missing.ordinal = static_cast<int>(i) + 1;
         missing.location = links_.location_text(described[i]->location);
         missing.ran = false;
-        Entry entry;
-        entry.kind = EntryKind::stop;
-        entry.outcome = Outcome::failed;
-        entry.name = "element did not run: the run ended without it (a jump over it?)";
-        entry.trace_line = verdict_.last_line;
-        missing.entries.push_back(std::move(entry));
+        missing.entries.push_back(failed_entry(
+            EntryKind::stop, "element did not run: the run ended without it (a jump over it?)",
+            verdict_.last_line));
         if (run.state == TestState::finished) {
             run.state = TestState::unfinished;
             run.stop_reason = "element " + std::to_string(missing.ordinal) +
@@ -655,14 +669,11 @@ std::optional<Failure> VerdictBuilder::add(const TraceLine& line) {
             } else if (run.record != 0) {
                 // One element more than the test has: a jump back into
                 // an element, or the traces of another test.
-                Entry entry;
-                entry.kind = EntryKind::problem;
-                entry.outcome = Outcome::failed;
-                entry.name = "element " + std::to_string(next.ordinal) +
-                             " is not in the script: " + "test " + run.name + " has " +
-                             std::to_string(described.size()) + " element(s)";
-                entry.trace_line = line.line;
-                next.entries.push_back(std::move(entry));
+                next.entries.push_back(failed_entry(
+                    EntryKind::problem,
+                    "element " + std::to_string(next.ordinal) + " is not in the script: test " +
+                        run.name + " has " + std::to_string(described.size()) + " element(s)",
+                    line.line));
                 ++run.failed;
                 element_mismatch_ = true;
             }
@@ -800,27 +811,21 @@ void VerdictBuilder::close_element(std::string_view reason) {
         if (explained) {
             continue;
         }
-        Entry entry;
-        entry.kind = EntryKind::problem;
-        entry.outcome = Outcome::failed;
-        entry.name = "stub " + (call.stub.empty() ? std::string("?") : call.stub) + " call " +
-                     std::to_string(call.call) + ": did not match the calls described, and " +
-                     (checked ? "no check of it failed (a null pointer where a value was expected?)"
-                              : "its inputs were not kept");
-        entry.trace_line = call.trace_line;
-        current.entries.push_back(std::move(entry));
+        current.entries.push_back(failed_entry(
+            EntryKind::problem,
+            "stub " + (call.stub.empty() ? std::string("?") : call.stub) + " call " +
+                std::to_string(call.call) + ": did not match the calls described, and " +
+                (checked ? "no check of it failed (a null pointer where a value was expected?)"
+                         : "its inputs were not kept"),
+            call.trace_line));
         ++run.failed;
     }
     unmatched_calls_.clear();
     checked_calls_.clear();
     failed_checks_.clear();
     if (!current.ended && !reason.empty()) {
-        Entry entry;
-        entry.kind = EntryKind::stop;
-        entry.outcome = Outcome::failed;
-        entry.name = "element " + std::string(reason);
-        entry.trace_line = verdict_.last_line;
-        current.entries.push_back(std::move(entry));
+        current.entries.push_back(
+            failed_entry(EntryKind::stop, "element " + std::string(reason), verdict_.last_line));
         if (run.state == TestState::finished) {
             run.state = TestState::unfinished;
             run.stop_reason =

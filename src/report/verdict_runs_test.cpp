@@ -293,4 +293,53 @@ TEST(VerdictRuns, LinesBetweenTestsMakeNoTestOfTheirOwn) {
     expect_fails_with(escaped_checks, "element lines outside any test");
 }
 
+// The stand-in run of lines outside any test has no element of the script
+// to hold them: a value traced there is one problem (code ran outside its
+// tests), not also a value in the wrong element. A line that holds nothing
+// (the end of a group) opens no element of its own.
+TEST(VerdictRuns, LinesOutsideTestsFailOnceAndAGroupsEndOpensNoElement) {
+    auto stand_in = [](const Verdict& verdict) -> const TestRun* {
+        for (const ServiceRun& service : verdict.services) {
+            for (const TestRun& run : service.tests) {
+                if (run.record == 0) return &run;
+            }
+        }
+        return nullptr;
+    };
+    // The check of x, which passed, traced after test "once".
+    Parts escaped_value;
+    escaped_value.once += "S\nZ 1\nC 7 int/10 1 0 ok 2 2 2\ne\n";
+    expect_fails_with(escaped_value, "element lines outside any test");
+    Read result = read(escaped_value);
+    EXPECT_FALSE(has(result.text, "holds the check of x")) << result.text;
+    const TestRun* outside = stand_in(result.verdict);
+    ASSERT_NE(outside, nullptr) << result.text;
+    EXPECT_EQ(outside->failed, 1) << result.text;
+    EXPECT_EQ(outside->passed, 1) << result.text;
+    EXPECT_EQ(result.verdict.totals.checks_failed, 1) << result.text;
+
+    // The end of a group before the first element of a run: the run's two
+    // elements are its elements 1 and 2, and it passes.
+    Parts early_end;
+    early_end.once = "G 5\n" + run_of("5", "once", "] 7\n" + once_element_1 + once_element_2);
+    result = read(early_end);
+    EXPECT_TRUE(result.verdict.passed()) << result.text;
+    EXPECT_FALSE(has(result.text, "is not in the script")) << result.text;
+    // Between two tests it makes no stand-in run.
+    Parts between;
+    between.once += "] 7\n";
+    result = read(between);
+    EXPECT_TRUE(result.verdict.passed()) << result.text;
+    EXPECT_EQ(stand_in(result.verdict), nullptr) << result.text;
+    // Its twin: the end of a group inside the element of another test
+    // still fails as a jump.
+    Parts misplaced;
+    misplaced.later = "G 25\n" + run_of("25", "later_test",
+                                        "S\nI 27 int/10 0\nZ 1\n] 15\n"
+                                        "C 27 int/10 1 0 ok 7 7 7\ne\n");
+    expect_fails_with(misplaced,
+                      "element 1 holds the checks of s (record 15), which belongs to "
+                      "element 1 of test \"thrice\" (loop.ptu:11)");
+}
+
 }  // namespace

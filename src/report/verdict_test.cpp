@@ -178,15 +178,13 @@ TEST(Verdict, RunsWithoutHeadingsAreKeptAndRepeatedTestsNumbered) {
     ASSERT_FALSE(loose.failure.has_value());
     const std::string text = text_of(loose.verdict);
     EXPECT_NE(text.find("SERVICE (outside any service)"), std::string::npos) << text;
-    // The check of x, read outside any test, is not where its element is.
-    EXPECT_NE(text.find("FAIL  element 1 holds the check of x (record 4), which belongs to "
-                        "element 1 of test \"first\" (stub.ptu:5)"),
-              std::string::npos)
+    // A stand-in run has no element of the script to compare the check of
+    // x with: the check is counted once, on its own outcome.
+    EXPECT_EQ(text.find("holds the check of x"), std::string::npos) << text;
+    EXPECT_NE(text.find("TEST (outside any test): FAILED (1 of 1 check failed)"), std::string::npos)
         << text;
-    EXPECT_NE(text.find("TEST (outside any test): FAILED (2 of 2 checks failed)"),
-              std::string::npos);
     EXPECT_NE(text.find("TOTAL: 3 services, 4 tests (0 passed, 1 failed, 0 did not finish, 3 did "
-                        "not run), 1 element, 2 checks (0 passed, 2 failed), 0 recorded\n"
+                        "not run), 1 element, 1 check (0 passed, 1 failed), 0 recorded\n"
                         "VERDICT: FAILED\n"),
               std::string::npos)
         << text;

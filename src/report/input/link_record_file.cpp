@@ -12,6 +12,7 @@
 // of its number of runs, whose "R" factors name repetition records. A
 // script's fingerprint "E23 n size hash" must have exactly that shape.
 #include "report/input/link_record_file.h"
+#include "support/text.h"
 
 #include <charconv>
 #include <climits>
@@ -33,8 +34,6 @@ constexpr std::string_view expected_keyword = " VA";
 constexpr long script_file_code = 11;
 constexpr long run_count_code = 22;
 constexpr long fingerprint_code = 23;
-constexpr std::uint64_t fnv_offset_basis = 0xcbf29ce484222325ULL;
-constexpr std::uint64_t fnv_prime = 0x100000001b3ULL;
 struct LocationOwner {
     long code;
     char kind;
@@ -164,15 +163,6 @@ std::optional<Failure> read_end_record(std::string_view line, long line_number,
 }
 
 }  // namespace
-
-std::uint64_t fnv1a_64(std::string_view bytes) {
-    std::uint64_t hash = fnv_offset_basis;
-    for (char c : bytes) {
-        hash ^= static_cast<unsigned char>(c);
-        hash *= fnv_prime;
-    }
-    return hash;
-}
 
 ScriptFingerprint fingerprint_of(std::string_view content) {
     return ScriptFingerprint{static_cast<std::uint64_t>(content.size()), fnv1a_64(content)};

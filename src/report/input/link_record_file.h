@@ -57,10 +57,6 @@ struct ScriptFingerprint {
     bool operator==(const ScriptFingerprint&) const = default;
 };
 
-// The FNV-1a 64-bit hash of `bytes` (offset basis 0xcbf29ce484222325,
-// prime 0x100000001b3), as the "E23" record carries it.
-std::uint64_t fnv1a_64(std::string_view bytes);
-
 // The fingerprint of `content`, the whole text of a file.
 ScriptFingerprint fingerprint_of(std::string_view content);
 

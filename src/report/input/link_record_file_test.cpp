@@ -1,5 +1,6 @@
 // Reading link record files: folded records, locations, lookups, refusals.
 #include "report/input/link_record_file.h"
+#include "support/text.h"
 #include "report/input/link_records_testing.h"
 
 #include <gtest/gtest.h>
@@ -236,7 +237,7 @@ namespace {
 // The fingerprint of a script: FNV-1a over all its bytes, as the "E23"
 // record carries it.
 TEST(LinkRecords, ScriptFingerprintsAreReadPerFile) {
-    using vx::report::fnv1a_64;
+    using vx::fnv1a_64;
     EXPECT_EQ(fnv1a_64(""), 0xcbf29ce484222325ULL);
     EXPECT_EQ(fnv1a_64("a"), 0xaf63dc4c8601ec8cULL);
     EXPECT_EQ(fnv1a_64("foobar"), 0x85944171f73967e8ULL);

@@ -38,8 +38,9 @@ struct CoverageData {
 };
 
 // Parses the JSON that `gcov --json-format --stdout` writes for one .gcda
-// file and adds its sources to `data` (counts of a source seen twice are
-// merged line by line). Returns a message when the text is not gcov's JSON.
+// file into `data`, which then holds its sources only (counts of a source
+// named twice in it are merged line by line). Returns a message when the
+// text is not gcov's JSON.
 std::optional<std::string> add_gcov_json(const std::string& json, CoverageData& data);
 
 // The .gcda files under `directory` (its subdirectories included), sorted.

@@ -18,6 +18,10 @@
 #include <QString>
 #include <QStringDecoder>
 
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
 #include <cstdint>
 #include <map>
 
@@ -28,6 +32,46 @@ namespace {
 // Files larger than these are not quoted.
 constexpr std::uint64_t max_quoted_script = 64 << 20;
 constexpr std::uint64_t max_quoted_source = 16 << 20;
+
+// Reads a file the page quotes when it is a regular file of at most
+// `limit` bytes. Its size is looked at before a byte is read, and no more
+// than `limit` + 1 bytes are ever read, so that a file that grows
+// meanwhile is left out too.
+bool read_quoted_file(const std::string& path, std::uint64_t limit, std::string& content) {
+    content.clear();
+    OpenedInput opened = open_input(path);
+    if (opened.problem != InputProblem::none) {
+        return false;
+    }
+    const int descriptor = opened.descriptor;
+    bool quoted = opened.size <= limit;
+    if (quoted) {
+        content.resize(static_cast<std::size_t>(opened.size) + 1);
+        std::size_t used = 0;
+        for (;;) {
+            if (used == content.size()) {
+                if (used > limit) {
+                    quoted = false;
+                    break;
+                }
+                content.resize(static_cast<std::size_t>(
+                    std::min<std::uint64_t>(limit + 1, std::uint64_t{content.size()} * 2)));
+            }
+            const ssize_t got = ::read(descriptor, content.data() + used, content.size() - used);
+            if (got < 0 && errno == EINTR) {
+                continue;
+            }
+            if (got <= 0) {
+                quoted = got == 0;
+                break;
+            }
+            used += static_cast<std::size_t>(got);
+        }
+        content.resize(quoted ? used : 0);
+    }
+    ::close(descriptor);
+    return quoted;
+}
 
 constexpr std::string_view page_style = R"(
 body{font-family:system-ui,sans-serif;margin:0;color:#1d232b;background:#f6f7f9}
@@ -363,9 +407,8 @@ void PageWriter::coverage() {
         // objects were built from, and a path outside the source root (a
         // link, an edited .gcno) may lead to any file of the machine.
         std::string content;
-        OpenedInput opened;
         if (!lies_under(source.path, in_.source_root) ||
-            !read_input_file(source.path, content, opened) || content.size() > max_quoted_source) {
+            !read_quoted_file(source.path, max_quoted_source, content)) {
             continue;
         }
         const QList<QByteArray> lines = QByteArray::fromStdString(content).split('\n');

@@ -350,6 +350,30 @@ TEST(HtmlReport, CoverageQuotesOnlySourcesUnderTheSourceRoot) {
         EXPECT_EQ(html.find("{ return 1; }"), std::string::npos) << root;
         EXPECT_EQ(html.find("SECRET"), std::string::npos) << root;
     }
+    // A source under the root larger than the page quotes (16 MiB) keeps
+    // its figures and loses its text; the small one beside it is quoted.
+    const std::string big = base + "/project/src/big.c";
+    ASSERT_TRUE(write_text(big, "BIG SOURCE TEXT\n"));
+    ASSERT_TRUE(QFile::resize(QString::fromStdString(big), (qint64{16} << 20) + 1));
+    CoverageData with_big;
+    ASSERT_FALSE(add_gcov_json(R"({"format_version":"1","current_working_directory":")" + base +
+                                   R"(/project/src","files":[)" +
+                                   R"({"file":"unit.c","lines":[{"line_number":2,"count":1,)" +
+                                   R"("branches":[]}]},{"file":"big.c","lines":)" +
+                                   R"([{"line_number":1,"count":1,"branches":[]}]}]})",
+                               with_big)
+                     .has_value());
+    ASSERT_EQ(with_big.sources.size(), 2u);
+    inputs.coverage = &with_big;
+    inputs.source_root = base + "/project";
+    const std::string with_big_html = html_document(inputs);
+    EXPECT_NE(with_big_html.find("{ return 1; }"), std::string::npos);
+    EXPECT_EQ(with_big_html.find("BIG SOURCE TEXT"), std::string::npos);
+    EXPECT_NE(with_big_html.find(big + "</td>"), std::string::npos);
+    // Cut back to a few bytes, it is quoted.
+    ASSERT_TRUE(QFile::resize(QString::fromStdString(big), 16));
+    EXPECT_NE(html_document(inputs).find("BIG SOURCE TEXT"), std::string::npos);
+
     EXPECT_TRUE(lies_under(base + "/project/src/unit.c", base + "/project"));
     EXPECT_FALSE(lies_under(base + "/project/src/link.c", base + "/project"));
     EXPECT_FALSE(lies_under(base + "/project", base + "/project"));

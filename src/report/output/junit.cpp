@@ -108,29 +108,37 @@ void write_testcase(QXmlStreamWriter& xml, const QString& class_name, const Test
     xml.writeEndElement();
 }
 
-// The test case of traces cut short: the harness stopped before its end
-// line, so whatever follows the last line read never ran.
-void write_incomplete_suite(QXmlStreamWriter& xml, const QString& program, long last_line) {
-    const QString name = QStringLiteral("(harness run)");
+// A suite of one test case in error: what a JUnit file holds in place of
+// verdicts that are missing (traces cut short) or of a verdict there is
+// not (inputs refused). `timed` adds the zero times a suite of a run has.
+struct ErrorSuite {
+    QString suite;
+    QString test;
+    QString class_name;
+    std::string message;
+    QString type;
+    bool timed = false;
+};
+
+void write_error_suite(QXmlStreamWriter& xml, const ErrorSuite& error) {
     xml.writeStartElement(QStringLiteral("testsuite"));
-    xml.writeAttribute(QStringLiteral("name"), name);
+    xml.writeAttribute(QStringLiteral("name"), error.suite);
     xml.writeAttribute(QStringLiteral("tests"), QStringLiteral("1"));
     xml.writeAttribute(QStringLiteral("failures"), QStringLiteral("0"));
     xml.writeAttribute(QStringLiteral("errors"), QStringLiteral("1"));
     xml.writeAttribute(QStringLiteral("skipped"), QStringLiteral("0"));
-    xml.writeAttribute(QStringLiteral("time"), seconds(0));
+    if (error.timed) {
+        xml.writeAttribute(QStringLiteral("time"), seconds(0));
+    }
     xml.writeStartElement(QStringLiteral("testcase"));
-    xml.writeAttribute(QStringLiteral("name"), QStringLiteral("traces complete"));
-    xml.writeAttribute(QStringLiteral("classname"), program + QLatin1Char('.') + name);
-    xml.writeAttribute(QStringLiteral("time"), seconds(0));
+    xml.writeAttribute(QStringLiteral("name"), error.test);
+    xml.writeAttribute(QStringLiteral("classname"), error.class_name);
+    if (error.timed) {
+        xml.writeAttribute(QStringLiteral("time"), seconds(0));
+    }
     xml.writeStartElement(QStringLiteral("error"));
-    xml.writeAttribute(
-        QStringLiteral("message"),
-        to_xml_text("the verdict is INCOMPLETE: the traces stop at line " +
-                    std::to_string(last_line) +
-                    " without their end line \"F\"; the harness stopped there (a crash or an "
-                    "exit in the code under test?) and what follows never ran"));
-    xml.writeAttribute(QStringLiteral("type"), QStringLiteral("incomplete"));
+    xml.writeAttribute(QStringLiteral("message"), to_xml_text(error.message));
+    xml.writeAttribute(QStringLiteral("type"), error.type);
     xml.writeEndElement();
     xml.writeEndElement();
     xml.writeEndElement();
@@ -206,7 +214,14 @@ std::string junit_document(const Verdict& verdict, const CoverageData* coverage)
         xml.writeEndElement();
     }
     if (!verdict.complete) {
-        write_incomplete_suite(xml, program, verdict.last_line);
+        // The harness stopped before its end line, so whatever follows the
+        // last line read never ran.
+        const QString name = QStringLiteral("(harness run)");
+        write_error_suite(
+            xml, {name, QStringLiteral("traces complete"), program + QLatin1Char('.') + name,
+                  "the verdict is INCOMPLETE: " + traces_stop_text(verdict.last_line) +
+                      "; what follows never ran",
+                  QStringLiteral("incomplete"), true});
     }
     xml.writeEndElement();
     xml.writeEndDocument();
@@ -224,21 +239,8 @@ std::string junit_error_document(std::string_view program, std::string_view why)
     xml.writeAttribute(QStringLiteral("tests"), QStringLiteral("1"));
     xml.writeAttribute(QStringLiteral("failures"), QStringLiteral("0"));
     xml.writeAttribute(QStringLiteral("errors"), QStringLiteral("1"));
-    xml.writeStartElement(QStringLiteral("testsuite"));
-    xml.writeAttribute(QStringLiteral("name"), name);
-    xml.writeAttribute(QStringLiteral("tests"), QStringLiteral("1"));
-    xml.writeAttribute(QStringLiteral("failures"), QStringLiteral("0"));
-    xml.writeAttribute(QStringLiteral("errors"), QStringLiteral("1"));
-    xml.writeAttribute(QStringLiteral("skipped"), QStringLiteral("0"));
-    xml.writeStartElement(QStringLiteral("testcase"));
-    xml.writeAttribute(QStringLiteral("name"), QStringLiteral("verdict"));
-    xml.writeAttribute(QStringLiteral("classname"), name);
-    xml.writeStartElement(QStringLiteral("error"));
-    xml.writeAttribute(QStringLiteral("message"), to_xml_text(why));
-    xml.writeAttribute(QStringLiteral("type"), QStringLiteral("no verdict"));
-    xml.writeEndElement();
-    xml.writeEndElement();
-    xml.writeEndElement();
+    write_error_suite(xml, {name, QStringLiteral("verdict"), name, std::string(why),
+                            QStringLiteral("no verdict")});
     xml.writeEndElement();
     xml.writeEndDocument();
     return bytes.toStdString();

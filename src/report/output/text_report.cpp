@@ -246,6 +246,13 @@ std::string test_label(const TestRun& run) {
     return run.name;
 }
 
+std::string traces_stop_text(std::optional<long> last_line, bool cut_line) {
+    return std::string(cut_line ? "the last line is cut short and " : "") + "the traces " +
+           (last_line ? "stop at line " + std::to_string(*last_line) : std::string("end")) +
+           " without their end line \"F\": the harness stopped before CLF_C (a crash or an exit "
+           "in the code under test?)";
+}
+
 void write_text_report(const Verdict& verdict, const TextOptions& options, std::ostream& out) {
     TextWriter writer(options, out);
     writer.write(verdict);

@@ -4,6 +4,7 @@
 
 #include "report/verdict.h"
 
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -35,5 +36,12 @@ std::string depth_prefix(int depth, std::string_view step);
 
 // "t1" or "t1 (run 2)" for a test run.
 std::string test_label(const TestRun& run);
+
+// Why traces without their end line give no whole verdict, the same
+// sentence wherever a report says it: "the traces stop at line N without
+// their end line "F": the harness stopped before CLF_C (...)". A message
+// that already names the line (FILE:LINE: ...) leaves it out ("the traces
+// end without ..."); `cut_line` tells that the last line itself is cut.
+std::string traces_stop_text(std::optional<long> last_line, bool cut_line = false);
 
 }  // namespace vx::report
