@@ -91,6 +91,9 @@ struct NativeVariable {
     // assignment, a member selection that does not fit, an index out of
     // the array's bounds).
     std::vector<ValueFinding> findings;
+    // For a slice ("buf[2..5]"), typed as an array of its elements: the C
+    // text that names it, the address of its first element ("(&(buf)[2])").
+    std::string slice_root;
 };
 
 // A value spread over the components of a variable: one text a component

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <iterator>
+#include <optional>
 
 namespace vx {
 
@@ -171,6 +172,38 @@ void CAnalysis::finish() { cpp_finish(cpp_, false); }
 
 namespace {
 
+// A slice "a[2..5]": elements 2 to 5 of an array, or of what a pointer
+// points at (the flexible array member a struct ends with). Its type is an
+// array of their number; the harness names it as C can, by the address of
+// its first element ("(&(a)[2])", whose element k is a[2 + k]).
+struct Slice {
+    const TypeNode* type = nullptr;
+    std::string root;
+};
+
+std::optional<Slice> slice_of(TypeTable& table, const ExprNode* root, const TypeNode* element) {
+    while (root != nullptr && root->kind == ExprKind::parenthesised) root = root->first;
+    if (root == nullptr || root->kind != ExprKind::range_subscript || element == nullptr) {
+        return std::nullopt;
+    }
+    const ExprNode* low = root->second;
+    const ExprNode* high = root->third;
+    if (low == nullptr || high == nullptr || low->kind != ExprKind::integer_constant ||
+        high->kind != ExprKind::integer_constant || !pint_fits_int64(low->value) ||
+        !pint_fits_int64(high->value)) {
+        return std::nullopt;
+    }
+    const std::int64_t first = pint_low64(low->value);
+    const std::int64_t last = pint_low64(high->value);
+    if (first < 0 || last < first) return std::nullopt;
+    CountingSink quiet;
+    Slice slice;
+    slice.type = table.array_of(const_cast<TypeNode*>(element), std::to_string(last - first + 1));
+    slice.root =
+        "(&(" + c_expression_image(root->first, quiet) + ")[" + std::to_string(first) + "])";
+    return slice;
+}
+
 // Whether an object of this type cannot be assigned: the type is const, or
 // it is an array (of arrays) of const elements.
 bool read_only_type(const TypeNode* type) {
@@ -319,6 +352,13 @@ std::optional<NativeVariable> CAnalysis::variable_type(std::string_view expressi
     for (ValueFinding& finding : sink.findings) {
         if (refuses_variable(finding.code)) result.findings.push_back(std::move(finding));
     }
+    // A slice is an array of its elements, named by its first one's address.
+    std::string root_text(expression);
+    if (std::optional<Slice> slice = slice_of(table_, tree->root, type)) {
+        type = slice->type;
+        root_text = slice->root;
+        result.slice_root = slice->root;
+    }
     const TypeNode* resolved = c_resolve_type(type);
     if (resolved != nullptr && resolved != &run.aggregate_placeholder) {
         result.found = true;
@@ -337,9 +377,8 @@ std::optional<NativeVariable> CAnalysis::variable_type(std::string_view expressi
             result.facts = c_type_facts(type, &run);
         }
         if (components != ComponentWalk::none && (result.structure || result.array)) {
-            append_components(type, std::string(expression),
-                              components == ComponentWalk::whole_arrays, result.read_only, run,
-                              result.components);
+            append_components(type, root_text, components == ComponentWalk::whole_arrays,
+                              result.read_only, run, result.components);
         }
         if (unsupported_scalar(type)) {
             result.unsupported_type = result.type_text;
@@ -354,13 +393,18 @@ std::optional<NativeVariable> CAnalysis::variable_type(std::string_view expressi
 namespace {
 
 // The type of a variable expression, the analysis keeping quiet about it.
-const TypeNode* quiet_expression_type(ExpressionRun& run, std::string_view expression,
-                                      std::string_view scope) {
+const TypeNode* quiet_expression_type(ExpressionRun& run, TypeTable& table,
+                                      std::string_view expression, std::string_view scope) {
     CountingSink quiet;
     ExpressionTree tree = c_parse_expression(run, expression, "", 0, quiet);
     const TypeNode* type = tree != nullptr
                                ? c_expression_type(run, tree->root, nullptr, "", 0, scope, quiet)
                                : nullptr;
+    if (tree != nullptr) {
+        if (std::optional<Slice> slice = slice_of(table, tree->root, type)) {
+            type = slice->type;
+        }
+    }
     c_free_expression(tree);
     return type;
 }
@@ -375,7 +419,7 @@ std::optional<NativeSpread> CAnalysis::spread_value(std::string_view expression,
     ExpressionRun run(table_, run_);
     run.scope = std::string(scope);
     run.others_word = cpp_.script_language() == 2 ? "others" : "autres";
-    const TypeNode* type = quiet_expression_type(run, expression, scope);
+    const TypeNode* type = quiet_expression_type(run, table_, expression, scope);
     if (type == nullptr) return std::nullopt;
     std::vector<std::string> leaves;
     if (!c_spread_value(run, type, std::string(expression), value, leaves, result.failure)) {
@@ -432,7 +476,7 @@ std::optional<std::string> CAnalysis::array_value_expression(std::string_view ex
     ExpressionRun run(table_, run_);
     run.scope = std::string(scope);
     run.others_word = cpp_.script_language() == 2 ? "others" : "autres";
-    const TypeNode* type = quiet_expression_type(run, expression, scope);
+    const TypeNode* type = quiet_expression_type(run, table_, expression, scope);
     const TypeNode* resolved = c_resolve_type(type);
     if (resolved == nullptr || resolved->kind != TypeKind::array) return std::nullopt;
     // Any message (an omitted item, an index out of the bounds, a word

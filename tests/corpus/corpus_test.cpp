@@ -347,6 +347,13 @@ TEST(Corpus, FirmwareDeclarationsInEveryShape) {
          "VAR *cb_frame, INIT = {others => 0}, EV = {1, {others => 0}}", "(*cb_frame).len");
     both("flexible_member", "VAR cb_frame->data[2], INIT = 9, EV = 9",
          "VAR cb_frame->data[2], INIT = 9, EV = 8", "cb_frame->data[2]");
+    // A slice: the elements of a flexible member the test knows are there,
+    // or a part of a sized array, taken as an array of their own.
+    both("slice", "ARRAY cb_frame->data[0..3], INIT = {1, 2, 3, 4}, EV = {1, 2, 3, 4}",
+         "ARRAY cb_frame->data[0..3], INIT = {1, 2, 3, 4}, EV = {1, 2, 3, 5}",
+         "(&(cb_frame->data)[0])[3]");
+    both("slice_var", "VAR cb_array[1..2], INIT = {5, 6}, EV = [0 => 5, others => 6]",
+         "VAR cb_array[1..2], INIT = {5, 6}, EV = [0 => 5, others => 7]", "(&(cb_array)[1])[1]");
     both("atomic", "VAR cb_atomic, INIT = 4000000000, EV = 4000000000",
          "VAR cb_atomic, INIT = 4000000000, EV = 4000000001", "cb_atomic");
     both("atomic_specifier", "VAR cb_atomic2, INIT = -300, EV = -300",

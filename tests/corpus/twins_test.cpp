@@ -509,8 +509,8 @@ TEST(Twins, StatementsTheHarnessCannotMeanAreRefusedOrWarned) {
 }
 
 // A struct given a struct-valued expression where the value model spreads
-// scalars (a VAR, a stub's association) and a range of indexes: each
-// refused at its line. Their twins, the same values
+// scalars (a VAR, a stub's association) and a range of indexes whose bounds
+// are not constants: each refused at its line. Their twins, the same values
 // written member by member, build and pass.
 TEST(Twins, StructValuesTheHarnessCannotSpreadAreRefused) {
     const std::string header =
@@ -534,7 +534,7 @@ TEST(Twins, StructValuesTheHarnessCannotSpreadAreRefused) {
     testkit::write_file(dir.file("s.ptu"),
                         script("VAR o, INIT = {dflt, 4}, EV = {{1, 2}, 4}\n"  // 11
                                "STUB take ({in => dflt, n => 4})\n"           // 12
-                               "VAR buf[1..2], INIT = 0, EV = 0\n"));         // 13
+                               "VAR buf[1..o.n], INIT = 0, EV = 0\n"));       // 13
     auto compiled = testkit::run_compiler(
         {"s.ptu", "t.c"},
         {{"VXLTGT", testkit::dist_dir() + "/target"}, {"VEXORCINC", std::string("TP.h")}},
@@ -543,7 +543,7 @@ TEST(Twins, StructValuesTheHarnessCannotSpreadAreRefused) {
     for (const char* refusal :
          {"Harnex-E-TYPESMISM,  [./s.ptu:11] Types mismatch o.in = dflt",
           "Harnex-E-TYPESMISM,  [./s.ptu:12] Types mismatch x.in = dflt",
-          "Harnex-E-TABEXPINC,  [./s.ptu:13] The expression buf[1..2] is incorrect"}) {
+          "Harnex-E-TABEXPINC,  [./s.ptu:13] The expression buf[1..o.n] is incorrect"}) {
         EXPECT_NE(compiled.err.find(refusal), std::string::npos) << refusal << "\n" << compiled.err;
     }
     const Outcome o =

@@ -751,17 +751,14 @@ int VariableStatementParser::parse_variable_statement(std::string_view argument,
             without_unnamed_structures(variable, options_.environment.unnamed_structure_prefix);
     }
     c.variable = variable;
-    // A range of indexes ("buffer[2..4]") names no one object the harness
-    // can set or check: refused rather than handed to the C compiler.
+    // A range of indexes ("buffer[2..4]") inside the name.
+    bool ranged = false;
     {
         int brackets = 0;
-        for (std::size_t i = 0; i + 1 < variable.size(); ++i) {
+        for (std::size_t i = 0; i + 1 < variable.size() && !ranged; ++i) {
             if (variable[i] == '[') ++brackets;
             if (variable[i] == ']' && brackets > 0) --brackets;
-            if (brackets > 0 && variable[i] == '.' && variable[i + 1] == '.') {
-                reporter_.error(msg::TABEXPINC, variable);
-                return 0;
-            }
+            ranged = brackets > 0 && variable[i] == '.' && variable[i + 1] == '.';
         }
     }
 
@@ -837,6 +834,17 @@ int VariableStatementParser::parse_variable_statement(std::string_view argument,
                 }
             }
         }
+    }
+    // A slice ("frame->data[0..3]", constant bounds, last in the name) is
+    // the array of its elements, which the harness names by the address of
+    // the first; any other range of indexes names no one object the harness
+    // can set or check, and is refused rather than handed to the C compiler.
+    if (ranged) {
+        if (!native.has_value() || native->slice_root.empty()) {
+            reporter_.error(msg::TABEXPINC, variable);
+            return 0;
+        }
+        c.variable = native->slice_root;
     }
     if (native.has_value() && native->found && !native->unsupported_type.empty()) {
         // Whatever type the statement gives, the harness would hold the
