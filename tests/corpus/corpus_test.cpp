@@ -11,12 +11,17 @@
 // Each form is a test of its own twice: once with the right expectation,
 // which must pass, and once with one value wrong, which must fail and name
 // the element that is wrong. The whole script is compiled, the harness
-// built with -Wall -Wextra -Werror, run, and its report read.
+// built with -Wall -Wextra -Werror, run, and its report read. The firmware
+// cases (bounds written as expressions, flexible members, atomics, struct
+// values of stubs) are also built with each toolchain file of the
+// installation and run under the target's emulator.
 #include "testkit/testkit.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <sstream>
 
@@ -293,6 +298,114 @@ TEST(Corpus, EveryValueKindInEveryShapeAndForm) {
 
 // ---- the C of firmware -------------------------------------------------------
 
+// The toolchain files of the installation, with the tools each needs.
+struct CrossTarget {
+    std::string toolchain;
+    std::string compiler;
+    std::string emulator;
+};
+
+const std::vector<CrossTarget>& cross_targets() {
+    static const std::vector<CrossTarget> list = {
+        {"cortex-m3-qemu.cmake", "arm-none-eabi-gcc", "qemu-system-arm"},
+        {"powerpc-linux-qemu.cmake", "powerpc-linux-gnu-gcc", "qemu-ppc"},
+    };
+    return list;
+}
+
+std::string xml_text(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        switch (c) {
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            default:
+                out += c;
+        }
+    }
+    return out;
+}
+
+// Builds the script of `dir` with the unit for a target, as a project of
+// the installation's CMake functions with the target's toolchain file and
+// -Wall -Wextra -Werror, runs it under the target's emulator through
+// ctest, and returns the JUnit file of its report.
+std::string cross_junit(const testkit::ScratchDir& dir, const std::string& script,
+                        const CrossTarget& target) {
+    for (const std::string& tool : {target.compiler, target.emulator}) {
+        auto found = testkit::run_program("sh", {"-c", "command -v " + tool});
+        EXPECT_EQ(found.status, 0)
+            << tool << " is not installed (scripts/install-deps.sh installs it)";
+        if (found.status != 0) return {};
+    }
+    const std::string dist = testkit::dist_dir();
+    const std::string project = dir.file(target.compiler);
+    fs::create_directories(project);
+    testkit::write_file(project + "/CMakeLists.txt",
+                        "cmake_minimum_required(VERSION 3.20)\nproject(corpus C)\n"
+                        "include(\"${VEXOR_DIR}/cmake/VexorTest.cmake\")\nenable_testing()\n"
+                        "vexor_add_test(NAME corpus SCRIPT \"" +
+                            dir.file(script) + "\" SOURCES \"" + dir.file("unit.c") +
+                            "\" INCLUDE_DIRECTORIES \"" + dir.path() + "\")\n");
+    const std::string build = project + "/build";
+    auto configured = testkit::run_program(
+        "cmake", {"-S", project, "-B", build, "-DVEXOR_DIR=" + dist,
+                  "-DCMAKE_TOOLCHAIN_FILE=" + dist + "/cmake/toolchains/" + target.toolchain,
+                  "-DCMAKE_C_FLAGS=-Wall -Wextra -Werror"});
+    EXPECT_EQ(configured.status, 0) << configured.out << configured.err;
+    auto built = testkit::run_program("cmake", {"--build", build});
+    EXPECT_EQ(built.status, 0) << "the harness does not build for the target:\n" << built.out;
+    if (configured.status != 0 || built.status != 0) return {};
+    // Some checks fail on purpose: ctest's status says nothing here.
+    testkit::run_program("ctest", {}, {}, build);
+    std::ifstream in(build + "/vexor/corpus/corpus.xml", std::ios::binary);
+    std::string junit((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_FALSE(junit.empty()) << "no JUnit file for " << target.toolchain;
+    return junit;
+}
+
+// Every right case passes on the target, every wrong case fails at its
+// place, as the JUnit file of the target's run tells.
+void expect_junit_outcomes(const std::vector<Case>& cases, const std::string& junit) {
+    for (const Case& c : cases) {
+        // The test's cases: one a run ("t", "t (run 2)" ...).
+        std::string block;
+        std::string failed;
+        const std::string head = "<testcase name=\"" + c.test;
+        for (std::size_t start = junit.find(head); start != std::string::npos;
+             start = junit.find(head, start + 1)) {
+            const char after = junit[start + head.size()];
+            if (after != '"' && after != ' ') continue;
+            const std::string one = junit.substr(start, junit.find("</testcase>", start) - start);
+            block += one;
+            // The failure element names the wrong element (the lines of
+            // the run after it name every element, right or wrong).
+            const std::size_t failure = one.find("<failure");
+            if (failure != std::string::npos) {
+                failed += one.substr(failure, one.find("</failure>", failure) - failure);
+            }
+        }
+        ASSERT_FALSE(block.empty()) << c.test << " is not in the JUnit file";
+        if (c.wrong.empty()) {
+            EXPECT_TRUE(failed.empty()) << c.test << "\n" << block;
+        } else {
+            EXPECT_NE(failed.find(xml_text(c.wrong) + ": obtained"), std::string::npos)
+                << c.test << " must fail at " << c.wrong << " on the target\n"
+                << block;
+        }
+    }
+}
+
 // Buffers sized by constant expressions in every shape, a struct that ends
 // with a flexible array member, and C11 atomics, right and wrong.
 TEST(Corpus, FirmwareDeclarationsInEveryShape) {
@@ -371,6 +484,11 @@ TEST(Corpus, FirmwareDeclarationsInEveryShape) {
     expect_outcomes(cases, report);
     // The linked list is reported as the IN list it checks against.
     EXPECT_NE(report.find("(script: IN (2) 1,3)"), std::string::npos) << report;
+    // The same cases on each embedded target, under its emulator.
+    for (const CrossTarget& target : cross_targets()) {
+        SCOPED_TRACE(target.toolchain);
+        expect_junit_outcomes(cases, cross_junit(dir, "firmware.ptu", target));
+    }
 }
 
 // A struct given to a stub in every form of a value: a short brace list
@@ -446,6 +564,10 @@ TEST(Corpus, StructValuesOfStubsInEveryForm) {
     s << "END SERVICE\n";
     testkit::write_file(dir.file("stubs.ptu"), s.str());
     expect_outcomes(cases, compile_build_and_report(dir, "stubs.ptu"));
+    for (const CrossTarget& target : cross_targets()) {
+        SCOPED_TRACE(target.toolchain);
+        expect_junit_outcomes(cases, cross_junit(dir, "stubs.ptu", target));
+    }
 }
 
 // ---- stub parameters ----------------------------------------------------------
