@@ -6,12 +6,16 @@
 #include "diag/catalogue.h"
 #include "diag/reporter.h"
 #include "driver/c_analysis.h"
+#include "driver/options/compiler_options.h"
 
 #include <QCoreApplication>
 
+#include <unistd.h>
+
 #include <cstdio>
-#include <cstdlib>
 #include <string>
+
+extern char** environ;
 
 namespace {
 
@@ -36,15 +40,15 @@ int main(int argc, char** argv) {
     catalogue.register_all();
     vx::Reporter reporter(catalogue);
 
-    vx::CAnalysisStart start;
-    if (const char* target = std::getenv("VXLTGT"); target != nullptr) {
-        start.std_define_file = std::string(target) + "/ana/vxus_c.def";
-    } else {
-        start.std_define_file = std::string(VX_DIST_DIR_BENCH) + "/target/ana/vxus_c.def";
-    }
+    // The environment as the compiler takes it; without a target package,
+    // the one of the build tree.
+    const vx::RunEnvironment environment = vx::environment_from(vx::environment_snapshot(environ));
+    vx::CompilerSettings settings;
+    settings.std_define_file = vx::package_standard_definitions(
+        environment.runtime_package.value_or(std::string(VX_DIST_DIR_BENCH) + "/target"));
     vx::RunFiles files;
     vx::CAnalysis analysis(reporter, files);
-    analysis.start(start);
+    analysis.start(settings, environment);
     std::string text;
     if (argc > 1) {
         text = "#include \"" + std::string(argv[1]) + "\"\n";

@@ -29,7 +29,10 @@ function(vx_module name)
   if(sources)
     add_library(vx_${name} STATIC ${sources})
     target_include_directories(vx_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
-    target_compile_options(vx_${name} PRIVATE ${VX_WARNINGS})
+    # Each function and object in its own section: the programs are linked
+    # as usual (the code does not change), but a link with --gc-sections
+    # shows which functions no program keeps (scripts/check-reachability.sh).
+    target_compile_options(vx_${name} PRIVATE ${VX_WARNINGS} -ffunction-sections -fdata-sections)
     target_link_libraries(vx_${name} PUBLIC ${ARG_DEPENDS})
   else()
     add_library(vx_${name} INTERFACE)

@@ -43,7 +43,6 @@ sizeof(long) == 4
 1.0
 '\777' + '\^?' - L'\xff'
 123.456e-7
-9.99999999999999999999E47
 SEEDS
 
 exec "$build/fuzz/if_evaluator_fuzz" "$corpus" \

@@ -27,10 +27,9 @@ public:
                         std::string_view file, long line) = 0;
 };
 
-// The usual sink: sets the report location and raises the message through
-// the run's reporter (fatal and internal levels end the run). The location
-// is the analysed text's for this report only: the statement being read
-// keeps its own for the reports that follow.
+// The usual sink: reports through the run's reporter at the analysed text's
+// location (fatal and internal levels stop the run); the statement being
+// read keeps its own location for the reports that follow.
 class ReporterSink : public DiagnosticSink {
 public:
     explicit ReporterSink(Reporter& reporter) : reporter_(reporter) {}

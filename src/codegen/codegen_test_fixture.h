@@ -1,7 +1,7 @@
 // Test fixture of the code generation tests: each test runs in a scratch
 // directory of its own under the test working directory, with a fresh
-// reporter and a process ending that throws instead of exiting, and ends by
-// checking that no work file was left behind.
+// reporter whose lines are collected, and ends by checking that no work
+// file was left behind.
 #pragma once
 
 #include "codegen/harness_layout.h"
@@ -25,11 +25,6 @@
 
 namespace vx::testing {
 
-// Thrown by the substituted process ending.
-struct ProcessEnded {
-    int status;
-};
-
 class CodegenTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -43,12 +38,11 @@ protected:
 
         catalogue_.register_all();
         reporter_ = std::make_unique<Reporter>(catalogue_);
-        previous_ending_ = set_process_ending([](int status) { throw ProcessEnded{status}; });
+        reporter_->set_console([this](std::string_view line) { shown_.append(line); });
     }
 
     void TearDown() override {
         EXPECT_EQ(work_files_left(), std::vector<std::string>{});
-        set_process_ending(previous_ending_);
         reporter_.reset();
         std::filesystem::current_path(original_);
         std::filesystem::remove_all(scratch_);
@@ -139,26 +133,29 @@ protected:
         return {lines.begin() + static_cast<std::ptrdiff_t>(i), lines.end()};
     }
 
-    // Runs `body`, which must end the process; returns the exit status and
-    // the standard error it wrote.
+    // The lines the reporter showed since the last call.
+    std::string shown() { return std::exchange(shown_, std::string()); }
+
+    // Runs `body`, which must stop the run; returns the exit status and
+    // the lines the reporter showed meanwhile.
     template <typename Body>
     std::pair<int, std::string> expect_end(Body body) {
-        ::testing::internal::CaptureStderr();
+        shown();
         int status = -1;
         try {
             body();
-            ADD_FAILURE() << "the process did not end";
-        } catch (const ProcessEnded& ended) {
-            status = ended.status;
+            ADD_FAILURE() << "the run did not stop";
+        } catch (const RunStopped& stopped) {
+            status = stopped.status;
         }
-        return {status, ::testing::internal::GetCapturedStderr()};
+        return {status, shown()};
     }
 
     std::filesystem::path original_;
     std::filesystem::path scratch_;
     MessageCatalogue catalogue_;
     std::unique_ptr<Reporter> reporter_;
-    ProcessEnding previous_ending_;
+    std::string shown_;
 };
 
 }  // namespace vx::testing

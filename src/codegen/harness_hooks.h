@@ -9,12 +9,13 @@
 // numbers of the "O" and "T" records it refers to. Every hook is called
 // whether or not output is enabled at that moment (the generators keep
 // their counters for excluded blocks too and write nothing while output is
-// disabled). The defaults do nothing.
+// disabled).
 //
 // NativeAnalysis is the C analysis side: the C preprocessor and the
 // declaration parser. The reader collects native C text, the dispatcher
-// hands it over before each statement; without an analysis the defaults
-// pass the text through and drop it, and know no macro and no type.
+// hands it over before each statement; a run without analysis has
+// WithoutNativeAnalysis, which passes the text through and drops it, and
+// knows no macro and no type.
 #pragma once
 
 #include "codegen/stub_records.h"
@@ -129,49 +130,49 @@ public:
     virtual ~HarnessHooks() = default;
 
     // BEGIN, explicit or implied: the prologue of the generated program.
-    virtual void emit_prologue() {}
+    virtual void emit_prologue() = 0;
     // The first SERVICE that is generated: the stub service functions.
-    virtual void emit_stub_services() {}
+    virtual void emit_stub_services() = 0;
     // Every SERVICE: the head of its C function.
-    virtual void emit_service_head(const ServiceHead& /*service*/) {}
+    virtual void emit_service_head(const ServiceHead& service) = 0;
     // The first TEST of a service, or END SERVICE of a service without
     // test: the service banner and number block.
-    virtual void emit_service_banner(const ServiceHead& /*service*/) {}
+    virtual void emit_service_banner(const ServiceHead& service) = 0;
     // The first ELEMENT of a service (or END TEST / END SERVICE when there
     // is none): the declaration of the service, numbered by its "O" record.
-    virtual void emit_service_declaration(int /*record_number*/, std::string_view /*name*/) {}
+    virtual void emit_service_declaration(int record_number, std::string_view name) = 0;
     // The first ELEMENT of a test, or END TEST of a test without element.
-    virtual void emit_test_head(const TestHead& /*test*/) {}
+    virtual void emit_test_head(const TestHead& test) = 0;
     // ELEMENT: begin_element comes first, before the service and test
     // headers due at a first element; emit_element_head after them.
-    virtual void begin_element() {}
+    virtual void begin_element() = 0;
     // ELEMENT and END ELEMENT.
-    virtual void emit_element_head(int /*ordinal*/) {}
+    virtual void emit_element_head(int ordinal) = 0;
     // The element's code from its variables, environments and stub uses.
-    virtual void generate_element_code() {}
-    virtual void emit_element_end() {}
+    virtual void generate_element_code() = 0;
+    virtual void emit_element_end() = 0;
     // END TEST and END SERVICE.
-    virtual void emit_test_end() {}
-    virtual void emit_service_end(const ServiceHead& /*service*/) {}
+    virtual void emit_test_end() = 0;
+    virtual void emit_service_end(const ServiceHead& service) = 0;
     // END DEFINE of a DEFINE STUB block.
-    virtual void generate_stub_definition(const StubDefinition& /*stub*/) {}
+    virtual void generate_stub_definition(const StubDefinition& stub) = 0;
     // A STUB statement: the description of the calls expected of a stub,
     // in an element or, for `in_environment`, in an environment. The
     // keyword is the statement's own, as the report shows it.
-    virtual void describe_stub_call(std::string_view /*keyword*/, std::string_view /*argument*/,
-                                    bool /*in_environment*/) {}
+    virtual void describe_stub_call(std::string_view keyword, std::string_view argument,
+                                    bool in_environment) = 0;
     // The end of the script: the main function and the trailer, with what
     // the checks of the selection options compare.
-    virtual void emit_main(const SelectionFacts& /*facts*/) {}
+    virtual void emit_main(const SelectionFacts& facts) = 0;
     // A variable record of a VAR, ARRAY or STR statement, added to the
     // current element or, for `in_environment`, to the open environment.
-    virtual void add_variable(const VariableClause& /*clause*/, bool /*in_environment*/) {}
+    virtual void add_variable(const VariableClause& clause, bool in_environment) = 0;
     // END ELEMENT, before generate_element_code: one variable record of an
     // environment the element uses, already instantiated with the USE
     // arguments, in the order the uses apply (outer levels first). The
     // generator places its initialisation before the element's own code and
     // drops it when the element names the same variable itself.
-    virtual void add_environment_variable(const VariableClause& /*clause*/) {}
+    virtual void add_environment_variable(const VariableClause& clause) = 0;
 };
 
 class NativeAnalysis {
@@ -180,77 +181,90 @@ public:
 
     // Runs native text through the C preprocessor as if read from `file`
     // from line `first_line` on; returns the preprocessed text.
-    virtual std::string preprocess(std::string_view text, std::string_view /*file*/,
-                                   long /*first_line*/) {
-        return std::string(text);
-    }
+    virtual std::string preprocess(std::string_view text, std::string_view file,
+                                   long first_line) = 0;
     // Analyses preprocessed text as C declarations in a scope: the name of
     // the current service, empty outside any.
-    virtual void analyse_declarations(std::string_view /*text*/, std::string_view /*scope*/) {}
+    virtual void analyse_declarations(std::string_view text, std::string_view scope) = 0;
     // Whether the preprocessor defines the macro; nullopt while no
     // preprocessor exists (the -DEFINE identifiers are used instead).
-    virtual std::optional<bool> macro_defined(std::string_view /*name*/) { return std::nullopt; }
+    virtual std::optional<bool> macro_defined(std::string_view name) = 0;
     // Writes the symbol listing of -SYMBTAB, with the services of the script
     // in order, when one was asked for.
-    virtual void write_symbol_listing(const std::vector<std::string>& /*services*/) {}
+    virtual void write_symbol_listing(const std::vector<std::string>& services) = 0;
     // Whether the type table knows a base type of that name; nullopt while
     // no type table exists (the C base type names are used instead).
-    virtual std::optional<bool> base_type(std::string_view /*name*/) { return std::nullopt; }
+    virtual std::optional<bool> base_type(std::string_view name) = 0;
     // The C type of a variable expression, searched from the scope (the
     // current service's name, empty outside any) outwards, with its scalar
     // components when `components` asks for them; nullopt while no type
     // table exists.
-    virtual std::optional<NativeVariable> variable_type(std::string_view /*expression*/,
-                                                        std::string_view /*scope*/,
-                                                        ComponentWalk /*components*/) {
-        return std::nullopt;
-    }
+    virtual std::optional<NativeVariable> variable_type(std::string_view expression,
+                                                        std::string_view scope,
+                                                        ComponentWalk components) = 0;
     // The values of the components of a variable for one INIT or EV value
     // (preprocessed), in the order variable_type gives them with the same
     // walk; nullopt while no type table exists or the variable is unknown.
-    virtual std::optional<NativeSpread> spread_value(std::string_view /*expression*/,
-                                                     std::string_view /*scope*/,
-                                                     ComponentWalk /*components*/,
-                                                     std::string_view /*value*/) {
-        return std::nullopt;
-    }
+    virtual std::optional<NativeSpread> spread_value(std::string_view expression,
+                                                     std::string_view scope,
+                                                     ComponentWalk components,
+                                                     std::string_view value) = 0;
     // The values of the scalar components of a value of a C type named
     // `root` (a stub parameter), as spread_value gives them for a
     // variable (with `compound_literal`, a component the list leaves out
     // has an empty text: it is zero); nullopt while no type table exists.
-    virtual std::optional<NativeSpread> spread_typed_value(const TypeNode* /*type*/,
-                                                           const std::string& /*root*/,
-                                                           std::string_view /*value*/,
-                                                           bool /*compound_literal*/) {
-        return std::nullopt;
-    }
+    virtual std::optional<NativeSpread> spread_typed_value(const TypeNode* type,
+                                                           const std::string& root,
+                                                           std::string_view value,
+                                                           bool compound_literal) = 0;
     // An array's list whose indexes are not all constants, as one
     // expression of the loop counters I1, I2 ... that walk the array
     // (the value of the element they reach); nullopt when the list does
     // not give one, or without analysis.
-    virtual std::optional<std::string> array_value_expression(std::string_view /*expression*/,
-                                                              std::string_view /*scope*/,
-                                                              std::string_view /*value*/) {
-        return std::nullopt;
-    }
+    virtual std::optional<std::string> array_value_expression(std::string_view expression,
+                                                              std::string_view scope,
+                                                              std::string_view value) = 0;
     // What makes one value (preprocessed) unfit for a scalar of that kind;
     // nothing while no analysis exists.
-    virtual std::vector<ValueFinding> check_value(std::string_view /*text*/, VariableKind /*kind*/,
-                                                  const TypeFacts& /*facts*/,
-                                                  std::string_view /*scope*/) {
-        return {};
-    }
+    virtual std::vector<ValueFinding> check_value(std::string_view text, VariableKind kind,
+                                                  const TypeFacts& facts,
+                                                  std::string_view scope) = 0;
     // The folded value of a numeric constant; nullopt without analysis.
-    virtual std::optional<NumericValue> numeric_value(std::string_view /*text*/) {
-        return std::nullopt;
-    }
+    virtual std::optional<NumericValue> numeric_value(std::string_view text) = 0;
     // The functions declared by the preprocessed text of a DEFINE STUB
     // block, in the order of the text; none while no declaration parser
     // exists.
-    virtual StubDeclarations stub_declarations(std::string_view /*text*/) { return {}; }
+    virtual StubDeclarations stub_declarations(std::string_view text) = 0;
     // The end of the generated program: conditionals still open are
     // reported and the macros of the analysed code forgotten.
-    virtual void finish() {}
+    virtual void finish() = 0;
+};
+
+// The answers of a run without C analysis: native text passes through
+// unchanged and is dropped, and no macro, type or value is known.
+class WithoutNativeAnalysis : public NativeAnalysis {
+public:
+    std::string preprocess(std::string_view text, std::string_view file, long first_line) override;
+    void analyse_declarations(std::string_view text, std::string_view scope) override;
+    std::optional<bool> macro_defined(std::string_view name) override;
+    void write_symbol_listing(const std::vector<std::string>& services) override;
+    std::optional<bool> base_type(std::string_view name) override;
+    std::optional<NativeVariable> variable_type(std::string_view expression, std::string_view scope,
+                                                ComponentWalk components) override;
+    std::optional<NativeSpread> spread_value(std::string_view expression, std::string_view scope,
+                                             ComponentWalk components,
+                                             std::string_view value) override;
+    std::optional<NativeSpread> spread_typed_value(const TypeNode* type, const std::string& root,
+                                                   std::string_view value,
+                                                   bool compound_literal) override;
+    std::optional<std::string> array_value_expression(std::string_view expression,
+                                                      std::string_view scope,
+                                                      std::string_view value) override;
+    std::vector<ValueFinding> check_value(std::string_view text, VariableKind kind,
+                                          const TypeFacts& facts, std::string_view scope) override;
+    std::optional<NumericValue> numeric_value(std::string_view text) override;
+    StubDeclarations stub_declarations(std::string_view text) override;
+    void finish() override;
 };
 
 }  // namespace vx

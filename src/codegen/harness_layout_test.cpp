@@ -281,7 +281,7 @@ TEST_F(HarnessLayoutTest, NoEditKeepsOnlyTheStubAndNumberLines) {
 TEST_F(HarnessLayoutTest, EmptyScriptChecksAndLoopCountChecks) {
     HarnessLayout& layout = start();
     layout.emit_prologue();
-    ::testing::internal::CaptureStderr();
+    shown();
     std::vector<std::string> include = {"ADD", "NOPE"};
     SelectionFacts facts;
     facts.include_services = &include;
@@ -289,7 +289,7 @@ TEST_F(HarnessLayoutTest, EmptyScriptChecksAndLoopCountChecks) {
     ::testing::internal::CaptureStdout();
     layout.emit_main(facts);
     std::string out = ::testing::internal::GetCapturedStdout();
-    std::string err = ::testing::internal::GetCapturedStderr();
+    std::string err = shown();
     EXPECT_NE(err.find("Harnex-E-PROGXVIDE"), std::string::npos) << err;
     EXPECT_NE(err.find("Harnex-W-OPER_INEX"), std::string::npos) << err;
     EXPECT_NE(err.find("NOPE"), std::string::npos);
@@ -312,9 +312,9 @@ TEST_F(HarnessLayoutTest, RepetitionCountMustBeAPositiveInteger) {
         reporter().set_report_line(++line);  // a repeated message at one place is not shown again
         HarnessLayout& layout = start();
         layout.emit_prologue();
-        ::testing::internal::CaptureStderr();
+        shown();
         layout.emit_test_head(2, "t1", 1, c.count, 3);
-        std::string err = ::testing::internal::GetCapturedStderr();
+        std::string err = shown();
         layout.emit_test_end();
         bool repeated = layout.max_loop_variables() == 1;
         finish(true);
@@ -340,11 +340,11 @@ TEST_F(HarnessLayoutTest, SelectionNamesThatMatchNothingAreReported) {
     facts.families = {"NOMINAL"};
     facts.exclude_tests = &tests;
     facts.include_families = &families;
-    ::testing::internal::CaptureStderr();
+    shown();
     ::testing::internal::CaptureStdout();
     layout.emit_main(facts);
     std::string out = ::testing::internal::GetCapturedStdout();
-    std::string err = ::testing::internal::GetCapturedStderr();
+    std::string err = shown();
     finish(true);
     EXPECT_NE(err.find("Harnex-W-TEST_INEX,  Test T9"), std::string::npos) << err;
     EXPECT_NE(err.find("Harnex-W-FAMI_INEX"), std::string::npos) << err;

@@ -29,8 +29,6 @@ constexpr std::array<std::string_view, 3> stub_parameter_forms = {
     " RA=FORM=C, INIT=, VA=",     // the others
 };
 
-bool is_digit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
-
 }  // namespace
 
 std::string record_form(char kind_letter, DisplayFormat format, std::string_view digits) {
@@ -92,7 +90,7 @@ void LinkRecords::write_record(std::string_view text) {
         return;
     }
     if (!file_.is_open()) {
-        reporter_.internal(msg::ERRINTFCT, std::string_view("write_record"));
+        throw reporter_.internal(msg::ERRINTFCT, std::string_view("write_record"));
     }
     for (const std::string& line : fold_record(text)) {
         file_.write_line(line);

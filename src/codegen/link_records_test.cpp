@@ -194,9 +194,9 @@ TEST_F(LinkRecordsTest, IncludedScriptsStubsAndModuleHeader) {
 
     r.write_module_header({"unit", "1.2", "", "author", ""});
     EXPECT_EQ(reporter().error_count(), 0);
-    ::testing::internal::CaptureStderr();
+    shown();
     r.write_module_header({"unit", " 1.2 ", "third", "author", "1.3"});
-    std::string err = ::testing::internal::GetCapturedStderr();
+    std::string err = shown();
     EXPECT_EQ(reporter().error_count(), 1);
     EXPECT_NE(err.find("MISMNUVER"), std::string::npos);
     EXPECT_NE(err.find("1.3 / PTU :  1.2 "), std::string::npos) << err;

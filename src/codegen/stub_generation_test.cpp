@@ -50,7 +50,7 @@ protected:
         if (!unit.empty()) {
             auto unit_table = std::make_unique<TypeTable>();
             c_parse_declarations(unit, *unit_table, {}, sink, run_);
-            c_set_secondary_table(*table, unit_table.get());
+            table->set_secondary(unit_table.get());
             tables_.push_back(std::move(unit_table));
         }
         c_parse_declarations(text, *table, {}, sink, run_);
@@ -261,10 +261,10 @@ TEST_F(StubGenerationTest, StatementsThatDoNotFitTheStubAreRefused) {
     auto describe = [&](const std::string& text) {
         // A message is shown once per line: each statement has its own.
         reporter().set_report_line(++line);
-        ::testing::internal::CaptureStderr();
+        shown();
         StubCall call;
         if (parse_stub_call(reporter(), text, call)) l.stubs().describe(call);
-        return ::testing::internal::GetCapturedStderr();
+        return shown();
     };
     EXPECT_NE(describe("nothing (1)").find("MUETUNDEF"), std::string::npos);
     EXPECT_NE(describe("read_sensor (1) 0").find("NBVALMUET"), std::string::npos);
@@ -294,9 +294,9 @@ TEST_F(StubGenerationTest, StatementsThatDoNotFitTheStubAreRefused) {
 }
 
 TEST_F(StubGenerationTest, OutputsMustBeWritablePointers) {
-    ::testing::internal::CaptureStderr();
+    shown();
     define("void give(_out int count);\nvoid keep(_out const int *p);\nvoid ok(_out int *p);");
-    std::string err = ::testing::internal::GetCapturedStderr();
+    std::string err = shown();
     EXPECT_NE(err.find("PARINCDEC"), std::string::npos);
     ASSERT_EQ(layout().stubs().stubs().size(), 1u);
     EXPECT_EQ(layout().stubs().stubs()[0].name, "ok");
@@ -450,10 +450,10 @@ TEST_F(StubGenerationTest, ValuesTheHarnessCannotTakeRefuseTheStatement) {
     long line = 0;
     auto describe = [&](const std::string& text) {
         reporter().set_report_line(++line);
-        ::testing::internal::CaptureStderr();
+        shown();
         StubCall call;
         if (parse_stub_call(reporter(), text, call)) layout().stubs().describe(call, &values);
-        return ::testing::internal::GetCapturedStderr();
+        return shown();
     };
     EXPECT_NE(describe("io_get ({4, 2}) 0").find("BADAGGREGATE"), std::string::npos);
     EXPECT_NE(describe("io_get (NONIL) 0").find("TYPESMISM"), std::string::npos);

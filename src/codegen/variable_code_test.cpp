@@ -77,7 +77,7 @@ protected:
         s.no_edit = no_edit;
         HarnessSettings h = layout_settings();
         h.no_edit = no_edit;
-        ::testing::internal::CaptureStderr();
+        shown();
         Result result;
         {
             OutputSession session(s, reporter(), files());
@@ -103,7 +103,7 @@ protected:
             session.finish_outputs(false, result.usage);
             session_ = nullptr;
         }
-        result.messages = ::testing::internal::GetCapturedStderr();
+        result.messages = shown();
         result.harness = read_lines("t.c");
         result.declarations = read_lines("t.ic");
         result.records = read_lines("t.tdc");

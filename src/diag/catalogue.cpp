@@ -12,7 +12,7 @@ namespace vx {
 namespace {
 
 constexpr MessageRegistration registrations[] = {
-#define VX_MESSAGE(table, code, context, source, comment) \
+#define VX_MESSAGE(table, code, severity, also, context, source, comment) \
     {CatalogueTable::table, #code, context, source, comment},
 #define VX_MESSAGE_AGAIN VX_MESSAGE
 #include "diag/messages.def"
@@ -21,17 +21,35 @@ constexpr MessageRegistration registrations[] = {
 };
 
 constexpr std::string_view code_names[] = {
-#define VX_MESSAGE(table, code, context, source, comment) #code,
-#define VX_MESSAGE_AGAIN(table, code, context, source, comment)
+#define VX_MESSAGE(table, code, severity, also, context, source, comment) #code,
+#define VX_MESSAGE_AGAIN(table, code, severity, also, context, source, comment)
 #include "diag/messages.def"
 #undef VX_MESSAGE_AGAIN
 #undef VX_MESSAGE
 };
 
-constexpr UnraisedMessage unraised[] = {
-#define VX_UNRAISED(code, reason) {#code, reason},
-#include "diag/unraised_messages.def"
-#undef VX_UNRAISED
+// The severities of each code, from its first row: its own and the one
+// other it may deliberately be raised at. The five levels are numbered as
+// Severity numbers them.
+namespace row {
+enum Level { internal, fatal, error, warning, info, none };
+}
+static_assert(static_cast<int>(Severity::internal) == row::internal &&
+              static_cast<int>(Severity::fatal) == row::fatal &&
+              static_cast<int>(Severity::error) == row::error &&
+              static_cast<int>(Severity::warning) == row::warning &&
+              static_cast<int>(Severity::info) == row::info);
+struct CodeSeverities {
+    row::Level own;
+    row::Level also;
+};
+constexpr CodeSeverities code_severities[] = {
+#define VX_MESSAGE(table, code, severity, also, context, source, comment) \
+    {row::severity, row::also},
+#define VX_MESSAGE_AGAIN(table, code, severity, also, context, source, comment)
+#include "diag/messages.def"
+#undef VX_MESSAGE_AGAIN
+#undef VX_MESSAGE
 };
 
 }  // namespace
@@ -41,12 +59,14 @@ std::string_view message_code_name(MessageCode code) {
     return index < std::size(code_names) ? code_names[index] : std::string_view{};
 }
 
-std::span<const MessageRegistration> message_registrations() {
-    return {std::begin(registrations), std::end(registrations)};
+bool severity_allowed(MessageCode code, Severity severity) {
+    const CodeSeverities& row = code_severities[static_cast<std::size_t>(code)];
+    const int level = static_cast<int>(severity);
+    return level == row.own || level == row.also;
 }
 
-std::span<const UnraisedMessage> unraised_messages() {
-    return {std::begin(unraised), std::end(unraised)};
+std::span<const MessageRegistration> message_registrations() {
+    return {std::begin(registrations), std::end(registrations)};
 }
 
 TranslatedText translate(const char* context, const char* source, const char* comment) {

@@ -32,16 +32,6 @@ struct MessageRegistration {
 // All registrations, in registration order.
 std::span<const MessageRegistration> message_registrations();
 
-// A catalogue code that no source of the compiler raises, with the reason
-// its situation never arises here (unraised_messages.def).
-struct UnraisedMessage {
-    const char* code;
-    const char* reason;
-};
-
-// All unraised codes, in table order.
-std::span<const UnraisedMessage> unraised_messages();
-
 // A text in the user's language, in UTF-8: what translation gives.
 struct TranslatedText {
     std::string utf8;

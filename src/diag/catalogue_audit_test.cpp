@@ -1,6 +1,7 @@
 // The catalogue against the sources: every code of the catalogue is either
 // raised by the compiler or listed in unraised_messages.def with its reason,
-// and that list holds no stale or unknown code.
+// and that list holds no stale or unknown code; and every place that names
+// the severity it raises a code at names one the code's row gives.
 //
 // A code counts as raised when it appears as a whole word in a source of the
 // compiler under src/ (.cpp, .h, .y, .def), tests, test helpers and fuzz
@@ -8,6 +9,7 @@
 // written as a string or as an enumerator makes no difference; a code put
 // together at run time from pieces does not count.
 #include "diag/catalogue.h"
+#include "diag/message_code.h"
 
 #include <gtest/gtest.h>
 
@@ -15,6 +17,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -24,6 +27,22 @@
 namespace {
 
 namespace fs = std::filesystem;
+
+// A catalogue code that no source of the compiler raises, with the reason
+// its situation never arises here: the rows of unraised_messages.def. The
+// enumerator of each code is named, so that a row for a code the catalogue
+// lacks does not compile.
+struct UnraisedMessage {
+    const char* code;
+    const char* reason;
+    vx::MessageCode enumerator;
+};
+
+constexpr UnraisedMessage unraised_messages[] = {
+#define VX_UNRAISED(code, reason) {#code, reason, vx::msg::code},
+#include "diag/unraised_messages.def"
+#undef VX_UNRAISED
+};
 
 bool is_word_character(char c) {
     return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '_';
@@ -60,8 +79,60 @@ bool is_compiler_source(const fs::path& path) {
     return name.find("_test") == std::string::npos && name.find("_fuzz") == std::string::npos;
 }
 
+// A place that raises a code at a severity it names itself:
+// `reporter.warning(msg::MOTCLEABS, ...)`, `report(Severity::fatal,
+// msg::NBRECURSI, ...)`.
+struct SeverityUse {
+    std::string severity;
+    std::string code;
+    std::string where;
+};
+
+void collect_severity_uses(std::string_view text, const std::string& where,
+                           std::vector<SeverityUse>& uses) {
+    static const std::regex call(
+        R"(\b(internal|fatal|error|warning|info)\(\s*msg::(\w+))"
+        R"(|Severity::(internal|fatal|error|warning|info)\s*,\s*msg::(\w+))");
+    const std::string owned(text);
+    for (auto it = std::sregex_iterator(owned.begin(), owned.end(), call);
+         it != std::sregex_iterator(); ++it) {
+        const std::smatch& m = *it;
+        const bool named_call = m[1].matched;
+        uses.push_back(
+            {named_call ? m[1].str() : m[3].str(), named_call ? m[2].str() : m[4].str(), where});
+    }
+}
+
+// The places whose severity the code's row does not give, as "file: W CODE".
+std::vector<std::string> severity_mismatches(const std::vector<SeverityUse>& uses) {
+    static const std::map<std::string, vx::Severity, std::less<>> levels = {
+        {"internal", vx::Severity::internal},
+        {"fatal", vx::Severity::fatal},
+        {"error", vx::Severity::error},
+        {"warning", vx::Severity::warning},
+        {"info", vx::Severity::info}};
+    std::map<std::string, vx::MessageCode, std::less<>> codes;
+    for (std::size_t i = 0;; ++i) {
+        const auto code = static_cast<vx::MessageCode>(i);
+        const std::string_view name = vx::message_code_name(code);
+        if (name.empty()) {
+            break;
+        }
+        codes.emplace(std::string(name), code);
+    }
+    std::vector<std::string> wrong;
+    for (const SeverityUse& use : uses) {
+        const auto code = codes.find(use.code);
+        if (code == codes.end() || !vx::severity_allowed(code->second, levels.at(use.severity))) {
+            wrong.push_back(use.where + ": " + use.severity + " " + use.code);
+        }
+    }
+    return wrong;
+}
+
 struct SourceScan {
     std::set<std::string, std::less<>> words;
+    std::vector<SeverityUse> severity_uses;
     std::size_t files = 0;
 };
 
@@ -75,6 +146,8 @@ SourceScan scan_sources(const fs::path& root) {
         std::ostringstream text;
         text << in.rdbuf();
         collect_words(text.str(), scan.words);
+        collect_severity_uses(text.str(), fs::relative(entry.path(), root).string(),
+                              scan.severity_uses);
         ++scan.files;
     }
     return scan;
@@ -124,7 +197,7 @@ TEST(CatalogueAudit, EveryCodeIsRaisedOrMarkedAndNoMarkIsStale) {
     }
     std::map<std::string, int, std::less<>> marks;
     std::vector<std::string> without_reason;
-    for (const vx::UnraisedMessage& mark : vx::unraised_messages()) {
+    for (const UnraisedMessage& mark : unraised_messages) {
         ++marks[mark.code];
         if (mark.reason == nullptr || std::string_view(mark.reason).empty()) {
             without_reason.emplace_back(mark.code);
@@ -162,6 +235,29 @@ TEST(CatalogueAudit, EveryCodeIsRaisedOrMarkedAndNoMarkIsStale) {
     EXPECT_TRUE(twice.empty()) << "codes listed twice in unraised_messages.def: " << joined(twice);
     EXPECT_TRUE(without_reason.empty())
         << "codes listed in unraised_messages.def without a reason: " << joined(without_reason);
+}
+
+TEST(CatalogueAudit, EveryPlaceRaisesItsCodeAtASeverityOfItsRow) {
+    const SourceScan scan = scan_sources(fs::path(VX_SOURCE_DIR) / "src");
+    // A scan that found no place would call every place right.
+    ASSERT_GT(scan.severity_uses.size(), 200u);
+    EXPECT_EQ(severity_mismatches(scan.severity_uses), std::vector<std::string>{});
+}
+
+TEST(CatalogueAudit, APlaceAtAnotherSeverityIsFound) {
+    std::vector<SeverityUse> uses;
+    collect_severity_uses(
+        "reporter.warning(msg::IMPOUVFIC, name);\n"         // fatal only
+        "reporter_.error(msg::MOTCLEABS, \"END\");\n"       // warning, also error
+        "report(Severity::fatal, msg::TOMANYARG, name);\n"  // warning, also fatal
+        "report(Severity::error,\n       msg::NBRECURSI, x);\n",
+        "planted.cpp", uses);
+    ASSERT_EQ(uses.size(), 4u);
+    EXPECT_EQ(severity_mismatches(uses),
+              (std::vector<std::string>{"planted.cpp: warning IMPOUVFIC",
+                                        "planted.cpp: error NBRECURSI"}));
+    EXPECT_TRUE(vx::severity_allowed(vx::msg::MOTCLEABS, vx::Severity::error));
+    EXPECT_FALSE(vx::severity_allowed(vx::msg::MOTCLEABS, vx::Severity::info));
 }
 
 }  // namespace

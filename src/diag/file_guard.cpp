@@ -211,24 +211,16 @@ bool RunFiles::is_input(const FileIdentity& identity) const {
     return false;
 }
 
-void check_input_identity(Reporter& reporter, RunFiles& files, const std::string& path,
-                          const FileIdentity& identity) {
-    files.note_input(path, identity);
-    if (files.output_clash(path, identity) != nullptr) {
-        reporter.fatal(msg::FICENTSOR, path);
-    }
-}
-
 std::FILE* open_checked_input(Reporter& reporter, RunFiles& files, const std::string& path) {
     OpenedInput opened;
     std::FILE* stream = open_input_stream(path, opened);
     if (stream == nullptr) {
-        reporter.fatal(input_problem_code(opened), input_problem_text(path, opened));
+        throw reporter.fatal(input_problem_code(opened), input_problem_text(path, opened));
     }
     files.note_input(path, opened.identity);
     if (files.output_clash(path, opened.identity) != nullptr) {
         std::fclose(stream);
-        reporter.fatal(msg::FICENTSOR, path);
+        throw reporter.fatal(msg::FICENTSOR, path);
     }
     return stream;
 }

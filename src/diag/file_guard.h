@@ -108,11 +108,6 @@ private:
     std::vector<Input> inputs_;
 };
 
-// Checks an input just opened against the run's outputs: a clash is fatal
-// (FICENTSOR with the input's name). The identity is noted as an input.
-void check_input_identity(Reporter& reporter, RunFiles& files, const std::string& path,
-                          const FileIdentity& identity);
-
 // Opens an input of the compiler: a problem is fatal with its code and
 // reason, a clash with an output is fatal too. Never returns nullptr.
 std::FILE* open_checked_input(Reporter& reporter, RunFiles& files, const std::string& path);

@@ -5,14 +5,16 @@
 // message that prints as "undefined" at run time.
 #pragma once
 
+#include "diag/severity.h"
+
 #include <cstdint>
 #include <string_view>
 
 namespace vx {
 
 enum class MessageCode : std::uint16_t {
-#define VX_MESSAGE(table, code, context, source, comment) code,
-#define VX_MESSAGE_AGAIN(table, code, context, source, comment)
+#define VX_MESSAGE(table, code, severity, also, context, source, comment) code,
+#define VX_MESSAGE_AGAIN(table, code, severity, also, context, source, comment)
 #include "diag/messages.def"
 #undef VX_MESSAGE_AGAIN
 #undef VX_MESSAGE
@@ -21,6 +23,10 @@ enum class MessageCode : std::uint16_t {
 // The nine-letter text of a code, as the catalogue and the printed lines
 // show it.
 std::string_view message_code_name(MessageCode code);
+
+// Whether a place may raise the code at this severity: the one of its
+// catalogue row, or the one other severity the row marks as deliberate.
+bool severity_allowed(MessageCode code, Severity severity);
 
 // The enumerators under a short name for the call sites: msg::TYPESMISM.
 namespace msg {

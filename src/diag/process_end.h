@@ -1,12 +1,12 @@
-// The one way out of the process.
+// The end of a run.
 //
-// Every end of a run (summary, fatal or internal report, crash handler,
-// refused command line) goes through end_process, so that tests can replace
-// the ending and so that the work files of the output machinery are always
-// removed first when a run stops early.
+// A fatal or internal report does not end the process where it is raised:
+// the report writes its message, runs the cleanup of the run's files and
+// gives a RunStopped, which the caller throws. run_compiler (and the main of
+// each tool) catches it and ends the process with its status through
+// end_process, as the summary does for a run that went to its end. Tests
+// catch RunStopped like any exception.
 #pragma once
-
-#include <functional>
 
 namespace vx {
 
@@ -17,13 +17,15 @@ inline constexpr int exit_errors = 5;
 inline constexpr int exit_fatal = 7;
 inline constexpr int exit_internal = 9;
 
-// Ends the process with the status. The substituted ending, when one is
-// installed, is called first; a test may make it throw to regain control.
-[[noreturn]] void end_process(int status);
+// A run stopped by a fatal or internal report: the message is written, the
+// listing closed and the work files removed; only the exit remains.
+struct [[nodiscard]] RunStopped {
+    int status;
+};
 
-using ProcessEnding = std::function<void(int status)>;
-// Installs a substitute ending (an empty function restores plain exit) and
-// returns the previous one.
-ProcessEnding set_process_ending(ProcessEnding ending);
+// Ends the process with the status, after removing whatever file of the run
+// is still unfinished. Called by the programs' entry points and by the crash
+// handler, never by the stages of a run.
+[[noreturn]] void end_process(int status);
 
 }  // namespace vx

@@ -10,11 +10,15 @@
 // file, line and code, they are written only to the details file.
 //
 // One Reporter holds the state of a run. It is handed to every stage that
-// reports; nothing reaches it otherwise.
+// reports; nothing reaches it otherwise. A fatal or internal report does not
+// return to the code after it: it gives a RunStopped that the caller throws
+// (`throw reporter.fatal(code, argument);`), and the program's entry point
+// ends the process with its status.
 #pragma once
 
 #include "diag/catalogue.h"
 #include "diag/message_code.h"
+#include "diag/process_end.h"
 #include "diag/severity.h"
 
 #include <cstdio>
@@ -22,8 +26,16 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace vx {
+
+// Where a message points: a file and a line of it, a line alone (the
+// script's, for the run's own messages), or nowhere.
+struct SourceLocation {
+    std::string file;
+    long line = 0;
+};
 
 inline constexpr int default_error_limit = 60;
 inline constexpr int default_warning_limit = 120;
@@ -48,26 +60,31 @@ public:
     void set_error_limit(int limit) { error_limit_ = limit; }
     void set_warning_limit(int limit) { warning_limit_ = limit; }
 
-    // The location prefix of the next message: "[file:line] ", "[line] " or
-    // empty.
-    std::string location_prefix() const;
+    // The location prefix of a message: "[file:line] ", "[line] " or empty.
+    static std::string location_prefix(const SourceLocation& where);
+
+    // Reports a message at a location of its own, leaving the location of
+    // the next message as it was, at a severity the code's row allows. A
+    // fatal or internal report stops the run: it throws the RunStopped.
+    void report(const SourceLocation& where, Severity severity, MessageCode code,
+                std::string_view argument);
 
     // Composes the whole line of a message (with its newline), in the
     // encoding of the locale, without raising it. An 8-bit argument is
     // decoded as the reporting operations below say.
     std::string compose(Severity severity, MessageCode code, std::string_view argument) const;
-    std::string compose(Severity severity, MessageCode code, const TranslatedText& argument) const;
 
-    // Raises a message. Fatal and internal messages end the process.
+    // Raises a message. A fatal or internal message also runs the cleanup
+    // and closes the listing; the caller then stops the run.
     void raise(Severity severity, MessageCode code, std::string_view argument);
     void raise(Severity severity, MessageCode code, const TranslatedText& argument);
 
     // The five reporting operations. 8-bit arguments of errors and warnings
     // are decoded with the locale's encoding, those of the other three as
     // Latin-1; a translated text is taken as it is. A const char* argument
-    // is 8-bit text (nullptr counts as empty).
+    // is 8-bit text (nullptr counts as empty). fatal and internal give the
+    // RunStopped the caller throws.
     void info(MessageCode code, std::string_view argument = {});
-    void info(MessageCode code, const TranslatedText& argument);
     void info(MessageCode code, const char* argument);
     void warning(MessageCode code, std::string_view argument = {});
     void warning(MessageCode code, const TranslatedText& argument);
@@ -75,12 +92,10 @@ public:
     void error(MessageCode code, std::string_view argument = {});
     void error(MessageCode code, const TranslatedText& argument);
     void error(MessageCode code, const char* argument);
-    [[noreturn]] void fatal(MessageCode code, std::string_view argument = {});
-    [[noreturn]] void fatal(MessageCode code, const TranslatedText& argument);
-    [[noreturn]] void fatal(MessageCode code, const char* argument);
-    [[noreturn]] void internal(MessageCode code, std::string_view argument = {});
-    [[noreturn]] void internal(MessageCode code, const TranslatedText& argument);
-    [[noreturn]] void internal(MessageCode code, const char* argument);
+    RunStopped fatal(MessageCode code, std::string_view argument = {});
+    RunStopped fatal(MessageCode code, const char* argument);
+    RunStopped internal(MessageCode code, std::string_view argument = {});
+    RunStopped internal(MessageCode code, const char* argument);
 
     // Details file.
     void open_details_file(const std::string& name);
@@ -91,8 +106,14 @@ public:
                               std::string_view run_date);
     void close_details_file();
 
-    // The summary and the exit.
-    [[noreturn]] void end_of_execution();
+    // The summary of a run that went to its end; gives the exit status.
+    int end_of_execution();
+
+    // Where the lines shown to the user go: standard error unless a
+    // consumer is set (a test collects them instead). An empty function
+    // restores standard error.
+    using Console = std::function<void(std::string_view line)>;
+    void set_console(Console console) { console_ = std::move(console); }
 
     // The closing and deletion of the run's open work files and outputs,
     // run before a fatal or internal report and at the end of execution.
@@ -104,8 +125,11 @@ public:
 
 private:
     class Text;  // an argument decoded to the toolkit's text (reporter.cpp)
-    std::string compose_text(Severity severity, MessageCode code, const Text& argument) const;
-    void raise_text(Severity severity, MessageCode code, const Text& argument);
+    std::string compose_text(const SourceLocation& where, Severity severity, MessageCode code,
+                             const Text& argument) const;
+    void raise_text(const SourceLocation& where, Severity severity, MessageCode code,
+                    const Text& argument);
+    SourceLocation here() const { return {report_file_, report_line_}; }
     void write_raw(const std::string& line, bool to_stderr, bool flush_details);
 
     const MessageCatalogue& catalogue_;
@@ -128,6 +152,7 @@ private:
     std::FILE* details_ = nullptr;
     const void* cleanup_owner_ = nullptr;
     std::function<void()> cleanup_;
+    Console console_;
 };
 
 }  // namespace vx

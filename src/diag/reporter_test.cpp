@@ -12,28 +12,48 @@
 namespace vx {
 namespace {
 
-using testkit::EndTrap;
 using testkit::FreshReporter;
-using testkit::ProcessEnded;
 using testkit::read_file;
 using testkit::ScratchDir;
 using testkit::split_lines;
 
 class ReporterTest : public ::testing::Test {
 protected:
+    // The lines shown since the last call.
+    std::string shown() { return fresh.shown(); }
+
     FreshReporter fresh;
     Reporter& rep = fresh.get();
 };
 
 TEST_F(ReporterTest, LocationPrefixForms) {
-    EXPECT_EQ(rep.location_prefix(), "");
-    rep.set_report_line(7);
-    EXPECT_EQ(rep.location_prefix(), "[7] ");
+    EXPECT_EQ(Reporter::location_prefix({}), "");
+    EXPECT_EQ(Reporter::location_prefix({"", 7}), "[7] ");
+    EXPECT_EQ(Reporter::location_prefix({"s.ptu", -1}), "[s.ptu:-1] ");
+    EXPECT_EQ(Reporter::location_prefix({"s.ptu", 12}), "[s.ptu:12] ");
+}
+
+// A report at a location of its own (a line of a header the C analysis
+// reads) leaves the statement's location to the messages that follow, and
+// a fatal one stops the run.
+TEST_F(ReporterTest, AReportAtItsOwnLocationLeavesTheNextOnesAlone) {
     rep.set_report_file("s.ptu");
-    rep.set_report_line(-1);
-    EXPECT_EQ(rep.location_prefix(), "[s.ptu:-1] ");
-    rep.set_report_line(12);
-    EXPECT_EQ(rep.location_prefix(), "[s.ptu:12] ");
+    rep.set_report_line(4);
+    shown();
+    rep.report({"unit.h", 12}, Severity::warning, msg::TOMANYARG, "F");
+    rep.warning(msg::STXMETAIN, "COV");
+    const auto lines = split_lines(shown());
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_NE(lines[0].find("Harnex-W-TOMANYARG,  [unit.h:12] "), std::string::npos) << lines[0];
+    EXPECT_NE(lines[1].find("Harnex-W-STXMETAIN,  [s.ptu:4] "), std::string::npos) << lines[1];
+    int status = -1;
+    try {
+        rep.report({"unit.h", 13}, Severity::fatal, msg::TOMANYARG, "G");
+    } catch (const RunStopped& stopped) {
+        status = stopped.status;
+    }
+    EXPECT_EQ(status, exit_fatal);
+    EXPECT_NE(shown().find("Harnex-F-TOMANYARG,  [unit.h:13] "), std::string::npos);
 }
 
 TEST_F(ReporterTest, ComposesCatalogueAndUnknownCodes) {
@@ -57,8 +77,17 @@ TEST_F(ReporterTest, ComposesCatalogueAndUnknownCodes) {
 }
 
 TEST_F(ReporterTest, MessageWithoutLocationBeginsWithItsText) {
-    testing::internal::CaptureStderr();
+    shown();
     rep.info(msg::STARTEXEC, "banner text");
+    EXPECT_EQ(shown(), "Harnex-I-STARTEXEC,  banner text\n");
+}
+
+// The console of a run is standard error: the one test that reads it.
+TEST(ReporterConsole, WithoutAConsoleTheLinesGoToStandardError) {
+    FreshReporter fresh;
+    fresh.get().set_console({});
+    testing::internal::CaptureStderr();
+    fresh.get().info(msg::STARTEXEC, "banner text");
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "Harnex-I-STARTEXEC,  banner text\n");
 }
 
@@ -66,25 +95,19 @@ TEST_F(ReporterTest, ErrorsPastTheLimitAreCountedButOnlyInTheDetailsFile) {
     ScratchDir dir;
     rep.open_details_file(dir.file("run.lis"));
     rep.set_report_file("s.ptu");
-    testing::internal::CaptureStderr();
+    shown();
     for (int line = 1; line <= 61; ++line) {
         rep.set_report_line(line);
         rep.error(msg::MOTCLEABS, "END");
     }
-    std::string shown = testing::internal::GetCapturedStderr();
-    EXPECT_EQ(split_lines(shown).size(), 60u);
+    std::string lines_shown = shown();
+    EXPECT_EQ(split_lines(lines_shown).size(), 60u);
     EXPECT_EQ(rep.error_count(), 61);
     EXPECT_TRUE(rep.hidden_messages());
 
-    EndTrap trap;
-    testing::internal::CaptureStderr();
-    try {
-        rep.end_of_execution();
-        FAIL() << "end_of_execution returned";
-    } catch (const ProcessEnded& end) {
-        EXPECT_EQ(end.status, exit_errors);
-    }
-    auto summary = split_lines(testing::internal::GetCapturedStderr());
+    shown();
+    EXPECT_EQ(rep.end_of_execution(), exit_errors);
+    auto summary = split_lines(shown());
     ASSERT_EQ(summary.size(), 2u);
     EXPECT_EQ(summary[0],
               "Harnex-I-MORERWALI,  more detailed Errors/Warnings can be found in file " +
@@ -101,12 +124,12 @@ TEST_F(ReporterTest, RepeatedMessageIsCountedButNotShownAgain) {
     rep.open_details_file(dir.file("d.lis"));
     rep.set_report_file("s.ptu");
     rep.set_report_line(4);
-    testing::internal::CaptureStderr();
+    shown();
     rep.warning(msg::STXMETAIN, "COV");
     rep.warning(msg::STXMETAIN, "COV");
     rep.warning(msg::LIGNTRAIT, "x");  // another code: shown
-    std::string shown = testing::internal::GetCapturedStderr();
-    EXPECT_EQ(split_lines(shown).size(), 2u);
+    std::string lines_shown = shown();
+    EXPECT_EQ(split_lines(lines_shown).size(), 2u);
     EXPECT_EQ(rep.warning_count(), 3);
     EXPECT_TRUE(rep.hidden_messages());
     rep.close_details_file();
@@ -116,12 +139,12 @@ TEST_F(ReporterTest, RepeatedMessageIsCountedButNotShownAgain) {
 TEST_F(ReporterTest, WarningLimitHidesLaterWarnings) {
     rep.set_warning_limit(1);
     rep.set_report_file("s.ptu");
-    testing::internal::CaptureStderr();
+    shown();
     rep.set_report_line(1);
     rep.warning(msg::STXMETAIN, "a");
     rep.set_report_line(2);
     rep.warning(msg::STXMETAIN, "b");
-    EXPECT_EQ(split_lines(testing::internal::GetCapturedStderr()).size(), 1u);
+    EXPECT_EQ(split_lines(shown()).size(), 1u);
     EXPECT_EQ(rep.warning_count(), 2);
 }
 
@@ -133,7 +156,7 @@ TEST_F(ReporterTest, BufferedWarningsReachTheListingInOrderAtAnErrorAndAtTheEnd)
     rep.open_details_file(dir.file("w.lis"));
     rep.set_warning_limit(1);
     rep.set_report_file("s.ptu");
-    testing::internal::CaptureStderr();
+    shown();
     for (int line = 1; line <= 500; ++line) {
         rep.set_report_line(line);
         rep.warning(msg::STXMETAIN, "w" + std::to_string(line));
@@ -148,12 +171,8 @@ TEST_F(ReporterTest, BufferedWarningsReachTheListingInOrderAtAnErrorAndAtTheEnd)
 
     rep.set_report_line(502);
     rep.warning(msg::STXMETAIN, "after");
-    EndTrap trap;
-    try {
-        rep.fatal(msg::IMPOUVFIC, "missing.ptu");
-    } catch (const ProcessEnded&) {
-    }
-    testing::internal::GetCapturedStderr();
+    const RunStopped stopped = rep.fatal(msg::IMPOUVFIC, "missing.ptu");
+    EXPECT_EQ(stopped.status, exit_fatal);
     const auto lines = split_lines(read_file(dir.file("w.lis")));
     ASSERT_EQ(lines.size(), 503u);
     EXPECT_NE(lines[501].find("[s.ptu:502]"), std::string::npos);
@@ -173,6 +192,7 @@ TEST_P(SummaryTest, SummaryLineStatusAndDetailsFile) {
     const SummaryCase& c = GetParam();
     FreshReporter fresh;
     Reporter& rep = fresh.get();
+    auto shown = [&] { return fresh.shown(); };
     ScratchDir dir;
     rep.open_details_file(dir.file("s.lis"));
     for (int i = 0; i < c.errors; ++i) {
@@ -185,16 +205,10 @@ TEST_P(SummaryTest, SummaryLineStatusAndDetailsFile) {
     }
     bool cleaned = false;
     rep.set_cleanup(this, [&] { cleaned = true; });
-    EndTrap trap;
-    testing::internal::CaptureStderr();
-    int status = -1;
-    try {
-        rep.end_of_execution();
-    } catch (const ProcessEnded& end) {
-        status = end.status;
-    }
+    shown();
+    const int status = rep.end_of_execution();
     rep.remove_cleanup(this);
-    auto lines = split_lines(testing::internal::GetCapturedStderr());
+    auto lines = split_lines(shown());
     EXPECT_TRUE(cleaned);
     EXPECT_EQ(status, c.status);
     ASSERT_FALSE(lines.empty());
@@ -217,45 +231,32 @@ TEST_F(ReporterTest, FatalDeletesWorkFilesFirstAndKeepsTheDetailsFile) {
     rep.open_details_file(dir.file("f.lis"));
     std::string order;
     rep.set_cleanup(this, [&] { order += "cleanup;"; });
-    EndTrap trap;
-    testing::internal::CaptureStderr();
-    try {
-        rep.fatal(msg::IMPOUVFIC, "missing.ptu");
-    } catch (const ProcessEnded& end) {
-        EXPECT_EQ(end.status, exit_fatal);
-        order += "ended;";
-    }
+    shown();
+    const RunStopped stopped = rep.fatal(msg::IMPOUVFIC, "missing.ptu");
+    EXPECT_EQ(stopped.status, exit_fatal);
+    order += "ended;";
     rep.remove_cleanup(this);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(),
-              "Harnex-F-IMPOUVFIC,  Cannot open the file missing.ptu\n");
+    EXPECT_EQ(shown(), "Harnex-F-IMPOUVFIC,  Cannot open the file missing.ptu\n");
     EXPECT_EQ(order, "cleanup;ended;");
     EXPECT_FALSE(rep.details_open());
     EXPECT_NE(read_file(dir.file("f.lis")).find("IMPOUVFIC"), std::string::npos);
 }
 
 TEST_F(ReporterTest, InternalEndsWithStatusNine) {
-    EndTrap trap;
-    testing::internal::CaptureStderr();
-    try {
-        rep.internal(msg::INTERNERR, "Module SFC");
-    } catch (const ProcessEnded& end) {
-        EXPECT_EQ(end.status, exit_internal);
-    }
-    EXPECT_EQ(testing::internal::GetCapturedStderr(),
-              "Harnex-S-INTERNERR,  internal error raised in  Module SFC\n");
+    shown();
+    EXPECT_EQ(rep.internal(msg::INTERNERR, "Module SFC").status, exit_internal);
+    EXPECT_EQ(shown(), "Harnex-S-INTERNERR,  internal error raised in  Module SFC\n");
 }
 
 TEST_F(ReporterTest, DetailsFileThatCannotBeCreatedIsFatal) {
-    EndTrap trap;
-    testing::internal::CaptureStderr();
+    shown();
     try {
         rep.open_details_file("/nonexistent-dir/x.lis");
-        FAIL();
-    } catch (const ProcessEnded& end) {
-        EXPECT_EQ(end.status, exit_fatal);
+        FAIL() << "the run went on";
+    } catch (const RunStopped& stopped) {
+        EXPECT_EQ(stopped.status, exit_fatal);
     }
-    EXPECT_EQ(testing::internal::GetCapturedStderr(),
-              "Harnex-F-FICERROPN,  File /nonexistent-dir/x.lis opening problem\n");
+    EXPECT_EQ(shown(), "Harnex-F-FICERROPN,  File /nonexistent-dir/x.lis opening problem\n");
 }
 
 TEST_F(ReporterTest, ListingHeaderBox) {

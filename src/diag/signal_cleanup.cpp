@@ -125,14 +125,6 @@ void drop_removable_file(std::string_view path) {
     }
 }
 
-int removable_file_count() {
-    int count = 0;
-    for (const RemovableSlot& slot : removable) {
-        count += slot.used != 0 ? 1 : 0;
-    }
-    return count;
-}
-
 void remove_removable_files() noexcept {
     for (RemovableSlot& slot : removable) {
         if (slot.used != 0) {

@@ -64,9 +64,6 @@ void install_signal_cleanup(MessageFor message_for);
 void add_removable_file(std::string_view path);
 void drop_removable_file(std::string_view path);
 
-// The number of names in the table (for tests).
-int removable_file_count();
-
 // Removes every file of the table; async-signal-safe.
 void remove_removable_files() noexcept;
 

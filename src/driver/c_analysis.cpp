@@ -43,32 +43,33 @@ CAnalysis::CAnalysis(Reporter& reporter, RunFiles& files, TargetModel* target)
     run_.is_system_file = [this](std::string_view file) { return cpp_.is_system_file(file); };
 }
 
-std::string CAnalysis::start(const CAnalysisStart& start) {
-    symbtab_file_ = start.symbtab_file;
-    command_echo_ = start.command_echo;
+std::string CAnalysis::start(const CompilerSettings& settings, const RunEnvironment& environment,
+                             const CAnalysisStart& start) {
+    symbol_listing_file_ = symbol_listing_path(settings.symbtab_file, environment);
+    command_echo_ = settings.command_echo;
     run_date_ = start.run_date;
     CppInit init;
-    init.strict = start.restriction(Restriction::ansi);
-    init.lenient = start.restriction(Restriction::kr);
+    init.strict = settings.restriction(Restriction::ansi);
+    init.lenient = settings.restriction(Restriction::kr);
     init.script_language = start.script_language;
-    init.include_dirs = start.include_dirs;
-    init.definitions = start.defined_identifiers;
-    init.runtime_package = start.environment.runtime_package;
-    init.add_usr_include = start.environment.add_usr_include;
-    run_.vx_ext_seen = start.environment.target_extensions;
-    run_.no_multibyte = start.environment.no_multibyte;
-    run_.parser_trace = start.environment.parser_trace;
+    init.include_dirs = settings.include_dirs;
+    init.definitions = settings.defined_identifiers;
+    init.runtime_package = environment.runtime_package;
+    init.add_usr_include = environment.add_usr_include;
+    run_.vx_ext_seen = environment.target_extensions;
+    run_.no_multibyte = environment.no_multibyte;
+    run_.parser_trace = environment.parser_trace;
     cpp_.set_sink(sink_);
     cpp_init(cpp_, init, true);
 
     std::string definitions;
-    if (!start.std_define_file.empty()) {
+    if (!settings.std_define_file.empty()) {
         // The file is read through an #include line: a name that line
         // cannot hold would lose the definitions without a word.
-        if (!include_name_writable(start.std_define_file)) {
-            reporter_.fatal(msg::CHEMININV, start.std_define_file);
+        if (!include_name_writable(settings.std_define_file)) {
+            throw reporter_.fatal(msg::CHEMININV, settings.std_define_file);
         }
-        std::string directive = "#include \"" + start.std_define_file + "\"";
+        std::string directive = "#include \"" + settings.std_define_file + "\"";
         cpp_process_text(cpp_, directive, false, "", 0, definitions);
         analyse_declarations(definitions, {});
     } else {
@@ -151,8 +152,8 @@ std::optional<bool> CAnalysis::macro_defined(std::string_view name) {
 }
 
 void CAnalysis::write_symbol_listing(const std::vector<std::string>& services) {
-    if (symbtab_file_.empty()) return;
-    const std::string name = symbol_listing_path(symbtab_file_);
+    if (symbol_listing_file_.empty()) return;
+    const std::string& name = symbol_listing_file_;
     // The listing is in place only once it is whole.
     OutputFile file = create_output(reporter_, files_, name, {});
     SymbolListing listing{table_,       services,      name,      tool_title,

@@ -33,25 +33,27 @@ class Reporter;
 
 class TargetModel;
 
-// The settings of the run (the restrictions ANSI and KR, -INCL, -DEFINE,
-// -STD_DEFINE, -SYMBTAB and the command echo its banner shows) with what
-// the analysis learns elsewhere.
-struct CAnalysisStart : CompilerSettings {
+// What the analysis learns beside the settings and the environment of the
+// run: the script language it starts in, and the date its symbol listing
+// shows.
+struct CAnalysisStart {
     int script_language = 2;
     std::string run_date;
-    // The variables of the environment that shape the analysis: the
-    // target package's include directory, the compiler extensions, the
-    // multi-character constants, the parser trace.
-    RunEnvironment environment;
 };
 
 class CAnalysis : public NativeAnalysis {
 public:
     CAnalysis(Reporter& reporter, RunFiles& files, TargetModel* target = nullptr);
 
-    // Initialises the preprocessor; returns the preprocessed text of the
+    // Initialises the preprocessor from the settings of the run (the
+    // restrictions ANSI and KR, -INCL, -DEFINE, -STD_DEFINE, -SYMBTAB and
+    // the command echo the listing's banner shows) and its environment (the
+    // target package's include directory, the extension of the symbol
+    // listing, the compiler extensions, the multi-character constants, the
+    // parser trace); returns the preprocessed text of the
     // standard-definitions file (empty without one).
-    std::string start(const CAnalysisStart& start);
+    std::string start(const CompilerSettings& settings, const RunEnvironment& environment,
+                      const CAnalysisStart& start = {});
 
     std::string preprocess(std::string_view text, std::string_view file, long first_line) override;
     void analyse_declarations(std::string_view text, std::string_view scope) override;
@@ -92,7 +94,7 @@ private:
     // One table per DEFINE STUB block, its secondary being table_; they
     // live for the run, as the stubs that point into them.
     std::vector<std::unique_ptr<TypeTable>> stub_tables_;
-    std::string symbtab_file_;
+    std::string symbol_listing_file_;  // empty: no listing
     std::string command_echo_;
     std::string run_date_;
 };

@@ -20,13 +20,8 @@ namespace {
 
 class CAnalysisTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        for (const char* name : {"VXUTGT", "VXLTGT", "VXW_ADD_USR_INCLUDE"}) {
-            ::unsetenv(name);
-        }
-        ::testing::internal::CaptureStderr();
-    }
-    std::string diagnostics() { return ::testing::internal::GetCapturedStderr(); }
+    // The lines the run's reporter showed since the last call.
+    std::string diagnostics() { return fresh.shown(); }
 
     testkit::FreshReporter fresh;
     RunFiles files;
@@ -41,11 +36,11 @@ TEST_F(CAnalysisTest, StartsLikeARun) {
                             "\"\n#define TARGET_WORD 64\n#pragma vexor sizeof long 64\n");
     TargetModel target;
     CAnalysis analysis(fresh.get(), files, &target);
-    CAnalysisStart start;
-    start.restrictions[static_cast<std::size_t>(Restriction::kr)] = true;
-    start.defined_identifiers = {"FROM_COMMAND_LINE", "VALUE=3"};
-    start.std_define_file = dir.file("std.def");
-    std::string definitions = analysis.start(start);
+    CompilerSettings settings;
+    settings.restrictions[static_cast<std::size_t>(Restriction::kr)] = true;
+    settings.defined_identifiers = {"FROM_COMMAND_LINE", "VALUE=3"};
+    settings.std_define_file = dir.file("std.def");
+    std::string definitions = analysis.start(settings, RunEnvironment{});
 
     // The definitions file went to the declaration analysis, its size
     // pragma included: the declaration lexer alone records the sizes.
@@ -82,11 +77,9 @@ TEST_F(CAnalysisTest, TheRunEnvironmentShapesTheSearchPathAndTheDeclarations) {
     testkit::write_file(dir.file("pkg/lib/runtime.h"), "int from_package;\n");
     TargetModel target;
     CAnalysis analysis(fresh.get(), files, &target);
-    CAnalysisStart start;
-    start.environment.runtime_package = dir.file("pkg");
-    start.environment.target_extensions = true;
-    start.environment.no_multibyte = true;
-    analysis.start(start);
+    const RunEnvironment environment =
+        environment_from({{"VXLTGT", dir.file("pkg")}, {"VX_EXT", ""}, {"VX_NOWCHAR", "1"}});
+    analysis.start(CompilerSettings{}, environment);
     EXPECT_NE(analysis.preprocess("#include <runtime.h>\n", "s.ptu", 1).find("int from_package;"),
               std::string::npos);
     analysis.analyse_declarations("int port @ 0x40;\n", {});
@@ -95,34 +88,33 @@ TEST_F(CAnalysisTest, TheRunEnvironmentShapesTheSearchPathAndTheDeclarations) {
     EXPECT_EQ(diagnostics().find("Harnex-E"), std::string::npos);
 }
 
-TEST(RunEnvironment, IsReadOnceFromTheProcess) {
-    ::setenv("VEXORLAN", "fr", 1);
-    ::setenv("VXUTGT", "/u", 1);
-    ::setenv("VXLTGT", "/l", 1);
-    ::setenv("VXL_UNAMESTRUCT", "_anon", 1);
-    ::setenv("YYDEBUG", "0", 1);
-    ::setenv("VX_TEST_ANY", "x", 1);
-    ::unsetenv("VX_NOWCHAR");
+TEST(RunEnvironment, IsTheProcessEnvironmentAsTheRunStarts) {
+    // Only read here: the test's own environment, whatever it holds.
     const RunEnvironment env = read_run_environment();
-    for (const char* name :
-         {"VEXORLAN", "VXUTGT", "VXLTGT", "VXL_UNAMESTRUCT", "YYDEBUG", "VX_TEST_ANY"}) {
-        ::unsetenv(name);
+    for (const char* name : {"PATH", "HOME", "VXLTGT", "VXUTGT", "VX_TEST_UNSET_NAME"}) {
+        const char* value = std::getenv(name);
+        EXPECT_EQ(env.get(name), value ? std::optional<std::string>(value) : std::nullopt) << name;
     }
-    EXPECT_EQ(env.script_language, std::optional<std::string>("fr"));
-    EXPECT_EQ(env.runtime_package, std::optional<std::string>("/u"));  // VXUTGT first
-    EXPECT_EQ(env.unnamed_structure_prefix, "_anon");
-    EXPECT_FALSE(env.parser_trace);  // "0" is off
-    EXPECT_FALSE(env.no_multibyte);
-    EXPECT_EQ(env.get("VX_TEST_ANY"), std::optional<std::string>("x"));
-    EXPECT_EQ(env.get("VX_TEST_UNSET_NAME"), std::nullopt);
+}
+
+TEST_F(CAnalysisTest, TheSymbolListingTakesTheExtensionOfTheEnvironment) {
+    CAnalysis analysis(fresh.get(), files);
+    CompilerSettings settings;
+    settings.symbtab_file = dir.file("symbols");
+    analysis.start(settings, environment_from({{"VEXORSMB", "lst"}}));
+    analysis.analyse_declarations("int counter;\n", {});
+    analysis.write_symbol_listing({});
+    const std::string err = diagnostics();
+    EXPECT_TRUE(std::filesystem::exists(dir.file("symbols.lst"))) << err;
+    EXPECT_FALSE(std::filesystem::exists(dir.file("symbols.smb")));
 }
 
 TEST_F(CAnalysisTest, MessagesOfTheDefinitionsNameTheirFile) {
     testkit::write_file(dir.file("std.def"), "\n#define A 1\n#define A 2\n");
     CAnalysis analysis(fresh.get(), files);
-    CAnalysisStart start;
-    start.std_define_file = dir.file("std.def");
-    analysis.start(start);
+    CompilerSettings settings;
+    settings.std_define_file = dir.file("std.def");
+    analysis.start(settings, RunEnvironment{});
     std::string err = diagnostics();
     EXPECT_NE(err.find("Harnex-W-IDENREDEF,  [" + dir.file("std.def") + ":3] Warning: A redefined"),
               std::string::npos)
@@ -141,9 +133,9 @@ TEST_F(CAnalysisTest, NativeDeclarationsFillTheTypeTableInTheirScope) {
                         "#pragma vexor type_modifier = _in\n");
     TargetModel target;
     CAnalysis analysis(fresh.get(), files, &target);
-    CAnalysisStart start;
-    start.std_define_file = dir.file("std.def");
-    analysis.start(start);
+    CompilerSettings settings;
+    settings.std_define_file = dir.file("std.def");
+    analysis.start(settings, RunEnvironment{});
     // The line given is the one before the text, as the reader counts.
     analysis.analyse_declarations(
         analysis.preprocess("#define N 4\ntypedef unsigned long count_t;\nint table[N];\n", "s.ptu",
@@ -154,18 +146,17 @@ TEST_F(CAnalysisTest, NativeDeclarationsFillTheTypeTableInTheirScope) {
     EXPECT_EQ(diagnostics(), "");
 
     TypeTable& table = analysis.type_table();
-    const Symbol* array = c_lookup_symbol("table", table, "");
+    const Symbol* array = table.lookup_symbol("table", "");
     ASSERT_NE(array, nullptr);
     EXPECT_EQ(array->type->bound, "4");
     EXPECT_EQ(array->file, "s.ptu");
     EXPECT_EQ(array->line, 4);
-    const Symbol* local = c_lookup_symbol("local", table, "add");
+    const Symbol* local = table.lookup_symbol("local", "add");
     ASSERT_NE(local, nullptr);
     EXPECT_EQ(local->scope, "add");
     EXPECT_EQ(c_resolve_type(local->type)->width, 64);  // the target's long
-    EXPECT_EQ(c_lookup_symbol("local", table, ""), nullptr);
-    EXPECT_TRUE(
-        c_has_qualifier(c_lookup_symbol("f", table, "add")->type->parameters[0].type, "_in"));
+    EXPECT_EQ(table.lookup_symbol("local", ""), nullptr);
+    EXPECT_TRUE(c_has_qualifier(table.lookup_symbol("f", "add")->type->parameters[0].type, "_in"));
 
     EXPECT_EQ(analysis.base_type("count_t"), std::optional<bool>(true));
     EXPECT_EQ(analysis.base_type("unsigned long"), std::optional<bool>(true));
@@ -178,7 +169,7 @@ TEST_F(CAnalysisTest, NativeDeclarationsFillTheTypeTableInTheirScope) {
 TEST_F(CAnalysisTest, DeclarationErrorsNameTheScriptLine) {
     TargetModel target;
     CAnalysis analysis(fresh.get(), files, &target);
-    analysis.start(CAnalysisStart{});
+    analysis.start(CompilerSettings{}, RunEnvironment{});
     analysis.analyse_declarations(analysis.preprocess("int ok;\nint 5 bad;\n", "s.ptu", 6), {});
     std::string out = diagnostics();
     EXPECT_NE(out.find("Harnex-W-SYNTAXERR,  [s.ptu:8] Syntax error: int 5"), std::string::npos)
@@ -191,7 +182,7 @@ TEST_F(CAnalysisTest, DeclarationErrorsNameTheScriptLine) {
 class VariableTypeTest : public CAnalysisTest {
 protected:
     VariableTypeTest() {
-        analysis.start(CAnalysisStart{});
+        analysis.start(CompilerSettings{}, RunEnvironment{});
         analysis.analyse_declarations(
             analysis.preprocess("struct inner { int a; char name[8]; };\n"
                                 "struct outer { int n; struct inner in; float v[2]; int *p; };\n"
@@ -224,7 +215,9 @@ protected:
 
     TargetModel target;
     CAnalysis analysis{fresh.get(), files, &target};
-    ScriptOptions options;
+    CompilerSettings settings;
+    RunEnvironment environment;
+    ScriptOptions options{settings, environment};
     VariableStatementParser parser{fresh.get(), options, analysis, nullptr};
     std::vector<VariableClause> list;
 };
@@ -296,7 +289,7 @@ TEST_F(VariableTypeTest, BraceListsAreSplitOverTheComponents) {
     EXPECT_EQ(parse("o.v, INIT = {1}, EV = 0"), 0);
     EXPECT_EQ(parse("o.v, INIT = {1, 2, 3}, EV = 0"), 0);
     EXPECT_NE(diagnostics().find("INITAGREG"), std::string::npos);
-    ::testing::internal::CaptureStderr();
+    fresh.shown();
 }
 
 TEST_F(VariableTypeTest, WholeAggregatesGiveOneRecord) {
@@ -319,7 +312,7 @@ TEST_F(VariableTypeTest, WholeAggregatesGiveOneRecord) {
     EXPECT_EQ(list.back().variable, "big[99999]");
     EXPECT_EQ(parse("o, INIT IN [1, 2], EV = {0}", true, true), 0);
     EXPECT_NE(diagnostics().find("AUTOSTRUC"), std::string::npos);
-    ::testing::internal::CaptureStderr();
+    fresh.shown();
 }
 
 TEST_F(VariableTypeTest, ConstObjectsAreCheckedButNeverAssigned) {
@@ -356,7 +349,7 @@ TEST_F(VariableTypeTest, ConstObjectsAreCheckedButNeverAssigned) {
             << err;
     }
     EXPECT_EQ(testkit::split_lines(err).size(), expected.size()) << err;
-    ::testing::internal::CaptureStderr();
+    fresh.shown();
 }
 
 TEST_F(VariableTypeTest, ArrayWithoutBoundIsTakenElementByElementOnly) {
@@ -377,7 +370,7 @@ TEST_F(VariableTypeTest, ArrayWithoutBoundIsTakenElementByElementOnly) {
     EXPECT_NE(err.find("Harnex-E-TAITABINC,  [s.ptu:3] Unknown array size records\n"),
               std::string::npos);
     EXPECT_EQ(testkit::split_lines(err).size(), 3u) << err;
-    ::testing::internal::CaptureStderr();
+    fresh.shown();
 }
 
 TEST_F(VariableTypeTest, RangesThatNeverEndAreRefused) {
@@ -399,7 +392,7 @@ TEST_F(VariableTypeTest, RangesThatNeverEndAreRefused) {
             << line << err;
     }
     EXPECT_EQ(testkit::split_lines(err).size(), 4u) << err;
-    ::testing::internal::CaptureStderr();
+    fresh.shown();
 }
 
 TEST_F(VariableTypeTest, FractionGivenToAWholeNumberIsTold) {
@@ -411,7 +404,7 @@ TEST_F(VariableTypeTest, FractionGivenToAWholeNumberIsTold) {
     EXPECT_EQ(err,
               "Harnex-W-CONVERTYP,  [s.ptu:1] Type conversion of o.n: 1.5\n"
               "Harnex-W-CONVERTYP,  [s.ptu:2] Type conversion of arr[0].a: 0.5\n");
-    ::testing::internal::CaptureStderr();
+    fresh.shown();
 }
 
 TEST_F(VariableTypeTest, RangeCountsAreNumbersTheHarnessIsBuiltWith) {
@@ -431,7 +424,7 @@ TEST_F(VariableTypeTest, RangeCountsAreNumbersTheHarnessIsBuiltWith) {
               "Harnex-E-FOR_CONST,  [s.ptu:3] Constant value expected in INIT FROM n\n"
               "Harnex-E-FOR_CONST,  [s.ptu:4] Constant value expected in INIT FROM n + 1\n"
               "Harnex-E-INTSUPEUN,  [s.ptu:5] Integer greater than 1 expected FEW\n");
-    ::testing::internal::CaptureStderr();
+    fresh.shown();
 }
 
 TEST_F(VariableTypeTest, VariablesNamedThroughMacrosKeepTheScriptsText) {
@@ -458,7 +451,7 @@ TEST_F(VariableTypeTest, ExpressionsThatCannotBeGeneratedAreRefused) {
     EXPECT_NE(out.find("NOPOSTRUC"), std::string::npos) << out;
     EXPECT_NE(out.find("The index(s) in expression arr[2].a"), std::string::npos) << out;
     EXPECT_NE(out.find("The index(s) in expression arr[-1].a"), std::string::npos) << out;
-    ::testing::internal::CaptureStderr();
+    fresh.shown();
     // The values.
     EXPECT_EQ(parse("letter, INIT ==, EV = 'a'"), 0);
     EXPECT_EQ(parse("d, INIT = 0, MIN = 5, MAX = 1"), 0);
@@ -472,7 +465,7 @@ TEST_F(VariableTypeTest, ExpressionsThatCannotBeGeneratedAreRefused) {
         EXPECT_NE(out.find(code), std::string::npos) << code << "\n" << out;
     }
     EXPECT_NE(out.find("Types mismatch arr[1].name: 'y'"), std::string::npos) << out;
-    ::testing::internal::CaptureStderr();
+    fresh.shown();
 }
 
 TEST_F(VariableTypeTest, ValuesAreWrittenAsTheCompilerTakesThemWithoutAWord) {
@@ -489,16 +482,16 @@ TEST_F(VariableTypeTest, AVariableIsAnOverloadOnlyWithinOneElement) {
     parser.begin_element();
     EXPECT_EQ(parser.parse_variable_statement("d, INIT = 1, EV = 1", 3, false, false, {}, list), 1);
     EXPECT_EQ(diagnostics().find("NOMVARDBL"), std::string::npos);
-    ::testing::internal::CaptureStderr();
+    fresh.shown();
     EXPECT_EQ(parser.parse_variable_statement("d, INIT = 2, EV = 2", 3, false, false, {}, list), 1);
     EXPECT_NE(diagnostics().find("NOMVARDBL"), std::string::npos);
-    ::testing::internal::CaptureStderr();
+    fresh.shown();
     // The EV of a statement follows its own INIT IN list.
     EXPECT_EQ(parse("d, INIT IN {1.0, 2.0}, EV (d) IN {1.0, 2.0}"), 1);
     EXPECT_EQ(list[0].linked_count, 2);
     EXPECT_EQ(parse("d, INIT IN {1.0, 2.0}, EV (d) IN {1.0}"), 0);
     EXPECT_NE(diagnostics().find("VARLIENNB"), std::string::npos);
-    ::testing::internal::CaptureStderr();
+    fresh.shown();
 }
 
 TEST_F(VariableTypeTest, WholeArraysTakeTheirListSpreadAndKeepTheScriptsText) {
@@ -509,7 +502,7 @@ TEST_F(VariableTypeTest, WholeArraysTakeTheirListSpreadAndKeepTheScriptsText) {
     EXPECT_EQ(list[0].init_text, "[0 => 1, 1..3 => 2, others => 0]");
     EXPECT_EQ(parse("big, INIT = {100000 => 1, others => 0}, EV = 0", true, false), 0);
     EXPECT_NE(diagnostics().find("The index(s) in expression big[100000]"), std::string::npos);
-    ::testing::internal::CaptureStderr();
+    fresh.shown();
 }
 
 }  // namespace
@@ -523,17 +516,17 @@ namespace {
 TEST_F(CAnalysisTest, WithoutStandardDefinitionsTheScriptKeepsItsLocation) {
     TargetModel target;
     CAnalysis analysis(fresh.get(), files, &target);
-    analysis.start(CAnalysisStart{});
+    analysis.start(CompilerSettings{}, RunEnvironment{});
     analysis.analyse_declarations(
         analysis.preprocess("extern ZQZQ_LOOPVAR_T I1;\n__int128_t wide;\n", "", 0), {});
     EXPECT_EQ(diagnostics(), "");
-    const Symbol* loop = c_lookup_symbol("I1", analysis.type_table(), "");
+    const Symbol* loop = analysis.type_table().lookup_symbol("I1", "");
     ASSERT_NE(loop, nullptr);
     EXPECT_EQ(c_resolve_type(loop->type)->kind, TypeKind::integer);
-    EXPECT_EQ(c_resolve_type(c_lookup_symbol("wide", analysis.type_table(), "")->type)->kind,
+    EXPECT_EQ(c_resolve_type(analysis.type_table().lookup_symbol("wide", "")->type)->kind,
               TypeKind::wide_integer);
 
-    ::testing::internal::CaptureStderr();
+    fresh.shown();
     fresh.get().set_report_file("k.ptu");
     fresh.get().set_report_line(6);
     analysis.analyse_declarations(analysis.preprocess("int x = ;\nint y y;\n", "k.ptu", 6), {});
@@ -550,7 +543,7 @@ TEST_F(CAnalysisTest, WithoutStandardDefinitionsTheScriptKeepsItsLocation) {
 TEST_F(CAnalysisTest, MembersNamedByMacrosAreTypedByTheirExpansion) {
     TargetModel target;
     CAnalysis analysis(fresh.get(), files, &target);
-    analysis.start(CAnalysisStart{});
+    analysis.start(CompilerSettings{}, RunEnvironment{});
     analysis.analyse_declarations(
         analysis.preprocess("struct timespec { long tv_sec; long tv_nsec; };\n"
                             "struct stat { int st_mode; struct timespec st_mtim; };\n"

@@ -1,18 +1,18 @@
 // The stages of one run, in their fixed order: the reporter with the crash
-// handler and the end of a run stopped by a signal; the environment, read
-// once; the default script language and the run date; the banner; the
-// command line; the target; the output names and the details file; the C
-// analysis; the compile driver; the summary.
+// handler and the end of a run stopped by a signal; the environment record
+// the run was started with; the default script language and the run date;
+// the banner; the command line; the target; the output names and the
+// details file; the C analysis; the compile driver; the summary.
 #include "driver/compilation.h"
 
 #include "diag/signal_cleanup.h"
 #include "driver/crash_handler.h"
 #include "driver/identity.h"
-#include "driver/run_environment.h"
 
 #include <csignal>
 #include <cstdlib>
 #include <ctime>
+#include <utility>
 
 namespace vx {
 
@@ -32,9 +32,9 @@ std::string current_run_date() {
 
 }  // namespace
 
-Compilation::Compilation(const MessageCatalogue& catalogue)
+Compilation::Compilation(const MessageCatalogue& catalogue, RunEnvironment environment)
     : reporter_(catalogue),
-      environment_(read_run_environment()),
+      environment_(std::move(environment)),
       c_analysis_(reporter_, files_, &target_model_) {
     install_crash_handler(reporter_);
     install_signal_cleanup([this](int signal_number) {
@@ -54,10 +54,10 @@ void Compilation::read_command_line(int argc, char** argv) {
     }
 
     // A refused command line ends the run with CMDFATALE.
-    settings_ = analyse_command_line(reporter_, argc, argv);
-    target_ = configure_target(reporter_, settings_.no_path,
+    settings_ = analyse_command_line(reporter_, argc, argv, environment_);
+    target_ = configure_target(reporter_, environment_, settings_.no_path,
                                compiler_system_names[static_cast<int>(settings_.compiler_system)]);
-    names_ = derive_output_names(settings_);
+    names_ = derive_output_names(settings_, environment_);
     refuse_colliding_names(reporter_, files_, settings_, names_);
     open_listing(reporter_, settings_, names_, run_date_);
 }
@@ -67,11 +67,9 @@ void Compilation::start_c_analysis() {
         return;
     }
     CAnalysisStart start;
-    static_cast<CompilerSettings&>(start) = settings_;
     start.script_language = script_language_.language();
     start.run_date = run_date_;
-    start.environment = environment_;
-    c_analysis_.start(start);
+    c_analysis_.start(settings_, environment_, start);
     script_language_.on_switch(
         [this](int language) { c_analysis_.preprocessor().set_script_language(language); });
     native_ = &c_analysis_;
@@ -79,6 +77,6 @@ void Compilation::start_c_analysis() {
 
 void Compilation::compile_script() { run_compile_driver(*this); }
 
-void Compilation::end() { reporter_.end_of_execution(); }
+int Compilation::end() { return reporter_.end_of_execution(); }
 
 }  // namespace vx

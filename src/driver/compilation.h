@@ -1,21 +1,21 @@
 // One run of the compiler, as one object.
 //
 // A Compilation owns everything the run works with: the reporter, the
-// registry of the run's input and output files, the variables of the environment read once, the script language, the
-// settings of the command line, the target and the output names, the
-// target model and the C analysis. The compile driver builds from it the
+// registry of the run's input and output files, the environment record of
+// the run, the script language, the settings of the command line, the
+// target and the output names, the target model and the C analysis. The compile driver builds from it the
 // output session, the harness layout, the generation hooks and the script
 // front end, which live while the script is compiled. Nothing of it is
 // reachable from anywhere else: each stage is handed what it needs.
 //
 // The stages run in a fixed order, each relying on the ones before it:
 //
-//   Compilation compilation(catalogue);          // reporter, crash handler
+//   Compilation compilation(catalogue, environment);  // reporter, crash handler
 //   compilation.read_command_line(argc, argv);   // banner, settings,
 //                                                // target, names, listing
 //   compilation.start_c_analysis();
 //   compilation.compile_script();                 // the compile driver
-//   compilation.end();                            // summary and exit
+//   compilation.end();                            // summary, status
 #pragma once
 
 #include "canalysis/types/target_model.h"
@@ -39,8 +39,10 @@ class Compilation {
 public:
     // The reporter of the run with the catalogue; the crash handler and
     // the end of a run stopped by a signal speak through it. The
-    // environment is read here, once.
-    explicit Compilation(const MessageCatalogue& catalogue);
+    // environment is the record of the snapshot the run took when it
+    // started (driver/run_environment.h); every stage takes its values
+    // from it.
+    Compilation(const MessageCatalogue& catalogue, RunEnvironment environment);
     Compilation(const Compilation&) = delete;
     Compilation& operator=(const Compilation&) = delete;
 
@@ -53,8 +55,8 @@ public:
     // Opens the script, creates the outputs, reads and dispatches the
     // script and closes the outputs (kept after a clean run).
     void compile_script();
-    // The summary and the exit status.
-    [[noreturn]] void end();
+    // The summary; gives the exit status.
+    int end();
 
     Reporter& reporter() { return reporter_; }
     RunFiles& files() { return files_; }

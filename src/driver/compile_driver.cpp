@@ -66,14 +66,6 @@ std::string file_name_part(const std::string& path) {
     return file;
 }
 
-ScriptOptions script_options(const CompilerSettings& s, const RunEnvironment& environment) {
-    ScriptOptions o;
-    static_cast<CompilerSettings&>(o) = s;
-    o.environment = environment;
-    o.analysis_enabled = s.c_analysis();
-    return o;
-}
-
 HarnessSettings harness_settings(Compilation& run) {
     const CompilerSettings& s = run.settings();
     const OutputNames& names = run.names();
@@ -97,7 +89,7 @@ HarnessSettings harness_settings(Compilation& run) {
             name = name.substr(1, name.size() - 2);
         }
         if (!include_name_writable(name)) {
-            run.reporter().fatal(msg::CHEMININV, name);
+            throw run.reporter().fatal(msg::CHEMININV, name);
         }
     };
     refuse_unwritable(h.runtime_include);
@@ -117,9 +109,9 @@ void run_compile_driver(Compilation& run) {
     // the generators' counters start with the session and the layout.
     OutputSession session(output_settings(run), reporter, run.files());
     HarnessLayout layout(harness_settings(run), session);
-    const ScriptOptions options = script_options(settings, run.environment());
+    const ScriptOptions options(settings, run.environment());
     HarnessGeneration generation(layout, options.analysis_enabled);
-    NativeAnalysis without_analysis;
+    WithoutNativeAnalysis without_analysis;
     NativeAnalysis& native = run.native() != nullptr ? *run.native() : without_analysis;
     generation.set_native_analysis(&native);
     FrontEnd front_end(reporter, options, run.script_language(), session, generation, native);
@@ -150,7 +142,7 @@ void run_compile_driver(Compilation& run) {
     // script, a header, an output).
     const FileIdentity traces = file_identity(names.rio_file);
     if (run.files().is_input(traces) || run.files().output_clash(names.rio_file, traces)) {
-        reporter.fatal(msg::FICENTSOR, names.rio_file);
+        throw reporter.fatal(msg::FICENTSOR, names.rio_file);
     }
 
     // closing; the configuration header after a clean run.

@@ -1,5 +1,6 @@
 #include "driver/crash_handler.h"
 
+#include "diag/process_end.h"
 #include "diag/reporter.h"
 
 #include <csignal>
@@ -13,7 +14,9 @@ Reporter* crash_reporter = nullptr;
 
 extern "C" void on_crash(int signal_number) {
     if (crash_reporter != nullptr) {
-        crash_reporter->internal(msg::INTERNERR, "Module SFC");
+        // A handler cannot unwind the run: it reports and ends here.
+        crash_reporter->raise(Severity::internal, msg::INTERNERR, "Module SFC");
+        end_process(exit_internal);
     }
     std::signal(signal_number, SIG_DFL);
     std::raise(signal_number);

@@ -2,11 +2,6 @@
 // variable and default.
 #include "driver/extensions.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdlib>
 #include <vector>
 
 namespace vx {
@@ -31,11 +26,10 @@ constexpr ExtensionRow extension_table[] = {
 
 }  // namespace
 
-std::string extension_for(ExtensionKind kind) {
+std::string extension_for(const RunEnvironment& environment, ExtensionKind kind) {
     for (const ExtensionRow& row : extension_table) {
         if (row.kind == kind) {
-            const char* value = std::getenv(row.variable);
-            return value != nullptr ? value : row.fallback;
+            return environment.get(row.variable).value_or(row.fallback);
         }
     }
     return {};

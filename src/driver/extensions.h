@@ -3,6 +3,8 @@
 // replaces the default as it is, even when empty). The path helpers themselves are support/paths.h.
 #pragma once
 
+#include "support/run_environment.h"
+
 #include <string>
 #include <string_view>
 
@@ -19,6 +21,6 @@ enum class ExtensionKind {
 };
 
 // The environment variable of the kind when it is set, else the default.
-std::string extension_for(ExtensionKind kind);
+std::string extension_for(const RunEnvironment& environment, ExtensionKind kind);
 
 }  // namespace vx

@@ -1,7 +1,5 @@
 #include "driver/extensions.h"
 
-#include "testkit/child_process.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
@@ -9,21 +7,14 @@
 namespace vx {
 namespace {
 
-using vx::testing::ScopedVariable;
-
 TEST(Extensions, AVariableThatIsSetReplacesTheDefaultEvenWhenEmpty) {
-    {
-        ScopedVariable unset("VEXORTDC", nullptr);
-        EXPECT_EQ(extension_for(ExtensionKind::link_records), "tdc");
-    }
-    {
-        ScopedVariable set("VEXORTDC", "lnk");
-        EXPECT_EQ(extension_for(ExtensionKind::link_records), "lnk");
-    }
-    {
-        ScopedVariable empty("VEXORLIS", "");
-        EXPECT_EQ(extension_for(ExtensionKind::details), "");
-    }
+    EXPECT_EQ(extension_for(environment_from({}), ExtensionKind::link_records), "tdc");
+    EXPECT_EQ(extension_for(environment_from({{"VEXORTDC", "lnk"}}), ExtensionKind::link_records),
+              "lnk");
+    EXPECT_EQ(extension_for(environment_from({{"VEXORLIS", ""}}), ExtensionKind::details), "");
+    // Each kind has its own variable.
+    EXPECT_EQ(extension_for(environment_from({{"VEXORLIS", "log"}}), ExtensionKind::link_records),
+              "tdc");
 }
 
 }  // namespace

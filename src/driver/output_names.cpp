@@ -44,10 +44,14 @@ SplitPath split_path(std::string_view path, std::string_view default_extension) 
 
 }  // namespace
 
-OutputNames derive_output_names(const CompilerSettings& settings) {
+OutputNames derive_output_names(const CompilerSettings& settings,
+                                const RunEnvironment& environment) {
     OutputNames n;
+    auto extension = [&environment](ExtensionKind kind) {
+        return extension_for(environment, kind);
+    };
 
-    SplitPath script = split_path(settings.script_path, extension_for(ExtensionKind::test_script));
+    SplitPath script = split_path(settings.script_path, extension(ExtensionKind::test_script));
     n.script_dir = script.directory;
     n.script_base = script.base;
     n.script_extension = script.extension;
@@ -61,21 +65,22 @@ OutputNames derive_output_names(const CompilerSettings& settings) {
     const std::string& dir = n.generated_dir;
     const std::string& base = n.generated_base;
 
-    n.rio_file_name = !settings.rio_name.empty() ? settings.rio_name
-                                                 : base + "." + extension_for(ExtensionKind::rio);
+    n.rio_file_name =
+        !settings.rio_name.empty() ? settings.rio_name : base + "." + extension(ExtensionKind::rio);
     n.rio_file =
         (!settings.link_record_dir.empty() ? settings.link_record_dir : dir) + n.rio_file_name;
 
-    n.link_record_file = dir + base + "." + extension_for(ExtensionKind::link_records);
+    n.link_record_file = dir + base + "." + extension(ExtensionKind::link_records);
     n.config_header = dir + config_header_name;
     n.companion_file = dir + companion_prefix + base + "." + n.generated_extension;
     n.declarations_file =
         (settings.compiler_system == CompilerSystem::unix_system ? dir : std::string()) + base +
         declarations_infix + n.generated_extension;
-    n.segment_file = dir + base + "." + extension_for(ExtensionKind::segment);
-    n.details_file = n.script_base + "." + extension_for(ExtensionKind::details);
+    n.segment_file = dir + base + "." + extension(ExtensionKind::segment);
+    n.details_file = n.script_base + "." + extension(ExtensionKind::details);
     n.generated_path = dir + base + "." + n.generated_extension;
     n.base_name = base;
+    n.symbol_listing_file = symbol_listing_path(settings.symbtab_file, environment);
 
     if (settings.report_description_wanted) {
         SplitPath tsf = split_path(settings.report_description_file, report_description_extension);
@@ -92,7 +97,8 @@ void open_listing(Reporter& reporter, const CompilerSettings& settings, const Ou
     reporter.write_listing_header(settings.command_echo, names.details_file, run_date);
 }
 
-std::string symbol_listing_path(const std::string& symbtab_file) {
+std::string symbol_listing_path(const std::string& symbtab_file,
+                                const RunEnvironment& environment) {
     if (symbtab_file.empty()) {
         return {};
     }
@@ -101,7 +107,7 @@ std::string symbol_listing_path(const std::string& symbtab_file) {
     std::size_t slash = name.rfind('/');
     std::size_t dot = name.rfind('.');
     if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) {
-        name += "." + extension_for(ExtensionKind::symbol_table);
+        name += "." + extension_for(environment, ExtensionKind::symbol_table);
     }
     return name;
 }
@@ -137,25 +143,24 @@ void refuse_colliding_names(Reporter& reporter, RunFiles& files, const CompilerS
     }
 
     const std::string const_file = settings.const_given ? settings.const_file : std::string();
-    const std::string symbol_listing = symbol_listing_path(settings.symbtab_file);
     std::vector<Known> outputs;
     for (const std::string* output :
          {&names.details_file, &names.generated_path, &names.declarations_file,
           &names.link_record_file, &names.config_header, &const_file,
           &names.report_description_path, &names.report_xrd_file, &settings.rename_file,
-          &settings.vistal_log_path, &symbol_listing}) {
+          &settings.vistal_log_path, &names.symbol_listing_file}) {
         if (output->empty()) {
             continue;
         }
         Known candidate = known(*output);
         for (const Known& input : inputs) {
             if (same(candidate, input)) {
-                reporter.fatal(msg::FICENTSOR, *output);
+                throw reporter.fatal(msg::FICENTSOR, *output);
             }
         }
         for (const Known& other : outputs) {
             if (same(candidate, other)) {
-                reporter.fatal(msg::IMPOUVFIC, *output);
+                throw reporter.fatal(msg::IMPOUVFIC, *output);
             }
         }
         outputs.push_back(std::move(candidate));

@@ -3,7 +3,7 @@
 // The names come from the test script path, the generated file path, the
 // link record directory argument, the tested language and a few options;
 // every derived extension can be replaced through an environment variable
-// (see paths.h).
+// of the run's environment record (see extensions.h).
 #pragma once
 
 #include "driver/options/compiler_options.h"
@@ -39,6 +39,7 @@ struct OutputNames {
     std::string details_file;  // in the current directory
     std::string base_name;
     std::string config_header;
+    std::string symbol_listing_file;  // -SYMBTAB, empty when not wanted
 
     // Only when -TSF is given.
     std::string report_description_path;  // normalised, "tsf" by default
@@ -46,11 +47,12 @@ struct OutputNames {
     std::string report_xrd_name;          // its base + ".xrd"
 };
 
-OutputNames derive_output_names(const CompilerSettings& settings);
+OutputNames derive_output_names(const CompilerSettings& settings,
+                                const RunEnvironment& environment);
 
 // The file of the symbol listing of -SYMBTAB: the name, with the symbol
 // table extension when it has none; empty when not wanted.
-std::string symbol_listing_path(const std::string& symbtab_file);
+std::string symbol_listing_path(const std::string& symbtab_file, const RunEnvironment& environment);
 
 // Ends the run when a file the run would write is one of its inputs known
 // from the command line (the script, the -SOURCE file, the standard

@@ -10,7 +10,6 @@
 namespace vx {
 namespace {
 
-using vx::testing::ScopedVariable;
 using vx::testing::ScopedWorkingDirectory;
 using vx::testing::ScratchDirectory;
 
@@ -18,12 +17,13 @@ class OutputNamesTest : public ::testing::Test {
 protected:
     ScratchDirectory scratch;
     ScopedWorkingDirectory cwd{scratch.path()};
-    ScopedVariable lis{"VEXORLIS", nullptr};
-    ScopedVariable tdc{"VEXORTDC", nullptr};
-    ScopedVariable rio{"VEXORRIO", nullptr};
-    ScopedVariable ptu{"VEXORPTU", nullptr};
-    ScopedVariable seg{"VEXORSEG", nullptr};
+    // No variable that changes an extension, unless a test sets one.
+    RunEnvironment environment;
     std::string here = std::filesystem::current_path().string() + "/";
+
+    OutputNames derive_output_names(const CompilerSettings& settings) const {
+        return vx::derive_output_names(settings, environment);
+    }
 
     static CompilerSettings command(std::string script, std::string generated,
                                     std::string link_dir = "") {
@@ -63,15 +63,26 @@ TEST_F(OutputNamesTest, NamesInTheCurrentDirectoryKeepTheirExtensions) {
 }
 
 TEST_F(OutputNamesTest, ExtensionsFromTheEnvironment) {
-    ScopedVariable log("VEXORLIS", "log");
-    ScopedVariable empty_tdc("VEXORTDC", "");
-    ScopedVariable script("VEXORPTU", "scr");
-    OutputNames n = derive_output_names(command("sample", "h"));
+    environment = environment_from(
+        {{"VEXORLIS", "log"}, {"VEXORTDC", ""}, {"VEXORPTU", "scr"}, {"VEXORSMB", "sym"}});
+    CompilerSettings s = command("sample", "h");
+    s.symbtab_file = "listing";
+    OutputNames n = derive_output_names(s);
     EXPECT_EQ(n.details_file, "sample.log");
     EXPECT_EQ(n.link_record_file, here + "h.");
     EXPECT_EQ(n.script_path, "./sample.scr");
-    EXPECT_EQ(extension_for(ExtensionKind::symbol_table), "smb");
-    EXPECT_EQ(extension_for(ExtensionKind::standard_defs), "def");
+    EXPECT_EQ(n.rio_file, here + "h.rio");
+    EXPECT_EQ(n.symbol_listing_file, "listing.sym");
+    EXPECT_EQ(extension_for(environment, ExtensionKind::standard_defs), "def");
+}
+
+TEST_F(OutputNamesTest, SymbolListingTakesTheExtensionOnlyWhenItHasNone) {
+    CompilerSettings s = command("s", "h");
+    EXPECT_EQ(derive_output_names(s).symbol_listing_file, "");
+    s.symbtab_file = "dir.v2/listing";
+    EXPECT_EQ(derive_output_names(s).symbol_listing_file, "dir.v2/listing.smb");
+    s.symbtab_file = "listing.txt";
+    EXPECT_EQ(derive_output_names(s).symbol_listing_file, "listing.txt");
 }
 
 TEST_F(OutputNamesTest, RioFileUsesTheThirdArgumentAsAPrefix) {

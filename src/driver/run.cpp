@@ -1,17 +1,20 @@
 // The run sequence of the compiler: the translation catalogues, the
 // message catalogue, then the stages of one Compilation in their order.
-// The process never comes back from here: it ends in the summary or in a
-// fatal or internal report.
+// A run ends in its summary, or earlier on a fatal or internal report,
+// which unwinds to here as a RunStopped; either way the process ends here
+// with the run's status.
 #include "driver/run.h"
 
 #include "diag/catalogue.h"
 #include "diag/process_end.h"
 #include "diag/translations.h"
 #include "driver/compilation.h"
+#include "driver/run_environment.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <utility>
 
 namespace vx {
 
@@ -24,13 +27,13 @@ constexpr const char* catalogue_prefixes[] = {
 
 // Loads every catalogue of the locale from $HARNEXDIR/lib/locale. Ends the
 // process when HARNEXDIR is missing: without it nothing else can be found.
-void load_catalogues(TranslationSession& session) {
-    const char* home = std::getenv("HARNEXDIR");
-    if (home == nullptr || *home == '\0') {
+void load_catalogues(TranslationSession& session, const RunEnvironment& environment) {
+    const std::optional<std::string>& home = environment.harness_home;
+    if (!home || home->empty()) {
         std::fputs("Fatal Error: please setup HARNEXDIR environment variable.\n", stderr);
         end_process(exit_fatal);
     }
-    const std::string directory = std::string(home) + "/lib/locale";
+    const std::string directory = *home + "/lib/locale";
     if (!session.load(directory, catalogue_prefixes)) {
         const std::string line = "Warning: directory doesn't exist '" + directory + "'\n";
         std::fputs(line.c_str(), stderr);
@@ -44,17 +47,25 @@ int run_compiler(int argc, char** argv) {
     static int app_argc;
     app_argc = argc;
     TranslationSession translations(app_argc, argv);
-    load_catalogues(translations);
+    // The process environment, taken once: the run reads nothing else of it.
+    RunEnvironment environment = read_run_environment();
+    load_catalogues(translations, environment);
 
     // Message catalogue, table by table in the fixed order.
     MessageCatalogue catalogue;
     catalogue.register_all();
 
-    Compilation compilation(catalogue);
-    compilation.read_command_line(argc, argv);
-    compilation.start_c_analysis();
-    compilation.compile_script();
-    compilation.end();
+    int status = exit_clean;
+    try {
+        Compilation compilation(catalogue, std::move(environment));
+        compilation.read_command_line(argc, argv);
+        compilation.start_c_analysis();
+        compilation.compile_script();
+        status = compilation.end();
+    } catch (const RunStopped& stopped) {
+        status = stopped.status;
+    }
+    end_process(status);
 }
 
 }  // namespace vx

@@ -77,6 +77,7 @@ TEST(CrashHandler, FaultsAreAnInternalErrorWithStatusNineAndTheListingIsWhole) {
         EXPECT_EXIT(
             {
                 testkit::FreshReporter fresh;
+                fresh.get().set_console({});
                 fresh.get().open_details_file(listing);
                 fresh.get().set_warning_limit(0);
                 install_crash_handler(fresh.get());

@@ -5,8 +5,7 @@
 
 #include <unistd.h>
 
-#include <cstdio>
-#include <cstdlib>
+#include <optional>
 
 namespace vx {
 
@@ -23,25 +22,16 @@ bool readable(const std::string& path) {
     return opened.problem == InputProblem::none;
 }
 
-std::string non_empty_env(const char* name) {
-    const char* value = std::getenv(name);
-    return value == nullptr ? std::string() : std::string(value);
-}
-
 }  // namespace
 
-TargetConfiguration configure_target(Reporter& reporter, bool nopath,
-                                     std::string_view compiler_system) {
+TargetConfiguration configure_target(Reporter& reporter, const RunEnvironment& environment,
+                                     bool nopath, std::string_view compiler_system) {
     TargetConfiguration config;
 
-    const char* target = std::getenv("VXUTGT");
-    if (target == nullptr) {
-        target = std::getenv("VXLTGT");
-    }
-
-    if (target != nullptr) {
+    const std::optional<std::string>& target = environment.runtime_package;
+    if (target) {
         for (const char* header : {"TP.h", "kestunt.h"}) {
-            std::string path = std::string(target) + "/lib/" + header;
+            std::string path = *target + "/lib/" + header;
             if (readable(path)) {
                 config.runtime_include = quoted(nopath ? std::string(header) : path);
                 break;
@@ -62,17 +52,17 @@ TargetConfiguration configure_target(Reporter& reporter, bool nopath,
     }
     if (nopath || !unix_system) {
         config.sql_include = quoted(sql_name);
-    } else if (target != nullptr) {
-        config.sql_include = quoted(std::string(target) + "/lib/" + sql_name);
+    } else if (target) {
+        config.sql_include = quoted(*target + "/lib/" + sql_name);
     } else {
         config.sql_include = quoted("/usr/vexor/" + sql_name);
     }
 
-    if (std::string value = non_empty_env("VEXORCINC"); !value.empty()) {
-        config.runtime_include = quoted(value);
+    if (environment.runtime_include_override) {
+        config.runtime_include = quoted(*environment.runtime_include_override);
     }
-    if (std::string value = non_empty_env("VEXORCSGBD"); !value.empty()) {
-        config.sql_include = quoted(value);
+    if (environment.sql_include_override) {
+        config.sql_include = quoted(*environment.sql_include_override);
     }
     return config;
 }

@@ -1,11 +1,14 @@
 // Where the harness finds the target runtime package.
 //
-// The target directory comes from VXUTGT, else VXLTGT. Its "lib" folder
-// holds the runtime header (TP.h, or the older kestunt.h); the generated
-// harness includes it by full path, or by bare name with -NOPATH. The SQL
-// support header of the database variant is named per compiler system.
-// VEXORCINC and VEXORCSGBD replace either choice outright.
+// The target directory is the run's target package (VXLTGT, else VXUTGT:
+// support/run_environment.h). Its "lib" folder holds the runtime header
+// (TP.h, or the older kestunt.h); the generated harness includes it by full
+// path, or by bare name with -NOPATH. The SQL support header of the
+// database variant is named per compiler system. VEXORCINC and VEXORCSGBD,
+// when not empty, replace either choice outright.
 #pragma once
+
+#include "support/run_environment.h"
 
 #include <string>
 #include <string_view>
@@ -21,7 +24,7 @@ struct TargetConfiguration {
 
 // compiler_system is the -SYSCOMP value (UNIX, OS2, DOS, NT, VMS); empty
 // means UNIX. Reports BADRUNTIM when no runtime header is found.
-TargetConfiguration configure_target(Reporter& reporter, bool nopath,
-                                     std::string_view compiler_system);
+TargetConfiguration configure_target(Reporter& reporter, const RunEnvironment& environment,
+                                     bool nopath, std::string_view compiler_system);
 
 }  // namespace vx

@@ -38,6 +38,8 @@
 #include <optional>
 #include <sstream>
 
+extern char** environ;
+
 namespace vx::report {
 
 namespace {
@@ -267,17 +269,15 @@ void print_failure(std::ostream& err, const Arguments& arguments, const Failure&
     err << failure.message << '\n';
 }
 
-// The target's "lib" directory, found as the compiler finds it.
-std::string target_lib_directory() {
-    for (const char* name : {"VXUTGT", "VXLTGT"}) {
-        if (const char* value = std::getenv(name); value != nullptr) {
-            return std::string(value) + "/lib";
-        }
-    }
-    return {};
+// The target's "lib" directory, found as the compiler finds it: in the
+// target package of the environment record.
+std::string target_lib_directory(const RunEnvironment& environment) {
+    if (!environment.runtime_package) return {};
+    return *environment.runtime_package + "/lib";
 }
 
-int write_depfile(const Arguments& arguments, std::ostream& err) {
+int write_depfile(const Arguments& arguments, const RunEnvironment& environment,
+                  std::ostream& err) {
     const std::vector<NamedFile> outputs = {{"dependency file", arguments.depfile}};
     if (auto clash = output_clash(outputs, {{"link record file", arguments.link_records}})) {
         err << program_name << ": " << *clash << '\n';
@@ -293,7 +293,7 @@ int write_depfile(const Arguments& arguments, std::ostream& err) {
         print_failure(err, arguments, *failure);
         return exit_unusable;
     }
-    HeaderSearch search{arguments.include_dirs, target_lib_directory()};
+    HeaderSearch search{arguments.include_dirs, target_lib_directory(environment)};
     const std::vector<std::string> inputs = compilation_inputs(links, search);
     // The scripts first, by the names the link records give: the inputs
     // of the compilation hold them too, but only those that still exist
@@ -330,6 +330,12 @@ int write_depfile(const Arguments& arguments, std::ostream& err) {
 
 int run_report(const std::vector<std::string>& argument_list, std::ostream& out,
                std::ostream& err) {
+    // The program's one look at the process environment.
+    return run_report(argument_list, environment_from(environment_snapshot(::environ)), out, err);
+}
+
+int run_report(const std::vector<std::string>& argument_list, const RunEnvironment& environment,
+               std::ostream& out, std::ostream& err) {
     Arguments arguments;
     if (auto problem = parse_arguments(argument_list, arguments)) {
         err << program_name << ": " << *problem << '\n' << usage_text;
@@ -340,7 +346,7 @@ int run_report(const std::vector<std::string>& argument_list, std::ostream& out,
         return exit_passed;
     }
     if (!arguments.depfile.empty()) {
-        return write_depfile(arguments, err);
+        return write_depfile(arguments, environment, err);
     }
 
     std::vector<NamedFile> outputs;

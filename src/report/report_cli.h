@@ -8,6 +8,8 @@
 // (report/output/depfile.h): 0 written, 2 not.
 #pragma once
 
+#include "support/run_environment.h"
+
 #include <ostream>
 #include <string>
 #include <vector>
@@ -18,6 +20,14 @@ inline constexpr int exit_passed = 0;
 inline constexpr int exit_failed = 1;
 inline constexpr int exit_unusable = 2;
 
+// The environment record gives the target package (VXLTGT, else VXUTGT)
+// whose lib/ directory the headers of a dependency file are searched in
+// last.
+int run_report(const std::vector<std::string>& arguments, const RunEnvironment& environment,
+               std::ostream& out, std::ostream& err);
+
+// The program: the same, with the record of the process environment as it
+// is now (the one place vexorreport reads the environment).
 int run_report(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
 
 }  // namespace vx::report

@@ -32,13 +32,6 @@ namespace {
 constexpr std::string_view outside_service = "(outside any service)";
 constexpr std::string_view outside_test = "(outside any test)";
 
-std::string_view trim_right(std::string_view text) {
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
 class VerdictBuilder {
 public:
     VerdictBuilder(const LinkRecordFile& links, Verdict& verdict)
@@ -328,7 +321,7 @@ std::optional<Failure> VerdictBuilder::on_service(const TraceLine& line) {
         return failure_at(line, "DCL_OP_C names service record " + std::to_string(line.record) +
                                     ", but " + describe(line.record));
     }
-    if (trim_right(record->text) != trim_right(line.text)) {
+    if (trimmed_end(record->text, script_blanks) != trimmed_end(line.text, script_blanks)) {
         return failure_at(line, "service record " + std::to_string(line.record) + " is \"" +
                                     record->text + "\" in the link record file but \"" + line.text +
                                     "\" in the traces");
@@ -352,7 +345,7 @@ std::optional<Failure> VerdictBuilder::on_test(const TraceLine& line) {
         return failure_at(line, "DCL_TST_C names test record " + std::to_string(line.record) +
                                     ", but " + describe(line.record));
     }
-    if (trim_right(record->text) != trim_right(line.text)) {
+    if (trimmed_end(record->text, script_blanks) != trimmed_end(line.text, script_blanks)) {
         return failure_at(line, "test record " + std::to_string(line.record) + " is \"" +
                                     record->text + "\" in the link record file but \"" + line.text +
                                     "\" in the traces");

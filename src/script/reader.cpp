@@ -131,8 +131,8 @@ bool read_physical_line(Reporter& reporter, std::FILE* stream, std::string& line
     }
     if (c == EOF && std::ferror(stream) != 0) {
         const int error = errno;
-        reporter.fatal(msg::IMPLIRFIC,
-                       error != 0 ? std::string(std::strerror(error)) : std::string());
+        throw reporter.fatal(msg::IMPLIRFIC,
+                             error != 0 ? std::string(std::strerror(error)) : std::string());
     }
     while (!line.empty() && (line.back() == '\r' || line.back() == '\n')) {
         line.pop_back();
@@ -224,7 +224,7 @@ void ScriptReader::rewind_main_script() {
         frames_.pop_back();
     }
     if (std::fseek(frames_.front().file.get(), 0, SEEK_SET) != 0) {
-        reporter_.fatal(msg::IMPRESFIC, frames_.front().file_name);
+        throw reporter_.fatal(msg::IMPRESFIC, frames_.front().file_name);
     }
     frames_.front().end_counted = false;
     frames_.front().at_start = true;
@@ -246,7 +246,7 @@ bool ScriptReader::read_line(std::string& line) {
             // a value, a comment or a statement would change its meaning.
             // Lines are counted from 0, and shown from 1.
             reporter_.set_report_line(counter_ + 1);
-            reporter_.fatal(msg::LINETOLON, "");
+            throw reporter_.fatal(msg::LINETOLON, "");
         }
         return true;
     }
@@ -314,7 +314,7 @@ bool ScriptReader::end_of_file(std::optional<std::string>& line) {
     }
     statement_open_ = false;
     if (!dispatched_any_) {
-        reporter_.fatal(msg::AUCUNMETA, "");
+        throw reporter_.fatal(msg::AUCUNMETA, "");
     }
     return false;
 }
@@ -333,7 +333,7 @@ void ScriptReader::handle_outside_statement(const std::string& line) {
     if (options_.trace_level(trace_script_lines)) {
         write_trace_comment(text);
     }
-    CommentSplit parts = split_comment(text, comment_marker, options_.tested_language);
+    CommentSplit parts = split_comment(text, comment_marker, options_.settings.tested_language);
     statement_ = std::string(trimmed(parts.code));
     statement_open_ = true;
     statement_line_ = counter_ + 1;
@@ -346,17 +346,17 @@ void ScriptReader::continue_statement(const std::string& line, std::string_view 
         write_trace_comment(line);
     }
     CommentSplit parts =
-        split_comment(trimmed_line.substr(1), comment_marker, options_.tested_language);
+        split_comment(trimmed_line.substr(1), comment_marker, options_.settings.tested_language);
     std::string_view part = trimmed(parts.code);
     if (statement_.size() + part.size() + 1 >= text_buffer_size) {
-        reporter_.fatal(msg::LINETOLON, "");
+        throw reporter_.fatal(msg::LINETOLON, "");
     }
     statement_ += ' ';
     statement_ += part;
 }
 
 void ScriptReader::write_trace_comment(std::string_view text) {
-    const CommentDelimiters delimiters = comment_delimiters_for(options_.tested_language);
+    const CommentDelimiters delimiters = comment_delimiters_for(options_.settings.tested_language);
     std::string body(text);
     if (!delimiters.end.empty()) {
         // A closing delimiter inside the copied line would end the comment
@@ -478,7 +478,7 @@ std::string ScriptReader::resolve_include(std::string_view name) const {
     if (readable_file(path)) {
         return path;
     }
-    for (const std::string& directory : options_.include_dirs) {
+    for (const std::string& directory : options_.settings.include_dirs) {
         std::string candidate = absolute_path(directory) + "/" + path;
         if (readable_file(candidate)) {
             return candidate;
@@ -535,7 +535,7 @@ std::FILE* ScriptReader::open_included(const std::string& path, const std::strin
     }
     if (session_.files().output_clash(path, opened.identity) != nullptr) {
         std::fclose(file);
-        reporter_.fatal(msg::FICENTSOR, path);
+        throw reporter_.fatal(msg::FICENTSOR, path);
     }
     return file;
 }
@@ -596,7 +596,7 @@ void ScriptReader::include_code(std::string_view name) {
         return;
     }
     if (options_.analysis_enabled && !include_name_writable(path)) {
-        reporter_.fatal(msg::CHEMININV, path);
+        throw reporter_.fatal(msg::CHEMININV, path);
     }
     FileHandle file(open_included(path, canonical_path(path)));
     if (!file) {
@@ -647,12 +647,12 @@ std::string ScriptReader::include_scan(const std::string& path, ScanKind kind,
         FileHandle stream(open_input_stream(file, opened));
         if (!stream) {
             if (file_kind == ScanKind::source) {
-                reporter_.fatal(input_problem_code(opened), input_problem_text(file, opened));
+                throw reporter_.fatal(input_problem_code(opened), input_problem_text(file, opened));
             }
             continue;
         }
         if (session_.files().output_clash(file, opened.identity) != nullptr) {
-            reporter_.fatal(msg::FICENTSOR, file);
+            throw reporter_.fatal(msg::FICENTSOR, file);
         }
         reporter_.set_report_file(file);
         long line_number = -1;

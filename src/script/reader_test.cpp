@@ -276,7 +276,7 @@ TEST_F(ReaderTest, NativeLinesOfSegmentsAreNotWritten) {
 }
 
 TEST_F(ReaderTest, BlankLinesAreCopiedAndTraceLevelsCopyLines) {
-    options_.trace_levels = {2, 3};
+    settings_.trace_levels = {2, 3};
     element_ = true;
     read("VAR x -- */ trap\n& y\n\n#z = 1;\nEND\n");
     std::vector<std::string> lines = generated();
@@ -358,7 +358,7 @@ TEST_F(ReaderTest, IncludeDirectoriesAreSearchedInOrder) {
     std::filesystem::create_directories("two");
     write("two/inc.ptu", "VAR from_two\n");
     write("one/other.ptu", "VAR other\n");
-    options_.include_dirs = {"one", "two"};
+    settings_.include_dirs = {"one", "two"};
     read("INCLUDE PTU inc.ptu\n");
     EXPECT_EQ(statements(), (std::vector<std::string>{"INCLUDE PTU inc.ptu", "VAR from_two"}));
 }
@@ -443,7 +443,7 @@ TEST_F(ReaderTest, MissingSourceFileIsFatal) {
     int status = -1;
     try {
         reader.include_scan("absent.c", ScanKind::source, "V");
-    } catch (const testkit::ProcessEnded& ended) {
+    } catch (const RunStopped& ended) {
         status = ended.status;
     }
     EXPECT_EQ(status, exit_fatal);

@@ -210,23 +210,6 @@ const ScriptConstant* ScriptConstants::find(std::string_view name) const {
     return nullptr;
 }
 
-std::size_t ScriptConstants::size() const {
-    std::size_t count = 0;
-    for (const auto& bucket : buckets_) {
-        count += bucket.size();
-    }
-    return count;
-}
-
-std::optional<ScriptValue> lookup_script_constant(const ScriptConstants& constants,
-                                                  std::string_view name) {
-    const ScriptConstant* constant = constants.find(name);
-    if (constant == nullptr) {
-        return std::nullopt;
-    }
-    return constant->value;
-}
-
 // ---- the analyser ------------------------------------------------------
 
 ScriptExpressionAnalyser::ScriptExpressionAnalyser(Reporter& reporter,
@@ -724,7 +707,7 @@ ScriptValue ScriptExpressionAnalyser::combine(const ScriptValue& left, OperatorC
                                               const ScriptValue& right) {
     const std::string_view op_text = operator_texts[static_cast<std::size_t>(op)];
     if (op_text.empty()) {
-        reporter_.internal(msg::SIGNEINCO, "");
+        throw reporter_.internal(msg::SIGNEINCO, "");
     }
     const Operand a = operand_class(left.kind);
     const Operand b = operand_class(right.kind);
@@ -900,43 +883,6 @@ ScriptValue ScriptExpressionAnalyser::fold_reals(const Real& a, OperatorCode op,
             return value;
         default:
             return error_value();
-    }
-}
-
-bool ScriptExpressionAnalyser::absolute_value(const ScriptValue& value, int tested_language,
-                                              ScriptValue& result) {
-    result = value;
-    switch (value.kind) {
-        case TokenKind::integer:
-            if (pint_is_negative(value.integer)) {
-                if (value.integer == min_value()) {
-                    reporter_.error(msg::OVERFLOW, printed_value(value, tested_language));
-                    result = error_value();
-                    return false;
-                }
-                pint_negate(value.integer, result.integer);
-            }
-            return true;
-        case TokenKind::real:
-            result.real.negative = 0;
-            if (!result.text.empty() && result.text.front() == '-') {
-                result.text.erase(0, 1);
-            }
-            return true;
-        case TokenKind::identifier:
-        case TokenKind::expression:
-            result.kind = TokenKind::expression;
-            if (is_c_family(tested_language)) {
-                result.text = "PRIV_ABS(" + value.text + ")";
-            } else if (tested_language != tested_language_asm &&
-                       tested_language != tested_language_autan) {
-                result.text = "ABS(" + value.text + ")";
-            }
-            return true;
-        default:
-            reporter_.error(msg::VALABSIMP, printed_value(value, tested_language));
-            result = error_value();
-            return false;
     }
 }
 

@@ -86,15 +86,10 @@ public:
     // False when the name is already there (the table is unchanged).
     bool add(ScriptConstant constant);
     const ScriptConstant* find(std::string_view name) const;
-    std::size_t size() const;
 
 private:
     std::array<std::vector<ScriptConstant>, 256> buckets_;
 };
-
-// The value of a CONST of that name, or nothing.
-std::optional<ScriptValue> lookup_script_constant(const ScriptConstants& constants,
-                                                  std::string_view name);
 
 // One step of a variable path, in evaluation order: "(*p).x[2]" is the
 // name p, a dereference, the field x, an index.
@@ -131,11 +126,6 @@ public:
     // gives "NOMVARINC" and false.
     bool parse_variable_path(std::string_view text, int tested_language, int script_language,
                              VariablePath& path);
-
-    // Conversion to an absolute value, for range bounds and counts: names
-    // and composites become "ABS(...)" ("PRIV_ABS(...)" in C and C++),
-    // numbers lose their sign; anything else gives "VALABSIMP".
-    bool absolute_value(const ScriptValue& value, int tested_language, ScriptValue& result);
 
 private:
     ScriptValue expression();

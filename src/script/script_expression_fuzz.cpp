@@ -85,11 +85,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::string printed = vx::printed_value(value, language);
         volatile std::size_t keep = printed.size();
         (void)keep;
-        vx::ScriptValue absolute;
-        errors = reporter.error_count();
-        if (!analyser.absolute_value(value, language, absolute)) {
-            check(reporter.error_count() > errors);
-        }
     } else {
         check(value.kind == vx::TokenKind::error);
         check(reporter.error_count() > errors);

@@ -40,10 +40,6 @@
 
 namespace {
 
-struct FuzzRunEnded {
-    int status;
-};
-
 constexpr const char* script_name = "fuzz.ptu";
 
 class FuzzEnvironment {
@@ -57,12 +53,6 @@ public:
         directory_ = pattern;
         std::filesystem::current_path(directory_);
         catalogue_.register_all();
-        vx::set_process_ending([](int status) {
-            if (status == vx::exit_internal) {
-                std::abort();
-            }
-            throw FuzzRunEnded{status};
-        });
         std::atexit([] { remove_directory(); });
     }
 
@@ -81,26 +71,27 @@ private:
     vx::MessageCatalogue catalogue_;
 };
 
-vx::ScriptOptions options_from(std::uint8_t choice) {
-    vx::ScriptOptions options;
-    options.analysis_enabled = (choice & 0x01) != 0;
+vx::CompilerSettings settings_from(std::uint8_t choice) {
+    vx::CompilerSettings settings;
+    settings.analysis_by_language[static_cast<std::size_t>(settings.tested_language)] =
+        (choice & 0x01) != 0;
     if ((choice & 0x02) != 0) {
-        options.trace_levels = {2, 3};
+        settings.trace_levels = {2, 3};
     }
-    options.sub_system = (choice & 0x04) != 0;
-    options.sql_mode = (choice & 0x08) != 0;
-    options.no_simulation = (choice & 0x10) != 0;
+    settings.sub_system = (choice & 0x04) != 0;
+    settings.sql_mode = (choice & 0x08) != 0;
+    settings.no_simulation = (choice & 0x10) != 0;
     if ((choice & 0x20) != 0) {
-        options.operation_list = {true, {"S"}};
-        options.exclude_test_list = {true, {"T"}};
-        options.family_list = {true, {"F"}};
+        settings.operation_list = {true, {"S"}};
+        settings.exclude_test_list = {true, {"T"}};
+        settings.family_list = {true, {"F"}};
     }
-    options.defined_identifiers = {"A", "B"};
-    return options;
+    settings.defined_identifiers = {"A", "B"};
+    return settings;
 }
 
 vx::OutputSettings settings_for(const vx::ScriptOptions& options) {
-    return vx::front_end_outputs(options.tested_language, script_name, "fz",
+    return vx::front_end_outputs(options.settings.tested_language, script_name, "fz",
                                  "Thu Jan  1 00:00:00 1970");
 }
 
@@ -137,7 +128,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     reporter.set_error_limit(0);
     reporter.set_warning_limit(0);
 
-    const vx::ScriptOptions options = options_from(data[0]);
+    const vx::CompilerSettings settings = settings_from(data[0]);
+    const vx::RunEnvironment run_environment;
+    const vx::ScriptOptions options(settings, run_environment);
     vx::ScriptLanguage language;
     if ((data[0] & 0x40) != 0) {
         language.set_language(vx::script_language_fr);
@@ -146,11 +139,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // small header of the kinds of types they handle differently.
     vx::TargetModel target;
     std::unique_ptr<vx::CAnalysis> analysis;
-    vx::NativeAnalysis plain;
+    vx::WithoutNativeAnalysis plain;
     vx::NativeAnalysis* chosen = &plain;
     if (options.analysis_enabled) {
         analysis = std::make_unique<vx::CAnalysis>(reporter, files, &target);
-        analysis->start(vx::CAnalysisStart{});
+        analysis->start(vx::CompilerSettings{}, run_environment);
         analysis->analyse_declarations(analysis->preprocess(header_of_types, "types.h", 1), "");
         chosen = analysis.get();
     }
@@ -158,7 +151,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     {
         vx::OutputSession session(settings_for(options), reporter, files);
         vx::HarnessSettings harness;
-        harness.tested_language = options.tested_language;
+        harness.tested_language = settings.tested_language;
         harness.kr = (data[0] & 0x80) != 0;
         harness.program_name = "fz";
         harness.runtime_include = "\"TP.h\"";
@@ -177,7 +170,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             front_end.read_script_statements();
             front_end.end_of_script();
             layout.emit_declarations_end();
-        } catch (const FuzzRunEnded&) {
+        } catch (const vx::RunStopped& stopped) {
+            // A fatal report is an answer to bad input; an internal one
+            // means the code contradicted itself.
+            if (stopped.status == vx::exit_internal) {
+                std::abort();
+            }
             ended = true;
         }
         if (!ended) {

@@ -19,7 +19,7 @@ TEST_F(ScriptLanguageTest, FirstFrenchKeywordSwitchesAnEnglishScriptOnce) {
     lang.read_default_script_language(std::nullopt);
     int switched_to = -1;
     lang.on_switch([&](int l) { switched_to = l; });
-    testing::internal::CaptureStderr();
+    fresh.shown();
     EXPECT_EQ(lang.switch_script_language(keyword_french, fresh.get()), 1);
     EXPECT_EQ(lang.language(), script_language_fr);
     EXPECT_EQ(switched_to, script_language_fr);
@@ -30,32 +30,32 @@ TEST_F(ScriptLanguageTest, FirstFrenchKeywordSwitchesAnEnglishScriptOnce) {
     EXPECT_EQ(lang.switch_script_language(keyword_english, fresh.get()), 0);
     EXPECT_EQ(lang.language(), script_language_fr);
     // Without VEXORLAN the keywords alone say the language: nothing to tell.
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    EXPECT_EQ(fresh.shown(), "");
 }
 
 TEST_F(ScriptLanguageTest, SwitchAwayFromVexorlanNamesItsValueAndTheAllowedOnes) {
     lang.read_default_script_language(std::string("fr"));
     EXPECT_EQ(lang.language(), script_language_fr);
-    testing::internal::CaptureStderr();
+    fresh.shown();
     EXPECT_EQ(lang.switch_script_language(keyword_english, fresh.get()), 1);
     EXPECT_EQ(lang.language(), script_language_gb);
     // Switching back is the script's own doing: said once only.
     EXPECT_EQ(lang.switch_script_language(keyword_french, fresh.get()), 1);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+    EXPECT_EQ(fresh.shown(),
               "Harnex-I-LANSWITCH,  Incorrect value for VEXORLAN environment variable: 'fr' "
               "(FR or FA for French keywords, GB for English ones; unset, the keywords of the "
               "script decide)\n");
 }
 
 TEST_F(ScriptLanguageTest, VexorlanNamingNoLanguageIsToldOnceAtTheFirstKeyword) {
-    testing::internal::CaptureStderr();
+    fresh.shown();
     lang.read_default_script_language(std::string("de"));
     EXPECT_EQ(lang.language(), script_language_gb);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
-    testing::internal::CaptureStderr();
+    EXPECT_EQ(fresh.shown(), "");
+    fresh.shown();
     EXPECT_EQ(lang.switch_script_language(keyword_french, fresh.get()), 1);
     EXPECT_EQ(lang.switch_script_language(keyword_french, fresh.get()), 1);
-    std::string err = testing::internal::GetCapturedStderr();
+    std::string err = fresh.shown();
     EXPECT_NE(err.find("LANSWITCH"), std::string::npos);
     EXPECT_NE(err.find("'de'"), std::string::npos);
     EXPECT_EQ(err.find("LANSWITCH"), err.rfind("LANSWITCH")) << err;
@@ -75,9 +75,9 @@ TEST_F(ScriptLanguageTest, FrenchScriptSwitchesToEnglish) {
 
 TEST_F(ScriptLanguageTest, UndefinedLanguageIsRefusedWithAWarning) {
     lang.set_language(7);
-    testing::internal::CaptureStderr();
+    fresh.shown();
     EXPECT_EQ(lang.switch_script_language(keyword_english, fresh.get()), 0);
-    EXPECT_NE(testing::internal::GetCapturedStderr().find("LANGANDEF"), std::string::npos);
+    EXPECT_NE(fresh.shown().find("LANGANDEF"), std::string::npos);
     EXPECT_EQ(fresh.get().warning_count(), 1);
 }
 

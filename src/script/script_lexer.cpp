@@ -222,7 +222,7 @@ void ScriptLexer::lexical_error(std::string_view argument) {
 
 void ScriptLexer::advance() {
     if (!initialised_) {
-        reporter_.internal(msg::LEXNOTINI, "script_lexer");
+        throw reporter_.internal(msg::LEXNOTINI, "script_lexer");
     }
     while (position_ < length_ && (text_[position_] == ' ' || text_[position_] == '\t' ||
                                    text_[position_] == '\n' || text_[position_] == '\r')) {
@@ -306,7 +306,7 @@ void ScriptLexer::read_number() {
             const bool octal = digits.size() > 1 && digits.front() == '0' &&
                                digits.find_first_of("89") == std::string::npos;
             if (octal && digits.find_first_not_of("01234567") != std::string::npos) {
-                reporter_.internal(msg::ANAEXPERR, current_.text);
+                throw reporter_.internal(msg::ANAEXPERR, current_.text);
             }
             fits = convert_digits(digits, octal ? 8 : 10, current_.integer);
             break;

@@ -1,5 +1,5 @@
 // What the script front end knows of the run: the settings of the command
-// line, as one record, and the environment.
+// line, as one record, and the environment record of the run.
 //
 // The reader and the dispatcher read nothing else. Lists hold the values
 // as the settings keep them: the selection lists upper-cased, the include
@@ -21,16 +21,23 @@ namespace vx {
 inline constexpr int trace_script_lines = 2;     // script lines copied as comments
 inline constexpr int trace_native_comments = 3;  // native lines of an element as comments
 
-// The settings of the run as the front end reads them: the record itself,
-// with what the environment adds and whether the C analysis is on for the
-// tested language.
-struct ScriptOptions : CompilerSettings {
+// The run as the front end reads it: a view of the settings record and of
+// the environment record (both outlive it; neither is copied), with whether
+// the C analysis is on for the tested language.
+struct ScriptOptions {
+    ScriptOptions(const CompilerSettings& settings, const RunEnvironment& environment)
+        : settings(settings), environment(environment), analysis_enabled(settings.c_analysis()) {}
+    // A view of a temporary would dangle.
+    ScriptOptions(CompilerSettings&&, const RunEnvironment&) = delete;
+    ScriptOptions(const CompilerSettings&, RunEnvironment&&) = delete;
+
+    const CompilerSettings& settings;
     // The variables of the environment the script may read or that shape
     // it (HEADER "$NAME" fields, the unnamed-structure prefix).
-    RunEnvironment environment;
+    const RunEnvironment& environment;
     // C analysis (preprocessor and declaration parser) for the tested
-    // language (CompilerSettings::c_analysis of the run).
-    bool analysis_enabled = true;
+    // language: CompilerSettings::c_analysis of the run.
+    bool analysis_enabled;
 
     // -DATA script included at BEGIN, and -LEARN (obsolete options the
     // command line refuses with a warning).
@@ -38,16 +45,17 @@ struct ScriptOptions : CompilerSettings {
     bool learn_mode = false;
 
     bool trace_level(int level) const {
-        return std::find(trace_levels.begin(), trace_levels.end(), level) != trace_levels.end();
+        const std::vector<int>& levels = settings.trace_levels;
+        return std::find(levels.begin(), levels.end(), level) != levels.end();
     }
     // Ada, Pascal, PL/M and assembler names are case-insensitive; C, C++
     // and Modula-2 names are not.
     bool case_insensitive_names() const {
-        return tested_language == 0 || tested_language == 1 || tested_language == 2 ||
-               tested_language == 4;
+        const int language = settings.tested_language;
+        return language == 0 || language == 1 || language == 2 || language == 4;
     }
     // The "@" native lines are seen by the include scan with C analysis of C.
-    bool analysis_of_c() const { return analysis_enabled && tested_language == 3; }
+    bool analysis_of_c() const { return analysis_enabled && settings.tested_language == 3; }
 };
 
 }  // namespace vx

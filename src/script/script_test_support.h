@@ -83,6 +83,8 @@ public:
         calls.push_back("test_head " + std::to_string(t.record_number) + " " + t.name +
                         (t.loop_expression.empty() ? "" : " loop " + t.loop_expression));
     }
+    // The start of an element is not recorded: the tests follow its head.
+    void begin_element() override {}
     void emit_element_head(int ordinal) override {
         calls.push_back("element_head " + std::to_string(ordinal));
     }
@@ -117,7 +119,7 @@ public:
 };
 
 // A C analysis that records what it is handed and knows a set of macros.
-class RecordingNative : public NativeAnalysis {
+class RecordingNative : public WithoutNativeAnalysis {
 public:
     std::vector<std::string> preprocessed;
     std::vector<long> preprocessed_lines;
@@ -151,7 +153,6 @@ protected:
         catalogue_.register_all();
         reporter_ = std::make_unique<Reporter>(catalogue_);
         reporter_->open_details_file("run.lis");
-        trap_ = std::make_unique<testkit::EndTrap>();
         // Most tests look at the script side alone; C analysis is switched
         // on where a test is about it.
         options_.analysis_enabled = false;
@@ -160,7 +161,6 @@ protected:
     void TearDown() override {
         front_end_.reset();
         session_.reset();
-        trap_.reset();
         reporter_.reset();
         cwd_.reset();
         EXPECT_TRUE(work_files_left().empty());
@@ -182,7 +182,8 @@ protected:
     }
 
     OutputSettings settings(const std::string& script) const {
-        return front_end_outputs(options_.tested_language, script, "t", "Mon Jan  1 00:00:00 2024");
+        return front_end_outputs(settings_.tested_language, script, "t",
+                                 "Mon Jan  1 00:00:00 2024");
     }
 
     // Runs the whole front end on a script text; returns the exit status a
@@ -202,7 +203,7 @@ protected:
             session_->start_outputs();
             front_end_->include_scan(name, ScanKind::script);
             if (!source_.empty()) {
-                front_end_->include_scan(source_, ScanKind::source, options_.version_pattern);
+                front_end_->include_scan(source_, ScanKind::source, settings_.version_pattern);
             }
             front_end_->rewind_main_script();
             front_end_->read_script_statements();
@@ -218,8 +219,8 @@ protected:
         int status = -1;
         try {
             steps();
-        } catch (const testkit::ProcessEnded& ended) {
-            status = ended.status;
+        } catch (const RunStopped& stopped) {
+            status = stopped.status;
         }
         if (status < 0) {
             // Routed main text is copied where a harness would put it.
@@ -319,7 +320,10 @@ protected:
     RunFiles& files() { return files_; }
     RunFiles files_;
 
-    ScriptOptions options_;
+    // The run's records and the front end's view of them.
+    CompilerSettings settings_;
+    RunEnvironment environment_;
+    ScriptOptions options_{settings_, environment_};
     ScriptLanguage language_;
     RecordingHooks hooks_;
     RecordingNative native_;
@@ -332,7 +336,6 @@ private:
     std::unique_ptr<testkit::WorkingDir> cwd_;
     MessageCatalogue catalogue_;
     std::unique_ptr<Reporter> reporter_;
-    std::unique_ptr<testkit::EndTrap> trap_;
 };
 
 }  // namespace vx::script_testing

@@ -42,15 +42,6 @@ void ScriptTypes::declare(std::string name, std::string type, ScopeLevel level) 
     variables_.push_back(ScriptVariable{std::move(name), std::move(type), level});
 }
 
-const ScriptVariable* ScriptTypes::find_variable(std::string_view name) const {
-    for (auto it = variables_.rbegin(); it != variables_.rend(); ++it) {
-        if (it->name == name) {
-            return &*it;
-        }
-    }
-    return nullptr;
-}
-
 void ScriptTypes::close_level(ScopeLevel level) {
     auto inside = [level](ScopeLevel other) {
         return static_cast<int>(other) >= static_cast<int>(level);

@@ -76,7 +76,6 @@ public:
     ScriptStructure* latest_structure();
 
     void declare(std::string name, std::string type, ScopeLevel level);
-    const ScriptVariable* find_variable(std::string_view name) const;
     const std::vector<ScriptVariable>& variables() const { return variables_; }
 
     // Forgets every definition of that level and of deeper ones.

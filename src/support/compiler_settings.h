@@ -1,9 +1,10 @@
 // The settings of a run: one record with a typed field for each thing the
 // command line decides, filled once by the driver from its option table
 // (driver/options/compiler_options.cpp). It lives here, below every
-// stage, so that each stage reads the record itself instead of a copy of
-// some of its fields: the script front end's options are this record with
-// what the environment adds (script/script_options.h).
+// stage, so that each stage reads the record itself (by const reference)
+// instead of a copy: the script front end's options are a view of this
+// record and of the environment record (script/script_options.h), and the
+// C analysis starts from both (driver/c_analysis.h).
 #pragma once
 
 #include "support/languages.h"

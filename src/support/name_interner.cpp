@@ -58,11 +58,4 @@ void NameInterner::grow() {
     }
 }
 
-void NameInterner::clear() {
-    std::fill(slots_.begin(), slots_.end(), Slot{});
-    names_.clear();
-    records_.clear();
-    texts_.clear();
-}
-
 }  // namespace vx

@@ -38,8 +38,6 @@ public:
     const InternedName& operator[](std::uint32_t id) const { return *names_[id]; }
 
     std::size_t size() const { return names_.size(); }
-    // Every name goes; the numbers start from 0 again.
-    void clear();
 
 private:
     // Open addressing with linear probing over a power-of-two table; a slot

@@ -134,8 +134,6 @@ std::string absolute_path(std::string_view path) {
     return out;
 }
 
-void absolute_path(std::string_view path, std::string& out) { out = absolute_path(path); }
-
 std::string full_file_name(std::string_view path) {
     std::string name(path);
     struct stat status {};
@@ -152,8 +150,6 @@ std::string full_file_name(std::string_view path) {
     out += file;
     return out;
 }
-
-void full_file_name(std::string_view path, std::string& out) { out = full_file_name(path); }
 
 std::string canonical_path(std::string_view path) {
     std::string name(path);

@@ -39,12 +39,10 @@ void split_path(std::string_view path, std::string& directory, std::string& file
 // absolute against the current working directory; a trailing "/" of the
 // input is kept. When the working directory cannot be found the path is
 // copied unchanged.
-void absolute_path(std::string_view path, std::string& out);
 std::string absolute_path(std::string_view path);
 
 // For a file whose status can be queried: its absolute directory followed by
 // its file name. For any other: the empty text.
-void full_file_name(std::string_view path, std::string& out);
 std::string full_file_name(std::string_view path);
 // The one name of a file, links resolved, for telling whether two names
 // designate the same file: the resolved path when the file exists, else

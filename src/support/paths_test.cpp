@@ -64,10 +64,6 @@ TEST(Paths, AbsolutePathJoinsTheWorkingDirectory) {
 
     // Names are data: nothing in them is expanded.
     EXPECT_EQ(absolute_path("$HOME/`x`;*"), cwd + "/$HOME/`x`;*");
-
-    std::string out;
-    absolute_path("rio/", out);
-    EXPECT_EQ(out, cwd + "/rio/");
 }
 
 TEST(Paths, FullFileNameOfExistingAndMissingFiles) {
@@ -80,10 +76,6 @@ TEST(Paths, FullFileNameOfExistingAndMissingFiles) {
     EXPECT_EQ(full_file_name((dir / "unit.c").string()), (dir / "unit.c").string());
     EXPECT_EQ(full_file_name("paths_test_dir/missing.c"), "");
     EXPECT_EQ(full_file_name(""), "");
-
-    std::string out = "stale";
-    full_file_name("paths_test_dir/missing.c", out);
-    EXPECT_EQ(out, "");
 
     fs::remove_all(dir);
 }

@@ -1,22 +1,44 @@
 // The variables of the process environment that change what a run does.
-// The driver reads them once, when the run starts; the layers below take
-// them from here and never read the environment themselves, so that a run
-// is decided by its inputs and tests can set them without touching the
-// process.
+//
+// Each program takes the process environment once, when it starts, as a
+// snapshot (a map of name to value), and computes this record from it with
+// environment_from, a pure function. Every layer below takes the values
+// from the record and never reads the process environment itself, so that
+// a run is decided by its arguments and its snapshot, and tests build a
+// record without touching the process.
 #pragma once
 
-#include <functional>
+#include <map>
 #include <optional>
 #include <string>
 
 namespace vx {
 
+// The process environment as a program found it: name -> value. A
+// variable set to the empty text is in the map with an empty value.
+using EnvironmentSnapshot = std::map<std::string, std::string>;
+
 struct RunEnvironment {
+    // Every variable of the snapshot: the values a script takes from the
+    // environment (a HEADER field "$NAME"), the "$NAME" references of the
+    // command line and of option files, the extensions of derived files.
+    EnvironmentSnapshot variables;
+
+    // HARNEXDIR: the installation, whose lib/locale holds the catalogues.
+    std::optional<std::string> harness_home;
     // VEXORLAN: the default language of scripts ("FR", "GB" ...).
     std::optional<std::string> script_language;
-    // VXUTGT, else VXLTGT: the target package whose lib/ directory ends the
-    // include search path.
+    // VXLTGT, else VXUTGT (an empty value counts as none): the target package.
+    // Its lib/ holds the runtime header and ends the include search path;
+    // its ana/ holds the standard definitions of the C analysis.
     std::optional<std::string> runtime_package;
+    // VXUDIR: the directory of the database helpers.
+    std::optional<std::string> dbms_helper_dir;
+    // VEXORCINC and VEXORCSGBD, when not empty: the runtime header and the
+    // SQL support header the harness includes, replacing the ones found in
+    // the target package.
+    std::optional<std::string> runtime_include_override;
+    std::optional<std::string> sql_include_override;
     // VXW_ADD_USR_INCLUDE: /usr/include and /usr/local/include are searched.
     bool add_usr_include = false;
     // VX_EXT: "@" and what follows it up to ";" in declarations belong to
@@ -35,13 +57,19 @@ struct RunEnvironment {
     // VEXOR_SUPPRESS_COPYRIGHT (any value, even empty): the run starts
     // without its copyright line.
     bool suppress_copyright = false;
-    // Any variable by its name: the values a script takes from the
-    // environment (a HEADER field "$NAME"). Null: none is set.
-    std::function<std::optional<std::string>(const std::string&)> lookup;
 
-    std::optional<std::string> get(const std::string& name) const {
-        return lookup ? lookup(name) : std::nullopt;
-    }
+    // The value of a variable of the snapshot, or nothing when it is not set.
+    std::optional<std::string> get(const std::string& name) const;
 };
+
+// The record of a snapshot: the typed fields computed from the variables,
+// which the record keeps whole.
+RunEnvironment environment_from(EnvironmentSnapshot snapshot);
+
+// The snapshot of an environment list as the C library keeps it ("NAME=value"
+// entries up to a null pointer; a null list is empty). An entry without
+// "=" is left out; of a name listed twice the first value counts, the one
+// getenv would find.
+EnvironmentSnapshot environment_snapshot(const char* const* entries);
 
 }  // namespace vx

@@ -18,39 +18,8 @@ namespace {
 
 bool is_ascii_lower(char c) { return c >= 'a' && c <= 'z'; }
 bool is_ascii_upper(char c) { return c >= 'A' && c <= 'Z'; }
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
 constexpr char case_distance = 'a' - 'A';
-
-bool starts_directive_word(char c) { return is_word_char(c) || c == '"' || c == '.' || c == ';'; }
-
-bool continues_directive_word(char c) { return is_word_char(c) || c == '"'; }
-
-template <typename Starts, typename Continues>
-void split_leading_word(std::string_view text, std::string& word, std::string& rest, Starts starts,
-                        Continues continues) {
-    std::string_view body = trimmed(text);
-
-    std::size_t word_end = 0;
-    if (!body.empty() && starts(body[0])) {
-        word_end = 1;
-        while (word_end < body.size() && continues(body[word_end])) {
-            ++word_end;
-        }
-    }
-    std::size_t rest_start = word_end;
-    while (rest_start < body.size() && is_blank(body[rest_start])) {
-        ++rest_start;
-    }
-    // The trimmed text ends with a non-blank, so the rest is empty only
-    // when the word took the whole text.
-
-    std::string new_word(body.substr(0, word_end));
-    std::string new_rest(body.substr(rest_start));
-    to_upper(new_word);
-    word = std::move(new_word);
-    rest = std::move(new_rest);
-}
 
 }  // namespace
 
@@ -81,39 +50,38 @@ std::string_view trimmed(std::string_view text) {
     return text.substr(bounds.start, bounds.length);
 }
 
-std::size_t copy_trimmed(std::string_view text, std::string& out) {
-    TrimBounds bounds = trim_bounds(text);
-    out = std::string(text.substr(bounds.start, bounds.length));
-    return bounds.start;
+std::string_view trimmed(std::string_view text, std::string_view blanks) {
+    const std::size_t start = text.find_first_not_of(blanks);
+    if (start == std::string_view::npos) {
+        return text.substr(text.size());
+    }
+    return text.substr(start, text.find_last_not_of(blanks) - start + 1);
+}
+
+std::string_view trimmed_end(std::string_view text, std::string_view blanks) {
+    const std::size_t last = text.find_last_not_of(blanks);
+    return text.substr(0, last == std::string_view::npos ? 0 : last + 1);
 }
 
 void split_word(std::string_view text, std::string& word, std::string& rest) {
-    split_leading_word(text, word, rest, is_word_char, is_word_char);
-}
+    std::string_view body = trimmed(text);
 
-void split_directive_word(std::string_view text, std::string& word, std::string& rest) {
-    split_leading_word(text, word, rest, starts_directive_word, continues_directive_word);
-}
-
-std::ptrdiff_t find_substring(std::string_view text, std::string_view pattern) {
-    std::size_t at = text.find(pattern);
-    return at == std::string_view::npos ? -1 : static_cast<std::ptrdiff_t>(at);
-}
-
-bool split_on_substring(std::string_view text, std::string_view pattern, std::string& before,
-                        std::string& after) {
-    std::size_t at = text.find(pattern);
-    if (at == std::string_view::npos) {
-        std::string whole(text);
-        before.clear();
-        after = std::move(whole);
-        return false;
+    std::size_t word_end = 0;
+    while (word_end < body.size() && is_word_char(body[word_end])) {
+        ++word_end;
     }
-    std::string new_before(text.substr(0, at));
-    std::string new_after(text.substr(at + pattern.size()));
-    before = std::move(new_before);
-    after = std::move(new_after);
-    return true;
+    std::size_t rest_start = word_end;
+    while (rest_start < body.size() && is_blank(body[rest_start])) {
+        ++rest_start;
+    }
+    // The trimmed text ends with a non-blank, so the rest is empty only
+    // when the word took the whole text.
+
+    std::string new_word(body.substr(0, word_end));
+    std::string new_rest(body.substr(rest_start));
+    to_upper(new_word);
+    word = std::move(new_word);
+    rest = std::move(new_rest);
 }
 
 void to_upper(std::string& text) {
@@ -125,18 +93,6 @@ void to_upper(std::string& text) {
 void to_lower(std::string& text) {
     for (char& c : text) {
         c = lower_char(c);
-    }
-}
-
-void to_upper(char* text) {
-    for (; text != nullptr && *text != '\0'; ++text) {
-        *text = upper_char(*text);
-    }
-}
-
-void to_lower(char* text) {
-    for (; text != nullptr && *text != '\0'; ++text) {
-        *text = lower_char(*text);
     }
 }
 
@@ -373,15 +329,10 @@ namespace vx {
 
 namespace {
 
-bool hex_digit(char c) {
-    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-}
+bool hex_digit(char c) { return hex_value(c) >= 0; }
 
-unsigned long hex_value(char c) {
-    if (c >= '0' && c <= '9') return static_cast<unsigned long>(c - '0');
-    if (c >= 'a' && c <= 'f') return static_cast<unsigned long>(c - 'a' + 10);
-    return static_cast<unsigned long>(c - 'A' + 10);
-}
+// The value of a character hex_digit accepts.
+unsigned long hex_digit_value(char c) { return static_cast<unsigned long>(hex_value(c)); }
 
 // The problem of the literal (quotes included), if any; a wide literal
 // (L, u, U) takes escapes up to the width of its characters.
@@ -421,7 +372,7 @@ std::string literal_problem(std::string_view literal, bool no_nul, bool wide) {
         } else if (e == 'x') {
             if (!hex_digit(literal[i + 1])) return "\\x without hexadecimal digits";
             while (hex_digit(literal[i + 1])) {
-                value = (value & 0xFFFFFFFUL) * 16 + hex_value(literal[++i]);
+                value = (value & 0xFFFFFFFUL) * 16 + hex_digit_value(literal[++i]);
                 if (value > 0xFF && !wide) return "hexadecimal escape past a byte";
             }
         } else if (e == 'u' || e == 'U') {
@@ -431,7 +382,7 @@ std::string literal_problem(std::string_view literal, bool no_nul, bool wide) {
                     return std::string("\\") + e + " needs " + std::to_string(digits) +
                            " hexadecimal digits";
                 }
-                value = value * 16 + hex_value(literal[++i]);
+                value = value * 16 + hex_digit_value(literal[++i]);
             }
             // C keeps the basic characters (but $, @ and `), the surrogates
             // and what lies past Unicode out of universal character names.

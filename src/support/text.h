@@ -1,7 +1,9 @@
-// Trimming, word splitting, substring search and case conversion.
+// Trimming, word splitting, character classes and case conversion.
 //
 // Statement texts are byte strings. A blank is a space or a horizontal tab;
-// trimming removes blanks at both ends. A statement begins with a word (a
+// trimming removes blanks at both ends. The readers of C text trim the
+// white space of C instead, within a line or across lines: each says which
+// set it trims, from the sets below. A statement begins with a word (a
 // keyword or a name): a run of word characters, that is `$`, digits, the
 // letters `a`-`z` / `A`-`Z` and `_`. split_word cuts that word off, upper-
 // cases it for keyword lookup and hands back the rest of the statement from
@@ -23,6 +25,16 @@
 namespace vx {
 
 bool is_blank(char c);
+// A decimal digit, "0" to "9" (in every locale).
+constexpr bool is_digit(char c) { return c >= '0' && c <= '9'; }
+// The value of a hexadecimal digit of either case; -1 for any other
+// character.
+constexpr int hex_value(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
 // FNV-1a over 64 bits of some bytes, continuing `hash` (the offset basis
 // for the first piece): the fingerprint of a file read in pieces, the
 // base of the name hash below.
@@ -49,9 +61,17 @@ struct TrimBounds {
 TrimBounds trim_bounds(std::string_view text);
 // The text without its leading and trailing blanks.
 std::string_view trimmed(std::string_view text);
-// Copies the trimmed text into `out`; returns the position in `text` where
-// the trimmed text began.
-std::size_t copy_trimmed(std::string_view text, std::string& out);
+
+// Sets of blanks to trim: the blanks of script text (is_blank), the white
+// space of C within one line, and all the white space of C.
+inline constexpr std::string_view script_blanks = " \t";
+inline constexpr std::string_view c_line_blanks = " \t\v\f\r";
+inline constexpr std::string_view c_blanks = " \t\v\f\r\n";
+// The text without the leading and trailing characters of `blanks`; an
+// empty view at the end of the text when nothing else is left.
+std::string_view trimmed(std::string_view text, std::string_view blanks);
+// The text without the trailing characters of `blanks`.
+std::string_view trimmed_end(std::string_view text, std::string_view blanks);
 
 // Splits the trimmed text into its leading word, upper-cased, and the rest.
 // The rest begins at the first non-blank character after the word, keeps
@@ -59,21 +79,6 @@ std::size_t copy_trimmed(std::string_view text, std::string& out);
 // not begin with a word character gives an empty word and the whole trimmed
 // text as rest.
 void split_word(std::string_view text, std::string& word, std::string& rest);
-
-// The same for directives: the word may also begin with a double quote, a
-// full stop or a semicolon, and a double quote counts as a word character
-// inside it (".INCLUDE", ".COPY", a quoted name).
-void split_directive_word(std::string_view text, std::string& word, std::string& rest);
-
-// Index of the first occurrence of `pattern` in `text`, or -1. An empty
-// pattern occurs at 0.
-std::ptrdiff_t find_substring(std::string_view text, std::string_view pattern);
-
-// True with `before` and `after` set to the text around the first
-// occurrence of `pattern` (the pattern itself dropped); false with `before`
-// empty and `after` the whole text when the pattern does not occur.
-bool split_on_substring(std::string_view text, std::string_view pattern, std::string& before,
-                        std::string& after);
 
 // In place, ASCII letters only.
 void to_upper(std::string& text);
@@ -105,8 +110,6 @@ bool include_name_writable(std::string_view name);
 // An upper-cased copy (letters a-z only).
 std::string upper_copy(std::string_view text);
 void to_lower(std::string& text);
-void to_upper(char* text);
-void to_lower(char* text);
 char upper_char(char c);
 char lower_char(char c);
 

@@ -28,8 +28,6 @@ char partner_of(char opener) {
     }
 }
 
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
-
 // Ada: a quote right after a name or a closing parenthesis, followed by
 // "(", a character literal and its closing quote, is the attribute mark of
 // a qualified expression.

@@ -17,10 +17,39 @@ TEST(Text, TrimBoundsSkipsSpacesAndTabsOnly) {
 
     bounds = trim_bounds(" \t  ");
     EXPECT_EQ(bounds.length, 0u);
+}
 
-    std::string out;
-    EXPECT_EQ(copy_trimmed("   x = 3  ", out), 3u);
-    EXPECT_EQ(out, "x = 3");
+// The readers trim different blanks: script text spaces and tabs, C text
+// the white space within its line or all of it. A text of blanks only is
+// empty after trimming, whatever the set.
+TEST(Text, EachReaderTrimsItsOwnBlanks) {
+    const std::string_view text = " \t\v x\f \r\n";
+    EXPECT_EQ(trimmed(text), "\v x\f \r\n");
+    EXPECT_EQ(trimmed(text, script_blanks), trimmed(text));
+    EXPECT_EQ(trimmed(text, c_line_blanks), "x\f \r\n");
+    EXPECT_EQ(trimmed(text, c_blanks), "x");
+    EXPECT_EQ(trimmed(" \n\t", c_blanks), "");
+    EXPECT_EQ(trimmed("", c_blanks), "");
+    EXPECT_EQ(trimmed_end(" x \t\r", " \t\r"), " x");
+    EXPECT_EQ(trimmed_end("\r\r", " \t\r"), "");
+    // A NUL byte is no blank.
+    EXPECT_EQ(trimmed(std::string_view(" \0 ", 3), c_blanks), std::string_view("\0", 1));
+}
+
+TEST(Text, DigitsAndHexadecimalValues) {
+    static_assert(hex_value('f') == 15 && hex_value('F') == 15 && hex_value('0') == 0);
+    // "\xB2" is the superscript two of Latin-1.
+    for (char c : std::string_view("/:@G`g\xB2\xFF ")) {
+        EXPECT_FALSE(is_digit(c)) << c;
+        EXPECT_EQ(hex_value(c), -1) << c;
+    }
+    for (char c = '0'; c <= '9'; ++c) {
+        EXPECT_TRUE(is_digit(c));
+        EXPECT_EQ(hex_value(c), c - '0');
+    }
+    EXPECT_EQ(hex_value('a'), 10);
+    EXPECT_EQ(hex_value('E'), 14);
+    EXPECT_FALSE(is_digit('a'));
 }
 
 struct WordCase {
@@ -51,23 +80,6 @@ TEST(Text, SplitWordCutsTheLeadingWord) {
     }
 }
 
-TEST(Text, SplitDirectiveWordAcceptsQuotesAndDots) {
-    const WordCase cases[] = {
-        {"  .include \"lib.ptu\"", ".INCLUDE", "\"lib.ptu\""},
-        {"\"name\"x rest", "\"NAME\"X", "rest"},
-        {";comment here", ";COMMENT", "here"},
-        {"a.b", "A", ".b"},
-        {"(x)", "", "(x)"},
-    };
-    for (const WordCase& c : cases) {
-        std::string word;
-        std::string rest;
-        split_directive_word(c.text, word, rest);
-        EXPECT_EQ(word, c.word) << c.text;
-        EXPECT_EQ(rest, c.rest) << c.text;
-    }
-}
-
 TEST(Text, SplitWordPeelsABufferInPlace) {
     std::string statement = "  var  x , init = 3 ";
     std::string word;
@@ -79,40 +91,12 @@ TEST(Text, SplitWordPeelsABufferInPlace) {
     EXPECT_EQ(statement, ", init = 3");
 }
 
-TEST(Text, SubstringSearchAndSplit) {
-    EXPECT_EQ(find_substring("abcabc", "ca"), 2);
-    EXPECT_EQ(find_substring("abc", "x"), -1);
-    EXPECT_EQ(find_substring("abc", ""), 0);
-
-    std::string before = "stale";
-    std::string after;
-    EXPECT_TRUE(split_on_substring("x .. y .. z", " .. ", before, after));
-    EXPECT_EQ(before, "x");
-    EXPECT_EQ(after, "y .. z");
-
-    EXPECT_FALSE(split_on_substring("x y", "..", before, after));
-    EXPECT_EQ(before, "");
-    EXPECT_EQ(after, "x y");
-
-    std::string text = "left=right";
-    EXPECT_TRUE(split_on_substring(text, "=", before, text));
-    EXPECT_EQ(before, "left");
-    EXPECT_EQ(text, "right");
-}
-
 TEST(Text, CaseConversionTouchesAsciiLettersOnly) {
     std::string text = "Abz_09\xE9\xC9[`{@";
     to_upper(text);
     EXPECT_EQ(text, "ABZ_09\xE9\xC9[`{@");
     to_lower(text);
     EXPECT_EQ(text, "abz_09\xE9\xC9[`{@");
-
-    char buffer[] = "mIxEd";
-    to_upper(buffer);
-    EXPECT_STREQ(buffer, "MIXED");
-    to_lower(buffer);
-    EXPECT_STREQ(buffer, "mixed");
-    to_upper(static_cast<char*>(nullptr));
 }
 
 TEST(UpperCopy, CopiesInCapitals) { EXPECT_EQ(upper_copy("Loop_3x"), "LOOP_3X"); }

@@ -15,6 +15,8 @@
 //   appears, line for line, in one of them.
 // - The tutorial's project gives the verdicts the tutorial announces: the
 //   first script passes, the second fails on the unit's fault.
+// - The map of docs/hacking.md names only files and folders that exist, and
+//   names every source (.cpp) of the libraries and programs of src/.
 #include "testkit/testkit.h"
 
 #include <gtest/gtest.h>
@@ -331,6 +333,132 @@ TEST(CopiedExamples, APieceFoundNowhereIsCaught) {
     EXPECT_EQ(blocks[0].info, "ptu element");
     EXPECT_EQ(blocks[0].line, 2);
     EXPECT_EQ(blocks[0].lines, (std::vector<std::string>{"VAR a", "..."}));
+}
+
+// ---- the map of docs/hacking.md -------------------------------------------
+
+// The names of the table under "## The map", each from the top of the tree:
+// a row whose first cell is in bold names a folder, and the names in the
+// first cell of the rows under it are named from that folder. A name may
+// hold "*" in its last part (`statements/handlers_*.cpp`).
+std::vector<std::string> map_names(const std::string& markdown) {
+    std::vector<std::string> names;
+    std::string folder;
+    bool in_map = false;
+    for (const std::string& line : lines_of(markdown)) {
+        if (line.rfind("## ", 0) == 0) {
+            in_map = line == "## The map";
+            continue;
+        }
+        if (!in_map || line.rfind("| ", 0) != 0) {
+            continue;
+        }
+        const std::size_t end = line.find(" |", 1);
+        const std::string cell = line.substr(2, end == std::string::npos ? 0 : end - 2);
+        const bool bold = cell.rfind("**", 0) == 0;
+        std::size_t at = 0;
+        while ((at = cell.find('`', at)) != std::string::npos) {
+            const std::size_t close = cell.find('`', at + 1);
+            if (close == std::string::npos) break;
+            const std::string name = cell.substr(at + 1, close - at - 1);
+            at = close + 1;
+            if (bold) {
+                folder = name;
+                names.push_back(name);
+                break;
+            }
+            names.push_back(folder + name);
+        }
+    }
+    return names;
+}
+
+// Whether a file name matches a pattern where "*" stands for any text.
+bool name_matches(std::string_view name, std::string_view pattern) {
+    const std::size_t star = pattern.find('*');
+    if (star == std::string_view::npos) return name == pattern;
+    const std::string_view head = pattern.substr(0, star);
+    const std::string_view tail = pattern.substr(star + 1);
+    return name.size() >= head.size() + tail.size() && name.substr(0, head.size()) == head &&
+           name.substr(name.size() - tail.size()) == tail;
+}
+
+// The files and folders of the tree (from `root`) that a map name names.
+std::vector<std::string> named_paths(const fs::path& root, const std::string& name) {
+    std::vector<std::string> found;
+    const std::string trimmed_name = name.back() == '/' ? name.substr(0, name.size() - 1) : name;
+    const fs::path path(trimmed_name);
+    if (trimmed_name.find('*') == std::string::npos) {
+        if (fs::exists(root / path)) found.push_back(trimmed_name);
+        return found;
+    }
+    const fs::path directory = root / path.parent_path();
+    if (!fs::is_directory(directory)) return found;
+    for (const fs::directory_entry& entry : fs::directory_iterator(directory)) {
+        const std::string file = entry.path().filename().string();
+        if (name_matches(file, path.filename().string())) {
+            found.push_back((path.parent_path() / file).string());
+        }
+    }
+    return found;
+}
+
+// The map names that name nothing in the tree under `root`.
+std::vector<std::string> missing_map_names(const fs::path& root, const std::string& markdown) {
+    std::vector<std::string> missing;
+    for (const std::string& name : map_names(markdown)) {
+        if (named_paths(root, name).empty()) missing.push_back(name);
+    }
+    return missing;
+}
+
+TEST(HackingMap, NamesOnlyFilesAndFoldersThatExist) {
+    const std::string map = testkit::read_file((source_root / "docs" / "hacking.md").string());
+    const std::vector<std::string> names = map_names(map);
+    // A table that could not be read would name nothing wrong.
+    ASSERT_GE(names.size(), 100u);
+    EXPECT_NE(std::find(names.begin(), names.end(), "src/diag/reporter.cpp"), names.end());
+    EXPECT_NE(std::find(names.begin(), names.end(), "src/canalysis/cpp/bignum.cpp"), names.end());
+    EXPECT_EQ(missing_map_names(source_root, map), std::vector<std::string>{});
+}
+
+TEST(HackingMap, NamesEverySourceOfSrc) {
+    const std::string map = testkit::read_file((source_root / "docs" / "hacking.md").string());
+    std::vector<std::string> named;
+    for (const std::string& name : map_names(map)) {
+        for (const std::string& path : named_paths(source_root, name)) named.push_back(path);
+    }
+    std::vector<std::string> unnamed;
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(source_root / "src")) {
+        const std::string file = entry.path().filename().string();
+        if (!entry.is_regular_file() || entry.path().extension() != ".cpp" ||
+            name_matches(file, "*_test.cpp") || name_matches(file, "*_fuzz.cpp")) {
+            continue;
+        }
+        const std::string path = fs::relative(entry.path(), source_root).string();
+        if (std::find(named.begin(), named.end(), path) == named.end()) unnamed.push_back(path);
+    }
+    std::sort(unnamed.begin(), unnamed.end());
+    EXPECT_EQ(unnamed, std::vector<std::string>{}) << "sources of src/ the map of hacking.md lacks";
+}
+
+TEST(HackingMap, AGoneFileIsCaught) {
+    testkit::ScratchDir dir;
+    fs::create_directories(fs::path(dir.path()) / "src" / "diag" / "cpp");
+    testkit::write_file(dir.file("src/diag/here.cpp"), "");
+    testkit::write_file(dir.file("src/diag/cpp/handlers_a.cpp"), "");
+    const std::string map =
+        "## Shape\n| `src/diag/gone.cpp` | outside the map |\n## The map\n"
+        "| Folder / file | What |\n|---|---|\n| **`src/diag/`** | Diagnostics. |\n"
+        "| `here.cpp`, `gone.cpp` | Two. |\n| `cpp/handlers_*.cpp`, `cpp/other_*.cpp` | Some. |\n"
+        "| **`nowhere/`** | A folder. |\n## Build\n| `src/diag/gone.cpp` | after the map |\n";
+    EXPECT_EQ(map_names(map),
+              (std::vector<std::string>{"src/diag/", "src/diag/here.cpp", "src/diag/gone.cpp",
+                                        "src/diag/cpp/handlers_*.cpp", "src/diag/cpp/other_*.cpp",
+                                        "nowhere/"}));
+    EXPECT_EQ(
+        missing_map_names(fs::path(dir.path()), map),
+        (std::vector<std::string>{"src/diag/gone.cpp", "src/diag/cpp/other_*.cpp", "nowhere/"}));
 }
 
 // The tutorial's scripts, built with the unit and the runtime and run: the

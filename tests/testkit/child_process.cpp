@@ -1,5 +1,7 @@
 #include "testkit/child_process.h"
 
+#include "diag/process_end.h"
+
 #include "testkit/testkit.h"
 
 #include <poll.h>
@@ -65,7 +67,12 @@ ChildResult run_in_child(const std::function<void()>& body) {
         ::close(out_pipe[1]);
         ::close(err_pipe[0]);
         ::close(err_pipe[1]);
-        body();
+        try {
+            body();
+        } catch (const vx::RunStopped& stopped) {
+            // A fatal report ends the child as it ends a program.
+            vx::end_process(stopped.status);
+        }
         std::fflush(nullptr);
         ::_exit(0);
     }
@@ -100,26 +107,6 @@ std::vector<std::string> ScratchDirectory::entries() const {
     }
     std::sort(names.begin(), names.end());
     return names;
-}
-
-ScopedVariable::ScopedVariable(const char* name, const char* value) : name_(name) {
-    if (const char* old = std::getenv(name)) {
-        had_value_ = true;
-        old_value_ = old;
-    }
-    if (value != nullptr) {
-        ::setenv(name, value, 1);
-    } else {
-        ::unsetenv(name);
-    }
-}
-
-ScopedVariable::~ScopedVariable() {
-    if (had_value_) {
-        ::setenv(name_.c_str(), old_value_.c_str(), 1);
-    } else {
-        ::unsetenv(name_.c_str());
-    }
 }
 
 ScopedWorkingDirectory::ScopedWorkingDirectory(const std::filesystem::path& directory)

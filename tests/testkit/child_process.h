@@ -41,21 +41,6 @@ private:
     std::filesystem::path path_;
 };
 
-// Sets (or, given nullptr, removes) an environment variable for the life of
-// the object, then puts back what was there.
-class ScopedVariable {
-public:
-    ScopedVariable(const char* name, const char* value);
-    ~ScopedVariable();
-    ScopedVariable(const ScopedVariable&) = delete;
-    ScopedVariable& operator=(const ScopedVariable&) = delete;
-
-private:
-    std::string name_;
-    bool had_value_ = false;
-    std::string old_value_;
-};
-
 // Changes the working directory for the life of the object.
 class ScopedWorkingDirectory {
 public:

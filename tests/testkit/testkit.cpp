@@ -143,14 +143,10 @@ std::vector<std::string> missing_lines(const std::vector<std::string>& lines,
     return absent;
 }
 
-EndTrap::EndTrap()
-    : previous_(set_process_ending([](int status) { throw ProcessEnded{status}; })) {}
-
-EndTrap::~EndTrap() { set_process_ending(previous_); }
-
 FreshReporter::FreshReporter() {
     catalogue_.register_all();
     reporter_ = std::make_unique<Reporter>(catalogue_);
+    reporter_->set_console([this](std::string_view line) { shown_.append(line); });
 }
 
 FreshReporter::~FreshReporter() = default;

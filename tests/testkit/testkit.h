@@ -11,6 +11,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace vx::testkit {
@@ -76,25 +77,9 @@ std::vector<std::string> split_lines(const std::string& text);
 std::vector<std::string> missing_lines(const std::vector<std::string>& lines,
                                        std::initializer_list<std::string> wanted);
 
-// Thrown by the substituted process ending.
-struct ProcessEnded {
-    int status;
-};
-
-// Installs a process ending that throws ProcessEnded, and restores the
-// previous one at the end of the scope.
-class EndTrap {
-public:
-    EndTrap();
-    ~EndTrap();
-    EndTrap(const EndTrap&) = delete;
-    EndTrap& operator=(const EndTrap&) = delete;
-
-private:
-    ProcessEnding previous_;
-};
-
 // A registered catalogue with a fresh reporter, for the code under test.
+// The lines it shows are collected for the test, not written to standard
+// error.
 class FreshReporter {
 public:
     FreshReporter();
@@ -102,10 +87,13 @@ public:
     FreshReporter(const FreshReporter&) = delete;
     FreshReporter& operator=(const FreshReporter&) = delete;
     Reporter& get() { return *reporter_; }
+    // The lines shown since the last call.
+    std::string shown() { return std::exchange(shown_, std::string()); }
 
 private:
     MessageCatalogue catalogue_;
     std::unique_ptr<Reporter> reporter_;
+    std::string shown_;
 };
 
 }  // namespace vx::testkit

@@ -10,9 +10,7 @@
 // fraction bits. Multiplying the fraction by 10 and taking the integer byte
 // gives the decimal digits one by one, exactly; dividing by 10 (to align
 // exponents or build a real from an integer) rounds to the nearest unit of
-// the last fraction bit. So a mantissa is exact to about 48 decimal digits,
-// and the conversions back to integers round to 48 significant digits
-// before they take the integer part.
+// the last fraction bit. So a mantissa is exact to about 48 decimal digits.
 #include "canalysis/cpp/bignum.h"
 
 #include <algorithm>
@@ -33,12 +31,6 @@ constexpr int real_exponent_limit = 1 << 28;
 // Significant digits a mantissa holds; a real built from text or from an
 // integer is exact to them.
 constexpr int real_significant_digits = 48;
-// Digits kept when a real is read back as decimal digits: a few units of
-// the last fraction bit that operations accumulate (a subtraction of close
-// values multiplies them by ten for each digit that cancels) are rounded
-// away, so that 12 stays 12 after any arithmetic that should give 12.
-// Integers longer than this keep their 48 digits.
-constexpr int real_reliable_digits = 45;
 
 // A value in host form: 192-bit two's complement, limb 0 least significant.
 struct Wide {
@@ -399,56 +391,6 @@ bool pint_divmod(const pint& a, const pint& b, pint& quotient, pint& remainder) 
     return fits168(q);
 }
 
-bool div_euclid_pint(const pint& a, int n, pint& quotient, int& remainder) {
-    if (n < 1 || n > 255) {
-        quotient = pint_zero;
-        remainder = 0;
-        return false;
-    }
-    Wide q, r;
-    divmod_unsigned(load(a), from_u64(static_cast<u64>(n)), q, r);
-    quotient = store(q);
-    remainder = static_cast<int>(r.w[0]);
-    return true;
-}
-
-bool pint_power(const pint& a, const pint& n, pint& result) {
-    if (pint_is_negative(n) || pint_is_zero(n)) {
-        result = pint_one;
-        return true;
-    }
-    Wide base = load(a);
-    Wide count = load(n);
-    Wide acc = from_u64(1);
-    bool fits = true;
-    Wide mag = magnitude(base);
-    bool trivial = is_zero(mag) || compare_unsigned(mag, from_u64(1)) == 0;
-    // Square and multiply, wrapping in 168 bits; for a base of magnitude
-    // two or more a power beyond 168 cannot fit anyway.
-    if (!trivial && (count.w[1] || count.w[2] || count.w[0] > static_cast<u64>(pint_bits))) {
-        fits = false;
-    }
-    for (int bit = highest_bit(count); bit >= 0; --bit) {
-        Wide squared;
-        fits = multiply(acc, acc, squared) && fits;
-        acc = load(store(squared));
-        if ((count.w[bit / 64] >> (bit % 64)) & 1) {
-            Wide product;
-            fits = multiply(acc, base, product) && fits;
-            acc = load(store(product));
-        }
-    }
-    result = store(acc);
-    return fits;
-}
-
-std::int32_t pint_to_int(const pint& a) {
-    if (!pint_fits(a, 32)) {
-        return 0;
-    }
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(load(a).w[0]));
-}
-
 bool pint_fits(const pint& a, int bits) {
     if (bits >= pint_bits) return true;
     if (bits <= 0) return pint_is_zero(a);
@@ -457,17 +399,6 @@ bool pint_fits(const pint& a, int bits) {
     // All bits from bits-1 upward (in the sign-extended 192-bit form) equal.
     Wide ones = shr_logical(bit_not(Wide{}), bits - 1);
     return is_zero(top) || compare_unsigned(top, ones) == 0;
-}
-
-void pint_sign_extend(pint& a, int bits) {
-    if (bits <= 0 || bits >= pint_bits) return;
-    Wide x = load(a);
-    bool sign = (x.w[(bits - 1) / 64] >> ((bits - 1) % 64)) & 1;
-    Wide mask = shl(bit_not(Wide{}), bits);
-    for (int i = 0; i < limbs; ++i) {
-        x.w[i] = sign ? (x.w[i] | mask.w[i]) : (x.w[i] & ~mask.w[i]);
-    }
-    a = store(x);
 }
 
 void pint_truncate(pint& a, int bits) {
@@ -642,44 +573,7 @@ int mantissa_digits(Wide m, int count, char* digits, bool& remains) {
     return n;
 }
 
-// The significant digits of a real rounded to the reliable digits (48 for
-// a value of more than 45 integer digits), trailing zeros dropped; the
-// exponent may grow by one when rounding carries out.
-int rounded_digits(const Real& r, char* digits, int& exponent) {
-    char raw[real_significant_digits + 1];
-    bool remains = false;
-    int n = mantissa_digits(mantissa_of(r), real_significant_digits + 1, raw, remains);
-    exponent = r.exponent;
-    const int kept =
-        r.exponent > real_reliable_digits ? real_significant_digits : real_reliable_digits;
-    if (n > kept) {
-        bool up = raw[kept] >= '5';
-        n = kept;
-        if (up) {
-            int i = n - 1;
-            while (i >= 0 && raw[i] == '9') {
-                raw[i] = '0';
-                --i;
-            }
-            if (i < 0) {
-                raw[0] = '1';
-                for (int j = 1; j < n; ++j) raw[j] = '0';
-                ++exponent;
-            } else {
-                ++raw[i];
-            }
-        }
-    }
-    while (n > 1 && raw[n - 1] == '0') --n;
-    std::memcpy(digits, raw, static_cast<std::size_t>(n));
-    return n;
-}
-
 }  // namespace
-
-bool operator==(const Real& a, const Real& b) {
-    return a.negative == b.negative && a.exponent == b.exponent && a.mantissa == b.mantissa;
-}
 
 void real_from_pint(const pint& a, Real& result) {
     Wide value = magnitude(load(a));
@@ -752,36 +646,6 @@ bool real_from_text(std::string_view text, Real& result) {
     real_from_pint(store(digits), r);
     if (!real_is_zero(r)) r.exponent = clamp_exponent(static_cast<long long>(r.exponent) + scale);
     result = r;
-    return true;
-}
-
-bool real_to_pint(const Real& r, pint& result) {
-    result = pint_zero;
-    if (real_is_zero(r)) return true;
-    if (r.exponent > real_to_pint_max_exponent) return false;
-    char digits[real_significant_digits];
-    int exponent = 0;
-    int n = rounded_digits(r, digits, exponent);
-    if (exponent > real_to_pint_max_exponent) return false;
-    Wide value;
-    bool fraction = false;
-    for (int i = 0; i < n; ++i) {
-        if (i < exponent) {
-            times_ten(value);
-            value = add(value, from_u64(static_cast<u64>(digits[i] - '0')));
-        } else if (digits[i] != '0') {
-            fraction = true;
-        }
-    }
-    for (int i = n; i < exponent; ++i) {
-        times_ten(value);
-    }
-    if (r.negative) {
-        // Toward minus infinity: a fraction makes the magnitude one larger.
-        if (fraction) value = add(value, from_u64(1));
-        value = negate(value);
-    }
-    result = store(value);
     return true;
 }
 
@@ -882,23 +746,6 @@ bool real_div(const Real& a, const Real& b, Real& result) {
     return true;
 }
 
-void real_power(const Real& a, int n, Real& result) {
-    Real one;
-    real_from_pint(pint_one, one);
-    Real acc = one;
-    Real base = a;
-    long long count = n < 0 ? -static_cast<long long>(n) : n;
-    while (count > 0) {
-        if (count & 1) real_mul(acc, base, acc);
-        count >>= 1;
-        if (count > 0) real_mul(base, base, base);
-    }
-    if (n < 0) {
-        real_div(one, acc, acc);
-    }
-    result = acc;
-}
-
 int real_compare(const Real& a, const Real& b) {
     bool za = real_is_zero(a), zb = real_is_zero(b);
     if (za && zb) return 0;
@@ -952,46 +799,6 @@ std::string real_image(const Real& r, int digits) {
     if (exponent != 0) {
         text += 'E';
         text += std::to_string(exponent);
-    }
-    return text;
-}
-
-std::string real_image_fixed(const Real& r, int decimals) {
-    decimals = std::clamp(decimals, 0, 100);
-    char digits[real_significant_digits];
-    int exponent = 0;
-    int n = 0;
-    if (!real_is_zero(r)) n = rounded_digits(r, digits, exponent);
-    if (exponent > 2 * real_significant_digits) return real_image(r);
-    // The value is 0.d0 d1 d2 ... times 10^exponent: digit p stands for the
-    // place 10^(exponent - 1 - p). Print the places from the units (or the
-    // highest digit) down to 10^-decimals, rounding on the next one.
-    auto digit_at_place = [&](long long place) {
-        long long p = static_cast<long long>(exponent) - 1 - place;
-        return p >= 0 && p < n ? digits[p] : '0';
-    };
-    long long high = std::max<long long>(static_cast<long long>(exponent) - 1, 0);
-    std::string body;
-    for (long long place = high; place >= -decimals; --place) body += digit_at_place(place);
-    if (digit_at_place(-decimals - 1) >= '5') {
-        std::size_t i = body.size();
-        while (i > 0 && body[i - 1] == '9') body[--i] = '0';
-        if (i == 0) {
-            body.insert(body.begin(), '1');
-        } else {
-            ++body[i - 1];
-        }
-    }
-    std::size_t integer_length = body.size() - static_cast<std::size_t>(decimals);
-    std::string integer_digits = body.substr(0, integer_length);
-    std::size_t lead = integer_digits.find_first_not_of('0');
-    integer_digits = lead == std::string::npos ? "0" : integer_digits.substr(lead);
-    std::string text;
-    if (r.negative && body.find_first_not_of('0') != std::string::npos) text += '-';
-    text += integer_digits;
-    if (decimals > 0) {
-        text += '.';
-        text += body.substr(integer_length);
     }
     return text;
 }

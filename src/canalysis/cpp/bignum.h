@@ -82,18 +82,9 @@ bool pint_mul(const pint& a, const pint& b, pint& result);
 // made positive (-7 / 2 gives -4 remainder 1). A zero divisor gives 0 and
 // 0 and false.
 bool pint_divmod(const pint& a, const pint& b, pint& quotient, pint& remainder);
-// Euclidean division of a non-negative value by n (1 to 255; any other n
-// gives 0, 0 and false).
-bool div_euclid_pint(const pint& a, int n, pint& quotient, int& remainder);
-// a to the power n by repeated multiplication; n of 0 or less gives 1.
-bool pint_power(const pint& a, const pint& n, pint& result);
-// The value as a 32-bit int; 0 when it does not fit.
-std::int32_t pint_to_int(const pint& a);
 
 // True when the value fits in `bits` bits as a signed number.
 bool pint_fits(const pint& a, int bits);
-// Copies bit `bits`-1 into all higher bits.
-void pint_sign_extend(pint& a, int bits);
 // Clears all bits from `bits` upward.
 void pint_truncate(pint& a, int bits);
 // 1 for zero, 0 otherwise.
@@ -124,11 +115,8 @@ struct Real {
     int negative = 0;
     pint mantissa;
     int exponent = 0;
-
-    friend bool operator==(const Real& a, const Real& b);
 };
 
-inline constexpr int real_to_pint_max_exponent = 48;
 inline constexpr int real_image_max_digits = 19;
 
 void real_from_pint(const pint& a, Real& result);
@@ -136,16 +124,11 @@ void real_from_pint(const pint& a, Real& result);
 // an optional sign and exponent digits. Returns false (and gives zero) when
 // the text is not of that form.
 bool real_from_text(std::string_view text, Real& result);
-// The integer part, rounded toward minus infinity. Refused (false, result
-// 0) when the exponent exceeds 48.
-bool real_to_pint(const Real& r, pint& result);
 void real_add(const Real& a, const Real& b, Real& result);
 void real_sub(const Real& a, const Real& b, Real& result);
 void real_mul(const Real& a, const Real& b, Real& result);
 // A zero divisor gives zero and false.
 bool real_div(const Real& a, const Real& b, Real& result);
-// An integer power; a negative power gives 1 divided by the positive one.
-void real_power(const Real& a, int n, Real& result);
 void real_negate(const Real& a, Real& result);
 int real_compare(const Real& a, const Real& b);
 bool real_is_zero(const Real& a);
@@ -153,7 +136,5 @@ bool real_is_zero(const Real& a);
 // 1..19), trailing 9s and 0s rounded away, "E" and the exponent when it is
 // not zero.
 std::string real_image(const Real& r, int digits = real_image_max_digits);
-// Fixed notation with `decimals` digits after the point ("12.50").
-std::string real_image_fixed(const Real& r, int decimals);
 
 }  // namespace vx

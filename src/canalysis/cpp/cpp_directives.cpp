@@ -13,6 +13,7 @@
 #include "canalysis/cpp/cpp_text.h"
 #include "canalysis/cpp/if_evaluator.h"
 #include "canalysis/types/target_model.h"
+#include "support/text.h"
 
 #include <dirent.h>
 
@@ -120,18 +121,6 @@ const PragmaRow* find_pragma(std::string_view word) {
 
 bool blank(char c) { return is_horizontal_blank(static_cast<unsigned char>(c)); }
 
-std::string_view trim(std::string_view text) {
-    std::size_t b = 0;
-    while (b < text.size() && blank(text[b])) {
-        ++b;
-    }
-    std::size_t e = text.size();
-    while (e > b && blank(text[e - 1])) {
-        --e;
-    }
-    return text.substr(b, e - b);
-}
-
 // Splits "name rest" of a directive line (the text after "#").
 void split_directive(std::string_view line, std::string_view& name, std::string_view& rest) {
     std::size_t i = 0;
@@ -149,7 +138,7 @@ void split_directive(std::string_view line, std::string_view& name, std::string_
 // The command word of "#pragma vexor WORD ...", or nothing when the text
 // after "#pragma" does not begin with "vexor".
 bool vexor_pragma(std::string_view pragma_text, std::string_view& word, std::string_view& rest) {
-    std::string_view t = trim(pragma_text);
+    std::string_view t = trimmed(pragma_text, c_line_blanks);
     if (t.substr(0, 5) != "vexor" ||
         (t.size() > 5 && is_identifier_char(static_cast<unsigned char>(t[5])))) {
         return false;
@@ -328,7 +317,7 @@ void Preprocessor::directive(InputLevel& level) {
     std::string_view rest;
     split_directive(line, name, rest);
     std::optional<Directive> found = name.empty() ? std::nullopt : find_directive(name);
-    if (!found && !trim(line).empty()) {
+    if (!found && !trimmed(line, c_line_blanks).empty()) {
         // Not a directive of ours ("#ident" ...): ordinary text.
         write_out('#');
         outputs_.back().append(line);
@@ -449,7 +438,7 @@ void Preprocessor::open_conditional(ConditionalKind kind, bool taken) {
 
 void Preprocessor::do_ifdef(std::string_view rest, bool negate) {
     const std::string_view name = negate ? "#ifndef" : "#ifdef";
-    std::string_view arg = trim(rest);
+    std::string_view arg = trimmed(rest, c_line_blanks);
     bool value = false;
     bool have_identifier = false;
     if (!arg.empty() && is_identifier_start(static_cast<unsigned char>(arg[0]))) {
@@ -700,7 +689,7 @@ bool Preprocessor::line_starts_analysis(std::string_view line) const {
         if (alias == nullptr) {
             return false;
         }
-        std::string_view replacement = trim(alias->replacement);
+        std::string_view replacement = trimmed(alias->replacement, c_line_blanks);
         if (replacement.empty() || replacement[0] != '#') {
             return false;
         }
@@ -966,7 +955,7 @@ std::string Preprocessor::include_guard(InputLevel& level) {
     std::string_view name;
     std::string_view rest;
     split_directive(line, name, rest);
-    std::string_view guard = trim(rest);
+    std::string_view guard = trimmed(rest, c_line_blanks);
     if (name != "ifndef" || guard.empty() ||
         !is_identifier_start(static_cast<unsigned char>(guard[0]))) {
         return {};
@@ -1010,15 +999,15 @@ bool Preprocessor::include_name_of(std::string_view argument, std::string& expan
         return true;
     }
     expanded = expand_text(argument, LevelKind::directive_argument);
-    return !fatal_ && include_file_name(trim(expanded), name);
+    return !fatal_ && include_file_name(trimmed(expanded, c_line_blanks), name);
 }
 
 void Preprocessor::do_include(std::string_view rest, bool next) {
     std::string_view name;
     std::string expanded;
-    if (!include_name_of(trim(rest), expanded, name)) {
+    if (!include_name_of(trimmed(rest, c_line_blanks), expanded, name)) {
         if (!fatal_) {
-            report(Severity::warning, msg::ERINCLUDE, trim(rest));
+            report(Severity::warning, msg::ERINCLUDE, trimmed(rest, c_line_blanks));
         }
         return;
     }
@@ -1066,7 +1055,7 @@ void Preprocessor::do_include(std::string_view rest, bool next) {
 void Preprocessor::do_pragma(std::string_view rest) {
     std::string_view word;
     std::string_view after;
-    if (trim(rest) == "once") {
+    if (trimmed(rest, c_line_blanks) == "once") {
         // The file is read once in the run; an alias may still give the
         // line a meaning of its own.
         const InputLevel* file = innermost_file();
@@ -1086,7 +1075,7 @@ void Preprocessor::do_pragma(std::string_view rest) {
             report(Severity::fatal, msg::NBRECURSI, alias->alias);
             return;
         }
-        std::string_view replacement = trim(alias->replacement);
+        std::string_view replacement = trimmed(alias->replacement, c_line_blanks);
         if (replacement.empty() || replacement[0] != '#') {
             return;
         }
@@ -1157,7 +1146,7 @@ void Preprocessor::do_vexor_pragma(std::string_view word, std::string_view rest)
         case PragmaCommand::no_effect:
             return;
         case PragmaCommand::pragma_c: {
-            std::string_view t = trim(rest);
+            std::string_view t = trimmed(rest, c_line_blanks);
             std::string alias;
             std::size_t i = 0;
             if (!t.empty() && t[0] == '"') {
@@ -1174,14 +1163,15 @@ void Preprocessor::do_vexor_pragma(std::string_view word, std::string_view rest)
             } else {
                 std::size_t equal = t.find('=');
                 alias = std::string(
-                    trim(t.substr(0, equal == std::string_view::npos ? t.size() : equal)));
+                    trimmed(t.substr(0, equal == std::string_view::npos ? t.size() : equal),
+                            c_line_blanks));
                 i = equal == std::string_view::npos ? t.size() : equal;
             }
             if (i >= t.size() || t[i] != '=' || alias.empty()) {
                 report(Severity::warning, msg::SYNTAXERR, t);
                 return;
             }
-            std::string_view value = trim(t.substr(i + 1));
+            std::string_view value = trimmed(t.substr(i + 1), c_line_blanks);
             std::string replacement;
             if (!value.empty() && value[0] == '"') {
                 std::size_t close = value.find('"', 1);
@@ -1202,10 +1192,10 @@ void Preprocessor::do_vexor_pragma(std::string_view word, std::string_view rest)
             return;
         }
         case PragmaCommand::type_modifier: {
-            std::string_view t = trim(rest);
+            std::string_view t = trimmed(rest, c_line_blanks);
             std::string_view modifier;
             if (!t.empty() && t[0] == '=') {
-                std::string_view w = trim(t.substr(1));
+                std::string_view w = trimmed(t.substr(1), c_line_blanks);
                 std::size_t e = 0;
                 while (e < w.size() && is_identifier_char(static_cast<unsigned char>(w[e]))) {
                     ++e;
@@ -1228,7 +1218,7 @@ void Preprocessor::do_vexor_pragma(std::string_view word, std::string_view rest)
 // ---- "#line", "#error", "#warning" ----------------------------------------
 
 void Preprocessor::do_line(std::string_view rest) {
-    std::string_view t = trim(rest);
+    std::string_view t = trimmed(rest, c_line_blanks);
     std::size_t e = 0;
     long number = 0;
     while (e < t.size() && t[e] >= '0' && t[e] <= '9') {
@@ -1244,7 +1234,7 @@ void Preprocessor::do_line(std::string_view rest) {
     if (file == nullptr || file->kind != LevelKind::file) {
         return;
     }
-    std::string_view after = trim(t.substr(e));
+    std::string_view after = trimmed(t.substr(e), c_line_blanks);
     std::size_t word_end = 0;
     bool quoted = !after.empty() && after[0] == '"';
     if (quoted) {
@@ -1257,7 +1247,7 @@ void Preprocessor::do_line(std::string_view rest) {
     }
     std::string word(after.substr(0, word_end));
     std::replace(word.begin(), word.end(), '"', ' ');
-    word = std::string(trim(word));
+    word = std::string(trimmed(word, c_line_blanks));
     // The directive's newline is read: the next line has the number given.
     file->line = number;
     if (!word.empty()) {
@@ -1267,7 +1257,7 @@ void Preprocessor::do_line(std::string_view rest) {
 }
 
 void Preprocessor::do_message(std::string_view name, std::string_view rest) {
-    std::string text = "#" + std::string(name) + " " + std::string(trim(rest));
+    std::string text = "#" + std::string(name) + " " + std::string(trimmed(rest, c_line_blanks));
     if (text.size() > cpp_max_message_text) {
         text.resize(cpp_max_message_text);
     }

@@ -43,13 +43,6 @@ using i64 = std::int64_t;
 constexpr std::size_t expr_error_shown = 40;
 constexpr std::size_t expr_error_tail = 39;
 
-int hex_value(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
-
 enum class Tok {
     number,
     identifier,

@@ -290,10 +290,6 @@ TEST(TargetModel, SizesAndWidths) {
     EXPECT_EQ(target.declared_size(" unsigned long "), 8);
     EXPECT_EQ(target.declared_size("double"), -1);
     EXPECT_EQ(target.declared_sizes().size(), 2u);
-    target.set_plain_char_signed(false);
-    target.reset();
-    EXPECT_TRUE(target.plain_char_signed());
-    EXPECT_TRUE(target.declared_sizes().empty());
 }
 
 }  // namespace

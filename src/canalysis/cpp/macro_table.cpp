@@ -19,8 +19,6 @@ namespace vx {
 
 namespace {
 
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
-
 std::size_t skip_blanks(std::string_view text, std::size_t i) {
     while (i < text.size() && is_horizontal_blank(static_cast<unsigned char>(text[i]))) {
         ++i;
@@ -35,20 +33,11 @@ std::size_t identifier_end(std::string_view text, std::size_t i) {
     return i;
 }
 
-std::string_view trim_blanks(std::string_view text) {
-    std::size_t b = skip_blanks(text, 0);
-    std::size_t e = text.size();
-    while (e > b && is_horizontal_blank(static_cast<unsigned char>(text[e - 1]))) {
-        --e;
-    }
-    return text.substr(b, e - b);
-}
-
 // Runs of blanks become one blank; used to compare bodies.
 std::string collapse_blanks(std::string_view text) {
     std::string out;
     bool in_blank = false;
-    for (char c : trim_blanks(text)) {
+    for (char c : trimmed(text, c_line_blanks)) {
         if (is_horizontal_blank(static_cast<unsigned char>(c)) || c == '\n') {
             in_blank = true;
             continue;
@@ -215,7 +204,7 @@ std::size_t parse_parameters(std::string_view text, std::size_t i, MacroDraft& d
 // Reads the body; false when dropped.
 bool parse_body(std::string_view text, MacroDraft& d, MacroReporter& reporter, bool lenient) {
     BodyBuilder body(d);
-    text = trim_blanks(text);
+    text = trimmed(text, c_line_blanks);
     std::size_t i = 0;
     const bool function_like = d.function_like();
     while (i < text.size()) {
@@ -399,7 +388,7 @@ bool parse_macro_definition(std::string_view text, std::string_view& name, Macro
     d.reset();
     std::size_t i = skip_blanks(text, 0);
     if (i >= text.size() || !is_identifier_start(static_cast<unsigned char>(text[i]))) {
-        reporter.macro_report(Severity::warning, msg::INVAMACRO, trim_blanks(text));
+        reporter.macro_report(Severity::warning, msg::INVAMACRO, trimmed(text, c_line_blanks));
         return false;
     }
     std::size_t e = identifier_end(text, i);
@@ -455,7 +444,7 @@ void MacroTable::macro_undefine(std::string_view line_text, MacroReporter& repor
     std::size_t i = skip_blanks(line_text, 0);
     std::size_t e = identifier_end(line_text, i);
     if (e == i || !is_identifier_start(static_cast<unsigned char>(line_text[i]))) {
-        reporter.macro_report(Severity::warning, msg::INVAMACRO, trim_blanks(line_text));
+        reporter.macro_report(Severity::warning, msg::INVAMACRO, trimmed(line_text, c_line_blanks));
         return;
     }
     std::string_view name = line_text.substr(i, e - i);

@@ -23,6 +23,7 @@
 #include "canalysis/cpp/cpp_text.h"
 #include "canalysis/cpp/if_evaluator.h"
 #include "canalysis/types/target_model.h"
+#include "support/text.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -50,8 +51,6 @@ constexpr ScanClasses scan_table{};
 
 const ScanClasses& scan_classes() { return scan_table; }
 
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
-
 bool is_operator_char(char c) { return c != 0 && std::strchr("+-*/%<>=&|^!:#.", c) != nullptr; }
 
 // Whether two characters written side by side would join into one token.
@@ -65,20 +64,6 @@ bool would_join(char before, char after) {
         return true;
     }
     return is_operator_char(before) && is_operator_char(after);
-}
-
-std::string_view trim(std::string_view text) {
-    std::size_t b = 0;
-    while (b < text.size() &&
-           (is_horizontal_blank(static_cast<unsigned char>(text[b])) || text[b] == '\n')) {
-        ++b;
-    }
-    std::size_t e = text.size();
-    while (e > b &&
-           (is_horizontal_blank(static_cast<unsigned char>(text[e - 1])) || text[e - 1] == '\n')) {
-        --e;
-    }
-    return text.substr(b, e - b);
 }
 
 std::string without_marks(std::string_view text) {
@@ -99,7 +84,7 @@ const char* const month_names[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
 
 // The stringised form of an argument: "#" (quote '"') and "#@" (quote '\'').
 std::string stringise_argument(std::string_view raw, char quote, bool lenient) {
-    std::string text = without_marks(trim(raw));
+    std::string text = without_marks(trimmed(raw, c_blanks));
     std::string out;
     out.reserve(text.size() + 2);
     if (!lenient) {
@@ -332,7 +317,7 @@ void Preprocessor::pop_level() {
     }
     if (kind == LevelKind::argument && !pending_.empty() && !fatal_) {
         PendingCall& call = *pending_.back();
-        call.expanded[call.next].assign(trim(finished_output_));
+        call.expanded[call.next].assign(trimmed(finished_output_, c_blanks));
         ++call.next;
         continue_substitution();
     }
@@ -731,7 +716,7 @@ void Preprocessor::macro_expand(MacroEntry& entry) {
     }
     // Argument checks.
     std::size_t given = args.size();
-    if (given == 1 && trim(args[0]).empty()) {
+    if (given == 1 && trimmed(args[0], c_blanks).empty()) {
         given = 0;
     }
     const std::size_t parameters = static_cast<std::size_t>(d.parameter_count);
@@ -759,7 +744,7 @@ void Preprocessor::macro_expand(MacroEntry& entry) {
     }
     call->raw.resize(parameters);
     for (std::size_t k = 0; k < parameters; ++k) {
-        call->raw[k].assign(k < args.size() ? trim(args[k]) : std::string_view());
+        call->raw[k].assign(k < args.size() ? trimmed(args[k], c_blanks) : std::string_view());
     }
     if (variadic && parameters > 0 && args.size() > parameters) {
         // Joined as written, so that "#__VA_ARGS__" shows the blanks after
@@ -769,7 +754,7 @@ void Preprocessor::macro_expand(MacroEntry& entry) {
             joined += ',';
             joined += args[k];
         }
-        call->raw[parameters - 1] = std::string(trim(joined));
+        call->raw[parameters - 1] = std::string(trimmed(joined, c_blanks));
     }
     spare_arguments_ = std::move(args);
     if (variadic && parameters > 0 && call->raw[parameters - 1].size() > cpp_max_variadic_text) {
@@ -1177,7 +1162,8 @@ void Preprocessor::declare_feature_test(std::string_view rest) {
     std::string_view name = next_word();
     FeatureTest test;
     if (!feature_test_of(name, test)) {
-        report(Severity::warning, msg::SYNTAXERR, trim(std::string(name) + std::string(rest)));
+        report(Severity::warning, msg::SYNTAXERR,
+               trimmed(std::string(name) + std::string(rest), c_blanks));
         return;
     }
     MacroEntry* entry = macros_.macro_lookup(name);
@@ -1235,7 +1221,7 @@ void Preprocessor::expand_feature_test(const MacroEntry& entry) {
         }
     }
     long answer = 0;
-    std::string_view arg = trim(argument);
+    std::string_view arg = trimmed(argument, c_blanks);
     if (test == FeatureTest::include || test == FeatureTest::include_next) {
         std::string_view name;
         std::string expanded;

@@ -1,5 +1,4 @@
-// Declaration images: the C text of a type around a declarator name, and
-// the whole declaration of a symbol as the generated harness writes it.
+// Declaration images: the C text of a type around a declarator name.
 //
 // The declarator is built from the inside out: a pointer puts "*" before
 // the text built so far (in parentheses when an array or function suffix
@@ -17,23 +16,13 @@ constexpr int image_depth_limit = 4096;
 
 std::string type_image(const TypeNode* type, std::string inner, int depth);
 
-std::string parameter_list(const TypeNode* f, bool name_unnamed, DiagnosticSink* sink, int depth) {
+std::string parameter_list(const TypeNode* f, int depth) {
     if (f->unprototyped) return "";
     std::string out;
     for (std::size_t i = 0; i < f->parameters.size(); ++i) {
         const Parameter& p = f->parameters[i];
         if (i) out += ", ";
-        std::string name = p.name;
-        bool is_void = p.type && p.type->kind == TypeKind::void_type;
-        bool is_ellipsis = p.type && p.type->kind == TypeKind::ellipsis;
-        if (name.empty() && name_unnamed && !is_void && !is_ellipsis)
-            name = "p" + std::to_string(i + 1);
-        if (!p.type) {
-            if (sink) sink->report(Severity::warning, msg::PARAMINCO, name, "", 0);
-            out += "int " + name;
-            continue;
-        }
-        out += type_image(p.type, name, depth + 1);
+        out += p.type ? type_image(p.type, p.name, depth + 1) : "int " + p.name;
     }
     if (f->variadic) out += f->parameters.empty() ? "..." : ", ...";
     return out;
@@ -111,8 +100,7 @@ std::string type_image(const TypeNode* type, std::string inner, int depth) {
         case TypeKind::array:
             return type_image(type->target, inner + "[" + type->bound + "]", depth + 1);
         case TypeKind::function:
-            return type_image(type->target,
-                              inner + "(" + parameter_list(type, false, nullptr, depth) + ")",
+            return type_image(type->target, inner + "(" + parameter_list(type, depth) + ")",
                               depth + 1);
     }
     return inner;
@@ -122,33 +110,6 @@ std::string type_image(const TypeNode* type, std::string inner, int depth) {
 
 std::string c_type_image(const TypeNode* type, std::string_view name) {
     return type_image(type, std::string(name), 0);
-}
-
-std::string c_declaration_image(const Symbol& symbol, const ImageFlags& flags,
-                                DiagnosticSink* sink) {
-    std::string out;
-    if (flags.with_extern) out += "extern ";
-    if (flags.with_static) out += "static ";
-    if (flags.with_auto) out += "auto ";
-    if (flags.with_register) out += "register ";
-
-    const TypeNode* type = symbol.type;
-    if (symbol.storage & storage_typedef) {
-        const TypeNode* aliased = type && type->kind == TypeKind::named ? type->target : type;
-        return out + "typedef " + c_type_image(aliased, symbol.name) + ";";
-    }
-    if (type && type->kind == TypeKind::function) {
-        if (flags.return_variable) {
-            return out + c_type_image(type->target, "ret_" + symbol.name) + ";";
-        }
-        // A declaration names every parameter: unnamed ones are p1, p2 ...
-        std::string declarator = symbol.name + "(" + parameter_list(type, true, sink, 0) + ")";
-        return out + type_image(type->target, declarator, 1) + ";";
-    }
-    out += c_type_image(type, symbol.name);
-    if (!symbol.initial_value.empty() && out.rfind("extern ", 0) != 0)
-        out += " = " + symbol.initial_value;
-    return out + ";";
 }
 
 }  // namespace vx

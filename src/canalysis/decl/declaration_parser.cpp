@@ -28,12 +28,6 @@ namespace decl {
 
 namespace {
 
-std::string_view trim(std::string_view s) {
-    while (!s.empty() && is_c_blank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && is_c_blank(s.back())) s.remove_suffix(1);
-    return s;
-}
-
 bool contains(std::string_view name, std::string_view word) {
     return name.find(word) != std::string_view::npos;
 }
@@ -96,10 +90,9 @@ std::string ParserContext::statement_text() const {
     std::string shown;
     shown.reserve(piece.size());
     for (char c : piece) shown += static_cast<unsigned char>(c) < ' ' ? ' ' : c;
-    std::string_view trimmed = trim(shown);
-    if (trimmed.size() > syntax_error_shown)
-        trimmed = trimmed.substr(trimmed.size() - syntax_error_shown);
-    return std::string(trimmed);
+    std::string_view kept = trimmed(shown, c_blanks);
+    if (kept.size() > syntax_error_shown) kept = kept.substr(kept.size() - syntax_error_shown);
+    return std::string(kept);
 }
 
 void ParserContext::syntax_error(const char* message) {
@@ -168,7 +161,7 @@ TypeNode* ParserContext::extended_real(TextRef keyword) {
 }
 
 TypeNode* ParserContext::typeof_type(TextRef text) {
-    std::string_view inside = trim(text.view());
+    std::string_view inside = trimmed(text.view(), c_blanks);
     if (inside.empty()) return table_.void_type();
     if (TypeNode* type = c_type_from_text(inside, table_, options_.scope, run_)) return type;
     ExpressionRun run(table_, run_);
@@ -533,11 +526,6 @@ TypeNode* ParserContext::apply(TypeNode* base, const Declarator* declarator) {
     return type;
 }
 
-TypeNode* ParserContext::type_of(Specs* specs, Declarator* declarator) {
-    TypeNode* base = compose(*specs);
-    return base ? apply(base, declarator) : nullptr;
-}
-
 // ---- entering symbols --------------------------------------------------------------
 
 namespace {
@@ -645,7 +633,7 @@ void ParserContext::declare(Declarator* declarator, const TextRef* initializer) 
         type = typeof_type(*initializer);
     }
     Symbol* symbol = new_declared_symbol(*declarator, *specs);
-    if (initializer) symbol->initial_value = trim(initializer->view());
+    if (initializer) symbol->initial_value = trimmed(initializer->view(), c_blanks);
     if (kr_mode_) {
         symbol->type = type;
         kr_parameters_.push_back(symbol);
@@ -755,7 +743,7 @@ void ParserContext::add_member(Declarator* declarator, const TextRef* bit_width)
     field->line = declarator->line;
     Field f{field, {}};
     if (bit_width) {
-        std::string width(trim(bit_width->view()));
+        std::string width(trimmed(bit_width->view(), c_blanks));
         for (char& c : width) {
             if (static_cast<unsigned char>(c) < ' ') c = ' ';
         }

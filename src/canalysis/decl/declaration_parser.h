@@ -66,19 +66,6 @@ void c_parse_declarations(std::string_view text, TypeTable& table,
 TypeNode* c_type_from_text(std::string_view text, TypeTable& table, std::string_view scope,
                            DeclarationRun& run);
 
-// The C declaration of a symbol, as the generated harness writes it again:
-// "extern int x;", "typedef unsigned long size_t;", "int f(int p1, char *p2);".
-struct ImageFlags {
-    bool with_extern = false;
-    bool with_static = false;
-    bool with_auto = false;
-    bool with_register = false;
-    // For a stubbed function: its return-value variable "ret_<name>".
-    bool return_variable = false;
-};
-std::string c_declaration_image(const Symbol& symbol, const ImageFlags& flags = {},
-                                DiagnosticSink* sink = nullptr);
-
 // The C text of a type with a declarator name around it: the type image of
 // a cast is c_type_image(type, ""), of a declaration c_type_image(type, "x").
 std::string c_type_image(const TypeNode* type, std::string_view name);

@@ -189,7 +189,6 @@ public:
     void add_parameter(Parameters* list, const SemanticValue& parameter);
     void add_identifier(Parameters* list, TextRef name);
     SemanticValue parameter(Specs* specs, Declarator* declarator);
-    TypeNode* type_of(Specs* specs, Declarator* declarator);
 
     // ---- declarations ----
     void declare(Declarator* declarator, const TextRef* initializer);

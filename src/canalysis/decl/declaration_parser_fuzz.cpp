@@ -31,10 +31,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     std::size_t total = 0;
     table.for_each_symbol([&](const vx::Symbol& symbol) {
-        total += vx::c_declaration_image(symbol, {}, &sink).size();
+        total += vx::c_type_image(symbol.type, symbol.name).size();
         vx::c_walk_scalar_components(symbol.type, symbol.name,
                                      [&](const vx::ScalarComponent& c) { total += c.path.size(); });
-        total += static_cast<std::size_t>(vx::c_scalar_count(symbol.type));
     });
     (void)vx::c_type_from_text(text.substr(0, 64), table, options.scope, run);
     volatile std::size_t keep = total;

@@ -265,12 +265,6 @@ std::string symbol_line(const Symbol& s, Describer& describer) {
 
 }  // namespace
 
-std::string describe_type(const TypeNode* type, int language, const TypeNode* listed,
-                          std::string_view listed_name) {
-    Describer describer(language);
-    return describer.describe(type, listed, listed_name, 0);
-}
-
 void write_symbol_listing(const SymbolListing& listing,
                           const std::function<void(std::string_view)>& write,
                           DiagnosticSink& sink) {

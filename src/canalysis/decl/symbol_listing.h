@@ -42,9 +42,4 @@ void write_symbol_listing(const SymbolListing& listing,
                           const std::function<void(std::string_view)>& write_line,
                           DiagnosticSink& sink);
 
-// The description of a type in words, each preceded by a blank; `listed`
-// is the type whose own line this is (its tag is then expanded), or null.
-std::string describe_type(const TypeNode* type, int language, const TypeNode* listed = nullptr,
-                          std::string_view listed_name = {});
-
 }  // namespace vx

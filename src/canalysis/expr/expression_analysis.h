@@ -9,8 +9,8 @@
 // aggregate turned into one conditional expression of the loop counters
 // "I1", "I2" ... with which the harness walks the array.
 //
-// Every problem is a warning through the sink ("ELEMENTLS" an error, an
-// internal inconsistency "ERRINTERN" at internal level), given with the
+// Every problem is a warning through the sink (an internal inconsistency
+// "ERRINTERN" at internal level), given with the
 // file and line of the script statement; a part that did not parse stays
 // in the tree as an error node, which has no type.
 #pragma once
@@ -67,12 +67,6 @@ std::string c_expression_image(const ExprNode* node, DiagnosticSink& sink);
 // of the array it subscripts.
 void c_check_indexes(ExpressionRun& run, const ExprNode* node, std::string_view file, long line,
                      std::string_view scope, DiagnosticSink& sink);
-
-// Appends the image of item `number` (from 1) of an aggregate; "ELEMENTLS"
-// and false when the aggregate has fewer items. An omitted item appends
-// nothing.
-bool c_aggregate_item_image(int number, const ExprNode* aggregate, std::string& out,
-                            std::string_view file, long line, DiagnosticSink& sink);
 
 // Appends the conditional expression of the loop counters that gives the
 // value of an array element for the aggregate; `dimension` is the number of

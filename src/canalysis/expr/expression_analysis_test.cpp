@@ -413,21 +413,6 @@ TEST_F(ExpressionTypes, ArrayAggregatesBecomeConditionalsOfTheLoopCounters) {
     EXPECT_TRUE(sink.messages.empty());
 }
 
-TEST_F(ExpressionTypes, ItemsOfAnAggregate) {
-    const ExprNode* aggregate = parse("{1, origin.x, , \"s\"}");
-    std::string out;
-    EXPECT_TRUE(c_aggregate_item_image(2, aggregate, out, "t.ptu", 7, sink));
-    EXPECT_EQ(out, "origin.x");
-    out.clear();
-    EXPECT_TRUE(c_aggregate_item_image(3, aggregate, out, "t.ptu", 7, sink));
-    EXPECT_EQ(out, "");
-    EXPECT_TRUE(c_aggregate_item_image(4, aggregate, out, "t.ptu", 7, sink));
-    EXPECT_EQ(out, "\"s\"");
-    EXPECT_TRUE(sink.messages.empty());
-    EXPECT_FALSE(c_aggregate_item_image(5, aggregate, out, "t.ptu", 7, sink));
-    EXPECT_EQ(sink.messages, Messages{"E:ELEMENTLS:: {1,origin.x,,\"s\"}"});
-}
-
 TEST_F(ExpressionTypes, ImagesParseBackToTheSameTree) {
     const char* texts[] = {
         "a - -3",

@@ -66,8 +66,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string expanded;
     vx::c_expand_array_aggregate(run, root, array ? array->type : nullptr, expanded, 1, "fuzz.ptu",
                                  1, sink);
-    std::string item;
-    for (int n = 1; n <= 3; ++n) vx::c_aggregate_item_image(n, root, item, "fuzz.ptu", 1, sink);
     vx::c_free_expression(tree);
     return 0;
 }

@@ -312,25 +312,6 @@ std::string c_expression_image(const ExprNode* node, DiagnosticSink& sink) {
     return out;
 }
 
-bool c_aggregate_item_image(int number, const ExprNode* aggregate, std::string& out,
-                            std::string_view file, long line, DiagnosticSink& sink) {
-    if (!aggregate) return false;
-    const ExprNode* item = nullptr;
-    if (aggregate->kind != ExprKind::aggregate) {
-        if (number == 1) item = aggregate;
-    } else if (number >= 1 && static_cast<std::size_t>(number) <= aggregate->items.size()) {
-        item = aggregate->items[static_cast<std::size_t>(number) - 1];
-    }
-    if (!item) {
-        std::string shown = ": ";
-        c_expression_image(aggregate, shown, file, line, sink);
-        sink.report(Severity::error, msg::ELEMENTLS, shown, file, line);
-        return false;
-    }
-    c_expression_image(item, out, file, line, sink);
-    return true;
-}
-
 // ---- index check ---------------------------------------------------------------
 
 namespace {

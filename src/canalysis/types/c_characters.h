@@ -1,11 +1,12 @@
 // The character classes of C text that every reader of the C analysis
 // shares: identifiers ("$" included, as the compilers of the targets
-// accept it), digits and blanks.
+// accept it) and blanks; digits are those of support/text.h.
 #pragma once
+
+#include "support/text.h"
 
 namespace vx {
 
-constexpr bool is_digit(char c) { return c >= '0' && c <= '9'; }
 constexpr bool is_ident_start(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == '$';
 }

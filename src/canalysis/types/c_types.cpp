@@ -3,7 +3,6 @@
 #include "canalysis/types/c_types.h"
 
 #include <algorithm>
-#include <unordered_map>
 #include <vector>
 
 namespace vx {
@@ -56,40 +55,6 @@ bool on_path(const std::vector<const TypeNode*>& path, const TypeNode* type) {
     return false;
 }
 
-using CountMemo = std::unordered_map<const TypeNode*, int>;
-
-int scalar_count(const TypeNode* type, std::vector<const TypeNode*>& path, CountMemo& memo) {
-    type = c_resolve_type(type);
-    if (!type || path.size() > static_cast<std::size_t>(walk_depth_limit) || on_path(path, type))
-        return 1;
-    switch (type->kind) {
-        case TypeKind::struct_type: {
-            // Each struct is counted once, however often it is nested.
-            if (auto it = memo.find(type); it != memo.end()) return it->second;
-            path.push_back(type);
-            long long n = 0;
-            for (const Field& f : type->fields) {
-                n += scalar_count(f.symbol ? f.symbol->type : nullptr, path, memo);
-                if (n > walk_component_limit) n = walk_component_limit;
-            }
-            path.pop_back();
-            memo[type] = static_cast<int>(n);
-            return static_cast<int>(n);
-        }
-        case TypeKind::union_type: {
-            if (type->fields.empty() || !type->fields[0].symbol) return 0;
-            path.push_back(type);
-            int n = scalar_count(type->fields[0].symbol->type, path, memo);
-            path.pop_back();
-            return n;
-        }
-        case TypeKind::array:
-            return scalar_count(type->target, path, memo);
-        default:
-            return 1;
-    }
-}
-
 struct Walk {
     const std::function<void(const ScalarComponent&)>& visit;
     std::vector<const TypeNode*> path;
@@ -122,32 +87,6 @@ struct Walk {
 };
 
 }  // namespace
-
-int c_scalar_count(const TypeNode* type) {
-    std::vector<const TypeNode*> path;
-    CountMemo memo;
-    return scalar_count(type, path, memo);
-}
-
-int c_member_index(const TypeNode* type, std::string_view name) {
-    type = c_resolve_type(type);
-    if (!type) return 1;
-    if (type->kind == TypeKind::struct_type || type->kind == TypeKind::union_type) {
-        for (std::size_t i = 0; i < type->fields.size(); ++i) {
-            if (type->fields[i].symbol && type->fields[i].symbol->name == name) {
-                return static_cast<int>(i) + 1;
-            }
-        }
-        return 0;
-    }
-    if (type->kind == TypeKind::enum_type) {
-        for (std::size_t i = 0; i < type->enumerators.size(); ++i) {
-            if (type->enumerators[i].name == name) return static_cast<int>(i) + 1;
-        }
-        return static_cast<int>(type->enumerators.size()) + 1;
-    }
-    return 1;
-}
 
 void c_walk_scalar_components(const TypeNode* type, const std::string& root,
                               const std::function<void(const ScalarComponent&)>& visit) {

@@ -10,8 +10,8 @@
 // Symbol is one declared identifier: variable, function, typedef name,
 // struct field or parameter.
 //
-// Nodes and symbols belong to their TypeTable (type_table.h) and live until
-// it is cleared; everything else holds plain pointers into it. The variable
+// Nodes and symbols belong to their TypeTable (type_table.h) and live as
+// long as it; everything else holds plain pointers into it. The variable
 // and stub generators read these records and walk their components; they
 // never reach into the parser.
 #pragma once
@@ -149,16 +149,6 @@ bool c_is_const(const TypeNode* type);
 // (qualified nodes down to the first non-qualified one, named types
 // followed).
 bool c_has_qualifier(const TypeNode* type, std::string_view word);
-
-// The number of scalar leaves: struct, the sum over its fields; union, the
-// leaves of its first member; arrays and named types followed through;
-// any other type 1.
-int c_scalar_count(const TypeNode* type);
-
-// Position (from 1) of a member: for a struct or union the field of that
-// name (0 when absent); for an enum the enumerator (count + 1 when absent);
-// 1 for any other type. Named types and qualifiers are followed.
-int c_member_index(const TypeNode* type, std::string_view name);
 
 // One scalar component of an aggregate value: its access path from the
 // variable ("v.a.b", "(*p).c" is the caller's choice of root) and its type.

@@ -113,6 +113,4 @@ int TargetModel::size_of(std::string_view type_text) const {
     return bits / 8;
 }
 
-void TargetModel::reset() { *this = TargetModel{}; }
-
 }  // namespace vx

@@ -52,9 +52,6 @@ public:
     // else.
     int size_of(std::string_view type_text) const;
 
-    // Back to the defaults of a new run.
-    void reset();
-
 private:
     int widths_[5] = {default_char_bits, default_short_bits, default_int_bits, default_long_bits,
                       default_long_long_bits};

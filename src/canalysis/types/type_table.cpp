@@ -77,11 +77,6 @@ TypeNode* TypeTable::void_type() {
     return void_;
 }
 
-TypeNode* TypeTable::ellipsis_type() {
-    if (!ellipsis_) ellipsis_ = new_node(TypeKind::ellipsis);
-    return ellipsis_;
-}
-
 namespace {
 
 std::string joined(const std::vector<std::string>& words) {
@@ -174,11 +169,6 @@ void TypeTable::enter_symbol(Symbol* symbol) {
     record_for(symbol->name).symbols.push_back(symbol);
 }
 
-const std::vector<Symbol*>* TypeTable::symbols_named(std::string_view name) const {
-    const NameRecord* record = record_of(name);
-    return record == nullptr || record->symbols.empty() ? nullptr : &record->symbols;
-}
-
 namespace {
 
 // The newest of the symbols whose scope is `scope`.
@@ -219,12 +209,6 @@ bool TypeTable::remove_symbol(std::string_view name, std::string_view scope) {
     auto& list = record_for(name).symbols;
     list.erase(std::find(list.begin(), list.end(), s));
     return true;
-}
-
-std::size_t TypeTable::symbol_count() const {
-    std::size_t n = 0;
-    for (const auto& bucket : ordinary_) n += bucket.size();
-    return n;
 }
 
 namespace {
@@ -272,37 +256,7 @@ const EnumerationConstant* TypeTable::lookup_enumerator(std::string_view name) c
     return record == nullptr ? nullptr : record->enumerator;
 }
 
-void TypeTable::clear() {
-    for (auto& b : ordinary_) b.clear();
-    for (auto& b : tags_) b.clear();
-    for (auto& b : enumerators_) b.clear();
-    anonymous_.clear();
-    records_.clear();
-    names_.clear();
-    enumerator_records_.clear();
-    integers_.clear();
-    floatings_.clear();
-    wide_integers_.clear();
-    extended_reals_.clear();
-    pointers_.clear();
-    arrays_.clear();
-    qualifieds_.clear();
-    nameds_.clear();
-    void_ = nullptr;
-    ellipsis_ = nullptr;
-    symbols_.clear();
-    nodes_.clear();
-}
-
 // ---- operations ----------------------------------------------------------------
-
-void c_set_secondary_table(TypeTable& table, const TypeTable* secondary) {
-    table.set_secondary(secondary);
-}
-
-Symbol* c_lookup_symbol(std::string_view name, const TypeTable& table, std::string_view scope) {
-    return table.lookup_symbol(name, scope);
-}
 
 Symbol* c_find_symbol(std::string_view name, const TypeTable& table, std::string_view scope) {
     if (Symbol* s = table.lookup_symbol(name, scope)) return s;
@@ -349,11 +303,5 @@ TypeNode* c_complete_type(const TypeNode* type, const TypeTable& table) {
             return nullptr;
     }
 }
-
-void c_remove_symbol(std::string_view name, TypeTable& table, std::string_view scope) {
-    table.remove_symbol(name, scope);
-}
-
-void c_clear_table(TypeTable& table) { table.clear(); }
 
 }  // namespace vx

@@ -10,7 +10,7 @@
 // header set of thousands of symbols is looked up in constant time. A secondary
 // table may be attached: what the table does not know is looked up there.
 //
-// The table owns its type nodes and symbols; they live until c_clear_table.
+// The table owns its type nodes and symbols; they live as long as the table.
 // Integer, pointer, array, named and qualified nodes are shared: asking for
 // the same construction twice gives the same node.
 #pragma once
@@ -55,7 +55,6 @@ public:
     // A vector of `element` of `size` bytes (a fresh node).
     TypeNode* vector_of(TypeNode* element, std::string_view size);
     TypeNode* void_type();
-    TypeNode* ellipsis_type();
     TypeNode* pointer_to(TypeNode* target, const std::vector<std::string>& qualifiers = {});
     TypeNode* array_of(TypeNode* element, std::string_view bound);
     TypeNode* qualified(std::string_view word, TypeNode* target);
@@ -78,9 +77,6 @@ public:
     Symbol* lookup_symbol(std::string_view name, std::string_view scope) const;
     // The symbol of that name with exactly that scope, or null.
     Symbol* lookup_exact(std::string_view name, std::string_view scope) const;
-    // Every symbol of that name, in order of entry; the list stays valid
-    // until the next symbol, tag or enumeration constant is entered.
-    const std::vector<Symbol*>* symbols_named(std::string_view name) const;
     bool remove_symbol(std::string_view name, std::string_view scope);
     // True when a global typedef of that name exists (here or in the
     // secondary table).
@@ -113,9 +109,6 @@ public:
             for (TypeNode* t : bucket) visit(*t);
         }
     }
-    std::size_t symbol_count() const;
-
-    void clear();
 
 private:
     static int bucket_of(std::string_view name);
@@ -174,16 +167,13 @@ private:
     NodeWordMap qualifieds_;
     NodeWordMap nameds_;  // node: null; word: name number << 32 | scope number
     TypeNode* void_ = nullptr;
-    TypeNode* ellipsis_ = nullptr;
 
     const TypeTable* secondary_ = nullptr;
 };
 
 // ---- the operations of the rest of the compiler ------------------------------
 
-void c_set_secondary_table(TypeTable& table, const TypeTable* secondary);
-Symbol* c_lookup_symbol(std::string_view name, const TypeTable& table, std::string_view scope);
-// As c_lookup_symbol, then in the secondary table.
+// As TypeTable::lookup_symbol, then in the secondary table.
 Symbol* c_find_symbol(std::string_view name, const TypeTable& table, std::string_view scope);
 TypeNode* c_lookup_tag(std::string_view tag, const TypeTable& table, TagKind kind);
 // The enumeration constant of that name (its enum type and position), here
@@ -192,7 +182,5 @@ const EnumerationConstant* c_lookup_enumerator(std::string_view name, const Type
 // A struct, union or enum: its complete definition found by its tag; a
 // named type: the type of its typedef; anything else: null.
 TypeNode* c_complete_type(const TypeNode* type, const TypeTable& table);
-void c_remove_symbol(std::string_view name, TypeTable& table, std::string_view scope);
-void c_clear_table(TypeTable& table);
 
 }  // namespace vx

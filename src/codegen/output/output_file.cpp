@@ -5,7 +5,6 @@
 #include "diag/file_guard.h"
 #include "diag/reporter.h"
 #include "diag/signal_cleanup.h"
-#include "diag/system_calls.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -129,12 +128,12 @@ void OutputFile::fail(MessageCode code) {
     if (reporter_ == nullptr) {
         misuse("fail");
     }
-    reporter_->fatal(code, path_);
+    throw reporter_->fatal(code, path_);
 }
 
 void OutputFile::misuse(std::string_view operation) const {
     if (reporter_ != nullptr) {
-        reporter_->internal(msg::ERRINTFCT, std::string(operation) + " / " + path_);
+        throw reporter_->internal(msg::ERRINTFCT, std::string(operation) + " / " + path_);
     }
     // No run owns the file: the crash handler reports the fault.
     std::abort();
@@ -193,7 +192,7 @@ void OutputFile::rewind() {
         if (reporter_ == nullptr) {
             misuse("rewind");
         }
-        reporter_->fatal(msg::IMPRESFIC, path_);
+        throw reporter_->fatal(msg::IMPRESFIC, path_);
     }
     if (std::fflush(stream_) != 0) {
         fail(msg::IMPECRFIC);
@@ -215,23 +214,6 @@ void OutputFile::reuse() {
     length_ = 0;
     lines_ = 0;
     spilled_ = false;
-}
-
-bool read_text_line(std::FILE* stream, std::string& line) {
-    line.clear();
-    // Read through the stream's buffer up to the newline: a long generated
-    // line comes back whole, never in pieces.
-    int c = 0;
-    while ((c = std::getc(stream)) != EOF) {
-        if (c == '\n') {
-            return true;
-        }
-        line += static_cast<char>(c);
-    }
-    if (std::ferror(stream) != 0) {
-        fatal_system_call("fgets");
-    }
-    return !line.empty();
 }
 
 bool OutputFile::read_line(std::string& line) {
@@ -260,7 +242,7 @@ bool OutputFile::read_line(std::string& line) {
         line += static_cast<char>(c);
     }
     if (std::ferror(stream_) != 0) {
-        fatal_system_call("fgets");
+        fail(msg::IMPLIRFIC);
     }
     return true;
 }
@@ -287,7 +269,8 @@ LogResult append_log_line(std::string_view log_path, std::string_view path) {
 
 [[noreturn]] void report_log_failure(Reporter& reporter, LogResult result,
                                      std::string_view log_path) {
-    reporter.fatal(result == LogResult::cannot_open ? msg::IMPOUVFIC : msg::IMPECRFIC, log_path);
+    throw reporter.fatal(result == LogResult::cannot_open ? msg::IMPOUVFIC : msg::IMPECRFIC,
+                         log_path);
 }
 
 }  // namespace
@@ -308,12 +291,12 @@ void OutputFile::close(bool keep) {
         bool closed = std::fclose(std::exchange(stream_, nullptr)) == 0;
         if (!flushed || !closed) {
             remove_written();
-            reporter_->fatal(flushed ? msg::IMPFERFIC : msg::IMPECRFIC, path_);
+            throw reporter_->fatal(flushed ? msg::IMPFERFIC : msg::IMPECRFIC, path_);
         }
         if (staged_ &&
             std::rename(written_path_.c_str(), canonical_file_name(path_).c_str()) != 0) {
             remove_written();
-            reporter_->fatal(msg::IMPFERFIC, path_);
+            throw reporter_->fatal(msg::IMPFERFIC, path_);
         }
         drop_removable_file(written_path_);
         // The log of created files names the output once it is in place,
@@ -322,7 +305,7 @@ void OutputFile::close(bool keep) {
         if (!log_path_.empty()) {
             const std::string log = std::exchange(log_path_, std::string());
             if (files_->is_input(file_identity(log))) {
-                reporter_->fatal(msg::FICENTSOR, log);
+                throw reporter_->fatal(msg::FICENTSOR, log);
             }
             LogResult result = append_log_line(log, path_);
             if (result != LogResult::done) report_log_failure(*reporter_, result, log);
@@ -337,7 +320,7 @@ void OutputFile::close(bool keep) {
         remove_output(path_);
     }
     if (!closed || !removed) {
-        reporter_->fatal(msg::IMPFERFIC, path_);
+        throw reporter_->fatal(msg::IMPFERFIC, path_);
     }
 }
 
@@ -362,13 +345,6 @@ std::string_view created_file_tag(std::string_view path) {
         }
     }
     return {};
-}
-
-void log_created_file(Reporter& reporter, std::string_view log_path, std::string_view path) {
-    LogResult result = append_log_line(log_path, path);
-    if (result != LogResult::done) {
-        report_log_failure(reporter, result, log_path);
-    }
 }
 
 namespace {
@@ -456,7 +432,7 @@ OutputFile create_output(Reporter& reporter, const RunFiles& files, const std::s
             if (regular) {
                 drop_removable_file(path);
             }
-            reporter.fatal(msg::IMPOUVFIC, path);
+            throw reporter.fatal(msg::IMPOUVFIC, path);
         }
     }
     OutputFile file(reporter, files, stream, path, written_path, staged);

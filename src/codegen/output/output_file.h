@@ -142,16 +142,8 @@ OutputFile create_output(Reporter& reporter, const RunFiles& files, const std::s
 OutputFile create_work_file(Reporter& reporter, const RunFiles& files,
                             std::function<std::string()> name, std::size_t memory_limit);
 
-// Reads one whole line, however long, without its newline; false at the
-// end of the file. A read error ends the run ("fgets").
-bool read_text_line(std::FILE* stream, std::string& line);
-
 // The tag of the log line of a created file ("C   ", "TDC " ...), empty
 // when files of its extension are not logged.
 std::string_view created_file_tag(std::string_view path);
-
-// Appends the log line of `path` to the log (fatal "IMPOUVFIC" with the log
-// path when the log cannot be opened).
-void log_created_file(Reporter& reporter, std::string_view log_path, std::string_view path);
 
 }  // namespace vx

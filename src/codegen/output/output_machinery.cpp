@@ -43,7 +43,7 @@ void OutputMachinery::make_work_prefix() {
     std::string name(work_prefix_template);
     int descriptor = ::mkstemp(name.data());
     if (descriptor < 0) {
-        reporter_.fatal(msg::IMPOUVFIC, work_prefix_template);
+        throw reporter_.fatal(msg::IMPOUVFIC, work_prefix_template);
     }
     ::close(descriptor);
     add_removable_file(name);
@@ -60,8 +60,9 @@ void OutputMachinery::create_work_file(WorkFile file) {
     if (work(file).is_open()) {
         return;  // emptied at its last flush
     }
-    // The file itself, and the reservation of the names of the work files,
-    // come only if its text outgrows memory.
+    // The file itself comes only if its text outgrows memory. The names of
+    // the work files are reserved when the main script is opened
+    // (run_compile_driver), or else here before the first file is made.
     work(file) = vx::create_work_file(
         reporter_, files_,
         [this, file] {
@@ -79,7 +80,7 @@ void OutputMachinery::route_line(std::string_view text) {
         return;
     }
     if (!generated_.is_open()) {
-        reporter_.internal(msg::ERRINTFCT, std::string_view("write_line"));
+        throw reporter_.internal(msg::ERRINTFCT, std::string_view("write_line"));
     }
     generated_.write_line(text);
 }
@@ -129,7 +130,7 @@ void OutputMachinery::write_loop_head(std::string_view text, FoldMode mode) {
         return;
     }
     if (!generated_.is_open()) {
-        reporter_.internal(msg::ERRINTFCT, std::string_view("write_loop_head"));
+        throw reporter_.internal(msg::ERRINTFCT, std::string_view("write_loop_head"));
     }
     for (const std::string& piece : fold_line(text, mode)) {
         generated_.write_line(piece);
@@ -161,7 +162,7 @@ void OutputMachinery::write_declaration(std::string_view text, FoldMode mode) {
         return;
     }
     if (!declarations_.is_open()) {
-        reporter_.internal(msg::ERRINTFCT, std::string_view("write_declaration"));
+        throw reporter_.internal(msg::ERRINTFCT, std::string_view("write_declaration"));
     }
     if (declaration_written_whole(mode)) {
         declarations_.write_line(text);
@@ -176,7 +177,7 @@ void OutputMachinery::open_section(SectionKind kind) {
     switch (kind) {
         case SectionKind::test_pair:
             if (test_pair_open_) {
-                reporter_.internal(msg::ERRINTFCT, std::string_view("open_section / test"));
+                throw reporter_.internal(msg::ERRINTFCT, std::string_view("open_section / test"));
             }
             create_work_file(WorkFile::test_opening);
             create_work_file(WorkFile::test_closing);
@@ -185,7 +186,8 @@ void OutputMachinery::open_section(SectionKind kind) {
             return;
         case SectionKind::element_pair:
             if (element_pair_open_) {
-                reporter_.internal(msg::ERRINTFCT, std::string_view("open_section / element"));
+                throw reporter_.internal(msg::ERRINTFCT,
+                                         std::string_view("open_section / element"));
             }
             create_work_file(WorkFile::element_opening);
             create_work_file(WorkFile::element_closing);
@@ -206,7 +208,7 @@ void OutputMachinery::open_section(SectionKind kind) {
             }
             return;
     }
-    reporter_.internal(msg::ERRINTFCT, std::string_view("open_section"));
+    throw reporter_.internal(msg::ERRINTFCT, std::string_view("open_section"));
 }
 
 void OutputMachinery::copy_out(WorkFile file, bool keep_for_reuse) {
@@ -294,7 +296,7 @@ void OutputMachinery::flush_section(SectionKind kind) {
             return;
         }
     }
-    reporter_.internal(msg::ERRINTFCT, std::string_view("flush_section"));
+    throw reporter_.internal(msg::ERRINTFCT, std::string_view("flush_section"));
 }
 
 void OutputMachinery::add_renamed_symbol(std::string_view name) {

@@ -74,7 +74,6 @@ OutputSession::OutputSession(OutputSettings settings, Reporter& reporter, RunFil
       settings_(std::move(settings)),
       output_(reporter, files, flags_, settings_.vistal_log_path, settings_.rename_path),
       records_(reporter, files, flags_, settings_.no_edit),
-      controlled_(reporter, files),
       stamp_(new_compilation_stamp()) {
     reporter_.set_cleanup(this, [this] { abandon(); });
 }
@@ -165,7 +164,7 @@ void OutputSession::finish_outputs(bool errors, const std::vector<UsageCount>& u
     // never leaves some outputs new and the others old.
     if (keep && !settings_.vistal_log_path.empty() &&
         files_.is_input(file_identity(settings_.vistal_log_path))) {
-        reporter_.fatal(msg::FICENTSOR, settings_.vistal_log_path);
+        throw reporter_.fatal(msg::FICENTSOR, settings_.vistal_log_path);
     }
     const EndingSignalsHeld held;
 
@@ -191,9 +190,6 @@ void OutputSession::finish_outputs(bool errors, const std::vector<UsageCount>& u
     records_.attach_report_description(nullptr);
     description_.close(errors);
     output_.generated_file().close(keep);
-    if (controlled_.is_open(ControlledFile::F_SOURCE)) {
-        controlled_.file_action(ControlledFile::F_SOURCE, FileAction::A_FERMER_SAUV, {});
-    }
 
     if (keep && !settings_.config_header_path.empty()) {
         create_config_header(reporter_, files_, settings_.config_header_path, usage_counts,

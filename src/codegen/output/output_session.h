@@ -1,7 +1,6 @@
 // The output session of one run: the skip flags, the output machinery, the
-// link records, the report description and the controlled files, created
-// together by the compile driver and handed to the statement handlers and
-// the generators.
+// link records and the report description, created together by the compile
+// driver and handed to the statement handlers and the generators.
 //
 // The driver fills OutputSettings from its settings and derived names,
 // builds the session with the run's reporter, and then:
@@ -20,8 +19,8 @@
 // finish_outputs closes in this order: the work files (an element or test
 // still open is first appended to the generated file), the declarations
 // file, the constants file and the rename list, the link record file, the
-// report description, the generated file, the -SOURCE file of the include
-// scan; after a run with errors each output is deleted instead of kept.
+// report description, the generated file; after a run with errors each
+// output is deleted instead of kept.
 // Then, when there was no error and a configuration header is named, that
 // header is created with a C comment banner and one "#define" line per
 // usage count.
@@ -34,7 +33,6 @@
 #pragma once
 
 #include "codegen/output/banner.h"
-#include "codegen/output/controlled_files.h"
 #include "codegen/output/folding.h"
 #include "codegen/language_tables.h"
 #include "codegen/link_records.h"
@@ -119,7 +117,6 @@ public:
     LinkRecords& records() { return records_; }
     const std::string& stamp() const { return stamp_; }
     ReportDescription& report_description() { return description_; }
-    ControlledFiles& controlled_files() { return controlled_; }
     Reporter& reporter() { return reporter_; }
     RunFiles& files() { return files_; }
 
@@ -179,7 +176,6 @@ private:
     OutputMachinery output_;
     LinkRecords records_;
     ReportDescription description_;
-    ControlledFiles controlled_;
     bool started_ = false;
     bool finished_ = false;
     // The stamp of this compilation: the declarations file hands it to the

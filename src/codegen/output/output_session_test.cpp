@@ -126,23 +126,29 @@ TEST_F(OutputSessionTest, FatalEndRemovesWorkFilesAndUnfinishedOutputs) {
     }
     ASSERT_FALSE(work_files_left().empty());
     auto [status, err] =
-        expect_end([&] { reporter().fatal(msg::IMPOUVFIC, std::string_view("x.h")); });
+        expect_end([&] { throw reporter().fatal(msg::IMPOUVFIC, std::string_view("x.h")); });
     EXPECT_EQ(status, 7);
     EXPECT_EQ(work_files_left(), Lines{});
     EXPECT_FALSE(exists("t.c"));
     EXPECT_FALSE(exists("t.tdc"));
 }
 
+// The process ends as a program's entry point ends it: on the RunStopped
+// of the report, or after the summary.
 TEST_F(OutputSessionTest, FatalEndOfTheProcessLeavesNoWorkFile) {
     EXPECT_EXIT(
         {
-            set_process_ending({});
+            reporter().set_console({});
             OutputSession session(settings(), reporter(), files());
             session.start_outputs();
             generate_a_little(session);
             // A second element pair while one is open is a programming
             // error: an internal end.
-            session.open_section(SectionKind::element_pair);
+            try {
+                session.open_section(SectionKind::element_pair);
+            } catch (const RunStopped& stopped) {
+                end_process(stopped.status);
+            }
         },
         ::testing::ExitedWithCode(9), "ERRINTFCT");
     EXPECT_EQ(work_files_left(), Lines{});
@@ -150,12 +156,11 @@ TEST_F(OutputSessionTest, FatalEndOfTheProcessLeavesNoWorkFile) {
 
     EXPECT_EXIT(
         {
-            set_process_ending({});
             OutputSession session(settings(), reporter(), files());
             session.start_outputs();
             generate_a_little(session);
             // The summary at the end of execution also removes them.
-            reporter().end_of_execution();
+            end_process(reporter().end_of_execution());
         },
         ::testing::ExitedWithCode(0), "");
     EXPECT_EQ(work_files_left(), Lines{});

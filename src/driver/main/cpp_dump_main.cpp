@@ -5,8 +5,10 @@
 //            [-RESTRICTION=ANSI|KR] [-SCRIPT] [-DECLARATIONS] file
 //
 // The preprocessor is started as in a run (restriction flags, -INCL,
-// -DEFINE, the standard-definitions file, by default
-// $VXLTGT/ana/vxus_c.def, and STUBINACTIVE). A C file is preprocessed as
+// -DEFINE, the standard-definitions file, by default the target package's
+// ana/vxus_c.def, and STUBINACTIVE), with the environment of a run: the
+// target package (VXLTGT, else VXUTGT) and the variables that shape the
+// analysis, taken once when the tool starts. A C file is preprocessed as
 // the text of an include directive naming it; with -SCRIPT the native
 // lines of the script ("#" and "!" lines, marker dropped) are preprocessed
 // as one text that keeps the script's line layout. With -DECLARATIONS the
@@ -18,13 +20,22 @@
 #include "diag/reporter.h"
 #include "diag/translations.h"
 #include "driver/c_analysis.h"
+#include "driver/options/compiler_options.h"
+
+#include <unistd.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
+extern char** environ;
+
 namespace {
+
+// The tool's one look at the process environment.
+vx::RunEnvironment read_environment() {
+    return vx::environment_from(vx::environment_snapshot(environ));
+}
 
 bool option(std::string_view arg, std::string_view name, std::string& value) {
     if (arg.substr(0, name.size()) != name) {
@@ -53,17 +64,16 @@ std::string script_native_text(const std::string& script) {
     return out;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int dump(int argc, char** argv) {
     vx::TranslationSession toolkit(argc, argv);
     vx::MessageCatalogue catalogue;
     catalogue.register_all();
     vx::Reporter reporter(catalogue);
 
-    vx::CAnalysisStart start;
-    if (const char* target = std::getenv("VXLTGT"); target != nullptr) {
-        start.std_define_file = std::string(target) + "/ana/vxus_c.def";
+    const vx::RunEnvironment environment = read_environment();
+    vx::CompilerSettings settings;
+    if (environment.runtime_package) {
+        settings.std_define_file = vx::package_standard_definitions(*environment.runtime_package);
     }
     bool script = false;
     bool declarations = false;
@@ -72,14 +82,15 @@ int main(int argc, char** argv) {
         std::string_view arg = argv[i];
         std::string value;
         if (option(arg, "-INCL=", value)) {
-            start.include_dirs.push_back(value);
+            settings.include_dirs.push_back(value);
         } else if (option(arg, "-DEFINE=", value)) {
-            start.defined_identifiers.push_back(value);
+            settings.defined_identifiers.push_back(value);
         } else if (option(arg, "-STD_DEFINE=", value)) {
-            start.std_define_file = value;
+            settings.std_define_file = value;
         } else if (option(arg, "-RESTRICTION=", value)) {
-            start.restrictions[static_cast<std::size_t>(vx::Restriction::ansi)] = value == "ANSI";
-            start.restrictions[static_cast<std::size_t>(vx::Restriction::kr)] = value == "KR";
+            settings.restrictions[static_cast<std::size_t>(vx::Restriction::ansi)] =
+                value == "ANSI";
+            settings.restrictions[static_cast<std::size_t>(vx::Restriction::kr)] = value == "KR";
         } else if (arg == "-SCRIPT") {
             script = true;
         } else if (arg == "-DECLARATIONS") {
@@ -102,13 +113,13 @@ int main(int argc, char** argv) {
     // to guard, but the files read are noted all the same.
     vx::RunFiles files;
     vx::CAnalysis analysis(reporter, files);
-    analysis.start(start);
+    analysis.start(settings, environment);
     std::string output;
     if (script) {
         std::string text;
         vx::InputRefusal refusal;
         if (!vx::read_whole_file(file, text, &files, &refusal)) {
-            reporter.fatal(refusal.message(), refusal.message_argument(file));
+            throw reporter.fatal(refusal.message(), refusal.message_argument(file));
         }
         output = analysis.preprocess(script_native_text(text), file, 0);
     } else {
@@ -120,4 +131,15 @@ int main(int argc, char** argv) {
     analysis.finish();
     std::fwrite(output.data(), 1, output.size(), stdout);
     return reporter.error_count() > 0 || reporter.warning_count() > 0 ? 1 : 0;
+}
+
+}  // namespace
+
+// A fatal report unwinds to here with the status to end with.
+int main(int argc, char** argv) {
+    try {
+        return dump(argc, argv);
+    } catch (const vx::RunStopped& stopped) {
+        return stopped.status;
+    }
 }

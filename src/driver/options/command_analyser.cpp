@@ -215,6 +215,13 @@ void write_error_stream(const std::string& text) {
     std::fflush(stderr);
 }
 
+std::string message_head() {
+    return std::string(product_title) + " " +
+           translated_message(AnalyserMessage::command_analysis) + " : ";
+}
+
+}  // namespace
+
 // The trace option is never shown in the usage text: every piece from a
 // tab followed by "[-XT" to the end of its line goes, line end included.
 std::string without_trace_lines(std::string usage) {
@@ -230,18 +237,11 @@ std::string without_trace_lines(std::string usage) {
     return usage;
 }
 
-std::string message_head() {
-    return std::string(product_title) + " " +
-           translated_message(AnalyserMessage::command_analysis) + " : ";
-}
-
-}  // namespace
-
 const char* analyser_message_text(AnalyserMessage message) {
     return message_texts[static_cast<int>(message)];
 }
 
-std::string expand_environment(std::string_view text) {
+std::string expand_environment(std::string_view text, const EnvironmentSnapshot& environment) {
     std::string out(text);
     // The expansions the scan is inside of, innermost last: where each ends
     // and which variable it came from.
@@ -265,16 +265,16 @@ std::string expand_environment(std::string_view text) {
             ++end;
         }
         std::string name = out.substr(i + 1, end - i - 1);
-        const char* value = name.empty() ? nullptr : std::getenv(name.c_str());
+        const auto value = name.empty() ? environment.end() : environment.find(name);
         bool self_reference = std::any_of(inside.begin(), inside.end(),
                                           [&](const Expansion& e) { return e.name == name; });
-        if (value == nullptr || self_reference) {
+        if (value == environment.end() || self_reference) {
             i = end;
             continue;
         }
         std::size_t reference = end - i;
-        std::size_t length = std::strlen(value);
-        out.replace(i, reference, value, length);
+        std::size_t length = value->second.size();
+        out.replace(i, reference, value->second);
         for (auto& outer : inside) {
             outer.end = outer.end - reference + length;
         }
@@ -287,10 +287,6 @@ std::string expand_environment(std::string_view text) {
         }
     }
     return out;
-}
-
-std::string strip_trace_usage(std::string_view usage) {
-    return without_trace_lines(std::string(usage));
 }
 
 CommandAnalysis::CommandAnalysis(const CommandDescription& description)
@@ -333,6 +329,7 @@ void CommandAnalysis::write_out_of_memory() const {
 // ---- expansion --------------------------------------------------------------
 
 int CommandAnalysis::expand_arguments(int argc, const char* const* argv,
+                                      const EnvironmentSnapshot& environment,
                                       std::vector<std::string>& expanded) {
     try {
         expanded.clear();
@@ -341,7 +338,7 @@ int CommandAnalysis::expand_arguments(int argc, const char* const* argv,
         for (int i = 0; i < argc; ++i) {
             std::string_view argument = argv[i];
             if (i > 0 && !argument.empty() && argument.front() == '@') {
-                if (read_option_file(std::string(argument.substr(1)), expanded) != 0) {
+                if (read_option_file(std::string(argument.substr(1)), environment, expanded) != 0) {
                     return -1;
                 }
                 continue;
@@ -351,12 +348,12 @@ int CommandAnalysis::expand_arguments(int argc, const char* const* argv,
                                     option_file_prefix) &&
                 argument[option_file_prefix.size()] == description_.value_separator) {
                 if (read_option_file(std::string(argument.substr(option_file_prefix.size() + 1)),
-                                     expanded) != 0) {
+                                     environment, expanded) != 0) {
                     return -1;
                 }
                 continue;
             }
-            expanded.push_back(expand_environment(argument));
+            expanded.push_back(expand_environment(argument, environment));
         }
         return 0;
     } catch (const std::bad_alloc&) {
@@ -365,7 +362,9 @@ int CommandAnalysis::expand_arguments(int argc, const char* const* argv,
     }
 }
 
-int CommandAnalysis::read_option_file(const std::string& name, std::vector<std::string>& expanded) {
+int CommandAnalysis::read_option_file(const std::string& name,
+                                      const EnvironmentSnapshot& environment,
+                                      std::vector<std::string>& expanded) {
     // A pipe, a device or a directory is refused before it is read: it
     // could block or never end.
     std::string data;
@@ -377,13 +376,14 @@ int CommandAnalysis::read_option_file(const std::string& name, std::vector<std::
         return refuse(AnalyserMessage::file_unreadable, input_problem_text(name, opened));
     }
     option_files_.push_back(name);
-    for (std::string& word : option_file_words(data)) {
+    for (std::string& word : option_file_words(data, environment)) {
         expanded.push_back(std::move(word));
     }
     return 0;
 }
 
-std::vector<std::string> option_file_words(std::string_view data) {
+std::vector<std::string> option_file_words(std::string_view data,
+                                           const EnvironmentSnapshot& environment) {
     std::vector<std::string> words;
     std::string word;
     bool have_word = false;
@@ -392,7 +392,7 @@ std::vector<std::string> option_file_words(std::string_view data) {
     bool comment = false;
     auto flush = [&] {
         if (have_word) {
-            words.push_back(expand_environment(word));
+            words.push_back(expand_environment(word, environment));
         }
         word.clear();
         have_word = false;
@@ -702,14 +702,6 @@ const std::vector<AnalysedValue>& CommandAnalysis::option_values(int position) c
     return options_[index - 1].values;
 }
 
-const AnalysedValue* CommandAnalysis::option_value(int position, int n) const {
-    const auto& values = option_values(position);
-    if (n < 1 || static_cast<std::size_t>(n) > values.size()) {
-        return nullptr;
-    }
-    return &values[static_cast<std::size_t>(n - 1)];
-}
-
 const AnalysedValue* CommandAnalysis::parameter_value(int index, int n) const {
     if (index < 1 || static_cast<std::size_t>(index) > parameters_.size()) {
         return nullptr;
@@ -719,20 +711,6 @@ const AnalysedValue* CommandAnalysis::parameter_value(int index, int n) const {
         return nullptr;
     }
     return &values[static_cast<std::size_t>(n - 1)];
-}
-
-bool CommandAnalysis::enumeration_selected(int position, std::string_view english_value) const {
-    std::size_t index = static_cast<std::size_t>(position < 0 ? -position : position);
-    if (index == 0 || index > options_.size()) {
-        return false;
-    }
-    const auto& enumeration = description_.options[index - 1].enumeration;
-    for (std::size_t i = 0; i < enumeration.size(); ++i) {
-        if (english_value == enumeration[i].names.english) {
-            return options_[index - 1].selected[i];
-        }
-    }
-    return false;
 }
 
 }  // namespace vx

@@ -9,21 +9,24 @@
 // unambiguous. The analyser knows nothing of the program that uses it.
 //
 // The analysis runs in two passes over the argument vector:
-//   expand_arguments   replaces "$NAME" references by the environment
-//                      variable's value and reads option files ("@file" or
-//                      "-OPTION=file") in place;
+//   expand_arguments   replaces "$NAME" references by the value of the
+//                      variable in the environment snapshot it is given and
+//                      reads option files ("@file" or "-OPTION=file") in
+//                      place;
 //   analyse_arguments  matches every argument against the description,
 //                      converts and checks values, applies the defaults and
 //                      checks the forbidden combinations.
 // The results (which options were given, positively or in their negative
 // "no" form, and every converted value) stay in the CommandAnalysis object
-// and are read through option_state, option_value and parameter_value.
+// and are read through option_state, option_values and parameter_value.
 //
 // A refusal writes one message to standard error, in the analyser's own
 // words followed by the usage text, and makes the pass return -1 at once.
 // These messages are not catalogue messages: the caller decides how the run
 // ends.
 #pragma once
+
+#include "support/run_environment.h"
 
 #include <cstdint>
 #include <span>
@@ -130,9 +133,10 @@ public:
     const CommandDescription& description() const { return description_; }
 
     // Builds the expanded argument vector: argv[0] first, then every
-    // argument with its environment references replaced, option files read
-    // in place. 0, or -1 after a message.
-    int expand_arguments(int argc, const char* const* argv, std::vector<std::string>& expanded);
+    // argument with its references to the variables of the environment
+    // replaced, option files read in place. 0, or -1 after a message.
+    int expand_arguments(int argc, const char* const* argv, const EnvironmentSnapshot& environment,
+                         std::vector<std::string>& expanded);
 
     // Analyses an argument vector (element 0 is the program name and is not
     // examined). 0, or -1 after a message.
@@ -144,14 +148,11 @@ public:
     int option_state(std::string_view english_name) const;
     // The option's position (from 1), or 0 for an unknown name (silently).
     int option_position(std::string_view english_name) const;
-    // The n-th value (from 1) of the option at the position (its sign is
-    // ignored); nullptr when there is none.
-    const AnalysedValue* option_value(int position, int n) const;
+    // The values of the option at the position (its sign is ignored), in
+    // the order given.
     const std::vector<AnalysedValue>& option_values(int position) const;
     // The same for the positional parameter at the index (from 1).
     const AnalysedValue* parameter_value(int index, int n) const;
-    // Whether an enumeration value (English name) of the option was chosen.
-    bool enumeration_selected(int position, std::string_view english_value) const;
 
     // The usage text as shown: translated in the context "Command-line" and
     // without the lines of the trace option.
@@ -174,7 +175,8 @@ private:
                       std::span<const EnumerationValue> enumeration, std::vector<bool>* selected,
                       std::vector<AnalysedValue>& values);
     int finish_analysis();
-    int read_option_file(const std::string& name, std::vector<std::string>& expanded);
+    int read_option_file(const std::string& name, const EnvironmentSnapshot& environment,
+                         std::vector<std::string>& expanded);
 
     // Writes a refusal; always gives -1.
     int refuse(AnalyserMessage message, std::string_view offending) const;
@@ -187,12 +189,12 @@ private:
     std::vector<std::string> option_files_;
 };
 
-// Environment expansion of one text: every "$NAME" whose variable exists is
-// replaced by its value; the scan goes on just after the first character of
+// Environment expansion of one text: every "$NAME" whose variable is in the
+// snapshot is replaced by its value; the scan goes on just after the first character of
 // the inserted value, so references inside a value are expanded in turn. A
 // reference met again inside its own expansion stays as written, so that a
 // variable that refers to itself cannot make the text grow without end.
-std::string expand_environment(std::string_view text);
+std::string expand_environment(std::string_view text, const EnvironmentSnapshot& environment);
 
 // The words of an option file, each expanded. Blanks (space, tab, carriage
 // return, line feed) separate words; a "#" that is the first non-blank
@@ -200,10 +202,11 @@ std::string expand_environment(std::string_view text);
 // double quotes group blanks into a word and are dropped; a backslash before
 // a line end is dropped with it, joining the lines; a backslash before any
 // other character keeps both characters.
-std::vector<std::string> option_file_words(std::string_view content);
+std::vector<std::string> option_file_words(std::string_view content,
+                                           const EnvironmentSnapshot& environment);
 
 // The usage text edited for display: every line beginning with a tab and
 // "[-XT" is removed.
-std::string strip_trace_usage(std::string_view usage);
+std::string without_trace_lines(std::string usage);
 
 }  // namespace vx

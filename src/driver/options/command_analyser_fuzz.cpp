@@ -11,11 +11,22 @@
 #include <string_view>
 #include <vector>
 
+namespace {
+
+// A fixed environment, so that a finding replays: a plain value, a value
+// that refers to itself and two that refer to each other.
+const vx::EnvironmentSnapshot fuzz_environment = {{"HOME", "/home/fuzz"},
+                                                  {"VX_SELF", "a$VX_SELF"},
+                                                  {"VX_PING", "$VX_PONG"},
+                                                  {"VX_PONG", "$VX_PING"}};
+
+}  // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::string_view input(reinterpret_cast<const char*>(data), size);
 
     std::vector<std::string> arguments = {"vexorprepro"};
-    for (std::string& word : vx::option_file_words(input)) {
+    for (std::string& word : vx::option_file_words(input, fuzz_environment)) {
         arguments.push_back(std::move(word));
     }
     vx::CommandAnalysis from_file(vx::compiler_command());
@@ -28,7 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (end == std::string_view::npos) {
             end = input.size();
         }
-        arguments.push_back(vx::expand_environment(input.substr(start, end - start)));
+        arguments.push_back(
+            vx::expand_environment(input.substr(start, end - start), fuzz_environment));
         start = end + 1;
     }
     vx::CommandAnalysis from_vector(vx::compiler_command());

@@ -68,7 +68,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     vx::CommandAnalysis analysis(vx::compiler_command());
     std::vector<std::string> expanded;
-    if (analysis.expand_arguments(static_cast<int>(argv.size()), argv.data(), expanded) == 0) {
+    const vx::EnvironmentSnapshot environment = {{"HOME", "/home/fuzz"}, {"VX_SELF", "a$VX_SELF"}};
+    if (analysis.expand_arguments(static_cast<int>(argv.size()), argv.data(), environment,
+                                  expanded) == 0) {
         analysis.analyse_arguments(expanded);
     }
     return 0;

@@ -40,9 +40,12 @@ std::string joined(const std::vector<std::string>& items) {
     return text;
 }
 
-// The command-line stages of a run, a few settings on standard output, then
-// whatever the test adds while the run's reporter is still in place.
-void start_run(std::vector<std::string> arguments, const std::function<void(Reporter&)>& after) {
+// The command-line stages of a run with the environment of the snapshot, a
+// few settings on standard output, then whatever the test adds while the
+// run's reporter is still in place.
+void start_run(std::vector<std::string> arguments, const EnvironmentSnapshot& snapshot,
+               const std::function<void(Reporter&)>& after) {
+    const RunEnvironment environment = environment_from(snapshot);
     MessageCatalogue catalogue;
     catalogue.register_all();
     Reporter reporter(catalogue);
@@ -54,9 +57,9 @@ void start_run(std::vector<std::string> arguments, const std::function<void(Repo
     }
     argv.push_back(nullptr);
 
-    CompilerSettings settings =
-        analyse_command_line(reporter, static_cast<int>(arguments.size()), argv.data());
-    OutputNames names = derive_output_names(settings);
+    CompilerSettings settings = analyse_command_line(reporter, static_cast<int>(arguments.size()),
+                                                     argv.data(), environment);
+    OutputNames names = derive_output_names(settings, environment);
     open_listing(reporter, settings, names, run_date);
 
     std::printf("echo=%s\n", settings.command_echo.c_str());
@@ -76,26 +79,15 @@ class CommandLineRun : public ::testing::Test {
 protected:
     ScratchDirectory scratch;
 
-    // Runs the stages in the scratch directory with a clean environment for
-    // the variables that change names and defaults.
-    ChildResult run(std::vector<std::string> arguments,
-                    std::vector<std::pair<const char*, const char*>> environment = {},
+    // Runs the stages in the scratch directory with an environment of
+    // these variables alone.
+    ChildResult run(std::vector<std::string> arguments, EnvironmentSnapshot environment = {},
                     std::function<void(Reporter&)> after = {}) {
         return run_in_child([&] {
             if (::chdir(scratch.path().c_str()) != 0) {
                 std::_Exit(99);
             }
-            for (const char* name : {"VXLTGT", "VXUDIR", "VEXORLIS", "VEXORPTU", "VEXORTDC"}) {
-                ::unsetenv(name);
-            }
-            for (const auto& [name, value] : environment) {
-                if (value != nullptr) {
-                    ::setenv(name, value, 1);
-                } else {
-                    ::unsetenv(name);
-                }
-            }
-            start_run(arguments, after);
+            start_run(arguments, environment, after);
         });
     }
     std::string details(const char* name) { return read_file(scratch.path() / name); }
@@ -156,8 +148,7 @@ TEST_F(CommandLineRun, RestrictionKrWithAnsiWarnsAndKeepsAnsi) {
 TEST_F(CommandLineRun, EnvironmentReferencesAndOptionFiles) {
     write_file(scratch.path() / "opts", "# target\n-TARGET=arm\n\"$VX_UNDEFINED_VARIABLE/y\"\n");
     std::string home = scratch.path().string();
-    ChildResult result = run({"$HOME/x.ptu", "-OPTION=opts", "rio/"},
-                             {{"HOME", home.c_str()}, {"VX_UNDEFINED_VARIABLE", nullptr}});
+    ChildResult result = run({"$HOME/x.ptu", "-OPTION=opts", "rio/"}, {{"HOME", home}});
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_NE(result.out.find("echo=vexorprepro " + home +
                               "/x.ptu $VX_UNDEFINED_VARIABLE/y \"rio/\" -LANGUAGE=C -TARGET=ARM"

@@ -480,7 +480,7 @@ const LanguageRow& select_language(Reporter& reporter, const Options& options) {
     if (starts_with(key, "C")) {
         return language_table[language_c_row];
     }
-    reporter.fatal(msg::LANGINCON, given);
+    throw reporter.fatal(msg::LANGINCON, given);
 }
 
 // How the values of one list option are stored: in which list, and in
@@ -625,7 +625,12 @@ void append_item(std::string& echo, const char* name, std::string_view value = {
 
 const CommandDescription& compiler_command() { return description; }
 
-CompilerSettings settings_from_analysis(Reporter& reporter, const CommandAnalysis& analysis) {
+std::string package_standard_definitions(std::string_view package) {
+    return std::string(package) + std_define_in_target;
+}
+
+CompilerSettings settings_from_analysis(Reporter& reporter, const CommandAnalysis& analysis,
+                                        const RunEnvironment& environment) {
     CompilerSettings s;
     Options options(analysis);
 
@@ -657,9 +662,8 @@ CompilerSettings settings_from_analysis(Reporter& reporter, const CommandAnalysi
     if (dbms_given && !s.sql_mode) {
         reporter.warning(msg::OPSGBDINP);
     } else {
-        const char* helper_dir = std::getenv("VXUDIR");
-        s.dbms_helper_path = std::string(helper_dir != nullptr ? helper_dir : default_helper_dir) +
-                             "/" + (s.dbms_name == "ingres" ? "vexor_ingres" : "vexor_oracle");
+        s.dbms_helper_path = environment.dbms_helper_dir.value_or(default_helper_dir) + "/" +
+                             (s.dbms_name == "ingres" ? "vexor_ingres" : "vexor_oracle");
     }
 
     if (options.positive(Opt::LEARN)) {
@@ -698,8 +702,8 @@ CompilerSettings settings_from_analysis(Reporter& reporter, const CommandAnalysi
                                          s.tested_language == tested_language_cpp);
     if (options.has_value(Opt::STD_DEFINE)) {
         s.std_define_file = options.text(Opt::STD_DEFINE);
-    } else if (const char* target = std::getenv("VXLTGT"); target != nullptr && analysed_c) {
-        s.std_define_file = std::string(target) + std_define_in_target;
+    } else if (environment.runtime_package && analysed_c) {
+        s.std_define_file = package_standard_definitions(*environment.runtime_package);
     }
     if (!s.std_define_file.empty() && !analysed_c) {
         reporter.warning(msg::OPTCETCPP, "STD_DEFINE"sv);
@@ -820,14 +824,15 @@ CompilerSettings settings_from_analysis(Reporter& reporter, const CommandAnalysi
     return s;
 }
 
-CompilerSettings analyse_command_line(Reporter& reporter, int argc, char** argv) {
+CompilerSettings analyse_command_line(Reporter& reporter, int argc, char** argv,
+                                      const RunEnvironment& environment) {
     CommandAnalysis analysis(compiler_command());
     std::vector<std::string> arguments;
-    if (analysis.expand_arguments(argc, argv, arguments) != 0 ||
+    if (analysis.expand_arguments(argc, argv, environment.variables, arguments) != 0 ||
         analysis.analyse_arguments(arguments) != 0) {
-        reporter.fatal(msg::CMDFATALE);
+        throw reporter.fatal(msg::CMDFATALE);
     }
-    CompilerSettings settings = settings_from_analysis(reporter, analysis);
+    CompilerSettings settings = settings_from_analysis(reporter, analysis, environment);
     settings.option_files = analysis.option_files();
     reporter.set_error_limit(settings.error_limit);
     reporter.set_warning_limit(settings.warning_limit);

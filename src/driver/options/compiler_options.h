@@ -13,6 +13,7 @@
 
 #include "driver/options/command_analyser.h"
 #include "support/compiler_settings.h"
+#include "support/run_environment.h"
 
 #include <array>
 #include <cstddef>
@@ -32,10 +33,19 @@ const CommandDescription& compiler_command();
 // display limits of -E and -W handed to the reporter. A refused
 // command line ends the run with the analyser's message and CMDFATALE
 // (status 7); an unknown language with LANGINCON.
-CompilerSettings analyse_command_line(Reporter& reporter, int argc, char** argv);
+// The environment gives the values of the "$NAME" references, the
+// directory of the database helpers (VXUDIR) and the target package whose
+// standard definitions are read when -STD_DEFINE is not given.
+CompilerSettings analyse_command_line(Reporter& reporter, int argc, char** argv,
+                                      const RunEnvironment& environment);
 
 // The settings from an analysis that succeeded (everything above after the
 // analyser's own work, without the hand-over of the display limits).
-CompilerSettings settings_from_analysis(Reporter& reporter, const CommandAnalysis& analysis);
+CompilerSettings settings_from_analysis(Reporter& reporter, const CommandAnalysis& analysis,
+                                        const RunEnvironment& environment);
+
+// The standard definitions of the C analysis in a target package
+// (ana/vxus_c.def), read by default when the run analyses C or C++.
+std::string package_standard_definitions(std::string_view package);
 
 }  // namespace vx

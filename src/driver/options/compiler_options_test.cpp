@@ -14,7 +14,6 @@
 namespace vx {
 namespace {
 
-using vx::testing::ScopedVariable;
 using vx::testing::ScratchDirectory;
 
 // The codes of the messages shown on standard error, in order.
@@ -45,8 +44,9 @@ class Settings : public ::testing::Test {
 protected:
     MessageCatalogue catalogue;
     Reporter reporter{catalogue};
-    ScopedVariable target{"VXLTGT", nullptr};
-    ScopedVariable helper_dir{"VXUDIR", nullptr};
+    // The run's environment record: none of the variables that change
+    // defaults, unless a test sets them.
+    RunEnvironment environment;
     std::string err;
     std::string out;
 
@@ -65,7 +65,7 @@ protected:
             return {};
         }
         ::testing::internal::CaptureStdout();
-        CompilerSettings result = settings_from_analysis(reporter, analysis);
+        CompilerSettings result = settings_from_analysis(reporter, analysis, environment);
         out = ::testing::internal::GetCapturedStdout();
         err = ::testing::internal::GetCapturedStderr();
         return result;
@@ -116,8 +116,17 @@ TEST_F(Settings, LanguageSelection) {
 TEST_F(Settings, UnknownLanguageEndsTheRun) {
     CommandAnalysis analysis(compiler_command());
     ASSERT_EQ(analysis.analyse_arguments({"vexorprepro", "s.ptu", "t.c", "-LANGUAGE=ADA"}), 0);
-    EXPECT_EXIT(settings_from_analysis(reporter, analysis), ::testing::ExitedWithCode(exit_fatal),
-                "^Harnex-F-LANGINCON,.*ADA");
+    std::string shown;
+    reporter.set_console([&](std::string_view line) { shown.append(line); });
+    int status = -1;
+    try {
+        (void)settings_from_analysis(reporter, analysis, environment);
+    } catch (const RunStopped& stopped) {
+        status = stopped.status;
+    }
+    EXPECT_EQ(status, exit_fatal);
+    EXPECT_EQ(shown.rfind("Harnex-F-LANGINCON,", 0), 0u) << shown;
+    EXPECT_NE(shown.find("ADA"), std::string::npos) << shown;
 }
 
 TEST_F(Settings, EchoHoldsEveryItemInItsOrder) {
@@ -233,13 +242,28 @@ TEST_F(Settings, AnalysisOnlyOptionsWithoutAnalysis) {
 }
 
 TEST_F(Settings, TargetDirectoryGivesTheStandardDefinitions) {
-    ScopedVariable tgt("VXLTGT", "/opt/tgt");
+    environment = environment_from({{"VXLTGT", "/opt/tgt"}});
     CompilerSettings s = settings({"-RENAME=r"});
     EXPECT_EQ(s.std_define_file, "/opt/tgt/ana/vxus_c.def");
     EXPECT_EQ(s.rename_file, "r");
     EXPECT_NE(s.command_echo.find(" -STD_DEFINE=/opt/tgt/ana/vxus_c.def"), std::string::npos);
     EXPECT_TRUE(settings({"-NOANALYZE"}).std_define_file.empty());
     EXPECT_TRUE(warnings().empty());
+    // The same package as the runtime header's, by the same rule.
+    environment = environment_from({{"VXUTGT", "/opt/tgt"}});
+    EXPECT_EQ(settings({}).std_define_file, "/opt/tgt/ana/vxus_c.def");
+    environment = environment_from({{"VXLTGT", "/opt/tgt"}, {"VXUTGT", "/home/u/tgt"}});
+    EXPECT_EQ(settings({}).std_define_file, "/opt/tgt/ana/vxus_c.def");
+    // -STD_DEFINE wins over the package.
+    EXPECT_EQ(settings({"-STD_DEFINE=mine.def"}).std_define_file, "mine.def");
+}
+
+TEST_F(Settings, HelperDirectoryFromTheEnvironment) {
+    environment = environment_from({{"VXUDIR", "/opt/helpers"}});
+    EXPECT_EQ(settings({"-LANG=csql"}).dbms_helper_path, "/opt/helpers/vexor_oracle");
+    // Set, even empty, it replaces the default directory.
+    environment = environment_from({{"VXUDIR", ""}});
+    EXPECT_EQ(settings({"-LANG=csql", "-DBMS=ingres"}).dbms_helper_path, "/vexor_ingres");
 }
 
 TEST_F(Settings, FilesAndFlags) {

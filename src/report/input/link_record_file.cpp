@@ -60,18 +60,6 @@ long location_code_of(char kind) {
     return -1;
 }
 
-std::string_view trim(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
-
 // Reads a decimal number (with an optional "-" when allowed) at the start
 // of text; returns the count of characters used, 0 when there is none.
 std::size_t read_number(std::string_view text, bool allow_sign, long& value) {
@@ -219,15 +207,15 @@ VariableText split_variable_text(std::string_view text) {
     VariableText result;
     std::size_t range = text.find(range_keyword);
     if (range == std::string_view::npos) {
-        result.name = std::string(trim(text));
+        result.name = std::string(trimmed(text));
         return result;
     }
-    result.name = std::string(trim(text.substr(0, range)));
+    result.name = std::string(trimmed(text.substr(0, range)));
     std::size_t expected = text.find(expected_keyword, range + range_keyword.size());
     if (expected != std::string_view::npos) {
-        std::string_view value = trim(text.substr(expected + expected_keyword.size()));
+        std::string_view value = trimmed(text.substr(expected + expected_keyword.size()));
         if (!value.empty() && value.front() == '=') {
-            value = trim(value.substr(1));
+            value = trimmed(value.substr(1));
         }
         result.expected = std::string(value);
     }
@@ -566,7 +554,7 @@ std::string LinkRecordFile::element_text(long element_number, long test) const {
     if (element == nullptr || element->kind != 'B') {
         return "no element";
     }
-    std::string text = "element " + std::string(trim(element->text));
+    std::string text = "element " + std::string(trimmed(element->text));
     const long owner = test_of_element(element_number);
     if (owner != test) {
         const LinkRecord* owner_record = numbered(owner);
@@ -632,7 +620,7 @@ std::string LinkRecordFile::location_text(const ScriptLocation& location) const 
 std::string LinkRecordFile::script_base() const {
     for (const LinkRecord& record : records) {
         if (record.kind == 'E' && record.number == 6) {
-            return std::string(trim(record.text));
+            return std::string(trimmed(record.text));
         }
     }
     return {};

@@ -7,6 +7,7 @@
 #include "report/input/traces.h"
 
 #include "report/input/link_record_file.h"
+#include "support/text.h"
 
 #include <charconv>
 #include <cstdio>
@@ -98,13 +99,6 @@ std::string byte_image(unsigned char c) {
     char buffer[8];
     std::snprintf(buffer, sizeof buffer, "0x%02x", c);
     return buffer;
-}
-
-int hex_value(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
 }
 
 // Reads the quoted string that starts at text[0]; returns the characters

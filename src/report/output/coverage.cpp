@@ -136,15 +136,6 @@ double SourceCoverage::branch_percent() const {
                : percent * static_cast<double>(branches_taken) / static_cast<double>(branches);
 }
 
-std::optional<std::string> add_gcov_json(const std::string& json, CoverageData& data) {
-    Accumulated all;
-    if (auto problem = accumulate(json, all)) {
-        return problem;
-    }
-    store(all, data);
-    return std::nullopt;
-}
-
 std::vector<std::string> coverage_data_files(const std::string& directory) {
     QStringList found;
     QDirIterator it(QString::fromStdString(directory), {QStringLiteral("*.gcda")}, QDir::Files,

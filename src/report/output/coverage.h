@@ -37,12 +37,6 @@ struct CoverageData {
     std::vector<SourceCoverage> sources;  // sorted by path
 };
 
-// Parses the JSON that `gcov --json-format --stdout` writes for one .gcda
-// file into `data`, which then holds its sources only (counts of a source
-// named twice in it are merged line by line). Returns a message when the
-// text is not gcov's JSON.
-std::optional<std::string> add_gcov_json(const std::string& json, CoverageData& data);
-
 // The .gcda files under `directory` (its subdirectories included), sorted.
 std::vector<std::string> coverage_data_files(const std::string& directory);
 

@@ -6,6 +6,7 @@
 #include "report/output/depfile.h"
 
 #include "diag/file_guard.h"
+#include "support/text.h"
 
 #include <filesystem>
 #include <fstream>
@@ -25,24 +26,18 @@ constexpr long script_file_code = 11;
 // Markers of the native lines of a script that reach the C analysis.
 constexpr std::string_view analysed_markers = "#!";
 
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r')) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
+// A line without its blanks, and without the carriage return of a line
+// that ended in CR LF.
+std::string_view trimmed_line(std::string_view text) { return trimmed(trimmed_end(text, " \t\r")); }
 
 // The file name of an include directive written with quotes or angle
 // brackets ("#include" and "#include_next"), empty for any other line.
 std::string included_name(std::string_view line) {
-    std::string_view text = trimmed(line);
+    std::string_view text = trimmed_line(line);
     if (text.empty() || text.front() != '#') {
         return {};
     }
-    text = trimmed(text.substr(1));
+    text = trimmed_line(text.substr(1));
     if (text.substr(0, include_directive.size()) != include_directive) {
         return {};
     }
@@ -50,7 +45,7 @@ std::string included_name(std::string_view line) {
     if (text.substr(0, 5) == "_next") {
         text.remove_prefix(5);
     }
-    text = trimmed(text);
+    text = trimmed_line(text);
     if (text.empty() || (text.front() != '"' && text.front() != '<')) {
         return {};
     }
@@ -132,7 +127,7 @@ public:
             while (std::getline(in, line)) {
                 std::string_view text = line;
                 if (script) {
-                    text = trimmed(text);
+                    text = trimmed_line(text);
                     if (text.empty() ||
                         analysed_markers.find(text.front()) == std::string_view::npos) {
                         continue;
@@ -184,7 +179,7 @@ std::optional<std::string> dependency_record_path(std::string_view text) {
         std::size_t start = first + record_separator.size();
         char c = start < text.size() ? text[start] : '\0';
         if (c == '/' || c == '-') {
-            std::string_view path = trimmed(text.substr(start, last - start));
+            std::string_view path = trimmed_line(text.substr(start, last - start));
             if (path.empty() || path.find_first_not_of('-') == std::string_view::npos) {
                 return std::nullopt;
             }

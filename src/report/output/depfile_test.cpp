@@ -189,14 +189,13 @@ TEST_F(DepfileProject, CommandLineWritesTheRuleAndRefusesWhatItCannotUse) {
     ScopedWorkingDirectory work(root_ / "work");
     // The target's lib directory comes from the environment, as for the
     // compiler; here only VXLTGT names one.
-    vx::testing::ScopedVariable no_user_target("VXUTGT", nullptr);
-    vx::testing::ScopedVariable target("VXLTGT", in_root("target").c_str());
+    const vx::RunEnvironment environment = vx::environment_from({{"VXLTGT", in_root("target")}});
     write_file(root_ / "work/t.tdc", vx::report::testing::sealed("****\n* banner *\n" + records()));
     std::ostringstream out;
     std::ostringstream err;
     ASSERT_EQ(run_report({"--depfile", "t.d", "--include-dir=" + in_root("include"), "out dir/t.c",
                           "t.tdc"},
-                         out, err),
+                         environment, out, err),
               exit_passed)
         << err.str();
     std::string rule = read_file(root_ / "work/t.d");
@@ -212,7 +211,7 @@ TEST_F(DepfileProject, CommandLineWritesTheRuleAndRefusesWhatItCannotUse) {
     auto refused = [&](const std::vector<std::string>& arguments, const std::string& why) {
         std::ostringstream quiet;
         std::ostringstream messages;
-        EXPECT_EQ(run_report(arguments, quiet, messages), exit_unusable) << why;
+        EXPECT_EQ(run_report(arguments, environment, quiet, messages), exit_unusable) << why;
         EXPECT_NE(messages.str().find(why), std::string::npos) << messages.str();
     };
     refused({"--depfile", "u.d", "t.c", "missing.tdc"}, "cannot open missing.tdc");

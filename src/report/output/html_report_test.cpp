@@ -125,6 +125,22 @@ bool write_text(const std::string& path, const std::string& text) {
                static_cast<qint64>(text.size());
 }
 
+// Coverage as collect_coverage reads it from a stand-in gcov that prints
+// `json` (one line) for the one .gcda file of a scratch directory.
+std::optional<std::string> coverage_from_json(const std::string& json, CoverageData& data) {
+    QTemporaryDir dir;
+    if (!dir.isValid()) return "no scratch directory";
+    const std::string base = dir.path().toStdString();
+    const std::string gcov = base + "/gcov.sh";
+    if (!write_text(base + "/unit.gcda", "gcda") || !write_text(base + "/unit.json", json) ||
+        !write_text(gcov, "#!/bin/sh\nexec cat \"" + base + "/unit.json\"\n") ||
+        !QFile::setPermissions(QString::fromStdString(gcov),
+                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)) {
+        return "cannot write the stand-in gcov";
+    }
+    return collect_coverage(base, gcov, data);
+}
+
 // The "E23" record the compiler writes for script file `file` of this text.
 std::string fingerprint_record(long file, const std::string& text) {
     const ScriptFingerprint fingerprint = fingerprint_of(text);
@@ -326,7 +342,7 @@ TEST(HtmlReport, CoverageQuotesOnlySourcesUnderTheSourceRoot) {
         R"({"file":"../../secret.c","lines":[{"line_number":1,"count":1,"branches":[]}]},)" +
         R"({"file":"link.c","lines":[{"line_number":1,"count":1,"branches":[]}]}]})";
     CoverageData coverage;
-    ASSERT_FALSE(add_gcov_json(json, coverage).has_value());
+    ASSERT_FALSE(coverage_from_json(json, coverage).has_value());
     ASSERT_EQ(coverage.sources.size(), 3u);
 
     PageRun run;
@@ -356,12 +372,12 @@ TEST(HtmlReport, CoverageQuotesOnlySourcesUnderTheSourceRoot) {
     ASSERT_TRUE(write_text(big, "BIG SOURCE TEXT\n"));
     ASSERT_TRUE(QFile::resize(QString::fromStdString(big), (qint64{16} << 20) + 1));
     CoverageData with_big;
-    ASSERT_FALSE(add_gcov_json(R"({"format_version":"1","current_working_directory":")" + base +
-                                   R"(/project/src","files":[)" +
-                                   R"({"file":"unit.c","lines":[{"line_number":2,"count":1,)" +
-                                   R"("branches":[]}]},{"file":"big.c","lines":)" +
-                                   R"([{"line_number":1,"count":1,"branches":[]}]}]})",
-                               with_big)
+    ASSERT_FALSE(coverage_from_json(R"({"format_version":"1","current_working_directory":")" +
+                                        base + R"(/project/src","files":[)" +
+                                        R"({"file":"unit.c","lines":[{"line_number":2,"count":1,)" +
+                                        R"("branches":[]}]},{"file":"big.c","lines":)" +
+                                        R"([{"line_number":1,"count":1,"branches":[]}]}]})",
+                                    with_big)
                      .has_value());
     ASSERT_EQ(with_big.sources.size(), 2u);
     inputs.coverage = &with_big;
@@ -390,7 +406,7 @@ TEST(Coverage, GcovJsonGivesLinesBranchesAndPartlyCoveredLines) {
         R"({"line_number":7,"count":4,"branches":[]}]},)"
         R"({"file":"/usr/include/stdio.h","lines":[{"line_number":1,"count":0,"branches":[]}]}]})";
     CoverageData data;
-    ASSERT_FALSE(add_gcov_json(json, data).has_value());
+    ASSERT_FALSE(coverage_from_json(json, data).has_value());
     ASSERT_EQ(data.sources.size(), 1u);  // system headers are left out
     const SourceCoverage& source = data.sources[0];
     EXPECT_EQ(source.path, "/src/unit/acct.c");
@@ -406,8 +422,8 @@ TEST(Coverage, GcovJsonGivesLinesBranchesAndPartlyCoveredLines) {
     EXPECT_EQ(coverage_summary(source), "acct.c: lines 3/4 (75.0%), branches 1/2 (50.0%)");
 
     CoverageData bad;
-    EXPECT_TRUE(add_gcov_json("not json", bad).has_value());
-    EXPECT_TRUE(add_gcov_json("{\"x\":1}", bad).has_value());
+    EXPECT_TRUE(coverage_from_json("not json", bad).has_value());
+    EXPECT_TRUE(coverage_from_json("{\"x\":1}", bad).has_value());
 }
 
 }  // namespace

@@ -126,8 +126,6 @@ bool Dispatcher::keyword_accepted(KeywordLanguage language) {
     return language_.switch_script_language(static_cast<int>(language), reporter_) != 0;
 }
 
-bool Dispatcher::output_enabled() const { return skip_flags_.output_enabled(); }
-
 // Text in the excluded branch of SIMUL or under a false IF is not part of
 // the script being compiled, unlike a block left out by the selection
 // options, whose structure is followed. Definitions made there do not
@@ -277,12 +275,12 @@ void Dispatcher::end_of_script() {
     auto list = [](const SelectionList& selection) {
         return selection.given ? &selection.names : nullptr;
     };
-    facts.include_services = list(options_.operation_list);
-    facts.exclude_services = list(options_.exclude_operation_list);
-    facts.include_tests = list(options_.test_list);
-    facts.exclude_tests = list(options_.exclude_test_list);
-    facts.include_families = list(options_.family_list);
-    facts.exclude_families = list(options_.exclude_family_list);
+    facts.include_services = list(options_.settings.operation_list);
+    facts.exclude_services = list(options_.settings.exclude_operation_list);
+    facts.include_tests = list(options_.settings.test_list);
+    facts.exclude_tests = list(options_.settings.exclude_test_list);
+    facts.include_families = list(options_.settings.family_list);
+    facts.exclude_families = list(options_.settings.exclude_family_list);
     hooks_.emit_main(facts);
     native_.write_symbol_listing(state_.service_names);
     native_.finish();

@@ -101,7 +101,6 @@ private:
     // Helpers.
     std::string_view name(KeywordName keyword) const;
     bool keyword_accepted(KeywordLanguage language);
-    bool output_enabled() const;
     SkipFlags& flags();
     long line() const;
     ServiceHead service_head() const;

@@ -70,7 +70,7 @@ void Dispatcher::perform_begin() {
     }
     if (!options_.data_file.empty()) {
         if (options_.learn_mode && reader_.resolve_include(options_.data_file).empty()) {
-            reporter_.fatal(msg::IMPOUVFIC, options_.data_file);
+            throw reporter_.fatal(msg::IMPOUVFIC, options_.data_file);
         }
         reader_.push_script(options_.data_file);
     }
@@ -159,8 +159,9 @@ void Dispatcher::open_service(std::string_view argument, std::string_view statem
     }
     std::string service_name = words.word.empty() ? std::string(unknown_service_name) : words.word;
     const std::string script_name = service_name;
-    const bool excluded = left_out(options_.operation_list, options_.exclude_operation_list,
-                                   upper_copy(service_name));
+    const bool excluded =
+        left_out(options_.settings.operation_list, options_.settings.exclude_operation_list,
+                 upper_copy(service_name));
 
     bool cut = false;
     service_name = cut_service_name(service_name, cut);
@@ -290,9 +291,10 @@ void Dispatcher::open_test(std::string_view argument, bool phase) {
     }
 
     const std::string upper_name = upper_copy(test_name);
-    const bool excluded = left_out(options_.test_list, options_.exclude_test_list, upper_name) ||
-                          (options_.exclude_operation_list.given &&
-                           options_.exclude_operation_list.contains(upper_copy(service.name)));
+    const bool excluded =
+        left_out(options_.settings.test_list, options_.settings.exclude_test_list, upper_name) ||
+        (options_.settings.exclude_operation_list.given &&
+         options_.settings.exclude_operation_list.contains(upper_copy(service.name)));
     flags().set(SkipFlag::test_excluded, excluded);
     if (session_.output_enabled()) {
         ++service.generated_test_count;
@@ -384,14 +386,14 @@ void Dispatcher::apply_family(std::string_view text) {
         }
     }
     bool excluded = false;
-    if (options_.family_list.given) {
+    if (options_.settings.family_list.given) {
         excluded = std::none_of(names.begin(), names.end(), [&](const std::string& family) {
-            return options_.family_list.contains(family);
+            return options_.settings.family_list.contains(family);
         });
     }
-    if (options_.exclude_family_list.given && !names.empty() &&
+    if (options_.settings.exclude_family_list.given && !names.empty() &&
         std::all_of(names.begin(), names.end(), [&](const std::string& family) {
-            return options_.exclude_family_list.contains(family);
+            return options_.settings.exclude_family_list.contains(family);
         })) {
         excluded = true;
     }

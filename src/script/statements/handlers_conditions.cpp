@@ -16,7 +16,7 @@
 namespace vx {
 
 bool Dispatcher::condition_true(std::string_view names) {
-    const std::vector<std::string>& defined = options_.defined_identifiers;
+    const std::vector<std::string>& defined = options_.settings.defined_identifiers;
     std::size_t start = 0;
     for (;;) {
         const std::size_t comma = names.find(',', start);
@@ -82,7 +82,7 @@ void Dispatcher::handle_simul(const Statement&) {
     }
     state_.simul_open = true;
     state_.else_simul_seen = false;
-    flags().set(SkipFlag::simulation_branch, options_.no_simulation);
+    flags().set(SkipFlag::simulation_branch, options_.settings.no_simulation);
 }
 
 void Dispatcher::handle_else_simul(const Statement&) {
@@ -95,7 +95,7 @@ void Dispatcher::handle_else_simul(const Statement&) {
         return;
     }
     state_.else_simul_seen = true;
-    flags().set(SkipFlag::simulation_branch, !options_.no_simulation);
+    flags().set(SkipFlag::simulation_branch, !options_.settings.no_simulation);
 }
 
 void Dispatcher::handle_end_simul(const Statement&) {

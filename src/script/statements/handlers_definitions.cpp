@@ -180,8 +180,8 @@ ScriptExpressionAnalyser Dispatcher::expression_analyser() const {
 
 bool Dispatcher::analyse_value(std::string_view text, ScriptValue& value) const {
     ScriptExpressionAnalyser analyser = expression_analyser();
-    return analyser.analyse_script_expression(text, options_.tested_language, language_.language(),
-                                              0, expected_kind_none, value);
+    return analyser.analyse_script_expression(text, options_.settings.tested_language,
+                                              language_.language(), 0, expected_kind_none, value);
 }
 
 // Without C analysis a constant is a value of the script: one expression,
@@ -194,7 +194,7 @@ void Dispatcher::define_constant(const Statement& s, std::string name, std::stri
         while (true) {
             std::string item;
             std::string tail;
-            if (!split_on_separator(rest, ",", item, tail, options_.tested_language)) {
+            if (!split_on_separator(rest, ",", item, tail, options_.settings.tested_language)) {
                 reporter_.error(msg::ERRPARENT, rest);
             }
             ScriptValue analysed;
@@ -216,7 +216,8 @@ void Dispatcher::define_constant(const Statement& s, std::string name, std::stri
         constant.value.text = "[";
         for (std::size_t i = 0; i < constant.items.size(); ++i) {
             constant.value.text +=
-                (i == 0 ? "" : ",") + printed_value(constant.items[i], options_.tested_language);
+                (i == 0 ? "" : ",") +
+                printed_value(constant.items[i], options_.settings.tested_language);
         }
         constant.value.text += "]";
     } else if (!analyse_value(value, constant.value)) {
@@ -446,7 +447,7 @@ void Dispatcher::handle_declare(const Statement& s) {
     }
     type = normalise_blanks(type);
     VariablePath path;
-    if (!expression_analyser().parse_variable_path(variable, options_.tested_language,
+    if (!expression_analyser().parse_variable_path(variable, options_.settings.tested_language,
                                                    language_.language(), path)) {
         return;
     }
@@ -466,7 +467,8 @@ void Dispatcher::handle_declare(const Statement& s) {
         return;
     }
     types_.declare(variable, type, level);
-    const bool c_family = options_.tested_language == 3 || options_.tested_language == 6;
+    const bool c_family =
+        options_.settings.tested_language == 3 || options_.settings.tested_language == 6;
     std::string prefix = variable;
     if (c_family && !variable.empty() && variable.front() == '*') {
         prefix = "(" + variable + ")";
@@ -555,7 +557,7 @@ void Dispatcher::handle_stub(const Statement& s) {
 // VAR, ARRAY / TAB, STR / STRUCTURE.
 
 void Dispatcher::variable_statement(const Statement& s) {
-    if (!session_.output_enabled() && options_.fast) {
+    if (!session_.output_enabled() && options_.settings.fast) {
         // Nothing of the statement is generated: it is not analysed either.
         if (state_.environment.open) {
             state_.environment.content = true;
@@ -601,8 +603,8 @@ void Dispatcher::variable_statement(const Statement& s) {
             ~Pause() { flags_.clear(SkipFlag::variable_analysis); }
             SkipFlags& flags_;
         } pause(session_.skip_flags());
-        variables_.parse_variable_statement(s.argument, options_.tested_language, whole_array,
-                                            whole_structure, context, list);
+        variables_.parse_variable_statement(s.argument, options_.settings.tested_language,
+                                            whole_array, whole_structure, context, list);
     }
     for (std::size_t i = first; i < list.size(); ++i) {
         auto format = formats_.find(list[i].variable);

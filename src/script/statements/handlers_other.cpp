@@ -67,7 +67,7 @@ void Dispatcher::handle_unknown(const Statement& s) { reporter_.warning(msg::STX
 void Dispatcher::handle_register(const Statement&) {}
 
 void Dispatcher::handle_database(const Statement& s) {
-    if (!options_.sql_mode) {
+    if (!options_.settings.sql_mode) {
         reporter_.error(msg::OPSGBDIMP, s.keyword);
     }
 }
@@ -75,7 +75,7 @@ void Dispatcher::handle_database(const Statement& s) {
 // Sub-system statements exist only in sub-system mode; elsewhere they are
 // unknown keywords.
 bool Dispatcher::sub_system_statement(const Statement& s) {
-    if (!options_.sub_system) {
+    if (!options_.settings.sub_system) {
         reporter_.warning(msg::STXMETAIN, s.text);
         return false;
     }

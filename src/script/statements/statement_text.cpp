@@ -16,7 +16,6 @@ bool is_loop_separator(char c) {
 }
 
 bool is_letter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 

@@ -714,8 +714,9 @@ int VariableStatementParser::parse_variable_statement(std::string_view argument,
     item.c_family = tested_language == tested_language_c || tested_language == tested_language_cpp;
     item.text = std::string(trimmed(argument));
     VariableClause& c = item.clause;
-    c.whole_array = options_.expand ? false : (whole_array || options_.compress);
-    c.whole_structure = options_.expand ? false : (whole_structure || options_.compress);
+    c.whole_array = options_.settings.expand ? false : (whole_array || options_.settings.compress);
+    c.whole_structure =
+        options_.settings.expand ? false : (whole_structure || options_.settings.compress);
 
     const std::string_view text = item.text;
     std::size_t comma = std::string::npos;

@@ -18,7 +18,7 @@ namespace {
 using testing_support::ReportCapture;
 
 // The C side of a test: the declarations of a few variables.
-class FakeDeclarations final : public NativeAnalysis {
+class FakeDeclarations final : public WithoutNativeAnalysis {
 public:
     std::map<std::string, NativeVariable> variables;
     std::optional<NativeVariable> variable_type(std::string_view expression, std::string_view,
@@ -56,7 +56,7 @@ protected:
         // Each statement at a line of its own: a message repeated at one
         // place is shown once.
         capture_.reporter().set_report_line(++statements_);
-        capture_.restart();
+        capture_.output();
         VariableContext context;
         context.script_language = script_language_;
         added_ = parser_.parse_variable_statement(text, tested_language_c, whole_array,
@@ -77,7 +77,10 @@ protected:
 
     ReportCapture capture_;
     long statements_ = 0;
-    ScriptOptions options_;
+    // The run's records and the front end's view of them.
+    CompilerSettings settings_;
+    RunEnvironment environment_;
+    ScriptOptions options_{settings_, environment_};
     FakeDeclarations declarations_;
     VariableStatementParser parser_{capture_.reporter(), options_, declarations_, nullptr};
     std::vector<VariableClause> list_;
@@ -335,11 +338,11 @@ TEST_F(VariableStatementTest, ExpandAndCompressDecideTheWholeFlags) {
     EXPECT_EQ(parse("a, int, INIT = 0, EV = 0", true, false), Codes{});
     EXPECT_TRUE(last().whole_array);
     EXPECT_FALSE(last().whole_structure);
-    options_.compress = true;
+    settings_.compress = true;
     EXPECT_EQ(parse("b, int, INIT = 0, EV = 0"), Codes{});
     EXPECT_TRUE(last().whole_array && last().whole_structure);
-    options_.compress = false;
-    options_.expand = true;
+    settings_.compress = false;
+    settings_.expand = true;
     EXPECT_EQ(parse("c, int, INIT = 0, EV = 0", true, true), Codes{});
     EXPECT_FALSE(last().whole_array || last().whole_structure);
 }
