@@ -78,22 +78,14 @@ private:
 
 }  // namespace
 
-void HarnessGeneration::describe_stub_call(std::string_view keyword, std::string_view argument,
-                                           bool in_environment) {
-    if (in_environment) {
-        return;  // kept by the environment, described again at each element using it
-    }
-    StubCall call;
-    if (!parse_stub_call(layout_.session().reporter(), argument, call)) {
-        return;
-    }
-    call.line = layout_.session().reporter().report_line();
-    call.text = std::string(keyword) + " " + std::string(trimmed(argument));
+void HarnessGeneration::describe_stub_call(const StubCall& statement) {
+    // The values as the harness writes them: preprocessed, and a decimal
+    // constant above the largest long long with the suffix that makes it
+    // unsigned, as the compiler wants.
+    StubCall call = statement;
     for (std::string& value : call.values) {
         std::size_t arrow = find_top_level(value, "=>");
         if (arrow != std::string::npos) {
-            // A decimal constant above the largest long long is unsigned:
-            // its suffix says so, as the compiler wants.
             value = c_with_unsigned_suffix(preprocessed(value.substr(0, arrow))) + " => " +
                     c_with_unsigned_suffix(preprocessed(value.substr(arrow + 2)));
         } else {

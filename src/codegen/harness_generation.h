@@ -54,8 +54,7 @@ public:
     }
     void emit_main(const SelectionFacts& facts) override;
     void generate_stub_definition(const StubDefinition& stub) override;
-    void describe_stub_call(std::string_view keyword, std::string_view argument,
-                            bool in_environment) override;
+    void describe_stub_call(const StubCall& call) override;
 
 private:
     std::string preprocessed(const std::string& value);

@@ -156,11 +156,9 @@ public:
     virtual void emit_service_end(const ServiceHead& service) = 0;
     // END DEFINE of a DEFINE STUB block.
     virtual void generate_stub_definition(const StubDefinition& stub) = 0;
-    // A STUB statement: the description of the calls expected of a stub,
-    // in an element or, for `in_environment`, in an environment. The
-    // keyword is the statement's own, as the report shows it.
-    virtual void describe_stub_call(std::string_view keyword, std::string_view argument,
-                                    bool in_environment) = 0;
+    // A STUB statement of an element, or of an environment the element
+    // uses: the calls expected of a stub, as the statement gives them.
+    virtual void describe_stub_call(const StubCall& call) = 0;
     // The end of the script: the main function and the trailer, with what
     // the checks of the selection options compare.
     virtual void emit_main(const SelectionFacts& facts) = 0;

@@ -255,8 +255,4 @@ private:
 // "_".
 std::string stub_file_key(std::string_view file);
 
-// Parses the argument of a STUB statement; false (after a report) when it
-// cannot be read.
-bool parse_stub_call(Reporter& reporter, std::string_view argument, StubCall& call);
-
 }  // namespace vx

@@ -13,6 +13,28 @@
 namespace vx {
 namespace {
 
+// The calls of a STUB statement as the script side reads them: the values
+// of its list as written, what the stub returns, and the calls they are
+// for (0: the call after the last one described).
+StubCall stub(std::string name, std::vector<std::string> values,
+              std::optional<std::string> returned = std::nullopt, long first = 0, long last = 0) {
+    StubCall call;
+    call.name = std::move(name);
+    call.has_list = true;
+    call.values = std::move(values);
+    call.return_value = std::move(returned);
+    call.first = first;
+    call.last = last;
+    return call;
+}
+
+// A STUB statement that gives no list of values.
+StubCall listless(std::string name) {
+    StubCall call;
+    call.name = std::move(name);
+    return call;
+}
+
 using Lines = std::vector<std::string>;
 using vx::testing::CodegenTest;
 
@@ -208,14 +230,11 @@ TEST_F(StubGenerationTest, StatementsFillTheElementTable) {
         "int read_sensor(_in int channel, _out int *value);\n"
         "int exchange(_inout int *slot);");
     HarnessLayout& l = layout();
-    StubCall first;
-    ASSERT_TRUE(parse_stub_call(reporter(), "read_sensor (3, 42) 0", first));
+    StubCall first = stub("read_sensor", {"3", "42"}, "0");
     l.stubs().describe(first);
-    StubCall range;
-    ASSERT_TRUE(parse_stub_call(reporter(), "read_sensor 2..4 (3, 7) 1", range));
+    StubCall range = stub("read_sensor", {"3", "7"}, "1", 2, 4);
     l.stubs().describe(range);
-    StubCall both;
-    ASSERT_TRUE(parse_stub_call(reporter(), "exchange (5 => 6) 1", both));
+    StubCall both = stub("exchange", {"5 => 6"}, "1");
     l.stubs().describe(both);
     Lines lines = l.stubs().element_lines();
     EXPECT_EQ(lines, (Lines{"#if size_1_s_read_sensor",
@@ -258,28 +277,29 @@ TEST_F(StubGenerationTest, StatementsThatDoNotFitTheStubAreRefused) {
     define("int read_sensor(_in int channel, _out int *value);\nvoid log_text(_in char *t);");
     HarnessLayout& l = layout();
     long line = 0;
-    auto describe = [&](const std::string& text) {
+    auto describe = [&](const StubCall& call) {
         // A message is shown once per line: each statement has its own.
         reporter().set_report_line(++line);
         shown();
-        StubCall call;
-        if (parse_stub_call(reporter(), text, call)) l.stubs().describe(call);
+        l.stubs().describe(call);
         return shown();
     };
-    EXPECT_NE(describe("nothing (1)").find("MUETUNDEF"), std::string::npos);
-    EXPECT_NE(describe("read_sensor (1) 0").find("NBVALMUET"), std::string::npos);
-    EXPECT_NE(describe("read_sensor").find("VALOMIMUE"), std::string::npos);
+    EXPECT_NE(describe(stub("nothing", {"1"})).find("MUETUNDEF"), std::string::npos);
+    EXPECT_NE(describe(stub("read_sensor", {"1"}, "0")).find("NBVALMUET"), std::string::npos);
+    EXPECT_NE(describe(listless("read_sensor")).find("VALOMIMUE"), std::string::npos);
     // A missing return value is reported; the call keeps the default one.
-    EXPECT_NE(describe("read_sensor (1, 2)").find("VALRETMUE"), std::string::npos);
-    EXPECT_NE(describe("log_text (\"x\") 3").find("VALRETMUE"), std::string::npos);
-    EXPECT_NE(describe("read_sensor (1 => 2, 3) 0").find("PARINCDEC"), std::string::npos);
-    EXPECT_NE(describe("read_sensor (1, 2").find("LISPARINC"), std::string::npos);
+    EXPECT_NE(describe(stub("read_sensor", {"1", "2"})).find("VALRETMUE"), std::string::npos);
+    EXPECT_NE(describe(stub("log_text", {"\"x\""}, "3")).find("VALRETMUE"), std::string::npos);
+    EXPECT_NE(describe(stub("read_sensor", {"1 => 2", "3"}, "0")).find("PARINCDEC"),
+              std::string::npos);
     // Calls go forwards: an overlap or a backwards range is refused.
-    EXPECT_EQ(describe("read_sensor 2..3 (1, 2) 0"), "");
-    EXPECT_NE(describe("read_sensor 3 (1, 2) 0").find("NBAPPMUET"), std::string::npos);
-    EXPECT_NE(describe("read_sensor 6..5 (1, 2) 0").find("NBAPPMUET"), std::string::npos);
+    EXPECT_EQ(describe(stub("read_sensor", {"1", "2"}, "0", 2, 3)), "");
+    EXPECT_NE(describe(stub("read_sensor", {"1", "2"}, "0", 3, 3)).find("NBAPPMUET"),
+              std::string::npos);
+    EXPECT_NE(describe(stub("read_sensor", {"1", "2"}, "0", 6, 5)).find("NBAPPMUET"),
+              std::string::npos);
     // An empty value leaves the input unchecked, with a warning.
-    std::string omitted = describe("read_sensor (, 2) 0");
+    std::string omitted = describe(stub("read_sensor", {"", "2"}, "0"));
     EXPECT_NE(omitted.find("VALOMIPAR"), std::string::npos);
     Lines lines = l.stubs().element_lines();
     EXPECT_EQ(missing(lines,
@@ -379,15 +399,11 @@ TEST_F(StubGenerationTest, ArraysWithABoundAreBuffersAndTheOthersPointers) {
         "void blk_log(_in const char text[6]);");
     ASSERT_EQ(layout().stubs().stubs().size(), 4u);
     TableValues values(*tables_.back(), run_);
-    auto describe = [&](const std::string& text) {
-        StubCall call;
-        ASSERT_TRUE(parse_stub_call(reporter(), text, call));
-        layout().stubs().describe(call, &values);
-    };
-    describe("io_send (NONIL, {1, 2}) 0");
-    describe("blk_read ([0 => 7, others => 0], 4) 1");
-    describe("blk_swap ({1, 2, 3} => [others => 9])");
-    describe("blk_log (\"ok\")");
+    auto describe = [&](const StubCall& call) { layout().stubs().describe(call, &values); };
+    describe(stub("io_send", {"NONIL", "{1, 2}"}, "0"));
+    describe(stub("blk_read", {"[0 => 7, others => 0]", "4"}, "1"));
+    describe(stub("blk_swap", {"{1, 2, 3} => [others => 9]"}));
+    describe(stub("blk_log", {"\"ok\""}));
     Lines lines = layout().stubs().element_lines();
     // An array without bound is stored and compared as the pointer C
     // passes; a bounded one takes its elements one by one.
@@ -448,27 +464,26 @@ TEST_F(StubGenerationTest, ValuesTheHarnessCannotTakeRefuseTheStatement) {
         "void io_send(_in BYTE data[4]);\nvoid io_name(_in const char name[4]);");
     TableValues values(*tables_.back(), run_);
     long line = 0;
-    auto describe = [&](const std::string& text) {
+    auto describe = [&](const StubCall& call) {
         reporter().set_report_line(++line);
         shown();
-        StubCall call;
-        if (parse_stub_call(reporter(), text, call)) layout().stubs().describe(call, &values);
+        layout().stubs().describe(call, &values);
         return shown();
     };
-    EXPECT_NE(describe("io_get ({4, 2}) 0").find("BADAGGREGATE"), std::string::npos);
-    EXPECT_NE(describe("io_get (NONIL) 0").find("TYPESMISM"), std::string::npos);
-    EXPECT_NE(describe("io_get (1) {0}").find("BADAGGREGATE"), std::string::npos);
-    EXPECT_NE(describe("io_send ({1, 2, 3})").find("INITAGREG"), std::string::npos);
+    EXPECT_NE(describe(stub("io_get", {"{4, 2}"}, "0")).find("BADAGGREGATE"), std::string::npos);
+    EXPECT_NE(describe(stub("io_get", {"NONIL"}, "0")).find("TYPESMISM"), std::string::npos);
+    EXPECT_NE(describe(stub("io_get", {"1"}, "{0}")).find("BADAGGREGATE"), std::string::npos);
+    EXPECT_NE(describe(stub("io_send", {"{1, 2, 3}"})).find("INITAGREG"), std::string::npos);
     // A string longer than the byte buffer does not fit (a shorter one is
     // followed by zeros, as C reads it).
-    EXPECT_NE(describe("io_send (\"abcde\")").find("CSTTOLONG"), std::string::npos);
-    EXPECT_NE(describe("io_send (NIL)").find("TYPESMISM"), std::string::npos);
-    EXPECT_NE(describe("io_name (\"abcd\")").find("CSTTOLONG"), std::string::npos);
+    EXPECT_NE(describe(stub("io_send", {"\"abcde\""})).find("CSTTOLONG"), std::string::npos);
+    EXPECT_NE(describe(stub("io_send", {"NIL"})).find("TYPESMISM"), std::string::npos);
+    EXPECT_NE(describe(stub("io_name", {"\"abcd\""})).find("CSTTOLONG"), std::string::npos);
     // None of them reached the table; a fitting one does, and "( )" is the
     // one value of a stub of one parameter, left unchecked.
     EXPECT_TRUE(layout().stubs().element_lines().empty());
-    EXPECT_EQ(describe("io_send (\"abcd\")"), "");
-    EXPECT_NE(describe("io_name ( )").find("VALOMIPAR"), std::string::npos);
+    EXPECT_EQ(describe(stub("io_send", {"\"abcd\""})), "");
+    EXPECT_NE(describe(stub("io_name", {})).find("VALOMIPAR"), std::string::npos);
     Lines lines = layout().stubs().element_lines();
     EXPECT_TRUE(has(lines, "_os_2_s_io_send[0]._datain.data[3]=(BYTE)(0x64);") ||
                 has(lines, "_os_2_s_io_send[0]._datain.data[3]=(BYTE)('d');"))

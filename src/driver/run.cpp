@@ -25,19 +25,20 @@ constexpr const char* catalogue_prefixes[] = {
     "prepro_", "zqzqident_", "modbas_", "bibli_", "anaccpp_", "cab_",
 };
 
-// Loads every catalogue of the locale from $HARNEXDIR/lib/locale. Ends the
-// process when HARNEXDIR is missing: without it nothing else can be found.
-void load_catalogues(TranslationSession& session, const RunEnvironment& environment) {
+// Loads every catalogue of the locale from $HARNEXDIR/lib/locale. Without
+// HARNEXDIR nothing else can be found: the run stops before it begins.
+bool load_catalogues(TranslationSession& session, const RunEnvironment& environment) {
     const std::optional<std::string>& home = environment.harness_home;
     if (!home || home->empty()) {
         std::fputs("Fatal Error: please setup HARNEXDIR environment variable.\n", stderr);
-        end_process(exit_fatal);
+        return false;
     }
     const std::string directory = *home + "/lib/locale";
     if (!session.load(directory, catalogue_prefixes)) {
         const std::string line = "Warning: directory doesn't exist '" + directory + "'\n";
         std::fputs(line.c_str(), stderr);
     }
+    return true;
 }
 
 }  // namespace
@@ -49,7 +50,9 @@ int run_compiler(int argc, char** argv) {
     TranslationSession translations(app_argc, argv);
     // The process environment, taken once: the run reads nothing else of it.
     RunEnvironment environment = read_run_environment();
-    load_catalogues(translations, environment);
+    if (!load_catalogues(translations, environment)) {
+        end_process(exit_fatal);
+    }
 
     // Message catalogue, table by table in the fixed order.
     MessageCatalogue catalogue;

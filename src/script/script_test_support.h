@@ -98,10 +98,9 @@ public:
         calls.push_back("stub " + stub.name + " " + stub.qualifier + " " +
                         std::to_string(stub.line) + ":" + stub.text);
     }
-    void describe_stub_call(std::string_view, std::string_view argument,
-                            bool in_environment) override {
-        calls.push_back(std::string(in_environment ? "environment " : "") + "stub_call " +
-                        std::string(argument));
+    // The statement's text after its keyword.
+    void describe_stub_call(const StubCall& call) override {
+        calls.push_back("stub_call " + call.text.substr(call.text.find(' ') + 1));
     }
     void emit_main(const SelectionFacts&) override { calls.push_back("main"); }
     void add_variable(const VariableClause& clause, bool in_environment) override {

@@ -122,18 +122,18 @@ bool OutputFile::remove_written() noexcept {
     return removed;
 }
 
-void OutputFile::fail(MessageCode code) {
+RunStopped OutputFile::fail(MessageCode code) {
     // The stream stays open: the cleanup of the fatal report closes and
     // deletes whatever the run still holds.
     if (reporter_ == nullptr) {
-        misuse("fail");
+        return misuse("fail");
     }
-    throw reporter_->fatal(code, path_);
+    return reporter_->fatal(code, path_);
 }
 
-void OutputFile::misuse(std::string_view operation) const {
+RunStopped OutputFile::misuse(std::string_view operation) const {
     if (reporter_ != nullptr) {
-        throw reporter_->internal(msg::ERRINTFCT, std::string(operation) + " / " + path_);
+        return reporter_->internal(msg::ERRINTFCT, std::string(operation) + " / " + path_);
     }
     // No run owns the file: the crash handler reports the fault.
     std::abort();
@@ -155,7 +155,7 @@ void OutputFile::put(std::string_view text, bool newline) {
     }
     if (std::fwrite(text.data(), 1, text.size(), stream_) != text.size() ||
         (newline && std::fputc('\n', stream_) == EOF) || std::ferror(stream_) != 0) {
-        fail(msg::IMPECRFIC);
+        throw fail(msg::IMPECRFIC);
     }
     length_ += size;
 }
@@ -171,14 +171,14 @@ void OutputFile::spill() {
 
 void OutputFile::write_line(std::string_view text) {
     if (!is_open()) {
-        misuse("write_line");
+        throw misuse("write_line");
     }
     put(text, true);
 }
 
 void OutputFile::write_text(std::string_view text) {
     if (!is_open()) {
-        misuse("write_text");
+        throw misuse("write_text");
     }
     put(text, false);
 }
@@ -190,15 +190,15 @@ void OutputFile::rewind() {
     }
     if (stream_ == nullptr) {
         if (reporter_ == nullptr) {
-            misuse("rewind");
+            throw misuse("rewind");
         }
         throw reporter_->fatal(msg::IMPRESFIC, path_);
     }
     if (std::fflush(stream_) != 0) {
-        fail(msg::IMPECRFIC);
+        throw fail(msg::IMPECRFIC);
     }
     if (std::fseek(stream_, 0, SEEK_SET) != 0) {
-        fail(msg::IMPRESFIC);
+        throw fail(msg::IMPRESFIC);
     }
     read_ = 0;
 }
@@ -242,7 +242,7 @@ bool OutputFile::read_line(std::string& line) {
         line += static_cast<char>(c);
     }
     if (std::ferror(stream_) != 0) {
-        fail(msg::IMPLIRFIC);
+        throw fail(msg::IMPLIRFIC);
     }
     return true;
 }
@@ -267,10 +267,9 @@ LogResult append_log_line(std::string_view log_path, std::string_view path) {
     return written && closed ? LogResult::done : LogResult::cannot_write;
 }
 
-[[noreturn]] void report_log_failure(Reporter& reporter, LogResult result,
-                                     std::string_view log_path) {
-    throw reporter.fatal(result == LogResult::cannot_open ? msg::IMPOUVFIC : msg::IMPECRFIC,
-                         log_path);
+RunStopped log_failure(Reporter& reporter, LogResult result, std::string_view log_path) {
+    return reporter.fatal(result == LogResult::cannot_open ? msg::IMPOUVFIC : msg::IMPECRFIC,
+                          log_path);
 }
 
 }  // namespace
@@ -308,7 +307,7 @@ void OutputFile::close(bool keep) {
                 throw reporter_->fatal(msg::FICENTSOR, log);
             }
             LogResult result = append_log_line(log, path_);
-            if (result != LogResult::done) report_log_failure(*reporter_, result, log);
+            if (result != LogResult::done) throw log_failure(*reporter_, result, log);
         }
         return;
     }

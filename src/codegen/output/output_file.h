@@ -25,6 +25,7 @@
 #pragma once
 
 #include "diag/message_code.h"
+#include "diag/process_end.h"
 
 #include <cstdio>
 #include <cstdint>
@@ -96,9 +97,11 @@ private:
     // Closes the stream and puts the file in place, without reports.
     void keep_quietly() noexcept;
 
-    [[noreturn]] void fail(MessageCode code);
-    // A use of a file this run never opened: a fault of the program.
-    [[noreturn]] void misuse(std::string_view operation) const;
+    // The fatal report of a failed operation on the file, to throw.
+    RunStopped fail(MessageCode code);
+    // The internal report of a use of a file this run never opened (a fault
+    // of the program), to throw.
+    RunStopped misuse(std::string_view operation) const;
 
     Reporter* reporter_ = nullptr;  // of the run that created the file
     // The run's files: an output that is one of the run's inputs is never

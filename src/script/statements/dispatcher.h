@@ -133,6 +133,7 @@ private:
     void element_data_items(std::string_view argument);
     void define_structure(std::string_view rest, std::string_view statement);
     void define_stub(std::string_view rest, std::string_view statement);
+    void describe_stub_call(std::string_view keyword, std::string_view argument);
     void end_initialization();
     void end_termination();
     bool sub_system_statement(const Statement& statement);

@@ -565,7 +565,7 @@ void Dispatcher::apply_environments() {
             hooks_.add_environment_variable(clause);
         }
         for (const std::string& stub : contents.stub_calls) {
-            hooks_.describe_stub_call(name(KeywordName::stub), stub, false);
+            describe_stub_call(name(KeywordName::stub), stub);
         }
         if (!contents.variables.empty() || !contents.stub_calls.empty()) {
             state_.element.content = true;

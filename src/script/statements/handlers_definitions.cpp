@@ -14,6 +14,7 @@
 #include "script/statements/dispatcher.h"
 #include "script/script_language.h"
 #include "script/statements/statement_text.h"
+#include "script/statements/stub_statement.h"
 #include "support/text_scanner.h"
 #include "support/text.h"
 
@@ -551,7 +552,19 @@ void Dispatcher::handle_stub(const Statement& s) {
         open_element_implicitly();
     }
     state_.element.content = true;
-    hooks_.describe_stub_call(s.keyword, s.argument, false);
+    describe_stub_call(s.keyword, s.argument);
+}
+
+// A STUB statement of the element, or of an environment it uses, read into
+// the calls it describes; one that cannot be read is reported and dropped.
+void Dispatcher::describe_stub_call(std::string_view keyword, std::string_view argument) {
+    StubCall call;
+    if (!parse_stub_call(reporter_, argument, call)) {
+        return;
+    }
+    call.line = reporter_.report_line();
+    call.text = std::string(keyword) + " " + std::string(trimmed(argument));
+    hooks_.describe_stub_call(call);
 }
 
 // VAR, ARRAY / TAB, STR / STRUCTURE.
