@@ -210,7 +210,11 @@ std::string translated_text(std::string_view text) {
     return local_encoding(translation);
 }
 
-void write_error_stream(const std::string& text) {
+void write_error_stream(const CommandAnalysis::Console& console, const std::string& text) {
+    if (console) {
+        console(text);
+        return;
+    }
     std::fwrite(text.data(), 1, text.size(), stderr);
     std::fflush(stderr);
 }
@@ -309,13 +313,13 @@ int CommandAnalysis::refuse(AnalyserMessage message, std::string_view offending)
     text += translated_text(offending);
     text += usage_text();
     text += '\n';
-    write_error_stream(text);
+    write_error_stream(console_, text);
     return -1;
 }
 
 void CommandAnalysis::write_internal(AnalyserMessage message, std::string_view offending) const {
-    write_error_stream(message_head() + translated_message(message) + " " +
-                       translated_text(offending) + "\n");
+    write_error_stream(console_, message_head() + translated_message(message) + " " +
+                                     translated_text(offending) + "\n");
 }
 
 void CommandAnalysis::write_out_of_memory() const {

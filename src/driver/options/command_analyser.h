@@ -29,9 +29,11 @@
 #include "support/run_environment.h"
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace vx {
@@ -130,6 +132,11 @@ class CommandAnalysis {
 public:
     explicit CommandAnalysis(const CommandDescription& description);
 
+    // Where the refusals and the internal messages of the analysis go:
+    // standard error unless a consumer is set (a test collects them).
+    using Console = std::function<void(std::string_view text)>;
+    void set_console(Console console) { console_ = std::move(console); }
+
     const CommandDescription& description() const { return description_; }
 
     // Builds the expanded argument vector: argv[0] first, then every
@@ -184,6 +191,7 @@ private:
     void write_out_of_memory() const;
 
     const CommandDescription& description_;
+    Console console_;
     std::vector<OptionResult> options_;
     std::vector<std::vector<AnalysedValue>> parameters_;
     std::vector<std::string> option_files_;

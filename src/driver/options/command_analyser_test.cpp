@@ -36,9 +36,11 @@ struct Outcome {
 
 Outcome analyse(CommandAnalysis& analysis, std::vector<std::string> arguments) {
     arguments.insert(arguments.begin(), "vexorprepro");
-    ::testing::internal::CaptureStderr();
+    std::string shown;
+    analysis.set_console([&](std::string_view text) { shown.append(text); });
     int status = analysis.analyse_arguments(arguments);
-    return {status, ::testing::internal::GetCapturedStderr()};
+    analysis.set_console({});
+    return {status, shown};
 }
 
 // The start of every refusal, up to the offending text.
@@ -260,10 +262,10 @@ TEST_F(CompilerCommand, EnumerationValuesByPrefixAndCase) {
 
 TEST_F(CompilerCommand, UnknownNameInAQueryIsAnInternalMessage) {
     ASSERT_EQ(run({}).status, 0);
-    ::testing::internal::CaptureStderr();
+    std::string shown;
+    analysis.set_console([&](std::string_view text) { shown.append(text); });
     EXPECT_EQ(analysis.option_state("language"), 0);
-    EXPECT_EQ(::testing::internal::GetCapturedStderr(),
-              "Harnex Command analysis : Internal error, bad option name language\n");
+    EXPECT_EQ(shown, "Harnex Command analysis : Internal error, bad option name language\n");
 }
 
 // ---- a description with a list parameter and no options --------------------
@@ -329,10 +331,12 @@ protected:
         for (const auto& a : arguments) {
             argv.push_back(a.c_str());
         }
-        ::testing::internal::CaptureStderr();
+        std::string shown;
+        analysis.set_console([&](std::string_view text) { shown.append(text); });
         int status = analysis.expand_arguments(static_cast<int>(argv.size()), argv.data(),
                                                environment, expanded);
-        return {status, ::testing::internal::GetCapturedStderr()};
+        analysis.set_console({});
+        return {status, shown};
     }
     std::string file(const char* name, const std::string& content) {
         auto path = scratch.path() / name;

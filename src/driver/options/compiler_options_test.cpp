@@ -50,7 +50,10 @@ protected:
     std::string err;
     std::string out;
 
-    void SetUp() override { catalogue.register_all(); }
+    void SetUp() override {
+        catalogue.register_all();
+        reporter.set_console([this](std::string_view line) { err.append(line); });
+    }
 
     CompilerSettings settings(std::vector<std::string> options,
                               std::vector<std::string> positional = {"s.ptu", "t.c"}) {
@@ -58,16 +61,18 @@ protected:
         arguments.insert(arguments.end(), positional.begin(), positional.end());
         arguments.insert(arguments.end(), options.begin(), options.end());
         CommandAnalysis analysis(compiler_command());
-        ::testing::internal::CaptureStderr();
+        std::string refused;
+        analysis.set_console([&](std::string_view text) { refused.append(text); });
         int status = analysis.analyse_arguments(arguments);
-        EXPECT_EQ(status, 0) << ::testing::internal::GetCapturedStderr();
+        EXPECT_EQ(status, 0) << refused;
         if (status != 0) {
             return {};
         }
+        err.clear();
+        // The active trace levels are written on standard output.
         ::testing::internal::CaptureStdout();
         CompilerSettings result = settings_from_analysis(reporter, analysis, environment);
         out = ::testing::internal::GetCapturedStdout();
-        err = ::testing::internal::GetCapturedStderr();
         return result;
     }
     std::vector<std::string> warnings() const { return shown_codes(err, 'W'); }

@@ -584,12 +584,11 @@ void Dispatcher::end_element_action() {
         reporter_.warning(msg::ELMT_VIDE, std::to_string(state_.element.ordinal));
     }
     if (state_.element.code) {
-        const long here = reporter_.report_line();
+        // Each at the line of its statement.
         for (const auto& [statement_line, variable] : state_.element.checked_after_code) {
-            reporter_.set_report_line(statement_line);
-            reporter_.warning(msg::INITAPRES, variable);
+            reporter_.report({reporter_.report_file(), statement_line}, Severity::warning,
+                             msg::INITAPRES, variable);
         }
-        reporter_.set_report_line(here);
     }
     state_.element.code = false;
     state_.element.checked_after_code.clear();
