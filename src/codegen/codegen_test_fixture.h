@@ -36,19 +36,17 @@ protected:
         std::filesystem::create_directories(scratch_);
         std::filesystem::current_path(scratch_);
 
-        catalogue_.register_all();
-        reporter_ = std::make_unique<Reporter>(catalogue_);
-        reporter_->set_console([this](std::string_view line) { shown_.append(line); });
+        fresh_ = std::make_unique<testkit::FreshReporter>();
     }
 
     void TearDown() override {
         EXPECT_EQ(work_files_left(), std::vector<std::string>{});
-        reporter_.reset();
+        fresh_.reset();
         std::filesystem::current_path(original_);
         std::filesystem::remove_all(scratch_);
     }
 
-    Reporter& reporter() { return *reporter_; }
+    Reporter& reporter() { return fresh_->get(); }
     // The run's registry of inputs and outputs, one per test.
     RunFiles& files() { return files_; }
     RunFiles files_;
@@ -134,7 +132,7 @@ protected:
     }
 
     // The lines the reporter showed since the last call.
-    std::string shown() { return std::exchange(shown_, std::string()); }
+    std::string shown() { return fresh_->shown(); }
 
     // Runs `body`, which must stop the run; returns the exit status and
     // the lines the reporter showed meanwhile.
@@ -153,9 +151,7 @@ protected:
 
     std::filesystem::path original_;
     std::filesystem::path scratch_;
-    MessageCatalogue catalogue_;
-    std::unique_ptr<Reporter> reporter_;
-    std::string shown_;
+    std::unique_ptr<testkit::FreshReporter> fresh_;
 };
 
 }  // namespace vx::testing

@@ -4,9 +4,9 @@
 // code under test throws as a RunStopped).
 #pragma once
 
-#include "diag/catalogue.h"
 #include "diag/process_end.h"
 #include "diag/reporter.h"
+#include "testkit/testkit.h"
 
 #include <gtest/gtest.h>
 
@@ -16,22 +16,13 @@ namespace vx::testing_support {
 
 class ReportCapture {
 public:
-    ReportCapture() : reporter_(catalogue_) {
-        catalogue_.register_all();
-        reporter_.set_console([this](std::string_view line) { captured_.append(line); });
-    }
-    ReportCapture(const ReportCapture&) = delete;
-    ReportCapture& operator=(const ReportCapture&) = delete;
-
     // Every line shown since the capture began, or since the last call.
-    std::string output() { return std::exchange(captured_, std::string()); }
+    std::string output() { return fresh_.shown(); }
 
-    Reporter& reporter() { return reporter_; }
+    Reporter& reporter() { return fresh_.get(); }
 
 private:
-    MessageCatalogue catalogue_;
-    Reporter reporter_;
-    std::string captured_;
+    testkit::FreshReporter fresh_;
 };
 
 }  // namespace vx::testing_support

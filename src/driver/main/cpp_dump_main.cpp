@@ -20,6 +20,7 @@
 #include "diag/reporter.h"
 #include "diag/translations.h"
 #include "driver/c_analysis.h"
+#include "driver/run_environment.h"
 #include "driver/options/compiler_options.h"
 
 #include <unistd.h>
@@ -28,14 +29,7 @@
 #include <string>
 #include <string_view>
 
-extern char** environ;
-
 namespace {
-
-// The tool's one look at the process environment.
-vx::RunEnvironment read_environment() {
-    return vx::environment_from(vx::environment_snapshot(environ));
-}
 
 bool option(std::string_view arg, std::string_view name, std::string& value) {
     if (arg.substr(0, name.size()) != name) {
@@ -70,7 +64,8 @@ int dump(int argc, char** argv) {
     catalogue.register_all();
     vx::Reporter reporter(catalogue);
 
-    const vx::RunEnvironment environment = read_environment();
+    // The same look at the process environment as a run's.
+    const vx::RunEnvironment environment = vx::read_run_environment();
     vx::CompilerSettings settings;
     if (environment.runtime_package) {
         settings.std_define_file = vx::package_standard_definitions(*environment.runtime_package);
