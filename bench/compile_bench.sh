@@ -2,8 +2,8 @@
 # Whole-process cost of compiling large scripts: services of 100 tests with
 # one element each, 1000 and 10000 tests in all. Prints wall time and peak
 # memory of each run; the cost should grow linearly with the number of tests
-# while the peak memory stays flat, since generated text streams through the
-# work files.
+# while the peak memory stays flat, since only one test's text is held in
+# memory at a time.
 set -euo pipefail
 tree=$(cd "${1:-build-release}" && pwd)
 work=$(mktemp -d)

@@ -40,7 +40,7 @@ protected:
     }
 
     void TearDown() override {
-        EXPECT_EQ(work_files_left(), std::vector<std::string>{});
+        EXPECT_EQ(staged_files_left(), std::vector<std::string>{});
         fresh_.reset();
         std::filesystem::current_path(original_);
         std::filesystem::remove_all(scratch_);
@@ -51,15 +51,14 @@ protected:
     RunFiles& files() { return files_; }
     RunFiles files_;
 
-    // Names of the current directory that look like work files or their
-    // prefix reservation ("vx" + six characters, with or without ".tmp").
-    static std::vector<std::string> work_files_left() {
+    // Names of the current directory that look like the staged file of an
+    // output ("t.c.vx" + process + serial): an output neither put in place
+    // nor deleted.
+    static std::vector<std::string> staged_files_left() {
         std::vector<std::string> left;
         for (const auto& entry : std::filesystem::directory_iterator(".")) {
             std::string name = entry.path().filename().string();
-            bool work = name.rfind("vx", 0) == 0 &&
-                        (name.size() == 8 || name.find(".tmp") != std::string::npos);
-            if (work) {
+            if (name.find(".vx") != std::string::npos) {
                 left.push_back(name);
             }
         }

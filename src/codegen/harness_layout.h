@@ -12,7 +12,7 @@
 //   one function per SERVICE    "void SRV1_ADD (void) { " ... "}/* END SERVICE add*/"
 //     banner and number block   at its first TEST
 //     DCL_OP_C                  at its first ELEMENT
-//     test text                 buffered in the test's work files: DCL_TST_C,
+//     test text                 held in the test's sections: DCL_TST_C,
 //                               NUM_TEST block, loop head, elements, and the
 //                               closing half ending in "VXU_END_TEST_C();"
 //   main                        at the end of the script, with the INITIALIZATION

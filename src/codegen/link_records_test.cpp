@@ -20,6 +20,10 @@ using vx::testing::CodegenTest;
 
 class LinkRecordsTest : public CodegenTest {
 protected:
+    void TearDown() override {
+        records_.reset();  // puts an unclosed record file in place
+        CodegenTest::TearDown();
+    }
     LinkRecords& open(bool no_edit = false) {
         records_ = std::make_unique<LinkRecords>(reporter(), files(), flags_, no_edit);
         records_->open("t.tdc", "", BannerText{2, "vexorprepro s.ptu t.c", "today"});

@@ -18,7 +18,7 @@ inline constexpr int exit_fatal = 7;
 inline constexpr int exit_internal = 9;
 
 // A run stopped by a fatal or internal report: the message is written, the
-// listing closed and the work files removed; only the exit remains.
+// listing closed and the unfinished outputs removed; only the exit remains.
 struct [[nodiscard]] RunStopped {
     int status;
 };

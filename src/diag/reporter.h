@@ -115,7 +115,7 @@ public:
     using Console = std::function<void(std::string_view line)>;
     void set_console(Console console) { console_ = std::move(console); }
 
-    // The closing and deletion of the run's open work files and outputs,
+    // The closing and deletion of the run's unfinished outputs,
     // run before a fatal or internal report and at the end of execution.
     // One owner at a time: a new owner replaces the old one, and an owner
     // that goes removes its cleanup only if it is still the one in place.

@@ -226,7 +226,7 @@ INSTANTIATE_TEST_SUITE_P(
         SummaryCase{1, 4, exit_errors,
                     "Harnex-I-ENDERRWAR,  End of execution with 1 error(s) and 4 warning(s)"}));
 
-TEST_F(ReporterTest, FatalDeletesWorkFilesFirstAndKeepsTheDetailsFile) {
+TEST_F(ReporterTest, FatalRunsTheCleanupFirstAndKeepsTheDetailsFile) {
     ScratchDir dir;
     rep.open_details_file(dir.file("f.lis"));
     std::string order;

@@ -11,7 +11,7 @@ namespace vx {
 
 namespace {
 
-// Enough for the work files, their prefix and every output of a run.
+// Enough for every output of a run and its staged file.
 constexpr int removable_slots = 64;
 constexpr std::size_t removable_name_size = 4096;
 constexpr std::size_t signal_message_size = 512;

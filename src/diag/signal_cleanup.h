@@ -3,7 +3,7 @@
 // The signals that end a process (SIGINT, SIGTERM, SIGHUP, SIGPIPE, SIGQUIT,
 // SIGALRM, SIGUSR1, SIGUSR2, SIGXFSZ, SIGXCPU, SIGVTALRM, SIGPROF) end the
 // run as a fatal error would: every file of the run that is not a finished
-// output (the work files, the outputs still being written) is removed, a
+// output (the outputs still being written) is removed, a
 // message prepared in advance is written on standard error and at the end
 // of the listing, and the process ends with 128 + the signal number.
 //

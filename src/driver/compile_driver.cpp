@@ -118,7 +118,6 @@ void run_compile_driver(Compilation& run) {
 
     // the main script, first of the include stack.
     front_end.open_main_script(names.script_path);
-    session.output().make_work_prefix();
 
     // outputs and header records.
     session.start_outputs();

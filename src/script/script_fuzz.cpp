@@ -10,8 +10,7 @@
 // run with errors. Every input runs in one
 // private temporary directory, created at the first input and removed at
 // exit, so nothing is left behind: the outputs are deleted as after a run
-// with errors, and the work files are deleted by their flushes or by the
-// cleanup of a fatal end.
+// with errors, or by the cleanup of a fatal end.
 //
 // A fatal report is a normal way for a script to end (a statement too
 // long, no keyword at all): its process ending is replaced by an exception

@@ -162,14 +162,16 @@ protected:
         session_.reset();
         reporter_.reset();
         cwd_.reset();
-        EXPECT_TRUE(work_files_left().empty());
+        EXPECT_TRUE(staged_files_left().empty());
         scratch_.reset();
     }
 
-    std::vector<std::string> work_files_left() const {
+    // Staged files of outputs ("t.c.vx" + process + serial): an output
+    // neither put in place nor deleted.
+    std::vector<std::string> staged_files_left() const {
         std::vector<std::string> left;
         for (const std::string& name : scratch_->entries()) {
-            if (name.rfind("vx", 0) == 0) {
+            if (name.find(".vx") != std::string::npos) {
                 left.push_back(name);
             }
         }

@@ -13,7 +13,7 @@
 // Before comparison the run date, the run directory, the source tree and
 // the installed tree are masked. The run directory must hold exactly the
 // inputs and the expected files afterwards: an output that should have been
-// deleted, or a work file left behind, fails the case; so does an input
+// deleted, or a staged file left behind, fails the case; so does an input
 // file the run changed or removed.
 //
 // Every run gets VXLTGT pointing at the installed runtime package (which

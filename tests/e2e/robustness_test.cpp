@@ -306,9 +306,7 @@ TEST_P(Signals, StopTheRunLikeAFatalErrorAndLeaveNothingBehind) {
     start_compiler(process, run);
     ASSERT_TRUE(process.waitForStarted(10000));
 
-    // Wait until the run is writing: its staged outputs exist. (The text of
-    // each test stays in memory: its work files are created only for a
-    // test too large for it.)
+    // Wait until the run is writing: its staged outputs exist.
     auto writing = [&] {
         bool staged = false;
         for (const std::string& name : run_entries(run)) {
@@ -331,8 +329,8 @@ TEST_P(Signals, StopTheRunLikeAFatalErrorAndLeaveNothingBehind) {
     const std::string err = process.readAllStandardError().toStdString();
     EXPECT_TRUE(contains(err, "Harnex-F-ARRETSIGN")) << err;
     // The listing of the run stays, as after any fatal error, and ends with
-    // the message that says why the run stopped; no output, staged file or
-    // work file does.
+    // the message that says why the run stopped; no output or staged file
+    // does.
     run.expect_left({"s.lis"});
     const std::vector<std::string> listing =
         testkit::split_lines(testkit::read_file(run.path("s.lis")));

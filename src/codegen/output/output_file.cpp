@@ -60,15 +60,7 @@ OutputFile::OutputFile(OutputFile&& other) noexcept
     : reporter_(other.reporter_),
       files_(other.files_),
       stream_(std::exchange(other.stream_, nullptr)),
-      length_(other.length_),
       lines_(other.lines_),
-      read_(other.read_),
-      memory_limit_(other.memory_limit_),
-      spilled_(other.spilled_),
-      memory_(std::move(other.memory_)),
-      memory_read_(other.memory_read_),
-      pending_(std::exchange(other.pending_, false)),
-      name_maker_(std::move(other.name_maker_)),
       path_(std::move(other.path_)),
       log_path_(std::move(other.log_path_)),
       written_path_(std::move(other.written_path_)),
@@ -82,19 +74,11 @@ OutputFile& OutputFile::operator=(OutputFile&& other) noexcept {
         reporter_ = other.reporter_;
         files_ = other.files_;
         stream_ = std::exchange(other.stream_, nullptr);
-        length_ = other.length_;
         lines_ = other.lines_;
-        read_ = other.read_;
-        memory_limit_ = other.memory_limit_;
-        spilled_ = other.spilled_;
-        memory_ = std::move(other.memory_);
-        memory_read_ = other.memory_read_;
         path_ = std::move(other.path_);
         log_path_ = std::move(other.log_path_);
         written_path_ = std::move(other.written_path_);
         staged_ = other.staged_;
-        pending_ = std::exchange(other.pending_, false);
-        name_maker_ = std::move(other.name_maker_);
     }
     return *this;
 }
@@ -140,33 +124,12 @@ RunStopped OutputFile::misuse(std::string_view operation) const {
 }
 
 void OutputFile::put(std::string_view text, bool newline) {
-    const std::size_t size = text.size() + (newline ? 1 : 0);
     lines_ +=
         static_cast<std::uint64_t>(std::count(text.begin(), text.end(), '\n')) + (newline ? 1 : 0);
-    if (memory_limit_ != 0 && !spilled_) {
-        if (memory_.size() + size <= memory_limit_) {
-            memory_.append(text);
-            if (newline) memory_ += '\n';
-            return;
-        }
-        // Past the limit: what memory holds goes first, then the rest of
-        // this use of the file is written to it.
-        spill();
-    }
     if (std::fwrite(text.data(), 1, text.size(), stream_) != text.size() ||
         (newline && std::fputc('\n', stream_) == EOF) || std::ferror(stream_) != 0) {
         throw fail(msg::IMPECRFIC);
     }
-    length_ += size;
-}
-
-void OutputFile::spill() {
-    if (pending_) {
-        create_pending();
-    }
-    spilled_ = true;
-    std::string held = std::exchange(memory_, std::string());
-    put(held, false);
 }
 
 void OutputFile::write_line(std::string_view text) {
@@ -181,70 +144,6 @@ void OutputFile::write_text(std::string_view text) {
         throw misuse("write_text");
     }
     put(text, false);
-}
-
-void OutputFile::rewind() {
-    memory_read_ = 0;
-    if (is_open() && memory_limit_ != 0 && !spilled_) {
-        return;
-    }
-    if (stream_ == nullptr) {
-        if (reporter_ == nullptr) {
-            throw misuse("rewind");
-        }
-        throw reporter_->fatal(msg::IMPRESFIC, path_);
-    }
-    if (std::fflush(stream_) != 0) {
-        throw fail(msg::IMPECRFIC);
-    }
-    if (std::fseek(stream_, 0, SEEK_SET) != 0) {
-        throw fail(msg::IMPRESFIC);
-    }
-    read_ = 0;
-}
-
-void OutputFile::reuse() {
-    lines_ = 0;
-    memory_.clear();
-    memory_read_ = 0;
-    if (memory_limit_ != 0 && !spilled_) {
-        return;
-    }
-    rewind();
-    length_ = 0;
-    lines_ = 0;
-    spilled_ = false;
-}
-
-bool OutputFile::read_line(std::string& line) {
-    line.clear();
-    if (is_open() && memory_limit_ != 0 && !spilled_) {
-        if (memory_read_ >= memory_.size()) {
-            return false;
-        }
-        std::size_t end = memory_.find('\n', memory_read_);
-        if (end == std::string::npos) end = memory_.size();
-        line.assign(memory_, memory_read_, end - memory_read_);
-        memory_read_ = end < memory_.size() ? end + 1 : end;
-        return true;
-    }
-    if (stream_ == nullptr || read_ >= length_) {
-        return false;
-    }
-    // Up to the newline or the end of the text written, whichever comes
-    // first: a reused file holds older text past that end.
-    int c = 0;
-    while (read_ < length_ && (c = std::getc(stream_)) != EOF) {
-        ++read_;
-        if (c == '\n') {
-            return true;
-        }
-        line += static_cast<char>(c);
-    }
-    if (std::ferror(stream_) != 0) {
-        throw fail(msg::IMPLIRFIC);
-    }
-    return true;
 }
 
 namespace {
@@ -275,13 +174,6 @@ RunStopped log_failure(Reporter& reporter, LogResult result, std::string_view lo
 }  // namespace
 
 void OutputFile::close(bool keep) {
-    if (pending_ && !keep) {
-        discard();  // never created: nothing to delete
-        return;
-    }
-    if (keep && memory_limit_ != 0 && !spilled_) {
-        spill();  // kept: the text in memory goes to the file first
-    }
     if (stream_ == nullptr) {
         return;
     }
@@ -324,12 +216,6 @@ void OutputFile::close(bool keep) {
 }
 
 void OutputFile::discard() noexcept {
-    if (pending_) {
-        // Never created: only its text in memory goes.
-        pending_ = false;
-        memory_.clear();
-        return;
-    }
     if (stream_ == nullptr) {
         return;
     }
@@ -380,7 +266,7 @@ std::FILE* create_staged(const std::string& path, std::string& staged_path) {
     if (fd < 0) {
         return nullptr;
     }
-    std::FILE* stream = ::fdopen(fd, "w+");
+    std::FILE* stream = ::fdopen(fd, "w");
     if (stream == nullptr) {
         ::close(fd);
         ::unlink(name.c_str());
@@ -393,30 +279,11 @@ std::FILE* create_staged(const std::string& path, std::string& staged_path) {
 
 }  // namespace
 
-void OutputFile::create_pending() {
-    pending_ = false;
-    // Created as any work file is, written in place; this file takes its
-    // stream and names.
-    OutputFile created = create_output(*reporter_, *files_, name_maker_(), {}, false);
-    stream_ = std::exchange(created.stream_, nullptr);
-    path_ = std::move(created.path_);
-    written_path_ = std::move(created.written_path_);
-}
-
-OutputFile create_work_file(Reporter& reporter, const RunFiles& files,
-                            std::function<std::string()> name, std::size_t memory_limit) {
-    OutputFile file(reporter, files, nullptr, {}, {}, false);
-    file.pending_ = true;
-    file.name_maker_ = std::move(name);
-    file.memory_limit_ = memory_limit;
-    return file;
-}
-
 OutputFile create_output(Reporter& reporter, const RunFiles& files, const std::string& path,
-                         std::string_view log_path, bool staged) {
+                         std::string_view log_path) {
     std::FILE* stream = nullptr;
     std::string written_path = path;
-    staged = staged && !path.empty() && stageable(path);
+    bool staged = !path.empty() && stageable(path);
     if (staged) {
         stream = create_staged(path, written_path);
         staged = stream != nullptr;
@@ -426,7 +293,7 @@ OutputFile create_output(Reporter& reporter, const RunFiles& files, const std::s
         if (regular) {
             add_removable_file(path);
         }
-        stream = std::fopen(path.c_str(), "w+");
+        stream = std::fopen(path.c_str(), "w");
         if (stream == nullptr) {
             if (regular) {
                 drop_removable_file(path);

@@ -1,19 +1,13 @@
-// Routing of generated lines through the work file sections.
+// Routing of generated lines through the sections held in memory.
 #include "codegen/output/output_machinery.h"
 
 #include "diag/reporter.h"
-#include "diag/signal_cleanup.h"
 
-#include <cstdio>
-#include <cstdlib>
-#include <unistd.h>
 #include <vector>
 
 namespace vx {
 
 namespace {
-
-constexpr char first_work_letter = 'a';
 
 // Declarations are written whole in the C modes and when folding is off.
 bool declaration_written_whole(FoldMode mode) {
@@ -30,53 +24,20 @@ OutputMachinery::OutputMachinery(Reporter& reporter, const RunFiles& files, cons
       log_path_(std::move(log_path)),
       rename_path_(std::move(rename_path)) {}
 
-OutputMachinery::~OutputMachinery() { discard_work_files(); }
+OutputMachinery::~OutputMachinery() { discard_sections(); }
 
 OutputFile OutputMachinery::create_output(const std::string& path) const {
     return vx::create_output(reporter_, files_, path, log_path_);
 }
 
-void OutputMachinery::make_work_prefix() {
-    if (!work_prefix_.empty()) {
-        return;
-    }
-    std::string name(work_prefix_template);
-    int descriptor = ::mkstemp(name.data());
-    if (descriptor < 0) {
-        throw reporter_.fatal(msg::IMPOUVFIC, work_prefix_template);
-    }
-    ::close(descriptor);
-    add_removable_file(name);
-    work_prefix_ = std::move(name);
-}
-
-std::string OutputMachinery::work_file_path(WorkFile file) const {
-    char letter = static_cast<char>(first_work_letter + static_cast<int>(file));
-    return work_prefix_ + letter + std::string(work_file_suffix);
-}
-
-void OutputMachinery::create_work_file(WorkFile file) {
-    in_use_[static_cast<std::size_t>(file)] = true;
-    if (work(file).is_open()) {
-        return;  // emptied at its last flush
-    }
-    // The file itself comes only if its text outgrows memory. The names of
-    // the work files are reserved when the main script is opened
-    // (run_compile_driver), or else here before the first file is made.
-    work(file) = vx::create_work_file(
-        reporter_, files_,
-        [this, file] {
-            make_work_prefix();
-            return work_file_path(file);
-        },
-        work_file_memory);
+void OutputMachinery::append(HalfText& half, std::string_view line) {
+    half.lines.append(line);
+    half.lines += '\n';
 }
 
 void OutputMachinery::route_line(std::string_view text) {
     if (test_pair_open_) {
-        if (element_pair_open_) ++element_opening_lines_;
-        work(element_pair_open_ ? WorkFile::element_opening : WorkFile::test_opening)
-            .write_line(text);
+        append(section(element_pair_open_ ? Half::element_opening : Half::test_opening), text);
         return;
     }
     if (!generated_.is_open()) {
@@ -112,7 +73,7 @@ void OutputMachinery::write_element_close(std::string_view text, FoldMode mode) 
         // Outside an element the text stays in the current section rather
         // than being lost.
         if (element_pair_open_) {
-            work(WorkFile::element_closing).write_line(piece);
+            append(section(Half::element_closing), piece);
         } else {
             route_line(piece);
         }
@@ -121,7 +82,7 @@ void OutputMachinery::write_element_close(std::string_view text, FoldMode mode) 
 
 void OutputMachinery::write_test_close(std::string_view text) {
     if (flags_.output_enabled() && test_pair_open_) {
-        work(WorkFile::test_closing).write_line(text);
+        append(section(Half::test_closing), text);
     }
 }
 
@@ -141,20 +102,16 @@ void OutputMachinery::write_main_prologue(std::string_view text) {
     if (!flags_.output_enabled()) {
         return;
     }
-    if (!work_file_open(WorkFile::main_prologue)) {
-        create_work_file(WorkFile::main_prologue);
-    }
-    work(WorkFile::main_prologue).write_line(text);
+    open_half(Half::main_prologue);
+    append(section(Half::main_prologue), text);
 }
 
 void OutputMachinery::write_main_epilogue(std::string_view text) {
     if (!flags_.output_enabled()) {
         return;
     }
-    if (!work_file_open(WorkFile::main_epilogue)) {
-        create_work_file(WorkFile::main_epilogue);
-    }
-    work(WorkFile::main_epilogue).write_line(text);
+    open_half(Half::main_epilogue);
+    append(section(Half::main_epilogue), text);
 }
 
 void OutputMachinery::write_declaration(std::string_view text, FoldMode mode) {
@@ -179,8 +136,8 @@ void OutputMachinery::open_section(SectionKind kind) {
             if (test_pair_open_) {
                 throw reporter_.internal(msg::ERRINTFCT, std::string_view("open_section / test"));
             }
-            create_work_file(WorkFile::test_opening);
-            create_work_file(WorkFile::test_closing);
+            open_half(Half::test_opening);
+            open_half(Half::test_closing);
             test_pair_open_ = true;
             write_line("");
             return;
@@ -189,44 +146,42 @@ void OutputMachinery::open_section(SectionKind kind) {
                 throw reporter_.internal(msg::ERRINTFCT,
                                          std::string_view("open_section / element"));
             }
-            create_work_file(WorkFile::element_opening);
-            create_work_file(WorkFile::element_closing);
+            open_half(Half::element_opening);
+            open_half(Half::element_closing);
             element_pair_open_ = true;
-            element_opening_lines_ = 0;
             element_head_mark_ = 0;
             element_head_.clear();
             write_line("");
             return;
         case SectionKind::main_prologue:
-            if (!work_file_open(WorkFile::main_prologue)) {
-                create_work_file(WorkFile::main_prologue);
-            }
+            open_half(Half::main_prologue);
             return;
         case SectionKind::main_epilogue:
-            if (!work_file_open(WorkFile::main_epilogue)) {
-                create_work_file(WorkFile::main_epilogue);
-            }
+            open_half(Half::main_epilogue);
             return;
     }
     throw reporter_.internal(msg::ERRINTFCT, std::string_view("open_section"));
 }
 
-void OutputMachinery::copy_out(WorkFile file, bool keep_for_reuse) {
-    std::string line;
-    while (work(file).read_line(line)) {
-        route_line(line);
+void OutputMachinery::copy_lines(const std::string& from, std::size_t begin, std::size_t end) {
+    while (begin < end) {
+        const std::size_t newline = from.find('\n', begin);
+        const std::size_t stop = newline == std::string::npos || newline > end ? end : newline;
+        route_line(std::string_view(from).substr(begin, stop - begin));
+        begin = stop + 1;
     }
-    in_use_[static_cast<std::size_t>(file)] = false;
-    if (keep_for_reuse) {
-        work(file).reuse();
-    } else {
-        work(file).close(false);
-    }
+}
+
+void OutputMachinery::copy_out(Half half) {
+    HalfText& copied = section(half);
+    copied.open = false;
+    copy_lines(copied.lines, 0, copied.lines.size());
+    copied.lines.clear();
 }
 
 void OutputMachinery::mark_element_head() {
     if (element_pair_open_) {
-        element_head_mark_ = element_opening_lines_;
+        element_head_mark_ = section(Half::element_opening).lines.size();
     }
 }
 
@@ -240,24 +195,15 @@ void OutputMachinery::write_element_head(std::string_view text, FoldMode mode) {
 }
 
 void OutputMachinery::copy_out_element_opening() {
-    std::string line;
-    std::size_t copied = 0;
-    auto insert_head = [&]() {
-        for (const std::string& head : element_head_) {
-            route_line(head);
-        }
-        element_head_.clear();
-    };
-    while (work(WorkFile::element_opening).read_line(line)) {
-        if (copied == element_head_mark_) {
-            insert_head();
-        }
-        route_line(line);
-        ++copied;
+    HalfText& opening = section(Half::element_opening);
+    opening.open = false;
+    copy_lines(opening.lines, 0, element_head_mark_);
+    for (const std::string& head : element_head_) {
+        route_line(head);
     }
-    insert_head();
-    in_use_[static_cast<std::size_t>(WorkFile::element_opening)] = false;
-    work(WorkFile::element_opening).reuse();
+    element_head_.clear();
+    copy_lines(opening.lines, element_head_mark_, opening.lines.size());
+    opening.lines.clear();
 }
 
 void OutputMachinery::flush_section(SectionKind kind) {
@@ -268,31 +214,25 @@ void OutputMachinery::flush_section(SectionKind kind) {
             }
             // An element left open belongs inside its test.
             flush_section(SectionKind::element_pair);
-            work(WorkFile::test_opening).rewind();
-            work(WorkFile::test_closing).rewind();
             test_pair_open_ = false;
-            copy_out(WorkFile::test_opening, true);
-            copy_out(WorkFile::test_closing, true);
+            copy_out(Half::test_opening);
+            copy_out(Half::test_closing);
             return;
         case SectionKind::element_pair:
             if (!element_pair_open_) {
                 return;
             }
-            work(WorkFile::element_opening).rewind();
-            work(WorkFile::element_closing).rewind();
             element_pair_open_ = false;
             copy_out_element_opening();
-            copy_out(WorkFile::element_closing, true);
+            copy_out(Half::element_closing);
             return;
         case SectionKind::main_prologue:
         case SectionKind::main_epilogue: {
-            WorkFile file = kind == SectionKind::main_prologue ? WorkFile::main_prologue
-                                                               : WorkFile::main_epilogue;
-            if (!work_file_open(file)) {
-                return;
+            const Half half =
+                kind == SectionKind::main_prologue ? Half::main_prologue : Half::main_epilogue;
+            if (half_open(half)) {
+                copy_out(half);
             }
-            work(file).rewind();
-            copy_out(file, false);
             return;
         }
     }
@@ -324,18 +264,14 @@ void OutputMachinery::close_rename_list(bool keep) {
     rename_list_.close(keep);
 }
 
-void OutputMachinery::discard_work_files() noexcept {
-    for (OutputFile& file : work_) {
-        file.discard();
+void OutputMachinery::discard_sections() noexcept {
+    for (HalfText& half : halves_) {
+        half.open = false;
+        half.lines.clear();
     }
-    in_use_.fill(false);
+    element_head_.clear();
     test_pair_open_ = false;
     element_pair_open_ = false;
-    if (!work_prefix_.empty()) {
-        std::remove(work_prefix_.c_str());
-        drop_removable_file(work_prefix_);
-        work_prefix_.clear();
-    }
 }
 
 void OutputMachinery::discard_open_outputs() noexcept {

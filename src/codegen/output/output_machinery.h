@@ -1,29 +1,26 @@
 // The output machinery: where every generated line goes.
 //
 // Generated text is not produced in file order. A test's closing lines are
-// known before its body is finished, an element's checks are produced with
+// known before its body is finished, the loops of a test are opened by
+// elements met after its first ones, an element's checks are produced with
 // its initialisations, and `main` collects the text of INITIALIZATION and
-// TERMINATION blocks spread over the script. So lines are routed into work
-// files that buffer one test and one element, each as a pair of halves:
+// TERMINATION blocks spread over the script. So lines are routed into
+// sections held in memory: one test and one element, each as a pair of
+// halves, and the two parts of `main`:
 //
-//   a.tmp  test opening half     b.tmp  test closing half
-//   c.tmp  element opening half  d.tmp  element closing half
-//   e.tmp  main prologue         f.tmp  main epilogue
+//   test opening half      test closing half
+//   element opening half   element closing half
+//   main prologue          main epilogue
 //
-// `write_line` appends to the innermost open opening half (c.tmp inside an
-// element, else a.tmp inside a test) or, outside a test, directly to the
-// generated file. Flushing a pair rewinds both halves, closes the pair and
-// copies the opening half, then the closing half, line by line through
-// `write_line` into the enclosing destination, deleting each work file
-// after it: an element lands in its test's a.tmp, a test in the generated
-// file. Opening a test or element pair writes an empty line into it first.
-//
-// Work files are named from a prefix made once per run in the current
-// directory from the template "vxXXXXXX" by mkstemp; the file mkstemp
-// creates stays as the reservation of the prefix until the run ends, so that
-// no other run can take the same names. `discard_work_files` closes and
-// deletes every work file and the reservation; it is the cleanup of a run
-// that stops early and runs again at the normal end.
+// `write_line` appends to the innermost open opening half (the element's
+// inside an element, else the test's inside a test) or, outside a test,
+// directly to the generated file. Flushing a pair closes it and copies the
+// opening half, then the closing half, line by line into the enclosing
+// destination: an element lands in its test's opening half, a test in the
+// generated file. The loop heads of a test go to the generated file at
+// once, ahead of the test's text. Opening a test or element pair writes an
+// empty line into it first. The memory a run holds is thus one test's
+// text, whatever the number of tests.
 //
 // A line is written only while output is enabled (no skip flag 0 to 4 set);
 // the copying of a flush is not filtered again. The closing half of an
@@ -35,6 +32,7 @@
 #include "codegen/output/skip_flags.h"
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -44,9 +42,6 @@ namespace vx {
 class Reporter;
 class RunFiles;
 
-// The text a work file keeps in memory before it writes to its file.
-inline constexpr std::size_t work_file_memory = 256 * 1024;
-
 enum class SectionKind : int {
     test_pair = 0,
     element_pair = 1,
@@ -54,8 +49,8 @@ enum class SectionKind : int {
     main_epilogue = 4
 };
 
-// The work files, in the order of their name letters "a" to "f".
-enum class WorkFile : int {
+// The halves of the sections.
+enum class Half : int {
     test_opening = 0,
     test_closing,
     element_opening,
@@ -63,10 +58,8 @@ enum class WorkFile : int {
     main_prologue,
     main_epilogue,
 };
-inline constexpr std::size_t work_file_count = 6;
+inline constexpr std::size_t half_count = 6;
 
-inline constexpr std::string_view work_prefix_template = "vxXXXXXX";
-inline constexpr std::string_view work_file_suffix = ".tmp";
 inline constexpr std::string_view rename_option = "-RENAME";
 
 class OutputMachinery {
@@ -93,11 +86,6 @@ public:
     OutputFile& declarations_file() { return declarations_; }
     OutputFile& constants_file() { return constants_; }
 
-    // Makes the work file prefix (once; later calls keep it).
-    void make_work_prefix();
-    const std::string& work_prefix() const { return work_prefix_; }
-    std::string work_file_path(WorkFile file) const;
-
     // Routing of generated lines.
     void write_line(std::string_view text);
     void write_folded(std::string_view text, FoldMode mode);
@@ -122,8 +110,8 @@ public:
     void flush_section(SectionKind kind);
     bool test_pair_open() const { return test_pair_open_; }
     bool element_pair_open() const { return element_pair_open_; }
-    // Whether the work file holds a section being written.
-    bool work_file_open(WorkFile file) const { return in_use_[static_cast<std::size_t>(file)]; }
+    // Whether the half holds a section being written.
+    bool half_open(Half half) const { return section(half).open; }
 
     // The rename list of -RENAME: one option line "-RENAME=a,\" continued
     // over several lines.
@@ -131,23 +119,31 @@ public:
     void close_rename_list(bool keep);
     int renamed_count() const { return renamed_count_; }
 
-    // Closes and deletes every work file and the prefix reservation, without
-    // any report.
-    void discard_work_files() noexcept;
+    // Forgets the text of every section still open, without any report.
+    void discard_sections() noexcept;
     // Deletes every output still open here (generated, declarations,
     // constants file, rename list), without any report: the cleanup of a
     // run that stopped before its outputs were complete.
     void discard_open_outputs() noexcept;
 
 private:
-    OutputFile& work(WorkFile file) { return work_[static_cast<std::size_t>(file)]; }
-    const OutputFile& work(WorkFile file) const { return work_[static_cast<std::size_t>(file)]; }
-    void create_work_file(WorkFile file);
+    // The text of a half: lines ended by newlines. A flushed half keeps its
+    // storage for the next test or element.
+    struct HalfText {
+        std::string lines;
+        bool open = false;
+    };
+    HalfText& section(Half half) { return halves_[static_cast<std::size_t>(half)]; }
+    const HalfText& section(Half half) const { return halves_[static_cast<std::size_t>(half)]; }
+    void open_half(Half half) { section(half).open = true; }
+    static void append(HalfText& half, std::string_view line);
     // Appends to the current section without asking the skip flags.
     void route_line(std::string_view text);
-    // Copies the file's lines to the enclosing destination, then empties it
-    // for reuse (test and element pairs) or closes and deletes it.
-    void copy_out(WorkFile file, bool keep_for_reuse);
+    // Copies the lines of `from`, from byte `begin` to byte `end`, to the
+    // enclosing destination.
+    void copy_lines(const std::string& from, std::size_t begin, std::size_t end);
+    // Copies the half's lines to the enclosing destination and empties it.
+    void copy_out(Half half);
     // As copy_out for the element's opening half, with the element head
     // inserted at its mark.
     void copy_out_element_opening();
@@ -162,15 +158,10 @@ private:
     OutputFile constants_;
     OutputFile rename_list_;
     int renamed_count_ = 0;
-    std::string work_prefix_;
-    std::array<OutputFile, work_file_count> work_;
-    // A flushed test or element pair keeps its (emptied) files open for the
-    // next test or element, instead of deleting and creating them again
-    // thousands of times in a large script; they go at the end of the run.
-    std::array<bool, work_file_count> in_use_{};
+    std::array<HalfText, half_count> halves_;
     bool test_pair_open_ = false;
     bool element_pair_open_ = false;
-    std::size_t element_opening_lines_ = 0;
+    // The place of the element head in the element's opening half, in bytes.
     std::size_t element_head_mark_ = 0;
     std::vector<std::string> element_head_;
 };

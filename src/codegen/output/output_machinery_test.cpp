@@ -1,6 +1,6 @@
-// Routing of generated lines through the work file sections, the skip
+// Routing of generated lines through the sections held in memory, the skip
 // flags, folding per writer, the rename list and the failure ends; every
-// test ends with no work file left in its scratch directory.
+// test ends with no staged output left in its scratch directory.
 #include "codegen/output/output_machinery.h"
 
 #include "codegen/codegen_test_fixture.h"
@@ -36,6 +36,27 @@ protected:
         machinery_->generated_file().close(true);
         return read_lines("t.c");
     }
+    // The staged files of one output.
+    static Lines staged_files_of(const std::string& output) {
+        Lines left;
+        for (const std::string& name : staged_files_left()) {
+            if (name.rfind(output + ".vx", 0) == 0) left.push_back(name);
+        }
+        return left;
+    }
+    // The generated file's lines so far, without closing it: they are in
+    // its staged file beside it.
+    Lines generated_so_far() {
+        std::string staged;
+        for (const auto& entry : std::filesystem::directory_iterator(".")) {
+            const std::string name = entry.path().filename().string();
+            if (name.rfind("t.c.vx", 0) == 0) staged = name;
+        }
+        EXPECT_FALSE(staged.empty());
+        machinery_->generated_file().write_text("");
+        std::fflush(nullptr);
+        return read_lines(staged);
+    }
 
     SkipFlags flags_;
     std::unique_ptr<OutputMachinery> machinery_;
@@ -53,20 +74,19 @@ TEST_F(OutputMachineryTest, ElementTextLandsInsideItsTestText) {
     out.write_element_close("EDV_INTEGER_C(x);", FoldMode::c);
     out.write_test_close("VXU_END_TEST_C();");
 
-    // While the pairs are open their text is in the work files only: in
-    // memory, for a test of an ordinary size, with no file created.
-    EXPECT_TRUE(out.work_file_open(WorkFile::element_opening));
-    EXPECT_EQ(work_files_left(), Lines{});
+    // While the pairs are open their text is held in memory only.
+    EXPECT_TRUE(out.half_open(Half::element_opening));
+    EXPECT_EQ(generated_so_far(), Lines{"before"});
 
     out.flush_section(SectionKind::element_pair);
     EXPECT_FALSE(out.element_pair_open());
     out.write_line("after element");
     out.flush_section(SectionKind::test_pair);
     out.write_line("after test");
-    EXPECT_FALSE(out.work_file_open(WorkFile::test_opening));
+    EXPECT_FALSE(out.half_open(Half::test_opening));
 
-    // Flushed work files are kept for the next test and element: their old
-    // text stays past the end of the new one and never reaches the output.
+    // A flushed half keeps its storage for the next test and element, but
+    // none of its old text reaches the output again.
     out.open_section(SectionKind::test_pair);
     out.open_section(SectionKind::element_pair);
     out.write_line("y;");
@@ -76,27 +96,32 @@ TEST_F(OutputMachineryTest, ElementTextLandsInsideItsTestText) {
               (Lines{"before", "", "DCL_TST_C(2, \"t1\");", "", "START_CHRONO_C();", "x = 1;",
                      "STOP_CHRONO_C();", "EDV_INTEGER_C(x);", "after element", "VXU_END_TEST_C();",
                      "after test", "", "", "y;"}));
-    out.discard_work_files();
-    EXPECT_EQ(work_files_left(), Lines{});
 }
 
-// An element whose text outgrows the memory of a work file goes through a
-// file, which the end of the run deletes with the reservation of names.
-TEST_F(OutputMachineryTest, AHugeElementGoesThroughAWorkFile) {
+// The element head goes where the element marked it, however much text
+// follows the mark, and the sections a stopped run held are forgotten.
+TEST_F(OutputMachineryTest, TheElementHeadGoesToItsMarkAndADiscardForgetsEverything) {
     OutputMachinery& out = *machinery_;
     out.open_section(SectionKind::test_pair);
     out.open_section(SectionKind::element_pair);
-    const std::string line(1000, 'x');
-    for (int i = 0; i < 300; ++i) {
-        out.write_line(line);
-    }
-    // The element's opening half and the reservation of the names.
-    EXPECT_EQ(work_files_left().size(), 2u);
+    out.write_line("stub init;");
+    out.mark_element_head();
+    out.write_line("x = 1;");
+    out.write_line("call();");
+    out.write_element_head("table;", FoldMode::c);
     out.flush_section(SectionKind::test_pair);
-    const Lines text = generated();
-    EXPECT_EQ(std::count(text.begin(), text.end(), line), 300);
-    out.discard_work_files();
-    EXPECT_EQ(work_files_left(), Lines{});
+    EXPECT_EQ(generated_so_far(), (Lines{"", "", "stub init;", "table;", "x = 1;", "call();"}));
+
+    out.open_section(SectionKind::test_pair);
+    out.open_section(SectionKind::element_pair);
+    out.write_line("never written");
+    out.write_main_prologue("never written either");
+    out.discard_sections();
+    EXPECT_FALSE(out.test_pair_open());
+    EXPECT_FALSE(out.half_open(Half::main_prologue));
+    out.flush_section(SectionKind::main_prologue);
+    out.write_line("after");
+    EXPECT_EQ(generated(), (Lines{"", "", "stub init;", "table;", "x = 1;", "call();", "after"}));
 }
 
 TEST_F(OutputMachineryTest, TestWithoutElementReachesTheFileInOnePiece) {
@@ -154,7 +179,6 @@ TEST_F(OutputMachineryTest, SkipFlagsSuppressAndPause) {
     EXPECT_EQ(generated(), (Lines{"", "", "init while analysed", "check"}));
     machinery_->declarations_file().close(true);
     EXPECT_EQ(read_lines("t.ic"), Lines{});
-    out.discard_work_files();
 }
 
 TEST_F(OutputMachineryTest, FoldingOfTestLevelDeclarationAndDirectiveLines) {
@@ -191,14 +215,13 @@ TEST_F(OutputMachineryTest, FoldingOfTestLevelDeclarationAndDirectiveLines) {
     EXPECT_LE(declarations[2].size(), fold_width);
 }
 
-TEST_F(OutputMachineryTest, LongLinesAreCopiedWholeThroughWorkFiles) {
+TEST_F(OutputMachineryTest, LongLinesAreCopiedWholeThroughTheSections) {
     OutputMachinery& out = *machinery_;
     const std::string huge(50000, 'z');
     out.open_section(SectionKind::test_pair);
     out.write_line(huge);
     out.flush_section(SectionKind::test_pair);
     EXPECT_EQ(generated(), (Lines{"", huge}));
-    out.discard_work_files();
 }
 
 TEST_F(OutputMachineryTest, RenameListIsOneContinuedOptionLine) {
@@ -220,8 +243,9 @@ TEST_F(OutputMachineryTest, OpeningAnOpenPairIsAnInternalError) {
     auto [status, err] = expect_end([&] { session.output().open_section(SectionKind::test_pair); });
     EXPECT_EQ(status, 9);
     EXPECT_NE(err.find("Harnex-S-ERRINTFCT"), std::string::npos) << err;
-    // The internal end removed the work files.
-    EXPECT_EQ(work_files_left(), Lines{});
+    // The internal end removed the generated file.
+    EXPECT_EQ(staged_files_of("s.c"), Lines{});
+    EXPECT_FALSE(std::filesystem::exists("s.c"));
 }
 
 TEST_F(OutputMachineryTest, WriteFailureIsFatalAndNamesTheFile) {
@@ -241,7 +265,7 @@ TEST_F(OutputMachineryTest, WriteFailureIsFatalAndNamesTheFile) {
     EXPECT_EQ(status, 7);
     EXPECT_NE(err.find("Harnex-F-IMPECRFIC"), std::string::npos) << err;
     EXPECT_NE(err.find("full.c"), std::string::npos) << err;
-    EXPECT_EQ(work_files_left(), Lines{});
+    EXPECT_EQ(staged_files_of("full.c"), Lines{});
     EXPECT_TRUE(std::filesystem::exists("/dev/full"));
 }
 
@@ -262,88 +286,6 @@ TEST_F(OutputMachineryTest, CreationFailureIsFatal) {
     EXPECT_EQ(status, 7);
     EXPECT_NE(err.find("Harnex-F-IMPOUVFIC"), std::string::npos) << err;
     EXPECT_NE(err.find("no/such/dir/x.c"), std::string::npos) << err;
-}
-
-// A reused work file reads back only the text written since its reuse,
-// however long the text it held before.
-TEST_F(OutputMachineryTest, AReusedFileReadsOnlyItsNewText) {
-    OutputFile work = create_output(reporter(), files(), "vxwork.tmp", "", false);
-    work.write_line("first test, a long line of text");
-    work.write_line("second line");
-    work.write_text("no newline");
-    work.rewind();
-    std::string line;
-    Lines read;
-    while (work.read_line(line)) read.push_back(line);
-    EXPECT_EQ(read, (Lines{"first test, a long line of text", "second line", "no newline"}));
-
-    work.reuse();
-    work.write_line("short");
-    work.rewind();
-    read.clear();
-    while (work.read_line(line)) read.push_back(line);
-    EXPECT_EQ(read, Lines{"short"});
-
-    work.reuse();
-    work.rewind();
-    EXPECT_FALSE(work.read_line(line));
-    EXPECT_EQ(line, "");
-    work.close(false);
-}
-
-// A work file is created only when its text goes past its memory, and
-// reads back the same lines either way.
-TEST_F(OutputMachineryTest, AWorkFileSpillsToItsFileOnlyPastItsMemory) {
-    int names_made = 0;
-    OutputFile work = create_work_file(
-        reporter(), files(),
-        [&] {
-            ++names_made;
-            return std::string("vxwork.tmp");
-        },
-        16);
-    EXPECT_TRUE(work.is_open());
-    std::string line;
-    Lines read;
-    auto read_all_lines = [&] {
-        read.clear();
-        work.rewind();
-        while (work.read_line(line)) read.push_back(line);
-        return read;
-    };
-    work.write_line("short");
-    EXPECT_EQ(read_all_lines(), Lines{"short"});
-    EXPECT_FALSE(std::filesystem::exists("vxwork.tmp"));  // not created yet
-    EXPECT_EQ(names_made, 0);
-
-    work.reuse();
-    work.write_line("first");
-    work.write_line("second, past the limit");
-    work.write_text("tail");
-    EXPECT_EQ(read_all_lines(), (Lines{"first", "second, past the limit", "tail"}));
-    EXPECT_TRUE(std::filesystem::exists("vxwork.tmp"));
-    EXPECT_EQ(names_made, 1);
-
-    work.reuse();
-    work.write_line("again");
-    EXPECT_EQ(read_all_lines(), Lines{"again"});
-    work.close(false);
-    EXPECT_FALSE(std::filesystem::exists("vxwork.tmp"));
-
-    // Never created and dropped: nothing on disk. Never created and kept:
-    // the text in memory becomes the file, none of it lost.
-    OutputFile dropped = create_work_file(
-        reporter(), files(), [] { return "dropped.tmp"; }, 64);
-    dropped.write_line("gone");
-    dropped.close(false);
-    EXPECT_FALSE(std::filesystem::exists("dropped.tmp"));
-    OutputFile kept = create_work_file(
-        reporter(), files(), [] { return "kept.tmp"; }, 64);
-    kept.write_line("kept");
-    kept.write_text("whole");
-    kept.close(true);
-    EXPECT_EQ(read_all("kept.tmp"), "kept\nwhole");
-    std::filesystem::remove("kept.tmp");
 }
 
 // An output is written beside its file and put in place only when kept:

@@ -173,7 +173,7 @@ void OutputSession::finish_outputs(bool errors, const std::vector<UsageCount>& u
         output_.flush_section(SectionKind::element_pair);
         output_.flush_section(SectionKind::test_pair);
     }
-    output_.discard_work_files();
+    output_.discard_sections();
 
     if (keep) {
         OutputFile& declarations = output_.declarations_file();
@@ -224,7 +224,7 @@ std::string new_compilation_stamp() {
 }
 
 void OutputSession::abandon() noexcept {
-    output_.discard_work_files();
+    output_.discard_sections();
     output_.discard_open_outputs();
     records_.discard();
     description_.discard();

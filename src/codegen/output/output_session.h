@@ -16,8 +16,8 @@
 // description of -TSF with its opening records, and writes the remaining
 // header records ("H0 " to "E5  ").
 //
-// finish_outputs closes in this order: the work files (an element or test
-// still open is first appended to the generated file), the declarations
+// finish_outputs closes in this order: the sections held in memory (an
+// element or test still open is first appended to the generated file), the declarations
 // file, the constants file and the rename list, the link record file, the
 // report description, the generated file; after a run with errors each
 // output is deleted instead of kept.
@@ -26,8 +26,8 @@
 // usage count.
 //
 // While the session lives, its reporter runs its cleanup before a fatal or
-// internal end: the work files and their prefix reservation are closed and deleted,
-// and so is every output still open, since an output cut short by a fatal
+// internal end: the text held in memory is forgotten, and every output
+// still open is closed and deleted, since an output cut short by a fatal
 // error is not a usable result (a build tool comparing dates would take a
 // half-written harness for an up-to-date one).
 #pragma once
@@ -102,8 +102,7 @@ FoldMode fold_mode_for(int tested_language);
 class OutputSession {
 public:
     // While the session lives, a run that stops early (fatal or internal
-    // report, crash, signal) abandons it first: its work files and
-    // outputs are deleted.
+    // report, crash, signal) abandons it first: its outputs are deleted.
     OutputSession(OutputSettings settings, Reporter& reporter, RunFiles& files);
     ~OutputSession();
     OutputSession(const OutputSession&) = delete;
@@ -149,9 +148,7 @@ public:
     void write_record(std::string_view text) { records_.write_record(text); }
     int record_number() { return records_.record_number(); }
 
-    // Creates the outputs and writes the header records. The
-    // work file prefix is made at the first opening of the main script
-    // (output().make_work_prefix()), or else at the first work file.
+    // Creates the outputs and writes the header records.
     void start_outputs();
     // Closes, assembles, keeps or deletes the outputs, and writes the
     // configuration header after a run without error. Does nothing
@@ -161,8 +158,9 @@ public:
     // record "Z" + count of the lines before it + " " + stamp.
     void finish_outputs(bool errors, const std::vector<UsageCount>& usage_counts = {});
 
-    // The cleanup of a run that stops early: work files and every output
-    // still open are closed and deleted, without any report.
+    // The cleanup of a run that stops early: the text held in memory is
+    // forgotten and every output still open is closed and deleted, without
+    // any report.
     void abandon() noexcept;
 
 private:

@@ -94,8 +94,7 @@ TEST_F(OutputSessionTest, StartWritesBannersHeaderRecordsAndTheLog) {
               (Lines{"#define ZQZQUSE_EDV_INTEGER_C 1", "#define ZQZQUSE_RUPT  0"}));
 
     // Every kept output is logged by its extension, in the order the run
-    // puts them in place; the work files and the rename list (no known
-    // extension) are not.
+    // puts them in place; the rename list (no known extension) is not.
     EXPECT_EQ(read_lines("created.log"), (Lines{"C   t.ic", "C   k.c", "TDC t.tdc", "TSF r.tsf",
                                                 "C   t.c", "H   vexor_cfg.h"}));
 }
@@ -116,26 +115,22 @@ TEST_F(OutputSessionTest, RunWithErrorsLeavesNoOutput) {
     EXPECT_FALSE(exists("created.log"));
 }
 
-TEST_F(OutputSessionTest, FatalEndRemovesWorkFilesAndUnfinishedOutputs) {
+TEST_F(OutputSessionTest, FatalEndRemovesUnfinishedOutputs) {
     OutputSession session(settings(), reporter(), files());
     session.start_outputs();
     generate_a_little(session);
-    // An element too large for memory: its work file is on disk.
-    for (int i = 0; i < 300; ++i) {
-        session.write_line(std::string(1000, 'x'));
-    }
-    ASSERT_FALSE(work_files_left().empty());
+    ASSERT_FALSE(staged_files_left().empty());
     auto [status, err] =
         expect_end([&] { throw reporter().fatal(msg::IMPOUVFIC, std::string_view("x.h")); });
     EXPECT_EQ(status, 7);
-    EXPECT_EQ(work_files_left(), Lines{});
+    EXPECT_EQ(staged_files_left(), Lines{});
     EXPECT_FALSE(exists("t.c"));
     EXPECT_FALSE(exists("t.tdc"));
 }
 
 // The process ends as a program's entry point ends it: on the RunStopped
 // of the report, or after the summary.
-TEST_F(OutputSessionTest, FatalEndOfTheProcessLeavesNoWorkFile) {
+TEST_F(OutputSessionTest, FatalEndOfTheProcessLeavesNoStagedOutput) {
     EXPECT_EXIT(
         {
             reporter().set_console({});
@@ -151,7 +146,7 @@ TEST_F(OutputSessionTest, FatalEndOfTheProcessLeavesNoWorkFile) {
             }
         },
         ::testing::ExitedWithCode(9), "ERRINTFCT");
-    EXPECT_EQ(work_files_left(), Lines{});
+    EXPECT_EQ(staged_files_left(), Lines{});
     EXPECT_FALSE(exists("t.c"));
 
     EXPECT_EXIT(
@@ -163,7 +158,7 @@ TEST_F(OutputSessionTest, FatalEndOfTheProcessLeavesNoWorkFile) {
             end_process(reporter().end_of_execution());
         },
         ::testing::ExitedWithCode(0), "");
-    EXPECT_EQ(work_files_left(), Lines{});
+    EXPECT_EQ(staged_files_left(), Lines{});
 }
 
 TEST_F(OutputSessionTest, UnwritableOutputIsFatalBeforeAnythingIsLeft) {
