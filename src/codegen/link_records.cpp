@@ -1,4 +1,4 @@
-// Writing link records: numbering, folding, the pause of flag 5, and the
+// Writing link records: numbering, folding, and the
 // pending lists of lazily written headers.
 #include "codegen/link_records.h"
 
@@ -69,9 +69,8 @@ std::string version_suffix(std::string_view base_name) {
     return std::string(base_name.substr(size - version_suffix_length));
 }
 
-LinkRecords::LinkRecords(Reporter& reporter, const RunFiles& files, const SkipFlags& flags,
-                         bool no_edit)
-    : reporter_(reporter), files_(files), flags_(flags), no_edit_(no_edit) {}
+LinkRecords::LinkRecords(Reporter& reporter, const RunFiles& files, bool no_edit)
+    : reporter_(reporter), files_(files), no_edit_(no_edit) {}
 
 void LinkRecords::open(const std::string& path, std::string_view log_path,
                        const BannerText& banner) {
@@ -86,9 +85,6 @@ void LinkRecords::write_end_record(std::string_view stamp) {
 }
 
 void LinkRecords::write_record(std::string_view text) {
-    if (flags_.records_paused()) {
-        return;
-    }
     if (!file_.is_open()) {
         throw reporter_.internal(msg::ERRINTFCT, std::string_view("write_record"));
     }
@@ -403,7 +399,7 @@ int LinkRecords::enum_type_number(std::string_view type_name,
         found = enum_types_.emplace(std::string(type_name), EnumType{number, false}).first;
     }
     EnumType& type = found->second;
-    if (!type.described && !flags_.records_paused()) {
+    if (!type.described) {
         write_record("Y" + std::to_string(type.number) + " " + std::string(type_name));
         for (const EnumeratorRecord& enumerator : enumerators) {
             write_record("Y" + enumerator.value + " " + enumerator.name);

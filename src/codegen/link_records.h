@@ -9,10 +9,7 @@
 // "E" + code + " " + script file number + " " + line. A record longer than
 // 132 characters is continued on lines of "&" and at most 131 characters.
 //
-// While a variable statement is being analysed (skip flag 5) records are not
-// written; a numbered record asked for in that pause still takes its
-// number, so that no two facts ever share one. Callers test
-// `output_enabled` themselves for records of generated blocks.
+// Callers test `output_enabled` themselves for records of generated blocks.
 //
 // Headers of services, tests and families are written lazily, at their
 // first element or at the end of their block: comments and requirements
@@ -25,7 +22,6 @@
 #pragma once
 
 #include "codegen/output/output_file.h"
-#include "codegen/output/skip_flags.h"
 
 #include <map>
 #include <optional>
@@ -134,7 +130,7 @@ std::string version_suffix(std::string_view base_name);
 
 class LinkRecords {
 public:
-    LinkRecords(Reporter& reporter, const RunFiles& files, const SkipFlags& flags, bool no_edit);
+    LinkRecords(Reporter& reporter, const RunFiles& files, bool no_edit);
     LinkRecords(const LinkRecords&) = delete;
     LinkRecords& operator=(const LinkRecords&) = delete;
 
@@ -255,7 +251,6 @@ private:
 
     Reporter& reporter_;
     const RunFiles& files_;
-    const SkipFlags& flags_;
     bool no_edit_;
     OutputFile file_;
     ReportDescription* description_ = nullptr;

@@ -25,7 +25,7 @@ protected:
         CodegenTest::TearDown();
     }
     LinkRecords& open(bool no_edit = false) {
-        records_ = std::make_unique<LinkRecords>(reporter(), files(), flags_, no_edit);
+        records_ = std::make_unique<LinkRecords>(reporter(), files(), no_edit);
         records_->open("t.tdc", "", BannerText{2, "vexorprepro s.ptu t.c", "today"});
         return *records_;
     }
@@ -34,7 +34,6 @@ protected:
         return after_banner(read_lines("t.tdc"));
     }
 
-    SkipFlags flags_;
     std::unique_ptr<LinkRecords> records_;
 };
 
@@ -168,17 +167,13 @@ TEST_F(LinkRecordsTest, NoEditDropsOnlyTheKeptRecordsOfServicesAndTests) {
                                 "C5 kept for the family"}));
 }
 
-TEST_F(LinkRecordsTest, VariableAnalysisPausesRecordsButKeepsNumbers) {
+TEST_F(LinkRecordsTest, AnEnumerationIsDescribedOnceAndNumberedInTheOrderMet) {
     LinkRecords& r = open();
-    flags_.set(SkipFlag::variable_analysis);
-    EXPECT_EQ(r.write_numbered('V', "paused"), 1);
-    EXPECT_EQ(r.enum_type_number("colour", {{"RED", "0"}, {"GREEN", "1"}}), 1);
-    flags_.clear(SkipFlag::variable_analysis);
-    EXPECT_EQ(r.write_numbered('V', "written"), 2);
+    EXPECT_EQ(r.write_numbered('V', "written"), 1);
     EXPECT_EQ(r.enum_type_number("colour", {{"RED", "0"}, {"GREEN", "1"}}), 1);
     EXPECT_EQ(r.enum_type_number("colour", {{"RED", "0"}, {"GREEN", "1"}}), 1);
     EXPECT_EQ(r.enum_type_number("mode", {{"ON", "1"}}), 2);
-    EXPECT_EQ(records(), (Lines{"V2 written", "Y1 colour", "Y0 RED", "Y1 GREEN", "Y0 0", "Y2 mode",
+    EXPECT_EQ(records(), (Lines{"V1 written", "Y1 colour", "Y0 RED", "Y1 GREEN", "Y0 0", "Y2 mode",
                                 "Y1 ON", "Y0 0"}));
 }
 

@@ -504,9 +504,9 @@ namespace {
 
 TEST_F(StubGenerationTest, ABlockOfAnExcludedBranchDefinesNoStub) {
     layout();
-    session_->skip_flags().set(SkipFlag::false_condition);
+    session_->output().set_enabled(false);
     define("void hidden(_in int a);");
-    session_->skip_flags().clear(SkipFlag::false_condition);
+    session_->output().set_enabled(true);
     define("void shown(_in int a);");
     layout().emit_stub_services();
     finish();

@@ -374,7 +374,7 @@ void ScriptReader::write_trace_comment(std::string_view text) {
 void ScriptReader::native_line(std::string_view trimmed_line) {
     const char marker = trimmed_line.front();
     std::string_view text = trimmed_line.substr(1);
-    if (options_.analysis_enabled && marker != '@' && session_.skip_flags().output_enabled()) {
+    if (options_.analysis_enabled && marker != '@' && session_.output_enabled()) {
         collect_native(text);
     }
     if (marker != '!') {

@@ -16,11 +16,10 @@ bool declaration_written_whole(FoldMode mode) {
 
 }  // namespace
 
-OutputMachinery::OutputMachinery(Reporter& reporter, const RunFiles& files, const SkipFlags& flags,
-                                 std::string log_path, std::string rename_path)
+OutputMachinery::OutputMachinery(Reporter& reporter, const RunFiles& files, std::string log_path,
+                                 std::string rename_path)
     : reporter_(reporter),
       files_(files),
-      flags_(flags),
       log_path_(std::move(log_path)),
       rename_path_(std::move(rename_path)) {}
 
@@ -47,13 +46,13 @@ void OutputMachinery::route_line(std::string_view text) {
 }
 
 void OutputMachinery::write_line(std::string_view text) {
-    if (flags_.output_enabled()) {
+    if (enabled_) {
         route_line(text);
     }
 }
 
 void OutputMachinery::write_folded(std::string_view text, FoldMode mode) {
-    if (!flags_.output_enabled()) {
+    if (!enabled_) {
         return;
     }
     for (const std::string& piece : fold_line(text, mode)) {
@@ -66,7 +65,7 @@ void OutputMachinery::write_folded_test_level(std::string_view text, FoldMode mo
 }
 
 void OutputMachinery::write_element_close(std::string_view text, FoldMode mode) {
-    if (!flags_.output_enabled() || flags_.records_paused()) {
+    if (!enabled_) {
         return;
     }
     for (const std::string& piece : fold_line(text, mode)) {
@@ -81,13 +80,13 @@ void OutputMachinery::write_element_close(std::string_view text, FoldMode mode) 
 }
 
 void OutputMachinery::write_test_close(std::string_view text) {
-    if (flags_.output_enabled() && test_pair_open_) {
+    if (enabled_ && test_pair_open_) {
         append(section(Half::test_closing), text);
     }
 }
 
 void OutputMachinery::write_loop_head(std::string_view text, FoldMode mode) {
-    if (!flags_.output_enabled() || !test_pair_open_) {
+    if (!enabled_ || !test_pair_open_) {
         return;
     }
     if (!generated_.is_open()) {
@@ -99,7 +98,7 @@ void OutputMachinery::write_loop_head(std::string_view text, FoldMode mode) {
 }
 
 void OutputMachinery::write_main_prologue(std::string_view text) {
-    if (!flags_.output_enabled()) {
+    if (!enabled_) {
         return;
     }
     open_half(Half::main_prologue);
@@ -107,7 +106,7 @@ void OutputMachinery::write_main_prologue(std::string_view text) {
 }
 
 void OutputMachinery::write_main_epilogue(std::string_view text) {
-    if (!flags_.output_enabled()) {
+    if (!enabled_) {
         return;
     }
     open_half(Half::main_epilogue);
@@ -115,7 +114,7 @@ void OutputMachinery::write_main_epilogue(std::string_view text) {
 }
 
 void OutputMachinery::write_declaration(std::string_view text, FoldMode mode) {
-    if (!flags_.output_enabled()) {
+    if (!enabled_) {
         return;
     }
     if (!declarations_.is_open()) {
@@ -186,7 +185,7 @@ void OutputMachinery::mark_element_head() {
 }
 
 void OutputMachinery::write_element_head(std::string_view text, FoldMode mode) {
-    if (!flags_.output_enabled() || !element_pair_open_) {
+    if (!enabled_ || !element_pair_open_) {
         return;
     }
     for (std::string& piece : fold_line(text, mode)) {

@@ -22,14 +22,15 @@
 // empty line into it first. The memory a run holds is thus one test's
 // text, whatever the number of tests.
 //
-// A line is written only while output is enabled (no skip flag 0 to 4 set);
-// the copying of a flush is not filtered again. The closing half of an
-// element also waits while a variable statement is analysed (flag 5).
+// A line is written only while output is enabled: the front end switches it
+// off for the blocks the script leaves out (an excluded SIMUL branch, a
+// false IF condition, a service, test or family left out by the selection
+// options), whose structure it still follows. The copying of a flush is not
+// filtered again.
 #pragma once
 
 #include "codegen/output/folding.h"
 #include "codegen/output/output_file.h"
-#include "codegen/output/skip_flags.h"
 
 #include <array>
 #include <cstddef>
@@ -66,11 +67,15 @@ class OutputMachinery {
 public:
     // `log_path`: the log of created files (-VISTAL_LOG), empty for none;
     // `rename_path`: the rename list (-RENAME), empty for none.
-    OutputMachinery(Reporter& reporter, const RunFiles& files, const SkipFlags& flags,
-                    std::string log_path, std::string rename_path);
+    OutputMachinery(Reporter& reporter, const RunFiles& files, std::string log_path,
+                    std::string rename_path);
     ~OutputMachinery();
     OutputMachinery(const OutputMachinery&) = delete;
     OutputMachinery& operator=(const OutputMachinery&) = delete;
+
+    // Whether generated text is written at the moment.
+    bool enabled() const { return enabled_; }
+    void set_enabled(bool enabled) { enabled_ = enabled; }
 
     // Creates an output file, logged in the log of created files.
     OutputFile create_output(const std::string& path) const;
@@ -137,7 +142,7 @@ private:
     const HalfText& section(Half half) const { return halves_[static_cast<std::size_t>(half)]; }
     void open_half(Half half) { section(half).open = true; }
     static void append(HalfText& half, std::string_view line);
-    // Appends to the current section without asking the skip flags.
+    // Appends to the current section, enabled or not.
     void route_line(std::string_view text);
     // Copies the lines of `from`, from byte `begin` to byte `end`, to the
     // enclosing destination.
@@ -150,7 +155,6 @@ private:
 
     Reporter& reporter_;
     const RunFiles& files_;
-    const SkipFlags& flags_;
     std::string log_path_;
     std::string rename_path_;
     OutputFile generated_;
@@ -158,6 +162,7 @@ private:
     OutputFile constants_;
     OutputFile rename_list_;
     int renamed_count_ = 0;
+    bool enabled_ = true;
     std::array<HalfText, half_count> halves_;
     bool test_pair_open_ = false;
     bool element_pair_open_ = false;

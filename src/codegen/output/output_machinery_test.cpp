@@ -23,7 +23,7 @@ class OutputMachineryTest : public CodegenTest {
 protected:
     void SetUp() override {
         CodegenTest::SetUp();
-        machinery_ = std::make_unique<OutputMachinery>(reporter(), files(), flags_, "", "");
+        machinery_ = std::make_unique<OutputMachinery>(reporter(), files(), "", "");
         machinery_->set_generated_file(machinery_->create_output("t.c"));
         machinery_->set_declarations_file(machinery_->create_output("t.ic"));
     }
@@ -58,7 +58,6 @@ protected:
         return read_lines(staged);
     }
 
-    SkipFlags flags_;
     std::unique_ptr<OutputMachinery> machinery_;
 };
 
@@ -154,29 +153,31 @@ TEST_F(OutputMachineryTest, MainPrologueAndEpilogueAreCopiedWhereMainIsWritten) 
                                   "init_more();", "SRV1_A();", "}"}));
 }
 
-TEST_F(OutputMachineryTest, SkipFlagsSuppressAndPause) {
+TEST_F(OutputMachineryTest, NothingIsWrittenWhileOutputIsOff) {
     OutputMachinery& out = *machinery_;
     out.open_section(SectionKind::test_pair);
     out.open_section(SectionKind::element_pair);
-    flags_.set(SkipFlag::false_condition);
+    out.set_enabled(false);
     out.write_line("suppressed");
     out.write_folded("suppressed folded", FoldMode::c);
     out.write_declaration("int suppressed;", FoldMode::c);
-    flags_.clear(SkipFlag::false_condition);
-
-    flags_.set(SkipFlag::variable_analysis);
-    out.write_line("init while analysed");
-    out.write_element_close("check while analysed", FoldMode::c);
-    flags_.clear(SkipFlag::variable_analysis);
+    out.write_element_close("suppressed check", FoldMode::c);
+    out.write_element_head("suppressed head", FoldMode::c);
+    out.write_test_close("suppressed close");
+    out.write_loop_head("suppressed loop", FoldMode::c);
+    out.write_main_prologue("suppressed prologue");
+    out.set_enabled(true);
+    out.write_line("init");
     out.write_element_close("check", FoldMode::c);
 
     // Flushing is not filtered again: text already written stays.
     out.flush_section(SectionKind::element_pair);
-    flags_.set(SkipFlag::test_excluded);
+    out.set_enabled(false);
     out.flush_section(SectionKind::test_pair);
-    flags_.clear_all();
+    out.flush_section(SectionKind::main_prologue);
+    out.set_enabled(true);
 
-    EXPECT_EQ(generated(), (Lines{"", "", "init while analysed", "check"}));
+    EXPECT_EQ(generated(), (Lines{"", "", "init", "check"}));
     machinery_->declarations_file().close(true);
     EXPECT_EQ(read_lines("t.ic"), Lines{});
 }
@@ -225,7 +226,7 @@ TEST_F(OutputMachineryTest, LongLinesAreCopiedWholeThroughTheSections) {
 }
 
 TEST_F(OutputMachineryTest, RenameListIsOneContinuedOptionLine) {
-    OutputMachinery out(reporter(), files(), flags_, "", "stubs.opt");
+    OutputMachinery out(reporter(), files(), "", "stubs.opt");
     out.close_rename_list(true);
     EXPECT_FALSE(exists("stubs.opt"));  // nothing renamed: no file
     out.add_renamed_symbol("open_file");

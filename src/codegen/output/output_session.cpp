@@ -72,8 +72,8 @@ OutputSession::OutputSession(OutputSettings settings, Reporter& reporter, RunFil
     : reporter_(reporter),
       files_(files),
       settings_(std::move(settings)),
-      output_(reporter, files, flags_, settings_.vistal_log_path, settings_.rename_path),
-      records_(reporter, files, flags_, settings_.no_edit),
+      output_(reporter, files, settings_.vistal_log_path, settings_.rename_path),
+      records_(reporter, files, settings_.no_edit),
       stamp_(new_compilation_stamp()) {
     reporter_.set_cleanup(this, [this] { abandon(); });
 }

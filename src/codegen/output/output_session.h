@@ -1,6 +1,6 @@
-// The output session of one run: the skip flags, the output machinery, the
-// link records and the report description, created together by the compile
-// driver and handed to the statement handlers and the generators.
+// The output session of one run: the output machinery, the link records and
+// the report description, created together by the compile driver and handed
+// to the statement handlers and the generators.
 //
 // The driver fills OutputSettings from its settings and derived names,
 // builds the session with the run's reporter, and then:
@@ -38,7 +38,6 @@
 #include "codegen/link_records.h"
 #include "codegen/output/output_machinery.h"
 #include "codegen/report_description.h"
-#include "codegen/output/skip_flags.h"
 
 #include <string>
 #include <string_view>
@@ -111,7 +110,6 @@ public:
     const OutputSettings& settings() const { return settings_; }
     BannerText banner_text() const;
 
-    SkipFlags& skip_flags() { return flags_; }
     OutputMachinery& output() { return output_; }
     LinkRecords& records() { return records_; }
     const std::string& stamp() const { return stamp_; }
@@ -120,7 +118,7 @@ public:
     RunFiles& files() { return files_; }
 
     // The generators' short ways to the parts above.
-    bool output_enabled() const { return flags_.output_enabled(); }
+    bool output_enabled() const { return output_.enabled(); }
     void write_line(std::string_view text) { output_.write_line(text); }
     void write_folded(std::string_view text, FoldMode mode) { output_.write_folded(text, mode); }
     void write_folded_test_level(std::string_view text, FoldMode mode) {
@@ -170,7 +168,6 @@ private:
     Reporter& reporter_;
     RunFiles& files_;
     OutputSettings settings_;
-    SkipFlags flags_;
     OutputMachinery output_;
     LinkRecords records_;
     ReportDescription description_;

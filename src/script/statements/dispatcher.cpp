@@ -111,7 +111,7 @@ Dispatcher::Dispatcher(Reporter& reporter, const ScriptOptions& options, ScriptL
       options_(options),
       language_(language),
       session_(session),
-      skip_flags_(session.skip_flags()),
+      skip_flags_(session.output()),
       hooks_(hooks),
       native_(native),
       reader_(reader),

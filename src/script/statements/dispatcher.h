@@ -12,7 +12,7 @@
 // ELEMENT a test "INCONNU", VAR an element); a block left open is closed by
 // the next statement that cannot live inside it (ENVIRONMENT and DEFINE
 // blocks never outlive a block boundary). Both are reported and
-// processing goes on. While a skip flag 0 to 4 is set (an excluded SIMUL
+// processing goes on. While a skip flag is set (an excluded SIMUL
 // branch, a service, test or family left out by the selection options, a
 // false IF condition) the structure is still followed but nothing is
 // generated.
@@ -22,11 +22,11 @@
 // environments and the stubs are all reached through those hooks.
 #pragma once
 
-#include "codegen/output/skip_flags.h"
 #include "script/statements/block_state.h"
 #include "script/statements/environments.h"
 #include "codegen/harness_hooks.h"
 #include "script/statements/keyword_table.h"
+#include "script/statements/skip_flags.h"
 #include "script/reader.h"
 #include "script/script_expression.h"
 #include "script/script_options.h"
@@ -189,7 +189,7 @@ private:
     const ScriptOptions& options_;
     ScriptLanguage& language_;
     OutputSession& session_;
-    SkipFlags& skip_flags_;
+    SkipFlags skip_flags_;
     HarnessHooks& hooks_;
     NativeAnalysis& native_;
     // Coverage flags whose declaration the C analysis has been given.

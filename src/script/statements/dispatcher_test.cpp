@@ -446,7 +446,7 @@ TEST_F(DispatcherTest, SelectionLeavesServicesOutOfTheRecords) {
     std::vector<std::string> expected = {"E17 0 10", "E16 0 11", "O1 kept",
                                          "T2 b",     "E14 0 12", "B3 1"};
     EXPECT_EQ(body, expected);
-    EXPECT_FALSE(session_->skip_flags().test(SkipFlag::service_excluded));
+    EXPECT_TRUE(session_->output_enabled());
 }
 
 TEST_F(DispatcherTest, TestAndFamilySelection) {
@@ -494,7 +494,7 @@ TEST_F(DispatcherTest, AnIfLeftOpenWarnsAtTheEndAndTheHarnessIsEnded) {
     // At the end of the script, after its last line.
     EXPECT_EQ(open_if.line, 9);
     EXPECT_EQ(hooks_.calls.back(), "main");
-    EXPECT_TRUE(session_->skip_flags().output_enabled());
+    EXPECT_TRUE(session_->output_enabled());
 }
 
 TEST_F(DispatcherTest, AnIfLeftOpenUnderATrueConditionOnlyWarns) {
@@ -516,7 +516,7 @@ TEST_F(DispatcherTest, ConditionsSkipGeneration) {
         "IF ON\nCOMMENT c4\nELSE\nCOMMENT c5\nENDIF\nELSE\nCOMMENT c6\nENDIF\n");
     std::vector<std::string> body = body_records();
     EXPECT_EQ(body, (std::vector<std::string>{"X1 c1", "X2 c6"}));
-    EXPECT_TRUE(session_->skip_flags().output_enabled());
+    EXPECT_TRUE(session_->output_enabled());
 }
 
 TEST_F(DispatcherTest, ConditionsAskThePreprocessorWithAnalysis) {

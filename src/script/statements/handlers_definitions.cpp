@@ -606,19 +606,8 @@ void Dispatcher::variable_statement(const Statement& s) {
     }
     std::vector<VariableClause>& list = *target;
     const std::size_t first = list.size();
-    // While the statement is analysed no link record is written (an
-    // enumeration met in a value is described by the record that uses it).
-    {
-        struct Pause {
-            explicit Pause(SkipFlags& flags) : flags_(flags) {
-                flags_.set(SkipFlag::variable_analysis);
-            }
-            ~Pause() { flags_.clear(SkipFlag::variable_analysis); }
-            SkipFlags& flags_;
-        } pause(session_.skip_flags());
-        variables_.parse_variable_statement(s.argument, options_.settings.tested_language,
-                                            whole_array, whole_structure, context, list);
-    }
+    variables_.parse_variable_statement(s.argument, options_.settings.tested_language, whole_array,
+                                        whole_structure, context, list);
     for (std::size_t i = first; i < list.size(); ++i) {
         auto format = formats_.find(list[i].variable);
         if (format != formats_.end()) {
