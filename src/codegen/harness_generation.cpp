@@ -115,6 +115,7 @@ void HarnessGeneration::emit_main(const SelectionFacts& facts) {
     // A script that never reached BEGIN still gets a complete program.
     layout_.emit_prologue();
     layout_.emit_main(facts);
+    layout_.emit_declarations_end();
 }
 
 }  // namespace vx

@@ -160,7 +160,8 @@ public:
     // uses: the calls expected of a stub, as the statement gives them.
     virtual void describe_stub_call(const StubCall& call) = 0;
     // The end of the script: the main function and the trailer, with what
-    // the checks of the selection options compare.
+    // the checks of the selection options compare, and the end of the
+    // declarations file.
     virtual void emit_main(const SelectionFacts& facts) = 0;
     // A variable record of a VAR, ARRAY or STR statement, added to the
     // current element or, for `in_environment`, to the open environment.

@@ -14,8 +14,7 @@
 #include "codegen/output/output_session.h"
 #include "diag/file_guard.h"
 #include "diag/reporter.h"
-#include "script/front_end.h"
-#include "codegen/harness_generation.h"
+#include "script/script_compilation.h"
 #include "support/paths.h"
 #include "support/text.h"
 
@@ -106,35 +105,10 @@ void run_compile_driver(Compilation& run) {
     Reporter& reporter = run.reporter();
     const CompilerSettings& settings = run.settings();
     const OutputNames& names = run.names();
-    // the generators' counters start with the session and the layout.
-    OutputSession session(output_settings(run), reporter, run.files());
-    HarnessLayout layout(harness_settings(run), session);
     const ScriptOptions options(settings, run.environment());
-    HarnessGeneration generation(layout, options.analysis_enabled);
-    WithoutNativeAnalysis without_analysis;
-    NativeAnalysis& native = run.native() != nullptr ? *run.native() : without_analysis;
-    generation.set_native_analysis(&native);
-    FrontEnd front_end(reporter, options, run.script_language(), session, generation, native);
-
-    // the main script, first of the include stack.
-    front_end.open_main_script(names.script_path);
-
-    // outputs and header records.
-    session.start_outputs();
-
-    // dependencies of the script and of the -SOURCE file.
-    front_end.include_scan(names.script_path, ScanKind::script);
-    if (!settings.source_file.empty()) {
-        front_end.include_scan(settings.source_file, ScanKind::source, settings.version_pattern);
-    }
-
-    // the script from its first line, statement by statement.
-    front_end.rewind_main_script();
-    front_end.read_script_statements();
-
-    // the end of the harness and the end of the declarations file.
-    front_end.end_of_script();
-    layout.emit_declarations_end();
+    ScriptCompilation compilation(reporter, run.files(), options, run.script_language(),
+                                  output_settings(run), harness_settings(run), run.native());
+    compilation.compile(names.script_path, settings.source_file, settings.version_pattern);
 
     // The harness will write its traces over whatever file the traces path
     // names: never one of the files of this run (the script, an included
@@ -145,7 +119,7 @@ void run_compile_driver(Compilation& run) {
     }
 
     // closing; the configuration header after a clean run.
-    session.finish_outputs(reporter.error_count() > 0, layout.usage().lines());
+    compilation.finish(reporter.error_count() > 0);
 }
 
 }  // namespace vx

@@ -1,17 +1,15 @@
 // The script front end of one run: the reader with its include stack, the
 // dispatcher with the block state, and what they share (the options, the
 // script language, the output session and the hooks of the neighbouring
-// stages). The driver creates one and calls, in this order:
+// stages). `compile` takes a run through its steps, in this order:
 //
-//   FrontEnd front_end(reporter, options, language, session, hooks, native);
-//   front_end.open_main_script(script_path);
-//   ... session.start_outputs() ...
-//   front_end.include_scan(script_path, ScanKind::script);
-//   front_end.include_scan(source_path, ScanKind::source,
-//                          version_pattern);
-//   front_end.rewind_main_script();
-//   front_end.read_script_statements();
-//   front_end.end_of_script();
+//   open_main_script(script_path);
+//   session.start_outputs();
+//   include_scan(script_path, ScanKind::script);
+//   include_scan(source_path, ScanKind::source, version_pattern);
+//   rewind_main_script();
+//   read_script_statements();
+//   end_of_script();
 //
 // The version number the scan of the source file finds is kept for the
 // HEADER statement.
@@ -38,6 +36,11 @@ public:
     FrontEnd(const FrontEnd&) = delete;
     FrontEnd& operator=(const FrontEnd&) = delete;
 
+    // The steps above; the source file's scan only when one is named. The
+    // outputs stay open for the caller to finish.
+    void compile(const std::string& script_path, const std::string& source_path = {},
+                 std::string_view version_pattern = {});
+
     void open_main_script(const std::string& path) { reader_.open_main_script(path); }
     // Runs the dependency scan; the version found in a source file is
     // handed to HEADER and returned.
@@ -53,6 +56,7 @@ public:
     const BlockState& block_state() const { return dispatcher_.state(); }
 
 private:
+    OutputSession& session_;
     ScriptReader reader_;
     Dispatcher dispatcher_;
     std::string found_version_;

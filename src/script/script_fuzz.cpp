@@ -17,15 +17,12 @@
 // caught here. An internal report means the compiler contradicted itself:
 // it aborts, so that the fuzzer records the input.
 #include "canalysis/types/target_model.h"
-#include "codegen/harness_layout.h"
-#include "codegen/output/output_session.h"
 #include "diag/catalogue.h"
 #include "diag/process_end.h"
 #include "diag/reporter.h"
 #include "driver/c_analysis.h"
-#include "script/front_end.h"
 #include "script/front_end_outputs_support.h"
-#include "codegen/harness_generation.h"
+#include "script/script_compilation.h"
 #include "script/script_language.h"
 
 #include <unistd.h>
@@ -138,17 +135,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // small header of the kinds of types they handle differently.
     vx::TargetModel target;
     std::unique_ptr<vx::CAnalysis> analysis;
-    vx::WithoutNativeAnalysis plain;
-    vx::NativeAnalysis* chosen = &plain;
+    vx::NativeAnalysis* chosen = nullptr;
     if (options.analysis_enabled) {
         analysis = std::make_unique<vx::CAnalysis>(reporter, files, &target);
         analysis->start(vx::CompilerSettings{}, run_environment);
         analysis->analyse_declarations(analysis->preprocess(header_of_types, "types.h", 1), "");
         chosen = analysis.get();
     }
-    vx::NativeAnalysis& native = *chosen;
     {
-        vx::OutputSession session(settings_for(options), reporter, files);
         vx::HarnessSettings harness;
         harness.tested_language = settings.tested_language;
         harness.kr = (data[0] & 0x80) != 0;
@@ -156,19 +150,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         harness.runtime_include = "\"TP.h\"";
         harness.declarations_include = "fz.ic";
         harness.traces_path = "fz.rio";
-        vx::HarnessLayout layout(harness, session);
-        vx::HarnessGeneration hooks(layout, options.analysis_enabled);
+        vx::ScriptCompilation compilation(reporter, files, options, language, settings_for(options),
+                                          harness, chosen);
         bool ended = false;
         try {
-            vx::FrontEnd front_end(reporter, options, language, session, hooks, native);
-            hooks.set_native_analysis(&native);
-            front_end.open_main_script(script_name);
-            session.start_outputs();
-            front_end.include_scan(script_name, vx::ScanKind::script);
-            front_end.rewind_main_script();
-            front_end.read_script_statements();
-            front_end.end_of_script();
-            layout.emit_declarations_end();
+            compilation.compile(script_name);
         } catch (const vx::RunStopped& stopped) {
             // A fatal report is an answer to bad input; an internal one
             // means the code contradicted itself.
@@ -178,7 +164,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             ended = true;
         }
         if (!ended) {
-            session.finish_outputs(size % 2 != 0, layout.usage().lines());
+            compilation.finish(size % 2 != 0);
         }
     }
     std::remove(script_name);

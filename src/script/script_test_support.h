@@ -199,17 +199,7 @@ protected:
         session_ = std::make_unique<OutputSession>(settings(name), *reporter_, files_);
         front_end_ =
             std::make_unique<FrontEnd>(*reporter_, options_, language_, *session_, hooks_, native_);
-        return run_steps([&] {
-            front_end_->open_main_script(name);
-            session_->start_outputs();
-            front_end_->include_scan(name, ScanKind::script);
-            if (!source_.empty()) {
-                front_end_->include_scan(source_, ScanKind::source, settings_.version_pattern);
-            }
-            front_end_->rewind_main_script();
-            front_end_->read_script_statements();
-            front_end_->end_of_script();
-        });
+        return run_steps([&] { front_end_->compile(name, source_, settings_.version_pattern); });
     }
 
     // Runs the steps of a run on the session; returns the exit
