@@ -6,8 +6,8 @@
 // directory is made absolute, and every output the compiler writes beside
 // the harness (link records, declarations, segment, configuration header)
 // is named in it after the generated base. The details file goes to the
-// current directory under the script's base; the rio file goes under the
-// link record directory argument, which is used as a plain prefix.
+// current directory under the script's base; the rio file goes in the
+// directory the third argument names, with or without its final "/".
 #include "driver/output_names.h"
 
 #include "diag/file_guard.h"
@@ -67,8 +67,11 @@ OutputNames derive_output_names(const CompilerSettings& settings,
 
     n.rio_file_name =
         !settings.rio_name.empty() ? settings.rio_name : base + "." + extension(ExtensionKind::rio);
-    n.rio_file =
-        (!settings.link_record_dir.empty() ? settings.link_record_dir : dir) + n.rio_file_name;
+    // The third argument is a directory: "out" means the file out/h.rio,
+    // never outh.rio beside it.
+    std::string rio_dir = !settings.link_record_dir.empty() ? settings.link_record_dir : dir;
+    if (!rio_dir.empty() && rio_dir.back() != '/') rio_dir += '/';
+    n.rio_file = rio_dir + n.rio_file_name;
 
     n.link_record_file = dir + base + "." + extension(ExtensionKind::link_records);
     n.config_header = dir + config_header_name;

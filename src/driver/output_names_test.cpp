@@ -85,9 +85,11 @@ TEST_F(OutputNamesTest, SymbolListingTakesTheExtensionOnlyWhenItHasNone) {
     EXPECT_EQ(derive_output_names(s).symbol_listing_file, "listing.txt");
 }
 
-TEST_F(OutputNamesTest, RioFileUsesTheThirdArgumentAsAPrefix) {
+TEST_F(OutputNamesTest, TheThirdArgumentIsTheDirectoryOfTheRioFileWithOrWithoutItsSlash) {
     EXPECT_EQ(derive_output_names(command("s", "h.c", "rio/")).rio_file, "rio/h.rio");
-    EXPECT_EQ(derive_output_names(command("s", "h.c", "rio")).rio_file, "rioh.rio");
+    EXPECT_EQ(derive_output_names(command("s", "h.c", "rio")).rio_file, "rio/h.rio");
+    EXPECT_EQ(derive_output_names(command("s", "h.c", ".")).rio_file, "./h.rio");
+    EXPECT_EQ(derive_output_names(command("s", "h.c", "/")).rio_file, "/h.rio");
     CompilerSettings named = command("s", "h.c", "rio/");
     named.rio_name = "traces.out";
     OutputNames n = derive_output_names(named);

@@ -439,6 +439,33 @@ TEST(HarnessDirectory, TwoScriptsCompiledIntoOneDirectoryBothBuildAndPass) {
     fs::remove_all(dir);
 }
 
+// The third argument names the directory of the traces, with or without
+// its final "/": the harness writes its traces there and the report finds
+// them under the name the link records give.
+TEST(HarnessDirectory, ATracesDirectoryWithoutItsSlashReceivesTheTraces) {
+    const fs::path dir = fs::path(run_root()) / "_traces_dir";
+    fs::remove_all(dir);
+    fs::create_directories(dir / "traces");
+    testkit::write_file((dir / "unit.h").string(), two_scripts_header);
+    testkit::write_file((dir / "unit.c").string(), two_scripts_unit);
+    testkit::write_file((dir / "a.ptu").string(), integer_script);
+    const testkit::EnvChanges env = {{"VXLTGT", target_link()}, {"VEXORCINC", std::string("TP.h")}};
+    auto compiled = testkit::run_compiler({"a.ptu", "a.c", "traces"}, env, dir.string());
+    ASSERT_EQ(compiled.status, 0) << compiled.err;
+    const std::string program = build_harness(dir, "a", "unit.c");
+    ASSERT_FALSE(program.empty());
+    auto ran = testkit::run_program(program, {}, {}, dir.string());
+    EXPECT_EQ(ran.status, 0) << ran.out << ran.err;
+    EXPECT_TRUE(fs::exists(dir / "traces" / "a.rio"));
+    EXPECT_FALSE(fs::exists(dir / "tracesa.rio"));
+    auto report =
+        testkit::run_program(testkit::dist_dir() + "/bin/vexorreport",
+                             {(dir / "a.tdc").string(), (dir / "traces" / "a.rio").string()});
+    EXPECT_EQ(report.status, 0) << report.out << report.err;
+    EXPECT_NE(report.out.find("VERDICT: PASSED"), std::string::npos) << report.out;
+    fs::remove_all(dir);
+}
+
 TEST(HarnessDirectory, AHarnessThatCannotCreateItsTracesEndsWithStatusTwo) {
     const fs::path dir = fs::path(run_root()) / "_no_traces";
     fs::remove_all(dir);
