@@ -6,6 +6,8 @@ extern char** environ;
 
 namespace vx {
 
-RunEnvironment read_run_environment() { return environment_from(environment_snapshot(environ)); }
+RunEnvironment read_run_environment() {
+    return environment_from(environment_snapshot(environ), is_existing_directory);
+}
 
 }  // namespace vx

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <filesystem>
 #include <cstring>
 
 namespace vx {
@@ -104,15 +105,20 @@ namespace {
 
 // Without a target package the run says so once, and the C analysis still
 // knows the harness's own declarations and keeps the script's locations.
+// The installation has its catalogues but no target package of its own.
 TEST(RunStart, WithoutTargetPackageDiagnosticsKeepTheScriptName) {
     ScratchDir dir;
+    std::filesystem::create_directories(dir.file("home"));
+    std::filesystem::create_directory_symlink(testkit::dist_dir() + "/lib", dir.file("home/lib"));
     testkit::write_file(
         dir.file("k.ptu"),
         "HEADER k, 1.0, , no target\n#int x;\n#int y y;\nBEGIN\nSERVICE s\nTEST t\n"
         "FAMILY f\nELEMENT\nVAR x, INIT = 1, EV = 2\nVAR nothing, INIT = 1, EV = 2\n"
         "END ELEMENT\nEND FAMILY\nEND TEST\nEND SERVICE\n");
-    auto result = run_compiler({"k.ptu", "k.c"},
-                               {{"VXLTGT", std::nullopt}, {"VXUTGT", std::nullopt}}, dir.path());
+    auto result = run_compiler(
+        {"k.ptu", "k.c"},
+        {{"VXLTGT", std::nullopt}, {"VXUTGT", std::nullopt}, {"HARNEXDIR", dir.file("home")}},
+        dir.path());
     EXPECT_EQ(result.status, 5) << result.err;
     std::size_t first = result.err.find("Harnex-W-BADRUNTIM");
     EXPECT_NE(first, std::string::npos) << result.err;
@@ -125,6 +131,24 @@ TEST(RunStart, WithoutTargetPackageDiagnosticsKeepTheScriptName) {
               std::string::npos)
         << result.err;
     EXPECT_EQ(result.err.find("ZQZQ"), std::string::npos) << result.err;
+}
+
+// Without VXLTGT and VXUTGT the run takes the installation's own target
+// package: the harness includes its runtime header, and the C analysis
+// reads the system headers through its standard definitions.
+TEST(RunStart, WithoutTargetVariablesTheInstallationsOwnPackageServes) {
+    ScratchDir dir;
+    testkit::write_file(dir.file("k.ptu"),
+                        "HEADER k, 1.0, , own target\n##include <stdint.h>\n#uint8_t x;\nBEGIN\n"
+                        "SERVICE s\nTEST t\nFAMILY f\nELEMENT\nVAR x, INIT = 1, EV = 1\n"
+                        "END ELEMENT\nEND FAMILY\nEND TEST\nEND SERVICE\n");
+    auto result = run_compiler({"k.ptu", "k.c"},
+                               {{"VXLTGT", std::nullopt}, {"VXUTGT", std::nullopt}}, dir.path());
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.err.find("BADRUNTIM"), std::string::npos) << result.err;
+    EXPECT_NE(testkit::read_file(dir.file("k.c"))
+                  .find("#include \"" + testkit::dist_dir() + "/target/lib/TP.h\""),
+              std::string::npos);
 }
 
 }  // namespace

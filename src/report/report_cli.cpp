@@ -331,7 +331,9 @@ int write_depfile(const Arguments& arguments, const RunEnvironment& environment,
 int run_report(const std::vector<std::string>& argument_list, std::ostream& out,
                std::ostream& err) {
     // The program's one look at the process environment.
-    return run_report(argument_list, environment_from(environment_snapshot(::environ)), out, err);
+    return run_report(argument_list,
+                      environment_from(environment_snapshot(::environ), is_existing_directory), out,
+                      err);
 }
 
 int run_report(const std::vector<std::string>& argument_list, const RunEnvironment& environment,

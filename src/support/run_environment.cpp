@@ -2,6 +2,8 @@
 // process environment.
 #include "support/run_environment.h"
 
+#include <sys/stat.h>
+
 #include <utility>
 
 namespace vx {
@@ -12,7 +14,8 @@ std::optional<std::string> RunEnvironment::get(const std::string& name) const {
     return found->second;
 }
 
-RunEnvironment environment_from(EnvironmentSnapshot snapshot) {
+RunEnvironment environment_from(EnvironmentSnapshot snapshot,
+                                const std::function<bool(const std::string&)>& is_directory) {
     RunEnvironment env;
     env.variables = std::move(snapshot);
     auto variable = [&env](const char* name) { return env.get(name); };
@@ -26,10 +29,14 @@ RunEnvironment environment_from(EnvironmentSnapshot snapshot) {
     env.harness_home = variable("HARNEXDIR");
     env.script_language = variable("VEXORLAN");
     // The one decision of the target package, for every consumer: VXLTGT,
-    // else VXUTGT. An empty value names no directory, and does not hide the
-    // other one.
+    // else VXUTGT, else the installation's own target/. An empty value names
+    // no directory, and does not hide the next one.
     env.runtime_package = non_empty("VXLTGT");
     if (!env.runtime_package) env.runtime_package = non_empty("VXUTGT");
+    if (!env.runtime_package && is_directory) {
+        const std::optional<std::string> home = non_empty("HARNEXDIR");
+        if (home && is_directory(*home + "/target")) env.runtime_package = *home + "/target";
+    }
     env.dbms_helper_dir = variable("VXUDIR");
     env.runtime_include_override = non_empty("VEXORCINC");
     env.sql_include_override = non_empty("VEXORCSGBD");
@@ -42,6 +49,11 @@ RunEnvironment environment_from(EnvironmentSnapshot snapshot) {
     env.suppress_banner_lines = set("VEXOR_SUPPRESS_LINE_IN_HEADER");
     env.suppress_copyright = set("VEXOR_SUPPRESS_COPYRIGHT");
     return env;
+}
+
+bool is_existing_directory(const std::string& path) {
+    struct stat status {};
+    return ::stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
 }
 
 EnvironmentSnapshot environment_snapshot(const char* const* entries) {

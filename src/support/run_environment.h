@@ -8,6 +8,7 @@
 // record without touching the process.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -28,7 +29,8 @@ struct RunEnvironment {
     std::optional<std::string> harness_home;
     // VEXORLAN: the default language of scripts ("FR", "GB" ...).
     std::optional<std::string> script_language;
-    // VXLTGT, else VXUTGT (an empty value counts as none): the target package.
+    // VXLTGT, else VXUTGT, else $HARNEXDIR/target, the installation's own
+    // (an empty value counts as none): the target package.
     // Its lib/ holds the runtime header and ends the include search path;
     // its ana/ holds the standard definitions of the C analysis.
     std::optional<std::string> runtime_package;
@@ -63,8 +65,16 @@ struct RunEnvironment {
 };
 
 // The record of a snapshot: the typed fields computed from the variables,
-// which the record keeps whole.
-RunEnvironment environment_from(EnvironmentSnapshot snapshot);
+// which the record keeps whole. `is_directory` tells whether the
+// installation has a target package of its own ($HARNEXDIR/target), the
+// last choice of the target package; without it that choice is not made.
+RunEnvironment environment_from(
+    EnvironmentSnapshot snapshot,
+    const std::function<bool(const std::string&)>& is_directory = nullptr);
+
+// Whether the path names a directory (or a link to one): the file system's
+// answer for environment_from.
+bool is_existing_directory(const std::string& path);
 
 // The snapshot of an environment list as the C library keeps it ("NAME=value"
 // entries up to a null pointer; a null list is empty). An entry without

@@ -20,6 +20,22 @@ TEST(EnvironmentFrom, OneRuleForTheTargetPackage) {
     EXPECT_EQ(environment_from({{"VXUTGT", ""}, {"VXLTGT", "/l"}}).runtime_package, Value("/l"));
     EXPECT_EQ(environment_from({{"VXLTGT", ""}, {"VXUTGT", "/u"}}).runtime_package, Value("/u"));
     EXPECT_EQ(environment_from({{"VXUTGT", ""}, {"VXLTGT", ""}}).runtime_package, std::nullopt);
+    // Without either, the installation's own package, when it has one.
+    const auto installed = [](const std::string& path) { return path == "/opt/vx/target"; };
+    EXPECT_EQ(environment_from({{"HARNEXDIR", "/opt/vx"}}, installed).runtime_package,
+              Value("/opt/vx/target"));
+    EXPECT_EQ(
+        environment_from({{"HARNEXDIR", "/opt/vx"}, {"VXLTGT", ""}}, installed).runtime_package,
+        Value("/opt/vx/target"));
+    EXPECT_EQ(
+        environment_from({{"HARNEXDIR", "/opt/vx"}, {"VXUTGT", "/u"}}, installed).runtime_package,
+        Value("/u"));
+    EXPECT_EQ(environment_from({{"HARNEXDIR", "/opt/other"}}, installed).runtime_package,
+              std::nullopt);
+    EXPECT_EQ(environment_from({{"HARNEXDIR", ""}}, installed).runtime_package, std::nullopt);
+    EXPECT_EQ(environment_from({{"HARNEXDIR", "/opt/vx"}}).runtime_package, std::nullopt);
+    EXPECT_TRUE(is_existing_directory("/"));
+    EXPECT_FALSE(is_existing_directory("/no/such/directory"));
 }
 
 TEST(EnvironmentFrom, SwitchesAreOnWhenSetEvenEmpty) {
