@@ -6,7 +6,7 @@
 #include "canalysis/types/target_model.h"
 #include "codegen/output/output_file.h"
 #include "diag/reporter.h"
-#include "driver/identity.h"
+#include "support/identity.h"
 #include "driver/output_names.h"
 #include "support/text.h"
 

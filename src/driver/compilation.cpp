@@ -7,7 +7,7 @@
 
 #include "diag/signal_cleanup.h"
 #include "driver/crash_handler.h"
-#include "driver/identity.h"
+#include "support/identity.h"
 
 #include <csignal>
 #include <cstdlib>

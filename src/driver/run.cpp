@@ -9,6 +9,7 @@
 #include "diag/process_end.h"
 #include "diag/translations.h"
 #include "driver/compilation.h"
+#include "driver/options/help.h"
 #include "driver/run_environment.h"
 
 #include <cstdio>
@@ -50,6 +51,18 @@ int run_compiler(int argc, char** argv) {
     TranslationSession translations(app_argc, argv);
     // The process environment, taken once: the run reads nothing else of it.
     RunEnvironment environment = read_run_environment();
+    // --help and --version answer before anything else, in the language of
+    // the installation's catalogues when it has them.
+    if (const InformationRequest request = information_request(argc, argv);
+        request != InformationRequest::none) {
+        if (request == InformationRequest::help && environment.harness_home &&
+            !environment.harness_home->empty()) {
+            load_catalogues(translations, environment);
+        }
+        const std::string text = request == InformationRequest::help ? help_text() : version_text();
+        std::fwrite(text.data(), 1, text.size(), stdout);
+        end_process(std::fflush(stdout) == 0 ? exit_clean : exit_fatal);
+    }
     if (!load_catalogues(translations, environment)) {
         end_process(exit_fatal);
     }

@@ -20,6 +20,43 @@ using testkit::split_lines;
 
 const std::string banner = "Harnex-I-STARTEXEC,  Harnex C Test Script Compiler 8.3.0.1.342.020";
 
+// --help, -h and --version answer on standard output with status 0,
+// wherever they stand and whatever else the command line holds; the help
+// speaks the language of the installation's catalogues, and is given in
+// English even without an installation.
+TEST(RunStart, HelpAndVersionAnswerWithStatusZero) {
+    for (const char* request : {"--help", "-h"}) {
+        auto english = run_compiler({"s.ptu", request, "-BOGUS"}, {{"LANG", "en_US.UTF-8"}});
+        EXPECT_EQ(english.status, 0) << english.err;
+        EXPECT_EQ(english.err, "");
+        EXPECT_EQ(english.out.rfind("Usage: vexorprepro <test_script_file> <generated_file>", 0),
+                  0u)
+            << english.out;
+        // Every option of the command line has its line, the obsolete
+        // ones under their own heading after the others.
+        for (const char* option :
+             {"-LANGUAGE=", "-INCL=", "-NOANALYZE", "-RIONAME=", "-TSF=", "-E=", "-W=", "-SYSCOMP=",
+              "-ADALINK=", "-WITHSEPARATE", "-LEARN", "--version"}) {
+            EXPECT_NE(english.out.find(option), std::string::npos) << option;
+        }
+        EXPECT_LT(english.out.find("-NOANALYZE"), english.out.find("Kept for other platforms"));
+        EXPECT_GT(english.out.find("-ADALINK"), english.out.find("Kept for other platforms"));
+    }
+    auto french = run_compiler({"-h"}, {{"LANG", "fr_FR.UTF-8"}});
+    EXPECT_EQ(french.status, 0);
+    EXPECT_NE(french.out.find("Gardées pour d'autres plates-formes"), std::string::npos)
+        << french.out;
+    EXPECT_NE(french.out.find("générer les parties ELSE_SIMUL"), std::string::npos);
+    auto alone = run_compiler({"--help"}, {{"HARNEXDIR", std::nullopt}});
+    EXPECT_EQ(alone.status, 0);
+    EXPECT_NE(alone.out.find("The C analysis:"), std::string::npos);
+
+    auto version = run_compiler({"--version"}, {{"HARNEXDIR", std::nullopt}});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "vexorprepro 8.3.0.1.342.020\n");
+    EXPECT_EQ(version.err, "");
+}
+
 TEST(RunStart, MissingOrEmptyHarnexdirStopsBeforeAnything) {
     for (auto value : {std::optional<std::string>{}, std::optional<std::string>{""}}) {
         auto result = run_compiler({"s.ptu", "t.c"}, {{"HARNEXDIR", value}});

@@ -25,6 +25,8 @@
 #include "report/output/text_report.h"
 #include "report/input/traces.h"
 #include "report/verdict.h"
+#include "support/identity.h"
+#include "support/text.h"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -65,6 +67,7 @@ constexpr std::string_view usage_text =
     "                scripts and headers the compilation of FILE.tdc read\n"
     "  --include-dir DIR  a directory the compilation searched for headers\n"
     "                (its -INCL directories, in their order)\n"
+    "  --help, -h    this help;  --version  the name and version of the program\n"
     "exit status: 0 every test ran to its end and every check passed, 1 a check\n"
     "             failed or a test did not finish or did not run, 2 unusable input\n"
     "             (damaged or cut files, traces of another compilation) or traces\n"
@@ -84,7 +87,31 @@ struct Arguments {
     std::vector<std::string> include_dirs;
     bool quiet = false;
     bool help = false;
+    bool version = false;
 };
+
+// Every option of the command line, for the one meant by a misspelt one.
+constexpr std::string_view option_names[] = {
+    "--junit",   "--html",        "--coverage", "--gcov", "--source-root",
+    "--depfile", "--include-dir", "--quiet",    "--help", "--version",
+};
+
+// The option nearest to an unknown one, when one is near enough to be what
+// was meant (at most one letter in three differs).
+std::string_view nearest_option(std::string_view given) {
+    given = given.substr(0, given.find('='));
+    std::string_view best;
+    std::size_t best_distance = 0;
+    for (std::string_view name : option_names) {
+        const std::size_t distance = edit_distance_ignoring_case(given, name);
+        if (distance <= std::max<std::size_t>(1, name.size() / 3) &&
+            (best.empty() || distance < best_distance)) {
+            best = name;
+            best_distance = distance;
+        }
+    }
+    return best;
+}
 
 // Reads the value of an option given as "--name VALUE" or "--name=VALUE"
 // at arguments[i]; false when arguments[i] is not that option.
@@ -137,17 +164,21 @@ std::optional<std::string> parse_arguments(const std::vector<std::string>& argum
             parsed.quiet = true;
         } else if (argument == "--help" || argument == "-h") {
             parsed.help = true;
+        } else if (argument == "--version") {
+            parsed.version = true;
         } else if (argument == "--") {
             positional.insert(positional.end(), arguments.begin() + static_cast<long>(i) + 1,
                               arguments.end());
             break;
         } else if (argument.size() > 1 && argument.front() == '-') {
-            return "unknown option " + argument;
+            const std::string_view meant = nearest_option(argument);
+            return "unknown option " + argument +
+                   (meant.empty() ? std::string() : " (did you mean " + std::string(meant) + "?)");
         } else {
             positional.push_back(argument);
         }
     }
-    if (parsed.help) {
+    if (parsed.help || parsed.version) {
         return std::nullopt;
     }
     if (!parsed.depfile.empty()) {
@@ -345,6 +376,10 @@ int run_report(const std::vector<std::string>& argument_list, const RunEnvironme
     }
     if (arguments.help) {
         out << usage_text;
+        return exit_passed;
+    }
+    if (arguments.version) {
+        out << program_name << ' ' << tool_version << '\n';
         return exit_passed;
     }
     if (!arguments.depfile.empty()) {

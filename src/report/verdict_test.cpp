@@ -220,12 +220,19 @@ TEST(Verdict, CommandLineRefusalsAndHelp) {
     EXPECT_NE(err.str().find("expected two files"), std::string::npos);
     EXPECT_NE(err.str().find("usage: vexorreport"), std::string::npos);
     EXPECT_EQ(run_report({"--frobnicate", "a", "b"}, out, err), exit_unusable);
-    EXPECT_NE(err.str().find("unknown option --frobnicate"), std::string::npos);
+    EXPECT_NE(err.str().find("unknown option --frobnicate\n"), std::string::npos);
+    EXPECT_EQ(run_report({"--juint=x.xml", "a", "b"}, out, err), exit_unusable);
+    EXPECT_NE(err.str().find("unknown option --juint=x.xml (did you mean --junit?)"),
+              std::string::npos)
+        << err.str();
     EXPECT_EQ(run_report({"a.tdc", "b.rio", "--junit"}, out, err), exit_unusable);
     EXPECT_NE(err.str().find("option --junit needs a file name"), std::string::npos);
     std::ostringstream help;
     EXPECT_EQ(run_report({"--help"}, help, err), exit_passed);
     EXPECT_NE(help.str().find("exit status"), std::string::npos);
+    std::ostringstream version;
+    EXPECT_EQ(run_report({"--version"}, version, err), exit_passed);
+    EXPECT_EQ(version.str(), "vexorreport 8.3.0.1.342.020\n");
 }
 
 TEST(Verdict, CommandLineReportsAnUnwritableJUnitFile) {

@@ -7,6 +7,7 @@
 
 #include "support/text_scanner.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 
@@ -423,6 +424,29 @@ std::string c_literal_problem(std::string_view text, bool no_nul) {
         at = end;
     }
     return {};
+}
+
+std::size_t edit_distance_ignoring_case(std::string_view a, std::string_view b) {
+    // Three rows of the table of the optimal string alignment distance.
+    std::vector<std::size_t> before(b.size() + 1);
+    std::vector<std::size_t> previous(b.size() + 1);
+    std::vector<std::size_t> current(b.size() + 1);
+    for (std::size_t j = 0; j <= b.size(); ++j) previous[j] = j;
+    for (std::size_t i = 1; i <= a.size(); ++i) {
+        current[0] = i;
+        for (std::size_t j = 1; j <= b.size(); ++j) {
+            const bool same = upper_char(a[i - 1]) == upper_char(b[j - 1]);
+            current[j] =
+                std::min({previous[j] + 1, current[j - 1] + 1, previous[j - 1] + (same ? 0 : 1)});
+            if (i > 1 && j > 1 && upper_char(a[i - 1]) == upper_char(b[j - 2]) &&
+                upper_char(a[i - 2]) == upper_char(b[j - 1])) {
+                current[j] = std::min(current[j], before[j - 2] + 1);
+            }
+        }
+        std::swap(before, previous);
+        std::swap(previous, current);
+    }
+    return previous[b.size()];
 }
 
 }  // namespace vx

@@ -112,6 +112,10 @@ std::string upper_copy(std::string_view text);
 void to_lower(std::string& text);
 char upper_char(char c);
 char lower_char(char c);
+// How many letters must be added, removed, changed, or swapped with their
+// neighbour to make one word the other, letters compared without regard to
+// case: what tells a misspelt name from the name meant.
+std::size_t edit_distance_ignoring_case(std::string_view a, std::string_view b);
 
 // Whether the text is a brace list, "{" ... "}".
 bool is_braced(std::string_view text);

@@ -36,6 +36,18 @@ TEST(Text, EachReaderTrimsItsOwnBlanks) {
     EXPECT_EQ(trimmed(std::string_view(" \0 ", 3), c_blanks), std::string_view("\0", 1));
 }
 
+TEST(Text, EditDistanceCountsAddedRemovedChangedAndSwappedLetters) {
+    EXPECT_EQ(edit_distance_ignoring_case("LANGUAGE", "language"), 0u);
+    EXPECT_EQ(edit_distance_ignoring_case("LANGUGE", "LANGUAGE"), 1u);  // one missing
+    EXPECT_EQ(edit_distance_ignoring_case("SERVICEE", "SERVICE"), 1u);  // one added
+    EXPECT_EQ(edit_distance_ignoring_case("SERVIDE", "SERVICE"), 1u);   // one changed
+    EXPECT_EQ(edit_distance_ignoring_case("SEVRICE", "SERVICE"), 1u);   // two swapped
+    EXPECT_EQ(edit_distance_ignoring_case("", "TEST"), 4u);
+    EXPECT_EQ(edit_distance_ignoring_case("TEST", ""), 4u);
+    EXPECT_EQ(edit_distance_ignoring_case("FAMILLE", "FAMILY"), 2u);
+    EXPECT_EQ(edit_distance_ignoring_case("abc", "xyz"), 3u);
+}
+
 TEST(Text, DigitsAndHexadecimalValues) {
     static_assert(hex_value('f') == 15 && hex_value('F') == 15 && hex_value('0') == 0);
     // "\xB2" is the superscript two of Latin-1.

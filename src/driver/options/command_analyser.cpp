@@ -18,7 +18,8 @@
 
 #include "diag/catalogue.h"
 #include "diag/file_guard.h"
-#include "driver/identity.h"
+#include "support/identity.h"
+#include "support/text.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -307,10 +308,18 @@ std::string CommandAnalysis::usage_text() const {
         TranslatedText{without_trace_lines(translate(text_context, description_.usage).utf8)});
 }
 
-int CommandAnalysis::refuse(AnalyserMessage message, std::string_view offending) const {
+int CommandAnalysis::refuse(AnalyserMessage message, std::string_view offending,
+                            std::string_view suggestion) const {
     std::string text = message_head() + translated_message(message);
     text += ' ';
     text += translated_text(offending);
+    if (!suggestion.empty()) {
+        text += '\n';
+        text += local_encoding(translate(message_context, "Did you mean"));
+        text += ' ';
+        text += suggestion;
+        text += '?';
+    }
     text += usage_text();
     text += '\n';
     write_error_stream(console_, text);
@@ -496,6 +505,30 @@ int CommandAnalysis::analyse_parameter(int count, std::string_view argument) {
     return 0;
 }
 
+std::string CommandAnalysis::nearest_option(std::string_view text) const {
+    const std::string_view given = text.substr(0, text.find(description_.value_separator));
+    std::string best;
+    std::size_t best_distance = 0;
+    auto consider = [&](const std::string& name) {
+        // At most one letter in three may differ, and always one may.
+        const std::size_t allowed = std::max<std::size_t>(1, name.size() / 3);
+        const std::size_t distance = edit_distance_ignoring_case(given, name);
+        if (distance <= allowed && (best.empty() || distance < best_distance)) {
+            best = name;
+            best_distance = distance;
+        }
+    };
+    for (const OptionEntry& option : description_.options) {
+        // The English name first: of two names as near, it is the one named.
+        for (int column = name_column_count - 1; column >= 0; --column) {
+            const std::string name(column_name(option.names, column));
+            consider(name);
+            if (option.negatable) consider(upper_copy(std::string(negative_prefix) + name));
+        }
+    }
+    return best.empty() ? std::string() : std::string(1, description_.option_prefix) + best;
+}
+
 int CommandAnalysis::analyse_option(std::string_view text) {
     const char separator = description_.value_separator;
     const auto& options = description_.options;
@@ -526,7 +559,7 @@ int CommandAnalysis::analyse_option(std::string_view text) {
     }
 
     if (match.index < 0) {
-        return refuse(AnalyserMessage::unknown_option, text);
+        return refuse(AnalyserMessage::unknown_option, text, nearest_option(text));
     }
     if (match.ambiguous) {
         return refuse(AnalyserMessage::ambiguous_option, text);

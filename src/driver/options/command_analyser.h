@@ -185,8 +185,14 @@ private:
     int read_option_file(const std::string& name, const EnvironmentSnapshot& environment,
                          std::vector<std::string>& expanded);
 
-    // Writes a refusal; always gives -1.
-    int refuse(AnalyserMessage message, std::string_view offending) const;
+    // Writes a refusal, with the option meant when one is named; always
+    // gives -1.
+    int refuse(AnalyserMessage message, std::string_view offending,
+               std::string_view suggestion = {}) const;
+    // The option whose name is nearest to an unknown one, as it would be
+    // written ("-" + name), when one is near enough to be what was meant;
+    // empty otherwise.
+    std::string nearest_option(std::string_view text) const;
     void write_internal(AnalyserMessage message, std::string_view offending) const;
     void write_out_of_memory() const;
 

@@ -253,6 +253,37 @@ TEST_F(CompilerCommand, OptionRefusals) {
     }
 }
 
+// A misspelt option names the one meant, in English when two are as near;
+// a name far from every option names none.
+TEST_F(CompilerCommand, AnUnknownOptionNamesTheNearestOne) {
+    const struct {
+        const char* given;
+        const char* meant;
+    } cases[] = {
+        {"-LANGUGE=C", "Did you mean -LANGUAGE?"},
+        {"-NOSIMULATON", "Did you mean -NOSIMULATION?"},
+        {"-sevrice=a", "Did you mean -SERVICE?"},
+        {"-FAMILE=f", "Did you mean -FAMILY?"},
+        {"-NOCOMANDE", "Did you mean -NOCOMMANDE?"},
+        {"-QQQQ", nullptr},
+        {"-BOGUS", nullptr},
+    };
+    for (const auto& c : cases) {
+        CommandAnalysis fresh(compiler_command());
+        Outcome outcome = analyse(fresh, {"s.ptu", "t.c", c.given});
+        EXPECT_EQ(outcome.status, -1) << c.given;
+        const std::string head = refusal("Unknown option,") + (c.given + 1);
+        ASSERT_EQ(outcome.err.rfind(head, 0), 0u) << outcome.err;
+        const std::string after = outcome.err.substr(head.size());
+        if (c.meant != nullptr) {
+            EXPECT_EQ(after.rfind("\n" + std::string(c.meant) + "\nUsage vexorprepro :", 0), 0u)
+                << after;
+        } else {
+            EXPECT_EQ(after.rfind("\nUsage vexorprepro :", 0), 0u) << after;
+        }
+    }
+}
+
 TEST_F(CompilerCommand, EnumerationValuesByPrefixAndCase) {
     ASSERT_EQ(run({"-RESTRICTION=kr,NOPO", "-SYSCOMP=d"}).status, 0);
     EXPECT_EQ(text("RESTRICTION"), "KR");

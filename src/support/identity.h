@@ -1,5 +1,6 @@
 // The compiler's identity: shown in the banner, the listing header, the
-// headers of generated files and the "E8 " link record.
+// headers of generated files, the "E8 " link record and the answers of
+// both programs to --version.
 #pragma once
 
 namespace vx {
