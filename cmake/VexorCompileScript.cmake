@@ -3,13 +3,17 @@
 # with vexorreport --depfile.
 #
 #   cmake -DVEXOR_INSTALL_DIR=... -DSCRIPT=... -DGENERATED=... -DOUTPUT_DIR=...
-#         -DLINK_RECORDS=... -DDEPFILE=... -P VexorCompileScript.cmake -- <options>
+#         -DLINK_RECORDS=... -DDEPFILE=... [-DWARNINGS_OK=ON]
+#         -P VexorCompileScript.cmake -- <options>
 #
 # vexorprepro ends with 0 when the run was clean and with 3 when it only
-# warned: both wrote the harness. Any other status fails the build (the
-# compiler has then removed its outputs). A clean run is silent; otherwise
-# the compiler's messages are shown (and its listing is kept beside the
-# harness).
+# warned: both wrote the harness. A warning may mean that a statement of
+# the script was dropped, cut short or changed (an unknown keyword, an
+# unknown stub ...), so it fails the build unless WARNINGS_OK is on; the
+# verdict of such a script is then never PASSED. Any other status fails
+# the build (the compiler has then removed its outputs). A clean run is
+# silent; otherwise the compiler's messages are shown, each naming its
+# statement (and its listing is kept beside the harness).
 
 foreach(variable VEXOR_INSTALL_DIR SCRIPT GENERATED OUTPUT_DIR LINK_RECORDS DEPFILE)
   if(NOT DEFINED ${variable})
@@ -62,6 +66,12 @@ if(NOT status STREQUAL "0")
 endif()
 if(NOT (status STREQUAL "0" OR status STREQUAL "3"))
   message(FATAL_ERROR "vexorprepro ${SCRIPT}: exit status ${status}")
+endif()
+if(status STREQUAL "3" AND NOT WARNINGS_OK)
+  file(REMOVE "${GENERATED}" "${LINK_RECORDS}")
+  message(FATAL_ERROR "vexorprepro ${SCRIPT}: the warnings above may mean that a statement "
+                      "was not compiled as written; mend them, or give WARNINGS_OK to "
+                      "vexor_add_test to build anyway")
 endif()
 
 execute_process(

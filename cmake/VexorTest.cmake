@@ -5,7 +5,7 @@
 #   enable_testing()
 #   vexor_add_test(NAME <name> SCRIPT <file.ptu> SOURCES <unit sources...>
 #                  [INCLUDE_DIRECTORIES <dirs...>] [OPTIONS <vexorprepro options...>]
-#                  [COVERAGE])
+#                  [COVERAGE] [WARNINGS_OK])
 #
 # At build time vexorprepro compiles the script into <name>.c, <name>.ic,
 # <name>.tdc and vexor_cfg.h in the directory vexor/<name> of the current
@@ -25,6 +25,11 @@
 # with the compiler's coverage instrumentation (--coverage, for gcc and
 # clang); after the run, vexorreport adds the line and branch coverage gcov
 # measured to the text report, the JUnit properties and the page.
+#
+# A script the compiler warns about fails the build: a warning may mean a
+# statement was dropped, cut short or changed. WARNINGS_OK builds it all
+# the same; the verdict of a script that lost a statement is never PASSED,
+# and names the statement.
 #
 # INCLUDE_DIRECTORIES are searched for the unit's headers, by the C
 # analysis (-INCL) and by the C compiler; the directory of the script is
@@ -73,7 +78,8 @@ function(_vexor_target_definitions out_var)
 endfunction()
 
 function(vexor_add_test)
-  cmake_parse_arguments(PARSE_ARGV 0 ARG "COVERAGE" "NAME;SCRIPT" "SOURCES;INCLUDE_DIRECTORIES;OPTIONS")
+  cmake_parse_arguments(PARSE_ARGV 0 ARG "COVERAGE;WARNINGS_OK" "NAME;SCRIPT"
+                        "SOURCES;INCLUDE_DIRECTORIES;OPTIONS")
   if(ARG_UNPARSED_ARGUMENTS)
     message(FATAL_ERROR "vexor_add_test: unexpected arguments: ${ARG_UNPARSED_ARGUMENTS}")
   endif()
@@ -112,6 +118,7 @@ function(vexor_add_test)
             "-DVEXOR_INSTALL_DIR=${VEXOR_INSTALL_DIR}"
             "-DSCRIPT=${script}" "-DGENERATED=${generated}" "-DOUTPUT_DIR=${dir}"
             "-DLINK_RECORDS=${link_records}" "-DDEPFILE=${depfile}"
+            "-DWARNINGS_OK=${ARG_WARNINGS_OK}"
             -P "${_vexor_cmake_dir}/VexorCompileScript.cmake" -- ${compiler_options}
     DEPENDS "${script}" "${VEXOR_COMPILER}" "${VEXOR_REPORT}"
             "${_vexor_cmake_dir}/VexorCompileScript.cmake"

@@ -65,6 +65,18 @@ bool severity_allowed(MessageCode code, Severity severity) {
     return level == row.own || level == row.also;
 }
 
+bool warning_drops_statement(MessageCode code) {
+    static constexpr MessageCode dropping[] = {
+#define VX_DROPS(code, reason) MessageCode::code,
+#include "diag/dropping_warnings.def"
+#undef VX_DROPS
+    };
+    for (MessageCode listed : dropping) {
+        if (listed == code) return true;
+    }
+    return false;
+}
+
 std::span<const MessageRegistration> message_registrations() {
     return {std::begin(registrations), std::end(registrations)};
 }

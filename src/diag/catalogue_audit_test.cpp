@@ -71,7 +71,8 @@ bool is_compiler_source(const fs::path& path) {
         return false;
     }
     const std::string name = path.filename().string();
-    if (name == "messages.def" || name == "unraised_messages.def") {
+    if (name == "messages.def" || name == "unraised_messages.def" ||
+        name == "dropping_warnings.def") {
         return false;
     }
     // main_test.cpp, expression_test_support.h, codegen_test_fixture.h,
@@ -235,6 +236,29 @@ TEST(CatalogueAudit, EveryCodeIsRaisedOrMarkedAndNoMarkIsStale) {
     EXPECT_TRUE(twice.empty()) << "codes listed twice in unraised_messages.def: " << joined(twice);
     EXPECT_TRUE(without_reason.empty())
         << "codes listed in unraised_messages.def without a reason: " << joined(without_reason);
+}
+
+// A statement is said dropped only by a warning: every code of
+// dropping_warnings.def may be raised as one, and warning_drops_statement
+// answers for exactly those codes.
+TEST(CatalogueAudit, EveryDroppingCodeIsAWarning) {
+    const vx::MessageCode listed[] = {
+#define VX_DROPS(code, reason) vx::MessageCode::code,
+#include "diag/dropping_warnings.def"
+#undef VX_DROPS
+    };
+    ASSERT_GT(std::size(listed), 10u);
+    for (vx::MessageCode code : listed) {
+        EXPECT_TRUE(vx::severity_allowed(code, vx::Severity::warning))
+            << vx::message_code_name(code);
+        EXPECT_TRUE(vx::warning_drops_statement(code)) << vx::message_code_name(code);
+    }
+    // Warnings that leave the statement as written.
+    for (vx::MessageCode kept :
+         {vx::MessageCode::ELMT_VIDE, vx::MessageCode::TEST_VIDE, vx::MessageCode::BLOC_ABST,
+          vx::MessageCode::NOMOPEDBL, vx::MessageCode::VALOMIPAR, vx::MessageCode::INITAPRES}) {
+        EXPECT_FALSE(vx::warning_drops_statement(kept)) << vx::message_code_name(kept);
+    }
 }
 
 TEST(CatalogueAudit, EveryPlaceRaisesItsCodeAtASeverityOfItsRow) {

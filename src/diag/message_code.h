@@ -28,6 +28,10 @@ std::string_view message_code_name(MessageCode code);
 // catalogue row, or the one other severity the row marks as deliberate.
 bool severity_allowed(MessageCode code, Severity severity);
 
+// Whether a warning of this code means that a statement of the script was
+// dropped, cut short or changed (dropping_warnings.def).
+bool warning_drops_statement(MessageCode code);
+
 // The enumerators under a short name for the call sites: msg::TYPESMISM.
 namespace msg {
 using enum MessageCode;

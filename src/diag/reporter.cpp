@@ -204,7 +204,18 @@ void Reporter::raise_text(const SourceLocation& where, Severity severity, Messag
     // the crash handler and the process's exit close or flush the file. A
     // run ended by an interrupting signal stops at once, without them.
     const bool flush = severity != Severity::warning && severity != Severity::info;
-    write_raw(compose_text(where, severity, code, argument), !hidden, flush);
+    const std::string line = compose_text(where, severity, code, argument);
+    write_raw(line, !hidden, flush);
+
+    // A statement the script lost is kept whatever the display limits: the
+    // link records name it, and the report gives no PASSED after it.
+    if (severity == Severity::warning && warning_drops_statement(code)) {
+        const std::size_t text = line.find(",  ");
+        std::string message =
+            text == std::string::npos ? line : line.substr(text + std::string_view(",  ").size());
+        while (!message.empty() && message.back() == '\n') message.pop_back();
+        dropped_.push_back({std::string(message_code_name(code)), std::move(message)});
+    }
 
     if (severity == Severity::fatal || severity == Severity::internal) {
         close_details_file();

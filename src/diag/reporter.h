@@ -26,6 +26,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 #include <utility>
 
 namespace vx {
@@ -55,6 +56,13 @@ public:
     long report_line() const { return report_line_; }
 
     int error_count() const { return errors_; }
+    // A statement of the script that a warning says was dropped, cut short
+    // or changed: its code and the message, location first, as shown.
+    struct DroppedStatement {
+        std::string code;
+        std::string text;
+    };
+    const std::vector<DroppedStatement>& dropped_statements() const { return dropped_; }
     int warning_count() const { return warnings_; }
     bool hidden_messages() const { return hidden_; }
     void set_error_limit(int limit) { error_limit_ = limit; }
@@ -137,6 +145,7 @@ private:
     long report_line_ = 0;
     int errors_ = 0;
     int warnings_ = 0;
+    std::vector<DroppedStatement> dropped_;
     int error_limit_ = default_error_limit;
     int warning_limit_ = default_warning_limit;
     bool have_previous_ = false;

@@ -1089,6 +1089,17 @@ std::optional<Failure> build_verdict(const LinkRecordFile& links, const TracesFi
         }
     }
     builder.finish(traces);
+    // The statements the compilation said it dropped, cut short or changed
+    // ("E24 CODE message"): the harness does not check what the script says.
+    for (const LinkRecord& record : links.records) {
+        if (record.kind == 'E' && record.number == dropped_statement_code) {
+            const std::size_t blank = record.text.find(' ');
+            verdict.dropped.push_back(blank == std::string::npos
+                                          ? record.text
+                                          : record.text.substr(blank + 1) + " [" +
+                                                record.text.substr(0, blank) + "]");
+        }
+    }
     return std::nullopt;
 }
 

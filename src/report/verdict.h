@@ -113,15 +113,19 @@ struct Verdict {
     std::string program;  // base name of the script
     std::vector<ServiceRun> services;
     std::vector<std::string> warnings;  // runtime warnings ("W" lines)
-    bool complete = true;               // the traces have their end line
-    long last_line = 0;                 // last line of the traces read
+    // The statements the compiler dropped, cut short or changed, each as
+    // its message ("[s.ptu:12] Unknown keyword: VRA x [STXMETAIN]").
+    std::vector<std::string> dropped;
+    bool complete = true;  // the traces have their end line
+    long last_line = 0;    // last line of the traces read
     Totals totals;
 
     // PASSED only when the traces are whole, every test of the link records
-    // ran to its end and no check failed.
+    // ran to its end, no check failed and the compiler took every statement
+    // of the script as written.
     bool passed() const {
         return complete && totals.checks_failed == 0 && totals.tests_failed == 0 &&
-               totals.tests_unfinished == 0 && totals.tests_not_run == 0;
+               totals.tests_unfinished == 0 && totals.tests_not_run == 0 && dropped.empty();
     }
     // "PASSED", "FAILED", or "INCOMPLETE" for traces that stop before their end.
     std::string verdict_word() const;

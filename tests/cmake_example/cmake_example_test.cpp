@@ -206,4 +206,87 @@ TEST_F(CmakeExample, MakeBuildsOnlyWhatChanged) {
     check_incremental_build();
 }
 
+// vexor_add_test is strict: a script the compiler warns about fails the
+// build, naming the statement; with WARNINGS_OK it builds, and a script
+// that lost a statement never passes. One project, one test per kind of
+// dropped statement, built once strict and once with WARNINGS_OK.
+class StrictBuild : public CmakeExample {
+protected:
+    struct Script {
+        const char* name;
+        const char* element;   // the statements of the element
+        const char* end_test;  // the statement that ends the test
+        const char* named;     // what the messages must quote
+    };
+    static constexpr Script scripts[] = {
+        {"unknown_keyword", "VRA result, INIT = 0, EV = 7\n", "END TEST", "VRA result"},
+        {"unknown_stub", "VAR result, INIT = 0, EV = 50\nSTUB prbe 1 (1)\n", "END TEST", "prbe"},
+        {"stub_values", "VAR result, INIT = 0, EV = 50\nSTUB probe 1 (1, 2)\n", "END TEST",
+         "probe"},
+        {"misspelt_end", "VAR result, INIT = 0, EV = 50\n", "END TSET", "END TSET"},
+    };
+
+    void write_project(bool warnings_ok) {
+        fs::create_directories(source_ / "strict");
+        std::string lists =
+            "cmake_minimum_required(VERSION 3.20)\nproject(strict C)\n"
+            "include(\"${VEXOR_DIR}/cmake/VexorTest.cmake\")\nenable_testing()\n";
+        for (const Script& script : scripts) {
+            const std::string file = std::string("strict/") + script.name + ".ptu";
+            write_file(path(source_ / file),
+                       std::string("HEADER gauge, 1.0, , strict\n##include \"gauge.h\"\n"
+                                   "#int result;\nBEGIN\n"
+                                   "DEFINE STUB drivers\n#int probe(_in int channel);\n"
+                                   "END DEFINE\nSERVICE gauge_percent\nTEST half\nFAMILY nominal\n"
+                                   "ELEMENT\n") +
+                           script.element +
+                           "#result = gauge_percent(50, 100);\nEND ELEMENT\nEND FAMILY\n" +
+                           script.end_test + "\nEND SERVICE\n");
+            lists += std::string("vexor_add_test(NAME ") + script.name + " SCRIPT " + file +
+                     " SOURCES unit/gauge.c INCLUDE_DIRECTORIES unit" +
+                     (warnings_ok ? " WARNINGS_OK" : "") + ")\n";
+        }
+        write_file(path(source_ / "CMakeLists.txt"), lists);
+    }
+};
+
+TEST_F(StrictBuild, AWarnedScriptFailsTheBuildUnlessWarningsOk) {
+    write_project(false);
+    ProcessResult configure =
+        run(QStringLiteral(VX_CMAKE_COMMAND),
+            {QStringLiteral("-S"), path(source_), QStringLiteral("-B"), path(binary_),
+             QStringLiteral("-G"), QStringLiteral("Unix Makefiles"),
+             QStringLiteral("-DVEXOR_DIR=") + dist_path(QString())});
+    ASSERT_EQ(configure.exit_code, 0) << configure.out << configure.err;
+    for (const Script& script : scripts) {
+        SCOPED_TRACE(script.name);
+        ProcessResult built = run(QStringLiteral(VX_CMAKE_COMMAND),
+                                  {QStringLiteral("--build"), path(binary_),
+                                   QStringLiteral("--target"), QString::fromLatin1(script.name)});
+        const std::string shown = built.out + built.err;
+        EXPECT_NE(built.exit_code, 0) << shown;
+        EXPECT_CONTAINS(shown, script.named);
+        EXPECT_CONTAINS(shown, "give WARNINGS_OK to");
+        // Failed once, failed again: the harness of the refused script is
+        // not left behind as up to date.
+        ProcessResult again = run(QStringLiteral(VX_CMAKE_COMMAND),
+                                  {QStringLiteral("--build"), path(binary_),
+                                   QStringLiteral("--target"), QString::fromLatin1(script.name)});
+        EXPECT_NE(again.exit_code, 0) << again.out << again.err;
+    }
+
+    write_project(true);
+    ProcessResult rebuilt =
+        run(QStringLiteral(VX_CMAKE_COMMAND), {QStringLiteral("--build"), path(binary_)});
+    ASSERT_EQ(rebuilt.exit_code, 0) << rebuilt.out << rebuilt.err;
+    for (const Script& script : scripts) {
+        SCOPED_TRACE(script.name);
+        ProcessResult tested = ctest(QString::fromLatin1(script.name));
+        EXPECT_NE(tested.exit_code, 0) << tested.out;
+        EXPECT_LACKS(tested.out, "VERDICT: PASSED");
+        EXPECT_CONTAINS(tested.out, "DROPPED: [");
+        EXPECT_CONTAINS(tested.out, script.named);
+    }
+}
+
 }  // namespace

@@ -439,6 +439,100 @@ TEST(HarnessDirectory, TwoScriptsCompiledIntoOneDirectoryBothBuildAndPass) {
     fs::remove_all(dir);
 }
 
+// A keypad driver: a key code is read, then sent to the display through a
+// function the test stubs.
+const char* const keypad_header =
+    "#define KEYPAD_KEYS 16u\n"
+    "extern int last_key;\n"
+    "void display_send(int code);\n"
+    "int keypad_read(int raw);\n";
+const char* const keypad_unit =
+    "#include \"keypad.h\"\n"
+    "int last_key = -1;\n"
+    "int keypad_read(int raw) {\n"
+    "    last_key = raw % (int)KEYPAD_KEYS;\n"
+    "    display_send(last_key);\n"
+    "    return last_key;\n"
+    "}\n";
+
+// One script whose element sets and checks a variable and describes the
+// stub call; `body` replaces the statements of the element.
+std::string keypad_script(const std::string& body, const std::string& end_test = "END TEST") {
+    return "HEADER keypad, 1.0, , dropped statements\n##include \"keypad.h\"\n#int key;\nBEGIN\n"
+           "DEFINE STUB drivers\n#void display_send(_in int code);\nEND DEFINE\n"
+           "SERVICE keypad_read\nTEST wraps\nFAMILY nominal\nELEMENT\n" +
+           body + "#key = keypad_read(18);\nEND ELEMENT\nEND FAMILY\n" + end_test +
+           "\nEND SERVICE\n";
+}
+
+// A statement the compiler drops, cuts or changes with a warning: the
+// harness still builds and runs, but the report never says PASSED, and it
+// names the statement; the twin written right passes. The wrong check in
+// each dropped statement would fail if it were compiled.
+TEST(DroppedStatements, AScriptThatLostAStatementNeverPasses) {
+    const std::string good_var = "VAR key, INIT = 0, EV = 2\n";
+    const std::string good_stub = "STUB display_send 1 (2)\n";
+    const struct {
+        const char* name;
+        std::string body;
+        std::string end_test;
+        const char* code;
+        const char* named;
+    } cases[] = {
+        {"unknown_keyword", "VRA key, INIT = 0, EV = 5\n" + good_stub, "END TEST", "STXMETAIN",
+         "VRA key"},
+        {"unknown_stub", good_var + good_stub + "STUB display_sned 1 (9)\n", "END TEST",
+         "MUETUNDEF", "display_sned"},
+        {"values_of_a_stub", good_var + "STUB display_send 1 (2, 7)\n", "END TEST", "NBVALMUET",
+         "display_send"},
+        {"misspelt_end", good_var + good_stub, "END TSET", "STXMETAIN", "END TSET"},
+    };
+    const testkit::EnvChanges env = {{"VXLTGT", target_link()}, {"VEXORCINC", std::string("TP.h")}};
+    for (const auto& c : cases) {
+        for (const bool twin : {false, true}) {
+            SCOPED_TRACE(std::string(c.name) + (twin ? " (twin)" : ""));
+            const fs::path dir = fs::path(run_root()) / ("_dropped_" + std::string(c.name));
+            fs::remove_all(dir);
+            fs::create_directories(dir);
+            testkit::write_file((dir / "keypad.h").string(), keypad_header);
+            testkit::write_file((dir / "keypad.c").string(), keypad_unit);
+            testkit::write_file((dir / "k.ptu").string(), twin ? keypad_script(good_var + good_stub)
+                                                               : keypad_script(c.body, c.end_test));
+            auto compiled = testkit::run_compiler({"k.ptu", "k.c"}, env, dir.string());
+            ASSERT_EQ(compiled.status, twin ? 0 : 3) << compiled.err;
+            if (!twin) {
+                EXPECT_NE(compiled.err.find(std::string("Harnex-W-") + c.code), std::string::npos)
+                    << compiled.err;
+            }
+            const std::string program = build_harness(dir, "k", "keypad.c");
+            ASSERT_FALSE(program.empty());
+            auto ran = testkit::run_program(program, {}, {}, dir.string());
+            auto report =
+                testkit::run_program(testkit::dist_dir() + "/bin/vexorreport",
+                                     {"--junit", (dir / "k.xml").string(), (dir / "k.tdc").string(),
+                                      (dir / "k.rio").string()});
+            if (twin) {
+                EXPECT_EQ(ran.status, 0) << ran.out << ran.err;
+                EXPECT_EQ(report.status, 0) << report.out;
+                EXPECT_NE(report.out.find("VERDICT: PASSED"), std::string::npos) << report.out;
+                fs::remove_all(dir);
+                continue;
+            }
+            EXPECT_EQ(report.status, 1) << report.out;
+            EXPECT_NE(report.out.find("VERDICT: FAILED"), std::string::npos) << report.out;
+            const std::size_t dropped = report.out.find("DROPPED: [./k.ptu:");
+            ASSERT_NE(dropped, std::string::npos) << report.out;
+            const std::string line =
+                report.out.substr(dropped, report.out.find('\n', dropped) - dropped);
+            EXPECT_NE(line.find(c.named), std::string::npos) << line;
+            EXPECT_NE(line.find(std::string("[") + c.code + "]"), std::string::npos) << line;
+            const std::string junit = testkit::read_file((dir / "k.xml").string());
+            EXPECT_NE(junit.find("type=\"dropped\""), std::string::npos) << junit;
+            fs::remove_all(dir);
+        }
+    }
+}
+
 // The third argument names the directory of the traces, with or without
 // its final "/": the harness writes its traces there and the report finds
 // them under the name the link records give.

@@ -181,7 +181,14 @@ void OutputSession::finish_outputs(bool errors, const std::vector<UsageCount>& u
             declarations.write_line("#undef VXU_STAMP");
             declarations.write_line("#define VXU_STAMP \"" + stamp_ + "\"");
         }
-        if (records_.is_open()) records_.write_end_record(stamp_);
+        if (records_.is_open()) {
+            // Each statement a warning says was dropped, cut short or
+            // changed: the report gives no PASSED to this script.
+            for (const Reporter::DroppedStatement& dropped : reporter_.dropped_statements()) {
+                records_.write_record("E24 " + dropped.code + " " + dropped.text);
+            }
+            records_.write_end_record(stamp_);
+        }
     }
     output_.declarations_file().close(keep);
     output_.constants_file().close(keep);

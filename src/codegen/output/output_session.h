@@ -152,8 +152,10 @@ public:
     // configuration header after a run without error. Does nothing
     // before start_outputs or a second time.
     // Before closing, the declarations file receives the stamp of the
-    // compilation ("#define VXU_STAMP"), and the link record file its end
-    // record "Z" + count of the lines before it + " " + stamp.
+    // compilation ("#define VXU_STAMP"), and the link record file one
+    // record "E24 CODE message" per statement a warning says was dropped,
+    // cut short or changed, then its end record "Z" + count of the lines
+    // before it + " " + stamp.
     void finish_outputs(bool errors, const std::vector<UsageCount>& usage_counts = {});
 
     // The cleanup of a run that stops early: the text held in memory is

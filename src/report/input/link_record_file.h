@@ -23,6 +23,10 @@
 // "R" + the number of an "R" record whose count the harness traces at run
 // time ("E22 1", "E22 3", "E22 2*R14").
 //
+// "E24 CODE message" names a statement of the script that the compiler
+// dropped, cut short or changed, with the code and text of the warning that
+// said so; the report gives no PASSED to such a script.
+//
 // The last line is the end record "Z <count> <stamp>": the number of
 // physical lines before it (banner included) and the stamp of the
 // compilation, 16 lowercase hexadecimal digits, which the harness of the
@@ -46,6 +50,9 @@ inline constexpr char banner_mark = '*';
 inline constexpr char continuation_mark = '&';
 inline constexpr char end_record_mark = 'Z';
 inline constexpr std::size_t stamp_digits = 16;
+// "E24 CODE message": a statement of the script a warning of the compiler
+// says was dropped, cut short or changed.
+inline constexpr long dropped_statement_code = 24;
 
 // True for a stamp as the compiler draws it: 16 lowercase hexadecimal digits.
 bool is_stamp(std::string_view text);

@@ -239,6 +239,10 @@ void PageWriter::summary_band() {
     for (const std::string& warning : verdict.warnings) {
         out_ += "<div class=\"stop\">Runtime warning: " + escape(warning) + "</div>\n";
     }
+    for (const std::string& dropped : verdict.dropped) {
+        out_ += "<div class=\"stop\">Statement not compiled as written: " + escape(dropped) +
+                "</div>\n";
+    }
     out_ += "<label><input type=\"checkbox\" id=\"failures-only\"/> failures only</label>\n";
     out_ += "</header>\n";
 }

@@ -182,13 +182,17 @@ std::string junit_document(const Verdict& verdict, const CoverageData* coverage)
     // Traces cut short add a test case of their own, in error: a CI server
     // that only counts failures and errors never reads them as a pass.
     const long incomplete = verdict.complete ? 0 : 1;
+    // So do statements the compiler dropped: what the harness checked is
+    // not what the script says.
+    const long dropped = verdict.dropped.empty() ? 0 : 1;
     xml.writeStartElement(QStringLiteral("testsuites"));
     xml.writeAttribute(QStringLiteral("name"), program);
-    xml.writeAttribute(QStringLiteral("tests"), QString::number(totals.tests + incomplete));
+    xml.writeAttribute(QStringLiteral("tests"),
+                       QString::number(totals.tests + incomplete + dropped));
     xml.writeAttribute(QStringLiteral("failures"), QString::number(totals.tests_failed));
     xml.writeAttribute(
         QStringLiteral("errors"),
-        QString::number(totals.tests_unfinished + totals.tests_not_run + incomplete));
+        QString::number(totals.tests_unfinished + totals.tests_not_run + incomplete + dropped));
     xml.writeAttribute(QStringLiteral("time"), seconds(total_time));
     for (const ServiceRun& service : verdict.services) {
         long failures = 0;
@@ -222,6 +226,14 @@ std::string junit_document(const Verdict& verdict, const CoverageData* coverage)
                   "the verdict is INCOMPLETE: " + traces_stop_text(verdict.last_line) +
                       "; what follows never ran",
                   QStringLiteral("incomplete"), true});
+    }
+    if (!verdict.dropped.empty()) {
+        const QString name = QStringLiteral("(script)");
+        std::string message = "statements not compiled as written:";
+        for (const std::string& statement : verdict.dropped) message += "\n" + statement;
+        write_error_suite(
+            xml, {name, QStringLiteral("every statement compiled"),
+                  program + QLatin1Char('.') + name, message, QStringLiteral("dropped"), true});
     }
     xml.writeEndElement();
     xml.writeEndDocument();

@@ -177,6 +177,9 @@ void TextWriter::write(const Verdict& verdict) {
     for (const std::string& warning : verdict.warnings) {
         out_ << "WARNING: " << warning << '\n';
     }
+    for (const std::string& dropped : verdict.dropped) {
+        out_ << "DROPPED: " << dropped << '\n';
+    }
     const Totals& totals = verdict.totals;
     out_ << "TOTAL: " << plural(totals.services, "service") << ", " << plural(totals.tests, "test")
          << " ("
