@@ -49,6 +49,8 @@ private:
 
     ServiceRun& service();
     TestRun& test();
+    // Gives the test run the location of its TEST statement.
+    void locate(TestRun& run, const ScriptLocation& where) const;
     ElementRun& element();
     void add_note(const TraceLine& line, std::string text);
     // The variable record of that number, or a failure naming what it is.
@@ -266,6 +268,14 @@ ServiceRun& VerdictBuilder::service() {
     return verdict_.services.back();
 }
 
+void VerdictBuilder::locate(TestRun& run, const ScriptLocation& where) const {
+    run.location = links_.location_text(where);
+    if (where.known()) {
+        run.file = links_.script_path(where.file);
+        run.line = where.line;
+    }
+}
+
 TestRun& VerdictBuilder::test() {
     ServiceRun& owner = service();
     if (!test_open_) {
@@ -374,7 +384,7 @@ std::optional<Failure> VerdictBuilder::on_test(const TraceLine& line) {
     TestRun run;
     run.record = line.record;
     run.name = line.text;
-    run.location = links_.location_text(record->location);
+    locate(run, record->location);
     for (const TestRun& earlier : owner_run.tests) {
         if (earlier.record == run.record) {
             ++run.iteration;
@@ -875,7 +885,7 @@ std::optional<Failure> VerdictBuilder::on_outcome(const TraceLine& line) {
         TestRun run;
         run.record = line.record;
         run.name = record->text;
-        run.location = links_.location_text(record->location);
+        locate(run, record->location);
         service().tests.push_back(std::move(run));
         test_open_ = true;
     }
@@ -922,7 +932,7 @@ void VerdictBuilder::add_tests_not_run() {
         TestRun run;
         run.record = record.number;
         run.name = record.text;
-        run.location = links_.location_text(record.location);
+        locate(run, record.location);
         if (ran_no_time(record.number)) {
             run.no_runs = true;
         } else {

@@ -76,6 +76,8 @@ struct TestRun {
     long record = 0;
     std::string name;
     std::string location;
+    std::string file;   // the script of its TEST statement, as compiled; may be empty
+    long line = 0;      // the line of its TEST statement, 0 when unknown
     int iteration = 1;  // the test's repetitions each get a run
     long passed = 0;
     long failed = 0;

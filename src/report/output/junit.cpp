@@ -65,6 +65,11 @@ void write_testcase(QXmlStreamWriter& xml, const QString& class_name, const Test
     xml.writeAttribute(QStringLiteral("name"), to_xml_text(test_label(run)));
     xml.writeAttribute(QStringLiteral("classname"), class_name);
     xml.writeAttribute(QStringLiteral("time"), seconds(run.microseconds()));
+    // Where the test is written, for the CI servers that point at it.
+    if (!run.file.empty()) {
+        xml.writeAttribute(QStringLiteral("file"), to_xml_text(run.file));
+        xml.writeAttribute(QStringLiteral("line"), QString::number(run.line));
+    }
     if (run.failed > 0 && !is_error(run)) {
         std::string body;
         std::string first;

@@ -533,7 +533,12 @@ TEST_F(DispatcherTest, SimulationBlocks) {
     run_body(
         "SIMUL\nCOMMENT simulated\nELSE_SIMUL\nCOMMENT real\nELSE_SIMUL\nSIMUL\n"
         "END SIMUL\nEND SIMUL\nELSE_SIMUL\nCOMMENT after\n");
-    EXPECT_EQ(body_records(), (std::vector<std::string>{"X1 real", "X2 after"}));
+    // The SIMUL and ELSE_SIMUL given twice are left out, and the link
+    // records say so.
+    EXPECT_EQ(body_records(), (std::vector<std::string>{
+                                  "X1 real", "X2 after",
+                                  "E24 MOTDOUBLE [t.ptu:7] ELSE_SIMUL keyword used more than once",
+                                  "E24 MOTDOUBLE [t.ptu:8] SIMUL keyword used more than once"}));
     EXPECT_EQ(codes(), (std::vector<std::string>{"W-MOTDOUBLE", "W-MOTDOUBLE", "W-MOTCLEABS",
                                                  "W-MOTCLEABS"}));
 }
