@@ -164,7 +164,7 @@ TEST(RunStart, WithoutTargetPackageDiagnosticsKeepTheScriptName) {
         << result.err;
     EXPECT_NE(result.err.find("[./k.ptu:3] Syntax error: int y y"), std::string::npos)
         << result.err;
-    EXPECT_NE(result.err.find("Harnex-E-TYPEINCON,  [./k.ptu:10] Unknown type nothing"),
+    EXPECT_NE(result.err.find("Harnex-E-NOMVARINC,  [./k.ptu:10] Bad variable name nothing"),
               std::string::npos)
         << result.err;
     EXPECT_EQ(result.err.find("ZQZQ"), std::string::npos) << result.err;

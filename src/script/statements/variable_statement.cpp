@@ -60,6 +60,23 @@ bool is_clause_keyword(std::string_view word) {
            std::end(clause_keywords);
 }
 
+// A piece that begins with no clause word, as a message shows it: with the
+// clause words near its first word ("INTI = 2 (INIT)"), or with every
+// clause word when none is near.
+std::string with_fitting_clause_words(std::string_view piece) {
+    const std::string word = clause_keyword(piece);
+    std::string near;
+    std::string all;
+    for (std::string_view keyword : clause_keywords) {
+        all += (all.empty() ? "" : ", ") + std::string(keyword);
+        if (!word.empty() && edit_distance_ignoring_case(word, keyword) <=
+                                 std::max<std::size_t>(1, keyword.size() / 3)) {
+            near += (near.empty() ? "" : ", ") + std::string(keyword);
+        }
+    }
+    return std::string(piece) + " (" + (near.empty() ? all : near) + ")";
+}
+
 bool strict_integer(std::string_view text, long long& value) {
     return integer_constant(trimmed(text), value);
 }
@@ -568,7 +585,11 @@ bool VariableStatementParser::parse_item(Item& item, std::string_view clauses) {
     for (std::string_view piece : pieces) {
         const std::string keyword = clause_keyword(piece);
         if (!is_clause_keyword(keyword)) {
-            reporter_.error(msg::INVMOTCLE, piece.empty() ? std::string_view(item.text) : piece);
+            if (piece.empty()) {
+                reporter_.error(msg::INVMOTCLE, item.text);
+            } else {
+                reporter_.error(msg::INVMOTCLE, with_fitting_clause_words(piece));
+            }
             return false;
         }
         const std::string_view argument = after(piece, keyword.size());
@@ -768,6 +789,12 @@ int VariableStatementParser::parse_variable_statement(std::string_view argument,
     {
         const auto pieces = split_top_level(clauses, item.c_family);
         const std::string first = clause_keyword(pieces.front());
+        if (!is_clause_keyword(first) && !first.empty() &&
+            trimmed(trimmed(pieces.front()).substr(first.size())).starts_with("=")) {
+            // "INTI = 2": no type has that shape; a clause word misspelt.
+            reporter_.error(msg::INVMOTCLE, with_fitting_clause_words(pieces.front()));
+            return 0;
+        }
         if (!is_clause_keyword(first)) {
             const std::string_view type = pieces.front();
             if (type.size() < explicit_type_limit) {
@@ -879,7 +906,12 @@ int VariableStatementParser::parse_variable_statement(std::string_view argument,
     } else if (native.has_value()) {
         // The kind of an aggregate is that of its components.
         const bool aggregate = native->structure || !native->components.empty();
-        if (!native->found || (native->kind == VariableKind::unknown && !aggregate)) {
+        if (!native->found) {
+            // No declaration of the script or of the analysed C names it.
+            reporter_.error(msg::NOMVARINC, variable);
+            return 0;
+        }
+        if (native->kind == VariableKind::unknown && !aggregate) {
             reporter_.error(msg::TYPEINCON, variable);
             return 0;
         }

@@ -130,6 +130,22 @@ TEST_F(VariableStatementTest, ClausesAppearOnceAndKeywordsAreKnown) {
     EXPECT_EQ(list_.size(), 1u);
 }
 
+// A misspelt clause word is told as one, with the clause words it may
+// have meant, wherever it stands: in the place of a type too, which it
+// could not be ("INTI = 2" is no type).
+TEST_F(VariableStatementTest, AMisspeltClauseWordNamesTheWordsThatFit) {
+    EXPECT_EQ(parse("x, INTI = 2, EV = 0"), Codes{"E-INVMOTCLE"});
+    EXPECT_NE(last_line_.find("Unknown keyword INTI = 2 (INIT)"), std::string::npos) << last_line_;
+    EXPECT_EQ(parse("x, int, INIT = 0, VE = 1"), Codes{"E-INVMOTCLE"});
+    EXPECT_NE(last_line_.find("VE = 1 (VA, EV)"), std::string::npos) << last_line_;
+    EXPECT_EQ(parse("x, int, INIT = 0, DELAT = 1"), Codes{"E-INVMOTCLE"});
+    EXPECT_NE(last_line_.find("DELAT = 1 (DELTA)"), std::string::npos) << last_line_;
+    EXPECT_EQ(parse("x, int, INIT = 0, FOO = 1"), Codes{"E-INVMOTCLE"});
+    EXPECT_NE(last_line_.find("FOO = 1 (DELTA, INIT, MAX, MIN, VA, EV)"), std::string::npos)
+        << last_line_;
+    EXPECT_TRUE(list_.empty());
+}
+
 TEST_F(VariableStatementTest, InitFormsAndTheirErrors) {
     EXPECT_EQ(parse("x, int, INIT, EV = 0"), Codes{"E-EGALABSEN"});
     EXPECT_EQ(parse("x, int, INIT =, EV = 0"), Codes{"E-INITABSEN"});
@@ -310,7 +326,7 @@ TEST_F(VariableStatementTest, TypesFromTheCDeclarations) {
     EXPECT_EQ(last().type_text, "int");
     EXPECT_EQ(last().kind, VariableKind::integer);
     EXPECT_EQ(parse("p, MIN = 0, MAX = 1"), Codes{"E-MINMAXDEL"});
-    EXPECT_EQ(parse("unknown_name, INIT = 0, EV = 0"), Codes{"E-TYPEINCON"});
+    EXPECT_EQ(parse("unknown_name, INIT = 0, EV = 0"), Codes{"E-NOMVARINC"});
     // An explicit boolean or character over a C integer is an integer;
     // an explicit real over a pointer keeps its kind with a warning.
     parser_.begin_test();
