@@ -14,6 +14,7 @@
 #include <array>
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <utility>
 
 namespace vx {
@@ -295,10 +296,13 @@ OutputFile create_output(Reporter& reporter, const RunFiles& files, const std::s
         }
         stream = std::fopen(path.c_str(), "w");
         if (stream == nullptr) {
+            // The system's reason: a directory missing, a permission denied.
+            const int error = errno;
             if (regular) {
                 drop_removable_file(path);
             }
-            throw reporter.fatal(msg::IMPOUVFIC, path);
+            throw reporter.fatal(msg::IMPOUVFIC,
+                                 error != 0 ? path + " (" + std::strerror(error) + ")" : path);
         }
     }
     OutputFile file(reporter, files, stream, path, written_path, staged);
