@@ -1178,6 +1178,11 @@
         <translation>%1Valeur de retour incorrecte pour le muet %2</translation>
     </message>
     <message>
+        <source>%1Return value given for stub %2, whose function returns nothing</source>
+        <comment>Error code is &quot;VALRETVOI&quot;</comment>
+        <translation>%1Valeur de retour donnée pour le muet %2, dont la fonction ne retourne rien</translation>
+    </message>
+    <message>
         <source>%1Variable %2 not tested</source>
         <comment>Error code is &quot;VARNOTEST&quot;</comment>
         <translation>%1Variable %2 non testee</translation>

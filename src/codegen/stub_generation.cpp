@@ -1264,7 +1264,8 @@ void StubGenerator::describe(const StubCall& call, StubValueModel* model) {
                 !value_lines(result, entry + ".ret", *call.return_value, model, e.lines) || refused;
         }
     } else if (call.return_value.has_value()) {
-        session_.reporter().warning(msg::VALRETMUE, call.name);
+        // The function is void: there is nothing to give back.
+        session_.reporter().warning(msg::VALRETVOI, call.name);
     }
     if (refused) return;
     if (!settings_.no_edit && session_.output_enabled() && !call.text.empty()) {
