@@ -440,6 +440,11 @@
         <translation>%1Initialisation d'agregat incomplete %2</translation>
     </message>
     <message>
+        <source>%1Too many values in the aggregate initialization %2</source>
+        <comment>Error code is &quot;AGREGTROP&quot;</comment>
+        <translation>%1Trop de valeurs dans l'initialisation d'agregat %2</translation>
+    </message>
+    <message>
         <source>%1INIT IN not allowed in assembler %2</source>
         <comment>Error code is &quot;INITINASM&quot;</comment>
         <translation>%1INIT DANS interdit en assembleur %2</translation>

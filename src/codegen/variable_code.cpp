@@ -1071,7 +1071,13 @@ void VariableCode::generate_whole_array(const VariableClause& c, int record) {
     if (ev_listed) ev_leaves = brace_list_leaves(c.ev_value, true, {"others", "autres"});
     if ((init_listed || ev_listed) && (!tables_possible || (init_listed && !fits(init_leaves)) ||
                                        (ev_listed && !fits(ev_leaves)))) {
-        session_.reporter().error(msg::INITAGREG, c.variable);
+        // More values than elements, or fewer without "others".
+        auto too_many = [&](bool listed, const BraceListLeaves& leaves) {
+            return listed && static_cast<long long>(leaves.values.size()) > total;
+        };
+        const bool more = tables_possible &&
+                          (too_many(init_listed, init_leaves) || too_many(ev_listed, ev_leaves));
+        session_.reporter().error(more ? msg::AGREGTROP : msg::INITAGREG, c.variable);
         return;
     }
     layout_.note_array_variables(static_cast<int>(dims.size()));

@@ -424,8 +424,12 @@ TEST_F(VariableCodeTest, WholeArraysLoopAndNameTheirShape) {
     small.facts.element_type = "int";
     small = with_ev(with_init(small, "{1, 2, 3}"), "0");
     Result refused = generate([&](VariableCode& code) { code.add(small); });
-    EXPECT_NE(refused.messages.find("INITAGREG"), std::string::npos);
+    EXPECT_NE(refused.messages.find("AGREGTROP"), std::string::npos) << refused.messages;
     EXPECT_FALSE(has(element(refused), "SET_MODE_TAB_C(1);"));
+    // One too short, without others, is incomplete.
+    small = with_ev(with_init(small, "{1}"), "0");
+    Result shorter = generate([&](VariableCode& code) { code.add(small); });
+    EXPECT_NE(shorter.messages.find("INITAGREG"), std::string::npos) << shorter.messages;
 }
 
 TEST_F(VariableCodeTest, MembersOfAnAggregateAreFramedByItsRecord) {

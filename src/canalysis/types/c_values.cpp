@@ -666,7 +666,8 @@ bool Spreader::fill_slots(std::string_view list, const std::string& path, std::s
             next = last + 1;
             continue;
         }
-        if (next >= count) return fail(msg::INITAGREG, path + ": " + std::string(item.text));
+        // More values than the aggregate has members.
+        if (next >= count) return fail(msg::AGREGTROP, path + ": " + std::string(item.text));
         if (!take(next) ||
             !fill_from(type_of(next), place(next), items, at, others, depth + 1, blocks[next])) {
             return false;
