@@ -1226,6 +1226,11 @@
         <translation>%1Fin de la version incluse %2</translation>
     </message>
     <message>
+        <source>%1The statement on %2 replaces that of its environment, whose INIT it does not give again: the element does not initialise it</source>
+        <comment>Error code is &quot;INITENVRE&quot;</comment>
+        <translation>%1L'instruction sur %2 remplace celle de son environnement, dont elle ne redonne pas l'INIT : l'élément ne l'initialise pas</translation>
+    </message>
+    <message>
         <source>%1Error in line: %2</source>
         <comment>Error code is &quot;LIGNERRON&quot;</comment>
         <translation>%1Erreur dans la ligne : %2</translation>

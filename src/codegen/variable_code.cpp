@@ -336,7 +336,9 @@ void VariableCode::close_line(std::string_view text) { session_.write_element_cl
 
 void VariableCode::add(const VariableClause& clause) {
     if (!session_.output_enabled()) return;
-    element_variables_.insert(clause.variable);
+    auto [named, first] = element_variables_.try_emplace(clause.variable);
+    if (first) named->second.line = clause.line;
+    named->second.initialised = named->second.initialised || clause.init;
     if (clause.components <= 1 || clause.aggregate.empty()) {
         generate_group({&clause});
         return;
@@ -375,7 +377,17 @@ void VariableCode::end_element() {
     }
     for (std::size_t i = 0; i < environment_.size(); ++i) {
         const VariableClause& clause = environment_[i];
-        if (replaced[i] || element_variables_.count(clause.variable) != 0) continue;
+        if (replaced[i]) continue;
+        if (auto own = element_variables_.find(clause.variable); own != element_variables_.end()) {
+            // The element's statement replaces the environment's whole: an
+            // INIT the environment gave is gone when the element gives none.
+            if (clause.init && !own->second.initialised && clause.component == 0) {
+                Reporter& reporter = session_.reporter();
+                reporter.report({reporter.report_file(), own->second.line}, Severity::info,
+                                msg::INITENVRE, clause.variable);
+            }
+            continue;
+        }
         if (!group.empty() &&
             (clause.aggregate.empty() || clause.aggregate != group.back()->aggregate ||
              clause.component <= group.back()->component)) {

@@ -24,6 +24,7 @@
 #include "codegen/variable_clause.h"
 
 #include <functional>
+#include <map>
 #include <set>
 #include <string>
 #include <string_view>
@@ -106,7 +107,13 @@ private:
 
     std::vector<VariableClause> pending_group_;
     std::vector<VariableClause> environment_;
-    std::set<std::string, std::less<>> element_variables_;
+    // The variables the element names itself: whether one of its
+    // statements on the variable has an INIT, and the line of the first.
+    struct ElementVariable {
+        bool initialised = false;
+        long line = 0;
+    };
+    std::map<std::string, ElementVariable, std::less<>> element_variables_;
     bool to_head_ = false;  // opening lines go to the element head
     // The record of the aggregate whose members are being generated.
     int aggregate_record_ = 0;

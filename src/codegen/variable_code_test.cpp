@@ -398,6 +398,31 @@ TEST_F(VariableCodeTest, EnvironmentRecordsGoFirstAndYieldToTheElementsOwn) {
         "VXU_END_ELEMENT_C();");
 }
 
+// An element's statement without INIT replaces an environment's statement
+// that had one: the variable is not initialised, and a note says so at the
+// element's statement. With an INIT of its own, or when the environment
+// gave none, nothing is said.
+TEST_F(VariableCodeTest, AnEnvironmentsInitReplacedByNoneIsNoted) {
+    VariableClause checked_only = scalar("head", VariableKind::integer, "int");
+    checked_only.ev = true;
+    checked_only.ev_value = "3";
+    checked_only.line = 14;
+    Result r = generate([&](VariableCode& code) {
+        code.add(checked_only);
+        code.add(with_ev(with_init(scalar("tail", VariableKind::integer, "int"), "1"), "1"));
+        code.add_environment(
+            with_ev(with_init(scalar("head", VariableKind::integer, "int"), "0"), "0"));
+        code.add_environment(
+            with_ev(with_init(scalar("tail", VariableKind::integer, "int"), "0"), "0"));
+    });
+    EXPECT_NE(r.messages.find("Harnex-I-INITENVRE,  [14] The statement on head replaces that of "
+                              "its environment"),
+              std::string::npos)
+        << r.messages;
+    EXPECT_EQ(r.messages.find("tail"), std::string::npos) << r.messages;
+    EXPECT_FALSE(has(element(r), "head = 0;"));
+}
+
 TEST_F(VariableCodeTest, WholeArraysLoopAndNameTheirShape) {
     VariableClause grid = scalar("grid", VariableKind::integer, "int [2][3]");
     grid.facts.dimensions = {2, 3};
