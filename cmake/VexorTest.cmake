@@ -171,11 +171,14 @@ function(vexor_add_test)
   set(time_limit "${VEXOR_TEST_TIME_LIMIT}")
   add_test(NAME ${name}
            COMMAND "${CMAKE_COMMAND}"
-                   "-DHARNESS=$<TARGET_FILE:${name}>" "-DREPORT=${VEXOR_REPORT}"
+                   "-DNAME=${name}" "-DHARNESS=$<TARGET_FILE:${name}>" "-DREPORT=${VEXOR_REPORT}"
                    "-DLINK_RECORDS=${link_records}" "-DTRACES=${dir}/${name}.rio"
                    "-DJUNIT=${dir}/${name}.xml" "-DHTML=${dir}/${name}.html"
                    "-DCOVERAGE_DIR=${coverage_dir}" "-DEMULATOR=${emulator}"
                    "-DTIME_LIMIT=${time_limit}" "-DSOURCE_ROOT=${CMAKE_SOURCE_DIR}"
                    -P "${_vexor_cmake_dir}/VexorRunTest.cmake"
            WORKING_DIRECTORY "${dir}")
+  # The one line the run script prints when every check passed.
+  set_tests_properties(${name} PROPERTIES
+                       PASS_REGULAR_EXPRESSION "vexor: every check passed in ${name}\n")
 endfunction()

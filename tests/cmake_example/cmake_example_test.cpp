@@ -172,6 +172,7 @@ TEST_F(CmakeExample, OneTestPassesAndOneFailsWithTheirJUnitXml) {
     EXPECT_CONTAINS(fill.out, "ok    stub sensor_litres call 1: tank: obtained 1, expected 1");
     EXPECT_CONTAINS(fill.out, "ok    result: obtained -1, expected -1");
     EXPECT_CONTAINS(fill.out, "VERDICT: PASSED");
+    EXPECT_CONTAINS(fill.out, "vexor: every check passed in gauge_fill");
     JUnitDocument fill_xml = junit("gauge_fill");
     ASSERT_EQ(fill_xml.cases.size(), 4u);
     for (const JUnitCase& test : fill_xml.cases) {
@@ -181,9 +182,15 @@ TEST_F(CmakeExample, OneTestPassesAndOneFailsWithTheirJUnitXml) {
     ProcessResult percent = ctest(QStringLiteral("gauge_percent"));
     EXPECT_NE(percent.exit_code, 0) << percent.out << percent.err;
     EXPECT_CONTAINS(percent.out, "0% tests passed, 1 tests failed out of 1");
-    EXPECT_CONTAINS(percent.out, "ok    result: obtained 50, expected 50");
+    // A failed test shows its short report, the failed check and where it
+    // is, and ends with one plain line, not a CMake error.
+    EXPECT_LACKS(percent.out, "ok    result: obtained 50, expected 50");
     EXPECT_CONTAINS(percent.out, "FAIL  result: obtained 66, expected 67");
-    EXPECT_CONTAINS(percent.out, "VERDICT: FAILED");
+    EXPECT_CONTAINS(percent.out, "(percent.ptu:");
+    EXPECT_CONTAINS(percent.out, "VERDICT: FAILED\n");
+    EXPECT_LT(percent.out.find("VERDICT: FAILED\n"),
+              percent.out.find("vexor: 1 check failed in gauge_percent\n"));
+    EXPECT_LACKS(percent.out, "CMake Error");
     JUnitDocument percent_xml = junit("gauge_percent");
     const JUnitCase* half = percent_xml.find(QStringLiteral("half"));
     const JUnitCase* two_thirds = percent_xml.find(QStringLiteral("two_thirds"));
