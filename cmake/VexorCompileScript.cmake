@@ -26,12 +26,17 @@ endforeach()
 set(options)
 set(include_dir_arguments)
 set(after_separator FALSE)
+# Messages in the form IDEs and CI servers read, unless the options choose.
+set(diagnostics_option "-DIAGNOSTICS=GNU")
 math(EXPR last "${CMAKE_ARGC} - 1")
 foreach(index RANGE ${last})
   set(argument "${CMAKE_ARGV${index}}")
   if(after_separator)
     list(APPEND options "${argument}")
     string(TOUPPER "${argument}" upper)
+    if(upper MATCHES "^-DIAG")
+      set(diagnostics_option)
+    endif()
     if(upper MATCHES "^-INCL=")
       string(SUBSTRING "${argument}" 6 -1 directories)
       string(REPLACE "," ";" directories "${directories}")
@@ -55,7 +60,8 @@ execute_process(
   # The directory ends with "/": the compiler makes the traces path of the
   # harness by appending the file name to it, and a harness that cannot be
   # given VXURIO (one run by a system emulator) opens that path.
-  COMMAND "${VEXOR_INSTALL_DIR}/bin/vexorprepro" "${SCRIPT}" "${GENERATED}" "${OUTPUT_DIR}/" ${options}
+  COMMAND "${VEXOR_INSTALL_DIR}/bin/vexorprepro" "${SCRIPT}" "${GENERATED}" "${OUTPUT_DIR}/"
+          ${diagnostics_option} ${options}
   WORKING_DIRECTORY "${OUTPUT_DIR}"
   RESULT_VARIABLE status
   OUTPUT_VARIABLE messages

@@ -120,6 +120,7 @@ Usage vexorprepro :
 	[-NOSIMULATION]
 	[-E=&lt;Max_error_displayed&gt;]
 	[-W=&lt;Max_warning_displayed&gt;]
+	[-DIAGNOSTICS=&lt;HARNEX|GNU&gt;]
 	[-CONST=&lt;const_file&gt;]
 	[-SOURCE=&lt;source_file&gt;]
 	[-COMMAND|-NOCOMMAND=&lt;command&gt;]
@@ -171,6 +172,7 @@ Utilisation de vexorprepro :
 	[-NOSIMULATION]
 	[-E=&lt;Nb_max_erreurs_affichees&gt;]
 	[-W=&lt;Nb_max_avertissements_affiches&gt;]
+	[-DIAGNOSTICS=&lt;HARNEX|GNU&gt;]
 	[-CONST=&lt;fichier_constantes&gt;]
 	[-SOURCE=&lt;fichier_source&gt;]
 	[-COMMAND|-NOCOMMAND=&lt;commande&gt;]
@@ -404,6 +406,10 @@ Utilisation de vexorprepro :
     <message>
         <source>other languages</source>
         <translation>autres langages</translation>
+    </message>
+    <message>
+        <source>GNU: messages as &quot;file:line: error: text [CODE]&quot;, as editors and CI servers read them</source>
+        <translation>GNU : messages sous la forme &quot;fichier:ligne: error: texte [CODE]&quot;, comme les lisent les éditeurs et les serveurs d'intégration</translation>
     </message>
     <message>
         <source>Information:</source>

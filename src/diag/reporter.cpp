@@ -159,11 +159,38 @@ std::string Reporter::compose_text(const SourceLocation& where, Severity severit
     return line.toLocal8Bit().toStdString();
 }
 
-void Reporter::write_raw(const std::string& bytes, bool to_stderr, bool flush_details) {
+std::string Reporter::editor_text(const SourceLocation& where, Severity severity, MessageCode code,
+                                  const Text& decoded) const {
+    std::string place = "vexorprepro";
+    if (!where.file.empty()) {
+        place = where.file + ":" + std::to_string(where.line);
+    } else if (where.line != 0) {
+        place = "line " + std::to_string(where.line);
+    }
+    const char* kind = severity == Severity::warning ? "warning"
+                       : severity == Severity::info  ? "note"
+                                                     : "error";
+    QString text;
+    const std::string_view name = message_code_name(code);
+    if (const std::string* stored = catalogue_.find(name)) {
+        text = fill_placeholders(QString::fromStdString(*stored), QString(), decoded.value);
+        if (catalogue_.argument_in_first_slot(name)) {
+            text = fill_placeholders(QString::fromStdString(*stored), decoded.value, QString());
+        }
+    } else {
+        text = decoded.value;
+    }
+    return place + ": " + kind + ": " + text.trimmed().toLocal8Bit().toStdString() + " [" +
+           std::string(name) + "]\n";
+}
+
+void Reporter::write_raw(const std::string& bytes, bool to_stderr, bool flush_details,
+                         const std::string* console_line) {
+    const std::string& shown = console_line != nullptr ? *console_line : bytes;
     if (to_stderr && console_) {
-        console_(bytes);
+        console_(shown);
     } else if (to_stderr) {
-        std::fwrite(bytes.data(), 1, bytes.size(), stderr);
+        std::fwrite(shown.data(), 1, shown.size(), stderr);
         std::fflush(stderr);
     } else {
         hidden_ = true;
@@ -205,7 +232,12 @@ void Reporter::raise_text(const SourceLocation& where, Severity severity, Messag
     // run ended by an interrupting signal stops at once, without them.
     const bool flush = severity != Severity::warning && severity != Severity::info;
     const std::string line = compose_text(where, severity, code, argument);
-    write_raw(line, !hidden, flush);
+    if (editor_form_) {
+        const std::string editor_line = editor_text(where, severity, code, argument);
+        write_raw(line, !hidden, flush, &editor_line);
+    } else {
+        write_raw(line, !hidden, flush);
+    }
 
     // A statement the script lost is kept whatever the display limits: the
     // link records name it, and the report gives no PASSED after it.

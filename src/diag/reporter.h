@@ -65,6 +65,10 @@ public:
     const std::vector<DroppedStatement>& dropped_statements() const { return dropped_; }
     int warning_count() const { return warnings_; }
     bool hidden_messages() const { return hidden_; }
+    // Messages on the console as "file:line: error|warning|note: text
+    // [CODE]", the form of compilers that editors, IDEs and CI servers
+    // read; the listing keeps its own form.
+    void set_editor_form(bool on) { editor_form_ = on; }
     void set_error_limit(int limit) { error_limit_ = limit; }
     void set_warning_limit(int limit) { warning_limit_ = limit; }
 
@@ -138,7 +142,13 @@ private:
     void raise_text(const SourceLocation& where, Severity severity, MessageCode code,
                     const Text& argument);
     SourceLocation here() const { return {report_file_, report_line_}; }
-    void write_raw(const std::string& line, bool to_stderr, bool flush_details);
+    // Writes the line to the listing, and to the console when `to_stderr`:
+    // there as `console_line` when one is given.
+    void write_raw(const std::string& line, bool to_stderr, bool flush_details,
+                   const std::string* console_line = nullptr);
+    // The line of a message in the form editors read, for the console.
+    std::string editor_text(const SourceLocation& where, Severity severity, MessageCode code,
+                            const Text& argument) const;
 
     const MessageCatalogue& catalogue_;
     std::string report_file_;
@@ -153,6 +163,7 @@ private:
     long previous_line_ = 0;
     MessageCode previous_code_ = MessageCode{};
     bool hidden_ = false;
+    bool editor_form_ = false;
     std::string details_name_;
     // The listing is written under this name and renamed to details_name_
     // when it is closed: a listing name that leads to a file the run reads

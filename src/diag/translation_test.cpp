@@ -221,6 +221,7 @@ TEST_F(TranslationTest, UsageTextIsTranslatedAndKeepsTheTraceOptionLine) {
         "[-NOSIMULATION]",
         "[-E=<Max_error_displayed>]",
         "[-W=<Max_warning_displayed>]",
+        "[-DIAGNOSTICS=<HARNEX|GNU>]",
         "[-CONST=<const_file>]",
         "[-SOURCE=<source_file>]",
         "[-COMMAND|-NOCOMMAND=<command>]",

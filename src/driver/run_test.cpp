@@ -57,6 +57,29 @@ TEST(RunStart, HelpAndVersionAnswerWithStatusZero) {
     EXPECT_EQ(version.err, "");
 }
 
+// -DIAGNOSTICS=GNU gives the messages on standard error as compilers give
+// them, "file:line: warning: text [CODE]", which editors and CI servers
+// read; the listing keeps its own form.
+TEST(RunStart, DiagnosticsInTheFormEditorsRead) {
+    ScratchDir dir;
+    testkit::write_file(dir.file("k.ptu"),
+                        "HEADER k, 1.0, , editor form\n#int x;\nBEGIN\nSERVICE s\nTEST t\n"
+                        "FAMILY f\nELEMENT\nVRA x, INIT = 1, EV = 1\nVAR x, int, INTI = 1\n"
+                        "END ELEMENT\nEND FAMILY\nEND TEST\nEND SERVICE\n");
+    auto result = run_compiler({"k.ptu", "k.c", "-DIAGNOSTICS=gnu", "-NOANALYZE"}, {}, dir.path());
+    EXPECT_EQ(result.status, 5) << result.err;
+    EXPECT_NE(result.err.find("./k.ptu:8: warning: Unknown keyword: VRA x, INIT = 1, EV = 1 "
+                              "[STXMETAIN]\n"),
+              std::string::npos)
+        << result.err;
+    EXPECT_NE(result.err.find("./k.ptu:9: error: "), std::string::npos) << result.err;
+    EXPECT_EQ(result.err.find("Harnex-W-STXMETAIN"), std::string::npos) << result.err;
+    const std::string listing = testkit::read_file(dir.file("k.lis"));
+    EXPECT_NE(listing.find("Harnex-W-STXMETAIN,  [./k.ptu:8] Unknown keyword: VRA"),
+              std::string::npos)
+        << listing;
+}
+
 TEST(RunStart, MissingOrEmptyHarnexdirStopsBeforeAnything) {
     for (auto value : {std::optional<std::string>{}, std::optional<std::string>{""}}) {
         auto result = run_compiler({"s.ptu", "t.c"}, {{"HARNEXDIR", value}});

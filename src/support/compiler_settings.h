@@ -89,6 +89,9 @@ struct CompilerSettings {
 
     int error_limit = 60;
     int warning_limit = 120;
+    // -DIAGNOSTICS=GNU: messages on standard error in the form editors and
+    // CI servers read ("file:line: error: text [CODE]").
+    bool editor_diagnostics = false;
 
     std::string command_echo;
 

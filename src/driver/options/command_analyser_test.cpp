@@ -212,7 +212,7 @@ TEST_F(CompilerCommand, UsageTextHidesTheTraceOption) {
               0u);
     EXPECT_EQ(usage.find("[-XT"), std::string::npos);
     EXPECT_EQ(usage.substr(usage.size() - 19), "\t[-LEARN|-NOLEARN]\n");
-    EXPECT_EQ(std::count(usage.begin(), usage.end(), '\t'), 47);
+    EXPECT_EQ(std::count(usage.begin(), usage.end(), '\t'), 48);
     EXPECT_EQ(without_trace_lines("a\n\t[-XT=1]\n\t[-X]\n"), "a\n\t[-X]\n");
     // Every such line goes, even two in a row; an unfinished one stays, and
     // "-XT" without the tab and bracket is text.

@@ -91,6 +91,7 @@ constexpr ArgumentType rio_type = string_type("fichier_rio", "rio_file");
 constexpr ArgumentType tsf_type = string_type("fichier_tsf", "tsf_file");
 constexpr ArgumentType level_type = {
     {"niveau", "niveau", "level"}, ValueKind::integer, true, 0, trace_level_max};
+constexpr ArgumentType diagnostics_type = string_type("forme", "form");
 constexpr ArgumentType count_type = {
     {"Nb", "Nb", "Nb"}, ValueKind::integer, false, 1, display_limit_max};
 
@@ -100,6 +101,11 @@ constexpr EnumerationValue restriction_values[] = {
     {{"ANSI", "ANSI", "ANSI"}},          {{"NOSQLSAV", "NOSQLSAV", "NOSQLSAV"}},
     {{"SEPAR", "SEPAR", "SEPAR"}},       {{"NOALLOC", "NOALLOC", "NOALLOC"}},
     {{"ADA83", "ADA83", "ADA83"}},
+};
+
+constexpr EnumerationValue diagnostics_values[] = {
+    {{"GNU", "GNU", "GNU"}},
+    {{"HARNEX", "HARNEX", "HARNEX"}},
 };
 
 constexpr EnumerationValue syscomp_values[] = {
@@ -166,6 +172,7 @@ constexpr OptionEntry command_options[] = {
     option("XT", "XT", &level_type),
     option("E", "E", &count_type),
     option("W", "W", &count_type),
+    option("DIAGNOSTICS", "DIAGNOSTICS", &diagnostics_type, 0, diagnostics_values),
 };
 
 // The options of the table by their English names, in the table's order:
@@ -216,7 +223,8 @@ enum class Opt {
     TSF,
     XT,
     E,
-    W
+    W,
+    DIAGNOSTICS
 };
 
 constexpr bool same_text(const char* a, const char* b) {
@@ -272,7 +280,8 @@ constexpr bool options_match_the_table() {
                                      "TSF",
                                      "XT",
                                      "E",
-                                     "W"};
+                                     "W",
+                                     "DIAGNOSTICS"};
     if (std::size(names) != std::size(command_options)) return false;
     for (std::size_t i = 0; i < std::size(names); ++i) {
         if (!same_text(names[i], command_options[i].names.english)) return false;
@@ -309,6 +318,7 @@ constexpr char command_usage[] =
     "\t[-NOSIMULATION]\n"
     "\t[-E=<Max_error_displayed>]\n"
     "\t[-W=<Max_warning_displayed>]\n"
+    "\t[-DIAGNOSTICS=<HARNEX|GNU>]\n"
     "\t[-CONST=<const_file>]\n"
     "\t[-SOURCE=<source_file>]\n"
     "\t[-COMMAND|-NOCOMMAND=<command>]\n"
@@ -767,6 +777,8 @@ CompilerSettings settings_from_analysis(Reporter& reporter, const CommandAnalysi
     if (const auto& limit = options.values(Opt::W); !limit.empty() && limit.front().number > 0) {
         s.warning_limit = limit.front().number;
     }
+    s.editor_diagnostics =
+        options.has_value(Opt::DIAGNOSTICS) && options.text(Opt::DIAGNOSTICS) == "GNU";
 
     std::string& echo = s.command_echo;
     echo = std::string(command_name) + " " + s.script_path + " " + s.generated_path;
@@ -836,6 +848,7 @@ CompilerSettings analyse_command_line(Reporter& reporter, int argc, char** argv,
     settings.option_files = analysis.option_files();
     reporter.set_error_limit(settings.error_limit);
     reporter.set_warning_limit(settings.warning_limit);
+    reporter.set_editor_form(settings.editor_diagnostics);
     return settings;
 }
 

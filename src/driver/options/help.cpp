@@ -63,6 +63,8 @@ constexpr HelpLine help_lines[] = {
     {"-VISTAL_LOG=<vistal_log_file>", "add the name of every file created to this log"},
     {"-E=<Max_error_displayed>", "show at most this many errors (60 by default)"},
     {"-W=<Max_warning_displayed>", "show at most this many warnings (120 by default)"},
+    {"-DIAGNOSTICS=<HARNEX|GNU>",
+     "GNU: messages as \"file:line: error: text [CODE]\", as editors and CI servers read them"},
     {nullptr, "Kept for other platforms and languages (no effect on a C harness):"},
     {"-SYSCOMP=<NT|DOS|OS2|VMS|UNIX>",
      "the compiler system; other than UNIX, the declarations file is included by its name"},
