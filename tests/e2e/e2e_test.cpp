@@ -408,13 +408,21 @@ const char* const string_script =
     "TEST t\nFAMILY f\nELEMENT\nVAR s, EV = \"one\"\n#s = name_of(1);\nEND ELEMENT\n"
     "END FAMILY\nEND TEST\nEND SERVICE\n";
 
-TEST(HarnessDirectory, TwoScriptsCompiledIntoOneDirectoryBothBuildAndPass) {
-    const fs::path dir = fs::path(run_root()) / "_two_scripts";
+// A fresh directory `name` under the run root holding the unit of the
+// integer script (unit.h, unit.c) and that script as a.ptu, with the
+// directory `sub` made inside it when one is named.
+fs::path integer_script_directory(const std::string& name, const std::string& sub = {}) {
+    const fs::path dir = fs::path(run_root()) / name;
     fs::remove_all(dir);
-    fs::create_directories(dir);
+    fs::create_directories(sub.empty() ? dir : dir / sub);
     testkit::write_file((dir / "unit.h").string(), two_scripts_header);
     testkit::write_file((dir / "unit.c").string(), two_scripts_unit);
     testkit::write_file((dir / "a.ptu").string(), integer_script);
+    return dir;
+}
+
+TEST(HarnessDirectory, TwoScriptsCompiledIntoOneDirectoryBothBuildAndPass) {
+    const fs::path dir = integer_script_directory("_two_scripts");
     testkit::write_file((dir / "b.ptu").string(), string_script);
     const testkit::EnvChanges env = {{"VXLTGT", target_link()}, {"VEXORCINC", std::string("TP.h")}};
     for (const char* script : {"a", "b"}) {
@@ -537,12 +545,7 @@ TEST(DroppedStatements, AScriptThatLostAStatementNeverPasses) {
 // its final "/": the harness writes its traces there and the report finds
 // them under the name the link records give.
 TEST(HarnessDirectory, ATracesDirectoryWithoutItsSlashReceivesTheTraces) {
-    const fs::path dir = fs::path(run_root()) / "_traces_dir";
-    fs::remove_all(dir);
-    fs::create_directories(dir / "traces");
-    testkit::write_file((dir / "unit.h").string(), two_scripts_header);
-    testkit::write_file((dir / "unit.c").string(), two_scripts_unit);
-    testkit::write_file((dir / "a.ptu").string(), integer_script);
+    const fs::path dir = integer_script_directory("_traces_dir", "traces");
     const testkit::EnvChanges env = {{"VXLTGT", target_link()}, {"VEXORCINC", std::string("TP.h")}};
     auto compiled = testkit::run_compiler({"a.ptu", "a.c", "traces"}, env, dir.string());
     ASSERT_EQ(compiled.status, 0) << compiled.err;
@@ -561,12 +564,7 @@ TEST(HarnessDirectory, ATracesDirectoryWithoutItsSlashReceivesTheTraces) {
 }
 
 TEST(HarnessDirectory, AHarnessThatCannotCreateItsTracesEndsWithStatusTwo) {
-    const fs::path dir = fs::path(run_root()) / "_no_traces";
-    fs::remove_all(dir);
-    fs::create_directories(dir / "out");
-    testkit::write_file((dir / "unit.h").string(), two_scripts_header);
-    testkit::write_file((dir / "unit.c").string(), two_scripts_unit);
-    testkit::write_file((dir / "a.ptu").string(), integer_script);
+    const fs::path dir = integer_script_directory("_no_traces", "out");
     const testkit::EnvChanges env = {{"VXLTGT", target_link()}, {"VEXORCINC", std::string("TP.h")}};
     auto compiled = testkit::run_compiler({"a.ptu", "out/a.c", "out/"}, env, dir.string());
     ASSERT_EQ(compiled.status, 0) << compiled.err;
