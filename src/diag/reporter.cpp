@@ -45,6 +45,24 @@ QString header_text(Severity severity, MessageCode code) {
         .arg(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
 }
 
+// The text of a message after its header: the catalogue's text with the
+// location prefix and the argument in their slots.
+QString body_text(const MessageCatalogue& catalogue, const QString& prefix, MessageCode code,
+                  const QString& argument) {
+    if (const std::string* stored = catalogue.find(message_code_name(code))) {
+        const QString text = QString::fromStdString(*stored);
+        // Most texts begin with the location slot "%1" and show the argument
+        // in "%2". The few written as a sentence with a single slot ("File
+        // %1 opening problem") take the argument there; it would otherwise
+        // be lost.
+        if (catalogue.argument_in_first_slot(message_code_name(code))) {
+            return fill_placeholders(text, argument, QString());
+        }
+        return fill_placeholders(text, prefix, argument);
+    }
+    return prefix + QLatin1Char(' ') + argument;
+}
+
 QString decode(Severity severity, std::string_view argument) {
     auto size = static_cast<qsizetype>(argument.size());
     if (severity == Severity::error || severity == Severity::warning) {
@@ -138,23 +156,9 @@ void Reporter::raise(Severity severity, MessageCode code, const TranslatedText& 
 
 std::string Reporter::compose_text(const SourceLocation& where, Severity severity, MessageCode code,
                                    const Text& decoded) const {
-    const QString& argument = decoded.value;
     QString line = header_text(severity, code);
-    QString prefix = QString::fromLocal8Bit(location_prefix(where));
-    if (const std::string* stored = catalogue_.find(message_code_name(code))) {
-        const QString text = QString::fromStdString(*stored);
-        // Most texts begin with the location slot "%1" and show the argument
-        // in "%2". The few written as a sentence with a single slot ("File
-        // %1 opening problem") take the argument there; it would otherwise
-        // be lost.
-        if (catalogue_.argument_in_first_slot(message_code_name(code))) {
-            line += fill_placeholders(text, argument, QString());
-        } else {
-            line += fill_placeholders(text, prefix, argument);
-        }
-    } else {
-        line += prefix + QLatin1Char(' ') + argument;
-    }
+    line +=
+        body_text(catalogue_, QString::fromLocal8Bit(location_prefix(where)), code, decoded.value);
     line += QLatin1Char('\n');
     return line.toLocal8Bit().toStdString();
 }
@@ -170,18 +174,9 @@ std::string Reporter::editor_text(const SourceLocation& where, Severity severity
     const char* kind = severity == Severity::warning ? "warning"
                        : severity == Severity::info  ? "note"
                                                      : "error";
-    QString text;
-    const std::string_view name = message_code_name(code);
-    if (const std::string* stored = catalogue_.find(name)) {
-        text = fill_placeholders(QString::fromStdString(*stored), QString(), decoded.value);
-        if (catalogue_.argument_in_first_slot(name)) {
-            text = fill_placeholders(QString::fromStdString(*stored), decoded.value, QString());
-        }
-    } else {
-        text = decoded.value;
-    }
-    return place + ": " + kind + ": " + text.trimmed().toLocal8Bit().toStdString() + " [" +
-           std::string(name) + "]\n";
+    const QString text = body_text(catalogue_, QString(), code, decoded.value).trimmed();
+    return place + ": " + kind + ": " + text.toLocal8Bit().toStdString() + " [" +
+           std::string(message_code_name(code)) + "]\n";
 }
 
 void Reporter::write_raw(const std::string& bytes, bool to_stderr, bool flush_details,
@@ -242,11 +237,10 @@ void Reporter::raise_text(const SourceLocation& where, Severity severity, Messag
     // A statement the script lost is kept whatever the display limits: the
     // link records name it, and the report gives no PASSED after it.
     if (severity == Severity::warning && warning_drops_statement(code)) {
-        const std::size_t text = line.find(",  ");
-        std::string message =
-            text == std::string::npos ? line : line.substr(text + std::string_view(",  ").size());
-        while (!message.empty() && message.back() == '\n') message.pop_back();
-        dropped_.push_back({std::string(message_code_name(code)), std::move(message)});
+        const QString message = body_text(
+            catalogue_, QString::fromLocal8Bit(location_prefix(where)), code, argument.value);
+        dropped_.push_back(
+            {std::string(message_code_name(code)), message.toLocal8Bit().toStdString()});
     }
 
     if (severity == Severity::fatal || severity == Severity::internal) {

@@ -91,26 +91,15 @@ struct Arguments {
 };
 
 // Every option of the command line, for the one meant by a misspelt one.
-constexpr std::string_view option_names[] = {
+const std::vector<std::string> option_names = {
     "--junit",   "--html",        "--coverage", "--gcov", "--source-root",
     "--depfile", "--include-dir", "--quiet",    "--help", "--version",
 };
 
 // The option nearest to an unknown one, when one is near enough to be what
-// was meant (at most one letter in three differs).
-std::string_view nearest_option(std::string_view given) {
-    given = given.substr(0, given.find('='));
-    std::string_view best;
-    std::size_t best_distance = 0;
-    for (std::string_view name : option_names) {
-        const std::size_t distance = edit_distance_ignoring_case(given, name);
-        if (distance <= std::max<std::size_t>(1, name.size() / 3) &&
-            (best.empty() || distance < best_distance)) {
-            best = name;
-            best_distance = distance;
-        }
-    }
-    return best;
+// was meant.
+std::string nearest_option(std::string_view given) {
+    return nearest_spelling(given.substr(0, given.find('=')), option_names);
 }
 
 // Reads the value of an option given as "--name VALUE" or "--name=VALUE"
@@ -171,9 +160,9 @@ std::optional<std::string> parse_arguments(const std::vector<std::string>& argum
                               arguments.end());
             break;
         } else if (argument.size() > 1 && argument.front() == '-') {
-            const std::string_view meant = nearest_option(argument);
+            const std::string meant = nearest_option(argument);
             return "unknown option " + argument +
-                   (meant.empty() ? std::string() : " (did you mean " + std::string(meant) + "?)");
+                   (meant.empty() ? std::string() : " (did you mean " + meant + "?)");
         } else {
             positional.push_back(argument);
         }

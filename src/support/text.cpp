@@ -449,4 +449,22 @@ std::size_t edit_distance_ignoring_case(std::string_view a, std::string_view b) 
     return previous[b.size()];
 }
 
+bool spelt_near(std::string_view given, std::string_view name) {
+    return edit_distance_ignoring_case(given, name) <= std::max<std::size_t>(1, name.size() / 3);
+}
+
+std::string nearest_spelling(std::string_view given, const std::vector<std::string>& names) {
+    const std::string* best = nullptr;
+    std::size_t best_distance = 0;
+    for (const std::string& name : names) {
+        if (!spelt_near(given, name)) continue;
+        const std::size_t distance = edit_distance_ignoring_case(given, name);
+        if (best == nullptr || distance < best_distance) {
+            best = &name;
+            best_distance = distance;
+        }
+    }
+    return best != nullptr ? *best : std::string();
+}
+
 }  // namespace vx

@@ -116,6 +116,12 @@ char lower_char(char c);
 // neighbour to make one word the other, letters compared without regard to
 // case: what tells a misspelt name from the name meant.
 std::size_t edit_distance_ignoring_case(std::string_view a, std::string_view b);
+// Whether `given` may be a misspelling of `name`: at most one letter in
+// three of the name differs, and always one may.
+bool spelt_near(std::string_view given, std::string_view name);
+// Of the names, the nearest to `given` among those it may misspell, the
+// first of equally near ones; empty when none is near.
+std::string nearest_spelling(std::string_view given, const std::vector<std::string>& names);
 
 // Whether the text is a brace list, "{" ... "}".
 bool is_braced(std::string_view text);

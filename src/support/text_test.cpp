@@ -48,6 +48,19 @@ TEST(Text, EditDistanceCountsAddedRemovedChangedAndSwappedLetters) {
     EXPECT_EQ(edit_distance_ignoring_case("abc", "xyz"), 3u);
 }
 
+// A name is offered for a misspelt word only when at most one letter in
+// three of it differs; of two as near, the first listed.
+TEST(Text, TheNearestSpellingIsNearEnoughOrNone) {
+    EXPECT_TRUE(spelt_near("EV", "VE"));
+    EXPECT_FALSE(spelt_near("XY", "EV"));
+    EXPECT_TRUE(spelt_near("LANGUGE", "LANGUAGE"));
+    EXPECT_FALSE(spelt_near("LNGGE", "LANGUAGE"));
+    const std::vector<std::string> names = {"FAMILY", "FAMILLE", "TEST"};
+    EXPECT_EQ(nearest_spelling("FAMILE", names), "FAMILY");
+    EXPECT_EQ(nearest_spelling("famille", names), "FAMILLE");
+    EXPECT_EQ(nearest_spelling("QQQQ", names), "");
+}
+
 TEST(Text, DigitsAndHexadecimalValues) {
     static_assert(hex_value('f') == 15 && hex_value('F') == 15 && hex_value('0') == 0);
     // "\xB2" is the superscript two of Latin-1.

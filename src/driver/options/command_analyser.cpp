@@ -507,25 +507,16 @@ int CommandAnalysis::analyse_parameter(int count, std::string_view argument) {
 
 std::string CommandAnalysis::nearest_option(std::string_view text) const {
     const std::string_view given = text.substr(0, text.find(description_.value_separator));
-    std::string best;
-    std::size_t best_distance = 0;
-    auto consider = [&](const std::string& name) {
-        // At most one letter in three may differ, and always one may.
-        const std::size_t allowed = std::max<std::size_t>(1, name.size() / 3);
-        const std::size_t distance = edit_distance_ignoring_case(given, name);
-        if (distance <= allowed && (best.empty() || distance < best_distance)) {
-            best = name;
-            best_distance = distance;
-        }
-    };
+    std::vector<std::string> names;
     for (const OptionEntry& option : description_.options) {
         // The English name first: of two names as near, it is the one named.
         for (int column = name_column_count - 1; column >= 0; --column) {
             const std::string name(column_name(option.names, column));
-            consider(name);
-            if (option.negatable) consider(upper_copy(std::string(negative_prefix) + name));
+            names.push_back(name);
+            if (option.negatable) names.push_back(upper_copy(std::string(negative_prefix) + name));
         }
     }
+    const std::string best = nearest_spelling(given, names);
     return best.empty() ? std::string() : std::string(1, description_.option_prefix) + best;
 }
 

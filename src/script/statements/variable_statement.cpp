@@ -69,8 +69,7 @@ std::string with_fitting_clause_words(std::string_view piece) {
     std::string all;
     for (std::string_view keyword : clause_keywords) {
         all += (all.empty() ? "" : ", ") + std::string(keyword);
-        if (!word.empty() && edit_distance_ignoring_case(word, keyword) <=
-                                 std::max<std::size_t>(1, keyword.size() / 3)) {
+        if (!word.empty() && spelt_near(word, keyword)) {
             near += (near.empty() ? "" : ", ") + std::string(keyword);
         }
     }
