@@ -67,6 +67,9 @@ private:
     // After a stub's call count: what the element's STUB statements of
     // that stub give back.
     void add_given_values();
+    // Names the enumerators of an entry's values, after the variable record
+    // text that says how they show.
+    void name_enumerators(const std::string& record_text, Entry& entry) const;
     void add_tests_not_run();
     // The variable record of `line` belongs to the element being read;
     // otherwise the element gets a problem naming the element it belongs to.
@@ -441,6 +444,7 @@ std::optional<Failure> VerdictBuilder::on_value(const TraceLine& line) {
         }
         entry.name = stub_label.empty() ? text.name : stub_label + ": " + text.name;
         entry.script_expected = text.expected;
+        name_enumerators(record->text, entry);
         entry.location = links_.location_text(record->location);
         entry.where = record->location;
         // A stub's input: the STUB statement that described the call.
@@ -482,6 +486,20 @@ std::optional<Failure> VerdictBuilder::on_value(const TraceLine& line) {
         add_given_values();
     }
     return std::nullopt;
+}
+
+void VerdictBuilder::name_enumerators(const std::string& record_text, Entry& entry) const {
+    // A value of an enumerated type reads as the script writes it: "1
+    // (CMD_ERR_SYNTAX)". An expected value the script gives by the same
+    // enumerator is then not repeated as the script's text.
+    const std::string expected = links_.enumerator_name(record_text, entry.low);
+    if (entry.script_expected == expected && !expected.empty() && entry.low == entry.high) {
+        entry.script_expected.clear();
+    }
+    for (std::string* value : {&entry.obtained, &entry.low, &entry.high}) {
+        const std::string name = links_.enumerator_name(record_text, *value);
+        if (!name.empty()) *value += " (" + name + ")";
+    }
 }
 
 void VerdictBuilder::add_given_values() {
@@ -1089,6 +1107,13 @@ long TestRun::microseconds() const {
         [](long sum, const ElementRun& element) { return sum + element.microseconds.value_or(0); });
 }
 
+static void describe_run(const LinkRecordFile& links, long record, RunNotes& notes) {
+    if (record <= 0) return;
+    for (const LinkRecord* note : links.notes_of(record)) {
+        (note->kind == 'Q' ? notes.requirements : notes.comments).push_back(note->text);
+    }
+}
+
 std::optional<Failure> build_verdict(const LinkRecordFile& links, const TracesFile& traces,
                                      Verdict& verdict) {
     verdict = Verdict();
@@ -1099,6 +1124,13 @@ std::optional<Failure> build_verdict(const LinkRecordFile& links, const TracesFi
         }
     }
     builder.finish(traces);
+    // What the script says a service and a test are for.
+    for (ServiceRun& service : verdict.services) {
+        describe_run(links, service.record, service.notes);
+        for (TestRun& run : service.tests) {
+            describe_run(links, run.record, run.notes);
+        }
+    }
     // The statements the compilation said it dropped, cut short or changed
     // ("E24 CODE message"): the harness does not check what the script says.
     for (const LinkRecord& record : links.records) {

@@ -65,6 +65,14 @@ struct ElementRun {
     bool ran = true;     // false: an element of the script the run never reached
 };
 
+// What the script's REQUIREMENT and COMMENT statements say of a service
+// or a test, in script order.
+struct RunNotes {
+    std::vector<std::string> requirements;
+    std::vector<std::string> comments;
+    bool empty() const { return requirements.empty() && comments.empty(); }
+};
+
 // How far a test got.
 enum class TestState {
     finished,    // every element and the test reached their end
@@ -86,6 +94,7 @@ struct TestRun {
     TestState state = TestState::finished;
     std::string stop_reason;  // why it did not finish, or did not run
     bool no_runs = false;     // its repetition count was 0: it ran no time, as promised
+    RunNotes notes;
 
     // A test passes only when it ran to its end and no check failed.
     bool has_failures() const { return failed > 0 || state != TestState::finished; }
@@ -96,6 +105,7 @@ struct ServiceRun {
     long record = 0;
     std::string name;
     std::string location;
+    RunNotes notes;
     std::vector<TestRun> tests;
 };
 

@@ -213,6 +213,57 @@ TEST(Verdict, JUnitCarriesFailuresAndSurvivesAwkwardNames) {
     EXPECT_NE(document.find("time=\"1.500000\""), std::string::npos);
 }
 
+TEST(Verdict, ReportsSpeakTheScriptsWordsEnumeratorsRequirementsAndComments) {
+    // An enumerated variable (type 1 of the "Y" records), a requirement and
+    // a comment of the service, of the test, and one written inside the
+    // test's element; a second test with none of its own.
+    const std::string links = vx::report::testing::sealed(
+        "O1 parser\nQ2 REQ-PARSE-1\nC3 every command is parsed\nT4 range\nQ5 REQ-RANGE-7\n"
+        "B6 1\nC7 an out-of-range digit\nY1 enum status\nY0 CMD_OK\nY1 CMD_ERR_SYNTAX\n"
+        "Y3 CMD_ERR_RANGE\nY-1 CMD_NONE\nY0 0\n"
+        "V8 st RA=FORM=CY1,INIT=CMD_NONE VA=CMD_ERR_RANGE\n"
+        "V9 last RA=FORM=CY1,INIT=0 VA=1\n"
+        "V10 count RA=FORM=CD32,INIT=0 VA=1\nE22 1\nT11 plain\nB12 1\nE22 1\n");
+    Built built = build(
+        "O 1 \"parser\"\nT 4 \"range\"\nS\nI 8 int/10 -1\nC 8 int/10 1 0 KO 1 3 3\n"
+        "C 9 int/10 1 0 ok 1 1 1\nC 10 int/10 1 0 ok 1 1 1\nE\nT 11 \"plain\"\nS\nE\n",
+        links);
+    ASSERT_FALSE(built.failure.has_value()) << built.failure->message;
+    const std::string text = text_of(built.verdict);
+    EXPECT_NE(text.find("init  st = -1 (CMD_NONE)"), std::string::npos) << text;
+    // The script's text is not repeated when it is the enumerator shown.
+    EXPECT_NE(text.find("FAIL  st: obtained 1 (CMD_ERR_SYNTAX), expected 3 (CMD_ERR_RANGE)\n"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("ok    last: obtained 1 (CMD_ERR_SYNTAX), expected 1 (CMD_ERR_SYNTAX) "
+                        "(script: 1)"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("ok    count: obtained 1, expected 1\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("SERVICE parser\n  requirement: REQ-PARSE-1\n"
+                        "  comment: every command is parsed\n  TEST range\n"
+                        "    requirement: REQ-RANGE-7\n    comment: an out-of-range digit\n"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("  TEST plain\n    ELEMENT"), std::string::npos) << text;
+    // The quiet report keeps them with the heading of a failing test.
+    EXPECT_NE(text_of(built.verdict, true).find("requirement: REQ-RANGE-7"), std::string::npos);
+
+    const std::string document = junit_document(built.verdict);
+    EXPECT_NE(document.find("<property name=\"requirement\" value=\"REQ-PARSE-1\"/>"),
+              std::string::npos)
+        << document;
+    const std::size_t range = document.find("<testcase name=\"range\"");
+    const std::size_t plain = document.find("<testcase name=\"plain\"");
+    ASSERT_NE(range, std::string::npos);
+    ASSERT_NE(plain, std::string::npos);
+    const std::size_t own = document.find("value=\"REQ-RANGE-7\"");
+    EXPECT_TRUE(own > range && own < plain) << document;
+    EXPECT_NE(document.find("<property name=\"comment\" value=\"an out-of-range digit\"/>", range),
+              std::string::npos);
+    EXPECT_EQ(document.find("<properties>", plain), std::string::npos) << document;
+}
+
 TEST(Verdict, CommandLineRefusalsAndHelp) {
     std::ostringstream out;
     std::ostringstream err;

@@ -417,6 +417,11 @@ void LinkRecordFile::index() {
     runs_.clear();
     element_of_variable_.clear();
     test_of_element_.clear();
+    notes_.clear();
+    enumerations_.clear();
+    // The "Y" records describe an enumerated type each: a header "Yn name"
+    // (n its number), one "Yvalue name" record per enumerator, and "Y0 0".
+    long enumeration = 0;
     std::optional<std::size_t> service;
     long element = 0;  // the element whose records are being read
     // The current test's number; 0 before the first "T" record (record
@@ -454,6 +459,21 @@ void LinkRecordFile::index() {
         if (record.kind == 'J' && element > 0) {
             stub_statements_[element].push_back(i);
             continue;
+        }
+        if (record.kind == 'Y') {
+            if (enumeration == 0) {
+                enumeration = record.number;
+                enumerations_[enumeration];
+            } else if (record.number == 0 && record.text == "0") {
+                enumeration = 0;
+            } else {
+                enumerations_[enumeration].emplace(record.number, record.text);
+            }
+            continue;
+        }
+        if ((record.kind == 'C' || record.kind == 'Q') && record.number > 0) {
+            const long owner = test > 0 ? test : service ? records[*service].number : 0;
+            if (owner > 0) notes_[owner].push_back(i);
         }
         if (record.kind == 'N' && !stubs_.empty()) {
             stub_outputs_[static_cast<long>(stubs_.size())].emplace_back(record.number,
@@ -532,6 +552,33 @@ std::vector<std::pair<long, std::string>> LinkRecordFile::stub_outputs(long stub
     auto found = stub_outputs_.find(stub);
     return found == stub_outputs_.end() ? std::vector<std::pair<long, std::string>>{}
                                         : found->second;
+}
+
+std::vector<const LinkRecord*> LinkRecordFile::notes_of(long owner) const {
+    std::vector<const LinkRecord*> out;
+    auto found = notes_.find(owner);
+    if (found != notes_.end()) {
+        for (std::size_t i : found->second) out.push_back(&records[i]);
+    }
+    return out;
+}
+
+std::string LinkRecordFile::enumerator_name(std::string_view text, std::string_view value) const {
+    // "lvl RA=FORM=CY1,INIT=..." or "FORM=NY1": a checked or recorded value.
+    const std::size_t form = text.find(" RA=FORM=");
+    if (form == std::string_view::npos) return {};
+    std::string_view letters = text.substr(form + 9);
+    if (letters.size() < 3 || letters[1] != 'Y') return {};
+    long type = 0;
+    long number = 0;
+    if (read_number(letters.substr(2), false, type) == 0 ||
+        read_number(value, true, number) != value.size()) {
+        return {};
+    }
+    auto enumeration = enumerations_.find(type);
+    if (enumeration == enumerations_.end()) return {};
+    auto name = enumeration->second.find(number);
+    return name == enumeration->second.end() ? std::string() : name->second;
 }
 
 const RunProduct* LinkRecordFile::runs_of_test(long test_number) const {

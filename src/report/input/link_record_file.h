@@ -153,6 +153,16 @@ public:
     // name.
     std::vector<std::pair<long, std::string>> stub_outputs(long stub) const;
 
+    // The COMMENT ("C") and REQUIREMENT ("Q") records of a service or a
+    // test, by the number of its "O" or "T" record, in script order: those
+    // of a service come before its first test, those of a test anywhere
+    // among its records.
+    std::vector<const LinkRecord*> notes_of(long owner) const;
+    // The name of the enumerator of value `value` when the variable record
+    // `text` shows its values as those of an enumerated type ("FORM=CY2":
+    // the type described by the "Y2" records); empty otherwise.
+    std::string enumerator_name(std::string_view text, std::string_view value) const;
+
     // Called by the reader once all records are in.
     void index();
 
@@ -166,9 +176,13 @@ private:
     std::map<long, std::string> stub_records_;
     std::map<long, std::vector<std::size_t>> stub_statements_;  // by element record number
     std::map<long, std::vector<std::pair<long, std::string>>> stub_outputs_;  // by stub number
-    std::map<long, RunProduct> runs_;           // by test record number
-    std::map<long, long> element_of_variable_;  // variable record -> "B" record
-    std::map<long, long> test_of_element_;      // "B" record -> "T" record
+    std::map<long, RunProduct> runs_;                 // by test record number
+    std::map<long, long> element_of_variable_;        // variable record -> "B" record
+    std::map<long, long> test_of_element_;            // "B" record -> "T" record
+    std::map<long, std::vector<std::size_t>> notes_;  // by "O" or "T" record number
+    // The enumerated types the "Y" records describe, by type number: each
+    // enumerator's value and name.
+    std::map<long, std::map<long, std::string>> enumerations_;
 };
 
 // Reads the factors of an "E22" record; an error text when they are not

@@ -95,6 +95,7 @@ tr.failed td{background:#fdecea}tr.stop td{background:#fff4d6}
 td.tag{font-weight:bold}tr.failed td.tag{color:#b3261e}tr.passed td.tag{color:#1f7a3a}
 .line{display:block;font-family:ui-monospace,monospace;color:#4a5361;white-space:pre-wrap}
 .muted{color:#6b7480}
+ul.notes{margin:2px 0 6px;padding-left:20px;font-size:13px}
 body.failures-only .passed,body.failures-only tr.recorded,body.failures-only tr.initial,
 body.failures-only tr.note,body.failures-only tr.given{display:none}
 tr.given td.tag{color:#4a5361}
@@ -160,6 +161,8 @@ public:
 private:
     void summary_band();
     void service(const ServiceRun& service);
+    // A service's or a test's requirements and comments, under its summary.
+    void notes(const RunNotes& run_notes);
     void test(const TestRun& run);
     void element(const ElementRun& element);
     void entries_table(const std::vector<const Entry*>& entries, std::string_view heading);
@@ -350,6 +353,20 @@ void PageWriter::element(const ElementRun& element) {
     out_ += "</details>\n";
 }
 
+void PageWriter::notes(const RunNotes& run_notes) {
+    if (run_notes.empty()) {
+        return;
+    }
+    out_ += "<ul class=\"notes\">";
+    for (const std::string& requirement : run_notes.requirements) {
+        out_ += "<li><span class=\"muted\">requirement</span> " + escape(requirement) + "</li>";
+    }
+    for (const std::string& comment : run_notes.comments) {
+        out_ += "<li><span class=\"muted\">comment</span> " + escape(comment) + "</li>";
+    }
+    out_ += "</ul>\n";
+}
+
 void PageWriter::test(const TestRun& run) {
     const std::string css = state_class(run);
     const bool open = css != "passed";
@@ -359,6 +376,7 @@ void PageWriter::test(const TestRun& run) {
         out_ += " <span class=\"muted\">" + escape(run.location) + "</span>";
     }
     out_ += "<span class=\"state\">" + escape(test_outcome(run)) + "</span></summary>\n";
+    notes(run.notes);
     for (const ElementRun& element_run : run.elements) {
         element(element_run);
     }
@@ -377,6 +395,7 @@ void PageWriter::service(const ServiceRun& service_run) {
     }
     out_ += std::string("<span class=\"state\">") + (failed ? "FAILED" : "passed") +
             "</span></summary>\n";
+    notes(service_run.notes);
     for (const TestRun& run : service_run.tests) {
         test(run);
     }

@@ -166,7 +166,7 @@ TEST(HtmlReport, FailingChecksCarryValuesExpectationsAndTheirScriptLine) {
     PageRun run;
     build(run,
           "E11 0 " + script + "\n" + fingerprint_record(0, script_text) +
-              "E6  acct\nE17 0 4\nE16 0 5\nO1 credit\nT2 t1\nE14 0 6\nB3 1\n"
+              "E6  acct\nE17 0 4\nE16 0 5\nO1 credit\nT2 t1\nQ7 REQ-<7>\nE14 0 6\nB3 1\n"
               "E12 0 7\nV4 balance RA=FORM=CD64,INIT=10 VA=15\nE12 0 8\nV5 fee RA=FORM=CD64,INIT=0 "
               "VA=0\nE22 1\n"
               "E16 0 11\nT6 t2\nE22 1\n",
@@ -191,6 +191,11 @@ TEST(HtmlReport, FailingChecksCarryValuesExpectationsAndTheirScriptLine) {
     EXPECT_EQ(page.open_tests.size(), 2u);
     EXPECT_TRUE(page.folded_tests.empty());
     EXPECT_NE(page.html.find("id=\"failures-only\""), std::string::npos);
+    // The test's requirement, under its summary.
+    EXPECT_NE(page.html.find("<ul class=\"notes\"><li><span class=\"muted\">requirement</span> "
+                             "REQ-&lt;7&gt;</li></ul>"),
+              std::string::npos)
+        << page.html;
 }
 
 TEST(HtmlReport, StubCallsShowTheirInputsAndWhatTheStatementsGiveBack) {

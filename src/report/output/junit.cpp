@@ -4,6 +4,8 @@
 // the CPU times the runtime measured around the elements, in seconds.
 #include "report/output/junit.h"
 
+#include <span>
+
 #include "report/output/report_file.h"
 #include "report/output/text_report.h"
 
@@ -60,6 +62,33 @@ std::string test_text(const TestRun& run) {
 
 bool is_error(const TestRun& run) { return run.state != TestState::finished; }
 
+void write_property(QXmlStreamWriter& xml, const QString& name, const std::string& value) {
+    xml.writeStartElement(QStringLiteral("property"));
+    xml.writeAttribute(QStringLiteral("name"), name);
+    xml.writeAttribute(QStringLiteral("value"), to_xml_text(value));
+    xml.writeEndElement();
+}
+
+// Requirements and comments, as the properties traceability tools read
+// from a test case or a suite.
+void write_notes(QXmlStreamWriter& xml, const RunNotes& notes) {
+    for (const std::string& requirement : notes.requirements) {
+        write_property(xml, QStringLiteral("requirement"), requirement);
+    }
+    for (const std::string& comment : notes.comments) {
+        write_property(xml, QStringLiteral("comment"), comment);
+    }
+}
+
+void write_note_properties(QXmlStreamWriter& xml, const RunNotes& notes) {
+    if (notes.empty()) {
+        return;
+    }
+    xml.writeStartElement(QStringLiteral("properties"));
+    write_notes(xml, notes);
+    xml.writeEndElement();
+}
+
 void write_testcase(QXmlStreamWriter& xml, const QString& class_name, const TestRun& run) {
     xml.writeStartElement(QStringLiteral("testcase"));
     xml.writeAttribute(QStringLiteral("name"), to_xml_text(test_label(run)));
@@ -70,6 +99,7 @@ void write_testcase(QXmlStreamWriter& xml, const QString& class_name, const Test
         xml.writeAttribute(QStringLiteral("file"), to_xml_text(run.file));
         xml.writeAttribute(QStringLiteral("line"), QString::number(run.line));
     }
+    write_note_properties(xml, run.notes);
     if (run.failed > 0 && !is_error(run)) {
         std::string body;
         std::string first;
@@ -151,22 +181,23 @@ void write_error_suite(QXmlStreamWriter& xml, const ErrorSuite& error) {
 
 }  // namespace
 
-static void write_coverage_properties(QXmlStreamWriter& xml, const CoverageData* coverage) {
-    if (coverage == nullptr || coverage->sources.empty()) {
+// A suite's properties: the service's requirements and comments, and the
+// coverage of the unit's sources.
+static void write_suite_properties(QXmlStreamWriter& xml, const RunNotes& notes,
+                                   const CoverageData* coverage) {
+    const bool covered = coverage != nullptr && !coverage->sources.empty();
+    if (!covered && notes.empty()) {
         return;
     }
     xml.writeStartElement(QStringLiteral("properties"));
-    for (const SourceCoverage& source : coverage->sources) {
+    write_notes(xml, notes);
+    for (const SourceCoverage& source :
+         covered ? coverage->sources : std::span<const SourceCoverage>()) {
         const QString file = QFileInfo(QString::fromStdString(source.path)).fileName();
-        xml.writeStartElement(QStringLiteral("property"));
-        xml.writeAttribute(QStringLiteral("name"), QStringLiteral("coverage.lines.") + file);
-        xml.writeAttribute(QStringLiteral("value"), QString::number(source.line_percent(), 'f', 1));
-        xml.writeEndElement();
-        xml.writeStartElement(QStringLiteral("property"));
-        xml.writeAttribute(QStringLiteral("name"), QStringLiteral("coverage.branches.") + file);
-        xml.writeAttribute(QStringLiteral("value"),
-                           QString::number(source.branch_percent(), 'f', 1));
-        xml.writeEndElement();
+        write_property(xml, QStringLiteral("coverage.lines.") + file,
+                       QString::number(source.line_percent(), 'f', 1).toStdString());
+        write_property(xml, QStringLiteral("coverage.branches.") + file,
+                       QString::number(source.branch_percent(), 'f', 1).toStdString());
     }
     xml.writeEndElement();
 }
@@ -216,7 +247,7 @@ std::string junit_document(const Verdict& verdict, const CoverageData* coverage)
         xml.writeAttribute(QStringLiteral("errors"), QString::number(errors));
         xml.writeAttribute(QStringLiteral("skipped"), QStringLiteral("0"));
         xml.writeAttribute(QStringLiteral("time"), seconds(time));
-        write_coverage_properties(xml, coverage);
+        write_suite_properties(xml, service.notes, coverage);
         for (const TestRun& run : service.tests) {
             write_testcase(xml, program + QLatin1Char('.') + name, run);
         }

@@ -99,12 +99,23 @@ std::string with_location(std::string text, const std::string& location) {
     return text;
 }
 
+void write_notes(std::ostream& out, std::string_view indent, const RunNotes& notes) {
+    for (const std::string& requirement : notes.requirements) {
+        out << indent << "requirement: " << requirement << '\n';
+    }
+    for (const std::string& comment : notes.comments) {
+        out << indent << "comment: " << comment << '\n';
+    }
+}
+
 void TextWriter::heading_service(const ServiceRun& service) {
     out_ << service_indent << with_location("SERVICE " + service.name, service.location) << '\n';
+    write_notes(out_, test_indent, service.notes);
 }
 
 void TextWriter::heading_test(const TestRun& run) {
     out_ << test_indent << with_location("TEST " + test_label(run), run.location) << '\n';
+    write_notes(out_, element_indent, run.notes);
 }
 
 void TextWriter::heading_element(const ElementRun& element) {

@@ -200,6 +200,11 @@ private:
     ScriptTypes types_;
     ScriptConstants constants_;
     std::map<std::string, std::string> formats_;
+    // The display format in force for `variable`: that of the variable
+    // itself, else that of the array or structure it is part of ("regs[3]"
+    // and "frame.len" take the format of "regs" and "frame"); nullptr for
+    // none.
+    const std::string* format_of(std::string_view variable) const;
     VariableStatementParser variables_;
     std::vector<VariableClause> element_variables_;
     Environments environments_;

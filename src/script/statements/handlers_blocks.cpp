@@ -550,9 +550,8 @@ void Dispatcher::apply_environments() {
         bool refused = false;
         for (VariableClause& clause : contents.variables) {
             // The display format is the one in force where the element is.
-            auto format = formats_.find(clause.variable);
-            if (format != formats_.end()) {
-                clause.format = format->second;
+            if (const std::string* format = format_of(clause.variable)) {
+                clause.format = *format;
             }
             // Only the first component of an aggregate counts: the record
             // of its statement. A refused statement loses all its records.

@@ -525,6 +525,23 @@ void Dispatcher::handle_format(const Statement& s) {
     }
 }
 
+const std::string* Dispatcher::format_of(std::string_view variable) const {
+    std::string name(trimmed(variable));
+    while (!name.empty()) {
+        auto found = formats_.find(name);
+        if (found != formats_.end()) {
+            return &found->second;
+        }
+        // Up to the array or structure the name is part of.
+        const std::size_t cut = name.find_last_of("[.-");
+        if (cut == std::string::npos || cut == 0) {
+            break;
+        }
+        name = std::string(trimmed(std::string_view(name).substr(0, cut)));
+    }
+    return nullptr;
+}
+
 // STUB.
 
 void Dispatcher::handle_stub(const Statement& s) {
@@ -609,9 +626,8 @@ void Dispatcher::variable_statement(const Statement& s) {
     variables_.parse_variable_statement(s.argument, options_.settings.tested_language, whole_array,
                                         whole_structure, context, list);
     for (std::size_t i = first; i < list.size(); ++i) {
-        auto format = formats_.find(list[i].variable);
-        if (format != formats_.end()) {
-            list[i].format = format->second;
+        if (const std::string* format = format_of(list[i].variable)) {
+            list[i].format = *format;
         }
         // An environment's records reach the generator when an element
         // applies them (END ELEMENT).

@@ -255,6 +255,8 @@ kind = JSMN_UNDEFINED;
 PTU_INTEGER_C((vxu_integer)(kind),0+28,10);
 st.st_mtime = 0;
 PTU_INTEGER_C((vxu_integer)(st.st_mtime),0+29,10);
+table[5] = 0x21;
+PTU_INTEGER_C((vxu_integer)(table[5]),0+30,16);
 compute();
 STOP_CHRONO_C();
 _vx_check_muets();
@@ -304,14 +306,16 @@ EDV_INTEGER_C(1,0,(vxu_integer)(kind),0+28,10,(vxu_integer)((jsmntype_t
 )JSMN_OBJECT),(vxu_integer)((jsmntype_t)JSMN_OBJECT));
 EDV_INTEGER_C(1,0,(vxu_integer)(st.st_mtime),0+29,10,(vxu_integer)((__time_t
 )1234),(vxu_integer)((__time_t)1234));
+EDV_INTEGER_C(1,0,(vxu_integer)(table[5]),0+30,16,(vxu_integer)((int)0x42),
+(vxu_integer)((int)0x42));
 VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }
 
-if (VXU_TEST_BEGIN_C(30)) {
+if (VXU_TEST_BEGIN_C(31)) {
 for (_vx_J1 = 1 ; _vx_J1<=2;_vx_J1++ ){
 
-DCL_TST_C(30, "aggregates");
+DCL_TST_C(31, "aggregates");
 #ifdef NEEDS_NUM_TEST_OPE
 NUM_TEST = 2;
 #endif /*NEEDS_NUM_TEST_OPE*/
@@ -326,114 +330,114 @@ _os_1_bytes_put[1].min=0;
 _os_1_bytes_put[1].max=0;
 #endif
 sp.len = 1;
-PTU_INTEGER_C((vxu_integer)(sp.len),0+34,10);
+PTU_INTEGER_C((vxu_integer)(sp.len),0+35,10);
 {
-int _vx_ini35[] = {2,3};
+int _vx_ini36[] = {2,3};
 for (_vx_I1 = 0 ; _vx_I1 < 2 ; _vx_I1++) { 
-sp.st[_vx_I1] = _vx_ini35[_vx_I1];
+sp.st[_vx_I1] = _vx_ini36[_vx_I1];
 }
 }
 sp.tail = 4;
-PTU_INTEGER_C((vxu_integer)(sp.tail),0+36,10);
+PTU_INTEGER_C((vxu_integer)(sp.tail),0+37,10);
 pairs[0].a = 1;
-PTU_INTEGER_C((vxu_integer)(pairs[0].a),0+38,10);
+PTU_INTEGER_C((vxu_integer)(pairs[0].a),0+39,10);
 pairs[0].b = 0;
-PTU_INTEGER_C((vxu_integer)(pairs[0].b),0+39,10);
+PTU_INTEGER_C((vxu_integer)(pairs[0].b),0+40,10);
 pairs[1].a = 2;
-PTU_INTEGER_C((vxu_integer)(pairs[1].a),0+40,10);
+PTU_INTEGER_C((vxu_integer)(pairs[1].a),0+41,10);
 pairs[1].b = 20;
-PTU_INTEGER_C((vxu_integer)(pairs[1].b),0+41,10);
+PTU_INTEGER_C((vxu_integer)(pairs[1].b),0+42,10);
 pairs[2].a = 2;
-PTU_INTEGER_C((vxu_integer)(pairs[2].a),0+42,10);
+PTU_INTEGER_C((vxu_integer)(pairs[2].a),0+43,10);
 pairs[2].b = 20;
-PTU_INTEGER_C((vxu_integer)(pairs[2].b),0+43,10);
+PTU_INTEGER_C((vxu_integer)(pairs[2].b),0+44,10);
 pairs[3].a = 2;
-PTU_INTEGER_C((vxu_integer)(pairs[3].a),0+44,10);
+PTU_INTEGER_C((vxu_integer)(pairs[3].a),0+45,10);
 pairs[3].b = 20;
-PTU_INTEGER_C((vxu_integer)(pairs[3].b),0+45,10);
+PTU_INTEGER_C((vxu_integer)(pairs[3].b),0+46,10);
 {
-int _vx_ini46[] = {1,2,2,2,0,0};
+int _vx_ini47[] = {1,2,2,2,0,0};
 for (_vx_I1 = 0 ; _vx_I1 < 6 ; _vx_I1++) { 
-table[_vx_I1] = _vx_ini46[_vx_I1];
+table[_vx_I1] = _vx_ini47[_vx_I1];
 }
 }
 {
-BYTE _vx_ini47[] = {0x01,0x02,0x03,0x04};
+BYTE _vx_ini48[] = {0x01,0x02,0x03,0x04};
 for (_vx_I1 = 0 ; _vx_I1 < 4 ; _vx_I1++) { 
-hash[_vx_I1] = _vx_ini47[_vx_I1];
+hash[_vx_I1] = _vx_ini48[_vx_I1];
 }
 }
 raw = 0;
-PTU_UNSIGNED_C((vxu_unsigned)(raw),0+48,10);
+PTU_UNSIGNED_C((vxu_unsigned)(raw),0+49,10);
 rate = _vx_tab_initin1(_vx_J1);
-PTU_DOUBLE_C((double)(rate),0+49);
+PTU_DOUBLE_C((double)(rate),0+50);
 compute();
 STOP_CHRONO_C();
 _vx_check_muets();
-VEXOR_OPEN_BRA_C(33);
-EDV_INTEGER_C(1,0,(vxu_integer)(sp.len),0+34,10,(vxu_integer)((int)1),
+VEXOR_OPEN_BRA_C(34);
+EDV_INTEGER_C(1,0,(vxu_integer)(sp.len),0+35,10,(vxu_integer)((int)1),
 (vxu_integer)((int)1));
-SET_MODE_TAB_C(35);
-SET_MODE_CST_C(35);
+SET_MODE_TAB_C(36);
+SET_MODE_CST_C(36);
 {
-int _vx_cst35[] = {2,3};
+int _vx_cst36[] = {2,3};
 for (_vx_I1 = 0 ; _vx_I1 < 2 ; _vx_I1++) { 
-EDV_INTEGER_C(1,0,(vxu_integer)(sp.st[_vx_I1]),0+35,10,(vxu_integer)((int)
-(_vx_cst35[_vx_I1])),(vxu_integer)((int)(_vx_cst35[_vx_I1])));
+EDV_INTEGER_C(1,0,(vxu_integer)(sp.st[_vx_I1]),0+36,10,(vxu_integer)((int)
+(_vx_cst36[_vx_I1])),(vxu_integer)((int)(_vx_cst36[_vx_I1])));
 }
 }
-UNSET_MODE_CST_C(35);
-UNSET_MODE_TAB_C(35);
-EDV_INTEGER_C(1,0,(vxu_integer)(sp.tail),0+36,10,(vxu_integer)((int)6),
+UNSET_MODE_CST_C(36);
+UNSET_MODE_TAB_C(36);
+EDV_INTEGER_C(1,0,(vxu_integer)(sp.tail),0+37,10,(vxu_integer)((int)6),
 (vxu_integer)((int)6));
-VEXOR_CLOSE_BRA_C(33);
-VEXOR_OPEN_BRA_C(37);
-SET_MODE_TAB_C(37);
-EDV_INTEGER_C(1,0,(vxu_integer)(pairs[0].a),0+38,10,(vxu_integer)((int)1),
+VEXOR_CLOSE_BRA_C(34);
+VEXOR_OPEN_BRA_C(38);
+SET_MODE_TAB_C(38);
+EDV_INTEGER_C(1,0,(vxu_integer)(pairs[0].a),0+39,10,(vxu_integer)((int)1),
 (vxu_integer)((int)1));
-EDV_INTEGER_C(1,0,(vxu_integer)(pairs[0].b),0+39,10,(vxu_integer)((int)10),
+EDV_INTEGER_C(1,0,(vxu_integer)(pairs[0].b),0+40,10,(vxu_integer)((int)10),
 (vxu_integer)((int)10));
-EDV_INTEGER_C(1,0,(vxu_integer)(pairs[1].a),0+40,10,(vxu_integer)((int)2),
+EDV_INTEGER_C(1,0,(vxu_integer)(pairs[1].a),0+41,10,(vxu_integer)((int)2),
 (vxu_integer)((int)2));
-EDV_INTEGER_C(1,0,(vxu_integer)(pairs[1].b),0+41,10,(vxu_integer)((int)20),
+EDV_INTEGER_C(1,0,(vxu_integer)(pairs[1].b),0+42,10,(vxu_integer)((int)20),
 (vxu_integer)((int)20));
-EDV_INTEGER_C(1,0,(vxu_integer)(pairs[2].a),0+42,10,(vxu_integer)((int)2),
+EDV_INTEGER_C(1,0,(vxu_integer)(pairs[2].a),0+43,10,(vxu_integer)((int)2),
 (vxu_integer)((int)2));
-EDV_INTEGER_C(1,0,(vxu_integer)(pairs[2].b),0+43,10,(vxu_integer)((int)20),
+EDV_INTEGER_C(1,0,(vxu_integer)(pairs[2].b),0+44,10,(vxu_integer)((int)20),
 (vxu_integer)((int)20));
-EDV_INTEGER_C(1,0,(vxu_integer)(pairs[3].a),0+44,10,(vxu_integer)((int)2),
+EDV_INTEGER_C(1,0,(vxu_integer)(pairs[3].a),0+45,10,(vxu_integer)((int)2),
 (vxu_integer)((int)2));
-EDV_INTEGER_C(1,0,(vxu_integer)(pairs[3].b),0+45,10,(vxu_integer)((int)20),
+EDV_INTEGER_C(1,0,(vxu_integer)(pairs[3].b),0+46,10,(vxu_integer)((int)20),
 (vxu_integer)((int)20));
-UNSET_MODE_TAB_C(37);
-VEXOR_CLOSE_BRA_C(37);
-SET_MODE_TAB_C(46);
-SET_MODE_CST_C(46);
-{
-int _vx_cst46[] = {2,4,4,4,0,0};
-for (_vx_I1 = 0 ; _vx_I1 < 6 ; _vx_I1++) { 
-EDV_INTEGER_C(1,0,(vxu_integer)(table[_vx_I1]),0+46,10,(vxu_integer)((int)
-(_vx_cst46[_vx_I1])),(vxu_integer)((int)(_vx_cst46[_vx_I1])));
-}
-}
-UNSET_MODE_CST_C(46);
-UNSET_MODE_TAB_C(46);
+UNSET_MODE_TAB_C(38);
+VEXOR_CLOSE_BRA_C(38);
 SET_MODE_TAB_C(47);
 SET_MODE_CST_C(47);
 {
-BYTE _vx_cst47[] = {0xba,0x00,0x7f,0x10};
-for (_vx_I1 = 0 ; _vx_I1 < 4 ; _vx_I1++) { 
-EDV_UNSIGNED_C(1,0,(vxu_unsigned)(hash[_vx_I1]),0+47,16,(vxu_unsigned)((BYTE)
-(_vx_cst47[_vx_I1])),(vxu_unsigned)((BYTE)(_vx_cst47[_vx_I1])));
+int _vx_cst47[] = {2,4,4,4,0,0};
+for (_vx_I1 = 0 ; _vx_I1 < 6 ; _vx_I1++) { 
+EDV_INTEGER_C(1,0,(vxu_integer)(table[_vx_I1]),0+47,16,(vxu_integer)((int)
+(_vx_cst47[_vx_I1])),(vxu_integer)((int)(_vx_cst47[_vx_I1])));
 }
 }
 UNSET_MODE_CST_C(47);
 UNSET_MODE_TAB_C(47);
-EDV_UNSIGNED_C(1,0,(vxu_unsigned)(raw),0+48,10,(vxu_unsigned)((uint8_t)0xff),
+SET_MODE_TAB_C(48);
+SET_MODE_CST_C(48);
+{
+BYTE _vx_cst48[] = {0xba,0x00,0x7f,0x10};
+for (_vx_I1 = 0 ; _vx_I1 < 4 ; _vx_I1++) { 
+EDV_UNSIGNED_C(1,0,(vxu_unsigned)(hash[_vx_I1]),0+48,16,(vxu_unsigned)((BYTE)
+(_vx_cst48[_vx_I1])),(vxu_unsigned)((BYTE)(_vx_cst48[_vx_I1])));
+}
+}
+UNSET_MODE_CST_C(48);
+UNSET_MODE_TAB_C(48);
+EDV_UNSIGNED_C(1,0,(vxu_unsigned)(raw),0+49,10,(vxu_unsigned)((uint8_t)0xff),
 (vxu_unsigned)((uint8_t)0xff));
 { double _vx_e = (double)(_vx_tab_vain1(_vx_J1)); double _vx_d = (double)0.001;
 if (_vx_d < 0) _vx_d = -_vx_d;
-EDV_DOUBLE_C(1,1,(double)(rate),0+49,(double)(_vx_e - _vx_d),(double)(_vx_e +
+EDV_DOUBLE_C(1,1,(double)(rate),0+50,(double)(_vx_e - _vx_d),(double)(_vx_e +
  _vx_d)); }
 VXU_END_ELEMENT_C();
 
@@ -448,26 +452,26 @@ _os_1_bytes_put[1].min=0;
 _os_1_bytes_put[1].max=0;
 #endif
 raw = 1;
-PTU_UNSIGNED_C((vxu_unsigned)(raw),0+51,10);
+PTU_UNSIGNED_C((vxu_unsigned)(raw),0+52,10);
 for (_vx_I1 = 0 ; _vx_I1 < 6 ; _vx_I1++) { 
 table[_vx_I1] = (_vx_I1 == (raw+3)?9:1);
 }
 compute();
 STOP_CHRONO_C();
 _vx_check_muets();
-EDV_UNSIGNED_C(1,0,(vxu_unsigned)(raw),0+51,10,(vxu_unsigned)((uint8_t)0xfe),
+EDV_UNSIGNED_C(1,0,(vxu_unsigned)(raw),0+52,10,(vxu_unsigned)((uint8_t)0xfe),
 (vxu_unsigned)((uint8_t)0xfe));
-SET_MODE_TAB_C(52);
-SET_MODE_CST_C(52);
+SET_MODE_TAB_C(53);
+SET_MODE_CST_C(53);
 {
-int _vx_cst52[] = {2,2,2,2,18,2};
+int _vx_cst53[] = {2,2,2,2,18,2};
 for (_vx_I1 = 0 ; _vx_I1 < 6 ; _vx_I1++) { 
-EDV_INTEGER_C(1,0,(vxu_integer)(table[_vx_I1]),0+52,10,(vxu_integer)((int)
-(_vx_cst52[_vx_I1])),(vxu_integer)((int)(_vx_cst52[_vx_I1])));
+EDV_INTEGER_C(1,0,(vxu_integer)(table[_vx_I1]),0+53,16,(vxu_integer)((int)
+(_vx_cst53[_vx_I1])),(vxu_integer)((int)(_vx_cst53[_vx_I1])));
 }
 }
-UNSET_MODE_CST_C(52);
-UNSET_MODE_TAB_C(52);
+UNSET_MODE_CST_C(53);
+UNSET_MODE_TAB_C(53);
 VXU_END_ELEMENT_C();
 }
 VXU_END_TEST_C();

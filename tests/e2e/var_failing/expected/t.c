@@ -55,147 +55,147 @@ NUM_OPERATION = 1;
 #endif /*NEEDS_NUM_TEST_OPE*/
 
 DCL_OP_C(1, "update");
-if (VXU_TEST_BEGIN_C(2)) {
+if (VXU_TEST_BEGIN_C(3)) {
 
-DCL_TST_C(2, "scalars");
+DCL_TST_C(3, "scalars");
 #ifdef NEEDS_NUM_TEST_OPE
 NUM_TEST = 1;
 #endif /*NEEDS_NUM_TEST_OPE*/
 START_CHRONO_C();
 _vx_init_muets();
 count = 1;
-PTU_INTEGER_C((vxu_integer)(count),0+5,10);
+PTU_INTEGER_C((vxu_integer)(count),0+8,10);
 flags = 2;
-PTU_UNSIGNED_C((vxu_unsigned)(flags),0+6,10);
+PTU_UNSIGNED_C((vxu_unsigned)(flags),0+9,10);
 level = 3;
-PTU_INTEGER_C((vxu_integer)(level),0+7,10);
+PTU_INTEGER_C((vxu_integer)(level),0+10,10);
 total = 5;
-PTU_INTEGER_C((vxu_integer)(total),0+8,10);
+PTU_INTEGER_C((vxu_integer)(total),0+11,10);
 grade = 'a';
-PTU_CHAR_C((char)(grade),0+9);
+PTU_CHAR_C((char)(grade),0+12);
 ratio = 1.25;
-PTU_FLOAT_C((float)(ratio),0+10);
+PTU_FLOAT_C((float)(ratio),0+13);
 mean = 1.0;
-PTU_DOUBLE_C((double)(mean),0+11);
-INI_STR_C((char *)(title), 1, 0+12, CONCAT_STR_C("to", "day",(vxu_charstring)0)
+PTU_DOUBLE_C((double)(mean),0+14);
+INI_STR_C((char *)(title), 1, 0+15, CONCAT_STR_C("to", "day",(vxu_charstring)0)
 );
 message = (const char *)NIL;
 cursor = (int *)NIL;
 handler = (int (*)(int))NILFUNC;
 mode = OFF;
-PTU_INTEGER_C((vxu_integer)(mode),0+16,10);
+PTU_INTEGER_C((vxu_integer)(mode),0+19,10);
 ready = 0;
-PTU_BOOLEAN_C(ready,0+17);
+PTU_BOOLEAN_C(ready,0+20);
 update();
 STOP_CHRONO_C();
 _vx_check_muets();
-EDV_INTEGER_C(1,0,(vxu_integer)(count),0+5,10,(vxu_integer)((int)3),
+EDV_INTEGER_C(1,0,(vxu_integer)(count),0+8,10,(vxu_integer)((int)3),
 (vxu_integer)((int)3));
-EDV_UNSIGNED_C(1,0,(vxu_unsigned)(flags),0+6,10,(vxu_unsigned)((unsigned int)2)
+EDV_UNSIGNED_C(1,0,(vxu_unsigned)(flags),0+9,10,(vxu_unsigned)((unsigned int)2)
 ,(vxu_unsigned)((unsigned int)2));
-EDV_INTEGER_C(1,0,(vxu_integer)(level),0+7,10,(vxu_integer)((short)7),
+EDV_INTEGER_C(1,0,(vxu_integer)(level),0+10,10,(vxu_integer)((short)7),
 (vxu_integer)((short)7));
-EDV_INTEGER_C(1,0,(vxu_integer)(total),0+8,10,(vxu_integer)(16),(vxu_integer)
+EDV_INTEGER_C(1,0,(vxu_integer)(total),0+11,10,(vxu_integer)(16),(vxu_integer)
 (16));
-EDV_CHAR_C(1,0,(char)(grade),0+9,(char)('c'),(char)('c'));
-EDV_FLOAT_C(1,1,(float)(ratio),0+10,(float)((2.6) - (0.01>=0?0.01:-(0.01))),
+EDV_CHAR_C(1,0,(char)(grade),0+12,(char)('c'),(char)('c'));
+EDV_FLOAT_C(1,1,(float)(ratio),0+13,(float)((2.6) - (0.01>=0?0.01:-(0.01))),
 (float)((2.6) + (0.01>=0?0.01:-(0.01))));
-EDV_DOUBLE_C(1,1,(double)(mean),0+11,(double)((0.5) - (((1)*(0.5)/100.0)>=0?((1
+EDV_DOUBLE_C(1,1,(double)(mean),0+14,(double)((0.5) - (((1)*(0.5)/100.0)>=0?((1
 )*(0.5)/100.0):-((1)*(0.5)/100.0))),(double)((0.5) + (((1)*(0.5)/100.0)>=0?((1
 )*(0.5)/100.0):-((1)*(0.5)/100.0))));
-EDV_STR_C(1,0,(vxu_charstring)(title),0+12,(vxu_charstring)"today",
+EDV_STR_C(1,0,(vxu_charstring)(title),0+15,(vxu_charstring)"today",
 (vxu_charstring)"today");
-EDV_STR_C(1,0,(vxu_charstring)(message),0+13,(vxu_charstring)"other",
+EDV_STR_C(1,0,(vxu_charstring)(message),0+16,(vxu_charstring)"other",
 (vxu_charstring)"other");
-EDV_POINTER_C(1,0,(vxu_pointer)(cursor),0+14,(vxu_pointer)(NIL));
-EDV_NILFUNCPOINTER_C(1,0,(handler),0+15,(NILFUNC));
-EDV_INTEGER_C(1,0,(vxu_integer)(mode),0+16,10,(vxu_integer)((mode_t2)ON),
+EDV_POINTER_C(1,0,(vxu_pointer)(cursor),0+17,(vxu_pointer)(NIL));
+EDV_NILFUNCPOINTER_C(1,0,(handler),0+18,(NILFUNC));
+EDV_INTEGER_C(1,0,(vxu_integer)(mode),0+19,10,(vxu_integer)((mode_t2)ON),
 (vxu_integer)((mode_t2)ON));
-EDV_BOOLEAN_C(1,0,ready,0+17,0,0);
-EDV_INTEGER_C(0,0,(vxu_integer)(total),0+18,10,(vxu_integer)(0),(vxu_integer)(0
+EDV_BOOLEAN_C(1,0,ready,0+20,0,0);
+EDV_INTEGER_C(0,0,(vxu_integer)(total),0+21,10,(vxu_integer)(0),(vxu_integer)(0
 ));
-EDV_INTEGER_C(1,1,(vxu_integer)(count),0+19,10,(vxu_integer)((int)5),
+EDV_INTEGER_C(1,1,(vxu_integer)(count),0+22,10,(vxu_integer)((int)5),
 (vxu_integer)((int)9));
 VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }
 
-if (VXU_TEST_BEGIN_C(20)) {
+if (VXU_TEST_BEGIN_C(23)) {
 
-DCL_TST_C(20, "aggregates");
+DCL_TST_C(23, "aggregates");
 #ifdef NEEDS_NUM_TEST_OPE
 NUM_TEST = 2;
 #endif /*NEEDS_NUM_TEST_OPE*/
 START_CHRONO_C();
 _vx_init_muets();
 samples[0] = 0;
-PTU_INTEGER_C((vxu_integer)(samples[0]),0+24,10);
+PTU_INTEGER_C((vxu_integer)(samples[0]),0+27,10);
 samples[1] = 0;
-PTU_INTEGER_C((vxu_integer)(samples[1]),0+25,10);
+PTU_INTEGER_C((vxu_integer)(samples[1]),0+28,10);
 samples[2] = 0;
-PTU_INTEGER_C((vxu_integer)(samples[2]),0+26,10);
+PTU_INTEGER_C((vxu_integer)(samples[2]),0+29,10);
 samples[3] = 0;
-PTU_INTEGER_C((vxu_integer)(samples[3]),0+27,10);
+PTU_INTEGER_C((vxu_integer)(samples[3]),0+30,10);
 for (_vx_I1 = 0 ; _vx_I1 < 2 ; _vx_I1++) { for (_vx_I2 = 0 ; _vx_I2 < 3 ;
  _vx_I2++) { 
 grid[_vx_I1][_vx_I2] = 0;
 }}
 shape.id = 0;
-PTU_INTEGER_C((vxu_integer)(shape.id),0+30,10);
+PTU_INTEGER_C((vxu_integer)(shape.id),0+33,10);
 shape.corners[0].x = 0;
-PTU_INTEGER_C((vxu_integer)(shape.corners[0].x),0+31,10);
+PTU_INTEGER_C((vxu_integer)(shape.corners[0].x),0+34,10);
 shape.corners[0].y = 0;
-PTU_INTEGER_C((vxu_integer)(shape.corners[0].y),0+32,10);
+PTU_INTEGER_C((vxu_integer)(shape.corners[0].y),0+35,10);
 shape.corners[1].x = 0;
-PTU_INTEGER_C((vxu_integer)(shape.corners[1].x),0+33,10);
+PTU_INTEGER_C((vxu_integer)(shape.corners[1].x),0+36,10);
 shape.corners[1].y = 0;
-PTU_INTEGER_C((vxu_integer)(shape.corners[1].y),0+34,10);
-INI_STR_C((char *)(shape.label), 1, 0+35, (vxu_charstring)"");
+PTU_INTEGER_C((vxu_integer)(shape.corners[1].y),0+37,10);
+INI_STR_C((char *)(shape.label), 1, 0+38, (vxu_charstring)"");
 shape.area = 0.0;
-PTU_DOUBLE_C((double)(shape.area),0+36);
+PTU_DOUBLE_C((double)(shape.area),0+39);
 update();
 STOP_CHRONO_C();
 _vx_check_muets();
-VEXOR_OPEN_BRA_C(23);
-SET_MODE_TAB_C(23);
-EDV_INTEGER_C(1,0,(vxu_integer)(samples[0]),0+24,10,(vxu_integer)((int)0),
+VEXOR_OPEN_BRA_C(26);
+SET_MODE_TAB_C(26);
+EDV_INTEGER_C(1,0,(vxu_integer)(samples[0]),0+27,10,(vxu_integer)((int)0),
 (vxu_integer)((int)0));
-EDV_INTEGER_C(1,0,(vxu_integer)(samples[1]),0+25,10,(vxu_integer)((int)1),
+EDV_INTEGER_C(1,0,(vxu_integer)(samples[1]),0+28,10,(vxu_integer)((int)1),
 (vxu_integer)((int)1));
-EDV_INTEGER_C(1,0,(vxu_integer)(samples[2]),0+26,10,(vxu_integer)((int)2),
+EDV_INTEGER_C(1,0,(vxu_integer)(samples[2]),0+29,10,(vxu_integer)((int)2),
 (vxu_integer)((int)2));
-EDV_INTEGER_C(1,0,(vxu_integer)(samples[3]),0+27,10,(vxu_integer)((int)4),
+EDV_INTEGER_C(1,0,(vxu_integer)(samples[3]),0+30,10,(vxu_integer)((int)4),
 (vxu_integer)((int)4));
-UNSET_MODE_TAB_C(23);
-VEXOR_CLOSE_BRA_C(23);
-SET_MODE_TAB_C(28);
-SET_MODE_CST_C(28);
+UNSET_MODE_TAB_C(26);
+VEXOR_CLOSE_BRA_C(26);
+SET_MODE_TAB_C(31);
+SET_MODE_CST_C(31);
 {
-int _vx_cst28[] = {0,0,0,0,0,0};
+int _vx_cst31[] = {0,0,0,0,0,0};
 for (_vx_I1 = 0 ; _vx_I1 < 2 ; _vx_I1++) { for (_vx_I2 = 0 ; _vx_I2 < 3 ;
  _vx_I2++) { 
-EDV_INTEGER_C(1,0,(vxu_integer)(grid[_vx_I1][_vx_I2]),0+28,10,(vxu_integer)(
-(int)(_vx_cst28[(_vx_I1)*3+_vx_I2])),(vxu_integer)((int)(_vx_cst28[(_vx_I1
+EDV_INTEGER_C(1,0,(vxu_integer)(grid[_vx_I1][_vx_I2]),0+31,10,(vxu_integer)(
+(int)(_vx_cst31[(_vx_I1)*3+_vx_I2])),(vxu_integer)((int)(_vx_cst31[(_vx_I1
 )*3+_vx_I2])));
 }}
 }
-UNSET_MODE_CST_C(28);
-UNSET_MODE_TAB_C(28);
-VEXOR_OPEN_BRA_C(29);
-EDV_INTEGER_C(1,0,(vxu_integer)(shape.id),0+30,10,(vxu_integer)((int)1),
+UNSET_MODE_CST_C(31);
+UNSET_MODE_TAB_C(31);
+VEXOR_OPEN_BRA_C(32);
+EDV_INTEGER_C(1,0,(vxu_integer)(shape.id),0+33,10,(vxu_integer)((int)1),
 (vxu_integer)((int)1));
-EDV_INTEGER_C(1,0,(vxu_integer)(shape.corners[0].x),0+31,10,(vxu_integer)((int
+EDV_INTEGER_C(1,0,(vxu_integer)(shape.corners[0].x),0+34,10,(vxu_integer)((int
 )0),(vxu_integer)((int)0));
-EDV_INTEGER_C(1,0,(vxu_integer)(shape.corners[0].y),0+32,10,(vxu_integer)((int
+EDV_INTEGER_C(1,0,(vxu_integer)(shape.corners[0].y),0+35,10,(vxu_integer)((int
 )0),(vxu_integer)((int)0));
-EDV_INTEGER_C(1,0,(vxu_integer)(shape.corners[1].x),0+33,10,(vxu_integer)((int
+EDV_INTEGER_C(1,0,(vxu_integer)(shape.corners[1].x),0+36,10,(vxu_integer)((int
 )0),(vxu_integer)((int)0));
-EDV_INTEGER_C(1,0,(vxu_integer)(shape.corners[1].y),0+34,10,(vxu_integer)((int
+EDV_INTEGER_C(1,0,(vxu_integer)(shape.corners[1].y),0+37,10,(vxu_integer)((int
 )1),(vxu_integer)((int)1));
-EDV_STR_C(1,0,(vxu_charstring)(shape.label),0+35,(vxu_charstring)"",
+EDV_STR_C(1,0,(vxu_charstring)(shape.label),0+38,(vxu_charstring)"",
 (vxu_charstring)"");
-EDV_DOUBLE_C(1,0,(double)(shape.area),0+36,(double)(2.5),(double)(2.5));
-VEXOR_CLOSE_BRA_C(29);
+EDV_DOUBLE_C(1,0,(double)(shape.area),0+39,(double)(2.5),(double)(2.5));
+VEXOR_CLOSE_BRA_C(32);
 VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }
