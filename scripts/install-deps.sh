@@ -9,6 +9,8 @@ packages=(
   bison
   libgtest-dev googletest
   libbenchmark-dev time
+  # The harness's line directives are checked in the debugger.
+  gdb
   chromium
   gcc-arm-none-eabi libnewlib-arm-none-eabi qemu-system-arm
   gcc-powerpc-linux-gnu libc6-dev-powerpc-cross qemu-user

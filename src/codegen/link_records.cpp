@@ -103,6 +103,7 @@ void LinkRecords::write_opening_records(std::string_view absolute_script_path,
                                         std::string_view command_option,
                                         std::string_view command_echo) {
     write_record("E11 0 " + std::string(absolute_script_path));
+    remember_script(0, absolute_script_path);
     write_script_identity(0, absolute_script_path);
     write_record("C0 " + std::string(command_option.empty() ? command_echo : command_option));
 }
@@ -124,9 +125,22 @@ void LinkRecords::write_run_records(const RunRecordFields& fields) {
     write_record("E5  " + version_suffix(source_base));
 }
 
+void LinkRecords::remember_script(int number, std::string_view path) {
+    const auto index = static_cast<std::size_t>(number);
+    if (script_paths_.size() <= index) script_paths_.resize(index + 1);
+    script_paths_[index] = path;
+}
+
+const std::string& LinkRecords::script_path(int number) const {
+    static const std::string unknown;
+    const auto index = static_cast<std::size_t>(number);
+    return number >= 0 && index < script_paths_.size() ? script_paths_[index] : unknown;
+}
+
 int LinkRecords::announce_included_script(std::string_view absolute_path) {
     int number = next_file_++;
     write_record("E11 " + std::to_string(number) + " " + std::string(absolute_path));
+    remember_script(number, absolute_path);
     write_script_identity(number, absolute_path);
     return number;
 }

@@ -171,6 +171,9 @@ public:
     // main script); an included script is announced with "E11 n path" and
     // gets the next number, which is returned.
     int current_file_number() const { return current_file_; }
+    // The absolute path of script file `number` ("E11" record), empty when
+    // unknown.
+    const std::string& script_path(int number) const;
     void set_current_file_number(int number) { current_file_ = number; }
     int announce_included_script(std::string_view absolute_path);
     // "E23 " + file number + " " + size + " " + the FNV-1a 64-bit hash of the
@@ -257,6 +260,8 @@ private:
     int record_number_ = first_record_number;
     int current_file_ = 0;
     int next_file_ = 1;
+    std::vector<std::string> script_paths_;  // by file number
+    void remember_script(int number, std::string_view path);
 
     bool service_seen_ = false;
     bool service_type_record_written_ = false;

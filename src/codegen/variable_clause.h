@@ -109,8 +109,10 @@ struct VariableClause {
     int component = 0;
     int components = 0;
 
-    // The script line of the statement.
+    // The script line of the statement, and the number of its script file
+    // in the link records (-1: unknown).
     long line = 0;
+    int file = -1;
 };
 
 }  // namespace vx

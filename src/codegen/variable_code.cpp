@@ -404,6 +404,10 @@ void VariableCode::end_element() {
 void VariableCode::generate_group(const std::vector<const VariableClause*>& group) {
     if (group.empty()) return;
     const VariableClause& first = *group.front();
+    // Its code comes from the statement's line: compiler messages on it
+    // point there.
+    const SourceScope from_script(session_.output(), session_.records().script_path(first.file),
+                                  first.line);
     if (group.size() == 1 && first.aggregate.empty()) {
         generate_record(first, false);
         return;

@@ -378,6 +378,11 @@ void ScriptReader::native_line(std::string_view trimmed_line) {
         collect_native(text);
     }
     if (marker != '!') {
+        // The line comes from the script: the harness's line directives
+        // say so.
+        const SourceScope from_script(session_.output(),
+                                      session_.records().script_path(frames_.back().record_number),
+                                      counter_ + 1);
         switch (client_->native_destination()) {
             case NativeDestination::main_prologue:
                 session_.output().write_main_prologue(text);

@@ -140,6 +140,11 @@ std::string full_file_name(std::string_view path) {
     if (name.empty() || ::stat(name.c_str(), &status) != 0) {
         return std::string();
     }
+    return absolute_file_name(name);
+}
+
+std::string absolute_file_name(std::string_view path) {
+    std::string name(path);
     std::string directory;
     std::string file;
     split_path(name, directory, file);

@@ -44,6 +44,8 @@ std::string absolute_path(std::string_view path);
 // For a file whose status can be queried: its absolute directory followed by
 // its file name. For any other: the empty text.
 std::string full_file_name(std::string_view path);
+// The same for a file that need not exist yet (an output being written).
+std::string absolute_file_name(std::string_view path);
 // The one name of a file, links resolved, for telling whether two names
 // designate the same file: the resolved path when the file exists, else
 // the absolute path with "." and ".." folded.

@@ -588,6 +588,86 @@ TEST(HarnessDirectory, AHarnessThatCannotCreateItsTracesEndsWithStatusTwo) {
     fs::remove_all(dir);
 }
 
+// A command parser as firmware writes one: a frame sized by a macro, an
+// enumerated status, a driver-style entry point.
+const char* const parser_header =
+    "#include <stdint.h>\n#include <stddef.h>\n#define CMD_LEN 8\n"
+    "typedef enum { CMD_OK = 0, CMD_ERR_SYNTAX = 1, CMD_ERR_RANGE = 3 } cmd_status;\n"
+    "cmd_status parse_cmd(const uint8_t *buf, size_t len);\n";
+const char* const parser_unit =
+    "#include \"unit.h\"\ncmd_status parse_cmd(const uint8_t *buf, size_t len)\n{\n"
+    "    if (len != CMD_LEN) return CMD_ERR_RANGE;\n"
+    "    return buf[0] == 'S' ? CMD_OK : CMD_ERR_SYNTAX;\n}\n";
+// Line 12 calls the unit.
+const char* const parser_script =
+    "HEADER parser, 1.0, , command parser\n##include \"unit.h\"\n#uint8_t frame[CMD_LEN];\n"
+    "#cmd_status st;\nBEGIN\nSERVICE parse_cmd\nTEST good\nFAMILY nominal\nELEMENT\n"
+    "VAR frame, INIT = \"SET 1234\", EV = \"SET 1234\"\n"
+    "VAR st, INIT = CMD_ERR_RANGE, EV = CMD_OK\n#st = parse_cmd(frame, CMD_LEN);\n"
+    "END ELEMENT\nEND FAMILY\nEND TEST\nEND SERVICE\n";
+
+fs::path parser_directory(const std::string& name, const std::string& script) {
+    const fs::path dir = fs::path(run_root()) / name;
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    testkit::write_file((dir / "unit.h").string(), parser_header);
+    testkit::write_file((dir / "unit.c").string(), parser_unit);
+    testkit::write_file((dir / "p.ptu").string(), script);
+    const testkit::EnvChanges env = {{"VXLTGT", target_link()}, {"VEXORCINC", std::string("TP.h")}};
+    auto compiled = testkit::run_compiler({"p.ptu", "p.c"}, env, dir.string());
+    EXPECT_EQ(compiled.status, 0) << compiled.err;
+    return dir;
+}
+
+// The harness maps the script's lines: a C error in a native line is
+// reported by the C compiler at the script's line, and a debugger stops at
+// a line of the script, steps into the unit and comes back to the script.
+TEST(LineDirectives, TheCompilerAndTheDebuggerPointAtTheScript) {
+    std::string missing_semicolon = parser_script;
+    const std::string call = "#st = parse_cmd(frame, CMD_LEN);";
+    missing_semicolon.replace(missing_semicolon.find(call), call.size(),
+                              call.substr(0, call.size() - 1));
+    const fs::path broken = parser_directory("_line_broken", missing_semicolon);
+    const std::string target_lib = testkit::dist_dir() + "/target/lib";
+    auto compiled =
+        testkit::run_program("cc", {"-std=c99", "-I" + target_lib, "-I" + broken.string(), "-c",
+                                    (broken / "p.c").string(), "-o", (broken / "p.o").string()});
+    EXPECT_NE(compiled.status, 0);
+    EXPECT_NE(compiled.err.find((broken / "p.ptu").string() + ":12:31: error: expected"),
+              std::string::npos)
+        << compiled.err;
+    EXPECT_EQ(compiled.err.find("p.c:"), std::string::npos) << compiled.err;
+    fs::remove_all(broken);
+
+    const fs::path dir = parser_directory("_line_debugged", parser_script);
+    const std::string program = (dir / "p_harness").string();
+    auto built = testkit::run_program(
+        "cc", {"-std=c99", "-g", "-O0", "-Wall", "-Wextra", "-Werror", "-I" + target_lib,
+               "-I" + dir.string(), (dir / "p.c").string(), (dir / "unit.c").string(),
+               target_lib + "/TP.c", "-o", program});
+    ASSERT_EQ(built.status, 0) << built.err;
+    // Each test runs in a child process of the harness: the debugger
+    // follows it.
+    auto debugged = testkit::run_program(
+        "gdb",
+        {"-batch", "-nx", "-ex", "set follow-fork-mode child", "-ex", "break p.ptu:12", "-ex",
+         "run", "-ex", "step", "-ex", "finish", "-ex", "next", program},
+        {}, dir.string());
+    const std::string& out = debugged.out;
+    const std::size_t stop = out.find("Breakpoint 1, SRV1_PARSE_CMD () at " +
+                                      (dir / "p.ptu").string() + ":12\n12\t" + call + "\n");
+    ASSERT_NE(stop, std::string::npos) << out << debugged.err;
+    const std::size_t into = out.find("parse_cmd (buf=", stop);
+    ASSERT_NE(into, std::string::npos) << out;
+    EXPECT_NE(out.find("unit.c:4\n", into), std::string::npos) << out;
+    const std::size_t back =
+        out.find("SRV1_PARSE_CMD () at " + (dir / "p.ptu").string() + ":12", into);
+    ASSERT_NE(back, std::string::npos) << out;
+    // The harness's own code after the call is the generated file's.
+    EXPECT_NE(out.find("\tSTOP_CHRONO_C();", back), std::string::npos) << out;
+    fs::remove_all(dir);
+}
+
 INSTANTIATE_TEST_SUITE_P(Cases, EndToEnd, ::testing::ValuesIn(case_names()),
                          [](const auto& info) { return info.param; });
 

@@ -2,6 +2,7 @@
 #include "codegen/output/output_machinery.h"
 
 #include "diag/reporter.h"
+#include "support/text.h"
 
 #include <vector>
 
@@ -13,6 +14,13 @@ namespace {
 bool declaration_written_whole(FoldMode mode) {
     return mode == FoldMode::c || mode == FoldMode::cpp || mode == FoldMode::never;
 }
+
+// The marker of a line's origin: the control character, then nothing for
+// the harness's own text, or the script line, a blank and the script's
+// name as a C string's text.
+constexpr char origin_mark = '\x01';
+
+bool is_origin(std::string_view line) { return !line.empty() && line.front() == origin_mark; }
 
 }  // namespace
 
@@ -29,9 +37,70 @@ OutputFile OutputMachinery::create_output(const std::string& path) const {
     return vx::create_output(reporter_, files_, path, log_path_);
 }
 
+void OutputMachinery::map_lines(std::string_view generated_path) {
+    mapping_ = true;
+    generated_name_ = c_string_text(generated_path);
+    origin_.assign(1, origin_mark);
+}
+
+void OutputMachinery::set_source(std::string_view file, long line) {
+    if (!mapping_) return;
+    origin_.assign(1, origin_mark);
+    if (file.empty() || line <= 0) return;  // not known: the harness's own
+    origin_ += std::to_string(line);
+    origin_ += ' ';
+    origin_ += c_string_text(file);
+}
+
+void OutputMachinery::clear_source() {
+    if (mapping_) origin_.assign(1, origin_mark);
+}
+
 void OutputMachinery::append(HalfText& half, std::string_view line) {
+    if (mapping_ && half.origin != origin_) {
+        half.lines += origin_;
+        half.lines += '\n';
+        half.origin = origin_;
+    }
     half.lines.append(line);
     half.lines += '\n';
+}
+
+void OutputMachinery::append_copied(HalfText& half, std::string_view line) {
+    if (is_origin(line)) half.origin = line;
+    half.lines.append(line);
+    half.lines += '\n';
+}
+
+void OutputMachinery::write_generated(std::string_view text, std::string_view origin) {
+    if (!generated_.is_open()) {
+        throw reporter_.internal(msg::ERRINTFCT, std::string_view("write_line"));
+    }
+    if (mapping_ && !continued_ && is_origin(origin)) {
+        // The physical number of the line the directive would take.
+        const long long here = static_cast<long long>(generated_.lines_written()) + 1;
+        if (origin.size() == 1) {
+            if (mapped_to_script_) {
+                generated_.write_line("#line " + std::to_string(here + 1) + " \"" +
+                                      generated_name_ + "\"");
+                mapped_to_script_ = false;
+            }
+        } else {
+            const std::size_t blank = origin.find(' ');
+            const std::string_view file = origin.substr(blank + 1);
+            long long line = 0;
+            for (char c : origin.substr(1, blank - 1)) line = line * 10 + (c - '0');
+            if (!mapped_to_script_ || file != mapped_file_ || here + mapped_delta_ != line) {
+                generated_.write_line("#line " + std::to_string(line) + " \"" + std::string(file) +
+                                      "\"");
+                mapped_to_script_ = true;
+                mapped_file_ = file;
+                mapped_delta_ = line - (here + 1);
+            }
+        }
+    }
+    generated_.write_line(text);
+    continued_ = !text.empty() && text.back() == '\\';
 }
 
 void OutputMachinery::route_line(std::string_view text) {
@@ -39,10 +108,20 @@ void OutputMachinery::route_line(std::string_view text) {
         append(section(element_pair_open_ ? Half::element_opening : Half::test_opening), text);
         return;
     }
-    if (!generated_.is_open()) {
-        throw reporter_.internal(msg::ERRINTFCT, std::string_view("write_line"));
+    write_generated(text, origin_);
+}
+
+void OutputMachinery::route_copied(std::string_view text) {
+    if (test_pair_open_) {
+        append_copied(section(element_pair_open_ ? Half::element_opening : Half::test_opening),
+                      text);
+        return;
     }
-    generated_.write_line(text);
+    if (is_origin(text)) {
+        copied_origin_ = text;
+        return;
+    }
+    write_generated(text, copied_origin_);
 }
 
 void OutputMachinery::write_line(std::string_view text) {
@@ -93,7 +172,7 @@ void OutputMachinery::write_loop_head(std::string_view text, FoldMode mode) {
         throw reporter_.internal(msg::ERRINTFCT, std::string_view("write_loop_head"));
     }
     for (const std::string& piece : fold_line(text, mode)) {
-        generated_.write_line(piece);
+        write_generated(piece, origin_);
     }
 }
 
@@ -166,7 +245,7 @@ void OutputMachinery::copy_lines(const std::string& from, std::size_t begin, std
     while (begin < end) {
         const std::size_t newline = from.find('\n', begin);
         const std::size_t stop = newline == std::string::npos || newline > end ? end : newline;
-        route_line(std::string_view(from).substr(begin, stop - begin));
+        route_copied(std::string_view(from).substr(begin, stop - begin));
         begin = stop + 1;
     }
 }
@@ -176,17 +255,24 @@ void OutputMachinery::copy_out(Half half) {
     copied.open = false;
     copy_lines(copied.lines, 0, copied.lines.size());
     copied.lines.clear();
+    copied.origin.clear();
 }
 
 void OutputMachinery::mark_element_head() {
     if (element_pair_open_) {
-        element_head_mark_ = section(Half::element_opening).lines.size();
+        const HalfText& opening = section(Half::element_opening);
+        element_head_mark_ = opening.lines.size();
+        element_head_origin_ = opening.origin;
     }
 }
 
 void OutputMachinery::write_element_head(std::string_view text, FoldMode mode) {
     if (!enabled_ || !element_pair_open_) {
         return;
+    }
+    if (mapping_ && (element_head_.empty() || element_head_last_origin_ != origin_)) {
+        element_head_.push_back(origin_);
+        element_head_last_origin_ = origin_;
     }
     for (std::string& piece : fold_line(text, mode)) {
         element_head_.push_back(std::move(piece));
@@ -198,11 +284,16 @@ void OutputMachinery::copy_out_element_opening() {
     opening.open = false;
     copy_lines(opening.lines, 0, element_head_mark_);
     for (const std::string& head : element_head_) {
-        route_line(head);
+        route_copied(head);
+    }
+    // The lines after the mark keep the origin they were written with.
+    if (!element_head_.empty() && !element_head_origin_.empty()) {
+        route_copied(element_head_origin_);
     }
     element_head_.clear();
     copy_lines(opening.lines, element_head_mark_, opening.lines.size());
     opening.lines.clear();
+    opening.origin.clear();
 }
 
 void OutputMachinery::flush_section(SectionKind kind) {
@@ -267,6 +358,7 @@ void OutputMachinery::discard_sections() noexcept {
     for (HalfText& half : halves_) {
         half.open = false;
         half.lines.clear();
+        half.origin.clear();
     }
     element_head_.clear();
     test_pair_open_ = false;

@@ -22,6 +22,17 @@
 // empty line into it first. The memory a run holds is thus one test's
 // text, whatever the number of tests.
 //
+// Line directives. Once `map_lines` names the generated file, every line
+// carries where it comes from: a line of a script (the native lines, the
+// code of a VAR statement) or the harness's own text. Lines written while
+// a SourceScope is open come from its script line; the others are the
+// harness's own. A half records the origin of its lines as marker lines
+// (a control character, never written out) that travel with them when the
+// half is copied, and the generated file turns each change of origin into
+// a "#line" directive: compiler messages and debuggers then point at the
+// script for the script's lines and at the generated file for the rest.
+// No directive is written after a line continued by a backslash.
+//
 // A line is written only while output is enabled: the front end switches it
 // off for the blocks the script leaves out (an excluded SIMUL branch, a
 // false IF condition, a service, test or family left out by the selection
@@ -91,6 +102,14 @@ public:
     OutputFile& declarations_file() { return declarations_; }
     OutputFile& constants_file() { return constants_; }
 
+    // Writes line directives into the generated file from now on;
+    // `generated_path` is the name the directives mapping back to it give.
+    void map_lines(std::string_view generated_path);
+    // The script line the lines written from now on come from (`file` an
+    // absolute path), or the harness itself.
+    void set_source(std::string_view file, long line);
+    void clear_source();
+
     // Routing of generated lines.
     void write_line(std::string_view text);
     void write_folded(std::string_view text, FoldMode mode);
@@ -137,13 +156,24 @@ private:
     struct HalfText {
         std::string lines;
         bool open = false;
+        // The marker of the origin of its last line; empty before its first.
+        std::string origin;
     };
     HalfText& section(Half half) { return halves_[static_cast<std::size_t>(half)]; }
     const HalfText& section(Half half) const { return halves_[static_cast<std::size_t>(half)]; }
     void open_half(Half half) { section(half).open = true; }
-    static void append(HalfText& half, std::string_view line);
+    // Appends a line written now, of the current origin.
+    void append(HalfText& half, std::string_view line);
+    // Appends a line copied from a half: a marker sets the origin of the
+    // lines after it.
+    static void append_copied(HalfText& half, std::string_view line);
     // Appends to the current section, enabled or not.
     void route_line(std::string_view text);
+    // As route_line, for a line copied from a half.
+    void route_copied(std::string_view text);
+    // Writes a line to the generated file, after the directive its origin
+    // (a marker) needs.
+    void write_generated(std::string_view text, std::string_view origin);
     // Copies the lines of `from`, from byte `begin` to byte `end`, to the
     // enclosing destination.
     void copy_lines(const std::string& from, std::size_t begin, std::size_t end);
@@ -169,6 +199,38 @@ private:
     // The place of the element head in the element's opening half, in bytes.
     std::size_t element_head_mark_ = 0;
     std::vector<std::string> element_head_;
+    // The origin in force at the element head's mark, and that of the last
+    // line of the head.
+    std::string element_head_origin_;
+    std::string element_head_last_origin_;
+
+    // Line directives: whether they are written, the generated file's name
+    // as a C string's text, the marker of the current origin, and what
+    // the compiler will take the next line of the generated file for: the
+    // generated file itself, or `mapped_file_` (C string text) with line
+    // numbers `mapped_delta_` away from the physical ones.
+    bool mapping_ = false;
+    std::string generated_name_;
+    std::string origin_;
+    bool mapped_to_script_ = false;
+    std::string mapped_file_;
+    long long mapped_delta_ = 0;
+    bool continued_ = false;     // the last line written ended with a backslash
+    std::string copied_origin_;  // of the lines being copied into the generated file
+};
+
+// Lines written while a scope lives come from a script line.
+class SourceScope {
+public:
+    SourceScope(OutputMachinery& output, std::string_view file, long line) : output_(output) {
+        output_.set_source(file, line);
+    }
+    ~SourceScope() { output_.clear_source(); }
+    SourceScope(const SourceScope&) = delete;
+    SourceScope& operator=(const SourceScope&) = delete;
+
+private:
+    OutputMachinery& output_;
 };
 
 }  // namespace vx

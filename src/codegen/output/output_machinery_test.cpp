@@ -61,6 +61,81 @@ protected:
     std::unique_ptr<OutputMachinery> machinery_;
 };
 
+TEST_F(OutputMachineryTest, LineDirectivesFollowEachLineThroughTheSections) {
+    OutputMachinery& out = *machinery_;
+    out.map_lines("/w/t.c");
+    out.write_line("#include \"vxu.h\"");
+    {
+        // Two native lines that follow each other in the script need one
+        // directive; a line from elsewhere needs its own.
+        const SourceScope at(out, "/w/s.ptu", 2);
+        out.write_line("#include \"unit.h\"");
+    }
+    {
+        const SourceScope at(out, "/w/s.ptu", 3);
+        out.write_line("int r;");
+    }
+    out.write_line("void SRV1(void) {");
+    out.open_section(SectionKind::test_pair);
+    out.open_section(SectionKind::element_pair);
+    out.write_line("START_CHRONO_C();");
+    out.mark_element_head();
+    {
+        // A statement's initialisation and its check: both its line, the
+        // check copied after the code under test.
+        const SourceScope at(out, "/w/s.ptu", 9);
+        out.write_line("r = 1;");
+        out.write_element_close("EDV_INTEGER_C(r, 4,", FoldMode::never);
+        out.write_element_close("4);", FoldMode::never);
+    }
+    {
+        const SourceScope at(out, "/w/s.ptu", 10);
+        out.write_line("r = twice(2);");
+    }
+    {
+        // A stub table learned at the end of the element goes back to its
+        // mark; what follows the mark keeps its own origin.
+        const SourceScope at(out, "/w/s.ptu", 7);
+        out.write_element_head("static int table[1];", FoldMode::never);
+    }
+    out.write_element_close("VXU_END_ELEMENT_C();", FoldMode::never);
+    out.flush_section(SectionKind::test_pair);
+    {
+        // No directive may cut a macro continued over two lines.
+        const SourceScope at(out, "/w/s.ptu", 20);
+        out.write_line("#define TWICE(x) \\");
+        out.write_line("  ((x) * 2)");
+    }
+    out.write_line("}");
+
+    const Lines expected = {"#include \"vxu.h\"",
+                            "#line 2 \"/w/s.ptu\"",
+                            "#include \"unit.h\"",
+                            "int r;",
+                            "#line 6 \"/w/t.c\"",
+                            "void SRV1(void) {",
+                            "",
+                            "",
+                            "START_CHRONO_C();",
+                            "#line 7 \"/w/s.ptu\"",
+                            "static int table[1];",
+                            "#line 9 \"/w/s.ptu\"",
+                            "r = 1;",
+                            "r = twice(2);",
+                            "#line 9 \"/w/s.ptu\"",
+                            "EDV_INTEGER_C(r, 4,",
+                            "#line 9 \"/w/s.ptu\"",
+                            "4);",
+                            "#line 20 \"/w/t.c\"",
+                            "VXU_END_ELEMENT_C();",
+                            "#line 20 \"/w/s.ptu\"",
+                            "#define TWICE(x) \\",
+                            "  ((x) * 2)",
+                            "#line 25 \"/w/t.c\"",
+                            "}"};
+    EXPECT_EQ(generated(), expected);
+}
+
 TEST_F(OutputMachineryTest, ElementTextLandsInsideItsTestText) {
     OutputMachinery& out = *machinery_;
     out.write_line("before");

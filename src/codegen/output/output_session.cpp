@@ -22,6 +22,8 @@
 #include "diag/process_end.h"
 #include "diag/reporter.h"
 #include "diag/signal_cleanup.h"
+#include "support/languages.h"
+#include "support/paths.h"
 
 namespace vx {
 
@@ -117,6 +119,12 @@ void OutputSession::start_outputs() {
     const BannerText banner = banner_text();
 
     create_with_banner(output_.generated_file(), settings_.generated_path, delimiters);
+    // The C compilers read line directives: their messages and debuggers
+    // then point at the script's lines.
+    if (settings_.tested_language == tested_language_c ||
+        settings_.tested_language == tested_language_cpp) {
+        output_.map_lines(absolute_file_name(settings_.generated_path));
+    }
     create_with_banner(output_.declarations_file(), settings_.declarations_path, delimiters);
 
     records_.open(settings_.link_record_path, settings_.vistal_log_path, banner);

@@ -613,6 +613,7 @@ void Dispatcher::variable_statement(const Statement& s) {
     context.script_language = language_.language();
     context.scope = state_.service.open ? state_.service.name : std::string();
     context.line = line();
+    context.file_number = session_.records().current_file_number();
     context.environment = in_environment;
     // The statement of an environment whose definition was refused is still
     // analysed for its own faults, into a list that is then forgotten.

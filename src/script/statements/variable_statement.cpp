@@ -930,6 +930,7 @@ int VariableStatementParser::parse_variable_statement(std::string_view argument,
         c.facts.is_long_double = words.find("LONG DOUBLE") != std::string::npos;
     }
     c.line = context.line;
+    c.file = context.file_number;
     c.structured =
         c.whole_structure ||
         (native.has_value() && (native->structure || (!native->components.empty() &&

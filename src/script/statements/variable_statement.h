@@ -24,6 +24,7 @@ struct VariableContext {
     std::string scope;
     std::string file;
     long line = 0;
+    int file_number = -1;  // of the link records
     bool environment = false;
 };
 

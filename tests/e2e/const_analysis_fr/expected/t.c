@@ -8,8 +8,10 @@
 /**                                                                      **/
 /** DATE : <DATE>                                      **/
 /**************************************************************************/
+#line 2 "<DIR>/s.ptu"
 #include "add.h"
 int x, r;
+#line 15 "<DIR>/t.c"
 #ifndef USE_VXU
 #define USE_VXU 1
 #endif
@@ -69,7 +71,9 @@ NUM_TEST = 1;
 #endif /*NEEDS_NUM_TEST_OPE*/
 START_CHRONO_C();
 _vx_init_muets();
+#line 11 "<DIR>/s.ptu"
 r = add(r, PAS);
+#line 77 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 VXU_END_ELEMENT_C();

@@ -8,8 +8,10 @@
 /**                                                                      **/
 /** DATE : <DATE>                                      **/
 /**************************************************************************/
+#line 2 "<DIR>/route.ptu"
 #include "route.h"
 int lane;
+#line 15 "<DIR>/t.c"
 #ifndef USE_VXU
 #define USE_VXU 1
 #endif
@@ -64,36 +66,56 @@ NUM_TEST = 1;
 #endif /*NEEDS_NUM_TEST_OPE*/
 START_CHRONO_C();
 _vx_init_muets();
+#line 8 "<DIR>/route.ptu"
 VXLCOV_fast = 0;
+#line 8 "<DIR>/route.ptu"
 PTU_UNSIGNED_C((vxu_unsigned)(VXLCOV_fast),0+5,10);
 lane = 0;
+#line 9 "<DIR>/route.ptu"
 PTU_INTEGER_C((vxu_integer)(lane),0+7,10);
 lane = route(20);
+#line 78 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
+#line 8 "<DIR>/route.ptu"
 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(VXLCOV_fast),0+5,10,(vxu_unsigned)((unsigned
+#line 8 "<DIR>/route.ptu"
  char)1),(vxu_unsigned)((unsigned char)1));
 EDV_INTEGER_C(1,0,(vxu_integer)(lane),0+7,10,(vxu_integer)((int)2),(vxu_integer
+#line 9 "<DIR>/route.ptu"
 )((int)2));
+#line 88 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 
 START_CHRONO_C();
 _vx_init_muets();
+#line 12 "<DIR>/route.ptu"
 VXLCOV_slow = 0;
+#line 12 "<DIR>/route.ptu"
 PTU_UNSIGNED_C((vxu_unsigned)(VXLCOV_slow),0+9,10);
+#line 12 "<DIR>/route.ptu"
 VXLCOV_fast = 0;
+#line 12 "<DIR>/route.ptu"
 PTU_UNSIGNED_C((vxu_unsigned)(VXLCOV_fast),0+10,10);
 lane = 0;
+#line 13 "<DIR>/route.ptu"
 PTU_INTEGER_C((vxu_integer)(lane),0+11,10);
 lane = route(5);
+#line 105 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
+#line 12 "<DIR>/route.ptu"
 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(VXLCOV_slow),0+9,10,(vxu_unsigned)((unsigned
+#line 12 "<DIR>/route.ptu"
  char)1),(vxu_unsigned)((unsigned char)1));
+#line 12 "<DIR>/route.ptu"
 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(VXLCOV_fast),0+10,10,(vxu_unsigned)((unsigned
+#line 12 "<DIR>/route.ptu"
  char)1),(vxu_unsigned)((unsigned char)1));
 EDV_INTEGER_C(1,0,(vxu_integer)(lane),0+11,10,(vxu_integer)((int)1),
+#line 13 "<DIR>/route.ptu"
 (vxu_integer)((int)1));
+#line 119 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }

@@ -8,7 +8,9 @@
 /**                                                                      **/
 /** DATE : <DATE>                                      **/
 /**************************************************************************/
+#line 2 "<DIR>/plant.ptu"
 #include "plant.h"
+#line 14 "<DIR>/t.c"
 #ifndef USE_VXU
 #define USE_VXU 1
 #endif
@@ -63,25 +65,39 @@ NUM_TEST = 1;
 #endif /*NEEDS_NUM_TEST_OPE*/
 START_CHRONO_C();
 _vx_init_muets();
+#line 5 "<DIR>/plant.ptu"
 gain = 2;
+#line 5 "<DIR>/plant.ptu"
 PTU_INTEGER_C((vxu_integer)(gain),0+6,10);
 offset = 0;
+#line 6 "<DIR>/plant.ptu"
 PTU_INTEGER_C((vxu_integer)(offset),0+7,10);
 limit = 100;
+#line 7 "<DIR>/plant.ptu"
 PTU_INTEGER_C((vxu_integer)(limit),0+8,10);
+#line 14 "<DIR>/plant.ptu"
 speed = 0;
+#line 14 "<DIR>/plant.ptu"
 PTU_INTEGER_C((vxu_integer)(speed),0+5,10);
 regulate(4);
+#line 84 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
+#line 14 "<DIR>/plant.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(speed),0+5,10,(vxu_integer)((int)8),
+#line 14 "<DIR>/plant.ptu"
 (vxu_integer)((int)8));
+#line 5 "<DIR>/plant.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(gain),0+6,10,(vxu_integer)((int)2),(vxu_integer
+#line 5 "<DIR>/plant.ptu"
 )((int)2));
 EDV_INTEGER_C(1,0,(vxu_integer)(offset),0+7,10,(vxu_integer)((int)0),
+#line 6 "<DIR>/plant.ptu"
 (vxu_integer)((int)0));
 EDV_INTEGER_C(1,0,(vxu_integer)(limit),0+8,10,(vxu_integer)((int)100),
+#line 7 "<DIR>/plant.ptu"
 (vxu_integer)((int)100));
+#line 101 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }
@@ -94,25 +110,39 @@ NUM_TEST = 2;
 #endif /*NEEDS_NUM_TEST_OPE*/
 START_CHRONO_C();
 _vx_init_muets();
+#line 5 "<DIR>/plant.ptu"
 gain = 3;
+#line 5 "<DIR>/plant.ptu"
 PTU_INTEGER_C((vxu_integer)(gain),0+14,10);
 offset = 0;
+#line 6 "<DIR>/plant.ptu"
 PTU_INTEGER_C((vxu_integer)(offset),0+15,10);
+#line 23 "<DIR>/plant.ptu"
 limit = 5;
+#line 23 "<DIR>/plant.ptu"
 PTU_INTEGER_C((vxu_integer)(limit),0+12,10);
 speed = 0;
+#line 24 "<DIR>/plant.ptu"
 PTU_INTEGER_C((vxu_integer)(speed),0+13,10);
 regulate(4);
+#line 129 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
+#line 23 "<DIR>/plant.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(limit),0+12,10,(vxu_integer)((int)5),
+#line 23 "<DIR>/plant.ptu"
 (vxu_integer)((int)5));
 EDV_INTEGER_C(1,0,(vxu_integer)(speed),0+13,10,(vxu_integer)((int)5),
+#line 24 "<DIR>/plant.ptu"
 (vxu_integer)((int)5));
+#line 5 "<DIR>/plant.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(gain),0+14,10,(vxu_integer)((int)3),
+#line 5 "<DIR>/plant.ptu"
 (vxu_integer)((int)3));
 EDV_INTEGER_C(1,0,(vxu_integer)(offset),0+15,10,(vxu_integer)((int)0),
+#line 6 "<DIR>/plant.ptu"
 (vxu_integer)((int)0));
+#line 146 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }

@@ -8,7 +8,9 @@
 /**                                                                      **/
 /** DATE : <DATE>                                      **/
 /**************************************************************************/
+#line 2 "<DIR>/plant.ptu"
 #include "plant.h"
+#line 14 "<DIR>/t.c"
 #ifndef USE_VXU
 #define USE_VXU 1
 #endif
@@ -63,25 +65,41 @@ NUM_TEST = 1;
 #endif /*NEEDS_NUM_TEST_OPE*/
 START_CHRONO_C();
 _vx_init_muets();
+#line 5 "<DIR>/plant.ptu"
 gain = 2;
+#line 5 "<DIR>/plant.ptu"
 PTU_INTEGER_C((vxu_integer)(gain),0+6,10);
 limit = 100;
+#line 6 "<DIR>/plant.ptu"
 PTU_INTEGER_C((vxu_integer)(limit),0+7,10);
+#line 9 "<DIR>/plant.ptu"
 offset = 1;
+#line 9 "<DIR>/plant.ptu"
 PTU_INTEGER_C((vxu_integer)(offset),0+8,10);
+#line 20 "<DIR>/plant.ptu"
 speed = 0;
+#line 20 "<DIR>/plant.ptu"
 PTU_INTEGER_C((vxu_integer)(speed),0+5,10);
 regulate(3);
+#line 85 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
+#line 20 "<DIR>/plant.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(speed),0+5,10,(vxu_integer)((int)7),
+#line 20 "<DIR>/plant.ptu"
 (vxu_integer)((int)7));
+#line 5 "<DIR>/plant.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(gain),0+6,10,(vxu_integer)((int)2),(vxu_integer
+#line 5 "<DIR>/plant.ptu"
 )((int)2));
 EDV_INTEGER_C(1,0,(vxu_integer)(limit),0+7,10,(vxu_integer)((int)100),
+#line 6 "<DIR>/plant.ptu"
 (vxu_integer)((int)100));
+#line 9 "<DIR>/plant.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(offset),0+8,10,(vxu_integer)((int)1),
+#line 9 "<DIR>/plant.ptu"
 (vxu_integer)((int)1));
+#line 103 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }
@@ -94,48 +112,84 @@ NUM_TEST = 2;
 #endif /*NEEDS_NUM_TEST_OPE*/
 START_CHRONO_C();
 _vx_init_muets();
+#line 5 "<DIR>/plant.ptu"
 gain = 2;
+#line 5 "<DIR>/plant.ptu"
 PTU_INTEGER_C((vxu_integer)(gain),0+13,10);
+#line 9 "<DIR>/plant.ptu"
 offset = 1;
+#line 9 "<DIR>/plant.ptu"
 PTU_INTEGER_C((vxu_integer)(offset),0+14,10);
+#line 12 "<DIR>/plant.ptu"
 limit = 10;
+#line 12 "<DIR>/plant.ptu"
 PTU_INTEGER_C((vxu_integer)(limit),0+15,10);
+#line 29 "<DIR>/plant.ptu"
 speed = 0;
+#line 29 "<DIR>/plant.ptu"
 PTU_INTEGER_C((vxu_integer)(speed),0+12,10);
 regulate(30);
+#line 133 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
+#line 29 "<DIR>/plant.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(speed),0+12,10,(vxu_integer)((int)10),
+#line 29 "<DIR>/plant.ptu"
 (vxu_integer)((int)10));
+#line 5 "<DIR>/plant.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(gain),0+13,10,(vxu_integer)((int)2),
+#line 5 "<DIR>/plant.ptu"
 (vxu_integer)((int)2));
+#line 9 "<DIR>/plant.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(offset),0+14,10,(vxu_integer)((int)1),
+#line 9 "<DIR>/plant.ptu"
 (vxu_integer)((int)1));
+#line 12 "<DIR>/plant.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(limit),0+15,10,(vxu_integer)((int)10),
+#line 12 "<DIR>/plant.ptu"
 (vxu_integer)((int)10));
+#line 152 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 
 START_CHRONO_C();
 _vx_init_muets();
+#line 5 "<DIR>/plant.ptu"
 gain = 2;
+#line 5 "<DIR>/plant.ptu"
 PTU_INTEGER_C((vxu_integer)(gain),0+18,10);
+#line 12 "<DIR>/plant.ptu"
 limit = 10;
+#line 12 "<DIR>/plant.ptu"
 PTU_INTEGER_C((vxu_integer)(limit),0+19,10);
+#line 9 "<DIR>/plant.ptu"
 offset = 5;
+#line 9 "<DIR>/plant.ptu"
 PTU_INTEGER_C((vxu_integer)(offset),0+20,10);
+#line 34 "<DIR>/plant.ptu"
 speed = 0;
+#line 34 "<DIR>/plant.ptu"
 PTU_INTEGER_C((vxu_integer)(speed),0+17,10);
 regulate(1);
+#line 174 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
+#line 34 "<DIR>/plant.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(speed),0+17,10,(vxu_integer)((int)7),
+#line 34 "<DIR>/plant.ptu"
 (vxu_integer)((int)7));
+#line 5 "<DIR>/plant.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(gain),0+18,10,(vxu_integer)((int)2),
+#line 5 "<DIR>/plant.ptu"
 (vxu_integer)((int)2));
+#line 12 "<DIR>/plant.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(limit),0+19,10,(vxu_integer)((int)10),
+#line 12 "<DIR>/plant.ptu"
 (vxu_integer)((int)10));
+#line 9 "<DIR>/plant.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(offset),0+20,10,(vxu_integer)((int)5),
+#line 9 "<DIR>/plant.ptu"
 (vxu_integer)((int)5));
+#line 193 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }
@@ -148,25 +202,41 @@ NUM_TEST = 3;
 #endif /*NEEDS_NUM_TEST_OPE*/
 START_CHRONO_C();
 _vx_init_muets();
+#line 6 "<DIR>/plant.ptu"
 limit = 100;
+#line 6 "<DIR>/plant.ptu"
 PTU_INTEGER_C((vxu_integer)(limit),0+26,10);
+#line 9 "<DIR>/plant.ptu"
 offset = 1;
+#line 9 "<DIR>/plant.ptu"
 PTU_INTEGER_C((vxu_integer)(offset),0+27,10);
+#line 42 "<DIR>/plant.ptu"
 gain = 3;
+#line 42 "<DIR>/plant.ptu"
 PTU_INTEGER_C((vxu_integer)(gain),0+24,10);
 speed = 0;
+#line 43 "<DIR>/plant.ptu"
 PTU_INTEGER_C((vxu_integer)(speed),0+25,10);
 regulate(3);
+#line 222 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
+#line 42 "<DIR>/plant.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(gain),0+24,10,(vxu_integer)((int)3),
+#line 42 "<DIR>/plant.ptu"
 (vxu_integer)((int)3));
 EDV_INTEGER_C(1,0,(vxu_integer)(speed),0+25,10,(vxu_integer)((int)10),
+#line 43 "<DIR>/plant.ptu"
 (vxu_integer)((int)10));
+#line 6 "<DIR>/plant.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(limit),0+26,10,(vxu_integer)((int)100),
+#line 6 "<DIR>/plant.ptu"
 (vxu_integer)((int)100));
+#line 9 "<DIR>/plant.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(offset),0+27,10,(vxu_integer)((int)1),
+#line 9 "<DIR>/plant.ptu"
 (vxu_integer)((int)1));
+#line 240 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }

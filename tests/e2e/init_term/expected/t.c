@@ -8,9 +8,11 @@
 /**                                                                      **/
 /** DATE : <DATE>                                      **/
 /**************************************************************************/
+#line 2 "<DIR>/s.ptu"
 #include "add.h"
 int x, r;
 int started;
+#line 16 "<DIR>/t.c"
 #ifndef USE_VXU
 #define USE_VXU 1
 #endif
@@ -65,7 +67,9 @@ NUM_TEST = 1;
 #endif /*NEEDS_NUM_TEST_OPE*/
 START_CHRONO_C();
 _vx_init_muets();
+#line 16 "<DIR>/s.ptu"
 r = add(x, 2);
+#line 73 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 VXU_END_ELEMENT_C();
@@ -82,9 +86,13 @@ int main(int argc, char ** argv)
 OPF_C("<DIR>/t.rio");
 
 #pragma vexor testing_tool_call_place
+#line 7 "<DIR>/s.ptu"
 started = 1;
+#line 92 "<DIR>/t.c"
 SRV1_ADD();
+#line 10 "<DIR>/s.ptu"
 started = 0;
+#line 96 "<DIR>/t.c"
 CLF_C("<DIR>/t.rio");
 
 

@@ -8,11 +8,13 @@
 /**                                                                      **/
 /** DATE : <DATE>                                      **/
 /**************************************************************************/
+#line 2 "<DIR>/frames.ptu"
 #include "parser.h"
 static const uint8_t bytes[4] = {1, 2, 3, 4};
 frame_t frame;
 int sum;
 volatile int ready;
+#line 18 "<DIR>/t.c"
 #ifndef USE_VXU
 #define USE_VXU 1
 #endif
@@ -67,14 +69,20 @@ NUM_TEST = 1;
 #endif /*NEEDS_NUM_TEST_OPE*/
 START_CHRONO_C();
 _vx_init_muets();
+#line 12 "<DIR>/frames.ptu"
 sum = 0;
+#line 12 "<DIR>/frames.ptu"
 PTU_INTEGER_C((vxu_integer)(sum),0+5,10);
 frame.data = bytes; frame.length = 4;
 sum = frame_checksum(&frame);
+#line 79 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
+#line 12 "<DIR>/frames.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(sum),0+5,10,(vxu_integer)((int)10),(vxu_integer
+#line 12 "<DIR>/frames.ptu"
 )((int)10));
+#line 86 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }
@@ -87,14 +95,20 @@ NUM_TEST = 2;
 #endif /*NEEDS_NUM_TEST_OPE*/
 START_CHRONO_C();
 _vx_init_muets();
+#line 21 "<DIR>/frames.ptu"
 sum = 0;
+#line 21 "<DIR>/frames.ptu"
 PTU_INTEGER_C((vxu_integer)(sum),0+9,10);
 frame.data = 0; frame.length = 4;
 sum = frame_checksum(&frame);
+#line 105 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
+#line 21 "<DIR>/frames.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(sum),0+9,10,(vxu_integer)((int)0),(vxu_integer)
+#line 21 "<DIR>/frames.ptu"
 ((int)0));
+#line 112 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }
@@ -107,14 +121,20 @@ NUM_TEST = 3;
 #endif /*NEEDS_NUM_TEST_OPE*/
 START_CHRONO_C();
 _vx_init_muets();
+#line 30 "<DIR>/frames.ptu"
 sum = 0;
+#line 30 "<DIR>/frames.ptu"
 PTU_INTEGER_C((vxu_integer)(sum),0+13,10);
 ready = 0;
 sum = frame_wait_ready(&ready);
+#line 131 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
+#line 30 "<DIR>/frames.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(sum),0+13,10,(vxu_integer)((int)1),(vxu_integer
+#line 30 "<DIR>/frames.ptu"
 )((int)1));
+#line 138 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }
@@ -127,14 +147,20 @@ NUM_TEST = 4;
 #endif /*NEEDS_NUM_TEST_OPE*/
 START_CHRONO_C();
 _vx_init_muets();
+#line 39 "<DIR>/frames.ptu"
 sum = 0;
+#line 39 "<DIR>/frames.ptu"
 PTU_INTEGER_C((vxu_integer)(sum),0+17,10);
 frame.data = bytes; frame.length = 2;
 sum = frame_checksum(&frame);
+#line 157 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
+#line 39 "<DIR>/frames.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(sum),0+17,10,(vxu_integer)((int)7),(vxu_integer
+#line 39 "<DIR>/frames.ptu"
 )((int)7));
+#line 164 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }
@@ -147,14 +173,20 @@ NUM_TEST = 5;
 #endif /*NEEDS_NUM_TEST_OPE*/
 START_CHRONO_C();
 _vx_init_muets();
+#line 48 "<DIR>/frames.ptu"
 sum = 0;
+#line 48 "<DIR>/frames.ptu"
 PTU_INTEGER_C((vxu_integer)(sum),0+21,10);
 frame.data = bytes; frame.length = 3;
 sum = frame_checksum(&frame);
+#line 183 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
+#line 48 "<DIR>/frames.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(sum),0+21,10,(vxu_integer)((int)6),(vxu_integer
+#line 48 "<DIR>/frames.ptu"
 )((int)6));
+#line 190 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }

@@ -8,9 +8,11 @@
 /**                                                                      **/
 /** DATE : <DATE>                                      **/
 /**************************************************************************/
+#line 2 "<DIR>/queue.ptu"
 #include "queue.h"
 int n;
 int value;
+#line 16 "<DIR>/t.c"
 #ifndef USE_VXU
 #define USE_VXU 1
 #endif
@@ -65,21 +67,29 @@ NUM_TEST = 1;
 #endif /*NEEDS_NUM_TEST_OPE*/
 START_CHRONO_C();
 _vx_init_muets();
+#line 10 "<DIR>/queue.ptu"
 n = 0;
+#line 10 "<DIR>/queue.ptu"
 PTU_INTEGER_C((vxu_integer)(n),0+5,10);
 queue_reset();
 n = queue_push(7);
 if (n == 1) return;
+#line 78 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
+#line 10 "<DIR>/queue.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(n),0+5,10,(vxu_integer)((int)1),(vxu_integer)(
+#line 10 "<DIR>/queue.ptu"
 (int)1));
+#line 85 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }
 
 if (VXU_TEST_BEGIN_C(6)) {
+#line 20 "<DIR>/queue.ptu"
 for (_vx_J1 = 1 ; _vx_J1<=3;_vx_J1++ ){
+#line 93 "<DIR>/t.c"
 
 DCL_TST_C(6, "breaks_out_of_its_loop");
 #ifdef NEEDS_NUM_TEST_OPE
@@ -87,21 +97,31 @@ NUM_TEST = 2;
 #endif /*NEEDS_NUM_TEST_OPE*/
 START_CHRONO_C();
 _vx_init_muets();
+#line 20 "<DIR>/queue.ptu"
 value = _vx_tab_initin1(_vx_J1);
+#line 20 "<DIR>/queue.ptu"
 PTU_INTEGER_C((vxu_integer)(value),0+9,10);
 n = 0;
+#line 21 "<DIR>/queue.ptu"
 PTU_INTEGER_C((vxu_integer)(n),0+10,10);
 queue_reset();
 n = queue_push((uint8_t)value);
 if (value == 2) break;
+#line 111 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
+#line 20 "<DIR>/queue.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(value),0+9,10,(vxu_integer)((int)value),
+#line 20 "<DIR>/queue.ptu"
 (vxu_integer)((int)value));
 EDV_INTEGER_C(1,0,(vxu_integer)(n),0+10,10,(vxu_integer)((int)1),(vxu_integer)(
+#line 21 "<DIR>/queue.ptu"
 (int)1));
+#line 121 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
+#line 20 "<DIR>/queue.ptu"
 }
+#line 125 "<DIR>/t.c"
 VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }
 
@@ -113,14 +133,20 @@ NUM_TEST = 3;
 #endif /*NEEDS_NUM_TEST_OPE*/
 START_CHRONO_C();
 _vx_init_muets();
+#line 31 "<DIR>/queue.ptu"
 n = 0;
+#line 31 "<DIR>/queue.ptu"
 PTU_INTEGER_C((vxu_integer)(n),0+14,10);
 queue_reset();
 n = queue_push(3);
+#line 143 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
+#line 31 "<DIR>/queue.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(n),0+14,10,(vxu_integer)((int)1),(vxu_integer)(
+#line 31 "<DIR>/queue.ptu"
 (int)1));
+#line 150 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }

@@ -8,8 +8,10 @@
 /**                                                                      **/
 /** DATE : <DATE>                                      **/
 /**************************************************************************/
+#line 2 "<DIR>/s.ptu"
 #include "shapes.h"
 int result;
+#line 15 "<DIR>/t.c"
 #ifndef USE_VXU
 #define USE_VXU 1
 #endif
@@ -50,7 +52,9 @@ VXU_GLOBAL_STUB_INIT
 #endif
 }
 void SRV1_AREA (void) { 
+#line 6 "<DIR>/s.ptu"
 struct shape local_shape;
+#line 58 "<DIR>/t.c"
 /* BEGIN  SERVICE area */
 #ifdef NEEDS_NUM_TEST_OPE
 NUM_OPERATION = 1;
@@ -65,8 +69,10 @@ NUM_TEST = 1;
 #endif /*NEEDS_NUM_TEST_OPE*/
 START_CHRONO_C();
 _vx_init_muets();
+#line 11 "<DIR>/s.ptu"
 local_shape.size.side = 3;
 result = area(&local_shape) + old_style(0, "a");
+#line 76 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 VXU_END_ELEMENT_C();

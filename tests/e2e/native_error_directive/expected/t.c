@@ -8,8 +8,11 @@
 /**                                                                      **/
 /** DATE : <DATE>                                      **/
 /**************************************************************************/
+#line 2 "<DIR>/s.ptu"
 #include "add.h"
+#line 9 "<DIR>/s.ptu"
 int x, r;
+#line 16 "<DIR>/t.c"
 #ifndef USE_VXU
 #define USE_VXU 1
 #endif
@@ -64,7 +67,9 @@ NUM_TEST = 1;
 #endif /*NEEDS_NUM_TEST_OPE*/
 START_CHRONO_C();
 _vx_init_muets();
+#line 15 "<DIR>/s.ptu"
 r = add(x, 2);
+#line 73 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 VXU_END_ELEMENT_C();

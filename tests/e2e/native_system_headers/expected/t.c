@@ -8,6 +8,7 @@
 /**                                                                      **/
 /** DATE : <DATE>                                      **/
 /**************************************************************************/
+#line 2 "<DIR>/s.ptu"
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -18,6 +19,7 @@
 #include <sys/types.h>
 #include "add.h"
 int x, r;
+#line 23 "<DIR>/t.c"
 #ifndef USE_VXU
 #define USE_VXU 1
 #endif
@@ -72,7 +74,9 @@ NUM_TEST = 1;
 #endif /*NEEDS_NUM_TEST_OPE*/
 START_CHRONO_C();
 _vx_init_muets();
+#line 17 "<DIR>/s.ptu"
 r = add(x, (int)strlen("ab"));
+#line 80 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 VXU_END_ELEMENT_C();

@@ -8,8 +8,10 @@
 /**                                                                      **/
 /** DATE : <DATE>                                      **/
 /**************************************************************************/
+#line 2 "<DIR>/s.ptu"
 #include "add.h"
 int x, r;
+#line 15 "<DIR>/t.c"
 #ifndef USE_VXU
 #define USE_VXU 1
 #endif
@@ -60,7 +62,9 @@ NUM_OPERATION = 1;
 NUM_TEST = 1;
 #endif /*NEEDS_NUM_TEST_OPE*/
 _vx_init_muets();
+#line 9 "<DIR>/s.ptu"
 r = add(x, 2);
+#line 68 "<DIR>/t.c"
 VXU_END_TEST_C();
 }/* END SERVICE add*/
 #ifdef ZQZQ_MAIN_HEADER

@@ -8,7 +8,9 @@
 /**                                                                      **/
 /** DATE : <DATE>                                      **/
 /**************************************************************************/
+#line 2 "<DIR>/s.ptu"
 #include "add.h"
+#line 14 "<DIR>/t.c"
 #ifndef USE_VXU
 #define USE_VXU 1
 #endif
@@ -63,12 +65,17 @@ NUM_TEST = 1;
 #endif /*NEEDS_NUM_TEST_OPE*/
 START_CHRONO_C();
 _vx_init_muets();
+#line 8 "<DIR>/s.ptu"
 INI_STR_C((char *)(text), 1, 0+5, (vxu_charstring)"a\001b");
 fill();
+#line 72 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
+#line 8 "<DIR>/s.ptu"
 EDV_STR_C(1,0,(vxu_charstring)(text),0+5,(vxu_charstring)"c?\?/",
+#line 8 "<DIR>/s.ptu"
 (vxu_charstring)"c?\?/");
+#line 79 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }

@@ -8,8 +8,10 @@
 /**                                                                      **/
 /** DATE : <DATE>                                      **/
 /**************************************************************************/
+#line 2 "<DIR>/cache.ptu"
 #include "blkdev.h"
 int r;
+#line 15 "<DIR>/t.c"
 #ifndef USE_VXU
 #define USE_VXU 1
 #endif
@@ -1044,13 +1046,20 @@ _os_3_cache_blk_level[0].sel[0]=1;
 _os_3_cache_blk_level[1].min=0;
 _os_3_cache_blk_level[1].max=0;
 #endif
+#line 17 "<DIR>/cache.ptu"
 r = 1;
+#line 17 "<DIR>/cache.ptu"
 PTU_INTEGER_C((vxu_integer)(r),0+33,10);
+#line 21 "<DIR>/cache.ptu"
 r = cache_patch(7, 0x11);
+#line 1056 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
+#line 17 "<DIR>/cache.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(r),0+33,10,(vxu_integer)((int)0),(vxu_integer)(
+#line 17 "<DIR>/cache.ptu"
 (int)0));
+#line 1063 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 
 START_CHRONO_C();
@@ -1103,13 +1112,20 @@ _os_3_cache_blk_level[0].sel[0]=1;
 _os_3_cache_blk_level[1].min=0;
 _os_3_cache_blk_level[1].max=0;
 #endif
+#line 24 "<DIR>/cache.ptu"
 r = 1;
+#line 24 "<DIR>/cache.ptu"
 PTU_INTEGER_C((vxu_integer)(r),0+35,10);
+#line 28 "<DIR>/cache.ptu"
 r = cache_patch(3, 0x81);
+#line 1122 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
+#line 24 "<DIR>/cache.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(r),0+35,10,(vxu_integer)((int)3),(vxu_integer)(
+#line 24 "<DIR>/cache.ptu"
 (int)3));
+#line 1129 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 
 START_CHRONO_C();
@@ -1126,13 +1142,20 @@ _os_1_cache_blk_read[0].ret=(int)(-1);
 _os_1_cache_blk_read[1].min=0;
 _os_1_cache_blk_read[1].max=0;
 #endif
+#line 31 "<DIR>/cache.ptu"
 r = 1;
+#line 31 "<DIR>/cache.ptu"
 PTU_INTEGER_C((vxu_integer)(r),0+37,10);
+#line 33 "<DIR>/cache.ptu"
 r = cache_patch(9, 0x11);
+#line 1152 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
+#line 31 "<DIR>/cache.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(r),0+37,10,(vxu_integer)((int)-1),(vxu_integer)
+#line 31 "<DIR>/cache.ptu"
 ((int)-1));
+#line 1159 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }
@@ -1193,13 +1216,20 @@ _os_3_cache_blk_level[0].sel[0]=1;
 _os_3_cache_blk_level[1].min=0;
 _os_3_cache_blk_level[1].max=0;
 #endif
+#line 40 "<DIR>/cache.ptu"
 r = 1;
+#line 40 "<DIR>/cache.ptu"
 PTU_INTEGER_C((vxu_integer)(r),0+41,10);
+#line 44 "<DIR>/cache.ptu"
 r = cache_patch(7, 0x11);
+#line 1226 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
+#line 40 "<DIR>/cache.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(r),0+41,10,(vxu_integer)((int)0),(vxu_integer)(
+#line 40 "<DIR>/cache.ptu"
 (int)0));
+#line 1233 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }
@@ -1233,13 +1263,20 @@ _os_4_cache_blk_swap[0].sel[1]=1;
 _os_4_cache_blk_swap[1].min=0;
 _os_4_cache_blk_swap[1].max=0;
 #endif
+#line 53 "<DIR>/cache.ptu"
 r = 0;
+#line 53 "<DIR>/cache.ptu"
 PTU_INTEGER_C((vxu_integer)(r),0+46,10);
+#line 55 "<DIR>/cache.ptu"
 r = cache_rotate();
+#line 1273 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
+#line 53 "<DIR>/cache.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(r),0+46,10,(vxu_integer)((int)3210),
+#line 53 "<DIR>/cache.ptu"
 (vxu_integer)((int)3210));
+#line 1280 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }
@@ -1277,13 +1314,20 @@ _os_6_cache_blk_status[0].ret=(int)(0);
 _os_6_cache_blk_status[1].min=0;
 _os_6_cache_blk_status[1].max=0;
 #endif
+#line 64 "<DIR>/cache.ptu"
 r = 0;
+#line 64 "<DIR>/cache.ptu"
 PTU_INTEGER_C((vxu_integer)(r),0+51,10);
+#line 67 "<DIR>/cache.ptu"
 r = cache_tag();
+#line 1324 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
+#line 64 "<DIR>/cache.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(r),0+51,10,(vxu_integer)((int)-1),(vxu_integer)
+#line 64 "<DIR>/cache.ptu"
 ((int)-1));
+#line 1331 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }

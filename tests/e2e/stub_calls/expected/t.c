@@ -8,7 +8,9 @@
 /**                                                                      **/
 /** DATE : <DATE>                                      **/
 /**************************************************************************/
+#line 2 "<DIR>/pool.ptu"
 #include "pool.h"
+#line 14 "<DIR>/t.c"
 #ifndef USE_VXU
 #define USE_VXU 1
 #endif
@@ -230,7 +232,9 @@ _os_1_pool_release[0].sel[0]=1;
 _os_1_pool_release[1].min=0;
 _os_1_pool_release[1].max=0;
 #endif
+#line 12 "<DIR>/pool.ptu"
 pool_flush(4);
+#line 238 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 VXU_END_ELEMENT_C();
@@ -257,7 +261,9 @@ _os_1_pool_release[1].sel[0]=1;
 _os_1_pool_release[2].min=0;
 _os_1_pool_release[2].max=0;
 #endif
+#line 21 "<DIR>/pool.ptu"
 pool_flush(4);
+#line 267 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 VXU_END_ELEMENT_C();
@@ -284,7 +290,9 @@ _os_1_pool_release[1].sel[0]=1;
 _os_1_pool_release[2].min=0;
 _os_1_pool_release[2].max=0;
 #endif
+#line 30 "<DIR>/pool.ptu"
 pool_flush(4);
+#line 296 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 VXU_END_ELEMENT_C();

@@ -8,8 +8,10 @@
 /**                                                                      **/
 /** DATE : <DATE>                                      **/
 /**************************************************************************/
+#line 2 "<DIR>/chan.ptu"
 #include "chan.h"
 struct chan ch; int r;
+#line 15 "<DIR>/t.c"
 #ifndef USE_VXU
 #define USE_VXU 1
 #endif
@@ -675,13 +677,20 @@ _os_1_chan_socketpair[0].ret=(int)(0);
 _os_1_chan_socketpair[1].min=0;
 _os_1_chan_socketpair[1].max=0;
 #endif
+#line 18 "<DIR>/chan.ptu"
 r = 9;
+#line 18 "<DIR>/chan.ptu"
 PTU_INTEGER_C((vxu_integer)(r),0+26,10);
+#line 20 "<DIR>/chan.ptu"
 r = chan_open(&ch);
+#line 687 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
+#line 18 "<DIR>/chan.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(r),0+26,10,(vxu_integer)((int)1),(vxu_integer)(
+#line 18 "<DIR>/chan.ptu"
 (int)1));
+#line 694 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }
@@ -717,13 +726,20 @@ _os_2_chan_futimens[0].ret=(int)(0);
 _os_2_chan_futimens[1].min=0;
 _os_2_chan_futimens[1].max=0;
 #endif
+#line 29 "<DIR>/chan.ptu"
 r = 9;
+#line 29 "<DIR>/chan.ptu"
 PTU_INTEGER_C((vxu_integer)(r),0+31,10);
+#line 31 "<DIR>/chan.ptu"
 r = chan_touch(4);
+#line 736 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
+#line 29 "<DIR>/chan.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(r),0+31,10,(vxu_integer)((int)0),(vxu_integer)(
+#line 29 "<DIR>/chan.ptu"
 (int)0));
+#line 743 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }
@@ -757,13 +773,20 @@ _os_3_chan_utimes[0].ret=(int)(-1);
 _os_3_chan_utimes[1].min=0;
 _os_3_chan_utimes[1].max=0;
 #endif
+#line 40 "<DIR>/chan.ptu"
 r = 9;
+#line 40 "<DIR>/chan.ptu"
 PTU_INTEGER_C((vxu_integer)(r),0+36,10);
+#line 42 "<DIR>/chan.ptu"
 r = chan_stamp("spool/a", 100);
+#line 783 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
+#line 40 "<DIR>/chan.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(r),0+36,10,(vxu_integer)((int)-1),(vxu_integer)
+#line 40 "<DIR>/chan.ptu"
 ((int)-1));
+#line 790 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }

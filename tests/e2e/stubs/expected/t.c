@@ -8,8 +8,10 @@
 /**                                                                      **/
 /** DATE : <DATE>                                      **/
 /**************************************************************************/
+#line 2 "<DIR>/sensors.ptu"
 #include "sensor.h"
 int r;
+#line 15 "<DIR>/t.c"
 #ifndef USE_VXU
 #define USE_VXU 1
 #endif
@@ -927,8 +929,10 @@ _os_5_sensors_show_total[1].sel[0]=1;
 _os_5_sensors_show_total[2].min=0;
 _os_5_sensors_show_total[2].max=0;
 #endif
+#line 20 "<DIR>/sensors.ptu"
 r = average(3, 4);
 show_total(r);
+#line 936 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 VXU_END_ELEMENT_C();
@@ -961,7 +965,9 @@ _os_5_sensors_show_total[0].sel[0]=1;
 _os_5_sensors_show_total[1].min=0;
 _os_5_sensors_show_total[1].max=0;
 #endif
+#line 28 "<DIR>/sensors.ptu"
 r = average(7, 1);
+#line 971 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 VXU_END_ELEMENT_C();
@@ -995,7 +1001,9 @@ _os_5_sensors_show_total[0].sel[0]=1;
 _os_5_sensors_show_total[1].min=0;
 _os_5_sensors_show_total[1].max=0;
 #endif
+#line 35 "<DIR>/sensors.ptu"
 r = bump(5);
+#line 1007 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 VXU_END_ELEMENT_C();
@@ -1014,8 +1022,10 @@ _os_4_sensors_move_to[1].sel[0]=1;
 _os_4_sensors_move_to[2].min=0;
 _os_4_sensors_move_to[2].max=0;
 #endif
+#line 40 "<DIR>/sensors.ptu"
 go(1, 2);
 go(3, 4);
+#line 1029 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 VXU_END_ELEMENT_C();
@@ -1034,7 +1044,9 @@ _os_2_sensors_log_text[1].sel[0]=1;
 _os_2_sensors_log_text[2].min=0;
 _os_2_sensors_log_text[2].max=0;
 #endif
+#line 46 "<DIR>/sensors.ptu"
 tell();
+#line 1050 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 VXU_END_ELEMENT_C();

@@ -8,8 +8,10 @@
 /**                                                                      **/
 /** DATE : <DATE>                                      **/
 /**************************************************************************/
+#line 2 "<DIR>/plant.ptu"
 #include "plant.h"
 int r;
+#line 15 "<DIR>/t.c"
 #ifndef USE_VXU
 #define USE_VXU 1
 #endif
@@ -380,8 +382,11 @@ NUM_TEST = 1;
 #endif /*NEEDS_NUM_TEST_OPE*/
 START_CHRONO_C();
 _vx_init_muets();
+#line 11 "<DIR>/plant.ptu"
 r = 9;
+#line 11 "<DIR>/plant.ptu"
 PTU_INTEGER_C((vxu_integer)(r),0+11,10);
+#line 390 "<DIR>/t.c"
 #if size_1_plant_read_level
 _os_1_plant_read_level[0].min=1;
 _os_1_plant_read_level[0].max=1;
@@ -401,17 +406,25 @@ _os_2_plant_open_valve[0].sel[0]=1;
 _os_2_plant_open_valve[1].min=0;
 _os_2_plant_open_valve[1].max=0;
 #endif
+#line 19 "<DIR>/plant.ptu"
 r = regulate(2);
+#line 412 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
+#line 11 "<DIR>/plant.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(r),0+11,10,(vxu_integer)((int)1),(vxu_integer)(
+#line 11 "<DIR>/plant.ptu"
 (int)1));
+#line 419 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 
 START_CHRONO_C();
 _vx_init_muets();
+#line 11 "<DIR>/plant.ptu"
 r = 9;
+#line 11 "<DIR>/plant.ptu"
 PTU_INTEGER_C((vxu_integer)(r),0+13,10);
+#line 428 "<DIR>/t.c"
 #if size_1_plant_read_level
 _os_1_plant_read_level[0].min=1;
 _os_1_plant_read_level[0].max=1;
@@ -431,11 +444,16 @@ _os_2_plant_open_valve[0].sel[0]=1;
 _os_2_plant_open_valve[1].min=0;
 _os_2_plant_open_valve[1].max=0;
 #endif
+#line 24 "<DIR>/plant.ptu"
 r = regulate(5);
+#line 450 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
+#line 11 "<DIR>/plant.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(r),0+13,10,(vxu_integer)((int)1),(vxu_integer)(
+#line 11 "<DIR>/plant.ptu"
 (int)1));
+#line 457 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }

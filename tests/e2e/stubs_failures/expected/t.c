@@ -8,8 +8,10 @@
 /**                                                                      **/
 /** DATE : <DATE>                                      **/
 /**************************************************************************/
+#line 2 "<DIR>/sensors.ptu"
 #include "sensor.h"
 int r;
+#line 15 "<DIR>/t.c"
 #ifndef USE_VXU
 #define USE_VXU 1
 #endif
@@ -916,7 +918,9 @@ _os_5_sensors_show_total[0].sel[0]=1;
 _os_5_sensors_show_total[1].min=0;
 _os_5_sensors_show_total[1].max=0;
 #endif
+#line 19 "<DIR>/sensors.ptu"
 r = average(3, 2);
+#line 924 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 VXU_END_ELEMENT_C();
@@ -931,7 +935,9 @@ _os_4_sensors_move_to[0].sel[0]=1;
 _os_4_sensors_move_to[1].min=0;
 _os_4_sensors_move_to[1].max=0;
 #endif
+#line 23 "<DIR>/sensors.ptu"
 go(1, 5);
+#line 941 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 VXU_END_ELEMENT_C();
@@ -973,7 +979,9 @@ _os_5_sensors_show_total[0].sel[0]=1;
 _os_5_sensors_show_total[1].min=0;
 _os_5_sensors_show_total[1].max=0;
 #endif
+#line 31 "<DIR>/sensors.ptu"
 r = average(3, 3);
+#line 985 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 VXU_END_ELEMENT_C();
@@ -1007,14 +1015,18 @@ _os_5_sensors_show_total[0].sel[0]=1;
 _os_5_sensors_show_total[1].min=0;
 _os_5_sensors_show_total[1].max=0;
 #endif
+#line 37 "<DIR>/sensors.ptu"
 r = average(3, 1);
+#line 1021 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 VXU_END_ELEMENT_C();
 
 START_CHRONO_C();
 _vx_init_muets();
+#line 40 "<DIR>/sensors.ptu"
 go(0, 0);
+#line 1030 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 VXU_END_ELEMENT_C();

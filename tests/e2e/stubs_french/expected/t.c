@@ -8,8 +8,10 @@
 /**                                                                      **/
 /** DATE : <DATE>                                      **/
 /**************************************************************************/
+#line 2 "<DIR>/sensors.ptu"
 #include "sensor.h"
 int r;
+#line 15 "<DIR>/t.c"
 #ifndef USE_VXU
 #define USE_VXU 1
 #endif
@@ -909,7 +911,9 @@ _os_5_sensors_show_total[0].sel[0]=1;
 _os_5_sensors_show_total[1].min=0;
 _os_5_sensors_show_total[1].max=0;
 #endif
+#line 18 "<DIR>/sensors.ptu"
 r = average(2, 2);
+#line 917 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 VXU_END_ELEMENT_C();
@@ -943,7 +947,9 @@ _os_5_sensors_show_total[0].sel[0]=1;
 _os_5_sensors_show_total[1].min=0;
 _os_5_sensors_show_total[1].max=0;
 #endif
+#line 25 "<DIR>/sensors.ptu"
 r = average(2, 2);
+#line 953 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 VXU_END_ELEMENT_C();

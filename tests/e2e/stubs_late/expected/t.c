@@ -8,8 +8,10 @@
 /**                                                                      **/
 /** DATE : <DATE>                                      **/
 /**************************************************************************/
+#line 2 "<DIR>/plant.ptu"
 #include "plant.h"
 int r;
+#line 15 "<DIR>/t.c"
 #ifndef USE_VXU
 #define USE_VXU 1
 #endif
@@ -64,12 +66,18 @@ NUM_TEST = 1;
 #endif /*NEEDS_NUM_TEST_OPE*/
 START_CHRONO_C();
 _vx_init_muets();
+#line 9 "<DIR>/plant.ptu"
 r = 0;
+#line 9 "<DIR>/plant.ptu"
 PTU_INTEGER_C((vxu_integer)(r),0+5,10);
+#line 74 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
+#line 9 "<DIR>/plant.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(r),0+5,10,(vxu_integer)((int)0),(vxu_integer)(
+#line 9 "<DIR>/plant.ptu"
 (int)0));
+#line 81 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }
@@ -422,16 +430,22 @@ _os_2_plant_open_valve[0].sel[0]=1;
 _os_2_plant_open_valve[1].min=0;
 _os_2_plant_open_valve[1].max=0;
 #endif
+#line 24 "<DIR>/plant.ptu"
 r = 9;
+#line 24 "<DIR>/plant.ptu"
 PTU_INTEGER_C((vxu_integer)(r),0+16,10);
 r = regulate(2);
+#line 439 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 checkin_1_plant_read_level();
 checkin_2_plant_open_valve();
 EDV_MUET_CHECK(0,0);
+#line 24 "<DIR>/plant.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(r),0+16,10,(vxu_integer)((int)1),(vxu_integer)(
+#line 24 "<DIR>/plant.ptu"
 (int)1));
+#line 449 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 
 START_CHRONO_C();
@@ -459,16 +473,22 @@ _os_1_plant_read_level[0].ret=(int)(0);
 _os_1_plant_read_level[1].min=0;
 _os_1_plant_read_level[1].max=0;
 #endif
+#line 29 "<DIR>/plant.ptu"
 r = 9;
+#line 29 "<DIR>/plant.ptu"
 PTU_INTEGER_C((vxu_integer)(r),0+18,10);
 r = regulate(4);
+#line 482 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 checkin_1_plant_read_level();
 checkin_2_plant_open_valve();
 EDV_MUET_CHECK(0,0);
+#line 29 "<DIR>/plant.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(r),0+18,10,(vxu_integer)((int)0),(vxu_integer)(
+#line 29 "<DIR>/plant.ptu"
 (int)0));
+#line 492 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }

@@ -8,9 +8,11 @@
 /**                                                                      **/
 /** DATE : <DATE>                                      **/
 /**************************************************************************/
+#line 2 "<DIR>/types.ptu"
 #include "types.h"
 int drive(void);
 int r;
+#line 16 "<DIR>/t.c"
 #ifndef USE_VXU
 #define USE_VXU 1
 #endif
@@ -1347,7 +1349,9 @@ _os_7_types_count_up[0].ret=(int)(7);
 _os_7_types_count_up[1].min=0;
 _os_7_types_count_up[1].max=0;
 #endif
+#line 25 "<DIR>/types.ptu"
 r = drive();
+#line 1355 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 VXU_END_ELEMENT_C();

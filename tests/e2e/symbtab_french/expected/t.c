@@ -9,7 +9,9 @@
 /**                                                                      **/
 /** DATE : <DATE>                                      **/
 /**************************************************************************/
+#line 2 "<DIR>/s.ptu"
 #include "unit.h"
+#line 15 "<DIR>/t.c"
 #ifndef USE_VXU
 #define USE_VXU 1
 #endif
@@ -50,8 +52,10 @@ VXU_GLOBAL_STUB_INIT
 #endif
 }
 void SRV1_UNIT_INIT (void) { 
+#line 5 "<DIR>/s.ptu"
 int before = 1;
 struct { char tag; } marker = { 0 };
+#line 59 "<DIR>/t.c"
 /* BEGIN  SERVICE unit_init */
 #ifdef NEEDS_NUM_TEST_OPE
 NUM_OPERATION = 1;
@@ -66,7 +70,9 @@ NUM_TEST = 1;
 #endif /*NEEDS_NUM_TEST_OPE*/
 START_CHRONO_C();
 _vx_init_muets();
+#line 10 "<DIR>/s.ptu"
 unit_init(); counter = (unsigned short)(before + marker.tag);
+#line 76 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 VXU_END_ELEMENT_C();
@@ -74,7 +80,9 @@ VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }
 }/* END SERVICE unit_init*/
 void SRV2_UNIT_STEP (void) { 
+#line 16 "<DIR>/s.ptu"
 float scale = 2;
+#line 86 "<DIR>/t.c"
 /* BEGIN  SERVICE unit_step */
 #ifdef NEEDS_NUM_TEST_OPE
 NUM_OPERATION = 2;
@@ -89,7 +97,9 @@ NUM_TEST = 1;
 #endif /*NEEDS_NUM_TEST_OPE*/
 START_CHRONO_C();
 _vx_init_muets();
+#line 20 "<DIR>/s.ptu"
 scale = (float)unit_step(1) + scale;
+#line 103 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 VXU_END_ELEMENT_C();

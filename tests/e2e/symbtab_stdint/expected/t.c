@@ -9,8 +9,10 @@
 /**                                                                      **/
 /** DATE : <DATE>                                      **/
 /**************************************************************************/
+#line 2 "<DIR>/s.ptu"
 #include <stdint.h>
 int32_t value;
+#line 16 "<DIR>/t.c"
 #ifndef USE_VXU
 #define USE_VXU 1
 #endif
@@ -51,7 +53,9 @@ VXU_GLOBAL_STUB_INIT
 #endif
 }
 void SRV1_PROBE (void) { 
+#line 6 "<DIR>/s.ptu"
 uint8_t byte;
+#line 59 "<DIR>/t.c"
 /* BEGIN  SERVICE probe */
 #ifdef NEEDS_NUM_TEST_OPE
 NUM_OPERATION = 1;
@@ -66,7 +70,9 @@ NUM_TEST = 1;
 #endif /*NEEDS_NUM_TEST_OPE*/
 START_CHRONO_C();
 _vx_init_muets();
+#line 10 "<DIR>/s.ptu"
 value = byte = 7;
+#line 76 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 VXU_END_ELEMENT_C();

@@ -8,7 +8,9 @@
 /**                                                                      **/
 /** DATE : <DATE>                                      **/
 /**************************************************************************/
+#line 2 "<DIR>/bytes.ptu"
 #include "unit.h"
+#line 14 "<DIR>/t.c"
 #ifndef USE_VXU
 #define USE_VXU 1
 #endif
@@ -216,104 +218,187 @@ _os_1_bytes_put[0].sel[0]=1;
 _os_1_bytes_put[1].min=0;
 _os_1_bytes_put[1].max=0;
 #endif
+#line 12 "<DIR>/bytes.ptu"
 hash[0] = 0;
+#line 12 "<DIR>/bytes.ptu"
 PTU_UNSIGNED_C((vxu_unsigned)(hash[0]),0+9,16);
+#line 12 "<DIR>/bytes.ptu"
 hash[1] = 0;
+#line 12 "<DIR>/bytes.ptu"
 PTU_UNSIGNED_C((vxu_unsigned)(hash[1]),0+10,16);
+#line 12 "<DIR>/bytes.ptu"
 hash[2] = 0;
+#line 12 "<DIR>/bytes.ptu"
 PTU_UNSIGNED_C((vxu_unsigned)(hash[2]),0+11,16);
+#line 12 "<DIR>/bytes.ptu"
 hash[3] = 0;
+#line 12 "<DIR>/bytes.ptu"
 PTU_UNSIGNED_C((vxu_unsigned)(hash[3]),0+12,16);
 dig.len = 1;
+#line 13 "<DIR>/bytes.ptu"
 PTU_UNSIGNED_C((vxu_unsigned)(dig.len),0+14,10);
+#line 13 "<DIR>/bytes.ptu"
 dig.bytes[0] = 1;
+#line 13 "<DIR>/bytes.ptu"
 PTU_UNSIGNED_C((vxu_unsigned)(dig.bytes[0]),0+15,16);
+#line 13 "<DIR>/bytes.ptu"
 dig.bytes[1] = 2;
+#line 13 "<DIR>/bytes.ptu"
 PTU_UNSIGNED_C((vxu_unsigned)(dig.bytes[1]),0+16,16);
+#line 13 "<DIR>/bytes.ptu"
 dig.bytes[2] = 3;
+#line 13 "<DIR>/bytes.ptu"
 PTU_UNSIGNED_C((vxu_unsigned)(dig.bytes[2]),0+17,16);
+#line 13 "<DIR>/bytes.ptu"
 dig.bytes[3] = 4;
+#line 13 "<DIR>/bytes.ptu"
 PTU_UNSIGNED_C((vxu_unsigned)(dig.bytes[3]),0+18,16);
+#line 13 "<DIR>/bytes.ptu"
 dig.key[0] = 0x00;
+#line 13 "<DIR>/bytes.ptu"
 PTU_UNSIGNED_C((vxu_unsigned)(dig.key[0]),0+19,16);
+#line 13 "<DIR>/bytes.ptu"
 dig.key[1] = 0x01;
+#line 13 "<DIR>/bytes.ptu"
 PTU_UNSIGNED_C((vxu_unsigned)(dig.key[1]),0+20,16);
+#line 13 "<DIR>/bytes.ptu"
 dig.key[2] = 0x02;
+#line 13 "<DIR>/bytes.ptu"
 PTU_UNSIGNED_C((vxu_unsigned)(dig.key[2]),0+21,16);
+#line 13 "<DIR>/bytes.ptu"
 dig.key[3] = 0x03;
+#line 13 "<DIR>/bytes.ptu"
 PTU_UNSIGNED_C((vxu_unsigned)(dig.key[3]),0+22,16);
+#line 13 "<DIR>/bytes.ptu"
 dig.key[4] = 0x04;
+#line 13 "<DIR>/bytes.ptu"
 PTU_UNSIGNED_C((vxu_unsigned)(dig.key[4]),0+23,16);
+#line 13 "<DIR>/bytes.ptu"
 dig.key[5] = 0x05;
+#line 13 "<DIR>/bytes.ptu"
 PTU_UNSIGNED_C((vxu_unsigned)(dig.key[5]),0+24,16);
+#line 13 "<DIR>/bytes.ptu"
 INI_STR_C((char *)(dig.name), 1, 0+25, (vxu_charstring)"name");
 raw = 0x0f;
+#line 14 "<DIR>/bytes.ptu"
 PTU_UNSIGNED_C((vxu_unsigned)(raw),0+26,10);
+#line 16 "<DIR>/bytes.ptu"
 lvl = L_NEG;
+#line 16 "<DIR>/bytes.ptu"
 PTU_INTEGER_C((vxu_integer)(lvl),0+27,10);
 kind = JSMN_UNDEFINED;
+#line 17 "<DIR>/bytes.ptu"
 PTU_INTEGER_C((vxu_integer)(kind),0+28,10);
 st.st_mtime = 0;
+#line 18 "<DIR>/bytes.ptu"
 PTU_INTEGER_C((vxu_integer)(st.st_mtime),0+29,10);
 table[5] = 0x21;
+#line 19 "<DIR>/bytes.ptu"
 PTU_INTEGER_C((vxu_integer)(table[5]),0+30,16);
 compute();
+#line 300 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
+#line 12 "<DIR>/bytes.ptu"
 VEXOR_OPEN_BRA_C(8);
+#line 12 "<DIR>/bytes.ptu"
 SET_MODE_TAB_C(8);
+#line 12 "<DIR>/bytes.ptu"
 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(hash[0]),0+9,16,(vxu_unsigned)((BYTE)0xba),
+#line 12 "<DIR>/bytes.ptu"
 (vxu_unsigned)((BYTE)0xba));
+#line 12 "<DIR>/bytes.ptu"
 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(hash[1]),0+10,16,(vxu_unsigned)((BYTE)0x00),
+#line 12 "<DIR>/bytes.ptu"
 (vxu_unsigned)((BYTE)0x00));
+#line 12 "<DIR>/bytes.ptu"
 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(hash[2]),0+11,16,(vxu_unsigned)((BYTE)0x7f),
+#line 12 "<DIR>/bytes.ptu"
 (vxu_unsigned)((BYTE)0x7f));
+#line 12 "<DIR>/bytes.ptu"
 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(hash[3]),0+12,16,(vxu_unsigned)((BYTE)0x10),
+#line 12 "<DIR>/bytes.ptu"
 (vxu_unsigned)((BYTE)0x10));
+#line 12 "<DIR>/bytes.ptu"
 UNSET_MODE_TAB_C(8);
+#line 12 "<DIR>/bytes.ptu"
 VEXOR_CLOSE_BRA_C(8);
 VEXOR_OPEN_BRA_C(13);
+#line 13 "<DIR>/bytes.ptu"
 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(dig.len),0+14,10,(vxu_unsigned)((__u8)5),
+#line 13 "<DIR>/bytes.ptu"
 (vxu_unsigned)((__u8)5));
+#line 13 "<DIR>/bytes.ptu"
 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(dig.bytes[0]),0+15,16,(vxu_unsigned)((BYTE)2)
+#line 13 "<DIR>/bytes.ptu"
 ,(vxu_unsigned)((BYTE)2));
+#line 13 "<DIR>/bytes.ptu"
 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(dig.bytes[1]),0+16,16,(vxu_unsigned)((BYTE)3)
+#line 13 "<DIR>/bytes.ptu"
 ,(vxu_unsigned)((BYTE)3));
+#line 13 "<DIR>/bytes.ptu"
 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(dig.bytes[2]),0+17,16,(vxu_unsigned)((BYTE)4)
+#line 13 "<DIR>/bytes.ptu"
 ,(vxu_unsigned)((BYTE)4));
+#line 13 "<DIR>/bytes.ptu"
 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(dig.bytes[3]),0+18,16,(vxu_unsigned)((BYTE)5)
+#line 13 "<DIR>/bytes.ptu"
 ,(vxu_unsigned)((BYTE)5));
+#line 13 "<DIR>/bytes.ptu"
 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(dig.key[0]),0+19,16,(vxu_unsigned)((__u8)0x00
+#line 13 "<DIR>/bytes.ptu"
 ),(vxu_unsigned)((__u8)0x00));
+#line 13 "<DIR>/bytes.ptu"
 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(dig.key[1]),0+20,16,(vxu_unsigned)((__u8)0x01
+#line 13 "<DIR>/bytes.ptu"
 ),(vxu_unsigned)((__u8)0x01));
+#line 13 "<DIR>/bytes.ptu"
 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(dig.key[2]),0+21,16,(vxu_unsigned)((__u8)0x00
+#line 13 "<DIR>/bytes.ptu"
 ),(vxu_unsigned)((__u8)0x00));
+#line 13 "<DIR>/bytes.ptu"
 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(dig.key[3]),0+22,16,(vxu_unsigned)((__u8)0x03
+#line 13 "<DIR>/bytes.ptu"
 ),(vxu_unsigned)((__u8)0x03));
+#line 13 "<DIR>/bytes.ptu"
 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(dig.key[4]),0+23,16,(vxu_unsigned)((__u8)0x04
+#line 13 "<DIR>/bytes.ptu"
 ),(vxu_unsigned)((__u8)0x04));
+#line 13 "<DIR>/bytes.ptu"
 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(dig.key[5]),0+24,16,(vxu_unsigned)((__u8)0x05
+#line 13 "<DIR>/bytes.ptu"
 ),(vxu_unsigned)((__u8)0x05));
+#line 13 "<DIR>/bytes.ptu"
 EDV_STR_C(1,0,(vxu_charstring)(dig.name),0+25,(vxu_charstring)"ok",
+#line 13 "<DIR>/bytes.ptu"
 (vxu_charstring)"ok");
+#line 13 "<DIR>/bytes.ptu"
 VEXOR_CLOSE_BRA_C(13);
 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(raw),0+26,10,(vxu_unsigned)((uint8_t)0xf0),
+#line 14 "<DIR>/bytes.ptu"
 (vxu_unsigned)((uint8_t)0xf0));
+#line 16 "<DIR>/bytes.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(lvl),0+27,10,(vxu_integer)(L_NEXT),(vxu_integer
+#line 16 "<DIR>/bytes.ptu"
 )(L_NEXT));
 EDV_INTEGER_C(1,0,(vxu_integer)(kind),0+28,10,(vxu_integer)((jsmntype_t
+#line 17 "<DIR>/bytes.ptu"
 )JSMN_OBJECT),(vxu_integer)((jsmntype_t)JSMN_OBJECT));
 EDV_INTEGER_C(1,0,(vxu_integer)(st.st_mtime),0+29,10,(vxu_integer)((__time_t
+#line 18 "<DIR>/bytes.ptu"
 )1234),(vxu_integer)((__time_t)1234));
 EDV_INTEGER_C(1,0,(vxu_integer)(table[5]),0+30,16,(vxu_integer)((int)0x42),
+#line 19 "<DIR>/bytes.ptu"
 (vxu_integer)((int)0x42));
+#line 394 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }
 
 if (VXU_TEST_BEGIN_C(31)) {
+#line 33 "<DIR>/bytes.ptu"
 for (_vx_J1 = 1 ; _vx_J1<=2;_vx_J1++ ){
+#line 402 "<DIR>/t.c"
 
 DCL_TST_C(31, "aggregates");
 #ifdef NEEDS_NUM_TEST_OPE
@@ -329,116 +414,217 @@ _os_1_bytes_put[0].sel[0]=1;
 _os_1_bytes_put[1].min=0;
 _os_1_bytes_put[1].max=0;
 #endif
+#line 27 "<DIR>/bytes.ptu"
 sp.len = 1;
+#line 27 "<DIR>/bytes.ptu"
 PTU_INTEGER_C((vxu_integer)(sp.len),0+35,10);
+#line 27 "<DIR>/bytes.ptu"
 {
+#line 27 "<DIR>/bytes.ptu"
 int _vx_ini36[] = {2,3};
+#line 27 "<DIR>/bytes.ptu"
 for (_vx_I1 = 0 ; _vx_I1 < 2 ; _vx_I1++) { 
+#line 27 "<DIR>/bytes.ptu"
 sp.st[_vx_I1] = _vx_ini36[_vx_I1];
+#line 27 "<DIR>/bytes.ptu"
 }
+#line 27 "<DIR>/bytes.ptu"
 }
+#line 27 "<DIR>/bytes.ptu"
 sp.tail = 4;
+#line 27 "<DIR>/bytes.ptu"
 PTU_INTEGER_C((vxu_integer)(sp.tail),0+37,10);
 pairs[0].a = 1;
+#line 28 "<DIR>/bytes.ptu"
 PTU_INTEGER_C((vxu_integer)(pairs[0].a),0+39,10);
+#line 28 "<DIR>/bytes.ptu"
 pairs[0].b = 0;
+#line 28 "<DIR>/bytes.ptu"
 PTU_INTEGER_C((vxu_integer)(pairs[0].b),0+40,10);
+#line 28 "<DIR>/bytes.ptu"
 pairs[1].a = 2;
+#line 28 "<DIR>/bytes.ptu"
 PTU_INTEGER_C((vxu_integer)(pairs[1].a),0+41,10);
+#line 28 "<DIR>/bytes.ptu"
 pairs[1].b = 20;
+#line 28 "<DIR>/bytes.ptu"
 PTU_INTEGER_C((vxu_integer)(pairs[1].b),0+42,10);
+#line 28 "<DIR>/bytes.ptu"
 pairs[2].a = 2;
+#line 28 "<DIR>/bytes.ptu"
 PTU_INTEGER_C((vxu_integer)(pairs[2].a),0+43,10);
+#line 28 "<DIR>/bytes.ptu"
 pairs[2].b = 20;
+#line 28 "<DIR>/bytes.ptu"
 PTU_INTEGER_C((vxu_integer)(pairs[2].b),0+44,10);
+#line 28 "<DIR>/bytes.ptu"
 pairs[3].a = 2;
+#line 28 "<DIR>/bytes.ptu"
 PTU_INTEGER_C((vxu_integer)(pairs[3].a),0+45,10);
+#line 28 "<DIR>/bytes.ptu"
 pairs[3].b = 20;
+#line 28 "<DIR>/bytes.ptu"
 PTU_INTEGER_C((vxu_integer)(pairs[3].b),0+46,10);
 {
+#line 29 "<DIR>/bytes.ptu"
 int _vx_ini47[] = {1,2,2,2,0,0};
+#line 29 "<DIR>/bytes.ptu"
 for (_vx_I1 = 0 ; _vx_I1 < 6 ; _vx_I1++) { 
+#line 29 "<DIR>/bytes.ptu"
 table[_vx_I1] = _vx_ini47[_vx_I1];
+#line 29 "<DIR>/bytes.ptu"
 }
+#line 29 "<DIR>/bytes.ptu"
 }
 {
+#line 30 "<DIR>/bytes.ptu"
 BYTE _vx_ini48[] = {0x01,0x02,0x03,0x04};
+#line 30 "<DIR>/bytes.ptu"
 for (_vx_I1 = 0 ; _vx_I1 < 4 ; _vx_I1++) { 
+#line 30 "<DIR>/bytes.ptu"
 hash[_vx_I1] = _vx_ini48[_vx_I1];
+#line 30 "<DIR>/bytes.ptu"
 }
+#line 30 "<DIR>/bytes.ptu"
 }
 raw = 0;
+#line 31 "<DIR>/bytes.ptu"
 PTU_UNSIGNED_C((vxu_unsigned)(raw),0+49,10);
+#line 33 "<DIR>/bytes.ptu"
 rate = _vx_tab_initin1(_vx_J1);
+#line 33 "<DIR>/bytes.ptu"
 PTU_DOUBLE_C((double)(rate),0+50);
 compute();
+#line 499 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
+#line 27 "<DIR>/bytes.ptu"
 VEXOR_OPEN_BRA_C(34);
+#line 27 "<DIR>/bytes.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(sp.len),0+35,10,(vxu_integer)((int)1),
+#line 27 "<DIR>/bytes.ptu"
 (vxu_integer)((int)1));
+#line 27 "<DIR>/bytes.ptu"
 SET_MODE_TAB_C(36);
+#line 27 "<DIR>/bytes.ptu"
 SET_MODE_CST_C(36);
+#line 27 "<DIR>/bytes.ptu"
 {
+#line 27 "<DIR>/bytes.ptu"
 int _vx_cst36[] = {2,3};
+#line 27 "<DIR>/bytes.ptu"
 for (_vx_I1 = 0 ; _vx_I1 < 2 ; _vx_I1++) { 
+#line 27 "<DIR>/bytes.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(sp.st[_vx_I1]),0+36,10,(vxu_integer)((int)
+#line 27 "<DIR>/bytes.ptu"
 (_vx_cst36[_vx_I1])),(vxu_integer)((int)(_vx_cst36[_vx_I1])));
+#line 27 "<DIR>/bytes.ptu"
 }
+#line 27 "<DIR>/bytes.ptu"
 }
+#line 27 "<DIR>/bytes.ptu"
 UNSET_MODE_CST_C(36);
+#line 27 "<DIR>/bytes.ptu"
 UNSET_MODE_TAB_C(36);
+#line 27 "<DIR>/bytes.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(sp.tail),0+37,10,(vxu_integer)((int)6),
+#line 27 "<DIR>/bytes.ptu"
 (vxu_integer)((int)6));
+#line 27 "<DIR>/bytes.ptu"
 VEXOR_CLOSE_BRA_C(34);
 VEXOR_OPEN_BRA_C(38);
+#line 28 "<DIR>/bytes.ptu"
 SET_MODE_TAB_C(38);
+#line 28 "<DIR>/bytes.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(pairs[0].a),0+39,10,(vxu_integer)((int)1),
+#line 28 "<DIR>/bytes.ptu"
 (vxu_integer)((int)1));
+#line 28 "<DIR>/bytes.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(pairs[0].b),0+40,10,(vxu_integer)((int)10),
+#line 28 "<DIR>/bytes.ptu"
 (vxu_integer)((int)10));
+#line 28 "<DIR>/bytes.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(pairs[1].a),0+41,10,(vxu_integer)((int)2),
+#line 28 "<DIR>/bytes.ptu"
 (vxu_integer)((int)2));
+#line 28 "<DIR>/bytes.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(pairs[1].b),0+42,10,(vxu_integer)((int)20),
+#line 28 "<DIR>/bytes.ptu"
 (vxu_integer)((int)20));
+#line 28 "<DIR>/bytes.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(pairs[2].a),0+43,10,(vxu_integer)((int)2),
+#line 28 "<DIR>/bytes.ptu"
 (vxu_integer)((int)2));
+#line 28 "<DIR>/bytes.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(pairs[2].b),0+44,10,(vxu_integer)((int)20),
+#line 28 "<DIR>/bytes.ptu"
 (vxu_integer)((int)20));
+#line 28 "<DIR>/bytes.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(pairs[3].a),0+45,10,(vxu_integer)((int)2),
+#line 28 "<DIR>/bytes.ptu"
 (vxu_integer)((int)2));
+#line 28 "<DIR>/bytes.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(pairs[3].b),0+46,10,(vxu_integer)((int)20),
+#line 28 "<DIR>/bytes.ptu"
 (vxu_integer)((int)20));
+#line 28 "<DIR>/bytes.ptu"
 UNSET_MODE_TAB_C(38);
+#line 28 "<DIR>/bytes.ptu"
 VEXOR_CLOSE_BRA_C(38);
 SET_MODE_TAB_C(47);
+#line 29 "<DIR>/bytes.ptu"
 SET_MODE_CST_C(47);
+#line 29 "<DIR>/bytes.ptu"
 {
+#line 29 "<DIR>/bytes.ptu"
 int _vx_cst47[] = {2,4,4,4,0,0};
+#line 29 "<DIR>/bytes.ptu"
 for (_vx_I1 = 0 ; _vx_I1 < 6 ; _vx_I1++) { 
+#line 29 "<DIR>/bytes.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(table[_vx_I1]),0+47,16,(vxu_integer)((int)
+#line 29 "<DIR>/bytes.ptu"
 (_vx_cst47[_vx_I1])),(vxu_integer)((int)(_vx_cst47[_vx_I1])));
+#line 29 "<DIR>/bytes.ptu"
 }
+#line 29 "<DIR>/bytes.ptu"
 }
+#line 29 "<DIR>/bytes.ptu"
 UNSET_MODE_CST_C(47);
+#line 29 "<DIR>/bytes.ptu"
 UNSET_MODE_TAB_C(47);
 SET_MODE_TAB_C(48);
+#line 30 "<DIR>/bytes.ptu"
 SET_MODE_CST_C(48);
+#line 30 "<DIR>/bytes.ptu"
 {
+#line 30 "<DIR>/bytes.ptu"
 BYTE _vx_cst48[] = {0xba,0x00,0x7f,0x10};
+#line 30 "<DIR>/bytes.ptu"
 for (_vx_I1 = 0 ; _vx_I1 < 4 ; _vx_I1++) { 
+#line 30 "<DIR>/bytes.ptu"
 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(hash[_vx_I1]),0+48,16,(vxu_unsigned)((BYTE)
+#line 30 "<DIR>/bytes.ptu"
 (_vx_cst48[_vx_I1])),(vxu_unsigned)((BYTE)(_vx_cst48[_vx_I1])));
+#line 30 "<DIR>/bytes.ptu"
 }
+#line 30 "<DIR>/bytes.ptu"
 }
+#line 30 "<DIR>/bytes.ptu"
 UNSET_MODE_CST_C(48);
+#line 30 "<DIR>/bytes.ptu"
 UNSET_MODE_TAB_C(48);
 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(raw),0+49,10,(vxu_unsigned)((uint8_t)0xff),
+#line 31 "<DIR>/bytes.ptu"
 (vxu_unsigned)((uint8_t)0xff));
+#line 33 "<DIR>/bytes.ptu"
 { double _vx_e = (double)(_vx_tab_vain1(_vx_J1)); double _vx_d = (double)0.001;
+#line 33 "<DIR>/bytes.ptu"
 if (_vx_d < 0) _vx_d = -_vx_d;
+#line 33 "<DIR>/bytes.ptu"
 EDV_DOUBLE_C(1,1,(double)(rate),0+50,(double)(_vx_e - _vx_d),(double)(_vx_e +
+#line 33 "<DIR>/bytes.ptu"
  _vx_d)); }
+#line 628 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 
 START_CHRONO_C();
@@ -451,29 +637,51 @@ _os_1_bytes_put[0].sel[0]=1;
 _os_1_bytes_put[1].min=0;
 _os_1_bytes_put[1].max=0;
 #endif
+#line 37 "<DIR>/bytes.ptu"
 raw = 1;
+#line 37 "<DIR>/bytes.ptu"
 PTU_UNSIGNED_C((vxu_unsigned)(raw),0+52,10);
+#line 39 "<DIR>/bytes.ptu"
 for (_vx_I1 = 0 ; _vx_I1 < 6 ; _vx_I1++) { 
+#line 39 "<DIR>/bytes.ptu"
 table[_vx_I1] = (_vx_I1 == (raw+3)?9:1);
+#line 39 "<DIR>/bytes.ptu"
 }
 compute();
+#line 652 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
+#line 37 "<DIR>/bytes.ptu"
 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(raw),0+52,10,(vxu_unsigned)((uint8_t)0xfe),
+#line 37 "<DIR>/bytes.ptu"
 (vxu_unsigned)((uint8_t)0xfe));
+#line 39 "<DIR>/bytes.ptu"
 SET_MODE_TAB_C(53);
+#line 39 "<DIR>/bytes.ptu"
 SET_MODE_CST_C(53);
+#line 39 "<DIR>/bytes.ptu"
 {
+#line 39 "<DIR>/bytes.ptu"
 int _vx_cst53[] = {2,2,2,2,18,2};
+#line 39 "<DIR>/bytes.ptu"
 for (_vx_I1 = 0 ; _vx_I1 < 6 ; _vx_I1++) { 
+#line 39 "<DIR>/bytes.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(table[_vx_I1]),0+53,16,(vxu_integer)((int)
+#line 39 "<DIR>/bytes.ptu"
 (_vx_cst53[_vx_I1])),(vxu_integer)((int)(_vx_cst53[_vx_I1])));
+#line 39 "<DIR>/bytes.ptu"
 }
+#line 39 "<DIR>/bytes.ptu"
 }
+#line 39 "<DIR>/bytes.ptu"
 UNSET_MODE_CST_C(53);
+#line 39 "<DIR>/bytes.ptu"
 UNSET_MODE_TAB_C(53);
+#line 681 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
+#line 33 "<DIR>/bytes.ptu"
 }
+#line 685 "<DIR>/t.c"
 VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }
 }/* END SERVICE compute*/

@@ -8,7 +8,9 @@
 /**                                                                      **/
 /** DATE : <DATE>                                      **/
 /**************************************************************************/
+#line 2 "<DIR>/failing.ptu"
 #include "unit.h"
+#line 14 "<DIR>/t.c"
 #ifndef USE_VXU
 #define USE_VXU 1
 #endif
@@ -216,33 +218,58 @@ _os_1_failing_put[0].sel[0]=1;
 _os_1_failing_put[1].min=0;
 _os_1_failing_put[1].max=0;
 #endif
+#line 11 "<DIR>/failing.ptu"
 hash[0] = 0;
+#line 11 "<DIR>/failing.ptu"
 PTU_UNSIGNED_C((vxu_unsigned)(hash[0]),0+9,16);
+#line 11 "<DIR>/failing.ptu"
 hash[1] = 0;
+#line 11 "<DIR>/failing.ptu"
 PTU_UNSIGNED_C((vxu_unsigned)(hash[1]),0+10,16);
+#line 11 "<DIR>/failing.ptu"
 hash[2] = 0;
+#line 11 "<DIR>/failing.ptu"
 PTU_UNSIGNED_C((vxu_unsigned)(hash[2]),0+11,16);
+#line 11 "<DIR>/failing.ptu"
 hash[3] = 0;
+#line 11 "<DIR>/failing.ptu"
 PTU_UNSIGNED_C((vxu_unsigned)(hash[3]),0+12,16);
 raw = 0;
+#line 12 "<DIR>/failing.ptu"
 PTU_UNSIGNED_C((vxu_unsigned)(raw),0+13,10);
+#line 14 "<DIR>/failing.ptu"
 compute();
+#line 243 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
+#line 11 "<DIR>/failing.ptu"
 VEXOR_OPEN_BRA_C(8);
+#line 11 "<DIR>/failing.ptu"
 SET_MODE_TAB_C(8);
+#line 11 "<DIR>/failing.ptu"
 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(hash[0]),0+9,16,(vxu_unsigned)((BYTE)0xba),
+#line 11 "<DIR>/failing.ptu"
 (vxu_unsigned)((BYTE)0xba));
+#line 11 "<DIR>/failing.ptu"
 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(hash[1]),0+10,16,(vxu_unsigned)((BYTE)0x00),
+#line 11 "<DIR>/failing.ptu"
 (vxu_unsigned)((BYTE)0x00));
+#line 11 "<DIR>/failing.ptu"
 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(hash[2]),0+11,16,(vxu_unsigned)((BYTE)0x7e),
+#line 11 "<DIR>/failing.ptu"
 (vxu_unsigned)((BYTE)0x7e));
+#line 11 "<DIR>/failing.ptu"
 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(hash[3]),0+12,16,(vxu_unsigned)((BYTE)0x10),
+#line 11 "<DIR>/failing.ptu"
 (vxu_unsigned)((BYTE)0x10));
+#line 11 "<DIR>/failing.ptu"
 UNSET_MODE_TAB_C(8);
+#line 11 "<DIR>/failing.ptu"
 VEXOR_CLOSE_BRA_C(8);
 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(raw),0+13,10,(vxu_unsigned)((uint8_t)0xff),
+#line 12 "<DIR>/failing.ptu"
 (vxu_unsigned)((uint8_t)0xff));
+#line 273 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }
@@ -263,72 +290,130 @@ _os_1_failing_put[0].sel[0]=1;
 _os_1_failing_put[1].min=0;
 _os_1_failing_put[1].max=0;
 #endif
+#line 21 "<DIR>/failing.ptu"
 dig.len = 1;
+#line 21 "<DIR>/failing.ptu"
 PTU_UNSIGNED_C((vxu_unsigned)(dig.len),0+18,10);
+#line 21 "<DIR>/failing.ptu"
 dig.bytes[0] = 0;
+#line 21 "<DIR>/failing.ptu"
 PTU_UNSIGNED_C((vxu_unsigned)(dig.bytes[0]),0+19,16);
+#line 21 "<DIR>/failing.ptu"
 dig.bytes[1] = 0;
+#line 21 "<DIR>/failing.ptu"
 PTU_UNSIGNED_C((vxu_unsigned)(dig.bytes[1]),0+20,16);
+#line 21 "<DIR>/failing.ptu"
 dig.bytes[2] = 0;
+#line 21 "<DIR>/failing.ptu"
 PTU_UNSIGNED_C((vxu_unsigned)(dig.bytes[2]),0+21,16);
+#line 21 "<DIR>/failing.ptu"
 dig.bytes[3] = 0;
+#line 21 "<DIR>/failing.ptu"
 PTU_UNSIGNED_C((vxu_unsigned)(dig.bytes[3]),0+22,16);
+#line 21 "<DIR>/failing.ptu"
 dig.key[0] = 0;
+#line 21 "<DIR>/failing.ptu"
 PTU_UNSIGNED_C((vxu_unsigned)(dig.key[0]),0+23,16);
+#line 21 "<DIR>/failing.ptu"
 dig.key[1] = 0;
+#line 21 "<DIR>/failing.ptu"
 PTU_UNSIGNED_C((vxu_unsigned)(dig.key[1]),0+24,16);
+#line 21 "<DIR>/failing.ptu"
 dig.key[2] = 0;
+#line 21 "<DIR>/failing.ptu"
 PTU_UNSIGNED_C((vxu_unsigned)(dig.key[2]),0+25,16);
+#line 21 "<DIR>/failing.ptu"
 dig.key[3] = 0;
+#line 21 "<DIR>/failing.ptu"
 PTU_UNSIGNED_C((vxu_unsigned)(dig.key[3]),0+26,16);
+#line 21 "<DIR>/failing.ptu"
 dig.key[4] = 0;
+#line 21 "<DIR>/failing.ptu"
 PTU_UNSIGNED_C((vxu_unsigned)(dig.key[4]),0+27,16);
+#line 21 "<DIR>/failing.ptu"
 dig.key[5] = 0;
+#line 21 "<DIR>/failing.ptu"
 PTU_UNSIGNED_C((vxu_unsigned)(dig.key[5]),0+28,16);
+#line 21 "<DIR>/failing.ptu"
 INI_STR_C((char *)(dig.name), 1, 0+29, (vxu_charstring)"x");
 kind = JSMN_UNDEFINED;
+#line 22 "<DIR>/failing.ptu"
 PTU_INTEGER_C((vxu_integer)(kind),0+30,10);
 raw = 0x0f;
+#line 23 "<DIR>/failing.ptu"
 PTU_UNSIGNED_C((vxu_unsigned)(raw),0+31,10);
+#line 25 "<DIR>/failing.ptu"
 compute();
+#line 348 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
+#line 21 "<DIR>/failing.ptu"
 VEXOR_OPEN_BRA_C(17);
+#line 21 "<DIR>/failing.ptu"
 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(dig.len),0+18,10,(vxu_unsigned)((__u8)5),
+#line 21 "<DIR>/failing.ptu"
 (vxu_unsigned)((__u8)5));
+#line 21 "<DIR>/failing.ptu"
 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(dig.bytes[0]),0+19,16,(vxu_unsigned)((BYTE)1)
+#line 21 "<DIR>/failing.ptu"
 ,(vxu_unsigned)((BYTE)1));
+#line 21 "<DIR>/failing.ptu"
 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(dig.bytes[1]),0+20,16,(vxu_unsigned)((BYTE)1)
+#line 21 "<DIR>/failing.ptu"
 ,(vxu_unsigned)((BYTE)1));
+#line 21 "<DIR>/failing.ptu"
 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(dig.bytes[2]),0+21,16,(vxu_unsigned)((BYTE)1)
+#line 21 "<DIR>/failing.ptu"
 ,(vxu_unsigned)((BYTE)1));
+#line 21 "<DIR>/failing.ptu"
 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(dig.bytes[3]),0+22,16,(vxu_unsigned)((BYTE)2)
+#line 21 "<DIR>/failing.ptu"
 ,(vxu_unsigned)((BYTE)2));
+#line 21 "<DIR>/failing.ptu"
 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(dig.key[0]),0+23,16,(vxu_unsigned)((__u8)0),
+#line 21 "<DIR>/failing.ptu"
 (vxu_unsigned)((__u8)0));
+#line 21 "<DIR>/failing.ptu"
 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(dig.key[1]),0+24,16,(vxu_unsigned)((__u8)0),
+#line 21 "<DIR>/failing.ptu"
 (vxu_unsigned)((__u8)0));
+#line 21 "<DIR>/failing.ptu"
 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(dig.key[2]),0+25,16,(vxu_unsigned)((__u8)0),
+#line 21 "<DIR>/failing.ptu"
 (vxu_unsigned)((__u8)0));
+#line 21 "<DIR>/failing.ptu"
 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(dig.key[3]),0+26,16,(vxu_unsigned)((__u8)0),
+#line 21 "<DIR>/failing.ptu"
 (vxu_unsigned)((__u8)0));
+#line 21 "<DIR>/failing.ptu"
 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(dig.key[4]),0+27,16,(vxu_unsigned)((__u8)0),
+#line 21 "<DIR>/failing.ptu"
 (vxu_unsigned)((__u8)0));
+#line 21 "<DIR>/failing.ptu"
 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(dig.key[5]),0+28,16,(vxu_unsigned)((__u8)0),
+#line 21 "<DIR>/failing.ptu"
 (vxu_unsigned)((__u8)0));
+#line 21 "<DIR>/failing.ptu"
 EDV_STR_C(1,0,(vxu_charstring)(dig.name),0+29,(vxu_charstring)"ok",
+#line 21 "<DIR>/failing.ptu"
 (vxu_charstring)"ok");
+#line 21 "<DIR>/failing.ptu"
 VEXOR_CLOSE_BRA_C(17);
 EDV_INTEGER_C(1,0,(vxu_integer)(kind),0+30,10,(vxu_integer)((jsmntype_t
+#line 22 "<DIR>/failing.ptu"
 )JSMN_ARRAY),(vxu_integer)((jsmntype_t)JSMN_ARRAY));
 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(raw),0+31,10,(vxu_unsigned)((uint8_t)0xf1),
+#line 23 "<DIR>/failing.ptu"
 (vxu_unsigned)((uint8_t)0xf1));
+#line 409 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }
 
 if (VXU_TEST_BEGIN_C(32)) {
+#line 32 "<DIR>/failing.ptu"
 for (_vx_J1 = 1 ; _vx_J1<=2;_vx_J1++ ){
+#line 417 "<DIR>/t.c"
 
 DCL_TST_C(32, "tolerance");
 #ifdef NEEDS_NUM_TEST_OPE
@@ -344,22 +429,36 @@ _os_1_failing_put[0].sel[0]=1;
 _os_1_failing_put[1].min=0;
 _os_1_failing_put[1].max=0;
 #endif
+#line 32 "<DIR>/failing.ptu"
 rate = _vx_tab_initin1(_vx_J1);
+#line 32 "<DIR>/failing.ptu"
 PTU_DOUBLE_C((double)(rate),0+35);
 raw = 0;
+#line 33 "<DIR>/failing.ptu"
 PTU_UNSIGNED_C((vxu_unsigned)(raw),0+36,10);
+#line 35 "<DIR>/failing.ptu"
 compute();
+#line 442 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
+#line 32 "<DIR>/failing.ptu"
 { double _vx_e = (double)(_vx_tab_vain1(_vx_J1)); double _vx_d = (double
+#line 32 "<DIR>/failing.ptu"
 )0.0000000001;
+#line 32 "<DIR>/failing.ptu"
 if (_vx_d < 0) _vx_d = -_vx_d;
+#line 32 "<DIR>/failing.ptu"
 EDV_DOUBLE_C(1,1,(double)(rate),0+35,(double)(_vx_e - _vx_d),(double)(_vx_e +
+#line 32 "<DIR>/failing.ptu"
  _vx_d)); }
 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(raw),0+36,10,(vxu_unsigned)((uint8_t)0xff),
+#line 33 "<DIR>/failing.ptu"
 (vxu_unsigned)((uint8_t)0xff));
+#line 458 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
+#line 32 "<DIR>/failing.ptu"
 }
+#line 462 "<DIR>/t.c"
 VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }
 }/* END SERVICE compute*/

@@ -8,7 +8,9 @@
 /**                                                                      **/
 /** DATE : <DATE>                                      **/
 /**************************************************************************/
+#line 2 "<DIR>/quiet.ptu"
 #include "unit.h"
+#line 14 "<DIR>/t.c"
 #ifndef USE_VXU
 #define USE_VXU 1
 #endif
@@ -59,12 +61,16 @@ NUM_OPERATION = 1;
 NUM_TEST = 1;
 #endif /*NEEDS_NUM_TEST_OPE*/
 _vx_init_muets();
+#line 8 "<DIR>/quiet.ptu"
 count = 1;
 INI_STR_C((char *)(title), 0, 0+6, (vxu_charstring)"x");
 for (_vx_I1 = 0 ; _vx_I1 < 4 ; _vx_I1++) { 
+#line 10 "<DIR>/quiet.ptu"
 samples[_vx_I1] = 0;
+#line 10 "<DIR>/quiet.ptu"
 }
 update();
+#line 74 "<DIR>/t.c"
 VXU_END_TEST_C();
 }/* END SERVICE update*/
 #ifdef ZQZQ_MAIN_HEADER

@@ -8,6 +8,7 @@
 /**                                                                      **/
 /** DATE : <DATE>                                      **/
 /**************************************************************************/
+#line 2 "<DIR>/s.ptu"
 #define _DEFAULT_SOURCE 1
 #include <sys/stat.h>
 #include <net/if.h>
@@ -18,6 +19,7 @@ struct can_frame cf;
 struct clone_args ca;
 struct stat st;
 struct ifreq ifr;
+#line 23 "<DIR>/t.c"
 #ifndef USE_VXU
 #define USE_VXU 1
 #endif
@@ -72,29 +74,43 @@ NUM_TEST = 1;
 #endif /*NEEDS_NUM_TEST_OPE*/
 START_CHRONO_C();
 _vx_init_muets();
+#line 17 "<DIR>/s.ptu"
 cf.len = 3;
+#line 17 "<DIR>/s.ptu"
 PTU_UNSIGNED_C((vxu_unsigned)(cf.len),0+5,10);
 cf.data[7] = 9;
+#line 18 "<DIR>/s.ptu"
 PTU_UNSIGNED_C((vxu_unsigned)(cf.data[7]),0+6,16);
 ca.flags = 16;
+#line 19 "<DIR>/s.ptu"
 PTU_UNSIGNED_C((vxu_unsigned)(ca.flags),0+7,10);
 st.st_mtime = 100;
+#line 20 "<DIR>/s.ptu"
 PTU_INTEGER_C((vxu_integer)(st.st_mtime),0+8,10);
 ifr.ifr_flags = 1;
+#line 21 "<DIR>/s.ptu"
 PTU_INTEGER_C((vxu_integer)(ifr.ifr_flags),0+9,10);
 bump(&cf, &ca, &st, &ifr);
+#line 95 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
+#line 17 "<DIR>/s.ptu"
 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(cf.len),0+5,10,(vxu_unsigned)((__u8)4),
+#line 17 "<DIR>/s.ptu"
 (vxu_unsigned)((__u8)4));
 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(cf.data[7]),0+6,16,(vxu_unsigned)((__u8)10),
+#line 18 "<DIR>/s.ptu"
 (vxu_unsigned)((__u8)10));
 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(ca.flags),0+7,10,(vxu_unsigned)((__u64)17),
+#line 19 "<DIR>/s.ptu"
 (vxu_unsigned)((__u64)17));
 EDV_INTEGER_C(1,0,(vxu_integer)(st.st_mtime),0+8,10,(vxu_integer)((__time_t)101
+#line 20 "<DIR>/s.ptu"
 ),(vxu_integer)((__time_t)101));
 EDV_INTEGER_C(1,0,(vxu_integer)(ifr.ifr_flags),0+9,10,(vxu_integer)((short int
+#line 21 "<DIR>/s.ptu"
 )2),(vxu_integer)((short int)2));
+#line 114 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }

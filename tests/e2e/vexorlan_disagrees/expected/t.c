@@ -8,7 +8,9 @@
 /**                                                                      **/
 /** DATE : <DATE>                                      **/
 /**************************************************************************/
+#line 5 "<DIR>/s.ptu"
 int x;
+#line 14 "<DIR>/t.c"
 #ifndef USE_VXU
 #define USE_VXU 1
 #endif
@@ -63,12 +65,18 @@ NUM_TEST = 1;
 #endif /*NEEDS_NUM_TEST_OPE*/
 START_CHRONO_C();
 _vx_init_muets();
+#line 11 "<DIR>/s.ptu"
 x = 1;
+#line 11 "<DIR>/s.ptu"
 PTU_INTEGER_C((vxu_integer)(x),0+5,10);
+#line 73 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
+#line 11 "<DIR>/s.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(x),0+5,10,(vxu_integer)((int)1),(vxu_integer)(
+#line 11 "<DIR>/s.ptu"
 (int)1));
+#line 80 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }

@@ -8,8 +8,10 @@
 /**                                                                      **/
 /** DATE : <DATE>                                      **/
 /**************************************************************************/
+#line 2 "<DIR>/add.ptu"
 #include "add.h"
 int x, r;
+#line 15 "<DIR>/t.c"
 #ifndef USE_VXU
 #define USE_VXU 1
 #endif
@@ -64,13 +66,19 @@ NUM_TEST = 1;
 #endif /*NEEDS_NUM_TEST_OPE*/
 START_CHRONO_C();
 _vx_init_muets();
+#line 8 "<DIR>/add.ptu"
 x = 1;
+#line 8 "<DIR>/add.ptu"
 PTU_INTEGER_C((vxu_integer)(x),0+4,10);
 r = add(x, 2);
+#line 75 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
+#line 8 "<DIR>/add.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(x),0+4,10,(vxu_integer)((int)2),(vxu_integer)(
+#line 8 "<DIR>/add.ptu"
 (int)2));
+#line 82 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }
