@@ -1061,7 +1061,8 @@ bool StubGenerator::value_lines(const StubParameter& p, const std::string& targe
         for (const ValueFinding& finding : model->check(text, kind, facts)) {
             if (finding.refuses) {
                 // The place first, or, for a constant, the constant.
-                session_.reporter().error(finding.code, finding.code == msg::ENTOUTRAN
+                const bool named = finding.code == msg::ENTOUTRAN || finding.code == msg::IDENTINCO;
+                session_.reporter().error(finding.code, named
                                                             ? finding.argument + " (" + place + ")"
                                                             : place + ": " + finding.argument);
                 ok = false;

@@ -499,6 +499,7 @@ std::vector<ValueFinding> CAnalysis::check_value(std::string_view text, Variable
                                                  const TypeFacts& facts, std::string_view scope) {
     ExpressionRun run(table_, run_);
     run.scope = std::string(scope);
+    run.is_macro = [this](std::string_view name) { return macro_defined(name).value_or(false); };
     return c_check_value(run, text, kind, facts);
 }
 

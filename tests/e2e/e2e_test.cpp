@@ -668,6 +668,51 @@ TEST(LineDirectives, TheCompilerAndTheDebuggerPointAtTheScript) {
     fs::remove_all(dir);
 }
 
+// A name in a value that neither the script nor the analysed C declares
+// is refused by vexorprepro at its script line, before any C compiler
+// sees the harness: in a VAR statement and in a STUB statement alike.
+TEST(UndeclaredNames, AMisspeltEnumeratorIsAnErrorAtItsScriptLine) {
+    const fs::path dir = fs::path(run_root()) / "_undeclared";
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    testkit::write_file((dir / "unit.h").string(),
+                        std::string(parser_header) + "void uart_send(uint8_t byte);\n");
+    const std::string script_head =
+        "HEADER parser, 1.0, , command parser\n##include \"unit.h\"\n#uint8_t frame[CMD_LEN];\n"
+        "#cmd_status st;\nBEGIN\nDEFINE STUB uart\n#void uart_send(_in uint8_t byte);\n"
+        "END DEFINE\nSERVICE parse_cmd\nTEST t\nFAMILY nominal\nELEMENT\n";
+    const std::string script_tail =
+        "#st = parse_cmd(frame, CMD_LEN);\nEND ELEMENT\n"
+        "END FAMILY\nEND TEST\nEND SERVICE\n";
+    const testkit::EnvChanges env = {{"VXLTGT", target_link()}, {"VEXORCINC", std::string("TP.h")}};
+    struct Case {
+        const char* lines;  // lines 13 and 14 of the script
+        const char* message;
+    };
+    const Case cases[] = {
+        {"VAR st, INIT = CMD_ERR_RANGE, EV = CMD_OK\nSTUB uart_send (CMD_LEN - 1)\n", nullptr},
+        {"VAR st, INIT = CMD_ERR_RANGE, EV = CMD_OKAY\nSTUB uart_send (CMD_LEN - 1)\n",
+         "[./p.ptu:13] Unknown identifier CMD_OKAY (st)"},
+        {"VAR st, INIT = CMD_ERR_RANGE, EV = CMD_OK\nSTUB uart_send (CMD_LENGTH - 1)\n",
+         "[./p.ptu:14] Unknown identifier CMD_LENGTH (byte)"},
+    };
+    for (const Case& c : cases) {
+        testkit::write_file((dir / "p.ptu").string(), script_head + c.lines + script_tail);
+        fs::remove(dir / "p.c");
+        auto compiled = testkit::run_compiler({"p.ptu", "p.c"}, env, dir.string());
+        if (c.message == nullptr) {
+            EXPECT_EQ(compiled.status, 0) << compiled.err;
+            continue;
+        }
+        EXPECT_EQ(compiled.status, 5) << compiled.err;
+        EXPECT_NE(compiled.err.find(std::string("Harnex-E-IDENTINCO,  ") + c.message),
+                  std::string::npos)
+            << compiled.err;
+        EXPECT_FALSE(fs::exists(dir / "p.c")) << c.lines;
+    }
+    fs::remove_all(dir);
+}
+
 INSTANTIATE_TEST_SUITE_P(Cases, EndToEnd, ::testing::ValuesIn(case_names()),
                          [](const auto& info) { return info.param; });
 

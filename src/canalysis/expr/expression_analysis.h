@@ -21,6 +21,7 @@
 #include "canalysis/types/type_table.h"
 
 #include <memory>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -43,6 +44,9 @@ struct ExpressionRun {
     bool multibyte_reported = false;
     // The type of an aggregate value: a struct of no known members.
     TypeNode aggregate_placeholder;
+    // Whether a name is a macro of the analysed C. Set, it lets the checks
+    // of a value find the names nothing declares; unset, they do not look.
+    std::function<bool(std::string_view)> is_macro;
 };
 
 using ExpressionTree = std::unique_ptr<Expression>;

@@ -787,6 +787,27 @@ bool is_address(ExpressionRun& run, const ExprNode* root) {
            (resolved->kind == TypeKind::array || resolved->kind == TypeKind::pointer);
 }
 
+// The names of a value that the analysed C declares neither as a variable
+// or function, nor as an enumerator, nor as a macro: a misspelt enumerator
+// or macro, which the C compiler would only find in the generated file.
+// A member's field and a type name are not looked up.
+void undeclared_names(ExpressionRun& run, const ExprNode* node, std::vector<std::string>& names) {
+    if (node == nullptr || node->kind == ExprKind::type_name) return;
+    if (node->kind == ExprKind::identifier) {
+        const std::string& name = node->text;
+        if (name != run.others_word && c_find_symbol(name, run.table, run.scope) == nullptr &&
+            c_lookup_enumerator(name, run.table) == nullptr && !run.is_macro(name) &&
+            std::find(names.begin(), names.end(), name) == names.end()) {
+            names.push_back(name);
+        }
+        return;
+    }
+    undeclared_names(run, node->first, names);
+    undeclared_names(run, node->second, names);
+    undeclared_names(run, node->third, names);
+    for (const ExprNode* item : node->items) undeclared_names(run, item, names);
+}
+
 }  // namespace
 
 std::vector<ValueFinding> c_check_value(ExpressionRun& run, std::string_view text, CValueKind kind,
@@ -815,6 +836,11 @@ std::vector<ValueFinding> c_check_value(ExpressionRun& run, std::string_view tex
         if (refuses(entry.code)) findings.push_back({entry.code, std::string(text), true});
     }
     const ExprNode* root = tree != nullptr ? unparenthesised(tree->root) : nullptr;
+    if (root != nullptr && findings.empty() && run.is_macro) {
+        std::vector<std::string> names;
+        undeclared_names(run, root, names);
+        for (std::string& name : names) findings.push_back({msg::IDENTINCO, std::move(name), true});
+    }
     if (root != nullptr && findings.empty()) {
         const bool string = root->kind == ExprKind::string_literal;
         const bool number =

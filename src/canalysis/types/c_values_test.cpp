@@ -161,6 +161,33 @@ TEST_F(CValues, ByteStringsAreReadAsCInitialisesAByteArray) {
     }
 }
 
+TEST_F(CValues, NamesNothingDeclaresAreFoundOnlyWithTheMacrosKnown) {
+    // Without the macros of the run, no name is judged.
+    EXPECT_EQ(findings("lvl", "L_NEXTT"), "");
+    a.run.is_macro = [](std::string_view name) { return name == "FRAME_LEN"; };
+    const ValueCase cases[] = {
+        {"lvl", "L_NEXT", ""},
+        {"lvl", "L_NEXTT", "IDENTINCO"},  // a misspelt enumerator
+        {"b", "FRAME_LEN - 1", ""},       // a macro
+        {"b", "FRAME_LENGTH", "IDENTINCO"},
+        {"b", "sizeof(struct span) + sp.len + pairs[1].b", ""},  // fields are not names
+        {"b", "(BYTE)u", ""},                                    // a type name
+        {"b", "dig.len + undeclared_counter", "IDENTINCO"},
+        {"b", "(BYTE)missing", "IDENTINCO"},
+    };
+    for (const ValueCase& c : cases) {
+        EXPECT_EQ(findings(c.variable, c.value), c.expected) << c.variable << " = " << c.value;
+    }
+    // Each name once, in the order written.
+    std::vector<std::string> names;
+    for (const ValueFinding& f :
+         c_check_value(a.run, "nope + L_NEG + nope * other", CValueKind::integer, TypeFacts{})) {
+        names.push_back(f.argument);
+        EXPECT_TRUE(f.refuses);
+    }
+    EXPECT_EQ(names, (std::vector<std::string>{"nope", "other"}));
+}
+
 TEST_F(CValues, ValuesTheHarnessCannotTakeAreFound) {
     const ValueCase cases[] = {
         {"text", "\"1234567\"", ""},

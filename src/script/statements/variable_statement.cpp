@@ -1183,7 +1183,16 @@ bool VariableStatementParser::check_values(Item& item, const VariableClause& rec
         for (const std::string& v : values) {
             for (const ValueFinding& finding :
                  native_.check_value(v, record.kind, record.facts, item.context->scope)) {
-                if (finding.refuses) {
+                if (finding.code == msg::IDENTINCO) {
+                    // A name the C does not declare may be the script's own:
+                    // a constant, or a parameter of the environment.
+                    if (item.context->environment ||
+                        (constants_ != nullptr && constants_->find(finding.argument) != nullptr)) {
+                        continue;
+                    }
+                    reporter_.error(finding.code, finding.argument + " (" + record.variable + ")");
+                    ok = false;
+                } else if (finding.refuses) {
                     // The place first, or, for a constant, the constant.
                     reporter_.error(finding.code,
                                     finding.code == msg::ENTOUTRAN
