@@ -7,6 +7,7 @@
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 namespace vx {
 
@@ -336,10 +337,17 @@ void HarnessLayout::emit_element_start() {
 }
 
 void HarnessLayout::emit_element_end() {
-    for (const std::string& line : stubs_.element_lines()) {
+    // Each entry of a stub's table is placed at the line of its STUB
+    // statement.
+    stubs_.end_element([&](const std::string& line, const StubEntry* entry) {
+        std::optional<SourceScope> from_script;
+        if (entry != nullptr) {
+            from_script.emplace(session_.output(), session_.records().script_path(entry->file),
+                                entry->line);
+        }
         session_.write_element_head(line,
                                     !line.empty() && line.front() == '#' ? FoldMode::never : fold_);
-    }
+    });
     if (!settings_.no_edit) {
         // After every check of the element: the report tells an element
         // that ran to its end from one its code left early.

@@ -1207,6 +1207,8 @@ void StubGenerator::describe(const StubCall& call, StubValueModel* model) {
     StubEntry e;
     e.min = first;
     e.max = last;
+    e.line = call.line;
+    e.file = call.file;
     e.lines.push_back(entry + ".min=" + number_text(first) + ";");
     e.lines.push_back(entry + ".max=" + number_text(last) + ";");
     std::vector<int> selectors(static_cast<std::size_t>(stub->selectors), 0);
@@ -1279,21 +1281,7 @@ void StubGenerator::describe(const StubCall& call, StubValueModel* model) {
 
 std::vector<std::string> StubGenerator::element_lines() {
     std::vector<std::string> lines;
-    for (Stub& stub : stubs_) {
-        if (!stub.entries.empty()) {
-            const std::string count = std::to_string(stub.entries.size());
-            lines.push_back("#if size" + stub.key);
-            for (const StubEntry& entry : stub.entries) {
-                lines.insert(lines.end(), entry.lines.begin(), entry.lines.end());
-            }
-            lines.push_back("_os" + stub.key + "[" + count + "].min=0;");
-            lines.push_back("_os" + stub.key + "[" + count + "].max=0;");
-            lines.push_back("#endif");
-            stub.size = std::max(stub.size, static_cast<int>(stub.entries.size()));
-        }
-        stub.entries.clear();
-        stub.last_call = 0;
-    }
+    end_element([&](std::string text, const StubEntry*) { lines.push_back(std::move(text)); });
     return lines;
 }
 

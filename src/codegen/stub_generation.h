@@ -38,6 +38,7 @@
 #include "codegen/output/folding.h"
 #include "codegen/stub_records.h"
 
+#include <algorithm>
 #include <set>
 #include <string>
 #include <string_view>
@@ -129,6 +130,10 @@ struct StubEntry {
     long min = 0;
     long max = 0;
     std::vector<std::string> lines;  // the assignments of the entry
+    // The STUB statement that described it: script line, and file number
+    // of the link records (-1: unknown).
+    long line = 0;
+    int file = -1;
 };
 
 struct Stub {
@@ -180,12 +185,28 @@ public:
     // the statement with an error.
     void describe(const StubCall& call, StubValueModel* model = nullptr);
     // END ELEMENT: the table entries of every stub the element described,
-    // written through `write_head` (the element's head, after its stub
-    // initialisation); the per-element state is reset.
+    // each line given to `write_head(text, entry)` with the entry it belongs
+    // to (nullptr for the lines around the entries); the per-element state
+    // is reset.
     template <typename Writer>
     void end_element(Writer&& write_head) {
-        for (const std::string& line : element_lines()) write_head(line);
+        for (Stub& stub : stubs_) {
+            if (!stub.entries.empty()) {
+                const std::string count = std::to_string(stub.entries.size());
+                write_head("#if size" + stub.key, nullptr);
+                for (const StubEntry& entry : stub.entries) {
+                    for (const std::string& line : entry.lines) write_head(line, &entry);
+                }
+                write_head("_os" + stub.key + "[" + count + "].min=0;", nullptr);
+                write_head("_os" + stub.key + "[" + count + "].max=0;", nullptr);
+                write_head(std::string("#endif"), nullptr);
+                stub.size = std::max(stub.size, static_cast<int>(stub.entries.size()));
+            }
+            stub.entries.clear();
+            stub.last_call = 0;
+        }
     }
+    // The same lines, without their entries.
     std::vector<std::string> element_lines();
 
     // The bodies of _vx_check_muets and _vx_init_muets: the lines for each

@@ -43,6 +43,7 @@ struct StubCall {
     std::vector<std::string> values;  // as written, trimmed
     std::optional<std::string> return_value;
     long line = 0;
+    int file = -1;     // its script file's number in the link records, -1: unknown
     std::string text;  // the statement as written, for the report
 };
 

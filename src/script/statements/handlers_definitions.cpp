@@ -580,6 +580,7 @@ void Dispatcher::describe_stub_call(std::string_view keyword, std::string_view a
         return;
     }
     call.line = reporter_.report_line();
+    call.file = session_.records().current_file_number();
     call.text = std::string(keyword) + " " + std::string(trimmed(argument));
     hooks_.describe_stub_call(call);
 }

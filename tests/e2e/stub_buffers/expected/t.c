@@ -999,50 +999,89 @@ NUM_TEST = 1;
 START_CHRONO_C();
 _vx_init_muets();
 #if size_1_cache_blk_read
+#line 18 "<DIR>/cache.ptu"
 _os_1_cache_blk_read[0].min=1;
+#line 18 "<DIR>/cache.ptu"
 _os_1_cache_blk_read[0].max=1;
+#line 18 "<DIR>/cache.ptu"
 _os_1_cache_blk_read[0]._datain.lba=(unsigned int)(7);
+#line 18 "<DIR>/cache.ptu"
 _os_1_cache_blk_read[0]._dataout.buf[0]=(BYTE)(1);
+#line 18 "<DIR>/cache.ptu"
 _os_1_cache_blk_read[0]._dataout.buf[1]=(BYTE)(2);
+#line 18 "<DIR>/cache.ptu"
 _os_1_cache_blk_read[0]._dataout.buf[2]=(BYTE)(3);
+#line 18 "<DIR>/cache.ptu"
 _os_1_cache_blk_read[0]._dataout.buf[3]=(BYTE)(4);
+#line 18 "<DIR>/cache.ptu"
 _os_1_cache_blk_read[0]._dataout.buf[4]=(BYTE)(5);
+#line 18 "<DIR>/cache.ptu"
 _os_1_cache_blk_read[0]._dataout.buf[5]=(BYTE)(6);
+#line 18 "<DIR>/cache.ptu"
 _os_1_cache_blk_read[0]._dataout.buf[6]=(BYTE)(7);
+#line 18 "<DIR>/cache.ptu"
 _os_1_cache_blk_read[0]._dataout.buf[7]=(BYTE)(8);
+#line 18 "<DIR>/cache.ptu"
 _os_1_cache_blk_read[0]._datain.len=(size_t)(8);
+#line 18 "<DIR>/cache.ptu"
 _os_1_cache_blk_read[0].sel[0]=1;
+#line 18 "<DIR>/cache.ptu"
 _os_1_cache_blk_read[0].sel[1]=1;
+#line 18 "<DIR>/cache.ptu"
 _os_1_cache_blk_read[0].sel[2]=1;
+#line 18 "<DIR>/cache.ptu"
 _os_1_cache_blk_read[0].ret=(int)(0);
+#line 1035 "<DIR>/t.c"
 _os_1_cache_blk_read[1].min=0;
 _os_1_cache_blk_read[1].max=0;
 #endif
 #if size_2_cache_blk_write
+#line 20 "<DIR>/cache.ptu"
 _os_2_cache_blk_write[0].min=1;
+#line 20 "<DIR>/cache.ptu"
 _os_2_cache_blk_write[0].max=1;
+#line 20 "<DIR>/cache.ptu"
 _os_2_cache_blk_write[0]._datain.lba=(unsigned int)(7);
+#line 20 "<DIR>/cache.ptu"
 _os_2_cache_blk_write[0]._datain.data[0]=(const BYTE)(0x10);
+#line 20 "<DIR>/cache.ptu"
 _os_2_cache_blk_write[0]._datain.data[1]=(const BYTE)(0x13);
+#line 20 "<DIR>/cache.ptu"
 _os_2_cache_blk_write[0]._datain.data[2]=(const BYTE)(0x12);
+#line 20 "<DIR>/cache.ptu"
 _os_2_cache_blk_write[0]._datain.data[3]=(const BYTE)(0x15);
+#line 20 "<DIR>/cache.ptu"
 _os_2_cache_blk_write[0]._datain.data[4]=(const BYTE)(0x14);
+#line 20 "<DIR>/cache.ptu"
 _os_2_cache_blk_write[0]._datain.data[5]=(const BYTE)(0x17);
+#line 20 "<DIR>/cache.ptu"
 _os_2_cache_blk_write[0]._datain.data[6]=(const BYTE)(0x16);
+#line 20 "<DIR>/cache.ptu"
 _os_2_cache_blk_write[0]._datain.data[7]=(const BYTE)(0x19);
+#line 20 "<DIR>/cache.ptu"
 _os_2_cache_blk_write[0]._datain.len=(size_t)(8);
+#line 20 "<DIR>/cache.ptu"
 _os_2_cache_blk_write[0].sel[0]=1;
+#line 20 "<DIR>/cache.ptu"
 _os_2_cache_blk_write[0].sel[1]=1;
+#line 20 "<DIR>/cache.ptu"
 _os_2_cache_blk_write[0].sel[2]=1;
+#line 20 "<DIR>/cache.ptu"
 _os_2_cache_blk_write[0].ret=(int)(0);
+#line 1072 "<DIR>/t.c"
 _os_2_cache_blk_write[1].min=0;
 _os_2_cache_blk_write[1].max=0;
 #endif
 #if size_3_cache_blk_level
+#line 19 "<DIR>/cache.ptu"
 _os_3_cache_blk_level[0].min=1;
+#line 19 "<DIR>/cache.ptu"
 _os_3_cache_blk_level[0].max=1;
+#line 19 "<DIR>/cache.ptu"
 _os_3_cache_blk_level[0]._datain.level=(uint8_t)(10);
+#line 19 "<DIR>/cache.ptu"
 _os_3_cache_blk_level[0].sel[0]=1;
+#line 1085 "<DIR>/t.c"
 _os_3_cache_blk_level[1].min=0;
 _os_3_cache_blk_level[1].max=0;
 #endif
@@ -1052,63 +1091,102 @@ r = 1;
 PTU_INTEGER_C((vxu_integer)(r),0+33,10);
 #line 21 "<DIR>/cache.ptu"
 r = cache_patch(7, 0x11);
-#line 1056 "<DIR>/t.c"
+#line 1095 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 #line 17 "<DIR>/cache.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(r),0+33,10,(vxu_integer)((int)0),(vxu_integer)(
 #line 17 "<DIR>/cache.ptu"
 (int)0));
-#line 1063 "<DIR>/t.c"
+#line 1102 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 
 START_CHRONO_C();
 _vx_init_muets();
 #if size_1_cache_blk_read
+#line 25 "<DIR>/cache.ptu"
 _os_1_cache_blk_read[0].min=1;
+#line 25 "<DIR>/cache.ptu"
 _os_1_cache_blk_read[0].max=1;
+#line 25 "<DIR>/cache.ptu"
 _os_1_cache_blk_read[0]._datain.lba=(unsigned int)(3);
+#line 25 "<DIR>/cache.ptu"
 _os_1_cache_blk_read[0]._dataout.buf[0]=(BYTE)(0x01);
+#line 25 "<DIR>/cache.ptu"
 _os_1_cache_blk_read[0]._dataout.buf[1]=(BYTE)(0x02);
+#line 25 "<DIR>/cache.ptu"
 _os_1_cache_blk_read[0]._dataout.buf[2]=(BYTE)(0x03);
+#line 25 "<DIR>/cache.ptu"
 _os_1_cache_blk_read[0]._dataout.buf[3]=(BYTE)(0x04);
+#line 25 "<DIR>/cache.ptu"
 _os_1_cache_blk_read[0]._dataout.buf[4]=(BYTE)(0x05);
+#line 25 "<DIR>/cache.ptu"
 _os_1_cache_blk_read[0]._dataout.buf[5]=(BYTE)(0x06);
+#line 25 "<DIR>/cache.ptu"
 _os_1_cache_blk_read[0]._dataout.buf[6]=(BYTE)(0x07);
+#line 25 "<DIR>/cache.ptu"
 _os_1_cache_blk_read[0]._dataout.buf[7]=(BYTE)(0x08);
+#line 25 "<DIR>/cache.ptu"
 _os_1_cache_blk_read[0]._datain.len=(size_t)(8);
+#line 25 "<DIR>/cache.ptu"
 _os_1_cache_blk_read[0].sel[0]=1;
+#line 25 "<DIR>/cache.ptu"
 _os_1_cache_blk_read[0].sel[1]=1;
+#line 25 "<DIR>/cache.ptu"
 _os_1_cache_blk_read[0].sel[2]=1;
+#line 25 "<DIR>/cache.ptu"
 _os_1_cache_blk_read[0].ret=(int)(0);
+#line 1140 "<DIR>/t.c"
 _os_1_cache_blk_read[1].min=0;
 _os_1_cache_blk_read[1].max=0;
 #endif
 #if size_2_cache_blk_write
+#line 27 "<DIR>/cache.ptu"
 _os_2_cache_blk_write[0].min=1;
+#line 27 "<DIR>/cache.ptu"
 _os_2_cache_blk_write[0].max=1;
+#line 27 "<DIR>/cache.ptu"
 _os_2_cache_blk_write[0]._datain.lba=(unsigned int)(3);
+#line 27 "<DIR>/cache.ptu"
 _os_2_cache_blk_write[0]._datain.data[0]=(const BYTE)(0x80);
+#line 27 "<DIR>/cache.ptu"
 _os_2_cache_blk_write[0]._datain.data[1]=(const BYTE)(0x83);
+#line 27 "<DIR>/cache.ptu"
 _os_2_cache_blk_write[0]._datain.data[2]=(const BYTE)(0x82);
+#line 27 "<DIR>/cache.ptu"
 _os_2_cache_blk_write[0]._datain.data[3]=(const BYTE)(0x85);
+#line 27 "<DIR>/cache.ptu"
 _os_2_cache_blk_write[0]._datain.data[4]=(const BYTE)(0x84);
+#line 27 "<DIR>/cache.ptu"
 _os_2_cache_blk_write[0]._datain.data[5]=(const BYTE)(0x87);
+#line 27 "<DIR>/cache.ptu"
 _os_2_cache_blk_write[0]._datain.data[6]=(const BYTE)(0x86);
+#line 27 "<DIR>/cache.ptu"
 _os_2_cache_blk_write[0]._datain.data[7]=(const BYTE)(0x89);
+#line 27 "<DIR>/cache.ptu"
 _os_2_cache_blk_write[0]._datain.len=(size_t)(8);
+#line 27 "<DIR>/cache.ptu"
 _os_2_cache_blk_write[0].sel[0]=1;
+#line 27 "<DIR>/cache.ptu"
 _os_2_cache_blk_write[0].sel[1]=1;
+#line 27 "<DIR>/cache.ptu"
 _os_2_cache_blk_write[0].sel[2]=1;
+#line 27 "<DIR>/cache.ptu"
 _os_2_cache_blk_write[0].ret=(int)(3);
+#line 1177 "<DIR>/t.c"
 _os_2_cache_blk_write[1].min=0;
 _os_2_cache_blk_write[1].max=0;
 #endif
 #if size_3_cache_blk_level
+#line 26 "<DIR>/cache.ptu"
 _os_3_cache_blk_level[0].min=1;
+#line 26 "<DIR>/cache.ptu"
 _os_3_cache_blk_level[0].max=1;
+#line 26 "<DIR>/cache.ptu"
 _os_3_cache_blk_level[0]._datain.level=(uint8_t)(200);
+#line 26 "<DIR>/cache.ptu"
 _os_3_cache_blk_level[0].sel[0]=1;
+#line 1190 "<DIR>/t.c"
 _os_3_cache_blk_level[1].min=0;
 _os_3_cache_blk_level[1].max=0;
 #endif
@@ -1118,27 +1196,36 @@ r = 1;
 PTU_INTEGER_C((vxu_integer)(r),0+35,10);
 #line 28 "<DIR>/cache.ptu"
 r = cache_patch(3, 0x81);
-#line 1122 "<DIR>/t.c"
+#line 1200 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 #line 24 "<DIR>/cache.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(r),0+35,10,(vxu_integer)((int)3),(vxu_integer)(
 #line 24 "<DIR>/cache.ptu"
 (int)3));
-#line 1129 "<DIR>/t.c"
+#line 1207 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 
 START_CHRONO_C();
 _vx_init_muets();
 #if size_1_cache_blk_read
+#line 32 "<DIR>/cache.ptu"
 _os_1_cache_blk_read[0].min=1;
+#line 32 "<DIR>/cache.ptu"
 _os_1_cache_blk_read[0].max=1;
+#line 32 "<DIR>/cache.ptu"
 _os_1_cache_blk_read[0]._datain.lba=(unsigned int)(9);
+#line 32 "<DIR>/cache.ptu"
 _os_1_cache_blk_read[0]._datain.len=(size_t)(8);
+#line 32 "<DIR>/cache.ptu"
 _os_1_cache_blk_read[0].sel[0]=1;
+#line 32 "<DIR>/cache.ptu"
 _os_1_cache_blk_read[0].sel[1]=1;
+#line 32 "<DIR>/cache.ptu"
 _os_1_cache_blk_read[0].sel[2]=0;
+#line 32 "<DIR>/cache.ptu"
 _os_1_cache_blk_read[0].ret=(int)(-1);
+#line 1229 "<DIR>/t.c"
 _os_1_cache_blk_read[1].min=0;
 _os_1_cache_blk_read[1].max=0;
 #endif
@@ -1148,14 +1235,14 @@ r = 1;
 PTU_INTEGER_C((vxu_integer)(r),0+37,10);
 #line 33 "<DIR>/cache.ptu"
 r = cache_patch(9, 0x11);
-#line 1152 "<DIR>/t.c"
+#line 1239 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 #line 31 "<DIR>/cache.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(r),0+37,10,(vxu_integer)((int)-1),(vxu_integer)
 #line 31 "<DIR>/cache.ptu"
 ((int)-1));
-#line 1159 "<DIR>/t.c"
+#line 1246 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }
@@ -1169,50 +1256,89 @@ NUM_TEST = 2;
 START_CHRONO_C();
 _vx_init_muets();
 #if size_1_cache_blk_read
+#line 41 "<DIR>/cache.ptu"
 _os_1_cache_blk_read[0].min=1;
+#line 41 "<DIR>/cache.ptu"
 _os_1_cache_blk_read[0].max=1;
+#line 41 "<DIR>/cache.ptu"
 _os_1_cache_blk_read[0]._datain.lba=(unsigned int)(7);
+#line 41 "<DIR>/cache.ptu"
 _os_1_cache_blk_read[0]._dataout.buf[0]=(BYTE)(0x20);
+#line 41 "<DIR>/cache.ptu"
 _os_1_cache_blk_read[0]._dataout.buf[1]=(BYTE)(0x20);
+#line 41 "<DIR>/cache.ptu"
 _os_1_cache_blk_read[0]._dataout.buf[2]=(BYTE)(0x20);
+#line 41 "<DIR>/cache.ptu"
 _os_1_cache_blk_read[0]._dataout.buf[3]=(BYTE)(0x20);
+#line 41 "<DIR>/cache.ptu"
 _os_1_cache_blk_read[0]._dataout.buf[4]=(BYTE)(0x20);
+#line 41 "<DIR>/cache.ptu"
 _os_1_cache_blk_read[0]._dataout.buf[5]=(BYTE)(0x20);
+#line 41 "<DIR>/cache.ptu"
 _os_1_cache_blk_read[0]._dataout.buf[6]=(BYTE)(0x20);
+#line 41 "<DIR>/cache.ptu"
 _os_1_cache_blk_read[0]._dataout.buf[7]=(BYTE)(0x20);
+#line 41 "<DIR>/cache.ptu"
 _os_1_cache_blk_read[0]._datain.len=(size_t)(8);
+#line 41 "<DIR>/cache.ptu"
 _os_1_cache_blk_read[0].sel[0]=1;
+#line 41 "<DIR>/cache.ptu"
 _os_1_cache_blk_read[0].sel[1]=1;
+#line 41 "<DIR>/cache.ptu"
 _os_1_cache_blk_read[0].sel[2]=1;
+#line 41 "<DIR>/cache.ptu"
 _os_1_cache_blk_read[0].ret=(int)(0);
+#line 1292 "<DIR>/t.c"
 _os_1_cache_blk_read[1].min=0;
 _os_1_cache_blk_read[1].max=0;
 #endif
 #if size_2_cache_blk_write
+#line 43 "<DIR>/cache.ptu"
 _os_2_cache_blk_write[0].min=1;
+#line 43 "<DIR>/cache.ptu"
 _os_2_cache_blk_write[0].max=1;
+#line 43 "<DIR>/cache.ptu"
 _os_2_cache_blk_write[0]._datain.lba=(unsigned int)(7);
+#line 43 "<DIR>/cache.ptu"
 _os_2_cache_blk_write[0]._datain.data[0]=(const BYTE)(0x31);
+#line 43 "<DIR>/cache.ptu"
 _os_2_cache_blk_write[0]._datain.data[1]=(const BYTE)(0x31);
+#line 43 "<DIR>/cache.ptu"
 _os_2_cache_blk_write[0]._datain.data[2]=(const BYTE)(0x31);
+#line 43 "<DIR>/cache.ptu"
 _os_2_cache_blk_write[0]._datain.data[3]=(const BYTE)(0x30);
+#line 43 "<DIR>/cache.ptu"
 _os_2_cache_blk_write[0]._datain.data[4]=(const BYTE)(0x31);
+#line 43 "<DIR>/cache.ptu"
 _os_2_cache_blk_write[0]._datain.data[5]=(const BYTE)(0x31);
+#line 43 "<DIR>/cache.ptu"
 _os_2_cache_blk_write[0]._datain.data[6]=(const BYTE)(0x31);
+#line 43 "<DIR>/cache.ptu"
 _os_2_cache_blk_write[0]._datain.data[7]=(const BYTE)(0x31);
+#line 43 "<DIR>/cache.ptu"
 _os_2_cache_blk_write[0]._datain.len=(size_t)(8);
+#line 43 "<DIR>/cache.ptu"
 _os_2_cache_blk_write[0].sel[0]=1;
+#line 43 "<DIR>/cache.ptu"
 _os_2_cache_blk_write[0].sel[1]=1;
+#line 43 "<DIR>/cache.ptu"
 _os_2_cache_blk_write[0].sel[2]=1;
+#line 43 "<DIR>/cache.ptu"
 _os_2_cache_blk_write[0].ret=(int)(0);
+#line 1329 "<DIR>/t.c"
 _os_2_cache_blk_write[1].min=0;
 _os_2_cache_blk_write[1].max=0;
 #endif
 #if size_3_cache_blk_level
+#line 42 "<DIR>/cache.ptu"
 _os_3_cache_blk_level[0].min=1;
+#line 42 "<DIR>/cache.ptu"
 _os_3_cache_blk_level[0].max=1;
+#line 42 "<DIR>/cache.ptu"
 _os_3_cache_blk_level[0]._datain.level=(uint8_t)(200);
+#line 42 "<DIR>/cache.ptu"
 _os_3_cache_blk_level[0].sel[0]=1;
+#line 1342 "<DIR>/t.c"
 _os_3_cache_blk_level[1].min=0;
 _os_3_cache_blk_level[1].max=0;
 #endif
@@ -1222,14 +1348,14 @@ r = 1;
 PTU_INTEGER_C((vxu_integer)(r),0+41,10);
 #line 44 "<DIR>/cache.ptu"
 r = cache_patch(7, 0x11);
-#line 1226 "<DIR>/t.c"
+#line 1352 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 #line 40 "<DIR>/cache.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(r),0+41,10,(vxu_integer)((int)0),(vxu_integer)(
 #line 40 "<DIR>/cache.ptu"
 (int)0));
-#line 1233 "<DIR>/t.c"
+#line 1359 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }
@@ -1250,16 +1376,27 @@ NUM_TEST = 1;
 START_CHRONO_C();
 _vx_init_muets();
 #if size_4_cache_blk_swap
+#line 54 "<DIR>/cache.ptu"
 _os_4_cache_blk_swap[0].min=1;
+#line 54 "<DIR>/cache.ptu"
 _os_4_cache_blk_swap[0].max=1;
+#line 54 "<DIR>/cache.ptu"
 _os_4_cache_blk_swap[0]._datain.v[0]=(int)(1);
+#line 54 "<DIR>/cache.ptu"
 _os_4_cache_blk_swap[0]._datain.v[1]=(int)(2);
+#line 54 "<DIR>/cache.ptu"
 _os_4_cache_blk_swap[0]._datain.v[2]=(int)(3);
+#line 54 "<DIR>/cache.ptu"
 _os_4_cache_blk_swap[0]._dataout.v[0]=(int)(30);
+#line 54 "<DIR>/cache.ptu"
 _os_4_cache_blk_swap[0]._dataout.v[1]=(int)(20);
+#line 54 "<DIR>/cache.ptu"
 _os_4_cache_blk_swap[0]._dataout.v[2]=(int)(10);
+#line 54 "<DIR>/cache.ptu"
 _os_4_cache_blk_swap[0].sel[0]=1;
+#line 54 "<DIR>/cache.ptu"
 _os_4_cache_blk_swap[0].sel[1]=1;
+#line 1400 "<DIR>/t.c"
 _os_4_cache_blk_swap[1].min=0;
 _os_4_cache_blk_swap[1].max=0;
 #endif
@@ -1269,14 +1406,14 @@ r = 0;
 PTU_INTEGER_C((vxu_integer)(r),0+46,10);
 #line 55 "<DIR>/cache.ptu"
 r = cache_rotate();
-#line 1273 "<DIR>/t.c"
+#line 1410 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 #line 53 "<DIR>/cache.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(r),0+46,10,(vxu_integer)((int)3210),
 #line 53 "<DIR>/cache.ptu"
 (vxu_integer)((int)3210));
-#line 1280 "<DIR>/t.c"
+#line 1417 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }
@@ -1297,20 +1434,32 @@ NUM_TEST = 1;
 START_CHRONO_C();
 _vx_init_muets();
 #if size_5_cache_blk_log
+#line 65 "<DIR>/cache.ptu"
 _os_5_cache_blk_log[0].min=1;
+#line 65 "<DIR>/cache.ptu"
 _os_5_cache_blk_log[0].max=1;
+#line 65 "<DIR>/cache.ptu"
 memset(_os_5_cache_blk_log[0]._datain.text,0,sizeof
+#line 65 "<DIR>/cache.ptu"
 (_os_5_cache_blk_log[0]._datain.text));
+#line 65 "<DIR>/cache.ptu"
 VXU_STRCPY(_os_5_cache_blk_log[0]._datain.text,"cache");
+#line 65 "<DIR>/cache.ptu"
 _os_5_cache_blk_log[0].sel[0]=1;
+#line 1450 "<DIR>/t.c"
 _os_5_cache_blk_log[1].min=0;
 _os_5_cache_blk_log[1].max=0;
 #endif
 #if size_6_cache_blk_status
+#line 66 "<DIR>/cache.ptu"
 _os_6_cache_blk_status[0].min=1;
+#line 66 "<DIR>/cache.ptu"
 _os_6_cache_blk_status[0].max=1;
+#line 66 "<DIR>/cache.ptu"
 _os_6_cache_blk_status[0].sel[0]=0;
+#line 66 "<DIR>/cache.ptu"
 _os_6_cache_blk_status[0].ret=(int)(0);
+#line 1463 "<DIR>/t.c"
 _os_6_cache_blk_status[1].min=0;
 _os_6_cache_blk_status[1].max=0;
 #endif
@@ -1320,14 +1469,14 @@ r = 0;
 PTU_INTEGER_C((vxu_integer)(r),0+51,10);
 #line 67 "<DIR>/cache.ptu"
 r = cache_tag();
-#line 1324 "<DIR>/t.c"
+#line 1473 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 #line 64 "<DIR>/cache.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(r),0+51,10,(vxu_integer)((int)-1),(vxu_integer)
 #line 64 "<DIR>/cache.ptu"
 ((int)-1));
-#line 1331 "<DIR>/t.c"
+#line 1480 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }

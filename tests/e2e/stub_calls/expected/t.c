@@ -225,16 +225,21 @@ NUM_TEST = 1;
 START_CHRONO_C();
 _vx_init_muets();
 #if size_1_pool_release
+#line 11 "<DIR>/pool.ptu"
 _os_1_pool_release[0].min=1;
+#line 11 "<DIR>/pool.ptu"
 _os_1_pool_release[0].max=3;
+#line 11 "<DIR>/pool.ptu"
 _os_1_pool_release[0]._datain.block=(block_t *)(NONIL);
+#line 11 "<DIR>/pool.ptu"
 _os_1_pool_release[0].sel[0]=1;
+#line 237 "<DIR>/t.c"
 _os_1_pool_release[1].min=0;
 _os_1_pool_release[1].max=0;
 #endif
 #line 12 "<DIR>/pool.ptu"
 pool_flush(4);
-#line 238 "<DIR>/t.c"
+#line 243 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 VXU_END_ELEMENT_C();
@@ -250,20 +255,28 @@ NUM_TEST = 2;
 START_CHRONO_C();
 _vx_init_muets();
 #if size_1_pool_release
+#line 19 "<DIR>/pool.ptu"
 _os_1_pool_release[0].min=1;
+#line 19 "<DIR>/pool.ptu"
 _os_1_pool_release[0].max=3;
+#line 19 "<DIR>/pool.ptu"
 _os_1_pool_release[0]._datain.block=(block_t *)(NONIL);
+#line 19 "<DIR>/pool.ptu"
 _os_1_pool_release[0].sel[0]=1;
 _os_1_pool_release[1].min=4;
+#line 20 "<DIR>/pool.ptu"
 _os_1_pool_release[1].max=4;
+#line 20 "<DIR>/pool.ptu"
 _os_1_pool_release[1]._datain.block=(block_t *)(&blocks[0]);
+#line 20 "<DIR>/pool.ptu"
 _os_1_pool_release[1].sel[0]=1;
+#line 274 "<DIR>/t.c"
 _os_1_pool_release[2].min=0;
 _os_1_pool_release[2].max=0;
 #endif
 #line 21 "<DIR>/pool.ptu"
 pool_flush(4);
-#line 267 "<DIR>/t.c"
+#line 280 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 VXU_END_ELEMENT_C();
@@ -279,20 +292,28 @@ NUM_TEST = 3;
 START_CHRONO_C();
 _vx_init_muets();
 #if size_1_pool_release
+#line 28 "<DIR>/pool.ptu"
 _os_1_pool_release[0].min=1;
+#line 28 "<DIR>/pool.ptu"
 _os_1_pool_release[0].max=3;
+#line 28 "<DIR>/pool.ptu"
 _os_1_pool_release[0]._datain.block=(block_t *)(NONIL);
+#line 28 "<DIR>/pool.ptu"
 _os_1_pool_release[0].sel[0]=1;
 _os_1_pool_release[1].min=4;
+#line 29 "<DIR>/pool.ptu"
 _os_1_pool_release[1].max=4;
+#line 29 "<DIR>/pool.ptu"
 _os_1_pool_release[1]._datain.block=(block_t *)(&blocks[3]);
+#line 29 "<DIR>/pool.ptu"
 _os_1_pool_release[1].sel[0]=1;
+#line 311 "<DIR>/t.c"
 _os_1_pool_release[2].min=0;
 _os_1_pool_release[2].max=0;
 #endif
 #line 30 "<DIR>/pool.ptu"
 pool_flush(4);
-#line 296 "<DIR>/t.c"
+#line 317 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 VXU_END_ELEMENT_C();

@@ -662,18 +662,31 @@ NUM_TEST = 1;
 START_CHRONO_C();
 _vx_init_muets();
 #if size_1_chan_socketpair
+#line 19 "<DIR>/chan.ptu"
 _os_1_chan_socketpair[0].min=1;
+#line 19 "<DIR>/chan.ptu"
 _os_1_chan_socketpair[0].max=1;
+#line 19 "<DIR>/chan.ptu"
 _os_1_chan_socketpair[0]._datain.__domain=(int)(1);
+#line 19 "<DIR>/chan.ptu"
 _os_1_chan_socketpair[0]._datain.__type=(int)(SOCK_STREAM);
+#line 19 "<DIR>/chan.ptu"
 _os_1_chan_socketpair[0]._datain.__protocol=(int)(0);
+#line 19 "<DIR>/chan.ptu"
 _os_1_chan_socketpair[0]._datain.__fds[0]=(int)(-1);
+#line 19 "<DIR>/chan.ptu"
 _os_1_chan_socketpair[0]._datain.__fds[1]=(int)(-1);
+#line 19 "<DIR>/chan.ptu"
 _os_1_chan_socketpair[0].sel[0]=1;
+#line 19 "<DIR>/chan.ptu"
 _os_1_chan_socketpair[0].sel[1]=1;
+#line 19 "<DIR>/chan.ptu"
 _os_1_chan_socketpair[0].sel[2]=1;
+#line 19 "<DIR>/chan.ptu"
 _os_1_chan_socketpair[0].sel[3]=1;
+#line 19 "<DIR>/chan.ptu"
 _os_1_chan_socketpair[0].ret=(int)(0);
+#line 690 "<DIR>/t.c"
 _os_1_chan_socketpair[1].min=0;
 _os_1_chan_socketpair[1].max=0;
 #endif
@@ -683,14 +696,14 @@ r = 9;
 PTU_INTEGER_C((vxu_integer)(r),0+26,10);
 #line 20 "<DIR>/chan.ptu"
 r = chan_open(&ch);
-#line 687 "<DIR>/t.c"
+#line 700 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 #line 18 "<DIR>/chan.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(r),0+26,10,(vxu_integer)((int)1),(vxu_integer)(
 #line 18 "<DIR>/chan.ptu"
 (int)1));
-#line 694 "<DIR>/t.c"
+#line 707 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }
@@ -711,18 +724,31 @@ NUM_TEST = 1;
 START_CHRONO_C();
 _vx_init_muets();
 #if size_2_chan_futimens
+#line 30 "<DIR>/chan.ptu"
 _os_2_chan_futimens[0].min=1;
+#line 30 "<DIR>/chan.ptu"
 _os_2_chan_futimens[0].max=1;
+#line 30 "<DIR>/chan.ptu"
 _os_2_chan_futimens[0]._datain.__fd=(int)(4);
+#line 30 "<DIR>/chan.ptu"
 _os_2_chan_futimens[0]._datain.__times[0].tv_sec=(__time_t)(0);
+#line 30 "<DIR>/chan.ptu"
 _os_2_chan_futimens[0]._datain.__times[0].tv_nsec=(__syscall_slong_t)(((1l <<
+#line 30 "<DIR>/chan.ptu"
  30) - 2l));
+#line 30 "<DIR>/chan.ptu"
 _os_2_chan_futimens[0]._datain.__times[1].tv_sec=(__time_t)(0);
+#line 30 "<DIR>/chan.ptu"
 _os_2_chan_futimens[0]._datain.__times[1].tv_nsec=(__syscall_slong_t)(((1l <<
+#line 30 "<DIR>/chan.ptu"
  30) - 1l));
+#line 30 "<DIR>/chan.ptu"
 _os_2_chan_futimens[0].sel[0]=1;
+#line 30 "<DIR>/chan.ptu"
 _os_2_chan_futimens[0].sel[1]=1;
+#line 30 "<DIR>/chan.ptu"
 _os_2_chan_futimens[0].ret=(int)(0);
+#line 752 "<DIR>/t.c"
 _os_2_chan_futimens[1].min=0;
 _os_2_chan_futimens[1].max=0;
 #endif
@@ -732,14 +758,14 @@ r = 9;
 PTU_INTEGER_C((vxu_integer)(r),0+31,10);
 #line 31 "<DIR>/chan.ptu"
 r = chan_touch(4);
-#line 736 "<DIR>/t.c"
+#line 762 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 #line 29 "<DIR>/chan.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(r),0+31,10,(vxu_integer)((int)0),(vxu_integer)(
 #line 29 "<DIR>/chan.ptu"
 (int)0));
-#line 743 "<DIR>/t.c"
+#line 769 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }
@@ -760,16 +786,27 @@ NUM_TEST = 1;
 START_CHRONO_C();
 _vx_init_muets();
 #if size_3_chan_utimes
+#line 41 "<DIR>/chan.ptu"
 _os_3_chan_utimes[0].min=1;
+#line 41 "<DIR>/chan.ptu"
 _os_3_chan_utimes[0].max=1;
+#line 41 "<DIR>/chan.ptu"
 _os_3_chan_utimes[0]._datain.__file=(const char *)("spool/a");
+#line 41 "<DIR>/chan.ptu"
 _os_3_chan_utimes[0]._datain.__tvp[0].tv_sec=(__time_t)(100);
+#line 41 "<DIR>/chan.ptu"
 _os_3_chan_utimes[0]._datain.__tvp[0].tv_usec=(__suseconds_t)(0);
+#line 41 "<DIR>/chan.ptu"
 _os_3_chan_utimes[0]._datain.__tvp[1].tv_sec=(__time_t)(100);
+#line 41 "<DIR>/chan.ptu"
 _os_3_chan_utimes[0]._datain.__tvp[1].tv_usec=(__suseconds_t)(500);
+#line 41 "<DIR>/chan.ptu"
 _os_3_chan_utimes[0].sel[0]=1;
+#line 41 "<DIR>/chan.ptu"
 _os_3_chan_utimes[0].sel[1]=1;
+#line 41 "<DIR>/chan.ptu"
 _os_3_chan_utimes[0].ret=(int)(-1);
+#line 810 "<DIR>/t.c"
 _os_3_chan_utimes[1].min=0;
 _os_3_chan_utimes[1].max=0;
 #endif
@@ -779,14 +816,14 @@ r = 9;
 PTU_INTEGER_C((vxu_integer)(r),0+36,10);
 #line 42 "<DIR>/chan.ptu"
 r = chan_stamp("spool/a", 100);
-#line 783 "<DIR>/t.c"
+#line 820 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 #line 40 "<DIR>/chan.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(r),0+36,10,(vxu_integer)((int)-1),(vxu_integer)
 #line 40 "<DIR>/chan.ptu"
 ((int)-1));
-#line 790 "<DIR>/t.c"
+#line 827 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }

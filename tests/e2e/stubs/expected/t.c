@@ -885,54 +885,88 @@ NUM_TEST = 1;
 START_CHRONO_C();
 _vx_init_muets();
 #if size_1_sensors_read_sensor
+#line 16 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[0].min=1;
+#line 16 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[0].max=1;
+#line 16 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[0]._datain.channel=(int)(3);
+#line 16 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[0]._dataout.value=(int)(40);
+#line 16 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[0].sel[0]=1;
+#line 16 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[0].sel[1]=1;
+#line 16 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[0].ret=(int)(0);
 _os_1_sensors_read_sensor[1].min=2;
+#line 17 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[1].max=2;
+#line 17 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[1]._datain.channel=(int)(3);
+#line 17 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[1]._dataout.value=(int)(99);
+#line 17 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[1].sel[0]=1;
+#line 17 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[1].sel[1]=1;
+#line 17 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[1].ret=(int)(1);
 _os_1_sensors_read_sensor[2].min=3;
+#line 18 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[2].max=4;
+#line 18 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[2]._datain.channel=(int)(3);
+#line 18 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[2]._dataout.value=(int)(2);
+#line 18 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[2].sel[0]=1;
+#line 18 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[2].sel[1]=1;
+#line 18 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[2].ret=(int)(0);
+#line 929 "<DIR>/t.c"
 _os_1_sensors_read_sensor[3].min=0;
 _os_1_sensors_read_sensor[3].max=0;
 #endif
 #if size_2_sensors_log_text
+#line 15 "<DIR>/sensors.ptu"
 _os_2_sensors_log_text[0].min=1;
+#line 15 "<DIR>/sensors.ptu"
 _os_2_sensors_log_text[0].max=1;
+#line 15 "<DIR>/sensors.ptu"
 _os_2_sensors_log_text[0]._datain.text=(const char *)("average 3");
+#line 15 "<DIR>/sensors.ptu"
 _os_2_sensors_log_text[0].sel[0]=1;
+#line 942 "<DIR>/t.c"
 _os_2_sensors_log_text[1].min=0;
 _os_2_sensors_log_text[1].max=0;
 #endif
 #if size_5_sensors_show_total
+#line 19 "<DIR>/sensors.ptu"
 _os_5_sensors_show_total[0].min=1;
+#line 19 "<DIR>/sensors.ptu"
 _os_5_sensors_show_total[0].max=1;
+#line 19 "<DIR>/sensors.ptu"
 _os_5_sensors_show_total[0]._datain.total=(long)(44);
+#line 19 "<DIR>/sensors.ptu"
 _os_5_sensors_show_total[0].sel[0]=1;
+#line 22 "<DIR>/sensors.ptu"
 _os_5_sensors_show_total[1].min=2;
+#line 22 "<DIR>/sensors.ptu"
 _os_5_sensors_show_total[1].max=2;
+#line 22 "<DIR>/sensors.ptu"
 _os_5_sensors_show_total[1]._datain.total=(long)(14);
+#line 22 "<DIR>/sensors.ptu"
 _os_5_sensors_show_total[1].sel[0]=1;
+#line 963 "<DIR>/t.c"
 _os_5_sensors_show_total[2].min=0;
 _os_5_sensors_show_total[2].max=0;
 #endif
 #line 20 "<DIR>/sensors.ptu"
 r = average(3, 4);
 show_total(r);
-#line 936 "<DIR>/t.c"
+#line 970 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 VXU_END_ELEMENT_C();
@@ -940,34 +974,51 @@ VXU_END_ELEMENT_C();
 START_CHRONO_C();
 _vx_init_muets();
 #if size_1_sensors_read_sensor
+#line 26 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[0].min=1;
+#line 26 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[0].max=1;
+#line 26 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[0]._datain.channel=(int)(7);
+#line 26 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[0].sel[0]=1;
+#line 26 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[0].sel[1]=0;
+#line 26 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[0].ret=(int)(1);
+#line 990 "<DIR>/t.c"
 _os_1_sensors_read_sensor[1].min=0;
 _os_1_sensors_read_sensor[1].max=0;
 #endif
 #if size_2_sensors_log_text
+#line 25 "<DIR>/sensors.ptu"
 _os_2_sensors_log_text[0].min=1;
+#line 25 "<DIR>/sensors.ptu"
 _os_2_sensors_log_text[0].max=1;
+#line 25 "<DIR>/sensors.ptu"
 _os_2_sensors_log_text[0]._datain.text=(const char *)("average 7");
+#line 25 "<DIR>/sensors.ptu"
 _os_2_sensors_log_text[0].sel[0]=1;
+#line 1003 "<DIR>/t.c"
 _os_2_sensors_log_text[1].min=0;
 _os_2_sensors_log_text[1].max=0;
 #endif
 #if size_5_sensors_show_total
+#line 27 "<DIR>/sensors.ptu"
 _os_5_sensors_show_total[0].min=1;
+#line 27 "<DIR>/sensors.ptu"
 _os_5_sensors_show_total[0].max=1;
+#line 27 "<DIR>/sensors.ptu"
 _os_5_sensors_show_total[0]._datain.total=(long)(0);
+#line 27 "<DIR>/sensors.ptu"
 _os_5_sensors_show_total[0].sel[0]=1;
+#line 1016 "<DIR>/t.c"
 _os_5_sensors_show_total[1].min=0;
 _os_5_sensors_show_total[1].max=0;
 #endif
 #line 28 "<DIR>/sensors.ptu"
 r = average(7, 1);
-#line 971 "<DIR>/t.c"
+#line 1022 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 VXU_END_ELEMENT_C();
@@ -983,27 +1034,40 @@ NUM_TEST = 2;
 START_CHRONO_C();
 _vx_init_muets();
 #if size_3_sensors_exchange
+#line 33 "<DIR>/sensors.ptu"
 _os_3_sensors_exchange[0].min=1;
+#line 33 "<DIR>/sensors.ptu"
 _os_3_sensors_exchange[0].max=1;
+#line 33 "<DIR>/sensors.ptu"
 _os_3_sensors_exchange[0]._datain.slot=(int)(5);
+#line 33 "<DIR>/sensors.ptu"
 _os_3_sensors_exchange[0]._dataout.slot=(int)(6);
+#line 33 "<DIR>/sensors.ptu"
 _os_3_sensors_exchange[0].sel[0]=1;
+#line 33 "<DIR>/sensors.ptu"
 _os_3_sensors_exchange[0].sel[1]=1;
+#line 33 "<DIR>/sensors.ptu"
 _os_3_sensors_exchange[0].ret=(int)(1);
+#line 1052 "<DIR>/t.c"
 _os_3_sensors_exchange[1].min=0;
 _os_3_sensors_exchange[1].max=0;
 #endif
 #if size_5_sensors_show_total
+#line 34 "<DIR>/sensors.ptu"
 _os_5_sensors_show_total[0].min=1;
+#line 34 "<DIR>/sensors.ptu"
 _os_5_sensors_show_total[0].max=1;
+#line 34 "<DIR>/sensors.ptu"
 _os_5_sensors_show_total[0]._datain.total=(long)(61);
+#line 34 "<DIR>/sensors.ptu"
 _os_5_sensors_show_total[0].sel[0]=1;
+#line 1065 "<DIR>/t.c"
 _os_5_sensors_show_total[1].min=0;
 _os_5_sensors_show_total[1].max=0;
 #endif
 #line 35 "<DIR>/sensors.ptu"
 r = bump(5);
-#line 1007 "<DIR>/t.c"
+#line 1071 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 VXU_END_ELEMENT_C();
@@ -1011,21 +1075,29 @@ VXU_END_ELEMENT_C();
 START_CHRONO_C();
 _vx_init_muets();
 #if size_4_sensors_move_to
+#line 38 "<DIR>/sensors.ptu"
 _os_4_sensors_move_to[0].min=1;
+#line 38 "<DIR>/sensors.ptu"
 _os_4_sensors_move_to[0].max=1;
+#line 38 "<DIR>/sensors.ptu"
 _os_4_sensors_move_to[0]._datain.p=(struct point){1, 2};
+#line 38 "<DIR>/sensors.ptu"
 _os_4_sensors_move_to[0].sel[0]=1;
 _os_4_sensors_move_to[1].min=2;
+#line 39 "<DIR>/sensors.ptu"
 _os_4_sensors_move_to[1].max=2;
+#line 39 "<DIR>/sensors.ptu"
 _os_4_sensors_move_to[1]._datain.p=(struct point){3, 4};
+#line 39 "<DIR>/sensors.ptu"
 _os_4_sensors_move_to[1].sel[0]=1;
+#line 1094 "<DIR>/t.c"
 _os_4_sensors_move_to[2].min=0;
 _os_4_sensors_move_to[2].max=0;
 #endif
 #line 40 "<DIR>/sensors.ptu"
 go(1, 2);
 go(3, 4);
-#line 1029 "<DIR>/t.c"
+#line 1101 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 VXU_END_ELEMENT_C();
@@ -1033,20 +1105,28 @@ VXU_END_ELEMENT_C();
 START_CHRONO_C();
 _vx_init_muets();
 #if size_2_sensors_log_text
+#line 44 "<DIR>/sensors.ptu"
 _os_2_sensors_log_text[0].min=1;
+#line 44 "<DIR>/sensors.ptu"
 _os_2_sensors_log_text[0].max=1;
+#line 44 "<DIR>/sensors.ptu"
 _os_2_sensors_log_text[0]._datain.text=(const char *)("one");
+#line 44 "<DIR>/sensors.ptu"
 _os_2_sensors_log_text[0].sel[0]=1;
 _os_2_sensors_log_text[1].min=2;
+#line 45 "<DIR>/sensors.ptu"
 _os_2_sensors_log_text[1].max=2;
+#line 45 "<DIR>/sensors.ptu"
 _os_2_sensors_log_text[1]._datain.text=(const char *)("two");
+#line 45 "<DIR>/sensors.ptu"
 _os_2_sensors_log_text[1].sel[0]=1;
+#line 1124 "<DIR>/t.c"
 _os_2_sensors_log_text[2].min=0;
 _os_2_sensors_log_text[2].max=0;
 #endif
 #line 46 "<DIR>/sensors.ptu"
 tell();
-#line 1050 "<DIR>/t.c"
+#line 1130 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 VXU_END_ELEMENT_C();

@@ -388,34 +388,47 @@ r = 9;
 PTU_INTEGER_C((vxu_integer)(r),0+11,10);
 #line 390 "<DIR>/t.c"
 #if size_1_plant_read_level
+#line 20 "<DIR>/plant.ptu"
 _os_1_plant_read_level[0].min=1;
+#line 20 "<DIR>/plant.ptu"
 _os_1_plant_read_level[0].max=1;
+#line 20 "<DIR>/plant.ptu"
 _os_1_plant_read_level[0]._datain.tank=(int)(2);
+#line 20 "<DIR>/plant.ptu"
 _os_1_plant_read_level[0]._dataout.level=(int)(20);
+#line 20 "<DIR>/plant.ptu"
 _os_1_plant_read_level[0].sel[0]=1;
+#line 20 "<DIR>/plant.ptu"
 _os_1_plant_read_level[0].sel[1]=1;
+#line 20 "<DIR>/plant.ptu"
 _os_1_plant_read_level[0].ret=(int)(0);
+#line 406 "<DIR>/t.c"
 _os_1_plant_read_level[1].min=0;
 _os_1_plant_read_level[1].max=0;
 #endif
 #if size_2_plant_open_valve
+#line 18 "<DIR>/plant.ptu"
 _os_2_plant_open_valve[0].min=1;
+#line 18 "<DIR>/plant.ptu"
 _os_2_plant_open_valve[0].max=1;
+#line 18 "<DIR>/plant.ptu"
 _os_2_plant_open_valve[0]._datain.tank=(int)(2);
+#line 18 "<DIR>/plant.ptu"
 _os_2_plant_open_valve[0].sel[0]=1;
+#line 419 "<DIR>/t.c"
 _os_2_plant_open_valve[1].min=0;
 _os_2_plant_open_valve[1].max=0;
 #endif
 #line 19 "<DIR>/plant.ptu"
 r = regulate(2);
-#line 412 "<DIR>/t.c"
+#line 425 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 #line 11 "<DIR>/plant.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(r),0+11,10,(vxu_integer)((int)1),(vxu_integer)(
 #line 11 "<DIR>/plant.ptu"
 (int)1));
-#line 419 "<DIR>/t.c"
+#line 432 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 
 START_CHRONO_C();
@@ -424,36 +437,49 @@ _vx_init_muets();
 r = 9;
 #line 11 "<DIR>/plant.ptu"
 PTU_INTEGER_C((vxu_integer)(r),0+13,10);
-#line 428 "<DIR>/t.c"
+#line 441 "<DIR>/t.c"
 #if size_1_plant_read_level
+#line 25 "<DIR>/plant.ptu"
 _os_1_plant_read_level[0].min=1;
+#line 25 "<DIR>/plant.ptu"
 _os_1_plant_read_level[0].max=1;
+#line 25 "<DIR>/plant.ptu"
 _os_1_plant_read_level[0]._datain.tank=(int)(5);
+#line 25 "<DIR>/plant.ptu"
 _os_1_plant_read_level[0]._dataout.level=(int)(20);
+#line 25 "<DIR>/plant.ptu"
 _os_1_plant_read_level[0].sel[0]=1;
+#line 25 "<DIR>/plant.ptu"
 _os_1_plant_read_level[0].sel[1]=1;
+#line 25 "<DIR>/plant.ptu"
 _os_1_plant_read_level[0].ret=(int)(0);
+#line 457 "<DIR>/t.c"
 _os_1_plant_read_level[1].min=0;
 _os_1_plant_read_level[1].max=0;
 #endif
 #if size_2_plant_open_valve
+#line 23 "<DIR>/plant.ptu"
 _os_2_plant_open_valve[0].min=1;
+#line 23 "<DIR>/plant.ptu"
 _os_2_plant_open_valve[0].max=1;
+#line 23 "<DIR>/plant.ptu"
 _os_2_plant_open_valve[0]._datain.tank=(int)(5);
+#line 23 "<DIR>/plant.ptu"
 _os_2_plant_open_valve[0].sel[0]=1;
+#line 470 "<DIR>/t.c"
 _os_2_plant_open_valve[1].min=0;
 _os_2_plant_open_valve[1].max=0;
 #endif
 #line 24 "<DIR>/plant.ptu"
 r = regulate(5);
-#line 450 "<DIR>/t.c"
+#line 476 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 #line 11 "<DIR>/plant.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(r),0+13,10,(vxu_integer)((int)1),(vxu_integer)(
 #line 11 "<DIR>/plant.ptu"
 (int)1));
-#line 457 "<DIR>/t.c"
+#line 483 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }

@@ -885,42 +885,66 @@ NUM_TEST = 1;
 START_CHRONO_C();
 _vx_init_muets();
 #if size_1_sensors_read_sensor
+#line 16 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[0].min=1;
+#line 16 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[0].max=1;
+#line 16 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[0]._datain.channel=(int)(4);
+#line 16 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[0]._dataout.value=(int)(10);
+#line 16 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[0].sel[0]=1;
+#line 16 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[0].sel[1]=1;
+#line 16 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[0].ret=(int)(0);
 _os_1_sensors_read_sensor[1].min=2;
+#line 17 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[1].max=2;
+#line 17 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[1]._datain.channel=(int)(3);
+#line 17 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[1]._dataout.value=(int)(20);
+#line 17 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[1].sel[0]=1;
+#line 17 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[1].sel[1]=1;
+#line 17 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[1].ret=(int)(0);
+#line 916 "<DIR>/t.c"
 _os_1_sensors_read_sensor[2].min=0;
 _os_1_sensors_read_sensor[2].max=0;
 #endif
 #if size_2_sensors_log_text
+#line 15 "<DIR>/sensors.ptu"
 _os_2_sensors_log_text[0].min=1;
+#line 15 "<DIR>/sensors.ptu"
 _os_2_sensors_log_text[0].max=1;
+#line 15 "<DIR>/sensors.ptu"
 _os_2_sensors_log_text[0]._datain.text=(const char *)("average 4");
+#line 15 "<DIR>/sensors.ptu"
 _os_2_sensors_log_text[0].sel[0]=1;
+#line 929 "<DIR>/t.c"
 _os_2_sensors_log_text[1].min=0;
 _os_2_sensors_log_text[1].max=0;
 #endif
 #if size_5_sensors_show_total
+#line 18 "<DIR>/sensors.ptu"
 _os_5_sensors_show_total[0].min=1;
+#line 18 "<DIR>/sensors.ptu"
 _os_5_sensors_show_total[0].max=1;
+#line 18 "<DIR>/sensors.ptu"
 _os_5_sensors_show_total[0]._datain.total=(long)(30);
+#line 18 "<DIR>/sensors.ptu"
 _os_5_sensors_show_total[0].sel[0]=1;
+#line 942 "<DIR>/t.c"
 _os_5_sensors_show_total[1].min=0;
 _os_5_sensors_show_total[1].max=0;
 #endif
 #line 19 "<DIR>/sensors.ptu"
 r = average(3, 2);
-#line 924 "<DIR>/t.c"
+#line 948 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 VXU_END_ELEMENT_C();
@@ -928,16 +952,21 @@ VXU_END_ELEMENT_C();
 START_CHRONO_C();
 _vx_init_muets();
 #if size_4_sensors_move_to
+#line 22 "<DIR>/sensors.ptu"
 _os_4_sensors_move_to[0].min=1;
+#line 22 "<DIR>/sensors.ptu"
 _os_4_sensors_move_to[0].max=1;
+#line 22 "<DIR>/sensors.ptu"
 _os_4_sensors_move_to[0]._datain.p=(struct point){1, 2};
+#line 22 "<DIR>/sensors.ptu"
 _os_4_sensors_move_to[0].sel[0]=1;
+#line 964 "<DIR>/t.c"
 _os_4_sensors_move_to[1].min=0;
 _os_4_sensors_move_to[1].max=0;
 #endif
 #line 23 "<DIR>/sensors.ptu"
 go(1, 5);
-#line 941 "<DIR>/t.c"
+#line 970 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 VXU_END_ELEMENT_C();
@@ -953,35 +982,53 @@ NUM_TEST = 2;
 START_CHRONO_C();
 _vx_init_muets();
 #if size_1_sensors_read_sensor
+#line 29 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[0].min=1;
+#line 29 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[0].max=2;
+#line 29 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[0]._datain.channel=(int)(3);
+#line 29 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[0]._dataout.value=(int)(1);
+#line 29 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[0].sel[0]=1;
+#line 29 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[0].sel[1]=1;
+#line 29 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[0].ret=(int)(0);
+#line 1000 "<DIR>/t.c"
 _os_1_sensors_read_sensor[1].min=0;
 _os_1_sensors_read_sensor[1].max=0;
 #endif
 #if size_2_sensors_log_text
+#line 28 "<DIR>/sensors.ptu"
 _os_2_sensors_log_text[0].min=1;
+#line 28 "<DIR>/sensors.ptu"
 _os_2_sensors_log_text[0].max=1;
+#line 28 "<DIR>/sensors.ptu"
 _os_2_sensors_log_text[0]._datain.text=(const char *)("average 3");
+#line 28 "<DIR>/sensors.ptu"
 _os_2_sensors_log_text[0].sel[0]=1;
+#line 1013 "<DIR>/t.c"
 _os_2_sensors_log_text[1].min=0;
 _os_2_sensors_log_text[1].max=0;
 #endif
 #if size_5_sensors_show_total
+#line 30 "<DIR>/sensors.ptu"
 _os_5_sensors_show_total[0].min=1;
+#line 30 "<DIR>/sensors.ptu"
 _os_5_sensors_show_total[0].max=1;
+#line 30 "<DIR>/sensors.ptu"
 _os_5_sensors_show_total[0]._datain.total=(long)(3);
+#line 30 "<DIR>/sensors.ptu"
 _os_5_sensors_show_total[0].sel[0]=1;
+#line 1026 "<DIR>/t.c"
 _os_5_sensors_show_total[1].min=0;
 _os_5_sensors_show_total[1].max=0;
 #endif
 #line 31 "<DIR>/sensors.ptu"
 r = average(3, 3);
-#line 985 "<DIR>/t.c"
+#line 1032 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 VXU_END_ELEMENT_C();
@@ -989,35 +1036,53 @@ VXU_END_ELEMENT_C();
 START_CHRONO_C();
 _vx_init_muets();
 #if size_1_sensors_read_sensor
+#line 35 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[0].min=1;
+#line 35 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[0].max=3;
+#line 35 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[0]._datain.channel=(int)(3);
+#line 35 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[0]._dataout.value=(int)(1);
+#line 35 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[0].sel[0]=1;
+#line 35 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[0].sel[1]=1;
+#line 35 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[0].ret=(int)(0);
+#line 1054 "<DIR>/t.c"
 _os_1_sensors_read_sensor[1].min=0;
 _os_1_sensors_read_sensor[1].max=0;
 #endif
 #if size_2_sensors_log_text
+#line 34 "<DIR>/sensors.ptu"
 _os_2_sensors_log_text[0].min=1;
+#line 34 "<DIR>/sensors.ptu"
 _os_2_sensors_log_text[0].max=1;
+#line 34 "<DIR>/sensors.ptu"
 _os_2_sensors_log_text[0]._datain.text=(const char *)("average 3");
+#line 34 "<DIR>/sensors.ptu"
 _os_2_sensors_log_text[0].sel[0]=1;
+#line 1067 "<DIR>/t.c"
 _os_2_sensors_log_text[1].min=0;
 _os_2_sensors_log_text[1].max=0;
 #endif
 #if size_5_sensors_show_total
+#line 36 "<DIR>/sensors.ptu"
 _os_5_sensors_show_total[0].min=1;
+#line 36 "<DIR>/sensors.ptu"
 _os_5_sensors_show_total[0].max=1;
+#line 36 "<DIR>/sensors.ptu"
 _os_5_sensors_show_total[0]._datain.total=(long)(1);
+#line 36 "<DIR>/sensors.ptu"
 _os_5_sensors_show_total[0].sel[0]=1;
+#line 1080 "<DIR>/t.c"
 _os_5_sensors_show_total[1].min=0;
 _os_5_sensors_show_total[1].max=0;
 #endif
 #line 37 "<DIR>/sensors.ptu"
 r = average(3, 1);
-#line 1021 "<DIR>/t.c"
+#line 1086 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 VXU_END_ELEMENT_C();
@@ -1026,7 +1091,7 @@ START_CHRONO_C();
 _vx_init_muets();
 #line 40 "<DIR>/sensors.ptu"
 go(0, 0);
-#line 1030 "<DIR>/t.c"
+#line 1095 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 VXU_END_ELEMENT_C();

@@ -885,35 +885,53 @@ NUM_TEST = 1;
 START_CHRONO_C();
 _vx_init_muets();
 #if size_1_sensors_read_sensor
+#line 16 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[0].min=1;
+#line 16 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[0].max=2;
+#line 16 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[0]._datain.channel=(int)(2);
+#line 16 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[0]._dataout.value=(int)(8);
+#line 16 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[0].sel[0]=1;
+#line 16 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[0].sel[1]=1;
+#line 16 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[0].ret=(int)(0);
+#line 903 "<DIR>/t.c"
 _os_1_sensors_read_sensor[1].min=0;
 _os_1_sensors_read_sensor[1].max=0;
 #endif
 #if size_2_sensors_log_text
+#line 15 "<DIR>/sensors.ptu"
 _os_2_sensors_log_text[0].min=1;
+#line 15 "<DIR>/sensors.ptu"
 _os_2_sensors_log_text[0].max=1;
+#line 15 "<DIR>/sensors.ptu"
 _os_2_sensors_log_text[0]._datain.text=(const char *)("average 2");
+#line 15 "<DIR>/sensors.ptu"
 _os_2_sensors_log_text[0].sel[0]=1;
+#line 916 "<DIR>/t.c"
 _os_2_sensors_log_text[1].min=0;
 _os_2_sensors_log_text[1].max=0;
 #endif
 #if size_5_sensors_show_total
+#line 17 "<DIR>/sensors.ptu"
 _os_5_sensors_show_total[0].min=1;
+#line 17 "<DIR>/sensors.ptu"
 _os_5_sensors_show_total[0].max=1;
+#line 17 "<DIR>/sensors.ptu"
 _os_5_sensors_show_total[0]._datain.total=(long)(16);
+#line 17 "<DIR>/sensors.ptu"
 _os_5_sensors_show_total[0].sel[0]=1;
+#line 929 "<DIR>/t.c"
 _os_5_sensors_show_total[1].min=0;
 _os_5_sensors_show_total[1].max=0;
 #endif
 #line 18 "<DIR>/sensors.ptu"
 r = average(2, 2);
-#line 917 "<DIR>/t.c"
+#line 935 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 VXU_END_ELEMENT_C();
@@ -921,35 +939,53 @@ VXU_END_ELEMENT_C();
 START_CHRONO_C();
 _vx_init_muets();
 #if size_1_sensors_read_sensor
+#line 22 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[0].min=1;
+#line 22 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[0].max=1;
+#line 22 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[0]._datain.channel=(int)(2);
+#line 22 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[0]._dataout.value=(int)(8);
+#line 22 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[0].sel[0]=1;
+#line 22 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[0].sel[1]=1;
+#line 22 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[0].ret=(int)(0);
+#line 957 "<DIR>/t.c"
 _os_1_sensors_read_sensor[1].min=0;
 _os_1_sensors_read_sensor[1].max=0;
 #endif
 #if size_2_sensors_log_text
+#line 21 "<DIR>/sensors.ptu"
 _os_2_sensors_log_text[0].min=1;
+#line 21 "<DIR>/sensors.ptu"
 _os_2_sensors_log_text[0].max=1;
+#line 21 "<DIR>/sensors.ptu"
 _os_2_sensors_log_text[0]._datain.text=(const char *)("average 2");
+#line 21 "<DIR>/sensors.ptu"
 _os_2_sensors_log_text[0].sel[0]=1;
+#line 970 "<DIR>/t.c"
 _os_2_sensors_log_text[1].min=0;
 _os_2_sensors_log_text[1].max=0;
 #endif
 #if size_5_sensors_show_total
+#line 23 "<DIR>/sensors.ptu"
 _os_5_sensors_show_total[0].min=1;
+#line 23 "<DIR>/sensors.ptu"
 _os_5_sensors_show_total[0].max=1;
+#line 23 "<DIR>/sensors.ptu"
 _os_5_sensors_show_total[0]._datain.total=(long)(8);
+#line 23 "<DIR>/sensors.ptu"
 _os_5_sensors_show_total[0].sel[0]=1;
+#line 983 "<DIR>/t.c"
 _os_5_sensors_show_total[1].min=0;
 _os_5_sensors_show_total[1].max=0;
 #endif
 #line 25 "<DIR>/sensors.ptu"
 r = average(2, 2);
-#line 953 "<DIR>/t.c"
+#line 989 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 VXU_END_ELEMENT_C();

@@ -412,21 +412,34 @@ _os_2_plant_open_valve[0].max=0;
 _it_2_plant_open_valve=0;
 #endif
 #if size_1_plant_read_level
+#line 22 "<DIR>/plant.ptu"
 _os_1_plant_read_level[0].min=1;
+#line 22 "<DIR>/plant.ptu"
 _os_1_plant_read_level[0].max=1;
+#line 22 "<DIR>/plant.ptu"
 _os_1_plant_read_level[0]._datain.tank=(int)(2);
+#line 22 "<DIR>/plant.ptu"
 _os_1_plant_read_level[0]._dataout.level=(int)(20);
+#line 22 "<DIR>/plant.ptu"
 _os_1_plant_read_level[0].sel[0]=1;
+#line 22 "<DIR>/plant.ptu"
 _os_1_plant_read_level[0].sel[1]=1;
+#line 22 "<DIR>/plant.ptu"
 _os_1_plant_read_level[0].ret=(int)(0);
+#line 430 "<DIR>/t.c"
 _os_1_plant_read_level[1].min=0;
 _os_1_plant_read_level[1].max=0;
 #endif
 #if size_2_plant_open_valve
+#line 23 "<DIR>/plant.ptu"
 _os_2_plant_open_valve[0].min=1;
+#line 23 "<DIR>/plant.ptu"
 _os_2_plant_open_valve[0].max=1;
+#line 23 "<DIR>/plant.ptu"
 _os_2_plant_open_valve[0]._datain.tank=(int)(2);
+#line 23 "<DIR>/plant.ptu"
 _os_2_plant_open_valve[0].sel[0]=1;
+#line 443 "<DIR>/t.c"
 _os_2_plant_open_valve[1].min=0;
 _os_2_plant_open_valve[1].max=0;
 #endif
@@ -435,7 +448,7 @@ r = 9;
 #line 24 "<DIR>/plant.ptu"
 PTU_INTEGER_C((vxu_integer)(r),0+16,10);
 r = regulate(2);
-#line 439 "<DIR>/t.c"
+#line 452 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 checkin_1_plant_read_level();
@@ -445,7 +458,7 @@ EDV_MUET_CHECK(0,0);
 EDV_INTEGER_C(1,0,(vxu_integer)(r),0+16,10,(vxu_integer)((int)1),(vxu_integer)(
 #line 24 "<DIR>/plant.ptu"
 (int)1));
-#line 449 "<DIR>/t.c"
+#line 462 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 
 START_CHRONO_C();
@@ -463,13 +476,21 @@ _os_2_plant_open_valve[0].max=0;
 _it_2_plant_open_valve=0;
 #endif
 #if size_1_plant_read_level
+#line 28 "<DIR>/plant.ptu"
 _os_1_plant_read_level[0].min=1;
+#line 28 "<DIR>/plant.ptu"
 _os_1_plant_read_level[0].max=1;
+#line 28 "<DIR>/plant.ptu"
 _os_1_plant_read_level[0]._datain.tank=(int)(3);
+#line 28 "<DIR>/plant.ptu"
 _os_1_plant_read_level[0]._dataout.level=(int)(80);
+#line 28 "<DIR>/plant.ptu"
 _os_1_plant_read_level[0].sel[0]=1;
+#line 28 "<DIR>/plant.ptu"
 _os_1_plant_read_level[0].sel[1]=1;
+#line 28 "<DIR>/plant.ptu"
 _os_1_plant_read_level[0].ret=(int)(0);
+#line 494 "<DIR>/t.c"
 _os_1_plant_read_level[1].min=0;
 _os_1_plant_read_level[1].max=0;
 #endif
@@ -478,7 +499,7 @@ r = 9;
 #line 29 "<DIR>/plant.ptu"
 PTU_INTEGER_C((vxu_integer)(r),0+18,10);
 r = regulate(4);
-#line 482 "<DIR>/t.c"
+#line 503 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 checkin_1_plant_read_level();
@@ -488,7 +509,7 @@ EDV_MUET_CHECK(0,0);
 EDV_INTEGER_C(1,0,(vxu_integer)(r),0+18,10,(vxu_integer)((int)0),(vxu_integer)(
 #line 29 "<DIR>/plant.ptu"
 (int)0));
-#line 492 "<DIR>/t.c"
+#line 513 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }

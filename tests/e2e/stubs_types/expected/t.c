@@ -1273,85 +1273,141 @@ NUM_TEST = 1;
 START_CHRONO_C();
 _vx_init_muets();
 #if size_1_types_make_pair
+#line 18 "<DIR>/types.ptu"
 _os_1_types_make_pair[0].min=1;
+#line 18 "<DIR>/types.ptu"
 _os_1_types_make_pair[0].max=1;
+#line 18 "<DIR>/types.ptu"
 _os_1_types_make_pair[0]._datain.a=(int)(1);
+#line 18 "<DIR>/types.ptu"
 _os_1_types_make_pair[0]._datain.b=(double)(2.5);
+#line 18 "<DIR>/types.ptu"
 _os_1_types_make_pair[0].sel[0]=1;
+#line 18 "<DIR>/types.ptu"
 _os_1_types_make_pair[0].sel[1]=1;
+#line 18 "<DIR>/types.ptu"
 _os_1_types_make_pair[0].ret=(pair_t){1, 2.5};
+#line 1291 "<DIR>/t.c"
 _os_1_types_make_pair[1].min=0;
 _os_1_types_make_pair[1].max=0;
 #endif
 #if size_2_types_hash
+#line 19 "<DIR>/types.ptu"
 _os_2_types_hash[0].min=1;
+#line 19 "<DIR>/types.ptu"
 _os_2_types_hash[0].max=1;
+#line 19 "<DIR>/types.ptu"
 _os_2_types_hash[0]._datain.s=(const char *)("key");
+#line 19 "<DIR>/types.ptu"
 _os_2_types_hash[0]._datain.n=(unsigned)(3);
+#line 19 "<DIR>/types.ptu"
 _os_2_types_hash[0].sel[0]=1;
+#line 19 "<DIR>/types.ptu"
 _os_2_types_hash[0].sel[1]=1;
+#line 19 "<DIR>/types.ptu"
 _os_2_types_hash[0].ret=(unsigned long)(10);
+#line 1310 "<DIR>/t.c"
 _os_2_types_hash[1].min=0;
 _os_2_types_hash[1].max=0;
 #endif
 #if size_3_types_first
+#line 20 "<DIR>/types.ptu"
 _os_3_types_first[0].min=1;
+#line 20 "<DIR>/types.ptu"
 _os_3_types_first[0].max=1;
+#line 20 "<DIR>/types.ptu"
 _os_3_types_first[0]._datain.c=(char)('a');
+#line 20 "<DIR>/types.ptu"
 _os_3_types_first[0]._datain.f=(float)(1.5);
+#line 20 "<DIR>/types.ptu"
 _os_3_types_first[0]._datain.d=(double)(2.5);
+#line 20 "<DIR>/types.ptu"
 _os_3_types_first[0].sel[0]=1;
+#line 20 "<DIR>/types.ptu"
 _os_3_types_first[0].sel[1]=1;
+#line 20 "<DIR>/types.ptu"
 _os_3_types_first[0].sel[2]=1;
+#line 20 "<DIR>/types.ptu"
 _os_3_types_first[0].ret=(char)('b');
+#line 1333 "<DIR>/t.c"
 _os_3_types_first[1].min=0;
 _os_3_types_first[1].max=0;
 #endif
 #if size_4_types_paint
+#line 21 "<DIR>/types.ptu"
 _os_4_types_paint[0].min=1;
+#line 21 "<DIR>/types.ptu"
 _os_4_types_paint[0].max=1;
+#line 21 "<DIR>/types.ptu"
 _os_4_types_paint[0]._datain.c=(enum color)(GREEN);
+#line 21 "<DIR>/types.ptu"
 _os_4_types_paint[0]._datain.p=(pair_t){1, 2.5};
+#line 21 "<DIR>/types.ptu"
 _os_4_types_paint[0]._datain.v=(union u){4};
+#line 21 "<DIR>/types.ptu"
 _os_4_types_paint[0].sel[0]=1;
+#line 21 "<DIR>/types.ptu"
 _os_4_types_paint[0].sel[1]=1;
+#line 21 "<DIR>/types.ptu"
 _os_4_types_paint[0].sel[2]=1;
+#line 1354 "<DIR>/t.c"
 _os_4_types_paint[1].min=0;
 _os_4_types_paint[1].max=0;
 #endif
 #if size_5_types_call
+#line 22 "<DIR>/types.ptu"
 _os_5_types_call[0].min=1;
+#line 22 "<DIR>/types.ptu"
 _os_5_types_call[0].max=1;
+#line 22 "<DIR>/types.ptu"
 _os_5_types_call[0]._datain.h=(handler_t)(NONILFUNC);
+#line 22 "<DIR>/types.ptu"
 _os_5_types_call[0]._datain.data=(void *)(NONIL);
+#line 22 "<DIR>/types.ptu"
 _os_5_types_call[0].sel[0]=1;
+#line 22 "<DIR>/types.ptu"
 _os_5_types_call[0].sel[1]=1;
+#line 22 "<DIR>/types.ptu"
 _os_5_types_call[0].ret=(int)(5);
+#line 1373 "<DIR>/t.c"
 _os_5_types_call[1].min=0;
 _os_5_types_call[1].max=0;
 #endif
 #if size_6_types_fill
+#line 23 "<DIR>/types.ptu"
 _os_6_types_fill[0].min=1;
+#line 23 "<DIR>/types.ptu"
 _os_6_types_fill[0].max=1;
+#line 23 "<DIR>/types.ptu"
 _os_6_types_fill[0]._dataout.out=(struct rec){"xyz", NIL, 1};
+#line 23 "<DIR>/types.ptu"
 _os_6_types_fill[0]._datain.in=(const struct rec *)(NONIL);
+#line 23 "<DIR>/types.ptu"
 _os_6_types_fill[0].sel[0]=1;
+#line 23 "<DIR>/types.ptu"
 _os_6_types_fill[0].sel[1]=1;
+#line 1390 "<DIR>/t.c"
 _os_6_types_fill[1].min=0;
 _os_6_types_fill[1].max=0;
 #endif
 #if size_7_types_count_up
+#line 24 "<DIR>/types.ptu"
 _os_7_types_count_up[0].min=1;
+#line 24 "<DIR>/types.ptu"
 _os_7_types_count_up[0].max=1;
+#line 24 "<DIR>/types.ptu"
 _os_7_types_count_up[0]._datain.Vexor_P_1=(int)(1);
+#line 24 "<DIR>/types.ptu"
 _os_7_types_count_up[0].sel[0]=1;
+#line 24 "<DIR>/types.ptu"
 _os_7_types_count_up[0].ret=(int)(7);
+#line 1405 "<DIR>/t.c"
 _os_7_types_count_up[1].min=0;
 _os_7_types_count_up[1].max=0;
 #endif
 #line 25 "<DIR>/types.ptu"
 r = drive();
-#line 1355 "<DIR>/t.c"
+#line 1411 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 VXU_END_ELEMENT_C();

@@ -211,10 +211,15 @@ NUM_TEST = 1;
 START_CHRONO_C();
 _vx_init_muets();
 #if size_1_bytes_put
+#line 15 "<DIR>/bytes.ptu"
 _os_1_bytes_put[0].min=1;
+#line 15 "<DIR>/bytes.ptu"
 _os_1_bytes_put[0].max=1;
+#line 15 "<DIR>/bytes.ptu"
 _os_1_bytes_put[0]._datain.v=(uint8_t)(0xf0);
+#line 15 "<DIR>/bytes.ptu"
 _os_1_bytes_put[0].sel[0]=1;
+#line 223 "<DIR>/t.c"
 _os_1_bytes_put[1].min=0;
 _os_1_bytes_put[1].max=0;
 #endif
@@ -296,7 +301,7 @@ table[5] = 0x21;
 #line 19 "<DIR>/bytes.ptu"
 PTU_INTEGER_C((vxu_integer)(table[5]),0+30,16);
 compute();
-#line 300 "<DIR>/t.c"
+#line 305 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 #line 12 "<DIR>/bytes.ptu"
@@ -390,7 +395,7 @@ EDV_INTEGER_C(1,0,(vxu_integer)(st.st_mtime),0+29,10,(vxu_integer)((__time_t
 EDV_INTEGER_C(1,0,(vxu_integer)(table[5]),0+30,16,(vxu_integer)((int)0x42),
 #line 19 "<DIR>/bytes.ptu"
 (vxu_integer)((int)0x42));
-#line 394 "<DIR>/t.c"
+#line 399 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }
@@ -398,7 +403,7 @@ VXU_TEST_DONE_C(); }
 if (VXU_TEST_BEGIN_C(31)) {
 #line 33 "<DIR>/bytes.ptu"
 for (_vx_J1 = 1 ; _vx_J1<=2;_vx_J1++ ){
-#line 402 "<DIR>/t.c"
+#line 407 "<DIR>/t.c"
 
 DCL_TST_C(31, "aggregates");
 #ifdef NEEDS_NUM_TEST_OPE
@@ -407,10 +412,15 @@ NUM_TEST = 2;
 START_CHRONO_C();
 _vx_init_muets();
 #if size_1_bytes_put
+#line 32 "<DIR>/bytes.ptu"
 _os_1_bytes_put[0].min=1;
+#line 32 "<DIR>/bytes.ptu"
 _os_1_bytes_put[0].max=1;
+#line 32 "<DIR>/bytes.ptu"
 _os_1_bytes_put[0]._datain.v=(uint8_t)(0xff);
+#line 32 "<DIR>/bytes.ptu"
 _os_1_bytes_put[0].sel[0]=1;
+#line 424 "<DIR>/t.c"
 _os_1_bytes_put[1].min=0;
 _os_1_bytes_put[1].max=0;
 #endif
@@ -495,7 +505,7 @@ rate = _vx_tab_initin1(_vx_J1);
 #line 33 "<DIR>/bytes.ptu"
 PTU_DOUBLE_C((double)(rate),0+50);
 compute();
-#line 499 "<DIR>/t.c"
+#line 509 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 #line 27 "<DIR>/bytes.ptu"
@@ -624,16 +634,21 @@ if (_vx_d < 0) _vx_d = -_vx_d;
 EDV_DOUBLE_C(1,1,(double)(rate),0+50,(double)(_vx_e - _vx_d),(double)(_vx_e +
 #line 33 "<DIR>/bytes.ptu"
  _vx_d)); }
-#line 628 "<DIR>/t.c"
+#line 638 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 
 START_CHRONO_C();
 _vx_init_muets();
 #if size_1_bytes_put
+#line 38 "<DIR>/bytes.ptu"
 _os_1_bytes_put[0].min=1;
+#line 38 "<DIR>/bytes.ptu"
 _os_1_bytes_put[0].max=1;
+#line 38 "<DIR>/bytes.ptu"
 _os_1_bytes_put[0]._datain.v=(uint8_t)(0xfe);
+#line 38 "<DIR>/bytes.ptu"
 _os_1_bytes_put[0].sel[0]=1;
+#line 652 "<DIR>/t.c"
 _os_1_bytes_put[1].min=0;
 _os_1_bytes_put[1].max=0;
 #endif
@@ -648,7 +663,7 @@ table[_vx_I1] = (_vx_I1 == (raw+3)?9:1);
 #line 39 "<DIR>/bytes.ptu"
 }
 compute();
-#line 652 "<DIR>/t.c"
+#line 667 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 #line 37 "<DIR>/bytes.ptu"
@@ -677,11 +692,11 @@ EDV_INTEGER_C(1,0,(vxu_integer)(table[_vx_I1]),0+53,16,(vxu_integer)((int)
 UNSET_MODE_CST_C(53);
 #line 39 "<DIR>/bytes.ptu"
 UNSET_MODE_TAB_C(53);
-#line 681 "<DIR>/t.c"
+#line 696 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 #line 33 "<DIR>/bytes.ptu"
 }
-#line 685 "<DIR>/t.c"
+#line 700 "<DIR>/t.c"
 VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }
 }/* END SERVICE compute*/

@@ -211,10 +211,15 @@ NUM_TEST = 1;
 START_CHRONO_C();
 _vx_init_muets();
 #if size_1_failing_put
+#line 13 "<DIR>/failing.ptu"
 _os_1_failing_put[0].min=1;
+#line 13 "<DIR>/failing.ptu"
 _os_1_failing_put[0].max=1;
+#line 13 "<DIR>/failing.ptu"
 _os_1_failing_put[0]._datain.v=(uint8_t)(0xff);
+#line 13 "<DIR>/failing.ptu"
 _os_1_failing_put[0].sel[0]=1;
+#line 223 "<DIR>/t.c"
 _os_1_failing_put[1].min=0;
 _os_1_failing_put[1].max=0;
 #endif
@@ -239,7 +244,7 @@ raw = 0;
 PTU_UNSIGNED_C((vxu_unsigned)(raw),0+13,10);
 #line 14 "<DIR>/failing.ptu"
 compute();
-#line 243 "<DIR>/t.c"
+#line 248 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 #line 11 "<DIR>/failing.ptu"
@@ -269,7 +274,7 @@ VEXOR_CLOSE_BRA_C(8);
 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(raw),0+13,10,(vxu_unsigned)((uint8_t)0xff),
 #line 12 "<DIR>/failing.ptu"
 (vxu_unsigned)((uint8_t)0xff));
-#line 273 "<DIR>/t.c"
+#line 278 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }
@@ -283,10 +288,15 @@ NUM_TEST = 2;
 START_CHRONO_C();
 _vx_init_muets();
 #if size_1_failing_put
+#line 24 "<DIR>/failing.ptu"
 _os_1_failing_put[0].min=1;
+#line 24 "<DIR>/failing.ptu"
 _os_1_failing_put[0].max=1;
+#line 24 "<DIR>/failing.ptu"
 _os_1_failing_put[0]._datain.v=(uint8_t)(0xf1);
+#line 24 "<DIR>/failing.ptu"
 _os_1_failing_put[0].sel[0]=1;
+#line 300 "<DIR>/t.c"
 _os_1_failing_put[1].min=0;
 _os_1_failing_put[1].max=0;
 #endif
@@ -344,7 +354,7 @@ raw = 0x0f;
 PTU_UNSIGNED_C((vxu_unsigned)(raw),0+31,10);
 #line 25 "<DIR>/failing.ptu"
 compute();
-#line 348 "<DIR>/t.c"
+#line 358 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 #line 21 "<DIR>/failing.ptu"
@@ -405,7 +415,7 @@ EDV_INTEGER_C(1,0,(vxu_integer)(kind),0+30,10,(vxu_integer)((jsmntype_t
 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(raw),0+31,10,(vxu_unsigned)((uint8_t)0xf1),
 #line 23 "<DIR>/failing.ptu"
 (vxu_unsigned)((uint8_t)0xf1));
-#line 409 "<DIR>/t.c"
+#line 419 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }
@@ -413,7 +423,7 @@ VXU_TEST_DONE_C(); }
 if (VXU_TEST_BEGIN_C(32)) {
 #line 32 "<DIR>/failing.ptu"
 for (_vx_J1 = 1 ; _vx_J1<=2;_vx_J1++ ){
-#line 417 "<DIR>/t.c"
+#line 427 "<DIR>/t.c"
 
 DCL_TST_C(32, "tolerance");
 #ifdef NEEDS_NUM_TEST_OPE
@@ -422,10 +432,15 @@ NUM_TEST = 3;
 START_CHRONO_C();
 _vx_init_muets();
 #if size_1_failing_put
+#line 34 "<DIR>/failing.ptu"
 _os_1_failing_put[0].min=1;
+#line 34 "<DIR>/failing.ptu"
 _os_1_failing_put[0].max=1;
+#line 34 "<DIR>/failing.ptu"
 _os_1_failing_put[0]._datain.v=(uint8_t)(0xff);
+#line 34 "<DIR>/failing.ptu"
 _os_1_failing_put[0].sel[0]=1;
+#line 444 "<DIR>/t.c"
 _os_1_failing_put[1].min=0;
 _os_1_failing_put[1].max=0;
 #endif
@@ -438,7 +453,7 @@ raw = 0;
 PTU_UNSIGNED_C((vxu_unsigned)(raw),0+36,10);
 #line 35 "<DIR>/failing.ptu"
 compute();
-#line 442 "<DIR>/t.c"
+#line 457 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 #line 32 "<DIR>/failing.ptu"
@@ -454,11 +469,11 @@ EDV_DOUBLE_C(1,1,(double)(rate),0+35,(double)(_vx_e - _vx_d),(double)(_vx_e +
 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(raw),0+36,10,(vxu_unsigned)((uint8_t)0xff),
 #line 33 "<DIR>/failing.ptu"
 (vxu_unsigned)((uint8_t)0xff));
-#line 458 "<DIR>/t.c"
+#line 473 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 #line 32 "<DIR>/failing.ptu"
 }
-#line 462 "<DIR>/t.c"
+#line 477 "<DIR>/t.c"
 VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }
 }/* END SERVICE compute*/
