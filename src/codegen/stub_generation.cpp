@@ -1279,12 +1279,6 @@ void StubGenerator::describe(const StubCall& call, StubValueModel* model) {
     stub->described_calls = std::max(stub->described_calls, last);
 }
 
-std::vector<std::string> StubGenerator::element_lines() {
-    std::vector<std::string> lines;
-    end_element([&](std::string text, const StubEntry*) { lines.push_back(std::move(text)); });
-    return lines;
-}
-
 // ---- service functions and globals ---------------------------------------------
 
 std::vector<std::string> StubGenerator::check_lines() const {

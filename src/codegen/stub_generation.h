@@ -206,8 +206,6 @@ public:
             stub.last_call = 0;
         }
     }
-    // The same lines, without their entries.
-    std::vector<std::string> element_lines();
 
     // The bodies of _vx_check_muets and _vx_init_muets: the lines for each
     // stub, in definition order.

@@ -13,6 +13,14 @@
 namespace vx {
 namespace {
 
+// The lines END ELEMENT writes for the stubs the element described.
+std::vector<std::string> element_lines(StubGenerator& stubs) {
+    std::vector<std::string> lines;
+    stubs.end_element(
+        [&](std::string text, const StubEntry*) { lines.push_back(std::move(text)); });
+    return lines;
+}
+
 // The calls of a STUB statement as the script side reads them: the values
 // of its list as written, what the stub returns, and the calls they are
 // for (0: the call after the last one described).
@@ -236,7 +244,7 @@ TEST_F(StubGenerationTest, StatementsFillTheElementTable) {
     l.stubs().describe(range);
     StubCall both = stub("exchange", {"5 => 6"}, "1");
     l.stubs().describe(both);
-    Lines lines = l.stubs().element_lines();
+    Lines lines = element_lines(l.stubs());
     EXPECT_EQ(lines, (Lines{"#if size_1_s_read_sensor",
                             "_os_1_s_read_sensor[0].min=1;",
                             "_os_1_s_read_sensor[0].max=1;",
@@ -267,7 +275,7 @@ TEST_F(StubGenerationTest, StatementsFillTheElementTable) {
                             "_os_2_s_exchange[1].max=0;",
                             "#endif"}));
     // The next element starts afresh, and the size is the largest count.
-    EXPECT_TRUE(l.stubs().element_lines().empty());
+    EXPECT_TRUE(element_lines(l.stubs()).empty());
     EXPECT_EQ(l.stubs().size_lines(),
               (Lines{"#define size_1_s_read_sensor 2", "#define calls_1_s_read_sensor 5",
                      "#define size_2_s_exchange 1", "#define calls_2_s_exchange 2"}));
@@ -305,7 +313,7 @@ TEST_F(StubGenerationTest, StatementsThatDoNotFitTheStubAreRefused) {
     // An empty value leaves the input unchecked, with a warning.
     std::string omitted = describe(stub("read_sensor", {"", "2"}, "0"));
     EXPECT_NE(omitted.find("VALOMIPAR"), std::string::npos);
-    Lines lines = l.stubs().element_lines();
+    Lines lines = element_lines(l.stubs());
     EXPECT_EQ(missing(lines,
                       {
                           "_os_1_s_read_sensor[0].min=1;",
@@ -408,7 +416,7 @@ TEST_F(StubGenerationTest, ArraysWithABoundAreBuffersAndTheOthersPointers) {
     describe(stub("blk_read", {"[0 => 7, others => 0]", "4"}, "1"));
     describe(stub("blk_swap", {"{1, 2, 3} => [others => 9]"}));
     describe(stub("blk_log", {"\"ok\""}));
-    Lines lines = layout().stubs().element_lines();
+    Lines lines = element_lines(layout().stubs());
     // An array without bound is stored and compared as the pointer C
     // passes; a bounded one takes its elements one by one.
     EXPECT_EQ(missing(lines,
@@ -485,10 +493,10 @@ TEST_F(StubGenerationTest, ValuesTheHarnessCannotTakeRefuseTheStatement) {
     EXPECT_NE(describe(stub("io_name", {"\"abcd\""})).find("CSTTOLONG"), std::string::npos);
     // None of them reached the table; a fitting one does, and "( )" is the
     // one value of a stub of one parameter, left unchecked.
-    EXPECT_TRUE(layout().stubs().element_lines().empty());
+    EXPECT_TRUE(element_lines(layout().stubs()).empty());
     EXPECT_EQ(describe(stub("io_send", {"\"abcd\""})), "");
     EXPECT_NE(describe(stub("io_name", {})).find("VALOMIPAR"), std::string::npos);
-    Lines lines = layout().stubs().element_lines();
+    Lines lines = element_lines(layout().stubs());
     EXPECT_TRUE(has(lines, "_os_2_s_io_send[0]._datain.data[3]=(BYTE)(0x64);") ||
                 has(lines, "_os_2_s_io_send[0]._datain.data[3]=(BYTE)('d');"))
         << ::testing::PrintToString(lines);
