@@ -775,9 +775,229 @@ static void vxu_message(const char *text, const char *path)
 #endif
 }
 
+/* ---- Command line ----------------------------------------------------------
+ * The harness reads its arguments before it opens its traces:
+ *     --list           print every test, "SERVICE/TEST  file:line", and run none
+ *     --run PATTERN    run only the tests whose SERVICE/TEST name matches the
+ *                      pattern ("*" any text, "?" any character); repeatable
+ *     --no-fork        run every test in the harness's own process (a
+ *                      debugger); VXU_NO_FORK=1 in the environment too
+ *     --timeout S      the time limit of one test, in seconds (0: none)
+ *     --traces FILE    the traces file
+ *     --help, -h       this list
+ * A test the selection leaves out writes "U rec" in the traces, so that the
+ * report tells it from a test that did not run. A selection that matches no
+ * test, an unknown option or a missing value ends the harness with 2 before
+ * any test runs. */
+
+#define VXU_MAX_PATTERNS 64
+
+static const struct vxu_test_entry *vxu_tests;
+static const char *vxu_patterns[VXU_MAX_PATTERNS];
+static int vxu_pattern_count;
+static const char *vxu_chosen_traces;
+static int vxu_no_fork;
+static long vxu_chosen_timeout = -1;
+
+/* The i-th character of "SERVICE/TEST", '\0' past its end. */
+static char entry_name_at(const struct vxu_test_entry *entry, size_t i)
+{
+    size_t service = strlen(entry->service);
+    if (i < service) {
+        return entry->service[i];
+    }
+    if (i == service) {
+        return '/';
+    }
+    return entry->test[i - service - 1];
+}
+
+/* Whether "SERVICE/TEST" matches a pattern of "*" and "?": the classic
+ * matcher that goes back to the last star on a mismatch. */
+static int entry_matches(const struct vxu_test_entry *entry, const char *pattern)
+{
+    size_t p = 0;
+    size_t t = 0;
+    size_t star = (size_t)-1;
+    size_t mark = 0;
+    for (;;) {
+        char c = entry_name_at(entry, t);
+        if (pattern[p] == '*') {
+            star = p++;
+            mark = t;
+        } else if (c != '\0' && (pattern[p] == '?' || pattern[p] == c)) {
+            ++p;
+            ++t;
+        } else if (c == '\0' && pattern[p] == '\0') {
+            return 1;
+        } else if (star != (size_t)-1 && entry_name_at(entry, mark) != '\0') {
+            p = star + 1;
+            t = ++mark;
+        } else {
+            return 0;
+        }
+    }
+}
+
+static int entry_selected(const struct vxu_test_entry *entry)
+{
+    int i;
+    for (i = 0; i < vxu_pattern_count; ++i) {
+        if (entry_matches(entry, vxu_patterns[i])) {
+            return 1;
+        }
+    }
+    return vxu_pattern_count == 0;
+}
+
+/* Whether the test of "T" record rec is to run. */
+static int test_selected(long rec)
+{
+    const struct vxu_test_entry *entry;
+    if (vxu_pattern_count == 0 || vxu_tests == NULL) {
+        return 1;
+    }
+    for (entry = vxu_tests; entry->test != NULL; ++entry) {
+        if (entry->rec == rec) {
+            return entry_selected(entry);
+        }
+    }
+    return 1;
+}
+
+static void end_harness(int status);
+
+static void command_line_refused(const char *what, const char *argument)
+{
+#ifndef VXU_NO_STDIO
+    fprintf(stderr, "vexor runtime: %s%s; --help lists the options\n", what,
+            argument != NULL ? argument : "");
+#else
+    (void)what;
+    (void)argument;
+#endif
+    end_harness(2);
+}
+
+#ifndef VXU_NO_STDIO
+static void print_usage(void)
+{
+    printf("usage: harness [--list] [--run PATTERN]... [--no-fork] [--timeout S] "
+           "[--traces FILE]\n"
+           "  --list           print every test (SERVICE/TEST and its script line), run none\n"
+           "  --run PATTERN    run only the tests whose SERVICE/TEST name matches the\n"
+           "                   pattern (* any text, ? any character); may be repeated\n"
+           "  --no-fork        run the tests in this process, for a debugger (also\n"
+           "                   VXU_NO_FORK=1)\n"
+           "  --timeout S      time limit of one test in seconds, 0 for none (also\n"
+           "                   VXU_TEST_TIMEOUT)\n"
+           "  --traces FILE    write the traces to FILE (also VXURIO)\n"
+           "  --help, -h       print this help\n");
+}
+#endif
+
+static void add_pattern(const char *pattern)
+{
+    if (vxu_pattern_count == VXU_MAX_PATTERNS) {
+        command_line_refused("too many --run patterns at ", pattern);
+        return;
+    }
+    vxu_patterns[vxu_pattern_count++] = pattern;
+}
+
+/* "--name value" or "--name=value": the value, or NULL when the argument is
+ * not that option. A missing value refuses the command line. */
+static const char *option_value(int argc, char **argv, int *i, const char *name)
+{
+    size_t length = strlen(name);
+    const char *argument = argv[*i];
+    if (strncmp(argument, name, length) != 0) {
+        return NULL;
+    }
+    if (argument[length] == '=') {
+        return argument + length + 1;
+    }
+    if (argument[length] != '\0') {
+        return NULL;
+    }
+    if (*i + 1 >= argc) {
+        command_line_refused("a value is missing after ", name);
+        return NULL;
+    }
+    return argv[++*i];
+}
+
+void vxu_command_line(int argc, char **argv, const struct vxu_test_entry *tests)
+{
+    const struct vxu_test_entry *entry;
+    const char *no_fork = getenv("VXU_NO_FORK");
+    int list = 0;
+    int i;
+    vxu_tests = tests;
+    vxu_pattern_count = 0;
+    vxu_chosen_traces = NULL;
+    vxu_chosen_timeout = -1;
+    vxu_no_fork = no_fork != NULL && no_fork[0] != '\0' && strcmp(no_fork, "0") != 0;
+#ifdef VXU_RUN
+    add_pattern(VXU_RUN);
+#endif
+    for (i = 1; i < argc && argv != NULL; ++i) {
+        const char *argument = argv[i];
+        const char *value;
+        if (strcmp(argument, "--help") == 0 || strcmp(argument, "-h") == 0) {
+#ifndef VXU_NO_STDIO
+            print_usage();
+#endif
+            end_harness(0);
+            return;
+        } else if (strcmp(argument, "--list") == 0) {
+            list = 1;
+        } else if (strcmp(argument, "--no-fork") == 0) {
+            vxu_no_fork = 1;
+        } else if ((value = option_value(argc, argv, &i, "--run")) != NULL) {
+            add_pattern(value);
+        } else if ((value = option_value(argc, argv, &i, "--traces")) != NULL) {
+            vxu_chosen_traces = value;
+        } else if ((value = option_value(argc, argv, &i, "--timeout")) != NULL) {
+            const char *c = value;
+            long seconds = 0;
+            for (; *c >= '0' && *c <= '9' && seconds <= (LONG_MAX - 9) / 10; ++c) {
+                seconds = seconds * 10 + (*c - '0');
+            }
+            if (*c != '\0' || c == value) {
+                command_line_refused("--timeout takes a whole number of seconds, not ", value);
+                return;
+            }
+            vxu_chosen_timeout = seconds;
+        } else {
+            command_line_refused("unknown option ", argument);
+            return;
+        }
+    }
+    if (list) {
+#ifndef VXU_NO_STDIO
+        for (entry = tests; entry != NULL && entry->test != NULL; ++entry) {
+            if (entry_selected(entry)) {
+                printf("%s/%s  %s:%ld\n", entry->service, entry->test, entry->file, entry->line);
+            }
+        }
+#endif
+        end_harness(0);
+        return;
+    }
+    if (vxu_pattern_count > 0) {
+        for (entry = tests; entry != NULL && entry->test != NULL; ++entry) {
+            if (entry_selected(entry)) {
+                return;
+            }
+        }
+        command_line_refused("no test matches the selection ", vxu_patterns[0]);
+    }
+}
+
 static const char *traces_path(const char *path)
 {
-    const char *chosen = getenv("VXURIO");
+    const char *chosen = vxu_chosen_traces != NULL ? vxu_chosen_traces : getenv("VXURIO");
     if (chosen == NULL || chosen[0] == '\0') {
         chosen = path;
     }
@@ -889,7 +1109,10 @@ void vxu_open_traces(const char *path, const char *stamp)
     vxu_writer_pid = vxu_harness_pid;
 #endif
 #if VXU_ISOLATE
-    share_run_state();
+    /* Without the shared state the tests run in this process. */
+    if (!vxu_no_fork) {
+        share_run_state();
+    }
 #endif
     vxu_lines = 0;
     vxu_write_error = 0;
@@ -1206,6 +1429,11 @@ static int read_test_timeout(void)
     long seconds = 0;
     int valid = 1;
     vxu_timeout = VXU_DEFAULT_TIMEOUT;
+    if (vxu_chosen_timeout >= 0) {
+        /* --timeout on the command line replaces the environment's. */
+        vxu_timeout = vxu_chosen_timeout;
+        return 1;
+    }
     if (text == NULL || text[0] == '\0') {
         return 1;
     }
@@ -1501,6 +1729,16 @@ static void announce_test(long rec)
     }
 }
 
+/* "U rec": the selection of the command line leaves the test of "T" record
+ * rec out. */
+static void leave_out_test(long rec)
+{
+    if (begin_line('U')) {
+        put_long(rec);
+        end_line();
+    }
+}
+
 int vxu_test_begin(long rec)
 {
 #if VXU_ISOLATE
@@ -1516,6 +1754,10 @@ int vxu_test_begin(long rec)
     leave_test_if_open();
     if (vxu_refused) {
         /* The runtime refused the run (see refuse_run). */
+        return 0;
+    }
+    if (!test_selected(rec)) {
+        leave_out_test(rec);
         return 0;
     }
     announce_test(rec);
@@ -1604,6 +1846,10 @@ int vxu_test_begin(long rec)
 #else
     leave_test_if_open();
     if (vxu_refused) {
+        return 0;
+    }
+    if (!test_selected(rec)) {
+        leave_out_test(rec);
         return 0;
     }
     announce_test(rec);

@@ -24,6 +24,9 @@
  *                             (targets without fork); otherwise each test
  *                             runs in a child process, limited to
  *                             $VXU_TEST_TIMEOUT seconds (60; 0: no limit)
+ *     VXU_RUN="pattern"       run only the tests whose SERVICE/TEST name
+ *                             matches the pattern (a main without
+ *                             arguments; see --run)
  *     VXU_SEMIHOSTING         write the traces file on the host through Arm
  *                             semihosting calls (bare-metal Arm targets)
  *     VXU_PUTC=f              write the traces byte by byte with the target's
@@ -232,6 +235,33 @@ extern int NUM_TEST;
 #endif
 #endif
 
+/* The tests of the harness, for its command line (--list, --run): the
+ * generated trailer defines the table, one entry a test with its "T"
+ * record, its service and test names as the script writes them, and the
+ * script line of its TEST statement; a null entry ends it. */
+struct vxu_test_entry {
+    long rec;
+    const char *service;
+    const char *test;
+    const char *file;
+    long line;
+};
+#define VXU_TESTS_BEGIN const struct vxu_test_entry vxu_test_table[] = {
+#define VXU_TEST_ENTRY(rec, service, test, file, line) {(rec), (service), (test), (file), (line)},
+#define VXU_TESTS_END {0, 0, 0, 0, 0}};
+extern const struct vxu_test_entry vxu_test_table[];
+
+/* The harness's command line, read before the traces open (see TP.c).
+ * A main without arguments (ZQZQ_MAIN_HEADER) gives none: the knobs then
+ * come from compile-time definitions. */
+#ifndef VXU_COMMAND_LINE
+#ifdef ZQZQ_MAIN_HEADER
+#define VXU_COMMAND_LINE vxu_command_line(0, (char **)0, vxu_test_table);
+#else
+#define VXU_COMMAND_LINE vxu_command_line(argc, argv, vxu_test_table);
+#endif
+#endif
+
 /* The trailer line names the traces file; the name stays in the program
  * so that it can be found in a core file or a debugger. */
 #define VXU_TRACES_FILE(path) const char vxu_traces_file_path[] = path;
@@ -384,6 +414,7 @@ extern const char vxu_traces_file_path[];
 /* ---- The runtime's functions ---------------------------------------------- */
 
 void vxu_init_data(void);
+void vxu_command_line(int argc, char **argv, const struct vxu_test_entry *tests);
 void vxu_open_traces(const char *path, const char *stamp);
 void vxu_close_traces(const char *path);
 void vxu_dcl_op(long rec, const char *name);

@@ -109,6 +109,7 @@ void HarnessGeneration::emit_test_head(const TestHead& test) {
     int repetition_record = test.loop_expression.empty() ? 0 : test.record_number + 1;
     layout_.emit_test_head(test.record_number, test.name, test.ordinal, test.loop_expression,
                            repetition_record);
+    layout_.list_test(test.record_number, test.name, test.file, test.line);
 }
 
 void HarnessGeneration::emit_main(const SelectionFacts& facts) {

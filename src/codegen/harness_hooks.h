@@ -29,13 +29,15 @@
 namespace vx {
 
 // A test whose header is due: its "T" record number (0 when no record was
-// written), its name and ordinal in the service, and its repetition
-// expression (empty without LOOP / BOUCLE).
+// written), its name and ordinal in the service, its repetition
+// expression (empty without LOOP / BOUCLE) and where its TEST statement is.
 struct TestHead {
     int record_number = 0;
     std::string name;
     int ordinal = 0;
     std::string loop_expression;
+    std::string file;  // the script of its TEST statement (absolute), empty when unknown
+    long line = 0;
 };
 
 // A service being opened: its name (cut and made unique), its ordinal in

@@ -197,10 +197,21 @@ void HarnessLayout::emit_service_banner(std::string_view service_name, int servi
     write(num_test_guard_end);
 }
 
+void HarnessLayout::list_test(int record_number, std::string_view test_name, std::string_view file,
+                              long line) {
+    if (settings_.no_edit || record_number <= 0 || !session_.output_enabled()) {
+        return;
+    }
+    test_entries_.push_back("VXU_TEST_ENTRY(" + std::to_string(record_number) + ", \"" +
+                            c_string_text(listed_service_) + "\", \"" + c_string_text(test_name) +
+                            "\", \"" + c_string_text(file) + "\", " + std::to_string(line) + ")");
+}
+
 void HarnessLayout::emit_service_declaration(int record_number, std::string_view service_name) {
     if (settings_.no_edit) {
         return;
     }
+    listed_service_ = service_name;
     session_.write_folded(
         "DCL_OP_C(" + std::to_string(record_number) + ", \"" + c_string_text(service_name) + "\");",
         fold_);
@@ -411,6 +422,7 @@ void HarnessLayout::emit_main(const SelectionFacts& facts) {
     write("   VXU_INIT_DATA");
     const std::string traces = c_string_text(settings_.traces_path);
     if (!settings_.no_edit) {
+        write("   VXU_COMMAND_LINE");
         write("OPF_C(\"" + traces + "\");");
         write("");
     }
@@ -438,6 +450,15 @@ void HarnessLayout::emit_main(const SelectionFacts& facts) {
     write("");
     write("VXU_TRACES_FILE(\"" + traces + "\")");
     write("");
+    if (!settings_.no_edit) {
+        // The tests the harness's command line lists and selects.
+        write("VXU_TESTS_BEGIN");
+        for (const std::string& entry : test_entries_) {
+            write(entry);
+        }
+        write("VXU_TESTS_END");
+        write("");
+    }
 
     if (generated_tests_ == 0) {
         session_.reporter().error(msg::PROGXVIDE, "");

@@ -150,6 +150,9 @@ public:
     void emit_test_head(int record_number, std::string_view test_name, int test_ordinal,
                         std::string_view loop_expression, int repetition_record);
     bool test_open() const { return test_open_; }
+    // A test the harness's command line lists and selects (--list, --run),
+    // in the service of the last service declaration.
+    void list_test(int record_number, std::string_view test_name, std::string_view file, long line);
     // END TEST: the closing half and the flush of the test text.
     void emit_test_end();
 
@@ -193,6 +196,10 @@ private:
     UsageCounters usage_;
     StubGenerator stubs_;
     std::vector<std::string> service_functions_;
+    // The entries of the test table of the trailer, and the service of the
+    // tests being listed, as the script writes it.
+    std::vector<std::string> test_entries_;
+    std::string listed_service_;
     bool prologue_written_ = false;
     bool stub_services_written_ = false;
     bool test_open_ = false;

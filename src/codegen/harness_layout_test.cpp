@@ -155,6 +155,7 @@ TEST_F(HarnessLayoutTest, WorkedExampleLayout) {
         "{",
         "#endif",
         "   VXU_INIT_DATA",
+        "   VXU_COMMAND_LINE",
         "OPF_C(\"t.rio\");",
         "",
         "#pragma vexor testing_tool_call_place",
@@ -171,6 +172,9 @@ TEST_F(HarnessLayoutTest, WorkedExampleLayout) {
         "}/* end t */",
         "",
         "VXU_TRACES_FILE(\"t.rio\")",
+        "",
+        "VXU_TESTS_BEGIN",
+        "VXU_TESTS_END",
         "",
     };
     EXPECT_EQ(body("t.c"), expected);

@@ -124,6 +124,8 @@ private:
     std::map<long, long> runs_seen_;
     std::map<long, long> repetition_counts_;
     std::set<long> tests_begun_;
+    // The tests the command line of the harness left out ("U" lines).
+    std::set<long> left_out_;
     // Repetition counts traced before the first run of their test: shown
     // in its first element.
     std::vector<std::pair<long, std::string>> pending_notes_;
@@ -721,6 +723,18 @@ std::optional<Failure> VerdictBuilder::add(const TraceLine& line) {
             return std::nullopt;
         case TraceKind::test_outcome:
             return on_outcome(line);
+        case TraceKind::test_left_out: {
+            const LinkRecord* record = links_.numbered(line.record);
+            if (record == nullptr || record->kind != 'T') {
+                return failure_at(line, "test record " + std::to_string(line.record) +
+                                            " is told left out, but " + describe(line.record));
+            }
+            if (test_open_) {
+                close_test(left_test_reason);
+            }
+            left_out_.insert(line.record);
+            return std::nullopt;
+        }
         case TraceKind::test_begin: {
             const LinkRecord* record = links_.numbered(line.record);
             if (record == nullptr || record->kind != 'T') {
@@ -951,7 +965,10 @@ void VerdictBuilder::add_tests_not_run() {
         run.record = record.number;
         run.name = record.text;
         locate(run, record.location);
-        if (ran_no_time(record.number)) {
+        if (left_out_.count(record.number) > 0) {
+            run.state = TestState::not_selected;
+            run.stop_reason = "not selected";
+        } else if (ran_no_time(record.number)) {
             run.no_runs = true;
         } else {
             run.state = TestState::not_run;
@@ -1066,6 +1083,8 @@ void VerdictBuilder::finish(const TracesFile& traces) {
             ++totals.tests;
             if (run.state == TestState::not_run) {
                 ++totals.tests_not_run;
+            } else if (run.state == TestState::not_selected) {
+                ++totals.tests_not_selected;
             } else if (run.state == TestState::unfinished) {
                 ++totals.tests_unfinished;
             } else if (run.has_failures()) {
@@ -1087,6 +1106,14 @@ std::string Verdict::verdict_word() const {
         return "INCOMPLETE";
     }
     return passed() ? "PASSED" : "FAILED";
+}
+
+std::string Verdict::selection_note() const {
+    if (totals.tests_not_selected == 0) {
+        return {};
+    }
+    return " (" + std::to_string(totals.tests - totals.tests_not_selected) + " of " +
+           std::to_string(totals.tests) + " tests selected)";
 }
 
 std::string Entry::expected_text() const {

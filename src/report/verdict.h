@@ -75,9 +75,10 @@ struct RunNotes {
 
 // How far a test got.
 enum class TestState {
-    finished,    // every element and the test reached their end
-    unfinished,  // it began and did not reach its end (crash, exit, time-out, left early)
-    not_run,     // the link records describe it, the traces never began it
+    finished,      // every element and the test reached their end
+    unfinished,    // it began and did not reach its end (crash, exit, time-out, left early)
+    not_run,       // the link records describe it, the traces never began it
+    not_selected,  // the harness's command line left it out (--run)
 };
 
 struct TestRun {
@@ -97,7 +98,9 @@ struct TestRun {
     RunNotes notes;
 
     // A test passes only when it ran to its end and no check failed.
-    bool has_failures() const { return failed > 0 || state != TestState::finished; }
+    bool has_failures() const {
+        return failed > 0 || (state != TestState::finished && state != TestState::not_selected);
+    }
     long microseconds() const;
 };
 
@@ -115,6 +118,7 @@ struct Totals {
     long tests_failed = 0;      // finished with a failed check
     long tests_unfinished = 0;  // began and did not reach their end
     long tests_not_run = 0;
+    long tests_not_selected = 0;  // left out by the command line of the harness
     long elements = 0;
     long checks_passed = 0;
     long checks_failed = 0;
@@ -141,6 +145,9 @@ struct Verdict {
     }
     // "PASSED", "FAILED", or "INCOMPLETE" for traces that stop before their end.
     std::string verdict_word() const;
+    // " (3 of 21 tests selected)" for a run whose command line left tests
+    // out; empty otherwise.
+    std::string selection_note() const;
 };
 
 // Builds the verdict; a failure means the traces do not match the link

@@ -264,6 +264,34 @@ TEST(Verdict, ReportsSpeakTheScriptsWordsEnumeratorsRequirementsAndComments) {
     EXPECT_EQ(document.find("<properties>", plain), std::string::npos) << document;
 }
 
+TEST(Verdict, TestsTheHarnessLeftOutAreNotSelectedNotMissing) {
+    Built built = build(
+        "O 1 \"calc\"\nG 2\nT 2 \"first\"\nS\nZ 4\nC 4 int/10 1 0 ok 2 2 2\ne\nE\nU 6\nU 9\n");
+    ASSERT_FALSE(built.failure.has_value()) << built.failure->message;
+    const std::string text = text_of(built.verdict);
+    EXPECT_NE(text.find("TEST second: not selected\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("TEST third: not selected\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("(1 passed, 0 failed, 0 did not finish, 0 did not run, 2 not selected)"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("VERDICT: PASSED (1 of 3 tests selected)\n"), std::string::npos) << text;
+    // The quiet report lists failures only: nothing here.
+    EXPECT_EQ(text_of(built.verdict, true).find("not selected\n"), std::string::npos);
+    const std::string document = junit_document(built.verdict);
+    EXPECT_NE(document.find("<skipped message=\"not selected\"/>"), std::string::npos) << document;
+    EXPECT_NE(document.find("skipped=\"1\""), std::string::npos) << document;
+    // Without its "U" line a test that never began did not run: FAILED.
+    Built missing =
+        build("O 1 \"calc\"\nG 2\nT 2 \"first\"\nS\nZ 4\nC 4 int/10 1 0 ok 2 2 2\ne\nE\nU 6\n");
+    ASSERT_FALSE(missing.failure.has_value());
+    EXPECT_EQ(missing.verdict.verdict_word(), "FAILED");
+    // Only a test can be left out.
+    Built wrong = build("O 1 \"calc\"\nU 4\n");
+    ASSERT_TRUE(wrong.failure.has_value());
+    EXPECT_NE(wrong.failure->message.find("test record 4 is told left out"), std::string::npos)
+        << wrong.failure->message;
+}
+
 TEST(Verdict, CommandLineRefusalsAndHelp) {
     std::ostringstream out;
     std::ostringstream err;

@@ -713,6 +713,121 @@ TEST(UndeclaredNames, AMisspeltEnumeratorIsAnErrorAtItsScriptLine) {
     fs::remove_all(dir);
 }
 
+// Three services of the parser's unit; "count/first" leaves a global set
+// that "count/second" expects, which only holds when both run in one
+// process.
+const char* const selection_script =
+    "HEADER parser, 1.0, , command parser\n##include \"unit.h\"\n#uint8_t frame[CMD_LEN];\n"
+    "#cmd_status st;\n#int seen;\nBEGIN\n"
+    "SERVICE parse_cmd\nTEST good\nFAMILY nominal\nELEMENT\n"
+    "VAR frame, INIT = \"SET 1234\", EV = \"SET 1234\"\n"
+    "VAR st, INIT = CMD_ERR_RANGE, EV = CMD_OK\n#st = parse_cmd(frame, CMD_LEN);\n"
+    "END ELEMENT\nEND FAMILY\nEND TEST\n"
+    "TEST short\nFAMILY nominal\nELEMENT\nVAR st, INIT = CMD_OK, EV = CMD_ERR_RANGE\n"
+    "#st = parse_cmd(frame, 2);\nEND ELEMENT\nEND FAMILY\nEND TEST\nEND SERVICE\n"
+    "SERVICE syntax\nTEST bad_head\nFAMILY nominal\nELEMENT\n"
+    "VAR frame, INIT = \"XET 1234\", EV = \"XET 1234\"\n"
+    "VAR st, INIT = CMD_OK, EV = CMD_ERR_SYNTAX\n#st = parse_cmd(frame, CMD_LEN);\n"
+    "END ELEMENT\nEND FAMILY\nEND TEST\nEND SERVICE\n"
+    "SERVICE count\nTEST first\nFAMILY nominal\nELEMENT\nVAR seen, INIT = 0, EV = 5\n"
+    "#seen = 5;\nEND ELEMENT\nEND FAMILY\nEND TEST\n"
+    "TEST second\nFAMILY nominal\nELEMENT\nVAR seen, EV = 5\n#st = CMD_OK;\nEND ELEMENT\n"
+    "END FAMILY\nEND TEST\nEND SERVICE\n";
+
+// The harness's command line: --list, --run with globs, --no-fork and
+// VXU_NO_FORK, the refusals, and what the report makes of a selection.
+TEST(HarnessCommandLine, ListSelectAndRunInOneProcess) {
+    const fs::path dir = parser_directory("_command_line", selection_script);
+    const std::string target_lib = testkit::dist_dir() + "/target/lib";
+    const std::string program = (dir / "p_harness").string();
+    auto built = testkit::run_program(
+        "cc", {"-std=c99", "-g", "-O0", "-Wall", "-Wextra", "-Werror", "-I" + target_lib,
+               "-I" + dir.string(), (dir / "p.c").string(), (dir / "unit.c").string(),
+               target_lib + "/TP.c", "-o", program});
+    ASSERT_EQ(built.status, 0) << built.err;
+    const std::string script = (dir / "p.ptu").string();
+
+    auto listed = testkit::run_program(program, {"--list"}, {}, dir.string());
+    EXPECT_EQ(listed.status, 0) << listed.err;
+    EXPECT_EQ(listed.out, "parse_cmd/good  " + script + ":8\nparse_cmd/short  " + script +
+                              ":17\nsyntax/bad_head  " + script + ":27\ncount/first  " + script +
+                              ":38\ncount/second  " + script + ":46\n");
+    EXPECT_FALSE(fs::exists(dir / "p.rio")) << "--list runs nothing";
+
+    auto report = [&](const std::string& traces) {
+        return testkit::run_program(testkit::dist_dir() + "/bin/vexorreport",
+                                    {(dir / "p.tdc").string(), traces});
+    };
+    // Two tests of three services; the others are not selected.
+    const std::string chosen = (dir / "chosen.rio").string();
+    auto selected = testkit::run_program(
+        program, {"--run", "parse_cmd/g*", "--run=syntax/*", "--traces", chosen}, {}, dir.string());
+    EXPECT_EQ(selected.status, 0) << selected.out << selected.err;
+    auto verdict = report(chosen);
+    EXPECT_EQ(verdict.status, 0) << verdict.out;
+    EXPECT_NE(verdict.out.find("TEST good: passed"), std::string::npos) << verdict.out;
+    EXPECT_NE(verdict.out.find("TEST bad_head: passed"), std::string::npos) << verdict.out;
+    EXPECT_NE(verdict.out.find("TEST short: not selected"), std::string::npos) << verdict.out;
+    EXPECT_NE(verdict.out.find("TEST second: not selected"), std::string::npos) << verdict.out;
+    EXPECT_NE(verdict.out.find(", 3 not selected), "), std::string::npos) << verdict.out;
+    EXPECT_NE(verdict.out.find("VERDICT: PASSED (2 of 5 tests selected)\n"), std::string::npos)
+        << verdict.out;
+
+    // Each test in its own process: the second test of "count" does not
+    // see what the first one set, and fails ...
+    const std::string forked = (dir / "forked.rio").string();
+    auto isolated =
+        testkit::run_program(program, {"--run", "count/*", "--traces", forked}, {}, dir.string());
+    EXPECT_EQ(isolated.status, 1) << isolated.out << isolated.err;
+    EXPECT_NE(report(forked).out.find("FAIL  seen: obtained 0, expected 5"), std::string::npos);
+    // ... in one process it does, by option or by the environment.
+    for (const bool by_environment : {false, true}) {
+        const std::string one = (dir / "one.rio").string();
+        std::vector<std::string> args = {"--run", "count/*", "--traces", one};
+        if (!by_environment) args.push_back("--no-fork");
+        testkit::EnvChanges env;
+        if (by_environment) env["VXU_NO_FORK"] = std::string("1");
+        auto in_place = testkit::run_program(program, args, env, dir.string());
+        EXPECT_EQ(in_place.status, 0) << in_place.out << in_place.err;
+        EXPECT_NE(report(one).out.find("VERDICT: PASSED (2 of 5 tests selected)"),
+                  std::string::npos);
+    }
+
+    // A debugger stops in the unit without following a child.
+    auto debugged = testkit::run_program(
+        "gdb",
+        {"-batch", "-nx", "-ex", "break parse_cmd", "-ex", "run", "--args", program, "--no-fork",
+         "--run", "syntax/bad_head", "--traces", (dir / "gdb.rio").string()},
+        {}, dir.string());
+    EXPECT_NE(debugged.out.find("Breakpoint 1, parse_cmd (buf="), std::string::npos)
+        << debugged.out << debugged.err;
+
+    // Refusals end with 2 before any test runs.
+    struct Refusal {
+        std::vector<std::string> args;
+        const char* message;
+    };
+    const Refusal refusals[] = {
+        {{"--run", "nothing/*"}, "no test matches the selection nothing/*"},
+        {{"--frobnicate"}, "unknown option --frobnicate"},
+        {{"--timeout", "5s"}, "--timeout takes a whole number of seconds, not 5s"},
+        {{"--run"}, "a value is missing after --run"},
+    };
+    for (const Refusal& refusal : refusals) {
+        const fs::path traces = dir / "refused.rio";
+        std::vector<std::string> args = refusal.args;
+        args.insert(args.begin(), {"--traces", traces.string()});
+        auto refused = testkit::run_program(program, args, {}, dir.string());
+        EXPECT_EQ(refused.status, 2) << refusal.message;
+        EXPECT_NE(refused.err.find(refusal.message), std::string::npos) << refused.err;
+        EXPECT_FALSE(fs::exists(traces)) << refusal.message;
+    }
+    auto help = testkit::run_program(program, {"--help"}, {}, dir.string());
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("--run PATTERN"), std::string::npos) << help.out;
+    fs::remove_all(dir);
+}
+
 INSTANTIATE_TEST_SUITE_P(Cases, EndToEnd, ::testing::ValuesIn(case_names()),
                          [](const auto& info) { return info.param; });
 

@@ -46,6 +46,7 @@ constexpr LineShape line_shapes[] = {
     {'e', TraceKind::element_end, 0},
     {'Q', TraceKind::test_outcome, 3},
     {'G', TraceKind::test_begin, 1},
+    {'U', TraceKind::test_left_out, 1},
 };
 
 // How an isolated test that did not reach its end ended ("Q" lines).
@@ -487,6 +488,7 @@ std::optional<LineError> parse_fields(const LineShape& shape, const std::vector<
         case TraceKind::interruption:
             return need_number(fields[0], line.record, "record number");
         case TraceKind::test_begin:
+        case TraceKind::test_left_out:
             return need_number(fields[0], line.record, "record number", 1);
         case TraceKind::warning:
             return need_string(fields[0], line.text, "the warning");

@@ -53,6 +53,7 @@ enum class TraceKind {
     end_test,           // E
     element_end,        // e
     test_begin,         // G rec
+    test_left_out,      // U rec
     test_outcome,       // Q rec how detail
     end_file,           // F count
 };

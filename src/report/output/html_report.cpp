@@ -88,6 +88,7 @@ summary{cursor:pointer;padding:2px 0}
 summary .state{font-weight:bold;margin-left:8px}
 .failed>summary .state{color:#b3261e}.passed>summary .state{color:#1f7a3a}
 .notrun>summary .state,.unfinished>summary .state{color:#8a5a00}
+.notselected>summary .state{color:#6b7480}
 table{border-collapse:collapse;margin:4px 0 8px;background:#fff}
 th,td{border:1px solid #dde1e6;padding:3px 8px;text-align:left;vertical-align:top;font-size:13px}
 td.value{font-family:ui-monospace,monospace;white-space:pre-wrap}
@@ -133,6 +134,8 @@ std::string state_class(const TestRun& run) {
     switch (run.state) {
         case TestState::not_run:
             return "notrun";
+        case TestState::not_selected:
+            return "notselected";
         case TestState::unfinished:
             return "unfinished";
         case TestState::finished:
@@ -213,8 +216,8 @@ void PageWriter::summary_band() {
     const Totals& totals = verdict.totals;
     const std::string word = verdict.verdict_word();
     std::string css = word == "PASSED" ? "passed" : word == "FAILED" ? "failed" : "incomplete";
-    const long tests_passed =
-        totals.tests - totals.tests_failed - totals.tests_unfinished - totals.tests_not_run;
+    const long tests_passed = totals.tests - totals.tests_failed - totals.tests_unfinished -
+                              totals.tests_not_run - totals.tests_not_selected;
     out_ += "<header class=\"" + css + "\" id=\"summary\">\n";
     out_ += "<h1>" + escape(verdict.program.empty() ? "vexor" : verdict.program) +
             ": <span class=\"verdict\" id=\"verdict\">" + word + "</span></h1>\n";
@@ -223,7 +226,11 @@ void PageWriter::summary_band() {
     out_ += "<span>" + std::to_string(totals.tests) + " test(s): " + std::to_string(tests_passed) +
             " passed, " + std::to_string(totals.tests_failed) + " failed, " +
             std::to_string(totals.tests_unfinished) + " incomplete, " +
-            std::to_string(totals.tests_not_run) + " not run</span>";
+            std::to_string(totals.tests_not_run) + " not run" +
+            (totals.tests_not_selected > 0
+                 ? ", " + std::to_string(totals.tests_not_selected) + " not selected"
+                 : std::string()) +
+            "</span>";
     out_ += "<span>" + std::to_string(totals.elements) + " element(s)</span>";
     out_ += "<span>" + std::to_string(totals.checks_passed + totals.checks_failed) +
             " check(s): " + std::to_string(totals.checks_passed) + " passed, " +
@@ -369,7 +376,7 @@ void PageWriter::notes(const RunNotes& run_notes) {
 
 void PageWriter::test(const TestRun& run) {
     const std::string css = state_class(run);
-    const bool open = css != "passed";
+    const bool open = css != "passed" && css != "notselected";
     out_ += "<details class=\"test " + css + "\"" + (open ? " open=\"open\"" : "") +
             "><summary>TEST " + escape(test_label(run));
     if (!run.location.empty()) {

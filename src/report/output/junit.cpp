@@ -60,7 +60,9 @@ std::string test_text(const TestRun& run) {
     return text;
 }
 
-bool is_error(const TestRun& run) { return run.state != TestState::finished; }
+bool is_error(const TestRun& run) {
+    return run.state != TestState::finished && run.state != TestState::not_selected;
+}
 
 void write_property(QXmlStreamWriter& xml, const QString& name, const std::string& value) {
     xml.writeStartElement(QStringLiteral("property"));
@@ -128,6 +130,13 @@ void write_testcase(QXmlStreamWriter& xml, const QString& class_name, const Test
         xml.writeAttribute(QStringLiteral("message"), to_xml_text(first));
         xml.writeAttribute(QStringLiteral("type"), QStringLiteral("check failed"));
         xml.writeCharacters(to_xml_text(body));
+        xml.writeEndElement();
+    }
+    if (run.state == TestState::not_selected) {
+        // Left out by the harness's command line: skipped, neither a pass
+        // nor a failure.
+        xml.writeStartElement(QStringLiteral("skipped"));
+        xml.writeAttribute(QStringLiteral("message"), QStringLiteral("not selected"));
         xml.writeEndElement();
     }
     if (is_error(run)) {
@@ -233,9 +242,11 @@ std::string junit_document(const Verdict& verdict, const CoverageData* coverage)
     for (const ServiceRun& service : verdict.services) {
         long failures = 0;
         long errors = 0;
+        long skipped = 0;
         long time = 0;
         for (const TestRun& run : service.tests) {
             errors += is_error(run) ? 1 : 0;
+            skipped += run.state == TestState::not_selected ? 1 : 0;
             failures += !is_error(run) && run.has_failures() ? 1 : 0;
             time += run.microseconds();
         }
@@ -245,7 +256,7 @@ std::string junit_document(const Verdict& verdict, const CoverageData* coverage)
         xml.writeAttribute(QStringLiteral("tests"), QString::number(service.tests.size()));
         xml.writeAttribute(QStringLiteral("failures"), QString::number(failures));
         xml.writeAttribute(QStringLiteral("errors"), QString::number(errors));
-        xml.writeAttribute(QStringLiteral("skipped"), QStringLiteral("0"));
+        xml.writeAttribute(QStringLiteral("skipped"), QString::number(skipped));
         xml.writeAttribute(QStringLiteral("time"), seconds(time));
         write_suite_properties(xml, service.notes, coverage);
         for (const TestRun& run : service.tests) {

@@ -194,14 +194,18 @@ void TextWriter::write(const Verdict& verdict) {
     const Totals& totals = verdict.totals;
     out_ << "TOTAL: " << plural(totals.services, "service") << ", " << plural(totals.tests, "test")
          << " ("
-         << totals.tests - totals.tests_failed - totals.tests_unfinished - totals.tests_not_run
+         << totals.tests - totals.tests_failed - totals.tests_unfinished - totals.tests_not_run -
+                totals.tests_not_selected
          << " passed, " << totals.tests_failed << " failed, " << totals.tests_unfinished
-         << " did not finish, " << totals.tests_not_run << " did not run), "
-         << plural(totals.elements, "element") << ", "
+         << " did not finish, " << totals.tests_not_run << " did not run"
+         << (totals.tests_not_selected > 0
+                 ? ", " + std::to_string(totals.tests_not_selected) + " not selected"
+                 : std::string())
+         << "), " << plural(totals.elements, "element") << ", "
          << plural(totals.checks_passed + totals.checks_failed, "check") << " ("
          << totals.checks_passed << " passed, " << totals.checks_failed << " failed), "
          << totals.recorded << " recorded\n";
-    out_ << "VERDICT: " << verdict.verdict_word() << '\n';
+    out_ << "VERDICT: " << verdict.verdict_word() << verdict.selection_note() << '\n';
 }
 
 }  // namespace
@@ -211,6 +215,8 @@ std::string test_outcome(const TestRun& run) {
     switch (run.state) {
         case TestState::not_run:
             return "NOT RUN (the link records describe it, the harness never began it)";
+        case TestState::not_selected:
+            return "not selected";
         case TestState::unfinished:
             return "FAILED (" + run.stop_reason +
                    (run.failed > 0 ? "; " + std::to_string(run.failed) + " of " + checks + " failed"

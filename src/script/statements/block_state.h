@@ -46,6 +46,8 @@ struct ServiceState {
 struct TestState {
     bool open = false;
     std::string name;
+    std::string file;  // the script of its TEST statement (absolute), and its line
+    long line = 0;
     std::string loop_expression;
     int ordinal = 0;  // in the service
     int element_count = 0;

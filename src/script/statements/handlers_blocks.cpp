@@ -131,8 +131,8 @@ void Dispatcher::write_block_headers() {
     }
     if (state_.test.open && records.test_header_pending()) {
         const int number = records.write_test_header();
-        hooks_.emit_test_head(
-            {number, state_.test.name, state_.test.ordinal, state_.test.loop_expression});
+        hooks_.emit_test_head({number, state_.test.name, state_.test.ordinal,
+                               state_.test.loop_expression, state_.test.file, state_.test.line});
     }
     if (state_.test.family_open && records.family_header_pending()) {
         records.write_family_header();
@@ -299,6 +299,8 @@ void Dispatcher::open_test(std::string_view argument, bool phase) {
     if (session_.output_enabled()) {
         ++service.generated_test_count;
         session_.records().begin_test(test_name, line(), repetition_of(loop));
+        state_.test.file = session_.records().script_path(session_.records().current_file_number());
+        state_.test.line = line();
     }
     state_.native_analysis_due = false;
     if (!phase) {

@@ -19,6 +19,12 @@ typedef int VXU_STUB_CNT;
 #define OPF_C(path) ((void)(path))
 #define CLF_C(path) ((void)(path))
 #define VXU_TRACES_FILE(path) extern const char vx_syntax_traces[];
+#define VXU_COMMAND_LINE
+struct vx_syntax_test { long rec; const char *service, *test, *file; long line; };
+#define VXU_TESTS_BEGIN static const struct vx_syntax_test vx_syntax_tests[] = {
+#define VXU_TEST_ENTRY(rec, service, test, file, line) {(rec), (service), (test), (file), (line)},
+#define VXU_TESTS_END {0, 0, 0, 0, 0}}; \
+    const struct vx_syntax_test *vx_syntax_tests_of(void) { return vx_syntax_tests; }
 #define DCL_OP_C(number, name) ((void)(number), (void)(name))
 #define DCL_TST_C(number, name) ((void)(number), (void)(name))
 #define DCL_FAC_REP_C(number, count) ((void)(number), (void)(count))

@@ -154,6 +154,7 @@ int main(int argc, char ** argv)
 {
 #endif
    VXU_INIT_DATA
+   VXU_COMMAND_LINE
 OPF_C("<DIR>/t.rio");
 
 #pragma vexor testing_tool_call_place
@@ -170,4 +171,9 @@ CLF_C("<DIR>/t.rio");
 }/* end t */
 
 VXU_TRACES_FILE("<DIR>/t.rio")
+
+VXU_TESTS_BEGIN
+VXU_TEST_ENTRY(2, "regulate", "double", "<DIR>/plant.ptu", 10)
+VXU_TEST_ENTRY(9, "regulate", "triple", "<DIR>/plant.ptu", 19)
+VXU_TESTS_END
 

@@ -248,6 +248,7 @@ int main(int argc, char ** argv)
 {
 #endif
    VXU_INIT_DATA
+   VXU_COMMAND_LINE
 OPF_C("<DIR>/t.rio");
 
 #pragma vexor testing_tool_call_place
@@ -264,4 +265,10 @@ CLF_C("<DIR>/t.rio");
 }/* end t */
 
 VXU_TRACES_FILE("<DIR>/t.rio")
+
+VXU_TESTS_BEGIN
+VXU_TEST_ENTRY(2, "regulate", "plain", "<DIR>/plant.ptu", 17)
+VXU_TEST_ENTRY(9, "regulate", "capped_at_test", "<DIR>/plant.ptu", 25)
+VXU_TEST_ENTRY(21, "regulate", "overridden", "<DIR>/plant.ptu", 39)
+VXU_TESTS_END
 

@@ -83,16 +83,17 @@ int main(int argc, char ** argv)
 {
 #endif
    VXU_INIT_DATA
+   VXU_COMMAND_LINE
 OPF_C("<DIR>/t.rio");
 
 #pragma vexor testing_tool_call_place
 #line 7 "<DIR>/s.ptu"
 started = 1;
-#line 92 "<DIR>/t.c"
+#line 93 "<DIR>/t.c"
 SRV1_ADD();
 #line 10 "<DIR>/s.ptu"
 started = 0;
-#line 96 "<DIR>/t.c"
+#line 97 "<DIR>/t.c"
 CLF_C("<DIR>/t.rio");
 
 
@@ -105,4 +106,8 @@ CLF_C("<DIR>/t.rio");
 }/* end t */
 
 VXU_TRACES_FILE("<DIR>/t.rio")
+
+VXU_TESTS_BEGIN
+VXU_TEST_ENTRY(2, "add", "t1", "<DIR>/s.ptu", 13)
+VXU_TESTS_END
 

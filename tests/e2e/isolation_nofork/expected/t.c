@@ -198,6 +198,7 @@ int main(int argc, char ** argv)
 {
 #endif
    VXU_INIT_DATA
+   VXU_COMMAND_LINE
 OPF_C("<DIR>/t.rio");
 
 #pragma vexor testing_tool_call_place
@@ -214,4 +215,12 @@ CLF_C("<DIR>/t.rio");
 }/* end t */
 
 VXU_TRACES_FILE("<DIR>/t.rio")
+
+VXU_TESTS_BEGIN
+VXU_TEST_ENTRY(2, "frame_checksum", "nominal", "<DIR>/frames.ptu", 9)
+VXU_TEST_ENTRY(6, "frame_checksum", "null_buffer", "<DIR>/frames.ptu", 18)
+VXU_TEST_ENTRY(10, "frame_checksum", "never_ready", "<DIR>/frames.ptu", 27)
+VXU_TEST_ENTRY(14, "frame_checksum", "wrong_expectation", "<DIR>/frames.ptu", 36)
+VXU_TEST_ENTRY(18, "frame_checksum", "after_the_crash", "<DIR>/frames.ptu", 45)
+VXU_TESTS_END
 

@@ -158,6 +158,7 @@ int main(int argc, char ** argv)
 {
 #endif
    VXU_INIT_DATA
+   VXU_COMMAND_LINE
 OPF_C("<DIR>/t.rio");
 
 #pragma vexor testing_tool_call_place
@@ -174,4 +175,10 @@ CLF_C("<DIR>/t.rio");
 }/* end t */
 
 VXU_TRACES_FILE("<DIR>/t.rio")
+
+VXU_TESTS_BEGIN
+VXU_TEST_ENTRY(2, "queue_push", "returns", "<DIR>/queue.ptu", 7)
+VXU_TEST_ENTRY(6, "queue_push", "breaks_out_of_its_loop", "<DIR>/queue.ptu", 17)
+VXU_TEST_ENTRY(11, "queue_push", "still_runs", "<DIR>/queue.ptu", 28)
+VXU_TESTS_END
 

@@ -107,6 +107,7 @@ int main(int argc, char ** argv)
 {
 #endif
    VXU_INIT_DATA
+   VXU_COMMAND_LINE
 OPF_C("<DIR>/t.rio");
 
 #pragma vexor testing_tool_call_place
@@ -124,4 +125,9 @@ CLF_C("<DIR>/t.rio");
 }/* end t */
 
 VXU_TRACES_FILE("<DIR>/t.rio")
+
+VXU_TESTS_BEGIN
+VXU_TEST_ENTRY(2, "add", "t2", "<DIR>/s.ptu", 13)
+VXU_TEST_ENTRY(6, "sub", "t3", "<DIR>/s.ptu", 22)
+VXU_TESTS_END
 

@@ -1488,6 +1488,7 @@ int main(int argc, char ** argv)
 {
 #endif
    VXU_INIT_DATA
+   VXU_COMMAND_LINE
 OPF_C("<DIR>/t.rio");
 
 #pragma vexor testing_tool_call_place
@@ -1506,4 +1507,11 @@ CLF_C("<DIR>/t.rio");
 }/* end t */
 
 VXU_TRACES_FILE("<DIR>/t.rio")
+
+VXU_TESTS_BEGIN
+VXU_TEST_ENTRY(30, "cache_patch", "patch", "<DIR>/cache.ptu", 14)
+VXU_TEST_ENTRY(38, "cache_patch", "wrong_block", "<DIR>/cache.ptu", 37)
+VXU_TEST_ENTRY(43, "cache_rotate", "rotate", "<DIR>/cache.ptu", 50)
+VXU_TEST_ENTRY(48, "cache_tag", "tag", "<DIR>/cache.ptu", 61)
+VXU_TESTS_END
 

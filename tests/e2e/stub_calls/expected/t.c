@@ -327,6 +327,7 @@ int main(int argc, char ** argv)
 {
 #endif
    VXU_INIT_DATA
+   VXU_COMMAND_LINE
 OPF_C("<DIR>/t.rio");
 
 #pragma vexor testing_tool_call_place
@@ -343,4 +344,10 @@ CLF_C("<DIR>/t.rio");
 }/* end t */
 
 VXU_TRACES_FILE("<DIR>/t.rio")
+
+VXU_TESTS_BEGIN
+VXU_TEST_ENTRY(5, "pool_flush", "one_call_too_many", "<DIR>/pool.ptu", 8)
+VXU_TEST_ENTRY(8, "pool_flush", "fourth_call_wrong", "<DIR>/pool.ptu", 16)
+VXU_TEST_ENTRY(11, "pool_flush", "all_described", "<DIR>/pool.ptu", 25)
+VXU_TESTS_END
 

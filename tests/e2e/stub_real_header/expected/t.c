@@ -835,6 +835,7 @@ int main(int argc, char ** argv)
 {
 #endif
    VXU_INIT_DATA
+   VXU_COMMAND_LINE
 OPF_C("<DIR>/t.rio");
 
 #pragma vexor testing_tool_call_place
@@ -853,4 +854,10 @@ CLF_C("<DIR>/t.rio");
 }/* end t */
 
 VXU_TRACES_FILE("<DIR>/t.rio")
+
+VXU_TESTS_BEGIN
+VXU_TEST_ENTRY(23, "chan_open", "open", "<DIR>/chan.ptu", 14)
+VXU_TEST_ENTRY(28, "chan_touch", "touch", "<DIR>/chan.ptu", 26)
+VXU_TEST_ENTRY(33, "chan_stamp", "stamp", "<DIR>/chan.ptu", 37)
+VXU_TESTS_END
 

@@ -1140,6 +1140,7 @@ int main(int argc, char ** argv)
 {
 #endif
    VXU_INIT_DATA
+   VXU_COMMAND_LINE
 OPF_C("<DIR>/t.rio");
 
 #pragma vexor testing_tool_call_place
@@ -1156,4 +1157,9 @@ CLF_C("<DIR>/t.rio");
 }/* end t */
 
 VXU_TRACES_FILE("<DIR>/t.rio")
+
+VXU_TESTS_BEGIN
+VXU_TEST_ENTRY(18, "average", "outputs_and_returns", "<DIR>/sensors.ptu", 13)
+VXU_TEST_ENTRY(21, "average", "values_in_and_out", "<DIR>/sensors.ptu", 31)
+VXU_TESTS_END
 

@@ -1105,6 +1105,7 @@ int main(int argc, char ** argv)
 {
 #endif
    VXU_INIT_DATA
+   VXU_COMMAND_LINE
 OPF_C("<DIR>/t.rio");
 
 #pragma vexor testing_tool_call_place
@@ -1121,4 +1122,9 @@ CLF_C("<DIR>/t.rio");
 }/* end t */
 
 VXU_TRACES_FILE("<DIR>/t.rio")
+
+VXU_TESTS_BEGIN
+VXU_TEST_ENTRY(18, "average", "wrong_inputs", "<DIR>/sensors.ptu", 13)
+VXU_TEST_ENTRY(21, "average", "call_counts", "<DIR>/sensors.ptu", 26)
+VXU_TESTS_END
 

@@ -521,6 +521,7 @@ int main(int argc, char ** argv)
 {
 #endif
    VXU_INIT_DATA
+   VXU_COMMAND_LINE
 OPF_C("<DIR>/t.rio");
 
 #pragma vexor testing_tool_call_place
@@ -538,4 +539,9 @@ CLF_C("<DIR>/t.rio");
 }/* end t */
 
 VXU_TRACES_FILE("<DIR>/t.rio")
+
+VXU_TESTS_BEGIN
+VXU_TEST_ENTRY(2, "first", "nothing_stubbed", "<DIR>/plant.ptu", 6)
+VXU_TEST_ENTRY(13, "regulate", "low", "<DIR>/plant.ptu", 19)
+VXU_TESTS_END
 

@@ -113,6 +113,7 @@ int main(int argc, char ** argv)
 {
 #endif
    VXU_INIT_DATA
+   VXU_COMMAND_LINE
 OPF_C("<DIR>/t.rio");
 
 #pragma vexor testing_tool_call_place
@@ -130,4 +131,9 @@ CLF_C("<DIR>/t.rio");
 }/* end t */
 
 VXU_TRACES_FILE("<DIR>/t.rio")
+
+VXU_TESTS_BEGIN
+VXU_TEST_ENTRY(2, "unit_init", "t1", "<DIR>/s.ptu", 7)
+VXU_TEST_ENTRY(6, "unit_step", "t2", "<DIR>/s.ptu", 17)
+VXU_TESTS_END
 

@@ -350,6 +350,7 @@ int main(int argc, char ** argv)
 {
 #endif
    VXU_INIT_DATA
+   VXU_COMMAND_LINE
 OPF_C("<DIR>/t.rio");
 
 #pragma vexor testing_tool_call_place
@@ -366,4 +367,9 @@ CLF_C("<DIR>/t.rio");
 }/* end t */
 
 VXU_TRACES_FILE("<DIR>/t.rio")
+
+VXU_TESTS_BEGIN
+VXU_TEST_ENTRY(2, "update", "by_element", "<DIR>/aggregates.ptu", 5)
+VXU_TEST_ENTRY(23, "update", "whole", "<DIR>/aggregates.ptu", 15)
+VXU_TESTS_END
 

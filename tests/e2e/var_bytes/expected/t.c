@@ -707,6 +707,7 @@ int main(int argc, char ** argv)
 {
 #endif
    VXU_INIT_DATA
+   VXU_COMMAND_LINE
 OPF_C("<DIR>/t.rio");
 
 #pragma vexor testing_tool_call_place
@@ -723,4 +724,9 @@ CLF_C("<DIR>/t.rio");
 }/* end t */
 
 VXU_TRACES_FILE("<DIR>/t.rio")
+
+VXU_TESTS_BEGIN
+VXU_TEST_ENTRY(5, "compute", "bytes", "<DIR>/bytes.ptu", 8)
+VXU_TEST_ENTRY(31, "compute", "aggregates", "<DIR>/bytes.ptu", 24)
+VXU_TESTS_END
 

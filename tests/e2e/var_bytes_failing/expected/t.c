@@ -484,6 +484,7 @@ int main(int argc, char ** argv)
 {
 #endif
    VXU_INIT_DATA
+   VXU_COMMAND_LINE
 OPF_C("<DIR>/t.rio");
 
 #pragma vexor testing_tool_call_place
@@ -500,4 +501,10 @@ CLF_C("<DIR>/t.rio");
 }/* end t */
 
 VXU_TRACES_FILE("<DIR>/t.rio")
+
+VXU_TESTS_BEGIN
+VXU_TEST_ENTRY(5, "compute", "zero_byte", "<DIR>/failing.ptu", 8)
+VXU_TEST_ENTRY(14, "compute", "member", "<DIR>/failing.ptu", 18)
+VXU_TEST_ENTRY(32, "compute", "tolerance", "<DIR>/failing.ptu", 29)
+VXU_TESTS_END
 

@@ -299,6 +299,7 @@ int main(int argc, char ** argv)
 {
 #endif
    VXU_INIT_DATA
+   VXU_COMMAND_LINE
 OPF_C("<DIR>/t.rio");
 
 #pragma vexor testing_tool_call_place
@@ -315,4 +316,9 @@ CLF_C("<DIR>/t.rio");
 }/* end t */
 
 VXU_TRACES_FILE("<DIR>/t.rio")
+
+VXU_TESTS_BEGIN
+VXU_TEST_ENTRY(3, "update", "scalars", "<DIR>/failing.ptu", 6)
+VXU_TEST_ENTRY(23, "update", "aggregates", "<DIR>/failing.ptu", 30)
+VXU_TESTS_END
 

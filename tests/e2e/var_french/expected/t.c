@@ -179,6 +179,7 @@ int main(int argc, char ** argv)
 {
 #endif
    VXU_INIT_DATA
+   VXU_COMMAND_LINE
 OPF_C("<DIR>/t.rio");
 
 #pragma vexor testing_tool_call_place
@@ -195,4 +196,9 @@ CLF_C("<DIR>/t.rio");
 }/* end t */
 
 VXU_TRACES_FILE("<DIR>/t.rio")
+
+VXU_TESTS_BEGIN
+VXU_TEST_ENTRY(2, "step", "listes", "<DIR>/listes.ptu", 5)
+VXU_TEST_ENTRY(6, "step", "intervalles", "<DIR>/listes.ptu", 13)
+VXU_TESTS_END
 

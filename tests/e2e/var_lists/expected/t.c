@@ -197,6 +197,7 @@ int main(int argc, char ** argv)
 {
 #endif
    VXU_INIT_DATA
+   VXU_COMMAND_LINE
 OPF_C("<DIR>/t.rio");
 
 #pragma vexor testing_tool_call_place
@@ -213,4 +214,10 @@ CLF_C("<DIR>/t.rio");
 }/* end t */
 
 VXU_TRACES_FILE("<DIR>/t.rio")
+
+VXU_TESTS_BEGIN
+VXU_TEST_ENTRY(2, "step", "lists", "<DIR>/lists.ptu", 6)
+VXU_TEST_ENTRY(8, "step", "steps", "<DIR>/lists.ptu", 16)
+VXU_TEST_ENTRY(16, "step", "counts", "<DIR>/lists.ptu", 26)
+VXU_TESTS_END
 
