@@ -3,8 +3,10 @@
 #
 #   cmake -DNAME=... -DHARNESS=... -DREPORT=... -DLINK_RECORDS=... -DTRACES=...
 #         -DJUNIT=... [-DHTML=...] [-DCOVERAGE_DIR=...] [-DEMULATOR=a|b|c]
-#         [-DTIME_LIMIT=seconds] -P VexorRunTest.cmake
+#         [-DTIME_LIMIT=seconds] [-DRUN=SERVICE/TEST] -P VexorRunTest.cmake
 # EMULATOR (its words separated by "|") runs the harness of a cross target.
+# RUN runs the one test of that name (the harness's --run); the report
+# shows the others as not selected.
 #
 # The test passes when the harness ended normally and every check passed.
 # The traces and the XML of an earlier run are removed first, so a harness
@@ -47,6 +49,9 @@ set(run_command "${HARNESS}")
 if(DEFINED EMULATOR AND NOT EMULATOR STREQUAL "")
   string(REPLACE "|" ";" emulator_words "${EMULATOR}")
   set(run_command ${emulator_words} "${HARNESS}")
+endif()
+if(DEFINED RUN AND NOT RUN STREQUAL "")
+  list(APPEND run_command --run "${RUN}")
 endif()
 set(time_limit_arguments)
 if(DEFINED TIME_LIMIT AND NOT TIME_LIMIT STREQUAL "")

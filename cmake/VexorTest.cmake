@@ -5,7 +5,7 @@
 #   enable_testing()
 #   vexor_add_test(NAME <name> SCRIPT <file.ptu> SOURCES <unit sources...>
 #                  [INCLUDE_DIRECTORIES <dirs...>] [OPTIONS <vexorprepro options...>]
-#                  [COVERAGE] [WARNINGS_OK])
+#                  [COVERAGE] [WARNINGS_OK] [DISCOVER])
 #
 # At build time vexorprepro compiles the script into <name>.c, <name>.ic,
 # <name>.tdc and vexor_cfg.h in the directory vexor/<name> of the current
@@ -30,6 +30,12 @@
 # statement was dropped, cut short or changed. WARNINGS_OK builds it all
 # the same; the verdict of a script that lost a statement is never PASSED,
 # and names the statement.
+#
+# DISCOVER makes one ctest test of each TEST of the script instead of one
+# of the script, as gtest_discover_tests does: after each build the harness
+# lists its tests (--list), and ctest runs NAME/SERVICE/TEST alone with
+# --run, labelled NAME and SERVICE, with traces, JUnit XML and a page of its
+# own (vexor/NAME/NAME.<n>.*). ctest -R and ctest -j reach single tests.
 #
 # INCLUDE_DIRECTORIES are searched for the unit's headers, by the C
 # analysis (-INCL) and by the C compiler; the directory of the script is
@@ -78,7 +84,7 @@ function(_vexor_target_definitions out_var)
 endfunction()
 
 function(vexor_add_test)
-  cmake_parse_arguments(PARSE_ARGV 0 ARG "COVERAGE;WARNINGS_OK" "NAME;SCRIPT"
+  cmake_parse_arguments(PARSE_ARGV 0 ARG "COVERAGE;WARNINGS_OK;DISCOVER" "NAME;SCRIPT"
                         "SOURCES;INCLUDE_DIRECTORIES;OPTIONS")
   if(ARG_UNPARSED_ARGUMENTS)
     message(FATAL_ERROR "vexor_add_test: unexpected arguments: ${ARG_UNPARSED_ARGUMENTS}")
@@ -169,6 +175,33 @@ function(vexor_add_test)
     string(REPLACE ";" "|" emulator "${CMAKE_CROSSCOMPILING_EMULATOR}")
   endif()
   set(time_limit "${VEXOR_TEST_TIME_LIMIT}")
+  if(ARG_DISCOVER)
+    # The tests are known once the harness is built: it lists them, and
+    # ctest reads the list through an include file that stands in for
+    # them until then.
+    set(ctest_file "${dir}/${name}_tests.cmake")
+    set(include_file "${dir}/${name}_include.cmake")
+    file(WRITE "${include_file}"
+         "if(EXISTS \"${ctest_file}\")\n  include(\"${ctest_file}\")\n"
+         "else()\n  add_test(${name}_NOT_BUILT ${name}_NOT_BUILT)\nendif()\n")
+    set(lock "")
+    if(NOT coverage_dir STREQUAL "")
+      set(lock "${name}_coverage")
+    endif()
+    string(JOIN "|" run_arguments "-DREPORT=${VEXOR_REPORT}" "-DLINK_RECORDS=${link_records}"
+           "-DCOVERAGE_DIR=${coverage_dir}" "-DTIME_LIMIT=${time_limit}"
+           "-DSOURCE_ROOT=${CMAKE_SOURCE_DIR}")
+    add_custom_command(TARGET ${name} POST_BUILD
+      COMMAND "${CMAKE_COMMAND}" "-DNAME=${name}" "-DHARNESS=$<TARGET_FILE:${name}>"
+              "-DDIR=${dir}" "-DOUTPUT=${ctest_file}" "-DEMULATOR=${emulator}"
+              "-DRUN_SCRIPT=${_vexor_cmake_dir}/VexorRunTest.cmake"
+              "-DRUN_ARGUMENTS=${run_arguments}" "-DLOCK=${lock}"
+              -P "${_vexor_cmake_dir}/VexorDiscoverTests.cmake"
+      COMMENT "Listing the tests of ${name}"
+      VERBATIM)
+    set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES "${include_file}")
+    return()
+  endif()
   add_test(NAME ${name}
            COMMAND "${CMAKE_COMMAND}"
                    "-DNAME=${name}" "-DHARNESS=$<TARGET_FILE:${name}>" "-DREPORT=${VEXOR_REPORT}"

@@ -17,6 +17,8 @@
 
 #include <chrono>
 #include <filesystem>
+#include <algorithm>
+#include <cstring>
 #include <string>
 #include <thread>
 
@@ -199,6 +201,68 @@ TEST_F(CmakeExample, OneTestPassesAndOneFailsWithTheirJUnitXml) {
     EXPECT_FALSE(half->failed);
     EXPECT_TRUE(two_thirds->failed);
     EXPECT_EQ(two_thirds->failure_message.toStdString(), "result: obtained 66, expected 67");
+}
+
+// DISCOVER: one ctest test per TEST of the scripts, reached one by one
+// with -R and run side by side with -j, with the verdicts of a serial run.
+TEST_F(CmakeExample, DiscoverMakesOneCtestTestPerTest) {
+    std::string lists = read_file(path(source_ / "CMakeLists.txt"));
+    for (const char* call : {"unit/tank.c\n               INCLUDE_DIRECTORIES unit",
+                             "INCLUDE_DIRECTORIES unit\n               COVERAGE"}) {
+        const std::size_t at = lists.find(call);
+        ASSERT_NE(at, std::string::npos) << call << " in\n" << lists;
+        lists.insert(at + std::strlen(call), " DISCOVER");
+    }
+    write_file(path(source_ / "CMakeLists.txt"), lists);
+    ASSERT_NO_FATAL_FAILURE(configure_and_build(default_generator()));
+
+    auto run_ctest = [&](const QStringList& arguments) {
+        ProcessResult result = run_program(QStringLiteral(VX_CTEST_COMMAND), arguments,
+                                           path(binary_), {}, build_timeout_ms);
+        EXPECT_TRUE(result.started && !result.crashed);
+        return result;
+    };
+    ProcessResult listed = run_ctest({QStringLiteral("-N")});
+    for (const char* name :
+         {"gauge_fill/gauge_fill/nominal", "gauge_fill/gauge_fill/saturation",
+          "gauge_fill/tank_level/from_the_sensor", "gauge_fill/tank_level/sensor_failure",
+          "gauge_percent/gauge_percent/half", "gauge_percent/gauge_percent/two_thirds"}) {
+        EXPECT_CONTAINS(listed.out, std::string(": ") + name + "\n");
+    }
+    EXPECT_CONTAINS(listed.out, "Total Tests: 6");
+    // Labelled with the script and the service.
+    EXPECT_CONTAINS(
+        run_ctest({QStringLiteral("-N"), QStringLiteral("-L"), QStringLiteral("tank_level")}).out,
+        "Total Tests: 2");
+
+    // One script's tests alone: one passes, one fails, each with its own
+    // verdict over a selection.
+    ProcessResult percent = run_ctest(
+        {QStringLiteral("--verbose"), QStringLiteral("-R"), QStringLiteral("gauge_percent/")});
+    EXPECT_NE(percent.exit_code, 0);
+    EXPECT_CONTAINS(percent.out, "50% tests passed, 1 tests failed out of 2");
+    EXPECT_CONTAINS(percent.out, "VERDICT: FAILED (1 of 2 tests selected)");
+    EXPECT_CONTAINS(percent.out, "vexor: every check passed in gauge_percent/gauge_percent/half");
+    EXPECT_TRUE(fs::exists(binary_ / "vexor/gauge_percent/gauge_percent.1.xml"));
+
+    // In parallel, the tests that fail are those of a serial run.
+    auto failed_of = [](const std::string& out) {
+        std::vector<std::string> failed;
+        const std::string mark = " (Failed)";
+        for (std::size_t at = out.find(mark); at != std::string::npos;
+             at = out.find(mark, at + 1)) {
+            const std::size_t start = out.rfind(" - ", at);
+            failed.push_back(out.substr(start + 3, at - start - 3));
+        }
+        std::sort(failed.begin(), failed.end());
+        return failed;
+    };
+    ProcessResult serial = run_ctest({});
+    ProcessResult parallel = run_ctest({QStringLiteral("-j4")});
+    EXPECT_EQ(failed_of(serial.out),
+              std::vector<std::string>{"gauge_percent/gauge_percent/two_thirds"})
+        << serial.out;
+    EXPECT_EQ(failed_of(parallel.out), failed_of(serial.out)) << parallel.out;
 }
 
 TEST_F(CmakeExample, NinjaBuildsOnlyWhatChanged) {
