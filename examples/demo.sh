@@ -34,6 +34,11 @@ run_script() {
     cc -std=c99 -Wall -Wextra -I"$VXLTGT/lib" -Iout -I"$here" "out/$name.c" "$here/$unit.c" \
         "$VXLTGT/lib/TP.c" -o "out/$name"
 
+    step "out/$name --list"
+    # The harness names its tests and where the script writes them; --run
+    # PATTERN would run only some of them.
+    "out/$name" --list
+
     step "out/$name"
     # The harness's own status: 0 every check passed, 1 a check failed, 2 a
     # test did not reach its end or the traces could not be written.

@@ -828,6 +828,50 @@ TEST(HarnessCommandLine, ListSelectAndRunInOneProcess) {
     fs::remove_all(dir);
 }
 
+// --list on the demo's scripts gives every SERVICE/TEST of the script with
+// the line of its TEST statement, in script order, and runs nothing.
+TEST(HarnessCommandLine, ListOnTheDemoScripts) {
+    const fs::path examples = fs::path(VX_SOURCE_DIR) / "examples";
+    const fs::path dir = fs::path(run_root()) / "_demo_list";
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    const testkit::EnvChanges env = {{"VXLTGT", target_link()}};
+    const std::string target_lib = testkit::dist_dir() + "/target/lib";
+    for (const char* name : {"calc", "thermo"}) {
+        const fs::path script = examples / (std::string(name) + ".ptu");
+        auto compiled =
+            testkit::run_compiler({script.string(), (dir / (std::string(name) + ".c")).string(),
+                                   dir.string() + "/", "-LANGUAGE=C"},
+                                  env, dir.string());
+        ASSERT_EQ(compiled.status, 0) << compiled.err;
+        const std::string program = (dir / name).string();
+        auto built = testkit::run_program(
+            "cc", {"-std=c99", "-I" + target_lib, "-I" + dir.string(), "-I" + examples.string(),
+                   (dir / (std::string(name) + ".c")).string(),
+                   (examples / (std::string(name) + ".c")).string(), target_lib + "/TP.c", "-o",
+                   program});
+        ASSERT_EQ(built.status, 0) << built.err;
+        // What the script says, read from its SERVICE and TEST lines.
+        std::string expected;
+        std::string service;
+        long number = 0;
+        for (const std::string& line : read_lines(script)) {
+            ++number;
+            if (line.rfind("SERVICE ", 0) == 0) service = line.substr(8);
+            if (line.rfind("TEST ", 0) == 0) {
+                expected += service + "/" + line.substr(5) + "  " + script.string() + ":" +
+                            std::to_string(number) + "\n";
+            }
+        }
+        ASSERT_FALSE(expected.empty());
+        auto listed = testkit::run_program(program, {"--list"}, {}, dir.string());
+        EXPECT_EQ(listed.status, 0) << listed.err;
+        EXPECT_EQ(listed.out, expected) << name;
+        EXPECT_FALSE(fs::exists(dir / (std::string(name) + ".rio"))) << name;
+    }
+    fs::remove_all(dir);
+}
+
 INSTANTIATE_TEST_SUITE_P(Cases, EndToEnd, ::testing::ValuesIn(case_names()),
                          [](const auto& info) { return info.param; });
 
