@@ -1729,6 +1729,33 @@ static void announce_test(long rec)
     }
 }
 
+/* ---- Test times ------------------------------------------------------------
+ * "D rec us" follows each test that reached its end or was ended by the
+ * harness: the wall-clock time of the whole test in microseconds, all its
+ * runs, from its beginning to its end (a child process's, under
+ * isolation). Only a POSIX host has the monotonic clock it is read from. */
+#if VXU_POSIX_HOST
+static long long wall_microseconds(void)
+{
+    struct timespec now;
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return (long long)now.tv_sec * VXU_MICROSECONDS + (long long)now.tv_nsec / 1000;
+}
+
+/* The test timed in the harness's own process and when it began. */
+static long vxu_timed_test;
+static long long vxu_test_start;
+
+static void write_test_time(long rec, long long start)
+{
+    if (begin_line('D')) {
+        put_long(rec);
+        put_long((long)(wall_microseconds() - start));
+        end_line();
+    }
+}
+#endif
+
 /* "U rec": the selection of the command line leaves the test of "T" record
  * rec out. */
 static void leave_out_test(long rec)
@@ -1747,6 +1774,7 @@ int vxu_test_begin(long rec)
     int ended;
     long timeout;
     long lines_before;
+    long long test_start;
     off_t start;
     sigset_t forwarded;
     sigset_t mask;
@@ -1762,8 +1790,11 @@ int vxu_test_begin(long rec)
     }
     announce_test(rec);
     if (!vxu_traces || vxu_state == &vxu_own_state) {
+        vxu_timed_test = rec;
+        vxu_test_start = wall_microseconds();
         return 1;
     }
+    test_start = wall_microseconds();
     flush_all();
     if (pipe(watch) != 0) {
         watch[0] = watch[1] = -1;
@@ -1836,6 +1867,10 @@ int vxu_test_begin(long rec)
     } else {
         write_outcome(rec, "exit", NULL, WIFEXITED(status) ? (long)WEXITSTATUS(status) : -1L);
     }
+    /* A run cut by a signal ends here: the test has no time. */
+    if (vxu_stop_signal == 0) {
+        write_test_time(rec, test_start);
+    }
     if (watch[0] >= 0) {
         close(watch[0]);
     }
@@ -1853,6 +1888,10 @@ int vxu_test_begin(long rec)
         return 0;
     }
     announce_test(rec);
+#if VXU_POSIX_HOST
+    vxu_timed_test = rec;
+    vxu_test_start = wall_microseconds();
+#endif
     return 1;
 #endif
 }
@@ -1863,6 +1902,12 @@ void vxu_test_done(void)
 #if VXU_ISOLATE
     if (vxu_in_child) {
         leave_child(1);
+    }
+#endif
+#if VXU_POSIX_HOST
+    if (vxu_timed_test != 0) {
+        write_test_time(vxu_timed_test, vxu_test_start);
+        vxu_timed_test = 0;
     }
 #endif
 }

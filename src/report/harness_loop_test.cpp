@@ -282,7 +282,7 @@ TEST_F(HarnessLoop, DamagedOrForeignTracesAreRefusedWithTheirLine) {
         {"unknown kind", replaced("E\n", "J\n"), "damaged.rio:13: unknown trace kind 'J'"},
         {"missing field", replaced("ok 3 3 3", "ok 3 3"),
          "damaged.rio:11: a line of kind 'C' has 8 field(s), this one has 7"},
-        {"lines lost", replaced("S\n", ""), "damaged.rio:13: the end line counts 13 line(s)"},
+        {"lines lost", replaced("S\n", ""), "damaged.rio:14: the end line counts 14 line(s)"},
         {"not traces", "hello\n", "damaged.rio:1: not a traces file"},
         {"another compilation", replaced("H 5eed5eed5eed5eed", "H 5eed5eed5eed0000"),
          "damaged.rio and " + harness_file(QStringLiteral("worked.tdc")).toStdString() +

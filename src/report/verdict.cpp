@@ -126,6 +126,8 @@ private:
     std::set<long> tests_begun_;
     // The tests the command line of the harness left out ("U" lines).
     std::set<long> left_out_;
+    // The wall-clock time of each test ("D" lines), by "T" record.
+    std::map<long, long> test_times_;
     // Repetition counts traced before the first run of their test: shown
     // in its first element.
     std::vector<std::pair<long, std::string>> pending_notes_;
@@ -813,6 +815,15 @@ std::optional<Failure> VerdictBuilder::add(const TraceLine& line) {
         case TraceKind::array_mode_off:
             array_mode_ = 0;
             return std::nullopt;
+        case TraceKind::test_time: {
+            const LinkRecord* record = links_.numbered(line.record);
+            if (record == nullptr || record->kind != 'T') {
+                return failure_at(line, "the time of test record " + std::to_string(line.record) +
+                                            " is told, but " + describe(line.record));
+            }
+            test_times_[line.record] = line.value;
+            return std::nullopt;
+        }
         case TraceKind::constant_mode_on:
         case TraceKind::constant_mode_off:
         case TraceKind::end_file:
@@ -1075,6 +1086,16 @@ void VerdictBuilder::finish(const TracesFile& traces) {
     }
     add_tests_not_run();
     check_runs();
+    // A test's time goes with its last run.
+    for (ServiceRun& service : verdict_.services) {
+        for (auto run = service.tests.rbegin(); run != service.tests.rend(); ++run) {
+            auto time = test_times_.find(run->record);
+            if (time != test_times_.end()) {
+                run->wall_microseconds = time->second;
+                test_times_.erase(time);
+            }
+        }
+    }
     Totals& totals = verdict_.totals;
     totals = Totals();
     for (const ServiceRun& service : verdict_.services) {

@@ -96,12 +96,18 @@ struct TestRun {
     std::string stop_reason;  // why it did not finish, or did not run
     bool no_runs = false;     // its repetition count was 0: it ran no time, as promised
     RunNotes notes;
+    // The wall-clock time of the whole test, all its runs, as the harness
+    // measured it ("D" line); on its last run only.
+    std::optional<long> wall_microseconds;
 
     // A test passes only when it ran to its end and no check failed.
     bool has_failures() const {
         return failed > 0 || (state != TestState::finished && state != TestState::not_selected);
     }
     long microseconds() const;
+    // The time to show of the test: its wall-clock time when the harness
+    // measured it, else the time of its elements' code.
+    long shown_microseconds() const { return wall_microseconds.value_or(microseconds()); }
 };
 
 struct ServiceRun {

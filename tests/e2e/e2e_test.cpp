@@ -231,9 +231,13 @@ void check_harnesses(const fs::path& source, const fs::path& run_dir,
         if (fs::exists(golden_report)) {
             // Bytes are shown in hexadecimal too, with two digits at most.
             static const QRegularExpression address(QStringLiteral("0x[0-9a-f]{5,}"));
+            // So do the wall-clock times of the tests.
+            static const QRegularExpression time(QStringLiteral(" in [0-9.]+ (us|ms)$"),
+                                                 QRegularExpression::MultilineOption);
             std::string text = mask(report.out, run_dir.string());
             text = QString::fromStdString(text)
                        .replace(address, QStringLiteral("<ADDR>"))
+                       .replace(time, QStringLiteral(" in <TIME>"))
                        .toStdString();
             if (std::getenv("VX_UPDATE_GOLDEN") != nullptr) {
                 testkit::write_file(golden_report.string(), text);

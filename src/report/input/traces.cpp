@@ -47,6 +47,7 @@ constexpr LineShape line_shapes[] = {
     {'Q', TraceKind::test_outcome, 3},
     {'G', TraceKind::test_begin, 1},
     {'U', TraceKind::test_left_out, 1},
+    {'D', TraceKind::test_time, 2},
 };
 
 // How an isolated test that did not reach its end ended ("Q" lines).
@@ -495,6 +496,10 @@ std::optional<LineError> parse_fields(const LineShape& shape, const std::vector<
         case TraceKind::end_file:
             line.has_value = true;
             return need_number(fields[0], line.value, "line count");
+        case TraceKind::test_time:
+            if (auto error = need_number(fields[0], line.record, "record number", 1)) return error;
+            line.has_value = true;
+            return need_number(fields[1], line.value, "duration");
         case TraceKind::test_outcome: {
             if (auto error = need_number(fields[0], line.record, "record number", 1)) return error;
             bool known = false;

@@ -54,6 +54,7 @@ enum class TraceKind {
     element_end,        // e
     test_begin,         // G rec
     test_left_out,      // U rec
+    test_time,          // D rec microseconds
     test_outcome,       // Q rec how detail
     end_file,           // F count
 };

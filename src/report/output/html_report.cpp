@@ -382,7 +382,8 @@ void PageWriter::test(const TestRun& run) {
     if (!run.location.empty()) {
         out_ += " <span class=\"muted\">" + escape(run.location) + "</span>";
     }
-    out_ += "<span class=\"state\">" + escape(test_outcome(run)) + "</span></summary>\n";
+    out_ += "<span class=\"state\">" + escape(test_outcome(run)) + escape(test_time_text(run)) +
+            "</span></summary>\n";
     notes(run.notes);
     for (const ElementRun& element_run : run.elements) {
         element(element_run);

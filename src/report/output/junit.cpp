@@ -95,7 +95,7 @@ void write_testcase(QXmlStreamWriter& xml, const QString& class_name, const Test
     xml.writeStartElement(QStringLiteral("testcase"));
     xml.writeAttribute(QStringLiteral("name"), to_xml_text(test_label(run)));
     xml.writeAttribute(QStringLiteral("classname"), class_name);
-    xml.writeAttribute(QStringLiteral("time"), seconds(run.microseconds()));
+    xml.writeAttribute(QStringLiteral("time"), seconds(run.shown_microseconds()));
     // Where the test is written, for the CI servers that point at it.
     if (!run.file.empty()) {
         xml.writeAttribute(QStringLiteral("file"), to_xml_text(run.file));
@@ -220,7 +220,7 @@ std::string junit_document(const Verdict& verdict, const CoverageData* coverage)
     long total_time = 0;
     for (const ServiceRun& service : verdict.services) {
         for (const TestRun& run : service.tests) {
-            total_time += run.microseconds();
+            total_time += run.shown_microseconds();
         }
     }
     QString program = to_xml_text(verdict.program.empty() ? "vexor" : verdict.program);
@@ -248,7 +248,7 @@ std::string junit_document(const Verdict& verdict, const CoverageData* coverage)
             errors += is_error(run) ? 1 : 0;
             skipped += run.state == TestState::not_selected ? 1 : 0;
             failures += !is_error(run) && run.has_failures() ? 1 : 0;
-            time += run.microseconds();
+            time += run.shown_microseconds();
         }
         QString name = to_xml_text(service.name);
         xml.writeStartElement(QStringLiteral("testsuite"));

@@ -5,7 +5,23 @@
 // failed checks are listed, with the headings they need.
 #include "report/output/text_report.h"
 
+#include <cstdio>
+
 namespace vx::report {
+
+// " in 12.3 ms": the test's wall-clock time, when the harness measured it.
+std::string test_time_text(const TestRun& run) {
+    if (!run.wall_microseconds) {
+        return {};
+    }
+    const long us = *run.wall_microseconds;
+    if (us < 1000) {
+        return " in " + std::to_string(us) + " us";
+    }
+    char text[32];
+    std::snprintf(text, sizeof text, " in %.1f ms", static_cast<double>(us) / 1000.0);
+    return text;
+}
 
 namespace {
 
@@ -181,7 +197,7 @@ void TextWriter::write(const Verdict& verdict) {
             }
             if (!options_.quiet || run.has_failures()) {
                 out_ << test_indent << "TEST " << test_label(run) << ": " << test_outcome(run)
-                     << "\n";
+                     << test_time_text(run) << "\n";
             }
         }
     }

@@ -25,6 +25,9 @@ std::string entry_line(const Entry& entry);
 
 // "passed (3 checks)", "FAILED (1 of 3 checks failed)", "FAILED (crashed
 // (SIGSEGV); ...)", "NOT RUN (...)": the outcome of a test run.
+// " in 12.3 ms" (" in 640 us" below a millisecond): the test's wall-clock
+// time, when the harness measured it; empty otherwise.
+std::string test_time_text(const TestRun& run);
 std::string test_outcome(const TestRun& run);
 
 // The indent of an entry nested `depth` brackets deep: one `step` per
