@@ -829,6 +829,21 @@ TEST(HarnessCommandLine, ListSelectAndRunInOneProcess) {
     auto help = testkit::run_program(program, {"--help"}, {}, dir.string());
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("--run PATTERN"), std::string::npos) << help.out;
+
+    // A harness whose main takes no arguments selects at compile time.
+    const std::string bare = (dir / "p_bare").string();
+    auto bare_built =
+        testkit::run_program("cc", {"-std=c99", "-Wall", "-Wextra", "-Werror",
+                                    "-DZQZQ_MAIN_HEADER=int main(void) {", "-DVXU_RUN=\"syntax/*\"",
+                                    "-I" + target_lib, "-I" + dir.string(), (dir / "p.c").string(),
+                                    (dir / "unit.c").string(), target_lib + "/TP.c", "-o", bare});
+    ASSERT_EQ(bare_built.status, 0) << bare_built.err;
+    const std::string bare_traces = (dir / "bare.rio").string();
+    auto bare_run = testkit::run_program(bare, {"--list"}, {{"VXURIO", bare_traces}}, dir.string());
+    EXPECT_EQ(bare_run.status, 0) << bare_run.err;
+    EXPECT_NE(report(bare_traces).out.find("VERDICT: PASSED (1 of 5 tests selected)"),
+              std::string::npos)
+        << "its arguments are not read";
     fs::remove_all(dir);
 }
 
