@@ -385,13 +385,15 @@ TEST_P(EndToEnd, RunMatchesGoldenFiles) {
 
 // Builds harness `stem`.c of `dir` with the runtime and `unit`; returns the
 // program's path, or an empty path after a failed assertion.
-std::string build_harness(const fs::path& dir, const std::string& stem, const std::string& unit) {
+std::string build_harness(const fs::path& dir, const std::string& stem, const std::string& unit,
+                          const std::vector<std::string>& flags = {}) {
     const std::string target_lib = testkit::dist_dir() + "/target/lib";
     const std::string program = (dir / (stem + "_harness")).string();
-    auto built =
-        testkit::run_program("cc", {"-std=c99", "-Wall", "-Wextra", "-Werror", "-I" + target_lib,
-                                    "-I" + dir.string(), (dir / (stem + ".c")).string(),
-                                    (dir / unit).string(), target_lib + "/TP.c", "-o", program});
+    std::vector<std::string> args = {"-std=c99", "-Wall", "-Wextra", "-Werror"};
+    args.insert(args.end(), flags.begin(), flags.end());
+    args.insert(args.end(), {"-I" + target_lib, "-I" + dir.string(), (dir / (stem + ".c")).string(),
+                             (dir / unit).string(), target_lib + "/TP.c", "-o", program});
+    auto built = testkit::run_program("cc", args);
     EXPECT_EQ(built.status, 0) << stem << " does not build:\n" << built.err;
     return built.status == 0 ? program : std::string();
 }
@@ -644,12 +646,8 @@ TEST(LineDirectives, TheCompilerAndTheDebuggerPointAtTheScript) {
     fs::remove_all(broken);
 
     const fs::path dir = parser_directory("_line_debugged", parser_script);
-    const std::string program = (dir / "p_harness").string();
-    auto built = testkit::run_program(
-        "cc", {"-std=c99", "-g", "-O0", "-Wall", "-Wextra", "-Werror", "-I" + target_lib,
-               "-I" + dir.string(), (dir / "p.c").string(), (dir / "unit.c").string(),
-               target_lib + "/TP.c", "-o", program});
-    ASSERT_EQ(built.status, 0) << built.err;
+    const std::string program = build_harness(dir, "p", "unit.c", {"-g", "-O0"});
+    ASSERT_FALSE(program.empty());
     // Each test runs in a child process of the harness: the debugger
     // follows it.
     auto debugged = testkit::run_program(
@@ -743,12 +741,8 @@ const char* const selection_script =
 TEST(HarnessCommandLine, ListSelectAndRunInOneProcess) {
     const fs::path dir = parser_directory("_command_line", selection_script);
     const std::string target_lib = testkit::dist_dir() + "/target/lib";
-    const std::string program = (dir / "p_harness").string();
-    auto built = testkit::run_program(
-        "cc", {"-std=c99", "-g", "-O0", "-Wall", "-Wextra", "-Werror", "-I" + target_lib,
-               "-I" + dir.string(), (dir / "p.c").string(), (dir / "unit.c").string(),
-               target_lib + "/TP.c", "-o", program});
-    ASSERT_EQ(built.status, 0) << built.err;
+    const std::string program = build_harness(dir, "p", "unit.c", {"-g", "-O0"});
+    ASSERT_FALSE(program.empty());
     const std::string script = (dir / "p.ptu").string();
 
     auto listed = testkit::run_program(program, {"--list"}, {}, dir.string());
