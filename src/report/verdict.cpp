@@ -496,12 +496,14 @@ void VerdictBuilder::name_enumerators(const std::string& record_text, Entry& ent
     // A value of an enumerated type reads as the script writes it: "1
     // (CMD_ERR_SYNTAX)". An expected value the script gives by the same
     // enumerator is then not repeated as the script's text.
-    const std::string expected = links_.enumerator_name(record_text, entry.low);
+    const LinkRecordFile::Enumeration* enumeration = links_.enumeration_of(record_text);
+    if (enumeration == nullptr) return;
+    const std::string expected = LinkRecordFile::enumerator_name(*enumeration, entry.low);
     if (entry.script_expected == expected && !expected.empty() && entry.low == entry.high) {
         entry.script_expected.clear();
     }
     for (std::string* value : {&entry.obtained, &entry.low, &entry.high}) {
-        const std::string name = links_.enumerator_name(record_text, *value);
+        const std::string name = LinkRecordFile::enumerator_name(*enumeration, *value);
         if (!name.empty()) *value += " (" + name + ")";
     }
 }

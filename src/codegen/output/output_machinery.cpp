@@ -47,9 +47,14 @@ void OutputMachinery::set_source(std::string_view file, long line) {
     if (!mapping_) return;
     origin_.assign(1, origin_mark);
     if (file.empty() || line <= 0) return;  // not known: the harness's own
+    // Scripts are few and statements many: a file's name is escaped once.
+    if (file != source_file_) {
+        source_file_ = file;
+        source_file_text_ = c_string_text(file);
+    }
     origin_ += std::to_string(line);
     origin_ += ' ';
-    origin_ += c_string_text(file);
+    origin_ += source_file_text_;
 }
 
 void OutputMachinery::clear_source() {

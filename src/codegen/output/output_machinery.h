@@ -212,6 +212,8 @@ private:
     bool mapping_ = false;
     std::string generated_name_;
     std::string origin_;
+    std::string source_file_;       // the script of the last origin given,
+    std::string source_file_text_;  // and its name as a C string's text
     bool mapped_to_script_ = false;
     std::string mapped_file_;
     long long mapped_delta_ = 0;

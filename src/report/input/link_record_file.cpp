@@ -563,22 +563,26 @@ std::vector<const LinkRecord*> LinkRecordFile::notes_of(long owner) const {
     return out;
 }
 
-std::string LinkRecordFile::enumerator_name(std::string_view text, std::string_view value) const {
+const LinkRecordFile::Enumeration* LinkRecordFile::enumeration_of(std::string_view text) const {
     // "lvl RA=FORM=CY1,INIT=..." or "FORM=NY1": a checked or recorded value.
     const std::size_t form = text.find(" RA=FORM=");
-    if (form == std::string_view::npos) return {};
+    if (form == std::string_view::npos) return nullptr;
     std::string_view letters = text.substr(form + 9);
-    if (letters.size() < 3 || letters[1] != 'Y') return {};
     long type = 0;
-    long number = 0;
-    if (read_number(letters.substr(2), false, type) == 0 ||
-        read_number(value, true, number) != value.size()) {
-        return {};
+    if (letters.size() < 3 || letters[1] != 'Y' ||
+        read_number(letters.substr(2), false, type) == 0) {
+        return nullptr;
     }
     auto enumeration = enumerations_.find(type);
-    if (enumeration == enumerations_.end()) return {};
-    auto name = enumeration->second.find(number);
-    return name == enumeration->second.end() ? std::string() : name->second;
+    return enumeration == enumerations_.end() ? nullptr : &enumeration->second;
+}
+
+std::string LinkRecordFile::enumerator_name(const Enumeration& enumeration,
+                                            std::string_view value) {
+    long number = 0;
+    if (read_number(value, true, number) != value.size()) return {};
+    auto name = enumeration.find(number);
+    return name == enumeration.end() ? std::string() : name->second;
 }
 
 const RunProduct* LinkRecordFile::runs_of_test(long test_number) const {

@@ -158,10 +158,14 @@ public:
     // of a service come before its first test, those of a test anywhere
     // among its records.
     std::vector<const LinkRecord*> notes_of(long owner) const;
-    // The name of the enumerator of value `value` when the variable record
-    // `text` shows its values as those of an enumerated type ("FORM=CY2":
-    // the type described by the "Y2" records); empty otherwise.
-    std::string enumerator_name(std::string_view text, std::string_view value) const;
+    // An enumerated type of the "Y" records: each enumerator's value and name.
+    using Enumeration = std::map<long, std::string>;
+    // The type whose values the variable record `text` shows as enumerators
+    // ("FORM=CY2": the type of the "Y2" records), or nullptr.
+    const Enumeration* enumeration_of(std::string_view text) const;
+    // The name of the enumerator of `value` (a decimal image), empty when
+    // the type has none of that value.
+    static std::string enumerator_name(const Enumeration& enumeration, std::string_view value);
 
     // Called by the reader once all records are in.
     void index();
@@ -182,7 +186,7 @@ private:
     std::map<long, std::vector<std::size_t>> notes_;  // by "O" or "T" record number
     // The enumerated types the "Y" records describe, by type number: each
     // enumerator's value and name.
-    std::map<long, std::map<long, std::string>> enumerations_;
+    std::map<long, Enumeration> enumerations_;
 };
 
 // Reads the factors of an "E22" record; an error text when they are not
