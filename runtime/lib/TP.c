@@ -193,6 +193,9 @@ static int vxu_chrono_running;
 
 static char vxu_line[VXU_LINE_BUFFER];
 static size_t vxu_line_used;
+/* Where the harness's finished lines go instead of the channel while
+ * tests run in parallel (see "Parallel tests"); NULL: to the channel. */
+static int (*vxu_line_sink)(const char *bytes, size_t count);
 
 #if defined(VXU_PUTC)
 
@@ -532,8 +535,12 @@ static void leave_if_foreign(void)
 
 static void flush_line(void)
 {
-    if (vxu_line_used > 0 && !channel_write(vxu_line, vxu_line_used)) {
-        vxu_write_error = 1;
+    if (vxu_line_used > 0) {
+        int written = vxu_line_sink != NULL ? vxu_line_sink(vxu_line, vxu_line_used)
+                                            : channel_write(vxu_line, vxu_line_used);
+        if (!written) {
+            vxu_write_error = 1;
+        }
     }
     vxu_line_used = 0;
 }
@@ -583,7 +590,7 @@ VXU_MAYBE_UNUSED static void end_line(void)
 {
     put_char('\n');
     flush_line();
-    if (vxu_traces && !channel_flush()) {
+    if (vxu_traces && vxu_line_sink == NULL && !channel_flush()) {
         vxu_write_error = 1;
     }
     ++vxu_lines;
@@ -748,11 +755,26 @@ void vxu_init_data(void)
     vxu_state->unfinished = 0;
 }
 
+/* Tests run in parallel: their lines reach the traces once the harness
+ * collects them (see "Parallel tests"). */
+#if VXU_ISOLATE && VXU_STDIO_CHANNEL
+#define VXU_PARALLEL 1
+static int vxu_job_count;
+static void drain_jobs(void);
+#else
+#define VXU_PARALLEL 0
+#endif
+
 VXU_MAYBE_UNUSED static void close_traces(void)
 {
     if (!vxu_traces) {
         return;
     }
+#if VXU_PARALLEL
+    if (vxu_job_count > 0) {
+        drain_jobs();
+    }
+#endif
     if (begin_line('F')) {
         put_long(vxu_lines);
         end_line();
@@ -783,6 +805,7 @@ static void vxu_message(const char *text, const char *path)
  *     --no-fork        run every test in the harness's own process (a
  *                      debugger); VXU_NO_FORK=1 in the environment too
  *     --timeout S      the time limit of one test, in seconds (0: none)
+ *     --jobs N         run up to N tests at once (see "Parallel tests")
  *     --traces FILE    the traces file
  *     --help, -h       this list
  * A test the selection leaves out writes "U rec" in the traces, so that the
@@ -798,6 +821,16 @@ static int vxu_pattern_count;
 static const char *vxu_chosen_traces;
 static int vxu_no_fork;
 static long vxu_chosen_timeout = -1;
+#ifndef VXU_JOBS
+#define VXU_JOBS 1
+#endif
+#define VXU_MAX_JOBS 64
+/* Twice as many slots as tests run at once: a test that ended waits in
+ * its slot for the ones before it without holding back the next one (see
+ * "Parallel tests"). */
+#define VXU_JOB_SLOTS (2 * VXU_MAX_JOBS)
+/* Tests run at once under isolation (--jobs). */
+static int vxu_jobs_wanted = VXU_JOBS;
 
 /* The i-th character of "SERVICE/TEST", '\0' past its end. */
 static char entry_name_at(const struct vxu_test_entry *entry, size_t i)
@@ -883,7 +916,7 @@ static void command_line_refused(const char *what, const char *argument)
 static void print_usage(void)
 {
     printf("usage: harness [--list] [--run PATTERN]... [--no-fork] [--timeout S] "
-           "[--traces FILE]\n"
+           "[--jobs N] [--traces FILE]\n"
            "  --list           print every test (SERVICE/TEST and its script line), run none\n"
            "  --run PATTERN    run only the tests whose SERVICE/TEST name matches the\n"
            "                   pattern (* any text, ? any character); may be repeated\n"
@@ -891,6 +924,8 @@ static void print_usage(void)
            "                   VXU_NO_FORK=1)\n"
            "  --timeout S      time limit of one test in seconds, 0 for none (also\n"
            "                   VXU_TEST_TIMEOUT)\n"
+           "  --jobs N         run up to N tests at once, each in its own process (1 to\n"
+           "                   64); the traces keep the order of the script\n"
            "  --traces FILE    write the traces to FILE (also VXURIO)\n"
            "  --help, -h       print this help\n");
 }
@@ -937,6 +972,7 @@ void vxu_command_line(int argc, char **argv, const struct vxu_test_entry *tests)
     vxu_pattern_count = 0;
     vxu_chosen_traces = NULL;
     vxu_chosen_timeout = -1;
+    vxu_jobs_wanted = VXU_JOBS < 1 ? 1 : VXU_JOBS > VXU_MAX_JOBS ? VXU_MAX_JOBS : VXU_JOBS;
     vxu_no_fork = no_fork != NULL && no_fork[0] != '\0' && strcmp(no_fork, "0") != 0;
 #ifdef VXU_RUN
     add_pattern(VXU_RUN);
@@ -969,6 +1005,17 @@ void vxu_command_line(int argc, char **argv, const struct vxu_test_entry *tests)
                 return;
             }
             vxu_chosen_timeout = seconds;
+        } else if ((value = option_value(argc, argv, &i, "--jobs")) != NULL) {
+            const char *c = value;
+            int jobs = 0;
+            for (; *c >= '0' && *c <= '9' && jobs <= VXU_MAX_JOBS; ++c) {
+                jobs = jobs * 10 + (*c - '0');
+            }
+            if (*c != '\0' || c == value || jobs < 1 || jobs > VXU_MAX_JOBS) {
+                command_line_refused("--jobs takes a number of tests from 1 to 64, not ", value);
+                return;
+            }
+            vxu_jobs_wanted = jobs;
         } else {
             command_line_refused("unknown option ", argument);
             return;
@@ -1069,6 +1116,11 @@ static void vxu_at_exit(void)
     if (!harness_process() || vxu_end_written) {
         return;
     }
+#if VXU_PARALLEL
+    if (vxu_job_count > 0) {
+        drain_jobs();
+    }
+#endif
     if (vxu_traces && !channel_flush()) {
         vxu_write_error = 1;
     }
@@ -1556,6 +1608,30 @@ static void write_outcome(long rec, const char *how, const char *detail, long nu
     }
 }
 
+/* The "Q" line of a test whose process has ended, unless it reached the
+ * end of its test: `state` is what the process left, `status` what
+ * waitpid said. */
+static void write_test_end(long rec, int timed_out, const struct vxu_run_state *state,
+                           int status)
+{
+    if (timed_out) {
+        write_outcome(rec, "timeout", NULL, vxu_timeout);
+    } else if (state->test_done) {
+        /* the test reached its end */
+    } else if (state->escaped) {
+        write_outcome(rec, "left", NULL, 0);
+    } else if (WIFSIGNALED(status)) {
+        const char *name = signal_name(WTERMSIG(status));
+        if (name != NULL) {
+            write_outcome(rec, "signal", name, 0);
+        } else {
+            write_outcome(rec, "signal", NULL, (long)WTERMSIG(status));
+        }
+    } else {
+        write_outcome(rec, "exit", NULL, WIFEXITED(status) ? (long)WEXITSTATUS(status) : -1L);
+    }
+}
+
 /* ---- What the test's process left in the file ----
  * The child writes its lines through its own copy of the traces stream; a
  * long line reaches the file in several writes, and the count of lines is
@@ -1641,16 +1717,30 @@ static struct sigaction vxu_previous_action[VXU_FORWARDED_SIGNALS];
 static int vxu_forwarding[VXU_FORWARDED_SIGNALS];
 static volatile sig_atomic_t vxu_stop_signal;
 static volatile pid_t vxu_running_child;
+#if VXU_PARALLEL
+/* The process of each slot of the parallel tests, 0 when none runs. */
+static volatile pid_t vxu_job_pid[VXU_JOB_SLOTS];
+#endif
 
 static void forward_signal(int number)
 {
     int saved = errno;
     /* A second stop request ends a test that ignores the first one. */
     int again = vxu_stop_signal != 0;
+#if VXU_PARALLEL
+    int i;
+#endif
     vxu_stop_signal = number;
     if (vxu_running_child > 0) {
         kill(vxu_running_child, again ? SIGKILL : number);
     }
+#if VXU_PARALLEL
+    for (i = 0; i < VXU_JOB_SLOTS; ++i) {
+        if (vxu_job_pid[i] > 0) {
+            kill(vxu_job_pid[i], again ? SIGKILL : number);
+        }
+    }
+#endif
     errno = saved;
 }
 
@@ -1746,11 +1836,11 @@ static long long wall_microseconds(void)
 static long vxu_timed_test;
 static long long vxu_test_start;
 
-static void write_test_time(long rec, long long start)
+static void write_test_time(long rec, long long microseconds)
 {
     if (begin_line('D')) {
         put_long(rec);
-        put_long((long)(wall_microseconds() - start));
+        put_long((long)microseconds);
         end_line();
     }
 }
@@ -1765,6 +1855,390 @@ static void leave_out_test(long rec)
         end_line();
     }
 }
+
+/* ---- Parallel tests ---------------------------------------------------------
+ * --jobs N runs up to N tests at once, each in its own child process, and
+ * leaves the traces a run of one test at a time leaves, times apart. Each
+ * child writes its lines to a private unnamed file (tmpfile) and counts
+ * its checks in a slot of shared memory of its own. Once the child has
+ * ended, the harness copies its lines into the traces in the order of the
+ * script, cut after their last complete line as settle_traces does, and
+ * writes the test's "Q" and "D" lines after them. A line the harness
+ * writes itself while tests still run (the "G" of the next test, the "O"
+ * of the next service, a "U") waits in memory behind the last of them.
+ * A slot is free again only once its test is copied: a test that ended
+ * waits for the ones before it in one of twice N slots, and a long test
+ * holds back the start of the tests 2N after it. A stop signal goes to every running test; the
+ * harness copies them all, each with its "Q" line, then ends by the signal.
+ * A harness that cannot make the private files runs the tests one at a
+ * time and says so with a "W" line. */
+#if VXU_PARALLEL
+struct vxu_job {
+    long rec;
+    int watch;           /* read end of the pipe the child holds, or -1 */
+    int ended;           /* the child was reaped */
+    int timed_out;
+    int status;          /* from waitpid */
+    long long start;     /* wall-clock microseconds at the fork */
+    long long finish;    /* and when the child was seen ended */
+    double deadline;     /* of the time limit, in now_seconds() */
+    FILE *file;          /* the child's traces */
+    char *held;          /* the harness's lines waiting behind the test */
+    size_t held_used;
+    size_t held_size;
+};
+
+static struct vxu_job vxu_jobs[VXU_JOB_SLOTS];
+static struct vxu_run_state *vxu_job_state;
+/* Slots made ready (0: not yet, -1: they could not be made). */
+static int vxu_job_slots;
+/* The oldest test still to copy; vxu_job_count tests from it are in the
+ * slots, vxu_job_running of them still running. */
+static int vxu_job_first;
+static int vxu_job_running;
+
+static int jobs_ready(void)
+{
+    void *shared;
+    int slots = 2 * vxu_jobs_wanted;
+    int i;
+    if (vxu_job_slots != 0) {
+        return vxu_job_slots > 1;
+    }
+    vxu_job_slots = -1;
+    shared = mmap(NULL, sizeof(struct vxu_run_state) * (size_t)slots, PROT_READ | PROT_WRITE,
+                  MAP_SHARED | MAP_ANONYMOUS, -1, 0);
+    if (shared == MAP_FAILED) {
+        warn("--jobs: no shared memory for the tests; they run one at a time");
+        return 0;
+    }
+    for (i = 0; i < slots; ++i) {
+        vxu_jobs[i].file = tmpfile();
+        vxu_jobs[i].watch = -1;
+        if (vxu_jobs[i].file == NULL) {
+            while (i-- > 0) {
+                fclose(vxu_jobs[i].file);
+            }
+            munmap(shared, sizeof(struct vxu_run_state) * (size_t)slots);
+            warn("--jobs: no temporary file for a test's traces; the tests run one at a time");
+            return 0;
+        }
+    }
+    vxu_job_state = (struct vxu_run_state *)shared;
+    vxu_job_slots = slots;
+    return 1;
+}
+
+static struct vxu_job *newest_job(void)
+{
+    return &vxu_jobs[(vxu_job_first + vxu_job_count - 1) % vxu_job_slots];
+}
+
+/* The line sink while tests run: the line waits behind the newest one. */
+static int hold_line(const char *bytes, size_t count)
+{
+    struct vxu_job *job = newest_job();
+    if (job->held_size - job->held_used < count) {
+        size_t size = job->held_size > 0 ? job->held_size : VXU_LINE_BUFFER;
+        char *grown;
+        while (size - job->held_used < count) {
+            size *= 2;
+        }
+        grown = (char *)realloc(job->held, size);
+        if (grown == NULL) {
+            return 0;
+        }
+        job->held = grown;
+        job->held_size = size;
+    }
+    memcpy(job->held + job->held_used, bytes, count);
+    job->held_used += count;
+    return 1;
+}
+
+static void job_ended(int slot)
+{
+    struct vxu_job *job = &vxu_jobs[slot];
+    job->ended = 1;
+    job->finish = wall_microseconds();
+    vxu_job_pid[slot] = 0;
+    --vxu_job_running;
+    if (job->watch >= 0) {
+        close(job->watch);
+        job->watch = -1;
+    }
+}
+
+/* One round of waiting: reaps the tests that ended and stops those out
+ * of time; when none did, sleeps until a child's pipe closes, the nearest
+ * time limit or a second passes. */
+static void watch_jobs(void)
+{
+    struct pollfd events[VXU_JOB_SLOTS];
+    int watched[VXU_JOB_SLOTS];
+    double now = now_seconds();
+    double next = now + VXU_POLL_SLICE_MS / 1000.0;
+    int changed = 0;
+    int stepping = 0;
+    int n = 0;
+    int k;
+    for (k = 0; k < vxu_job_count; ++k) {
+        int slot = (vxu_job_first + k) % vxu_job_slots;
+        struct vxu_job *job = &vxu_jobs[slot];
+        pid_t child = vxu_job_pid[slot];
+        pid_t ended;
+        if (job->ended) {
+            continue;
+        }
+        /* While the child holds its pipe it has not ended: no need to ask. */
+        ended = job->watch < 0 ? waitpid(child, &job->status, WNOHANG) : 0;
+        if (ended == child || (ended < 0 && errno != EINTR)) {
+            if (ended < 0) {
+                job->status = 0;
+            }
+            job_ended(slot);
+            changed = 1;
+        } else if (vxu_timeout > 0 && now >= job->deadline) {
+            kill(child, SIGKILL);
+            while (waitpid(child, &job->status, 0) < 0 && errno == EINTR) {
+            }
+            job->timed_out = 1;
+            job_ended(slot);
+            changed = 1;
+        } else {
+            if (vxu_timeout > 0 && job->deadline < next) {
+                next = job->deadline;
+            }
+            if (job->watch >= 0) {
+                events[n].fd = job->watch;
+                events[n].events = POLLIN;
+                events[n].revents = 0;
+                watched[n++] = slot;
+            } else {
+                /* Its pipe closed: the child is ending, or only a process
+                 * it started holds the pipe. */
+                stepping = 1;
+            }
+        }
+    }
+    if (changed) {
+        return;
+    }
+    if (n > 0) {
+        int wait_ms = stepping ? 1 : (int)((next - now) * 1000.0) + 1;
+        if (poll(events, (nfds_t)n, wait_ms) > 0) {
+            for (k = 0; k < n; ++k) {
+                if (events[k].revents & (POLLHUP | POLLERR | POLLIN)) {
+                    /* From now on the child is waited for in steps. */
+                    close(events[k].fd);
+                    vxu_jobs[watched[k]].watch = -1;
+                }
+            }
+        }
+    } else {
+        struct timespec step;
+        step.tv_sec = 0;
+        step.tv_nsec = VXU_WAIT_STEP_NS;
+        nanosleep(&step, NULL);
+    }
+}
+
+/* Copies a test's lines into the traces up to the last complete one and
+ * counts them. */
+static void copy_job_lines(struct vxu_job *job)
+{
+    static char block[VXU_READ_BACK_BLOCK];
+    int fd = fileno(job->file);
+    off_t end = lseek(fd, 0, SEEK_END);
+    off_t complete = 0;
+    off_t position = 0;
+    long lines = 0;
+    int pass;
+    if (end < 0) {
+        vxu_write_error = 1;
+        return;
+    }
+    /* The first pass finds the end of the last complete line, the second
+     * copies up to it. */
+    for (pass = 0; pass < 2; ++pass) {
+        off_t stop = pass == 0 ? end : complete;
+        position = 0;
+        while (position < stop) {
+            size_t wanted = stop - position < (off_t)sizeof block ? (size_t)(stop - position)
+                                                                  : sizeof block;
+            ssize_t got = pread(fd, block, wanted, position);
+            ssize_t i;
+            if (got < 0 && errno == EINTR) {
+                continue;
+            }
+            if (got <= 0) {
+                vxu_write_error = 1;
+                return;
+            }
+            if (pass == 0) {
+                for (i = 0; i < got; ++i) {
+                    if (block[i] == '\n') {
+                        ++lines;
+                        complete = position + i + 1;
+                    }
+                }
+            } else if (!channel_write(block, (size_t)got)) {
+                vxu_write_error = 1;
+            }
+            position += got;
+        }
+    }
+    vxu_lines += lines;
+}
+
+/* Writes the oldest test into the traces, once its process has ended. */
+static void collect_job(void)
+{
+    int slot = vxu_job_first;
+    struct vxu_job *job = &vxu_jobs[slot];
+    const struct vxu_run_state *state = &vxu_job_state[slot];
+    while (!job->ended) {
+        watch_jobs();
+    }
+    vxu_line_sink = NULL;
+    copy_job_lines(job);
+    vxu_passed += state->passed;
+    vxu_failed += state->failed;
+    vxu_recorded += state->recorded;
+    vxu_state->unfinished += state->unfinished;
+    if (state->write_error) {
+        vxu_write_error = 1;
+    }
+    write_test_end(job->rec, job->timed_out, state, job->status);
+    /* A test a stop signal cut has no time. */
+    if (vxu_stop_signal == 0 || state->test_done) {
+        write_test_time(job->rec, job->finish - job->start);
+    }
+    if (job->held_used > 0 && !channel_write(job->held, job->held_used)) {
+        vxu_write_error = 1;
+    }
+    job->held_used = 0;
+    if (!channel_flush()) {
+        vxu_write_error = 1;
+    }
+    vxu_job_first = (slot + 1) % vxu_job_slots;
+    --vxu_job_count;
+    if (vxu_job_count > 0) {
+        vxu_line_sink = hold_line;
+    } else {
+        stop_forwarding();
+    }
+}
+
+/* Writes every running test into the traces; after a stop signal the
+ * harness then ends by it. */
+static void drain_jobs(void)
+{
+    while (vxu_job_count > 0) {
+        collect_job();
+    }
+    if (vxu_stop_signal != 0) {
+        stop_on_signal((int)vxu_stop_signal);
+    }
+}
+
+/* Starts the test of "T" record rec in a free slot: 1 in the child, which
+ * runs it, 0 in the harness, which goes on to the next test. */
+static int start_job(long rec)
+{
+    struct vxu_job *job;
+    sigset_t forwarded;
+    sigset_t mask;
+    int watch[2];
+    int slot;
+    int k;
+    pid_t child;
+    /* Tests that ended go to the traces as soon as those before them have;
+     * a new one waits for a process to end and for a free slot. */
+    for (;;) {
+        while (vxu_job_count > 0 && vxu_jobs[vxu_job_first].ended) {
+            collect_job();
+        }
+        if (vxu_job_count == vxu_job_slots) {
+            collect_job();
+        } else if (vxu_job_running == vxu_jobs_wanted && vxu_stop_signal == 0) {
+            watch_jobs();
+        } else {
+            break;
+        }
+    }
+    if (vxu_stop_signal != 0) {
+        drain_jobs();
+    }
+    slot = (vxu_job_first + vxu_job_count) % vxu_job_slots;
+    job = &vxu_jobs[slot];
+    memset(&vxu_job_state[slot], 0, sizeof vxu_job_state[slot]);
+    if (ftruncate(fileno(job->file), 0) != 0) {
+        vxu_write_error = 1;
+    }
+    rewind(job->file);
+    job->rec = rec;
+    job->ended = 0;
+    job->timed_out = 0;
+    job->status = 0;
+    job->held_used = 0;
+    flush_all();
+    if (pipe(watch) != 0) {
+        watch[0] = watch[1] = -1;
+    }
+    forwarded_set(&forwarded);
+    sigprocmask(SIG_BLOCK, &forwarded, &mask);
+    if (vxu_job_count == 0) {
+        vxu_stop_signal = 0;
+        start_forwarding();
+    }
+    job->start = wall_microseconds();
+    child = fork();
+    if (child < 0) {
+        if (vxu_job_count == 0) {
+            stop_forwarding();
+        }
+        sigprocmask(SIG_SETMASK, &mask, NULL);
+        if (watch[0] >= 0) {
+            close(watch[0]);
+            close(watch[1]);
+        }
+        warn("the test runs in the harness's own process: fork failed");
+        return 1;
+    }
+    if (child == 0) {
+        vxu_in_child = 1;
+        vxu_writer_pid = getpid();
+        stop_forwarding();
+        sigprocmask(SIG_SETMASK, &mask, NULL);
+        for (k = 0; k < vxu_job_count; ++k) {
+            struct vxu_job *other = &vxu_jobs[(vxu_job_first + k) % vxu_job_slots];
+            if (other->watch >= 0) {
+                close(other->watch);
+            }
+        }
+        if (watch[0] >= 0) {
+            close(watch[0]);
+        }
+        vxu_job_count = 0;
+        vxu_line_sink = NULL;
+        vxu_state = &vxu_job_state[slot];
+        vxu_traces_file = job->file;
+        return 1;
+    }
+    vxu_job_pid[slot] = child;
+    job->deadline = now_seconds() + (double)vxu_timeout;
+    ++vxu_job_count;
+    ++vxu_job_running;
+    vxu_line_sink = hold_line;
+    sigprocmask(SIG_SETMASK, &mask, NULL);
+    if (watch[1] >= 0) {
+        close(watch[1]);
+    }
+    job->watch = watch[0];
+    return 0;
+}
+#endif
 
 int vxu_test_begin(long rec)
 {
@@ -1794,6 +2268,11 @@ int vxu_test_begin(long rec)
         vxu_test_start = wall_microseconds();
         return 1;
     }
+#if VXU_PARALLEL
+    if (vxu_jobs_wanted > 1 && jobs_ready()) {
+        return start_job(rec);
+    }
+#endif
     test_start = wall_microseconds();
     flush_all();
     if (pipe(watch) != 0) {
@@ -1849,27 +2328,12 @@ int vxu_test_begin(long rec)
     if (!ended || !vxu_state->test_done || vxu_write_error) {
         settle_traces(start, lines_before);
     }
-    if (!ended) {
-        /* The child was killed and reaped above: its number may already
-         * belong to another process. */
-        write_outcome(rec, "timeout", NULL, timeout);
-    } else if (vxu_state->test_done) {
-        /* the test reached its end */
-    } else if (vxu_state->escaped) {
-        write_outcome(rec, "left", NULL, 0);
-    } else if (WIFSIGNALED(status)) {
-        const char *name = signal_name(WTERMSIG(status));
-        if (name != NULL) {
-            write_outcome(rec, "signal", name, 0);
-        } else {
-            write_outcome(rec, "signal", NULL, (long)WTERMSIG(status));
-        }
-    } else {
-        write_outcome(rec, "exit", NULL, WIFEXITED(status) ? (long)WEXITSTATUS(status) : -1L);
-    }
+    /* The child was killed and reaped: its number may already belong to
+     * another process. */
+    write_test_end(rec, !ended, vxu_state, status);
     /* A run cut by a signal ends here: the test has no time. */
     if (vxu_stop_signal == 0) {
-        write_test_time(rec, test_start);
+        write_test_time(rec, wall_microseconds() - test_start);
     }
     if (watch[0] >= 0) {
         close(watch[0]);
@@ -1906,7 +2370,7 @@ void vxu_test_done(void)
 #endif
 #if VXU_POSIX_HOST
     if (vxu_timed_test != 0) {
-        write_test_time(vxu_timed_test, vxu_test_start);
+        write_test_time(vxu_timed_test, wall_microseconds() - vxu_test_start);
         vxu_timed_test = 0;
     }
 #endif

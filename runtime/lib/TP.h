@@ -27,6 +27,8 @@
  *     VXU_RUN="pattern"       run only the tests whose SERVICE/TEST name
  *                             matches the pattern (a main without
  *                             arguments; see --run)
+ *     VXU_JOBS=N              run up to N tests at once (a main without
+ *                             arguments; see --jobs)
  *     VXU_SEMIHOSTING         write the traces file on the host through Arm
  *                             semihosting calls (bare-metal Arm targets)
  *     VXU_PUTC=f              write the traces byte by byte with the target's

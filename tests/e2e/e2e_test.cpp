@@ -126,6 +126,20 @@ std::vector<std::string> read_lines(const fs::path& path) {
     return testkit::split_lines(testkit::read_file(path.string()));
 }
 
+// A report or a JUnit file with what changes from run to run masked: the
+// addresses of pointers and the times of the tests.
+std::string comparable(const std::string& text, const fs::path& run_dir) {
+    static const QRegularExpression address(QStringLiteral("0x[0-9a-f]{5,}"));
+    static const QRegularExpression time(QStringLiteral(" in [0-9.]+ (us|ms|s)$"),
+                                         QRegularExpression::MultilineOption);
+    static const QRegularExpression junit_time(QStringLiteral("time=\"[0-9.]+\""));
+    return QString::fromStdString(mask(text, run_dir.string()))
+        .replace(address, QStringLiteral("<ADDR>"))
+        .replace(time, QStringLiteral(" in <TIME>"))
+        .replace(junit_time, QStringLiteral("time=\"<T>\""))
+        .toStdString();
+}
+
 // Compiles, builds, runs and reports every harness a successful run left.
 void check_harnesses(const fs::path& source, const fs::path& run_dir,
                      const std::set<std::string>& inputs,
@@ -261,8 +275,25 @@ void check_harnesses(const fs::path& source, const fs::path& run_dir,
                 EXPECT_EQ(xml, testkit::read_file(golden_junit.string())) << "JUnit of " << name;
             }
         }
+        // The same harness running four tests at once leaves the same
+        // report, times apart: the traces keep the order of the script.
+        auto parallel =
+            testkit::run_program(program.string(), {"--jobs", "4"}, harness_env, run_dir.string());
+        EXPECT_EQ(parallel.status, ran.status) << name << " with --jobs 4:\n"
+                                               << parallel.out << parallel.err;
+        const fs::path parallel_junit = stem.string() + ".jobs.xml";
+        auto parallel_report =
+            testkit::run_program(testkit::dist_dir() + "/bin/vexorreport",
+                                 {"--junit", parallel_junit.string(), stem.string() + ".tdc", rio});
+        EXPECT_EQ(parallel_report.status, report.status) << parallel_report.out;
+        EXPECT_EQ(comparable(parallel_report.out, run_dir), comparable(report.out, run_dir))
+            << "report of " << name << " with --jobs 4";
+        EXPECT_EQ(comparable(testkit::read_file(parallel_junit.string()), run_dir),
+                  comparable(testkit::read_file(junit.string()), run_dir))
+            << "JUnit of " << name << " with --jobs 4";
         std::error_code ignored;
         fs::remove(junit, ignored);
+        fs::remove(parallel_junit, ignored);
     }
 }
 
@@ -838,6 +869,136 @@ TEST(HarnessCommandLine, ListSelectAndRunInOneProcess) {
     EXPECT_NE(report(bare_traces).out.find("VERDICT: PASSED (1 of 5 tests selected)"),
               std::string::npos)
         << "its arguments are not read";
+    fs::remove_all(dir);
+}
+
+// A unit whose calls take time, crash, exit or wait for one another, for
+// the tests run side by side.
+const char* const jobs_header =
+    "#include <stdint.h>\n#define SLOW_MS 300\n#define MEET_MS 1500\n"
+    "int32_t nap(int32_t ms);\nvoid crash(void);\nvoid leave(int32_t code);\n"
+    "int32_t meet(const char *mine, const char *theirs, int32_t ms);\n";
+const char* const jobs_unit =
+    "#define _POSIX_C_SOURCE 200809L\n#include <stdio.h>\n#include <stdlib.h>\n#include <time.h>\n"
+    "#include <unistd.h>\n#include \"unit.h\"\n"
+    "int32_t nap(int32_t ms) {\n"
+    "    struct timespec pause = {ms / 1000, (long)(ms % 1000) * 1000000L};\n"
+    "    nanosleep(&pause, NULL);\n    return ms;\n}\n"
+    "void crash(void) { volatile int *volatile nowhere = NULL; *nowhere = 1; }\n"
+    "void leave(int32_t code) { exit(code); }\n"
+    "/* Leaves the file `mine`, then waits up to ms for `theirs`: 1 when the\n"
+    "   other side showed up in time. */\n"
+    "int32_t meet(const char *mine, const char *theirs, int32_t ms) {\n"
+    "    FILE *f = fopen(mine, \"w\");\n    if (f != NULL) fclose(f);\n"
+    "    for (int32_t waited = 0; waited < ms; waited += 10) {\n"
+    "        if (access(theirs, F_OK) == 0) return 1;\n        nap(10);\n    }\n"
+    "    return 0;\n}\n";
+const char* const jobs_script =
+    "HEADER jobs, 1.0, , tests side by side\n##include \"unit.h\"\n#int32_t n;\nBEGIN\n"
+    "SERVICE outcomes\n"
+    "TEST slow_first\nFAMILY nominal\nELEMENT\nVAR n, INIT = 0, EV = SLOW_MS\n"
+    "#n = nap(SLOW_MS);\nEND ELEMENT\nEND FAMILY\nEND TEST\n"
+    "TEST fails\nFAMILY nominal\nELEMENT\nVAR n, INIT = 1, EV = 2\n#n = nap(1);\nEND ELEMENT\n"
+    "END FAMILY\nEND TEST\n"
+    "TEST crashes\nFAMILY nominal\nELEMENT\nVAR n, INIT = 0, EV = 0\n#crash();\nEND ELEMENT\n"
+    "END FAMILY\nEND TEST\n"
+    "TEST exits\nFAMILY nominal\nELEMENT\nVAR n, INIT = 0, EV = 0\n#leave(3);\nEND ELEMENT\n"
+    "END FAMILY\nEND TEST\n"
+    "TEST hangs\nFAMILY nominal\nELEMENT\nVAR n, INIT = 0, EV = 0\n#nap(5000);\nEND ELEMENT\n"
+    "END FAMILY\nEND TEST\n"
+    "TEST looped\nFAMILY nominal\nELEMENT\nVAR n, INIT IN {1, 2, 3}, EV = 3\n#nap(n);\n"
+    "END ELEMENT\nEND FAMILY\nEND TEST\nEND SERVICE\n"
+    "SERVICE rendezvous\n"
+    "TEST left_side\nFAMILY nominal\nELEMENT\nVAR n, INIT = 0, EV = 1\n"
+    "#n = meet(\"left.flag\", \"right.flag\", MEET_MS);\nEND ELEMENT\nEND FAMILY\nEND TEST\n"
+    "TEST right_side\nFAMILY nominal\nELEMENT\nVAR n, INIT = 0, EV = 1\n"
+    "#n = meet(\"right.flag\", \"left.flag\", MEET_MS);\nEND ELEMENT\nEND FAMILY\nEND TEST\n"
+    "END SERVICE\n"
+    "SERVICE tail\nTEST fast_last\nFAMILY nominal\nELEMENT\nVAR n, INIT = 0, EV = 4\n"
+    "#n = nap(4);\nEND ELEMENT\nEND FAMILY\nEND TEST\nEND SERVICE\n";
+
+// The traces with what changes from run to run masked: the times of the
+// tests (D) and of the elements (Z).
+std::string without_times(const std::string& traces) {
+    static const QRegularExpression times(QStringLiteral("^(D [0-9]+|Z) [0-9]+$"),
+                                          QRegularExpression::MultilineOption);
+    return QString::fromStdString(traces)
+        .replace(times, QStringLiteral("\\1 <TIME>"))
+        .toStdString();
+}
+
+// --jobs runs tests side by side and leaves the traces of a run one test at
+// a time: a slow first test, a failure, a crash, an exit, a time-out, a
+// repeated test and tests left out by the selection all land in the order
+// of the script. Two tests that wait for each other meet only when they
+// run at the same time.
+TEST(HarnessCommandLine, JobsRunTestsSideBySideInScriptOrder) {
+    const fs::path dir = fs::path(run_root()) / "_jobs";
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    testkit::write_file((dir / "unit.h").string(), jobs_header);
+    testkit::write_file((dir / "unit.c").string(), jobs_unit);
+    testkit::write_file((dir / "p.ptu").string(), jobs_script);
+    const testkit::EnvChanges env = {{"VXLTGT", target_link()}, {"VEXORCINC", std::string("TP.h")}};
+    auto compiled = testkit::run_compiler({"p.ptu", "p.c"}, env, dir.string());
+    ASSERT_EQ(compiled.status, 0) << compiled.err;
+    const std::string program = build_harness(dir, "p", "unit.c");
+    ASSERT_FALSE(program.empty());
+    auto report = [&](const std::string& traces) {
+        return testkit::run_program(testkit::dist_dir() + "/bin/vexorreport",
+                                    {(dir / "p.tdc").string(), traces});
+    };
+
+    std::map<std::string, std::string> traces;
+    std::map<std::string, std::string> reports;
+    for (const char* jobs : {"1", "4"}) {
+        const std::string rio = (dir / (std::string("jobs") + jobs + ".rio")).string();
+        auto ran = testkit::run_program(program,
+                                        {"--jobs", jobs, "--timeout", "1", "--run", "outcomes/*",
+                                         "--run", "tail/*", "--traces", rio},
+                                        {}, dir.string());
+        EXPECT_EQ(ran.status, 2) << jobs << ": a test did not finish\n" << ran.out << ran.err;
+        traces[jobs] = without_times(testkit::read_file(rio));
+        reports[jobs] = comparable(report(rio).out, dir);
+    }
+    EXPECT_EQ(traces["4"], traces["1"]);
+    EXPECT_EQ(reports["4"], reports["1"]);
+    for (const char* outcome :
+         {"TEST slow_first: passed", "TEST fails: FAILED", "crashed (SIGSEGV)",
+          "called exit (status 3)", "timed out after 1 s", "TEST looped: FAILED",
+          "TEST left_side: not selected", "TEST fast_last: passed"}) {
+        EXPECT_NE(reports["4"].find(outcome), std::string::npos) << outcome << "\n" << reports["4"];
+    }
+
+    // The twin that must fail: one at a time, the left side waits for the
+    // right side in vain and is stopped by its time limit.
+    for (const char* jobs : {"1", "2"}) {
+        fs::remove(dir / "left.flag");
+        fs::remove(dir / "right.flag");
+        const std::string rio = (dir / (std::string("meet") + jobs + ".rio")).string();
+        auto ran = testkit::run_program(
+            program, {"--jobs", jobs, "--timeout", "1", "--run", "rendezvous/*", "--traces", rio},
+            {}, dir.string());
+        const auto verdict = report(rio);
+        if (std::string(jobs) == "2") {
+            EXPECT_EQ(ran.status, 0) << ran.out << ran.err;
+            EXPECT_NE(verdict.out.find("VERDICT: PASSED (2 of 9 tests selected)"),
+                      std::string::npos)
+                << verdict.out;
+        } else {
+            EXPECT_NE(ran.status, 0);
+            EXPECT_NE(verdict.out.find("timed out after 1 s"), std::string::npos) << verdict.out;
+        }
+    }
+
+    for (const char* refused : {"0", "65", "two"}) {
+        auto ran = testkit::run_program(program, {"--jobs", refused}, {}, dir.string());
+        EXPECT_EQ(ran.status, 2) << refused;
+        EXPECT_NE(ran.err.find(std::string("--jobs takes a number of tests from 1 to 64, not ") +
+                               refused),
+                  std::string::npos)
+            << ran.err;
+    }
     fs::remove_all(dir);
 }
 

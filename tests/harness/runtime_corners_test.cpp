@@ -848,6 +848,61 @@ TEST_F(RuntimeCorners, ASecondSignalEndsATestThatIgnoresTheFirst) {
     EXPECT_NE(kill(static_cast<pid_t>(test_pid), 0), 0);
 }
 
+// Tests running side by side (a harness built with VXU_JOBS=3): a stop
+// signal reaches every running test, each gets its Q line in the order of
+// the script, and the harness ends by the signal.
+TEST_F(RuntimeCorners, ASignalStopsEveryTestRunningInParallel) {
+    // Each test leaves its pid in pid.N, where the harness cannot hold it
+    // back as it holds the test's own lines, then waits for ever.
+    auto waits = [this](int number) {
+        const std::string n = std::to_string(number);
+        return test_block(
+            number, "waits" + n,
+            "{ FILE *f = fopen(\"" + path("pid." + n) +
+                "\", \"w\");\n"
+                "if (f != NULL) { fprintf(f, \"%ld\\n\", (long)getpid()); fclose(f); } }\n"
+                "for (;;) {\n    pause();\n}\n",
+            "");
+    };
+    const std::string source =
+        "#define _POSIX_C_SOURCE 200809L\n#include <stdio.h>\n"
+        "#include <unistd.h>\n" +
+        stamp_lines + harness_main("jobs", waits(2) + waits(5) + waits(8));
+    ASSERT_TRUE(build("jobs", source, {QStringLiteral("-DVXU_JOBS=3")}));
+    pid_t harness = spawn("jobs", {});
+    ASSERT_GT(harness, 0);
+    std::vector<long> test_pids;
+    for (int number : {2, 5, 8}) {
+        long test_pid = 0;
+        for (int wait = 0; wait < 3000 && test_pid == 0; ++wait) {
+            test_pid = std::atol(read_file(in_dir("pid." + std::to_string(number))).c_str());
+            if (test_pid == 0) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        EXPECT_GT(test_pid, 0) << "the three tests run at once: test " << number;
+        test_pids.push_back(test_pid);
+    }
+    ASSERT_EQ(kill(harness, SIGTERM), 0);
+    Ended ended = wait_for(harness, 30);
+    EXPECT_FALSE(ended.exited) << "status " << ended.status;
+    EXPECT_EQ(ended.status, SIGTERM);
+    TraceLines lines = traces("jobs");
+    EXPECT_TRUE(lines.whole);
+    std::vector<std::string> outcomes;
+    for (const std::string& line : lines.lines) {
+        if (starts_with(line, "G ") || starts_with(line, "T ") || starts_with(line, "Q ")) {
+            outcomes.push_back(line);
+        }
+    }
+    const std::vector<std::string> expected = {"G 2", "T 2 \"waits2\"", "Q 2 signal SIGTERM",
+                                               "G 5", "T 5 \"waits5\"", "Q 5 signal SIGTERM",
+                                               "G 8", "T 8 \"waits8\"", "Q 8 signal SIGTERM"};
+    EXPECT_EQ(outcomes, expected);
+    EXPECT_EQ(count_prefix(lines.lines, "F "), 0) << "the run was cut";
+    for (long test_pid : test_pids) {
+        EXPECT_NE(kill(static_cast<pid_t>(test_pid), 0), 0) << "test process " << test_pid;
+    }
+}
+
 // A harness that ends without its end line ends with status 2, whatever
 // exit() was given, and leaves its traces without an F line.
 TEST_F(RuntimeCorners, AHarnessThatEndsWithoutItsEndLineExitsWithTwo) {
