@@ -471,14 +471,19 @@ int run_report(const std::vector<std::string>& argument_list, const RunEnvironme
         print_failure(err, arguments, *links_damaged);
         return refuse(failure_text(*links_damaged));
     }
+    // The verdict is built as the traces are read; a damaged traces file,
+    // then traces of another compilation, are told before a mismatch.
     TracesFile traces;
-    if (auto failure = parse_traces(traces_text, traces)) {
-        print_failure(err, arguments, *failure);
-        return refuse(failure_text(*failure));
+    Verdict verdict;
+    const VerdictReading reading = read_verdict(links, traces_text, traces, verdict);
+    if (reading.damaged) {
+        print_failure(err, arguments, *reading.damaged);
+        return refuse(failure_text(*reading.damaged));
     }
     // The harness writes the stamp of the compilation it was built from
     // right after the header; traces cut before it are read as INCOMPLETE.
-    const bool cut_before_stamp = traces.stamp.empty() && traces.lines.empty() && !traces.complete;
+    const bool cut_before_stamp =
+        traces.stamp.empty() && traces.read_lines == 0 && !traces.complete;
     if (traces.stamp != links.stamp && !cut_before_stamp) {
         const std::string why = arguments.traces + " and " + arguments.link_records +
                                 " come from different compilations: the traces " +
@@ -489,8 +494,7 @@ int run_report(const std::vector<std::string>& argument_list, const RunEnvironme
         err << program_name << ": " << why << '\n';
         return refuse(why);
     }
-    Verdict verdict;
-    if (auto failure = build_verdict(links, traces, verdict)) {
+    if (const auto& failure = reading.mismatch) {
         print_failure(err, arguments, *failure);
         err << program_name << ": " << arguments.traces << " and " << arguments.link_records
             << " do not belong together (was the harness built from another compilation?)\n";

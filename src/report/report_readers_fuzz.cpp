@@ -6,6 +6,7 @@
 // quote nothing of one that is not the compiled script). Refusals are
 // expected; crashes, hangs, quadratic blow-ups and sanitizer reports are
 // not.
+#include "report/verdict_testing.h"
 #include "report/output/html_report.h"
 #include "report/output/junit.h"
 #include "report/input/link_record_file.h"

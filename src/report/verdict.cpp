@@ -23,6 +23,8 @@
 #include <map>
 #include <numeric>
 #include <set>
+#include <unordered_map>
+#include <unordered_set>
 #include <sstream>
 
 namespace vx::report {
@@ -49,6 +51,9 @@ private:
 
     ServiceRun& service();
     TestRun& test();
+    // How many runs of the test the latest service run holds before the
+    // one being added, which it counts.
+    int earlier_runs(long test_record);
     // Gives the test run the location of its TEST statement.
     void locate(TestRun& run, const ScriptLocation& where) const;
     ElementRun& element();
@@ -126,6 +131,10 @@ private:
     std::set<long> tests_begun_;
     // The tests the command line of the harness left out ("U" lines).
     std::set<long> left_out_;
+    // The runs of each test in the latest service run (the one numbered
+    // counted_service_ in the verdict's list).
+    std::unordered_map<long, int> runs_in_service_;
+    std::size_t counted_service_ = 0;
     // The wall-clock time of each test ("D" lines), by "T" record.
     std::map<long, long> test_times_;
     // Repetition counts traced before the first run of their test: shown
@@ -283,6 +292,14 @@ void VerdictBuilder::locate(TestRun& run, const ScriptLocation& where) const {
     }
 }
 
+int VerdictBuilder::earlier_runs(long test_record) {
+    if (counted_service_ != verdict_.services.size()) {
+        counted_service_ = verdict_.services.size();
+        runs_in_service_.clear();
+    }
+    return runs_in_service_[test_record]++;
+}
+
 TestRun& VerdictBuilder::test() {
     ServiceRun& owner = service();
     if (!test_open_) {
@@ -392,11 +409,7 @@ std::optional<Failure> VerdictBuilder::on_test(const TraceLine& line) {
     run.record = line.record;
     run.name = line.text;
     locate(run, record->location);
-    for (const TestRun& earlier : owner_run.tests) {
-        if (earlier.record == run.record) {
-            ++run.iteration;
-        }
-    }
+    run.iteration += earlier_runs(run.record);
     owner_run.tests.push_back(std::move(run));
     test_open_ = true;
     ++runs_seen_[line.record];
@@ -931,6 +944,7 @@ std::optional<Failure> VerdictBuilder::on_outcome(const TraceLine& line) {
         run.record = line.record;
         run.name = record->text;
         locate(run, record->location);
+        earlier_runs(run.record);
         service().tests.push_back(std::move(run));
         test_open_ = true;
     }
@@ -942,29 +956,61 @@ std::optional<Failure> VerdictBuilder::on_outcome(const TraceLine& line) {
     return std::nullopt;
 }
 
+namespace {
+
+// Puts each stand-in before the first run of `tests` with a greater record,
+// as inserting them one after the other would, in one pass when they come
+// in ascending order (the order of the link records).
+void insert_in_record_order(std::deque<TestRun>& tests, std::vector<TestRun>&& added) {
+    const bool ascending =
+        std::is_sorted(added.begin(), added.end(),
+                       [](const TestRun& a, const TestRun& b) { return a.record < b.record; });
+    if (!ascending) {
+        for (TestRun& run : added) {
+            auto place = std::find_if(tests.begin(), tests.end(), [&](const TestRun& other) {
+                return other.record > run.record;
+            });
+            tests.insert(place, std::move(run));
+        }
+        return;
+    }
+    std::deque<TestRun> merged;
+    std::size_t next = 0;
+    long highest = LONG_MIN;  // the greatest record of the runs passed so far
+    for (TestRun& run : tests) {
+        highest = std::max(highest, run.record);
+        while (next < added.size() && highest > added[next].record) {
+            merged.push_back(std::move(added[next++]));
+        }
+        merged.push_back(std::move(run));
+    }
+    while (next < added.size()) {
+        merged.push_back(std::move(added[next++]));
+    }
+    tests = std::move(merged);
+}
+
+}  // namespace
+
 void VerdictBuilder::add_tests_not_run() {
+    std::unordered_set<long> ran;
+    // The last run of each service, where its tests that did not run go.
+    std::unordered_map<long, std::size_t> home_of;
+    for (std::size_t i = 0; i < verdict_.services.size(); ++i) {
+        for (const TestRun& run : verdict_.services[i].tests) {
+            ran.insert(run.record);
+        }
+        home_of[verdict_.services[i].record] = i;
+    }
+    std::vector<std::vector<TestRun>> stand_ins(verdict_.services.size());
     for (const LinkRecord& record : links_.records) {
-        if (record.kind != 'T') {
-            continue;
-        }
-        bool ran = false;
-        for (const ServiceRun& service : verdict_.services) {
-            for (const TestRun& run : service.tests) {
-                ran = ran || run.record == record.number;
-            }
-        }
-        if (ran) {
+        if (record.kind != 'T' || ran.count(record.number) > 0) {
             continue;
         }
         const LinkRecord* owner = links_.service_of_test(record.number);
         const long owner_number = owner != nullptr ? owner->number : 0;
-        ServiceRun* home = nullptr;
-        for (ServiceRun& service : verdict_.services) {
-            if (service.record == owner_number) {
-                home = &service;
-            }
-        }
-        if (home == nullptr) {
+        auto home = home_of.find(owner_number);
+        if (home == home_of.end()) {
             ServiceRun service_run;
             service_run.record = owner_number;
             if (owner != nullptr) {
@@ -972,7 +1018,8 @@ void VerdictBuilder::add_tests_not_run() {
                 service_run.location = links_.location_text(owner->location);
             }
             verdict_.services.push_back(std::move(service_run));
-            home = &verdict_.services.back();
+            stand_ins.emplace_back();
+            home = home_of.emplace(owner_number, verdict_.services.size() - 1).first;
         }
         TestRun run;
         run.record = record.number;
@@ -987,10 +1034,13 @@ void VerdictBuilder::add_tests_not_run() {
             run.state = TestState::not_run;
             run.stop_reason = "did not run";
         }
-        // In the order of the link records, among the runs of the service.
-        auto place = std::find_if(home->tests.begin(), home->tests.end(),
-                                  [&](const TestRun& other) { return other.record > run.record; });
-        home->tests.insert(place, std::move(run));
+        stand_ins[home->second].push_back(std::move(run));
+    }
+    // In the order of the link records, among the runs of the service.
+    for (std::size_t i = 0; i < stand_ins.size(); ++i) {
+        if (!stand_ins[i].empty()) {
+            insert_in_record_order(verdict_.services[i].tests, std::move(stand_ins[i]));
+        }
     }
     std::stable_sort(verdict_.services.begin(), verdict_.services.end(),
                      [](const ServiceRun& a, const ServiceRun& b) { return a.record < b.record; });
@@ -1164,15 +1214,53 @@ static void describe_run(const LinkRecordFile& links, long record, RunNotes& not
     }
 }
 
-std::optional<Failure> build_verdict(const LinkRecordFile& links, const TracesFile& traces,
-                                     Verdict& verdict) {
-    verdict = Verdict();
-    VerdictBuilder builder(links, verdict);
-    for (const TraceLine& line : traces.lines) {
-        if (auto failure = builder.add(line)) {
-            return failure;
+namespace {
+
+// The verdict once every line is in: what the link records add to it.
+void complete_verdict(VerdictBuilder& builder, const LinkRecordFile& links,
+                      const TracesFile& traces, Verdict& verdict);
+
+}  // namespace
+
+struct VerdictAssembly::Parts {
+    VerdictBuilder builder;
+};
+
+VerdictAssembly::VerdictAssembly(const LinkRecordFile& links, Verdict& verdict)
+    : links_(links), verdict_(verdict) {
+    verdict_ = Verdict();
+    parts_.reset(new Parts{VerdictBuilder(links_, verdict_)});
+}
+
+VerdictAssembly::~VerdictAssembly() = default;
+
+std::optional<Failure> VerdictAssembly::add(const TraceLine& line) {
+    return parts_->builder.add(line);
+}
+
+void VerdictAssembly::finish(const TracesFile& traces) {
+    complete_verdict(parts_->builder, links_, traces, verdict_);
+}
+
+VerdictReading read_verdict(const LinkRecordFile& links, std::string_view content,
+                            TracesFile& traces, Verdict& verdict) {
+    VerdictAssembly assembly(links, verdict);
+    VerdictReading reading;
+    reading.damaged = parse_traces(content, traces, [&](TraceLine&& line) {
+        if (!reading.mismatch) {
+            reading.mismatch = assembly.add(line);
         }
+    });
+    if (!reading.damaged && !reading.mismatch) {
+        assembly.finish(traces);
     }
+    return reading;
+}
+
+namespace {
+
+void complete_verdict(VerdictBuilder& builder, const LinkRecordFile& links,
+                      const TracesFile& traces, Verdict& verdict) {
     builder.finish(traces);
     // What the script says a service and a test are for.
     for (ServiceRun& service : verdict.services) {
@@ -1192,7 +1280,8 @@ std::optional<Failure> build_verdict(const LinkRecordFile& links, const TracesFi
                                                 record.text.substr(0, blank) + "]");
         }
     }
-    return std::nullopt;
 }
+
+}  // namespace
 
 }  // namespace vx::report

@@ -19,6 +19,8 @@
 #include "report/input/link_record_file.h"
 #include "report/input/traces.h"
 
+#include <deque>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -115,7 +117,7 @@ struct ServiceRun {
     std::string name;
     std::string location;
     RunNotes notes;
-    std::vector<TestRun> tests;
+    std::deque<TestRun> tests;  // a deque: many runs are added without moving the earlier ones
 };
 
 struct Totals {
@@ -156,10 +158,40 @@ struct Verdict {
     std::string selection_note() const;
 };
 
-// Builds the verdict; a failure means the traces do not match the link
-// records (the verdict is then not to be shown). An incomplete traces file
-// is not a failure here: the verdict says so and holds what was read.
-std::optional<Failure> build_verdict(const LinkRecordFile& links, const TracesFile& traces,
-                                     Verdict& verdict);
+// Builds a verdict from the trace lines given one at a time, in the order
+// of the traces file.
+class VerdictAssembly {
+public:
+    VerdictAssembly(const LinkRecordFile& links, Verdict& verdict);
+    ~VerdictAssembly();
+    VerdictAssembly(const VerdictAssembly&) = delete;
+    VerdictAssembly& operator=(const VerdictAssembly&) = delete;
+
+    // A failure means the traces do not match the link records: the
+    // verdict is then not to be shown, and no line is to follow.
+    std::optional<Failure> add(const TraceLine& line);
+    // Completes the verdict once every line is in. An incomplete traces
+    // file is no failure: the verdict says so and holds what was read.
+    void finish(const TracesFile& traces);
+
+private:
+    struct Parts;
+    const LinkRecordFile& links_;
+    Verdict& verdict_;
+    std::unique_ptr<Parts> parts_;
+};
+
+// What reading the traces and building the verdict as they are read found
+// wrong: the traces themselves, or how they match the link records.
+struct VerdictReading {
+    std::optional<Failure> damaged;
+    std::optional<Failure> mismatch;
+};
+
+// Reads the traces `content` into `traces` (without keeping their lines)
+// and builds the verdict line by line, so that memory holds the verdict and
+// not the traces.
+VerdictReading read_verdict(const LinkRecordFile& links, std::string_view content,
+                            TracesFile& traces, Verdict& verdict);
 
 }  // namespace vx::report

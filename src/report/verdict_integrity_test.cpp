@@ -2,6 +2,7 @@
 // link records describe: tests that crashed, timed out, left early or
 // never ran, elements that stopped before their end, stub calls that were
 // never checked, and traces cut anywhere.
+#include "report/verdict_testing.h"
 #include "report/output/junit.h"
 #include "report/input/link_record_file.h"
 #include "report/input/link_records_testing.h"

@@ -4,6 +4,7 @@
 // passing twin that differs only in the fault, so a check that always
 // fails would be caught as surely as one that never does.
 #include "harness/harness_runner.h"
+#include "report/verdict_testing.h"
 #include "report/input/link_record_file.h"
 #include "report/input/link_records_testing.h"
 #include "report/input/traces.h"
@@ -99,6 +100,17 @@ Read read(const Parts& parts) {
     std::ostringstream out;
     write_text_report(result.verdict, TextOptions{}, out);
     result.text = out.str();
+    // Building the verdict as the lines are read gives the same report.
+    TracesFile streamed;
+    Verdict as_read;
+    const VerdictReading reading = read_verdict(links, text, streamed, as_read);
+    EXPECT_FALSE(reading.damaged.has_value());
+    EXPECT_FALSE(reading.mismatch.has_value());
+    EXPECT_TRUE(streamed.lines.empty());
+    EXPECT_EQ(streamed.read_lines, static_cast<long>(traces.lines.size()));
+    std::ostringstream streamed_out;
+    write_text_report(as_read, TextOptions{}, streamed_out);
+    EXPECT_EQ(streamed_out.str(), result.text);
     result.junit = junit_document(result.verdict);
     HtmlInputs page;
     page.verdict = &result.verdict;
@@ -160,6 +172,32 @@ TEST(VerdictRuns, AWholeRunOfEveryShapePasses) {
     const auto junit = vx::harness_testing::parse_junit(result.junit);
     EXPECT_EQ(junit.root_attributes.at(QStringLiteral("errors")), QStringLiteral("0"));
     EXPECT_EQ(junit.root_attributes.at(QStringLiteral("failures")), QStringLiteral("0"));
+}
+
+// Tests that ran out of the order of the script keep the order they ran
+// in; a test that did not run goes before the first run of a later test,
+// and each run is numbered among the runs of its test in its service.
+TEST(VerdictRuns, TestsThatDidNotRunTakeTheirPlaceAmongTheRuns) {
+    Parts parts;
+    parts.thrice.clear();
+    parts.maybe_none.clear();
+    const std::string once = parts.once;
+    parts.once = parts.looped;
+    parts.looped = once;
+    const Read result = read(parts);
+    const std::size_t thrice = result.text.find("TEST thrice: NOT RUN");
+    const std::size_t looped = result.text.find("TEST looped  (");
+    const std::size_t fourth = result.text.find("TEST looped (run 4)  (");
+    const std::size_t once_run = result.text.find("TEST once  (");
+    const std::size_t maybe_none = result.text.find("TEST maybe_none: NOT RUN");
+    ASSERT_NE(thrice, std::string::npos) << result.text;
+    ASSERT_NE(fourth, std::string::npos) << result.text;
+    ASSERT_NE(maybe_none, std::string::npos) << result.text;
+    EXPECT_LT(thrice, looped) << result.text;
+    EXPECT_LT(looped, fourth) << result.text;
+    EXPECT_LT(fourth, once_run) << result.text;
+    EXPECT_LT(once_run, maybe_none) << result.text;
+    EXPECT_EQ(result.text.find("TEST once (run 2)"), std::string::npos) << result.text;
 }
 
 TEST(VerdictRuns, ATestThatRanFewerOrMoreTimesThanPromisedFails) {

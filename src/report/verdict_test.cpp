@@ -1,5 +1,6 @@
 // Matching traces to link records, the text and JUnit forms of the
 // verdict, and the command line run in-process.
+#include "report/verdict_testing.h"
 #include "report/output/junit.h"
 #include "report/input/link_record_file.h"
 #include "report/input/link_records_testing.h"

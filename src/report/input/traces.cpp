@@ -568,7 +568,8 @@ std::string quote_for_display(std::string_view raw) {
     return image;
 }
 
-std::optional<Failure> parse_traces(std::string_view content, TracesFile& out) {
+std::optional<Failure> parse_traces(std::string_view content, TracesFile& out,
+                                    const std::function<void(TraceLine&&)>& sink) {
     out = TracesFile();
     if (content.empty()) {
         return failure_at(0,
@@ -577,6 +578,7 @@ std::optional<Failure> parse_traces(std::string_view content, TracesFile& out) {
     }
     long line_number = 0;
     std::size_t position = 0;
+    std::vector<Field> fields;  // of the line being read, kept for its room
     while (position < content.size()) {
         std::size_t end = content.find('\n', position);
         ++line_number;
@@ -657,7 +659,7 @@ std::optional<Failure> parse_traces(std::string_view content, TracesFile& out) {
             return failure_at(line_number,
                               std::string("unknown trace kind '") + text.front() + "'");
         }
-        std::vector<Field> fields;
+        fields.clear();
         if (auto error = split_fields(text.substr(1), fields)) {
             return failure_at(line_number, error->message);
         }
@@ -681,7 +683,8 @@ std::optional<Failure> parse_traces(std::string_view content, TracesFile& out) {
             }
             out.complete = true;
         }
-        out.lines.push_back(std::move(line));
+        ++out.read_lines;
+        sink(std::move(line));
     }
     out.line_count = line_number;
     return std::nullopt;

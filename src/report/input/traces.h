@@ -15,6 +15,7 @@
 
 #include "report/input/failure.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -92,15 +93,20 @@ struct TraceLine {
 };
 
 struct TracesFile {
-    std::vector<TraceLine> lines;
-    bool complete = false;  // the end line "F" was read
-    int version = 3;        // of the header line
-    std::string stamp;      // of the "H" line; empty when there is none
-    bool cut_line = false;  // the last line was cut short and left out
-    long line_count = 0;    // lines in the file
+    std::vector<TraceLine> lines;  // every line, when a reader keeps them (see parse_traces)
+    bool complete = false;         // the end line "F" was read
+    int version = 3;               // of the header line
+    std::string stamp;             // of the "H" line; empty when there is none
+    bool cut_line = false;         // the last line was cut short and left out
+    long line_count = 0;           // lines in the file
+    long read_lines = 0;           // lines read after the header and the stamp
 };
 
-std::optional<Failure> parse_traces(std::string_view content, TracesFile& out);
+// Reads the traces, handing each line to `sink` as it is read (`out.lines`
+// stays empty, `out.read_lines` counts them): memory does not grow with the
+// traces.
+std::optional<Failure> parse_traces(std::string_view content, TracesFile& out,
+                                    const std::function<void(TraceLine&&)>& sink);
 
 // Display image of a raw string value: a C literal with escapes.
 std::string quote_for_display(std::string_view raw);

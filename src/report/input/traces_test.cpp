@@ -1,5 +1,6 @@
 // Reading traces files: every line kind with its display images, and the
 // refusal of damaged files with the line that is wrong.
+#include "report/verdict_testing.h"
 #include "report/input/traces.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,7 @@
 // The HTML page: its text and structure (read back with an XML reader, as
 // the page is well-formed), escaping of hostile names and values, and the
 // coverage figures read from gcov's JSON.
+#include "report/verdict_testing.h"
 #include "report/output/coverage.h"
 #include "report/output/html_report.h"
 #include "report/input/link_record_file.h"
