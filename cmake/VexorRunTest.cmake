@@ -2,7 +2,8 @@
 # reads its verdict with vexorreport, which also writes the JUnit XML.
 #
 #   cmake -DNAME=... -DHARNESS=... -DREPORT=... -DLINK_RECORDS=... -DTRACES=...
-#         -DJUNIT=... [-DHTML=...] [-DCOVERAGE_DIR=...] [-DEMULATOR=a|b|c]
+#         -DJUNIT=... [-DHTML=...] [-DCOVERAGE_DIR=... [-DLCOV=...] [-DCOBERTURA=...]
+#         [-DFAIL_UNDER_LINE=percent] [-DFAIL_UNDER_BRANCH=percent]] [-DEMULATOR=a|b|c]
 #         [-DTIME_LIMIT=seconds] [-DRUN=SERVICE/TEST] -P VexorRunTest.cmake
 # EMULATOR (its words separated by "|") runs the harness of a cross target.
 # RUN runs the one test of that name (the harness's --run); the report
@@ -37,6 +38,20 @@ if(DEFINED COVERAGE_DIR AND NOT COVERAGE_DIR STREQUAL "")
     file(REMOVE ${old_counts})
   endif()
   set(coverage_arguments --coverage "${COVERAGE_DIR}")
+  # The coverage for CI servers, and the thresholds it must reach.
+  foreach(export LCOV COBERTURA)
+    if(DEFINED ${export} AND NOT ${export} STREQUAL "")
+      file(REMOVE "${${export}}")
+      string(TOLOWER "${export}" option)
+      list(APPEND coverage_arguments "--${option}" "${${export}}")
+    endif()
+  endforeach()
+  if(DEFINED FAIL_UNDER_LINE AND NOT FAIL_UNDER_LINE STREQUAL "")
+    list(APPEND coverage_arguments --fail-under-line "${FAIL_UNDER_LINE}")
+  endif()
+  if(DEFINED FAIL_UNDER_BRANCH AND NOT FAIL_UNDER_BRANCH STREQUAL "")
+    list(APPEND coverage_arguments --fail-under-branch "${FAIL_UNDER_BRANCH}")
+  endif()
 endif()
 set(html_arguments)
 if(DEFINED HTML AND NOT HTML STREQUAL "")
@@ -80,11 +95,16 @@ execute_process(COMMAND "${REPORT}" --junit "${JUNIT}" ${html_arguments} ${cover
 if(report_status STREQUAL "0")
   message(NOTICE "${report}")
 else()
-  # The short report: what failed, and the totals.
+  # The short report: what failed, and the totals; then the coverage below
+  # its threshold, when that is what failed.
+  string(REGEX MATCHALL "COVERAGE BELOW THRESHOLD: [^\n]*" short_coverage "${report}")
   execute_process(COMMAND "${REPORT}" --quiet "${LINK_RECORDS}" "${TRACES}"
                   OUTPUT_VARIABLE report ERROR_VARIABLE report)
   string(STRIP "${report}" report)
   message(NOTICE "${report}")
+  foreach(line IN LISTS short_coverage)
+    message(NOTICE "${line}")
+  endforeach()
 endif()
 
 # The harness's own status: 0 every check passed, 1 a check failed, 2 its
@@ -106,6 +126,8 @@ elseif(report_status STREQUAL "1" AND NOT failed_checks STREQUAL "" AND NOT fail
   else()
     message(NOTICE "vexor: ${failed_checks} checks failed in ${NAME}")
   endif()
+elseif(report_status STREQUAL "1" AND short_coverage)
+  message(NOTICE "vexor: the coverage of ${NAME} is below its threshold")
 elseif(report_status STREQUAL "1")
   message(NOTICE "vexor: ${NAME} failed (see the report above)")
 else()

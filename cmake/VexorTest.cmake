@@ -5,7 +5,8 @@
 #   enable_testing()
 #   vexor_add_test(NAME <name> SCRIPT <file.ptu> SOURCES <unit sources...>
 #                  [INCLUDE_DIRECTORIES <dirs...>] [OPTIONS <vexorprepro options...>]
-#                  [COVERAGE] [WARNINGS_OK] [DISCOVER])
+#                  [COVERAGE [FAIL_UNDER_LINE <percent>] [FAIL_UNDER_BRANCH <percent>]]
+#                  [WARNINGS_OK] [DISCOVER])
 #
 # At build time vexorprepro compiles the script into <name>.c, <name>.ic,
 # <name>.tdc and vexor_cfg.h in the directory vexor/<name> of the current
@@ -24,7 +25,13 @@
 # COVERAGE builds the unit's SOURCES (not the harness, not the runtime)
 # with the compiler's coverage instrumentation (--coverage, for gcc and
 # clang); after the run, vexorreport adds the line and branch coverage gcov
-# measured to the text report, the JUnit properties and the page.
+# measured to the text report, the JUnit properties and the page, and
+# writes it for CI servers as an lcov tracefile (vexor/<name>/<name>.info)
+# and as Cobertura XML (vexor/<name>/<name>.cobertura.xml), the sources
+# named relative to the top source directory of the project.
+# FAIL_UNDER_LINE and FAIL_UNDER_BRANCH fail the test when less than that
+# percentage of the unit's lines ran, or of its branches were taken, even
+# if every check passed (not with DISCOVER, whose runs hold one test each).
 #
 # A script the compiler warns about fails the build: a warning may mean a
 # statement was dropped, cut short or changed. WARNINGS_OK builds it all
@@ -84,7 +91,8 @@ function(_vexor_target_definitions out_var)
 endfunction()
 
 function(vexor_add_test)
-  cmake_parse_arguments(PARSE_ARGV 0 ARG "COVERAGE;WARNINGS_OK;DISCOVER" "NAME;SCRIPT"
+  cmake_parse_arguments(PARSE_ARGV 0 ARG "COVERAGE;WARNINGS_OK;DISCOVER"
+                        "NAME;SCRIPT;FAIL_UNDER_LINE;FAIL_UNDER_BRANCH"
                         "SOURCES;INCLUDE_DIRECTORIES;OPTIONS")
   if(ARG_UNPARSED_ARGUMENTS)
     message(FATAL_ERROR "vexor_add_test: unexpected arguments: ${ARG_UNPARSED_ARGUMENTS}")
@@ -96,6 +104,21 @@ function(vexor_add_test)
   endforeach()
 
   set(name "${ARG_NAME}")
+  foreach(threshold FAIL_UNDER_LINE FAIL_UNDER_BRANCH)
+    if(DEFINED ARG_${threshold})
+      if(NOT ARG_COVERAGE)
+        message(FATAL_ERROR "vexor_add_test(${name}): ${threshold} goes with COVERAGE")
+      endif()
+      if(ARG_DISCOVER)
+        message(FATAL_ERROR "vexor_add_test(${name}): ${threshold} does not go with DISCOVER: "
+                            "each of its runs holds one test")
+      endif()
+      if(NOT ARG_${threshold} MATCHES "^[0-9]+(\\.[0-9]+)?$" OR ARG_${threshold} GREATER 100)
+        message(FATAL_ERROR "vexor_add_test(${name}): ${threshold} takes a percentage from 0 to "
+                            "100, not ${ARG_${threshold}}")
+      endif()
+    endif()
+  endforeach()
   get_filename_component(script "${ARG_SCRIPT}" ABSOLUTE BASE_DIR "${CMAKE_CURRENT_SOURCE_DIR}")
   get_filename_component(script_dir "${script}" DIRECTORY)
   set(dir "${CMAKE_CURRENT_BINARY_DIR}/vexor/${name}")
@@ -209,6 +232,9 @@ function(vexor_add_test)
                    "-DJUNIT=${dir}/${name}.xml" "-DHTML=${dir}/${name}.html"
                    "-DCOVERAGE_DIR=${coverage_dir}" "-DEMULATOR=${emulator}"
                    "-DTIME_LIMIT=${time_limit}" "-DSOURCE_ROOT=${CMAKE_SOURCE_DIR}"
+                   "-DLCOV=${dir}/${name}.info" "-DCOBERTURA=${dir}/${name}.cobertura.xml"
+                   "-DFAIL_UNDER_LINE=${ARG_FAIL_UNDER_LINE}"
+                   "-DFAIL_UNDER_BRANCH=${ARG_FAIL_UNDER_BRANCH}"
                    -P "${_vexor_cmake_dir}/VexorRunTest.cmake"
            WORKING_DIRECTORY "${dir}")
   # The one line the run script prints when every check passed.

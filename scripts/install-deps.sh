@@ -11,6 +11,8 @@ packages=(
   libbenchmark-dev time
   # The harness's line directives are checked in the debugger.
   gdb
+  # The coverage exports are read by their formats' own tools.
+  lcov libxml2-utils
   chromium
   gcc-arm-none-eabi libnewlib-arm-none-eabi qemu-system-arm
   gcc-powerpc-linux-gnu libc6-dev-powerpc-cross qemu-user

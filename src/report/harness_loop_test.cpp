@@ -497,4 +497,90 @@ TEST_F(HarnessLoop, CoverageOfTheUnitIsGcovsOwn) {
     EXPECT_FALSE(contains(bare, "int add(int a, int b)"));
 }
 
+// The coverage leaves in the formats CI servers read, each read back by its
+// format's own tool: genhtml draws the lcov tracefile, and the Cobertura XML
+// is valid against the format's document type (a damaged copy is not). A
+// threshold above the coverage fails a run whose verdict passed; one below
+// it leaves it passing.
+TEST_F(HarnessLoop, CoverageExportsAndThresholds) {
+    ProcessResult build = compile_harness(compiler_, QStringLiteral("worked"), dir(),
+                                          QStringLiteral("worked"), {QStringLiteral("--coverage")});
+    ASSERT_TRUE(build.started && build.exit_code == 0) << build.err;
+    ProcessResult run = run_program(in_dir(QStringLiteral("worked")), {}, dir());
+    ASSERT_EQ(run.exit_code, 0) << run.err;
+    const QString root = source_path(QStringLiteral("tests/harness"));
+    ProcessResult verdict = report(
+        QStringLiteral("worked"), {QStringLiteral("--coverage"), dir(), QStringLiteral("--lcov"),
+                                   in_dir(QStringLiteral("w.info")), QStringLiteral("--cobertura"),
+                                   in_dir(QStringLiteral("w.xml")), QStringLiteral("--source-root"),
+                                   root, QStringLiteral("--fail-under-line"), QStringLiteral("1")});
+    ASSERT_EQ(verdict.exit_code, 0) << verdict.out << verdict.err;
+
+    // The lcov record of the unit has the figures the text report gives.
+    const std::string info = read_file(in_dir(QStringLiteral("w.info")));
+    const std::size_t unit = info.find("SF:unit.c\n");
+    ASSERT_NE(unit, std::string::npos) << info;
+    const std::size_t end = info.find("end_of_record", unit);
+    ASSERT_NE(end, std::string::npos);
+    const std::string record = info.substr(unit, end - unit);
+    int covered = 0;
+    int lines = 0;
+    const std::size_t summary = verdict.out.find("COVERAGE unit.c: lines ");
+    ASSERT_NE(summary, std::string::npos) << verdict.out;
+    ASSERT_EQ(std::sscanf(verdict.out.c_str() + summary, "COVERAGE unit.c: lines %d/%d", &covered,
+                          &lines),
+              2);
+    EXPECT_CONTAINS(record,
+                    "\nLF:" + std::to_string(lines) + "\nLH:" + std::to_string(covered) + "\n");
+    EXPECT_CONTAINS(record, "DA:8,1\n");  // the body of add(), called once
+    ProcessResult drawn = run_program(
+        QStringLiteral("genhtml"),
+        {QStringLiteral("--quiet"), QStringLiteral("--branch-coverage"), QStringLiteral("-o"),
+         in_dir(QStringLiteral("lcov-html")), in_dir(QStringLiteral("w.info"))},
+        root);
+    ASSERT_TRUE(drawn.started) << "genhtml is installed with the build's dependencies";
+    EXPECT_EQ(drawn.exit_code, 0) << drawn.out << drawn.err;
+    EXPECT_TRUE(QFileInfo::exists(in_dir(QStringLiteral("lcov-html/index.html"))));
+
+    const std::string xml = read_file(in_dir(QStringLiteral("w.xml")));
+    EXPECT_CONTAINS(xml, "filename=\"unit.c\"");
+    EXPECT_CONTAINS(xml, "<line number=\"8\" hits=\"1\" branch=\"false\"/>");
+    const QString dtd = source_path(QStringLiteral("tests/data/cobertura/coverage-04.dtd"));
+    auto valid = [&](const QString& file) {
+        return run_program(QStringLiteral("xmllint"),
+                           {QStringLiteral("--nonet"), QStringLiteral("--noout"),
+                            QStringLiteral("--dtdvalid"), dtd, file},
+                           dir());
+    };
+    ProcessResult checked = valid(in_dir(QStringLiteral("w.xml")));
+    EXPECT_EQ(checked.exit_code, 0) << checked.err;
+    std::string damaged = xml;
+    damaged.replace(damaged.find(" hits="), 6, " hitz=");
+    QFile copy(in_dir(QStringLiteral("damaged.xml")));
+    ASSERT_TRUE(copy.open(QIODevice::WriteOnly));
+    copy.write(damaged.data(), static_cast<qint64>(damaged.size()));
+    copy.close();
+    EXPECT_NE(valid(in_dir(QStringLiteral("damaged.xml"))).exit_code, 0);
+
+    for (const char* option : {"--fail-under-line", "--fail-under-branch"}) {
+        ProcessResult strict =
+            report(QStringLiteral("worked"), {QStringLiteral("--coverage"), dir(),
+                                              QString::fromLatin1(option), QStringLiteral("100")});
+        EXPECT_EQ(strict.exit_code, 1) << option << strict.out;
+        EXPECT_CONTAINS(strict.out, "VERDICT: PASSED");
+        EXPECT_CONTAINS(strict.out,
+                        std::string("COVERAGE BELOW THRESHOLD: ") +
+                            (std::string(option) == "--fail-under-line" ? "lines " : "branches "));
+    }
+    ProcessResult without = report(QStringLiteral("worked"),
+                                   {QStringLiteral("--lcov"), in_dir(QStringLiteral("x.info"))});
+    EXPECT_EQ(without.exit_code, 2);
+    EXPECT_CONTAINS(without.err, "--lcov needs --coverage DIR");
+    ProcessResult beyond =
+        report(QStringLiteral("worked"),
+               {QStringLiteral("--coverage"), dir(), QStringLiteral("--fail-under-line=120")});
+    EXPECT_EQ(beyond.exit_code, 2);
+    EXPECT_CONTAINS(beyond.err, "--fail-under-line takes a percentage from 0 to 100, not 120");
+}
+
 }  // namespace

@@ -17,10 +17,12 @@
 #include "report/report_cli.h"
 
 #include "report/output/coverage.h"
+#include "report/output/coverage_export.h"
 #include "diag/file_guard.h"
 #include "report/output/depfile.h"
 #include "report/output/html_report.h"
 #include "report/output/junit.h"
+#include "report/output/report_file.h"
 #include "report/input/link_record_file.h"
 #include "report/output/text_report.h"
 #include "report/input/traces.h"
@@ -32,6 +34,8 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cctype>
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
@@ -49,7 +53,9 @@ namespace {
 constexpr std::string_view program_name = "vexorreport";
 constexpr std::string_view usage_text =
     "usage: vexorreport [--junit FILE] [--html FILE] [--coverage DIR]\n"
-    "                   [--source-root DIR] [--quiet] FILE.tdc FILE.rio\n"
+    "                   [--lcov FILE] [--cobertura FILE] [--fail-under-line P]\n"
+    "                   [--fail-under-branch P] [--source-root DIR] [--quiet]\n"
+    "                   FILE.tdc FILE.rio\n"
     "       vexorreport --depfile OUT [--include-dir DIR]... TARGET FILE.tdc\n"
     "  FILE.tdc      link record file written by vexorprepro\n"
     "  FILE.rio      traces file written by the harness\n"
@@ -59,9 +65,15 @@ constexpr std::string_view usage_text =
     "                gcov from the .gcda files under DIR (a unit built with\n"
     "                gcc --coverage)\n"
     "  --gcov PROGRAM  the gcov to run (default gcov)\n"
+    "  --lcov FILE   also write the coverage as an lcov tracefile (with --coverage)\n"
+    "  --cobertura FILE  also write the coverage as Cobertura XML (with --coverage)\n"
+    "  --fail-under-line P  exit with 1 when less than P percent of the lines of\n"
+    "                the unit ran (with --coverage)\n"
+    "  --fail-under-branch P  the same for the branches taken\n"
     "  --source-root DIR  the HTML page shows the text of a covered source only\n"
     "                when it lies under DIR (default: the directory of the main\n"
-    "                script of FILE.tdc)\n"
+    "                script of FILE.tdc); the lcov and Cobertura files name the\n"
+    "                sources relative to DIR (default: the directory they share)\n"
     "  --quiet       list only the failed checks and the totals\n"
     "  --depfile OUT write to OUT the Make rule \"TARGET: inputs\" naming the\n"
     "                scripts and headers the compilation of FILE.tdc read\n"
@@ -69,7 +81,8 @@ constexpr std::string_view usage_text =
     "                (its -INCL directories, in their order)\n"
     "  --help, -h    this help;  --version  the name and version of the program\n"
     "exit status: 0 every test ran to its end and every check passed, 1 a check\n"
-    "             failed or a test did not finish or did not run, 2 unusable input\n"
+    "             failed or a test did not finish or did not run, or the coverage\n"
+    "             is below a --fail-under threshold, 2 unusable input\n"
     "             (damaged or cut files, traces of another compilation) or traces\n"
     "             cut short (verdict INCOMPLETE)\n"
     "             (with --depfile: 0 written, 2 not written)\n";
@@ -81,6 +94,10 @@ struct Arguments {
     std::string html;
     std::string coverage;
     std::string gcov = "gcov";
+    std::string lcov;
+    std::string cobertura;
+    std::optional<double> fail_under_line;
+    std::optional<double> fail_under_branch;
     std::string source_root;
     std::string depfile;
     std::string depfile_target;
@@ -92,9 +109,22 @@ struct Arguments {
 
 // Every option of the command line, for the one meant by a misspelt one.
 const std::vector<std::string> option_names = {
-    "--junit",   "--html",        "--coverage", "--gcov", "--source-root",
-    "--depfile", "--include-dir", "--quiet",    "--help", "--version",
+    "--junit",       "--html",      "--coverage",        "--gcov",
+    "--lcov",        "--cobertura", "--fail-under-line", "--fail-under-branch",
+    "--source-root", "--depfile",   "--include-dir",     "--quiet",
+    "--help",        "--version",
 };
+
+// A threshold in percent: a number from 0 to 100.
+std::optional<double> percent_value(const std::string& text) {
+    if (text.empty() || text.find_first_not_of("0123456789.") != std::string::npos ||
+        std::count(text.begin(), text.end(), '.') > 1 || text == ".") {
+        return std::nullopt;
+    }
+    const double value = std::strtod(text.c_str(), nullptr);
+    if (value < 0.0 || value > 100.0) return std::nullopt;
+    return value;
+}
 
 // The option nearest to an unknown one, when one is near enough to be what
 // was meant.
@@ -126,6 +156,28 @@ bool option_value(const std::vector<std::string>& arguments, std::size_t& i, std
     return true;
 }
 
+// The name of the threshold option at arguments[i] with its value read, or
+// nullptr when arguments[i] is none.
+const char* threshold_option(const std::vector<std::string>& arguments, std::size_t& i,
+                             std::string& value, std::optional<std::string>& problem) {
+    for (const char* name : {"--fail-under-line", "--fail-under-branch"}) {
+        if (option_value(arguments, i, name, "", "a percentage", value, problem)) {
+            return name;
+        }
+    }
+    return nullptr;
+}
+
+// The lcov test name of the run: the script's name in letters, digits and
+// underscores.
+std::string lcov_test_name(const LinkRecordFile& links) {
+    std::string name = std::filesystem::path(links.script_path(0)).stem().string();
+    for (char& c : name) {
+        if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+    }
+    return name.empty() ? std::string("vexor") : name;
+}
+
 std::optional<std::string> parse_arguments(const std::vector<std::string>& arguments,
                                            Arguments& parsed) {
     std::vector<std::string> positional;
@@ -139,10 +191,23 @@ std::optional<std::string> parse_arguments(const std::vector<std::string>& argum
             option_value(arguments, i, "--gcov", "", "a program", parsed.gcov, problem) ||
             option_value(arguments, i, "--source-root", "", "a directory", parsed.source_root,
                          problem) ||
+            option_value(arguments, i, "--lcov", "", "a file name", parsed.lcov, problem) ||
+            option_value(arguments, i, "--cobertura", "", "a file name", parsed.cobertura,
+                         problem) ||
             option_value(arguments, i, "--depfile", "", "a file name", parsed.depfile, problem)) {
             if (problem) {
                 return problem;
             }
+        } else if (const char* name = threshold_option(arguments, i, directory, problem)) {
+            if (problem) {
+                return problem;
+            }
+            const std::optional<double> threshold = percent_value(directory);
+            if (!threshold) {
+                return std::string(name) + " takes a percentage from 0 to 100, not " + directory;
+            }
+            (std::string_view(name) == "--fail-under-line" ? parsed.fail_under_line
+                                                           : parsed.fail_under_branch) = threshold;
         } else if (option_value(arguments, i, "--include-dir", "", "a directory", directory,
                                 problem)) {
             if (problem) {
@@ -187,6 +252,16 @@ std::optional<std::string> parse_arguments(const std::vector<std::string>& argum
     }
     if (!parsed.include_dirs.empty()) {
         return std::string("--include-dir goes with --depfile");
+    }
+    if (parsed.coverage.empty()) {
+        const char* needs = !parsed.lcov.empty()        ? "--lcov"
+                            : !parsed.cobertura.empty() ? "--cobertura"
+                            : parsed.fail_under_line    ? "--fail-under-line"
+                            : parsed.fail_under_branch  ? "--fail-under-branch"
+                                                        : nullptr;
+        if (needs != nullptr) {
+            return std::string(needs) + " needs --coverage DIR, the coverage it reads";
+        }
     }
     if (positional.size() != 2) {
         return "expected two files, the link record file and the traces file (got " +
@@ -378,6 +453,8 @@ int run_report(const std::vector<std::string>& argument_list, const RunEnvironme
     std::vector<NamedFile> outputs;
     if (!arguments.junit.empty()) outputs.push_back({"JUnit file", arguments.junit});
     if (!arguments.html.empty()) outputs.push_back({"HTML file", arguments.html});
+    if (!arguments.lcov.empty()) outputs.push_back({"lcov file", arguments.lcov});
+    if (!arguments.cobertura.empty()) outputs.push_back({"Cobertura file", arguments.cobertura});
     // Every file the run reads, as far as it can be known before anything
     // is written: the link records, the traces, the .gcda files, the
     // scripts the link records name and the sources gcov names. The inputs
@@ -441,6 +518,14 @@ int run_report(const std::vector<std::string>& argument_list, const RunEnvironme
                  << html_escape(program) << ": no verdict</title></head><body><h1>"
                  << html_escape(program) << ": no verdict</h1><p id=\"stopped\">"
                  << html_escape(why) << "</p></body></html>\n";
+        }
+        // No coverage of an earlier run is left to be read as this one's.
+        for (const std::string* stale : {&arguments.lcov, &arguments.cobertura}) {
+            if (!stale->empty() && !names_input(*stale) &&
+                !(junit_written && one_file(*stale, arguments.junit))) {
+                std::error_code ignored;
+                std::filesystem::remove(*stale, ignored);
+            }
         }
         return exit_unusable;
     };
@@ -556,6 +641,50 @@ int run_report(const std::vector<std::string>& argument_list, const RunEnvironme
             outputs_written = false;
         }
     }
+    if (with_coverage && (!arguments.lcov.empty() || !arguments.cobertura.empty())) {
+        const std::string root =
+            arguments.source_root.empty()
+                ? common_source_root(coverage)
+                : std::filesystem::absolute(arguments.source_root).lexically_normal().string();
+        std::string trimmed = root;
+        while (trimmed.size() > 1 && trimmed.back() == '/') trimmed.pop_back();
+        std::string problem;
+        if (!arguments.lcov.empty() &&
+            !write_report_file(lcov_document(coverage, trimmed, lcov_test_name(links)),
+                               arguments.lcov, "lcov", problem)) {
+            err << program_name << ": " << problem << '\n';
+            outputs_written = false;
+        }
+        if (!arguments.cobertura.empty() &&
+            !write_report_file(
+                cobertura_document(coverage, trimmed, static_cast<long long>(std::time(nullptr))),
+                arguments.cobertura, "Cobertura", problem)) {
+            err << program_name << ": " << problem << '\n';
+            outputs_written = false;
+        }
+    }
+    // Coverage below a threshold fails the run, whatever the verdict.
+    bool coverage_short = false;
+    if (with_coverage) {
+        struct Threshold {
+            const std::optional<double>& wanted;
+            double measured;
+            const char* what;
+        };
+        for (const Threshold& threshold :
+             {Threshold{arguments.fail_under_line, total_line_percent(coverage), "lines"},
+              Threshold{arguments.fail_under_branch, total_branch_percent(coverage), "branches"}}) {
+            if (threshold.wanted && threshold.measured < *threshold.wanted) {
+                char line[160];
+                std::snprintf(line, sizeof line,
+                              "COVERAGE BELOW THRESHOLD: %s %.1f%%, at least %g%% wanted\n",
+                              threshold.what, threshold.measured, *threshold.wanted);
+                out << line;
+                coverage_short = true;
+            }
+        }
+        out.flush();
+    }
     if (!verdict.complete) {
         print_failure(err, arguments,
                       Failure{Source::traces, verdict.last_line,
@@ -566,7 +695,7 @@ int run_report(const std::vector<std::string>& argument_list, const RunEnvironme
     if (!outputs_written) {
         return exit_unusable;
     }
-    return verdict.passed() ? exit_passed : exit_failed;
+    return verdict.passed() && !coverage_short ? exit_passed : exit_failed;
 }
 
 }  // namespace vx::report

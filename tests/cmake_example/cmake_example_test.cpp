@@ -203,6 +203,42 @@ TEST_F(CmakeExample, OneTestPassesAndOneFailsWithTheirJUnitXml) {
     EXPECT_EQ(two_thirds->failure_message.toStdString(), "result: obtained 66, expected 67");
 }
 
+// COVERAGE writes the coverage for CI servers, sources named from the top
+// of the project; a threshold the unit's tests do not reach fails a test
+// whose checks all passed, and its twin with a threshold they reach passes.
+TEST_F(CmakeExample, CoverageExportsAndThresholds) {
+    // A source of the unit that the script never calls.
+    write_file(
+        path(source_ / "unit/spare.c"),
+        "int spare(int x)\n{\n    if (x > 0) {\n        return x;\n    }\n    return 0;\n}\n");
+    std::string lists = read_file(path(source_ / "CMakeLists.txt"));
+    lists +=
+        "vexor_add_test(NAME fill_reached SCRIPT ptu/fill.ptu SOURCES unit/gauge.c "
+        "unit/tank.c\n               INCLUDE_DIRECTORIES unit COVERAGE FAIL_UNDER_LINE 1)\n"
+        "vexor_add_test(NAME fill_missed SCRIPT ptu/fill.ptu SOURCES unit/gauge.c "
+        "unit/tank.c unit/spare.c\n               INCLUDE_DIRECTORIES unit COVERAGE "
+        "FAIL_UNDER_LINE 100 FAIL_UNDER_BRANCH 100)\n";
+    write_file(path(source_ / "CMakeLists.txt"), lists);
+    ASSERT_NO_FATAL_FAILURE(configure_and_build(default_generator()));
+    ProcessResult reached = ctest(QStringLiteral("fill_reached"));
+    EXPECT_EQ(reached.exit_code, 0) << reached.out << reached.err;
+    EXPECT_CONTAINS(reached.out, "vexor: every check passed in fill_reached");
+    const std::string info = read_file(path(binary_ / "vexor/fill_reached/fill_reached.info"));
+    EXPECT_CONTAINS(info, "SF:unit/gauge.c\n");
+    EXPECT_CONTAINS(info, "SF:unit/tank.c\n");
+    const std::string xml =
+        read_file(path(binary_ / "vexor/fill_reached/fill_reached.cobertura.xml"));
+    EXPECT_CONTAINS(xml, "filename=\"unit/gauge.c\"");
+
+    ProcessResult missed = ctest(QStringLiteral("fill_missed"));
+    EXPECT_NE(missed.exit_code, 0) << missed.out << missed.err;
+    EXPECT_CONTAINS(missed.out, "VERDICT: PASSED");
+    EXPECT_CONTAINS(missed.out, "COVERAGE BELOW THRESHOLD: lines ");
+    EXPECT_CONTAINS(missed.out, "COVERAGE BELOW THRESHOLD: branches ");
+    EXPECT_CONTAINS(missed.out, "vexor: the coverage of fill_missed is below its threshold");
+    EXPECT_LACKS(missed.out, "CMake Error");
+}
+
 // DISCOVER: one ctest test per TEST of the scripts, reached one by one
 // with -R and run side by side with -j, with the verdicts of a serial run.
 TEST_F(CmakeExample, DiscoverMakesOneCtestTestPerTest) {

@@ -65,6 +65,7 @@ SourceCoverage summarise(const std::string& path, const std::map<long, LineCount
             state = all_taken ? LineCoverage::covered : LineCoverage::partly;
         }
         source.line_states[static_cast<std::size_t>(number - 1)] = state;
+        source.hits.push_back(LineHits{number, counts.count, counts.branches});
     }
     return source;
 }

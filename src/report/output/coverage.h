@@ -19,6 +19,14 @@ enum class LineCoverage {
     uncovered,  // never executed
 };
 
+// What gcov counted on one line of code: how often it ran, and how often
+// each branch leaving it was taken.
+struct LineHits {
+    long number = 0;
+    long long count = 0;
+    std::vector<long long> branches;
+};
+
 struct SourceCoverage {
     std::string path;  // as absolute as gcov could tell
     long lines = 0;
@@ -28,6 +36,8 @@ struct SourceCoverage {
     // Per line of the source, from line 1; shorter than the file when the
     // last lines hold no code.
     std::vector<LineCoverage> line_states;
+    // Every line of code, in order, with its counts.
+    std::vector<LineHits> hits;
 
     double line_percent() const;
     double branch_percent() const;
