@@ -8,6 +8,7 @@
 // through html_escape.
 #include "report/output/html_report.h"
 
+#include "report/output/coverage_export.h"
 #include "report/output/report_file.h"
 #include "report/output/text_report.h"
 
@@ -23,6 +24,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
+#include <filesystem>
 #include <map>
 
 namespace vx::report {
@@ -105,6 +107,12 @@ pre.source{background:#fff;border:1px solid #dde1e6;padding:4px 0;font-size:12px
 pre.source span{display:block;padding:0 8px;white-space:pre}
 pre.source .covered{background:#e3f4e6}pre.source .uncovered{background:#fbe0de}
 pre.source .partly{background:#fff1c2}
+pre.source .count{color:#4a5361}pre.source .branches{color:#8a5a00;font-style:italic}
+p.legend span{display:inline-block;padding:0 6px;margin-right:6px;font-size:12px}
+p.legend .covered{background:#e3f4e6}p.legend .uncovered{background:#fbe0de}
+p.legend .partly{background:#fff1c2}
+section.failures{padding:6px 22px;background:#fff;border-bottom:1px solid #dde1e6}
+section.failures h2{font-size:16px;margin:4px 0}section.failures ol{margin:4px 0;font-size:13px}
 )";
 
 constexpr std::string_view page_script = R"(
@@ -170,6 +178,13 @@ private:
     void element(const ElementRun& element);
     void entries_table(const std::vector<const Entry*>& entries, std::string_view heading);
     void coverage();
+    std::string shown_path(const std::string& path) const;
+    // The list of what failed, first on the page, each item a link to its
+    // row or test in the tree (written before it, so the tree is drawn
+    // first and the failures gathered as it is).
+    void failures_summary();
+    // An anchor for a failure of the tree, named in the summary as `text`.
+    std::string failure_anchor(const std::string& text);
     // The text of line `where.line` of the script, read once per file;
     // empty when the file is not the one compiled.
     std::string script_line(const ScriptLocation& where);
@@ -177,7 +192,28 @@ private:
     const HtmlInputs& in_;
     std::string out_;
     std::map<long, std::vector<std::string>> script_lines_;
+    // Where the tree stands while it is drawn, and the failures found.
+    std::string place_;
+    std::vector<std::pair<std::string, std::string>> failures_;  // anchor, text
 };
+
+std::string PageWriter::failure_anchor(const std::string& text) {
+    std::string anchor = "failure-" + std::to_string(failures_.size() + 1);
+    failures_.emplace_back(anchor, text);
+    return anchor;
+}
+
+void PageWriter::failures_summary() {
+    if (failures_.empty()) {
+        return;
+    }
+    out_ += "<section class=\"failures\" id=\"failures\"><h2>" + std::to_string(failures_.size()) +
+            " failure(s)</h2>\n<ol>\n";
+    for (const auto& [anchor, text] : failures_) {
+        out_ += "<li><a href=\"#" + anchor + "\">" + escape(text) + "</a></li>\n";
+    }
+    out_ += "</ol></section>\n";
+}
 
 std::string PageWriter::script_line(const ScriptLocation& where) {
     if (!where.known() || in_.links == nullptr || where.line < 1) {
@@ -302,7 +338,18 @@ void PageWriter::entries_table(const std::vector<const Entry*>& entries, std::st
                 break;
         }
         const std::string indent(static_cast<std::size_t>(entry->depth) * 2, ' ');
-        out_ += "<tr class=\"" + row_class + "\"><td class=\"tag\">" + tag + "</td>";
+        std::string id;
+        if (tag == "FAIL" || tag == "STOP") {
+            std::string text = place_ + ": " + entry->name;
+            if (entry->kind == EntryKind::check) {
+                text += ": obtained " + entry->obtained + ", expected " + entry->expected_text();
+            }
+            if (!entry->location.empty()) {
+                text += " (" + entry->location + ")";
+            }
+            id = " id=\"" + failure_anchor(text) + "\"";
+        }
+        out_ += "<tr class=\"" + row_class + "\"" + id + "><td class=\"tag\">" + tag + "</td>";
         if (entry->kind == EntryKind::check || entry->kind == EntryKind::initial ||
             entry->kind == EntryKind::given) {
             out_ += "<td class=\"value name\">" + escape(indent + entry->name) + "</td>";
@@ -352,8 +399,22 @@ void PageWriter::element(const ElementRun& element) {
             (entry.kind == EntryKind::note && entry.name.find(" of stub ") != std::string::npos);
         (stub ? stubs : values).push_back(&entry);
     }
-    entries_table(values, "variables");
-    entries_table(stubs, "stub calls");
+    // A stub call that went wrong explains the variables it left: it comes
+    // first.
+    const bool stub_failed = std::any_of(stubs.begin(), stubs.end(), [](const Entry* entry) {
+        return entry->kind == EntryKind::problem || entry->kind == EntryKind::stop ||
+               (entry->kind == EntryKind::check && entry->outcome == Outcome::failed);
+    });
+    const std::string test_place = place_;
+    place_ += " ELEMENT " + std::to_string(element.ordinal);
+    if (stub_failed) {
+        entries_table(stubs, "stub calls");
+        entries_table(values, "variables");
+    } else {
+        entries_table(values, "variables");
+        entries_table(stubs, "stub calls");
+    }
+    place_ = test_place;
     if (element.entries.empty()) {
         out_ += "<p class=\"muted\">no checks</p>\n";
     }
@@ -377,7 +438,23 @@ void PageWriter::notes(const RunNotes& run_notes) {
 void PageWriter::test(const TestRun& run) {
     const std::string css = state_class(run);
     const bool open = css != "passed" && css != "notselected";
-    out_ += "<details class=\"test " + css + "\"" + (open ? " open=\"open\"" : "") +
+    const std::string service_place = place_;
+    place_ += "/" + test_label(run);
+    // A test that did not run, or stopped without a row saying where, is
+    // itself the failure.
+    bool has_row = false;
+    for (const ElementRun& element_run : run.elements) {
+        for (const Entry& entry : element_run.entries) {
+            has_row = has_row || entry.kind == EntryKind::stop ||
+                      entry.kind == EntryKind::problem ||
+                      (entry.kind == EntryKind::check && entry.outcome == Outcome::failed);
+        }
+    }
+    std::string id;
+    if (run.has_failures() && !has_row) {
+        id = " id=\"" + failure_anchor(place_ + ": " + test_outcome(run)) + "\"";
+    }
+    out_ += "<details class=\"test " + css + "\"" + id + (open ? " open=\"open\"" : "") +
             "><summary>TEST " + escape(test_label(run));
     if (!run.location.empty()) {
         out_ += " <span class=\"muted\">" + escape(run.location) + "</span>";
@@ -389,6 +466,7 @@ void PageWriter::test(const TestRun& run) {
         element(element_run);
     }
     out_ += "</details>\n";
+    place_ = service_place;
 }
 
 void PageWriter::service(const ServiceRun& service_run) {
@@ -404,10 +482,24 @@ void PageWriter::service(const ServiceRun& service_run) {
     out_ += std::string("<span class=\"state\">") + (failed ? "FAILED" : "passed") +
             "</span></summary>\n";
     notes(service_run.notes);
+    place_ = service_run.name;
     for (const TestRun& run : service_run.tests) {
         test(run);
     }
     out_ += "</details>\n";
+}
+
+// A source as the page names it: from the source root when it lies under
+// it.
+std::string PageWriter::shown_path(const std::string& path) const {
+    if (in_.source_root.empty()) {
+        return path;
+    }
+    std::string root = std::filesystem::absolute(in_.source_root).lexically_normal().string();
+    while (root.size() > 1 && root.back() == '/') {
+        root.pop_back();
+    }
+    return relative_source(path, root);
 }
 
 void PageWriter::coverage() {
@@ -429,10 +521,15 @@ void PageWriter::coverage() {
                           source.branches, source.branch_percent());
             branches = text;
         }
-        out_ += "<tr><td>" + escape(source.path) + "</td><td class=\"lines\">" + figures +
-                "</td><td class=\"branches\">" + branches + "</td></tr>\n";
+        out_ += "<tr><td>" + escape(shown_path(source.path)) + "</td><td class=\"lines\">" +
+                figures + "</td><td class=\"branches\">" + branches + "</td></tr>\n";
     }
     out_ += "</tbody></table>\n";
+    out_ +=
+        "<p class=\"legend\"><span class=\"covered\">ran</span><span class=\"partly\">ran, a "
+        "branch never taken</span><span class=\"uncovered\">never ran</span>the number after "
+        "the line's is how many times it ran; a partly covered line ends with the count of "
+        "each of its branches</p>\n";
     for (const SourceCoverage& source : in_.coverage->sources) {
         // Only sources of the project are quoted: gcov names whatever the
         // objects were built from, and a path outside the source root (a
@@ -443,8 +540,12 @@ void PageWriter::coverage() {
             continue;
         }
         const QList<QByteArray> lines = QByteArray::fromStdString(content).split('\n');
-        out_ += "<details class=\"source\"><summary>" + escape(source.path) +
+        out_ += "<details class=\"source\"><summary>" + escape(shown_path(source.path)) +
                 "</summary><pre class=\"source\">";
+        std::map<long, const LineHits*> hits;
+        for (const LineHits& line : source.hits) {
+            hits[line.number] = &line;
+        }
         for (qsizetype i = 0; i < lines.size(); ++i) {
             if (i + 1 == lines.size() && lines[i].isEmpty()) break;
             const auto index = static_cast<std::size_t>(i);
@@ -455,9 +556,33 @@ void PageWriter::coverage() {
                               : state == LineCoverage::uncovered ? "uncovered"
                                                                  : "code";
             char number[32];
-            std::snprintf(number, sizeof number, "%5lld  ", static_cast<long long>(i + 1));
+            std::snprintf(number, sizeof number, "%5lld ", static_cast<long long>(i + 1));
+            const auto found = hits.find(static_cast<long>(i + 1));
+            char count[32] = "        ";
+            std::string branches;
+            if (found != hits.end()) {
+                std::snprintf(count, sizeof count, "%7lld ", found->second->count);
+                if (state == LineCoverage::partly) {
+                    branches = "  branches taken:";
+                    for (std::size_t b = 0; b < found->second->branches.size(); ++b) {
+                        branches +=
+                            (b == 0 ? " " : ", ") + std::to_string(found->second->branches[b]);
+                    }
+                    std::string never;
+                    for (std::size_t b = 0; b < found->second->branches.size(); ++b) {
+                        if (found->second->branches[b] == 0) {
+                            never += (never.empty() ? "" : ", ") + std::to_string(b + 1);
+                        }
+                    }
+                    branches += " (never: " + never + ")";
+                }
+            }
             out_ += std::string("<span class=\"") + css + "\">" + number +
-                    escape(lines[i].toStdString()) + "</span>";
+                    "<span class=\"count\">" + count + "</span>" + escape(lines[i].toStdString());
+            if (!branches.empty()) {
+                out_ += "<span class=\"branches\">" + escape(branches) + "</span>";
+            }
+            out_ += "</span>";
         }
         out_ += "</pre></details>\n";
     }
@@ -471,11 +596,17 @@ std::string PageWriter::write() {
             verdict.verdict_word() + "</title>\n";
     out_ += "<style>" + std::string(page_style) + "</style>\n</head>\n<body>\n";
     summary_band();
+    std::string page = std::move(out_);
+    out_.clear();
     out_ += "<main id=\"tree\">\n";
     for (const ServiceRun& service_run : verdict.services) {
         service(service_run);
     }
     out_ += "</main>\n";
+    std::string tree = std::move(out_);
+    out_ = std::move(page);
+    failures_summary();
+    out_ += tree;
     coverage();
     out_ += "<script>" + std::string(page_script) + "</script>\n</body>\n</html>\n";
     return out_;

@@ -197,6 +197,19 @@ TEST(HtmlReport, FailingChecksCarryValuesExpectationsAndTheirScriptLine) {
                              "REQ-&lt;7&gt;</li></ul>"),
               std::string::npos)
         << page.html;
+    // The failures come first, each a link to its row, or to the test that
+    // did not run.
+    const std::size_t summary = page.html.find("<section class=\"failures\" id=\"failures\">");
+    ASSERT_NE(summary, std::string::npos) << page.html;
+    EXPECT_LT(summary, page.html.find("<main id=\"tree\">"));
+    EXPECT_NE(page.html.find("<li><a href=\"#failure-1\">credit/t1 ELEMENT 1: balance: obtained "
+                             "14, expected 15 (acct.ptu:7)</a></li>"),
+              std::string::npos)
+        << page.html;
+    EXPECT_NE(page.html.find("<tr class=\"failed\" id=\"failure-1\">"), std::string::npos);
+    EXPECT_NE(page.html.find("<li><a href=\"#failure-2\">credit/t2: NOT RUN"), std::string::npos)
+        << page.html;
+    EXPECT_NE(page.html.find("<details class=\"test notrun\" id=\"failure-2\""), std::string::npos);
 }
 
 TEST(HtmlReport, StubCallsShowTheirInputsAndWhatTheStatementsGiveBack) {
@@ -210,10 +223,11 @@ TEST(HtmlReport, StubCallsShowTheirInputsAndWhatTheStatementsGiveBack) {
         "VA=\n"
         "N1 slot\nM0\nE17 0 6\nE16 0 7\nO7 svc\nT8 t\nE14 0 8\nB9 1\n"
         "E15 0 9\nJ1 1 2 STUB read_sensor 1..2 (3, {4, 2}) -1\nE15 0 10\nJ2 1 1 STUB exchange (5 "
-        "=> 6)\nE22 1\n",
+        "=> 6)\nE12 0 11\nV10 level RA=FORM=CD64,INIT=0 VA=0\nE22 1\n",
         with_end("O 7 \"svc\"\nG 8\nT 8 \"t\"\nS\nZ 9\nM 1 1 0\nM 1 2 0\nM 4 1 0\n"
                  "K 1 0\nC 0 int/10 1 0 ok 2 2 2\nK 1 1\nC 3 int/10 1 0 KO 4 3 3\n"
-                 "K 2 0\nC 0 int/10 1 0 ok 1 1 1\nK 2 1\nC 6 int/10 1 0 ok 5 5 5\nK 0 0\ne\nE\n"));
+                 "K 2 0\nC 0 int/10 1 0 ok 1 1 1\nK 2 1\nC 6 int/10 1 0 ok 5 5 5\nK 0 0\n"
+                 "C 10 int/10 1 0 ok 0 0 0\ne\nE\n"));
     HtmlInputs inputs = run.inputs();
     Page page = read_page(html_document(inputs));
     ASSERT_TRUE(page.well_formed) << page.error;
@@ -233,6 +247,12 @@ TEST(HtmlReport, StubCallsShowTheirInputsAndWhatTheStatementsGiveBack) {
     EXPECT_EQ(page.failed_rows[0],
               "FAIL|stub read_sensor call 1: channel|4|3 |(script: STUB read_sensor 1..2 (3, {4, "
               "2}) -1)|line 9|");
+    // The stub call that went wrong comes before the variables it explains.
+    const std::size_t stubs = page.html.find("<caption>stub calls</caption>");
+    const std::size_t variables = page.html.find("<caption>variables</caption>");
+    ASSERT_NE(stubs, std::string::npos);
+    ASSERT_NE(variables, std::string::npos);
+    EXPECT_LT(stubs, variables);
 }
 
 TEST(HtmlReport, AnIncompleteRunSaysWhereItStopped) {
@@ -344,7 +364,8 @@ TEST(HtmlReport, CoverageQuotesOnlySourcesUnderTheSourceRoot) {
                             QString::fromStdString(base + "/project/src/link.c")));
     const std::string json =
         R"({"format_version":"1","current_working_directory":")" + base + R"(/project/src",)" +
-        R"("files":[{"file":"unit.c","lines":[{"line_number":2,"count":1,"branches":[]}]},)" +
+        R"("files":[{"file":"unit.c","lines":[{"line_number":2,"count":4,"branches":)" +
+        R"([{"count":4},{"count":0}]}]},)" +
         R"({"file":"../../secret.c","lines":[{"line_number":1,"count":1,"branches":[]}]},)" +
         R"({"file":"link.c","lines":[{"line_number":1,"count":1,"branches":[]}]}]})";
     CoverageData coverage;
@@ -363,6 +384,14 @@ TEST(HtmlReport, CoverageQuotesOnlySourcesUnderTheSourceRoot) {
         EXPECT_NE(html.find("{ return 1; }"), std::string::npos) << root;
         EXPECT_EQ(html.find("SECRET"), std::string::npos) << root;
         EXPECT_NE(html.find(base + "/secret.c</td>"), std::string::npos);  // the figures stay
+        // The line's count, and the counts of its branches: the second
+        // one never taken.
+        EXPECT_NE(html.find("<span class=\"partly\">    2 <span class=\"count\">      4 </span>{ "
+                            "return 1; }<span class=\"branches\">  branches taken: 4, 0 (never: "
+                            "2)</span></span>"),
+                  std::string::npos)
+            << html;
+        EXPECT_NE(html.find("<p class=\"legend\">"), std::string::npos);
     }
     // No root (link records without a main script) or a root elsewhere:
     // nothing is quoted.
@@ -391,7 +420,8 @@ TEST(HtmlReport, CoverageQuotesOnlySourcesUnderTheSourceRoot) {
     const std::string with_big_html = html_document(inputs);
     EXPECT_NE(with_big_html.find("{ return 1; }"), std::string::npos);
     EXPECT_EQ(with_big_html.find("BIG SOURCE TEXT"), std::string::npos);
-    EXPECT_NE(with_big_html.find(big + "</td>"), std::string::npos);
+    // Named from the source root.
+    EXPECT_NE(with_big_html.find("<td>src/big.c</td>"), std::string::npos);
     // Cut back to a few bytes, it is quoted.
     ASSERT_TRUE(QFile::resize(QString::fromStdString(big), 16));
     EXPECT_NE(html_document(inputs).find("BIG SOURCE TEXT"), std::string::npos);
