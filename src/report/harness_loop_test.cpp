@@ -412,6 +412,16 @@ document.getElementById('page').addEventListener('load', function () {
   d.querySelectorAll('tr.passed, details.test.passed').forEach(function (r) {
     out.push('PASSED ' + (shown(r) ? 'visible' : 'hidden'));
   });
+  var summary = d.getElementById('failures'), tree = d.getElementById('tree');
+  out.push('SUMMARY ' + (summary && shown(summary) &&
+      summary.getBoundingClientRect().top < tree.getBoundingClientRect().top ? 'first' : 'missing'));
+  d.querySelectorAll('#failures a').forEach(function (a) {
+    var target = d.getElementById(a.getAttribute('href').slice(1));
+    a.click();
+    var top = target ? target.getBoundingClientRect().top : -1;
+    out.push('LINK ' + (target && shown(target) && w.location.hash === a.getAttribute('href') &&
+        top >= 0 && top < w.innerHeight ? 'lands' : 'lost ' + a.textContent));
+  });
   document.getElementById('result').textContent = out.join('\n');
 });
 </script></body></html>
@@ -430,6 +440,10 @@ document.getElementById('page').addEventListener('load', function () {
     EXPECT_CONTAINS(dom, "PASSED hidden");
     EXPECT_FALSE(contains(dom, "PASSED visible")) << dom;
     EXPECT_FALSE(contains(dom, "FAILED-ROW hidden")) << dom;
+    // The failures come first, and each of their links lands on its row.
+    EXPECT_CONTAINS(dom, "SUMMARY first");
+    EXPECT_CONTAINS(dom, "LINK lands");
+    EXPECT_FALSE(contains(dom, "LINK lost")) << dom;
 }
 
 // The figures of the coverage of a unit built with gcc --coverage are
