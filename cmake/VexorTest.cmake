@@ -7,6 +7,7 @@
 #                  [INCLUDE_DIRECTORIES <dirs...>] [OPTIONS <vexorprepro options...>]
 #                  [COVERAGE [FAIL_UNDER_LINE <percent>] [FAIL_UNDER_BRANCH <percent>]]
 #                  [WARNINGS_OK] [DISCOVER])
+#   vexor_add_report([FAIL_UNDER_LINE <percent>] [FAIL_UNDER_BRANCH <percent>])
 #
 # At build time vexorprepro compiles the script into <name>.c, <name>.ic,
 # <name>.tdc and vexor_cfg.h in the directory vexor/<name> of the current
@@ -240,4 +241,65 @@ function(vexor_add_test)
   # The one line the run script prints when every check passed.
   set_tests_properties(${name} PROPERTIES
                        PASS_REGULAR_EXPRESSION "vexor: every check passed in ${name}\n")
+  # What the project's index reads of this script.
+  set_property(GLOBAL APPEND PROPERTY VEXOR_SCRIPTS
+               "${name}\t${link_records}\t${dir}/${name}.rio\t${dir}/${name}.html\t${coverage_dir}")
+  set_property(GLOBAL APPEND PROPERTY VEXOR_SCRIPT_TESTS "${name}")
+endfunction()
+
+# vexor_add_report([FAIL_UNDER_LINE <percent>] [FAIL_UNDER_BRANCH <percent>])
+#
+# The index of the project: the ctest test vexor_index, run after every
+# script's test, writes vexor/index.html in the top build directory, one row
+# per script of vexor_add_test (its verdict, its counts, its coverage and a
+# link to its page; scripts made with DISCOVER are left out), and the
+# coverage of the whole project, the counts of every script added up per
+# source, which it also writes as vexor/project.info (lcov) and
+# vexor/project.cobertura.xml. The thresholds apply to that combined
+# coverage. The scripts are gathered at the end of the top directory, so
+# the call may stand anywhere in the project.
+function(vexor_add_report)
+  cmake_parse_arguments(PARSE_ARGV 0 ARG "" "FAIL_UNDER_LINE;FAIL_UNDER_BRANCH" "")
+  if(ARG_UNPARSED_ARGUMENTS)
+    message(FATAL_ERROR "vexor_add_report: unexpected arguments: ${ARG_UNPARSED_ARGUMENTS}")
+  endif()
+  set_property(GLOBAL PROPERTY VEXOR_REPORT_THRESHOLDS
+               "${ARG_FAIL_UNDER_LINE}|${ARG_FAIL_UNDER_BRANCH}")
+  cmake_language(DEFER DIRECTORY "${CMAKE_SOURCE_DIR}" CALL _vexor_add_index)
+endfunction()
+
+function(_vexor_add_index)
+  get_property(scripts GLOBAL PROPERTY VEXOR_SCRIPTS)
+  get_property(tests GLOBAL PROPERTY VEXOR_SCRIPT_TESTS)
+  get_property(thresholds GLOBAL PROPERTY VEXOR_REPORT_THRESHOLDS)
+  set(dir "${CMAKE_BINARY_DIR}/vexor")
+  file(MAKE_DIRECTORY "${dir}")
+  string(JOIN "\n" list ${scripts})
+  file(WRITE "${dir}/index.list" "${list}\n")
+  set(arguments --index "${dir}/index.list" --html "${dir}/index.html"
+                --source-root "${CMAKE_SOURCE_DIR}")
+  set(with_coverage FALSE)
+  foreach(script IN LISTS scripts)
+    if(NOT script MATCHES "\t$")
+      set(with_coverage TRUE)
+    endif()
+  endforeach()
+  if(with_coverage)
+    list(APPEND arguments --lcov "${dir}/project.info" --cobertura "${dir}/project.cobertura.xml")
+    string(REPLACE "|" ";" thresholds "${thresholds}")
+    list(GET thresholds 0 line)
+    list(GET thresholds 1 branch)
+    if(NOT line STREQUAL "")
+      list(APPEND arguments --fail-under-line "${line}")
+    endif()
+    if(NOT branch STREQUAL "")
+      list(APPEND arguments --fail-under-branch "${branch}")
+    endif()
+  endif()
+  add_test(NAME vexor_index COMMAND "${VEXOR_REPORT}" ${arguments})
+  # Written whatever the verdicts (each script's own test fails for it);
+  # failed only when the project's coverage is below its threshold.
+  set_tests_properties(vexor_index PROPERTIES DEPENDS "${tests}"
+                       PASS_REGULAR_EXPRESSION "vexor: index of [0-9]+ script"
+                       FAIL_REGULAR_EXPRESSION "COVERAGE BELOW THRESHOLD")
 endfunction()

@@ -21,6 +21,7 @@
 #include "diag/file_guard.h"
 #include "report/output/depfile.h"
 #include "report/output/html_report.h"
+#include "report/output/index_page.h"
 #include "report/output/junit.h"
 #include "report/output/report_file.h"
 #include "report/input/link_record_file.h"
@@ -57,6 +58,8 @@ constexpr std::string_view usage_text =
     "                   [--fail-under-branch P] [--source-root DIR] [--quiet]\n"
     "                   FILE.tdc FILE.rio\n"
     "       vexorreport --depfile OUT [--include-dir DIR]... TARGET FILE.tdc\n"
+    "       vexorreport --index LIST --html INDEX.html [--lcov FILE] [--cobertura FILE]\n"
+    "                   [--fail-under-line P] [--fail-under-branch P] [--source-root DIR]\n"
     "  FILE.tdc      link record file written by vexorprepro\n"
     "  FILE.rio      traces file written by the harness\n"
     "  --junit FILE  also write the verdict as JUnit XML to FILE\n"
@@ -79,6 +82,11 @@ constexpr std::string_view usage_text =
     "                scripts and headers the compilation of FILE.tdc read\n"
     "  --include-dir DIR  a directory the compilation searched for headers\n"
     "                (its -INCL directories, in their order)\n"
+    "  --index LIST  write the index of a project's scripts to the --html file: LIST\n"
+    "                holds one script a line, NAME, its .tdc, its traces, its page\n"
+    "                and its coverage directory, separated by tabs (the last two\n"
+    "                may be empty); the exports and thresholds take the coverage\n"
+    "                of all the scripts together\n"
     "  --help, -h    this help;  --version  the name and version of the program\n"
     "exit status: 0 every test ran to its end and every check passed, 1 a check\n"
     "             failed or a test did not finish or did not run, or the coverage\n"
@@ -101,6 +109,7 @@ struct Arguments {
     std::string source_root;
     std::string depfile;
     std::string depfile_target;
+    std::string index;
     std::vector<std::string> include_dirs;
     bool quiet = false;
     bool help = false;
@@ -112,7 +121,7 @@ const std::vector<std::string> option_names = {
     "--junit",       "--html",      "--coverage",        "--gcov",
     "--lcov",        "--cobertura", "--fail-under-line", "--fail-under-branch",
     "--source-root", "--depfile",   "--include-dir",     "--quiet",
-    "--help",        "--version",
+    "--help",        "--version",   "--index",
 };
 
 // A threshold in percent: a number from 0 to 100.
@@ -194,7 +203,8 @@ std::optional<std::string> parse_arguments(const std::vector<std::string>& argum
             option_value(arguments, i, "--lcov", "", "a file name", parsed.lcov, problem) ||
             option_value(arguments, i, "--cobertura", "", "a file name", parsed.cobertura,
                          problem) ||
-            option_value(arguments, i, "--depfile", "", "a file name", parsed.depfile, problem)) {
+            option_value(arguments, i, "--depfile", "", "a file name", parsed.depfile, problem) ||
+            option_value(arguments, i, "--index", "", "a file name", parsed.index, problem)) {
             if (problem) {
                 return problem;
             }
@@ -233,6 +243,18 @@ std::optional<std::string> parse_arguments(const std::vector<std::string>& argum
         }
     }
     if (parsed.help || parsed.version) {
+        return std::nullopt;
+    }
+    if (!parsed.index.empty()) {
+        if (parsed.html.empty()) {
+            return std::string("--index writes its page to the file --html names");
+        }
+        if (!parsed.junit.empty() || !parsed.coverage.empty() || !parsed.depfile.empty() ||
+            parsed.quiet || !positional.empty()) {
+            return std::string(
+                "--index reads its scripts from LIST: --junit, --coverage, --depfile, --quiet "
+                "and files do not go with it");
+        }
         return std::nullopt;
     }
     if (!parsed.depfile.empty()) {
@@ -371,6 +393,180 @@ std::string target_lib_directory(const RunEnvironment& environment) {
     return *environment.runtime_package + "/lib";
 }
 
+// The lines of the coverage below their thresholds, one for lines and one
+// for branches; empty when both are reached.
+std::string coverage_below(const Arguments& arguments, const CoverageData& coverage) {
+    std::string lines;
+    struct Threshold {
+        const std::optional<double>& wanted;
+        double measured;
+        const char* what;
+    };
+    for (const Threshold& threshold :
+         {Threshold{arguments.fail_under_line, total_line_percent(coverage), "lines"},
+          Threshold{arguments.fail_under_branch, total_branch_percent(coverage), "branches"}}) {
+        if (threshold.wanted && threshold.measured < *threshold.wanted) {
+            char line[160];
+            std::snprintf(line, sizeof line,
+                          "COVERAGE BELOW THRESHOLD: %s %.1f%%, at least %g%% wanted\n",
+                          threshold.what, threshold.measured, *threshold.wanted);
+            lines += line;
+        }
+    }
+    return lines;
+}
+
+// The root the exports name the sources from: --source-root, or the
+// directory the sources share.
+std::string export_root(const Arguments& arguments, const CoverageData& coverage) {
+    std::string root =
+        arguments.source_root.empty()
+            ? common_source_root(coverage)
+            : std::filesystem::absolute(arguments.source_root).lexically_normal().string();
+    while (root.size() > 1 && root.back() == '/') root.pop_back();
+    return root;
+}
+
+// Writes the --lcov and --cobertura files of `coverage`; false when one
+// could not be written (said on `err`).
+bool write_exports(const Arguments& arguments, const CoverageData& coverage,
+                   const std::string& test_name, std::ostream& err) {
+    const std::string root = export_root(arguments, coverage);
+    bool written = true;
+    std::string problem;
+    if (!arguments.lcov.empty() && !write_report_file(lcov_document(coverage, root, test_name),
+                                                      arguments.lcov, "lcov", problem)) {
+        err << program_name << ": " << problem << '\n';
+        written = false;
+    }
+    if (!arguments.cobertura.empty() &&
+        !write_report_file(
+            cobertura_document(coverage, root, static_cast<long long>(std::time(nullptr))),
+            arguments.cobertura, "Cobertura", problem)) {
+        err << program_name << ": " << problem << '\n';
+        written = false;
+    }
+    return written;
+}
+
+// One script of the index: its verdict read from its files, its coverage.
+IndexRow index_row(const std::vector<std::string>& fields, const std::filesystem::path& index_dir,
+                   const std::string& gcov) {
+    IndexRow row;
+    row.name = fields[0];
+    if (fields.size() > 3 && !fields[3].empty()) {
+        row.page = std::filesystem::absolute(fields[3])
+                       .lexically_normal()
+                       .lexically_relative(index_dir)
+                       .string();
+    }
+    std::string link_text;
+    std::string traces_text;
+    LinkRecordFile links;
+    if (auto problem = read_file(fields[1], link_text)) {
+        row.problem = *problem;
+    } else if (auto unreadable = read_file(fields[2], traces_text)) {
+        row.problem = *unreadable;
+    } else if (auto damaged = parse_link_records(link_text, links)) {
+        row.problem = fields[1] + ": " + damaged->message;
+    } else {
+        TracesFile traces;
+        Verdict verdict;
+        const VerdictReading reading = read_verdict(links, traces_text, traces, verdict);
+        const bool cut_before_stamp =
+            traces.stamp.empty() && traces.read_lines == 0 && !traces.complete;
+        if (reading.damaged) {
+            row.problem = fields[2] + ": " + reading.damaged->message;
+        } else if (traces.stamp != links.stamp && !cut_before_stamp) {
+            row.problem = fields[2] + " and " + fields[1] + " come from different compilations";
+        } else if (reading.mismatch) {
+            row.problem = fields[2] + " and " + fields[1] + " do not belong together";
+        } else {
+            row.verdict = verdict.verdict_word();
+            row.totals = verdict.totals;
+        }
+    }
+    if (fields.size() > 4 && !fields[4].empty()) {
+        CoverageData coverage;
+        if (!collect_coverage(fields[4], gcov, coverage)) {
+            row.coverage = std::move(coverage);
+        }
+    }
+    return row;
+}
+
+// --index: the page of a project's scripts, and its coverage together.
+int write_index(const Arguments& arguments, std::ostream& out, std::ostream& err) {
+    std::string list;
+    if (auto problem = read_file(arguments.index, list)) {
+        err << program_name << ": " << *problem << '\n';
+        return exit_unusable;
+    }
+    const std::filesystem::path index_dir =
+        std::filesystem::absolute(arguments.html).lexically_normal().parent_path();
+    std::vector<IndexRow> rows;
+    std::vector<std::string> coverage_dirs;
+    std::istringstream lines(list);
+    long number = 0;
+    for (std::string line; std::getline(lines, line);) {
+        ++number;
+        if (line.empty()) continue;
+        std::vector<std::string> fields;
+        std::size_t start = 0;
+        for (std::size_t tab; (tab = line.find('\t', start)) != std::string::npos;
+             start = tab + 1) {
+            fields.push_back(line.substr(start, tab - start));
+        }
+        fields.push_back(line.substr(start));
+        if (fields.size() < 3 || fields.size() > 5 || fields[0].empty()) {
+            err << program_name << ": " << arguments.index << ':' << number
+                << ": expected NAME, its .tdc and its traces, then its page and its coverage "
+                   "directory, separated by tabs\n";
+            return exit_unusable;
+        }
+        rows.push_back(index_row(fields, index_dir, arguments.gcov));
+        if (fields.size() > 4 && !fields[4].empty()) {
+            coverage_dirs.push_back(fields[4]);
+        }
+    }
+    CoverageData combined;
+    bool with_coverage = false;
+    if (!coverage_dirs.empty()) {
+        if (auto problem = collect_coverage(coverage_dirs, arguments.gcov, combined)) {
+            err << program_name << ": " << *problem << '\n';
+        } else {
+            with_coverage = true;
+        }
+    }
+    std::string problem;
+    if (!write_report_file(
+            index_document(rows, with_coverage ? &combined : nullptr,
+                           with_coverage ? export_root(arguments, combined) : std::string()),
+            arguments.html, "HTML", problem)) {
+        err << program_name << ": " << problem << '\n';
+        return exit_unusable;
+    }
+    bool passed = !rows.empty();
+    for (const IndexRow& row : rows) {
+        passed = passed && row.problem.empty() && row.verdict == "PASSED";
+    }
+    bool exports_written = true;
+    std::string below;
+    if (with_coverage) {
+        exports_written = write_exports(arguments, combined, "project", err);
+        below = coverage_below(arguments, combined);
+    } else if (!arguments.lcov.empty() || !arguments.cobertura.empty() ||
+               arguments.fail_under_line || arguments.fail_under_branch) {
+        err << program_name << ": no script of " << arguments.index
+            << " has coverage: no export is written and no threshold is reached\n";
+        exports_written = false;
+    }
+    out << below << "vexor: index of " << rows.size() << " script(s) in " << arguments.html
+        << (passed ? " (PASSED)" : " (FAILED)") << '\n';
+    if (!exports_written) return exit_unusable;
+    return passed && below.empty() ? exit_passed : exit_failed;
+}
+
 int write_depfile(const Arguments& arguments, const RunEnvironment& environment,
                   std::ostream& err) {
     const std::vector<NamedFile> outputs = {{"dependency file", arguments.depfile}};
@@ -448,6 +644,9 @@ int run_report(const std::vector<std::string>& argument_list, const RunEnvironme
     }
     if (!arguments.depfile.empty()) {
         return write_depfile(arguments, environment, err);
+    }
+    if (!arguments.index.empty()) {
+        return write_index(arguments, out, err);
     }
 
     std::vector<NamedFile> outputs;
@@ -641,49 +840,16 @@ int run_report(const std::vector<std::string>& argument_list, const RunEnvironme
             outputs_written = false;
         }
     }
-    if (with_coverage && (!arguments.lcov.empty() || !arguments.cobertura.empty())) {
-        const std::string root =
-            arguments.source_root.empty()
-                ? common_source_root(coverage)
-                : std::filesystem::absolute(arguments.source_root).lexically_normal().string();
-        std::string trimmed = root;
-        while (trimmed.size() > 1 && trimmed.back() == '/') trimmed.pop_back();
-        std::string problem;
-        if (!arguments.lcov.empty() &&
-            !write_report_file(lcov_document(coverage, trimmed, lcov_test_name(links)),
-                               arguments.lcov, "lcov", problem)) {
-            err << program_name << ": " << problem << '\n';
-            outputs_written = false;
-        }
-        if (!arguments.cobertura.empty() &&
-            !write_report_file(
-                cobertura_document(coverage, trimmed, static_cast<long long>(std::time(nullptr))),
-                arguments.cobertura, "Cobertura", problem)) {
-            err << program_name << ": " << problem << '\n';
-            outputs_written = false;
-        }
+    if (with_coverage && !write_exports(arguments, coverage, lcov_test_name(links), err)) {
+        outputs_written = false;
     }
     // Coverage below a threshold fails the run, whatever the verdict.
     bool coverage_short = false;
     if (with_coverage) {
-        struct Threshold {
-            const std::optional<double>& wanted;
-            double measured;
-            const char* what;
-        };
-        for (const Threshold& threshold :
-             {Threshold{arguments.fail_under_line, total_line_percent(coverage), "lines"},
-              Threshold{arguments.fail_under_branch, total_branch_percent(coverage), "branches"}}) {
-            if (threshold.wanted && threshold.measured < *threshold.wanted) {
-                char line[160];
-                std::snprintf(line, sizeof line,
-                              "COVERAGE BELOW THRESHOLD: %s %.1f%%, at least %g%% wanted\n",
-                              threshold.what, threshold.measured, *threshold.wanted);
-                out << line;
-                coverage_short = true;
-            }
-        }
+        const std::string below = coverage_below(arguments, coverage);
+        out << below;
         out.flush();
+        coverage_short = !below.empty();
     }
     if (!verdict.complete) {
         print_failure(err, arguments,

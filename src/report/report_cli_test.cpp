@@ -249,3 +249,48 @@ TEST_F(ReportFiles, ThePageQuotesOnlyTheCompiledScript) {
 }
 
 }  // namespace
+
+namespace {
+
+// The index of a project: a script that failed, one whose traces are
+// missing; a malformed list is refused with its line.
+TEST_F(ReportFiles, TheIndexListsEachScriptWithItsVerdict) {
+    ASSERT_TRUE(write_file(in("index.list"), "calc\t" + path("t.tdc") + "\t" + path("t.rio") +
+                                                 "\t" + path("pages/t.html") + "\t\n" + "lost\t" +
+                                                 path("t.tdc") + "\t" + path("missing.rio") +
+                                                 "\n"));
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(run_report({"--index", path("index.list"), "--html", path("index.html")}, out, err),
+              1)
+        << err.str();
+    EXPECT_NE(out.str().find("vexor: index of 2 script(s) in " + path("index.html") + " (FAILED)"),
+              std::string::npos)
+        << out.str();
+    const std::string page = read_file(in("index.html"));
+    EXPECT_NE(page.find("<a href=\"pages/t.html\">calc</a></td><td class=\"failed\">FAILED</td>"
+                        "<td>1: 0 passed, 1 failed, 0 not run</td><td>0 passed, 1 failed</td>"),
+              std::string::npos)
+        << page;
+    EXPECT_NE(page.find("<tr><td>lost</td><td class=\"none\">NO VERDICT</td>"), std::string::npos)
+        << page;
+    EXPECT_EQ(page.find("Coverage of the project"), std::string::npos);
+
+    ASSERT_TRUE(write_file(in("bad.list"), "calc\t" + path("t.tdc") + "\n"));
+    std::ostringstream bad_out;
+    std::ostringstream bad_err;
+    EXPECT_EQ(
+        run_report({"--index", path("bad.list"), "--html", path("bad.html")}, bad_out, bad_err), 2);
+    EXPECT_NE(bad_err.str().find(path("bad.list") + ":1: expected NAME"), std::string::npos)
+        << bad_err.str();
+    // Exports need the coverage of at least one script.
+    std::ostringstream no_out;
+    std::ostringstream no_err;
+    EXPECT_EQ(run_report({"--index", path("index.list"), "--html", path("index.html"), "--lcov",
+                          path("p.info")},
+                         no_out, no_err),
+              2);
+    EXPECT_NE(no_err.str().find("has coverage"), std::string::npos) << no_err.str();
+}
+
+}  // namespace

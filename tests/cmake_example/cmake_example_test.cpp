@@ -217,7 +217,8 @@ TEST_F(CmakeExample, CoverageExportsAndThresholds) {
         "unit/tank.c\n               INCLUDE_DIRECTORIES unit COVERAGE FAIL_UNDER_LINE 1)\n"
         "vexor_add_test(NAME fill_missed SCRIPT ptu/fill.ptu SOURCES unit/gauge.c "
         "unit/tank.c unit/spare.c\n               INCLUDE_DIRECTORIES unit COVERAGE "
-        "FAIL_UNDER_LINE 100 FAIL_UNDER_BRANCH 100)\n";
+        "FAIL_UNDER_LINE 100 FAIL_UNDER_BRANCH 100)\n"
+        "vexor_add_report()\n";
     write_file(path(source_ / "CMakeLists.txt"), lists);
     ASSERT_NO_FATAL_FAILURE(configure_and_build(default_generator()));
     ProcessResult reached = ctest(QStringLiteral("fill_reached"));
@@ -237,6 +238,49 @@ TEST_F(CmakeExample, CoverageExportsAndThresholds) {
     EXPECT_CONTAINS(missed.out, "COVERAGE BELOW THRESHOLD: branches ");
     EXPECT_CONTAINS(missed.out, "vexor: the coverage of fill_missed is below its threshold");
     EXPECT_LACKS(missed.out, "CMake Error");
+
+    // The index, after every script: one row each, and their coverage
+    // together, the counts of each line added up over the scripts.
+    ProcessResult all =
+        run_program(QStringLiteral(VX_CTEST_COMMAND), {}, path(binary_), {}, build_timeout_ms);
+    EXPECT_CONTAINS(all.out, "vexor_index ");
+    const std::string index = read_file(path(binary_ / "vexor/index.html"));
+    for (const char* script : {"gauge_fill", "gauge_percent", "fill_reached", "fill_missed"}) {
+        EXPECT_CONTAINS(index, std::string(">") + script + "</a></td>");
+    }
+    EXPECT_CONTAINS(index, "<a href=\"gauge_percent/gauge_percent.html\">");
+    EXPECT_CONTAINS(index, "<span id=\"verdict\">FAILED</span>");
+    EXPECT_CONTAINS(index, "<tr><td>unit/spare.c</td>");
+    auto count_of = [](const std::string& info, const std::string& source,
+                       const std::string& line) {
+        const std::size_t record = info.find("SF:" + source + "\n");
+        if (record == std::string::npos) return -1L;
+        const std::size_t at = info.find("\nDA:" + line + ",", record);
+        if (at == std::string::npos || at > info.find("end_of_record", record)) return -1L;
+        return std::atol(info.c_str() + at + 4 + line.size() + 1);
+    };
+    const std::string project = read_file(path(binary_ / "vexor/project.info"));
+    auto info_of = [&](const std::string& script) {
+        return read_file(path(binary_ / "vexor" / script / (script + ".info")));
+    };
+    // A line of gauge.c that fill.ptu runs: its count in the project is the
+    // sum of its counts in the three scripts that cover gauge.c.
+    const std::string fill_info = info_of("fill_reached");
+    std::string line;
+    for (std::size_t da = fill_info.find("\nDA:", fill_info.find("SF:unit/gauge.c\n"));
+         da != std::string::npos && line.empty(); da = fill_info.find("\nDA:", da + 1)) {
+        const std::string number = fill_info.substr(da + 4, fill_info.find(',', da) - da - 4);
+        if (count_of(fill_info, "unit/gauge.c", number) > 0) line = number;
+    }
+    ASSERT_FALSE(line.empty()) << fill_info;
+    long sum = 0;
+    for (const char* script : {"gauge_percent", "fill_reached", "fill_missed"}) {
+        const long count = count_of(info_of(script), "unit/gauge.c", line);
+        ASSERT_GE(count, 0) << script;
+        sum += count;
+    }
+    EXPECT_GT(sum, count_of(fill_info, "unit/gauge.c", line));
+    EXPECT_EQ(count_of(project, "unit/gauge.c", line), sum) << project;
 }
 
 // DISCOVER: one ctest test per TEST of the scripts, reached one by one

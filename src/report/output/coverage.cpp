@@ -152,17 +152,24 @@ std::vector<std::string> coverage_data_files(const std::string& directory) {
 
 std::optional<std::string> collect_coverage(const std::string& directory,
                                             const std::string& gcov_program, CoverageData& data) {
-    const QString root = QString::fromStdString(directory);
-    if (!QFileInfo(root).isDir()) {
-        return "the coverage directory " + directory + " is not a directory";
-    }
+    return collect_coverage(std::vector<std::string>{directory}, gcov_program, data);
+}
+
+std::optional<std::string> collect_coverage(const std::vector<std::string>& directories,
+                                            const std::string& gcov_program, CoverageData& data) {
     QStringList gcda_files;
-    for (const std::string& file : coverage_data_files(directory)) {
-        gcda_files << QString::fromStdString(file);
-    }
-    if (gcda_files.isEmpty()) {
-        return "no .gcda file under " + directory +
-               ": was the unit built with --coverage, and did the harness run?";
+    for (const std::string& directory : directories) {
+        if (!QFileInfo(QString::fromStdString(directory)).isDir()) {
+            return "the coverage directory " + directory + " is not a directory";
+        }
+        const std::vector<std::string> found = coverage_data_files(directory);
+        if (found.empty()) {
+            return "no .gcda file under " + directory +
+                   ": was the unit built with --coverage, and did the harness run?";
+        }
+        for (const std::string& file : found) {
+            gcda_files << QString::fromStdString(file);
+        }
     }
     Accumulated all;
     for (const QString& gcda : gcda_files) {

@@ -55,6 +55,10 @@ std::vector<std::string> coverage_data_files(const std::string& directory);
 // holds no .gcda file or gcov cannot run.
 std::optional<std::string> collect_coverage(const std::string& directory,
                                             const std::string& gcov_program, CoverageData& data);
+// The same over several directories, the counts of a source they share added
+// up (the coverage of a project's scripts together).
+std::optional<std::string> collect_coverage(const std::vector<std::string>& directories,
+                                            const std::string& gcov_program, CoverageData& data);
 
 // Whether the file `path` lies under the directory `root`, both taken
 // through their links to their real names; false when either is empty or
