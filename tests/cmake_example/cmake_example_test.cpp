@@ -251,6 +251,19 @@ TEST_F(CmakeExample, CoverageExportsAndThresholds) {
     EXPECT_CONTAINS(index, "<a href=\"gauge_percent/gauge_percent.html\">");
     EXPECT_CONTAINS(index, "<span id=\"verdict\">FAILED</span>");
     EXPECT_CONTAINS(index, "<tr><td>unit/spare.c</td>");
+    EXPECT_CONTAINS(index, "Condition coverage (MC/DC) was not measured");
+    // Headless Chromium reads the index as it is written.
+    const QString chromium = find_compiler(QStringLiteral("chromium"));
+    ASSERT_FALSE(chromium.isEmpty()) << "headless Chromium is installed with the dependencies";
+    ProcessResult browser =
+        run_program(chromium,
+                    {QStringLiteral("--headless"), QStringLiteral("--no-sandbox"),
+                     QStringLiteral("--disable-gpu"), QStringLiteral("--dump-dom"),
+                     QStringLiteral("file://") + path(binary_ / "vexor/index.html")},
+                    path(binary_), {}, build_timeout_ms);
+    ASSERT_TRUE(browser.started && !browser.crashed) << browser.err;
+    EXPECT_CONTAINS(browser.out, "<span id=\"verdict\">FAILED</span>");
+    EXPECT_CONTAINS(browser.out, ">fill_missed</a>");
     auto count_of = [](const std::string& info, const std::string& source,
                        const std::string& line) {
         const std::size_t record = info.find("SF:" + source + "\n");

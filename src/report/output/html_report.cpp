@@ -529,7 +529,10 @@ void PageWriter::coverage() {
         "<p class=\"legend\"><span class=\"covered\">ran</span><span class=\"partly\">ran, a "
         "branch never taken</span><span class=\"uncovered\">never ran</span>the number after "
         "the line's is how many times it ran; a partly covered line ends with the count of "
-        "each of its branches</p>\n";
+        "each of its branches</p>\n"
+        "<p class=\"muted\" id=\"conditions\">Condition coverage (MC/DC) was not measured: "
+        "gcov gives lines and branches; gcc 14 and later measure conditions with "
+        "-fcondition-coverage.</p>\n";
     for (const SourceCoverage& source : in_.coverage->sources) {
         // Only sources of the project are quoted: gcov names whatever the
         // objects were built from, and a path outside the source root (a

@@ -103,6 +103,9 @@ std::string index_document(const std::vector<IndexRow>& rows, const CoverageData
         const Figures all = figures_of(*combined);
         out += "<tr><th>all</th><th>" + fraction(all.lines_covered, all.lines) + "</th><th>" +
                fraction(all.branches_taken, all.branches) + "</th></tr>\n</tbody></table>\n";
+        out +=
+            "<p id=\"conditions\">Condition coverage (MC/DC) was not measured: gcov gives lines "
+            "and branches; gcc 14 and later measure conditions with -fcondition-coverage.</p>\n";
     }
     out += "</main>\n</body>\n</html>\n";
     return out;
