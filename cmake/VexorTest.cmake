@@ -25,7 +25,8 @@
 #
 # COVERAGE builds the unit's SOURCES (not the harness, not the runtime)
 # with the compiler's coverage instrumentation (--coverage, for gcc and
-# clang); after the run, vexorreport adds the line and branch coverage gcov
+# clang; on a cross target, what its toolchain file sets in
+# VEXOR_TARGET_COVERAGE_FLAGS, read with its VEXOR_GCOV); after the run, vexorreport adds the line and branch coverage gcov
 # measured to the text report, the JUnit properties and the page, and
 # writes it for CI servers as an lcov tracefile (vexor/<name>/<name>.info)
 # and as Cobertura XML (vexor/<name>/<name>.cobertura.xml), the sources
@@ -158,18 +159,33 @@ function(vexor_add_test)
     VERBATIM)
 
   set(coverage_dir "")
+  # A cross target measures coverage when its toolchain file says how.
+  set(coverage_flags --coverage)
+  set(with_coverage ${ARG_COVERAGE})
   if(ARG_COVERAGE AND CMAKE_CROSSCOMPILING)
-    message(STATUS "vexor_add_test(${name}): no coverage on a cross target")
+    if(DEFINED VEXOR_TARGET_COVERAGE_FLAGS)
+      set(coverage_flags ${VEXOR_TARGET_COVERAGE_FLAGS})
+    else()
+      message(STATUS "vexor_add_test(${name}): no coverage on this cross target "
+                     "(its toolchain file sets no VEXOR_TARGET_COVERAGE_FLAGS)")
+      set(with_coverage FALSE)
+    endif()
   endif()
-  if(ARG_COVERAGE AND NOT CMAKE_CROSSCOMPILING)
+  if(with_coverage)
     # The unit alone is instrumented, in an object library of its own, so
     # that its .gcda files land in one directory the report reads.
     add_library(${name}_unit OBJECT ${ARG_SOURCES})
     target_include_directories(${name}_unit PRIVATE ${include_dirs} "${script_dir}")
-    target_compile_options(${name}_unit PRIVATE --coverage)
+    target_compile_options(${name}_unit PRIVATE ${coverage_flags})
+    if(VEXOR_TARGET_FLAGS)
+      target_compile_options(${name}_unit PRIVATE ${VEXOR_TARGET_FLAGS})
+    endif()
     add_executable(${name} "${generated}" $<TARGET_OBJECTS:${name}_unit>
                    "${VEXOR_TARGET_DIR}/lib/TP.c" ${VEXOR_TARGET_SOURCES})
     target_link_options(${name} PRIVATE --coverage)
+    if(CMAKE_CROSSCOMPILING AND VEXOR_TARGET_COVERAGE_DEFINITIONS)
+      target_compile_definitions(${name} PRIVATE ${VEXOR_TARGET_COVERAGE_DEFINITIONS})
+    endif()
     set(coverage_dir "${CMAKE_CURRENT_BINARY_DIR}/CMakeFiles/${name}_unit.dir")
   else()
     add_executable(${name} "${generated}" ${ARG_SOURCES} "${VEXOR_TARGET_DIR}/lib/TP.c"
@@ -199,6 +215,11 @@ function(vexor_add_test)
     string(REPLACE ";" "|" emulator "${CMAKE_CROSSCOMPILING_EMULATOR}")
   endif()
   set(time_limit "${VEXOR_TEST_TIME_LIMIT}")
+  # The counts of a cross target are read by its own gcov.
+  set(gcov "")
+  if(CMAKE_CROSSCOMPILING AND VEXOR_GCOV)
+    set(gcov "${VEXOR_GCOV}")
+  endif()
   if(ARG_DISCOVER)
     # The tests are known once the harness is built: it lists them, and
     # ctest reads the list through an include file that stands in for
@@ -213,7 +234,7 @@ function(vexor_add_test)
       set(lock "${name}_coverage")
     endif()
     string(JOIN "|" run_arguments "-DREPORT=${VEXOR_REPORT}" "-DLINK_RECORDS=${link_records}"
-           "-DCOVERAGE_DIR=${coverage_dir}" "-DTIME_LIMIT=${time_limit}"
+           "-DCOVERAGE_DIR=${coverage_dir}" "-DTIME_LIMIT=${time_limit}" "-DGCOV=${gcov}"
            "-DSOURCE_ROOT=${CMAKE_SOURCE_DIR}")
     add_custom_command(TARGET ${name} POST_BUILD
       COMMAND "${CMAKE_COMMAND}" "-DNAME=${name}" "-DHARNESS=$<TARGET_FILE:${name}>"
@@ -231,7 +252,7 @@ function(vexor_add_test)
                    "-DNAME=${name}" "-DHARNESS=$<TARGET_FILE:${name}>" "-DREPORT=${VEXOR_REPORT}"
                    "-DLINK_RECORDS=${link_records}" "-DTRACES=${dir}/${name}.rio"
                    "-DJUNIT=${dir}/${name}.xml" "-DHTML=${dir}/${name}.html"
-                   "-DCOVERAGE_DIR=${coverage_dir}" "-DEMULATOR=${emulator}"
+                   "-DCOVERAGE_DIR=${coverage_dir}" "-DEMULATOR=${emulator}" "-DGCOV=${gcov}"
                    "-DTIME_LIMIT=${time_limit}" "-DSOURCE_ROOT=${CMAKE_SOURCE_DIR}"
                    "-DLCOV=${dir}/${name}.info" "-DCOBERTURA=${dir}/${name}.cobertura.xml"
                    "-DFAIL_UNDER_LINE=${ARG_FAIL_UNDER_LINE}"

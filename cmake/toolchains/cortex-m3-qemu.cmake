@@ -25,6 +25,13 @@ set(VEXOR_TARGET_LINK_FLAGS -mcpu=cortex-m3 -mthumb --specs=rdimon.specs -nostar
 set(VEXOR_TARGET_SOURCES "${_vexor_board}/startup.c" CACHE INTERNAL "")
 set(VEXOR_TARGET_DEFINITIONS VXU_SEMIHOSTING VXU_NO_FORK CACHE INTERNAL "")
 set(VEXOR_TEST_TIME_LIMIT 300 CACHE INTERNAL "")
+# COVERAGE on this target: the unit's records of counters go to a section
+# of their own, which the runtime writes as .gcda files on the host through
+# semihosting at the end of the harness (the C library here cannot write
+# files); the target's gcov reads them.
+set(VEXOR_TARGET_COVERAGE_FLAGS --coverage -fprofile-info-section CACHE INTERNAL "")
+set(VEXOR_TARGET_COVERAGE_DEFINITIONS VXU_GCOV CACHE INTERNAL "")
+find_program(VEXOR_GCOV arm-none-eabi-gcov)
 
 find_program(VEXOR_QEMU_SYSTEM_ARM qemu-system-arm)
 set(CMAKE_CROSSCOMPILING_EMULATOR

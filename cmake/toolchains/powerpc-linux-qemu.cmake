@@ -12,6 +12,10 @@ set(CMAKE_C_COMPILER powerpc-linux-gnu-gcc)
 # Static harnesses: qemu-ppc then needs no PowerPC libraries on the host.
 set(VEXOR_TARGET_LINK_FLAGS -static CACHE INTERNAL "")
 set(VEXOR_TEST_TIME_LIMIT 300 CACHE INTERNAL "")
+# COVERAGE on this target: the C library writes the .gcda files itself,
+# through the emulator, on the host; the target's gcov reads them.
+set(VEXOR_TARGET_COVERAGE_FLAGS --coverage CACHE INTERNAL "")
+find_program(VEXOR_GCOV powerpc-linux-gnu-gcov)
 
 find_program(VEXOR_QEMU_PPC qemu-ppc)
 set(CMAKE_CROSSCOMPILING_EMULATOR "${VEXOR_QEMU_PPC}")

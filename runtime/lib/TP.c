@@ -507,6 +507,104 @@ static int channel_close(void)
 
 #endif
 
+/* ---- Coverage counters on a target ----------------------------------------
+ * On a bare-metal target the C library cannot write files, and the
+ * compiler's libgcov built for it writes nothing: the unit is built with
+ * --coverage -fprofile-info-section, which gathers a record of each of its
+ * objects in the section the linker script puts between __gcov_info_start
+ * and __gcov_info_end, and VXU_GCOV makes the runtime write them. At the
+ * end of the harness each record is turned into the bytes of its .gcda file
+ * by the compiler's own __gcov_info_to_gcda, and the file is written on the
+ * host, under the name it was compiled with, through semihosting (or the C
+ * library's files where it has them). The counts are those of the whole
+ * run: on such a target the tests run one after the other in one process. */
+#if defined(VXU_GCOV)
+struct gcov_info;
+extern const struct gcov_info *const __gcov_info_start[];
+extern const struct gcov_info *const __gcov_info_end[];
+extern void __gcov_info_to_gcda(const struct gcov_info *info,
+                                void (*filename_fn)(const char *, void *),
+                                void (*dump_fn)(const void *, unsigned, void *),
+                                void *(*allocate_fn)(unsigned, void *), void *arg);
+
+#if defined(VXU_SEMIHOSTING)
+#define VXU_SH_MODE_WRITE_BINARY 5 /* "wb" */
+
+static void gcov_open(const char *name, void *arg)
+{
+    long block[3];
+    block[0] = (long)(uintptr_t)name;
+    block[1] = VXU_SH_MODE_WRITE_BINARY;
+    block[2] = (long)strlen(name);
+    *(long *)arg = semihosting_call(VXU_SH_OPEN, block);
+}
+
+static void gcov_write(const void *bytes, unsigned count, void *arg)
+{
+    long block[3];
+    if (*(long *)arg == -1) {
+        return;
+    }
+    block[0] = *(long *)arg;
+    block[1] = (long)(uintptr_t)bytes;
+    block[2] = (long)count;
+    semihosting_call(VXU_SH_WRITE, block);
+}
+
+static void gcov_close(void *arg)
+{
+    long block[1];
+    if (*(long *)arg == -1) {
+        return;
+    }
+    block[0] = *(long *)arg;
+    semihosting_call(VXU_SH_CLOSE, block);
+}
+
+typedef long vxu_gcov_file;
+#define VXU_GCOV_NO_FILE (-1L)
+#else
+static void gcov_open(const char *name, void *arg)
+{
+    *(FILE **)arg = fopen(name, "wb");
+}
+
+static void gcov_write(const void *bytes, unsigned count, void *arg)
+{
+    if (*(FILE **)arg != NULL) {
+        fwrite(bytes, 1, count, *(FILE **)arg);
+    }
+}
+
+static void gcov_close(void *arg)
+{
+    if (*(FILE **)arg != NULL) {
+        fclose(*(FILE **)arg);
+    }
+}
+
+typedef FILE *vxu_gcov_file;
+#define VXU_GCOV_NO_FILE NULL
+#endif
+
+static void *gcov_allocate(unsigned size, void *arg)
+{
+    (void)arg;
+    return malloc(size);
+}
+
+/* Writes the .gcda file of every instrumented object. */
+static void vxu_gcov_dump(void)
+{
+    const struct gcov_info *const *info;
+    for (info = __gcov_info_start; info < __gcov_info_end; ++info) {
+        vxu_gcov_file file = VXU_GCOV_NO_FILE;
+        __gcov_info_to_gcda(*info, gcov_open, gcov_write, gcov_allocate, &file);
+        gcov_close(&file);
+    }
+}
+#endif
+
 /* ---- The process that writes ---------------------------------------------
  * Only one process writes the traces: the harness, or the child process
  * running the current test. When the code under test forks, its child
@@ -1231,6 +1329,9 @@ void vxu_close_traces(const char *path)
     int status;
     leave_test_if_open();
     close_traces();
+#if defined(VXU_GCOV)
+    vxu_gcov_dump();
+#endif
     if (vxu_write_error) {
         vxu_message("vexor runtime: the traces file could not be written completely: ", chosen);
     }

@@ -29,6 +29,11 @@
  *                             arguments; see --run)
  *     VXU_JOBS=N              run up to N tests at once (a main without
  *                             arguments; see --jobs)
+ *     VXU_GCOV                write the coverage counters of a unit built
+ *                             with --coverage -fprofile-info-section as .gcda
+ *                             files at CLF_C (targets whose C library cannot
+ *                             write them; through semihosting with
+ *                             VXU_SEMIHOSTING)
  *     VXU_SEMIHOSTING         write the traces file on the host through Arm
  *                             semihosting calls (bare-metal Arm targets)
  *     VXU_PUTC=f              write the traces byte by byte with the target's

@@ -127,6 +127,26 @@ TEST_P(CrossTarget, TheCmakeExampleGivesTheHostsVerdicts) {
     EXPECT_TRUE(contains(percent, "failures=\"1\"")) << percent << last_ctest_;
     EXPECT_TRUE(contains(percent, "result: obtained 66, expected 67")) << percent;
     EXPECT_TRUE(contains(last_ctest_, "50% tests passed, 1 tests failed out of 2")) << last_ctest_;
+
+    // gauge_percent measures its coverage on the target: the same lines
+    // run and the same branches taken as on the host, the same counts.
+    const std::string on_target = slurp(binary / "vexor/gauge_percent/gauge_percent.info");
+    EXPECT_TRUE(contains(on_target, "SF:unit/gauge.c\n")) << on_target << last_ctest_;
+    const fs::path host_source = root_ / "host";
+    const fs::path host_binary = root_ / "host-build";
+    fs::copy(fs::path(VX_SOURCE_DIR) / "examples/cmake", host_source, fs::copy_options::recursive);
+    for (const QStringList& step :
+         {QStringList{QStringLiteral("-S"), path(host_source), QStringLiteral("-B"),
+                      path(host_binary), QStringLiteral("-DVEXOR_DIR=") + dist_path(QString())},
+          QStringList{QStringLiteral("--build"), path(host_binary)}}) {
+        ProcessResult done =
+            run_program(QStringLiteral(VX_CMAKE_COMMAND), step, path(root_), {}, build_timeout_ms);
+        ASSERT_EQ(done.exit_code, 0) << done.out << done.err;
+    }
+    run_program(QStringLiteral(VX_CTEST_COMMAND),
+                {QStringLiteral("-R"), QStringLiteral("gauge_percent")}, path(host_binary), {},
+                build_timeout_ms);
+    EXPECT_EQ(on_target, slurp(host_binary / "vexor/gauge_percent/gauge_percent.info"));
 }
 
 TEST_P(CrossTarget, TheTargetDependentUnitPassesWithTheTargetsExpectations) {

@@ -32,6 +32,15 @@ SECTIONS
 
     .ARM.exidx : { *(.ARM.exidx*) } > CODE
 
+    /* The coverage records of a unit built with -fprofile-info-section,
+     * which the runtime writes as .gcda files (VXU_GCOV). */
+    .gcov_info :
+    {
+        __gcov_info_start = .;
+        KEEP(*(.gcov_info))
+        __gcov_info_end = .;
+    } > CODE
+
     .data : { *(.data*) } > DATA
 
     .bss (NOLOAD) :
