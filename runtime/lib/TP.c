@@ -516,8 +516,9 @@ static int channel_close(void)
  * end of the harness each record is turned into the bytes of its .gcda file
  * by the compiler's own __gcov_info_to_gcda, and the file is written on the
  * host, under the name it was compiled with, through semihosting (or the C
- * library's files where it has them). The counts are those of the whole
- * run: on such a target the tests run one after the other in one process. */
+ * library's files where it has them), after each test and at the end of the
+ * harness: on such a target the tests run one after the other in one
+ * process, and a test that stops it loses only its own counts. */
 #if defined(VXU_GCOV)
 struct gcov_info;
 extern const struct gcov_info *const __gcov_info_start[];
@@ -2468,6 +2469,11 @@ void vxu_test_done(void)
     if (vxu_in_child) {
         leave_child(1);
     }
+#endif
+#if defined(VXU_GCOV)
+    /* The counts so far: a later test that stops the target loses only
+     * its own. */
+    vxu_gcov_dump();
 #endif
 #if VXU_POSIX_HOST
     if (vxu_timed_test != 0) {

@@ -31,7 +31,8 @@
  *                             arguments; see --jobs)
  *     VXU_GCOV                write the coverage counters of a unit built
  *                             with --coverage -fprofile-info-section as .gcda
- *                             files at CLF_C (targets whose C library cannot
+ *                             files after each test and at CLF_C (targets
+ *                             whose C library cannot
  *                             write them; through semihosting with
  *                             VXU_SEMIHOSTING)
  *     VXU_SEMIHOSTING         write the traces file on the host through Arm

@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
+#include <sstream>
 #include <string>
 
 namespace {
@@ -547,6 +548,46 @@ TEST_F(HarnessLoop, CoverageExportsAndThresholds) {
     EXPECT_CONTAINS(record,
                     "\nLF:" + std::to_string(lines) + "\nLH:" + std::to_string(covered) + "\n");
     EXPECT_CONTAINS(record, "DA:8,1\n");  // the body of add(), called once
+    // Line for line and branch for branch, the counts are gcov's own.
+    ProcessResult gcov =
+        run_program(QStringLiteral("gcov"),
+                    {QStringLiteral("-b"), QStringLiteral("-c"),
+                     QDir(dir()).entryList({QStringLiteral("*unit.gcda")}).value(0)},
+                    dir());
+    ASSERT_EQ(gcov.exit_code, 0) << gcov.err;
+    std::string expected_record;
+    std::string expected_branches;
+    {
+        std::istringstream listing(read_file(in_dir(QStringLiteral("unit.c.gcov"))));
+        long line_number = 0;
+        long line_count = 0;
+        int branch = 0;
+        for (std::string line; std::getline(listing, line);) {
+            if (line.rfind("branch ", 0) == 0) {
+                expected_branches +=
+                    "BRDA:" + std::to_string(line_number) + ",0," + std::to_string(branch++) + "," +
+                    (line.find("never executed") != std::string::npos
+                         ? std::string("-")
+                         : line.substr(line.find("taken ") + 6,
+                                       line.find_first_of(" \n", line.find("taken ") + 6) -
+                                           line.find("taken ") - 6)) +
+                    "\n";
+                continue;
+            }
+            const std::size_t colon = line.find(':');
+            if (colon == std::string::npos || line.rfind("function", 0) == 0) continue;
+            const std::string count = line.substr(0, colon);
+            line_number = std::atol(line.c_str() + colon + 1);
+            branch = 0;
+            if (count.find('-') != std::string::npos || line_number == 0) continue;
+            line_count = count.find('#') != std::string::npos ? 0 : std::atol(count.c_str());
+            expected_record +=
+                "DA:" + std::to_string(line_number) + "," + std::to_string(line_count) + "\n";
+        }
+    }
+    ASSERT_FALSE(expected_record.empty());
+    ASSERT_FALSE(expected_branches.empty()) << "the unit has branches";
+    EXPECT_CONTAINS(record, expected_record + expected_branches);
     ProcessResult drawn = run_program(
         QStringLiteral("genhtml"),
         {QStringLiteral("--quiet"), QStringLiteral("--branch-coverage"), QStringLiteral("-o"),
