@@ -284,8 +284,16 @@ function(vexor_add_report)
   if(ARG_UNPARSED_ARGUMENTS)
     message(FATAL_ERROR "vexor_add_report: unexpected arguments: ${ARG_UNPARSED_ARGUMENTS}")
   endif()
+  get_property(asked GLOBAL PROPERTY VEXOR_REPORT_ASKED)
+  if(asked)
+    message(FATAL_ERROR "vexor_add_report: the project has its index already")
+  endif()
+  set_property(GLOBAL PROPERTY VEXOR_REPORT_ASKED TRUE)
   set_property(GLOBAL PROPERTY VEXOR_REPORT_THRESHOLDS
                "${ARG_FAIL_UNDER_LINE}|${ARG_FAIL_UNDER_BRANCH}")
+  # The index is added where every script is known, whatever directory
+  # this call stands in.
+  set_property(GLOBAL PROPERTY VEXOR_REPORT_PROGRAM "${VEXOR_REPORT}")
   cmake_language(DEFER DIRECTORY "${CMAKE_SOURCE_DIR}" CALL _vexor_add_index)
 endfunction()
 
@@ -293,6 +301,7 @@ function(_vexor_add_index)
   get_property(scripts GLOBAL PROPERTY VEXOR_SCRIPTS)
   get_property(tests GLOBAL PROPERTY VEXOR_SCRIPT_TESTS)
   get_property(thresholds GLOBAL PROPERTY VEXOR_REPORT_THRESHOLDS)
+  get_property(report GLOBAL PROPERTY VEXOR_REPORT_PROGRAM)
   set(dir "${CMAKE_BINARY_DIR}/vexor")
   file(MAKE_DIRECTORY "${dir}")
   string(JOIN "\n" list ${scripts})
@@ -317,7 +326,7 @@ function(_vexor_add_index)
       list(APPEND arguments --fail-under-branch "${branch}")
     endif()
   endif()
-  add_test(NAME vexor_index COMMAND "${VEXOR_REPORT}" ${arguments})
+  add_test(NAME vexor_index COMMAND "${report}" ${arguments})
   # Written whatever the verdicts (each script's own test fails for it);
   # failed only when the project's coverage is below its threshold.
   set_tests_properties(vexor_index PROPERTIES DEPENDS "${tests}"
