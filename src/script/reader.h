@@ -119,7 +119,7 @@ public:
     virtual void native_comment(std::string_view line) = 0;
     // A native line went into the harness where it stands (the code of an
     // element, among others).
-    virtual void native_code_line() {}
+    virtual void native_code_line() = 0;
 
 protected:
     ~ReaderClient() = default;

@@ -43,11 +43,13 @@ public:
         }
     }
     NativeDestination native_destination() const override { return destination; }
+    void native_code_line() override { ++native_code_lines; }
     bool element_open() const override { return element; }
     void native_comment(std::string_view line) override { comments.emplace_back(line); }
 
     std::vector<Dispatched> statements;
     std::vector<std::string> comments;
+    int native_code_lines = 0;
     NativeDestination destination = NativeDestination::generated;
     bool element = false;
 
