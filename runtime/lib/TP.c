@@ -1958,6 +1958,40 @@ static void leave_out_test(long rec)
     }
 }
 
+#if VXU_ISOLATE
+/* Forks the process of a test; the forwarded signals are blocked, `mask`
+ * is the mask to restore, and `forwarding` says whether the harness
+ * forwarded them before this test. The child gets the signals as they were
+ * and closes the read end of `watch`. -1 when fork failed: `watch` is
+ * closed and a "W" line says that the test runs in the harness's process. */
+static pid_t fork_test(const sigset_t *mask, int watch[2], int forwarding)
+{
+    pid_t child = fork();
+    if (child < 0) {
+        if (!forwarding) {
+            stop_forwarding();
+        }
+        sigprocmask(SIG_SETMASK, mask, NULL);
+        if (watch[0] >= 0) {
+            close(watch[0]);
+            close(watch[1]);
+        }
+        warn("the test runs in the harness's own process: fork failed");
+        return -1;
+    }
+    if (child == 0) {
+        vxu_in_child = 1;
+        vxu_writer_pid = getpid();
+        stop_forwarding();
+        sigprocmask(SIG_SETMASK, mask, NULL);
+        if (watch[0] >= 0) {
+            close(watch[0]);
+        }
+    }
+    return child;
+}
+#endif
+
 /* ---- Parallel tests ---------------------------------------------------------
  * --jobs N runs up to N tests at once, each in its own child process, and
  * leaves the traces a run of one test at a time leaves, times apart. Each
@@ -2295,32 +2329,16 @@ static int start_job(long rec)
         start_forwarding();
     }
     job->start = wall_microseconds();
-    child = fork();
+    child = fork_test(&mask, watch, vxu_job_count > 0);
     if (child < 0) {
-        if (vxu_job_count == 0) {
-            stop_forwarding();
-        }
-        sigprocmask(SIG_SETMASK, &mask, NULL);
-        if (watch[0] >= 0) {
-            close(watch[0]);
-            close(watch[1]);
-        }
-        warn("the test runs in the harness's own process: fork failed");
         return 1;
     }
     if (child == 0) {
-        vxu_in_child = 1;
-        vxu_writer_pid = getpid();
-        stop_forwarding();
-        sigprocmask(SIG_SETMASK, &mask, NULL);
         for (k = 0; k < vxu_job_count; ++k) {
             struct vxu_job *other = &vxu_jobs[(vxu_job_first + k) % vxu_job_slots];
             if (other->watch >= 0) {
                 close(other->watch);
             }
-        }
-        if (watch[0] >= 0) {
-            close(watch[0]);
         }
         vxu_job_count = 0;
         vxu_line_sink = NULL;
@@ -2389,25 +2407,8 @@ int vxu_test_begin(long rec)
     sigprocmask(SIG_BLOCK, &forwarded, &mask);
     vxu_stop_signal = 0;
     start_forwarding();
-    child = fork();
-    if (child < 0) {
-        stop_forwarding();
-        sigprocmask(SIG_SETMASK, &mask, NULL);
-        if (watch[0] >= 0) {
-            close(watch[0]);
-            close(watch[1]);
-        }
-        warn("the test runs in the harness's own process: fork failed");
-        return 1;
-    }
-    if (child == 0) {
-        vxu_in_child = 1;
-        vxu_writer_pid = getpid();
-        stop_forwarding();
-        sigprocmask(SIG_SETMASK, &mask, NULL);
-        if (watch[0] >= 0) {
-            close(watch[0]);
-        }
+    child = fork_test(&mask, watch, 0);
+    if (child <= 0) {
         return 1;
     }
     vxu_running_child = child;
