@@ -151,6 +151,12 @@ struct vxu_run_state {
     int write_error;     /* a write to the traces failed */
     int test_done;       /* the child reached the end of its test */
     int escaped;         /* the child left its test without ending it */
+    /* Under --isolation=crash, where the process running the tests is: */
+    long runner_ordinal;        /* the ordinal of the last test it began */
+    long runner_rec;            /* and its "T" record */
+    int runner_in_test;         /* that test has not reached its end */
+    int runner_finished;        /* it reached the end of the harness */
+    long long runner_started;   /* when that test began (monotonic, us) */
 };
 static struct vxu_run_state vxu_own_state;
 static struct vxu_run_state *vxu_state = &vxu_own_state;
@@ -196,6 +202,9 @@ static size_t vxu_line_used;
 /* Where the harness's finished lines go instead of the channel while
  * tests run in parallel (see "Parallel tests"); NULL: to the channel. */
 static int (*vxu_line_sink)(const char *bytes, size_t count);
+/* Set while the harness goes over what the process running its tests has
+ * already written (--isolation=crash): it writes nothing then. */
+static int vxu_silent;
 
 #if defined(VXU_PUTC)
 
@@ -679,7 +688,7 @@ VXU_MAYBE_UNUSED static int start_line(char kind)
  * does not write the traces. */
 VXU_MAYBE_UNUSED static int begin_line(char kind)
 {
-    if (!vxu_traces || foreign_process()) {
+    if (!vxu_traces || vxu_silent || foreign_process()) {
         return 0;
     }
     return start_line(kind);
@@ -905,6 +914,7 @@ static void vxu_message(const char *text, const char *path)
  *                      debugger); VXU_NO_FORK=1 in the environment too
  *     --timeout S      the time limit of one test, in seconds (0: none)
  *     --jobs N         run up to N tests at once (see "Parallel tests")
+ *     --isolation M    test (the default), crash or none; VXU_ISOLATION too
  *     --traces FILE    the traces file
  *     --help, -h       this list
  * A test the selection leaves out writes "U rec" in the traces, so that the
@@ -919,6 +929,12 @@ static const char *vxu_patterns[VXU_MAX_PATTERNS];
 static int vxu_pattern_count;
 static const char *vxu_chosen_traces;
 static int vxu_no_fork;
+/* How the tests are kept apart (--isolation): each in a process of its own,
+ * all in one process until one stops it (then a fresh one goes on), or
+ * none. --no-fork is "none". */
+#define VXU_ISOLATION_TEST 0
+#define VXU_ISOLATION_CRASH 1
+static int vxu_isolation = VXU_ISOLATION_TEST;
 static long vxu_chosen_timeout = -1;
 #ifndef VXU_JOBS
 #define VXU_JOBS 1
@@ -1015,7 +1031,7 @@ static void command_line_refused(const char *what, const char *argument)
 static void print_usage(void)
 {
     printf("usage: harness [--list] [--run PATTERN]... [--no-fork] [--timeout S] "
-           "[--jobs N] [--traces FILE]\n"
+           "[--jobs N] [--isolation test|crash|none] [--traces FILE]\n"
            "  --list           print every test (SERVICE/TEST and its script line), run none\n"
            "  --run PATTERN    run only the tests whose SERVICE/TEST name matches the\n"
            "                   pattern (* any text, ? any character); may be repeated\n"
@@ -1025,6 +1041,10 @@ static void print_usage(void)
            "                   VXU_TEST_TIMEOUT)\n"
            "  --jobs N         run up to N tests at once, each in its own process (1 to\n"
            "                   64); the traces keep the order of the script\n"
+           "  --isolation M    test: each test in its own process (the default); crash:\n"
+           "                   the tests in one process, a fresh one after a crash, an\n"
+           "                   exit or a time-out; none: as --no-fork (also\n"
+           "                   VXU_ISOLATION)\n"
            "  --traces FILE    write the traces to FILE (also VXURIO)\n"
            "  --help, -h       print this help\n");
 }
@@ -1061,6 +1081,31 @@ static const char *option_value(int argc, char **argv, int *i, const char *name)
     return argv[++*i];
 }
 
+/* "test", "crash" or "none" (an empty or missing value from the
+ * environment keeps the default); anything else refuses the run. */
+static int set_isolation(const char *mode, int from_environment)
+{
+    if (mode == NULL || (from_environment && mode[0] == '\0')) {
+        return 1;
+    }
+    if (strcmp(mode, "test") == 0) {
+        vxu_isolation = VXU_ISOLATION_TEST;
+        vxu_no_fork = 0;
+    } else if (strcmp(mode, "crash") == 0) {
+        vxu_isolation = VXU_ISOLATION_CRASH;
+        vxu_no_fork = 0;
+    } else if (strcmp(mode, "none") == 0) {
+        vxu_no_fork = 1;
+    } else {
+        command_line_refused(from_environment
+                                 ? "VXU_ISOLATION is test, crash or none, not "
+                                 : "--isolation is test, crash or none, not ",
+                             mode);
+        return 0;
+    }
+    return 1;
+}
+
 void vxu_command_line(int argc, char **argv, const struct vxu_test_entry *tests)
 {
     const struct vxu_test_entry *entry;
@@ -1073,6 +1118,10 @@ void vxu_command_line(int argc, char **argv, const struct vxu_test_entry *tests)
     vxu_chosen_timeout = -1;
     vxu_jobs_wanted = VXU_JOBS < 1 ? 1 : VXU_JOBS > VXU_MAX_JOBS ? VXU_MAX_JOBS : VXU_JOBS;
     vxu_no_fork = no_fork != NULL && no_fork[0] != '\0' && strcmp(no_fork, "0") != 0;
+    vxu_isolation = VXU_ISOLATION_TEST;
+    if (!set_isolation(getenv("VXU_ISOLATION"), 1)) {
+        return;
+    }
 #ifdef VXU_RUN
     add_pattern(VXU_RUN);
 #endif
@@ -1104,6 +1153,10 @@ void vxu_command_line(int argc, char **argv, const struct vxu_test_entry *tests)
                 return;
             }
             vxu_chosen_timeout = seconds;
+        } else if ((value = option_value(argc, argv, &i, "--isolation")) != NULL) {
+            if (!set_isolation(value, 0)) {
+                return;
+            }
         } else if ((value = option_value(argc, argv, &i, "--jobs")) != NULL) {
             const char *c = value;
             int jobs = 0;
@@ -1187,8 +1240,17 @@ static void refuse_run(void)
 #if VXU_ISOLATE
 /* Set in the child process that runs a test. */
 static int vxu_in_child;
+/* Tests met so far (selected or not), counted alike by the harness and by
+ * the process that runs them under --isolation=crash. */
+static long vxu_test_ordinal;
+/* Set in that process (the runner): it goes from test to test itself. */
+static int vxu_runner;
+/* The harness, silent, goes over the tests up to this ordinal, which a
+ * runner ran. */
+static long vxu_caught_up_to;
 static void share_run_state(void);
 static int read_test_timeout(void);
+static void flush_all(void);
 #endif
 
 /* Whether this is the harness's own process (not the child running a
@@ -1318,6 +1380,13 @@ void vxu_open_traces(const char *path, const char *stamp)
         refuse_run();
         return;
     }
+    vxu_test_ordinal = 0;
+    vxu_silent = 0;
+    if (vxu_isolation == VXU_ISOLATION_CRASH && vxu_state != &vxu_own_state) {
+        warn("the tests share their state: they run one after the other in one process, and a "
+             "fresh one goes on after a test that crashes, exits or times out "
+             "(--isolation=crash)");
+    }
 #endif
 }
 
@@ -1329,6 +1398,16 @@ void vxu_close_traces(const char *path)
     int was_open = vxu_traces;
     int status;
     leave_test_if_open();
+#if VXU_ISOLATE
+    if (vxu_runner) {
+        /* The runner reached the end of the harness: the harness writes the
+         * end line once it has gone over what the runner wrote. */
+        vxu_state->runner_finished = 1;
+        flush_all();
+        exit(0);
+    }
+    vxu_silent = 0;
+#endif
     close_traces();
 #if defined(VXU_GCOV)
     vxu_gcov_dump();
@@ -1562,7 +1641,8 @@ static void leave_child(int done)
 
 static void escape_child(void)
 {
-    if (vxu_in_child) {
+    /* A runner leaves only a test that did not reach its end. */
+    if (vxu_in_child && (!vxu_runner || vxu_state->runner_in_test)) {
         leave_child(0);
     }
 }
@@ -2360,6 +2440,143 @@ static int start_job(long rec)
 }
 #endif
 
+/* ---- Tests in one process (--isolation=crash) -------------------------------
+ * The harness forks a runner at a test; the runner runs it and goes on by
+ * itself to the next tests, writing the traces, until the end of the
+ * harness or until a test crashes, exits, is left or runs out of time. The
+ * harness then writes that test's "Q" line, goes over the tests the runner
+ * reached without writing anything (it runs the same harness code), and
+ * forks a fresh runner at the next test. The tests share their state as
+ * they would without isolation; the time limit holds for each test. */
+#if VXU_ISOLATE
+static void runner_begins(long rec)
+{
+    vxu_state->runner_ordinal = vxu_test_ordinal;
+    vxu_state->runner_rec = rec;
+    vxu_state->runner_started = wall_microseconds();
+    vxu_state->runner_in_test = 1;
+    vxu_timed_test = rec;
+    vxu_test_start = vxu_state->runner_started;
+}
+
+/* Waits for the runner; 1 when it ended, 0 when its current test ran out
+ * of time. */
+static int wait_runner(pid_t child, int *watch, int *status)
+{
+    struct pollfd event;
+    for (;;) {
+        pid_t ended = waitpid(child, status, WNOHANG);
+        int slice = VXU_POLL_SLICE_MS;
+        if (ended == child) {
+            return 1;
+        }
+        if (ended < 0 && errno != EINTR) {
+            *status = 0;
+            return 1;
+        }
+        if (vxu_timeout > 0 && vxu_state->runner_in_test) {
+            long long left = vxu_state->runner_started + vxu_timeout * VXU_MICROSECONDS -
+                             wall_microseconds();
+            if (left <= 0) {
+                return 0;
+            }
+            if (left / 1000 < slice) {
+                slice = (int)(left / 1000) + 1;
+            }
+        }
+        if (*watch >= 0) {
+            event.fd = *watch;
+            event.events = POLLIN;
+            event.revents = 0;
+            if (poll(&event, 1, slice) > 0 && (event.revents & (POLLHUP | POLLERR | POLLIN))) {
+                close(*watch);
+                *watch = -1;
+            }
+        } else {
+            struct timespec step;
+            step.tv_sec = 0;
+            step.tv_nsec = VXU_WAIT_STEP_NS;
+            nanosleep(&step, NULL);
+        }
+    }
+}
+
+static int start_runner(long rec)
+{
+    int watch[2];
+    int status = 0;
+    int ended;
+    long lines_before;
+    off_t start;
+    sigset_t forwarded;
+    sigset_t mask;
+    pid_t child;
+    flush_all();
+    if (pipe(watch) != 0) {
+        watch[0] = watch[1] = -1;
+    }
+    vxu_state->test_done = 0;
+    vxu_state->escaped = 0;
+    vxu_state->runner_finished = 0;
+    start = traces_position();
+    lines_before = vxu_lines;
+    forwarded_set(&forwarded);
+    sigprocmask(SIG_BLOCK, &forwarded, &mask);
+    vxu_stop_signal = 0;
+    start_forwarding();
+    runner_begins(rec);
+    vxu_timed_test = 0;
+    child = fork_test(&mask, watch, 0);
+    if (child < 0) {
+        vxu_timed_test = rec;
+        return 1;
+    }
+    if (child == 0) {
+        vxu_runner = 1;
+        vxu_timed_test = rec;
+        return 1;
+    }
+    vxu_running_child = child;
+    sigprocmask(SIG_SETMASK, &mask, NULL);
+    if (watch[1] >= 0) {
+        close(watch[1]);
+    }
+    ended = wait_runner(child, &watch[0], &status);
+    if (!ended) {
+        kill(child, SIGKILL);
+        while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+        }
+    }
+    vxu_running_child = 0;
+    stop_forwarding();
+    if (watch[0] >= 0) {
+        close(watch[0]);
+    }
+    if (!ended || !vxu_state->runner_finished || vxu_write_error) {
+        settle_traces(start, lines_before);
+    }
+    if (vxu_state->runner_finished) {
+        vxu_caught_up_to = LONG_MAX;
+    } else {
+        if (vxu_state->runner_in_test || vxu_state->escaped) {
+            /* The test it was in did not reach its end. */
+            write_test_end(vxu_state->runner_rec, !ended, vxu_state, status);
+            if (vxu_stop_signal == 0) {
+                write_test_time(vxu_state->runner_rec,
+                                wall_microseconds() - vxu_state->runner_started);
+            }
+        }
+        vxu_caught_up_to = vxu_state->runner_ordinal;
+    }
+    /* This test is the first the runner reached. */
+    vxu_silent = vxu_caught_up_to > vxu_test_ordinal;
+    if (vxu_stop_signal != 0) {
+        stop_on_signal((int)vxu_stop_signal);
+    }
+    return 0;
+}
+#endif
+
 int vxu_test_begin(long rec)
 {
 #if VXU_ISOLATE
@@ -2378,15 +2595,31 @@ int vxu_test_begin(long rec)
         /* The runtime refused the run (see refuse_run). */
         return 0;
     }
+    ++vxu_test_ordinal;
+    if (vxu_silent && !vxu_runner) {
+        /* A runner ran this test: the harness goes past it, and speaks again
+         * after the last one the runner reached. */
+        if (vxu_test_ordinal >= vxu_caught_up_to) {
+            vxu_silent = 0;
+        }
+        return 0;
+    }
     if (!test_selected(rec)) {
         leave_out_test(rec);
         return 0;
     }
     announce_test(rec);
+    if (vxu_runner) {
+        runner_begins(rec);
+        return 1;
+    }
     if (!vxu_traces || vxu_state == &vxu_own_state) {
         vxu_timed_test = rec;
         vxu_test_start = wall_microseconds();
         return 1;
+    }
+    if (vxu_isolation == VXU_ISOLATION_CRASH) {
+        return start_runner(rec);
     }
 #if VXU_PARALLEL
     if (vxu_jobs_wanted > 1 && jobs_ready()) {
@@ -2467,7 +2700,7 @@ void vxu_test_done(void)
 {
     leave_if_foreign();
 #if VXU_ISOLATE
-    if (vxu_in_child) {
+    if (vxu_in_child && !vxu_runner) {
         leave_child(1);
     }
 #endif
@@ -2480,6 +2713,11 @@ void vxu_test_done(void)
     if (vxu_timed_test != 0) {
         write_test_time(vxu_timed_test, wall_microseconds() - vxu_test_start);
         vxu_timed_test = 0;
+    }
+#endif
+#if VXU_ISOLATE
+    if (vxu_runner) {
+        vxu_state->runner_in_test = 0;
     }
 #endif
 }

@@ -1002,6 +1002,161 @@ TEST(HarnessCommandLine, JobsRunTestsSideBySideInScriptOrder) {
     fs::remove_all(dir);
 }
 
+// A unit whose tests share a variable, and may crash, hang or exit.
+const char* const shared_header =
+    "#include <stdint.h>\n"
+    "extern int32_t seen;\n"
+    "int32_t nap(int32_t ms);\n"
+    "void crash(void);\n"
+    "void leave(int32_t code);\n";
+const char* const shared_unit =
+    "#define _POSIX_C_SOURCE 200809L\n"
+    "#include <stdlib.h>\n"
+    "#include <time.h>\n"
+    "#include \"unit.h\"\n"
+    "int32_t seen;\n"
+    "int32_t nap(int32_t ms) { struct timespec p = {ms / 1000, (long)(ms % 1000) * 1000000L}; "
+    "nanosleep(&p, NULL); return ms; }\n"
+    "void crash(void) { volatile int *volatile nowhere = NULL; *nowhere = 1; }\n"
+    "void leave(int32_t code) { exit(code); }\n";
+// "reads" expects what "sets" left; "fresh", after a crash, expects what
+// the harness itself holds.
+const char* const shared_script =
+    "HEADER c, 1.0, , crash isolation\n"
+    "##include \"unit.h\"\n"
+    "BEGIN\n"
+    "SERVICE shared\n"
+    "TEST sets\n"
+    "FAMILY nominal\n"
+    "ELEMENT\n"
+    "VAR seen, INIT = 0, EV = 5\n"
+    "#seen = 5;\n"
+    "END ELEMENT\n"
+    "END FAMILY\n"
+    "END TEST\n"
+    "TEST reads\n"
+    "FAMILY nominal\n"
+    "ELEMENT\n"
+    "VAR seen, EV = 5\n"
+    "#nap(1);\n"
+    "END ELEMENT\n"
+    "END FAMILY\n"
+    "END TEST\n"
+    "TEST crashes\n"
+    "FAMILY nominal\n"
+    "ELEMENT\n"
+    "VAR seen, EV = 5\n"
+    "#crash();\n"
+    "END ELEMENT\n"
+    "END FAMILY\n"
+    "END TEST\n"
+    "END SERVICE\n"
+    "SERVICE after\n"
+    "TEST fresh\n"
+    "FAMILY nominal\n"
+    "ELEMENT\n"
+    "VAR seen, EV = 0\n"
+    "#nap(1);\n"
+    "END ELEMENT\n"
+    "END FAMILY\n"
+    "END TEST\n"
+    "TEST hangs\n"
+    "FAMILY nominal\n"
+    "ELEMENT\n"
+    "VAR seen, INIT = 1, EV = 1\n"
+    "#nap(5000);\n"
+    "END ELEMENT\n"
+    "END FAMILY\n"
+    "END TEST\n"
+    "TEST exits\n"
+    "FAMILY nominal\n"
+    "ELEMENT\n"
+    "VAR seen, INIT = 2, EV = 2\n"
+    "#leave(3);\n"
+    "END ELEMENT\n"
+    "END FAMILY\n"
+    "END TEST\n"
+    "TEST last\n"
+    "FAMILY nominal\n"
+    "ELEMENT\n"
+    "VAR seen, INIT = 7, EV = 7\n"
+    "#nap(1);\n"
+    "END ELEMENT\n"
+    "END FAMILY\n"
+    "END TEST\n"
+    "END SERVICE\n";
+
+// --isolation=crash runs the tests in one process, so that one sees what
+// the one before it left, and goes on in a fresh process after a crash,
+// a time-out or an exit; its traces are those of --isolation=test but for
+// that sharing, and the report says the tests shared their state.
+TEST(HarnessCommandLine, CrashIsolationSharesStateAndSurvivesCrashes) {
+    const fs::path dir = fs::path(run_root()) / "_isolation";
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    testkit::write_file((dir / "unit.h").string(), shared_header);
+    testkit::write_file((dir / "unit.c").string(), shared_unit);
+    testkit::write_file((dir / "p.ptu").string(), shared_script);
+    const testkit::EnvChanges env = {{"VXLTGT", target_link()}, {"VEXORCINC", std::string("TP.h")}};
+    auto compiled = testkit::run_compiler({"p.ptu", "p.c"}, env, dir.string());
+    ASSERT_EQ(compiled.status, 0) << compiled.err;
+    const std::string program = build_harness(dir, "p", "unit.c");
+    ASSERT_FALSE(program.empty());
+    auto report = [&](const std::string& traces) {
+        return testkit::run_program(testkit::dist_dir() + "/bin/vexorreport",
+                                    {(dir / "p.tdc").string(), traces});
+    };
+    std::map<std::string, std::string> reports;
+    std::map<std::string, std::string> traces;
+    for (const char* mode : {"test", "crash"}) {
+        const std::string rio = (dir / (std::string(mode) + ".rio")).string();
+        testkit::EnvChanges by_environment;
+        std::vector<std::string> args = {"--timeout", "1", "--traces", rio};
+        if (std::string(mode) == "crash") {
+            by_environment["VXU_ISOLATION"] = std::string("crash");
+        } else {
+            args.insert(args.begin(), {"--isolation", mode});
+        }
+        auto ran = testkit::run_program(program, args, by_environment, dir.string());
+        EXPECT_EQ(ran.status, 2) << mode << ": tests did not finish\n" << ran.out << ran.err;
+        reports[mode] = report(rio).out;
+        traces[mode] = without_times(testkit::read_file(rio));
+    }
+    for (const char* outcome : {"TEST sets: passed", "TEST crashes: FAILED (crashed (SIGSEGV)",
+                                "TEST fresh: passed", "TEST hangs: FAILED (timed out after 1 s",
+                                "called exit (status 3)", "TEST last: passed"}) {
+        EXPECT_NE(reports["test"].find(outcome), std::string::npos) << outcome << reports["test"];
+        EXPECT_NE(reports["crash"].find(outcome), std::string::npos) << outcome << reports["crash"];
+    }
+    // The one difference: "reads" sees what "sets" left only when they share
+    // a process, and the report says they did.
+    EXPECT_NE(reports["test"].find("FAIL  seen: obtained 0, expected 5"), std::string::npos)
+        << reports["test"];
+    EXPECT_NE(reports["crash"].find("TEST reads: passed"), std::string::npos) << reports["crash"];
+    EXPECT_NE(reports["crash"].find("WARNING: the tests share their state"), std::string::npos);
+    EXPECT_EQ(reports["test"].find("WARNING"), std::string::npos);
+    auto comparable_traces = [](std::string text) {
+        text = QString::fromStdString(text)
+                   .replace(QRegularExpression(QStringLiteral("^(W .*|F [0-9]+)\n"),
+                                               QRegularExpression::MultilineOption),
+                            QString())
+                   .toStdString();
+        const std::string shared = "C 9 int/10 1 0 ok 5 5 5";
+        const std::string apart = "C 9 int/10 1 0 KO 0 5 5";
+        const std::size_t at = text.find(shared);
+        if (at != std::string::npos) text.replace(at, shared.size(), apart);
+        return text;
+    };
+    EXPECT_EQ(comparable_traces(traces["crash"]), comparable_traces(traces["test"]));
+
+    auto refused = testkit::run_program(program, {"--isolation", "sometimes"}, {}, dir.string());
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_NE(refused.err.find("--isolation is test, crash or none, not sometimes"),
+              std::string::npos)
+        << refused.err;
+    fs::remove_all(dir);
+}
+
 // --list on the demo's scripts gives every SERVICE/TEST of the script with
 // the line of its TEST statement, in script order, and runs nothing.
 TEST(HarnessCommandLine, ListOnTheDemoScripts) {
