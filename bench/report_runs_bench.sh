@@ -53,4 +53,14 @@ S
             'BEGIN { printf "%6d runs, %-4s: %6.2f s, %7.0f lines/s, peak %6.1f MB (%.1fx the traces)\n",
                      r, o, s, (s > 0 ? l / s : 0), p / 1024, p * 1024 / z }'
     done
+    # The page folds the passed runs: its size, and the time headless
+    # Chromium takes to load it.
+    if command -v chromium > /dev/null; then
+        begin=$(date +%s%N)
+        chromium --headless --no-sandbox --disable-gpu --dump-dom "file://$work/t$runs.html" \
+            > /dev/null 2>&1 || true
+        end=$(date +%s%N)
+        echo "        page: $(stat -c %s "t$runs.html") bytes, loaded by Chromium in" \
+            "$(awk -v b="$begin" -v e="$end" 'BEGIN { printf "%.2f", (e - b) / 1e9 }') s"
+    fi
 done

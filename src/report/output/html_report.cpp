@@ -138,6 +138,13 @@ QString decoded(std::string_view text) {
 
 std::string escape(std::string_view text) { return html_escape(text); }
 
+// Streaks of passed runs of a test at least this long fold into one row.
+constexpr std::size_t folded_streak = 20;
+
+bool passed_run(const TestRun& run) {
+    return run.state == TestState::finished && !run.has_failures();
+}
+
 std::string state_class(const TestRun& run) {
     switch (run.state) {
         case TestState::not_run:
@@ -175,6 +182,8 @@ private:
     // A service's or a test's requirements and comments, under its summary.
     void notes(const RunNotes& run_notes);
     void test(const TestRun& run);
+    // Passed runs [first, end) of one test, as one row.
+    void folded_runs(const std::deque<TestRun>& tests, std::size_t first, std::size_t end);
     void element(const ElementRun& element);
     void entries_table(const std::vector<const Entry*>& entries, std::string_view heading);
     void coverage();
@@ -483,10 +492,48 @@ void PageWriter::service(const ServiceRun& service_run) {
             "</span></summary>\n";
     notes(service_run.notes);
     place_ = service_run.name;
-    for (const TestRun& run : service_run.tests) {
-        test(run);
+    // A long streak of passed runs of one test (a LOOP, an INIT IN) folds
+    // into one row after its first run: the page of a test repeated a
+    // hundred thousand times stays small enough to open, and every run that
+    // failed keeps its own rows.
+    const auto& tests = service_run.tests;
+    for (std::size_t i = 0; i < tests.size();) {
+        std::size_t end = i + 1;
+        if (i > 0 && tests[i].iteration > 1 && passed_run(tests[i])) {
+            while (end < tests.size() && tests[end].record == tests[i].record &&
+                   tests[end].iteration > 1 && passed_run(tests[end])) {
+                ++end;
+            }
+        }
+        if (end - i >= folded_streak) {
+            folded_runs(tests, i, end);
+        } else {
+            for (std::size_t k = i; k < end; ++k) {
+                test(tests[k]);
+            }
+        }
+        i = end;
     }
     out_ += "</details>\n";
+}
+
+void PageWriter::folded_runs(const std::deque<TestRun>& tests, std::size_t first, std::size_t end) {
+    long checks = 0;
+    long elements = 0;
+    for (std::size_t k = first; k < end; ++k) {
+        checks += tests[k].passed + tests[k].recorded;
+        elements += static_cast<long>(tests[k].elements.size());
+    }
+    const TestRun& run = tests[first];
+    out_ += "<details class=\"test passed folded\"><summary>TEST " + escape(run.name) + " (runs " +
+            std::to_string(run.iteration) + " to " + std::to_string(tests[end - 1].iteration) + ")";
+    if (!run.location.empty()) {
+        out_ += " <span class=\"muted\">" + escape(run.location) + "</span>";
+    }
+    out_ += "<span class=\"state\">" + std::to_string(end - first) + " runs passed (" +
+            std::to_string(elements) + " elements, " + std::to_string(checks) +
+            " checks)</span></summary>\n<p class=\"muted\">Each of these runs passed; the text "
+            "report and the JUnit file list them one by one.</p></details>\n";
 }
 
 // A source as the page names it: from the source root when it lies under

@@ -212,6 +212,36 @@ TEST(HtmlReport, FailingChecksCarryValuesExpectationsAndTheirScriptLine) {
     EXPECT_NE(page.html.find("<details class=\"test notrun\" id=\"failure-2\""), std::string::npos);
 }
 
+// A test repeated fifty times whose thirtieth run fails: the long streaks
+// of passed runs fold into one row each, the failed run keeps its own.
+TEST(HtmlReport, LongStreaksOfPassedRunsFold) {
+    std::string traces = "O 1 \"s\"\nG 2\n";
+    for (int run = 1; run <= 50; ++run) {
+        traces += "T 2 \"t1\"\nS\nZ 1\nC 4 int/10 1 0 " +
+                  std::string(run == 30 ? "KO 14 15 15" : "ok 15 15 15") + "\ne\nE\n";
+    }
+    PageRun run;
+    build(run,
+          "E6  t\nE17 0 1\nO1 s\nE16 0 2\nT2 t1\nE14 0 3\nB3 1\nE12 0 4\n"
+          "V4 level RA=FORM=CD64,INIT=10 VA=15\nE22 50\n",
+          with_end(traces));
+    Page page = read_page(html_document(run.inputs()));
+    ASSERT_TRUE(page.well_formed) << page.error;
+    EXPECT_NE(page.html.find("<details class=\"test passed folded\"><summary>TEST t1 (runs 2 to "
+                             "29)"),
+              std::string::npos)
+        << page.html;
+    EXPECT_NE(page.html.find("28 runs passed (28 elements, 28 checks)"), std::string::npos);
+    EXPECT_NE(page.html.find("TEST t1 (runs 31 to 50)"), std::string::npos);
+    EXPECT_NE(page.html.find("20 runs passed"), std::string::npos);
+    // The failed run, and the first run, have their own rows.
+    ASSERT_EQ(page.failed_rows.size(), 1u);
+    EXPECT_EQ(page.failed_rows[0], "FAIL|level|14|15|line 4|");
+    EXPECT_NE(page.html.find("TEST t1 (run 30)"), std::string::npos);
+    EXPECT_EQ(page.html.find("TEST t1 (run 2)<"), std::string::npos);
+    EXPECT_EQ(page.passed_rows.size(), 1u) << "only the first run shows its check";
+}
+
 TEST(HtmlReport, StubCallsShowTheirInputsAndWhatTheStatementsGiveBack) {
     // read_sensor(channel, value) gives back its output and its result;
     // exchange(slot) is an input-output: its given part follows "=>".
