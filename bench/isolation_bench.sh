@@ -22,26 +22,7 @@ cat > "$work/unit.c" <<'C'
 int32_t level;
 int32_t bump(int32_t by) { level += by; return level; }
 C
-{
-    echo "HEADER bump, 1.0, , generated"
-    echo "##include \"unit.h\""
-    echo "BEGIN"
-    for ((t = 1; t <= tests; t++)); do
-        if (( (t - 1) % 100 == 0 )); then
-            (( t > 1 )) && echo "END SERVICE"
-            echo "SERVICE service_$(( (t - 1) / 100 + 1 ))"
-        fi
-        echo "TEST test_$t"
-        echo "FAMILY nominal"
-        echo "ELEMENT"
-        echo "VAR level, INIT = 1, EV = 2"
-        echo "#bump(1);"
-        echo "END ELEMENT"
-        echo "END FAMILY"
-        echo "END TEST"
-    done
-    echo "END SERVICE"
-} > "$work/bump.ptu"
+tests_script "$work/bump.ptu" "$tests" "VAR level, INIT = 1, EV = 2" "bump(1);"
 
 cd "$work"
 HARNEXDIR="$tree/dist" VEXOR_SUPPRESS_COPYRIGHT=1 VXLTGT="$tree/dist/target" \

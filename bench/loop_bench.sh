@@ -7,6 +7,8 @@
 # step, wall seconds.
 set -euo pipefail
 tree=$(cd "${1:-build-release}" && pwd)
+source_dir=$(cd "$(dirname "$0")/.." && pwd)
+source "$source_dir/bench/lib/measure.sh"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work"
@@ -31,20 +33,7 @@ seconds() {  # COMMAND...: the wall seconds it took
 }
 
 for tests in 1000 10000; do
-    {
-        echo "HEADER bump, 1.0, , generated"
-        echo "##include \"unit.h\""
-        echo "BEGIN"
-        for ((t = 1; t <= tests; t++)); do
-            if (( (t - 1) % 100 == 0 )); then
-                (( t > 1 )) && echo "END SERVICE"
-                echo "SERVICE service_$(( (t - 1) / 100 + 1 ))"
-            fi
-            printf 'TEST test_%d\nFAMILY nominal\nELEMENT\nVAR level, INIT = 1, EV = 2\n' "$t"
-            printf '#bump(1);\nEND ELEMENT\nEND FAMILY\nEND TEST\n'
-        done
-        echo "END SERVICE"
-    } > "b$tests.ptu"
+    tests_script "b$tests.ptu" "$tests" "VAR level, INIT = 1, EV = 2" "bump(1);"
     compile=$(seconds env HARNEXDIR="$tree/dist" VEXOR_SUPPRESS_COPYRIGHT=1 \
         VXLTGT="$tree/dist/target" "$tree/dist/bin/vexorprepro" "b$tests.ptu" "t$tests.c")
     build=$(seconds cc -O0 -I"$tree/dist/target/lib" -I. "t$tests.c" unit.c \

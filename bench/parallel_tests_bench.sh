@@ -32,26 +32,7 @@ uint32_t nap(uint32_t microseconds)
     return ++naps;
 }
 C
-{
-    echo "HEADER nap, 1.0, , generated"
-    echo "##include \"unit.h\""
-    echo "BEGIN"
-    for ((t = 1; t <= tests; t++)); do
-        if (( (t - 1) % 100 == 0 )); then
-            (( t > 1 )) && echo "END SERVICE"
-            echo "SERVICE service_$(( (t - 1) / 100 + 1 ))"
-        fi
-        echo "TEST test_$t"
-        echo "FAMILY nominal"
-        echo "ELEMENT"
-        echo "VAR naps, INIT = 0, EV = 1"
-        echo "#nap(NAP_US);"
-        echo "END ELEMENT"
-        echo "END FAMILY"
-        echo "END TEST"
-    done
-    echo "END SERVICE"
-} > "$work/nap.ptu"
+tests_script "$work/nap.ptu" "$tests" "VAR naps, INIT = 0, EV = 1" "nap(NAP_US);"
 
 cd "$work"
 HARNEXDIR="$tree/dist" VEXOR_SUPPRESS_COPYRIGHT=1 VXLTGT="$tree/dist/target" \

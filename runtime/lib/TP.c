@@ -1720,26 +1720,20 @@ static const char *signal_name(int number)
     }
 }
 
-static double now_seconds(void)
-{
-    struct timespec now;
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return (double)now.tv_sec + (double)now.tv_nsec / 1e9;
-}
+static long long wall_microseconds(void);
 
-/* Waits for the child; 1 when it ended, 0 when the time ran out. The
- * child holds the write end of `watch`: its end (and that of every process
- * it started) closes it, which wakes the parent at once. */
-static int wait_child(pid_t child, int *watch, long timeout, int *status)
+/* Waits for the child; 1 when it ended, 0 when the test it runs ran out of
+ * time: the test began at *started and is timed while *timed is set (the
+ * child may go from test to test, see start_runner). The child holds the
+ * write end of `watch`: its end (and that of every process it started)
+ * closes it, which wakes the harness at once. */
+static int wait_child(pid_t child, int *watch, const long long *started, const int *timed,
+                      int *status)
 {
-    double deadline = now_seconds() + (double)timeout;
     struct pollfd event;
-    event.fd = *watch;
-    event.events = POLLIN;
     for (;;) {
         pid_t ended = waitpid(child, status, WNOHANG);
-        double left;
-        int slice;
+        int slice = VXU_POLL_SLICE_MS;
         if (ended == child) {
             return 1;
         }
@@ -1747,13 +1741,18 @@ static int wait_child(pid_t child, int *watch, long timeout, int *status)
             *status = 0;
             return 1;
         }
-        left = timeout > 0 ? deadline - now_seconds() : (double)VXU_POLL_SLICE_MS;
-        if (left <= 0) {
-            return 0;
+        if (vxu_timeout > 0 && *timed) {
+            long long left = *started + vxu_timeout * VXU_MICROSECONDS - wall_microseconds();
+            if (left <= 0) {
+                return 0;
+            }
+            if (left / 1000 < slice) {
+                slice = (int)(left / 1000) + 1;
+            }
         }
-        slice = timeout > 0 && left * 1000.0 < VXU_POLL_SLICE_MS ? (int)(left * 1000.0) + 1
-                                                                 : VXU_POLL_SLICE_MS;
         if (*watch >= 0) {
+            event.fd = *watch;
+            event.events = POLLIN;
             event.revents = 0;
             if (poll(&event, 1, slice) > 0 && (event.revents & (POLLHUP | POLLERR | POLLIN))) {
                 /* The pipe closed: the child ended (or only a process it
@@ -2097,7 +2096,6 @@ struct vxu_job {
     int status;          /* from waitpid */
     long long start;     /* wall-clock microseconds at the fork */
     long long finish;    /* and when the child was seen ended */
-    double deadline;     /* of the time limit, in now_seconds() */
     FILE *file;          /* the child's traces */
     char *held;          /* the harness's lines waiting behind the test */
     size_t held_used;
@@ -2192,8 +2190,8 @@ static void watch_jobs(void)
 {
     struct pollfd events[VXU_JOB_SLOTS];
     int watched[VXU_JOB_SLOTS];
-    double now = now_seconds();
-    double next = now + VXU_POLL_SLICE_MS / 1000.0;
+    long long now = wall_microseconds();
+    long long next = now + VXU_POLL_SLICE_MS * 1000LL;
     int changed = 0;
     int stepping = 0;
     int n = 0;
@@ -2214,7 +2212,7 @@ static void watch_jobs(void)
             }
             job_ended(slot);
             changed = 1;
-        } else if (vxu_timeout > 0 && now >= job->deadline) {
+        } else if (vxu_timeout > 0 && now >= job->start + vxu_timeout * VXU_MICROSECONDS) {
             kill(child, SIGKILL);
             while (waitpid(child, &job->status, 0) < 0 && errno == EINTR) {
             }
@@ -2222,8 +2220,8 @@ static void watch_jobs(void)
             job_ended(slot);
             changed = 1;
         } else {
-            if (vxu_timeout > 0 && job->deadline < next) {
-                next = job->deadline;
+            if (vxu_timeout > 0 && job->start + vxu_timeout * VXU_MICROSECONDS < next) {
+                next = job->start + vxu_timeout * VXU_MICROSECONDS;
             }
             if (job->watch >= 0) {
                 events[n].fd = job->watch;
@@ -2241,7 +2239,7 @@ static void watch_jobs(void)
         return;
     }
     if (n > 0) {
-        int wait_ms = stepping ? 1 : (int)((next - now) * 1000.0) + 1;
+        int wait_ms = stepping ? 1 : (int)((next - now) / 1000) + 1;
         if (poll(events, (nfds_t)n, wait_ms) > 0) {
             for (k = 0; k < n; ++k) {
                 if (events[k].revents & (POLLHUP | POLLERR | POLLIN)) {
@@ -2427,7 +2425,6 @@ static int start_job(long rec)
         return 1;
     }
     vxu_job_pid[slot] = child;
-    job->deadline = now_seconds() + (double)vxu_timeout;
     ++vxu_job_count;
     ++vxu_job_running;
     vxu_line_sink = hold_line;
@@ -2457,48 +2454,6 @@ static void runner_begins(long rec)
     vxu_state->runner_in_test = 1;
     vxu_timed_test = rec;
     vxu_test_start = vxu_state->runner_started;
-}
-
-/* Waits for the runner; 1 when it ended, 0 when its current test ran out
- * of time. */
-static int wait_runner(pid_t child, int *watch, int *status)
-{
-    struct pollfd event;
-    for (;;) {
-        pid_t ended = waitpid(child, status, WNOHANG);
-        int slice = VXU_POLL_SLICE_MS;
-        if (ended == child) {
-            return 1;
-        }
-        if (ended < 0 && errno != EINTR) {
-            *status = 0;
-            return 1;
-        }
-        if (vxu_timeout > 0 && vxu_state->runner_in_test) {
-            long long left = vxu_state->runner_started + vxu_timeout * VXU_MICROSECONDS -
-                             wall_microseconds();
-            if (left <= 0) {
-                return 0;
-            }
-            if (left / 1000 < slice) {
-                slice = (int)(left / 1000) + 1;
-            }
-        }
-        if (*watch >= 0) {
-            event.fd = *watch;
-            event.events = POLLIN;
-            event.revents = 0;
-            if (poll(&event, 1, slice) > 0 && (event.revents & (POLLHUP | POLLERR | POLLIN))) {
-                close(*watch);
-                *watch = -1;
-            }
-        } else {
-            struct timespec step;
-            step.tv_sec = 0;
-            step.tv_nsec = VXU_WAIT_STEP_NS;
-            nanosleep(&step, NULL);
-        }
-    }
 }
 
 static int start_runner(long rec)
@@ -2541,7 +2496,8 @@ static int start_runner(long rec)
     if (watch[1] >= 0) {
         close(watch[1]);
     }
-    ended = wait_runner(child, &watch[0], &status);
+    ended = wait_child(child, &watch[0], &vxu_state->runner_started, &vxu_state->runner_in_test,
+                       &status);
     if (!ended) {
         kill(child, SIGKILL);
         while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
@@ -2583,7 +2539,7 @@ int vxu_test_begin(long rec)
     int watch[2];
     int status = 0;
     int ended;
-    long timeout;
+    const int timed = 1;
     long lines_before;
     long long test_start;
     off_t start;
@@ -2649,8 +2605,7 @@ int vxu_test_begin(long rec)
     if (watch[1] >= 0) {
         close(watch[1]);
     }
-    timeout = vxu_timeout;
-    ended = wait_child(child, &watch[0], timeout, &status);
+    ended = wait_child(child, &watch[0], &test_start, &timed, &status);
     if (!ended) {
         kill(child, SIGKILL);
         while (waitpid(child, &status, 0) < 0 && errno == EINTR) {

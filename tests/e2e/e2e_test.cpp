@@ -127,7 +127,8 @@ std::vector<std::string> read_lines(const fs::path& path) {
 }
 
 // A report or a JUnit file with what changes from run to run masked: the
-// addresses of pointers and the times of the tests.
+// addresses of pointers (bytes, shown in hexadecimal too, have two digits
+// at most) and the times of the tests.
 std::string comparable(const std::string& text, const fs::path& run_dir) {
     static const QRegularExpression address(QStringLiteral("0x[0-9a-f]{5,}"));
     static const QRegularExpression time(QStringLiteral(" in [0-9.]+ (us|ms|s)$"),
@@ -243,16 +244,7 @@ void check_harnesses(const fs::path& source, const fs::path& run_dir,
         // addresses of pointers differ from run to run and are masked.
         const fs::path golden_report = source / "report";
         if (fs::exists(golden_report)) {
-            // Bytes are shown in hexadecimal too, with two digits at most.
-            static const QRegularExpression address(QStringLiteral("0x[0-9a-f]{5,}"));
-            // So do the wall-clock times of the tests.
-            static const QRegularExpression time(QStringLiteral(" in [0-9.]+ (us|ms)$"),
-                                                 QRegularExpression::MultilineOption);
-            std::string text = mask(report.out, run_dir.string());
-            text = QString::fromStdString(text)
-                       .replace(address, QStringLiteral("<ADDR>"))
-                       .replace(time, QStringLiteral(" in <TIME>"))
-                       .toStdString();
+            const std::string text = comparable(report.out, run_dir);
             if (std::getenv("VX_UPDATE_GOLDEN") != nullptr) {
                 testkit::write_file(golden_report.string(), text);
             } else {
@@ -643,17 +635,24 @@ const char* const parser_script =
     "VAR st, INIT = CMD_ERR_RANGE, EV = CMD_OK\n#st = parse_cmd(frame, CMD_LEN);\n"
     "END ELEMENT\nEND FAMILY\nEND TEST\nEND SERVICE\n";
 
-fs::path parser_directory(const std::string& name, const std::string& script) {
+// A fresh directory `name` under the run root holding a unit (unit.h,
+// unit.c) and the script p.ptu, compiled into p.c.
+fs::path script_directory(const std::string& name, const char* header, const char* unit,
+                          const std::string& script) {
     const fs::path dir = fs::path(run_root()) / name;
     fs::remove_all(dir);
     fs::create_directories(dir);
-    testkit::write_file((dir / "unit.h").string(), parser_header);
-    testkit::write_file((dir / "unit.c").string(), parser_unit);
+    testkit::write_file((dir / "unit.h").string(), header);
+    testkit::write_file((dir / "unit.c").string(), unit);
     testkit::write_file((dir / "p.ptu").string(), script);
     const testkit::EnvChanges env = {{"VXLTGT", target_link()}, {"VEXORCINC", std::string("TP.h")}};
     auto compiled = testkit::run_compiler({"p.ptu", "p.c"}, env, dir.string());
     EXPECT_EQ(compiled.status, 0) << compiled.err;
     return dir;
+}
+
+fs::path parser_directory(const std::string& name, const std::string& script) {
+    return script_directory(name, parser_header, parser_unit, script);
 }
 
 // The harness maps the script's lines: a C error in a native line is
@@ -933,15 +932,7 @@ std::string without_times(const std::string& traces) {
 // of the script. Two tests that wait for each other meet only when they
 // run at the same time.
 TEST(HarnessCommandLine, JobsRunTestsSideBySideInScriptOrder) {
-    const fs::path dir = fs::path(run_root()) / "_jobs";
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    testkit::write_file((dir / "unit.h").string(), jobs_header);
-    testkit::write_file((dir / "unit.c").string(), jobs_unit);
-    testkit::write_file((dir / "p.ptu").string(), jobs_script);
-    const testkit::EnvChanges env = {{"VXLTGT", target_link()}, {"VEXORCINC", std::string("TP.h")}};
-    auto compiled = testkit::run_compiler({"p.ptu", "p.c"}, env, dir.string());
-    ASSERT_EQ(compiled.status, 0) << compiled.err;
+    const fs::path dir = script_directory("_jobs", jobs_header, jobs_unit, jobs_script);
     const std::string program = build_harness(dir, "p", "unit.c");
     ASSERT_FALSE(program.empty());
     auto report = [&](const std::string& traces) {
@@ -1091,15 +1082,7 @@ const char* const shared_script =
 // a time-out or an exit; its traces are those of --isolation=test but for
 // that sharing, and the report says the tests shared their state.
 TEST(HarnessCommandLine, CrashIsolationSharesStateAndSurvivesCrashes) {
-    const fs::path dir = fs::path(run_root()) / "_isolation";
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    testkit::write_file((dir / "unit.h").string(), shared_header);
-    testkit::write_file((dir / "unit.c").string(), shared_unit);
-    testkit::write_file((dir / "p.ptu").string(), shared_script);
-    const testkit::EnvChanges env = {{"VXLTGT", target_link()}, {"VEXORCINC", std::string("TP.h")}};
-    auto compiled = testkit::run_compiler({"p.ptu", "p.c"}, env, dir.string());
-    ASSERT_EQ(compiled.status, 0) << compiled.err;
+    const fs::path dir = script_directory("_isolation", shared_header, shared_unit, shared_script);
     const std::string program = build_harness(dir, "p", "unit.c");
     ASSERT_FALSE(program.empty());
     auto report = [&](const std::string& traces) {
