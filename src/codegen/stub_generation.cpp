@@ -236,8 +236,19 @@ bool StubGenerator::build_stub(Stub& stub, const Symbol& function) {
         stub.result_type = type_image(stub.result, "");
     }
     if (type->variadic) {
-        session_.reporter().warning(msg::PARINCDEC, "...");
-        return false;
+        // A K&R definition cannot take variable arguments, and C before
+        // C23 needs a fixed parameter before the "...".
+        const bool fixed =
+            std::any_of(type->parameters.begin(), type->parameters.end(), [](const Parameter& p) {
+                const TypeNode* r = c_resolve_type(p.type);
+                return r != nullptr && r->kind != TypeKind::void_type &&
+                       r->kind != TypeKind::ellipsis;
+            });
+        if (settings_.kr || !fixed) {
+            session_.reporter().warning(msg::PARINCDEC, "...");
+            return false;
+        }
+        stub.variadic = true;
     }
     // The unit's own declaration of the function, when the analysis knows
     // it: the stub's head takes its array and pointer forms, which the
@@ -668,6 +679,7 @@ void StubGenerator::write_stub_function(const Stub& stub) {
         list += settings_.kr ? p.name : p.head;
     }
     if (list.empty() && !settings_.kr) list = "void";
+    if (stub.variadic) list += ", ...";
     const TypeNode* fn = c_resolve_type(stub.function->type);
     const std::string declarator = stub.name + "(" + list + ")";
     line(stub.result != nullptr ? type_image(fn->target, declarator) : "void " + declarator);

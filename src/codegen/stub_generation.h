@@ -150,6 +150,9 @@ struct Stub {
     const TypeNode* result = nullptr;  // null for a void function
     std::string result_type;
     std::vector<StubParameter> parameters;
+    // The prototype ends in "...": the stub takes the variable arguments
+    // and leaves them alone; only the fixed parameters are checked.
+    bool variadic = false;
     int selectors = 0;
     bool has_inputs = false;
     int size = 0;  // largest number of entries of any element

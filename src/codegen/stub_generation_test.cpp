@@ -334,6 +334,27 @@ TEST_F(StubGenerationTest, OutputsMustBeWritablePointers) {
     EXPECT_EQ(layout().stubs().stubs()[0].name, "ok");
 }
 
+TEST_F(StubGenerationTest, AVariadicStubTakesTheVariablePartAndChecksTheFixedOnes) {
+    shown();
+    define("int log_printf(_in int level, _in const char *fmt, ...);");
+    EXPECT_EQ(shown(), "");
+    ASSERT_EQ(layout().stubs().stubs().size(), 1u);
+    const Stub& log = layout().stubs().stubs()[0];
+    EXPECT_TRUE(log.variadic);
+    ASSERT_EQ(log.parameters.size(), 2u);
+    EXPECT_EQ(log.parameters[1].name, "fmt");
+    finish();
+    Lines c = read_lines("t.c");
+    EXPECT_TRUE(mentions(c, "int log_printf(int level, const char *fmt, ...)"));
+}
+
+TEST_F(StubGenerationTest, KernighanAndRitchieHasNoVariadicStub) {
+    shown();
+    define("int log_printf(_in int level, _in char *fmt, ...);", true);
+    EXPECT_NE(shown().find("PARINCDEC"), std::string::npos);
+    EXPECT_TRUE(layout().stubs().stubs().empty());
+}
+
 TEST_F(StubGenerationTest, StructInputsAreComparedAndCheckedMemberByMember) {
     define("struct point { int x; char *name; };\nvoid move_to(struct point p);");
     finish();
