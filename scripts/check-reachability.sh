@@ -7,7 +7,7 @@
 #
 # The libraries are compiled with one section per function
 # (-ffunction-sections, cmake/vexor.cmake). Each program (vexorprepro,
-# vexorreport) is linked again into a scratch directory with its own link
+# vexorreport, vexorstubs) is linked again into a scratch directory with its own link
 # command from the Ninja tree, adding --gc-sections, which drops every
 # section nothing reachable from the program's entry points refers to,
 # --print-gc-sections, which names them, and --trace twice, which names the
@@ -47,7 +47,7 @@ if [ $# -lt 1 ]; then
 fi
 tree="$(cd "$1" && pwd)"
 ninja="${2:-ninja}"
-programs=(vexorprepro vexorreport)
+programs=(vexorprepro vexorreport vexorstubs)
 
 if [ ! -f "$tree/build.ninja" ]; then
     echo "check-reachability: $tree is not a Ninja build tree" >&2

@@ -16,6 +16,11 @@
         <comment>Error code is &quot;NOLINKFIL&quot;</comment>
         <translation>%1pas de fichier de liens  %2</translation>
     </message>
+    <message>
+        <source>%1No unit to read the calls of %2</source>
+        <comment>Error code is &quot;STUBNOUNIT&quot;</comment>
+        <translation>%1Aucune unite dont lire les appels de %2</translation>
+    </message>
 </context>
 <context>
     <name>Error (prepro)</name>
@@ -33,6 +38,16 @@
         <source>Size of array type %2 is unknow could not generate stub</source>
         <comment>Error code is &quot;UNKARRSIZ&quot;</comment>
         <translation>La taille du type tableau %2 est inconnue, impossible de generer le muet</translation>
+    </message>
+    <message>
+        <source>%1Cannot read the symbols of %2</source>
+        <comment>Error code is &quot;STUBOBJECT&quot;</comment>
+        <translation>%1Impossible de lire les symboles de %2</translation>
+    </message>
+    <message>
+        <source>%1Cannot compile %2</source>
+        <comment>Error code is &quot;STUBCOMPIL&quot;</comment>
+        <translation>%1Impossible de compiler %2</translation>
     </message>
 </context>
 <context>
@@ -81,6 +96,11 @@
         <source>%1Variable-length array %2</source>
         <comment>Error code is &quot;VARARRAY&quot;</comment>
         <translation>%1Tableau de taille variable %2</translation>
+    </message>
+    <message>
+        <source>%1No prototype of %2: no stub written</source>
+        <comment>Error code is &quot;STUBNOPROT&quot;</comment>
+        <translation>%1Aucun prototype de %2 : aucun muet ecrit</translation>
     </message>
 </context>
 </TS>

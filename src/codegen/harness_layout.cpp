@@ -1,5 +1,7 @@
 #include "codegen/harness_layout.h"
 
+#include <algorithm>
+
 #include "diag/reporter.h"
 #include "support/numbers.h"
 #include "support/text.h"
@@ -491,6 +493,15 @@ void HarnessLayout::emit_declarations_end() {
     };
     for (const std::string& line : stubs_.size_lines()) {
         declare(line);
+    }
+    const auto& all = stubs_.stubs();
+    if (std::any_of(all.begin(), all.end(), [](const Stub& s) { return s.no_return; })) {
+        // How a stub of a function that does not return ends its test: as
+        // the code under test calling exit, unless the runtime says otherwise.
+        declare("#ifndef VXU_STUB_NO_RETURN");
+        declare("#include <stdlib.h>");
+        declare("#define VXU_STUB_NO_RETURN(stub) exit(1)");
+        declare("#endif");
     }
     declare("#ifdef STUB_CALL_IDX_MAX");
     declare("static " + stubs_.call_order_type() + " _vx_call_order[STUB_CALL_IDX_MAX];");

@@ -230,6 +230,7 @@ bool StubGenerator::build_stub(Stub& stub, const Symbol& function) {
     const TypeNode* type = c_resolve_type(function.type);
     if (type == nullptr || type->kind != TypeKind::function) return false;
     stub.function = &function;
+    stub.no_return = function.no_return;
     const TypeNode* result = c_resolve_type(type->target);
     if (result != nullptr && result->kind != TypeKind::void_type) {
         stub.result = stored_type(type->target);
@@ -261,6 +262,8 @@ bool StubGenerator::build_stub(Stub& stub, const Symbol& function) {
                 t->parameters.size() == type->parameters.size()) {
                 unit_type = t;
             }
+            // The compiler holds the stub to the header's noreturn.
+            if (unit->no_return) stub.no_return = true;
         }
     }
     int ordinal = 0;
@@ -811,6 +814,14 @@ void StubGenerator::write_stub_function(const Stub& stub) {
             }
         }
         line("#endif");
+    }
+    if (stub.no_return) {
+        // The function does not return, nor may its stub: the call ends the
+        // test, which then does not reach its end.
+        line("  VXU_STUB_NO_RETURN(_fn" + k + ");");
+        line("#undef VEXOR_F_IDX");
+        line("}");
+        return;
     }
     if (stub.result == nullptr) {
         line("#undef VEXOR_F_IDX");

@@ -153,6 +153,8 @@ struct Stub {
     // The prototype ends in "...": the stub takes the variable arguments
     // and leaves them alone; only the fixed parameters are checked.
     bool variadic = false;
+    // Declared noreturn: the stub ends the test instead of returning.
+    bool no_return = false;
     int selectors = 0;
     bool has_inputs = false;
     int size = 0;  // largest number of entries of any element

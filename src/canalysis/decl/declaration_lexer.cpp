@@ -279,6 +279,12 @@ int ParserContext::identifier(SemanticValue& value) {
         }
         return TOK_TYPE_MODIFIER;
     }
+    if (word == "__vexor_noreturn") {
+        // "_Noreturn", as the standard definitions spell it.
+        no_return_ = true;
+        no_return_at_ = pos_;
+        return no_token;
+    }
     if (CKeyword keyword; c_keyword(word, keyword)) {
         int token = keyword_tokens[static_cast<int>(keyword)];
         if (token == TOK_ATTRIBUTE) {
@@ -341,8 +347,13 @@ void ParserContext::skip_attribute() {
         if (c == open) ++depth;
         if (c == close && --depth == 0) break;
     }
-    // The one attribute that changes what a value is: a vector.
+    // The one attribute that changes what a value is: a vector; the one
+    // that changes what a stub may do: noreturn.
     std::string_view list = text_.substr(start, i - start);
+    if (list.find("noreturn") != std::string_view::npos) {
+        no_return_ = true;
+        no_return_at_ = start;
+    }
     if (std::size_t at = list.find("vector_size"); at != std::string_view::npos) {
         std::size_t paren = list.find('(', at);
         std::size_t end = std::string_view::npos;
@@ -588,6 +599,7 @@ int ParserContext::lex(SemanticValue& value) {
     capture_paren_ =
         capture_paren_ && (token == TOK_ASM_KEYWORD || token == TOK_TYPEOF || token == TOK_ATOMIC ||
                            token == TOK_VOLATILE || token == TOK_INLINE);
+    if (token == ';' || token == TOK_BODY) terminator_at_ = pos_;
     before_previous_token_ = previous_token_;
     previous_token_ = token;
     last_token_line_ = value.text.line;

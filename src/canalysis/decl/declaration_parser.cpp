@@ -576,6 +576,7 @@ void ParserContext::enter_ordinary(Symbol* symbol) {
     if (old->storage & storage_extern) {
         // An extern declaration completed by the definition.
         bool was_definition = old->is_function_definition;
+        const bool no_return = old->no_return || symbol->no_return;
         TypeNode* old_type = old->type;
         Symbol saved = *symbol;
         *old = saved;
@@ -584,6 +585,7 @@ void ParserContext::enter_ordinary(Symbol* symbol) {
             merge_functions(old, saved.type);
         }
         old->is_function_definition = old->is_function_definition || was_definition;
+        old->no_return = no_return;
         return;
     }
     if ((old->storage & storage_static) && old->file != symbol->file) {
@@ -592,6 +594,7 @@ void ParserContext::enter_ordinary(Symbol* symbol) {
     }
     if (as_function(old->type) && as_function(symbol->type)) {
         merge_functions(old, symbol->type);
+        old->no_return = old->no_return || symbol->no_return;
         if (symbol->is_function_definition) {
             old->is_function_definition = true;
             old->body = symbol->body;
@@ -633,6 +636,7 @@ void ParserContext::declare(Declarator* declarator, const TextRef* initializer) 
         type = typeof_type(*initializer);
     }
     Symbol* symbol = new_declared_symbol(*declarator, *specs);
+    symbol->no_return = no_return_ && type != nullptr && type->kind == TypeKind::function;
     if (initializer) symbol->initial_value = trimmed(initializer->view(), c_blanks);
     if (kr_mode_) {
         symbol->type = type;
@@ -690,6 +694,7 @@ void ParserContext::define_function(Declarator* declarator, TextRef body) {
     Symbol* symbol = new_declared_symbol(*declarator, *specs);
     symbol->type = type;
     symbol->is_function_definition = true;
+    symbol->no_return = no_return_;
     if (options_.keep_bodies) symbol->body = body.view();
     if (!symbol->name.empty()) enter_ordinary(symbol);
     end_statement();
@@ -698,6 +703,7 @@ void ParserContext::define_function(Declarator* declarator, TextRef body) {
 void ParserContext::end_statement() {
     initializer_line_ = 0;
     vector_size_.clear();
+    if (no_return_at_ < terminator_at_) no_return_ = false;
 }
 
 void ParserContext::recover_top_level() {

@@ -267,6 +267,13 @@ private:
     // The size of a "vector_size" attribute met since the last declarator
     // was entered: the next one declares a vector of its base type.
     std::string vector_size_;
+    // A noreturn attribute was read in the declaration being parsed, at
+    // that place of the text. The parser may have read past the end of a
+    // declaration (the ";" at terminator_at_) into the next one before it
+    // ends the first: the flag then belongs to the next.
+    bool no_return_ = false;
+    std::size_t no_return_at_ = 0;
+    std::size_t terminator_at_ = 0;
     int struct_depth_ = 0;           // open struct, union and enum bodies
     std::vector<bool> brace_kinds_;  // for each open "{": a body of a struct/enum
     std::size_t statement_start_ = 0;

@@ -594,6 +594,26 @@ TEST_F(Declarations, AttributesInEveryPositionAreDropped) {
     EXPECT_EQ(type_of("r")->kind, TypeKind::integer);
 }
 
+TEST_F(Declarations, ANoreturnAttributeMarksItsFunctionOnly) {
+    parse(
+        "int before(void);\n"
+        "__attribute__((noreturn)) void halt(void);\n"
+        "int after(int);\n"
+        "void stop(int code) __attribute__((__noreturn__));\n"
+        "int next(void);\n"
+        "void both(void); __attribute__((noreturn)) void panic(const char *why);\n"
+        "void reset(void) { }\n"
+        "[[noreturn]] void abort_all(void);\n"
+        "__vexor_noreturn void fail(void);\n");
+    ASSERT_TRUE(messages().empty()) << messages()[0];
+    for (const char* name : {"halt", "stop", "panic", "abort_all", "fail"}) {
+        EXPECT_TRUE(table_.lookup_symbol(name, "")->no_return) << name;
+    }
+    for (const char* name : {"before", "after", "next", "both", "reset"}) {
+        EXPECT_FALSE(table_.lookup_symbol(name, "")->no_return) << name;
+    }
+}
+
 TEST_F(Declarations, WideIntegersAndExtendedRealsAreKindsOfTheirOwn) {
     parse(
         "__int128 a; unsigned __int128 b; signed __int128 c; __int128 unsigned d;\n"

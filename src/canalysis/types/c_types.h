@@ -135,6 +135,8 @@ struct Symbol {
     std::string initial_value;  // the text after "=", trimmed
     std::string body;           // a function's body, when kept
     bool is_function_definition = false;
+    // A function declared "_Noreturn" or with the noreturn attribute.
+    bool no_return = false;
 };
 
 // Follows named types and qualifiers down to the type that says what a
