@@ -73,6 +73,37 @@ const TypeNode* stored_type(const TypeNode* type) {
     return type;
 }
 
+// An anonymous struct or union reached through a pointer typedef
+// ("typedef struct { ... } image, *imagep;") is written by a typedef name
+// that names it, the first in alphabetical order: its body cannot be
+// repeated in a declaration.
+const TypeNode* by_typedef_name(const TypeNode* type, const TypeTable* table) {
+    if (type == nullptr ||
+        (type->kind != TypeKind::struct_type && type->kind != TypeKind::union_type) ||
+        !type->name.empty()) {
+        return type;
+    }
+    const Symbol* found = nullptr;
+    for (const TypeTable* t = table; t != nullptr; t = t->secondary()) {
+        t->for_each_symbol([&](const Symbol& s) {
+            if ((s.storage & storage_typedef) == 0 || s.type == nullptr ||
+                s.type->kind != TypeKind::named || (found != nullptr && s.name >= found->name)) {
+                return;
+            }
+            // Each declarator of the typedef composes the struct anew: the
+            // same struct has the same members.
+            const TypeNode* named = c_resolve_type(s.type->target);
+            if (named == type ||
+                (named != nullptr && named->kind == type->kind && named->name.empty() &&
+                 !named->fields.empty() && named->fields.size() == type->fields.size() &&
+                 named->fields.front().symbol == type->fields.front().symbol)) {
+                found = &s;
+            }
+        });
+    }
+    return found != nullptr ? found->type : type;
+}
+
 std::string number_text(long n) { return std::to_string(n); }
 
 // NIL and NONIL in any case, as the runtime spells them; function
@@ -365,7 +396,7 @@ bool StubGenerator::build_stub(Stub& stub, const Symbol& function) {
                 session_.reporter().error(msg::UNKARRSIZ, type_image(target, ""));
                 return false;
             }
-            p.value = stored_type(target);
+            p.value = by_typedef_name(stored_type(target), stub.table);
             p.kind = kind_of(p.value);
             p.field_type = type_image(p.value, "");
         }

@@ -348,6 +348,17 @@ TEST_F(StubGenerationTest, AVariadicStubTakesTheVariablePartAndChecksTheFixedOne
     EXPECT_TRUE(mentions(c, "int log_printf(int level, const char *fmt, ...)"));
 }
 
+TEST_F(StubGenerationTest, AnAnonymousStructBehindAPointerTypedefIsNamedByItsTypedef) {
+    define(
+        "typedef struct { int width; int height; } image, *imagep;\n"
+        "int load(_inout imagep img);");
+    ASSERT_EQ(layout().stubs().stubs().size(), 1u);
+    finish();
+    Lines c = read_lines("t.c");
+    EXPECT_TRUE(mentions(c, "int _vxcc_t_image( _vxcc_const image *p"));
+    EXPECT_FALSE(mentions(c, "struct { int width"));
+}
+
 TEST_F(StubGenerationTest, KernighanAndRitchieHasNoVariadicStub) {
     shown();
     define("int log_printf(_in int level, _in char *fmt, ...);", true);
