@@ -6,7 +6,7 @@
 #   vexor_add_test(NAME <name> SCRIPT <file.ptu> SOURCES <unit sources...>
 #                  [INCLUDE_DIRECTORIES <dirs...>] [OPTIONS <vexorprepro options...>]
 #                  [COVERAGE [FAIL_UNDER_LINE <percent>] [FAIL_UNDER_BRANCH <percent>]]
-#                  [WARNINGS_OK] [DISCOVER])
+#                  [STUBS_FROM <headers...>] [WARNINGS_OK] [DISCOVER])
 #   vexor_add_report([FAIL_UNDER_LINE <percent>] [FAIL_UNDER_BRANCH <percent>])
 #
 # At build time vexorprepro compiles the script into <name>.c, <name>.ic,
@@ -46,6 +46,14 @@
 # --run, labelled NAME and SERVICE, with traces, JUnit XML and a page of its
 # own (vexor/NAME/NAME.<n>.*). ctest -R and ctest -j reach single tests.
 #
+# STUBS_FROM writes vexor/<name>/stubs.ptu at every build with vexorstubs:
+# a DEFINE STUB block for each function the unit's SOURCES call and do
+# not define, from the prototypes the given headers declare (searched in
+# the INCLUDE_DIRECTORIES). The script takes them with "INCLUDE PTU
+# stubs.ptu" before its first SERVICE. The unit is compiled for this with
+# the project's C compiler and flags, whose C library is not stubbed; a
+# called function that no header declares fails the build.
+#
 # INCLUDE_DIRECTORIES are searched for the unit's headers, by the C
 # analysis (-INCL) and by the C compiler; the directory of the script is
 # searched too. OPTIONS go to vexorprepro after -LANGUAGE=C.
@@ -61,6 +69,7 @@ get_filename_component(VEXOR_INSTALL_DIR "${CMAKE_CURRENT_LIST_DIR}/.." ABSOLUTE
 set(VEXOR_TARGET_DIR "${VEXOR_INSTALL_DIR}/target")
 set(VEXOR_COMPILER "${VEXOR_INSTALL_DIR}/bin/vexorprepro")
 set(VEXOR_REPORT "${VEXOR_INSTALL_DIR}/bin/vexorreport")
+set(VEXOR_STUBS "${VEXOR_INSTALL_DIR}/bin/vexorstubs")
 set(_vexor_cmake_dir "${CMAKE_CURRENT_LIST_DIR}")
 
 foreach(_vexor_file "${VEXOR_COMPILER}" "${VEXOR_REPORT}" "${VEXOR_TARGET_DIR}/lib/TP.c")
@@ -95,7 +104,7 @@ endfunction()
 function(vexor_add_test)
   cmake_parse_arguments(PARSE_ARGV 0 ARG "COVERAGE;WARNINGS_OK;DISCOVER"
                         "NAME;SCRIPT;FAIL_UNDER_LINE;FAIL_UNDER_BRANCH"
-                        "SOURCES;INCLUDE_DIRECTORIES;OPTIONS")
+                        "SOURCES;INCLUDE_DIRECTORIES;OPTIONS;STUBS_FROM")
   if(ARG_UNPARSED_ARGUMENTS)
     message(FATAL_ERROR "vexor_add_test: unexpected arguments: ${ARG_UNPARSED_ARGUMENTS}")
   endif()
@@ -143,6 +152,40 @@ function(vexor_add_test)
   list(APPEND compiler_options ${ARG_OPTIONS})
 
   file(MAKE_DIRECTORY "${dir}")
+  set(stubs)
+  if(ARG_STUBS_FROM)
+    if(NOT EXISTS "${VEXOR_STUBS}")
+      message(FATAL_ERROR "vexor_add_test(${name}): STUBS_FROM needs ${VEXOR_STUBS}")
+    endif()
+    # The unit as the project compiles it: its undefined symbols are the
+    # calls to stub.
+    add_library(${name}_calls OBJECT ${ARG_SOURCES})
+    target_include_directories(${name}_calls PRIVATE ${include_dirs} "${script_dir}")
+    if(VEXOR_TARGET_FLAGS)
+      target_compile_options(${name}_calls PRIVATE ${VEXOR_TARGET_FLAGS})
+    endif()
+    set(stub_arguments)
+    foreach(include_dir IN LISTS include_dirs)
+      list(APPEND stub_arguments "-I${include_dir}")
+    endforeach()
+    foreach(header IN LISTS ARG_STUBS_FROM)
+      list(APPEND stub_arguments --header "${header}")
+    endforeach()
+    if(CMAKE_CROSSCOMPILING)
+      list(APPEND stub_arguments --std-define "${target_defs}")
+    endif()
+    set(stubs "${dir}/stubs.ptu")
+    add_custom_command(
+      OUTPUT "${stubs}"
+      COMMAND "${CMAKE_COMMAND}" -E env "HARNEXDIR=${VEXOR_INSTALL_DIR}"
+              "VXLTGT=${VEXOR_TARGET_DIR}" "CC=${CMAKE_C_COMPILER}"
+              "${VEXOR_STUBS}" ${stub_arguments} "$<TARGET_OBJECTS:${name}_calls>" -o "${stubs}"
+      DEPENDS ${name}_calls "$<TARGET_OBJECTS:${name}_calls>" "${VEXOR_STUBS}"
+      WORKING_DIRECTORY "${dir}"
+      COMMENT "Writing the stubs of ${name}"
+      COMMAND_EXPAND_LISTS
+      VERBATIM)
+  endif()
   add_custom_command(
     OUTPUT "${generated}" "${dir}/${name}.ic" "${link_records}" "${dir}/vexor_cfg.h"
     COMMAND "${CMAKE_COMMAND}"
@@ -151,7 +194,7 @@ function(vexor_add_test)
             "-DLINK_RECORDS=${link_records}" "-DDEPFILE=${depfile}"
             "-DWARNINGS_OK=${ARG_WARNINGS_OK}"
             -P "${_vexor_cmake_dir}/VexorCompileScript.cmake" -- ${compiler_options}
-    DEPENDS "${script}" "${VEXOR_COMPILER}" "${VEXOR_REPORT}"
+    DEPENDS "${script}" "${VEXOR_COMPILER}" "${VEXOR_REPORT}" ${stubs}
             "${_vexor_cmake_dir}/VexorCompileScript.cmake"
     DEPFILE "${depfile}"
     WORKING_DIRECTORY "${dir}"

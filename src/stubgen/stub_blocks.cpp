@@ -147,7 +147,34 @@ std::optional<std::string> prototype_at(std::string_view clean, std::size_t at,
     return text;
 }
 
+// Whether the declaration at that line says it does not return, in any
+// spelling ("_Noreturn", "__attribute__((noreturn))", a library's own
+// PNG_NORETURN): attributes a macro hides from the analysis still reach
+// the compiler.
+bool declaration_says_noreturn(const std::string& clean, std::size_t at) {
+    std::size_t begin = at;
+    while (begin > 0 && clean[begin - 1] != ';' && clean[begin - 1] != '}' &&
+           clean[begin - 1] != '{') {
+        --begin;
+    }
+    const std::size_t end = clean.find(';', at);
+    std::string statement =
+        clean.substr(begin, end == std::string::npos ? std::string::npos : end - begin);
+    for (char& c : statement) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return statement.find("noreturn") != std::string::npos;
+}
+
 }  // namespace
+
+bool declared_noreturn(std::string_view source, long line) {
+    const std::string clean = declarations_only(source);
+    std::size_t at = 0;
+    for (long n = 1; n < line && at != std::string::npos; ++n) {
+        at = clean.find('\n', at);
+        if (at != std::string::npos) ++at;
+    }
+    return at != std::string::npos && at < clean.size() && declaration_says_noreturn(clean, at);
+}
 
 std::optional<std::string> prototype_source_text(std::string_view source, std::string_view name,
                                                  long line) {
@@ -237,6 +264,7 @@ std::string_view parameter_direction(const TypeNode* type, const TypeTable& tabl
 
 std::string stub_prototype(const StubSource& source, const TypeTable& table) {
     const Symbol& symbol = *source.symbol;
+    const bool no_return = symbol.no_return || declared_noreturn(source.header_text, symbol.line);
     const TypeNode* function = c_resolve_type(symbol.type);
     std::vector<const Parameter*> parameters;
     if (function != nullptr) {
@@ -264,8 +292,8 @@ std::string stub_prototype(const StubSource& source, const TypeTable& table) {
             if (function != nullptr && function->variadic) list += ", ...";
             if (list.empty()) list = "void";
             const bool keyword = text->find("_Noreturn") != std::string::npos;
-            return (symbol.no_return && !keyword ? "_Noreturn " : "") + text->substr(0, open) +
-                   "(" + list + ");";
+            return (no_return && !keyword ? "_Noreturn " : "") + text->substr(0, open) + "(" +
+                   list + ");";
         }
     }
     // Written from the analysed type: typedef names and qualifiers are kept,
@@ -280,8 +308,7 @@ std::string stub_prototype(const StubSource& source, const TypeTable& table) {
     if (list.empty()) list = "void";
     const std::string declarator = symbol.name + "(" + list + ")";
     if (function == nullptr) return declarator + ";";
-    return (symbol.no_return ? "_Noreturn " : "") + c_type_image(function->target, declarator) +
-           ";";
+    return (no_return ? "_Noreturn " : "") + c_type_image(function->target, declarator) + ";";
 }
 
 std::string stub_block_name(std::string_view header) {

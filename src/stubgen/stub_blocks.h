@@ -28,6 +28,11 @@ namespace vx {
 std::optional<std::string> prototype_source_text(std::string_view source, std::string_view name,
                                                  long line);
 
+// Whether the declaration that the line (counted from 1) of a header's
+// text belongs to says it does not return, in any spelling: "_Noreturn",
+// the attribute, or a macro of the library's own such as PNG_NORETURN.
+bool declared_noreturn(std::string_view source, long line);
+
 // The parameters of a parenthesised list, split at its outermost commas
 // and trimmed ("(int a, int (*f)(int, int))" gives two).
 std::vector<std::string> split_parameter_list(std::string_view parenthesised);

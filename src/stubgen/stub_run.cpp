@@ -32,7 +32,7 @@ namespace vx {
 const char* const stub_usage_text =
     "usage: vexorstubs [-I DIR]... [-D NAME[=VALUE]]... --header FILE... [--defined FILE]...\n"
     "                  [--library FILE]... [--no-default-libraries] [--keep NAME,...]\n"
-    "                  [--stub NAME,...] [--all] [-o FILE] UNIT...\n"
+    "                  [--stub NAME,...] [--all] [--std-define FILE] [-o FILE] UNIT...\n"
     "  UNIT            the unit's object files, archives or C sources (compiled with $CC\n"
     "                  and the -I and -D options)\n"
     "  --header FILE   a header that declares functions the unit calls (repeatable)\n"
@@ -41,6 +41,8 @@ const char* const stub_usage_text =
     "                  libraries of $CC are taken unless --no-default-libraries\n"
     "  --keep NAMES    functions never stubbed; --stub NAMES: always stubbed\n"
     "  --all           a stub for every function the headers declare\n"
+    "  --std-define F  the standard definitions of the target (default: the\n"
+    "                  target package's)\n"
     "  -o FILE         the script file to write (default: standard output)\n";
 
 namespace {
@@ -287,6 +289,7 @@ int Generator::run() {
     if (environment_.runtime_package) {
         settings.std_define_file = package_standard_definitions(*environment_.runtime_package);
     }
+    if (!request_.std_define_file.empty()) settings.std_define_file = request_.std_define_file;
     settings.include_dirs = request_.include_dirs;
     settings.defined_identifiers = request_.defines;
     RunFiles files;
@@ -481,6 +484,9 @@ bool parse_stub_arguments(const std::vector<std::string>& arguments, StubRequest
         } else if (a == "--header") {
             if (!value(v)) return false;
             request.headers.push_back(v);
+        } else if (a == "--std-define") {
+            if (!value(v)) return false;
+            request.std_define_file = v;
         } else if (a == "--defined") {
             if (!value(v)) return false;
             request.defined.push_back(v);

@@ -26,6 +26,8 @@ struct StubRequest {
     std::vector<std::string> headers;
     std::vector<std::string> include_dirs;
     std::vector<std::string> defines;
+    // The standard definitions of the target; empty: the target package's.
+    std::string std_define_file;
     // Functions never stubbed, and functions always stubbed when called.
     std::set<std::string> keep;
     std::set<std::string> stub;

@@ -296,6 +296,42 @@ TEST_F(CmakeExample, CoverageExportsAndThresholds) {
     EXPECT_EQ(count_of(project, "unit/gauge.c", line), sum) << project;
 }
 
+// STUBS_FROM: the stubs of the unit's calls written at build time from its
+// header; a script that describes the call passes, its twin that leaves
+// it undescribed fails.
+TEST_F(CmakeExample, StubsFromHeadersAreWrittenAtBuildTime) {
+    const std::string script =
+        "HEADER gauge, 1.0, , generated stubs\n##include \"tank.h\"\n#int result;\nBEGIN\n"
+        "INCLUDE PTU stubs.ptu\nSERVICE tank_level\nTEST from_the_sensor\nFAMILY nominal\n"
+        "  ELEMENT\n    STUB sensor_litres (1, 0 => 20) 0\n    VAR result, INIT = 0, EV = 50\n"
+        "    #result = tank_level(1, 40);\n  END ELEMENT\nEND FAMILY\nEND TEST\nEND SERVICE\n";
+    write_file(path(source_ / "ptu/auto.ptu"), script);
+    std::string twin = script;
+    twin.replace(twin.find("    STUB sensor_litres (1, 0 => 20) 0\n"),
+                 std::strlen("    STUB sensor_litres (1, 0 => 20) 0\n"), "");
+    twin.replace(twin.find("EV = 50"), 7, "EV = 0");
+    write_file(path(source_ / "ptu/auto_twin.ptu"), twin);
+    std::string lists = read_file(path(source_ / "CMakeLists.txt"));
+    lists +=
+        "vexor_add_test(NAME auto SCRIPT ptu/auto.ptu SOURCES unit/gauge.c unit/tank.c\n"
+        "               INCLUDE_DIRECTORIES unit STUBS_FROM tank.h)\n"
+        "vexor_add_test(NAME auto_twin SCRIPT ptu/auto_twin.ptu SOURCES unit/gauge.c "
+        "unit/tank.c\n               INCLUDE_DIRECTORIES unit STUBS_FROM tank.h)\n";
+    write_file(path(source_ / "CMakeLists.txt"), lists);
+    ASSERT_NO_FATAL_FAILURE(configure_and_build(default_generator()));
+    const std::string stubs = read_file(path(binary_ / "vexor/auto/stubs.ptu"));
+    EXPECT_CONTAINS(stubs,
+                    "DEFINE STUB tank\n#int sensor_litres(_in int tank, _inout int *litres);\n"
+                    "END DEFINE\n");
+    // gauge_percent is the unit's own: no stub.
+    EXPECT_LACKS(stubs, "gauge_percent");
+    ProcessResult passed = ctest(QStringLiteral("auto"));
+    EXPECT_EQ(passed.exit_code, 0) << passed.out << passed.err;
+    ProcessResult failed = ctest(QStringLiteral("auto_twin"));
+    EXPECT_NE(failed.exit_code, 0) << failed.out << failed.err;
+    EXPECT_CONTAINS(failed.out, "FAIL  stub sensor_litres: calls: obtained 1, expected no call");
+}
+
 // DISCOVER: one ctest test per TEST of the scripts, reached one by one
 // with -R and run side by side with -j, with the verdicts of a serial run.
 TEST_F(CmakeExample, DiscoverMakesOneCtestTestPerTest) {

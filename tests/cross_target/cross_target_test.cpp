@@ -178,6 +178,26 @@ TEST_P(CrossTarget, TheRingWithAtomicsPassesAndItsTwinFails) {
     EXPECT_TRUE(contains(last_ctest_, "50% tests passed, 1 tests failed out of 2")) << last_ctest_;
 }
 
+// The link layer whose stubs vexorstubs writes at build time from the
+// target's objects and headers (examples/stubs): the generated blocks build
+// with -Werror for the target, its script passes, its twin fails at the
+// call it leaves undescribed; the target's C library is not stubbed.
+TEST_P(CrossTarget, GeneratedStubsBuildAndCheckTheirCalls) {
+    const fs::path binary = build_and_test("stubs");
+    expect_target_executable(binary / "vexor" / "link" / "link");
+    const std::string stubs = slurp(binary / "vexor/link/stubs.ptu");
+    EXPECT_TRUE(
+        contains(stubs, "#int log_printf(_in int level, _in const char *restrict fmt, ...);"))
+        << stubs;
+    EXPECT_FALSE(contains(stubs, "memcpy")) << stubs;
+    const std::string link = junit_of(binary, "link");
+    EXPECT_TRUE(contains(link, "failures=\"0\" errors=\"0\"")) << link << last_ctest_;
+    const std::string twin = junit_of(binary, "link_twin");
+    EXPECT_TRUE(contains(twin, "stub clock_alarm: calls: obtained 1, expected no call"))
+        << twin << last_ctest_;
+    EXPECT_TRUE(contains(last_ctest_, "50% tests passed, 1 tests failed out of 2")) << last_ctest_;
+}
+
 INSTANTIATE_TEST_SUITE_P(Toolchains, CrossTarget, ::testing::ValuesIn(targets),
                          [](const ::testing::TestParamInfo<Target>& info) {
                              return std::string(info.param.machine == elf_machine_arm ? "CortexM3"
@@ -204,6 +224,15 @@ ProcessResult build_and_test_on_host(const QTemporaryDir& scratch, const std::st
                     scratch.path(), {}, build_timeout_ms);
     EXPECT_EQ(built.exit_code, 0) << built.out << built.err;
     return run_program(QStringLiteral(VX_CTEST_COMMAND), {}, binary, {}, build_timeout_ms);
+}
+
+// On the host, the generated stubs pass and their twin fails.
+TEST(HostTarget, GeneratedStubsPassAndTheirTwinFails) {
+    QTemporaryDir scratch;
+    ASSERT_TRUE(scratch.isValid());
+    ProcessResult tested = build_and_test_on_host(scratch, "stubs");
+    EXPECT_TRUE(contains(tested.out, "50% tests passed, 1 tests failed out of 2")) << tested.out;
+    EXPECT_TRUE(contains(tested.out, "link_twin")) << tested.out;
 }
 
 // On the host, both scripts of the target-dependent unit pass.

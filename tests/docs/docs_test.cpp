@@ -161,6 +161,24 @@ TEST(ShippedScripts, EachCompilesWithoutAnyMessageIntoValidC) {
         SCOPED_TRACE(script.string());
         testkit::ScratchDir scratch;
         std::vector<std::string> includes = include_dirs_of(script);
+        if (testkit::read_file(script.string()).find("INCLUDE PTU stubs.ptu") !=
+            std::string::npos) {
+            // Its stubs are written as the build writes them: from the
+            // unit's sources and every header beside them.
+            const fs::path unit = script.parent_path().parent_path() / "unit";
+            std::vector<std::string> args = {"-I" + unit.string()};
+            for (const fs::path& header : files_under(unit, ".h")) {
+                args.push_back("--header");
+                args.push_back(fs::relative(header, unit).string());
+            }
+            for (const fs::path& source : files_under(unit, ".c")) args.push_back(source.string());
+            args.push_back("-o");
+            args.push_back(scratch.file("stubs.ptu"));
+            testkit::ProcessResult stubs = testkit::run_program(
+                testkit::dist_dir() + "/bin/vexorstubs", args,
+                {{"VXLTGT", target_dir()}, {"HARNEXDIR", testkit::dist_dir()}}, scratch.path());
+            ASSERT_EQ(stubs.status, 0) << stubs.err;
+        }
         Compilation c = compile_script(script.string(), scratch.path(), includes);
         EXPECT_EQ(c.run.status, 0) << c.run.err;
         EXPECT_EQ(messages_of(c.run.err), "");
