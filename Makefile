@@ -9,7 +9,7 @@ RELEASE_DIR ?= build-release
 SHIPPED_DIR ?= build-shipped
 JOBS        ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build test test-shipped demo bench clean
+.PHONY: all deps configure build test test-shipped demo bench package clean
 
 all: build
 
@@ -41,6 +41,12 @@ bench: deps
 	cmake -S . -B $(RELEASE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DVX_SANITIZE=OFF -DVX_TESTS=OFF
 	cmake --build $(RELEASE_DIR) -j $(JOBS)
 	@bash bench/run.sh $(RELEASE_DIR)
+
+# A Debian package of the optimised build: $(RELEASE_DIR)/vexor_<version>_<arch>.deb.
+package: deps
+	cmake -S . -B $(RELEASE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DVX_SANITIZE=OFF -DVX_TESTS=OFF
+	cmake --build $(RELEASE_DIR) -j $(JOBS)
+	cd $(RELEASE_DIR) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD_DIR) $(RELEASE_DIR) $(SHIPPED_DIR)

@@ -2,7 +2,8 @@
 # with vexorprepro, then writes the dependency file of that compilation
 # with vexorreport --depfile.
 #
-#   cmake -DVEXOR_INSTALL_DIR=... -DSCRIPT=... -DGENERATED=... -DOUTPUT_DIR=...
+#   cmake -DVEXOR_INSTALL_DIR=... -DCOMPILER=... -DREPORT=... -DSCRIPT=... -DGENERATED=...
+#         -DOUTPUT_DIR=...
 #         -DLINK_RECORDS=... -DDEPFILE=... [-DWARNINGS_OK=ON]
 #         -P VexorCompileScript.cmake -- <options>
 #
@@ -15,7 +16,7 @@
 # silent; otherwise the compiler's messages are shown, each naming its
 # statement (and its listing is kept beside the harness).
 
-foreach(variable VEXOR_INSTALL_DIR SCRIPT GENERATED OUTPUT_DIR LINK_RECORDS DEPFILE)
+foreach(variable VEXOR_INSTALL_DIR COMPILER REPORT SCRIPT GENERATED OUTPUT_DIR LINK_RECORDS DEPFILE)
   if(NOT DEFINED ${variable})
     message(FATAL_ERROR "VexorCompileScript: -D${variable}=... is missing")
   endif()
@@ -60,7 +61,7 @@ execute_process(
   # The directory ends with "/": the compiler makes the traces path of the
   # harness by appending the file name to it, and a harness that cannot be
   # given VXURIO (one run by a system emulator) opens that path.
-  COMMAND "${VEXOR_INSTALL_DIR}/bin/vexorprepro" "${SCRIPT}" "${GENERATED}" "${OUTPUT_DIR}/"
+  COMMAND "${COMPILER}" "${SCRIPT}" "${GENERATED}" "${OUTPUT_DIR}/"
           ${diagnostics_option} ${options}
   WORKING_DIRECTORY "${OUTPUT_DIR}"
   RESULT_VARIABLE status
@@ -81,7 +82,7 @@ if(status STREQUAL "3" AND NOT WARNINGS_OK)
 endif()
 
 execute_process(
-  COMMAND "${VEXOR_INSTALL_DIR}/bin/vexorreport" --depfile "${DEPFILE}" ${include_dir_arguments}
+  COMMAND "${REPORT}" --depfile "${DEPFILE}" ${include_dir_arguments}
           "${GENERATED}" "${LINK_RECORDS}"
   WORKING_DIRECTORY "${OUTPUT_DIR}"
   RESULT_VARIABLE status)

@@ -65,11 +65,22 @@ endif()
 # are the ones vexor_add_test runs with, whatever the project's are.
 cmake_policy(VERSION 3.20)
 
-get_filename_component(VEXOR_INSTALL_DIR "${CMAKE_CURRENT_LIST_DIR}/.." ABSOLUTE)
+# Two layouts: a build tree's dist/ (dist/cmake beside dist/bin, dist/target
+# and dist/lib/locale), and an installed prefix P (P/lib/cmake/Vexor, P/bin,
+# and P/share/vexor for the target package and the catalogues).
+# VEXOR_INSTALL_DIR is the directory HARNEXDIR names.
+if(EXISTS "${CMAKE_CURRENT_LIST_DIR}/../bin/vexorprepro")
+  get_filename_component(VEXOR_INSTALL_DIR "${CMAKE_CURRENT_LIST_DIR}/.." ABSOLUTE)
+  set(_vexor_bin_dir "${VEXOR_INSTALL_DIR}/bin")
+else()
+  get_filename_component(_vexor_prefix "${CMAKE_CURRENT_LIST_DIR}/../../.." ABSOLUTE)
+  set(VEXOR_INSTALL_DIR "${_vexor_prefix}/share/vexor")
+  set(_vexor_bin_dir "${_vexor_prefix}/bin")
+endif()
 set(VEXOR_TARGET_DIR "${VEXOR_INSTALL_DIR}/target")
-set(VEXOR_COMPILER "${VEXOR_INSTALL_DIR}/bin/vexorprepro")
-set(VEXOR_REPORT "${VEXOR_INSTALL_DIR}/bin/vexorreport")
-set(VEXOR_STUBS "${VEXOR_INSTALL_DIR}/bin/vexorstubs")
+set(VEXOR_COMPILER "${_vexor_bin_dir}/vexorprepro")
+set(VEXOR_REPORT "${_vexor_bin_dir}/vexorreport")
+set(VEXOR_STUBS "${_vexor_bin_dir}/vexorstubs")
 set(_vexor_cmake_dir "${CMAKE_CURRENT_LIST_DIR}")
 
 foreach(_vexor_file "${VEXOR_COMPILER}" "${VEXOR_REPORT}" "${VEXOR_TARGET_DIR}/lib/TP.c")
@@ -189,7 +200,8 @@ function(vexor_add_test)
   add_custom_command(
     OUTPUT "${generated}" "${dir}/${name}.ic" "${link_records}" "${dir}/vexor_cfg.h"
     COMMAND "${CMAKE_COMMAND}"
-            "-DVEXOR_INSTALL_DIR=${VEXOR_INSTALL_DIR}"
+            "-DVEXOR_INSTALL_DIR=${VEXOR_INSTALL_DIR}" "-DCOMPILER=${VEXOR_COMPILER}"
+            "-DREPORT=${VEXOR_REPORT}"
             "-DSCRIPT=${script}" "-DGENERATED=${generated}" "-DOUTPUT_DIR=${dir}"
             "-DLINK_RECORDS=${link_records}" "-DDEPFILE=${depfile}"
             "-DWARNINGS_OK=${ARG_WARNINGS_OK}"

@@ -11,6 +11,8 @@ packages=(
   libbenchmark-dev time
   # The harness's line directives are checked in the debugger.
   gdb
+  # make package (dpkg-shlibdeps), and the manual pages read with man.
+  dpkg-dev man-db
   # The coverage exports are read by their formats' own tools.
   lcov libxml2-utils
   chromium

@@ -26,8 +26,10 @@ constexpr const char* catalogue_prefixes[] = {
     "prepro_", "zqzqident_", "modbas_", "bibli_", "anaccpp_", "cab_",
 };
 
-// Loads every catalogue of the locale from $HARNEXDIR/lib/locale. Without
-// HARNEXDIR nothing else can be found: the run stops before it begins.
+// Loads every catalogue of the locale from $HARNEXDIR/lib/locale (HARNEXDIR
+// is the installation the program lies in when the variable is unset).
+// Without an installation nothing else can be found: the run stops before
+// it begins.
 bool load_catalogues(TranslationSession& session, const RunEnvironment& environment) {
     const std::optional<std::string>& home = environment.harness_home;
     if (!home || home->empty()) {

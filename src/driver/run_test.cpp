@@ -80,13 +80,41 @@ TEST(RunStart, DiagnosticsInTheFormEditorsRead) {
         << listing;
 }
 
-TEST(RunStart, MissingOrEmptyHarnexdirStopsBeforeAnything) {
-    for (auto value : {std::optional<std::string>{}, std::optional<std::string>{""}}) {
-        auto result = run_compiler({"s.ptu", "t.c"}, {{"HARNEXDIR", value}});
-        EXPECT_EQ(result.status, exit_fatal);
-        EXPECT_EQ(result.err, "Fatal Error: please setup HARNEXDIR environment variable.\n");
-        EXPECT_EQ(result.out, "");
-    }
+TEST(RunStart, WithoutAnInstallationTheRunStopsBeforeAnything) {
+    // HARNEXDIR set empty names none.
+    auto empty = run_compiler({"s.ptu", "t.c"}, {{"HARNEXDIR", ""}});
+    EXPECT_EQ(empty.status, exit_fatal);
+    EXPECT_EQ(empty.err, "Fatal Error: please setup HARNEXDIR environment variable.\n");
+    EXPECT_EQ(empty.out, "");
+    // Unset, the installation is the one the program lies in; a copy of the
+    // program outside any installation has none.
+    ScratchDir dir;
+    std::filesystem::create_directories(dir.file("bin"));
+    std::filesystem::copy_file(testkit::compiler_path(), dir.file("bin/vexorprepro"));
+    auto alone = testkit::run_program(dir.file("bin/vexorprepro"), {"s.ptu", "t.c"},
+                                      {{"HARNEXDIR", std::nullopt}}, dir.path());
+    EXPECT_EQ(alone.status, exit_fatal);
+    EXPECT_EQ(alone.err, "Fatal Error: please setup HARNEXDIR environment variable.\n");
+}
+
+TEST(RunStart, WithoutHarnexdirTheProgramFindsItsOwnInstallation) {
+    ScratchDir dir;
+    testkit::write_file(dir.file("s.ptu"),
+                        "HEADER s, 1.0, , found\n#int x;\nBEGIN\nSERVICE s\nTEST t\nFAMILY f\n"
+                        "ELEMENT\nVAR x, INIT = 1, EV = 1\nEND ELEMENT\nEND FAMILY\nEND TEST\n"
+                        "END SERVICE\n");
+    auto found = run_compiler({"s.ptu", "t.c"},
+                              {{"HARNEXDIR", std::nullopt},
+                               {"VXLTGT", std::nullopt},
+                               {"VXUTGT", std::nullopt},
+                               {"LANG", "fr_FR.UTF-8"}},
+                              dir.path());
+    EXPECT_EQ(found.status, 0) << found.err;
+    // The French catalogues of the installation were found, and its target
+    // package: the harness includes its runtime header.
+    EXPECT_NE(found.err.find("Fin d'execution"), std::string::npos) << found.err;
+    EXPECT_NE(testkit::read_file(dir.file("t.c")).find(testkit::dist_dir() + "/target/lib/TP.h"),
+              std::string::npos);
 }
 
 TEST(RunStart, MissingCatalogueDirectoryWarnsAndGoesOn) {

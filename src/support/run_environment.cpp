@@ -51,6 +51,20 @@ RunEnvironment environment_from(EnvironmentSnapshot snapshot,
     return env;
 }
 
+std::optional<std::string> installation_of(
+    const std::string& program, const std::function<bool(const std::string&)>& is_directory) {
+    const std::size_t slash = program.rfind('/');
+    if (slash == std::string::npos) return std::nullopt;
+    const std::string bin = program.substr(0, slash);
+    const std::size_t up = bin.rfind('/');
+    if (up == std::string::npos) return std::nullopt;
+    const std::string prefix = bin.substr(0, up);
+    for (const std::string& home : {prefix + "/share/vexor", prefix}) {
+        if (is_directory(home + "/lib/locale")) return home;
+    }
+    return std::nullopt;
+}
+
 bool is_existing_directory(const std::string& path) {
     struct stat status {};
     return ::stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);

@@ -72,6 +72,13 @@ RunEnvironment environment_from(
     EnvironmentSnapshot snapshot,
     const std::function<bool(const std::string&)>& is_directory = nullptr);
 
+// The installation a program belongs to, from the path of the program
+// itself: P/share/vexor for a program installed in P/bin, the build tree's
+// dist/ for one in dist/bin; nothing when neither holds the catalogues
+// (lib/locale). HARNEXDIR, when set, names it instead.
+std::optional<std::string> installation_of(
+    const std::string& program, const std::function<bool(const std::string&)>& is_directory);
+
 // Whether the path names a directory (or a link to one): the file system's
 // answer for environment_from.
 bool is_existing_directory(const std::string& path);

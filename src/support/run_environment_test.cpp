@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include <optional>
 #include <string>
 
@@ -112,6 +114,16 @@ TEST(EnvironmentSnapshot, ReadsAnEnvironmentList) {
         {"PATH", "/bin:/usr/bin"}, {"EMPTY", ""}, {"EQUALS", "a=b"}};
     EXPECT_EQ(snapshot, expected);
     EXPECT_TRUE(environment_snapshot(nullptr).empty());
+}
+
+TEST(InstallationOf, IsTheInstalledPrefixOrTheBuildTreeThatHoldsTheCatalogues) {
+    const std::set<std::string> directories = {"/opt/p/share/vexor/lib/locale",
+                                               "/src/build/dist/lib/locale"};
+    auto is_directory = [&](const std::string& path) { return directories.count(path) > 0; };
+    EXPECT_EQ(installation_of("/opt/p/bin/vexorprepro", is_directory), "/opt/p/share/vexor");
+    EXPECT_EQ(installation_of("/src/build/dist/bin/vexorprepro", is_directory), "/src/build/dist");
+    EXPECT_EQ(installation_of("/tmp/copy/bin/vexorprepro", is_directory), std::nullopt);
+    EXPECT_EQ(installation_of("vexorprepro", is_directory), std::nullopt);
 }
 
 }  // namespace
