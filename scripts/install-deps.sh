@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build needs. Safe to run again: it only
-# calls apt-get when something is missing, and never asks a question.
+# Installs the Debian packages the build needs, and the npm packages of the
+# editor extension's tests. Safe to run again: it only calls apt-get and npm
+# when something is missing, and never asks a question.
 set -euo pipefail
 
 packages=(
@@ -13,6 +14,8 @@ packages=(
   gdb
   # make package (dpkg-shlibdeps), and the manual pages read with man.
   dpkg-dev man-db
+  # The editor extension's tests (editors/vscode) run on node.
+  nodejs
   # The coverage exports are read by their formats' own tools.
   lcov libxml2-utils
   chromium
@@ -37,13 +40,24 @@ for p in "${packages[@]}"; do
   fi
 done
 
-if [ ${#missing[@]} -eq 0 ]; then
-  exit 0
-fi
-
-echo "Installing: ${missing[*]}"
 SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 export DEBIAN_FRONTEND=noninteractive
-$SUDO apt-get update -qq
-$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  $SUDO apt-get update -qq
+  $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# npm comes with some builds of node and apart from others.
+if ! command -v npm >/dev/null 2>&1; then
+  $SUDO apt-get update -qq
+  $SUDO apt-get install -y -qq --no-install-recommends npm
+fi
+# The editor extension's packages, from the npm registry, as its lock file
+# pins them; again only when the lock file changed since.
+extension="$(cd "$(dirname "$0")/.." && pwd)/editors/vscode"
+if [ ! -f "$extension/node_modules/.package-lock.json" ] ||
+   [ "$extension/package-lock.json" -nt "$extension/node_modules/.package-lock.json" ]; then
+  (cd "$extension" && npm ci --no-audit --no-fund --ignore-scripts --loglevel=error)
+fi
