@@ -4,7 +4,8 @@
 // private directory removed afterwards) and publishes the diagnostics at
 // their lines. It completes statement keywords at the start of a line, the
 // unit's variables after VAR, ARRAY and STR, their struct members after a
-// ".", and the stubs of the script after STUB.
+// ".", the unit's functions and variables in a native line, and the stubs
+// of the script after STUB.
 'use strict';
 
 const { createConnection, ProposedFeatures, TextDocuments, DiagnosticSeverity,
@@ -36,8 +37,10 @@ const keywords = [
 ];
 
 let settings = { compiler: 'vexorprepro', includeDirectories: [], environment: {} };
-// What the last compilation of each script learnt of the unit.
+// What the last compilation of each script learnt of the unit, and the
+// functions its headers declare.
 const symbols = new Map();
+const pendingFunctions = new Map();
 
 connection.onInitialize((params) => {
   const options = params.initializationOptions || {};
@@ -113,7 +116,10 @@ function compile(document) {
                 '-SYMBTAB=' + path.join(work, 'symbols.txt')];
   for (const dir of settings.includeDirectories) args.push('-INCL=' + dir);
   const env = Object.assign({}, process.env, settings.environment);
-  execFile(settings.compiler, args, { cwd: path.dirname(file), env }, (error, stdout, stderr) => {
+  // The diagnostics are published once the functions are read too, so that
+  // a completion after them knows everything of this compilation.
+  const functionsRead = readFunctions(document, file);
+  execFile(settings.compiler, args, { cwd: path.dirname(file), env }, async (error, stdout, stderr) => {
     const diagnostics = [];
     for (const line of String(stderr).split('\n')) {
       const m = line.match(messageForm);
@@ -146,7 +152,48 @@ function compile(document) {
       // A run that stopped early wrote no table: the last one stays.
     }
     fs.rmSync(work, { recursive: true, force: true });
+    await functionsRead;
+    const read = symbols.get(document.uri) || { variables: [], types: new Map() };
+    read.functions = pendingFunctions.get(document.uri) || [];
+    symbols.set(document.uri, read);
     connection.sendDiagnostics({ uri: document.uri, diagnostics });
+  });
+}
+
+// The functions the script's headers declare, as vexorstubs (beside the
+// compiler) reads them through the same C analysis: "--all" writes a
+// prototype line for each.
+function readFunctions(document, file) {
+  return new Promise((resolve) => readFunctionsThen(document, file, resolve));
+}
+
+function readFunctionsThen(document, file, done) {
+  const headers = [];
+  for (const line of document.getText().split('\n')) {
+    const m = line.match(/^\s*##\s*include\s*["<]([^">]+)[">]/);
+    if (m) headers.push(m[1]);
+  }
+  if (headers.length === 0) {
+    done();
+    return;
+  }
+  const stubs = path.join(path.dirname(settings.compiler), 'vexorstubs');
+  const args = ['--all', '-I', path.dirname(file)];
+  for (const dir of settings.includeDirectories) args.push('-I', dir);
+  for (const header of headers) args.push('--header', header);
+  const env = Object.assign({}, process.env, settings.environment);
+  execFile(path.basename(settings.compiler) === settings.compiler ? 'vexorstubs' : stubs, args,
+           { cwd: path.dirname(file), env }, (error, stdout) => {
+    const functions = [];
+    for (const line of String(stdout).split('\n')) {
+      const m = line.match(/^#([^#].*?)\b([A-Za-z_][A-Za-z0-9_]*)\s*\((.*)\);$/);
+      if (m) {
+        functions.push({ name: m[2],
+                         detail: (m[1] + m[2] + '(' + m[3] + ')').replace(/\b_(in|out|inout) /g, '') });
+      }
+    }
+    pendingFunctions.set(document.uri, functions);
+    done();
   });
 }
 
@@ -179,6 +226,13 @@ connection.onCompletion((params) => {
       }
     }
     return [...stubs].map((name) => ({ label: name, kind: CompletionItemKind.Function }));
+  }
+  // C code of a native line: the unit's functions and variables.
+  if (/^\s*#(?!#)/.test(before)) {
+    return (known.functions || []).map((f) => ({ label: f.name, kind: CompletionItemKind.Function,
+                                                  detail: f.detail }))
+      .concat(known.variables.map((v) => ({ label: v.name, kind: CompletionItemKind.Variable,
+                                            detail: v.type })));
   }
   if (/^\s*[A-Za-z_]*$/.test(before)) {
     return keywords.map((k) => ({ label: k, kind: CompletionItemKind.Keyword }));

@@ -1,6 +1,7 @@
 // The language server spoken to over stdio as an editor does: a script with
-// a misspelt keyword gets its diagnostic at that line, and completion after
-// "VAR " offers the unit's variables, read by the C analysis.
+// a misspelt keyword gets its diagnostic at that line; completion offers the
+// unit's variables after "VAR ", a struct variable's members after ".",
+// and the unit's functions in a native line, all read by the C analysis.
 //   node test/server_test.js <vexorprepro>
 'use strict';
 
@@ -116,6 +117,13 @@ async function main() {
   const fields = (members.result || []).map((item) => item.label);
   for (const name of ['value', 'scale']) {
     if (!fields.includes(name)) throw new Error(`no member ${name}: ${fields.join(' ')}`);
+  }
+  // A native line: the functions the headers declare.
+  const calls = await request('textDocument/completion', {
+    textDocument: { uri }, position: { line: 9, character: 5 } });
+  const call = (calls.result || []).find((item) => item.label === 'meter_read');
+  if (!call || call.detail !== 'int meter_read(void)') {
+    throw new Error('no meter_read in a native line: ' + JSON.stringify(calls.result));
   }
   const keywords = await request('textDocument/completion', {
     textDocument: { uri }, position: { line: 9, character: 0 } });
