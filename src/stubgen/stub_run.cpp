@@ -120,6 +120,21 @@ private:
     std::string path_;
 };
 
+// What the unit calls that is to be stubbed, and the file that first calls
+// each.
+struct Calls {
+    std::vector<std::string> wanted;
+    std::map<std::string, std::string> caller;
+};
+
+// The functions that get a block, and what the closing comments list.
+struct Choice {
+    std::vector<const Symbol*> functions;
+    std::vector<std::string> shadowed;       // also function-like macros
+    std::vector<std::string> not_functions;  // objects
+    bool missing = false;                    // a call without a prototype
+};
+
 class Generator {
 public:
     Generator(const StubRequest& request, const RunEnvironment& environment, Reporter& reporter)
@@ -132,6 +147,12 @@ private:
     // archive read as it is, a C source compiled first.
     bool read_code(const std::string& path, ObjectSymbols& symbols);
     void read_default_libraries(ObjectSymbols& library);
+    std::optional<Calls> calls_to_stub();
+    // The headers through the C analysis, as a script's are read.
+    void analyse_headers(CAnalysis& analysis);
+    Choice choose(const Calls& calls, CAnalysis& analysis);
+    std::string script_text(const Choice& choice, const TypeTable& table) const;
+    void write_output(const std::string& text);
     std::string header_spelling(std::string_view file) const;
     std::string search_text() const;
 
@@ -236,18 +257,14 @@ struct HeaderBlock {
     std::vector<const Symbol*> functions;
 };
 
-int Generator::run() {
-    if (request_.unit.empty() && !request_.all_declared) {
-        throw reporter_.fatal(msg::STUBNOUNIT, "(no object file or C source given)");
-    }
-    // What the unit calls, and which object first calls each.
+std::optional<Calls> Generator::calls_to_stub() {
+    Calls calls;
     ObjectSymbols unit;
-    std::map<std::string, std::string> caller;
     bool readable = true;
     for (const std::string& path : request_.unit) {
         ObjectSymbols one;
         readable = read_code(path, one) && readable;
-        for (const std::string& name : one.undefined) caller.emplace(name, path);
+        for (const std::string& name : one.undefined) calls.caller.emplace(name, path);
         unit.defined.insert(one.defined.begin(), one.defined.end());
         unit.undefined.insert(one.undefined.begin(), one.undefined.end());
     }
@@ -261,10 +278,9 @@ int Generator::run() {
             readable = false;
         }
     }
-    if (!readable) return 2;
+    if (!readable) return std::nullopt;
     if (request_.default_libraries) read_default_libraries(library);
 
-    std::vector<std::string> wanted;
     for (const std::string& name : unit.undefined) {
         if (request_.keep.count(name) > 0) continue;
         const bool forced = request_.stub.count(name) > 0;
@@ -276,15 +292,17 @@ int Generator::run() {
                         others.defined.count(name) > 0 || library.defined.count(name) > 0)) {
             continue;
         }
-        wanted.push_back(name);
+        calls.wanted.push_back(name);
     }
     for (const std::string& name : request_.stub) {
         if (unit.undefined.count(name) == 0 && request_.keep.count(name) == 0) {
-            wanted.push_back(name);
+            calls.wanted.push_back(name);
         }
     }
+    return calls;
+}
 
-    // The headers through the C analysis, as a script's are read.
+void Generator::analyse_headers(CAnalysis& analysis) {
     CompilerSettings settings;
     if (environment_.runtime_package) {
         settings.std_define_file = package_standard_definitions(*environment_.runtime_package);
@@ -292,29 +310,20 @@ int Generator::run() {
     if (!request_.std_define_file.empty()) settings.std_define_file = request_.std_define_file;
     settings.include_dirs = request_.include_dirs;
     settings.defined_identifiers = request_.defines;
-    RunFiles files;
-    CAnalysis analysis(reporter_, files);
     analysis.start(settings, environment_);
     std::string includes;
     for (const std::string& h : request_.headers) includes += "#include \"" + h + "\"\n";
     analysis.analyse_declarations(analysis.preprocess(includes, "", 0), {});
-    // A function the header also defines as a function-like macro: its
-    // calls reach the macro, and a prototype of it would be expanded.
-    std::vector<std::string> shadowed;
-    auto is_macro = [&](const std::string& name) {
-        const MacroEntry* m = analysis.preprocessor().macros().macro_lookup(name);
-        return m != nullptr && m->definition && m->definition->function_like();
-    };
-    const TypeTable& table = analysis.type_table();
+}
 
+Choice Generator::choose(const Calls& calls, CAnalysis& analysis) {
+    Choice choice;
+    const TypeTable& table = analysis.type_table();
     auto is_function = [](const Symbol* s) {
         const TypeNode* t = s != nullptr ? c_resolve_type(s->type) : nullptr;
         return t != nullptr && t->kind == TypeKind::function && !s->is_function_definition;
     };
-    std::vector<const Symbol*> chosen;
-    std::vector<std::string> not_functions;
-    // The functions without a prototype, by the file that calls them.
-    std::map<std::string, std::string> unfound;
+    std::vector<const Symbol*>& chosen = choice.functions;
     if (request_.all_declared) {
         table.for_each_symbol([&](const Symbol& s) {
             if (!s.scope.empty() || !is_function(&s) || request_.keep.count(s.name) > 0) return;
@@ -326,52 +335,58 @@ int Generator::run() {
             }
         });
     }
-    for (const std::string& name : wanted) {
+    // The functions without a prototype, by the file that calls them.
+    std::map<std::string, std::string> unfound;
+    for (const std::string& name : calls.wanted) {
         const Symbol* s = table.lookup_symbol(name, "");
         if (s != nullptr && !is_function(s)) {
-            not_functions.push_back(name);
+            choice.not_functions.push_back(name);
             continue;
         }
         if (s == nullptr) {
-            const auto it = caller.find(name);
-            std::string& names = unfound[it != caller.end() ? it->second : std::string()];
+            const auto it = calls.caller.find(name);
+            std::string& names = unfound[it != calls.caller.end() ? it->second : std::string()];
             names += (names.empty() ? "" : ", ") + name;
             continue;
         }
         if (std::find(chosen.begin(), chosen.end(), s) == chosen.end()) chosen.push_back(s);
     }
-
     for (const auto& [file, names] : unfound) {
         reporter_.report({file, 0}, Severity::warning, msg::STUBNOPROT,
                          names + " (" + search_text() + ")");
     }
-    const bool missing = !unfound.empty();
+    choice.missing = !unfound.empty();
+
     // A name the header turns into another ("#define fscanf
     // __isoc99_fscanf"): its prototype declares that other function, whose
-    // own stub is written once.
+    // own stub is written once. A function the header also defines as a
+    // function-like macro: its calls reach the macro, and a prototype of it
+    // would be expanded.
+    const MacroTable& macros = analysis.preprocessor().macros();
     std::set<std::string> chosen_names;
     for (const Symbol* s : chosen) chosen_names.insert(s->name);
-    auto renamed = [&](const std::string& name) {
-        const MacroEntry* m = analysis.preprocessor().macros().macro_lookup(name);
-        if (m == nullptr || !m->definition || m->definition->function_like()) return false;
-        const std::string body(trimmed(m->definition->body, c_blanks));
-        return body != name && chosen_names.count(body) > 0;
-    };
     chosen.erase(std::remove_if(chosen.begin(), chosen.end(),
                                 [&](const Symbol* s) {
-                                    if (renamed(s->name)) return true;
-                                    if (!is_macro(s->name)) return false;
-                                    shadowed.push_back(s->name);
-                                    return true;
+                                    const MacroEntry* m = macros.macro_lookup(s->name);
+                                    if (m == nullptr || !m->definition) return false;
+                                    if (m->definition->function_like()) {
+                                        choice.shadowed.push_back(s->name);
+                                        return true;
+                                    }
+                                    const std::string body(trimmed(m->definition->body, c_blanks));
+                                    return body != s->name && chosen_names.count(body) > 0;
                                 }),
                  chosen.end());
-    std::sort(shadowed.begin(), shadowed.end());
-    analysis.finish();
+    std::sort(choice.shadowed.begin(), choice.shadowed.end());
+    return choice;
+}
+
+std::string Generator::script_text(const Choice& choice, const TypeTable& table) const {
     // One block per header, headers in the order of their spelling, the
     // functions of each in the order of the header.
     std::map<std::string, HeaderBlock> blocks;
     std::map<std::string, std::string> texts;
-    for (const Symbol* s : chosen) {
+    for (const Symbol* s : choice.functions) {
         const std::string spelling = header_spelling(s->file);
         HeaderBlock& block = blocks[spelling];
         block.spelling = spelling;
@@ -410,12 +425,12 @@ int Generator::run() {
         }
         out << "END DEFINE\n";
     }
-    if (!shadowed.empty()) {
+    if (!choice.shadowed.empty()) {
         std::string text =
             "-- Also function-like macros of their headers (a call reaches the macro;\n"
             "-- stub what it expands to):";
         std::size_t width = text.size() - text.rfind('\n');
-        for (const std::string& n : shadowed) {
+        for (const std::string& n : choice.shadowed) {
             if (width + n.size() + 1 > 78) {
                 text += "\n--";
                 width = 2;
@@ -425,34 +440,52 @@ int Generator::run() {
         }
         out << "\n" << text << "\n";
     }
-    if (!not_functions.empty()) {
+    if (!choice.not_functions.empty()) {
         out << "\n-- Objects the unit uses and does not define (not functions, no stub):";
-        for (const std::string& n : not_functions) out << " " << n;
+        for (const std::string& n : choice.not_functions) out << " " << n;
         out << "\n";
     }
-    if (reporter_.error_count() > 0) return 2;
-    const std::string text = out.str();
+    return out.str();
+}
+
+void Generator::write_output(const std::string& text) {
     if (request_.output.empty()) {
         std::cout << text << std::flush;
-    } else {
-        // Written beside the target and renamed, so that a build never
-        // includes half a file.
-        const std::string staged = request_.output + ".part";
-        {
-            std::ofstream file(staged, std::ios::binary | std::ios::trunc);
-            file << text;
-            if (!file.flush()) {
-                file.close();
-                std::remove(staged.c_str());
-                throw reporter_.fatal(msg::FICERROPN, request_.output);
-            }
-        }
-        if (std::rename(staged.c_str(), request_.output.c_str()) != 0) {
+        return;
+    }
+    // Written beside the target and renamed, so that a build never includes
+    // half a file.
+    const std::string staged = request_.output + ".part";
+    {
+        std::ofstream file(staged, std::ios::binary | std::ios::trunc);
+        file << text;
+        if (!file.flush()) {
+            file.close();
             std::remove(staged.c_str());
             throw reporter_.fatal(msg::FICERROPN, request_.output);
         }
     }
-    return missing ? 1 : 0;
+    if (std::rename(staged.c_str(), request_.output.c_str()) != 0) {
+        std::remove(staged.c_str());
+        throw reporter_.fatal(msg::FICERROPN, request_.output);
+    }
+}
+
+int Generator::run() {
+    if (request_.unit.empty() && !request_.all_declared) {
+        throw reporter_.fatal(msg::STUBNOUNIT, "(no object file or C source given)");
+    }
+    const std::optional<Calls> calls = calls_to_stub();
+    if (!calls) return 2;
+    RunFiles files;
+    CAnalysis analysis(reporter_, files);
+    analyse_headers(analysis);
+    const Choice choice = choose(*calls, analysis);
+    analysis.finish();
+    const std::string text = script_text(choice, analysis.type_table());
+    if (reporter_.error_count() > 0) return 2;
+    write_output(text);
+    return choice.missing ? 1 : 0;
 }
 
 }  // namespace
