@@ -16,7 +16,7 @@ constexpr unsigned local_binding = 0;     // STB_LOCAL
 constexpr unsigned global_binding = 1;    // STB_GLOBAL
 constexpr unsigned weak_binding = 2;      // STB_WEAK
 constexpr unsigned section_type = 3;      // STT_SECTION
-constexpr unsigned file_type = 4;         // STT_FILE
+constexpr unsigned file_symbol = 4;       // STT_FILE
 
 // Bounds-checked reads of one ELF image in its own byte order.
 class ElfImage {
@@ -76,7 +76,7 @@ bool read_elf(std::string_view bytes, ObjectSymbols& symbols, std::string& error
         error = "a truncated ELF header";
         return false;
     }
-    const std::uint64_t file_type = elf.number(16, 2);
+    const std::uint64_t elf_type = elf.number(16, 2);
     const std::uint64_t sections_at = elf.word(wide ? 40 : 32);
     const std::uint64_t section_size = elf.number(wide ? 58 : 46, 2);
     const std::uint64_t section_count = elf.number(wide ? 60 : 48, 2);
@@ -97,7 +97,7 @@ bool read_elf(std::string_view bytes, ObjectSymbols& symbols, std::string& error
     };
     // A shared library exports through its dynamic table; an object or an
     // executable names everything in its full one.
-    const unsigned wanted = file_type == shared_object ? dynamic_symbols : symbol_table;
+    const unsigned wanted = elf_type == shared_object ? dynamic_symbols : symbol_table;
     for (std::uint64_t i = 0; i < section_count; ++i) {
         const Section table = section(i);
         if (table.type != wanted) continue;
@@ -115,7 +115,7 @@ bool read_elf(std::string_view bytes, ObjectSymbols& symbols, std::string& error
             const std::uint64_t index = elf.number(at + (wide ? 6 : 14), 2);
             const unsigned binding = info >> 4;
             const unsigned type = info & 0xf;
-            if (binding == local_binding || type == section_type || type == file_type) continue;
+            if (binding == local_binding || type == section_type || type == file_symbol) continue;
             if (binding != global_binding && binding != weak_binding) continue;
             std::string_view text = elf.text(strings.offset, strings.size, name);
             if (text.empty()) continue;

@@ -32,12 +32,14 @@ TEST(ObjectSymbols, ReadsDefinitionsAndReferencesOfObjectsAndArchives) {
                         "extern int gpio_read(int pin);\nextern int shared;\n"
                         "static int hidden(void) { return 1; }\n"
                         "int sensor_poll(void) { return gpio_read(3) + shared + hidden(); }\n"
-                        "__attribute__((weak)) void sensor_hook(void) {}\n");
+                        "__attribute__((weak)) void sensor_hook(void) {}\n"
+                        "int sensor_count = 3;\nconst char sensor_name[] = \"s\";\n");
     ASSERT_EQ(testkit::run_program("cc", {"-c", "-o", dir.file("a.o"), dir.file("a.c")}).status, 0);
     ObjectSymbols symbols;
     std::string error;
     ASSERT_TRUE(read_object_symbols(dir.file("a.o"), symbols, error)) << error;
-    EXPECT_EQ(symbols.defined, (std::set<std::string>{"sensor_hook", "sensor_poll"}));
+    EXPECT_EQ(symbols.defined,
+              (std::set<std::string>{"sensor_count", "sensor_hook", "sensor_name", "sensor_poll"}));
     EXPECT_EQ(symbols.undefined, (std::set<std::string>{"gpio_read", "shared"}));
 
     // The same object in an archive, beside a member that is not ELF.
