@@ -3215,6 +3215,18 @@ int vxu_given(const void *p)
     return p != NULL;
 }
 
+void vxu_stub_no_return(long stub)
+{
+    (void)stub;
+#ifndef VXU_NO_EXIT
+    exit(1);
+#else
+    /* A target without exit: the time limit of the test ends it. */
+    for (;;) {
+    }
+#endif
+}
+
 int vxu_funcptr_differs(vxu_funcptr p, vxu_funcptr ref)
 {
     if (ref == &vxu_nonilfunc_target) {

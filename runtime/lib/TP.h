@@ -471,6 +471,14 @@ void vxu_muet_check(long stub, long call);
 void vxu_chrono_muet(long rec, int res, long call);
 const char *vxu_stub_keep_str(const char *s);
 void vxu_stub_pool_reset(void);
+/* Called by a stub of a function that does not return: the test ends there,
+ * as when the code under test calls exit, and does not reach its end. */
+#if defined(__GNUC__) || defined(__clang__)
+__attribute__((noreturn))
+#elif defined(__STDC_VERSION__) && __STDC_VERSION__ >= 201112L
+_Noreturn
+#endif
+void vxu_stub_no_return(long stub);
 
 /* Counts of the run so far, for a harness that wants its own summary. */
 long vxu_checks_passed(void);

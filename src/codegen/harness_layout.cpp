@@ -496,11 +496,12 @@ void HarnessLayout::emit_declarations_end() {
     }
     const auto& all = stubs_.stubs();
     if (std::any_of(all.begin(), all.end(), [](const Stub& s) { return s.no_return; })) {
-        // How a stub of a function that does not return ends its test: as
-        // the code under test calling exit, unless the runtime says otherwise.
+        // How a stub of a function that does not return ends its test: by
+        // the runtime (as the code under test calling exit would), unless the
+        // harness is built with its own. The harness includes no C library
+        // header for it, whose names could clash with the unit's.
         declare("#ifndef VXU_STUB_NO_RETURN");
-        declare("#include <stdlib.h>");
-        declare("#define VXU_STUB_NO_RETURN(stub) exit(1)");
+        declare("#define VXU_STUB_NO_RETURN(stub) vxu_stub_no_return(stub)");
         declare("#endif");
     }
     declare("#ifdef STUB_CALL_IDX_MAX");
