@@ -271,11 +271,7 @@ bool StubGenerator::build_stub(Stub& stub, const Symbol& function) {
         // A K&R definition cannot take variable arguments, and C before
         // C23 needs a fixed parameter before the "...".
         const bool fixed =
-            std::any_of(type->parameters.begin(), type->parameters.end(), [](const Parameter& p) {
-                const TypeNode* r = c_resolve_type(p.type);
-                return r != nullptr && r->kind != TypeKind::void_type &&
-                       r->kind != TypeKind::ellipsis;
-            });
+            std::any_of(type->parameters.begin(), type->parameters.end(), c_takes_argument);
         if (settings_.kr || !fixed) {
             session_.reporter().warning(msg::PARINCDEC, "...");
             return false;
@@ -300,11 +296,8 @@ bool StubGenerator::build_stub(Stub& stub, const Symbol& function) {
     int ordinal = 0;
     for (const Parameter& declared : type->parameters) {
         ++ordinal;
+        if (!c_takes_argument(declared)) continue;  // "(void)"
         const TypeNode* resolved = c_resolve_type(declared.type);
-        if (resolved == nullptr || resolved->kind == TypeKind::void_type ||
-            resolved->kind == TypeKind::ellipsis) {
-            continue;  // "(void)"
-        }
         StubParameter p;
         p.name = declared.name.empty() ? std::string(unnamed_prefix) + std::to_string(ordinal)
                                        : declared.name;

@@ -16,15 +16,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string error;
     vx::read_object_bytes(bytes, symbols, error);
     // Every name read is cut from the same bytes taken as a header.
+    const vx::HeaderDeclarations header(bytes);
     int tried = 0;
     for (const std::string& name : symbols.undefined) {
         if (++tried > 8) break;
-        (void)vx::prototype_source_text(bytes, name, 1);
+        (void)header.prototype_text(name, 1);
     }
     for (const char* name : {"f", "uart_write", "main"}) {
-        (void)vx::prototype_source_text(bytes, name, static_cast<long>(size % 40));
-        (void)vx::declared_noreturn(bytes, static_cast<long>(size % 40));
+        (void)header.prototype_text(name, static_cast<long>(size % 40));
     }
+    (void)header.says_noreturn(static_cast<long>(size % 40));
     (void)vx::split_parameter_list(bytes);
     (void)vx::stub_block_name(bytes);
     return 0;

@@ -2,6 +2,7 @@
 
 #include "canalysis/decl/declaration_parser.h"
 #include "canalysis/types/c_values.h"
+#include "codegen/stub_generation.h"
 #include "support/text.h"
 
 #include <cctype>
@@ -166,30 +167,28 @@ bool declaration_says_noreturn(const std::string& clean, std::size_t at) {
 
 }  // namespace
 
-bool declared_noreturn(std::string_view source, long line) {
-    const std::string clean = declarations_only(source);
-    std::size_t at = 0;
-    for (long n = 1; n < line && at != std::string::npos; ++n) {
-        at = clean.find('\n', at);
-        if (at != std::string::npos) ++at;
+HeaderDeclarations::HeaderDeclarations(std::string_view source)
+    : clean_(declarations_only(source)) {
+    for (std::size_t i = 0; i < clean_.size(); ++i) {
+        if (clean_[i] == '\n') lines_.push_back(i + 1);
     }
-    return at != std::string::npos && at < clean.size() && declaration_says_noreturn(clean, at);
 }
 
-std::optional<std::string> prototype_source_text(std::string_view source, std::string_view name,
-                                                 long line) {
+std::size_t HeaderDeclarations::line_start(long line) const {
+    if (line < 1) return 0;
+    const auto index = static_cast<std::size_t>(line - 1);
+    return index < lines_.size() ? lines_[index] : clean_.size();
+}
+
+bool HeaderDeclarations::says_noreturn(long line) const {
+    const std::size_t at = line_start(line);
+    return at < clean_.size() && declaration_says_noreturn(clean_, at);
+}
+
+std::optional<std::string> HeaderDeclarations::prototype_text(std::string_view name,
+                                                              long line) const {
     if (name.empty()) return std::nullopt;
-    const std::string clean = declarations_only(source);
-    // The offsets of the line starts.
-    std::vector<std::size_t> lines{0};
-    for (std::size_t i = 0; i < clean.size(); ++i) {
-        if (clean[i] == '\n') lines.push_back(i + 1);
-    }
-    auto line_start = [&](long n) {
-        if (n < 1) return std::size_t{0};
-        const auto index = static_cast<std::size_t>(n - 1);
-        return index < lines.size() ? lines[index] : clean.size();
-    };
+    const std::string& clean = clean_;
     // The declaration nearest the line: at it or below (a declaration that
     // starts above the name's line), then above.
     std::optional<std::string> best;
@@ -264,19 +263,18 @@ std::string_view parameter_direction(const TypeNode* type, const TypeTable& tabl
 
 std::string stub_prototype(const StubSource& source, const TypeTable& table) {
     const Symbol& symbol = *source.symbol;
-    const bool no_return = symbol.no_return || declared_noreturn(source.header_text, symbol.line);
+    const bool no_return =
+        symbol.no_return || (source.header != nullptr && source.header->says_noreturn(symbol.line));
     const TypeNode* function = c_resolve_type(symbol.type);
     std::vector<const Parameter*> parameters;
     if (function != nullptr) {
         for (const Parameter& p : function->parameters) {
-            const TypeNode* r = c_resolve_type(p.type);
-            if (r != nullptr && r->kind != TypeKind::void_type && r->kind != TypeKind::ellipsis) {
-                parameters.push_back(&p);
-            }
+            if (c_takes_argument(p)) parameters.push_back(&p);
         }
     }
     if (std::optional<std::string> text =
-            prototype_source_text(source.header_text, symbol.name, symbol.line)) {
+            source.header != nullptr ? source.header->prototype_text(symbol.name, symbol.line)
+                                     : std::nullopt) {
         const std::size_t open = text->find('(', text->rfind(symbol.name, text->find('(')));
         std::vector<std::string> pieces =
             split_parameter_list(std::string_view(*text).substr(open));
@@ -312,11 +310,7 @@ std::string stub_prototype(const StubSource& source, const TypeTable& table) {
 }
 
 std::string stub_block_name(std::string_view header) {
-    std::string_view base = header.substr(header.find_last_of('/') + 1);
-    const std::size_t dot = base.find('.');
-    if (dot != std::string_view::npos && dot > 0) base = base.substr(0, dot);
-    std::string name;
-    for (char c : base) name += identifier_character(c) ? c : '_';
+    std::string name = stub_file_key(header);
     if (name.empty() || std::isdigit(static_cast<unsigned char>(name[0])) != 0) {
         name.insert(0, "h_");
     }

@@ -19,19 +19,32 @@
 
 namespace vx {
 
-// The part of a header's text that declares `name` as a function, the
-// declaration nearest `line` (counted from 1): the result type, the name
-// and the parameter list in parentheses, comments removed, blanks folded
-// to one space, a leading "extern" dropped. Nothing when that text is not
-// a plain prototype of the name (a macro builds it, a function pointer is
-// returned, several declarators share it).
-std::optional<std::string> prototype_source_text(std::string_view source, std::string_view name,
-                                                 long line);
+// A header's text as declarations: comments made blanks, each
+// preprocessing directive a statement end. Made once per header, it answers
+// for every function the header declares.
+class HeaderDeclarations {
+public:
+    explicit HeaderDeclarations(std::string_view source);
 
-// Whether the declaration that the line (counted from 1) of a header's
-// text belongs to says it does not return, in any spelling: "_Noreturn",
-// the attribute, or a macro of the library's own such as PNG_NORETURN.
-bool declared_noreturn(std::string_view source, long line);
+    // The part of the text that declares `name` as a function, the
+    // declaration nearest `line` (counted from 1): the result type, the name
+    // and the parameter list in parentheses, blanks folded to one space, a
+    // leading "extern" dropped. Nothing when that text is not a plain
+    // prototype of the name (a macro builds it, a function pointer is
+    // returned, several declarators share it).
+    std::optional<std::string> prototype_text(std::string_view name, long line) const;
+
+    // Whether the declaration the line belongs to says it does not return,
+    // in any spelling: "_Noreturn", the attribute, or a macro of the
+    // library's own such as PNG_NORETURN.
+    bool says_noreturn(long line) const;
+
+private:
+    std::size_t line_start(long line) const;
+
+    std::string clean_;
+    std::vector<std::size_t> lines_{0};  // offsets of the line starts
+};
 
 // The parameters of a parenthesised list, split at its outermost commas
 // and trimmed ("(int a, int (*f)(int, int))" gives two).
@@ -44,19 +57,20 @@ std::vector<std::string> split_parameter_list(std::string_view parenthesised);
 // elements; "_in" for a buffer of const elements.
 std::string_view parameter_direction(const TypeNode* type, const TypeTable& table);
 
-// One function to stub: its symbol and the text of the header that
-// declares it (empty when it cannot be read).
+// One function to stub: its symbol and the header that declares it (none
+// when it cannot be read).
 struct StubSource {
     const Symbol* symbol = nullptr;
-    std::string header_text;
+    const HeaderDeclarations* header = nullptr;
 };
 
 // The prototype line of a DEFINE STUB block for the function, without its
 // "#": the header's text with directions, or the analysed type's.
 std::string stub_prototype(const StubSource& source, const TypeTable& table);
 
-// A block's name from its header's name: the base name without its
-// extension, every character other than a letter, digit or "_" made "_".
+// A block's name from its header's name: its key as a stub's file key is
+// made (the base name without its extension, every character other than a
+// letter, digit or "_" made "_"), "h_" in front of a leading digit.
 std::string stub_block_name(std::string_view header);
 
 }  // namespace vx

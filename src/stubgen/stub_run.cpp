@@ -7,6 +7,7 @@
 #include "driver/options/compiler_options.h"
 #include "stubgen/object_symbols.h"
 #include "stubgen/stub_blocks.h"
+#include "support/paths.h"
 #include "support/text.h"
 
 #include <fcntl.h>
@@ -210,16 +211,10 @@ void Generator::read_default_libraries(ObjectSymbols& library) {
     }
 }
 
-std::string canonical_or_same(std::string_view file) {
-    std::error_code error;
-    const fs::path c = fs::weakly_canonical(fs::path(file), error);
-    return error ? std::string(file) : c.string();
-}
-
 // Whether the file the analysis read is the header named on the command
 // line: the same file, or found under that name in a search directory.
 bool is_header(std::string_view file, const std::string& header) {
-    if (canonical_or_same(file) == canonical_or_same(header)) return true;
+    if (canonical_path(file) == canonical_path(header)) return true;
     return file.size() > header.size() && file.substr(file.size() - header.size()) == header &&
            file[file.size() - header.size() - 1] == '/';
 }
@@ -230,9 +225,9 @@ std::string Generator::header_spelling(std::string_view file) const {
     for (const std::string& h : request_.headers) {
         if (is_header(file, h)) return h;
     }
-    const std::string wanted = canonical_or_same(file);
+    const std::string wanted = canonical_path(file);
     for (const std::string& d : request_.include_dirs) {
-        const std::string dir = canonical_or_same(d);
+        const std::string dir = canonical_path(d);
         if (wanted.size() > dir.size() && wanted.compare(0, dir.size(), dir) == 0 &&
             wanted[dir.size()] == '/') {
             return wanted.substr(dir.size() + 1);
@@ -385,16 +380,16 @@ std::string Generator::script_text(const Choice& choice, const TypeTable& table)
     // One block per header, headers in the order of their spelling, the
     // functions of each in the order of the header.
     std::map<std::string, HeaderBlock> blocks;
-    std::map<std::string, std::string> texts;
+    std::map<std::string, HeaderDeclarations, std::less<>> headers;
     for (const Symbol* s : choice.functions) {
         const std::string spelling = header_spelling(s->file);
         HeaderBlock& block = blocks[spelling];
         block.spelling = spelling;
         block.functions.push_back(s);
-        if (texts.count(std::string(s->file)) == 0) {
+        if (headers.find(s->file) == headers.end()) {
             std::string text;
             read_whole_file(std::string(s->file), text, nullptr, nullptr);
-            texts[std::string(s->file)] = std::move(text);
+            headers.emplace(std::string(s->file), HeaderDeclarations(text));
         }
     }
     std::ostringstream out;
@@ -421,7 +416,7 @@ std::string Generator::script_text(const Choice& choice, const TypeTable& table)
                "-- fit what each function does with its parameters.\n";
         out << "DEFINE STUB " << name << "\n";
         for (const Symbol* s : block.functions) {
-            out << "#" << stub_prototype({s, texts[std::string(s->file)]}, table) << "\n";
+            out << "#" << stub_prototype({s, &headers.find(s->file)->second}, table) << "\n";
         }
         out << "END DEFINE\n";
     }

@@ -78,7 +78,7 @@ TEST(ObjectSymbols, ReadsABigEndianThirtyTwoBitTarget) {
 }
 
 TEST(PrototypeText, IsCutFromTheHeaderAsItIsWritten) {
-    const std::string header =
+    const std::string text =
         "#ifndef SPI_H\n"
         "#define SPI_H\n"
         "#define SPI_BURST 8\n"
@@ -92,18 +92,20 @@ TEST(PrototypeText, IsCutFromTheHeaderAsItIsWritten) {
         "#define SPI_DECLARE(n) int spi_##n(void)\n"
         "SPI_DECLARE(reset);\n"
         "#endif\n";
-    EXPECT_EQ(prototype_source_text(header, "spi_send", 5),
+    const HeaderDeclarations header(text);
+    EXPECT_EQ(header.prototype_text("spi_send", 5),
               "int spi_send(spi_bus_t *bus, const uint8_t data[SPI_BURST])");
-    EXPECT_EQ(prototype_source_text(header, "spi_halt", 7), "_Noreturn void spi_halt(void)");
+    EXPECT_EQ(header.prototype_text("spi_halt", 7), "_Noreturn void spi_halt(void)");
     // Forms the cut cannot follow are written from the analysed type.
-    EXPECT_EQ(prototype_source_text(header, "spi_handler", 8), std::nullopt);
-    EXPECT_EQ(prototype_source_text(header, "spi_ready", 9), std::nullopt);
-    EXPECT_EQ(prototype_source_text(header, "spi_count", 10), std::nullopt);
-    EXPECT_EQ(prototype_source_text(header, "spi_reset", 12), std::nullopt);
+    EXPECT_EQ(header.prototype_text("spi_handler", 8), std::nullopt);
+    EXPECT_EQ(header.prototype_text("spi_ready", 9), std::nullopt);
+    EXPECT_EQ(header.prototype_text("spi_count", 10), std::nullopt);
+    EXPECT_EQ(header.prototype_text("spi_reset", 12), std::nullopt);
 
-    EXPECT_TRUE(declared_noreturn(header, 7));
-    EXPECT_TRUE(declared_noreturn("LIB_API(void, lib_abort, (int code), LIB_NORETURN);\n", 1));
-    EXPECT_FALSE(declared_noreturn(header, 5));
+    EXPECT_TRUE(header.says_noreturn(7));
+    EXPECT_TRUE(HeaderDeclarations("LIB_API(void, lib_abort, (int code), LIB_NORETURN);\n")
+                    .says_noreturn(1));
+    EXPECT_FALSE(header.says_noreturn(5));
 
     EXPECT_EQ(split_parameter_list("(int a, void (*cb)(int, int), const char s[N])"),
               (std::vector<std::string>{"int a", "void (*cb)(int, int)", "const char s[N]"}));
@@ -269,7 +271,6 @@ TEST(StubConformance, EveryFunctionOfTheHeadersGetsAStubThatBuilds) {
     const std::string lib = testkit::dist_dir() + "/target/lib";
     for (const char* header : headers) {
         SCOPED_TRACE(header);
-        if (!fs::exists(fs::path("/usr/include") / header)) continue;  // its -dev package
         testkit::ScratchDir dir;
         auto made = testkit::run_program(vexorstubs(), {"--all", "--header", header, "-o", "s.ptu"},
                                          env, dir.path());

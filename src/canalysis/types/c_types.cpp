@@ -44,6 +44,11 @@ bool c_has_qualifier(const TypeNode* type, std::string_view word) {
 
 bool c_is_const(const TypeNode* type) { return c_has_qualifier(type, "const"); }
 
+bool c_takes_argument(const Parameter& parameter) {
+    const TypeNode* r = c_resolve_type(parameter.type);
+    return r != nullptr && r->kind != TypeKind::void_type && r->kind != TypeKind::ellipsis;
+}
+
 namespace {
 
 // A struct that holds itself (only invalid code can say so) counts and

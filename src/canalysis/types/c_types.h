@@ -146,6 +146,9 @@ TypeNode* c_resolve_type(TypeNode* type);
 
 // True when the type is qualified by "const" (named types followed).
 bool c_is_const(const TypeNode* type);
+// Whether a parameter of a function type takes an argument: not the "void"
+// of "(void)", not an ellipsis, not one whose type is unknown.
+bool c_takes_argument(const Parameter& parameter);
 
 // True when the type carries the qualifier or type modifier `word`
 // (qualified nodes down to the first non-qualified one, named types
