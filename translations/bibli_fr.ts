@@ -675,9 +675,9 @@
         <translation>%1Types incompatibles %2</translation>
     </message>
     <message>
-        <source>%1The runtime cannot initialise or check a value of type %2 (128-bit integer, extended real or vector)</source>
+        <source>%1The runtime cannot initialise or check a value of type %2 (128-bit integer, extended real, complex or vector)</source>
         <comment>Error code is &quot;TYPNONGER&quot;</comment>
-        <translation>%1Le support d'exécution ne sait ni initialiser ni vérifier une valeur de type %2 (entier de 128 bits, réel étendu ou vecteur)</translation>
+        <translation>%1Le support d'exécution ne sait ni initialiser ni vérifier une valeur de type %2 (entier de 128 bits, réel étendu, complexe ou vecteur)</translation>
     </message>
     <message>
         <source>%1Wrong place for USE %2</source>

@@ -236,6 +236,7 @@ void StubGenerator::define(std::string_view block_name, long line_number, std::s
         return;
     }
     table_ = declarations.table;
+    member_macro_ = declarations.member_macro;
     session_.report_description().summary_stub_block(block_name, line_number);
     for (const Symbol* function : declarations.functions) {
         if (function == nullptr || function->name == skipped_stub) continue;
@@ -337,7 +338,7 @@ bool StubGenerator::build_stub(Stub& stub, const Symbol& function) {
             p.buffer = c_array_bound(resolved);
             p.text = c_is_string_type(resolved);
             p.field_type = type_image(element, "");
-            c_value_components(declared.type, p.name, false, p.components);
+            c_value_components(declared.type, p.name, false, p.components, nullptr, member_macro_);
             bool fits = !p.components.empty() && p.components.size() < component_limit;
             for (const ValueComponent& c : p.components) {
                 const StubValueKind k = kind_of(c.type);
@@ -404,10 +405,14 @@ bool StubGenerator::build_stub(Stub& stub, const Symbol& function) {
                 return false;
             }
             bool unknown = false;
-            c_walk_scalar_components(full, p.name, [&](const ScalarComponent& c) {
-                const TypeNode* r = c_resolve_type(c.type);
-                if (r != nullptr && r->kind == TypeKind::array && r->bound.empty()) unknown = true;
-            });
+            c_walk_scalar_components(
+                full, p.name,
+                [&](const ScalarComponent& c) {
+                    const TypeNode* r = c_resolve_type(c.type);
+                    if (r != nullptr && r->kind == TypeKind::array && r->bound.empty())
+                        unknown = true;
+                },
+                member_macro_);
             if (unknown) {
                 session_.reporter().error(msg::UNKARRSIZ, p.field_type);
                 return false;
@@ -472,12 +477,15 @@ bool StubGenerator::uses_comparisons(const Stub& stub) const {
         if (!p.input()) continue;
         if (p.kind == StubValueKind::string || p.kind == StubValueKind::pointer) addresses = true;
         if (p.kind == StubValueKind::aggregate) {
-            c_walk_scalar_components(complete(p.value), "", [&](const ScalarComponent& c) {
-                StubValueKind kind = kind_of(c.type);
-                if (kind == StubValueKind::string || kind == StubValueKind::pointer) {
-                    addresses = true;
-                }
-            });
+            c_walk_scalar_components(
+                complete(p.value), "",
+                [&](const ScalarComponent& c) {
+                    StubValueKind kind = kind_of(c.type);
+                    if (kind == StubValueKind::string || kind == StubValueKind::pointer) {
+                        addresses = true;
+                    }
+                },
+                member_macro_);
         }
     }
     return addresses;
@@ -548,31 +556,35 @@ void StubGenerator::write_aggregate_comparison(const TypeNode* type) {
     line("int Vexor_res;");
     line("Vexor_res=0;");
     line("if (sel[mem]){");
-    c_walk_scalar_components(complete(type), "", [&](const ScalarComponent& c) {
-        const std::string a = "(*p)" + c.path;
-        const std::string b = "(*ref)" + c.path;
-        switch (kind_of(c.type)) {
-            case StubValueKind::string:
-                line("  Vexor_res|=_vxcc_str((char *)(" + a + "),(char *)(" + b + "));");
-                break;
-            case StubValueKind::pointer:
-                line("  Vexor_res|=_vxcc_ptr((vxu_pointer)(" + a + "),(vxu_pointer)(" + b + "));");
-                break;
-            case StubValueKind::function_pointer:
-                line("  Vexor_res|=_VXCC_FUNCPTR(" + a + "," + b + ");");
-                break;
-            case StubValueKind::char_array:
-                line("  Vexor_res|=(strcmp(" + a + "," + b + ")!=0);");
-                break;
-            case StubValueKind::other:
-            case StubValueKind::aggregate:
-                line("  Vexor_res|=(memcmp(&(" + a + "),&(" + b + "),sizeof(" + a + "))!=0);");
-                break;
-            default:
-                line("  Vexor_res|=((" + a + ")!=(" + b + "));");
-                break;
-        }
-    });
+    c_walk_scalar_components(
+        complete(type), "",
+        [&](const ScalarComponent& c) {
+            const std::string a = "(*p)" + c.path;
+            const std::string b = "(*ref)" + c.path;
+            switch (kind_of(c.type)) {
+                case StubValueKind::string:
+                    line("  Vexor_res|=_vxcc_str((char *)(" + a + "),(char *)(" + b + "));");
+                    break;
+                case StubValueKind::pointer:
+                    line("  Vexor_res|=_vxcc_ptr((vxu_pointer)(" + a + "),(vxu_pointer)(" + b +
+                         "));");
+                    break;
+                case StubValueKind::function_pointer:
+                    line("  Vexor_res|=_VXCC_FUNCPTR(" + a + "," + b + ");");
+                    break;
+                case StubValueKind::char_array:
+                    line("  Vexor_res|=(strcmp(" + a + "," + b + ")!=0);");
+                    break;
+                case StubValueKind::other:
+                case StubValueKind::aggregate:
+                    line("  Vexor_res|=(memcmp(&(" + a + "),&(" + b + "),sizeof(" + a + "))!=0);");
+                    break;
+                default:
+                    line("  Vexor_res|=((" + a + ")!=(" + b + "));");
+                    break;
+            }
+        },
+        member_macro_);
     line("}");
     line("if (store){");
     line("  *store=*p;");
@@ -961,8 +973,9 @@ void StubGenerator::write_parameter_checks(const Stub& stub) {
             }
         };
         if (p.kind == StubValueKind::aggregate) {
-            c_walk_scalar_components(complete(p.value), p.name,
-                                     [&](const ScalarComponent& c) { check(c.path, c.type, 0); });
+            c_walk_scalar_components(
+                complete(p.value), p.name,
+                [&](const ScalarComponent& c) { check(c.path, c.type, 0); }, member_macro_);
         } else if (p.scalar_elements()) {
             check(p.name, p.components.front().type, p.buffer);
         } else if (p.kind == StubValueKind::buffer) {
@@ -1161,7 +1174,7 @@ bool StubGenerator::value_lines(const StubParameter& p, const std::string& targe
             std::vector<std::string> leaves;
             SpreadFailure failure;
             std::vector<ValueComponent> components;
-            c_value_components(p.value, p.name, false, components);
+            c_value_components(p.value, p.name, false, components, nullptr, member_macro_);
             if (!model->spread(p.value, p.name, value, leaves, failure, true)) {
                 session_.reporter().error(failure.code.value_or(msg::INITAGREG), failure.place);
                 return false;

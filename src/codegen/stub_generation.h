@@ -268,6 +268,7 @@ private:
     OutputSession& session_;
     std::vector<Stub> stubs_;
     const TypeTable* table_ = nullptr;  // of the stub being written
+    MacroBodyQuery member_macro_;       // of the analysis, for member paths
     bool comparisons_written_ = false;
     bool services_written_ = false;
     bool aggregate_guard_written_ = false;

@@ -17,6 +17,8 @@ namespace vx {
 // table of the code under test, so typedefs and tags of the unit resolve).
 struct StubDeclarations {
     const TypeTable* table = nullptr;
+    // Members named through macros (see c_member_path).
+    MacroBodyQuery member_macro;
     std::vector<const Symbol*> functions;
 };
 

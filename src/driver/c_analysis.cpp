@@ -104,6 +104,7 @@ StubDeclarations CAnalysis::stub_declarations(std::string_view text) {
     c_parse_declarations(text, *table, options, sink_, run_);
     StubDeclarations declarations;
     declarations.table = table.get();
+    declarations.member_macro = member_macros();
     table->for_each_symbol([&](const Symbol& symbol) {
         if (symbol.type != nullptr && (symbol.storage & storage_typedef) == 0 &&
             c_resolve_type(symbol.type) != nullptr &&
@@ -145,6 +146,16 @@ std::optional<bool> CAnalysis::base_type(std::string_view name) {
         i = j;
     }
     return any;
+}
+
+MacroBodyQuery CAnalysis::member_macros() {
+    return [this](std::string_view name) -> std::optional<std::string> {
+        const MacroEntry* entry = cpp_.macros().macro_lookup(name);
+        if (entry == nullptr || !entry->definition || entry->definition->function_like()) {
+            return std::nullopt;
+        }
+        return std::string(entry->definition->body);
+    };
 }
 
 std::optional<bool> CAnalysis::macro_defined(std::string_view name) {
@@ -273,16 +284,19 @@ bool read_only_object(ExpressionRun& run, const ExprNode* node, std::string_view
 }
 
 // The type, or the element type of an array of it, is one the runtime
-// cannot hold: a 128-bit integer, an extended real or a vector.
+// cannot hold: a 128-bit integer, an extended real, a complex number (its
+// checks would see the real part only) or a vector.
 bool unsupported_scalar(const TypeNode* type) {
+    const TypeNode* element = type;
     const TypeNode* resolved = c_resolve_type(type);
     for (int depth = 0; resolved != nullptr && resolved->kind == TypeKind::array && depth < 64;
          ++depth) {
-        resolved = c_resolve_type(resolved->target);
+        element = resolved->target;
+        resolved = c_resolve_type(element);
     }
     return resolved != nullptr &&
            (resolved->kind == TypeKind::wide_integer || resolved->kind == TypeKind::extended_real ||
-            resolved->kind == TypeKind::vector);
+            resolved->kind == TypeKind::vector || c_has_qualifier(element, "_Complex"));
 }
 
 // The first type among `type` and its members and elements that the
@@ -322,6 +336,7 @@ std::optional<NativeVariable> CAnalysis::variable_type(std::string_view expressi
                                                        ComponentWalk components) {
     NativeVariable result;
     ExpressionRun run(table_, run_);
+    run.member_macro = member_macros();
     run.scope = std::string(scope);
     FindingSink sink;
     ExpressionTree tree = c_parse_expression(run, expression, "", 0, sink);
@@ -418,6 +433,7 @@ std::optional<NativeSpread> CAnalysis::spread_value(std::string_view expression,
                                                     std::string_view value) {
     NativeSpread result;
     ExpressionRun run(table_, run_);
+    run.member_macro = member_macros();
     run.scope = std::string(scope);
     run.others_word = cpp_.script_language() == 2 ? "others" : "autres";
     const TypeNode* type = quiet_expression_type(run, table_, expression, scope);
@@ -465,6 +481,7 @@ std::optional<NativeSpread> CAnalysis::spread_typed_value(const TypeNode* type,
     if (type == nullptr) return std::nullopt;
     NativeSpread result;
     ExpressionRun run(table_, run_);
+    run.member_macro = member_macros();
     run.others_word = cpp_.script_language() == 2 ? "others" : "autres";
     result.spread =
         c_spread_value(run, type, root, value, result.values, result.failure, compound_literal);
@@ -475,6 +492,7 @@ std::optional<std::string> CAnalysis::array_value_expression(std::string_view ex
                                                              std::string_view scope,
                                                              std::string_view value) {
     ExpressionRun run(table_, run_);
+    run.member_macro = member_macros();
     run.scope = std::string(scope);
     run.others_word = cpp_.script_language() == 2 ? "others" : "autres";
     const TypeNode* type = quiet_expression_type(run, table_, expression, scope);
@@ -498,6 +516,7 @@ std::optional<std::string> CAnalysis::array_value_expression(std::string_view ex
 std::vector<ValueFinding> CAnalysis::check_value(std::string_view text, VariableKind kind,
                                                  const TypeFacts& facts, std::string_view scope) {
     ExpressionRun run(table_, run_);
+    run.member_macro = member_macros();
     run.scope = std::string(scope);
     run.is_macro = [this](std::string_view name) { return macro_defined(name).value_or(false); };
     return c_check_value(run, text, kind, facts);
@@ -505,6 +524,7 @@ std::vector<ValueFinding> CAnalysis::check_value(std::string_view text, Variable
 
 std::optional<NumericValue> CAnalysis::numeric_value(std::string_view text) {
     ExpressionRun run(table_, run_);
+    run.member_macro = member_macros();
     return c_numeric_value(run, text);
 }
 

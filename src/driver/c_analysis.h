@@ -58,6 +58,8 @@ public:
     std::string preprocess(std::string_view text, std::string_view file, long first_line) override;
     void analyse_declarations(std::string_view text, std::string_view scope) override;
     std::optional<bool> macro_defined(std::string_view name) override;
+    // The bodies of the object-like macros, as the walks of members ask.
+    MacroBodyQuery member_macros();
     // A C base type of the type table: a base type spelling ("unsigned
     // long", "double") or a typedef name.
     std::optional<bool> base_type(std::string_view name) override;

@@ -131,6 +131,10 @@ struct Calls {
 // The functions that get a block, and what the closing comments list.
 struct Choice {
     std::vector<const Symbol*> functions;
+    // The header a user includes for each declaring file: the file itself,
+    // or, for a private part of a library (<bits/mathcalls.h>), the first
+    // public header that includes it.
+    std::map<std::string, std::string, std::less<>> public_header;
     std::vector<std::string> shadowed;       // also function-like macros
     std::vector<std::string> not_functions;  // objects
     bool missing = false;                    // a call without a prototype
@@ -156,12 +160,15 @@ private:
     void write_output(const std::string& text);
     std::string header_spelling(std::string_view file) const;
     std::string search_text() const;
+    std::string public_header_of(std::string_view file, const Preprocessor& preprocessor) const;
 
     const StubRequest& request_;
     const RunEnvironment& environment_;
     Reporter& reporter_;
     WorkDirectory work_;
     int compiled_ = 0;
+    // The analysis's include search path, system directories included.
+    std::vector<std::string> search_path_;
 };
 
 std::string compiler_of(const RunEnvironment& environment) {
@@ -211,6 +218,13 @@ void Generator::read_default_libraries(ObjectSymbols& library) {
     }
 }
 
+// Names the implementation reserves belong to the compiler and its
+// run-time support (__stack_chk_fail, __gcov_init, _GLOBAL_OFFSET_TABLE_).
+bool is_reserved_name(std::string_view name) {
+    return name.size() > 1 && name[0] == '_' &&
+           (name[1] == '_' || std::isupper(static_cast<unsigned char>(name[1])));
+}
+
 // Whether the file the analysis read is the header named on the command
 // line: the same file, or found under that name in a search directory.
 bool is_header(std::string_view file, const std::string& header) {
@@ -220,20 +234,47 @@ bool is_header(std::string_view file, const std::string& header) {
 }
 
 // How the generated script includes a header: as given on the command
-// line, else relative to the include directory that holds it.
+// line, else relative to the include directory that holds it (the user's
+// first, then the target's system directories).
 std::string Generator::header_spelling(std::string_view file) const {
     for (const std::string& h : request_.headers) {
         if (is_header(file, h)) return h;
     }
     const std::string wanted = canonical_path(file);
-    for (const std::string& d : request_.include_dirs) {
-        const std::string dir = canonical_path(d);
-        if (wanted.size() > dir.size() && wanted.compare(0, dir.size(), dir) == 0 &&
-            wanted[dir.size()] == '/') {
-            return wanted.substr(dir.size() + 1);
+    for (const auto* dirs : {&request_.include_dirs, &search_path_}) {
+        for (const std::string& d : *dirs) {
+            if (d.empty()) continue;
+            const std::string dir = canonical_path(d);
+            if (wanted.size() > dir.size() && wanted.compare(0, dir.size(), dir) == 0 &&
+                wanted[dir.size()] == '/') {
+                return wanted.substr(dir.size() + 1);
+            }
         }
     }
     return std::string(file);
+}
+
+// A library's private header is one a user never includes: glibc's
+// <bits/...> and the <_...> headers of other C libraries. Its
+// declarations belong to the public header that includes it.
+bool is_private_header(std::string_view file) {
+    const std::size_t slash = file.rfind('/');
+    const std::string_view base = slash == std::string_view::npos ? file : file.substr(slash + 1);
+    if (!base.empty() && base[0] == '_') return true;
+    const std::string_view dir =
+        slash == std::string_view::npos ? std::string_view() : file.substr(0, slash);
+    return dir == "bits" || dir.ends_with("/bits");
+}
+
+std::string Generator::public_header_of(std::string_view file,
+                                        const Preprocessor& preprocessor) const {
+    std::string_view at = file;
+    for (int depth = 0; depth < 64 && is_private_header(at); ++depth) {
+        const std::string_view up = preprocessor.includer_of(at);
+        if (up.empty()) break;
+        at = up;
+    }
+    return std::string(at);
 }
 
 std::string Generator::search_text() const {
@@ -279,11 +320,7 @@ std::optional<Calls> Generator::calls_to_stub() {
     for (const std::string& name : unit.undefined) {
         if (request_.keep.count(name) > 0) continue;
         const bool forced = request_.stub.count(name) > 0;
-        // Names the implementation reserves belong to the compiler and its
-        // run-time support (__stack_chk_fail, __gcov_init, _GLOBAL_OFFSET_TABLE_).
-        const bool reserved = name.size() > 1 && name[0] == '_' &&
-                              (name[1] == '_' || std::isupper(static_cast<unsigned char>(name[1])));
-        if (!forced && (reserved || unit.defined.count(name) > 0 ||
+        if (!forced && (is_reserved_name(name) || unit.defined.count(name) > 0 ||
                         others.defined.count(name) > 0 || library.defined.count(name) > 0)) {
             continue;
         }
@@ -309,6 +346,7 @@ void Generator::analyse_headers(CAnalysis& analysis) {
     std::string includes;
     for (const std::string& h : request_.headers) includes += "#include \"" + h + "\"\n";
     analysis.analyse_declarations(analysis.preprocess(includes, "", 0), {});
+    search_path_ = analysis.preprocessor().search_path();
 }
 
 Choice Generator::choose(const Calls& calls, CAnalysis& analysis) {
@@ -319,11 +357,23 @@ Choice Generator::choose(const Calls& calls, CAnalysis& analysis) {
         return t != nullptr && t->kind == TypeKind::function && !s->is_function_definition;
     };
     std::vector<const Symbol*>& chosen = choice.functions;
+    auto header_of = [&](std::string_view file) -> const std::string& {
+        auto found = choice.public_header.find(file);
+        if (found == choice.public_header.end()) {
+            found = choice.public_header
+                        .emplace(std::string(file), public_header_of(file, analysis.preprocessor()))
+                        .first;
+        }
+        return found->second;
+    };
     if (request_.all_declared) {
         table.for_each_symbol([&](const Symbol& s) {
             if (!s.scope.empty() || !is_function(&s) || request_.keep.count(s.name) > 0) return;
+            // The implementation's own functions (glibc's __cos beside cos)
+            // are stubbed when asked for by name only.
+            if (is_reserved_name(s.name) && request_.stub.count(s.name) == 0) return;
             for (const std::string& h : request_.headers) {
-                if (is_header(s.file, h)) {
+                if (is_header(header_of(s.file), h)) {
                     chosen.push_back(&s);
                     return;
                 }
@@ -345,6 +395,7 @@ Choice Generator::choose(const Calls& calls, CAnalysis& analysis) {
             continue;
         }
         if (std::find(chosen.begin(), chosen.end(), s) == chosen.end()) chosen.push_back(s);
+        header_of(s->file);
     }
     for (const auto& [file, names] : unfound) {
         reporter_.report({file, 0}, Severity::warning, msg::STUBNOPROT,
@@ -382,7 +433,7 @@ std::string Generator::script_text(const Choice& choice, const TypeTable& table)
     std::map<std::string, HeaderBlock> blocks;
     std::map<std::string, HeaderDeclarations, std::less<>> headers;
     for (const Symbol* s : choice.functions) {
-        const std::string spelling = header_spelling(s->file);
+        const std::string spelling = header_spelling(choice.public_header.find(s->file)->second);
         HeaderBlock& block = blocks[spelling];
         block.spelling = spelling;
         block.functions.push_back(s);

@@ -1028,6 +1028,12 @@ void Preprocessor::do_include(std::string_view rest, bool next) {
     if (!included_seen_[found->id]) {
         included_seen_[found->id] = true;
         included_.insert(included_.begin(), std::string(path));
+        for (auto level = levels_.rbegin(); level != levels_.rend(); ++level) {
+            if (level->kind == LevelKind::file) {
+                includers_.emplace(std::string(path), std::string(level->file));
+                break;
+            }
+        }
     }
     const KnownFile& known = known_files_[static_cast<std::size_t>(file)];
     if (known.once || (known.scanned && !known.guard.empty() && macro_defined(known.guard))) {

@@ -177,6 +177,11 @@ bool quiet_in_system_header(MessageCode code) {
 
 }  // namespace
 
+std::string_view Preprocessor::includer_of(std::string_view path) const {
+    const auto found = includers_.find(path);
+    return found != includers_.end() ? std::string_view(found->second) : std::string_view();
+}
+
 bool Preprocessor::is_system_file(std::string_view path) const {
     for (const std::string& directory : system_directories_) {
         if (directory.empty()) {

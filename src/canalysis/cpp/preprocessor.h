@@ -170,6 +170,9 @@ public:
     bool defines_c11_keyword(std::string_view rest) const;
     // Every file opened by "#include", latest first.
     const std::vector<std::string>& included_files() const { return included_; }
+    // The file whose "#include" first opened `path`: empty for a file the
+    // run's text includes itself, or for a file never included.
+    std::string_view includer_of(std::string_view path) const;
     // Files read from disk by the include search in this run, and
     // "#include" lines that read nothing because their file is guarded
     // and its guard is defined, or holds "#pragma once".
@@ -314,7 +317,8 @@ private:
     std::vector<std::string> system_directories_;
     std::size_t longest_directory_ = 19;
     std::vector<std::string> included_;
-    std::vector<bool> included_seen_;  // by number among file_names_
+    std::map<std::string, std::string, std::less<>> includers_;  // by included file
+    std::vector<bool> included_seen_;                            // by number among file_names_
     NameInterner file_names_;
     // The answers of the include search for the run, by candidate path:
     // the index of the file found there, or -1 when there is none. No

@@ -436,6 +436,10 @@ TEST(Preprocessor, IncludesFollowTheSearchPathAndWriteMarkers) {
     EXPECT_TRUE(c.reports.empty()) << c.codes();
     EXPECT_EQ(c.cpp.included_files(),
               (std::vector<std::string>{dir.path + "/two/h.h", dir.path + "/one/h.h"}));
+    // Each header knows the file that included it, through #include_next too.
+    EXPECT_EQ(c.cpp.includer_of(dir.path + "/two/h.h"), dir.path + "/one/h.h");
+    EXPECT_EQ(c.cpp.includer_of(dir.path + "/one/h.h"), "t.c");
+    EXPECT_EQ(c.cpp.includer_of(dir.path + "/three/w.h"), "");
 
     // A warning inside a header names that header and its line.
     c.run("\n#define W \"" + dir.path + "/three/w.h\"\n#include W\n");

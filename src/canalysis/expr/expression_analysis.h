@@ -47,6 +47,9 @@ struct ExpressionRun {
     // Whether a name is a macro of the analysed C. Set, it lets the checks
     // of a value find the names nothing declares; unset, they do not look.
     std::function<bool(std::string_view)> is_macro;
+    // The bodies of object-like macros, for members a library names
+    // through a macro (see c_member_path).
+    MacroBodyQuery member_macro;
 };
 
 using ExpressionTree = std::unique_ptr<Expression>;

@@ -2,7 +2,10 @@
 // and qualifiers, counting and walking the scalar components of aggregates.
 #include "canalysis/types/c_types.h"
 
+#include "support/text.h"
+
 #include <algorithm>
+#include <cctype>
 #include <vector>
 
 namespace vx {
@@ -62,6 +65,7 @@ bool on_path(const std::vector<const TypeNode*>& path, const TypeNode* type) {
 
 struct Walk {
     const std::function<void(const ScalarComponent&)>& visit;
+    const MacroBodyQuery& macro_body;
     std::vector<const TypeNode*> path;
     long long visited = 0;
 
@@ -84,7 +88,8 @@ struct Walk {
             const Field& f = resolved->fields[i];
             if (!f.symbol) continue;
             // The members of an unnamed member are reached directly.
-            (*this)(f.symbol->type, f.symbol->name.empty() ? name : name + "." + f.symbol->name,
+            (*this)(f.symbol->type,
+                    f.symbol->name.empty() ? name : c_member_path(name, f.symbol->name, macro_body),
                     &f);
         }
         path.pop_back();
@@ -93,9 +98,30 @@ struct Walk {
 
 }  // namespace
 
+std::string c_member_path(const std::string& path, std::string_view member,
+                          const MacroBodyQuery& macro_body) {
+    std::string full = path + "." + std::string(member);
+    if (!macro_body) return full;
+    const std::optional<std::string> body = macro_body(member);
+    if (!body) return full;
+    // The macro must spell a chain of members ending in the member itself,
+    // and the path must end with the rest of that chain.
+    const std::string chain(trimmed(*body, c_blanks));
+    if (chain.size() <= member.size() + 1 || !chain.ends_with("." + std::string(member)) ||
+        !std::all_of(chain.begin(), chain.end(), [](char c) {
+            return c == '.' || c == '_' || std::isalnum(static_cast<unsigned char>(c));
+        })) {
+        return full;
+    }
+    const std::string supplied = "." + chain.substr(0, chain.size() - member.size() - 1);
+    if (!path.ends_with(supplied)) return full;
+    return path.substr(0, path.size() - supplied.size()) + "." + std::string(member);
+}
+
 void c_walk_scalar_components(const TypeNode* type, const std::string& root,
-                              const std::function<void(const ScalarComponent&)>& visit) {
-    Walk walk{visit, {}, 0};
+                              const std::function<void(const ScalarComponent&)>& visit,
+                              const MacroBodyQuery& macro_body) {
+    Walk walk{visit, macro_body, {}, 0};
     walk(type, root, nullptr);
 }
 

@@ -18,6 +18,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -170,7 +171,20 @@ struct ScalarComponent {
 // Incomplete structs yield nothing. A struct found inside itself is one
 // component, and a walk stops after a million components, so that no
 // input, however malformed, makes it loop or explode.
+// The body of an object-like macro of the analysed C, or nothing: the
+// walks below ask it about member names.
+using MacroBodyQuery = std::function<std::optional<std::string>(std::string_view)>;
+
+// The access path of member `member` of the aggregate at `path`. A C
+// library may name a member through a macro of the same name ("#define
+// sa_handler __sigaction_handler.sa_handler"): written in full, the path
+// would be expanded a second time by the compiler, so the part the macro
+// supplies is left to it.
+std::string c_member_path(const std::string& path, std::string_view member,
+                          const MacroBodyQuery& macro_body);
+
 void c_walk_scalar_components(const TypeNode* type, const std::string& root,
-                              const std::function<void(const ScalarComponent&)>& visit);
+                              const std::function<void(const ScalarComponent&)>& visit,
+                              const MacroBodyQuery& macro_body = {});
 
 }  // namespace vx

@@ -275,15 +275,17 @@ bool is_walked_array(const TypeNode* type) {
 }
 
 void append_components(const TypeNode* type, const std::string& path, int depth, bool whole_arrays,
-                       std::vector<ValueComponent>& out, ExpressionRun* run) {
+                       std::vector<ValueComponent>& out, ExpressionRun* run,
+                       const MacroBodyQuery& macro_body) {
     if (out.size() >= component_limit) return;
     const TypeNode* r = c_resolve_type(type);
     const CValueKind kind = c_value_kind(type);
     if (r != nullptr && depth < component_depth_limit) {
         if (is_complete_aggregate(r)) {
             for (const Field* field : valued_fields(r)) {
-                append_components(field->symbol->type, path + "." + field->symbol->name, depth + 1,
-                                  whole_arrays, out, run);
+                append_components(field->symbol->type,
+                                  c_member_path(path, field->symbol->name, macro_body), depth + 1,
+                                  whole_arrays, out, run, macro_body);
             }
             return;
         }
@@ -296,7 +298,7 @@ void append_components(const TypeNode* type, const std::string& path, int depth,
             const long long bound = c_array_bound(type);
             for (long long i = 0; i < bound && out.size() < component_limit; ++i) {
                 append_components(r->target, path + "[" + std::to_string(i) + "]", depth + 1,
-                                  whole_arrays, out, run);
+                                  whole_arrays, out, run, macro_body);
             }
             return;
         }
@@ -307,8 +309,10 @@ void append_components(const TypeNode* type, const std::string& path, int depth,
 }  // namespace
 
 void c_value_components(const TypeNode* type, const std::string& root, bool whole_arrays,
-                        std::vector<ValueComponent>& out, ExpressionRun* run) {
-    append_components(type, root, 0, whole_arrays, out, run);
+                        std::vector<ValueComponent>& out, ExpressionRun* run,
+                        const MacroBodyQuery& macro_body) {
+    append_components(type, root, 0, whole_arrays, out, run,
+                      macro_body || run == nullptr ? macro_body : run->member_macro);
 }
 
 // ---- values of aggregates -----------------------------------------------------

@@ -108,8 +108,11 @@ inline constexpr int component_depth_limit = 64;
 inline constexpr std::size_t component_limit = std::size_t{1} << 20;
 
 // Appends the components of a value of type `type` named `root`.
+// Members named through macros are written as c_member_path says, with the
+// run's macros, else with `macro_body`.
 void c_value_components(const TypeNode* type, const std::string& root, bool whole_arrays,
-                        std::vector<ValueComponent>& out, ExpressionRun* run = nullptr);
+                        std::vector<ValueComponent>& out, ExpressionRun* run = nullptr,
+                        const MacroBodyQuery& macro_body = {});
 
 // ---- values of aggregates -----------------------------------------------------
 

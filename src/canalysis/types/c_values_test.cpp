@@ -24,6 +24,8 @@ struct digest { __u8 len; BYTE bytes[4]; char name[8]; };
 char c; BYTE b; __u8 u; int8 s8; gchar g; flag_t f; unsigned long long big;
 char text[8]; BYTE hash[4]; uuid_t id; gchar *gp; unsigned char *up; enum level lvl;
 struct span sp; struct pair pairs[4]; int grid[2][3]; struct digest dig; int t5[5];
+struct action { union { void (*handler)(int); void (*full)(int, void *); } u; int flags; };
+struct action act;
 )";
 
 // A variable of the unit, a value written for it, and what is expected.
@@ -107,6 +109,34 @@ TEST_F(CValues, ComponentsOfAStructHoldingAnArray) {
     c_value_components(type_of("sp"), "sp", true, whole);
     ASSERT_EQ(whole.size(), 3u);
     EXPECT_EQ(whole[1].facts.dimensions, std::vector<long long>{2});
+}
+
+// A member the library names through a macro of its own name
+// ("#define handler u.handler") is written so that the compiler's
+// expansion of the macro completes the path; any other macro is left alone.
+TEST_F(CValues, MembersNamedThroughMacrosAreExpandedOnce) {
+    const MacroBodyQuery macros = [](std::string_view name) -> std::optional<std::string> {
+        if (name == "handler") return std::string(" u.handler ");
+        if (name == "flags") return std::string("other.flags");  // not this path
+        if (name == "len") return std::string("LEN_MAX");        // not a member chain
+        return std::nullopt;
+    };
+    std::vector<ValueComponent> components;
+    c_value_components(type_of("act"), "act", false, components, nullptr, macros);
+    ASSERT_EQ(components.size(), 2u);
+    EXPECT_EQ(components[0].expression, "act.handler");
+    EXPECT_EQ(components[1].expression, "act.flags");
+    std::vector<std::string> walked;
+    c_walk_scalar_components(
+        type_of("act"), "", [&](const ScalarComponent& c) { walked.push_back(c.path); }, macros);
+    EXPECT_EQ(walked, (std::vector<std::string>{".handler", ".flags"}));
+    // Without the macros, or with a macro that names another chain, the
+    // path is written in full.
+    components.clear();
+    c_value_components(type_of("act"), "act", false, components);
+    EXPECT_EQ(components[0].expression, "act.u.handler");
+    EXPECT_EQ(c_member_path("dig", "len", macros), "dig.len");
+    EXPECT_EQ(c_member_path("x.v", "handler", macros), "x.v.handler");
 }
 
 TEST_F(CValues, ListsAreSpreadByTheShapeOfTheType) {
