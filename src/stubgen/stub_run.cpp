@@ -218,6 +218,25 @@ void Generator::read_default_libraries(ObjectSymbols& library) {
     }
 }
 
+// The line of a C source where `name` is first called: the name as a
+// whole word followed by "(" (0 when the text has no such line, or is an
+// object file's). Comments and strings are not told apart: a call named
+// in a comment first gives that comment's line.
+long first_call_line(std::string_view text, std::string_view name) {
+    auto word_char = [](char c) { return c == '_' || std::isalnum(static_cast<unsigned char>(c)); };
+    for (std::size_t at = text.find(name); at != std::string_view::npos;
+         at = text.find(name, at + 1)) {
+        if (at > 0 && word_char(text[at - 1])) continue;
+        std::size_t next = at + name.size();
+        if (next < text.size() && word_char(text[next])) continue;
+        while (next < text.size() && (text[next] == ' ' || text[next] == '\t')) ++next;
+        if (next < text.size() && text[next] == '(') {
+            return 1 + static_cast<long>(std::count(text.begin(), text.begin() + at, '\n'));
+        }
+    }
+    return 0;
+}
+
 // Names the implementation reserves belong to the compiler and its
 // run-time support (__stack_chk_fail, __gcov_init, _GLOBAL_OFFSET_TABLE_).
 bool is_reserved_name(std::string_view name) {
@@ -381,7 +400,8 @@ Choice Generator::choose(const Calls& calls, CAnalysis& analysis) {
         });
     }
     // The functions without a prototype, by the file that calls them.
-    std::map<std::string, std::string> unfound;
+    std::map<std::pair<std::string, long>, std::string> unfound;
+    std::map<std::string, std::string> sources;  // the text of each calling C source
     for (const std::string& name : calls.wanted) {
         const Symbol* s = table.lookup_symbol(name, "");
         if (s != nullptr && !is_function(s)) {
@@ -390,15 +410,24 @@ Choice Generator::choose(const Calls& calls, CAnalysis& analysis) {
         }
         if (s == nullptr) {
             const auto it = calls.caller.find(name);
-            std::string& names = unfound[it != calls.caller.end() ? it->second : std::string()];
+            const std::string file = it != calls.caller.end() ? it->second : std::string();
+            auto source = sources.find(file);
+            if (source == sources.end()) {
+                std::string text;
+                if (fs::path(file).extension() == ".c") {
+                    read_whole_file(file, text, nullptr, nullptr);
+                }
+                source = sources.emplace(file, std::move(text)).first;
+            }
+            std::string& names = unfound[{file, first_call_line(source->second, name)}];
             names += (names.empty() ? "" : ", ") + name;
             continue;
         }
         if (std::find(chosen.begin(), chosen.end(), s) == chosen.end()) chosen.push_back(s);
         header_of(s->file);
     }
-    for (const auto& [file, names] : unfound) {
-        reporter_.report({file, 0}, Severity::warning, msg::STUBNOPROT,
+    for (const auto& [location, names] : unfound) {
+        reporter_.report({location.first, location.second}, Severity::warning, msg::STUBNOPROT,
                          names + " (" + search_text() + ")");
     }
     choice.missing = !unfound.empty();
