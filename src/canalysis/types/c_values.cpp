@@ -812,6 +812,33 @@ void undeclared_names(ExpressionRun& run, const ExprNode* node, std::vector<std:
     for (const ExprNode* item : node->items) undeclared_names(run, item, names);
 }
 
+// The script's aggregate notation, an association "=>" or a range "..",
+// outside the braces or brackets of an aggregate: C has no meaning for it,
+// and the text would reach the harness as it stands. Read on the text, as
+// a value the expression parser cannot read is still handed to the C
+// compiler.
+bool stray_notation(std::string_view text) {
+    int depth = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '"' || c == '\'') {
+            for (++i; i < text.size() && text[i] != c; ++i) {
+                if (text[i] == '\\') ++i;
+            }
+        } else if (c == '{' || c == '[') {
+            ++depth;
+        } else if ((c == '}' || c == ']') && depth > 0) {
+            --depth;
+        } else if (depth == 0 && i + 1 < text.size() &&
+                   ((c == '=' && text[i + 1] == '>') ||
+                    (c == '.' && text[i + 1] == '.' &&
+                     (i + 2 >= text.size() || text[i + 2] != '.')))) {
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 std::vector<ValueFinding> c_check_value(ExpressionRun& run, std::string_view text, CValueKind kind,
@@ -840,6 +867,9 @@ std::vector<ValueFinding> c_check_value(ExpressionRun& run, std::string_view tex
         if (refuses(entry.code)) findings.push_back({entry.code, std::string(text), true});
     }
     const ExprNode* root = tree != nullptr ? unparenthesised(tree->root) : nullptr;
+    if (findings.empty() && stray_notation(text)) {
+        findings.push_back({msg::BADAGGREGATE, std::string(text), true});
+    }
     if (root != nullptr && findings.empty() && run.is_macro) {
         std::vector<std::string> names;
         undeclared_names(run, root, names);

@@ -242,6 +242,14 @@ TEST_F(CValues, ValuesTheHarnessCannotTakeAreFound) {
         {"b", "{4, 2}", "BADAGGREGATE"},
         {"text", "{\"ab\"}", "BADAGGREGATE"},
         {"up", "[0 => 1]", "BADAGGREGATE"},
+        // The aggregate notation outside an aggregate's braces is no C; in a
+        // string, or as a unit's own name, it is.
+        {"b", "(others => 0)", "BADAGGREGATE"},
+        {"sp", "(others => 0)", "BADAGGREGATE"},
+        {"b", "(0 => 1)", "BADAGGREGATE"},
+        {"b", "1 .. 2", "BADAGGREGATE"},
+        {"text", "\"a..b=>c\"", ""},
+        {"b", "'.' + 1", ""},
         {"b", "NONIL", "TYPESMISM"},
         {"text", "nil", "TYPESMISM"},
         {"up", "NONIL", ""},
