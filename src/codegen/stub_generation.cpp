@@ -1231,6 +1231,10 @@ bool StubGenerator::value_lines(const StubParameter& p, const std::string& targe
             session_.reporter().error(msg::TYPESMISM, p.name + ": " + value);
             return false;
         }
+        if (c_has_stray_notation(value)) {
+            session_.reporter().error(msg::BADAGGREGATE, p.name + ": " + value);
+            return false;
+        }
         lines.push_back(value_assignment(target, p.field_type, p.kind, value));
         return true;
     }

@@ -812,12 +812,9 @@ void undeclared_names(ExpressionRun& run, const ExprNode* node, std::vector<std:
     for (const ExprNode* item : node->items) undeclared_names(run, item, names);
 }
 
-// The script's aggregate notation, an association "=>" or a range "..",
-// outside the braces or brackets of an aggregate: C has no meaning for it,
-// and the text would reach the harness as it stands. Read on the text, as
-// a value the expression parser cannot read is still handed to the C
-// compiler.
-bool stray_notation(std::string_view text) {
+}  // namespace
+
+bool c_has_stray_notation(std::string_view text) {
     int depth = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
@@ -838,8 +835,6 @@ bool stray_notation(std::string_view text) {
     }
     return false;
 }
-
-}  // namespace
 
 std::vector<ValueFinding> c_check_value(ExpressionRun& run, std::string_view text, CValueKind kind,
                                         const TypeFacts& facts) {
@@ -867,7 +862,7 @@ std::vector<ValueFinding> c_check_value(ExpressionRun& run, std::string_view tex
         if (refuses(entry.code)) findings.push_back({entry.code, std::string(text), true});
     }
     const ExprNode* root = tree != nullptr ? unparenthesised(tree->root) : nullptr;
-    if (findings.empty() && stray_notation(text)) {
+    if (findings.empty() && c_has_stray_notation(text)) {
         findings.push_back({msg::BADAGGREGATE, std::string(text), true});
     }
     if (root != nullptr && findings.empty() && run.is_macro) {

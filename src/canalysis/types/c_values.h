@@ -161,6 +161,12 @@ struct ValueFinding {
     bool refuses = true;
 };
 
+// Whether the text holds the script's aggregate notation, an association
+// "=>" or a range "..", outside the braces or brackets of an aggregate: C
+// has no meaning for it. Read on the text, as a value the expression parser
+// cannot read is still handed to the C compiler.
+bool c_has_stray_notation(std::string_view text);
+
 // Checks one value text (preprocessed) given to a scalar of that kind: the
 // expression analysis's own findings (assignments, increments, division by
 // zero, empty character constants, malformed constants), a string where a
