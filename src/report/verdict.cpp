@@ -959,30 +959,21 @@ std::optional<Failure> VerdictBuilder::on_outcome(const TraceLine& line) {
 namespace {
 
 // Puts each stand-in before the first run of `tests` with a greater record,
-// as inserting them one after the other would, in one pass when they come
-// in ascending order (the order of the link records).
-void insert_in_record_order(std::deque<TestRun>& tests, std::vector<TestRun>&& added) {
-    const bool ascending =
-        std::is_sorted(added.begin(), added.end(),
-                       [](const TestRun& a, const TestRun& b) { return a.record < b.record; });
-    if (!ascending) {
-        for (TestRun& run : added) {
-            auto place = std::find_if(tests.begin(), tests.end(), [&](const TestRun& other) {
-                return other.record > run.record;
-            });
-            tests.insert(place, std::move(run));
-        }
-        return;
-    }
-    std::deque<TestRun> merged;
+// as inserting them one after the other would, in one pass.
+void insert_in_record_order(TestRuns& tests, std::vector<TestRun>&& added) {
+    // Inserted one after the other, a stand-in lands before the stand-ins
+    // of greater records already in place, and after those of its own.
+    std::stable_sort(added.begin(), added.end(),
+                     [](const TestRun& a, const TestRun& b) { return a.record < b.record; });
+    TestRuns merged;
     std::size_t next = 0;
     long highest = LONG_MIN;  // the greatest record of the runs passed so far
-    for (TestRun& run : tests) {
-        highest = std::max(highest, run.record);
+    for (std::size_t i = 0; i < tests.size(); ++i) {
+        highest = std::max(highest, tests.record_at(i));
         while (next < added.size() && highest > added[next].record) {
             merged.push_back(std::move(added[next++]));
         }
-        merged.push_back(std::move(run));
+        merged.push_back(tests[i]);
     }
     while (next < added.size()) {
         merged.push_back(std::move(added[next++]));
@@ -997,8 +988,9 @@ void VerdictBuilder::add_tests_not_run() {
     // The last run of each service, where its tests that did not run go.
     std::unordered_map<long, std::size_t> home_of;
     for (std::size_t i = 0; i < verdict_.services.size(); ++i) {
-        for (const TestRun& run : verdict_.services[i].tests) {
-            ran.insert(run.record);
+        const TestRuns& tests = verdict_.services[i].tests;
+        for (std::size_t k = 0; k < tests.size(); ++k) {
+            ran.insert(tests.record_at(k));
         }
         home_of[verdict_.services[i].record] = i;
     }
@@ -1089,20 +1081,22 @@ bool VerdictBuilder::ran_no_time(long test_record) const {
 }
 
 void VerdictBuilder::check_runs() {
-    std::map<long, TestRun*> last_runs;
+    // The last run of each test: its service and its place there.
+    std::map<long, std::pair<std::size_t, std::size_t>> last_runs;
     std::set<long> unfinished;
-    for (ServiceRun& service : verdict_.services) {
-        for (TestRun& run : service.tests) {
-            if (run.record == 0) {
-                continue;
+    for (std::size_t s = 0; s < verdict_.services.size(); ++s) {
+        std::size_t k = 0;
+        for (const TestRun& run : verdict_.services[s].tests) {
+            if (run.record != 0) {
+                last_runs[run.record] = {s, k};
+                if (run.state != TestState::finished) {
+                    unfinished.insert(run.record);
+                }
             }
-            last_runs[run.record] = &run;
-            if (run.state != TestState::finished) {
-                unfinished.insert(run.record);
-            }
+            ++k;
         }
     }
-    for (const auto& [record, run] : last_runs) {
+    for (const auto& [record, place] : last_runs) {
         // A test that crashed, left early or never ran already fails with
         // its reason; its missing runs follow from it.
         const RunProduct* product = links_.runs_of_test(record);
@@ -1122,8 +1116,10 @@ void VerdictBuilder::check_runs() {
         } else {
             continue;
         }
-        run->state = TestState::unfinished;
-        run->stop_reason = reason;
+        verdict_.services[place.first].tests.modify(place.second, [&](TestRun& run) {
+            run.state = TestState::unfinished;
+            run.stop_reason = reason;
+        });
     }
 }
 
@@ -1140,10 +1136,11 @@ void VerdictBuilder::finish(const TracesFile& traces) {
     check_runs();
     // A test's time goes with its last run.
     for (ServiceRun& service : verdict_.services) {
-        for (auto run = service.tests.rbegin(); run != service.tests.rend(); ++run) {
-            auto time = test_times_.find(run->record);
+        for (std::size_t k = service.tests.size(); k-- > 0;) {
+            auto time = test_times_.find(service.tests.record_at(k));
             if (time != test_times_.end()) {
-                run->wall_microseconds = time->second;
+                service.tests.modify(k,
+                                     [&](TestRun& run) { run.wall_microseconds = time->second; });
                 test_times_.erase(time);
             }
         }
@@ -1265,8 +1262,18 @@ void complete_verdict(VerdictBuilder& builder, const LinkRecordFile& links,
     // What the script says a service and a test are for.
     for (ServiceRun& service : verdict.services) {
         describe_run(links, service.record, service.notes);
-        for (TestRun& run : service.tests) {
-            describe_run(links, run.record, run.notes);
+        // Each test's notes, found once for all its runs.
+        std::map<long, RunNotes> notes;
+        for (std::size_t k = 0; k < service.tests.size(); ++k) {
+            const long record = service.tests.record_at(k);
+            auto found = notes.find(record);
+            if (found == notes.end()) {
+                found = notes.emplace(record, RunNotes()).first;
+                describe_run(links, record, found->second);
+            }
+            if (!found->second.empty()) {
+                service.tests.modify(k, [&](TestRun& run) { run.notes = found->second; });
+            }
         }
     }
     // The statements the compilation said it dropped, cut short or changed

@@ -19,7 +19,8 @@
 #include "report/input/link_record_file.h"
 #include "report/input/traces.h"
 
-#include <deque>
+#include <functional>
+#include <iterator>
 #include <memory>
 #include <optional>
 #include <string>
@@ -56,6 +57,7 @@ struct Entry {
 
     // "2", "in [1, 3]" ...
     std::string expected_text() const;
+    bool operator==(const Entry&) const = default;
 };
 
 struct ElementRun {
@@ -65,6 +67,7 @@ struct ElementRun {
     std::optional<long> microseconds;
     bool ended = false;  // its end line "e" was read (always true for older harnesses)
     bool ran = true;     // false: an element of the script the run never reached
+    bool operator==(const ElementRun&) const = default;
 };
 
 // What the script's REQUIREMENT and COMMENT statements say of a service
@@ -73,6 +76,7 @@ struct RunNotes {
     std::vector<std::string> requirements;
     std::vector<std::string> comments;
     bool empty() const { return requirements.empty() && comments.empty(); }
+    bool operator==(const RunNotes&) const = default;
 };
 
 // How far a test got.
@@ -110,14 +114,80 @@ struct TestRun {
     // The time to show of the test: its wall-clock time when the harness
     // measured it, else the time of its elements' code.
     long shown_microseconds() const { return wall_microseconds.value_or(microseconds()); }
+    bool operator==(const TestRun&) const = default;
 };
+
+// The runs of one service's tests. A LOOP or an INIT IN can give a test
+// hundreds of thousands of runs, all held until the outputs are written:
+// every run but the last is kept packed as bytes, a tenth of its unpacked
+// size, and is unpacked again as it is walked. The last run, the one the
+// traces are still filling, stays unpacked.
+class TestRuns {
+public:
+    class const_iterator {
+    public:
+        using iterator_category = std::input_iterator_tag;
+        using value_type = TestRun;
+        using difference_type = std::ptrdiff_t;
+        using pointer = const TestRun*;
+        using reference = const TestRun&;
+
+        const_iterator(const TestRuns* runs, std::size_t index) : runs_(runs), index_(index) {}
+        // The run, valid until the iterator moves.
+        const TestRun& operator*() const;
+        const TestRun* operator->() const { return &**this; }
+        const_iterator& operator++() {
+            ++index_;
+            loaded_ = false;
+            return *this;
+        }
+        bool operator==(const const_iterator& other) const { return index_ == other.index_; }
+
+    private:
+        const TestRuns* runs_;
+        std::size_t index_;
+        mutable TestRun current_;
+        mutable bool loaded_ = false;
+    };
+
+    std::size_t size() const { return spans_.size() + (open_ ? 1 : 0); }
+    bool empty() const { return size() == 0; }
+    // Adds a run after the others: the one before it is packed.
+    void push_back(TestRun run);
+    // The last run, unpacked.
+    TestRun& back() { return *open_; }
+    const TestRun& back() const { return *open_; }
+    // A copy of run `index`.
+    TestRun operator[](std::size_t index) const;
+    // The record number of run `index`, without unpacking the rest of it.
+    long record_at(std::size_t index) const;
+    // Changes run `index` in place.
+    void modify(std::size_t index, const std::function<void(TestRun&)>& change);
+    const_iterator begin() const { return {this, 0}; }
+    const_iterator end() const { return {this, size()}; }
+
+private:
+    void load(std::size_t index, TestRun& run) const;
+    // Where each packed run starts in `bytes_`, and its length.
+    struct Span {
+        std::size_t offset;
+        std::size_t length;
+    };
+    std::string bytes_;
+    std::vector<Span> spans_;
+    std::optional<TestRun> open_;
+};
+
+// Packs a run into bytes and back (for TestRuns; exposed for its tests).
+void pack_test_run(const TestRun& run, std::string& out);
+void unpack_test_run(std::string_view bytes, TestRun& run);
 
 struct ServiceRun {
     long record = 0;
     std::string name;
     std::string location;
     RunNotes notes;
-    std::deque<TestRun> tests;  // a deque: many runs are added without moving the earlier ones
+    TestRuns tests;
 };
 
 struct Totals {

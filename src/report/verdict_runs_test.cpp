@@ -380,4 +380,81 @@ TEST(VerdictRuns, LinesOutsideTestsFailOnceAndAGroupsEndOpensNoElement) {
                       "element 1 of test \"thrice\" (loop.ptu:11)");
 }
 
+// Every run but a service's last is kept packed: a run with every field
+// away from its default comes back equal, field for field, and the runs
+// are walked, copied and changed in place in their order.
+TEST(TestRunsPacked, EveryFieldComesBackAndRunsKeepTheirOrder) {
+    TestRun run;
+    run.record = 17;
+    run.name = "settle";
+    run.location = "levels.ptu:5";
+    run.file = "/w/levels.ptu";
+    run.line = 5;
+    run.iteration = 300000;
+    run.passed = 3;
+    run.failed = 1;
+    run.recorded = 2;
+    run.state = TestState::unfinished;
+    run.stop_reason = "crashed (signal 11)";
+    run.no_runs = true;
+    run.notes.requirements = {"REQ-12", ""};
+    run.notes.comments = {"settles in two steps"};
+    run.wall_microseconds = 123456789012L;
+    ElementRun element;
+    element.ordinal = 2;
+    element.location = "levels.ptu:7";
+    element.microseconds = -1;
+    element.ended = false;
+    element.ran = false;
+    Entry entry;
+    entry.kind = EntryKind::stop;
+    entry.name = "level[3]";
+    entry.type = ValueType::unsigned_integer;
+    entry.outcome = Outcome::failed;
+    entry.obtained = std::string("a\0b", 3);
+    entry.low = "-9223372036854775808";
+    entry.high = "18446744073709551615";
+    entry.script_expected = "LEVEL_MAX - 1";
+    entry.no_call = true;
+    entry.location = "levels.ptu:8";
+    entry.where = {3, 8};
+    entry.depth = 4;
+    entry.trace_line = 2800007;
+    element.entries = {entry, Entry()};
+    run.elements = {element, ElementRun()};
+
+    std::string bytes;
+    pack_test_run(run, bytes);
+    TestRun back;
+    back.elements.resize(5);  // storage reused: whatever was there goes
+    unpack_test_run(bytes, back);
+    EXPECT_EQ(back, run);
+    EXPECT_LT(bytes.size(), 250u);
+
+    TestRuns runs;
+    for (int i = 1; i <= 5; ++i) {
+        TestRun r = run;
+        r.iteration = i;
+        r.record = 10 + i % 2;
+        runs.push_back(std::move(r));
+    }
+    ASSERT_EQ(runs.size(), 5u);
+    EXPECT_EQ(runs.back().iteration, 5);
+    int expected = 1;
+    for (const TestRun& r : runs) {
+        EXPECT_EQ(r.iteration, expected++);
+        EXPECT_EQ(r.elements, run.elements);
+    }
+    EXPECT_EQ(runs.record_at(2), 11);
+    EXPECT_EQ(runs.record_at(3), 10);
+    runs.modify(1, [](TestRun& r) { r.stop_reason = "changed"; });
+    runs.modify(4, [](TestRun& r) { r.stop_reason = "last"; });
+    EXPECT_EQ(runs[1].stop_reason, "changed");
+    EXPECT_EQ(runs[1].iteration, 2);
+    EXPECT_EQ(runs[2].stop_reason, run.stop_reason);
+    EXPECT_EQ(runs.back().stop_reason, "last");
+    EXPECT_THROW(unpack_test_run(std::string_view(bytes).substr(0, bytes.size() / 2), back),
+                 std::logic_error);
+}
+
 }  // namespace

@@ -71,6 +71,7 @@ struct ScriptLocation {
     long file = -1;  // -1: unknown
     long line = 0;
     bool known() const { return file >= 0; }
+    bool operator==(const ScriptLocation&) const = default;
 };
 
 struct LinkRecord {

@@ -183,7 +183,19 @@ private:
     void notes(const RunNotes& run_notes);
     void test(const TestRun& run);
     // Passed runs [first, end) of one test, as one row.
-    void folded_runs(const std::deque<TestRun>& tests, std::size_t first, std::size_t end);
+    // Passed runs of one test after its first, in a row.
+    struct Streak {
+        long record = 0;
+        std::string name;
+        std::string location;
+        int first_iteration = 0;
+        int last_iteration = 0;
+        std::size_t count = 0;
+        long checks = 0;
+        long elements = 0;
+        std::vector<TestRun> held;
+    };
+    void folded_runs(const Streak& streak);
     void element(const ElementRun& element);
     void entries_table(const std::vector<const Entry*>& entries, std::string_view heading);
     void coverage();
@@ -496,42 +508,54 @@ void PageWriter::service(const ServiceRun& service_run) {
     // into one row after its first run: the page of a test repeated a
     // hundred thousand times stays small enough to open, and every run that
     // failed keeps its own rows.
-    const auto& tests = service_run.tests;
-    for (std::size_t i = 0; i < tests.size();) {
-        std::size_t end = i + 1;
-        if (i > 0 && tests[i].iteration > 1 && passed_run(tests[i])) {
-            while (end < tests.size() && tests[end].record == tests[i].record &&
-                   tests[end].iteration > 1 && passed_run(tests[end])) {
-                ++end;
-            }
-        }
-        if (end - i >= folded_streak) {
-            folded_runs(tests, i, end);
+    Streak streak;
+    auto flush = [&] {
+        if (streak.count >= folded_streak) {
+            folded_runs(streak);
         } else {
-            for (std::size_t k = i; k < end; ++k) {
-                test(tests[k]);
-            }
+            for (const TestRun& run : streak.held) test(run);
         }
-        i = end;
+        streak = Streak();
+    };
+    bool first = true;
+    for (const TestRun& run : service_run.tests) {
+        const bool foldable = !first && run.iteration > 1 && passed_run(run);
+        first = false;
+        if (streak.count > 0 && !(foldable && run.record == streak.record)) flush();
+        if (!foldable) {
+            test(run);
+            continue;
+        }
+        if (streak.count == 0) {
+            streak.record = run.record;
+            streak.name = run.name;
+            streak.location = run.location;
+            streak.first_iteration = run.iteration;
+        }
+        ++streak.count;
+        streak.last_iteration = run.iteration;
+        streak.checks += run.passed + run.recorded;
+        streak.elements += static_cast<long>(run.elements.size());
+        // Held until the streak is long enough to fold; then only counted.
+        if (streak.count < folded_streak) {
+            streak.held.push_back(run);
+        } else {
+            streak.held.clear();
+        }
     }
+    if (streak.count > 0) flush();
     out_ += "</details>\n";
 }
 
-void PageWriter::folded_runs(const std::deque<TestRun>& tests, std::size_t first, std::size_t end) {
-    long checks = 0;
-    long elements = 0;
-    for (std::size_t k = first; k < end; ++k) {
-        checks += tests[k].passed + tests[k].recorded;
-        elements += static_cast<long>(tests[k].elements.size());
+void PageWriter::folded_runs(const Streak& streak) {
+    out_ += "<details class=\"test passed folded\"><summary>TEST " + escape(streak.name) +
+            " (runs " + std::to_string(streak.first_iteration) + " to " +
+            std::to_string(streak.last_iteration) + ")";
+    if (!streak.location.empty()) {
+        out_ += " <span class=\"muted\">" + escape(streak.location) + "</span>";
     }
-    const TestRun& run = tests[first];
-    out_ += "<details class=\"test passed folded\"><summary>TEST " + escape(run.name) + " (runs " +
-            std::to_string(run.iteration) + " to " + std::to_string(tests[end - 1].iteration) + ")";
-    if (!run.location.empty()) {
-        out_ += " <span class=\"muted\">" + escape(run.location) + "</span>";
-    }
-    out_ += "<span class=\"state\">" + std::to_string(end - first) + " runs passed (" +
-            std::to_string(elements) + " elements, " + std::to_string(checks) +
+    out_ += "<span class=\"state\">" + std::to_string(streak.count) + " runs passed (" +
+            std::to_string(streak.elements) + " elements, " + std::to_string(streak.checks) +
             " checks)</span></summary>\n<p class=\"muted\">Each of these runs passed; the text "
             "report and the JUnit file list them one by one.</p></details>\n";
 }
