@@ -172,11 +172,13 @@
 
 /* ---- Types the harness names ------------------------------------------ */
 
+/* The widest integers, so that a 64-bit value is checked whole on a
+ * target whose long has 32 bits; the runtime takes long long throughout. */
 #ifndef vxu_integer
-#define vxu_integer long
+#define vxu_integer long long
 #endif
 #ifndef vxu_unsigned
-#define vxu_unsigned unsigned long
+#define vxu_unsigned unsigned long long
 #endif
 #ifndef vxu_pointer
 #define vxu_pointer char *

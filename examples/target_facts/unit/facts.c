@@ -26,3 +26,8 @@ uint32_t native_length(const uint8_t *frame)
     memcpy(&length, frame, sizeof length);
     return length;
 }
+
+uint64_t uptime_us(uint32_t seconds, uint32_t micros)
+{
+    return (uint64_t)seconds * 1000000u + micros;
+}
