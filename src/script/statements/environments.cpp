@@ -1,6 +1,7 @@
 // The environment list, the use stack and the instantiation of an
 // environment for one element.
 #include "script/statements/environments.h"
+#include "script/statements/statement_text.h"
 
 #include "support/text.h"
 
@@ -115,7 +116,16 @@ std::string replace_parameters(std::string_view text, const std::vector<std::str
             return same_name(p, word, case_insensitive);
         });
         const auto index = static_cast<std::size_t>(match - parameters.begin());
-        if (match != parameters.end() && index < arguments.size()) {
+        // After "." or "->" the word names a member: an argument that is a
+        // name takes its place, any other (a value) leaves the member
+        // alone, as "pos.3" would be no C.
+        std::size_t before = i;
+        while (before > 0 && (text[before - 1] == ' ' || text[before - 1] == '\t')) --before;
+        const bool member =
+            before > 0 && (text[before - 1] == '.' ||
+                           (text[before - 1] == '>' && before > 1 && text[before - 2] == '-'));
+        if (match != parameters.end() && index < arguments.size() &&
+            (!member || is_identifier(arguments[index]))) {
             result += arguments[index];
         } else {
             result += word;

@@ -18,6 +18,9 @@ TEST(Environments, ParametersAreReplacedAsWholeWordsOnly) {
     EXPECT_EQ(replaced("P+1", p, {"3"}), "3+1");
     EXPECT_EQ(replaced("PP + P_1 + _P + P1 + 1P", p, {"3"}), "PP + P_1 + _P + P1 + 1P");
     EXPECT_EQ(replaced("t[P].P->f(P,P)", p, {"i"}), "t[i].i->f(i,i)");
+    // A member takes a name given for it, never a value.
+    EXPECT_EQ(replaced("pos.P + pos -> P + P", p, {"3"}), "pos.P + pos -> P + 3");
+    EXPECT_EQ(replaced("pos.P", p, {"speed"}), "pos.speed");
     // Names of another case are other names, unless the language ignores
     // case.
     EXPECT_EQ(replaced("p + P", p, {"3"}), "p + 3");
