@@ -1142,8 +1142,32 @@ bool VariableStatementParser::spread_whole_array(Item& item) {
         !spread(c.init_value, c.init_text)) {
         return false;
     }
-    if (c.ev && c.ev_form == EvForm::equal && !c.ev_in && !c.ev_with &&
-        !spread(c.ev_value, c.ev_text)) {
+    // A tolerance and bounds are checked element by element in the loop
+    // that walks the array: a list gives each element its own value there,
+    // chosen by the loop's counter.
+    auto per_element = [&](std::string& value, std::string* script_text) {
+        const std::string_view text = trimmed(value);
+        if (!is_braced(text) && !(text.size() >= 2 && text.front() == '[' && text.back() == ']')) {
+            return true;
+        }
+        std::optional<std::string> expression =
+            native_.array_value_expression(item.lookup, item.context->scope, value);
+        if (!expression.has_value()) {
+            reporter_.error(msg::BADAGGREGATE, c.variable + ": " + value);
+            return false;
+        }
+        if (script_text != nullptr) *script_text = value;
+        value = *expression;
+        return true;
+    };
+    if (c.ev && c.ev_form == EvForm::equal && !c.ev_in && !c.ev_with) {
+        if (c.delta != DeltaKind::none ? !per_element(c.ev_value, &c.ev_text)
+                                       : !spread(c.ev_value, c.ev_text)) {
+            return false;
+        }
+    }
+    if ((c.min && !per_element(c.min_value, nullptr)) ||
+        (c.max && !per_element(c.max_value, nullptr))) {
         return false;
     }
     return true;
