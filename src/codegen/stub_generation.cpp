@@ -1117,6 +1117,14 @@ bool StubGenerator::value_lines(const StubParameter& p, const std::string& targe
     auto checked = [&](std::string_view text, CValueKind kind, const TypeFacts& facts,
                        const std::string& place) {
         bool ok = true;
+        // A literal C would refuse, or a NUL that would cut a compared
+        // string short, as for a variable.
+        const std::string problem = c_literal_problem(
+            text, kind == CValueKind::string || kind == CValueKind::string_pointer);
+        if (!problem.empty()) {
+            session_.reporter().error(msg::CHAINEINV, place + " = " + problem);
+            return false;
+        }
         if (model == nullptr) return ok;
         for (const ValueFinding& finding : model->check(text, kind, facts)) {
             if (finding.refuses) {
