@@ -255,6 +255,24 @@ public:
     std::vector<ValueFinding> findings;
 };
 
+// The member a variable expression names ("rg.lvl", "p->lvl"), or null.
+const Field* member_field(ExpressionRun& run, const ExprNode* node, std::string_view scope) {
+    while (node != nullptr && node->kind == ExprKind::parenthesised) node = node->first;
+    if (node == nullptr || node->kind != ExprKind::member) return nullptr;
+    FindingSink quiet;
+    const TypeNode* owner =
+        c_resolve_type(c_expression_type(run, node->first, nullptr, "", 0, scope, quiet));
+    if (owner != nullptr && node->arrow && owner->kind == TypeKind::pointer) {
+        owner = c_resolve_type(owner->target);
+    }
+    if (owner != nullptr && !owner->complete) owner = c_complete_type(owner, run.table);
+    if (owner == nullptr) return nullptr;
+    for (const Field& field : owner->fields) {
+        if (field.symbol != nullptr && field.symbol->name == node->text) return &field;
+    }
+    return nullptr;
+}
+
 // Whether the object a variable expression names cannot be assigned: its
 // own type says so, or it is a member or an element of an object that
 // cannot be ("cr.value" of a const structure cr, "p->n" through a pointer
@@ -391,6 +409,7 @@ std::optional<NativeVariable> CAnalysis::variable_type(std::string_view expressi
             c_whole_array_facts(type, result.facts, &run);
         } else if (!result.structure) {
             result.facts = c_type_facts(type, &run);
+            result.facts.field_bits = c_bit_field_width(member_field(run, tree->root, scope));
         }
         if (components != ComponentWalk::none && (result.structure || result.array)) {
             append_components(type, root_text, components == ComponentWalk::whole_arrays,

@@ -274,9 +274,22 @@ bool is_walked_array(const TypeNode* type) {
            c_array_bound(type) > 0;
 }
 
+}  // namespace
+
+int c_bit_field_width(const Field* field) {
+    if (field == nullptr || field->bit_width.empty() || field->bit_width.size() > 2 ||
+        !std::all_of(field->bit_width.begin(), field->bit_width.end(),
+                     [](char c) { return c >= '0' && c <= '9'; })) {
+        return 0;
+    }
+    return std::stoi(field->bit_width);
+}
+
+namespace {
+
 void append_components(const TypeNode* type, const std::string& path, int depth, bool whole_arrays,
                        std::vector<ValueComponent>& out, ExpressionRun* run,
-                       const MacroBodyQuery& macro_body) {
+                       const MacroBodyQuery& macro_body, const Field* field = nullptr) {
     if (out.size() >= component_limit) return;
     const TypeNode* r = c_resolve_type(type);
     const CValueKind kind = c_value_kind(type);
@@ -285,7 +298,7 @@ void append_components(const TypeNode* type, const std::string& path, int depth,
             for (const Field* field : valued_fields(r)) {
                 append_components(field->symbol->type,
                                   c_member_path(path, field->symbol->name, macro_body), depth + 1,
-                                  whole_arrays, out, run, macro_body);
+                                  whole_arrays, out, run, macro_body, field);
             }
             return;
         }
@@ -303,7 +316,9 @@ void append_components(const TypeNode* type, const std::string& path, int depth,
             return;
         }
     }
-    out.push_back({path, c_value_type_image(type), kind, c_type_facts(type, run), type});
+    TypeFacts facts = c_type_facts(type, run);
+    facts.field_bits = c_bit_field_width(field);
+    out.push_back({path, c_value_type_image(type), kind, std::move(facts), type});
 }
 
 }  // namespace
@@ -903,7 +918,15 @@ std::vector<ValueFinding> c_check_value(ExpressionRun& run, std::string_view tex
                     findings.push_back({msg::TYPESMISM, std::string(text), true});
                 } else if (root->kind == ExprKind::integer_constant &&
                            kind == CValueKind::integer &&
-                           !integer_fits(root->value, facts.bits, facts.is_unsigned)) {
+                           !integer_fits(root->value,
+                                         facts.field_bits > 0 ? facts.field_bits : facts.bits,
+                                         facts.is_unsigned)) {
+                    findings.push_back({msg::ENTOUTRAN, std::string(text), true});
+                } else if (root->kind == ExprKind::integer_constant &&
+                           kind == CValueKind::boolean &&
+                           (pint_is_negative(root->value) || !integer_fits(root->value, 1, true))) {
+                    // A boolean holds 0 or 1: 2 would be taken as true, and
+                    // a range [2, 3] as [1, 1].
                     findings.push_back({msg::ENTOUTRAN, std::string(text), true});
                 } else if (root->kind == ExprKind::integer_constant &&
                            kind == CValueKind::character && !integer_fits(root->value, 8, true)) {

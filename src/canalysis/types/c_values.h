@@ -63,6 +63,7 @@ struct TypeFacts {
     bool is_double = false;       // real: double or long double
     bool is_long_double = false;  // real: long double, checked in its own precision
     int bits = 0;                 // integer: width in bits, 0 when not known
+    int field_bits = 0;           // a bit-field member: its width (the values it can hold)
     bool is_byte = false;         // integer: signed or unsigned char underneath
     long long length = 0;         // string: the bound of the character array (0: unknown)
     // Enumeration: the type's name and its enumerators with their values.
@@ -83,6 +84,8 @@ bool c_is_byte_type(const TypeNode* type);
 // The facts of a scalar type. With a run, the enumerators' values written
 // as expressions ("-1", "1 << 4", "A + 1") are folded.
 TypeFacts c_type_facts(const TypeNode* type, ExpressionRun* run = nullptr);
+// The width of a bit-field member written as a number; 0 for any other.
+int c_bit_field_width(const Field* field);
 // An array of scalars (of any depth) with constant bounds: its dimensions,
 // element type and element facts into `facts`; false for anything else.
 bool c_whole_array_facts(const TypeNode* type, TypeFacts& facts, ExpressionRun* run = nullptr);

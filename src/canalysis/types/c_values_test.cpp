@@ -22,6 +22,7 @@ struct span { int len; int st[2]; int tail; };
 struct pair { int a; int b; };
 struct digest { __u8 len; BYTE bytes[4]; char name[8]; };
 char c; BYTE b; __u8 u; int8 s8; gchar g; flag_t f; unsigned long long big;
+struct regs { unsigned en : 1; unsigned lvl : 3; signed trim : 4; } rg;
 char text[8]; BYTE hash[4]; uuid_t id; gchar *gp; unsigned char *up; enum level lvl;
 struct span sp; struct pair pairs[4]; int grid[2][3]; struct digest dig; int t5[5];
 struct action { union { void (*handler)(int); void (*full)(int, void *); } u; int flags; };
@@ -139,6 +140,28 @@ TEST_F(CValues, MembersNamedThroughMacrosAreExpandedOnce) {
     EXPECT_EQ(c_member_path("x.v", "handler", macros), "x.v.handler");
 }
 
+// A bit-field member holds the values of its width, whatever its type's.
+TEST_F(CValues, BitFieldMembersHoldTheValuesOfTheirWidth) {
+    std::vector<ValueComponent> components;
+    c_value_components(type_of("rg"), "rg", false, components);
+    ASSERT_EQ(components.size(), 3u);
+    const std::pair<const char*, const char*> values[3][3] = {
+        {{"1", ""}, {"2", "ENTOUTRAN"}, {"0", ""}},
+        {{"7", ""}, {"8", "ENTOUTRAN"}, {"-1", ""}},  // all ones, as for any unsigned
+        {{"-8", ""}, {"7", ""}, {"12", "ENTOUTRAN"}},
+    };
+    for (std::size_t i = 0; i < 3; ++i) {
+        for (const auto& [value, expected] : values[i]) {
+            std::string found;
+            for (const ValueFinding& f :
+                 c_check_value(a.run, value, components[i].kind, components[i].facts)) {
+                found += message_code_name(f.code);
+            }
+            EXPECT_EQ(found, expected) << components[i].expression << " = " << value;
+        }
+    }
+}
+
 TEST_F(CValues, ListsAreSpreadByTheShapeOfTheType) {
     const ValueCase cases[] = {
         // Nested lists, or the flat list of the scalars as C allows.
@@ -197,6 +220,11 @@ TEST_F(CValues, NamesNothingDeclaresAreFoundOnlyWithTheMacrosKnown) {
     a.run.is_macro = [](std::string_view name) { return name == "FRAME_LEN"; };
     const ValueCase cases[] = {
         {"lvl", "L_NEXT", ""},
+        // A boolean holds 0 or 1.
+        {"f", "1", ""},
+        {"f", "0", ""},
+        {"f", "2", "ENTOUTRAN"},
+        {"f", "-1", "ENTOUTRAN"},
         {"lvl", "L_NEXTT", "IDENTINCO"},  // a misspelt enumerator
         {"b", "FRAME_LEN - 1", ""},       // a macro
         {"b", "FRAME_LENGTH", "IDENTINCO"},
