@@ -107,6 +107,20 @@ void HarnessGeneration::emit_test_head(const TestHead& test) {
     variables_.begin_test();
     // The "R" record of a repeated test follows its "T" record.
     int repetition_record = test.loop_expression.empty() ? 0 : test.record_number + 1;
+    // A count the headers fix (a macro) is held to what a written number
+    // is: a test that would run no time, or a negative number of times,
+    // is refused rather than passed with nothing checked.
+    if (native_ != nullptr && !test.loop_expression.empty() &&
+        !std::isdigit(static_cast<unsigned char>(test.loop_expression.front()))) {
+        const std::optional<NumericValue> count =
+            native_->numeric_value(preprocessed(test.loop_expression));
+        if (count && count->integer && count->value < 1) {
+            Reporter& reporter = layout_.session().reporter();
+            reporter.report(
+                {reporter.report_file(), test.line > 0 ? test.line : reporter.report_line()},
+                Severity::error, msg::VALBOUCER, test.loop_expression);
+        }
+    }
     layout_.emit_test_head(test.record_number, test.name, test.ordinal, test.loop_expression,
                            repetition_record);
     layout_.list_test(test.record_number, test.name, test.file, test.line);

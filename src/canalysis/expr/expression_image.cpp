@@ -407,6 +407,19 @@ private:
             expand(node, element, out, dimension + 1);
             return out;
         }
+        // A constant the element cannot hold would be cut by the harness's
+        // conversion and compared cut: refused as for an element named
+        // alone (an unsigned element also takes the negative values of its
+        // width, as C compilers do).
+        if (node && r && r->kind == TypeKind::integer && node->kind == ExprKind::integer_constant) {
+            const int bits = r->width < 0 ? -r->width : r->width;
+            const bool is_unsigned = r->width > 0;
+            if (bits > 0 && bits < pint_bits - 1 &&
+                !pint_fits(node->value,
+                           is_unsigned && !pint_is_negative(node->value) ? bits + 1 : bits)) {
+                warn(msg::ENTOUTRAN, image(node));
+            }
+        }
         return image(node);
     }
     // The number of elements of the dimension, when its bound folds to a
@@ -451,6 +464,12 @@ void ArrayExpansion::expand(const ExprNode* aggregate, const TypeNode* array_typ
     int opened = 0;
     char buffer[64];
     const std::size_t items = aggregate->items.size();
+    // The index of the next positional item: its number in the list, or,
+    // after an association, the index that follows the association's (as
+    // C places an item after a designator, and as a list of constant
+    // indexes is spread). `next_text` holds it when it is no constant.
+    long long next = 0;
+    std::string next_text;
     for (std::size_t d = 0; d < items && !have_final; ++d) {
         const ExprNode* item = aggregate->items[d];
         bool last = d + 1 == items;
@@ -469,8 +488,18 @@ void ArrayExpansion::expand(const ExprNode* aggregate, const TypeNode* array_typ
                 have_final = true;
                 continue;
             }
-            std::snprintf(buffer, sizeof buffer, "(_vx_I%d == (%zu%s)?", dimension, d, lower);
-            out += buffer;
+            if (next_text.empty()) {
+                std::snprintf(buffer, sizeof buffer, "(_vx_I%d == (%lld%s)?", dimension, next,
+                              lower);
+                out += buffer;
+                ++next;
+            } else {
+                std::snprintf(buffer, sizeof buffer, "(_vx_I%d == (", dimension);
+                out += buffer;
+                out += next_text;
+                out += ")?";
+                next_text = "(" + next_text + ")+1";
+            }
             out += v;
             out += ':';
             ++opened;
@@ -507,6 +536,14 @@ void ArrayExpansion::expand(const ExprNode* aggregate, const TypeNode* array_typ
             continue;
         }
         std::string l = image(low);
+        const ExprNode* end_index = high ? high : low;
+        if (end_index != nullptr && end_index->kind == ExprKind::integer_constant &&
+            pint_fits_int64(end_index->value)) {
+            next = static_cast<long long>(pint_low64(end_index->value)) + 1;
+            next_text.clear();
+        } else {
+            next_text = "(" + image(end_index) + ")+1";
+        }
         if (!high) {
             std::snprintf(buffer, sizeof buffer, constant_low ? "(_vx_I%d == " : "(_vx_I%d == (",
                           dimension);
