@@ -2769,6 +2769,19 @@ void vxu_edv_integer(int check, int range, long long v, long rec, int base, long
 #endif
 
 #if ZQZQUSE_EDV_UNSIGNED_C
+unsigned long long vxu_held_unsigned(long long e, int bits)
+{
+    unsigned long long all_ones;
+    if (bits <= 0 || bits >= 64) {
+        return (unsigned long long)e;
+    }
+    all_ones = (1ULL << bits) - 1u;
+    if (e < -(1LL << (bits - 1)) || (e > 0 && (unsigned long long)e > all_ones)) {
+        return (unsigned long long)e;
+    }
+    return (unsigned long long)e & all_ones;
+}
+
 void vxu_edv_unsigned(int check, int range, unsigned long long v, long rec, int base,
                       unsigned long long a, unsigned long long b)
 {

@@ -336,6 +336,11 @@ extern const char vxu_traces_file_path[];
 #define EDV_INTEGER_C(check, range, v, rec, base, a, b)                            \
     vxu_edv_integer((check), (range), (long long)(v), (long)(rec), (base), (long long)(a), \
                     ((range) ? (long long)(b) : 0))
+/* An expected value the harness computes for an unsigned variable of
+ * `bits` bits: one the variable can hold is taken as C converts it (a
+ * negative one is all ones at that width), any other is kept whole, so
+ * that no value of the variable matches it. */
+#define VXU_HELD_UNSIGNED(e, bits) vxu_held_unsigned((long long)(e), (bits))
 #define EDV_UNSIGNED_C(check, range, v, rec, base, a, b)                              \
     vxu_edv_unsigned((check), (range), (unsigned long long)(v), (long)(rec), (base), \
                      (unsigned long long)(a), ((range) ? (unsigned long long)(b) : 0))
@@ -452,6 +457,7 @@ char *vxu_strcpy(char *dst, const char *src);
 
 void vxu_edv_integer(int check, int range, long long v, long rec, int base, long long a,
                      long long b);
+unsigned long long vxu_held_unsigned(long long e, int bits);
 void vxu_edv_unsigned(int check, int range, unsigned long long v, long rec, int base,
                       unsigned long long a, unsigned long long b);
 void vxu_edv_boolean(int check, int range, int v, long rec, int a, int b);

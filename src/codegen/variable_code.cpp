@@ -201,6 +201,29 @@ bool range_constant(const std::string& text, bool real, long double& value) {
     return true;
 }
 
+// Whether an integer check's bound is computed by the harness (not an
+// integer constant, which the compiler checked against the type) for a
+// variable narrower than the runtime's integers.
+bool computed_bound(const VariableClause& c, const std::string& text) {
+    std::string_view t = trimmed(text);
+    while (t.size() >= 2 && t.front() == '(' && t.back() == ')')
+        t = trimmed(t.substr(1, t.size() - 2));
+    long double ignored = 0;
+    return c.kind != VariableKind::enumeration && c.facts.bits > 0 && c.facts.bits < 64 &&
+           !range_constant(std::string(t), false, ignored);
+}
+
+// A computed bound held to the variable's width: a value the variable can
+// hold is taken as C converts it (for an unsigned variable, a negative
+// value is all ones at its width), any other stays whole, so that no value
+// of the variable matches it. "EV = raw * 2" for a uint8_t expects 400, not
+// the 144 a conversion would make of it.
+std::string held_to_width(const VariableClause& c, const std::string& text) {
+    if (!c.facts.is_unsigned) return "(vxu_integer)" + c_operand(text);
+    return "VXU_HELD_UNSIGNED((vxu_integer)" + c_operand(text) + "," +
+           std::to_string(c.facts.bits) + ")";
+}
+
 // Pseudo-random fractions for NB_RANDOM tables, the same on every run.
 std::string random_fraction(unsigned long long& state, bool one) {
     if (one) return "1.0";
@@ -908,8 +931,13 @@ void VariableCode::write_check(const VariableClause& c, const std::string& v, co
                 c_check_kind_row(is_unsigned ? CheckKind::unsigned_integer : CheckKind::integer);
             const std::string cast(row.cast);
             const std::string ctype = type_cast(c);
-            // The bound is converted to the variable's type as a whole.
+            // A constant bound is converted to the variable's type as a
+            // whole (the compiler checked that it fits). One the harness
+            // computes is held to the variable's width instead of cut to it.
             auto bound = [&](const std::string& text) {
+                if (!ctype.empty() && computed_bound(c, text)) {
+                    return cast + held_to_width(c, text) + ")";
+                }
                 return cast + (ctype.empty() ? text : ctype + c_operand(text)) + ")";
             };
             close_line(std::string(row.check_macro) + "(" + flag + "," + range + "," + cast + v +
@@ -938,7 +966,8 @@ void VariableCode::write_tolerance_check(const VariableClause& c, const std::str
         e = "(" + type + ")" + c_operand(k.e);
     } else {
         type = c.facts.is_unsigned ? "vxu_unsigned" : "vxu_integer";
-        e = "(" + type + ")" + type_cast(c) + c_operand(k.e);
+        e = "(" + type + ")" +
+            (computed_bound(c, k.e) ? held_to_width(c, k.e) : type_cast(c) + c_operand(k.e));
     }
     const std::string d_type = real ? type : std::string("vxu_integer");
     std::string d = "(" + d_type + ")" + c_operand(k.d);

@@ -50,6 +50,7 @@ extern char vx_syntax_nonil[1];
 #define EDV_INTEGER_C(check, range, v, rec, base, a, b) \
     ((void)(check), (void)(range), (void)(v), (void)(rec), (void)(base), (void)(a), (void)(b))
 #define EDV_UNSIGNED_C EDV_INTEGER_C
+#define VXU_HELD_UNSIGNED(e, bits) ((unsigned long long)(e) + 0u * (unsigned)(bits))
 #define EDV_CHAR_C(check, range, v, rec, a, b) \
     ((void)(check), (void)(range), (void)(v), (void)(rec), (void)(a), (void)(b))
 #define EDV_FLOAT_C EDV_CHAR_C

@@ -108,18 +108,20 @@ SET_MODE_TAB_C(6);
 #line 11 "<DIR>/s.ptu"
 for (_vx_I1 = 0 ; _vx_I1 < 3 ; _vx_I1++) { 
 #line 11 "<DIR>/s.ptu"
-EDV_UNSIGNED_C(1,1,(vxu_unsigned)(gain[_vx_I1]),0+6,10,(vxu_unsigned)((unsigned
+EDV_UNSIGNED_C(1,1,(vxu_unsigned)(gain[_vx_I1]),0+6,10,(vxu_unsigned)
 #line 11 "<DIR>/s.ptu"
- short)(_vx_I1 == (0)?90:(_vx_I1 == (1)?240:390))),(vxu_unsigned)((unsigned
+(VXU_HELD_UNSIGNED((vxu_integer)(_vx_I1 == (0)?90:(_vx_I1 == (1)?240:390)),16))
 #line 11 "<DIR>/s.ptu"
- short)(_vx_I1 == (0)?110:(_vx_I1 == (1)?260:410))));
+,(vxu_unsigned)(VXU_HELD_UNSIGNED((vxu_integer)(_vx_I1 == (0)?110:(_vx_I1 == (1
+#line 11 "<DIR>/s.ptu"
+)?260:410)),16)));
 #line 11 "<DIR>/s.ptu"
 }
 #line 11 "<DIR>/s.ptu"
 }
 #line 11 "<DIR>/s.ptu"
 UNSET_MODE_TAB_C(6);
-#line 123 "<DIR>/t.c"
+#line 125 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }
@@ -144,7 +146,7 @@ gain[_vx_I1] = 0;
 #line 21 "<DIR>/s.ptu"
 }
 calibrate();
-#line 148 "<DIR>/t.c"
+#line 150 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 #line 20 "<DIR>/s.ptu"
@@ -175,16 +177,18 @@ SET_MODE_TAB_C(11);
 #line 21 "<DIR>/s.ptu"
 for (_vx_I1 = 0 ; _vx_I1 < 3 ; _vx_I1++) { 
 #line 21 "<DIR>/s.ptu"
-EDV_UNSIGNED_C(1,1,(vxu_unsigned)(gain[_vx_I1]),0+11,10,(vxu_unsigned)(
+EDV_UNSIGNED_C(1,1,(vxu_unsigned)(gain[_vx_I1]),0+11,10,(vxu_unsigned)
 #line 21 "<DIR>/s.ptu"
-(unsigned short)(_vx_I1 == 1?251:0)),(vxu_unsigned)((unsigned short)1000));
+(VXU_HELD_UNSIGNED((vxu_integer)(_vx_I1 == 1?251:0),16)),(vxu_unsigned)(
+#line 21 "<DIR>/s.ptu"
+(unsigned short)1000));
 #line 21 "<DIR>/s.ptu"
 }
 #line 21 "<DIR>/s.ptu"
 }
 #line 21 "<DIR>/s.ptu"
 UNSET_MODE_TAB_C(11);
-#line 188 "<DIR>/t.c"
+#line 192 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }

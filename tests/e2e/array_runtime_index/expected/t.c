@@ -89,18 +89,20 @@ SET_MODE_TAB_C(6);
 #line 12 "<DIR>/s.ptu"
 for (_vx_I1 = 0 ; _vx_I1 < 6 ; _vx_I1++) { 
 #line 12 "<DIR>/s.ptu"
-EDV_UNSIGNED_C(1,0,(vxu_unsigned)(frame[_vx_I1]),0+6,16,(vxu_unsigned)((uint8_t
+EDV_UNSIGNED_C(1,0,(vxu_unsigned)(frame[_vx_I1]),0+6,16,(vxu_unsigned)
 #line 12 "<DIR>/s.ptu"
-)(_vx_I1 == (k)?16:(_vx_I1 == ((k)+1)?17:0))),(vxu_unsigned)((uint8_t)(_vx_I1
+(VXU_HELD_UNSIGNED((vxu_integer)(_vx_I1 == (k)?16:(_vx_I1 == ((k)+1)?17:0)),8))
 #line 12 "<DIR>/s.ptu"
- == (k)?16:(_vx_I1 == ((k)+1)?17:0))));
+,(vxu_unsigned)(VXU_HELD_UNSIGNED((vxu_integer)(_vx_I1 == (k)?16:(_vx_I1 == ((k
+#line 12 "<DIR>/s.ptu"
+)+1)?17:0)),8)));
 #line 12 "<DIR>/s.ptu"
 }
 #line 12 "<DIR>/s.ptu"
 }
 #line 12 "<DIR>/s.ptu"
 UNSET_MODE_TAB_C(6);
-#line 104 "<DIR>/t.c"
+#line 106 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }
@@ -123,7 +125,7 @@ frame[_vx_I1] = 0;
 #line 22 "<DIR>/s.ptu"
 }
 put_header(k);
-#line 127 "<DIR>/t.c"
+#line 129 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 #line 21 "<DIR>/s.ptu"
@@ -136,16 +138,18 @@ SET_MODE_TAB_C(11);
 #line 22 "<DIR>/s.ptu"
 for (_vx_I1 = 0 ; _vx_I1 < 6 ; _vx_I1++) { 
 #line 22 "<DIR>/s.ptu"
-EDV_UNSIGNED_C(1,0,(vxu_unsigned)(frame[_vx_I1]),0+11,16,(vxu_unsigned)(
+EDV_UNSIGNED_C(1,0,(vxu_unsigned)(frame[_vx_I1]),0+11,16,(vxu_unsigned)
 #line 22 "<DIR>/s.ptu"
-(uint8_t)(_vx_I1 == (k)?16:0)),(vxu_unsigned)((uint8_t)(_vx_I1 == (k)?16:0)));
+(VXU_HELD_UNSIGNED((vxu_integer)(_vx_I1 == (k)?16:0),8)),(vxu_unsigned)
+#line 22 "<DIR>/s.ptu"
+(VXU_HELD_UNSIGNED((vxu_integer)(_vx_I1 == (k)?16:0),8)));
 #line 22 "<DIR>/s.ptu"
 }
 #line 22 "<DIR>/s.ptu"
 }
 #line 22 "<DIR>/s.ptu"
 UNSET_MODE_TAB_C(11);
-#line 149 "<DIR>/t.c"
+#line 153 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }

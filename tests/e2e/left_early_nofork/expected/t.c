@@ -111,9 +111,9 @@ if (value == 2) break;
 STOP_CHRONO_C();
 _vx_check_muets();
 #line 20 "<DIR>/queue.ptu"
-EDV_INTEGER_C(1,0,(vxu_integer)(value),0+9,10,(vxu_integer)((int)value),
+EDV_INTEGER_C(1,0,(vxu_integer)(value),0+9,10,(vxu_integer)((vxu_integer)value)
 #line 20 "<DIR>/queue.ptu"
-(vxu_integer)((int)value));
+,(vxu_integer)((vxu_integer)value));
 EDV_INTEGER_C(1,0,(vxu_integer)(n),0+10,10,(vxu_integer)((int)1),(vxu_integer)(
 #line 21 "<DIR>/queue.ptu"
 (int)1));

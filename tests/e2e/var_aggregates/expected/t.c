@@ -273,9 +273,11 @@ int _vx_cst26[] = {5,6,7,8};
 #line 18 "<DIR>/aggregates.ptu"
 for (_vx_I1 = 0 ; _vx_I1 < 4 ; _vx_I1++) { 
 #line 18 "<DIR>/aggregates.ptu"
-EDV_INTEGER_C(1,0,(vxu_integer)(samples[_vx_I1]),0+26,10,(vxu_integer)((int)
+EDV_INTEGER_C(1,0,(vxu_integer)(samples[_vx_I1]),0+26,10,(vxu_integer)(
 #line 18 "<DIR>/aggregates.ptu"
-(_vx_cst26[_vx_I1])),(vxu_integer)((int)(_vx_cst26[_vx_I1])));
+(vxu_integer)(_vx_cst26[_vx_I1])),(vxu_integer)((vxu_integer)(_vx_cst26[_vx_I1]
+#line 18 "<DIR>/aggregates.ptu"
+)));
 #line 18 "<DIR>/aggregates.ptu"
 }
 #line 18 "<DIR>/aggregates.ptu"
@@ -298,9 +300,9 @@ for (_vx_I1 = 0 ; _vx_I1 < 2 ; _vx_I1++) { for (_vx_I2 = 0 ; _vx_I2 < 3 ;
 #line 19 "<DIR>/aggregates.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(grid[_vx_I1][_vx_I2]),0+27,10,(vxu_integer)(
 #line 19 "<DIR>/aggregates.ptu"
-(int)(_vx_cst27[(_vx_I1)*3+_vx_I2])),(vxu_integer)((int)(_vx_cst27[(_vx_I1
+(vxu_integer)(_vx_cst27[(_vx_I1)*3+_vx_I2])),(vxu_integer)((vxu_integer)
 #line 19 "<DIR>/aggregates.ptu"
-)*3+_vx_I2])));
+(_vx_cst27[(_vx_I1)*3+_vx_I2])));
 #line 19 "<DIR>/aggregates.ptu"
 }}
 #line 19 "<DIR>/aggregates.ptu"
@@ -338,7 +340,7 @@ EDV_STR_C(1,0,(vxu_charstring)(shape.label),0+34,(vxu_charstring)"s",
 EDV_DOUBLE_C(1,0,(double)(shape.area),0+35,(double)(2.5),(double)(2.5));
 #line 20 "<DIR>/aggregates.ptu"
 VEXOR_CLOSE_BRA_C(28);
-#line 342 "<DIR>/t.c"
+#line 344 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }

@@ -525,9 +525,11 @@ int _vx_cst36[] = {2,3};
 #line 27 "<DIR>/bytes.ptu"
 for (_vx_I1 = 0 ; _vx_I1 < 2 ; _vx_I1++) { 
 #line 27 "<DIR>/bytes.ptu"
-EDV_INTEGER_C(1,0,(vxu_integer)(sp.st[_vx_I1]),0+36,10,(vxu_integer)((int)
+EDV_INTEGER_C(1,0,(vxu_integer)(sp.st[_vx_I1]),0+36,10,(vxu_integer)(
 #line 27 "<DIR>/bytes.ptu"
-(_vx_cst36[_vx_I1])),(vxu_integer)((int)(_vx_cst36[_vx_I1])));
+(vxu_integer)(_vx_cst36[_vx_I1])),(vxu_integer)((vxu_integer)(_vx_cst36[_vx_I1]
+#line 27 "<DIR>/bytes.ptu"
+)));
 #line 27 "<DIR>/bytes.ptu"
 }
 #line 27 "<DIR>/bytes.ptu"
@@ -591,9 +593,11 @@ int _vx_cst47[] = {2,4,4,4,0,0};
 #line 29 "<DIR>/bytes.ptu"
 for (_vx_I1 = 0 ; _vx_I1 < 6 ; _vx_I1++) { 
 #line 29 "<DIR>/bytes.ptu"
-EDV_INTEGER_C(1,0,(vxu_integer)(table[_vx_I1]),0+47,16,(vxu_integer)((int)
+EDV_INTEGER_C(1,0,(vxu_integer)(table[_vx_I1]),0+47,16,(vxu_integer)(
 #line 29 "<DIR>/bytes.ptu"
-(_vx_cst47[_vx_I1])),(vxu_integer)((int)(_vx_cst47[_vx_I1])));
+(vxu_integer)(_vx_cst47[_vx_I1])),(vxu_integer)((vxu_integer)(_vx_cst47[_vx_I1]
+#line 29 "<DIR>/bytes.ptu"
+)));
 #line 29 "<DIR>/bytes.ptu"
 }
 #line 29 "<DIR>/bytes.ptu"
@@ -612,9 +616,11 @@ BYTE _vx_cst48[] = {0xba,0x00,0x7f,0x10};
 #line 30 "<DIR>/bytes.ptu"
 for (_vx_I1 = 0 ; _vx_I1 < 4 ; _vx_I1++) { 
 #line 30 "<DIR>/bytes.ptu"
-EDV_UNSIGNED_C(1,0,(vxu_unsigned)(hash[_vx_I1]),0+48,16,(vxu_unsigned)((BYTE)
+EDV_UNSIGNED_C(1,0,(vxu_unsigned)(hash[_vx_I1]),0+48,16,(vxu_unsigned)
 #line 30 "<DIR>/bytes.ptu"
-(_vx_cst48[_vx_I1])),(vxu_unsigned)((BYTE)(_vx_cst48[_vx_I1])));
+(VXU_HELD_UNSIGNED((vxu_integer)(_vx_cst48[_vx_I1]),8)),(vxu_unsigned)
+#line 30 "<DIR>/bytes.ptu"
+(VXU_HELD_UNSIGNED((vxu_integer)(_vx_cst48[_vx_I1]),8)));
 #line 30 "<DIR>/bytes.ptu"
 }
 #line 30 "<DIR>/bytes.ptu"
@@ -634,7 +640,7 @@ if (_vx_d < 0) _vx_d = -_vx_d;
 EDV_DOUBLE_C(1,1,(double)(rate),0+50,(double)(_vx_e - _vx_d),(double)(_vx_e +
 #line 33 "<DIR>/bytes.ptu"
  _vx_d)); }
-#line 638 "<DIR>/t.c"
+#line 644 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 
 START_CHRONO_C();
@@ -648,7 +654,7 @@ _os_1_bytes_put[0].max=1;
 _os_1_bytes_put[0]._datain.v=(uint8_t)(0xfe);
 #line 38 "<DIR>/bytes.ptu"
 _os_1_bytes_put[0].sel[0]=1;
-#line 652 "<DIR>/t.c"
+#line 658 "<DIR>/t.c"
 _os_1_bytes_put[1].min=0;
 _os_1_bytes_put[1].max=0;
 #endif
@@ -663,7 +669,7 @@ table[_vx_I1] = (_vx_I1 == (raw+3)?9:1);
 #line 39 "<DIR>/bytes.ptu"
 }
 compute();
-#line 667 "<DIR>/t.c"
+#line 673 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 #line 37 "<DIR>/bytes.ptu"
@@ -681,9 +687,11 @@ int _vx_cst53[] = {2,2,2,2,18,2};
 #line 39 "<DIR>/bytes.ptu"
 for (_vx_I1 = 0 ; _vx_I1 < 6 ; _vx_I1++) { 
 #line 39 "<DIR>/bytes.ptu"
-EDV_INTEGER_C(1,0,(vxu_integer)(table[_vx_I1]),0+53,16,(vxu_integer)((int)
+EDV_INTEGER_C(1,0,(vxu_integer)(table[_vx_I1]),0+53,16,(vxu_integer)(
 #line 39 "<DIR>/bytes.ptu"
-(_vx_cst53[_vx_I1])),(vxu_integer)((int)(_vx_cst53[_vx_I1])));
+(vxu_integer)(_vx_cst53[_vx_I1])),(vxu_integer)((vxu_integer)(_vx_cst53[_vx_I1]
+#line 39 "<DIR>/bytes.ptu"
+)));
 #line 39 "<DIR>/bytes.ptu"
 }
 #line 39 "<DIR>/bytes.ptu"
@@ -692,11 +700,11 @@ EDV_INTEGER_C(1,0,(vxu_integer)(table[_vx_I1]),0+53,16,(vxu_integer)((int)
 UNSET_MODE_CST_C(53);
 #line 39 "<DIR>/bytes.ptu"
 UNSET_MODE_TAB_C(53);
-#line 696 "<DIR>/t.c"
+#line 704 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 #line 33 "<DIR>/bytes.ptu"
 }
-#line 700 "<DIR>/t.c"
+#line 708 "<DIR>/t.c"
 VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }
 }/* END SERVICE compute*/

@@ -247,9 +247,9 @@ for (_vx_I1 = 0 ; _vx_I1 < 2 ; _vx_I1++) { for (_vx_I2 = 0 ; _vx_I2 < 3 ;
 #line 34 "<DIR>/failing.ptu"
 EDV_INTEGER_C(1,0,(vxu_integer)(grid[_vx_I1][_vx_I2]),0+31,10,(vxu_integer)(
 #line 34 "<DIR>/failing.ptu"
-(int)(_vx_cst31[(_vx_I1)*3+_vx_I2])),(vxu_integer)((int)(_vx_cst31[(_vx_I1
+(vxu_integer)(_vx_cst31[(_vx_I1)*3+_vx_I2])),(vxu_integer)((vxu_integer)
 #line 34 "<DIR>/failing.ptu"
-)*3+_vx_I2])));
+(_vx_cst31[(_vx_I1)*3+_vx_I2])));
 #line 34 "<DIR>/failing.ptu"
 }}
 #line 34 "<DIR>/failing.ptu"

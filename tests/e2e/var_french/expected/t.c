@@ -77,9 +77,9 @@ count = step(count);
 STOP_CHRONO_C();
 _vx_check_muets();
 #line 8 "<DIR>/listes.ptu"
-EDV_INTEGER_C(1,0,(vxu_integer)(count),0+5,10,(vxu_integer)((int)(_vx_tab_vain1
+EDV_INTEGER_C(1,0,(vxu_integer)(count),0+5,10,(vxu_integer)((vxu_integer)
 #line 8 "<DIR>/listes.ptu"
-(_vx_J1))),(vxu_integer)((int)(_vx_tab_vain1(_vx_J1))));
+(_vx_tab_vain1(_vx_J1))),(vxu_integer)((vxu_integer)(_vx_tab_vain1(_vx_J1))));
 #line 84 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 #line 8 "<DIR>/listes.ptu"

@@ -84,9 +84,9 @@ count = step(count);
 STOP_CHRONO_C();
 _vx_check_muets();
 #line 9 "<DIR>/lists.ptu"
-EDV_INTEGER_C(1,0,(vxu_integer)(count),0+5,10,(vxu_integer)((int)(_vx_tab_vain1
+EDV_INTEGER_C(1,0,(vxu_integer)(count),0+5,10,(vxu_integer)((vxu_integer)
 #line 9 "<DIR>/lists.ptu"
-(_vx_J1))),(vxu_integer)((int)(_vx_tab_vain1(_vx_J1))));
+(_vx_tab_vain1(_vx_J1))),(vxu_integer)((vxu_integer)(_vx_tab_vain1(_vx_J1))));
 EDV_INTEGER_C(1,0,(vxu_integer)(total),0+6,10,(vxu_integer)(_vx_tab_vain3
 #line 10 "<DIR>/lists.ptu"
 (_vx_J1)),(vxu_integer)(_vx_tab_vain3(_vx_J1)));

@@ -1,0 +1,13 @@
+#include "scale.h"
+
+uint16_t raw;
+uint8_t scaled;
+uint8_t mask;
+int8_t offset;
+
+void scale(void)
+{
+    scaled = (uint8_t)(raw * 2);
+    mask = 0xFF;
+    offset = (int8_t)(raw + 100);
+}

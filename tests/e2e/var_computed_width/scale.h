@@ -1,0 +1,10 @@
+#ifndef SCALE_H
+#define SCALE_H
+#include <stdint.h>
+/* A sensor reading scaled into one byte of a frame. */
+extern uint16_t raw;
+extern uint8_t scaled;
+extern uint8_t mask;
+extern int8_t offset;
+void scale(void);
+#endif
