@@ -5,6 +5,7 @@
 // element and two entries takes about 120 bytes instead of about 1000.
 #include "report/verdict.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace vx::report {
@@ -189,12 +190,31 @@ void unpack_test_run(std::string_view bytes, TestRun& run) {
     u.optional(run.wall_microseconds);
 }
 
-void TestRuns::push_back(TestRun run) {
-    if (open_) {
-        const std::size_t offset = bytes_.size();
-        pack_test_run(*open_, bytes_);
-        spans_.push_back({offset, bytes_.size() - offset});
+namespace {
+constexpr std::size_t block_bytes = std::size_t{1} << 20;
+}  // namespace
+
+TestRuns::Span TestRuns::store(const TestRun& run) {
+    packing_.clear();
+    pack_test_run(run, packing_);
+    if (blocks_.empty() || blocks_.back().size() + packing_.size() > blocks_.back().capacity()) {
+        blocks_.emplace_back();
+        blocks_.back().reserve(std::max(block_bytes, packing_.size()));
     }
+    std::string& block = blocks_.back();
+    const Span span{static_cast<std::uint32_t>(blocks_.size() - 1),
+                    static_cast<std::uint32_t>(block.size()),
+                    static_cast<std::uint32_t>(packing_.size())};
+    block.append(packing_);
+    return span;
+}
+
+std::string_view TestRuns::bytes_of(const Span& span) const {
+    return std::string_view(blocks_[span.block]).substr(span.offset, span.length);
+}
+
+void TestRuns::push_back(TestRun run) {
+    if (open_) spans_.push_back(store(*open_));
     open_ = std::move(run);
 }
 
@@ -203,8 +223,7 @@ void TestRuns::load(std::size_t index, TestRun& run) const {
         run = *open_;
         return;
     }
-    const Span& span = spans_[index];
-    unpack_test_run(std::string_view(bytes_).substr(span.offset, span.length), run);
+    unpack_test_run(bytes_of(spans_[index]), run);
 }
 
 TestRun TestRuns::operator[](std::size_t index) const {
@@ -215,9 +234,7 @@ TestRun TestRuns::operator[](std::size_t index) const {
 
 long TestRuns::record_at(std::size_t index) const {
     if (index == spans_.size()) return open_->record;
-    const Span& span = spans_[index];
-    return static_cast<long>(
-        Unpacker(std::string_view(bytes_).substr(span.offset, span.length)).signed_number());
+    return static_cast<long>(Unpacker(bytes_of(spans_[index])).signed_number());
 }
 
 void TestRuns::modify(std::size_t index, const std::function<void(TestRun&)>& change) {
@@ -228,11 +245,9 @@ void TestRuns::modify(std::size_t index, const std::function<void(TestRun&)>& ch
     TestRun run;
     load(index, run);
     change(run);
-    // The changed run goes at the end of the bytes; its old bytes stay
-    // unused. Runs are changed once each at most, after the traces are read.
-    const std::size_t offset = bytes_.size();
-    pack_test_run(run, bytes_);
-    spans_[index] = {offset, bytes_.size() - offset};
+    // The changed run is stored again; its old bytes stay unused. Runs are
+    // changed once each at most, after the traces are read.
+    spans_[index] = store(run);
 }
 
 const TestRun& TestRuns::const_iterator::operator*() const {

@@ -19,6 +19,8 @@
 #include "report/input/link_record_file.h"
 #include "report/input/traces.h"
 
+#include <cstdint>
+#include <deque>
 #include <functional>
 #include <iterator>
 #include <memory>
@@ -168,13 +170,19 @@ public:
 
 private:
     void load(std::size_t index, TestRun& run) const;
-    // Where each packed run starts in `bytes_`, and its length.
+    // Where each packed run lies: the bytes are kept in blocks of about a
+    // megabyte, so that they grow without being copied (one string would
+    // hold its old and new copies at once as it doubles).
     struct Span {
-        std::size_t offset;
-        std::size_t length;
+        std::uint32_t block;
+        std::uint32_t offset;
+        std::uint32_t length;
     };
-    std::string bytes_;
-    std::vector<Span> spans_;
+    Span store(const TestRun& run);
+    std::string_view bytes_of(const Span& span) const;
+    std::vector<std::string> blocks_;
+    std::deque<Span> spans_;
+    std::string packing_;  // the run being packed
     std::optional<TestRun> open_;
 };
 

@@ -211,9 +211,11 @@ static void write_suite_properties(QXmlStreamWriter& xml, const RunNotes& notes,
     xml.writeEndElement();
 }
 
-std::string junit_document(const Verdict& verdict, const CoverageData* coverage) {
-    QByteArray bytes;
-    QXmlStreamWriter xml(&bytes);
+namespace {
+
+// The document, written as it is made: to a file, a test case at a time,
+// so that a verdict of many runs is never held twice as text.
+void write_document(QXmlStreamWriter& xml, const Verdict& verdict, const CoverageData* coverage) {
     xml.setAutoFormatting(true);
     xml.writeStartDocument();
     const Totals& totals = verdict.totals;
@@ -284,6 +286,14 @@ std::string junit_document(const Verdict& verdict, const CoverageData* coverage)
     }
     xml.writeEndElement();
     xml.writeEndDocument();
+}
+
+}  // namespace
+
+std::string junit_document(const Verdict& verdict, const CoverageData* coverage) {
+    QByteArray bytes;
+    QXmlStreamWriter xml(&bytes);
+    write_document(xml, verdict, coverage);
     return bytes.toStdString();
 }
 
@@ -312,7 +322,17 @@ bool write_junit_error(std::string_view program, std::string_view why, const std
 
 bool write_junit(const Verdict& verdict, const std::string& path, std::string& error,
                  const CoverageData* coverage) {
-    return write_report_file(junit_document(verdict, coverage), path, "JUnit", error);
+    QFile file(QString::fromLocal8Bit(path.data(), static_cast<qsizetype>(path.size())));
+    bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    if (written) {
+        QXmlStreamWriter xml(&file);
+        write_document(xml, verdict, coverage);
+        written = !xml.hasError() && file.flush();
+    }
+    if (!written) {
+        error = "cannot write the JUnit file " + path + ": " + file.errorString().toStdString();
+    }
+    return written;
 }
 
 }  // namespace vx::report
