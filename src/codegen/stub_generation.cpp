@@ -11,6 +11,7 @@
 #include "support/text.h"
 
 #include <algorithm>
+#include <set>
 #include <cctype>
 
 namespace vx {
@@ -262,7 +263,12 @@ bool StubGenerator::build_stub(Stub& stub, const Symbol& function) {
     const TypeNode* type = c_resolve_type(function.type);
     if (type == nullptr || type->kind != TypeKind::function) return false;
     stub.function = &function;
-    stub.no_return = function.no_return;
+    // C compilers know these standard functions never return, whatever a
+    // header says to a compiler that is not GNU C (newlib declares longjmp
+    // noreturn for GNU C only): a stub of one must not return either.
+    static const std::set<std::string, std::less<>> known_no_return = {
+        "abort", "exit", "_Exit", "_exit", "quick_exit", "longjmp", "siglongjmp", "_longjmp"};
+    stub.no_return = function.no_return || known_no_return.count(function.name) > 0;
     const TypeNode* result = c_resolve_type(type->target);
     if (result != nullptr && result->kind != TypeKind::void_type) {
         stub.result = stored_type(type->target);
@@ -720,7 +726,10 @@ void StubGenerator::write_stub_function(const Stub& stub) {
     if (list.empty() && !settings_.kr) list = "void";
     if (stub.variadic) list += ", ...";
     const TypeNode* fn = c_resolve_type(stub.function->type);
-    const std::string declarator = stub.name + "(" + list + ")";
+    // The name in parentheses: a C library may also define the function
+    // as a function-like macro for GNU C only (newlib's tolower), which
+    // the analysis, reading the headers as portable C, never sees.
+    const std::string declarator = "(" + stub.name + ")(" + list + ")";
     line(stub.result != nullptr ? type_image(fn->target, declarator) : "void " + declarator);
     if (settings_.kr) {
         for (const StubParameter& p : stub.parameters) line(p.head + ";");

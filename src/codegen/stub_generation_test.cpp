@@ -137,7 +137,7 @@ TEST_F(StubGenerationTest, WithoutServiceTheStubsAreDeclaredButNoServiceFunction
                           "/* simulation: read_sensor */",
                           "#define _fn_1_s_read_sensor 1",
                           "VXU_STUB_CNT _ix_1_s_read_sensor STUBINACTIVE ;",
-                          "int read_sensor(int channel, int *value)",
+                          "int (read_sensor)(int channel, int *value)",
                       }),
               Lines{});
     // A call made before the first element gives back nothing, read from a
@@ -183,7 +183,7 @@ TEST_F(StubGenerationTest, AStubWithoutParametersHasNoCounterSelectorsOrInputRec
     layout().emit_stub_services();
     finish();
     Lines c = read_lines("t.c");
-    EXPECT_TRUE(has(c, "int tick(void)"));
+    EXPECT_TRUE(has(c, "int (tick)(void)"));
     EXPECT_FALSE(mentions(c, "_it_1_s_tick"));
     EXPECT_FALSE(mentions(c, "sel["));
     EXPECT_FALSE(mentions(c, "_si_1_s_tick"));
@@ -218,11 +218,11 @@ TEST_F(StubGenerationTest, KernighanAndRitchieHeads) {
     layout().emit_stub_services();
     finish();
     Lines c = read_lines("t.c");
-    EXPECT_EQ(from(c, "int put(text, count)", 3),
-              (Lines{"int put(text, count)", "char *text;", "int *count;"}));
+    EXPECT_EQ(from(c, "int (put)(text, count)", 3),
+              (Lines{"int (put)(text, count)", "char *text;", "int *count;"}));
     EXPECT_EQ(missing(c,
                       {
-                          "void ping()",
+                          "void (ping)()",
                           "void checkin_1_s_put()",
                           "void checkin_2_s_ping()",
                           "void _vx_check_muets()",
@@ -498,8 +498,8 @@ TEST_F(StubGenerationTest, TheHeadTakesTheFormOfTheUnitsDeclaration) {
            "int blk_read(unsigned char *buf);\nvoid blk_put(const int v[]);");
     finish();
     Lines c = read_lines("t.c");
-    EXPECT_TRUE(has(c, "int blk_read(unsigned char *buf)"));
-    EXPECT_TRUE(has(c, "void blk_put(const int v[])"));
+    EXPECT_TRUE(has(c, "int (blk_read)(unsigned char *buf)"));
+    EXPECT_TRUE(has(c, "void (blk_put)(const int v[])"));
 }
 
 TEST_F(StubGenerationTest, ValuesTheHarnessCannotTakeRefuseTheStatement) {

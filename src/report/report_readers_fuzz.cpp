@@ -8,7 +8,7 @@
 // not.
 #include "report/verdict_testing.h"
 #include "report/output/html_report.h"
-#include "report/output/junit.h"
+#include "report/output/junit_testing.h"
 #include "report/input/link_record_file.h"
 #include "report/output/text_report.h"
 #include "report/input/traces.h"

@@ -3,7 +3,7 @@
 // through the whole report in-process. Nothing may crash (the test build
 // runs with the sanitizers), and every refusal names a line of the file.
 #include "report/verdict_testing.h"
-#include "report/output/junit.h"
+#include "report/output/junit_testing.h"
 #include "report/input/link_record_file.h"
 #include "report/input/link_records_testing.h"
 #include "report/output/text_report.h"

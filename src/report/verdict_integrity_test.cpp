@@ -3,7 +3,7 @@
 // never ran, elements that stopped before their end, stub calls that were
 // never checked, and traces cut anywhere.
 #include "report/verdict_testing.h"
-#include "report/output/junit.h"
+#include "report/output/junit_testing.h"
 #include "report/input/link_record_file.h"
 #include "report/input/link_records_testing.h"
 #include "report/report_cli.h"

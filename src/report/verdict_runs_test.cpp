@@ -9,7 +9,7 @@
 #include "report/input/link_records_testing.h"
 #include "report/input/traces.h"
 #include "report/output/html_report.h"
-#include "report/output/junit.h"
+#include "report/output/junit_testing.h"
 #include "report/output/text_report.h"
 #include "report/verdict.h"
 

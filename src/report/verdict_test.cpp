@@ -1,7 +1,7 @@
 // Matching traces to link records, the text and JUnit forms of the
 // verdict, and the command line run in-process.
 #include "report/verdict_testing.h"
-#include "report/output/junit.h"
+#include "report/output/junit_testing.h"
 #include "report/input/link_record_file.h"
 #include "report/input/link_records_testing.h"
 #include "report/report_cli.h"

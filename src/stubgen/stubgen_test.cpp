@@ -345,5 +345,62 @@ TEST(StubConformance, EveryFunctionOfTheHeadersGetsAStubThatBuilds) {
     }
 }
 
+// The same on the cross targets, through their standard definitions made
+// from their compilers: newlib on the Cortex-M3 declares some functions
+// for GNU C only as macros (tolower), or as noreturn (longjmp), and spells
+// va_list char * for other compilers; glibc on 32-bit big-endian PowerPC.
+TEST(StubConformance, TheCrossTargetsHeadersGiveStubsThatBuild) {
+    struct Target {
+        const char* compiler;
+        std::vector<std::string> flags;
+    };
+    const Target targets[] = {{"arm-none-eabi-gcc", {"-mcpu=cortex-m3", "-mthumb"}},
+                              {"powerpc-linux-gnu-gcc", {}}};
+    const char* const headers[] = {"stdio.h",  "stdlib.h", "string.h",   "ctype.h",
+                                   "setjmp.h", "math.h",   "complex.h",  "signal.h",
+                                   "wchar.h",  "time.h",   "inttypes.h", "locale.h"};
+    const std::string lib = testkit::dist_dir() + "/target/lib";
+    for (const Target& target : targets) {
+        SCOPED_TRACE(target.compiler);
+        if (!have(target.compiler)) GTEST_SKIP() << target.compiler << " is not installed";
+        testkit::ScratchDir dir;
+        std::vector<std::string> make = {testkit::dist_dir() + "/target/ana/make_vxus_c_def.sh",
+                                         target.compiler, dir.file("target.def"),
+                                         testkit::dist_dir() + "/target/ana/vxus_c_lang.def"};
+        make.insert(make.end(), target.flags.begin(), target.flags.end());
+        auto made_def = testkit::run_program("/bin/sh", make, {}, dir.path());
+        ASSERT_EQ(made_def.status, 0) << made_def.err;
+        const testkit::EnvChanges env = {
+            {"HARNEXDIR", testkit::dist_dir()}, {"VXLTGT", testkit::dist_dir() + "/target"},
+            {"VXUTGT", std::nullopt},           {"CC", std::string(target.compiler)},
+            {"VEXOR_SUPPRESS_COPYRIGHT", "1"},  {"LC_ALL", "C"}};
+        for (const char* header : headers) {
+            SCOPED_TRACE(header);
+            auto made = testkit::run_program(
+                vexorstubs(),
+                {"--all", "--header", header, "--std-define", "target.def", "-o", "s.ptu"}, env,
+                dir.path());
+            ASSERT_EQ(made.status, 0) << made.err;
+            testkit::write_file(dir.file("a.ptu"),
+                                std::string("HEADER s, 1.0, , all\n##include <") + header +
+                                    ">\nBEGIN\nINCLUDE PTU s.ptu\nSERVICE none\nTEST t\n"
+                                    "FAMILY f\n  ELEMENT\n    #;\n  END ELEMENT\nEND FAMILY\n"
+                                    "END TEST\nEND SERVICE\n");
+            auto compiled = testkit::run_program(
+                testkit::compiler_path(),
+                {"a.ptu", "t.c", ".", "-LANGUAGE=C", "-STD_DEFINE=target.def"}, env, dir.path());
+            EXPECT_EQ(compiled.out.find("-E-"), std::string::npos) << compiled.out;
+            std::vector<std::string> build = target.flags;
+            for (const char* a :
+                 {"-std=gnu11", "-Wall", "-Wextra", "-Werror", "-I.", "-c", "t.c", "-o", "t.o"}) {
+                build.push_back(a);
+            }
+            build.push_back("-I" + lib);
+            auto built = testkit::run_program(target.compiler, build, env, dir.path());
+            EXPECT_EQ(built.status, 0) << built.err.substr(0, 2000);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace vx

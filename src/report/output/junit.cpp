@@ -290,11 +290,10 @@ void write_document(QXmlStreamWriter& xml, const Verdict& verdict, const Coverag
 
 }  // namespace
 
-std::string junit_document(const Verdict& verdict, const CoverageData* coverage) {
-    QByteArray bytes;
-    QXmlStreamWriter xml(&bytes);
+bool write_junit_to(QIODevice& device, const Verdict& verdict, const CoverageData* coverage) {
+    QXmlStreamWriter xml(&device);
     write_document(xml, verdict, coverage);
-    return bytes.toStdString();
+    return !xml.hasError();
 }
 
 std::string junit_error_document(std::string_view program, std::string_view why) {
@@ -323,12 +322,8 @@ bool write_junit_error(std::string_view program, std::string_view why, const std
 bool write_junit(const Verdict& verdict, const std::string& path, std::string& error,
                  const CoverageData* coverage) {
     QFile file(QString::fromLocal8Bit(path.data(), static_cast<qsizetype>(path.size())));
-    bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    if (written) {
-        QXmlStreamWriter xml(&file);
-        write_document(xml, verdict, coverage);
-        written = !xml.hasError() && file.flush();
-    }
+    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+                         write_junit_to(file, verdict, coverage) && file.flush();
     if (!written) {
         error = "cannot write the JUnit file " + path + ": " + file.errorString().toStdString();
     }

@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+class QIODevice;
+
 namespace vx::report {
 
 // Writes the XML document; returns false with a message when the file
@@ -18,8 +20,10 @@ namespace vx::report {
 bool write_junit(const Verdict& verdict, const std::string& path, std::string& error,
                  const CoverageData* coverage = nullptr);
 
-// The document as text (what write_junit puts in the file).
-std::string junit_document(const Verdict& verdict, const CoverageData* coverage = nullptr);
+// Writes the document to an open device as it is made, a test case at a
+// time (what write_junit puts in its file); false when the device fails.
+bool write_junit_to(QIODevice& device, const Verdict& verdict,
+                    const CoverageData* coverage = nullptr);
 
 // When there is no verdict to write (the inputs cannot be read, or do not
 // belong together), the JUnit file still must not keep an older run's

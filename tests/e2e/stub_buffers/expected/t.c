@@ -74,7 +74,7 @@ struct {
 #endif
 
 #pragma vexor vxo_stub
-int blk_read(unsigned int lba, BYTE *buf, size_t len)
+int (blk_read)(unsigned int lba, BYTE *buf, size_t len)
 {
 char Vexor_res;
 #define VEXOR_F_IDX _ix_1_cache_blk_read
@@ -242,7 +242,7 @@ struct {
 #endif
 
 #pragma vexor vxo_stub
-int blk_write(unsigned int lba, const BYTE data[], size_t len)
+int (blk_write)(unsigned int lba, const BYTE data[], size_t len)
 {
 char Vexor_res;
 #define VEXOR_F_IDX _ix_2_cache_blk_write
@@ -416,7 +416,7 @@ struct {
 #endif
 
 #pragma vexor vxo_stub
-void blk_level(uint8_t level)
+void (blk_level)(uint8_t level)
 {
 char Vexor_res;
 #define VEXOR_F_IDX _ix_3_cache_blk_level
@@ -561,7 +561,7 @@ struct {
 #endif
 
 #pragma vexor vxo_stub
-void blk_swap(int v[3])
+void (blk_swap)(int v[3])
 {
 char Vexor_res;
 #define VEXOR_F_IDX _ix_4_cache_blk_swap
@@ -713,7 +713,7 @@ struct {
 #endif
 
 #pragma vexor vxo_stub
-void blk_log(const char *text)
+void (blk_log)(const char *text)
 {
 char Vexor_res;
 #define VEXOR_F_IDX _ix_5_cache_blk_log
@@ -847,7 +847,7 @@ static struct _so_6_cache_blk_status {
 #endif
 
 #pragma vexor vxo_stub
-int blk_status(int *code)
+int (blk_status)(int *code)
 {
 char Vexor_res;
 #define VEXOR_F_IDX _ix_6_cache_blk_status

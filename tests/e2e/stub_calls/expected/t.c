@@ -78,7 +78,7 @@ struct {
 #endif
 
 #pragma vexor vxo_stub
-void release(block_t *block)
+void (release)(block_t *block)
 {
 char Vexor_res;
 #define VEXOR_F_IDX _ix_1_pool_release

@@ -75,7 +75,7 @@ struct {
 #endif
 
 #pragma vexor vxo_stub
-int socketpair(int __domain, int __type, int __protocol, int __fds[2])
+int (socketpair)(int __domain, int __type, int __protocol, int __fds[2])
 {
 char Vexor_res;
 #define VEXOR_F_IDX _ix_1_chan_socketpair
@@ -264,7 +264,7 @@ struct {
 #endif
 
 #pragma vexor vxo_stub
-int futimens(int __fd, const struct timespec __times[2])
+int (futimens)(int __fd, const struct timespec __times[2])
 {
 char Vexor_res;
 #define VEXOR_F_IDX _ix_2_chan_futimens
@@ -459,7 +459,7 @@ struct {
 #endif
 
 #pragma vexor vxo_stub
-int utimes(const char *__file, const struct timeval __tvp[2])
+int (utimes)(const char *__file, const struct timeval __tvp[2])
 {
 char Vexor_res;
 #define VEXOR_F_IDX _ix_3_chan_utimes

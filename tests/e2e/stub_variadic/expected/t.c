@@ -83,7 +83,7 @@ struct {
 #endif
 
 #pragma vexor vxo_stub
-int log_printf(int level, const char *fmt, ...)
+int (log_printf)(int level, const char *fmt, ...)
 {
 char Vexor_res;
 #define VEXOR_F_IDX _ix_1_temp_log_printf

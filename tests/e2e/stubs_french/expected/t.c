@@ -72,7 +72,7 @@ struct {
 #endif
 
 #pragma vexor vxo_stub
-int read_sensor(int channel, int *value)
+int (read_sensor)(int channel, int *value)
 {
 char Vexor_res;
 #define VEXOR_F_IDX _ix_1_sensors_read_sensor
@@ -239,7 +239,7 @@ struct {
 #endif
 
 #pragma vexor vxo_stub
-void log_text(const char *text)
+void (log_text)(const char *text)
 {
 char Vexor_res;
 #define VEXOR_F_IDX _ix_2_sensors_log_text
@@ -388,7 +388,7 @@ struct {
 #endif
 
 #pragma vexor vxo_stub
-int exchange(int *slot)
+int (exchange)(int *slot)
 {
 char Vexor_res;
 #define VEXOR_F_IDX _ix_3_sensors_exchange
@@ -561,7 +561,7 @@ struct {
 #endif
 
 #pragma vexor vxo_stub
-void move_to(struct point p)
+void (move_to)(struct point p)
 {
 char Vexor_res;
 #define VEXOR_F_IDX _ix_4_sensors_move_to
@@ -709,7 +709,7 @@ struct {
 #endif
 
 #pragma vexor vxo_stub
-void show_total(long total)
+void (show_total)(long total)
 {
 char Vexor_res;
 #define VEXOR_F_IDX _ix_5_sensors_show_total

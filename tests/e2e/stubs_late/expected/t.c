@@ -116,7 +116,7 @@ struct {
 #endif
 
 #pragma vexor vxo_stub
-int read_level(int tank, int *level)
+int (read_level)(int tank, int *level)
 {
 char Vexor_res;
 #define VEXOR_F_IDX _ix_1_plant_read_level
@@ -272,7 +272,7 @@ struct {
 #endif
 
 #pragma vexor vxo_stub
-void open_valve(int tank)
+void (open_valve)(int tank)
 {
 char Vexor_res;
 #define VEXOR_F_IDX _ix_2_plant_open_valve

@@ -72,7 +72,7 @@ struct {
 #endif
 
 #pragma vexor vxo_stub
-pair_t make_pair(int a, double b)
+pair_t (make_pair)(int a, double b)
 {
 char Vexor_res;
 #define VEXOR_F_IDX _ix_1_types_make_pair
@@ -247,7 +247,7 @@ struct {
 #endif
 
 #pragma vexor vxo_stub
-unsigned long hash(const char *s, unsigned n)
+unsigned long (hash)(const char *s, unsigned n)
 {
 char Vexor_res;
 #define VEXOR_F_IDX _ix_2_types_hash
@@ -410,7 +410,7 @@ struct {
 #endif
 
 #pragma vexor vxo_stub
-char first(char c, float f, double d)
+char (first)(char c, float f, double d)
 {
 char Vexor_res;
 #define VEXOR_F_IDX _ix_3_types_first
@@ -604,7 +604,7 @@ struct {
 #endif
 
 #pragma vexor vxo_stub
-void paint(enum color c, pair_t p, union u v)
+void (paint)(enum color c, pair_t p, union u v)
 {
 char Vexor_res;
 #define VEXOR_F_IDX _ix_4_types_paint
@@ -768,7 +768,7 @@ struct {
 #endif
 
 #pragma vexor vxo_stub
-int call(handler_t h, void *data)
+int (call)(handler_t h, void *data)
 {
 char Vexor_res;
 #define VEXOR_F_IDX _ix_5_types_call
@@ -927,7 +927,7 @@ struct {
 #endif
 
 #pragma vexor vxo_stub
-void fill(struct rec *out, const struct rec *in)
+void (fill)(struct rec *out, const struct rec *in)
 {
 char Vexor_res;
 #define VEXOR_F_IDX _ix_6_types_fill
@@ -1073,7 +1073,7 @@ struct {
 #endif
 
 #pragma vexor vxo_stub
-int count_up(int Vexor_P_1)
+int (count_up)(int Vexor_P_1)
 {
 char Vexor_res;
 #define VEXOR_F_IDX _ix_7_types_count_up

@@ -67,7 +67,7 @@ struct {
 #endif
 
 #pragma vexor vxo_stub
-void put(uint8_t v)
+void (put)(uint8_t v)
 {
 char Vexor_res;
 #define VEXOR_F_IDX _ix_1_failing_put

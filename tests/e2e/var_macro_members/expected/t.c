@@ -84,7 +84,7 @@ struct {
 #endif
 
 #pragma vexor vxo_stub
-int sigaction(int sig, const struct sigaction *act, struct sigaction *oact)
+int (sigaction)(int sig, const struct sigaction *act, struct sigaction *oact)
 {
 char Vexor_res;
 #define VEXOR_F_IDX _ix_1_s_sigaction
