@@ -209,8 +209,17 @@ bool computed_bound(const VariableClause& c, const std::string& text) {
     while (t.size() >= 2 && t.front() == '(' && t.back() == ')')
         t = trimmed(t.substr(1, t.size() - 2));
     long double ignored = 0;
-    return c.kind != VariableKind::enumeration && c.facts.bits > 0 && c.facts.bits < 64 &&
-           !range_constant(std::string(t), false, ignored);
+    if (range_constant(std::string(t), false, ignored)) return false;
+    if (c.kind == VariableKind::enumeration) {
+        // An enumerator is a constant; an enumeration is stored in 32 bits
+        // unless its values need more.
+        for (const auto& [name, value] : c.facts.enumerators) {
+            if (name == t) return false;
+            if (value < -2147483648LL || value > 4294967295LL) return false;
+        }
+        return !c.facts.enumerators.empty();
+    }
+    return c.facts.bits > 0 && c.facts.bits < 64;
 }
 
 // A computed bound held to the variable's width: a value the variable can
@@ -641,7 +650,7 @@ bool VariableCode::initial_value(const VariableClause& c, std::string& value) {
     if (c.init_in && c.init_link.empty()) {
         const int k = layout_.open_test_loop(number_text(c.init_count));
         session_.write_test_close("}");
-        test_loops_.push_back({c.variable, k});
+        test_loops_.push_back({c.variable, k, c.init_count});
         value = value_table("tab_initin", c.init_value, k, c);
         return true;
     }
@@ -697,6 +706,13 @@ bool VariableCode::expected_values(const VariableClause& c, Check& check) {
         int k = loop_of(c, c.ev_link);
         if (k == 0 && c.ev_link.empty() && !test_loops_.empty()) {
             k = test_loops_.front().index;
+            // A list of another length than the loop's would give its
+            // last value to the runs past its end, or never be read whole.
+            const int count = test_loops_.front().count;
+            if (count > 0 && c.ev_count > 0 && c.ev_count != count) {
+                session_.reporter().error(msg::VARLIENNB, test_loops_.front().variable);
+                return false;
+            }
         }
         if (k == 0) {
             session_.reporter().error(msg::LISTEVAIN, c.ev_value);

@@ -102,6 +102,7 @@ private:
     struct TestLoop {
         std::string variable;
         int index = 0;
+        int count = 0;  // the values it walks, 0 when not known here
     };
     std::vector<TestLoop> test_loops_;
 

@@ -778,6 +778,15 @@ constexpr MessageCode refusing_codes[] = {
     msg::POSTINCRE, msg::POSTDECRE, msg::AFFECTATI, msg::SOUSEXPRE, msg::DIVISZERO, msg::CSTCARVID,
     msg::ENTOUTRAN, msg::INVCSTCAR, msg::UNTERSTRI, msg::NOHEXDIGI, msg::SEQOUTRAN};
 
+// The bits an enumeration is stored in: 32, or 64 when one of its values
+// does not fit 32 bits.
+int enumeration_bits(const TypeFacts& facts) {
+    for (const auto& [name, value] : facts.enumerators) {
+        if (value < -2147483648LL || value > 4294967295LL) return 64;
+    }
+    return 32;
+}
+
 bool refuses(MessageCode code) {
     return std::find(std::begin(refusing_codes), std::end(refusing_codes), code) !=
            std::end(refusing_codes);
@@ -921,6 +930,16 @@ std::vector<ValueFinding> c_check_value(ExpressionRun& run, std::string_view tex
                            !integer_fits(root->value,
                                          facts.field_bits > 0 ? facts.field_bits : facts.bits,
                                          facts.is_unsigned)) {
+                    findings.push_back({msg::ENTOUTRAN, std::string(text), true});
+                } else if (root->kind == ExprKind::integer_constant &&
+                           kind == CValueKind::enumeration &&
+                           !integer_fits(
+                               root->value, enumeration_bits(facts),
+                               std::none_of(facts.enumerators.begin(), facts.enumerators.end(),
+                                            [](const auto& e) { return e.second < 0; }))) {
+                    // An enumeration is stored in an int (an unsigned int
+                    // when no value is negative), wider only when its
+                    // values need it.
                     findings.push_back({msg::ENTOUTRAN, std::string(text), true});
                 } else if (root->kind == ExprKind::integer_constant &&
                            kind == CValueKind::boolean &&

@@ -6,5 +6,7 @@ extern uint16_t raw;
 extern uint8_t scaled;
 extern uint8_t mask;
 extern int8_t offset;
+typedef enum { MODE_OFF, MODE_SLOW, MODE_FAST } scale_mode;
+extern scale_mode mode;
 void scale(void);
 #endif

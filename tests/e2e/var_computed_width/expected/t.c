@@ -10,7 +10,8 @@
 /**************************************************************************/
 #line 2 "<DIR>/s.ptu"
 #include "scale.h"
-#line 14 "<DIR>/t.c"
+long long mode_plus_2_32 = 0x100000001LL;
+#line 15 "<DIR>/t.c"
 #ifndef USE_VXU
 #define USE_VXU 1
 #endif
@@ -65,80 +66,92 @@ NUM_TEST = 1;
 #endif /*NEEDS_NUM_TEST_OPE*/
 START_CHRONO_C();
 _vx_init_muets();
-#line 9 "<DIR>/s.ptu"
+#line 10 "<DIR>/s.ptu"
 raw = 100;
-#line 9 "<DIR>/s.ptu"
+#line 10 "<DIR>/s.ptu"
 PTU_UNSIGNED_C((vxu_unsigned)(raw),0+5,10);
 scaled = 0;
-#line 10 "<DIR>/s.ptu"
+#line 11 "<DIR>/s.ptu"
 PTU_UNSIGNED_C((vxu_unsigned)(scaled),0+6,10);
 mask = 0;
-#line 11 "<DIR>/s.ptu"
+#line 12 "<DIR>/s.ptu"
 PTU_UNSIGNED_C((vxu_unsigned)(mask),0+7,10);
 offset = 0;
-#line 12 "<DIR>/s.ptu"
+#line 13 "<DIR>/s.ptu"
 PTU_INTEGER_C((vxu_integer)(offset),0+8,10);
+mode = MODE_OFF;
+#line 14 "<DIR>/s.ptu"
+PTU_INTEGER_C((vxu_integer)(mode),0+9,10);
 scale();
-#line 83 "<DIR>/t.c"
+#line 87 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
-#line 9 "<DIR>/s.ptu"
+#line 10 "<DIR>/s.ptu"
 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(raw),0+5,10,(vxu_unsigned)((uint16_t)100),
-#line 9 "<DIR>/s.ptu"
+#line 10 "<DIR>/s.ptu"
 (vxu_unsigned)((uint16_t)100));
 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(scaled),0+6,10,(vxu_unsigned)
-#line 10 "<DIR>/s.ptu"
+#line 11 "<DIR>/s.ptu"
 (VXU_HELD_UNSIGNED((vxu_integer)(raw * 2),8)),(vxu_unsigned)(VXU_HELD_UNSIGNED(
-#line 10 "<DIR>/s.ptu"
+#line 11 "<DIR>/s.ptu"
 (vxu_integer)(raw * 2),8)));
 EDV_UNSIGNED_C(1,0,(vxu_unsigned)(mask),0+7,10,(vxu_unsigned)(VXU_HELD_UNSIGNED
-#line 11 "<DIR>/s.ptu"
+#line 12 "<DIR>/s.ptu"
 ((vxu_integer)((int)raw - 101),8)),(vxu_unsigned)(VXU_HELD_UNSIGNED(
-#line 11 "<DIR>/s.ptu"
+#line 12 "<DIR>/s.ptu"
 (vxu_integer)((int)raw - 101),8)));
 EDV_INTEGER_C(1,1,(vxu_integer)(offset),0+8,10,(vxu_integer)((vxu_integer)((int
-#line 12 "<DIR>/s.ptu"
+#line 13 "<DIR>/s.ptu"
 )raw - 157)),(vxu_integer)((vxu_integer)((int)raw - 155)));
-#line 103 "<DIR>/t.c"
+EDV_INTEGER_C(1,0,(vxu_integer)(mode),0+9,10,(vxu_integer)((scale_mode
+#line 14 "<DIR>/s.ptu"
+)MODE_SLOW),(vxu_integer)((scale_mode)MODE_SLOW));
+#line 110 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }
 
-if (VXU_TEST_BEGIN_C(9)) {
+if (VXU_TEST_BEGIN_C(10)) {
 
-DCL_TST_C(9, "overflows");
+DCL_TST_C(10, "overflows");
 #ifdef NEEDS_NUM_TEST_OPE
 NUM_TEST = 2;
 #endif /*NEEDS_NUM_TEST_OPE*/
 START_CHRONO_C();
 _vx_init_muets();
-#line 21 "<DIR>/s.ptu"
+#line 24 "<DIR>/s.ptu"
 raw = 200;
-#line 21 "<DIR>/s.ptu"
-PTU_UNSIGNED_C((vxu_unsigned)(raw),0+12,10);
+#line 24 "<DIR>/s.ptu"
+PTU_UNSIGNED_C((vxu_unsigned)(raw),0+13,10);
 scaled = 0;
-#line 22 "<DIR>/s.ptu"
-PTU_UNSIGNED_C((vxu_unsigned)(scaled),0+13,10);
+#line 25 "<DIR>/s.ptu"
+PTU_UNSIGNED_C((vxu_unsigned)(scaled),0+14,10);
 offset = 0;
-#line 23 "<DIR>/s.ptu"
-PTU_INTEGER_C((vxu_integer)(offset),0+14,10);
+#line 26 "<DIR>/s.ptu"
+PTU_INTEGER_C((vxu_integer)(offset),0+15,10);
+mode = MODE_OFF;
+#line 27 "<DIR>/s.ptu"
+PTU_INTEGER_C((vxu_integer)(mode),0+16,10);
 scale();
-#line 127 "<DIR>/t.c"
+#line 137 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
-#line 21 "<DIR>/s.ptu"
-EDV_UNSIGNED_C(1,0,(vxu_unsigned)(raw),0+12,10,(vxu_unsigned)((uint16_t)200),
-#line 21 "<DIR>/s.ptu"
+#line 24 "<DIR>/s.ptu"
+EDV_UNSIGNED_C(1,0,(vxu_unsigned)(raw),0+13,10,(vxu_unsigned)((uint16_t)200),
+#line 24 "<DIR>/s.ptu"
 (vxu_unsigned)((uint16_t)200));
-EDV_UNSIGNED_C(1,0,(vxu_unsigned)(scaled),0+13,10,(vxu_unsigned)
-#line 22 "<DIR>/s.ptu"
+EDV_UNSIGNED_C(1,0,(vxu_unsigned)(scaled),0+14,10,(vxu_unsigned)
+#line 25 "<DIR>/s.ptu"
 (VXU_HELD_UNSIGNED((vxu_integer)(raw * 2),8)),(vxu_unsigned)(VXU_HELD_UNSIGNED(
-#line 22 "<DIR>/s.ptu"
+#line 25 "<DIR>/s.ptu"
 (vxu_integer)(raw * 2),8)));
-EDV_INTEGER_C(1,0,(vxu_integer)(offset),0+14,10,(vxu_integer)((vxu_integer)(
-#line 23 "<DIR>/s.ptu"
+EDV_INTEGER_C(1,0,(vxu_integer)(offset),0+15,10,(vxu_integer)((vxu_integer)(
+#line 26 "<DIR>/s.ptu"
 (int)raw + 100)),(vxu_integer)((vxu_integer)((int)raw + 100)));
-#line 142 "<DIR>/t.c"
+EDV_INTEGER_C(1,0,(vxu_integer)(mode),0+16,10,(vxu_integer)((vxu_integer
+#line 27 "<DIR>/s.ptu"
+)mode_plus_2_32),(vxu_integer)((vxu_integer)mode_plus_2_32));
+#line 155 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }
@@ -169,7 +182,7 @@ CLF_C("<DIR>/t.rio");
 VXU_TRACES_FILE("<DIR>/t.rio")
 
 VXU_TESTS_BEGIN
-VXU_TEST_ENTRY(2, "scale", "fits", "<DIR>/s.ptu", 6)
-VXU_TEST_ENTRY(9, "scale", "overflows", "<DIR>/s.ptu", 18)
+VXU_TEST_ENTRY(2, "scale", "fits", "<DIR>/s.ptu", 7)
+VXU_TEST_ENTRY(10, "scale", "overflows", "<DIR>/s.ptu", 21)
 VXU_TESTS_END
 
