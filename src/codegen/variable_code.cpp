@@ -758,6 +758,22 @@ bool VariableCode::expected_values(const VariableClause& c, Check& check) {
                     c.facts.is_unsigned && family == Family::integer && low < 0 ? 0 : low,
                     integral);
                 check.high = number_image(ev + tolerance, integral);
+            } else if (family == Family::integer && c.kind != VariableKind::enumeration &&
+                       real_constant(e, ev) && real_constant(c.delta_value, dv) &&
+                       (percent || dv != std::floor(dv) || ev != std::floor(ev)) &&
+                       std::fabs(ev) + std::fabs(percent ? dv * ev / 100 : dv) < 9e18L) {
+                // A tolerance that is no whole number of units (1.5, or a
+                // percentage) around a constant: the integers within it,
+                // folded here. Cut toward zero at run time, -10 +/- 1.5
+                // gave [-11, -8], and 10% of 1000000000 overflowed an int.
+                const long double tolerance = std::fabs(percent ? dv * ev / 100 : dv);
+                const int bits = c.facts.bits > 0 && c.facts.bits <= 64 ? c.facts.bits : 64;
+                const long double smallest =
+                    c.facts.is_unsigned ? 0.0L : -std::ldexp(1.0L, bits - 1);
+                const long double largest = c.facts.is_unsigned ? std::ldexp(1.0L, bits) - 1
+                                                                : std::ldexp(1.0L, bits - 1) - 1;
+                check.low = number_image(std::max(smallest, std::ceil(ev - tolerance)), true);
+                check.high = number_image(std::min(largest, std::floor(ev + tolerance)), true);
             } else {
                 std::string d = c.delta_value;
                 if (percent) {

@@ -82,8 +82,15 @@ PTU_INTEGER_C((vxu_integer)(offset),0+8,10);
 mode = MODE_OFF;
 #line 14 "<DIR>/s.ptu"
 PTU_INTEGER_C((vxu_integer)(mode),0+9,10);
+#line 16 "<DIR>/s.ptu"
+rpm = 0;
+#line 16 "<DIR>/s.ptu"
+PTU_INTEGER_C((vxu_integer)(rpm),0+10,10);
+pos_um = 0;
+#line 17 "<DIR>/s.ptu"
+PTU_INTEGER_C((vxu_integer)(pos_um),0+11,10);
 scale();
-#line 87 "<DIR>/t.c"
+#line 94 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 #line 10 "<DIR>/s.ptu"
@@ -106,52 +113,65 @@ EDV_INTEGER_C(1,1,(vxu_integer)(offset),0+8,10,(vxu_integer)((vxu_integer)((int
 EDV_INTEGER_C(1,0,(vxu_integer)(mode),0+9,10,(vxu_integer)((scale_mode
 #line 14 "<DIR>/s.ptu"
 )MODE_SLOW),(vxu_integer)((scale_mode)MODE_SLOW));
-#line 110 "<DIR>/t.c"
+#line 16 "<DIR>/s.ptu"
+EDV_INTEGER_C(1,1,(vxu_integer)(rpm),0+10,10,(vxu_integer)((int32_t)-11),
+#line 16 "<DIR>/s.ptu"
+(vxu_integer)((int32_t)-9));
+EDV_INTEGER_C(1,1,(vxu_integer)(pos_um),0+11,10,(vxu_integer)((int32_t
+#line 17 "<DIR>/s.ptu"
+)900000000),(vxu_integer)((int32_t)1100000000));
+#line 124 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }
 
-if (VXU_TEST_BEGIN_C(10)) {
+if (VXU_TEST_BEGIN_C(12)) {
 
-DCL_TST_C(10, "overflows");
+DCL_TST_C(12, "overflows");
 #ifdef NEEDS_NUM_TEST_OPE
 NUM_TEST = 2;
 #endif /*NEEDS_NUM_TEST_OPE*/
 START_CHRONO_C();
 _vx_init_muets();
-#line 24 "<DIR>/s.ptu"
-raw = 200;
-#line 24 "<DIR>/s.ptu"
-PTU_UNSIGNED_C((vxu_unsigned)(raw),0+13,10);
-scaled = 0;
-#line 25 "<DIR>/s.ptu"
-PTU_UNSIGNED_C((vxu_unsigned)(scaled),0+14,10);
-offset = 0;
-#line 26 "<DIR>/s.ptu"
-PTU_INTEGER_C((vxu_integer)(offset),0+15,10);
-mode = MODE_OFF;
 #line 27 "<DIR>/s.ptu"
-PTU_INTEGER_C((vxu_integer)(mode),0+16,10);
+raw = 200;
+#line 27 "<DIR>/s.ptu"
+PTU_UNSIGNED_C((vxu_unsigned)(raw),0+15,10);
+scaled = 0;
+#line 28 "<DIR>/s.ptu"
+PTU_UNSIGNED_C((vxu_unsigned)(scaled),0+16,10);
+offset = 0;
+#line 29 "<DIR>/s.ptu"
+PTU_INTEGER_C((vxu_integer)(offset),0+17,10);
+mode = MODE_OFF;
+#line 30 "<DIR>/s.ptu"
+PTU_INTEGER_C((vxu_integer)(mode),0+18,10);
+rpm = 0;
+#line 31 "<DIR>/s.ptu"
+PTU_INTEGER_C((vxu_integer)(rpm),0+19,10);
 scale();
-#line 137 "<DIR>/t.c"
+#line 154 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
-#line 24 "<DIR>/s.ptu"
-EDV_UNSIGNED_C(1,0,(vxu_unsigned)(raw),0+13,10,(vxu_unsigned)((uint16_t)200),
-#line 24 "<DIR>/s.ptu"
-(vxu_unsigned)((uint16_t)200));
-EDV_UNSIGNED_C(1,0,(vxu_unsigned)(scaled),0+14,10,(vxu_unsigned)
-#line 25 "<DIR>/s.ptu"
-(VXU_HELD_UNSIGNED((vxu_integer)(raw * 2),8)),(vxu_unsigned)(VXU_HELD_UNSIGNED(
-#line 25 "<DIR>/s.ptu"
-(vxu_integer)(raw * 2),8)));
-EDV_INTEGER_C(1,0,(vxu_integer)(offset),0+15,10,(vxu_integer)((vxu_integer)(
-#line 26 "<DIR>/s.ptu"
-(int)raw + 100)),(vxu_integer)((vxu_integer)((int)raw + 100)));
-EDV_INTEGER_C(1,0,(vxu_integer)(mode),0+16,10,(vxu_integer)((vxu_integer
 #line 27 "<DIR>/s.ptu"
+EDV_UNSIGNED_C(1,0,(vxu_unsigned)(raw),0+15,10,(vxu_unsigned)((uint16_t)200),
+#line 27 "<DIR>/s.ptu"
+(vxu_unsigned)((uint16_t)200));
+EDV_UNSIGNED_C(1,0,(vxu_unsigned)(scaled),0+16,10,(vxu_unsigned)
+#line 28 "<DIR>/s.ptu"
+(VXU_HELD_UNSIGNED((vxu_integer)(raw * 2),8)),(vxu_unsigned)(VXU_HELD_UNSIGNED(
+#line 28 "<DIR>/s.ptu"
+(vxu_integer)(raw * 2),8)));
+EDV_INTEGER_C(1,0,(vxu_integer)(offset),0+17,10,(vxu_integer)((vxu_integer)(
+#line 29 "<DIR>/s.ptu"
+(int)raw + 100)),(vxu_integer)((vxu_integer)((int)raw + 100)));
+EDV_INTEGER_C(1,0,(vxu_integer)(mode),0+18,10,(vxu_integer)((vxu_integer
+#line 30 "<DIR>/s.ptu"
 )mode_plus_2_32),(vxu_integer)((vxu_integer)mode_plus_2_32));
-#line 155 "<DIR>/t.c"
+EDV_INTEGER_C(1,1,(vxu_integer)(rpm),0+19,10,(vxu_integer)((int32_t)-12),
+#line 31 "<DIR>/s.ptu"
+(vxu_integer)((int32_t)-10));
+#line 175 "<DIR>/t.c"
 VXU_END_ELEMENT_C();
 VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }
@@ -183,6 +203,6 @@ VXU_TRACES_FILE("<DIR>/t.rio")
 
 VXU_TESTS_BEGIN
 VXU_TEST_ENTRY(2, "scale", "fits", "<DIR>/s.ptu", 7)
-VXU_TEST_ENTRY(10, "scale", "overflows", "<DIR>/s.ptu", 21)
+VXU_TEST_ENTRY(12, "scale", "overflows", "<DIR>/s.ptu", 24)
 VXU_TESTS_END
 
