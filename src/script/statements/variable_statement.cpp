@@ -1240,8 +1240,10 @@ bool VariableStatementParser::check_values(Item& item, const VariableClause& rec
         if (record.init_in || record.init_with) {
             check_list(record.init_value);
         } else if (record.init_from) {
+            // From, to and step: a fractional step is cut for an integer
+            // as a bound is, and told.
             const auto parts = split_top_level(record.init_value, item.c_family);
-            for (std::size_t i = 0; i < parts.size() && i < 2; ++i) check(parts[i]);
+            for (std::size_t i = 0; i < parts.size() && i < 3; ++i) check(parts[i]);
         } else {
             check(record.init_value);
         }
