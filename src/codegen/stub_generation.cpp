@@ -1094,6 +1094,54 @@ bool is_c_list(std::string_view value) {
     return true;
 }
 
+// Whether a brace list gives each member of `type` an item of its own, in
+// braces for an aggregate member: with braces left out (which the script
+// allows) C fills the members in order all the same, but a compiler warns
+// (-Wmissing-braces), so such a list is written member by member.
+bool braced_member_by_member(std::string_view value, const TypeNode* type) {
+    const TypeNode* r = c_resolve_type(type);
+    std::string_view t = trimmed(value);
+    if (r == nullptr || t.size() < 2 || t.front() != '{' || t.back() != '}') return false;
+    std::vector<std::string_view> items;
+    TextScanner scan(t.substr(1, t.size() - 2), c_quote_rules);
+    int depth = 0;
+    std::size_t start = 0;
+    const std::string_view inner = t.substr(1, t.size() - 2);
+    while (scan.next()) {
+        const char c = scan.current();
+        if (c == '{' || c == '(' || c == '[') ++depth;
+        if (c == '}' || c == ')' || c == ']') --depth;
+        if (c == ',' && depth == 0) {
+            items.push_back(trimmed(inner.substr(start, scan.at() - start)));
+            start = scan.at() + 1;
+        }
+    }
+    items.push_back(trimmed(inner.substr(start)));
+    std::vector<const TypeNode*> members;
+    if (r->kind == TypeKind::struct_type) {
+        for (const Field& f : r->fields) {
+            if (f.symbol != nullptr && f.symbol->type != nullptr) members.push_back(f.symbol->type);
+        }
+    } else if (r->kind == TypeKind::union_type && !r->fields.empty() && r->fields[0].symbol) {
+        members.push_back(r->fields[0].symbol->type);
+    } else {
+        return false;
+    }
+    if (items.size() != members.size()) return false;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const TypeNode* m = c_resolve_type(members[i]);
+        const bool aggregate =
+            m != nullptr && (m->kind == TypeKind::struct_type || m->kind == TypeKind::union_type ||
+                             (m->kind == TypeKind::array && !c_is_string_type(members[i])));
+        if (!aggregate) continue;
+        if (items[i].empty() || items[i].front() != '{') return false;
+        if (m->kind != TypeKind::array && !braced_member_by_member(items[i], members[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 std::string StubGenerator::value_assignment(const std::string& target, const std::string& cast,
@@ -1214,7 +1262,7 @@ bool StubGenerator::value_lines(const StubParameter& p, const std::string& targe
             // would draw a warning for the members it leaves out.
             const bool whole = std::none_of(leaves.begin(), leaves.end(),
                                             [](const std::string& l) { return l.empty(); });
-            if (whole && is_c_list(value)) {
+            if (whole && is_c_list(value) && braced_member_by_member(value, p.value)) {
                 lines.push_back(value_assignment(target, p.field_type, p.kind, value));
                 return true;
             }

@@ -8,5 +8,7 @@ int drive(void)
     v.i = 4;
     paint(GREEN, p, v);
     fill(&r, &q);
-    return (int)hash("key", 3u) + first('a', 1.5f, 2.5) + call(twice, &p) + count_up(1);
+    frame_t f = take_frame();
+    return (int)hash("key", 3u) + first('a', 1.5f, 2.5) + call(twice, &p) + count_up(1) +
+           f.s[1];
 }

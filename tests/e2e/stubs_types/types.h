@@ -10,3 +10,6 @@ void paint(enum color c, pair_t p, union u v);
 int call(handler_t h, void *data);
 void fill(struct rec *out, const struct rec *in);
 int count_up(int);
+/* A frame whose array member a list may fill without its inner braces. */
+typedef struct { unsigned char n; short s[2]; } frame_t;
+frame_t take_frame(void);

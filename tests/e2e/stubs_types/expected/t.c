@@ -1195,6 +1195,105 @@ for (i=0;i<(unsigned int)_it_7_types_count_up;++i){
 (vxu_integer)0);
 #endif
 }
+
+/* simulation: take_frame */
+
+#define _fn_8_types_take_frame 8
+#ifndef _vx_types_take_frame
+#define _vx_types_take_frame 8 /* frame_t take_frame(void) */
+#endif
+
+VXU_STUB_CNT _ix_8_types_take_frame STUBINACTIVE ;
+#if size_8_types_take_frame
+
+static struct _so_8_types_take_frame {
+ VXU_STUB_CNT min;
+ VXU_STUB_CNT max;
+ frame_t ret;
+} _os_8_types_take_frame[size_8_types_take_frame+1];
+#endif
+
+#pragma vexor vxo_stub
+frame_t (take_frame)(void)
+{
+char Vexor_res;
+#define VEXOR_F_IDX _ix_8_types_take_frame
+#if size_8_types_take_frame
+struct _so_8_types_take_frame * Vexor_ptr_out;
+unsigned int _Vexor_i;
+Vexor_res=0;
+Vexor_ptr_out=&(_os_8_types_take_frame[0]);
+#endif
+  _ix_8_types_take_frame++;
+#if size_8_types_take_frame
+  {
+    for (_Vexor_i=0;
+         ((_Vexor_i<size_8_types_take_frame)
+	   &&(_os_8_types_take_frame[_Vexor_i].min)
+	   &&(  ((unsigned int)_os_8_types_take_frame[_Vexor_i].min>(unsigned int
+)_ix_8_types_take_frame)
+	      ||((unsigned int)_os_8_types_take_frame[_Vexor_i].max<(unsigned int
+)_ix_8_types_take_frame)));
+	  ++_Vexor_i);
+  if ((_Vexor_i)&&(!_os_8_types_take_frame[_Vexor_i].max)){_Vexor_i--
+;Vexor_res=1;}
+    Vexor_ptr_out=&(_os_8_types_take_frame[_Vexor_i]);
+  }
+#else
+  Vexor_res=1;
+#endif
+  EDV_CHRONO_MUET_C( 30, Vexor_res,_ix_8_types_take_frame );
+#ifdef STUB_CALL_ORDER
+     STUB_CALL_ORDER(_fn_8_types_take_frame);
+#endif
+#if size_8_types_take_frame
+  if (VXU_GLOBAL_STUB_INITIALISED(_ix_8_types_take_frame >= 0))
+    {
+      return(Vexor_ptr_out->ret);
+    }
+#endif
+#ifndef VXU_NO_STUB_RETURN_VALUE
+{
+  static frame_t ret;
+  return ret;
+}
+#endif
+#undef VEXOR_F_IDX
+}
+void checkin_8_types_take_frame(void)
+{
+#if size_8_types_take_frame
+  struct _so_8_types_take_frame * Vexor_ptr_out;
+int _Vexor_i;
+VXU_STUB_CNT max;
+max=0;
+  for (_Vexor_i=0;((_Vexor_i<(size_8_types_take_frame))&&
+(_os_8_types_take_frame[_Vexor_i].min>0));++_Vexor_i)
+  {
+    if (max < _os_8_types_take_frame[_Vexor_i].max)
+      {
+        max = _os_8_types_take_frame[_Vexor_i].max;
+      }
+  }
+  EDV_MUET_CHECK(8,0);
+if ((_os_8_types_take_frame[_Vexor_i].min)||(!
+(_os_8_types_take_frame[_Vexor_i].max)))
+  {
+       EDV_INTEGER_C(1,1,(vxu_integer)(_ix_8_types_take_frame),0,10,
+(vxu_integer)(max?max:_os_8_types_take_frame[0].min),(vxu_integer)max);
+  }
+else
+  {
+	 EDV_UNSIGNED_C(1,1,(vxu_unsigned)(_ix_8_types_take_frame),0,10,(vxu_unsigned
+)max,(vxu_unsigned)_os_8_types_take_frame[_Vexor_i].max);
+  }
+  (void)Vexor_ptr_out;
+#else
+  EDV_MUET_CHECK(8,0);
+	 EDV_INTEGER_C(1,1,(vxu_integer)(_ix_8_types_take_frame),0,10,(vxu_integer)-1,
+(vxu_integer)0);
+#endif
+}
 void _vx_check_muets(void)
 {
 checkin_1_types_make_pair();
@@ -1204,6 +1303,7 @@ checkin_4_types_paint();
 checkin_5_types_call();
 checkin_6_types_fill();
 checkin_7_types_count_up();
+checkin_8_types_take_frame();
 EDV_MUET_CHECK(0,0);
 }
 void _vx_init_muets(void)
@@ -1256,6 +1356,11 @@ _os_7_types_count_up[0].min=-1;
 _os_7_types_count_up[0].max=0;
 _it_7_types_count_up=0;
 #endif
+_ix_8_types_take_frame=0;
+#if size_8_types_take_frame
+_os_8_types_take_frame[0].min=-1;
+_os_8_types_take_frame[0].max=0;
+#endif
 }
 void SRV1_DRIVE (void) { 
 /* BEGIN  SERVICE drive */
@@ -1263,151 +1368,170 @@ void SRV1_DRIVE (void) {
 NUM_OPERATION = 1;
 #endif /*NEEDS_NUM_TEST_OPE*/
 
-DCL_OP_C(30, "drive");
-if (VXU_TEST_BEGIN_C(31)) {
+DCL_OP_C(31, "drive");
+if (VXU_TEST_BEGIN_C(32)) {
 
-DCL_TST_C(31, "t");
+DCL_TST_C(32, "t");
 #ifdef NEEDS_NUM_TEST_OPE
 NUM_TEST = 1;
 #endif /*NEEDS_NUM_TEST_OPE*/
 START_CHRONO_C();
 _vx_init_muets();
 #if size_1_types_make_pair
-#line 18 "<DIR>/types.ptu"
+#line 19 "<DIR>/types.ptu"
 _os_1_types_make_pair[0].min=1;
-#line 18 "<DIR>/types.ptu"
+#line 19 "<DIR>/types.ptu"
 _os_1_types_make_pair[0].max=1;
-#line 18 "<DIR>/types.ptu"
+#line 19 "<DIR>/types.ptu"
 _os_1_types_make_pair[0]._datain.a=(int)(1);
-#line 18 "<DIR>/types.ptu"
+#line 19 "<DIR>/types.ptu"
 _os_1_types_make_pair[0]._datain.b=(double)(2.5);
-#line 18 "<DIR>/types.ptu"
+#line 19 "<DIR>/types.ptu"
 _os_1_types_make_pair[0].sel[0]=1;
-#line 18 "<DIR>/types.ptu"
+#line 19 "<DIR>/types.ptu"
 _os_1_types_make_pair[0].sel[1]=1;
-#line 18 "<DIR>/types.ptu"
+#line 19 "<DIR>/types.ptu"
 _os_1_types_make_pair[0].ret=(pair_t){1, 2.5};
-#line 1291 "<DIR>/t.c"
+#line 1396 "<DIR>/t.c"
 _os_1_types_make_pair[1].min=0;
 _os_1_types_make_pair[1].max=0;
 #endif
 #if size_2_types_hash
-#line 19 "<DIR>/types.ptu"
+#line 20 "<DIR>/types.ptu"
 _os_2_types_hash[0].min=1;
-#line 19 "<DIR>/types.ptu"
+#line 20 "<DIR>/types.ptu"
 _os_2_types_hash[0].max=1;
-#line 19 "<DIR>/types.ptu"
+#line 20 "<DIR>/types.ptu"
 _os_2_types_hash[0]._datain.s=(const char *)("key");
-#line 19 "<DIR>/types.ptu"
+#line 20 "<DIR>/types.ptu"
 _os_2_types_hash[0]._datain.n=(unsigned)(3);
-#line 19 "<DIR>/types.ptu"
+#line 20 "<DIR>/types.ptu"
 _os_2_types_hash[0].sel[0]=1;
-#line 19 "<DIR>/types.ptu"
+#line 20 "<DIR>/types.ptu"
 _os_2_types_hash[0].sel[1]=1;
-#line 19 "<DIR>/types.ptu"
+#line 20 "<DIR>/types.ptu"
 _os_2_types_hash[0].ret=(unsigned long)(10);
-#line 1310 "<DIR>/t.c"
+#line 1415 "<DIR>/t.c"
 _os_2_types_hash[1].min=0;
 _os_2_types_hash[1].max=0;
 #endif
 #if size_3_types_first
-#line 20 "<DIR>/types.ptu"
+#line 21 "<DIR>/types.ptu"
 _os_3_types_first[0].min=1;
-#line 20 "<DIR>/types.ptu"
+#line 21 "<DIR>/types.ptu"
 _os_3_types_first[0].max=1;
-#line 20 "<DIR>/types.ptu"
+#line 21 "<DIR>/types.ptu"
 _os_3_types_first[0]._datain.c=(char)('a');
-#line 20 "<DIR>/types.ptu"
+#line 21 "<DIR>/types.ptu"
 _os_3_types_first[0]._datain.f=(float)(1.5);
-#line 20 "<DIR>/types.ptu"
+#line 21 "<DIR>/types.ptu"
 _os_3_types_first[0]._datain.d=(double)(2.5);
-#line 20 "<DIR>/types.ptu"
+#line 21 "<DIR>/types.ptu"
 _os_3_types_first[0].sel[0]=1;
-#line 20 "<DIR>/types.ptu"
+#line 21 "<DIR>/types.ptu"
 _os_3_types_first[0].sel[1]=1;
-#line 20 "<DIR>/types.ptu"
+#line 21 "<DIR>/types.ptu"
 _os_3_types_first[0].sel[2]=1;
-#line 20 "<DIR>/types.ptu"
+#line 21 "<DIR>/types.ptu"
 _os_3_types_first[0].ret=(char)('b');
-#line 1333 "<DIR>/t.c"
+#line 1438 "<DIR>/t.c"
 _os_3_types_first[1].min=0;
 _os_3_types_first[1].max=0;
 #endif
 #if size_4_types_paint
-#line 21 "<DIR>/types.ptu"
+#line 22 "<DIR>/types.ptu"
 _os_4_types_paint[0].min=1;
-#line 21 "<DIR>/types.ptu"
+#line 22 "<DIR>/types.ptu"
 _os_4_types_paint[0].max=1;
-#line 21 "<DIR>/types.ptu"
+#line 22 "<DIR>/types.ptu"
 _os_4_types_paint[0]._datain.c=(enum color)(GREEN);
-#line 21 "<DIR>/types.ptu"
+#line 22 "<DIR>/types.ptu"
 _os_4_types_paint[0]._datain.p=(pair_t){1, 2.5};
-#line 21 "<DIR>/types.ptu"
+#line 22 "<DIR>/types.ptu"
 _os_4_types_paint[0]._datain.v=(union u){4};
-#line 21 "<DIR>/types.ptu"
+#line 22 "<DIR>/types.ptu"
 _os_4_types_paint[0].sel[0]=1;
-#line 21 "<DIR>/types.ptu"
+#line 22 "<DIR>/types.ptu"
 _os_4_types_paint[0].sel[1]=1;
-#line 21 "<DIR>/types.ptu"
+#line 22 "<DIR>/types.ptu"
 _os_4_types_paint[0].sel[2]=1;
-#line 1354 "<DIR>/t.c"
+#line 1459 "<DIR>/t.c"
 _os_4_types_paint[1].min=0;
 _os_4_types_paint[1].max=0;
 #endif
 #if size_5_types_call
-#line 22 "<DIR>/types.ptu"
+#line 23 "<DIR>/types.ptu"
 _os_5_types_call[0].min=1;
-#line 22 "<DIR>/types.ptu"
+#line 23 "<DIR>/types.ptu"
 _os_5_types_call[0].max=1;
-#line 22 "<DIR>/types.ptu"
+#line 23 "<DIR>/types.ptu"
 _os_5_types_call[0]._datain.h=(handler_t)(NONILFUNC);
-#line 22 "<DIR>/types.ptu"
+#line 23 "<DIR>/types.ptu"
 _os_5_types_call[0]._datain.data=(void *)(NONIL);
-#line 22 "<DIR>/types.ptu"
+#line 23 "<DIR>/types.ptu"
 _os_5_types_call[0].sel[0]=1;
-#line 22 "<DIR>/types.ptu"
+#line 23 "<DIR>/types.ptu"
 _os_5_types_call[0].sel[1]=1;
-#line 22 "<DIR>/types.ptu"
+#line 23 "<DIR>/types.ptu"
 _os_5_types_call[0].ret=(int)(5);
-#line 1373 "<DIR>/t.c"
+#line 1478 "<DIR>/t.c"
 _os_5_types_call[1].min=0;
 _os_5_types_call[1].max=0;
 #endif
 #if size_6_types_fill
-#line 23 "<DIR>/types.ptu"
+#line 24 "<DIR>/types.ptu"
 _os_6_types_fill[0].min=1;
-#line 23 "<DIR>/types.ptu"
+#line 24 "<DIR>/types.ptu"
 _os_6_types_fill[0].max=1;
-#line 23 "<DIR>/types.ptu"
+#line 24 "<DIR>/types.ptu"
 _os_6_types_fill[0]._dataout.out=(struct rec){"xyz", NIL, 1};
-#line 23 "<DIR>/types.ptu"
+#line 24 "<DIR>/types.ptu"
 _os_6_types_fill[0]._datain.in=(const struct rec *)(NONIL);
-#line 23 "<DIR>/types.ptu"
+#line 24 "<DIR>/types.ptu"
 _os_6_types_fill[0].sel[0]=1;
-#line 23 "<DIR>/types.ptu"
+#line 24 "<DIR>/types.ptu"
 _os_6_types_fill[0].sel[1]=1;
-#line 1390 "<DIR>/t.c"
+#line 1495 "<DIR>/t.c"
 _os_6_types_fill[1].min=0;
 _os_6_types_fill[1].max=0;
 #endif
 #if size_7_types_count_up
-#line 24 "<DIR>/types.ptu"
+#line 25 "<DIR>/types.ptu"
 _os_7_types_count_up[0].min=1;
-#line 24 "<DIR>/types.ptu"
+#line 25 "<DIR>/types.ptu"
 _os_7_types_count_up[0].max=1;
-#line 24 "<DIR>/types.ptu"
+#line 25 "<DIR>/types.ptu"
 _os_7_types_count_up[0]._datain.Vexor_P_1=(int)(1);
-#line 24 "<DIR>/types.ptu"
+#line 25 "<DIR>/types.ptu"
 _os_7_types_count_up[0].sel[0]=1;
-#line 24 "<DIR>/types.ptu"
+#line 25 "<DIR>/types.ptu"
 _os_7_types_count_up[0].ret=(int)(7);
-#line 1405 "<DIR>/t.c"
+#line 1510 "<DIR>/t.c"
 _os_7_types_count_up[1].min=0;
 _os_7_types_count_up[1].max=0;
 #endif
-#line 25 "<DIR>/types.ptu"
+#if size_8_types_take_frame
+#line 26 "<DIR>/types.ptu"
+_os_8_types_take_frame[0].min=1;
+#line 26 "<DIR>/types.ptu"
+_os_8_types_take_frame[0].max=1;
+#line 26 "<DIR>/types.ptu"
+memset(&(_os_8_types_take_frame[0].ret),0,sizeof(_os_8_types_take_frame[0].ret)
+#line 26 "<DIR>/types.ptu"
+);
+#line 26 "<DIR>/types.ptu"
+_os_8_types_take_frame[0].ret.n=(unsigned char)(1);
+#line 26 "<DIR>/types.ptu"
+_os_8_types_take_frame[0].ret.s[0]=(short)(2);
+#line 26 "<DIR>/types.ptu"
+_os_8_types_take_frame[0].ret.s[1]=(short)(3);
+#line 1529 "<DIR>/t.c"
+_os_8_types_take_frame[1].min=0;
+_os_8_types_take_frame[1].max=0;
+#endif
+#line 27 "<DIR>/types.ptu"
 r = drive();
-#line 1411 "<DIR>/t.c"
+#line 1535 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 VXU_END_ELEMENT_C();
@@ -1440,6 +1564,6 @@ CLF_C("<DIR>/t.rio");
 VXU_TRACES_FILE("<DIR>/t.rio")
 
 VXU_TESTS_BEGIN
-VXU_TEST_ENTRY(31, "drive", "t", "<DIR>/types.ptu", 16)
+VXU_TEST_ENTRY(32, "drive", "t", "<DIR>/types.ptu", 17)
 VXU_TESTS_END
 
