@@ -258,18 +258,25 @@ void Reporter::open_details_file(const std::string& name) {
     details_staged_name_ =
         in_place ? std::string() : name + ".vx" + std::to_string(::getpid()) + "_lis";
     const std::string& written = in_place ? name : details_staged_name_;
-    // A pipe nobody reads is refused at once instead of waited on.
-    int fd = ::open(written.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0666);
-    if (fd >= 0) {
-        int flags = ::fcntl(fd, F_GETFL);
-        if (flags >= 0) {
-            ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
-        }
-        details_ = ::fdopen(fd, "w");
-        if (details_ == nullptr) {
-            ::close(fd);
-        } else {
-            set_listing_descriptor(fd, details_staged_name_, details_name_);
+    {
+        // The staged file is made and handed to the signal cleanup as one
+        // step: a signal between the two left it behind.
+        EndingSignalsHeld held;
+        // A pipe nobody reads is refused at once instead of waited on.
+        int fd =
+            ::open(written.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            int flags = ::fcntl(fd, F_GETFL);
+            if (flags >= 0) {
+                ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+            }
+            details_ = ::fdopen(fd, "w");
+            if (details_ == nullptr) {
+                ::close(fd);
+                if (!in_place) ::unlink(written.c_str());
+            } else {
+                set_listing_descriptor(fd, details_staged_name_, details_name_);
+            }
         }
     }
     if (details_ == nullptr) {
