@@ -211,13 +211,12 @@ bool computed_bound(const VariableClause& c, const std::string& text) {
     long double ignored = 0;
     if (range_constant(std::string(t), false, ignored)) return false;
     if (c.kind == VariableKind::enumeration) {
-        // An enumerator is a constant; an enumeration is stored in 32 bits
-        // unless its values need more.
-        for (const auto& [name, value] : c.facts.enumerators) {
-            if (name == t) return false;
-            if (value < -2147483648LL || value > 4294967295LL) return false;
-        }
-        return !c.facts.enumerators.empty();
+        // An enumerator is a constant; a value is held to the 32 bits an
+        // enumeration is stored in, not to the 64 of a wider one.
+        const auto& named = c.facts.enumerators;
+        return !named.empty() && c_enumeration_bits(c.facts) == 32 &&
+               std::none_of(named.begin(), named.end(),
+                            [&](const auto& e) { return e.first == t; });
     }
     return c.facts.bits > 0 && c.facts.bits < 64;
 }

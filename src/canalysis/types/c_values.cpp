@@ -276,6 +276,13 @@ bool is_walked_array(const TypeNode* type) {
 
 }  // namespace
 
+int c_enumeration_bits(const TypeFacts& facts) {
+    for (const auto& [name, value] : facts.enumerators) {
+        if (value < -2147483648LL || value > 4294967295LL) return 64;
+    }
+    return 32;
+}
+
 int c_bit_field_width(const Field* field) {
     if (field == nullptr || field->bit_width.empty() || field->bit_width.size() > 2 ||
         !std::all_of(field->bit_width.begin(), field->bit_width.end(),
@@ -778,15 +785,6 @@ constexpr MessageCode refusing_codes[] = {
     msg::POSTINCRE, msg::POSTDECRE, msg::AFFECTATI, msg::SOUSEXPRE, msg::DIVISZERO, msg::CSTCARVID,
     msg::ENTOUTRAN, msg::INVCSTCAR, msg::UNTERSTRI, msg::NOHEXDIGI, msg::SEQOUTRAN};
 
-// The bits an enumeration is stored in: 32, or 64 when one of its values
-// does not fit 32 bits.
-int enumeration_bits(const TypeFacts& facts) {
-    for (const auto& [name, value] : facts.enumerators) {
-        if (value < -2147483648LL || value > 4294967295LL) return 64;
-    }
-    return 32;
-}
-
 bool refuses(MessageCode code) {
     return std::find(std::begin(refusing_codes), std::end(refusing_codes), code) !=
            std::end(refusing_codes);
@@ -934,7 +932,7 @@ std::vector<ValueFinding> c_check_value(ExpressionRun& run, std::string_view tex
                 } else if (root->kind == ExprKind::integer_constant &&
                            kind == CValueKind::enumeration &&
                            !integer_fits(
-                               root->value, enumeration_bits(facts),
+                               root->value, c_enumeration_bits(facts),
                                std::none_of(facts.enumerators.begin(), facts.enumerators.end(),
                                             [](const auto& e) { return e.second < 0; }))) {
                     // An enumeration is stored in an int (an unsigned int

@@ -84,6 +84,9 @@ bool c_is_byte_type(const TypeNode* type);
 // The facts of a scalar type. With a run, the enumerators' values written
 // as expressions ("-1", "1 << 4", "A + 1") are folded.
 TypeFacts c_type_facts(const TypeNode* type, ExpressionRun* run = nullptr);
+// The bits an enumeration is stored in: 32 (an int, or an unsigned int
+// when no value is negative), 64 when one of its values needs more.
+int c_enumeration_bits(const TypeFacts& facts);
 // The width of a bit-field member written as a number; 0 for any other.
 int c_bit_field_width(const Field* field);
 // An array of scalars (of any depth) with constant bounds: its dimensions,
