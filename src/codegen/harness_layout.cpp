@@ -155,6 +155,9 @@ void HarnessLayout::emit_stub_services() {
     for (const std::string& line : stubs_.check_lines()) {
         session_.write_folded(line, fold_);
     }
+    // The stubs defined after this point, which the declarations file
+    // names at the end of the run.
+    write(StubGenerator::late_checks_macro);
     session_.write_folded("EDV_MUET_CHECK(0,0);", fold_);
     usage_.count_use(Usage::muet_check);
     write("}");
@@ -181,6 +184,7 @@ void HarnessLayout::emit_stub_services() {
     for (const std::string& line : stubs_.init_lines()) {
         session_.write_folded_test_level(line, fold_);
     }
+    write(StubGenerator::late_inits_macro);
     write("}");
 }
 
@@ -327,25 +331,11 @@ void HarnessLayout::emit_element_start() {
         session_.write_folded("START_CHRONO_C();", fold_);
     }
     session_.write_folded("_vx_init_muets();", fold_);
-    // Stubs defined after the service functions were written are not in
-    // them: the element initialises and checks them itself, so that their
-    // calls are checked all the same.
-    for (const std::string& line : stubs_.late_init_lines()) {
-        session_.write_folded_test_level(line, fold_);
-    }
     // The stub tables of the element are placed here at its end.
     session_.mark_element_head();
     if (!settings_.no_edit) {
         session_.write_element_close("STOP_CHRONO_C();", fold_);
         session_.write_element_close("_vx_check_muets();", fold_);
-        const std::vector<std::string> late = stubs_.late_check_lines();
-        for (const std::string& line : late) {
-            session_.write_element_close(line, fold_);
-        }
-        if (!late.empty()) {
-            session_.write_element_close("EDV_MUET_CHECK(0,0);", fold_);
-            usage_.count_use(Usage::muet_check);
-        }
     }
 }
 
@@ -493,6 +483,9 @@ void HarnessLayout::emit_declarations_end() {
     };
     for (const std::string& line : stubs_.size_lines()) {
         declare(line);
+    }
+    if (stub_services_written_) {
+        for (const std::string& line : stubs_.late_declaration_lines()) declare(line);
     }
     const auto& all = stubs_.stubs();
     if (std::any_of(all.begin(), all.end(), [](const Stub& s) { return s.no_return; })) {

@@ -442,6 +442,21 @@ bool StubGenerator::build_stub(Stub& stub, const Symbol& function) {
     return true;
 }
 
+namespace {
+
+// The lines that set a stub up for an element: no call made, none described.
+void append_init_lines(const Stub& stub, std::vector<std::string>& lines) {
+    const std::string& k = stub.key;
+    lines.push_back("_ix" + k + "=0;");
+    lines.push_back("#if size" + k);
+    lines.push_back("_os" + k + "[0].min=-1;");
+    lines.push_back("_os" + k + "[0].max=0;");
+    if (stub.has_inputs) lines.push_back("_it" + k + "=0;");
+    lines.push_back("#endif");
+}
+
+}  // namespace
+
 void StubGenerator::write_definition(Stub& stub) {
     const std::string& k = stub.key;
     session_.report_description().summary_stub(stub.name, stub.number, stub.line);
@@ -465,6 +480,16 @@ void StubGenerator::write_definition(Stub& stub) {
     write_stub_function(stub);
     session_.add_renamed_symbol(stub.name);
     write_check_function(stub);
+    if (stub.late) {
+        // The service functions, written before this stub, initialise it
+        // through this function (late_declaration_lines).
+        line("void _vx_init" + k + (settings_.kr ? "()" : "(void)"));
+        line("{");
+        std::vector<std::string> init;
+        append_init_lines(stub, init);
+        for (const std::string& text : init) line(text);
+        line("}");
+    }
     if (session_.output_enabled()) {
         for (std::size_t i = 0; i < stub.parameters.size(); ++i) {
             if (stub.parameters[i].output()) {
@@ -1416,39 +1441,37 @@ std::vector<std::string> StubGenerator::check_lines() const {
     return lines;
 }
 
-namespace {
-
-void append_init_lines(const Stub& stub, std::vector<std::string>& lines) {
-    const std::string& k = stub.key;
-    lines.push_back("_ix" + k + "=0;");
-    lines.push_back("#if size" + k);
-    lines.push_back("_os" + k + "[0].min=-1;");
-    lines.push_back("_os" + k + "[0].max=0;");
-    if (stub.has_inputs) lines.push_back("_it" + k + "=0;");
-    lines.push_back("#endif");
-}
-
-}  // namespace
-
 std::vector<std::string> StubGenerator::init_lines() const {
     std::vector<std::string> lines;
     for (const Stub& stub : stubs_) append_init_lines(stub, lines);
     return lines;
 }
 
-std::vector<std::string> StubGenerator::late_check_lines() const {
+std::vector<std::string> StubGenerator::late_declaration_lines() const {
+    const std::string no_parameters = settings_.kr ? "()" : "(void)";
     std::vector<std::string> lines;
+    std::vector<std::string> checks;
+    std::vector<std::string> inits;
     for (const Stub& stub : stubs_) {
-        if (stub.late) lines.push_back("checkin" + stub.key + "();");
+        if (!stub.late) continue;
+        lines.push_back("void checkin" + stub.key + no_parameters + ";");
+        lines.push_back("void _vx_init" + stub.key + no_parameters + ";");
+        checks.push_back("checkin" + stub.key + "();");
+        inits.push_back("_vx_init" + stub.key + "();");
     }
-    return lines;
-}
-
-std::vector<std::string> StubGenerator::late_init_lines() const {
-    std::vector<std::string> lines;
-    for (const Stub& stub : stubs_) {
-        if (stub.late) append_init_lines(stub, lines);
-    }
+    // One call a line, so that no line grows with the number of stubs.
+    auto define = [&](const char* macro, const std::vector<std::string>& calls) {
+        if (calls.empty()) {
+            lines.push_back(std::string("#define ") + macro);
+            return;
+        }
+        lines.push_back(std::string("#define ") + macro + " \\");
+        for (std::size_t i = 0; i < calls.size(); ++i) {
+            lines.push_back(calls[i] + (i + 1 < calls.size() ? " \\" : ""));
+        }
+    };
+    define(late_checks_macro, checks);
+    define(late_inits_macro, inits);
     return lines;
 }
 

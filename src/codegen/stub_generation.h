@@ -138,8 +138,10 @@ struct StubEntry {
 
 struct Stub {
     int number = 0;
-    // Defined after the stub service functions were written: each element
-    // initialises and checks it itself.
+    // Defined after the stub service functions were written: they reach it
+    // through the declarations file, which names every stub of the script
+    // (late_declaration_lines), so that the elements of the services before
+    // its definition check it too.
     bool late = false;
     std::string name;
     std::string key;
@@ -216,11 +218,15 @@ public:
     // stub, in definition order.
     std::vector<std::string> check_lines() const;
     std::vector<std::string> init_lines() const;
-    // The service functions are written: stubs defined from now on are
-    // initialised and checked by each element (the lines below).
+    // The service functions are written: stubs defined from now on get an
+    // initialisation function of their own beside their check function.
     void note_service_functions_written() { services_written_ = true; }
-    std::vector<std::string> late_check_lines() const;
-    std::vector<std::string> late_init_lines() const;
+    // The names the service functions use for the stubs they could not
+    // list: the prototypes of the late stubs' check and initialisation
+    // functions, and the macros late_checks_macro and late_inits_macro
+    // calling them (empty without late stubs). For the declarations file,
+    // which is included before the service functions.
+    std::vector<std::string> late_declaration_lines() const;
     // The stub globals of the declarations file, before the call-order
     // table: "#define size" + K + " " + size for each stub.
     std::vector<std::string> size_lines() const;
@@ -228,6 +234,8 @@ public:
     std::string call_order_type() const;
 
     const std::vector<Stub>& stubs() const { return stubs_; }
+    static constexpr const char* late_checks_macro = "_vx_late_stub_checks";
+    static constexpr const char* late_inits_macro = "_vx_late_stub_inits";
     const Stub* find(std::string_view name) const;
 
 private:

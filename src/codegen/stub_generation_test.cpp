@@ -164,18 +164,49 @@ TEST_F(StubGenerationTest, ServiceFunctionsCallEveryStubInDefinitionOrder) {
     layout().emit_stub_services();
     finish();
     Lines c = read_lines("t.c");
-    EXPECT_EQ(from(c, "void _vx_check_muets(void)", 5),
+    EXPECT_EQ(from(c, "void _vx_check_muets(void)", 6),
               (Lines{"void _vx_check_muets(void)", "{", "checkin_1_s_zeta();",
-                     "checkin_2_s_alpha();", "EDV_MUET_CHECK(0,0);"}));
-    Lines init = from(c, "      _vx_call_order[_vx_call_order_Idx]=0;", 16);
-    EXPECT_EQ(init, (Lines{"      _vx_call_order[_vx_call_order_Idx]=0;", "#endif",
-                           "_ix_1_s_zeta=0;", "#if size_1_s_zeta", "_os_1_s_zeta[0].min=-1;",
-                           "_os_1_s_zeta[0].max=0;", "_it_1_s_zeta=0;", "#endif",
-                           "_ix_2_s_alpha=0;", "#if size_2_s_alpha", "_os_2_s_alpha[0].min=-1;",
-                           "_os_2_s_alpha[0].max=0;", "_it_2_s_alpha=0;", "#endif", "}"}))
+                     "checkin_2_s_alpha();", "_vx_late_stub_checks", "EDV_MUET_CHECK(0,0);"}));
+    Lines init = from(c, "      _vx_call_order[_vx_call_order_Idx]=0;", 17);
+    EXPECT_EQ(init,
+              (Lines{"      _vx_call_order[_vx_call_order_Idx]=0;", "#endif", "_ix_1_s_zeta=0;",
+                     "#if size_1_s_zeta", "_os_1_s_zeta[0].min=-1;", "_os_1_s_zeta[0].max=0;",
+                     "_it_1_s_zeta=0;", "#endif", "_ix_2_s_alpha=0;", "#if size_2_s_alpha",
+                     "_os_2_s_alpha[0].min=-1;", "_os_2_s_alpha[0].max=0;", "_it_2_s_alpha=0;",
+                     "#endif", "_vx_late_stub_inits", "}"}))
         << init.size();
+    // Without a stub defined after them, the names they use for such
+    // stubs stand for nothing.
+    Lines ic = read_lines("t.ic");
+    EXPECT_TRUE(has(ic, "#define _vx_late_stub_checks"));
+    EXPECT_TRUE(has(ic, "#define _vx_late_stub_inits"));
     // Floating inputs are recorded in their own form.
     EXPECT_TRUE(has(read_lines("t.tdc"), "L6 d RA=FORM=CH0, INIT=, VA="));
+}
+
+// Stubs defined after the service functions were written: each gets an
+// initialisation function, and the declarations file, included before the
+// service functions, declares both functions and names them in the macros
+// the service functions expand, so that every element of the script,
+// before the definition as after it, sets up and checks every stub.
+TEST_F(StubGenerationTest, StubsDefinedAfterTheServiceFunctionsAreReachedThroughTheDeclarations) {
+    define("void early(_in int a);", true);
+    layout(true).emit_stub_services();
+    define("void late_one(_in int a);\nvoid late_two(void);", true);
+    finish();
+    Lines c = read_lines("t.c");
+    EXPECT_EQ(from(c, "void _vx_init_2_s_late_one()", 9),
+              (Lines{"void _vx_init_2_s_late_one()", "{", "_ix_2_s_late_one=0;",
+                     "#if size_2_s_late_one", "_os_2_s_late_one[0].min=-1;",
+                     "_os_2_s_late_one[0].max=0;", "_it_2_s_late_one=0;", "#endif", "}"}));
+    EXPECT_TRUE(has(c, "void _vx_init_3_s_late_two()"));
+    EXPECT_FALSE(mentions(c, "void _vx_init_1_s_early"));
+    EXPECT_EQ(from(read_lines("t.ic"), "void checkin_2_s_late_one();", 10),
+              (Lines{"void checkin_2_s_late_one();", "void _vx_init_2_s_late_one();",
+                     "void checkin_3_s_late_two();", "void _vx_init_3_s_late_two();",
+                     "#define _vx_late_stub_checks \\", "checkin_2_s_late_one(); \\",
+                     "checkin_3_s_late_two();", "#define _vx_late_stub_inits \\",
+                     "_vx_init_2_s_late_one(); \\", "_vx_init_3_s_late_two();"}));
 }
 
 TEST_F(StubGenerationTest, AStubWithoutParametersHasNoCounterSelectorsOrInputRecords) {

@@ -176,6 +176,41 @@ std::string part_missing(const std::vector<std::string>& part,
     return {};
 }
 
+// The lines of an output as a part sees them. A "#line" directive that
+// leads back into the output itself holds the number of the line after it
+// (checked for every harness by self_lines_wrong); a part writes that
+// number "<N>", so that a piece does not depend on the length of what comes
+// before it.
+std::vector<std::string> as_part_sees(const std::string& name, const std::string& text) {
+    std::vector<std::string> lines = testkit::split_lines(text);
+    const std::string self = "\"<DIR>/" + name + "\"";
+    for (auto& line : lines) {
+        if (line.rfind("#line ", 0) == 0 && line.size() > self.size() &&
+            line.compare(line.size() - self.size(), self.size(), self) == 0) {
+            line = "#line <N> " + self;
+        }
+    }
+    return lines;
+}
+
+// The "#line" directives of a harness that lead back into the harness
+// itself at another line than the one after them, or an empty text.
+std::string self_lines_wrong(const std::string& name, const std::string& text) {
+    const std::vector<std::string> lines = testkit::split_lines(text);
+    const std::string self = "\"<DIR>/" + name + "\"";
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::string& line = lines[i];
+        if (line.rfind("#line ", 0) != 0 || line.size() <= self.size() ||
+            line.compare(line.size() - self.size(), self.size(), self) != 0) {
+            continue;
+        }
+        if (std::atol(line.c_str() + 6) != static_cast<long>(i + 2)) {
+            return "line " + std::to_string(i + 1) + ": " + line;
+        }
+    }
+    return {};
+}
+
 // A report or a JUnit file with what changes from run to run masked: the
 // addresses of pointers (bytes, shown in hexadecimal too, have two digits
 // at most) and the times of the tests.
@@ -431,7 +466,7 @@ TEST_P(EndToEnd, RunMatchesGoldenFiles) {
         for (const auto& [name, text] : actual) {
             if (parts.count(name)) {
                 const std::string why = part_missing(read_lines(expected_dir / (name + ".part")),
-                                                     testkit::split_lines(text));
+                                                     as_part_sees(name, text));
                 EXPECT_TRUE(why.empty()) << name << ".part: " << why;
                 continue;
             }
@@ -462,9 +497,15 @@ TEST_P(EndToEnd, RunMatchesGoldenFiles) {
             ADD_FAILURE() << "the run did not leave " << name;
             continue;
         }
+        if (name.size() > 2 && name.substr(name.size() - 2) == ".c") {
+            const std::string wrong = self_lines_wrong(name, it->second);
+            EXPECT_TRUE(wrong.empty())
+                << name << " leads back into itself at the wrong line, " << wrong;
+        }
         auto got = testkit::split_lines(it->second);
         if (parts.count(name)) {
-            const std::string why = part_missing(read_lines(expected_dir / (name + ".part")), got);
+            const std::string why = part_missing(read_lines(expected_dir / (name + ".part")),
+                                                 as_part_sees(name, it->second));
             EXPECT_TRUE(why.empty()) << name << ".part: " << why;
             continue;
         }

@@ -828,6 +828,7 @@ checkin_2_sensors_log_text();
 checkin_3_sensors_exchange();
 checkin_4_sensors_move_to();
 checkin_5_sensors_show_total();
+_vx_late_stub_checks
 EDV_MUET_CHECK(0,0);
 }
 void _vx_init_muets(void)
@@ -868,6 +869,7 @@ _os_5_sensors_show_total[0].min=-1;
 _os_5_sensors_show_total[0].max=0;
 _it_5_sensors_show_total=0;
 #endif
+_vx_late_stub_inits
 }
 void SRV1_AVERAGE (void) { 
 /* BEGIN  SERVICE average */
@@ -925,7 +927,7 @@ _os_1_sensors_read_sensor[2].sel[0]=1;
 _os_1_sensors_read_sensor[2].sel[1]=1;
 #line 18 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[2].ret=(int)(0);
-#line 929 "<DIR>/t.c"
+#line 931 "<DIR>/t.c"
 _os_1_sensors_read_sensor[3].min=0;
 _os_1_sensors_read_sensor[3].max=0;
 #endif
@@ -938,7 +940,7 @@ _os_2_sensors_log_text[0].max=1;
 _os_2_sensors_log_text[0]._datain.text=(const char *)("average 3");
 #line 15 "<DIR>/sensors.ptu"
 _os_2_sensors_log_text[0].sel[0]=1;
-#line 942 "<DIR>/t.c"
+#line 944 "<DIR>/t.c"
 _os_2_sensors_log_text[1].min=0;
 _os_2_sensors_log_text[1].max=0;
 #endif
@@ -959,14 +961,14 @@ _os_5_sensors_show_total[1].max=2;
 _os_5_sensors_show_total[1]._datain.total=(long)(14);
 #line 22 "<DIR>/sensors.ptu"
 _os_5_sensors_show_total[1].sel[0]=1;
-#line 963 "<DIR>/t.c"
+#line 965 "<DIR>/t.c"
 _os_5_sensors_show_total[2].min=0;
 _os_5_sensors_show_total[2].max=0;
 #endif
 #line 20 "<DIR>/sensors.ptu"
 r = average(3, 4);
 show_total(r);
-#line 970 "<DIR>/t.c"
+#line 972 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 VXU_END_ELEMENT_C();
@@ -986,7 +988,7 @@ _os_1_sensors_read_sensor[0].sel[0]=1;
 _os_1_sensors_read_sensor[0].sel[1]=0;
 #line 26 "<DIR>/sensors.ptu"
 _os_1_sensors_read_sensor[0].ret=(int)(1);
-#line 990 "<DIR>/t.c"
+#line 992 "<DIR>/t.c"
 _os_1_sensors_read_sensor[1].min=0;
 _os_1_sensors_read_sensor[1].max=0;
 #endif
@@ -999,7 +1001,7 @@ _os_2_sensors_log_text[0].max=1;
 _os_2_sensors_log_text[0]._datain.text=(const char *)("average 7");
 #line 25 "<DIR>/sensors.ptu"
 _os_2_sensors_log_text[0].sel[0]=1;
-#line 1003 "<DIR>/t.c"
+#line 1005 "<DIR>/t.c"
 _os_2_sensors_log_text[1].min=0;
 _os_2_sensors_log_text[1].max=0;
 #endif
@@ -1012,13 +1014,13 @@ _os_5_sensors_show_total[0].max=1;
 _os_5_sensors_show_total[0]._datain.total=(long)(0);
 #line 27 "<DIR>/sensors.ptu"
 _os_5_sensors_show_total[0].sel[0]=1;
-#line 1016 "<DIR>/t.c"
+#line 1018 "<DIR>/t.c"
 _os_5_sensors_show_total[1].min=0;
 _os_5_sensors_show_total[1].max=0;
 #endif
 #line 28 "<DIR>/sensors.ptu"
 r = average(7, 1);
-#line 1022 "<DIR>/t.c"
+#line 1024 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 VXU_END_ELEMENT_C();
@@ -1048,7 +1050,7 @@ _os_3_sensors_exchange[0].sel[0]=1;
 _os_3_sensors_exchange[0].sel[1]=1;
 #line 33 "<DIR>/sensors.ptu"
 _os_3_sensors_exchange[0].ret=(int)(1);
-#line 1052 "<DIR>/t.c"
+#line 1054 "<DIR>/t.c"
 _os_3_sensors_exchange[1].min=0;
 _os_3_sensors_exchange[1].max=0;
 #endif
@@ -1061,13 +1063,13 @@ _os_5_sensors_show_total[0].max=1;
 _os_5_sensors_show_total[0]._datain.total=(long)(61);
 #line 34 "<DIR>/sensors.ptu"
 _os_5_sensors_show_total[0].sel[0]=1;
-#line 1065 "<DIR>/t.c"
+#line 1067 "<DIR>/t.c"
 _os_5_sensors_show_total[1].min=0;
 _os_5_sensors_show_total[1].max=0;
 #endif
 #line 35 "<DIR>/sensors.ptu"
 r = bump(5);
-#line 1071 "<DIR>/t.c"
+#line 1073 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 VXU_END_ELEMENT_C();
@@ -1090,14 +1092,14 @@ _os_4_sensors_move_to[1].max=2;
 _os_4_sensors_move_to[1]._datain.p=(struct point){3, 4};
 #line 39 "<DIR>/sensors.ptu"
 _os_4_sensors_move_to[1].sel[0]=1;
-#line 1094 "<DIR>/t.c"
+#line 1096 "<DIR>/t.c"
 _os_4_sensors_move_to[2].min=0;
 _os_4_sensors_move_to[2].max=0;
 #endif
 #line 40 "<DIR>/sensors.ptu"
 go(1, 2);
 go(3, 4);
-#line 1101 "<DIR>/t.c"
+#line 1103 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 VXU_END_ELEMENT_C();
@@ -1120,13 +1122,13 @@ _os_2_sensors_log_text[1].max=2;
 _os_2_sensors_log_text[1]._datain.text=(const char *)("two");
 #line 45 "<DIR>/sensors.ptu"
 _os_2_sensors_log_text[1].sel[0]=1;
-#line 1124 "<DIR>/t.c"
+#line 1126 "<DIR>/t.c"
 _os_2_sensors_log_text[2].min=0;
 _os_2_sensors_log_text[2].max=0;
 #endif
 #line 46 "<DIR>/sensors.ptu"
 tell();
-#line 1130 "<DIR>/t.c"
+#line 1132 "<DIR>/t.c"
 STOP_CHRONO_C();
 _vx_check_muets();
 VXU_END_ELEMENT_C();
