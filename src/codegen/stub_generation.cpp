@@ -635,7 +635,8 @@ void StubGenerator::write_data_declarations(const Stub& stub) {
     line(" VXU_STUB_CNT max;");
     if (stub.result != nullptr) line(" " + type_image(stub.result, "ret") + ";");
     if (stub.has_parameter_data()) line(" int sel[" + std::to_string(stub.selectors + 1) + "];");
-    auto fields = [&](bool inputs) {
+    // `expected`: the inputs as the table of expected calls keeps them.
+    auto fields = [&](bool inputs, bool expected) {
         for (const StubParameter& p : stub.parameters) {
             if (!(inputs ? p.input() : p.output())) continue;
             if (p.kind == StubValueKind::buffer) {
@@ -643,7 +644,7 @@ void StubGenerator::write_data_declarations(const Stub& stub) {
                 line(" " + p.field_type + " " + p.name + "[" +
                      std::to_string(p.buffer + (p.text ? 1 : 0)) + "];");
             } else {
-                line(" " + p.field_type + " " + p.name + ";");
+                line(" " + (expected ? p.expected_type() : p.field_type) + " " + p.name + ";");
             }
         }
     };
@@ -651,19 +652,19 @@ void StubGenerator::write_data_declarations(const Stub& stub) {
                                [](const StubParameter& p) { return p.output(); });
     if (outputs) {
         line(" struct {");
-        fields(false);
+        fields(false, false);
         line("        } _dataout;");
     }
     if (stub.has_inputs) {
         line(" struct {");
-        fields(true);
+        fields(true, true);
         line("        } _datain;");
         line("} _os" + k + "[size" + k + "+1];");
         line("");
         line("static struct _si" + k + " {");
         line("unsigned int indice;");
         line("struct {");
-        fields(true);
+        fields(true, false);
         line("  } _datain;");
         line("} _is" + k + "[calls" + k + "];");
     } else {
@@ -1193,7 +1194,7 @@ std::string StubGenerator::value_assignment(const std::string& target, const std
 
 bool StubGenerator::value_lines(const StubParameter& p, const std::string& target,
                                 const std::string& value, StubValueModel* model,
-                                std::vector<std::string>& lines) const {
+                                std::vector<std::string>& lines, bool expected) const {
     // Every finding of the model on one scalar value: a refusal is an
     // error that drops the statement, the rest are warnings.
     auto checked = [&](std::string_view text, CValueKind kind, const TypeFacts& facts,
@@ -1329,6 +1330,19 @@ bool StubGenerator::value_lines(const StubParameter& p, const std::string& targe
         return true;
     }
     if (!checked(value, p.value_kind, p.facts, p.name)) return false;
+    long long written = 0;
+    if (expected && p.held() && !integer_constant(trimmed(value), written)) {
+        // Computed by the harness: taken as C converts it when the
+        // parameter can hold it (for an unsigned one, a negative value is
+        // all ones at its width), kept whole otherwise.
+        const std::string wide = "(vxu_integer)(" + value + ")";
+        lines.push_back(target + "=" +
+                        (p.facts.is_unsigned ? "VXU_HELD_UNSIGNED(" + wide + "," +
+                                                   std::to_string(p.facts.bits) + ")"
+                                             : wide) +
+                        ";");
+        return true;
+    }
     lines.push_back(value_assignment(target, p.field_type, p.kind, value));
     return true;
 }
@@ -1394,7 +1408,8 @@ void StubGenerator::describe(const StubCall& call, StubValueModel* model) {
         if (p.input() && !expected.empty()) {
             selectors[static_cast<std::size_t>(p.check_selector)] = 1;
             refused =
-                !value_lines(p, entry + "._datain." + p.name, expected, model, e.lines) || refused;
+                !value_lines(p, entry + "._datain." + p.name, expected, model, e.lines, true) ||
+                refused;
         }
         if (p.output() && !given.empty()) {
             selectors[static_cast<std::size_t>(p.give_selector)] = 1;

@@ -100,6 +100,21 @@ struct StubParameter {
                    ? name
                    : "*(" + name + ")";
     }
+    // The expected value of an integer input narrower than 64 bits is kept
+    // in the table at 64 bits: a value the harness computes that the
+    // parameter cannot take ("STUB dac (base + 200)" for a uint8_t) stays
+    // whole, so that no call matches it, instead of being cut to a value
+    // that one does.
+    bool held() const {
+        return input() && value_kind == CValueKind::integer &&
+               (kind == StubValueKind::integer || kind == StubValueKind::unsigned_integer) &&
+               facts.bits > 0 && facts.bits < 64;
+    }
+    // The type of the expected value in the table.
+    std::string expected_type() const {
+        if (!held()) return field_type;
+        return facts.is_unsigned ? "vxu_unsigned" : "vxu_integer";
+    }
     // A buffer whose components are its elements, each one scalar.
     bool scalar_elements() const {
         return kind == StubValueKind::buffer && !text &&
@@ -254,9 +269,11 @@ private:
     std::string value_assignment(const std::string& target, const std::string& cast,
                                  StubValueKind kind, const std::string& value) const;
     // The entry lines that give `value` to a parameter's stored value
-    // (`target`: its field in the entry); false after a refusal.
+    // (`target`: its field in the entry; `expected`: the field of an
+    // input's expected value); false after a refusal.
     bool value_lines(const StubParameter& p, const std::string& target, const std::string& value,
-                     StubValueModel* model, std::vector<std::string>& lines) const;
+                     StubValueModel* model, std::vector<std::string>& lines,
+                     bool expected = false) const;
     // The C test that a value at `actual` differs from the one at
     // `expected`, for a value of that kind.
     std::string differs(StubValueKind kind, const std::string& actual, const std::string& expected,

@@ -262,6 +262,52 @@ TEST(Twins, AnExpectedExpressionIsOneOperand) {
     }
 }
 
+// A value the harness computes for a stub's integer input is what the
+// script says, not what the parameter's type makes of it: 200 + 100
+// expected of a uint8_t is 300, which no call can pass (the 44 a cut would
+// make of it is one a wrong unit does pass), and 100 + 100 of an int8_t
+// likewise. A computed value the parameter can take, -1 for a uint8_t
+// among them, is taken as C converts it.
+TEST(Twins, AComputedStubInputIsNotCutToTheParametersType) {
+    // The expected values are computed from the unit's globals when the
+    // element sets up its stubs.
+    const std::string header =
+        "#include <stdint.h>\nextern int b20, b100, b155, b200;\n"
+        "void dac_write(uint8_t level);\nvoid trim(int8_t offset);\n"
+        "void compute(int base, int wrong);\n";
+    const std::string unit =
+        "int b20 = 20, b100 = 100, b155 = 155, b200 = 200;\n"
+        "void compute(int base, int wrong) { dac_write((uint8_t)(base + 100));\n"
+        "  trim((int8_t)(wrong ? base + 100 : base - 100)); }\n";
+    auto stubs = [](const std::string& name, const std::string& call, const std::string& dac,
+                    const std::string& trim) {
+        return "TEST " + name + "\nFAMILY nominal\nELEMENT\nSTUB dac_write (" + dac +
+               ")\nSTUB trim (" + trim + ")\n#compute(" + call +
+               ");\nEND ELEMENT\nEND FAMILY\nEND TEST\n";
+    };
+    const std::string script =
+        "HEADER unit, 1.0, , twins\n##include \"unit.h\"\nBEGIN\nDEFINE STUB io\n"
+        "#void dac_write(_in uint8_t level);\n#void trim(_in int8_t offset);\nEND DEFINE\n"
+        "SERVICE compute\n" +
+        // 120 and -80 are sent, and expected.
+        stubs("r_fits", "20, 0", "b20 + 100", "b20 - 100") +
+        // 255 is sent for the -1 a uint8_t holds as 255, and 55.
+        stubs("r_all_ones", "155, 0", "b155 - 156", "b155 - 100") +
+        // 44 is sent, 300 expected.
+        stubs("w_unsigned", "200, 0", "b200 + 100", "b200 - 100") +
+        // (int8_t)200, -56, is sent, 200 expected.
+        stubs("w_signed", "100, 1", "b100 + 100", "b100 + 100") + "END SERVICE\n";
+    const Outcome o = whole_loop(header, unit, script);
+    const auto runs = runs_of(o.text);
+    EXPECT_EQ(o.report, 1) << o.text;
+    EXPECT_FALSE(failed(runs, "r_fits")) << o.text;
+    EXPECT_FALSE(failed(runs, "r_all_ones")) << o.text;
+    EXPECT_TRUE(failed(runs, "w_unsigned")) << o.text;
+    EXPECT_NE(o.text.find("level: obtained 44, expected 300"), std::string::npos) << o.text;
+    EXPECT_TRUE(failed(runs, "w_signed")) << o.text;
+    EXPECT_NE(o.text.find("offset: obtained -56, expected 200"), std::string::npos) << o.text;
+}
+
 // A percentage tolerance keeps its fraction, whether the expected value is
 // a constant the compiler folds or an expression the harness computes:
 // 2.5% of 1000 lets 1025 pass and 1026 fail, on a signed and an unsigned

@@ -59,7 +59,7 @@ static struct _so_1_sensors_read_sensor {
  int value;
         } _dataout;
  struct {
- int channel;
+ vxu_integer channel;
         } _datain;
 } _os_1_sensors_read_sensor[size_1_sensors_read_sensor+1];
 
@@ -375,7 +375,7 @@ static struct _so_3_sensors_exchange {
  int slot;
         } _dataout;
  struct {
- int slot;
+ vxu_integer slot;
         } _datain;
 } _os_3_sensors_exchange[size_3_sensors_exchange+1];
 
