@@ -2829,6 +2829,28 @@ void vxu_edv_char(int check, int range, char v, long rec, char a, char b)
         end_line();
     }
 }
+
+/* Bounds a char can take (a code from -128 to 255, as a char constant
+ * may be written) are converted as C converts them and checked as
+ * characters. Any other is not cut to a char that the variable could
+ * hold: the check is made on the whole numbers, where no char reaches it,
+ * and traced as an integer one. */
+void vxu_edv_char_held(int check, int range, char v, long rec, long long a, long long b)
+{
+    if (!range) {
+        b = a;
+    }
+    if (a >= -128 && a <= 255 && b >= -128 && b <= 255) {
+        vxu_edv_char(check, range, v, rec, (char)a, (char)b);
+        return;
+    }
+    if (begin_check(rec, "int", 10, check, range, VXU_WITHIN((long long)v, a, b))) {
+        put_llong((long long)v);
+        put_llong(a);
+        put_llong(b);
+        end_line();
+    }
+}
 #endif
 
 #if ZQZQUSE_PTU_INTEGER_C

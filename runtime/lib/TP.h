@@ -348,6 +348,10 @@ extern const char vxu_traces_file_path[];
     vxu_edv_boolean((check), (range), (v) ? 1 : 0, (long)(rec), (a) ? 1 : 0, (range) && (b) ? 1 : 0)
 #define EDV_CHAR_C(check, range, v, rec, a, b) \
     vxu_edv_char((check), (range), (char)(v), (long)(rec), (char)(a), (range) ? (char)(b) : (char)0)
+/* A character checked against bounds the harness computes, taken whole. */
+#define EDV_CHAR_HELD_C(check, range, v, rec, a, b)                                   \
+    vxu_edv_char_held((check), (range), (char)(v), (long)(rec), (long long)(a), \
+                      (range) ? (long long)(b) : 0LL)
 #define EDV_FLOAT_C(check, range, v, rec, a, b)                                      \
     vxu_edv_float((check), (range), (double)(float)(v), (long)(rec), (double)(float)(a), \
                   (range) ? (double)(float)(b) : 0.0)
@@ -462,6 +466,7 @@ void vxu_edv_unsigned(int check, int range, unsigned long long v, long rec, int 
                       unsigned long long a, unsigned long long b);
 void vxu_edv_boolean(int check, int range, int v, long rec, int a, int b);
 void vxu_edv_char(int check, int range, char v, long rec, char a, char b);
+void vxu_edv_char_held(int check, int range, char v, long rec, long long a, long long b);
 void vxu_edv_float(int check, int range, double v, long rec, double a, double b);
 void vxu_edv_double(int check, int range, double v, long rec, double a, double b);
 void vxu_edv_ldouble(int check, int range, long double v, long rec, long double a,

@@ -232,6 +232,17 @@ std::string held_to_width(const VariableClause& c, const std::string& text) {
            std::to_string(c.facts.bits) + ")";
 }
 
+// A bound of a plain char variable that the harness computes: a constant
+// or a character literal is not. The runtime takes it whole, so that
+// "EV = code + 200" is not cut to a char that the variable can hold.
+bool computed_character(const VariableClause& c, const std::string& text) {
+    std::string_view t = trimmed(text);
+    while (t.size() >= 2 && t.front() == '(' && t.back() == ')')
+        t = trimmed(t.substr(1, t.size() - 2));
+    if (t.size() >= 3 && t.front() == '\'' && t.back() == '\'') return false;
+    return computed_bound(c, text);
+}
+
 // Pseudo-random fractions for NB_RANDOM tables, the same on every run.
 std::string random_fraction(unsigned long long& state, bool one) {
     if (one) return "1.0";
@@ -898,8 +909,13 @@ void VariableCode::write_check(const VariableClause& c, const std::string& v, co
             usage.count_use(Usage::edv_boolean);
             return;
         case Family::character:
-            close_line("EDV_CHAR_C(" + flag + "," + range + ",(char)(" + v + ")," + n + ",(char)(" +
-                       k.low + "),(char)(" + k.high + "));");
+            if (computed_character(c, k.low) || (k.range && computed_character(c, k.high))) {
+                close_line("EDV_CHAR_HELD_C(" + flag + "," + range + ",(char)(" + v + ")," + n +
+                           ",(vxu_integer)(" + k.low + "),(vxu_integer)(" + k.high + "));");
+            } else {
+                close_line("EDV_CHAR_C(" + flag + "," + range + ",(char)(" + v + ")," + n +
+                           ",(char)(" + k.low + "),(char)(" + k.high + "));");
+            }
             usage.count_use(Usage::edv_char);
             return;
         case Family::real: {

@@ -308,6 +308,36 @@ TEST(Twins, AComputedStubInputIsNotCutToTheParametersType) {
     EXPECT_NE(o.text.find("offset: obtained -56, expected 200"), std::string::npos) << o.text;
 }
 
+// A bound the harness computes for a plain char variable is not cut to a
+// char: 200 + 100 is expected, which the (char)300 a wrong unit stores
+// does not pass; a computed bound a char can take is a character as
+// before, and a character literal stays one.
+TEST(Twins, AComputedCharacterBoundIsNotCutToAChar) {
+    const std::string header = "extern char c;\nextern int b10, b200;\nvoid compute(int wrong);\n";
+    const std::string unit =
+        "char c;\nint b10 = 10, b200 = 200;\n"
+        "void compute(int wrong) { c = wrong ? (char)300 : (char)('A' + 10); }\n";
+    auto test = [](const std::string& name, const std::string& wrong, const std::string& check) {
+        return "TEST " + name + "\nFAMILY nominal\nELEMENT\nVAR c, INIT = 'z', " + check +
+               "\n#compute(" + wrong + ");\nEND ELEMENT\nEND FAMILY\nEND TEST\n";
+    };
+    const std::string script =
+        "HEADER unit, 1.0, , twins\n##include \"unit.h\"\nBEGIN\n"
+        "SERVICE compute\n" +
+        test("r_computed", "0", "EV = b10 + 'A'") + test("r_literal", "0", "EV = 'K'") +
+        test("r_range", "0", "MIN = b10 + 'A' - 1, MAX = b10 + 'A' + 1") +
+        test("w_computed", "1", "EV = b200 + 100") +
+        test("w_range", "1", "MIN = b200 + 90, MAX = b200 + 110") + "END SERVICE\n";
+    const Outcome o = whole_loop(header, unit, script);
+    const auto runs = runs_of(o.text);
+    EXPECT_EQ(o.report, 1) << o.text;
+    for (const char* name : {"r_computed", "r_literal", "r_range"}) {
+        EXPECT_FALSE(failed(runs, name)) << name << "\n" << o.text;
+    }
+    EXPECT_TRUE(failed(runs, "w_computed")) << o.text;
+    EXPECT_TRUE(failed(runs, "w_range")) << o.text;
+}
+
 // A percentage tolerance keeps its fraction, whether the expected value is
 // a constant the compiler folds or an expression the harness computes:
 // 2.5% of 1000 lets 1025 pass and 1026 fail, on a signed and an unsigned
