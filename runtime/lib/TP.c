@@ -1249,6 +1249,7 @@ static int vxu_runner;
  * runner ran. */
 static long vxu_caught_up_to;
 static void share_run_state(void);
+static void share_lines(void);
 static int read_test_timeout(void);
 static void flush_all(void);
 #endif
@@ -1325,6 +1326,7 @@ void vxu_open_traces(const char *path, const char *stamp)
     /* Without the shared state the tests run in this process. */
     if (!vxu_no_fork) {
         share_run_state();
+        share_lines();
     }
 #endif
     vxu_lines = 0;
@@ -1597,6 +1599,83 @@ void vxu_end_test(void)
 /* Longest value shown when VXU_TEST_TIMEOUT is refused. */
 #define VXU_SHOWN_VALUE_MAX 64
 
+
+/* ---- The lines of a test's process ----------------------------------------
+ * A test's process writes its lines into memory it shares with the
+ * harness, not to the file: no system call per line. The harness writes
+ * them to the traces once that process has ended, whatever its end (a
+ * crash, the time limit): the memory outlives the process. A process that
+ * fills the memory writes it to the traces itself and goes on; nothing
+ * else writes the file while a test's process runs, so the order holds.
+ * Without the memory (mmap failed) a test's process writes and flushes
+ * each line as the harness does. Tests run in parallel have files of their
+ * own (see "Parallel tests"). */
+#define VXU_SHARED_LINES_SIZE (64u * 1024u)
+
+struct vxu_shared_lines {
+    size_t used;
+    char bytes[VXU_SHARED_LINES_SIZE];
+};
+
+static struct vxu_shared_lines *vxu_shared_lines;
+
+static void share_lines(void)
+{
+    void *shared;
+    if (vxu_shared_lines != NULL) {
+        return;
+    }
+    shared = mmap(NULL, sizeof(struct vxu_shared_lines), PROT_READ | PROT_WRITE,
+                  MAP_SHARED | MAP_ANONYMOUS, -1, 0);
+    if (shared != MAP_FAILED) {
+        vxu_shared_lines = (struct vxu_shared_lines *)shared;
+        vxu_shared_lines->used = 0;
+    }
+}
+
+/* Writes what the memory holds to the traces; 0 when that failed. */
+static int write_shared_lines(void)
+{
+    int written = 1;
+    if (vxu_shared_lines != NULL && vxu_shared_lines->used > 0) {
+        written = channel_write(vxu_shared_lines->bytes, vxu_shared_lines->used) &&
+                  channel_flush();
+        vxu_shared_lines->used = 0;
+    }
+    return written;
+}
+
+/* The line sink of a test's process. A piece of a line is never longer
+ * than the line buffer, far smaller than the memory. */
+static int share_line(const char *bytes, size_t count)
+{
+    struct vxu_shared_lines *lines = vxu_shared_lines;
+    if (VXU_SHARED_LINES_SIZE - lines->used < count && !write_shared_lines()) {
+        return 0;
+    }
+    memcpy(lines->bytes + lines->used, bytes, count);
+    /* Counted once copied: a process stopped in between leaves no part
+     * of a line it did not write. */
+    lines->used += count;
+    return 1;
+}
+
+/* A test's process begins: its lines go to the shared memory. */
+static void lines_to_shared_memory(void)
+{
+    if (vxu_shared_lines != NULL) {
+        vxu_shared_lines->used = 0;
+        vxu_line_sink = share_line;
+    }
+}
+
+/* The harness, once a test's process has ended: that process's lines. */
+static void collect_shared_lines(void)
+{
+    if (!write_shared_lines()) {
+        vxu_write_error = 1;
+    }
+}
 
 static void share_run_state(void)
 {
@@ -2489,6 +2568,7 @@ static int start_runner(long rec)
     if (child == 0) {
         vxu_runner = 1;
         vxu_timed_test = rec;
+        lines_to_shared_memory();
         return 1;
     }
     vxu_running_child = child;
@@ -2505,6 +2585,7 @@ static int start_runner(long rec)
     }
     vxu_running_child = 0;
     stop_forwarding();
+    collect_shared_lines();
     if (watch[0] >= 0) {
         close(watch[0]);
     }
@@ -2597,6 +2678,9 @@ int vxu_test_begin(long rec)
     vxu_stop_signal = 0;
     start_forwarding();
     child = fork_test(&mask, watch, 0);
+    if (child == 0) {
+        lines_to_shared_memory();
+    }
     if (child <= 0) {
         return 1;
     }
@@ -2613,6 +2697,7 @@ int vxu_test_begin(long rec)
     }
     vxu_running_child = 0;
     stop_forwarding();
+    collect_shared_lines();
     /* A child that reached the end of its test wrote whole lines only,
      * each flushed before it was counted (end_line), and counted them all:
      * the file needs no reading back unless a write failed. */

@@ -220,12 +220,13 @@ protected:
 
     // The pid the test of harness `name` shows (PTU_INTEGER_C at line 4) once
     // its process runs; 0 when it has not shown it within 30 s.
+    // The pid the test of harness `name` left in pid.NAME (its lines reach
+    // the traces only once its process has ended).
     long wait_for_test_pid(const std::string& name) {
         long test_pid = 0;
         for (int wait = 0; wait < 3000 && test_pid == 0; ++wait) {
-            for (const std::string& line : traces(name).lines) {
-                if (starts_with(line, "I 4 int/10 ")) test_pid = std::atol(line.c_str() + 11);
-            }
+            QFile file(in_dir("pid." + name));
+            if (file.open(QIODevice::ReadOnly)) test_pid = file.readAll().trimmed().toLong();
             if (test_pid == 0) std::this_thread::sleep_for(std::chrono::milliseconds(10));
         }
         return test_pid;
@@ -776,25 +777,31 @@ static void pause_a_little(void)
 
 // ---- Signals and the exit status ---------------------------------------------
 
-// The code under test of the harnesses that are sent signals: it shows the
-// pid of the process running the test, then waits for ever.
-const std::string shows_its_pid_and_waits = R"(PTU_INTEGER_C((vxu_integer)(getpid()),0+4,10);
-for (;;) {
-    pause();
+// The code under test of the harnesses that are sent signals: it records
+// the pid of the process running the test in the traces and leaves it in
+// the file `pid_file`, then waits for ever.
+std::string shows_its_pid_and_waits(const std::string& pid_file) {
+    return "PTU_INTEGER_C((vxu_integer)(getpid()),0+4,10);\n"
+           "{ FILE *f = fopen(\"" +
+           pid_file +
+           "\", \"w\");\n"
+           "if (f != NULL) { fprintf(f, \"%ld\\n\", (long)getpid()); fclose(f); } }\n"
+           "for (;;) {\n    pause();\n}\n";
 }
-)";
 
 // SIGTERM, SIGINT and SIGHUP sent to the harness reach the test's process:
 // the test gets its Q line, and the harness ends by the same signal.
 TEST_F(RuntimeCorners, SignalsToTheHarnessStopTheRunningTest) {
-    const std::string waits = test_block(2, "waits", shows_its_pid_and_waits, "");
+    const std::string waits =
+        test_block(2, "waits", shows_its_pid_and_waits(path("pid.signals")), "");
     const std::string never = R"(if (VXU_TEST_BEGIN_C(5)) {
 DCL_TST_C(5, "never");
 VXU_END_TEST_C();
 VXU_TEST_DONE_C(); }
 )";
-    const std::string source = "#define _POSIX_C_SOURCE 200809L\n#include <unistd.h>\n" +
-                               stamp_lines + harness_main("signals", waits + never);
+    const std::string source =
+        "#define _POSIX_C_SOURCE 200809L\n#include <stdio.h>\n#include <unistd.h>\n" + stamp_lines +
+        harness_main("signals", waits + never);
     ASSERT_TRUE(build("signals", source));
     struct Case {
         int number;
@@ -803,6 +810,7 @@ VXU_TEST_DONE_C(); }
     for (const Case& sent :
          {Case{SIGTERM, "SIGTERM"}, Case{SIGINT, "SIGINT"}, Case{SIGHUP, "SIGHUP"}}) {
         QFile::remove(in_dir("signals.rio"));
+        QFile::remove(in_dir("pid.signals"));
         pid_t harness = spawn("signals", {});
         ASSERT_GT(harness, 0);
         const long test_pid = wait_for_test_pid("signals");
@@ -815,6 +823,9 @@ VXU_TEST_DONE_C(); }
         EXPECT_TRUE(lines.whole) << sent.name;
         ASSERT_FALSE(lines.lines.empty());
         EXPECT_EQ(lines.lines.back(), std::string("Q 2 signal ") + sent.name);
+        // What the test wrote before it was stopped is in the traces.
+        EXPECT_EQ(count_prefix(lines.lines, "I 4 int/10 " + std::to_string(test_pid)), 1)
+            << sent.name;
         EXPECT_EQ(count_prefix(lines.lines, "T 5"), 0) << sent.name;
         // The test's process is gone, not left running.
         EXPECT_NE(kill(static_cast<pid_t>(test_pid), 0), 0) << sent.name;
@@ -824,11 +835,13 @@ VXU_TEST_DONE_C(); }
 // A test that ignores the stop request: a second one ends it for good.
 TEST_F(RuntimeCorners, ASecondSignalEndsATestThatIgnoresTheFirst) {
     const std::string source =
-        "#define _POSIX_C_SOURCE 200809L\n#include <signal.h>\n#include <unistd.h>\n" +
+        "#define _POSIX_C_SOURCE 200809L\n#include <signal.h>\n#include <stdio.h>\n"
+        "#include <unistd.h>\n" +
         stamp_lines +
-        harness_main(
-            "stubborn",
-            test_block(2, "stubborn", "signal(SIGTERM, SIG_IGN);\n" + shows_its_pid_and_waits, ""));
+        harness_main("stubborn", test_block(2, "stubborn",
+                                            "signal(SIGTERM, SIG_IGN);\n" +
+                                                shows_its_pid_and_waits(path("pid.stubborn")),
+                                            ""));
     ASSERT_TRUE(build("stubborn", source));
     pid_t harness = spawn("stubborn", {});
     ASSERT_GT(harness, 0);
