@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # The whole compile of a script whose native lines include a large set of
 # real headers, side by side with gcc -E and gcc -fsyntax-only on the same
-# headers and search path. Two sets: the C library and POSIX, and the
-# public headers of common libraries (their include directories from
-# pkg-config; scripts/install-deps.sh installs the packages). The three
-# programs run in turn, RUNS times each (7 by default); the script prints,
-# per set, the medians of wall time and peak memory of each, and the
-# ratios of the compile to gcc -E and to gcc -fsyntax-only.
+# headers and search path, and tcc -E (the floor a small preprocessor
+# sets) when tcc is there. Three sets: the C library and POSIX; the public
+# headers of common libraries (their include directories from pkg-config;
+# scripts/install-deps.sh installs the packages); and a mixed set of 51,
+# the C library and POSIX with sqlite3, zlib, X11, OpenGL with glext.h,
+# curses, gcrypt, gnutls, expat, bzip2 and elf.h. The programs run in
+# turn, RUNS times each (7 by default); the script prints, per set, the
+# medians of wall time and peak memory of each, and the ratios of the
+# compile to gcc -E, to tcc -E and to gcc -fsyntax-only.
 set -euo pipefail
 tree=$(cd "${1:-build-release}" && pwd)
 runs=${RUNS:-7}
@@ -21,6 +24,12 @@ libc_headers=(assert.h complex.h ctype.h errno.h fenv.h float.h inttypes.h iso64
     fcntl.h pthread.h sys/types.h sys/stat.h sys/socket.h sys/wait.h sys/mman.h netinet/in.h
     arpa/inet.h netdb.h dirent.h regex.h sys/time.h poll.h termios.h dlfcn.h sys/select.h
     sys/uio.h sys/utsname.h glob.h fnmatch.h grp.h pwd.h sched.h semaphore.h syslog.h)
+mixed_headers=(assert.h ctype.h errno.h float.h limits.h locale.h math.h setjmp.h signal.h
+    stdarg.h stddef.h stdio.h stdlib.h string.h time.h stdint.h inttypes.h wchar.h wctype.h
+    complex.h fenv.h unistd.h fcntl.h pthread.h sys/types.h sys/stat.h sys/socket.h sys/wait.h
+    sys/mman.h netinet/in.h arpa/inet.h netdb.h dirent.h regex.h sqlite3.h zlib.h X11/Xlib.h
+    X11/Xutil.h GL/gl.h GL/glext.h curses.h gcrypt.h gnutls/gnutls.h expat.h bzlib.h elf.h
+    iconv.h glob.h ftw.h dlfcn.h ifaddrs.h)
 library_modules=(glib-2.0 gmodule-2.0 gio-unix-2.0 gtk+-3.0 openssl libcurl libxml-2.0 sqlite3
     zlib libpng libjpeg libevent libsystemd libuv json-c yaml-0.1 libpcre2-8 libarchive libzstd
     liblz4 libffi readline ncurses libcap libselinux dbus-1 libusb-1.0 alsa libpulse-simple sdl2
@@ -62,7 +71,7 @@ ratio() {
 # -INCL directories in $incl; gcc is given the same directories.
 run_set() {
     local name=$1
-    rm -f "$work/$name".{ours,cpp,syntax}
+    rm -f "$work/$name".{ours,cpp,syntax,tcc}
     cd "$work"
     for ((run = 1; run <= runs; run++)); do
         measure "$work/run" env HARNEXDIR="$tree/dist" VXLTGT="$tree/dist/target" \
@@ -74,6 +83,12 @@ run_set() {
         cat "$work/run" >> "$work/$name.cpp"
         measure "$work/run" gcc -fsyntax-only -w "${gcc_incl[@]}" "$work/$name.c"
         cat "$work/run" >> "$work/$name.syntax"
+        if command -v tcc > /dev/null; then
+            # tcc searches gcc's default directories too.
+            measure "$work/run" tcc -E -w "${gcc_incl[@]}" "$work/$name.c" -o /dev/null
+            cat "$work/run" >> "$work/$name.tcc"
+            cp "$work/run.err" "$work/$name.tcc.err"
+        fi
     done
     local ours_t ours_m cpp_t cpp_m syn_t syn_m
     ours_t=$(median "$work/$name.ours" 1); ours_m=$(median "$work/$name.ours" 2)
@@ -83,6 +98,16 @@ run_set() {
     printf '  %-20s wall %7.3f s  peak %8d kB\n' "vexorprepro" "$ours_t" "$ours_m"
     printf '  %-20s wall %7.3f s  peak %8d kB\n' "gcc -E" "$cpp_t" "$cpp_m"
     printf '  %-20s wall %7.3f s  peak %8d kB\n' "gcc -fsyntax-only" "$syn_t" "$syn_m"
+    if [ -s "$work/$name.tcc" ]; then
+        local tcc_t tcc_m
+        tcc_t=$(median "$work/$name.tcc" 1); tcc_m=$(median "$work/$name.tcc" 2)
+        printf '  %-20s wall %7.3f s  peak %8d kB\n' "tcc -E" "$tcc_t" "$tcc_m"
+        echo "  compile / tcc -E:            time $(ratio "$ours_t" "$tcc_t")x  peak $(ratio "$ours_m" "$tcc_m")x"
+        echo "  tcc -E / gcc -E:             time $(ratio "$tcc_t" "$cpp_t")x  peak $(ratio "$tcc_m" "$cpp_m")x"
+        if [ -s "$work/$name.tcc.err" ]; then
+            echo "  tcc -E stopped early: $(head -1 "$work/$name.tcc.err")"
+        fi
+    fi
     echo "  compile / gcc -E:            time $(ratio "$ours_t" "$cpp_t")x  peak $(ratio "$ours_m" "$cpp_m")x"
     echo "  compile / gcc -fsyntax-only: time $(ratio "$ours_t" "$syn_t")x  peak $(ratio "$ours_m" "$syn_m")x"
     local diagnostics
@@ -98,6 +123,8 @@ incl=()
 gcc_incl=()
 write_set libc_posix "" "${libc_headers[@]}"
 run_set libc_posix
+write_set mixed "" "${mixed_headers[@]}"
+run_set mixed
 
 if dirs=$(pkg-config --cflags-only-I "${library_modules[@]}" 2>/dev/null); then
     incl=()

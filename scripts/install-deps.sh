@@ -31,6 +31,10 @@ packages=(
   libselinux1-dev libdbus-1-dev libusb-1.0-0-dev libasound2-dev libpulse-dev
   libsdl2-dev liblua5.4-dev tcl-dev tk-dev python3-dev libmariadb-dev libpq-dev
   uuid-dev libepoxy-dev libexpat1-dev libmount-dev
+  # The mixed set of the header benchmark (bench/header_sets_bench.sh):
+  # X11, OpenGL with glext.h, gcrypt, gnutls, bzip2; and tcc, whose
+  # preprocessor it measures beside gcc's.
+  libx11-dev libgl-dev libgcrypt20-dev libgnutls28-dev libbz2-dev tcc
 )
 
 missing=()
