@@ -69,6 +69,7 @@
 #if !defined(VXU_NO_FORK) && VXU_POSIX_HOST
 #define VXU_ISOLATE 1
 #include <poll.h>
+#include <sched.h>
 #include <signal.h>
 #include <sys/mman.h>
 #include <sys/wait.h>
@@ -1595,6 +1596,11 @@ void vxu_end_test(void)
 #define VXU_DEFAULT_TIMEOUT 60
 #define VXU_POLL_SLICE_MS 1000
 #define VXU_WAIT_STEP_NS 1000000L
+/* The first steps after the pipe closed: a process that ended closed it a
+ * moment before it could be reaped. Steps below VXU_YIELD_STEP_NS only
+ * give the processor up (a sleep that short lasts the timer's slack). */
+#define VXU_FIRST_WAIT_STEP_NS 10000L
+#define VXU_YIELD_STEP_NS 100000L
 #define VXU_TIMEOUT_VARIABLE "VXU_TEST_TIMEOUT"
 /* Longest value shown when VXU_TEST_TIMEOUT is refused. */
 #define VXU_SHOWN_VALUE_MAX 64
@@ -1810,6 +1816,7 @@ static int wait_child(pid_t child, int *watch, const long long *started, const i
                       int *status)
 {
     struct pollfd event;
+    long wait_step = VXU_FIRST_WAIT_STEP_NS;
     for (;;) {
         pid_t ended = waitpid(child, status, WNOHANG);
         int slice = VXU_POLL_SLICE_MS;
@@ -1835,15 +1842,25 @@ static int wait_child(pid_t child, int *watch, const long long *started, const i
             event.revents = 0;
             if (poll(&event, 1, slice) > 0 && (event.revents & (POLLHUP | POLLERR | POLLIN))) {
                 /* The pipe closed: the child ended (or only a process it
-                 * started still holds the pipe); from now on wait in steps. */
+                 * started still holds the pipe); from now on wait in steps,
+                 * short ones first: the child closed it on its way out,
+                 * a moment before it could be reaped, and a step as long
+                 * as a fork cost every test a millisecond. */
                 close(*watch);
                 *watch = -1;
             }
         } else {
             struct timespec step;
             step.tv_sec = 0;
-            step.tv_nsec = VXU_WAIT_STEP_NS;
-            nanosleep(&step, NULL);
+            step.tv_nsec = wait_step;
+            if (wait_step < VXU_YIELD_STEP_NS) {
+                sched_yield();
+            } else {
+                nanosleep(&step, NULL);
+            }
+            if (wait_step < VXU_WAIT_STEP_NS) {
+                wait_step *= 2;
+            }
         }
     }
 }
