@@ -2282,6 +2282,9 @@ static void job_ended(int slot)
 /* One round of waiting: reaps the tests that ended and stops those out
  * of time; when none did, sleeps until a child's pipe closes, the nearest
  * time limit or a second passes. */
+/* The next step of the wait for a child whose pipe closed. */
+static long vxu_job_wait_step = VXU_FIRST_WAIT_STEP_NS;
+
 static void watch_jobs(void)
 {
     struct pollfd events[VXU_JOB_SLOTS];
@@ -2332,24 +2335,34 @@ static void watch_jobs(void)
         }
     }
     if (changed) {
+        vxu_job_wait_step = VXU_FIRST_WAIT_STEP_NS;
         return;
     }
-    if (n > 0) {
-        int wait_ms = stepping ? 1 : (int)((next - now) / 1000) + 1;
-        if (poll(events, (nfds_t)n, wait_ms) > 0) {
-            for (k = 0; k < n; ++k) {
-                if (events[k].revents & (POLLHUP | POLLERR | POLLIN)) {
-                    /* From now on the child is waited for in steps. */
-                    close(events[k].fd);
-                    vxu_jobs[watched[k]].watch = -1;
-                }
+    /* A child whose pipe closed is waited for in steps, short ones first
+     * (see wait_child); the pipes of the others are only looked at then. */
+    if (n > 0 && poll(events, (nfds_t)n, stepping ? 0 : (int)((next - now) / 1000) + 1) > 0) {
+        for (k = 0; k < n; ++k) {
+            if (events[k].revents & (POLLHUP | POLLERR | POLLIN)) {
+                /* From now on the child is waited for in steps. */
+                close(events[k].fd);
+                vxu_jobs[watched[k]].watch = -1;
+                vxu_job_wait_step = VXU_FIRST_WAIT_STEP_NS;
             }
         }
-    } else {
+        return;
+    }
+    if (stepping || n == 0) {
         struct timespec step;
         step.tv_sec = 0;
-        step.tv_nsec = VXU_WAIT_STEP_NS;
-        nanosleep(&step, NULL);
+        step.tv_nsec = vxu_job_wait_step;
+        if (vxu_job_wait_step < VXU_YIELD_STEP_NS) {
+            sched_yield();
+        } else {
+            nanosleep(&step, NULL);
+        }
+        if (vxu_job_wait_step < VXU_WAIT_STEP_NS) {
+            vxu_job_wait_step *= 2;
+        }
     }
 }
 
