@@ -1596,9 +1596,9 @@ void vxu_end_test(void)
 #define VXU_DEFAULT_TIMEOUT 60
 #define VXU_POLL_SLICE_MS 1000
 #define VXU_WAIT_STEP_NS 1000000L
-/* The first steps after the pipe closed: a process that ended closed it a
- * moment before it could be reaped. Steps below VXU_YIELD_STEP_NS only
- * give the processor up (a sleep that short lasts the timer's slack). */
+/* The steps of the wait for a child whose pipe closed (wait_a_step):
+ * below VXU_YIELD_STEP_NS a step only gives the processor up, since a
+ * sleep that short lasts the timer's slack. */
 #define VXU_FIRST_WAIT_STEP_NS 10000L
 #define VXU_YIELD_STEP_NS 100000L
 #define VXU_TIMEOUT_VARIABLE "VXU_TEST_TIMEOUT"
@@ -1807,6 +1807,27 @@ static const char *signal_name(int number)
 
 static long long wall_microseconds(void);
 
+/* One step of the wait for a child whose pipe closed, and the next one
+ * longer. The child closes the pipe on its way out, a moment before it can
+ * be reaped: the first steps only give the processor up, and they grow to
+ * a millisecond for a child that still runs (only a process it started
+ * held the pipe). A first step of a millisecond cost each test far more
+ * than its fork. */
+static void wait_a_step(long *wait_step)
+{
+    struct timespec step;
+    step.tv_sec = 0;
+    step.tv_nsec = *wait_step;
+    if (*wait_step < VXU_YIELD_STEP_NS) {
+        sched_yield();
+    } else {
+        nanosleep(&step, NULL);
+    }
+    if (*wait_step < VXU_WAIT_STEP_NS) {
+        *wait_step *= 2;
+    }
+}
+
 /* Waits for the child; 1 when it ended, 0 when the test it runs ran out of
  * time: the test began at *started and is timed while *timed is set (the
  * child may go from test to test, see start_runner). The child holds the
@@ -1842,25 +1863,13 @@ static int wait_child(pid_t child, int *watch, const long long *started, const i
             event.revents = 0;
             if (poll(&event, 1, slice) > 0 && (event.revents & (POLLHUP | POLLERR | POLLIN))) {
                 /* The pipe closed: the child ended (or only a process it
-                 * started still holds the pipe); from now on wait in steps,
-                 * short ones first: the child closed it on its way out,
-                 * a moment before it could be reaped, and a step as long
-                 * as a fork cost every test a millisecond. */
+                 * started still holds the pipe); from now on wait in
+                 * steps. */
                 close(*watch);
                 *watch = -1;
             }
         } else {
-            struct timespec step;
-            step.tv_sec = 0;
-            step.tv_nsec = wait_step;
-            if (wait_step < VXU_YIELD_STEP_NS) {
-                sched_yield();
-            } else {
-                nanosleep(&step, NULL);
-            }
-            if (wait_step < VXU_WAIT_STEP_NS) {
-                wait_step *= 2;
-            }
+            wait_a_step(&wait_step);
         }
     }
 }
@@ -2279,11 +2288,13 @@ static void job_ended(int slot)
     }
 }
 
-/* One round of waiting: reaps the tests that ended and stops those out
- * of time; when none did, sleeps until a child's pipe closes, the nearest
- * time limit or a second passes. */
 /* The next step of the wait for a child whose pipe closed. */
 static long vxu_job_wait_step = VXU_FIRST_WAIT_STEP_NS;
+
+/* One round of waiting: reaps the tests that ended and stops those out
+ * of time; when none did, sleeps until a child's pipe closes, the nearest
+ * time limit or a second passes, or one step of the wait for a child whose
+ * pipe closed. */
 
 static void watch_jobs(void)
 {
@@ -2352,17 +2363,7 @@ static void watch_jobs(void)
         return;
     }
     if (stepping || n == 0) {
-        struct timespec step;
-        step.tv_sec = 0;
-        step.tv_nsec = vxu_job_wait_step;
-        if (vxu_job_wait_step < VXU_YIELD_STEP_NS) {
-            sched_yield();
-        } else {
-            nanosleep(&step, NULL);
-        }
-        if (vxu_job_wait_step < VXU_WAIT_STEP_NS) {
-            vxu_job_wait_step *= 2;
-        }
+        wait_a_step(&vxu_job_wait_step);
     }
 }
 
