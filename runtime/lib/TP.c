@@ -1639,16 +1639,19 @@ static void share_lines(void)
     }
 }
 
-/* Writes what the memory holds to the traces; 0 when that failed. */
+/* Writes what the memory holds to the traces; 0 when that failed. The
+ * memory is emptied first: a process stopped while it writes leaves its
+ * last lines cut (the harness then cuts the file after its last whole
+ * line), never written twice. */
 static int write_shared_lines(void)
 {
-    int written = 1;
-    if (vxu_shared_lines != NULL && vxu_shared_lines->used > 0) {
-        written = channel_write(vxu_shared_lines->bytes, vxu_shared_lines->used) &&
-                  channel_flush();
-        vxu_shared_lines->used = 0;
+    size_t count;
+    if (vxu_shared_lines == NULL || vxu_shared_lines->used == 0) {
+        return 1;
     }
-    return written;
+    count = vxu_shared_lines->used;
+    vxu_shared_lines->used = 0;
+    return channel_write(vxu_shared_lines->bytes, count) && channel_flush();
 }
 
 /* The line sink of a test's process. A piece of a line is never longer
