@@ -101,6 +101,9 @@ struct BlockState {
 
     bool define_structure_open = false;
     bool define_stub_open = false;
+    // A DEFINE STUB block inside a service: its text is taken and dropped,
+    // since a stub cannot be written inside the service's function.
+    bool define_stub_refused = false;
     std::string stub_name;
     std::string stub_qualifier;
     long stub_line = 0;

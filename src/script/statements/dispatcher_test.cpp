@@ -990,11 +990,28 @@ TEST_F(DispatcherTest, AnalysisOnlyStatementsNeedAnalysis) {
 TEST_F(DispatcherTest, StubDefinitionsCollectNativeText) {
     options_.analysis_enabled = true;
     run_body(
-        "SERVICE s\nDEFINE STUB stubs 2\n#int f(int a)\n#{ return a; }\nEND DEFINE\n"
+        "DEFINE STUB stubs 2\n#int f(int a)\n#{ return a; }\nEND DEFINE\nSERVICE s\n"
         "FORMAT = %d\nFORMAT x = \nEND SERVICE\n");
-    EXPECT_TRUE(hooks_.called("stub stubs 2 4:int f(int a)\n{ return a; } "));
-    EXPECT_EQ(codes_of('W'),
-              (std::vector<std::string>{"MUETSERVI", "NOMVARINC", "STXERRTYP", "OPER_VIDE"}));
+    EXPECT_TRUE(hooks_.called("stub stubs 2 3:int f(int a)\n{ return a; } "));
+    EXPECT_EQ(codes_of('W'), (std::vector<std::string>{"NOMVARINC", "STXERRTYP", "OPER_VIDE"}));
+}
+
+// A stub block inside a service would put C functions inside the
+// service's function: it is refused at its line, and its text is dropped
+// rather than left as code of the service.
+TEST_F(DispatcherTest, AStubBlockInsideAServiceIsRefused) {
+    options_.analysis_enabled = true;
+    run_body(
+        "SERVICE s\nDEFINE STUB stubs\n#int f(int a)\n#{ return a; }\nEND DEFINE\n"
+        "END SERVICE\nDEFINE STUB after\n#int g(void);\nEND DEFINE\n");
+    EXPECT_EQ(codes_of('E'), (std::vector<std::string>{"MUETSERVI"}));
+    auto stub_named = [&](const std::string& name) {
+        return std::count_if(hooks_.calls.begin(), hooks_.calls.end(), [&](const std::string& c) {
+            return c.rfind("stub " + name + " ", 0) == 0;
+        });
+    };
+    EXPECT_EQ(stub_named("stubs"), 0);
+    EXPECT_EQ(stub_named("after"), 1);
 }
 
 TEST_F(DispatcherTest, StubCallsOpenAnElementOutsideEnvironments) {

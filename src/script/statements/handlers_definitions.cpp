@@ -44,8 +44,12 @@ void Dispatcher::end_define_action() {
     if (state_.define_stub_open) {
         state_.define_stub_open = false;
         PendingCText& pending = reader_.pending_c_text();
-        hooks_.generate_stub_definition({state_.stub_name, state_.stub_qualifier, state_.stub_line,
-                                         pending.text, reader_.current_file()});
+        if (!state_.define_stub_refused) {
+            hooks_.generate_stub_definition({state_.stub_name, state_.stub_qualifier,
+                                             state_.stub_line, pending.text,
+                                             reader_.current_file()});
+        }
+        state_.define_stub_refused = false;
         pending.clear();
     }
 }
@@ -389,14 +393,19 @@ void Dispatcher::define_stub(std::string_view rest, std::string_view statement) 
     close_initialization_and_termination();
     ensure_begin();
     close_environment_and_define();
-    if (state_.service.open) {
-        reporter_.warning(msg::MUETSERVI, "");
+    // The stub functions are C functions of the file: written inside the
+    // service's function they would be nested functions, which C has not,
+    // and the harness would not build. The block is refused.
+    const bool in_service = state_.service.open;
+    if (in_service) {
+        reporter_.error(msg::MUETSERVI, "");
     }
     FirstWord words = first_word(rest);
     if (words.word.empty()) {
         reporter_.warning(msg::STXMETAIN, statement);
         return;
     }
+    state_.define_stub_refused = in_service;
     state_.stub_name = words.word;
     state_.stub_qualifier = first_word(words.rest).word;
     state_.stub_line = line();
