@@ -2887,6 +2887,12 @@ void vxu_edv_integer(int check, int range, long long v, long rec, int base, long
 }
 #endif
 
+/* Always built, as vxu_held_unsigned below. */
+long long vxu_held_char(long long e)
+{
+    return e >= -128 && e <= 255 ? (long long)(char)e : e;
+}
+
 /* Always built: a stub table holds computed expected values with it in
  * harnesses that check no unsigned variable. */
 unsigned long long vxu_held_unsigned(long long e, int bits)

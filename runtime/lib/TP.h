@@ -341,6 +341,9 @@ extern const char vxu_traces_file_path[];
  * negative one is all ones at that width), any other is kept whole, so
  * that no value of the variable matches it. */
 #define VXU_HELD_UNSIGNED(e, bits) vxu_held_unsigned((long long)(e), (bits))
+/* The same for a plain char: a code from -128 to 255 is the character C
+ * makes of it, any other number stays whole. */
+#define VXU_HELD_CHAR(e) vxu_held_char((long long)(e))
 #define EDV_UNSIGNED_C(check, range, v, rec, base, a, b)                              \
     vxu_edv_unsigned((check), (range), (unsigned long long)(v), (long)(rec), (base), \
                      (unsigned long long)(a), ((range) ? (unsigned long long)(b) : 0))
@@ -462,6 +465,7 @@ char *vxu_strcpy(char *dst, const char *src);
 void vxu_edv_integer(int check, int range, long long v, long rec, int base, long long a,
                      long long b);
 unsigned long long vxu_held_unsigned(long long e, int bits);
+long long vxu_held_char(long long e);
 void vxu_edv_unsigned(int check, int range, unsigned long long v, long rec, int base,
                       unsigned long long a, unsigned long long b);
 void vxu_edv_boolean(int check, int range, int v, long rec, int a, int b);

@@ -935,7 +935,10 @@ void StubGenerator::write_parameter_checks(const Stub& stub) {
         // One check of the value at `path`; with `elements`, of each of
         // that many elements of the array at `path`, in a loop whose
         // records follow one another.
-        auto check = [&](const std::string& path, const TypeNode* type, long long elements) {
+        // `held`: the expected value is the table's whole number (see
+        // StubParameter::held).
+        auto check = [&](const std::string& path, const TypeNode* type, long long elements,
+                         bool held) {
             StubValueKind kind = kind_of(type);
             if (kind == StubValueKind::other || kind == StubValueKind::aggregate) return;
             int rec = 0;
@@ -974,8 +977,13 @@ void StubGenerator::write_parameter_checks(const Stub& stub) {
                     break;
                 }
                 case StubValueKind::character:
-                    line("  EDV_CHAR_C(" + flag + ",0,(char)(" + o + ")," + n + ",(char)(" + e +
-                         "),(char)(" + e + "));");
+                    if (held) {
+                        line("  EDV_CHAR_HELD_C(" + flag + ",0,(char)(" + o + ")," + n +
+                             ",(vxu_integer)(" + e + "),(vxu_integer)(" + e + "));");
+                    } else {
+                        line("  EDV_CHAR_C(" + flag + ",0,(char)(" + o + ")," + n + ",(char)(" + e +
+                             "),(char)(" + e + "));");
+                    }
                     usage_.count_use(Usage::edv_char);
                     break;
                 case StubValueKind::floating:
@@ -1010,13 +1018,13 @@ void StubGenerator::write_parameter_checks(const Stub& stub) {
         if (p.kind == StubValueKind::aggregate) {
             c_walk_scalar_components(
                 complete(p.value), p.name,
-                [&](const ScalarComponent& c) { check(c.path, c.type, 0); }, member_macro_);
+                [&](const ScalarComponent& c) { check(c.path, c.type, 0, false); }, member_macro_);
         } else if (p.scalar_elements()) {
-            check(p.name, p.components.front().type, p.buffer);
+            check(p.name, p.components.front().type, p.buffer, false);
         } else if (p.kind == StubValueKind::buffer) {
-            for (const ValueComponent& c : p.components) check(c.expression, c.type, 0);
+            for (const ValueComponent& c : p.components) check(c.expression, c.type, 0, false);
         } else {
-            check(p.name, p.value, 0);
+            check(p.name, p.value, 0, p.held());
         }
     }
 }
@@ -1331,16 +1339,21 @@ bool StubGenerator::value_lines(const StubParameter& p, const std::string& targe
     }
     if (!checked(value, p.value_kind, p.facts, p.name)) return false;
     long long written = 0;
-    if (expected && p.held() && !integer_constant(trimmed(value), written)) {
+    const std::string_view bare = trimmed(value);
+    const bool character_literal = bare.size() >= 3 && bare.front() == '\'' && bare.back() == '\'';
+    if (expected && p.held() && !character_literal && !integer_constant(bare, written)) {
         // Computed by the harness: taken as C converts it when the
         // parameter can hold it (for an unsigned one, a negative value is
-        // all ones at its width), kept whole otherwise.
+        // all ones at its width; for a char, a code from -128 to 255), kept
+        // whole otherwise.
         const std::string wide = "(vxu_integer)(" + value + ")";
-        lines.push_back(target + "=" +
-                        (p.facts.is_unsigned ? "VXU_HELD_UNSIGNED(" + wide + "," +
-                                                   std::to_string(p.facts.bits) + ")"
-                                             : wide) +
-                        ";");
+        std::string held = wide;
+        if (p.kind == StubValueKind::character) {
+            held = "VXU_HELD_CHAR(" + wide + ")";
+        } else if (p.facts.is_unsigned) {
+            held = "VXU_HELD_UNSIGNED(" + wide + "," + std::to_string(p.held_bits()) + ")";
+        }
+        lines.push_back(target + "=" + held + ";");
         return true;
     }
     lines.push_back(value_assignment(target, p.field_type, p.kind, value));

@@ -105,15 +105,27 @@ struct StubParameter {
     // parameter cannot take ("STUB dac (base + 200)" for a uint8_t) stays
     // whole, so that no call matches it, instead of being cut to a value
     // that one does.
+    // The same holds for a plain char, whose expected value is a character
+    // when it is a code from -128 to 255, and for an enumeration.
     bool held() const {
-        return input() && value_kind == CValueKind::integer &&
-               (kind == StubValueKind::integer || kind == StubValueKind::unsigned_integer) &&
-               facts.bits > 0 && facts.bits < 64;
+        if (!input()) return false;
+        if (kind == StubValueKind::character) return value_kind == CValueKind::character;
+        if (kind != StubValueKind::integer && kind != StubValueKind::unsigned_integer) {
+            return false;
+        }
+        return (value_kind == CValueKind::integer || value_kind == CValueKind::enumeration) &&
+               held_bits() > 0 && held_bits() < 64;
+    }
+    // The width a held value is stored in: an enumeration's is that of
+    // its constants.
+    int held_bits() const {
+        return value_kind == CValueKind::enumeration ? c_enumeration_bits(facts) : facts.bits;
     }
     // The type of the expected value in the table.
     std::string expected_type() const {
         if (!held()) return field_type;
-        return facts.is_unsigned ? "vxu_unsigned" : "vxu_integer";
+        return facts.is_unsigned && kind != StubValueKind::character ? "vxu_unsigned"
+                                                                     : "vxu_integer";
     }
     // A buffer whose components are its elements, each one scalar.
     bool scalar_elements() const {

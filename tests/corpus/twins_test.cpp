@@ -308,6 +308,43 @@ TEST(Twins, AComputedStubInputIsNotCutToTheParametersType) {
     EXPECT_NE(o.text.find("offset: obtained -56, expected 200"), std::string::npos) << o.text;
 }
 
+// The same for a plain char, an enumeration and a char given back too:
+// 300 is expected of a char, 4294967298 of an enumeration, and the (char)44
+// or the 2 a wrong unit sends does not pass; codes a char can take, and
+// an enumerator, are expected as C makes them.
+TEST(Twins, AComputedCharOrEnumerationStubInputIsNotCut) {
+    const std::string header =
+        "enum mode { IDLE, RUN, STOP };\nextern long long b0, b200;\n"
+        "void put_ch(char v);\nvoid put_mode(enum mode m);\nvoid swap_ch(char *p);\n"
+        "void compute(int wrong);\n";
+    const std::string unit =
+        "long long b0 = 0, b200 = 200;\n"
+        "void compute(int wrong) { char c = wrong ? (char)300 : 'A';\n"
+        "  put_ch(wrong ? (char)300 : (char)200); put_mode(wrong ? STOP : RUN); swap_ch(&c); }\n";
+    auto stubs = [](const std::string& name, const std::string& wrong, const std::string& ch,
+                    const std::string& mode, const std::string& swap) {
+        return "TEST " + name + "\nFAMILY nominal\nELEMENT\nSTUB put_ch (" + ch +
+               ")\nSTUB put_mode (" + mode + ")\nSTUB swap_ch (" + swap + " => 'z')\n#compute(" +
+               wrong + ");\nEND ELEMENT\nEND FAMILY\nEND TEST\n";
+    };
+    const std::string script =
+        "HEADER unit, 1.0, , twins\n##include \"unit.h\"\nBEGIN\nDEFINE STUB io\n"
+        "#void put_ch(_in char v);\n#void put_mode(_in enum mode m);\n"
+        "#void swap_ch(_inout char *p);\nEND DEFINE\nSERVICE compute\n" +
+        // 200 is the char (char)200 on either kind of char; RUN is 1.
+        stubs("r_fits", "0", "b200 + b0", "b0 + RUN", "b0 + 'A'") +
+        stubs("w_char", "1", "b200 + 100", "b0 + STOP", "b0 + 'A' - 65 + 44") +
+        stubs("w_mode", "0", "b200 + b0", "b0 + 4294967297", "b0 + 'A'") +
+        stubs("w_swap", "1", "b0 + 44", "b0 + STOP", "b200 + 100") + "END SERVICE\n";
+    const Outcome o = whole_loop(header, unit, script);
+    const auto runs = runs_of(o.text);
+    EXPECT_EQ(o.report, 1) << o.text;
+    EXPECT_FALSE(failed(runs, "r_fits")) << o.text;
+    for (const char* name : {"w_char", "w_mode", "w_swap"}) {
+        EXPECT_TRUE(failed(runs, name)) << name << "\n" << o.text;
+    }
+}
+
 // A bound the harness computes for a plain char variable is not cut to a
 // char: 200 + 100 is expected, which the (char)300 a wrong unit stores
 // does not pass; a computed bound a char can take is a character as

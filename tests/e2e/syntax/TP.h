@@ -53,6 +53,8 @@ extern char vx_syntax_nonil[1];
 #define VXU_HELD_UNSIGNED(e, bits) ((unsigned long long)(e) + 0u * (unsigned)(bits))
 #define EDV_CHAR_C(check, range, v, rec, a, b) \
     ((void)(check), (void)(range), (void)(v), (void)(rec), (void)(a), (void)(b))
+#define EDV_CHAR_HELD_C EDV_CHAR_C
+#define VXU_HELD_CHAR(e) ((long long)(e))
 #define EDV_FLOAT_C EDV_CHAR_C
 #define EDV_DOUBLE_C EDV_CHAR_C
 #define EDV_STR_C EDV_CHAR_C
