@@ -813,6 +813,29 @@ bool is_address(ExpressionRun& run, const ExprNode* root) {
            (resolved->kind == TypeKind::array || resolved->kind == TypeKind::pointer);
 }
 
+bool holds_string_literal(const ExprNode* node) {
+    if (node == nullptr) return false;
+    if (node->kind == ExprKind::string_literal) return true;
+    if (holds_string_literal(node->first) || holds_string_literal(node->second) ||
+        holds_string_literal(node->third)) {
+        return true;
+    }
+    return std::any_of(node->items.begin(), node->items.end(), holds_string_literal);
+}
+
+// Whether the analysis types the expression as a number (an integer, a
+// real or an enumeration), with no text written in it: never a text,
+// whatever it computes.
+bool is_number(ExpressionRun& run, const ExprNode* root) {
+    if (holds_string_literal(root)) return false;
+    CollectingSink quiet;
+    const TypeNode* type = c_expression_type(run, root, nullptr, "", 0, run.scope, quiet);
+    const TypeNode* resolved = c_resolve_type(type);
+    return resolved != nullptr &&
+           (resolved->kind == TypeKind::integer || resolved->kind == TypeKind::floating ||
+            resolved->kind == TypeKind::enum_type);
+}
+
 // The names of a value that the analysed C declares neither as a variable
 // or function, nor as an enumerator, nor as a macro: a misspelt enumerator
 // or macro, which the C compiler would only find in the generated file.
@@ -902,6 +925,10 @@ std::vector<ValueFinding> c_check_value(ExpressionRun& run, std::string_view tex
                 // runtime; any other number or character is no string.
                 if (number && !(root->kind == ExprKind::integer_constant &&
                                 !root->written_as_character && pint_is_zero(root->value))) {
+                    findings.push_back({msg::TYPESMISM, std::string(text), true});
+                } else if (!number && !string && is_number(run, root)) {
+                    // A number the harness computes ("g + 65") would be
+                    // taken for the address of a text.
                     findings.push_back({msg::TYPESMISM, std::string(text), true});
                 } else if (string && facts.length > 0 &&
                            static_cast<long long>(root->text.size()) >= facts.length) {

@@ -253,6 +253,11 @@ TEST_F(CValues, ValuesTheHarnessCannotTakeAreFound) {
         {"text", "'x'", "TYPESMISM"},
         {"text", "5", "TYPESMISM"},
         {"text", "0", ""},  // the null string, empty for the runtime
+        // A number computed from the unit's objects is no text either; a
+        // text they name is.
+        {"text", "b + 65", "TYPESMISM"},
+        {"text", "lvl", "TYPESMISM"},
+        {"text", "b ? \"on\" : \"off\"", ""},
         {"b", "\"x\"", "TYPESMISM"},
         {"b", "255", ""},
         {"b", "-1", ""},
