@@ -1350,7 +1350,7 @@ bool StubGenerator::value_lines(const StubParameter& p, const std::string& targe
         std::string held = wide;
         if (p.kind == StubValueKind::character) {
             held = "VXU_HELD_CHAR(" + wide + ")";
-        } else if (p.facts.is_unsigned) {
+        } else if (p.held_unsigned()) {
             held = "VXU_HELD_UNSIGNED(" + wide + "," + std::to_string(p.held_bits()) + ")";
         }
         lines.push_back(target + "=" + held + ";");

@@ -121,11 +121,20 @@ struct StubParameter {
     int held_bits() const {
         return value_kind == CValueKind::enumeration ? c_enumeration_bits(facts) : facts.bits;
     }
+    // Whether a held value is unsigned: an enumeration is stored in an
+    // unsigned int when none of its constants is negative.
+    bool held_unsigned() const {
+        if (kind == StubValueKind::character) return false;
+        if (value_kind == CValueKind::enumeration) {
+            return std::none_of(facts.enumerators.begin(), facts.enumerators.end(),
+                                [](const auto& e) { return e.second < 0; });
+        }
+        return facts.is_unsigned;
+    }
     // The type of the expected value in the table.
     std::string expected_type() const {
         if (!held()) return field_type;
-        return facts.is_unsigned && kind != StubValueKind::character ? "vxu_unsigned"
-                                                                     : "vxu_integer";
+        return held_unsigned() ? "vxu_unsigned" : "vxu_integer";
     }
     // A buffer whose components are its elements, each one scalar.
     bool scalar_elements() const {

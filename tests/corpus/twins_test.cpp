@@ -319,8 +319,9 @@ TEST(Twins, AComputedCharOrEnumerationStubInputIsNotCut) {
         "void compute(int wrong);\n";
     const std::string unit =
         "long long b0 = 0, b200 = 200;\n"
-        "void compute(int wrong) { char c = wrong ? (char)300 : 'A';\n"
-        "  put_ch(wrong ? (char)300 : (char)200); put_mode(wrong ? STOP : RUN); swap_ch(&c); }\n";
+        "void compute(int wrong) { char c = wrong == 1 ? (char)300 : 'A';\n"
+        "  put_ch(wrong == 1 ? (char)300 : (char)200);\n"
+        "  put_mode(wrong == 2 ? (enum mode)-1 : wrong ? STOP : RUN); swap_ch(&c); }\n";
     auto stubs = [](const std::string& name, const std::string& wrong, const std::string& ch,
                     const std::string& mode, const std::string& swap) {
         return "TEST " + name + "\nFAMILY nominal\nELEMENT\nSTUB put_ch (" + ch +
@@ -333,6 +334,9 @@ TEST(Twins, AComputedCharOrEnumerationStubInputIsNotCut) {
         "#void swap_ch(_inout char *p);\nEND DEFINE\nSERVICE compute\n" +
         // 200 is the char (char)200 on either kind of char; RUN is 1.
         stubs("r_fits", "0", "b200 + b0", "b0 + RUN", "b0 + 'A'") +
+        // An enumeration with no negative constant is an unsigned int:
+        // -1 is all ones, as for any unsigned parameter.
+        stubs("r_all_ones", "2", "b200 + b0", "b0 - 1", "b0 + 'A'") +
         stubs("w_char", "1", "b200 + 100", "b0 + STOP", "b0 + 'A' - 65 + 44") +
         stubs("w_mode", "0", "b200 + b0", "b0 + 4294967297", "b0 + 'A'") +
         stubs("w_swap", "1", "b0 + 44", "b0 + STOP", "b200 + 100") + "END SERVICE\n";
@@ -340,6 +344,7 @@ TEST(Twins, AComputedCharOrEnumerationStubInputIsNotCut) {
     const auto runs = runs_of(o.text);
     EXPECT_EQ(o.report, 1) << o.text;
     EXPECT_FALSE(failed(runs, "r_fits")) << o.text;
+    EXPECT_FALSE(failed(runs, "r_all_ones")) << o.text;
     for (const char* name : {"w_char", "w_mode", "w_swap"}) {
         EXPECT_TRUE(failed(runs, name)) << name << "\n" << o.text;
     }

@@ -813,27 +813,66 @@ bool is_address(ExpressionRun& run, const ExprNode* root) {
            (resolved->kind == TypeKind::array || resolved->kind == TypeKind::pointer);
 }
 
+// What a value given to a text is: a text (a string, a char array or a
+// pointer), a number, a conditional with one of each, or unknown.
+enum class TextOperand { text, number, mixed, unknown };
+
 bool holds_string_literal(const ExprNode* node) {
     if (node == nullptr) return false;
     if (node->kind == ExprKind::string_literal) return true;
-    if (holds_string_literal(node->first) || holds_string_literal(node->second) ||
-        holds_string_literal(node->third)) {
-        return true;
-    }
-    return std::any_of(node->items.begin(), node->items.end(), holds_string_literal);
+    return holds_string_literal(node->first) || holds_string_literal(node->second) ||
+           holds_string_literal(node->third) ||
+           std::any_of(node->items.begin(), node->items.end(),
+                       [](const ExprNode* item) { return holds_string_literal(item); });
 }
 
-// Whether the analysis types the expression as a number (an integer, a
-// real or an enumeration), with no text written in it: never a text,
-// whatever it computes.
-bool is_number(ExpressionRun& run, const ExprNode* root) {
-    if (holds_string_literal(root)) return false;
+// The type analysis does not follow string literals: around them the
+// forms a value for a text takes are read here (an element of a string is
+// a character, a string plus a number a pointer into it); elsewhere the
+// analysis types the expression.
+TextOperand text_operand(ExpressionRun& run, const ExprNode* node) {
+    node = unparenthesised(node);
+    if (node == nullptr) return TextOperand::unknown;
+    if (node->kind == ExprKind::string_literal) return TextOperand::text;
+    if (node->kind == ExprKind::conditional) {
+        const TextOperand a = text_operand(run, node->second);
+        const TextOperand b = text_operand(run, node->third);
+        if (a == b) return a;
+        if ((a == TextOperand::text && b == TextOperand::number) ||
+            (a == TextOperand::number && b == TextOperand::text)) {
+            return TextOperand::mixed;
+        }
+        return TextOperand::unknown;
+    }
+    if (holds_string_literal(node)) {
+        if (node->kind == ExprKind::subscript || node->kind == ExprKind::dereference) {
+            const TextOperand inner = text_operand(run, node->first);
+            const TextOperand index = text_operand(run, node->second);
+            return inner == TextOperand::text || index == TextOperand::text ? TextOperand::number
+                                                                            : TextOperand::unknown;
+        }
+        if (node->kind == ExprKind::binary) {
+            const TextOperand a = text_operand(run, node->first);
+            const TextOperand b = text_operand(run, node->second);
+            if ((a == TextOperand::text && b == TextOperand::number) ||
+                (a == TextOperand::number && b == TextOperand::text)) {
+                return TextOperand::text;
+            }
+        }
+        return TextOperand::unknown;
+    }
     CollectingSink quiet;
-    const TypeNode* type = c_expression_type(run, root, nullptr, "", 0, run.scope, quiet);
+    const TypeNode* type = c_expression_type(run, node, nullptr, "", 0, run.scope, quiet);
     const TypeNode* resolved = c_resolve_type(type);
-    return resolved != nullptr &&
-           (resolved->kind == TypeKind::integer || resolved->kind == TypeKind::floating ||
-            resolved->kind == TypeKind::enum_type);
+    if (resolved == nullptr) return TextOperand::unknown;
+    if (resolved->kind == TypeKind::integer || resolved->kind == TypeKind::floating ||
+        resolved->kind == TypeKind::enum_type) {
+        return TextOperand::number;
+    }
+    if (resolved->kind == TypeKind::array || resolved->kind == TypeKind::pointer) {
+        return TextOperand::text;
+    }
+    return TextOperand::unknown;
 }
 
 // The names of a value that the analysed C declares neither as a variable
@@ -926,9 +965,11 @@ std::vector<ValueFinding> c_check_value(ExpressionRun& run, std::string_view tex
                 if (number && !(root->kind == ExprKind::integer_constant &&
                                 !root->written_as_character && pint_is_zero(root->value))) {
                     findings.push_back({msg::TYPESMISM, std::string(text), true});
-                } else if (!number && !string && is_number(run, root)) {
-                    // A number the harness computes ("g + 65") would be
-                    // taken for the address of a text.
+                } else if (!number && !string &&
+                           (text_operand(run, root) == TextOperand::number ||
+                            text_operand(run, root) == TextOperand::mixed)) {
+                    // A number the harness computes ("g + 65", "s[0]") would
+                    // be taken for the address of a text.
                     findings.push_back({msg::TYPESMISM, std::string(text), true});
                 } else if (string && facts.length > 0 &&
                            static_cast<long long>(root->text.size()) >= facts.length) {
