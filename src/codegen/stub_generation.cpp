@@ -1339,9 +1339,8 @@ bool StubGenerator::value_lines(const StubParameter& p, const std::string& targe
     }
     if (!checked(value, p.value_kind, p.facts, p.name)) return false;
     long long written = 0;
-    const std::string_view bare = trimmed(value);
-    const bool character_literal = bare.size() >= 3 && bare.front() == '\'' && bare.back() == '\'';
-    if (expected && p.held() && !character_literal && !integer_constant(bare, written)) {
+    const std::string_view bare = without_outer_parentheses(value);
+    if (expected && p.held() && !is_character_literal(bare) && !integer_constant(bare, written)) {
         // Computed by the harness: taken as C converts it when the
         // parameter can hold it (for an unsigned one, a negative value is
         // all ones at its width; for a char, a code from -128 to 255), kept

@@ -205,9 +205,7 @@ bool range_constant(const std::string& text, bool real, long double& value) {
 // integer constant, which the compiler checked against the type) for a
 // variable narrower than the runtime's integers.
 bool computed_bound(const VariableClause& c, const std::string& text) {
-    std::string_view t = trimmed(text);
-    while (t.size() >= 2 && t.front() == '(' && t.back() == ')')
-        t = trimmed(t.substr(1, t.size() - 2));
+    const std::string_view t = without_outer_parentheses(text);
     long double ignored = 0;
     if (range_constant(std::string(t), false, ignored)) return false;
     if (c.kind == VariableKind::enumeration) {
@@ -236,11 +234,7 @@ std::string held_to_width(const VariableClause& c, const std::string& text) {
 // or a character literal is not. The runtime takes it whole, so that
 // "EV = code + 200" is not cut to a char that the variable can hold.
 bool computed_character(const VariableClause& c, const std::string& text) {
-    std::string_view t = trimmed(text);
-    while (t.size() >= 2 && t.front() == '(' && t.back() == ')')
-        t = trimmed(t.substr(1, t.size() - 2));
-    if (t.size() >= 3 && t.front() == '\'' && t.back() == '\'') return false;
-    return computed_bound(c, text);
+    return !is_character_literal(without_outer_parentheses(text)) && computed_bound(c, text);
 }
 
 // Pseudo-random fractions for NB_RANDOM tables, the same on every run.

@@ -324,6 +324,17 @@ std::string c_operand(std::string_view text) {
     return "(" + std::string(t) + ")";
 }
 
+std::string_view without_outer_parentheses(std::string_view text) {
+    std::string_view t = trimmed(text);
+    while (wholly_parenthesised(t)) t = trimmed(t.substr(1, t.size() - 2));
+    return t;
+}
+
+bool is_character_literal(std::string_view text) {
+    const std::string_view t = trimmed(text);
+    return t.size() >= 3 && t.front() == '\'' && quotation_end(t, 0, c_quote_rules) == t.size();
+}
+
 }  // namespace vx
 
 namespace vx {

@@ -132,6 +132,14 @@ bool is_braced(std::string_view text);
 // "(int)" before "ratio * 100" casts the product and not "ratio" alone.
 std::string c_operand(std::string_view text);
 
+// The expression without the parentheses that wholly enclose it, and
+// without its blanks: "((a + 1))" gives "a + 1", "(a) + (b)" stays.
+std::string_view without_outer_parentheses(std::string_view text);
+
+// Whether the text is one C character literal, "'a'" or "'\\n'", and not
+// an expression that begins and ends with one, "'a' + g + 'b'".
+bool is_character_literal(std::string_view text);
+
 // What C would refuse in the string and character literals of a C text,
 // or what would cut a string short: an escape C does not know (an unknown
 // letter, \u or \U without their digits or naming a character C keeps

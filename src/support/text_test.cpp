@@ -202,6 +202,21 @@ TEST(Text, AnExpressionBecomesOneOperand) {
     EXPECT_EQ(vx::c_operand("\"a)\" + 1"), "(\"a)\" + 1)");
 }
 
+// Whether an expected value is a constant the compiler reads, or a value
+// the harness computes: the parentheses that wrap it whole go, and one
+// character literal is a constant, an expression between two is not.
+TEST(Text, OuterParenthesesAndOneCharacterLiteral) {
+    EXPECT_EQ(vx::without_outer_parentheses(" ((a + 1)) "), "a + 1");
+    EXPECT_EQ(vx::without_outer_parentheses("(a) + (b)"), "(a) + (b)");
+    EXPECT_EQ(vx::without_outer_parentheses("(')')"), "')'");
+    EXPECT_TRUE(vx::is_character_literal("'a'"));
+    EXPECT_TRUE(vx::is_character_literal(" '\\'' "));
+    EXPECT_TRUE(vx::is_character_literal("'\\n'"));
+    EXPECT_FALSE(vx::is_character_literal("'a' + g + 'b'"));
+    EXPECT_FALSE(vx::is_character_literal("\"a\""));
+    EXPECT_FALSE(vx::is_character_literal("65"));
+}
+
 // What C refuses in a literal, and a NUL that would cut a compared string.
 TEST(Text, LiteralsThatCRefusesOrANulCutsShort) {
     EXPECT_EQ(vx::c_literal_problem("\"plain\\n\\t\\\\\\\"\\x41\\101\\u00e9\"", true), "");

@@ -119,6 +119,14 @@ std::string script_of(const std::string& tests) {
            "END SERVICE\n";
 }
 
+// A test of one element: its statements, then the call compute(`call`).
+std::string element_test(const std::string& name, const std::vector<std::string>& statements,
+                         const std::string& call) {
+    std::string text = "TEST " + name + "\nFAMILY nominal\nELEMENT\n";
+    for (const std::string& statement : statements) text += statement + "\n";
+    return text + "#compute(" + call + ");\nEND ELEMENT\nEND FAMILY\nEND TEST\n";
+}
+
 std::string test_of(const std::string& name, const std::string& body,
                     const std::string& loop = {}) {
     return "TEST " + name + (loop.empty() ? "" : " LOOP " + loop) + "\nFAMILY nominal\nELEMENT\n" +
@@ -281,9 +289,8 @@ TEST(Twins, AComputedStubInputIsNotCutToTheParametersType) {
         "  trim((int8_t)(wrong ? base + 100 : base - 100)); }\n";
     auto stubs = [](const std::string& name, const std::string& call, const std::string& dac,
                     const std::string& trim) {
-        return "TEST " + name + "\nFAMILY nominal\nELEMENT\nSTUB dac_write (" + dac +
-               ")\nSTUB trim (" + trim + ")\n#compute(" + call +
-               ");\nEND ELEMENT\nEND FAMILY\nEND TEST\n";
+        return element_test(name, {"STUB dac_write (" + dac + ")", "STUB trim (" + trim + ")"},
+                            call);
     };
     const std::string script =
         "HEADER unit, 1.0, , twins\n##include \"unit.h\"\nBEGIN\nDEFINE STUB io\n"
@@ -324,9 +331,10 @@ TEST(Twins, AComputedCharOrEnumerationStubInputIsNotCut) {
         "  put_mode(wrong == 2 ? (enum mode)-1 : wrong ? STOP : RUN); swap_ch(&c); }\n";
     auto stubs = [](const std::string& name, const std::string& wrong, const std::string& ch,
                     const std::string& mode, const std::string& swap) {
-        return "TEST " + name + "\nFAMILY nominal\nELEMENT\nSTUB put_ch (" + ch +
-               ")\nSTUB put_mode (" + mode + ")\nSTUB swap_ch (" + swap + " => 'z')\n#compute(" +
-               wrong + ");\nEND ELEMENT\nEND FAMILY\nEND TEST\n";
+        return element_test(name,
+                            {"STUB put_ch (" + ch + ")", "STUB put_mode (" + mode + ")",
+                             "STUB swap_ch (" + swap + " => 'z')"},
+                            wrong);
     };
     const std::string script =
         "HEADER unit, 1.0, , twins\n##include \"unit.h\"\nBEGIN\nDEFINE STUB io\n"
@@ -360,8 +368,7 @@ TEST(Twins, AComputedCharacterBoundIsNotCutToAChar) {
         "char c;\nint b10 = 10, b200 = 200;\n"
         "void compute(int wrong) { c = wrong ? (char)300 : (char)('A' + 10); }\n";
     auto test = [](const std::string& name, const std::string& wrong, const std::string& check) {
-        return "TEST " + name + "\nFAMILY nominal\nELEMENT\nVAR c, INIT = 'z', " + check +
-               "\n#compute(" + wrong + ");\nEND ELEMENT\nEND FAMILY\nEND TEST\n";
+        return element_test(name, {"VAR c, INIT = 'z', " + check}, wrong);
     };
     const std::string script =
         "HEADER unit, 1.0, , twins\n##include \"unit.h\"\nBEGIN\n"
@@ -369,7 +376,10 @@ TEST(Twins, AComputedCharacterBoundIsNotCutToAChar) {
         test("r_computed", "0", "EV = b10 + 'A'") + test("r_literal", "0", "EV = 'K'") +
         test("r_range", "0", "MIN = b10 + 'A' - 1, MAX = b10 + 'A' + 1") +
         test("w_computed", "1", "EV = b200 + 100") +
-        test("w_range", "1", "MIN = b200 + 90, MAX = b200 + 110") + "END SERVICE\n";
+        test("w_range", "1", "MIN = b200 + 90, MAX = b200 + 110") +
+        // Computed, though it begins and ends with a character literal:
+        // 'A' + 200 + '#' is 300.
+        test("w_quoted", "1", "EV = 'A' + b200 + '#'") + "END SERVICE\n";
     const Outcome o = whole_loop(header, unit, script);
     const auto runs = runs_of(o.text);
     EXPECT_EQ(o.report, 1) << o.text;
@@ -378,6 +388,7 @@ TEST(Twins, AComputedCharacterBoundIsNotCutToAChar) {
     }
     EXPECT_TRUE(failed(runs, "w_computed")) << o.text;
     EXPECT_TRUE(failed(runs, "w_range")) << o.text;
+    EXPECT_TRUE(failed(runs, "w_quoted")) << o.text;
 }
 
 // A percentage tolerance keeps its fraction, whether the expected value is

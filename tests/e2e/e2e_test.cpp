@@ -181,14 +181,18 @@ std::string part_missing(const std::vector<std::string>& part,
 // (checked for every harness by self_lines_wrong); a part writes that
 // number "<N>", so that a piece does not depend on the length of what comes
 // before it.
+// Whether the line is a "#line" directive that leads back into the
+// output `name` itself.
+bool leads_back_into(const std::string& line, const std::string& name) {
+    const std::string self = "\"<DIR>/" + name + "\"";
+    return line.rfind("#line ", 0) == 0 && line.size() > self.size() &&
+           line.compare(line.size() - self.size(), self.size(), self) == 0;
+}
+
 std::vector<std::string> as_part_sees(const std::string& name, const std::string& text) {
     std::vector<std::string> lines = testkit::split_lines(text);
-    const std::string self = "\"<DIR>/" + name + "\"";
     for (auto& line : lines) {
-        if (line.rfind("#line ", 0) == 0 && line.size() > self.size() &&
-            line.compare(line.size() - self.size(), self.size(), self) == 0) {
-            line = "#line <N> " + self;
-        }
+        if (leads_back_into(line, name)) line = "#line <N> \"<DIR>/" + name + "\"";
     }
     return lines;
 }
@@ -197,15 +201,10 @@ std::vector<std::string> as_part_sees(const std::string& name, const std::string
 // itself at another line than the one after them, or an empty text.
 std::string self_lines_wrong(const std::string& name, const std::string& text) {
     const std::vector<std::string> lines = testkit::split_lines(text);
-    const std::string self = "\"<DIR>/" + name + "\"";
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        const std::string& line = lines[i];
-        if (line.rfind("#line ", 0) != 0 || line.size() <= self.size() ||
-            line.compare(line.size() - self.size(), self.size(), self) != 0) {
-            continue;
-        }
-        if (std::atol(line.c_str() + 6) != static_cast<long>(i + 2)) {
-            return "line " + std::to_string(i + 1) + ": " + line;
+        if (leads_back_into(lines[i], name) &&
+            std::atol(lines[i].c_str() + 6) != static_cast<long>(i + 2)) {
+            return "line " + std::to_string(i + 1) + ": " + lines[i];
         }
     }
     return {};

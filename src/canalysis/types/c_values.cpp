@@ -854,10 +854,13 @@ TextOperand text_operand(ExpressionRun& run, const ExprNode* node) {
         if (node->kind == ExprKind::binary) {
             const TextOperand a = text_operand(run, node->first);
             const TextOperand b = text_operand(run, node->second);
-            if ((a == TextOperand::text && b == TextOperand::number) ||
-                (a == TextOperand::number && b == TextOperand::text)) {
-                return TextOperand::text;
+            const bool moves = node->binary_op == BinaryOp::add || node->binary_op == BinaryOp::sub;
+            if (moves && ((a == TextOperand::text && b == TextOperand::number) ||
+                          (a == TextOperand::number && b == TextOperand::text))) {
+                return TextOperand::text;  // a pointer into the string
             }
+            // A comparison, or the distance between two pointers.
+            return TextOperand::number;
         }
         return TextOperand::unknown;
     }
@@ -959,17 +962,16 @@ std::vector<ValueFinding> c_check_value(ExpressionRun& run, std::string_view tex
         const bool number =
             root->kind == ExprKind::integer_constant || root->kind == ExprKind::real_constant;
         switch (kind) {
-            case CValueKind::string:
+            case CValueKind::string: {
+                // A number the harness computes ("g + 65", "s[0]") would be
+                // taken for the address of a text, as a constant would.
+                const TextOperand operand =
+                    number || string ? TextOperand::unknown : text_operand(run, root);
                 // A null string (the constant 0) is an empty one for the
                 // runtime; any other number or character is no string.
-                if (number && !(root->kind == ExprKind::integer_constant &&
-                                !root->written_as_character && pint_is_zero(root->value))) {
-                    findings.push_back({msg::TYPESMISM, std::string(text), true});
-                } else if (!number && !string &&
-                           (text_operand(run, root) == TextOperand::number ||
-                            text_operand(run, root) == TextOperand::mixed)) {
-                    // A number the harness computes ("g + 65", "s[0]") would
-                    // be taken for the address of a text.
+                if ((number && !(root->kind == ExprKind::integer_constant &&
+                                 !root->written_as_character && pint_is_zero(root->value))) ||
+                    operand == TextOperand::number || operand == TextOperand::mixed) {
                     findings.push_back({msg::TYPESMISM, std::string(text), true});
                 } else if (string && facts.length > 0 &&
                            static_cast<long long>(root->text.size()) >= facts.length) {
@@ -981,6 +983,7 @@ std::vector<ValueFinding> c_check_value(ExpressionRun& run, std::string_view tex
                                         true});
                 }
                 break;
+            }
             case CValueKind::integer:
             case CValueKind::character:
             case CValueKind::enumeration:

@@ -262,6 +262,7 @@ TEST_F(CValues, ValuesTheHarnessCannotTakeAreFound) {
         {"text", "*\"hi\"", "TYPESMISM"},
         {"text", "\"abc\" + 1", ""},
         {"text", "b ? \"on\" : b", "TYPESMISM"},
+        {"text", "\"abc\" == text", "TYPESMISM"},  // a comparison is a number
         {"b", "\"x\"", "TYPESMISM"},
         {"b", "255", ""},
         {"b", "-1", ""},
